@@ -1,0 +1,28 @@
+# Test registration: one GoogleTest executable per area, run by ctest through Wine.
+#   pellworth_gtest(<name> SOURCES ... [LIBS ...] [PROPERTIES ...] [DISPLAY])
+# DISPLAY marks a test that opens windows (the test run happens under xvfb-run).
+# On i686 the executables are built and linked but not registered: they cannot run here.
+
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  # Start the prefix and its wineserver before any test, outside every test's time-out,
+  # and stop it after the last one.
+  add_test(NAME wine_warmup COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} cmd /c exit)
+  set_tests_properties(wine_warmup PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+  add_test(NAME wine_shutdown COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --kill-server)
+  set_tests_properties(wine_shutdown PROPERTIES FIXTURES_CLEANUP wine)
+endif()
+
+function(pellworth_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE GTest::gtest_main win_defs ${ARG_LIBS})
+  if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+    return()
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  # A crash must never pass: Wine prints "wine: Unhandled", and a binary with its tests
+  # compiled out must not pass with none run.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300
+    FAIL_REGULAR_EXPRESSION "wine: Unhandled|Running 0 tests from"
+    FIXTURES_REQUIRED wine ${ARG_PROPERTIES})
+endfunction()

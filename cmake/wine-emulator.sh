@@ -1,0 +1,38 @@
+#!/bin/sh
+# Runs a Windows executable under wine64 for ctest, in a private prefix inside the build tree.
+#   wine-emulator.sh PROGRAM [ARGS...]    run a program
+#   wine-emulator.sh --kill-server        stop this prefix's wineserver (end of a test run)
+here=$(cd "$(dirname "$0")" && pwd)
+: "${WINEPREFIX:=${PELLWORTH_WINEPREFIX:-$here/../build/.wineprefix}}"
+export WINEPREFIX
+export WINEARCH=win64
+# Quiet, except for missing DLLs: without err+module such a test only exits 53.
+export WINEDEBUG="${WINEDEBUG:--all,err+module}"
+# No Mono/Gecko installs, no menu entries under $HOME.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=d;mshtml=d;winemenubuilder.exe=d}"
+wine=/usr/lib/wine/wine64
+server=/usr/lib/wine/wineserver
+
+if [ "${1:-}" = --kill-server ]; then
+  "$server" -k 2>/dev/null
+  exit 0
+fi
+
+# Create the prefix once, serialised against parallel tests; the marker comes last because
+# system.reg appears while wineboot is still at work. The crash debugger points at a
+# program that does not exist: with Wine's default a crashing test may exit 0.
+if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
+  mkdir -p "$WINEPREFIX"
+  flock -o "$WINEPREFIX/.init.lock" sh -c \
+    "[ -f '$WINEPREFIX/.prefix-ready' ] || { '$wine' wineboot -i &&
+       '$wine' reg add 'HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug' /v Debugger /t REG_SZ /d no-crash-debugger.exe /f &&
+       '$server' -w && touch '$WINEPREFIX/.prefix-ready'; } </dev/null >/dev/null 2>&1"
+fi
+
+# One wineserver and its helper processes, started detached from any test's output: started
+# by a test they would hold its stderr open and ctest would wait seconds for each test.
+# flock -o keeps the lock out of the daemon; the server lingers WINE_PERSIST seconds.
+flock -o "$WINEPREFIX/.server.lock" sh -c \
+  "'$server' -p'${WINE_PERSIST:-30}' && '$wine' cmd /c exit" </dev/null >/dev/null 2>&1
+
+exec "$wine" "$@"

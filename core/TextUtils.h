@@ -1,0 +1,33 @@
+#pragma once
+// Small stateless text functions for names, file names and durations.
+#include <string>
+
+namespace Quorvane {
+
+// Folds the typographic characters QuickBooks cannot take (curly quotes, dashes, ligatures).
+void QBTransliterate(std::wstring& text);
+
+// Replaces the nine characters a Windows file name cannot hold by %XX codes.
+std::wstring EscapeFileName(const std::wstring& text);
+
+// Only U+0020 counts as a blank.
+std::wstring TrimLeft(const std::wstring& text);
+std::wstring TrimRight(const std::wstring& text);
+std::wstring Trim(const std::wstring& text);
+
+// "  Acme : Roof::Gutters " -> "Acme:Roof:Gutters": parts trimmed, empty parts dropped.
+std::wstring NormalizeFullName(const std::wstring& text);
+
+// Replaces every occurrence, continuing after each inserted replacement.
+std::wstring ReplaceAll(const std::wstring& text, const std::wstring& pattern, const std::wstring& replacement);
+
+// Lowers A-Z only, so the result never depends on the locale.
+std::wstring ToLower(const std::wstring& text);
+
+// 450 -> "7:30"; zeroText for 0; negative minutes get a leading "-".
+std::wstring FormatMinutes(int minutes, const std::wstring& zeroText);
+
+// Shortens with "..." past maxLength; maxLength <= 0 leaves the text unchanged.
+std::wstring TruncateWithEllipsis(const std::wstring& text, int maxLength);
+
+}  // namespace Quorvane
