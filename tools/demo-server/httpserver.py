@@ -32,9 +32,11 @@ class DemoServer(ThreadingHTTPServer):
 
     def finish_request(self, request, client_address):
         # The TLS handshake runs on the request's thread, not the accept loop.
-        if self.tls_context is not None:
-            request = self.tls_context.wrap_socket(request, server_side=True)
-        super().finish_request(request, client_address)
+        if self.tls_context is None:
+            super().finish_request(request, client_address)
+            return
+        with self.tls_context.wrap_socket(request, server_side=True) as secured:
+            super().finish_request(secured, client_address)
 
     def handle_error(self, request, client_address):
         pass  # a client refusing the certificate or hanging up is expected
