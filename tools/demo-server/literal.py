@@ -25,8 +25,12 @@ class LiteralError(ValueError):
 
 
 def decode_body(raw):
-    """UTF-8 text of a body; surrogates encoded one by one are joined."""
-    return join_surrogates(raw.decode("utf-8", errors="surrogatepass"))
+    """UTF-8 text of a body; surrogates encoded one by one are joined and
+    bytes that are not UTF-8 become U+FFFD."""
+    try:
+        return join_surrogates(raw.decode("utf-8", errors="surrogatepass"))
+    except UnicodeDecodeError:
+        return raw.decode("utf-8", errors="replace")
 
 
 def join_surrogates(text):

@@ -10,15 +10,22 @@ Start:
         [--no-auth] [--server-version 3.1] [--services A,B]
         [--login-result CODE] [--knobs JSON] [--time-limit SECONDS]
 
-It listens on 127.0.0.1 only (--port 0, the default, picks a free port),
-prints to stdout and flushes, then serves until SIGTERM, Ctrl-C or the
-time limit:
+It listens on 127.0.0.1 only (--port 0, the default, picks a free port)
+and answers POST on any path that ends in /rpc. It prints to stdout and
+flushes, then serves until SIGTERM, Ctrl-C or the time limit:
     ca certificate: DIR/ca.pem        (with --tls only; ca.der is beside it)
     listening on http://127.0.0.1:PORT/rpc     (https with --tls)
 The CA is made at start-up with the openssl command and written to
 --state-dir (default: a temporary folder removed when the server stops).
+--tls-cert implies --tls. The served certificate is for localhost and
+127.0.0.1 and signed by that CA ("trusted", the default), except:
+"untrusted" is self-signed, "wrong-host" names wrong-host.invalid, and
+"expired" was valid only in January 2020.
 
-The demo company (data/demo.json) logs in as JSmith / secret. Generated
+Data methods need a session logged in through the QVSESSION cookie that
+getChallenge sets (--no-auth lifts that). The demo company
+(data/demo.json, dates in October and November 2026) logs in as
+JSmith / secret; oformer is disabled. Generated
 companies log in as user1 / secret; their days start on 2024-01-01.
 --relative-to-today moves a data set's dates by whole weeks so that its
 latest record falls in the current week.

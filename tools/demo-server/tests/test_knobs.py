@@ -91,9 +91,10 @@ class KnobTest(unittest.TestCase):
         self.assertFalse(reply["knobs"]["auth"])
 
     def test_bad_commands_are_refused(self):
+        odd_mode = {"methods": {METHOD: {"mode": "odd"}}}
         for command in [{"command": "set", "knobs": {"colour": 1}},
                         {"command": "set", "knobs": {"version": 3.1}},
-                        {"command": "set", "knobs": {"methods": {METHOD: {"mode": "odd"}}}},
+                        {"command": "set", "knobs": odd_mode},
                         {"command": "explode"}, []]:
             with self.subTest(command=command):
                 self.assertEqual(self.server.control(command)[0], 400)

@@ -59,6 +59,7 @@ class RequestTextTest(unittest.TestCase):
         cesu = "\ud83d".encode("utf-8", "surrogatepass") + \
             "\ude00".encode("utf-8", "surrogatepass")
         self.assertEqual(decode_body(cesu), "\U0001F600")
+        self.assertEqual(decode_body(b"a\xffb"), "a\ufffdb")
 
 
 if __name__ == "__main__":
