@@ -8,8 +8,7 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 from control import run_command
 from faults import Response, json_body, shaped
-from literal import LiteralError, decode_body, parse_request
-from rpc import PROTOCOL_ERROR, TRACE_PREFIX, error_reply
+from literal import decode_body
 from sessions import COOKIE_NAME, session_id_from
 
 LOOPBACK = "127.0.0.1"
@@ -72,19 +71,10 @@ class RequestHandler(BaseHTTPRequestHandler):
 
     def _rpc(self, raw):
         text = decode_body(raw)
-        try:
-            method, params = parse_request(text)
-        except LiteralError as problem:
-            method, params = None, None
-            failure = error_reply(PROTOCOL_ERROR, f"{TRACE_PREFIX}.rpc."
-                                  f"UnreadableRequestException: {problem}")
+        session_id = session_id_from(self.headers.get("Cookie"))
+        method, reply = self.server.rpc.answer_text(text, session_id)
         self.server.recorder.add("POST", self.path, self.headers, raw, text,
                                  method)
-        if method is None:
-            self._send(Response(body=json_body(failure)))
-            return
-        cookie = session_id_from(self.headers.get("Cookie"))
-        reply = self.server.rpc.answer(method, params, cookie)
         response = Response(body=json_body(reply.payload),
                             cookie=reply.new_session)
         override = self.server.board.current()["methods"].get(method, {})

@@ -5,6 +5,7 @@ import re
 from dataclasses import dataclass
 from typing import Optional
 
+from literal import LiteralError, parse_request
 from loginhash import login_hash, lower_ascii
 
 TRACE_PREFIX = "com.brenholt.quorvane"
@@ -48,6 +49,16 @@ class RpcService:
             "QBService_v1.getUserTimeTrack": (self._time_track, True),
             "QBService_v1.getAllLeaveTypes": (self._leave_types, True),
         }
+
+    def answer_text(self, text, session_id):
+        """(method, reply) of one request body; no method when unreadable."""
+        try:
+            method, params = parse_request(text)
+        except LiteralError as problem:
+            return None, Reply(error_reply(
+                PROTOCOL_ERROR,
+                f"{TRACE_PREFIX}.rpc.UnreadableRequestException: {problem}"))
+        return method, self.answer(method, params, session_id)
 
     def answer(self, method, params, session_id):
         """The reply to one call; failures become error replies."""
