@@ -1,6 +1,6 @@
 """Generates company-sized data sets, the same one for the same seed.
 
-Spec text: "users=N,days=D,entries=E,seed=S" (any may be left out). Days run
+Settings text: "users=N,days=D,entries=E,seed=S" (any may be left out). Days run
 from 2024-01-01; every user gets E working-time entries per day, and about
 one day in twenty also a leave record. Every user logs in with the password
 "secret" (user names user1, user2, ...).
@@ -21,7 +21,7 @@ BILLING_TYPES = [("Consulting", 1), ("Development", 1), ("Internal", 0),
 TASK_NAMES = ["Design", "Development", "Testing", "Meetings", "Support"]
 
 
-def parse_spec(text):
+def parse_settings(text):
     """The generator's numbers from "users=N,days=D,..."; raises ValueError."""
     values = dict(DEFAULTS)
     for item in filter(None, text.split(",")):

@@ -66,7 +66,7 @@ from sessions import Sessions
 def parse_arguments(argv):
     parser = argparse.ArgumentParser(description="Quorvane demo server")
     parser.add_argument("--data", default="demo")
-    parser.add_argument("--generate", metavar="SPEC")
+    parser.add_argument("--generate", metavar="SETTINGS")
     parser.add_argument("--relative-to-today", action="store_true")
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--tls", action="store_true")
@@ -96,7 +96,7 @@ def start_knobs(arguments):
 
 def load_data(arguments):
     if arguments.generate:
-        content = generator.generate(**generator.parse_spec(arguments.generate))
+        content = generator.generate(**generator.parse_settings(arguments.generate))
     else:
         content = dataset.load_file(arguments.data)
     weeks = 0

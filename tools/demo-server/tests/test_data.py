@@ -51,19 +51,19 @@ class GeneratorTest(unittest.TestCase):
                                                       entries=3, seed=5))
 
     def test_size_and_consistency(self):
-        content = generator.generate(**generator.parse_spec(
+        content = generator.generate(**generator.parse_settings(
             "users=30,days=7,entries=2,seed=9"))
         self.assertEqual(len(content["users"]), 30)
         self.assertEqual(len(content["timeRecords"]), 30 * 7 * 2)
         self.assertEqual(dangling(content), [])
         self.assertEqual(content["users"][0]["duplicates"], [2])
 
-    def test_spec_text(self):
-        self.assertEqual(generator.parse_spec("users=5"),
+    def test_settings_text(self):
+        self.assertEqual(generator.parse_settings("users=5"),
                          dict(generator.DEFAULTS, users=5))
         for text in ["colour=5", "users=many"]:
             with self.subTest(text=text), self.assertRaises(ValueError):
-                generator.parse_spec(text)
+                generator.parse_settings(text)
 
 
 if __name__ == "__main__":
