@@ -1,8 +1,9 @@
 """Generates company-sized data sets, the same one for the same seed.
 
-Settings text: "users=N,days=D,entries=E,seed=S" (any may be left out). Days run
-from 2024-01-01; every user gets E working-time entries per day, and about
-one day in twenty also a leave record. Every user logs in with the password
+Settings text: "users=N,days=D,entries=E,seed=S"; a setting left out takes
+its default (200 users, 31 days, 4 entries, seed 1). Days run from
+2024-01-01; every user gets E working-time entries per day, and about one
+day in twenty also a leave record. Every user logs in with the password
 "secret" (user names user1, user2, ...).
 """
 
