@@ -1,10 +1,10 @@
 #include "htmlengine/value/JsonReader.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "htmlengine/value/JsonNumber.h"
+#include "htmlengine/value/JsonString.h"
 #include "htmlengine/value/KeyCache.h"
 #include "htmlengine/value/MemberIndex.h"
 #include "htmlengine/value/ValueSlot.h"
@@ -34,9 +34,6 @@ private:
     bool ReadKey(Block*& key);
     bool ReadIdentifier(Block*& key);
     bool ReadString();
-    bool ReadStringChars(const wchar_t*& chars, uint32_t& length);
-    bool ReadEscape();
-    bool ReadHexUnit();
     bool ReadWord(const wchar_t* word, uint32_t type, uint32_t data);
     bool ReadNumber();
 
@@ -49,7 +46,7 @@ private:
     const wchar_t* m_end;
     std::vector<VALUE> m_values;
     std::vector<Member> m_members;
-    std::wstring m_unescaped;  // the characters of the string being read when it has escapes
+    JsonStringReader m_strings;
     KeyCache m_keys;
 };
 
@@ -180,7 +177,7 @@ bool JsonReader::ReadKey(Block*& key)
     if (m_cursor < m_end && *m_cursor == L'"') {
         const wchar_t* chars = nullptr;
         uint32_t length = 0;
-        if (!ReadStringChars(chars, length))
+        if (!m_strings.Read(m_cursor, m_end, chars, length))
             return false;
         key = m_keys.Intern(chars, length);
         return true;
@@ -207,113 +204,13 @@ bool JsonReader::ReadIdentifier(Block*& key)
     return true;
 }
 
-// A value's length is 32 bits; a longer string is refused rather than cut.
-bool TakeLength(size_t count, uint32_t& length)
-{
-    if (count > UINT32_MAX)
-        return false;
-    length = static_cast<uint32_t>(count);
-    return true;
-}
-
 bool JsonReader::ReadString()
 {
     const wchar_t* chars = nullptr;
     uint32_t length = 0;
-    if (!ReadStringChars(chars, length))
+    if (!m_strings.Read(m_cursor, m_end, chars, length))
         return false;
     PushBlock(VALUE_STRING, NewStringBlock(chars, length));
-    return true;
-}
-
-// string = quotation-mark *char quotation-mark (section 7). The characters point into the text
-// when there is no escape, else into m_unescaped.
-bool JsonReader::ReadStringChars(const wchar_t*& chars, uint32_t& length)
-{
-    ++m_cursor;
-    const wchar_t* run = m_cursor;
-    while (m_cursor < m_end && *m_cursor != L'"' && *m_cursor != L'\\')
-        ++m_cursor;
-    if (m_cursor < m_end && *m_cursor == L'"') {
-        chars = run;
-        size_t count = static_cast<size_t>(m_cursor++ - run);
-        return TakeLength(count, length);
-    }
-    m_unescaped.assign(run, m_cursor);
-    while (m_cursor < m_end && *m_cursor != L'"') {
-        if (*m_cursor == L'\\') {
-            if (!ReadEscape())
-                return false;
-        } else {
-            m_unescaped.push_back(*m_cursor++);
-        }
-    }
-    if (m_cursor == m_end)
-        return false;
-    ++m_cursor;
-    chars = m_unescaped.data();
-    return TakeLength(m_unescaped.size(), length);
-}
-
-// escape = %x5C ( %x22 / %x5C / %x2F / %x62 / %x66 / %x6E / %x72 / %x74 / %x75 4HEXDIG )
-bool JsonReader::ReadEscape()
-{
-    ++m_cursor;
-    if (m_cursor == m_end)
-        return false;
-    wchar_t escaped = *m_cursor++;
-    switch (escaped) {
-    case L'"':
-    case L'\\':
-    case L'/':
-        m_unescaped.push_back(escaped);
-        return true;
-    case L'b':
-        m_unescaped.push_back(L'\b');
-        return true;
-    case L'f':
-        m_unescaped.push_back(L'\f');
-        return true;
-    case L'n':
-        m_unescaped.push_back(L'\n');
-        return true;
-    case L'r':
-        m_unescaped.push_back(L'\r');
-        return true;
-    case L't':
-        m_unescaped.push_back(L'\t');
-        return true;
-    case L'u':
-        return ReadHexUnit();
-    default:
-        return false;
-    }
-}
-
-int HexDigitValue(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
-}
-
-// One UTF-16 unit from four hex digits; surrogates, paired or not, are kept as they are.
-bool JsonReader::ReadHexUnit()
-{
-    if (m_end - m_cursor < 4)
-        return false;
-    unsigned unit = 0;
-    for (int i = 0; i < 4; ++i) {
-        int digit = HexDigitValue(*m_cursor++);
-        if (digit < 0)
-            return false;
-        unit = unit * 16 + static_cast<unsigned>(digit);
-    }
-    m_unescaped.push_back(static_cast<wchar_t>(unit));
     return true;
 }
 

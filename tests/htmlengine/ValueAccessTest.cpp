@@ -161,16 +161,3 @@ TEST(ValueAccess, ElementValuesHoldAReferenceWhileTheyLive)
     EXPECT_EQ(0, g_references);
     htmlengine::SetElementReferenceCounter({ [](HELEMENT) {}, [](HELEMENT) {} });
 }
-
-TEST(ValueAccess, NullArgumentsAreRefused)
-{
-    TestValue value;
-    int number = 0;
-    EXPECT_EQ(VALUE_BAD_PARAMETER, ValueInit(nullptr));
-    EXPECT_EQ(VALUE_BAD_PARAMETER, ValueClear(nullptr));
-    EXPECT_EQ(VALUE_BAD_PARAMETER, ValueCopy(value.get(), nullptr));
-    EXPECT_EQ(VALUE_BAD_PARAMETER, ValueIntData(value.get(), nullptr));
-    EXPECT_EQ(VALUE_BAD_PARAMETER, ValueElementsCount(nullptr, &number));
-    EXPECT_EQ(VALUE_BAD_PARAMETER, ValueGetValueOfKey(value.get(), nullptr, value.get()));
-    EXPECT_EQ(VALUE_BAD_PARAMETER, ValueFromString(nullptr, L"1", 1, VALUE_MODE_JSON));
-}
