@@ -5,6 +5,7 @@
 #include <windows.h>
 #include "connectors/server/HttpClient.h"
 #include "connectors/server/Url.h"
+#include "ui/toolkit/JsonValue.h"
 
 namespace {
 
@@ -23,6 +24,35 @@ std::string Upper(const char* text)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     return upper;
+}
+
+std::wstring Text(const json::value& object, const char* name)
+{
+    json::string text = object.get_item(json::value::make_string(name)).get_string(L"");
+    return std::wstring(text.c_str(), text.length());
+}
+
+std::wstring Header(const json::value& headers, const std::wstring& name)
+{
+    for (int at = 0; at < headers.length(); ++at) {
+        json::value pair = headers.get_element(at);
+        json::string key = pair.get_element(0).get_string(L"");
+        if (name == key.c_str())
+            return pair.get_element(1).get_string(L"").c_str();
+    }
+    return std::wstring();
+}
+
+RecordedRequest ReadRequest(const json::value& entry)
+{
+    RecordedRequest request;
+    request.verb = Text(entry, "verb");
+    request.path = Text(entry, "path");
+    request.method = Text(entry, "method");
+    request.body = Text(entry, "body");
+    request.length = entry.get_item(json::value::make_string("length")).get_int(-1);
+    request.userAgent = Header(entry.get_item(json::value::make_string("headers")), L"User-Agent");
+    return request;
 }
 
 }  // namespace
@@ -54,7 +84,7 @@ std::wstring DemoServer::Control(const std::wstring& command) const
 void DemoServer::SetKnobs(const std::wstring& knobs) const
 {
     std::wstring reply = Control(L"{\"command\": \"set\", \"knobs\": " + knobs + L"}");
-    EXPECT_EQ(std::wstring::npos, reply.find(L"\"error\"")) << std::string(reply.begin(), reply.end());
+    EXPECT_EQ(0u, reply.find(L"{\"knobs\"")) << "the server refused the knobs";
 }
 
 void DemoServer::Reset() const
@@ -63,7 +93,19 @@ void DemoServer::Reset() const
     Control(L"{\"command\": \"clear\"}");
 }
 
-std::wstring DemoServer::RequestsText() const { return Control(L"{\"command\": \"requests\"}"); }
+std::vector<RecordedRequest> DemoServer::Requests(const wchar_t* method) const
+{
+    std::wstring text = Control(L"{\"command\": \"requests\"}");
+    json::value record = json::value::from_string(text.c_str(), text.size(), 1);
+    json::value entries = record.get_item(json::value::make_string("requests"));
+    std::vector<RecordedRequest> requests;
+    for (int at = 0; at < entries.length(); ++at) {
+        RecordedRequest request = ReadRequest(entries.get_element(at));
+        if (method == NULL || request.method == method)
+            requests.push_back(request);
+    }
+    return requests;
+}
 
 int ClosedLocalPort()
 {

@@ -2,6 +2,17 @@
 // A demo server that tests/server/with_demo_servers.py started for this test run, reached
 // through its control endpoint.
 #include <string>
+#include <vector>
+
+// One request as the demo server received it.
+struct RecordedRequest {
+    std::wstring verb;
+    std::wstring path;
+    std::wstring method;  // the RPC method, empty when the body named none
+    std::wstring body;    // decoded from UTF-8
+    int length;           // bytes on the wire
+    std::wstring userAgent;
+};
 
 class DemoServer {
 public:
@@ -20,8 +31,8 @@ public:
     void SetKnobs(const std::wstring& knobs) const;
     // Start-up knobs and an empty request record.
     void Reset() const;
-    // The request record as the control endpoint gives it (JSON text).
-    std::wstring RequestsText() const;
+    // The recorded requests, all or those of one RPC method, in arrival order.
+    std::vector<RecordedRequest> Requests(const wchar_t* method = NULL) const;
 
 private:
     std::wstring m_address;

@@ -42,12 +42,13 @@ TEST_F(LiveTransport, SendsUtf8BodyWithItsByteCount)
     // ü and ß take two bytes each in UTF-8, € three: four more bytes than characters.
     std::wstring body = L"{ method:\"LoginService.getChallenge\", params:[\"Gr\u00fc\u00dfe \u20ac\"] }";
     EXPECT_NE(std::wstring::npos, Post(body).find(L"challengeValue"));
-    std::wstring record = server.RequestsText();
-    EXPECT_NE(std::wstring::npos, record.find(L"\"verb\":\"POST\""));
-    EXPECT_NE(std::wstring::npos, record.find(L"\"path\":\"/rpc\""));
-    EXPECT_NE(std::wstring::npos, record.find(L"[\"User-Agent\",\"Quorvane Pellworth\"]"));
-    EXPECT_NE(std::wstring::npos, record.find(L"\"length\":" + std::to_wstring(body.size() + 4)));
-    EXPECT_NE(std::wstring::npos, record.find(L"params:[\\\"Gr\u00fc\u00dfe \u20ac\\\"]"));
+    std::vector<RecordedRequest> record = server.Requests();
+    ASSERT_EQ(1u, record.size());
+    EXPECT_EQ(L"POST", record[0].verb);
+    EXPECT_EQ(L"/rpc", record[0].path);
+    EXPECT_EQ(L"Quorvane Pellworth", record[0].userAgent);
+    EXPECT_EQ(static_cast<int>(body.size()) + 4, record[0].length);
+    EXPECT_EQ(body, record[0].body);
 }
 
 TEST_F(LiveTransport, ReturnsTheBodyOfAnyStatusDecoded)
