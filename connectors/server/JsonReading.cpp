@@ -22,10 +22,30 @@ std::wstring Text(const json::value& value)
     return std::wstring(text.c_str(), text.length());
 }
 
+namespace {
+
+bool IsPlainAscii(const std::wstring& text)
+{
+    for (wchar_t c : text)
+        if (c >= 0x80)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+// Every folded character lies outside ASCII; most server texts are plain ASCII, and folding
+// them anyway was most of the time spent reading a large reply.
+void Fold(std::wstring& text)
+{
+    if (!IsPlainAscii(text))
+        QBTransliterate(text);
+}
+
 std::wstring FoldedText(const json::value& value)
 {
     std::wstring text = Text(value);
-    QBTransliterate(text);
+    Fold(text);
     return text;
 }
 

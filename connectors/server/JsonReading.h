@@ -13,7 +13,8 @@ json::value Member(const json::value& object, const char* name);
 
 // The string's text, or "" for any other value.
 std::wstring Text(const json::value& value);
-// Text with typographic quotes, dashes and ligatures folded to plain characters.
+// Folds typographic quotes, dashes and ligatures to plain characters.
+void Fold(std::wstring& text);
 std::wstring FoldedText(const json::value& value);
 // Sets the field only when the value is an integer other than -1.
 void ReadInteger(const json::value& value, int& field);

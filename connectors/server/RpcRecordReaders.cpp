@@ -80,7 +80,7 @@ QVBillingType BillingType(const json::value& object)
     QVBillingType billingType;
     ReadInteger(Member(object, "id"), billingType.id);
     billingType.name = NormalizeFullName(Text(Member(object, "name")));
-    QBTransliterate(billingType.name);
+    Fold(billingType.name);
     // Any integer but 0 counts, -1 included.
     billingType.billable = Member(object, "billable").get_int(0) != 0 ? 1 : 0;
     return billingType;
@@ -91,7 +91,7 @@ QVTimeTrackEntry TimeTrackEntry(const json::value& object)
     QVTimeTrackEntry entry;
     ReadInteger(Member(object, "taskId"), entry.taskId);
     entry.comment = WithoutCarriageReturns(Text(Member(object, "comment")));
-    QBTransliterate(entry.comment);
+    Fold(entry.comment);
     entry.date = ReadDate(Member(object, "date"));
     ReadInteger(Member(object, "spent"), entry.spent);
     return entry;
