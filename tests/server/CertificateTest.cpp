@@ -6,6 +6,7 @@
 #include "connectors/server/CertificateContext.h"
 #include "connectors/server/CertificateProbe.h"
 #include "connectors/server/HttpClient.h"
+#include "connectors/server/QuorvaneConnector.h"
 #include "connectors/server/ServerExceptions.h"
 #include "connectors/server/Url.h"
 #include "tests/server/DemoServer.h"
@@ -72,4 +73,21 @@ TEST_F(LiveTls, VerificationRefusesWhatItCannotTrust)
         ASSERT_TRUE(certificate.Get() != NULL);
         EXPECT_FALSE(VerifyServerCertificate(certificate.Get(), server.Host()));
     }
+}
+
+TEST_F(LiveTls, LoginOverHttps)
+{
+    Connectors::QVConnector::ConnectionOptions options;
+    options.userName = L"JSmith";
+    options.password = L"secret";
+    Connectors::QVConnector::QuorvaneConnector connector;
+
+    options.url = DemoServer("trusted").Address();
+    connector.SetConnectionOptions(options);
+    EXPECT_NO_THROW(connector.Connect());
+    EXPECT_FALSE(connector.GetServerUuid().empty());
+
+    options.url = DemoServer("untrusted").Address();
+    connector.SetConnectionOptions(options);
+    EXPECT_THROW(connector.Connect(), InvalidCertificate);
 }

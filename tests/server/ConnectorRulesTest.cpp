@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "connectors/server/QuorvaneConnector.h"
+#include "connectors/server/ServerExceptions.h"
 #include "connectors/server/ServerVersion.h"
 
 using namespace Quorvane;
@@ -35,4 +36,11 @@ TEST(ServerVersion, ThreePointTwoOrLater)
         EXPECT_TRUE(IsSupportedServerVersion(version)) << std::wstring(version);
     for (const wchar_t* version : { L"3.1", L"2.9", L"3", L"3.", L"4.", L"", L"x.5", L".3.2", L"3.x" })
         EXPECT_FALSE(IsSupportedServerVersion(version)) << std::wstring(version);
+}
+
+TEST(RpcClientAddress, EmptyOrUnparsableAddressIsRefused)
+{
+    RpcClient client;
+    EXPECT_THROW(client.SetUrl(L""), InvalidUrlException);
+    EXPECT_THROW(client.SetUrl(L"ftp://server/rpc"), BadURLException);
 }

@@ -160,19 +160,3 @@ TEST(TimeTrackConversion, BrokenReferencesAndNegativeTimeFail)
     negativeLeave.leaveRecords.push_back(Leave(3, 5, -480));
     EXPECT_THROW(Converted(negativeLeave), WrongFormatException);
 }
-
-TEST(TimeTrackConversion, EmployeeFromServerUser)
-{
-    QVUserInfo user;
-    user.id = -7;
-    user.firstName = L"John";
-    user.middleInitial = L"Q";
-    user.lastName = L"Smith";
-    user.username = L"JSmith";
-    boost::shared_ptr<Employee> employee = MakeEmployee(user);
-    EXPECT_EQ(L"-7", employee->GetId());
-    EXPECT_EQ(L"John", employee->GetFirstName());
-    EXPECT_EQ(L"Q", employee->GetMiddleName());
-    EXPECT_EQ(L"Smith", employee->GetLastName());
-    EXPECT_EQ(L"JSmith", employee->GetUserName());
-}
