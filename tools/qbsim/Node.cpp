@@ -184,8 +184,10 @@ void Node::CallAggregate(DISPID id, VARIANT& result)
         result.bstrVal = 0;
         return;
     }
+    // A value given as null is present but not set; a detail given as null is absent.
+    bool present = m_json.Has(member.name) && !(member.kind == MemberKind::AnyObject && answer.IsNull());
     ComRef<Node>& child = m_children[id - 1];
-    if (!child && (m_context->requestSide || !answer.IsNull())) {
+    if (!child && (m_context->requestSide || present)) {
         std::wstring type = member.kind == MemberKind::AnyObject ? answer.Get(L"@type").AsString() : member.type;
         child = MakeChild(type, member.name, ChildPath(member.name), answer);
     }
