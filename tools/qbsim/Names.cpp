@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <vector>
 
+#include "core/TextUtils.h"
+
 namespace QbSim {
 
 std::wstring ThroughCodePage1252(const std::wstring& text)
@@ -21,10 +23,10 @@ std::wstring ThroughCodePage1252(const std::wstring& text)
 
 bool IsEntityNameInUse(Company& company, const std::wstring& name)
 {
-    std::wstring wanted = FoldName(name);
+    std::wstring wanted = Quorvane::ToLower(name);
     for (const wchar_t* list : { kEmployees, kVendors, kCustomers })
         for (const Json& record : company.List(list))
-            if (record.Get(L"Sublevel").AsInt() == 0 && FoldName(record.Get(L"Name").AsString()) == wanted)
+            if (record.Get(L"Sublevel").AsInt() == 0 && Quorvane::ToLower(record.Get(L"Name").AsString()) == wanted)
                 return true;
     return false;
 }
