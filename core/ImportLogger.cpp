@@ -103,8 +103,8 @@ void ImportLogger::BeginEmployee(const std::wstring& displayName, const std::wst
                                  const std::wstring& serverUserName, int status)
 {
     EmployeeKey key = { displayName, userId };
-    m_employees.insert(EmployeeMap::value_type(key, boost::shared_ptr<EmployeeStatus>(
-                                                        new EmployeeStatus(status, serverUserName))));
+    boost::shared_ptr<EmployeeStatus> record(new EmployeeStatus(status, serverUserName));
+    m_employees.insert(EmployeeMap::value_type(key, record));
     m_currentEmployee = key;
     m_hasCurrentEmployee = true;
     m_employeeHeadingWritten = false;
@@ -112,8 +112,9 @@ void ImportLogger::BeginEmployee(const std::wstring& displayName, const std::wst
 
 boost::shared_ptr<EmployeeStatus> ImportLogger::CurrentEmployee() const
 {
-    EmployeeMap::const_iterator found = m_hasCurrentEmployee ? m_employees.find(m_currentEmployee) : m_employees.end();
-    return found == m_employees.end() ? boost::shared_ptr<EmployeeStatus>() : found->second;
+    if (!m_hasCurrentEmployee)
+        return boost::shared_ptr<EmployeeStatus>();
+    return m_employees.find(m_currentEmployee)->second;
 }
 
 void ImportLogger::RaiseCurrentEmployeeStatus(int status)
