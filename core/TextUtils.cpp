@@ -37,6 +37,23 @@ const wchar_t* FileNameEscape(wchar_t character)
     }
 }
 
+std::wstring PercentCode(wchar_t character)
+{
+    wchar_t code[8];
+    swprintf(code, sizeof(code) / sizeof(code[0]), L"%%%02X", static_cast<unsigned int>(character));
+    return code;
+}
+
+// CON, PRN, AUX, NUL, COM1-9 and LPT1-9 open a device on Windows, whatever the extension.
+bool IsReservedDeviceName(const std::wstring& text)
+{
+    std::wstring base = ToLower(TrimRight(text.substr(0, text.find(L'.'))));
+    if (base == L"con" || base == L"prn" || base == L"aux" || base == L"nul")
+        return true;
+    return base.size() == 4 && (base.compare(0, 3, L"com") == 0 || base.compare(0, 3, L"lpt") == 0) &&
+           base[3] >= L'1' && base[3] <= L'9';
+}
+
 }  // namespace
 
 void QBTransliterate(std::wstring& text)
@@ -53,6 +70,8 @@ std::wstring EscapeFileName(const std::wstring& text)
         const wchar_t* code = FileNameEscape(text[i]);
         if (code)
             escaped += code;
+        else if (text[i] < 0x20 || (i == 0 && IsReservedDeviceName(text)))
+            escaped += PercentCode(text[i]);
         else
             escaped += text[i];
     }

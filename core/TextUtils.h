@@ -7,7 +7,9 @@ namespace Quorvane {
 // Folds the typographic characters QuickBooks cannot take (curly quotes, dashes, ligatures).
 void QBTransliterate(std::wstring& text);
 
-// Replaces the nine characters a Windows file name cannot hold by %XX codes.
+// Replaces the nine characters a Windows file name cannot hold by %XX codes. Control
+// characters, and the first letter of a device name such as CON or LPT1, are escaped too, so
+// that a company's settings never go to a device.
 std::wstring EscapeFileName(const std::wstring& text);
 
 // Only U+0020 counts as a blank.

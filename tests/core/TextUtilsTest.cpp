@@ -45,6 +45,16 @@ TEST(Escaping, ReservedFileNameCharacters)
     EXPECT_EQ(L"100% Roofing", EscapeFileName(L"100% Roofing"));
 }
 
+TEST(Escaping, DeviceNamesAndControlCharactersNeverReachTheFileSystem)
+{
+    EXPECT_EQ(L"%43ON", EscapeFileName(L"CON"));
+    EXPECT_EQ(L"%6Eul.x", EscapeFileName(L"nul.x"));
+    EXPECT_EQ(L"%4CPT1 ", EscapeFileName(L"LPT1 "));
+    EXPECT_EQ(L"Con Edison", EscapeFileName(L"Con Edison"));
+    EXPECT_EQ(L"COM10", EscapeFileName(L"COM10"));
+    EXPECT_EQ(L"a%09b%0A", EscapeFileName(L"a\tb\n"));
+}
+
 TEST(MinutesAndTruncation, FormatMinutes)
 {
     EXPECT_EQ(L"-", FormatMinutes(0, L"-"));
