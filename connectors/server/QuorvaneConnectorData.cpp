@@ -31,7 +31,7 @@ boost::shared_ptr<EmployeeCollection> QuorvaneConnector::GetUsersTimeTrack(const
     ConvertUserTimeTrack(all, start, end);
     boost::shared_ptr<EmployeeCollection> withTime(new EmployeeCollection);
     for (const boost::shared_ptr<Employee>& employee : all)
-        if (!employee->GetTimeTrackRecords()->IsEmpty())
+        if (employee->GetTimeTrackRecords()->Count() > 0)
             withTime->Add(employee);
     return withTime;
 }
