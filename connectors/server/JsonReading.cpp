@@ -5,6 +5,18 @@
 namespace Quorvane {
 namespace JsonReading {
 
+namespace {
+
+bool IsPlainAscii(const std::wstring& text)
+{
+    for (wchar_t c : text)
+        if (c >= 0x80)
+            return false;
+    return true;
+}
+
+}  // namespace
+
 bool IsOfType(const json::value& value, VALUE_TYPE type)
 {
     uint32_t found = VALUE_UNDEFINED;
@@ -21,18 +33,6 @@ std::wstring Text(const json::value& value)
     json::string text = value.get_string(L"");
     return std::wstring(text.c_str(), text.length());
 }
-
-namespace {
-
-bool IsPlainAscii(const std::wstring& text)
-{
-    for (wchar_t c : text)
-        if (c >= 0x80)
-            return false;
-    return true;
-}
-
-}  // namespace
 
 // Every folded character lies outside ASCII; most server texts are plain ASCII, and folding
 // them anyway was most of the time spent reading a large reply.
