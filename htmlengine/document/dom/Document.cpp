@@ -1,0 +1,61 @@
+#include "htmlengine/document/dom/Document.h"
+
+#include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
+
+#include <windows.h>
+
+namespace htmlengine {
+
+namespace {
+
+// The engine's own defaults: what is never shown, and popups shown only while expanded.
+const wchar_t kDefaultStyleSheet[] =
+    L"head, title, style, script, link, meta, popup { display: none }"
+    L"popup:expanded { display: block }"
+    L"popup:collapsed { display: none }";
+
+}  // namespace
+
+Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
+{
+    sheets_.push_back(ParseStyleSheet(kDefaultStyleSheet));
+}
+
+Document::~Document() { SetRoot(nullptr); }
+
+void Document::SetRoot(Element* root)
+{
+    if (root_) {
+        root_->SetRootOf(nullptr);
+        MarkDeleted(root_);
+        ReleaseIfUnreferenced(root_);
+    }
+    root_ = root;
+    focus_ = eventRoot_ = nullptr;
+    if (root_) root_->SetRootOf(this);
+    InvalidateStyles();
+}
+
+void Document::AddStyleSheet(StyleSheet sheet)
+{
+    for (const std::wstring& error : sheet.errors) LogError(L"CSS: " + error);
+    sheets_.push_back(std::move(sheet));
+    InvalidateStyles();
+}
+
+void Document::Forget(const Element& element)
+{
+    if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) focus_ = nullptr;
+    if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_))) eventRoot_ = nullptr;
+}
+
+// Every problem is kept for tests and written to the debugger output, never dropped.
+void Document::LogError(const std::wstring& message)
+{
+    errors_.push_back(message);
+    OutputDebugStringW((L"htmlengine: " + message + L"\n").c_str());
+}
+
+}  // namespace htmlengine

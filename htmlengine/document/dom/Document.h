@@ -1,0 +1,57 @@
+#pragma once
+// One loaded page: its root element, its style sheets, the keyboard focus and the event
+// root, and a log of what the engine could not use.
+#include "htmlengine/document/css/StyleSheet.h"
+
+#include <string>
+#include <vector>
+
+namespace htmlengine {
+
+class DocumentHost;
+class Element;
+
+class Document {
+public:
+    Document(DocumentHost& host, std::wstring baseUrl);
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    DocumentHost& Host() const { return host_; }
+    const std::wstring& BaseUrl() const { return baseUrl_; }
+
+    Element* Root() const { return root_; }
+    void SetRoot(Element* root);
+
+    // Sheets in cascade order; the engine's defaults come first.
+    const std::vector<StyleSheet>& StyleSheets() const { return sheets_; }
+    void AddStyleSheet(StyleSheet sheet);
+
+    // Bumped by every change that may change a computed style.
+    unsigned long long StyleGeneration() const { return styleGeneration_; }
+    void InvalidateStyles() { ++styleGeneration_; }
+
+    Element* Focus() const { return focus_; }
+    void SetFocus(Element* element) { focus_ = element; }
+    Element* EventRoot() const { return eventRoot_; }
+    void SetEventRoot(Element* element) { eventRoot_ = element; }
+
+    // Forgets an element that leaves the tree (focus, event root).
+    void Forget(const Element& element);
+
+    void LogError(const std::wstring& message);
+    const std::vector<std::wstring>& Errors() const { return errors_; }
+
+private:
+    DocumentHost& host_;
+    std::wstring baseUrl_;
+    Element* root_ = nullptr;
+    std::vector<StyleSheet> sheets_;
+    unsigned long long styleGeneration_ = 1;
+    Element* focus_ = nullptr;
+    Element* eventRoot_ = nullptr;
+    std::vector<std::wstring> errors_;
+};
+
+}  // namespace htmlengine

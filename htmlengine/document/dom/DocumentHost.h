@@ -1,0 +1,28 @@
+#pragma once
+// What a document asks of the window that shows it: URL data and program behaviours. The
+// window implements it by notifying the host program; tests implement it directly.
+#include "htmlengine/document/events/HandlerBinding.h"
+
+#include <string>
+#include <vector>
+
+namespace htmlengine {
+
+class Element;
+
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+
+    // The bytes of a URL as the page wrote it; false when there are none.
+    virtual bool LoadUrl(const std::wstring& url, std::vector<unsigned char>& data) = 0;
+
+    // Offers one behaviour name of an element to the program; true with `binding` filled
+    // when the program takes it.
+    virtual bool AttachBehavior(Element& element, const std::string& name, HandlerBinding& binding) = 0;
+
+    // The window's handle, for the API's element-window call; null without a window.
+    virtual void* WindowHandle() const = 0;
+};
+
+}  // namespace htmlengine

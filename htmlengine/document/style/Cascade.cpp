@@ -1,0 +1,116 @@
+#include "htmlengine/document/style/Cascade.h"
+
+#include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/css/SelectorMatcher.h"
+#include "htmlengine/document/dom/Document.h"
+#include "htmlengine/document/dom/Element.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace htmlengine {
+
+namespace {
+
+// CSS Cascade 3 §6.1 origins and importance, weakest first; runtime styles sit above the
+// style attribute as the engine's own override.
+enum Level { kSheet, kInline, kRuntime, kImportantSheet, kImportantInline };
+
+struct Candidate {
+    Level level;
+    unsigned specificity;
+    size_t order;
+    const Declaration* declaration;
+};
+
+bool Weaker(const Candidate& a, const Candidate& b)
+{
+    if (a.level != b.level) return a.level < b.level;
+    if (a.specificity != b.specificity) return a.specificity < b.specificity;
+    return a.order < b.order;
+}
+
+void CollectSheets(Element& element, Document& document, std::vector<Candidate>& candidates)
+{
+    size_t order = 0;
+    for (const StyleSheet& sheet : document.StyleSheets())
+        for (const StyleRule& rule : sheet.rules) {
+            ++order;
+            unsigned best = 0;
+            bool matched = false;
+            for (const ComplexSelector& selector : rule.selectors)
+                if (Matches(selector, element, document.Root())) {
+                    best = std::max(best, selector.specificity);
+                    matched = true;
+                }
+            if (!matched) continue;
+            for (const Declaration& d : rule.declarations)
+                candidates.push_back({d.important ? kImportantSheet : kSheet, best, order, &d});
+        }
+}
+
+const char* const kBlockTags[] = {"html", "body", "div", "p", "h1", "h2", "h3", "h4", "h5", "h6", "ul", "ol",
+                                   "hr", "table", "form", "center", "pre", "blockquote"};
+
+const wchar_t* DefaultDisplay(const std::string& tag)
+{
+    for (const char* block : kBlockTags)
+        if (tag == block) return L"block";
+    if (tag == "li") return L"list-item";
+    if (tag == "tr") return L"table-row";
+    if (tag == "td" || tag == "th") return L"table-cell";
+    if (tag == "tbody" || tag == "thead" || tag == "tfoot") return L"table-row-group";
+    if (tag == "widget" || tag == "select" || tag == "input" || tag == "button" || tag == "img" || tag == "progress")
+        return L"inline-block";
+    return L"inline";
+}
+
+ComputedStyle Compute(Element& element)
+{
+    Document* document = element.OwnerDocument();
+    std::vector<Candidate> candidates;
+    if (document) CollectSheets(element, *document, candidates);
+    std::vector<std::wstring> ignoredErrors;  // reported when the attribute is set
+    DeclarationList inlineStyle;
+    if (const std::wstring* style = element.FindAttribute("style")) inlineStyle = ParseDeclarations(*style, ignoredErrors);
+    for (const Declaration& d : inlineStyle) candidates.push_back({d.important ? kImportantInline : kInline, 0, 0, &d});
+    for (const Declaration& d : element.Style().runtime) candidates.push_back({kRuntime, 0, 0, &d});
+    std::stable_sort(candidates.begin(), candidates.end(), Weaker);
+    ComputedStyle computed;
+    computed["display"] = DefaultDisplay(element.Tag());
+    for (const Candidate& c : candidates) computed[c.declaration->property] = c.declaration->value;
+    return computed;
+}
+
+}  // namespace
+
+const ComputedStyle& ComputeStyle(Element& element)
+{
+    ElementStyle& style = element.Style();
+    Document* document = element.OwnerDocument();
+    unsigned long long generation = document ? document->StyleGeneration() : 0;
+    if (style.computedAt != generation || generation == 0) {
+        style.computed = Compute(element);
+        style.computedAt = generation;
+    }
+    return style.computed;
+}
+
+std::wstring StyleProperty(Element& element, const std::string& property)
+{
+    const ComputedStyle& style = ComputeStyle(element);
+    auto found = style.find(property);
+    return found == style.end() ? std::wstring() : found->second;
+}
+
+bool IsElementVisible(Element& element)
+{
+    for (Element* e = &element; e; e = e->Parent()) {
+        if (StyleProperty(*e, "display") == L"none") return false;
+        std::wstring visibility = StyleProperty(*e, "visibility");
+        if (visibility == L"hidden" || visibility == L"collapse") return false;
+    }
+    return true;
+}
+
+}  // namespace htmlengine
