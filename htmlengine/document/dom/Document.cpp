@@ -23,7 +23,14 @@ Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), base
     sheets_.push_back(ParseStyleSheet(kDefaultStyleSheet));
 }
 
-Document::~Document() { SetRoot(nullptr); }
+Document::~Document()
+{
+    for (const PostedEvent& event : posted_) {
+        DropReference(event.target);
+        DropReference(event.source);
+    }
+    SetRoot(nullptr);
+}
 
 void Document::SetRoot(Element* root)
 {

@@ -3,6 +3,8 @@
 // root, and a log of what the engine could not use.
 #include "htmlengine/document/css/StyleSheet.h"
 
+#include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,16 @@ namespace htmlengine {
 
 class DocumentHost;
 class Element;
+
+struct PostedEvent {
+    Element* target;  // both referenced while queued
+    Element* source;
+    unsigned code;
+    unsigned long long reason;
+};
+
+// Runs the page's rules of `owner` for an event on its bubbling way; true stops the event.
+using PageRuleRunner = std::function<bool(Element& owner, Element& target, unsigned group, const void* params)>;
 
 class Document {
 public:
@@ -40,6 +52,11 @@ public:
     // Forgets an element that leaves the tree (focus, event root).
     void Forget(const Element& element);
 
+    std::deque<PostedEvent>& PostedEvents() { return posted_; }
+
+    const PageRuleRunner& PageRules() const { return pageRules_; }
+    void SetPageRules(PageRuleRunner runner) { pageRules_ = std::move(runner); }
+
     void LogError(const std::wstring& message);
     const std::vector<std::wstring>& Errors() const { return errors_; }
 
@@ -51,6 +68,8 @@ private:
     unsigned long long styleGeneration_ = 1;
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
+    std::deque<PostedEvent> posted_;
+    PageRuleRunner pageRules_;
     std::vector<std::wstring> errors_;
 };
 

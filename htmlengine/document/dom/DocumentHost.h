@@ -23,6 +23,15 @@ public:
 
     // The window's handle, for the API's element-window call; null without a window.
     virtual void* WindowHandle() const = 0;
+
+    // Handlers attached to the window: they see every event of the document.
+    virtual std::vector<HandlerBinding>& WindowHandlers() = 0;
+
+    // Posted events wait in the document; the window dispatches them from its message loop.
+    virtual void WakeForPostedEvents() = 0;
+
+    // An element took the keyboard focus: the window takes the system focus.
+    virtual void TakeFocus() = 0;
 };
 
 }  // namespace htmlengine

@@ -96,6 +96,15 @@ void Element::InsertChild(Element* child, size_t index)
     children_.insert(children_.begin() + index, child);
 }
 
+void Element::InsertNodes(size_t nodeIndex, const std::vector<Node*>& nodes)
+{
+    for (Node* node : nodes) node->parent_ = this;
+    nodes_.insert(nodes_.begin() + std::min(nodeIndex, nodes_.size()), nodes.begin(), nodes.end());
+    children_.clear();
+    for (Node* node : nodes_)
+        if (node->IsElement()) children_.push_back(static_cast<Element*>(node));
+}
+
 void Element::RemoveNode(Node* node)
 {
     nodes_.erase(std::remove(nodes_.begin(), nodes_.end(), node), nodes_.end());

@@ -46,6 +46,7 @@ public:
     size_t Index() const;
     void AppendNode(Node* node);
     void InsertChild(Element* child, size_t index);  // index past the end appends
+    void InsertNodes(size_t nodeIndex, const std::vector<Node*>& nodes);  // past the end appends
     void RemoveNode(Node* node);                      // the caller takes over the node
     std::vector<Node*> TakeNodes();                   // empties the element
     void ReorderChildren(size_t first, const std::vector<Element*>& order);
@@ -62,6 +63,7 @@ public:
     // Counted lifetime (ElementLifetime.cpp).
     int references = 0;
     bool deleted = false;
+    bool adopted = false;  // states from markup, control and behaviours were set up once
 
     ElementStyle& Style() { return *style_; }
     std::vector<HandlerBinding>& Handlers() { return *handlers_; }

@@ -3,19 +3,17 @@
 
 namespace htmlengine {
 
-enum ElementStateBit : unsigned {
-    kStateLink = 0x1,
-    kStateHover = 0x2,
-    kStateActive = 0x4,
-    kStateFocus = 0x8,
-    kStateVisited = 0x10,
-    kStateCurrent = 0x20,
-    kStateChecked = 0x40,
-    kStateDisabled = 0x80,
-    kStateReadOnly = 0x100,
-    kStateExpanded = 0x200,
-    kStateCollapsed = 0x400,
-    kStateAnchor = 0x4000,
-};
+constexpr unsigned kStateLink = 0x1;
+constexpr unsigned kStateHover = 0x2;
+constexpr unsigned kStateActive = 0x4;
+constexpr unsigned kStateFocus = 0x8;
+constexpr unsigned kStateVisited = 0x10;
+constexpr unsigned kStateCurrent = 0x20;
+constexpr unsigned kStateChecked = 0x40;
+constexpr unsigned kStateDisabled = 0x80;
+constexpr unsigned kStateReadOnly = 0x100;
+constexpr unsigned kStateExpanded = 0x200;
+constexpr unsigned kStateCollapsed = 0x400;
+constexpr unsigned kStateAnchor = 0x4000;
 
 }  // namespace htmlengine

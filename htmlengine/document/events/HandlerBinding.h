@@ -10,7 +10,14 @@ struct HandlerBinding {
     ElementProc proc = nullptr;
     void* tag = nullptr;
     unsigned subscription = 0;
-    std::string behaviorName;  // empty for handlers attached by the API
+    std::string behaviorName;  // empty for handlers attached through the API
+
+    // Group 0 (initialisation) reaches every handler; other groups only when subscribed.
+    bool Wants(unsigned group) const { return group == 0 || (subscription & group) != 0; }
 };
+
+// Calls the procedure, catching whatever escapes it: program code never unwinds through
+// the engine. An escaped exception counts as "not handled".
+bool CallHandler(const HandlerBinding& handler, void* element, unsigned group, void* params);
 
 }  // namespace htmlengine
