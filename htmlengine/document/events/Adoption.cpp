@@ -63,10 +63,7 @@ void Adopt(Document& document, Element& element)
         ApplyMarkupStates(element);
         if (!element.GetControl()) element.SetControl(ImplicitControl(element));
         ReportStyleErrors(document, element);
-        if (element.Tag() == "img" && element.HasAttribute("src")) {
-            std::vector<unsigned char> ignored;  // images are not decoded without a painter
-            document.Host().LoadUrl(element.AttributeOr("src"), ignored);
-        }
+        if (element.Tag() == "img") RequestImage(element);
     }
     AttachBehaviors(element);
     for (Element* child : std::vector<Element*>(element.Children())) Adopt(document, *child);
@@ -107,6 +104,15 @@ void DetachBehaviors(Element& root)
     for (const HandlerBinding& handler : handlers)
         if (handler.proc) SendInit(root, handler, 0);
     for (Element* child : std::vector<Element*>(root.Children())) DetachBehaviors(*child);
+}
+
+void RequestImage(Element& image)
+{
+    Document* document = image.OwnerDocument();
+    const std::wstring* url = image.FindAttribute("src");
+    if (!document || !url || url->empty()) return;
+    std::vector<unsigned char> data;  // not decoded: painting comes with layout
+    if (!document->Host().LoadUrl(*url, data)) document->LogError(L"image not loaded: " + *url);
 }
 
 void DiscardContent(Element& element)

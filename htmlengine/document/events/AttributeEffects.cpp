@@ -3,7 +3,6 @@
 #include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/css/CssParser.h"
 #include "htmlengine/document/dom/Document.h"
-#include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Adoption.h"
@@ -33,10 +32,7 @@ void AttributeChanged(Element& element, const std::string& name)
     if (!document) return;
     if (name == "style") ReportStyleErrors(*document, element);
     if (name == "style" || name == "class") AttachBehaviors(element);
-    if (name == "src" && element.Tag() == "img") {
-        std::vector<unsigned char> ignored;  // images are not decoded without a painter
-        document->Host().LoadUrl(element.AttributeOr("src"), ignored);
-    }
+    if (name == "src" && element.Tag() == "img") RequestImage(element);
     if (name == "requested-value") StartProgressAnimation(*document);
 }
 

@@ -133,7 +133,7 @@ ENGINE_API HTMLayoutInsertElement(HELEMENT he, HELEMENT parentHandle, UINT index
     Element* element = LiveElement(he);
     Element* parent = LiveElement(parentHandle);
     if (!element || !parent) return ENGINE_INVALID_HANDLE;
-    if (element == parent || element->IsAncestorOf(parent) || element->OwnerDocument() && !element->Parent())
+    if (element == parent || element->IsAncestorOf(parent) || (element->OwnerDocument() && !element->Parent()))
         return ENGINE_INVALID_PARAMETER;  // into itself, or a document's root
     return Guarded([&] {
         AddReference(element);

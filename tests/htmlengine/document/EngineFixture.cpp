@@ -45,25 +45,20 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 
 std::string ValueJson(const VALUE& value)
 {
-    VALUE copy;
-    ValueInit(&copy);
-    ValueCopy(&copy, &value);
-    std::string json;
     uint32_t type = 0, units = 0;
-    ValueType(&copy, &type, &units);
-    if (type == VALUE_UNDEFINED) return "undefined";
-    if (type == VALUE_DATE) {
-        int64_t date = 0;
-        ValueInt64Data(&copy, &date);
-        return "date:" + std::to_string(date);
-    }
-    ValueToString(&copy, VALUE_MODE_JSON);
+    ValueType(&value, &type, &units);
+    int number = 0;
+    int64_t date = 0;
     const wchar_t* chars = nullptr;
     uint32_t length = 0;
-    ValueStringData(&copy, &chars, &length);
-    json = Narrow(std::wstring(chars, length));
-    ValueClear(&copy);
-    return json;
+    switch (type) {
+    case VALUE_BOOL: ValueIntData(&value, &number); return number ? "true" : "false";
+    case VALUE_INT: ValueIntData(&value, &number); return std::to_string(number);
+    case VALUE_DATE: ValueInt64Data(&value, &date); return "date:" + std::to_string(date);
+    case VALUE_STRING: ValueStringData(&value, &chars, &length); return "\"" + Narrow(std::wstring(chars, length)) + "\"";
+    case VALUE_UNDEFINED: return "undefined";
+    default: return "type " + std::to_string(type);
+    }
 }
 
 void EngineTest::SetUp()
