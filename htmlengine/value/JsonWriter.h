@@ -8,7 +8,8 @@
 namespace htmlengine {
 
 void WriteJson(const VALUE& value, std::wstring& out);
-// A string's own characters, a number's decimal text; anything else as JSON.
+// A string's own characters, a number's decimal text, nothing for undefined, null and elements;
+// arrays and objects as JSON.
 void WritePlainText(const VALUE& value, std::wstring& out);
 
 }  // namespace htmlengine

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <cwchar>
 #include <new>
-#include <utility>
 
 namespace json {
 
@@ -19,15 +18,14 @@ public:
     counted_string(const counted_string& other) : m_block(other.m_block) { AddReference(); }
     counted_string& operator=(const counted_string& other)
     {
-        counted_string copy(other);
-        std::swap(m_block, copy.m_block);
+        if (m_block != other.m_block) {
+            Release();
+            m_block = other.m_block;
+            AddReference();
+        }
         return *this;
     }
-    ~counted_string()
-    {
-        if (m_block && --m_block->references == 0)
-            ::operator delete(m_block);
-    }
+    ~counted_string() { Release(); }
 
     const Char* c_str() const { return m_block ? m_block->chars : EmptyText(); }
     int length() const { return m_block ? m_block->length : 0; }
@@ -64,6 +62,13 @@ private:
     {
         if (m_block)
             ++m_block->references;
+    }
+
+    void Release()
+    {
+        if (m_block && --m_block->references == 0)
+            ::operator delete(m_block);
+        m_block = nullptr;
     }
 
     Block* m_block;
