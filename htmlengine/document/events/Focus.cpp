@@ -7,6 +7,7 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Dispatcher.h"
+#include "htmlengine/document/events/HandlerBinding.h"
 #include "htmlengine/document/style/Cascade.h"
 
 namespace htmlengine {
@@ -53,6 +54,8 @@ Element* FocusableAncestor(Element& element)
     for (Element* e = &element; e; e = e->Parent()) {
         if (e->GetControl() && e->GetControl()->IsFocusable()) return e;
         if (e->HasAttribute("tabindex") || StyleProperty(*e, "focusable") == L"true") return e;
+        for (const HandlerBinding& handler : e->Handlers())
+            if (handler.proc && (handler.subscription & GROUP_KEY)) return e;  // a behaviour that wants keys
     }
     return nullptr;
 }

@@ -12,7 +12,8 @@ void SetFocusSilently(Document& document, Element* element);
 // page's rules run), the new one "focus got".
 void MoveFocusByUser(Document& document, Element* element, bool byMouse);
 
-// The element itself or its nearest ancestor that takes the focus, or null.
+// The element itself or its nearest ancestor that takes the focus (a control, "tabindex",
+// the style "focusable: true", or a behaviour subscribed to keys), or null.
 Element* FocusableAncestor(Element& element);
 
 }  // namespace htmlengine
