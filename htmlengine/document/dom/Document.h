@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ public:
 
     std::deque<PostedEvent>& PostedEvents() { return posted_; }
 
+    // Images are asked for once per URL and document; the answer is remembered.
+    std::map<std::wstring, bool>& ImageCache() { return images_; }
+
     const PageRuleRunner& PageRules() const { return pageRules_; }
     void SetPageRules(PageRuleRunner runner) { pageRules_ = std::move(runner); }
 
@@ -69,6 +73,7 @@ private:
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
     std::deque<PostedEvent> posted_;
+    std::map<std::wstring, bool> images_;
     PageRuleRunner pageRules_;
     std::vector<std::wstring> errors_;
 };

@@ -10,13 +10,7 @@
 
 namespace htmlengine {
 
-Element::Element(std::string tag)
-    : tag_(ToLowerAscii(tag)),
-      uid_(RegisterElement(this)),
-      style_(new ElementStyle),
-      handlers_(new std::vector<HandlerBinding>)
-{
-}
+Element::Element(std::string tag) : tag_(ToLowerAscii(tag)), uid_(RegisterElement(this)) {}
 
 Element::~Element()
 {
@@ -149,6 +143,18 @@ Element* Element::TopAncestor()
 }
 
 Document* Element::OwnerDocument() { return TopAncestor()->rootOf_; }
+
+ElementStyle& Element::Style()
+{
+    if (!style_) style_.reset(new ElementStyle);
+    return *style_;
+}
+
+std::vector<HandlerBinding>& Element::Handlers()
+{
+    if (!handlers_) handlers_.reset(new std::vector<HandlerBinding>);
+    return *handlers_;
+}
 
 void Element::SetControl(std::unique_ptr<Control> control) { control_ = std::move(control); }
 

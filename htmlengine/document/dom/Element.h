@@ -65,8 +65,11 @@ public:
     bool deleted = false;
     bool adopted = false;  // states from markup, control and behaviours were set up once
 
-    ElementStyle& Style() { return *style_; }
-    std::vector<HandlerBinding>& Handlers() { return *handlers_; }
+    // Made on first use: most elements never need them.
+    ElementStyle& Style();
+    bool HasStyle() const { return style_ != nullptr; }
+    std::vector<HandlerBinding>& Handlers();
+    bool HasHandlers() const { return handlers_ && !handlers_->empty(); }
     Control* GetControl() const { return control_.get(); }
     void SetControl(std::unique_ptr<Control> control);
 

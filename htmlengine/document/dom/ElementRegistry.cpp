@@ -14,12 +14,6 @@ std::unordered_map<const void*, Element*>& ByAddress()
     return elements;
 }
 
-std::unordered_map<unsigned, Element*>& ByUid()
-{
-    static std::unordered_map<unsigned, Element*> elements;
-    return elements;
-}
-
 }  // namespace
 
 unsigned RegisterElement(Element* element)
@@ -28,22 +22,22 @@ unsigned RegisterElement(Element* element)
     unsigned uid = ++lastUid;
     if (uid == 0) uid = ++lastUid;  // 0 is never a UID
     ByAddress()[element] = element;
-    ByUid()[uid] = element;
     return uid;
 }
 
 void UnregisterElement(Element* element)
 {
     ByAddress().erase(element);
-    ByUid().erase(element->Uid());
 }
 
 bool IsLiveElement(const void* handle) { return handle && ByAddress().count(handle) != 0; }
 
+// A linear search: UIDs are looked up rarely, elements are made by the thousand.
 Element* ElementByUid(unsigned uid)
 {
-    auto found = ByUid().find(uid);
-    return found == ByUid().end() ? nullptr : found->second;
+    for (const auto& entry : ByAddress())
+        if (entry.second->Uid() == uid) return entry.second;
+    return nullptr;
 }
 
 }  // namespace htmlengine

@@ -87,6 +87,7 @@ void AttachBehaviors(Element& element)
     Document* document = element.OwnerDocument();
     if (!document) return;
     std::wstring names = StyleProperty(element, "behavior");
+    if (names.empty() && !element.HasStyle()) return;
     if (names == element.Style().attachedBehaviors) return;
     element.Style().attachedBehaviors = names;
     std::wistringstream list(names);
@@ -100,7 +101,7 @@ void AttachBehaviors(Element& element)
 void DetachBehaviors(Element& root)
 {
     std::vector<HandlerBinding> handlers;
-    handlers.swap(root.Handlers());
+    if (root.HasHandlers()) handlers.swap(root.Handlers());
     for (const HandlerBinding& handler : handlers)
         if (handler.proc) SendInit(root, handler, 0);
     for (Element* child : std::vector<Element*>(root.Children())) DetachBehaviors(*child);
@@ -110,9 +111,11 @@ void RequestImage(Element& image)
 {
     Document* document = image.OwnerDocument();
     const std::wstring* url = image.FindAttribute("src");
-    if (!document || !url || url->empty()) return;
+    if (!document || !url || url->empty() || document->ImageCache().count(*url)) return;
     std::vector<unsigned char> data;  // not decoded: painting comes with layout
-    if (!document->Host().LoadUrl(*url, data)) document->LogError(L"image not loaded: " + *url);
+    bool loaded = document->Host().LoadUrl(*url, data);
+    document->ImageCache()[*url] = loaded;
+    if (!loaded) document->LogError(L"image not loaded: " + *url);
 }
 
 void DiscardContent(Element& element)

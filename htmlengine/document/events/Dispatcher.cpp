@@ -44,7 +44,7 @@ bool CallAll(std::vector<HandlerBinding> handlers, void* element, unsigned group
 
 bool CallElement(Element& element, unsigned group, void* params)
 {
-    if (element.deleted) return false;
+    if (element.deleted || !element.HasHandlers()) return false;
     return CallAll(element.Handlers(), &element, group, params);
 }
 

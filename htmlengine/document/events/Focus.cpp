@@ -54,7 +54,8 @@ Element* FocusableAncestor(Element& element)
     for (Element* e = &element; e; e = e->Parent()) {
         if (e->GetControl() && e->GetControl()->IsFocusable()) return e;
         if (e->HasAttribute("tabindex") || StyleProperty(*e, "focusable") == L"true") return e;
-        for (const HandlerBinding& handler : e->Handlers())
+        if (e->HasHandlers())
+            for (const HandlerBinding& handler : e->Handlers())
             if (handler.proc && (handler.subscription & GROUP_KEY)) return e;  // a behaviour that wants keys
     }
     return nullptr;

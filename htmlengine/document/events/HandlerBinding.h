@@ -13,7 +13,8 @@ struct HandlerBinding {
     std::string behaviorName;  // empty for handlers attached through the API
 
     // Group 0 (initialisation) reaches every handler; other groups only when subscribed.
-    bool Wants(unsigned group) const { return group == 0 || (subscription & group) != 0; }
+    // Built-in behaviours are recorded by name only and take no calls.
+    bool Wants(unsigned group) const { return proc && (group == 0 || (subscription & group) != 0); }
 };
 
 // Calls the procedure, catching whatever escapes it: program code never unwinds through

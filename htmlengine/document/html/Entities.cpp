@@ -56,6 +56,7 @@ bool DecodeNamed(std::wstring_view name, std::wstring& out)
 
 std::wstring DecodeEntities(std::wstring_view text)
 {
+    if (text.find(L'&') == std::wstring_view::npos) return std::wstring(text);
     std::wstring out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {

@@ -94,7 +94,7 @@ private:
 void Build(std::wstring_view markup, Element& container)
 {
     TreeBuilder builder(container);
-    for (HtmlToken& token : TokenizeHtml(markup)) builder.Add(token);
+    TokenizeHtml(markup, [&](HtmlToken& token) { builder.Add(token); });
 }
 
 bool IsBlankText(const Node* node)

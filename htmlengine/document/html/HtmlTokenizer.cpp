@@ -22,9 +22,9 @@ std::string Narrow(std::wstring_view text)
 
 class Tokenizer {
 public:
-    explicit Tokenizer(std::wstring_view markup) : in_(markup) {}
+    Tokenizer(std::wstring_view markup, const std::function<void(HtmlToken&)>& receive) : in_(markup), receive_(receive) {}
 
-    std::vector<HtmlToken> Run()
+    void Run()
     {
         while (pos_ < in_.size()) {
             size_t lt = in_.find(L'<', pos_);
@@ -34,7 +34,6 @@ public:
             if (pos_ < in_.size() && !TryMarkup()) ++pos_;
         }
         FlushText(in_.size());
-        return std::move(tokens_);
     }
 
 private:
@@ -59,7 +58,7 @@ private:
         HtmlToken token;
         token.kind = HtmlToken::Kind::Comment;
         token.text = std::wstring(in_.substr(lt + 4, (end == npos ? in_.size() : end) - lt - 4));
-        tokens_.push_back(std::move(token));
+        receive_(token);
         pos_ = end == npos ? in_.size() : end + 3;
         return true;
     }
@@ -82,7 +81,7 @@ private:
         HtmlToken token;
         token.kind = HtmlToken::Kind::EndTag;
         token.name = Narrow(in_.substr(lt + 2, nameEnd - lt - 2));
-        tokens_.push_back(std::move(token));
+        receive_(token);
         pos_ = gt + 1;
         return true;
     }
@@ -98,7 +97,7 @@ private:
         pos_ = p;
         bool rawText = IsRawTextElement(token.name) && !token.selfClosing;
         std::string name = token.name;
-        tokens_.push_back(std::move(token));
+        receive_(token);
         if (rawText) ReadRawText(name);
         return true;
     }
@@ -191,7 +190,7 @@ private:
         if (end > pos_) {
             HtmlToken text;
             text.text = std::wstring(in_.substr(pos_, end - pos_));
-            tokens_.push_back(std::move(text));
+            receive_(text);
         }
         pos_ = end;
         textStart_ = npos;
@@ -208,7 +207,7 @@ private:
         if (textStart_ != npos && end > textStart_) {
             HtmlToken text;
             text.text = DecodeEntities(in_.substr(textStart_, end - textStart_));
-            tokens_.push_back(std::move(text));
+            receive_(text);
         }
         textStart_ = npos;
     }
@@ -216,11 +215,14 @@ private:
     std::wstring_view in_;
     size_t pos_ = 0;
     size_t textStart_ = npos;
-    std::vector<HtmlToken> tokens_;
+    const std::function<void(HtmlToken&)>& receive_;
 };
 
 }  // namespace
 
-std::vector<HtmlToken> TokenizeHtml(std::wstring_view markup) { return Tokenizer(markup).Run(); }
+void TokenizeHtml(std::wstring_view markup, const std::function<void(HtmlToken&)>& receive)
+{
+    Tokenizer(markup, receive).Run();
+}
 
 }  // namespace htmlengine

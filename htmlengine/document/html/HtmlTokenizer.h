@@ -3,11 +3,12 @@
 // text. Besides HTML it takes our shorthand "<div .name>" for class="name".
 #include "htmlengine/document/html/HtmlToken.h"
 
+#include <functional>
 #include <string_view>
-#include <vector>
 
 namespace htmlengine {
 
-std::vector<HtmlToken> TokenizeHtml(std::wstring_view markup);
+// Hands each token over as soon as it is read; the receiver may move from it.
+void TokenizeHtml(std::wstring_view markup, const std::function<void(HtmlToken&)>& receive);
 
 }  // namespace htmlengine

@@ -30,12 +30,23 @@ bool Weaker(const Candidate& a, const Candidate& b)
     return a.order < b.order;
 }
 
-void CollectSheets(Element& element, Document& document, std::vector<Candidate>& candidates)
+bool Declares(const StyleRule& rule, const std::string* property)
+{
+    if (!property) return true;
+    for (const Declaration& d : rule.declarations)
+        if (d.property == *property) return true;
+    return false;
+}
+
+// The rules that match, or with `property` only those that declare it: selectors are
+// matched only for rules that can matter.
+void CollectSheets(Element& element, Document& document, const std::string* property, std::vector<Candidate>& candidates)
 {
     size_t order = 0;
     for (const StyleSheet& sheet : document.StyleSheets())
         for (const StyleRule& rule : sheet.rules) {
             ++order;
+            if (!Declares(rule, property)) continue;
             unsigned best = 0;
             bool matched = false;
             for (const ComplexSelector& selector : rule.selectors)
@@ -45,7 +56,8 @@ void CollectSheets(Element& element, Document& document, std::vector<Candidate>&
                 }
             if (!matched) continue;
             for (const Declaration& d : rule.declarations)
-                candidates.push_back({d.important ? kImportantSheet : kSheet, best, order, &d});
+                if (!property || d.property == *property)
+                    candidates.push_back({d.important ? kImportantSheet : kSheet, best, order, &d});
         }
 }
 
@@ -65,20 +77,29 @@ const wchar_t* DefaultDisplay(const std::string& tag)
     return L"inline";
 }
 
+// The declarations that apply, weakest first; with `property`, only that property's.
+std::vector<Candidate> Cascade(Element& element, const std::string* property, DeclarationList& inlineStyle)
+{
+    std::vector<Candidate> candidates;
+    if (Document* document = element.OwnerDocument()) CollectSheets(element, *document, property, candidates);
+    std::vector<std::wstring> ignoredErrors;  // reported when the attribute is set
+    if (const std::wstring* style = element.FindAttribute("style")) inlineStyle = ParseDeclarations(*style, ignoredErrors);
+    for (const Declaration& d : inlineStyle)
+        if (!property || d.property == *property)
+            candidates.push_back({d.important ? kImportantInline : kInline, 0, 0, &d});
+    if (element.HasStyle())
+        for (const Declaration& d : element.Style().runtime)
+            if (!property || d.property == *property) candidates.push_back({kRuntime, 0, 0, &d});
+    std::stable_sort(candidates.begin(), candidates.end(), Weaker);
+    return candidates;
+}
+
 ComputedStyle Compute(Element& element)
 {
-    Document* document = element.OwnerDocument();
-    std::vector<Candidate> candidates;
-    if (document) CollectSheets(element, *document, candidates);
-    std::vector<std::wstring> ignoredErrors;  // reported when the attribute is set
     DeclarationList inlineStyle;
-    if (const std::wstring* style = element.FindAttribute("style")) inlineStyle = ParseDeclarations(*style, ignoredErrors);
-    for (const Declaration& d : inlineStyle) candidates.push_back({d.important ? kImportantInline : kInline, 0, 0, &d});
-    for (const Declaration& d : element.Style().runtime) candidates.push_back({kRuntime, 0, 0, &d});
-    std::stable_sort(candidates.begin(), candidates.end(), Weaker);
     ComputedStyle computed;
     computed["display"] = DefaultDisplay(element.Tag());
-    for (const Candidate& c : candidates) computed[c.declaration->property] = c.declaration->value;
+    for (const Candidate& c : Cascade(element, nullptr, inlineStyle)) computed[c.declaration->property] = c.declaration->value;
     return computed;
 }
 
@@ -98,9 +119,10 @@ const ComputedStyle& ComputeStyle(Element& element)
 
 std::wstring StyleProperty(Element& element, const std::string& property)
 {
-    const ComputedStyle& style = ComputeStyle(element);
-    auto found = style.find(property);
-    return found == style.end() ? std::wstring() : found->second;
+    DeclarationList inlineStyle;
+    std::vector<Candidate> candidates = Cascade(element, &property, inlineStyle);
+    if (!candidates.empty()) return candidates.back().declaration->value;
+    return property == "display" ? DefaultDisplay(element.Tag()) : std::wstring();
 }
 
 bool IsElementVisible(Element& element)

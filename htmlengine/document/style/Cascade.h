@@ -9,9 +9,11 @@ namespace htmlengine {
 
 class Element;
 
+// Every property; the reference stays valid until the document's styles change.
 const ComputedStyle& ComputeStyle(Element& element);
 
-// The computed value of one property; empty when nothing sets it ("display" always has one).
+// The computed value of one property, matching only the rules that declare it; empty when
+// nothing sets it ("display" always has a value).
 std::wstring StyleProperty(Element& element, const std::string& property);
 
 // Displayed and not hidden, with every ancestor.
