@@ -31,6 +31,7 @@ std::unique_ptr<Control> ImplicitControl(Element& element)
     if (tag == "input") return InputControl(element, type);
     if (tag == "button" && type == L"checkbox") return std::make_unique<CheckboxControl>();
     if (tag == "button" && type == L"radio") return std::make_unique<RadioControl>();
+    if (tag == "button" && element.AttributeOr("role") == L"dropdown") return nullptr;  // its select opens
     if (tag == "button") return std::make_unique<ButtonControl>();
     if (tag == "select") return std::make_unique<DropdownControl>();
     if (tag == "progress") return std::make_unique<ProgressControl>();

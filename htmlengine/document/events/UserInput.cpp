@@ -8,6 +8,8 @@
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/Focus.h"
 
+#include <vector>
+
 namespace htmlengine {
 
 namespace {
@@ -41,10 +43,15 @@ bool SendKey(Document& document, Element& target, UINT cmd, unsigned key, unsign
     return DispatchEvent(document, target, GROUP_KEY, &params, &params.cmd);
 }
 
+// Without a focused element keys go to the body, so that page rules on it see them.
 Element* KeyTarget(Document& document, Element* target)
 {
     if (target) return target;
-    return document.Focus() ? document.Focus() : document.Root();
+    if (document.Focus()) return document.Focus();
+    Element* root = document.Root();
+    for (Element* child : root ? root->Children() : std::vector<Element*>())
+        if (child->Tag() == "body") return child;
+    return root;
 }
 
 // The nearest control from the target up acts on the click.

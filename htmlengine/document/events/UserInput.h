@@ -12,7 +12,7 @@ class Element;
 // up acts (a button clicks, a select opens, a check box toggles...).
 bool ClickElement(Document& document, Element& target, unsigned keyboardState, bool doubleClick);
 
-// To the element given, or to the focused one (or the root) when null.
+// To the element given, or to the focused one (or the body, or the root) when null.
 bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboardState);
 bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardState);
 void TypeText(Document& document, Element* target, const std::wstring& text);

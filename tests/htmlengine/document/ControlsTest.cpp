@@ -99,6 +99,10 @@ TEST_F(Controls, MarkupSelectionAndDropdownToggle)
     EXPECT_EQ(Find("popup"), Find("popup:expanded"));
     Click("caption");
     EXPECT_EQ(0u, State(Find("popup")) & STATE_EXPANDED);
+    Load(kSelect);
+    Click("button");  // the dropdown button opens its select, it is no button of its own
+    EXPECT_NE(0u, State(Find("popup")) & STATE_EXPANDED);
+    EXPECT_TRUE(events_.empty());
 }
 
 TEST_F(Controls, CheckBoxesAndRadios)
