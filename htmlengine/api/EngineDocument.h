@@ -50,24 +50,32 @@ enum ENGINE_EVENT_GROUP {
 // Or-ed into an event type or code during the sinking phase (root to target).
 #define EVENT_SINKING 0x8000u
 
-enum ENGINE_MOUSE_EVENT { MOUSE_ENTER = 0, MOUSE_LEAVE = 1, MOUSE_MOVE = 2, MOUSE_UP = 3, MOUSE_DOWN = 4, MOUSE_DCLICK = 5,
-                          MOUSE_WHEEL = 6, MOUSE_CLICK = 0xFF };
+enum ENGINE_MOUSE_EVENT {
+    MOUSE_ENTER = 0,
+    MOUSE_LEAVE = 1,
+    MOUSE_MOVE = 2,
+    MOUSE_UP = 3,
+    MOUSE_DOWN = 4,
+    MOUSE_DCLICK = 5,
+    MOUSE_WHEEL = 6,
+    MOUSE_CLICK = 0xFF
+};
 enum ENGINE_KEY_EVENT { KEY_DOWN = 0, KEY_UP = 1, KEY_CHAR = 2 };
 enum ENGINE_FOCUS_EVENT { FOCUS_LOST = 0, FOCUS_GOT = 1 };
 enum ENGINE_KEYBOARD_STATE { KEYBOARD_CONTROL = 0x1, KEYBOARD_SHIFT = 0x2, KEYBOARD_ALT = 0x4 };
 
 // Behaviour-event codes.
 enum ENGINE_BEHAVIOR_EVENT {
-    EVENT_BUTTON_CLICK = 0,       // source and target: the button, check box or radio
+    EVENT_BUTTON_CLICK = 0,  // source and target: the button, check box or radio
     EVENT_BUTTON_PRESS = 1,
     EVENT_BUTTON_STATE_CHANGED = 2,
     EVENT_EDIT_VALUE_CHANGING = 3,
-    EVENT_VALUE_CHANGED = 4,      // after a user edit of an input, check box, radio or select
+    EVENT_VALUE_CHANGED = 4,         // after a user edit of an input, check box, radio or select
     EVENT_SELECT_STATE_CHANGED = 6,  // a dropdown's choice or popup changed
     EVENT_POPUP_REQUEST = 7,
     EVENT_POPUP_READY = 8,
     EVENT_POPUP_DISMISSED = 9,
-    EVENT_ACTIVATED = 0x20,       // a "clickable" element was clicked
+    EVENT_ACTIVATED = 0x20,  // a "clickable" element was clicked
     EVENT_HYPERLINK_CLICK = 0x80,
     EVENT_TABLE_HEADER_CLICK = 0x81,
     EVENT_TABLE_ROW_CLICK = 0x82,
@@ -83,14 +91,25 @@ enum ENGINE_METHOD { METHOD_CLICK = 1, METHOD_SCRIPT_CALL = 0xFF };
 
 // Element state bits.
 enum ENGINE_ELEMENT_STATE {
-    STATE_LINK = 0x1, STATE_HOVER = 0x2, STATE_ACTIVE = 0x4, STATE_FOCUS = 0x8, STATE_VISITED = 0x10,
-    STATE_CURRENT = 0x20, STATE_CHECKED = 0x40, STATE_DISABLED = 0x80, STATE_READONLY = 0x100,
-    STATE_EXPANDED = 0x200, STATE_COLLAPSED = 0x400, STATE_ANCHOR = 0x4000
+    STATE_LINK = 0x1,
+    STATE_HOVER = 0x2,
+    STATE_ACTIVE = 0x4,
+    STATE_FOCUS = 0x8,
+    STATE_VISITED = 0x10,
+    STATE_CURRENT = 0x20,
+    STATE_CHECKED = 0x40,
+    STATE_DISABLED = 0x80,
+    STATE_READONLY = 0x100,
+    STATE_EXPANDED = 0x200,
+    STATE_COLLAPSED = 0x400,
+    STATE_ANCHOR = 0x4000
 };
 
 // ---- parameter blocks -----------------------------------------------------------------
 
-typedef struct INITIALIZATION_PARAMS { UINT cmd; } INITIALIZATION_PARAMS;  // 0 detached, 1 attached
+typedef struct INITIALIZATION_PARAMS {
+    UINT cmd;
+} INITIALIZATION_PARAMS;  // 0 detached, 1 attached
 
 typedef struct MOUSE_PARAMS {
     UINT cmd;  // ENGINE_MOUSE_EVENT, | EVENT_SINKING
@@ -119,7 +138,9 @@ typedef struct FOCUS_PARAMS {
     BOOL cancel;
 } FOCUS_PARAMS;
 
-typedef struct TIMER_PARAMS { UINT_PTR timerId; } TIMER_PARAMS;
+typedef struct TIMER_PARAMS {
+    UINT_PTR timerId;
+} TIMER_PARAMS;
 
 typedef struct SCROLL_PARAMS {
     UINT cmd;
@@ -149,7 +170,9 @@ typedef struct BEHAVIOR_EVENT_PARAMS {
     UINT_PTR reason;
 } BEHAVIOR_EVENT_PARAMS;
 
-typedef struct METHOD_PARAMS { UINT methodID; } METHOD_PARAMS;
+typedef struct METHOD_PARAMS {
+    UINT methodID;
+} METHOD_PARAMS;
 
 typedef struct XCALL_PARAMS {
     UINT methodID;  // METHOD_SCRIPT_CALL
@@ -174,7 +197,7 @@ typedef struct LOAD_DATA_NOTIFICATION {
     LPCWSTR uri;
     LPVOID outData;  // or set through HTMLayoutDataReady
     UINT outDataSize;
-    UINT dataType;   // 0 html, 1 image, 2 style sheet
+    UINT dataType;  // 0 html, 1 image, 2 style sheet
     UINT requestId;
 } LOAD_DATA_NOTIFICATION;
 
@@ -195,7 +218,8 @@ typedef struct ATTACH_BEHAVIOR_NOTIFICATION {
 // ---- windows and documents ------------------------------------------------------------
 
 // The engine's share of a window procedure; *handled tells whether it took the message.
-HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, BOOL* handled);
+HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                                       BOOL* handled);
 HTMLENGINE_API void HTMLENGINE_CALL HTMLayoutSetCallback(HWND hwnd, ENGINE_NOTIFY_PROC callback, LPVOID param);
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadHtmlEx(HWND hwnd, const BYTE* html, UINT size, LPCWSTR baseUrl);
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadFile(HWND hwnd, LPCWSTR path);
@@ -231,13 +255,20 @@ ENGINE_API HTMLayoutSelectElements(HELEMENT he, const char* selectors, ELEMENT_V
 ENGINE_API HTMLayoutSelectElementsW(HELEMENT he, const wchar_t* selectors, ELEMENT_VISITOR callback, LPVOID param);
 // he itself, then its ancestors; depth 0 means no limit.
 ENGINE_API HTMLayoutSelectParentW(HELEMENT he, const wchar_t* selector, UINT depth, HELEMENT* found);
-ENGINE_API HTMLayoutVisitElements(HELEMENT he, const char* tag, const char* attributeName, const wchar_t* attributeValue,
-                                  ELEMENT_VISITOR callback, LPVOID param, DWORD depth);
+ENGINE_API HTMLayoutVisitElements(HELEMENT he, const char* tag, const char* attributeName,
+                                  const wchar_t* attributeValue, ELEMENT_VISITOR callback, LPVOID param,
+                                  DWORD depth);
 
 // ---- content, attributes and styles ---------------------------------------------------
 
-enum ENGINE_SET_HTML_WHERE { SIH_REPLACE_CONTENT = 0, SIH_INSERT_AT_START = 1, SIH_APPEND_AFTER_LAST = 2,
-                             SOH_REPLACE = 3, SOH_INSERT_BEFORE = 4, SOH_INSERT_AFTER = 5 };
+enum ENGINE_SET_HTML_WHERE {
+    SIH_REPLACE_CONTENT = 0,
+    SIH_INSERT_AT_START = 1,
+    SIH_APPEND_AFTER_LAST = 2,
+    SOH_REPLACE = 3,
+    SOH_INSERT_BEFORE = 4,
+    SOH_INSERT_AFTER = 5
+};
 ENGINE_API HTMLayoutSetElementHtml(HELEMENT he, const BYTE* utf8, DWORD length, UINT where);
 ENGINE_API HTMLayoutGetElementHtmlCB(HELEMENT he, BOOL outer, BYTES_RECEIVER receiver, LPVOID param);
 ENGINE_API HTMLayoutSetElementInnerText16(HELEMENT he, const wchar_t* text, UINT length);

@@ -49,11 +49,14 @@ bool ButtonControl::OnKeyDown(Element& element, unsigned key, unsigned)
 
 void ButtonControl::Activate(Element& element) { SendBehaviorEvent(element, element, EVENT_BUTTON_CLICK, 0); }
 
-ControlValue CheckboxControl::GetValue(Element& element) const { return ControlValue::Boolean(IsChecked(element)); }
+ControlValue CheckboxControl::GetValue(Element& element) const
+{
+    return ControlValue::Boolean(IsChecked(element));
+}
 
 void CheckboxControl::SetValue(Element& element, const ControlValue& value)
 {
-    bool checked = (value.kind == ControlValue::Kind::Boolean || value.kind == ControlValue::Kind::Integer) && value.number != 0;
+    bool checked = value.IsSetFlag();
     ChangeState(element, checked ? kStateChecked : 0, checked ? 0 : kStateChecked);
 }
 
@@ -78,7 +81,7 @@ void CheckRadio(Element& radio)
 
 void RadioControl::SetValue(Element& element, const ControlValue& value)
 {
-    bool checked = (value.kind == ControlValue::Kind::Boolean || value.kind == ControlValue::Kind::Integer) && value.number != 0;
+    bool checked = value.IsSetFlag();
     if (checked)
         CheckRadio(element);
     else

@@ -41,10 +41,14 @@ std::unique_ptr<Control> ImplicitControl(Element& element)
 
 bool BuiltInBehavior(const std::string& name, Element&, std::unique_ptr<Control>& control)
 {
-    if (name == "button") control = std::make_unique<ButtonControl>();
-    else if (name == "clickable") control = std::make_unique<ClickableControl>();
-    else if (name == "select") control = std::make_unique<ListControl>();
-    else if (name != "column-resizer") return false;
+    if (name == "button")
+        control = std::make_unique<ButtonControl>();
+    else if (name == "clickable")
+        control = std::make_unique<ClickableControl>();
+    else if (name == "select")
+        control = std::make_unique<ListControl>();
+    else if (name != "column-resizer")
+        return false;
     return true;
 }
 

@@ -21,7 +21,8 @@ size_t MaxLength(const Element& element)
 
 }  // namespace
 
-EditControl::EditControl(Element& element, bool password) : password_(password), text_(element.AttributeOr("value"))
+EditControl::EditControl(Element& element, bool password)
+    : password_(password), text_(element.AttributeOr("value"))
 {
     caret_ = anchor_ = text_.size();
 }

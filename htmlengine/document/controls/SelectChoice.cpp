@@ -66,7 +66,8 @@ void RefreshCaption(Element& select)
     Element* chosen = ChosenOption(select);
     while (!caption->Attributes().empty()) caption->RemoveAttribute(caption->Attributes().front()->name);
     if (chosen) {
-        for (const auto& attribute : chosen->Attributes()) caption->SetAttribute(attribute->name, attribute->value);
+        for (const auto& attribute : chosen->Attributes())
+            caption->SetAttribute(attribute->name, attribute->value);
         SetText(*caption, TextContent(*chosen));
     } else {
         SetText(*caption, select.AttributeOr("novalue"));

@@ -4,7 +4,7 @@ namespace htmlengine {
 
 class Element;
 
-Element* SelectOf(Element& option);           // the select an option belongs to, or null
+Element* SelectOf(Element& option);  // the select an option belongs to, or null
 Element* ChosenOption(Element& select);
 // Checks `option` (null: none), unchecks the others and refreshes the caption. No events.
 void ChooseOption(Element& select, Element* option);

@@ -124,7 +124,8 @@ bool ListControl::OnClick(Element& element, Element& target)
     if (!option) return false;
     std::vector<Element*> options;
     CollectOptions(element, options);
-    for (Element* each : options) ChangeState(*each, each == option ? kStateChecked : 0, each == option ? 0 : kStateChecked);
+    for (Element* each : options)
+        ChangeState(*each, each == option ? kStateChecked : 0, each == option ? 0 : kStateChecked);
     return false;  // the option's own behaviours still see the click
 }
 

@@ -16,8 +16,10 @@ std::wstring StripCssComments(std::wstring_view text)
     for (size_t i = 0; i < text.size(); ++i) {
         wchar_t c = text[i];
         if (quote) {
-            if (c == L'\\' && i + 1 < text.size()) out += text[i++];
-            else if (c == quote) quote = 0;
+            if (c == L'\\' && i + 1 < text.size())
+                out += text[i++];
+            else if (c == quote)
+                quote = 0;
         } else if (c == L'"' || c == L'\'') {
             quote = c;
         } else if (c == L'/' && i + 1 < text.size() && text[i + 1] == L'*') {
@@ -41,8 +43,10 @@ void CssScanner::SkipBlanks()
 size_t CssScanner::SkipString(size_t quote) const
 {
     for (size_t i = quote + 1; i < in_.size(); ++i) {
-        if (in_[i] == L'\\') ++i;
-        else if (in_[i] == in_[quote]) return i + 1;
+        if (in_[i] == L'\\')
+            ++i;
+        else if (in_[i] == in_[quote])
+            return i + 1;
     }
     return in_.size();
 }

@@ -15,14 +15,16 @@ bool Collect(Element& parent, const std::function<bool(Element&)>& wanted, unsig
             found.push_back(child);
             if (firstOnly) return true;
         }
-        if ((depth == 0 || level < depth) && Collect(*child, wanted, depth, level + 1, found, firstOnly)) return true;
+        if ((depth == 0 || level < depth) && Collect(*child, wanted, depth, level + 1, found, firstOnly))
+            return true;
     }
     return false;
 }
 
 }  // namespace
 
-std::vector<Element*> CollectDescendants(Element& scope, const std::function<bool(Element&)>& wanted, unsigned depth)
+std::vector<Element*> CollectDescendants(Element& scope, const std::function<bool(Element&)>& wanted,
+                                         unsigned depth)
 {
     std::vector<Element*> found;
     Collect(scope, wanted, depth, 1, found, false);
@@ -37,7 +39,8 @@ std::vector<Element*> SelectAll(Element& scope, const SelectorList& selectors)
 Element* SelectFirst(Element& scope, const SelectorList& selectors)
 {
     std::vector<Element*> found;
-    Collect(scope, [&](Element& e) { return MatchesAny(selectors, e, &scope); }, 0, 1, found, true);
+    Collect(
+        scope, [&](Element& e) { return MatchesAny(selectors, e, &scope); }, 0, 1, found, true);
     return found.empty() ? nullptr : found.front();
 }
 

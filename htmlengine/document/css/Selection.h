@@ -10,7 +10,8 @@ namespace htmlengine {
 class Element;
 
 // Descendants down to `depth` levels (0: all) for which `wanted` holds.
-std::vector<Element*> CollectDescendants(Element& scope, const std::function<bool(Element&)>& wanted, unsigned depth = 0);
+std::vector<Element*> CollectDescendants(Element& scope, const std::function<bool(Element&)>& wanted,
+                                         unsigned depth = 0);
 std::vector<Element*> SelectAll(Element& scope, const SelectorList& selectors);
 Element* SelectFirst(Element& scope, const SelectorList& selectors);
 

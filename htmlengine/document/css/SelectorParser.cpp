@@ -15,9 +15,9 @@ struct StatePseudoClass {
 };
 
 const StatePseudoClass kStatePseudoClasses[] = {
-    {"link", kStateLink},         {"hover", kStateHover},       {"active", kStateActive},
-    {"focus", kStateFocus},       {"visited", kStateVisited},   {"current", kStateCurrent},
-    {"checked", kStateChecked},   {"disabled", kStateDisabled}, {"read-only", kStateReadOnly},
+    {"link", kStateLink},         {"hover", kStateHover},         {"active", kStateActive},
+    {"focus", kStateFocus},       {"visited", kStateVisited},     {"current", kStateCurrent},
+    {"checked", kStateChecked},   {"disabled", kStateDisabled},   {"read-only", kStateReadOnly},
     {"expanded", kStateExpanded}, {"collapsed", kStateCollapsed}, {"anchor", kStateAnchor},
 };
 
@@ -75,7 +75,8 @@ private:
     {
         unsigned states = 0;
         for (unsigned bits = c.states; bits; bits &= bits - 1) ++states;
-        unsigned b = unsigned(c.classes.size() + c.attributes.size() + c.nthChildren.size()) + states + (c.root ? 1 : 0);
+        unsigned b =
+            unsigned(c.classes.size() + c.attributes.size() + c.nthChildren.size()) + states + (c.root ? 1 : 0);
         return (c.id.empty() ? 0u : 1u << 16) + (b << 8) + (c.tag.empty() ? 0u : 1u);
     }
 
@@ -88,8 +89,7 @@ private:
             ++pos_;
         else if (!AtEnd() && IsNameChar(Peek()))
             compound.tag = ToLowerAscii(Narrow(ReadName()));
-        while (!AtEnd() && ParseSimple(compound)) {
-        }
+        while (!AtEnd() && ParseSimple(compound)) {}
         if (pos_ == start) Fail("selector expected");
         return compound;
     }
@@ -97,10 +97,22 @@ private:
     bool ParseSimple(CompoundSelector& compound)
     {
         switch (Peek()) {
-        case L'#': ++pos_; compound.id = ReadName(); return true;
-        case L'.': ++pos_; compound.classes.push_back(ReadName()); return true;
-        case L'[': ++pos_; compound.attributes.push_back(ParseAttribute()); return true;
-        case L':': ++pos_; ParsePseudoClass(compound); return true;
+        case L'#':
+            ++pos_;
+            compound.id = ReadName();
+            return true;
+        case L'.':
+            ++pos_;
+            compound.classes.push_back(ReadName());
+            return true;
+        case L'[':
+            ++pos_;
+            compound.attributes.push_back(ParseAttribute());
+            return true;
+        case L':':
+            ++pos_;
+            ParsePseudoClass(compound);
+            return true;
         default: return false;
         }
     }

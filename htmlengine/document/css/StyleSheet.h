@@ -16,7 +16,7 @@ struct StyleRule {
 struct StyleSheet {
     std::vector<std::wstring> imports;  // URLs of @import, in order
     std::vector<StyleRule> rules;
-    std::vector<std::wstring> errors;   // one line per dropped rule or declaration
+    std::vector<std::wstring> errors;  // one line per dropped rule or declaration
 };
 
 }  // namespace htmlengine

@@ -12,8 +12,8 @@ namespace {
 const struct {
     unsigned bit;
     const wchar_t* name;
-} kStateNames[] = {{kStateFocus, L"focus"},       {kStateCurrent, L"current"},     {kStateChecked, L"checked"},
-                   {kStateDisabled, L"disabled"}, {kStateExpanded, L"expanded"},   {kStateCollapsed, L"collapsed"},
+} kStateNames[] = {{kStateFocus, L"focus"},       {kStateCurrent, L"current"},   {kStateChecked, L"checked"},
+                   {kStateDisabled, L"disabled"}, {kStateExpanded, L"expanded"}, {kStateCollapsed, L"collapsed"},
                    {kStateAnchor, L"anchor"},     {kStateHover, L"hover"}};
 
 std::wstring States(const Element& element)
@@ -50,7 +50,8 @@ std::wstring ValueText(Element& element)
 void Dump(Element& element, int depth, std::wstring& out)
 {
     out += std::wstring(size_t(depth) * 2, L' ') + Widen(element.Tag());
-    for (const auto& attribute : element.Attributes()) out += L" " + Widen(attribute->name) + L"=\"" + attribute->value + L"\"";
+    for (const auto& attribute : element.Attributes())
+        out += L" " + Widen(attribute->name) + L"=\"" + attribute->value + L"\"";
     out += States(element) + OwnText(element) + ValueText(element) + L"\n";
     for (Element* child : element.Children()) Dump(*child, depth + 1, out);
 }

@@ -25,10 +25,7 @@ unsigned RegisterElement(Element* element)
     return uid;
 }
 
-void UnregisterElement(Element* element)
-{
-    ByAddress().erase(element);
-}
+void UnregisterElement(Element* element) { ByAddress().erase(element); }
 
 bool IsLiveElement(const void* handle) { return handle && ByAddress().count(handle) != 0; }
 

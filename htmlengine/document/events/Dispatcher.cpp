@@ -66,7 +66,8 @@ bool Bubble(Document& document, const EventPath& path, unsigned group, void* par
     const auto& elements = path.RootToTarget();
     for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
         if (CallElement(**it, group, params)) return true;
-        if (document.PageRules() && !(*it)->deleted && document.PageRules()(**it, target, group, params)) return true;
+        if (document.PageRules() && !(*it)->deleted && document.PageRules()(**it, target, group, params))
+            return true;
     }
     return CallAll(document.Host().WindowHandlers(), &target, group, params);
 }

@@ -56,7 +56,7 @@ Element* FocusableAncestor(Element& element)
         if (e->HasAttribute("tabindex") || StyleProperty(*e, "focusable") == L"true") return e;
         if (e->HasHandlers())
             for (const HandlerBinding& handler : e->Handlers())
-            if (handler.proc && (handler.subscription & GROUP_KEY)) return e;  // a behaviour that wants keys
+                if (handler.proc && (handler.subscription & GROUP_KEY)) return e;  // a behaviour that wants keys
     }
     return nullptr;
 }

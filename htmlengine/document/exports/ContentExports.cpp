@@ -30,7 +30,10 @@ bool Place(Element& element, const std::vector<Node*>& nodes, UINT where)
 {
     Element* parent = element.Parent();
     switch (where) {
-    case SIH_REPLACE_CONTENT: DiscardContent(element); element.InsertNodes(0, nodes); return true;
+    case SIH_REPLACE_CONTENT:
+        DiscardContent(element);
+        element.InsertNodes(0, nodes);
+        return true;
     case SIH_INSERT_AT_START: element.InsertNodes(0, nodes); return true;
     case SIH_APPEND_AFTER_LAST: element.InsertNodes(element.Nodes().size(), nodes); return true;
     case SOH_INSERT_BEFORE:
@@ -75,7 +78,7 @@ ENGINE_API HTMLayoutSetElementHtml(HELEMENT he, const BYTE* utf8, DWORD length, 
         std::vector<Node*> nodes = ParseFragment(DecodeUtf8(utf8, length));
         if (Document* document = element->OwnerDocument()) ResolveIncludesAndStyles(*document, nodes);
         AddReference(element);
-        ENGINE_RESULT result = where == SOH_REPLACE ? ReplaceOuter(*element, nodes)
+        ENGINE_RESULT result = where == SOH_REPLACE            ? ReplaceOuter(*element, nodes)
                                : Place(*element, nodes, where) ? ENGINE_OK
                                                                : ENGINE_INVALID_PARAMETER;
         if (result == ENGINE_OK)

@@ -121,9 +121,9 @@ ENGINE_API HTMLayoutCallBehaviorMethod(HELEMENT he, METHOD_PARAMS* params)
     if (!params) return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         AddReference(element);
-        ENGINE_RESULT result = params->methodID == METHOD_CLICK ? Click(*element)
+        ENGINE_RESULT result = params->methodID == METHOD_CLICK                         ? Click(*element)
                                : DispatchToElement(*element, GROUP_METHOD_CALL, params) ? ENGINE_OK
-                                                                                         : ENGINE_NOT_HANDLED;
+                                                                                        : ENGINE_NOT_HANDLED;
         DropReference(element);
         return result;
     });

@@ -75,8 +75,9 @@ ENGINE_API HTMLayoutSelectParentW(HELEMENT he, const wchar_t* selector, UINT dep
     return ENGINE_OK;
 }
 
-ENGINE_API HTMLayoutVisitElements(HELEMENT he, const char* tag, const char* attributeName, const wchar_t* attributeValue,
-                                  ELEMENT_VISITOR callback, LPVOID param, DWORD depth)
+ENGINE_API HTMLayoutVisitElements(HELEMENT he, const char* tag, const char* attributeName,
+                                  const wchar_t* attributeValue, ELEMENT_VISITOR callback, LPVOID param,
+                                  DWORD depth)
 {
     Element* scope = LiveElement(he);
     if (!scope) return ENGINE_INVALID_HANDLE;

@@ -52,10 +52,7 @@ ENGINE_API HTMLayoutUpdateElement(HELEMENT he, BOOL renderNow)
 }
 
 // Without layout there is nothing to scroll; the element is in view by definition.
-ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT)
-{
-    return LiveElement(he) ? ENGINE_OK : ENGINE_INVALID_HANDLE;
-}
+ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT) { return LiveElement(he) ? ENGINE_OK : ENGINE_INVALID_HANDLE; }
 
 ENGINE_API HTMLayoutIsElementVisible(HELEMENT he, BOOL* visible)
 {

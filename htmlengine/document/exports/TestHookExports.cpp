@@ -67,7 +67,8 @@ ENGINE_API HTMLayoutTestKeyDown(HWND hwnd, HELEMENT he, UINT keyCode, UINT keybo
     Element* element = nullptr;
     Document* document = Target(hwnd, he, element);
     if (!document) return ENGINE_INVALID_HANDLE;
-    return Guarded([&] { return KeyDown(*document, element, keyCode, keyboardState) ? ENGINE_OK : ENGINE_NOT_HANDLED; });
+    return Guarded(
+        [&] { return KeyDown(*document, element, keyCode, keyboardState) ? ENGINE_OK : ENGINE_NOT_HANDLED; });
 }
 
 ENGINE_API HTMLayoutTestKeyUp(HWND hwnd, HELEMENT he, UINT keyCode, UINT keyboardState)
@@ -75,7 +76,8 @@ ENGINE_API HTMLayoutTestKeyUp(HWND hwnd, HELEMENT he, UINT keyCode, UINT keyboar
     Element* element = nullptr;
     Document* document = Target(hwnd, he, element);
     if (!document) return ENGINE_INVALID_HANDLE;
-    return Guarded([&] { return KeyUp(*document, element, keyCode, keyboardState) ? ENGINE_OK : ENGINE_NOT_HANDLED; });
+    return Guarded(
+        [&] { return KeyUp(*document, element, keyCode, keyboardState) ? ENGINE_OK : ENGINE_NOT_HANDLED; });
 }
 
 ENGINE_API HTMLayoutTestType(HWND hwnd, HELEMENT he, const wchar_t* text)

@@ -60,14 +60,26 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LRESULT& result)
     case WM_PAINT: Paint(window.Handle()); return true;
     case WM_ERASEBKGND: result = 1; return true;
     case WM_GETDLGCODE: result = DLGC_WANTALLKEYS | DLGC_WANTCHARS; return true;
-    case WM_SETCURSOR: SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); result = TRUE; return true;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+        result = TRUE;
+        return true;
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_CHAR: return HandleKeyboard(window, msg, wParam);
-    case WM_SIZE: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_HSCROLL: case WM_VSCROLL:
-    case WM_MOUSEMOVE: case WM_MOUSEWHEEL: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_MOUSELEAVE:
-        return true;  // nothing to lay out or hit-test without pixels
+    case WM_SIZE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEMOVE:
+    case WM_MOUSEWHEEL:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MOUSELEAVE: return true;  // nothing to lay out or hit-test without pixels
     default: return false;
     }
 }
@@ -120,8 +132,10 @@ HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPAR
     try {
         EngineWindow& window = EngineWindow::Ensure(hwnd);
         if (msg == WM_DESTROY) window.MarkDestroyed();
-        if (msg == WM_NCDESTROY) EngineWindow::Remove(hwnd);
-        else taken = Handle(window, msg, wParam, result);
+        if (msg == WM_NCDESTROY)
+            EngineWindow::Remove(hwnd);
+        else
+            taken = Handle(window, msg, wParam, result);
     } catch (...) {
         OutputDebugStringA("htmlengine: failure inside the window procedure\n");
     }
@@ -138,8 +152,8 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadHtmlEx(HWND hwnd, const BYTE* h
 {
     if (!hwnd || (!html && size)) return FALSE;
     return Guarded([&] {
-        return ShowPage(hwnd, DecodeUtf8(html, size), baseUrl ? baseUrl : L"") ? ENGINE_OK : ENGINE_FAILED;
-    }) == ENGINE_OK;
+               return ShowPage(hwnd, DecodeUtf8(html, size), baseUrl ? baseUrl : L"") ? ENGINE_OK : ENGINE_FAILED;
+           }) == ENGINE_OK;
 }
 
 // The path is a URL like any other: the program answers it, or it names a resource.
@@ -147,10 +161,10 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadFile(HWND hwnd, LPCWSTR path)
 {
     if (!hwnd || !path) return FALSE;
     return Guarded([&] {
-        std::vector<unsigned char> data;
-        if (!EngineWindow::Ensure(hwnd).LoadUrl(path, data)) return ENGINE_FAILED;
-        return ShowPage(hwnd, DecodeUtf8(data.data(), data.size()), path) ? ENGINE_OK : ENGINE_FAILED;
-    }) == ENGINE_OK;
+               std::vector<unsigned char> data;
+               if (!EngineWindow::Ensure(hwnd).LoadUrl(path, data)) return ENGINE_FAILED;
+               return ShowPage(hwnd, DecodeUtf8(data.data(), data.size()), path) ? ENGINE_OK : ENGINE_FAILED;
+           }) == ENGINE_OK;
 }
 
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutDataReady(HWND hwnd, LPCWSTR, const BYTE* data, DWORD size)
@@ -159,7 +173,10 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutDataReady(HWND hwnd, LPCWSTR, const
     return window && (data || !size) && window->DataReady(data, size);
 }
 
-HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinWidth(HWND hwnd) { return MinimumOf(hwnd, "min-width", "width"); }
+HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinWidth(HWND hwnd)
+{
+    return MinimumOf(hwnd, "min-width", "width");
+}
 
 HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinHeight(HWND hwnd, UINT)
 {

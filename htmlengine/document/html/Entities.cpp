@@ -13,8 +13,8 @@ struct NamedEntity {
 
 // The names our pages write; other names stay literal text.
 const NamedEntity kNamedEntities[] = {
-    {L"nbsp", 0xA0}, {L"lt", L'<'},    {L"gt", L'>'},      {L"amp", L'&'},    {L"quot", L'"'},
-    {L"apos", L'\''}, {L"copy", 0xA9}, {L"reg", 0xAE},     {L"mdash", 0x2014}, {L"ndash", 0x2013},
+    {L"nbsp", 0xA0},     {L"lt", L'<'},    {L"gt", L'>'},    {L"amp", L'&'},     {L"quot", L'"'},
+    {L"apos", L'\''},    {L"copy", 0xA9},  {L"reg", 0xAE},   {L"mdash", 0x2014}, {L"ndash", 0x2013},
     {L"hellip", 0x2026}, {L"laquo", 0xAB}, {L"raquo", 0xBB}, {L"times", 0xD7},
 };
 

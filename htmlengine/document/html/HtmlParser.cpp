@@ -13,7 +13,8 @@ namespace {
 // HTML 13.1.2 void elements: never have content.
 bool IsVoid(const std::string& tag)
 {
-    static const char* const kVoid[] = {"img", "br", "hr", "input", "link", "meta", "col", "base", "param", "area"};
+    static const char* const kVoid[] = {"img",  "br",  "hr",   "input", "link",
+                                        "meta", "col", "base", "param", "area"};
     return std::any_of(std::begin(kVoid), std::end(kVoid), [&](const char* v) { return tag == v; });
 }
 
@@ -26,8 +27,11 @@ struct ImpliedEnd {
 };
 
 const ImpliedEnd kImpliedEnds[] = {
-    {"option", "option", "select popup"}, {"li", "li", "ul ol"},        {"td", "td th", "tr table"},
-    {"th", "td th", "tr table"},          {"tr", "tr td th", "table tbody thead tfoot"},
+    {"option", "option", "select popup"},
+    {"li", "li", "ul ol"},
+    {"td", "td th", "tr table"},
+    {"th", "td th", "tr table"},
+    {"tr", "tr td th", "table tbody thead tfoot"},
     {"p", "p", "div td th li"},
 };
 
@@ -61,7 +65,8 @@ private:
     {
         CloseImplied(token.name);
         Element* element = new Element(token.name);
-        for (Attribute& attribute : token.attributes) element->SetAttribute(attribute.name, std::move(attribute.value));
+        for (Attribute& attribute : token.attributes)
+            element->SetAttribute(attribute.name, std::move(attribute.value));
         open_.back()->AppendNode(element);
         if (!token.selfClosing && !IsVoid(token.name)) open_.push_back(element);
     }

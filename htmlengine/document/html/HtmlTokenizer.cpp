@@ -22,7 +22,9 @@ std::string Narrow(std::wstring_view text)
 
 class Tokenizer {
 public:
-    Tokenizer(std::wstring_view markup, const std::function<void(HtmlToken&)>& receive) : in_(markup), receive_(receive) {}
+    Tokenizer(std::wstring_view markup, const std::function<void(HtmlToken&)>& receive)
+        : in_(markup), receive_(receive)
+    {}
 
     void Run()
     {
@@ -45,7 +47,8 @@ private:
         size_t lt = pos_;
         if (in_.compare(lt, 4, L"<!--") == 0) return ReadComment(lt);
         if (in_.compare(lt, 2, L"<!") == 0 || in_.compare(lt, 2, L"<?") == 0) return SkipDeclaration(lt);
-        if (in_.compare(lt, 2, L"</") == 0 && lt + 2 < in_.size() && IsAsciiLetter(in_[lt + 2])) return ReadEndTag(lt);
+        if (in_.compare(lt, 2, L"</") == 0 && lt + 2 < in_.size() && IsAsciiLetter(in_[lt + 2]))
+            return ReadEndTag(lt);
         if (lt + 1 < in_.size() && IsAsciiLetter(in_[lt + 1])) return ReadStartTag(lt);
         return false;
     }
@@ -128,7 +131,8 @@ private:
     void ReadAttribute(size_t& p, HtmlToken& token)
     {
         size_t nameStart = p;
-        while (p < in_.size() && !IsBlank(in_[p]) && in_[p] != L'=' && in_[p] != L'>' && in_.compare(p, 2, L"/>") != 0)
+        while (p < in_.size() && !IsBlank(in_[p]) && in_[p] != L'=' && in_[p] != L'>' &&
+               in_.compare(p, 2, L"/>") != 0)
             ++p;
         std::wstring name(in_.substr(nameStart, p - nameStart));
         std::wstring value;

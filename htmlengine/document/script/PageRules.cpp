@@ -26,8 +26,8 @@ std::shared_ptr<const Block> Compiled(Document& document, const std::wstring& so
     try {
         block = std::make_shared<const Block>(ParseScript(source));
     } catch (const ScriptError& error) {
-        document.LogError(L"script not understood (" + std::wstring(error.what(), error.what() + strlen(error.what())) +
-                          L"): " + source);
+        document.LogError(L"script not understood (" +
+                          std::wstring(error.what(), error.what() + strlen(error.what())) + L"): " + source);
         block = std::make_shared<const Block>();
     }
     cache[source] = block;
@@ -51,16 +51,18 @@ const char* Trigger(Element& owner, Element& target, unsigned group, const void*
     switch (group) {
     case GROUP_BEHAVIOR_EVENT: {
         UINT code = static_cast<const BEHAVIOR_EVENT_PARAMS*>(params)->cmd;
-        if (code == EVENT_BUTTON_CLICK || code == EVENT_ACTIVATED || code == EVENT_HYPERLINK_CLICK) return "on-click";
+        if (code == EVENT_BUTTON_CLICK || code == EVENT_ACTIVATED || code == EVENT_HYPERLINK_CLICK)
+            return "on-click";
         return code == EVENT_VALUE_CHANGED && &owner == &target ? "on-change" : nullptr;
     }
     case GROUP_MOUSE:
-        return static_cast<const MOUSE_PARAMS*>(params)->cmd == MOUSE_CLICK && ClickReachesRuleDirectly(owner, target)
+        return static_cast<const MOUSE_PARAMS*>(params)->cmd == MOUSE_CLICK &&
+                       ClickReachesRuleDirectly(owner, target)
                    ? "on-click"
                    : nullptr;
     case GROUP_FOCUS:
         return static_cast<const FOCUS_PARAMS*>(params)->cmd == FOCUS_LOST && &owner == &target ? "on-focus-lost"
-                                                                                               : nullptr;
+                                                                                                : nullptr;
     case GROUP_KEY: {
         const KEY_PARAMS* key = static_cast<const KEY_PARAMS*>(params);
         if (key->cmd != KEY_UP) return nullptr;

@@ -59,13 +59,16 @@ std::wstring KeyText(const Element& row, const SortKey& key)
 {
     const Element* source = FirstMatch(row, key.selector);
     if (key.group) return source == &row ? L"0" : L"1";
-    std::wstring text = !source ? L"" : key.attribute.empty() ? TextContent(*source) : source->AttributeOr(key.attribute);
+    std::wstring text = !source                 ? L""
+                        : key.attribute.empty() ? TextContent(*source)
+                                                : source->AttributeOr(key.attribute);
     return key.lower ? ToLowerAscii(text) : text;
 }
 
 }  // namespace
 
-void SortRows(Element& container, const std::wstring& rows, bool descending, const std::vector<std::wstring>& specs)
+void SortRows(Element& container, const std::wstring& rows, bool descending,
+              const std::vector<std::wstring>& specs)
 {
     SelectorList rowSelector = ParseSelectors(rows);
     std::vector<SortKey> keys;

@@ -123,9 +123,15 @@ private:
     // Precedence, loosest first: || && (== !=) +
     ExpressionPtr Binary(int level)
     {
-        static const struct { const wchar_t* symbol; Kind kind; int level; } kOperators[] = {
-            {L"||", Kind::Or, 0}, {L"&&", Kind::And, 1}, {L"==", Kind::Equal, 2}, {L"!=", Kind::NotEqual, 2},
-            {L"+", Kind::Plus, 3}};
+        static const struct {
+            const wchar_t* symbol;
+            Kind kind;
+            int level;
+        } kOperators[] = {{L"||", Kind::Or, 0},
+                          {L"&&", Kind::And, 1},
+                          {L"==", Kind::Equal, 2},
+                          {L"!=", Kind::NotEqual, 2},
+                          {L"+", Kind::Plus, 3}};
         if (level > 3) return Unary();
         ExpressionPtr left = Binary(level + 1);
         for (bool matched = true; matched;) {
@@ -203,7 +209,10 @@ private:
 
     const ScriptToken& Peek() const { return tokens_[position_]; }
     ScriptToken Next() { return position_ + 1 < tokens_.size() ? tokens_[position_++] : tokens_.back(); }
-    bool IsSymbol(const wchar_t* symbol) const { return Peek().kind == ScriptToken::Kind::Symbol && Peek().text == symbol; }
+    bool IsSymbol(const wchar_t* symbol) const
+    {
+        return Peek().kind == ScriptToken::Kind::Symbol && Peek().text == symbol;
+    }
     bool Accept(const wchar_t* symbol) { return IsSymbol(symbol) ? (++position_, true) : false; }
     bool AcceptName(const wchar_t* name)
     {
@@ -219,7 +228,8 @@ private:
     [[noreturn]] void Fail(const std::string& what) const
     {
         const std::wstring& at = Peek().text;
-        throw ScriptError(what + " at token " + std::to_string(position_) + " '" + std::string(at.begin(), at.end()) + "'");
+        throw ScriptError(what + " at token " + std::to_string(position_) + " '" +
+                          std::string(at.begin(), at.end()) + "'");
     }
 
     std::vector<ScriptToken> tokens_;

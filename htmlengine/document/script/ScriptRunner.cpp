@@ -69,7 +69,9 @@ void ToValue(const ScriptValue& value, VALUE& out)
     switch (value.kind) {
     case ScriptValue::Kind::Boolean: ValueIntDataSet(&out, int(value.number), VALUE_BOOL, 0); break;
     case ScriptValue::Kind::Integer: ValueIntDataSet(&out, int(value.number), VALUE_INT, 0); break;
-    case ScriptValue::Kind::String: ValueStringDataSet(&out, value.text.c_str(), uint32_t(value.text.size()), 0); break;
+    case ScriptValue::Kind::String:
+        ValueStringDataSet(&out, value.text.c_str(), uint32_t(value.text.size()), 0);
+        break;
     case ScriptValue::Kind::Element: SetElementValue(out, value.element); break;
     default: break;
     }
@@ -90,9 +92,11 @@ void ScriptRunner::Execute(const ScriptStatement& statement)
     const auto& operands = statement.operands;
     switch (statement.kind) {
     case ScriptStatement::Kind::HostCall: return Call(true, self_, statement.name, operands, 0);
-    case ScriptStatement::Kind::MethodCall: return Call(false, ElementOf(*operands[0]), statement.name, operands, 1);
+    case ScriptStatement::Kind::MethodCall:
+        return Call(false, ElementOf(*operands[0]), statement.name, operands, 1);
     case ScriptStatement::Kind::Assign: return Assign(*operands[0], Evaluate(*operands[1]));
-    case ScriptStatement::Kind::If: return Run(Evaluate(*operands[0]).IsTrue() ? statement.then : statement.otherwise);
+    case ScriptStatement::Kind::If:
+        return Run(Evaluate(*operands[0]).IsTrue() ? statement.then : statement.otherwise);
     case ScriptStatement::Kind::Sort: return Sort(operands);
     case ScriptStatement::Kind::For: {
         ScriptValue list = Evaluate(*operands[0]);
@@ -133,8 +137,8 @@ void ScriptRunner::Assign(const ScriptExpression& target, const ScriptValue& val
     throw ScriptError("cannot assign to this");
 }
 
-void ScriptRunner::Call(bool host, Element& target, const std::wstring& name, const std::vector<ExpressionPtr>& arguments,
-                        size_t first)
+void ScriptRunner::Call(bool host, Element& target, const std::wstring& name,
+                        const std::vector<ExpressionPtr>& arguments, size_t first)
 {
     std::vector<VALUE> values(arguments.size() - first);
     for (size_t i = 0; i < values.size(); ++i) {
@@ -174,7 +178,8 @@ ScriptValue ScriptRunner::Evaluate(const ScriptExpression& e)
         if (found == variables_.end()) throw ScriptError("unknown name " + Narrow(e.text));
         return found->second;
     }
-    case Kind::FindInDocument: return ScriptValue::Of(SelectFirst(*document_.Root(), Selectors(TextOf(*e.operands[0]))));
+    case Kind::FindInDocument:
+        return ScriptValue::Of(SelectFirst(*document_.Root(), Selectors(TextOf(*e.operands[0]))));
     case Kind::FindAllInDocument: {
         ScriptValue list;
         list.kind = ScriptValue::Kind::List;
@@ -190,8 +195,10 @@ ScriptValue ScriptRunner::Evaluate(const ScriptExpression& e)
     case Kind::Not: return ScriptValue::Boolean(!Evaluate(*e.operands[0]).IsTrue());
     case Kind::Equal: return ScriptValue::Boolean(Evaluate(*e.operands[0]).Equals(Evaluate(*e.operands[1])));
     case Kind::NotEqual: return ScriptValue::Boolean(!Evaluate(*e.operands[0]).Equals(Evaluate(*e.operands[1])));
-    case Kind::And: return ScriptValue::Boolean(Evaluate(*e.operands[0]).IsTrue() && Evaluate(*e.operands[1]).IsTrue());
-    case Kind::Or: return ScriptValue::Boolean(Evaluate(*e.operands[0]).IsTrue() || Evaluate(*e.operands[1]).IsTrue());
+    case Kind::And:
+        return ScriptValue::Boolean(Evaluate(*e.operands[0]).IsTrue() && Evaluate(*e.operands[1]).IsTrue());
+    case Kind::Or:
+        return ScriptValue::Boolean(Evaluate(*e.operands[0]).IsTrue() || Evaluate(*e.operands[1]).IsTrue());
     case Kind::Plus: {
         ScriptValue a = Evaluate(*e.operands[0]), b = Evaluate(*e.operands[1]);
         if (a.kind == ScriptValue::Kind::Integer && b.kind == ScriptValue::Kind::Integer)

@@ -20,8 +20,8 @@ struct ScriptValue {
     static ScriptValue String(std::wstring s) { return {Kind::String, 0, std::move(s), nullptr, {}}; }
     static ScriptValue Of(Element* e) { return e ? ScriptValue{Kind::Element, 0, {}, e, {}} : ScriptValue(); }
 
-    bool IsTrue() const;         // null, false, 0, "", "false" are false
-    std::wstring Text() const;   // as an attribute would hold it
+    bool IsTrue() const;                          // null, false, 0, "", "false" are false
+    std::wstring Text() const;                    // as an attribute would hold it
     bool Equals(const ScriptValue& other) const;  // by text, elements by identity
 };
 

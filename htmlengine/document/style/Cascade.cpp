@@ -40,7 +40,8 @@ bool Declares(const StyleRule& rule, const std::string* property)
 
 // The rules that match, or with `property` only those that declare it: selectors are
 // matched only for rules that can matter.
-void CollectSheets(Element& element, Document& document, const std::string* property, std::vector<Candidate>& candidates)
+void CollectSheets(Element& element, Document& document, const std::string* property,
+                   std::vector<Candidate>& candidates)
 {
     size_t order = 0;
     for (const StyleSheet& sheet : document.StyleSheets())
@@ -61,8 +62,8 @@ void CollectSheets(Element& element, Document& document, const std::string* prop
         }
 }
 
-const char* const kBlockTags[] = {"html", "body", "div", "p", "h1", "h2", "h3", "h4", "h5", "h6", "ul", "ol",
-                                   "hr", "table", "form", "center", "pre", "blockquote"};
+const char* const kBlockTags[] = {"html", "body", "div", "p",  "h1",    "h2",   "h3",     "h4",  "h5",
+                                  "h6",   "ul",   "ol",  "hr", "table", "form", "center", "pre", "blockquote"};
 
 const wchar_t* DefaultDisplay(const std::string& tag)
 {
@@ -72,7 +73,8 @@ const wchar_t* DefaultDisplay(const std::string& tag)
     if (tag == "tr") return L"table-row";
     if (tag == "td" || tag == "th") return L"table-cell";
     if (tag == "tbody" || tag == "thead" || tag == "tfoot") return L"table-row-group";
-    if (tag == "widget" || tag == "select" || tag == "input" || tag == "button" || tag == "img" || tag == "progress")
+    if (tag == "widget" || tag == "select" || tag == "input" || tag == "button" || tag == "img" ||
+        tag == "progress")
         return L"inline-block";
     return L"inline";
 }
@@ -83,7 +85,8 @@ std::vector<Candidate> Cascade(Element& element, const std::string* property, De
     std::vector<Candidate> candidates;
     if (Document* document = element.OwnerDocument()) CollectSheets(element, *document, property, candidates);
     std::vector<std::wstring> ignoredErrors;  // reported when the attribute is set
-    if (const std::wstring* style = element.FindAttribute("style")) inlineStyle = ParseDeclarations(*style, ignoredErrors);
+    if (const std::wstring* style = element.FindAttribute("style"))
+        inlineStyle = ParseDeclarations(*style, ignoredErrors);
     for (const Declaration& d : inlineStyle)
         if (!property || d.property == *property)
             candidates.push_back({d.important ? kImportantInline : kInline, 0, 0, &d});
@@ -99,7 +102,8 @@ ComputedStyle Compute(Element& element)
     DeclarationList inlineStyle;
     ComputedStyle computed;
     computed["display"] = DefaultDisplay(element.Tag());
-    for (const Candidate& c : Cascade(element, nullptr, inlineStyle)) computed[c.declaration->property] = c.declaration->value;
+    for (const Candidate& c : Cascade(element, nullptr, inlineStyle))
+        computed[c.declaration->property] = c.declaration->value;
     return computed;
 }
 

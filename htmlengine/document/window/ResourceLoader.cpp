@@ -1,6 +1,5 @@
 #include "htmlengine/document/window/ResourceLoader.h"
 
-
 #include <windows.h>
 
 namespace htmlengine {

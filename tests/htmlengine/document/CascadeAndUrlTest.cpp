@@ -19,31 +19,34 @@ protected:
 // Each row: which declaration wins the "color" of #x, and why.
 TEST_F(Cascade, SpecificityOrderImportanceInlineAndRuntime)
 {
-    Load("<html><head><style>"
-         "p { color: type } .c { color: class } p.c { color: type-and-class } #x { color: id }"
-         "p { margin: first } p { margin: later }"
-         "p { border: sheet-important !important } p { padding: sheet }"
-         "div p { width: descendant } div > p { width: child-later-same-specificity }"
-         "</style></head><body><div><p id=x class=c style='padding: inline; border: inline'>x</p></div></body></html>");
-    EXPECT_EQ(L"id", Style("#x", "color"));                            // highest specificity
-    EXPECT_EQ(L"later", Style("#x", "margin"));                        // same specificity: later rule
-    EXPECT_EQ(L"sheet-important", Style("#x", "border"));              // !important beats the attribute
-    EXPECT_EQ(L"inline", Style("#x", "padding"));                      // the attribute beats the sheet
+    Load(
+        "<html><head><style>"
+        "p { color: type } .c { color: class } p.c { color: type-and-class } #x { color: id }"
+        "p { margin: first } p { margin: later }"
+        "p { border: sheet-important !important } p { padding: sheet }"
+        "div p { width: descendant } div > p { width: child-later-same-specificity }"
+        "</style></head><body><div><p id=x class=c style='padding: inline; border: "
+        "inline'>x</p></div></body></html>");
+    EXPECT_EQ(L"id", Style("#x", "color"));                // highest specificity
+    EXPECT_EQ(L"later", Style("#x", "margin"));            // same specificity: later rule
+    EXPECT_EQ(L"sheet-important", Style("#x", "border"));  // !important beats the attribute
+    EXPECT_EQ(L"inline", Style("#x", "padding"));          // the attribute beats the sheet
     EXPECT_EQ(L"child-later-same-specificity", Style("#x", "width"));
     HTMLayoutSetStyleAttribute(Find("#x"), "padding", L"runtime");
-    EXPECT_EQ(L"runtime", Style("#x", "padding"));                     // runtime beats the attribute
+    EXPECT_EQ(L"runtime", Style("#x", "padding"));  // runtime beats the attribute
     HTMLayoutSetAttributeByName(Find("#x"), "class", nullptr);
     EXPECT_EQ(L"id", Style("#x", "color"));
     HTMLayoutSetAttributeByName(Find("#x"), "id", nullptr);
-    EXPECT_EQ(L"type", Style("p", "color"));                           // restyled after attribute changes
+    EXPECT_EQ(L"type", Style("p", "color"));  // restyled after attribute changes
 }
 
 TEST_F(Cascade, StatesRestyleAndPopupsShowOnlyWhileExpanded)
 {
-    Load("<html><head><style>.panel { display: none } .panel:expanded { display: block }"
-         "tr:checked td { font-weight: bold }</style></head>"
-         "<body><div class=panel id=p></div><popup id=u></popup><table><tr id=r><td id=c>x</td></tr></table>"
-         "</body></html>");
+    Load(
+        "<html><head><style>.panel { display: none } .panel:expanded { display: block }"
+        "tr:checked td { font-weight: bold }</style></head>"
+        "<body><div class=panel id=p></div><popup id=u></popup><table><tr id=r><td id=c>x</td></tr></table>"
+        "</body></html>");
     EXPECT_EQ(L"none", Style("#p", "display"));
     HTMLayoutSetElementState(Find("#p"), STATE_EXPANDED, 0, TRUE);
     EXPECT_EQ(L"block", Style("#p", "display"));
@@ -58,8 +61,9 @@ TEST_F(Cascade, StatesRestyleAndPopupsShowOnlyWhileExpanded)
 
 TEST_F(Cascade, BadStyleIsLoggedNotLost)
 {
-    Load("<html><head><style>p { color red } @font-face { x: y } q:nope { a: b }</style></head>"
-         "<body><p style='width 3px'>x</p></body></html>");
+    Load(
+        "<html><head><style>p { color red } @font-face { x: y } q:nope { a: b }</style></head>"
+        "<body><p style='width 3px'>x</p></body></html>");
     std::wstring errors = Errors();
     for (const wchar_t* expected : {L"color red", L"@font-face", L"q:nope", L"width 3px"})
         EXPECT_NE(std::wstring::npos, errors.find(expected)) << Narrow(expected) << " in " << Narrow(errors);
@@ -68,8 +72,9 @@ TEST_F(Cascade, BadStyleIsLoggedNotLost)
 TEST_F(EngineTest, ProgramAnswersFirstThenTheExecutablesResources)
 {
     behaviors_["themed"] = {};
-    Load("<html><head><link rel=stylesheet href='res:THEME.css'></head>"
-         "<body><include src='res:sub/PIECE.html'></include><img src='theme:x'></body></html>");
+    Load(
+        "<html><head><link rel=stylesheet href='res:THEME.css'></head>"
+        "<body><include src='res:sub/PIECE.html'></include><img src='theme:x'></body></html>");
     EXPECT_EQ(L"from the executable", Text(Find("#fromResource")));
     EXPECT_NE(notifications_.end(), std::find(notifications_.begin(), notifications_.end(), "B07 themed"));
 

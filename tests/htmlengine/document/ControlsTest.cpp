@@ -90,8 +90,9 @@ TEST_F(Controls, EveryWayOfChoosingCopiesTheOptionOntoTheCaption)
 
 TEST_F(Controls, MarkupSelectionAndDropdownToggle)
 {
-    Load("<select id=s><caption></caption><popup><option value=a>A</option>"
-         "<option value=b selected>B</option></popup></select>");
+    Load(
+        "<select id=s><caption></caption><popup><option value=a>A</option>"
+        "<option value=b selected>B</option></popup></select>");
     EXPECT_EQ(L"\"b\"", Value(Find("#s")));
     EXPECT_EQ(L"b", Attribute(Find("caption"), "value"));
     Click("caption");
@@ -107,9 +108,10 @@ TEST_F(Controls, MarkupSelectionAndDropdownToggle)
 
 TEST_F(Controls, CheckBoxesAndRadios)
 {
-    Load("<input type=checkbox id=c checked><button type=checkbox id=bc></button>"
-         "<button type=radio name=g value=1 id=r1 checked></button><input type=radio name=g value=2 id=r2>"
-         "<input type=radio name=other id=r3 checked>");
+    Load(
+        "<input type=checkbox id=c checked><button type=checkbox id=bc></button>"
+        "<button type=radio name=g value=1 id=r1 checked></button><input type=radio name=g value=2 id=r2>"
+        "<input type=radio name=other id=r3 checked>");
     EXPECT_EQ(L"true", Value(Find("#c")));
     EXPECT_EQ(L"false", Value(Find("#bc")));
     Click("#bc");

@@ -26,8 +26,7 @@ TEST(CssParser, RulesDeclarationsAndImports)
 
 TEST(CssParser, EveryDroppedPieceLeavesAnError)
 {
-    StyleSheet sheet = ParseStyleSheet(
-        L"a:bogus { x: 1 } @media print { a { x: 2 } } b { y 3; z: 4 } stray");
+    StyleSheet sheet = ParseStyleSheet(L"a:bogus { x: 1 } @media print { a { x: 2 } } b { y 3; z: 4 } stray");
     ASSERT_EQ(1u, sheet.rules.size());
     ASSERT_EQ(1u, sheet.rules[0].declarations.size());
     EXPECT_EQ("z", sheet.rules[0].declarations[0].property);

@@ -23,10 +23,12 @@ std::string Rows(int count)
     std::string html;
     for (int i = 0; i < count; ++i) {
         std::string n = std::to_string(i);
-        html += "<tr class=datarow rowSelect=true employeeId=" + n + "><td><input type=checkbox id=u" + n +
-                " checked></td><td><span class=employee>Employee " + n +
-                "</span></td><td>8:00</td><td>7:30</td><td colType=colBilledFlag billed=0><img src=IDR_CHECK.png></td>"
-                "<td colType=colConflictFlag>0</td><td>" + n + "</td></tr>";
+        html +=
+            "<tr class=datarow rowSelect=true employeeId=" + n + "><td><input type=checkbox id=u" + n +
+            " checked></td><td><span class=employee>Employee " + n +
+            "</span></td><td>8:00</td><td>7:30</td><td colType=colBilledFlag billed=0><img src=IDR_CHECK.png></td>"
+            "<td colType=colConflictFlag>0</td><td>" +
+            n + "</td></tr>";
     }
     return html;
 }
@@ -66,8 +68,8 @@ int main()
         int selected = 0;
         HTMLayoutSelectElements(root, "tr.datarow[rowSelect=\"true\"]", Count, &selected);
         double selecting = Milliseconds(start);
-        std::printf("round %d: set 1000 rows x 7 cells %.1f ms; select %d rows by attribute %.1f ms\n", round, setting,
-                    selected, selecting);
+        std::printf("round %d: set 1000 rows x 7 cells %.1f ms; select %d rows by attribute %.1f ms\n", round,
+                    setting, selected, selecting);
     }
     DestroyWindow(hwnd);
     return 0;

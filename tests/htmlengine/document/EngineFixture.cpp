@@ -55,7 +55,9 @@ std::string ValueJson(const VALUE& value)
     case VALUE_BOOL: ValueIntData(&value, &number); return number ? "true" : "false";
     case VALUE_INT: ValueIntData(&value, &number); return std::to_string(number);
     case VALUE_DATE: ValueInt64Data(&value, &date); return "date:" + std::to_string(date);
-    case VALUE_STRING: ValueStringData(&value, &chars, &length); return "\"" + Narrow(std::wstring(chars, length)) + "\"";
+    case VALUE_STRING:
+        ValueStringData(&value, &chars, &length);
+        return "\"" + Narrow(std::wstring(chars, length)) + "\"";
     case VALUE_UNDEFINED: return "undefined";
     default: return "type " + std::to_string(type);
     }
@@ -95,7 +97,8 @@ HELEMENT EngineTest::Find(const char* selector, HELEMENT scope)
 std::vector<HELEMENT> EngineTest::FindAll(const char* selector, HELEMENT scope)
 {
     std::vector<HELEMENT> found;
-    EXPECT_EQ(ENGINE_OK, HTMLayoutSelectElements(scope ? scope : Root(), selector, CollectAll, &found)) << selector;
+    EXPECT_EQ(ENGINE_OK, HTMLayoutSelectElements(scope ? scope : Root(), selector, CollectAll, &found))
+        << selector;
     return found;
 }
 
@@ -144,7 +147,10 @@ std::wstring EngineTest::Value(HELEMENT he)
     return std::wstring(json.begin(), json.end());
 }
 
-void EngineTest::SetValue(HELEMENT he, const VALUE& value) { EXPECT_EQ(ENGINE_OK, HTMLayoutControlSetValue(he, &value)); }
+void EngineTest::SetValue(HELEMENT he, const VALUE& value)
+{
+    EXPECT_EQ(ENGINE_OK, HTMLayoutControlSetValue(he, &value));
+}
 
 void EngineTest::Click(const char* selector)
 {
@@ -213,7 +219,8 @@ void EngineTest::RecordWindowEvent(HELEMENT, UINT group, void* params)
             const uint8_t* bytes = nullptr;
             uint32_t length = 0;
             bool element = ValueBinaryData(&call->argv[i], &bytes, &length) == VALUE_OK;
-            text += (i ? ", " : "") + (element ? "#" + Narrow(Attribute(HELEMENT(bytes), "id")) : ValueJson(call->argv[i]));
+            text += (i ? ", " : "") +
+                    (element ? "#" + Narrow(Attribute(HELEMENT(bytes), "id")) : ValueJson(call->argv[i]));
         }
         events_.push_back(text + ")");
     }

@@ -10,8 +10,9 @@ protected:
     void Recording(const std::string& name, UINT subscription)
     {
         behaviors_[name] = {[this, name](HELEMENT, UINT group, void* params) {
-                                UINT command = group == GROUP_METHOD_CALL ? static_cast<METHOD_PARAMS*>(params)->methodID
-                                                                          : *static_cast<UINT*>(params);
+                                UINT command = group == GROUP_METHOD_CALL
+                                                   ? static_cast<METHOD_PARAMS*>(params)->methodID
+                                                   : *static_cast<UINT*>(params);
                                 char line[64];
                                 snprintf(line, sizeof line, "%s %X:%X%s", name.c_str(), group, command & 0x7FFF,
                                          command & EVENT_SINKING ? "s" : "");
@@ -32,13 +33,14 @@ TEST_F(Events, LoadNotifiesIncludesSheetsImagesBehavioursThenComplete)
     resources_[L"res:site.css"] = "@import 'more.css'; p { color: red }";
     resources_[L"more.css"] = "img { behavior: third }";
     Recording("first", GROUP_ALL);
-    Load("<html><head><link rel=stylesheet href='res:site.css'></head><body>"
-         "<include src='piece.html'></include><img src='IDR_CHECK.png'></body></html>");
-    std::vector<std::string> expected = {"B01 res:site.css", "B01 more.css",       "B01 piece.html", "B07 first",
+    Load(
+        "<html><head><link rel=stylesheet href='res:site.css'></head><body>"
+        "<include src='piece.html'></include><img src='IDR_CHECK.png'></body></html>");
+    std::vector<std::string> expected = {"B01 res:site.css", "B01 more.css",      "B01 piece.html", "B07 first",
                                          "B07 second",       "B01 IDR_CHECK.png", "B07 third",      "B04"};
     EXPECT_EQ(expected, notifications_);
     EXPECT_EQ(L"included", Text(Find("#inc")));
-    EXPECT_EQ(std::vector<std::string>{"first 0:1"}, seen_);  // attached: init command 1
+    EXPECT_EQ(std::vector<std::string>{"first 0:1"}, seen_);         // attached: init command 1
     EXPECT_NE(std::wstring::npos, Errors().find(L"IDR_CHECK.png"));  // no such resource: logged, not fatal
 }
 
@@ -49,8 +51,9 @@ TEST_F(Events, BehavioursGetOnlyTheirGroupsInBothPhases)
     Load("<div id=o style='behavior:outer'><button id=b style='behavior:inner'>go</button></div>");
     seen_.clear();
     HTMLayoutTestClick(Find("#b"), 0);
-    std::vector<std::string> expected = {"inner 1:4s", "inner 1:4",   "inner 1:3s", "inner 1:3",  "inner 1:FFs",
-                                         "inner 1:FF", "outer 100:0s", "inner 100:0s", "inner 100:0", "outer 100:0"};
+    std::vector<std::string> expected = {"inner 1:4s",  "inner 1:4",  "inner 1:3s",   "inner 1:3",
+                                         "inner 1:FFs", "inner 1:FF", "outer 100:0s", "inner 100:0s",
+                                         "inner 100:0", "outer 100:0"};
     EXPECT_EQ(expected, seen_);
     EXPECT_EQ(std::vector<std::string>{"event 0x0 from b"}, events_);
 }
@@ -59,7 +62,8 @@ TEST_F(Events, TrueStopsAnEventAndTheWindowSinksFirst)
 {
     Load("<div id=o><button id=b>go</button></div>");
     windowHandler_ = [](HELEMENT, UINT group, void* params) {
-        return group == GROUP_BEHAVIOR_EVENT && static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd == (0 | EVENT_SINKING);
+        return group == GROUP_BEHAVIOR_EVENT &&
+               static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd == (0 | EVENT_SINKING);
     };
     behaviors_["late"] = {[this](HELEMENT, UINT, void*) {
                               seen_.push_back("late");
@@ -76,7 +80,9 @@ TEST_F(Events, TrueStopsAnEventAndTheWindowSinksFirst)
 TEST_F(Events, SentPostedAndMethodCalls)
 {
     Recording("w", GROUP_BEHAVIOR_EVENT | GROUP_METHOD_CALL);
-    Load("<widget id=w style='behavior:w'><span id=s>x</span><button id=b disabled>b</button><a id=l href=x>l</a></widget>");
+    Load(
+        "<widget id=w style='behavior:w'><span id=s>x</span><button id=b disabled>b</button><a id=l "
+        "href=x>l</a></widget>");
     seen_.clear();
     BOOL handled = TRUE;
     HTMLayoutSendEvent(Find("#s"), 4, Find("#w"), 0, &handled);
@@ -105,8 +111,9 @@ TEST_F(Events, SentPostedAndMethodCalls)
 
 TEST_F(Events, DisabledAndOutsideTheEventRootTakeNoInput)
 {
-    Load("<div id=box><button id=in>in</button></div><button id=out>out</button>"
-         "<div disabled><button id=deep>d</button></div>");
+    Load(
+        "<div id=box><button id=in>in</button></div><button id=out>out</button>"
+        "<div disabled><button id=deep>d</button></div>");
     HTMLayoutTestClick(Find("#deep"), 0);
     EXPECT_TRUE(events_.empty());
     HELEMENT previous = nullptr;
@@ -142,7 +149,8 @@ TEST_F(Events, DeletingDetachesBehavioursAndNothingReachesADestroyedWindow)
     notifications_.clear();
     SendMessageW(hwnd_, WM_DESTROY, 0, 0);  // what DestroyWindow sends first
     resources_[L"late.css"] = "";
-    HTMLayoutSetElementHtml(Root(), reinterpret_cast<const BYTE*>("<img src=late.png>"), 18, SIH_APPEND_AFTER_LAST);
+    HTMLayoutSetElementHtml(Root(), reinterpret_cast<const BYTE*>("<img src=late.png>"), 18,
+                            SIH_APPEND_AFTER_LAST);
     EXPECT_TRUE(notifications_.empty());
 }
 

@@ -43,7 +43,8 @@ const Case kCases[] = {
     {L"lone less-than is text", L"a < b <3", L"a &lt; b &lt;3"},
     {L"style is raw text", L"<style>a > b { x: '<i>' }</style>", L"<style>a > b { x: '<i>' }</style>"},
     {L"upper-case tags", L"<DIV ID=a></div>", L"<div ID=\"a\"></div>"},
-    {L"custom tags", L"<widget><caption/><popup></popup></widget>", L"<widget><caption></caption><popup></popup></widget>"},
+    {L"custom tags", L"<widget><caption/><popup></popup></widget>",
+     L"<widget><caption></caption><popup></popup></widget>"},
 };
 
 }  // namespace

@@ -101,7 +101,8 @@ TEST_F(Scripts, SentEventsFocusLossKeysAndElementMethodCalls)
     HTMLayoutTestSetFocus(hwnd_, nullptr);
     HTMLayoutTestKeyUp(hwnd_, nullptr, VK_ESCAPE, 0);  // nothing focused: the body takes it
     Click("#o1");
-    EXPECT_EQ((std::vector<std::string>{"dateRangeUpdated()", "dateRangeUpdated()", "closeDialog()"}), HostCalls());
+    EXPECT_EQ((std::vector<std::string>{"dateRangeUpdated()", "dateRangeUpdated()", "closeDialog()"}),
+              HostCalls());
     EXPECT_EQ((std::vector<std::string>{"w.dateRangeUpdated/0", "w.OnOptionClicked/1"}), methodCalls_);
 }
 

@@ -42,7 +42,8 @@ protected:
     {
         for (Element* child : parent.Children()) {
             if (MatchesAny(list, *child, &scope))
-                found += (found.empty() ? L"" : L" ") + child->AttributeOr("id", std::wstring(child->Tag().begin(), child->Tag().end()));
+                found += (found.empty() ? L"" : L" ") +
+                         child->AttributeOr("id", std::wstring(child->Tag().begin(), child->Tag().end()));
             Visit(scope, *child, list, found);
         }
     }
