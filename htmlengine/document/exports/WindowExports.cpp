@@ -129,6 +129,7 @@ HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPAR
 {
     LRESULT result = 0;
     bool taken = false;
+    EngineCall call;
     try {
         EngineWindow& window = EngineWindow::Ensure(hwnd);
         if (msg == WM_DESTROY) window.MarkDestroyed();

@@ -3,6 +3,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/events/Adoption.h"
 #include "htmlengine/document/events/Dispatcher.h"
+#include "htmlengine/document/window/EngineCall.h"
 #include "htmlengine/document/window/ResourceLoader.h"
 
 #include <exception>
@@ -41,6 +42,9 @@ void EngineWindow::Remove(HWND hwnd)
     if (found == Windows().end()) return;
     std::unique_ptr<EngineWindow> window = std::move(found->second);
     Windows().erase(found);
+    window->MarkDestroyed();
+    window->ReplaceDocument(nullptr);
+    Retire(std::move(window));
 }
 
 EngineWindow* EngineWindow::OfDocument(const Document& document)
@@ -61,7 +65,8 @@ EngineWindow::~EngineWindow()
 void EngineWindow::ReplaceDocument(std::unique_ptr<Document> document)
 {
     if (document_ && document_->Root()) DetachBehaviors(*document_->Root());
-    document_ = std::move(document);
+    std::swap(document_, document);
+    Retire(std::move(document));
 }
 
 void EngineWindow::SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param)

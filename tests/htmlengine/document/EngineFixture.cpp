@@ -73,7 +73,10 @@ void EngineTest::SetUp()
     HTMLayoutWindowAttachEventHandler(hwnd_, WindowProc, this, GROUP_ALL);
 }
 
-void EngineTest::TearDown() { DestroyWindow(hwnd_); }
+void EngineTest::TearDown()
+{
+    if (hwnd_) DestroyWindow(hwnd_);
+}
 
 void EngineTest::Load(const std::string& html)
 {

@@ -178,3 +178,22 @@ TEST_F(Events, KeysFromTheWindowReachTheFocusedElement)
     SendMessageW(hwnd_, WM_CHAR, L'y', 0);
     EXPECT_EQ(L"\"yx\"", Value(Find("#i")));
 }
+
+TEST_F(Events, HandlersMayReplaceThePageOrDestroyTheWindowMidEvent)
+{
+    Load("<div id=o><button id=b>go</button></div>");
+    windowHandler_ = [this](HELEMENT, UINT group, void*) {
+        if (group == GROUP_MOUSE) Load("<p id=next>next</p>");
+        return false;
+    };
+    EXPECT_EQ(ENGINE_OK, HTMLayoutTestClick(Find("#b"), 0));
+    EXPECT_NE(nullptr, Find("#next"));
+
+    windowHandler_ = [this](HELEMENT, UINT group, void*) {
+        if (group == GROUP_MOUSE && hwnd_) DestroyWindow(hwnd_), hwnd_ = nullptr;
+        return false;
+    };
+    Load("<button id=b>go</button>");
+    HTMLayoutTestClick(Find("#b"), 0);
+    EXPECT_EQ(nullptr, hwnd_);
+}
