@@ -22,21 +22,27 @@ std::unique_ptr<Control> InputControl(Element& element, const std::wstring& type
     return std::make_unique<EditControl>(element, false);
 }
 
+std::unique_ptr<Control> OtherControl(Element& element)
+{
+    const std::string& tag = element.Tag();
+    if (tag == "select") return std::make_unique<DropdownControl>();
+    if (tag == "progress") return std::make_unique<ProgressControl>();
+    if (tag == "a" && element.HasAttribute("href")) return std::make_unique<HyperlinkControl>();
+    return nullptr;
+}
+
 }  // namespace
 
 std::unique_ptr<Control> ImplicitControl(Element& element)
 {
     const std::string& tag = element.Tag();
+    if (tag != "input" && tag != "button") return OtherControl(element);
     std::wstring type = ToLowerAscii(element.AttributeOr("type"));
     if (tag == "input") return InputControl(element, type);
     if (tag == "button" && type == L"checkbox") return std::make_unique<CheckboxControl>();
     if (tag == "button" && type == L"radio") return std::make_unique<RadioControl>();
     if (tag == "button" && element.AttributeOr("role") == L"dropdown") return nullptr;  // its select opens
-    if (tag == "button") return std::make_unique<ButtonControl>();
-    if (tag == "select") return std::make_unique<DropdownControl>();
-    if (tag == "progress") return std::make_unique<ProgressControl>();
-    if (tag == "a" && element.HasAttribute("href")) return std::make_unique<HyperlinkControl>();
-    return nullptr;
+    return std::make_unique<ButtonControl>();
 }
 
 bool BuiltInBehavior(const std::string& name, Element&, std::unique_ptr<Control>& control)

@@ -14,8 +14,11 @@ class DocumentHost {
 public:
     virtual ~DocumentHost() = default;
 
+    // What a URL is asked for (the load-data notification's data type).
+    enum class UrlKind { Html = 0, Image = 1, StyleSheet = 2 };
+
     // The bytes of a URL as the page wrote it; false when there are none.
-    virtual bool LoadUrl(const std::wstring& url, std::vector<unsigned char>& data) = 0;
+    virtual bool LoadUrl(const std::wstring& url, UrlKind kind, std::vector<unsigned char>& data) = 0;
 
     // Offers one behaviour name of an element to the program; true with `binding` filled
     // when the program takes it.

@@ -63,11 +63,36 @@ void Adopt(Document& document, Element& element)
         ApplyMarkupStates(element);
         if (!element.GetControl()) element.SetControl(ImplicitControl(element));
         ReportStyleErrors(document, element);
-        if (element.Tag() == "img") RequestImage(element);
+        RequestImages(element);
     }
     AttachBehaviors(element);
     for (Element* child : std::vector<Element*>(element.Children())) Adopt(document, *child);
     if (element.Tag() == "select") RefreshCaption(element);
+}
+
+// "url(x)", "url('x')" -> x; anything else -> empty.
+std::wstring CssUrl(const std::wstring& value)
+{
+    if (value.compare(0, 4, L"url(") != 0 || value.back() != L')') return std::wstring();
+    std::wstring url = value.substr(4, value.size() - 5);
+    if (url.size() >= 2 && (url[0] == L'\'' || url[0] == L'"') && url.back() == url[0])
+        url = url.substr(1, url.size() - 2);
+    return url;
+}
+
+// "stock:" pictures are drawn by the engine and "theme:" ones ignored: neither is loaded.
+bool IsBuiltInPicture(const std::wstring& url)
+{
+    return url.compare(0, 6, L"stock:") == 0 || url.compare(0, 6, L"theme:") == 0;
+}
+
+void RequestPicture(Document& document, const std::wstring& url)
+{
+    if (url.empty() || IsBuiltInPicture(url) || document.ImageCache().count(url)) return;
+    std::vector<unsigned char> data;  // not decoded: painting comes with layout
+    bool loaded = document.Host().LoadUrl(url, DocumentHost::UrlKind::Image, data);
+    document.ImageCache()[url] = loaded;
+    if (!loaded) document.LogError(L"image not loaded: " + url);
 }
 
 }  // namespace
@@ -107,15 +132,12 @@ void DetachBehaviors(Element& root)
     for (Element* child : std::vector<Element*>(root.Children())) DetachBehaviors(*child);
 }
 
-void RequestImage(Element& image)
+void RequestImages(Element& element)
 {
-    Document* document = image.OwnerDocument();
-    const std::wstring* url = image.FindAttribute("src");
-    if (!document || !url || url->empty() || document->ImageCache().count(*url)) return;
-    std::vector<unsigned char> data;  // not decoded: painting comes with layout
-    bool loaded = document->Host().LoadUrl(*url, data);
-    document->ImageCache()[*url] = loaded;
-    if (!loaded) document->LogError(L"image not loaded: " + *url);
+    Document* document = element.OwnerDocument();
+    if (!document) return;
+    if (element.Tag() == "img") RequestPicture(*document, element.AttributeOr("src"));
+    RequestPicture(*document, CssUrl(StyleProperty(element, "background-image")));
 }
 
 void DiscardContent(Element& element)

@@ -17,9 +17,10 @@ void AttachBehaviors(Element& element);
 // Tells every behaviour of the subtree that it is detached, and drops them.
 void DetachBehaviors(Element& root);
 
-// Asks for an image's data (the URL protocol needs it even while nothing is drawn); a
-// missing image is logged and otherwise ignored.
-void RequestImage(Element& image);
+// Asks for the data of the element's pictures, its "src" and its background image, once per
+// URL and document (the URL protocol needs it even while nothing is drawn); a missing
+// picture is logged and otherwise ignored.
+void RequestImages(Element& element);
 
 // Empties an element for good (its old content is deleted).
 void DiscardContent(Element& element);

@@ -32,7 +32,7 @@ void AttributeChanged(Element& element, const std::string& name)
     if (!document) return;
     if (name == "style") ReportStyleErrors(*document, element);
     if (name == "style" || name == "class") AttachBehaviors(element);
-    if (name == "src" && element.Tag() == "img") RequestImage(element);
+    if (name == "src" || name == "style" || name == "class") RequestImages(element);
     if (name == "requested-value") StartProgressAnimation(*document);
 }
 

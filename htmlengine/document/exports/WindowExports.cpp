@@ -163,7 +163,7 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadFile(HWND hwnd, LPCWSTR path)
     if (!hwnd || !path) return FALSE;
     return Guarded([&] {
                std::vector<unsigned char> data;
-               if (!EngineWindow::Ensure(hwnd).LoadUrl(path, data)) return ENGINE_FAILED;
+               if (!EngineWindow::Ensure(hwnd).LoadUrl(path, DocumentHost::UrlKind::Html, data)) return ENGINE_FAILED;
                return ShowPage(hwnd, DecodeUtf8(data.data(), data.size()), path) ? ENGINE_OK : ENGINE_FAILED;
            }) == ENGINE_OK;
 }

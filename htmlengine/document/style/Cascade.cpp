@@ -6,7 +6,6 @@
 #include "htmlengine/document/dom/Element.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace htmlengine {
 

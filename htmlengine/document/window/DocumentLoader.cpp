@@ -17,10 +17,10 @@ namespace {
 // Pages include each other; a cycle stops here instead of recursing for ever.
 const int kMaxNesting = 8;
 
-std::wstring LoadText(Document& document, const std::wstring& url)
+std::wstring LoadText(Document& document, const std::wstring& url, DocumentHost::UrlKind kind)
 {
     std::vector<unsigned char> data;
-    if (!document.Host().LoadUrl(url, data)) {
+    if (!document.Host().LoadUrl(url, kind, data)) {
         document.LogError(L"nothing loaded for " + url);
         return std::wstring();
     }
@@ -35,7 +35,7 @@ void AddSheet(Document& document, std::wstring_view text, int nesting)
             document.LogError(L"CSS: @import nested too deep: " + url);
             continue;
         }
-        AddSheet(document, LoadText(document, url), nesting + 1);
+        AddSheet(document, LoadText(document, url, DocumentHost::UrlKind::StyleSheet), nesting + 1);
     }
     document.AddStyleSheet(std::move(sheet));
 }
@@ -49,7 +49,8 @@ std::vector<Node*> Expand(Document& document, Element& include, int nesting)
         document.LogError(L"include nested too deep: " + include.AttributeOr("src"));
         return {};
     }
-    std::vector<Node*> nodes = ParseFragment(LoadText(document, include.AttributeOr("src")));
+    std::vector<Node*> nodes =
+        ParseFragment(LoadText(document, include.AttributeOr("src"), DocumentHost::UrlKind::Html));
     Resolve(document, nodes, nesting + 1);
     return nodes;
 }
@@ -74,7 +75,8 @@ void Resolve(Document& document, std::vector<Node*>& nodes, int nesting)
         }
         if (element && element->Tag() == "style") AddSheet(document, TextContent(*element), nesting);
         if (element && element->Tag() == "link" && EqualsNoCase(element->AttributeOr("rel"), L"stylesheet"))
-            AddSheet(document, LoadText(document, element->AttributeOr("href")), nesting);
+            AddSheet(document, LoadText(document, element->AttributeOr("href"), DocumentHost::UrlKind::StyleSheet),
+                     nesting);
         if (element) ResolveChildren(document, *element, nesting);
         resolved.push_back(node);
     }

@@ -47,13 +47,6 @@ void EngineWindow::Remove(HWND hwnd)
     Retire(std::move(window));
 }
 
-EngineWindow* EngineWindow::OfDocument(const Document& document)
-{
-    for (auto& entry : Windows())
-        if (entry.second->document_.get() == &document) return entry.second.get();
-    return nullptr;
-}
-
 EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd) {}
 
 EngineWindow::~EngineWindow()
@@ -99,11 +92,12 @@ bool EngineWindow::DataReady(const BYTE* data, DWORD size)
 
 // The program's answer first (0xB01, which may hand the bytes over through DataReady or
 // drop the URL); then the engine's own loader for "res:" URLs and bare resource names.
-bool EngineWindow::LoadUrl(const std::wstring& url, std::vector<unsigned char>& data)
+bool EngineWindow::LoadUrl(const std::wstring& url, UrlKind kind, std::vector<unsigned char>& data)
 {
     LOAD_DATA_NOTIFICATION notification = {};
     notification.hdr.code = NOTIFY_LOAD_DATA;
     notification.uri = url.c_str();
+    notification.dataType = UINT(kind);
     std::vector<unsigned char>* outer = pendingData_;
     pendingData_ = &data;
     data.clear();

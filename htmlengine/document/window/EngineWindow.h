@@ -18,8 +18,6 @@ public:
     static EngineWindow* Find(HWND hwnd);
     static EngineWindow& Ensure(HWND hwnd);
     static void Remove(HWND hwnd);
-    // The window of a document, or null.
-    static EngineWindow* OfDocument(const Document& document);
 
     explicit EngineWindow(HWND hwnd);
     ~EngineWindow() override;
@@ -40,7 +38,7 @@ public:
     void DispatchPostedEvents();
 
     // DocumentHost
-    bool LoadUrl(const std::wstring& url, std::vector<unsigned char>& data) override;
+    bool LoadUrl(const std::wstring& url, UrlKind kind, std::vector<unsigned char>& data) override;
     bool AttachBehavior(Element& element, const std::string& name, HandlerBinding& binding) override;
     void* WindowHandle() const override { return hwnd_; }
     std::vector<HandlerBinding>& WindowHandlers() override { return windowHandlers_; }

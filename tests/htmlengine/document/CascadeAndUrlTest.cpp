@@ -84,6 +84,15 @@ TEST_F(EngineTest, ProgramAnswersFirstThenTheExecutablesResources)
     EXPECT_EQ(nullptr, Find("#fromResource"));
 }
 
+TEST_F(EngineTest, PicturesAreAskedForOncePerUrlAndStockPicturesNever)
+{
+    Load(
+        "<html><head><style>.a { background-image: url('IDR_BACK.png') } .b { background-image: "
+        "url(stock:arrow-up) }"
+        "</style></head><body><p class=a></p><p class=a></p><p class=b></p><img src=IDR_BACK.png></body></html>");
+    EXPECT_EQ((std::vector<std::string>{"B01 IDR_BACK.png", "B04"}), notifications_);
+}
+
 TEST_F(EngineTest, AnswerOneDropsTheUrl)
 {
     struct Dropper {
