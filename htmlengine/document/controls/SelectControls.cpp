@@ -67,11 +67,12 @@ ControlValue DropdownControl::GetValue(Element& element) const
 
 void DropdownControl::SetValue(Element& element, const ControlValue& value)
 {
-    if (value.kind != ControlValue::Kind::String) return;
+    if (value.kind != ControlValue::Kind::String && value.kind != ControlValue::Kind::Integer) return;
+    std::wstring wanted = value.kind == ControlValue::Kind::String ? value.text : std::to_wstring(value.number);
     std::vector<Element*> options;
     CollectOptions(element, options);
     for (Element* option : options)
-        if (option->AttributeOr("value") == value.text) return ChooseOption(element, option);
+        if (option->AttributeOr("value") == wanted) return ChooseOption(element, option);
 }
 
 bool DropdownControl::OnClick(Element& element, Element& target)

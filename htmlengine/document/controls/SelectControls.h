@@ -12,7 +12,8 @@ public:
     ControlType Type() const override { return kControlSelect; }
     // The chosen option's "value" attribute, or nothing.
     ControlValue GetValue(Element& element) const override;
-    // Chooses the option with that value; a value no option has changes nothing.
+    // Chooses the option with that value (a string, or an integer as its text); a value no
+    // option has changes nothing.
     void SetValue(Element& element, const ControlValue& value) override;
     bool OnClick(Element& element, Element& target) override;
     bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState) override;

@@ -20,7 +20,7 @@ const wchar_t kDefaultStyleSheet[] =
 
 Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
 {
-    sheets_.push_back(ParseStyleSheet(kDefaultStyleSheet));
+    AddStyleSheet(ParseStyleSheet(kDefaultStyleSheet));
 }
 
 Document::~Document()
@@ -49,7 +49,21 @@ void Document::AddStyleSheet(StyleSheet sheet)
 {
     for (const std::wstring& error : sheet.errors) LogError(L"CSS: " + error);
     sheets_.push_back(std::move(sheet));
+    for (const StyleRule& rule : sheets_.back().rules) {  // a moved vector keeps its elements in place
+        ++ruleCount_;
+        for (const Declaration& declaration : rule.declarations) {
+            std::vector<RuleRef>& rules = rulesByProperty_[declaration.property];
+            if (rules.empty() || rules.back().rule != &rule) rules.push_back({&rule, ruleCount_});
+        }
+    }
     InvalidateStyles();
+}
+
+const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string& property) const
+{
+    static const std::vector<RuleRef> kNone;
+    auto found = rulesByProperty_.find(property);
+    return found == rulesByProperty_.end() ? kNone : found->second;
 }
 
 void Document::Forget(const Element& element)

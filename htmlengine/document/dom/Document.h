@@ -41,6 +41,14 @@ public:
     const std::vector<StyleSheet>& StyleSheets() const { return sheets_; }
     void AddStyleSheet(StyleSheet sheet);
 
+    // The rules that declare a property, in cascade order: styles of one property are
+    // looked up for every element that enters the document.
+    struct RuleRef {
+        const StyleRule* rule;
+        size_t order;
+    };
+    const std::vector<RuleRef>& RulesDeclaring(const std::string& property) const;
+
     // Bumped by every change that may change a computed style.
     unsigned long long StyleGeneration() const { return styleGeneration_; }
     void InvalidateStyles() { ++styleGeneration_; }
@@ -69,6 +77,8 @@ private:
     std::wstring baseUrl_;
     Element* root_ = nullptr;
     std::vector<StyleSheet> sheets_;
+    std::map<std::string, std::vector<RuleRef>> rulesByProperty_;
+    size_t ruleCount_ = 0;
     unsigned long long styleGeneration_ = 1;
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;

@@ -29,12 +29,20 @@ bool Weaker(const Candidate& a, const Candidate& b)
     return a.order < b.order;
 }
 
-bool Declares(const StyleRule& rule, const std::string* property)
+void CollectRule(Element& element, Document& document, const StyleRule& rule, size_t order,
+                 const std::string* property, std::vector<Candidate>& candidates)
 {
-    if (!property) return true;
+    unsigned best = 0;
+    bool matched = false;
+    for (const ComplexSelector& selector : rule.selectors)
+        if (Matches(selector, element, document.Root())) {
+            best = std::max(best, selector.specificity);
+            matched = true;
+        }
+    if (!matched) return;
     for (const Declaration& d : rule.declarations)
-        if (d.property == *property) return true;
-    return false;
+        if (!property || d.property == *property)
+            candidates.push_back({d.important ? kImportantSheet : kSheet, best, order, &d});
 }
 
 // The rules that match, or with `property` only those that declare it: selectors are
@@ -42,23 +50,15 @@ bool Declares(const StyleRule& rule, const std::string* property)
 void CollectSheets(Element& element, Document& document, const std::string* property,
                    std::vector<Candidate>& candidates)
 {
+    if (property) {
+        for (const Document::RuleRef& ref : document.RulesDeclaring(*property))
+            CollectRule(element, document, *ref.rule, ref.order, property, candidates);
+        return;
+    }
     size_t order = 0;
     for (const StyleSheet& sheet : document.StyleSheets())
-        for (const StyleRule& rule : sheet.rules) {
-            ++order;
-            if (!Declares(rule, property)) continue;
-            unsigned best = 0;
-            bool matched = false;
-            for (const ComplexSelector& selector : rule.selectors)
-                if (Matches(selector, element, document.Root())) {
-                    best = std::max(best, selector.specificity);
-                    matched = true;
-                }
-            if (!matched) continue;
-            for (const Declaration& d : rule.declarations)
-                if (!property || d.property == *property)
-                    candidates.push_back({d.important ? kImportantSheet : kSheet, best, order, &d});
-        }
+        for (const StyleRule& rule : sheet.rules)
+            CollectRule(element, document, rule, ++order, nullptr, candidates);
 }
 
 const char* const kBlockTags[] = {"html", "body", "div", "p",  "h1",    "h2",   "h3",     "h4",  "h5",
