@@ -26,7 +26,6 @@ const bool kValueCounterInstalled = (SetElementReferenceCounter({UseFromValue, U
 
 Element* AnyElement(HELEMENT he)
 {
-    (void)kValueCounterInstalled;
     return IsLiveElement(he) ? static_cast<Element*>(he) : nullptr;
 }
 

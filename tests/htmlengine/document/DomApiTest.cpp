@@ -125,6 +125,11 @@ TEST_F(Dom, MarkupAndTextInAndOut)
     SetHtml(div, "<u>0</u>", SIH_INSERT_AT_START);
     SetHtml(div, "<s>9</s>", SIH_APPEND_AFTER_LAST);
     EXPECT_EQ("<div id=\"a\" class=\"x y\"><u>0</u><i>\xC3\xA9</i><s>9</s></div>", Html(div, TRUE));
+    SetHtml(Find("u"), "<em>a</em>", SOH_INSERT_BEFORE);
+    SetHtml(Find("s"), "<em>z</em>", SOH_INSERT_AFTER);
+    SetHtml(Find("i"), "<q>1</q><q>2</q>", SOH_REPLACE);
+    EXPECT_EQ("<em>a</em><u>0</u><q>1</q><q>2</q><s>9</s><em>z</em>", Html(div, FALSE));
+    EXPECT_EQ(nullptr, Find("i"));
     HTMLayoutSetElementInnerText16(div, L"<plain> & text", 14);
     EXPECT_EQ(L"<plain> & text", Text(div));
     EXPECT_EQ("&lt;plain&gt; &amp; text", Html(div, FALSE));
