@@ -6,6 +6,7 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/events/HandlerBinding.h"
 
+#include <deque>
 #include <vector>
 
 namespace htmlengine {
@@ -114,15 +115,15 @@ bool PostBehaviorEvent(Element& target, Element& source, UINT code, UINT_PTR rea
 
 void FlushPostedEvents(Document& document)
 {
-    auto& queue = document.PostedEvents();
-    while (!queue.empty()) {
-        PostedEvent event = queue.front();
-        queue.pop_front();
+    std::deque<PostedEvent> batch;
+    batch.swap(document.PostedEvents());  // what handlers post now waits for the next round
+    for (const PostedEvent& event : batch) {
         if (!event.target->deleted && !event.source->deleted && event.target->OwnerDocument() == &document)
             SendBehaviorEvent(*event.target, *event.source, event.code, UINT_PTR(event.reason));
         DropReference(event.target);
         DropReference(event.source);
     }
+    if (!document.PostedEvents().empty()) document.Host().WakeForPostedEvents();
 }
 
 }  // namespace htmlengine

@@ -23,7 +23,8 @@ bool DispatchToWindow(Document& document, Element& element, unsigned group, void
 bool SendBehaviorEvent(Element& target, Element& source, UINT code, UINT_PTR reason);
 bool PostBehaviorEvent(Element& target, Element& source, UINT code, UINT_PTR reason);
 
-// Dispatches the queued events, including those their handlers post meanwhile.
+// Dispatches the events queued so far; those their handlers post wait for the next round,
+// so a handler that posts again cannot keep the window from its other messages.
 void FlushPostedEvents(Document& document);
 
 }  // namespace htmlengine

@@ -97,6 +97,19 @@ TEST_F(Events, SentPostedAndMethodCalls)
     HTMLayoutTestFlushPostedEvents(hwnd_);
     EXPECT_EQ(std::vector<std::string>{"event 0x82 from s"}, events_);
 
+    windowHandler_ = [this](HELEMENT, UINT group, void* params) {
+        if (group == GROUP_BEHAVIOR_EVENT && static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd == 0x82)
+            HTMLayoutPostEvent(Find("#w"), 0x82, Find("#s"), 3);  // posts itself again, for ever
+        return false;
+    };
+    events_.clear();
+    HTMLayoutPostEvent(Find("#w"), 0x82, Find("#s"), 3);
+    HTMLayoutTestFlushPostedEvents(hwnd_);
+    EXPECT_EQ(1u, events_.size());  // one round per flush
+    HTMLayoutTestFlushPostedEvents(hwnd_);
+    EXPECT_EQ(2u, events_.size());
+    windowHandler_ = nullptr;
+
     seen_.clear();
     METHOD_PARAMS zero = {0};
     EXPECT_EQ(ENGINE_NOT_HANDLED, HTMLayoutCallBehaviorMethod(Find("#w"), &zero));
