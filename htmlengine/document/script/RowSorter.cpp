@@ -25,23 +25,23 @@ bool EndsWith(const std::wstring& text, const std::wstring& suffix)
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-SortKey ParseKey(std::wstring spec)
+SortKey ParseKey(std::wstring text)
 {
     SortKey key;
-    if (spec.compare(0, 6, L"first ") == 0) {
+    if (text.compare(0, 6, L"first ") == 0) {
         key.group = true;
-        key.selector = ParseSelectors(spec.substr(6));
+        key.selector = ParseSelectors(text.substr(6));
         return key;
     }
-    if ((key.lower = EndsWith(spec, L" lower"))) spec.resize(spec.size() - 6);
-    size_t split = spec.rfind(L' ');
+    if ((key.lower = EndsWith(text, L" lower"))) text.resize(text.size() - 6);
+    size_t split = text.rfind(L' ');
     if (split == std::wstring::npos) throw ScriptError("sort key needs a selector and @attribute or :text");
-    std::wstring what = spec.substr(split + 1);
+    std::wstring what = text.substr(split + 1);
     if (what.size() > 1 && what[0] == L'@')
         key.attribute = std::string(what.begin() + 1, what.end());
     else if (what != L":text")
         throw ScriptError("sort key ends in neither @attribute nor :text");
-    key.selector = ParseSelectors(spec.substr(0, split));
+    key.selector = ParseSelectors(text.substr(0, split));
     return key;
 }
 
@@ -68,11 +68,11 @@ std::wstring KeyText(const Element& row, const SortKey& key)
 }  // namespace
 
 void SortRows(Element& container, const std::wstring& rows, bool descending,
-              const std::vector<std::wstring>& specs)
+              const std::vector<std::wstring>& keyTexts)
 {
     SelectorList rowSelector = ParseSelectors(rows);
     std::vector<SortKey> keys;
-    for (const std::wstring& spec : specs) keys.push_back(ParseKey(spec));
+    for (const std::wstring& keyText : keyTexts) keys.push_back(ParseKey(keyText));
     std::vector<Element*> order = container.Children();
     std::vector<size_t> slots;
     std::vector<std::pair<std::vector<std::wstring>, Element*>> sortable;
