@@ -42,6 +42,13 @@ void ChangeState(Element& element, unsigned set, unsigned clear)
     if (document) document->InvalidateStyles();
 }
 
+bool IsDisabledInTree(const Element& element)
+{
+    for (const Element* e = &element; e; e = e->Parent())
+        if (e->State() & kStateDisabled) return true;
+    return false;
+}
+
 void ApplyMarkupStates(Element& element)
 {
     unsigned state = element.State();

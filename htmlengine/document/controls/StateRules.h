@@ -9,6 +9,9 @@ class Element;
 // focus moves the keyboard focus; checked on a select's option chooses it.
 void ChangeState(Element& element, unsigned set, unsigned clear);
 
+// Disabled itself or inside a disabled element: no clicks, keys or page rules.
+bool IsDisabledInTree(const Element& element);
+
 // States that markup gives: "selected" options and "checked" boxes are checked, "disabled"
 // anything is disabled.
 void ApplyMarkupStates(Element& element);

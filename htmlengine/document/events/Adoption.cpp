@@ -47,22 +47,13 @@ void AttachOne(Document& document, Element& element, const std::string& name)
     element.Handlers().push_back({nullptr, nullptr, 0, name});  // marks the name as attached
 }
 
-void ReportStyleErrors(Document& document, Element& element)
-{
-    const std::wstring* style = element.FindAttribute("style");
-    if (!style) return;
-    std::vector<std::wstring> errors;
-    ParseDeclarations(*style, errors);
-    for (const std::wstring& error : errors) document.LogError(L"style attribute: " + error);
-}
-
 void Adopt(Document& document, Element& element)
 {
     if (!element.adopted) {
         element.adopted = true;
         ApplyMarkupStates(element);
         if (!element.GetControl()) element.SetControl(ImplicitControl(element));
-        ReportStyleErrors(document, element);
+        ReportStyleAttributeErrors(element);
         RequestImages(element);
     }
     AttachBehaviors(element);
@@ -130,6 +121,16 @@ void DetachBehaviors(Element& root)
     for (const HandlerBinding& handler : handlers)
         if (handler.proc) SendInit(root, handler, 0);
     for (Element* child : std::vector<Element*>(root.Children())) DetachBehaviors(*child);
+}
+
+void ReportStyleAttributeErrors(Element& element)
+{
+    Document* document = element.OwnerDocument();
+    const std::wstring* style = element.FindAttribute("style");
+    if (!document || !style) return;
+    std::vector<std::wstring> errors;
+    ParseDeclarations(*style, errors);
+    for (const std::wstring& error : errors) document->LogError(L"style attribute: " + error);
 }
 
 void RequestImages(Element& element)

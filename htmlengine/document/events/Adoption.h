@@ -17,6 +17,9 @@ void AttachBehaviors(Element& element);
 // Tells every behaviour of the subtree that it is detached, and drops them.
 void DetachBehaviors(Element& root);
 
+// Logs what the element's style attribute holds that cannot be read.
+void ReportStyleAttributeErrors(Element& element);
+
 // Asks for the data of the element's pictures, its "src" and its background image, once per
 // URL and document (the URL protocol needs it even while nothing is drawn); a missing
 // picture is logged and otherwise ignored.

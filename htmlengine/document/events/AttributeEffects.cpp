@@ -1,7 +1,7 @@
 #include "htmlengine/document/events/AttributeEffects.h"
 
 #include "htmlengine/document/controls/StateRules.h"
-#include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/style/ElementStyle.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementStates.h"
@@ -9,17 +9,6 @@
 #include "htmlengine/document/window/ProgressAnimation.h"
 
 namespace htmlengine {
-
-namespace {
-
-void ReportStyleErrors(Document& document, Element& element)
-{
-    std::vector<std::wstring> errors;
-    ParseDeclarations(element.AttributeOr("style"), errors);
-    for (const std::wstring& error : errors) document.LogError(L"style attribute: " + error);
-}
-
-}  // namespace
 
 void AttributeChanged(Element& element, const std::string& name)
 {
@@ -30,10 +19,17 @@ void AttributeChanged(Element& element, const std::string& name)
         ChangeState(element, disabled ? kStateDisabled : 0, disabled ? 0 : kStateDisabled);
     }
     if (!document) return;
-    if (name == "style") ReportStyleErrors(*document, element);
+    if (name == "style") ReportStyleAttributeErrors(element);
     if (name == "style" || name == "class") AttachBehaviors(element);
     if (name == "src" || name == "style" || name == "class") RequestImages(element);
     if (name == "requested-value") StartProgressAnimation(*document);
+}
+
+void SetRuntimeStyle(Element& element, const std::string& property, const std::wstring& value)
+{
+    SetDeclaration(element.Style().runtime, property, value);
+    if (Document* document = element.OwnerDocument()) document->InvalidateStyles();
+    if (property == "behavior") AttachBehaviors(element);
 }
 
 }  // namespace htmlengine

@@ -1,6 +1,7 @@
 #include "htmlengine/document/events/UserInput.h"
 
 #include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
@@ -68,9 +69,7 @@ void ClickControls(Document& document, Element& target)
 
 bool TakesInput(Document& document, Element& element)
 {
-    if (element.deleted || element.OwnerDocument() != &document) return false;
-    for (Element* e = &element; e; e = e->Parent())
-        if (e->State() & kStateDisabled) return false;
+    if (element.deleted || element.OwnerDocument() != &document || IsDisabledInTree(element)) return false;
     Element* root = document.EventRoot();
     return !root || root == &element || root->IsAncestorOf(&element);
 }

@@ -1,5 +1,4 @@
 // Markup, text, attributes and styles of elements.
-#include "htmlengine/document/css/Declaration.h"
 #include "htmlengine/document/dom/AsciiCase.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
@@ -169,10 +168,7 @@ ENGINE_API HTMLayoutSetStyleAttribute(HELEMENT he, const char* name, const wchar
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!name || !*name) return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
-        std::string property = ToLowerAscii(std::string(name));
-        SetDeclaration(element->Style().runtime, property, value ? value : L"");
-        if (Document* document = element->OwnerDocument()) document->InvalidateStyles();
-        if (property == "behavior") AttachBehaviors(*element);
+        SetRuntimeStyle(*element, ToLowerAscii(std::string(name)), value ? value : L"");
         return ENGINE_OK;
     });
 }

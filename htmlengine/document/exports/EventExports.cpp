@@ -1,9 +1,9 @@
 // Handlers, the event root, sent and posted events, and behaviour method calls.
 #include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
-#include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/HandlerBinding.h"
 #include "htmlengine/document/exports/Handles.h"
@@ -25,13 +25,6 @@ void RemoveHandler(std::vector<HandlerBinding>& handlers, ELEMENT_EVENT_PROC pro
     handlers.erase(std::remove_if(handlers.begin(), handlers.end(),
                                   [&](const HandlerBinding& b) { return SameHandler(b, proc, tag); }),
                    handlers.end());
-}
-
-bool IsDisabledInTree(const Element& element)
-{
-    for (const Element* e = &element; e; e = e->Parent())
-        if (e->State() & kStateDisabled) return true;
-    return false;
 }
 
 // The click method: what a user's click on a button, box, radio or link does.

@@ -2,9 +2,9 @@
 
 #include "htmlengine/api/EngineDocument.h"
 #include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
-#include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/script/ScriptParser.h"
 #include "htmlengine/document/script/ScriptRunner.h"
 #include "htmlengine/document/style/Cascade.h"
@@ -73,18 +73,11 @@ const char* Trigger(Element& owner, Element& target, unsigned group, const void*
     }
 }
 
-bool Disabled(const Element& element)
-{
-    for (const Element* e = &element; e; e = e->Parent())
-        if (e->State() & kStateDisabled) return true;
-    return false;
-}
-
 bool RunRules(Document& document, Element& owner, Element& target, unsigned group, const void* params)
 {
     std::string keyTrigger;
     const char* trigger = Trigger(owner, target, group, params, keyTrigger);
-    if (!trigger || Disabled(owner)) return false;
+    if (!trigger || IsDisabledInTree(owner)) return false;
     std::wstring source = StyleProperty(owner, trigger);
     if (source.empty()) return false;
     std::shared_ptr<const Block> block = Compiled(document, source);

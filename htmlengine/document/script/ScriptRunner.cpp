@@ -3,7 +3,6 @@
 #include "htmlengine/api/EngineDocument.h"
 #include "htmlengine/document/controls/Control.h"
 #include "htmlengine/document/controls/StateRules.h"
-#include "htmlengine/document/css/Declaration.h"
 #include "htmlengine/document/css/Selection.h"
 #include "htmlengine/document/css/SelectorMatcher.h"
 #include "htmlengine/document/css/SelectorParser.h"
@@ -11,7 +10,6 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementStates.h"
-#include "htmlengine/document/events/Adoption.h"
 #include "htmlengine/document/events/AttributeEffects.h"
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/script/RowSorter.h"
@@ -127,12 +125,8 @@ void ScriptRunner::Assign(const ScriptExpression& target, const ScriptValue& val
         return ChangeState(ElementOf(*target.operands[0]), value.IsTrue() ? bit : 0, value.IsTrue() ? 0 : bit);
     }
     if (target.kind == Kind::Method && target.text == L"style" && target.operands.size() == 2) {
-        Element& element = ElementOf(*target.operands[0]);
-        std::string property = ToLowerAscii(Narrow(TextOf(*target.operands[1])));
-        SetDeclaration(element.Style().runtime, property, value.Text());
-        if (Document* document = element.OwnerDocument()) document->InvalidateStyles();
-        if (property == "behavior") AttachBehaviors(element);
-        return;
+        return SetRuntimeStyle(ElementOf(*target.operands[0]), ToLowerAscii(Narrow(TextOf(*target.operands[1]))),
+                               value.Text());
     }
     throw ScriptError("cannot assign to this");
 }
