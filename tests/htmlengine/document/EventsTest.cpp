@@ -210,3 +210,16 @@ TEST_F(Events, HandlersMayReplaceThePageOrDestroyTheWindowMidEvent)
     HTMLayoutTestClick(Find("#b"), 0);
     EXPECT_EQ(nullptr, hwnd_);
 }
+
+TEST_F(Events, LinksReachTheWindowSinkingFirstAndNeverNavigate)
+{
+    std::vector<UINT> codes;
+    windowHandler_ = [&codes](HELEMENT, UINT group, void* params) {
+        if (group == GROUP_BEHAVIOR_EVENT) codes.push_back(static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd);
+        return false;
+    };
+    Load("<p><a id=l href='http://example.com/'><b id=inner>site</b></a></p>");
+    HTMLayoutTestClick(Find("#inner"), 0);
+    EXPECT_EQ((std::vector<UINT>{0x8080, 0x80}), codes);
+    EXPECT_NE(nullptr, Find("#l"));  // still the same page
+}
