@@ -50,32 +50,17 @@ enum ENGINE_EVENT_GROUP {
 // Or-ed into an event type or code during the sinking phase (root to target).
 #define EVENT_SINKING 0x8000u
 
-enum ENGINE_MOUSE_EVENT {
-    MOUSE_ENTER = 0,
-    MOUSE_LEAVE = 1,
-    MOUSE_MOVE = 2,
-    MOUSE_UP = 3,
-    MOUSE_DOWN = 4,
-    MOUSE_DCLICK = 5,
-    MOUSE_WHEEL = 6,
-    MOUSE_CLICK = 0xFF
-};
+enum ENGINE_MOUSE_EVENT { MOUSE_UP = 3, MOUSE_DOWN = 4, MOUSE_DCLICK = 5, MOUSE_CLICK = 0xFF };
 enum ENGINE_KEY_EVENT { KEY_DOWN = 0, KEY_UP = 1, KEY_CHAR = 2 };
 enum ENGINE_FOCUS_EVENT { FOCUS_LOST = 0, FOCUS_GOT = 1 };
 enum ENGINE_KEYBOARD_STATE { KEYBOARD_CONTROL = 0x1, KEYBOARD_SHIFT = 0x2, KEYBOARD_ALT = 0x4 };
 
 // Behaviour-event codes.
 enum ENGINE_BEHAVIOR_EVENT {
-    EVENT_BUTTON_CLICK = 0,  // source and target: the button, check box or radio
-    EVENT_BUTTON_PRESS = 1,
-    EVENT_BUTTON_STATE_CHANGED = 2,
-    EVENT_EDIT_VALUE_CHANGING = 3,
+    EVENT_BUTTON_CLICK = 0,          // source and target: the button, check box or radio
     EVENT_VALUE_CHANGED = 4,         // after a user edit of an input, check box, radio or select
     EVENT_SELECT_STATE_CHANGED = 6,  // a dropdown's choice or popup changed
-    EVENT_POPUP_REQUEST = 7,
-    EVENT_POPUP_READY = 8,
-    EVENT_POPUP_DISMISSED = 9,
-    EVENT_ACTIVATED = 0x20,  // a "clickable" element was clicked
+    EVENT_ACTIVATED = 0x20,          // a "clickable" element was clicked
     EVENT_HYPERLINK_CLICK = 0x80,
     EVENT_TABLE_HEADER_CLICK = 0x81,
     EVENT_TABLE_ROW_CLICK = 0x82,
@@ -91,15 +76,11 @@ enum ENGINE_METHOD { METHOD_CLICK = 1, METHOD_SCRIPT_CALL = 0xFF };
 
 // Element state bits.
 enum ENGINE_ELEMENT_STATE {
-    STATE_LINK = 0x1,
     STATE_HOVER = 0x2,
-    STATE_ACTIVE = 0x4,
     STATE_FOCUS = 0x8,
-    STATE_VISITED = 0x10,
     STATE_CURRENT = 0x20,
     STATE_CHECKED = 0x40,
     STATE_DISABLED = 0x80,
-    STATE_READONLY = 0x100,
     STATE_EXPANDED = 0x200,
     STATE_COLLAPSED = 0x400,
     STATE_ANCHOR = 0x4000
@@ -293,8 +274,6 @@ ENGINE_API HTMLayoutControlSetValue(HELEMENT he, const VALUE* value);
 
 // ---- events and behaviours ------------------------------------------------------------
 
-ENGINE_API HTMLayoutAttachEventHandler(HELEMENT he, ELEMENT_EVENT_PROC proc, LPVOID tag, UINT subscription);
-ENGINE_API HTMLayoutDetachEventHandler(HELEMENT he, ELEMENT_EVENT_PROC proc, LPVOID tag);
 ENGINE_API HTMLayoutSetEventRoot(HELEMENT he, HELEMENT* previous);
 ENGINE_API HTMLayoutPostEvent(HELEMENT he, UINT code, HELEMENT source, UINT_PTR reason);
 ENGINE_API HTMLayoutSendEvent(HELEMENT he, UINT code, HELEMENT source, UINT_PTR reason, BOOL* handled);

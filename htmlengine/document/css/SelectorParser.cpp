@@ -15,10 +15,9 @@ struct StatePseudoClass {
 };
 
 const StatePseudoClass kStatePseudoClasses[] = {
-    {"link", kStateLink},         {"hover", kStateHover},         {"active", kStateActive},
-    {"focus", kStateFocus},       {"visited", kStateVisited},     {"current", kStateCurrent},
-    {"checked", kStateChecked},   {"disabled", kStateDisabled},   {"read-only", kStateReadOnly},
-    {"expanded", kStateExpanded}, {"collapsed", kStateCollapsed}, {"anchor", kStateAnchor},
+    {"hover", kStateHover},         {"focus", kStateFocus},       {"current", kStateCurrent},
+    {"checked", kStateChecked},     {"disabled", kStateDisabled}, {"expanded", kStateExpanded},
+    {"collapsed", kStateCollapsed}, {"anchor", kStateAnchor},
 };
 
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\f'; }

@@ -3,15 +3,11 @@
 
 namespace htmlengine {
 
-constexpr unsigned kStateLink = 0x1;
 constexpr unsigned kStateHover = 0x2;
-constexpr unsigned kStateActive = 0x4;
 constexpr unsigned kStateFocus = 0x8;
-constexpr unsigned kStateVisited = 0x10;
 constexpr unsigned kStateCurrent = 0x20;
 constexpr unsigned kStateChecked = 0x40;
 constexpr unsigned kStateDisabled = 0x80;
-constexpr unsigned kStateReadOnly = 0x100;
 constexpr unsigned kStateExpanded = 0x200;
 constexpr unsigned kStateCollapsed = 0x400;
 constexpr unsigned kStateAnchor = 0x4000;

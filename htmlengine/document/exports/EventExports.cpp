@@ -38,26 +38,6 @@ ENGINE_RESULT Click(Element& element)
 
 }  // namespace
 
-ENGINE_API HTMLayoutAttachEventHandler(HELEMENT he, ELEMENT_EVENT_PROC proc, LPVOID tag, UINT subscription)
-{
-    Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!proc) return ENGINE_INVALID_PARAMETER;
-    RemoveHandler(element->Handlers(), proc, tag);
-    element->Handlers().push_back({reinterpret_cast<ElementProc>(proc), tag, subscription, {}});
-    INITIALIZATION_PARAMS params = {1};
-    CallHandler(element->Handlers().back(), element, GROUP_INITIALIZATION, &params);
-    return ENGINE_OK;
-}
-
-ENGINE_API HTMLayoutDetachEventHandler(HELEMENT he, ELEMENT_EVENT_PROC proc, LPVOID tag)
-{
-    Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    RemoveHandler(element->Handlers(), proc, tag);
-    return ENGINE_OK;
-}
-
 ENGINE_API HTMLayoutWindowAttachEventHandler(HWND hwnd, ELEMENT_EVENT_PROC proc, LPVOID tag, UINT subscription)
 {
     if (!hwnd || !proc) return ENGINE_INVALID_PARAMETER;
