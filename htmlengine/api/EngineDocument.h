@@ -59,7 +59,7 @@ enum ENGINE_KEYBOARD_STATE { KEYBOARD_CONTROL = 0x1, KEYBOARD_SHIFT = 0x2, KEYBO
 enum ENGINE_BEHAVIOR_EVENT {
     EVENT_BUTTON_CLICK = 0,          // source and target: the button, check box or radio
     EVENT_VALUE_CHANGED = 4,         // after a user edit of an input, check box, radio or select
-    EVENT_SELECT_STATE_CHANGED = 6,  // a dropdown's choice or popup changed
+    EVENT_SELECT_STATE_CHANGED = 6,  // for program behaviours; the engine sends none
     EVENT_ACTIVATED = 0x20,          // a "clickable" element was clicked
     EVENT_HYPERLINK_CLICK = 0x80,
     EVENT_TABLE_HEADER_CLICK = 0x81,
@@ -68,7 +68,7 @@ enum ENGINE_BEHAVIOR_EVENT {
     EVENT_ELEMENT_COLLAPSED = 0x90,
     EVENT_ELEMENT_EXPANDED = 0x91,
     EVENT_ACTIVATE_CHILD = 0x92,
-    EVENT_POPUP_DISMISSING = 0x102
+    EVENT_POPUP_DISMISSING = 0x102  // for program behaviours; the engine sends none
 };
 
 // Method ids of METHOD_PARAMS; 0xFF is a script call (XCALL_PARAMS).
