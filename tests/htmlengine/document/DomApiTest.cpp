@@ -240,3 +240,47 @@ TEST_F(Dom, MinimumSizeFromStyles)
     HTMLayoutSetStyleAttribute(Root(), "width", L"1012");
     EXPECT_EQ(1012u, HTMLayoutGetMinWidth(hwnd_));
 }
+
+TEST_F(Dom, ElementsLiveWhileCountedAndNoLonger)
+{
+    HELEMENT span = Find("span");
+    HTMLayout_UseElement(span);
+    SetHtml(Find("#a"), "<i>new</i>", SIH_REPLACE_CONTENT);  // the old content is deleted
+    const wchar_t* value = nullptr;
+    EXPECT_EQ(ENGINE_INVALID_HANDLE, HTMLayoutGetAttributeByName(span, "id", &value));
+    EXPECT_EQ(ENGINE_OK, HTMLayout_UnuseElement(span));
+    EXPECT_EQ(ENGINE_INVALID_HANDLE, HTMLayout_UnuseElement(span));  // freed with the last count
+
+    HELEMENT loose = nullptr;
+    HTMLayoutCreateElement("p", nullptr, &loose);
+    HTMLayoutInsertElement(loose, Find("#a"), 0);
+    HTMLayoutDetachElement(loose);  // out of the tree with no count: freed
+    EXPECT_EQ(ENGINE_INVALID_HANDLE, HTMLayout_UseElement(loose));
+}
+
+TEST_F(Dom, ElementValuesCountTheirElement)
+{
+    HELEMENT b = Find("b");
+    VALUE held;
+    ValueInit(&held);
+    XCALL_PARAMS* captured = nullptr;
+    windowHandler_ = [&](HELEMENT, UINT group, void* params) {
+        if (group == GROUP_METHOD_CALL && static_cast<METHOD_PARAMS*>(params)->methodID == METHOD_SCRIPT_CALL) {
+            captured = static_cast<XCALL_PARAMS*>(params);
+            ValueCopy(&held, &captured->argv[0]);
+        }
+        return false;
+    };
+    HTMLayoutSetStyleAttribute(b, "on-click", L"host Keep(self)");
+    HTMLayoutTestClick(b, 0);
+    ASSERT_NE(nullptr, captured);
+    const uint8_t* bytes = nullptr;
+    uint32_t length = 0;
+    ASSERT_EQ(VALUE_OK, ValueBinaryData(&held, &bytes, &length));
+    EXPECT_EQ(b, HELEMENT(bytes));
+    HTMLayoutDeleteElement(b);  // the copy still counts it: deleted, not freed
+    const wchar_t* value = nullptr;
+    EXPECT_EQ(ENGINE_INVALID_HANDLE, HTMLayoutGetAttributeByName(b, "id", &value));
+    ValueClear(&held);  // the last count: freed now
+    EXPECT_EQ(ENGINE_INVALID_HANDLE, HTMLayout_UnuseElement(b));
+}
