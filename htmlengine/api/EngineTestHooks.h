@@ -1,0 +1,25 @@
+#pragma once
+// Extra exports for tests only: they drive a page as a user would, through the same paths
+// as the window's input (handlers, page rules, controls), without pixel coordinates.
+#include "htmlengine/api/EngineDocument.h"
+
+// Mouse down, focus, mouse up and click on the element (keyboardState: ENGINE_KEYBOARD_STATE).
+ENGINE_API HTMLayoutTestClick(HELEMENT he, UINT keyboardState);
+ENGINE_API HTMLayoutTestDoubleClick(HELEMENT he, UINT keyboardState);
+// Keys go to `he`, or to the focused element (or the root) when he is null.
+ENGINE_API HTMLayoutTestKeyDown(HWND hwnd, HELEMENT he, UINT keyCode, UINT keyboardState);
+ENGINE_API HTMLayoutTestKeyUp(HWND hwnd, HELEMENT he, UINT keyCode, UINT keyboardState);
+// Types the text character by character into `he` (or the focused element).
+ENGINE_API HTMLayoutTestType(HWND hwnd, HELEMENT he, const wchar_t* text);
+// Opens the select's popup and clicks the option: the option at `index` when value is null,
+// else the option whose "value" attribute equals value.
+ENGINE_API HTMLayoutTestChooseOption(HELEMENT select, UINT index, const wchar_t* value);
+// Moves the focus as the user would (focus events, page rules); null takes it away.
+ENGINE_API HTMLayoutTestSetFocus(HWND hwnd, HELEMENT he);
+ENGINE_API HTMLayoutTestFlushPostedEvents(HWND hwnd);
+// The document as indented text: tags, attributes, [states], text and values.
+ENGINE_API HTMLayoutTestDump(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);
+// What the engine could not use (style sheets, style attributes, scripts, URLs), one per line.
+ENGINE_API HTMLayoutTestErrors(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);
+// The text an edit shows (masked for passwords).
+ENGINE_API HTMLayoutTestShownText(HELEMENT he, WIDE_TEXT_RECEIVER receiver, LPVOID param);

@@ -1,0 +1,49 @@
+#pragma once
+// A built-in control: the value of an input, check box, radio, select, date, progress bar
+// or other element, and its answer to the user's clicks and keys. Values set through the
+// API never fire events; user input does.
+#include "htmlengine/document/controls/ControlValue.h"
+
+namespace htmlengine {
+
+class Element;
+
+enum ControlType : unsigned {
+    kControlNone = 0,
+    kControlText = 1,
+    kControlButton = 2,
+    kControlCheckbox = 3,
+    kControlRadio = 4,
+    kControlSelect = 5,
+    kControlPassword = 6,
+    kControlDate = 7,
+    kControlProgress = 8,
+    kControlHyperlink = 9,
+    kControlClickable = 10,
+    kControlList = 11,
+};
+
+class Control {
+public:
+    virtual ~Control() = default;
+    virtual ControlType Type() const = 0;
+
+    // Elements without a value of their own read and write their text.
+    virtual ControlValue GetValue(Element& element) const;
+    virtual void SetValue(Element& element, const ControlValue& value);
+
+    // A click on the element or inside it; true when the control used it.
+    virtual bool OnClick(Element& element, Element& target);
+    virtual bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState);
+    virtual bool OnCharacter(Element& element, wchar_t character);
+    virtual void OnFocusLost(Element& element);
+    virtual bool IsFocusable() const { return true; }
+    // Whether a click on it makes a click event (so the page's click rules wait for that).
+    virtual bool MakesClicks() const { return false; }
+};
+
+// The value any element gives without a control: its text; a string sets the text.
+ControlValue TextValue(Element& element);
+void SetTextValue(Element& element, const ControlValue& value);
+
+}  // namespace htmlengine

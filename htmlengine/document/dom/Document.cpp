@@ -1,0 +1,82 @@
+#include "htmlengine/document/dom/Document.h"
+
+#include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
+
+#include <windows.h>
+
+namespace htmlengine {
+
+namespace {
+
+// The engine's own defaults: what is never shown, and popups shown only while expanded.
+const wchar_t kDefaultStyleSheet[] =
+    L"head, title, style, script, link, meta, popup { display: none }"
+    L"popup:expanded { display: block }"
+    L"popup:collapsed { display: none }";
+
+}  // namespace
+
+Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
+{
+    AddStyleSheet(ParseStyleSheet(kDefaultStyleSheet));
+}
+
+Document::~Document()
+{
+    for (const PostedEvent& event : posted_) {
+        DropReference(event.target);
+        DropReference(event.source);
+    }
+    SetRoot(nullptr);
+}
+
+void Document::SetRoot(Element* root)
+{
+    if (root_) {
+        root_->SetRootOf(nullptr);
+        MarkDeleted(root_);
+        ReleaseIfUnreferenced(root_);
+    }
+    root_ = root;
+    focus_ = eventRoot_ = nullptr;
+    if (root_) root_->SetRootOf(this);
+    InvalidateStyles();
+}
+
+void Document::AddStyleSheet(StyleSheet sheet)
+{
+    for (const std::wstring& error : sheet.errors) LogError(L"CSS: " + error);
+    sheets_.push_back(std::move(sheet));
+    for (const StyleRule& rule : sheets_.back().rules) {  // a moved vector keeps its elements in place
+        ++ruleCount_;
+        for (const Declaration& declaration : rule.declarations) {
+            std::vector<RuleRef>& rules = rulesByProperty_[declaration.property];
+            if (rules.empty() || rules.back().rule != &rule) rules.push_back({&rule, ruleCount_});
+        }
+    }
+    InvalidateStyles();
+}
+
+const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string& property) const
+{
+    static const std::vector<RuleRef> kNone;
+    auto found = rulesByProperty_.find(property);
+    return found == rulesByProperty_.end() ? kNone : found->second;
+}
+
+void Document::Forget(const Element& element)
+{
+    if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) focus_ = nullptr;
+    if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_))) eventRoot_ = nullptr;
+}
+
+// Every problem is kept for tests and written to the debugger output, never dropped.
+void Document::LogError(const std::wstring& message)
+{
+    errors_.push_back(message);
+    OutputDebugStringW((L"htmlengine: " + message + L"\n").c_str());
+}
+
+}  // namespace htmlengine

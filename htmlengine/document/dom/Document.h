@@ -1,0 +1,91 @@
+#pragma once
+// One loaded page: its root element, its style sheets, the keyboard focus and the event
+// root, and a log of what the engine could not use.
+#include "htmlengine/document/css/StyleSheet.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace htmlengine {
+
+class DocumentHost;
+class Element;
+
+struct PostedEvent {
+    Element* target;  // both referenced while queued
+    Element* source;
+    unsigned code;
+    unsigned long long reason;
+};
+
+// Runs the page's rules of `owner` for an event on its bubbling way; true stops the event.
+using PageRuleRunner = std::function<bool(Element& owner, Element& target, unsigned group, const void* params)>;
+
+class Document {
+public:
+    Document(DocumentHost& host, std::wstring baseUrl);
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    DocumentHost& Host() const { return host_; }
+    const std::wstring& BaseUrl() const { return baseUrl_; }
+
+    Element* Root() const { return root_; }
+    void SetRoot(Element* root);
+
+    // Sheets in cascade order; the engine's defaults come first.
+    const std::vector<StyleSheet>& StyleSheets() const { return sheets_; }
+    void AddStyleSheet(StyleSheet sheet);
+
+    // The rules that declare a property, in cascade order: styles of one property are
+    // looked up for every element that enters the document.
+    struct RuleRef {
+        const StyleRule* rule;
+        size_t order;
+    };
+    const std::vector<RuleRef>& RulesDeclaring(const std::string& property) const;
+
+    // Bumped by every change that may change a computed style.
+    unsigned long long StyleGeneration() const { return styleGeneration_; }
+    void InvalidateStyles() { ++styleGeneration_; }
+
+    Element* Focus() const { return focus_; }
+    void SetFocus(Element* element) { focus_ = element; }
+    Element* EventRoot() const { return eventRoot_; }
+    void SetEventRoot(Element* element) { eventRoot_ = element; }
+
+    // Forgets an element that leaves the tree (focus, event root).
+    void Forget(const Element& element);
+
+    std::deque<PostedEvent>& PostedEvents() { return posted_; }
+
+    // Images are asked for once per URL and document; the answer is remembered.
+    std::map<std::wstring, bool>& ImageCache() { return images_; }
+
+    const PageRuleRunner& PageRules() const { return pageRules_; }
+    void SetPageRules(PageRuleRunner runner) { pageRules_ = std::move(runner); }
+
+    void LogError(const std::wstring& message);
+    const std::vector<std::wstring>& Errors() const { return errors_; }
+
+private:
+    DocumentHost& host_;
+    std::wstring baseUrl_;
+    Element* root_ = nullptr;
+    std::vector<StyleSheet> sheets_;
+    std::map<std::string, std::vector<RuleRef>> rulesByProperty_;
+    size_t ruleCount_ = 0;
+    unsigned long long styleGeneration_ = 1;
+    Element* focus_ = nullptr;
+    Element* eventRoot_ = nullptr;
+    std::deque<PostedEvent> posted_;
+    std::map<std::wstring, bool> images_;
+    PageRuleRunner pageRules_;
+    std::vector<std::wstring> errors_;
+};
+
+}  // namespace htmlengine

@@ -1,0 +1,54 @@
+#include "htmlengine/document/dom/ElementLifetime.h"
+
+#include "htmlengine/document/dom/Element.h"
+
+namespace htmlengine {
+
+namespace {
+
+void Free(Element* element)
+{
+    for (Node* node : element->TakeNodes()) {
+        if (node->IsElement())
+            ReleaseIfUnreferenced(static_cast<Element*>(node));
+        else
+            delete node;
+    }
+    delete element;
+}
+
+}  // namespace
+
+void AddReference(Element* element) { ++element->references; }
+
+void DropReference(Element* element)
+{
+    if (element->references > 0) --element->references;
+    ReleaseIfUnreferenced(element);
+}
+
+void ReleaseIfUnreferenced(Element* element)
+{
+    if (element->references == 0 && !element->Parent() && !element->OwnerDocument()) Free(element);
+}
+
+void MarkDeleted(Element* element)
+{
+    element->deleted = true;
+    for (Element* child : element->Children()) MarkDeleted(child);
+}
+
+void DiscardNodes(const std::vector<Node*>& nodes)
+{
+    for (Node* node : nodes) {
+        if (node->IsElement()) {
+            Element* element = static_cast<Element*>(node);
+            MarkDeleted(element);
+            ReleaseIfUnreferenced(element);
+        } else {
+            delete node;
+        }
+    }
+}
+
+}  // namespace htmlengine

@@ -1,0 +1,25 @@
+#pragma once
+// Counted lifetime of elements. An element lives while it is in a tree or referenced; a
+// detached element is freed when its count reaches 0. A deleted element stays allocated
+// while referenced, but every API call on it fails.
+#include <vector>
+
+namespace htmlengine {
+
+class Element;
+class Node;
+
+void AddReference(Element* element);
+void DropReference(Element* element);
+
+// Frees the element when nothing holds it: no parent, no document, no reference.
+void ReleaseIfUnreferenced(Element* element);
+
+// Marks the element and its subtree deleted.
+void MarkDeleted(Element* element);
+
+// Disposes of nodes taken out of a tree for good: text is freed, elements are marked
+// deleted and freed unless referenced.
+void DiscardNodes(const std::vector<Node*>& nodes);
+
+}  // namespace htmlengine

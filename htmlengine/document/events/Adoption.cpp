@@ -1,0 +1,162 @@
+#include "htmlengine/document/events/Adoption.h"
+
+#include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/ControlFactory.h"
+#include "htmlengine/document/controls/SelectChoice.h"
+#include "htmlengine/document/controls/StateRules.h"
+#include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/dom/Document.h"
+#include "htmlengine/document/dom/DocumentHost.h"
+#include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
+#include "htmlengine/document/events/Dispatcher.h"
+#include "htmlengine/document/events/HandlerBinding.h"
+#include "htmlengine/document/style/Cascade.h"
+
+#include <sstream>
+
+namespace htmlengine {
+
+namespace {
+
+void SendInit(Element& element, const HandlerBinding& handler, UINT cmd)
+{
+    INITIALIZATION_PARAMS params = {cmd};
+    CallHandler(handler, &element, GROUP_INITIALIZATION, &params);
+}
+
+bool IsAttached(Element& element, const std::string& name)
+{
+    for (const HandlerBinding& handler : element.Handlers())
+        if (handler.behaviorName == name) return true;
+    return false;
+}
+
+void AttachOne(Document& document, Element& element, const std::string& name)
+{
+    HandlerBinding binding;
+    if (document.Host().AttachBehavior(element, name, binding)) {
+        binding.behaviorName = name;
+        element.Handlers().push_back(binding);
+        SendInit(element, binding, 1);
+        return;
+    }
+    std::unique_ptr<Control> control;
+    if (!BuiltInBehavior(name, element, control)) return;
+    if (control) element.SetControl(std::move(control));
+    element.Handlers().push_back({nullptr, nullptr, 0, name});  // marks the name as attached
+}
+
+void Adopt(Document& document, Element& element)
+{
+    if (!element.adopted) {
+        element.adopted = true;
+        ApplyMarkupStates(element);
+        if (!element.GetControl()) element.SetControl(ImplicitControl(element));
+        ReportStyleAttributeErrors(element);
+        RequestImages(element);
+    }
+    AttachBehaviors(element);
+    for (Element* child : std::vector<Element*>(element.Children())) Adopt(document, *child);
+    if (element.Tag() == "select") RefreshCaption(element);
+}
+
+// "url(x)", "url('x')" -> x; anything else -> empty.
+std::wstring CssUrl(const std::wstring& value)
+{
+    if (value.compare(0, 4, L"url(") != 0 || value.back() != L')') return std::wstring();
+    std::wstring url = value.substr(4, value.size() - 5);
+    if (url.size() >= 2 && (url[0] == L'\'' || url[0] == L'"') && url.back() == url[0])
+        url = url.substr(1, url.size() - 2);
+    return url;
+}
+
+// "stock:" pictures are drawn by the engine and "theme:" ones ignored: neither is loaded.
+bool IsBuiltInPicture(const std::wstring& url)
+{
+    return url.compare(0, 6, L"stock:") == 0 || url.compare(0, 6, L"theme:") == 0;
+}
+
+void RequestPicture(Document& document, const std::wstring& url)
+{
+    if (url.empty() || IsBuiltInPicture(url) || document.ImageCache().count(url)) return;
+    std::vector<unsigned char> data;  // not decoded: painting comes with layout
+    bool loaded = document.Host().LoadUrl(url, DocumentHost::UrlKind::Image, data);
+    document.ImageCache()[url] = loaded;
+    if (!loaded) document.LogError(L"image not loaded: " + url);
+}
+
+}  // namespace
+
+void AdoptSubtree(Element& root)
+{
+    Document* document = root.OwnerDocument();
+    if (!document) return;
+    AddReference(&root);
+    document->InvalidateStyles();
+    Adopt(*document, root);
+    DropReference(&root);
+}
+
+void AttachBehaviors(Element& element)
+{
+    Document* document = element.OwnerDocument();
+    if (!document) return;
+    std::wstring names = StyleProperty(element, "behavior");
+    if (names.empty() && !element.HasStyle()) return;
+    if (names == element.Style().attachedBehaviors) return;
+    element.Style().attachedBehaviors = names;
+    std::wistringstream list(names);
+    for (std::wstring name; list >> name;) {
+        std::string narrow(name.begin(), name.end());
+        if (!IsAttached(element, narrow)) AttachOne(*document, element, narrow);
+        if (element.deleted) return;
+    }
+}
+
+void DetachBehaviors(Element& root)
+{
+    std::vector<HandlerBinding> handlers;
+    if (root.HasHandlers()) handlers.swap(root.Handlers());
+    for (const HandlerBinding& handler : handlers)
+        if (handler.proc) SendInit(root, handler, 0);
+    for (Element* child : std::vector<Element*>(root.Children())) DetachBehaviors(*child);
+}
+
+void ReportStyleAttributeErrors(Element& element)
+{
+    Document* document = element.OwnerDocument();
+    const std::wstring* style = element.FindAttribute("style");
+    if (!document || !style) return;
+    std::vector<std::wstring> errors;
+    ParseDeclarations(*style, errors);
+    for (const std::wstring& error : errors) document->LogError(L"style attribute: " + error);
+}
+
+void RequestImages(Element& element)
+{
+    Document* document = element.OwnerDocument();
+    if (!document) return;
+    if (element.Tag() == "img") RequestPicture(*document, element.AttributeOr("src"));
+    RequestPicture(*document, CssUrl(StyleProperty(element, "background-image")));
+}
+
+void DiscardContent(Element& element)
+{
+    for (Element* child : std::vector<Element*>(element.Children())) {
+        DetachBehaviors(*child);
+        Unlink(*child);
+    }
+    DiscardNodes(element.TakeNodes());
+    if (Document* document = element.OwnerDocument()) document->InvalidateStyles();
+}
+
+void Unlink(Element& element)
+{
+    if (Document* document = element.OwnerDocument()) {
+        document->Forget(element);
+        document->InvalidateStyles();
+    }
+}
+
+}  // namespace htmlengine

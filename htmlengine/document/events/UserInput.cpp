@@ -1,0 +1,120 @@
+#include "htmlengine/document/events/UserInput.h"
+
+#include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/StateRules.h"
+#include "htmlengine/document/dom/Document.h"
+#include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
+#include "htmlengine/document/dom/ElementStates.h"
+#include "htmlengine/document/events/Dispatcher.h"
+#include "htmlengine/document/events/Focus.h"
+
+#include <vector>
+
+namespace htmlengine {
+
+namespace {
+
+// Keeps an element alive across the handlers an input runs.
+class Hold {
+public:
+    explicit Hold(Element& element) : element_(element) { AddReference(&element_); }
+    ~Hold() { DropReference(&element_); }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+private:
+    Element& element_;
+};
+
+bool SendMouse(Document& document, Element& target, UINT cmd, unsigned keyboardState)
+{
+    if (target.deleted || target.OwnerDocument() != &document) return true;
+    MOUSE_PARAMS params = {};
+    params.cmd = cmd;
+    params.target = &target;
+    params.button_state = 1;
+    params.alt_state = keyboardState;
+    return DispatchEvent(document, target, GROUP_MOUSE, &params, &params.cmd);
+}
+
+bool SendKey(Document& document, Element& target, UINT cmd, unsigned key, unsigned keyboardState)
+{
+    KEY_PARAMS params = {cmd, &target, key, keyboardState};
+    return DispatchEvent(document, target, GROUP_KEY, &params, &params.cmd);
+}
+
+// Without a focused element keys go to the body, so that page rules on it see them.
+Element* KeyTarget(Document& document, Element* target)
+{
+    if (target) return target;
+    if (document.Focus()) return document.Focus();
+    Element* root = document.Root();
+    for (Element* child : root ? root->Children() : std::vector<Element*>())
+        if (child->Tag() == "body") return child;
+    return root;
+}
+
+// The nearest control from the target up acts on the click.
+void ClickControls(Document& document, Element& target)
+{
+    for (Element* e = &target; e && !target.deleted; e = e->Parent()) {
+        if (e->OwnerDocument() != &document) return;
+        Control* control = e->GetControl();
+        if (control && control->OnClick(*e, target)) return;
+    }
+}
+
+}  // namespace
+
+bool TakesInput(Document& document, Element& element)
+{
+    if (element.deleted || element.OwnerDocument() != &document || IsDisabledInTree(element)) return false;
+    Element* root = document.EventRoot();
+    return !root || root == &element || root->IsAncestorOf(&element);
+}
+
+bool ClickElement(Document& document, Element& target, unsigned keyboardState, bool doubleClick)
+{
+    if (!TakesInput(document, target)) return false;
+    Hold hold(target);
+    SendMouse(document, target, MOUSE_DOWN, keyboardState);
+    if (target.deleted) return true;
+    if (Element* focusable = FocusableAncestor(target)) MoveFocusByUser(document, focusable, true);
+    SendMouse(document, target, MOUSE_UP, keyboardState);
+    if (doubleClick) SendMouse(document, target, MOUSE_DCLICK, keyboardState);
+    if (!SendMouse(document, target, MOUSE_CLICK, keyboardState)) ClickControls(document, target);
+    return true;
+}
+
+bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboardState)
+{
+    Element* element = KeyTarget(document, target);
+    if (!element || !TakesInput(document, *element)) return false;
+    Hold hold(*element);
+    if (SendKey(document, *element, KEY_DOWN, key, keyboardState)) return true;
+    Control* control = element->deleted ? nullptr : element->GetControl();
+    return control && control->OnKeyDown(*element, key, keyboardState);
+}
+
+bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardState)
+{
+    Element* element = KeyTarget(document, target);
+    if (!element || !TakesInput(document, *element)) return false;
+    Hold hold(*element);
+    return SendKey(document, *element, KEY_UP, key, keyboardState);
+}
+
+void TypeText(Document& document, Element* target, const std::wstring& text)
+{
+    Element* element = KeyTarget(document, target);
+    if (!element || !TakesInput(document, *element)) return;
+    Hold hold(*element);
+    for (wchar_t character : text) {
+        if (element->deleted) return;
+        if (SendKey(document, *element, KEY_CHAR, character, 0)) continue;
+        if (Control* control = element->GetControl()) control->OnCharacter(*element, character);
+    }
+}
+
+}  // namespace htmlengine

@@ -1,0 +1,141 @@
+#include "htmlengine/document/style/Cascade.h"
+
+#include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/css/SelectorMatcher.h"
+#include "htmlengine/document/dom/Document.h"
+#include "htmlengine/document/dom/Element.h"
+
+#include <algorithm>
+
+namespace htmlengine {
+
+namespace {
+
+// CSS Cascade 3 §6.1 origins and importance, weakest first; runtime styles sit above the
+// style attribute as the engine's own override.
+enum Level { kSheet, kInline, kRuntime, kImportantSheet, kImportantInline };
+
+struct Candidate {
+    Level level;
+    unsigned specificity;
+    size_t order;
+    const Declaration* declaration;
+};
+
+bool Weaker(const Candidate& a, const Candidate& b)
+{
+    if (a.level != b.level) return a.level < b.level;
+    if (a.specificity != b.specificity) return a.specificity < b.specificity;
+    return a.order < b.order;
+}
+
+void CollectRule(Element& element, Document& document, const StyleRule& rule, size_t order,
+                 const std::string* property, std::vector<Candidate>& candidates)
+{
+    unsigned best = 0;
+    bool matched = false;
+    for (const ComplexSelector& selector : rule.selectors)
+        if (Matches(selector, element, document.Root())) {
+            best = std::max(best, selector.specificity);
+            matched = true;
+        }
+    if (!matched) return;
+    for (const Declaration& d : rule.declarations)
+        if (!property || d.property == *property)
+            candidates.push_back({d.important ? kImportantSheet : kSheet, best, order, &d});
+}
+
+// The rules that match, or with `property` only those that declare it: selectors are
+// matched only for rules that can matter.
+void CollectSheets(Element& element, Document& document, const std::string* property,
+                   std::vector<Candidate>& candidates)
+{
+    if (property) {
+        for (const Document::RuleRef& ref : document.RulesDeclaring(*property))
+            CollectRule(element, document, *ref.rule, ref.order, property, candidates);
+        return;
+    }
+    size_t order = 0;
+    for (const StyleSheet& sheet : document.StyleSheets())
+        for (const StyleRule& rule : sheet.rules)
+            CollectRule(element, document, rule, ++order, nullptr, candidates);
+}
+
+const char* const kBlockTags[] = {"html", "body", "div", "p",  "h1",    "h2",   "h3",     "h4",  "h5",
+                                  "h6",   "ul",   "ol",  "hr", "table", "form", "center", "pre", "blockquote"};
+
+const wchar_t* DefaultDisplay(const std::string& tag)
+{
+    for (const char* block : kBlockTags)
+        if (tag == block) return L"block";
+    if (tag == "li") return L"list-item";
+    if (tag == "tr") return L"table-row";
+    if (tag == "td" || tag == "th") return L"table-cell";
+    if (tag == "tbody" || tag == "thead" || tag == "tfoot") return L"table-row-group";
+    if (tag == "widget" || tag == "select" || tag == "input" || tag == "button" || tag == "img" ||
+        tag == "progress")
+        return L"inline-block";
+    return L"inline";
+}
+
+// The declarations that apply, weakest first; with `property`, only that property's.
+std::vector<Candidate> Cascade(Element& element, const std::string* property, DeclarationList& inlineStyle)
+{
+    std::vector<Candidate> candidates;
+    if (Document* document = element.OwnerDocument()) CollectSheets(element, *document, property, candidates);
+    std::vector<std::wstring> ignoredErrors;  // reported when the attribute is set
+    if (const std::wstring* style = element.FindAttribute("style"))
+        inlineStyle = ParseDeclarations(*style, ignoredErrors);
+    for (const Declaration& d : inlineStyle)
+        if (!property || d.property == *property)
+            candidates.push_back({d.important ? kImportantInline : kInline, 0, 0, &d});
+    if (element.HasStyle())
+        for (const Declaration& d : element.Style().runtime)
+            if (!property || d.property == *property) candidates.push_back({kRuntime, 0, 0, &d});
+    std::stable_sort(candidates.begin(), candidates.end(), Weaker);
+    return candidates;
+}
+
+ComputedStyle Compute(Element& element)
+{
+    DeclarationList inlineStyle;
+    ComputedStyle computed;
+    computed["display"] = DefaultDisplay(element.Tag());
+    for (const Candidate& c : Cascade(element, nullptr, inlineStyle))
+        computed[c.declaration->property] = c.declaration->value;
+    return computed;
+}
+
+}  // namespace
+
+const ComputedStyle& ComputeStyle(Element& element)
+{
+    ElementStyle& style = element.Style();
+    Document* document = element.OwnerDocument();
+    unsigned long long generation = document ? document->StyleGeneration() : 0;
+    if (style.computedAt != generation || generation == 0) {
+        style.computed = Compute(element);
+        style.computedAt = generation;
+    }
+    return style.computed;
+}
+
+std::wstring StyleProperty(Element& element, const std::string& property)
+{
+    DeclarationList inlineStyle;
+    std::vector<Candidate> candidates = Cascade(element, &property, inlineStyle);
+    if (!candidates.empty()) return candidates.back().declaration->value;
+    return property == "display" ? DefaultDisplay(element.Tag()) : std::wstring();
+}
+
+bool IsElementVisible(Element& element)
+{
+    for (Element* e = &element; e; e = e->Parent()) {
+        if (StyleProperty(*e, "display") == L"none") return false;
+        std::wstring visibility = StyleProperty(*e, "visibility");
+        if (visibility == L"hidden" || visibility == L"collapse") return false;
+    }
+    return true;
+}
+
+}  // namespace htmlengine

@@ -1,0 +1,59 @@
+#pragma once
+// The engine's data for one window: the program's notification callback, the window-level
+// handlers, the document, and the bookkeeping of posted events. Created on the first call
+// that names the window, freed when the window is gone.
+#include "htmlengine/api/EngineDocument.h"
+#include "htmlengine/document/dom/DocumentHost.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace htmlengine {
+
+class Document;
+
+class EngineWindow : public DocumentHost {
+public:
+    static EngineWindow* Find(HWND hwnd);
+    static EngineWindow& Ensure(HWND hwnd);
+    static void Remove(HWND hwnd);
+
+    explicit EngineWindow(HWND hwnd);
+    ~EngineWindow() override;
+
+    HWND Handle() const { return hwnd_; }
+    Document* GetDocument() const { return document_.get(); }
+    void ReplaceDocument(std::unique_ptr<Document> document);
+
+    void SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param);
+    // Sends a notification to the program; 0 once the window is being destroyed.
+    LRESULT Notify(NMHDR& header);
+    void MarkDestroyed() { destroyed_ = true; }
+
+    // The answer to the load-data notification in progress.
+    bool DataReady(const BYTE* data, DWORD size);
+
+    static UINT PostedEventsMessage();
+    void DispatchPostedEvents();
+
+    // DocumentHost
+    bool LoadUrl(const std::wstring& url, UrlKind kind, std::vector<unsigned char>& data) override;
+    bool AttachBehavior(Element& element, const std::string& name, HandlerBinding& binding) override;
+    void* WindowHandle() const override { return hwnd_; }
+    std::vector<HandlerBinding>& WindowHandlers() override { return windowHandlers_; }
+    void WakeForPostedEvents() override;
+    void TakeFocus() override;
+
+private:
+    HWND hwnd_;
+    ENGINE_NOTIFY_PROC callback_ = nullptr;
+    LPVOID callbackParam_ = nullptr;
+    std::vector<HandlerBinding> windowHandlers_;
+    std::unique_ptr<Document> document_;
+    bool destroyed_ = false;
+    bool wakePosted_ = false;
+    std::vector<unsigned char>* pendingData_ = nullptr;
+};
+
+}  // namespace htmlengine
