@@ -150,14 +150,6 @@ TEST_F(Faults, CallsOutOfOrderAndUnknownMembersFail)
     EXPECT_EQ(L"CA 6.0 CompanyQuery:", trace.back());
 }
 
-TEST_F(Faults, LatencyIsAddedToEveryExecution)
-{
-    QbSim::Control::SetLatency(150);
-    DWORD start = GetTickCount();
-    CompanyQuery();
-    EXPECT_GE(GetTickCount() - start, 140u);
-}
-
 TEST_F(Faults, TheSessionCallsAreTraced)
 {
     m_session.EndSession();
