@@ -79,7 +79,7 @@ void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::functi
     const EmployeeIndex quickBooksEmployees = IndexById(*model->GetQuickBooksEmployees());
     checkAbort();
     boost::shared_ptr<EmployeeDiffCollection> preview = model->GetEmployeeDiffs();
-    while (!preview->IsEmpty())
+    while (preview->Count() != 0)
         preview->Erase(preview->end() - 1);
     checkAbort();
 

@@ -65,7 +65,7 @@ boost::shared_ptr<EmployeeDiff> PreviewBuilder::CompareTimeTrack(const EmployeeP
     RecordsPtr entries = quickBooksEmployee ? quickBooksEmployee->GetTimeTrackRecords()->SelectByDate(day)
                                             : RecordsPtr(new TimeTrackRecordCollection());
     DiffsPtr diffs(new TimeTrackDiffCollection());
-    while (!serverRecords->IsEmpty())
+    while (serverRecords->Count() != 0)
         PairGroup(TakeGroup(*serverRecords, *serverUser), *entries, quickBooksEmployee, *diffs);
     AddAbsentEntries(*entries, *diffs);
 
@@ -90,7 +90,7 @@ PreviewBuilder::RecordPtr PreviewBuilder::TakeGroup(TimeTrackRecordCollection& s
 void PreviewBuilder::PairGroup(const RecordPtr& group, TimeTrackRecordCollection& entries,
                                const EmployeePtr& quickBooksEmployee, TimeTrackDiffCollection& diffs) {
     RecordsPtr matches = FindMatchingQuickBooksRecords(*group, entries, quickBooksEmployee);
-    if (matches->IsEmpty()) {
+    if (matches->Count() == 0) {
         diffs.Add(NewDiff(RecordPtr(), group));
         return;
     }
