@@ -2,8 +2,10 @@
 
 #include <map>
 
+#include "app/DateChecks.h"
 #include "app/MainModel.h"
 #include "app/PreviewBuilder.h"
+#include "app/RemoveAll.h"
 #include "core/Config.h"
 #include "core/EmployeeDiff.h"
 #include "core/Exceptions.h"
@@ -64,11 +66,6 @@ void PreviewRule(PreviewBuilder& builder, PreviewCollector& collector, const Emp
     }
 }
 
-bool IsValidDate(const DateTime& date) {
-    const FILETIME time = date.ToFileTime();
-    return time.dwLowDateTime != 0 || time.dwHighDateTime != 0;
-}
-
 }  // namespace
 
 void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::function<void()>& checkAbort) {
@@ -79,8 +76,7 @@ void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::functi
     const EmployeeIndex quickBooksEmployees = IndexById(*model->GetQuickBooksEmployees());
     checkAbort();
     boost::shared_ptr<EmployeeDiffCollection> preview = model->GetEmployeeDiffs();
-    while (preview->Count() != 0)
-        preview->Erase(preview->end() - 1);
+    RemoveAll(*preview);
     checkAbort();
 
     PreviewBuilder builder(model);
