@@ -1,0 +1,161 @@
+// The load of a company of 200 users x 31 days x 4 entries from the demo server, under Wine:
+// entries per second of the whole fetch, the program's own work (parsing and conversion)
+// against the time spent waiting for the server, and peak memory.
+// Run through run_fetch_load.sh, which starts the demo server with the generated company.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "connectors/server/HttpClient.h"
+#include "connectors/server/QuorvaneConnector.h"
+#include "connectors/server/RpcReplies.h"
+#include "connectors/server/RpcRequests.h"
+#include "connectors/server/TimeTrackConversion.h"
+
+using namespace Quorvane;
+using namespace Quorvane::Connectors::QVConnector;
+
+namespace {
+
+const DateTime kStart(1, 1, 2024);
+const DateTime kEnd(31, 1, 2024);
+const int kRuns = 5;
+
+double Seconds()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
+}
+
+std::wstring ServerAddress()
+{
+    wchar_t address[512] = {};
+    GetEnvironmentVariableW(L"PELLWORTH_DEMO_LOAD", address, sizeof(address) / sizeof(address[0]));
+    return address;
+}
+
+size_t CountEntries(const EmployeeCollection& employees)
+{
+    size_t entries = 0;
+    for (const boost::shared_ptr<Employee>& employee : employees)
+        entries += employee->GetTimeTrackRecords()->Count();
+    return entries;
+}
+
+// The whole fetch as the load runs it: requests, waiting, parsing and conversion.
+double FullFetch(const std::wstring& address, size_t& entries)
+{
+    QuorvaneConnector connector;
+    ConnectionOptions options;
+    options.url = address;
+    options.userName = L"user1";
+    options.password = L"secret";
+    connector.SetConnectionOptions(options);
+    connector.Connect();
+    double start = Seconds();
+    boost::shared_ptr<EmployeeCollection> employees = connector.GetUsersTimeTrack(kStart, kEnd);
+    double elapsed = Seconds() - start;
+    entries = CountEntries(*employees);
+    return elapsed;
+}
+
+// The same requests through the transport alone: the time spent waiting for the server. The
+// demo server runs with --no-auth, so no login is needed here. Keeps the replies.
+double TransportOnly(const std::wstring& address, std::vector<std::wstring>& timeTrackReplies)
+{
+    Url url = Url::Parse(address);
+    HttpClient http;
+    http.Open(url.scheme, url.host, url.port);
+    double start = Seconds();
+    std::wstring idsReply = http.SendRequest(L"POST", url.path, L"", RpcRequest::GetUsersToImport(kStart, kEnd));
+    std::vector<int> ids = RpcReply::ReadUsersToImport(RpcReply::Parse(idsReply));
+    http.SendRequest(L"POST", url.path, L"", RpcRequest::GetUsersInfoWithDuplicates(ids));
+    timeTrackReplies.clear();
+    for (int id : ids)
+        timeTrackReplies.push_back(
+            http.SendRequest(L"POST", url.path, L"", RpcRequest::GetUserTimeTrack(std::to_wstring(id), kStart, kEnd)));
+    return Seconds() - start;
+}
+
+struct ProgramTimes {
+    ProgramTimes() : parse(1e9), read(1e9), conversion(1e9) {}
+    double Total() const { return parse + read + conversion; }
+    double parse;
+    double read;
+    double conversion;
+};
+
+// Parsing, reading and conversion of the time-track replies with no server in the way; the
+// employees are kept until the end, as the fetch keeps them.
+void ProgramOnly(const std::vector<std::wstring>& timeTrackReplies, ProgramTimes& best)
+{
+    double start = Seconds();
+    std::vector<json::value> parsed;
+    for (const std::wstring& reply : timeTrackReplies)
+        parsed.push_back(RpcReply::Parse(reply));
+    double parsedAt = Seconds();
+    std::vector<QVUserTimeTrack> timeTracks;
+    for (const json::value& reply : parsed)
+        timeTracks.push_back(RpcReply::ReadUserTimeTrack(reply));
+    double readAt = Seconds();
+    EmployeeCollection employees;
+    for (const QVUserTimeTrack& timeTrack : timeTracks) {
+        boost::shared_ptr<Employee> employee(new Employee);
+        AddTimeTrack(*employee, timeTrack, kStart, kEnd);
+        employees.Add(employee);
+    }
+    double convertedAt = Seconds();
+    best.parse = std::min(best.parse, parsedAt - start);
+    best.read = std::min(best.read, readAt - parsedAt);
+    best.conversion = std::min(best.conversion, convertedAt - readAt);
+}
+
+void PrintPeakMemory()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    std::printf("peak memory: working set %.1f MB, commit %.1f MB\n", counters.PeakWorkingSetSize / 1048576.0,
+                counters.PeakPagefileUsage / 1048576.0);
+}
+
+}  // namespace
+
+int main()
+{
+    std::wstring address = ServerAddress();
+    if (address.empty()) {
+        std::printf("no demo server: run bench/server/run_fetch_load.sh\n");
+        return 1;
+    }
+    try {
+        double full = 1e9, waiting = 1e9;
+        ProgramTimes program;
+        size_t entries = 0;
+        std::vector<std::wstring> replies;
+        for (int run = 0; run < kRuns; ++run) {
+            full = std::min(full, FullFetch(address, entries));
+            waiting = std::min(waiting, TransportOnly(address, replies));
+            ProgramOnly(replies, program);
+        }
+        std::printf("best of %d runs\n", kRuns);
+        std::printf("fetch of %u entries, %u users: %.3f s, %.0f entries/s\n", static_cast<unsigned>(entries),
+                    static_cast<unsigned>(replies.size()), full, entries / full);
+        std::printf("waiting for the server (the requests alone): %.3f s = %.1f%% of the fetch\n", waiting,
+                    100.0 * waiting / full);
+        std::printf("program (parse %.3f s, read %.3f s, conversion %.3f s): %.3f s = %.1f%% of the fetch\n",
+                    program.parse, program.read, program.conversion, program.Total(), 100.0 * program.Total() / full);
+        PrintPeakMemory();
+        return 0;
+    } catch (const std::exception& failure) {
+        std::printf("the fetch failed: %s\n", typeid(failure).name());
+        return 1;
+    }
+}
