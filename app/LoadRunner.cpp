@@ -36,12 +36,12 @@ private:
 }  // namespace
 
 LoadRunner::LoadRunner(const Body& body, const FailureHandler& onFailure)
-    : m_body(body), m_onFailure(onFailure), m_busy(FALSE), m_abort(0), m_threads(0) {
+    : m_body(body), m_onFailure(onFailure), m_busy(FALSE), m_abort(0), m_stopped(0), m_threads(0) {
     m_busy.Set(false);
 }
 
 LoadRunner::~LoadRunner() {
-    Abort();
+    Stop();
     WaitForIdle(kExitWaitMilliseconds);
 }
 
@@ -73,7 +73,8 @@ bool LoadRunner::IsAbortRequested() const {
     return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_abort), 0, 0) != 0;
 }
 
-void LoadRunner::Abort() {
+void LoadRunner::Stop() {
+    InterlockedExchange(&m_stopped, 1);
     InterlockedExchange(&m_abort, 1);
 }
 
@@ -98,7 +99,7 @@ unsigned __stdcall LoadRunner::StarterThread(void* request) {
 void LoadRunner::WaitForRunningLoad() {
     if (!m_busy.Wait(1))
         return;
-    Abort();
+    InterlockedExchange(&m_abort, 1);
     while (m_busy.Wait(0))
         Sleep(kPollMilliseconds);
 }
@@ -108,6 +109,10 @@ void LoadRunner::Start(Request* request) {
     {
         CriticalSectionLock lock(m_lock);
         WaitForRunningLoad();
+        if (InterlockedCompareExchange(&m_stopped, 0, 0))
+            return;
+        // Cleared here, not by the load: a request that arrives while this load starts aborts it.
+        InterlockedExchange(&m_abort, 0);
         m_busy.Set(true);
     }
     if (StartThread(&LoadRunner::LoadThread, request))
@@ -128,7 +133,6 @@ unsigned __stdcall LoadRunner::LoadThread(void* request) {
 
 void LoadRunner::Run(Request* request) {
     BusyScope busy(m_busy);
-    InterlockedExchange(&m_abort, 0);
     try {
         m_body(request->loginRequested);
     } catch (const OperationAbortedException&) {

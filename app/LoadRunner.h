@@ -27,8 +27,8 @@ public:
     // Throws OperationAbortedException when a newer request is waiting.
     void CheckAbort() const;
     bool IsAbortRequested() const;
-    // Asks the running load to stop at its next check.
-    void Abort();
+    // Stops the running load at its next check and starts no other.
+    void Stop();
     // True when no load runs and none is about to start. Calls queued to this thread run meanwhile.
     bool WaitForIdle(DWORD milliseconds);
 
@@ -46,6 +46,7 @@ private:
     Quorvane::Event m_busy;
     Quorvane::CriticalSection m_lock;
     volatile LONG m_abort;
+    volatile LONG m_stopped;
     // Starter and load threads that have not ended yet.
     volatile LONG m_threads;
 };

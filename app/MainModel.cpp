@@ -67,3 +67,6 @@ boost::shared_ptr<EmployeeDiffCollection> MainModel::GetEmployeeDiffs() const { 
 
 int MainModel::GetFirstDayOfWeek() const { return Read(m_firstDayOfWeek); }
 void MainModel::SetFirstDayOfWeek(int day) { Write(m_firstDayOfWeek, day); }
+
+GeneralSettings MainModel::GetGeneralSettings() const { return Read(m_generalSettings); }
+void MainModel::SetGeneralSettings(const GeneralSettings& terms) { Write(m_generalSettings, terms); }

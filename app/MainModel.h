@@ -7,6 +7,7 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "connectors/server/RpcRecords.h"
 #include "core/Account.h"
 #include "core/Config.h"
 #include "core/CriticalSection.h"
@@ -68,6 +69,9 @@ public:
     // 0 = Monday to 6 = Sunday.
     int GetFirstDayOfWeek() const;
     void SetFirstDayOfWeek(int day);
+    // The server's names for its three levels; empty until a load read them.
+    Quorvane::GeneralSettings GetGeneralSettings() const;
+    void SetGeneralSettings(const Quorvane::GeneralSettings& terms);
 
     Quorvane::CriticalSection& GetLock() const { return m_lock; }
 
@@ -92,4 +96,5 @@ private:
     boost::shared_ptr<Quorvane::EmployeeDiffCollection> m_employeeDiffs;
     mutable Quorvane::CriticalSection m_lock;
     int m_firstDayOfWeek;
+    Quorvane::GeneralSettings m_generalSettings;
 };

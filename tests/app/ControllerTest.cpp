@@ -1,0 +1,251 @@
+// The controller driven through its notifications, with a recording view, the QuickBooks
+// simulator and a scratch folder for settings and logs.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include <boost/bind/bind.hpp>
+
+#include "app/DialogRunner.h"
+#include "app/MainController.h"
+#include "app/MainModel.h"
+#include "app/ShellOpen.h"
+#include "core/CompanyConfig.h"
+#include "core/KnownFolders.h"
+#include "FakeMainView.h"
+#include "TestCompany.h"
+#include "tests/quickbooks/SimulatedQuickBooks.h"
+#include "tools/qbsim/Control.h"
+
+using namespace Quorvane;
+
+namespace {
+
+typedef std::vector<std::string> Calls;
+
+const char kCompany[] =
+    "{'CompanyName':'Sim Co',"
+    " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
+    " 'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna','LastName':'Berg'}],"
+    " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}";
+
+std::wstring ScratchFolder(KnownFolder folder) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"pellworth-app-test\\" + (folder == CommonDocumentsFolder ? L"documents" : L"appdata");
+}
+
+std::vector<std::wstring> g_opened;
+void RecordOpen(const std::wstring& target) { g_opened.push_back(target); }
+
+// Answers every dialog as the test says, and remembers the tab the settings opened on.
+struct ScriptedDialogs : IDialogRunner {
+    boost::shared_ptr<Config> RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab tab) {
+        shownTab = tab;
+        return settingsResult;
+    }
+    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) { return previewChanged; }
+    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) { return false; }
+
+    boost::shared_ptr<Config> settingsResult;
+    bool previewChanged = false;
+    SettingsTab shownTab = DefaultSettingsTab;
+};
+
+class ControllerTest : public QuickBooksTest::SimulatedQuickBooks {
+protected:
+    void SetUp() override {
+        SimulatedQuickBooks::SetUp();
+        Seed(kCompany);
+        SetKnownFolderProvider(&ScratchFolder);
+        SetShellOpener(&RecordOpen);
+        SetDialogRunner(&m_dialogs);
+        g_opened.clear();
+        DeleteFileW(GetConfigFilePath(L"Sim Co").c_str());
+        MakeController();
+    }
+
+    void MakeController() {
+        if (m_controller)
+            m_controller->ReleaseViewAndModel();
+        m_view.reset(new FakeMainView());
+        m_model.reset(new MainModel());
+        m_controller.reset(new MainController(m_view, m_model));
+    }
+
+    void TearDown() override {
+        m_controller->ReleaseViewAndModel();
+        EXPECT_EQ(0, m_view->WrongThreadCalls());
+        SetDialogRunner(NULL);
+        SetShellOpener(NULL);
+        SetKnownFolderProvider(NULL);
+        SimulatedQuickBooks::TearDown();
+    }
+
+    // Waits for the loads to end and returns what they showed.
+    Calls Settle() {
+        EXPECT_TRUE(m_controller->WaitForLoadIdle(20000));
+        PumpFor(100);
+        return m_view->Take();
+    }
+
+    // A company as a finished load leaves it, without touching QuickBooks.
+    boost::shared_ptr<Config> InstallSettings(const std::wstring& password) {
+        boost::shared_ptr<Config> config(new Config());
+        Config::ConnectionOptions options;
+        options.url = L"http://localhost:1";
+        options.userName = L"anna";
+        options.password = password;
+        options.rememberPassword = true;
+        config->SetConnectionOptions(options);
+        m_model->SetCompanyInformation(L"Sim Co");
+        m_model->SetConfig(config);
+        return config;
+    }
+
+    ScriptedDialogs m_dialogs;
+    boost::shared_ptr<FakeMainView> m_view;
+    boost::shared_ptr<MainModel> m_model;
+    boost::shared_ptr<MainController> m_controller;
+};
+
+TEST_F(ControllerTest, NeedsAViewAndAModel) {
+    try {
+        MainController(boost::shared_ptr<IMainView>(), m_model);
+        FAIL();
+    } catch (const std::invalid_argument& failure) {
+        EXPECT_STREQ("view not initialized", failure.what());
+    }
+    try {
+        MainController(m_view, boost::shared_ptr<MainModel>());
+        FAIL();
+    } catch (const std::invalid_argument& failure) {
+        EXPECT_STREQ("model not initialized", failure.what());
+    }
+    m_controller->Show(true);
+    EXPECT_EQ(Calls(1, "Run(true)"), m_view->Take());
+}
+
+struct LoadCase {
+    const char* name;
+    const char* seed;    // replaces the company when set
+    const char* fault;   // injected when set
+    const char* shown;
+    const wchar_t* company;
+};
+
+TEST_F(ControllerTest, LoadsThatStopBeforeTheServer) {
+    const LoadCase cases[] = {
+        {"QuickBooks not running", 0, "{'stage':'OpenConnection','hresult':'0x80040408'}",
+         "ShowQuickBooksProblem(Cannot Connect to QuickBooks)", L""},
+        {"no payroll access",
+         "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':false}}}", 0,
+         "ShowQuickBooksProblem(Cannot Get Payroll Information from QuickBooks)", L""},
+        {"timesheet off",
+         "{'CompanyName':'Sim Co','Preferences':{'TimeTrackingEnabled':false,"
+         "'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}}}", 0,
+         "ShowQuickBooksProblem(Quorvane Pellworth needs the timesheet to be turned on)", L"Sim Co"},
+        {"no remembered password", 0, 0, "ShowLoginPanel(, , )", L"Sim Co"},
+    };
+    for (const LoadCase& c : cases) {
+        QbSim::Control::ClearFaults();
+        Seed(c.seed ? c.seed : kCompany);
+        if (c.fault)
+            InjectFault(c.fault);
+        MakeController();
+        m_controller->LoadData();
+        EXPECT_EQ(Calls(1, c.shown), Settle()) << c.name;
+        EXPECT_EQ(c.company, m_model->GetCompanyInformation()) << c.name;
+        EXPECT_EQ(0, m_view->WrongThreadCalls()) << c.name;
+    }
+}
+
+TEST_F(ControllerTest, ReloadsWhileLoadingEndInExactlyOneMoreLoad) {
+    QbSim::Control::SetLatency(300);
+    m_controller->LoadData();
+    Sleep(100);
+    m_controller->ReloadData();
+    m_controller->ReloadData();
+    const Calls shown = Settle();
+    QbSim::Control::SetLatency(0);
+    const char* expected[] = {"SetDataLoadProgress(Preparing..., 0)", "SetDataLoadProgress(Preparing..., 0)",
+                              "ShowLoginPanel(, , )"};
+    EXPECT_EQ(Calls(expected, expected + 3), shown);
+}
+
+TEST_F(ControllerTest, ConfirmedSettingsKeepTheStoredPasswordAndReload) {
+    boost::shared_ptr<Config> old = InstallSettings(L"secret");
+    old->SetMappingType(0);
+    m_dialogs.settingsResult.reset(new Config(*old));
+    Config::ConnectionOptions typed = *old->GetConnectionOptions();
+    typed.password.clear();
+    m_dialogs.settingsResult->SetConnectionOptions(typed);
+
+    m_controller->OpenSettings();
+
+    EXPECT_EQ(ImportSettingsTab, m_dialogs.shownTab);
+    EXPECT_EQ(m_dialogs.settingsResult, m_model->GetConfig());
+    boost::shared_ptr<Config> saved(new Config());
+    ASSERT_TRUE(LoadConfig(L"Sim Co", saved));
+    EXPECT_EQ(L"secret", saved->GetConnectionOptions()->password);
+    EXPECT_EQ("SetDataLoadProgress(Preparing..., 0)", Settle().front());
+}
+
+TEST_F(ControllerTest, SettingsNotConfirmedChangeNothing) {
+    boost::shared_ptr<Config> old = InstallSettings(L"secret");
+    m_controller->OpenSettings();
+    EXPECT_EQ(old, m_model->GetConfig());
+    EXPECT_TRUE(Settle().empty());
+}
+
+TEST_F(ControllerTest, OnlyNewDatesStartALoad) {
+    boost::shared_ptr<Config> config = InstallSettings(L"");
+    DateRange range = config->GetPeriod();
+    m_controller->ChangeDateRange(range);
+    EXPECT_TRUE(Settle().empty());
+
+    range.SetStart(range.GetStart());  // the same dates as a custom range
+    m_controller->ChangeDateRange(range);
+    EXPECT_TRUE(Settle().empty());
+    EXPECT_EQ(DateRange::CustomType, config->GetPeriod().GetRangeType());
+
+    range.SetStart(DateTime(1, 1, 2012));
+    m_controller->ChangeDateRange(range);
+    const Calls shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("SetDataLoadProgress(Preparing..., 0)", shown.front());
+}
+
+TEST_F(ControllerTest, OpensOnlyWebLinksTheLastLogAndTheLogFolder) {
+    InstallSettings(L"");
+    m_controller->OpenLink(L"https://example.com/guide");
+    m_controller->OpenLink(L"file:///C:/windows/notepad.exe");
+    m_controller->OpenImportLog();
+    m_controller->OpenImportHistory();
+    ASSERT_EQ(2u, g_opened.size());
+    EXPECT_EQ(L"https://example.com/guide", g_opened[0]);
+    EXPECT_EQ(ScratchFolder(CommonDocumentsFolder) + L"\\Quorvane\\QB Import Logs\\Imported to Sim Co\\", g_opened[1]);
+}
+
+TEST_F(ControllerTest, EmployeeNamesFromQuickBooksOrFromTheServerUser) {
+    boost::shared_ptr<Config> config = InstallSettings(L"");
+    TestCompany company;
+    company.model = m_model;
+    company.config = config;
+    company.AddServerUser(L"1", L"Anna", L"Berg", L"M");
+    company.AddServerUser(L"2", L"Bo", L"Lind");
+    company.AddQuickBooksEmployee(L"E-ANNA", L"Anna", L"Berg-Holm");
+    company.MapEmployee(L"1", L"E-ANNA");
+    Config::NamePostfixes postfixes;
+    postfixes[L"2"] = L" (new)";
+    config->SetNamePostfixes(postfixes);
+
+    std::wstring quickBooksName, serverName;
+    m_controller->GetEmployeeNames(L"1", quickBooksName, serverName);
+    EXPECT_EQ(L"Anna Berg-Holm", quickBooksName);
+    EXPECT_EQ(L"Berg, Anna M. (Anna)", serverName);
+    m_controller->GetEmployeeNames(L"2", quickBooksName, serverName);
+    EXPECT_EQ(L"Bo Lind (new)", quickBooksName);
+}
+
+}  // namespace
