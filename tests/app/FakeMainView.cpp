@@ -31,6 +31,12 @@ void FakeMainView::ShowLoginPanel(const ConnectionOptions& options, const std::w
     Record("ShowLoginPanel", Join({Narrow(options.url), Narrow(caption), Narrow(error)}));
 }
 
+void FakeMainView::Run(bool show) {
+    Record("Run", show ? "true" : "false");
+    if (whileRunning)
+        whileRunning(*this);
+}
+
 void FakeMainView::SetImportProgress(int done, int total) { Record("SetImportProgress", Join({Number(done), Number(total)})); }
 void FakeMainView::SetImportedWorkingTime(int minutes) { Record("SetImportedWorkingTime", Number(minutes)); }
 void FakeMainView::SetImportedLeaveTime(int minutes) { Record("SetImportedLeaveTime", Number(minutes)); }

@@ -14,7 +14,7 @@ class FakeMainView : public IMainView {
 public:
     FakeMainView() : m_uiThread(GetCurrentThreadId()), m_wrongThreadCalls(0) {}
 
-    void Run(bool show) { Record("Run", show ? "true" : "false"); }
+    void Run(bool show);
     void ShowLoginPanel(const ConnectionOptions& options, const std::wstring& caption, const std::wstring& error);
     void HideLoginPanel() { Record("HideLoginPanel"); }
     void ResetImportProgress() { Record("ResetImportProgress"); }
@@ -39,10 +39,13 @@ public:
     void SetDateRange(const Quorvane::DateRange& range);
     void SetFirstDayOfWeek(int day);
     HWND GetHwnd() { return NULL; }
-    void SetNotification(boost::shared_ptr<IMainViewNotification>) {}
-    boost::shared_ptr<IMainViewNotification> GetNotification() { return boost::shared_ptr<IMainViewNotification>(); }
-    void SetModel(boost::shared_ptr<MainModel>) {}
-    boost::shared_ptr<MainModel> GetModel() { return boost::shared_ptr<MainModel>(); }
+    void SetNotification(boost::shared_ptr<IMainViewNotification> notification) { m_notification = notification; }
+    boost::shared_ptr<IMainViewNotification> GetNotification() { return m_notification; }
+    void SetModel(boost::shared_ptr<MainModel> model) { m_model = model; }
+    boost::shared_ptr<MainModel> GetModel() { return m_model; }
+
+    // What the user does while the message loop runs.
+    boost::function<void(FakeMainView&)> whileRunning;
 
     // "Name(argument, ...)" per call, in the order the calls ran.
     std::vector<std::string> Calls();
@@ -55,6 +58,8 @@ private:
     void Record(const std::string& name, const std::string& arguments = std::string());
     void Record(const std::string& name, const std::wstring& argument);
 
+    boost::shared_ptr<IMainViewNotification> m_notification;
+    boost::shared_ptr<MainModel> m_model;
     const DWORD m_uiThread;
     Quorvane::CriticalSection m_lock;
     std::vector<std::string> m_calls;
