@@ -249,3 +249,102 @@ TEST_F(ControllerTest, EmployeeNamesFromQuickBooksOrFromTheServerUser) {
 }
 
 }  // namespace
+
+#include "tests/server/DemoServer.h"
+
+namespace {
+
+// Loads against a demo server that the test run started beside the simulator.
+class LiveLoad : public ControllerTest {
+protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        Seed("{'CompanyName':'Sim Co',"
+             " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
+             " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
+             " 'Employees':[{'ListID':'E-RYAN','EditSequence':'1','FirstName':'Ryan','LastName':'Patel'}]}");
+        m_server.reset(new DemoServer("plain"));
+        m_server->Reset();
+    }
+
+    // The company's stored settings: the demo login, and mappings that pass every check
+    // (every user but Ryan not imported, leave not imported) when `valid` is set.
+    void StoreSettings(const wchar_t* password, bool valid, const wchar_t* serverUuid = L"") {
+        boost::shared_ptr<Config> config(new Config());
+        Config::ConnectionOptions options;
+        options.url = m_server->Address();
+        options.userName = L"JSmith";
+        options.password = password;
+        options.rememberPassword = true;
+        config->SetConnectionOptions(options);
+        config->SetServerUuid(serverUuid);
+        config->SetImportLeaveType(false);
+        if (valid) {
+            config->SetMappingType(1);
+            config->SetServiceItemAccount(L"A-INC");
+            TestCompany rules;
+            rules.config = config;
+            for (const wchar_t* id : {L"7", L"12", L"15", L"21", L"23", L"26", L"30"})
+                rules.MapEmployee(id, L"", Mapping::DoNotImport);
+        }
+        ASSERT_TRUE(SaveConfig(L"Sim Co", config));
+    }
+
+    static Calls Progress(const Calls& shown) {
+        Calls progress;
+        for (const std::string& call : shown) {
+            if (call.compare(0, 19, "SetDataLoadProgress") == 0)
+                progress.push_back(call);
+        }
+        return progress;
+    }
+
+    boost::shared_ptr<DemoServer> m_server;
+};
+
+TEST_F(LiveLoad, ASuccessfulLoadReportsEachStepAndShowsTheSummary) {
+    StoreSettings(L"secret", true);
+    m_controller->LoadData();
+    const Calls shown = Settle();
+    const char* steps[] = {"SetDataLoadProgress(Preparing..., 0)",
+                           "SetDataLoadProgress(Load Data from Quorvane..., 10)",
+                           "SetDataLoadProgress(Load Data from Quorvane..., 30)",
+                           "SetDataLoadProgress(Load Data from QuickBooks..., 40)",
+                           "SetDataLoadProgress(Load Data from QuickBooks..., 60)",
+                           "SetDataLoadProgress(Load Data from QuickBooks..., 70)",
+                           "SetDataLoadProgress(Mapping..., 80)",
+                           "SetDataLoadProgress(Finishing..., 100)"};
+    EXPECT_EQ(Calls(steps, steps + 8), Progress(shown));
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("RefreshSummary()", shown.back()) << ::testing::PrintToString(shown);
+    EXPECT_TRUE(m_model->GetConfig()->GetLoadedPeriod() == m_model->GetConfig()->GetPeriod());
+}
+
+TEST_F(LiveLoad, MappingProblemsStopBeforeThePreview) {
+    StoreSettings(L"secret", false);
+    m_controller->LoadData();
+    const Calls shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowMappingProblems()", shown.back());
+    EXPECT_EQ(0, std::count(shown.begin(), shown.end(), "RefreshSummary()"));
+    EXPECT_EQ(0u, m_model->GetEmployeeDiffs()->Count());
+}
+
+TEST_F(LiveLoad, LoginFailuresAndAChangedSite) {
+    StoreSettings(L"wrong", false);
+    m_controller->LoadData();
+    Calls shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(std::string::npos, shown.back().find("Cannot connect to Quorvane, The specified username and/or password"))
+        << shown.back();
+
+    StoreSettings(L"secret", false, L"another-server");
+    MakeController();
+    m_controller->LoadData();
+    shown = Settle();
+    ASSERT_LE(2u, shown.size());
+    EXPECT_EQ("HideLoginPanel()", shown.back());
+    EXPECT_EQ(0u, shown[shown.size() - 2].find("ShowSiteWasChanged(http"));
+}
+
+}  // namespace
