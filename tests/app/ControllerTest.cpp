@@ -348,3 +348,43 @@ TEST_F(LiveLoad, LoginFailuresAndAChangedSite) {
 }
 
 }  // namespace
+
+namespace {
+
+struct PeriodCase {
+    const char* name;
+    DateTime end;        // of a custom period from 1 January 2012
+    const char* fault;   // injected for the first load when set
+};
+
+TEST_F(LiveLoad, APeriodQuickBooksRefusesOrThatIsNoDateGivesWayToTheLoadedOne) {
+    const PeriodCase cases[] = {
+        {"refused by QuickBooks", DateTime(31, 1, 2012),
+         "{'stage':'DoRequests','request':'TimeTrackingQuery','hresult':'0x80040305'}"},
+        {"not a calendar date", DateTime(31, 2, 2012), 0},
+    };
+    for (const PeriodCase& c : cases) {
+        QbSim::Control::ClearFaults();
+        MakeController();
+        StoreSettings(L"secret", true);
+        boost::shared_ptr<Config> stored(new Config());
+        ASSERT_TRUE(LoadConfig(L"Sim Co", stored));
+        DateRange period;
+        period.SetStart(DateTime(1, 1, 2012));
+        period.SetEnd(c.end);
+        stored->SetPeriod(period);
+        ASSERT_TRUE(SaveConfig(L"Sim Co", stored));
+        if (c.fault)
+            InjectFault(c.fault);
+
+        m_controller->LoadData();
+        const Calls shown = Settle();
+
+        ASSERT_FALSE(shown.empty()) << c.name;
+        EXPECT_EQ("RefreshSummary()", shown.back()) << c.name;
+        EXPECT_EQ(Config::DefaultRangeType, m_model->GetConfig()->GetPeriod().GetRangeType()) << c.name;
+        EXPECT_TRUE(m_model->GetConfig()->GetPeriod() == m_model->GetConfig()->GetLoadedPeriod()) << c.name;
+    }
+}
+
+}  // namespace
