@@ -388,3 +388,34 @@ TEST_F(LiveLoad, APeriodQuickBooksRefusesOrThatIsNoDateGivesWayToTheLoadedOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ControllerTest, OnlyEmployeesWithoutATimeDataChoiceAreToldNotToUseIt) {
+    boost::shared_ptr<Config> config = InstallSettings(L"");
+    boost::shared_ptr<Connectors::DesktopConnector> quickBooks(
+        new Connectors::DesktopConnector(QuickBooksTest::ProgramOptions()));
+    ASSERT_TRUE(quickBooks->Connect());
+    m_model->SetQuickBooksConnector(quickBooks);
+    TestCompany company;
+    company.model = m_model;
+    company.config = config;
+    company.AddQuickBooksEmployee(L"E-ANNA", L"Anna", L"Berg")->SetUsesTimeDataValue(0);
+    company.AddQuickBooksEmployee(L"E-BO", L"Bo", L"Lind")->SetUsesTimeDataValue(1);
+    company.MapEmployee(L"1", L"E-ANNA");
+    company.MapEmployee(L"2", L"E-BO");
+    Trace();
+
+    std::set<std::wstring> selection = {L"1", L"2", L"3"};
+    m_controller->SetTimeDataFlagOfSelectedEmployees(selection);
+
+    std::vector<std::wstring> changes;
+    for (const std::wstring& line : RequestTrace()) {
+        if (line.find(L"EmployeeMod") != std::wstring::npos)
+            changes.push_back(line);
+    }
+    ASSERT_EQ(1u, changes.size());
+    EXPECT_NE(std::wstring::npos, changes[0].find(L"E-ANNA"));
+}
+
+}  // namespace
