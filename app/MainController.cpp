@@ -33,7 +33,6 @@ MainController::MainController(const boost::shared_ptr<IMainView>& view, const b
     : m_view(CheckedView(view)),
       m_model(model),
       m_stopImport(0),
-      m_checkAbsent(false),
       m_uiThreadId(GetCurrentThreadId()),
       m_loads(boost::bind(&MainController::RunLoad, this, boost::placeholders::_1),
               boost::bind(&MainController::ReportLoadFailure, this, boost::placeholders::_1)) {
@@ -94,9 +93,7 @@ void MainController::OpenLink(const std::wstring& url) {
 }
 
 // The import run itself comes with the import; until then the button starts nothing.
-void MainController::StartImport(bool checkAbsent) {
-    m_checkAbsent = checkAbsent;
-}
+void MainController::StartImport(bool) {}
 
 void MainController::StopImport() {
     InterlockedExchange(&m_stopImport, 1);

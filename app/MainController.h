@@ -91,7 +91,6 @@ private:
     boost::shared_ptr<IMainView> m_view;
     boost::shared_ptr<MainModel> m_model;
     volatile LONG m_stopImport;
-    bool m_checkAbsent;
     DWORD m_uiThreadId;
     boost::shared_ptr<Quorvane::Logging::ImportLogger> m_importLogger;
     // Last, so that it is destroyed first: no load outlives the members it uses.
