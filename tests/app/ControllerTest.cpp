@@ -2,6 +2,7 @@
 // simulator and a scratch folder for settings and logs.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <stdexcept>
 
 #include <boost/bind/bind.hpp>
@@ -29,10 +30,13 @@ const char kCompany[] =
     " 'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna','LastName':'Berg'}],"
     " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}";
 
+// One folder per run: the suites with and without a demo server run side by side.
 std::wstring ScratchFolder(KnownFolder folder) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"pellworth-app-test\\" + (folder == CommonDocumentsFolder ? L"documents" : L"appdata");
+    wchar_t path[MAX_PATH + 64];
+    const DWORD length = GetTempPathW(MAX_PATH, path);
+    swprintf(path + length, 64, L"pellworth-app-test-%lu\\%ls", GetCurrentProcessId(),
+             folder == CommonDocumentsFolder ? L"documents" : L"appdata");
+    return path;
 }
 
 std::vector<std::wstring> g_opened;
