@@ -349,6 +349,26 @@ TEST_F(LiveLoad, LoginFailuresAndAChangedSite) {
     ASSERT_LE(2u, shown.size());
     EXPECT_EQ("HideLoginPanel()", shown.back());
     EXPECT_EQ(0u, shown[shown.size() - 2].find("ShowSiteWasChanged(http"));
+
+    m_controller->ChangeSite();
+    shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowMappingProblems()", shown.back());
+    boost::shared_ptr<Config> accepted = m_model->GetConfig();
+    EXPECT_NE(L"another-server", accepted->GetServerUuid());
+    EXPECT_FALSE(accepted->GetServerUuid().empty());
+    EXPECT_FALSE(accepted->GetConnectionOptions()->GetSiteChangeAccepted());
+}
+
+TEST_F(LiveLoad, ARefusedSiteChangeForgetsTheLogin) {
+    StoreSettings(L"secret", false, L"another-server");
+    m_controller->LoadData();
+    Settle();
+    m_controller->InterruptChangingSite();
+    const Calls shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowLoginPanel(, , )", shown.back());
+    EXPECT_EQ(L"another-server", m_model->GetConfig()->GetServerUuid());
 }
 
 }  // namespace
