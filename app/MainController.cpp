@@ -1,0 +1,125 @@
+#include "app/MainController.h"
+
+#include <stdexcept>
+
+#include <boost/bind/bind.hpp>
+
+#include "app/HtmlEscape.h"
+#include "app/MainModel.h"
+#include "app/MappingChecks.h"
+#include "app/ShellOpen.h"
+#include "connectors/quickbooks/QuickBooksErrors.h"
+#include "core/CompanyConfig.h"
+#include "core/ImportLogger.h"
+#include "core/KnownFolders.h"
+#include "core/PostToThread.h"
+#include "core/TextUtils.h"
+
+using namespace Quorvane;
+
+namespace {
+
+const DWORD kExitWaitMilliseconds = 10000;
+
+const boost::shared_ptr<IMainView>& CheckedView(const boost::shared_ptr<IMainView>& view) {
+    if (!view)
+        throw std::invalid_argument("view not initialized");
+    return view;
+}
+
+}  // namespace
+
+MainController::MainController(const boost::shared_ptr<IMainView>& view, const boost::shared_ptr<MainModel>& model)
+    : m_view(CheckedView(view)),
+      m_model(model),
+      m_stopImport(0),
+      m_uiThreadId(GetCurrentThreadId()),
+      m_loads(boost::bind(&MainController::RunLoad, this, boost::placeholders::_1),
+              boost::bind(&MainController::ReportLoadFailure, this, boost::placeholders::_1)) {
+    if (!m_model)
+        throw std::invalid_argument("model not initialized");
+}
+
+void MainController::Show(bool show) {
+    if (!m_view)
+        throw std::runtime_error("_view is null and can not be shown");
+    m_view->Run(show);
+}
+
+void MainController::ReleaseViewAndModel() {
+    m_loads.Stop();
+    m_loads.WaitForIdle(kExitWaitMilliseconds);
+    m_view.reset();
+    m_model.reset();
+}
+
+bool MainController::WaitForLoadIdle(DWORD milliseconds) {
+    return m_loads.WaitForIdle(milliseconds);
+}
+
+void MainController::StartLoad(bool loginRequested) {
+    m_loads.StartLoad(loginRequested);
+}
+
+void MainController::CheckAbort() {
+    m_loads.CheckAbort();
+}
+
+void MainController::PostFromLoad(const boost::function<void()>& call) {
+    m_loads.CheckAbort();
+    PostToThread(m_uiThreadId, call);
+}
+
+void MainController::SaveSettings() {
+    SaveConfig(m_model->GetCompanyInformation(), m_model->GetConfig());
+}
+
+bool MainController::AreMappingsValid() {
+    return ::AreMappingsValid(*m_model);
+}
+
+void MainController::LoadData() {
+    StartLoad(false);
+}
+
+void MainController::ReloadData() {
+    m_view->SetDataLoadProgress(L"Preparing...", 0);
+    StartLoad(false);
+}
+
+void MainController::OpenLink(const std::wstring& url) {
+    if (IsOpenableLink(url))
+        ShellOpen(url);
+}
+
+// The import run itself comes with the import; until then the button starts nothing.
+void MainController::StartImport(bool) {}
+
+void MainController::StopImport() {
+    InterlockedExchange(&m_stopImport, 1);
+}
+
+void MainController::SelectEmployee(const std::wstring& id, bool selected) {
+    boost::shared_ptr<Config> config = m_model->GetConfig();
+    if (!config)
+        return;
+    if (selected)
+        config->GetSelectedEmployees()->insert(id);
+    else
+        config->GetSelectedEmployees()->erase(id);
+}
+
+void MainController::OpenImportLog() {
+    if (m_importLogger && !m_importLogger->GetLogFilePath().empty())
+        ShellOpen(m_importLogger->GetLogFilePath());
+}
+
+void MainController::OpenImportHistory() {
+    const std::wstring documents = GetKnownFolderPath(CommonDocumentsFolder);
+    if (documents.empty())
+        return;
+    const std::wstring folder = documents + L"\\Quorvane\\QB Import Logs\\Imported to " +
+                                EscapeFileName(m_model->GetCompanyInformation()) + L"\\";
+    CreateFolderTree(folder);
+    ShellOpen(folder);
+}

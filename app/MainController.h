@@ -1,0 +1,98 @@
+#pragma once
+// Turns what the user does in the main window into work: loads on a thread of its own, the
+// settings, preview and missing-data dialogs on the UI thread, connection, site and date-range
+// changes. Worker threads reach the window only by posting calls to the UI thread.
+#include <windows.h>
+
+#include <set>
+#include <string>
+
+#include <boost/function.hpp>
+#include <boost/noncopyable.hpp>
+#include <boost/shared_ptr.hpp>
+
+#include "app/DialogRunner.h"
+#include "app/IMainController.h"
+#include "app/IMainView.h"
+#include "app/IMainViewNotification.h"
+#include "app/LoadRunner.h"
+#include "core/DateRange.h"
+
+class MainModel;
+
+namespace Quorvane {
+namespace Logging {
+class ImportLogger;
+}
+}  // namespace Quorvane
+
+class MainController : public IMainController, public IMainViewNotification, private boost::noncopyable {
+public:
+    // The thread that makes the controller is the UI thread: every post goes to it.
+    // Throws std::invalid_argument for an empty view or model.
+    MainController(const boost::shared_ptr<IMainView>& view, const boost::shared_ptr<MainModel>& model);
+
+    void Show(bool show);
+
+    void OpenSettings();
+    void OpenImportHistory();
+    void LoadData();
+    void OpenLink(const std::wstring& url);
+    void ReloadData();
+    void ShowMissingData();
+    void ShowPreview(const std::wstring& employeeId, bool workingLeaveTimeTab);
+    void Connect(const ConnectionOptions& options, bool loginRequested);
+    void ChangeDateRange(const Quorvane::DateRange& range);
+    void StartImport(bool checkAbsent);
+    void StopImport();
+    void SelectEmployee(const std::wstring& id, bool selected);
+    void InterruptChangingSite();
+    void ChangeSite();
+    void OpenImportLog();
+
+    void StartLoad(bool loginRequested);
+    // Throws OperationAbortedException when a newer load request is waiting.
+    void CheckAbort();
+    boost::shared_ptr<MainModel> GetModel() const { return m_model; }
+    // Stops the load (waiting a bounded time), then drops the view and the model.
+    void ReleaseViewAndModel();
+    // True when no load runs within the time; calls posted to this thread run meanwhile.
+    bool WaitForLoadIdle(DWORD milliseconds);
+    bool AreMappingsValid();
+
+    // The QuickBooks-side name (of the mapped employee, else of the user) and the server-side
+    // name. Throws NotFoundException for an unknown user.
+    void GetEmployeeNames(const std::wstring& serverUserId, std::wstring& quickBooksName, std::wstring& serverName);
+    // Employees whose time data QuickBooks has not been told about are told not to use it.
+    void SetTimeDataFlagOfSelectedEmployees(const std::set<std::wstring>& selection);
+
+private:
+    // The load (LoadSequence.cpp, ServerLogin.cpp).
+    void RunLoad(bool loginRequested);
+    void LoadDataBody(bool loginRequested);
+    bool ConnectQuickBooks();
+    bool LoadData(const boost::shared_ptr<Quorvane::Config>& config);
+    bool ConnectServer(const boost::shared_ptr<Quorvane::Config>& config);
+    bool LoadServerData(const Quorvane::DateRange& period);
+    void LoadQuickBooksData(const Quorvane::DateRange& period);
+    Quorvane::DateRange RepairedPeriod(const boost::shared_ptr<Quorvane::Config>& config);
+    void FinishLoad();
+    void BuildPreview();
+    void UpdateMappings();
+    void RecoverFromWrongTimeRange();
+    void ReportLoadFailure(const std::string& what);
+    void ShowLoginPanelFromLoad(const std::wstring& caption, const std::wstring& error);
+
+    // Posts one view call to the UI thread; after an abort nothing more is posted and the load ends.
+    void PostFromLoad(const boost::function<void()>& call);
+    void SaveSettings();
+    SettingsTab FirstSettingsTab();
+
+    boost::shared_ptr<IMainView> m_view;
+    boost::shared_ptr<MainModel> m_model;
+    volatile LONG m_stopImport;
+    DWORD m_uiThreadId;
+    boost::shared_ptr<Quorvane::Logging::ImportLogger> m_importLogger;
+    // Last, so that it is destroyed first: no load outlives the members it uses.
+    LoadRunner m_loads;
+};

@@ -1,0 +1,445 @@
+// The controller driven through its notifications, with a recording view, the QuickBooks
+// simulator and a scratch folder for settings and logs.
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <stdexcept>
+
+#include <boost/bind/bind.hpp>
+
+#include "app/DialogRunner.h"
+#include "app/MainController.h"
+#include "app/MainModel.h"
+#include "app/ShellOpen.h"
+#include "core/CompanyConfig.h"
+#include "core/KnownFolders.h"
+#include "FakeMainView.h"
+#include "TestCompany.h"
+#include "tests/quickbooks/SimulatedQuickBooks.h"
+#include "tools/qbsim/Control.h"
+
+using namespace Quorvane;
+
+namespace {
+
+typedef std::vector<std::string> Calls;
+
+const char kCompany[] =
+    "{'CompanyName':'Sim Co',"
+    " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
+    " 'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna','LastName':'Berg'}],"
+    " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}";
+
+// One folder per run: the suites with and without a demo server run side by side.
+std::wstring ScratchFolder(KnownFolder folder) {
+    wchar_t path[MAX_PATH + 64];
+    const DWORD length = GetTempPathW(MAX_PATH, path);
+    swprintf(path + length, 64, L"pellworth-app-test-%lu\\%ls", GetCurrentProcessId(),
+             folder == CommonDocumentsFolder ? L"documents" : L"appdata");
+    return path;
+}
+
+std::vector<std::wstring> g_opened;
+void RecordOpen(const std::wstring& target) { g_opened.push_back(target); }
+
+// Answers every dialog as the test says, and remembers the tab the settings opened on.
+struct ScriptedDialogs : IDialogRunner {
+    boost::shared_ptr<Config> RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab tab) {
+        shownTab = tab;
+        return settingsResult;
+    }
+    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) { return previewChanged; }
+    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) { return false; }
+
+    boost::shared_ptr<Config> settingsResult;
+    bool previewChanged = false;
+    SettingsTab shownTab = DefaultSettingsTab;
+};
+
+class ControllerTest : public QuickBooksTest::SimulatedQuickBooks {
+protected:
+    void SetUp() override {
+        SimulatedQuickBooks::SetUp();
+        Seed(kCompany);
+        SetKnownFolderProvider(&ScratchFolder);
+        SetShellOpener(&RecordOpen);
+        SetDialogRunner(&m_dialogs);
+        g_opened.clear();
+        DeleteFileW(GetConfigFilePath(L"Sim Co").c_str());
+        MakeController();
+    }
+
+    void MakeController() {
+        if (m_controller)
+            m_controller->ReleaseViewAndModel();
+        m_view.reset(new FakeMainView());
+        m_model.reset(new MainModel());
+        m_controller.reset(new MainController(m_view, m_model));
+    }
+
+    void TearDown() override {
+        m_controller->ReleaseViewAndModel();
+        EXPECT_EQ(0, m_view->WrongThreadCalls());
+        SetDialogRunner(NULL);
+        SetShellOpener(NULL);
+        SetKnownFolderProvider(NULL);
+        SimulatedQuickBooks::TearDown();
+    }
+
+    // Waits for the loads to end and returns what they showed.
+    Calls Settle() {
+        EXPECT_TRUE(m_controller->WaitForLoadIdle(20000));
+        PumpFor(100);
+        return m_view->Take();
+    }
+
+    // A company as a finished load leaves it, without touching QuickBooks.
+    boost::shared_ptr<Config> InstallSettings(const std::wstring& password) {
+        boost::shared_ptr<Config> config(new Config());
+        Config::ConnectionOptions options;
+        options.url = L"http://localhost:1";
+        options.userName = L"anna";
+        options.password = password;
+        options.rememberPassword = true;
+        config->SetConnectionOptions(options);
+        m_model->SetCompanyInformation(L"Sim Co");
+        m_model->SetConfig(config);
+        return config;
+    }
+
+    ScriptedDialogs m_dialogs;
+    boost::shared_ptr<FakeMainView> m_view;
+    boost::shared_ptr<MainModel> m_model;
+    boost::shared_ptr<MainController> m_controller;
+};
+
+TEST_F(ControllerTest, NeedsAViewAndAModel) {
+    try {
+        MainController(boost::shared_ptr<IMainView>(), m_model);
+        FAIL();
+    } catch (const std::invalid_argument& failure) {
+        EXPECT_STREQ("view not initialized", failure.what());
+    }
+    try {
+        MainController(m_view, boost::shared_ptr<MainModel>());
+        FAIL();
+    } catch (const std::invalid_argument& failure) {
+        EXPECT_STREQ("model not initialized", failure.what());
+    }
+    m_controller->Show(true);
+    EXPECT_EQ(Calls(1, "Run(true)"), m_view->Take());
+}
+
+struct LoadCase {
+    const char* name;
+    const char* seed;    // replaces the company when set
+    const char* fault;   // injected when set
+    const char* shown;
+    const wchar_t* company;
+};
+
+TEST_F(ControllerTest, LoadsThatStopBeforeTheServer) {
+    const LoadCase cases[] = {
+        {"QuickBooks not running", 0, "{'stage':'OpenConnection','hresult':'0x80040408'}",
+         "ShowQuickBooksProblem(Cannot Connect to QuickBooks)", L""},
+        {"no payroll access",
+         "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':false}}}", 0,
+         "ShowQuickBooksProblem(Cannot Get Payroll Information from QuickBooks)", L""},
+        {"timesheet off",
+         "{'CompanyName':'Sim Co','Preferences':{'TimeTrackingEnabled':false,"
+         "'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}}}", 0,
+         "ShowQuickBooksProblem(Quorvane Pellworth needs the timesheet to be turned on)", L"Sim Co"},
+        {"no remembered password", 0, 0, "ShowLoginPanel(, , )", L"Sim Co"},
+    };
+    for (const LoadCase& c : cases) {
+        QbSim::Control::ClearFaults();
+        Seed(c.seed ? c.seed : kCompany);
+        if (c.fault)
+            InjectFault(c.fault);
+        MakeController();
+        m_controller->LoadData();
+        EXPECT_EQ(Calls(1, c.shown), Settle()) << c.name;
+        EXPECT_EQ(c.company, m_model->GetCompanyInformation()) << c.name;
+        EXPECT_EQ(0, m_view->WrongThreadCalls()) << c.name;
+    }
+}
+
+TEST_F(ControllerTest, ReloadsWhileLoadingEndInExactlyOneMoreLoad) {
+    QbSim::Control::SetLatency(300);
+    m_controller->LoadData();
+    Sleep(100);
+    m_controller->ReloadData();
+    m_controller->ReloadData();
+    const Calls shown = Settle();
+    QbSim::Control::SetLatency(0);
+    const char* expected[] = {"SetDataLoadProgress(Preparing..., 0)", "SetDataLoadProgress(Preparing..., 0)",
+                              "ShowLoginPanel(, , )"};
+    EXPECT_EQ(Calls(expected, expected + 3), shown);
+}
+
+TEST_F(ControllerTest, ConfirmedSettingsKeepTheStoredPasswordAndReload) {
+    boost::shared_ptr<Config> old = InstallSettings(L"secret");
+    old->SetMappingType(0);
+    m_dialogs.settingsResult.reset(new Config(*old));
+    Config::ConnectionOptions typed = *old->GetConnectionOptions();
+    typed.password.clear();
+    m_dialogs.settingsResult->SetConnectionOptions(typed);
+
+    m_controller->OpenSettings();
+
+    EXPECT_EQ(ImportSettingsTab, m_dialogs.shownTab);
+    EXPECT_EQ(m_dialogs.settingsResult, m_model->GetConfig());
+    boost::shared_ptr<Config> saved(new Config());
+    ASSERT_TRUE(LoadConfig(L"Sim Co", saved));
+    EXPECT_EQ(L"secret", saved->GetConnectionOptions()->password);
+    EXPECT_EQ("SetDataLoadProgress(Preparing..., 0)", Settle().front());
+}
+
+TEST_F(ControllerTest, SettingsNotConfirmedChangeNothing) {
+    boost::shared_ptr<Config> old = InstallSettings(L"secret");
+    m_controller->OpenSettings();
+    EXPECT_EQ(old, m_model->GetConfig());
+    EXPECT_TRUE(Settle().empty());
+}
+
+TEST_F(ControllerTest, OnlyNewDatesStartALoad) {
+    boost::shared_ptr<Config> config = InstallSettings(L"");
+    DateRange range = config->GetPeriod();
+    m_controller->ChangeDateRange(range);
+    EXPECT_TRUE(Settle().empty());
+
+    range.SetStart(range.GetStart());  // the same dates as a custom range
+    m_controller->ChangeDateRange(range);
+    EXPECT_TRUE(Settle().empty());
+    EXPECT_EQ(DateRange::CustomType, config->GetPeriod().GetRangeType());
+
+    range.SetStart(DateTime(1, 1, 2012));
+    m_controller->ChangeDateRange(range);
+    const Calls shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("SetDataLoadProgress(Preparing..., 0)", shown.front());
+}
+
+TEST_F(ControllerTest, OpensOnlyWebLinksTheLastLogAndTheLogFolder) {
+    InstallSettings(L"");
+    m_controller->OpenLink(L"https://example.com/guide");
+    m_controller->OpenLink(L"file:///C:/windows/notepad.exe");
+    m_controller->OpenImportLog();
+    m_controller->OpenImportHistory();
+    ASSERT_EQ(2u, g_opened.size());
+    EXPECT_EQ(L"https://example.com/guide", g_opened[0]);
+    EXPECT_EQ(ScratchFolder(CommonDocumentsFolder) + L"\\Quorvane\\QB Import Logs\\Imported to Sim Co\\", g_opened[1]);
+}
+
+TEST_F(ControllerTest, EmployeeNamesFromQuickBooksOrFromTheServerUser) {
+    boost::shared_ptr<Config> config = InstallSettings(L"");
+    TestCompany company;
+    company.model = m_model;
+    company.config = config;
+    company.AddServerUser(L"1", L"Anna", L"Berg", L"M");
+    company.AddServerUser(L"2", L"Bo", L"Lind");
+    company.AddQuickBooksEmployee(L"E-ANNA", L"Anna", L"Berg-Holm");
+    company.MapEmployee(L"1", L"E-ANNA");
+    Config::NamePostfixes postfixes;
+    postfixes[L"2"] = L" (new)";
+    config->SetNamePostfixes(postfixes);
+
+    std::wstring quickBooksName, serverName;
+    m_controller->GetEmployeeNames(L"1", quickBooksName, serverName);
+    EXPECT_EQ(L"Anna Berg-Holm", quickBooksName);
+    EXPECT_EQ(L"Berg, Anna M. (Anna)", serverName);
+    m_controller->GetEmployeeNames(L"2", quickBooksName, serverName);
+    EXPECT_EQ(L"Bo Lind (new)", quickBooksName);
+}
+
+}  // namespace
+
+#include "tests/server/DemoServer.h"
+
+namespace {
+
+// Loads against a demo server that the test run started beside the simulator.
+class LiveLoad : public ControllerTest {
+protected:
+    void SetUp() override {
+        ControllerTest::SetUp();
+        Seed("{'CompanyName':'Sim Co',"
+             " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
+             " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
+             " 'Employees':[{'ListID':'E-RYAN','EditSequence':'1','FirstName':'Ryan','LastName':'Patel'}]}");
+        m_server.reset(new DemoServer("plain"));
+        m_server->Reset();
+    }
+
+    // The company's stored settings: the demo login, and mappings that pass every check
+    // (every user but Ryan not imported, leave not imported) when `valid` is set.
+    void StoreSettings(const wchar_t* password, bool valid, const wchar_t* serverUuid = L"") {
+        boost::shared_ptr<Config> config(new Config());
+        Config::ConnectionOptions options;
+        options.url = m_server->Address();
+        options.userName = L"JSmith";
+        options.password = password;
+        options.rememberPassword = true;
+        config->SetConnectionOptions(options);
+        config->SetServerUuid(serverUuid);
+        config->SetImportLeaveType(false);
+        if (valid) {
+            config->SetMappingType(1);
+            config->SetServiceItemAccount(L"A-INC");
+            TestCompany rules;
+            rules.config = config;
+            for (const wchar_t* id : {L"7", L"12", L"15", L"21", L"23", L"26", L"30"})
+                rules.MapEmployee(id, L"", Mapping::DoNotImport);
+        }
+        ASSERT_TRUE(SaveConfig(L"Sim Co", config));
+    }
+
+    static Calls Progress(const Calls& shown) {
+        Calls progress;
+        for (const std::string& call : shown) {
+            if (call.compare(0, 19, "SetDataLoadProgress") == 0)
+                progress.push_back(call);
+        }
+        return progress;
+    }
+
+    boost::shared_ptr<DemoServer> m_server;
+};
+
+TEST_F(LiveLoad, ASuccessfulLoadReportsEachStepAndShowsTheSummary) {
+    StoreSettings(L"secret", true);
+    m_controller->LoadData();
+    const Calls shown = Settle();
+    const char* steps[] = {"SetDataLoadProgress(Preparing..., 0)",
+                           "SetDataLoadProgress(Load Data from Quorvane..., 10)",
+                           "SetDataLoadProgress(Load Data from Quorvane..., 30)",
+                           "SetDataLoadProgress(Load Data from QuickBooks..., 40)",
+                           "SetDataLoadProgress(Load Data from QuickBooks..., 60)",
+                           "SetDataLoadProgress(Load Data from QuickBooks..., 70)",
+                           "SetDataLoadProgress(Mapping..., 80)",
+                           "SetDataLoadProgress(Finishing..., 100)"};
+    EXPECT_EQ(Calls(steps, steps + 8), Progress(shown));
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("RefreshSummary()", shown.back()) << ::testing::PrintToString(shown);
+    EXPECT_TRUE(m_model->GetConfig()->GetLoadedPeriod() == m_model->GetConfig()->GetPeriod());
+}
+
+TEST_F(LiveLoad, MappingProblemsStopBeforeThePreview) {
+    StoreSettings(L"secret", false);
+    m_controller->LoadData();
+    const Calls shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowMappingProblems()", shown.back());
+    EXPECT_EQ(0, std::count(shown.begin(), shown.end(), "RefreshSummary()"));
+    EXPECT_EQ(0u, m_model->GetEmployeeDiffs()->Count());
+}
+
+TEST_F(LiveLoad, LoginFailuresAndAChangedSite) {
+    StoreSettings(L"wrong", false);
+    m_controller->LoadData();
+    Calls shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(std::string::npos, shown.back().find("Cannot connect to Quorvane, The specified username and/or password"))
+        << shown.back();
+
+    StoreSettings(L"secret", false, L"another-server");
+    MakeController();
+    m_controller->LoadData();
+    shown = Settle();
+    ASSERT_LE(2u, shown.size());
+    EXPECT_EQ("HideLoginPanel()", shown.back());
+    EXPECT_EQ(0u, shown[shown.size() - 2].find("ShowSiteWasChanged(http"));
+
+    m_controller->ChangeSite();
+    shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowMappingProblems()", shown.back());
+    boost::shared_ptr<Config> accepted = m_model->GetConfig();
+    EXPECT_NE(L"another-server", accepted->GetServerUuid());
+    EXPECT_FALSE(accepted->GetServerUuid().empty());
+    EXPECT_FALSE(accepted->GetConnectionOptions()->GetSiteChangeAccepted());
+}
+
+TEST_F(LiveLoad, ARefusedSiteChangeForgetsTheLogin) {
+    StoreSettings(L"secret", false, L"another-server");
+    m_controller->LoadData();
+    Settle();
+    m_controller->InterruptChangingSite();
+    const Calls shown = Settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowLoginPanel(, , )", shown.back());
+    EXPECT_EQ(L"another-server", m_model->GetConfig()->GetServerUuid());
+}
+
+}  // namespace
+
+namespace {
+
+struct PeriodCase {
+    const char* name;
+    DateTime end;        // of a custom period from 1 January 2012
+    const char* fault;   // injected for the first load when set
+};
+
+TEST_F(LiveLoad, APeriodQuickBooksRefusesOrThatIsNoDateGivesWayToTheLoadedOne) {
+    const PeriodCase cases[] = {
+        {"refused by QuickBooks", DateTime(31, 1, 2012),
+         "{'stage':'DoRequests','request':'TimeTrackingQuery','hresult':'0x80040305'}"},
+        {"not a calendar date", DateTime(31, 2, 2012), 0},
+    };
+    for (const PeriodCase& c : cases) {
+        QbSim::Control::ClearFaults();
+        MakeController();
+        StoreSettings(L"secret", true);
+        boost::shared_ptr<Config> stored(new Config());
+        ASSERT_TRUE(LoadConfig(L"Sim Co", stored));
+        DateRange period;
+        period.SetStart(DateTime(1, 1, 2012));
+        period.SetEnd(c.end);
+        stored->SetPeriod(period);
+        ASSERT_TRUE(SaveConfig(L"Sim Co", stored));
+        if (c.fault)
+            InjectFault(c.fault);
+
+        m_controller->LoadData();
+        const Calls shown = Settle();
+
+        ASSERT_FALSE(shown.empty()) << c.name;
+        EXPECT_EQ("RefreshSummary()", shown.back()) << c.name;
+        EXPECT_EQ(Config::DefaultRangeType, m_model->GetConfig()->GetPeriod().GetRangeType()) << c.name;
+        EXPECT_TRUE(m_model->GetConfig()->GetPeriod() == m_model->GetConfig()->GetLoadedPeriod()) << c.name;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ControllerTest, OnlyEmployeesWithoutATimeDataChoiceAreToldNotToUseIt) {
+    boost::shared_ptr<Config> config = InstallSettings(L"");
+    boost::shared_ptr<Connectors::DesktopConnector> quickBooks(
+        new Connectors::DesktopConnector(QuickBooksTest::ProgramOptions()));
+    ASSERT_TRUE(quickBooks->Connect());
+    m_model->SetQuickBooksConnector(quickBooks);
+    TestCompany company;
+    company.model = m_model;
+    company.config = config;
+    company.AddQuickBooksEmployee(L"E-ANNA", L"Anna", L"Berg")->SetUsesTimeDataValue(0);
+    company.AddQuickBooksEmployee(L"E-BO", L"Bo", L"Lind")->SetUsesTimeDataValue(1);
+    company.MapEmployee(L"1", L"E-ANNA");
+    company.MapEmployee(L"2", L"E-BO");
+    Trace();
+
+    std::set<std::wstring> selection = {L"1", L"2", L"3"};
+    m_controller->SetTimeDataFlagOfSelectedEmployees(selection);
+
+    std::vector<std::wstring> changes;
+    for (const std::wstring& line : RequestTrace()) {
+        if (line.find(L"EmployeeMod") != std::wstring::npos)
+            changes.push_back(line);
+    }
+    ASSERT_EQ(1u, changes.size());
+    EXPECT_NE(std::wstring::npos, changes[0].find(L"E-ANNA"));
+}
+
+}  // namespace
