@@ -1,0 +1,45 @@
+#include "core/Boundary.h"
+
+#include <exception>
+#include <string>
+#include "core/ConnectorLog.h"
+#include "core/TextCodec.h"
+
+namespace Quorvane {
+
+namespace {
+
+void ReportEscaped(const wchar_t* where, const std::wstring& what)
+{
+    Logging::AppendToConnectorLog(std::wstring(L"Unhandled failure in ") + where + L": " + what);
+}
+
+std::wstring Widen(const char* text)
+{
+    Utf8ToWide wide(text, 0);
+    return wide.c_str();
+}
+
+}  // namespace
+
+// Besides std::exception the program throws the int 1 and wide texts as failure signals.
+bool RunAtBoundary(const wchar_t* where, const boost::function<void()>& call)
+{
+    try {
+        call();
+        return true;
+    } catch (const std::exception& failure) {
+        ReportEscaped(where, Widen(failure.what()));
+    } catch (int code) {
+        ReportEscaped(where, L"error code " + std::to_wstring(code));
+    } catch (const wchar_t* text) {
+        ReportEscaped(where, text ? text : L"");
+    } catch (const std::wstring& text) {
+        ReportEscaped(where, text);
+    } catch (...) {
+        ReportEscaped(where, L"unknown exception");
+    }
+    return false;
+}
+
+}  // namespace Quorvane

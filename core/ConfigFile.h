@@ -1,0 +1,18 @@
+#pragma once
+// Reading and writing one settings file. No settings are ever lost: a save replaces the file
+// atomically, and a file that exists but cannot be read is copied to "<path>.bad" before any
+// save may replace it.
+#include <string>
+#include <boost/shared_ptr.hpp>
+#include "core/Config.h"
+
+namespace Quorvane {
+
+// False when the file could not be written; the old file is then unchanged.
+bool WriteConfigFile(const std::wstring& path, const boost::shared_ptr<Config>& config);
+
+// False when the file is missing or unreadable; the object is then unchanged. The original file
+// is never modified by a read.
+bool ReadConfigFile(const std::wstring& path, const boost::shared_ptr<Config>& config);
+
+}  // namespace Quorvane

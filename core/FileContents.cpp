@@ -1,0 +1,58 @@
+#include "core/FileContents.h"
+
+#include "core/File.h"
+
+namespace Quorvane {
+
+namespace {
+
+const int kSharingRetries = 10;
+const DWORD kSharingRetryPause = 100;
+
+bool OpenForReading(File& file, const std::wstring& path, DWORD& error)
+{
+    for (int attempt = 0;; ++attempt) {
+        if (file.Open(path, OPEN_EXISTING, File::ReadShared))
+            return true;
+        error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION || attempt == kSharingRetries)
+            return false;
+        Sleep(kSharingRetryPause);
+    }
+}
+
+bool WriteDurably(const std::wstring& path, const std::string& bytes)
+{
+    File file;
+    return file.Open(path, CREATE_ALWAYS, File::ReadWrite) &&
+           file.Write(bytes.data(), static_cast<DWORD>(bytes.size())) && file.Flush() && file.Close();
+}
+
+}  // namespace
+
+FileReadResult ReadFileContents(const std::wstring& path, size_t maxSize, std::string& bytes)
+{
+    File file;
+    DWORD error = 0;
+    if (!OpenForReading(file, path, error))
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileMissing : FileUnreadable;
+    ULONGLONG size = 0;
+    if (!file.GetSize(size) || size > maxSize)
+        return FileUnreadable;
+    bytes.assign(static_cast<size_t>(size), '\0');
+    if (size > 0 && !file.Read(&bytes[0], static_cast<DWORD>(size)))
+        return FileUnreadable;
+    return FileRead;
+}
+
+bool ReplaceFileContents(const std::wstring& path, const std::string& bytes)
+{
+    std::wstring temporary = path + L".tmp";
+    if (WriteDurably(temporary, bytes) &&
+        MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
+}  // namespace Quorvane

@@ -1,0 +1,92 @@
+#pragma once
+// One time-track entry of either side: a server entry (with its project, task and
+// descriptions) or a QuickBooks time-tracking entry (with its TxnID and EditSequence).
+#include <string>
+#include <boost/shared_ptr.hpp>
+#include "core/Collection.h"
+#include "core/CustomerJobService.h"
+#include "core/DateTime.h"
+
+namespace Quorvane {
+
+class TimeTrackRecord {
+public:
+    TimeTrackRecord();
+    TimeTrackRecord(int year, int month, int day, int minutes);
+
+    DateTime GetDate() const { return m_date; }
+    void SetDate(const DateTime& date) { m_date = date; }
+    void SetDate(int year, int month, int day) { m_date = DateTime(day, month, year); }
+    int GetDuration() const { return m_duration; }
+    void SetDuration(int minutes) { m_duration = minutes; }
+    int GetMinutes() const { return GetDuration(); }
+    std::wstring GetNotes() const { return m_notes; }
+    void SetNotes(const std::wstring& notes) { m_notes = notes; }
+    int GetBillable() const { return m_billable; }
+    void SetBillable(int billable) { m_billable = billable; }
+    int IsBilled() const { return m_billed; }
+    void SetBilled(int billed) { m_billed = billed; }
+    // Nonzero marks a leave-time record.
+    int IsLeave() const { return m_leave; }
+    void SetLeave(int leave) { m_leave = leave; }
+    int GetLeaveTypeId() const { return IsLeave(); }
+    std::wstring GetTxnId() const { return m_txnId; }
+    void SetTxnId(const std::wstring& txnId) { m_txnId = txnId; }
+    std::wstring GetEditSequence() const { return m_editSequence; }
+    void SetEditSequence(const std::wstring& editSequence) { m_editSequence = editSequence; }
+    // The QuickBooks payroll wage item; on a server leave record the leave type's name.
+    std::wstring GetPayrollItemName() const { return m_payrollItemName; }
+    void SetPayrollItemName(const std::wstring& name) { m_payrollItemName = name; }
+    std::wstring GetLeaveTypeName() const { return GetPayrollItemName(); }
+
+    boost::shared_ptr<ICustomerJobService> GetNamingService() const { return m_namingService; }
+    void SetNamingService(const boost::shared_ptr<ICustomerJobService>& service) { m_namingService = service; }
+    // Both ask the naming service, which every creator of a record sets.
+    std::wstring GetCustomerJobName(int level) const { return m_namingService->GetName(level); }
+    std::wstring GetServiceItemName() const { return m_namingService->GetServiceItemName(); }
+
+    std::wstring GetProjectName() const { return m_projectName; }
+    void SetProjectName(const std::wstring& name) { m_projectName = name; }
+    std::wstring GetTaskName() const { return m_taskName; }
+    void SetTaskName(const std::wstring& name) { m_taskName = name; }
+    std::wstring GetCustomerDescription() const { return m_customerDescription; }
+    void SetCustomerDescription(const std::wstring& text) { m_customerDescription = text; }
+    std::wstring GetProjectDescription() const { return m_projectDescription; }
+    void SetProjectDescription(const std::wstring& text) { m_projectDescription = text; }
+    std::wstring GetTaskDescription() const { return m_taskDescription; }
+    void SetTaskDescription(const std::wstring& text) { m_taskDescription = text; }
+
+    // The description of the server item that becomes the customer or job at a mapping level:
+    // 1 task, 2 and 3 project, 4 customer. Any other level names Cu:Pr:Ta like level 1 does
+    // (see QVCustomerJobService::GetName), so it gives the task description too.
+    std::wstring GetDescription(int level) const;
+
+private:
+    DateTime m_date;
+    int m_duration;
+    std::wstring m_notes;
+    int m_billable;
+    int m_billed;
+    int m_leave;
+    std::wstring m_txnId;
+    std::wstring m_editSequence;
+    std::wstring m_payrollItemName;
+    boost::shared_ptr<ICustomerJobService> m_namingService;
+    std::wstring m_projectName;
+    std::wstring m_taskName;
+    std::wstring m_customerDescription;
+    std::wstring m_projectDescription;
+    std::wstring m_taskDescription;
+};
+
+class TimeTrackRecordCollection : public Collection<TimeTrackRecord> {
+public:
+    TimeTrackRecordCollection() {}
+    template <typename Iterator>
+    TimeTrackRecordCollection(Iterator first, Iterator last) : Collection<TimeTrackRecord>(first, last) {}
+
+    // The records of one day, in order, shared with this collection.
+    boost::shared_ptr<TimeTrackRecordCollection> SelectByDate(const DateTime& date) const;
+};
+
+}  // namespace Quorvane

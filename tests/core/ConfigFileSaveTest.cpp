@@ -1,0 +1,112 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+#include "ConfigFileGolden.h"
+#include "ScratchFolders.h"
+#include "core/CompanyConfig.h"
+#include "core/ConfigFile.h"
+#include "core/File.h"
+#include "core/KnownFolders.h"
+
+using namespace Quorvane;
+
+namespace {
+
+std::wstring NoLowIntegrityFolder(KnownFolder folder)
+{
+    return folder == LocalAppDataFolder ? TestSupport::ScratchRoot() + L"\\Local" : L"";
+}
+
+class ConfigFileSave : public ::testing::Test {
+protected:
+    void SetUp() override { m_path = TestSupport::NewScratchFolder(L"save") + L"\\Acme.conf"; }
+    void TearDown() override { TestSupport::RestoreScratchFolders(); }
+
+    static boost::shared_ptr<Config> WithUuid(const wchar_t* uuid)
+    {
+        boost::shared_ptr<Config> config = CreateDefaultConfig();
+        config->SetServerUuid(uuid);
+        return config;
+    }
+
+    std::wstring m_path;
+};
+
+}  // namespace
+
+TEST_F(ConfigFileSave, ASaveReplacesTheWholeFileAndLeavesNoTemporaryFile)
+{
+    TestSupport::WriteBytes(m_path, std::string(4096, 'x'));
+    ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(L"new")));
+    std::string bytes = TestSupport::ReadBytes(m_path);
+    EXPECT_EQ(120u, bytes.size());  // no stale tail behind the new content
+    EXPECT_FALSE(TestSupport::FileExists(m_path + L".tmp"));
+    boost::shared_ptr<Config> read = CreateDefaultConfig();
+    ASSERT_TRUE(ReadConfigFile(m_path, read));
+    EXPECT_EQ(L"new", read->GetServerUuid());
+}
+
+TEST_F(ConfigFileSave, AnUnreadableFileIsKeptBesideTheNewOne)
+{
+    TestSupport::WriteBytes(m_path, "not a settings file");
+    ASSERT_FALSE(ReadConfigFile(m_path, CreateDefaultConfig()));
+    ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(L"new")));
+    EXPECT_EQ("not a settings file", TestSupport::ReadBytes(m_path + L".bad"));
+    EXPECT_NE("not a settings file", TestSupport::ReadBytes(m_path));
+}
+
+TEST_F(ConfigFileSave, AMissingFileIsNoDamage)
+{
+    EXPECT_FALSE(ReadConfigFile(m_path, CreateDefaultConfig()));
+    EXPECT_FALSE(TestSupport::FileExists(m_path + L".bad"));
+}
+
+TEST_F(ConfigFileSave, ALockedFileIsNeitherLostNorReplacedBeforeItIsKept)
+{
+    ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(L"old")));
+    std::string old = TestSupport::ReadBytes(m_path);
+    HANDLE exclusive = CreateFileW(m_path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, exclusive);
+    EXPECT_FALSE(ReadConfigFile(m_path, CreateDefaultConfig()));
+    EXPECT_FALSE(WriteConfigFile(m_path, WithUuid(L"defaults")));
+    CloseHandle(exclusive);
+    EXPECT_EQ(old, TestSupport::ReadBytes(m_path));
+    // Once the file can be copied, the save keeps it first.
+    ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(L"defaults")));
+    EXPECT_EQ(old, TestSupport::ReadBytes(m_path + L".bad"));
+}
+
+TEST_F(ConfigFileSave, FilesHeldByOthersOrReadOnlyStillLoad)
+{
+    ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(L"held")));
+    {
+        File writer;
+        ASSERT_TRUE(writer.Open(m_path, OPEN_EXISTING, File::ReadWrite));
+        boost::shared_ptr<Config> read = CreateDefaultConfig();
+        EXPECT_TRUE(ReadConfigFile(m_path, read));
+        EXPECT_EQ(L"held", read->GetServerUuid());
+    }
+    SetFileAttributesW(m_path.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(ReadConfigFile(m_path, CreateDefaultConfig()));
+    SetFileAttributesW(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ConfigFileSave, CompanyFilesLiveInTheLowIntegrityFolderOrItsFallback)
+{
+    std::wstring slash = GetConfigFilePath(L"Acme/Main");
+    EXPECT_EQ(TestSupport::ScratchRoot() + L"\\LocalLow\\Quorvane\\Acme%2FMain.conf", slash);
+    EXPECT_NE(slash, GetConfigFilePath(L"Acme:Main"));
+    ASSERT_TRUE(SaveConfig(L"Acme/Main", WithUuid(L"saved")));
+    boost::shared_ptr<Config> read = CreateDefaultConfig();
+    ASSERT_TRUE(LoadConfig(L"Acme/Main", read));
+    EXPECT_EQ(L"saved", read->GetServerUuid());
+    EXPECT_FALSE(LoadConfig(L"Acme:Main", CreateDefaultConfig()));
+
+    SetKnownFolderProvider(&NoLowIntegrityFolder);
+    EXPECT_EQ(TestSupport::ScratchRoot() + L"\\Local\\Quorvane\\Acme.conf", GetConfigFilePath(L"Acme"));
+    EXPECT_TRUE(SaveConfig(L"Acme", WithUuid(L"fallback")));
+
+    TestSupport::UseNoKnownFolders();
+    EXPECT_EQ(L"", GetConfigFilePath(L"Acme"));
+    EXPECT_FALSE(SaveConfig(L"Acme", WithUuid(L"nowhere")));
+    EXPECT_FALSE(LoadConfig(L"Acme", CreateDefaultConfig()));
+}
