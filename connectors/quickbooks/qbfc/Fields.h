@@ -1,0 +1,99 @@
+#pragma once
+// QBFC's typed fields: values with SetValue, GetValue and IsSet; references; string lists;
+// lists of Rets. Dates are OLE Automation dates (DateTime::ToVariantDate / FromVariantDate).
+// Enumerations share one wrapper, IQBEnumType, whose values are QBFC's EN... numbers.
+#include "connectors/quickbooks/qbfc/Object.h"
+
+namespace Quorvane {
+namespace Qbfc {
+
+// IsSet, shared by every value type.
+class ValueField : public Object {
+public:
+    ValueField() {}
+    ValueField(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    bool IsSet() const;
+
+protected:
+    void Set(const _variant_t& value) const { Call(L"SetValue", DISPATCH_METHOD, { value }); }
+    _variant_t Get() const { return Call(L"GetValue", DISPATCH_METHOD, {}); }
+    std::wstring TextValue() const;
+};
+
+// A string set to "" counts as set.
+class IQBStringType : public ValueField {
+    QBFC_WRAPPER(IQBStringType, ValueField)
+    void SetValue(const std::wstring& value) const { Set(TextArgument(value)); }
+    std::wstring GetValue() const { return TextValue(); }
+};
+
+class IQBIDType : public ValueField {
+    QBFC_WRAPPER(IQBIDType, ValueField)
+    void SetValue(const std::wstring& value) const { Set(TextArgument(value)); }
+    std::wstring GetValue() const { return TextValue(); }
+};
+
+class IQBDateType : public ValueField {
+    QBFC_WRAPPER(IQBDateType, ValueField)
+    void SetValue(double oleDate) const;
+    double GetValue() const;
+};
+
+class IQBBoolType : public ValueField {
+    QBFC_WRAPPER(IQBBoolType, ValueField)
+    void SetValue(bool value) const { Set(_variant_t(value)); }
+    bool GetValue() const;
+};
+
+class IQBEnumType : public ValueField {
+    QBFC_WRAPPER(IQBEnumType, ValueField)
+    void SetValue(long value) const { Set(_variant_t(value)); }
+    long GetValue() const;
+};
+
+class IQBIntType : public ValueField {
+    QBFC_WRAPPER(IQBIntType, ValueField)
+    void SetValue(long value) const { Set(_variant_t(value)); }
+    long GetValue() const;
+};
+
+// Hours, minutes, seconds and a sign.
+class IQBTimeIntervalType : public ValueField {
+    QBFC_WRAPPER(IQBTimeIntervalType, ValueField)
+    void SetValue(short hour, short minute, short second, bool isNegative) const;
+    long Hour() const { return IntProperty(L"Hour"); }
+    long Minute() const { return IntProperty(L"Minute"); }
+    long Second() const { return IntProperty(L"Second"); }
+    bool IsNegative() const { return BoolProperty(L"IsNegative"); }
+};
+
+class IBSTRList : public Object {
+    QBFC_WRAPPER(IBSTRList, Object)
+    void Add(const std::wstring& value) const { Call(L"Add", DISPATCH_METHOD, { TextArgument(value) }); }
+    long Count() const { return IntProperty(L"Count"); }
+    std::wstring GetAt(long index) const;
+};
+
+// A reference to a list element: EntityRef, CustomerRef, ParentRef, AccountRef, ...
+class IQBBaseRef : public Object {
+    QBFC_WRAPPER(IQBBaseRef, Object)
+    IQBIDType ListID() const { return Child<IQBIDType>(L"ListID"); }
+    IQBStringType FullName() const { return Child<IQBStringType>(L"FullName"); }
+};
+
+// A list of Rets (Count, GetAt) or, in a request, of elements to append (Append).
+template <typename Element>
+class ObjectList : public Object {
+public:
+    ObjectList() {}
+    ObjectList(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    long Count() const { return IntProperty(L"Count"); }
+    Element GetAt(long index) const { return Wrap(Call(L"GetAt", DISPATCH_METHOD, { _variant_t(index) })); }
+    Element Append() const { return Wrap(Call(L"Append", DISPATCH_METHOD, {})); }
+
+private:
+    static Element Wrap(const _variant_t& value) { return Element(value.vt == VT_DISPATCH ? value.pdispVal : 0); }
+};
+
+}  // namespace Qbfc
+}  // namespace Quorvane

@@ -1,0 +1,76 @@
+#pragma once
+// The filters list queries share. ActiveStatus is ENActiveStatus (2: active and inactive).
+#include "connectors/quickbooks/qbfc/Fields.h"
+
+namespace Quorvane {
+namespace Qbfc {
+
+class INameRangeFilter : public Object {
+    QBFC_WRAPPER(INameRangeFilter, Object)
+    IQBStringType FromName() const { return Child<IQBStringType>(L"FromName"); }
+    IQBStringType ToName() const { return Child<IQBStringType>(L"ToName"); }
+};
+
+class IORNameFilter : public Object {
+    QBFC_WRAPPER(IORNameFilter, Object)
+    INameRangeFilter NameRangeFilter() const { return Child<INameRangeFilter>(L"NameRangeFilter"); }
+};
+
+// What IListFilter and ICustomerListFilter have in common.
+class ListFilterFields : public Object {
+public:
+    ListFilterFields() {}
+    ListFilterFields(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    IQBIntType MaxReturned() const { return Child<IQBIntType>(L"MaxReturned"); }
+    IQBEnumType ActiveStatus() const { return Child<IQBEnumType>(L"ActiveStatus"); }
+    IORNameFilter ORNameFilter() const { return Child<IORNameFilter>(L"ORNameFilter"); }
+};
+
+class IListFilter : public ListFilterFields {
+    QBFC_WRAPPER(IListFilter, ListFilterFields)
+};
+
+class ICustomerListFilter : public ListFilterFields {
+    QBFC_WRAPPER(ICustomerListFilter, ListFilterFields)
+};
+
+class IORListQuery : public Object {
+    QBFC_WRAPPER(IORListQuery, Object)
+    IBSTRList ListIDList() const { return Child<IBSTRList>(L"ListIDList"); }
+    IBSTRList FullNameList() const { return Child<IBSTRList>(L"FullNameList"); }
+    IListFilter ListFilter() const { return Child<IListFilter>(L"ListFilter"); }
+};
+
+// A query by the shared list filter: employees, service items, all items, payroll wage items.
+class ListQueryFields : public Object {
+public:
+    ListQueryFields() {}
+    ListQueryFields(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    IORListQuery ORListQuery() const { return Child<IORListQuery>(L"ORListQuery"); }
+    IBSTRList IncludeRetElementList() const { return Child<IBSTRList>(L"IncludeRetElementList"); }
+};
+
+// The elements every list element's Ret has.
+class ListRetFields : public Object {
+public:
+    ListRetFields() {}
+    ListRetFields(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    IQBIDType ListID() const { return Child<IQBIDType>(L"ListID"); }
+    IQBStringType EditSequence() const { return Child<IQBStringType>(L"EditSequence"); }
+    IQBStringType Name() const { return Child<IQBStringType>(L"Name"); }
+    IQBBoolType IsActive() const { return Child<IQBBoolType>(L"IsActive"); }
+};
+
+// ...and those of lists with levels (customers and jobs, items, accounts).
+class HierarchyRetFields : public ListRetFields {
+public:
+    HierarchyRetFields() {}
+    HierarchyRetFields(IDispatch* dispatch, const wchar_t* typeName) : ListRetFields(dispatch, typeName) {}
+    IQBStringType FullName() const { return Child<IQBStringType>(L"FullName"); }
+    IQBIntType Sublevel() const { return Child<IQBIntType>(L"Sublevel"); }
+    // Absent for a top-level element, and for item kinds that have no parent.
+    IQBBaseRef ParentRef() const { return Child<IQBBaseRef>(L"ParentRef"); }
+};
+
+}  // namespace Qbfc
+}  // namespace Quorvane

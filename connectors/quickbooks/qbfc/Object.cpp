@@ -1,0 +1,148 @@
+#include "connectors/quickbooks/qbfc/Object.h"
+
+#include <map>
+#include <mutex>
+
+namespace Quorvane {
+namespace Qbfc {
+
+namespace {
+
+std::mutex g_cacheLock;
+std::map<std::wstring, DISPID> g_memberIds;  // "Type.Member"
+
+IErrorInfo* MakeErrorInfo(BSTR description)
+{
+    ICreateErrorInfo* create = 0;
+    if (FAILED(CreateErrorInfo(&create)))
+        return 0;
+    create->SetDescription(description);
+    IErrorInfo* info = 0;
+    create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info));
+    create->Release();
+    return info;
+}
+
+[[noreturn]] void ThrowFailure(HRESULT hr, EXCEPINFO& exception)
+{
+    if (hr != DISP_E_EXCEPTION) {
+        IErrorInfo* info = 0;
+        if (GetErrorInfo(0, &info) != S_OK)
+            info = 0;
+        throw _com_error(hr, info);
+    }
+    if (exception.pfnDeferredFillIn)
+        exception.pfnDeferredFillIn(&exception);
+    HRESULT code = exception.scode ? exception.scode : _com_error::WCodeToHRESULT(exception.wCode);
+    IErrorInfo* info = exception.bstrDescription ? MakeErrorInfo(exception.bstrDescription) : 0;
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrHelpFile);
+    throw _com_error(code, info);
+}
+
+}  // namespace
+
+std::wstring Object::GetTypeName() const
+{
+    if (IsNull())
+        _com_issue_error(E_POINTER);
+    ITypeInfo* info = 0;
+    HRESULT hr = m_dispatch->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info);
+    if (FAILED(hr) || !info)
+        _com_issue_error(FAILED(hr) ? hr : E_POINTER);
+    BSTR name = 0;
+    hr = info->GetDocumentation(MEMBERID_NIL, &name, 0, 0, 0);
+    info->Release();
+    if (FAILED(hr))
+        _com_issue_error(hr);
+    std::wstring text = BstrToWString(name);
+    SysFreeString(name);
+    return text;
+}
+
+DISPID Object::MemberId(const wchar_t* member) const
+{
+    std::wstring key = m_typeName ? std::wstring(m_typeName) + L"." + member : std::wstring();
+    if (m_typeName) {
+        std::lock_guard<std::mutex> hold(g_cacheLock);
+        auto found = g_memberIds.find(key);
+        if (found != g_memberIds.end())
+            return found->second;
+    }
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR name = const_cast<LPOLESTR>(member);
+    HRESULT hr = m_dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+    if (FAILED(hr))
+        _com_issue_error(hr);
+    if (m_typeName) {
+        std::lock_guard<std::mutex> hold(g_cacheLock);
+        g_memberIds[key] = id;
+    }
+    return id;
+}
+
+_variant_t Object::Call(const wchar_t* member, WORD flags, const std::vector<_variant_t>& arguments) const
+{
+    if (IsNull())
+        _com_issue_error(E_POINTER);
+    DISPID id = MemberId(member);
+    // DISPPARAMS holds the arguments last first.
+    std::vector<VARIANT> reversed(arguments.rbegin(), arguments.rend());
+    DISPPARAMS params = { reversed.empty() ? 0 : &reversed[0], 0, static_cast<UINT>(reversed.size()), 0 };
+    _variant_t result;
+    EXCEPINFO exception = {};
+    UINT argumentError = 0;
+    SetErrorInfo(0, 0);  // no stale description from an earlier failure
+    HRESULT hr = m_dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &exception,
+                                    &argumentError);
+    if (FAILED(hr))
+        ThrowFailure(hr, exception);
+    return result;
+}
+
+_variant_t Object::Property(const wchar_t* member) const
+{
+    return Call(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, std::vector<_variant_t>());
+}
+
+std::wstring Object::TextProperty(const wchar_t* member) const
+{
+    _variant_t value = Property(member);
+    if (value.vt == VT_BSTR)
+        return BstrToWString(value.bstrVal);
+    value.ChangeType(VT_BSTR);
+    return BstrToWString(value.bstrVal);
+}
+
+long Object::IntProperty(const wchar_t* member) const
+{
+    _variant_t value = Property(member);
+    value.ChangeType(VT_I4);
+    return value.lVal;
+}
+
+bool Object::BoolProperty(const wchar_t* member) const
+{
+    _variant_t value = Property(member);
+    value.ChangeType(VT_BOOL);
+    return value.boolVal != VARIANT_FALSE;
+}
+
+_variant_t TextArgument(const std::wstring& text)
+{
+    _variant_t argument;
+    argument.vt = VT_BSTR;
+    argument.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (!argument.bstrVal)
+        _com_issue_error(E_OUTOFMEMORY);
+    return argument;
+}
+
+std::wstring BstrToWString(BSTR text)
+{
+    return text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+}
+
+}  // namespace Qbfc
+}  // namespace Quorvane

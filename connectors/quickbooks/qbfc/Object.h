@@ -1,0 +1,82 @@
+#pragma once
+// The base of the typed QBFC wrappers. A wrapper holds one counted reference to an automation
+// object and calls it through IDispatch by member name; the names are resolved once per
+// wrapper type and member and then cached. No QBFC header is needed: any automation server
+// whose objects carry QBFC's member names can be driven.
+//
+// Failures: every failed call throws _com_error carrying the HRESULT and the description
+// (from the thread's IErrorInfo, or from EXCEPINFO when the server reports DISP_E_EXCEPTION).
+// Calling a member of a null wrapper throws _com_error(E_POINTER): a getter of an optional
+// element gives a null wrapper when the element is absent, so "present" is !IsNull().
+#include <windows.h>
+#include <comdef.h>
+#include <string>
+#include <vector>
+
+// MinGW's comdef.h declares no smart-pointer typedefs of its own.
+_COM_SMARTPTR_TYPEDEF(IDispatch, __uuidof(IDispatch));
+
+namespace Quorvane {
+namespace Qbfc {
+
+class Object {
+public:
+    Object() : m_typeName(0) {}
+    // Takes a reference of its own. `typeName` keys the name cache (null: no caching).
+    Object(IDispatch* dispatch, const wchar_t* typeName) : m_dispatch(dispatch), m_typeName(typeName) {}
+
+    bool IsNull() const { return !m_dispatch; }
+    IDispatch* GetDispatch() const { return m_dispatch; }
+    // The automation type's own name, from its type information (e.g. "ITimeTrackingRet").
+    std::wstring GetTypeName() const;
+
+    // Recognises the object's interface by its type name. S_OK and `out` set when it is T's
+    // type; E_NOINTERFACE when it is another; E_POINTER for a null object. A failure to read
+    // the type information throws _com_error.
+    template <typename T>
+    HRESULT QueryInterface(T& out) const
+    {
+        if (IsNull())
+            return E_POINTER;
+        if (GetTypeName() != T::TypeName())
+            return E_NOINTERFACE;
+        out = T(m_dispatch);
+        return S_OK;
+    }
+
+protected:
+    _variant_t Call(const wchar_t* member, WORD flags, const std::vector<_variant_t>& arguments) const;
+    _variant_t Property(const wchar_t* member) const;
+
+    template <typename T>
+    T Child(const wchar_t* member) const
+    {
+        _variant_t value = Property(member);
+        return T(value.vt == VT_DISPATCH ? value.pdispVal : 0);
+    }
+
+    std::wstring TextProperty(const wchar_t* member) const;
+    long IntProperty(const wchar_t* member) const;
+    bool BoolProperty(const wchar_t* member) const;
+
+private:
+    DISPID MemberId(const wchar_t* member) const;
+
+    IDispatchPtr m_dispatch;
+    const wchar_t* m_typeName;
+};
+
+// A BSTR argument with the text's exact length.
+_variant_t TextArgument(const std::wstring& text);
+// A BSTR result as a string: SysStringLen characters, a null BSTR gives "".
+std::wstring BstrToWString(BSTR text);
+
+}  // namespace Qbfc
+}  // namespace Quorvane
+
+// The constructors and name of one wrapper type.
+#define QBFC_WRAPPER(Name, Base)                                        \
+public:                                                                  \
+    Name() {}                                                            \
+    explicit Name(IDispatch* dispatch) : Base(dispatch, TypeName()) {}   \
+    static const wchar_t* TypeName() { return L## #Name; }

@@ -1,0 +1,29 @@
+#include "connectors/quickbooks/requests/ChangeTimeTrackRequest.h"
+
+#include "connectors/quickbooks/requests/FieldValues.h"
+#include "connectors/quickbooks/requests/ResponseLookup.h"
+
+namespace Quorvane {
+namespace Connectors {
+
+void ChangeTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+    Qbfc::ITimeTrackingMod mod = request.AppendTimeTrackingModRq();
+    mod.TxnID().SetValue(m_txnId);
+    mod.EntityRef().ListID().SetValue(m_entityId);
+    mod.EditSequence().SetValue(m_editSequence);
+    Connectors::SetDuration(mod.Duration(), m_duration);
+    SetResult(1);
+}
+
+void ChangeTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+    try {
+        FindResponseDetail<Qbfc::ITimeTrackingRet>(response);
+        SetResult(0);
+    } catch (const QuickBooksException& refusal) {
+        SetResult(refusal.GetStatusCode());
+    } catch (...) {
+    }
+}
+
+}  // namespace Connectors
+}  // namespace Quorvane

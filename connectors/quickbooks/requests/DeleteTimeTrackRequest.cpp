@@ -1,0 +1,26 @@
+#include "connectors/quickbooks/requests/DeleteTimeTrackRequest.h"
+
+#include "connectors/quickbooks/requests/ResponseLookup.h"
+
+namespace Quorvane {
+namespace Connectors {
+
+void DeleteTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+    Qbfc::ITxnDel del = request.AppendTxnDelRq();
+    del.TxnID().SetValue(m_txnId);
+    del.TxnDelType().SetValue(tdtTimeTracking);
+    SetResult(1);
+}
+
+void DeleteTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+    try {
+        FindAnyResponseDetail(response);
+        SetResult(0);
+    } catch (const QuickBooksException& refusal) {
+        SetResult(refusal.GetStatusCode());
+    } catch (...) {
+    }
+}
+
+}  // namespace Connectors
+}  // namespace Quorvane

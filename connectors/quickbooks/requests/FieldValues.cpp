@@ -1,0 +1,25 @@
+#include "connectors/quickbooks/requests/FieldValues.h"
+
+#include <cstdlib>
+
+namespace Quorvane {
+namespace Connectors {
+
+void SetDuration(Qbfc::IQBTimeIntervalType duration, int minutes) {
+    duration.SetValue(static_cast<short>(minutes / 60), static_cast<short>(minutes % 60), 0, false);
+}
+
+int ReadDurationMinutes(Qbfc::IQBTimeIntervalType duration) {
+    return std::abs(duration.Hour()) * 60 + std::abs(duration.Minute()) + std::abs(duration.Second()) / 60;
+}
+
+std::wstring ReadRefListId(Qbfc::IQBBaseRef reference) {
+    return !reference.IsNull() ? ReadIdIfSet(reference.ListID()) : std::wstring();
+}
+
+std::wstring ReadRefFullName(Qbfc::IQBBaseRef reference) {
+    return !reference.IsNull() ? ReadTextIfSet(reference.FullName()) : std::wstring();
+}
+
+}  // namespace Connectors
+}  // namespace Quorvane

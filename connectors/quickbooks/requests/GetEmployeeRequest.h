@@ -1,0 +1,18 @@
+#pragma once
+#include "connectors/quickbooks/requests/ListReaderRequest.h"
+#include "core/Employee.h"
+
+namespace Quorvane {
+namespace Connectors {
+
+// Every employee, active or not, with the payroll data the import needs.
+class GetEmployeeRequest : public ListReaderRequest<Qbfc::IEmployeeRetList, Qbfc::IEmployeeRet, EmployeeCollection> {
+public:
+    void BuildRequest(Qbfc::IMsgSetRequest request) override;
+
+protected:
+    void ReadRecord(Qbfc::IEmployeeRet ret, EmployeeCollection& result) override;
+};
+
+}  // namespace Connectors
+}  // namespace Quorvane

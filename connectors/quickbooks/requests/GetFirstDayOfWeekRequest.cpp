@@ -1,0 +1,18 @@
+#include "connectors/quickbooks/requests/GetFirstDayOfWeekRequest.h"
+
+#include "connectors/quickbooks/requests/ResponseLookup.h"
+
+namespace Quorvane {
+namespace Connectors {
+
+void GetFirstDayOfWeekRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+    m_result = 0;
+    try {
+        m_result = FindResponseDetail<Qbfc::IPreferencesRet>(response).TimeTrackingPreferences().FirstDayOfWeek().GetValue();
+    } catch (...) {
+        m_result = 0;
+    }
+}
+
+}  // namespace Connectors
+}  // namespace Quorvane

@@ -1,0 +1,45 @@
+#pragma once
+// One exchange with QuickBooks: the request appends itself to a message set, reads its own
+// response, and is told of a COM failure before the failure is thrown to its caller.
+#include <string>
+#include "connectors/quickbooks/qbfc/Session.h"
+#include "connectors/quickbooks/requests/QBEnumValues.h"
+
+namespace Quorvane {
+namespace Connectors {
+
+class IQuickBookRequest {
+public:
+    virtual ~IQuickBookRequest() {}
+    virtual void BuildRequest(Qbfc::IMsgSetRequest request) = 0;
+    virtual void ProcessResponse(Qbfc::IMsgSetResponse response) = 0;
+    virtual void SetErrorMessage(const std::wstring& message) = 0;
+    virtual void SetErrorCode(int code) = 0;
+};
+
+// A request that keeps nothing of a COM failure: QBRequest's exception says it all.
+class QuickBookQuery : public IQuickBookRequest {
+public:
+    void SetErrorMessage(const std::wstring&) override {}
+    void SetErrorCode(int) override {}
+};
+
+// A write that reports its outcome as a result code: 0 accepted, a QuickBooks status when
+// refused, a negative HRESULT after a COM failure, or the marker left by BuildRequest when no
+// response of the expected kind was read.
+class QuickBookWrite : public IQuickBookRequest {
+public:
+    explicit QuickBookWrite(int initialResult = 0) : m_result(initialResult) {}
+    void SetErrorMessage(const std::wstring&) override {}
+    void SetErrorCode(int code) override { m_result = code; }
+    int GetResult() const { return m_result; }
+
+protected:
+    void SetResult(int result) { m_result = result; }
+
+private:
+    int m_result;
+};
+
+}  // namespace Connectors
+}  // namespace Quorvane

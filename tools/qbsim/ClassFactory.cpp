@@ -1,0 +1,78 @@
+#include "tools/qbsim/ClassFactory.h"
+
+#include "tools/qbsim/SessionManager.h"
+
+namespace QbSim {
+
+namespace {
+
+class SessionManagerFactory : public IClassFactory {
+public:
+    SessionManagerFactory() : m_references(1) {}
+    virtual ~SessionManagerFactory() {}
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
+    {
+        if (!object)
+            return E_POINTER;
+        *object = 0;
+        if (iid != IID_IUnknown && iid != IID_IClassFactory)
+            return E_NOINTERFACE;
+        *object = static_cast<IClassFactory*>(this);
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&m_references); }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        LONG left = InterlockedDecrement(&m_references);
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** object) override
+    {
+        if (!object)
+            return E_POINTER;
+        *object = 0;
+        if (outer)
+            return CLASS_E_NOAGGREGATION;
+        try {
+            SessionManager* manager = new SessionManager();
+            HRESULT hr = manager->QueryInterface(iid, object);
+            manager->Release();
+            return hr;
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
+    }
+
+    // The DLL never unloads (see DllCanUnloadNow), so there is nothing to lock.
+    STDMETHODIMP LockServer(BOOL) override { return S_OK; }
+
+private:
+    LONG m_references;
+};
+
+}  // namespace
+
+IClassFactory* CreateSessionManagerFactory()
+{
+    return new SessionManagerFactory();
+}
+
+HRESULT RegisterInProcess(DWORD context, DWORD* cookie)
+{
+    IClassFactory* factory = CreateSessionManagerFactory();
+    HRESULT hr = CoRegisterClassObject(CLSID_QBSessionManager, factory, context, REGCLS_MULTIPLEUSE, cookie);
+    factory->Release();
+    return hr;
+}
+
+HRESULT RevokeInProcess(DWORD cookie)
+{
+    return CoRevokeClassObject(cookie);
+}
+
+}  // namespace QbSim

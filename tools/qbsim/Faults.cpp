@@ -1,0 +1,118 @@
+#include "tools/qbsim/Faults.h"
+
+#include <stdexcept>
+
+namespace QbSim {
+
+namespace {
+
+struct StageName {
+    Stage stage;
+    const wchar_t* name;
+};
+
+const StageName kStageNames[] = {
+    { Stage::OpenConnection, L"OpenConnection" }, { Stage::BeginSession, L"BeginSession" },
+    { Stage::EndSession, L"EndSession" }, { Stage::CloseConnection, L"CloseConnection" },
+    { Stage::CreateMsgSetRequest, L"CreateMsgSetRequest" }, { Stage::SetField, L"SetField" },
+    { Stage::DoRequests, L"DoRequests" }, { Stage::GetField, L"GetField" }, { Stage::Response, L"Response" },
+};
+
+void OmitFromRet(Json& ret, const std::wstring& element)
+{
+    if (ret.IsArray()) {
+        for (Json& item : ret.Items())
+            OmitFromRet(item, element);
+        return;
+    }
+    ret.Remove(element);
+}
+
+}  // namespace
+
+Fault::Fault()
+    : stage(Stage::Response), skip(0), times(1), failure(Failure(E_FAIL, L"")), shape(ResponseShape::Status),
+      status(0), nullMessage(false)
+{
+}
+
+Stage ParseStage(const std::wstring& name)
+{
+    for (const StageName& entry : kStageNames)
+        if (name == entry.name)
+            return entry.stage;
+    throw std::runtime_error("qbsim: unknown fault stage");
+}
+
+void FaultTable::Add(const Fault& fault)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_faults.push_back(fault);
+}
+
+void FaultTable::Clear()
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    m_faults.clear();
+}
+
+Fault* FaultTable::Fire(Stage stage, const std::wstring& request, const std::wstring& member)
+{
+    for (Fault& fault : m_faults) {
+        if (fault.stage != stage || fault.times == 0)
+            continue;
+        if (!fault.request.empty() && fault.request != request)
+            continue;
+        if (!fault.member.empty() && fault.member != member)
+            continue;
+        if (fault.skip > 0) {
+            --fault.skip;
+            continue;
+        }
+        if (fault.times > 0)
+            --fault.times;
+        return &fault;
+    }
+    return 0;
+}
+
+void FaultTable::Check(Stage stage, const std::wstring& request, const std::wstring& member)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    if (Fault* fault = Fire(stage, request, member))
+        throw fault->failure;
+}
+
+void FaultTable::Shape(const std::wstring& request, Json& response)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    Fault* fault = Fire(Stage::Response, request, L"");
+    if (!fault)
+        return;
+    switch (fault->shape) {
+    case ResponseShape::Status:
+        response.Set(L"StatusCode", fault->status);
+        response.Set(L"StatusMessage", fault->nullMessage ? Json() : Json(fault->message));
+        response.Set(L"Detail", Json());
+        break;
+    case ResponseShape::NullDetail:
+        response.Set(L"StatusCode", 0);
+        response.Set(L"Detail", Json());
+        break;
+    case ResponseShape::OtherDetail: {
+        Json other = Json::MakeObject();
+        other.Set(L"@type", L"ICompanyRet");
+        response.Set(L"StatusCode", 0);
+        response.Set(L"Detail", other);
+        break;
+    }
+    case ResponseShape::OmitElement:
+        if (Json* detail = response.Find(L"Detail")) {
+            Json* items = detail->Find(L"@items");
+            OmitFromRet(items ? *items : *detail, fault->element);
+        }
+        break;
+    }
+}
+
+}  // namespace QbSim

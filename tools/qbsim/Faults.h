@@ -1,0 +1,63 @@
+#pragma once
+// Failures that tests arrange before the program acts: an HRESULT (with or without error
+// information) at any step of a session, or a response shaped differently from QuickBooks's
+// answer. Each fault lets `skip` matching events pass and then fires `times` times.
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "tools/qbsim/ComFailure.h"
+#include "tools/qbsim/Json.h"
+
+namespace QbSim {
+
+enum class Stage {
+    OpenConnection, BeginSession, EndSession, CloseConnection, CreateMsgSetRequest,
+    SetField,     // a value set, a string added or an element appended on a request
+    DoRequests,
+    GetField,     // any member read on a response
+    Response,     // the response of a request: status, message and detail
+};
+
+enum class ResponseShape {
+    Status,       // the given status and message, no detail
+    NullDetail,   // status 0 and no detail
+    OtherDetail,  // status 0 and a detail of another kind
+    OmitElement,  // QuickBooks's answer without one element of the Ret (or of each Ret in a list)
+};
+
+struct Fault {
+    Fault();
+    Stage stage;
+    std::wstring request;  // request kind such as "TimeTrackingAdd"; empty matches every request
+    std::wstring member;   // for SetField and GetField: the member's name; empty matches every member
+    int skip;
+    int times;             // -1: for ever
+    ComFailure failure;    // the HRESULT stages
+    ResponseShape shape;   // the Response stage
+    int status;
+    std::wstring message;
+    bool nullMessage;
+    std::wstring element;  // OmitElement
+};
+
+// The stage's name as the control commands spell it ("DoRequests", "SetField", ...).
+Stage ParseStage(const std::wstring& name);
+
+class FaultTable {
+public:
+    void Add(const Fault& fault);
+    void Clear();
+    // Throws the ComFailure of the first fault that fires for this event.
+    void Check(Stage stage, const std::wstring& request, const std::wstring& member);
+    // Reshapes a response {StatusCode, StatusMessage, Detail} when a Response fault fires.
+    void Shape(const std::wstring& request, Json& response);
+
+private:
+    Fault* Fire(Stage stage, const std::wstring& request, const std::wstring& member);
+
+    std::mutex m_lock;
+    std::vector<Fault> m_faults;
+};
+
+}  // namespace QbSim

@@ -1,0 +1,34 @@
+#pragma once
+// A message set: the country and version it was made for, and the requests appended to it
+// through Append<Kind>Rq, in order.
+#include <string>
+#include <vector>
+
+#include "tools/qbsim/ComRef.h"
+#include "tools/qbsim/DispatchObject.h"
+#include "tools/qbsim/Node.h"
+
+namespace QbSim {
+
+class MsgSetRequest : public DispatchObject {
+public:
+    MsgSetRequest(const std::wstring& country, int major, int minor)
+        : m_country(country), m_major(major), m_minor(minor) {}
+
+    // "US 6.0"
+    std::wstring Version() const;
+    const std::vector<ComRef<Node> >& Requests() const { return m_requests; }
+
+protected:
+    std::wstring TypeName() const override { return L"IMsgSetRequest"; }
+    DISPID MemberId(const std::wstring& name) const override;
+    void Call(DISPID id, const Arguments& arguments, VARIANT& result) override;
+
+private:
+    std::wstring m_country;
+    int m_major;
+    int m_minor;
+    std::vector<ComRef<Node> > m_requests;
+};
+
+}  // namespace QbSim

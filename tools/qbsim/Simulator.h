@@ -1,0 +1,39 @@
+#pragma once
+// The simulator's process-wide state: the company store, the faults tests arranged, the trace
+// of requests, and the latency added to each DoRequests. Every session manager in the process
+// shares it.
+#include <windows.h>
+#include <string>
+#include <vector>
+
+#include "tools/qbsim/CompanyStore.h"
+#include "tools/qbsim/Faults.h"
+#include "tools/qbsim/Trace.h"
+
+namespace QbSim {
+
+class Simulator {
+public:
+    static Simulator& Instance();
+
+    CompanyStore& Store() { return m_store; }
+    FaultTable& Faults() { return m_faults; }
+    TraceLog& Trace() { return m_trace; }
+    void SetLatency(DWORD milliseconds) { m_latency = milliseconds; }
+    DWORD Latency() const { return m_latency; }
+
+    // Throws HRESULT 0x80040305 for a date outside the company's DateWindow.
+    void CheckDate(double oleDate);
+    // Answers one request: {StatusCode, StatusMessage, Detail}.
+    Json Answer(const std::wstring& requestKind, const Json& request);
+
+private:
+    Simulator() : m_latency(0) {}
+
+    CompanyStore m_store;
+    FaultTable m_faults;
+    TraceLog m_trace;
+    volatile DWORD m_latency;
+};
+
+}  // namespace QbSim
