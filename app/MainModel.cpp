@@ -1,0 +1,69 @@
+#include "app/MainModel.h"
+
+using namespace Quorvane;
+
+MainModel::MainModel()
+    : m_serverEmployees(new EmployeeCollection()),
+      m_quickBooksEmployees(new EmployeeCollection()),
+      m_employeeDiffs(new EmployeeDiffCollection()),
+      m_firstDayOfWeek(0) {}
+
+template <typename T>
+T MainModel::Read(const T& member) const {
+    CriticalSectionLock lock(m_lock);
+    return member;
+}
+
+template <typename T>
+void MainModel::Write(T& member, const T& value) {
+    CriticalSectionLock lock(m_lock);
+    member = value;
+}
+
+std::wstring MainModel::GetCompanyInformation() const { return Read(m_companyName); }
+void MainModel::SetCompanyInformation(const std::wstring& companyName) { Write(m_companyName, companyName); }
+boost::shared_ptr<Config> MainModel::GetConfig() const { return Read(m_config); }
+void MainModel::SetConfig(const boost::shared_ptr<Config>& config) { Write(m_config, config); }
+
+boost::shared_ptr<EmployeeCollection> MainModel::GetServerEmployees() const { return Read(m_serverEmployees); }
+void MainModel::SetServerEmployees(const boost::shared_ptr<EmployeeCollection>& employees) {
+    Write(m_serverEmployees, employees);
+}
+boost::shared_ptr<EmployeeCollection> MainModel::GetQuickBooksEmployees() const { return Read(m_quickBooksEmployees); }
+void MainModel::SetQuickBooksEmployees(const boost::shared_ptr<EmployeeCollection>& employees) {
+    Write(m_quickBooksEmployees, employees);
+}
+boost::shared_ptr<PayRollCollection> MainModel::GetPayrollItems() const { return Read(m_payrollItems); }
+void MainModel::SetPayrollItems(const boost::shared_ptr<PayRollCollection>& items) { Write(m_payrollItems, items); }
+boost::shared_ptr<AccountCollection> MainModel::GetAccounts() const { return Read(m_accounts); }
+void MainModel::SetAccounts(const boost::shared_ptr<AccountCollection>& accounts) { Write(m_accounts, accounts); }
+boost::shared_ptr<ServiceItemCollection> MainModel::GetServiceItems() const { return Read(m_serviceItems); }
+void MainModel::SetServiceItems(const boost::shared_ptr<ServiceItemCollection>& items) { Write(m_serviceItems, items); }
+boost::shared_ptr<CustomerJobCollection> MainModel::GetCustomerJobs() const { return Read(m_customerJobs); }
+void MainModel::SetCustomerJobs(const boost::shared_ptr<CustomerJobCollection>& customerJobs) {
+    Write(m_customerJobs, customerJobs);
+}
+boost::shared_ptr<ItemTypeCollection> MainModel::GetAllItems() const { return Read(m_allItems); }
+void MainModel::SetAllItems(const boost::shared_ptr<ItemTypeCollection>& items) { Write(m_allItems, items); }
+boost::shared_ptr<PayRollCollection> MainModel::GetLeaveTypes() const { return Read(m_leaveTypes); }
+void MainModel::SetLeaveTypes(const boost::shared_ptr<PayRollCollection>& leaveTypes) {
+    Write(m_leaveTypes, leaveTypes);
+}
+
+boost::shared_ptr<MainModel::ServerConnector> MainModel::GetServerConnector() const {
+    return Read(m_serverConnector);
+}
+void MainModel::SetServerConnector(const boost::shared_ptr<ServerConnector>& connector) {
+    Write(m_serverConnector, connector);
+}
+boost::shared_ptr<MainModel::QuickBooksConnector> MainModel::GetQuickBooksConnector() const {
+    return Read(m_quickBooksConnector);
+}
+void MainModel::SetQuickBooksConnector(const boost::shared_ptr<QuickBooksConnector>& connector) {
+    Write(m_quickBooksConnector, connector);
+}
+
+boost::shared_ptr<EmployeeDiffCollection> MainModel::GetEmployeeDiffs() const { return Read(m_employeeDiffs); }
+
+int MainModel::GetFirstDayOfWeek() const { return Read(m_firstDayOfWeek); }
+void MainModel::SetFirstDayOfWeek(int day) { Write(m_firstDayOfWeek, day); }

@@ -1,0 +1,95 @@
+#pragma once
+// Everything the program has loaded: both sides' collections, both connectors, the settings of
+// the current company and the preview. A load replaces collections whole, so a reader that keeps
+// a pointer keeps a complete collection. Every accessor takes the lock for its copy or assignment
+// only; callers that need several members to agree hold the lock themselves.
+#include <string>
+
+#include <boost/shared_ptr.hpp>
+
+#include "core/Account.h"
+#include "core/Config.h"
+#include "core/CriticalSection.h"
+#include "core/CustomerJob.h"
+#include "core/Employee.h"
+#include "core/EmployeeDiff.h"
+#include "core/ItemType.h"
+#include "core/PayRoll.h"
+#include "core/ServiceItem.h"
+
+namespace Quorvane {
+namespace Connectors {
+class DesktopConnector;
+namespace QVConnector {
+class QuorvaneConnector;
+}
+}  // namespace Connectors
+}  // namespace Quorvane
+
+class MainModel {
+public:
+    typedef Quorvane::Connectors::QVConnector::QuorvaneConnector ServerConnector;
+    typedef Quorvane::Connectors::DesktopConnector QuickBooksConnector;
+
+    MainModel();
+    virtual ~MainModel() {}
+
+    std::wstring GetCompanyInformation() const;
+    void SetCompanyInformation(const std::wstring& companyName);
+    boost::shared_ptr<Quorvane::Config> GetConfig() const;
+    void SetConfig(const boost::shared_ptr<Quorvane::Config>& config);
+
+    boost::shared_ptr<Quorvane::EmployeeCollection> GetServerEmployees() const;
+    void SetServerEmployees(const boost::shared_ptr<Quorvane::EmployeeCollection>& employees);
+    boost::shared_ptr<Quorvane::EmployeeCollection> GetQuickBooksEmployees() const;
+    void SetQuickBooksEmployees(const boost::shared_ptr<Quorvane::EmployeeCollection>& employees);
+    boost::shared_ptr<Quorvane::PayRollCollection> GetPayrollItems() const;
+    void SetPayrollItems(const boost::shared_ptr<Quorvane::PayRollCollection>& items);
+    boost::shared_ptr<Quorvane::AccountCollection> GetAccounts() const;
+    void SetAccounts(const boost::shared_ptr<Quorvane::AccountCollection>& accounts);
+    boost::shared_ptr<Quorvane::ServiceItemCollection> GetServiceItems() const;
+    void SetServiceItems(const boost::shared_ptr<Quorvane::ServiceItemCollection>& items);
+    boost::shared_ptr<Quorvane::CustomerJobCollection> GetCustomerJobs() const;
+    void SetCustomerJobs(const boost::shared_ptr<Quorvane::CustomerJobCollection>& customerJobs);
+    boost::shared_ptr<Quorvane::ItemTypeCollection> GetAllItems() const;
+    void SetAllItems(const boost::shared_ptr<Quorvane::ItemTypeCollection>& items);
+    // The server's leave types: name, then the leave type id as text.
+    boost::shared_ptr<Quorvane::PayRollCollection> GetLeaveTypes() const;
+    void SetLeaveTypes(const boost::shared_ptr<Quorvane::PayRollCollection>& leaveTypes);
+
+    boost::shared_ptr<ServerConnector> GetServerConnector() const;
+    void SetServerConnector(const boost::shared_ptr<ServerConnector>& connector);
+    boost::shared_ptr<QuickBooksConnector> GetQuickBooksConnector() const;
+    void SetQuickBooksConnector(const boost::shared_ptr<QuickBooksConnector>& connector);
+
+    // Always the same collection; the preview engine refills it.
+    boost::shared_ptr<Quorvane::EmployeeDiffCollection> GetEmployeeDiffs() const;
+
+    // 0 = Monday to 6 = Sunday.
+    int GetFirstDayOfWeek() const;
+    void SetFirstDayOfWeek(int day);
+
+    Quorvane::CriticalSection& GetLock() const { return m_lock; }
+
+private:
+    template <typename T>
+    T Read(const T& member) const;
+    template <typename T>
+    void Write(T& member, const T& value);
+
+    std::wstring m_companyName;
+    boost::shared_ptr<Quorvane::Config> m_config;
+    boost::shared_ptr<Quorvane::EmployeeCollection> m_serverEmployees;
+    boost::shared_ptr<Quorvane::EmployeeCollection> m_quickBooksEmployees;
+    boost::shared_ptr<Quorvane::PayRollCollection> m_payrollItems;
+    boost::shared_ptr<Quorvane::AccountCollection> m_accounts;
+    boost::shared_ptr<Quorvane::ServiceItemCollection> m_serviceItems;
+    boost::shared_ptr<Quorvane::CustomerJobCollection> m_customerJobs;
+    boost::shared_ptr<Quorvane::ItemTypeCollection> m_allItems;
+    boost::shared_ptr<ServerConnector> m_serverConnector;
+    boost::shared_ptr<QuickBooksConnector> m_quickBooksConnector;
+    boost::shared_ptr<Quorvane::PayRollCollection> m_leaveTypes;
+    boost::shared_ptr<Quorvane::EmployeeDiffCollection> m_employeeDiffs;
+    mutable Quorvane::CriticalSection m_lock;
+    int m_firstDayOfWeek;
+};

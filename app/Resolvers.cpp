@@ -1,0 +1,120 @@
+#include "app/Resolvers.h"
+
+#include "app/MainModel.h"
+#include "core/Config.h"
+#include "core/EmployeeDiff.h"
+#include "core/Exceptions.h"
+
+using namespace Quorvane;
+
+namespace {
+
+const Config& ConfigOrModels(const MainModel& model, const Config* config, boost::shared_ptr<Config>& holder) {
+    if (config)
+        return *config;
+    holder = model.GetConfig();
+    if (!holder)
+        throw NotFoundException();
+    return *holder;
+}
+
+std::wstring MiddleInitialPart(const Employee& employee) {
+    return employee.GetMiddleName().empty() ? std::wstring() : L" " + employee.GetMiddleName() + L".";
+}
+
+bool HasPayrollItems(const MainModel& model) {
+    boost::shared_ptr<PayRollCollection> items = model.GetPayrollItems();
+    return items && !items->IsEmpty();
+}
+
+bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTrackRecord& record) {
+    if (!config.GetImportLeaveType())
+        return false;
+    boost::shared_ptr<Mapping> rule;
+    try {
+        rule = FindLeaveTypeMapping(model, config, record.GetPayrollItemName());
+    } catch (const NotFoundException&) {
+        return true;
+    }
+    const bool payrollItems = HasPayrollItems(model);
+    return (rule->GetState() == Mapping::Mapped && payrollItems) ||
+           (rule->GetState() == Mapping::ImportWithoutPayrollItem && !payrollItems);
+}
+
+}  // namespace
+
+std::wstring MakeServiceItemName(const Config& config, const TimeTrackRecord& record, const Employee& employee) {
+    if (config.GetServiceItemGroup())
+        return record.GetServiceItemName();
+    switch (config.GetNameConvention()) {
+    case 1:
+        return employee.GetLastName() + L", " + employee.GetFirstName() + MiddleInitialPart(employee);
+    case 2:
+        return employee.GetFirstName() + MiddleInitialPart(employee) + L" " + employee.GetLastName();
+    default:
+        throw std::wstring(L"Invalid 'name convetion' settings");
+    }
+}
+
+boost::shared_ptr<Employee> FindQuickBooksEmployee(const MainModel& model, const std::wstring& serverUserId,
+                                                   const Config* config) {
+    boost::shared_ptr<Config> holder;
+    const Config& settings = ConfigOrModels(model, config, holder);
+    boost::shared_ptr<Mapping> rule = settings.GetEmployeeMappings()->GetBySource(serverUserId);
+    return model.GetQuickBooksEmployees()->FindById(rule->GetTarget());
+}
+
+boost::shared_ptr<PayRoll> FindPayrollItemForUser(const MainModel& model, const std::wstring& serverUserId) {
+    boost::shared_ptr<Config> holder;
+    const Config& settings = ConfigOrModels(model, 0, holder);
+    boost::shared_ptr<Mapping> rule = settings.GetPayrollTypeMappings()->GetBySource(serverUserId);
+    if (rule->GetTarget().empty())
+        return boost::shared_ptr<PayRoll>();
+    boost::shared_ptr<PayRollCollection> items = model.GetPayrollItems();
+    if (!items)
+        throw NotFoundException();
+    return items->FindByListId(rule->GetTarget());
+}
+
+boost::shared_ptr<Mapping> FindLeaveTypeMapping(const MainModel& model, const Config& config,
+                                                const std::wstring& leaveTypeName) {
+    boost::shared_ptr<PayRollCollection> leaveTypes = model.GetLeaveTypes();
+    if (!leaveTypes)
+        throw NotFoundException();
+    boost::shared_ptr<PayRoll> leaveType = leaveTypes->FindByName(leaveTypeName);
+    return config.GetLeaveTypeMappings()->GetBySource(leaveType->GetListId());
+}
+
+boost::shared_ptr<PayRoll> FindPayrollItemForLeaveType(const MainModel& model, const std::wstring& leaveTypeName,
+                                                       const Config* config) {
+    boost::shared_ptr<Config> holder;
+    const Config& settings = ConfigOrModels(model, config, holder);
+    boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(model, settings, leaveTypeName);
+    boost::shared_ptr<PayRollCollection> items = model.GetPayrollItems();
+    if (!items)
+        throw NotFoundException();
+    return items->FindByListId(rule->GetTarget());
+}
+
+boost::shared_ptr<TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel& model,
+                                                                 const TimeTrackDiffCollection& diffs) {
+    boost::shared_ptr<Config> config = model.GetConfig();
+    boost::shared_ptr<TimeTrackDiffCollection> taken(new TimeTrackDiffCollection());
+    for (const boost::shared_ptr<TimeTrackDiff>& diff : diffs) {
+        boost::shared_ptr<TimeTrackRecord> record =
+            diff->GetImportSide() ? diff->GetImportSide() : diff->GetQuickBooksSide();
+        if (!record->IsLeave() || (config && IsLeaveDiffTaken(model, *config, *record)))
+            taken->Add(diff);
+    }
+    return taken;
+}
+
+boost::shared_ptr<EmployeeCollection> CollectServerUsersForMapping(const MainModel& model, const Employee& user) {
+    boost::shared_ptr<EmployeeCollection> namesakes(new EmployeeCollection());
+    for (const boost::shared_ptr<Employee>& other : *model.GetServerEmployees()) {
+        if (other->GetId() != user.GetId() && other->GetFirstName() == user.GetFirstName() &&
+            other->GetLastName() == user.GetLastName() && other->GetMiddleName() == user.GetMiddleName())
+            namesakes->Add(other);
+    }
+    return namesakes;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// From a server user, a leave type or a time entry to the QuickBooks employee, payroll item and
+// service item name it stands for. The preview, the import and the dialogs all resolve through
+// these, so that they agree.
+#include <string>
+
+#include <boost/shared_ptr.hpp>
+
+class MainModel;
+
+namespace Quorvane {
+class Config;
+class Employee;
+class EmployeeCollection;
+class Mapping;
+class PayRoll;
+class TimeTrackDiffCollection;
+class TimeTrackRecord;
+}  // namespace Quorvane
+
+// With service item grouping on, the record's own service item; otherwise the employee's name by
+// the name convention. An unknown convention throws the wide text "Invalid 'name convetion' settings".
+std::wstring MakeServiceItemName(const Quorvane::Config& config, const Quorvane::TimeTrackRecord& record,
+                                 const Quorvane::Employee& employee);
+
+// The QuickBooks employee the server user is mapped to. A null config means the model's.
+// Throws NotFoundException when the rule or the employee is missing.
+boost::shared_ptr<Quorvane::Employee> FindQuickBooksEmployee(const MainModel& model, const std::wstring& serverUserId,
+                                                             const Quorvane::Config* config = 0);
+
+// The working-time payroll item of a server user; null when the rule names none.
+// Throws NotFoundException when the rule or the payroll item is missing.
+boost::shared_ptr<Quorvane::PayRoll> FindPayrollItemForUser(const MainModel& model, const std::wstring& serverUserId);
+
+// The rule of the server leave type with this name. Throws NotFoundException.
+boost::shared_ptr<Quorvane::Mapping> FindLeaveTypeMapping(const MainModel& model, const Quorvane::Config& config,
+                                                          const std::wstring& leaveTypeName);
+
+// The payroll item mapped to the leave type with this name. Throws NotFoundException.
+boost::shared_ptr<Quorvane::PayRoll> FindPayrollItemForLeaveType(const MainModel& model,
+                                                                 const std::wstring& leaveTypeName,
+                                                                 const Quorvane::Config* config = 0);
+
+// The diffs the import takes: working time always; leave only when leave is imported and its
+// rule fits what QuickBooks offers (mapped while it has payroll items, "import" while it has none).
+boost::shared_ptr<Quorvane::TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel& model,
+                                                                           const Quorvane::TimeTrackDiffCollection& diffs);
+
+// The other server users with exactly the same first, middle and last name.
+boost::shared_ptr<Quorvane::EmployeeCollection> CollectServerUsersForMapping(const MainModel& model,
+                                                                             const Quorvane::Employee& user);
