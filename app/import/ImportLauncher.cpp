@@ -4,14 +4,17 @@
 #include <process.h>
 
 #include "app/import/ImportRun.h"
+#include "core/CriticalSection.h"
 #include "core/Event.h"
 
 namespace Quorvane {
 
 // Shared with the thread, so that it outlives a launcher destroyed while a run goes on.
+// The lock keeps the flag and the idle event in step.
 struct ImportLauncher::State {
-    State() : running(0), idle(TRUE) {}
-    volatile LONG running;
+    State() : running(false), idle(TRUE) {}
+    CriticalSection lock;
+    bool running;
     Event idle;
 };
 
@@ -24,8 +27,19 @@ struct ThreadStart {
 
 void EndRun(ImportLauncher::State& state)
 {
+    CriticalSectionLock lock(state.lock);
+    state.running = false;
     state.idle.Set(true);
-    InterlockedExchange(&state.running, 0);
+}
+
+bool BeginRun(ImportLauncher::State& state)
+{
+    CriticalSectionLock lock(state.lock);
+    if (state.running)
+        return false;
+    state.running = true;
+    state.idle.Set(false);
+    return true;
 }
 
 unsigned __stdcall ImportThread(void* argument)
@@ -47,9 +61,8 @@ ImportLauncher::ImportLauncher() : m_state(new State) {}
 
 bool ImportLauncher::Start(const boost::shared_ptr<ImportRun>& run)
 {
-    if (InterlockedCompareExchange(&m_state->running, 1, 0) != 0)
+    if (!BeginRun(*m_state))
         return false;
-    m_state->idle.Set(false);
     ThreadStart* start = new ThreadStart;
     start->state = m_state;
     start->run = run;
@@ -65,7 +78,8 @@ bool ImportLauncher::Start(const boost::shared_ptr<ImportRun>& run)
 
 bool ImportLauncher::IsRunning() const
 {
-    return InterlockedCompareExchange(&m_state->running, 0, 0) != 0;
+    CriticalSectionLock lock(m_state->lock);
+    return m_state->running;
 }
 
 bool ImportLauncher::WaitUntilIdle(unsigned long milliseconds) const
