@@ -169,6 +169,9 @@ bool ImportRun::ImportEmployee(const EmployeeDiff& diff)
         PostImportFinished();
         return false;
     } catch (...) {
+        // A failure while the run was being closed must not let it go on writing.
+        if (m_logFinished)
+            throw;
         ReportEmployeeFailure(name);
         return true;
     }

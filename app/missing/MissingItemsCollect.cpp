@@ -13,16 +13,6 @@ namespace Quorvane {
 
 namespace {
 
-boost::shared_ptr<Employee> ServerUserAsCreated(const Config& config, const Employee& serverUser)
-{
-    boost::shared_ptr<Employee> named(new Employee(serverUser));
-    const Config::NamePostfixes postfixes = config.GetNamePostfixes();
-    Config::NamePostfixes::const_iterator postfix = postfixes.find(serverUser.GetId());
-    if (postfix != postfixes.end())
-        named->SetLastName(serverUser.GetLastName() + postfix->second);
-    return named;
-}
-
 bool HasCustomerJob(const CustomerJobCollection& customerJobs, const std::wstring& fullName)
 {
     try {
@@ -45,13 +35,23 @@ bool HasServiceItem(const ServiceItemCollection& serviceItems, const std::wstrin
 
 }  // namespace
 
+boost::shared_ptr<Employee> EmployeeAsCreated(const Config& config, const Employee& serverUser)
+{
+    boost::shared_ptr<Employee> named(new Employee(serverUser));
+    const Config::NamePostfixes postfixes = config.GetNamePostfixes();
+    Config::NamePostfixes::const_iterator postfix = postfixes.find(serverUser.GetId());
+    if (postfix != postfixes.end())
+        named->SetLastName(serverUser.GetLastName() + postfix->second);
+    return named;
+}
+
 boost::shared_ptr<Employee> FindNamingEmployee(const MainModel& model, const Config& config,
                                                const boost::shared_ptr<Employee>& serverUser)
 {
     try {
         return FindQuickBooksEmployee(model, serverUser->GetId(), &config);
     } catch (const NotFoundException&) {
-        return ServerUserAsCreated(config, *serverUser);
+        return EmployeeAsCreated(config, *serverUser);
     }
 }
 

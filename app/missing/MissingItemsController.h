@@ -58,6 +58,10 @@ private:
     boost::shared_ptr<IImportConnector> m_connector;
 };
 
+// The server user under the name its QuickBooks employee will be created with: the last name
+// followed by the user's name postfix.
+boost::shared_ptr<Employee> EmployeeAsCreated(const Config& config, const Employee& serverUser);
+
 // The employee whose name names the service item of a server user's entries: the mapped
 // QuickBooks employee, or the server user under the name the creation will give it (the
 // last name followed by its postfix) when it has none yet.

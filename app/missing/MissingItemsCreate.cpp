@@ -67,7 +67,7 @@ int MissingItemsController::CreateMissingItems(const boost::shared_ptr<MissingIt
 int MissingItemsController::CreateEmployee(const std::wstring& userId)
 {
     const boost::shared_ptr<Employee> user = m_model->GetServerEmployees()->FindById(userId);
-    const std::wstring lastName = FindNamingEmployee(*m_model, *m_config, user)->GetLastName();
+    const std::wstring lastName = EmployeeAsCreated(*m_config, *user)->GetLastName();
     boost::shared_ptr<Employee> created;
     const int status = m_connector->CreateEmployee(user->GetFirstName(), lastName, user->GetMiddleName(),
                                                    PayrollItemOf(*m_config, userId), created);

@@ -127,7 +127,7 @@ StatusPointer MissingItemsController::ValidateEmployee(const boost::shared_ptr<M
         return Refuse(item, L"QuickBooks employee name cannot contain colon (:). Please remove colon from the name "
                             L"of corresponding Quorvane user");
     const std::wstring lengthMessage =
-        EmployeeLengthMessage(*user, FindNamingEmployee(*m_model, *m_config, user)->GetLastName(), displayName);
+        EmployeeLengthMessage(*user, EmployeeAsCreated(*m_config, *user)->GetLastName(), displayName);
     if (!lengthMessage.empty())
         return Refuse(item, lengthMessage);
     const int charsetClass = GetTextCharsetClass(displayName);

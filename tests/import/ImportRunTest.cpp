@@ -368,3 +368,22 @@ TEST(ImportRun, AFailureInsideOneEmployeeIsLoggedAndTheRunGoesOn)
               L"Please see log for details.",
               harness.ViewCalls().back());
 }
+
+TEST(ImportRun, ANewEmployeeWithANamePostfixGetsTheServiceItemItsEntriesUse)
+{
+    ImportHarness harness;
+    harness.server = [](TestCompany& company) {
+        company.config->SetServiceItemGroup(false);
+        company.config->SetNamePostfixes({ { L"1", L" (2)" } });
+        company.config->SetAutoCreationFlags(Config::CreateEmployees | Config::CreateServiceItems);
+        company.config->GetEmployeeMappings()->GetBySource(L"1")->SetState(Mapping::NotMapped);
+        company.AddServerWork(User(company, L"1"), 5, 60, L"Acme", L"Roof", L"fix", 0);
+    };
+    harness.Load();
+    harness.Import();
+
+    EXPECT_EQ(Lines({ L"create employee Ann Archer (2) payroll 'P1'", L"create service item Archer (2), Ann account A1",
+                      L"add E100 2012-03-05 Acme:Roof Archer (2), Ann 'fix' 60" }),
+              harness.qb.Trace());
+    EXPECT_EQ(L"ShowImportSucceeded", harness.ViewCalls().back());
+}
