@@ -1,18 +1,32 @@
 #include "app/HtmlEscape.h"
 
-std::wstring HtmlEscape(const std::wstring& text)
-{
+#include "core/TextUtils.h"
+
+std::wstring HtmlEscape(const std::wstring& text) {
     std::wstring escaped;
     escaped.reserve(text.size());
-    for (std::wstring::const_iterator it = text.begin(); it != text.end(); ++it) {
-        switch (*it) {
+    for (wchar_t c : text) {
+        switch (c) {
         case L'&': escaped += L"&amp;"; break;
         case L'<': escaped += L"&lt;"; break;
         case L'>': escaped += L"&gt;"; break;
         case L'"': escaped += L"&quot;"; break;
         case L'\'': escaped += L"&#39;"; break;
-        default: escaped += *it;
+        default: escaped += c;
         }
     }
     return escaped;
+}
+
+namespace {
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
+    return text.compare(0, std::wstring(prefix).size(), prefix) == 0;
+}
+
+}  // namespace
+
+bool IsOpenableLink(const std::wstring& url) {
+    const std::wstring lower = Quorvane::ToLower(url);
+    return StartsWith(lower, L"http://") || StartsWith(lower, L"https://") || StartsWith(lower, L"mailto:");
 }

@@ -1,6 +1,9 @@
 #pragma once
-// The one way dynamic text enters markup that the view shows as HTML.
+// Markup helpers for the texts the main window shows as HTML.
 #include <string>
 
-// Replaces & < > " ' by their character references.
+// Escapes & < > " ' so that a name from the server or QuickBooks is shown as text, never as markup.
 std::wstring HtmlEscape(const std::wstring& text);
+
+// Only web and mail links may be handed to the shell: anything else could start a program.
+bool IsOpenableLink(const std::wstring& url);

@@ -23,7 +23,7 @@ bool IsUnset(const RulePtr& rule) {
 
 bool HasPayrollItems(const MainModel& model) {
     boost::shared_ptr<PayRollCollection> items = model.GetPayrollItems();
-    return items && !items->IsEmpty();
+    return items && items->Count() != 0;
 }
 
 bool IsPayrollItem(const MainModel& model, const std::wstring& listId) {

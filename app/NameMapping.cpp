@@ -145,7 +145,7 @@ void UpdateEmployeeMappings(const boost::shared_ptr<MainModel>& model) {
 void UpdatePayrollMappingStates(const boost::shared_ptr<MainModel>& model) {
     boost::shared_ptr<Config> config = model->GetConfig();
     boost::shared_ptr<PayRollCollection> payrollItems = model->GetPayrollItems();
-    const bool payrollItemsExist = payrollItems && !payrollItems->IsEmpty();
+    const bool payrollItemsExist = payrollItems && payrollItems->Count() != 0;
     for (const boost::shared_ptr<Employee>& user : *model->GetServerEmployees()) {
         try {
             RulePtr rule = config->GetPayrollTypeMappings()->GetBySource(user->GetId());

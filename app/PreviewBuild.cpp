@@ -2,8 +2,10 @@
 
 #include <map>
 
+#include "app/DateChecks.h"
 #include "app/MainModel.h"
 #include "app/PreviewBuilder.h"
+#include "app/RemoveAll.h"
 #include "core/Config.h"
 #include "core/EmployeeDiff.h"
 #include "core/Exceptions.h"
@@ -14,8 +16,19 @@ namespace {
 
 typedef boost::shared_ptr<Employee> EmployeePtr;
 
-EmployeePtr FindOrNull(const EmployeeCollection& employees, const std::wstring& id) {
-    return employees.ContainsId(id) ? employees.FindById(id) : EmployeePtr();
+typedef std::map<std::wstring, EmployeePtr> EmployeeIndex;
+
+// The first employee with each id, as FindById finds it, without a search per rule.
+EmployeeIndex IndexById(const EmployeeCollection& employees) {
+    EmployeeIndex index;
+    for (const EmployeePtr& employee : employees)
+        index.insert(std::make_pair(employee->GetId(), employee));
+    return index;
+}
+
+EmployeePtr FindOrNull(const EmployeeIndex& employees, const std::wstring& id) {
+    EmployeeIndex::const_iterator found = employees.find(id);
+    return found == employees.end() ? EmployeePtr() : found->second;
 }
 
 // One EmployeeDiff per server user: a user named by two rules collects both rules' diffs.
@@ -53,23 +66,17 @@ void PreviewRule(PreviewBuilder& builder, PreviewCollector& collector, const Emp
     }
 }
 
-bool IsValidDate(const DateTime& date) {
-    const FILETIME time = date.ToFileTime();
-    return time.dwLowDateTime != 0 || time.dwHighDateTime != 0;
-}
-
 }  // namespace
 
 void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::function<void()>& checkAbort) {
     checkAbort();
     boost::shared_ptr<Config> config = model->GetConfig();
     boost::shared_ptr<MappingCollection> rules = config->GetEmployeeMappings();
-    boost::shared_ptr<EmployeeCollection> serverUsers = model->GetServerEmployees();
-    boost::shared_ptr<EmployeeCollection> quickBooksEmployees = model->GetQuickBooksEmployees();
+    const EmployeeIndex serverUsers = IndexById(*model->GetServerEmployees());
+    const EmployeeIndex quickBooksEmployees = IndexById(*model->GetQuickBooksEmployees());
     checkAbort();
     boost::shared_ptr<EmployeeDiffCollection> preview = model->GetEmployeeDiffs();
-    while (!preview->IsEmpty())
-        preview->Erase(preview->end() - 1);
+    RemoveAll(*preview);
     checkAbort();
 
     PreviewBuilder builder(model);
@@ -78,9 +85,9 @@ void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::functi
     if (!IsValidDate(period.GetStart()) || !IsValidDate(period.GetEnd()))
         return;  // no day to walk; stepping from an invalid date would never end
     for (const boost::shared_ptr<Mapping>& rule : *rules) {
-        EmployeePtr serverUser = FindOrNull(*serverUsers, rule->GetSource());
+        EmployeePtr serverUser = FindOrNull(serverUsers, rule->GetSource());
         if (serverUser)
-            PreviewRule(builder, collector, serverUser, FindOrNull(*quickBooksEmployees, rule->GetTarget()), period,
+            PreviewRule(builder, collector, serverUser, FindOrNull(quickBooksEmployees, rule->GetTarget()), period,
                         checkAbort);
     }
 }

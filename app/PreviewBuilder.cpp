@@ -1,9 +1,9 @@
 #include "app/PreviewBuilder.h"
 
-#include "app/MainModel.h"
-#include "app/Resolvers.h"
 #include <algorithm>
 
+#include "app/MainModel.h"
+#include "app/Resolvers.h"
 #include "core/Config.h"
 #include "core/EmployeeDiff.h"
 #include "core/DisplayNames.h"
@@ -55,6 +55,7 @@ PreviewBuilder::PreviewBuilder(const boost::shared_ptr<MainModel>& model)
     : m_model(model), m_config(model->GetConfig()) {
     if (!m_config)
         throw NotFoundException();
+    IndexWorkingTimePayrollNames();
 }
 
 boost::shared_ptr<EmployeeDiff> PreviewBuilder::CompareTimeTrack(const EmployeePtr& serverUser,
@@ -64,7 +65,7 @@ boost::shared_ptr<EmployeeDiff> PreviewBuilder::CompareTimeTrack(const EmployeeP
     RecordsPtr entries = quickBooksEmployee ? quickBooksEmployee->GetTimeTrackRecords()->SelectByDate(day)
                                             : RecordsPtr(new TimeTrackRecordCollection());
     DiffsPtr diffs(new TimeTrackDiffCollection());
-    while (!serverRecords->IsEmpty())
+    while (serverRecords->Count() != 0)
         PairGroup(TakeGroup(*serverRecords, *serverUser), *entries, quickBooksEmployee, *diffs);
     AddAbsentEntries(*entries, *diffs);
 
@@ -89,7 +90,7 @@ PreviewBuilder::RecordPtr PreviewBuilder::TakeGroup(TimeTrackRecordCollection& s
 void PreviewBuilder::PairGroup(const RecordPtr& group, TimeTrackRecordCollection& entries,
                                const EmployeePtr& quickBooksEmployee, TimeTrackDiffCollection& diffs) {
     RecordsPtr matches = FindMatchingQuickBooksRecords(*group, entries, quickBooksEmployee);
-    if (matches->IsEmpty()) {
+    if (matches->Count() == 0) {
         diffs.Add(NewDiff(RecordPtr(), group));
         return;
     }
@@ -192,20 +193,30 @@ bool PreviewBuilder::ResolveLeavePayrollName(const std::wstring& leaveTypeName, 
     }
 }
 
-const std::wstring& PreviewBuilder::WorkingTimePayrollName(const Employee& quickBooksEmployee) {
-    std::map<std::wstring, std::wstring>::iterator cached = m_payrollNames.find(quickBooksEmployee.GetId());
-    if (cached != m_payrollNames.end())
-        return cached->second;
-    std::wstring name;
-    try {
-        boost::shared_ptr<Mapping> employeeRule = m_config->GetEmployeeMappings()->GetByTarget(quickBooksEmployee.GetId());
-        boost::shared_ptr<Mapping> payrollRule = m_config->GetPayrollTypeMappings()->GetBySource(employeeRule->GetSource());
-        boost::shared_ptr<PayRollCollection> items = m_model->GetPayrollItems();
-        if (items)
-            name = items->FindByListId(payrollRule->GetTarget())->GetName();
-    } catch (const NotFoundException&) {
+// The first rule of each employee and of each user counts, as GetByTarget and GetBySource find them.
+void PreviewBuilder::IndexWorkingTimePayrollNames() {
+    boost::shared_ptr<PayRollCollection> items = m_model->GetPayrollItems();
+    if (!items)
+        return;
+    std::map<std::wstring, std::wstring> payrollTargets;
+    for (const boost::shared_ptr<Mapping>& rule : *m_config->GetPayrollTypeMappings())
+        payrollTargets.insert(std::make_pair(rule->GetSource(), rule->GetTarget()));
+    for (const boost::shared_ptr<Mapping>& rule : *m_config->GetEmployeeMappings()) {
+        if (m_payrollNames.count(rule->GetTarget()))
+            continue;
+        std::wstring& name = m_payrollNames[rule->GetTarget()];
+        std::map<std::wstring, std::wstring>::const_iterator target = payrollTargets.find(rule->GetSource());
+        try {
+            if (target != payrollTargets.end())
+                name = items->FindByListId(target->second)->GetName();
+        } catch (const NotFoundException&) {
+        }
     }
-    return m_payrollNames[quickBooksEmployee.GetId()] = name;
+}
+
+std::wstring PreviewBuilder::WorkingTimePayrollName(const Employee& quickBooksEmployee) const {
+    std::map<std::wstring, std::wstring>::const_iterator name = m_payrollNames.find(quickBooksEmployee.GetId());
+    return name == m_payrollNames.end() ? std::wstring() : name->second;
 }
 
 std::wstring PreviewBuilder::Description(const TimeTrackRecord& record) const {

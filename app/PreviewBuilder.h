@@ -64,12 +64,14 @@ private:
     void RecogniseLeave(Quorvane::TimeTrackRecord& entry);
 
     bool ResolveLeavePayrollName(const std::wstring& leaveTypeName, std::wstring& payrollName) const;
-    const std::wstring& WorkingTimePayrollName(const Quorvane::Employee& quickBooksEmployee);
+    std::wstring WorkingTimePayrollName(const Quorvane::Employee& quickBooksEmployee) const;
+    void IndexWorkingTimePayrollNames();
     std::wstring Description(const Quorvane::TimeTrackRecord& record) const;
     std::wstring CustomerJobName(const Quorvane::TimeTrackRecord& record) const;
 
     boost::shared_ptr<MainModel> m_model;
     boost::shared_ptr<Quorvane::Config> m_config;
-    // Working-time payroll item names by QuickBooks ListID; the rules do not change during a build.
+    // Working-time payroll item names by QuickBooks employee ListID, found once per build through
+    // the employee rule that names the employee and that rule's user's payroll rule.
     std::map<std::wstring, std::wstring> m_payrollNames;
 };

@@ -24,7 +24,7 @@ std::wstring MiddleInitialPart(const Employee& employee) {
 
 bool HasPayrollItems(const MainModel& model) {
     boost::shared_ptr<PayRollCollection> items = model.GetPayrollItems();
-    return items && !items->IsEmpty();
+    return items && items->Count() != 0;
 }
 
 bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTrackRecord& record) {

@@ -107,7 +107,7 @@ bool ImportRun::HasAbsentTimeTrack()
         }
     }
     if (absent)
-        Post(boost::bind(&IImportView::ShowAbsentTimeTrack, m_view, billed));
+        Post(boost::bind(&IMainView::ShowAbsentTimeTrack, m_view, billed));
     return absent;
 }
 
@@ -154,7 +154,7 @@ bool ImportRun::CheckQuickBooksTimeTrackUnchanged()
                                                                         : Logging::EmployeeStatus::Skipped);
     }
     FinishLog();
-    Post(boost::bind(&IImportView::HideImportProgress, m_view));
+    Post(boost::bind(&IMainView::HideImportProgress, m_view));
     PostError(title, problem.str(), L"",
               L"<ol><li>Review the import log to find employees whose data has been changed</li>"
               L"<li>Close this message and review the updated data to import</li>"
@@ -196,7 +196,7 @@ bool ImportRun::CheckTimeEntryWindowsClosed()
     const std::wstring title =
         titles.size() == 1 ? L"Window for Entering Time is Open in QB" : L"Windows for Entering Time are Open in QB";
     const std::wstring text = OpenFormsText(titles);
-    Post(boost::bind(&IImportView::HideImportProgress, m_view));
+    Post(boost::bind(&IMainView::HideImportProgress, m_view));
     PostError(title, text, L"", L"Please close all windows for entering time in QuickBooks and restart the import.",
               L"reload", 0);
     m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
@@ -224,7 +224,7 @@ bool ImportRun::CreateMissingItemsBeforeImport(const EmployeeDiff& diff, const s
         const CreationFailureTexts texts =
             MakeCreationFailureTexts(*m_snapshot.model, *(*it)->GetItem(), diff, code, allowed ? L"" : refusal);
         const std::wstring title = L"Cannot import data for " + name;
-        Post(boost::bind(&IImportView::HideImportProgress, m_view));
+        Post(boost::bind(&IMainView::HideImportProgress, m_view));
         PostError(HtmlEscape(title), texts.heading, texts.problem, texts.resolution, L"", 0);
         m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
         m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, texts.heading + L" " + texts.problem);

@@ -138,7 +138,7 @@ void ImportRun::StopWithError(const std::wstring& title, const std::wstring& pro
                               const std::wstring& furtherActions, const std::wstring& customValue,
                               const std::wstring& logDetail)
 {
-    Post(boost::bind(&IImportView::HideImportProgress, m_view));
+    Post(boost::bind(&IMainView::HideImportProgress, m_view));
     PostError(HtmlEscape(title), HtmlEscape(problem), HtmlEscape(reason), furtherActions, customValue, 0);
     m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
     m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, logDetail);

@@ -34,7 +34,7 @@ std::wstring DataConflictReason(const std::set<std::pair<int, std::wstring> >& m
 }  // namespace
 
 ImportRun::ImportRun(const ImportSnapshot& snapshot, bool checkAbsentTimeTrack,
-                     const boost::shared_ptr<IImportView>& view, const CallPoster& post,
+                     const boost::shared_ptr<IMainView>& view, const CallPoster& post,
                      const StopFlag& stopRequested, const FormSearch& findOpenForms)
     : m_snapshot(snapshot),
       m_checkAbsentTimeTrack(checkAbsentTimeTrack),
@@ -53,7 +53,7 @@ ImportRun::~ImportRun() {}
 void ImportRun::RunImport()
 {
     try {
-        Post(boost::bind(&IImportView::OnImportStarted, m_view));
+        Post(boost::bind(&IMainView::OnImportStarted, m_view));
         RunSteps();
     } catch (...) {
         ReportUnexpectedFailure();
@@ -76,7 +76,7 @@ void ImportRun::RunSteps()
     }
     SetTimeDataFlagOfSelectedEmployees();
     const int total = static_cast<int>(m_snapshot.selection.size());
-    Post(boost::bind(&IImportView::SetImportProgress, m_view, 0, total));
+    Post(boost::bind(&IMainView::SetImportProgress, m_view, 0, total));
     m_missingItems.reset(new MissingItemsController(m_snapshot.model, m_snapshot.connector));
     m_importer.reset(new TimeTrackImporter(m_snapshot.model, m_snapshot.config, m_snapshot.connector));
     if (CheckTimeEntryWindowsClosed() || !ImportEmployees())
@@ -129,11 +129,11 @@ void ImportRun::PostTotals()
     int leave = 0;
     int working = 0;
     CountImportTotals(leave, working);
-    Post(boost::bind(&IImportView::ResetImportProgress, m_view));
-    Post(boost::bind(&IImportView::SetImportedWorkingTime, m_view, working));
-    Post(boost::bind(&IImportView::SetImportedLeaveTime, m_view, leave));
-    Post(boost::bind(&IImportView::SetImportComment, m_view, std::wstring(L"Synchronizing with QuickBooks")));
-    Post(boost::bind(&IImportView::ShowImportProgress, m_view));
+    Post(boost::bind(&IMainView::ResetImportProgress, m_view));
+    Post(boost::bind(&IMainView::SetImportedWorkingTime, m_view, working));
+    Post(boost::bind(&IMainView::SetImportedLeaveTime, m_view, leave));
+    Post(boost::bind(&IMainView::SetImportComment, m_view, std::wstring(L"Synchronizing with QuickBooks")));
+    Post(boost::bind(&IMainView::ShowImportProgress, m_view));
 }
 
 // False when an error stopped the run; it has then been reported and finished.
@@ -150,7 +150,7 @@ bool ImportRun::ImportEmployees()
         const boost::shared_ptr<EmployeeDiff> diff = FindDiff(m_snapshot.selection[i]);
         if (diff && !ImportEmployee(*diff))
             return false;
-        Post(boost::bind(&IImportView::SetImportProgress, m_view, static_cast<int>(i + 1), static_cast<int>(total)));
+        Post(boost::bind(&IMainView::SetImportProgress, m_view, static_cast<int>(i + 1), static_cast<int>(total)));
     }
     return true;
 }
@@ -159,7 +159,7 @@ bool ImportRun::ImportEmployee(const EmployeeDiff& diff)
 {
     BeginEmployee(diff, Logging::EmployeeStatus::Ok);
     const std::wstring name = GetEmployeeNames(diff).quickBooksSide;
-    Post(boost::bind(&IImportView::SetImportComment, m_view, L"Importing data for " + HtmlEscape(name)));
+    Post(boost::bind(&IMainView::SetImportComment, m_view, L"Importing data for " + HtmlEscape(name)));
     try {
         if (!CreateMissingItemsBeforeImport(diff, name))
             return ImportEntries(diff, name);
@@ -230,9 +230,9 @@ void ImportRun::Finish()
     FinishLog();
     PostImportFinished();
     if (m_warningText.empty())
-        Post(boost::bind(&IImportView::ShowImportSucceeded, m_view));
+        Post(boost::bind(&IMainView::ShowImportSucceeded, m_view));
     else
-        Post(boost::bind(&IImportView::ShowImportFailed, m_view, m_warningText));
+        Post(boost::bind(&IMainView::ShowImportFailed, m_view, m_warningText));
 }
 
 void ImportRun::ReportEmployeeFailure(const std::wstring& name)
@@ -250,7 +250,7 @@ void ImportRun::ReportUnexpectedFailure()
             m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, kUnexpectedError, L"");
             FinishLog();
         }
-        Post(boost::bind(&IImportView::HideImportProgress, m_view));
+        Post(boost::bind(&IMainView::HideImportProgress, m_view));
         PostError(L"Cannot import data", kUnexpectedError, L"", L"", L"reload", 0);
         PostImportFinished();
     } catch (...) {

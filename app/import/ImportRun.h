@@ -9,7 +9,7 @@
 #include <boost/noncopyable.hpp>
 #include <boost/shared_ptr.hpp>
 #include "app/import/ImportSnapshot.h"
-#include "app/import/ImportView.h"
+#include "app/IMainView.h"
 
 namespace Quorvane {
 
@@ -31,7 +31,7 @@ public:
     typedef boost::function<bool()> StopFlag;
 
     // findOpenForms gives the titles of the QuickBooks windows for entering time now open.
-    ImportRun(const ImportSnapshot& snapshot, bool checkAbsentTimeTrack, const boost::shared_ptr<IImportView>& view,
+    ImportRun(const ImportSnapshot& snapshot, bool checkAbsentTimeTrack, const boost::shared_ptr<IMainView>& view,
               const CallPoster& post, const StopFlag& stopRequested, const FormSearch& findOpenForms);
     ~ImportRun();
 
@@ -102,7 +102,7 @@ private:
 
     ImportSnapshot m_snapshot;
     bool m_checkAbsentTimeTrack;
-    boost::shared_ptr<IImportView> m_view;
+    boost::shared_ptr<IMainView> m_view;
     CallPoster m_post;
     StopFlag m_stopRequested;
     FormSearch m_findOpenForms;

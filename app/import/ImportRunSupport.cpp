@@ -67,7 +67,7 @@ std::wstring ImportRun::GetLogFilePath() const
 void ImportRun::PostError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
                           const std::wstring& furtherActions, const std::wstring& customValue, int buttons)
 {
-    Post(boost::bind(&IImportView::ShowError, m_view, title, problem, reason, furtherActions, customValue, buttons));
+    Post(boost::bind(&IMainView::ShowError, m_view, title, problem, reason, furtherActions, customValue, buttons));
 }
 
 void ImportRun::PostImportFinished()
@@ -75,7 +75,7 @@ void ImportRun::PostImportFinished()
     if (m_finishedPosted)
         return;
     m_finishedPosted = true;
-    Post(boost::bind(&IImportView::OnImportFinished, m_view));
+    Post(boost::bind(&IMainView::OnImportFinished, m_view));
 }
 
 void ImportRun::Post(const boost::function<void()>& call)

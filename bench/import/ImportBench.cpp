@@ -165,7 +165,7 @@ int main()
     const int entries = CountAdds(*company.model->GetEmployeeDiffs());
 
     const boost::shared_ptr<TimedConnector> timed(new TimedConnector(MakeImportConnector(desktop)));
-    const boost::shared_ptr<IImportView> view(new SilentView);
+    const boost::shared_ptr<IMainView> view(new SilentView);
     ImportRun run(TakeImportSnapshot(company.model, timed), false, view, &RunNow, &Never, &NoForms);
     const double start = Seconds();
     run.RunImport();

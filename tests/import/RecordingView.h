@@ -1,12 +1,12 @@
 #pragma once
-// Records every call the import makes on the view, one line each, in order.
+// Records every call the import makes on the main window, one line each, in order.
 #include <string>
 #include <vector>
 
-#include "app/import/ImportView.h"
+#include "app/IMainView.h"
 #include "core/CriticalSection.h"
 
-class RecordingView : public IImportView {
+class RecordingView : public IMainView {
 public:
     std::vector<std::wstring> Calls() const;
     // The calls whose line starts with the prefix.
@@ -26,6 +26,23 @@ public:
     void ShowImportSucceeded() { Record(L"ShowImportSucceeded"); }
     void ShowImportFailed(const std::wstring& message) { Record(L"ShowImportFailed " + message); }
     void ShowAbsentTimeTrack(bool billedConflicts);
+
+    // The rest of the window, which the import never uses.
+    void Run(bool) {}
+    void ShowLoginPanel(const ConnectionOptions&, const std::wstring&, const std::wstring&) {}
+    void HideLoginPanel() {}
+    void ShowSiteWasChanged(const std::wstring&) {}
+    void ShowMappingProblems() {}
+    void SetDataLoadProgress(const std::wstring&, int) {}
+    void RefreshSummary() {}
+    void ShowQuickBooksProblem(const std::wstring&, const std::wstring&) {}
+    void SetDateRange(const Quorvane::DateRange&) {}
+    void SetFirstDayOfWeek(int) {}
+    HWND GetHwnd() { return NULL; }
+    void SetNotification(boost::shared_ptr<IMainViewNotification>) {}
+    boost::shared_ptr<IMainViewNotification> GetNotification() { return boost::shared_ptr<IMainViewNotification>(); }
+    void SetModel(boost::shared_ptr<MainModel>) {}
+    boost::shared_ptr<MainModel> GetModel() { return boost::shared_ptr<MainModel>(); }
 
 private:
     void Record(const std::wstring& call);

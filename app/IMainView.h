@@ -1,0 +1,56 @@
+#pragma once
+// What the controller asks of the main window. The UI thread calls it directly; worker threads
+// only post bound calls to the UI thread.
+#include <windows.h>
+
+#include <string>
+
+#include <boost/shared_ptr.hpp>
+
+#include "core/ConnectionOptions.h"
+#include "core/DateRange.h"
+
+class IMainViewNotification;
+class MainModel;
+
+class IMainView {
+public:
+    typedef Quorvane::Connectors::QVConnector::ConnectionOptions ConnectionOptions;
+
+    virtual ~IMainView() {}
+    // Shows the window and runs the UI thread's message loop until the window is destroyed.
+    virtual void Run(bool show) = 0;
+    virtual void ShowLoginPanel(const ConnectionOptions& options, const std::wstring& caption,
+                                const std::wstring& error) = 0;
+    virtual void HideLoginPanel() = 0;
+    virtual void ResetImportProgress() = 0;
+    virtual void ShowImportProgress() = 0;
+    virtual void HideImportProgress() = 0;
+    virtual void SetImportProgress(int done, int total) = 0;
+    virtual void SetImportedWorkingTime(int minutes) = 0;
+    virtual void SetImportedLeaveTime(int minutes) = 0;
+    virtual void SetImportComment(const std::wstring& comment) = 0;
+    virtual void ShowImportSucceeded() = 0;
+    virtual void ShowImportFailed(const std::wstring& message) = 0;
+    virtual void OnImportStarted() = 0;
+    virtual void OnImportFinished() = 0;
+    virtual void ShowSiteWasChanged(const std::wstring& url) = 0;
+    virtual void ShowMappingProblems() = 0;
+    virtual void SetDataLoadProgress(const std::wstring& caption, int percent) = 0;
+    virtual void RefreshSummary() = 0;
+    // A "[Retry]" in the description becomes the button that reloads.
+    virtual void ShowQuickBooksProblem(const std::wstring& caption, const std::wstring& description) = 0;
+    // Closing the panel reloads when customValue is "reload".
+    virtual void ShowError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
+                           const std::wstring& furtherActions, const std::wstring& customValue, int buttons) = 0;
+    virtual void ShowAbsentTimeTrack(bool conflicts) = 0;
+    virtual void SetDateRange(const Quorvane::DateRange& range) = 0;
+    // 0 = Monday to 6 = Sunday.
+    virtual void SetFirstDayOfWeek(int day) = 0;
+    // The owner of the modal dialogs.
+    virtual HWND GetHwnd() = 0;
+    virtual void SetNotification(boost::shared_ptr<IMainViewNotification> notification) = 0;
+    virtual boost::shared_ptr<IMainViewNotification> GetNotification() = 0;
+    virtual void SetModel(boost::shared_ptr<MainModel> model) = 0;
+    virtual boost::shared_ptr<MainModel> GetModel() = 0;
+};

@@ -1,0 +1,74 @@
+// Times the preview of a month for a generated company whose QuickBooks side already holds what
+// the server has (the state after an import), at two sizes, and prints the figures.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <vector>
+
+#include "app/PreviewBuild.h"
+#include "tests/app/TestCompany.h"
+
+namespace {
+
+const int EntriesPerDay = 4;
+const int Runs = 5;
+
+void NoAbort() {}
+
+std::wstring Number(const wchar_t* prefix, int n) {
+    wchar_t text[32];
+    swprintf(text, 32, L"%ls%d", prefix, n);
+    return text;
+}
+
+void AddUser(TestCompany& company, int n) {
+    TestCompany::EmployeePtr user = company.AddServerUser(Number(L"", n), Number(L"First", n), L"Last");
+    TestCompany::EmployeePtr employee = company.AddQuickBooksEmployee(Number(L"E", n), Number(L"First", n), L"Last");
+    company.MapEmployee(user->GetId(), employee->GetId());
+    company.MapPayroll(user->GetId(), L"P1");
+    for (int day = 1; day <= 31; ++day) {
+        for (int k = 0; k < EntriesPerDay; ++k) {
+            const std::wstring customer = Number(L"Customer", k % 3);
+            const std::wstring notes = Number(L"Work ", k);
+            company.AddServerWork(user, day, 60 + k, customer, L"Project", notes, k % 2);
+            company.AddQuickBooksEntry(employee, day, 60 + k, customer + L":Project", L"Labor", notes, k % 2, L"Hourly");
+        }
+    }
+}
+
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+// The median of several builds over one company.
+double TimePreview(int users) {
+    TestCompany company;
+    company.AddPayrollItem(L"P1", L"Hourly");
+    for (int n = 1; n <= users; ++n)
+        AddUser(company, n);
+    std::vector<double> times;
+    for (int run = 0; run < Runs; ++run) {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        BuildPreview(company.model, &NoAbort);
+        QueryPerformanceCounter(&end);
+        times.push_back(Milliseconds(start, end));
+    }
+    std::sort(times.begin(), times.end());
+    return times[Runs / 2];
+}
+
+}  // namespace
+
+int main() {
+    const double base = TimePreview(200);
+    const double twice = TimePreview(400);
+    std::printf("preview, 31 days x %d entries on both sides, median of %d builds\n", EntriesPerDay, Runs);
+    std::printf("  200 users: %8.1f ms\n", base);
+    std::printf("  400 users: %8.1f ms (%.2f times)\n", twice, twice / base);
+    return 0;
+}

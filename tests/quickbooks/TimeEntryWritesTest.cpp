@@ -1,0 +1,140 @@
+// Adding, changing and deleting time entries, and the use-time-data flag, through the
+// connector against the simulator: what is sent, and what each outcome returns.
+#include <gtest/gtest.h>
+
+#include "connectors/quickbooks/QuickBooksErrors.h"
+#include "core/DateTime.h"
+#include "tests/quickbooks/SimulatedQuickBooks.h"
+#include "tools/qbsim/Control.h"
+
+namespace QuickBooksTest {
+
+namespace {
+
+using Quorvane::DateTime;
+
+const char kCompany[] =
+    "{'CompanyName':'Sim Co',"
+    " 'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna','LastName':'Berg'}],"
+    " 'Customers':[{'ListID':'C-ACME','Name':'Acme'}],"
+    " 'Items':[{'ListID':'I-DESIGN','Name':'Design','Kind':0}],"
+    " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}],"
+    " 'TimeEntries':[{'TxnID':'T-1','EditSequence':'7','TxnDate':'2026-11-02','EntityRef':{'ListID':'E-ANNA'},"
+    "                 'Duration':'PT8H0M0S'}]}";
+
+struct Entry {
+    std::wstring customerJob, serviceItem, payrollItem, notes;
+    int billable;
+    int minutes;
+};
+
+class TimeEntryWrites : public SimulatedQuickBooks {
+protected:
+    void SetUp() override {
+        SimulatedQuickBooks::SetUp();
+        Seed(kCompany);
+    }
+
+    int Add(const Entry& entry, const std::wstring& entity = L"E-ANNA") {
+        return m_connector->AddTimeTrack(entity, entry.customerJob, entry.serviceItem, entry.payrollItem, entry.notes,
+                                         entry.billable, DateTime(5, 11, 2026), entry.minutes);
+    }
+};
+
+}  // namespace
+
+TEST_F(TimeEntryWrites, AnAddSendsOnlyTheFieldsItHasInOrder) {
+    struct Case {
+        const char* name;
+        Entry entry;
+        const wchar_t* sent;
+    } cases[] = {
+        {"nothing optional", {L"", L"", L"", L"", 1, 59},
+         L"TimeTrackingAdd: TxnDate=\"2026-11-05\"; EntityRef.ListID=\"E-ANNA\"; Duration=\"PT0H59M0S\"; "
+         L"BillableStatus=1"},
+        {"billable to a customer and item", {L"Acme", L"Design", L"P-HOURLY", L"Gutters", 1, 135},
+         L"TimeTrackingAdd: TxnDate=\"2026-11-05\"; EntityRef.ListID=\"E-ANNA\"; Duration=\"PT2H15M0S\"; "
+         L"PayrollItemWageRef.ListID=\"P-HOURLY\"; CustomerRef.FullName=\"Acme\"; ItemServiceRef.FullName=\"Design\"; "
+         L"BillableStatus=0; Notes=\"Gutters\""},
+        {"not billable", {L"Acme", L"Design", L"", L"", 0, 60},
+         L"TimeTrackingAdd: TxnDate=\"2026-11-05\"; EntityRef.ListID=\"E-ANNA\"; Duration=\"PT1H0M0S\"; "
+         L"CustomerRef.FullName=\"Acme\"; ItemServiceRef.FullName=\"Design\"; BillableStatus=1"},
+        {"billable without a service item", {L"Acme", L"", L"", L"", 1, 0},
+         L"TimeTrackingAdd: TxnDate=\"2026-11-05\"; EntityRef.ListID=\"E-ANNA\"; Duration=\"PT0H0M0S\"; "
+         L"CustomerRef.FullName=\"Acme\"; BillableStatus=1"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        EXPECT_EQ(0, Add(test.entry));
+        EXPECT_EQ(std::vector<std::wstring>({test.sent}), RequestTrace());
+    }
+}
+
+TEST_F(TimeEntryWrites, ARefusedAddReturnsTheStatusOr31201WhenThePayrollItemIsNamed) {
+    EXPECT_EQ(31201, Add({L"", L"", L"P-GONE", L"", 0, 60}));
+    EXPECT_EQ(3140, Add({L"Nobody Inc", L"Design", L"P-HOURLY", L"", 0, 60}));
+    EXPECT_EQ(3140, Add({L"", L"", L"", L"", 0, 60}, L"E-GONE"));
+}
+
+TEST_F(TimeEntryWrites, AnAddAnsweredWithoutAnEntryReturnsMinusOne) {
+    InjectFault("{'stage':'Response','request':'TimeTrackingAdd','shape':'OtherDetail'}");
+    EXPECT_EQ(-1, Add({L"", L"", L"", L"", 0, 60}));
+}
+
+TEST_F(TimeEntryWrites, AChangeSendsOnlyTheDurationAndIsRefusedWhenTheEntryChanged) {
+    EXPECT_EQ(0, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 90));
+    EXPECT_EQ(std::vector<std::wstring>({L"TimeTrackingMod: TxnID=\"T-1\"; EntityRef.ListID=\"E-ANNA\"; "
+                                         L"EditSequence=\"7\"; Duration=\"PT1H30M0S\""}),
+              RequestTrace());
+    EXPECT_EQ(3200, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60));
+    EXPECT_EQ(3120, m_connector->ChangeTimeTrack(L"T-GONE", L"E-ANNA", L"7", 60));
+}
+
+TEST_F(TimeEntryWrites, ADeleteSendsType21AndNeedsQuickBooksToConfirmIt) {
+    EXPECT_EQ(0, m_connector->DeleteTimeTrack(L"T-1"));
+    EXPECT_EQ(std::vector<std::wstring>({L"TxnDel: TxnID=\"T-1\"; TxnDelType=21"}), RequestTrace());
+    EXPECT_EQ(3120, m_connector->DeleteTimeTrack(L"T-1"));
+    InjectFault("{'stage':'Response','request':'TxnDel','shape':'NullDetail'}");
+    EXPECT_EQ(1, m_connector->DeleteTimeTrack(L"T-1"));
+}
+
+// The import reports these codes; a write that throws instead would be skipped unreported.
+TEST_F(TimeEntryWrites, EveryWriteReturnsTheComErrorItMet) {
+    const int codes[] = {Quorvane::kCannotAccessQuickBooksCode, Quorvane::kWrongTimeRangeCode,
+                         static_cast<int>(0x8004040D)};
+    for (int code : codes) {
+        SCOPED_TRACE(code);
+        std::string fault = "{'stage':'DoRequests','hresult':'" + std::to_string(static_cast<unsigned>(code)) + "'}";
+        InjectFault(fault);
+        EXPECT_EQ(code, Add({L"", L"", L"", L"", 0, 60}));
+        InjectFault(fault);
+        EXPECT_EQ(code, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60));
+        InjectFault(fault);
+        EXPECT_EQ(code, m_connector->DeleteTimeTrack(L"T-1"));
+        InjectFault(fault);
+        EXPECT_EQ(code, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    }
+}
+
+TEST_F(TimeEntryWrites, TheUseTimeDataFlagSendsOnlyKnownValues) {
+    const int values[] = {1, 2, 0, 3, -1};
+    const wchar_t* sent[] = {L"1", L"2", L"0", L"0", L"0"};
+    for (int i = 0; i < 5; ++i) {
+        m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", values[i]);
+        EXPECT_EQ(std::vector<std::wstring>({std::wstring(L"EmployeeMod: ListID=\"E-ANNA\"; EditSequence=\"100\"; "
+                                                          L"EmployeePayrollInfo.UseTimeDataToCreatePaychecks=") +
+                                             sent[i]}),
+                  RequestTrace());
+    }
+}
+
+TEST_F(TimeEntryWrites, WithoutASessionWritesFailOrReturnMinusOne) {
+    Reconnect(false);
+    EXPECT_EQ(-1, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_EQ(-1, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60));
+    EXPECT_THROW(Add({L"", L"", L"", L"", 0, 60}), std::exception);
+    EXPECT_THROW(m_connector->DeleteTimeTrack(L"T-1"), std::exception);
+    EXPECT_TRUE(RequestTrace().empty());
+}
+
+}  // namespace QuickBooksTest
