@@ -67,7 +67,8 @@ private:
 
 }  // namespace
 
-boost::shared_ptr<IImportConnector> MakeImportConnector(const boost::shared_ptr<Connectors::DesktopConnector>& connector)
+boost::shared_ptr<IImportConnector> MakeImportConnector(
+    const boost::shared_ptr<Connectors::DesktopConnector>& connector)
 {
     return boost::shared_ptr<IImportConnector>(new DesktopImportConnector(connector));
 }

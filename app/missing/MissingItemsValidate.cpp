@@ -101,7 +101,8 @@ bool IsRefusedParent(const MissingItemStatusList& earlier, const std::wstring& p
 
 }  // namespace
 
-boost::shared_ptr<MissingItemStatusList> MissingItemsController::ValidateMissingItems(const MissingItemCollection& items)
+boost::shared_ptr<MissingItemStatusList> MissingItemsController::ValidateMissingItems(
+    const MissingItemCollection& items)
 {
     boost::shared_ptr<MissingItemStatusList> statuses(new MissingItemStatusList);
     for (MissingItemCollection::const_iterator it = items.begin(); it != items.end(); ++it) {
@@ -149,7 +150,8 @@ StatusPointer MissingItemsController::ValidateServiceItem(const boost::shared_pt
             return Refuse(item, message);
     }
     const boost::shared_ptr<ItemTypeCollection> allItems = m_model->GetAllItems();
-    const boost::shared_ptr<ItemType> other = allItems ? FindItemIgnoringCase(*allItems, name) : boost::shared_ptr<ItemType>();
+    const boost::shared_ptr<ItemType> other =
+        allItems ? FindItemIgnoringCase(*allItems, name) : boost::shared_ptr<ItemType>();
     if (other && other->GetKind() != 0)
         return Refuse(item, L"Cannot create service item " + HtmlEscape(name) +
                                 L" as item with this name already exists and has type '" + other->GetTypeName() + L"'");

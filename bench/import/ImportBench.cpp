@@ -58,7 +58,8 @@ std::wstring CompanyJson()
              << L"\"LastName\":\"" << user << L"\"}";
     json << L"],\"Customers\":[";
     for (int customer = 0; customer < kCustomers; ++customer)
-        json << (customer ? L"," : L"") << L"{\"ListID\":\"C-" << customer << L"\",\"Name\":\"" << CustomerName(customer)
+        json << (customer ? L"," : L"") << L"{\"ListID\":\"C-" << customer << L"\",\"Name\":\""
+             << CustomerName(customer)
              << L"\"},{\"ListID\":\"J-" << customer << L"\",\"Name\":\"Project\",\"ParentRef\":{\"ListID\":\"C-"
              << customer << L"\"}}";
     json << L"],\"Items\":[{\"ListID\":\"I-LABOR\",\"Name\":\"Labor\",\"Kind\":0}],"

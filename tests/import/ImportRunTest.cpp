@@ -60,7 +60,8 @@ TEST(ImportRun, WritesEveryDifferenceAndLogsTheRun)
               harness.qb.Trace());
     EXPECT_EQ(Lines({ L"OnImportStarted", L"ResetImportProgress", L"SetImportedWorkingTime 150",
                       L"SetImportedLeaveTime 0", L"SetImportComment Synchronizing with QuickBooks",
-                      L"ShowImportProgress", L"SetImportProgress 0/2", L"SetImportComment Importing data for Ann Archer",
+                      L"ShowImportProgress", L"SetImportProgress 0/2",
+                      L"SetImportComment Importing data for Ann Archer",
                       L"SetImportProgress 1/2", L"SetImportComment Importing data for Bob Baker",
                       L"SetImportProgress 2/2", L"OnImportFinished", kDeletedWarning }),
               harness.ViewCalls());
@@ -250,8 +251,8 @@ TEST(ImportRun, MissingItemsAreCreatedWhenAllowedAndTheirFailureStopsTheRun)
           L"ShowError Cannot import data for Ann Archer | Cannot create job \"Acme:Deck\" | Automatic creation of this "
           L"kind of item is turned off in the settings. | Try to create the specified item manually in QuickBooks and "
           L"then hit 'Reload' on main Pellworth window |  | 0" },
-        { "name too long", Config::CreateCustomers | Config::CreateJobs, L"Acme Roofing and Gutter Cleaning Company Ltd",
-          0,
+        { "name too long", Config::CreateCustomers | Config::CreateJobs,
+          L"Acme Roofing and Gutter Cleaning Company Ltd", 0,
           L"ShowError Cannot import data for Ann Archer | Cannot create customer \"Acme Roofing and Gutter Cleaning "
           L"Company Ltd\" | Name length exceeds 41 character limit. Please reduce the Quorvane customer/job name in "
           L"Quorvane and reload data | Try to create the specified item manually in QuickBooks and then hit 'Reload' "
@@ -334,7 +335,8 @@ TEST(ImportRun, FailuresBeforeTheFirstEmployeeAreReportedAndEndTheRun)
     closed.qb.SetFirstDayOfWeek(static_cast<int>(0x8004041C));
     EXPECT_TRUE(closed.Import().empty());
     EXPECT_EQ(Lines({ L"OnImportStarted",
-                      L"ShowError Cannot connect to QuickBooks | Pellworth cannot connect to QuickBooks |  |  | reload | 0",
+                      L"ShowError Cannot connect to QuickBooks | Pellworth cannot connect to QuickBooks |  |  | "
+                      L"reload | 0",
                       L"OnImportFinished" }),
               closed.ViewCalls());
 

@@ -40,6 +40,9 @@ Lines Describe(const MissingItemCollection& items)
     return lines;
 }
 
+const wchar_t* const kCreateManually =
+    L"Try to create the specified item manually in QuickBooks and then hit 'Reload' on main Pellworth window";
+
 boost::shared_ptr<MissingItem> Item(int kind, const std::wstring& name)
 {
     return boost::shared_ptr<MissingItem>(new MissingItem(kind, name, L""));
@@ -195,7 +198,7 @@ TEST(MissingItems, CreatesMissingLevelsParentsFirstAndStopsAtARefusal)
                       L"create employee Ann Archer (2) payroll 'P1'" }),
               harness.qb.Trace());
     TestCompany& company = harness.Company();
-    EXPECT_EQ(L"North:Roof:Repair", company.model->GetCustomerJobs()->FindByFullName(L"North:Roof:Repair")->GetFullName());
+    EXPECT_EQ(L"Roof", company.model->GetCustomerJobs()->FindByFullName(L"North:Roof:Repair")->GetParent()->GetName());
     EXPECT_EQ(L"South", company.model->GetCustomerJobs()->FindByFullName(L"South")->GetFullName());
     EXPECT_THROW(company.model->GetCustomerJobs()->FindByFullName(L"South:Shed"), NotFoundException);
     EXPECT_EQ(L"Crew:Night", company.model->GetServiceItems()->GetByFullName(L"crew:night")->GetFullName());
@@ -232,11 +235,11 @@ TEST(MissingItems, FailureTextsNameTheItemAndTheWayOut)
             L"'Reload' on main Pellworth window and repeat missing items creation" } },
         { "no answer", MissingItem::JobKind, L"Acme:Deck", 1, true,
           { L"Cannot create job", L"Cannot create job \"Acme:Deck\"", L"Unknown",
-            L"Try to create the specified item manually in QuickBooks and then hit 'Reload' on main Pellworth window" } },
+            kCreateManually } },
         { "other status", MissingItem::ServiceItemKind, L"Crew", 3140, true,
           { L"Cannot create service item", L"Cannot create service item \"Crew\"",
             L"Error code: 3140, Reference not found",
-            L"Try to create the specified item manually in QuickBooks and then hit 'Reload' on main Pellworth window" } },
+            kCreateManually } },
     };
     ImportHarness harness;
     harness.Load();
