@@ -1,0 +1,46 @@
+#pragma once
+// Writes one previewed entry into QuickBooks: an add, a change, a delete or nothing, with the
+// status the import run acts on.
+#include <boost/shared_ptr.hpp>
+
+class MainModel;
+
+namespace Quorvane {
+
+class Config;
+class Employee;
+class IImportConnector;
+class TimeTrackDiff;
+class TimeTrackRecord;
+
+class TimeTrackImporter {
+public:
+    // Nothing was sent, or QuickBooks took the add or change.
+    static const int Done = 0;
+    // The existing entry was deleted.
+    static const int Deleted = 99999;
+    // The import side's duration is negative; nothing was sent.
+    static const int InvalidDuration = -2;
+
+    TimeTrackImporter(const boost::shared_ptr<MainModel>& model, const boost::shared_ptr<Config>& config,
+                      const boost::shared_ptr<IImportConnector>& connector);
+
+    // Done, Deleted, InvalidDuration, or the connector's status for the request. The
+    // employee's lookups throw NotFoundException, and the connector std::exception, as they do.
+    int ImportEntry(const boost::shared_ptr<Employee>& serverUser, const boost::shared_ptr<TimeTrackDiff>& diff);
+
+    // True when the entry is to go from QuickBooks: the server no longer has it, or its
+    // server total left nothing for it. It goes only when the settings allow deletion.
+    static bool IsRemoval(const TimeTrackDiff& diff);
+
+private:
+    int Add(const Employee& serverUser, const Employee& quickBooksEmployee, const TimeTrackRecord& entry);
+    int Update(const TimeTrackDiff& diff, const Employee& quickBooksEmployee);
+    int Delete(const TimeTrackRecord& entry);
+
+    boost::shared_ptr<MainModel> m_model;
+    boost::shared_ptr<Config> m_config;
+    boost::shared_ptr<IImportConnector> m_connector;
+};
+
+}  // namespace Quorvane

@@ -1,0 +1,143 @@
+#include "app/missing/MissingItemsController.h"
+
+#include "app/HtmlEscape.h"
+#include "app/MainModel.h"
+#include "app/Resolvers.h"
+#include "app/import/ImportConnector.h"
+#include "app/missing/NameLevels.h"
+#include "core/Config.h"
+#include "core/EmployeeDiff.h"
+#include "core/Exceptions.h"
+
+namespace Quorvane {
+
+namespace {
+
+bool HasCustomerJob(const CustomerJobCollection& customerJobs, const std::wstring& fullName)
+{
+    try {
+        customerJobs.FindByFullName(fullName);
+        return true;
+    } catch (const NotFoundException&) {
+        return false;
+    }
+}
+
+bool HasServiceItem(const ServiceItemCollection& serviceItems, const std::wstring& fullName)
+{
+    try {
+        serviceItems.GetByFullName(fullName);
+        return true;
+    } catch (const NotFoundException&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+boost::shared_ptr<Employee> EmployeeAsCreated(const Config& config, const Employee& serverUser)
+{
+    boost::shared_ptr<Employee> named(new Employee(serverUser));
+    const Config::NamePostfixes postfixes = config.GetNamePostfixes();
+    Config::NamePostfixes::const_iterator postfix = postfixes.find(serverUser.GetId());
+    if (postfix != postfixes.end())
+        named->SetLastName(serverUser.GetLastName() + postfix->second);
+    return named;
+}
+
+boost::shared_ptr<Employee> FindNamingEmployee(const MainModel& model, const Config& config,
+                                               const boost::shared_ptr<Employee>& serverUser)
+{
+    try {
+        return FindQuickBooksEmployee(model, serverUser->GetId(), &config);
+    } catch (const NotFoundException&) {
+        return EmployeeAsCreated(config, *serverUser);
+    }
+}
+
+MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel>& model)
+    : m_model(model), m_config(model->GetConfig()), m_connector(MakeImportConnector(model->GetQuickBooksConnector()))
+{
+}
+
+MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel>& model,
+                                               const boost::shared_ptr<IImportConnector>& connector)
+    : m_model(model), m_config(model->GetConfig()), m_connector(connector)
+{
+}
+
+boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectMissingItems(const EmployeeDiff& diff)
+{
+    boost::shared_ptr<MissingItemCollection> items(new MissingItemCollection);
+    const boost::shared_ptr<Employee> user = diff.GetServerUser();
+    try {
+        FindQuickBooksEmployee(*m_model, user->GetId(), m_config.get());
+    } catch (const NotFoundException&) {
+        items->Add(MissingItem::EmployeeKind, user->GetId(), std::wstring());
+    }
+    const boost::shared_ptr<Employee> namingEmployee = FindNamingEmployee(*m_model, *m_config, user);
+    // Only adds send names, and leave is added without customer:job or service item.
+    const boost::shared_ptr<TimeTrackDiffCollection> taken = CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs());
+    for (TimeTrackDiffCollection::const_iterator it = taken->begin(); it != taken->end(); ++it) {
+        const boost::shared_ptr<TimeTrackRecord> entry = (*it)->GetImportSide();
+        if ((*it)->GetQuickBooksSide() || !entry || entry->IsLeave())
+            continue;
+        CollectCustomerJobLevels(*entry, *items);
+        CollectServiceItemLevels(*entry, *namingEmployee, *user, *items);
+    }
+    return items;
+}
+
+void MissingItemsController::CollectCustomerJobLevels(const TimeTrackRecord& entry, MissingItemCollection& items)
+{
+    const int level = m_config->GetMappingType();
+    const std::wstring name = entry.GetCustomerJobName(level);
+    if (name.empty())
+        return;
+    const boost::shared_ptr<CustomerJobCollection> customerJobs = m_model->GetCustomerJobs();
+    const std::vector<std::wstring> prefixes = FullNamePrefixes(name);
+    for (size_t i = 0; i < prefixes.size(); ++i) {
+        if (HasCustomerJob(*customerJobs, prefixes[i]))
+            continue;
+        const int kind = i == 0 ? MissingItem::CustomerKind : MissingItem::JobKind;
+        items.Add(kind, prefixes[i], prefixes[i] == name ? entry.GetDescription(level) : std::wstring());
+    }
+}
+
+void MissingItemsController::CollectServiceItemLevels(const TimeTrackRecord& entry, const Employee& namingEmployee,
+                                                      const Employee& serverUser, MissingItemCollection& items)
+{
+    const std::wstring name = MakeServiceItemName(*m_config, entry, namingEmployee);
+    if (name.empty())
+        return;
+    const boost::shared_ptr<ServiceItemCollection> serviceItems = m_model->GetServiceItems();
+    const std::vector<std::wstring> prefixes = FullNamePrefixes(name);
+    for (size_t i = 0; i < prefixes.size(); ++i) {
+        if (HasServiceItem(*serviceItems, prefixes[i]))
+            continue;
+        items.Add(MissingItem::ServiceItemKind, prefixes[i],
+                  prefixes[i] == name ? ServiceItemDescription(entry, serverUser) : std::wstring());
+    }
+}
+
+std::wstring MissingItemsController::ServiceItemDescription(const TimeTrackRecord& entry,
+                                                            const Employee& serverUser) const
+{
+    if (m_config->GetServiceItemGroup())
+        return L"Quorvane billing type '" + HtmlEscape(entry.GetServiceItemName()) + L"'";
+    return L"Quorvane username '" + HtmlEscape(serverUser.GetUserName()) + L"'";
+}
+
+boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectAllMissingItems(
+    const EmployeeDiffCollection& diffs)
+{
+    boost::shared_ptr<MissingItemCollection> all(new MissingItemCollection);
+    for (EmployeeDiffCollection::const_iterator diff = diffs.begin(); diff != diffs.end(); ++diff) {
+        const boost::shared_ptr<MissingItemCollection> found = CollectMissingItems(**diff);
+        for (MissingItemCollection::const_iterator item = found->begin(); item != found->end(); ++item)
+            all->FindOrAdd(*item)->AddUser((*diff)->GetServerUser()->GetId());
+    }
+    return all;
+}
+
+}  // namespace Quorvane
