@@ -1,36 +1,15 @@
 #include "tools/qbsim/ClassFactory.h"
 
+#include "tools/qbsim/ComObject.h"
+
 #include "tools/qbsim/SessionManager.h"
 
 namespace QbSim {
 
 namespace {
 
-class SessionManagerFactory : public IClassFactory {
+class SessionManagerFactory : public ComObject<IClassFactory> {
 public:
-    SessionManagerFactory() : m_references(1) {}
-    virtual ~SessionManagerFactory() {}
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object)
-            return E_POINTER;
-        *object = 0;
-        if (iid != IID_IUnknown && iid != IID_IClassFactory)
-            return E_NOINTERFACE;
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&m_references); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        LONG left = InterlockedDecrement(&m_references);
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** object) override
     {
         if (!object)
@@ -51,8 +30,6 @@ public:
     // The DLL never unloads (see DllCanUnloadNow), so there is nothing to lock.
     STDMETHODIMP LockServer(BOOL) override { return S_OK; }
 
-private:
-    LONG m_references;
 };
 
 }  // namespace

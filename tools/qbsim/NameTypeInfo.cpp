@@ -1,33 +1,14 @@
 #include "tools/qbsim/NameTypeInfo.h"
 
+#include "tools/qbsim/ComObject.h"
+
 namespace QbSim {
 
 namespace {
 
-class NameTypeInfo : public ITypeInfo {
+class NameTypeInfo : public ComObject<ITypeInfo> {
 public:
-    explicit NameTypeInfo(const std::wstring& name) : m_references(1), m_name(name) {}
-    virtual ~NameTypeInfo() {}
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object)
-            return E_POINTER;
-        *object = 0;
-        if (iid != IID_IUnknown && iid != IID_ITypeInfo)
-            return E_NOINTERFACE;
-        *object = static_cast<ITypeInfo*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&m_references); }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        LONG left = InterlockedDecrement(&m_references);
-        if (left == 0)
-            delete this;
-        return left;
-    }
+    explicit NameTypeInfo(const std::wstring& name) : m_name(name) {}
 
     STDMETHODIMP GetDocumentation(MEMBERID id, BSTR* name, BSTR* doc, DWORD* context, BSTR* helpFile) override
     {
@@ -65,7 +46,6 @@ public:
     STDMETHODIMP_(void) ReleaseVarDesc(VARDESC*) override {}
 
 private:
-    LONG m_references;
     std::wstring m_name;
 };
 
