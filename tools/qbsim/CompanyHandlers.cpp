@@ -6,18 +6,13 @@ namespace QbSim {
 
 Json AccountQuery(Company& company, const Json& request)
 {
-    std::vector<Json> rets = QueryList(company, kAccounts, Json(), AnyRecord);
-    for (Json& ret : rets)
-        ret = IncludeOnly(ret, request.Get(L"IncludeRetElementList"));
-    return AnswerList(L"IAccountRetList", rets);
+    return AnswerQuery(L"IAccountRetList", QueryList(company, kAccounts, Json(), AnyRecord), request);
 }
 
 Json PayrollItemWageQuery(Company& company, const Json& request)
 {
-    std::vector<Json> rets = QueryList(company, kPayrollItemWages, request.GetPath(L"ORListQuery.ListFilter"), AnyRecord);
-    for (Json& ret : rets)
-        ret = IncludeOnly(ret, request.Get(L"IncludeRetElementList"));
-    return AnswerList(L"IPayrollItemWageRetList", rets);
+    const Json& filter = request.GetPath(L"ORListQuery.ListFilter");
+    return AnswerQuery(L"IPayrollItemWageRetList", QueryList(company, kPayrollItemWages, filter, AnyRecord), request);
 }
 
 Json PreferencesQuery(Company& company, const Json& request)

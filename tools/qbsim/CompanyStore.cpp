@@ -1,5 +1,6 @@
 #include "tools/qbsim/CompanyStore.h"
 
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -48,6 +49,34 @@ void WriteFileAtomically(const std::wstring& path, const std::wstring& text)
         throw std::runtime_error("qbsim: cannot replace the company file");
 }
 
+// Serialises the processes that share one company file (two copies of the demo, say), so a
+// change read from the file is never lost to another process's save.
+class FileLock {
+public:
+    explicit FileLock(const std::wstring& path) : m_mutex(0)
+    {
+        if (path.empty())
+            return;
+        std::wstring name = L"Local\\qbsim-company-" + std::to_wstring(std::hash<std::wstring>()(FoldName(path)));
+        m_mutex = CreateMutexW(0, FALSE, name.c_str());
+        if (m_mutex)
+            WaitForSingleObject(m_mutex, INFINITE);
+    }
+    ~FileLock()
+    {
+        if (m_mutex) {
+            ReleaseMutex(m_mutex);
+            CloseHandle(m_mutex);
+        }
+    }
+
+private:
+    FileLock(const FileLock&);
+    FileLock& operator=(const FileLock&);
+
+    HANDLE m_mutex;
+};
+
 }  // namespace
 
 CompanyStore::CompanyStore() : m_company(new Company()), m_seenWrite(), m_seenSize(0)
@@ -91,6 +120,7 @@ void CompanyStore::Save()
 void CompanyStore::Use(const std::function<void(Company&)>& work)
 {
     std::lock_guard<std::recursive_mutex> hold(m_lock);
+    FileLock shared(m_path);
     ReloadIfChanged();
     try {
         work(*m_company);
@@ -106,6 +136,7 @@ void CompanyStore::Use(const std::function<void(Company&)>& work)
 void CompanyStore::Replace(const Json& company)
 {
     std::lock_guard<std::recursive_mutex> hold(m_lock);
+    FileLock shared(m_path);
     m_company.reset(new Company(company));
     m_company->TakeChanged();
     Save();
@@ -114,6 +145,7 @@ void CompanyStore::Replace(const Json& company)
 Json CompanyStore::Snapshot()
 {
     std::lock_guard<std::recursive_mutex> hold(m_lock);
+    FileLock shared(m_path);
     ReloadIfChanged();
     return m_company->ToJson();
 }

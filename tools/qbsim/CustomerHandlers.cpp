@@ -13,11 +13,8 @@ const HierarchyRules kCustomerRules = { kCustomers, L"Customer", 41, -1 };
 
 Json CustomerQuery(Company& company, const Json& request)
 {
-    std::vector<Json> rets = QueryList(company, kCustomers, request.GetPath(L"ORCustomerListQuery.CustomerListFilter"),
-                                       AnyRecord);
-    for (Json& ret : rets)
-        ret = IncludeOnly(ret, request.Get(L"IncludeRetElementList"));
-    return AnswerList(L"ICustomerRetList", rets);
+    const Json& filter = request.GetPath(L"ORCustomerListQuery.CustomerListFilter");
+    return AnswerQuery(L"ICustomerRetList", QueryList(company, kCustomers, filter, AnyRecord), request);
 }
 
 Json CustomerAdd(Company& company, const Json& request)

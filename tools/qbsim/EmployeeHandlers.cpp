@@ -56,8 +56,8 @@ Json EmployeeQuery(Company& company, const Json& request)
     std::vector<Json> rets = QueryList(company, kEmployees, request.GetPath(L"ORListQuery.ListFilter"),
                                        AnyRecord);
     for (Json& ret : rets)
-        ret = IncludeOnly(AsSeenByApplication(company, ret), request.Get(L"IncludeRetElementList"));
-    return AnswerList(L"IEmployeeRetList", rets);
+        ret = AsSeenByApplication(company, ret);
+    return AnswerQuery(L"IEmployeeRetList", rets, request);
 }
 
 Json EmployeeAdd(Company& company, const Json& request)

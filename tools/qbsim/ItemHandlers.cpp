@@ -37,10 +37,8 @@ bool IsServiceItem(const Json& item)
 
 Json ItemServiceQuery(Company& company, const Json& request)
 {
-    std::vector<Json> rets = QueryList(company, kItems, request.GetPath(L"ORListQuery.ListFilter"), IsServiceItem);
-    for (Json& ret : rets)
-        ret = IncludeOnly(ret, request.Get(L"IncludeRetElementList"));
-    return AnswerList(L"IItemServiceRetList", rets);
+    const Json& filter = request.GetPath(L"ORListQuery.ListFilter");
+    return AnswerQuery(L"IItemServiceRetList", QueryList(company, kItems, filter, IsServiceItem), request);
 }
 
 Json ItemQuery(Company& company, const Json& request)

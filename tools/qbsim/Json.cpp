@@ -230,7 +230,10 @@ Json* Json::Find(const std::wstring& name)
 
 bool Json::Has(const std::wstring& name) const
 {
-    return const_cast<Json*>(this)->Find(name) != 0;
+    for (const auto& member : m_members)
+        if (member.first == name)
+            return true;
+    return false;
 }
 
 void Json::Set(const std::wstring& name, const Json& value)

@@ -1,5 +1,7 @@
 #include "tools/qbsim/ListQuery.h"
 
+#include "tools/qbsim/Responses.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -61,6 +63,13 @@ Json IncludeOnly(const Json& ret, const Json& include)
             if (name.AsString() == member.first)
                 kept.Set(member.first, member.second);
     return kept;
+}
+
+Json AnswerQuery(const std::wstring& listType, std::vector<Json> rets, const Json& request)
+{
+    for (Json& ret : rets)
+        ret = IncludeOnly(ret, request.Get(L"IncludeRetElementList"));
+    return AnswerList(listType, rets);
 }
 
 }  // namespace QbSim

@@ -23,4 +23,7 @@ inline bool AnyRecord(const Json&)
 // The Ret with only the elements named in `include`; all of them when `include` is empty.
 Json IncludeOnly(const Json& ret, const Json& include);
 
+// A query's answer: the Rets cut to the request's IncludeRetElementList, status 1 when none.
+Json AnswerQuery(const std::wstring& listType, std::vector<Json> rets, const Json& request);
+
 }  // namespace QbSim

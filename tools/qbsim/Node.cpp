@@ -160,13 +160,19 @@ DISPID Node::MemberId(const std::wstring& name) const
 void Node::Call(DISPID id, const Arguments& arguments, VARIANT& result)
 {
     if (!m_context->requestSide)
-        Simulator::Instance().Faults().Check(Stage::GetField, m_context->requestKind, m_name);
+        Simulator::Instance().Faults().Check(Stage::GetField, m_context->requestKind, AccessedMember(id));
     switch (m_type->kind) {
     case NodeKind::Aggregate: return CallAggregate(id, result);
     case NodeKind::StringList: return CallStringList(id, arguments, result);
     case NodeKind::ObjectList: return CallObjectList(id, arguments, result);
     default: return CallValue(id, arguments, result);
     }
+}
+
+std::wstring Node::AccessedMember(DISPID id) const
+{
+    bool isMember = m_type->kind == NodeKind::Aggregate && id >= 1 && static_cast<size_t>(id) <= m_type->members.size();
+    return isMember ? m_type->members[id - 1].name : m_name;
 }
 
 void Node::CallAggregate(DISPID id, VARIANT& result)

@@ -42,6 +42,8 @@ private:
                            const Json& json) const;
     std::wstring ChildPath(const std::wstring& name) const;
     void Assign(const std::wstring& path, const Json& value);
+    // The member a call reads: an aggregate's member, or the value or list itself.
+    std::wstring AccessedMember(DISPID id) const;
 
     void CallAggregate(DISPID id, VARIANT& result);
     void CallValue(DISPID id, const Arguments& arguments, VARIANT& result);

@@ -195,9 +195,4 @@ const TypeDef& FindType(const std::wstring& name)
     return found->second;
 }
 
-bool IsKnownType(const std::wstring& name)
-{
-    return AllTypes().count(name) != 0;
-}
-
 }  // namespace QbSim

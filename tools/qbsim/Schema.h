@@ -31,6 +31,5 @@ struct TypeDef {
 
 // Throws std::runtime_error for a name that is not in the table.
 const TypeDef& FindType(const std::wstring& name);
-bool IsKnownType(const std::wstring& name);
 
 }  // namespace QbSim

@@ -18,7 +18,6 @@ public:
     const Json* Find(const std::wstring& txnId) const;
     void Replace(const std::wstring& txnId, const Json& entry);
     bool Remove(const std::wstring& txnId);
-    size_t Size() const { return m_entries.size(); }
 
     // Days are yyyymmdd numbers; an empty entity means every entity.
     std::vector<const Json*> Query(const std::wstring& entity, long fromDay, long toDay) const;

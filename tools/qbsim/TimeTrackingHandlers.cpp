@@ -112,9 +112,7 @@ Json TimeTrackingQuery(Company& company, const Json& request)
             if (rets.size() < most)
                 rets.push_back(*entry);
     }
-    for (Json& ret : rets)
-        ret = IncludeOnly(ret, request.Get(L"IncludeRetElementList"));
-    return AnswerList(L"ITimeTrackingRetList", rets);
+    return AnswerQuery(L"ITimeTrackingRetList", rets, request);
 }
 
 Json TimeTrackingAdd(Company& company, const Json& request)
