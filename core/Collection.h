@@ -22,7 +22,6 @@ public:
     void Add(const Pointer& item) { m_items.push_back(item); }
     iterator Erase(iterator position) { return m_items.erase(position); }
     size_t Count() const { return m_items.size(); }
-    bool IsEmpty() const { return m_items.empty(); }
 
     iterator begin() { return m_items.begin(); }
     iterator end() { return m_items.end(); }

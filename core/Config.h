@@ -37,7 +37,10 @@ public:
     // The collections themselves, not copies.
     boost::shared_ptr<MappingCollection> GetEmployeeMappings() const { return m_employeeMappings.Get(); }
     boost::shared_ptr<MappingCollection> GetLeaveTypeMappings() const { return m_leaveTypeMappings.Get(); }
-    void SetLeaveTypeMappings(const boost::shared_ptr<MappingCollection>& mappings) { m_leaveTypeMappings.Set(mappings); }
+    void SetLeaveTypeMappings(const boost::shared_ptr<MappingCollection>& mappings)
+    {
+        m_leaveTypeMappings.Set(mappings);
+    }
     boost::shared_ptr<MappingCollection> GetPayrollTypeMappings() const { return m_payrollMappings.Get(); }
 
     // Kept in memory only, never stored.

@@ -62,7 +62,8 @@ void PreserveUnreadable(const std::wstring& path)
 {
     if (CopyToBad(path))
         return;
-    Logging::AppendToConnectorLog(L"Unreadable settings file " + path + L" could not be copied yet; it is not replaced");
+    Logging::AppendToConnectorLog(L"Unreadable settings file " + path +
+                                  L" could not be copied yet; it is not replaced");
     Unpreserved().Add(path);
 }
 

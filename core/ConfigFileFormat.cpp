@@ -21,6 +21,7 @@ bool IsStoredRangeType(int type)
            type == DateRange::CustomType;
 }
 
+// Two codecs with the same operations, one for each direction; the item list below drives both.
 class ItemWriter {
 public:
     explicit ItemWriter(ByteWriter& writer) : m_writer(writer) {}

@@ -46,7 +46,10 @@ public:
 
     void AddTimeTrackRecord(const boost::shared_ptr<TimeTrackRecord>& record) { m_timeTrack->Add(record); }
     boost::shared_ptr<TimeTrackRecordCollection> GetTimeTrackRecords() const { return m_timeTrack; }
-    void SetTimeTrackRecords(const boost::shared_ptr<TimeTrackRecordCollection>& records) { m_timeTrack = records; }
+    void SetTimeTrackRecords(const boost::shared_ptr<TimeTrackRecordCollection>& records)
+    {
+        m_timeTrack = records;
+    }
 
 private:
     std::wstring m_id;

@@ -6,7 +6,10 @@ namespace {
 
 struct OfServerUser {
     explicit OfServerUser(const std::wstring& id) : id(id) {}
-    bool operator()(const EmployeeDiff& diff) const { return diff.GetServerUser() && diff.GetServerUser()->GetId() == id; }
+    bool operator()(const EmployeeDiff& diff) const
+    {
+        return diff.GetServerUser() && diff.GetServerUser()->GetId() == id;
+    }
     const std::wstring& id;
 };
 

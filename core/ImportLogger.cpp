@@ -33,8 +33,8 @@ std::wstring LogDate(const DateTime& date)
 std::wstring LogDateTime(const SYSTEMTIME& time)
 {
     DateTime date(time.wDay, time.wMonth, time.wYear);
-    wchar_t clock[8];
-    swprintf(clock, sizeof(clock) / sizeof(clock[0]), L"%02d:%02d", time.wHour % 100, time.wMinute % 100);
+    wchar_t clock[16];
+    swprintf(clock, sizeof(clock) / sizeof(clock[0]), L"%02d:%02d", time.wHour, time.wMinute);
     return std::wstring(kWeekdays[date.DayOfWeek() % 7]) + L", " + LogDate(date) + L" at " + clock;
 }
 
@@ -73,12 +73,12 @@ ImportLogger::ImportLogger(const std::wstring& companyName, const DateTime& star
 bool ImportLogger::Init()
 {
     std::wstring documents = GetKnownFolderPath(CommonDocumentsFolder);
-    if (documents.empty())
-        return false;
     std::wstring folder = documents + L"\\Quorvane\\QB Import Logs\\Imported to " + m_companyFolderName;
     wchar_t temporary[MAX_PATH] = {};
-    if (!CreateFolderTree(folder) || !GetTempFileNameW(folder.c_str(), L"", 0, temporary))
+    if (documents.empty() || !CreateFolderTree(folder) || !GetTempFileNameW(folder.c_str(), L"", 0, temporary)) {
+        AppendToConnectorLog(L"No import log can be written in " + folder);
         return false;
+    }
     m_logFolder = folder + L"\\";
     m_temporaryPath = temporary;
     m_logger.reset(new Logger(m_temporaryPath));
@@ -103,8 +103,8 @@ void ImportLogger::BeginEmployee(const std::wstring& displayName, const std::wst
                                  const std::wstring& serverUserName, int status)
 {
     EmployeeKey key = { displayName, userId };
-    m_employees.insert(EmployeeMap::value_type(key, boost::shared_ptr<EmployeeStatus>(
-                                                        new EmployeeStatus(status, serverUserName))));
+    boost::shared_ptr<EmployeeStatus> record(new EmployeeStatus(status, serverUserName));
+    m_employees.insert(EmployeeMap::value_type(key, record));
     m_currentEmployee = key;
     m_hasCurrentEmployee = true;
     m_employeeHeadingWritten = false;
@@ -112,8 +112,9 @@ void ImportLogger::BeginEmployee(const std::wstring& displayName, const std::wst
 
 boost::shared_ptr<EmployeeStatus> ImportLogger::CurrentEmployee() const
 {
-    EmployeeMap::const_iterator found = m_hasCurrentEmployee ? m_employees.find(m_currentEmployee) : m_employees.end();
-    return found == m_employees.end() ? boost::shared_ptr<EmployeeStatus>() : found->second;
+    if (!m_hasCurrentEmployee)
+        return boost::shared_ptr<EmployeeStatus>();
+    return m_employees.find(m_currentEmployee)->second;
 }
 
 void ImportLogger::RaiseCurrentEmployeeStatus(int status)

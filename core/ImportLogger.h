@@ -50,7 +50,6 @@ public:
     void AddProblem(int level, const std::wstring& message, const std::wstring& detail);
     void AddProblems(int level, const std::wstring& message, const std::vector<std::wstring>& details);
 
-    int GetOutcome() const { return m_outcome; }
     void SetOutcome(int outcome) { m_outcome = outcome; }
 
     // Writes the summary and gives the log its final name. The log stays reachable even when

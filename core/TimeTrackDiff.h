@@ -10,7 +10,8 @@ class TimeTrackDiff {
 public:
     // Either side may be empty: no QuickBooks side for an entry to add, no import side when
     // nothing of the server's total is left for the QuickBooks entry.
-    TimeTrackDiff(boost::shared_ptr<TimeTrackRecord> quickBooksSide, boost::shared_ptr<TimeTrackRecord> importSide)
+    TimeTrackDiff(const boost::shared_ptr<TimeTrackRecord>& quickBooksSide,
+                  const boost::shared_ptr<TimeTrackRecord>& importSide)
         : m_quickBooksSide(quickBooksSide), m_importSide(importSide), m_billedConflict(0), m_absentOnServer(0) {}
 
     boost::shared_ptr<TimeTrackRecord> GetQuickBooksSide() const { return m_quickBooksSide; }
@@ -45,7 +46,8 @@ public:
     // The diffs of one day, or of the days from firstDay to lastDay inclusive, in order and shared
     // with this collection. A diff without either side has no date and is never selected.
     boost::shared_ptr<TimeTrackDiffCollection> SelectByDate(const DateTime& date) const;
-    boost::shared_ptr<TimeTrackDiffCollection> SelectByDateRange(const DateTime& firstDay, const DateTime& lastDay) const;
+    boost::shared_ptr<TimeTrackDiffCollection> SelectByDateRange(const DateTime& firstDay,
+                                                                 const DateTime& lastDay) const;
 };
 
 }  // namespace Quorvane

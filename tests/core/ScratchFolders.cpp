@@ -45,6 +45,7 @@ public:
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
         g_root = std::wstring(temp) + L"pellworth-test-" + std::to_wstring(GetCurrentProcessId());
+        RemoveTree(g_root);  // left by a run that was killed
         CreateDirectoryW(g_root.c_str(), NULL);
         RestoreScratchFolders();
     }

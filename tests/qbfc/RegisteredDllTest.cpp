@@ -2,11 +2,11 @@
 // by class id from any thread, and driven by tests through its exported control functions.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <memory>
 #include <thread>
 
 #include "connectors/quickbooks/qbfc/Session.h"
-#include "tools/qbsim/QbSimExports.h"
+#include "tools/qbsim/RegisteredSimulator.h"
 
 namespace {
 
@@ -17,32 +17,13 @@ protected:
     void SetUp() override
     {
         CoInitializeEx(0, COINIT_APARTMENTTHREADED);
-        m_module = LoadLibraryW(L"qbsim.dll");
-        ASSERT_TRUE(m_module != 0);
-        ASSERT_EQ(S_OK, Function<QbSimNoArgument>("QbSimReset")());
-        ASSERT_EQ(S_OK, Function<QbSimNoArgument>("DllRegisterServer")());
+        m_simulator.reset(new QbSim::RegisteredSimulator());
     }
 
     void TearDown() override
     {
-        Function<QbSimNoArgument>("DllUnregisterServer")();
-        Function<QbSimNoArgument>("QbSimReset")();
+        m_simulator.reset();
         CoUninitialize();
-    }
-
-    template <typename F>
-    F Function(const char* name)
-    {
-        return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
-    }
-
-    std::wstring Read(const char* name)
-    {
-        BSTR text = 0;
-        EXPECT_EQ(S_OK, Function<QbSimRead>(name)(&text));
-        std::wstring result = BstrToWString(text);
-        SysFreeString(text);
-        return result;
     }
 
     static IQBSessionManager OpenSession()
@@ -65,12 +46,12 @@ protected:
         return hr == S_OK ? company.CompanyName().GetValue() : L"";
     }
 
-    HMODULE m_module = 0;
+    std::unique_ptr<QbSim::RegisteredSimulator> m_simulator;
 };
 
 TEST_F(RegisteredDll, AnUnregisteredSimulatorIsQuickBooksNotInstalled)
 {
-    ASSERT_EQ(S_OK, Function<QbSimNoArgument>("DllUnregisterServer")());
+    m_simulator->Unregister();
     IQBSessionManager session;
     EXPECT_EQ(REGDB_E_CLASSNOTREG, CreateQBSessionManager(session));
     EXPECT_TRUE(session.IsNull());
@@ -78,12 +59,12 @@ TEST_F(RegisteredDll, AnUnregisteredSimulatorIsQuickBooksNotInstalled)
 
 TEST_F(RegisteredDll, SessionsOnAnyThreadReachTheCompanyTheTestSeeded)
 {
-    ASSERT_EQ(S_OK, Function<QbSimText>("QbSimSeed")(L"{\"CompanyName\":\"Registered Co\"}"));
+    m_simulator->Seed(L"{\"CompanyName\":\"Registered Co\"}");
     EXPECT_EQ(L"Registered Co", CompanyName(OpenSession()));
 
     std::wstring seenByWorker;
     std::thread worker([&seenByWorker] {
-        CoInitializeEx(0, COINIT_MULTITHREADED);
+        CoInitialize(0);
         try {
             seenByWorker = CompanyName(OpenSession());
         } catch (const _com_error&) {
@@ -93,14 +74,12 @@ TEST_F(RegisteredDll, SessionsOnAnyThreadReachTheCompanyTheTestSeeded)
     });
     worker.join();
     EXPECT_EQ(L"Registered Co", seenByWorker);
-    std::wstring trace = Read("QbSimTrace");
-    EXPECT_NE(std::wstring::npos, trace.find(L"US 6.0 CompanyQuery:\n"));
+    EXPECT_EQ(L"US 6.0 CompanyQuery:", m_simulator->Trace().back());
 }
 
 TEST_F(RegisteredDll, AnInjectedHresultArrivesAsAComErrorWithItsDescription)
 {
-    ASSERT_EQ(S_OK, Function<QbSimText>("QbSimInjectFault")(
-                        L"{\"stage\":\"DoRequests\",\"hresult\":\"0x8004041C\",\"description\":\"The file is locked.\"}"));
+    m_simulator->InjectFault(L"{\"stage\":\"DoRequests\",\"hresult\":\"0x8004041C\",\"description\":\"The file is locked.\"}");
     IQBSessionManager session = OpenSession();
     try {
         CompanyName(session);
@@ -109,17 +88,17 @@ TEST_F(RegisteredDll, AnInjectedHresultArrivesAsAComErrorWithItsDescription)
         EXPECT_EQ(static_cast<HRESULT>(0x8004041C), error.Error());
         EXPECT_EQ(std::wstring(L"The file is locked."), std::wstring(error.Description()));
     }
-    EXPECT_NE(S_OK, Function<QbSimText>("QbSimInjectFault")(L"{\"stage\":\"Nowhere\"}"));
+    EXPECT_THROW(m_simulator->InjectFault(L"{\"stage\":\"Nowhere\"}"), std::runtime_error);
 }
 
 TEST_F(RegisteredDll, RecordsChangeBehindTheProgramsBack)
 {
-    Function<QbSimText>("QbSimSeed")(L"{\"Employees\":[{\"ListID\":\"E-1\",\"FirstName\":\"Anna\"}]}");
-    EXPECT_EQ(S_OK, Function<QbSimEditRecord>("QbSimEdit")(L"Employees", L"E-1", L"{\"IsActive\":false}"));
-    EXPECT_EQ(S_FALSE, Function<QbSimEditRecord>("QbSimEdit")(L"Employees", L"E-2", L"{}"));
-    EXPECT_NE(std::wstring::npos, Read("QbSimSnapshot").find(L"\"IsActive\":false"));
-    EXPECT_EQ(S_OK, Function<QbSimDeleteRecord>("QbSimDelete")(L"Employees", L"E-1"));
-    EXPECT_EQ(S_FALSE, Function<QbSimDeleteRecord>("QbSimDelete")(L"Employees", L"E-1"));
+    m_simulator->Seed(L"{\"Employees\":[{\"ListID\":\"E-1\",\"FirstName\":\"Anna\"}]}");
+    EXPECT_TRUE(m_simulator->Edit(L"Employees", L"E-1", L"{\"IsActive\":false}"));
+    EXPECT_FALSE(m_simulator->Edit(L"Employees", L"E-2", L"{}"));
+    EXPECT_NE(std::wstring::npos, m_simulator->Snapshot().find(L"\"IsActive\":false"));
+    EXPECT_TRUE(m_simulator->Delete(L"Employees", L"E-1"));
+    EXPECT_FALSE(m_simulator->Delete(L"Employees", L"E-1"));
 }
 
 }  // namespace

@@ -155,6 +155,9 @@ TEST_F(Lists, EmployeeAddsFollowTheNameRules)
     EXPECT_STATUS(3070, AddEmployee(L"Dora", L"Middle", L"Fox", L""));  // middle name: at most 5
     EXPECT_STATUS(3070, AddEmployee(std::wstring(26, L'a'), L"", L"Fox", L""));
     EXPECT_STATUS(3140, AddEmployee(L"Dora", L"", L"Fox", L"P-GONE"));
+    IEmployeeRet polish;
+    ASSERT_EQ(S_OK, AddEmployee(L"\x0141ukasz", L"", L"Nowak", L"").Detail().QueryInterface(polish));
+    EXPECT_EQ(L"?ukasz", polish.FirstName().GetValue());  // stored in code page 1252
     IResponse withoutPayroll = AddEmployee(L"Dora", L"", L"Fox", L"");
     IEmployeeRet dora;
     ASSERT_EQ(S_OK, withoutPayroll.Detail().QueryInterface(dora));

@@ -16,6 +16,7 @@ const char kCompany[] =
     " 'Customers':[{'ListID':'C-ACME','Name':'Acme'},{'ListID':'C-ROOF','Name':'Roof','ParentRef':{'ListID':'C-ACME'}}],"
     " 'Items':[{'ListID':'I-DESIGN','Name':'Design','Kind':0},{'ListID':'I-PART','Name':'Part','Kind':3}],"
     " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}],"
+    " 'Vendors':[{'ListID':'V-SPARK','Name':'Spark Electric'}],"
     " 'TimeEntries':[{'TxnID':'T-1','TxnDate':'2026-11-02','EntityRef':{'ListID':'E-ANNA'},'Duration':'PT8H0M0S'},"
     "                {'TxnID':'T-2','TxnDate':'2026-11-30','EntityRef':{'ListID':'E-ANNA'},'Duration':'PT1H0M0S'},"
     "                {'TxnID':'T-3','TxnDate':'2026-12-01','EntityRef':{'ListID':'E-ANNA'},'Duration':'PT2H0M0S'},"
@@ -183,6 +184,8 @@ TEST_F(TimeTracking, QueriesFilterByEntityAndInclusiveDatesInDateOrder)
     EXPECT_EQ((std::vector<std::wstring>{ L"T-1", L"T-2" }), TxnIds(Query(L"E-ANNA", DateTime(2, 11, 2026), DateTime(30, 11, 2026))));
     EXPECT_EQ((std::vector<std::wstring>{ L"T-1", L"T-4", L"T-2", L"T-3" }),
               TxnIds(Query(L"", DateTime(1, 11, 2026), DateTime(31, 12, 2026))));
+    EXPECT_STATUS(0, Add({ L"V-SPARK", L"", L"", L"", L"", 1 }));  // a vendor's time
+    EXPECT_EQ(1u, TxnIds(Query(L"V-SPARK", DateTime(5, 11, 2026), DateTime(5, 11, 2026))).size());
     IResponse none = Query(L"E-BO", DateTime(1, 12, 2026), DateTime(31, 12, 2026));
     EXPECT_STATUS(1, none);
     EXPECT_TRUE(none.Detail().IsNull());

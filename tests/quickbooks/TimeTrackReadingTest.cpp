@@ -62,7 +62,7 @@ TEST_F(TimeTrackReading, EachEmployeeGetsItsOwnEntriesInResponseOrder) {
     boost::shared_ptr<EmployeeCollection> employees = ReadNovember();
     EXPECT_EQ(std::vector<std::wstring>({L"T-1", L"T-2"}), TxnIds(*employees->FindById(L"E-ANNA")->GetTimeTrackRecords()));
     EXPECT_EQ(std::vector<std::wstring>({L"T-3"}), TxnIds(*employees->FindById(L"E-BO")->GetTimeTrackRecords()));
-    EXPECT_TRUE(employees->FindById(L"E-CAI")->GetTimeTrackRecords()->IsEmpty());
+    EXPECT_EQ(0u, employees->FindById(L"E-CAI")->GetTimeTrackRecords()->Count());
 }
 
 TEST_F(TimeTrackReading, AnEntryCarriesWhatTheImportCompares) {
@@ -115,7 +115,7 @@ TEST_F(TimeTrackReading, ARangeWithoutEntriesGivesEmptyCollections) {
         m_connector->GetEmployeesWithTimeTrack(DateTime(1, 1, 2027), DateTime(31, 1, 2027));
     ASSERT_EQ(3u, employees->Count());
     for (const boost::shared_ptr<Quorvane::Employee>& employee : *employees)
-        EXPECT_TRUE(employee->GetTimeTrackRecords()->IsEmpty());
+        EXPECT_EQ(0u, employee->GetTimeTrackRecords()->Count());
     EXPECT_FALSE(EntriesOf(L"E-CAI"));
 }
 

@@ -8,8 +8,12 @@ namespace QbSim {
 // A new class factory with one reference.
 IClassFactory* CreateSessionManagerFactory();
 
-// CoRegisterClassObject for the session manager's class id. A test that creates the session
-// manager on another thread passes CLSCTX_LOCAL_SERVER too (and keeps this thread pumping).
+// CoRegisterClassObject for the session manager's class id. COM then finds it only from the
+// registering apartment (two MTA threads share one): from another apartment, even registered
+// with CLSCTX_LOCAL_SERVER, the object arrives as a proxy and its session-manager interface,
+// which has no proxy, cannot be queried (E_NOINTERFACE, probed under Wine). A test whose
+// session manager is made on a single-threaded worker uses qbsim.dll registered in the
+// registry instead (DllRegisterServer), which COM loads into any apartment.
 HRESULT RegisterInProcess(DWORD context, DWORD* cookie);
 HRESULT RevokeInProcess(DWORD cookie);
 

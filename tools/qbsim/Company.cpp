@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "core/TextUtils.h"
+
 namespace QbSim {
 
 const wchar_t kEmployees[] = L"Employees";
@@ -61,15 +63,6 @@ const std::vector<std::wstring>& ListNames()
     static const std::vector<std::wstring> names = { kAccounts, kPayrollItemWages, kItems, kCustomers,
                                                      kEmployees, kVendors };
     return names;
-}
-
-std::wstring FoldName(const std::wstring& name)
-{
-    std::wstring folded = name;
-    for (wchar_t& c : folded)
-        if (c >= L'A' && c <= L'Z')
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-    return folded;
 }
 
 Company::Company() : m_header(Json::MakeObject()), m_changed(false)
@@ -140,9 +133,9 @@ Json* Company::FindById(const std::wstring& list, const std::wstring& listId)
 
 Json* Company::FindByFullName(const std::wstring& list, const std::wstring& fullName)
 {
-    std::wstring wanted = FoldName(fullName);
+    std::wstring wanted = Quorvane::ToLower(fullName);
     for (Json& record : m_lists[list])
-        if (FoldName(RecordFullName(record)) == wanted)
+        if (Quorvane::ToLower(RecordFullName(record)) == wanted)
             return &record;
     return 0;
 }

@@ -69,7 +69,4 @@ private:
 // Every record in the file: the lists plus "TimeEntries".
 const std::vector<std::wstring>& ListNames();
 
-// Lower-cases A-Z only.
-std::wstring FoldName(const std::wstring& name);
-
 }  // namespace QbSim

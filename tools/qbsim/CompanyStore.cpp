@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/TextCodec.h"
+#include "core/TextUtils.h"
 
 namespace QbSim {
 
@@ -57,7 +58,7 @@ public:
     {
         if (path.empty())
             return;
-        std::wstring name = L"Local\\qbsim-company-" + std::to_wstring(std::hash<std::wstring>()(FoldName(path)));
+        std::wstring name = L"Local\\qbsim-company-" + std::to_wstring(std::hash<std::wstring>()(Quorvane::ToLower(path)));
         m_mutex = CreateMutexW(0, FALSE, name.c_str());
         if (m_mutex)
             WaitForSingleObject(m_mutex, INFINITE);

@@ -1,9 +1,10 @@
 #include "tools/qbsim/ListQuery.h"
 
-#include "tools/qbsim/Responses.h"
-
 #include <algorithm>
 #include <climits>
+
+#include "core/TextUtils.h"
+#include "tools/qbsim/Responses.h"
 
 namespace QbSim {
 
@@ -13,7 +14,7 @@ enum ActiveStatus { kActiveOnly = 0, kInactiveOnly = 1, kAll = 2 };
 
 std::wstring SortName(const Json& record)
 {
-    return FoldName(record.Has(L"FullName") ? record.Get(L"FullName").AsString() : record.Get(L"Name").AsString());
+    return Quorvane::ToLower(record.Has(L"FullName") ? record.Get(L"FullName").AsString() : record.Get(L"Name").AsString());
 }
 
 bool PassesActiveStatus(const Json& record, long long status)
@@ -29,7 +30,7 @@ bool PassesNameRange(const Json& record, const Json& range)
     std::wstring name = SortName(record);
     const Json& from = range.Get(L"FromName");
     const Json& to = range.Get(L"ToName");
-    return (from.IsNull() || name >= FoldName(from.AsString())) && (to.IsNull() || name <= FoldName(to.AsString()));
+    return (from.IsNull() || name >= Quorvane::ToLower(from.AsString())) && (to.IsNull() || name <= Quorvane::ToLower(to.AsString()));
 }
 
 }  // namespace

@@ -11,9 +11,9 @@ namespace QbSim {
 
 namespace {
 
-// Members are "Name:type", where type is a type of this table or a short alias. A spec that
+// Members are "Name:type", where type is a type of this table or a short alias. A member list that
 // starts with "[" names the element type of an object list.
-struct TypeSpec {
+struct TypeEntry {
     const wchar_t* name;
     const wchar_t* members;
 };
@@ -21,7 +21,7 @@ struct TypeSpec {
 #define ITEM_COMMON L"ListID:id EditSequence:text Name:text FullName:text IsActive:bool Sublevel:int "
 #define ITEM_WITH_PARENT ITEM_COMMON L"ParentRef:ref"
 
-const TypeSpec kTypes[] = {
+const TypeEntry kTypes[] = {
     // Message sets and responses.
     { L"IMsgSetResponse", L"ResponseList:IResponseList" },
     { L"IResponseList", L"[IResponse" },
@@ -155,10 +155,10 @@ Member ParseMember(const std::wstring& word)
     return member;
 }
 
-TypeDef ParseType(const TypeSpec& spec)
+TypeDef ParseType(const TypeEntry& entry)
 {
-    TypeDef type = { spec.name, NodeKind::Aggregate, {}, L"" };
-    std::wstring members = spec.members;
+    TypeDef type = { entry.name, NodeKind::Aggregate, {}, L"" };
+    std::wstring members = entry.members;
     if (!members.empty() && members[0] == L'[') {
         type.kind = NodeKind::ObjectList;
         type.elementType = members.substr(1);
@@ -176,8 +176,8 @@ const std::map<std::wstring, TypeDef>& AllTypes()
     static std::map<std::wstring, TypeDef> types;
     static std::once_flag built;
     std::call_once(built, [] {
-        for (const TypeSpec& spec : kTypes)
-            types[spec.name] = ParseType(spec);
+        for (const TypeEntry& entry : kTypes)
+            types[entry.name] = ParseType(entry);
         for (const ValueType& value : kValueTypes)
             if (value.kind != NodeKind::Aggregate)
                 types[value.name] = TypeDef{ value.name, value.kind, {}, L"" };

@@ -12,26 +12,32 @@ namespace {
 const int kTimeTrackingDelType = 21;
 const int kBilled = 2;
 
+const long long kAnyKind = -1;
+const long long kServiceItem = 0;
+
 struct Reference {
     const wchar_t* element;
     const wchar_t* lists[2];
     const wchar_t* listTitle;
+    long long kind;  // the Kind the element referred to must have
 };
 
 // Where each reference of a time entry points; the entity may be an employee or a vendor.
 const Reference kReferences[] = {
-    { L"EntityRef", { kEmployees, kVendors }, L"Entity" },
-    { L"CustomerRef", { kCustomers, 0 }, L"Customer" },
-    { L"ItemServiceRef", { kItems, 0 }, L"Item Service" },
-    { L"PayrollItemWageRef", { kPayrollItemWages, 0 }, L"Payroll Item Wage" },
+    { L"EntityRef", { kEmployees, kVendors }, L"Entity", kAnyKind },
+    { L"CustomerRef", { kCustomers, 0 }, L"Customer", kAnyKind },
+    { L"ItemServiceRef", { kItems, 0 }, L"Item Service", kServiceItem },
+    { L"PayrollItemWageRef", { kPayrollItemWages, 0 }, L"Payroll Item Wage", kAnyKind },
 };
 
 bool ResolveIn(Company& company, const Reference& reference, Json& ref)
 {
-    for (const wchar_t* list : reference.lists)
-        if (list && company.Resolve(list, ref))
-            return reference.element != std::wstring(L"ItemServiceRef") ||
-                   company.FindById(kItems, ref.Get(L"ListID").AsString())->Get(L"Kind").AsInt() == 0;
+    for (const wchar_t* list : reference.lists) {
+        if (!list || !company.Resolve(list, ref))
+            continue;
+        const Json* element = company.FindById(list, ref.Get(L"ListID").AsString());
+        return reference.kind == kAnyKind || element->Get(L"Kind").AsInt(kServiceItem) == reference.kind;
+    }
     return false;
 }
 

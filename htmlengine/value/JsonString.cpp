@@ -1,0 +1,90 @@
+#include "htmlengine/value/JsonString.h"
+
+namespace htmlengine {
+
+namespace {
+
+// A value's length is 32 bits; a longer string is refused rather than cut.
+bool TakeLength(size_t count, uint32_t& length)
+{
+    if (count > UINT32_MAX)
+        return false;
+    length = static_cast<uint32_t>(count);
+    return true;
+}
+
+int HexDigitValue(wchar_t c)
+{
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    if (c >= L'a' && c <= L'f')
+        return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F')
+        return c - L'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+// string = quotation-mark *char quotation-mark (RFC 8259, section 7). Raw control characters are
+// taken as they are: the server's free texts may hold them.
+bool JsonStringReader::Read(const wchar_t*& cursor, const wchar_t* end, const wchar_t*& chars, uint32_t& length)
+{
+    const wchar_t* run = ++cursor;
+    while (cursor < end && *cursor != L'"' && *cursor != L'\\')
+        ++cursor;
+    if (cursor < end && *cursor == L'"') {
+        chars = run;
+        return TakeLength(static_cast<size_t>(cursor++ - run), length);
+    }
+    m_unescaped.assign(run, cursor);
+    while (cursor < end && *cursor != L'"') {
+        if (*cursor != L'\\')
+            m_unescaped.push_back(*cursor++);
+        else if (!ReadEscape(cursor, end))
+            return false;
+    }
+    if (cursor == end)
+        return false;
+    ++cursor;
+    chars = m_unescaped.data();
+    return TakeLength(m_unescaped.size(), length);
+}
+
+// escape = %x5C ( %x22 / %x5C / %x2F / %x62 / %x66 / %x6E / %x72 / %x74 / %x75 4HEXDIG )
+bool JsonStringReader::ReadEscape(const wchar_t*& cursor, const wchar_t* end)
+{
+    if (++cursor == end)
+        return false;
+    wchar_t escaped = *cursor++;
+    switch (escaped) {
+    case L'"':
+    case L'\\':
+    case L'/': m_unescaped.push_back(escaped); return true;
+    case L'b': m_unescaped.push_back(L'\b'); return true;
+    case L'f': m_unescaped.push_back(L'\f'); return true;
+    case L'n': m_unescaped.push_back(L'\n'); return true;
+    case L'r': m_unescaped.push_back(L'\r'); return true;
+    case L't': m_unescaped.push_back(L'\t'); return true;
+    case L'u': return ReadHexUnit(cursor, end);
+    default: return false;
+    }
+}
+
+// One UTF-16 unit from four hex digits; surrogates, paired or not, are kept as they are.
+bool JsonStringReader::ReadHexUnit(const wchar_t*& cursor, const wchar_t* end)
+{
+    if (end - cursor < 4)
+        return false;
+    unsigned unit = 0;
+    for (int i = 0; i < 4; ++i) {
+        int digit = HexDigitValue(*cursor++);
+        if (digit < 0)
+            return false;
+        unit = unit * 16 + static_cast<unsigned>(digit);
+    }
+    m_unescaped.push_back(static_cast<wchar_t>(unit));
+    return true;
+}
+
+}  // namespace htmlengine

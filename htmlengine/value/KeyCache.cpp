@@ -1,0 +1,47 @@
+#include "htmlengine/value/KeyCache.h"
+
+#include <cwchar>
+
+namespace htmlengine {
+
+namespace {
+
+// FNV-1a over the UTF-16 units.
+unsigned HashText(const wchar_t* chars, uint32_t length)
+{
+    uint32_t hash = 2166136261u;
+    for (uint32_t i = 0; i < length; ++i)
+        hash = (hash ^ static_cast<uint16_t>(chars[i])) * 16777619u;
+    return hash;
+}
+
+}  // namespace
+
+KeyCache::KeyCache()
+{
+    for (Block*& slot : m_slots)
+        slot = nullptr;
+}
+
+KeyCache::~KeyCache()
+{
+    for (Block* slot : m_slots)
+        if (slot)
+            ReleaseBlock(slot, VALUE_STRING);
+}
+
+Block* KeyCache::Intern(const wchar_t* chars, uint32_t length)
+{
+    Block*& slot = m_slots[HashText(chars, length) % kSlots];
+    bool cached = slot && slot->count == length && std::wmemcmp(StringChars(slot), chars, length) == 0;
+    if (!cached) {
+        Block* made = NewStringBlock(chars, length);
+        if (slot)
+            ReleaseBlock(slot, VALUE_STRING);
+        slot = made;
+    }
+    RetainBlock(slot);
+    return slot;
+}
+
+}  // namespace htmlengine

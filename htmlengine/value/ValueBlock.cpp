@@ -1,0 +1,76 @@
+#include "htmlengine/value/ValueBlock.h"
+
+#include <cstring>
+#include <new>
+
+#include "htmlengine/value/ValueSlot.h"
+
+namespace htmlengine {
+
+namespace {
+
+Block* AllocateBlock(uint32_t count, size_t payloadBytes)
+{
+    void* memory = ::operator new(sizeof(Block) + payloadBytes);
+    Block* block = static_cast<Block*>(memory);
+    new (&block->references) std::atomic<int>(1);
+    block->count = count;
+    return block;
+}
+
+void FreeBlock(Block* block)
+{
+    block->references.~atomic<int>();
+    ::operator delete(block);
+}
+
+}  // namespace
+
+Block* NewStringBlock(const wchar_t* chars, uint32_t length)
+{
+    Block* block = AllocateBlock(length, (static_cast<size_t>(length) + 1) * sizeof(wchar_t));
+    wchar_t* target = reinterpret_cast<wchar_t*>(block + 1);
+    if (length > 0)
+        std::memcpy(target, chars, length * sizeof(wchar_t));
+    target[length] = L'\0';
+    return block;
+}
+
+Block* NewArrayBlock(const VALUE* elements, uint32_t count)
+{
+    Block* block = AllocateBlock(count, static_cast<size_t>(count) * sizeof(VALUE));
+    if (count > 0)
+        std::memcpy(static_cast<void*>(block + 1), elements, count * sizeof(VALUE));
+    return block;
+}
+
+Block* NewObjectBlock(const Member* members, uint32_t count)
+{
+    Block* block = AllocateBlock(count, static_cast<size_t>(count) * sizeof(Member));
+    if (count > 0)
+        std::memcpy(static_cast<void*>(block + 1), members, count * sizeof(Member));
+    return block;
+}
+
+void RetainBlock(Block* block) { block->references.fetch_add(1, std::memory_order_relaxed); }
+
+void ReleaseBlock(Block* block, uint32_t type)
+{
+    // Acquire-release so the thread that frees the block sees every other thread's last use.
+    if (block->references.fetch_sub(1, std::memory_order_acq_rel) != 1)
+        return;
+    if (type == VALUE_ARRAY) {
+        VALUE* elements = reinterpret_cast<VALUE*>(block + 1);
+        for (uint32_t i = 0; i < block->count; ++i)
+            ResetValue(elements[i]);
+    } else if (type == VALUE_OBJECT) {
+        Member* members = reinterpret_cast<Member*>(block + 1);
+        for (uint32_t i = 0; i < block->count; ++i) {
+            ReleaseBlock(members[i].key, VALUE_STRING);
+            ResetValue(members[i].value);
+        }
+    }
+    FreeBlock(block);
+}
+
+}  // namespace htmlengine

@@ -1,0 +1,32 @@
+"""The record of every request, so tests can check what the client sent."""
+
+import datetime
+import threading
+
+
+class Recorder:
+    def __init__(self):
+        self._entries = []
+        self._lock = threading.Lock()
+
+    def add(self, verb, path, headers, raw_body, body_text, method):
+        entry = {
+            "time": datetime.datetime.now(datetime.timezone.utc)
+                    .isoformat(timespec="milliseconds"),
+            "verb": verb,
+            "path": path,
+            "method": method,
+            "body": body_text,
+            "length": len(raw_body),
+            "headers": [[name, value] for name, value in headers.items()],
+        }
+        with self._lock:
+            self._entries.append(entry)
+
+    def entries(self):
+        with self._lock:
+            return list(self._entries)
+
+    def clear(self):
+        with self._lock:
+            self._entries.clear()
