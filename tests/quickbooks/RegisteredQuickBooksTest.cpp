@@ -1,10 +1,9 @@
 // The connector as it meets QuickBooks in production: the session manager created by class id
-// through the registry, here the simulator DLL registered in the test prefix and driven through
-// its exported control functions.
+// through the registry, here the simulator DLL registered in the test prefix.
 #include <gtest/gtest.h>
 
 #include "tests/quickbooks/SimulatedQuickBooks.h"
-#include "tools/qbsim/QbSimExports.h"
+#include "tools/qbsim/RegisteredSimulator.h"
 
 namespace QuickBooksTest {
 
@@ -20,25 +19,9 @@ const char kCompany[] =
 
 class RegisteredQuickBooks : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_module = LoadLibraryW(L"qbsim.dll");
-        ASSERT_TRUE(m_module != NULL);
-        ASSERT_EQ(S_OK, Function<QbSimNoArgument>("QbSimReset")());
-        ASSERT_EQ(S_OK, Function<QbSimText>("QbSimSeed")(Widen(kCompany).c_str()));
-        ASSERT_EQ(S_OK, Function<QbSimNoArgument>("DllRegisterServer")());
-    }
+    void SetUp() override { m_simulator.Seed(Widen(kCompany)); }
 
-    void TearDown() override {
-        Function<QbSimNoArgument>("DllUnregisterServer")();
-        Function<QbSimNoArgument>("QbSimReset")();
-    }
-
-    template <typename F>
-    F Function(const char* name) {
-        return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(m_module, name)));
-    }
-
-    HMODULE m_module = NULL;
+    QbSim::RegisteredSimulator m_simulator;
 };
 
 }  // namespace
@@ -53,14 +36,14 @@ TEST_F(RegisteredQuickBooks, ReadsAndWritesTheOpenCompany) {
     ASSERT_EQ(1u, anna->Count());
     std::wstring editSequence = (*anna->begin())->GetEditSequence();
 
-    ASSERT_EQ(S_OK, Function<QbSimEditRecord>("QbSimEdit")(L"TimeEntries", L"T-1", L"{}"));
+    ASSERT_TRUE(m_simulator.Edit(L"TimeEntries", L"T-1", L"{}"));
     EXPECT_EQ(3200, connector.ChangeTimeTrack(L"T-1", L"E-ANNA", editSequence, 60));
     EXPECT_EQ(0, connector.AddTimeTrack(L"E-ANNA", L"", L"", L"", L"", 0, DateTime(3, 11, 2026), 30));
     EXPECT_EQ(0, connector.DeleteTimeTrack(L"T-1"));
 }
 
 TEST_F(RegisteredQuickBooks, WithoutQuickBooksInstalledNothingConnects) {
-    ASSERT_EQ(S_OK, Function<QbSimNoArgument>("DllUnregisterServer")());
+    m_simulator.Unregister();
     DesktopConnector connector(ProgramOptions());
     EXPECT_FALSE(connector.Connect());
     EXPECT_THROW(connector.GetCompanyInformation(), std::exception);
