@@ -19,9 +19,8 @@ void RunStoringResult(const boost::function<void*()>& call, void*& result) { res
 // Whatever the call throws stays on this side: the caller gets null instead.
 void* RunGuarded(const boost::function<void*()>& call) {
     void* result = NULL;
-    if (!RunAtBoundary(L"the QuickBooks worker call", boost::bind(&RunStoringResult, boost::cref(call), boost::ref(result))))
-        return NULL;
-    return result;
+    boost::function<void()> store = boost::bind(&RunStoringResult, boost::cref(call), boost::ref(result));
+    return RunAtBoundary(L"the QuickBooks worker call", store) ? result : NULL;
 }
 
 }  // namespace
@@ -43,7 +42,8 @@ QBWorkerThread::~QBWorkerThread() {
 }
 
 unsigned __stdcall QBWorkerThread::ThreadProc(void* self) {
-    RunAtBoundary(L"the QuickBooks worker thread", boost::bind(&QBWorkerThread::Run, static_cast<QBWorkerThread*>(self)));
+    QBWorkerThread* worker = static_cast<QBWorkerThread*>(self);
+    RunAtBoundary(L"the QuickBooks worker thread", boost::bind(&QBWorkerThread::Run, worker));
     return 0;
 }
 

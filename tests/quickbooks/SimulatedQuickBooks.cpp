@@ -2,31 +2,13 @@
 
 #include <algorithm>
 
-#include "tools/qbsim/ClassFactory.h"
+#include "tests/quickbooks/SimulatedSessionManager.h"
 #include "tools/qbsim/Control.h"
 
 namespace QuickBooksTest {
 
 using Quorvane::Connectors::DesktopConnector;
 using Quorvane::Connectors::QBConnectionOptions;
-
-namespace {
-
-// Made on the calling thread, so the simulator's objects live in the worker's apartment.
-HRESULT CreateSimulatedSessionManager(Quorvane::Qbfc::IQBSessionManager& out) {
-    IClassFactory* factory = QbSim::CreateSessionManagerFactory();
-    IDispatch* manager = NULL;
-    HRESULT result = factory->CreateInstance(NULL, Quorvane::Qbfc::IID_IQBSessionManager,
-                                             reinterpret_cast<void**>(&manager));
-    factory->Release();
-    if (FAILED(result))
-        return result;
-    out = Quorvane::Qbfc::IQBSessionManager(manager);
-    manager->Release();
-    return S_OK;
-}
-
-}  // namespace
 
 QBConnectionOptions ProgramOptions() { return QBConnectionOptions("Quorvane Pellworth", "Quorvane Pellworth", 6, 0); }
 
@@ -57,8 +39,9 @@ void SimulatedQuickBooks::InjectFault(const std::string& json) {
 void SimulatedQuickBooks::Reconnect(bool connect) {
     m_connector.reset();
     m_connector.reset(new DesktopConnector(ProgramOptions()));
-    if (connect)
+    if (connect) {
         ASSERT_TRUE(m_connector->Connect());
+    }
     QbSim::Control::ClearTrace();
 }
 

@@ -42,7 +42,8 @@ void AddTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
 
 // QuickBooks quotes the reference it could not resolve.
 int AddTimeTrackRequest::RefusalResult(const QuickBooksException& refusal) const {
-    bool namesPayrollItem = !m_payrollItemId.empty() && refusal.GetMessage().find(m_payrollItemId) != std::wstring::npos;
+    bool namesPayrollItem =
+        !m_payrollItemId.empty() && refusal.GetMessage().find(m_payrollItemId) != std::wstring::npos;
     return namesPayrollItem ? PayrollItemRefused : refusal.GetStatusCode();
 }
 

@@ -13,7 +13,8 @@ void CheckAccessToPayrollRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
 void CheckAccessToPayrollRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
     m_result = false;
     try {
-        Qbfc::ICurrentAppAccessRights rights = FindResponseDetail<Qbfc::IPreferencesRet>(response).CurrentAppAccessRights();
+        Qbfc::ICurrentAppAccessRights rights =
+            FindResponseDetail<Qbfc::IPreferencesRet>(response).CurrentAppAccessRights();
         if (!rights.IsNull())
             m_result = ReadIfSet(rights.IsPersonalDataAccessAllowed(), false);
     } catch (...) {

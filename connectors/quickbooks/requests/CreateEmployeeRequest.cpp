@@ -31,7 +31,8 @@ boost::shared_ptr<Employee> ReadCreatedEmployee(Qbfc::IEmployeeRet ret) {
     Qbfc::IEmployeePayrollInfoRet payroll = ret.EmployeePayrollInfo();
     if (!payroll.IsNull()) {
         employee->SetUsesTimeData(ReadIfSet(payroll.IsUsingTimeDataToCreatePaychecks(), false));
-        employee->SetUsesTimeDataValue(ReadIfSet(payroll.UseTimeDataToCreatePaychecks(), int(Employee::UnknownTimeDataValue)));
+        int unknown = Employee::UnknownTimeDataValue;
+        employee->SetUsesTimeDataValue(ReadIfSet(payroll.UseTimeDataToCreatePaychecks(), unknown));
     }
     return employee;
 }

@@ -13,12 +13,8 @@ int ReadDurationMinutes(Qbfc::IQBTimeIntervalType duration) {
     return std::abs(duration.Hour()) * 60 + std::abs(duration.Minute()) + std::abs(duration.Second()) / 60;
 }
 
-std::wstring ReadRefListId(Qbfc::IQBBaseRef reference) {
-    return !reference.IsNull() ? ReadIdIfSet(reference.ListID()) : std::wstring();
-}
-
 std::wstring ReadRefFullName(Qbfc::IQBBaseRef reference) {
-    return !reference.IsNull() ? ReadTextIfSet(reference.FullName()) : std::wstring();
+    return reference.IsNull() ? std::wstring() : ReadIfPresent(reference.FullName(), std::wstring());
 }
 
 }  // namespace Connectors

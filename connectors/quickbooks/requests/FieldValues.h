@@ -12,8 +12,8 @@ void SetDuration(Qbfc::IQBTimeIntervalType duration, int minutes);
 int ReadDurationMinutes(Qbfc::IQBTimeIntervalType duration);
 
 // The field's value when the response holds the field and it is set; otherwise `fallback`.
-template <typename FieldPtr, typename Value>
-Value ReadIfSet(FieldPtr field, Value fallback) {
+template <typename Field, typename Value>
+Value ReadIfSet(Field field, Value fallback) {
     if (!field.IsNull() && field.IsSet())
         return field.GetValue();
     return fallback;
@@ -22,8 +22,13 @@ Value ReadIfSet(FieldPtr field, Value fallback) {
 inline std::wstring ReadTextIfSet(Qbfc::IQBStringType field) { return ReadIfSet(field, std::wstring()); }
 inline std::wstring ReadIdIfSet(Qbfc::IQBIDType field) { return ReadIfSet(field, std::wstring()); }
 
-// The ListID of a reference the response may leave out; empty when it does.
-std::wstring ReadRefListId(Qbfc::IQBBaseRef reference);
+// The field's value when the response holds the field; otherwise `fallback`.
+template <typename Field, typename Value>
+Value ReadIfPresent(Field field, Value fallback) {
+    return field.IsNull() ? fallback : field.GetValue();
+}
+
+// The full name of a reference the response may leave out; empty when it does.
 std::wstring ReadRefFullName(Qbfc::IQBBaseRef reference);
 
 }  // namespace Connectors

@@ -8,7 +8,8 @@ namespace Connectors {
 void GetFirstDayOfWeekRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
     m_result = 0;
     try {
-        m_result = FindResponseDetail<Qbfc::IPreferencesRet>(response).TimeTrackingPreferences().FirstDayOfWeek().GetValue();
+        Qbfc::IPreferencesRet preferences = FindResponseDetail<Qbfc::IPreferencesRet>(response);
+        m_result = preferences.TimeTrackingPreferences().FirstDayOfWeek().GetValue();
     } catch (...) {
         m_result = 0;
     }

@@ -24,8 +24,8 @@ boost::shared_ptr<TimeTrackRecord> ReadEntry(Qbfc::ITimeTrackingRet ret) {
     record->SetEditSequence(ret.EditSequence().GetValue());
     record->SetDate(DateTime::FromVariantDate(ret.TxnDate().GetValue()));
     record->SetDuration(ReadDurationMinutes(ret.Duration()));
-    record->SetNotes(ReadTextIfSet(ret.Notes()));
-    int billableStatus = ReadIfSet(ret.BillableStatus(), int(bsNotBillable));
+    record->SetNotes(ReadIfPresent(ret.Notes(), std::wstring()));
+    int billableStatus = ReadIfPresent(ret.BillableStatus(), long(bsNotBillable));
     record->SetBillable(billableStatus == bsBillable ? 1 : 0);
     record->SetBilled(billableStatus == bsHasBeenBilled ? 1 : 0);
     record->SetPayrollItemName(ReadRefFullName(ret.PayrollItemWageRef()));

@@ -29,7 +29,7 @@ public:
 // response of the expected kind was read.
 class QuickBookWrite : public IQuickBookRequest {
 public:
-    explicit QuickBookWrite(int initialResult = 0) : m_result(initialResult) {}
+    QuickBookWrite() : m_result(0) {}
     void SetErrorMessage(const std::wstring&) override {}
     void SetErrorCode(int code) override { m_result = code; }
     int GetResult() const { return m_result; }
