@@ -39,12 +39,19 @@ class LiveImport : public LiveLoad {
 protected:
     void SetUp() override {
         LiveLoad::SetUp();
+        Restart();
+    }
+
+    // A company without Chloë's entries, no faults, a fresh controller.
+    void Restart() {
+        QbSim::Control::ClearFaults();
         Seed("{'CompanyName':'Sim Co',"
              " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
              " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
              " 'Employees':[{'ListID':'E-CHLOE','EditSequence':'1','FirstName':'Chloe','LastName':'Lefevre'}],"
              " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}");
         ASSERT_TRUE(SaveConfig(L"Sim Co", ChloeOnly()));
+        MakeController();
     }
 
     // Only Chloë imported, to E-CHLOE, with the customers, jobs and service items she works on
@@ -75,15 +82,20 @@ protected:
         m_controller->SelectEmployee(kChloe, true);
     }
 
-    // What the run showed, and the writes it sent to QuickBooks.
+    // Runs one import to its end and returns what it showed; Writes() then gives what it wrote.
     Calls Import() {
         Trace();
         m_controller->StartImport(true);
+        return Finished();
+    }
+
+    Calls Finished() {
         EXPECT_TRUE(m_controller->WaitForImportIdle(30000));
         PumpFor(100);
         return m_view->Take();
     }
 
+    // The adds, changes and deletes QuickBooks received since the trace was last read.
     Lines Writes() {
         Lines writes;
         for (const std::wstring& line : RequestTrace()) {
@@ -101,22 +113,41 @@ protected:
         return held;
     }
 
+    static std::wstring QuickBooksTxnId(const std::wstring& date, const std::wstring& duration) {
+        const QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
+        for (const QbSim::Json& entry : company.Get(L"TimeEntries").Items()) {
+            if (entry.Get(L"TxnDate").AsString() == date && entry.Get(L"Duration").AsString() == duration)
+                return entry.Get(L"TxnID").AsString();
+        }
+        return std::wstring();
+    }
+
+    std::vector<boost::shared_ptr<TimeTrackDiff> > ChloesPreview() {
+        const boost::shared_ptr<EmployeeDiffCollection> preview = m_model->GetEmployeeDiffs();
+        for (EmployeeDiffCollection::const_iterator user = preview->begin(); user != preview->end(); ++user) {
+            if ((*user)->GetServerUser()->GetId() == kChloe)
+                return std::vector<boost::shared_ptr<TimeTrackDiff> >((*user)->GetTimeTrackDiffs()->begin(),
+                                                                      (*user)->GetTimeTrackDiffs()->end());
+        }
+        return std::vector<boost::shared_ptr<TimeTrackDiff> >();
+    }
+
     // The number of Chloë's entries that the preview would still add, change or delete.
     int PendingChanges() {
         int pending = 0;
-        const boost::shared_ptr<EmployeeDiffCollection> preview = m_model->GetEmployeeDiffs();
-        for (EmployeeDiffCollection::const_iterator user = preview->begin(); user != preview->end(); ++user) {
-            if ((*user)->GetServerUser()->GetId() != kChloe)
-                continue;
-            const boost::shared_ptr<TimeTrackDiffCollection> diffs = (*user)->GetTimeTrackDiffs();
-            for (TimeTrackDiffCollection::const_iterator it = diffs->begin(); it != diffs->end(); ++it) {
-                const TimeTrackDiff& diff = **it;
-                if (!diff.GetQuickBooksSide() || !diff.GetImportSide() || diff.IsAbsentOnServer() ||
-                    diff.GetQuickBooksSide()->GetMinutes() != diff.GetImportSide()->GetMinutes())
-                    ++pending;
-            }
+        for (const boost::shared_ptr<TimeTrackDiff>& diff : ChloesPreview()) {
+            if (!diff->GetQuickBooksSide() || !diff->GetImportSide() || diff->IsAbsentOnServer() ||
+                diff->GetQuickBooksSide()->GetMinutes() != diff->GetImportSide()->GetMinutes())
+                ++pending;
         }
         return pending;
+    }
+
+    int BilledConflicts() {
+        int conflicts = 0;
+        for (const boost::shared_ptr<TimeTrackDiff>& diff : ChloesPreview())
+            conflicts += diff->IsBilledConflict() != 0;
+        return conflicts;
     }
 
     void ExpectInStep() {
@@ -145,6 +176,64 @@ TEST_F(LiveImport, AnImportBringsTheServersEntriesAndASecondOneWritesNothing) {
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(g_opened[0].c_str())) << g_opened[0];
 
     ExpectInStep();
+}
+
+struct FailedWrite {
+    const char* name;
+    const char* fault;
+};
+
+// Whether QuickBooks took the failed write or not, the next run finds out from the reload.
+TEST_F(LiveImport, ARunFailedAtAWriteThenRunAgainEndsWithQuickBooksMatchingTheServer) {
+    const FailedWrite cases[] = {
+        {"the first add refused after QuickBooks stored it",
+         "{'stage':'Response','request':'TimeTrackingAdd','shape':'Status','status':3175,'message':'In use'}"},
+        {"the third add lost on the way",
+         "{'stage':'DoRequests','request':'TimeTrackingAdd','skip':2,'hresult':'0x80040408'}"},
+    };
+    for (const FailedWrite& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        LoadAndSelect();
+        InjectFault(c.fault);
+        Calls shown = Import();
+        EXPECT_EQ(1, std::count(shown.begin(), shown.end(), "OnImportFinished()"));
+        EXPECT_EQ(0, std::count(shown.begin(), shown.end(), "ShowImportSucceeded()"));
+
+        LoadAndSelect();
+        shown = Import();
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ("ShowImportSucceeded()", shown.back()) << ::testing::PrintToString(shown);
+        ExpectInStep();
+    }
+}
+
+TEST_F(LiveImport, ABilledEntryThatDiffersIsLeftAloneAndReported) {
+    LoadAndSelect();
+    Import();
+    const std::wstring billed = QuickBooksTxnId(kMonday.ToString(), L"PT1H0M0S");
+    ASSERT_TRUE(QbSim::Control::Edit(L"TimeEntries", billed, L"{\"BillableStatus\":2,\"Duration\":\"PT2H0M0S\"}"));
+
+    LoadAndSelect();
+    EXPECT_EQ(1, BilledConflicts());
+    const Calls shown = Import();
+    EXPECT_EQ(Lines(), Writes());
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowImportFailed(The time-track for some employees was not synchronized with Quorvane as it is "
+              "billed. Please see log for details.)",
+              shown.back());
+    EXPECT_EQ(billed, QuickBooksTxnId(kMonday.ToString(), L"PT2H0M0S"));
+}
+
+TEST_F(LiveImport, ASecondStartWhileTheFirstRunsIsIgnored) {
+    LoadAndSelect();
+    Trace();
+    m_controller->StartImport(true);
+    m_controller->StartImport(true);
+    const Calls shown = Finished();
+    EXPECT_EQ(1, std::count(shown.begin(), shown.end(), "OnImportStarted()"));
+    EXPECT_EQ(4u, Writes().size());
+    EXPECT_EQ(ServerEntries(), QuickBooksEntries());
 }
 
 }  // namespace
