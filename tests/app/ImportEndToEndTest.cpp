@@ -236,4 +236,19 @@ TEST_F(LiveImport, ASecondStartWhileTheFirstRunsIsIgnored) {
     EXPECT_EQ(ServerEntries(), QuickBooksEntries());
 }
 
+// The load would empty the preview the run is walking; it starts only once the run has ended.
+TEST_F(LiveImport, AReloadAskedForDuringTheImportWaitsForIt) {
+    LoadAndSelect();
+    m_controller->StartImport(true);
+    m_controller->ReloadData();
+    Calls shown = Finished();
+    const Calls loaded = Settle();
+    shown.insert(shown.end(), loaded.begin(), loaded.end());
+    EXPECT_EQ(ServerEntries(), QuickBooksEntries());
+    const Calls::iterator finished = std::find(shown.begin(), shown.end(), "OnImportFinished()");
+    EXPECT_EQ(0, std::count(shown.begin(), finished, "RefreshSummary()")) << ::testing::PrintToString(shown);
+    EXPECT_EQ("RefreshSummary()", shown.back());
+    EXPECT_EQ(0, PendingChanges());
+}
+
 }  // namespace
