@@ -34,7 +34,7 @@ void MainController::SetTimeDataFlagOfSelectedEmployees(const std::set<std::wstr
     if (!quickBooks)
         return;
     for (const std::wstring& id : selection) {
-        if (InterlockedCompareExchange(&m_stopImport, 0, 0))
+        if (IsImportStopRequested())
             return;
         boost::shared_ptr<Employee> employee;
         try {

@@ -50,6 +50,8 @@ boost::shared_ptr<Config> LoadCompanySettings(const std::wstring& companyName, c
 }  // namespace
 
 void MainController::RunLoad(bool loginRequested) {
+    // A load replaces the preview and the collections an import run is working on.
+    m_imports.WaitUntilIdle(INFINITE);
     try {
         LoadDataBody(loginRequested);
     } catch (const WrongTimeRange&) {

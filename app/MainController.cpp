@@ -10,7 +10,6 @@
 #include "app/ShellOpen.h"
 #include "connectors/quickbooks/QuickBooksErrors.h"
 #include "core/CompanyConfig.h"
-#include "core/ImportLogger.h"
 #include "core/KnownFolders.h"
 #include "core/PostToThread.h"
 #include "core/TextUtils.h"
@@ -48,7 +47,9 @@ void MainController::Show(bool show) {
 
 void MainController::ReleaseViewAndModel() {
     m_loads.Stop();
+    StopImport();
     m_loads.WaitForIdle(kExitWaitMilliseconds);
+    m_imports.WaitUntilIdle(kExitWaitMilliseconds);
     m_view.reset();
     m_model.reset();
 }
@@ -92,13 +93,6 @@ void MainController::OpenLink(const std::wstring& url) {
         ShellOpen(url);
 }
 
-// The import run itself comes with the import; until then the button starts nothing.
-void MainController::StartImport(bool) {}
-
-void MainController::StopImport() {
-    InterlockedExchange(&m_stopImport, 1);
-}
-
 void MainController::SelectEmployee(const std::wstring& id, bool selected) {
     boost::shared_ptr<Config> config = m_model->GetConfig();
     if (!config)
@@ -107,11 +101,6 @@ void MainController::SelectEmployee(const std::wstring& id, bool selected) {
         config->GetSelectedEmployees()->insert(id);
     else
         config->GetSelectedEmployees()->erase(id);
-}
-
-void MainController::OpenImportLog() {
-    if (m_importLogger && !m_importLogger->GetLogFilePath().empty())
-        ShellOpen(m_importLogger->GetLogFilePath());
 }
 
 void MainController::OpenImportHistory() {

@@ -1,7 +1,7 @@
 #pragma once
-// Turns what the user does in the main window into work: loads on a thread of its own, the
-// settings, preview and missing-data dialogs on the UI thread, connection, site and date-range
-// changes. Worker threads reach the window only by posting calls to the UI thread.
+// Turns what the user does in the main window into work: loads and imports on threads of
+// their own, the settings, preview and missing-data dialogs on the UI thread, connection, site
+// and date-range changes. Worker threads reach the window only by posting calls to the UI thread.
 #include <windows.h>
 
 #include <set>
@@ -16,15 +16,14 @@
 #include "app/IMainView.h"
 #include "app/IMainViewNotification.h"
 #include "app/LoadRunner.h"
+#include "app/import/ImportLauncher.h"
 #include "core/DateRange.h"
 
 class MainModel;
 
 namespace Quorvane {
-namespace Logging {
-class ImportLogger;
+class ImportRun;
 }
-}  // namespace Quorvane
 
 class MainController : public IMainController, public IMainViewNotification, private boost::noncopyable {
 public:
@@ -54,10 +53,12 @@ public:
     // Throws OperationAbortedException when a newer load request is waiting.
     void CheckAbort();
     boost::shared_ptr<MainModel> GetModel() const { return m_model; }
-    // Stops the load (waiting a bounded time), then drops the view and the model.
+    // Stops the load and the import (waiting a bounded time for each), then drops the view and the model.
     void ReleaseViewAndModel();
     // True when no load runs within the time; calls posted to this thread run meanwhile.
     bool WaitForLoadIdle(DWORD milliseconds);
+    // True when no import runs within the time; calls posted to this thread run meanwhile.
+    bool WaitForImportIdle(DWORD milliseconds);
     bool AreMappingsValid();
 
     // The QuickBooks-side name (of the mapped employee, else of the user) and the server-side
@@ -87,12 +88,15 @@ private:
     void PostFromLoad(const boost::function<void()>& call);
     void SaveSettings();
     SettingsTab FirstSettingsTab();
+    bool IsImportStopRequested() const;
 
     boost::shared_ptr<IMainView> m_view;
     boost::shared_ptr<MainModel> m_model;
     volatile LONG m_stopImport;
     DWORD m_uiThreadId;
-    boost::shared_ptr<Quorvane::Logging::ImportLogger> m_importLogger;
+    // The last import started; its log is the one the view opens.
+    boost::shared_ptr<Quorvane::ImportRun> m_lastImport;
+    Quorvane::ImportLauncher m_imports;
     // Last, so that it is destroyed first: no load outlives the members it uses.
     LoadRunner m_loads;
 };

@@ -235,7 +235,7 @@ bool ImportRun::CreateMissingItemsBeforeImport(const EmployeeDiff& diff, const s
 
 void ImportRun::SetTimeDataFlagOfSelectedEmployees()
 {
-    for (size_t i = 0; i < m_snapshot.selection.size(); ++i) {
+    for (size_t i = 0; i < m_snapshot.selection.size() && !m_stopRequested(); ++i) {
         try {
             const boost::shared_ptr<Employee> employee =
                 FindQuickBooksEmployee(*m_snapshot.model, m_snapshot.selection[i], m_snapshot.config.get());

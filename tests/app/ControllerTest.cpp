@@ -7,111 +7,14 @@
 
 #include <boost/bind/bind.hpp>
 
-#include "app/DialogRunner.h"
-#include "app/MainController.h"
-#include "app/MainModel.h"
-#include "app/ShellOpen.h"
-#include "core/CompanyConfig.h"
-#include "core/KnownFolders.h"
-#include "FakeMainView.h"
+#include "ControllerFixture.h"
 #include "TestCompany.h"
-#include "tests/quickbooks/SimulatedQuickBooks.h"
+#include "core/CompanyConfig.h"
 #include "tools/qbsim/Control.h"
 
 using namespace Quorvane;
 
 namespace {
-
-typedef std::vector<std::string> Calls;
-
-const char kCompany[] =
-    "{'CompanyName':'Sim Co',"
-    " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
-    " 'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna','LastName':'Berg'}],"
-    " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}";
-
-// One folder per run: the suites with and without a demo server run side by side.
-std::wstring ScratchFolder(KnownFolder folder) {
-    wchar_t path[MAX_PATH + 64];
-    const DWORD length = GetTempPathW(MAX_PATH, path);
-    swprintf(path + length, 64, L"pellworth-app-test-%lu\\%ls", GetCurrentProcessId(),
-             folder == CommonDocumentsFolder ? L"documents" : L"appdata");
-    return path;
-}
-
-std::vector<std::wstring> g_opened;
-void RecordOpen(const std::wstring& target) { g_opened.push_back(target); }
-
-// Answers every dialog as the test says, and remembers the tab the settings opened on.
-struct ScriptedDialogs : IDialogRunner {
-    boost::shared_ptr<Config> RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab tab) {
-        shownTab = tab;
-        return settingsResult;
-    }
-    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) { return previewChanged; }
-    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) { return false; }
-
-    boost::shared_ptr<Config> settingsResult;
-    bool previewChanged = false;
-    SettingsTab shownTab = DefaultSettingsTab;
-};
-
-class ControllerTest : public QuickBooksTest::SimulatedQuickBooks {
-protected:
-    void SetUp() override {
-        SimulatedQuickBooks::SetUp();
-        Seed(kCompany);
-        SetKnownFolderProvider(&ScratchFolder);
-        SetShellOpener(&RecordOpen);
-        SetDialogRunner(&m_dialogs);
-        g_opened.clear();
-        DeleteFileW(GetConfigFilePath(L"Sim Co").c_str());
-        MakeController();
-    }
-
-    void MakeController() {
-        if (m_controller)
-            m_controller->ReleaseViewAndModel();
-        m_view.reset(new FakeMainView());
-        m_model.reset(new MainModel());
-        m_controller.reset(new MainController(m_view, m_model));
-    }
-
-    void TearDown() override {
-        m_controller->ReleaseViewAndModel();
-        EXPECT_EQ(0, m_view->WrongThreadCalls());
-        SetDialogRunner(NULL);
-        SetShellOpener(NULL);
-        SetKnownFolderProvider(NULL);
-        SimulatedQuickBooks::TearDown();
-    }
-
-    // Waits for the loads to end and returns what they showed.
-    Calls Settle() {
-        EXPECT_TRUE(m_controller->WaitForLoadIdle(20000));
-        PumpFor(100);
-        return m_view->Take();
-    }
-
-    // A company as a finished load leaves it, without touching QuickBooks.
-    boost::shared_ptr<Config> InstallSettings(const std::wstring& password) {
-        boost::shared_ptr<Config> config(new Config());
-        Config::ConnectionOptions options;
-        options.url = L"http://localhost:1";
-        options.userName = L"anna";
-        options.password = password;
-        options.rememberPassword = true;
-        config->SetConnectionOptions(options);
-        m_model->SetCompanyInformation(L"Sim Co");
-        m_model->SetConfig(config);
-        return config;
-    }
-
-    ScriptedDialogs m_dialogs;
-    boost::shared_ptr<FakeMainView> m_view;
-    boost::shared_ptr<MainModel> m_model;
-    boost::shared_ptr<MainController> m_controller;
-};
 
 TEST_F(ControllerTest, NeedsAViewAndAModel) {
     try {
@@ -254,57 +157,7 @@ TEST_F(ControllerTest, EmployeeNamesFromQuickBooksOrFromTheServerUser) {
 
 }  // namespace
 
-#include "tests/server/DemoServer.h"
-
 namespace {
-
-// Loads against a demo server that the test run started beside the simulator.
-class LiveLoad : public ControllerTest {
-protected:
-    void SetUp() override {
-        ControllerTest::SetUp();
-        Seed("{'CompanyName':'Sim Co',"
-             " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
-             " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
-             " 'Employees':[{'ListID':'E-RYAN','EditSequence':'1','FirstName':'Ryan','LastName':'Patel'}]}");
-        m_server.reset(new DemoServer("plain"));
-        m_server->Reset();
-    }
-
-    // The company's stored settings: the demo login, and mappings that pass every check
-    // (every user but Ryan not imported, leave not imported) when `valid` is set.
-    void StoreSettings(const wchar_t* password, bool valid, const wchar_t* serverUuid = L"") {
-        boost::shared_ptr<Config> config(new Config());
-        Config::ConnectionOptions options;
-        options.url = m_server->Address();
-        options.userName = L"JSmith";
-        options.password = password;
-        options.rememberPassword = true;
-        config->SetConnectionOptions(options);
-        config->SetServerUuid(serverUuid);
-        config->SetImportLeaveType(false);
-        if (valid) {
-            config->SetMappingType(1);
-            config->SetServiceItemAccount(L"A-INC");
-            TestCompany rules;
-            rules.config = config;
-            for (const wchar_t* id : {L"7", L"12", L"15", L"21", L"23", L"26", L"30"})
-                rules.MapEmployee(id, L"", Mapping::DoNotImport);
-        }
-        ASSERT_TRUE(SaveConfig(L"Sim Co", config));
-    }
-
-    static Calls Progress(const Calls& shown) {
-        Calls progress;
-        for (const std::string& call : shown) {
-            if (call.compare(0, 19, "SetDataLoadProgress") == 0)
-                progress.push_back(call);
-        }
-        return progress;
-    }
-
-    boost::shared_ptr<DemoServer> m_server;
-};
 
 TEST_F(LiveLoad, ASuccessfulLoadReportsEachStepAndShowsTheSummary) {
     StoreSettings(L"secret", true);

@@ -1,0 +1,46 @@
+// Starting, stopping and looking back at the import run.
+#include "app/MainController.h"
+
+#include <boost/bind/bind.hpp>
+
+#include "app/ShellOpen.h"
+#include "app/import/ImportRun.h"
+#include "connectors/quickbooks/OpenQuickBooksForms.h"
+#include "core/PostToThread.h"
+
+using namespace Quorvane;
+
+// The view disables its import button while a run goes, but a double click or a second script
+// call can still arrive before it has heard of the first run: the launcher refuses those.
+void MainController::StartImport(bool checkAbsent) {
+    if (m_imports.IsRunning())
+        return;
+    InterlockedExchange(&m_stopImport, 0);
+    boost::shared_ptr<ImportRun> run(new ImportRun(
+        TakeImportSnapshot(m_model), checkAbsent, m_view,
+        boost::bind(&PostToThread, m_uiThreadId, boost::placeholders::_1),
+        boost::bind(&MainController::IsImportStopRequested, this), &Connectors::FindOpenQuickBooksForms));
+    if (m_imports.Start(run))
+        m_lastImport = run;
+}
+
+void MainController::StopImport() {
+    InterlockedExchange(&m_stopImport, 1);
+}
+
+bool MainController::IsImportStopRequested() const {
+    return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_stopImport), 0, 0) != 0;
+}
+
+bool MainController::WaitForImportIdle(DWORD milliseconds) {
+    return m_imports.WaitUntilIdle(milliseconds);
+}
+
+// A running import is still writing its log: only a finished one is opened.
+void MainController::OpenImportLog() {
+    if (!m_lastImport || m_imports.IsRunning())
+        return;
+    const std::wstring path = m_lastImport->GetLogFilePath();
+    if (!path.empty())
+        ShellOpen(path);
+}

@@ -1,0 +1,254 @@
+// The import as the user runs it: a load from the demo server into the simulated company, the
+// employee selected, the import started through the controller and its posts run on this thread.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "ControllerFixture.h"
+#include "TestCompany.h"
+#include "core/CompanyConfig.h"
+#include "core/DateTime.h"
+#include "tools/qbsim/Control.h"
+
+using namespace Quorvane;
+
+namespace {
+
+typedef std::vector<std::wstring> Lines;
+// (date, duration) -> how many entries QuickBooks holds with them.
+typedef std::map<std::pair<std::wstring, std::wstring>, int> EntryCounts;
+
+const wchar_t kChloe[] = L"23";
+
+// Chloë's work on a Monday and a Tuesday of the demo data: 7 h and 1 h each day.
+const DateTime kMonday(23, 11, 2026);
+
+EntryCounts ServerEntries() {
+    EntryCounts expected;
+    for (int day = 0; day < 2; ++day) {
+        const std::wstring date = kMonday.Add(DateSpan::Days(day)).ToString();
+        expected[std::make_pair(date, std::wstring(L"PT7H0M0S"))] = 1;
+        expected[std::make_pair(date, std::wstring(L"PT1H0M0S"))] = 1;
+    }
+    return expected;
+}
+
+class LiveImport : public LiveLoad {
+protected:
+    void SetUp() override {
+        LiveLoad::SetUp();
+        Restart();
+    }
+
+    // A company without Chloë's entries, no faults, a fresh controller.
+    void Restart() {
+        QbSim::Control::ClearFaults();
+        Seed("{'CompanyName':'Sim Co',"
+             " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
+             " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
+             " 'Employees':[{'ListID':'E-CHLOE','EditSequence':'1','FirstName':'Chloe','LastName':'Lefevre'}],"
+             " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}");
+        ASSERT_TRUE(SaveConfig(L"Sim Co", ChloeOnly()));
+        MakeController();
+    }
+
+    // Only Chloë imported, to E-CHLOE, with the customers, jobs and service items she works on
+    // made in QuickBooks as they are needed.
+    boost::shared_ptr<Config> ChloeOnly() {
+        boost::shared_ptr<Config> config = DemoSettings(L"secret", false);
+        config->SetMappingType(2);
+        config->SetServiceItemAccount(L"A-INC");
+        config->SetAutoCreationFlags(Config::CreateCustomers | Config::CreateJobs | Config::CreateServiceItems);
+        DateRange period;
+        period.SetStart(kMonday);
+        period.SetEnd(kMonday.Add(DateSpan::OneDay()));
+        config->SetPeriod(period);
+        TestCompany rules;
+        rules.config = config;
+        for (const wchar_t* id : {L"7", L"12", L"15", L"21", L"26", L"28", L"30"})
+            rules.MapEmployee(id, L"", Mapping::DoNotImport);
+        rules.MapEmployee(kChloe, L"E-CHLOE");
+        rules.MapPayroll(kChloe, L"P-HOURLY");
+        return config;
+    }
+
+    void LoadAndSelect() {
+        m_controller->ReloadData();
+        const Calls shown = Settle();
+        ASSERT_FALSE(shown.empty());
+        ASSERT_EQ("RefreshSummary()", shown.back()) << ::testing::PrintToString(shown);
+        m_controller->SelectEmployee(kChloe, true);
+    }
+
+    // Runs one import to its end and returns what it showed; Writes() then gives what it wrote.
+    Calls Import() {
+        Trace();
+        m_controller->StartImport(true);
+        return Finished();
+    }
+
+    Calls Finished() {
+        EXPECT_TRUE(m_controller->WaitForImportIdle(30000));
+        PumpFor(100);
+        return m_view->Take();
+    }
+
+    // The adds, changes and deletes QuickBooks received since the trace was last read.
+    Lines Writes() {
+        Lines writes;
+        for (const std::wstring& line : RequestTrace()) {
+            if (line.find(L"TimeTrackingAdd") == 0 || line.find(L"TimeTrackingMod") == 0 || line.find(L"TxnDel") == 0)
+                writes.push_back(line);
+        }
+        return writes;
+    }
+
+    static EntryCounts QuickBooksEntries() {
+        EntryCounts held;
+        const QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
+        for (const QbSim::Json& entry : company.Get(L"TimeEntries").Items())
+            ++held[std::make_pair(entry.Get(L"TxnDate").AsString(), entry.Get(L"Duration").AsString())];
+        return held;
+    }
+
+    static std::wstring QuickBooksTxnId(const std::wstring& date, const std::wstring& duration) {
+        const QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
+        for (const QbSim::Json& entry : company.Get(L"TimeEntries").Items()) {
+            if (entry.Get(L"TxnDate").AsString() == date && entry.Get(L"Duration").AsString() == duration)
+                return entry.Get(L"TxnID").AsString();
+        }
+        return std::wstring();
+    }
+
+    std::vector<boost::shared_ptr<TimeTrackDiff> > ChloesPreview() {
+        const boost::shared_ptr<EmployeeDiffCollection> preview = m_model->GetEmployeeDiffs();
+        for (EmployeeDiffCollection::const_iterator user = preview->begin(); user != preview->end(); ++user) {
+            if ((*user)->GetServerUser()->GetId() == kChloe)
+                return std::vector<boost::shared_ptr<TimeTrackDiff> >((*user)->GetTimeTrackDiffs()->begin(),
+                                                                      (*user)->GetTimeTrackDiffs()->end());
+        }
+        return std::vector<boost::shared_ptr<TimeTrackDiff> >();
+    }
+
+    // The number of Chloë's entries that the preview would still add, change or delete.
+    int PendingChanges() {
+        int pending = 0;
+        for (const boost::shared_ptr<TimeTrackDiff>& diff : ChloesPreview()) {
+            if (!diff->GetQuickBooksSide() || !diff->GetImportSide() || diff->IsAbsentOnServer() ||
+                diff->GetQuickBooksSide()->GetMinutes() != diff->GetImportSide()->GetMinutes())
+                ++pending;
+        }
+        return pending;
+    }
+
+    int BilledConflicts() {
+        int conflicts = 0;
+        for (const boost::shared_ptr<TimeTrackDiff>& diff : ChloesPreview())
+            conflicts += diff->IsBilledConflict() != 0;
+        return conflicts;
+    }
+
+    void ExpectInStep() {
+        LoadAndSelect();
+        EXPECT_EQ(0, PendingChanges());
+        const Calls shown = Import();
+        EXPECT_EQ(Lines(), Writes());
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ("ShowImportSucceeded()", shown.back()) << ::testing::PrintToString(shown);
+        EXPECT_EQ(ServerEntries(), QuickBooksEntries());
+    }
+};
+
+TEST_F(LiveImport, AnImportBringsTheServersEntriesAndASecondOneWritesNothing) {
+    LoadAndSelect();
+    EXPECT_EQ(4, PendingChanges());
+    const Calls shown = Import();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("OnImportStarted()", shown.front());
+    EXPECT_EQ("ShowImportSucceeded()", shown.back()) << ::testing::PrintToString(shown);
+    EXPECT_EQ(4u, Writes().size());
+    EXPECT_EQ(ServerEntries(), QuickBooksEntries());
+
+    m_controller->OpenImportLog();
+    ASSERT_EQ(1u, g_opened.size());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(g_opened[0].c_str())) << g_opened[0];
+
+    ExpectInStep();
+}
+
+struct FailedWrite {
+    const char* name;
+    const char* fault;
+};
+
+// Whether QuickBooks took the failed write or not, the next run finds out from the reload.
+TEST_F(LiveImport, ARunFailedAtAWriteThenRunAgainEndsWithQuickBooksMatchingTheServer) {
+    const FailedWrite cases[] = {
+        {"the first add refused after QuickBooks stored it",
+         "{'stage':'Response','request':'TimeTrackingAdd','shape':'Status','status':3175,'message':'In use'}"},
+        {"the third add lost on the way",
+         "{'stage':'DoRequests','request':'TimeTrackingAdd','skip':2,'hresult':'0x80040408'}"},
+    };
+    for (const FailedWrite& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        LoadAndSelect();
+        InjectFault(c.fault);
+        Calls shown = Import();
+        EXPECT_EQ(1, std::count(shown.begin(), shown.end(), "OnImportFinished()"));
+        EXPECT_EQ(0, std::count(shown.begin(), shown.end(), "ShowImportSucceeded()"));
+
+        LoadAndSelect();
+        shown = Import();
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ("ShowImportSucceeded()", shown.back()) << ::testing::PrintToString(shown);
+        ExpectInStep();
+    }
+}
+
+TEST_F(LiveImport, ABilledEntryThatDiffersIsLeftAloneAndReported) {
+    LoadAndSelect();
+    Import();
+    const std::wstring billed = QuickBooksTxnId(kMonday.ToString(), L"PT1H0M0S");
+    ASSERT_TRUE(QbSim::Control::Edit(L"TimeEntries", billed, L"{\"BillableStatus\":2,\"Duration\":\"PT2H0M0S\"}"));
+
+    LoadAndSelect();
+    EXPECT_EQ(1, BilledConflicts());
+    const Calls shown = Import();
+    EXPECT_EQ(Lines(), Writes());
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowImportFailed(The time-track for some employees was not synchronized with Quorvane as it is "
+              "billed. Please see log for details.)",
+              shown.back());
+    EXPECT_EQ(billed, QuickBooksTxnId(kMonday.ToString(), L"PT2H0M0S"));
+}
+
+TEST_F(LiveImport, ASecondStartWhileTheFirstRunsIsIgnored) {
+    LoadAndSelect();
+    Trace();
+    m_controller->StartImport(true);
+    m_controller->StartImport(true);
+    const Calls shown = Finished();
+    EXPECT_EQ(1, std::count(shown.begin(), shown.end(), "OnImportStarted()"));
+    EXPECT_EQ(4u, Writes().size());
+    EXPECT_EQ(ServerEntries(), QuickBooksEntries());
+}
+
+// The load would empty the preview the run is walking; it starts only once the run has ended.
+TEST_F(LiveImport, AReloadAskedForDuringTheImportWaitsForIt) {
+    LoadAndSelect();
+    m_controller->StartImport(true);
+    m_controller->ReloadData();
+    Calls shown = Finished();
+    const Calls loaded = Settle();
+    shown.insert(shown.end(), loaded.begin(), loaded.end());
+    EXPECT_EQ(ServerEntries(), QuickBooksEntries());
+    const Calls::iterator finished = std::find(shown.begin(), shown.end(), "OnImportFinished()");
+    EXPECT_EQ(0, std::count(shown.begin(), finished, "RefreshSummary()")) << ::testing::PrintToString(shown);
+    EXPECT_EQ("RefreshSummary()", shown.back());
+    EXPECT_EQ(0, PendingChanges());
+}
+
+}  // namespace
