@@ -4,7 +4,6 @@
 // and date-range changes. Worker threads reach the window only by posting calls to the UI thread.
 #include <windows.h>
 
-#include <set>
 #include <string>
 
 #include <boost/function.hpp>
@@ -60,12 +59,6 @@ public:
     // True when no import runs within the time; calls posted to this thread run meanwhile.
     bool WaitForImportIdle(DWORD milliseconds);
     bool AreMappingsValid();
-
-    // The QuickBooks-side name (of the mapped employee, else of the user) and the server-side
-    // name. Throws NotFoundException for an unknown user.
-    void GetEmployeeNames(const std::wstring& serverUserId, std::wstring& quickBooksName, std::wstring& serverName);
-    // Employees whose time data QuickBooks has not been told about are told not to use it.
-    void SetTimeDataFlagOfSelectedEmployees(const std::set<std::wstring>& selection);
 
 private:
     // The load (LoadSequence.cpp, ServerLogin.cpp).

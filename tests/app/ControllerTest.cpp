@@ -134,26 +134,6 @@ TEST_F(ControllerTest, OpensOnlyWebLinksTheLastLogAndTheLogFolder) {
     EXPECT_EQ(ScratchFolder(CommonDocumentsFolder) + L"\\Quorvane\\QB Import Logs\\Imported to Sim Co\\", g_opened[1]);
 }
 
-TEST_F(ControllerTest, EmployeeNamesFromQuickBooksOrFromTheServerUser) {
-    boost::shared_ptr<Config> config = InstallSettings(L"");
-    TestCompany company;
-    company.model = m_model;
-    company.config = config;
-    company.AddServerUser(L"1", L"Anna", L"Berg", L"M");
-    company.AddServerUser(L"2", L"Bo", L"Lind");
-    company.AddQuickBooksEmployee(L"E-ANNA", L"Anna", L"Berg-Holm");
-    company.MapEmployee(L"1", L"E-ANNA");
-    Config::NamePostfixes postfixes;
-    postfixes[L"2"] = L" (new)";
-    config->SetNamePostfixes(postfixes);
-
-    std::wstring quickBooksName, serverName;
-    m_controller->GetEmployeeNames(L"1", quickBooksName, serverName);
-    EXPECT_EQ(L"Anna Berg-Holm", quickBooksName);
-    EXPECT_EQ(L"Berg, Anna M. (Anna)", serverName);
-    m_controller->GetEmployeeNames(L"2", quickBooksName, serverName);
-    EXPECT_EQ(L"Bo Lind (new)", quickBooksName);
-}
 
 }  // namespace
 
@@ -262,37 +242,6 @@ TEST_F(LiveLoad, APeriodQuickBooksRefusesOrThatIsNoDateGivesWayToTheLoadedOne) {
         EXPECT_EQ(Config::DefaultRangeType, m_model->GetConfig()->GetPeriod().GetRangeType()) << c.name;
         EXPECT_TRUE(m_model->GetConfig()->GetPeriod() == m_model->GetConfig()->GetLoadedPeriod()) << c.name;
     }
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(ControllerTest, OnlyEmployeesWithoutATimeDataChoiceAreToldNotToUseIt) {
-    boost::shared_ptr<Config> config = InstallSettings(L"");
-    boost::shared_ptr<Connectors::DesktopConnector> quickBooks(
-        new Connectors::DesktopConnector(QuickBooksTest::ProgramOptions()));
-    ASSERT_TRUE(quickBooks->Connect());
-    m_model->SetQuickBooksConnector(quickBooks);
-    TestCompany company;
-    company.model = m_model;
-    company.config = config;
-    company.AddQuickBooksEmployee(L"E-ANNA", L"Anna", L"Berg")->SetUsesTimeDataValue(0);
-    company.AddQuickBooksEmployee(L"E-BO", L"Bo", L"Lind")->SetUsesTimeDataValue(1);
-    company.MapEmployee(L"1", L"E-ANNA");
-    company.MapEmployee(L"2", L"E-BO");
-    Trace();
-
-    std::set<std::wstring> selection = {L"1", L"2", L"3"};
-    m_controller->SetTimeDataFlagOfSelectedEmployees(selection);
-
-    std::vector<std::wstring> changes;
-    for (const std::wstring& line : RequestTrace()) {
-        if (line.find(L"EmployeeMod") != std::wstring::npos)
-            changes.push_back(line);
-    }
-    ASSERT_EQ(1u, changes.size());
-    EXPECT_NE(std::wstring::npos, changes[0].find(L"E-ANNA"));
 }
 
 }  // namespace
