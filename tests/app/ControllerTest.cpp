@@ -4,6 +4,7 @@
 
 #include <cwchar>
 #include <stdexcept>
+#include <string>
 
 #include <boost/bind/bind.hpp>
 
@@ -202,6 +203,51 @@ TEST_F(LiveLoad, ARefusedSiteChangeForgetsTheLogin) {
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ("ShowLoginPanel(, , )", shown.back());
     EXPECT_EQ(L"another-server", m_model->GetConfig()->GetServerUuid());
+}
+
+struct LoginFailureCase {
+    const char* name;
+    const wchar_t* knobs;    // set on the demo server when given
+    const wchar_t* address;  // replaces the demo server's when given
+    const char* shown;       // caption and start of the error on the login panel
+};
+
+TEST_F(LiveLoad, EachLoginFailureShowsItsOwnText) {
+    const std::wstring closed = L"http://127.0.0.1:" + std::to_wstring(ClosedLocalPort()) + L"/rpc";
+    const LoginFailureCase cases[] = {
+        {"version below 3.2", L"{\"version\": \"3.1\"}", 0,
+         "Quorvane version is not supported, Incorrect Quorvane version at the specified address."},
+        {"account disabled", L"{\"loginResult\": \"error_account_disabled\"}", 0,
+         "Cannot connect to Quorvane, Your account was disabled."},
+        {"service missing", L"{\"services\": [\"SyncService_v1\"]}", 0,
+         "Incorrect Quorvane version, Quorvane site at the specified address does not have Fenwold."},
+        {"no access rights", L"{\"methods\": {\"QBService_v1.getAllLeaveTypes\": {\"mode\": \"no-rights\"}}}", 0,
+         "Insufficient access rights, You do not have Generate Cost & Billing Reports access right."},
+        {"unknown server error",
+         L"{\"methods\": {\"SyncService_v1.getGeneralSettings\": {\"mode\": \"error\", \"code\": 42}}}", 0,
+         "Can not connect to Quorvane, Unknown error occured."},
+        {"server not found", 0, closed.c_str(), "The provided URL is not valid, The site at ?"},
+        {"no address", 0, L"", "Cannot connect to Quorvane, The provided URL is not valid"},
+        {"port out of range", 0, L"http://127.0.0.1:99999/rpc", "Cannot connect to Quorvane, The provided URL is not valid"},
+    };
+    for (const LoginFailureCase& c : cases) {
+        boost::shared_ptr<Config> config = DemoSettings(L"secret", true);
+        if (c.address) {
+            Config::ConnectionOptions options = *config->GetConnectionOptions();
+            options.url = c.address;
+            config->SetConnectionOptions(options);
+        }
+        ASSERT_TRUE(SaveConfig(L"Sim Co", config)) << c.name;
+        if (c.knobs)
+            m_server->SetKnobs(c.knobs);
+        MakeController();
+        m_controller->LoadData();
+        const Calls shown = Settle();
+        m_server->Reset();
+        ASSERT_FALSE(shown.empty()) << c.name;
+        EXPECT_EQ(0u, shown.back().find("ShowLoginPanel(")) << c.name << ": " << shown.back();
+        EXPECT_NE(std::string::npos, shown.back().find(c.shown)) << c.name << ": " << shown.back();
+    }
 }
 
 }  // namespace
