@@ -1,6 +1,6 @@
 #include "core/DateTime.h"
 
-#include <sstream>
+#include <cwctype>
 #include <algorithm>
 #include <cstdio>
 
@@ -69,6 +69,29 @@ FILETIME FileTimeOf(const SYSTEMTIME& systemTime)
 DateTime DateOf(const SYSTEMTIME& systemTime)
 {
     return DateTime(systemTime.wDay, systemTime.wMonth, systemTime.wYear);
+}
+
+// An optionally signed decimal integer after blanks; false, and nothing taken, without one.
+bool ReadInteger(const wchar_t*& at, int& value)
+{
+    const wchar_t* cursor = at;
+    while (std::iswspace(*cursor))
+        ++cursor;
+    bool negative = *cursor == L'-';
+    if (*cursor == L'-' || *cursor == L'+')
+        ++cursor;
+    if (*cursor < L'0' || *cursor > L'9')
+        return false;
+    long long magnitude = 0;
+    for (; *cursor >= L'0' && *cursor <= L'9'; ++cursor) {
+        if (magnitude <= 0x7FFFFFFFLL)
+            magnitude = magnitude * 10 + (*cursor - L'0');
+    }
+    if (magnitude > 0x7FFFFFFFLL)
+        return false;  // out of range, as a stream refuses it
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    at = cursor;
+    return true;
 }
 
 DateTime SystemToday()
@@ -221,13 +244,17 @@ std::wstring DateTime::ToString() const
 void DateTime::Parse(const std::wstring& text)
 {
     m_year = m_month = m_day = 0;
-    std::wistringstream stream(text);
-    wchar_t separator = 0;
-    stream >> m_year;
-    stream.get(separator);
-    stream >> m_month;
-    stream.get(separator);
-    stream >> m_day;
+    // Read as a stream would: blanks skipped before each number, one character after it
+    // skipped whatever it is, and nothing more read once a number is missing. Done by hand
+    // because a wide string stream costs more than the rest of reading a server record.
+    const wchar_t* at = text.c_str();
+    int* const fields[] = { &m_year, &m_month, &m_day };
+    for (int* field : fields) {
+        if (!ReadInteger(at, *field))
+            return;
+        if (*at)
+            ++at;
+    }
 }
 
 void SetTodayProvider(TodayProvider provider)

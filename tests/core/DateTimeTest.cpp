@@ -56,6 +56,12 @@ TEST(DateText, ParseTakesAnySeparatorAndZeroesWhatItCannotRead)
     EXPECT_EQ(DateTime(5, 3, 2012), date);
     date.Parse(L"2012/3/5");
     EXPECT_EQ(DateTime(5, 3, 2012), date);
+    date.Parse(L" 2024-1-05");
+    EXPECT_EQ(DateTime(5, 1, 2024), date);
+    date.Parse(L"2024-1");
+    EXPECT_EQ(DateTime(0, 1, 2024), date);
+    date.Parse(L"99999999999-1-1");
+    EXPECT_EQ(DateTime(), date);
     date.Parse(L"garbage");
     EXPECT_EQ(DateTime(), date);
     date.Parse(L"2012-xx");
