@@ -34,6 +34,10 @@ void MainModel::SetQuickBooksEmployees(const boost::shared_ptr<EmployeeCollectio
     Write(m_quickBooksEmployees, employees);
 }
 boost::shared_ptr<PayRollCollection> MainModel::GetPayrollItems() const { return Read(m_payrollItems); }
+bool MainModel::HasPayrollItems() const {
+    boost::shared_ptr<PayRollCollection> items = GetPayrollItems();
+    return items && items->Count() != 0;
+}
 void MainModel::SetPayrollItems(const boost::shared_ptr<PayRollCollection>& items) { Write(m_payrollItems, items); }
 boost::shared_ptr<AccountCollection> MainModel::GetAccounts() const { return Read(m_accounts); }
 void MainModel::SetAccounts(const boost::shared_ptr<AccountCollection>& accounts) { Write(m_accounts, accounts); }

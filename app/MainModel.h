@@ -45,6 +45,8 @@ public:
     boost::shared_ptr<Quorvane::EmployeeCollection> GetQuickBooksEmployees() const;
     void SetQuickBooksEmployees(const boost::shared_ptr<Quorvane::EmployeeCollection>& employees);
     boost::shared_ptr<Quorvane::PayRollCollection> GetPayrollItems() const;
+    // True when QuickBooks gave at least one payroll wage item.
+    bool HasPayrollItems() const;
     void SetPayrollItems(const boost::shared_ptr<Quorvane::PayRollCollection>& items);
     boost::shared_ptr<Quorvane::AccountCollection> GetAccounts() const;
     void SetAccounts(const boost::shared_ptr<Quorvane::AccountCollection>& accounts);

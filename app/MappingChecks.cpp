@@ -21,21 +21,9 @@ bool IsUnset(const RulePtr& rule) {
     return !rule || rule->GetState() == Mapping::NotMapped;
 }
 
-bool HasPayrollItems(const MainModel& model) {
-    boost::shared_ptr<PayRollCollection> items = model.GetPayrollItems();
-    return items && items->Count() != 0;
-}
-
 bool IsPayrollItem(const MainModel& model, const std::wstring& listId) {
     boost::shared_ptr<PayRollCollection> items = model.GetPayrollItems();
-    if (!items)
-        return false;
-    try {
-        items->FindByListId(listId);
-        return true;
-    } catch (const NotFoundException&) {
-        return false;
-    }
+    return items && items->ContainsListId(listId);
 }
 
 boost::shared_ptr<Employee> MappedEmployee(const MainModel& model, const RulePtr& employeeRule) {
@@ -92,7 +80,7 @@ int HasEmployeeMappingProblems(const MainModel& model, const Config& config) {
 int HasLeaveTypeMappingProblems(const MainModel& model, const Config& config) {
     if (!config.GetImportLeaveType() || !config.GetLeaveTypeMappings())
         return 0;
-    const bool payrollItemsExist = HasPayrollItems(model);
+    const bool payrollItemsExist = model.HasPayrollItems();
     int problems = 0;
     for (const RulePtr& rule : *config.GetLeaveTypeMappings()) {
         if (rule->GetState() == Mapping::NotMapped ||

@@ -25,17 +25,6 @@ void AddRuleIfMissing(MappingCollection& rules, const std::wstring& source) {
         rules.Add(NewRule(source));
 }
 
-bool HasPayrollItem(const boost::shared_ptr<PayRollCollection>& items, const std::wstring& listId) {
-    if (!items)
-        return false;
-    try {
-        items->FindByListId(listId);
-        return true;
-    } catch (const NotFoundException&) {
-        return false;
-    }
-}
-
 // A user whose file never had a payroll rule has none to reset.
 void ResetPayrollRule(MappingCollection& payrollRules, const std::wstring& source) {
     try {
@@ -114,7 +103,7 @@ void UpdateLeaveTypeMappings(const boost::shared_ptr<MainModel>& model) {
                 continue;
             }
             RulePtr rule = rules->GetBySource(id);
-            if (rule->GetState() == Mapping::Mapped && !HasPayrollItem(payrollItems, rule->GetTarget()))
+            if (rule->GetState() == Mapping::Mapped && !(payrollItems && payrollItems->ContainsListId(rule->GetTarget())))
                 rule->SetTarget(std::wstring(), Mapping::NotMapped);
         }
     }

@@ -22,11 +22,6 @@ std::wstring MiddleInitialPart(const Employee& employee) {
     return employee.GetMiddleName().empty() ? std::wstring() : L" " + employee.GetMiddleName() + L".";
 }
 
-bool HasPayrollItems(const MainModel& model) {
-    boost::shared_ptr<PayRollCollection> items = model.GetPayrollItems();
-    return items && items->Count() != 0;
-}
-
 bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTrackRecord& record) {
     if (!config.GetImportLeaveType())
         return false;
@@ -36,7 +31,7 @@ bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTr
     } catch (const NotFoundException&) {
         return true;
     }
-    const bool payrollItems = HasPayrollItems(model);
+    const bool payrollItems = model.HasPayrollItems();
     return (rule->GetState() == Mapping::Mapped && payrollItems) ||
            (rule->GetState() == Mapping::ImportWithoutPayrollItem && !payrollItems);
 }

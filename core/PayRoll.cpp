@@ -17,4 +17,9 @@ PayRollCollection::Pointer PayRollCollection::FindByListId(const std::wstring& l
     return FindFirst(HasListId(listId));
 }
 
+bool PayRollCollection::ContainsListId(const std::wstring& listId) const
+{
+    return FindIf(HasListId(listId)) != end();
+}
+
 }  // namespace Quorvane

@@ -30,6 +30,7 @@ public:
     PayRollCollection(Iterator first, Iterator last) : Collection<PayRoll>(first, last) {}
 
     Pointer FindByListId(const std::wstring& listId) const;
+    bool ContainsListId(const std::wstring& listId) const;
 
 private:
     using Collection<PayRoll>::FindById;
