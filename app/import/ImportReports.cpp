@@ -73,11 +73,17 @@ void ImportRun::ReportBilled(const TimeTrackDiff& entry)
         lines.push_back(L"Service Item: " + record.GetServiceItemName());
     }
     lines.push_back(L"QB Time: " + Time(record.GetMinutes()));
-    m_logger->AddProblems(Logging::ImportLogger::WarningLevel,
-                          L"The following time entry was not synchronized with Quorvane as it is billed:", lines);
+    Warn(L"The following time entry was not synchronized with Quorvane as it is billed:", lines,
+         L"The time-track for some employees was not synchronized with Quorvane as it is billed. "
+         L"Please see log for details.");
+}
+
+void ImportRun::Warn(const std::wstring& heading, const Lines& lines, const std::wstring& warningText)
+{
+    m_logger->AddProblems(Logging::ImportLogger::WarningLevel, heading, lines);
     m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Warning);
-    m_warningText = L"The time-track for some employees was not synchronized with Quorvane as it is billed. "
-                    L"Please see log for details.";
+    if (!warningText.empty())
+        m_warningText = warningText;
 }
 
 void ImportRun::ReportDeleted(const TimeTrackDiff& entry)
@@ -85,11 +91,9 @@ void ImportRun::ReportDeleted(const TimeTrackDiff& entry)
     const TimeTrackRecord& record = ShownSide(entry);
     Lines lines = DescribeEntry(record, m_snapshot.config->GetMappingType());
     lines.push_back(L"Time: " + Time(record.GetMinutes()));
-    m_logger->AddProblems(Logging::ImportLogger::WarningLevel,
-                          L"The following time entry was deleted as it is absent in Quorvane:", lines);
-    m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Warning);
-    m_warningText = L"Some of existing time-track was deleted from QB Timesheet during the import. "
-                    L"Please view import log for details.";
+    Warn(L"The following time entry was deleted as it is absent in Quorvane:", lines,
+         L"Some of existing time-track was deleted from QB Timesheet during the import. "
+         L"Please view import log for details.");
 }
 
 void ImportRun::ReportChanged(const TimeTrackDiff& entry)
@@ -99,11 +103,9 @@ void ImportRun::ReportChanged(const TimeTrackDiff& entry)
         lines.push_back(L"QB Time before import: " + Time(entry.GetQuickBooksSide()->GetMinutes()));
     if (entry.GetImportSide())
         lines.push_back(L"Time to be imported: " + Time(entry.GetImportSide()->GetMinutes()) + L" (WAS NOT IMPORTED!)");
-    m_logger->AddProblems(Logging::ImportLogger::WarningLevel,
-                          L"Import did not update the following time entry as it was changed in QB.", lines);
-    m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Warning);
-    m_warningText = L"The time-track for some employees was changed in QB during import. These changes were not "
-                    L"replaced with import. Please see log for details.";
+    Warn(L"Import did not update the following time entry as it was changed in QB.", lines,
+         L"The time-track for some employees was changed in QB during import. These changes were not "
+         L"replaced with import. Please see log for details.");
 }
 
 // Deletion is off: the difference to the server stays, and the log says so.
@@ -112,11 +114,9 @@ void ImportRun::ReportKept(const TimeTrackDiff& entry)
     const TimeTrackRecord& record = ShownSide(entry);
     Lines lines = DescribeEntry(record, m_snapshot.config->GetMappingType());
     lines.push_back(L"QB Time: " + Time(record.GetMinutes()));
-    m_logger->AddProblems(Logging::ImportLogger::WarningLevel,
-                          L"The following time entry was kept in QB although Quorvane does not have it, as "
-                          L"removing existing time-track is turned off:",
-                          lines);
-    m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Warning);
+    Warn(L"The following time entry was kept in QB although Quorvane does not have it, as "
+         L"removing existing time-track is turned off:",
+         lines);
 }
 
 void ImportRun::StopWithEntryError(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status,
