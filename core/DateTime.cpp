@@ -72,18 +72,18 @@ DateTime DateOf(const SYSTEMTIME& systemTime)
 }
 
 // An optionally signed decimal integer after blanks; false, and nothing taken, without one.
-bool ReadInteger(const wchar_t*& at, int& value)
+bool ReadInteger(const wchar_t*& at, const wchar_t* end, int& value)
 {
     const wchar_t* cursor = at;
-    while (std::iswspace(*cursor))
+    while (cursor < end && std::iswspace(*cursor))
         ++cursor;
-    bool negative = *cursor == L'-';
-    if (*cursor == L'-' || *cursor == L'+')
+    bool negative = cursor < end && *cursor == L'-';
+    if (cursor < end && (*cursor == L'-' || *cursor == L'+'))
         ++cursor;
-    if (*cursor < L'0' || *cursor > L'9')
+    if (cursor == end || *cursor < L'0' || *cursor > L'9')
         return false;
     long long magnitude = 0;
-    for (; *cursor >= L'0' && *cursor <= L'9'; ++cursor) {
+    for (; cursor < end && *cursor >= L'0' && *cursor <= L'9'; ++cursor) {
         if (magnitude <= 0x7FFFFFFFLL)
             magnitude = magnitude * 10 + (*cursor - L'0');
     }
@@ -243,16 +243,22 @@ std::wstring DateTime::ToString() const
 
 void DateTime::Parse(const std::wstring& text)
 {
+    Parse(text.data(), text.size());
+}
+
+void DateTime::Parse(const wchar_t* text, size_t length)
+{
     m_year = m_month = m_day = 0;
     // Read as a stream would: blanks skipped before each number, one character after it
     // skipped whatever it is, and nothing more read once a number is missing. Done by hand
     // because a wide string stream costs more than the rest of reading a server record.
-    const wchar_t* at = text.c_str();
+    const wchar_t* at = text;
+    const wchar_t* end = text + length;
     int* const fields[] = { &m_year, &m_month, &m_day };
     for (int* field : fields) {
-        if (!ReadInteger(at, *field))
+        if (!ReadInteger(at, end, *field))
             return;
-        if (*at)
+        if (at < end)
             ++at;
     }
 }

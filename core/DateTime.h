@@ -62,6 +62,7 @@ public:
     std::wstring ToString() const;
     // Integer, one skipped character, integer, one skipped character, integer; not validated.
     void Parse(const std::wstring& text);
+    void Parse(const wchar_t* text, size_t length);
 
 private:
     int m_year;

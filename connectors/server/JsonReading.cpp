@@ -1,5 +1,7 @@
 #include "connectors/server/JsonReading.h"
 
+#include <cwchar>
+
 #include "core/TextUtils.h"
 
 namespace Quorvane {
@@ -28,10 +30,24 @@ json::value Member(const json::value& object, const char* name)
     return object.get_item(json::value::make_string(name));
 }
 
+bool TextView::operator==(const wchar_t* text) const
+{
+    return std::wcslen(text) == length && std::wmemcmp(chars, text, length) == 0;
+}
+
+TextView ViewText(const json::value& value)
+{
+    const wchar_t* chars = nullptr;
+    uint32_t length = 0;
+    if (ValueStringData(&value.native(), &chars, &length) != VALUE_OK || !chars)
+        return TextView();
+    return TextView(chars, length);
+}
+
 std::wstring Text(const json::value& value)
 {
-    json::string text = value.get_string(L"");
-    return std::wstring(text.c_str(), text.length());
+    TextView view = ViewText(value);
+    return std::wstring(view.chars, view.length);
 }
 
 // Every folded character lies outside ASCII; most server texts are plain ASCII, and folding

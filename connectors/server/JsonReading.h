@@ -11,6 +11,17 @@ namespace JsonReading {
 bool IsOfType(const json::value& value, VALUE_TYPE type);
 json::value Member(const json::value& object, const char* name);
 
+// A string value's characters where the parsed reply keeps them, valid while the value lives;
+// no characters for any other value. Reading through it copies nothing.
+struct TextView {
+    TextView() : chars(L""), length(0) {}
+    TextView(const wchar_t* chars, size_t length) : chars(chars), length(length) {}
+    const wchar_t* chars;
+    size_t length;
+    bool operator==(const wchar_t* text) const;
+};
+TextView ViewText(const json::value& value);
+
 // The string's text, or "" for any other value.
 std::wstring Text(const json::value& value);
 // Folds typographic quotes, dashes and ligatures to plain characters.
@@ -26,6 +37,18 @@ void ForEachElement(const json::value& container, Read read)
     int count = container.length();
     for (int at = 0; at < count; ++at)
         read(container.get_element(at));
+}
+
+// Calls read(name, value) for each member of an object, in order. A record reader that walks
+// the members once makes no key values, where looking each member up by name would.
+template <typename Read>
+void ForEachMember(const json::value& object, Read read)
+{
+    int count = object.length();
+    for (int at = 0; at < count; ++at) {
+        json::value name = object.key(at);
+        read(ViewText(name), object.get_element(at));
+    }
 }
 
 }  // namespace JsonReading

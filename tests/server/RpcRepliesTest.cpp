@@ -146,4 +146,10 @@ TEST(RpcReply, RecordWithoutACalendarDateIsRefused)
     }
     EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":{\"TTRecords\":[{\"spent\":5}]}}")),
                  WrongFormatException);
+    EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":{\"leaveRecords\":[{\"time\":5}]}}")),
+                 WrongFormatException);
+    EXPECT_THROW(RpcReply::ReadUserTimeTrack(
+                     Reply(L"{\"result\":{\"TTRecords\":[{\"spent\":5,\"date\":20261001}]}}")),
+                 WrongFormatException)
+        << "a date that is no text";
 }
