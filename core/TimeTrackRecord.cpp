@@ -1,5 +1,7 @@
 #include "core/TimeTrackRecord.h"
 
+#include <boost/make_shared.hpp>
+
 namespace Quorvane {
 
 TimeTrackRecord::TimeTrackRecord() : m_duration(0), m_billable(0), m_billed(0), m_leave(0)
@@ -15,10 +17,23 @@ std::wstring TimeTrackRecord::GetDescription(int level) const
 {
     switch (level) {
     case 2:
-    case 3: return m_projectDescription;
-    case 4: return m_customerDescription;
-    default: return m_taskDescription;
+    case 3: return GetProjectDescription();
+    case 4: return GetCustomerDescription();
+    default: return GetTaskDescription();
     }
+}
+
+const ServerItemTexts& TimeTrackRecord::Texts() const
+{
+    static const ServerItemTexts none;
+    return m_serverItems ? *m_serverItems : none;
+}
+
+ServerItemTexts& TimeTrackRecord::EditableTexts()
+{
+    boost::shared_ptr<ServerItemTexts> own = boost::make_shared<ServerItemTexts>(Texts());
+    m_serverItems = own;
+    return *own;
 }
 
 boost::shared_ptr<TimeTrackRecordCollection> TimeTrackRecordCollection::SelectByDate(const DateTime& date) const

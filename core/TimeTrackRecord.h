@@ -9,6 +9,16 @@
 
 namespace Quorvane {
 
+// The server side's project and task names and customer, project and task descriptions. They
+// belong to the entry's task, so all entries of one task share one set.
+struct ServerItemTexts {
+    std::wstring projectName;
+    std::wstring taskName;
+    std::wstring customerDescription;
+    std::wstring projectDescription;
+    std::wstring taskDescription;
+};
+
 class TimeTrackRecord {
 public:
     TimeTrackRecord();
@@ -45,16 +55,18 @@ public:
     std::wstring GetCustomerJobName(int level) const { return m_namingService->GetName(level); }
     std::wstring GetServiceItemName() const { return m_namingService->GetServiceItemName(); }
 
-    std::wstring GetProjectName() const { return m_projectName; }
-    void SetProjectName(const std::wstring& name) { m_projectName = name; }
-    std::wstring GetTaskName() const { return m_taskName; }
-    void SetTaskName(const std::wstring& name) { m_taskName = name; }
-    std::wstring GetCustomerDescription() const { return m_customerDescription; }
-    void SetCustomerDescription(const std::wstring& text) { m_customerDescription = text; }
-    std::wstring GetProjectDescription() const { return m_projectDescription; }
-    void SetProjectDescription(const std::wstring& text) { m_projectDescription = text; }
-    std::wstring GetTaskDescription() const { return m_taskDescription; }
-    void SetTaskDescription(const std::wstring& text) { m_taskDescription = text; }
+    std::wstring GetProjectName() const { return Texts().projectName; }
+    void SetProjectName(const std::wstring& name) { EditableTexts().projectName = name; }
+    std::wstring GetTaskName() const { return Texts().taskName; }
+    void SetTaskName(const std::wstring& name) { EditableTexts().taskName = name; }
+    std::wstring GetCustomerDescription() const { return Texts().customerDescription; }
+    void SetCustomerDescription(const std::wstring& text) { EditableTexts().customerDescription = text; }
+    std::wstring GetProjectDescription() const { return Texts().projectDescription; }
+    void SetProjectDescription(const std::wstring& text) { EditableTexts().projectDescription = text; }
+    std::wstring GetTaskDescription() const { return Texts().taskDescription; }
+    void SetTaskDescription(const std::wstring& text) { EditableTexts().taskDescription = text; }
+    // Sets all five at once, shared with whoever else holds them; nobody changes them afterwards.
+    void SetServerItemTexts(const boost::shared_ptr<const ServerItemTexts>& texts) { m_serverItems = texts; }
 
     // The description of the server item that becomes the customer or job at a mapping level:
     // 1 task, 2 and 3 project, 4 customer. Any other level names Cu:Pr:Ta like level 1 does
@@ -62,6 +74,10 @@ public:
     std::wstring GetDescription(int level) const;
 
 private:
+    const ServerItemTexts& Texts() const;
+    // A record's own copy of the texts, so that a change never reaches a record sharing them.
+    ServerItemTexts& EditableTexts();
+
     DateTime m_date;
     int m_duration;
     std::wstring m_notes;
@@ -72,11 +88,7 @@ private:
     std::wstring m_editSequence;
     std::wstring m_payrollItemName;
     boost::shared_ptr<ICustomerJobService> m_namingService;
-    std::wstring m_projectName;
-    std::wstring m_taskName;
-    std::wstring m_customerDescription;
-    std::wstring m_projectDescription;
-    std::wstring m_taskDescription;
+    boost::shared_ptr<const ServerItemTexts> m_serverItems;  // null: all five empty
 };
 
 class TimeTrackRecordCollection : public Collection<TimeTrackRecord> {

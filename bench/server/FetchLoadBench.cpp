@@ -85,36 +85,40 @@ double TransportOnly(const std::wstring& address, std::vector<std::wstring>& tim
 }
 
 struct ProgramTimes {
-    ProgramTimes() : parse(1e9), read(1e9), conversion(1e9) {}
-    double Total() const { return parse + read + conversion; }
+    ProgramTimes() : parse(0), read(0), conversion(0), freeing(0) {}
+    double Total() const { return parse + read + conversion + freeing; }
     double parse;
     double read;
     double conversion;
+    double freeing;
 };
 
-// Parsing, reading and conversion of the time-track replies with no server in the way; the
-// employees are kept until the end, as the fetch keeps them.
-void ProgramOnly(const std::vector<std::wstring>& timeTrackReplies, ProgramTimes& best)
+// Parsing, reading and conversion of the time-track replies with no server in the way, one reply
+// after the other as the fetch does it: each parsed reply and its reply records are freed before
+// the next, and the employees are kept until the end.
+ProgramTimes ProgramOnly(const std::vector<std::wstring>& timeTrackReplies)
 {
-    double start = Seconds();
-    std::vector<json::value> parsed;
-    for (const std::wstring& reply : timeTrackReplies)
-        parsed.push_back(RpcReply::Parse(reply));
-    double parsedAt = Seconds();
-    std::vector<QVUserTimeTrack> timeTracks;
-    for (const json::value& reply : parsed)
-        timeTracks.push_back(RpcReply::ReadUserTimeTrack(reply));
-    double readAt = Seconds();
+    ProgramTimes times;
     EmployeeCollection employees;
-    for (const QVUserTimeTrack& timeTrack : timeTracks) {
-        boost::shared_ptr<Employee> employee(new Employee);
-        AddTimeTrack(*employee, timeTrack, kStart, kEnd);
-        employees.Add(employee);
+    TimeTrackConverter converter(kStart, kEnd);
+    for (const std::wstring& reply : timeTrackReplies) {
+        double start = Seconds(), parsedAt, readAt, convertedAt;
+        {
+            json::value parsed = RpcReply::Parse(reply);
+            parsedAt = Seconds();
+            QVUserTimeTrack timeTrack = RpcReply::ReadUserTimeTrack(parsed);
+            readAt = Seconds();
+            boost::shared_ptr<Employee> employee(new Employee);
+            converter.AddTimeTrack(*employee, timeTrack);
+            employees.Add(employee);
+            convertedAt = Seconds();
+        }
+        times.parse += parsedAt - start;
+        times.read += readAt - parsedAt;
+        times.conversion += convertedAt - readAt;
+        times.freeing += Seconds() - convertedAt;
     }
-    double convertedAt = Seconds();
-    best.parse = std::min(best.parse, parsedAt - start);
-    best.read = std::min(best.read, readAt - parsedAt);
-    best.conversion = std::min(best.conversion, convertedAt - readAt);
+    return times;
 }
 
 void PrintPeakMemory()
@@ -143,15 +147,19 @@ int main()
         for (int run = 0; run < kRuns; ++run) {
             full = std::min(full, FullFetch(address, entries));
             waiting = std::min(waiting, TransportOnly(address, replies));
-            ProgramOnly(replies, program);
+            ProgramTimes times = ProgramOnly(replies);
+            if (run == 0 || times.Total() < program.Total())
+                program = times;
         }
         std::printf("best of %d runs\n", kRuns);
         std::printf("fetch of %u entries, %u users: %.3f s, %.0f entries/s\n", static_cast<unsigned>(entries),
                     static_cast<unsigned>(replies.size()), full, entries / full);
         std::printf("waiting for the server (the requests alone): %.3f s = %.1f%% of the fetch\n", waiting,
                     100.0 * waiting / full);
-        std::printf("program (parse %.3f s, read %.3f s, conversion %.3f s): %.3f s = %.1f%% of the fetch\n",
-                    program.parse, program.read, program.conversion, program.Total(), 100.0 * program.Total() / full);
+        std::printf("program (parse %.3f s, read %.3f s, conversion %.3f s, freeing replies %.3f s): %.3f s = %.1f%% of "
+                    "the fetch\n",
+                    program.parse, program.read, program.conversion, program.freeing, program.Total(),
+                    100.0 * program.Total() / full);
         PrintPeakMemory();
         return 0;
     } catch (const std::exception& failure) {

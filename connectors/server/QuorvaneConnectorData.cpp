@@ -38,8 +38,9 @@ boost::shared_ptr<EmployeeCollection> QuorvaneConnector::GetUsersTimeTrack(const
 
 void QuorvaneConnector::ConvertUserTimeTrack(EmployeeCollection& all, const DateTime& start, const DateTime& end)
 {
+    TimeTrackConverter converter(start, end);
     for (const boost::shared_ptr<Employee>& employee : all)
-        AddTimeTrack(*employee, m_rpc.GetUserTimeTrack(employee->GetId(), start, end), start, end);
+        converter.AddTimeTrack(*employee, m_rpc.GetUserTimeTrack(employee->GetId(), start, end));
 }
 
 boost::shared_ptr<PayRollCollection> QuorvaneConnector::GetLeaveTypes()

@@ -13,50 +13,6 @@ namespace QVConnector {
 namespace {
 
 typedef boost::shared_ptr<TimeTrackRecord> RecordPointer;
-typedef boost::shared_ptr<ICustomerJobService> NamingPointer;
-
-// What the entries of one task have in common: the items it refers to and their naming
-// service, which only answers questions and so is shared. A large time-track would otherwise
-// look up and normalise the same names once per entry.
-struct TaskContext {
-    const QVTask* task;
-    const QVBillingType* billingType;
-    const QVProject* project;
-    const QVCustomer* customer;
-    NamingPointer naming;
-};
-
-class TaskContexts {
-public:
-    explicit TaskContexts(const QVUserTimeTrack& timeTrack) : m_timeTrack(timeTrack) {}
-
-    // Throws NotFoundException when the task or anything it refers to is missing.
-    const TaskContext& For(int taskId)
-    {
-        std::map<int, TaskContext>::iterator known = m_byTask.find(taskId);
-        if (known != m_byTask.end())
-            return known->second;
-        TaskContext resolved = Resolve(FindRecordById(m_timeTrack.tasks, taskId));
-        return m_byTask.insert(std::make_pair(taskId, resolved)).first->second;
-    }
-
-private:
-    TaskContext Resolve(const QVTask& task) const
-    {
-        TaskContext context;
-        context.task = &task;
-        context.billingType = &FindRecordById(m_timeTrack.billingTypes, task.billingTypeId);
-        context.project = &FindRecordById(m_timeTrack.projects, task.projectId);
-        context.customer = &FindRecordById(m_timeTrack.customers, context.project->customerId);
-        // The billing type names the service item.
-        context.naming = boost::make_shared<QVCustomerJobService>(context.customer->name, context.project->name,
-                                                                  task.name, context.billingType->name);
-        return context;
-    }
-
-    const QVUserTimeTrack& m_timeTrack;
-    std::map<int, TaskContext> m_byTask;
-};
 
 // A correct server sends nothing outside the range; a record that came anyway would be added
 // to QuickBooks again at every import, because QuickBooks is read for the range only.
@@ -71,32 +27,10 @@ void CheckDuration(int minutes)
         throw WrongFormatException();
 }
 
-RecordPointer WorkingRecord(const QVTimeTrackEntry& entry, const TaskContext& context)
-{
-    RecordPointer record = boost::make_shared<TimeTrackRecord>();
-    record->SetDate(entry.date);
-    record->SetDuration(entry.spent);
-    record->SetBillable(context.billingType->billable);
-    record->SetNotes(entry.comment);
-    record->SetCustomerDescription(context.customer->description);
-    record->SetProjectName(context.project->name);
-    record->SetProjectDescription(context.project->description);
-    record->SetTaskName(context.task->name);
-    record->SetTaskDescription(context.task->description);
-    record->SetNamingService(context.naming);
-    return record;
-}
-
-RecordPointer LeaveRecord(const QVLeaveRecord& leave, const QVLeaveType& leaveType, const NamingPointer& naming)
-{
-    RecordPointer record = boost::make_shared<TimeTrackRecord>();
-    record->SetDate(leave.date);
-    record->SetDuration(leave.time);
-    record->SetLeave(1);
-    record->SetPayrollItemName(leaveType.name);
-    record->SetNamingService(naming);
-    return record;
-}
+bool SameTexts(const QVTask& a, const QVTask& b) { return a.name == b.name && a.description == b.description; }
+bool SameTexts(const QVProject& a, const QVProject& b) { return a.name == b.name && a.description == b.description; }
+bool SameTexts(const QVCustomer& a, const QVCustomer& b) { return a.name == b.name && a.description == b.description; }
+bool SameTexts(const QVBillingType& a, const QVBillingType& b) { return a.name == b.name && a.billable == b.billable; }
 
 }  // namespace
 
@@ -111,23 +45,73 @@ boost::shared_ptr<Employee> MakeEmployee(const QVUserInfo& user)
     return employee;
 }
 
-void AddTimeTrack(Employee& employee, const QVUserTimeTrack& timeTrack, const DateTime& start, const DateTime& end)
+TimeTrackConverter::TimeTrackConverter(const DateTime& start, const DateTime& end)
+    : m_start(start), m_end(end), m_leaveNaming(boost::make_shared<QBCustomerJobService>(L"", L""))
 {
-    TaskContexts tasks(timeTrack);
+}
+
+void TimeTrackConverter::AddTimeTrack(Employee& employee, const QVUserTimeTrack& timeTrack)
+{
+    std::map<int, const SharedTask*> tasksOfReply;
     for (const QVTimeTrackEntry& entry : timeTrack.TTRecords) {
         if (entry.spent == 0)
             continue;
         CheckDuration(entry.spent);
-        if (IsInRange(entry.date, start, end))
-            employee.AddTimeTrackRecord(WorkingRecord(entry, tasks.For(entry.taskId)));
+        if (!IsInRange(entry.date, m_start, m_end))
+            continue;
+        const SharedTask*& task = tasksOfReply[entry.taskId];
+        if (!task)
+            task = &TaskOfReply(timeTrack, entry.taskId);
+        RecordPointer record = boost::make_shared<TimeTrackRecord>();
+        record->SetDate(entry.date);
+        record->SetDuration(entry.spent);
+        record->SetBillable(task->billingType.billable);
+        record->SetNotes(entry.comment);
+        record->SetServerItemTexts(task->texts);
+        record->SetNamingService(task->naming);
+        employee.AddTimeTrackRecord(record);
     }
-    // Leave records name no customer:job and no service item.
-    NamingPointer leaveNaming = boost::make_shared<QBCustomerJobService>(L"", L"");
     for (const QVLeaveRecord& leave : timeTrack.leaveRecords) {
         CheckDuration(leave.time);
-        if (IsInRange(leave.date, start, end))
-            employee.AddTimeTrackRecord(LeaveRecord(leave, FindRecordById(timeTrack.leaveTypes, leave.typeId), leaveNaming));
+        if (!IsInRange(leave.date, m_start, m_end))
+            continue;
+        RecordPointer record = boost::make_shared<TimeTrackRecord>();
+        record->SetDate(leave.date);
+        record->SetDuration(leave.time);
+        record->SetLeave(1);
+        record->SetPayrollItemName(FindRecordById(timeTrack.leaveTypes, leave.typeId).name);
+        record->SetNamingService(m_leaveNaming);
+        employee.AddTimeTrackRecord(record);
     }
+}
+
+// The shared part of a task as this reply describes it; throws NotFoundException when the reply
+// lacks the task or anything it refers to.
+const TimeTrackConverter::SharedTask& TimeTrackConverter::TaskOfReply(const QVUserTimeTrack& timeTrack, int taskId)
+{
+    const QVTask& task = FindRecordById(timeTrack.tasks, taskId);
+    const QVBillingType& billingType = FindRecordById(timeTrack.billingTypes, task.billingTypeId);
+    const QVProject& project = FindRecordById(timeTrack.projects, task.projectId);
+    const QVCustomer& customer = FindRecordById(timeTrack.customers, project.customerId);
+
+    SharedTask& shared = m_tasks[taskId];
+    if (shared.naming && SameTexts(shared.task, task) && SameTexts(shared.project, project) &&
+        SameTexts(shared.customer, customer) && SameTexts(shared.billingType, billingType))
+        return shared;
+    shared.task = task;
+    shared.project = project;
+    shared.customer = customer;
+    shared.billingType = billingType;
+    boost::shared_ptr<ServerItemTexts> texts = boost::make_shared<ServerItemTexts>();
+    texts->projectName = project.name;
+    texts->taskName = task.name;
+    texts->customerDescription = customer.description;
+    texts->projectDescription = project.description;
+    texts->taskDescription = task.description;
+    shared.texts = texts;
+    // The billing type names the service item.
+    shared.naming = boost::make_shared<QVCustomerJobService>(customer.name, project.name, task.name, billingType.name);
+    return shared;
 }
 
 }  // namespace QVConnector

@@ -181,6 +181,28 @@ TEST(Records, TimeTrackDescriptionsAndSelectionByDate)
     EXPECT_EQ(0u, records.SelectByDate(DateTime(7, 3, 2012))->Count());
 }
 
+TEST(Records, ServerTextsSharedBetweenRecordsChangeOnlyWhereSet)
+{
+    boost::shared_ptr<ServerItemTexts> texts(new ServerItemTexts);
+    texts->projectName = L"Roof";
+    texts->taskName = L"Gutters";
+    TimeTrackRecord first, second;
+    first.SetServerItemTexts(texts);
+    second.SetServerItemTexts(texts);
+    TimeTrackRecord copy(first);
+
+    first.SetTaskName(L"Siding");
+    copy.SetProjectDescription(L"New roof");
+    EXPECT_EQ(L"Siding", first.GetTaskName());
+    EXPECT_EQ(L"Roof", first.GetProjectName());
+    EXPECT_EQ(L"Gutters", second.GetTaskName()) << "a record sharing the texts keeps them";
+    EXPECT_EQ(L"Gutters", copy.GetTaskName());
+    EXPECT_EQ(L"", second.GetProjectDescription());
+    EXPECT_EQ(L"New roof", copy.GetDescription(2));
+    EXPECT_EQ(L"Gutters", texts->taskName);
+    EXPECT_EQ(L"", TimeTrackRecord().GetProjectName());
+}
+
 TEST(Records, ConnectionComparisonIsAsymmetricAndExact)
 {
     Connectors::QVConnector::ConnectionOptions withoutPassword;

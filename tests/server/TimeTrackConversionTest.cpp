@@ -71,7 +71,7 @@ QVUserTimeTrack Company()
 std::vector<boost::shared_ptr<TimeTrackRecord> > Converted(const QVUserTimeTrack& timeTrack)
 {
     Employee employee;
-    AddTimeTrack(employee, timeTrack, kStart, kEnd);
+    TimeTrackConverter(kStart, kEnd).AddTimeTrack(employee, timeTrack);
     boost::shared_ptr<TimeTrackRecordCollection> records = employee.GetTimeTrackRecords();
     return std::vector<boost::shared_ptr<TimeTrackRecord> >(records->begin(), records->end());
 }
@@ -117,6 +117,37 @@ TEST(TimeTrackConversion, WorkingRecordCarriesItsNamesAndDescriptions)
     EXPECT_EQ(L"Acme:East:Roof:Gutters", record.GetCustomerJobName(1));
     EXPECT_EQ(L"Acme:East", record.GetCustomerJobName(4));
     EXPECT_EQ(L"Consulting:Senior", record.GetServiceItemName());
+}
+
+TEST(TimeTrackConversion, EachUserKeepsTheTaskAsItsOwnReplyDescribesIt)
+{
+    QVUserTimeTrack first = Company();
+    first.TTRecords.push_back(Entry(100, 5, 90));
+    QVUserTimeTrack second = Company();
+    second.tasks[0].name = L"Siding";
+    second.billingTypes[0].billable = 0;
+    second.TTRecords.push_back(Entry(100, 6, 30));
+    QVUserTimeTrack third = Company();
+    third.TTRecords.push_back(Entry(100, 7, 15));
+
+    // One converter for the fetch, as the connector uses it.
+    TimeTrackConverter converter(kStart, kEnd);
+    Employee anna, ben, cleo;
+    converter.AddTimeTrack(anna, first);
+    converter.AddTimeTrack(ben, second);
+    converter.AddTimeTrack(cleo, third);
+    const TimeTrackRecord& annas = **anna.GetTimeTrackRecords()->begin();
+    const TimeTrackRecord& bens = **ben.GetTimeTrackRecords()->begin();
+    const TimeTrackRecord& cleos = **cleo.GetTimeTrackRecords()->begin();
+
+    EXPECT_EQ(L"Gutters", annas.GetTaskName());
+    EXPECT_EQ(L"Acme:East:Roof:Gutters", annas.GetCustomerJobName(1));
+    EXPECT_EQ(1, annas.GetBillable());
+    EXPECT_EQ(L"Siding", bens.GetTaskName());
+    EXPECT_EQ(L"Acme:East:Roof:Siding", bens.GetCustomerJobName(1));
+    EXPECT_EQ(0, bens.GetBillable());
+    EXPECT_EQ(L"Acme:East:Roof:Gutters", cleos.GetCustomerJobName(1));
+    EXPECT_EQ(1, cleos.GetBillable());
 }
 
 TEST(TimeTrackConversion, RecordsOutsideTheRangeAreDropped)
