@@ -1,6 +1,7 @@
 #include "connectors/quickbooks/requests/CreateEmployeeRequest.h"
 
 #include "connectors/quickbooks/requests/FieldValues.h"
+#include "connectors/quickbooks/requests/GetEmployeeRequest.h"
 
 namespace Quorvane {
 namespace Connectors {
@@ -22,12 +23,7 @@ void CreateEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
 }
 
 boost::shared_ptr<Employee> ReadCreatedEmployee(Qbfc::IEmployeeRet ret) {
-    boost::shared_ptr<Employee> employee(new Employee());
-    employee->SetId(ReadIdIfSet(ret.ListID()));
-    employee->SetFirstName(ReadTextIfSet(ret.FirstName()));
-    employee->SetLastName(ReadTextIfSet(ret.LastName()));
-    employee->SetMiddleName(ReadTextIfSet(ret.MiddleName()));
-    employee->SetEditSequence(ReadTextIfSet(ret.EditSequence()));
+    boost::shared_ptr<Employee> employee = ReadEmployeeIdentity(ret);
     Qbfc::IEmployeePayrollInfoRet payroll = ret.EmployeePayrollInfo();
     if (!payroll.IsNull()) {
         employee->SetUsesTimeData(ReadIfSet(payroll.IsUsingTimeDataToCreatePaychecks(), false));

@@ -32,13 +32,18 @@ void GetEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     query.ORListQuery().ListFilter().ActiveStatus().SetValue(asAll);
 }
 
-void GetEmployeeRequest::ReadRecord(Qbfc::IEmployeeRet ret, EmployeeCollection& result) {
+boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret) {
     boost::shared_ptr<Employee> employee(new Employee());
     employee->SetId(ReadIdIfSet(ret.ListID()));
     employee->SetFirstName(ReadTextIfSet(ret.FirstName()));
     employee->SetLastName(ReadTextIfSet(ret.LastName()));
     employee->SetMiddleName(ReadTextIfSet(ret.MiddleName()));
     employee->SetEditSequence(ReadTextIfSet(ret.EditSequence()));
+    return employee;
+}
+
+void GetEmployeeRequest::ReadRecord(Qbfc::IEmployeeRet ret, EmployeeCollection& result) {
+    boost::shared_ptr<Employee> employee = ReadEmployeeIdentity(ret);
     Qbfc::IEmployeePayrollInfoRet payroll = ret.EmployeePayrollInfo();
     if (!payroll.IsNull())
         ReadPayrollInfo(payroll, *employee);

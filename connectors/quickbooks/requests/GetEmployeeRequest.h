@@ -5,6 +5,9 @@
 namespace Quorvane {
 namespace Connectors {
 
+// A new employee with the ListID, the three names and the EditSequence of the Ret.
+boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret);
+
 // Every employee, active or not, with the payroll data the import needs.
 class GetEmployeeRequest : public ListReaderRequest<Qbfc::IEmployeeRetList, Qbfc::IEmployeeRet, EmployeeCollection> {
 public:
