@@ -16,7 +16,7 @@ struct StatusText {
 const StatusText kStatusTexts[] = {
     {1, L"No match"},
     {500, L"One or more objects cannot be found"},
-    {501, L"Object not in this qbXML specification"},
+    {501, L"Object not in this qbXML version"},
     {510, L"Object cannot be returned"},
     {530, L"Unsupported field"},
     {531, L"Unsupported enum value"},
