@@ -6,21 +6,6 @@ namespace Quorvane {
 
 namespace {
 
-const int kSharingRetries = 10;
-const DWORD kSharingRetryPause = 100;
-
-bool OpenForReading(File& file, const std::wstring& path, DWORD& error)
-{
-    for (int attempt = 0;; ++attempt) {
-        if (file.Open(path, OPEN_EXISTING, File::ReadShared))
-            return true;
-        error = GetLastError();
-        if (error != ERROR_SHARING_VIOLATION || attempt == kSharingRetries)
-            return false;
-        Sleep(kSharingRetryPause);
-    }
-}
-
 bool WriteDurably(const std::wstring& path, const std::string& bytes)
 {
     File file;
@@ -33,9 +18,10 @@ bool WriteDurably(const std::wstring& path, const std::string& bytes)
 FileReadResult ReadFileContents(const std::wstring& path, size_t maxSize, std::string& bytes)
 {
     File file;
-    DWORD error = 0;
-    if (!OpenForReading(file, path, error))
+    if (!file.OpenWhenFree(path, OPEN_EXISTING, File::ReadShared)) {
+        DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileMissing : FileUnreadable;
+    }
     ULONGLONG size = 0;
     if (!file.GetSize(size) || size > maxSize)
         return FileUnreadable;
