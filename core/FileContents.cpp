@@ -1,5 +1,6 @@
 #include "core/FileContents.h"
 
+#include "core/CriticalSection.h"
 #include "core/File.h"
 
 namespace Quorvane {
@@ -33,6 +34,9 @@ FileReadResult ReadFileContents(const std::wstring& path, size_t maxSize, std::s
 
 bool ReplaceFileContents(const std::wstring& path, const std::string& bytes)
 {
+    // Two threads saving one file would share its temporary file, and one save would fail.
+    static CriticalSection replacing;
+    CriticalSectionLock lock(replacing);
     std::wstring temporary = path + L".tmp";
     if (WriteDurably(temporary, bytes) &&
         MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
