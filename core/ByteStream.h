@@ -9,7 +9,6 @@ public:
     void WriteByte(unsigned char value) { m_bytes += static_cast<char>(value); }
     void WriteUInt16(unsigned int value);
     void WriteInt32(int value);
-    void WriteBytes(const void* data, size_t size) { m_bytes.append(static_cast<const char*>(data), size); }
     const std::string& Bytes() const { return m_bytes; }
 
 private:

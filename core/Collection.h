@@ -31,7 +31,7 @@ public:
     // The first record whose id equals the key, code unit by code unit.
     Pointer FindById(const std::wstring& id) const { return FindFirst(HasId(id)); }
     bool ContainsId(const std::wstring& id) const { return FindIf(HasId(id)) != end(); }
-    // The first record whose name equals the key (for employees: the first name).
+    // The first record whose name equals the key.
     Pointer FindByName(const std::wstring& name) const { return FindFirst(HasName(name)); }
 
 protected:

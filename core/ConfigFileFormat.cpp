@@ -250,8 +250,7 @@ bool ConfigReadMappings(ByteReader& reader, MappingCollection& mappings)
             return false;
         MappingCollection::Pointer mapping(new Mapping);
         mapping->SetSource(source);
-        mapping->SetTarget(target, Mapping::Mapped);
-        mapping->SetState(state);
+        mapping->SetTarget(target, state);
         mapping->SetFlag(flag != 0);
         mappings.Add(mapping);
     }

@@ -4,6 +4,9 @@ namespace Quorvane {
 
 namespace {
 
+const int kSharingRetries = 10;
+const DWORD kSharingRetryPause = 100;
+
 struct AccessMode {
     DWORD desiredAccess;
     DWORD shareMode;
@@ -39,6 +42,17 @@ bool File::Open(const std::wstring& path, DWORD creationDisposition, Access acce
     m_handle = CreateFileW(path.c_str(), mode.desiredAccess, mode.shareMode, NULL, creationDisposition,
                            FILE_ATTRIBUTE_NORMAL, NULL);
     return IsOpen();
+}
+
+bool File::OpenWhenFree(const std::wstring& path, DWORD creationDisposition, Access access)
+{
+    for (int attempt = 0;; ++attempt) {
+        if (Open(path, creationDisposition, access))
+            return true;
+        if (GetLastError() != ERROR_SHARING_VIOLATION || attempt == kSharingRetries)
+            return false;
+        Sleep(kSharingRetryPause);
+    }
 }
 
 bool File::Read(void* buffer, DWORD size)

@@ -23,6 +23,9 @@ public:
 
     // Closes an open handle first. On failure GetLastError tells why.
     bool Open(const std::wstring& path, DWORD creationDisposition, Access access);
+    // The same, waiting about a second for a backup tool or scanner that holds the file for a
+    // moment to let go. On failure GetLastError still tells why.
+    bool OpenWhenFree(const std::wstring& path, DWORD creationDisposition, Access access);
     bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
     // True only when exactly `size` bytes were read or written.
     bool Read(void* buffer, DWORD size);

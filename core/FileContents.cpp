@@ -1,25 +1,11 @@
 #include "core/FileContents.h"
 
+#include "core/CriticalSection.h"
 #include "core/File.h"
 
 namespace Quorvane {
 
 namespace {
-
-const int kSharingRetries = 10;
-const DWORD kSharingRetryPause = 100;
-
-bool OpenForReading(File& file, const std::wstring& path, DWORD& error)
-{
-    for (int attempt = 0;; ++attempt) {
-        if (file.Open(path, OPEN_EXISTING, File::ReadShared))
-            return true;
-        error = GetLastError();
-        if (error != ERROR_SHARING_VIOLATION || attempt == kSharingRetries)
-            return false;
-        Sleep(kSharingRetryPause);
-    }
-}
 
 bool WriteDurably(const std::wstring& path, const std::string& bytes)
 {
@@ -33,9 +19,10 @@ bool WriteDurably(const std::wstring& path, const std::string& bytes)
 FileReadResult ReadFileContents(const std::wstring& path, size_t maxSize, std::string& bytes)
 {
     File file;
-    DWORD error = 0;
-    if (!OpenForReading(file, path, error))
+    if (!file.OpenWhenFree(path, OPEN_EXISTING, File::ReadShared)) {
+        DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileMissing : FileUnreadable;
+    }
     ULONGLONG size = 0;
     if (!file.GetSize(size) || size > maxSize)
         return FileUnreadable;
@@ -47,6 +34,9 @@ FileReadResult ReadFileContents(const std::wstring& path, size_t maxSize, std::s
 
 bool ReplaceFileContents(const std::wstring& path, const std::string& bytes)
 {
+    // Two threads saving one file would share its temporary file, and one save would fail.
+    static CriticalSection replacing;
+    CriticalSectionLock lock(replacing);
     std::wstring temporary = path + L".tmp";
     if (WriteDurably(temporary, bytes) &&
         MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

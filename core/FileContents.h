@@ -18,7 +18,7 @@ FileReadResult ReadFileContents(const std::wstring& path, size_t maxSize, std::s
 
 // Writes "<path>.tmp" beside the file, flushes it and moves it over the file, so the file
 // holds either the old or the new bytes whatever happens. The temporary file never outlives
-// a failure.
+// a failure. Replacements run one at a time.
 bool ReplaceFileContents(const std::wstring& path, const std::string& bytes);
 
 }  // namespace Quorvane

@@ -25,9 +25,7 @@ public:
         return m_data;
     }
 
-    const Unit* Data() const { return m_data; }
     size_t Size() const { return m_size; }
-    size_t Capacity() const { return m_capacity; }
 
 private:
     GrowableBuffer(const GrowableBuffer&);

@@ -9,14 +9,17 @@ namespace Logging {
 
 class Logger {
 public:
-    explicit Logger(const std::wstring& path) : m_path(path) {}
+    explicit Logger(const std::wstring& path) : m_path(path), m_lostLines(0) {}
 
-    // A line that cannot be written is lost; logging never stops the work it records.
+    // A line that cannot be written is lost; logging never stops the work it records. The next
+    // line written is preceded by a note of how many were lost, so that a log with a gap never
+    // reads as a whole one.
     void Append(const std::wstring& line);
     const std::wstring& GetPath() const { return m_path; }
 
 private:
     std::wstring m_path;
+    int m_lostLines;
     // Keeps a new file's byte-order mark from being written twice by two threads.
     CriticalSection m_lock;
 };

@@ -16,8 +16,6 @@ public:
 
     boost::shared_ptr<TimeTrackRecord> GetQuickBooksSide() const { return m_quickBooksSide; }
     boost::shared_ptr<TimeTrackRecord> GetImportSide() const { return m_importSide; }
-    boost::shared_ptr<TimeTrackRecord> GetQuickBooksRecord() const { return GetQuickBooksSide(); }
-    boost::shared_ptr<TimeTrackRecord> GetServerRecord() const { return GetImportSide(); }
 
     // Nonzero when the QuickBooks entry is billed and cannot take the server's change; on an
     // entry absent on the server the preview also uses it to mark the entry as billed.

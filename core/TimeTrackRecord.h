@@ -39,7 +39,6 @@ public:
     // Nonzero marks a leave-time record.
     int IsLeave() const { return m_leave; }
     void SetLeave(int leave) { m_leave = leave; }
-    int GetLeaveTypeId() const { return IsLeave(); }
     std::wstring GetTxnId() const { return m_txnId; }
     void SetTxnId(const std::wstring& txnId) { m_txnId = txnId; }
     std::wstring GetEditSequence() const { return m_editSequence; }

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <thread>
 #include <gtest/gtest.h>
 #include "ConfigFileGolden.h"
 #include "ScratchFolders.h"
@@ -73,6 +74,26 @@ TEST_F(ConfigFileSave, ALockedFileIsNeitherLostNorReplacedBeforeItIsKept)
     // Once the file can be copied, the save keeps it first.
     ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(L"defaults")));
     EXPECT_EQ(old, TestSupport::ReadBytes(m_path + L".bad"));
+}
+
+TEST_F(ConfigFileSave, SavesFromTwoThreadsAtOnceAllSucceed)
+{
+    // An import saves the rules it added while the main window may save its own settings.
+    volatile LONG failures = 0;
+    auto saveRepeatedly = [&](const wchar_t* uuid) {
+        for (int i = 0; i < 40; ++i)
+            if (!WriteConfigFile(m_path, WithUuid(uuid)))
+                InterlockedIncrement(&failures);
+    };
+    std::thread import(saveRepeatedly, L"import");
+    std::thread window(saveRepeatedly, L"window");
+    import.join();
+    window.join();
+    EXPECT_EQ(0, failures);
+    boost::shared_ptr<Config> read = CreateDefaultConfig();
+    ASSERT_TRUE(ReadConfigFile(m_path, read));
+    EXPECT_TRUE(read->GetServerUuid() == L"import" || read->GetServerUuid() == L"window");
+    EXPECT_FALSE(TestSupport::FileExists(m_path + L".tmp"));
 }
 
 TEST_F(ConfigFileSave, FilesHeldByOthersOrReadOnlyStillLoad)

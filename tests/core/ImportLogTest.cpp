@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <thread>
 #include <gtest/gtest.h>
 #include "ScratchFolders.h"
 #include "core/ConnectorLog.h"
@@ -65,6 +66,40 @@ TEST(LineLogger, WritesUtf8WithOneByteOrderMarkAndCrLf)
     logger.Append(L"M\x00FCller");
     logger.Append(L"two\nlines");
     EXPECT_EQ("\xEF\xBB\xBFM\xC3\xBCller\r\ntwo\r\nlines\r\n", TestSupport::ReadBytes(path));
+}
+
+TEST(LineLogger, LinesThatCouldNotBeWrittenAreNotedBeforeTheNextLine)
+{
+    std::wstring path = TestSupport::NewScratchFolder(L"held log") + L"\\log.txt";
+    Logger logger(path);
+    logger.Append(L"first");
+    // Another program holds the file and lets nobody write it: the first line waits for it,
+    // the second does not wait again.
+    HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    logger.Append(L"lost");
+    logger.Append(L"lost too");
+    CloseHandle(holder);
+    logger.Append(L"after");
+    logger.Append(L"last");
+    EXPECT_EQ("\xEF\xBB\xBF" "first\r\n[2 lines of this log could not be written]\r\nafter\r\nlast\r\n",
+              TestSupport::ReadBytes(path));
+}
+
+TEST(LineLogger, AFileHeldForAMomentIsWaitedFor)
+{
+    std::wstring path = TestSupport::NewScratchFolder(L"briefly held log") + L"\\log.txt";
+    Logger logger(path);
+    logger.Append(L"first");
+    HANDLE holder = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    std::thread release([holder] {
+        Sleep(150);
+        CloseHandle(holder);
+    });
+    logger.Append(L"second");
+    release.join();
+    EXPECT_EQ("\xEF\xBB\xBF" "first\r\nsecond\r\n", TestSupport::ReadBytes(path));
 }
 
 TEST(LineLogger, TheConnectorLogIsOneLoggerInTheApplicationDataFolder)
