@@ -4,10 +4,14 @@
 #include <winsock2.h>
 #include <windows.h>
 #include "connectors/server/HttpClient.h"
+#include "connectors/server/JsonReading.h"
+#include "connectors/server/RpcReplies.h"
 #include "connectors/server/Url.h"
-#include "ui/toolkit/JsonValue.h"
 
 namespace {
+
+using Quorvane::JsonReading::Member;
+using Quorvane::JsonReading::Text;
 
 std::wstring Environment(const std::string& name)
 {
@@ -26,19 +30,12 @@ std::string Upper(const char* text)
     return upper;
 }
 
-std::wstring Text(const json::value& object, const char* name)
-{
-    json::string text = object.get_item(json::value::make_string(name)).get_string(L"");
-    return std::wstring(text.c_str(), text.length());
-}
-
 std::wstring Header(const json::value& headers, const std::wstring& name)
 {
     for (int at = 0; at < headers.length(); ++at) {
         json::value pair = headers.get_element(at);
-        json::string key = pair.get_element(0).get_string(L"");
-        if (name == key.c_str())
-            return pair.get_element(1).get_string(L"").c_str();
+        if (Text(pair.get_element(0)) == name)
+            return Text(pair.get_element(1));
     }
     return std::wstring();
 }
@@ -46,12 +43,12 @@ std::wstring Header(const json::value& headers, const std::wstring& name)
 RecordedRequest ReadRequest(const json::value& entry)
 {
     RecordedRequest request;
-    request.verb = Text(entry, "verb");
-    request.path = Text(entry, "path");
-    request.method = Text(entry, "method");
-    request.body = Text(entry, "body");
-    request.length = entry.get_item(json::value::make_string("length")).get_int(-1);
-    request.userAgent = Header(entry.get_item(json::value::make_string("headers")), L"User-Agent");
+    request.verb = Text(Member(entry, "verb"));
+    request.path = Text(Member(entry, "path"));
+    request.method = Text(Member(entry, "method"));
+    request.body = Text(Member(entry, "body"));
+    request.length = Member(entry, "length").get_int(-1);
+    request.userAgent = Header(Member(entry, "headers"), L"User-Agent");
     return request;
 }
 
@@ -96,8 +93,7 @@ void DemoServer::Reset() const
 std::vector<RecordedRequest> DemoServer::Requests(const wchar_t* method) const
 {
     std::wstring text = Control(L"{\"command\": \"requests\"}");
-    json::value record = json::value::from_string(text.c_str(), text.size(), 1);
-    json::value entries = record.get_item(json::value::make_string("requests"));
+    json::value entries = Member(Quorvane::RpcReply::Parse(text), "requests");
     std::vector<RecordedRequest> requests;
     for (int at = 0; at < entries.length(); ++at) {
         RecordedRequest request = ReadRequest(entries.get_element(at));
