@@ -4,6 +4,7 @@
 #include <string>
 #include "connectors/quickbooks/qbfc/Session.h"
 #include "connectors/quickbooks/requests/QBEnumValues.h"
+#include "connectors/quickbooks/requests/ResponseLookup.h"
 
 namespace Quorvane {
 namespace Connectors {
@@ -36,6 +37,19 @@ public:
 
 protected:
     void SetResult(int result) { m_result = result; }
+
+    // 0 when QuickBooks answered with a Ret of the type, its status when it refused; any other
+    // answer leaves the marker.
+    template <typename Ret>
+    void ResultFromAnswer(Qbfc::IMsgSetResponse response) {
+        try {
+            FindResponseDetail<Ret>(response);
+            SetResult(0);
+        } catch (const QuickBooksException& refusal) {
+            SetResult(refusal.GetStatusCode());
+        } catch (...) {
+        }
+    }
 
 private:
     int m_result;
