@@ -1,7 +1,6 @@
 #pragma once
 // One exchange with QuickBooks: the request appends itself to a message set, reads its own
 // response, and is told of a COM failure before the failure is thrown to its caller.
-#include <string>
 #include "connectors/quickbooks/qbfc/Session.h"
 #include "connectors/quickbooks/requests/QBEnumValues.h"
 #include "connectors/quickbooks/requests/ResponseLookup.h"
@@ -14,14 +13,12 @@ public:
     virtual ~IQuickBookRequest() {}
     virtual void BuildRequest(Qbfc::IMsgSetRequest request) = 0;
     virtual void ProcessResponse(Qbfc::IMsgSetResponse response) = 0;
-    virtual void SetErrorMessage(const std::wstring& message) = 0;
     virtual void SetErrorCode(int code) = 0;
 };
 
 // A request that keeps nothing of a COM failure: QBRequest's exception says it all.
 class QuickBookQuery : public IQuickBookRequest {
 public:
-    void SetErrorMessage(const std::wstring&) override {}
     void SetErrorCode(int) override {}
 };
 
@@ -31,7 +28,6 @@ public:
 class QuickBookWrite : public IQuickBookRequest {
 public:
     QuickBookWrite() : m_result(0) {}
-    void SetErrorMessage(const std::wstring&) override {}
     void SetErrorCode(int code) override { m_result = code; }
     int GetResult() const { return m_result; }
 
