@@ -24,19 +24,21 @@ std::wstring Description(const _com_error& error) {
                                     : std::wstring();
 }
 
+void LogComError(const _com_error& error) {
+    Logging::AppendToConnectorLog(L"_com_error");
+    Logging::AppendToConnectorLog(Description(error));
+}
+
 // Logs the COM failure, tells the request, and throws the program's exception for it.
 void RaiseComFailure(IQuickBookRequest& request, const _com_error& error) {
-    std::wstring message = Description(error);
+    LogComError(error);
     int code = error.Error();
-    Logging::AppendToConnectorLog(L"_com_error");
-    Logging::AppendToConnectorLog(message);
-    request.SetErrorMessage(message);
     request.SetErrorCode(code);
     if (code == kCannotAccessQuickBooksCode)
         throw CannotAccessQuickBooks();
     if (code == kWrongTimeRangeCode)
         throw WrongTimeRange();
-    throw QuickBooksCommonError(code, message);
+    throw QuickBooksCommonError(code, Description(error));
 }
 
 }  // namespace
@@ -55,10 +57,13 @@ bool* DesktopConnector::ConnectOnWorker() {
         OpenSession(session);
         Probe();
         return new bool(true);
+    } catch (const _com_error& error) {
+        // The user only learns that QuickBooks cannot be reached; the log keeps why.
+        LogComError(error);
     } catch (...) {
-        CloseSession();
-        return new bool(false);
     }
+    CloseSession();
+    return new bool(false);
 }
 
 void DesktopConnector::OpenSession(Qbfc::IQBSessionManager session) {

@@ -103,4 +103,16 @@ TEST_F(Session, AComErrorIsLoggedWithItsDescription) {
     EXPECT_EQ("_com_error\r\nDisk full\r\n_com_error\r\n\r\n", appended);
 }
 
+// The user is only told that QuickBooks cannot be reached.
+TEST_F(Session, AFailedConnectLogsWhy) {
+    m_connector.reset();
+    boost::shared_ptr<Quorvane::Logging::Logger> log = Quorvane::Logging::GetConnectorLogger();
+    ASSERT_TRUE(log);
+    size_t before = FileBytes(log->GetPath()).size();
+    InjectFault("{'stage':'BeginSession','hresult':'0x8004040D','description':'Could not start QuickBooks.'}");
+    EXPECT_FALSE(ConnectNew());
+    std::string bytes = FileBytes(log->GetPath());
+    EXPECT_EQ("_com_error\r\nCould not start QuickBooks.\r\n", bytes.substr(before == 0 ? 3 : before));
+}
+
 }  // namespace QuickBooksTest

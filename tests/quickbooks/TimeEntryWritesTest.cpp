@@ -116,6 +116,14 @@ TEST_F(TimeEntryWrites, EveryWriteReturnsTheComErrorItMet) {
     }
 }
 
+TEST_F(TimeEntryWrites, AUseTimeDataChangeCountsOnlyWhenQuickBooksReturnsTheEmployee) {
+    EXPECT_EQ(0, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 2));
+    EXPECT_EQ(3200, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_EQ(3120, m_connector->ChangeFlagUseTimeData(L"E-GONE", L"1", 1));
+    InjectFault("{'stage':'Response','request':'EmployeeMod','shape':'OtherDetail'}");
+    EXPECT_EQ(1, m_connector->ChangeFlagUseTimeData(L"E-GONE", L"1", 1));
+}
+
 TEST_F(TimeEntryWrites, TheUseTimeDataFlagSendsOnlyKnownValues) {
     const int values[] = {1, 2, 0, 3, -1};
     const wchar_t* sent[] = {L"1", L"2", L"0", L"0", L"0"};

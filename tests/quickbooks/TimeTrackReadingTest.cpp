@@ -141,6 +141,22 @@ TEST_F(TimeTrackReading, AnyOtherFailureFailsTheReadInsteadOfShorteningIt) {
     }
 }
 
+// An employee left out would look like one without entries, and the import would add them again.
+TEST_F(TimeTrackReading, AFailedEmployeeReadFailsTheLoadButNoEmployeesIsAnEmptyList) {
+    const char* faults[] = {
+        "{'stage':'Response','request':'EmployeeQuery','shape':'Status','status':500,'message':'Busy'}",
+        "{'stage':'Response','request':'EmployeeQuery','shape':'OtherDetail'}",
+        "{'stage':'GetField','request':'EmployeeQuery','member':'LastName','hresult':'0x80004005'}",
+    };
+    for (const char* fault : faults) {
+        SCOPED_TRACE(fault);
+        InjectFault(fault);
+        EXPECT_THROW(ReadNovember(), Quorvane::OperationAbortedException);
+    }
+    Seed("{'CompanyName':'Empty Co'}");
+    EXPECT_EQ(0u, ReadNovember()->Count());
+}
+
 TEST_F(TimeTrackReading, WithoutASessionTheLoadIsAborted) {
     Reconnect(false);
     EXPECT_THROW(ReadNovember(), Quorvane::OperationAbortedException);

@@ -1,7 +1,5 @@
 #include "connectors/quickbooks/requests/ChangeFlagUseTimeDataRequest.h"
 
-#include "connectors/quickbooks/requests/ResponseLookup.h"
-
 namespace Quorvane {
 namespace Connectors {
 
@@ -11,13 +9,11 @@ void ChangeFlagUseTimeDataRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     mod.EditSequence().SetValue(m_editSequence);
     bool known = m_value == utdUseTimeData || m_value == utdDoNotUseTimeData;
     mod.EmployeePayrollInfo().UseTimeDataToCreatePaychecks().SetValue(known ? m_value : utdNotSet);
+    SetResult(1);
 }
 
 void ChangeFlagUseTimeDataRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
-    try {
-        FindResponseDetail<Qbfc::IEmployeeRet>(response);
-    } catch (...) {
-    }
+    ResultFromAnswer<Qbfc::IEmployeeRet>(response);
 }
 
 }  // namespace Connectors

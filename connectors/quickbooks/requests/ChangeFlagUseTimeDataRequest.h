@@ -6,7 +6,8 @@ namespace Quorvane {
 namespace Connectors {
 
 // Sets whether an employee's paychecks are made from time data: 1 yes, 2 no; any other value
-// sends "not set". QuickBooks's answer is not read: the result changes only on a COM failure.
+// sends "not set". Result: 0 changed, QuickBooks's status when refused (3200 when the employee
+// changed since it was read), 1 when no employee came back.
 class ChangeFlagUseTimeDataRequest : public QuickBookWrite {
 public:
     void SetEmployeeId(const std::wstring& id) { m_employeeId = id; }

@@ -1,7 +1,6 @@
 #include "connectors/quickbooks/requests/ChangeTimeTrackRequest.h"
 
 #include "connectors/quickbooks/requests/FieldValues.h"
-#include "connectors/quickbooks/requests/ResponseLookup.h"
 
 namespace Quorvane {
 namespace Connectors {
@@ -16,13 +15,7 @@ void ChangeTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
 }
 
 void ChangeTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
-    try {
-        FindResponseDetail<Qbfc::ITimeTrackingRet>(response);
-        SetResult(0);
-    } catch (const QuickBooksException& refusal) {
-        SetResult(refusal.GetStatusCode());
-    } catch (...) {
-    }
+    ResultFromAnswer<Qbfc::ITimeTrackingRet>(response);
 }
 
 }  // namespace Connectors

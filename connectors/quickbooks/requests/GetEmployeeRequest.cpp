@@ -32,6 +32,15 @@ void GetEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     query.ORListQuery().ListFilter().ActiveStatus().SetValue(asAll);
 }
 
+void GetEmployeeRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+    try {
+        ReadList(response);
+    } catch (const QuickBooksException& refusal) {
+        if (refusal.GetStatusCode() != kNoMatchStatus)
+            throw;
+    }
+}
+
 boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret) {
     boost::shared_ptr<Employee> employee(new Employee());
     employee->SetId(ReadIdIfSet(ret.ListID()));

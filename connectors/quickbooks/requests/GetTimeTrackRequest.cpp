@@ -9,7 +9,6 @@ namespace Connectors {
 
 namespace {
 
-const int kNoMatch = 1;
 const int kAllEntries = 0x7FFFFFFF;
 // The query's two unnamed options, set by position.
 const int kMetaDataOption = 2;
@@ -54,7 +53,7 @@ void GetTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
     try {
         ReadEntries(response);
     } catch (const QuickBooksException& refusal) {
-        if (refusal.GetStatusCode() != kNoMatch)
+        if (refusal.GetStatusCode() != kNoMatchStatus)
             throw;
         m_result.clear();
     }

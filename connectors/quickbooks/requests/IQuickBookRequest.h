@@ -1,9 +1,9 @@
 #pragma once
 // One exchange with QuickBooks: the request appends itself to a message set, reads its own
 // response, and is told of a COM failure before the failure is thrown to its caller.
-#include <string>
 #include "connectors/quickbooks/qbfc/Session.h"
 #include "connectors/quickbooks/requests/QBEnumValues.h"
+#include "connectors/quickbooks/requests/ResponseLookup.h"
 
 namespace Quorvane {
 namespace Connectors {
@@ -13,14 +13,12 @@ public:
     virtual ~IQuickBookRequest() {}
     virtual void BuildRequest(Qbfc::IMsgSetRequest request) = 0;
     virtual void ProcessResponse(Qbfc::IMsgSetResponse response) = 0;
-    virtual void SetErrorMessage(const std::wstring& message) = 0;
     virtual void SetErrorCode(int code) = 0;
 };
 
 // A request that keeps nothing of a COM failure: QBRequest's exception says it all.
 class QuickBookQuery : public IQuickBookRequest {
 public:
-    void SetErrorMessage(const std::wstring&) override {}
     void SetErrorCode(int) override {}
 };
 
@@ -30,12 +28,24 @@ public:
 class QuickBookWrite : public IQuickBookRequest {
 public:
     QuickBookWrite() : m_result(0) {}
-    void SetErrorMessage(const std::wstring&) override {}
     void SetErrorCode(int code) override { m_result = code; }
     int GetResult() const { return m_result; }
 
 protected:
     void SetResult(int result) { m_result = result; }
+
+    // 0 when QuickBooks answered with a Ret of the type, its status when it refused; any other
+    // answer leaves the marker.
+    template <typename Ret>
+    void ResultFromAnswer(Qbfc::IMsgSetResponse response) {
+        try {
+            FindResponseDetail<Ret>(response);
+            SetResult(0);
+        } catch (const QuickBooksException& refusal) {
+            SetResult(refusal.GetStatusCode());
+        } catch (...) {
+        }
+    }
 
 private:
     int m_result;

@@ -7,6 +7,9 @@
 namespace Quorvane {
 namespace Connectors {
 
+// The status with which QuickBooks answers a query that found nothing.
+const int kNoMatchStatus = 1;
+
 // Throws QuickBooksException for a refused response.
 void ThrowOnStatus(Qbfc::IResponse response);
 
