@@ -188,11 +188,8 @@ void MainController::FinishLoad() {
     for (const boost::shared_ptr<Employee>& employee : *m_model->GetQuickBooksEmployees()) {
         std::vector<std::wstring> kept;
         for (const std::wstring& listId : employee->GetNameList()) {
-            try {
-                payrollItems->FindByListId(listId);
+            if (payrollItems->ContainsListId(listId))
                 kept.push_back(listId);
-            } catch (const NotFoundException&) {
-            }
         }
         employee->SetNameList(kept);
     }

@@ -8,7 +8,6 @@
 #include "app/MainModel.h"
 #include "app/MappingChecks.h"
 #include "app/ShellOpen.h"
-#include "connectors/quickbooks/QuickBooksErrors.h"
 #include "core/CompanyConfig.h"
 #include "core/KnownFolders.h"
 #include "core/PostToThread.h"

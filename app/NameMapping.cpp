@@ -64,9 +64,7 @@ bool IsUnmappedRule(const Mapping& rule) {
 }
 
 bool EmployeeNameMatcher::operator()(const boost::shared_ptr<Employee>& candidate) const {
-    return m_used.count(candidate->GetId()) == 0 && candidate->GetFirstName() == m_serverUser.GetFirstName() &&
-           candidate->GetMiddleName() == m_serverUser.GetMiddleName() &&
-           candidate->GetLastName() == m_serverUser.GetLastName();
+    return m_used.count(candidate->GetId()) == 0 && HasSameNames(*candidate, m_serverUser);
 }
 
 void UpdateMappings(const boost::shared_ptr<MainModel>& model) {

@@ -104,11 +104,15 @@ boost::shared_ptr<TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel
     return taken;
 }
 
+bool HasSameNames(const Employee& one, const Employee& other) {
+    return one.GetFirstName() == other.GetFirstName() && one.GetMiddleName() == other.GetMiddleName() &&
+           one.GetLastName() == other.GetLastName();
+}
+
 boost::shared_ptr<EmployeeCollection> CollectServerUsersForMapping(const MainModel& model, const Employee& user) {
     boost::shared_ptr<EmployeeCollection> namesakes(new EmployeeCollection());
     for (const boost::shared_ptr<Employee>& other : *model.GetServerEmployees()) {
-        if (other->GetId() != user.GetId() && other->GetFirstName() == user.GetFirstName() &&
-            other->GetLastName() == user.GetLastName() && other->GetMiddleName() == user.GetMiddleName())
+        if (other->GetId() != user.GetId() && HasSameNames(*other, user))
             namesakes->Add(other);
     }
     return namesakes;

@@ -46,6 +46,10 @@ boost::shared_ptr<Quorvane::PayRoll> FindPayrollItemForLeaveType(const MainModel
 boost::shared_ptr<Quorvane::TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel& model,
                                                                            const Quorvane::TimeTrackDiffCollection& diffs);
 
+// Exactly the same first, middle and last name: the one test of a namesake, for the automatic
+// mapping and the list of namesakes alike.
+bool HasSameNames(const Quorvane::Employee& one, const Quorvane::Employee& other);
+
 // The other server users with exactly the same first, middle and last name.
 boost::shared_ptr<Quorvane::EmployeeCollection> CollectServerUsersForMapping(const MainModel& model,
                                                                              const Quorvane::Employee& user);

@@ -1,6 +1,5 @@
 #include "app/import/ImportRun.h"
 
-#include <sstream>
 #include <boost/bind.hpp>
 
 #include "app/HtmlEscape.h"

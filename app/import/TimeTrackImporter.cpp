@@ -13,6 +13,10 @@ namespace Quorvane {
 
 namespace {
 
+// QuickBooks's own statuses for an entry that is gone and for one changed since it was read.
+const int kEntryGone = 3120;
+const int kEntryChanged = 3200;
+
 std::wstring ListIdOf(const boost::shared_ptr<PayRoll>& item)
 {
     return item ? item->GetListId() : std::wstring();
@@ -81,19 +85,37 @@ int TimeTrackImporter::Update(const TimeTrackDiff& diff, const Employee& quickBo
     if (!existing)
         return Done;
     if (IsRemoval(diff))
-        return Delete(*existing);
+        return Delete(*existing, quickBooksEmployee);
     if (existing->GetMinutes() == entry->GetMinutes())
         return Done;
     return m_connector->ChangeTimeTrack(entry->GetTxnId(), quickBooksEmployee.GetId(), entry->GetEditSequence(),
                                         entry->GetMinutes());
 }
 
-int TimeTrackImporter::Delete(const TimeTrackRecord& entry)
+int TimeTrackImporter::Delete(const TimeTrackRecord& entry, const Employee& quickBooksEmployee)
 {
     if (!m_config->GetCanRemoveExistingQBTimeTrack())
         return Done;
+    if (const int refusal = ChangedSincePreview(entry, quickBooksEmployee))
+        return refusal;
     const int status = m_connector->DeleteTimeTrack(entry.GetTxnId());
     return status == 0 ? Deleted : status;
+}
+
+// A delete carries no EditSequence, so QuickBooks would take it for an entry changed or billed
+// since the preview: the entry is read again, and only one still as previewed may go.
+int TimeTrackImporter::ChangedSincePreview(const TimeTrackRecord& entry, const Employee& quickBooksEmployee)
+{
+    const boost::shared_ptr<TimeTrackRecordCollection> fresh =
+        m_connector->GetTimeTrack(quickBooksEmployee.GetId(), entry.GetDate(), entry.GetDate());
+    if (!fresh)
+        return kEntryGone;
+    for (TimeTrackRecordCollection::const_iterator it = fresh->begin(); it != fresh->end(); ++it) {
+        if ((*it)->GetTxnId() != entry.GetTxnId())
+            continue;
+        return (*it)->GetEditSequence() == entry.GetEditSequence() && !(*it)->IsBilled() ? Done : kEntryChanged;
+    }
+    return kEntryGone;
 }
 
 }  // namespace Quorvane

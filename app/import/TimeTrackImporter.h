@@ -25,7 +25,9 @@ public:
     TimeTrackImporter(const boost::shared_ptr<MainModel>& model, const boost::shared_ptr<Config>& config,
                       const boost::shared_ptr<IImportConnector>& connector);
 
-    // Done, Deleted, InvalidDuration, or the connector's status for the request. The
+    // Done, Deleted, InvalidDuration, or the connector's status for the request. An entry to
+    // delete that QuickBooks no longer holds as previewed (changed, billed or gone) is left
+    // alone with QuickBooks's status for it: 3200 changed, 3120 gone. The
     // employee's lookups throw NotFoundException, and the connector std::exception, as they do.
     int ImportEntry(const boost::shared_ptr<Employee>& serverUser, const boost::shared_ptr<TimeTrackDiff>& diff);
 
@@ -36,7 +38,9 @@ public:
 private:
     int Add(const Employee& serverUser, const Employee& quickBooksEmployee, const TimeTrackRecord& entry);
     int Update(const TimeTrackDiff& diff, const Employee& quickBooksEmployee);
-    int Delete(const TimeTrackRecord& entry);
+    int Delete(const TimeTrackRecord& entry, const Employee& quickBooksEmployee);
+    // Done when QuickBooks still holds the entry as previewed and unbilled.
+    int ChangedSincePreview(const TimeTrackRecord& entry, const Employee& quickBooksEmployee);
 
     boost::shared_ptr<MainModel> m_model;
     boost::shared_ptr<Config> m_config;

@@ -45,7 +45,7 @@ std::wstring DisplayName(const MainModel& model, const MissingItem& item)
 std::wstring OtherProblem(int code, const std::wstring& errorText)
 {
     if (!errorText.empty())
-        return HtmlEscape(errorText);
+        return errorText;
     if (code == 1)
         return L"Unknown";
     std::wostringstream problem;

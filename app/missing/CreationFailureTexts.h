@@ -17,7 +17,8 @@ struct CreationFailureTexts {
     std::wstring resolution;
 };
 
-// diff is the preview of the employee whose import needed the item; errorText may be empty.
+// diff is the preview of the employee whose import needed the item. errorText, which may be
+// empty, is markup: a validation refusal, whose names are escaped already.
 CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const MissingItem& item,
                                               const EmployeeDiff& diff, int code, const std::wstring& errorText);
 

@@ -18,7 +18,8 @@ public:
     int GetKind() const { return m_kind; }
     // A server user id for an employee; otherwise the full name down to this level.
     std::wstring GetName() const { return m_name; }
-    // Where the deepest level comes from on the server; empty for the other levels.
+    // Where the deepest level comes from on the server, as markup with the server's texts
+    // escaped; empty for the other levels.
     std::wstring GetDescription() const { return m_description; }
     // The server users whose entries need the item.
     const std::vector<std::wstring>& GetUsers() const { return m_users; }

@@ -100,7 +100,7 @@ void MissingItemsController::CollectCustomerJobLevels(const TimeTrackRecord& ent
         if (HasCustomerJob(*customerJobs, prefixes[i]))
             continue;
         const int kind = i == 0 ? MissingItem::CustomerKind : MissingItem::JobKind;
-        items.Add(kind, prefixes[i], prefixes[i] == name ? entry.GetDescription(level) : std::wstring());
+        items.Add(kind, prefixes[i], prefixes[i] == name ? HtmlEscape(entry.GetDescription(level)) : std::wstring());
     }
 }
 

@@ -106,6 +106,11 @@ void FakeQuickBooks::TouchEntry(const std::wstring& txnId)
     ++FindEntry(txnId)->editSequence;
 }
 
+void FakeQuickBooks::BillEntry(const std::wstring& txnId)
+{
+    FindEntry(txnId)->billed = 1;
+}
+
 std::vector<FakeQuickBooks::Entry>::iterator FakeQuickBooks::FindEntry(const std::wstring& txnId)
 {
     for (std::vector<Entry>::iterator it = m_entries.begin(); it != m_entries.end(); ++it)

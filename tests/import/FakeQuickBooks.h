@@ -41,6 +41,8 @@ public:
                           const std::wstring& payrollItemId);
     // A change made in QuickBooks behind the program's back.
     void TouchEntry(const std::wstring& txnId);
+    // Billed on an invoice, leaving the EditSequence as it was.
+    void BillEntry(const std::wstring& txnId);
 
     // Reads the company into the model, as a load does.
     void LoadInto(TestCompany& company) const;

@@ -71,6 +71,21 @@ TEST(MissingItems, CollectsTheLevelsThatAddsNeed)
               Describe(*ControllerOf(harness)->CollectMissingItems(DiffOf(harness, L"1"))));
 }
 
+// The descriptions are shown as HTML, as every server text is.
+TEST(MissingItems, ServerDescriptionsAreEscaped)
+{
+    ImportHarness harness;
+    harness.server = [](TestCompany& company) {
+        company.config->SetMappingType(1);
+        const TestCompany::EmployeePtr ann = company.model->GetServerEmployees()->FindById(L"1");
+        company.AddServerWork(ann, 5, 60, L"Acme", L"Roof", L"fix", 0)->SetTaskDescription(L"Tiles <b>& gutters</b>");
+    };
+    harness.Load();
+
+    EXPECT_EQ(Lines({ L"4 Acme:Roof:Task [Tiles &lt;b&gt;&amp; gutters&lt;/b&gt;]" }),
+              Describe(*ControllerOf(harness)->CollectMissingItems(DiffOf(harness, L"1"))));
+}
+
 TEST(MissingItems, ListsAnItemOnceWithEveryUserThatNeedsIt)
 {
     ImportHarness harness;
@@ -250,4 +265,22 @@ TEST(MissingItems, FailureTextsNameTheItemAndTheWayOut)
             *harness.Company().model, *Item(c.kind, c.itemName), DiffOf(harness, L"1"), c.code, L"");
         EXPECT_EQ(c.texts, Lines({ texts.title, texts.heading, texts.problem, texts.resolution }));
     }
+}
+
+// Validation escapes the names in its refusals already; the import shows them as they are.
+TEST(MissingItems, ARefusalKeepsItsNamesEscapedOnce)
+{
+    ImportHarness harness;
+    harness.Load();
+    MissingItemCollection items;
+    items.Add(MissingItem::ServiceItemKind, L"R&D:b:c:d:e:f", L"");
+    const boost::shared_ptr<MissingItemStatusList> statuses = ControllerOf(harness)->ValidateMissingItems(items);
+    ASSERT_EQ(1u, statuses->size());
+    const CreationFailureTexts texts = MakeCreationFailureTexts(
+        *harness.Company().model, *statuses->front()->GetItem(), DiffOf(harness, L"1"), 1,
+        statuses->front()->GetMessage());
+    EXPECT_EQ(L"Cannot create service item \"R&amp;D:b:c:d:e:f\"", texts.heading);
+    EXPECT_EQ(L"This service item name has 6 levels but only 5 are allowed. Please replace the ':' character in name "
+              L"'R&amp;D:b:c:d:e:f' with other one.",
+              texts.problem);
 }

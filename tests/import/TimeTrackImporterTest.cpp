@@ -94,6 +94,23 @@ TEST(TimeTrackImporter, SendsOneRequestPerDifferenceAtMost)
               diff->SetAbsentOnServer(1);
               return diff; },
           true, TimeTrackImporter::Deleted, { L"delete T100" } },
+        // A delete carries no EditSequence: the entry is read again and goes only as previewed.
+        { "changed since the preview", [](FakeQuickBooks& qb) {
+              RecordPtr q = QuickBooksEntry(qb, 60);
+              qb.TouchEntry(q->GetTxnId());
+              return DiffPtr(new TimeTrackDiff(q, RecordPtr())); },
+          true, 3200, {} },
+        { "billed since the preview", [](FakeQuickBooks& qb) {
+              RecordPtr q = QuickBooksEntry(qb, 60);
+              qb.BillEntry(q->GetTxnId());
+              return DiffPtr(new TimeTrackDiff(q, RecordPtr())); },
+          true, 3200, {} },
+        { "gone since the preview", [](FakeQuickBooks& qb) {
+              RecordPtr q = QuickBooksEntry(qb, 60);
+              qb.DeleteTimeTrack(q->GetTxnId());
+              qb.ClearTrace();
+              return DiffPtr(new TimeTrackDiff(q, RecordPtr())); },
+          true, 3120, {} },
         { "neither side", [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), RecordPtr())); }, true,
           0, {} },
     };
