@@ -99,7 +99,8 @@ bool Overflows(const std::string& ascii)
         return false;
     long position = firstSignificant < integerEnd ? static_cast<long>(integerEnd - firstSignificant)
                                                   : -static_cast<long>(firstSignificant - integerEnd - 1);
-    return position + exponent > 0;
+    // strtol saturates an exponent with too many digits: compared this way the sum cannot overflow.
+    return exponent > -position;
 }
 
 double FloatValue(const NumberSpan& span)

@@ -98,6 +98,8 @@ TEST(JsonRead, Numbers)
         { L"negative exponent", L"-25E-1", L"-2.5" },
         { L"too large for a double", L"1e400", L"null" },
         { L"too small for a double", L"1e-400", L"0.0" },
+        { L"exponent past any long", L"12e99999999999999999999", L"null" },
+        { L"negative exponent past any long", L"0.05e-99999999999999999999", L"0.0" },
     };
     ExpectReadsAs(cases, sizeof cases / sizeof cases[0]);
     EXPECT_EQ(static_cast<uint32_t>(VALUE_INT), Parse(L"-0").Type());

@@ -35,9 +35,8 @@ bool IsChecked(const Element& element) { return (element.State() & kStateChecked
 
 bool ButtonControl::OnClick(Element& element, Element&)
 {
-    AddReference(&element);
+    ElementHold hold(element);
     Activate(element);
-    DropReference(&element);
     return true;
 }
 

@@ -51,4 +51,14 @@ void DiscardNodes(const std::vector<Node*>& nodes)
     }
 }
 
+ElementHold::ElementHold(std::vector<Element*> elements) : elements_(std::move(elements))
+{
+    for (Element* element : elements_) AddReference(element);
+}
+
+ElementHold::~ElementHold()
+{
+    for (Element* element : elements_) DropReference(element);
+}
+
 }  // namespace htmlengine

@@ -22,4 +22,20 @@ void MarkDeleted(Element* element);
 // deleted and freed unless referenced.
 void DiscardNodes(const std::vector<Node*>& nodes);
 
+// Keeps elements alive while program code runs that may delete them or change the tree: a
+// held element may end up deleted, but it is not freed before the hold ends.
+class ElementHold {
+public:
+    explicit ElementHold(std::vector<Element*> elements);
+    explicit ElementHold(Element& element) : ElementHold(std::vector<Element*>{&element}) {}
+    ~ElementHold();
+    ElementHold(const ElementHold&) = delete;
+    ElementHold& operator=(const ElementHold&) = delete;
+
+    const std::vector<Element*>& Elements() const { return elements_; }
+
+private:
+    std::vector<Element*> elements_;
+};
+
 }  // namespace htmlengine

@@ -57,7 +57,10 @@ void Adopt(Document& document, Element& element)
         RequestImages(element);
     }
     AttachBehaviors(element);
-    for (Element* child : std::vector<Element*>(element.Children())) Adopt(document, *child);
+    // A behaviour told of its attachment may delete any of the children.
+    ElementHold children(element.Children());
+    for (Element* child : children.Elements())
+        if (!child->deleted) Adopt(document, *child);
     if (element.Tag() == "select") RefreshCaption(element);
 }
 
@@ -92,10 +95,9 @@ void AdoptSubtree(Element& root)
 {
     Document* document = root.OwnerDocument();
     if (!document) return;
-    AddReference(&root);
+    ElementHold hold(root);
     document->InvalidateStyles();
     Adopt(*document, root);
-    DropReference(&root);
 }
 
 void AttachBehaviors(Element& element)
@@ -120,7 +122,8 @@ void DetachBehaviors(Element& root)
     if (root.HasHandlers()) handlers.swap(root.Handlers());
     for (const HandlerBinding& handler : handlers)
         if (handler.proc) SendInit(root, handler, 0);
-    for (Element* child : std::vector<Element*>(root.Children())) DetachBehaviors(*child);
+    ElementHold children(root.Children());  // a behaviour told of its detachment may delete them
+    for (Element* child : children.Elements()) DetachBehaviors(*child);
 }
 
 void ReportStyleAttributeErrors(Element& element)
@@ -143,9 +146,12 @@ void RequestImages(Element& element)
 
 void DiscardContent(Element& element)
 {
-    for (Element* child : std::vector<Element*>(element.Children())) {
-        DetachBehaviors(*child);
-        Unlink(*child);
+    {
+        ElementHold children(element.Children());
+        for (Element* child : children.Elements()) {
+            DetachBehaviors(*child);
+            Unlink(*child);
+        }
     }
     DiscardNodes(element.TakeNodes());
     if (Document* document = element.OwnerDocument()) document->InvalidateStyles();

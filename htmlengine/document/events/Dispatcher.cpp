@@ -83,10 +83,8 @@ bool DispatchEvent(Document& document, Element& target, unsigned group, void* pa
 
 bool DispatchToElement(Element& element, unsigned group, void* params)
 {
-    AddReference(&element);
-    bool handled = CallElement(element, group, params);
-    DropReference(&element);
-    return handled;
+    ElementHold hold(element);
+    return CallElement(element, group, params);
 }
 
 bool DispatchToWindow(Document& document, Element& element, unsigned group, void* params)
@@ -106,9 +104,9 @@ bool PostBehaviorEvent(Element& target, Element& source, UINT code, UINT_PTR rea
 {
     Document* document = target.OwnerDocument();
     if (!document) return false;
-    AddReference(&target);
-    AddReference(&source);
     document->PostedEvents().push_back({&target, &source, code, reason});
+    AddReference(&target);  // after the push, which may fail
+    AddReference(&source);
     document->Host().WakeForPostedEvents();
     return true;
 }

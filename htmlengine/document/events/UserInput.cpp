@@ -15,18 +15,6 @@ namespace htmlengine {
 
 namespace {
 
-// Keeps an element alive across the handlers an input runs.
-class Hold {
-public:
-    explicit Hold(Element& element) : element_(element) { AddReference(&element_); }
-    ~Hold() { DropReference(&element_); }
-    Hold(const Hold&) = delete;
-    Hold& operator=(const Hold&) = delete;
-
-private:
-    Element& element_;
-};
-
 bool SendMouse(Document& document, Element& target, UINT cmd, unsigned keyboardState)
 {
     if (target.deleted || target.OwnerDocument() != &document) return true;
@@ -77,7 +65,7 @@ bool TakesInput(Document& document, Element& element)
 bool ClickElement(Document& document, Element& target, unsigned keyboardState, bool doubleClick)
 {
     if (!TakesInput(document, target)) return false;
-    Hold hold(target);
+    ElementHold hold(target);
     SendMouse(document, target, MOUSE_DOWN, keyboardState);
     if (target.deleted) return true;
     if (Element* focusable = FocusableAncestor(target)) MoveFocusByUser(document, focusable, true);
@@ -91,7 +79,7 @@ bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboar
 {
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return false;
-    Hold hold(*element);
+    ElementHold hold(*element);
     if (SendKey(document, *element, KEY_DOWN, key, keyboardState)) return true;
     Control* control = element->deleted ? nullptr : element->GetControl();
     return control && control->OnKeyDown(*element, key, keyboardState);
@@ -101,7 +89,7 @@ bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardS
 {
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return false;
-    Hold hold(*element);
+    ElementHold hold(*element);
     return SendKey(document, *element, KEY_UP, key, keyboardState);
 }
 
@@ -109,7 +97,7 @@ void TypeText(Document& document, Element* target, const std::wstring& text)
 {
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return;
-    Hold hold(*element);
+    ElementHold hold(*element);
     for (wchar_t character : text) {
         if (element->deleted) return;
         if (SendKey(document, *element, KEY_CHAR, character, 0)) continue;

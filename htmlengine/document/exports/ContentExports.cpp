@@ -60,10 +60,12 @@ ENGINE_RESULT ReplaceOuter(Element& element, const std::vector<Node*>& nodes)
     return ENGINE_OK;
 }
 
-void AdoptNew(const std::vector<Node*>& nodes)
+std::vector<Element*> ElementsOf(const std::vector<Node*>& nodes)
 {
+    std::vector<Element*> elements;
     for (Node* node : nodes)
-        if (node->IsElement() && !static_cast<Element*>(node)->deleted) AdoptSubtree(*static_cast<Element*>(node));
+        if (node->IsElement()) elements.push_back(static_cast<Element*>(node));
+    return elements;
 }
 
 }  // namespace
@@ -74,17 +76,24 @@ ENGINE_API HTMLayoutSetElementHtml(HELEMENT he, const BYTE* utf8, DWORD length, 
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!utf8 && length) return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
+        ElementHold target(*element);  // the program, asked for included URLs, may delete it
         std::vector<Node*> nodes = ParseFragment(DecodeUtf8(utf8, length));
         if (Document* document = element->OwnerDocument()) ResolveIncludesAndStyles(*document, nodes);
-        AddReference(element);
+        if (element->deleted) {
+            DiscardNodes(nodes);
+            return ENGINE_INVALID_HANDLE;
+        }
+        // Behaviours told that the old content goes, or that new elements came, may delete any of them.
+        ElementHold added(ElementsOf(nodes));
         ENGINE_RESULT result = where == SOH_REPLACE            ? ReplaceOuter(*element, nodes)
                                : Place(*element, nodes, where) ? ENGINE_OK
                                                                : ENGINE_INVALID_PARAMETER;
-        if (result == ENGINE_OK)
-            AdoptNew(nodes);
-        else
+        if (result != ENGINE_OK) {
             DiscardNodes(nodes);
-        DropReference(element);
+            return result;
+        }
+        for (Element* adopted : added.Elements())
+            if (!adopted->deleted) AdoptSubtree(*adopted);
         return result;
     });
 }
@@ -94,8 +103,8 @@ ENGINE_API HTMLayoutGetElementHtmlCB(HELEMENT he, BOOL outer, BYTES_RECEIVER rec
     Element* element = LiveElement(he);
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!receiver) return ENGINE_INVALID_PARAMETER;
-    std::string html = EncodeUtf8(outer ? OuterHtml(*element) : InnerHtml(*element));
     return Guarded([&] {
+        std::string html = EncodeUtf8(outer ? OuterHtml(*element) : InnerHtml(*element));
         receiver(reinterpret_cast<const BYTE*>(html.c_str()), UINT(html.size()), param);
         return ENGINE_OK;
     });
@@ -118,10 +127,9 @@ ENGINE_API HTMLayoutGetElementInnerTextCB(HELEMENT he, WIDE_TEXT_RECEIVER receiv
     Element* element = LiveElement(he);
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!receiver) return ENGINE_INVALID_PARAMETER;
-    std::wstring text = TextContent(*element);
-    if (text.empty()) return ENGINE_OK;
     return Guarded([&] {
-        receiver(text.c_str(), UINT(text.size()), param);
+        std::wstring text = TextContent(*element);
+        if (!text.empty()) receiver(text.c_str(), UINT(text.size()), param);
         return ENGINE_OK;
     });
 }
@@ -156,10 +164,12 @@ ENGINE_API HTMLayoutGetStyleAttribute(HELEMENT he, const char* name, const wchar
     Element* element = LiveElement(he);
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!name || !value) return ENGINE_INVALID_PARAMETER;
-    const ComputedStyle& style = ComputeStyle(*element);
-    auto found = style.find(ToLowerAscii(std::string(name)));
-    *value = found == style.end() ? nullptr : found->second.c_str();
-    return ENGINE_OK;
+    return Guarded([&] {
+        const ComputedStyle& style = ComputeStyle(*element);
+        auto found = style.find(ToLowerAscii(std::string(name)));
+        *value = found == style.end() ? nullptr : found->second.c_str();
+        return ENGINE_OK;
+    });
 }
 
 ENGINE_API HTMLayoutSetStyleAttribute(HELEMENT he, const char* name, const wchar_t* value)

@@ -41,10 +41,12 @@ ENGINE_RESULT Click(Element& element)
 ENGINE_API HTMLayoutWindowAttachEventHandler(HWND hwnd, ELEMENT_EVENT_PROC proc, LPVOID tag, UINT subscription)
 {
     if (!hwnd || !proc) return ENGINE_INVALID_PARAMETER;
-    auto& handlers = EngineWindow::Ensure(hwnd).WindowHandlers();
-    RemoveHandler(handlers, proc, tag);
-    handlers.push_back({reinterpret_cast<ElementProc>(proc), tag, subscription, {}});
-    return ENGINE_OK;
+    return Guarded([&] {
+        auto& handlers = EngineWindow::Ensure(hwnd).WindowHandlers();
+        RemoveHandler(handlers, proc, tag);
+        handlers.push_back({reinterpret_cast<ElementProc>(proc), tag, subscription, {}});
+        return ENGINE_OK;
+    });
 }
 
 ENGINE_API HTMLayoutWindowDetachEventHandler(HWND hwnd, ELEMENT_EVENT_PROC proc, LPVOID tag)
@@ -70,7 +72,7 @@ ENGINE_API HTMLayoutPostEvent(HELEMENT he, UINT code, HELEMENT sourceHandle, UIN
     Element* target = LiveElement(he);
     Element* source = sourceHandle ? LiveElement(sourceHandle) : target;
     if (!target || !source) return ENGINE_INVALID_HANDLE;
-    return PostBehaviorEvent(*target, *source, code, reason) ? ENGINE_OK : ENGINE_FAILED;
+    return Guarded([&] { return PostBehaviorEvent(*target, *source, code, reason) ? ENGINE_OK : ENGINE_FAILED; });
 }
 
 ENGINE_API HTMLayoutSendEvent(HELEMENT he, UINT code, HELEMENT sourceHandle, UINT_PTR reason, BOOL* handled)
@@ -79,9 +81,8 @@ ENGINE_API HTMLayoutSendEvent(HELEMENT he, UINT code, HELEMENT sourceHandle, UIN
     Element* source = sourceHandle ? LiveElement(sourceHandle) : target;
     if (!target || !source) return ENGINE_INVALID_HANDLE;
     return Guarded([&] {
-        AddReference(target);
+        ElementHold hold(*target);
         bool answer = SendBehaviorEvent(*target, *source, code, reason);
-        DropReference(target);
         if (handled) *handled = answer;
         return ENGINE_OK;
     });
@@ -93,11 +94,9 @@ ENGINE_API HTMLayoutCallBehaviorMethod(HELEMENT he, METHOD_PARAMS* params)
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!params) return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
-        AddReference(element);
-        ENGINE_RESULT result = params->methodID == METHOD_CLICK                         ? Click(*element)
-                               : DispatchToElement(*element, GROUP_METHOD_CALL, params) ? ENGINE_OK
-                                                                                        : ENGINE_NOT_HANDLED;
-        DropReference(element);
-        return result;
+        ElementHold hold(*element);
+        return params->methodID == METHOD_CLICK                         ? Click(*element)
+               : DispatchToElement(*element, GROUP_METHOD_CALL, params) ? ENGINE_OK
+                                                                        : ENGINE_NOT_HANDLED;
     });
 }

@@ -14,12 +14,9 @@ namespace {
 
 ENGINE_RESULT Visit(std::vector<Element*> found, ELEMENT_VISITOR callback, LPVOID param)
 {
-    for (Element* element : found) AddReference(element);
-    bool stopped = false;
-    for (Element* element : found) {
-        if (!stopped && !element->deleted) stopped = callback(element, param) != FALSE;
-    }
-    for (Element* element : found) DropReference(element);
+    ElementHold hold(std::move(found));
+    for (Element* element : hold.Elements())
+        if (!element->deleted && callback(element, param)) break;
     return ENGINE_OK;
 }
 
@@ -28,14 +25,16 @@ ENGINE_RESULT Select(HELEMENT he, const std::wstring& selectors, ELEMENT_VISITOR
     Element* scope = LiveElement(he);
     if (!scope) return ENGINE_INVALID_HANDLE;
     if (!callback) return ENGINE_INVALID_PARAMETER;
-    SelectorList list;
-    try {
-        list = ParseSelectors(selectors);
-    } catch (const SelectorError&) {
-        return ENGINE_INVALID_PARAMETER;
-    }
-    std::vector<Element*> found = SelectAll(*scope, list);  // collected first: the visitor may change the tree
-    return Guarded([&] { return Visit(found, callback, param); });
+    return Guarded([&] {
+        SelectorList list;
+        try {
+            list = ParseSelectors(selectors);
+        } catch (const SelectorError&) {
+            return ENGINE_INVALID_PARAMETER;
+        }
+        // Collected first: the visitor may change the tree.
+        return Visit(SelectAll(*scope, list), callback, param);
+    });
 }
 
 }  // namespace
@@ -60,19 +59,21 @@ ENGINE_API HTMLayoutSelectParentW(HELEMENT he, const wchar_t* selector, UINT dep
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!selector || !found) return ENGINE_INVALID_PARAMETER;
     *found = nullptr;
-    SelectorList list;
-    try {
-        list = ParseSelectors(selector);
-    } catch (const SelectorError&) {
-        return ENGINE_INVALID_PARAMETER;
-    }
-    UINT level = 0;
-    for (Element* e = element; e && (depth == 0 || level < depth); e = e->Parent(), ++level)
-        if (MatchesAny(list, *e, e->TopAncestor())) {
-            *found = e;
-            break;
+    return Guarded([&] {
+        SelectorList list;
+        try {
+            list = ParseSelectors(selector);
+        } catch (const SelectorError&) {
+            return ENGINE_INVALID_PARAMETER;
         }
-    return ENGINE_OK;
+        UINT level = 0;
+        for (Element* e = element; e && (depth == 0 || level < depth); e = e->Parent(), ++level)
+            if (MatchesAny(list, *e, e->TopAncestor())) {
+                *found = e;
+                break;
+            }
+        return ENGINE_OK;
+    });
 }
 
 ENGINE_API HTMLayoutVisitElements(HELEMENT he, const char* tag, const char* attributeName,
@@ -88,6 +89,5 @@ ENGINE_API HTMLayoutVisitElements(HELEMENT he, const char* tag, const char* attr
         const std::wstring* value = e.FindAttribute(attributeName);
         return value && (!attributeValue || *value == attributeValue);
     };
-    std::vector<Element*> found = CollectDescendants(*scope, wanted, depth);
-    return Guarded([&] { return Visit(found, callback, param); });
+    return Guarded([&] { return Visit(CollectDescendants(*scope, wanted, depth), callback, param); });
 }

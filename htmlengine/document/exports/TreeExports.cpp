@@ -136,11 +136,10 @@ ENGINE_API HTMLayoutInsertElement(HELEMENT he, HELEMENT parentHandle, UINT index
     if (element == parent || element->IsAncestorOf(parent) || (element->OwnerDocument() && !element->Parent()))
         return ENGINE_INVALID_PARAMETER;  // into itself, or a document's root
     return Guarded([&] {
-        AddReference(element);
+        ElementHold hold(*element);
         TakeOut(*element);
         parent->InsertChild(element, index);
         AdoptSubtree(*element);
-        DropReference(element);
         return ENGINE_OK;
     });
 }
@@ -162,11 +161,10 @@ ENGINE_API HTMLayoutDeleteElement(HELEMENT he)
     if (!element) return ENGINE_INVALID_HANDLE;
     if (element->OwnerDocument() && !element->Parent()) return ENGINE_INVALID_PARAMETER;  // the root
     return Guarded([&] {
-        AddReference(element);
+        ElementHold hold(*element);
         DetachBehaviors(*element);
         TakeOut(*element);
         MarkDeleted(element);
-        DropReference(element);
         return ENGINE_OK;
     });
 }

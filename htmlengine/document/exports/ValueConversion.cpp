@@ -1,5 +1,7 @@
 #include "htmlengine/document/exports/ValueConversion.h"
 
+#include <new>
+
 namespace htmlengine {
 
 ControlValue FromValue(const VALUE& value)
@@ -26,7 +28,9 @@ void ToValue(const ControlValue& control, VALUE& value)
     case ControlValue::Kind::Integer: ValueIntDataSet(&value, int(control.number), VALUE_INT, 0); break;
     case ControlValue::Kind::Date: ValueInt64DataSet(&value, control.number, VALUE_DATE, 0); break;
     case ControlValue::Kind::String:
-        ValueStringDataSet(&value, control.text.c_str(), uint32_t(control.text.size()), 0);
+        // An undefined value must not pass for the control's text: the export reports the failure.
+        if (ValueStringDataSet(&value, control.text.c_str(), uint32_t(control.text.size()), 0) != VALUE_OK)
+            throw std::bad_alloc();
         break;
     case ControlValue::Kind::Undefined: ValueClear(&value); break;
     }

@@ -171,7 +171,8 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadFile(HWND hwnd, LPCWSTR path)
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutDataReady(HWND hwnd, LPCWSTR, const BYTE* data, DWORD size)
 {
     EngineWindow* window = EngineWindow::Find(hwnd);
-    return window && (data || !size) && window->DataReady(data, size);
+    if (!window || (!data && size)) return FALSE;
+    return Guarded([&] { return window->DataReady(data, size) ? ENGINE_OK : ENGINE_FAILED; }) == ENGINE_OK;
 }
 
 HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinWidth(HWND hwnd)

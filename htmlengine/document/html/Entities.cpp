@@ -1,7 +1,5 @@
 #include "htmlengine/document/html/Entities.h"
 
-#include <cwctype>
-
 namespace htmlengine {
 
 namespace {
@@ -18,8 +16,9 @@ const NamedEntity kNamedEntities[] = {
     {L"hellip", 0x2026}, {L"laquo", 0xAB}, {L"raquo", 0xBB}, {L"times", 0xD7},
 };
 
-bool IsHexDigit(wchar_t c) { return std::iswxdigit(c) != 0; }
+// ASCII only: the C library's classes follow the locale and may take full-width digits.
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsHexDigit(wchar_t c) { return IsDigit(c) || ((c | 0x20) >= L'a' && (c | 0x20) <= L'f'); }
 
 // HTML 13.2.5.75 numeric character reference: "#" digits or "#x" hex digits, then ";".
 bool DecodeNumeric(std::wstring_view body, std::wstring& out)

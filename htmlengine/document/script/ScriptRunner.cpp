@@ -9,6 +9,7 @@
 #include "htmlengine/document/dom/AsciiCase.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/AttributeEffects.h"
 #include "htmlengine/document/events/Dispatcher.h"
@@ -99,7 +100,8 @@ void ScriptRunner::Execute(const ScriptStatement& statement)
     case ScriptStatement::Kind::For: {
         ScriptValue list = Evaluate(*operands[0]);
         if (list.kind != ScriptValue::Kind::List) throw ScriptError("for needs a list ($$ or .all)");
-        for (Element* element : list.list) {
+        ElementHold hold(list.list);  // the host, called in the loop, may delete later elements
+        for (Element* element : hold.Elements()) {
             if (element->deleted) continue;
             variables_[statement.name] = ScriptValue::Of(element);
             Run(statement.then);

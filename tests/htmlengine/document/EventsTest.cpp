@@ -1,5 +1,6 @@
 #include "EngineFixture.h"
 
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -165,6 +166,34 @@ TEST_F(Events, DeletingDetachesBehavioursAndNothingReachesADestroyedWindow)
     HTMLayoutSetElementHtml(Root(), reinterpret_cast<const BYTE*>("<img src=late.png>"), 18,
                             SIH_APPEND_AFTER_LAST);
     EXPECT_TRUE(notifications_.empty());
+}
+
+TEST_F(Events, BehavioursMayDeleteOtherElementsWhileAttachingOrDetaching)
+{
+    auto onInit = [](UINT command, std::function<void()> action) {
+        return [command, action](HELEMENT, UINT group, void* params) {
+            if (group == GROUP_INITIALIZATION && static_cast<INITIALIZATION_PARAMS*>(params)->cmd == command) action();
+            return false;
+        };
+    };
+    Recording("r", GROUP_ALL);
+    Load("<div id=d></div>");
+    HELEMENT div = Find("#d");
+    const std::string replacement = "<i>new</i>";
+    behaviors_["clear"] = {onInit(1, [&] {
+        HTMLayoutSetElementHtml(div, reinterpret_cast<const BYTE*>(replacement.data()), DWORD(replacement.size()),
+                                SIH_REPLACE_CONTENT);
+    })};
+    const std::string added = "<b style='behavior:clear'>a</b> text <b style='behavior:r'>b</b>";
+    EXPECT_EQ(ENGINE_OK, HTMLayoutSetElementHtml(div, reinterpret_cast<const BYTE*>(added.data()),
+                                                 DWORD(added.size()), SIH_APPEND_AFTER_LAST));
+    EXPECT_EQ(L"new", Text(div));
+    EXPECT_TRUE(seen_.empty());  // the second b went before its turn came
+
+    behaviors_["drop"] = {onInit(0, [this] { HTMLayoutDeleteElement(Find("#victim")); })};
+    Load("<div id=d><b style='behavior:drop'>a</b><b id=victim style='behavior:r'>b</b></div>");
+    EXPECT_EQ(ENGINE_OK, HTMLayoutDeleteElement(Find("#d")));
+    EXPECT_EQ((std::vector<std::string>{"r 0:1", "r 0:0"}), seen_);  // told once that it is detached
 }
 
 TEST_F(Events, WindowProcedureLeavesTheWindowItsOwnMessages)

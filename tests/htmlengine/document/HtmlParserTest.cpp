@@ -31,6 +31,7 @@ const Case kCases[] = {
     {L"quotes of every kind", L"<i a='1' b=\"2\" c=3 d>", L"<i a=\"1\" b=\"2\" c=\"3\" d=\"\"></i>"},
     {L"entities", L"a&nbsp;&lt;b&gt;&amp;&quot;&#65;&#x42;", L"a\x00A0&lt;b&gt;&amp;\"AB"},
     {L"bare ampersand stays", L"R&D &unknown; & x", L"R&amp;D &amp;unknown; &amp; x"},
+    {L"only ASCII hex digits", L"&#x4a;&#x\xFF21;", L"J&amp;#x\xFF21;"},
     {L"entities in attributes", L"<a title='x&amp;y&#10;'>", L"<a title=\"x&amp;y\n\"></a>"},
     {L"no implicit tbody", L"<table><tr><td>1<td>2<tr><td>3</table>",
      L"<table><tr><td>1</td><td>2</td></tr><tr><td>3</td></tr></table>"},

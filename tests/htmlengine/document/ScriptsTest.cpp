@@ -122,6 +122,22 @@ TEST_F(Scripts, LoopsStatesClassesAndStyles)
     EXPECT_STREQ(L"block", display);
 }
 
+TEST_F(Scripts, ALoopSkipsElementsItsHostCallsDeleted)
+{
+    windowHandler_ = [this](HELEMENT, UINT group, void* params) {
+        if (group == GROUP_METHOD_CALL && static_cast<METHOD_PARAMS*>(params)->methodID == METHOD_SCRIPT_CALL) {
+            const std::string rows = "<tr><td>rebuilt</td></tr>";
+            HTMLayoutSetElementHtml(Find("#rows"), reinterpret_cast<const BYTE*>(rows.data()), DWORD(rows.size()),
+                                    SIH_REPLACE_CONTENT);
+        }
+        return false;
+    };
+    HTMLayoutSetStyleAttribute(Find("#go"), "on-click", L"for row in $$('#rows tr') { host Rebuild(row); }");
+    Click("#go");
+    EXPECT_EQ(std::vector<std::string>{"Rebuild(#(none))"}, HostCalls());
+    EXPECT_EQ(L"rebuilt", Text(Find("#rows")));
+}
+
 TEST_F(Scripts, SortingRowsByKeysWithNewRowsFirst)
 {
     Click("#h");
