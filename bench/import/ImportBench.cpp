@@ -12,10 +12,11 @@
 #include "app/import/ImportConnector.h"
 #include "app/import/ImportRun.h"
 #include "app/import/ImportSnapshot.h"
+#include "bench/Clock.h"
 #include "connectors/quickbooks/DesktopConnector.h"
 #include "core/EmployeeDiff.h"
 #include "tests/app/TestCompany.h"
-#include "tools/qbsim/ClassFactory.h"
+#include "tests/quickbooks/SimulatedSessionManager.h"
 #include "tools/qbsim/Control.h"
 #include "SilentView.h"
 #include "TimedConnector.h"
@@ -30,13 +31,7 @@ const int kCustomers = 10;
 
 typedef boost::shared_ptr<Connectors::DesktopConnector> DesktopConnectorPtr;
 
-double Seconds()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
+using Bench::Seconds;
 
 std::wstring EmployeeId(int user)
 {
@@ -65,19 +60,6 @@ std::wstring CompanyJson()
     json << L"],\"Items\":[{\"ListID\":\"I-LABOR\",\"Name\":\"Labor\",\"Kind\":0}],"
          << L"\"PayrollItemWages\":[{\"ListID\":\"P-WAGE\",\"Name\":\"Wages\"}]}";
     return json.str();
-}
-
-HRESULT SimulatorSessionManager(Qbfc::IQBSessionManager& out)
-{
-    IClassFactory* factory = QbSim::CreateSessionManagerFactory();
-    IDispatch* manager = 0;
-    const HRESULT hr = factory->CreateInstance(0, IID_IDispatch, reinterpret_cast<void**>(&manager));
-    factory->Release();
-    if (FAILED(hr))
-        return hr;
-    out = Qbfc::IQBSessionManager(manager);
-    manager->Release();
-    return S_OK;
 }
 
 // The server side: every user works four distinct entries on every day of March 2012.
@@ -148,7 +130,7 @@ int main()
     CoInitializeEx(0, COINIT_MULTITHREADED);
     QbSim::Control::Reset();
     QbSim::Control::Seed(CompanyJson());
-    Connectors::SetSessionManagerFactory(&SimulatorSessionManager);
+    Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
     const DesktopConnectorPtr desktop(
         new Connectors::DesktopConnector(Connectors::QBConnectionOptions("Quorvane Pellworth", "PW", 6, 0)));
     if (!desktop->Connect()) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench/Clock.h"
 #include "htmlengine/api/EngineValue.h"
 #include <rapidjson/document.h>
 
@@ -13,13 +14,7 @@ namespace {
 
 typedef rapidjson::GenericDocument<rapidjson::UTF16<wchar_t> > WideDocument;
 
-double Seconds()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
+using Bench::Seconds;
 
 SIZE_T PrivateBytes()
 {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/PreviewBuild.h"
+#include "bench/Clock.h"
 #include "tests/app/TestCompany.h"
 
 namespace {
@@ -38,12 +39,6 @@ void AddUser(TestCompany& company, int n) {
     }
 }
 
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
 // The median of several builds over one company.
 double TimePreview(int users) {
     TestCompany company;
@@ -52,11 +47,9 @@ double TimePreview(int users) {
         AddUser(company, n);
     std::vector<double> times;
     for (int run = 0; run < Runs; ++run) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
+        double start = Bench::Seconds();
         BuildPreview(company.model, &NoAbort);
-        QueryPerformanceCounter(&end);
-        times.push_back(Milliseconds(start, end));
+        times.push_back(1000.0 * (Bench::Seconds() - start));
     }
     std::sort(times.begin(), times.end());
     return times[Runs / 2];

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "bench/Clock.h"
 #include "connectors/quickbooks/qbfc/Session.h"
 #include "core/DateTime.h"
 #include "tools/qbsim/ClassFactory.h"
@@ -21,13 +22,7 @@ using Quorvane::DateSpan;
 using Quorvane::DateTime;
 using QbSim::Json;
 
-double Seconds()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
+using Bench::Seconds;
 
 // Milliseconds per call of `request`, the best of five batches.
 double BestMilliseconds(int perBatch, const std::function<void()>& request)

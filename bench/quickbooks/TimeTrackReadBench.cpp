@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/Clock.h"
 #include "connectors/quickbooks/DesktopConnector.h"
 #include "connectors/quickbooks/QBWorkerThread.h"
 #include "connectors/quickbooks/requests/GetEmployeeRequest.h"
@@ -52,21 +53,13 @@ std::wstring CompanyJson() {
     return json + L"]}";
 }
 
-double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
 // The best of several runs: the least disturbed by the rest of the machine.
 double BestSeconds(int runs, const std::function<void()>& work) {
     double best = 1e9;
     for (int run = 0; run < runs; ++run) {
-        LARGE_INTEGER from, to;
-        QueryPerformanceCounter(&from);
+        double start = Bench::Seconds();
         work();
-        QueryPerformanceCounter(&to);
-        best = std::min(best, Seconds(from, to));
+        best = std::min(best, Bench::Seconds() - start);
     }
     return best;
 }

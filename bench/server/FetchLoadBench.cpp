@@ -11,6 +11,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "bench/Clock.h"
 #include "connectors/server/HttpClient.h"
 #include "connectors/server/QuorvaneConnector.h"
 #include "connectors/server/RpcReplies.h"
@@ -26,13 +27,7 @@ const DateTime kStart(1, 1, 2024);
 const DateTime kEnd(31, 1, 2024);
 const int kRuns = 5;
 
-double Seconds()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
+using Bench::Seconds;
 
 std::wstring ServerAddress()
 {

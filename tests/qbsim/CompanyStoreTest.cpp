@@ -2,6 +2,7 @@
 // changes, shared by session managers on several threads, and quick to query when large.
 #include <atomic>
 #include <set>
+#include <stdexcept>
 #include <thread>
 
 #include "core/DateTime.h"
@@ -68,6 +69,27 @@ TEST_F(CompanyStore, TheCompanyFileKeepsEveryChangeAndIsReadAgainWhenChangedOuts
     QbSim::Control::UseCompanyFile(L"");
     DeleteFileW(path.c_str());
     DeleteFileW((path + L".tmp").c_str());
+}
+
+TEST_F(CompanyStore, ACompanyFileThatCannotBeReadIsReportedAndNotOverwritten)
+{
+    std::wstring path = TemporaryFile(L"qbsim-locked-");
+    WriteText(path, "{\"CompanyName\":\"On disk\",\"Customers\":[{\"Name\":\"Acme\"}]}");
+    HANDLE locked = CreateFileW(path.c_str(), GENERIC_READ, 0, 0, OPEN_EXISTING, 0, 0);
+    ASSERT_NE(INVALID_HANDLE_VALUE, locked);
+    EXPECT_THROW(QbSim::Control::UseCompanyFile(path), std::runtime_error);
+    std::pair<HRESULT, std::wstring> error = ComErrorOf([&] { AddCustomer(L"Bolt"); });
+    EXPECT_EQ(E_FAIL, error.first);
+    EXPECT_EQ(L"qbsim: cannot read the company file", error.second);
+    CloseHandle(locked);
+
+    // Once readable, the file is read before the first change, so nothing on disk is lost.
+    EXPECT_STATUS(0, AddCustomer(L"Bolt"));
+    Json saved = Json::Parse(QbSim::Control::Snapshot());
+    EXPECT_EQ(L"On disk", saved.Get(L"CompanyName").AsString());
+    EXPECT_EQ(2u, saved.Get(L"Customers").Size());
+    QbSim::Control::UseCompanyFile(L"");
+    DeleteFileW(path.c_str());
 }
 
 TEST_F(CompanyStore, SessionManagersOnTwoThreadsShareOneCompany)

@@ -81,3 +81,5 @@ def _raw(response, override):
 _SHAPERS = {"normal": _normal, "error": _error, "no-rights": _no_rights,
             "malformed": _malformed, "cut": _cut, "close": _close,
             "html": _html, "raw": _raw}
+# The modes a knob may ask for: exactly those that have a shaper.
+MODES = tuple(_SHAPERS)

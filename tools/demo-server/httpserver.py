@@ -3,6 +3,7 @@
 import json
 import socket
 import socketserver
+import sys
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -38,7 +39,10 @@ class DemoServer(ThreadingHTTPServer):
             super().finish_request(secured, client_address)
 
     def handle_error(self, request, client_address):
-        pass  # a client refusing the certificate or hanging up is expected
+        # A client refusing the certificate or hanging up is expected; a fault
+        # of the server's own would otherwise only show as a dropped connection.
+        if not isinstance(sys.exc_info()[1], OSError):
+            super().handle_error(request, client_address)
 
     def address(self):
         scheme = "https" if self.tls_context is not None else "http"

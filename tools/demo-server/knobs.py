@@ -13,8 +13,8 @@ endpoint.
 import copy
 import threading
 
-MODES = ("normal", "error", "no-rights", "malformed", "cut", "close",
-         "html", "raw")
+from faults import MODES
+
 OVERRIDE_TYPES = {"mode": str, "delay": (int, float), "code": int,
                   "trace": str, "status": int, "body": str}
 DEFAULTS = {

@@ -2,6 +2,8 @@
 
 #include <oleauto.h>
 
+#include "core/TextCodec.h"
+
 namespace QbSim {
 
 namespace {
@@ -21,6 +23,12 @@ void SetThreadErrorInfo(const std::wstring& description)
 }
 
 }  // namespace
+
+ComFailure FailureOf(HRESULT hresult, const std::exception& error)
+{
+    Quorvane::Utf8ToWide description(error.what(), 0);
+    return Failure(hresult, std::wstring(description.c_str(), description.size()));
+}
 
 HRESULT ReportFailure(const ComFailure& failure, EXCEPINFO* exception)
 {

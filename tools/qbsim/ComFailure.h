@@ -3,6 +3,7 @@
 // error information (when there is one), and whether IDispatch::Invoke reports it through
 // EXCEPINFO as DISP_E_EXCEPTION instead of returning the HRESULT itself.
 #include <windows.h>
+#include <exception>
 #include <string>
 
 namespace QbSim {
@@ -19,6 +20,9 @@ inline ComFailure Failure(HRESULT hresult, const std::wstring& description)
     ComFailure failure = { hresult, description, true, false };
     return failure;
 }
+
+// The failure with the exception's message (UTF-8) as its description.
+ComFailure FailureOf(HRESULT hresult, const std::exception& error);
 
 // Makes the failure the calling thread's error information and returns what a COM method returns.
 HRESULT ReportFailure(const ComFailure& failure, EXCEPINFO* exception);

@@ -140,16 +140,16 @@ Json* Company::FindByFullName(const std::wstring& list, const std::wstring& full
     return 0;
 }
 
-bool Company::Resolve(const std::wstring& list, Json& reference)
+Json* Company::Resolve(const std::wstring& list, Json& reference)
 {
     std::wstring listId = reference.Get(L"ListID").AsString();
     Json* record = reference.Has(L"ListID") ? FindById(list, listId)
                                             : FindByFullName(list, reference.Get(L"FullName").AsString());
     if (!record)
-        return false;
+        return 0;
     reference.Set(L"ListID", record->Get(L"ListID"));
     reference.Set(L"FullName", RecordFullName(*record));
-    return true;
+    return record;
 }
 
 Json& Company::Insert(const std::wstring& list, Json record)

@@ -38,8 +38,9 @@ public:
     // Compared with A-Z folded, as QuickBooks compares names.
     Json* FindByFullName(const std::wstring& list, const std::wstring& fullName);
     Json& Insert(const std::wstring& list, Json record);  // gives ListID and EditSequence
-    // Fills the ListID or FullName that a reference lacks from the list; false when not found.
-    bool Resolve(const std::wstring& list, Json& reference);
+    // Fills the ListID or FullName that a reference lacks from the list; gives the record it
+    // refers to, null when not found.
+    Json* Resolve(const std::wstring& list, Json& reference);
 
     TimeEntries& Entries() { return m_entries; }
 

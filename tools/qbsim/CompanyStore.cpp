@@ -2,8 +2,8 @@
 
 #include <functional>
 #include <stdexcept>
-#include <vector>
 
+#include "core/FileContents.h"
 #include "core/TextCodec.h"
 #include "core/TextUtils.h"
 
@@ -18,36 +18,12 @@ std::wstring EnvironmentPath()
     return length > 0 && length < MAX_PATH * 2 ? std::wstring(path, length) : std::wstring();
 }
 
-bool ReadFileText(const std::wstring& path, std::wstring& text)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0,
-                              OPEN_EXISTING, 0, 0);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    std::vector<char> bytes(GetFileSize(file, 0));
-    DWORD read = 0;
-    BOOL ok = bytes.empty() || ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, 0);
-    CloseHandle(file);
-    if (!ok || read != bytes.size())
-        return false;
-    Quorvane::Utf8ToWide wide(bytes.empty() ? "" : &bytes[0], static_cast<int>(bytes.size()));
-    text.assign(wide.c_str(), wide.size());
-    return true;
-}
+// A company file is small; anything this large is not one.
+const size_t kMaxCompanyBytes = 1u << 30;
 
-// Written beside the file and moved over it, so a reader or a crash never sees half a company.
-void WriteFileAtomically(const std::wstring& path, const std::wstring& text)
+ULONGLONG FileSize(const WIN32_FILE_ATTRIBUTE_DATA& stamp)
 {
-    std::wstring temporary = path + L".tmp";
-    Quorvane::WideToUtf8 bytes(text);
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0);
-    if (file == INVALID_HANDLE_VALUE)
-        throw std::runtime_error("qbsim: cannot write the company file");
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, bytes.c_str(), static_cast<DWORD>(bytes.size()), &written, 0) && FlushFileBuffers(file);
-    CloseHandle(file);
-    if (!ok || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw std::runtime_error("qbsim: cannot replace the company file");
+    return (static_cast<ULONGLONG>(stamp.nFileSizeHigh) << 32) | stamp.nFileSizeLow;
 }
 
 // Serialises the processes that share one company file (two copies of the demo, say), so a
@@ -95,26 +71,33 @@ void CompanyStore::ReloadIfChanged()
     WIN32_FILE_ATTRIBUTE_DATA stamp;
     if (!FileStamp(stamp))
         return;
-    ULONGLONG size = (static_cast<ULONGLONG>(stamp.nFileSizeHigh) << 32) | stamp.nFileSizeLow;
-    if (CompareFileTime(&stamp.ftLastWriteTime, &m_seenWrite) == 0 && size == m_seenSize)
+    if (CompareFileTime(&stamp.ftLastWriteTime, &m_seenWrite) == 0 && FileSize(stamp) == m_seenSize)
         return;
-    std::wstring text;
-    if (!ReadFileText(m_path, text))
+    std::string bytes;
+    Quorvane::FileReadResult read = Quorvane::ReadFileContents(m_path, kMaxCompanyBytes, bytes);
+    if (read == Quorvane::FileMissing)
         return;
-    m_company.reset(new Company(Json::Parse(text)));
+    // Carrying on with the company in memory would let the next save overwrite the file.
+    if (read == Quorvane::FileUnreadable)
+        throw std::runtime_error("qbsim: cannot read the company file");
+    Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
+    m_company.reset(new Company(Json::Parse(std::wstring(text.c_str(), text.size()))));
     m_seenWrite = stamp.ftLastWriteTime;
-    m_seenSize = size;
+    m_seenSize = FileSize(stamp);
 }
 
 void CompanyStore::Save()
 {
     if (m_path.empty())
         return;
-    WriteFileAtomically(m_path, m_company->ToJson().Write());
+    // Written beside the file and moved over it, so a reader or a crash never sees half a company.
+    Quorvane::WideToUtf8 bytes(m_company->ToJson().Write());
+    if (!Quorvane::ReplaceFileContents(m_path, std::string(bytes.c_str(), bytes.size())))
+        throw std::runtime_error("qbsim: cannot replace the company file");
     WIN32_FILE_ATTRIBUTE_DATA stamp;
     if (FileStamp(stamp)) {
         m_seenWrite = stamp.ftLastWriteTime;
-        m_seenSize = (static_cast<ULONGLONG>(stamp.nFileSizeHigh) << 32) | stamp.nFileSizeLow;
+        m_seenSize = FileSize(stamp);
     }
 }
 

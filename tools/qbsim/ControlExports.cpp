@@ -1,6 +1,4 @@
 // The DLL's test control: each export runs one operation of Control.h inside one catch.
-#include <stdexcept>
-
 #include "tools/qbsim/ComFailure.h"
 #include "tools/qbsim/Control.h"
 #include "tools/qbsim/QbSimExports.h"
@@ -13,8 +11,7 @@ HRESULT Guarded(Work work)
     try {
         return work();
     } catch (const std::exception& error) {
-        std::string what = error.what();
-        return QbSim::ReportFailure(QbSim::Failure(E_INVALIDARG, std::wstring(what.begin(), what.end())), 0);
+        return QbSim::ReportFailure(QbSim::FailureOf(E_INVALIDARG, error), 0);
     } catch (...) {
         return E_UNEXPECTED;
     }

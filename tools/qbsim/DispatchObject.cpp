@@ -132,9 +132,9 @@ STDMETHODIMP DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* p
     } catch (const ComFailure& failure) {
         VariantClear(&value);
         return ReportFailure(failure, exception);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         VariantClear(&value);
-        return ReportFailure(Failure(E_FAIL, L"qbsim: internal error"), exception);
+        return ReportFailure(FailureOf(E_FAIL, error), exception);
     } catch (...) {
         VariantClear(&value);
         return ReportFailure(Failure(E_UNEXPECTED, L"qbsim: internal error"), exception);

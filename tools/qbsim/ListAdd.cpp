@@ -24,7 +24,7 @@ Json PrepareHierarchyElement(Company& company, const HierarchyRules& rules, cons
     std::wstring fullName = name;
     if (request.Has(L"ParentRef")) {
         Json parentRef = request.Get(L"ParentRef");
-        Json* parent = company.Resolve(rules.list, parentRef) ? company.FindById(rules.list, parentRef.Get(L"ListID").AsString()) : 0;
+        const Json* parent = company.Resolve(rules.list, parentRef);
         if (!parent || (rules.kind >= 0 && parent->Get(L"Kind").AsInt() != rules.kind))
             return InvalidReference(rules.title, parentRef.Get(L"ListID").AsString(parentRef.Get(L"FullName").AsString()));
         if (parent->Get(L"Sublevel").AsInt() >= kDeepestSublevel)

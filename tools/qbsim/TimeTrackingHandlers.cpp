@@ -33,10 +33,9 @@ const Reference kReferences[] = {
 bool ResolveIn(Company& company, const Reference& reference, Json& ref)
 {
     for (const wchar_t* list : reference.lists) {
-        if (!list || !company.Resolve(list, ref))
-            continue;
-        const Json* element = company.FindById(list, ref.Get(L"ListID").AsString());
-        return reference.kind == kAnyKind || element->Get(L"Kind").AsInt(kServiceItem) == reference.kind;
+        const Json* element = list ? company.Resolve(list, ref) : 0;
+        if (element)
+            return reference.kind == kAnyKind || element->Get(L"Kind").AsInt(kServiceItem) == reference.kind;
     }
     return false;
 }

@@ -1,3 +1,6 @@
+import contextlib
+import http.client
+import io
 import unittest
 
 from tests.support import CHALLENGE, USER_AGENT, RunningServer
@@ -117,6 +120,24 @@ class DataRepliesTest(unittest.TestCase):
         status, reply = self.client.post(CHALLENGE, path="/quorvane//rpc")
         self.assertEqual(status, 200)
         self.assertIn("challengeValue", reply)
+
+
+class ServerFaultTest(unittest.TestCase):
+    def test_a_fault_of_the_server_itself_is_reported(self):
+        server = RunningServer()
+        self.addCleanup(server.stop)
+
+        def broken(text, session_id):
+            raise KeyError("a bug in the demo server")
+
+        server.server.rpc.answer_text = broken
+        client = server.client()
+        self.addCleanup(client.close)
+        errors = io.StringIO()
+        with contextlib.redirect_stderr(errors):
+            with self.assertRaises(http.client.RemoteDisconnected):
+                client.post(CHALLENGE)
+        self.assertIn("a bug in the demo server", errors.getvalue())
 
 
 if __name__ == "__main__":
