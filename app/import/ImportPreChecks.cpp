@@ -239,8 +239,12 @@ void ImportRun::SetTimeDataFlagOfSelectedEmployees()
         try {
             const boost::shared_ptr<Employee> employee =
                 FindQuickBooksEmployee(*m_snapshot.model, m_snapshot.selection[i], m_snapshot.config.get());
-            if (employee->GetUsesTimeDataValue() == 0)
+            if (employee->GetUsesTimeDataValue() != 0)
+                continue;
+            const int status =
                 m_snapshot.connector->ChangeFlagUseTimeData(employee->GetId(), employee->GetEditSequence(), 2);
+            if (status != 0)
+                ReportTimeDataFlagRefused(*employee, status);
         } catch (const NotFoundException&) {
         }
     }

@@ -10,6 +10,7 @@
 #include "app/missing/MissingItemsController.h"
 #include "connectors/quickbooks/QBStatusMessage.h"
 #include "core/Config.h"
+#include "core/DisplayNames.h"
 #include "core/EmployeeDiff.h"
 #include "core/ImportLogger.h"
 #include "core/PayRoll.h"
@@ -117,6 +118,16 @@ void ImportRun::ReportKept(const TimeTrackDiff& entry)
     Warn(L"The following time entry was kept in QB although Quorvane does not have it, as "
          L"removing existing time-track is turned off:",
          lines);
+}
+
+// The time is imported all the same; only the employee's paycheck setting stays as it was.
+void ImportRun::ReportTimeDataFlagRefused(const Employee& employee, int status)
+{
+    Warn(L"QuickBooks did not switch off the use of time data to create paychecks for " +
+             FormatEmployeeName(m_snapshot.config.get(), employee, false) + L":",
+         Lines(1, StatusReason(status)),
+         L"QuickBooks did not switch off the use of time data to create paychecks for some employees. "
+         L"Please see log for details.");
 }
 
 void ImportRun::StopWithEntryError(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status,

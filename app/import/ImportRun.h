@@ -82,6 +82,7 @@ private:
     void ReportDeleted(const TimeTrackDiff& entry);
     void ReportChanged(const TimeTrackDiff& entry);
     void ReportKept(const TimeTrackDiff& entry);
+    void ReportTimeDataFlagRefused(const Employee& employee, int status);
     void StopWithEntryError(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status, const std::wstring& name);
     void StopWithError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
                        const std::wstring& furtherActions, const std::wstring& customValue,

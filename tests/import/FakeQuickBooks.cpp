@@ -60,7 +60,7 @@ boost::shared_ptr<ItemTypeCollection> AllItemsOf(const ServiceItemCollection& se
 
 }  // namespace
 
-FakeQuickBooks::FakeQuickBooks() : m_firstDayOfWeek(0), m_writes(0), m_nextId(100) {}
+FakeQuickBooks::FakeQuickBooks() : m_timeDataFlagFailure(0), m_firstDayOfWeek(0), m_writes(0), m_nextId(100) {}
 
 std::wstring FakeQuickBooks::NewId(const wchar_t* prefix)
 {
@@ -214,6 +214,8 @@ int FakeQuickBooks::DeleteTimeTrack(const std::wstring& txnId)
 int FakeQuickBooks::ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring&, int value)
 {
     m_trace.push_back(Describe(L"use-time-data", listId, value));
+    if (m_timeDataFlagFailure)
+        return m_timeDataFlagFailure;
     m_employees[listId].usesTimeData = value;
     return 0;
 }

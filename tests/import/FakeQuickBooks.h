@@ -50,6 +50,8 @@ public:
     // The n-th write (adds, changes and deletes, counted from 1) answers status and changes nothing.
     void FailWrite(int n, int status) { m_failures[n] = status; }
     void FailCreate(const std::wstring& name, int status) { m_createFailures[name] = status; }
+    // Every change of an employee's use-time-data setting answers status and changes nothing.
+    void FailTimeDataFlag(int status) { m_timeDataFlagFailure = status; }
     void SetFirstDayOfWeek(int day) { m_firstDayOfWeek = day; }
 
     const std::vector<std::wstring>& Trace() const { return m_trace; }
@@ -102,6 +104,7 @@ private:
     std::map<int, int> m_failures;
     std::map<std::wstring, int> m_createFailures;
     std::vector<std::wstring> m_trace;
+    int m_timeDataFlagFailure;
     int m_firstDayOfWeek;
     int m_writes;
     int m_nextId;

@@ -389,3 +389,24 @@ TEST(ImportRun, ANewEmployeeWithANamePostfixGetsTheServiceItemItsEntriesUse)
               harness.qb.Trace());
     EXPECT_EQ(L"ShowImportSucceeded", harness.ViewCalls().back());
 }
+
+TEST(ImportRun, ARefusedPaycheckSettingIsReportedAndTheTimeStillImported)
+{
+    ImportHarness harness;
+    harness.qb.AddEmployee(L"E1", L"Ann", L"Archer", 0);
+    harness.qb.FailTimeDataFlag(3200);
+    harness.server = &AnnWorksTwoDays;
+    harness.Load();
+    const Lines log = harness.Import();
+
+    EXPECT_EQ(Lines({ L"use-time-data E1 2", L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60",
+                      L"add E1 2012-03-06 Acme:Roof Labor 'fix' 90" }),
+              harness.qb.Trace());
+    EXPECT_EQ(1u, LinesContaining(log, L"QuickBooks did not switch off the use of time data to create paychecks "
+                                       L"for Ann Archer:")
+                      .size());
+    EXPECT_EQ(1u, LinesContaining(log, L"Error code: 3200").size());
+    EXPECT_EQ(L"ShowImportFailed QuickBooks did not switch off the use of time data to create paychecks for some "
+              L"employees. Please see log for details.",
+              harness.ViewCalls().back());
+}
