@@ -15,6 +15,7 @@ public:
     static DateSpan Days(int days);
     static DateSpan Months(int months);
 
+    void SetDays(int days) { m_days = days; }
     int GetYears() const { return m_years; }
     int GetMonths() const { return m_months; }
     int GetDays() const { return m_days; }
