@@ -143,6 +143,13 @@ void EngineWindow::DispatchPostedEvents()
     if (document_) FlushPostedEvents(*document_);
 }
 
+void EngineWindow::ContentChanged() { Repaint(nullptr); }
+
+void EngineWindow::Repaint(const Element*)
+{
+    if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 void EngineWindow::TakeFocus()
 {
     if (IsWindow(hwnd_) && GetFocus() != hwnd_) SetFocus(hwnd_);
