@@ -68,6 +68,12 @@ std::wstring MainPageTest::Attribute(const char* selector, const char* name)
     return value ? value : L"(none)";
 }
 
+std::wstring MainPageTest::Style(const char* selector, const char* name)
+{
+    const wchar_t* value = htmlayout::dom::element(Find(selector)).get_style_attribute(name);
+    return value ? value : L"(none)";
+}
+
 bool MainPageTest::HasState(const char* selector, UINT state)
 {
     return (htmlayout::dom::element(Find(selector)).get_state() & state) != 0;

@@ -22,6 +22,7 @@ protected:
     std::wstring Text(const char* selector);
     std::wstring Html(const char* selector);
     std::wstring Attribute(const char* selector, const char* name);  // "(none)" when absent
+    std::wstring Style(const char* selector, const char* name);  // the computed value
     bool HasState(const char* selector, UINT state);
     bool IsShown(const char* selector) { return HasState(selector, STATE_EXPANDED); }
     bool IsDisabled(const char* selector) { return HasState(selector, STATE_DISABLED); }

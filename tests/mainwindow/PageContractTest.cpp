@@ -1,6 +1,5 @@
 // The page "DEFAULT" as the code and the page's rules rely on it.
 
-#include "htmlengine/api/EngineTestHooks.h"
 
 #include "MainPageFixture.h"
 
