@@ -1,5 +1,9 @@
 #include "MainPageFixture.h"
 
+#include <atomic>
+#include <thread>
+
+#include "core/PostToThread.h"
 #include "htmlengine/api/EngineTestHooks.h"
 
 namespace {
@@ -30,6 +34,10 @@ void MainPageTest::TearDown()
 {
     view->DetachFromWindow();
     DestroyWindow(view->GetHwnd());
+    // The window's WM_DESTROY posts a quit, which must not end the next test's loop.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        ;
     // The view and the controller hold each other only through these.
     view->SetModel(boost::shared_ptr<MainModel>());
     view->SetNotification(boost::shared_ptr<IMainViewNotification>());
@@ -106,4 +114,47 @@ std::vector<std::string> MainPageTest::TakeCalls()
     std::vector<std::string> calls;
     calls.swap(controller->calls);
     return calls;
+}
+
+void MainPageTest::RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds)
+{
+    std::atomic<bool> loopEnded(false);
+    std::atomic<bool> watchdogFired(false);
+    std::thread driver(drive);
+    std::thread watchdog([&] {
+        for (DWORD waited = 0; waited < limitMilliseconds && !loopEnded; waited += 20)
+            Sleep(20);
+        if (!loopEnded) {
+            watchdogFired = true;
+            PostThreadMessageW(uiThread_, WM_QUIT, 0, 0);
+        }
+    });
+    view->Run(true);
+    loopEnded = true;
+    watchdog.join();
+    driver.join();
+    EXPECT_FALSE(watchdogFired) << "the message loop did not end by itself";
+}
+
+void MainPageTest::OnUiThread(const std::function<void()>& call)
+{
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    Quorvane::PostToThread(uiThread_, [call, done] {
+        call();
+        SetEvent(done);
+    });
+    WaitForSingleObject(done, 5000);
+    CloseHandle(done);
+}
+
+bool MainPageTest::WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds)
+{
+    for (DWORD waited = 0; waited < limitMilliseconds; waited += 20) {
+        bool holds = false;
+        OnUiThread([&] { holds = condition(); });
+        if (holds)
+            return true;
+        Sleep(20);
+    }
+    return false;
 }

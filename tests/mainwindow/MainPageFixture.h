@@ -3,6 +3,7 @@
 // controller and reading a hand-built company.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,16 @@ protected:
     // The calls the controller received since the last look, and forgets them.
     std::vector<std::string> TakeCalls();
 
+    // Runs the view's message loop (shown) while `drive` runs on a thread of its own, and
+    // returns when the loop ends. A watchdog ends a loop that outlives the limit, and fails.
+    void RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds = 15000);
+    // From the driver: runs the call on the UI thread, as the controller's posts do, and waits.
+    void OnUiThread(const std::function<void()>& call);
+    // From the driver: waits until the condition holds on the UI thread; false after the limit.
+    bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds = 5000);
+
     TestCompany company;
+    DWORD uiThread_ = GetCurrentThreadId();
     boost::shared_ptr<RecordingNotification> controller{new RecordingNotification()};
     boost::shared_ptr<MainView> view{new MainView()};
 };
