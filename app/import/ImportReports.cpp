@@ -144,13 +144,14 @@ void ImportRun::StopWithEntryError(const EmployeeDiff& diff, const TimeTrackDiff
     StopWithError(title, problem, reason, L"", L"", problem + (L" " + reason));
 }
 
-// The texts are plain; the view gets them escaped, the log as they are.
+// The texts are plain: the title goes to the view as it is, the problem and reason escaped
+// into markup, and all of them to the log as they are.
 void ImportRun::StopWithError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
                               const std::wstring& furtherActions, const std::wstring& customValue,
                               const std::wstring& logDetail)
 {
     Post(boost::bind(&IMainView::HideImportProgress, m_view));
-    PostError(HtmlEscape(title), HtmlEscape(problem), HtmlEscape(reason), furtherActions, customValue, 0);
+    PostError(title, HtmlEscape(problem), HtmlEscape(reason), furtherActions, customValue, 0);
     m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
     m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, logDetail);
     m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Error);

@@ -163,6 +163,22 @@ TEST(ImportRun, ErrorsStopTheRunAndSkipTheEmployeesLeft)
     }
 }
 
+// Plain texts carry a name as typed; markup carries it escaped.
+TEST(ImportRun, ANameIsPlainInTheCommentAndTheTitleAndEscapedInTheProblem)
+{
+    ImportHarness harness;
+    harness.server = &AnnWorksTwoDays;
+    harness.Load();
+    harness.Company().model->GetQuickBooksEmployees()->FindById(L"E1")->SetLastName(L"O'Hara & Co");
+    harness.qb.FailWrite(1, 3120);
+    harness.Import();
+
+    const Lines calls = harness.ViewCalls();
+    EXPECT_EQ(1u, LinesContaining(calls, L"SetImportComment Importing data for Ann O'Hara & Co").size());
+    EXPECT_EQ(1u, LinesContaining(calls, L"ShowError Cannot import data for Ann O'Hara & Co | The employee with name "
+                                         L"&#39;Ann O&#39;Hara &amp; Co&#39; no longer exists").size());
+}
+
 TEST(ImportRun, OpenTimeEntryWindowsStopTheRunBeforeTheNextWrite)
 {
     struct Case {
