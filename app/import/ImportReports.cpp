@@ -83,8 +83,7 @@ void ImportRun::Warn(const std::wstring& heading, const Lines& lines, const std:
 {
     m_logger->AddProblems(Logging::ImportLogger::WarningLevel, heading, lines);
     m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Warning);
-    if (!warningText.empty())
-        m_warningText = warningText;
+    m_warningText = warningText;
 }
 
 void ImportRun::ReportDeleted(const TimeTrackDiff& entry)
@@ -117,7 +116,9 @@ void ImportRun::ReportKept(const TimeTrackDiff& entry)
     lines.push_back(L"QB Time: " + Time(record.GetMinutes()));
     Warn(L"The following time entry was kept in QB although Quorvane does not have it, as "
          L"removing existing time-track is turned off:",
-         lines);
+         lines,
+         L"Some of existing time-track was kept in QB Timesheet although Quorvane does not have it. "
+         L"Please view import log for details.");
 }
 
 // The time is imported all the same; only the employee's paycheck setting stays as it was.

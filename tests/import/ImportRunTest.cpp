@@ -15,6 +15,9 @@ const wchar_t* const kDeletedWarning =
 const wchar_t* const kChangedWarning =
     L"ShowImportFailed The time-track for some employees was changed in QB during import. These changes were not "
     L"replaced with import. Please see log for details.";
+const wchar_t* const kKeptWarning =
+    L"ShowImportFailed Some of existing time-track was kept in QB Timesheet although Quorvane does not have it. "
+    L"Please view import log for details.";
 const wchar_t* const kBilledWarning =
     L"ShowImportFailed The time-track for some employees was not synchronized with Quorvane as it is billed. Please "
     L"see log for details.";
@@ -324,7 +327,9 @@ TEST(ImportRun, AsksAboutEntriesTheServerNoLongerHasBeforeWriting)
     EXPECT_EQ(Lines({ L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60", L"add E1 2012-03-06 Acme:Roof Labor 'fix' 90" }),
               harness.qb.Trace());
     EXPECT_EQ(1u, LinesContaining(log, L"was kept in QB although Quorvane does not have it").size());
-    EXPECT_EQ(kBilledWarning, harness.ViewCalls().back());
+    EXPECT_EQ(1u, LinesContaining(log, L"Bob Baker: Warning").size());
+    // The kept entry comes after the billed one: the last warning is the one shown.
+    EXPECT_EQ(kKeptWarning, harness.ViewCalls().back());
 }
 
 TEST(ImportRun, AStopRequestFinishesTheCurrentEmployeeAndSkipsTheRest)
@@ -425,4 +430,34 @@ TEST(ImportRun, ARefusedPaycheckSettingIsReportedAndTheTimeStillImported)
     EXPECT_EQ(L"ShowImportFailed QuickBooks did not switch off the use of time data to create paychecks for some "
               L"employees. Please see log for details.",
               harness.ViewCalls().back());
+}
+
+// The switch changes the employee in QuickBooks: a run that follows on the same data, stopped
+// before its entries here, does not send the switch again with the old EditSequence.
+TEST(ImportRun, APaycheckSettingSwitchedOnceIsNotSentAgain)
+{
+    ImportHarness harness;
+    harness.qb.AddEmployee(L"E1", L"Ann", L"Archer", 0);
+    harness.server = &AnnWorksTwoDays;
+    harness.openForms = Lines(1, L"Time Tracker");
+    harness.formsFromWrite = 0;
+    harness.Load();
+    harness.Import();
+    EXPECT_EQ(Lines({ L"use-time-data E1 2" }), harness.qb.Trace());
+
+    harness.openForms.clear();
+    harness.qb.ClearTrace();
+    harness.Import();
+    EXPECT_EQ(Lines({ L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60", L"add E1 2012-03-06 Acme:Roof Labor 'fix' 90" }),
+              harness.qb.Trace());
+}
+
+TEST(ImportRun, AUserNotToImportIsSkippedWhateverTheSelection)
+{
+    ImportHarness harness;
+    harness.server = &BothWork;
+    harness.Load();
+    harness.Company().config->GetEmployeeMappings()->GetBySource(L"1")->SetState(Mapping::DoNotImport);
+    harness.Import();
+    EXPECT_EQ(Lines({ L"add E2 2012-03-05 Acme:Roof Labor 'paint' 120" }), harness.qb.Trace());
 }
