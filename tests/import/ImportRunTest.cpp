@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ImportHarness.h"
+#include "app/import/ImportSnapshot.h"
+#include "core/CompanyConfig.h"
 #include "core/Config.h"
 
 using namespace Quorvane;
@@ -460,4 +462,31 @@ TEST(ImportRun, AUserNotToImportIsSkippedWhateverTheSelection)
     harness.Company().config->GetEmployeeMappings()->GetBySource(L"1")->SetState(Mapping::DoNotImport);
     harness.Import();
     EXPECT_EQ(Lines({ L"add E2 2012-03-05 Acme:Roof Labor 'paint' 120" }), harness.qb.Trace());
+}
+
+// Settings saved while a run goes on stay as saved; the run adds only the rules of the
+// employees it created.
+TEST(ImportSnapshot, ARunGivesBackOnlyTheRulesOfEmployeesItCreated)
+{
+    ImportHarness harness;
+    harness.Load();
+    MainModel& model = *harness.Company().model;
+    model.SetCompanyInformation(L"Snapshot Co");
+    const ImportSnapshot snapshot = TakeImportSnapshot(harness.Company().model);
+    boost::shared_ptr<Config> saved(new Config(*model.GetConfig()));
+    saved->SetTaskNameDescription(true);
+    model.SetConfig(saved);
+    snapshot.config->GetEmployeeMappings()->GetBySource(L"1")->SetTarget(L"E-NEW", Mapping::Mapped);
+    snapshot.config->SetNameConvention(2);
+
+    KeepCreatedEmployeeRules(snapshot, L"1");
+    const boost::shared_ptr<Config> merged = model.GetConfig();
+    EXPECT_TRUE(merged->GetTaskNameDescription());
+    EXPECT_EQ(Config::DefaultNameConvention, merged->GetNameConvention());
+    EXPECT_EQ(L"E-NEW", merged->GetEmployeeMappings()->GetBySource(L"1")->GetTarget());
+    EXPECT_EQ(L"E2", merged->GetEmployeeMappings()->GetBySource(L"2")->GetTarget());
+    boost::shared_ptr<Config> stored(new Config());
+    ASSERT_TRUE(LoadConfig(L"Snapshot Co", stored));
+    EXPECT_TRUE(stored->GetTaskNameDescription());
+    EXPECT_EQ(L"E-NEW", stored->GetEmployeeMappings()->GetBySource(L"1")->GetTarget());
 }
