@@ -1,9 +1,5 @@
 #include "MainPageFixture.h"
 
-#include <atomic>
-#include <thread>
-
-#include "core/PostToThread.h"
 #include "htmlengine/api/EngineTestHooks.h"
 
 namespace {
@@ -118,43 +114,6 @@ std::vector<std::string> MainPageTest::TakeCalls()
 
 void MainPageTest::RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds)
 {
-    std::atomic<bool> loopEnded(false);
-    std::atomic<bool> watchdogFired(false);
-    std::thread driver(drive);
-    std::thread watchdog([&] {
-        for (DWORD waited = 0; waited < limitMilliseconds && !loopEnded; waited += 20)
-            Sleep(20);
-        if (!loopEnded) {
-            watchdogFired = true;
-            PostThreadMessageW(uiThread_, WM_QUIT, 0, 0);
-        }
-    });
-    view->Run(true);
-    loopEnded = true;
-    watchdog.join();
-    driver.join();
-    EXPECT_FALSE(watchdogFired) << "the message loop did not end by itself";
-}
-
-void MainPageTest::OnUiThread(const std::function<void()>& call)
-{
-    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    Quorvane::PostToThread(uiThread_, [call, done] {
-        call();
-        SetEvent(done);
-    });
-    WaitForSingleObject(done, 5000);
-    CloseHandle(done);
-}
-
-bool MainPageTest::WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds)
-{
-    for (DWORD waited = 0; waited < limitMilliseconds; waited += 20) {
-        bool holds = false;
-        OnUiThread([&] { holds = condition(); });
-        if (holds)
-            return true;
-        Sleep(20);
-    }
-    return false;
+    EXPECT_TRUE(driver_.RunWhile([&] { view->Run(true); }, drive, limitMilliseconds))
+        << "the message loop did not end by itself";
 }

@@ -10,6 +10,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include "RecordingNotification.h"
+#include "UiDriver.h"
 #include "TestCompany.h"
 #include "ui/main/MainView.h"
 
@@ -38,13 +39,15 @@ protected:
     // Runs the view's message loop (shown) while `drive` runs on a thread of its own, and
     // returns when the loop ends. A watchdog ends a loop that outlives the limit, and fails.
     void RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds = 15000);
-    // From the driver: runs the call on the UI thread, as the controller's posts do, and waits.
-    void OnUiThread(const std::function<void()>& call);
-    // From the driver: waits until the condition holds on the UI thread; false after the limit.
-    bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds = 5000);
+    void OnUiThread(const std::function<void()>& call) { driver_.OnUiThread(call); }
+    bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds = 5000)
+    {
+        return driver_.WaitFor(condition, limitMilliseconds);
+    }
 
     TestCompany company;
-    DWORD uiThread_ = GetCurrentThreadId();
+    UiDriver driver_;
+    DWORD uiThread_ = driver_.UiThread();
     boost::shared_ptr<RecordingNotification> controller{new RecordingNotification()};
     boost::shared_ptr<MainView> view{new MainView()};
 };
