@@ -1,6 +1,7 @@
 // The page's script calls, clicks and links as the view turns them into controller calls.
 #include "MainPageFixture.h"
 #include "app/ShellOpen.h"
+#include "htmlengine/api/EngineTestHooks.h"
 
 namespace {
 
@@ -139,11 +140,24 @@ TEST_F(UserActions, TheUserGuideOpensBesideTheProgram)
     EXPECT_EQ(folder + L"\\User Guide\\index.html", g_opened);
 }
 
+// A real mouse click, at the button's place in the window.
 TEST_F(UserActions, ADisabledImportButtonDoesNothingWhenClicked)
 {
+    RECT place = htmlayout::dom::element(Find("#import")).get_location(LOCATION_VIEW_BORDER_BOX);
+    ASSERT_LT(place.left, place.right);
+    LPARAM point = MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    auto clickImport = [&] {
+        SendMessageW(view->GetHwnd(), WM_MOUSEMOVE, 0, point);
+        SendMessageW(view->GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(view->GetHwnd(), WM_LBUTTONUP, 0, point);
+        HTMLayoutTestFlushPostedEvents(view->GetHwnd());
+    };
     view->OnImportStarted();
-    Click("#import");
+    clickImport();
     EXPECT_TRUE(TakeCalls().empty());
+    view->OnImportFinished();
+    clickImport();
+    EXPECT_EQ(Calls{"StartImport check"}, TakeCalls());
 }
 
 }  // namespace
