@@ -22,5 +22,8 @@ bool Control::OnClick(Element&, Element&) { return false; }
 bool Control::OnKeyDown(Element&, unsigned, unsigned) { return false; }
 bool Control::OnCharacter(Element&, wchar_t) { return false; }
 void Control::OnFocusLost(Element&) {}
+bool Control::OnPopupKey(Element&, unsigned, unsigned, bool) { return false; }
+bool Control::OnPopupPress(Element&, int, int) { return false; }
+void Control::ClosePopup(Element&) {}
 
 }  // namespace htmlengine

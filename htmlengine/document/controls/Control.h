@@ -37,6 +37,12 @@ public:
     virtual bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState);
     virtual bool OnCharacter(Element& element, wchar_t character);
     virtual void OnFocusLost(Element& element);
+    // While the control's popup is open, keys reach it before the page: true takes the key.
+    virtual bool OnPopupKey(Element& element, unsigned key, unsigned keyboardState, bool down);
+    // A press in window coordinates while its popup is open; true when the engine-drawn popup
+    // (not a document element) took it.
+    virtual bool OnPopupPress(Element& element, int x, int y);
+    virtual void ClosePopup(Element& element);
     virtual bool IsFocusable() const { return true; }
     // Whether a click on it makes a click event (so the page's click rules wait for that).
     virtual bool MakesClicks() const { return false; }

@@ -40,7 +40,7 @@ void Document::SetRoot(Element* root)
         ReleaseIfUnreferenced(root_);
     }
     root_ = root;
-    focus_ = eventRoot_ = nullptr;
+    focus_ = eventRoot_ = popupOwner_ = nullptr;
     if (root_) root_->SetRootOf(this);
     InvalidateStyles();
 }
@@ -70,6 +70,7 @@ void Document::Forget(const Element& element)
 {
     if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) focus_ = nullptr;
     if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_))) eventRoot_ = nullptr;
+    if (popupOwner_ && (popupOwner_ == &element || element.IsAncestorOf(popupOwner_))) popupOwner_ = nullptr;
 }
 
 // Every problem is kept for tests and written to the debugger output, never dropped.

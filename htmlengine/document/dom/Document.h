@@ -57,8 +57,11 @@ public:
     void SetFocus(Element* element) { focus_ = element; }
     Element* EventRoot() const { return eventRoot_; }
     void SetEventRoot(Element* element) { eventRoot_ = element; }
+    // The control whose popup (a select's list, a date's calendar) is open, or null.
+    Element* PopupOwner() const { return popupOwner_; }
+    void SetPopupOwner(Element* element) { popupOwner_ = element; }
 
-    // Forgets an element that leaves the tree (focus, event root).
+    // Forgets an element that leaves the tree (focus, event root, popup owner).
     void Forget(const Element& element);
 
     std::deque<PostedEvent>& PostedEvents() { return posted_; }
@@ -82,6 +85,7 @@ private:
     unsigned long long styleGeneration_ = 1;
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
+    Element* popupOwner_ = nullptr;
     std::deque<PostedEvent> posted_;
     std::map<std::wstring, bool> images_;
     PageRuleRunner pageRules_;

@@ -35,6 +35,9 @@ public:
 
     // An element took the keyboard focus: the window takes the system focus.
     virtual void TakeFocus() = 0;
+
+    // Scrolls the element's scrolling ancestors until it is in view (a highlighted option).
+    virtual void ScrollIntoView(Element& element) = 0;
 };
 
 }  // namespace htmlengine

@@ -143,6 +143,8 @@ void EngineWindow::DispatchPostedEvents()
     if (document_) FlushPostedEvents(*document_);
 }
 
+void EngineWindow::ScrollIntoView(Element&) { InvalidateRect(hwnd_, nullptr, FALSE); }
+
 void EngineWindow::TakeFocus()
 {
     if (IsWindow(hwnd_) && GetFocus() != hwnd_) SetFocus(hwnd_);

@@ -44,6 +44,7 @@ public:
     std::vector<HandlerBinding>& WindowHandlers() override { return windowHandlers_; }
     void WakeForPostedEvents() override;
     void TakeFocus() override;
+    void ScrollIntoView(Element& element) override;
 
 private:
     HWND hwnd_;
