@@ -25,5 +25,6 @@ void Control::OnFocusLost(Element&) {}
 bool Control::OnPopupKey(Element&, unsigned, unsigned, bool) { return false; }
 bool Control::OnPopupPress(Element&, int, int) { return false; }
 void Control::ClosePopup(Element&) {}
+bool Control::OnMouse(Element&, const MouseInput&) { return false; }
 
 }  // namespace htmlengine

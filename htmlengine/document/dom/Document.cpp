@@ -1,5 +1,7 @@
 #include "htmlengine/document/dom/Document.h"
 
+#include "htmlengine/document/dom/DocumentHost.h"
+
 #include "htmlengine/document/css/CssParser.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
@@ -57,6 +59,12 @@ void Document::AddStyleSheet(StyleSheet sheet)
         }
     }
     InvalidateStyles();
+}
+
+void Document::InvalidateStyles()
+{
+    ++styleGeneration_;
+    host_.ContentChanged();
 }
 
 const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string& property) const

@@ -49,9 +49,9 @@ public:
     };
     const std::vector<RuleRef>& RulesDeclaring(const std::string& property) const;
 
-    // Bumped by every change that may change a computed style.
+    // Bumped by every change that may change a computed style or a box; the host hears of it.
     unsigned long long StyleGeneration() const { return styleGeneration_; }
-    void InvalidateStyles() { ++styleGeneration_; }
+    void InvalidateStyles();
 
     Element* Focus() const { return focus_; }
     void SetFocus(Element* element) { focus_ = element; }

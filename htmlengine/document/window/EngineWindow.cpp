@@ -143,7 +143,14 @@ void EngineWindow::DispatchPostedEvents()
     if (document_) FlushPostedEvents(*document_);
 }
 
-void EngineWindow::ScrollIntoView(Element&) { InvalidateRect(hwnd_, nullptr, FALSE); }
+void EngineWindow::ContentChanged() { Repaint(nullptr); }
+
+void EngineWindow::Repaint(const Element*)
+{
+    if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void EngineWindow::ScrollIntoView(Element&) { Repaint(nullptr); }
 
 void EngineWindow::TakeFocus()
 {

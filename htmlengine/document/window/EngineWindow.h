@@ -44,6 +44,8 @@ public:
     std::vector<HandlerBinding>& WindowHandlers() override { return windowHandlers_; }
     void WakeForPostedEvents() override;
     void TakeFocus() override;
+    void ContentChanged() override;
+    void Repaint(const Element* element) override;
     void ScrollIntoView(Element& element) override;
 
 private:
