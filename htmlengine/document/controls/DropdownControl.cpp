@@ -142,13 +142,9 @@ bool DropdownControl::OnCharacter(Element& element, wchar_t character)
 
 bool DropdownControl::OnPopupKey(Element& element, unsigned key, unsigned keyboardState, bool down)
 {
-    if (!down) {
-        bool swallowed = key == swallowedKey_;
-        if (swallowed) swallowedKey_ = 0;
-        return swallowed;
-    }
+    if (!down) return swallowed_.Up(key);
     if (!IsOpen(element) || !OnListKey(element, key, keyboardState)) return false;
-    swallowedKey_ = key;
+    swallowed_.Down(key);
     return true;
 }
 

@@ -5,6 +5,7 @@
 // chooses, Escape or a press outside closes without a choice. Closed, the same keys choose
 // at once. A user's choice fires value-changed from the select; code's choices fire nothing.
 #include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/controls/TypeAhead.h"
 
 #include <vector>
@@ -38,7 +39,7 @@ private:
     void Choose(Element& select, Element& option);
 
     TypeAhead typeAhead_;
-    unsigned swallowedKey_ = 0;  // its key-up is the popup's too
+    SwallowedKey swallowed_;
 };
 
 }  // namespace htmlengine

@@ -80,6 +80,33 @@ void EditControl::KeepInView(int caretX, int textWidth, int viewWidth)
     scrollX_ = std::max(0, std::min(scrollX_, textWidth - viewWidth));  // no empty space at the right
 }
 
+void EditControl::SetShownGeometry(int textLeft, std::vector<int> extents)
+{
+    textLeft_ = textLeft;
+    extents_ = std::move(extents);
+}
+
+// The character boundary nearest to x (border-box coordinates).
+size_t EditControl::IndexAt(int x) const
+{
+    int offset = x - textLeft_ + scrollX_;
+    size_t count = std::min(extents_.size(), text_.size());
+    for (size_t i = 0; i < count; ++i) {
+        int before = i == 0 ? 0 : extents_[i - 1];
+        if (offset < (before + extents_[i]) / 2) return i;
+    }
+    return text_.size();
+}
+
+bool EditControl::OnMouse(Element&, const MouseInput& input)
+{
+    bool shift = (input.keyboardState & KEYBOARD_SHIFT) != 0;
+    if (input.kind == MouseInput::Kind::Down) PlaceCaret(IndexAt(input.x), shift);
+    if (input.kind == MouseInput::Kind::Move && input.captured) PlaceCaret(IndexAt(input.x), true);
+    if (input.kind == MouseInput::Kind::DoubleClick) anchor_ = 0, caret_ = text_.size();
+    return input.kind != MouseInput::Kind::Move || input.captured;
+}
+
 bool EditControl::DeleteSelection()
 {
     if (caret_ == anchor_) return false;

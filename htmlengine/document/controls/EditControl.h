@@ -5,6 +5,7 @@
 #include "htmlengine/document/controls/Control.h"
 
 #include <string>
+#include <vector>
 
 namespace htmlengine {
 
@@ -30,6 +31,11 @@ public:
     // Pixels of the shown text scrolled out at the left; the painter keeps the caret in view.
     int ScrollX() const { return scrollX_; }
     void KeepInView(int caretX, int textWidth, int viewWidth);
+    // Where the painter put the shown text: the x of its start in the border box (before
+    // scrolling) and the advance up to each character, so that clicks find their place.
+    void SetShownGeometry(int textLeft, std::vector<int> extents);
+    // Press to place the caret, Shift+press or drag to select.
+    bool OnMouse(Element& element, const MouseInput& input) override;
 
 protected:
     // A user edit changed the text.
@@ -44,12 +50,15 @@ private:
     bool DeleteSelection();
     void MoveCaret(size_t to, bool extend);
     bool CopySelection(Element& element);
+    size_t IndexAt(int x) const;
 
     bool password_;
     std::wstring text_;
     size_t caret_ = 0;
     size_t anchor_ = 0;
     int scrollX_ = 0;
+    int textLeft_ = 0;
+    std::vector<int> extents_;
 };
 
 }  // namespace htmlengine

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,8 +67,10 @@ public:
 
     std::deque<PostedEvent>& PostedEvents() { return posted_; }
 
-    // Images are asked for once per URL and document; the answer is remembered.
-    std::map<std::wstring, bool>& ImageCache() { return images_; }
+    // Images are asked for once per URL and document; their bytes (null when there were
+    // none) are kept for painting.
+    using ImageBytes = std::shared_ptr<const std::vector<unsigned char>>;
+    std::map<std::wstring, ImageBytes>& ImageCache() { return images_; }
 
     const PageRuleRunner& PageRules() const { return pageRules_; }
     void SetPageRules(PageRuleRunner runner) { pageRules_ = std::move(runner); }
@@ -87,7 +90,7 @@ private:
     Element* eventRoot_ = nullptr;
     Element* popupOwner_ = nullptr;
     std::deque<PostedEvent> posted_;
-    std::map<std::wstring, bool> images_;
+    std::map<std::wstring, ImageBytes> images_;
     PageRuleRunner pageRules_;
     std::vector<std::wstring> errors_;
 };
