@@ -38,19 +38,19 @@ std::optional<Day> DayOf(long long fileTime)
     return Day{time.wYear, time.wMonth, time.wDay};
 }
 
-Day Today()
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay};
-}
-
 void Repaint(Element& element)
 {
     if (Document* document = element.OwnerDocument()) document->Host().Repaint(nullptr);
 }
 
 }  // namespace
+
+Day Today()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
 
 std::optional<long long> ParseDate(const std::wstring& text)
 {

@@ -59,6 +59,9 @@ private:
     SwallowedKey swallowed_;
 };
 
+// The local date, as the calendar marks it.
+Day Today();
+
 // Text and FILETIME of a day, both ways; nullopt for a text that is no date.
 std::optional<long long> ParseDate(const std::wstring& text);
 std::wstring FormatDate(long long fileTime);

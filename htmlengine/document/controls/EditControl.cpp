@@ -197,6 +197,11 @@ bool EditControl::OnCharacter(Element& element, wchar_t character)
     return true;
 }
 
+bool IsEditOf(const Element* element)
+{
+    return element && dynamic_cast<EditControl*>(element->GetControl()) != nullptr;
+}
+
 void EditControl::Edited(Element& element) { SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0); }
 
 }  // namespace htmlengine

@@ -61,4 +61,7 @@ private:
     std::vector<int> extents_;
 };
 
+// Whether the element is a text, password or date input.
+bool IsEditOf(const Element* element);
+
 }  // namespace htmlengine
