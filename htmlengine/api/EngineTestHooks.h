@@ -23,3 +23,21 @@ ENGINE_API HTMLayoutTestDump(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID para
 ENGINE_API HTMLayoutTestErrors(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);
 // The text an edit shows (masked for passwords).
 ENGINE_API HTMLayoutTestShownText(HELEMENT he, WIDE_TEXT_RECEIVER receiver, LPVOID param);
+
+// ---- painting ---------------------------------------------------------------------------
+
+// Pixels of a painted window: 32-bit rows from the top (blue, green, red, then a byte that
+// is no alpha), `stride` bytes apart.
+typedef void(CALLBACK* PIXELS_RECEIVER)(const BYTE* pixels, UINT width, UINT height, UINT stride, LPVOID param);
+// Lays out and paints the whole client area into the window's back buffer, as WM_PAINT does,
+// and hands the pixels over.
+ENGINE_API HTMLayoutTestPaintWindow(HWND hwnd, PIXELS_RECEIVER receiver, LPVOID param);
+// One frame of the whole window through the recording painter, one drawing call per line:
+//   fill X,Y WxH #RRGGBB[/AA] [rN]     stroke X,Y WxH rN wN #RRGGBB
+//   text X,Y "TEXT" NNpx [bold] #RRGGBB (X,Y: the start of the baseline)
+//   image URL X,Y WxH [faded]          polygon / lines X,Y X,Y ... #RRGGBB
+//   clip X,Y WxH (the clip in force)   unclip
+// Pictures are measured and drawn as the window's painter would.
+ENGINE_API HTMLayoutTestRecordPaint(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);
+// How many pictures the window has decoded so far: each URL once per page.
+ENGINE_API HTMLayoutTestDecodedImages(HWND hwnd, UINT* count);

@@ -2,6 +2,7 @@
 
 #include "htmlengine/api/EngineDocument.h"
 #include "htmlengine/document/controls/CalendarGeometry.h"
+#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
@@ -160,11 +161,9 @@ void DateControl::ChooseDay(Element& element, const Day& day)
     if (changed) SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
 }
 
-bool DateControl::OnPopupKey(Element& element, unsigned key, unsigned keyboardState, bool down)
+bool DateControl::OnPopupKey(Element& element, unsigned key, unsigned keyboardState)
 {
-    if (!down) return swallowed_.Up(key);
     if (!open_ || !OnCalendarKey(element, key, keyboardState)) return false;
-    swallowed_.Down(key);
     Repaint(element);
     return true;
 }

@@ -8,7 +8,6 @@
 // a day chooses it, Escape closes.
 #include "htmlengine/document/controls/CalendarDays.h"
 #include "htmlengine/document/controls/EditControl.h"
-#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/layout/Geometry.h"
 
 #include <optional>
@@ -24,7 +23,7 @@ public:
     bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState) override;
     void OnFocusLost(Element& element) override;
     bool OnMouse(Element& element, const MouseInput& input) override;
-    bool OnPopupKey(Element& element, unsigned key, unsigned keyboardState, bool down) override;
+    bool OnPopupKey(Element& element, unsigned key, unsigned keyboardState) override;
     bool OnPopupPress(Element& element, int x, int y) override;
     void ClosePopup(Element& element) override;
 
@@ -56,7 +55,6 @@ private:
     Day shown_, highlighted_;
     Rect area_;
     int glyphLeft_ = 1 << 30;
-    SwallowedKey swallowed_;
 };
 
 // The local date, as the calendar marks it.

@@ -140,12 +140,9 @@ bool DropdownControl::OnCharacter(Element& element, wchar_t character)
     return true;
 }
 
-bool DropdownControl::OnPopupKey(Element& element, unsigned key, unsigned keyboardState, bool down)
+bool DropdownControl::OnPopupKey(Element& element, unsigned key, unsigned keyboardState)
 {
-    if (!down) return swallowed_.Up(key);
-    if (!IsOpen(element) || !OnListKey(element, key, keyboardState)) return false;
-    swallowed_.Down(key);
-    return true;
+    return IsOpen(element) && OnListKey(element, key, keyboardState);
 }
 
 bool DropdownControl::OnListKey(Element& select, unsigned key, unsigned keyboardState)

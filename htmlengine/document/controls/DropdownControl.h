@@ -5,7 +5,6 @@
 // chooses, Escape or a press outside closes without a choice. Closed, the same keys choose
 // at once. A user's choice fires value-changed from the select; code's choices fire nothing.
 #include "htmlengine/document/controls/Control.h"
-#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/controls/TypeAhead.h"
 
 #include <vector>
@@ -24,7 +23,7 @@ public:
     bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState) override;
     bool OnCharacter(Element& element, wchar_t character) override;
     void OnFocusLost(Element& element) override;
-    bool OnPopupKey(Element& element, unsigned key, unsigned keyboardState, bool down) override;
+    bool OnPopupKey(Element& element, unsigned key, unsigned keyboardState) override;
     void ClosePopup(Element& element) override;
 
     static bool IsOpen(Element& select);
@@ -39,7 +38,6 @@ private:
     void Choose(Element& select, Element& option);
 
     TypeAhead typeAhead_;
-    SwallowedKey swallowed_;
 };
 
 }  // namespace htmlengine

@@ -54,10 +54,17 @@ void DismissPopupOutside(Document& document, Element* pressed)
 
 bool RoutePopupKey(Document& document, unsigned key, unsigned keyboardState, bool down)
 {
+    if (!down) {
+        bool taken = key != 0 && document.PopupKey() == key;
+        if (taken) document.SetPopupKey(0);
+        return taken;
+    }
     Control* control = OwnerControl(document);
     if (!control) return false;
     ElementHold hold(*document.PopupOwner());
-    return control->OnPopupKey(*document.PopupOwner(), key, keyboardState, down);
+    bool taken = control->OnPopupKey(*document.PopupOwner(), key, keyboardState);
+    document.SetPopupKey(taken ? key : 0);
+    return taken;
 }
 
 }  // namespace htmlengine

@@ -17,23 +17,9 @@ bool RoutePopupPress(Document& document, int x, int y);
 // list, closes the popup without a choice.
 void DismissPopupOutside(Document& document, Element* pressed);
 
-// True when the open popup took the key (down or up).
+// True when the open popup took the key-down, or took the down of this key-up (an Escape that
+// closed a list must not reach a dialog's key-up rule).
 bool RoutePopupKey(Document& document, unsigned key, unsigned keyboardState, bool down);
 
-// The key-down a popup took, so that its key-up is the popup's too (Escape closing a list
-// must not reach a dialog's key-up rule).
-class SwallowedKey {
-public:
-    void Down(unsigned key) { key_ = key; }
-    bool Up(unsigned key)
-    {
-        bool mine = key_ != 0 && key == key_;
-        if (mine) key_ = 0;
-        return mine;
-    }
-
-private:
-    unsigned key_ = 0;
-};
 
 }  // namespace htmlengine

@@ -25,7 +25,7 @@ bool OneRepeatedCharacter(const std::wstring& text)
 int TypeAhead::Find(wchar_t character, unsigned long now, const std::vector<std::wstring>& items, int current)
 {
     if (typed_.empty() || now - last_ > kPauseMilliseconds) typed_.clear();
-    typed_ += character;
+    typed_ += LowerAscii(character);
     last_ = now;
     // "b", "b", "b" steps through the b's; "bo" refines the search from where it is.
     bool stepping = OneRepeatedCharacter(typed_);

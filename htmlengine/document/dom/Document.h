@@ -61,6 +61,9 @@ public:
     // The control whose popup (a select's list, a date's calendar) is open, or null.
     Element* PopupOwner() const { return popupOwner_; }
     void SetPopupOwner(Element* element) { popupOwner_ = element; }
+    // The key whose key-down a popup took: its key-up is the popup's too.
+    unsigned PopupKey() const { return popupKey_; }
+    void SetPopupKey(unsigned key) { popupKey_ = key; }
 
     // Forgets an element that leaves the tree (focus, event root, popup owner).
     void Forget(const Element& element);
@@ -89,6 +92,7 @@ private:
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
     Element* popupOwner_ = nullptr;
+    unsigned popupKey_ = 0;
     std::deque<PostedEvent> posted_;
     std::map<std::wstring, ImageBytes> images_;
     PageRuleRunner pageRules_;
