@@ -2,6 +2,7 @@
 
 #include "htmlengine/document/dom/DocumentHost.h"
 
+#include "htmlengine/document/controls/ControlLook.h"
 #include "htmlengine/document/css/CssParser.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
@@ -23,6 +24,7 @@ const wchar_t kDefaultStyleSheet[] =
 Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
 {
     AddStyleSheet(ParseStyleSheet(kDefaultStyleSheet));
+    AddStyleSheet(ParseStyleSheet(ControlLookStyleSheet()));
 }
 
 Document::~Document()
