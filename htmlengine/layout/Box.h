@@ -44,6 +44,7 @@
 namespace htmlengine {
 
 class Element;
+struct BoxState;
 
 // A piece of text on one line, drawn with one font and one style.
 struct TextRun {
@@ -94,6 +95,11 @@ struct ScrollbarParts {
 
 class Box {
 public:
+    Box();
+    ~Box();
+    Box(const Box&) = delete;
+    Box& operator=(const Box&) = delete;
+
     Element* element = nullptr;  // null: anonymous
     std::shared_ptr<const ComputedStyle> style;
     Box* parent = nullptr;
@@ -118,6 +124,8 @@ public:
 
     Rect PaddingBox() const { return Inset({0, 0, frame.width, frame.height}, border); }
     Rect ContentBox() const { return Inset(PaddingBox(), padding); }
+
+    std::unique_ptr<BoxState> state;  // layout's own bookkeeping
 };
 
 struct LayoutTree {
@@ -128,6 +136,9 @@ struct LayoutTree {
 
 // The view coordinates of the box's border-box origin.
 Point ViewOrigin(const Box& box);
+// The box's border-box origin relative to an ancestor's (as painting a layer from its holder
+// needs it: the holder's own scroll not counted, the scroll of boxes in between counted).
+Point OffsetIn(const Box& box, const Box& ancestor);
 // The visible part of the box in view coordinates: its border box cut by every clipping
 // ancestor (empty when scrolled out of sight).
 Rect VisibleRect(const Box& box);

@@ -1,10 +1,9 @@
 #pragma once
 // The intrinsic size of an image, for `img` elements without a CSS width or height. The
 // window's sizer is the painter's image cache when it has one; the default reads the size
-// from the PNG header of the bytes the document's host gives for the URL.
+// from the PNG header of the bytes the document holds for the URL (Document::Image).
 #include "htmlengine/layout/Geometry.h"
 
-#include <map>
 #include <memory>
 #include <string>
 
@@ -22,9 +21,6 @@ public:
 class PngHeaderSizer : public ImageSizer {
 public:
     bool IntrinsicSize(Document& document, const std::wstring& url, Size& size) override;
-
-private:
-    std::map<std::wstring, Size> known_;  // failures are remembered as 0 x 0
 };
 
 }  // namespace htmlengine

@@ -15,6 +15,7 @@ namespace htmlengine {
 class Document;
 class Element;
 class TextCache;
+struct BoxIndex;
 
 // Where a point is: the element hit (topmost in paint order), the box it belongs to, and
 // whether it is on that box's scroll bar.
@@ -74,8 +75,8 @@ public:
 
 private:
     void Relayout();
+    bool RectOf(const Element& element, Rect& rect) const;
     void Invalidate(const Rect& rect);
-    Point& ScrollOffsetOf(const Element& element);
 
     Document* document_ = nullptr;
     Size viewport_;
@@ -84,7 +85,7 @@ private:
     std::unique_ptr<ImageSizer> images_;
     Invalidator invalidator_;
     LayoutTree tree_;
-    std::unordered_map<const Element*, Box*> boxes_;
+    std::unique_ptr<BoxIndex> index_;
     std::unordered_map<unsigned, Point> scrollOffsets_;  // by element uid, kept across relayouts
     unsigned long long laidOutGeneration_ = 0;
     bool changed_ = true;

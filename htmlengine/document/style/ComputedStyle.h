@@ -127,6 +127,7 @@ struct ComputedStyle {
     bool zIndexAuto = true;
     float opacity = 1;
     Cursor cursor = Cursor::Auto;
+    bool pointerEvents = true;  // false: never hit; the pointer reaches what lies below
 
     // Background
     Color color = {0, 0, 0, 255};
@@ -173,5 +174,9 @@ struct ComputedStyle {
 // ancestors' too). Never null; the object is shared by elements that style alike and stays
 // valid as long as a holder of the pointer keeps it.
 std::shared_ptr<const ComputedStyle> ComputedStyleOf(Element& element);
+
+// The style of an anonymous box inside a box of style `parent`: the inherited properties,
+// initial values for the rest.
+std::shared_ptr<const ComputedStyle> AnonymousStyle(const ComputedStyle& parent, Display display);
 
 }  // namespace htmlengine
