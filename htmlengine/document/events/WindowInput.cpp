@@ -1,6 +1,7 @@
 #include "htmlengine/document/events/WindowInput.h"
 
 #include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
@@ -169,6 +170,7 @@ void WindowInput::ButtonDown(Point point, unsigned buttons, bool doubleClick)
 {
     Document* document = window_.GetDocument();
     if (!document) return;
+    if (RoutePopupPress(*document, point.x, point.y)) return;  // the engine-drawn calendar took it
     HitResult hit = window_.Layout().HitTest(point);
     if (buttons == 1 && hit.onScrollbar && hit.box && StartScrollbar(point, *hit.box, hit.verticalBar)) return;
     Element* target = hit.element ? hit.element : document->Root();
@@ -273,9 +275,13 @@ bool WindowInput::CloseEnginePopups(Element* target)
         closing.push_back(element);
     }
     ElementHold hold(closing);
-    for (Element* element : closing)
-        if (!element->deleted) ChangeState(*element, kStateCollapsed, 0);
-    return !closing.empty();
+    for (Element* element : closing) {
+        Element* owner = element->deleted ? nullptr : element->Parent();
+        if (owner && owner->GetControl()) owner->GetControl()->ClosePopup(*owner);  // with its highlight
+    }
+    Document* document = window_.GetDocument();
+    bool dismissed = document && DismissPopupOutside(*document, target);
+    return !closing.empty() || dismissed;
 }
 
 void WindowInput::Wheel(Point point, int delta, bool horizontal)

@@ -9,6 +9,7 @@
 #include "htmlengine/document/window/DocumentLoader.h"
 #include "htmlengine/document/window/EngineWindow.h"
 #include "htmlengine/document/window/ProgressAnimation.h"
+#include "htmlengine/paint/gdi/PaintMessages.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -16,14 +17,6 @@
 using namespace htmlengine;
 
 namespace {
-
-void Paint(HWND hwnd)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd, &paint);
-    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
-    EndPaint(hwnd, &paint);
-}
 
 // Messages the engine takes; everything else is the window's own.
 bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -33,23 +26,22 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         window.DispatchPostedEvents();
         return true;
     }
+    if (HandlePaintMessage(window, msg, wParam, lParam, result)) return true;
     switch (msg) {
     case WM_TIMER:
         if (wParam != kProgressTimerId) return false;
         if (window.GetDocument()) StepProgressAnimation(*window.GetDocument());
         return true;
-    case WM_PAINT: Paint(window.Handle()); return true;
-    case WM_ERASEBKGND: result = 1; return true;
     case WM_GETDLGCODE: result = DLGC_WANTALLKEYS | DLGC_WANTCHARS; return true;
-    case WM_SETCURSOR:
-        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
-        result = TRUE;
-        return true;
     case WM_SIZE: window.Resized(); return true;
     case WM_SETFOCUS:
     case WM_HSCROLL:
     case WM_VSCROLL: return true;
-    default: return window.Input().Handle(msg, wParam, lParam);
+    default: {
+        bool taken = window.Input().Handle(msg, wParam, lParam);
+        WatchInput(window, msg);
+        return taken;
+    }
     }
 }
 

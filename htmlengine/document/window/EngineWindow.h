@@ -14,6 +14,7 @@
 namespace htmlengine {
 
 class Document;
+class WindowPaint;
 
 class EngineWindow : public DocumentHost {
 public:
@@ -31,6 +32,8 @@ public:
     // The boxes of the window's document, laid out for its client area.
     LayoutView& Layout() { return layout_; }
     WindowInput& Input() { return input_; }
+    // The window's painting: back buffer, pictures, caret, tooltips, cursor.
+    WindowPaint& Paint() { return *paint_; }
     // The client area changed size.
     void Resized();
 
@@ -62,6 +65,7 @@ private:
     LPVOID callbackParam_ = nullptr;
     std::vector<HandlerBinding> windowHandlers_;
     std::unique_ptr<Document> document_;
+    std::unique_ptr<WindowPaint> paint_;  // before layout_, whose image sizes are its pictures'
     LayoutView layout_;
     WindowInput input_{*this};
     bool destroyed_ = false;

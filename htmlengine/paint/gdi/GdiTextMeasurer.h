@@ -16,7 +16,7 @@ public:
     int Width(const Font& font, std::wstring_view text) override;
     void Extents(const Font& font, std::wstring_view text, std::vector<int>& extents) override;
 
-    // For LayoutView: what InstallTextMeasurerFactory takes.
+    // The factory every window's layout gets its measurer from.
     static std::unique_ptr<TextMeasurer> ForWindow(HWND window);
 
 private:

@@ -1,10 +1,10 @@
 #include "htmlengine/paint/gdi/PaintMessages.h"
 
+#include "htmlengine/document/events/WindowInput.h"
 #include "htmlengine/document/window/EngineWindow.h"
 #include "htmlengine/layout/LayoutView.h"
 #include "htmlengine/paint/gdi/WindowPaint.h"
 
-#include <windowsx.h>
 
 namespace htmlengine {
 
@@ -24,14 +24,11 @@ bool HandlePaintMessage(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lP
     }
 }
 
-void WatchInput(EngineWindow& window, UINT msg, LPARAM lParam)
+void WatchInput(EngineWindow& window, UINT msg)
 {
     WindowPaint& paint = window.Paint();
-    Document* document = window.GetDocument();
     switch (msg) {
-    case WM_MOUSEMOVE:
-        if (document) paint.Tips().PointerMoved(*document, window.Layout(), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return;
+    case WM_MOUSEMOVE: paint.Tips().PointerMoved(window.Input().Hovered(), window.Input().Pointer()); return;
     case WM_MOUSELEAVE:
     case WM_KILLFOCUS: paint.Tips().Hide(); return;
     case WM_LBUTTONDOWN:

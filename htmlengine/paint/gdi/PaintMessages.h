@@ -10,6 +10,7 @@ class EngineWindow;
 
 // True when painting took the message.
 bool HandlePaintMessage(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-void WatchInput(EngineWindow& window, UINT msg, LPARAM lParam);
+// After the window's input handled the message.
+void WatchInput(EngineWindow& window, UINT msg);
 
 }  // namespace htmlengine

@@ -1,5 +1,5 @@
 #pragma once
-// A shown engine window for painting tests: what the window would draw (the recording
+// An engine window for painting tests: what the window would draw (the recording
 // painter's lines), its pixels, element places, and real input messages posted to it.
 #include "../document/EngineFixture.h"
 
