@@ -174,6 +174,8 @@ void EngineWindow::Repaint(const Element*)
     if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void EngineWindow::ScrollIntoView(Element&) { Repaint(nullptr); }
+
 void EngineWindow::TakeFocus()
 {
     if (IsWindow(hwnd_) && GetFocus() != hwnd_) SetFocus(hwnd_);

@@ -54,6 +54,7 @@ public:
     void TakeFocus() override;
     void ContentChanged() override;
     void Repaint(const Element* element) override;
+    void ScrollIntoView(Element& element) override;
 
 private:
     HWND hwnd_;
