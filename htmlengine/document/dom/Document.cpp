@@ -83,18 +83,6 @@ void Document::LogError(const std::wstring& message)
     OutputDebugStringW((L"htmlengine: " + message + L"\n").c_str());
 }
 
-const Document::ImageData* Document::Image(const std::wstring& url)
-{
-    auto found = images_.find(url);
-    if (found == images_.end()) {
-        ImageData data;
-        data.loaded = host_.LoadUrl(url, DocumentHost::UrlKind::Image, data.bytes);
-        if (!data.loaded) LogError(L"image not loaded: " + url);
-        found = images_.emplace(url, std::move(data)).first;
-    }
-    return found->second.loaded ? &found->second : nullptr;
-}
-
 void Document::LogErrorOnce(const std::wstring& message)
 {
     if (loggedOnce_.insert(message).second) LogError(message);

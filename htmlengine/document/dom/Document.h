@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -74,15 +75,10 @@ public:
 
     std::deque<PostedEvent>& PostedEvents() { return posted_; }
 
-    // Images are asked for once per URL and document; the answer is remembered (no bytes:
-    // none were given).
-    struct ImageData {
-        bool loaded = false;
-        std::vector<unsigned char> bytes;
-    };
-    std::map<std::wstring, ImageData>& ImageCache() { return images_; }
-    // The bytes of an image URL, asked for now if they were not yet; null when there are none.
-    const ImageData* Image(const std::wstring& url);
+    // Images are asked for once per URL and document; their bytes (null when there were
+    // none) are kept for painting.
+    using ImageBytes = std::shared_ptr<const std::vector<unsigned char>>;
+    std::map<std::wstring, ImageBytes>& ImageCache() { return images_; }
 
     const PageRuleRunner& PageRules() const { return pageRules_; }
     void SetPageRules(PageRuleRunner runner) { pageRules_ = std::move(runner); }
@@ -107,7 +103,7 @@ private:
     Element* popupOwner_ = nullptr;
     unsigned popupKey_ = 0;
     std::deque<PostedEvent> posted_;
-    std::map<std::wstring, ImageData> images_;
+    std::map<std::wstring, ImageBytes> images_;
     PageRuleRunner pageRules_;
     std::vector<std::wstring> errors_;
     std::set<std::wstring> loggedOnce_;

@@ -49,7 +49,7 @@ ENGINE_API HTMLayoutTestPaintWindow(HWND hwnd, PIXELS_RECEIVER receiver, LPVOID 
     EngineWindow* window = EngineWindow::Find(hwnd);
     if (!window || !receiver) return window ? ENGINE_INVALID_PARAMETER : ENGINE_INVALID_HANDLE;
     return Guarded([&] {
-        const BackBuffer* buffer = window->Paint().PaintWhole(window->Layout(), window->GetDocument());
+        const BackBuffer* buffer = window->Painting().PaintWhole(window->Layout(), window->GetDocument());
         if (!buffer) return ENGINE_FAILED;
         Size size = window->Layout().Viewport();
         receiver(buffer->Pixels(), UINT(size.width), UINT(size.height), UINT(buffer->Stride()), param);
@@ -66,9 +66,9 @@ ENGINE_API HTMLayoutTestRecordPaint(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVO
         RECT client = {};
         GetClientRect(hwnd, &client);
         window->Layout().SetViewport({int(client.right), int(client.bottom)});
-        WindowRecordingPainter painter({0, 0, int(client.right), int(client.bottom)}, window->Paint().Images(),
+        WindowRecordingPainter painter({0, 0, int(client.right), int(client.bottom)}, window->Painting().Images(),
                                        *document);
-        window->Paint().PaintInto(painter, window->Layout(), *document);
+        window->Painting().PaintInto(painter, window->Layout(), *document);
         std::wstring text = Joined(painter.Lines());
         receiver(text.c_str(), UINT(text.size()), param);
         return ENGINE_OK;
@@ -80,6 +80,6 @@ ENGINE_API HTMLayoutTestDecodedImages(HWND hwnd, UINT* count)
     EngineWindow* window = EngineWindow::Find(hwnd);
     if (!window) return ENGINE_INVALID_HANDLE;
     if (!count) return ENGINE_INVALID_PARAMETER;
-    *count = UINT(window->Paint().Images().DecodeCount());
+    *count = UINT(window->Painting().Images().DecodeCount());
     return ENGINE_OK;
 }

@@ -9,7 +9,6 @@
 #include "htmlengine/document/window/DocumentLoader.h"
 #include "htmlengine/document/window/EngineWindow.h"
 #include "htmlengine/document/window/ProgressAnimation.h"
-#include "htmlengine/paint/gdi/PaintMessages.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -26,22 +25,26 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         window.DispatchPostedEvents();
         return true;
     }
-    if (HandlePaintMessage(window, msg, wParam, lParam, result)) return true;
     switch (msg) {
     case WM_TIMER:
-        if (wParam != kProgressTimerId) return false;
+        if (wParam != kProgressTimerId) return window.Painting().OnTimer(wParam, window.Layout(), window.GetDocument());
         if (window.GetDocument()) StepProgressAnimation(*window.GetDocument());
         return true;
+    case WM_PAINT: window.Painting().OnPaint(window.Layout(), window.GetDocument()); return true;
+    case WM_PRINTCLIENT:
+        window.Painting().OnPrintClient(reinterpret_cast<HDC>(wParam), window.Layout(), window.GetDocument());
+        return true;
+    case WM_ERASEBKGND: result = 1; return true;
     case WM_GETDLGCODE: result = DLGC_WANTALLKEYS | DLGC_WANTCHARS; return true;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) != HTCLIENT || !window.Cursor().OnSetCursor(window.Handle(), window.Layout())) return false;
+        result = TRUE;
+        return true;
     case WM_SIZE: window.Resized(); return true;
     case WM_SETFOCUS:
     case WM_HSCROLL:
     case WM_VSCROLL: return true;
-    default: {
-        bool taken = window.Input().Handle(msg, wParam, lParam);
-        WatchInput(window, msg);
-        return taken;
-    }
+    default: return window.Input().Handle(msg, wParam, lParam);
     }
 }
 

@@ -6,6 +6,8 @@
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/events/WindowInput.h"
 #include "htmlengine/layout/LayoutView.h"
+#include "htmlengine/paint/gdi/PointerCursor.h"
+#include "htmlengine/paint/gdi/WindowPaint.h"
 
 #include <memory>
 #include <string>
@@ -32,8 +34,8 @@ public:
     // The boxes of the window's document, laid out for its client area.
     LayoutView& Layout() { return layout_; }
     WindowInput& Input() { return input_; }
-    // The window's painting: back buffer, pictures, caret, tooltips, cursor.
-    WindowPaint& Paint() { return *paint_; }
+    WindowPaint& Painting() { return paint_; }
+    PointerCursor& Cursor() { return cursor_; }
     // The client area changed size.
     void Resized();
 
@@ -65,9 +67,10 @@ private:
     LPVOID callbackParam_ = nullptr;
     std::vector<HandlerBinding> windowHandlers_;
     std::unique_ptr<Document> document_;
-    std::unique_ptr<WindowPaint> paint_;  // before layout_, whose image sizes are its pictures'
+    WindowPaint paint_;  // before the layout, which measures pictures through its cache
     LayoutView layout_;
     WindowInput input_{*this};
+    PointerCursor cursor_;
     bool destroyed_ = false;
     bool wakePosted_ = false;
     std::vector<unsigned char>* pendingData_ = nullptr;

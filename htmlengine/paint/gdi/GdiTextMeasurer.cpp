@@ -6,13 +6,6 @@
 
 namespace htmlengine {
 
-namespace {
-
-// Windows measure their text with GDI from the start; tests may still install fixed metrics.
-const bool kInstalled = (InstallTextMeasurerFactory(&GdiTextMeasurer::ForWindow), true);
-
-}  // namespace
-
 std::wstring FamilyList(const Font& font)
 {
     std::wstring list;

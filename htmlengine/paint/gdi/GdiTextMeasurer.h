@@ -3,6 +3,8 @@
 // list of which no face is installed is logged to the window's document once.
 #include "htmlengine/layout/TextMeasurer.h"
 
+#include <windows.h>
+
 #include <set>
 
 namespace htmlengine {
@@ -16,7 +18,6 @@ public:
     int Width(const Font& font, std::wstring_view text) override;
     void Extents(const Font& font, std::wstring_view text, std::vector<int>& extents) override;
 
-    // The factory every window's layout gets its measurer from.
     static std::unique_ptr<TextMeasurer> ForWindow(HWND window);
 
 private:

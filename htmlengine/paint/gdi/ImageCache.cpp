@@ -1,7 +1,7 @@
 #include "htmlengine/paint/gdi/ImageCache.h"
 
 #include "htmlengine/document/dom/Document.h"
-#include "htmlengine/paint/StockGlyphs.h"
+#include "htmlengine/document/events/Adoption.h"
 #include "htmlengine/paint/gdi/Gdiplus.h"
 
 #include <shlwapi.h>
@@ -94,11 +94,9 @@ const DecodedImage* ImageCache::Get(Document& document, const std::wstring& url)
     auto known = images_.find(url);
     if (known != images_.end()) return known->second.get();
     std::unique_ptr<DecodedImage>& slot = images_[url];
-    if (IsStockImage(url)) {
-        document.LogError(L"no such stock picture: " + url);  // the engine's own: never asked for
-    } else if (const Document::ImageData* data = document.Image(url)) {
+    if (const std::vector<unsigned char>* bytes = ImageData(document, url)) {
         ++decodes_;
-        slot = DecodeImage(data->bytes.data(), data->bytes.size());
+        slot = DecodeImage(bytes->data(), bytes->size());
         if (!slot) document.LogError(L"image not decoded: " + url);
     }
     return slot.get();

@@ -2,11 +2,10 @@
 // A window's painting: WM_PAINT lays out, paints the invalid part into the back buffer and
 // copies just that part to the window (WM_ERASEBKGND is answered without erasing, so
 // nothing flickers); WM_PRINTCLIENT copies a fresh frame to another DC. It also keeps the
-// focused edit's caret blinking, the hover tooltips and the cursor.
+// focused edit's caret blinking and the hover tooltips.
 #include "htmlengine/paint/gdi/BackBuffer.h"
 #include "htmlengine/paint/gdi/HoverTips.h"
 #include "htmlengine/paint/gdi/ImageCache.h"
-#include "htmlengine/paint/gdi/PointerCursor.h"
 
 #include <windows.h>
 
@@ -24,7 +23,6 @@ public:
 
     ImageCache& Images() { return images_; }
     HoverTips& Tips() { return tips_; }
-    PointerCursor& Cursor() { return cursor_; }
     // A new page: nothing of the old one is drawn again.
     void DocumentReplaced();
 
@@ -49,7 +47,6 @@ private:
     BackBuffer buffer_;
     ImageCache images_;
     HoverTips tips_;
-    PointerCursor cursor_;
     bool caretVisible_ = true;
     bool caretTimer_ = false;
 };
