@@ -31,6 +31,8 @@ public:
     // Pixels of the shown text scrolled out at the left; the painter keeps the caret in view.
     int ScrollX() const { return scrollX_; }
     void KeepInView(int caretX, int textWidth, int viewWidth);
+    // An edit without the focus shows the start of its text.
+    void ScrollToStart() { scrollX_ = 0; }
     // Where the painter put the shown text: the x of its start in the border box (before
     // scrolling) and the advance up to each character, so that clicks find their place.
     void SetShownGeometry(int textLeft, std::vector<int> extents);

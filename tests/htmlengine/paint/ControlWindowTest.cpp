@@ -123,10 +123,14 @@ TEST_F(ControlWindow, PixelProbesOfAFillAndAPicture)
 {
     Load("<style>html { background-color: white } body { margin: 0 }"
          "#fill { background-color: #2B6A99; width: 50px; height: 30px }</style>"
-         "<div id=fill></div><img id=icon src=res:TESTICON.png>");
+         "<div id=fill></div><img id=icon src=res:TESTICON.png>"
+         "<div style='overflow: hidden; height: 20px'>clipped</div><input type=checkbox id=box checked>");
     POINT fill = Center("#fill");
     EXPECT_TRUE(Near(Pixel(fill.x, fill.y), 0x2B6A99)) << std::hex << Pixel(fill.x, fill.y);
     RECT icon = Place("#icon");
     EXPECT_TRUE(Near(Pixel(icon.left + 3, icon.top + 7), 0x2B6A99));  // the disc, opaque
     EXPECT_TRUE(Near(Pixel(icon.left, icon.top), 0xFFFFFF));          // its transparent corner
+    RECT box = Place("#box");  // smoothed after a clipped box: still drawn where it belongs
+    EXPECT_TRUE(Near(Pixel(box.left + 6, box.top + 9), 0xFFFFFF, 60)) << "the tick";
+    EXPECT_TRUE(Near(Pixel(box.left + 2, box.top + 2), 0x2B6A99, 24)) << "the checked fill";
 }
