@@ -1,9 +1,7 @@
 // The summary table over a hand-built preview: rows, order, cells, footer, selection shortcuts,
 // the missing-data button, the hint, the mapping problems and the page's own sorting.
-#include <map>
 
 #include "MainPageFixture.h"
-#include "core/CustomerJobService.h"
 #include "ui/main/MappingProblems.h"
 
 using namespace Quorvane;
@@ -11,59 +9,20 @@ using namespace Quorvane;
 namespace {
 
 typedef std::vector<std::string> Calls;
-typedef boost::shared_ptr<TimeTrackRecord> RecordPtr;
 
 class Summary : public MainPageTest {
 protected:
-    void SetUp() override
-    {
-        MainPageTest::SetUp();
-        company.model->SetCustomerJobs(boost::shared_ptr<CustomerJobCollection>(new CustomerJobCollection()));
-        company.model->SetServiceItems(boost::shared_ptr<ServiceItemCollection>(new ServiceItemCollection()));
-        company.model->SetAllItems(boost::shared_ptr<ItemTypeCollection>(new ItemTypeCollection()));
-    }
-
-    // A server user whose rule has this state; mapped users get a QuickBooks employee of the
-    // same name.
     void User(const std::wstring& id, const std::wstring& first, const std::wstring& last, int state)
     {
-        TestCompany::EmployeePtr user = company.AddServerUser(id, first, last);
-        if (state == Mapping::Mapped)
-            company.AddQuickBooksEmployee(L"QB" + id, first, last);
-        company.MapEmployee(id, L"QB" + id, state);
-        boost::shared_ptr<EmployeeDiff> diff(new EmployeeDiff());
-        diff->SetServerUser(user);
-        diff->SetTimeTrackDiffs(boost::shared_ptr<TimeTrackDiffCollection>(new TimeTrackDiffCollection()));
-        company.model->GetEmployeeDiffs()->Add(diff);
-        diffs_[id] = diff;
+        company.User(id, first, last, state);
     }
-
-    static RecordPtr Record(int minutes)
-    {
-        if (minutes < 0)
-            return RecordPtr();
-        RecordPtr record(new TimeTrackRecord(2012, 3, 5, minutes));
-        record->SetNamingService(
-            boost::shared_ptr<ICustomerJobService>(new QBCustomerJobService(L"Acme:Roof", L"Labor")));
-        return record;
-    }
-
-    // Minutes in QuickBooks and as the import leaves them; -1 for a missing side.
     boost::shared_ptr<TimeTrackDiff> Entry(const std::wstring& id, int quickBooks, int imported)
     {
-        boost::shared_ptr<TimeTrackDiff> entry(new TimeTrackDiff(Record(quickBooks), Record(imported)));
-        diffs_[id]->GetTimeTrackDiffs()->Add(entry);
-        return entry;
+        return company.Entry(id, quickBooks, imported);
     }
-
     boost::shared_ptr<TimeTrackDiff> Leave(const std::wstring& id, int minutes, const std::wstring& leaveType)
     {
-        boost::shared_ptr<TimeTrackDiff> entry = Entry(id, minutes, minutes + 60);
-        for (const RecordPtr& side : {entry->GetQuickBooksSide(), entry->GetImportSide()}) {
-            side->SetLeave(1);
-            side->SetPayrollItemName(leaveType);
-        }
-        return entry;
+        return company.Leave(id, minutes, leaveType);
     }
 
     std::wstring Rows()
@@ -73,8 +32,6 @@ protected:
             names += htmlayout::dom::element(span).get_text().c_str() + std::wstring(L"|");
         return names;
     }
-
-    std::map<std::wstring, boost::shared_ptr<EmployeeDiff> > diffs_;
 };
 
 TEST_F(Summary, ListsImportedEmployeesWithEntriesByNameWithTheirCells)
