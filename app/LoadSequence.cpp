@@ -3,7 +3,6 @@
 
 #include <boost/bind/bind.hpp>
 
-#include "app/DateChecks.h"
 #include "app/LoadMessages.h"
 #include "app/MainModel.h"
 #include "app/MappingChecks.h"
@@ -164,11 +163,11 @@ bool MainController::LoadData(const boost::shared_ptr<MainModel>& loaded) {
 // A period that is no calendar range falls back to the last loaded one, and that to the default.
 DateRange MainController::RepairedPeriod(Config& config) {
     DateRange period = config.GetPeriod();
-    if (IsValidDate(period.GetStart()) && IsValidDate(period.GetEnd()))
+    if (period.GetStart().IsValid() && period.GetEnd().IsValid())
         return period;
     config.RestorePeriod();
     period = config.GetPeriod();
-    if (!IsValidDate(period.GetStart()) || !IsValidDate(period.GetEnd())) {
+    if (!period.GetStart().IsValid() || !period.GetEnd().IsValid()) {
         period = DateRange(Config::DefaultRangeType);
         config.SetPeriod(period);
     }

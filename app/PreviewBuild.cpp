@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "app/DateChecks.h"
 #include "app/MainModel.h"
 #include "app/PreviewBuilder.h"
 #include "app/RemoveAll.h"
@@ -82,7 +81,7 @@ void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::functi
     PreviewBuilder builder(model);
     PreviewCollector collector(preview);
     const DateRange period = config->GetPeriod();
-    if (!IsValidDate(period.GetStart()) || !IsValidDate(period.GetEnd()))
+    if (!period.GetStart().IsValid() || !period.GetEnd().IsValid())
         return;  // no day to walk; stepping from an invalid date would never end
     for (const boost::shared_ptr<Mapping>& rule : *rules) {
         EmployeePtr serverUser = FindOrNull(serverUsers, rule->GetSource());
