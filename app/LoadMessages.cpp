@@ -1,5 +1,7 @@
 #include "app/LoadMessages.h"
 
+#include "app/HtmlEscape.h"
+
 const wchar_t* const kTimesheetOffCaption = L"Quorvane Pellworth needs the timesheet to be turned on";
 const wchar_t* const kTimesheetOffDescription =
     L"Please turn on the timesheet for current company file and [Retry].<br>"
@@ -24,3 +26,12 @@ const wchar_t* const kNoPayrollAccessDescription =
     L"5. Click <b>OK</b> to save your changes and close the <b>Properties</b> window<br>"
     L"6. Click <b>OK</b> to save your changes and close the <b>Preferences</b> window<br>"
     L"7. Click [Retry].";
+
+const wchar_t* const kSettingsFileCaption = L"Cannot Open the Settings of This Company";
+
+std::wstring SettingsFileDescription(const std::wstring& path, const std::wstring& reason) {
+    return L"Quorvane Pellworth cannot open its settings file<br>\x2018" + HtmlEscape(path) + L"\x2019:<br>" +
+           HtmlEscape(reason) +
+           L"<br><br>The file is left as it is. Please close the program that holds it, or make sure your Windows "
+           L"account may read and change it, and click [Retry].";
+}

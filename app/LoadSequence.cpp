@@ -13,6 +13,7 @@
 #include "connectors/quickbooks/QuickBooksErrors.h"
 #include "core/CompanyConfig.h"
 #include "core/ConnectorLog.h"
+#include "core/Exceptions.h"
 #include "core/TextCodec.h"
 
 using namespace Quorvane;
@@ -122,7 +123,14 @@ boost::shared_ptr<MainModel> MainController::ConnectQuickBooks(boost::shared_ptr
         return boost::shared_ptr<MainModel>();
     }
     const std::wstring companyName = quickBooks->GetCompanyInformation().companyName;
-    connected = LoadCompanySettings(companyName, CarriedPassword(*m_model, companyName));
+    try {
+        connected = LoadCompanySettings(companyName, CarriedPassword(*m_model, companyName));
+    } catch (const SettingsFileUnavailableException& unavailable) {
+        // Defaults in its place would be saved over it at the end of the load.
+        PostFromLoad(boost::bind(&IMainView::ShowQuickBooksProblem, m_view, std::wstring(kSettingsFileCaption),
+                                 SettingsFileDescription(unavailable.GetPath(), unavailable.GetReason())));
+        return boost::shared_ptr<MainModel>();
+    }
     const boost::shared_ptr<MainModel::ServerConnector> server = MakeServerConnector(*connected->GetConnectionOptions());
     boost::shared_ptr<MainModel> loaded(new MainModel());
     loaded->InstallConnection(companyName, boost::shared_ptr<Config>(new Config(*connected)), quickBooks, server);
