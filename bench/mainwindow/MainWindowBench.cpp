@@ -16,7 +16,7 @@ int wmain(int argc, wchar_t** argv)
         std::printf("usage: PELLWORTH_DEMO_LOAD=URL bench_mainwindow.exe PELLWORTH_EXE\n");
         return 2;
     }
-    for (int employees : {200, 1000}) {
+    for (int employees : { 200, 1000 }) {
         MeasureSummary(employees);  // warm: fonts, images and caches
         double seconds = MeasureSummary(employees);
         std::printf("RefreshSummary of %d employees x 31 days, built and painted: %.1f ms\n", employees,

@@ -71,7 +71,7 @@ boost::shared_ptr<Config> GeneratedCompanySettings(const wchar_t* serverUrl)
 const char* EndOfLoad(MainView& view)
 {
     element root = element::root_element(view.GetHwnd());
-    for (const char* id : {"TTSummary", "mappingProblem", "QBProblemView", "SiteWasChanged", "bodydialog"})
+    for (const char* id : { "TTSummary", "mappingProblem", "QBProblemView", "SiteWasChanged", "bodydialog" })
         if (root.get_element_by_id(id).get_state() & STATE_EXPANDED)
             return id;
     return nullptr;
@@ -97,28 +97,32 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
     double loadSeconds = -1;
     const char* endedWith = nullptr;
     double refreshSeconds = -1;
-    bool ended = driver.RunWhile([&] { RunApplication(view); }, [&] {
-        double start = Bench::Seconds();
-        for (int probe = 0; !endedWith && Bench::Seconds() - start < 120; ++probe) {
-            double sent = Bench::Seconds();
-            DWORD_PTR result = 0;
-            SendMessageTimeoutW(view->GetHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(450, 300), SMTO_NORMAL, 5000, &result);
-            answers.push_back(Bench::Seconds() - sent);
-            if (probe % 10 == 0)
-                driver.OnUiThread([&] { endedWith = EndOfLoad(*view); });
-            Sleep(10);
-        }
-        loadSeconds = Bench::Seconds() - start;
-        driver.OnUiThread([&] {
-            double refreshStart = Bench::Seconds();
-            view->RefreshSummary();
-            refreshSeconds = Bench::Seconds() - refreshStart;
-        });
-        PostMessageW(view->GetHwnd(), WM_CLOSE, 0, 0);
-    }, 180000);
+    bool ended = driver.RunWhile([&] { RunApplication(view); },
+                                 [&] {
+                                     double start = Bench::Seconds();
+                                     for (int probe = 0; !endedWith && Bench::Seconds() - start < 120; ++probe) {
+                                         double sent = Bench::Seconds();
+                                         DWORD_PTR result = 0;
+                                         SendMessageTimeoutW(view->GetHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(450, 300),
+                                                             SMTO_NORMAL, 5000, &result);
+                                         answers.push_back(Bench::Seconds() - sent);
+                                         if (probe % 10 == 0)
+                                             driver.OnUiThread([&] { endedWith = EndOfLoad(*view); });
+                                         Sleep(10);
+                                     }
+                                     loadSeconds = Bench::Seconds() - start;
+                                     driver.OnUiThread([&] {
+                                         double refreshStart = Bench::Seconds();
+                                         view->RefreshSummary();
+                                         refreshSeconds = Bench::Seconds() - refreshStart;
+                                     });
+                                     PostMessageW(view->GetHwnd(), WM_CLOSE, 0, 0);
+                                 },
+                                 180000);
     SetKnownFolderProvider(nullptr);
     if (!ended || !endedWith || std::string(endedWith) != "TTSummary") {
-        std::printf("window bench: the load did not end with the summary (%s)\n", endedWith ? endedWith : "still loading");
+        std::printf("window bench: the load did not end with the summary (%s)\n",
+                    endedWith ? endedWith : "still loading");
         return false;
     }
     std::sort(answers.begin(), answers.end());

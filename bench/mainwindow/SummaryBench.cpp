@@ -38,8 +38,8 @@ void AddEmployee(TestCompany& company, int index)
     diff->SetServerUser(user);
     diff->SetTimeTrackDiffs(boost::shared_ptr<TimeTrackDiffCollection>(new TimeTrackDiffCollection()));
     for (int day = 1; day <= 31; ++day)
-        diff->GetTimeTrackDiffs()->Add(
-            boost::shared_ptr<TimeTrackDiff>(new TimeTrackDiff(isNew ? nullptr : Record(day, 60 * (day % 3)), Record(day, 90))));
+        diff->GetTimeTrackDiffs()->Add(boost::shared_ptr<TimeTrackDiff>(
+            new TimeTrackDiff(isNew ? nullptr : Record(day, 60 * (day % 3)), Record(day, 90))));
     company.model->GetEmployeeDiffs()->Add(diff);
 }
 

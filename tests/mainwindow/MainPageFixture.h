@@ -48,8 +48,8 @@ protected:
     PreviewCompany company;
     UiDriver driver_;
     DWORD uiThread_ = driver_.UiThread();
-    boost::shared_ptr<RecordingNotification> controller{new RecordingNotification()};
-    boost::shared_ptr<MainView> view{new MainView()};
+    boost::shared_ptr<RecordingNotification> controller { new RecordingNotification() };
+    boost::shared_ptr<MainView> view { new MainView() };
 };
 
 std::string Narrow(const std::wstring& text);

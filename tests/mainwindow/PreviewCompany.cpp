@@ -48,7 +48,7 @@ boost::shared_ptr<TimeTrackDiff> PreviewCompany::Leave(const std::wstring& id, i
                                                        const std::wstring& leaveType)
 {
     boost::shared_ptr<TimeTrackDiff> entry = Entry(id, minutes, minutes + 60);
-    for (const boost::shared_ptr<TimeTrackRecord>& side : {entry->GetQuickBooksSide(), entry->GetImportSide()}) {
+    for (const boost::shared_ptr<TimeTrackRecord>& side : { entry->GetQuickBooksSide(), entry->GetImportSide() }) {
         side->SetLeave(1);
         side->SetPayrollItemName(leaveType);
     }

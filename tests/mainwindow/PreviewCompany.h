@@ -17,7 +17,8 @@ public:
     // Minutes in QuickBooks and as the import leaves them; -1 for a missing side.
     boost::shared_ptr<Quorvane::TimeTrackDiff> Entry(const std::wstring& id, int quickBooks, int imported);
     // The same for leave of this type, one hour more after the import.
-    boost::shared_ptr<Quorvane::TimeTrackDiff> Leave(const std::wstring& id, int minutes, const std::wstring& leaveType);
+    boost::shared_ptr<Quorvane::TimeTrackDiff> Leave(const std::wstring& id, int minutes,
+                                                     const std::wstring& leaveType);
 
 private:
     std::map<std::wstring, boost::shared_ptr<Quorvane::EmployeeDiff> > m_diffs;

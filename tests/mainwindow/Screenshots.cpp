@@ -16,12 +16,13 @@ using namespace Quorvane;
 
 namespace {
 
-const wchar_t* const kNames[][2] = {
-    {L"Ana", L"Ruiz"},     {L"Ben", L"Okafor"},     {L"Carla", L"Mendes"},  {L"Dmitri", L"Volkov"},
-    {L"Ellen", L"Park"},   {L"Farid", L"Haddad"},   {L"Grace", L"Whitfield"}, {L"Hugo", L"Brandt"},
-    {L"Mei", L"Lin"},      {L"Noah", L"Fischer"},   {L"Priya", L"Natarajan"}, {L"Rosa", L"Delgado"},
-    {L"Sam", L"Kowalski"}, {L"Tom", L"O'Hara"},     {L"Uma", L"Reddy"},     {L"Victor", L"Hale"},
-    {L"Wen", L"Zhao"},     {L"Xavier", L"Moreau"},  {L"Yara", L"Haddad"},   {L"Zoe", L"Brennan"}};
+const wchar_t* const kNames[][2] = { { L"Ana", L"Ruiz" },        { L"Ben", L"Okafor" },      { L"Carla", L"Mendes" },
+                                     { L"Dmitri", L"Volkov" },   { L"Ellen", L"Park" },      { L"Farid", L"Haddad" },
+                                     { L"Grace", L"Whitfield" }, { L"Hugo", L"Brandt" },     { L"Mei", L"Lin" },
+                                     { L"Noah", L"Fischer" },    { L"Priya", L"Natarajan" }, { L"Rosa", L"Delgado" },
+                                     { L"Sam", L"Kowalski" },    { L"Tom", L"O'Hara" },      { L"Uma", L"Reddy" },
+                                     { L"Victor", L"Hale" },     { L"Wen", L"Zhao" },        { L"Xavier", L"Moreau" },
+                                     { L"Yara", L"Haddad" },     { L"Zoe", L"Brennan" } };
 
 void Pump(DWORD milliseconds)
 {
@@ -188,7 +189,7 @@ private:
 
     std::wstring m_folder;
     PreviewCompany m_company;
-    boost::shared_ptr<MainView> m_view{new MainView()};
+    boost::shared_ptr<MainView> m_view { new MainView() };
     json::value m_ignored;
 };
 

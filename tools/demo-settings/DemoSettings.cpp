@@ -20,8 +20,8 @@ namespace {
 const wchar_t kServiceItemAccount[] = L"80000002-1197423841";
 // The demo users who are new in QuickBooks, and the two who are not imported (an old duplicate
 // login and a user who left).
-const wchar_t* const kNewEmployees[] = {L"7", L"15", L"21", L"23", L"26", L"28"};
-const wchar_t* const kNotImported[] = {L"12", L"30"};
+const wchar_t* const kNewEmployees[] = { L"7", L"15", L"21", L"23", L"26", L"28" };
+const wchar_t* const kNotImported[] = { L"12", L"30" };
 const int kTwoPreviousWeeks = 16;
 
 void AddRule(MappingCollection& rules, const wchar_t* source, int state)

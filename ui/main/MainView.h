@@ -98,6 +98,7 @@ private:
     void CloseProgressPanel(bool openLog);
     void CloseErrorPanel(const std::wstring& marker, bool openLog);
     void SelectRows(int mode);
+    void UpdateTotals();
 
     void UpdateImportButton();
     void UpdateEmployeeSelectHint(const PreviewSummary& preview);

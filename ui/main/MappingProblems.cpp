@@ -26,7 +26,8 @@ std::vector<std::wstring> MappingProblemItems(const MainModel& model)
     if (!IsCustomerJobMappingValid(*config))
         items.push_back(L"Mapping rules for <b>customers &amp; jobs</b>");
     if (int users = HasEmployeeMappingProblems(model, *config))
-        items.push_back(L"Mapping rules for <b>QuickBooks employees</b> (for " + Counted(users, L"Quorvane user") + L")");
+        items.push_back(L"Mapping rules for <b>QuickBooks employees</b> (for " + Counted(users, L"Quorvane user") +
+                        L")");
     if (int leaveTypes = HasLeaveTypeMappingProblems(model, *config)) {
         items.push_back(L"<b>Leave types</b> to be imported");
         items.push_back(L"<b>Payroll items</b> associated with leave types (for " + Counted(leaveTypes, L"leave type") +

@@ -55,12 +55,13 @@ std::wstring EmployeeCell(const MainModel& model, const Quorvane::Employee& serv
 
 std::wstring MissingItemCell(MissingItemLevel level)
 {
-    static const wchar_t* const kImages[] = {L"res:ICON_STOP.png", L"res:IDR_TRIANGLEYELLOW.png",
-                                             L"res:IDR_TRIANGLEWHITE.png"};
+    static const wchar_t* const kImages[] = { L"res:ICON_STOP.png", L"res:IDR_TRIANGLEYELLOW.png",
+                                              L"res:IDR_TRIANGLEWHITE.png" };
     static const wchar_t* const kTitles[] = {
         L"There are items required for import that do not exist in QuickBooks. They can not be created.",
         L"There are items required for import that do not exist in QuickBooks. They shall be created manually.",
-        L"There are items required for import that do not exist in QuickBooks. They will be created automatically."};
+        L"There are items required for import that do not exist in QuickBooks. They will be created automatically."
+    };
     std::wstring cell = L"<td colType=\"colMisItem\" missingType=\"" + std::to_wstring(level) + L"\">";
     if (level != NothingMissing)
         cell += std::wstring(L"<img src=\"") + kImages[level] + L"\" class=\"missingItem pointer\" title=\"" +
@@ -120,7 +121,7 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
     Quorvane::MissingItemsController missing(model);
     PreviewSummary preview;
     for (const boost::shared_ptr<EmployeeDiff>& diff : ordered) {
-        EmployeeSummary employee = {diff, 0, 0, NothingMissing};
+        EmployeeSummary employee = { diff, 0, 0, NothingMissing };
         try {
             employee.mappingState = rules->GetBySource(diff->GetServerUser()->GetId())->GetState();
             boost::shared_ptr<Quorvane::MissingItemCollection> items = missing.CollectMissingItems(*diff);

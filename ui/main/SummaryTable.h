@@ -15,12 +15,7 @@ class MainModel;
 
 // How badly an employee's missing items block the import; the values are the page's
 // "missingType" and its sort order.
-enum MissingItemLevel {
-    MissingCannotBeCreated = 0,
-    MissingManual = 1,
-    MissingAutomatic = 2,
-    NothingMissing = 3
-};
+enum MissingItemLevel { MissingCannotBeCreated = 0, MissingManual = 1, MissingAutomatic = 2, NothingMissing = 3 };
 
 // Examines the statuses in order until one cannot be created, or both a manual and an
 // automatic one have been met.
