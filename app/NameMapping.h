@@ -14,7 +14,8 @@ class Employee;
 class Mapping;
 }  // namespace Quorvane
 
-// The mapping step of a load: the four steps below, after dropping an unknown service item account.
+// The mapping step of a load: the four steps below, after merging the rules a damaged settings
+// file holds twice for one source and dropping an unknown service item account.
 void UpdateMappings(const boost::shared_ptr<MainModel>& model);
 
 // An employee rule and a payroll rule, both unset, for every server user that has none.
@@ -35,7 +36,9 @@ bool IsUnmappedRule(const Quorvane::Mapping& rule);
 class EmployeeNameMatcher {
 public:
     EmployeeNameMatcher(const Quorvane::Employee& serverUser, const std::set<std::wstring>& used)
-        : m_serverUser(serverUser), m_used(used) {}
+        : m_serverUser(serverUser), m_used(used)
+    {
+    }
     bool operator()(const boost::shared_ptr<Quorvane::Employee>& candidate) const;
 
 private:
