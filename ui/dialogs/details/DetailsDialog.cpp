@@ -1,6 +1,9 @@
 #include "ui/dialogs/details/DetailsDialog.h"
 
+#include <boost/bind/bind.hpp>
+
 #include "app/MainModel.h"
+#include "core/Boundary.h"
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/EmployeeSelect.h"
 #include "ui/dialogs/details/MissingItemsTab.h"
@@ -27,8 +30,9 @@ LRESULT DetailsDialog::on_document_complete() {
     FillEmployeeSelect(root, *m_model, m_employeeId);
     root.set_style_attribute("width", L"1012");
     const TabCollection::TabMap tabs = m_tabs.GetTabs();
+    // A tab that fails leaves the other one standing.
     for (TabCollection::TabMap::const_iterator tab = tabs.begin(); tab != tabs.end(); ++tab)
-        tab->second->Build(root);
+        Quorvane::RunAtBoundary(L"preview tab build", boost::bind(&ITabController::Build, tab->second.get(), root));
     ChooseInitialTab(root);
     return 0;
 }

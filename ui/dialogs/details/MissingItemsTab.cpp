@@ -4,7 +4,6 @@
 #include "app/missing/MissingItemsController.h"
 #include "core/CompanyConfig.h"
 #include "core/EmployeeDiff.h"
-#include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/ErrorPanel.h"
 #include "ui/toolkit/ElementHelpers.h"
@@ -42,7 +41,8 @@ bool MissingItemsTab::OnScriptCall(HWND dialog, HELEMENT, const char* name, UINT
     return true;
 }
 
-// An employee missing from the preview (or none chosen) has nothing to list.
+// An employee missing from the preview (or none chosen) has nothing to list; so has one whose
+// items cannot be named (a bad name convention), which the working time tab reports.
 void MissingItemsTab::BuildMissingItemsTable(const element& root) {
     boost::shared_ptr<MissingItemStatusList> statuses(new MissingItemStatusList);
     m_diff.reset();
@@ -50,7 +50,7 @@ void MissingItemsTab::BuildMissingItemsTable(const element& root) {
         m_diff = m_model->GetEmployeeDiffs()->FindByEmployeeId(SelectedEmployeeId(root));
         MissingItemsController controller(m_model);
         statuses = controller.ValidateMissingItems(*controller.CollectMissingItems(*m_diff));
-    } catch (const NotFoundException&) {
+    } catch (...) {
     }
     m_table.SetStatuses(statuses);
     m_table.BuildMissingItemsTable(root);
