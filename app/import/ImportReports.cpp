@@ -177,7 +177,7 @@ std::wstring ImportRun::PayrollItemName(const EmployeeDiff& diff, const TimeTrac
         const boost::shared_ptr<PayRoll> item =
             entry.IsLeave()
                 ? FindPayrollItemForLeaveType(*m_snapshot.model, entry.GetLeaveTypeName(), m_snapshot.config.get())
-                : FindPayrollItemForUser(*m_snapshot.model, diff.GetServerUser()->GetId());
+                : FindPayrollItemForUser(*m_snapshot.model, diff.GetServerUser()->GetId(), m_snapshot.config.get());
         return item ? item->GetName() : std::wstring();
     } catch (...) {
         return std::wstring();

@@ -63,7 +63,7 @@ int TimeTrackImporter::Add(const Employee& serverUser, const Employee& quickBook
         payrollItem = LeavePayrollItem(*m_model, *m_config, entry.GetLeaveTypeName());
         description = entry.GetLeaveTypeName();
     } else {
-        payrollItem = ListIdOf(FindPayrollItemForUser(*m_model, serverUser.GetId()));
+        payrollItem = ListIdOf(FindPayrollItemForUser(*m_model, serverUser.GetId(), m_config.get()));
         serviceItem = MakeServiceItemName(*m_config, entry, quickBooksEmployee);
         description = JoinNameParts(*m_config, entry.GetProjectName(), entry.GetTaskName(), entry.GetNotes());
     }

@@ -115,7 +115,7 @@ TEST_F(ControllerTest, OnlyNewDatesStartALoad) {
     range.SetStart(range.GetStart());  // the same dates as a custom range
     m_controller->ChangeDateRange(range);
     EXPECT_TRUE(Settle().empty());
-    EXPECT_EQ(DateRange::CustomType, config->GetPeriod().GetRangeType());
+    EXPECT_EQ(DateRange::CustomType, m_model->GetConfig()->GetPeriod().GetRangeType());
 
     range.SetStart(DateTime(1, 1, 2012));
     m_controller->ChangeDateRange(range);
