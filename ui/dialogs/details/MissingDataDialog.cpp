@@ -5,7 +5,7 @@
 #include "core/EmployeeDiff.h"
 #include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
-#include "ui/dialogs/details/ErrorPanel.h"
+#include "ui/main/ErrorPanel.h"
 #include "ui/toolkit/TextHelpers.h"
 
 using htmlayout::dom::element;
@@ -64,7 +64,7 @@ bool MissingDataDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
         CheckMissingItemRow(root, ElementArgument(params.argc, reinterpret_cast<json::value*>(params.argv)));
         m_table.UpdateCreateButton(root);
     } else if (htmlayout::streq(name, "OnCloseErrorDialog")) {
-        HideErrorPanel(root);
+        HideErrorDialog(root);
         m_table.OnCreateMissingDataClick(root, boost::shared_ptr<EmployeeDiff>());
     } else
         return htmlayout::dialog::handle_scripting_call(he, params);

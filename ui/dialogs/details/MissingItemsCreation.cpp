@@ -4,7 +4,7 @@
 #include "app/MainModel.h"
 #include "app/missing/MissingItemsController.h"
 #include "ui/dialogs/details/DialogSupport.h"
-#include "ui/dialogs/details/ErrorPanel.h"
+#include "ui/main/ErrorPanel.h"
 #include "ui/dialogs/details/MissingItemRules.h"
 
 using htmlayout::dom::element;
@@ -99,5 +99,6 @@ int MissingItemsTable::Create(const boost::shared_ptr<MissingItem>& item) const 
 void MissingItemsTable::ShowCreationError(const element& root, int code, const MissingItem& item,
                                           const boost::shared_ptr<EmployeeDiff>& diff) const {
     const CreationFailureTexts texts = DescribeCreationFailure(*m_model, item, diff, code);
-    ShowErrorPanel(root, texts.title, texts.heading, texts.problem, texts.resolution);
+    ShowErrorPanel(root, texts.title, texts.heading, texts.problem, texts.resolution, std::wstring(),
+                   ErrorPanelCloseOnly);
 }

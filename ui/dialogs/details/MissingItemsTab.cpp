@@ -5,7 +5,7 @@
 #include "core/CompanyConfig.h"
 #include "core/EmployeeDiff.h"
 #include "ui/dialogs/details/DialogSupport.h"
-#include "ui/dialogs/details/ErrorPanel.h"
+#include "ui/main/ErrorPanel.h"
 #include "ui/toolkit/ElementHelpers.h"
 #include "ui/toolkit/TabSelection.h"
 #include "ui/toolkit/TextHelpers.h"
@@ -83,7 +83,7 @@ void MissingItemsTab::CreateCheckedItems(const element& root) {
 }
 
 void MissingItemsTab::ResumeCreation(const element& root) {
-    HideErrorPanel(root);
+    HideErrorDialog(root);
     m_table.OnCreateMissingDataClick(root, m_diff);
     ShowTabPanels(root);
     SaveSettings();
