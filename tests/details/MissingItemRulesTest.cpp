@@ -107,3 +107,22 @@ TEST(MissingItemRules, FailureTextsEscapeTheNameAndNameTheReason) {
 }
 
 }  // namespace
+
+namespace {
+
+// Validation judges a job after its customer only when customers come first.
+TEST(MissingItemRules, ValidationSeesItemsByKindInTheirOrder) {
+    MissingItemCollection items;
+    items.Add(8, L"Labor", L"");
+    items.Add(4, L"B:Job", L"");
+    items.Add(2, L"B", L"");
+    items.Add(1, L"7", L"");
+    items.Add(2, L"A", L"");
+    const boost::shared_ptr<MissingItemCollection> sorted = SortByKind(items);
+    std::wstring names;
+    for (const MissingItemCollection::Pointer& item : *sorted)
+        names += item->GetName() + L" ";
+    EXPECT_EQ(L"7 B A B:Job Labor ", names);
+}
+
+}  // namespace

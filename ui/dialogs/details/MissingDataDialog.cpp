@@ -5,6 +5,7 @@
 #include "core/EmployeeDiff.h"
 #include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
+#include "ui/dialogs/details/MissingItemRules.h"
 #include "ui/main/ErrorPanel.h"
 #include "ui/toolkit/TextHelpers.h"
 
@@ -32,7 +33,7 @@ boost::shared_ptr<MissingItemStatusList> CollectStatuses(const boost::shared_ptr
         if (IsImported(*config, **diff))
             imported.Add(*diff);
     MissingItemsController controller(model);
-    return controller.ValidateMissingItems(*controller.CollectAllMissingItems(imported));
+    return controller.ValidateMissingItems(*SortByKind(*controller.CollectAllMissingItems(imported)));
 }
 
 }  // namespace

@@ -71,6 +71,18 @@ boost::shared_ptr<EmployeeDiff> AnyDiffOfUsers(const MainModel& model, const Mis
 
 }  // namespace
 
+boost::shared_ptr<MissingItemCollection> SortByKind(const MissingItemCollection& items) {
+    std::vector<MissingItemCollection::Pointer> sorted(items.begin(), items.end());
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const MissingItemCollection::Pointer& a, const MissingItemCollection::Pointer& b) {
+                         return a->GetKind() < b->GetKind();
+                     });
+    boost::shared_ptr<MissingItemCollection> result(new MissingItemCollection);
+    for (size_t i = 0; i < sorted.size(); ++i)
+        result->FindOrAdd(sorted[i]);
+    return result;
+}
+
 void SortMissingItemStatuses(const MainModel& model, MissingItemStatusList& statuses) {
     std::vector<SortableStatus> sortable;
     for (MissingItemStatusList::const_iterator it = statuses.begin(); it != statuses.end(); ++it) {

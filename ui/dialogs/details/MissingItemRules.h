@@ -11,8 +11,11 @@
 
 class MainModel;
 
-// Sorts by kind (employees, customers, jobs, service items), then by the lower-cased display
-// name; items that tie keep their order.
+// The items by kind (employees, customers, jobs, service items), keeping their order within a
+// kind, so that validation judges a job after its customer.
+boost::shared_ptr<Quorvane::MissingItemCollection> SortByKind(const Quorvane::MissingItemCollection& items);
+
+// Sorts by kind, then by the lower-cased display name; items that tie keep their order.
 void SortMissingItemStatuses(const MainModel& model, Quorvane::MissingItemStatusList& statuses);
 
 // "Employee", "Customer", "Customer:Job", "Service Item"; empty for any other kind.

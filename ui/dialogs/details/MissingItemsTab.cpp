@@ -5,6 +5,7 @@
 #include "core/CompanyConfig.h"
 #include "core/EmployeeDiff.h"
 #include "ui/dialogs/details/DialogSupport.h"
+#include "ui/dialogs/details/MissingItemRules.h"
 #include "ui/main/ErrorPanel.h"
 #include "ui/toolkit/ElementHelpers.h"
 #include "ui/toolkit/TabSelection.h"
@@ -49,7 +50,7 @@ void MissingItemsTab::BuildMissingItemsTable(const element& root) {
     try {
         m_diff = m_model->GetEmployeeDiffs()->FindByEmployeeId(SelectedEmployeeId(root));
         MissingItemsController controller(m_model);
-        statuses = controller.ValidateMissingItems(*controller.CollectMissingItems(*m_diff));
+        statuses = controller.ValidateMissingItems(*SortByKind(*controller.CollectMissingItems(*m_diff)));
     } catch (...) {
     }
     m_table.SetStatuses(statuses);
