@@ -1,26 +1,21 @@
 #include "htmlengine/document/dom/Document.h"
 
+#include "htmlengine/document/controls/ControlLook.h"
 #include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
+#include "htmlengine/document/style/DefaultStyleSheet.h"
 
 #include <windows.h>
 
 namespace htmlengine {
 
-namespace {
-
-// The engine's own defaults: what is never shown, and popups shown only while expanded.
-const wchar_t kDefaultStyleSheet[] =
-    L"head, title, style, script, link, meta, popup { display: none }"
-    L"popup:expanded { display: block }"
-    L"popup:collapsed { display: none }";
-
-}  // namespace
-
 Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
 {
-    AddStyleSheet(ParseStyleSheet(kDefaultStyleSheet));
+    AddStyleSheet(ParseStyleSheet(DefaultStyleSheet()));
+    AddStyleSheet(ParseStyleSheet(ControlLookStyleSheet()));
+    userAgentRules_ = ruleCount_;
 }
 
 Document::~Document()
@@ -40,7 +35,7 @@ void Document::SetRoot(Element* root)
         ReleaseIfUnreferenced(root_);
     }
     root_ = root;
-    focus_ = eventRoot_ = nullptr;
+    focus_ = eventRoot_ = popupOwner_ = nullptr;
     if (root_) root_->SetRootOf(this);
     InvalidateStyles();
 }
@@ -51,12 +46,20 @@ void Document::AddStyleSheet(StyleSheet sheet)
     sheets_.push_back(std::move(sheet));
     for (const StyleRule& rule : sheets_.back().rules) {  // a moved vector keeps its elements in place
         ++ruleCount_;
+        for (const ComplexSelector& selector : rule.selectors)
+            for (const CompoundSelector& compound : selector.compounds) selectorStates_ |= compound.states;
         for (const Declaration& declaration : rule.declarations) {
             std::vector<RuleRef>& rules = rulesByProperty_[declaration.property];
             if (rules.empty() || rules.back().rule != &rule) rules.push_back({&rule, ruleCount_});
         }
     }
     InvalidateStyles();
+}
+
+void Document::InvalidateStyles()
+{
+    ++styleGeneration_;
+    host_.ContentChanged();
 }
 
 const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string& property) const
@@ -70,6 +73,7 @@ void Document::Forget(const Element& element)
 {
     if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) focus_ = nullptr;
     if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_))) eventRoot_ = nullptr;
+    if (popupOwner_ && (popupOwner_ == &element || element.IsAncestorOf(popupOwner_))) popupOwner_ = nullptr;
 }
 
 // Every problem is kept for tests and written to the debugger output, never dropped.
@@ -77,6 +81,11 @@ void Document::LogError(const std::wstring& message)
 {
     errors_.push_back(message);
     OutputDebugStringW((L"htmlengine: " + message + L"\n").c_str());
+}
+
+void Document::LogErrorOnce(const std::wstring& message)
+{
+    if (loggedOnce_.insert(message).second) LogError(message);
 }
 
 }  // namespace htmlengine

@@ -6,6 +6,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,28 +50,42 @@ public:
         size_t order;
     };
     const std::vector<RuleRef>& RulesDeclaring(const std::string& property) const;
+    // Whether some selector of the sheets asks for one of these state bits (":hover" often does not).
+    bool SelectorsUse(unsigned states) const { return (selectorStates_ & states) != 0; }
+    // Rules numbered up to this (in cascade order) are the engine's own defaults.
+    size_t UserAgentRuleCount() const { return userAgentRules_; }
 
-    // Bumped by every change that may change a computed style.
+    // Bumped by every change that may change a computed style or a box; the host hears of it.
     unsigned long long StyleGeneration() const { return styleGeneration_; }
-    void InvalidateStyles() { ++styleGeneration_; }
+    void InvalidateStyles();
 
     Element* Focus() const { return focus_; }
     void SetFocus(Element* element) { focus_ = element; }
     Element* EventRoot() const { return eventRoot_; }
     void SetEventRoot(Element* element) { eventRoot_ = element; }
+    // The control whose popup (a select's list, a date's calendar) is open, or null.
+    Element* PopupOwner() const { return popupOwner_; }
+    void SetPopupOwner(Element* element) { popupOwner_ = element; }
+    // The key whose key-down a popup took: its key-up is the popup's too.
+    unsigned PopupKey() const { return popupKey_; }
+    void SetPopupKey(unsigned key) { popupKey_ = key; }
 
-    // Forgets an element that leaves the tree (focus, event root).
+    // Forgets an element that leaves the tree (focus, event root, popup owner).
     void Forget(const Element& element);
 
     std::deque<PostedEvent>& PostedEvents() { return posted_; }
 
-    // Images are asked for once per URL and document; the answer is remembered.
-    std::map<std::wstring, bool>& ImageCache() { return images_; }
+    // Images are asked for once per URL and document; their bytes (null when there were
+    // none) are kept for painting.
+    using ImageBytes = std::shared_ptr<const std::vector<unsigned char>>;
+    std::map<std::wstring, ImageBytes>& ImageCache() { return images_; }
 
     const PageRuleRunner& PageRules() const { return pageRules_; }
     void SetPageRules(PageRuleRunner runner) { pageRules_ = std::move(runner); }
 
     void LogError(const std::wstring& message);
+    // For what would repeat once per element: each message is logged the first time only.
+    void LogErrorOnce(const std::wstring& message);
     const std::vector<std::wstring>& Errors() const { return errors_; }
 
 private:
@@ -79,13 +95,18 @@ private:
     std::vector<StyleSheet> sheets_;
     std::map<std::string, std::vector<RuleRef>> rulesByProperty_;
     size_t ruleCount_ = 0;
+    size_t userAgentRules_ = 0;
+    unsigned selectorStates_ = 0;
     unsigned long long styleGeneration_ = 1;
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
+    Element* popupOwner_ = nullptr;
+    unsigned popupKey_ = 0;
     std::deque<PostedEvent> posted_;
-    std::map<std::wstring, bool> images_;
+    std::map<std::wstring, ImageBytes> images_;
     PageRuleRunner pageRules_;
     std::vector<std::wstring> errors_;
+    std::set<std::wstring> loggedOnce_;
 };
 
 }  // namespace htmlengine

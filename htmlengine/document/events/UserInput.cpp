@@ -1,6 +1,7 @@
 #include "htmlengine/document/events/UserInput.h"
 
 #include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
@@ -17,13 +18,7 @@ namespace {
 
 bool SendMouse(Document& document, Element& target, UINT cmd, unsigned keyboardState)
 {
-    if (target.deleted || target.OwnerDocument() != &document) return true;
-    MOUSE_PARAMS params = {};
-    params.cmd = cmd;
-    params.target = &target;
-    params.button_state = 1;
-    params.alt_state = keyboardState;
-    return DispatchEvent(document, target, GROUP_MOUSE, &params, &params.cmd);
+    return SendMouseEvent(document, target, cmd, keyboardState, 1, MousePoint());
 }
 
 bool SendKey(Document& document, Element& target, UINT cmd, unsigned key, unsigned keyboardState)
@@ -43,7 +38,22 @@ Element* KeyTarget(Document& document, Element* target)
     return root;
 }
 
-// The nearest control from the target up acts on the click.
+}  // namespace
+
+bool SendMouseEvent(Document& document, Element& target, UINT cmd, unsigned keyboardState, unsigned buttons,
+                    const MousePoint& point)
+{
+    if (target.deleted || target.OwnerDocument() != &document) return true;
+    MOUSE_PARAMS params = {};
+    params.cmd = cmd;
+    params.target = &target;
+    params.pos = point.element;
+    params.pos_document = point.document;
+    params.button_state = buttons;
+    params.alt_state = keyboardState;
+    return DispatchEvent(document, target, GROUP_MOUSE, &params, &params.cmd);
+}
+
 void ClickControls(Document& document, Element& target)
 {
     for (Element* e = &target; e && !target.deleted; e = e->Parent()) {
@@ -52,8 +62,6 @@ void ClickControls(Document& document, Element& target)
         if (control && control->OnClick(*e, target)) return;
     }
 }
-
-}  // namespace
 
 bool TakesInput(Document& document, Element& element)
 {
@@ -66,6 +74,7 @@ bool ClickElement(Document& document, Element& target, unsigned keyboardState, b
 {
     if (!TakesInput(document, target)) return false;
     ElementHold hold(target);
+    DismissPopupOutside(document, &target);
     SendMouse(document, target, MOUSE_DOWN, keyboardState);
     if (target.deleted) return true;
     if (Element* focusable = FocusableAncestor(target)) MoveFocusByUser(document, focusable, true);
@@ -80,6 +89,7 @@ bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboar
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return false;
     ElementHold hold(*element);
+    if (RoutePopupKey(document, key, keyboardState, true)) return true;
     if (SendKey(document, *element, KEY_DOWN, key, keyboardState)) return true;
     Control* control = element->deleted ? nullptr : element->GetControl();
     return control && control->OnKeyDown(*element, key, keyboardState);
@@ -90,6 +100,7 @@ bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardS
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return false;
     ElementHold hold(*element);
+    if (RoutePopupKey(document, key, keyboardState, false)) return true;
     return SendKey(document, *element, KEY_UP, key, keyboardState);
 }
 

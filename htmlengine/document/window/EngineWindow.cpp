@@ -5,6 +5,7 @@
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/window/EngineCall.h"
 #include "htmlengine/document/window/ResourceLoader.h"
+#include "htmlengine/paint/gdi/GdiTextMeasurer.h"
 
 #include <exception>
 #include <map>
@@ -47,7 +48,16 @@ void EngineWindow::Remove(HWND hwnd)
     Retire(std::move(window));
 }
 
-EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd) {}
+EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd), paint_(hwnd)
+{
+    layout_.SetMeasurer(GdiTextMeasurer::ForWindow(hwnd));
+    layout_.SetImageSizer(std::make_unique<CachedImageSizer>(paint_.Images()));
+    layout_.SetInvalidator([this](const Rect& rect) {
+        RECT area{rect.x, rect.y, rect.Right(), rect.Bottom()};
+        if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, &area, FALSE);
+    });
+    Resized();
+}
 
 EngineWindow::~EngineWindow()
 {
@@ -59,7 +69,11 @@ void EngineWindow::ReplaceDocument(std::unique_ptr<Document> document)
 {
     if (document_ && document_->Root()) DetachBehaviors(*document_->Root());
     std::swap(document_, document);
+    input_.Reset();
+    paint_.DocumentReplaced();
+    layout_.SetDocument(document_.get());
     Retire(std::move(document));
+    Repaint(nullptr);
 }
 
 void EngineWindow::SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param)
@@ -142,6 +156,28 @@ void EngineWindow::DispatchPostedEvents()
     wakePosted_ = false;
     if (document_) FlushPostedEvents(*document_);
 }
+
+void EngineWindow::Resized()
+{
+    RECT client{};
+    if (IsWindow(hwnd_)) GetClientRect(hwnd_, &client);
+    layout_.SetViewport({client.right - client.left, client.bottom - client.top});
+    Repaint(nullptr);
+}
+
+void EngineWindow::ContentChanged()
+{
+    layout_.MarkChanged();
+    Repaint(nullptr);
+}
+
+// The whole window: repainting what is visible costs less than finding what changed.
+void EngineWindow::Repaint(const Element*)
+{
+    if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void EngineWindow::ScrollIntoView(Element& element) { layout_.ScrollIntoView(element); }
 
 void EngineWindow::TakeFocus()
 {
