@@ -104,7 +104,7 @@ bool Report(const char* what, const std::function<Dialog*()>& make, int page, si
         times.push_back(time);
     }
     std::sort(times.begin(), times.end());
-    std::printf("  %-48s %4u rows  median %7.1f ms  (best %.1f, worst %.1f)\n", what, unsigned(rows),
+    std::printf("  %-46s %4u rows  median %6.1f ms  (best %.1f, worst %.1f, the first run is cold)\n", what, unsigned(rows),
                 times[kRuns / 2], times.front(), times.back());
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ui/dialogs/details/MissingItemsTable.h"
 
 #include "ui/dialogs/details/DialogSupport.h"
+#include "ui/dialogs/details/MarkupWriter.h"
 #include "ui/dialogs/details/MissingItemRules.h"
 #include "ui/toolkit/TextHelpers.h"
 
@@ -18,13 +19,6 @@ const wchar_t* StatusIcon(int status) {
     }
 }
 
-element AppendCell(element& tr, const wchar_t* width, bool withWidth) {
-    element td = AppendElement(tr, "td");
-    if (withWidth)
-        td.set_attribute("width", width);
-    return td;
-}
-
 }  // namespace
 
 MissingItemsTable::MissingItemsTable(const boost::shared_ptr<MainModel>& model, Layout layout)
@@ -39,45 +33,49 @@ void MissingItemsTable::BuildMissingItemsTable(const element& root) const {
     element tbody = root.get_element_by_id("MissingItemItemId");
     if (!tbody.is_valid())
         return;
-    tbody.delete_children_from(0);
+    MarkupWriter markup;
     for (MissingItemStatusList::const_iterator status = m_statuses->begin(); status != m_statuses->end(); ++status)
-        AppendRow(tbody, **status);
+        WriteRow(**status, markup);
+    SetHtml(tbody, markup.str());
     tbody.update(true);
 }
 
-// Names and notes go in as text and attributes, never as markup.
-void MissingItemsTable::AppendRow(element& tbody, const MissingItemStatus& status) const {
-    const MissingItem& item = *status.GetItem();
-    const bool dialog = m_layout == DialogLayout;
-    element tr = AppendElement(tbody, "tr");
-    tr.set_attribute("valueName", item.GetName().c_str());
-    if (dialog)
-        tr.set_attribute("rowselect", L"false");
-    if (status.GetStatus() == MissingItemStatus::CannotCreate)
-        tr.set_attribute("class", L"cannotcreate");
+// The dialog's cells carry their widths; the tab's take the header's.
+void MissingItemsTable::OpenCell(const wchar_t* width, MarkupWriter& markup) const {
+    markup.Open(L"td");
+    if (m_layout == DialogLayout)
+        markup.Attribute(L"width", width);
+}
 
-    element box = AppendCell(tr, L"30px", dialog);
-    SetHtml(box, status.GetStatus() == MissingItemStatus::CannotCreate
-                     ? L"<button type=\"checkbox\" disabled=\"disabled\">&nbsp;</button>"
-                     : L"<button type=\"checkbox\">&nbsp;</button>");
-    element type = AppendCell(tr, L"130px", dialog);
-    SetHtml(type, L"<table class=\"problem-name\"><tr>" + std::wstring(StatusIcon(status.GetStatus())) +
-                      L"<td><span name='status' statusid='" + std::to_wstring(status.GetStatus()) + L"' misstype='" +
-                      std::to_wstring(item.GetKind()) + L"'>" + DataTypeText(item.GetKind()) +
-                      L"</span></td></tr></table>");
-    element nameCell = AppendCell(tr, L"30%", dialog);
-    element name = AppendElement(nameCell, "span", MissingItemDisplayName(*m_model, item));
-    name.set_attribute("name", L"name");
-    name.set_attribute("value", item.GetName().c_str());
-    element notes = AppendCell(tr, L"40%", dialog);
-    notes.set_attribute("class", L"notes");
-    AppendElement(notes, "span", MissingItemNotes(status));
-    if (!dialog)
-        return;
-    const RelatedEmployeesText related = DescribeRelatedEmployees(*m_model, item);
-    element employees = AppendCell(tr, L"30%", true);
-    employees.set_text(related.text.c_str());
-    employees.set_attribute("title", related.tooltip.c_str());
+void MissingItemsTable::WriteRow(const MissingItemStatus& status, MarkupWriter& markup) const {
+    const MissingItem& item = *status.GetItem();
+    const bool cannotCreate = status.GetStatus() == MissingItemStatus::CannotCreate;
+    markup.Open(L"tr").Attribute(L"valueName", item.GetName());
+    if (m_layout == DialogLayout)
+        markup.Attribute(L"rowselect", L"false");
+    if (cannotCreate)
+        markup.Attribute(L"class", L"cannotcreate");
+    OpenCell(L"30px", markup);
+    markup.Markup(cannotCreate ? L"<button type=\"checkbox\" disabled=\"disabled\">&nbsp;</button>"
+                               : L"<button type=\"checkbox\">&nbsp;</button>");
+    markup.Close(L"td");
+    OpenCell(L"130px", markup);
+    markup.Markup(L"<table class=\"problem-name\"><tr>" + std::wstring(StatusIcon(status.GetStatus())) +
+                  L"<td><span name='status' statusid='" + std::to_wstring(status.GetStatus()) + L"' misstype='" +
+                  std::to_wstring(item.GetKind()) + L"'>" + DataTypeText(item.GetKind()) +
+                  L"</span></td></tr></table>");
+    markup.Close(L"td");
+    OpenCell(L"30%", markup);
+    markup.Open(L"span").Attribute(L"name", L"name").Attribute(L"value", item.GetName());
+    markup.Text(MissingItemDisplayName(*m_model, item)).Close(L"span").Close(L"td");
+    OpenCell(L"40%", markup);
+    markup.Attribute(L"class", L"notes").Open(L"span").Text(MissingItemNotes(status)).Close(L"span").Close(L"td");
+    if (m_layout == DialogLayout) {
+        const RelatedEmployeesText related = DescribeRelatedEmployees(*m_model, item);
+        OpenCell(L"30%", markup);
+        markup.Attribute(L"title", related.tooltip).Text(related.text).Close(L"td");
+    }
+    markup.Close(L"tr");
 }
 
 void MissingItemsTable::UpdateCreateButton(const element& root) const {

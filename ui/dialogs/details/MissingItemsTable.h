@@ -13,6 +13,7 @@
 #include "ui/toolkit/Element.h"
 
 class MainModel;
+class MarkupWriter;
 
 namespace Quorvane {
 class EmployeeDiff;
@@ -49,7 +50,8 @@ private:
         boost::shared_ptr<Quorvane::MissingItem> item;
     };
 
-    void AppendRow(htmlayout::dom::element& tbody, const Quorvane::MissingItemStatus& status) const;
+    void WriteRow(const Quorvane::MissingItemStatus& status, MarkupWriter& markup) const;
+    void OpenCell(const wchar_t* width, MarkupWriter& markup) const;
     std::vector<CheckedRow> GetCheckedItems(const htmlayout::dom::element& root) const;
     int Create(const boost::shared_ptr<Quorvane::MissingItem>& item) const;
     void ShowCreationError(const htmlayout::dom::element& root, int code, const Quorvane::MissingItem& item,

@@ -1,10 +1,10 @@
 #include "ui/dialogs/details/WeekTable.h"
 
+#include <numeric>
+
 #include "app/missing/MissingItem.h"
 #include "core/TextUtils.h"
-#include "ui/dialogs/details/DialogSupport.h"
 
-using htmlayout::dom::element;
 using Quorvane::DateSpan;
 using Quorvane::DateTime;
 using Quorvane::FormatMinutes;
@@ -13,13 +13,6 @@ namespace {
 
 const int kDaysPerWeek = 7;
 const wchar_t kOutsidePeriod[] = L"This date is outside of the selected date range";
-
-element AppendCell(element& tr, const std::wstring& text, const wchar_t* cssClass) {
-    element td = AppendElement(tr, "td", text);
-    if (cssClass)
-        td.set_attribute("class", cssClass);
-    return td;
-}
 
 const wchar_t* DayCellClass(PreviewCellState state, bool rowRemoved) {
     switch (state) {
@@ -30,122 +23,151 @@ const wchar_t* DayCellClass(PreviewCellState state, bool rowRemoved) {
     }
 }
 
+const wchar_t* PlainClass(bool rowRemoved) {
+    return rowRemoved ? L"deletedtt texttbodytd" : L"texttbodytd";
+}
+
+void WriteCell(MarkupWriter& markup, const wchar_t* cssClass, const std::wstring& text) {
+    markup.Open(L"td").Attribute(L"class", cssClass).Text(text).Close(L"td");
+}
+
+DateTime Day(const PreviewWeek& week, int offset) {
+    return week.start.Add(DateSpan::Days(offset));
+}
+
 }  // namespace
 
-WeekTableWriter::WeekTableWriter(const element& tbody, const Settings& settings,
-                                 const Quorvane::MissingItemCollection& missing)
-    : m_tbody(tbody), m_settings(settings), m_missing(missing) {}
+WeekTableWriter::WeekTableWriter(const Settings& settings, const Quorvane::MissingItemCollection& missing)
+    : m_settings(settings), m_missing(missing) {}
 
-void WeekTableWriter::BuildWeek(const PreviewWeek& week, const std::vector<KeyedEntry>& entries) {
-    m_weekId = WeekId(week.start);
-    BuildWeekHeader(week);
+void WeekTableWriter::WriteWeek(const PreviewWeek& week, const std::vector<KeyedEntry>& entries,
+                                MarkupWriter& markup) const {
     DayTotals dayTotals(kDaysPerWeek, 0);
-    const std::vector<CustomerJobPayroll> rows = CollectRows(entries);
-    for (std::vector<CustomerJobPayroll>::const_iterator row = rows.begin(); row != rows.end(); ++row)
-        BuildWeekRow(week, *row, entries, dayTotals);
-    BuildWeekFooter(week, dayTotals);
+    std::vector<WeekRow> rows;
+    const std::vector<CustomerJobPayroll> keys = CollectRows(entries);
+    for (std::vector<CustomerJobPayroll>::const_iterator key = keys.begin(); key != keys.end(); ++key)
+        rows.push_back(CountRow(week, *key, entries, dayTotals));
+    const int weekTotal = std::accumulate(dayTotals.begin(), dayTotals.end(), 0);
+    const std::wstring weekId = WeekId(week.start);
+    WriteHeader(week, weekId, weekTotal, markup);
+    for (std::vector<WeekRow>::const_iterator row = rows.begin(); row != rows.end(); ++row)
+        WriteRow(week, weekId, *row, markup);
+    WriteFooter(week, weekId, dayTotals, weekTotal, markup);
 }
 
-void WeekTableWriter::BuildWeekHeader(const PreviewWeek& week) {
-    element tr = AppendElement(m_tbody, "tr");
-    tr.set_attribute("class", L"weekheader");
-    tr.set_attribute("week", m_weekId.c_str());
-    element toggle = AppendCell(tr, std::wstring(), L"weekheaderemployee");
-    toggle.set_attribute("colspan", L"4");
-    SetHtml(toggle, L"<img class=\"pointer\" src=\"IDR_EXPANDED.png\" value=\"false\"/>&nbsp;&nbsp;"
-                    L"<span class=\"green\">Week Of</span>&nbsp;&nbsp;" +
-                        FormatWeekRange(week.start, week.end));
+WeekTableWriter::WeekRow WeekTableWriter::CountRow(const PreviewWeek& week, const CustomerJobPayroll& row,
+                                                   const std::vector<KeyedEntry>& entries,
+                                                   DayTotals& dayTotals) const {
+    WeekRow counted;
+    counted.row = row;
     for (int i = 0; i < kDaysPerWeek; ++i)
-        AppendCell(tr, std::to_wstring(week.start.Add(DateSpan::Days(i)).GetDay()), L"weekheaderdayofweek green");
-    m_headerTotal = AppendCell(tr, L"0:00", L"weekheaderdayofweek");
-    m_headerTotal.set_attribute("weekheadtotal", m_weekId.c_str());
-    m_headerTotal.set_attribute("total", L"");
-    AppendCell(tr, std::wstring(), L"weekheaderdayofweek");
-}
-
-void WeekTableWriter::BuildWeekRow(const PreviewWeek& week, const CustomerJobPayroll& row,
-                                   const std::vector<KeyedEntry>& entries, DayTotals& dayTotals) {
-    std::vector<PreviewCell> cells;
-    for (int i = 0; i < kDaysPerWeek; ++i)
-        cells.push_back(AggregateCell(row, entries, week.start.Add(DateSpan::Days(i))));
-    const bool rowRemoved = m_settings.canRemove && IsRowAbsentOnServer(cells);
-    element tr = AppendElement(m_tbody, "tr");
-    tr.set_attribute("weekValue", m_weekId.c_str());
-    if (rowRemoved)
-        tr.set_attribute("class", L"deletedttheader");
-    AppendTextCells(tr, row);
-    int rowTotal = 0;
-    for (int i = 0; i < kDaysPerWeek; ++i)
-        rowTotal += AppendDayCell(tr, week.start.Add(DateSpan::Days(i)), cells[i], rowRemoved, dayTotals[i]);
-    AppendCell(tr, FormatMinutes(rowTotal, L"0:00"), L"texttbodytd").set_attribute("total", L"");
-    AppendBillableCell(tr, row.billableState, rowRemoved);
-}
-
-void WeekTableWriter::AppendTextCells(element& tr, const CustomerJobPayroll& row) {
-    element customerJob = AppendCell(tr, row.customerJob, L"customerjob");
-    if (IsMissing(row.customerJob))
-        customerJob.set_attribute("missingItem", L"");
-    element serviceItem = AppendCell(tr, row.serviceItem, nullptr);
-    if (IsMissing(row.serviceItem))
-        serviceItem.set_attribute("missingItem", L"");
-    if (m_settings.usesTimeData)
-        AppendCell(tr, row.payrollItem, nullptr);
-    else
-        serviceItem.set_attribute("colspan", L"2");
-    AppendCell(tr, row.notes, nullptr);
-}
-
-int WeekTableWriter::AppendDayCell(element& tr, const DateTime& day, const PreviewCell& cell, bool rowRemoved,
-                                   int& dayTotal) {
-    element td = AppendCell(tr, std::wstring(), rowRemoved ? L"deletedtt texttbodytd" : L"texttbodytd");
-    if (!IsInPeriod(day)) {
-        td.set_attribute("title", kOutsidePeriod);
-        td.set_attribute("total", L"");
-    }
-    if (cell.empty)
-        return 0;
-    const PreviewCellState state = GetCellState(cell, m_settings.canRemove);
-    td.set_attribute("class", DayCellClass(state, rowRemoved));
-    if (state == UnchangedCell)
-        td.set_attribute("style", L"color: #A3A3A3;");
-    const std::wstring shown = FormatMinutes(ShownMinutes(cell, state), std::wstring());
-    if (state == BilledConflictCell)
-        SetHtml(td, L"&nbsp;&nbsp;" + shown);
-    else
-        td.set_text(shown.c_str());
-    td.set_attribute("title", DiffTooltip(cell, m_settings.canRemove).c_str());
-    if (AddsToDayTotal(state))
-        dayTotal += cell.serverMinutes;
-    return AddsToRowTotal(state, rowRemoved) ? cell.serverMinutes : 0;
-}
-
-void WeekTableWriter::AppendBillableCell(element& tr, int billableState, bool rowRemoved) {
-    element td = AppendCell(tr, std::wstring(), rowRemoved ? L"deletedtt texttbodytd" : L"texttbodytd");
-    if (billableState == CustomerJobPayroll::Billed)
-        SetHtml(td, L"<img src=\"IDR_PAGE.png\">");
-    else if (billableState != CustomerJobPayroll::NotBillable)
-        SetHtml(td, L"<img src=\"IDR_CHECK.png\">");
-    else
-        td.set_text(L"No");
-}
-
-void WeekTableWriter::BuildWeekFooter(const PreviewWeek& week, const DayTotals& dayTotals) {
-    element tr = AppendElement(m_tbody, "tr");
-    tr.set_attribute("class", L"weekfooter");
-    tr.set_attribute("weekValue", m_weekId.c_str());
-    AppendCell(tr, L"Totals:", L"weekfootertotal").set_attribute("colspan", L"4");
-    int weekTotal = 0;
+        counted.cells.push_back(AggregateCell(row, entries, Day(week, i)));
+    counted.removed = m_settings.canRemove && IsRowAbsentOnServer(counted.cells);
+    counted.total = 0;
     for (int i = 0; i < kDaysPerWeek; ++i) {
-        weekTotal += dayTotals[i];
-        if (IsInPeriod(week.start.Add(DateSpan::Days(i))))
-            AppendCell(tr, FormatMinutes(dayTotals[i], L"0:00"), L"texttbodytd");
-        else
-            AppendCell(tr, std::wstring(), L"texttbodytd").set_attribute("title", kOutsidePeriod);
+        const PreviewCell& cell = counted.cells[i];
+        if (cell.empty)
+            continue;
+        const PreviewCellState state = GetCellState(cell, m_settings.canRemove);
+        if (AddsToDayTotal(state))
+            dayTotals[i] += cell.serverMinutes;
+        if (AddsToRowTotal(state, counted.removed))
+            counted.total += cell.serverMinutes;
     }
-    const std::wstring total = FormatMinutes(weekTotal, L"0:00");
-    AppendCell(tr, total, L"texttbodytd");
-    m_headerTotal.set_text(total.c_str());
-    AppendCell(tr, std::wstring(), nullptr);
+    return counted;
+}
+
+void WeekTableWriter::WriteHeader(const PreviewWeek& week, const std::wstring& weekId, int weekTotal,
+                                  MarkupWriter& markup) const {
+    markup.Open(L"tr").Attribute(L"class", L"weekheader").Attribute(L"week", weekId);
+    markup.Open(L"td").Attribute(L"colspan", L"4").Attribute(L"class", L"weekheaderemployee");
+    markup.Markup(L"<img class=\"pointer\" src=\"IDR_EXPANDED.png\" value=\"false\"/>&nbsp;&nbsp;"
+                  L"<span class=\"green\">Week Of</span>&nbsp;&nbsp;");
+    markup.Text(FormatWeekRange(week.start, week.end)).Close(L"td");
+    for (int i = 0; i < kDaysPerWeek; ++i)
+        WriteCell(markup, L"weekheaderdayofweek green", std::to_wstring(Day(week, i).GetDay()));
+    markup.Open(L"td").Attribute(L"class", L"weekheaderdayofweek").Attribute(L"weekheadtotal", weekId);
+    markup.Attribute(L"total", L"").Text(FormatMinutes(weekTotal, L"0:00")).Close(L"td");
+    WriteCell(markup, L"weekheaderdayofweek", std::wstring());
+    markup.Close(L"tr");
+}
+
+void WeekTableWriter::WriteRow(const PreviewWeek& week, const std::wstring& weekId, const WeekRow& row,
+                               MarkupWriter& markup) const {
+    markup.Open(L"tr").Attribute(L"weekValue", weekId);
+    if (row.removed)
+        markup.Attribute(L"class", L"deletedttheader");
+    WriteTextCells(row.row, markup);
+    for (int i = 0; i < kDaysPerWeek; ++i)
+        WriteDayCell(Day(week, i), row.cells[i], row.removed, markup);
+    markup.Open(L"td").Attribute(L"class", L"texttbodytd").Attribute(L"total", L"");
+    markup.Text(FormatMinutes(row.total, L"0:00")).Close(L"td");
+    WriteBillableCell(row.row.billableState, row.removed, markup);
+    markup.Close(L"tr");
+}
+
+void WeekTableWriter::WriteTextCells(const CustomerJobPayroll& row, MarkupWriter& markup) const {
+    markup.Open(L"td").Attribute(L"class", L"customerjob");
+    if (IsMissing(row.customerJob))
+        markup.Attribute(L"missingItem", L"");
+    markup.Text(row.customerJob).Close(L"td");
+    markup.Open(L"td");
+    if (IsMissing(row.serviceItem))
+        markup.Attribute(L"missingItem", L"");
+    if (!m_settings.usesTimeData)
+        markup.Attribute(L"colspan", L"2");
+    markup.Text(row.serviceItem).Close(L"td");
+    if (m_settings.usesTimeData)
+        markup.Open(L"td").Text(row.payrollItem).Close(L"td");
+    markup.Open(L"td").Text(row.notes).Close(L"td");
+}
+
+void WeekTableWriter::WriteDayCell(const DateTime& day, const PreviewCell& cell, bool rowRemoved,
+                                   MarkupWriter& markup) const {
+    const PreviewCellState state = GetCellState(cell, m_settings.canRemove);
+    markup.Open(L"td").Attribute(L"class", cell.empty ? PlainClass(rowRemoved) : DayCellClass(state, rowRemoved));
+    if (!cell.empty)
+        markup.Attribute(L"title", DiffTooltip(cell, m_settings.canRemove));
+    else if (!IsInPeriod(day))
+        markup.Attribute(L"title", kOutsidePeriod);
+    if (!IsInPeriod(day))
+        markup.Attribute(L"total", L"");
+    if (cell.empty) {
+        markup.Close(L"td");
+        return;
+    }
+    if (state == UnchangedCell)
+        markup.Attribute(L"style", L"color: #A3A3A3;");
+    if (state == BilledConflictCell)
+        markup.Markup(L"&nbsp;&nbsp;");
+    markup.Text(FormatMinutes(ShownMinutes(cell, state), std::wstring())).Close(L"td");
+}
+
+void WeekTableWriter::WriteBillableCell(int billableState, bool rowRemoved, MarkupWriter& markup) const {
+    markup.Open(L"td").Attribute(L"class", PlainClass(rowRemoved));
+    if (billableState == CustomerJobPayroll::Billed)
+        markup.Markup(L"<img src=\"IDR_PAGE.png\">");
+    else if (billableState != CustomerJobPayroll::NotBillable)
+        markup.Markup(L"<img src=\"IDR_CHECK.png\">");
+    else
+        markup.Text(L"No");
+    markup.Close(L"td");
+}
+
+void WeekTableWriter::WriteFooter(const PreviewWeek& week, const std::wstring& weekId, const DayTotals& dayTotals,
+                                  int weekTotal, MarkupWriter& markup) const {
+    markup.Open(L"tr").Attribute(L"class", L"weekfooter").Attribute(L"weekValue", weekId);
+    markup.Open(L"td").Attribute(L"colspan", L"4").Attribute(L"class", L"weekfootertotal").Text(L"Totals:");
+    markup.Close(L"td");
+    for (int i = 0; i < kDaysPerWeek; ++i) {
+        if (IsInPeriod(Day(week, i))) {
+            WriteCell(markup, L"texttbodytd", FormatMinutes(dayTotals[i], L"0:00"));
+            continue;
+        }
+        markup.Open(L"td").Attribute(L"class", L"texttbodytd").Attribute(L"title", kOutsidePeriod).Close(L"td");
+    }
+    WriteCell(markup, L"texttbodytd", FormatMinutes(weekTotal, L"0:00"));
+    markup.Open(L"td").Close(L"td").Close(L"tr");
 }
 
 bool WeekTableWriter::IsInPeriod(const DateTime& day) const {

@@ -1,12 +1,12 @@
 #pragma once
-// Writes the week blocks of the preview's timesheet into its table body: a header with the
-// week's days and total, one row per customer:job, service item, payroll item, notes and
-// billing with a cell per day, and a footer with the day totals.
+// Writes the week blocks of the preview's timesheet as markup: a header with the week's days
+// and total, one row per customer:job, service item, payroll item, notes and billing with a
+// cell per day, and a footer with the day totals.
 #include <vector>
 
+#include "ui/dialogs/details/MarkupWriter.h"
 #include "ui/dialogs/details/PreviewCells.h"
 #include "ui/dialogs/details/WeekLayout.h"
-#include "ui/toolkit/Element.h"
 
 namespace Quorvane {
 class MissingItemCollection;
@@ -22,29 +22,33 @@ public:
     };
 
     // missing: the employee's items QuickBooks lacks; their names show in red.
-    WeekTableWriter(const htmlayout::dom::element& tbody, const Settings& settings,
-                    const Quorvane::MissingItemCollection& missing);
+    WeekTableWriter(const Settings& settings, const Quorvane::MissingItemCollection& missing);
 
-    void BuildWeek(const PreviewWeek& week, const std::vector<KeyedEntry>& entries);
+    void WriteWeek(const PreviewWeek& week, const std::vector<KeyedEntry>& entries, MarkupWriter& markup) const;
 
 private:
+    // One row with its seven cells and what it adds up to.
+    struct WeekRow {
+        CustomerJobPayroll row;
+        std::vector<PreviewCell> cells;
+        bool removed;
+        int total;
+    };
     typedef std::vector<int> DayTotals;
 
-    void BuildWeekHeader(const PreviewWeek& week);
-    void BuildWeekRow(const PreviewWeek& week, const CustomerJobPayroll& row, const std::vector<KeyedEntry>& entries,
-                      DayTotals& dayTotals);
-    void AppendTextCells(htmlayout::dom::element& tr, const CustomerJobPayroll& row);
-    // Returns what the cell adds to the row total.
-    int AppendDayCell(htmlayout::dom::element& tr, const Quorvane::DateTime& day, const PreviewCell& cell,
-                      bool rowRemoved, int& dayTotal);
-    void AppendBillableCell(htmlayout::dom::element& tr, int billableState, bool rowRemoved);
-    void BuildWeekFooter(const PreviewWeek& week, const DayTotals& dayTotals);
+    WeekRow CountRow(const PreviewWeek& week, const CustomerJobPayroll& row, const std::vector<KeyedEntry>& entries,
+                     DayTotals& dayTotals) const;
+    void WriteHeader(const PreviewWeek& week, const std::wstring& weekId, int weekTotal, MarkupWriter& markup) const;
+    void WriteRow(const PreviewWeek& week, const std::wstring& weekId, const WeekRow& row, MarkupWriter& markup) const;
+    void WriteTextCells(const CustomerJobPayroll& row, MarkupWriter& markup) const;
+    void WriteDayCell(const Quorvane::DateTime& day, const PreviewCell& cell, bool rowRemoved,
+                      MarkupWriter& markup) const;
+    void WriteBillableCell(int billableState, bool rowRemoved, MarkupWriter& markup) const;
+    void WriteFooter(const PreviewWeek& week, const std::wstring& weekId, const DayTotals& dayTotals, int weekTotal,
+                     MarkupWriter& markup) const;
     bool IsInPeriod(const Quorvane::DateTime& day) const;
     bool IsMissing(const std::wstring& name) const;
 
-    htmlayout::dom::element m_tbody;
     Settings m_settings;
     const Quorvane::MissingItemCollection& m_missing;
-    std::wstring m_weekId;
-    htmlayout::dom::element m_headerTotal;
 };

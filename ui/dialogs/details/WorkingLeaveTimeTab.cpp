@@ -65,7 +65,6 @@ void WorkingLeaveTimeTab::BuildTable(const element& root, const SelectedEmployee
     element tbody = root.get_element_by_id("workingLeaveTimeTBody");
     if (!tbody.is_valid())
         return;
-    tbody.delete_children_from(0);
     SetColumnHeaders(root, employee.usesTimeData);
     const DateRange period = m_config->GetPeriod();
     WeekTableWriter::Settings settings;
@@ -75,13 +74,16 @@ void WorkingLeaveTimeTab::BuildTable(const element& root, const SelectedEmployee
     settings.periodEnd = period.GetEnd();
     const boost::shared_ptr<MissingItemCollection> missing =
         MissingItemsController(m_model).CollectMissingItems(*employee.diff);
-    WeekTableWriter writer(tbody, settings, *missing);
+    const WeekTableWriter writer(settings, *missing);
     const PreviewRowKeys keys(*m_model, *m_config, *employee.serverEmployee, *employee.namingEmployee);
     const std::vector<PreviewWeek> weeks =
         LayWeeks(period.GetStart(), period.GetEnd(), m_model->GetFirstDayOfWeek());
+    MarkupWriter markup;
     for (std::vector<PreviewWeek>::const_iterator week = weeks.begin(); week != weeks.end(); ++week)
-        writer.BuildWeek(*week, keys.KeyEntries(*employee.diff->GetTimeTrackDiffs()->SelectByDateRange(week->start,
-                                                                                                       week->end)));
+        writer.WriteWeek(
+            *week, keys.KeyEntries(*employee.diff->GetTimeTrackDiffs()->SelectByDateRange(week->start, week->end)),
+            markup);
+    SetHtml(tbody, markup.str());
     root.get_element_by_id("QuorvaneUser")
         .set_text(FormatEmployeeName(m_config.get(), *employee.serverEmployee, true).c_str());
     tbody.update(true);
@@ -101,10 +103,6 @@ void WorkingLeaveTimeTab::ShowUnavailable(const element& root) const {
     element tbody = root.get_element_by_id("workingLeaveTimeTBody");
     if (!tbody.is_valid())
         return;
-    tbody.delete_children_from(0);
-    element tr = AppendElement(tbody, "tr");
-    element cell = AppendElement(tr, "td", L"Preview not available for this employee");
-    cell.set_attribute("colspan", L"13");
-    cell.set_attribute("class", L"unavailable");
+    SetHtml(tbody, L"<tr><td colspan=\"13\" class=\"unavailable\">Preview not available for this employee</td></tr>");
     tbody.update(true);
 }
