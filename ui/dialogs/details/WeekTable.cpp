@@ -106,20 +106,29 @@ void WeekTableWriter::WriteRow(const PreviewWeek& week, const std::wstring& week
     markup.Close(L"tr");
 }
 
+// The texts sit in blocks of their column's width, so that a long name ends in an ellipsis
+// instead of widening the table.
 void WeekTableWriter::WriteTextCells(const CustomerJobPayroll& row, MarkupWriter& markup) const {
     markup.Open(L"td").Attribute(L"class", L"customerjob");
     if (IsMissing(row.customerJob))
         markup.Attribute(L"missingItem", L"");
-    markup.Text(row.customerJob).Close(L"td");
-    markup.Open(L"td");
+    WriteClipped(row.customerJob, markup);
+    markup.Open(L"td").Attribute(L"class", L"serviceitem");
     if (IsMissing(row.serviceItem))
         markup.Attribute(L"missingItem", L"");
     if (!m_settings.usesTimeData)
         markup.Attribute(L"colspan", L"2");
-    markup.Text(row.serviceItem).Close(L"td");
-    if (m_settings.usesTimeData)
-        markup.Open(L"td").Text(row.payrollItem).Close(L"td");
-    markup.Open(L"td").Text(row.notes).Close(L"td");
+    WriteClipped(row.serviceItem, markup);
+    if (m_settings.usesTimeData) {
+        markup.Open(L"td").Attribute(L"class", L"payrollitem");
+        WriteClipped(row.payrollItem, markup);
+    }
+    markup.Open(L"td").Attribute(L"class", L"notes");
+    WriteClipped(row.notes, markup);
+}
+
+void WeekTableWriter::WriteClipped(const std::wstring& text, MarkupWriter& markup) const {
+    markup.Open(L"div").Attribute(L"class", L"clip").Text(text).Close(L"div").Close(L"td");
 }
 
 void WeekTableWriter::WriteDayCell(const DateTime& day, const PreviewCell& cell, bool rowRemoved,

@@ -41,6 +41,8 @@ private:
     void WriteHeader(const PreviewWeek& week, const std::wstring& weekId, int weekTotal, MarkupWriter& markup) const;
     void WriteRow(const PreviewWeek& week, const std::wstring& weekId, const WeekRow& row, MarkupWriter& markup) const;
     void WriteTextCells(const CustomerJobPayroll& row, MarkupWriter& markup) const;
+    // The text in its clipping block, then the end of the cell.
+    void WriteClipped(const std::wstring& text, MarkupWriter& markup) const;
     void WriteDayCell(const Quorvane::DateTime& day, const PreviewCell& cell, bool rowRemoved,
                       MarkupWriter& markup) const;
     void WriteBillableCell(int billableState, bool rowRemoved, MarkupWriter& markup) const;
