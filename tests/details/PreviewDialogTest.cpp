@@ -181,6 +181,15 @@ TEST_F(PreviewDialog, APreviewThatCannotBeBuiltSaysSo) {
     EXPECT_EQ(L"Preview not available for this employee", page->Text("#workingLeaveTimeTBody td"));
 }
 
+TEST_F(PreviewDialog, NamesAndNotesShowAsTyped) {
+    company.AddServerWork(company.ann, 10, 30, L"R&D <b>West</b>", L"Roof \"A\"", L"it's <i>done</i> & dusted", 0);
+    company.BuildPreview();
+    Open(L"1", true);
+    EXPECT_EQ(L"R&D <b>West</b>:Roof \"A\"", CellText(6, 1));  // after Northwind
+    EXPECT_EQ(L"it's <i>done</i> & dusted", CellText(6, 4));
+    EXPECT_TRUE(page->FindAll("#workingLeaveTimeTBody b, #workingLeaveTimeTBody i").empty());
+}
+
 TEST_F(PreviewDialog, EscapeClosesTheDialog) {
     Open(L"1", true);
     HTMLayoutTestKeyUp(dialog->Window(), nullptr, VK_ESCAPE, 0);

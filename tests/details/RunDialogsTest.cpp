@@ -57,6 +57,22 @@ TEST_F(RunDialogs, ThePreviewRunsUntilClosedAndReportsNoChangeWhenNothingWasCrea
     EXPECT_TRUE(driver.Drove());
 }
 
+// A real mouse click on a week's toggle, through the window's input.
+TEST_F(RunDialogs, AClickOnAWeeksToggleCollapsesIt) {
+    std::wstring hidden;
+    WhileOpen driver(L"Quorvane Pellworth - Preview Import Results", [&](HWND dialog) {
+        PageProbe page(dialog);
+        const RECT box = page.Find("tr[week=\"2012_03_05\"] img.pointer").get_location(LOCATION_VIEW_BORDER_BOX);
+        const LPARAM point = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+        SendMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(dialog, WM_LBUTTONUP, 0, point);
+        hidden = page.Attribute("tr[weekValue=\"2012_03_05\"]", "hiderow");
+        PressEscape(dialog);
+    });
+    RunPreviewDialog(nullptr, company->model, L"1", true);
+    EXPECT_EQ(L"true", hidden);
+}
+
 TEST_F(RunDialogs, TheMissingDataDialogReportsACreation) {
     WhileOpen driver(L"Quorvane Pellworth - Missing Data", [](HWND dialog) {
         PageProbe page(dialog);
