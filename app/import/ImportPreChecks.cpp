@@ -228,7 +228,7 @@ bool ImportRun::CreateMissingItemsBeforeImport(const EmployeeDiff& diff, const s
             MakeCreationFailureTexts(*m_snapshot.model, *(*it)->GetItem(), diff, code, allowed ? L"" : refusal);
         const std::wstring title = L"Cannot import data for " + name;
         Post(boost::bind(&IMainView::HideImportProgress, m_view));
-        PostError(HtmlEscape(title), texts.heading, texts.problem, texts.resolution, L"", 0);
+        PostError(title, texts.heading, texts.problem, texts.resolution, L"", 0);
         m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
         m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, texts.heading + L" " + texts.problem);
         return true;

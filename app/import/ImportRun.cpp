@@ -167,7 +167,7 @@ bool ImportRun::ImportEmployee(const EmployeeDiff& diff)
 {
     BeginEmployee(diff, Logging::EmployeeStatus::Ok);
     const std::wstring name = GetEmployeeNames(diff).quickBooksSide;
-    Post(boost::bind(&IMainView::SetImportComment, m_view, L"Importing data for " + HtmlEscape(name)));
+    Post(boost::bind(&IMainView::SetImportComment, m_view, L"Importing data for " + name));
     try {
         if (!CreateMissingItemsBeforeImport(diff, name))
             return ImportEntries(diff, name);

@@ -81,9 +81,8 @@ private:
     void SetTimeDataFlagOfSelectedEmployees();
 
     // The reports (ImportReports.cpp).
-    // A warning in the employee's log section; a non-empty text becomes the run's final text.
-    void Warn(const std::wstring& heading, const std::vector<std::wstring>& lines,
-              const std::wstring& warningText = std::wstring());
+    // A warning in the employee's log section; its text becomes the run's final text.
+    void Warn(const std::wstring& heading, const std::vector<std::wstring>& lines, const std::wstring& warningText);
     void ReportBilled(const TimeTrackDiff& entry);
     void ReportDeleted(const TimeTrackDiff& entry);
     void ReportChanged(const TimeTrackDiff& entry);

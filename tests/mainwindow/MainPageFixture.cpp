@@ -30,6 +30,10 @@ void MainPageTest::TearDown()
 {
     view->DetachFromWindow();
     DestroyWindow(view->GetHwnd());
+    // The window's WM_DESTROY posts a quit, which must not end the next test's loop.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        ;
     // The view and the controller hold each other only through these.
     view->SetModel(boost::shared_ptr<MainModel>());
     view->SetNotification(boost::shared_ptr<IMainViewNotification>());
@@ -106,4 +110,10 @@ std::vector<std::string> MainPageTest::TakeCalls()
     std::vector<std::string> calls;
     calls.swap(controller->calls);
     return calls;
+}
+
+void MainPageTest::RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds)
+{
+    EXPECT_TRUE(driver_.RunWhile([&] { view->Run(true); }, drive, limitMilliseconds))
+        << "the message loop did not end by itself";
 }

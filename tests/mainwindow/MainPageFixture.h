@@ -3,13 +3,15 @@
 // controller and reading a hand-built company.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <boost/shared_ptr.hpp>
 
 #include "RecordingNotification.h"
-#include "TestCompany.h"
+#include "UiDriver.h"
+#include "PreviewCompany.h"
 #include "ui/main/MainView.h"
 
 class MainPageTest : public ::testing::Test {
@@ -34,7 +36,18 @@ protected:
     // The calls the controller received since the last look, and forgets them.
     std::vector<std::string> TakeCalls();
 
-    TestCompany company;
+    // Runs the view's message loop (shown) while `drive` runs on a thread of its own, and
+    // returns when the loop ends. A watchdog ends a loop that outlives the limit, and fails.
+    void RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds = 15000);
+    void OnUiThread(const std::function<void()>& call) { driver_.OnUiThread(call); }
+    bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds = 5000)
+    {
+        return driver_.WaitFor(condition, limitMilliseconds);
+    }
+
+    PreviewCompany company;
+    UiDriver driver_;
+    DWORD uiThread_ = driver_.UiThread();
     boost::shared_ptr<RecordingNotification> controller{new RecordingNotification()};
     boost::shared_ptr<MainView> view{new MainView()};
 };

@@ -14,6 +14,7 @@
 #include "ui/toolkit/EventHandler.h"
 
 class MainModel;
+struct PreviewSummary;
 
 class MainView : public IMainView, public htmlayout::event_handler {
 public:
@@ -99,10 +100,11 @@ private:
     void SelectRows(int mode);
 
     void UpdateImportButton();
-    void UpdateEmployeeSelectHint();
+    void UpdateEmployeeSelectHint(const PreviewSummary& preview);
     void UpdateSelectionTotals();
     void UpdateTotalTable(int mode);
     void UpdateMissingDataButton();
+    void UpdateMissingDataButton(const PreviewSummary& preview);
     void ResetSortIndicator();
     void DateRangeUpdated();
 

@@ -32,8 +32,9 @@ SummaryTotals SelectionTotals(const boost::shared_ptr<MainModel>& model, const s
         try {
             boost::shared_ptr<Quorvane::EmployeeDiff> diff =
                 Quorvane::DiffCollectionFindByEntityId(*model->GetEmployeeDiffs(), id);
-            for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry :
-                 *GetImportableDiffs(*model, *diff->GetTimeTrackDiffs()))
+            boost::shared_ptr<Quorvane::TimeTrackDiffCollection> entries =
+                GetImportableDiffs(*model, *diff->GetTimeTrackDiffs());
+            for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *entries)
                 sum.Add(entry);
         } catch (const Quorvane::NotFoundException&) {
             // The load clears the selection; an id left from before it has no row to count.
