@@ -26,19 +26,24 @@ const int kMissingCustomers = 250;  // each with a job: 500 items
 
 void NoAbort() {}
 
-std::wstring Number(const wchar_t* prefix, int n) {
+std::wstring Number(const wchar_t* prefix, int n)
+{
     return prefix + std::to_wstring(n);
 }
 
 // QuickBooks lists that hold nothing yet.
-void EmptyLists(TestCompany& company) {
-    company.model->SetCustomerJobs(boost::shared_ptr<Quorvane::CustomerJobCollection>(new Quorvane::CustomerJobCollection()));
-    company.model->SetServiceItems(boost::shared_ptr<Quorvane::ServiceItemCollection>(new Quorvane::ServiceItemCollection()));
+void EmptyLists(TestCompany& company)
+{
+    company.model->SetCustomerJobs(
+        boost::shared_ptr<Quorvane::CustomerJobCollection>(new Quorvane::CustomerJobCollection()));
+    company.model->SetServiceItems(
+        boost::shared_ptr<Quorvane::ServiceItemCollection>(new Quorvane::ServiceItemCollection()));
 }
 
 // One user with four entries a day over March, each its own row; every other entry is already
 // in QuickBooks with a different time.
-boost::shared_ptr<MainModel> MonthOfEntries() {
+boost::shared_ptr<MainModel> MonthOfEntries()
+{
     TestCompany company;
     EmptyLists(company);
     company.AddPayrollItem(L"P1", L"Hourly");
@@ -58,7 +63,8 @@ boost::shared_ptr<MainModel> MonthOfEntries() {
     return company.model;
 }
 
-boost::shared_ptr<MainModel> ManyMissingItems() {
+boost::shared_ptr<MainModel> ManyMissingItems()
+{
     TestCompany company;
     EmptyLists(company);
     company.config->SetServiceItemGroup(false);
@@ -79,7 +85,8 @@ boost::shared_ptr<MainModel> ManyMissingItems() {
 // Milliseconds from building the dialog to its first frame: its window made, the page loaded
 // and filled, shown and painted. Negative when the page did not open.
 template <typename Dialog>
-double TimeToFirstFrame(const std::function<Dialog*()>& make, int page, size_t& rows) {
+double TimeToFirstFrame(const std::function<Dialog*()>& make, int page, size_t& rows)
+{
     const double start = Bench::Seconds();
     std::unique_ptr<Dialog> dialog(make());
     if (!dialog->Open(page))
@@ -92,7 +99,8 @@ double TimeToFirstFrame(const std::function<Dialog*()>& make, int page, size_t& 
 }
 
 template <typename Dialog>
-bool Report(const char* what, const std::function<Dialog*()>& make, int page, size_t minimumRows) {
+bool Report(const char* what, const std::function<Dialog*()>& make, int page, size_t minimumRows)
+{
     std::vector<double> times;
     size_t rows = 0;
     for (int run = 0; run < kRuns; ++run) {
@@ -104,14 +112,15 @@ bool Report(const char* what, const std::function<Dialog*()>& make, int page, si
         times.push_back(time);
     }
     std::sort(times.begin(), times.end());
-    std::printf("  %-46s %4u rows  median %6.1f ms  (best %.1f, worst %.1f, the first run is cold)\n", what, unsigned(rows),
-                times[kRuns / 2], times.front(), times.back());
+    std::printf("  %-46s %4u rows  median %6.1f ms  (best %.1f, worst %.1f, the first run is cold)\n", what,
+                unsigned(rows), times[kRuns / 2], times.front(), times.back());
     return true;
 }
 
 }  // namespace
 
-int main() {
+int main()
+{
     std::printf("dialogs to their first painted frame, %d runs each\n", kRuns);
     const boost::shared_ptr<MainModel> month = MonthOfEntries();
     const bool preview = Report<OpenedDialog<DetailsDialog> >(

@@ -13,10 +13,13 @@ template <typename Dialog>
 class OpenedDialog : public Dialog {
 public:
     template <typename... Args>
-    explicit OpenedDialog(Args&&... args) : Dialog(std::forward<Args>(args)...) {}
+    explicit OpenedDialog(Args&&... args) : Dialog(std::forward<Args>(args)...)
+    {
+    }
 
     // True when the page was found and the window made.
-    bool Open(int pageId) {
+    bool Open(int pageId)
+    {
         if (!LoadHtmlResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(pageId), &this->html, &this->html_size))
             return false;
         return this->create() != nullptr;

@@ -29,7 +29,8 @@ void NoAbort() {}
 // Two weeks of John Smith's time as the demo's server and company hold them, with an entry in
 // every state, and items QuickBooks still lacks for John and Ryan.
 struct ShotCompany : TestCompany {
-    ShotCompany() {
+    ShotCompany()
+    {
         DateRange period;
         period.SetStart(DateTime(5, 3, 2012));
         period.SetEnd(DateTime(16, 3, 2012));
@@ -60,9 +61,11 @@ struct ShotCompany : TestCompany {
         ::BuildPreview(model, &NoAbort);
     }
 
-    void AddLists() {
+    void AddLists()
+    {
         boost::shared_ptr<CustomerJobCollection> customerJobs(new CustomerJobCollection());
-        boost::shared_ptr<CustomerJob> acme(new CustomerJob(L"C1", L"Acme Corporation", boost::shared_ptr<CustomerJob>()));
+        boost::shared_ptr<CustomerJob> acme(
+            new CustomerJob(L"C1", L"Acme Corporation", boost::shared_ptr<CustomerJob>()));
         customerJobs->Add(acme);
         customerJobs->Add(boost::shared_ptr<CustomerJob>(new CustomerJob(L"C2", L"Website Relaunch", acme)));
         customerJobs->Add(boost::shared_ptr<CustomerJob>(new CustomerJob(L"C3", L"Support Contract 2026", acme)));
@@ -77,22 +80,24 @@ struct ShotCompany : TestCompany {
         model->SetServiceItems(items);
     }
 
-    void Work(const EmployeePtr& user, int day, int minutes, const std::wstring& customer,
-              const std::wstring& project, const std::wstring& notes, const std::wstring& serviceItem, int billable) {
+    void Work(const EmployeePtr& user, int day, int minutes, const std::wstring& customer, const std::wstring& project,
+              const std::wstring& notes, const std::wstring& serviceItem, int billable)
+    {
         AddServerWork(user, day, minutes, customer, project, notes, billable)
             ->SetNamingService(boost::shared_ptr<ICustomerJobService>(
                 new QVCustomerJobService(customer, project, L"Task", serviceItem)));
     }
 
     // A server entry and the QuickBooks entry it pairs with (billing 2: billed in QuickBooks).
-    void Both(int day, int server, int quickBooks, const std::wstring& project, const std::wstring& notes,
-              int billing) {
+    void Both(int day, int server, int quickBooks, const std::wstring& project, const std::wstring& notes, int billing)
+    {
         Work(john, day, server, L"Acme Corporation", project, notes, L"Development", billing == 2 ? 1 : billing);
         AddQuickBooksEntry(johnEmployee, day, quickBooks, L"Acme Corporation:" + project, L"Development", notes,
                            billing, L"Hourly Regular");
     }
 
-    void AddJohnsWeeks() {
+    void AddJohnsWeeks()
+    {
         for (int day = 5; day <= 9; ++day)
             Both(day, 240, 240, L"Website Relaunch", L"Design", 1);
         Both(6, 180, 120, L"Support Contract 2026", L"Support tickets", 0);
@@ -109,12 +114,14 @@ struct ShotCompany : TestCompany {
     EmployeePtr john, ryan, johnEmployee;
 };
 
-void CALLBACK SavePixels(const BYTE* pixels, UINT width, UINT height, UINT stride, LPVOID param) {
+void CALLBACK SavePixels(const BYTE* pixels, UINT width, UINT height, UINT stride, LPVOID param)
+{
     pageshot::WritePng(*static_cast<const std::wstring*>(param), pixels, width, height, stride);
 }
 
 // Lets posted events and timers run.
-void Pump() {
+void Pump()
+{
     MSG message;
     for (int i = 0; i < 10; ++i) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
@@ -124,7 +131,8 @@ void Pump() {
 }
 
 // Shows the open dialog at the mockup's client size and writes what it shows.
-void Shoot(HWND window, int width, int height, const std::wstring& path) {
+void Shoot(HWND window, int width, int height, const std::wstring& path)
+{
     RECT frame = { 0, 0, width, height };
     AdjustWindowRectEx(&frame, GetWindowLongW(window, GWL_STYLE), FALSE, GetWindowLongW(window, GWL_EXSTYLE));
     SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOZORDER);
@@ -136,12 +144,14 @@ void Shoot(HWND window, int width, int height, const std::wstring& path) {
 }
 
 template <typename Dialog>
-void Open(Dialog& dialog, int page) {
+void Open(Dialog& dialog, int page)
+{
     if (!dialog.Open(page))
         throw std::runtime_error("the dialog's page did not open");
 }
 
-void ShootPreview(const ShotCompany& company, const std::wstring& folder) {
+void ShootPreview(const ShotCompany& company, const std::wstring& folder)
+{
     OpenedDialog<DetailsDialog> working(nullptr, company.model);
     working.SetEmployeeId(L"7");
     working.SetOpenWorkingLeaveTimeTab(true);
@@ -156,7 +166,8 @@ void ShootPreview(const ShotCompany& company, const std::wstring& folder) {
     Shoot(missing.Window(), 1012, 600, folder + L"\\preview-missing-items.png");
 }
 
-void ShootMissingData(const ShotCompany& company, const std::wstring& folder) {
+void ShootMissingData(const ShotCompany& company, const std::wstring& folder)
+{
     OpenedDialog<MissingDataDialog> dialog(nullptr, company.model);
     Open(dialog, 139);
     PageProbe page(dialog.Window());
@@ -168,14 +179,14 @@ void ShootMissingData(const ShotCompany& company, const std::wstring& folder) {
 }
 
 // QuickBooks is the simulator, which already holds a customer named as one the company lacks.
-void ConnectSimulator(ShotCompany& company, boost::shared_ptr<Connectors::DesktopConnector>& connector) {
+void ConnectSimulator(ShotCompany& company, boost::shared_ptr<Connectors::DesktopConnector>& connector)
+{
     QbSim::Control::Reset();
     Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
-    QbSim::Control::Seed(
-        L"{\"CompanyName\":\"Demo\",\"Customers\":[{\"ListID\":\"C1\",\"Name\":\"Acme Corporation\"},"
-        L"{\"ListID\":\"C9\",\"Name\":\"O'Malley's Bakery\"}],"
-        L"\"Accounts\":[{\"ListID\":\"A1\",\"Name\":\"Income\",\"AccountType\":8}],"
-        L"\"PayrollItemWages\":[{\"ListID\":\"P1\",\"Name\":\"Hourly Regular\"}]}");
+    QbSim::Control::Seed(L"{\"CompanyName\":\"Demo\",\"Customers\":[{\"ListID\":\"C1\",\"Name\":\"Acme Corporation\"},"
+                         L"{\"ListID\":\"C9\",\"Name\":\"O'Malley's Bakery\"}],"
+                         L"\"Accounts\":[{\"ListID\":\"A1\",\"Name\":\"Income\",\"AccountType\":8}],"
+                         L"\"PayrollItemWages\":[{\"ListID\":\"P1\",\"Name\":\"Hourly Regular\"}]}");
     connector.reset(new Connectors::DesktopConnector(QuickBooksTest::ProgramOptions()));
     if (!connector->Connect())
         throw std::runtime_error("the QuickBooks simulator did not connect");
@@ -184,7 +195,8 @@ void ConnectSimulator(ShotCompany& company, boost::shared_ptr<Connectors::Deskto
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
+int wmain(int argc, wchar_t** argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: details_screenshots OUTPUT_FOLDER\n");
         return 2;

@@ -14,14 +14,16 @@ namespace {
 
 class MissingDataDialogTest : public MissingItemsCompany {
 protected:
-    void Open() {
+    void Open()
+    {
         dialog.reset(new OpenedDialog<MissingDataDialog>(nullptr, company->model));
         ASSERT_TRUE(dialog->Open(139));
         page.reset(new PageProbe(dialog->Window()));
     }
 
     // The row of the item, by its data type and name.
-    std::string Row(const char* type, const char* name) const {
+    std::string Row(const char* type, const char* name) const
+    {
         for (const element& row : page->FindAll("#MissingItemItemId>tr")) {
             if (TextOf(row.find_first("span[name=status]")) == std::wstring(type, type + strlen(type)) &&
                 AttributeOf(row, "valueName") == std::wstring(name, name + strlen(name)))
@@ -30,15 +32,17 @@ protected:
         return "#no-such-row";
     }
     void Click(const char* type, const char* name) { page->Click(Row(type, name) + " button"); }
-    bool IsChecked(const char* type, const char* name) const {
+    bool IsChecked(const char* type, const char* name) const
+    {
         return page->HasState(Row(type, name) + " button", STATE_CHECKED);
     }
     // "type name" per row, in table order.
-    std::wstring Rows() const {
+    std::wstring Rows() const
+    {
         std::wstring rows;
         for (const element& row : page->FindAll("#MissingItemItemId>tr"))
-            rows += TextOf(row.find_first("span[name=status]")) + L" " + TextOf(row.find_first("span[name=name]")) +
-                    L"; ";
+            rows +=
+                TextOf(row.find_first("span[name=status]")) + L" " + TextOf(row.find_first("span[name=name]")) + L"; ";
         return rows;
     }
 
@@ -46,7 +50,8 @@ protected:
     std::unique_ptr<PageProbe> page;
 };
 
-TEST_F(MissingDataDialogTest, ListsTheItemsOfTheImportedEmployeesByKindAndName) {
+TEST_F(MissingDataDialogTest, ListsTheItemsOfTheImportedEmployeesByKindAndName)
+{
     Open();
     EXPECT_EQ(L"Employee Bob Baker; Customer Design; Customer Northwind; Customer:Job Design:Logo; "
               L"Customer:Job Northwind:Deck; Service Item Design; "
@@ -59,7 +64,8 @@ TEST_F(MissingDataDialogTest, ListsTheItemsOfTheImportedEmployeesByKindAndName) 
     EXPECT_EQ(L"40%", page->Attribute(Row("Customer", "Design") + ">td:nth-child(4)", "width"));
 }
 
-TEST_F(MissingDataDialogTest, StatusesShowTheirIconAndOnlyCreatableRowsCanBeChecked) {
+TEST_F(MissingDataDialogTest, StatusesShowTheirIconAndOnlyCreatableRowsCanBeChecked)
+{
     Open();
     const std::string tooLong = Row("Service Item", "Finish Carpentry and Millwork Installation");
     EXPECT_TRUE(page->Find(tooLong + " img[src=\"ICON_STOP.png\"]").is_valid());
@@ -70,7 +76,8 @@ TEST_F(MissingDataDialogTest, StatusesShowTheirIconAndOnlyCreatableRowsCanBeChec
     EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
 }
 
-TEST_F(MissingDataDialogTest, ChecksFollowParentsAndChildrenWithinOneFamily) {
+TEST_F(MissingDataDialogTest, ChecksFollowParentsAndChildrenWithinOneFamily)
+{
     Open();
     Click("Customer:Job", "Design:Logo");
     EXPECT_TRUE(IsChecked("Customer", "Design"));
@@ -88,7 +95,8 @@ TEST_F(MissingDataDialogTest, ChecksFollowParentsAndChildrenWithinOneFamily) {
     EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
 }
 
-TEST_F(MissingDataDialogTest, CreatesTheCheckedItemsAndRemovesTheirRows) {
+TEST_F(MissingDataDialogTest, CreatesTheCheckedItemsAndRemovesTheirRows)
+{
     Open();
     Click("Employee", "2");
     Click("Customer:Job", "Northwind:Deck");
@@ -101,15 +109,16 @@ TEST_F(MissingDataDialogTest, CreatesTheCheckedItemsAndRemovesTheirRows) {
     EXPECT_EQ(L"Create Selected Items in QuickBooks", page->Text("#idCreateMissingDataButton"));
     EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
     EXPECT_FALSE(page->HasState(Row("Customer", "Design") + " button", STATE_DISABLED));
-    EXPECT_TRUE(page->HasState(Row("Service Item", "Finish Carpentry and Millwork Installation") + " button",
-                               STATE_DISABLED));
+    EXPECT_TRUE(
+        page->HasState(Row("Service Item", "Finish Carpentry and Millwork Installation") + " button", STATE_DISABLED));
     EXPECT_NO_THROW(company->model->GetCustomerJobs()->FindByFullName(L"Northwind:Deck"));
     EXPECT_EQ(Mapping::Mapped, company->config->GetEmployeeMappings()->GetBySource(L"2")->GetState());
 }
 
 // Three checked items, the second refused: the first is created, the second stays unchecked
 // with the error panel up, the third waits; closing the panel goes on without the second.
-TEST_F(MissingDataDialogTest, AFailureStopsAtItsRowAndClosingThePanelGoesOn) {
+TEST_F(MissingDataDialogTest, AFailureStopsAtItsRowAndClosingThePanelGoesOn)
+{
     AddWork(company->ann, 11, L"Legacy", L"Logo", L"Labor");
     company->BuildPreview();
     Open();
@@ -137,7 +146,8 @@ TEST_F(MissingDataDialogTest, AFailureStopsAtItsRowAndClosingThePanelGoesOn) {
     EXPECT_FALSE(page->HasState(Row("Customer", "Legacy") + " button", STATE_DISABLED));
 }
 
-TEST_F(MissingDataDialogTest, NamesAreShownAsTypedInTheTableAndTheErrorPanel) {
+TEST_F(MissingDataDialogTest, NamesAreShownAsTypedInTheTableAndTheErrorPanel)
+{
     AddWork(company->ann, 11, L"R&D <West>", L"Logo", L"Labor");
     company->BuildPreview();
     Open();
@@ -149,7 +159,8 @@ TEST_F(MissingDataDialogTest, NamesAreShownAsTypedInTheTableAndTheErrorPanel) {
     EXPECT_EQ(L"Cannot create customer \"R&D <West>\"", page->Text("#idErrorDialogProblemText"));
 }
 
-TEST_F(MissingDataDialogTest, HeaderClicksSortTheRows) {
+TEST_F(MissingDataDialogTest, HeaderClicksSortTheRows)
+{
     Open();
     page->Click("#idHeaderName");
     EXPECT_EQ(0u, Rows().find(L"Employee Bob Baker; Customer Design; Service Item Design; Customer:Job Design:Logo; "));

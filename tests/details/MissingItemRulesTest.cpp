@@ -12,21 +12,25 @@ namespace {
 
 typedef boost::shared_ptr<MissingItemStatus> StatusPtr;
 
-StatusPtr Status(int kind, const std::wstring& name, int status = MissingItemStatus::MayCreate) {
-    return StatusPtr(new MissingItemStatus(boost::shared_ptr<MissingItem>(new MissingItem(kind, name, L"")), status, L""));
+StatusPtr Status(int kind, const std::wstring& name, int status = MissingItemStatus::MayCreate)
+{
+    return StatusPtr(
+        new MissingItemStatus(boost::shared_ptr<MissingItem>(new MissingItem(kind, name, L"")), status, L""));
 }
 
-std::wstring Names(const MissingItemStatusList& statuses) {
+std::wstring Names(const MissingItemStatusList& statuses)
+{
     std::wstring names;
     for (const StatusPtr& status : statuses)
         names += std::to_wstring(status->GetItem()->GetKind()) + L" " + status->GetItem()->GetName() + L"; ";
     return names;
 }
 
-TEST(MissingItemRules, RowsGoByKindThenByDisplayNameIgnoringCase) {
+TEST(MissingItemRules, RowsGoByKindThenByDisplayNameIgnoringCase)
+{
     PreviewCompany company;
-    MissingItemStatusList statuses = { Status(8, L"design"), Status(2, L"Design"), Status(4, L"acme:Roof"),
-                                       Status(2, L"acme"), Status(1, L"2"), Status(1, L"1"),
+    MissingItemStatusList statuses = { Status(8, L"design"),    Status(2, L"Design"), Status(4, L"acme:Roof"),
+                                       Status(2, L"acme"),      Status(1, L"2"),      Status(1, L"1"),
                                        Status(4, L"Acme:Deck"), Status(2, L"Acme") };
     SortMissingItemStatuses(*company.model, statuses);
     // Employees sort by name: Ann Archer (1) before Bob Baker (2); equal names keep their order.
@@ -55,12 +59,14 @@ const Row kRows[] = {
     { "employees have none", { 1, L"A:B", true }, true, { 1, L"A", true }, false },
 };
 
-TEST(MissingItemRules, CheckBoxesFollowWithinOneFamily) {
+TEST(MissingItemRules, CheckBoxesFollowWithinOneFamily)
+{
     for (const Row& c : kRows)
         EXPECT_EQ(c.follows, FollowsCheckChange(c.changed, c.checked, c.row)) << c.name;
 }
 
-TEST(MissingItemRules, RelatedEmployeesUseTheNamesQuickBooksKnows) {
+TEST(MissingItemRules, RelatedEmployeesUseTheNamesQuickBooksKnows)
+{
     PreviewCompany company;
     company.annEmployee->SetFirstName(L"Annie");
     MissingItem one(2, L"Northwind", L"");
@@ -78,17 +84,20 @@ TEST(MissingItemRules, RelatedEmployeesUseTheNamesQuickBooksKnows) {
     EXPECT_EQ(L"0 employees", DescribeRelatedEmployees(*company.model, MissingItem(2, L"X", L"")).text);
 }
 
-TEST(MissingItemRules, NotesAreThePlainTextOfTheMessageOrDescription) {
+TEST(MissingItemRules, NotesAreThePlainTextOfTheMessageOrDescription)
+{
     EXPECT_EQ(L"Quorvane billing type 'R&D <1>'",
               MissingItemNotes(MissingItemStatus(boost::shared_ptr<MissingItem>(new MissingItem(
                                                      8, L"R&D", L"Quorvane billing type &#39;R&amp;D &lt;1&gt;&#39;")),
                                                  2, L"")));
-    EXPECT_EQ(L"Too long", MissingItemNotes(MissingItemStatus(
-                               boost::shared_ptr<MissingItem>(new MissingItem(8, L"R", L"description")), 0, L"Too long")));
+    EXPECT_EQ(L"Too long",
+              MissingItemNotes(MissingItemStatus(
+                  boost::shared_ptr<MissingItem>(new MissingItem(8, L"R", L"description")), 0, L"Too long")));
     EXPECT_EQ(L"a & b; &nbsp;", TextOfEscapedMarkup(L"a &amp; b; &nbsp;"));
 }
 
-TEST(MissingItemRules, FailureTextsEscapeTheNameAndNameTheReason) {
+TEST(MissingItemRules, FailureTextsEscapeTheNameAndNameTheReason)
+{
     PreviewCompany company;
     company.BuildPreview();
     MissingItem customer(2, L"R&D <West>", L"");
@@ -111,7 +120,8 @@ TEST(MissingItemRules, FailureTextsEscapeTheNameAndNameTheReason) {
 namespace {
 
 // Validation judges a job after its customer only when customers come first.
-TEST(MissingItemRules, ValidationSeesItemsByKindInTheirOrder) {
+TEST(MissingItemRules, ValidationSeesItemsByKindInTheirOrder)
+{
     MissingItemCollection items;
     items.Add(8, L"Labor", L"");
     items.Add(4, L"B:Job", L"");

@@ -20,7 +20,8 @@ void NoDelete(Connectors::DesktopConnector*) {}
 
 }  // namespace
 
-void MissingItemsCompany::SetUp() {
+void MissingItemsCompany::SetUp()
+{
     SimulatedQuickBooks::SetUp();
     Seed(kQuickBooks);
     company.reset(new PreviewCompany());
@@ -33,14 +34,16 @@ void MissingItemsCompany::SetUp() {
     company->BuildPreview();
 }
 
-void MissingItemsCompany::TearDown() {
+void MissingItemsCompany::TearDown()
+{
     company.reset();
     SimulatedQuickBooks::TearDown();
 }
 
 void MissingItemsCompany::AddWork(const TestCompany::EmployeePtr& user, int day, const std::wstring& customer,
-                                  const std::wstring& project, const std::wstring& serviceItem) {
+                                  const std::wstring& project, const std::wstring& serviceItem)
+{
     company->AddServerWork(user, day, 60, customer, project, L"Work", 0)
-        ->SetNamingService(boost::shared_ptr<ICustomerJobService>(
-            new QVCustomerJobService(customer, project, L"Task", serviceItem)));
+        ->SetNamingService(
+            boost::shared_ptr<ICustomerJobService>(new QVCustomerJobService(customer, project, L"Task", serviceItem)));
 }

@@ -12,7 +12,8 @@ namespace {
 
 class MissingItemsTabTest : public MissingItemsCompany {
 protected:
-    void Open(const wchar_t* userId) {
+    void Open(const wchar_t* userId)
+    {
         dialog.reset(new OpenedDialog<DetailsDialog>(nullptr, company->model));
         dialog->SetEmployeeId(userId);
         ASSERT_TRUE(dialog->Open(136));
@@ -20,12 +21,14 @@ protected:
         DeleteFileW(SettingsFile().c_str());
     }
 
-    void Check(const char* name) {
+    void Check(const char* name)
+    {
         page->Click(std::string("#MissingItemItemId>tr[valueName=\"") + name + "\"] button");
     }
     std::wstring Names() const { return page->Texts("#MissingItemItemId span[name=name]"); }
     static std::wstring SettingsFile() { return Quorvane::GetConfigFilePath(L"Sim Co"); }
-    bool IsCurrent(const char* panel) const {
+    bool IsCurrent(const char* panel) const
+    {
         return page->HasState(std::string("#detailsTab>.strip>[panel=") + panel + "]", STATE_CURRENT);
     }
 
@@ -33,7 +36,8 @@ protected:
     std::unique_ptr<PageProbe> page;
 };
 
-TEST_F(MissingItemsTabTest, ListsWhatTheChosenEmployeeLacksInFourColumns) {
+TEST_F(MissingItemsTabTest, ListsWhatTheChosenEmployeeLacksInFourColumns)
+{
     Open(L"2");  // Bob: himself and Northwind
     EXPECT_EQ(L"Bob Baker|Northwind|Northwind:Deck", Names());
     EXPECT_EQ(4u, page->FindAll("#MissingItemItemId>tr:nth-child(1)>td").size());
@@ -42,7 +46,8 @@ TEST_F(MissingItemsTabTest, ListsWhatTheChosenEmployeeLacksInFourColumns) {
     EXPECT_EQ(L"true", page->Attribute("#MissingItemItemId>tr[valueName=\"Northwind\"]", "rowselect"));
 }
 
-TEST_F(MissingItemsTabTest, ACompletedRunRebuildsTheTableSavesAndReportsTheChange) {
+TEST_F(MissingItemsTabTest, ACompletedRunRebuildsTheTableSavesAndReportsTheChange)
+{
     Open(L"2");
     Check("2");
     Check("Northwind");
@@ -60,7 +65,8 @@ TEST_F(MissingItemsTabTest, ACompletedRunRebuildsTheTableSavesAndReportsTheChang
 }
 
 // The resumed run creates what is left, and that counts as a change too.
-TEST_F(MissingItemsTabTest, AResumedRunSavesAgainAndCountsItsCreations) {
+TEST_F(MissingItemsTabTest, AResumedRunSavesAgainAndCountsItsCreations)
+{
     AddWork(company->bob, 9, L"Legacy", L"Logo", L"Labor");
     company->BuildPreview();
     Open(L"2");

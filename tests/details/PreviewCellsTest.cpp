@@ -4,7 +4,8 @@
 
 namespace {
 
-PreviewCell Cell(int quickBooks, int server, bool conflict = false, bool absent = false, bool billed = false) {
+PreviewCell Cell(int quickBooks, int server, bool conflict = false, bool absent = false, bool billed = false)
+{
     PreviewCell cell;
     cell.empty = false;
     cell.quickBooksMinutes = quickBooks;
@@ -45,7 +46,8 @@ const CellCase kCells[] = {
       L"Import will not affect this time record" },
 };
 
-TEST(PreviewCells, StateShownMinutesTotalsAndTooltip) {
+TEST(PreviewCells, StateShownMinutesTotalsAndTooltip)
+{
     for (const CellCase& c : kCells) {
         const PreviewCellState state = GetCellState(c.cell, c.canRemove);
         EXPECT_EQ(c.state, state) << c.name;
@@ -56,11 +58,13 @@ TEST(PreviewCells, StateShownMinutesTotalsAndTooltip) {
     }
 }
 
-TEST(PreviewCells, ARemovedRowKeepsItsTotal) {
+TEST(PreviewCells, ARemovedRowKeepsItsTotal)
+{
     EXPECT_TRUE(AddsToRowTotal(DeletedCell, true));
 }
 
-TEST(PreviewCells, ARowGoesOnlyWhenEveryCellIsAbsentAndNotBilled) {
+TEST(PreviewCells, ARowGoesOnlyWhenEveryCellIsAbsentAndNotBilled)
+{
     const PreviewCell none;
     const PreviewCell absent = Cell(45, 45, false, true);
     EXPECT_TRUE(IsRowAbsentOnServer({ none, absent, none, absent }));

@@ -11,22 +11,25 @@ namespace {
 void NoAbort() {}
 
 boost::shared_ptr<CustomerJob> AddCustomerJob(CustomerJobCollection& customerJobs, const std::wstring& id,
-                                              const std::wstring& name,
-                                              const boost::shared_ptr<CustomerJob>& parent) {
+                                              const std::wstring& name, const boost::shared_ptr<CustomerJob>& parent)
+{
     boost::shared_ptr<CustomerJob> customerJob(new CustomerJob(id, name, parent));
     customerJobs.Add(customerJob);
     return customerJob;
 }
 
-boost::shared_ptr<CustomerJobCollection> QuickBooksCustomerJobs() {
+boost::shared_ptr<CustomerJobCollection> QuickBooksCustomerJobs()
+{
     boost::shared_ptr<CustomerJobCollection> customerJobs(new CustomerJobCollection());
-    const boost::shared_ptr<CustomerJob> acme = AddCustomerJob(*customerJobs, L"C1", L"Acme", boost::shared_ptr<CustomerJob>());
+    const boost::shared_ptr<CustomerJob> acme =
+        AddCustomerJob(*customerJobs, L"C1", L"Acme", boost::shared_ptr<CustomerJob>());
     AddCustomerJob(*customerJobs, L"C2", L"Roof", acme);
     AddCustomerJob(*customerJobs, L"C3", L"Shed", acme);
     return customerJobs;
 }
 
-boost::shared_ptr<ServiceItemCollection> QuickBooksServiceItems() {
+boost::shared_ptr<ServiceItemCollection> QuickBooksServiceItems()
+{
     boost::shared_ptr<ServiceItemCollection> items(new ServiceItemCollection());
     boost::shared_ptr<ServiceItem> labor(new ServiceItem());
     labor->SetId(L"S1");
@@ -37,11 +40,13 @@ boost::shared_ptr<ServiceItemCollection> QuickBooksServiceItems() {
 
 }  // namespace
 
-DateTime MarchDay(int day) {
+DateTime MarchDay(int day)
+{
     return DateTime(day, 3, 2012);
 }
 
-PreviewCompany::PreviewCompany() {
+PreviewCompany::PreviewCompany()
+{
     DateRange period;
     period.SetStart(MarchDay(7));
     period.SetEnd(MarchDay(13));
@@ -83,6 +88,7 @@ PreviewCompany::PreviewCompany() {
     AddQuickBooksEntry(deeEmployee, 9, 60, L"Acme:Roof", L"Labor", L"Paint", 0, L"Hourly Regular");
 }
 
-void PreviewCompany::BuildPreview() {
+void PreviewCompany::BuildPreview()
+{
     ::BuildPreview(model, &NoAbort);
 }

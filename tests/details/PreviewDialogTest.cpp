@@ -17,7 +17,8 @@ class PreviewDialog : public ::testing::Test {
 protected:
     void SetUp() override { company.BuildPreview(); }
 
-    void Open(const wchar_t* userId, bool workingTab) {
+    void Open(const wchar_t* userId, bool workingTab)
+    {
         dialog.reset(new OpenedDialog<DetailsDialog>(nullptr, company.model));
         dialog->SetEmployeeId(userId);
         dialog->SetOpenWorkingLeaveTimeTab(workingTab);
@@ -27,13 +28,16 @@ protected:
 
     element Cell(int row, int column) const { return page->Root().find_first(kCell, row, column); }
     std::wstring CellText(int row, int column) const { return TextOf(Cell(row, column)); }
-    std::wstring CellAttribute(int row, int column, const char* name) const {
+    std::wstring CellAttribute(int row, int column, const char* name) const
+    {
         return AttributeOf(Cell(row, column), name);
     }
-    bool IsCurrent(const char* panel) const {
+    bool IsCurrent(const char* panel) const
+    {
         return page->HasState(std::string("#detailsTab>.strip>[panel=") + panel + "]", STATE_CURRENT);
     }
-    bool MissingItemsTabHidden() const {
+    bool MissingItemsTabHidden() const
+    {
         return page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED) &&
                page->HasState("[name=idMissingItems_Tab]", STATE_COLLAPSED);
     }
@@ -43,14 +47,16 @@ protected:
     std::unique_ptr<PageProbe> page;
 };
 
-TEST_F(PreviewDialog, PageAndPiecesLoad) {
+TEST_F(PreviewDialog, PageAndPiecesLoad)
+{
     Open(L"1", true);
     EXPECT_EQ(std::wstring::npos, page->Errors().find(L"nothing loaded")) << page->Errors();
     EXPECT_TRUE(page->Find("#ErrorBodyDialog").is_valid());
     EXPECT_EQ(1u, page->FindAll("#ErrorBodyDialog").size());
 }
 
-TEST_F(PreviewDialog, OpensOnMissingItemsOnlyWhenAskedAndThereAreAny) {
+TEST_F(PreviewDialog, OpensOnMissingItemsOnlyWhenAskedAndThereAreAny)
+{
     Open(L"1", false);
     EXPECT_TRUE(IsCurrent("idMissingItems_Tab"));
     EXPECT_FALSE(IsCurrent("idWorkingLeaveTime_Tab"));
@@ -66,7 +72,8 @@ TEST_F(PreviewDialog, OpensOnMissingItemsOnlyWhenAskedAndThereAreAny) {
     EXPECT_TRUE(MissingItemsTabHidden());
 }
 
-TEST_F(PreviewDialog, ListsUsersByTheirQuickBooksNamesLeavingOutThoseNotImported) {
+TEST_F(PreviewDialog, ListsUsersByTheirQuickBooksNamesLeavingOutThoseNotImported)
+{
     company.annEmployee->SetFirstName(L"annie");
     company.AddServerUser(L"5", L"Anna", L"Zorn");
     Open(L"2", true);
@@ -80,7 +87,8 @@ TEST_F(PreviewDialog, ListsUsersByTheirQuickBooksNamesLeavingOutThoseNotImported
     EXPECT_EQ(L"Zorn, Anna (Anna)", page->Text("#QuorvaneUser"));
 }
 
-TEST_F(PreviewDialog, WeeksAndDayColumnsStartOnTheFirstDayOfTheWeek) {
+TEST_F(PreviewDialog, WeeksAndDayColumnsStartOnTheFirstDayOfTheWeek)
+{
     Open(L"1", true);
     EXPECT_EQ(L"Mo|Tu|We|Th|Fr|Sa|Su", page->Texts("#WorkingTime th[dayofweek]"));
     EXPECT_EQ(L"\xA0\xA0Week Of\xA0\xA0Mar 5 - 11, 2012", CellText(1, 1));
@@ -92,7 +100,8 @@ TEST_F(PreviewDialog, WeeksAndDayColumnsStartOnTheFirstDayOfTheWeek) {
     EXPECT_EQ(L"4|5|6|7|8|9|10", page->Texts("tr.weekheader:nth-child(1) td.green"));
 }
 
-TEST_F(PreviewDialog, CellsShowWhatTheImportWillDo) {
+TEST_F(PreviewDialog, CellsShowWhatTheImportWillDo)
+{
     Open(L"1", true);
     EXPECT_EQ(L"This date is outside of the selected date range", CellAttribute(2, 5, "title"));
     EXPECT_EQ(L"", CellAttribute(2, 5, "total"));
@@ -107,14 +116,17 @@ TEST_F(PreviewDialog, CellsShowWhatTheImportWillDo) {
 
     EXPECT_EQ(L"Vacation Hourly|Vacation", CellText(8, 3) + L"|" + CellText(8, 4));
     EXPECT_EQ(L"conflicttt texttbodytd", CellAttribute(9, 5, "class"));
-    EXPECT_EQ(L"\xA0\xA0" L"4:00", CellText(9, 5));  // billed: QuickBooks's time stays
-    EXPECT_EQ(L"4:00", CellText(9, 12));             // the server's time counts
+    EXPECT_EQ(L"\xA0\xA0"
+              L"4:00",
+              CellText(9, 5));  // billed: QuickBooks's time stays
+    EXPECT_EQ(L"4:00", CellText(9, 12));  // the server's time counts
     EXPECT_EQ(1u, Cell(9, 13).find_first("img[src=\"IDR_PAGE.png\"]").is_valid());
     EXPECT_EQ(L"deletedtt texttbodytd", CellAttribute(10, 6, "class"));  // absent, removal off: kept
     EXPECT_EQ(L"12:00|0:45", CellText(11, 2) + L"|" + CellText(11, 3));  // the footer's first cell spans four
 }
 
-TEST_F(PreviewDialog, WithRemovalOnARowAbsentOnTheServerGoesButKeepsItsTotal) {
+TEST_F(PreviewDialog, WithRemovalOnARowAbsentOnTheServerGoesButKeepsItsTotal)
+{
     company.config->SetCanRemoveExistingQBTimeTrack(true);
     Open(L"1", true);
     EXPECT_EQ(L"deletedttheader", page->Attribute("#workingLeaveTimeTBody>tr:nth-child(10)", "class"));
@@ -126,7 +138,8 @@ TEST_F(PreviewDialog, WithRemovalOnARowAbsentOnTheServerGoesButKeepsItsTotal) {
     EXPECT_EQ(L"12:00", CellText(11, 9));
 }
 
-TEST_F(PreviewDialog, ACollapsedWeekShowsOnlyItsHeader) {
+TEST_F(PreviewDialog, ACollapsedWeekShowsOnlyItsHeader)
+{
     Open(L"1", true);
     page->Click("tr[week=\"2012_03_05\"] img.pointer");
     EXPECT_EQ(L"IDR_COLLAPSED.png", page->Attribute("tr[week=\"2012_03_05\"] img.pointer", "src"));
@@ -143,7 +156,8 @@ TEST_F(PreviewDialog, ACollapsedWeekShowsOnlyItsHeader) {
     EXPECT_EQ(L"false", page->Attribute("tr[weekValue=\"2012_03_05\"]", "hiderow"));
 }
 
-TEST_F(PreviewDialog, ChoosingAnotherUserRebuildsBothTabsAndKeepsMissingItemsReachable) {
+TEST_F(PreviewDialog, ChoosingAnotherUserRebuildsBothTabsAndKeepsMissingItemsReachable)
+{
     Open(L"1", false);
     page->Choose("#EmployeeSelectId", L"4");
     EXPECT_EQ(L"Dunn, Dee (Dee)", page->Text("#QuorvaneUser"));
@@ -162,7 +176,8 @@ TEST_F(PreviewDialog, ChoosingAnotherUserRebuildsBothTabsAndKeepsMissingItemsRea
     EXPECT_EQ(2u, page->FindAll("#MissingItemItemId>tr").size());
 }
 
-TEST_F(PreviewDialog, WithoutTimeDataThePayrollColumnGoes) {
+TEST_F(PreviewDialog, WithoutTimeDataThePayrollColumnGoes)
+{
     company.annEmployee->SetUsesTimeData(false);
     Open(L"1", true);
     EXPECT_EQ(L"2", page->Attribute("th#serviceitem", "colspan"));
@@ -174,14 +189,16 @@ TEST_F(PreviewDialog, WithoutTimeDataThePayrollColumnGoes) {
     EXPECT_EQ(L"(none)", page->Attribute("th#payroll", "htd"));
 }
 
-TEST_F(PreviewDialog, APreviewThatCannotBeBuiltSaysSo) {
+TEST_F(PreviewDialog, APreviewThatCannotBeBuiltSaysSo)
+{
     company.config->SetServiceItemGroup(false);
     company.config->SetNameConvention(7);
     Open(L"1", true);
     EXPECT_EQ(L"Preview not available for this employee", page->Text("#workingLeaveTimeTBody td"));
 }
 
-TEST_F(PreviewDialog, NamesAndNotesShowAsTyped) {
+TEST_F(PreviewDialog, NamesAndNotesShowAsTyped)
+{
     company.AddServerWork(company.ann, 10, 30, L"R&D <b>West</b>", L"Roof \"A\"", L"it's <i>done</i> & dusted", 0);
     company.BuildPreview();
     Open(L"1", true);
@@ -190,7 +207,8 @@ TEST_F(PreviewDialog, NamesAndNotesShowAsTyped) {
     EXPECT_TRUE(page->FindAll("#workingLeaveTimeTBody b, #workingLeaveTimeTBody i").empty());
 }
 
-TEST_F(PreviewDialog, EscapeClosesTheDialog) {
+TEST_F(PreviewDialog, EscapeClosesTheDialog)
+{
     Open(L"1", true);
     HTMLayoutTestKeyUp(dialog->Window(), nullptr, VK_ESCAPE, 0);
     MSG message;

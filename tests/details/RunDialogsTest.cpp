@@ -13,18 +13,21 @@ namespace {
 // Drives the dialog titled `caption` from inside its modal loop, once it is open.
 class WhileOpen {
 public:
-    WhileOpen(const wchar_t* caption, const std::function<void(HWND)>& drive) : m_caption(caption), m_drive(drive) {
+    WhileOpen(const wchar_t* caption, const std::function<void(HWND)>& drive) : m_caption(caption), m_drive(drive)
+    {
         s_current = this;
         m_timer = SetTimer(nullptr, 0, 20, &WhileOpen::Tick);
     }
-    ~WhileOpen() {
+    ~WhileOpen()
+    {
         KillTimer(nullptr, m_timer);
         s_current = nullptr;
     }
     bool Drove() const { return m_drove; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
         WhileOpen* self = s_current;
         HWND dialog = self ? FindWindowW(nullptr, self->m_caption) : nullptr;
         if (!dialog || self->m_drove)
@@ -42,13 +45,15 @@ private:
 
 WhileOpen* WhileOpen::s_current = nullptr;
 
-void PressEscape(HWND dialog) {
+void PressEscape(HWND dialog)
+{
     HTMLayoutTestKeyUp(dialog, nullptr, VK_ESCAPE, 0);
 }
 
 class RunDialogs : public MissingItemsCompany {};
 
-TEST_F(RunDialogs, ThePreviewRunsUntilClosedAndReportsNoChangeWhenNothingWasCreated) {
+TEST_F(RunDialogs, ThePreviewRunsUntilClosedAndReportsNoChangeWhenNothingWasCreated)
+{
     WhileOpen driver(L"Quorvane Pellworth - Preview Import Results", [](HWND dialog) {
         EXPECT_EQ(L"Archer, Ann (Ann)", PageProbe(dialog).Text("#QuorvaneUser"));
         PressEscape(dialog);
@@ -58,7 +63,8 @@ TEST_F(RunDialogs, ThePreviewRunsUntilClosedAndReportsNoChangeWhenNothingWasCrea
 }
 
 // A real mouse click on a week's toggle, through the window's input.
-TEST_F(RunDialogs, AClickOnAWeeksToggleCollapsesIt) {
+TEST_F(RunDialogs, AClickOnAWeeksToggleCollapsesIt)
+{
     std::wstring hidden;
     WhileOpen driver(L"Quorvane Pellworth - Preview Import Results", [&](HWND dialog) {
         PageProbe page(dialog);
@@ -73,7 +79,8 @@ TEST_F(RunDialogs, AClickOnAWeeksToggleCollapsesIt) {
     EXPECT_EQ(L"true", hidden);
 }
 
-TEST_F(RunDialogs, TheMissingDataDialogReportsACreation) {
+TEST_F(RunDialogs, TheMissingDataDialogReportsACreation)
+{
     WhileOpen driver(L"Quorvane Pellworth - Missing Data", [](HWND dialog) {
         PageProbe page(dialog);
         page.Click("#MissingItemItemId>tr[valueName=\"Northwind\"] button");

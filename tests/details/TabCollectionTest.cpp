@@ -18,11 +18,13 @@ private:
     std::wstring m_id;
 };
 
-TabCollection::TabPtr Tab(const wchar_t* id) {
+TabCollection::TabPtr Tab(const wchar_t* id)
+{
     return TabCollection::TabPtr(new NamedTab(id));
 }
 
-TEST(TabCollection, HoldsOneTabPerIdInIdOrder) {
+TEST(TabCollection, HoldsOneTabPerIdInIdOrder)
+{
     TabCollection tabs;
     const TabCollection::TabPtr working = Tab(L"idWorkingLeaveTime_Tab");
     const TabCollection::TabPtr missing = Tab(L"idMissingItems_Tab");

@@ -6,7 +6,8 @@ using Quorvane::DateTime;
 
 namespace {
 
-std::string Starts(const std::vector<PreviewWeek>& weeks) {
+std::string Starts(const std::vector<PreviewWeek>& weeks)
+{
     std::string text;
     for (const PreviewWeek& week : weeks) {
         const std::wstring start = week.start.ToString() + L".." + week.end.ToString();
@@ -36,18 +37,21 @@ const WeeksCase kWeeks[] = {
       "2014-12-24..2014-12-30 2014-12-31..2015-01-06" },
 };
 
-TEST(WeekLayout, WeeksStartOnTheFirstDayAndCoverThePeriod) {
+TEST(WeekLayout, WeeksStartOnTheFirstDayAndCoverThePeriod)
+{
     for (const WeeksCase& c : kWeeks)
         EXPECT_EQ(c.weeks, Starts(LayWeeks(c.start, c.end, c.firstDay))) << c.name;
 }
 
-TEST(WeekLayout, RangeTextNamesTheEndMonthOnlyWhenItDiffers) {
+TEST(WeekLayout, RangeTextNamesTheEndMonthOnlyWhenItDiffers)
+{
     EXPECT_EQ(L"Jan 5 - 11, 2015", FormatWeekRange(DateTime(5, 1, 2015), DateTime(11, 1, 2015)));
     EXPECT_EQ(L"Jan 26 - Feb 1, 2015", FormatWeekRange(DateTime(26, 1, 2015), DateTime(1, 2, 2015)));
     EXPECT_EQ(L"Dec 29 - Jan 4, 2015", FormatWeekRange(DateTime(29, 12, 2014), DateTime(4, 1, 2015)));
 }
 
-TEST(WeekLayout, DayHeadersAndWeekIds) {
+TEST(WeekLayout, DayHeadersAndWeekIds)
+{
     std::wstring sundayFirst;
     for (int i = 0; i < 7; ++i)
         sundayFirst += DayHeaderName(6, i) + L" ";

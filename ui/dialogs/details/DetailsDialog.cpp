@@ -14,17 +14,20 @@
 using htmlayout::dom::element;
 
 DetailsDialog::DetailsDialog(HWND parent, const boost::shared_ptr<MainModel>& model)
-    : htmlayout::dialog(parent), m_model(model), m_openWorkingLeaveTimeTab(false), m_dataChanged(false) {
+    : htmlayout::dialog(parent), m_model(model), m_openWorkingLeaveTimeTab(false), m_dataChanged(false)
+{
     style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
     CreateTabs();
 }
 
-void DetailsDialog::CreateTabs() {
+void DetailsDialog::CreateTabs()
+{
     m_tabs.AddTab(TabCollection::TabPtr(new WorkingLeaveTimeTab(m_model)));
     m_tabs.AddTab(TabCollection::TabPtr(new MissingItemsTab(m_model)));
 }
 
-LRESULT DetailsDialog::on_document_complete() {
+LRESULT DetailsDialog::on_document_complete()
+{
     SetWindowTextW(hwnd, L"Quorvane Pellworth - Preview Import Results");
     element root = element::root_element(hwnd);
     FillEmployeeSelect(root, *m_model, m_employeeId);
@@ -38,14 +41,16 @@ LRESULT DetailsDialog::on_document_complete() {
 }
 
 // The missing items are shown first only when there are any: an empty tab is hidden.
-void DetailsDialog::ChooseInitialTab(const element& root) {
+void DetailsDialog::ChooseInitialTab(const element& root)
+{
     const element tabs = root.get_element_by_id("detailsTab");
     const element missingItems = tabs.find_first("div[panel=\"idMissingItems_Tab\"]");
     if (!m_openWorkingLeaveTimeTab && !(missingItems.get_state() & STATE_COLLAPSED))
         htmlayout::select_tab(tabs, missingItems);
 }
 
-bool DetailsDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params) {
+bool DetailsDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
+{
     if (htmlayout::streq(params.method_name, "closeDialog")) {
         PostCloseMessage(hwnd);
         return true;
@@ -61,7 +66,8 @@ bool DetailsDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params) {
     return htmlayout::dialog::handle_scripting_call(he, params);
 }
 
-LRESULT DetailsDialog::on_get_min_max_info(MINMAXINFO* info) {
+LRESULT DetailsDialog::on_get_min_max_info(MINMAXINFO* info)
+{
     info->ptMinTrackSize.x = 900;
     info->ptMinTrackSize.y = 480;
     return 0;

@@ -20,12 +20,14 @@ struct ListedUser {
     std::wstring lowerText;
 };
 
-bool EmployeeNameLess(const ListedUser& a, const ListedUser& b) {
+bool EmployeeNameLess(const ListedUser& a, const ListedUser& b)
+{
     return a.lowerText < b.lowerText;
 }
 
 // The mapped QuickBooks employee's name, else the user's own.
-std::wstring OptionText(const MainModel& model, const Config& config, const Employee& user) {
+std::wstring OptionText(const MainModel& model, const Config& config, const Employee& user)
+{
     try {
         return FormatEmployeeName(&config, *FindQuickBooksEmployee(model, user.GetId(), &config), false);
     } catch (const NotFoundException&) {
@@ -33,7 +35,8 @@ std::wstring OptionText(const MainModel& model, const Config& config, const Empl
     }
 }
 
-bool IsNotImported(const Config& config, const Employee& user) {
+bool IsNotImported(const Config& config, const Employee& user)
+{
     try {
         return config.GetEmployeeMappings()->GetBySource(user.GetId())->GetState() == Mapping::DoNotImport;
     } catch (const NotFoundException&) {
@@ -41,7 +44,8 @@ bool IsNotImported(const Config& config, const Employee& user) {
     }
 }
 
-std::vector<ListedUser> ListedUsers(const MainModel& model, const Config& config) {
+std::vector<ListedUser> ListedUsers(const MainModel& model, const Config& config)
+{
     const boost::shared_ptr<EmployeeCollection> users = model.GetServerEmployees();
     std::vector<ListedUser> listed;
     for (EmployeeCollection::const_iterator it = users->begin(); it != users->end(); ++it) {
@@ -59,7 +63,8 @@ std::vector<ListedUser> ListedUsers(const MainModel& model, const Config& config
 
 }  // namespace
 
-void FillEmployeeSelect(const htmlayout::dom::element& root, const MainModel& model, const std::wstring& employeeId) {
+void FillEmployeeSelect(const htmlayout::dom::element& root, const MainModel& model, const std::wstring& employeeId)
+{
     htmlayout::dom::element popup = root.get_element_by_id("EmployeeSelectId").find_first("popup");
     const boost::shared_ptr<Config> config = model.GetConfig();
     if (!popup.is_valid() || !config)

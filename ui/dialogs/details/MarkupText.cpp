@@ -7,12 +7,14 @@ struct Entity {
     wchar_t character;
 };
 
-const Entity kEntities[] = { { L"&amp;", L'&' }, { L"&lt;", L'<' }, { L"&gt;", L'>' },
-                             { L"&quot;", L'"' }, { L"&#39;", L'\'' } };
+const Entity kEntities[] = {
+    { L"&amp;", L'&' }, { L"&lt;", L'<' }, { L"&gt;", L'>' }, { L"&quot;", L'"' }, { L"&#39;", L'\'' }
+};
 
 }  // namespace
 
-std::wstring TextOfEscapedMarkup(const std::wstring& markup) {
+std::wstring TextOfEscapedMarkup(const std::wstring& markup)
+{
     std::wstring text;
     text.reserve(markup.size());
     for (size_t i = 0; i < markup.size();) {

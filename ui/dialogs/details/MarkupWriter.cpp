@@ -3,7 +3,8 @@
 #include "app/HtmlEscape.h"
 #include "core/TextUtils.h"
 
-MarkupWriter& MarkupWriter::Open(const wchar_t* tag) {
+MarkupWriter& MarkupWriter::Open(const wchar_t* tag)
+{
     EndStartTag();
     m_markup += L'<';
     m_markup += tag;
@@ -13,7 +14,8 @@ MarkupWriter& MarkupWriter::Open(const wchar_t* tag) {
 
 // Carriage returns break the lines of a tooltip; they go in as references so that the parser
 // keeps them.
-MarkupWriter& MarkupWriter::Attribute(const wchar_t* name, const std::wstring& value) {
+MarkupWriter& MarkupWriter::Attribute(const wchar_t* name, const std::wstring& value)
+{
     m_markup += L' ';
     m_markup += name;
     m_markup += L"=\"";
@@ -22,19 +24,22 @@ MarkupWriter& MarkupWriter::Attribute(const wchar_t* name, const std::wstring& v
     return *this;
 }
 
-MarkupWriter& MarkupWriter::Text(const std::wstring& text) {
+MarkupWriter& MarkupWriter::Text(const std::wstring& text)
+{
     EndStartTag();
     m_markup += HtmlEscape(text);
     return *this;
 }
 
-MarkupWriter& MarkupWriter::Markup(const std::wstring& fixedMarkup) {
+MarkupWriter& MarkupWriter::Markup(const std::wstring& fixedMarkup)
+{
     EndStartTag();
     m_markup += fixedMarkup;
     return *this;
 }
 
-MarkupWriter& MarkupWriter::Close(const wchar_t* tag) {
+MarkupWriter& MarkupWriter::Close(const wchar_t* tag)
+{
     EndStartTag();
     m_markup += L"</";
     m_markup += tag;
@@ -42,7 +47,8 @@ MarkupWriter& MarkupWriter::Close(const wchar_t* tag) {
     return *this;
 }
 
-void MarkupWriter::EndStartTag() {
+void MarkupWriter::EndStartTag()
+{
     if (!m_inStartTag)
         return;
     m_markup += L'>';

@@ -16,7 +16,8 @@ namespace {
 
 // The employees the import takes: mapped to an existing or to a new QuickBooks employee. An
 // employee without a rule is left out.
-bool IsImported(const Config& config, const EmployeeDiff& diff) {
+bool IsImported(const Config& config, const EmployeeDiff& diff)
+{
     try {
         const int state = config.GetEmployeeMappings()->GetBySource(diff.GetServerUser()->GetId())->GetState();
         return state == Mapping::Mapped || state == Mapping::CreateNew;
@@ -25,7 +26,8 @@ bool IsImported(const Config& config, const EmployeeDiff& diff) {
     }
 }
 
-boost::shared_ptr<MissingItemStatusList> CollectStatuses(const boost::shared_ptr<MainModel>& model) {
+boost::shared_ptr<MissingItemStatusList> CollectStatuses(const boost::shared_ptr<MainModel>& model)
+{
     const boost::shared_ptr<Config> config = model->GetConfig();
     const boost::shared_ptr<EmployeeDiffCollection> all = model->GetEmployeeDiffs();
     EmployeeDiffCollection imported;
@@ -39,12 +41,14 @@ boost::shared_ptr<MissingItemStatusList> CollectStatuses(const boost::shared_ptr
 }  // namespace
 
 MissingDataDialog::MissingDataDialog(HWND parent, const boost::shared_ptr<MainModel>& model)
-    : htmlayout::dialog(parent), m_model(model), m_table(model, MissingItemsTable::DialogLayout), m_dataChanged(false) {
+    : htmlayout::dialog(parent), m_model(model), m_table(model, MissingItemsTable::DialogLayout), m_dataChanged(false)
+{
     style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
     m_table.SetStatuses(CollectStatuses(model));
 }
 
-LRESULT MissingDataDialog::on_document_complete() {
+LRESULT MissingDataDialog::on_document_complete()
+{
     SetWindowTextW(hwnd, L"Quorvane Pellworth - Missing Data");
     element root = element::root_element(hwnd);
     m_table.BuildMissingItemsTable(root);
@@ -53,7 +57,8 @@ LRESULT MissingDataDialog::on_document_complete() {
     return 0;
 }
 
-bool MissingDataDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params) {
+bool MissingDataDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
+{
     const element root = element::root_element(hwnd);
     const char* name = params.method_name;
     if (htmlayout::streq(name, "closeDialog"))
@@ -72,7 +77,8 @@ bool MissingDataDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
     return true;
 }
 
-LRESULT MissingDataDialog::on_get_min_max_info(MINMAXINFO* info) {
+LRESULT MissingDataDialog::on_get_min_max_info(MINMAXINFO* info)
+{
     info->ptMinTrackSize.x = 800;
     info->ptMinTrackSize.y = 400;
     return 0;

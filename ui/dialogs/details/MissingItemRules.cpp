@@ -20,7 +20,8 @@ struct SortableStatus {
 };
 
 struct MissingItemStatusOrder {
-    bool operator()(const SortableStatus& a, const SortableStatus& b) const {
+    bool operator()(const SortableStatus& a, const SortableStatus& b) const
+    {
         const int kindA = a.status->GetItem()->GetKind();
         const int kindB = b.status->GetItem()->GetKind();
         if (kindA != kindB)
@@ -30,7 +31,8 @@ struct MissingItemStatusOrder {
 };
 
 // 1 for customers and jobs, 2 for service items, 0 (no family) for employees.
-int Family(int kind) {
+int Family(int kind)
+{
     switch (kind) {
     case MissingItem::CustomerKind:
     case MissingItem::JobKind: return 1;
@@ -39,13 +41,15 @@ int Family(int kind) {
     }
 }
 
-bool IsAncestorName(const std::wstring& ancestor, const std::wstring& name) {
+bool IsAncestorName(const std::wstring& ancestor, const std::wstring& name)
+{
     return name.size() > ancestor.size() && name.compare(0, ancestor.size(), ancestor) == 0 &&
            name[ancestor.size()] == L':';
 }
 
 // The server user under the name QuickBooks knows, or will know, the employee by.
-std::wstring RelatedEmployeeName(const MainModel& model, const std::wstring& userId) {
+std::wstring RelatedEmployeeName(const MainModel& model, const std::wstring& userId)
+{
     const boost::shared_ptr<Config> config = model.GetConfig();
     boost::shared_ptr<Employee> user;
     try {
@@ -56,7 +60,8 @@ std::wstring RelatedEmployeeName(const MainModel& model, const std::wstring& use
     }
 }
 
-boost::shared_ptr<EmployeeDiff> AnyDiffOfUsers(const MainModel& model, const MissingItem& item) {
+boost::shared_ptr<EmployeeDiff> AnyDiffOfUsers(const MainModel& model, const MissingItem& item)
+{
     const std::vector<std::wstring>& users = item.GetUsers();
     for (std::vector<std::wstring>::const_iterator user = users.begin(); user != users.end(); ++user) {
         try {
@@ -71,7 +76,8 @@ boost::shared_ptr<EmployeeDiff> AnyDiffOfUsers(const MainModel& model, const Mis
 
 }  // namespace
 
-boost::shared_ptr<MissingItemCollection> SortByKind(const MissingItemCollection& items) {
+boost::shared_ptr<MissingItemCollection> SortByKind(const MissingItemCollection& items)
+{
     std::vector<MissingItemCollection::Pointer> sorted(items.begin(), items.end());
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const MissingItemCollection::Pointer& a, const MissingItemCollection::Pointer& b) {
@@ -83,7 +89,8 @@ boost::shared_ptr<MissingItemCollection> SortByKind(const MissingItemCollection&
     return result;
 }
 
-void SortMissingItemStatuses(const MainModel& model, MissingItemStatusList& statuses) {
+void SortMissingItemStatuses(const MainModel& model, MissingItemStatusList& statuses)
+{
     std::vector<SortableStatus> sortable;
     for (MissingItemStatusList::const_iterator it = statuses.begin(); it != statuses.end(); ++it) {
         SortableStatus entry;
@@ -96,7 +103,8 @@ void SortMissingItemStatuses(const MainModel& model, MissingItemStatusList& stat
         statuses[i] = sortable[i].status;
 }
 
-std::wstring DataTypeText(int kind) {
+std::wstring DataTypeText(int kind)
+{
     switch (kind) {
     case MissingItem::EmployeeKind: return L"Employee";
     case MissingItem::CustomerKind: return L"Customer";
@@ -106,7 +114,8 @@ std::wstring DataTypeText(int kind) {
     }
 }
 
-std::wstring MissingItemDisplayName(const MainModel& model, const MissingItem& item) {
+std::wstring MissingItemDisplayName(const MainModel& model, const MissingItem& item)
+{
     if (item.GetKind() != MissingItem::EmployeeKind)
         return item.GetName();
     try {
@@ -117,12 +126,14 @@ std::wstring MissingItemDisplayName(const MainModel& model, const MissingItem& i
     }
 }
 
-std::wstring MissingItemNotes(const MissingItemStatus& status) {
+std::wstring MissingItemNotes(const MissingItemStatus& status)
+{
     const std::wstring notes = status.GetMessage().empty() ? status.GetItem()->GetDescription() : status.GetMessage();
     return TextOfEscapedMarkup(notes);
 }
 
-RelatedEmployeesText DescribeRelatedEmployees(const MainModel& model, const MissingItem& item) {
+RelatedEmployeesText DescribeRelatedEmployees(const MainModel& model, const MissingItem& item)
+{
     const std::vector<std::wstring>& users = item.GetUsers();
     RelatedEmployeesText described;
     if (users.size() == 1) {
@@ -135,13 +146,15 @@ RelatedEmployeesText DescribeRelatedEmployees(const MainModel& model, const Miss
     return described;
 }
 
-bool FollowsCheckChange(const MissingItemRow& changed, bool checked, const MissingItemRow& row) {
+bool FollowsCheckChange(const MissingItemRow& changed, bool checked, const MissingItemRow& row)
+{
     if (!row.enabled || Family(changed.kind) == 0 || Family(row.kind) != Family(changed.kind))
         return false;
     return checked ? IsAncestorName(row.name, changed.name) : IsAncestorName(changed.name, row.name);
 }
 
 CreationFailureTexts DescribeCreationFailure(const MainModel& model, const MissingItem& item,
-                                             const boost::shared_ptr<EmployeeDiff>& diff, int code) {
+                                             const boost::shared_ptr<EmployeeDiff>& diff, int code)
+{
     return MakeCreationFailureTexts(model, item, diff ? *diff : *AnyDiffOfUsers(model, item), code, std::wstring());
 }

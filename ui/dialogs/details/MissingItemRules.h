@@ -50,5 +50,4 @@ bool FollowsCheckChange(const MissingItemRow& changed, bool checked, const Missi
 // The texts of the error panel for a failed creation; diff is the preview of the employee whose
 // import needed the item, or null when the caller has none.
 Quorvane::CreationFailureTexts DescribeCreationFailure(const MainModel& model, const Quorvane::MissingItem& item,
-                                                       const boost::shared_ptr<Quorvane::EmployeeDiff>& diff,
-                                                       int code);
+                                                       const boost::shared_ptr<Quorvane::EmployeeDiff>& diff, int code);

@@ -15,13 +15,15 @@ namespace {
 const wchar_t kCreateText[] = L"Create Selected Items in QuickBooks";
 const wchar_t kCreatingText[] = L"Creating Selected Items in QuickBooks";
 
-std::vector<element> RowsOf(const element& root) {
+std::vector<element> RowsOf(const element& root)
+{
     std::vector<element> rows;
     root.find_all(&rows, "tbody#MissingItemItemId>tr");
     return rows;
 }
 
-void DisableCheckBoxes(const element& root) {
+void DisableCheckBoxes(const element& root)
+{
     std::vector<element> boxes;
     root.find_all(&boxes, "tbody#MissingItemItemId button");
     for (size_t i = 0; i < boxes.size(); ++i)
@@ -29,14 +31,16 @@ void DisableCheckBoxes(const element& root) {
 }
 
 // Rows that cannot be created keep their disabled box.
-void EnableCheckBoxes(const element& root) {
+void EnableCheckBoxes(const element& root)
+{
     const std::vector<element> rows = RowsOf(root);
     for (size_t i = 0; i < rows.size(); ++i)
         if (!rows[i].find_first("span[name=\"status\"][statusid=\"0\"]").is_valid())
             rows[i].find_first("button").enable();
 }
 
-void Uncheck(element& row) {
+void Uncheck(element& row)
+{
     element box = row.find_first("button");
     box.set_value(json::value(false));
     box.update(true);
@@ -45,7 +49,8 @@ void Uncheck(element& row) {
 
 }  // namespace
 
-std::vector<MissingItemsTable::CheckedRow> MissingItemsTable::GetCheckedItems(const element& root) const {
+std::vector<MissingItemsTable::CheckedRow> MissingItemsTable::GetCheckedItems(const element& root) const
+{
     std::vector<CheckedRow> checkedRows;
     const std::vector<element> rows = RowsOf(root);
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -67,7 +72,8 @@ std::vector<MissingItemsTable::CheckedRow> MissingItemsTable::GetCheckedItems(co
     return checkedRows;
 }
 
-bool MissingItemsTable::OnCreateMissingDataClick(const element& root, const boost::shared_ptr<EmployeeDiff>& diff) {
+bool MissingItemsTable::OnCreateMissingDataClick(const element& root, const boost::shared_ptr<EmployeeDiff>& diff)
+{
     WaitCursor wait;
     DisableCheckBoxes(root);
     element button = root.get_element_by_id("idCreateMissingDataButton");
@@ -93,13 +99,15 @@ bool MissingItemsTable::OnCreateMissingDataClick(const element& root, const boos
 
 // The creation changes the model's collections and its settings' mappings, so it runs under the
 // model's lock.
-int MissingItemsTable::Create(const boost::shared_ptr<MissingItem>& item) const {
+int MissingItemsTable::Create(const boost::shared_ptr<MissingItem>& item) const
+{
     CriticalSectionLock lock(m_model->GetLock());
     return MissingItemsController(m_model).CreateMissingItems(item);
 }
 
 void MissingItemsTable::ShowCreationError(const element& root, int code, const MissingItem& item,
-                                          const boost::shared_ptr<EmployeeDiff>& diff) const {
+                                          const boost::shared_ptr<EmployeeDiff>& diff) const
+{
     const CreationFailureTexts texts = DescribeCreationFailure(*m_model, item, diff, code);
     ShowErrorPanel(root, texts.title, texts.heading, texts.problem, texts.resolution, std::wstring(),
                    ErrorPanelCloseOnly);

@@ -15,14 +15,18 @@ using htmlayout::dom::element;
 using namespace Quorvane;
 
 MissingItemsTab::MissingItemsTab(const boost::shared_ptr<MainModel>& model)
-    : m_model(model), m_table(model, MissingItemsTable::TabLayout) {}
+    : m_model(model), m_table(model, MissingItemsTable::TabLayout)
+{
+}
 
-void MissingItemsTab::Build(element root) {
+void MissingItemsTab::Build(element root)
+{
     BuildMissingItemsTable(root);
     ShowTabPanels(root);
 }
 
-bool MissingItemsTab::OnScriptCall(HWND dialog, HELEMENT, const char* name, UINT argc, json::value* argv) {
+bool MissingItemsTab::OnScriptCall(HWND dialog, HELEMENT, const char* name, UINT argc, json::value* argv)
+{
     const element root = element::root_element(dialog);
     if (htmlayout::streq(name, "OnUserChanged")) {
         WaitCursor wait;
@@ -44,7 +48,8 @@ bool MissingItemsTab::OnScriptCall(HWND dialog, HELEMENT, const char* name, UINT
 
 // An employee missing from the preview (or none chosen) has nothing to list; so has one whose
 // items cannot be named (a bad name convention), which the working time tab reports.
-void MissingItemsTab::BuildMissingItemsTable(const element& root) {
+void MissingItemsTab::BuildMissingItemsTable(const element& root)
+{
     boost::shared_ptr<MissingItemStatusList> statuses(new MissingItemStatusList);
     m_diff.reset();
     try {
@@ -59,7 +64,8 @@ void MissingItemsTab::BuildMissingItemsTable(const element& root) {
 
 // With nothing missing the tab goes, and the working time tab takes its place; it comes back
 // as soon as another employee has something missing, and can be chosen again.
-void MissingItemsTab::ShowTabPanels(const element& root) const {
+void MissingItemsTab::ShowTabPanels(const element& root) const
+{
     const element tabs = root.get_element_by_id("detailsTab");
     element stripItem = tabs.find_first("div[panel=\"idMissingItems_Tab\"]");
     element panel = tabs.find_first("div[name=\"idMissingItems_Tab\"]");
@@ -74,7 +80,8 @@ void MissingItemsTab::ShowTabPanels(const element& root) const {
     htmlayout::collapse(panel);
 }
 
-void MissingItemsTab::CreateCheckedItems(const element& root) {
+void MissingItemsTab::CreateCheckedItems(const element& root)
+{
     if (m_table.OnCreateMissingDataClick(root, m_diff)) {
         BuildMissingItemsTable(root);
         ShowTabPanels(root);
@@ -83,7 +90,8 @@ void MissingItemsTab::CreateCheckedItems(const element& root) {
     SaveSettings();
 }
 
-void MissingItemsTab::ResumeCreation(const element& root) {
+void MissingItemsTab::ResumeCreation(const element& root)
+{
     HideErrorDialog(root);
     m_table.OnCreateMissingDataClick(root, m_diff);
     ShowTabPanels(root);
@@ -91,7 +99,8 @@ void MissingItemsTab::ResumeCreation(const element& root) {
 }
 
 // Created employees change the mappings: they are saved at once, so a crash cannot lose them.
-void MissingItemsTab::SaveSettings() const {
+void MissingItemsTab::SaveSettings() const
+{
     CriticalSectionLock lock(m_model->GetLock());
     SaveConfig(m_model->GetCompanyInformation(), m_model->GetConfig());
 }

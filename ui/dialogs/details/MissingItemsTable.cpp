@@ -10,7 +10,8 @@ using namespace Quorvane;
 
 namespace {
 
-const wchar_t* StatusIcon(int status) {
+const wchar_t* StatusIcon(int status)
+{
     switch (status) {
     case MissingItemStatus::CannotCreate: return L"<td><img src=\"ICON_STOP.png\"></td>";
     case MissingItemStatus::CreationOff: return L"<td><img src=\"IDR_TRIANGLEYELLOW.png\"></td>";
@@ -22,14 +23,18 @@ const wchar_t* StatusIcon(int status) {
 }  // namespace
 
 MissingItemsTable::MissingItemsTable(const boost::shared_ptr<MainModel>& model, Layout layout)
-    : m_model(model), m_layout(layout), m_statuses(new MissingItemStatusList), m_createdItems(false) {}
+    : m_model(model), m_layout(layout), m_statuses(new MissingItemStatusList), m_createdItems(false)
+{
+}
 
-void MissingItemsTable::SetStatuses(const boost::shared_ptr<MissingItemStatusList>& statuses) {
+void MissingItemsTable::SetStatuses(const boost::shared_ptr<MissingItemStatusList>& statuses)
+{
     m_statuses = statuses;
     SortMissingItemStatuses(*m_model, *m_statuses);
 }
 
-void MissingItemsTable::BuildMissingItemsTable(const element& root) const {
+void MissingItemsTable::BuildMissingItemsTable(const element& root) const
+{
     element tbody = root.get_element_by_id("MissingItemItemId");
     if (!tbody.is_valid())
         return;
@@ -41,13 +46,15 @@ void MissingItemsTable::BuildMissingItemsTable(const element& root) const {
 }
 
 // The dialog's cells carry their widths; the tab's take the header's.
-void MissingItemsTable::OpenCell(const wchar_t* width, MarkupWriter& markup) const {
+void MissingItemsTable::OpenCell(const wchar_t* width, MarkupWriter& markup) const
+{
     markup.Open(L"td");
     if (m_layout == DialogLayout)
         markup.Attribute(L"width", width);
 }
 
-void MissingItemsTable::WriteRow(const MissingItemStatus& status, MarkupWriter& markup) const {
+void MissingItemsTable::WriteRow(const MissingItemStatus& status, MarkupWriter& markup) const
+{
     const MissingItem& item = *status.GetItem();
     const bool cannotCreate = status.GetStatus() == MissingItemStatus::CannotCreate;
     markup.Open(L"tr").Attribute(L"valueName", item.GetName());
@@ -78,7 +85,8 @@ void MissingItemsTable::WriteRow(const MissingItemStatus& status, MarkupWriter& 
     markup.Close(L"tr");
 }
 
-void MissingItemsTable::UpdateCreateButton(const element& root) const {
+void MissingItemsTable::UpdateCreateButton(const element& root) const
+{
     element tbody = root.get_element_by_id("MissingItemItemId");
     element button = root.get_element_by_id("idCreateMissingDataButton");
     if (!tbody.is_valid())
@@ -89,7 +97,8 @@ void MissingItemsTable::UpdateCreateButton(const element& root) const {
         button.disable();
 }
 
-bool ReadMissingItemRow(const element& row, bool& checked, int& statusId, int& missType, std::wstring& name) {
+bool ReadMissingItemRow(const element& row, bool& checked, int& statusId, int& missType, std::wstring& name)
+{
     const element button = row.find_first("button");
     const element status = row.find_first("span[name=\"status\"]");
     const element nameSpan = row.find_first("span[name=\"name\"]");
@@ -104,7 +113,8 @@ bool ReadMissingItemRow(const element& row, bool& checked, int& statusId, int& m
     return true;
 }
 
-void CheckMissingItemRow(const element& root, const element& box) {
+void CheckMissingItemRow(const element& root, const element& box)
+{
     const element changedRow = box.select_parent_w(L"#MissingItemItemId>tr");
     MissingItemRow changed;
     bool checked = false;

@@ -6,7 +6,8 @@
 
 using Quorvane::FormatMinutes;
 
-PreviewCellState GetCellState(const PreviewCell& cell, bool canRemove) {
+PreviewCellState GetCellState(const PreviewCell& cell, bool canRemove)
+{
     if (cell.billedConflict)
         return BilledConflictCell;
     if (cell.absentOnServer)
@@ -14,20 +15,24 @@ PreviewCellState GetCellState(const PreviewCell& cell, bool canRemove) {
     return cell.quickBooksMinutes == cell.serverMinutes ? UnchangedCell : ChangedCell;
 }
 
-int ShownMinutes(const PreviewCell& cell, PreviewCellState state) {
+int ShownMinutes(const PreviewCell& cell, PreviewCellState state)
+{
     const bool quickBooksStays = state == BilledConflictCell || state == DeletedCell || state == KeptCell;
     return quickBooksStays ? cell.quickBooksMinutes : cell.serverMinutes;
 }
 
-bool AddsToRowTotal(PreviewCellState state, bool rowRemoved) {
+bool AddsToRowTotal(PreviewCellState state, bool rowRemoved)
+{
     return state != DeletedCell || rowRemoved;
 }
 
-bool AddsToDayTotal(PreviewCellState state) {
+bool AddsToDayTotal(PreviewCellState state)
+{
     return state != DeletedCell;
 }
 
-std::wstring DiffTooltip(const PreviewCell& cell, bool canRemove) {
+std::wstring DiffTooltip(const PreviewCell& cell, bool canRemove)
+{
     static const wchar_t kNotAffected[] = L"Import will not affect this time record";
     if (cell.billedConflict)
         return std::wstring(L"Time record cannot be modified in QuickBooks as it is marked as billed.\r") +
@@ -42,7 +47,8 @@ std::wstring DiffTooltip(const PreviewCell& cell, bool canRemove) {
            (delta > 0 ? L"+" : L"-") + FormatMinutes(std::abs(delta), L"0:00");
 }
 
-bool IsRowAbsentOnServer(const std::vector<PreviewCell>& rowCells) {
+bool IsRowAbsentOnServer(const std::vector<PreviewCell>& rowCells)
+{
     for (std::vector<PreviewCell>::const_iterator cell = rowCells.begin(); cell != rowCells.end(); ++cell)
         if (!cell->empty && (!cell->absentOnServer || cell->billedConflict))
             return false;

@@ -7,11 +7,11 @@
 #include "ui/dialogs/details/PreviewRows.h"
 
 enum PreviewCellState {
-    UnchangedCell,       // the import leaves the time as it is
-    ChangedCell,         // the import adds or changes time
+    UnchangedCell,  // the import leaves the time as it is
+    ChangedCell,  // the import adds or changes time
     BilledConflictCell,  // billed in QuickBooks: the server's change cannot be made
-    DeletedCell,         // absent on the server, and the import deletes it
-    KeptCell             // absent on the server, and the import leaves it
+    DeletedCell,  // absent on the server, and the import deletes it
+    KeptCell  // absent on the server, and the import leaves it
 };
 
 // canRemove: the settings let the import delete QuickBooks time absent on the server.

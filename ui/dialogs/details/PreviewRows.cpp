@@ -13,7 +13,8 @@ using namespace Quorvane;
 
 namespace {
 
-int BillableState(const TimeTrackRecord& record) {
+int BillableState(const TimeTrackRecord& record)
+{
     if (record.IsBilled())
         return CustomerJobPayroll::Billed;
     return record.GetBillable() ? CustomerJobPayroll::Billable : CustomerJobPayroll::NotBillable;
@@ -21,7 +22,8 @@ int BillableState(const TimeTrackRecord& record) {
 
 // An employee without a working-time payroll item, or with one QuickBooks no longer has, is
 // shown without one rather than not at all.
-std::wstring DefaultPayrollItem(const MainModel& model, const Employee& serverEmployee) {
+std::wstring DefaultPayrollItem(const MainModel& model, const Employee& serverEmployee)
+{
     try {
         const boost::shared_ptr<PayRoll> item = FindPayrollItemForUser(model, serverEmployee.GetId());
         return item ? item->GetName() : std::wstring();
@@ -30,18 +32,21 @@ std::wstring DefaultPayrollItem(const MainModel& model, const Employee& serverEm
     }
 }
 
-int Minutes(const boost::shared_ptr<TimeTrackRecord>& record) {
+int Minutes(const boost::shared_ptr<TimeTrackRecord>& record)
+{
     return record ? record->GetMinutes() : 0;
 }
 
 }  // namespace
 
-bool SameCustomerJobPayroll(const CustomerJobPayroll& a, const CustomerJobPayroll& b) {
+bool SameCustomerJobPayroll(const CustomerJobPayroll& a, const CustomerJobPayroll& b)
+{
     return ToLower(a.customerJob) == ToLower(b.customerJob) && ToLower(a.serviceItem) == ToLower(b.serviceItem) &&
            a.payrollItem == b.payrollItem && a.billableState == b.billableState && a.notes == b.notes;
 }
 
-bool CustomerJobPayrollLess(const CustomerJobPayroll& a, const CustomerJobPayroll& b) {
+bool CustomerJobPayrollLess(const CustomerJobPayroll& a, const CustomerJobPayroll& b)
+{
     if (a.customerJob != b.customerJob)
         return a.customerJob < b.customerJob;
     return a.billableState < b.billableState;
@@ -52,11 +57,14 @@ PreviewRowKeys::PreviewRowKeys(const MainModel& model, const Config& config, con
     : m_model(model),
       m_config(config),
       m_namingEmployee(namingEmployee),
-      m_defaultPayrollItem(DefaultPayrollItem(model, serverEmployee)) {}
+      m_defaultPayrollItem(DefaultPayrollItem(model, serverEmployee))
+{
+}
 
 // An entry with a QuickBooks side shows what QuickBooks holds; a server-only entry shows what
 // the import will write.
-bool PreviewRowKeys::MakeKey(const TimeTrackDiff& entry, CustomerJobPayroll& key) const {
+bool PreviewRowKeys::MakeKey(const TimeTrackDiff& entry, CustomerJobPayroll& key) const
+{
     const boost::shared_ptr<TimeTrackRecord> quickBooksSide = entry.GetQuickBooksSide();
     const TimeTrackRecord& record = quickBooksSide ? *quickBooksSide : *entry.GetImportSide();
     key = CustomerJobPayroll();
@@ -83,7 +91,8 @@ bool PreviewRowKeys::MakeKey(const TimeTrackDiff& entry, CustomerJobPayroll& key
 
 // Leave goes in under its mapped payroll item with the leave type as its notes, as the import
 // writes it; leave whose rule says neither is not imported.
-bool PreviewRowKeys::ServerLeaveKey(const TimeTrackRecord& record, CustomerJobPayroll& key) const {
+bool PreviewRowKeys::ServerLeaveKey(const TimeTrackRecord& record, CustomerJobPayroll& key) const
+{
     const std::wstring leaveType = record.GetLeaveTypeName();
     try {
         const boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(m_model, m_config, leaveType);
@@ -99,13 +108,15 @@ bool PreviewRowKeys::ServerLeaveKey(const TimeTrackRecord& record, CustomerJobPa
     return true;
 }
 
-void PreviewRowKeys::ServerWorkKey(const TimeTrackRecord& record, CustomerJobPayroll& key) const {
+void PreviewRowKeys::ServerWorkKey(const TimeTrackRecord& record, CustomerJobPayroll& key) const
+{
     key.serviceItem = MakeServiceItemName(m_config, record, m_namingEmployee);
     key.payrollItem = m_defaultPayrollItem;
     key.notes = JoinNameParts(m_config, record.GetProjectName(), record.GetTaskName(), record.GetNotes());
 }
 
-std::vector<KeyedEntry> PreviewRowKeys::KeyEntries(const TimeTrackDiffCollection& entries) const {
+std::vector<KeyedEntry> PreviewRowKeys::KeyEntries(const TimeTrackDiffCollection& entries) const
+{
     std::vector<KeyedEntry> keyed;
     for (TimeTrackDiffCollection::const_iterator it = entries.begin(); it != entries.end(); ++it) {
         KeyedEntry entry;
@@ -116,7 +127,8 @@ std::vector<KeyedEntry> PreviewRowKeys::KeyEntries(const TimeTrackDiffCollection
     return keyed;
 }
 
-std::vector<CustomerJobPayroll> CollectRows(const std::vector<KeyedEntry>& entries) {
+std::vector<CustomerJobPayroll> CollectRows(const std::vector<KeyedEntry>& entries)
+{
     std::vector<CustomerJobPayroll> rows;
     for (std::vector<KeyedEntry>::const_iterator entry = entries.begin(); entry != entries.end(); ++entry) {
         std::vector<CustomerJobPayroll>::const_iterator row = rows.begin();
@@ -129,8 +141,8 @@ std::vector<CustomerJobPayroll> CollectRows(const std::vector<KeyedEntry>& entri
     return rows;
 }
 
-PreviewCell AggregateCell(const CustomerJobPayroll& row, const std::vector<KeyedEntry>& entries,
-                          const DateTime& day) {
+PreviewCell AggregateCell(const CustomerJobPayroll& row, const std::vector<KeyedEntry>& entries, const DateTime& day)
+{
     PreviewCell cell;
     for (std::vector<KeyedEntry>::const_iterator entry = entries.begin(); entry != entries.end(); ++entry) {
         const TimeTrackDiff& diff = *entry->diff;

@@ -73,8 +73,14 @@ std::vector<CustomerJobPayroll> CollectRows(const std::vector<KeyedEntry>& entri
 // The sums of one row on one day.
 struct PreviewCell {
     PreviewCell()
-        : empty(true), quickBooksMinutes(0), serverMinutes(0), billed(false), billedConflict(false),
-          absentOnServer(false) {}
+        : empty(true),
+          quickBooksMinutes(0),
+          serverMinutes(0),
+          billed(false),
+          billedConflict(false),
+          absentOnServer(false)
+    {
+    }
 
     bool empty;  // no entry of the row on that day
     int quickBooksMinutes;

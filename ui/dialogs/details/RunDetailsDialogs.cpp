@@ -10,7 +10,8 @@ const int kPreviewPage = 136;
 const int kMissingDataPage = 139;
 
 // A page that cannot be loaded shows no dialog.
-int ShowModalDialog(htmlayout::dialog& dialog, int pageId) {
+int ShowModalDialog(htmlayout::dialog& dialog, int pageId)
+{
     const unsigned char* page = nullptr;
     UINT size = 0;
     if (!LoadHtmlResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(pageId), &page, &size))
@@ -21,7 +22,8 @@ int ShowModalDialog(htmlayout::dialog& dialog, int pageId) {
 }  // namespace
 
 bool RunPreviewDialog(HWND owner, const boost::shared_ptr<MainModel>& model, const std::wstring& employeeId,
-                      bool workingLeaveTimeTab) {
+                      bool workingLeaveTimeTab)
+{
     DetailsDialog dialog(owner, model);
     dialog.SetEmployeeId(employeeId);
     dialog.SetOpenWorkingLeaveTimeTab(workingLeaveTimeTab);
@@ -29,7 +31,8 @@ bool RunPreviewDialog(HWND owner, const boost::shared_ptr<MainModel>& model, con
     return dialog.IsDataChanged();
 }
 
-bool RunMissingDataDialog(HWND owner, const boost::shared_ptr<MainModel>& model) {
+bool RunMissingDataDialog(HWND owner, const boost::shared_ptr<MainModel>& model)
+{
     MissingDataDialog dialog(owner, model);
     ShowModalDialog(dialog, kMissingDataPage);
     return dialog.IsDataChanged();

@@ -10,21 +10,24 @@ namespace {
 const int kDaysPerWeek = 7;
 
 // 0 = Monday to 6 = Sunday.
-int MondayBasedWeekday(const DateTime& day) {
+int MondayBasedWeekday(const DateTime& day)
+{
     return (day.DayOfWeek() + kDaysPerWeek - 1) % kDaysPerWeek;
 }
 
 }  // namespace
 
-void GetWeekBounds(const DateTime& periodStart, const DateTime& periodEnd, int firstDayOfWeek,
-                   DateTime& firstWeekStart, DateTime& boundary) {
+void GetWeekBounds(const DateTime& periodStart, const DateTime& periodEnd, int firstDayOfWeek, DateTime& firstWeekStart,
+                   DateTime& boundary)
+{
     const int daysBack = (MondayBasedWeekday(periodStart) - firstDayOfWeek + kDaysPerWeek) % kDaysPerWeek;
     const int daysOn = (firstDayOfWeek - MondayBasedWeekday(periodEnd) + kDaysPerWeek) % kDaysPerWeek;
     firstWeekStart = periodStart.SubtractDays(DateSpan::Days(daysBack));
     boundary = periodEnd.Add(DateSpan::Days(daysOn));
 }
 
-std::vector<PreviewWeek> LayWeeks(const DateTime& periodStart, const DateTime& periodEnd, int firstDayOfWeek) {
+std::vector<PreviewWeek> LayWeeks(const DateTime& periodStart, const DateTime& periodEnd, int firstDayOfWeek)
+{
     DateTime start;
     DateTime boundary;
     GetWeekBounds(periodStart, periodEnd, firstDayOfWeek, start, boundary);
@@ -40,7 +43,8 @@ std::vector<PreviewWeek> LayWeeks(const DateTime& periodStart, const DateTime& p
     return weeks;
 }
 
-std::wstring FormatWeekRange(const DateTime& start, const DateTime& end) {
+std::wstring FormatWeekRange(const DateTime& start, const DateTime& end)
+{
     static const wchar_t* const kMonths[] = { L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
                                               L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec" };
     std::wstring text = kMonths[start.GetMonth() - 1] + (L" " + std::to_wstring(start.GetDay())) + L" - ";
@@ -49,15 +53,18 @@ std::wstring FormatWeekRange(const DateTime& start, const DateTime& end) {
     return text + std::to_wstring(end.GetDay()) + L", " + std::to_wstring(end.GetYear());
 }
 
-std::wstring WeekId(const DateTime& start) {
+std::wstring WeekId(const DateTime& start)
+{
     return Quorvane::ReplaceAll(start.ToString(), L"-", L"_");
 }
 
-std::wstring DayHeaderName(int firstDayOfWeek, int offset) {
+std::wstring DayHeaderName(int firstDayOfWeek, int offset)
+{
     static const wchar_t* const kDays[] = { L"Mo", L"Tu", L"We", L"Th", L"Fr", L"Sa", L"Su" };
     return kDays[(firstDayOfWeek + offset) % kDaysPerWeek];
 }
 
-bool IsWithin(const DateTime& day, const DateTime& start, const DateTime& end) {
+bool IsWithin(const DateTime& day, const DateTime& start, const DateTime& end)
+{
     return !(day < start) && !(end < day);
 }

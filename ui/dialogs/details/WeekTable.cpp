@@ -14,7 +14,8 @@ namespace {
 const int kDaysPerWeek = 7;
 const wchar_t kOutsidePeriod[] = L"This date is outside of the selected date range";
 
-const wchar_t* DayCellClass(PreviewCellState state, bool rowRemoved) {
+const wchar_t* DayCellClass(PreviewCellState state, bool rowRemoved)
+{
     switch (state) {
     case DeletedCell: return L"deletedttcross texttbodytd";
     case KeptCell: return L"deletedtt texttbodytd";
@@ -23,25 +24,31 @@ const wchar_t* DayCellClass(PreviewCellState state, bool rowRemoved) {
     }
 }
 
-const wchar_t* PlainClass(bool rowRemoved) {
+const wchar_t* PlainClass(bool rowRemoved)
+{
     return rowRemoved ? L"deletedtt texttbodytd" : L"texttbodytd";
 }
 
-void WriteCell(MarkupWriter& markup, const wchar_t* cssClass, const std::wstring& text) {
+void WriteCell(MarkupWriter& markup, const wchar_t* cssClass, const std::wstring& text)
+{
     markup.Open(L"td").Attribute(L"class", cssClass).Text(text).Close(L"td");
 }
 
-DateTime Day(const PreviewWeek& week, int offset) {
+DateTime Day(const PreviewWeek& week, int offset)
+{
     return week.start.Add(DateSpan::Days(offset));
 }
 
 }  // namespace
 
 WeekTableWriter::WeekTableWriter(const Settings& settings, const Quorvane::MissingItemCollection& missing)
-    : m_settings(settings), m_missing(missing) {}
+    : m_settings(settings), m_missing(missing)
+{
+}
 
 void WeekTableWriter::WriteWeek(const PreviewWeek& week, const std::vector<KeyedEntry>& entries,
-                                MarkupWriter& markup) const {
+                                MarkupWriter& markup) const
+{
     DayTotals dayTotals(kDaysPerWeek, 0);
     std::vector<WeekRow> rows;
     const std::vector<CustomerJobPayroll> keys = CollectRows(entries);
@@ -56,8 +63,8 @@ void WeekTableWriter::WriteWeek(const PreviewWeek& week, const std::vector<Keyed
 }
 
 WeekTableWriter::WeekRow WeekTableWriter::CountRow(const PreviewWeek& week, const CustomerJobPayroll& row,
-                                                   const std::vector<KeyedEntry>& entries,
-                                                   DayTotals& dayTotals) const {
+                                                   const std::vector<KeyedEntry>& entries, DayTotals& dayTotals) const
+{
     WeekRow counted;
     counted.row = row;
     for (int i = 0; i < kDaysPerWeek; ++i)
@@ -78,7 +85,8 @@ WeekTableWriter::WeekRow WeekTableWriter::CountRow(const PreviewWeek& week, cons
 }
 
 void WeekTableWriter::WriteHeader(const PreviewWeek& week, const std::wstring& weekId, int weekTotal,
-                                  MarkupWriter& markup) const {
+                                  MarkupWriter& markup) const
+{
     markup.Open(L"tr").Attribute(L"class", L"weekheader").Attribute(L"week", weekId);
     markup.Open(L"td").Attribute(L"colspan", L"4").Attribute(L"class", L"weekheaderemployee");
     markup.Markup(L"<img class=\"pointer\" src=\"IDR_EXPANDED.png\" value=\"false\"/>&nbsp;&nbsp;"
@@ -93,7 +101,8 @@ void WeekTableWriter::WriteHeader(const PreviewWeek& week, const std::wstring& w
 }
 
 void WeekTableWriter::WriteRow(const PreviewWeek& week, const std::wstring& weekId, const WeekRow& row,
-                               MarkupWriter& markup) const {
+                               MarkupWriter& markup) const
+{
     markup.Open(L"tr").Attribute(L"weekValue", weekId);
     if (row.removed)
         markup.Attribute(L"class", L"deletedttheader");
@@ -108,7 +117,8 @@ void WeekTableWriter::WriteRow(const PreviewWeek& week, const std::wstring& week
 
 // The texts sit in blocks of their column's width, so that a long name ends in an ellipsis
 // instead of widening the table.
-void WeekTableWriter::WriteTextCells(const CustomerJobPayroll& row, MarkupWriter& markup) const {
+void WeekTableWriter::WriteTextCells(const CustomerJobPayroll& row, MarkupWriter& markup) const
+{
     markup.Open(L"td").Attribute(L"class", L"customerjob");
     if (IsMissing(row.customerJob))
         markup.Attribute(L"missingItem", L"");
@@ -127,12 +137,14 @@ void WeekTableWriter::WriteTextCells(const CustomerJobPayroll& row, MarkupWriter
     WriteClipped(row.notes, markup);
 }
 
-void WeekTableWriter::WriteClipped(const std::wstring& text, MarkupWriter& markup) const {
+void WeekTableWriter::WriteClipped(const std::wstring& text, MarkupWriter& markup) const
+{
     markup.Open(L"div").Attribute(L"class", L"clip").Text(text).Close(L"div").Close(L"td");
 }
 
 void WeekTableWriter::WriteDayCell(const DateTime& day, const PreviewCell& cell, bool rowRemoved,
-                                   MarkupWriter& markup) const {
+                                   MarkupWriter& markup) const
+{
     const PreviewCellState state = GetCellState(cell, m_settings.canRemove);
     markup.Open(L"td").Attribute(L"class", cell.empty ? PlainClass(rowRemoved) : DayCellClass(state, rowRemoved));
     if (!cell.empty)
@@ -152,7 +164,8 @@ void WeekTableWriter::WriteDayCell(const DateTime& day, const PreviewCell& cell,
     markup.Text(FormatMinutes(ShownMinutes(cell, state), std::wstring())).Close(L"td");
 }
 
-void WeekTableWriter::WriteBillableCell(int billableState, bool rowRemoved, MarkupWriter& markup) const {
+void WeekTableWriter::WriteBillableCell(int billableState, bool rowRemoved, MarkupWriter& markup) const
+{
     markup.Open(L"td").Attribute(L"class", PlainClass(rowRemoved));
     if (billableState == CustomerJobPayroll::Billed)
         markup.Markup(L"<img src=\"IDR_PAGE.png\">");
@@ -164,7 +177,8 @@ void WeekTableWriter::WriteBillableCell(int billableState, bool rowRemoved, Mark
 }
 
 void WeekTableWriter::WriteFooter(const PreviewWeek& week, const std::wstring& weekId, const DayTotals& dayTotals,
-                                  int weekTotal, MarkupWriter& markup) const {
+                                  int weekTotal, MarkupWriter& markup) const
+{
     markup.Open(L"tr").Attribute(L"class", L"weekfooter").Attribute(L"weekValue", weekId);
     markup.Open(L"td").Attribute(L"colspan", L"4").Attribute(L"class", L"weekfootertotal").Text(L"Totals:");
     markup.Close(L"td");
@@ -179,10 +193,12 @@ void WeekTableWriter::WriteFooter(const PreviewWeek& week, const std::wstring& w
     markup.Open(L"td").Close(L"td").Close(L"tr");
 }
 
-bool WeekTableWriter::IsInPeriod(const DateTime& day) const {
+bool WeekTableWriter::IsInPeriod(const DateTime& day) const
+{
     return IsWithin(day, m_settings.periodStart, m_settings.periodEnd);
 }
 
-bool WeekTableWriter::IsMissing(const std::wstring& name) const {
+bool WeekTableWriter::IsMissing(const std::wstring& name) const
+{
     return !name.empty() && m_missing.ContainsName(name);
 }

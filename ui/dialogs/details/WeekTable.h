@@ -16,7 +16,7 @@ class WeekTableWriter {
 public:
     struct Settings {
         bool usesTimeData;  // shows the payroll item column
-        bool canRemove;     // the import deletes QuickBooks time absent on the server
+        bool canRemove;  // the import deletes QuickBooks time absent on the server
         Quorvane::DateTime periodStart;
         Quorvane::DateTime periodEnd;
     };

@@ -16,7 +16,8 @@ namespace {
 
 const int kDaysPerWeek = 7;
 
-bool PayrollRuleIsMapped(const Config& config, const std::wstring& userId) {
+bool PayrollRuleIsMapped(const Config& config, const std::wstring& userId)
+{
     try {
         return config.GetPayrollTypeMappings()->GetBySource(userId)->GetState() == Mapping::Mapped;
     } catch (const NotFoundException&) {
@@ -27,11 +28,14 @@ bool PayrollRuleIsMapped(const Config& config, const std::wstring& userId) {
 }  // namespace
 
 WorkingLeaveTimeTab::WorkingLeaveTimeTab(const boost::shared_ptr<MainModel>& model)
-    : m_model(model), m_config(model->GetConfig()) {}
+    : m_model(model), m_config(model->GetConfig())
+{
+}
 
 // Whatever keeps the table from being built (an employee missing from the preview, a bad name
 // convention) leaves a note in its place instead of a half-built table.
-void WorkingLeaveTimeTab::Build(element root) {
+void WorkingLeaveTimeTab::Build(element root)
+{
     try {
         BuildTable(root, ReadSelectedEmployee(root));
     } catch (...) {
@@ -39,7 +43,8 @@ void WorkingLeaveTimeTab::Build(element root) {
     }
 }
 
-bool WorkingLeaveTimeTab::OnScriptCall(HWND dialog, HELEMENT, const char* name, UINT, json::value*) {
+bool WorkingLeaveTimeTab::OnScriptCall(HWND dialog, HELEMENT, const char* name, UINT, json::value*)
+{
     if (htmlayout::streq(name, "OnUserChanged")) {
         WaitCursor wait;
         Build(element::root_element(dialog));
@@ -47,7 +52,8 @@ bool WorkingLeaveTimeTab::OnScriptCall(HWND dialog, HELEMENT, const char* name, 
     return false;
 }
 
-WorkingLeaveTimeTab::SelectedEmployee WorkingLeaveTimeTab::ReadSelectedEmployee(const element& root) const {
+WorkingLeaveTimeTab::SelectedEmployee WorkingLeaveTimeTab::ReadSelectedEmployee(const element& root) const
+{
     SelectedEmployee selected;
     selected.diff = m_model->GetEmployeeDiffs()->FindByEmployeeId(SelectedEmployeeId(root));
     selected.serverEmployee = selected.diff->GetServerUser();
@@ -61,7 +67,8 @@ WorkingLeaveTimeTab::SelectedEmployee WorkingLeaveTimeTab::ReadSelectedEmployee(
     return selected;
 }
 
-void WorkingLeaveTimeTab::BuildTable(const element& root, const SelectedEmployee& employee) {
+void WorkingLeaveTimeTab::BuildTable(const element& root, const SelectedEmployee& employee)
+{
     element tbody = root.get_element_by_id("workingLeaveTimeTBody");
     if (!tbody.is_valid())
         return;
@@ -76,8 +83,7 @@ void WorkingLeaveTimeTab::BuildTable(const element& root, const SelectedEmployee
         MissingItemsController(m_model).CollectMissingItems(*employee.diff);
     const WeekTableWriter writer(settings, *missing);
     const PreviewRowKeys keys(*m_model, *m_config, *employee.serverEmployee, *employee.namingEmployee);
-    const std::vector<PreviewWeek> weeks =
-        LayWeeks(period.GetStart(), period.GetEnd(), m_model->GetFirstDayOfWeek());
+    const std::vector<PreviewWeek> weeks = LayWeeks(period.GetStart(), period.GetEnd(), m_model->GetFirstDayOfWeek());
     MarkupWriter markup;
     for (std::vector<PreviewWeek>::const_iterator week = weeks.begin(); week != weeks.end(); ++week)
         writer.WriteWeek(
@@ -91,7 +97,8 @@ void WorkingLeaveTimeTab::BuildTable(const element& root, const SelectedEmployee
 
 // The day columns start on the company's first day of the week; without time data the service
 // item spans the hidden payroll column.
-void WorkingLeaveTimeTab::SetColumnHeaders(const element& root, bool usesTimeData) const {
+void WorkingLeaveTimeTab::SetColumnHeaders(const element& root, bool usesTimeData) const
+{
     const int firstDay = m_model->GetFirstDayOfWeek();
     for (int i = 0; i < kDaysPerWeek; ++i)
         root.find_first("th[dayofweek=\"%d\"]", i).set_text(DayHeaderName(firstDay, i).c_str());
@@ -99,7 +106,8 @@ void WorkingLeaveTimeTab::SetColumnHeaders(const element& root, bool usesTimeDat
     root.get_element_by_id("payroll").set_attribute("htd", usesTimeData ? nullptr : L"true");
 }
 
-void WorkingLeaveTimeTab::ShowUnavailable(const element& root) const {
+void WorkingLeaveTimeTab::ShowUnavailable(const element& root) const
+{
     element tbody = root.get_element_by_id("workingLeaveTimeTBody");
     if (!tbody.is_valid())
         return;

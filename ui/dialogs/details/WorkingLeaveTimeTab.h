@@ -12,7 +12,7 @@ namespace Quorvane {
 class Config;
 class Employee;
 class EmployeeDiff;
-}
+}  // namespace Quorvane
 
 class WorkingLeaveTimeTab : public ITabController {
 public:
@@ -30,7 +30,7 @@ private:
         boost::shared_ptr<Quorvane::EmployeeDiff> diff;
         boost::shared_ptr<Quorvane::Employee> serverEmployee;
         boost::shared_ptr<Quorvane::Employee> namingEmployee;  // names the service items the import creates
-        bool usesTimeData;                                     // shows the payroll item column
+        bool usesTimeData;  // shows the payroll item column
     };
 
     SelectedEmployee ReadSelectedEmployee(const htmlayout::dom::element& root) const;
