@@ -37,7 +37,10 @@ WorkingLeaveTimeTab::WorkingLeaveTimeTab(const boost::shared_ptr<MainModel>& mod
 void WorkingLeaveTimeTab::Build(element root)
 {
     try {
-        BuildTable(root, ReadSelectedEmployee(root));
+        const SelectedEmployee employee = ReadSelectedEmployee(root);
+        root.get_element_by_id("QuorvaneUser")
+            .set_text(FormatEmployeeName(m_config.get(), *employee.serverEmployee, true).c_str());
+        BuildTable(root, employee);
     } catch (...) {
         ShowUnavailable(root);
     }
@@ -90,8 +93,6 @@ void WorkingLeaveTimeTab::BuildTable(const element& root, const SelectedEmployee
             *week, keys.KeyEntries(*employee.diff->GetTimeTrackDiffs()->SelectByDateRange(week->start, week->end)),
             markup);
     SetHtml(tbody, markup.str());
-    root.get_element_by_id("QuorvaneUser")
-        .set_text(FormatEmployeeName(m_config.get(), *employee.serverEmployee, true).c_str());
     tbody.update(true);
 }
 
