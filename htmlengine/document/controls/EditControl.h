@@ -43,8 +43,11 @@ protected:
     // A user edit changed the text.
     virtual void Edited(Element& element);
     void Replace(std::wstring text);
+    // The text, caret or selection changed: the edit is painted again.
+    void Show(Element& element);
 
 private:
+    bool OnEditKey(Element& element, unsigned key, unsigned keyboardState);
     bool OnShortcut(Element& element, unsigned key);
     bool OnDeletion(Element& element, bool forward);
     // Typed or pasted text in place of the selection, cut to what "maxlength" leaves room for.

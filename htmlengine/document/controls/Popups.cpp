@@ -54,6 +54,14 @@ bool DismissPopupOutside(Document& document, Element* pressed)
     return outside;
 }
 
+void RoutePopupHover(Document& document, Element* hovered)
+{
+    Control* control = OwnerControl(document);
+    if (!control) return;
+    ElementHold hold(*document.PopupOwner());
+    control->OnPopupHover(*document.PopupOwner(), hovered);
+}
+
 bool RoutePopupKey(Document& document, unsigned key, unsigned keyboardState, bool down)
 {
     if (!down) {

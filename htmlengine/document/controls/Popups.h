@@ -17,6 +17,10 @@ bool RoutePopupPress(Document& document, int x, int y);
 // list, closes the popup without a choice; true when it did.
 bool DismissPopupOutside(Document& document, Element* pressed);
 
+// The pointer moved onto `hovered` (null: onto nothing): an open list highlights the option
+// under the pointer.
+void RoutePopupHover(Document& document, Element* hovered);
+
 // True when the open popup took the key-down, or took the down of this key-up (an Escape that
 // closed a list must not reach a dialog's key-up rule).
 bool RoutePopupKey(Document& document, unsigned key, unsigned keyboardState, bool down);

@@ -225,6 +225,7 @@ void WindowInput::MouseMove(Point point)
     }
     SendToCaptured(MouseInput::Kind::Move, point);
     SetHover(window_.Layout().HitTest(point).element);
+    if (Document* document = window_.GetDocument()) RoutePopupHover(*document, hover_.Get());
     window_.Painting().Tips().PointerMoved(hover_.Get(), point);
 }
 

@@ -171,10 +171,10 @@ void EngineWindow::ContentChanged()
     Repaint(nullptr);
 }
 
-// The whole window: repainting what is visible costs less than finding what changed.
-void EngineWindow::Repaint(const Element*)
+// The element's visible part (the whole window while boxes are out of date).
+void EngineWindow::Repaint(const Element* element)
 {
-    if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (!destroyed_ && IsWindow(hwnd_)) layout_.Repaint(element);
 }
 
 void EngineWindow::ScrollIntoView(Element& element) { layout_.ScrollIntoView(element); }

@@ -97,3 +97,14 @@ TEST_F(PaintTest, ControlsDrawTheirState)
     EXPECT_GE(IndexOf(lines, "image res:TESTICON.png"), 0);
     EXPECT_NE(std::string::npos, lines[size_t(IndexOf(lines, "image res:TESTICON.png"))].find("faded"));
 }
+
+TEST_F(PaintTest, AFontListIsLoggedOnlyWhenNoneOfItsFacesIsInstalled)
+{
+    Load("<p id=a style='font-family: NoSuchFaceAtAll, AnotherMissingFace'>missing</p>"
+         "<p id=b style='font-family: NoSuchFaceAtAll, Tahoma'>found</p>"
+         "<p id=c style='font-family: NoSuchFaceAtAll, sans-serif'>generic</p>");
+    Record();
+    EXPECT_NE(std::wstring::npos, Errors().find(L"font: none of \"NoSuchFaceAtAll, AnotherMissingFace\""));
+    EXPECT_EQ(std::wstring::npos, Errors().find(L"NoSuchFaceAtAll, Tahoma"));
+    EXPECT_EQ(std::wstring::npos, Errors().find(L"NoSuchFaceAtAll, sans-serif"));
+}

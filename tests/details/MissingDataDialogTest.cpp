@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "DialogHarness.h"
+#include "MissingItemsCompany.h"
+#include "core/CustomerJob.h"
+#include "core/Exceptions.h"
+#include "tools/qbsim/Control.h"
+#include "ui/dialogs/details/MissingDataDialog.h"
+
+using htmlayout::dom::element;
+using namespace Quorvane;
+
+namespace {
+
+class MissingDataDialogTest : public MissingItemsCompany {
+protected:
+    void Open()
+    {
+        dialog.reset(new OpenedDialog<MissingDataDialog>(nullptr, company->model));
+        ASSERT_TRUE(dialog->Open(139));
+        page.reset(new PageProbe(dialog->Window()));
+    }
+
+    // The row of the item, by its data type and name.
+    std::string Row(const char* type, const char* name) const
+    {
+        for (const element& row : page->FindAll("#MissingItemItemId>tr")) {
+            if (TextOf(row.find_first("span[name=status]")) == std::wstring(type, type + strlen(type)) &&
+                AttributeOf(row, "valueName") == std::wstring(name, name + strlen(name)))
+                return "#MissingItemItemId>tr:nth-child(" + std::to_string(row.index() + 1) + ")";
+        }
+        return "#no-such-row";
+    }
+    void Click(const char* type, const char* name) { page->Click(Row(type, name) + " button"); }
+    bool IsChecked(const char* type, const char* name) const
+    {
+        return page->HasState(Row(type, name) + " button", STATE_CHECKED);
+    }
+    // "type name" per row, in table order.
+    std::wstring Rows() const
+    {
+        std::wstring rows;
+        for (const element& row : page->FindAll("#MissingItemItemId>tr"))
+            rows +=
+                TextOf(row.find_first("span[name=status]")) + L" " + TextOf(row.find_first("span[name=name]")) + L"; ";
+        return rows;
+    }
+
+    std::unique_ptr<OpenedDialog<MissingDataDialog> > dialog;
+    std::unique_ptr<PageProbe> page;
+};
+
+TEST_F(MissingDataDialogTest, ListsTheItemsOfTheImportedEmployeesByKindAndName)
+{
+    Open();
+    EXPECT_EQ(L"Employee Bob Baker; Customer Design; Customer Northwind; Customer:Job Design:Logo; "
+              L"Customer:Job Northwind:Deck; Service Item Design; "
+              L"Service Item Finish Carpentry and Millwork Installation; ",
+              Rows());
+    EXPECT_EQ(L"2 employees", page->Text(Row("Customer", "Northwind") + ">td:nth-child(5)"));
+    EXPECT_EQ(L"Ann Archer\rBob Baker\r", page->Attribute(Row("Customer", "Northwind") + ">td:nth-child(5)", "title"));
+    EXPECT_EQ(L"Ann Archer", page->Text(Row("Service Item", "Design") + ">td:nth-child(5)"));
+    EXPECT_EQ(L"false", page->Attribute(Row("Customer", "Design"), "rowselect"));
+    EXPECT_EQ(L"40%", page->Attribute(Row("Customer", "Design") + ">td:nth-child(4)", "width"));
+}
+
+TEST_F(MissingDataDialogTest, StatusesShowTheirIconAndOnlyCreatableRowsCanBeChecked)
+{
+    Open();
+    const std::string tooLong = Row("Service Item", "Finish Carpentry and Millwork Installation");
+    EXPECT_TRUE(page->Find(tooLong + " img[src=\"ICON_STOP.png\"]").is_valid());
+    EXPECT_TRUE(page->HasState(tooLong + " button", STATE_DISABLED));
+    EXPECT_NE(std::wstring::npos, page->Text(tooLong + ">td:nth-child(4)").find(L"31 character limit"));
+    EXPECT_TRUE(page->Find(Row("Customer", "Design") + " img[src=\"IDR_TRIANGLEYELLOW.png\"]").is_valid());
+    EXPECT_TRUE(page->Find(Row("Customer:Job", "Design:Logo") + " img[src=\"IDR_TRIANGLEWHITE.png\"]").is_valid());
+    EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
+}
+
+TEST_F(MissingDataDialogTest, ChecksFollowParentsAndChildrenWithinOneFamily)
+{
+    Open();
+    Click("Customer:Job", "Design:Logo");
+    EXPECT_TRUE(IsChecked("Customer", "Design"));
+    EXPECT_FALSE(IsChecked("Service Item", "Design"));
+    EXPECT_EQ(L"true", page->Attribute(Row("Customer", "Design"), "rowselect"));
+    EXPECT_EQ(L"true", page->Attribute(Row("Customer:Job", "Design:Logo"), "rowselect"));
+    EXPECT_FALSE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
+
+    Click("Service Item", "Design");
+    Click("Customer", "Design");
+    EXPECT_FALSE(IsChecked("Customer:Job", "Design:Logo"));
+    EXPECT_EQ(L"false", page->Attribute(Row("Customer:Job", "Design:Logo"), "rowselect"));
+    EXPECT_TRUE(IsChecked("Service Item", "Design"));
+    Click("Service Item", "Design");
+    EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
+}
+
+TEST_F(MissingDataDialogTest, CreatesTheCheckedItemsAndRemovesTheirRows)
+{
+    Open();
+    Click("Employee", "2");
+    Click("Customer:Job", "Northwind:Deck");
+    page->Click("#idCreateMissingDataButton");
+
+    EXPECT_EQ(L"Customer Design; Customer:Job Design:Logo; Service Item Design; "
+              L"Service Item Finish Carpentry and Millwork Installation; ",
+              Rows());
+    EXPECT_TRUE(dialog->IsDataChanged());
+    EXPECT_EQ(L"Create Selected Items in QuickBooks", page->Text("#idCreateMissingDataButton"));
+    EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
+    EXPECT_FALSE(page->HasState(Row("Customer", "Design") + " button", STATE_DISABLED));
+    EXPECT_TRUE(
+        page->HasState(Row("Service Item", "Finish Carpentry and Millwork Installation") + " button", STATE_DISABLED));
+    EXPECT_NO_THROW(company->model->GetCustomerJobs()->FindByFullName(L"Northwind:Deck"));
+    EXPECT_EQ(Mapping::Mapped, company->config->GetEmployeeMappings()->GetBySource(L"2")->GetState());
+}
+
+// Three checked items, the second refused: the first is created, the second stays unchecked
+// with the error panel up, the third waits; closing the panel goes on without the second.
+TEST_F(MissingDataDialogTest, AFailureStopsAtItsRowAndClosingThePanelGoesOn)
+{
+    AddWork(company->ann, 11, L"Legacy", L"Logo", L"Labor");
+    company->BuildPreview();
+    Open();
+    Click("Employee", "2");
+    Click("Customer", "Legacy");
+    Click("Customer", "Northwind");
+    page->Click("#idCreateMissingDataButton");
+
+    EXPECT_EQ(std::wstring::npos, Rows().find(L"Bob Baker"));
+    EXPECT_FALSE(IsChecked("Customer", "Legacy"));
+    EXPECT_EQ(L"false", page->Attribute(Row("Customer", "Legacy"), "rowselect"));
+    EXPECT_TRUE(IsChecked("Customer", "Northwind"));
+    EXPECT_TRUE(page->HasState("#ErrorBodyDialog", STATE_EXPANDED));
+    EXPECT_EQ(L"Cannot create customer", page->Text("#idErrorDialogTitle"));
+    EXPECT_EQ(L"Cannot create customer \"Legacy\"", page->Text("#idErrorDialogProblemText"));
+    EXPECT_EQ(L"There is existing customer item with the same name", page->Text("#idErrorDialogReasonText"));
+    EXPECT_EQ(L"Creating Selected Items in QuickBooks", page->Text("#idCreateMissingDataButton"));
+    EXPECT_TRUE(page->HasState(Row("Customer", "Northwind") + " button", STATE_DISABLED));
+
+    page->Click("#idErrorDialogCloseButton");
+    EXPECT_TRUE(page->HasState("#ErrorBodyDialog", STATE_COLLAPSED));
+    EXPECT_EQ(std::wstring::npos, Rows().find(L"Customer Northwind;"));
+    EXPECT_NE(std::wstring::npos, Rows().find(L"Customer Legacy;"));
+    EXPECT_EQ(L"Create Selected Items in QuickBooks", page->Text("#idCreateMissingDataButton"));
+    EXPECT_FALSE(page->HasState(Row("Customer", "Legacy") + " button", STATE_DISABLED));
+}
+
+TEST_F(MissingDataDialogTest, NamesAreShownAsTypedInTheTableAndTheErrorPanel)
+{
+    AddWork(company->ann, 11, L"R&D <West>", L"Logo", L"Labor");
+    company->BuildPreview();
+    Open();
+    const std::string row = Row("Customer", "R&D <West>");
+    EXPECT_EQ(L"R&D <West>", page->Text(row + " span[name=name]"));
+    QbSim::Control::Seed(QuickBooksTest::Widen("{'Customers':[{'ListID':'C7','Name':'R&D <West>'}]}"));
+    Click("Customer", "R&D <West>");
+    page->Click("#idCreateMissingDataButton");
+    EXPECT_EQ(L"Cannot create customer \"R&D <West>\"", page->Text("#idErrorDialogProblemText"));
+}
+
+TEST_F(MissingDataDialogTest, HeaderClicksSortTheRows)
+{
+    Open();
+    page->Click("#idHeaderName");
+    EXPECT_EQ(0u, Rows().find(L"Employee Bob Baker; Customer Design; Service Item Design; Customer:Job Design:Logo; "));
+    EXPECT_EQ(L"(none)", page->Attribute("#idHeaderDataType img", "src"));
+    page->Click("#idHeaderDataType");
+    EXPECT_EQ(0u, Rows().find(L"Employee Bob Baker; Customer Design; Customer Northwind;"));
+    page->Click("#idHeaderDataType");
+    EXPECT_EQ(0u, Rows().find(L"Service Item Finish"));
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#include "ui/dialogs/details/DialogSupport.h"
+
+#include "core/TextCodec.h"
+#include "ui/toolkit/ElementHelpers.h"
+
+void PostCloseMessage(HWND dialog)
+{
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+}
+
+void SetHtml(htmlayout::dom::element& element, const std::wstring& markup)
+{
+    Quorvane::WideToUtf8 utf8(markup);
+    element.set_html(reinterpret_cast<const unsigned char*>(utf8.c_str()), static_cast<UINT>(utf8.size()));
+}
+
+htmlayout::dom::element AppendElement(htmlayout::dom::element& parent, const char* tag, const std::wstring& text)
+{
+    htmlayout::dom::element child = htmlayout::dom::element::create(tag, text.empty() ? nullptr : text.c_str());
+    parent.append(child);
+    return child;
+}
+
+htmlayout::dom::element ElementArgument(UINT argc, json::value* argv)
+{
+    return argc ? htmlayout::dom::element(argv[0].get_dom_element()) : htmlayout::dom::element();
+}
+
+std::wstring SelectedEmployeeId(const htmlayout::dom::element& root)
+{
+    return htmlayout::get_select_value(root.get_element_by_id("EmployeeSelectId"), std::wstring());
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The preview dialog's "Missing Items" tab: what QuickBooks lacks for the chosen employee, with
+// the creation of the checked items. The tab hides itself while nothing is missing.
+#include <boost/shared_ptr.hpp>
+
+#include "ui/dialogs/details/ITabController.h"
+#include "ui/dialogs/details/MissingItemsTable.h"
+
+class MissingItemsTab : public ITabController {
+public:
+    explicit MissingItemsTab(const boost::shared_ptr<MainModel>& model);
+
+    std::wstring GetId() override { return L"idMissingItems_Tab"; }
+    void Build(htmlayout::dom::element root) override;
+    bool OnScriptCall(HWND dialog, HELEMENT he, const char* name, UINT argc, json::value* argv) override;
+    // True once the tab created an item in QuickBooks.
+    bool IsDataChanged() override { return m_table.HasCreatedItems(); }
+
+private:
+    void BuildMissingItemsTable(const htmlayout::dom::element& root);
+    void ShowTabPanels(const htmlayout::dom::element& root) const;
+    void CreateCheckedItems(const htmlayout::dom::element& root);
+    void ResumeCreation(const htmlayout::dom::element& root);
+    void SaveSettings() const;
+
+    boost::shared_ptr<MainModel> m_model;
+    boost::shared_ptr<Quorvane::EmployeeDiff> m_diff;  // of the chosen employee; null when none
+    MissingItemsTable m_table;
+};

@@ -1,0 +1,94 @@
+#pragma once
+// The rows and cells under the preview's weekly timesheet, free of any markup: which row each
+// previewed entry belongs to, the rows of a week in their order, and the sums of one row on one
+// day.
+#include <string>
+#include <vector>
+
+#include <boost/shared_ptr.hpp>
+
+#include "core/DateTime.h"
+
+class MainModel;
+
+namespace Quorvane {
+class Config;
+class Employee;
+class TimeTrackDiff;
+class TimeTrackDiffCollection;
+class TimeTrackRecord;
+}  // namespace Quorvane
+
+// One row of the timesheet: what QuickBooks holds, or will hold after the import.
+struct CustomerJobPayroll {
+    enum { NotBillable = 0, Billable = 1, Billed = 2 };
+
+    CustomerJobPayroll() : billableState(NotBillable) {}
+
+    std::wstring customerJob;
+    std::wstring serviceItem;
+    std::wstring payrollItem;  // a payroll item's name, or a leave type's
+    std::wstring notes;
+    int billableState;
+};
+
+// Customer:job and service item ignore letter case; payroll item, billing and notes do not.
+bool SameCustomerJobPayroll(const CustomerJobPayroll& a, const CustomerJobPayroll& b);
+// By customer:job, code unit by code unit, then not billable, billable, billed.
+bool CustomerJobPayrollLess(const CustomerJobPayroll& a, const CustomerJobPayroll& b);
+
+// A previewed entry with the row it belongs to.
+struct KeyedEntry {
+    CustomerJobPayroll key;
+    boost::shared_ptr<Quorvane::TimeTrackDiff> diff;
+};
+
+// Works out the row of an entry for one employee. A row and its cells use the same key, so an
+// entry's minutes always land in its own row.
+class PreviewRowKeys {
+public:
+    // namingEmployee names the service items the import will create for server-only entries.
+    PreviewRowKeys(const MainModel& model, const Quorvane::Config& config, const Quorvane::Employee& serverEmployee,
+                   const Quorvane::Employee& namingEmployee);
+
+    // False for leave that is not imported: it has no row and counts nowhere.
+    bool MakeKey(const Quorvane::TimeTrackDiff& entry, CustomerJobPayroll& key) const;
+    // The entries that have a row, in their order.
+    std::vector<KeyedEntry> KeyEntries(const Quorvane::TimeTrackDiffCollection& entries) const;
+
+private:
+    bool ServerLeaveKey(const Quorvane::TimeTrackRecord& record, CustomerJobPayroll& key) const;
+    void ServerWorkKey(const Quorvane::TimeTrackRecord& record, CustomerJobPayroll& key) const;
+
+    const MainModel& m_model;
+    const Quorvane::Config& m_config;
+    const Quorvane::Employee& m_namingEmployee;
+    std::wstring m_defaultPayrollItem;
+};
+
+// The distinct rows of the entries, in CustomerJobPayrollLess order (stable, so ties keep the
+// order of their first entries).
+std::vector<CustomerJobPayroll> CollectRows(const std::vector<KeyedEntry>& entries);
+
+// The sums of one row on one day.
+struct PreviewCell {
+    PreviewCell()
+        : empty(true),
+          quickBooksMinutes(0),
+          serverMinutes(0),
+          billed(false),
+          billedConflict(false),
+          absentOnServer(false)
+    {
+    }
+
+    bool empty;  // no entry of the row on that day
+    int quickBooksMinutes;
+    int serverMinutes;  // what the import leaves
+    bool billed;
+    bool billedConflict;
+    bool absentOnServer;
+};
+
+PreviewCell AggregateCell(const CustomerJobPayroll& row, const std::vector<KeyedEntry>& entries,
+                          const Quorvane::DateTime& day);
