@@ -6,29 +6,6 @@
 
 namespace {
 
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"(closed)";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-long long FileTimeOf(WORD year, WORD month, WORD day)
-{
-    SYSTEMTIME time = {};
-    time.wYear = year;
-    time.wMonth = month;
-    time.wDay = day;
-    FILETIME fileTime;
-    SystemTimeToFileTime(&time, &fileTime);
-    return (static_cast<long long>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
-}
-
 class ControlWindow : public PaintTest {
 protected:
     bool PopupOpen() { return (State(Find("popup")) & STATE_EXPANDED) != 0; }
