@@ -165,11 +165,8 @@ void EngineWindow::Resized()
     Repaint(nullptr);
 }
 
-void EngineWindow::ContentChanged()
-{
-    layout_.MarkChanged();
-    Repaint(nullptr);
-}
+// The layout sees what changed from the document itself when it is next used.
+void EngineWindow::ContentChanged() { Repaint(nullptr); }
 
 // The whole window: repainting what is visible costs less than finding what changed.
 void EngineWindow::Repaint(const Element*)
