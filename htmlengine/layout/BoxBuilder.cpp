@@ -54,8 +54,15 @@ void SortLayers(Box& box)
     for (const std::unique_ptr<Box>& child : box.children) SortLayers(*child);
 }
 
+void ClearLayers(Box& box)
+{
+    box.layers.clear();
+    for (const std::unique_ptr<Box>& child : box.children) ClearLayers(*child);
+}
+
 void CollectRoot(Box& root)
 {
+    ClearLayers(root);
     Collect(root, root);
     SortLayers(root);
 }

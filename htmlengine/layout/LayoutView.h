@@ -46,9 +46,6 @@ public:
     using Invalidator = std::function<void(const Rect&)>;
     void SetInvalidator(Invalidator invalidator) { invalidator_ = std::move(invalidator); }
 
-    // Something the boxes depend on changed (elements, attributes, states, styles): the next
-    // Update() lays out again, and the window is told to repaint.
-    void MarkChanged();
     // Repaint without relayout (a control's caret, selection or text in a fixed-size box).
     void Repaint(const Element* element);
 
@@ -74,7 +71,10 @@ public:
     int HeightAt(int width);
 
 private:
+    void Rebuild();
     void Relayout();
+    // Styles changed: widths measured with the old ones go.
+    void ForgetMeasurements();
     bool RectOf(const Element& element, Rect& rect) const;
     void Invalidate(const Rect& rect);
 
@@ -86,9 +86,11 @@ private:
     Invalidator invalidator_;
     LayoutTree tree_;
     std::unique_ptr<BoxIndex> index_;
-    std::unordered_map<unsigned, Point> scrollOffsets_;  // by element uid, kept across relayouts
-    unsigned long long laidOutGeneration_ = 0;
-    bool changed_ = true;
+    // By element uid, kept when boxes are built again: the scroll position and the bars.
+    std::unordered_map<unsigned, ScrollState> scrolls_;
+    unsigned long long builtGeneration_ = 0;  // the document's box generation the tree was built for
+    bool rebuild_ = true;                      // a new page, measurer or sizer
+    bool relayout_ = true;                     // a new window size
 };
 
 }  // namespace htmlengine

@@ -6,12 +6,15 @@
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/style/DefaultStyleSheet.h"
+#include "htmlengine/document/style/RuleIndex.h"
+#include "htmlengine/document/style/StyleShare.h"
 
 #include <windows.h>
 
 namespace htmlengine {
 
-Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
+Document::Document(DocumentHost& host, std::wstring baseUrl)
+    : host_(host), baseUrl_(std::move(baseUrl)), sharedStyles_(std::make_unique<StyleShare>())
 {
     AddStyleSheet(ParseStyleSheet(DefaultStyleSheet()));
     AddStyleSheet(ParseStyleSheet(ControlLookStyleSheet()));
@@ -44,6 +47,7 @@ void Document::AddStyleSheet(StyleSheet sheet)
 {
     for (const std::wstring& error : sheet.errors) LogError(L"CSS: " + error);
     sheets_.push_back(std::move(sheet));
+    ruleIndex_.reset();
     for (const StyleRule& rule : sheets_.back().rules) {  // a moved vector keeps its elements in place
         ++ruleCount_;
         for (const ComplexSelector& selector : rule.selectors)
@@ -59,7 +63,28 @@ void Document::AddStyleSheet(StyleSheet sheet)
 void Document::InvalidateStyles()
 {
     ++styleGeneration_;
+    changes_.All();
     host_.ContentChanged();
+}
+
+void Document::StyleChanged(Element& element)
+{
+    ++styleGeneration_;
+    changes_.Subtree(element);
+    host_.ContentChanged();
+}
+
+void Document::BoxesChanged(Element& element)
+{
+    ++styleGeneration_;
+    changes_.Boxes(element);
+    host_.ContentChanged();
+}
+
+const RuleIndex& Document::Rules() const
+{
+    if (!ruleIndex_) ruleIndex_ = std::make_unique<RuleIndex>(sheets_);
+    return *ruleIndex_;
 }
 
 const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string& property) const
@@ -71,6 +96,7 @@ const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string
 
 void Document::Forget(const Element& element)
 {
+    changes_.Forget(element);
     if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) focus_ = nullptr;
     if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_))) eventRoot_ = nullptr;
     if (popupOwner_ && (popupOwner_ == &element || element.IsAncestorOf(popupOwner_))) popupOwner_ = nullptr;

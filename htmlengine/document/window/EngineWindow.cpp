@@ -165,11 +165,8 @@ void EngineWindow::Resized()
     Repaint(nullptr);
 }
 
-void EngineWindow::ContentChanged()
-{
-    layout_.MarkChanged();
-    Repaint(nullptr);
-}
+// The layout sees what changed from the document itself when it is next used.
+void EngineWindow::ContentChanged() { Repaint(nullptr); }
 
 // The element's visible part (the whole window while boxes are out of date).
 void EngineWindow::Repaint(const Element* element)
