@@ -73,7 +73,7 @@ void EngineWindow::ReplaceDocument(std::unique_ptr<Document> document)
     paint_.DocumentReplaced();
     layout_.SetDocument(document_.get());
     Retire(std::move(document));
-    Repaint(nullptr);
+    Resized();  // a window made hidden may not have told its size yet
 }
 
 void EngineWindow::SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param)
