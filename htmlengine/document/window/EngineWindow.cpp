@@ -168,10 +168,13 @@ void EngineWindow::Resized()
 // The layout sees what changed from the document itself when it is next used.
 void EngineWindow::ContentChanged() { Repaint(nullptr); }
 
-// The whole window: repainting what is visible costs less than finding what changed.
+// The whole window: repainting what is visible costs less than finding what changed. Once it
+// waits for WM_PAINT, further changes need no call of their own.
 void EngineWindow::Repaint(const Element*)
 {
-    if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (invalidated_ || destroyed_ || !IsWindow(hwnd_)) return;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    invalidated_ = true;
 }
 
 void EngineWindow::ScrollIntoView(Element& element) { layout_.ScrollIntoView(element); }
