@@ -7,6 +7,7 @@
 #include "htmlengine/layout/BoxLayout.h"
 #include "htmlengine/layout/HitTest.h"
 #include "htmlengine/layout/IntrinsicWidths.h"
+#include "htmlengine/layout/PartialRebuild.h"
 #include "htmlengine/layout/PositionedLayout.h"
 #include "htmlengine/layout/TextCache.h"
 #include "htmlengine/layout/TreeRestyle.h"
@@ -53,6 +54,7 @@ void LayoutView::SetDocument(Document* document)
     document_ = document;
     tree_ = LayoutTree();
     index_ = std::make_unique<BoxIndex>();
+    rootElements_.reset();
     scrolls_.clear();
     rebuild_ = true;
 }
@@ -82,8 +84,7 @@ void LayoutView::SetImageSizer(std::unique_ptr<ImageSizer> sizer)
 void LayoutView::Repaint(const Element* element)
 {
     Rect rect{0, 0, viewport_.width, viewport_.height};
-    bool current = !rebuild_ && document_ && builtGeneration_ == document_->Changes().BoxGeneration();
-    const Box* box = element && current ? BoxOf(*element) : nullptr;
+    const Box* box = element && !rebuild_ ? BoxOf(*element) : nullptr;
     Invalidate(box ? VisibleRect(*box) : rect);
 }
 
@@ -98,31 +99,44 @@ const LayoutTree* LayoutView::Update()
 {
     if (!document_ || !document_->Root()) return nullptr;
     ComputedStyleOf(*document_->Root());
+    StyleChanges::BoxChanges boxes = document_->Changes().TakeBoxes();
     std::unique_ptr<ElementHold> restyled = document_->Changes().TakeRestyled();
-    bool rebuild = rebuild_ || builtGeneration_ != document_->Changes().BoxGeneration();
-    StyleImpact impact = rebuild ? StyleImpact::Rebuild : ApplyRestyles(restyled->Elements(), *index_);
     bool relayout = relayout_;
+    bool rebuild = rebuild_ || boxes.everything;
     rebuild_ = relayout_ = false;
-    if (impact == StyleImpact::Rebuild) {
-        builtGeneration_ = document_->Changes().BoxGeneration();
+    if (rebuild) {
         Rebuild();
-    } else if (impact == StyleImpact::Layout) {
-        ForgetMeasurements();
-        Relayout();
-    } else if (relayout) {
-        Relayout();
+        return &tree_;
     }
+    std::vector<Element*> parts = boxes.elements->Elements();
+    StyleImpact impact = ApplyRestyles(restyled->Elements(), *index_, parts);
+    if (!parts.empty() && !RebuildParts(parts, tree_, *index_)) {
+        Rebuild();
+        return &tree_;
+    }
+    if (!parts.empty()) RestoreScrolls();
+    if (impact == StyleImpact::Layout) ForgetMeasurements();
+    if (impact == StyleImpact::Layout || relayout) Relayout();
     return &tree_;
 }
 
 void LayoutView::Rebuild()
 {
     BuildTree(*document_->Root(), tree_, *index_);
+    std::vector<Element*> roots;
+    for (const auto* list : {&tree_.fixed, &tree_.popups})
+        for (const std::unique_ptr<Box>& root : *list) roots.push_back(root->element);
+    rootElements_ = std::make_unique<ElementHold>(roots);
+    RestoreScrolls();
+    Relayout();
+}
+
+void LayoutView::RestoreScrolls()
+{
     ForEachBox(tree_, [&](Box& box) {
         auto found = scrolls_.find(ScrollKey(box));
         if (box.scroll && found != scrolls_.end()) *box.scroll = found->second;
     });
-    Relayout();
 }
 
 void LayoutView::ForgetMeasurements()

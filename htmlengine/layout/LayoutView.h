@@ -14,6 +14,7 @@ namespace htmlengine {
 
 class Document;
 class Element;
+class ElementHold;
 class TextCache;
 struct BoxIndex;
 
@@ -72,6 +73,7 @@ public:
 
 private:
     void Rebuild();
+    void RestoreScrolls();
     void Relayout();
     // Styles changed: widths measured with the old ones go.
     void ForgetMeasurements();
@@ -86,9 +88,9 @@ private:
     Invalidator invalidator_;
     LayoutTree tree_;
     std::unique_ptr<BoxIndex> index_;
+    std::unique_ptr<ElementHold> rootElements_;  // of fixed boxes and popups: never freed under the tree
     // By element uid, kept when boxes are built again: the scroll position and the bars.
     std::unordered_map<unsigned, ScrollState> scrolls_;
-    unsigned long long builtGeneration_ = 0;  // the document's box generation the tree was built for
     bool rebuild_ = true;                      // a new page, measurer or sizer
     bool relayout_ = true;                     // a new window size
 };

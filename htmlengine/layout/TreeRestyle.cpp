@@ -42,7 +42,35 @@ const ComputedStyle* InlineStyleIn(const Box& owner, const Element& element)
     return nullptr;
 }
 
-// Whether an element without boxes would have some now (it was hidden, or inside something hidden).
+// A box whose kind changes is built again by its parent; an inline element or one without
+// boxes by the box around it.
+StyleImpact ApplyOne(Element& element, BoxIndex& index, std::vector<Element*>& parts)
+{
+    std::shared_ptr<const ComputedStyle> style = element.HasStyle() ? element.Style().computed : nullptr;
+    auto boxed = index.boxes.find(&element);
+    if (style && boxed != index.boxes.end()) {
+        Box& box = *boxed->second;
+        StyleImpact impact = ImpactOf(*box.style, *style);
+        box.style = style;
+        RefreshText(box, element, style);
+        RefreshAnonymous(box);
+        if (impact == StyleImpact::Rebuild) parts.push_back(element.Parent() ? element.Parent() : &element);
+        return impact;
+    }
+    auto owned = index.inlineOwners.find(&element);
+    const ComputedStyle* before = owned == index.inlineOwners.end() ? nullptr : InlineStyleIn(*owned->second, element);
+    if (!style || !before) {
+        if (Shown(element)) parts.push_back(&element);
+        return StyleImpact::None;
+    }
+    StyleImpact impact = ImpactOf(*before, *style);
+    RefreshText(*owned->second, element, style);
+    if (impact == StyleImpact::Rebuild) parts.push_back(&element);
+    return impact;
+}
+
+}  // namespace
+
 bool Shown(Element& element)
 {
     for (Element* e = &element; e; e = e->Parent())
@@ -50,38 +78,12 @@ bool Shown(Element& element)
     return true;
 }
 
-StyleImpact ApplyOne(Element& element, BoxIndex& index)
-{
-    std::shared_ptr<const ComputedStyle> style = element.HasStyle() ? element.Style().computed : nullptr;
-    if (!style) return StyleImpact::Rebuild;
-    auto boxed = index.boxes.find(&element);
-    if (boxed != index.boxes.end()) {
-        Box& box = *boxed->second;
-        StyleImpact impact = ImpactOf(*box.style, *style);
-        box.style = style;
-        RefreshText(box, element, style);
-        RefreshAnonymous(box);
-        return impact;
-    }
-    auto owned = index.inlineOwners.find(&element);
-    if (owned == index.inlineOwners.end()) return Shown(element) ? StyleImpact::Rebuild : StyleImpact::None;
-    const ComputedStyle* before = InlineStyleIn(*owned->second, element);
-    StyleImpact impact = before ? ImpactOf(*before, *style) : StyleImpact::Rebuild;
-    RefreshText(*owned->second, element, style);
-    return impact;
-}
-
-}  // namespace
-
-StyleImpact ApplyRestyles(const std::vector<Element*>& elements, BoxIndex& index)
+StyleImpact ApplyRestyles(const std::vector<Element*>& elements, BoxIndex& index, std::vector<Element*>& parts)
 {
     StyleImpact impact = StyleImpact::None;
-    for (Element* element : elements) {
-        if (element->deleted) continue;
-        impact = std::max(impact, ApplyOne(*element, index));
-        if (impact == StyleImpact::Rebuild) break;
-    }
-    return impact;
+    for (Element* element : elements)
+        if (!element->deleted) impact = std::max(impact, ApplyOne(*element, index, parts));
+    return parts.empty() ? impact : StyleImpact::Layout;
 }
 
 }  // namespace htmlengine

@@ -10,6 +10,11 @@ namespace htmlengine {
 
 class Element;
 
-StyleImpact ApplyRestyles(const std::vector<Element*>& elements, BoxIndex& index);
+// An element whose boxes must be built again goes into `parts` (its parent, when its own
+// kind of box changed): the result is then at most Layout.
+StyleImpact ApplyRestyles(const std::vector<Element*>& elements, BoxIndex& index, std::vector<Element*>& parts);
+
+// Whether an element without boxes would have some now (it was hidden, or inside something hidden).
+bool Shown(Element& element);
 
 }  // namespace htmlengine

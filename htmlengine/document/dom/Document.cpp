@@ -2,11 +2,13 @@
 
 #include "htmlengine/document/controls/ControlLook.h"
 #include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/dom/AsciiCase.h"
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/style/DefaultStyleSheet.h"
 #include "htmlengine/document/style/RuleIndex.h"
+#include "htmlengine/document/style/StyleProperties.h"
 #include "htmlengine/document/style/StyleShare.h"
 
 #include <windows.h>
@@ -53,6 +55,8 @@ void Document::AddStyleSheet(StyleSheet sheet)
         for (const ComplexSelector& selector : rule.selectors)
             for (const CompoundSelector& compound : selector.compounds) selectorStates_ |= compound.states;
         for (const Declaration& declaration : rule.declarations) {
+            if (!IsKnownProperty(declaration.property))
+                LogErrorOnce(L"CSS: property not supported: " + Widen(declaration.property));
             std::vector<RuleRef>& rules = rulesByProperty_[declaration.property];
             if (rules.empty() || rules.back().rule != &rule) rules.push_back({&rule, ruleCount_});
         }

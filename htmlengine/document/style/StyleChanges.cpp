@@ -9,20 +9,24 @@ StyleChanges::~StyleChanges()
 {
     Release(subtrees_);
     Release(restyled_);
+    Release(boxes_);
 }
 
 void StyleChanges::All()
 {
     ++epoch_;
     ++boxGeneration_;
+    everything_ = true;
     Release(subtrees_);
     Release(restyled_);
+    Release(boxes_);
 }
 
 void StyleChanges::Forget(const Element& element)
 {
     Drop(subtrees_, element);
     Drop(restyled_, element);
+    Drop(boxes_, element);
 }
 
 void StyleChanges::Drop(std::vector<Element*>& list, const Element& element)
@@ -39,6 +43,16 @@ void StyleChanges::Boxes(Element& element)
 {
     ++boxGeneration_;
     Hold(subtrees_, element);
+    if (!everything_) Hold(boxes_, element);
+}
+
+StyleChanges::BoxChanges StyleChanges::TakeBoxes()
+{
+    BoxChanges changes;
+    changes.everything = everything_;
+    changes.elements = Take(boxes_);
+    everything_ = false;
+    return changes;
 }
 
 std::unique_ptr<ElementHold> StyleChanges::TakeSubtrees() { return Take(subtrees_); }

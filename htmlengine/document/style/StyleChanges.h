@@ -27,6 +27,13 @@ public:
     // Bumped by All() and Boxes(): boxes from before are stale.
     unsigned long long BoxGeneration() const { return boxGeneration_; }
 
+    // The elements whose boxes changed since the last call, or `everything` after All().
+    struct BoxChanges {
+        bool everything = false;
+        std::unique_ptr<ElementHold> elements;
+    };
+    BoxChanges TakeBoxes();
+
     // The element leaves the document: nothing of it or inside it is held any longer.
     void Forget(const Element& element);
 
@@ -48,6 +55,8 @@ private:
     unsigned long long boxGeneration_ = 1;
     std::vector<Element*> subtrees_;  // referenced
     std::vector<Element*> restyled_;  // referenced
+    std::vector<Element*> boxes_;     // referenced
+    bool everything_ = true;
 };
 
 }  // namespace htmlengine

@@ -168,10 +168,14 @@ void EngineWindow::Resized()
 // The layout sees what changed from the document itself when it is next used.
 void EngineWindow::ContentChanged() { Repaint(nullptr); }
 
-// The element's visible part (the whole window while boxes are out of date).
+// The element's box, or the whole window when boxes changed. Once the whole window waits
+// for WM_PAINT, further changes need no call of their own.
 void EngineWindow::Repaint(const Element* element)
 {
-    if (!destroyed_ && IsWindow(hwnd_)) layout_.Repaint(element);
+    if (invalidated_ || destroyed_ || !IsWindow(hwnd_)) return;
+    if (element) return layout_.Repaint(element);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    invalidated_ = true;
 }
 
 void EngineWindow::ScrollIntoView(Element& element) { layout_.ScrollIntoView(element); }
