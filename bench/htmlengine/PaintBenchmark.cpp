@@ -195,8 +195,8 @@ int main()
     size_t memory = PrivateBytes() - before;
     DestroyWindow(blank);
 
-    double load1000 = Median(5, [&] { Load(hwnd, rows1000); });
-    double load2000 = Median(5, [&] { Load(hwnd, rows2000); });
+    double load1000 = Median(9, [&] { Load(hwnd, rows1000); });
+    double load2000 = Median(9, [&] { Load(hwnd, rows2000); });
     Load(hwnd, rows1000);
     int width = 900;
     double resize = Median(9, [&] {
