@@ -64,12 +64,14 @@ void PaintEdit(const Box& box, EditControl& edit, const Rect& borderBox, float o
     line.metrics = context.measurer.Metrics(font);
     int textWidth = line.extents.empty() ? 0 : line.extents.back();
     int caretX = edit.Caret() == 0 || line.extents.empty() ? 0 : line.extents[edit.Caret() - 1];
-    edit.KeepInView(caretX, textWidth, content.width - 1);  // the caret's own pixel stays inside
+    bool focused = (box.element->State() & kStateFocus) != 0;
+    if (focused)
+        edit.KeepInView(caretX, textWidth, content.width - 1);  // the caret's own pixel stays inside
+    else
+        edit.ScrollToStart();
     edit.SetShownGeometry(content.x - borderBox.x, line.extents);
     line.left = content.x - edit.ScrollX();
     line.baseline = content.y + (content.height - line.metrics.ascent - line.metrics.descent) / 2 + line.metrics.ascent;
-
-    bool focused = (box.element->State() & kStateFocus) != 0;
     {
         ClipScope clip(context.painter, content);
         context.painter.DrawString({line.left, line.baseline}, line.text, font, Faded(box.style->color, opacity));

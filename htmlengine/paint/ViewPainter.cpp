@@ -27,13 +27,25 @@ void PaintOpenCalendar(LayoutView& layout, Document& document, PaintContext& con
     PaintCalendar(date, *owner, anchor, layout.Viewport(), *box->style->font, context);
 }
 
+// The canvas takes the root's background, or the body's when the root has none (CSS 2.1
+// §14.2); white when neither has one.
+Color CanvasColor(Document& document)
+{
+    Element* root = document.Root();
+    if (!root) return palette::kWhite;
+    Color color = ComputedStyleOf(*root)->backgroundColor;
+    for (Element* child : root->Children())
+        if (!color.Visible() && child->Tag() == "body") color = ComputedStyleOf(*child)->backgroundColor;
+    return color.a == 255 ? color : palette::kWhite;
+}
+
 }  // namespace
 
 void PaintView(LayoutView& layout, Document& document, const TitleTip* tip, PaintContext& context)
 {
     const LayoutTree* tree = layout.Update();
     Size viewport = layout.Viewport();
-    context.painter.FillRect({0, 0, viewport.width, viewport.height}, palette::kWhite);
+    context.painter.FillRect({0, 0, viewport.width, viewport.height}, CanvasColor(document));
     if (!tree) return;
     PaintTree(*tree, context);
     PaintOpenCalendar(layout, document, context);

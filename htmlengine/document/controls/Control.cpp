@@ -25,6 +25,7 @@ void Control::OnFocusLost(Element&) {}
 bool Control::OnPopupKey(Element&, unsigned, unsigned) { return false; }
 bool Control::OnPopupPress(Element&, int, int) { return false; }
 void Control::ClosePopup(Element&) {}
+void Control::OnPopupHover(Element&, Element*) {}
 bool Control::OnMouse(Element&, const MouseInput&) { return false; }
 
 }  // namespace htmlengine

@@ -52,6 +52,8 @@ public:
     // (not a document element) took it.
     virtual bool OnPopupPress(Element& element, int x, int y);
     virtual void ClosePopup(Element& element);
+    // The pointer moved onto `hovered` while the control's popup is open.
+    virtual void OnPopupHover(Element& element, Element* hovered);
     // Mouse input for the nearest control from the target up (after the page's handlers left
     // it); a control that took a down gets the moves and the up until the button is released.
     // True when the control used it.

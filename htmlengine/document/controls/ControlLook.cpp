@@ -22,7 +22,6 @@ const wchar_t* ControlLookStyleSheet()
            L"select > button { background-image: url(stock:chevron-down); background-repeat: no-repeat;"
            L" background-position: 50% 50%; color: #5F6B75 }"
            L"select > popup { max-height: 362px }"
-           L"popup > option:hover { background-color: #E5EEF6 }"
            L"popup > option:current { background-color: #2B6A99; color: white }"
            L"option:disabled { color: #A3ABB2 }"
            L"progress { background-color: #E3E7EB; border-radius: 5px; color: #2B6A99 }";

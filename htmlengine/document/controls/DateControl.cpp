@@ -210,6 +210,7 @@ void DateControl::Commit(Element& element)
     bool changed = typed != date_;
     date_ = typed;
     Replace(date_ ? FormatDate(*date_) : std::wstring());
+    Show(element);
     if (changed) SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
 }
 

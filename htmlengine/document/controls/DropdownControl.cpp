@@ -169,6 +169,13 @@ bool DropdownControl::OnListKey(Element& select, unsigned key, unsigned keyboard
 
 void DropdownControl::OnFocusLost(Element& element) { ClosePopup(element); }
 
+// The highlight follows the pointer over the open list, as in any drop-down list.
+void DropdownControl::OnPopupHover(Element& element, Element* hovered)
+{
+    Element* option = hovered && IsOpen(element) ? OptionAround(*hovered, element) : nullptr;
+    if (option && !(option->State() & kStateDisabled) && option != Highlighted(element)) Highlight(element, option);
+}
+
 Element* DropdownControl::Highlighted(Element& select) const
 {
     for (Element* option : OptionsOf(select))

@@ -2,8 +2,9 @@
 // The dropdown select: a "caption", an optional dropdown button and a "popup" of options.
 // A click on the caption or button, Alt+Down or F4 opens the popup; in the open list the
 // arrows, Home, End and type-ahead move a highlight (state current), Enter or a click
-// chooses, Escape or a press outside closes without a choice. Closed, the same keys choose
-// at once. A user's choice fires value-changed from the select; code's choices fire nothing.
+// chooses, Escape or a press outside closes without a choice; the highlight also follows the
+// pointer. Closed, the same keys choose at once. A user's choice fires value-changed from
+// the select; code's choices fire nothing.
 #include "htmlengine/document/controls/Control.h"
 #include "htmlengine/document/controls/TypeAhead.h"
 
@@ -25,6 +26,7 @@ public:
     void OnFocusLost(Element& element) override;
     bool OnPopupKey(Element& element, unsigned key, unsigned keyboardState) override;
     void ClosePopup(Element& element) override;
+    void OnPopupHover(Element& element, Element* hovered) override;
 
     static bool IsOpen(Element& select);
     void Open(Element& select);

@@ -98,13 +98,20 @@ size_t EditControl::IndexAt(int x) const
     return text_.size();
 }
 
-bool EditControl::OnMouse(Element&, const MouseInput& input)
+bool EditControl::OnMouse(Element& element, const MouseInput& input)
 {
     bool shift = (input.keyboardState & KEYBOARD_SHIFT) != 0;
     if (input.kind == MouseInput::Kind::Down) PlaceCaret(IndexAt(input.x), shift);
     if (input.kind == MouseInput::Kind::Move && input.captured) PlaceCaret(IndexAt(input.x), true);
     if (input.kind == MouseInput::Kind::DoubleClick) anchor_ = 0, caret_ = text_.size();
-    return input.kind != MouseInput::Kind::Move || input.captured;
+    bool taken = input.kind != MouseInput::Kind::Move || input.captured;
+    if (taken) Show(element);
+    return taken;
+}
+
+void EditControl::Show(Element& element)
+{
+    if (Document* document = element.OwnerDocument()) document->Host().Repaint(&element);
 }
 
 bool EditControl::DeleteSelection()
@@ -171,6 +178,13 @@ bool EditControl::OnDeletion(Element& element, bool forward)
 
 bool EditControl::OnKeyDown(Element& element, unsigned key, unsigned keyboardState)
 {
+    bool taken = OnEditKey(element, key, keyboardState);
+    if (taken) Show(element);
+    return taken;
+}
+
+bool EditControl::OnEditKey(Element& element, unsigned key, unsigned keyboardState)
+{
     bool shift = (keyboardState & KEYBOARD_SHIFT) != 0;
     if (keyboardState & KEYBOARD_CONTROL) return OnShortcut(element, key);
     switch (key) {
@@ -194,6 +208,7 @@ bool EditControl::OnCharacter(Element& element, wchar_t character)
 {
     if (character < 0x20) return false;  // control keys come as key-down
     Insert(element, std::wstring(1, character));
+    Show(element);
     return true;
 }
 

@@ -31,6 +31,8 @@ public:
     // Pixels of the shown text scrolled out at the left; the painter keeps the caret in view.
     int ScrollX() const { return scrollX_; }
     void KeepInView(int caretX, int textWidth, int viewWidth);
+    // An edit without the focus shows the start of its text.
+    void ScrollToStart() { scrollX_ = 0; }
     // Where the painter put the shown text: the x of its start in the border box (before
     // scrolling) and the advance up to each character, so that clicks find their place.
     void SetShownGeometry(int textLeft, std::vector<int> extents);
@@ -41,8 +43,11 @@ protected:
     // A user edit changed the text.
     virtual void Edited(Element& element);
     void Replace(std::wstring text);
+    // The text, caret or selection changed: the edit is painted again.
+    void Show(Element& element);
 
 private:
+    bool OnEditKey(Element& element, unsigned key, unsigned keyboardState);
     bool OnShortcut(Element& element, unsigned key);
     bool OnDeletion(Element& element, bool forward);
     // Typed or pasted text in place of the selection, cut to what "maxlength" leaves room for.

@@ -46,10 +46,20 @@ bool RoutePopupPress(Document& document, int x, int y)
     return control->OnPopupPress(*document.PopupOwner(), x, y);
 }
 
-void DismissPopupOutside(Document& document, Element* pressed)
+bool DismissPopupOutside(Document& document, Element* pressed)
 {
     Element* owner = document.PopupOwner();
-    if (owner && (!pressed || (pressed != owner && !owner->IsAncestorOf(pressed)))) CloseOpenPopup(document);
+    bool outside = owner && (!pressed || (pressed != owner && !owner->IsAncestorOf(pressed)));
+    if (outside) CloseOpenPopup(document);
+    return outside;
+}
+
+void RoutePopupHover(Document& document, Element* hovered)
+{
+    Control* control = OwnerControl(document);
+    if (!control) return;
+    ElementHold hold(*document.PopupOwner());
+    control->OnPopupHover(*document.PopupOwner(), hovered);
 }
 
 bool RoutePopupKey(Document& document, unsigned key, unsigned keyboardState, bool down)

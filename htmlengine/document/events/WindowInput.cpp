@@ -225,7 +225,8 @@ void WindowInput::MouseMove(Point point)
     }
     SendToCaptured(MouseInput::Kind::Move, point);
     SetHover(window_.Layout().HitTest(point).element);
-    if (Document* document = window_.GetDocument()) window_.Painting().Tips().PointerMoved(*document, window_.Layout(), point);
+    if (Document* document = window_.GetDocument()) RoutePopupHover(*document, hover_.Get());
+    window_.Painting().Tips().PointerMoved(hover_.Get(), point);
 }
 
 // After a control took a press, the moves and the release are its own wherever they happen.

@@ -12,9 +12,7 @@
 #include "htmlengine/document/events/UserInput.h"
 #include "htmlengine/document/exports/Handles.h"
 #include "htmlengine/document/window/EngineWindow.h"
-#include "htmlengine/document/html/Utf8.h"
 #include "htmlengine/layout/BoxDump.h"
-#include "htmlengine/paint/RecordingPainter.h"
 
 using namespace htmlengine;
 
@@ -183,59 +181,4 @@ ENGINE_API HTMLayoutTestSetFixedMetrics(HWND hwnd, UINT advance, UINT lineHeight
         window.Repaint(nullptr);
         return ENGINE_OK;
     });
-}
-
-namespace {
-
-// The recording painter with the window's pictures: measured and drawn once decoded.
-class WindowRecordingPainter : public RecordingPainter {
-public:
-    WindowRecordingPainter(ImageCache& images, Document& document) : images_(images), document_(document) {}
-    bool ImageSize(const std::wstring& url, Size& size) override
-    {
-        const DecodedImage* image = images_.Get(document_, url);
-        if (image) size = image->size;
-        return image != nullptr;
-    }
-
-private:
-    ImageCache& images_;
-    Document& document_;
-};
-
-}  // namespace
-
-ENGINE_API HTMLayoutTestPaintWindow(HWND hwnd, PIXELS_RECEIVER receiver, LPVOID param)
-{
-    EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window || !receiver) return ENGINE_INVALID_PARAMETER;
-    return Guarded([&] {
-        const BackBuffer* buffer = window->Painting().PaintWhole(window->Layout(), window->GetDocument());
-        if (!buffer) return ENGINE_FAILED;
-        RECT client = {};
-        GetClientRect(hwnd, &client);
-        receiver(buffer->Pixels(), UINT(client.right), UINT(client.bottom), UINT(buffer->Stride()), param);
-        return ENGINE_OK;
-    });
-}
-
-ENGINE_API HTMLayoutTestRecordPaint(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param)
-{
-    EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window || !window->GetDocument()) return ENGINE_INVALID_PARAMETER;
-    return Guarded([&] {
-        WindowRecordingPainter painter(window->Painting().Images(), *window->GetDocument());
-        window->Painting().PaintInto(painter, window->Layout(), *window->GetDocument());
-        std::string lines;
-        for (const std::string& line : painter.Lines()) lines += line + "\n";
-        return Give(DecodeUtf8(reinterpret_cast<const BYTE*>(lines.data()), lines.size()), receiver, param);
-    });
-}
-
-ENGINE_API HTMLayoutTestDecodedImages(HWND hwnd, UINT* count)
-{
-    EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window || !count) return ENGINE_INVALID_PARAMETER;
-    *count = UINT(window->Painting().Images().DecodeCount());
-    return ENGINE_OK;
 }

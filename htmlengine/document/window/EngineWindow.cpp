@@ -73,7 +73,7 @@ void EngineWindow::ReplaceDocument(std::unique_ptr<Document> document)
     paint_.DocumentReplaced();
     layout_.SetDocument(document_.get());
     Retire(std::move(document));
-    Repaint(nullptr);
+    Resized();  // a window made hidden may not have told its size yet
 }
 
 void EngineWindow::SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param)
@@ -168,11 +168,15 @@ void EngineWindow::Resized()
 // The layout sees what changed from the document itself when it is next used.
 void EngineWindow::ContentChanged() { Repaint(nullptr); }
 
-// The whole window: repainting what is visible costs less than finding what changed. Once it
-// waits for WM_PAINT, further changes need no call of their own.
-void EngineWindow::Repaint(const Element*)
+// The element's visible part, or the whole window (cheaper than finding what changed when
+// boxes are out of date). Once the whole window waits for WM_PAINT, changes need no call.
+void EngineWindow::Repaint(const Element* element)
 {
     if (invalidated_ || destroyed_ || !IsWindow(hwnd_)) return;
+    if (element) {
+        layout_.Repaint(element);
+        return;
+    }
     InvalidateRect(hwnd_, nullptr, FALSE);
     invalidated_ = true;
 }

@@ -16,6 +16,7 @@
 namespace htmlengine {
 
 class Document;
+class WindowPaint;
 
 class EngineWindow : public DocumentHost {
 public:

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace htmlengine {
 
 class BackBuffer {
@@ -18,6 +20,8 @@ public:
     bool Ensure(Size size);
     HDC Dc() const { return dc_; }
     const unsigned char* Pixels() const { return static_cast<const unsigned char*>(bits_); }
+    // For drawing into directly (after GdiFlush); rows of Extent().width pixels.
+    uint32_t* MutablePixels() { return static_cast<uint32_t*>(bits_); }
     Size Extent() const { return size_; }
     int Stride() const { return size_.width * 4; }
 

@@ -15,24 +15,6 @@ namespace {
 
 ARGB ToArgb(Color c) { return (ARGB(c.a) << 24) | (ARGB(c.r) << 16) | (ARGB(c.g) << 8) | c.b; }
 
-// A rounded rectangle's outline as a path, in pixel-edge coordinates.
-GpPath* RoundedPath(REAL x, REAL y, REAL width, REAL height, REAL radius)
-{
-    GpPath* path = nullptr;
-    GdipCreatePath(FillModeAlternate, &path);
-    REAL d = std::min({radius * 2, width, height});
-    if (d <= 0) {
-        GdipAddPathRectangle(path, x, y, width, height);
-        return path;
-    }
-    GdipAddPathArc(path, x, y, d, d, 180, 90);
-    GdipAddPathArc(path, x + width - d, y, d, d, 270, 90);
-    GdipAddPathArc(path, x + width - d, y + height - d, d, d, 0, 90);
-    GdipAddPathArc(path, x, y + height - d, d, d, 90, 90);
-    GdipClosePathFigure(path);
-    return path;
-}
-
 std::vector<GpPointF> ToPoints(const std::vector<Point>& points)
 {
     std::vector<GpPointF> converted;
@@ -60,14 +42,6 @@ public:
     Smooth& operator=(const Smooth&) = delete;
     GpGraphics* Get() const { return graphics_; }
 
-    void Fill(GpPath* path, Color color)
-    {
-        GpSolidFill* brush = nullptr;
-        GdipCreateSolidFill(ToArgb(color), &brush);
-        GdipFillPath(graphics_, brush, path);
-        GdipDeleteBrush(brush);
-        GdipDeletePath(path);
-    }
     GpPen* Pen(Color color, int width)
     {
         GpPen* pen = nullptr;
@@ -79,13 +53,17 @@ private:
     GpGraphics* graphics_ = nullptr;
 };
 
-GdiPainter::GdiPainter(HDC dc, const Rect& bounds, FontCache& fonts, ImageCache& images, Document& document)
-    : dc_(dc), savedDc_(SaveDC(dc)), imageDc_(CreateCompatibleDC(dc)), clips_(bounds), fonts_(fonts),
+GdiPainter::GdiPainter(HDC dc, PixelCanvas canvas, const Rect& bounds, FontCache& fonts, ImageCache& images,
+                       Document& document)
+    : dc_(dc), canvas_(canvas), savedDc_(SaveDC(dc)), imageDc_(CreateCompatibleDC(dc)), clips_(bounds), fonts_(fonts),
       images_(images), document_(document)
 {
     SetBkMode(dc_, TRANSPARENT);
     SetTextAlign(dc_, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
     ApplyClip();
+    // Made while the DC's clip is the whole area: GDI+ never draws outside the DC's clip of
+    // the moment it was made, whatever clip it is given later.
+    smooth_ = std::make_unique<Smooth>(dc_);
 }
 
 GdiPainter::~GdiPainter()
@@ -95,19 +73,17 @@ GdiPainter::~GdiPainter()
     RestoreDC(dc_, savedDc_);
 }
 
-GdiPainter::Smooth& GdiPainter::Smoothed()
-{
-    if (!smooth_) {
-        smooth_ = std::make_unique<Smooth>(dc_);
-        ApplyClip();
-    }
-    return *smooth_;
-}
-
 // GDI+ may hold drawing back; GDI must draw over what it drew.
 void GdiPainter::BeforeGdi()
 {
-    if (smooth_ && smooth_->Get()) GdipFlush(smooth_->Get(), FlushIntentionSync);
+    if (smooth_->Get()) GdipFlush(smooth_->Get(), FlushIntentionSync);
+}
+
+// Drawing into the pixels directly comes after everything GDI and GDI+ were asked to draw.
+void GdiPainter::BeforePixels()
+{
+    BeforeGdi();
+    GdiFlush();
 }
 
 void GdiPainter::ApplyClip()
@@ -136,7 +112,7 @@ void GdiPainter::FillRect(const Rect& rect, Color color)
     if (rect.Empty() || !color.Visible()) return;
     if (color.a < 255) {
         GpSolidFill* brush = nullptr;
-        if (!Smoothed().Get()) return;
+        if (!smooth_->Get()) return;
         GdipCreateSolidFill(ToArgb(color), &brush);
         GdipFillRectangleI(smooth_->Get(), brush, rect.x, rect.y, rect.width, rect.height);
         GdipDeleteBrush(brush);
@@ -151,25 +127,21 @@ void GdiPainter::FillRect(const Rect& rect, Color color)
 void GdiPainter::FillRoundRect(const Rect& rect, int radius, Color color)
 {
     if (radius <= 0) return FillRect(rect, color);
-    if (rect.Empty() || !color.Visible() || !Smoothed().Get()) return;
-    smooth_->Fill(RoundedPath(REAL(rect.x), REAL(rect.y), REAL(rect.width), REAL(rect.height), REAL(radius)), color);
+    if (rect.Empty() || !color.Visible()) return;
+    BeforePixels();
+    canvas_.FillRoundRect(rect, radius, color, clips_.Current());
 }
 
 void GdiPainter::StrokeRoundRect(const Rect& rect, int radius, int width, Color color)
 {
-    if (rect.Empty() || width <= 0 || !color.Visible() || !Smoothed().Get()) return;
-    REAL half = REAL(width) / 2;
-    GpPath* path = RoundedPath(rect.x + half, rect.y + half, rect.width - REAL(width), rect.height - REAL(width),
-                               std::max<REAL>(0, radius - half));
-    GpPen* pen = smooth_->Pen(color, width);
-    GdipDrawPath(smooth_->Get(), pen, path);
-    GdipDeletePen(pen);
-    GdipDeletePath(path);
+    if (rect.Empty() || width <= 0 || !color.Visible()) return;
+    BeforePixels();
+    canvas_.StrokeRoundRect(rect, radius, width, color, clips_.Current());
 }
 
 void GdiPainter::FillPolygon(const std::vector<Point>& points, Color color)
 {
-    if (points.size() < 3 || !color.Visible() || !Smoothed().Get()) return;
+    if (points.size() < 3 || !color.Visible() || !smooth_->Get()) return;
     std::vector<GpPointF> converted = ToPoints(points);
     GpSolidFill* brush = nullptr;
     GdipCreateSolidFill(ToArgb(color), &brush);
@@ -179,7 +151,7 @@ void GdiPainter::FillPolygon(const std::vector<Point>& points, Color color)
 
 void GdiPainter::DrawLines(const std::vector<Point>& points, int width, Color color)
 {
-    if (points.size() < 2 || !color.Visible() || !Smoothed().Get()) return;
+    if (points.size() < 2 || !color.Visible() || !smooth_->Get()) return;
     std::vector<GpPointF> converted = ToPoints(points);
     GpPen* pen = smooth_->Pen(color, width);
     GdipSetPenLineJoin(pen, LineJoinRound);

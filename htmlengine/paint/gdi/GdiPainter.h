@@ -1,9 +1,10 @@
 #pragma once
 // The window's painter on a device context (the back buffer): opaque rectangles and text
-// with GDI, which is fastest; rounded, translucent and slanted shapes smoothed with GDI+;
-// pictures from the image cache with AlphaBlend.
+// with GDI, which is fastest; rounded shapes smoothed into the pixels directly; translucent
+// and slanted shapes with GDI+; pictures from the image cache with AlphaBlend.
 #include "htmlengine/paint/ClipStack.h"
 #include "htmlengine/paint/Painter.h"
+#include "htmlengine/paint/gdi/PixelCanvas.h"
 
 #include <windows.h>
 
@@ -17,8 +18,10 @@ class ImageCache;
 
 class GdiPainter : public Painter {
 public:
-    // `bounds`: what may be drawn (the invalid part of the window); `document` owns the URLs.
-    GdiPainter(HDC dc, const Rect& bounds, FontCache& fonts, ImageCache& images, Document& document);
+    // `bounds`: what may be drawn (the invalid part of the window); `document` owns the URLs;
+    // `canvas`: the DC's pixels, for smooth rounded shapes.
+    GdiPainter(HDC dc, PixelCanvas canvas, const Rect& bounds, FontCache& fonts, ImageCache& images,
+               Document& document);
     ~GdiPainter() override;
     GdiPainter(const GdiPainter&) = delete;
     GdiPainter& operator=(const GdiPainter&) = delete;
@@ -37,11 +40,12 @@ public:
 
 private:
     class Smooth;  // GDI+ drawing on the same DC
-    Smooth& Smoothed();
     void BeforeGdi();
+    void BeforePixels();
     void ApplyClip();
 
     HDC dc_;
+    PixelCanvas canvas_;
     int savedDc_;
     HDC imageDc_;
     ClipStack clips_;

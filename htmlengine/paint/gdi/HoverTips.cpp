@@ -8,7 +8,6 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/AttributeEffects.h"
-#include "htmlengine/layout/LayoutView.h"
 
 namespace htmlengine {
 
@@ -48,9 +47,9 @@ HoverTips::~HoverTips()
     Hold(owner_, nullptr);
 }
 
-void HoverTips::PointerMoved(Document&, LayoutView& layout, Point pointer)
+void HoverTips::PointerMoved(Element* hovered, Point pointer)
 {
-    Element* owner = TipOwner(layout.HitTest(pointer).element);
+    Element* owner = TipOwner(hovered);
     pointer_ = pointer;
     if (owner == owner_ && (shown_ || popup_)) return;  // a shown tip stays while the pointer stays on its element
     Hide();
@@ -63,8 +62,6 @@ void HoverTips::Track(Element* owner, Point pointer)
     if (!owner) return KillTimer(window_, kTooltipTimerId), void();
     pointer_ = pointer;
     SetTimer(window_, kTooltipTimerId, kDelayMilliseconds, nullptr);
-    TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, window_, 0};
-    TrackMouseEvent(&leave);
 }
 
 bool HoverTips::OnTimer(UINT_PTR id)

@@ -13,9 +13,7 @@
 
 namespace htmlengine {
 
-class Document;
 class Element;
-class LayoutView;
 
 const UINT_PTR kTooltipTimerId = 0x48454E33;  // the engine's; the program's timers keep small ids
 
@@ -26,7 +24,8 @@ public:
     HoverTips(const HoverTips&) = delete;
     HoverTips& operator=(const HoverTips&) = delete;
 
-    void PointerMoved(Document& document, LayoutView& layout, Point pointer);
+    // The pointer is over `hovered` (null: over nothing) at `pointer`.
+    void PointerMoved(Element* hovered, Point pointer);
     void Hide();
     // The delay is over: the tip shows. True when the timer was this one's.
     bool OnTimer(UINT_PTR id);

@@ -51,7 +51,8 @@ Rect WindowPaint::Render(const Rect& area, LayoutView& layout, Document* documen
         return painted;
     }
     {
-        GdiPainter painter(buffer_.Dc(), painted, FontCache::Shared(), images_, *document);
+        PixelCanvas canvas(buffer_.MutablePixels(), buffer_.Extent());
+        GdiPainter painter(buffer_.Dc(), canvas, painted, FontCache::Shared(), images_, *document);
         PaintInto(painter, layout, *document);
     }
     GdiFlush();
