@@ -168,12 +168,15 @@ void EngineWindow::Resized()
 // The layout sees what changed from the document itself when it is next used.
 void EngineWindow::ContentChanged() { Repaint(nullptr); }
 
-// The element's box, or the whole window when boxes changed. Once the whole window waits
-// for WM_PAINT, further changes need no call of their own.
+// The element's visible part, or the whole window (cheaper than finding what changed when
+// boxes are out of date). Once the whole window waits for WM_PAINT, changes need no call.
 void EngineWindow::Repaint(const Element* element)
 {
     if (invalidated_ || destroyed_ || !IsWindow(hwnd_)) return;
-    if (element) return layout_.Repaint(element);
+    if (element) {
+        layout_.Repaint(element);
+        return;
+    }
     InvalidateRect(hwnd_, nullptr, FALSE);
     invalidated_ = true;
 }
