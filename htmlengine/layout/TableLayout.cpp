@@ -2,6 +2,7 @@
 
 #include "htmlengine/document/style/ComputedStyle.h"
 #include "htmlengine/layout/BoxState.h"
+#include "htmlengine/layout/ContentShift.h"
 #include "htmlengine/layout/TableGrid.h"
 
 #include <algorithm>
@@ -9,24 +10,6 @@
 namespace htmlengine {
 
 namespace {
-
-// Moves what a cell shows down by dy: vertical-align inside a row taller than the cell.
-void ShiftContent(Box& cell, int dy)
-{
-    if (dy == 0) return;
-    for (const std::unique_ptr<Box>& child : cell.children)
-        if (!child->style->IsOutOfFlow()) child->frame.y += dy;
-    for (LineBox& line : cell.lines) {
-        line.rect.y += dy;
-        line.baseline += dy;
-    }
-    for (TextRun& run : cell.runs) {
-        run.rect.y += dy;
-        run.baseline += dy;
-    }
-    for (InlineFragment& fragment : cell.fragments) fragment.rect.y += dy;
-    if (cell.state && cell.state->firstBaseline >= 0) cell.state->firstBaseline += dy;
-}
 
 int CellBaseline(const Box& cell)
 {
@@ -226,9 +209,15 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
         rows = RowHeights();
         AlignCells(rows);
         rowsHeight = grid_.rows.empty() ? 0 : PlaceGroups(rows, top, width);
-        // A scrolling row group's bar takes its width from the last column, so no cell lies under it.
-        if (pass == 1 || widths_.empty() || !AnyGroupScrollbar() || widths_.back() <= kScrollbarSize) break;
-        widths_.back() -= kScrollbarSize;
+        if (pass == 1 || widths_.empty() || !AnyGroupScrollbar()) break;
+        // No cell may lie under a scrolling row group's bar: an auto-width table grows by it, a
+        // table with a width takes it from its last column as far as that column can give it.
+        if (table_.style->width.IsAuto() && forced.width < 0) {
+            width += kScrollbarSize;
+            table_.frame.width += kScrollbarSize;
+        } else {
+            widths_.back() -= std::min(kScrollbarSize, std::max(0, widths_.back() - grid_.columns.back().min));
+        }
     }
     int specified = forced.height >= 0 ? forced.height - VerticalChrome(table_)
                                        : SpecifiedContentHeight(table_, containing.height);
