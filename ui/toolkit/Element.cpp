@@ -21,8 +21,13 @@ void unuse(HELEMENT he)
         HTMLayout_UnuseElement(he);
 }
 
-// Wraps a handle the engine returned through an out parameter.
-element wrap(ENGINE_RESULT result, HELEMENT he) { return result == ENGINE_OK ? element(he) : element(); }
+// Wraps the handle an engine call gives through its out parameter; null when the call fails.
+template <typename Call>
+element received(Call call)
+{
+    HELEMENT he = nullptr;
+    return call(&he) == ENGINE_OK ? element(he) : element();
+}
 
 }  // namespace
 
@@ -94,8 +99,7 @@ void element::release()
 
 element element::root_element(HWND hwnd)
 {
-    HELEMENT root = nullptr;
-    return wrap(HTMLayoutGetRootElement(hwnd, &root), root);
+    return received([&](HELEMENT* root) { return HTMLayoutGetRootElement(hwnd, root); });
 }
 
 element element::root() const
@@ -108,8 +112,7 @@ element element::root() const
 
 element element::parent() const
 {
-    HELEMENT found = nullptr;
-    return wrap(HTMLayoutGetParentElement(m_handle, &found), found);
+    return received([&](HELEMENT* found) { return HTMLayoutGetParentElement(m_handle, found); });
 }
 
 UINT element::children_count() const
@@ -120,8 +123,7 @@ UINT element::children_count() const
 
 element element::child(UINT n) const
 {
-    HELEMENT found = nullptr;
-    return wrap(HTMLayoutGetNthChild(m_handle, n, &found), found);
+    return received([&](HELEMENT* found) { return HTMLayoutGetNthChild(m_handle, n, found); });
 }
 
 UINT element::index() const
@@ -144,8 +146,7 @@ UINT element::get_uid() const
 
 element element::element_by_uid(HWND hwnd, UINT uid)
 {
-    HELEMENT found = nullptr;
-    return wrap(HTMLayoutGetElementByUID(hwnd, uid, &found), found);
+    return received([&](HELEMENT* found) { return HTMLayoutGetElementByUID(hwnd, uid, found); });
 }
 
 // ---- finding
@@ -224,10 +225,9 @@ element element::select_parent_w(const wchar_t* format, ...) const
     va_start(args, format);
     detail::wide_selector selector(format, args);
     va_end(args);
-    HELEMENT found = nullptr;
     if (!selector.fits())
         return element();
-    return wrap(HTMLayoutSelectParentW(m_handle, selector.c_str(), 0, &found), found);
+    return received([&](HELEMENT* found) { return HTMLayoutSelectParentW(m_handle, selector.c_str(), 0, found); });
 }
 
 element element::get_element_by_id(const wchar_t* id) const
@@ -251,8 +251,7 @@ element element::get_element_by_id(const char* id) const
 
 element element::create(const char* tag, const wchar_t* text)
 {
-    HELEMENT made = nullptr;
-    return wrap(HTMLayoutCreateElement(tag, text, &made), made);
+    return received([&](HELEMENT* made) { return HTMLayoutCreateElement(tag, text, made); });
 }
 
 void element::insert(const element& child, UINT index) { HTMLayoutInsertElement(child.m_handle, m_handle, index); }

@@ -1,0 +1,200 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "PageFixture.h"
+#include "core/DateTime.h"
+#include "ui/toolkit/Behavior.h"
+
+using htmlayout::dom::element;
+
+namespace {
+
+// The date-range box as the main page has it, with the page rules its style sheet gives it:
+// focus leaving a date input asks the widget whether the dates changed; the widget's value
+// change reaches the window.
+const char kPage[] = R"(<html><head><style>
+widget#cal { on-change: host dateRangeUpdated(); }
+widget#cal input { on-focus-lost: call dateRangeUpdated() on $('widget#cal'); }
+widget#cal  popup > option { on-click: call OnOptionClicked(self) on $('widget#cal'); }
+widget#cal > popup { behavior: select; }
+#stray { on-click: call OnOptionClicked(self) on $('widget#cal'); }
+</style></head><body>
+<div id="calendar"><widget id="cal" style="behavior:daterange">
+  <div><span id="calendarHeader">Current month</span><br>
+  <input type="date" id="dateStart"><input type="date" id="dateEnd"></div>
+</widget></div>
+<span id="stray">not a menu entry</span>
+<button id="elsewhere">x</button>
+</body></html>)";
+
+Quorvane::DateTime FixedToday() { return Quorvane::DateTime(13, 3, 2024); }  // a Wednesday
+
+class DateRangeTest : public PageTest {
+protected:
+    void SetUp() override
+    {
+        Quorvane::SetTodayProvider(&FixedToday);
+        PageTest::SetUp();
+        Load(kPage);
+    }
+    void TearDown() override
+    {
+        PageTest::TearDown();
+        Quorvane::SetTodayProvider(nullptr);
+    }
+
+    element Option(const wchar_t* label)
+    {
+        std::vector<element> options;
+        Find("#cal").find_all(&options, "popup > option");
+        for (element& option : options)
+            if (std::wstring(option.get_text().c_str()) == label)
+                return option;
+        ADD_FAILURE() << "no option " << Narrow(label);
+        return element();
+    }
+
+    std::string InputDate(const char* id)
+    {
+        FILETIME time;
+        ULARGE_INTEGER units;
+        units.QuadPart = static_cast<ULONGLONG>(Find(id).get_value().get_int64());
+        time.dwLowDateTime = units.LowPart;
+        time.dwHighDateTime = units.HighPart;
+        return Narrow(Quorvane::DateTime::FromFileTime(time).ToString().c_str());
+    }
+
+    void WriteDate(const char* id, int day, int month, int year)
+    {
+        FILETIME time = Quorvane::DateTime(day, month, year).ToFileTime();
+        ULARGE_INTEGER units;
+        units.LowPart = time.dwLowDateTime;
+        units.HighPart = time.dwHighDateTime;
+        Find(id).set_value(json::value::make_date(static_cast<int64_t>(units.QuadPart)));
+    }
+
+    // A script call to the widget's behaviour, as a page's "call ... on" makes it.
+    bool CallWidget(const char* name, std::vector<json::value> arguments)
+    {
+        XCALL_PARAMS call = {METHOD_SCRIPT_CALL, name, UINT(arguments.size()),
+                             arguments.empty() ? nullptr : &arguments[0].native(), {}};
+        ValueInit(&call.retval);
+        htmlayout::event_handler* daterange = htmlayout::behavior::find_behavior("daterange", Find("#cal"));
+        BOOL handled = htmlayout::event_handler::element_proc(daterange, Find("#cal"), GROUP_METHOD_CALL, &call);
+        ValueClear(&call.retval);
+        return handled != FALSE;
+    }
+
+    void LeaveInput(const char* id)
+    {
+        HTMLayoutTestSetFocus(hwnd_, Find(id));
+        HTMLayoutTestSetFocus(hwnd_, Find("#elsewhere"));
+    }
+
+    bool MenuOpen() { return HasState(Find("#cal > popup"), STATE_EXPANDED); }
+};
+
+TEST_F(DateRangeTest, AttachingAddsTheMenuOfRangesAsTheWidgetsLastChild)
+{
+    element popup = Find("#cal > popup");
+    EXPECT_EQ(Find("#cal").children_count() - 1, popup.index());
+    ASSERT_EQ(15u, popup.children_count());
+    std::vector<std::string> entries;
+    for (UINT n = 0; n < popup.children_count(); ++n) {
+        element entry = popup.child(n);
+        const wchar_t* id = entry.get_attribute("menuItemId");
+        entries.push_back(id ? Narrow(id) + " " + Narrow(entry.get_text().c_str()) : "--");
+    }
+    std::vector<std::string> expected = {
+        "1 Current month", "2 Current month till today", "3 Previous month", "--",
+        "9 First half of the current month", "10 Second half of the current month",
+        "11 First half of the previous month", "12 Second half of the previous month", "--",
+        "13 Current week", "14 Current week till today", "15 Previous week", "16 2 previous weeks", "--",
+        "65535 Custom date range"};
+    EXPECT_EQ(expected, entries);
+    EXPECT_STREQ(L"clickable", Option(L"Previous week").get_style_attribute("behavior"));
+    EXPECT_TRUE(std::wstring(popup.child(3).get_attribute("style")).find(L"height:1px") == 0);
+}
+
+TEST_F(DateRangeTest, PickingARangeFillsTheInputsNamesItClosesTheMenuAndTellsThePage)
+{
+    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    EXPECT_TRUE(MenuOpen());
+    TakeEvents();
+
+    HTMLayoutTestClick(Option(L"Previous week"), 0);
+    EXPECT_STREQ(L"15", Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"Previous week", Find("#calendarHeader").get_text().c_str());
+    EXPECT_EQ("2024-03-03", InputDate("#dateStart"));
+    EXPECT_EQ("2024-03-09", InputDate("#dateEnd"));
+    EXPECT_STREQ(L"2024-03-03", Find("#cal").get_attribute("startDate"));
+    EXPECT_FALSE(MenuOpen());
+    std::vector<std::string> events = TakeEvents();
+    EXPECT_EQ(1, std::count(events.begin(), events.end(), "call dateRangeUpdated"));
+}
+
+TEST_F(DateRangeTest, TheCustomRangeKeepsTheDatesInTheInputs)
+{
+    WriteDate("#dateStart", 5, 1, 2024);
+    WriteDate("#dateEnd", 20, 2, 2024);
+    HTMLayoutTestClick(Option(L"Custom date range"), 0);
+    EXPECT_STREQ(L"65535", Find("#cal").get_attribute("rangeType"));
+    EXPECT_EQ("2024-01-05", InputDate("#dateStart"));
+    EXPECT_EQ("2024-02-20", InputDate("#dateEnd"));
+}
+
+// Leaving an input the user did not change must not turn a predefined range into a custom one.
+TEST_F(DateRangeTest, LeavingADateInputMakesTheRangeCustomOnlyWhenItsDateChanged)
+{
+    HTMLayoutTestClick(Option(L"Current month"), 0);
+    TakeEvents();
+    LeaveInput("#dateStart");
+    EXPECT_STREQ(L"1", Find("#cal").get_attribute("rangeType"));
+    EXPECT_TRUE(TakeEvents().empty());
+
+    HTMLayoutTestSetFocus(hwnd_, Find("#dateEnd"));
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_END, 0);
+    for (int n = 0; n < 10; ++n)
+        HTMLayoutTestKeyDown(hwnd_, nullptr, VK_BACK, 0);
+    HTMLayoutTestType(hwnd_, nullptr, L"2024-03-20");
+    HTMLayoutTestSetFocus(hwnd_, Find("#elsewhere"));
+    EXPECT_STREQ(L"65535", Find("#cal").get_attribute("rangeType"));
+    EXPECT_EQ("2024-03-20", InputDate("#dateEnd"));
+    EXPECT_STREQ(L"2024-03-20", Find("#cal").get_attribute("endDate"));
+    std::vector<std::string> events = TakeEvents();
+    EXPECT_EQ(1, std::count(events.begin(), events.end(), "call dateRangeUpdated"));
+}
+
+TEST_F(DateRangeTest, MouseDownOnTheBoxOpensAndClosesTheMenu)
+{
+    EXPECT_FALSE(MenuOpen());
+    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    EXPECT_TRUE(MenuOpen());
+    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    EXPECT_FALSE(MenuOpen());
+    EXPECT_TRUE(HasState(Find("#cal > popup"), STATE_COLLAPSED));
+
+    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    Find("#cal").send_event(EVENT_SELECT_STATE_CHANGED, 0, Find("#cal"));
+    EXPECT_FALSE(MenuOpen());
+    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    EXPECT_TRUE(Find("#dateStart").send_event(EVENT_POPUP_DISMISSING, 0, Find("#dateStart")));
+    EXPECT_FALSE(MenuOpen());
+    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    EXPECT_FALSE(CallWidget("hidePopup", {}));
+    EXPECT_FALSE(MenuOpen());
+}
+
+TEST_F(DateRangeTest, OnOptionClickedRefusesAnythingButOneMenuEntry)
+{
+    EXPECT_FALSE(CallWidget("OnOptionClicked", {json::value(1), json::value(2)}));
+    EXPECT_FALSE(CallWidget("OnOptionClicked", {json::value(11)}));
+    EXPECT_FALSE(CallWidget("OnOptionClicked", {}));
+    HTMLayoutTestClick(Find("#stray"), 0);
+    EXPECT_EQ(nullptr, Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"Current month", Find("#calendarHeader").get_text().c_str());
+    EXPECT_FALSE(CallWidget("somethingElse", {}));
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "PageFixture.h"
+
+using htmlayout::dom::element;
+
+namespace {
+
+// One header row and five data rows, the fourth hidden by a style-sheet rule; the second
+// holds a check box.
+const char kPage[] = R"(<html><head><style>
+table.single, table.multi { behavior: grid column-resizer; }
+table.sorted { behavior: sortable-grid; }
+tr[hiderow] { display: none; }
+</style></head><body>
+<table class="single" id="single" fixedrows="1">
+  <tr id="s0"><th id="sh0">Name</th><th id="sh1">Code</th></tr>
+  <tr id="s1"><td>a</td><td>1</td></tr><tr id="s2"><td><input type="checkbox" id="box"></td><td id="s2code">2</td></tr>
+  <tr id="s3"><td>c</td><td>3</td></tr><tr id="s4" hiderow="true"><td>d</td><td>4</td></tr>
+  <tr id="s5"><td>e</td><td>5</td></tr></table>
+<table class="multi" id="multi" fixedrows="1" multiple>
+  <tr id="m0"><th>Name</th></tr>
+  <tr id="m1"><td>a</td></tr><tr id="m2"><td>b</td></tr><tr id="m3"><td>c</td></tr>
+  <tr id="m4" hiderow="true"><td>d</td></tr><tr id="m5"><td>e</td></tr></table>
+<table class="sorted" id="sorted" fixedrows="1">
+  <tr id="t0"><th id="th0">Name</th><th id="th1">Code</th></tr>
+  <tr id="t1"><td>pear</td><td>2</td></tr><tr id="t2"><td>Zebra</td><td>3</td></tr>
+  <tr id="t3"><td>apple</td><td>1</td></tr></table>
+</body></html>)";
+
+class GridTest : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        Load(kPage);
+    }
+
+    void Click(const char* selector, UINT keyboard_state = 0)
+    {
+        HTMLayoutTestClick(Find(selector), keyboard_state);
+        Flush();
+    }
+    void Key(const char* table, UINT key_code, UINT keyboard_state = 0)
+    {
+        HTMLayoutTestKeyDown(hwnd_, Find(table), key_code, keyboard_state);
+        Flush();
+    }
+    std::string Current(const char* table) { return Ids((std::string(table) + " > tr:current").c_str()); }
+    std::string Checked(const char* table) { return Ids((std::string(table) + " > tr:checked").c_str()); }
+};
+
+TEST_F(GridTest, AHeaderClickPostsTheColumnAndLeavesTheCurrentRow)
+{
+    Click("#s1 td");
+    TakeEvents();
+    Click("#sh1");
+    EXPECT_EQ("s1", Current("#single"));
+    std::vector<std::string> events = TakeEvents();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ("0x81 from sh1 reason 1", events[0]);
+}
+
+TEST_F(GridTest, WithoutMultipleOnlyTheClickedRowIsCurrentAndChecked)
+{
+    Click("#s2code");
+    Click("#s3 td");
+    EXPECT_EQ("s3", Current("#single"));
+    EXPECT_EQ("s3", Checked("#single"));
+    std::vector<std::string> events = TakeEvents();
+    EXPECT_NE(std::find(events.begin(), events.end(), "0x82 from s3 reason 3"), events.end());
+
+    HTMLayoutTestDoubleClick(Find("#s5 td"), 0);
+    Flush();
+    events = TakeEvents();
+    EXPECT_NE(std::find(events.begin(), events.end(), "0x83 from s5 reason 5"), events.end());
+}
+
+// A control inside a row keeps its own click.
+TEST_F(GridTest, AClickOnAControlInARowIsLeftToTheControl)
+{
+    Click("#box");
+    EXPECT_EQ("", Current("#single"));
+    EXPECT_TRUE(HasState(Find("#box"), STATE_CHECKED));
+}
+
+TEST_F(GridTest, WithMultipleCtrlTogglesAndShiftChecksTheVisibleRange)
+{
+    Click("#m1 td");
+    Click("#m3 td", KEYBOARD_CONTROL);
+    EXPECT_EQ("m1 m3", Checked("#multi"));
+    EXPECT_EQ("m3", Current("#multi"));
+    Click("#m1 td", KEYBOARD_CONTROL);
+    EXPECT_EQ("m3", Checked("#multi"));
+
+    Click("#m2 td");
+    Click("#m5 td", KEYBOARD_SHIFT);
+    EXPECT_EQ("m2 m3 m5", Checked("#multi"));
+    EXPECT_EQ("m5", Current("#multi"));
+    Click("#m1 td", KEYBOARD_SHIFT);
+    EXPECT_EQ("m1 m2", Checked("#multi"));
+}
+
+TEST_F(GridTest, ArrowsHomeAndEndMoveOverVisibleDataRowsOnly)
+{
+    Key("#single", VK_DOWN);
+    EXPECT_EQ("s1", Current("#single"));
+    Key("#single", VK_UP);
+    EXPECT_EQ("s1", Current("#single"));
+    Key("#single", VK_END);
+    EXPECT_EQ("s5", Current("#single"));
+    Key("#single", VK_UP);
+    EXPECT_EQ("s3", Current("#single"));
+    Key("#single", VK_DOWN);
+    EXPECT_EQ("s5", Current("#single"));
+    Key("#single", VK_HOME);
+    EXPECT_EQ("s1", Current("#single"));
+    EXPECT_EQ("s1", Checked("#single"));
+}
+
+// Without a row past the page limit the current row stays (headless boxes are empty).
+TEST_F(GridTest, PageKeysWithNoRowPastTheLimitKeepTheCurrentRow)
+{
+    Click("#s3 td");
+    Key("#single", VK_NEXT);
+    EXPECT_EQ("s3", Current("#single"));
+    Key("#single", VK_PRIOR);
+    EXPECT_EQ("s3", Current("#single"));
+}
+
+TEST_F(GridTest, CtrlAChecksEveryDataRowOnlyWithMultiple)
+{
+    Click("#s1 td");
+    Key("#single", 'A', KEYBOARD_CONTROL);
+    EXPECT_EQ("s1", Checked("#single"));
+    Key("#multi", 'A', KEYBOARD_CONTROL);
+    EXPECT_EQ("m1 m2 m3 m4 m5", Checked("#multi"));
+}
+
+TEST_F(GridTest, ASortableGridSortsAscendingByTheClickedColumnOnce)
+{
+    Click("#th0");
+    EXPECT_EQ("t0 t2 t3 t1", Ids("#sorted > tr"));  // by UTF-16 units: "Zebra" < "apple"
+    EXPECT_TRUE(HasState(Find("#th0"), STATE_CHECKED));
+    Click("#th1");
+    EXPECT_EQ("t0 t3 t1 t2", Ids("#sorted > tr"));
+    EXPECT_FALSE(HasState(Find("#th0"), STATE_CHECKED));
+
+    element table = Find("#sorted");
+    table.append(Find("#t1"));  // out of order by hand
+    Click("#th1");
+    EXPECT_EQ("t0 t3 t2 t1", Ids("#sorted > tr"));
+    std::vector<std::string> events = TakeEvents();
+    EXPECT_NE(std::find(events.begin(), events.end(), "0x81 from th1 reason 1"), events.end());
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#pragma once
+// A hidden engine window showing one test page, with the program's side as the toolkit gives
+// it: resources and named behaviours through the notification handler, and a window-level
+// event handler that records behaviour events and script calls.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "htmlengine/api/EngineTestHooks.h"
+#include "ui/toolkit/Element.h"
+#include "ui/toolkit/EventHandler.h"
+#include "ui/toolkit/NotificationHandler.h"
+
+class PageTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void Load(const std::string& html);
+    htmlayout::dom::element Root() const;
+    // The first match in the page; fails the test when there is none.
+    htmlayout::dom::element Find(const char* selector) const;
+    // Delivers posted events now.
+    void Flush();
+    // What the window's handler saw since the last call, and forgets it.
+    std::vector<std::string> TakeEvents();
+    // The ids of the matches, in document order, blank-separated.
+    std::string Ids(const char* selector) const;
+
+    HWND hwnd_ = nullptr;
+
+private:
+    class Recorder;
+    class Host : public htmlayout::notification_handler {};
+
+    static LRESULT CALLBACK Notify(UINT message, WPARAM, LPARAM lParam, LPVOID param);
+
+    Host host_;
+    Recorder* recorder_ = nullptr;
+};
+
+// The element's id, or its tag in angle brackets when it has none, or "null".
+std::string Describe(const htmlayout::dom::element& he);
+std::string Narrow(const wchar_t* text);
+bool HasState(const htmlayout::dom::element& he, UINT bits);
