@@ -1,23 +1,47 @@
 // Connection, site and date-range changes from the main window.
 #include "app/MainController.h"
 
+#include <boost/bind/bind.hpp>
+
 #include "app/MainModel.h"
 #include "app/RemoveAll.h"
-#include "app/ServerLogin.h"
-#include "core/CriticalSection.h"
+#include "app/ServerConnection.h"
 
 using namespace Quorvane;
+
+namespace {
+
+void UseConnection(Config& config, const Config::ConnectionOptions& options) {
+    config.SetConnectionOptions(options);
+}
+
+void UsePeriod(Config& config, const DateRange& period) {
+    config.SetPeriod(period);
+}
+
+// The user refused the new server: forget the login, so the next load asks for one.
+void ForgetLogin(Config& config) {
+    config.SetConnectionOptions(Config::ConnectionOptions());
+}
+
+// The user accepted the new server: its users and leave types are other ones, so every rule goes.
+void AcceptNewSite(Config& config) {
+    Config::ConnectionOptions options = *config.GetConnectionOptions();
+    options.SetSiteChangeAccepted(true);
+    config.SetConnectionOptions(options);
+    RemoveAll(*config.GetEmployeeMappings());
+    RemoveAll(*config.GetLeaveTypeMappings());
+    RemoveAll(*config.GetPayrollTypeMappings());
+}
+
+}  // namespace
 
 void MainController::Connect(const ConnectionOptions& options, bool loginRequested) {
     if (!m_model->GetConfig())
         return;
     m_view->SetDataLoadProgress(L"Preparing...", 0);
-    {
-        CriticalSectionLock lock(m_model->GetLock());
-        m_model->GetConfig()->SetConnectionOptions(options);
-        ApplyServerOptions(*m_model, options);
-        SaveSettings();
-    }
+    ChangeSettings(boost::bind(&UseConnection, boost::placeholders::_1, options));
+    ApplyServerOptions(*m_model, options);
     StartLoad(loginRequested);
 }
 
@@ -29,41 +53,23 @@ void MainController::ChangeDateRange(const DateRange& range) {
     const DateRange old = config->GetPeriod();
     if (range == old)
         return;
-    config->SetPeriod(range);
-    SaveSettings();
+    ChangeSettings(boost::bind(&UsePeriod, boost::placeholders::_1, range));
     if (range.GetStart() != old.GetStart() || range.GetEnd() != old.GetEnd()) {
         m_view->SetDataLoadProgress(L"Preparing...", 0);
         StartLoad(false);
     }
 }
 
-// The user refused the new server: forget the login, so the next load asks for one.
 void MainController::InterruptChangingSite() {
-    {
-        CriticalSectionLock lock(m_model->GetLock());
-        boost::shared_ptr<Config> config = m_model->GetConfig();
-        if (!config)
-            return;
-        config->SetConnectionOptions(ConnectionOptions());
-        SaveSettings();
-    }
+    if (!m_model->GetConfig())
+        return;
+    ChangeSettings(&ForgetLogin);
     StartLoad(false);
 }
 
-// The user accepted the new server: its users and leave types are other ones, so every rule goes.
 void MainController::ChangeSite() {
-    {
-        CriticalSectionLock lock(m_model->GetLock());
-        boost::shared_ptr<Config> config = m_model->GetConfig();
-        if (!config)
-            return;
-        ConnectionOptions options = *config->GetConnectionOptions();
-        options.SetSiteChangeAccepted(true);
-        config->SetConnectionOptions(options);
-        RemoveAll(*config->GetEmployeeMappings());
-        RemoveAll(*config->GetLeaveTypeMappings());
-        RemoveAll(*config->GetPayrollTypeMappings());
-        SaveSettings();
-    }
+    if (!m_model->GetConfig())
+        return;
+    ChangeSettings(&AcceptNewSite);
     StartLoad(false);
 }

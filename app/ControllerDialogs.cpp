@@ -61,7 +61,7 @@ void MainController::ShowMissingData() {
     if (!m_model->GetConfig())
         return;
     if (GetDialogRunner().RunMissingData(m_view->GetHwnd(), m_model))
-        SaveSettings();
+        KeepDialogChanges();
 }
 
 // A preview that changed a mapping is rebuilt from a fresh load, so it never shows stale pairs.
@@ -71,6 +71,6 @@ void MainController::ShowPreview(const std::wstring& employeeId, bool workingLea
     ShowWaitCursor();
     if (!GetDialogRunner().RunPreview(m_view->GetHwnd(), m_model, employeeId, workingLeaveTimeTab))
         return;
-    SaveSettings();
+    KeepDialogChanges();
     ReloadData();
 }

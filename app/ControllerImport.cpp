@@ -3,6 +3,7 @@
 
 #include <boost/bind/bind.hpp>
 
+#include "app/MainModel.h"
 #include "app/ShellOpen.h"
 #include "app/import/ImportRun.h"
 #include "connectors/quickbooks/OpenQuickBooksForms.h"
@@ -11,10 +12,16 @@
 using namespace Quorvane;
 
 // The view disables its import button while a run goes, but a double click or a second script
-// call can still arrive before it has heard of the first run: the launcher refuses those.
+// call can still arrive before it has heard of the first run: the launcher refuses those. A
+// load replaces what the run would work on, so no run starts while one goes.
 void MainController::StartImport(bool checkAbsent) {
-    if (m_imports.IsRunning())
+    if (m_imports.IsRunning() || IsLoading())
         return;
+    if (m_lastImport && m_lastImport->HasImported() && m_lastImport->GetPreview() == m_model->GetEmployeeDiffs()) {
+        m_view->ShowError(L"Cannot import data", L"These entries were imported; reload to see what is left to import",
+                          L"", L"", L"reload", 0);
+        return;
+    }
     InterlockedExchange(&m_stopImport, 0);
     boost::shared_ptr<ImportRun> run(new ImportRun(
         TakeImportSnapshot(m_model), checkAbsent, m_view,

@@ -73,6 +73,10 @@ bool LoadRunner::IsAbortRequested() const {
     return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_abort), 0, 0) != 0;
 }
 
+bool LoadRunner::IsBusy() const {
+    return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_threads), 0, 0) != 0;
+}
+
 void LoadRunner::Stop() {
     InterlockedExchange(&m_stopped, 1);
     InterlockedExchange(&m_abort, 1);

@@ -27,6 +27,8 @@ public:
     // Throws OperationAbortedException when a newer request is waiting.
     void CheckAbort() const;
     bool IsAbortRequested() const;
+    // True while a load runs or a request waits to start one.
+    bool IsBusy() const;
     // Stops the running load at its next check and starts no other.
     void Stop();
     // True when no load runs and none is about to start. Calls queued to this thread run meanwhile.

@@ -6,10 +6,10 @@
 #include "app/DateChecks.h"
 #include "app/LoadMessages.h"
 #include "app/MainModel.h"
+#include "app/MappingChecks.h"
 #include "app/NameMapping.h"
 #include "app/PreviewBuild.h"
-#include "app/RemoveAll.h"
-#include "app/ServerLogin.h"
+#include "app/ServerConnection.h"
 #include "connectors/quickbooks/DesktopConnector.h"
 #include "connectors/quickbooks/QuickBooksErrors.h"
 #include "core/CompanyConfig.h"
@@ -70,122 +70,135 @@ void MainController::ReportLoadFailure(const std::string& what) {
                                  std::wstring(kCannotConnectDescription)));
 }
 
+// The load reads into a model of its own and installs it at the end: the window never waits
+// for the slow reads, and a load that fails leaves the data it found as they were.
 void MainController::LoadDataBody(bool loginRequested) {
-    // Nothing of an earlier load may be previewed or imported against this one's data.
-    RemoveAll(*m_model->GetEmployeeDiffs());
-    m_model->SetServerEmployees(boost::shared_ptr<EmployeeCollection>(new EmployeeCollection()));
-    m_model->SetLeaveTypes(boost::shared_ptr<PayRollCollection>());
-    if (!ConnectQuickBooks())
+    boost::shared_ptr<Config> connected;
+    const boost::shared_ptr<MainModel> loaded = ConnectQuickBooks(connected);
+    if (!loaded)
         return;
     CheckAbort();
-    CriticalSectionLock lock(m_model->GetLock());
-    boost::shared_ptr<Config> config = m_model->GetConfig();
-    CheckAbort();
+    const boost::shared_ptr<Config> config = loaded->GetConfig();
     config->GetSelectedEmployees()->clear();
-    if (!m_model->GetQuickBooksConnector()->IsTimeTrackEnabled()) {
+    if (!loaded->GetQuickBooksConnector()->IsTimeTrackEnabled()) {
         PostFromLoad(boost::bind(&IMainView::ShowQuickBooksProblem, m_view, std::wstring(kTimesheetOffCaption),
                                  std::wstring(kTimesheetOffDescription)));
         return;
     }
     if (config->GetConnectionOptions()->password.empty() && !loginRequested) {
-        ShowLoginPanelFromLoad(std::wstring(), std::wstring());
+        ShowLoginPanelFromLoad(*loaded, std::wstring(), std::wstring());
         return;
     }
-    if (!LoadData(config))
+    if (!LoadData(loaded))
         return;
-    if (!AreMappingsValid()) {
+    const bool mappingsValid = ::AreMappingsValid(*loaded);
+    if (mappingsValid) {
+        BuildPreview(loaded);
+        config->SetLoadedPeriod(config->GetPeriod());
+    }
+    if (!InstallLoad(*loaded, connected))
+        return;
+    if (!mappingsValid) {
         PostFromLoad(boost::bind(&IMainView::ShowMappingProblems, m_view));
         return;
     }
-    BuildPreview();
-    config->SetLoadedPeriod(config->GetPeriod());
     SaveSettings();
     PostFromLoad(boost::bind(&IMainView::RefreshSummary, m_view));
+    ReportUnknownLeaveTypes(*loaded);
 }
 
-bool MainController::ConnectQuickBooks() {
+// The model gets the new company, its settings and both connectors at once; the load goes on
+// with a model of its own that holds the same connectors and a copy of those settings.
+boost::shared_ptr<MainModel> MainController::ConnectQuickBooks(boost::shared_ptr<Config>& connected) {
     boost::shared_ptr<DesktopConnector> quickBooks(
         new DesktopConnector(Connectors::QBConnectionOptions(kProgramTitle, kProgramTitle, 6, 0)));
     if (!quickBooks->Connect()) {
         PostFromLoad(boost::bind(&IMainView::ShowQuickBooksProblem, m_view, std::wstring(kCannotConnectCaption),
                                  std::wstring(kCannotConnectDescription)));
-        return false;
+        return boost::shared_ptr<MainModel>();
     }
     if (!quickBooks->CheckAccessToPayroll()) {
         PostFromLoad(boost::bind(&IMainView::ShowQuickBooksProblem, m_view, std::wstring(kNoPayrollAccessCaption),
                                  std::wstring(kNoPayrollAccessDescription)));
-        return false;
+        return boost::shared_ptr<MainModel>();
     }
-    CriticalSectionLock lock(m_model->GetLock());
     const std::wstring companyName = quickBooks->GetCompanyInformation().companyName;
-    const std::wstring carriedPassword = CarriedPassword(*m_model, companyName);
-    m_model->SetCompanyInformation(companyName);
-    boost::shared_ptr<Config> config = LoadCompanySettings(companyName, carriedPassword);
-    m_model->SetQuickBooksConnector(quickBooks);
-    m_model->SetServerConnector(MakeServerConnector(*config->GetConnectionOptions()));
-    m_model->SetConfig(config);
-    return true;
+    connected = LoadCompanySettings(companyName, CarriedPassword(*m_model, companyName));
+    const boost::shared_ptr<MainModel::ServerConnector> server = MakeServerConnector(*connected->GetConnectionOptions());
+    boost::shared_ptr<MainModel> loaded(new MainModel());
+    loaded->InstallConnection(companyName, boost::shared_ptr<Config>(new Config(*connected)), quickBooks, server);
+    m_model->InstallConnection(companyName, connected, quickBooks, server);
+    return loaded;
 }
 
-bool MainController::LoadData(const boost::shared_ptr<Config>& config) {
+// False when the settings changed while the load ran: a newer load then shows what they give.
+bool MainController::InstallLoad(const MainModel& loaded, const boost::shared_ptr<Config>& connected) {
+    CheckAbort();
+    if (m_model->InstallLoad(loaded, connected))
+        return true;
+    StartLoad(false);
+    return false;
+}
+
+bool MainController::LoadData(const boost::shared_ptr<MainModel>& loaded) {
     CheckAbort();
     PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, std::wstring(L"Preparing..."), 0));
-    if (!ConnectServer(config))
+    if (!ConnectServer(*loaded))
         return false;
     CheckAbort();
-    const DateRange period = RepairedPeriod(config);
-    m_model->SetFirstDayOfWeek(CheckedFirstDayOfWeek(m_model->GetQuickBooksConnector()->GetFirstDayOfWeek()));
+    const DateRange period = RepairedPeriod(*loaded->GetConfig());
+    loaded->SetFirstDayOfWeek(CheckedFirstDayOfWeek(loaded->GetQuickBooksConnector()->GetFirstDayOfWeek()));
     CheckAbort();
-    if (!LoadServerData(period))
+    if (!LoadServerData(*loaded, period))
         return false;
-    LoadQuickBooksData(period);
+    LoadQuickBooksData(*loaded, period);
     CheckAbort();
     PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, std::wstring(L"Mapping..."), 80));
-    UpdateMappings();
+    ::UpdateMappings(loaded);
     PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, std::wstring(L"Finishing..."), 100));
     CheckAbort();
-    FinishLoad();
+    FinishLoad(*loaded);
     return true;
 }
 
 // A period that is no calendar range falls back to the last loaded one, and that to the default.
-DateRange MainController::RepairedPeriod(const boost::shared_ptr<Config>& config) {
-    DateRange period = config->GetPeriod();
+DateRange MainController::RepairedPeriod(Config& config) {
+    DateRange period = config.GetPeriod();
     if (IsValidDate(period.GetStart()) && IsValidDate(period.GetEnd()))
         return period;
-    config->RestorePeriod();
-    period = config->GetPeriod();
+    config.RestorePeriod();
+    period = config.GetPeriod();
     if (!IsValidDate(period.GetStart()) || !IsValidDate(period.GetEnd())) {
         period = DateRange(Config::DefaultRangeType);
-        config->SetPeriod(period);
+        config.SetPeriod(period);
     }
     PostFromLoad(boost::bind(&IMainView::SetDateRange, m_view, period));
     return period;
 }
 
-void MainController::LoadQuickBooksData(const DateRange& period) {
-    boost::shared_ptr<DesktopConnector> quickBooks = m_model->GetQuickBooksConnector();
+void MainController::LoadQuickBooksData(MainModel& loaded, const DateRange& period) {
+    boost::shared_ptr<DesktopConnector> quickBooks = loaded.GetQuickBooksConnector();
     const std::wstring caption = L"Load Data from QuickBooks...";
     PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, caption, 40));
-    m_model->SetQuickBooksEmployees(quickBooks->GetEmployeesWithTimeTrack(period.GetStart(), period.GetEnd()));
+    loaded.SetQuickBooksEmployees(quickBooks->GetEmployeesWithTimeTrack(period.GetStart(), period.GetEnd()));
     CheckAbort();
     PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, caption, 60));
-    m_model->SetPayrollItems(quickBooks->GetPayroll());
+    loaded.SetPayrollItems(quickBooks->GetPayroll());
     CheckAbort();
     PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, caption, 70));
-    m_model->SetAccounts(quickBooks->GetAccount());
+    loaded.SetAccounts(quickBooks->GetAccount());
     CheckAbort();
-    m_model->SetServiceItems(quickBooks->GetServiceItem());
+    loaded.SetServiceItems(quickBooks->GetServiceItem());
     CheckAbort();
-    m_model->SetAllItems(quickBooks->GetAllItem());
+    loaded.SetAllItems(quickBooks->GetAllItem());
     CheckAbort();
-    m_model->SetCustomerJobs(quickBooks->GetCustomerJob());
+    loaded.SetCustomerJobs(quickBooks->GetCustomerJob());
 }
 
 // An employee's own wage items keep only those QuickBooks still has.
-void MainController::FinishLoad() {
-    boost::shared_ptr<PayRollCollection> payrollItems = m_model->GetPayrollItems();
-    for (const boost::shared_ptr<Employee>& employee : *m_model->GetQuickBooksEmployees()) {
+void MainController::FinishLoad(MainModel& loaded) {
+    boost::shared_ptr<PayRollCollection> payrollItems = loaded.GetPayrollItems();
+    for (const boost::shared_ptr<Employee>& employee : *loaded.GetQuickBooksEmployees()) {
         std::vector<std::wstring> kept;
         for (const std::wstring& listId : employee->GetNameList()) {
             if (payrollItems->ContainsListId(listId))
@@ -195,18 +208,13 @@ void MainController::FinishLoad() {
     }
 }
 
-void MainController::UpdateMappings() {
-    ::UpdateMappings(m_model);
-}
-
-void MainController::BuildPreview() {
-    ::BuildPreview(m_model, boost::bind(&MainController::CheckAbort, this));
+void MainController::BuildPreview(const boost::shared_ptr<MainModel>& loaded) {
+    ::BuildPreview(loaded, boost::bind(&MainController::CheckAbort, this));
 }
 
 // QuickBooks refused the dates: the last loaded period comes back once; when that is refused too
 // the user is told instead of loading for ever.
 void MainController::RecoverFromWrongTimeRange() {
-    CriticalSectionLock lock(m_model->GetLock());
     boost::shared_ptr<Config> config = m_model->GetConfig();
     if (!config || config->GetPeriod() == config->GetLoadedPeriod()) {
         PostFromLoad(boost::bind(&IMainView::ShowError, m_view, std::wstring(L"Cannot Load Data from QuickBooks"),
@@ -214,7 +222,6 @@ void MainController::RecoverFromWrongTimeRange() {
                                  std::wstring(L"Please select another date range."), std::wstring(), 0));
         return;
     }
-    config->RestorePeriod();
-    SaveSettings();
+    ChangeSettings(boost::bind(&Config::RestorePeriod, boost::placeholders::_1));
     StartLoad(false);
 }

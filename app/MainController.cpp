@@ -7,6 +7,7 @@
 #include "app/HtmlEscape.h"
 #include "app/MainModel.h"
 #include "app/MappingChecks.h"
+#include "app/Resolvers.h"
 #include "app/ShellOpen.h"
 #include "core/CompanyConfig.h"
 #include "core/KnownFolders.h"
@@ -18,6 +19,8 @@ using namespace Quorvane;
 namespace {
 
 const DWORD kExitWaitMilliseconds = 10000;
+
+void LeaveUnchanged(Config&) {}
 
 const boost::shared_ptr<IMainView>& CheckedView(const boost::shared_ptr<IMainView>& view) {
     if (!view)
@@ -74,6 +77,20 @@ void MainController::SaveSettings() {
     SaveConfig(m_model->GetCompanyInformation(), m_model->GetConfig());
 }
 
+void MainController::ChangeSettings(const boost::function<void(Config&)>& change) {
+    const boost::shared_ptr<Config> changed = m_model->ChangeConfig(change);
+    if (changed)
+        SaveConfig(m_model->GetCompanyInformation(), changed);
+}
+
+void MainController::KeepDialogChanges() {
+    ChangeSettings(boost::function<void(Config&)>(&LeaveUnchanged));
+}
+
+bool MainController::IsLoading() const {
+    return m_loads.IsBusy();
+}
+
 bool MainController::AreMappingsValid() {
     return ::AreMappingsValid(*m_model);
 }
@@ -92,11 +109,13 @@ void MainController::OpenLink(const std::wstring& url) {
         ShellOpen(url);
 }
 
+// A user whose rule says "do not import" is never selected, whatever the page sends.
 void MainController::SelectEmployee(const std::wstring& id, bool selected) {
+    CriticalSectionLock lock(m_model->GetLock());
     boost::shared_ptr<Config> config = m_model->GetConfig();
     if (!config)
         return;
-    if (selected)
+    if (selected && !IsExcludedFromImport(*config, id))
         config->GetSelectedEmployees()->insert(id);
     else
         config->GetSelectedEmployees()->erase(id);

@@ -59,27 +59,35 @@ public:
     // True when no import runs within the time; calls posted to this thread run meanwhile.
     bool WaitForImportIdle(DWORD milliseconds);
     bool AreMappingsValid();
+    // True while a load runs or is about to start.
+    bool IsLoading() const;
 
 private:
-    // The load (LoadSequence.cpp, ServerLogin.cpp).
+    // The load (LoadSequence.cpp, LoadFromServer.cpp). It works on a model of its own, `loaded`.
     void RunLoad(bool loginRequested);
     void LoadDataBody(bool loginRequested);
-    bool ConnectQuickBooks();
-    bool LoadData(const boost::shared_ptr<Quorvane::Config>& config);
-    bool ConnectServer(const boost::shared_ptr<Quorvane::Config>& config);
-    bool LoadServerData(const Quorvane::DateRange& period);
-    void LoadQuickBooksData(const Quorvane::DateRange& period);
-    Quorvane::DateRange RepairedPeriod(const boost::shared_ptr<Quorvane::Config>& config);
-    void FinishLoad();
-    void BuildPreview();
-    void UpdateMappings();
+    boost::shared_ptr<MainModel> ConnectQuickBooks(boost::shared_ptr<Quorvane::Config>& connected);
+    bool LoadData(const boost::shared_ptr<MainModel>& loaded);
+    bool ConnectServer(MainModel& loaded);
+    bool LoadServerData(MainModel& loaded, const Quorvane::DateRange& period);
+    void LoadQuickBooksData(MainModel& loaded, const Quorvane::DateRange& period);
+    Quorvane::DateRange RepairedPeriod(Quorvane::Config& config);
+    void FinishLoad(MainModel& loaded);
+    void BuildPreview(const boost::shared_ptr<MainModel>& loaded);
+    bool InstallLoad(const MainModel& loaded, const boost::shared_ptr<Quorvane::Config>& connected);
+    void ReportUnknownLeaveTypes(const MainModel& loaded);
     void RecoverFromWrongTimeRange();
     void ReportLoadFailure(const std::string& what);
-    void ShowLoginPanelFromLoad(const std::wstring& caption, const std::wstring& error);
+    void ShowLoginPanelFromLoad(const MainModel& loaded, const std::wstring& caption, const std::wstring& error);
 
     // Posts one view call to the UI thread; after an abort nothing more is posted and the load ends.
     void PostFromLoad(const boost::function<void()>& call);
     void SaveSettings();
+    // Settings change as a new object in the model, so that a load which copied the old one
+    // knows its results are stale; then they are saved. Nothing happens before the first load.
+    void ChangeSettings(const boost::function<void(Quorvane::Config&)>& change);
+    // A dialog changed the model's settings in place: they are installed anew and saved.
+    void KeepDialogChanges();
     SettingsTab FirstSettingsTab();
     bool IsImportStopRequested() const;
 

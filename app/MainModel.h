@@ -1,10 +1,12 @@
 #pragma once
 // Everything the program has loaded: both sides' collections, both connectors, the settings of
-// the current company and the preview. A load replaces collections whole, so a reader that keeps
-// a pointer keeps a complete collection. Every accessor takes the lock for its copy or assignment
-// only; callers that need several members to agree hold the lock themselves.
+// the current company and the preview. Collections handed out are never changed again: a load
+// builds its results in a model of its own and installs them whole, and an addition replaces the
+// collection by a grown copy, so a reader may keep and walk a collection without the lock. Every
+// accessor takes the lock only for its copy or assignment; nobody holds it across slow work.
 #include <string>
 
+#include <boost/function.hpp>
 #include <boost/shared_ptr.hpp>
 
 #include "connectors/server/RpcRecords.h"
@@ -39,6 +41,9 @@ public:
     void SetCompanyInformation(const std::wstring& companyName);
     boost::shared_ptr<Quorvane::Config> GetConfig() const;
     void SetConfig(const boost::shared_ptr<Quorvane::Config>& config);
+    // Puts a changed copy of the settings in their place and returns it, so that a load which
+    // copied the old ones knows its results are stale. Null, and nothing done, without settings.
+    boost::shared_ptr<Quorvane::Config> ChangeConfig(const boost::function<void(Quorvane::Config&)>& change);
 
     boost::shared_ptr<Quorvane::EmployeeCollection> GetServerEmployees() const;
     void SetServerEmployees(const boost::shared_ptr<Quorvane::EmployeeCollection>& employees);
@@ -65,8 +70,24 @@ public:
     boost::shared_ptr<QuickBooksConnector> GetQuickBooksConnector() const;
     void SetQuickBooksConnector(const boost::shared_ptr<QuickBooksConnector>& connector);
 
-    // Always the same collection; the preview engine refills it.
     boost::shared_ptr<Quorvane::EmployeeDiffCollection> GetEmployeeDiffs() const;
+    void SetEmployeeDiffs(const boost::shared_ptr<Quorvane::EmployeeDiffCollection>& preview);
+
+    // Items created in QuickBooks join the lists as grown copies of them.
+    void AddQuickBooksEmployee(const boost::shared_ptr<Quorvane::Employee>& employee);
+    void AddCustomerJob(const boost::shared_ptr<Quorvane::CustomerJob>& customerJob);
+    void AddServiceItem(const boost::shared_ptr<Quorvane::ServiceItem>& item);
+
+    // The first step of a load: the company QuickBooks has open, its settings and both
+    // connectors. Another company's data go, so nothing of it is previewed or imported here;
+    // from then on no list is null, only empty until a load fills it.
+    void InstallConnection(const std::wstring& companyName, const boost::shared_ptr<Quorvane::Config>& config,
+                           const boost::shared_ptr<QuickBooksConnector>& quickBooks,
+                           const boost::shared_ptr<ServerConnector>& server);
+    // The end of a load: every collection, the preview, the week's first day, the terms and the
+    // settings of `loaded`, in one step. False, and nothing changed, when the settings in force
+    // are no longer `basedOn`: they changed while the load ran, so its results are stale.
+    bool InstallLoad(const MainModel& loaded, const boost::shared_ptr<Quorvane::Config>& basedOn);
 
     // 0 = Monday to 6 = Sunday.
     int GetFirstDayOfWeek() const;
@@ -82,6 +103,9 @@ private:
     T Read(const T& member) const;
     template <typename T>
     void Write(T& member, const T& value);
+    template <typename CollectionType>
+    void AddTo(boost::shared_ptr<CollectionType>& member, const typename CollectionType::Pointer& item);
+    void ClearLoadedData();
 
     std::wstring m_companyName;
     boost::shared_ptr<Quorvane::Config> m_config;

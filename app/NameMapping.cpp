@@ -1,8 +1,11 @@
 #include "app/NameMapping.h"
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 #include "app/MainModel.h"
+#include "app/RemoveAll.h"
 #include "app/Resolvers.h"
 #include "core/Exceptions.h"
 
@@ -57,6 +60,27 @@ void MapByName(Mapping& rule, const EmployeeCollection& serverUsers, const Emplo
     used.insert((*match)->GetId());
 }
 
+// A damaged settings file can hold several rules for one source. One stays where the first
+// stood: the first that is decided (any state but "please select"), else the first.
+void MergeDuplicateRules(MappingCollection& rules) {
+    std::map<std::wstring, size_t> positions;
+    std::vector<RulePtr> merged;
+    for (const RulePtr& rule : rules) {
+        std::map<std::wstring, size_t>::const_iterator known = positions.find(rule->GetSource());
+        if (known == positions.end()) {
+            positions[rule->GetSource()] = merged.size();
+            merged.push_back(rule);
+        } else if (merged[known->second]->GetState() == Mapping::NotMapped && rule->GetState() != Mapping::NotMapped) {
+            merged[known->second] = rule;
+        }
+    }
+    if (merged.size() == rules.Count())
+        return;
+    RemoveAll(rules);
+    for (const RulePtr& rule : merged)
+        rules.Add(rule);
+}
+
 }  // namespace
 
 bool IsUnmappedRule(const Mapping& rule) {
@@ -69,6 +93,9 @@ bool EmployeeNameMatcher::operator()(const boost::shared_ptr<Employee>& candidat
 
 void UpdateMappings(const boost::shared_ptr<MainModel>& model) {
     boost::shared_ptr<Config> config = model->GetConfig();
+    MergeDuplicateRules(*config->GetEmployeeMappings());
+    MergeDuplicateRules(*config->GetLeaveTypeMappings());
+    MergeDuplicateRules(*config->GetPayrollTypeMappings());
     boost::shared_ptr<AccountCollection> accounts = model->GetAccounts();
     if (!accounts || !accounts->ContainsId(config->GetServiceItemAccount()))
         config->SetServiceItemAccount(std::wstring());

@@ -14,7 +14,8 @@ class Employee;
 class Mapping;
 }  // namespace Quorvane
 
-// The mapping step of a load: the four steps below, after dropping an unknown service item account.
+// The mapping step of a load: the four steps below, after merging the rules a damaged settings
+// file holds twice for one source and dropping an unknown service item account.
 void UpdateMappings(const boost::shared_ptr<MainModel>& model);
 
 // An employee rule and a payroll rule, both unset, for every server user that has none.

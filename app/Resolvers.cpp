@@ -29,7 +29,7 @@ bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTr
     try {
         rule = FindLeaveTypeMapping(model, config, record.GetPayrollItemName());
     } catch (const NotFoundException&) {
-        return true;
+        return false;
     }
     const bool payrollItems = model.HasPayrollItems();
     return (rule->GetState() == Mapping::Mapped && payrollItems) ||
@@ -59,9 +59,10 @@ boost::shared_ptr<Employee> FindQuickBooksEmployee(const MainModel& model, const
     return model.GetQuickBooksEmployees()->FindById(rule->GetTarget());
 }
 
-boost::shared_ptr<PayRoll> FindPayrollItemForUser(const MainModel& model, const std::wstring& serverUserId) {
+boost::shared_ptr<PayRoll> FindPayrollItemForUser(const MainModel& model, const std::wstring& serverUserId,
+                                                  const Config* config) {
     boost::shared_ptr<Config> holder;
-    const Config& settings = ConfigOrModels(model, 0, holder);
+    const Config& settings = ConfigOrModels(model, config, holder);
     boost::shared_ptr<Mapping> rule = settings.GetPayrollTypeMappings()->GetBySource(serverUserId);
     if (rule->GetTarget().empty())
         return boost::shared_ptr<PayRoll>();
@@ -92,16 +93,26 @@ boost::shared_ptr<PayRoll> FindPayrollItemForLeaveType(const MainModel& model, c
 }
 
 boost::shared_ptr<TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel& model,
-                                                                 const TimeTrackDiffCollection& diffs) {
-    boost::shared_ptr<Config> config = model.GetConfig();
+                                                                 const TimeTrackDiffCollection& diffs,
+                                                                 const Config* config) {
+    boost::shared_ptr<Config> holder = model.GetConfig();
+    const Config* settings = config ? config : holder.get();
     boost::shared_ptr<TimeTrackDiffCollection> taken(new TimeTrackDiffCollection());
     for (const boost::shared_ptr<TimeTrackDiff>& diff : diffs) {
         boost::shared_ptr<TimeTrackRecord> record =
             diff->GetImportSide() ? diff->GetImportSide() : diff->GetQuickBooksSide();
-        if (!record->IsLeave() || (config && IsLeaveDiffTaken(model, *config, *record)))
+        if (!record->IsLeave() || (settings && IsLeaveDiffTaken(model, *settings, *record)))
             taken->Add(diff);
     }
     return taken;
+}
+
+bool IsExcludedFromImport(const Config& config, const std::wstring& serverUserId) {
+    try {
+        return config.GetEmployeeMappings()->GetBySource(serverUserId)->GetState() == Mapping::DoNotImport;
+    } catch (const NotFoundException&) {
+        return false;
+    }
 }
 
 bool HasSameNames(const Employee& one, const Employee& other) {

@@ -28,9 +28,13 @@ std::wstring MakeServiceItemName(const Quorvane::Config& config, const Quorvane:
 boost::shared_ptr<Quorvane::Employee> FindQuickBooksEmployee(const MainModel& model, const std::wstring& serverUserId,
                                                              const Quorvane::Config* config = 0);
 
-// The working-time payroll item of a server user; null when the rule names none.
-// Throws NotFoundException when the rule or the payroll item is missing.
-boost::shared_ptr<Quorvane::PayRoll> FindPayrollItemForUser(const MainModel& model, const std::wstring& serverUserId);
+// The working-time payroll item of a server user; null when the rule names none. A null config
+// means the model's. Throws NotFoundException when the rule or the payroll item is missing.
+boost::shared_ptr<Quorvane::PayRoll> FindPayrollItemForUser(const MainModel& model, const std::wstring& serverUserId,
+                                                            const Quorvane::Config* config = 0);
+
+// True when the user's employee rule says "do not import": such a user is never selected or imported.
+bool IsExcludedFromImport(const Quorvane::Config& config, const std::wstring& serverUserId);
 
 // The rule of the server leave type with this name. Throws NotFoundException.
 boost::shared_ptr<Quorvane::Mapping> FindLeaveTypeMapping(const MainModel& model, const Quorvane::Config& config,
@@ -43,8 +47,11 @@ boost::shared_ptr<Quorvane::PayRoll> FindPayrollItemForLeaveType(const MainModel
 
 // The diffs the import takes: working time always; leave only when leave is imported and its
 // rule fits what QuickBooks offers (mapped while it has payroll items, "import" while it has none).
+// Leave of a type the server no longer lists has no rule and is never taken. A null config means
+// the model's.
 boost::shared_ptr<Quorvane::TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel& model,
-                                                                           const Quorvane::TimeTrackDiffCollection& diffs);
+                                                                           const Quorvane::TimeTrackDiffCollection& diffs,
+                                                                           const Quorvane::Config* config = 0);
 
 // Exactly the same first, middle and last name: the one test of a namesake, for the automatic
 // mapping and the list of namesakes alike.

@@ -21,11 +21,14 @@ fi
 # Create the prefix once, serialised against parallel tests; the marker comes last because
 # system.reg appears while wineboot is still at work. The crash debugger points at a
 # program that does not exist: with Wine's default a crashing test may exit 0.
+# Windows are unmanaged: with no window manager under Xvfb, Wine otherwise waits 2 s for
+# one each time an active window is hidden or destroyed.
 if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
   mkdir -p "$WINEPREFIX"
   flock -o "$WINEPREFIX/.init.lock" sh -c \
     "[ -f '$WINEPREFIX/.prefix-ready' ] || { '$wine' wineboot -i &&
        '$wine' reg add 'HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\AeDebug' /v Debugger /t REG_SZ /d no-crash-debugger.exe /f &&
+       '$wine' reg add 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /t REG_SZ /d N /f &&
        '$server' -w && touch '$WINEPREFIX/.prefix-ready'; } </dev/null >/dev/null 2>&1"
 fi
 

@@ -33,6 +33,7 @@ public:
     bool ContainsId(const std::wstring& id) const { return FindIf(HasId(id)) != end(); }
     // The first record whose name equals the key.
     Pointer FindByName(const std::wstring& name) const { return FindFirst(HasName(name)); }
+    bool ContainsName(const std::wstring& name) const { return FindIf(HasName(name)) != end(); }
 
 protected:
     template <typename Predicate>

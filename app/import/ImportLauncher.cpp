@@ -3,7 +3,10 @@
 #include <windows.h>
 #include <process.h>
 
+#include <boost/bind/bind.hpp>
+
 #include "app/import/ImportRun.h"
+#include "core/Boundary.h"
 #include "core/CriticalSection.h"
 #include "core/Event.h"
 
@@ -45,11 +48,7 @@ bool BeginRun(ImportLauncher::State& state)
 unsigned __stdcall ImportThread(void* argument)
 {
     ThreadStart* start = static_cast<ThreadStart*>(argument);
-    try {
-        start->run->RunImport();
-    } catch (...) {
-        // RunImport reports its own failures; nothing may leave the thread.
-    }
+    RunAtBoundary(L"import thread", boost::bind(&ImportRun::RunImport, start->run.get()));
     EndRun(*start->state);
     delete start;
     return 0;

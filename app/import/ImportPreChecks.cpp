@@ -10,7 +10,6 @@
 #include "app/import/ImportConnector.h"
 #include "app/missing/CreationFailureTexts.h"
 #include "app/missing/MissingItemsController.h"
-#include "core/CompanyConfig.h"
 #include "core/Config.h"
 #include "core/EmployeeDiff.h"
 #include "core/Exceptions.h"
@@ -19,6 +18,9 @@
 namespace Quorvane {
 
 namespace {
+
+// QuickBooks's value for an employee whose paychecks are not made from time data.
+const int kDoNotUseTimeData = 2;
 
 const wchar_t* const kCreationOff = L"Automatic creation of this kind of item is turned off in the settings.";
 
@@ -63,7 +65,7 @@ void ImportRun::PrepareImport(MissingDeclaredItems& missing)
 {
     std::set<std::pair<int, std::wstring> > candidates;
     const int level = m_snapshot.config->GetMappingType();
-    MissingItemsController missingItems(m_snapshot.model, m_snapshot.connector);
+    MissingItemsController missingItems(m_snapshot.model, m_snapshot.config, m_snapshot.connector);
     for (size_t i = 0; i < m_snapshot.selection.size(); ++i) {
         const boost::shared_ptr<EmployeeDiff> diff = FindDiff(m_snapshot.selection[i]);
         if (!diff)
@@ -72,7 +74,7 @@ void ImportRun::PrepareImport(MissingDeclaredItems& missing)
         const boost::shared_ptr<Employee> naming =
             FindNamingEmployee(*m_snapshot.model, *m_snapshot.config, diff->GetServerUser());
         const boost::shared_ptr<TimeTrackDiffCollection> entries =
-            CollectTimeTrackDiffs(*m_snapshot.model, *diff->GetTimeTrackDiffs());
+            CollectTimeTrackDiffs(*m_snapshot.model, *diff->GetTimeTrackDiffs(), m_snapshot.config.get());
         for (TimeTrackDiffCollection::const_iterator it = entries->begin(); it != entries->end(); ++it) {
             if (!IsWorkingTimeAdd(**it))
                 continue;
@@ -100,7 +102,7 @@ bool ImportRun::HasAbsentTimeTrack()
         if (!diff)
             continue;
         const boost::shared_ptr<TimeTrackDiffCollection> entries =
-            CollectTimeTrackDiffs(*m_snapshot.model, *diff->GetTimeTrackDiffs());
+            CollectTimeTrackDiffs(*m_snapshot.model, *diff->GetTimeTrackDiffs(), m_snapshot.config.get());
         for (TimeTrackDiffCollection::const_iterator it = entries->begin(); it != entries->end(); ++it) {
             absent = absent || (*it)->IsAbsentOnServer();
             billed = billed || (*it)->IsBilledConflict();
@@ -121,7 +123,7 @@ void ImportRun::CountImportTotals(int& leave, int& working)
         if (!diff)
             continue;
         const boost::shared_ptr<TimeTrackDiffCollection> entries =
-            CollectTimeTrackDiffs(*m_snapshot.model, *diff->GetTimeTrackDiffs());
+            CollectTimeTrackDiffs(*m_snapshot.model, *diff->GetTimeTrackDiffs(), m_snapshot.config.get());
         for (TimeTrackDiffCollection::const_iterator it = entries->begin(); it != entries->end(); ++it) {
             const boost::shared_ptr<TimeTrackRecord> entry = (*it)->GetImportSide();
             if (!entry || ((*it)->IsAbsentOnServer() && deleting))
@@ -216,7 +218,8 @@ bool ImportRun::CreateMissingItemsBeforeImport(const EmployeeDiff& diff, const s
         const bool allowed = (*it)->GetStatus() == MissingItemStatus::MayCreate;
         const int code = allowed ? m_missingItems->CreateMissingItems((*it)->GetItem()) : 1;
         if (code == 0) {
-            SaveConfig(m_snapshot.companyName, m_snapshot.config);
+            if ((*it)->GetItem()->GetKind() == MissingItem::EmployeeKind)
+                KeepCreatedEmployeeRules(m_snapshot, (*it)->GetItem()->GetName());
             continue;
         }
         const std::wstring refusal =
@@ -225,7 +228,7 @@ bool ImportRun::CreateMissingItemsBeforeImport(const EmployeeDiff& diff, const s
             MakeCreationFailureTexts(*m_snapshot.model, *(*it)->GetItem(), diff, code, allowed ? L"" : refusal);
         const std::wstring title = L"Cannot import data for " + name;
         Post(boost::bind(&IMainView::HideImportProgress, m_view));
-        PostError(HtmlEscape(title), texts.heading, texts.problem, texts.resolution, L"", 0);
+        PostError(title, texts.heading, texts.problem, texts.resolution, L"", 0);
         m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
         m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, texts.heading + L" " + texts.problem);
         return true;
@@ -242,9 +245,11 @@ void ImportRun::SetTimeDataFlagOfSelectedEmployees()
             if (employee->GetUsesTimeDataValue() != 0)
                 continue;
             const int status =
-                m_snapshot.connector->ChangeFlagUseTimeData(employee->GetId(), employee->GetEditSequence(), 2);
+                m_snapshot.connector->ChangeFlagUseTimeData(employee->GetId(), employee->GetEditSequence(), kDoNotUseTimeData);
             if (status != 0)
                 ReportTimeDataFlagRefused(*employee, status);
+            else
+                employee->SetUsesTimeDataValue(kDoNotUseTimeData);
         } catch (const NotFoundException&) {
         }
     }

@@ -83,8 +83,7 @@ void ImportRun::Warn(const std::wstring& heading, const Lines& lines, const std:
 {
     m_logger->AddProblems(Logging::ImportLogger::WarningLevel, heading, lines);
     m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Warning);
-    if (!warningText.empty())
-        m_warningText = warningText;
+    m_warningText = warningText;
 }
 
 void ImportRun::ReportDeleted(const TimeTrackDiff& entry)
@@ -117,7 +116,9 @@ void ImportRun::ReportKept(const TimeTrackDiff& entry)
     lines.push_back(L"QB Time: " + Time(record.GetMinutes()));
     Warn(L"The following time entry was kept in QB although Quorvane does not have it, as "
          L"removing existing time-track is turned off:",
-         lines);
+         lines,
+         L"Some of existing time-track was kept in QB Timesheet although Quorvane does not have it. "
+         L"Please view import log for details.");
 }
 
 // The time is imported all the same; only the employee's paycheck setting stays as it was.
@@ -144,13 +145,14 @@ void ImportRun::StopWithEntryError(const EmployeeDiff& diff, const TimeTrackDiff
     StopWithError(title, problem, reason, L"", L"", problem + (L" " + reason));
 }
 
-// The texts are plain; the view gets them escaped, the log as they are.
+// The texts are plain: the title goes to the view as it is, the problem and reason escaped
+// into markup, and all of them to the log as they are.
 void ImportRun::StopWithError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
                               const std::wstring& furtherActions, const std::wstring& customValue,
                               const std::wstring& logDetail)
 {
     Post(boost::bind(&IMainView::HideImportProgress, m_view));
-    PostError(HtmlEscape(title), HtmlEscape(problem), HtmlEscape(reason), furtherActions, customValue, 0);
+    PostError(title, HtmlEscape(problem), HtmlEscape(reason), furtherActions, customValue, 0);
     m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
     m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, logDetail);
     m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Error);
@@ -177,7 +179,7 @@ std::wstring ImportRun::PayrollItemName(const EmployeeDiff& diff, const TimeTrac
         const boost::shared_ptr<PayRoll> item =
             entry.IsLeave()
                 ? FindPayrollItemForLeaveType(*m_snapshot.model, entry.GetLeaveTypeName(), m_snapshot.config.get())
-                : FindPayrollItemForUser(*m_snapshot.model, diff.GetServerUser()->GetId());
+                : FindPayrollItemForUser(*m_snapshot.model, diff.GetServerUser()->GetId(), m_snapshot.config.get());
         return item ? item->GetName() : std::wstring();
     } catch (...) {
         return std::wstring();

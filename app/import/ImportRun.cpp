@@ -43,11 +43,17 @@ ImportRun::ImportRun(const ImportSnapshot& snapshot, bool checkAbsentTimeTrack,
       m_findOpenForms(findOpenForms),
       m_logFinished(false),
       m_finishedPosted(false),
-      m_nextEmployee(0)
+      m_nextEmployee(0),
+      m_imported(0)
 {
 }
 
 ImportRun::~ImportRun() {}
+
+bool ImportRun::HasImported() const
+{
+    return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_imported), 0, 0) != 0;
+}
 
 void ImportRun::RunImport()
 {
@@ -76,9 +82,12 @@ void ImportRun::RunSteps()
     SetTimeDataFlagOfSelectedEmployees();
     const int total = static_cast<int>(m_snapshot.selection.size());
     Post(boost::bind(&IMainView::SetImportProgress, m_view, 0, total));
-    m_missingItems.reset(new MissingItemsController(m_snapshot.model, m_snapshot.connector));
+    m_missingItems.reset(new MissingItemsController(m_snapshot.model, m_snapshot.config, m_snapshot.connector));
     m_importer.reset(new TimeTrackImporter(m_snapshot.model, m_snapshot.config, m_snapshot.connector));
-    if (CheckTimeEntryWindowsClosed() || !ImportEmployees())
+    if (CheckTimeEntryWindowsClosed())
+        return;
+    InterlockedExchange(&m_imported, 1);
+    if (!ImportEmployees())
         return;
     Finish();
 }
@@ -158,7 +167,7 @@ bool ImportRun::ImportEmployee(const EmployeeDiff& diff)
 {
     BeginEmployee(diff, Logging::EmployeeStatus::Ok);
     const std::wstring name = GetEmployeeNames(diff).quickBooksSide;
-    Post(boost::bind(&IMainView::SetImportComment, m_view, L"Importing data for " + HtmlEscape(name)));
+    Post(boost::bind(&IMainView::SetImportComment, m_view, L"Importing data for " + name));
     try {
         if (!CreateMissingItemsBeforeImport(diff, name))
             return ImportEntries(diff, name);
@@ -181,7 +190,7 @@ bool ImportRun::ImportEntries(const EmployeeDiff& diff, const std::wstring& name
     int working = 0;
     int leave = 0;
     const boost::shared_ptr<TimeTrackDiffCollection> entries =
-        CollectTimeTrackDiffs(*m_snapshot.model, *diff.GetTimeTrackDiffs());
+        CollectTimeTrackDiffs(*m_snapshot.model, *diff.GetTimeTrackDiffs(), m_snapshot.config.get());
     for (TimeTrackDiffCollection::const_iterator it = entries->begin(); it != entries->end(); ++it) {
         if ((*it)->IsBilledConflict()) {
             ReportBilled(**it);

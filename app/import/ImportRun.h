@@ -8,6 +8,7 @@
 #include <boost/function.hpp>
 #include <boost/noncopyable.hpp>
 #include <boost/shared_ptr.hpp>
+#include <windows.h>
 #include "app/import/ImportSnapshot.h"
 #include "app/IMainView.h"
 
@@ -15,6 +16,7 @@ namespace Quorvane {
 
 class Employee;
 class EmployeeDiff;
+class EmployeeDiffCollection;
 class MissingItemsController;
 class TimeTrackDiff;
 class TimeTrackImporter;
@@ -41,6 +43,10 @@ public:
 
     // The log path once the run has finished its log; empty before, or when none was made.
     std::wstring GetLogFilePath() const;
+    // True once the run got past its checks to the entries: QuickBooks may hold them now, so
+    // the preview the run worked on no longer tells what is left to import.
+    bool HasImported() const;
+    boost::shared_ptr<EmployeeDiffCollection> GetPreview() const { return m_snapshot.preview; }
 
 private:
     typedef std::set<std::pair<int, std::wstring> > MissingDeclaredItems;
@@ -75,9 +81,8 @@ private:
     void SetTimeDataFlagOfSelectedEmployees();
 
     // The reports (ImportReports.cpp).
-    // A warning in the employee's log section; a non-empty text becomes the run's final text.
-    void Warn(const std::wstring& heading, const std::vector<std::wstring>& lines,
-              const std::wstring& warningText = std::wstring());
+    // A warning in the employee's log section; its text becomes the run's final text.
+    void Warn(const std::wstring& heading, const std::vector<std::wstring>& lines, const std::wstring& warningText);
     void ReportBilled(const TimeTrackDiff& entry);
     void ReportDeleted(const TimeTrackDiff& entry);
     void ReportChanged(const TimeTrackDiff& entry);
@@ -120,6 +125,7 @@ private:
     std::wstring m_warningText;
     // The position in the selection of the first employee still to go.
     size_t m_nextEmployee;
+    volatile LONG m_imported;
 };
 
 }  // namespace Quorvane

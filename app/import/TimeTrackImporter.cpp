@@ -63,7 +63,7 @@ int TimeTrackImporter::Add(const Employee& serverUser, const Employee& quickBook
         payrollItem = LeavePayrollItem(*m_model, *m_config, entry.GetLeaveTypeName());
         description = entry.GetLeaveTypeName();
     } else {
-        payrollItem = ListIdOf(FindPayrollItemForUser(*m_model, serverUser.GetId()));
+        payrollItem = ListIdOf(FindPayrollItemForUser(*m_model, serverUser.GetId(), m_config.get()));
         serviceItem = MakeServiceItemName(*m_config, entry, quickBooksEmployee);
         description = JoinNameParts(*m_config, entry.GetProjectName(), entry.GetTaskName(), entry.GetNotes());
     }
@@ -88,6 +88,8 @@ int TimeTrackImporter::Update(const TimeTrackDiff& diff, const Employee& quickBo
         return Delete(*existing, quickBooksEmployee);
     if (existing->GetMinutes() == entry->GetMinutes())
         return Done;
+    if (const int refusal = ChangedSincePreview(*existing, quickBooksEmployee))
+        return refusal;
     return m_connector->ChangeTimeTrack(entry->GetTxnId(), quickBooksEmployee.GetId(), entry->GetEditSequence(),
                                         entry->GetMinutes());
 }
@@ -102,8 +104,9 @@ int TimeTrackImporter::Delete(const TimeTrackRecord& entry, const Employee& quic
     return status == 0 ? Deleted : status;
 }
 
-// A delete carries no EditSequence, so QuickBooks would take it for an entry changed or billed
-// since the preview: the entry is read again, and only one still as previewed may go.
+// QuickBooks takes a delete, which carries no EditSequence, and a change of an entry billed
+// since the preview: the entry is read again, and only one still as previewed and unbilled is
+// changed or deleted.
 int TimeTrackImporter::ChangedSincePreview(const TimeTrackRecord& entry, const Employee& quickBooksEmployee)
 {
     const boost::shared_ptr<TimeTrackRecordCollection> fresh =

@@ -26,8 +26,8 @@ public:
                       const boost::shared_ptr<IImportConnector>& connector);
 
     // Done, Deleted, InvalidDuration, or the connector's status for the request. An entry to
-    // delete that QuickBooks no longer holds as previewed (changed, billed or gone) is left
-    // alone with QuickBooks's status for it: 3200 changed, 3120 gone. The
+    // change or delete that QuickBooks no longer holds as previewed (changed, billed or gone)
+    // is left alone with QuickBooks's status for it: 3200 changed, 3120 gone. The
     // employee's lookups throw NotFoundException, and the connector std::exception, as they do.
     int ImportEntry(const boost::shared_ptr<Employee>& serverUser, const boost::shared_ptr<TimeTrackDiff>& diff);
 

@@ -61,8 +61,9 @@ MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel
 }
 
 MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel>& model,
+                                               const boost::shared_ptr<Config>& config,
                                                const boost::shared_ptr<IImportConnector>& connector)
-    : m_model(model), m_config(model->GetConfig()), m_connector(connector)
+    : m_model(model), m_config(config), m_connector(connector)
 {
 }
 
@@ -77,7 +78,7 @@ boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectMissingI
     }
     const boost::shared_ptr<Employee> namingEmployee = FindNamingEmployee(*m_model, *m_config, user);
     // Only adds send names, and leave is added without customer:job or service item.
-    const boost::shared_ptr<TimeTrackDiffCollection> taken = CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs());
+    const boost::shared_ptr<TimeTrackDiffCollection> taken = CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs(), m_config.get());
     for (TimeTrackDiffCollection::const_iterator it = taken->begin(); it != taken->end(); ++it) {
         const boost::shared_ptr<TimeTrackRecord> entry = (*it)->GetImportSide();
         if ((*it)->GetQuickBooksSide() || !entry || entry->IsLeave())

@@ -18,9 +18,10 @@ class TimeTrackRecord;
 
 class MissingItemsController {
 public:
-    // Works on the model's QuickBooks connector.
+    // Works on the model's settings and QuickBooks connector.
     explicit MissingItemsController(const boost::shared_ptr<MainModel>& model);
-    MissingItemsController(const boost::shared_ptr<MainModel>& model,
+    // Works on an import run's own settings and connector.
+    MissingItemsController(const boost::shared_ptr<MainModel>& model, const boost::shared_ptr<Config>& config,
                            const boost::shared_ptr<IImportConnector>& connector);
 
     // The items the import's adds of this employee need, in the order found.

@@ -75,17 +75,17 @@ int MissingItemsController::CreateEmployee(const std::wstring& userId)
         return status;
     if (!created)
         return kCreationFailed;
-    m_model->GetQuickBooksEmployees()->Add(created);
+    m_model->AddQuickBooksEmployee(created);
     PointMappingsAt(*m_config, userId, created->GetId());
     return 0;
 }
 
 int MissingItemsController::CreateCustomerJobLevels(const std::wstring& fullName)
 {
-    const boost::shared_ptr<CustomerJobCollection> customerJobs = m_model->GetCustomerJobs();
     const std::vector<std::wstring> prefixes = FullNamePrefixes(fullName);
     boost::shared_ptr<CustomerJob> parent;
     for (size_t i = 0; i < prefixes.size(); ++i) {
+        const boost::shared_ptr<CustomerJobCollection> customerJobs = m_model->GetCustomerJobs();
         boost::shared_ptr<CustomerJob> level = FindOrNull<CustomerJob>(
             boost::bind(&CustomerJobCollection::FindByFullName, customerJobs.get(), prefixes[i]));
         if (!level) {
@@ -94,7 +94,7 @@ int MissingItemsController::CreateCustomerJobLevels(const std::wstring& fullName
                 return status;
             if (!level)
                 return kCreationFailed;
-            customerJobs->Add(level);
+            m_model->AddCustomerJob(level);
         }
         parent = level;
     }
@@ -103,10 +103,10 @@ int MissingItemsController::CreateCustomerJobLevels(const std::wstring& fullName
 
 int MissingItemsController::CreateServiceItemLevels(const std::wstring& fullName)
 {
-    const boost::shared_ptr<ServiceItemCollection> serviceItems = m_model->GetServiceItems();
     const std::vector<std::wstring> prefixes = FullNamePrefixes(fullName);
     boost::shared_ptr<ServiceItem> parent;
     for (size_t i = 0; i < prefixes.size(); ++i) {
+        const boost::shared_ptr<ServiceItemCollection> serviceItems = m_model->GetServiceItems();
         boost::shared_ptr<ServiceItem> level = FindOrNull<ServiceItem>(
             boost::bind(&ServiceItemCollection::GetByFullName, serviceItems.get(), prefixes[i]));
         if (!level) {
@@ -116,7 +116,7 @@ int MissingItemsController::CreateServiceItemLevels(const std::wstring& fullName
                 return status;
             if (!level)
                 return kCreationFailed;
-            serviceItems->Add(level);
+            m_model->AddServiceItem(level);
         }
         parent = level;
     }

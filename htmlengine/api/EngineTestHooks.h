@@ -23,3 +23,15 @@ ENGINE_API HTMLayoutTestDump(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID para
 ENGINE_API HTMLayoutTestErrors(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);
 // The text an edit shows (masked for passwords).
 ENGINE_API HTMLayoutTestShownText(HELEMENT he, WIDE_TEXT_RECEIVER receiver, LPVOID param);
+
+// ---- layout ---------------------------------------------------------------------------
+
+// The window's boxes as text, one per line: "tag#id x,y w×h" in window client coordinates,
+// indented by depth ("(viewport)" first, "(anonymous)" boxes, then fixed boxes and popups).
+ENGINE_API HTMLayoutTestDumpBoxes(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);
+// The element a click at `point` (client coordinates) would reach; null over nothing.
+ENGINE_API HTMLayoutTestElementAt(HWND hwnd, POINT point, HELEMENT* he);
+// Measures text with fixed metrics from now on: every character `advance` pixels wide and
+// every line `lineHeight` high at 12 px, in proportion at other sizes (layout tests that give
+// the same boxes on every machine).
+ENGINE_API HTMLayoutTestSetFixedMetrics(HWND hwnd, UINT advance, UINT lineHeight);

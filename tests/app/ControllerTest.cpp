@@ -115,13 +115,24 @@ TEST_F(ControllerTest, OnlyNewDatesStartALoad) {
     range.SetStart(range.GetStart());  // the same dates as a custom range
     m_controller->ChangeDateRange(range);
     EXPECT_TRUE(Settle().empty());
-    EXPECT_EQ(DateRange::CustomType, config->GetPeriod().GetRangeType());
+    EXPECT_EQ(DateRange::CustomType, m_model->GetConfig()->GetPeriod().GetRangeType());
 
     range.SetStart(DateTime(1, 1, 2012));
     m_controller->ChangeDateRange(range);
     const Calls shown = Settle();
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ("SetDataLoadProgress(Preparing..., 0)", shown.front());
+}
+
+TEST_F(ControllerTest, AUserNotToImportIsNeverSelected) {
+    boost::shared_ptr<Config> config = InstallSettings(L"");
+    TestCompany rules;
+    rules.config = config;
+    rules.MapEmployee(L"7", L"", Mapping::DoNotImport);
+    rules.MapEmployee(L"8", L"E-ANNA");
+    m_controller->SelectEmployee(L"7", true);
+    m_controller->SelectEmployee(L"8", true);
+    EXPECT_EQ(Config::EmployeeSelection({L"8"}), *m_model->GetConfig()->GetSelectedEmployees());
 }
 
 TEST_F(ControllerTest, OpensOnlyWebLinksTheLastLogAndTheLogFolder) {
@@ -203,6 +214,25 @@ TEST_F(LiveLoad, ARefusedSiteChangeForgetsTheLogin) {
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ("ShowLoginPanel(, , )", shown.back());
     EXPECT_EQ(L"another-server", m_model->GetConfig()->GetServerUuid());
+}
+
+// Leave of a type the server no longer lists is loaded and left out of the import; it does not
+// stop the load.
+TEST_F(LiveLoad, LeaveOfATypeTheServerNoLongerListsDoesNotStopTheLoad) {
+    boost::shared_ptr<Config> config = DemoSettings(L"secret", true);
+    DateRange november;
+    november.SetStart(DateTime(1, 11, 2026));
+    november.SetEnd(DateTime(30, 11, 2026));
+    config->SetPeriod(november);
+    ASSERT_TRUE(SaveConfig(L"Sim Co", config));
+    m_server->SetKnobs(L"{\"methods\": {\"QBService_v1.getAllLeaveTypes\": {\"mode\": \"raw\", "
+                       L"\"body\": \"{\\\"result\\\": [{\\\"id\\\": 1, \\\"name\\\": \\\"Vacation\\\"}]}\"}}}");
+    m_controller->LoadData();
+    const Calls shown = Settle();
+    m_server->Reset();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("RefreshSummary()", shown.back()) << ::testing::PrintToString(shown);
+    EXPECT_EQ(1u, m_model->GetLeaveTypes()->Count());
 }
 
 struct LoginFailureCase {

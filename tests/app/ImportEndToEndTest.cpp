@@ -236,6 +236,30 @@ TEST_F(LiveImport, ASecondStartWhileTheFirstRunsIsIgnored) {
     EXPECT_EQ(ServerEntries(), QuickBooksEntries());
 }
 
+TEST_F(LiveImport, TheImportedPreviewIsNotImportedAgain) {
+    LoadAndSelect();
+    Import();
+    const Calls shown = Import();
+    EXPECT_EQ(Lines(), Writes());
+    EXPECT_EQ(Calls(1, "ShowError(Cannot import data, These entries were imported; reload to see what is left to "
+                       "import, reload, 0)"),
+              shown);
+    ExpectInStep();
+}
+
+// A load replaces the preview a run would walk: while one runs, no import starts.
+TEST_F(LiveImport, NoImportStartsWhileALoadRuns) {
+    LoadAndSelect();
+    QbSim::Control::SetLatency(100);
+    m_controller->ReloadData();
+    m_controller->StartImport(true);
+    QbSim::Control::SetLatency(0);
+    const Calls shown = Settle();
+    EXPECT_EQ(0, std::count(shown.begin(), shown.end(), "OnImportStarted()"));
+    EXPECT_EQ(EntryCounts(), QuickBooksEntries());
+    EXPECT_EQ(4, PendingChanges());
+}
+
 // The load would empty the preview the run is walking; it starts only once the run has ended.
 TEST_F(LiveImport, AReloadAskedForDuringTheImportWaitsForIt) {
     LoadAndSelect();

@@ -70,6 +70,13 @@ TEST(UpdateMappings, EmployeeAndPayrollRules) {
                               c.MapPayroll(L"1", L"", Mapping::NoPayrollItemRequired);
                               c.MapPayroll(L"2", L"", Mapping::NoPayrollItemRequired); },
          "1>E1 2\n2>E2 2\n", "1> 1\n2> 5\n"},
+        {"rules held twice for one user become one, the decided one where the first stood",
+         [](TestCompany& c) { c.AddServerUser(L"1", L"Ann", L"Lee"); c.AddServerUser(L"2", L"Bob", L"Ray");
+                              c.AddQuickBooksEmployee(L"E1", L"Ann", L"Lee"); c.AddQuickBooksEmployee(L"E2", L"Bob", L"Ray");
+                              c.MapEmployee(L"1", L"", Mapping::NotMapped); c.MapEmployee(L"2", L"", Mapping::DoNotImport);
+                              c.MapEmployee(L"1", L"E1"); c.MapEmployee(L"2", L"E2");
+                              c.MapPayroll(L"1", L"", Mapping::NotMapped); c.MapPayroll(L"1", L"", Mapping::NotMapped); },
+         "1>E1 2\n2> 3\n", "1> 1\n2> 1\n"},
         {"no payroll item required stays while QuickBooks has none",
          [](TestCompany& c) { c.AddServerUser(L"1", L"Ann", L"Lee"); c.AddQuickBooksEmployee(L"E1", L"Ann", L"Lee");
                               c.MapPayroll(L"1", L"", Mapping::NoPayrollItemRequired); },

@@ -97,7 +97,7 @@ TEST(CollectTimeTrackDiffs, TakesWorkingTimeAndTheLeaveTheImportCanWrite) {
         {"mapped leave without payroll items", L"Vacation", true, false, false},
         {"leave without payroll item, QuickBooks has some", L"Holiday", true, true, false},
         {"leave without payroll item, QuickBooks has none", L"Holiday", true, false, true},
-        {"unknown leave type", L"Sick", true, true, true},
+        {"leave of a type the server no longer lists", L"Sick", true, true, false},
     };
     for (const Case& c : cases) {
         MappedCompany company;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ImportHarness.h"
+#include "app/import/ImportSnapshot.h"
+#include "core/CompanyConfig.h"
 #include "core/Config.h"
 
 using namespace Quorvane;
@@ -15,6 +17,9 @@ const wchar_t* const kDeletedWarning =
 const wchar_t* const kChangedWarning =
     L"ShowImportFailed The time-track for some employees was changed in QB during import. These changes were not "
     L"replaced with import. Please see log for details.";
+const wchar_t* const kKeptWarning =
+    L"ShowImportFailed Some of existing time-track was kept in QB Timesheet although Quorvane does not have it. "
+    L"Please view import log for details.";
 const wchar_t* const kBilledWarning =
     L"ShowImportFailed The time-track for some employees was not synchronized with Quorvane as it is billed. Please "
     L"see log for details.";
@@ -163,6 +168,22 @@ TEST(ImportRun, ErrorsStopTheRunAndSkipTheEmployeesLeft)
     }
 }
 
+// Plain texts carry a name as typed; markup carries it escaped.
+TEST(ImportRun, ANameIsPlainInTheCommentAndTheTitleAndEscapedInTheProblem)
+{
+    ImportHarness harness;
+    harness.server = &AnnWorksTwoDays;
+    harness.Load();
+    harness.Company().model->GetQuickBooksEmployees()->FindById(L"E1")->SetLastName(L"O'Hara & Co");
+    harness.qb.FailWrite(1, 3120);
+    harness.Import();
+
+    const Lines calls = harness.ViewCalls();
+    EXPECT_EQ(1u, LinesContaining(calls, L"SetImportComment Importing data for Ann O'Hara & Co").size());
+    EXPECT_EQ(1u, LinesContaining(calls, L"ShowError Cannot import data for Ann O'Hara & Co | The employee with name "
+                                         L"&#39;Ann O&#39;Hara &amp; Co&#39; no longer exists").size());
+}
+
 TEST(ImportRun, OpenTimeEntryWindowsStopTheRunBeforeTheNextWrite)
 {
     struct Case {
@@ -308,7 +329,9 @@ TEST(ImportRun, AsksAboutEntriesTheServerNoLongerHasBeforeWriting)
     EXPECT_EQ(Lines({ L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60", L"add E1 2012-03-06 Acme:Roof Labor 'fix' 90" }),
               harness.qb.Trace());
     EXPECT_EQ(1u, LinesContaining(log, L"was kept in QB although Quorvane does not have it").size());
-    EXPECT_EQ(kBilledWarning, harness.ViewCalls().back());
+    EXPECT_EQ(1u, LinesContaining(log, L"Bob Baker: Warning").size());
+    // The kept entry comes after the billed one: the last warning is the one shown.
+    EXPECT_EQ(kKeptWarning, harness.ViewCalls().back());
 }
 
 TEST(ImportRun, AStopRequestFinishesTheCurrentEmployeeAndSkipsTheRest)
@@ -409,4 +432,61 @@ TEST(ImportRun, ARefusedPaycheckSettingIsReportedAndTheTimeStillImported)
     EXPECT_EQ(L"ShowImportFailed QuickBooks did not switch off the use of time data to create paychecks for some "
               L"employees. Please see log for details.",
               harness.ViewCalls().back());
+}
+
+// The switch changes the employee in QuickBooks: a run that follows on the same data, stopped
+// before its entries here, does not send the switch again with the old EditSequence.
+TEST(ImportRun, APaycheckSettingSwitchedOnceIsNotSentAgain)
+{
+    ImportHarness harness;
+    harness.qb.AddEmployee(L"E1", L"Ann", L"Archer", 0);
+    harness.server = &AnnWorksTwoDays;
+    harness.openForms = Lines(1, L"Time Tracker");
+    harness.formsFromWrite = 0;
+    harness.Load();
+    harness.Import();
+    EXPECT_EQ(Lines({ L"use-time-data E1 2" }), harness.qb.Trace());
+
+    harness.openForms.clear();
+    harness.qb.ClearTrace();
+    harness.Import();
+    EXPECT_EQ(Lines({ L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60", L"add E1 2012-03-06 Acme:Roof Labor 'fix' 90" }),
+              harness.qb.Trace());
+}
+
+TEST(ImportRun, AUserNotToImportIsSkippedWhateverTheSelection)
+{
+    ImportHarness harness;
+    harness.server = &BothWork;
+    harness.Load();
+    harness.Company().config->GetEmployeeMappings()->GetBySource(L"1")->SetState(Mapping::DoNotImport);
+    harness.Import();
+    EXPECT_EQ(Lines({ L"add E2 2012-03-05 Acme:Roof Labor 'paint' 120" }), harness.qb.Trace());
+}
+
+// Settings saved while a run goes on stay as saved; the run adds only the rules of the
+// employees it created.
+TEST(ImportSnapshot, ARunGivesBackOnlyTheRulesOfEmployeesItCreated)
+{
+    ImportHarness harness;
+    harness.Load();
+    MainModel& model = *harness.Company().model;
+    model.SetCompanyInformation(L"Snapshot Co");
+    const ImportSnapshot snapshot = TakeImportSnapshot(harness.Company().model);
+    boost::shared_ptr<Config> saved(new Config(*model.GetConfig()));
+    saved->SetTaskNameDescription(true);
+    model.SetConfig(saved);
+    snapshot.config->GetEmployeeMappings()->GetBySource(L"1")->SetTarget(L"E-NEW", Mapping::Mapped);
+    snapshot.config->SetNameConvention(2);
+
+    KeepCreatedEmployeeRules(snapshot, L"1");
+    const boost::shared_ptr<Config> merged = model.GetConfig();
+    EXPECT_TRUE(merged->GetTaskNameDescription());
+    EXPECT_EQ(Config::DefaultNameConvention, merged->GetNameConvention());
+    EXPECT_EQ(L"E-NEW", merged->GetEmployeeMappings()->GetBySource(L"1")->GetTarget());
+    EXPECT_EQ(L"E2", merged->GetEmployeeMappings()->GetBySource(L"2")->GetTarget());
+    boost::shared_ptr<Config> stored(new Config());
+    ASSERT_TRUE(LoadConfig(L"Snapshot Co", stored));
+    EXPECT_TRUE(stored->GetTaskNameDescription());
+    EXPECT_EQ(L"E-NEW", stored->GetEmployeeMappings()->GetBySource(L"1")->GetTarget());
 }

@@ -17,7 +17,8 @@ void NoDelete(IImportConnector*) {}
 boost::shared_ptr<MissingItemsController> ControllerOf(ImportHarness& harness)
 {
     return boost::shared_ptr<MissingItemsController>(new MissingItemsController(
-        harness.Company().model, boost::shared_ptr<IImportConnector>(&harness.qb, &NoDelete)));
+        harness.Company().model, harness.Company().model->GetConfig(),
+        boost::shared_ptr<IImportConnector>(&harness.qb, &NoDelete)));
 }
 
 EmployeeDiff& DiffOf(ImportHarness& harness, const wchar_t* userId)

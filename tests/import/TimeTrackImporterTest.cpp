@@ -94,7 +94,18 @@ TEST(TimeTrackImporter, SendsOneRequestPerDifferenceAtMost)
               diff->SetAbsentOnServer(1);
               return diff; },
           true, TimeTrackImporter::Deleted, { L"delete T100" } },
-        // A delete carries no EditSequence: the entry is read again and goes only as previewed.
+        // A change or delete goes only to an entry still as previewed and unbilled.
+        { "changed minutes of an entry billed since the preview", [](FakeQuickBooks& qb) {
+              RecordPtr q = QuickBooksEntry(qb, 60);
+              qb.BillEntry(q->GetTxnId());
+              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 90))); },
+          true, 3200, {} },
+        { "changed minutes of an entry gone since the preview", [](FakeQuickBooks& qb) {
+              RecordPtr q = QuickBooksEntry(qb, 60);
+              qb.DeleteTimeTrack(q->GetTxnId());
+              qb.ClearTrace();
+              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 90))); },
+          true, 3120, {} },
         { "changed since the preview", [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
               qb.TouchEntry(q->GetTxnId());

@@ -62,6 +62,8 @@ namespace {
 
 bool dispatch(event_handler& handler, HELEMENT he, UINT group, LPVOID params)
 {
+    if (!params && group != GROUP_SIZE)
+        return false;
     switch (group) {
     case GROUP_INITIALIZATION:
         if (static_cast<INITIALIZATION_PARAMS*>(params)->cmd == 0)
@@ -96,8 +98,7 @@ BOOL CALLBACK event_handler::element_proc(LPVOID tag, HELEMENT he, UINT group, L
     auto* handler = static_cast<event_handler*>(tag);
     if (!handler)
         return FALSE;
-    bool handled = detail::guarded(L"element event procedure", true,
-                                   [&] { return params || group == GROUP_SIZE ? dispatch(*handler, he, group, params) : false; });
+    bool handled = detail::guarded(L"element event procedure", true, [&] { return dispatch(*handler, he, group, params); });
     return handled ? TRUE : FALSE;
 }
 

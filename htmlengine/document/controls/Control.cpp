@@ -22,5 +22,6 @@ bool Control::OnClick(Element&, Element&) { return false; }
 bool Control::OnKeyDown(Element&, unsigned, unsigned) { return false; }
 bool Control::OnCharacter(Element&, wchar_t) { return false; }
 void Control::OnFocusLost(Element&) {}
+bool Control::OnMouse(Element&, const MouseInput&) { return false; }
 
 }  // namespace htmlengine

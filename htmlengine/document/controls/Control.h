@@ -8,6 +8,15 @@ namespace htmlengine {
 
 class Element;
 
+// A real mouse event on a control, or inside it, as the window's input routes it.
+struct MouseInput {
+    enum class Kind { Down, Up, Move, DoubleClick };
+    Kind kind = Kind::Move;
+    int x = 0, y = 0;            // relative to the control's border box
+    unsigned keyboardState = 0;  // ENGINE_KEYBOARD_STATE bits
+    bool captured = false;       // a move or up after a down on this control, wherever the pointer is
+};
+
 enum ControlType : unsigned {
     kControlNone = 0,
     kControlText = 1,
@@ -37,6 +46,10 @@ public:
     virtual bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState);
     virtual bool OnCharacter(Element& element, wchar_t character);
     virtual void OnFocusLost(Element& element);
+    // Mouse input for the nearest control from the target up (after the page's handlers left
+    // it); a control that took a down gets the moves and the up until the button is released.
+    // True when the control used it.
+    virtual bool OnMouse(Element& element, const MouseInput& input);
     virtual bool IsFocusable() const { return true; }
     // Whether a click on it makes a click event (so the page's click rules wait for that).
     virtual bool MakesClicks() const { return false; }

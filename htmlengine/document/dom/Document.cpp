@@ -1,26 +1,19 @@
 #include "htmlengine/document/dom/Document.h"
 
 #include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
+#include "htmlengine/document/style/DefaultStyleSheet.h"
 
 #include <windows.h>
 
 namespace htmlengine {
 
-namespace {
-
-// The engine's own defaults: what is never shown, and popups shown only while expanded.
-const wchar_t kDefaultStyleSheet[] =
-    L"head, title, style, script, link, meta, popup { display: none }"
-    L"popup:expanded { display: block }"
-    L"popup:collapsed { display: none }";
-
-}  // namespace
-
 Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
 {
-    AddStyleSheet(ParseStyleSheet(kDefaultStyleSheet));
+    AddStyleSheet(ParseStyleSheet(DefaultStyleSheet()));
+    userAgentRules_ = ruleCount_;
 }
 
 Document::~Document()
@@ -51,12 +44,20 @@ void Document::AddStyleSheet(StyleSheet sheet)
     sheets_.push_back(std::move(sheet));
     for (const StyleRule& rule : sheets_.back().rules) {  // a moved vector keeps its elements in place
         ++ruleCount_;
+        for (const ComplexSelector& selector : rule.selectors)
+            for (const CompoundSelector& compound : selector.compounds) selectorStates_ |= compound.states;
         for (const Declaration& declaration : rule.declarations) {
             std::vector<RuleRef>& rules = rulesByProperty_[declaration.property];
             if (rules.empty() || rules.back().rule != &rule) rules.push_back({&rule, ruleCount_});
         }
     }
     InvalidateStyles();
+}
+
+void Document::InvalidateStyles()
+{
+    ++styleGeneration_;
+    host_.ContentChanged();
 }
 
 const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string& property) const
@@ -77,6 +78,23 @@ void Document::LogError(const std::wstring& message)
 {
     errors_.push_back(message);
     OutputDebugStringW((L"htmlengine: " + message + L"\n").c_str());
+}
+
+const Document::ImageData* Document::Image(const std::wstring& url)
+{
+    auto found = images_.find(url);
+    if (found == images_.end()) {
+        ImageData data;
+        data.loaded = host_.LoadUrl(url, DocumentHost::UrlKind::Image, data.bytes);
+        if (!data.loaded) LogError(L"image not loaded: " + url);
+        found = images_.emplace(url, std::move(data)).first;
+    }
+    return found->second.loaded ? &found->second : nullptr;
+}
+
+void Document::LogErrorOnce(const std::wstring& message)
+{
+    if (loggedOnce_.insert(message).second) LogError(message);
 }
 
 }  // namespace htmlengine

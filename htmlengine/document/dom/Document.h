@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,10 +49,14 @@ public:
         size_t order;
     };
     const std::vector<RuleRef>& RulesDeclaring(const std::string& property) const;
+    // Whether some selector of the sheets asks for one of these state bits (":hover" often does not).
+    bool SelectorsUse(unsigned states) const { return (selectorStates_ & states) != 0; }
+    // Rules numbered up to this (in cascade order) are the engine's own defaults.
+    size_t UserAgentRuleCount() const { return userAgentRules_; }
 
-    // Bumped by every change that may change a computed style.
+    // Bumped by every change that may change a computed style or a box; the host hears of it.
     unsigned long long StyleGeneration() const { return styleGeneration_; }
-    void InvalidateStyles() { ++styleGeneration_; }
+    void InvalidateStyles();
 
     Element* Focus() const { return focus_; }
     void SetFocus(Element* element) { focus_ = element; }
@@ -63,13 +68,22 @@ public:
 
     std::deque<PostedEvent>& PostedEvents() { return posted_; }
 
-    // Images are asked for once per URL and document; the answer is remembered.
-    std::map<std::wstring, bool>& ImageCache() { return images_; }
+    // Images are asked for once per URL and document; the answer is remembered (no bytes:
+    // none were given).
+    struct ImageData {
+        bool loaded = false;
+        std::vector<unsigned char> bytes;
+    };
+    std::map<std::wstring, ImageData>& ImageCache() { return images_; }
+    // The bytes of an image URL, asked for now if they were not yet; null when there are none.
+    const ImageData* Image(const std::wstring& url);
 
     const PageRuleRunner& PageRules() const { return pageRules_; }
     void SetPageRules(PageRuleRunner runner) { pageRules_ = std::move(runner); }
 
     void LogError(const std::wstring& message);
+    // For what would repeat once per element: each message is logged the first time only.
+    void LogErrorOnce(const std::wstring& message);
     const std::vector<std::wstring>& Errors() const { return errors_; }
 
 private:
@@ -79,13 +93,16 @@ private:
     std::vector<StyleSheet> sheets_;
     std::map<std::string, std::vector<RuleRef>> rulesByProperty_;
     size_t ruleCount_ = 0;
+    size_t userAgentRules_ = 0;
+    unsigned selectorStates_ = 0;
     unsigned long long styleGeneration_ = 1;
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
     std::deque<PostedEvent> posted_;
-    std::map<std::wstring, bool> images_;
+    std::map<std::wstring, ImageData> images_;
     PageRuleRunner pageRules_;
     std::vector<std::wstring> errors_;
+    std::set<std::wstring> loggedOnce_;
 };
 
 }  // namespace htmlengine

@@ -35,6 +35,13 @@ public:
 
     // An element took the keyboard focus: the window takes the system focus.
     virtual void TakeFocus() = 0;
+
+    // Something boxes depend on changed (elements, text, attributes, states, styles): the
+    // window lays out again before its next paint, hit test or location query.
+    virtual void ContentChanged() = 0;
+    // Only the look of an element changed (a caret, a selection, an edit's text): repaint
+    // without relayout; null repaints the whole window.
+    virtual void Repaint(const Element* element) = 0;
 };
 
 }  // namespace htmlengine

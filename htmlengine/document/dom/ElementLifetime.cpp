@@ -61,4 +61,18 @@ ElementHold::~ElementHold()
     for (Element* element : elements_) DropReference(element);
 }
 
+void ElementRef::Reset(Element* element)
+{
+    if (element == element_) return;
+    if (element) AddReference(element);
+    Element* old = element_;
+    element_ = element;
+    if (old) DropReference(old);
+}
+
+Element* ElementRef::Get() const
+{
+    return element_ && !element_->deleted && element_->OwnerDocument() ? element_ : nullptr;
+}
+
 }  // namespace htmlengine

@@ -38,4 +38,20 @@ private:
     std::vector<Element*> elements_;
 };
 
+// One counted reference kept between calls (the element under the mouse, the one a button
+// was pressed on): Get() is null once the element is deleted or out of its document.
+class ElementRef {
+public:
+    ElementRef() = default;
+    ~ElementRef() { Reset(); }
+    ElementRef(const ElementRef&) = delete;
+    ElementRef& operator=(const ElementRef&) = delete;
+
+    void Reset(Element* element = nullptr);
+    Element* Get() const;
+
+private:
+    Element* element_ = nullptr;
+};
+
 }  // namespace htmlengine

@@ -12,6 +12,7 @@
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/HandlerBinding.h"
 #include "htmlengine/document/style/Cascade.h"
+#include "htmlengine/document/style/CssValues.h"
 
 #include <sstream>
 
@@ -64,16 +65,6 @@ void Adopt(Document& document, Element& element)
     if (element.Tag() == "select") RefreshCaption(element);
 }
 
-// "url(x)", "url('x')" -> x; anything else -> empty.
-std::wstring CssUrl(const std::wstring& value)
-{
-    if (value.compare(0, 4, L"url(") != 0 || value.back() != L')') return std::wstring();
-    std::wstring url = value.substr(4, value.size() - 5);
-    if (url.size() >= 2 && (url[0] == L'\'' || url[0] == L'"') && url.back() == url[0])
-        url = url.substr(1, url.size() - 2);
-    return url;
-}
-
 // "stock:" pictures are drawn by the engine and "theme:" ones ignored: neither is loaded.
 bool IsBuiltInPicture(const std::wstring& url)
 {
@@ -82,11 +73,7 @@ bool IsBuiltInPicture(const std::wstring& url)
 
 void RequestPicture(Document& document, const std::wstring& url)
 {
-    if (url.empty() || IsBuiltInPicture(url) || document.ImageCache().count(url)) return;
-    std::vector<unsigned char> data;  // not decoded: painting comes with layout
-    bool loaded = document.Host().LoadUrl(url, DocumentHost::UrlKind::Image, data);
-    document.ImageCache()[url] = loaded;
-    if (!loaded) document.LogError(L"image not loaded: " + url);
+    if (!url.empty() && !IsBuiltInPicture(url)) document.Image(url);
 }
 
 }  // namespace

@@ -17,13 +17,7 @@ namespace {
 
 bool SendMouse(Document& document, Element& target, UINT cmd, unsigned keyboardState)
 {
-    if (target.deleted || target.OwnerDocument() != &document) return true;
-    MOUSE_PARAMS params = {};
-    params.cmd = cmd;
-    params.target = &target;
-    params.button_state = 1;
-    params.alt_state = keyboardState;
-    return DispatchEvent(document, target, GROUP_MOUSE, &params, &params.cmd);
+    return SendMouseEvent(document, target, cmd, keyboardState, 1, MousePoint());
 }
 
 bool SendKey(Document& document, Element& target, UINT cmd, unsigned key, unsigned keyboardState)
@@ -43,7 +37,22 @@ Element* KeyTarget(Document& document, Element* target)
     return root;
 }
 
-// The nearest control from the target up acts on the click.
+}  // namespace
+
+bool SendMouseEvent(Document& document, Element& target, UINT cmd, unsigned keyboardState, unsigned buttons,
+                    const MousePoint& point)
+{
+    if (target.deleted || target.OwnerDocument() != &document) return true;
+    MOUSE_PARAMS params = {};
+    params.cmd = cmd;
+    params.target = &target;
+    params.pos = point.element;
+    params.pos_document = point.document;
+    params.button_state = buttons;
+    params.alt_state = keyboardState;
+    return DispatchEvent(document, target, GROUP_MOUSE, &params, &params.cmd);
+}
+
 void ClickControls(Document& document, Element& target)
 {
     for (Element* e = &target; e && !target.deleted; e = e->Parent()) {
@@ -52,8 +61,6 @@ void ClickControls(Document& document, Element& target)
         if (control && control->OnClick(*e, target)) return;
     }
 }
-
-}  // namespace
 
 bool TakesInput(Document& document, Element& element)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // What the user does, as the window's messages and the test hooks deliver it. Disabled
 // elements (or elements inside one) and elements outside the event root take no input.
+#include "htmlengine/api/EngineDocument.h"
+
 #include <string>
 
 namespace htmlengine {
@@ -18,5 +20,19 @@ bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardS
 void TypeText(Document& document, Element* target, const std::wstring& text);
 
 bool TakesInput(Document& document, Element& element);
+
+// Where a real mouse event happened: relative to the target's border box and to the document.
+struct MousePoint {
+    POINT element = {0, 0};
+    POINT document = {0, 0};
+};
+
+// One mouse event through handlers and page rules (cmd: ENGINE_MOUSE_EVENT; buttons: 1 the
+// main one, 2 the other); true when something handled it.
+bool SendMouseEvent(Document& document, Element& target, UINT cmd, unsigned keyboardState, unsigned buttons,
+                    const MousePoint& point);
+
+// The nearest control from the target up acts on a click.
+void ClickControls(Document& document, Element& target);
 
 }  // namespace htmlengine

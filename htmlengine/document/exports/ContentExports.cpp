@@ -165,7 +165,7 @@ ENGINE_API HTMLayoutGetStyleAttribute(HELEMENT he, const char* name, const wchar
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!name || !value) return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
-        const ComputedStyle& style = ComputeStyle(*element);
+        const CascadedValues& style = CascadedStyle(*element);
         auto found = style.find(ToLowerAscii(std::string(name)));
         *value = found == style.end() ? nullptr : found->second.c_str();
         return ENGINE_OK;

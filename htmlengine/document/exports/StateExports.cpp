@@ -7,6 +7,7 @@
 #include "htmlengine/document/exports/Handles.h"
 #include "htmlengine/document/exports/ValueConversion.h"
 #include "htmlengine/document/style/Cascade.h"
+#include "htmlengine/document/window/EngineWindow.h"
 
 using namespace htmlengine;
 
@@ -14,9 +15,48 @@ namespace {
 
 void Invalidate(Element& element)
 {
+    if (Document* document = element.OwnerDocument()) document->Host().Repaint(&element);
+}
+
+// The window that shows the element's document, or null.
+EngineWindow* WindowOf(Element& element)
+{
     Document* document = element.OwnerDocument();
-    HWND hwnd = document ? static_cast<HWND>(document->Host().WindowHandle()) : nullptr;
-    if (hwnd && IsWindow(hwnd)) InvalidateRect(hwnd, nullptr, FALSE);
+    return document ? EngineWindow::Find(static_cast<HWND>(document->Host().WindowHandle())) : nullptr;
+}
+
+// Low nibble: 1 relative to the view, 2 to the document (as if nothing were scrolled).
+// High nibble: 0 content box, 1 padding box, 2 border box, 3 margin box, 6 the scroll port
+// (the padding box less scroll bars).
+bool Locate(EngineWindow& window, Element& element, UINT areas, RECT& location)
+{
+    LayoutView& layout = window.Layout();
+    Rect rect;
+    if (!layout.ElementRect(element, rect)) return false;
+    const Box* box = layout.BoxOf(element);
+    Edges margin, border, padding;
+    if (box) {
+        margin = box->margin;
+        border = box->border;
+        padding = box->padding;
+    }
+    switch (areas & 0xF0) {
+    case 0x00: rect = Inset(Inset(rect, border), padding); break;
+    case 0x10: rect = Inset(rect, border); break;
+    case 0x30: rect = {rect.x - margin.left, rect.y - margin.top, rect.width + margin.Horizontal(), rect.height + margin.Vertical()}; break;
+    case 0x60:
+        rect = Inset(rect, border);
+        if (box && box->scroll) rect = {rect.x, rect.y, box->scroll->port.width, box->scroll->port.height};
+        break;
+    default: break;
+    }
+    if ((areas & 0x0F) == 2) {
+        const LayoutTree* tree = layout.Update();
+        Point scrolled = tree && tree->viewport->scroll ? tree->viewport->scroll->offset : Point();
+        rect = rect.Offset(scrolled.x, scrolled.y);
+    }
+    location = RECT{rect.x, rect.y, rect.Right(), rect.Bottom()};
+    return true;
 }
 
 }  // namespace
@@ -45,31 +85,53 @@ ENGINE_API HTMLayoutUpdateElement(HELEMENT he, BOOL renderNow)
 {
     Element* element = LiveElement(he);
     if (!element) return ENGINE_INVALID_HANDLE;
-    Invalidate(*element);
-    Document* document = element->OwnerDocument();
-    if (renderNow && document) UpdateWindow(static_cast<HWND>(document->Host().WindowHandle()));
-    return ENGINE_OK;
+    return Guarded([&] {
+        Invalidate(*element);
+        EngineWindow* window = WindowOf(*element);
+        if (renderNow && window) UpdateWindow(window->Handle());
+        return ENGINE_OK;
+    });
 }
 
-// Without layout there is nothing to scroll; the element is in view by definition.
-ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT) { return LiveElement(he) ? ENGINE_OK : ENGINE_INVALID_HANDLE; }
+// Every scrolling box around the element moves just enough to show it; flag 0x10 (smooth)
+// scrolls at once too.
+ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT)
+{
+    Element* element = LiveElement(he);
+    if (!element) return ENGINE_INVALID_HANDLE;
+    return Guarded([&] {
+        if (EngineWindow* window = WindowOf(*element)) window->Layout().ScrollIntoView(*element);
+        return ENGINE_OK;
+    });
+}
 
+// Shown: it has a box and neither it nor an ancestor is hidden (scrolled out of sight still counts).
 ENGINE_API HTMLayoutIsElementVisible(HELEMENT he, BOOL* visible)
 {
     Element* element = LiveElement(he);
     if (!element) return ENGINE_INVALID_HANDLE;
     if (!visible) return ENGINE_INVALID_PARAMETER;
-    *visible = element->OwnerDocument() && IsElementVisible(*element);
-    return ENGINE_OK;
+    return Guarded([&] {
+        EngineWindow* window = WindowOf(*element);
+        Rect rect;
+        bool shown = element->OwnerDocument() && IsElementVisible(*element);
+        if (shown && window) shown = window->Layout().ElementRect(*element, rect);
+        *visible = shown;
+        return ENGINE_OK;
+    });
 }
 
-// Boxes come with layout; until then every box is empty at the origin.
-ENGINE_API HTMLayoutGetElementLocation(HELEMENT he, RECT* location, UINT)
+ENGINE_API HTMLayoutGetElementLocation(HELEMENT he, RECT* location, UINT areas)
 {
-    if (!LiveElement(he)) return ENGINE_INVALID_HANDLE;
+    Element* element = LiveElement(he);
+    if (!element) return ENGINE_INVALID_HANDLE;
     if (!location) return ENGINE_INVALID_PARAMETER;
-    *location = RECT{0, 0, 0, 0};
-    return ENGINE_OK;
+    return Guarded([&] {
+        *location = RECT{0, 0, 0, 0};
+        EngineWindow* window = WindowOf(*element);
+        if (window) Locate(*window, *element, areas, *location);
+        return ENGINE_OK;
+    });
 }
 
 ENGINE_API HTMLayoutControlGetType(HELEMENT he, UINT* type)

@@ -12,6 +12,7 @@
 #include "htmlengine/document/events/UserInput.h"
 #include "htmlengine/document/exports/Handles.h"
 #include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/layout/BoxDump.h"
 
 using namespace htmlengine;
 
@@ -149,4 +150,35 @@ ENGINE_API HTMLayoutTestShownText(HELEMENT he, WIDE_TEXT_RECEIVER receiver, LPVO
     if (!element) return ENGINE_INVALID_HANDLE;
     auto* edit = dynamic_cast<EditControl*>(element->GetControl());
     return Give(edit ? edit->Shown(*element) : TextContent(*element), receiver, param);
+}
+
+ENGINE_API HTMLayoutTestDumpBoxes(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param)
+{
+    EngineWindow* window = EngineWindow::Find(hwnd);
+    if (!window) return ENGINE_INVALID_PARAMETER;
+    return Guarded([&] {
+        const LayoutTree* tree = window->Layout().Update();
+        return Give(tree ? DumpBoxes(*tree) : std::wstring(), receiver, param);
+    });
+}
+
+ENGINE_API HTMLayoutTestElementAt(HWND hwnd, POINT point, HELEMENT* he)
+{
+    EngineWindow* window = EngineWindow::Find(hwnd);
+    if (!window || !he) return ENGINE_INVALID_PARAMETER;
+    return Guarded([&] {
+        *he = window->Layout().HitTest({point.x, point.y}).element;
+        return ENGINE_OK;
+    });
+}
+
+ENGINE_API HTMLayoutTestSetFixedMetrics(HWND hwnd, UINT advance, UINT lineHeight)
+{
+    if (!advance || !lineHeight || advance > 1000 || lineHeight > 1000) return ENGINE_INVALID_PARAMETER;
+    EngineWindow& window = EngineWindow::Ensure(hwnd);
+    return Guarded([&] {
+        window.Layout().SetMeasurer(std::make_unique<FixedTextMeasurer>(int(advance), int(lineHeight)));
+        window.Repaint(nullptr);
+        return ENGINE_OK;
+    });
 }

@@ -17,25 +17,6 @@ using namespace htmlengine;
 
 namespace {
 
-unsigned KeyboardState()
-{
-    unsigned state = 0;
-    if (GetKeyState(VK_CONTROL) < 0) state |= KEYBOARD_CONTROL;
-    if (GetKeyState(VK_SHIFT) < 0) state |= KEYBOARD_SHIFT;
-    if (GetKeyState(VK_MENU) < 0) state |= KEYBOARD_ALT;
-    return state;
-}
-
-bool HandleKeyboard(EngineWindow& window, UINT msg, WPARAM wParam)
-{
-    Document* document = window.GetDocument();
-    if (!document) return true;
-    if (msg == WM_KEYDOWN) KeyDown(*document, nullptr, UINT(wParam), KeyboardState());
-    if (msg == WM_KEYUP) KeyUp(*document, nullptr, UINT(wParam), KeyboardState());
-    if (msg == WM_CHAR) TypeText(*document, nullptr, std::wstring(1, wchar_t(wParam)));
-    return true;
-}
-
 void Paint(HWND hwnd)
 {
     PAINTSTRUCT paint;
@@ -45,7 +26,7 @@ void Paint(HWND hwnd)
 }
 
 // Messages the engine takes; everything else is the window's own.
-bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LRESULT& result)
+bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     result = 0;
     if (msg == EngineWindow::PostedEventsMessage()) {
@@ -64,50 +45,12 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LRESULT& result)
         SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
         result = TRUE;
         return true;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_CHAR: return HandleKeyboard(window, msg, wParam);
-    case WM_SIZE:
+    case WM_SIZE: window.Resized(); return true;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
     case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_MOUSEMOVE:
-    case WM_MOUSEWHEEL:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MOUSELEAVE: return true;  // nothing to lay out or hit-test without pixels
-    default: return false;
+    case WM_VSCROLL: return true;
+    default: return window.Input().Handle(msg, wParam, lParam);
     }
-}
-
-// A length in pixels ("800px", "800"); 0 for anything else.
-UINT Pixels(const std::wstring& value)
-{
-    wchar_t* end = nullptr;
-    double number = std::wcstod(value.c_str(), &end);
-    bool pixels = end && (*end == 0 || std::wcscmp(end, L"px") == 0);
-    return pixels && number > 0 ? UINT(number) : 0;
-}
-
-Element* Body(Element& root)
-{
-    for (Element* child : root.Children())
-        if (child->Tag() == "body") return child;
-    return nullptr;
-}
-
-UINT MinimumOf(HWND hwnd, const char* minimum, const char* size)
-{
-    EngineWindow* window = EngineWindow::Find(hwnd);
-    Element* root = window && window->GetDocument() ? window->GetDocument()->Root() : nullptr;
-    if (!root) return 0;
-    UINT extent = std::max(Pixels(StyleProperty(*root, minimum)), Pixels(StyleProperty(*root, size)));
-    if (Element* body = Body(*root)) extent = std::max(extent, Pixels(StyleProperty(*body, minimum)));
-    return extent;
 }
 
 bool ShowPage(HWND hwnd, const std::wstring& markup, const std::wstring& baseUrl)
@@ -125,7 +68,8 @@ bool ShowPage(HWND hwnd, const std::wstring& markup, const std::wstring& baseUrl
 
 }  // namespace
 
-HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPARAM wParam, LPARAM, BOOL* handled)
+HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                                       BOOL* handled)
 {
     LRESULT result = 0;
     bool taken = false;
@@ -136,7 +80,7 @@ HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPAR
         if (msg == WM_NCDESTROY)
             EngineWindow::Remove(hwnd);
         else
-            taken = Handle(window, msg, wParam, result);
+            taken = Handle(window, msg, wParam, lParam, result);
     } catch (...) {
         OutputDebugStringA("htmlengine: failure inside the window procedure\n");
     }
@@ -175,14 +119,30 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutDataReady(HWND hwnd, LPCWSTR, const
     return Guarded([&] { return window->DataReady(data, size) ? ENGINE_OK : ENGINE_FAILED; }) == ENGINE_OK;
 }
 
+// The document's min-content width, its min-width (and a width set on the root) honoured.
 HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinWidth(HWND hwnd)
 {
-    return MinimumOf(hwnd, "min-width", "width");
+    EngineWindow* window = EngineWindow::Find(hwnd);
+    if (!window) return 0;
+    UINT width = 0;
+    Guarded([&] {
+        width = UINT(std::max(0, window->Layout().MinimumWidth()));
+        return ENGINE_OK;
+    });
+    return width;
 }
 
-HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinHeight(HWND hwnd, UINT)
+// The height the document takes at that width, its min-height honoured.
+HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinHeight(HWND hwnd, UINT width)
 {
-    return MinimumOf(hwnd, "min-height", "height");
+    EngineWindow* window = EngineWindow::Find(hwnd);
+    if (!window) return 0;
+    UINT height = 0;
+    Guarded([&] {
+        height = UINT(std::max(0, window->Layout().HeightAt(int(std::min<UINT>(width, 100000)))));
+        return ENGINE_OK;
+    });
+    return height;
 }
 
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutUpdateWindow(HWND hwnd)

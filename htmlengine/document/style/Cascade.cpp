@@ -4,6 +4,7 @@
 #include "htmlengine/document/css/SelectorMatcher.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/style/ComputedStyle.h"
 
 #include <algorithm>
 
@@ -13,7 +14,7 @@ namespace {
 
 // CSS Cascade 3 §6.1 origins and importance, weakest first; runtime styles sit above the
 // style attribute as the engine's own override.
-enum Level { kSheet, kInline, kRuntime, kImportantSheet, kImportantInline };
+enum Level { kUserAgent, kSheet, kInline, kRuntime, kImportantSheet, kImportantInline };
 
 struct Candidate {
     Level level;
@@ -40,9 +41,10 @@ void CollectRule(Element& element, Document& document, const StyleRule& rule, si
             matched = true;
         }
     if (!matched) return;
+    bool userAgent = order <= document.UserAgentRuleCount();
     for (const Declaration& d : rule.declarations)
         if (!property || d.property == *property)
-            candidates.push_back({d.important ? kImportantSheet : kSheet, best, order, &d});
+            candidates.push_back({userAgent ? kUserAgent : d.important ? kImportantSheet : kSheet, best, order, &d});
 }
 
 // The rules that match, or with `property` only those that declare it: selectors are
@@ -59,23 +61,6 @@ void CollectSheets(Element& element, Document& document, const std::string* prop
     for (const StyleSheet& sheet : document.StyleSheets())
         for (const StyleRule& rule : sheet.rules)
             CollectRule(element, document, rule, ++order, nullptr, candidates);
-}
-
-const char* const kBlockTags[] = {"html", "body", "div", "p",  "h1",    "h2",   "h3",     "h4",  "h5",
-                                  "h6",   "ul",   "ol",  "hr", "table", "form", "center", "pre", "blockquote"};
-
-const wchar_t* DefaultDisplay(const std::string& tag)
-{
-    for (const char* block : kBlockTags)
-        if (tag == block) return L"block";
-    if (tag == "li") return L"list-item";
-    if (tag == "tr") return L"table-row";
-    if (tag == "td" || tag == "th") return L"table-cell";
-    if (tag == "tbody" || tag == "thead" || tag == "tfoot") return L"table-row-group";
-    if (tag == "widget" || tag == "select" || tag == "input" || tag == "button" || tag == "img" ||
-        tag == "progress")
-        return L"inline-block";
-    return L"inline";
 }
 
 // The declarations that apply, weakest first; with `property`, only that property's.
@@ -96,28 +81,60 @@ std::vector<Candidate> Cascade(Element& element, const std::string* property, De
     return candidates;
 }
 
-ComputedStyle Compute(Element& element)
+const char* const kBlockTags[] = {"html", "body", "div", "p",  "h1",    "h2",   "h3",     "h4",  "h5",
+                                  "h6",   "ul",   "ol",  "hr", "table", "form", "center", "pre", "blockquote",
+                                  "dl", "dt", "dd", "header", "footer", "section", "nav", "main", "article", "aside"};
+
+CascadedValues Compute(Element& element)
 {
     DeclarationList inlineStyle;
-    ComputedStyle computed;
-    computed["display"] = DefaultDisplay(element.Tag());
+    CascadedValues cascaded;
+    cascaded["display"] = DefaultDisplay(element);
     for (const Candidate& c : Cascade(element, nullptr, inlineStyle))
-        computed[c.declaration->property] = c.declaration->value;
-    return computed;
+        cascaded[c.declaration->property] = c.declaration->value;
+    return cascaded;
 }
 
 }  // namespace
 
-const ComputedStyle& ComputeStyle(Element& element)
+const wchar_t* DefaultDisplay(const Element& element)
+{
+    const std::string& tag = element.Tag();
+    for (const char* block : kBlockTags)
+        if (tag == block) return L"block";
+    if (tag == "li") return L"list-item";
+    if (tag == "tr") return L"table-row";
+    if (tag == "td" || tag == "th") return L"table-cell";
+    if (tag == "tbody") return L"table-row-group";
+    if (tag == "thead") return L"table-header-group";
+    if (tag == "tfoot") return L"table-footer-group";
+    if (tag == "caption") {
+        const Element* parent = element.Parent();
+        return parent && parent->Tag() == "table" ? L"table-caption" : L"inline-block";
+    }
+    if (tag == "widget" || tag == "select" || tag == "input" || tag == "button" || tag == "img" ||
+        tag == "progress" || tag == "textarea")
+        return L"inline-block";
+    return L"inline";
+}
+
+std::vector<const Declaration*> MatchedDeclarations(Element& element, DeclarationList& inlineStyle)
+{
+    std::vector<const Declaration*> declarations;
+    for (const Candidate& c : Cascade(element, nullptr, inlineStyle)) declarations.push_back(c.declaration);
+    return declarations;
+}
+
+const CascadedValues& CascadedStyle(Element& element)
 {
     ElementStyle& style = element.Style();
     Document* document = element.OwnerDocument();
     unsigned long long generation = document ? document->StyleGeneration() : 0;
-    if (style.computedAt != generation || generation == 0) {
-        style.computed = Compute(element);
-        style.computedAt = generation;
+    if (style.cascadedAt != generation || generation == 0) {
+        style.cascaded = Compute(element);
+        style.cascadedAt = generation;
     }
-    return style.computed;
+    return style.cascaded;
 }
 
 std::wstring StyleProperty(Element& element, const std::string& property)
@@ -125,16 +142,14 @@ std::wstring StyleProperty(Element& element, const std::string& property)
     DeclarationList inlineStyle;
     std::vector<Candidate> candidates = Cascade(element, &property, inlineStyle);
     if (!candidates.empty()) return candidates.back().declaration->value;
-    return property == "display" ? DefaultDisplay(element.Tag()) : std::wstring();
+    return property == "display" ? DefaultDisplay(element) : std::wstring();
 }
 
 bool IsElementVisible(Element& element)
 {
-    for (Element* e = &element; e; e = e->Parent()) {
-        if (StyleProperty(*e, "display") == L"none") return false;
-        std::wstring visibility = StyleProperty(*e, "visibility");
-        if (visibility == L"hidden" || visibility == L"collapse") return false;
-    }
+    if (ComputedStyleOf(element)->visibility != Visibility::Visible) return false;
+    for (Element* e = &element; e; e = e->Parent())
+        if (ComputedStyleOf(*e)->display == Display::None) return false;
     return true;
 }
 

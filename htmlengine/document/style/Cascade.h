@@ -1,20 +1,29 @@
 #pragma once
-// Computed styles: the document's sheets, then the style attribute, then runtime styles
-// (CSS Cascade 3 §6.4 order), cached until the document's style generation moves on.
+// The cascade: the engine's defaults, then the document's sheets, then the style attribute,
+// then runtime styles (CSS Cascade 3 §6.4 order), cached until the document's style
+// generation moves on.
 #include "htmlengine/document/style/ElementStyle.h"
 
 #include <string>
+#include <vector>
 
 namespace htmlengine {
 
 class Element;
 
-// Every property; the reference stays valid until the document's styles change.
-const ComputedStyle& ComputeStyle(Element& element);
+// The declarations that apply to the element, weakest first. Those of its style attribute
+// live in `inlineStyle`, which must outlive the result.
+std::vector<const Declaration*> MatchedDeclarations(Element& element, DeclarationList& inlineStyle);
 
-// The computed value of one property, matching only the rules that declare it; empty when
+// The winning text of every property; the reference stays valid until the document's styles change.
+const CascadedValues& CascadedStyle(Element& element);
+
+// The winning text of one property, matching only the rules that declare it; empty when
 // nothing sets it ("display" always has a value).
 std::wstring StyleProperty(Element& element, const std::string& property);
+
+// The display an element has before any style sheet ("block" for div, "table-cell" for td...).
+const wchar_t* DefaultDisplay(const Element& element);
 
 // Displayed and not hidden, with every ancestor.
 bool IsElementVisible(Element& element);

@@ -47,7 +47,15 @@ void EngineWindow::Remove(HWND hwnd)
     Retire(std::move(window));
 }
 
-EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd) {}
+EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd)
+{
+    layout_.SetMeasurer(MakeWindowTextMeasurer(hwnd));
+    layout_.SetInvalidator([this](const Rect& rect) {
+        RECT area{rect.x, rect.y, rect.Right(), rect.Bottom()};
+        if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, &area, FALSE);
+    });
+    Resized();
+}
 
 EngineWindow::~EngineWindow()
 {
@@ -59,7 +67,10 @@ void EngineWindow::ReplaceDocument(std::unique_ptr<Document> document)
 {
     if (document_ && document_->Root()) DetachBehaviors(*document_->Root());
     std::swap(document_, document);
+    input_.Reset();
+    layout_.SetDocument(document_.get());
     Retire(std::move(document));
+    Repaint(nullptr);
 }
 
 void EngineWindow::SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param)
@@ -141,6 +152,26 @@ void EngineWindow::DispatchPostedEvents()
 {
     wakePosted_ = false;
     if (document_) FlushPostedEvents(*document_);
+}
+
+void EngineWindow::Resized()
+{
+    RECT client{};
+    if (IsWindow(hwnd_)) GetClientRect(hwnd_, &client);
+    layout_.SetViewport({client.right - client.left, client.bottom - client.top});
+    Repaint(nullptr);
+}
+
+void EngineWindow::ContentChanged()
+{
+    layout_.MarkChanged();
+    Repaint(nullptr);
+}
+
+// The whole window: repainting what is visible costs less than finding what changed.
+void EngineWindow::Repaint(const Element*)
+{
+    if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void EngineWindow::TakeFocus()

@@ -4,6 +4,8 @@
 // that names the window, freed when the window is gone.
 #include "htmlengine/api/EngineDocument.h"
 #include "htmlengine/document/dom/DocumentHost.h"
+#include "htmlengine/document/events/WindowInput.h"
+#include "htmlengine/layout/LayoutView.h"
 
 #include <memory>
 #include <string>
@@ -26,6 +28,12 @@ public:
     Document* GetDocument() const { return document_.get(); }
     void ReplaceDocument(std::unique_ptr<Document> document);
 
+    // The boxes of the window's document, laid out for its client area.
+    LayoutView& Layout() { return layout_; }
+    WindowInput& Input() { return input_; }
+    // The client area changed size.
+    void Resized();
+
     void SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param);
     // Sends a notification to the program; 0 once the window is being destroyed.
     LRESULT Notify(NMHDR& header);
@@ -44,6 +52,8 @@ public:
     std::vector<HandlerBinding>& WindowHandlers() override { return windowHandlers_; }
     void WakeForPostedEvents() override;
     void TakeFocus() override;
+    void ContentChanged() override;
+    void Repaint(const Element* element) override;
 
 private:
     HWND hwnd_;
@@ -51,6 +61,8 @@ private:
     LPVOID callbackParam_ = nullptr;
     std::vector<HandlerBinding> windowHandlers_;
     std::unique_ptr<Document> document_;
+    LayoutView layout_;
+    WindowInput input_{*this};
     bool destroyed_ = false;
     bool wakePosted_ = false;
     std::vector<unsigned char>* pendingData_ = nullptr;

@@ -1,0 +1,69 @@
+#pragma once
+// The window's real mouse and keyboard messages turned into the document's events, through
+// the same paths as the test hooks: hit testing on the boxes (popups and overlays on top),
+// mouse down/up/click/double click with the keyboard state, :hover, the wheel over the
+// innermost box that can scroll, the engine's scroll bars, Tab and Shift+Tab, and popups of
+// the built-in controls closed by a click outside them.
+#include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
+#include "htmlengine/layout/Geometry.h"
+
+#include <windows.h>
+
+namespace htmlengine {
+
+class Box;
+class Document;
+class Element;
+class EngineWindow;
+
+class WindowInput {
+public:
+    explicit WindowInput(EngineWindow& window) : window_(window) {}
+
+    // True when the message was the engine's to take.
+    bool Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // The element under the pointer (its :hover chain ends there), and where the pointer is.
+    Element* Hovered() const { return hover_.Get(); }
+    Point Pointer() const { return pointer_; }
+
+    // Forget what refers to the old document.
+    void Reset();
+
+private:
+    void MouseMove(Point point);
+    void ButtonDown(Point point, unsigned buttons, bool doubleClick);
+    void ButtonUp(Point point, unsigned buttons);
+    void Wheel(Point point, int delta, bool horizontal);
+    bool KeyDown(UINT key);
+    void SetHover(Element* element);
+    bool CloseEnginePopups(Element* target);
+    bool StartScrollbar(Point point, const Box& box, bool vertical);
+    void DragScrollbar(Point point);
+    const Box* ScrollbarBox() const;
+    bool IsDoubleClick(Point point);
+    Element* Target(Point point);
+    void SendMouse(Element& target, UINT cmd, unsigned buttons, Point point);
+    void SendToCaptured(MouseInput::Kind kind, Point point);
+
+    EngineWindow& window_;
+    ElementRef hover_;
+    ElementRef pressed_;   // where the button went down
+    ElementRef captured_;  // the control that took the down
+    Point pointer_;
+    unsigned keyboardState_ = 0;
+    // A scroll bar being dragged: its box's element (none: the viewport's) and where the drag started.
+    bool draggingBar_ = false;
+    bool draggingViewport_ = false;
+    bool verticalBar_ = false;
+    ElementRef barElement_;
+    Point dragStart_;
+    Point offsetAtStart_;
+    // The last press, for double clicks the window class does not report.
+    DWORD lastDownTime_ = 0;
+    Point lastDownPoint_;
+    bool lastWasDouble_ = false;
+};
+
+}  // namespace htmlengine

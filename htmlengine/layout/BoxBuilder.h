@@ -1,0 +1,63 @@
+#pragma once
+// Builds the box tree of a document from its elements and their computed styles (CSS 2.1
+// §9.2: block and inline boxes, anonymous block boxes; §17.2.1: the table parts the markup
+// leaves out). See Box.h for where out-of-flow boxes and popups go.
+#include "htmlengine/layout/Box.h"
+#include "htmlengine/layout/BoxState.h"
+
+#include <unordered_map>
+#include <utility>
+
+namespace htmlengine {
+
+class Element;
+class Node;
+
+struct BoxIndex {
+    std::unordered_map<const Element*, Box*> boxes;         // elements with a box of their own
+    std::unordered_map<const Element*, Box*> inlineOwners;  // inline elements: the box holding their lines
+    void Clear()
+    {
+        boxes.clear();
+        inlineOwners.clear();
+    }
+};
+
+// The whole tree for the document whose root element is `root`.
+void BuildTree(Element& root, LayoutTree& tree, BoxIndex& index);
+
+// After building: each box that holds layers gets its positioned descendants, in paint order.
+void CollectLayers(LayoutTree& tree);
+
+class BoxBuilder {
+public:
+    BoxBuilder(LayoutTree& tree, BoxIndex& index);
+
+    // The box of an element that makes one, with its content.
+    std::unique_ptr<Box> ChildBox(Element& element, const std::shared_ptr<const ComputedStyle>& style);
+    std::unique_ptr<Box> AnonymousBox(const ComputedStyle& parent, Display display, BoxKind kind);
+    // Popups, fixed and absolute boxes go where Box.h says; true when the element was one.
+    // `placeholder` is then the box whose static position its place in the flow gives.
+    bool TakeOutOfFlow(Element& element, const std::shared_ptr<const ComputedStyle>& style, Box*& placeholder);
+    void Append(Box& parent, std::unique_ptr<Box> child);
+    void AdoptOutOfFlow(Box& box);
+    BoxIndex& Index();
+
+private:
+    std::unique_ptr<Box> ElementBox(Element& element, std::shared_ptr<const ComputedStyle> style, BoxKind kind);
+    void BuildContent(Box& box);
+    void BuildTable(Box& table);
+    void BuildRowGroup(Box& group, Element& element);
+    void BuildRow(Box& row, Element& element);
+    void AddToGroup(Box& group, Element& child, const std::shared_ptr<const ComputedStyle>& style);
+    void AddToRow(Box& row, Element& child, const std::shared_ptr<const ComputedStyle>& style);
+    void BuildFlex(Box& flex);
+    void FindPopups(Element& element);
+    Box* ContainingBlockOf(Element& element);
+
+    LayoutTree& tree_;
+    BoxIndex& index_;
+    std::vector<std::pair<Box*, std::unique_ptr<Box>>> pendingOutOfFlow_;  // by containing block
+};
+
+}  // namespace htmlengine

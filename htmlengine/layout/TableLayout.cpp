@@ -1,0 +1,260 @@
+#include "htmlengine/layout/TableLayout.h"
+
+#include "htmlengine/document/style/ComputedStyle.h"
+#include "htmlengine/layout/BoxState.h"
+#include "htmlengine/layout/TableGrid.h"
+
+#include <algorithm>
+
+namespace htmlengine {
+
+namespace {
+
+// Moves what a cell shows down by dy: vertical-align inside a row taller than the cell.
+void ShiftContent(Box& cell, int dy)
+{
+    if (dy == 0) return;
+    for (const std::unique_ptr<Box>& child : cell.children)
+        if (!child->style->IsOutOfFlow()) child->frame.y += dy;
+    for (LineBox& line : cell.lines) {
+        line.rect.y += dy;
+        line.baseline += dy;
+    }
+    for (TextRun& run : cell.runs) {
+        run.rect.y += dy;
+        run.baseline += dy;
+    }
+    for (InlineFragment& fragment : cell.fragments) fragment.rect.y += dy;
+    if (cell.state && cell.state->firstBaseline >= 0) cell.state->firstBaseline += dy;
+}
+
+int CellBaseline(const Box& cell)
+{
+    int baseline = cell.state ? cell.state->firstBaseline : -1;
+    return baseline >= 0 ? baseline : cell.frame.height - cell.border.bottom - cell.padding.bottom;
+}
+
+struct Rows {
+    std::vector<int> tops, heights;  // in the table's content box, spacing included
+};
+
+class TableLayouter {
+public:
+    TableLayouter(Box& table, LayoutContext& context) : table_(table), context_(context), grid_(BuildGrid(table, context)) {}
+
+    void Run(Containing containing, ForcedSize forced);
+
+private:
+    int ContentWidth(Containing containing, ForcedSize forced) const;
+    int ColumnX(int column) const;
+    int CellWidth(const GridCell& cell) const;
+    void LayoutCells();
+    Rows RowHeights();
+    void AlignCells(const Rows& rows);
+    int PlaceGroups(Rows rows, int top, int width);
+    bool AnyGroupScrollbar() const;
+    int LayoutCaptions(int width);
+
+    Box& table_;
+    LayoutContext& context_;
+    TableGrid grid_;
+    std::vector<int> widths_;
+};
+
+int TableLayouter::ContentWidth(Containing containing, ForcedSize forced) const
+{
+    int chrome = HorizontalChrome(table_);
+    Intrinsic columns = ColumnTotals(grid_);
+    int spacing = grid_.Spacing(int(grid_.columns.size()));
+    int minimum = columns.min + spacing;
+    if (forced.width >= 0) return std::max(minimum, forced.width - chrome);
+    int specified = SpecifiedContentWidth(table_, containing.width);
+    if (specified >= 0) return std::max(minimum, ClampContentWidth(table_, specified, containing.width));
+    int available = containing.width - table_.margin.Horizontal() - chrome;
+    bool hasPercent = false;
+    for (const Column& column : grid_.columns) hasPercent = hasPercent || column.percent >= 0;
+    int wanted = hasPercent ? std::max(available, columns.max + spacing) : columns.max + spacing;
+    return std::max(minimum, ClampContentWidth(table_, std::min(wanted, std::max(available, minimum)), containing.width));
+}
+
+int TableLayouter::ColumnX(int column) const
+{
+    int x = grid_.spacingX;
+    for (int c = 0; c < column; ++c) x += widths_[c] + grid_.spacingX;
+    return x;
+}
+
+int TableLayouter::CellWidth(const GridCell& cell) const
+{
+    int width = grid_.spacingX * (cell.columnSpan - 1);
+    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) width += widths_[c];
+    return width;
+}
+
+void TableLayouter::LayoutCells()
+{
+    for (const GridCell& cell : grid_.cells) {
+        int width = CellWidth(cell);
+        LayoutBox(*cell.box, {width, -1}, context_, {width, -1});
+    }
+}
+
+// CSS 2.1 §17.5.3: a row is as high as its tallest cell (or its own height); a cell spanning
+// rows makes the last of them taller when they are too low together. Baseline cells line up.
+Rows TableLayouter::RowHeights()
+{
+    size_t count = grid_.rows.size();
+    Rows rows;
+    rows.heights.assign(count, 0);
+    std::vector<int> baselines(count, 0), below(count, 0);
+    for (size_t r = 0; r < count; ++r) rows.heights[r] = std::max(0, grid_.rows[r]->style->height.Resolve(0, 0));
+    for (const GridCell& cell : grid_.cells) {
+        if (cell.rowSpan != 1) continue;
+        Box& box = *cell.box;
+        if (box.style->verticalAlign == VerticalAlign::Baseline) {
+            baselines[cell.row] = std::max(baselines[cell.row], CellBaseline(box));
+            below[cell.row] = std::max(below[cell.row], box.frame.height - CellBaseline(box));
+        }
+        rows.heights[cell.row] = std::max(rows.heights[cell.row], box.frame.height);
+    }
+    for (size_t r = 0; r < count; ++r) rows.heights[r] = std::max(rows.heights[r], baselines[r] + below[r]);
+    for (const GridCell& cell : grid_.cells) {
+        if (cell.rowSpan == 1) continue;
+        int spanned = grid_.spacingY * (cell.rowSpan - 1);
+        for (int r = cell.row; r < cell.row + cell.rowSpan; ++r) spanned += rows.heights[r];
+        int last = cell.row + cell.rowSpan - 1;
+        rows.heights[last] += std::max(0, cell.box->frame.height - spanned);
+    }
+    rows.tops.resize(count);
+    int y = grid_.spacingY;
+    for (size_t r = 0; r < count; ++r) {
+        rows.tops[r] = y;
+        y += rows.heights[r] + grid_.spacingY;
+    }
+    for (const GridCell& cell : grid_.cells)
+        if (cell.rowSpan == 1 && cell.box->style->verticalAlign == VerticalAlign::Baseline)
+            ShiftContent(*cell.box, baselines[cell.row] - CellBaseline(*cell.box));
+    return rows;
+}
+
+void TableLayouter::AlignCells(const Rows& rows)
+{
+    for (const GridCell& cell : grid_.cells) {
+        Box& box = *cell.box;
+        int last = cell.row + cell.rowSpan - 1;
+        int height = rows.tops[last] + rows.heights[last] - rows.tops[cell.row];
+        int free = height - box.frame.height;
+        VerticalAlign align = box.style->verticalAlign;
+        if (align == VerticalAlign::Middle)
+            ShiftContent(box, free / 2);
+        else if (align == VerticalAlign::Bottom)
+            ShiftContent(box, free);
+        box.frame.height = height;
+        box.frame.x = ColumnX(cell.column) - grid_.spacingX;  // the row starts after the first spacing
+        box.frame.y = 0;
+    }
+}
+
+// Rows go into their groups; a group with a fixed height and overflow scrolls its rows.
+int TableLayouter::PlaceGroups(Rows rows, int top, int width)
+{
+    int left = table_.border.left + table_.padding.left, origin = table_.border.top + table_.padding.top;
+    size_t next = 0;
+    int bottom = top + grid_.spacingY;
+    for (const std::unique_ptr<Box>& group : table_.children) {
+        if (StateOf(*group).kind != BoxKind::RowGroup) continue;
+        ResolveEdges(*group, width);
+        size_t first = next;
+        int groupTop = next < rows.tops.size() ? rows.tops[next] : bottom - top;
+        for (const std::unique_ptr<Box>& row : group->children) {
+            if (StateOf(*row).kind != BoxKind::Row || next >= rows.tops.size()) continue;
+            ResolveEdges(*row, width);
+            row->frame = {0, rows.tops[next] - groupTop, width - 2 * grid_.spacingX, rows.heights[next]};
+            ++next;
+        }
+        int rowsHeight = next > first ? rows.tops[next - 1] + rows.heights[next - 1] - groupTop : 0;
+        int height = rowsHeight;
+        int specified = SpecifiedContentHeight(*group, -1);
+        if (group->scroll && specified >= 0) height = std::min(rowsHeight, specified);
+        group->frame = {left + grid_.spacingX, origin + top + groupTop, width - 2 * grid_.spacingX, height};
+        if (group->scroll) {
+            ScrollState& scroll = *group->scroll;
+            scroll.content = {group->frame.width, rowsHeight};
+            scroll.verticalBar = rowsHeight > height && group->style->overflowY != Overflow::Hidden;
+            scroll.port = {group->frame.width - (scroll.verticalBar ? kScrollbarSize : 0), height};
+            scroll.offset.y = std::min(scroll.offset.y, scroll.MaxOffset().y);
+        }
+        bottom = std::max(bottom, top + groupTop + height + grid_.spacingY);
+        // Later rows move up by what this group does not show.
+        if (rowsHeight > height)
+            for (size_t r = next; r < rows.tops.size(); ++r) rows.tops[r] -= rowsHeight - height;
+    }
+    return bottom - top;
+}
+
+int TableLayouter::LayoutCaptions(int width)
+{
+    int left = table_.border.left + table_.padding.left, top = table_.border.top + table_.padding.top;
+    int y = 0;
+    for (const std::unique_ptr<Box>& caption : table_.children) {
+        if (StateOf(*caption).kind != BoxKind::Caption) continue;
+        LayoutBox(*caption, {width, -1}, context_);
+        PlaceBox(*caption, left + caption->margin.left, top + y + caption->margin.top, {width, -1});
+        y += caption->frame.height + caption->margin.Vertical();
+    }
+    return y;
+}
+
+bool TableLayouter::AnyGroupScrollbar() const
+{
+    for (const std::unique_ptr<Box>& group : table_.children)
+        if (group->scroll && group->scroll->verticalBar) return true;
+    return false;
+}
+
+void TableLayouter::Run(Containing containing, ForcedSize forced)
+{
+    int width = ContentWidth(containing, forced);
+    int columnsWidth = std::max(0, width - grid_.Spacing(int(grid_.columns.size())));
+    widths_ = DistributeWidths(grid_, columnsWidth);
+    table_.frame.width = width + HorizontalChrome(table_);
+    int top = LayoutCaptions(width);
+    Rows rows;
+    int rowsHeight = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        LayoutCells();
+        rows = RowHeights();
+        AlignCells(rows);
+        rowsHeight = grid_.rows.empty() ? 0 : PlaceGroups(rows, top, width);
+        // A scrolling row group's bar takes its width from the last column, so no cell lies under it.
+        if (pass == 1 || widths_.empty() || !AnyGroupScrollbar() || widths_.back() <= kScrollbarSize) break;
+        widths_.back() -= kScrollbarSize;
+    }
+    int specified = forced.height >= 0 ? forced.height - VerticalChrome(table_)
+                                       : SpecifiedContentHeight(table_, containing.height);
+    int height = std::max(top + rowsHeight, specified);
+    table_.frame.height = ClampContentHeight(table_, height, containing.height) + VerticalChrome(table_);
+    if (!grid_.cells.empty())
+        StateOf(table_).firstBaseline =
+            table_.border.top + table_.padding.top + top + rows.tops[0] + CellBaseline(*grid_.cells.front().box);
+}
+
+}  // namespace
+
+void LayoutTable(Box& table, Containing containing, LayoutContext& context, ForcedSize forced)
+{
+    table.lines.clear();
+    table.runs.clear();
+    table.fragments.clear();
+    TableLayouter(table, context).Run(containing, forced);
+}
+
+Intrinsic TableIntrinsicWidths(Box& table, LayoutContext& context)
+{
+    TableGrid grid = BuildGrid(table, context);
+    Intrinsic columns = ColumnTotals(grid);
+    int extra = grid.Spacing(int(grid.columns.size())) + HorizontalChrome(table);
+    return {columns.min + extra, columns.max + extra};
+}
+
+}  // namespace htmlengine

@@ -1,0 +1,88 @@
+// The date-range widget as the view writes and reads it.
+#include "MainPageFixture.h"
+#include "core/DateRange.h"
+
+namespace {
+
+typedef std::vector<std::string> Calls;
+
+class DateRangeWidget : public MainPageTest {
+protected:
+    Quorvane::DateRange Custom(int startDay, int endDay)
+    {
+        Quorvane::DateRange range;
+        range.SetStart(Quorvane::DateTime(startDay, 3, 2012));
+        range.SetEnd(Quorvane::DateTime(endDay, 3, 2012));
+        return range;
+    }
+    std::string Sent(const Quorvane::DateRange& range)
+    {
+        return "ChangeDateRange " + std::to_string(range.GetRangeType()) + " " +
+               RecordingNotification::Narrow(range.GetStart().ToString()) + " " +
+               RecordingNotification::Narrow(range.GetEnd().ToString());
+    }
+};
+
+TEST_F(DateRangeWidget, ShowsTheRangeItsDatesAndItsName)
+{
+    struct Case {
+        int type;
+        const wchar_t* name;
+    };
+    const Case cases[] = {{0, L""}, {3, L"Previous month"}, {17, L""}, {65535, L"Custom date range"}};
+    for (const Case& c : cases) {
+        Quorvane::DateRange range = Custom(5, 11);
+        range.SetRangeType(c.type);
+        view->SetDateRange(range);
+        EXPECT_EQ(c.name, Text("#calendarHeader")) << c.type;
+        EXPECT_EQ(range.GetStart().ToString(), Attribute("#cal", "startDate"));
+        EXPECT_EQ(range.GetEnd().ToString(), Attribute("#cal", "endDate"));
+        FILETIME start = range.GetStart().ToFileTime();
+        int64_t expected = (static_cast<int64_t>(start.dwHighDateTime) << 32) | start.dwLowDateTime;
+        EXPECT_EQ(expected, htmlayout::dom::element(Find("#dateStart")).get_value().get_int64());
+    }
+}
+
+TEST_F(DateRangeWidget, ReadsAPredefinedTypeFromTodayAndACustomOneFromTheInputs)
+{
+    view->SetDateRange(Custom(5, 11));
+    htmlayout::dom::element calendar(Find("#cal"));
+    calendar.set_attribute("rangeType", L"3");
+    EXPECT_TRUE(Call("dateRangeUpdated"));
+    EXPECT_EQ(Calls{Sent(Quorvane::DateRange(3))}, TakeCalls());
+
+    calendar.set_attribute("rangeType", L"65535");
+    Call("dateRangeUpdated");
+    Quorvane::DateRange custom = Custom(5, 11);
+    custom.SetRangeType(65535);
+    EXPECT_EQ(Calls{Sent(custom)}, TakeCalls());
+
+    calendar.set_attribute("rangeType", nullptr);
+    Call("dateRangeUpdated");
+    EXPECT_TRUE(TakeCalls().empty());
+}
+
+TEST_F(DateRangeWidget, ACustomRangeWithAnEmptyInputIsNotSent)
+{
+    view->SetDateRange(Custom(5, 11));
+    htmlayout::dom::element(Find("#dateEnd")).set_value(json::value());
+    htmlayout::dom::element(Find("#cal")).set_attribute("rangeType", L"65535");
+    Call("dateRangeUpdated");
+    EXPECT_TRUE(TakeCalls().empty());
+}
+
+TEST_F(DateRangeWidget, TheFirstDayOfTheWeekGoesToBothInputs)
+{
+    view->SetFirstDayOfWeek(1);
+    EXPECT_EQ(L"1", Attribute("#dateStart", "firstDayOfWeek"));
+    EXPECT_EQ(L"1", Attribute("#dateEnd", "firstDayOfWeek"));
+}
+
+// Writing the range is no user's change: it sends nothing by itself.
+TEST_F(DateRangeWidget, SettingTheRangeSendsNothing)
+{
+    view->SetDateRange(Custom(5, 11));
+    EXPECT_TRUE(TakeCalls().empty());
+}
+
+}  // namespace

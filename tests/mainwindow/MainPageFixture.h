@@ -1,0 +1,55 @@
+#pragma once
+// The real main page in a hidden main window, with the view reporting to a recording
+// controller and reading a hand-built company.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <boost/shared_ptr.hpp>
+
+#include "RecordingNotification.h"
+#include "UiDriver.h"
+#include "TestCompany.h"
+#include "ui/main/MainView.h"
+
+class MainPageTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HELEMENT Find(const char* selector);
+    std::vector<HELEMENT> FindAll(const char* selector);
+    std::wstring Text(const char* selector);
+    std::wstring Html(const char* selector);
+    std::wstring Attribute(const char* selector, const char* name);  // "(none)" when absent
+    std::wstring Style(const char* selector, const char* name);  // the computed value
+    bool HasState(const char* selector, UINT state);
+    bool IsShown(const char* selector) { return HasState(selector, STATE_EXPANDED); }
+    bool IsDisabled(const char* selector) { return HasState(selector, STATE_DISABLED); }
+    std::wstring Errors();
+    // A user's click on the element, through the engine's test hook.
+    void Click(const char* selector);
+    // A script call as the page makes it.
+    bool Call(const char* name, std::vector<json::value> arguments = std::vector<json::value>());
+    // The calls the controller received since the last look, and forgets them.
+    std::vector<std::string> TakeCalls();
+
+    // Runs the view's message loop (shown) while `drive` runs on a thread of its own, and
+    // returns when the loop ends. A watchdog ends a loop that outlives the limit, and fails.
+    void RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds = 15000);
+    void OnUiThread(const std::function<void()>& call) { driver_.OnUiThread(call); }
+    bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds = 5000)
+    {
+        return driver_.WaitFor(condition, limitMilliseconds);
+    }
+
+    TestCompany company;
+    UiDriver driver_;
+    DWORD uiThread_ = driver_.UiThread();
+    boost::shared_ptr<RecordingNotification> controller{new RecordingNotification()};
+    boost::shared_ptr<MainView> view{new MainView()};
+};
+
+std::string Narrow(const std::wstring& text);

@@ -1,0 +1,26 @@
+#pragma once
+// Drives a UI thread from a thread of its own, as the controller's workers do: calls posted to
+// the UI thread, and waiting for what the page shows.
+#include <windows.h>
+
+#include <functional>
+
+class UiDriver {
+public:
+    // The calling thread is the UI thread.
+    UiDriver() : m_uiThread(GetCurrentThreadId()) {}
+
+    // Runs `loop` (a message loop) on the UI thread while `drive` runs on a thread of its own,
+    // and returns when the loop ends. A watchdog ends a loop that outlives the limit: false.
+    bool RunWhile(const std::function<void()>& loop, const std::function<void()>& drive,
+                  DWORD limitMilliseconds);
+    // From the driver: runs the call on the UI thread and waits for it.
+    void OnUiThread(const std::function<void()>& call);
+    // From the driver: waits until the condition holds on the UI thread; false after the limit.
+    bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds);
+
+    DWORD UiThread() const { return m_uiThread; }
+
+private:
+    DWORD m_uiThread;
+};

@@ -1,0 +1,189 @@
+// The real window: its class, size and loop, the first load, posted calls, closing and the
+// close confirmation, and keys typed into the login panel.
+#include <algorithm>
+
+#include "MainPageFixture.h"
+#include "core/PostToThread.h"
+#include "htmlengine/api/EngineTestHooks.h"
+
+namespace {
+
+const wchar_t kTitle[] = L"Quorvane Pellworth";
+
+class Window : public MainPageTest {
+protected:
+    HWND hwnd() { return view->GetHwnd(); }
+    void Close() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+    // From the driver: finds dialog 153, checks it, and presses the button.
+    void AnswerCloseConfirmation(int button)
+    {
+        HWND dialog = nullptr;
+        for (int i = 0; i < 250 && !(dialog && IsWindowVisible(dialog)); ++i, Sleep(20))
+            dialog = FindWindowW(L"#32770", kTitle);
+        ASSERT_TRUE(dialog != nullptr) << "no close confirmation";
+        Sleep(50);
+        wchar_t text[100];
+        GetDlgItemTextW(dialog, IDOK, text, 100);
+        EXPECT_STREQ(L"Stop import and exit", text);
+        GetDlgItemTextW(dialog, IDCANCEL, text, 100);
+        EXPECT_STREQ(L"Back to import", text);
+        RECT owner, own;
+        GetWindowRect(hwnd(), &owner);
+        GetWindowRect(dialog, &own);
+        EXPECT_NEAR((owner.left + owner.right) / 2, (own.left + own.right) / 2, 1);
+        EXPECT_NEAR((owner.top + owner.bottom) / 2, (own.top + own.bottom) / 2, 1);
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        for (int i = 0; i < 250 && IsWindowVisible(dialog); ++i)
+            Sleep(20);
+    }
+};
+
+TEST_F(Window, HasItsClassTitleAndMinimumSize)
+{
+    wchar_t text[100];
+    GetClassNameW(hwnd(), text, 100);
+    EXPECT_STREQ(L"WIN32", text);
+    GetWindowTextW(hwnd(), text, 100);
+    EXPECT_STREQ(kTitle, text);
+    RECT frame;
+    GetWindowRect(hwnd(), &frame);
+    EXPECT_EQ(900, frame.right - frame.left);
+    EXPECT_EQ(700, frame.bottom - frame.top);
+    MoveWindow(hwnd(), frame.left, frame.top, 500, 400, TRUE);
+    GetWindowRect(hwnd(), &frame);
+    EXPECT_EQ(900, frame.right - frame.left);
+    EXPECT_EQ(700, frame.bottom - frame.top);
+    EXPECT_EQ(1, SendMessageW(hwnd(), WM_ERASEBKGND, 0, 0));
+}
+
+TEST_F(Window, ShowingPreparesOneLoadAndClosingEndsTheLoop)
+{
+    RunWhile([&] {
+        EXPECT_TRUE(WaitFor([&] { return !controller->calls.empty(); }));
+        OnUiThread([&] { EXPECT_EQ(L"Prepare to start", Text("#dataLoadCaption")); });
+        Close();
+    });
+    EXPECT_EQ(std::vector<std::string>{"LoadData"}, TakeCalls());
+    // Once the loop has ended the window no longer reaches the view.
+    EXPECT_EQ(0, GetWindowLongPtrW(hwnd(), GWLP_USERDATA));
+}
+
+TEST_F(Window, HidingTheWindowStartsNoLoad)
+{
+    RunWhile([&] {
+        EXPECT_TRUE(WaitFor([&] { return !controller->calls.empty(); }));
+        OnUiThread([&] { ShowWindow(hwnd(), SW_HIDE); });
+        Sleep(200);
+        Close();
+    });
+    EXPECT_EQ(std::vector<std::string>{"LoadData"}, TakeCalls());
+}
+
+// Posted calls wake the loop: without waking on input already queued they would wait for the
+// next timer tick (500 ms).
+TEST_F(Window, CallsPostedFromAWorkerRunOnTheUiThreadInOrderAndPromptly)
+{
+    std::vector<int> order;
+    std::vector<DWORD> threads;
+    std::vector<DWORD> delays;
+    RunWhile([&] {
+        for (int i = 0; i < 3; ++i) {
+            DWORD posted = GetTickCount();
+            HANDLE ran = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+            Quorvane::PostToThread(uiThread_, [&, i, posted, ran] {
+                order.push_back(i);
+                threads.push_back(GetCurrentThreadId());
+                delays.push_back(GetTickCount() - posted);
+                SetEvent(ran);
+            });
+            WaitForSingleObject(ran, 5000);
+            CloseHandle(ran);
+            // Queued messages of the window in between, as a real session has them.
+            PostMessageW(hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+            Sleep(30);
+        }
+        Close();
+    });
+    EXPECT_EQ((std::vector<int>{0, 1, 2}), order);
+    for (size_t i = 0; i < threads.size(); ++i) {
+        EXPECT_EQ(uiThread_, threads[i]);
+        EXPECT_LT(delays[i], 250u) << i;
+    }
+}
+
+TEST_F(Window, BackToImportKeepsTheImportAndTheLoop)
+{
+    view->OnImportStarted();
+    RunWhile([&] {
+        Close();
+        AnswerCloseConfirmation(IDCANCEL);
+        Sleep(100);
+        OnUiThread([&] { EXPECT_TRUE(view->IsImportRunning()); });
+        OnUiThread([&] { view->OnImportFinished(); });
+        Close();
+    });
+    for (const std::string& call : TakeCalls())
+        EXPECT_NE("StopImport", call);
+}
+
+TEST_F(Window, StopImportAndExitStopsAndQuitsWhenTheImportEnds)
+{
+    view->OnImportStarted();
+    bool stillRunning = false;
+    RunWhile([&] {
+        Close();
+        AnswerCloseConfirmation(IDOK);
+        Sleep(200);
+        OnUiThread([&] { stillRunning = true; });  // runs only while the loop does
+        Quorvane::PostToThread(uiThread_, [&] { view->OnImportFinished(); });
+    });
+    EXPECT_TRUE(stillRunning);
+    std::vector<std::string> calls = TakeCalls();
+    EXPECT_EQ(1, std::count(calls.begin(), calls.end(), "StopImport"));
+}
+
+TEST_F(Window, ClosingDuringTheAbsentTimeTrackQuestionHidesItAndQuitsWithoutStopping)
+{
+    view->OnImportStarted();
+    view->ShowAbsentTimeTrack(true);
+    RunWhile([&] {
+        Close();
+        AnswerCloseConfirmation(IDOK);
+    });
+    EXPECT_FALSE(IsShown("#absentTimeTrackBody"));
+    std::vector<std::string> calls = TakeCalls();
+    EXPECT_EQ(0, std::count(calls.begin(), calls.end(), "StopImport"));
+}
+
+// Keys as the window receives them from the keyboard: typed into the focused password field,
+// then Return.
+TEST_F(Window, ReturnInThePasswordFieldConnectsOnce)
+{
+    RunWhile([&] {
+        EXPECT_TRUE(WaitFor([&] { return !controller->calls.empty(); }));
+        OnUiThread([&] {
+            TakeCalls();
+            IMainView::ConnectionOptions options;
+            options.url = L"http://127.0.0.1:1";
+            options.userName = L"jo";
+            view->ShowLoginPanel(options, L"", L"");
+            HTMLayoutTestSetFocus(hwnd(), Find("#loginDialog_Password"));
+        });
+        for (wchar_t c : std::wstring(L"s3cret")) {
+            PostMessageW(hwnd(), WM_CHAR, c, 1);
+        }
+        PostMessageW(hwnd(), WM_KEYDOWN, VK_RETURN, 1);
+        PostMessageW(hwnd(), WM_KEYUP, VK_RETURN, 0xC0000001);
+        EXPECT_TRUE(WaitFor([&] { return !controller->calls.empty(); }));
+        Sleep(100);
+        OnUiThread([&] {
+            EXPECT_TRUE(IsDisabled("#loginDialog_Connect"));
+            EXPECT_EQ(L"Connecting\u2026", Text("#loginDialog_Connect"));
+        });
+        Close();
+    });
+    EXPECT_EQ(std::vector<std::string>{"Connect http://127.0.0.1:1 jo s3cret forget login"}, TakeCalls());
+}
+
+}  // namespace

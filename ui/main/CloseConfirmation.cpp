@@ -1,0 +1,36 @@
+#include "ui/main/CloseConfirmation.h"
+
+namespace {
+
+const int kCloseConfirmationDialog = 153;
+
+void CentreOnOwner(HWND dialog)
+{
+    RECT owner, own;
+    if (!GetWindowRect(GetParent(dialog), &owner) || !GetWindowRect(dialog, &own))
+        return;
+    int width = own.right - own.left;
+    int height = own.bottom - own.top;
+    int x = owner.left + ((owner.right - owner.left) - width) / 2;
+    int y = owner.top + ((owner.bottom - owner.top) - height) / 2;
+    MoveWindow(dialog, x, y, width, height, FALSE);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK ConfirmCloseDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG) {
+        CentreOnOwner(dialog);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+        EndDialog(dialog, LOWORD(wParam));
+    return 0;
+}
+
+bool ConfirmStopImport(HINSTANCE instance, HWND owner)
+{
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(kCloseConfirmationDialog), owner, ConfirmCloseDialogProc,
+                           0) == IDOK;
+}

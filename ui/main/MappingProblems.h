@@ -1,0 +1,18 @@
+#pragma once
+// What the mapping-problems view lists, and the hint over the summary's selection column.
+#include <string>
+#include <vector>
+
+#include <boost/shared_ptr.hpp>
+
+class MainModel;
+
+// The list items (markup), all failing checks in order. The caller holds the model's lock.
+std::vector<std::wstring> MappingProblemItems(const MainModel& model);
+
+// Previewed employees the user imports whose items must be created by hand or cannot be
+// created. The caller holds the model's lock.
+int CountBlockedEmployees(const boost::shared_ptr<MainModel>& model);
+
+// "1 user cannot be selected as there are items<br/> ..." (markup).
+std::wstring EmployeeSelectHint(int blocked);

@@ -1,0 +1,154 @@
+#include "ui/main/SummaryTable.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/HtmlEscape.h"
+#include "app/MainModel.h"
+#include "app/Resolvers.h"
+#include "app/missing/MissingItemsController.h"
+#include "core/DisplayNames.h"
+#include "core/TextUtils.h"
+#include "ui/main/PageText.h"
+
+using Quorvane::EmployeeDiff;
+
+namespace {
+
+const wchar_t kNoTime[] = L"-&nbsp;&nbsp;";
+
+// An attribute value: escaped, with its line breaks kept as the tooltip's line breaks.
+std::wstring AttributeText(const std::wstring& text)
+{
+    return Quorvane::ReplaceAll(HtmlEscape(text), L"\r", L"&#13;");
+}
+
+std::wstring CheckboxCell(const std::wstring& userId, MissingItemLevel level)
+{
+    bool blocked = level == MissingCannotBeCreated || level == MissingManual;
+    std::wstring title;
+    if (level == MissingCannotBeCreated)
+        title = L"You cannot select this employee as there are missing items\rthat can not be created";
+    else if (level == MissingManual)
+        title = L"You cannot select this employee as there are missing items\r"
+                L"that should be created in QuickBooks before importing his/her data";
+    std::wstring cell = L"<td colType=\"colCheckbox\"";
+    if (!title.empty())
+        cell += L" title=\"" + AttributeText(title) + L"\"";
+    cell += L"><input id=\"empl_" + AttributeText(userId) + L"\" type=\"checkbox\"";
+    if (blocked)
+        cell += L" disabled=\"disabled\"";
+    return cell + L"/></td>";
+}
+
+std::wstring EmployeeCell(const MainModel& model, const Quorvane::Employee& serverUser)
+{
+    bool inQuickBooks = false;
+    std::wstring name = SummaryDisplayName(model, serverUser, &inQuickBooks);
+    std::wstring title = inQuickBooks ? L"" : L"This employee does not exist in QuickBooks yet.\r";
+    title += L"Click to preview import results\rQuorvane user: " +
+             Quorvane::FormatEmployeeName(model.GetConfig().get(), serverUser, true);
+    return std::wstring(L"<td colType=\"colEmployee\" colspan=\"2\" employeeExist=\"") +
+           (inQuickBooks ? L"true" : L"false") + L"\"><span pointer=\"true\" class=\"employee\" title=\"" +
+           AttributeText(title) + L"\">" + HtmlEscape(name) + L"</span></td>";
+}
+
+std::wstring MissingItemCell(MissingItemLevel level)
+{
+    static const wchar_t* const kImages[] = {L"res:ICON_STOP.png", L"res:IDR_TRIANGLEYELLOW.png",
+                                             L"res:IDR_TRIANGLEWHITE.png"};
+    static const wchar_t* const kTitles[] = {
+        L"There are items required for import that do not exist in QuickBooks. They can not be created.",
+        L"There are items required for import that do not exist in QuickBooks. They shall be created manually.",
+        L"There are items required for import that do not exist in QuickBooks. They will be created automatically."};
+    std::wstring cell = L"<td colType=\"colMisItem\" missingType=\"" + std::to_wstring(level) + L"\">";
+    if (level != NothingMissing)
+        cell += std::wstring(L"<img src=\"") + kImages[level] + L"\" class=\"missingItem pointer\" title=\"" +
+                kTitles[level] + L"\">";
+    return cell + L"</td>";
+}
+
+std::wstring TimeCell(const wchar_t* colType, int minutes, bool changed)
+{
+    return std::wstring(L"<td colType=\"") + colType + L"\" value=\"" + std::to_wstring(minutes) + L"\"" +
+           (changed ? L"" : L" class=\"notChange\"") + L"><span>" + Quorvane::FormatMinutes(minutes, kNoTime) +
+           L"</span></td>";
+}
+
+std::wstring FlagCell(const wchar_t* colType, bool flag, const wchar_t* image)
+{
+    return std::wstring(L"<td colType=\"") + colType + L"\" billed=\"" + (flag ? L"1" : L"0") + L"\">" +
+           (flag ? image : L"") + L"</td>";
+}
+
+}  // namespace
+
+std::wstring SummaryDisplayName(const MainModel& model, const Quorvane::Employee& serverUser, bool* inQuickBooks)
+{
+    const Quorvane::Config* config = model.GetConfig().get();
+    try {
+        boost::shared_ptr<Quorvane::Employee> employee = FindQuickBooksEmployee(model, serverUser.GetId());
+        *inQuickBooks = true;
+        return Quorvane::FormatEmployeeName(config, *employee, false);
+    } catch (const Quorvane::NotFoundException&) {
+        *inQuickBooks = false;
+        return Quorvane::FormatEmployeeName(config, serverUser, false);
+    }
+}
+
+const std::wstring& EmployeeDiffNameLess::Key(const EmployeeDiff& diff)
+{
+    auto found = m_keys.find(&diff);
+    if (found != m_keys.end())
+        return found->second;
+    bool inQuickBooks = false;
+    return m_keys[&diff] = Quorvane::ToLower(SummaryDisplayName(*m_model, *diff.GetServerUser(), &inQuickBooks));
+}
+
+bool EmployeeDiffNameLess::operator()(const boost::shared_ptr<EmployeeDiff>& a,
+                                      const boost::shared_ptr<EmployeeDiff>& b)
+{
+    return Key(*a) < Key(*b);
+}
+
+void SummaryTableBuilder::Fill(htmlayout::dom::element tbody) { mainpage::SetMarkup(tbody, BuildRows()); }
+
+std::wstring SummaryTableBuilder::BuildRows()
+{
+    boost::shared_ptr<Quorvane::EmployeeDiffCollection> diffs = m_model->GetEmployeeDiffs();
+    std::vector<boost::shared_ptr<EmployeeDiff> > ordered(diffs->begin(), diffs->end());
+    std::sort(ordered.begin(), ordered.end(), EmployeeDiffNameLess(m_model));
+    std::wstring rows;
+    for (const boost::shared_ptr<EmployeeDiff>& diff : ordered)
+        AppendRow(*diff, rows);
+    return rows;
+}
+
+void SummaryTableBuilder::AppendRow(const EmployeeDiff& diff, std::wstring& rows)
+{
+    boost::shared_ptr<Quorvane::Config> config = m_model->GetConfig();
+    const Quorvane::Employee& serverUser = *diff.GetServerUser();
+    try {
+        if (config->GetEmployeeMappings()->GetBySource(serverUser.GetId())->GetState() == 3)
+            return;
+        boost::shared_ptr<Quorvane::TimeTrackDiffCollection> entries =
+            CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs());
+        if (entries->Count() == 0)
+            return;
+        Quorvane::MissingItemsController missing(m_model);
+        MissingItemLevel level =
+            GetMissingItemLevel(*missing.ValidateMissingItems(*missing.CollectMissingItems(diff)));
+        SummaryTotals totals(config->GetCanRemoveExistingQBTimeTrack());
+        for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *entries)
+            totals.Add(entry);
+        rows += L"<tr>" + CheckboxCell(serverUser.GetId(), level) + EmployeeCell(*m_model, serverUser) +
+                MissingItemCell(level) + TimeCell(L"colTimeQB", totals.before, totals.changed) +
+                FlagCell(L"colBilledFlag", totals.billed,
+                         L"<img src=\"res:IDR_PAGE.png\" title=\"There is time which is already billed\">") +
+                FlagCell(L"colConflictFlag", totals.conflict,
+                         L"<img src=\"res:IDR_EXCLAMETIONMARK.png\" titleid=\"icontype-exc-mark\">") +
+                TimeCell(L"colTotalTimeQB", totals.after, totals.changed) + L"</tr>";
+    } catch (const Quorvane::NotFoundException&) {
+        // An employee without a mapping (the site was just changed, say) gets no row.
+    }
+}

@@ -1,0 +1,142 @@
+// The view's summary: the rows, the selection shortcuts, the footer totals, the "Review Missing
+// Data" button and the sort indicator.
+#include <set>
+#include <vector>
+
+#include "app/MainModel.h"
+#include "app/Resolvers.h"
+#include "app/missing/MissingItemsController.h"
+#include "core/TextUtils.h"
+#include "ui/main/MainView.h"
+#include "ui/main/PageText.h"
+#include "ui/main/SummaryTable.h"
+#include "ui/main/SummaryTotalsView.h"
+
+using htmlayout::dom::element;
+
+namespace {
+
+enum SelectionMode { SelectNone = 0, SelectAll = 1, SelectUpdated = 2 };
+
+bool IsBoxDisabled(const element& box)
+{
+    const wchar_t* disabled = box.get_attribute("disabled");
+    return disabled && std::wstring(disabled) == L"disabled";
+}
+
+bool RowSelectedBy(int mode, const element& row)
+{
+    if (mode == SelectAll)
+        return true;
+    if (mode == SelectUpdated)
+        return !row.find_first(".notChange").is_valid();
+    return false;
+}
+
+// True when an employee the import would take (mapped or new) lacks items in QuickBooks.
+bool AnyImportedEmployeeMissesItems(const boost::shared_ptr<MainModel>& model)
+{
+    Quorvane::MissingItemsController missing(model);
+    boost::shared_ptr<Quorvane::MappingCollection> mappings = model->GetConfig()->GetEmployeeMappings();
+    for (const boost::shared_ptr<Quorvane::EmployeeDiff>& diff : *model->GetEmployeeDiffs()) {
+        try {
+            int state = mappings->GetBySource(diff->GetServerUser()->GetId())->GetState();
+            if ((state == 2 || state == 4) && missing.CollectMissingItems(*diff)->Count() > 0)
+                return true;
+        } catch (const Quorvane::NotFoundException&) {
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void MainView::RefreshSummary()
+{
+    element root = Root();
+    element tbody = root.get_element_by_id("TTTotalTableBody");
+    if (!m_model || !tbody.is_valid() || !m_model->GetConfig())
+        return;
+    Quorvane::CriticalSectionLock lock(m_model->GetLock());
+    ResetSortIndicator();
+    SummaryTableBuilder(m_model).Fill(tbody);
+    ShowView(1);
+    element importHistory = root.get_element_by_id("ImportHistory");
+    if (!importHistory.is_valid())
+        return;
+    mainpage::SetEnabled(root.get_element_by_id("Missingdata"), true);
+    mainpage::SetEnabled(root.get_element_by_id("Settings"), true);
+    mainpage::SetEnabled(importHistory, true);
+    UpdateSelectionTotals();
+    UpdateImportButton();
+    UpdateMissingDataButton();
+    UpdateEmployeeSelectHint();
+    root.update();
+}
+
+void MainView::UpdateTotalTable(int mode)
+{
+    element tbody = Root().get_element_by_id("TTTotalTableBody");
+    if (!tbody.is_valid())
+        return;
+    for (UINT i = 0, count = tbody.children_count(); i < count; ++i) {
+        element row = tbody.child(i);
+        element box = row.find_first("input[type=checkbox]");
+        if (!box.is_valid() || IsBoxDisabled(box))
+            continue;
+        bool selected = RowSelectedBy(mode, row);
+        box.set_value(json::value(selected));
+        EmployeeSelected(box.get_attribute("id") ? box.get_attribute("id") : L"", selected);
+        row.set_attribute("rowSelect", selected ? L"true" : L"false");
+    }
+    tbody.update();
+}
+
+void MainView::UpdateSelectionTotals()
+{
+    if (!m_model || !m_model->GetConfig())
+        return;
+    Quorvane::CriticalSectionLock lock(m_model->GetLock());
+    boost::shared_ptr<Quorvane::Config> config = m_model->GetConfig();
+    std::set<std::wstring> selection = *config->GetSelectedEmployees();
+    SummaryTotals totals = SelectionTotals(m_model, selection);
+    element root = Root();
+    element count = root.get_element_by_id("selectedEmployeesId");
+    if (!count.is_valid())
+        return;
+    mainpage::SetPlainText(count, SelectionCountText(selection.size(), m_model->GetServerEmployees()->Count()));
+    element before = root.get_element_by_id("totalTimeBeforeImport");
+    if (!before.is_valid())
+        return;
+    mainpage::SetMarkup(before, Quorvane::FormatMinutes(totals.before, L"-&nbsp;&nbsp;"));
+    mainpage::SetMarkup(root.get_element_by_id("totalTimeAfterImport"),
+                        Quorvane::FormatMinutes(totals.after, L"-&nbsp;&nbsp;"));
+}
+
+void MainView::UpdateMissingDataButton()
+{
+    if (!m_model || !m_model->GetConfig())
+        return;
+    bool found;
+    {
+        Quorvane::CriticalSectionLock lock(m_model->GetLock());
+        found = AnyImportedEmployeeMissesItems(m_model);
+    }
+    mainpage::SetEnabled(Root().get_element_by_id("Missingdata"), found);
+}
+
+void MainView::ResetSortIndicator()
+{
+    std::vector<element> headers;
+    Root().get_element_by_id("TTSummary").find_all(&headers, "th[sortable='true']");
+    bool employeeSeen = false;
+    for (element& header : headers) {
+        header.set_style_attribute("background-image", L"none");
+        const wchar_t* type = header.get_attribute("hdType");
+        if (!employeeSeen && type && std::wstring(type) == L"hdEmployee") {
+            employeeSeen = true;
+            header.set_attribute("sorted", L"asc");
+            header.set_style_attribute("background-image", L"url(stock:arrow-up)");
+        }
+    }
+}
