@@ -10,6 +10,7 @@
 #include "app/MainController.h"
 #include "core/CompanyConfig.h"
 #include "core/KnownFolders.h"
+#include "core/Mapping.h"
 #include "htmlengine/api/EngineTestHooks.h"
 #include "ui/dialogs/settings/RunSettingsDialog.h"
 #include "ui/toolkit/Element.h"
@@ -64,6 +65,19 @@ void WhenShown(const std::function<void(HWND)>& act) {
     g_act = act;
     g_ticks = 0;
     SetTimer(0, 0, 20, &ActOnDialog);
+}
+
+// A second step, once the first one's messages have been handled.
+std::function<void()> g_then;
+
+void CALLBACK RunThen(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(0, timer);
+    g_then();
+}
+
+void Then(const std::function<void()>& step) {
+    g_then = step;
+    SetTimer(0, 0, 100, &RunThen);
 }
 
 void StopWatching() {
@@ -127,6 +141,27 @@ TEST_F(ModalSettings, OnlySaveSettingsHandsTheEditedSettingsBack) {
         EXPECT_FALSE(Run(ChangeThen(ending.end))) << ending.what;
         EXPECT_EQ(2, company.config->GetMappingType()) << ending.what;
     }
+}
+
+TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee) {
+    company.AddServerUser(L"1", L"Ann", L"Ash");
+    company.MapEmployee(L"1", L"", Mapping::NotMapped);
+    company.MapPayroll(L"1", L"", Mapping::NotMapped);
+    company.AddQuickBooksEmployee(L"Q-1", L"Bea", L"Birch");
+    std::wstring offered;
+    WhenShown([&offered](HWND dialog) {
+        ClickWithMouse(dialog, "#mappingTable select");
+        Then([dialog, &offered] {
+            std::vector<Element> options;
+            Find(dialog, "#mappingTable select").find_all(&options, "option");
+            for (const Element& option : options)
+                offered += std::wstring(option.get_text().c_str()) + L"|";
+            PostMessageW(dialog, WM_CLOSE, 0, 0);
+        });
+    });
+    EXPECT_FALSE(RunSettingsDialog(0, company.model, EmployeeMappingTab));
+    StopWatching();
+    EXPECT_EQ(L"--please select--|--new-- (Ann  Ash)|--do not import--|Bea Birch|", offered);
 }
 
 std::wstring ScratchFolder(KnownFolder folder) {

@@ -64,12 +64,19 @@ void SettingsPage::Click(const Element& element) {
     HTMLayoutTestFlushPostedEvents(dialog->Window());
 }
 
+void SettingsPage::Focus(const Element& element) {
+    HTMLayoutTestSetFocus(dialog->Window(), element);
+    HTMLayoutTestFlushPostedEvents(dialog->Window());
+}
+
 void SettingsPage::Choose(const Element& select, const wchar_t* value) {
+    Focus(select);
     HTMLayoutTestChooseOption(select, 0, value);
     HTMLayoutTestFlushPostedEvents(dialog->Window());
 }
 
 void SettingsPage::ChooseAt(const Element& select, UINT index) {
+    Focus(select);
     HTMLayoutTestChooseOption(select, index, 0);
     HTMLayoutTestFlushPostedEvents(dialog->Window());
 }

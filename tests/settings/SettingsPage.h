@@ -39,8 +39,11 @@ protected:
     static bool Has(const Element& element, UINT state) { return (element.get_state() & state) != 0; }
 
     // As the user does it: a click, or the choice of the option whose "value" is given (or the
-    // option at `index`); posted events are delivered before these return.
+    // option at `index`) in a select that takes the focus first; posted events are delivered
+    // before these return.
     void Click(const Element& element);
+    // The focus moves to the element as the user's click or Tab key moves it.
+    void Focus(const Element& element);
     void Choose(const Element& select, const wchar_t* value);
     void ChooseAt(const Element& select, UINT index);
     void PressEscape();

@@ -77,6 +77,7 @@ protected:
 
 TEST_F(SettingsReloadTest, NewListsReachEveryTab) {
     Open(3);
+    Focus(ById("1"));
     settings_page::SetTextValue(ById("Quorvane_Username"), L"typed before the reload");
     QbSim::Control::SetLatency(200);
     ClickReload();

@@ -1,54 +1,16 @@
 // What one row of the employee mapping tab offers; nothing here touches the page.
 #include "ui/dialogs/settings/EmployeeMappingTab.h"
 
-#include <algorithm>
 #include <set>
 
 #include "app/MainModel.h"
-#include "app/Resolvers.h"
 #include "core/DisplayNames.h"
 #include "core/Employee.h"
 #include "core/Mapping.h"
 #include "ui/dialogs/settings/MappingSelect.h"
+#include "ui/dialogs/settings/NewEmployeePostfixes.h"
 
 using namespace Quorvane;
-
-namespace {
-
-// The "(n)" a program-made name carries behind `lastName`, or nothing.
-boost::optional<std::wstring> PostfixBehind(const std::wstring& lastName, const std::wstring& qbLastName) {
-    const size_t open = qbLastName.rfind(L'(');
-    if (open == std::wstring::npos || open == 0 || qbLastName[qbLastName.size() - 1] != L')')
-        return boost::none;
-    if (qbLastName.compare(0, open, lastName) != 0)
-        return boost::none;
-    return qbLastName.substr(open);
-}
-
-void AddNamesakePostfixes(const MainModel& model, const Config& config, const Employee& user,
-                          std::set<std::wstring>& taken) {
-    const Config::NamePostfixes postfixes = config.GetNamePostfixes();
-    const boost::shared_ptr<EmployeeCollection> namesakes = CollectServerUsersForMapping(model, user);
-    for (const boost::shared_ptr<Employee>& namesake : *namesakes) {
-        Config::NamePostfixes::const_iterator entry = postfixes.find(namesake->GetId());
-        if (entry != postfixes.end())
-            taken.insert(entry->second);
-    }
-}
-
-void AddQuickBooksNames(const MainModel& model, const Employee& user, std::set<std::wstring>& taken) {
-    const boost::shared_ptr<EmployeeCollection> employees = model.GetQuickBooksEmployees();
-    for (const boost::shared_ptr<Employee>& employee : *employees) {
-        if (employee->GetFirstName() != user.GetFirstName() || employee->GetMiddleName() != user.GetMiddleName())
-            continue;
-        if (employee->GetLastName() == user.GetLastName())
-            taken.insert(std::wstring());
-        else if (boost::optional<std::wstring> postfix = PostfixBehind(user.GetLastName(), employee->GetLastName()))
-            taken.insert(*postfix);
-    }
-}
-
-}  // namespace
 
 boost::shared_ptr<EmployeeCollection> EmployeeMappingTab::GetUnmappedQuickBooksEmployees(
     const MappingCollection& mappings, const EmployeeCollection& qb) {
@@ -68,16 +30,7 @@ boost::shared_ptr<EmployeeCollection> EmployeeMappingTab::GetUnmappedQuickBooksE
 
 std::wstring EmployeeMappingTab::GetNewEmployeePostfix(const MainModel& model, const Config& config,
                                                        const Employee& user) {
-    std::set<std::wstring> taken;
-    AddNamesakePostfixes(model, config, user, taken);
-    AddQuickBooksNames(model, user, taken);
-    if (!taken.count(std::wstring()))
-        return std::wstring();
-    for (int n = 2;; ++n) {
-        const std::wstring postfix = L"(" + std::to_wstring(n) + L")";
-        if (!taken.count(postfix))
-            return postfix;
-    }
+    return NewEmployeePostfixes(model, config).For(user);
 }
 
 std::wstring EmployeeMappingTab::NewEmployeeOptionText(const Employee& user, const std::wstring& postfix) {
@@ -94,12 +47,15 @@ std::wstring EmployeeMappingTab::BuildMappingSelect(const MainModel& model, cons
                state == Mapping::CreateNew);
     select.Add(MappingOption(Mapping::DoNotImport, L"--do not import--").WithValue(std::wstring()),
                state == Mapping::DoNotImport);
-    const boost::shared_ptr<Config> modelConfig = model.GetConfig();
     for (const boost::shared_ptr<Employee>& employee : offered) {
         const bool chosen = state == Mapping::Mapped && !target.empty() && employee->GetId() == target;
-        select.Add(MappingOption(Mapping::Mapped, FormatEmployeeName(modelConfig.get(), *employee, false))
-                       .WithValue(employee->GetId()),
-                   chosen);
+        select.Add(EmployeeOption(model, *employee), chosen);
     }
     return select.Markup(UndecidedOption(Mapping::NotMapped), false);
+}
+
+MappingOption EmployeeMappingTab::EmployeeOption(const MainModel& model, const Employee& employee) {
+    const boost::shared_ptr<Config> modelConfig = model.GetConfig();
+    return MappingOption(Mapping::Mapped, FormatEmployeeName(modelConfig.get(), employee, false))
+        .WithValue(employee.GetId());
 }

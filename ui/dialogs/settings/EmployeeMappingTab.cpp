@@ -11,6 +11,8 @@
 #include "ui/dialogs/settings/EmployeeMappingOrder.h"
 #include "ui/dialogs/settings/EmptyTableComment.h"
 #include "ui/dialogs/settings/MappingChoice.h"
+#include "ui/dialogs/settings/MappingSelect.h"
+#include "ui/dialogs/settings/NewEmployeePostfixes.h"
 #include "ui/dialogs/settings/PageControls.h"
 #include "ui/toolkit/TextHelpers.h"
 
@@ -28,13 +30,22 @@ struct RowSources {
         : mappings(config.GetEmployeeMappings()),
           users(model.GetServerEmployees()),
           qb(model.GetQuickBooksEmployees()),
-          unmapped(EmployeeMappingTab::GetUnmappedQuickBooksEmployees(*mappings, *qb)) {}
+          unmapped(EmployeeMappingTab::GetUnmappedQuickBooksEmployees(*mappings, *qb)),
+          postfixes(model, config) {}
 
-    // The free employees, with the row's own employee at the end when it still exists.
+    // The row's own employee, when it still exists.
+    EmployeesPtr OwnEmployeeOf(const Mapping& mapping) const {
+        EmployeesPtr own(new EmployeeCollection);
+        if (qb->ContainsId(mapping.GetTarget()))
+            own->Add(qb->FindById(mapping.GetTarget()));
+        return own;
+    }
+    // The free employees, with the row's own employee at the end.
     EmployeesPtr OfferedTo(const Mapping& mapping) const {
         EmployeesPtr offered(new EmployeeCollection(unmapped->begin(), unmapped->end()));
-        if (qb->ContainsId(mapping.GetTarget()))
-            offered->Add(qb->FindById(mapping.GetTarget()));
+        const EmployeesPtr own = OwnEmployeeOf(mapping);
+        if (own->Count())
+            offered->Add(*own->begin());
         return offered;
     }
 
@@ -42,6 +53,7 @@ struct RowSources {
     EmployeesPtr users;
     EmployeesPtr qb;
     EmployeesPtr unmapped;
+    NewEmployeePostfixes postfixes;
 };
 
 std::wstring UserCell(const Employee& user) {
@@ -49,25 +61,26 @@ std::wstring UserCell(const Employee& user) {
            HtmlEscape(FormatEmployeeName(0, user, true)) + L"</span></td>";
 }
 
-std::wstring MappingCell(const MainModel& model, const Config& config, const RowSources& sources,
+// Until the select is first used it offers only the row's own employee.
+std::wstring MappingCell(const MainModel& model, const RowSources& sources,
                          const Employee& user, const Mapping& mapping) {
     const int state = mapping.GetState();
     if (state == Mapping::NoPayrollItemRequired)
         return L"<td><span class=\"not-required\">Not required</span></td>";
     if (state < Mapping::NotMapped || state > Mapping::CreateNew)
         return L"<td></td>";
-    const std::wstring postfix = EmployeeMappingTab::GetNewEmployeePostfix(model, config, user);
+    const std::wstring postfix = sources.postfixes.For(user);
     return L"<td>" +
-           EmployeeMappingTab::BuildMappingSelect(model, user, postfix, *sources.OfferedTo(mapping),
+           EmployeeMappingTab::BuildMappingSelect(model, user, postfix, *sources.OwnEmployeeOf(mapping),
                                                   mapping.GetSource(), state, mapping.GetTarget()) +
            L"</td>";
 }
 
-std::wstring RowMarkup(const MainModel& model, const Config& config, const RowSources& sources,
+std::wstring RowMarkup(const MainModel& model, const RowSources& sources,
                        const Employee& user, const Mapping& mapping) {
     return L"<tr class=\"datarow\" mappingState=\"" + std::to_wstring(mapping.GetState()) + L"\" isNew=\"" +
            (mapping.GetFlag() ? L"1" : L"0") + L"\">" + UserCell(user) +
-           MappingCell(model, config, sources, user, mapping) + L"</tr>";
+           MappingCell(model, sources, user, mapping) + L"</tr>";
 }
 
 // The rows' selects by user id; rows without one (not required, unknown states) are left out.
@@ -75,37 +88,52 @@ std::map<std::wstring, Element> RowSelects(const Element& root) {
     return MappingSelectsById(DataRows(root.get_element_by_id("mappingTable")));
 }
 
+bool OffersAll(const Element& select) {
+    return select.get_attribute("offersAll") != 0;
+}
+
 // The new-employee option follows the postfix that namesakes leave free, unless the user chose it.
-void RefreshNewEmployeeOption(Element option, const MainModel& model, const Config& config, const Mapping& mapping,
-                              const EmployeeCollection& users) {
-    if (mapping.GetState() == Mapping::CreateNew || !users.ContainsId(mapping.GetSource()))
+void RefreshNewEmployeeOption(Element option, const RowSources& sources, const Mapping& mapping) {
+    if (mapping.GetState() == Mapping::CreateNew || !sources.users->ContainsId(mapping.GetSource()))
         return;
-    const EmployeePtr user = users.FindById(mapping.GetSource());
-    const std::wstring postfix = EmployeeMappingTab::GetNewEmployeePostfix(model, config, *user);
+    const EmployeePtr user = sources.users->FindById(mapping.GetSource());
+    const std::wstring postfix = sources.postfixes.For(*user);
     option.set_attribute("postfix", postfix.c_str());
     option.set_text(EmployeeMappingTab::NewEmployeeOptionText(*user, postfix).c_str());
 }
 
-void AppendEmployeeOption(Element& popup, const Config* modelConfig, const Employee& employee) {
-    Element option = Element::create("option", FormatEmployeeName(modelConfig, employee, false).c_str());
-    option.set_attribute("mappingState", L"2");
-    option.set_attribute("value", employee.GetId().c_str());
-    popup.append(option);
+// Options for the employees of `wanted`, in the collection's order: before `before` when it is
+// given, else at the end of the popup.
+void AddEmployeeOptions(const Element& popup, const Element& before, const MainModel& model,
+                        const EmployeeCollection& employees, const std::set<std::wstring>& wanted) {
+    std::wstring markup;
+    for (const EmployeePtr& employee : employees)
+        if (wanted.count(employee->GetId()))
+            markup += MappingOptionMarkup(EmployeeMappingTab::EmployeeOption(model, *employee), false);
+    if (before.is_valid())
+        SetMarkup(before, markup, SOH_INSERT_BEFORE);
+    else
+        SetMarkup(popup, markup, SIH_APPEND_AFTER_LAST);
 }
 
-// Drops the employees taken elsewhere, adds those freed since, keeps what is chosen.
-void RefreshSelect(Element select, const MainModel& model, const Config& config, const RowSources& sources,
-                   const Mapping& mapping) {
-    const EmployeesPtr offered = sources.OfferedTo(mapping);
-    std::set<std::wstring> missing;
-    for (const EmployeePtr& employee : *offered)
-        missing.insert(employee->GetId());
+std::set<std::wstring> IdsOf(const EmployeeCollection& employees) {
+    std::set<std::wstring> ids;
+    for (const EmployeePtr& employee : employees)
+        ids.insert(employee->GetId());
+    return ids;
+}
+
+// Drops the employees taken elsewhere, adds those freed since, keeps what is chosen. A select not
+// used yet offers only the row's own employee.
+void RefreshSelect(const Element& select, const MainModel& model, const RowSources& sources, const Mapping& mapping) {
+    const EmployeesPtr offered = OffersAll(select) ? sources.OfferedTo(mapping) : sources.OwnEmployeeOf(mapping);
+    std::set<std::wstring> missing = IdsOf(*offered);
     Element popup = select.find_first("popup");
     for (UINT n = 0; n < popup.children_count();) {
         Element option = popup.child(n);
         const wchar_t* state = option.get_attribute("mappingState");
         if (htmlayout::wcseq(state, L"4"))
-            RefreshNewEmployeeOption(option, model, config, mapping, *sources.users);
+            RefreshNewEmployeeOption(option, sources, mapping);
         if (htmlayout::wcseq(state, L"2")) {
             const wchar_t* value = option.get_attribute("value");
             if (!value || !missing.erase(value)) {
@@ -115,10 +143,23 @@ void RefreshSelect(Element select, const MainModel& model, const Config& config,
         }
         ++n;
     }
-    const boost::shared_ptr<Config> modelConfig = model.GetConfig();
-    for (const EmployeePtr& employee : *offered)
-        if (missing.count(employee->GetId()))
-            AppendEmployeeOption(popup, modelConfig.get(), *employee);
+    if (OffersAll(select))
+        AddEmployeeOptions(popup, Element(), model, *offered, missing);
+}
+
+// The row's own employee keeps its place after the free ones.
+void OfferAllEmployees(Element select, const MainModel& model, const RowSources& sources, const Mapping& mapping) {
+    if (OffersAll(select))
+        return;
+    select.set_attribute("offersAll", L"1");
+    Element popup = select.find_first("popup");
+    Element own;
+    for (const Element& option : ChildrenFrom(popup, 0))
+        if (htmlayout::wcseq(option.get_attribute("mappingState"), L"2"))
+            own = option;
+    std::set<std::wstring> free = IdsOf(*sources.unmapped);
+    free.erase(mapping.GetTarget());
+    AddEmployeeOptions(popup, own, model, *sources.unmapped, free);
 }
 
 }  // namespace
@@ -131,11 +172,12 @@ void EmployeeMappingTab::Load(ModelPtr model, ConfigPtr config, const Element& r
     std::wstring rows;
     for (const EmployeePtr& user : EmployeeMappingOrder(*sources.mappings).Sort(*sources.users)) {
         if (sources.mappings->Contains(user->GetId()))
-            rows += RowMarkup(*model, *config, sources, *user, *sources.mappings->GetBySource(user->GetId()));
+            rows += RowMarkup(*model, sources, *user, *sources.mappings->GetBySource(user->GetId()));
     }
     SetMarkup(table, rows, SIH_APPEND_AFTER_LAST);
+    // The new rows are drawn with the rest of the page; no redraw is asked for each.
     for (Element& row : DataRows(table))
-        row.set_state(STATE_EXPANDED, STATE_COLLAPSED);
+        row.set_state(STATE_EXPANDED, STATE_COLLAPSED, false);
     UpdateEmptyTableComment(root);
 }
 
@@ -163,8 +205,17 @@ void EmployeeMappingTab::Refresh(ModelPtr model, ConfigPtr config, const Element
     const RowSources sources(*model, *config);
     for (const std::pair<const std::wstring, Element>& row : RowSelects(root)) {
         if (sources.mappings->Contains(row.first))
-            RefreshSelect(row.second, *model, *config, sources, *sources.mappings->GetBySource(row.first));
+            RefreshSelect(row.second, *model, sources, *sources.mappings->GetBySource(row.first));
     }
+}
+
+void EmployeeMappingTab::OnFocus(ModelPtr model, ConfigPtr config, const Element&, const Element& target) {
+    const wchar_t* source = target.get_attribute("id");
+    if (!source || !target.find_first("popup").is_valid() || !target.select_parent_w(L"#mappingTable").is_valid())
+        return;
+    const RowSources sources(*model, *config);
+    if (sources.mappings->Contains(source))
+        OfferAllEmployees(target, *model, sources, *sources.mappings->GetBySource(source));
 }
 
 int EmployeeMappingTab::GetValidType(ModelPtr model, ConfigPtr config, const Element&) {

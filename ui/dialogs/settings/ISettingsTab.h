@@ -40,6 +40,8 @@ public:
     // True when the tab handled the page's script call.
     virtual bool OnScriptCall(const Element& root, HELEMENT caller, XCALL_PARAMS& params) = 0;
     virtual void ShowPanel(const Element& root, int panel) = 0;
+    // An element of the tab took the focus from the user.
+    virtual void OnFocus(ModelPtr model, ConfigPtr config, const Element& root, const Element& target) = 0;
 };
 
 // For tabs that need no refresh, icon, script calls or sub-panels.
@@ -49,4 +51,5 @@ public:
     int GetValidType(ModelPtr, ConfigPtr, const Element&) { return TabWithoutIcon; }
     bool OnScriptCall(const Element&, HELEMENT, XCALL_PARAMS&) { return false; }
     void ShowPanel(const Element&, int) {}
+    void OnFocus(ModelPtr, ConfigPtr, const Element&, const Element&) {}
 };

@@ -25,6 +25,7 @@ public:
     bool OnScriptCall(const Element& root, HELEMENT caller, XCALL_PARAMS& params);
     // Panel 1 opens the working-time settings.
     void ShowPanel(const Element& root, int panel);
+    void OnFocus(ModelPtr, ConfigPtr, const Element&, const Element&) {}
 
     // Reads the choices of the selects (or fixed texts) with ids prefix + source into the
     // mappings; a select that carries no choice leaves its mapping as it was.

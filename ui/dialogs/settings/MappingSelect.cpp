@@ -10,7 +10,9 @@ std::wstring Attribute(const wchar_t* name, const std::wstring& value) {
     return std::wstring(L" ") + name + L"=\"" + HtmlEscape(value) + L"\"";
 }
 
-std::wstring OptionMarkup(const MappingOption& option, bool chosen) {
+}  // namespace
+
+std::wstring MappingOptionMarkup(const MappingOption& option, bool chosen) {
     std::wstring markup = L"<option" + Attribute(L"mappingState", std::to_wstring(option.state));
     if (option.value)
         markup += Attribute(L"value", *option.value);
@@ -20,8 +22,6 @@ std::wstring OptionMarkup(const MappingOption& option, bool chosen) {
         markup += L" selected";
     return markup + L">" + HtmlEscape(option.text) + L"</option>";
 }
-
-}  // namespace
 
 MappingOption UndecidedOption(int state) {
     return MappingOption(state, L"--please select--");
@@ -43,9 +43,9 @@ std::wstring MappingSelect::Markup(const MappingOption& undecided, bool alwaysSh
     const bool anyChosen =
         std::any_of(m_entries.begin(), m_entries.end(), [](const Entry& entry) { return entry.chosen; });
     if (alwaysShowUndecided || !anyChosen)
-        markup += OptionMarkup(undecided, !anyChosen);
+        markup += MappingOptionMarkup(undecided, !anyChosen);
     for (const Entry& entry : m_entries) {
-        markup += OptionMarkup(entry.option, entry.chosen && !chosenSeen);
+        markup += MappingOptionMarkup(entry.option, entry.chosen && !chosenSeen);
         chosenSeen = chosenSeen || entry.chosen;
     }
     return markup + L"</popup></select>";

@@ -28,6 +28,8 @@ struct MappingOption {
 
 // "--please select--" in the given state, without a value.
 MappingOption UndecidedOption(int state);
+// One option, for adding to a select already in the page.
+std::wstring MappingOptionMarkup(const MappingOption& option, bool chosen);
 
 class MappingSelect {
 public:

@@ -118,6 +118,18 @@ bool SettingsDialog::handle_event(HELEMENT he, BEHAVIOR_EVENT_PARAMS& params) {
     return htmlayout::dialog::handle_event(he, params);
 }
 
+// The current tab gets ready what the user is about to use.
+bool SettingsDialog::on_focus(HELEMENT, HELEMENT target, UINT event_type) {
+    if (event_type != FOCUS_GOT || m_reload)
+        return false;
+    const element root = Root();
+    Quorvane::RunAtBoundary(L"settings focus", [&] {
+        if (const TabPtr current = GetCurrentTab(root))
+            current->OnFocus(m_model, m_config, root, target);
+    });
+    return false;
+}
+
 bool SettingsDialog::SaveForOk() {
     const element root = Root();
     if (Quorvane::RunAtBoundary(L"saving the settings", [&] { SaveAllTabs(root); }))

@@ -25,6 +25,7 @@ public:
 
     bool handle_scripting_call(HELEMENT he, XCALL_PARAMS& params) override;
     bool handle_event(HELEMENT he, BEHAVIOR_EVENT_PARAMS& params) override;
+    bool on_focus(HELEMENT he, HELEMENT target, UINT event_type) override;
     LRESULT on_get_min_max_info(MINMAXINFO* info) override;
     LRESULT on_document_complete() override;
 
