@@ -32,6 +32,18 @@ if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
        '$server' -w && touch '$WINEPREFIX/.prefix-ready'; } </dev/null >/dev/null 2>&1"
 fi
 
+# Fonts as on Windows, the same on every machine: Wine's own Tahoma (Debian's Wine never
+# loads it from where the package puts it) and "Segoe UI" drawn as Open Sans, a humanist
+# sans that Wine smooths at 9 pt (Liberation Sans, its fallback, is bilevel there). A marker
+# of its own, so that prefixes made before this step get it too.
+if [ ! -f "$WINEPREFIX/.fonts-ready" ]; then
+  flock -o "$WINEPREFIX/.init.lock" sh -c \
+    "[ -f '$WINEPREFIX/.fonts-ready' ] || { mkdir -p '$WINEPREFIX/drive_c/windows/Fonts' &&
+       cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf '$WINEPREFIX/drive_c/windows/Fonts/' &&
+       '$wine' reg add 'HKCU\\Software\\Wine\\Fonts\\Replacements' /v 'Segoe UI' /t REG_SZ /d 'Open Sans' /f &&
+       '$server' -w && touch '$WINEPREFIX/.fonts-ready'; } </dev/null >/dev/null 2>&1"
+fi
+
 # One wineserver and its helper processes, started detached from any test's output: started
 # by a test they would hold its stderr open and ctest would wait seconds for each test.
 # flock -o keeps the lock out of the daemon; the server lingers WINE_PERSIST seconds.

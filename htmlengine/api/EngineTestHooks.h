@@ -35,3 +35,21 @@ ENGINE_API HTMLayoutTestElementAt(HWND hwnd, POINT point, HELEMENT* he);
 // every line `lineHeight` high at 12 px, in proportion at other sizes (layout tests that give
 // the same boxes on every machine).
 ENGINE_API HTMLayoutTestSetFixedMetrics(HWND hwnd, UINT advance, UINT lineHeight);
+
+// ---- painting ---------------------------------------------------------------------------
+
+// Pixels of a painted window: 32-bit rows from the top (blue, green, red, then a byte that
+// is no alpha), `stride` bytes apart.
+typedef void(CALLBACK* PIXELS_RECEIVER)(const BYTE* pixels, UINT width, UINT height, UINT stride, LPVOID param);
+// Lays out and paints the whole client area into the window's back buffer, as WM_PAINT does,
+// and hands the pixels over.
+ENGINE_API HTMLayoutTestPaintWindow(HWND hwnd, PIXELS_RECEIVER receiver, LPVOID param);
+// One frame of the whole window through the recording painter, one drawing call per line:
+//   fill X,Y WxH #RRGGBB[/AA] [rN]     stroke X,Y WxH rN wN #RRGGBB
+//   text X,Y "TEXT" NNpx [bold] #RRGGBB (X,Y: the start of the baseline)
+//   image URL X,Y WxH [faded]          polygon / lines X,Y X,Y ... #RRGGBB
+//   clip X,Y WxH (the clip in force)   unclip
+// Pictures are measured and drawn as the window's painter would.
+ENGINE_API HTMLayoutTestRecordPaint(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);
+// How many pictures the window has decoded so far: each URL once per page.
+ENGINE_API HTMLayoutTestDecodedImages(HWND hwnd, UINT* count);

@@ -210,8 +210,9 @@ void LayoutBox(Box& box, Containing containing, LayoutContext& context, ForcedSi
         LayoutScrolling(box, contentWidth, specified, containing, context);
     } else {
         int contentHeight = LayoutContent(box, {contentWidth, specified}, context);
-        box.frame.height = (forced.height >= 0 ? specified : UsedContentHeight(box, contentHeight, specified, containing)) +
-                           VerticalChrome(box);
+        int height = forced.height >= 0 ? specified : UsedContentHeight(box, contentHeight, specified, containing);
+        if (state.kind == BoxKind::Cell) height = std::max(height, contentHeight);  // a cell's height is a minimum
+        box.frame.height = height + VerticalChrome(box);
     }
     if (box.style->display == Display::ListItem) AddListMarker(box, context);
     LayoutAbsoluteChildren(box, context);

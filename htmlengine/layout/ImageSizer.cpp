@@ -1,6 +1,6 @@
 #include "htmlengine/layout/ImageSizer.h"
 
-#include "htmlengine/document/dom/Document.h"
+#include "htmlengine/document/events/Adoption.h"
 
 #include <cstring>
 #include <vector>
@@ -30,9 +30,9 @@ bool ReadPngSize(const std::vector<unsigned char>& data, Size& size)
 
 bool PngHeaderSizer::IntrinsicSize(Document& document, const std::wstring& url, Size& size)
 {
-    const Document::ImageData* image = document.Image(url);
+    const std::vector<unsigned char>* bytes = ImageData(document, url);
     size = {};
-    return image && ReadPngSize(image->bytes, size);
+    return bytes && ReadPngSize(*bytes, size);
 }
 
 }  // namespace htmlengine

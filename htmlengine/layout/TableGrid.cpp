@@ -38,20 +38,58 @@ private:
     std::vector<std::vector<bool>> taken_;
 };
 
-// Collapsed borders (CSS 2.1 §17.6.2, simplified): between two cells only the right and
-// bottom borders of the first stay; at the table's edge the table's own border wins.
-void CollapseBorders(Box& table, TableGrid& grid)
-{
-    int rows = int(grid.rows.size()), columns = int(grid.columns.size());
-    for (GridCell& cell : grid.cells) {
-        unsigned dropped = 0;
-        if (cell.column > 0 || table.style->border[kLeft].width) dropped |= 1u << kLeft;
-        if (cell.row > 0 || table.style->border[kTop].width) dropped |= 1u << kTop;
-        if (cell.column + cell.columnSpan >= columns && table.style->border[kRight].width) dropped |= 1u << kRight;
-        if (cell.row + cell.rowSpan >= rows && table.style->border[kBottom].width) dropped |= 1u << kBottom;
-        StateOf(*cell.box).droppedBorders = dropped;
+// Collapsed borders (CSS 2.1 §17.6.2.1, simplified): of two borders between cells the wider
+// stays (the one above or left when they are alike); at the table's edge the table's own
+// border wins over a cell's.
+class BorderCollapser {
+public:
+    BorderCollapser(const Box& table, TableGrid& grid) : table_(table), grid_(grid)
+    {
+        for (GridCell& cell : grid.cells)
+            for (int r = cell.row; r < cell.row + cell.rowSpan; ++r)
+                for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) At(r, c) = &cell;
     }
-}
+
+    void Run()
+    {
+        int rows = int(grid_.rows.size()), columns = int(grid_.columns.size());
+        for (GridCell& cell : grid_.cells) {
+            Edge(cell, cell.row > 0 ? At(cell.row - 1, cell.column) : nullptr, kTop, kBottom);
+            Edge(cell, cell.column > 0 ? At(cell.row, cell.column - 1) : nullptr, kLeft, kRight);
+            if (cell.row + cell.rowSpan >= rows && table_.style->border[kBottom].width) Drop(cell, kBottom);
+            if (cell.column + cell.columnSpan >= columns && table_.style->border[kRight].width) Drop(cell, kRight);
+        }
+    }
+
+private:
+    GridCell*& At(int row, int column)
+    {
+        if (int(map_.size()) <= row) map_.resize(row + 1);
+        if (int(map_[row].size()) <= column) map_[row].resize(column + 1);
+        return map_[row][column];
+    }
+
+    static int Width(const GridCell& cell, Side side) { return cell.box->style->border[side].width; }
+    static void Drop(GridCell& cell, Side side) { StateOf(*cell.box).droppedBorders |= 1u << side; }
+
+    // The cell's `side` against the neighbour's `opposite` (the neighbour lies above or left).
+    void Edge(GridCell& cell, GridCell* neighbour, Side side, Side opposite)
+    {
+        if (!neighbour) {
+            if (table_.style->border[side].width) Drop(cell, side);
+            return;
+        }
+        if (neighbour == &cell) return;
+        if (Width(*neighbour, opposite) >= Width(cell, side))
+            Drop(cell, side);
+        else
+            Drop(*neighbour, opposite);
+    }
+
+    const Box& table_;
+    TableGrid& grid_;
+    std::vector<std::vector<GridCell*>> map_;
+};
 
 void AddCellWidths(TableGrid& grid, const GridCell& cell, LayoutContext& context)
 {
@@ -123,7 +161,7 @@ TableGrid BuildGrid(Box& table, LayoutContext& context)
     bool collapse = table.style->borderCollapse;
     grid.spacingX = collapse ? 0 : table.style->borderSpacingX;
     grid.spacingY = collapse ? 0 : table.style->borderSpacingY;
-    if (collapse) CollapseBorders(table, grid);
+    if (collapse) BorderCollapser(table, grid).Run();
     std::vector<const GridCell*> order;
     for (const GridCell& cell : grid.cells) order.push_back(&cell);
     std::stable_sort(order.begin(), order.end(),

@@ -1,16 +1,8 @@
 #include "htmlengine/layout/TextMeasurer.h"
 
+#include <algorithm>
+
 namespace htmlengine {
-
-namespace {
-
-TextMeasurerFactory& Factory()
-{
-    static TextMeasurerFactory factory = nullptr;
-    return factory;
-}
-
-}  // namespace
 
 int FixedTextMeasurer::Advance(const Font& font) const { return std::max(1, advance_ * font.size / 12); }
 
@@ -27,14 +19,6 @@ void FixedTextMeasurer::Extents(const Font& font, std::wstring_view text, std::v
 {
     extents.resize(text.size());
     for (size_t i = 0; i < text.size(); ++i) extents[i] = Advance(font) * int(i + 1);
-}
-
-void InstallTextMeasurerFactory(TextMeasurerFactory factory) { Factory() = factory; }
-
-std::unique_ptr<TextMeasurer> MakeWindowTextMeasurer(HWND window)
-{
-    if (Factory()) return Factory()(window);
-    return std::make_unique<FixedTextMeasurer>();
 }
 
 }  // namespace htmlengine

@@ -1,10 +1,10 @@
 #pragma once
 // How layout measures text: only through this interface, so tests can lay out with fixed
 // metrics and get the same boxes on every machine. The window's measurer is the GDI one
-// (paint/ installs its factory); layout caches the widths of runs on top of any measurer.
+// (paint/gdi/GdiTextMeasurer, set by EngineWindow; tests replace it through
+// LayoutView::SetMeasurer or HTMLayoutTestSetFixedMetrics); layout caches the widths of runs
+// on top of any measurer.
 #include "htmlengine/document/style/ComputedStyle.h"
-
-#include <windows.h>
 
 #include <memory>
 #include <string_view>
@@ -43,12 +43,5 @@ private:
     int advance_;
     int lineHeight_;
 };
-
-// How a window gets its measurer. paint/ installs the GDI measurer's factory once; until a
-// factory is installed windows measure with fixed metrics. Tests replace a window's measurer
-// through LayoutView::SetMeasurer (or the test hook HTMLayoutTestSetFixedMetrics).
-using TextMeasurerFactory = std::unique_ptr<TextMeasurer> (*)(HWND window);
-void InstallTextMeasurerFactory(TextMeasurerFactory factory);
-std::unique_ptr<TextMeasurer> MakeWindowTextMeasurer(HWND window);
 
 }  // namespace htmlengine

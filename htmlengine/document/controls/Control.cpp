@@ -22,6 +22,10 @@ bool Control::OnClick(Element&, Element&) { return false; }
 bool Control::OnKeyDown(Element&, unsigned, unsigned) { return false; }
 bool Control::OnCharacter(Element&, wchar_t) { return false; }
 void Control::OnFocusLost(Element&) {}
+bool Control::OnPopupKey(Element&, unsigned, unsigned) { return false; }
+bool Control::OnPopupPress(Element&, int, int) { return false; }
+void Control::ClosePopup(Element&) {}
+void Control::OnPopupHover(Element&, Element*) {}
 bool Control::OnMouse(Element&, const MouseInput&) { return false; }
 
 }  // namespace htmlengine

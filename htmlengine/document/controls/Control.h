@@ -46,6 +46,14 @@ public:
     virtual bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState);
     virtual bool OnCharacter(Element& element, wchar_t character);
     virtual void OnFocusLost(Element& element);
+    // While the control's popup is open, key-downs reach it before the page: true takes the key.
+    virtual bool OnPopupKey(Element& element, unsigned key, unsigned keyboardState);
+    // A press in window coordinates while its popup is open; true when the engine-drawn popup
+    // (not a document element) took it.
+    virtual bool OnPopupPress(Element& element, int x, int y);
+    virtual void ClosePopup(Element& element);
+    // The pointer moved onto `hovered` while the control's popup is open.
+    virtual void OnPopupHover(Element& element, Element* hovered);
     // Mouse input for the nearest control from the target up (after the page's handlers left
     // it); a control that took a down gets the moves and the up until the button is released.
     // True when the control used it.

@@ -2,6 +2,7 @@
 
 #include "htmlengine/document/controls/ButtonControls.h"
 #include "htmlengine/document/controls/DateControl.h"
+#include "htmlengine/document/controls/DropdownControl.h"
 #include "htmlengine/document/controls/EditControl.h"
 #include "htmlengine/document/controls/SelectControls.h"
 #include "htmlengine/document/dom/AsciiCase.h"

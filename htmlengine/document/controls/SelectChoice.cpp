@@ -41,6 +41,20 @@ Element* SelectOf(Element& option)
     return nullptr;
 }
 
+std::vector<Element*> OptionsOf(Element& select)
+{
+    std::vector<Element*> options;
+    ForEachOption(select, [&](Element& option) { options.push_back(&option); });
+    return options;
+}
+
+Element* OptionAround(Element& target, const Element& select)
+{
+    for (Element* e = &target; e && e != &select; e = e->Parent())
+        if (e->Tag() == "option") return e;
+    return nullptr;
+}
+
 Element* ChosenOption(Element& select)
 {
     Element* chosen = nullptr;

@@ -1,5 +1,6 @@
 #include "htmlengine/document/dom/Document.h"
 
+#include "htmlengine/document/controls/ControlLook.h"
 #include "htmlengine/document/css/CssParser.h"
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
@@ -13,6 +14,7 @@ namespace htmlengine {
 Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
 {
     AddStyleSheet(ParseStyleSheet(DefaultStyleSheet()));
+    AddStyleSheet(ParseStyleSheet(ControlLookStyleSheet()));
     userAgentRules_ = ruleCount_;
 }
 
@@ -33,7 +35,7 @@ void Document::SetRoot(Element* root)
         ReleaseIfUnreferenced(root_);
     }
     root_ = root;
-    focus_ = eventRoot_ = nullptr;
+    focus_ = eventRoot_ = popupOwner_ = nullptr;
     if (root_) root_->SetRootOf(this);
     InvalidateStyles();
 }
@@ -71,6 +73,7 @@ void Document::Forget(const Element& element)
 {
     if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) focus_ = nullptr;
     if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_))) eventRoot_ = nullptr;
+    if (popupOwner_ && (popupOwner_ == &element || element.IsAncestorOf(popupOwner_))) popupOwner_ = nullptr;
 }
 
 // Every problem is kept for tests and written to the debugger output, never dropped.
@@ -78,18 +81,6 @@ void Document::LogError(const std::wstring& message)
 {
     errors_.push_back(message);
     OutputDebugStringW((L"htmlengine: " + message + L"\n").c_str());
-}
-
-const Document::ImageData* Document::Image(const std::wstring& url)
-{
-    auto found = images_.find(url);
-    if (found == images_.end()) {
-        ImageData data;
-        data.loaded = host_.LoadUrl(url, DocumentHost::UrlKind::Image, data.bytes);
-        if (!data.loaded) LogError(L"image not loaded: " + url);
-        found = images_.emplace(url, std::move(data)).first;
-    }
-    return found->second.loaded ? &found->second : nullptr;
 }
 
 void Document::LogErrorOnce(const std::wstring& message)

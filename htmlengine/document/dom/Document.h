@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -62,21 +63,22 @@ public:
     void SetFocus(Element* element) { focus_ = element; }
     Element* EventRoot() const { return eventRoot_; }
     void SetEventRoot(Element* element) { eventRoot_ = element; }
+    // The control whose popup (a select's list, a date's calendar) is open, or null.
+    Element* PopupOwner() const { return popupOwner_; }
+    void SetPopupOwner(Element* element) { popupOwner_ = element; }
+    // The key whose key-down a popup took: its key-up is the popup's too.
+    unsigned PopupKey() const { return popupKey_; }
+    void SetPopupKey(unsigned key) { popupKey_ = key; }
 
-    // Forgets an element that leaves the tree (focus, event root).
+    // Forgets an element that leaves the tree (focus, event root, popup owner).
     void Forget(const Element& element);
 
     std::deque<PostedEvent>& PostedEvents() { return posted_; }
 
-    // Images are asked for once per URL and document; the answer is remembered (no bytes:
-    // none were given).
-    struct ImageData {
-        bool loaded = false;
-        std::vector<unsigned char> bytes;
-    };
-    std::map<std::wstring, ImageData>& ImageCache() { return images_; }
-    // The bytes of an image URL, asked for now if they were not yet; null when there are none.
-    const ImageData* Image(const std::wstring& url);
+    // Images are asked for once per URL and document; their bytes (null when there were
+    // none) are kept for painting.
+    using ImageBytes = std::shared_ptr<const std::vector<unsigned char>>;
+    std::map<std::wstring, ImageBytes>& ImageCache() { return images_; }
 
     const PageRuleRunner& PageRules() const { return pageRules_; }
     void SetPageRules(PageRuleRunner runner) { pageRules_ = std::move(runner); }
@@ -98,8 +100,10 @@ private:
     unsigned long long styleGeneration_ = 1;
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
+    Element* popupOwner_ = nullptr;
+    unsigned popupKey_ = 0;
     std::deque<PostedEvent> posted_;
-    std::map<std::wstring, ImageData> images_;
+    std::map<std::wstring, ImageBytes> images_;
     PageRuleRunner pageRules_;
     std::vector<std::wstring> errors_;
     std::set<std::wstring> loggedOnce_;

@@ -42,6 +42,9 @@ public:
     // Only the look of an element changed (a caret, a selection, an edit's text): repaint
     // without relayout; null repaints the whole window.
     virtual void Repaint(const Element* element) = 0;
+
+    // Scrolls the element's scrolling ancestors until it is in view (a highlighted option).
+    virtual void ScrollIntoView(Element& element) = 0;
 };
 
 }  // namespace htmlengine

@@ -73,10 +73,23 @@ bool IsBuiltInPicture(const std::wstring& url)
 
 void RequestPicture(Document& document, const std::wstring& url)
 {
-    if (!url.empty() && !IsBuiltInPicture(url)) document.Image(url);
+    if (!url.empty() && !IsBuiltInPicture(url)) ImageData(document, url);
 }
 
 }  // namespace
+
+const std::vector<unsigned char>* ImageData(Document& document, const std::wstring& url)
+{
+    auto known = document.ImageCache().find(url);
+    if (known != document.ImageCache().end()) return known->second.get();
+    Document::ImageBytes& bytes = document.ImageCache()[url];
+    auto data = std::make_shared<std::vector<unsigned char>>();
+    if (!IsBuiltInPicture(url) && document.Host().LoadUrl(url, DocumentHost::UrlKind::Image, *data))
+        bytes = std::move(data);
+    else
+        document.LogError(L"image not loaded: " + url);
+    return bytes.get();
+}
 
 void AdoptSubtree(Element& root)
 {

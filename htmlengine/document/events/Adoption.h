@@ -3,9 +3,11 @@
 // markup, the built-in control, images requested, behaviours attached in document order,
 // select captions filled. On leaving for good: behaviours detached.
 #include <string>
+#include <vector>
 
 namespace htmlengine {
 
+class Document;
 class Element;
 
 void AdoptSubtree(Element& root);
@@ -24,6 +26,10 @@ void ReportStyleAttributeErrors(Element& element);
 // URL and document (the URL protocol needs it even while nothing is drawn); a missing
 // picture is logged and otherwise ignored.
 void RequestImages(Element& element);
+
+// The bytes of a picture, asked for on first use; null for one that cannot be had, for the
+// engine's own "stock:" and "theme:" pictures among them.
+const std::vector<unsigned char>* ImageData(Document& document, const std::wstring& url);
 
 // Empties an element for good (its old content is deleted).
 void DiscardContent(Element& element);

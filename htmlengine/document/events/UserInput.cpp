@@ -1,6 +1,7 @@
 #include "htmlengine/document/events/UserInput.h"
 
 #include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
@@ -73,6 +74,7 @@ bool ClickElement(Document& document, Element& target, unsigned keyboardState, b
 {
     if (!TakesInput(document, target)) return false;
     ElementHold hold(target);
+    DismissPopupOutside(document, &target);
     SendMouse(document, target, MOUSE_DOWN, keyboardState);
     if (target.deleted) return true;
     if (Element* focusable = FocusableAncestor(target)) MoveFocusByUser(document, focusable, true);
@@ -87,6 +89,7 @@ bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboar
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return false;
     ElementHold hold(*element);
+    if (RoutePopupKey(document, key, keyboardState, true)) return true;
     if (SendKey(document, *element, KEY_DOWN, key, keyboardState)) return true;
     Control* control = element->deleted ? nullptr : element->GetControl();
     return control && control->OnKeyDown(*element, key, keyboardState);
@@ -97,6 +100,7 @@ bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardS
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return false;
     ElementHold hold(*element);
+    if (RoutePopupKey(document, key, keyboardState, false)) return true;
     return SendKey(document, *element, KEY_UP, key, keyboardState);
 }
 

@@ -1,6 +1,7 @@
 #include "htmlengine/document/events/WindowInput.h"
 
 #include "htmlengine/document/controls/Control.h"
+#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
@@ -51,14 +52,6 @@ Element* CommonAncestor(Element* a, Element* b)
     return nullptr;
 }
 
-bool Within(const Element& outer, const Element& inner) { return &outer == &inner || outer.IsAncestorOf(&inner); }
-
-bool OwnsItsPopup(const Element& owner)
-{
-    const Control* control = owner.GetControl();
-    return control && (control->Type() == kControlSelect || control->Type() == kControlDate);
-}
-
 // The control nearest to the target that takes this mouse input.
 Element* OfferToControls(Element& target, MouseInput input, LayoutView& layout, Point point)
 {
@@ -92,7 +85,10 @@ bool WindowInput::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         keyboardState_ = MouseKeyboardState(wParam);
         MouseMove(PointOf(lParam));
         return true;
-    case WM_MOUSELEAVE: SetHover(nullptr); return true;
+    case WM_MOUSELEAVE:
+        window_.Painting().Tips().Hide();
+        SetHover(nullptr);
+        return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         keyboardState_ = MouseKeyboardState(wParam);
@@ -115,7 +111,7 @@ bool WindowInput::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         draggingBar_ = false;
         return true;
     case WM_KILLFOCUS:
-        CloseEnginePopups(nullptr);
+        if (Document* document = window_.GetDocument()) CloseOpenPopup(*document);
         return true;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: return KeyDown(UINT(wParam)) || msg == WM_KEYDOWN;
@@ -169,10 +165,14 @@ void WindowInput::ButtonDown(Point point, unsigned buttons, bool doubleClick)
 {
     Document* document = window_.GetDocument();
     if (!document) return;
+    window_.Painting().InputArrived();
+    if (buttons == 1 && RoutePopupPress(*document, point.x, point.y)) return;
     HitResult hit = window_.Layout().HitTest(point);
     if (buttons == 1 && hit.onScrollbar && hit.box && StartScrollbar(point, *hit.box, hit.verticalBar)) return;
     Element* target = hit.element ? hit.element : document->Root();
-    if (!target || CloseEnginePopups(target) || !TakesInput(*document, *target)) return;
+    if (!target) return;
+    DismissPopupOutside(*document, target);
+    if (target->deleted || !TakesInput(*document, *target)) return;
     ElementHold hold(*target);
     pressed_.Reset(target);
     SetCapture(window_.Handle());
@@ -225,6 +225,8 @@ void WindowInput::MouseMove(Point point)
     }
     SendToCaptured(MouseInput::Kind::Move, point);
     SetHover(window_.Layout().HitTest(point).element);
+    if (Document* document = window_.GetDocument()) RoutePopupHover(*document, hover_.Get());
+    window_.Painting().Tips().PointerMoved(hover_.Get(), point);
 }
 
 // After a control took a press, the moves and the release are its own wherever they happen.
@@ -258,24 +260,6 @@ void WindowInput::SetHover(Element* element)
     for (Element* e : after) e->SetStateBits(e->State() | kStateHover);
     hover_.Reset(element);
     if (document && document->SelectorsUse(kStateHover)) document->InvalidateStyles();
-}
-
-bool WindowInput::CloseEnginePopups(Element* target)
-{
-    const LayoutTree* tree = window_.Layout().Update();
-    if (!tree) return false;
-    std::vector<Element*> closing;
-    for (const auto& popup : tree->popups) {
-        Element* element = popup->element;
-        Element* owner = element ? element->Parent() : nullptr;
-        if (!owner || !OwnsItsPopup(*owner)) continue;
-        if (target && (Within(*element, *target) || Within(*owner, *target))) continue;
-        closing.push_back(element);
-    }
-    ElementHold hold(closing);
-    for (Element* element : closing)
-        if (!element->deleted) ChangeState(*element, kStateCollapsed, 0);
-    return !closing.empty();
 }
 
 void WindowInput::Wheel(Point point, int delta, bool horizontal)
@@ -354,6 +338,7 @@ bool WindowInput::KeyDown(UINT key)
 {
     Document* document = window_.GetDocument();
     if (!document) return false;
+    window_.Painting().InputArrived();
     unsigned state = KeyboardStateNow();
     if (htmlengine::KeyDown(*document, nullptr, key, state)) return true;
     if (key != VK_TAB || (state & (KEYBOARD_CONTROL | KEYBOARD_ALT))) return false;

@@ -2,8 +2,8 @@
 // The window's real mouse and keyboard messages turned into the document's events, through
 // the same paths as the test hooks: hit testing on the boxes (popups and overlays on top),
 // mouse down/up/click/double click with the keyboard state, :hover, the wheel over the
-// innermost box that can scroll, the engine's scroll bars, Tab and Shift+Tab, and popups of
-// the built-in controls closed by a click outside them.
+// innermost box that can scroll, the engine's scroll bars, Tab and Shift+Tab; presses reach
+// an open popup of a built-in control first, and one outside it closes it.
 #include "htmlengine/document/controls/Control.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/layout/Geometry.h"
@@ -38,7 +38,6 @@ private:
     void Wheel(Point point, int delta, bool horizontal);
     bool KeyDown(UINT key);
     void SetHover(Element* element);
-    bool CloseEnginePopups(Element* target);
     bool StartScrollbar(Point point, const Box& box, bool vertical);
     void DragScrollbar(Point point);
     const Box* ScrollbarBox() const;

@@ -17,14 +17,6 @@ using namespace htmlengine;
 
 namespace {
 
-void Paint(HWND hwnd)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd, &paint);
-    FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
-    EndPaint(hwnd, &paint);
-}
-
 // Messages the engine takes; everything else is the window's own.
 bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
@@ -35,14 +27,17 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     }
     switch (msg) {
     case WM_TIMER:
-        if (wParam != kProgressTimerId) return false;
+        if (wParam != kProgressTimerId) return window.Painting().OnTimer(wParam, window.Layout(), window.GetDocument());
         if (window.GetDocument()) StepProgressAnimation(*window.GetDocument());
         return true;
-    case WM_PAINT: Paint(window.Handle()); return true;
+    case WM_PAINT: window.Painting().OnPaint(window.Layout(), window.GetDocument()); return true;
+    case WM_PRINTCLIENT:
+        window.Painting().OnPrintClient(reinterpret_cast<HDC>(wParam), window.Layout(), window.GetDocument());
+        return true;
     case WM_ERASEBKGND: result = 1; return true;
     case WM_GETDLGCODE: result = DLGC_WANTALLKEYS | DLGC_WANTCHARS; return true;
     case WM_SETCURSOR:
-        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+        if (LOWORD(lParam) != HTCLIENT || !window.Cursor().OnSetCursor(window.Handle(), window.Layout())) return false;
         result = TRUE;
         return true;
     case WM_SIZE: window.Resized(); return true;

@@ -82,7 +82,7 @@ std::vector<Candidate> Cascade(Element& element, const std::string* property, De
 }
 
 const char* const kBlockTags[] = {"html", "body", "div", "p",  "h1",    "h2",   "h3",     "h4",  "h5",
-                                  "h6",   "ul",   "ol",  "hr", "table", "form", "center", "pre", "blockquote",
+                                  "h6",   "ul",   "ol",  "hr", "form", "center", "pre", "blockquote",
                                   "dl", "dt", "dd", "header", "footer", "section", "nav", "main", "article", "aside"};
 
 CascadedValues Compute(Element& element)
@@ -103,6 +103,7 @@ const wchar_t* DefaultDisplay(const Element& element)
     for (const char* block : kBlockTags)
         if (tag == block) return L"block";
     if (tag == "li") return L"list-item";
+    if (tag == "table") return L"table";
     if (tag == "tr") return L"table-row";
     if (tag == "td" || tag == "th") return L"table-cell";
     if (tag == "tbody") return L"table-row-group";

@@ -42,6 +42,7 @@ const wchar_t kHtml[] =
 // The built-in controls: their boxes, so that layout and painting agree on them. Pages restyle
 // any of it.
 const wchar_t kControls[] =
+    L"input, textarea, button, select, progress { box-sizing: border-box }"
     L"input, textarea { border: 1px solid #B8C1C8; border-radius: 3px; padding: 4px 8px; background: white;"
     L" cursor: text }"
     L"input[type=checkbox], input[type=radio], button[type=checkbox], button[type=radio] { border: none; padding: 0;"

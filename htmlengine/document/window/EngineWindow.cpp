@@ -5,6 +5,7 @@
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/window/EngineCall.h"
 #include "htmlengine/document/window/ResourceLoader.h"
+#include "htmlengine/paint/gdi/GdiTextMeasurer.h"
 
 #include <exception>
 #include <map>
@@ -47,9 +48,10 @@ void EngineWindow::Remove(HWND hwnd)
     Retire(std::move(window));
 }
 
-EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd)
+EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd), paint_(hwnd)
 {
-    layout_.SetMeasurer(MakeWindowTextMeasurer(hwnd));
+    layout_.SetMeasurer(GdiTextMeasurer::ForWindow(hwnd));
+    layout_.SetImageSizer(std::make_unique<CachedImageSizer>(paint_.Images()));
     layout_.SetInvalidator([this](const Rect& rect) {
         RECT area{rect.x, rect.y, rect.Right(), rect.Bottom()};
         if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, &area, FALSE);
@@ -68,6 +70,7 @@ void EngineWindow::ReplaceDocument(std::unique_ptr<Document> document)
     if (document_ && document_->Root()) DetachBehaviors(*document_->Root());
     std::swap(document_, document);
     input_.Reset();
+    paint_.DocumentReplaced();
     layout_.SetDocument(document_.get());
     Retire(std::move(document));
     Repaint(nullptr);
@@ -168,11 +171,13 @@ void EngineWindow::ContentChanged()
     Repaint(nullptr);
 }
 
-// The whole window: repainting what is visible costs less than finding what changed.
-void EngineWindow::Repaint(const Element*)
+// The element's visible part (the whole window while boxes are out of date).
+void EngineWindow::Repaint(const Element* element)
 {
-    if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (!destroyed_ && IsWindow(hwnd_)) layout_.Repaint(element);
 }
+
+void EngineWindow::ScrollIntoView(Element& element) { layout_.ScrollIntoView(element); }
 
 void EngineWindow::TakeFocus()
 {

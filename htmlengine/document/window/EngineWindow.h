@@ -6,6 +6,8 @@
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/events/WindowInput.h"
 #include "htmlengine/layout/LayoutView.h"
+#include "htmlengine/paint/gdi/PointerCursor.h"
+#include "htmlengine/paint/gdi/WindowPaint.h"
 
 #include <memory>
 #include <string>
@@ -14,6 +16,7 @@
 namespace htmlengine {
 
 class Document;
+class WindowPaint;
 
 class EngineWindow : public DocumentHost {
 public:
@@ -31,6 +34,8 @@ public:
     // The boxes of the window's document, laid out for its client area.
     LayoutView& Layout() { return layout_; }
     WindowInput& Input() { return input_; }
+    WindowPaint& Painting() { return paint_; }
+    PointerCursor& Cursor() { return cursor_; }
     // The client area changed size.
     void Resized();
 
@@ -54,6 +59,7 @@ public:
     void TakeFocus() override;
     void ContentChanged() override;
     void Repaint(const Element* element) override;
+    void ScrollIntoView(Element& element) override;
 
 private:
     HWND hwnd_;
@@ -61,8 +67,10 @@ private:
     LPVOID callbackParam_ = nullptr;
     std::vector<HandlerBinding> windowHandlers_;
     std::unique_ptr<Document> document_;
+    WindowPaint paint_;  // before the layout, which measures pictures through its cache
     LayoutView layout_;
     WindowInput input_{*this};
+    PointerCursor cursor_;
     bool destroyed_ = false;
     bool wakePosted_ = false;
     std::vector<unsigned char>* pendingData_ = nullptr;

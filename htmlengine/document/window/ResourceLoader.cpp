@@ -16,7 +16,7 @@ bool HasScheme(const std::wstring& url)
 
 }  // namespace
 
-bool LoadResourceUrl(const std::wstring& url, std::vector<unsigned char>& data)
+bool LoadResourceUrl(const std::wstring& url, std::vector<unsigned char>& data, void* from)
 {
     std::wstring name = url;
     if (name.compare(0, 4, L"res:") == 0)
@@ -29,7 +29,7 @@ bool LoadResourceUrl(const std::wstring& url, std::vector<unsigned char>& data)
     name = name.substr(0, dot);
     std::wstring type;
     for (wchar_t c : extension) type += c >= L'a' && c <= L'z' ? wchar_t(c - L'a' + L'A') : c;
-    HMODULE module = GetModuleHandleW(nullptr);
+    HMODULE module = from ? static_cast<HMODULE>(from) : GetModuleHandleW(nullptr);
     HRSRC resource = type == L"HTML" ? FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(kHtmlResourceType))
                                      : FindResourceW(module, name.c_str(), type.c_str());
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;

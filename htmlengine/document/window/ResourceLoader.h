@@ -7,6 +7,7 @@
 
 namespace htmlengine {
 
-bool LoadResourceUrl(const std::wstring& url, std::vector<unsigned char>& data);
+// From the executable's resources, or those of `module` (pageshot reads another program's).
+bool LoadResourceUrl(const std::wstring& url, std::vector<unsigned char>& data, void* module = nullptr);
 
 }  // namespace htmlengine

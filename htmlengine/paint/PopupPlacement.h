@@ -1,0 +1,12 @@
+#pragma once
+// Where an engine-drawn popup goes: under its anchor, or above it when there is no room
+// below, moved left as far as needed to stay inside the window.
+#include "htmlengine/layout/Geometry.h"
+
+namespace htmlengine {
+
+Rect PlaceUnder(const Rect& anchor, Size popup, Size viewport);
+// Near the pointer (below and right of it), inside the window.
+Rect PlaceNearPointer(Point pointer, Size popup, Size viewport);
+
+}  // namespace htmlengine

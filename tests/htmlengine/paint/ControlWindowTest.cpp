@@ -1,0 +1,136 @@
+// The controls in a real window: messages posted at the places layout gave the elements,
+// handled by the window's own message loop, and what the window then shows.
+#include "PaintFixture.h"
+#include "htmlengine/document/controls/CalendarDays.h"
+#include "htmlengine/document/controls/CalendarGeometry.h"
+
+namespace {
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"(closed)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+long long FileTimeOf(WORD year, WORD month, WORD day)
+{
+    SYSTEMTIME time = {};
+    time.wYear = year;
+    time.wMonth = month;
+    time.wDay = day;
+    FILETIME fileTime;
+    SystemTimeToFileTime(&time, &fileTime);
+    return (static_cast<long long>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
+}
+
+class ControlWindow : public PaintTest {
+protected:
+    bool PopupOpen() { return (State(Find("popup")) & STATE_EXPANDED) != 0; }
+};
+
+}  // namespace
+
+TEST_F(ControlWindow, TypingSelectingAndPastingInAnEdit)
+{
+    Load("<input id=t style='width: 200px'><p id=other>other</p>");
+    RECT edit = Place("#t");
+    ClickAt(Center("#t"));
+    TypeChars(L"hello");
+    EXPECT_EQ(L"\"hello\"", Value(Find("#t")));
+    Record();  // painted once: the edit knows where its characters are
+    MouseDown({edit.left + 2, (edit.top + edit.bottom) / 2});  // before the first character
+    PostMessageW(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(edit.right - 4, (edit.top + edit.bottom) / 2));
+    MouseUp({edit.right - 4, (edit.top + edit.bottom) / 2});
+    KeyWithControl('C');
+    EXPECT_EQ(L"hello", ClipboardText());
+    Key(VK_END);
+    KeyWithControl('V');
+    EXPECT_EQ(L"\"hellohello\"", Value(Find("#t")));
+    Pump(GetDoubleClickTime() + 100);  // a second press at once would be a double click
+    ClickAt({edit.left + 2, (edit.top + edit.bottom) / 2});  // the caret goes to the start
+    TypeChars(L">");
+    EXPECT_EQ(L"\">hellohello\"", Value(Find("#t")));
+}
+
+TEST_F(ControlWindow, ASelectOpenedByMouseChoosesByKeyboardAndAPressOutsideChoosesNothing)
+{
+    Load("<select id=s style='width: 160px'><caption></caption><button role=dropdown></button><popup>"
+         "<option value=1>One</option><option value=2>Two</option><option value=3>Three</option></popup></select>"
+         "<p id=other style='margin-top: 150px'>other</p>");
+    ClickAt(Center("#s"));
+    ASSERT_TRUE(PopupOpen());
+    RECT select = Place("#s"), popup = Place("popup");
+    EXPECT_GE(popup.top, select.bottom - 1);  // under its select
+    EXPECT_GE(popup.right - popup.left, select.right - select.left);
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(L"\"2\"", Value(Find("#s")));
+    EXPECT_EQ(std::vector<std::string>{"event 0x4 from s"}, events_);
+
+    ClickAt(Center("#s"));
+    ASSERT_TRUE(PopupOpen());
+    Key(VK_DOWN);
+    ClickAt(Center("#other"));
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(L"\"2\"", Value(Find("#s")));
+    EXPECT_EQ(1u, events_.size());
+}
+
+TEST_F(ControlWindow, ATitleShowsItsLinesAfterTheHoverDelay)
+{
+    Load("<p><span id=tip title='First line&#13;Second line'>hover here</span></p>");
+    POINT over = Center("#tip");
+    PostMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
+    Pump();
+    std::vector<std::string> before = Recorded("text");
+    for (const std::string& line : before) EXPECT_EQ(std::string::npos, line.find("First line"));
+    Pump(700);
+    std::vector<std::string> lines = Recorded("text");
+    auto has = [&](const char* part) {
+        for (const std::string& line : lines)
+            if (line.find(part) != std::string::npos) return true;
+        return false;
+    };
+    EXPECT_TRUE(has("\"First line\""));
+    EXPECT_TRUE(has("\"Second line\""));
+    ClickAt(over);  // a press hides it
+    for (const std::string& line : Recorded("text")) EXPECT_EQ(std::string::npos, line.find("First line"));
+}
+
+TEST_F(ControlWindow, ADayChosenInTheCalendar)
+{
+    Load("<input type=date id=d value=2026-11-23 firstDayOfWeek=0 style='width: 120px'>");
+    RECT input = Place("#d");
+    Record();  // painted: the glyph is where it shows
+    ClickAt({input.right - 10, (input.top + input.bottom) / 2});
+    Record();  // the calendar is painted under the input
+    htmlengine::Day start = htmlengine::GridStart(2026, 11, 0);  // Monday 2026-10-26
+    long offset = htmlengine::DayNumber({2026, 11, 5}) - htmlengine::DayNumber(start);
+    htmlengine::Rect cell = htmlengine::calendar::DayCell(int(offset / 7), int(offset % 7));
+    ClickAt({input.left + cell.x + cell.width / 2, input.bottom + cell.y + cell.height / 2});
+    EXPECT_EQ(L"date:" + std::to_wstring(FileTimeOf(2026, 11, 5)), Value(Find("#d")));
+    EXPECT_EQ(std::vector<std::string>{"event 0x4 from d"}, events_);
+}
+
+TEST_F(ControlWindow, PixelProbesOfAFillAndAPicture)
+{
+    Load("<style>html { background-color: white } body { margin: 0 }"
+         "#fill { background-color: #2B6A99; width: 50px; height: 30px }</style>"
+         "<div id=fill></div><img id=icon src=res:TESTICON.png>"
+         "<div style='overflow: hidden; height: 20px'>clipped</div><input type=checkbox id=box checked>");
+    POINT fill = Center("#fill");
+    EXPECT_TRUE(Near(Pixel(fill.x, fill.y), 0x2B6A99)) << std::hex << Pixel(fill.x, fill.y);
+    RECT icon = Place("#icon");
+    EXPECT_TRUE(Near(Pixel(icon.left + 3, icon.top + 7), 0x2B6A99));  // the disc, opaque
+    EXPECT_TRUE(Near(Pixel(icon.left, icon.top), 0xFFFFFF));          // its transparent corner
+    RECT box = Place("#box");  // smoothed after a clipped box: still drawn where it belongs
+    EXPECT_TRUE(Near(Pixel(box.left + 6, box.top + 9), 0xFFFFFF, 60)) << "the tick";
+    EXPECT_TRUE(Near(Pixel(box.left + 2, box.top + 2), 0x2B6A99, 24)) << "the checked fill";
+}
