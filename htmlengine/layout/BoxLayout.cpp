@@ -7,6 +7,7 @@
 #include "htmlengine/layout/IntrinsicWidths.h"
 #include "htmlengine/layout/ListMarkers.h"
 #include "htmlengine/layout/PositionedLayout.h"
+#include "htmlengine/layout/ScrollbarLayout.h"
 #include "htmlengine/layout/TableLayout.h"
 
 #include <algorithm>
@@ -82,39 +83,16 @@ int UsedContentHeight(const Box& box, int contentHeight, int specified, Containi
     return ClampContentHeight(box, height, containing.height);
 }
 
-// Lays out the content, with scroll bars where the content overflows (CSS Overflow 3 §3):
-// a vertical bar takes its width from the content, so the content is laid out again.
 void LayoutScrolling(Box& box, int contentWidth, int specifiedHeight, Containing containing, LayoutContext& context)
 {
-    ScrollState& scroll = *box.scroll;
-    const ComputedStyle& style = *box.style;
-    bool vertical = style.overflowY == Overflow::Scroll, horizontal = style.overflowX == Overflow::Scroll;
-    for (int pass = 0; pass < 3; ++pass) {
+    SettleScrollbars(*box.scroll, *box.style, [&](bool vertical, bool horizontal) {
         int width = std::max(0, contentWidth - (vertical ? kScrollbarSize : 0));
         int definite = specifiedHeight >= 0 ? std::max(0, specifiedHeight - (horizontal ? kScrollbarSize : 0)) : -1;
         int contentHeight = LayoutContent(box, {width, definite}, context);
-        int height = UsedContentHeight(box, contentHeight, specifiedHeight, containing);
-        box.frame.height = height + VerticalChrome(box);
-        Size extent = ContentExtent(box);
+        box.frame.height = UsedContentHeight(box, contentHeight, specifiedHeight, containing) + VerticalChrome(box);
         Rect padding = box.PaddingBox();
-        bool needVertical = vertical || (style.overflowY == Overflow::Auto &&
-                                         extent.height > padding.height - (horizontal ? kScrollbarSize : 0));
-        bool needHorizontal = horizontal || (style.overflowX == Overflow::Auto &&
-                                             extent.width > padding.width - (needVertical ? kScrollbarSize : 0));
-        bool settled = needVertical == vertical && needHorizontal == horizontal;
-        vertical = needVertical;
-        horizontal = needHorizontal;
-        if (settled || pass == 2) {
-            scroll.verticalBar = vertical;
-            scroll.horizontalBar = horizontal;
-            scroll.content = extent;
-            scroll.port = {std::max(0, padding.width - (vertical ? kScrollbarSize : 0)),
-                           std::max(0, padding.height - (horizontal ? kScrollbarSize : 0))};
-            Point maximum = scroll.MaxOffset();
-            scroll.offset = {std::min(scroll.offset.x, maximum.x), std::min(scroll.offset.y, maximum.y)};
-            return;
-        }
-    }
+        return ScrolledLayout{ContentExtent(box), {padding.width, padding.height}};
+    });
 }
 
 int ReplacedContentWidth(Box& box, Containing containing, LayoutContext& context)

@@ -92,8 +92,9 @@ Item FlexLine::Measure(Box& box)
         }
     }
     if (row_) {
+        // §4.5: an automatic minimum is the smaller of the content's min-content and the item's own width.
         bool clips = box.style->overflowX != Overflow::Visible;
-        int minimum = box.style->minWidth.IsAuto() ? (clips ? 0 : IntrinsicWidths(box, context_).min)
+        int minimum = box.style->minWidth.IsAuto() ? (clips ? 0 : std::min(ContentMinWidth(box, context_), item.base))
                                                    : ClampContentWidth(box, 0, width_) + chrome;
         item.min = minimum;
         item.max = box.style->maxWidth.IsAuto() ? 1 << 28 : ClampContentWidth(box, 1 << 28, width_) + chrome;

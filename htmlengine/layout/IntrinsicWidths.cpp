@@ -100,6 +100,12 @@ Intrinsic OuterIntrinsicWidths(Box& box, LayoutContext& context)
     return {widths.min + margins, widths.max + margins};
 }
 
+int ContentMinWidth(Box& box, LayoutContext& context)
+{
+    ResolveEdges(box, 0);
+    return ContentWidths(box, context).min + HorizontalChrome(box);
+}
+
 Size ReplacedIntrinsicSize(Box& box, LayoutContext& context)
 {
     if (box.replaced != Replaced::Image) return ControlSize(box, context);

@@ -110,7 +110,7 @@ void LayoutView::Relayout()
     });
     LayoutContext context{*cache_, *images_, *document_, viewport_};
     LayoutViewport(*tree_.viewport, context);
-    for (auto& fixed : tree_.fixed) LayoutFixed(*fixed, context);
+    for (auto& fixed : tree_.fixed) LayoutFixed(*fixed, tree_.viewport->scroll->port, context);
     for (auto& popup : tree_.popups) {
         Rect anchor;
         Element* owner = popup->element ? popup->element->Parent() : nullptr;

@@ -83,16 +83,16 @@ void LayoutAbsoluteChildren(Box& box, LayoutContext& context)
     }
 }
 
-void LayoutFixed(Box& box, LayoutContext& context)
+void LayoutFixed(Box& box, Size area, LayoutContext& context)
 {
-    LayoutInArea(box, {0, 0, context.viewport.width, context.viewport.height}, nullptr, context);
+    LayoutInArea(box, {0, 0, area.width, area.height}, nullptr, context);
 }
 
 void PlacePopup(Box& popup, const Rect& anchor, LayoutContext& context)
 {
     Size view = context.viewport;
     if (!StateOf(popup).isTopLayerAnchor) {
-        LayoutFixed(popup, context);
+        LayoutFixed(popup, view, context);
     } else {
         Containing containing{view.width, view.height};
         LayoutBox(popup, containing, context);

@@ -8,8 +8,9 @@ namespace htmlengine {
 // The absolute boxes among the box's children, once its own layout is done.
 void LayoutAbsoluteChildren(Box& box, LayoutContext& context);
 
-// A fixed box in the view (its frame in view coordinates).
-void LayoutFixed(Box& box, LayoutContext& context);
+// A fixed box in the view's `area` (the client area less the viewport's scroll bars); its
+// frame is in view coordinates.
+void LayoutFixed(Box& box, Size area, LayoutContext& context);
 
 // A popup under `anchor` (view coordinates) or above it, or at its own left/top when it is
 // fixed; always inside the view as far as it fits.

@@ -226,9 +226,15 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
         rows = RowHeights();
         AlignCells(rows);
         rowsHeight = grid_.rows.empty() ? 0 : PlaceGroups(rows, top, width);
-        // A scrolling row group's bar takes its width from the last column, so no cell lies under it.
-        if (pass == 1 || widths_.empty() || !AnyGroupScrollbar() || widths_.back() <= kScrollbarSize) break;
-        widths_.back() -= kScrollbarSize;
+        if (pass == 1 || widths_.empty() || !AnyGroupScrollbar()) break;
+        // No cell may lie under a scrolling row group's bar: an auto-width table grows by it, a
+        // table with a width takes it from its last column as far as that column can give it.
+        if (table_.style->width.IsAuto() && forced.width < 0) {
+            width += kScrollbarSize;
+            table_.frame.width += kScrollbarSize;
+        } else {
+            widths_.back() -= std::min(kScrollbarSize, std::max(0, widths_.back() - grid_.columns.back().min));
+        }
     }
     int specified = forced.height >= 0 ? forced.height - VerticalChrome(table_)
                                        : SpecifiedContentHeight(table_, containing.height);

@@ -2,6 +2,7 @@
 
 #include "htmlengine/layout/BoxLayout.h"
 #include "htmlengine/layout/PositionedLayout.h"
+#include "htmlengine/layout/ScrollbarLayout.h"
 
 #include <algorithm>
 
@@ -40,32 +41,12 @@ void LayoutRoot(Box& viewport, int width, int height, LayoutContext& context)
 void LayoutViewport(Box& viewport, LayoutContext& context)
 {
     Size view = context.viewport;
-    ScrollState& scroll = *viewport.scroll;
-    const ComputedStyle& style = *viewport.style;
-    bool vertical = style.overflowY == Overflow::Scroll, horizontal = style.overflowX == Overflow::Scroll;
-    for (int pass = 0; pass < 3; ++pass) {
-        int width = std::max(0, view.width - (vertical ? kScrollbarSize : 0));
-        int height = std::max(0, view.height - (horizontal ? kScrollbarSize : 0));
-        LayoutRoot(viewport, width, height, context);
+    SettleScrollbars(*viewport.scroll, *viewport.style, [&](bool vertical, bool horizontal) {
+        LayoutRoot(viewport, std::max(0, view.width - (vertical ? kScrollbarSize : 0)),
+                   std::max(0, view.height - (horizontal ? kScrollbarSize : 0)), context);
         LayoutAbsoluteChildren(viewport, context);
-        Size extent = DocumentExtent(viewport);
-        bool needVertical = vertical || (style.overflowY == Overflow::Auto && extent.height > height);
-        bool needHorizontal = horizontal || (style.overflowX == Overflow::Auto &&
-                                             extent.width > view.width - (needVertical ? kScrollbarSize : 0));
-        bool settled = needVertical == vertical && needHorizontal == horizontal;
-        vertical = needVertical;
-        horizontal = needHorizontal;
-        if (settled || pass == 2) {
-            scroll.verticalBar = vertical;
-            scroll.horizontalBar = horizontal;
-            scroll.content = extent;
-            scroll.port = {std::max(0, view.width - (vertical ? kScrollbarSize : 0)),
-                           std::max(0, view.height - (horizontal ? kScrollbarSize : 0))};
-            Point maximum = scroll.MaxOffset();
-            scroll.offset = {std::min(scroll.offset.x, maximum.x), std::min(scroll.offset.y, maximum.y)};
-            return;
-        }
-    }
+        return ScrolledLayout{DocumentExtent(viewport), view};
+    });
 }
 
 int NaturalHeight(Box& viewport, LayoutContext& context)

@@ -1,0 +1,97 @@
+// Tables: columns, spans, hidden rows, borders, cells' alignment, nesting and scrolling.
+#include "LayoutFixture.h"
+
+using Tables = LayoutTest;
+
+namespace {
+
+// Cells without padding or spacing, so the numbers stay plain.
+const char* const kPlain = "<style>table { border-spacing: 0 } td, th { padding: 0 }</style>";
+
+std::string Page(const std::string& body) { return std::string(kPlain) + body; }
+
+}  // namespace
+
+TEST_F(Tables, ColumnWidths)
+{
+    std::string spanned = Page(
+        "<table id=t style='width:400px'><tr><td id=a style='width:25%'>x</td><td id=b>x</td></tr>"
+        "<tr><td id=s colspan=2>x</td></tr></table>");
+    std::string fixed = Page("<table id=t><tr><td id=a style='width:100px'>x</td><td id=b>abc</td></tr></table>");
+    std::string full = Page("<table id=t style='width:100%'><tr><td id=a>aa</td><td id=b>aaaa</td></tr></table>");
+    std::string shrink = Page("<table id=t style='width:100px'><tr><td id=a>aaaaaaaaaa</td><td id=b>aaaaaaaaaa</td></tr></table>");
+    RunCases(*this, {
+        {"a % column of a px table; colspan covers both", spanned.c_str(),
+         {"#t 0,0 400x32", "#a 0,0 100x16", "#b 100,0 300x16", "#s 0,16 400x16"}},
+        {"a px column and an auto one; the table shrinks to fit", fixed.c_str(),
+         {"#t 0,0 121x16", "#a 0,0 100x16", "#b 100,0 21x16"}},
+        {"a full-width table shares the room by content", full.c_str(),
+         {"#t 0,0 800x16", "#a 0,0 266x16", "#b 266,0 534x16"}},
+        {"too narrow: each column keeps its longest word", shrink.c_str(),
+         {"#t 0,0 140x16", "#a 0,0 70x16", "#b 70,0 70x16"}},
+    });
+}
+
+TEST_F(Tables, RowsGroupsAndSpans)
+{
+    std::string groups = Page(
+        "<table id=t><tr id=r0><td>a</td></tr><tbody><tr id=r1><td>b</td></tr></tbody>"
+        "<thead><tr id=h><th>H</th></tr></thead></table>");
+    std::string hidden = Page(
+        "<style>tr[hiderow=true] { display: none }</style><table><tr id=a><td>a</td></tr>"
+        "<tr id=b hiderow=true><td>b</td></tr><tr id=c><td>c</td></tr></table>");
+    std::string rowspan = Page(
+        "<table><tr><td id=tall rowspan=2 style='height:50px'>x</td><td id=one>a</td></tr>"
+        "<tr><td id=two>b</td></tr></table>");
+    std::string spacing = "<table id=t style='border-spacing:4px'><tr><td id=a style='padding:2px'>x</td></tr></table>";
+    RunCases(*this, {
+        {"rows under the table and in groups; the header group comes first", groups.c_str(),
+         {"#h 0,0 7x16", "#r0 0,16 7x16", "#r1 0,32 7x16"}},
+        {"a row hidden by an attribute rule takes no room", hidden.c_str(),
+         {"#a 0,0 7x16", "#b none", "#c 0,16 7x16"}},
+        {"a cell spanning two rows makes the last of them taller", rowspan.c_str(),
+         {"#tall 0,0 7x50", "#one 7,0 7x16", "#two 7,16 7x34"}},
+        {"spacing around the cells and padding in them", spacing.c_str(), {"#t 0,0 19x28", "#a 4,4 11x20"}},
+    });
+}
+
+TEST_F(Tables, BordersAndAlignmentInCells)
+{
+    std::string collapsed = Page(
+        "<table id=t style='border-collapse:collapse'><tr><td id=a style='border:1px solid'>x</td>"
+        "<td id=b style='border:3px solid'>x</td></tr><tr><td id=c style='border:1px solid'>x</td>"
+        "<td id=d style='border:1px solid'>x</td></tr></table>");
+    std::string aligned = Page(
+        "<table><tr style='height:40px'><td id=top style='vertical-align:top'><span id=t>a</span></td>"
+        "<td id=mid><span id=m>b</span></td><td style='vertical-align:bottom'><span id=b>c</span></td></tr></table>");
+    std::string nested = Page(
+        "<table><tr><td id=outer><table id=inner><tr><td id=in>abc</td></tr></table></td><td id=next>x</td></tr></table>");
+    RunCases(*this, {
+        {"collapsed borders: between cells the wider stays", collapsed.c_str(),
+         {"#a 0,0 9x22", "#b 9,0 13x22", "#c 0,22 9x17", "#d 9,22 13x17"}},
+        {"vertical-align in a taller row", aligned.c_str(),
+         {"#t 0,0 7x16", "#m 7,12 7x16", "#b 14,24 7x16"}},
+        {"a table in a cell", nested.c_str(), {"#inner 0,0 21x16", "#in 0,0 21x16", "#next 21,0 7x16"}},
+    });
+}
+
+TEST_F(Tables, AScrollingBodyAndAScrollingDivAroundATable)
+{
+    std::string rows;
+    for (int i = 0; i < 20; ++i) rows += "<tr><td>row</td></tr>";
+    rows += "<tr id=last><td>end</td></tr>";
+    Load(Page("<table><thead><tr><th>Head</th></tr></thead><tbody id=b style='height:80px;overflow:auto'>" + rows +
+              "</tbody></table>"));
+    EXPECT_EQ("0,16 42x80", Box("#b"));
+    EXPECT_EQ("0,336 42x16", Box("#last"));
+    HTMLayoutScrollToView(Find("#last"), 0);
+    EXPECT_EQ("0,80 42x16", Box("#last"));  // the body's bottom, its range used up
+
+    Load(Page("<div id=d style='height:100px;overflow-y:auto'><table id=t>" + rows + "</table></div>"));
+    EXPECT_EQ("0,0 800x100", Box("#d"));
+    EXPECT_EQ("0,0 786x100", Box("#d", 0x61));  // the port, without the scroll bar
+    EXPECT_EQ("0,0 21x336", Box("#t"));
+    HTMLayoutScrollToView(Find("#last"), 0x10);
+    EXPECT_EQ("0,84 21x16", Box("#last"));
+    EXPECT_EQ("0,-236 21x336", Box("#t"));
+}
