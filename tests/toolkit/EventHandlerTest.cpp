@@ -77,6 +77,17 @@ public:
     bool on_focus(HELEMENT, HELEMENT, UINT) override { throw 1; }
 };
 
+MOUSE_PARAMS MouseBlock(UINT type, HELEMENT target, POINT pos, UINT buttons, UINT keyboard_state)
+{
+    MOUSE_PARAMS block = {};
+    block.cmd = type;
+    block.target = target;
+    block.pos = pos;
+    block.button_state = buttons;
+    block.alt_state = keyboard_state;
+    return block;
+}
+
 BOOL Dispatch(event_handler* handler, UINT group, void* block)
 {
     return event_handler::element_proc(handler, kElement, group, block);
@@ -86,7 +97,7 @@ TEST(EventHandlerDispatch, EachGroupReachesItsOperationWithTheBlocksFields)
 {
     CountingHandler handler;
     INITIALIZATION_PARAMS attach = {1}, detach = {0};
-    MOUSE_PARAMS mouse = {MOUSE_DOWN | EVENT_SINKING, kTarget, {3, 4}, {30, 40}, 1, KEYBOARD_SHIFT};
+    MOUSE_PARAMS mouse = MouseBlock(MOUSE_DOWN | EVENT_SINKING, kTarget, {3, 4}, 1, KEYBOARD_SHIFT);
     KEY_PARAMS key = {KEY_DOWN, kTarget, VK_RETURN, KEYBOARD_CONTROL};
     FOCUS_PARAMS focus = {FOCUS_LOST, kTarget, FALSE, FALSE};
     TIMER_PARAMS timer0 = {0}, timer7 = {7};

@@ -120,7 +120,7 @@ TEST_F(GridTest, ArrowsHomeAndEndMoveOverVisibleDataRowsOnly)
     EXPECT_EQ("s1", Checked("#single"));
 }
 
-// Without a row past the page limit the current row stays (headless boxes are empty).
+// A table that does not scroll has no row past its page limit: the current row stays.
 TEST_F(GridTest, PageKeysWithNoRowPastTheLimitKeepTheCurrentRow)
 {
     Click("#s3 td");
@@ -157,3 +157,50 @@ TEST_F(GridTest, ASortableGridSortsAscendingByTheClickedColumnOnce)
 }
 
 }  // namespace
+
+// A table that scrolls: rows of 20 pixels under one header row.
+class ScrollingGridTest : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        std::string rows;
+        for (int n = 1; n <= 20; ++n)
+            rows += "<tr id=\"p" + std::to_string(n) + "\"><td>row " + std::to_string(n) + "</td></tr>";
+        Load("<html><head><style>#paged { behavior: grid; overflow: auto; height: 100px; }"
+             " #paged tr, #paged td, #paged th { height: 20px; padding: 0; }</style></head><body>"
+             "<table id=\"paged\" fixedrows=\"1\"><tr id=\"p0\"><th>Name</th></tr>" +
+             rows + "</table></body></html>");
+    }
+
+    int CurrentIndex() { return static_cast<int>(Find("#paged > tr:current").index()); }
+    void Key(UINT key_code)
+    {
+        HTMLayoutTestKeyDown(hwnd_, Find("#paged"), key_code, 0);
+        Flush();
+    }
+    bool CurrentRowInView()
+    {
+        RECT port = Find("#paged").get_location(LOCATION_VIEW_SCROLL_PORT);
+        RECT row = Find("#paged > tr:current").get_location(LOCATION_VIEW_BORDER_BOX);
+        return row.top >= port.top && row.bottom <= port.bottom;
+    }
+};
+
+TEST_F(ScrollingGridTest, PageKeysMoveAboutAPageAndTheCurrentRowIsScrolledIntoView)
+{
+    RECT port = Find("#paged").get_location(LOCATION_VIEW_SCROLL_PORT);
+    int page_height = port.bottom - port.top;
+    ASSERT_GT(page_height, 40);
+    Key(VK_HOME);
+    Key(VK_NEXT);
+    EXPECT_EQ(2 * page_height / 20, CurrentIndex());  // the first row ending below one page on
+    EXPECT_TRUE(CurrentRowInView());
+    Key(VK_END);
+    EXPECT_EQ(20, CurrentIndex());
+    EXPECT_TRUE(CurrentRowInView());
+    Key(VK_PRIOR);
+    EXPECT_LT(CurrentIndex(), 20 - page_height / 20 + 1);
+    EXPECT_GT(CurrentIndex(), 1);
+    EXPECT_TRUE(CurrentRowInView());
+}

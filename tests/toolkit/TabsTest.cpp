@@ -54,7 +54,10 @@ protected:
     // What the behaviour answers, dispatched straight to it.
     BOOL MouseDownAnswer(const char* target)
     {
-        MOUSE_PARAMS mouse = {MOUSE_DOWN, Find(target), {0, 0}, {0, 0}, 1, 0};
+        MOUSE_PARAMS mouse = {};
+        mouse.cmd = MOUSE_DOWN;
+        mouse.target = Find(target);
+        mouse.button_state = 1;
         htmlayout::event_handler* tabs = htmlayout::behavior::find_behavior("tabs", Find("#outer"));
         return htmlayout::event_handler::element_proc(tabs, Find("#outer"), GROUP_MOUSE, &mouse);
     }
