@@ -12,17 +12,20 @@ namespace {
 // OLE and COM for the UI thread, for as long as the program runs.
 class ComScope {
 public:
-    ComScope() {
+    ComScope()
+    {
         OleInitialize(NULL);
         CoInitialize(NULL);
     }
-    ~ComScope() {
+    ~ComScope()
+    {
         CoUninitialize();
         OleUninitialize();
     }
 };
 
-void SaveCurrentCompany(MainModel& model) {
+void SaveCurrentCompany(MainModel& model)
+{
     Quorvane::CriticalSectionLock lock(model.GetLock());
     boost::shared_ptr<Quorvane::Config> config = model.GetConfig();
     if (config)
@@ -31,7 +34,8 @@ void SaveCurrentCompany(MainModel& model) {
 
 }  // namespace
 
-int RunApplication(const boost::shared_ptr<IMainView>& view) {
+int RunApplication(const boost::shared_ptr<IMainView>& view)
+{
     ComScope com;
     boost::shared_ptr<MainModel> model(new MainModel());
     boost::shared_ptr<MainController> controller(new MainController(view, model));

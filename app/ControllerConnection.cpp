@@ -11,21 +11,25 @@ using namespace Quorvane;
 
 namespace {
 
-void UseConnection(Config& config, const Config::ConnectionOptions& options) {
+void UseConnection(Config& config, const Config::ConnectionOptions& options)
+{
     config.SetConnectionOptions(options);
 }
 
-void UsePeriod(Config& config, const DateRange& period) {
+void UsePeriod(Config& config, const DateRange& period)
+{
     config.SetPeriod(period);
 }
 
 // The user refused the new server: forget the login, so the next load asks for one.
-void ForgetLogin(Config& config) {
+void ForgetLogin(Config& config)
+{
     config.SetConnectionOptions(Config::ConnectionOptions());
 }
 
 // The user accepted the new server: its users and leave types are other ones, so every rule goes.
-void AcceptNewSite(Config& config) {
+void AcceptNewSite(Config& config)
+{
     Config::ConnectionOptions options = *config.GetConnectionOptions();
     options.SetSiteChangeAccepted(true);
     config.SetConnectionOptions(options);
@@ -36,7 +40,8 @@ void AcceptNewSite(Config& config) {
 
 }  // namespace
 
-void MainController::Connect(const ConnectionOptions& options, bool loginRequested) {
+void MainController::Connect(const ConnectionOptions& options, bool loginRequested)
+{
     if (!m_model->GetConfig())
         return;
     m_view->SetDataLoadProgress(L"Preparing...", 0);
@@ -46,7 +51,8 @@ void MainController::Connect(const ConnectionOptions& options, bool loginRequest
 }
 
 // Only new dates need a new load; a new range type alone is just remembered.
-void MainController::ChangeDateRange(const DateRange& range) {
+void MainController::ChangeDateRange(const DateRange& range)
+{
     boost::shared_ptr<Config> config = m_model->GetConfig();
     if (!config)
         return;
@@ -60,14 +66,16 @@ void MainController::ChangeDateRange(const DateRange& range) {
     }
 }
 
-void MainController::InterruptChangingSite() {
+void MainController::InterruptChangingSite()
+{
     if (!m_model->GetConfig())
         return;
     ChangeSettings(&ForgetLogin);
     StartLoad(false);
 }
 
-void MainController::ChangeSite() {
+void MainController::ChangeSite()
+{
     if (!m_model->GetConfig())
         return;
     ChangeSettings(&AcceptNewSite);

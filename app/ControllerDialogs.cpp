@@ -8,11 +8,13 @@ using namespace Quorvane;
 
 namespace {
 
-void ShowWaitCursor() {
+void ShowWaitCursor()
+{
     SetCursor(LoadCursorW(NULL, IDC_WAIT));
 }
 
-void CarryPassword(Config& edited, Config& old) {
+void CarryPassword(Config& edited, Config& old)
+{
     Config::ConnectionOptions options = *edited.GetConnectionOptions();
     options.password = old.GetConnectionOptions()->password;
     edited.SetConnectionOptions(options);
@@ -21,7 +23,8 @@ void CarryPassword(Config& edited, Config& old) {
 }  // namespace
 
 // The first failing mapping check decides where the settings open.
-SettingsTab MainController::FirstSettingsTab() {
+SettingsTab MainController::FirstSettingsTab()
+{
     const MainModel& model = *m_model;
     const Config& config = *model.GetConfig();
     if (!IsCustomerJobMappingValid(config))
@@ -35,7 +38,8 @@ SettingsTab MainController::FirstSettingsTab() {
     return DefaultSettingsTab;
 }
 
-void MainController::OpenSettings() {
+void MainController::OpenSettings()
+{
     boost::shared_ptr<Config> old = m_model->GetConfig();
     if (!old)
         return;
@@ -57,7 +61,8 @@ void MainController::OpenSettings() {
         Connect(*edited->GetConnectionOptions(), false);
 }
 
-void MainController::ShowMissingData() {
+void MainController::ShowMissingData()
+{
     if (!m_model->GetConfig())
         return;
     if (GetDialogRunner().RunMissingData(m_view->GetHwnd(), m_model))
@@ -65,7 +70,8 @@ void MainController::ShowMissingData() {
 }
 
 // A preview that changed a mapping is rebuilt from a fresh load, so it never shows stale pairs.
-void MainController::ShowPreview(const std::wstring& employeeId, bool workingLeaveTimeTab) {
+void MainController::ShowPreview(const std::wstring& employeeId, bool workingLeaveTimeTab)
+{
     if (!m_model->GetConfig())
         return;
     ShowWaitCursor();

@@ -14,7 +14,8 @@ using namespace Quorvane;
 // The view disables its import button while a run goes, but a double click or a second script
 // call can still arrive before it has heard of the first run: the launcher refuses those. A
 // load replaces what the run would work on, so no run starts while one goes.
-void MainController::StartImport(bool checkAbsent) {
+void MainController::StartImport(bool checkAbsent)
+{
     if (m_imports.IsRunning() || IsLoading())
         return;
     if (m_lastImport && m_lastImport->HasImported() && m_lastImport->GetPreview() == m_model->GetEmployeeDiffs()) {
@@ -23,28 +24,32 @@ void MainController::StartImport(bool checkAbsent) {
         return;
     }
     InterlockedExchange(&m_stopImport, 0);
-    boost::shared_ptr<ImportRun> run(new ImportRun(
-        TakeImportSnapshot(m_model), checkAbsent, m_view,
-        boost::bind(&PostToThread, m_uiThreadId, boost::placeholders::_1),
-        boost::bind(&MainController::IsImportStopRequested, this), &Connectors::FindOpenQuickBooksForms));
+    boost::shared_ptr<ImportRun> run(new ImportRun(TakeImportSnapshot(m_model), checkAbsent, m_view,
+                                                   boost::bind(&PostToThread, m_uiThreadId, boost::placeholders::_1),
+                                                   boost::bind(&MainController::IsImportStopRequested, this),
+                                                   &Connectors::FindOpenQuickBooksForms));
     if (m_imports.Start(run))
         m_lastImport = run;
 }
 
-void MainController::StopImport() {
+void MainController::StopImport()
+{
     InterlockedExchange(&m_stopImport, 1);
 }
 
-bool MainController::IsImportStopRequested() const {
+bool MainController::IsImportStopRequested() const
+{
     return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_stopImport), 0, 0) != 0;
 }
 
-bool MainController::WaitForImportIdle(DWORD milliseconds) {
+bool MainController::WaitForImportIdle(DWORD milliseconds)
+{
     return m_imports.WaitUntilIdle(milliseconds);
 }
 
 // A running import is still writing its log: only a finished one is opened.
-void MainController::OpenImportLog() {
+void MainController::OpenImportLog()
+{
     if (!m_lastImport || m_imports.IsRunning())
         return;
     const std::wstring path = m_lastImport->GetLogFilePath();

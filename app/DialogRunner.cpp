@@ -6,7 +6,8 @@ namespace {
 
 class NoDialogs : public IDialogRunner {
 public:
-    boost::shared_ptr<Quorvane::Config> RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab) {
+    boost::shared_ptr<Quorvane::Config> RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab)
+    {
         return boost::shared_ptr<Quorvane::Config>();
     }
     bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) { return false; }
@@ -18,10 +19,12 @@ IDialogRunner* g_runner = &g_noDialogs;
 
 }  // namespace
 
-void SetDialogRunner(IDialogRunner* runner) {
+void SetDialogRunner(IDialogRunner* runner)
+{
     g_runner = runner ? runner : &g_noDialogs;
 }
 
-IDialogRunner& GetDialogRunner() {
+IDialogRunner& GetDialogRunner()
+{
     return *g_runner;
 }

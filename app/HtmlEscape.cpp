@@ -2,7 +2,8 @@
 
 #include "core/TextUtils.h"
 
-std::wstring HtmlEscape(const std::wstring& text) {
+std::wstring HtmlEscape(const std::wstring& text)
+{
     std::wstring escaped;
     escaped.reserve(text.size());
     for (wchar_t c : text) {
@@ -20,13 +21,15 @@ std::wstring HtmlEscape(const std::wstring& text) {
 
 namespace {
 
-bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
+bool StartsWith(const std::wstring& text, const wchar_t* prefix)
+{
     return text.compare(0, std::wstring(prefix).size(), prefix) == 0;
 }
 
 }  // namespace
 
-bool IsOpenableLink(const std::wstring& url) {
+bool IsOpenableLink(const std::wstring& url)
+{
     const std::wstring lower = Quorvane::ToLower(url);
     return StartsWith(lower, L"http://") || StartsWith(lower, L"https://") || StartsWith(lower, L"mailto:");
 }

@@ -17,7 +17,8 @@ using Quorvane::Connectors::QVConnector::QuorvaneConnector;
 namespace {
 
 // The names of leave types that the users' leave records carry and the server no longer lists.
-std::set<std::wstring> UnknownLeaveTypes(const EmployeeCollection& users, const PayRollCollection& leaveTypes) {
+std::set<std::wstring> UnknownLeaveTypes(const EmployeeCollection& users, const PayRollCollection& leaveTypes)
+{
     std::set<std::wstring> unknown;
     for (const boost::shared_ptr<Employee>& user : users) {
         for (const boost::shared_ptr<TimeTrackRecord>& record : *user->GetTimeTrackRecords()) {
@@ -31,12 +32,14 @@ std::set<std::wstring> UnknownLeaveTypes(const EmployeeCollection& users, const 
 }  // namespace
 
 void MainController::ShowLoginPanelFromLoad(const MainModel& loaded, const std::wstring& caption,
-                                            const std::wstring& error) {
+                                            const std::wstring& error)
+{
     const ConnectionOptions options = loaded.GetServerConnector()->GetConnectionOptions();
     PostFromLoad(boost::bind(&IMainView::ShowLoginPanel, m_view, options, caption, error));
 }
 
-bool MainController::ConnectServer(MainModel& loaded) {
+bool MainController::ConnectServer(MainModel& loaded)
+{
     boost::shared_ptr<QuorvaneConnector> server = loaded.GetServerConnector();
     boost::shared_ptr<Config> config = loaded.GetConfig();
     try {
@@ -64,7 +67,8 @@ bool MainController::ConnectServer(MainModel& loaded) {
     }
 }
 
-bool MainController::LoadServerData(MainModel& loaded, const DateRange& period) {
+bool MainController::LoadServerData(MainModel& loaded, const DateRange& period)
+{
     boost::shared_ptr<QuorvaneConnector> server = loaded.GetServerConnector();
     const std::wstring caption = L"Load Data from Quorvane...";
     try {
@@ -91,7 +95,8 @@ bool MainController::LoadServerData(MainModel& loaded, const DateRange& period) 
 
 // Leave of a type the server no longer lists cannot be mapped: it is loaded but never imported,
 // and the user is told which types they are when leave time is imported at all.
-void MainController::ReportUnknownLeaveTypes(const MainModel& loaded) {
+void MainController::ReportUnknownLeaveTypes(const MainModel& loaded)
+{
     const std::set<std::wstring> unknown = UnknownLeaveTypes(*loaded.GetServerEmployees(), *loaded.GetLeaveTypes());
     if (unknown.empty())
         return;
@@ -102,9 +107,10 @@ void MainController::ReportUnknownLeaveTypes(const MainModel& loaded) {
     }
     if (!loaded.GetConfig()->GetImportLeaveType())
         return;
-    PostFromLoad(boost::bind(&IMainView::ShowError, m_view, std::wstring(L"Unknown Leave Type"),
-                             L"Quorvane has leave time of types that it no longer lists:<ul>" + list + L"</ul>",
-                             std::wstring(L"This leave time is not imported."),
-                             std::wstring(L"Ask your Quorvane administrator to restore these leave types, then reload."),
-                             std::wstring(), 0));
+    PostFromLoad(
+        boost::bind(&IMainView::ShowError, m_view, std::wstring(L"Unknown Leave Type"),
+                    L"Quorvane has leave time of types that it no longer lists:<ul>" + list + L"</ul>",
+                    std::wstring(L"This leave time is not imported."),
+                    std::wstring(L"Ask your Quorvane administrator to restore these leave types, then reload."),
+                    std::wstring(), 0));
 }

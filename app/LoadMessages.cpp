@@ -1,11 +1,17 @@
 #include "app/LoadMessages.h"
 
+#include "app/HtmlEscape.h"
+
 const wchar_t* const kTimesheetOffCaption = L"Quorvane Pellworth needs the timesheet to be turned on";
 const wchar_t* const kTimesheetOffDescription =
     L"Please turn on the timesheet for current company file and [Retry].<br>"
-    L"You may do it the following way:<br> 1. Open the \x2018" L"Edit\x2019 menu, click on \x2018" L"Preferences\x2019<br>"
-    L"  2. Select \x2018Time & Expenses\x2019 in the list<br>  3. Select \x2018" L"Company Preferences\x2019 tab<br>"
-    L"  4. Select \x2018Yes\x2019 for \x2018" L"Do you track time?\x2019 question";
+    L"You may do it the following way:<br> 1. Open the \x2018"
+    L"Edit\x2019 menu, click on \x2018"
+    L"Preferences\x2019<br>"
+    L"  2. Select \x2018Time & Expenses\x2019 in the list<br>  3. Select \x2018"
+    L"Company Preferences\x2019 tab<br>"
+    L"  4. Select \x2018Yes\x2019 for \x2018"
+    L"Do you track time?\x2019 question";
 
 const wchar_t* const kCannotConnectCaption = L"Cannot Connect to QuickBooks";
 const wchar_t* const kCannotConnectDescription =
@@ -24,3 +30,13 @@ const wchar_t* const kNoPayrollAccessDescription =
     L"5. Click <b>OK</b> to save your changes and close the <b>Properties</b> window<br>"
     L"6. Click <b>OK</b> to save your changes and close the <b>Preferences</b> window<br>"
     L"7. Click [Retry].";
+
+const wchar_t* const kSettingsFileCaption = L"Cannot Open the Settings of This Company";
+
+std::wstring SettingsFileDescription(const std::wstring& path, const std::wstring& reason)
+{
+    return L"Quorvane Pellworth cannot open its settings file<br>\x2018" + HtmlEscape(path) + L"\x2019:<br>" +
+           HtmlEscape(reason) +
+           L"<br><br>The file is left as it is. Please close the program that holds it, or make sure your Windows "
+           L"account may read and change it, and click [Retry].";
+}

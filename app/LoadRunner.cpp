@@ -36,16 +36,19 @@ private:
 }  // namespace
 
 LoadRunner::LoadRunner(const Body& body, const FailureHandler& onFailure)
-    : m_body(body), m_onFailure(onFailure), m_busy(FALSE), m_abort(0), m_stopped(0), m_threads(0) {
+    : m_body(body), m_onFailure(onFailure), m_busy(FALSE), m_abort(0), m_stopped(0), m_threads(0)
+{
     m_busy.Set(false);
 }
 
-LoadRunner::~LoadRunner() {
+LoadRunner::~LoadRunner()
+{
     Stop();
     WaitForIdle(kExitWaitMilliseconds);
 }
 
-void LoadRunner::StartLoad(bool loginRequested) {
+void LoadRunner::StartLoad(bool loginRequested)
+{
     Request* request = new Request;
     request->runner = this;
     request->loginRequested = loginRequested;
@@ -53,7 +56,8 @@ void LoadRunner::StartLoad(bool loginRequested) {
         delete request;
 }
 
-bool LoadRunner::StartThread(unsigned(__stdcall* entry)(void*), Request* request) {
+bool LoadRunner::StartThread(unsigned(__stdcall* entry)(void*), Request* request)
+{
     InterlockedIncrement(&m_threads);
     HANDLE thread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, entry, request, 0, NULL));
     if (!thread) {
@@ -64,25 +68,30 @@ bool LoadRunner::StartThread(unsigned(__stdcall* entry)(void*), Request* request
     return true;
 }
 
-void LoadRunner::CheckAbort() const {
+void LoadRunner::CheckAbort() const
+{
     if (IsAbortRequested())
         throw OperationAbortedException();
 }
 
-bool LoadRunner::IsAbortRequested() const {
+bool LoadRunner::IsAbortRequested() const
+{
     return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_abort), 0, 0) != 0;
 }
 
-bool LoadRunner::IsBusy() const {
+bool LoadRunner::IsBusy() const
+{
     return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_threads), 0, 0) != 0;
 }
 
-void LoadRunner::Stop() {
+void LoadRunner::Stop()
+{
     InterlockedExchange(&m_stopped, 1);
     InterlockedExchange(&m_abort, 1);
 }
 
-bool LoadRunner::WaitForIdle(DWORD milliseconds) {
+bool LoadRunner::WaitForIdle(DWORD milliseconds)
+{
     const DWORD start = GetTickCount();
     while (InterlockedCompareExchange(&m_threads, 0, 0) != 0) {
         if (GetTickCount() - start >= milliseconds)
@@ -92,7 +101,8 @@ bool LoadRunner::WaitForIdle(DWORD milliseconds) {
     return true;
 }
 
-unsigned __stdcall LoadRunner::StarterThread(void* request) {
+unsigned __stdcall LoadRunner::StarterThread(void* request)
+{
     Request* starting = static_cast<Request*>(request);
     LoadRunner* runner = starting->runner;
     RunAtBoundary(L"load starter thread", boost::bind(&LoadRunner::Start, runner, starting));
@@ -100,7 +110,8 @@ unsigned __stdcall LoadRunner::StarterThread(void* request) {
     return 0;
 }
 
-void LoadRunner::WaitForRunningLoad() {
+void LoadRunner::WaitForRunningLoad()
+{
     if (!m_busy.Wait(1))
         return;
     InterlockedExchange(&m_abort, 1);
@@ -108,7 +119,8 @@ void LoadRunner::WaitForRunningLoad() {
         Sleep(kPollMilliseconds);
 }
 
-void LoadRunner::Start(Request* request) {
+void LoadRunner::Start(Request* request)
+{
     std::unique_ptr<Request> owned(request);
     {
         CriticalSectionLock lock(m_lock);
@@ -125,7 +137,8 @@ void LoadRunner::Start(Request* request) {
         m_busy.Set(false);
 }
 
-unsigned __stdcall LoadRunner::LoadThread(void* request) {
+unsigned __stdcall LoadRunner::LoadThread(void* request)
+{
     std::unique_ptr<Request> owned(static_cast<Request*>(request));
     LoadRunner* runner = owned->runner;
     CoInitialize(NULL);
@@ -135,7 +148,8 @@ unsigned __stdcall LoadRunner::LoadThread(void* request) {
     return 0;
 }
 
-void LoadRunner::Run(Request* request) {
+void LoadRunner::Run(Request* request)
+{
     BusyScope busy(m_busy);
     try {
         m_body(request->loginRequested);

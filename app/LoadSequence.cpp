@@ -3,7 +3,6 @@
 
 #include <boost/bind/bind.hpp>
 
-#include "app/DateChecks.h"
 #include "app/LoadMessages.h"
 #include "app/MainModel.h"
 #include "app/MappingChecks.h"
@@ -14,6 +13,7 @@
 #include "connectors/quickbooks/QuickBooksErrors.h"
 #include "core/CompanyConfig.h"
 #include "core/ConnectorLog.h"
+#include "core/Exceptions.h"
 #include "core/TextCodec.h"
 
 using namespace Quorvane;
@@ -24,19 +24,22 @@ namespace {
 const char* const kProgramTitle = "Quorvane Pellworth";
 
 // QuickBooks gives 0 = Monday to 6 = Sunday, or an error code when it could not be asked.
-int CheckedFirstDayOfWeek(int day) {
+int CheckedFirstDayOfWeek(int day)
+{
     return day >= 0 && day <= 6 ? day : 0;
 }
 
 // The passwords of this run survive a reload of the same company, never a change of company.
-std::wstring CarriedPassword(const MainModel& model, const std::wstring& companyName) {
+std::wstring CarriedPassword(const MainModel& model, const std::wstring& companyName)
+{
     boost::shared_ptr<Config> current = model.GetConfig();
     if (!current || companyName != model.GetCompanyInformation())
         return std::wstring();
     return current->GetConnectionOptions()->password;
 }
 
-boost::shared_ptr<Config> LoadCompanySettings(const std::wstring& companyName, const std::wstring& carriedPassword) {
+boost::shared_ptr<Config> LoadCompanySettings(const std::wstring& companyName, const std::wstring& carriedPassword)
+{
     boost::shared_ptr<Config> config(new Config());
     if (!LoadConfig(companyName, config))
         config = CreateDefaultConfig();
@@ -49,7 +52,8 @@ boost::shared_ptr<Config> LoadCompanySettings(const std::wstring& companyName, c
 
 }  // namespace
 
-void MainController::RunLoad(bool loginRequested) {
+void MainController::RunLoad(bool loginRequested)
+{
     // A load replaces the preview and the collections an import run is working on.
     m_imports.WaitUntilIdle(INFINITE);
     try {
@@ -63,7 +67,8 @@ void MainController::RunLoad(bool loginRequested) {
     }
 }
 
-void MainController::ReportLoadFailure(const std::string& what) {
+void MainController::ReportLoadFailure(const std::string& what)
+{
     Logging::AppendToConnectorLog(L"Load failed: " + std::wstring(Utf8ToWide(what.c_str(), 0).c_str()));
     if (!m_loads.IsAbortRequested())
         PostFromLoad(boost::bind(&IMainView::ShowQuickBooksProblem, m_view, std::wstring(kCannotConnectCaption),
@@ -72,7 +77,8 @@ void MainController::ReportLoadFailure(const std::string& what) {
 
 // The load reads into a model of its own and installs it at the end: the window never waits
 // for the slow reads, and a load that fails leaves the data it found as they were.
-void MainController::LoadDataBody(bool loginRequested) {
+void MainController::LoadDataBody(bool loginRequested)
+{
     boost::shared_ptr<Config> connected;
     const boost::shared_ptr<MainModel> loaded = ConnectQuickBooks(connected);
     if (!loaded)
@@ -109,7 +115,8 @@ void MainController::LoadDataBody(bool loginRequested) {
 
 // The model gets the new company, its settings and both connectors at once; the load goes on
 // with a model of its own that holds the same connectors and a copy of those settings.
-boost::shared_ptr<MainModel> MainController::ConnectQuickBooks(boost::shared_ptr<Config>& connected) {
+boost::shared_ptr<MainModel> MainController::ConnectQuickBooks(boost::shared_ptr<Config>& connected)
+{
     boost::shared_ptr<DesktopConnector> quickBooks(
         new DesktopConnector(Connectors::QBConnectionOptions(kProgramTitle, kProgramTitle, 6, 0)));
     if (!quickBooks->Connect()) {
@@ -123,8 +130,16 @@ boost::shared_ptr<MainModel> MainController::ConnectQuickBooks(boost::shared_ptr
         return boost::shared_ptr<MainModel>();
     }
     const std::wstring companyName = quickBooks->GetCompanyInformation().companyName;
-    connected = LoadCompanySettings(companyName, CarriedPassword(*m_model, companyName));
-    const boost::shared_ptr<MainModel::ServerConnector> server = MakeServerConnector(*connected->GetConnectionOptions());
+    try {
+        connected = LoadCompanySettings(companyName, CarriedPassword(*m_model, companyName));
+    } catch (const SettingsFileUnavailableException& unavailable) {
+        // Defaults in its place would be saved over it at the end of the load.
+        PostFromLoad(boost::bind(&IMainView::ShowQuickBooksProblem, m_view, std::wstring(kSettingsFileCaption),
+                                 SettingsFileDescription(unavailable.GetPath(), unavailable.GetReason())));
+        return boost::shared_ptr<MainModel>();
+    }
+    const boost::shared_ptr<MainModel::ServerConnector> server =
+        MakeServerConnector(*connected->GetConnectionOptions());
     boost::shared_ptr<MainModel> loaded(new MainModel());
     loaded->InstallConnection(companyName, boost::shared_ptr<Config>(new Config(*connected)), quickBooks, server);
     m_model->InstallConnection(companyName, connected, quickBooks, server);
@@ -132,7 +147,8 @@ boost::shared_ptr<MainModel> MainController::ConnectQuickBooks(boost::shared_ptr
 }
 
 // False when the settings changed while the load ran: a newer load then shows what they give.
-bool MainController::InstallLoad(const MainModel& loaded, const boost::shared_ptr<Config>& connected) {
+bool MainController::InstallLoad(const MainModel& loaded, const boost::shared_ptr<Config>& connected)
+{
     CheckAbort();
     if (m_model->InstallLoad(loaded, connected))
         return true;
@@ -140,7 +156,8 @@ bool MainController::InstallLoad(const MainModel& loaded, const boost::shared_pt
     return false;
 }
 
-bool MainController::LoadData(const boost::shared_ptr<MainModel>& loaded) {
+bool MainController::LoadData(const boost::shared_ptr<MainModel>& loaded)
+{
     CheckAbort();
     PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, std::wstring(L"Preparing..."), 0));
     if (!ConnectServer(*loaded))
@@ -162,13 +179,14 @@ bool MainController::LoadData(const boost::shared_ptr<MainModel>& loaded) {
 }
 
 // A period that is no calendar range falls back to the last loaded one, and that to the default.
-DateRange MainController::RepairedPeriod(Config& config) {
+DateRange MainController::RepairedPeriod(Config& config)
+{
     DateRange period = config.GetPeriod();
-    if (IsValidDate(period.GetStart()) && IsValidDate(period.GetEnd()))
+    if (period.GetStart().IsValid() && period.GetEnd().IsValid())
         return period;
     config.RestorePeriod();
     period = config.GetPeriod();
-    if (!IsValidDate(period.GetStart()) || !IsValidDate(period.GetEnd())) {
+    if (!period.GetStart().IsValid() || !period.GetEnd().IsValid()) {
         period = DateRange(Config::DefaultRangeType);
         config.SetPeriod(period);
     }
@@ -176,7 +194,8 @@ DateRange MainController::RepairedPeriod(Config& config) {
     return period;
 }
 
-void MainController::LoadQuickBooksData(MainModel& loaded, const DateRange& period) {
+void MainController::LoadQuickBooksData(MainModel& loaded, const DateRange& period)
+{
     boost::shared_ptr<DesktopConnector> quickBooks = loaded.GetQuickBooksConnector();
     const std::wstring caption = L"Load Data from QuickBooks...";
     PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, caption, 40));
@@ -196,7 +215,8 @@ void MainController::LoadQuickBooksData(MainModel& loaded, const DateRange& peri
 }
 
 // An employee's own wage items keep only those QuickBooks still has.
-void MainController::FinishLoad(MainModel& loaded) {
+void MainController::FinishLoad(MainModel& loaded)
+{
     boost::shared_ptr<PayRollCollection> payrollItems = loaded.GetPayrollItems();
     for (const boost::shared_ptr<Employee>& employee : *loaded.GetQuickBooksEmployees()) {
         std::vector<std::wstring> kept;
@@ -208,13 +228,15 @@ void MainController::FinishLoad(MainModel& loaded) {
     }
 }
 
-void MainController::BuildPreview(const boost::shared_ptr<MainModel>& loaded) {
+void MainController::BuildPreview(const boost::shared_ptr<MainModel>& loaded)
+{
     ::BuildPreview(loaded, boost::bind(&MainController::CheckAbort, this));
 }
 
 // QuickBooks refused the dates: the last loaded period comes back once; when that is refused too
 // the user is told instead of loading for ever.
-void MainController::RecoverFromWrongTimeRange() {
+void MainController::RecoverFromWrongTimeRange()
+{
     boost::shared_ptr<Config> config = m_model->GetConfig();
     if (!config || config->GetPeriod() == config->GetLoadedPeriod()) {
         PostFromLoad(boost::bind(&IMainView::ShowError, m_view, std::wstring(L"Cannot Load Data from QuickBooks"),

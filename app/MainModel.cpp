@@ -6,22 +6,27 @@ MainModel::MainModel()
     : m_serverEmployees(new EmployeeCollection()),
       m_quickBooksEmployees(new EmployeeCollection()),
       m_employeeDiffs(new EmployeeDiffCollection()),
-      m_firstDayOfWeek(0) {}
+      m_firstDayOfWeek(0)
+{
+}
 
 template <typename T>
-T MainModel::Read(const T& member) const {
+T MainModel::Read(const T& member) const
+{
     CriticalSectionLock lock(m_lock);
     return member;
 }
 
 template <typename T>
-void MainModel::Write(T& member, const T& value) {
+void MainModel::Write(T& member, const T& value)
+{
     CriticalSectionLock lock(m_lock);
     member = value;
 }
 
 template <typename CollectionType>
-void MainModel::AddTo(boost::shared_ptr<CollectionType>& member, const typename CollectionType::Pointer& item) {
+void MainModel::AddTo(boost::shared_ptr<CollectionType>& member, const typename CollectionType::Pointer& item)
+{
     CriticalSectionLock lock(m_lock);
     boost::shared_ptr<CollectionType> grown(member ? new CollectionType(*member) : new CollectionType());
     grown->Add(item);
@@ -29,7 +34,8 @@ void MainModel::AddTo(boost::shared_ptr<CollectionType>& member, const typename 
 }
 
 // Once a company's settings are in the model, its lists are never null: empty until loaded.
-void MainModel::ClearLoadedData() {
+void MainModel::ClearLoadedData()
+{
     m_serverEmployees.reset(new EmployeeCollection());
     m_quickBooksEmployees.reset(new EmployeeCollection());
     m_employeeDiffs.reset(new EmployeeDiffCollection());
@@ -44,7 +50,8 @@ void MainModel::ClearLoadedData() {
 
 void MainModel::InstallConnection(const std::wstring& companyName, const boost::shared_ptr<Config>& config,
                                   const boost::shared_ptr<QuickBooksConnector>& quickBooks,
-                                  const boost::shared_ptr<ServerConnector>& server) {
+                                  const boost::shared_ptr<ServerConnector>& server)
+{
     CriticalSectionLock lock(m_lock);
     if (companyName != m_companyName)
         ClearLoadedData();
@@ -54,7 +61,8 @@ void MainModel::InstallConnection(const std::wstring& companyName, const boost::
     m_config = config;
 }
 
-bool MainModel::InstallLoad(const MainModel& loaded, const boost::shared_ptr<Config>& basedOn) {
+bool MainModel::InstallLoad(const MainModel& loaded, const boost::shared_ptr<Config>& basedOn)
+{
     CriticalSectionLock lock(m_lock);
     if (m_config != basedOn)
         return false;
@@ -73,12 +81,25 @@ bool MainModel::InstallLoad(const MainModel& loaded, const boost::shared_ptr<Con
     return true;
 }
 
-std::wstring MainModel::GetCompanyInformation() const { return Read(m_companyName); }
-void MainModel::SetCompanyInformation(const std::wstring& companyName) { Write(m_companyName, companyName); }
-boost::shared_ptr<Config> MainModel::GetConfig() const { return Read(m_config); }
-void MainModel::SetConfig(const boost::shared_ptr<Config>& config) { Write(m_config, config); }
+std::wstring MainModel::GetCompanyInformation() const
+{
+    return Read(m_companyName);
+}
+void MainModel::SetCompanyInformation(const std::wstring& companyName)
+{
+    Write(m_companyName, companyName);
+}
+boost::shared_ptr<Config> MainModel::GetConfig() const
+{
+    return Read(m_config);
+}
+void MainModel::SetConfig(const boost::shared_ptr<Config>& config)
+{
+    Write(m_config, config);
+}
 
-boost::shared_ptr<Config> MainModel::ChangeConfig(const boost::function<void(Config&)>& change) {
+boost::shared_ptr<Config> MainModel::ChangeConfig(const boost::function<void(Config&)>& change)
+{
     CriticalSectionLock lock(m_lock);
     if (!m_config)
         return m_config;
@@ -88,61 +109,129 @@ boost::shared_ptr<Config> MainModel::ChangeConfig(const boost::function<void(Con
     return changed;
 }
 
-boost::shared_ptr<EmployeeCollection> MainModel::GetServerEmployees() const { return Read(m_serverEmployees); }
-void MainModel::SetServerEmployees(const boost::shared_ptr<EmployeeCollection>& employees) {
+boost::shared_ptr<EmployeeCollection> MainModel::GetServerEmployees() const
+{
+    return Read(m_serverEmployees);
+}
+void MainModel::SetServerEmployees(const boost::shared_ptr<EmployeeCollection>& employees)
+{
     Write(m_serverEmployees, employees);
 }
-boost::shared_ptr<EmployeeCollection> MainModel::GetQuickBooksEmployees() const { return Read(m_quickBooksEmployees); }
-void MainModel::SetQuickBooksEmployees(const boost::shared_ptr<EmployeeCollection>& employees) {
+boost::shared_ptr<EmployeeCollection> MainModel::GetQuickBooksEmployees() const
+{
+    return Read(m_quickBooksEmployees);
+}
+void MainModel::SetQuickBooksEmployees(const boost::shared_ptr<EmployeeCollection>& employees)
+{
     Write(m_quickBooksEmployees, employees);
 }
-boost::shared_ptr<PayRollCollection> MainModel::GetPayrollItems() const { return Read(m_payrollItems); }
-bool MainModel::HasPayrollItems() const {
+boost::shared_ptr<PayRollCollection> MainModel::GetPayrollItems() const
+{
+    return Read(m_payrollItems);
+}
+bool MainModel::HasPayrollItems() const
+{
     boost::shared_ptr<PayRollCollection> items = GetPayrollItems();
     return items && items->Count() != 0;
 }
-void MainModel::SetPayrollItems(const boost::shared_ptr<PayRollCollection>& items) { Write(m_payrollItems, items); }
-boost::shared_ptr<AccountCollection> MainModel::GetAccounts() const { return Read(m_accounts); }
-void MainModel::SetAccounts(const boost::shared_ptr<AccountCollection>& accounts) { Write(m_accounts, accounts); }
-boost::shared_ptr<ServiceItemCollection> MainModel::GetServiceItems() const { return Read(m_serviceItems); }
-void MainModel::SetServiceItems(const boost::shared_ptr<ServiceItemCollection>& items) { Write(m_serviceItems, items); }
-boost::shared_ptr<CustomerJobCollection> MainModel::GetCustomerJobs() const { return Read(m_customerJobs); }
-void MainModel::SetCustomerJobs(const boost::shared_ptr<CustomerJobCollection>& customerJobs) {
+void MainModel::SetPayrollItems(const boost::shared_ptr<PayRollCollection>& items)
+{
+    Write(m_payrollItems, items);
+}
+boost::shared_ptr<AccountCollection> MainModel::GetAccounts() const
+{
+    return Read(m_accounts);
+}
+void MainModel::SetAccounts(const boost::shared_ptr<AccountCollection>& accounts)
+{
+    Write(m_accounts, accounts);
+}
+boost::shared_ptr<ServiceItemCollection> MainModel::GetServiceItems() const
+{
+    return Read(m_serviceItems);
+}
+void MainModel::SetServiceItems(const boost::shared_ptr<ServiceItemCollection>& items)
+{
+    Write(m_serviceItems, items);
+}
+boost::shared_ptr<CustomerJobCollection> MainModel::GetCustomerJobs() const
+{
+    return Read(m_customerJobs);
+}
+void MainModel::SetCustomerJobs(const boost::shared_ptr<CustomerJobCollection>& customerJobs)
+{
     Write(m_customerJobs, customerJobs);
 }
-boost::shared_ptr<ItemTypeCollection> MainModel::GetAllItems() const { return Read(m_allItems); }
-void MainModel::SetAllItems(const boost::shared_ptr<ItemTypeCollection>& items) { Write(m_allItems, items); }
-boost::shared_ptr<PayRollCollection> MainModel::GetLeaveTypes() const { return Read(m_leaveTypes); }
-void MainModel::SetLeaveTypes(const boost::shared_ptr<PayRollCollection>& leaveTypes) {
+boost::shared_ptr<ItemTypeCollection> MainModel::GetAllItems() const
+{
+    return Read(m_allItems);
+}
+void MainModel::SetAllItems(const boost::shared_ptr<ItemTypeCollection>& items)
+{
+    Write(m_allItems, items);
+}
+boost::shared_ptr<PayRollCollection> MainModel::GetLeaveTypes() const
+{
+    return Read(m_leaveTypes);
+}
+void MainModel::SetLeaveTypes(const boost::shared_ptr<PayRollCollection>& leaveTypes)
+{
     Write(m_leaveTypes, leaveTypes);
 }
 
-boost::shared_ptr<MainModel::ServerConnector> MainModel::GetServerConnector() const {
+boost::shared_ptr<MainModel::ServerConnector> MainModel::GetServerConnector() const
+{
     return Read(m_serverConnector);
 }
-void MainModel::SetServerConnector(const boost::shared_ptr<ServerConnector>& connector) {
+void MainModel::SetServerConnector(const boost::shared_ptr<ServerConnector>& connector)
+{
     Write(m_serverConnector, connector);
 }
-boost::shared_ptr<MainModel::QuickBooksConnector> MainModel::GetQuickBooksConnector() const {
+boost::shared_ptr<MainModel::QuickBooksConnector> MainModel::GetQuickBooksConnector() const
+{
     return Read(m_quickBooksConnector);
 }
-void MainModel::SetQuickBooksConnector(const boost::shared_ptr<QuickBooksConnector>& connector) {
+void MainModel::SetQuickBooksConnector(const boost::shared_ptr<QuickBooksConnector>& connector)
+{
     Write(m_quickBooksConnector, connector);
 }
 
-boost::shared_ptr<EmployeeDiffCollection> MainModel::GetEmployeeDiffs() const { return Read(m_employeeDiffs); }
-void MainModel::SetEmployeeDiffs(const boost::shared_ptr<EmployeeDiffCollection>& preview) {
+boost::shared_ptr<EmployeeDiffCollection> MainModel::GetEmployeeDiffs() const
+{
+    return Read(m_employeeDiffs);
+}
+void MainModel::SetEmployeeDiffs(const boost::shared_ptr<EmployeeDiffCollection>& preview)
+{
     Write(m_employeeDiffs, preview);
 }
 
-void MainModel::AddQuickBooksEmployee(const boost::shared_ptr<Employee>& employee) {
+void MainModel::AddQuickBooksEmployee(const boost::shared_ptr<Employee>& employee)
+{
     AddTo(m_quickBooksEmployees, employee);
 }
-void MainModel::AddCustomerJob(const boost::shared_ptr<CustomerJob>& customerJob) { AddTo(m_customerJobs, customerJob); }
-void MainModel::AddServiceItem(const boost::shared_ptr<ServiceItem>& item) { AddTo(m_serviceItems, item); }
+void MainModel::AddCustomerJob(const boost::shared_ptr<CustomerJob>& customerJob)
+{
+    AddTo(m_customerJobs, customerJob);
+}
+void MainModel::AddServiceItem(const boost::shared_ptr<ServiceItem>& item)
+{
+    AddTo(m_serviceItems, item);
+}
 
-int MainModel::GetFirstDayOfWeek() const { return Read(m_firstDayOfWeek); }
-void MainModel::SetFirstDayOfWeek(int day) { Write(m_firstDayOfWeek, day); }
+int MainModel::GetFirstDayOfWeek() const
+{
+    return Read(m_firstDayOfWeek);
+}
+void MainModel::SetFirstDayOfWeek(int day)
+{
+    Write(m_firstDayOfWeek, day);
+}
 
-GeneralSettings MainModel::GetGeneralSettings() const { return Read(m_generalSettings); }
-void MainModel::SetGeneralSettings(const GeneralSettings& terms) { Write(m_generalSettings, terms); }
+GeneralSettings MainModel::GetGeneralSettings() const
+{
+    return Read(m_generalSettings);
+}
+void MainModel::SetGeneralSettings(const GeneralSettings& terms)
+{
+    Write(m_generalSettings, terms);
+}

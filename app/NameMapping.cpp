@@ -15,7 +15,8 @@ namespace {
 
 typedef boost::shared_ptr<Mapping> RulePtr;
 
-RulePtr NewRule(const std::wstring& source) {
+RulePtr NewRule(const std::wstring& source)
+{
     RulePtr rule(new Mapping());
     rule->SetSource(source);
     rule->SetFlag(true);
@@ -23,13 +24,15 @@ RulePtr NewRule(const std::wstring& source) {
     return rule;
 }
 
-void AddRuleIfMissing(MappingCollection& rules, const std::wstring& source) {
+void AddRuleIfMissing(MappingCollection& rules, const std::wstring& source)
+{
     if (!rules.Contains(source))
         rules.Add(NewRule(source));
 }
 
 // A user whose file never had a payroll rule has none to reset.
-void ResetPayrollRule(MappingCollection& payrollRules, const std::wstring& source) {
+void ResetPayrollRule(MappingCollection& payrollRules, const std::wstring& source)
+{
     try {
         payrollRules.GetBySource(source)->SetTarget(std::wstring(), Mapping::NotMapped);
     } catch (const NotFoundException&) {
@@ -38,7 +41,8 @@ void ResetPayrollRule(MappingCollection& payrollRules, const std::wstring& sourc
 
 // The employees that valid mapped rules hold, wherever those rules stand in the list: an automatic
 // mapping must never give one QuickBooks employee to a second server user.
-std::set<std::wstring> HeldEmployees(const MappingCollection& rules, const EmployeeCollection& quickBooksEmployees) {
+std::set<std::wstring> HeldEmployees(const MappingCollection& rules, const EmployeeCollection& quickBooksEmployees)
+{
     std::set<std::wstring> held;
     for (const RulePtr& rule : rules) {
         if (rule->GetState() == Mapping::Mapped && quickBooksEmployees.ContainsId(rule->GetTarget()))
@@ -48,7 +52,8 @@ std::set<std::wstring> HeldEmployees(const MappingCollection& rules, const Emplo
 }
 
 void MapByName(Mapping& rule, const EmployeeCollection& serverUsers, const EmployeeCollection& quickBooksEmployees,
-               std::set<std::wstring>& used) {
+               std::set<std::wstring>& used)
+{
     if (!serverUsers.ContainsId(rule.GetSource()))
         return;
     boost::shared_ptr<Employee> user = serverUsers.FindById(rule.GetSource());
@@ -62,7 +67,8 @@ void MapByName(Mapping& rule, const EmployeeCollection& serverUsers, const Emplo
 
 // A damaged settings file can hold several rules for one source. One stays where the first
 // stood: the first that is decided (any state but "please select"), else the first.
-void MergeDuplicateRules(MappingCollection& rules) {
+void MergeDuplicateRules(MappingCollection& rules)
+{
     std::map<std::wstring, size_t> positions;
     std::vector<RulePtr> merged;
     for (const RulePtr& rule : rules) {
@@ -83,15 +89,18 @@ void MergeDuplicateRules(MappingCollection& rules) {
 
 }  // namespace
 
-bool IsUnmappedRule(const Mapping& rule) {
+bool IsUnmappedRule(const Mapping& rule)
+{
     return !rule.GetSource().empty() && rule.GetTarget().empty();
 }
 
-bool EmployeeNameMatcher::operator()(const boost::shared_ptr<Employee>& candidate) const {
+bool EmployeeNameMatcher::operator()(const boost::shared_ptr<Employee>& candidate) const
+{
     return m_used.count(candidate->GetId()) == 0 && HasSameNames(*candidate, m_serverUser);
 }
 
-void UpdateMappings(const boost::shared_ptr<MainModel>& model) {
+void UpdateMappings(const boost::shared_ptr<MainModel>& model)
+{
     boost::shared_ptr<Config> config = model->GetConfig();
     MergeDuplicateRules(*config->GetEmployeeMappings());
     MergeDuplicateRules(*config->GetLeaveTypeMappings());
@@ -105,7 +114,8 @@ void UpdateMappings(const boost::shared_ptr<MainModel>& model) {
     UpdatePayrollMappingStates(model);
 }
 
-void AddMissingUserMappings(const boost::shared_ptr<MainModel>& model) {
+void AddMissingUserMappings(const boost::shared_ptr<MainModel>& model)
+{
     boost::shared_ptr<Config> config = model->GetConfig();
     for (const boost::shared_ptr<Employee>& user : *model->GetServerEmployees()) {
         AddRuleIfMissing(*config->GetEmployeeMappings(), user->GetId());
@@ -113,7 +123,8 @@ void AddMissingUserMappings(const boost::shared_ptr<MainModel>& model) {
     }
 }
 
-void UpdateLeaveTypeMappings(const boost::shared_ptr<MainModel>& model) {
+void UpdateLeaveTypeMappings(const boost::shared_ptr<MainModel>& model)
+{
     boost::shared_ptr<Config> config = model->GetConfig();
     boost::shared_ptr<MappingCollection> rules = config->GetLeaveTypeMappings();
     if (!rules)
@@ -128,14 +139,16 @@ void UpdateLeaveTypeMappings(const boost::shared_ptr<MainModel>& model) {
                 continue;
             }
             RulePtr rule = rules->GetBySource(id);
-            if (rule->GetState() == Mapping::Mapped && !(payrollItems && payrollItems->ContainsListId(rule->GetTarget())))
+            if (rule->GetState() == Mapping::Mapped &&
+                !(payrollItems && payrollItems->ContainsListId(rule->GetTarget())))
                 rule->SetTarget(std::wstring(), Mapping::NotMapped);
         }
     }
     config->SetLeaveTypeMappings(rules);
 }
 
-void UpdateEmployeeMappings(const boost::shared_ptr<MainModel>& model) {
+void UpdateEmployeeMappings(const boost::shared_ptr<MainModel>& model)
+{
     boost::shared_ptr<Config> config = model->GetConfig();
     boost::shared_ptr<EmployeeCollection> serverUsers = model->GetServerEmployees();
     boost::shared_ptr<EmployeeCollection> quickBooksEmployees = model->GetQuickBooksEmployees();
@@ -156,7 +169,8 @@ void UpdateEmployeeMappings(const boost::shared_ptr<MainModel>& model) {
     }
 }
 
-void UpdatePayrollMappingStates(const boost::shared_ptr<MainModel>& model) {
+void UpdatePayrollMappingStates(const boost::shared_ptr<MainModel>& model)
+{
     boost::shared_ptr<Config> config = model->GetConfig();
     boost::shared_ptr<PayRollCollection> payrollItems = model->GetPayrollItems();
     const bool payrollItemsExist = payrollItems && payrollItems->Count() != 0;

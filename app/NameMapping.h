@@ -36,7 +36,9 @@ bool IsUnmappedRule(const Quorvane::Mapping& rule);
 class EmployeeNameMatcher {
 public:
     EmployeeNameMatcher(const Quorvane::Employee& serverUser, const std::set<std::wstring>& used)
-        : m_serverUser(serverUser), m_used(used) {}
+        : m_serverUser(serverUser), m_used(used)
+    {
+    }
     bool operator()(const boost::shared_ptr<Quorvane::Employee>& candidate) const;
 
 private:

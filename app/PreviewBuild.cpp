@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "app/DateChecks.h"
 #include "app/MainModel.h"
 #include "app/PreviewBuilder.h"
 #include "app/RemoveAll.h"
@@ -19,14 +18,16 @@ typedef boost::shared_ptr<Employee> EmployeePtr;
 typedef std::map<std::wstring, EmployeePtr> EmployeeIndex;
 
 // The first employee with each id, as FindById finds it, without a search per rule.
-EmployeeIndex IndexById(const EmployeeCollection& employees) {
+EmployeeIndex IndexById(const EmployeeCollection& employees)
+{
     EmployeeIndex index;
     for (const EmployeePtr& employee : employees)
         index.insert(std::make_pair(employee->GetId(), employee));
     return index;
 }
 
-EmployeePtr FindOrNull(const EmployeeIndex& employees, const std::wstring& id) {
+EmployeePtr FindOrNull(const EmployeeIndex& employees, const std::wstring& id)
+{
     EmployeeIndex::const_iterator found = employees.find(id);
     return found == employees.end() ? EmployeePtr() : found->second;
 }
@@ -36,7 +37,8 @@ class PreviewCollector {
 public:
     explicit PreviewCollector(const boost::shared_ptr<EmployeeDiffCollection>& preview) : m_preview(preview) {}
 
-    void Add(const boost::shared_ptr<EmployeeDiff>& dayDiff) {
+    void Add(const boost::shared_ptr<EmployeeDiff>& dayDiff)
+    {
         const std::wstring id = dayDiff->GetServerUser()->GetId();
         std::map<std::wstring, boost::shared_ptr<EmployeeDiff> >::iterator known = m_byUser.find(id);
         if (known == m_byUser.end()) {
@@ -55,7 +57,8 @@ private:
 
 void PreviewRule(PreviewBuilder& builder, PreviewCollector& collector, const EmployeePtr& serverUser,
                  const EmployeePtr& quickBooksEmployee, const DateRange& period,
-                 const boost::function<void()>& checkAbort) {
+                 const boost::function<void()>& checkAbort)
+{
     for (DateTime day = period.GetStart(); !(day > period.GetEnd()); day = day.Add(DateSpan::OneDay())) {
         checkAbort();
         // A day that cannot be compared is left out; the import then changes nothing on it.
@@ -68,7 +71,8 @@ void PreviewRule(PreviewBuilder& builder, PreviewCollector& collector, const Emp
 
 }  // namespace
 
-void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::function<void()>& checkAbort) {
+void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::function<void()>& checkAbort)
+{
     checkAbort();
     boost::shared_ptr<Config> config = model->GetConfig();
     boost::shared_ptr<MappingCollection> rules = config->GetEmployeeMappings();
@@ -82,7 +86,7 @@ void BuildPreview(const boost::shared_ptr<MainModel>& model, const boost::functi
     PreviewBuilder builder(model);
     PreviewCollector collector(preview);
     const DateRange period = config->GetPeriod();
-    if (!IsValidDate(period.GetStart()) || !IsValidDate(period.GetEnd()))
+    if (!period.GetStart().IsValid() || !period.GetEnd().IsValid())
         return;  // no day to walk; stepping from an invalid date would never end
     for (const boost::shared_ptr<Mapping>& rule : *rules) {
         EmployeePtr serverUser = FindOrNull(serverUsers, rule->GetSource());

@@ -23,36 +23,41 @@ struct WorkingTimeKey {
     std::wstring lowerCustomerJob;
 };
 
-bool IsBillable(const TimeTrackRecord& record) {
+bool IsBillable(const TimeTrackRecord& record)
+{
     return record.GetBillable() != 0;
 }
 
-bool HasNoCustomerJobOrServiceItem(const TimeTrackRecord& entry, int mappingType) {
+bool HasNoCustomerJobOrServiceItem(const TimeTrackRecord& entry, int mappingType)
+{
     return entry.GetCustomerJobName(mappingType).empty() && entry.GetServiceItemName().empty();
 }
 
-bool MatchesWorkingTime(const WorkingTimeKey& key, const TimeTrackRecord& entry, int mappingType) {
+bool MatchesWorkingTime(const WorkingTimeKey& key, const TimeTrackRecord& entry, int mappingType)
+{
     return entry.GetPayrollItemName() == key.payrollName && entry.GetNotes() == key.notes &&
            key.billable == (entry.GetBillable() != 0 || entry.IsBilled() != 0) &&
            ToLower(entry.GetServiceItemName()) == key.lowerServiceItem &&
            ToLower(entry.GetCustomerJobName(mappingType)) == key.lowerCustomerJob;
 }
 
-PreviewBuilder::RecordPtr CopyWithMinutes(const TimeTrackRecord& record, int minutes) {
+PreviewBuilder::RecordPtr CopyWithMinutes(const TimeTrackRecord& record, int minutes)
+{
     PreviewBuilder::RecordPtr copy(new TimeTrackRecord(record));
     copy->SetDuration(minutes);
     return copy;
 }
 
 boost::shared_ptr<TimeTrackDiff> NewDiff(const PreviewBuilder::RecordPtr& quickBooksSide,
-                                         const PreviewBuilder::RecordPtr& importSide) {
+                                         const PreviewBuilder::RecordPtr& importSide)
+{
     return boost::shared_ptr<TimeTrackDiff>(new TimeTrackDiff(quickBooksSide, importSide));
 }
 
 }  // namespace
 
-PreviewBuilder::PreviewBuilder(const boost::shared_ptr<MainModel>& model)
-    : m_model(model), m_config(model->GetConfig()) {
+PreviewBuilder::PreviewBuilder(const boost::shared_ptr<MainModel>& model) : m_model(model), m_config(model->GetConfig())
+{
     if (!m_config)
         throw NotFoundException();
     IndexWorkingTimePayrollNames();
@@ -60,7 +65,8 @@ PreviewBuilder::PreviewBuilder(const boost::shared_ptr<MainModel>& model)
 
 boost::shared_ptr<EmployeeDiff> PreviewBuilder::CompareTimeTrack(const EmployeePtr& serverUser,
                                                                  const EmployeePtr& quickBooksEmployee,
-                                                                 const DateTime& day) {
+                                                                 const DateTime& day)
+{
     RecordsPtr serverRecords = serverUser->GetTimeTrackRecords()->SelectByDate(day);
     RecordsPtr entries = quickBooksEmployee ? quickBooksEmployee->GetTimeTrackRecords()->SelectByDate(day)
                                             : RecordsPtr(new TimeTrackRecordCollection());
@@ -78,7 +84,8 @@ boost::shared_ptr<EmployeeDiff> PreviewBuilder::CompareTimeTrack(const EmployeeP
 // The group's total goes into a copy: the model's own record stays as the server sent it, so a
 // second comparison over the same records does not count the total twice.
 PreviewBuilder::RecordPtr PreviewBuilder::TakeGroup(TimeTrackRecordCollection& serverRecords,
-                                                    const Employee& serverUser) const {
+                                                    const Employee& serverUser) const
+{
     RecordsPtr group = GroupLikeServerRecords(serverRecords, serverUser);
     int total = 0;
     for (const RecordPtr& record : *group)
@@ -88,7 +95,8 @@ PreviewBuilder::RecordPtr PreviewBuilder::TakeGroup(TimeTrackRecordCollection& s
 }
 
 void PreviewBuilder::PairGroup(const RecordPtr& group, TimeTrackRecordCollection& entries,
-                               const EmployeePtr& quickBooksEmployee, TimeTrackDiffCollection& diffs) {
+                               const EmployeePtr& quickBooksEmployee, TimeTrackDiffCollection& diffs)
+{
     RecordsPtr matches = FindMatchingQuickBooksRecords(*group, entries, quickBooksEmployee);
     if (matches->Count() == 0) {
         diffs.Add(NewDiff(RecordPtr(), group));
@@ -106,7 +114,8 @@ void PreviewBuilder::PairGroup(const RecordPtr& group, TimeTrackRecordCollection
         diffs.Add(NewDiff(RecordPtr(), CopyWithMinutes(*group, remaining)));
 }
 
-void PreviewBuilder::AddAbsentEntries(const TimeTrackRecordCollection& entries, TimeTrackDiffCollection& diffs) {
+void PreviewBuilder::AddAbsentEntries(const TimeTrackRecordCollection& entries, TimeTrackDiffCollection& diffs)
+{
     for (const RecordPtr& entry : entries) {
         if (HasNoCustomerJobOrServiceItem(*entry, m_config->GetMappingType()))
             RecogniseLeave(*entry);
@@ -118,14 +127,16 @@ void PreviewBuilder::AddAbsentEntries(const TimeTrackRecordCollection& entries, 
 }
 
 // A QuickBooks entry that the program once wrote for leave names the leave type in its notes.
-void PreviewBuilder::RecogniseLeave(TimeTrackRecord& entry) {
+void PreviewBuilder::RecogniseLeave(TimeTrackRecord& entry)
+{
     std::wstring payrollName;
     if (ResolveLeavePayrollName(entry.GetNotes(), payrollName) && payrollName == entry.GetPayrollItemName())
         entry.SetLeave(1);
 }
 
 PreviewBuilder::RecordsPtr PreviewBuilder::GroupLikeServerRecords(const TimeTrackRecordCollection& records,
-                                                                  const Employee& serverUser) const {
+                                                                  const Employee& serverUser) const
+{
     RecordsPtr group(new TimeTrackRecordCollection());
     const RecordPtr& first = *records.begin();
     for (const RecordPtr& record : records) {
@@ -137,7 +148,8 @@ PreviewBuilder::RecordsPtr PreviewBuilder::GroupLikeServerRecords(const TimeTrac
 
 // Leave of different types stays apart: each type becomes its own entry with its own payroll item.
 bool PreviewBuilder::IsLikeRecord(const TimeTrackRecord& first, const TimeTrackRecord& record,
-                                  const Employee& serverUser) const {
+                                  const Employee& serverUser) const
+{
     return CustomerJobName(record) == CustomerJobName(first) &&
            MakeServiceItemName(*m_config, record, serverUser) == MakeServiceItemName(*m_config, first, serverUser) &&
            Description(record) == Description(first) && IsBillable(record) == IsBillable(first) &&
@@ -147,7 +159,8 @@ bool PreviewBuilder::IsLikeRecord(const TimeTrackRecord& first, const TimeTrackR
 
 PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingQuickBooksRecords(const TimeTrackRecord& group,
                                                                          const TimeTrackRecordCollection& entries,
-                                                                         const EmployeePtr& quickBooksEmployee) {
+                                                                         const EmployeePtr& quickBooksEmployee)
+{
     RecordsPtr matches(new TimeTrackRecordCollection());
     const int mappingType = m_config->GetMappingType();
     if (group.IsLeave()) {
@@ -179,7 +192,8 @@ PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingQuickBooksRecords(const T
 }
 
 // Leave to import without a payroll item was written with none, so it is found by having none.
-bool PreviewBuilder::ResolveLeavePayrollName(const std::wstring& leaveTypeName, std::wstring& payrollName) const {
+bool PreviewBuilder::ResolveLeavePayrollName(const std::wstring& leaveTypeName, std::wstring& payrollName) const
+{
     try {
         boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(*m_model, *m_config, leaveTypeName);
         if (rule->GetState() == Mapping::ImportWithoutPayrollItem) {
@@ -194,7 +208,8 @@ bool PreviewBuilder::ResolveLeavePayrollName(const std::wstring& leaveTypeName, 
 }
 
 // The first rule of each employee and of each user counts, as GetByTarget and GetBySource find them.
-void PreviewBuilder::IndexWorkingTimePayrollNames() {
+void PreviewBuilder::IndexWorkingTimePayrollNames()
+{
     boost::shared_ptr<PayRollCollection> items = m_model->GetPayrollItems();
     if (!items)
         return;
@@ -214,21 +229,25 @@ void PreviewBuilder::IndexWorkingTimePayrollNames() {
     }
 }
 
-std::wstring PreviewBuilder::WorkingTimePayrollName(const Employee& quickBooksEmployee) const {
+std::wstring PreviewBuilder::WorkingTimePayrollName(const Employee& quickBooksEmployee) const
+{
     std::map<std::wstring, std::wstring>::const_iterator name = m_payrollNames.find(quickBooksEmployee.GetId());
     return name == m_payrollNames.end() ? std::wstring() : name->second;
 }
 
-std::wstring PreviewBuilder::Description(const TimeTrackRecord& record) const {
+std::wstring PreviewBuilder::Description(const TimeTrackRecord& record) const
+{
     return JoinNameParts(*m_config, record.GetProjectName(), record.GetTaskName(), record.GetNotes());
 }
 
-std::wstring PreviewBuilder::CustomerJobName(const TimeTrackRecord& record) const {
+std::wstring PreviewBuilder::CustomerJobName(const TimeTrackRecord& record) const
+{
     return record.GetCustomerJobName(m_config->GetMappingType());
 }
 
 PreviewBuilder::RecordsPtr PreviewBuilder::SelectByBillingState(const TimeTrackRecordCollection& records, int billed,
-                                                                int billable) {
+                                                                int billable)
+{
     RecordsPtr selected(new TimeTrackRecordCollection());
     for (const RecordPtr& record : records) {
         if ((record->IsBilled() != 0) == (billed != 0) && (record->GetBillable() != 0) == (billable != 0))
@@ -237,7 +256,8 @@ PreviewBuilder::RecordsPtr PreviewBuilder::SelectByBillingState(const TimeTrackR
     return selected;
 }
 
-void PreviewBuilder::RemoveRecords(TimeTrackRecordCollection& target, const TimeTrackRecordCollection& toRemove) {
+void PreviewBuilder::RemoveRecords(TimeTrackRecordCollection& target, const TimeTrackRecordCollection& toRemove)
+{
     for (const RecordPtr& record : toRemove) {
         TimeTrackRecordCollection::iterator found = std::find(target.begin(), target.end(), record);
         if (found != target.end())
@@ -246,7 +266,8 @@ void PreviewBuilder::RemoveRecords(TimeTrackRecordCollection& target, const Time
 }
 
 void PreviewBuilder::AddBilledRecords(const TimeTrackRecordCollection& records, TimeTrackDiffCollection& diffs,
-                                      int& remaining) {
+                                      int& remaining)
+{
     for (const RecordPtr& record : records) {
         boost::shared_ptr<TimeTrackDiff> diff = NewDiff(record, record);
         remaining -= record->GetDuration();
@@ -259,7 +280,8 @@ void PreviewBuilder::AddBilledRecords(const TimeTrackRecordCollection& records, 
 }
 
 void PreviewBuilder::AddRecordsWithRemainder(const TimeTrackRecordCollection& records, TimeTrackDiffCollection& diffs,
-                                             int& remaining) {
+                                             int& remaining)
+{
     for (const RecordPtr& record : records) {
         if (remaining == 0) {
             diffs.Add(NewDiff(record, RecordPtr()));

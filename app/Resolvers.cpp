@@ -9,7 +9,8 @@ using namespace Quorvane;
 
 namespace {
 
-const Config& ConfigOrModels(const MainModel& model, const Config* config, boost::shared_ptr<Config>& holder) {
+const Config& ConfigOrModels(const MainModel& model, const Config* config, boost::shared_ptr<Config>& holder)
+{
     if (config)
         return *config;
     holder = model.GetConfig();
@@ -18,11 +19,13 @@ const Config& ConfigOrModels(const MainModel& model, const Config* config, boost
     return *holder;
 }
 
-std::wstring MiddleInitialPart(const Employee& employee) {
+std::wstring MiddleInitialPart(const Employee& employee)
+{
     return employee.GetMiddleName().empty() ? std::wstring() : L" " + employee.GetMiddleName() + L".";
 }
 
-bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTrackRecord& record) {
+bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTrackRecord& record)
+{
     if (!config.GetImportLeaveType())
         return false;
     boost::shared_ptr<Mapping> rule;
@@ -38,21 +41,20 @@ bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTr
 
 }  // namespace
 
-std::wstring MakeServiceItemName(const Config& config, const TimeTrackRecord& record, const Employee& employee) {
+std::wstring MakeServiceItemName(const Config& config, const TimeTrackRecord& record, const Employee& employee)
+{
     if (config.GetServiceItemGroup())
         return record.GetServiceItemName();
     switch (config.GetNameConvention()) {
-    case 1:
-        return employee.GetLastName() + L", " + employee.GetFirstName() + MiddleInitialPart(employee);
-    case 2:
-        return employee.GetFirstName() + MiddleInitialPart(employee) + L" " + employee.GetLastName();
-    default:
-        throw std::wstring(L"Invalid 'name convetion' settings");
+    case 1: return employee.GetLastName() + L", " + employee.GetFirstName() + MiddleInitialPart(employee);
+    case 2: return employee.GetFirstName() + MiddleInitialPart(employee) + L" " + employee.GetLastName();
+    default: throw std::wstring(L"Invalid 'name convetion' settings");
     }
 }
 
 boost::shared_ptr<Employee> FindQuickBooksEmployee(const MainModel& model, const std::wstring& serverUserId,
-                                                   const Config* config) {
+                                                   const Config* config)
+{
     boost::shared_ptr<Config> holder;
     const Config& settings = ConfigOrModels(model, config, holder);
     boost::shared_ptr<Mapping> rule = settings.GetEmployeeMappings()->GetBySource(serverUserId);
@@ -60,7 +62,8 @@ boost::shared_ptr<Employee> FindQuickBooksEmployee(const MainModel& model, const
 }
 
 boost::shared_ptr<PayRoll> FindPayrollItemForUser(const MainModel& model, const std::wstring& serverUserId,
-                                                  const Config* config) {
+                                                  const Config* config)
+{
     boost::shared_ptr<Config> holder;
     const Config& settings = ConfigOrModels(model, config, holder);
     boost::shared_ptr<Mapping> rule = settings.GetPayrollTypeMappings()->GetBySource(serverUserId);
@@ -73,7 +76,8 @@ boost::shared_ptr<PayRoll> FindPayrollItemForUser(const MainModel& model, const 
 }
 
 boost::shared_ptr<Mapping> FindLeaveTypeMapping(const MainModel& model, const Config& config,
-                                                const std::wstring& leaveTypeName) {
+                                                const std::wstring& leaveTypeName)
+{
     boost::shared_ptr<PayRollCollection> leaveTypes = model.GetLeaveTypes();
     if (!leaveTypes)
         throw NotFoundException();
@@ -82,7 +86,8 @@ boost::shared_ptr<Mapping> FindLeaveTypeMapping(const MainModel& model, const Co
 }
 
 boost::shared_ptr<PayRoll> FindPayrollItemForLeaveType(const MainModel& model, const std::wstring& leaveTypeName,
-                                                       const Config* config) {
+                                                       const Config* config)
+{
     boost::shared_ptr<Config> holder;
     const Config& settings = ConfigOrModels(model, config, holder);
     boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(model, settings, leaveTypeName);
@@ -92,9 +97,9 @@ boost::shared_ptr<PayRoll> FindPayrollItemForLeaveType(const MainModel& model, c
     return items->FindByListId(rule->GetTarget());
 }
 
-boost::shared_ptr<TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel& model,
-                                                                 const TimeTrackDiffCollection& diffs,
-                                                                 const Config* config) {
+boost::shared_ptr<TimeTrackDiffCollection>
+CollectTimeTrackDiffs(const MainModel& model, const TimeTrackDiffCollection& diffs, const Config* config)
+{
     boost::shared_ptr<Config> holder = model.GetConfig();
     const Config* settings = config ? config : holder.get();
     boost::shared_ptr<TimeTrackDiffCollection> taken(new TimeTrackDiffCollection());
@@ -107,7 +112,8 @@ boost::shared_ptr<TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel
     return taken;
 }
 
-bool IsExcludedFromImport(const Config& config, const std::wstring& serverUserId) {
+bool IsExcludedFromImport(const Config& config, const std::wstring& serverUserId)
+{
     try {
         return config.GetEmployeeMappings()->GetBySource(serverUserId)->GetState() == Mapping::DoNotImport;
     } catch (const NotFoundException&) {
@@ -115,12 +121,14 @@ bool IsExcludedFromImport(const Config& config, const std::wstring& serverUserId
     }
 }
 
-bool HasSameNames(const Employee& one, const Employee& other) {
+bool HasSameNames(const Employee& one, const Employee& other)
+{
     return one.GetFirstName() == other.GetFirstName() && one.GetMiddleName() == other.GetMiddleName() &&
            one.GetLastName() == other.GetLastName();
 }
 
-boost::shared_ptr<EmployeeCollection> CollectServerUsersForMapping(const MainModel& model, const Employee& user) {
+boost::shared_ptr<EmployeeCollection> CollectServerUsersForMapping(const MainModel& model, const Employee& user)
+{
     boost::shared_ptr<EmployeeCollection> namesakes(new EmployeeCollection());
     for (const boost::shared_ptr<Employee>& other : *model.GetServerEmployees()) {
         if (other->GetId() != user.GetId() && HasSameNames(*other, user))

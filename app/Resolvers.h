@@ -49,9 +49,9 @@ boost::shared_ptr<Quorvane::PayRoll> FindPayrollItemForLeaveType(const MainModel
 // rule fits what QuickBooks offers (mapped while it has payroll items, "import" while it has none).
 // Leave of a type the server no longer lists has no rule and is never taken. A null config means
 // the model's.
-boost::shared_ptr<Quorvane::TimeTrackDiffCollection> CollectTimeTrackDiffs(const MainModel& model,
-                                                                           const Quorvane::TimeTrackDiffCollection& diffs,
-                                                                           const Quorvane::Config* config = 0);
+boost::shared_ptr<Quorvane::TimeTrackDiffCollection>
+CollectTimeTrackDiffs(const MainModel& model, const Quorvane::TimeTrackDiffCollection& diffs,
+                      const Quorvane::Config* config = 0);
 
 // Exactly the same first, middle and last name: the one test of a namesake, for the automatic
 // mapping and the list of namesakes alike.

@@ -6,8 +6,8 @@
 #include "core/ConnectionOptions.h"
 
 // Every load logs in with a new connector, made with the company's stored options.
-boost::shared_ptr<MainModel::ServerConnector> MakeServerConnector(
-    const Quorvane::Connectors::QVConnector::ConnectionOptions& options);
+boost::shared_ptr<MainModel::ServerConnector>
+MakeServerConnector(const Quorvane::Connectors::QVConnector::ConnectionOptions& options);
 
 // Options typed on the login panel go to the current connector too; nothing before the first load.
 void ApplyServerOptions(MainModel& model, const Quorvane::Connectors::QVConnector::ConnectionOptions& options);

@@ -5,7 +5,8 @@
 
 namespace {
 
-void OpenWithShell(const std::wstring& target) {
+void OpenWithShell(const std::wstring& target)
+{
     ShellExecuteW(NULL, L"open", target.c_str(), NULL, NULL, SW_SHOW);
 }
 
@@ -13,10 +14,12 @@ ShellOpener g_opener = &OpenWithShell;
 
 }  // namespace
 
-void ShellOpen(const std::wstring& target) {
+void ShellOpen(const std::wstring& target)
+{
     g_opener(target);
 }
 
-void SetShellOpener(ShellOpener opener) {
+void SetShellOpener(ShellOpener opener)
+{
     g_opener = opener ? opener : &OpenWithShell;
 }

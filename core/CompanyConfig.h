@@ -12,7 +12,8 @@ std::wstring GetConfigFilePath(const std::wstring& companyName);
 
 // Failures are noted in the connector log.
 bool SaveConfig(const std::wstring& companyName, const boost::shared_ptr<Config>& config);
-// False when there are no readable settings; the caller then uses the defaults.
+// False when there are no readable settings; the caller then uses the defaults. Throws
+// SettingsFileUnavailableException when the file exists but cannot be opened.
 bool LoadConfig(const std::wstring& companyName, const boost::shared_ptr<Config>& config);
 
 }  // namespace Quorvane

@@ -5,7 +5,9 @@
 #include "core/ConfigFileFormat.h"
 #include "core/ConnectorLog.h"
 #include "core/CriticalSection.h"
+#include "core/Exceptions.h"
 #include "core/FileContents.h"
+#include "core/SystemMessage.h"
 
 namespace Quorvane {
 
@@ -71,16 +73,18 @@ void PreserveUnreadable(const std::wstring& path)
 
 bool WriteConfigFile(const std::wstring& path, const boost::shared_ptr<Config>& config)
 {
-    std::string bytes;
-    if (!config || !SerializeConfig(*config, bytes))
+    if (!config)
         return false;
-    return Unpreserved().EnsurePreserved(path) && ReplaceFileContents(path, bytes);
+    return Unpreserved().EnsurePreserved(path) && ReplaceFileContents(path, SerializeConfig(*config));
 }
 
 bool ReadConfigFile(const std::wstring& path, const boost::shared_ptr<Config>& config)
 {
     std::string bytes;
-    FileReadResult result = ReadFileContents(path, kMaxConfigFileBytes, bytes);
+    DWORD openError = 0;
+    FileReadResult result = ReadFileContents(path, kMaxConfigFileBytes, bytes, &openError);
+    if (openError != 0)
+        throw SettingsFileUnavailableException(path, SystemMessage(openError));
     if (result == FileMissing || !config)
         return false;
     if (result == FileRead && ParseConfig(bytes, *config))

@@ -1,5 +1,7 @@
 #include "core/ConfigFileFormat.h"
 
+#include "core/ConnectorLog.h"
+
 namespace Quorvane {
 
 namespace {
@@ -15,6 +17,21 @@ struct ValidValues {
 const ValidValues kMappingTypes = { 0, 4, 0 };
 const ValidValues kNameConventions = { 1, 2, Config::DefaultNameConvention };
 
+// Cut between whole characters: a surrogate pair is never split.
+std::wstring FitToLimit(const std::wstring& text)
+{
+    const size_t limit = kMaxConfigStringBytes / 2;
+    if (text.size() <= limit)
+        return text;
+    size_t kept = limit;
+    if (text[kept - 1] >= 0xD800 && text[kept - 1] <= 0xDBFF)
+        --kept;
+    Logging::AppendToConnectorLog(L"A setting of " + std::to_wstring(text.size()) +
+                                  L" characters was cut to the " + std::to_wstring(kept) +
+                                  L" the settings file can hold");
+    return text.substr(0, kept);
+}
+
 bool IsStoredRangeType(int type)
 {
     return (type >= DateRange::FirstPredefinedType && type <= DateRange::LastPredefinedType) ||
@@ -27,13 +44,13 @@ public:
     explicit ItemWriter(ByteWriter& writer) : m_writer(writer) {}
 
     bool Mark() { m_writer.WriteUInt16(kFormatMark); return true; }
-    bool Text(const std::wstring& text) { return ConfigWriteString(m_writer, text); }
+    bool Text(const std::wstring& text) { ConfigWriteString(m_writer, text); return true; }
     bool Flag(bool flag) { m_writer.WriteByte(flag ? 1 : 0); return true; }
     bool Number(int number) { m_writer.WriteInt32(number); return true; }
     bool Number(int number, const ValidValues&) { return Number(number); }
     // The password is stored only when the user asked for it to be remembered.
     bool Password(const std::wstring& password, bool remembered) { return Text(remembered ? password : L""); }
-    bool Rules(const MappingCollection& mappings) { return ConfigWriteMappings(m_writer, mappings); }
+    bool Rules(const MappingCollection& mappings) { ConfigWriteMappings(m_writer, mappings); return true; }
     bool Range(const DateRange& range) { ConfigWriteDateRange(m_writer, range); return true; }
     bool Postfixes(const Config::NamePostfixes& postfixes);
 
@@ -62,9 +79,10 @@ private:
 bool ItemWriter::Postfixes(const Config::NamePostfixes& postfixes)
 {
     Number(static_cast<int>(postfixes.size()));
-    for (Config::NamePostfixes::const_iterator it = postfixes.begin(); it != postfixes.end(); ++it)
-        if (!Text(it->first) || !Text(it->second))
-            return false;
+    for (Config::NamePostfixes::const_iterator it = postfixes.begin(); it != postfixes.end(); ++it) {
+        Text(it->first);
+        Text(it->second);
+    }
     return true;
 }
 
@@ -139,14 +157,12 @@ bool TransferConfigItems(Codec& codec, ConfigType& config)
         && codec.Postfixes(config.m_namePostfixes);
 }
 
-bool SerializeConfig(const Config& config, std::string& bytes)
+std::string SerializeConfig(const Config& config)
 {
     ByteWriter writer;
     ItemWriter items(writer);
-    if (!TransferConfigItems(items, config))
-        return false;
-    bytes = writer.Bytes();
-    return true;
+    TransferConfigItems(items, config);
+    return writer.Bytes();
 }
 
 bool ParseConfig(const std::string& bytes, Config& target)
@@ -163,14 +179,12 @@ bool ParseConfig(const std::string& bytes, Config& target)
     return TransferConfigItems(items, target);
 }
 
-bool ConfigWriteString(ByteWriter& writer, const std::wstring& text)
+void ConfigWriteString(ByteWriter& writer, const std::wstring& text)
 {
-    if (text.size() * 2 > static_cast<size_t>(kMaxConfigStringBytes))
-        return false;
-    writer.WriteInt32(static_cast<int>(text.size() * 2));
-    for (size_t i = 0; i < text.size(); ++i)
-        writer.WriteUInt16(text[i]);
-    return true;
+    const std::wstring stored = FitToLimit(text);
+    writer.WriteInt32(static_cast<int>(stored.size() * 2));
+    for (size_t i = 0; i < stored.size(); ++i)
+        writer.WriteUInt16(stored[i]);
 }
 
 // An odd length keeps its whole units and still consumes every byte, so that the items after
@@ -223,17 +237,16 @@ bool ConfigReadDateRange(ByteReader& reader, DateRange& range)
     return true;
 }
 
-bool ConfigWriteMappings(ByteWriter& writer, const MappingCollection& mappings)
+void ConfigWriteMappings(ByteWriter& writer, const MappingCollection& mappings)
 {
     writer.WriteInt32(static_cast<int>(mappings.Count()));
     for (MappingCollection::const_iterator it = mappings.begin(); it != mappings.end(); ++it) {
         const Mapping& mapping = **it;
-        if (!ConfigWriteString(writer, mapping.GetSource()) || !ConfigWriteString(writer, mapping.GetTarget()))
-            return false;
+        ConfigWriteString(writer, mapping.GetSource());
+        ConfigWriteString(writer, mapping.GetTarget());
         writer.WriteInt32(mapping.GetState());
         writer.WriteByte(mapping.GetFlag() ? 1 : 0);
     }
-    return true;
 }
 
 bool ConfigReadMappings(ByteReader& reader, MappingCollection& mappings)

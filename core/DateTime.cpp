@@ -131,6 +131,11 @@ bool DateTime::operator<(const DateTime& other) const
     return m_day < other.m_day;
 }
 
+bool DateTime::IsValid() const
+{
+    return IsValidDate(m_year, m_month, m_day);
+}
+
 SYSTEMTIME DateTime::ToSystemTime() const
 {
     SYSTEMTIME zero = {};

@@ -36,6 +36,9 @@ public:
     int GetMonth() const { return m_month; }
     int GetDay() const { return m_day; }
 
+    // A real calendar date that Windows can convert: years 1601 to 30827, days within the month.
+    bool IsValid() const;
+
     bool operator==(const DateTime& other) const;
     bool operator!=(const DateTime& other) const { return !(*this == other); }
     bool operator<(const DateTime& other) const;

@@ -30,4 +30,21 @@ private:
     std::wstring m_message;
 };
 
+// A settings file exists but cannot be opened: another program holds it, or access is denied.
+// Its settings must not be replaced by defaults, so whatever needed them stops.
+class SettingsFileUnavailableException : public std::exception {
+public:
+    SettingsFileUnavailableException(const std::wstring& path, const std::wstring& reason)
+        : m_path(path), m_reason(reason) {}
+    virtual ~SettingsFileUnavailableException() throw() {}
+
+    const std::wstring& GetPath() const { return m_path; }
+    // The system's words for why it could not be opened.
+    const std::wstring& GetReason() const { return m_reason; }
+
+private:
+    std::wstring m_path;
+    std::wstring m_reason;
+};
+
 }  // namespace Quorvane

@@ -16,12 +16,18 @@ bool WriteDurably(const std::wstring& path, const std::string& bytes)
 
 }  // namespace
 
-FileReadResult ReadFileContents(const std::wstring& path, size_t maxSize, std::string& bytes)
+FileReadResult ReadFileContents(const std::wstring& path, size_t maxSize, std::string& bytes, DWORD* openError)
 {
     File file;
+    if (openError)
+        *openError = 0;
     if (!file.OpenWhenFree(path, OPEN_EXISTING, File::ReadShared)) {
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileMissing : FileUnreadable;
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return FileMissing;
+        if (openError)
+            *openError = error;
+        return FileUnreadable;
     }
     ULONGLONG size = 0;
     if (!file.GetSize(size) || size > maxSize)

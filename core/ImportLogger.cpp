@@ -70,19 +70,18 @@ ImportLogger::ImportLogger(const std::wstring& companyName, const DateTime& star
     Init();
 }
 
-bool ImportLogger::Init()
+void ImportLogger::Init()
 {
     std::wstring documents = GetKnownFolderPath(CommonDocumentsFolder);
     std::wstring folder = documents + L"\\Quorvane\\QB Import Logs\\Imported to " + m_companyFolderName;
     wchar_t temporary[MAX_PATH] = {};
     if (documents.empty() || !CreateFolderTree(folder) || !GetTempFileNameW(folder.c_str(), L"", 0, temporary)) {
         AppendToConnectorLog(L"No import log can be written in " + folder);
-        return false;
+        return;
     }
     m_logFolder = folder + L"\\";
     m_temporaryPath = temporary;
     m_logger.reset(new Logger(m_temporaryPath));
-    return true;
 }
 
 void ImportLogger::Write(const std::wstring& line)

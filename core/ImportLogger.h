@@ -34,10 +34,6 @@ public:
     // Sets up at once; when that fails, every writing operation does nothing.
     ImportLogger(const std::wstring& companyName, const DateTime& start, const DateTime& end);
 
-    // Makes "<common documents>\Quorvane\QB Import Logs\Imported to <company>\" and the
-    // temporary file in it, where a run that dies still leaves its log.
-    bool Init();
-
     void WriteHeader(const std::wstring& serverAddress);
     // Sections are keyed by display name and server user id, so that two employees shown with
     // one name keep their own sections and times. A key already begun keeps its record.
@@ -67,6 +63,10 @@ private:
         bool operator<(const EmployeeKey& other) const;
     };
     typedef std::map<EmployeeKey, boost::shared_ptr<EmployeeStatus> > EmployeeMap;
+
+    // Makes "<common documents>\Quorvane\QB Import Logs\Imported to <company>\" and the
+    // temporary file in it, where a run that dies still leaves its log.
+    void Init();
 
     void Write(const std::wstring& line);
     void WriteProblemHeading();

@@ -2,7 +2,7 @@
 
 #include <map>
 #include <sstream>
-#include <boost/bind.hpp>
+#include <boost/bind/bind.hpp>
 
 #include "app/HtmlEscape.h"
 #include "app/MainModel.h"

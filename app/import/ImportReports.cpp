@@ -1,7 +1,7 @@
 #include "app/import/ImportRun.h"
 
 #include <sstream>
-#include <boost/bind.hpp>
+#include <boost/bind/bind.hpp>
 
 #include "app/HtmlEscape.h"
 #include "app/MainModel.h"

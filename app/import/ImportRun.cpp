@@ -1,6 +1,6 @@
 #include "app/import/ImportRun.h"
 
-#include <boost/bind.hpp>
+#include <boost/bind/bind.hpp>
 
 #include "app/HtmlEscape.h"
 #include "app/MainModel.h"

@@ -1,6 +1,6 @@
 #include "app/missing/MissingItemsController.h"
 
-#include <boost/bind.hpp>
+#include <boost/bind/bind.hpp>
 #include <boost/function.hpp>
 
 #include "app/MainModel.h"

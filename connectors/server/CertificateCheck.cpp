@@ -4,6 +4,8 @@ namespace Quorvane {
 
 namespace {
 
+// SECURITY_FLAG_IGNORE_REVOCATION, which only the WinINet header names.
+const DWORD kIgnoreRevocation = 0x00000080;
 const DWORD kRevocationUnknown = CERT_TRUST_REVOCATION_STATUS_UNKNOWN | CERT_TRUST_IS_OFFLINE_REVOCATION;
 
 // Frees a chain once.
@@ -42,11 +44,15 @@ bool ChainIsValidForHost(PCCERT_CHAIN_CONTEXT chain, const std::wstring& host)
     HTTPSPolicyCallbackData ssl = {};
     ssl.cbStruct = sizeof(ssl);
     ssl.dwAuthType = AUTHTYPE_SERVER;
-    ssl.fdwChecks = 0;
+    // Revocation is judged from the chain's status (VerifyServerCertificate): the policy would
+    // stop at unknown revocation (CERT_E_REVOCATION_FAILURE, CRYPT_E_REVOCATION_OFFLINE,
+    // CRYPT_E_NO_REVOCATION_CHECK) before it looks at the host name.
+    ssl.fdwChecks = kIgnoreRevocation;
     ssl.pwszServerName = const_cast<wchar_t*>(host.c_str());
 
     CERT_CHAIN_POLICY_PARA policy = {};
     policy.cbSize = sizeof(policy);
+    policy.dwFlags = CERT_CHAIN_POLICY_IGNORE_ALL_REV_UNKNOWN_FLAGS;
     policy.pvExtraPolicyPara = &ssl;
 
     CERT_CHAIN_POLICY_STATUS status = {};
@@ -63,7 +69,9 @@ bool VerifyServerCertificate(PCCERT_CONTEXT certificate, const std::wstring& hos
     if (!BuildServerAuthChain(certificate, chain))
         return false;
     // Wine's SSL policy passes a chain that ends at an unknown issuer; the chain's own status
-    // tells, as Windows's policy does. Revocation is left to the policy.
+    // tells, as Windows's policy does. A CA that publishes no revocation list, or one that
+    // cannot be reached, leaves revocation unknown: browsers accept that, and so does the
+    // program. A revoked certificate fails here.
     if (chain.Get()->TrustStatus.dwErrorStatus & ~kRevocationUnknown)
         return false;
     return ChainIsValidForHost(chain.Get(), host);

@@ -10,7 +10,8 @@ namespace Quorvane {
 // The certificate a request saw, or NULL; the caller frees it.
 PCCERT_CONTEXT QueryServerCertificate(HINTERNET request);
 
-// True for the WinHTTP errors that a TLS handshake or certificate failure gives.
+// True for the WinHTTP errors that a TLS handshake or certificate failure gives; only these
+// can be the certificate's fault.
 bool IsSecureFailure(DWORD error);
 
 // Connects once more with certificate errors ignored, only to read the certificate: a HEAD of

@@ -122,13 +122,16 @@ std::wstring HttpClient::SendRequest(const std::wstring& verb, const std::wstrin
 }
 
 // WinHTTP has already refused the exchange; this only tells a bad certificate apart from a
-// server that is not there. Wine keeps no certificate after a failed handshake, so then the
-// certificate is fetched again without sending anything of the user's.
+// server that is not there. Only a failure of the secure channel can be the certificate's: a
+// connection dropped, refused or timed out after a good handshake is a server that does not
+// answer. Wine keeps no certificate after a failed handshake, so then the certificate is
+// fetched again without sending anything of the user's.
 void HttpClient::JudgeCertificateOfFailedExchange(HINTERNET request, DWORD error, const std::wstring& path) const
 {
+    if (m_scheme != SchemeHttps || !IsSecureFailure(error))
+        return;
     CertificateContext kept(QueryServerCertificate(request));
-    bool fetch = kept.Get() == NULL && m_scheme == SchemeHttps && IsSecureFailure(error);
-    CertificateContext fetched(fetch ? FetchServerCertificate(m_host, m_port, path) : NULL);
+    CertificateContext fetched(kept.Get() == NULL ? FetchServerCertificate(m_host, m_port, path) : NULL);
     PCCERT_CONTEXT certificate = kept.Get() != NULL ? kept.Get() : fetched.Get();
     if (certificate != NULL && !VerifyServerCertificate(certificate, m_host))
         throw InvalidCertificate();

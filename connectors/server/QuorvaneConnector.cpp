@@ -11,6 +11,8 @@ namespace QVConnector {
 
 namespace {
 
+const size_t kLongestServerIdentity = 1000;
+
 const wchar_t kRequiredService[] = L"QBService_v1";
 
 bool StartsWith(const std::wstring& text, const std::wstring& prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
@@ -66,6 +68,10 @@ void QuorvaneConnector::CheckLogin(const LoginResult& login, const Challenge& ch
     const std::vector<std::wstring>& services = login.availableServices;
     if (std::find(services.begin(), services.end(), kRequiredService) == services.end())
         throw QuickBooksServiceNotSupported(challenge.version, challenge.build);
+    // The identity is stored in the settings file and compared at every login; no server
+    // sends one this long.
+    if (login.serverUUID.size() > kLongestServerIdentity)
+        throw WrongFormatException();
 }
 
 }  // namespace QVConnector

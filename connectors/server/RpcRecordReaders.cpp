@@ -17,8 +17,7 @@ DateTime ReadDate(const TextView& text)
 {
     DateTime date;
     date.Parse(text.chars, text.length);
-    if (date.GetYear() < 1 || date.GetMonth() < 1 || date.GetMonth() > 12 || date.GetDay() < 1 ||
-        date.GetDay() > 31)
+    if (!date.IsValid())
         throw WrongFormatException();
     return date;
 }

@@ -26,6 +26,16 @@ json::value DataResult(const json::value& reply, VALUE_TYPE type)
     return result;
 }
 
+// An array member the method always carries: a missing or null one is a broken reply, never
+// an empty list.
+json::value RequiredArray(const json::value& object, const char* name)
+{
+    json::value array = Member(object, name);
+    if (!IsOfType(array, VALUE_ARRAY))
+        throw UnknownQuorvaneException(0, L"server reply without a usable array");
+    return array;
+}
+
 template <typename Record, typename Read>
 std::vector<Record> ReadArray(const json::value& array, Read read)
 {
@@ -110,7 +120,8 @@ std::vector<QVUserWithDuplicates> ReadUsersInfoWithDuplicates(const json::value&
     return ReadArray<QVUserWithDuplicates>(map, [](const json::value& entry) {
         QVUserWithDuplicates user;
         user.userInfo = RpcRecordReader::UserInfo(Member(entry, "userInfo"));
-        user.duplicatesInfo = ReadArray<QVUserInfo>(Member(entry, "duplicatesInfo"), RpcRecordReader::UserInfo);
+        user.duplicatesInfo =
+            ReadArray<QVUserInfo>(RequiredArray(entry, "duplicatesInfo"), RpcRecordReader::UserInfo);
         return user;
     });
 }
@@ -119,13 +130,13 @@ QVUserTimeTrack ReadUserTimeTrack(const json::value& reply)
 {
     json::value result = DataResult(reply, VALUE_OBJECT);
     QVUserTimeTrack timeTrack;
-    timeTrack.tasks = ReadArray<QVTask>(Member(result, "tasks"), RpcRecordReader::Task);
-    timeTrack.projects = ReadArray<QVProject>(Member(result, "projects"), RpcRecordReader::Project);
-    timeTrack.customers = ReadArray<QVCustomer>(Member(result, "customers"), RpcRecordReader::Customer);
-    timeTrack.TTRecords = ReadArray<QVTimeTrackEntry>(Member(result, "TTRecords"), RpcRecordReader::TimeTrackEntry);
-    timeTrack.leaveTypes = ReadArray<QVLeaveType>(Member(result, "leaveTypes"), RpcRecordReader::LeaveType);
-    timeTrack.billingTypes = ReadArray<QVBillingType>(Member(result, "billingTypes"), RpcRecordReader::BillingType);
-    timeTrack.leaveRecords = ReadArray<QVLeaveRecord>(Member(result, "leaveRecords"), RpcRecordReader::LeaveRecord);
+    timeTrack.tasks = ReadArray<QVTask>(RequiredArray(result, "tasks"), RpcRecordReader::Task);
+    timeTrack.projects = ReadArray<QVProject>(RequiredArray(result, "projects"), RpcRecordReader::Project);
+    timeTrack.customers = ReadArray<QVCustomer>(RequiredArray(result, "customers"), RpcRecordReader::Customer);
+    timeTrack.TTRecords = ReadArray<QVTimeTrackEntry>(RequiredArray(result, "TTRecords"), RpcRecordReader::TimeTrackEntry);
+    timeTrack.leaveTypes = ReadArray<QVLeaveType>(RequiredArray(result, "leaveTypes"), RpcRecordReader::LeaveType);
+    timeTrack.billingTypes = ReadArray<QVBillingType>(RequiredArray(result, "billingTypes"), RpcRecordReader::BillingType);
+    timeTrack.leaveRecords = ReadArray<QVLeaveRecord>(RequiredArray(result, "leaveRecords"), RpcRecordReader::LeaveRecord);
     return timeTrack;
 }
 

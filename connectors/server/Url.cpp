@@ -1,8 +1,8 @@
 #include "connectors/server/Url.h"
 
+// Boost leaves its Win32 traits out of the GCC configuration, so the default wide traits serve;
+// the pattern's classes decide nothing that the port check below does not check again.
 #include <boost/regex.hpp>
-// Boost leaves the Win32 traits out of its GCC configuration; this address parser names them.
-#include <boost/regex/v5/w32_regex_traits.hpp>
 #include "connectors/server/HttpClient.h"
 #include "connectors/server/ServerExceptions.h"
 
@@ -10,8 +10,8 @@ namespace Quorvane {
 
 namespace {
 
-typedef boost::basic_regex<wchar_t, boost::w32_regex_traits<wchar_t> > WideRegex;
-typedef boost::match_results<std::wstring::const_iterator> WideMatch;
+typedef boost::wregex WideRegex;
+typedef boost::wsmatch WideMatch;
 
 const int kLargestPort = 65535;
 

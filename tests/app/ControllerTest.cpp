@@ -68,6 +68,25 @@ TEST_F(ControllerTest, LoadsThatStopBeforeTheServer) {
     }
 }
 
+// Defaults in its place would be saved over it: the load stops and says which file and why.
+TEST_F(ControllerTest, ASettingsFileThatCannotBeOpenedStopsTheLoad) {
+    boost::shared_ptr<Config> stored(new Config());
+    stored->SetServerUuid(L"kept");
+    ASSERT_TRUE(SaveConfig(L"Sim Co", stored));
+    const std::wstring path = GetConfigFilePath(L"Sim Co");
+    HANDLE exclusive = CreateFileW(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, exclusive);
+    m_controller->LoadData();
+    const Calls shown = Settle();
+    CloseHandle(exclusive);
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowQuickBooksProblem(Cannot Open the Settings of This Company)", shown.back());
+    EXPECT_FALSE(m_model->GetConfig());
+    boost::shared_ptr<Config> read(new Config());
+    ASSERT_TRUE(LoadConfig(L"Sim Co", read));
+    EXPECT_EQ(L"kept", read->GetServerUuid());
+}
+
 TEST_F(ControllerTest, ReloadsWhileLoadingEndInExactlyOneMoreLoad) {
     QbSim::Control::SetLatency(300);
     m_controller->LoadData();

@@ -5,6 +5,8 @@
 #include "ScratchFolders.h"
 #include "core/CompanyConfig.h"
 #include "core/ConfigFile.h"
+#include "core/ConfigFileFormat.h"
+#include "core/Exceptions.h"
 #include "core/File.h"
 #include "core/KnownFolders.h"
 
@@ -22,7 +24,7 @@ protected:
     void SetUp() override { m_path = TestSupport::NewScratchFolder(L"save") + L"\\Acme.conf"; }
     void TearDown() override { TestSupport::RestoreScratchFolders(); }
 
-    static boost::shared_ptr<Config> WithUuid(const wchar_t* uuid)
+    static boost::shared_ptr<Config> WithUuid(const std::wstring& uuid)
     {
         boost::shared_ptr<Config> config = CreateDefaultConfig();
         config->SetServerUuid(uuid);
@@ -61,19 +63,50 @@ TEST_F(ConfigFileSave, AMissingFileIsNoDamage)
     EXPECT_FALSE(TestSupport::FileExists(m_path + L".bad"));
 }
 
-TEST_F(ConfigFileSave, ALockedFileIsNeitherLostNorReplacedBeforeItIsKept)
+// A file another program holds is not damaged: the read says why it failed and nothing is
+// copied aside or replaced.
+TEST_F(ConfigFileSave, AFileThatCannotBeOpenedStopsTheReadAndStaysAsItIs)
 {
     ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(L"old")));
     std::string old = TestSupport::ReadBytes(m_path);
     HANDLE exclusive = CreateFileW(m_path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, exclusive);
-    EXPECT_FALSE(ReadConfigFile(m_path, CreateDefaultConfig()));
+    boost::shared_ptr<Config> read = WithUuid(L"unchanged");
+    try {
+        ReadConfigFile(m_path, read);
+        ADD_FAILURE() << "the read must fail";
+    } catch (const SettingsFileUnavailableException& unavailable) {
+        EXPECT_EQ(m_path, unavailable.GetPath());
+        EXPECT_FALSE(unavailable.GetReason().empty());
+    }
+    EXPECT_EQ(L"unchanged", read->GetServerUuid());
     EXPECT_FALSE(WriteConfigFile(m_path, WithUuid(L"defaults")));
     CloseHandle(exclusive);
     EXPECT_EQ(old, TestSupport::ReadBytes(m_path));
-    // Once the file can be copied, the save keeps it first.
-    ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(L"defaults")));
-    EXPECT_EQ(old, TestSupport::ReadBytes(m_path + L".bad"));
+    EXPECT_FALSE(TestSupport::FileExists(m_path + L".bad"));
+}
+
+// One over-long text must not stop every save: it is cut to what the file can hold, between
+// whole characters.
+TEST_F(ConfigFileSave, AnOverLongTextIsCutToTheLimit)
+{
+    const size_t limit = kMaxConfigStringBytes / 2;
+    const struct {
+        const char* name;
+        std::wstring text;
+        size_t kept;
+    } cases[] = {
+        { "at the limit", std::wstring(limit, L'a'), limit },
+        { "past the limit", std::wstring(limit + 10, L'a'), limit },
+        { "a surrogate pair across the limit", std::wstring(limit - 1, L'a') + L"\xD83D\xDE00", limit - 1 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteConfigFile(m_path, WithUuid(c.text)));
+        boost::shared_ptr<Config> read = CreateDefaultConfig();
+        ASSERT_TRUE(ReadConfigFile(m_path, read));
+        EXPECT_EQ(c.text.substr(0, c.kept), read->GetServerUuid());
+    }
 }
 
 TEST_F(ConfigFileSave, SavesFromTwoThreadsAtOnceAllSucceed)

@@ -1,6 +1,6 @@
 #include "ImportHarness.h"
 
-#include <boost/bind.hpp>
+#include <boost/bind/bind.hpp>
 
 #include "../core/ScratchFolders.h"
 #include "app/PreviewBuild.h"

@@ -63,6 +63,16 @@ TEST_F(LiveLogin, SucceedsAndKeepsTheServerIdentity)
     EXPECT_EQ(L"5f0b3c9e-2d41-4a57-9c1e-7d2f8a6b0c13", connector.GetServerUuid());
 }
 
+// Kept in the settings file and compared at each login: an identity no server sends is a
+// malformed reply.
+TEST_F(LiveLogin, AServerIdentityLongerThanAThousandCharactersIsRefused)
+{
+    server.SetKnobs(L"{\"serverUUID\": \"" + std::wstring(1000, L'u') + L"\"}");
+    EXPECT_NO_THROW(Connect());
+    server.SetKnobs(L"{\"serverUUID\": \"" + std::wstring(1001, L'u') + L"\"}");
+    EXPECT_THROW(Connect(), WrongFormatException);
+}
+
 TEST_F(LiveLogin, VersionBelowThreePointTwoIsRefused)
 {
     for (const wchar_t* version : { L"3.2", L"3.10", L"10.0", L"3.2.1" }) {

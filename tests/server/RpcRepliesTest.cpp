@@ -10,6 +10,13 @@ namespace {
 
 json::value Reply(const std::wstring& text) { return RpcReply::Parse(text); }
 
+// A time-track reply with every array the method carries, two of them with the given elements.
+std::wstring TimeTrackReply(const std::wstring& ttRecords, const std::wstring& leaveRecords)
+{
+    return L"{\"result\":{\"tasks\":[],\"projects\":[],\"customers\":[],\"TTRecords\":[" + ttRecords +
+           L"],\"leaveTypes\":[],\"billingTypes\":[],\"leaveRecords\":[" + leaveRecords + L"]}}";
+}
+
 const wchar_t kNoRights[] =
     L"com.brenholt.quorvane.services.QBService_v1$NoGenerateCostAndBillingReportsRightException";
 
@@ -69,6 +76,23 @@ TEST(RpcReply, DataRepliesWithoutUsableResultThrow)
         EXPECT_THROW(RpcReply::ReadUserTimeTrack(reply), UnknownQuorvaneException);
         EXPECT_THROW(RpcReply::ReadAllLeaveTypes(reply), UnknownQuorvaneException);
     }
+    // A result without an array the method always carries is broken, not empty.
+    const std::wstring complete = TimeTrackReply(L"", L"");
+    EXPECT_NO_THROW(RpcReply::ReadUserTimeTrack(Reply(complete)));
+    for (const wchar_t* array :
+         { L"tasks", L"projects", L"customers", L"TTRecords", L"leaveTypes", L"billingTypes", L"leaveRecords" }) {
+        const std::wstring key = L"\"" + std::wstring(array) + L"\":[]";
+        std::wstring withNull = complete;
+        withNull.replace(withNull.find(key), key.size(), L"\"" + std::wstring(array) + L"\":null");
+        EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(withNull)), UnknownQuorvaneException) << std::wstring(array);
+        std::wstring without = complete;
+        without.erase(without.find(key), key.size() + 1);
+        EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(without)), UnknownQuorvaneException) << std::wstring(array);
+    }
+    EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":{}}")), UnknownQuorvaneException);
+    EXPECT_THROW(RpcReply::ReadUsersInfoWithDuplicates(
+                     Reply(L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":9}}}}}")),
+                 UnknownQuorvaneException);
     // The wrong kind of result is no result either.
     EXPECT_THROW(RpcReply::ReadAllLeaveTypes(Reply(L"{\"result\":{}}")), UnknownQuorvaneException);
     EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":[]}")), UnknownQuorvaneException);
@@ -83,7 +107,7 @@ TEST(RpcReply, UsersReadInOrderWithTheirDuplicates)
     std::vector<QVUserWithDuplicates> users = RpcReply::ReadUsersInfoWithDuplicates(Reply(
         L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":9,\"firstName\":\"Siobh\u00e1n\",\"lastName\":"
         L"\"O\u2019Connor\",\"username\":\"So\u2019c\"},\"duplicatesInfo\":[{\"id\":4},{\"id\":5}]},"
-        L"\"2\":{\"userInfo\":{\"id\":2}}}}}"));
+        L"\"2\":{\"userInfo\":{\"id\":2},\"duplicatesInfo\":[]}}}}"));
     ASSERT_EQ(2u, users.size());
     EXPECT_EQ(9, users[0].userInfo.id);
     EXPECT_EQ(L"O'Connor", users[0].userInfo.lastName);
@@ -95,7 +119,8 @@ TEST(RpcReply, UsersReadInOrderWithTheirDuplicates)
 
     for (const wchar_t* id : { L"-1", L"\"9\"", L"null" })
         EXPECT_THROW(RpcReply::ReadUsersInfoWithDuplicates(Reply(
-                         L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":" + std::wstring(id) + L"}}}}}")),
+                         L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":" + std::wstring(id) +
+                         L"},\"duplicatesInfo\":[]}}}}")),
                      WrongFormatException)
             << std::wstring(id);
 }
@@ -134,22 +159,19 @@ TEST(RpcReply, TimeTrackRecordsAreReadAndFolded)
 
 TEST(RpcReply, RecordWithoutACalendarDateIsRefused)
 {
-    for (const wchar_t* date : { L"", L"2026-13-01", L"2026-10-00", L"x", L"0-1-1" }) {
+    for (const wchar_t* date : { L"", L"2026-13-01", L"2026-10-00", L"2026-02-31", L"2025-02-29", L"x", L"0-1-1" }) {
         std::wstring entry = L"{\"taskId\":1,\"spent\":5,\"date\":\"" + std::wstring(date) + L"\"}";
-        EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":{\"TTRecords\":[" + entry + L"]}}")),
-                     WrongFormatException)
+        EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(entry, L""))), WrongFormatException)
             << std::wstring(date);
         std::wstring leave = L"{\"typeId\":1,\"time\":5,\"date\":\"" + std::wstring(date) + L"\"}";
-        EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":{\"leaveRecords\":[" + leave + L"]}}")),
-                     WrongFormatException)
+        EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"", leave))), WrongFormatException)
             << std::wstring(date);
     }
-    EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":{\"TTRecords\":[{\"spent\":5}]}}")),
-                 WrongFormatException);
-    EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":{\"leaveRecords\":[{\"time\":5}]}}")),
-                 WrongFormatException);
-    EXPECT_THROW(RpcReply::ReadUserTimeTrack(
-                     Reply(L"{\"result\":{\"TTRecords\":[{\"spent\":5,\"date\":20261001}]}}")),
+    EXPECT_NO_THROW(RpcReply::ReadUserTimeTrack(
+        Reply(TimeTrackReply(L"{\"taskId\":1,\"spent\":5,\"date\":\"2028-02-29\"}", L""))));
+    EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"{\"spent\":5}", L""))), WrongFormatException);
+    EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"", L"{\"time\":5}"))), WrongFormatException);
+    EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"{\"spent\":5,\"date\":20261001}", L""))),
                  WrongFormatException)
         << "a date that is no text";
 }
