@@ -13,7 +13,7 @@ class SettingsDialogTest : public SettingsPage {
 protected:
     std::wstring CurrentTab() {
         const std::vector<Element> current = FindAll(".settingsStrip > [panel]:current");
-        const std::vector<Element> shown = FindAll(".tabs > [name]:expanded");
+        const std::vector<Element> shown = FindAll("body > .tabs > [name]:expanded");
         if (current.size() != 1 || shown.size() != 1)
             return L"not exactly one current tab";
         return Attribute(current[0], "panel") + L" " + Attribute(shown[0], "name");

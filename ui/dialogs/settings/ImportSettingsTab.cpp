@@ -56,8 +56,11 @@ void ImportSettingsTab::Load(ModelPtr model, ConfigPtr config, const Element& ro
     ApplyServerTerms(*model, root);
     LoadMappingType(config->GetMappingType(), root);
     htmlayout::set_radio_value(root, kServiceItemGroup, config->GetServiceItemGroup() ? BillingTypes : EmployeeNames);
-    htmlayout::set_select_value(root.get_element_by_id("nameConvention"),
-                                std::to_wstring(config->GetNameConvention()));
+    Element conventions = root.get_element_by_id("nameConvention");
+    htmlayout::set_select_value(conventions, std::to_wstring(config->GetNameConvention()));
+    // As the page does when the group changes: billing types need no name convention.
+    conventions.set_state(config->GetServiceItemGroup() ? STATE_DISABLED : 0,
+                          config->GetServiceItemGroup() ? 0 : STATE_DISABLED);
     LoadAccounts(*model, config->GetServiceItemAccount(), root);
     SetChecked(root.get_element_by_id("canRemoveExistinqQBTimeTrack"), config->GetCanRemoveExistingQBTimeTrack());
     SetChecked(root.get_element_by_id("taskNameDescription"), config->GetTaskNameDescription());
