@@ -1,6 +1,7 @@
 // Times the settings dialog over a company of 500 server users and 500 QuickBooks employees,
 // every employee offered in every user's select: opening it to its first painted frame, saving
-// every tab as "Save Settings" does, and one change of a mapping (save and refresh of all tabs).
+// every tab as "Save Settings" does, a row's select taking the focus (it then offers every
+// employee), and one change of a mapping there (save and refresh of all tabs).
 // Run under Xvfb: the dialog is a real window.
 #include <windows.h>
 
@@ -13,9 +14,8 @@
 #include "core/Mapping.h"
 #include "htmlengine/api/EngineTestHooks.h"
 #include "tests/app/TestCompany.h"
-#include "ui/dialogs/settings/SettingsDialog.h"
+#include "tests/settings/HostedSettingsDialog.h"
 #include "ui/toolkit/Element.h"
-#include "ui/toolkit/PageResources.h"
 
 namespace {
 
@@ -43,26 +43,7 @@ void FillCompany(TestCompany& company) {
     }
 }
 
-class TimedDialog : public SettingsDialog {
-public:
-    explicit TimedDialog(const boost::shared_ptr<MainModel>& model) : SettingsDialog(0, model) {}
-    ~TimedDialog() {
-        if (hwnd && IsWindow(hwnd))
-            DestroyWindow(hwnd);
-    }
-    // Loads the page, shows the window and paints it once; false when a step failed.
-    bool Show(const unsigned char* page, UINT size) {
-        html = page;
-        html_size = size;
-        if (!create())
-            return false;
-        ShowWindow(hwnd, SW_SHOW);
-        return UpdateWindow(hwnd) != FALSE;
-    }
-    HWND Window() const { return hwnd; }
-};
-
-HELEMENT FindElement(HWND window, const char* selector) {
+htmlayout::dom::element FindElement(HWND window, const char* selector) {
     return htmlayout::dom::element::root_element(window).find_first("%s", selector);
 }
 
@@ -78,31 +59,29 @@ double Median(std::vector<double> times) {
 }  // namespace
 
 int main() {
-    const unsigned char* page = 0;
-    UINT size = 0;
-    if (!LoadHtmlResource(GetModuleHandleW(0), MAKEINTRESOURCEW(134), &page, &size)) {
-        std::printf("settings bench: page 134 is not among the resources\n");
-        return 1;
-    }
-    std::vector<double> opening, saving, changing;
+    std::vector<double> opening, saving, listing, changing;
     for (int run = 0; run < Runs; ++run) {
         TestCompany company;
         FillCompany(company);
         double start = Bench::Seconds();
-        TimedDialog dialog(company.model);
-        if (!dialog.Show(page, size)) {
-            std::printf("settings bench: the dialog window could not be shown (is there a display?)\n");
+        HostedSettingsDialog dialog(company.model);
+        dialog.SetInitialTab(3);  // the employee mapping
+        if (!dialog.Open(true) || !UpdateWindow(dialog.Window())) {
+            std::printf("settings bench: the dialog could not be shown (page 134 missing, or no display?)\n");
             return 1;
         }
         opening.push_back(Milliseconds(start));
-        HELEMENT select = FindElement(dialog.Window(), "#mappingTable select");
-        if (!select) {
+        const htmlayout::dom::element select = FindElement(dialog.Window(), "#mappingTable select");
+        if (!select.is_valid()) {
             std::printf("settings bench: the mapping table has no rows\n");
             return 1;
         }
         start = Bench::Seconds();
         HTMLayoutTestClick(FindElement(dialog.Window(), "#Save"), 0);
         saving.push_back(Milliseconds(start));
+        start = Bench::Seconds();
+        HTMLayoutTestSetFocus(dialog.Window(), select);
+        listing.push_back(Milliseconds(start));
         start = Bench::Seconds();
         HTMLayoutTestChooseOption(select, 2, 0);
         changing.push_back(Milliseconds(start));
@@ -111,6 +90,7 @@ int main() {
                 Runs);
     std::printf("  open to the first painted frame  %8.1f ms\n", Median(opening));
     std::printf("  save every tab (Save Settings)   %8.1f ms\n", Median(saving));
+    std::printf("  first use of a row's select      %8.1f ms\n", Median(listing));
     std::printf("  change one mapping (save+refresh) %7.1f ms\n", Median(changing));
     return 0;
 }

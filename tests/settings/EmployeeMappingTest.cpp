@@ -12,13 +12,6 @@ namespace {
 
 class EmployeeMappingPage : public SettingsPage {
 protected:
-    // A server user with an employee mapping; `isNew` is the mapping's flag.
-    void AddUser(const std::wstring& id, const std::wstring& first, const std::wstring& last, int state,
-                 const std::wstring& target = L"", bool isNew = false) {
-        company.AddServerUser(id, first, last);
-        company.MapEmployee(id, target, state);
-        company.config->GetEmployeeMappings()->GetBySource(id)->SetFlag(isNew);
-    }
     std::vector<Element> Rows() { return settings_page::DataRows(ById("mappingTable")); }
     // The user cells of the rows in page order, each followed by "|".
     std::wstring RowNames() {
@@ -38,10 +31,12 @@ protected:
 
 TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase) {
     AddUser(L"1", L"Zoe", L"adams", Mapping::Mapped, L"Q1");
-    AddUser(L"2", L"Al", L"Young", Mapping::NotMapped, L"", true);
+    AddUser(L"2", L"Al", L"Young", Mapping::NotMapped);
     AddUser(L"3", L"Bea", L"Adams", Mapping::Mapped, L"Q2");
     AddUser(L"4", L"Cy", L"Brown", Mapping::NoPayrollItemRequired);
     AddUser(L"5", L"Di", L"Cole", 6);
+    SetNew(L"4", false);
+    SetNew(L"5", false);
     company.AddQuickBooksEmployee(L"Q1", L"Zoe", L"Adams");
     company.AddQuickBooksEmployee(L"Q2", L"Bea", L"Adams");
     Open(3);
@@ -63,10 +58,10 @@ TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase) {
 }
 
 TEST_F(EmployeeMappingPage, EachStateShowsItsChoiceAndSavesItBack) {
-    AddUser(L"1", L"Ann", L"Undecided", Mapping::NotMapped, L"", true);
+    AddUser(L"1", L"Ann", L"Undecided", Mapping::NotMapped);
     AddUser(L"2", L"Bo", L"Mapped", Mapping::Mapped, L"Q-BO");
-    AddUser(L"3", L"Cy", L"Skipped", Mapping::DoNotImport, L"", true);
-    AddUser(L"4", L"Di", L"Created", Mapping::CreateNew, L"", true);
+    AddUser(L"3", L"Cy", L"Skipped", Mapping::DoNotImport);
+    AddUser(L"4", L"Di", L"Created", Mapping::CreateNew);
     AddUser(L"5", L"Ed", L"Vanished", Mapping::Mapped, L"Q-GONE");
     company.AddQuickBooksEmployee(L"Q-BO", L"Bo", L"Mapped");
     company.AddQuickBooksEmployee(L"Q-FREE", L"Fay", L"Free", L"M");
@@ -97,8 +92,8 @@ TEST_F(EmployeeMappingPage, EachStateShowsItsChoiceAndSavesItBack) {
 }
 
 TEST_F(EmployeeMappingPage, AnEmployeeChosenInOneRowLeavesTheOthersUntilChosenAgain) {
-    AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped, L"", true);
-    AddUser(L"2", L"Bo", L"Birch", Mapping::NotMapped, L"", true);
+    AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
+    AddUser(L"2", L"Bo", L"Birch", Mapping::NotMapped);
     company.AddQuickBooksEmployee(L"Q-X", L"Xia", L"Xu");
     company.AddQuickBooksEmployee(L"Q-Y", L"Yan", L"Yu");
     Open(3);
@@ -124,8 +119,8 @@ TEST_F(EmployeeMappingPage, AnEmployeeChosenInOneRowLeavesTheOthersUntilChosenAg
 }
 
 TEST_F(EmployeeMappingPage, ANewEmployeeTakesTheNextFreePostfixFromItsNamesakes) {
-    AddUser(L"1", L"John", L"Smith", Mapping::NotMapped, L"", true);
-    AddUser(L"2", L"John", L"Smith", Mapping::NotMapped, L"", true);
+    AddUser(L"1", L"John", L"Smith", Mapping::NotMapped);
+    AddUser(L"2", L"John", L"Smith", Mapping::NotMapped);
     company.AddQuickBooksEmployee(L"Q-JS", L"John", L"Smith");
     Open(3);
     EXPECT_EQ(L"--new-- (John  Smith(2))", Text(SelectOf("2").find_first("option[mappingState=\"4\"]")));
@@ -173,7 +168,7 @@ TEST_F(EmployeeMappingPage, TheEmptyTableMessageAndNotMappedUsersOnly) {
 TEST_F(EmployeeMappingPage, HeaderClicksSortTheRowsWithNewUsersAtTheStartOrTheEnd) {
     AddUser(L"1", L"Al", L"Baker", Mapping::Mapped, L"Q-Z");
     AddUser(L"2", L"Cy", L"Adams", Mapping::Mapped, L"Q-A");
-    AddUser(L"3", L"Di", L"Zorn", Mapping::NotMapped, L"", true);
+    AddUser(L"3", L"Di", L"Zorn", Mapping::NotMapped);
     company.AddQuickBooksEmployee(L"Q-Z", L"Zed", L"Zulu");
     company.AddQuickBooksEmployee(L"Q-A", L"Abe", L"Able");
     Open(3);
@@ -200,7 +195,7 @@ TEST_F(EmployeeMappingPage, HeaderClicksSortTheRowsWithNewUsersAtTheStartOrTheEn
 
 TEST_F(EmployeeMappingPage, MarkupCharactersInNamesAndIdsRoundTrip) {
     const std::wstring odd = L"O'Hara & <Sons> \"Q\"";
-    AddUser(L"1", L"Ann", odd, Mapping::CreateNew, L"", true);
+    AddUser(L"1", L"Ann", odd, Mapping::CreateNew);
     company.model->GetServerEmployees()->FindById(L"1")->SetUserName(L"a<b>&c");
     company.AddQuickBooksEmployee(L"Q'1\"&<x>", L"Eve", odd);
     Open(3);

@@ -15,10 +15,8 @@ protected:
     void AddUser(const std::wstring& id, const std::wstring& first, const std::wstring& last, int employeeState,
                  const std::wstring& employee = L"", int payrollState = Mapping::NotMapped,
                  const std::wstring& item = L"") {
-        company.AddServerUser(id, first, last);
-        company.MapEmployee(id, employee, employeeState);
-        company.config->GetEmployeeMappings()->GetBySource(id)->SetFlag(employeeState != Mapping::Mapped);
-        company.MapPayroll(id, item, payrollState);
+        SettingsPage::AddUser(id, first, last, employeeState, employee);
+        MapPayroll(id, item, payrollState);
     }
     void AddLeave(const std::wstring& id, const std::wstring& name, int state, const std::wstring& item = L"") {
         company.AddLeaveType(id, name);

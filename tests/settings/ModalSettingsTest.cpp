@@ -7,6 +7,7 @@
 
 #include "../app/FakeMainView.h"
 #include "../app/TestCompany.h"
+#include "ScratchFolder.h"
 #include "app/MainController.h"
 #include "core/CompanyConfig.h"
 #include "core/KnownFolders.h"
@@ -162,14 +163,6 @@ TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee) {
     EXPECT_FALSE(RunSettingsDialog(0, company.model, EmployeeMappingTab));
     StopWatching();
     EXPECT_EQ(L"--please select--|--new-- (Ann  Ash)|--do not import--|Bea Birch|", offered);
-}
-
-std::wstring ScratchFolder(KnownFolder folder) {
-    wchar_t path[MAX_PATH + 64];
-    const DWORD length = GetTempPathW(MAX_PATH, path);
-    swprintf(path + length, 64, L"pellworth-settings-test-%lu\\%ls", GetCurrentProcessId(),
-             folder == CommonDocumentsFolder ? L"documents" : L"appdata");
-    return path;
 }
 
 // The program's runner, as the lead wires it: the settings dialog for real, nothing else.

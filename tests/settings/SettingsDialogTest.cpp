@@ -52,9 +52,8 @@ TEST_F(SettingsDialogTest, OpensOnTheTabOfTheFirstProblem) {
 }
 
 TEST_F(SettingsDialogTest, TabIconsShowWhichMappingsAreComplete) {
-    company.AddServerUser(L"1", L"Ann", L"Ash");
-    company.MapEmployee(L"1", L"", Mapping::NotMapped);
-    company.MapPayroll(L"1", L"", Mapping::NoPayrollItemRequired);
+    AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
+    MapPayroll(L"1", L"", Mapping::NoPayrollItemRequired);
     Open();
     EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idImportSettings_Tab_Img"), "src"));
     EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Attribute(ById("idEmployeeMapping_Tab_Img"), "src"));
@@ -62,9 +61,7 @@ TEST_F(SettingsDialogTest, TabIconsShowWhichMappingsAreComplete) {
 }
 
 TEST_F(SettingsDialogTest, AChangeSavesOnlyTheCurrentTabThenRefreshesAll) {
-    company.AddServerUser(L"1", L"Ann", L"Ash");
-    company.MapEmployee(L"1", L"", Mapping::NotMapped);
-    company.MapPayroll(L"1", L"", Mapping::NotMapped);
+    AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
     company.AddPayrollItem(L"P-H", L"Hourly");
     Open(3);
     settings_page::SetTextValue(ById("Quorvane_Username"), L"typed on another tab");

@@ -2,7 +2,7 @@
 
 #include "htmlengine/api/EngineTestHooks.h"
 #include "ui/toolkit/ElementHelpers.h"
-#include "ui/toolkit/PageResources.h"
+#include "core/Mapping.h"
 
 namespace {
 
@@ -12,25 +12,30 @@ void CALLBACK CollectText(const wchar_t* text, UINT length, LPVOID param) {
 
 }  // namespace
 
-OpenSettingsDialog::~OpenSettingsDialog() {
-    if (hwnd && IsWindow(hwnd))
-        DestroyWindow(hwnd);
-}
-
-void OpenSettingsDialog::Open() {
-    ASSERT_TRUE(LoadHtmlResource(GetModuleHandleW(0), MAKEINTRESOURCEW(134), &html, &html_size));
-    HWND made = create();
-    ASSERT_TRUE(made != 0) << GetLastError() << " hwnd " << hwnd;
-}
-
 void SettingsPage::TearDown() {
     dialog.reset();
 }
 
+void SettingsPage::AddUser(const std::wstring& id, const std::wstring& first, const std::wstring& last,
+                           int employeeState, const std::wstring& employee) {
+    company.AddServerUser(id, first, last);
+    company.MapEmployee(id, employee, employeeState);
+    SetNew(id, employeeState != Quorvane::Mapping::Mapped);
+    company.MapPayroll(id, L"", Quorvane::Mapping::NotMapped);
+}
+
+void SettingsPage::SetNew(const std::wstring& userId, bool isNew) {
+    company.config->GetEmployeeMappings()->GetBySource(userId)->SetFlag(isNew);
+}
+
+void SettingsPage::MapPayroll(const std::wstring& userId, const std::wstring& item, int state) {
+    company.config->GetPayrollTypeMappings()->GetBySource(userId)->SetTarget(item, state);
+}
+
 void SettingsPage::Open(int initialTab) {
-    dialog.reset(new OpenSettingsDialog(company.model));
+    dialog.reset(new HostedSettingsDialog(company.model));
     dialog->SetInitialTab(initialTab);
-    dialog->Open();
+    ASSERT_TRUE(dialog->Open(false));
     HTMLayoutTestFlushPostedEvents(dialog->Window());
 }
 

@@ -8,27 +8,23 @@
 #include <vector>
 
 #include "../app/TestCompany.h"
-#include "ui/dialogs/settings/SettingsDialog.h"
+#include "HostedSettingsDialog.h"
 #include "ui/toolkit/Element.h"
 
 typedef htmlayout::dom::element Element;
-
-class OpenSettingsDialog : public SettingsDialog {
-public:
-    explicit OpenSettingsDialog(const boost::shared_ptr<MainModel>& model) : SettingsDialog(0, model) {}
-    ~OpenSettingsDialog();
-
-    // Loads page 134 into a hidden dialog window; the tabs load on document complete.
-    void Open();
-    HWND Window() const { return hwnd; }
-    int Result() const { return result; }
-};
 
 class SettingsPage : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    // Opens the dialog on the company as it is now.
+    // A server user with the rules a load gives every user: an employee rule, new while not
+    // mapped to an employee, and an undecided payroll rule.
+    void AddUser(const std::wstring& id, const std::wstring& first, const std::wstring& last, int employeeState,
+                 const std::wstring& employee = L"");
+    void SetNew(const std::wstring& userId, bool isNew);
+    void MapPayroll(const std::wstring& userId, const std::wstring& item, int state);
+
+    // Opens the dialog, hidden, on the company as it is now.
     void Open(int initialTab = 0);
     Element Root() const;
     Element Find(const char* selector) const;  // fails the test when nothing matches
@@ -59,7 +55,7 @@ protected:
     bool PumpUntil(Done done);
 
     TestCompany company;
-    boost::shared_ptr<OpenSettingsDialog> dialog;
+    boost::shared_ptr<HostedSettingsDialog> dialog;
 
 private:
     void PumpOnce();

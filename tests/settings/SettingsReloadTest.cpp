@@ -48,9 +48,7 @@ protected:
         connector.reset(new Connectors::DesktopConnector(QuickBooksTest::ProgramOptions()));
         ASSERT_TRUE(connector->Connect());
         company.model->SetQuickBooksConnector(connector);
-        company.AddServerUser(L"1", L"Ann", L"Ash");
-        company.MapEmployee(L"1", L"", Mapping::NotMapped);
-        company.MapPayroll(L"1", L"", Mapping::NotMapped);
+        AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
         company.AddPayrollItem(L"P-OLD", L"Old item");
         g_shownMessage.clear();
     }

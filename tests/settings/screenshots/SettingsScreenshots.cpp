@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "../../app/FakeMainView.h"
+#include "../HostedSettingsDialog.h"
+#include "../ScratchFolder.h"
 #include "app/MainController.h"
 #include "app/MainModel.h"
 #include "connectors/quickbooks/DesktopConnector.h"
@@ -24,9 +26,7 @@
 #include "tests/quickbooks/SimulatedSessionManager.h"
 #include "tools/pageshot/PngFile.h"
 #include "tools/qbsim/Control.h"
-#include "ui/dialogs/settings/SettingsDialog.h"
 #include "ui/toolkit/Element.h"
-#include "ui/toolkit/PageResources.h"
 
 using namespace Quorvane;
 typedef htmlayout::dom::element Element;
@@ -34,14 +34,6 @@ typedef htmlayout::dom::element Element;
 namespace {
 
 const wchar_t kCompanyName[] = L"Harbor Lane Builders";
-
-std::wstring ScratchFolder(KnownFolder folder) {
-    wchar_t path[MAX_PATH + 64];
-    const DWORD length = GetTempPathW(MAX_PATH, path);
-    swprintf(path + length, 64, L"pellworth-settings-shots-%lu\\%ls", GetCurrentProcessId(),
-             folder == CommonDocumentsFolder ? L"documents" : L"appdata");
-    return path;
-}
 
 std::wstring ReadFileText(const std::wstring& path) {
     std::ifstream file(path.c_str(), std::ios::binary);
@@ -84,21 +76,6 @@ boost::shared_ptr<MainModel> LoadDemoData() {
     controller->ReleaseViewAndModel();
     return model;
 }
-
-class ShownDialog : public SettingsDialog {
-public:
-    explicit ShownDialog(const boost::shared_ptr<MainModel>& model) : SettingsDialog(0, model) {}
-    ~ShownDialog() {
-        if (hwnd && IsWindow(hwnd))
-            DestroyWindow(hwnd);
-    }
-    void Show() {
-        if (!LoadHtmlResource(GetModuleHandleW(0), MAKEINTRESOURCEW(134), &html, &html_size) || !create())
-            throw std::runtime_error("cannot open the settings dialog");
-        ShowWindow(hwnd, SW_SHOW);
-    }
-    HWND Window() const { return hwnd; }
-};
 
 struct Shot {
     std::wstring path;
@@ -191,8 +168,9 @@ void Run(const std::wstring& folder, const std::wstring& companyFile) {
     Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
     StoreDemoSettings();
     const boost::shared_ptr<MainModel> model = LoadDemoData();
-    ShownDialog dialog(model);
-    dialog.Show();
+    HostedSettingsDialog dialog(model);
+    if (!dialog.Open(true))
+        throw std::runtime_error("cannot open the settings dialog");
     Tour tour(dialog.Window(), folder);
     TakeEveryTab(tour);
 }

@@ -77,7 +77,9 @@ void LeaveTimeAndPayrollTab::BuildPayrollTable(const MainModel& model, const Con
     for (const boost::shared_ptr<Employee>& user : EmployeeMappingOrder(*config.GetEmployeeMappings()).Sort(*users))
         rows += PayrollRow(model, config, *user);
     SetMarkup(body, rows, SIH_APPEND_AFTER_LAST);
-    body.update(true);
+    // Drawn with the next frame: laying the page out now, in the middle of a refresh of every
+    // tab, would cost a whole layout of the mapping tables each time.
+    body.update();
     // A rebuild keeps "Not mapped users only" in force; the page's own rule does the hiding.
     Element hideMapped = root.get_element_by_id("idButtonHideMappedUser");
     if (ReadChecked(hideMapped).value_or(false))
