@@ -3,6 +3,9 @@
 // sorting, and names that hold markup characters.
 #include "SettingsPage.h"
 
+#include <functional>
+
+#include "Listing.h"
 #include "core/Mapping.h"
 #include "ui/dialogs/settings/PageControls.h"
 
@@ -45,12 +48,8 @@ TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase) {
     EXPECT_EQ(L"Not required", Text(Rows()[3].child(1)));
     EXPECT_FALSE(Root().get_element_by_id("4").is_valid()) << "no select for a user who needs no mapping";
     EXPECT_EQ(L"", Text(Rows()[4].child(1)));
-    EXPECT_EQ(L"1 2 3 4 5 ", [this] {
-        std::wstring ids;
-        for (const boost::shared_ptr<Employee>& user : *company.model->GetServerEmployees())
-            ids += user->GetId() + L" ";
-        return ids;
-    }()) << "the model's users keep their order";
+    EXPECT_EQ(L"1 2 3 4 5 ", Listing(*company.model->GetServerEmployees(), std::mem_fn(&Employee::GetId)))
+        << "the model's users keep their order";
 
     SaveAll();
     EXPECT_EQ(Mapping::NoPayrollItemRequired, Saved(L"4").GetState());

@@ -3,6 +3,9 @@
 // the tab's icon.
 #include "SettingsPage.h"
 
+#include <functional>
+
+#include "Listing.h"
 #include "core/Mapping.h"
 #include "ui/dialogs/settings/PageControls.h"
 
@@ -95,12 +98,8 @@ TEST_F(LeavePage, LeaveTypesInEveryStateWithPayrollItems) {
     EXPECT_EQ(L"1", CaptionState(ById("lv7")));
     EXPECT_EQ(Mapping::NotMapped, LeaveRule(L"6").GetState()) << "importing without an item needs none to exist";
     EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Icon());
-    EXPECT_EQ(L"b B a ", [this] {
-        std::wstring names;
-        for (const boost::shared_ptr<PayRoll>& item : *company.model->GetPayrollItems())
-            names += item->GetName() + L" ";
-        return names;
-    }()) << "the model's list is not reordered";
+    EXPECT_EQ(L"b B a ", Listing(*company.model->GetPayrollItems(), std::mem_fn(&PayRoll::GetName)))
+        << "the model's list is not reordered";
 
     Choose(ById("lv1"), L"P-B");
     EXPECT_EQ(L"2", Attribute(rows[0], "mappingState"));

@@ -2,6 +2,9 @@
 // the row order and the payroll items a user can be booked to.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "Listing.h"
 #include "../app/TestCompany.h"
 #include "core/Mapping.h"
 #include "ui/dialogs/settings/EmployeeMappingOrder.h"
@@ -13,21 +16,15 @@ using namespace Quorvane;
 namespace {
 
 std::wstring Ids(const std::vector<boost::shared_ptr<Employee>>& employees) {
-    std::wstring ids;
-    for (const boost::shared_ptr<Employee>& employee : employees)
-        ids += employee->GetId() + L" ";
-    return ids;
+    return Listing(employees, std::mem_fn(&Employee::GetId));
 }
 
 std::wstring Ids(const EmployeeCollection& employees) {
-    return Ids(std::vector<boost::shared_ptr<Employee>>(employees.begin(), employees.end()));
+    return Listing(employees, std::mem_fn(&Employee::GetId));
 }
 
 std::wstring Names(const PayRollCollection& items) {
-    std::wstring names;
-    for (const boost::shared_ptr<PayRoll>& item : items)
-        names += item->GetName() + L" ";
-    return names;
+    return Listing(items, std::mem_fn(&PayRoll::GetName));
 }
 
 struct PostfixCase {
