@@ -157,9 +157,9 @@ void OfferAllEmployees(Element select, const MainModel& model, const RowSources&
     for (const Element& option : ChildrenFrom(popup, 0))
         if (htmlayout::wcseq(option.get_attribute("mappingState"), L"2"))
             own = option;
-    std::set<std::wstring> free = IdsOf(*sources.unmapped);
-    free.erase(mapping.GetTarget());
-    AddEmployeeOptions(popup, own, model, *sources.unmapped, free);
+    std::set<std::wstring> others = IdsOf(*sources.unmapped);
+    others.erase(mapping.GetTarget());
+    AddEmployeeOptions(popup, own, model, *sources.unmapped, others);
 }
 
 }  // namespace
@@ -210,9 +210,10 @@ void EmployeeMappingTab::Refresh(ModelPtr model, ConfigPtr config, const Element
 }
 
 void EmployeeMappingTab::OnFocus(ModelPtr model, ConfigPtr config, const Element&, const Element& target) {
-    const wchar_t* source = target.get_attribute("id");
-    if (!source || !target.find_first("popup").is_valid() || !target.select_parent_w(L"#mappingTable").is_valid())
+    const wchar_t* id = target.get_attribute("id");
+    if (!id || !target.find_first("popup").is_valid() || !target.select_parent_w(L"#mappingTable").is_valid())
         return;
+    const std::wstring source = id;
     const RowSources sources(*model, *config);
     if (sources.mappings->Contains(source))
         OfferAllEmployees(target, *model, sources, *sources.mappings->GetBySource(source));
