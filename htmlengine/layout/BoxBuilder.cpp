@@ -54,8 +54,15 @@ void SortLayers(Box& box)
     for (const std::unique_ptr<Box>& child : box.children) SortLayers(*child);
 }
 
+void ClearLayers(Box& box)
+{
+    box.layers.clear();
+    for (const std::unique_ptr<Box>& child : box.children) ClearLayers(*child);
+}
+
 void CollectRoot(Box& root)
 {
+    ClearLayers(root);
     Collect(root, root);
     SortLayers(root);
 }
@@ -127,6 +134,8 @@ void BoxBuilder::BuildContent(Box& box)
 bool BoxBuilder::TakeOutOfFlow(Element& element, const std::shared_ptr<const ComputedStyle>& style, Box*& placeholder)
 {
     placeholder = nullptr;
+    bool outOfFlow = element.Tag() == "popup" || style->IsOutOfFlow();
+    metOutOfFlow_ = metOutOfFlow_ || outOfFlow;
     if (element.Tag() == "popup") {
         std::unique_ptr<Box> popup = ChildBox(element, style);
         StateOf(*popup).isTopLayerAnchor = !(style->position == Position::Fixed);
@@ -299,6 +308,16 @@ void BoxBuilder::BuildFlex(Box& flex)
 }
 
 BoxIndex& BoxBuilder::Index() { return index_; }
+
+void BoxBuilder::RebuildContent(Box& box)
+{
+    BoxState& state = StateOf(box);
+    box.children.clear();
+    state.inlineItems.clear();
+    state.holdsLines = state.piecesKnown = state.intrinsicKnown = false;
+    BuildContent(box);
+    AdoptOutOfFlow(box);
+}
 
 void BuildTree(Element& root, LayoutTree& tree, BoxIndex& index)
 {

@@ -43,6 +43,12 @@ public:
     void AdoptOutOfFlow(Box& box);
     BoxIndex& Index();
 
+    // Builds the content of a box that is already in the tree again (its children and lines).
+    void RebuildContent(Box& box);
+    // Whether a popup, a fixed or an absolute box was met: such boxes live outside the
+    // content being built.
+    bool MetOutOfFlow() const { return metOutOfFlow_; }
+
 private:
     std::unique_ptr<Box> ElementBox(Element& element, std::shared_ptr<const ComputedStyle> style, BoxKind kind);
     void BuildContent(Box& box);
@@ -58,6 +64,7 @@ private:
     LayoutTree& tree_;
     BoxIndex& index_;
     std::vector<std::pair<Box*, std::unique_ptr<Box>>> pendingOutOfFlow_;  // by containing block
+    bool metOutOfFlow_ = false;
 };
 
 }  // namespace htmlengine

@@ -1,7 +1,9 @@
 #include "htmlengine/layout/BoxLayout.h"
 
+#include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/style/ComputedStyle.h"
 #include "htmlengine/layout/BoxState.h"
+#include "htmlengine/layout/ContentShift.h"
 #include "htmlengine/layout/FlexLayout.h"
 #include "htmlengine/layout/InlineLayout.h"
 #include "htmlengine/layout/IntrinsicWidths.h"
@@ -191,6 +193,8 @@ void LayoutBox(Box& box, Containing containing, LayoutContext& context, ForcedSi
         int height = forced.height >= 0 ? specified : UsedContentHeight(box, contentHeight, specified, containing);
         if (state.kind == BoxKind::Cell) height = std::max(height, contentHeight);  // a cell's height is a minimum
         box.frame.height = height + VerticalChrome(box);
+        if (box.element && box.element->Tag() == "button" && height > contentHeight)
+            ShiftContent(box, (height - contentHeight) / 2);  // a button shows its content in its middle
     }
     if (box.style->display == Display::ListItem) AddListMarker(box, context);
     LayoutAbsoluteChildren(box, context);

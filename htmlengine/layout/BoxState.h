@@ -2,6 +2,7 @@
 // What layout keeps per box between its passes: the inline content of a block container,
 // intrinsic widths, the static position of an out-of-flow box, and what is still valid.
 #include "htmlengine/layout/Box.h"
+#include "htmlengine/layout/InlinePiece.h"
 
 #include <memory>
 #include <string>
@@ -34,6 +35,11 @@ struct BoxState {
     BoxKind kind = BoxKind::Block;
     std::vector<InlineItem> inlineItems;  // empty unless the box holds lines
     bool holdsLines = false;
+
+    // The inline items cut into pieces and measured, valid while `piecesKnown` (the widths of
+    // atomic inlines, floats and inline edges are filled in at each layout).
+    bool piecesKnown = false;
+    std::vector<Piece> pieces;
 
     // Intrinsic widths of the border box (CSS Sizing 3 §5), valid while `intrinsicKnown`.
     bool intrinsicKnown = false;

@@ -96,24 +96,32 @@ void MarkBreakOpportunities(std::vector<Piece>& pieces)
     }
 }
 
-// The pieces of the box's inline content; atomic and float widths are left to the caller.
-std::vector<Piece> SplitPieces(Box& box, int containingWidth, LayoutContext& context)
+// The pieces of the box's inline content, cut and measured once; the widths of inline edges
+// (they may be percentages), atomic inlines and floats are the caller's to fill in.
+std::vector<Piece> PiecesOf(Box& box, int containingWidth, LayoutContext& context)
 {
-    std::vector<Piece> pieces;
-    for (const InlineItem& item : StateOf(box).inlineItems) {
-        if (item.kind == InlineItem::Kind::Text) {
-            SplitText(item, context, pieces);
-            continue;
+    BoxState& state = StateOf(box);
+    if (!state.piecesKnown) {
+        state.pieces.clear();
+        for (const InlineItem& item : state.inlineItems) {
+            if (item.kind == InlineItem::Kind::Text) {
+                SplitText(item, context, state.pieces);
+                continue;
+            }
+            Piece piece;
+            piece.kind = KindOf(item.kind);
+            piece.item = &item;
+            piece.wraps = Wraps(*item.style);
+            state.pieces.push_back(piece);
         }
-        Piece piece;
-        piece.kind = KindOf(item.kind);
-        piece.item = &item;
-        piece.wraps = Wraps(*item.style);
-        if (piece.kind == Piece::Kind::Open) piece.width = OpenEdge(*item.style, containingWidth);
-        if (piece.kind == Piece::Kind::Close) piece.width = CloseEdge(*item.style, containingWidth);
-        pieces.push_back(piece);
+        MarkBreakOpportunities(state.pieces);
+        state.piecesKnown = true;
     }
-    MarkBreakOpportunities(pieces);
+    std::vector<Piece> pieces = state.pieces;
+    for (Piece& piece : pieces) {
+        if (piece.kind == Piece::Kind::Open) piece.width = OpenEdge(*piece.item->style, containingWidth);
+        if (piece.kind == Piece::Kind::Close) piece.width = CloseEdge(*piece.item->style, containingWidth);
+    }
     return pieces;
 }
 
@@ -121,7 +129,7 @@ std::vector<Piece> SplitPieces(Box& box, int containingWidth, LayoutContext& con
 
 int LayoutLines(Box& box, int width, LayoutContext& context)
 {
-    std::vector<Piece> pieces = SplitPieces(box, width, context);
+    std::vector<Piece> pieces = PiecesOf(box, width, context);
     for (Piece& piece : pieces) {
         if (piece.kind != Piece::Kind::Atomic && piece.kind != Piece::Kind::Float) continue;
         Box& child = *piece.item->box;
@@ -135,7 +143,7 @@ int LayoutLines(Box& box, int width, LayoutContext& context)
 
 Intrinsic InlineIntrinsicWidths(Box& box, LayoutContext& context)
 {
-    std::vector<Piece> pieces = SplitPieces(box, 0, context);
+    std::vector<Piece> pieces = PiecesOf(box, 0, context);
     Intrinsic widths;
     int line = 0, unbreakable = 0, trailingSpace = 0, floats = 0;
     for (Piece& piece : pieces) {

@@ -2,15 +2,20 @@
 
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/layout/BoxBuilder.h"
 #include "htmlengine/layout/BoxLayout.h"
 #include "htmlengine/layout/HitTest.h"
 #include "htmlengine/layout/IntrinsicWidths.h"
+#include "htmlengine/layout/PartialRebuild.h"
 #include "htmlengine/layout/PositionedLayout.h"
 #include "htmlengine/layout/TextCache.h"
+#include "htmlengine/layout/TreeRestyle.h"
 #include "htmlengine/layout/ViewportLayout.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <windows.h>
 
 namespace htmlengine {
 
@@ -49,22 +54,23 @@ void LayoutView::SetDocument(Document* document)
     document_ = document;
     tree_ = LayoutTree();
     index_ = std::make_unique<BoxIndex>();
-    scrollOffsets_.clear();
-    changed_ = true;
+    rootElements_.reset();
+    scrolls_.clear();
+    rebuild_ = true;
 }
 
 void LayoutView::SetViewport(Size size)
 {
     if (size == viewport_) return;
     viewport_ = size;
-    changed_ = true;
+    relayout_ = true;
 }
 
 void LayoutView::SetMeasurer(std::unique_ptr<TextMeasurer> measurer)
 {
     measurer_ = std::move(measurer);
     cache_ = std::make_unique<TextCache>(*measurer_);
-    changed_ = true;
+    rebuild_ = true;
 }
 
 TextMeasurer& LayoutView::Measurer() { return *measurer_; }
@@ -72,15 +78,13 @@ TextMeasurer& LayoutView::Measurer() { return *measurer_; }
 void LayoutView::SetImageSizer(std::unique_ptr<ImageSizer> sizer)
 {
     images_ = std::move(sizer);
-    changed_ = true;
+    rebuild_ = true;
 }
-
-void LayoutView::MarkChanged() { changed_ = true; }
 
 void LayoutView::Repaint(const Element* element)
 {
     Rect rect{0, 0, viewport_.width, viewport_.height};
-    const Box* box = element && !changed_ ? BoxOf(*element) : nullptr;
+    const Box* box = element && !rebuild_ ? BoxOf(*element) : nullptr;
     Invalidate(box ? VisibleRect(*box) : rect);
 }
 
@@ -89,25 +93,61 @@ void LayoutView::Invalidate(const Rect& rect)
     if (invalidator_ && !rect.Empty()) invalidator_(rect);
 }
 
+// Styles first (the marked subtrees); then the boxes are built again when elements or the
+// kinds of boxes changed, laid out again when sizes or the window did, or left as they are.
 const LayoutTree* LayoutView::Update()
 {
     if (!document_ || !document_->Root()) return nullptr;
-    if (changed_ || laidOutGeneration_ != document_->StyleGeneration()) {
-        changed_ = false;
-        laidOutGeneration_ = document_->StyleGeneration();
-        Relayout();
+    ComputedStyleOf(*document_->Root());
+    StyleChanges::BoxChanges boxes = document_->Changes().TakeBoxes();
+    std::unique_ptr<ElementHold> restyled = document_->Changes().TakeRestyled();
+    bool relayout = relayout_;
+    bool rebuild = rebuild_ || boxes.everything;
+    rebuild_ = relayout_ = false;
+    if (rebuild) {
+        Rebuild();
+        return &tree_;
     }
+    std::vector<Element*> parts = boxes.elements->Elements();
+    StyleImpact impact = ApplyRestyles(restyled->Elements(), *index_, parts);
+    if (!parts.empty() && !RebuildParts(parts, tree_, *index_)) {
+        Rebuild();
+        return &tree_;
+    }
+    if (!parts.empty()) RestoreScrolls();
+    if (impact == StyleImpact::Layout) ForgetMeasurements();
+    if (impact == StyleImpact::Layout || relayout) Relayout();
     return &tree_;
+}
+
+void LayoutView::Rebuild()
+{
+    BuildTree(*document_->Root(), tree_, *index_);
+    std::vector<Element*> roots;
+    for (const auto* list : {&tree_.fixed, &tree_.popups})
+        for (const std::unique_ptr<Box>& root : *list) roots.push_back(root->element);
+    rootElements_ = std::make_unique<ElementHold>(roots);
+    RestoreScrolls();
+    Relayout();
+}
+
+void LayoutView::RestoreScrolls()
+{
+    ForEachBox(tree_, [&](Box& box) {
+        auto found = scrolls_.find(ScrollKey(box));
+        if (box.scroll && found != scrolls_.end()) *box.scroll = found->second;
+    });
+}
+
+void LayoutView::ForgetMeasurements()
+{
+    ForEachBox(tree_, [](Box& box) {
+        if (box.state) box.state->intrinsicKnown = box.state->piecesKnown = false;
+    });
 }
 
 void LayoutView::Relayout()
 {
-    if (!index_) index_ = std::make_unique<BoxIndex>();
-    BuildTree(*document_->Root(), tree_, *index_);
-    ForEachBox(tree_, [&](Box& box) {
-        auto found = scrollOffsets_.find(ScrollKey(box));
-        if (box.scroll && found != scrollOffsets_.end()) box.scroll->offset = found->second;
-    });
     LayoutContext context{*cache_, *images_, *document_, viewport_};
     LayoutViewport(*tree_.viewport, context);
     for (auto& fixed : tree_.fixed) LayoutFixed(*fixed, tree_.viewport->scroll->port, context);
@@ -119,7 +159,7 @@ void LayoutView::Relayout()
     }
     CollectLayers(tree_);
     ForEachBox(tree_, [&](Box& box) {
-        if (box.scroll) scrollOffsets_[ScrollKey(box)] = box.scroll->offset;
+        if (box.scroll) scrolls_[ScrollKey(box)] = *box.scroll;
     });
 }
 
@@ -172,11 +212,11 @@ bool LayoutView::ScrollTo(const Box& box, Point offset)
     Point clamped{std::clamp(offset.x, 0, maximum.x), std::clamp(offset.y, 0, maximum.y)};
     if (clamped == scroll.offset) return false;
     scroll.offset = clamped;
-    scrollOffsets_[ScrollKey(box)] = clamped;
+    scrolls_[ScrollKey(box)].offset = clamped;
     Invalidate(VisibleRect(box));
     for (const auto& popup : tree_.popups)  // popups anchored inside the scrolled content move with it
         Invalidate(VisibleRect(*popup));
-    if (!tree_.popups.empty()) changed_ = true;
+    if (!tree_.popups.empty()) relayout_ = true;
     return true;
 }
 

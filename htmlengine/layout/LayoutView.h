@@ -14,6 +14,7 @@ namespace htmlengine {
 
 class Document;
 class Element;
+class ElementHold;
 class TextCache;
 struct BoxIndex;
 
@@ -46,9 +47,6 @@ public:
     using Invalidator = std::function<void(const Rect&)>;
     void SetInvalidator(Invalidator invalidator) { invalidator_ = std::move(invalidator); }
 
-    // Something the boxes depend on changed (elements, attributes, states, styles): the next
-    // Update() lays out again, and the window is told to repaint.
-    void MarkChanged();
     // Repaint without relayout (a control's caret, selection or text in a fixed-size box).
     void Repaint(const Element* element);
 
@@ -74,7 +72,11 @@ public:
     int HeightAt(int width);
 
 private:
+    void Rebuild();
+    void RestoreScrolls();
     void Relayout();
+    // Styles changed: widths measured with the old ones go.
+    void ForgetMeasurements();
     bool RectOf(const Element& element, Rect& rect) const;
     void Invalidate(const Rect& rect);
 
@@ -86,9 +88,11 @@ private:
     Invalidator invalidator_;
     LayoutTree tree_;
     std::unique_ptr<BoxIndex> index_;
-    std::unordered_map<unsigned, Point> scrollOffsets_;  // by element uid, kept across relayouts
-    unsigned long long laidOutGeneration_ = 0;
-    bool changed_ = true;
+    std::unique_ptr<ElementHold> rootElements_;  // of fixed boxes and popups: never freed under the tree
+    // By element uid, kept when boxes are built again: the scroll position and the bars.
+    std::unordered_map<unsigned, ScrollState> scrolls_;
+    bool rebuild_ = true;                      // a new page, measurer or sizer
+    bool relayout_ = true;                     // a new window size
 };
 
 }  // namespace htmlengine

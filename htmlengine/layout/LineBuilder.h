@@ -2,23 +2,13 @@
 // Fills line boxes with pieces of inline content, one at a time (greedy, CSS Text 3 §5), and
 // turns each full line into a LineBox, TextRuns, InlineFragments and placed atomic boxes.
 #include "htmlengine/layout/BoxState.h"
+#include "htmlengine/layout/InlinePiece.h"
 #include "htmlengine/layout/LayoutContext.h"
 
 #include <string_view>
 #include <vector>
 
 namespace htmlengine {
-
-struct Piece {
-    enum class Kind : uint8_t { Word, Space, Open, Close, Atomic, Float, Placeholder, Break };
-    Kind kind = Kind::Word;
-    const InlineItem* item = nullptr;
-    std::wstring_view text;  // Word, Space: part of item->text
-    int width = 0;           // advance; Open and Close: margin, border and padding
-    bool wraps = true;       // white-space lets lines break here
-    bool breakBefore = false;
-    bool collapsible = false;  // a space dropped at the start and end of a line
-};
 
 struct PlacedPiece {
     const Piece* piece;

@@ -2,6 +2,7 @@
 
 #include "htmlengine/document/style/ComputedStyle.h"
 #include "htmlengine/layout/BoxState.h"
+#include "htmlengine/layout/ContentShift.h"
 #include "htmlengine/layout/TableGrid.h"
 
 #include <algorithm>
@@ -9,24 +10,6 @@
 namespace htmlengine {
 
 namespace {
-
-// Moves what a cell shows down by dy: vertical-align inside a row taller than the cell.
-void ShiftContent(Box& cell, int dy)
-{
-    if (dy == 0) return;
-    for (const std::unique_ptr<Box>& child : cell.children)
-        if (!child->style->IsOutOfFlow()) child->frame.y += dy;
-    for (LineBox& line : cell.lines) {
-        line.rect.y += dy;
-        line.baseline += dy;
-    }
-    for (TextRun& run : cell.runs) {
-        run.rect.y += dy;
-        run.baseline += dy;
-    }
-    for (InlineFragment& fragment : cell.fragments) fragment.rect.y += dy;
-    if (cell.state && cell.state->firstBaseline >= 0) cell.state->firstBaseline += dy;
-}
 
 int CellBaseline(const Box& cell)
 {

@@ -43,7 +43,35 @@ void ChangeState(HELEMENT element, const std::wstring& change)
     HTMLayoutSetElementState(element, change[0] == L'+' ? bits : 0, change[0] == L'-' ? bits : 0, TRUE);
 }
 
+// The real pointer rests on the element's middle (a tooltip goes again when the pointer is
+// not over its window), with time for the tooltip's delay.
+void Hover(HWND window, HELEMENT element)
+{
+    RECT place = {};
+    HTMLayoutGetElementLocation(element, &place, LOCATION_VIEW_BORDER_BOX);
+    POINT middle = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    POINT screen = middle;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
+    PumpMessages(900);
+}
+
 }  // namespace
+
+void PumpMessages(DWORD milliseconds)
+{
+    DWORD until = GetTickCount() + milliseconds;
+    MSG msg;
+    while (int(until - GetTickCount()) > 0) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    }
+}
 
 void ApplyAction(HWND window, const std::wstring& action)
 {
@@ -66,6 +94,8 @@ void ApplyAction(HWND window, const std::wstring& action)
         HTMLayoutTestKeyDown(window, element, Number(rest), 0), HTMLayoutTestKeyUp(window, element, Number(rest), 0);
     else if (verb == L"state")
         ChangeState(element, rest);
+    else if (verb == L"hover")
+        Hover(window, element);
     else
         throw std::runtime_error("unknown action: " + Narrow(action));
     HTMLayoutTestFlushPostedEvents(window);

@@ -14,7 +14,8 @@ const char kUsage[] =
     "  --size    the client area, 900x700 unless given\n"
     "  --do      an action before the picture is taken, in order:\n"
     "            click SEL | dblclick SEL | focus SEL | type SEL TEXT | choose SEL INDEX\n"
-    "            | key SEL VK | state SEL +BITS|-BITS   (SEL: a CSS selector without spaces)";
+    "            | key SEL VK | state SEL +BITS|-BITS | hover SEL\n"
+    "            (SEL: a CSS selector without spaces)";
 
 void ReadSize(const std::wstring& text, Options& options)
 {

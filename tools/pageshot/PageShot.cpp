@@ -50,24 +50,9 @@ HWND CreatePageWindow(int width, int height)
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     HWND hwnd = CreateWindowExW(0, kClassName, L"pageshot", WS_OVERLAPPEDWINDOW, 0, 0, frame.right - frame.left,
                                 frame.bottom - frame.top, nullptr, nullptr, windowClass.hInstance, nullptr);
-    // Left hidden: it paints all the same, and under Wine without a window manager hiding a
-    // shown window at the end takes two seconds.
+    // Left hidden unless a hover needs the real pointer over it: it paints all the same.
     if (!hwnd) throw std::runtime_error("cannot create a window (is there a display?)");
     return hwnd;
-}
-
-// Lets posted events and timers (progress bars, tooltips) run for a moment.
-void Pump(DWORD milliseconds)
-{
-    DWORD until = GetTickCount() + milliseconds;
-    MSG msg;
-    while (int(until - GetTickCount()) > 0) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    }
 }
 
 void CALLBACK PrintErrors(const wchar_t* text, UINT length, LPVOID)
@@ -98,16 +83,17 @@ void Run(const pageshot::Options& options)
     HTMLayoutSetCallback(hwnd, Notify, &source);
     if (!HTMLayoutLoadHtmlEx(hwnd, page.data(), UINT(page.size()), options.page.c_str()))
         throw std::runtime_error("the engine could not load the page");
-    Pump(50);
+    pageshot::PumpMessages(50);
     for (const std::wstring& action : options.actions) {
         pageshot::ApplyAction(hwnd, action);
-        Pump(50);
+        pageshot::PumpMessages(50);
     }
     HTMLayoutTestErrors(hwnd, PrintErrors, nullptr);
     Shot shot{&options.output, {}};
     if (HTMLayoutTestPaintWindow(hwnd, SavePixels, &shot) != ENGINE_OK) throw std::runtime_error("nothing to paint");
     if (!shot.failure.empty()) throw std::runtime_error(shot.failure);
-    DestroyWindow(hwnd);
+    // Not destroyed: the process ends now, and under Wine without a window manager taking a
+    // shown window down waits two seconds.
 }
 
 }  // namespace

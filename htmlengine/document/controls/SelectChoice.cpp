@@ -86,7 +86,7 @@ void RefreshCaption(Element& select)
     } else {
         SetText(*caption, select.AttributeOr("novalue"));
     }
-    if (Document* document = select.OwnerDocument()) document->InvalidateStyles();
+    if (Document* document = select.OwnerDocument()) document->BoxesChanged(*caption);
 }
 
 }  // namespace htmlengine

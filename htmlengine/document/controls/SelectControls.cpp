@@ -58,7 +58,7 @@ bool StepProgress(Element& progress)
     int next = value < target ? std::min(value + 3, target) : std::max(value - 1, target);
     progress.SetAttribute("value", std::to_wstring(next));
     if (next == target) progress.RemoveAttribute("requested-value");
-    if (Document* document = progress.OwnerDocument()) document->InvalidateStyles();
+    if (Document* document = progress.OwnerDocument()) document->StyleChanged(progress);
     return true;
 }
 

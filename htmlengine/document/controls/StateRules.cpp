@@ -39,7 +39,7 @@ void ChangeState(Element& element, unsigned set, unsigned clear)
         ChooseOption(*select, &element);
     else if (select)
         RefreshCaption(*select);
-    if (document) document->InvalidateStyles();
+    if (document) document->StyleChanged(element);
 }
 
 bool IsDisabledInTree(const Element& element)

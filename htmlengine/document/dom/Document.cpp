@@ -2,16 +2,21 @@
 
 #include "htmlengine/document/controls/ControlLook.h"
 #include "htmlengine/document/css/CssParser.h"
+#include "htmlengine/document/dom/AsciiCase.h"
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/style/DefaultStyleSheet.h"
+#include "htmlengine/document/style/RuleIndex.h"
+#include "htmlengine/document/style/StyleProperties.h"
+#include "htmlengine/document/style/StyleShare.h"
 
 #include <windows.h>
 
 namespace htmlengine {
 
-Document::Document(DocumentHost& host, std::wstring baseUrl) : host_(host), baseUrl_(std::move(baseUrl))
+Document::Document(DocumentHost& host, std::wstring baseUrl)
+    : host_(host), baseUrl_(std::move(baseUrl)), sharedStyles_(std::make_unique<StyleShare>())
 {
     AddStyleSheet(ParseStyleSheet(DefaultStyleSheet()));
     AddStyleSheet(ParseStyleSheet(ControlLookStyleSheet()));
@@ -44,11 +49,14 @@ void Document::AddStyleSheet(StyleSheet sheet)
 {
     for (const std::wstring& error : sheet.errors) LogError(L"CSS: " + error);
     sheets_.push_back(std::move(sheet));
+    ruleIndex_.reset();
     for (const StyleRule& rule : sheets_.back().rules) {  // a moved vector keeps its elements in place
         ++ruleCount_;
         for (const ComplexSelector& selector : rule.selectors)
             for (const CompoundSelector& compound : selector.compounds) selectorStates_ |= compound.states;
         for (const Declaration& declaration : rule.declarations) {
+            if (!IsKnownProperty(declaration.property))
+                LogErrorOnce(L"CSS: property not supported: " + Widen(declaration.property));
             std::vector<RuleRef>& rules = rulesByProperty_[declaration.property];
             if (rules.empty() || rules.back().rule != &rule) rules.push_back({&rule, ruleCount_});
         }
@@ -59,7 +67,28 @@ void Document::AddStyleSheet(StyleSheet sheet)
 void Document::InvalidateStyles()
 {
     ++styleGeneration_;
+    changes_.All();
     host_.ContentChanged();
+}
+
+void Document::StyleChanged(Element& element)
+{
+    ++styleGeneration_;
+    changes_.Subtree(element);
+    host_.ContentChanged();
+}
+
+void Document::BoxesChanged(Element& element)
+{
+    ++styleGeneration_;
+    changes_.Boxes(element);
+    host_.ContentChanged();
+}
+
+const RuleIndex& Document::Rules() const
+{
+    if (!ruleIndex_) ruleIndex_ = std::make_unique<RuleIndex>(sheets_);
+    return *ruleIndex_;
 }
 
 const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string& property) const
@@ -71,6 +100,7 @@ const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string
 
 void Document::Forget(const Element& element)
 {
+    changes_.Forget(element);
     if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) focus_ = nullptr;
     if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_))) eventRoot_ = nullptr;
     if (popupOwner_ && (popupOwner_ == &element || element.IsAncestorOf(popupOwner_))) popupOwner_ = nullptr;

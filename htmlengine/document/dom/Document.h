@@ -2,6 +2,7 @@
 // One loaded page: its root element, its style sheets, the keyboard focus and the event
 // root, and a log of what the engine could not use.
 #include "htmlengine/document/css/StyleSheet.h"
+#include "htmlengine/document/style/StyleChanges.h"
 
 #include <deque>
 #include <functional>
@@ -15,6 +16,8 @@ namespace htmlengine {
 
 class DocumentHost;
 class Element;
+class RuleIndex;
+class StyleShare;
 
 struct PostedEvent {
     Element* target;  // both referenced while queued
@@ -52,12 +55,23 @@ public:
     const std::vector<RuleRef>& RulesDeclaring(const std::string& property) const;
     // Whether some selector of the sheets asks for one of these state bits (":hover" often does not).
     bool SelectorsUse(unsigned states) const { return (selectorStates_ & states) != 0; }
+    // Every rule of the sheets by the selectors that could match an element (built when first asked).
+    const RuleIndex& Rules() const;
+    // The computed styles its elements share.
+    StyleShare& SharedStyles() { return *sharedStyles_; }
     // Rules numbered up to this (in cascade order) are the engine's own defaults.
     size_t UserAgentRuleCount() const { return userAgentRules_; }
 
-    // Bumped by every change that may change a computed style or a box; the host hears of it.
+    // Bumped by every change that may change a computed style or a box; the host hears of
+    // each (ContentChanged).
     unsigned long long StyleGeneration() const { return styleGeneration_; }
+    // Every style may have changed (a sheet, the root).
     void InvalidateStyles();
+    // The styles of the element and its descendants may have changed (a state, an attribute).
+    void StyleChanged(Element& element);
+    // The element's children or text changed, or an attribute its boxes depend on.
+    void BoxesChanged(Element& element);
+    StyleChanges& Changes() { return changes_; }
 
     Element* Focus() const { return focus_; }
     void SetFocus(Element* element) { focus_ = element; }
@@ -96,8 +110,11 @@ private:
     std::map<std::string, std::vector<RuleRef>> rulesByProperty_;
     size_t ruleCount_ = 0;
     size_t userAgentRules_ = 0;
+    mutable std::unique_ptr<RuleIndex> ruleIndex_;
+    std::unique_ptr<StyleShare> sharedStyles_;
     unsigned selectorStates_ = 0;
     unsigned long long styleGeneration_ = 1;
+    StyleChanges changes_;
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
     Element* popupOwner_ = nullptr;

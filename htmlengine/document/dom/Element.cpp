@@ -68,7 +68,9 @@ size_t Element::Index() const
     Element* parent = Parent();
     if (!parent) return 0;
     const auto& siblings = parent->children_;
-    return std::find(siblings.begin(), siblings.end(), this) - siblings.begin();
+    if (indexHint_ < siblings.size() && siblings[indexHint_] == this) return indexHint_;
+    indexHint_ = std::find(siblings.begin(), siblings.end(), this) - siblings.begin();
+    return indexHint_;
 }
 
 void Element::AppendNode(Node* node)

@@ -81,6 +81,7 @@ private:
     std::vector<std::unique_ptr<Attribute>> attributes_;
     std::vector<Node*> nodes_;
     std::vector<Element*> children_;
+    mutable size_t indexHint_ = 0;  // where Index() found it last: :nth-child asks for every cell
     std::unique_ptr<ElementStyle> style_;
     std::unique_ptr<std::vector<HandlerBinding>> handlers_;
     std::unique_ptr<Control> control_;

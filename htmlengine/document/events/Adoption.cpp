@@ -96,7 +96,7 @@ void AdoptSubtree(Element& root)
     Document* document = root.OwnerDocument();
     if (!document) return;
     ElementHold hold(root);
-    document->InvalidateStyles();
+    document->BoxesChanged(root.Parent() ? *root.Parent() : root);
     Adopt(*document, root);
 }
 
@@ -154,14 +154,17 @@ void DiscardContent(Element& element)
         }
     }
     DiscardNodes(element.TakeNodes());
-    if (Document* document = element.OwnerDocument()) document->InvalidateStyles();
+    if (Document* document = element.OwnerDocument()) document->BoxesChanged(element);
 }
 
 void Unlink(Element& element)
 {
     if (Document* document = element.OwnerDocument()) {
         document->Forget(element);
-        document->InvalidateStyles();
+        if (Element* parent = element.Parent())
+            document->BoxesChanged(*parent);
+        else
+            document->InvalidateStyles();
     }
 }
 

@@ -10,10 +10,24 @@
 
 namespace htmlengine {
 
+namespace {
+
+// Attributes that change boxes, not only styles: a picture, a span, a control's kind or text.
+bool ShapesBoxes(const std::string& name)
+{
+    return name == "src" || name == "colspan" || name == "rowspan" || name == "type" || name == "size" ||
+           name == "value" || name == "novalue";
+}
+
+}  // namespace
+
 void AttributeChanged(Element& element, const std::string& name)
 {
     Document* document = element.OwnerDocument();
-    if (document) document->InvalidateStyles();
+    if (document && ShapesBoxes(name))
+        document->BoxesChanged(element);
+    else if (document)
+        document->StyleChanged(element);
     if (name == "disabled") {
         bool disabled = element.HasAttribute("disabled");
         ChangeState(element, disabled ? kStateDisabled : 0, disabled ? 0 : kStateDisabled);
@@ -28,7 +42,7 @@ void AttributeChanged(Element& element, const std::string& name)
 void SetRuntimeStyle(Element& element, const std::string& property, const std::wstring& value)
 {
     SetDeclaration(element.Style().runtime, property, value);
-    if (Document* document = element.OwnerDocument()) document->InvalidateStyles();
+    if (Document* document = element.OwnerDocument()) document->StyleChanged(element);
     if (property == "behavior") AttachBehaviors(element);
 }
 

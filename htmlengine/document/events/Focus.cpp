@@ -16,13 +16,16 @@ namespace {
 
 void SwapFocusState(Document& document, Element* element)
 {
-    if (Element* old = document.Focus()) old->SetStateBits(old->State() & ~kStateFocus);
+    if (Element* old = document.Focus()) {
+        old->SetStateBits(old->State() & ~kStateFocus);
+        document.StyleChanged(*old);
+    }
     document.SetFocus(element);
     if (element) {
         element->SetStateBits(element->State() | kStateFocus);
+        document.StyleChanged(*element);
         document.Host().TakeFocus();
     }
-    document.InvalidateStyles();
 }
 
 void SendFocusEvent(Document& document, Element& target, UINT cmd, bool byMouse)

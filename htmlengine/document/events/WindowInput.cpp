@@ -255,11 +255,18 @@ void WindowInput::SetHover(Element* element)
     std::vector<Element*> before, after;
     for (Element* e = old; e; e = e->Parent()) before.push_back(e);
     for (Element* e = element; e; e = e->Parent()) after.push_back(e);
+    bool restyle = document && document->SelectorsUse(kStateHover);
     for (Element* e : before)
-        if (std::find(after.begin(), after.end(), e) == after.end()) e->SetStateBits(e->State() & ~kStateHover);
-    for (Element* e : after) e->SetStateBits(e->State() | kStateHover);
+        if (std::find(after.begin(), after.end(), e) == after.end()) {
+            e->SetStateBits(e->State() & ~kStateHover);
+            if (restyle) document->StyleChanged(*e);
+        }
+    for (Element* e : after)
+        if (!(e->State() & kStateHover)) {
+            e->SetStateBits(e->State() | kStateHover);
+            if (restyle) document->StyleChanged(*e);
+        }
     hover_.Reset(element);
-    if (document && document->SelectorsUse(kStateHover)) document->InvalidateStyles();
 }
 
 void WindowInput::Wheel(Point point, int delta, bool horizontal)

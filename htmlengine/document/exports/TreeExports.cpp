@@ -179,7 +179,7 @@ ENGINE_API HTMLayoutSortElements(HELEMENT he, UINT first, UINT last, ELEMENT_COM
         std::vector<Element*> order(element->Children().begin() + first, element->Children().begin() + last);
         std::stable_sort(order.begin(), order.end(), [&](Element* a, Element* b) { return cmp(a, b, param) < 0; });
         element->ReorderChildren(first, order);
-        if (Document* document = element->OwnerDocument()) document->InvalidateStyles();
+        if (Document* document = element->OwnerDocument()) document->BoxesChanged(*element);
         return ENGINE_OK;
     });
 }

@@ -30,7 +30,10 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         if (wParam != kProgressTimerId) return window.Painting().OnTimer(wParam, window.Layout(), window.GetDocument());
         if (window.GetDocument()) StepProgressAnimation(*window.GetDocument());
         return true;
-    case WM_PAINT: window.Painting().OnPaint(window.Layout(), window.GetDocument()); return true;
+    case WM_PAINT:
+        window.PaintStarted();
+        window.Painting().OnPaint(window.Layout(), window.GetDocument());
+        return true;
     case WM_PRINTCLIENT:
         window.Painting().OnPrintClient(reinterpret_cast<HDC>(wParam), window.Layout(), window.GetDocument());
         return true;

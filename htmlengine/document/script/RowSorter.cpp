@@ -91,7 +91,7 @@ void SortRows(Element& container, const std::wstring& rows, bool descending,
     });
     for (size_t i = 0; i < slots.size(); ++i) order[slots[i]] = sortable[i].second;
     container.ReorderChildren(0, order);
-    if (Document* document = container.OwnerDocument()) document->InvalidateStyles();
+    if (Document* document = container.OwnerDocument()) document->BoxesChanged(container);
 }
 
 }  // namespace htmlengine

@@ -5,6 +5,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/style/ComputedStyle.h"
+#include "htmlengine/document/style/RuleIndex.h"
 
 #include <algorithm>
 
@@ -30,6 +31,16 @@ bool Weaker(const Candidate& a, const Candidate& b)
     return a.order < b.order;
 }
 
+void AddDeclarations(const Document& document, const StyleRule& rule, size_t order, unsigned specificity,
+                     const std::string* property, std::vector<Candidate>& candidates)
+{
+    bool userAgent = order <= document.UserAgentRuleCount();
+    for (const Declaration& d : rule.declarations)
+        if (!property || d.property == *property)
+            candidates.push_back(
+                {userAgent ? kUserAgent : d.important ? kImportantSheet : kSheet, specificity, order, &d});
+}
+
 void CollectRule(Element& element, Document& document, const StyleRule& rule, size_t order,
                  const std::string* property, std::vector<Candidate>& candidates)
 {
@@ -40,11 +51,7 @@ void CollectRule(Element& element, Document& document, const StyleRule& rule, si
             best = std::max(best, selector.specificity);
             matched = true;
         }
-    if (!matched) return;
-    bool userAgent = order <= document.UserAgentRuleCount();
-    for (const Declaration& d : rule.declarations)
-        if (!property || d.property == *property)
-            candidates.push_back({userAgent ? kUserAgent : d.important ? kImportantSheet : kSheet, best, order, &d});
+    if (matched) AddDeclarations(document, rule, order, best, property, candidates);
 }
 
 // The rules that match, or with `property` only those that declare it: selectors are
@@ -57,10 +64,19 @@ void CollectSheets(Element& element, Document& document, const std::string* prop
             CollectRule(element, document, *ref.rule, ref.order, property, candidates);
         return;
     }
-    size_t order = 0;
-    for (const StyleSheet& sheet : document.StyleSheets())
-        for (const StyleRule& rule : sheet.rules)
-            CollectRule(element, document, rule, ++order, nullptr, candidates);
+    std::vector<const RuleIndex::Entry*> entries;
+    document.Rules().Candidates(element, entries);
+    for (size_t i = 0; i < entries.size();) {
+        const StyleRule& rule = *entries[i]->rule;
+        unsigned best = 0;
+        bool matched = false;
+        for (; i < entries.size() && entries[i]->rule == &rule; ++i)
+            if (Matches(*entries[i]->selector, element, document.Root())) {
+                best = std::max(best, entries[i]->selector->specificity);
+                matched = true;
+            }
+        if (matched) AddDeclarations(document, rule, entries[i - 1]->order, best, nullptr, candidates);
+    }
 }
 
 // The declarations that apply, weakest first; with `property`, only that property's.

@@ -30,6 +30,8 @@ const PropertyDefinition* FindProperty(const std::string& name)
     return found == table.byName.end() ? nullptr : found->second;
 }
 
+bool IsKnownProperty(const std::string& name) { return FindProperty(name) || IsNonVisualProperty(name); }
+
 bool IsNonVisualProperty(const std::string& name)
 {
     return name.compare(0, 3, "on-") == 0 || name == "focusable";

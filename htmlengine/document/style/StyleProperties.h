@@ -30,6 +30,8 @@ struct PropertyDefinition {
 const PropertyDefinition* FindProperty(const std::string& name);
 // Font properties are applied first: em in every other property refers to the result.
 bool IsFontProperty(const std::string& name);
+// A property the engine reads: one it lays out or paints, or one of its own switches.
+bool IsKnownProperty(const std::string& name);
 // Properties that are no style at all for layout and painting: page scripts ("on-...") and
 // the engine's own switches read elsewhere.
 bool IsNonVisualProperty(const std::string& name);

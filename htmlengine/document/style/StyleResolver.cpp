@@ -5,9 +5,11 @@
 #include "htmlengine/document/dom/AsciiCase.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/style/Cascade.h"
 #include "htmlengine/document/style/ComputedStyle.h"
 #include "htmlengine/document/style/StyleProperties.h"
+#include "htmlengine/document/style/StyleShare.h"
 
 #include <vector>
 
@@ -112,12 +114,11 @@ void Finish(ComputedStyle& style, bool isRoot)
     if (style.IsOutOfFlow() || style.floating != Float::None || isRoot) style.display = Blockified(style.display);
 }
 
-std::shared_ptr<const ComputedStyle> Compute(Element& element, const ComputedStyle& parent, float rootFontSize)
+std::shared_ptr<const ComputedStyle> Resolve(Element& element, const ComputedStyle& parent, const wchar_t* display,
+                                             const std::vector<const Declaration*>& declarations, float rootFontSize)
 {
     ComputedStyle style = Inherited(parent);
-    Apply(element, style, {"display", DefaultDisplay(element), false}, {parent, {}});
-    DeclarationList inlineStyle;
-    std::vector<const Declaration*> declarations = MatchedDeclarations(element, inlineStyle);
+    Apply(element, style, {"display", display, false}, {parent, {}});
     PropertyContext fonts{parent, {float(parent.font->size), rootFontSize}};
     for (const Declaration* declaration : declarations)
         if (IsFontProperty(declaration->property)) Apply(element, style, *declaration, fonts);
@@ -128,33 +129,108 @@ std::shared_ptr<const ComputedStyle> Compute(Element& element, const ComputedSty
     return std::make_shared<const ComputedStyle>(std::move(style));
 }
 
-bool IsCurrent(Element& element, unsigned long long generation)
+bool HasOwnDeclarations(Element& element)
 {
-    return generation != 0 && element.HasStyle() && element.Style().computed &&
-           element.Style().computedAt == generation;
+    return element.HasAttribute("style") || (element.HasStyle() && !element.Style().runtime.empty());
+}
+
+// An element with declarations of its own computes alone; the others share (StyleShare.h).
+std::shared_ptr<const ComputedStyle> Compute(Element& element, const std::shared_ptr<const ComputedStyle>& parent,
+                                             float rootFontSize)
+{
+    const ComputedStyle& inherited = parent ? *parent : InitialStyle();
+    const wchar_t* display = DefaultDisplay(element);
+    DeclarationList inlineStyle;
+    std::vector<const Declaration*> declarations = MatchedDeclarations(element, inlineStyle);
+    Document* document = element.OwnerDocument();
+    if (!document || HasOwnDeclarations(element))
+        return Resolve(element, inherited, display, declarations, rootFontSize);
+    StyleShare::Key key{parent.get(), display, !element.Parent(), std::move(declarations)};
+    if (std::shared_ptr<const ComputedStyle> shared = document->SharedStyles().Find(key)) return shared;
+    std::shared_ptr<const ComputedStyle> style = Resolve(element, inherited, display, key.declarations, rootFontSize);
+    document->SharedStyles().Add(std::move(key), parent, style);
+    return style;
+}
+
+bool IsCurrent(Element& element, unsigned long long epoch)
+{
+    return epoch != 0 && element.HasStyle() && element.Style().computed && element.Style().computedAt == epoch;
+}
+
+float RootFontSize(Element& element) { return float(element.TopAncestor()->Style().computed->font->size); }
+
+// The chain from the element up to its first current ancestor, computed from the top: a
+// deep tree must not exhaust the stack.
+void ComputeChain(Element& element, unsigned long long epoch)
+{
+    std::vector<Element*> chain;
+    for (Element* e = &element; e && !IsCurrent(*e, epoch); e = e->Parent()) chain.push_back(e);
+    Element* top = chain.back()->Parent();
+    std::shared_ptr<const ComputedStyle> parent = top ? top->Style().computed : nullptr;
+    // A current element's ancestors are current too: the root's font is known unless it is in the chain.
+    float rootFontSize = top ? RootFontSize(element) : 0;
+    for (auto e = chain.rbegin(); e != chain.rend(); ++e) {
+        std::shared_ptr<const ComputedStyle> style = Compute(**e, parent, rootFontSize);
+        if (!(*e)->Parent()) rootFontSize = float(style->font->size);
+        (*e)->Style().computed = style;
+        (*e)->Style().computedAt = epoch;
+        parent = style;
+    }
+}
+
+// Computes the subtree again, top down; each element whose style object changed is noted
+// for layout (shared styles make an unchanged element give back the very same object).
+void RestyleSubtree(Element& root, Document& document)
+{
+    unsigned long long epoch = document.Changes().Epoch();
+    if (root.Parent() && !IsCurrent(*root.Parent(), epoch)) ComputeChain(*root.Parent(), epoch);
+    float rootFontSize = root.Parent() ? RootFontSize(root) : 0;
+    std::vector<Element*> pending{&root};
+    while (!pending.empty()) {
+        Element& element = *pending.back();
+        pending.pop_back();
+        std::shared_ptr<const ComputedStyle> parent = element.Parent() ? element.Parent()->Style().computed : nullptr;
+        std::shared_ptr<const ComputedStyle> style = Compute(element, parent, rootFontSize);
+        if (!element.Parent()) rootFontSize = float(style->font->size);
+        ElementStyle& data = element.Style();
+        if (data.computed && data.computed != style) document.Changes().Restyled(element);
+        data.computed = style;
+        data.computedAt = epoch;
+        for (auto child = element.Children().rbegin(); child != element.Children().rend(); ++child)
+            pending.push_back(*child);
+    }
+}
+
+bool UnderAnyOf(const Element& element, const std::vector<Element*>& roots)
+{
+    for (Element* root : roots)
+        if (root != &element && root->IsAncestorOf(&element)) return true;
+    return false;
+}
+
+// The subtrees marked since the last restyle; one inside another is done once.
+void RestyleMarked(Document& document)
+{
+    static bool restyling = false;  // computing a style never marks one, but be sure not to recurse
+    if (restyling) return;
+    struct Guard {
+        Guard() { restyling = true; }
+        ~Guard() { restyling = false; }
+    } guard;
+    std::unique_ptr<ElementHold> roots = document.Changes().TakeSubtrees();
+    for (Element* root : roots->Elements())
+        if (!root->deleted && root->OwnerDocument() == &document && !UnderAnyOf(*root, roots->Elements()))
+            RestyleSubtree(*root, document);
 }
 
 }  // namespace
 
-// Ancestors first, without recursion: a deep tree must not exhaust the stack.
 std::shared_ptr<const ComputedStyle> ComputedStyleOf(Element& element)
 {
     Document* document = element.OwnerDocument();
-    unsigned long long generation = document ? document->StyleGeneration() : 0;
-    if (IsCurrent(element, generation)) return element.Style().computed;
-    std::vector<Element*> chain;
-    for (Element* e = &element; e && !IsCurrent(*e, generation); e = e->Parent()) chain.push_back(e);
-    Element* top = chain.back()->Parent();
-    std::shared_ptr<const ComputedStyle> parent = top ? top->Style().computed : nullptr;
-    // A current element's ancestors are current too: the root's font is known unless it is in the chain.
-    float rootFontSize = top ? float(element.TopAncestor()->Style().computed->font->size) : 0;
-    for (auto e = chain.rbegin(); e != chain.rend(); ++e) {
-        std::shared_ptr<const ComputedStyle> style = Compute(**e, parent ? *parent : InitialStyle(), rootFontSize);
-        if (!(*e)->Parent()) rootFontSize = float(style->font->size);
-        (*e)->Style().computed = style;
-        (*e)->Style().computedAt = generation;
-        parent = style;
-    }
+    if (document && document->Changes().HasDirtySubtrees()) RestyleMarked(*document);
+    unsigned long long epoch = document ? document->Changes().Epoch() : 0;
+    if (!IsCurrent(element, epoch)) ComputeChain(element, epoch);
     return element.Style().computed;
 }
 

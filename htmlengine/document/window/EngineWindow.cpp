@@ -73,7 +73,7 @@ void EngineWindow::ReplaceDocument(std::unique_ptr<Document> document)
     paint_.DocumentReplaced();
     layout_.SetDocument(document_.get());
     Retire(std::move(document));
-    Repaint(nullptr);
+    Resized();  // a window made hidden may not have told its size yet
 }
 
 void EngineWindow::SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param)
@@ -165,16 +165,20 @@ void EngineWindow::Resized()
     Repaint(nullptr);
 }
 
-void EngineWindow::ContentChanged()
-{
-    layout_.MarkChanged();
-    Repaint(nullptr);
-}
+// The layout sees what changed from the document itself when it is next used.
+void EngineWindow::ContentChanged() { Repaint(nullptr); }
 
-// The element's visible part (the whole window while boxes are out of date).
+// The element's visible part, or the whole window (cheaper than finding what changed when
+// boxes are out of date). Once the whole window waits for WM_PAINT, changes need no call.
 void EngineWindow::Repaint(const Element* element)
 {
-    if (!destroyed_ && IsWindow(hwnd_)) layout_.Repaint(element);
+    if (invalidated_ || destroyed_ || !IsWindow(hwnd_)) return;
+    if (element) {
+        layout_.Repaint(element);
+        return;
+    }
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    invalidated_ = true;
 }
 
 void EngineWindow::ScrollIntoView(Element& element) { layout_.ScrollIntoView(element); }

@@ -59,6 +59,8 @@ public:
     void TakeFocus() override;
     void ContentChanged() override;
     void Repaint(const Element* element) override;
+    // WM_PAINT is being answered: what changes now needs a new invalidation.
+    void PaintStarted() { invalidated_ = false; }
     void ScrollIntoView(Element& element) override;
 
 private:
@@ -73,6 +75,7 @@ private:
     PointerCursor cursor_;
     bool destroyed_ = false;
     bool wakePosted_ = false;
+    bool invalidated_ = false;  // the whole client area waits for WM_PAINT
     std::vector<unsigned char>* pendingData_ = nullptr;
 };
 

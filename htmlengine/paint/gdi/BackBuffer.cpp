@@ -1,5 +1,7 @@
 #include "htmlengine/paint/gdi/BackBuffer.h"
 
+#include "htmlengine/paint/gdi/TopDownDib.h"
+
 #include <algorithm>
 
 namespace htmlengine {
@@ -17,15 +19,8 @@ bool BackBuffer::Ensure(Size size)
 {
     if (size.width <= size_.width && size.height <= size_.height && bitmap_) return true;
     Size grown = {std::max({size.width, size_.width, 1}), std::max({size.height, size_.height, 1})};
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = grown.width;
-    info.bmiHeader.biHeight = -grown.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateTopDownDib(grown, &bits);
     if (!bitmap) return false;
     HGDIOBJ previous = SelectObject(dc_, bitmap);
     if (!original_) original_ = previous;

@@ -3,6 +3,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/events/Adoption.h"
 #include "htmlengine/paint/gdi/Gdiplus.h"
+#include "htmlengine/paint/gdi/TopDownDib.h"
 
 #include <shlwapi.h>
 
@@ -36,18 +37,6 @@ private:
     IStream* stream_;
     GpBitmap* bitmap_ = nullptr;
 };
-
-HBITMAP CreateTopDownDib(Size size, void** bits)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.width;
-    info.bmiHeader.biHeight = -size.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-}
 
 // The picture's pixels premultiplied, as AlphaBlend wants them.
 bool CopyPremultiplied(GpBitmap* source, Size size, void* target)

@@ -5,35 +5,6 @@
 
 namespace {
 
-void CALLBACK CollectText(const wchar_t* text, UINT length, LPVOID param)
-{
-    static_cast<std::wstring*>(param)->assign(text, length);
-}
-
-bool PutOnClipboard(const std::wstring& text)
-{
-    if (!OpenClipboard(nullptr)) return false;
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
-    bool set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-    CloseClipboard();
-    return set;
-}
-
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"(closed)";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 const char kSelectPage[] =
     "<style>body { on-key-up-27: host closeDialog(); }</style><body>"
     "<select id=s><caption></caption><button role=dropdown></button><popup>"
@@ -47,12 +18,6 @@ protected:
     {
         HTMLayoutTestKeyDown(hwnd_, nullptr, key, state);
         HTMLayoutTestKeyUp(hwnd_, nullptr, key, state);
-    }
-    std::wstring Shown(HELEMENT he)
-    {
-        std::wstring text;
-        HTMLayoutTestShownText(he, CollectText, &text);
-        return text;
     }
     bool Open() { return (State(Find("popup")) & STATE_EXPANDED) != 0; }
     std::wstring Highlighted() { return Find("option:current") ? Text(Find("option:current")) : L"(none)"; }

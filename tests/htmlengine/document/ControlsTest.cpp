@@ -2,11 +2,6 @@
 
 namespace {
 
-void CALLBACK CollectText(const wchar_t* text, UINT length, LPVOID param)
-{
-    static_cast<std::wstring*>(param)->assign(text, length);
-}
-
 const char kSelect[] =
     "<select id=s novalue='-- pick --'><caption></caption><button role=dropdown></button><popup>"
     "<option value=1 mappingState=2 imageId=i1>One</option>"
@@ -27,22 +22,6 @@ protected:
         ValueInit(&value);
         ValueIntDataSet(&value, number, type, 0);
         return value;
-    }
-    static int64_t FileTime(WORD year, WORD month, WORD day)
-    {
-        SYSTEMTIME time = {};
-        time.wYear = year;
-        time.wMonth = month;
-        time.wDay = day;
-        FILETIME fileTime;
-        SystemTimeToFileTime(&time, &fileTime);
-        return (int64_t(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
-    }
-    std::wstring Shown(HELEMENT he)
-    {
-        std::wstring text;
-        HTMLayoutTestShownText(he, CollectText, &text);
-        return text;
     }
 };
 
@@ -170,10 +149,10 @@ TEST_F(Controls, DatesAreMidnightFileTimesWithoutZoneShift)
     EXPECT_EQ(L"undefined", Value(date));
     VALUE value;
     ValueInit(&value);
-    ValueInt64DataSet(&value, FileTime(2026, 12, 1) + 13 * 36000000000LL, VALUE_DATE, 0);
+    ValueInt64DataSet(&value, FileTimeOf(2026, 12, 1) + 13 * 36000000000LL, VALUE_DATE, 0);
     SetValue(date, value);
     ValueClear(&value);
-    EXPECT_EQ(L"date:" + std::to_wstring(FileTime(2026, 12, 1)), Value(date));
+    EXPECT_EQ(L"date:" + std::to_wstring(FileTimeOf(2026, 12, 1)), Value(date));
     EXPECT_EQ(L"2026-12-01", Shown(date));
 
     HTMLayoutTestSetFocus(hwnd_, date);
@@ -182,7 +161,7 @@ TEST_F(Controls, DatesAreMidnightFileTimesWithoutZoneShift)
     HTMLayoutTestType(hwnd_, date, L"2/29/2028");
     EXPECT_TRUE(events_.empty());  // committed on leaving, not per key
     HTMLayoutTestSetFocus(hwnd_, Find("#other"));
-    EXPECT_EQ(L"date:" + std::to_wstring(FileTime(2028, 2, 29)), Value(date));
+    EXPECT_EQ(L"date:" + std::to_wstring(FileTimeOf(2028, 2, 29)), Value(date));
     EXPECT_EQ(std::vector<std::string>{"event 0x4 from d"}, events_);
 
     HTMLayoutTestType(hwnd_, date, L"x");

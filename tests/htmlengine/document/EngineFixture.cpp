@@ -43,6 +43,42 @@ BOOL CALLBACK TakeFirst(HELEMENT he, LPVOID param)
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
+int64_t FileTimeOf(WORD year, WORD month, WORD day)
+{
+    SYSTEMTIME time = {};
+    time.wYear = year;
+    time.wMonth = month;
+    time.wDay = day;
+    FILETIME fileTime;
+    SystemTimeToFileTime(&time, &fileTime);
+    return (int64_t(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"(closed)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool PutOnClipboard(const std::wstring& text)
+{
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    bool set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    CloseClipboard();
+    return set;
+}
+
 std::string ValueJson(const VALUE& value)
 {
     uint32_t type = 0, units = 0;
@@ -148,6 +184,13 @@ std::wstring EngineTest::Value(HELEMENT he)
     std::string json = ValueJson(value);
     ValueClear(&value);
     return std::wstring(json.begin(), json.end());
+}
+
+std::wstring EngineTest::Shown(HELEMENT he)
+{
+    std::wstring text;
+    HTMLayoutTestShownText(he, CollectText, &text);
+    return text;
 }
 
 void EngineTest::SetValue(HELEMENT he, const VALUE& value)

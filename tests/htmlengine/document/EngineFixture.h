@@ -26,6 +26,7 @@ protected:
     std::wstring Dump();
     std::wstring Errors();
     std::wstring Value(HELEMENT he);  // the control value, written as JSON
+    std::wstring Shown(HELEMENT he);  // the text an edit shows
     void SetValue(HELEMENT he, const VALUE& value);
     void Click(const char* selector);
 
@@ -52,3 +53,8 @@ private:
 
 std::string Narrow(const std::wstring& text);
 std::string ValueJson(const VALUE& value);
+// The FILETIME of a day's midnight, as date values hold it.
+int64_t FileTimeOf(WORD year, WORD month, WORD day);
+// The clipboard's text ("(closed)" when it cannot be opened), and text put on it.
+std::wstring ClipboardText();
+bool PutOnClipboard(const std::wstring& text);

@@ -6,29 +6,6 @@
 
 namespace {
 
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"(closed)";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-long long FileTimeOf(WORD year, WORD month, WORD day)
-{
-    SYSTEMTIME time = {};
-    time.wYear = year;
-    time.wMonth = month;
-    time.wDay = day;
-    FILETIME fileTime;
-    SystemTimeToFileTime(&time, &fileTime);
-    return (static_cast<long long>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
-}
-
 class ControlWindow : public PaintTest {
 protected:
     bool PopupOpen() { return (State(Find("popup")) & STATE_EXPANDED) != 0; }
@@ -133,4 +110,47 @@ TEST_F(ControlWindow, PixelProbesOfAFillAndAPicture)
     RECT box = Place("#box");  // smoothed after a clipped box: still drawn where it belongs
     EXPECT_TRUE(Near(Pixel(box.left + 6, box.top + 9), 0xFFFFFF, 60)) << "the tick";
     EXPECT_TRUE(Near(Pixel(box.left + 2, box.top + 2), 0x2B6A99, 24)) << "the checked fill";
+}
+
+TEST_F(ControlWindow, ATitleidPopupShowsAtThePointerAndGoesOnAPress)
+{
+    Load("<style>popup { background-color: white; border: 1px solid #8F9BA5 }</style>"
+         "<p><img id=icon src=res:TESTICON.png titleid=explain></p><popup id=explain>Billed in QuickBooks</popup>");
+    POINT over = Center("#icon");
+    PostMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
+    Pump(700);
+    ASSERT_NE(0u, State(Find("#explain")) & STATE_EXPANDED);
+    RECT tip = Place("#explain");
+    EXPECT_GE(tip.top, over.y);  // below the pointer
+    EXPECT_LE(tip.top, over.y + 40);
+    ClickAt(over);
+    EXPECT_EQ(0u, State(Find("#explain")) & STATE_EXPANDED);
+}
+
+TEST_F(ControlWindow, TheCursorFollowsCssButLeavesTheProgramsWaitCursorUntilTheMouseMoves)
+{
+    Load("<p><a id=link href='#x'>link</a></p><input id=edit>");
+    auto cursorOver = [&](const char* selector) {
+        POINT at = Center(selector);
+        ClientToScreen(hwnd_, &at);
+        SetCursorPos(at.x, at.y);
+        SendMessageW(hwnd_, WM_SETCURSOR, WPARAM(hwnd_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), cursorOver("#link"));
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_IBEAM), cursorOver("#edit"));
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));  // the program at work
+    SendMessageW(hwnd_, WM_SETCURSOR, WPARAM(hwnd_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), GetCursor());
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), cursorOver("#link"));  // moved: the page's again
+}
+
+// A window made hidden and never resized gets no WM_SIZE: its page is still laid out at its size.
+TEST_F(EngineTest, APageInAWindowNeverResizedIsLaidOutAtTheWindowsSize)
+{
+    Load("<style>body { margin: 0 }</style><div id=block>text</div>");
+    RECT client = {}, block = {};
+    GetClientRect(hwnd_, &client);
+    HTMLayoutGetElementLocation(Find("#block"), &block, LOCATION_VIEW_BORDER_BOX);
+    EXPECT_EQ(client.right, block.right - block.left);
 }

@@ -1,0 +1,92 @@
+#include "htmlengine/layout/PartialRebuild.h"
+
+#include "htmlengine/document/dom/Element.h"
+#include "htmlengine/layout/TreeRestyle.h"
+
+#include <algorithm>
+
+namespace htmlengine {
+
+namespace {
+
+// The box that holds the element's boxes: its own, the block around its inline boxes, or
+// the nearest ancestor's; null when it is hidden and stays so.
+Box* PartFor(Element& element, BoxIndex& index)
+{
+    for (Element* e = &element; e; e = e->Parent()) {
+        auto boxed = index.boxes.find(e);
+        if (boxed != index.boxes.end()) return boxed->second;
+        auto owned = index.inlineOwners.find(e);
+        if (owned != index.inlineOwners.end()) {
+            Box* owner = owned->second;
+            while (owner && !owner->element) owner = owner->parent;
+            return owner;
+        }
+        if (e == &element && !Shown(element)) return nullptr;
+    }
+    return nullptr;
+}
+
+bool HoldsOutOfFlow(const Box& box)
+{
+    for (const std::unique_ptr<Box>& child : box.children)
+        if ((child->isLayer && child->style->IsOutOfFlow()) || HoldsOutOfFlow(*child)) return true;
+    return false;
+}
+
+// The elements of fixed boxes and popups are held by the layout, so they are never freed here.
+bool OwnsRoots(const Element& element, const std::vector<std::unique_ptr<Box>>& roots)
+{
+    for (const std::unique_ptr<Box>& root : roots)
+        if (root->element->deleted || root->element == &element || element.IsAncestorOf(root->element)) return true;
+    return false;
+}
+
+// The elements of the box's descendants leave the index (the box's own stays).
+void Unindex(const Box& box, BoxIndex& index)
+{
+    if (box.state)
+        for (const InlineItem& item : box.state->inlineItems) index.inlineOwners.erase(item.element);
+    for (const std::unique_ptr<Box>& child : box.children) {
+        if (child->element) index.boxes.erase(child->element);
+        Unindex(*child, index);
+    }
+}
+
+bool RebuildPart(Box& part, LayoutTree& tree, BoxIndex& index)
+{
+    if (!part.parent || !part.parent->parent || HoldsOutOfFlow(part) || OwnsRoots(*part.element, tree.popups) ||
+        OwnsRoots(*part.element, tree.fixed))
+        return false;
+    Unindex(part, index);
+    BoxBuilder builder(tree, index);
+    builder.RebuildContent(part);
+    if (builder.MetOutOfFlow()) return false;
+    for (Box* ancestor = &part; ancestor; ancestor = ancestor->parent)
+        if (ancestor->state) ancestor->state->intrinsicKnown = false;
+    return true;
+}
+
+}  // namespace
+
+bool RebuildParts(const std::vector<Element*>& elements, LayoutTree& tree, BoxIndex& index)
+{
+    std::vector<Box*> parts;
+    for (Element* element : elements) {
+        if (element->deleted) continue;
+        if (Box* part = PartFor(*element, index)) parts.push_back(part);
+    }
+    // A part inside another is built with it.
+    std::vector<Box*> outer;
+    for (Box* part : parts) {
+        bool inside = false;
+        for (Box* other : parts)
+            for (const Box* b = part->parent; b && !inside; b = b->parent) inside = b == other;
+        if (!inside && std::find(outer.begin(), outer.end(), part) == outer.end()) outer.push_back(part);
+    }
+    for (Box* part : outer)
+        if (!RebuildPart(*part, tree, index)) return false;
+    return true;
+}
+
+}  // namespace htmlengine

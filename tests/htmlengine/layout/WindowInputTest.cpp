@@ -1,0 +1,170 @@
+// Real mouse and keyboard messages posted to the window at the places layout gives. The
+// window stays hidden, so the X pointer sends no moves of its own.
+#include "LayoutFixture.h"
+
+namespace {
+
+class WindowInput : public LayoutTest {
+protected:
+    POINT CenterOf(const char* selector)
+    {
+        RECT box{};
+        EXPECT_EQ(ENGINE_OK, HTMLayoutGetElementLocation(Find(selector), &box, LOCATION_VIEW_BORDER_BOX)) << selector;
+        return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    }
+
+    void Post(UINT msg, WPARAM wParam, POINT at) { PostMessageW(hwnd_, msg, wParam, MAKELPARAM(at.x, at.y)); }
+
+    void Pump()
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, hwnd_, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+
+    void ClickAt(POINT at)
+    {
+        Post(WM_MOUSEMOVE, 0, at);
+        Post(WM_LBUTTONDOWN, MK_LBUTTON, at);
+        Post(WM_LBUTTONUP, 0, at);
+        Pump();
+    }
+
+    void Key(UINT key)
+    {
+        PostMessageW(hwnd_, WM_KEYDOWN, key, 1);
+        PostMessageW(hwnd_, WM_KEYUP, key, 0xC0000001);
+        Pump();
+    }
+
+    std::string Focused()
+    {
+        HELEMENT focus = Find(":focus");
+        return focus ? Narrow(Attribute(focus, "id")) : "none";
+    }
+
+    // The mouse events of the window's handler, "4 on b" (down), "5 on b" (double), "255 on b".
+    std::vector<std::string> mouse_;
+
+    void RecordMouse()
+    {
+        windowHandler_ = [this](HELEMENT, UINT group, void* params) {
+            auto* mouse = static_cast<MOUSE_PARAMS*>(params);
+            if (group == GROUP_MOUSE && !(mouse->cmd & EVENT_SINKING) && mouse->cmd != MOUSE_UP)
+                mouse_.push_back(std::to_string(mouse->cmd) + " on " + Narrow(Attribute(mouse->target, "id")));
+            return false;
+        };
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowInput, AClickReachesTheButtonInACellAndNothingUnderAnOverlay)
+{
+    Load("<table><tr><td id=cell><button id=b>Go</button></td></tr></table>"
+         "<button id=covered style='margin-top:50px'>Covered</button>"
+         "<div id=overlay style='position:absolute;left:0;top:40px;width:400px;height:100px'></div>");
+    ClickAt(CenterOf("#b"));
+    EXPECT_EQ((std::vector<std::string>{"event 0x0 from b"}), events_);
+    events_.clear();
+    POINT covered = CenterOf("#covered");
+    EXPECT_EQ(Find("#overlay"), At(covered.x, covered.y));
+    ClickAt(covered);
+    EXPECT_TRUE(events_.empty());
+}
+
+TEST_F(WindowInput, ADoubleClickIsOneDoubleClickBetweenTwoClicks)
+{
+    Load("<div id=d style='width:100px;height:30px'>x</div>");
+    RecordMouse();
+    POINT at = CenterOf("#d");
+    Post(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Post(WM_LBUTTONUP, 0, at);
+    Post(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    Post(WM_LBUTTONUP, 0, at);
+    Pump();
+    EXPECT_EQ((std::vector<std::string>{"4 on d", "255 on d", "4 on d", "5 on d", "255 on d"}), mouse_);
+}
+
+TEST_F(WindowInput, ControlAndShiftReachTheHandlersWithTheClick)
+{
+    Load("<div id=d style='width:100px;height:30px'>x</div>");
+    UINT keyboard = 0;
+    windowHandler_ = [&](HELEMENT, UINT group, void* params) {
+        auto* mouse = static_cast<MOUSE_PARAMS*>(params);
+        if (group == GROUP_MOUSE && mouse->cmd == MOUSE_CLICK) keyboard = mouse->alt_state;
+        return false;
+    };
+    POINT at = CenterOf("#d");
+    Post(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL | MK_SHIFT, at);
+    Post(WM_LBUTTONUP, MK_CONTROL | MK_SHIFT, at);
+    Pump();
+    EXPECT_EQ(UINT(KEYBOARD_CONTROL | KEYBOARD_SHIFT), keyboard);
+}
+
+TEST_F(WindowInput, TabMovesTheFocusThroughWhatCanTakeIt)
+{
+    Load("<input id=a><input id=disabled disabled><button id=b>b</button><input id=hidden style='display:none'>"
+         "<input id=invisible style='visibility:hidden'><select id=s><caption></caption>"
+         "<button role=dropdown tabindex=-1 id=drop></button><popup><option>x</option></popup></select>"
+         "<a href='#x' id=link>link</a><input id=first tabindex=1>");
+    Key(VK_TAB);
+    EXPECT_EQ("first", Focused());
+    std::vector<std::string> order;
+    for (int i = 0; i < 5; ++i) {
+        Key(VK_TAB);
+        order.push_back(Focused());
+    }
+    EXPECT_EQ((std::vector<std::string>{"a", "b", "s", "link", "first"}), order);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    Key(VK_TAB);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ("link", Focused());
+}
+
+TEST_F(WindowInput, TheWheelScrollsTheTableUnderThePointerNotThePage)
+{
+    std::string rows;
+    for (int i = 0; i < 50; ++i) rows += "<tr><td>row " + std::to_string(i) + "</td></tr>";
+    Load("<div style='height:2000px'><div id=box style='height:200px;overflow:auto'><table id=t>" + rows +
+         "</table></div></div>");
+    RECT before{}, after{};
+    HTMLayoutGetElementLocation(Find("#t"), &before, LOCATION_VIEW_BORDER_BOX);
+    POINT screen = CenterOf("#box");
+    ClientToScreen(hwnd_, &screen);
+    PostMessageW(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
+    Pump();
+    HTMLayoutGetElementLocation(Find("#t"), &after, LOCATION_VIEW_BORDER_BOX);
+    EXPECT_EQ(before.top - 48, after.top);
+    RECT box{};
+    HTMLayoutGetElementLocation(Find("#box"), &box, LOCATION_VIEW_BORDER_BOX);
+    EXPECT_EQ(0, box.top);  // the page itself did not move
+}
+
+TEST_F(WindowInput, HoverFollowsThePointerAndADragOnTheThumbScrolls)
+{
+    Load("<style>#h:hover { color: red }</style><div id=h style='height:40px'>x</div>"
+         "<div id=box style='width:200px;height:100px;overflow-y:scroll'><div id=c style='height:1000px'></div></div>");
+    Post(WM_MOUSEMOVE, 0, CenterOf("#h"));
+    Pump();
+    EXPECT_NE(0u, State(Find("#h")) & STATE_HOVER);
+    RECT box{};
+    HTMLayoutGetElementLocation(Find("#box"), &box, LOCATION_VIEW_BORDER_BOX);
+    POINT thumb{box.right - 7, box.top + 5};  // the thumb starts at the top of the bar
+    Post(WM_MOUSEMOVE, 0, thumb);
+    Post(WM_LBUTTONDOWN, MK_LBUTTON, thumb);
+    Post(WM_MOUSEMOVE, MK_LBUTTON, POINT{thumb.x, thumb.y + 45});
+    Post(WM_LBUTTONUP, 0, POINT{thumb.x, thumb.y + 45});
+    Pump();
+    EXPECT_EQ(0u, State(Find("#h")) & STATE_HOVER);
+    RECT content{};
+    HTMLayoutGetElementLocation(Find("#c"), &content, LOCATION_VIEW_BORDER_BOX);
+    // 45 of the track's 100 - 16 (the thumb) pixels move the content by 45 * 900 / 84.
+    EXPECT_EQ(box.top - 45 * 900 / 84, content.top);
+}
