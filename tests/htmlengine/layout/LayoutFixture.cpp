@@ -34,6 +34,13 @@ std::string LayoutTest::Box(const char* selector, UINT area)
            "x" + std::to_string(rect.bottom - rect.top);
 }
 
+std::wstring LayoutTest::RecordedPaint()
+{
+    std::wstring paint;
+    HTMLayoutTestRecordPaint(hwnd_, CollectText, &paint);
+    return paint;
+}
+
 std::string LayoutTest::BoxDump()
 {
     std::wstring dump;
