@@ -1,8 +1,98 @@
 #!/bin/sh
-# The demo command. The program's window and the demo data come with the user interface;
-# until then this builds the program's libraries and says so.
+# The demo command: the real program against the demo server and the QuickBooks simulator.
+#   scripts/demo.sh
+# The demo's Wine prefix and its company file live in build/demo and are kept between runs, so an
+# import stays imported (delete the folder to start afresh). With a display (DISPLAY set) the
+# program opens its window for you; without one it runs under Xvfb, waits for the summary and
+# saves a screenshot of the main window. Either way it stops what it started.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" x86_64 "$root/build"
-echo "Built. The Pellworth window is not part of this build yet, so there is nothing to run."
+
+build="$root/build"
+state="$build/demo"
+company_file="$state/company.json"
+company_name="Harbor Lane Builders"
+screenshot="$state/main-window.png"
+mkdir -p "$state"
+[ -f "$company_file" ] || cp "$root/tools/qbsim/demo-company.json" "$company_file"
+
+# The demo's own prefix, made and furnished (fonts, no crash debugger) as the tests' prefix is.
+export WINEPREFIX="$state/wineprefix"
+wine="$root/cmake/wine-emulator.sh"
+winepath() { echo "Z:$1" | tr / '\\'; }
+
+started=""
+stop_all() {
+  "$root/cmake/wine-emulator.sh" --kill-server
+  for pid in $started; do kill "$pid" 2>/dev/null || true; done
+}
+trap stop_all EXIT
+trap 'exit 130' INT TERM
+
+# A display: the user's, or an Xvfb of our own on a free number.
+headless=""
+if [ -z "${DISPLAY:-}" ]; then
+  headless=1
+  rm -f "$state/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" >/dev/null 2>&1 &
+  started="$started $!"
+  for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
+  [ -s "$state/display" ] || { echo "demo: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(cat "$state/display")"
+fi
+
+# Windows as on a desktop when the user watches; unmanaged under our own Xvfb, which has no
+# window manager to wait for. The simulator is registered on every run (the build may move).
+managed=Y
+[ -n "$headless" ] && managed=N
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1
+"$wine" regsvr32 /s "$(winepath "$build/tools/qbsim/qbsim.dll")"
+
+# The demo server on loopback, its dates moved to the current weeks.
+python3 "$root/tools/demo-server/server.py" --data demo --relative-to-today --port 0 \
+  --state-dir "$state/server" >"$state/server.log" 2>&1 &
+started="$started $!"
+url=""
+for _ in $(seq 100); do
+  url=$(sed -n 's/^listening on //p' "$state/server.log")
+  [ -n "$url" ] && break
+  sleep 0.1
+done
+[ -n "$url" ] || { echo "demo: the demo server did not start (see $state/server.log)" >&2; exit 1; }
+
+# The company's settings: the server's address and account, the password remembered.
+"$wine" "$build/tools/demo-settings/demo_settings.exe" "$company_name" "$url" JSmith secret >/dev/null
+
+export QBSIM_COMPANY="$(winepath "$company_file")"
+"$wine" "$build/ui/main/Pellworth.exe" &
+program=$!
+started="$started $program"
+echo "demo: Pellworth runs against $url with the company in $company_file"
+
+if [ -z "$headless" ]; then
+  wait "$program" || true
+  exit 0
+fi
+
+# Headless: the summary is up once the load has fetched the time-track and the window painted.
+time_track_fetched() {
+  python3 - "$url" <<'PY' >/dev/null 2>&1
+import json, sys, urllib.request
+control = sys.argv[1].rsplit("/", 1)[0] + "/control"
+request = urllib.request.Request(control, json.dumps({"command": "requests"}).encode())
+methods = [r.get("method") for r in json.load(urllib.request.urlopen(request))["requests"]]
+sys.exit(0 if "QBService_v1.getUserTimeTrack" in methods else 1)
+PY
+}
+window=""
+for _ in $(seq 300); do
+  window=$(xdotool search --name '^Quorvane Pellworth$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && time_track_fetched && break
+  sleep 0.2
+done
+[ -n "$window" ] || { echo "demo: the main window did not appear" >&2; exit 1; }
+sleep 3
+import -display "$DISPLAY" -window "$window" "$screenshot"
+echo "demo: the main window: $screenshot"

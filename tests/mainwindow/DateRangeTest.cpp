@@ -29,7 +29,7 @@ TEST_F(DateRangeWidget, ShowsTheRangeItsDatesAndItsName)
         int type;
         const wchar_t* name;
     };
-    const Case cases[] = {{0, L""}, {3, L"Previous month"}, {17, L""}, {65535, L"Custom date range"}};
+    const Case cases[] = { { 0, L"" }, { 3, L"Previous month" }, { 17, L"" }, { 65535, L"Custom date range" } };
     for (const Case& c : cases) {
         Quorvane::DateRange range = Custom(5, 11);
         range.SetRangeType(c.type);
@@ -49,13 +49,13 @@ TEST_F(DateRangeWidget, ReadsAPredefinedTypeFromTodayAndACustomOneFromTheInputs)
     htmlayout::dom::element calendar(Find("#cal"));
     calendar.set_attribute("rangeType", L"3");
     EXPECT_TRUE(Call("dateRangeUpdated"));
-    EXPECT_EQ(Calls{Sent(Quorvane::DateRange(3))}, TakeCalls());
+    EXPECT_EQ(Calls { Sent(Quorvane::DateRange(3)) }, TakeCalls());
 
     calendar.set_attribute("rangeType", L"65535");
     Call("dateRangeUpdated");
     Quorvane::DateRange custom = Custom(5, 11);
     custom.SetRangeType(65535);
-    EXPECT_EQ(Calls{Sent(custom)}, TakeCalls());
+    EXPECT_EQ(Calls { Sent(custom) }, TakeCalls());
 
     calendar.set_attribute("rangeType", nullptr);
     Call("dateRangeUpdated");

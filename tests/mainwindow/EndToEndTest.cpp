@@ -40,11 +40,12 @@ protected:
     void SetUp() override
     {
         SimulatedQuickBooks::SetUp();
-        Seed("{'CompanyName':'Sim Co',"
-             " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
-             " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
-             " 'Employees':[{'ListID':'E-CHLOE','EditSequence':'1','FirstName':'Chloe','LastName':'Lefevre'}],"
-             " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}");
+        Seed(
+            "{'CompanyName':'Sim Co',"
+            " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
+            " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
+            " 'Employees':[{'ListID':'E-CHLOE','EditSequence':'1','FirstName':'Chloe','LastName':'Lefevre'}],"
+            " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}");
         SetKnownFolderProvider(&ScratchFolder);
         SetShellOpener(&IgnoreOpen);
         server_.reset(new DemoServer("plain"));
@@ -77,7 +78,7 @@ protected:
         config->SetPeriod(period);
         TestCompany rules;
         rules.config = config;
-        for (const wchar_t* id : {L"7", L"12", L"15", L"21", L"26", L"28", L"30"})
+        for (const wchar_t* id : { L"7", L"12", L"15", L"21", L"26", L"28", L"30" })
             rules.MapEmployee(id, L"", Mapping::DoNotImport);
         rules.MapEmployee(kChloe, L"E-CHLOE");
         rules.MapPayroll(kChloe, L"P-HOURLY");
@@ -111,7 +112,7 @@ protected:
     }
 
     boost::shared_ptr<DemoServer> server_;
-    boost::shared_ptr<MainView> view_{new MainView()};
+    boost::shared_ptr<MainView> view_ { new MainView() };
     UiDriver driver_;
 };
 
@@ -120,27 +121,31 @@ TEST_F(LiveProgram, LogInImportEverythingAndReloadToNothingLeftToChange)
     view_->InitInstance(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
     ASSERT_TRUE(view_->GetHwnd() != nullptr);
     int entriesBefore = QuickBooksEntries();
-    bool ended = driver_.RunWhile([&] { RunApplication(view_); }, [&] {
-        const DWORD limit = 30000;
-        ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#bodydialog"); }, limit)) << "no login panel";
-        driver_.OnUiThread([&] { HTMLayoutTestSetFocus(view_->GetHwnd(), Find("#loginDialog_Password")); });
-        TypeKeys(L"secret");
-        ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#TTSummary") && Count("#TTTotalTableBody > tr") > 0; }, limit))
-            << "no summary";
-        driver_.OnUiThread([&] { Click("#idEmployeeAll"); });
-        driver_.OnUiThread([&] { Click("#import"); });
-        ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#idCompletedSuccessfullyState"); }, limit))
-            << "the import did not succeed";
-        driver_.OnUiThread([&] { Click("#idCompletedSuccessfullyState button.closeButton"); });
-        ASSERT_TRUE(driver_.WaitFor(
-            [&] {
-                size_t rows = Count("#TTTotalTableBody > tr");
-                return Shown("#TTSummary") && rows > 0 && Count("#TTTotalTableBody td.notChange") == 2 * rows;
-            },
-            limit))
-            << "the reloaded summary still has changes";
-        PostMessageW(view_->GetHwnd(), WM_CLOSE, 0, 0);
-    }, 120000);
+    bool ended = driver_.RunWhile(
+        [&] { RunApplication(view_); },
+        [&] {
+            const DWORD limit = 30000;
+            ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#bodydialog"); }, limit)) << "no login panel";
+            driver_.OnUiThread([&] { HTMLayoutTestSetFocus(view_->GetHwnd(), Find("#loginDialog_Password")); });
+            TypeKeys(L"secret");
+            ASSERT_TRUE(
+                driver_.WaitFor([&] { return Shown("#TTSummary") && Count("#TTTotalTableBody > tr") > 0; }, limit))
+                << "no summary";
+            driver_.OnUiThread([&] { Click("#idEmployeeAll"); });
+            driver_.OnUiThread([&] { Click("#import"); });
+            ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#idCompletedSuccessfullyState"); }, limit))
+                << "the import did not succeed";
+            driver_.OnUiThread([&] { Click("#idCompletedSuccessfullyState button.closeButton"); });
+            ASSERT_TRUE(driver_.WaitFor(
+                [&] {
+                    size_t rows = Count("#TTTotalTableBody > tr");
+                    return Shown("#TTSummary") && rows > 0 && Count("#TTTotalTableBody td.notChange") == 2 * rows;
+                },
+                limit))
+                << "the reloaded summary still has changes";
+            PostMessageW(view_->GetHwnd(), WM_CLOSE, 0, 0);
+        },
+        120000);
     EXPECT_TRUE(ended) << "the watchdog ended the program";
     EXPECT_EQ(entriesBefore + 4, QuickBooksEntries());
     DestroyWindow(view_->GetHwnd());

@@ -16,7 +16,10 @@ void CALLBACK AppendBytes(const BYTE* bytes, UINT length, LPVOID param)
 
 }  // namespace
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
 
 void MainPageTest::SetUp()
 {

@@ -11,7 +11,7 @@
 
 #include "RecordingNotification.h"
 #include "UiDriver.h"
-#include "TestCompany.h"
+#include "PreviewCompany.h"
 #include "ui/main/MainView.h"
 
 class MainPageTest : public ::testing::Test {
@@ -45,11 +45,11 @@ protected:
         return driver_.WaitFor(condition, limitMilliseconds);
     }
 
-    TestCompany company;
+    PreviewCompany company;
     UiDriver driver_;
     DWORD uiThread_ = driver_.UiThread();
-    boost::shared_ptr<RecordingNotification> controller{new RecordingNotification()};
-    boost::shared_ptr<MainView> view{new MainView()};
+    boost::shared_ptr<RecordingNotification> controller { new RecordingNotification() };
+    boost::shared_ptr<MainView> view { new MainView() };
 };
 
 std::string Narrow(const std::wstring& text);

@@ -7,15 +7,15 @@ class Panels : public MainPageTest {};
 
 TEST_F(Panels, ShowViewExpandsOneSubViewAndSetsTheScrollClass)
 {
-    const char* const subViews[] = {"#TTSummary", "#mappingProblem", "#LoadingView", "#QBProblemView",
-                                    "#SiteWasChanged"};
+    const char* const subViews[] = { "#TTSummary", "#mappingProblem", "#LoadingView", "#QBProblemView",
+                                     "#SiteWasChanged" };
     struct Case {
         int view;
         int shown;  // index into subViews, -1 none
         const wchar_t* viewAreaClass;
     };
-    const Case cases[] = {{1, 0, L"noscroll"}, {2, 1, L"scroll"}, {3, 2, L"scroll"}, {4, 3, L"scroll"},
-                          {5, 4, L"scroll"},   {0, -1, L"scroll"}};
+    const Case cases[] = { { 1, 0, L"noscroll" }, { 2, 1, L"scroll" }, { 3, 2, L"scroll" },
+                           { 4, 3, L"scroll" },   { 5, 4, L"scroll" }, { 0, -1, L"scroll" } };
     for (const Case& c : cases) {
         switch (c.view) {
         case 1: view->RefreshSummary(); break;
@@ -40,7 +40,7 @@ TEST_F(Panels, LoginPanelShowsTheRequestOrTheMessages)
         const wchar_t* error;
         bool request;
     };
-    const Case cases[] = {{L"", L"", true}, {L"Cannot connect", L"", false}, {L"", L"<b>Wrong</b>", false}};
+    const Case cases[] = { { L"", L"", true }, { L"Cannot connect", L"", false }, { L"", L"<b>Wrong</b>", false } };
     for (const Case& c : cases) {
         view->ShowLoginPanel(IMainView::ConnectionOptions(), c.caption, c.error);
         EXPECT_TRUE(IsShown("#bodydialog"));
@@ -65,10 +65,10 @@ TEST_F(Panels, LoginFieldsRememberOnlyAPasswordAndLoseOneTrailingSlash)
         const char* connect;
     };
     const Case cases[] = {
-        {L"https://a.example", L"pw", true, "Connect https://a.example jo pw remember login"},
-        {L"https://a.example/", L"", true, "Connect https://a.example jo  forget login"},
-        {L"https://a.example//", L"pw", false, "Connect https://a.example/ jo pw forget login"},
-        {L"", L"pw", true, "Connect  jo pw remember login"},
+        { L"https://a.example", L"pw", true, "Connect https://a.example jo pw remember login" },
+        { L"https://a.example/", L"", true, "Connect https://a.example jo  forget login" },
+        { L"https://a.example//", L"pw", false, "Connect https://a.example/ jo pw forget login" },
+        { L"", L"pw", true, "Connect  jo pw remember login" },
     };
     for (const Case& c : cases) {
         IMainView::ConnectionOptions options;
@@ -80,7 +80,7 @@ TEST_F(Panels, LoginFieldsRememberOnlyAPasswordAndLoseOneTrailingSlash)
         EXPECT_EQ(L"Connect to Quorvane", Text("#loginDialog_Connect"));
         EXPECT_FALSE(IsDisabled("#loginDialog_Connect"));
         Click("#loginDialog_Connect");
-        EXPECT_EQ(std::vector<std::string>{c.connect}, TakeCalls()) << Narrow(c.url);
+        EXPECT_EQ(std::vector<std::string> { c.connect }, TakeCalls()) << Narrow(c.url);
         EXPECT_EQ(L"Connecting\u2026", Text("#loginDialog_Connect"));
         EXPECT_TRUE(IsDisabled("#loginDialog_Connect"));
     }
@@ -93,17 +93,19 @@ TEST_F(Panels, QuickBooksProblemTurnsEveryRetryIntoAButtonAndTakesTheLoginPanelA
         const wchar_t* description;
         size_t buttons;
     };
-    const Case cases[] = {{L"No QuickBooks.", 0}, {L"Start QuickBooks. [Retry]", 1}, {L"[Retry] or [Retry]", 2}};
+    const Case cases[] = { { L"No QuickBooks.", 0 },
+                           { L"Start QuickBooks. [Retry]", 1 },
+                           { L"[Retry] or [Retry]", 2 } };
     for (const Case& c : cases) {
         view->ShowQuickBooksProblem(L"QuickBooks is not running", c.description);
         EXPECT_EQ(c.buttons, FindAll("#QBProblemDescription button#QBProblemRetry").size());
         EXPECT_EQ(L"QuickBooks is not running", Text("#QBProblemCaption"));
     }
     EXPECT_FALSE(IsShown("#bodydialog"));
-    for (const char* button : {"#Settings", "#ImportHistory", "#Missingdata", "#import"})
+    for (const char* button : { "#Settings", "#ImportHistory", "#Missingdata", "#import" })
         EXPECT_TRUE(IsDisabled(button)) << button;
     Click("#QBProblemRetry");
-    EXPECT_EQ(std::vector<std::string>{"ReloadData"}, TakeCalls());
+    EXPECT_EQ(std::vector<std::string> { "ReloadData" }, TakeCalls());
 }
 
 TEST_F(Panels, ErrorPanelShowsItsButtonsAndKeepsTheTextOfAnEmptyRow)
@@ -113,7 +115,7 @@ TEST_F(Panels, ErrorPanelShowsItsButtonsAndKeepsTheTextOfAnEmptyRow)
         const wchar_t* detail;
         const wchar_t* log;
     };
-    const Case cases[] = {{0, L"none", L"none"}, {1, L"inline-block", L"none"}, {2, L"none", L"inline-block"}};
+    const Case cases[] = { { 0, L"none", L"none" }, { 1, L"inline-block", L"none" }, { 2, L"none", L"inline-block" } };
     for (const Case& c : cases) {
         view->ShowError(L"Cannot import", L"<i>p</i>", L"r", L"f", L"reload", c.buttons);
         EXPECT_EQ(c.detail, Style("#idErrorDialogViewDetailedInfoButton", "display")) << c.buttons;
@@ -139,11 +141,11 @@ TEST_F(Panels, ImportProgressShowsTruncatedPercentagesAndLocksStopForTheLastEmpl
         const wchar_t* text;
         bool stopEnabled;
     };
-    const Case cases[] = {{0, 4, 0, L"0 of 4 selected employees", true},
-                          {1, 3, 33, L"1 of 3 selected employees", true},
-                          {29, 100, 29, L"29 of 100 selected employees", true},
-                          {3, 4, 75, L"3 of 4 selected employees", false},
-                          {0, 0, 0, L"0 of 0 selected employees", true}};
+    const Case cases[] = { { 0, 4, 0, L"0 of 4 selected employees", true },
+                           { 1, 3, 33, L"1 of 3 selected employees", true },
+                           { 29, 100, 29, L"29 of 100 selected employees", true },
+                           { 3, 4, 75, L"3 of 4 selected employees", false },
+                           { 0, 0, 0, L"0 of 0 selected employees", true } };
     for (const Case& c : cases) {
         view->ResetImportProgress();
         view->SetImportProgress(c.done, c.total);
@@ -199,7 +201,7 @@ TEST_F(Panels, LoadingViewSetsTheBarAtOnceOrAnimatesItAndDisablesTheToolbar)
     EXPECT_EQ(L"Loading employees", Text("#dataLoadCaption"));
     EXPECT_EQ(L"40%", Text("#progressValue"));
     EXPECT_TRUE(IsShown("#LoadingView"));
-    for (const char* button : {"#Settings", "#ImportHistory", "#Missingdata", "#import"})
+    for (const char* button : { "#Settings", "#ImportHistory", "#Missingdata", "#import" })
         EXPECT_TRUE(IsDisabled(button)) << button;
     // The page's animation climbs by 3 every 20 ms and stops at the target.
     for (int i = 0; i < 60 && Attribute("#dataLoadProgress", "requested-value") != L"(none)"; ++i) {

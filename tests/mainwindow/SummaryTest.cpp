@@ -1,9 +1,7 @@
 // The summary table over a hand-built preview: rows, order, cells, footer, selection shortcuts,
 // the missing-data button, the hint, the mapping problems and the page's own sorting.
-#include <map>
 
 #include "MainPageFixture.h"
-#include "core/CustomerJobService.h"
 #include "ui/main/MappingProblems.h"
 
 using namespace Quorvane;
@@ -11,59 +9,20 @@ using namespace Quorvane;
 namespace {
 
 typedef std::vector<std::string> Calls;
-typedef boost::shared_ptr<TimeTrackRecord> RecordPtr;
 
 class Summary : public MainPageTest {
 protected:
-    void SetUp() override
-    {
-        MainPageTest::SetUp();
-        company.model->SetCustomerJobs(boost::shared_ptr<CustomerJobCollection>(new CustomerJobCollection()));
-        company.model->SetServiceItems(boost::shared_ptr<ServiceItemCollection>(new ServiceItemCollection()));
-        company.model->SetAllItems(boost::shared_ptr<ItemTypeCollection>(new ItemTypeCollection()));
-    }
-
-    // A server user whose rule has this state; mapped users get a QuickBooks employee of the
-    // same name.
     void User(const std::wstring& id, const std::wstring& first, const std::wstring& last, int state)
     {
-        TestCompany::EmployeePtr user = company.AddServerUser(id, first, last);
-        if (state == Mapping::Mapped)
-            company.AddQuickBooksEmployee(L"QB" + id, first, last);
-        company.MapEmployee(id, L"QB" + id, state);
-        boost::shared_ptr<EmployeeDiff> diff(new EmployeeDiff());
-        diff->SetServerUser(user);
-        diff->SetTimeTrackDiffs(boost::shared_ptr<TimeTrackDiffCollection>(new TimeTrackDiffCollection()));
-        company.model->GetEmployeeDiffs()->Add(diff);
-        diffs_[id] = diff;
+        company.User(id, first, last, state);
     }
-
-    static RecordPtr Record(int minutes)
-    {
-        if (minutes < 0)
-            return RecordPtr();
-        RecordPtr record(new TimeTrackRecord(2012, 3, 5, minutes));
-        record->SetNamingService(
-            boost::shared_ptr<ICustomerJobService>(new QBCustomerJobService(L"Acme:Roof", L"Labor")));
-        return record;
-    }
-
-    // Minutes in QuickBooks and as the import leaves them; -1 for a missing side.
     boost::shared_ptr<TimeTrackDiff> Entry(const std::wstring& id, int quickBooks, int imported)
     {
-        boost::shared_ptr<TimeTrackDiff> entry(new TimeTrackDiff(Record(quickBooks), Record(imported)));
-        diffs_[id]->GetTimeTrackDiffs()->Add(entry);
-        return entry;
+        return company.Entry(id, quickBooks, imported);
     }
-
     boost::shared_ptr<TimeTrackDiff> Leave(const std::wstring& id, int minutes, const std::wstring& leaveType)
     {
-        boost::shared_ptr<TimeTrackDiff> entry = Entry(id, minutes, minutes + 60);
-        for (const RecordPtr& side : {entry->GetQuickBooksSide(), entry->GetImportSide()}) {
-            side->SetLeave(1);
-            side->SetPayrollItemName(leaveType);
-        }
-        return entry;
+        return company.Leave(id, minutes, leaveType);
     }
 
     std::wstring Rows()
@@ -73,8 +32,6 @@ protected:
             names += htmlayout::dom::element(span).get_text().c_str() + std::wstring(L"|");
         return names;
     }
-
-    std::map<std::wstring, boost::shared_ptr<EmployeeDiff> > diffs_;
 };
 
 TEST_F(Summary, ListsImportedEmployeesWithEntriesByNameWithTheirCells)
@@ -135,7 +92,7 @@ TEST_F(Summary, NamesFromOutsideShowAsTypedInTextAndTitle)
                  span.get_attribute("title"));
     EXPECT_STREQ(L"empl_a\"&<b>", htmlayout::dom::element(Find("#TTTotalTableBody input")).get_attribute("id"));
     Click("#TTTotalTableBody input");
-    EXPECT_EQ((Calls{"SelectEmployee a\"&<b> on"}), TakeCalls());
+    EXPECT_EQ((Calls { "SelectEmployee a\"&<b> on" }), TakeCalls());
 }
 
 TEST_F(Summary, TheFooterCountsTheSelectionAndItsTotals)
@@ -143,7 +100,7 @@ TEST_F(Summary, TheFooterCountsTheSelectionAndItsTotals)
     company.AddLeaveType(L"9", L"Vacation");
     company.MapLeaveType(L"9", L"P1", Mapping::Mapped);
     company.AddPayrollItem(L"P1", L"Vacation pay");
-    for (const wchar_t* id : {L"1", L"2", L"3"}) {
+    for (const wchar_t* id : { L"1", L"2", L"3" }) {
         User(id, std::wstring(L"U") + id, L"X", Mapping::Mapped);
         Entry(id, 60, 120);
     }
@@ -160,11 +117,11 @@ TEST_F(Summary, TheFooterCountsTheSelectionAndItsTotals)
         const wchar_t* before;
         const wchar_t* after;
     };
-    const Case cases[] = {{{L"2"}, false, L"1 employee", L"1:00", L"2:00"},
-                          {{L"1"}, false, L"1 employee", L"1:30", L"2:30"},
-                          {{L"1"}, true, L"1 employee", L"1:30", L"2:00"},
-                          {{L"1", L"2"}, false, L"2 employees", L"2:30", L"4:30"},
-                          {{L"1", L"2", L"3"}, false, L"All employees", L"3:30", L"6:30"}};
+    const Case cases[] = { { { L"2" }, false, L"1 employee", L"1:00", L"2:00" },
+                           { { L"1" }, false, L"1 employee", L"1:30", L"2:30" },
+                           { { L"1" }, true, L"1 employee", L"1:30", L"2:00" },
+                           { { L"1", L"2" }, false, L"2 employees", L"2:30", L"4:30" },
+                           { { L"1", L"2", L"3" }, false, L"All employees", L"3:30", L"6:30" } };
     for (const Case& c : cases) {
         company.config->GetSelectedEmployees()->clear();
         company.config->GetSelectedEmployees()->insert(c.selected.begin(), c.selected.end());
@@ -208,11 +165,11 @@ TEST_F(Summary, AllUpdatedAndNoneLeaveDisabledBoxesAlone)
         int mode;
         Calls expected;
     };
-    const Case cases[] = {{1, {"SelectEmployee 1 on", "SelectEmployee 2 on"}},
-                          {2, {"SelectEmployee 1 on", "SelectEmployee 2 off"}},
-                          {0, {"SelectEmployee 1 off", "SelectEmployee 2 off"}}};
+    const Case cases[] = { { 1, { "SelectEmployee 1 on", "SelectEmployee 2 on" } },
+                           { 2, { "SelectEmployee 1 on", "SelectEmployee 2 off" } },
+                           { 0, { "SelectEmployee 1 off", "SelectEmployee 2 off" } } };
     for (const Case& c : cases) {
-        Call("OnEmployeeSelect", {json::value(c.mode)});
+        Call("OnEmployeeSelect", { json::value(c.mode) });
         EXPECT_EQ(c.expected, TakeCalls()) << c.mode;
         EXPECT_EQ(c.mode != 0 ? L"true" : L"false", Attribute("#TTTotalTableBody > tr", "rowSelect"));
         EXPECT_EQ(L"(none)", Attribute("#TTTotalTableBody input[disabled]", "rowSelect"));
@@ -228,7 +185,7 @@ TEST_F(Summary, ReviewMissingDataNeedsAnImportedEmployeeWithMissingItems)
     User(L"1", L"Mapped", L"Fine", Mapping::Mapped);
     Entry(L"1", 60, 30);
     // Each case adds one more employee who misses items; only the last is imported.
-    for (const Case& c : {Case{3, false}, Case{1, false}, Case{4, true}}) {
+    for (const Case& c : { Case { 3, false }, Case { 1, false }, Case { 4, true } }) {
         std::wstring id = L"u" + std::to_wstring(c.state);
         User(id, L"Other", id, c.state);
         Entry(id, -1, 60);
@@ -243,7 +200,7 @@ TEST_F(Summary, TheHintCountsBlockedEmployeesButNotTheSkippedOnes)
     Entry(L"1", -1, 60);
     view->RefreshSummary();
     EXPECT_FALSE(IsShown("#idEmployeeSelect img"));
-    for (const wchar_t* id : {L"2", L"3", L"4"}) {
+    for (const wchar_t* id : { L"2", L"3", L"4" }) {
         User(id, L"New", id, 4);
         Entry(id, -1, 60);
     }
@@ -268,11 +225,11 @@ TEST_F(Summary, MappingProblemsListEveryFailingCheckInOrder)
     std::vector<std::wstring> items;
     for (HELEMENT item : FindAll("#idListMappingProblem > li"))
         items.push_back(htmlayout::dom::element(item).get_text().c_str());
-    EXPECT_EQ((std::vector<std::wstring>{L"Mapping rules for customers & jobs",
-                                         L"Mapping rules for QuickBooks employees (for 1 Quorvane user)",
-                                         L"Leave types to be imported",
-                                         L"Payroll items associated with leave types (for 2 leave types)",
-                                         L"Payroll items associated with working time (for 1 Quorvane user)"}),
+    EXPECT_EQ((std::vector<std::wstring> { L"Mapping rules for customers & jobs",
+                                           L"Mapping rules for QuickBooks employees (for 1 Quorvane user)",
+                                           L"Leave types to be imported",
+                                           L"Payroll items associated with leave types (for 2 leave types)",
+                                           L"Payroll items associated with working time (for 1 Quorvane user)" }),
               items);
     EXPECT_TRUE(IsShown("#mappingProblem"));
     EXPECT_TRUE(IsDisabled("#import"));
@@ -301,11 +258,11 @@ TEST_F(Summary, HeadersSortTheRowsAndARefreshResetsTheIndicator)
         const wchar_t* order;
         const wchar_t* sorted;
     };
-    const Case cases[] = {{"th[hdType=hdEmployee]", L"Cid C|Bea B|Ann A|", L"desc"},
-                          {"th[hdType=hdEmployee]", L"Ann A|Bea B|Cid C|", L"asc"},
-                          {"th[hdType=hdConfictFlag]", L"Bea B|Ann A|Cid C|", L"asc"},
-                          {"th[hdType=hdConfictFlag]", L"Cid C|Ann A|Bea B|", L"desc"},
-                          {"th[hdType=hdMisItem]", L"Ann A|Bea B|Cid C|", L"asc"}};
+    const Case cases[] = { { "th[hdType=hdEmployee]", L"Cid C|Bea B|Ann A|", L"desc" },
+                           { "th[hdType=hdEmployee]", L"Ann A|Bea B|Cid C|", L"asc" },
+                           { "th[hdType=hdConfictFlag]", L"Bea B|Ann A|Cid C|", L"asc" },
+                           { "th[hdType=hdConfictFlag]", L"Cid C|Ann A|Bea B|", L"desc" },
+                           { "th[hdType=hdMisItem]", L"Ann A|Bea B|Cid C|", L"asc" } };
     for (const Case& c : cases) {
         Click(c.header);
         EXPECT_EQ(c.order, Rows()) << c.header;

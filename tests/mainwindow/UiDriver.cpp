@@ -5,8 +5,7 @@
 
 #include "core/PostToThread.h"
 
-bool UiDriver::RunWhile(const std::function<void()>& loop, const std::function<void()>& drive,
-                        DWORD limitMilliseconds)
+bool UiDriver::RunWhile(const std::function<void()>& loop, const std::function<void()>& drive, DWORD limitMilliseconds)
 {
     std::atomic<bool> loopEnded(false);
     std::atomic<bool> watchdogFired(false);

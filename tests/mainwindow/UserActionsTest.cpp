@@ -1,6 +1,7 @@
 // The page's script calls, clicks and links as the view turns them into controller calls.
 #include "MainPageFixture.h"
 #include "app/ShellOpen.h"
+#include "htmlengine/api/EngineTestHooks.h"
 
 namespace {
 
@@ -8,7 +9,10 @@ typedef std::vector<std::string> Calls;
 
 class UserActions : public MainPageTest {};
 
-json::value Arg(const wchar_t* text) { return json::value(text); }
+json::value Arg(const wchar_t* text)
+{
+    return json::value(text);
+}
 
 TEST_F(UserActions, ScriptCallsWithTheWrongArgumentsAreNotHandled)
 {
@@ -17,17 +21,17 @@ TEST_F(UserActions, ScriptCallsWithTheWrongArgumentsAreNotHandled)
         std::vector<json::value> arguments;
     };
     const Case cases[] = {
-        {"EmployeeSelected", {Arg(L"empl_1")}},
-        {"ShowDetailedPreview", {}},
-        {"ShowMissingItems", {Arg(L"empl_1"), Arg(L"x")}},
-        {"ProcessWithDeletion", {}},
-        {"OnCloseErrorDialog", {}},
-        {"OnEmployeeSelect", {}},
-        {"StartImport", {Arg(L"x")}},
-        {"NoSuchCall", {}},
+        { "EmployeeSelected", { Arg(L"empl_1") } },
+        { "ShowDetailedPreview", {} },
+        { "ShowMissingItems", { Arg(L"empl_1"), Arg(L"x") } },
+        { "ProcessWithDeletion", {} },
+        { "OnCloseErrorDialog", {} },
+        { "OnEmployeeSelect", {} },
+        { "StartImport", { Arg(L"x") } },
+        { "NoSuchCall", {} },
         // Not a row's id: nothing to strip the prefix from.
-        {"ShowDetailedPreview", {Arg(L"em")}},
-        {"EmployeeSelected", {Arg(L"7"), json::value(true)}},
+        { "ShowDetailedPreview", { Arg(L"em") } },
+        { "EmployeeSelected", { Arg(L"7"), json::value(true) } },
     };
     for (const Case& c : cases)
         EXPECT_FALSE(Call(c.name, c.arguments)) << c.name;
@@ -42,18 +46,18 @@ TEST_F(UserActions, ScriptCallsReachTheController)
         Calls expected;
     };
     const Case cases[] = {
-        {"ChangeSite", {}, {"ChangeSite"}},
-        {"InterruptChangingSite", {}, {"InterruptChangingSite"}},
-        {"OnReviewMissingDataClick", {}, {"ShowMissingData"}},
-        {"EmployeeSelected", {Arg(L"empl_42"), json::value(true)}, {"SelectEmployee 42 on"}},
-        {"EmployeeSelected", {Arg(L"empl_42"), json::value(0)}, {"SelectEmployee 42 off"}},
-        {"ShowDetailedPreview", {Arg(L"empl_42")}, {"ShowPreview 42 working"}},
-        {"ShowMissingItems", {Arg(L"empl_42")}, {"ShowPreview 42 missing"}},
-        {"OnViewErrorDialog", {Arg(L"anything")}, {}},
-        {"OnCloseErrorDialog", {Arg(L"")}, {}},
-        {"OnCloseErrorDialog", {Arg(L"reload")}, {"ReloadData"}},
-        {"OnViewLogErrorDialog", {}, {"OpenImportLog", "ReloadData"}},
-        {"OnStopImport", {}, {"StopImport"}},
+        { "ChangeSite", {}, { "ChangeSite" } },
+        { "InterruptChangingSite", {}, { "InterruptChangingSite" } },
+        { "OnReviewMissingDataClick", {}, { "ShowMissingData" } },
+        { "EmployeeSelected", { Arg(L"empl_42"), json::value(true) }, { "SelectEmployee 42 on" } },
+        { "EmployeeSelected", { Arg(L"empl_42"), json::value(0) }, { "SelectEmployee 42 off" } },
+        { "ShowDetailedPreview", { Arg(L"empl_42") }, { "ShowPreview 42 working" } },
+        { "ShowMissingItems", { Arg(L"empl_42") }, { "ShowPreview 42 missing" } },
+        { "OnViewErrorDialog", { Arg(L"anything") }, {} },
+        { "OnCloseErrorDialog", { Arg(L"") }, {} },
+        { "OnCloseErrorDialog", { Arg(L"reload") }, { "ReloadData" } },
+        { "OnViewLogErrorDialog", {}, { "OpenImportLog", "ReloadData" } },
+        { "OnStopImport", {}, { "StopImport" } },
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(Call(c.name, c.arguments)) << c.name;
@@ -69,12 +73,13 @@ TEST_F(UserActions, ProcessWithDeletionStoresTheChoiceAndStartsWithoutTheCheck)
         const wchar_t* choice;
         bool stored;
     };
-    for (const Case& c : {Case{L"delete_time_track", true}, Case{L"keep_time_track", false}, Case{L"x", false}}) {
+    for (const Case& c :
+         { Case { L"delete_time_track", true }, Case { L"keep_time_track", false }, Case { L"x", false } }) {
         view->ShowAbsentTimeTrack(false);
-        EXPECT_TRUE(Call("ProcessWithDeletion", {Arg(c.choice)}));
+        EXPECT_TRUE(Call("ProcessWithDeletion", { Arg(c.choice) }));
         EXPECT_EQ(c.stored, company.config->GetCanRemoveExistingQBTimeTrack());
         EXPECT_FALSE(IsShown("#absentTimeTrackBody"));
-        EXPECT_EQ(Calls{"StartImport nocheck"}, TakeCalls());
+        EXPECT_EQ(Calls { "StartImport nocheck" }, TakeCalls());
         view->OnImportFinished();
     }
 }
@@ -82,7 +87,7 @@ TEST_F(UserActions, ProcessWithDeletionStoresTheChoiceAndStartsWithoutTheCheck)
 // The page reads the checked radio of this panel only, whatever else is checked on the page.
 TEST_F(UserActions, ProceedSendsTheChoiceShownInThePanel)
 {
-    for (bool deleteAbsent : {true, false}) {
+    for (bool deleteAbsent : { true, false }) {
         company.config->SetCanRemoveExistingQBTimeTrack(deleteAbsent);
         view->ShowLoginPanel(IMainView::ConnectionOptions(), L"", L"");
         view->ShowAbsentTimeTrack(true);
@@ -98,15 +103,15 @@ TEST_F(UserActions, AnImportStartsOnceHoweverOftenItIsAsked)
     Call("StartImport");
     Call("StartImport");
     Click("#import");
-    Call("ProcessWithDeletion", {Arg(L"keep_time_track")});
-    EXPECT_EQ(Calls{"StartImport check"}, TakeCalls());
+    Call("ProcessWithDeletion", { Arg(L"keep_time_track") });
+    EXPECT_EQ(Calls { "StartImport check" }, TakeCalls());
     EXPECT_TRUE(IsDisabled("#import"));
     // Back from the absent-time-track question the import may be started again.
     view->ShowAbsentTimeTrack(false);
     Call("ReturnToPreview");
     EXPECT_FALSE(IsShown("#absentTimeTrackBody"));
     Call("StartImport");
-    EXPECT_EQ(Calls{"StartImport check"}, TakeCalls());
+    EXPECT_EQ(Calls { "StartImport check" }, TakeCalls());
 }
 
 TEST_F(UserActions, LinksAreAlwaysHandledAndOnlyTheForgottenPasswordLinkOpens)
@@ -118,14 +123,17 @@ TEST_F(UserActions, LinksAreAlwaysHandledAndOnlyTheForgottenPasswordLinkOpens)
     EXPECT_TRUE(TakeCalls().empty());
     link.set_attribute("id", L"forgotPasswordLink");
     EXPECT_TRUE(view->on_event(nullptr, link, EVENT_HYPERLINK_CLICK, 0));
-    EXPECT_EQ(Calls{"OpenLink https://example.com/reset"}, TakeCalls());
+    EXPECT_EQ(Calls { "OpenLink https://example.com/reset" }, TakeCalls());
     // A click with more bits than the click code is not a click.
     EXPECT_FALSE(view->on_event(nullptr, Find("#Settings"), EVENT_BUTTON_CLICK | EVENT_SINKING, 0));
     EXPECT_FALSE(view->on_event(nullptr, Find("#import"), EVENT_BUTTON_CLICK, 0));
 }
 
 std::wstring g_opened;
-void RecordOpen(const std::wstring& target) { g_opened = target; }
+void RecordOpen(const std::wstring& target)
+{
+    g_opened = target;
+}
 
 TEST_F(UserActions, TheUserGuideOpensBesideTheProgram)
 {
@@ -139,11 +147,24 @@ TEST_F(UserActions, TheUserGuideOpensBesideTheProgram)
     EXPECT_EQ(folder + L"\\User Guide\\index.html", g_opened);
 }
 
+// A real mouse click, at the button's place in the window.
 TEST_F(UserActions, ADisabledImportButtonDoesNothingWhenClicked)
 {
+    RECT place = htmlayout::dom::element(Find("#import")).get_location(LOCATION_VIEW_BORDER_BOX);
+    ASSERT_LT(place.left, place.right);
+    LPARAM point = MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    auto clickImport = [&] {
+        SendMessageW(view->GetHwnd(), WM_MOUSEMOVE, 0, point);
+        SendMessageW(view->GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(view->GetHwnd(), WM_LBUTTONUP, 0, point);
+        HTMLayoutTestFlushPostedEvents(view->GetHwnd());
+    };
     view->OnImportStarted();
-    Click("#import");
+    clickImport();
     EXPECT_TRUE(TakeCalls().empty());
+    view->OnImportFinished();
+    clickImport();
+    EXPECT_EQ(Calls { "StartImport check" }, TakeCalls());
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST_F(Window, ShowingPreparesOneLoadAndClosingEndsTheLoop)
         OnUiThread([&] { EXPECT_EQ(L"Prepare to start", Text("#dataLoadCaption")); });
         Close();
     });
-    EXPECT_EQ(std::vector<std::string>{"LoadData"}, TakeCalls());
+    EXPECT_EQ(std::vector<std::string> { "LoadData" }, TakeCalls());
     // Once the loop has ended the window no longer reaches the view.
     EXPECT_EQ(0, GetWindowLongPtrW(hwnd(), GWLP_USERDATA));
 }
@@ -77,7 +77,7 @@ TEST_F(Window, HidingTheWindowStartsNoLoad)
         Sleep(200);
         Close();
     });
-    EXPECT_EQ(std::vector<std::string>{"LoadData"}, TakeCalls());
+    EXPECT_EQ(std::vector<std::string> { "LoadData" }, TakeCalls());
 }
 
 // Posted calls wake the loop: without waking on input already queued they would wait for the
@@ -105,7 +105,7 @@ TEST_F(Window, CallsPostedFromAWorkerRunOnTheUiThreadInOrderAndPromptly)
         }
         Close();
     });
-    EXPECT_EQ((std::vector<int>{0, 1, 2}), order);
+    EXPECT_EQ((std::vector<int> { 0, 1, 2 }), order);
     for (size_t i = 0; i < threads.size(); ++i) {
         EXPECT_EQ(uiThread_, threads[i]);
         EXPECT_LT(delays[i], 250u) << i;
@@ -183,7 +183,7 @@ TEST_F(Window, ReturnInThePasswordFieldConnectsOnce)
         });
         Close();
     });
-    EXPECT_EQ(std::vector<std::string>{"Connect http://127.0.0.1:1 jo s3cret forget login"}, TakeCalls());
+    EXPECT_EQ(std::vector<std::string> { "Connect http://127.0.0.1:1 jo s3cret forget login" }, TakeCalls());
 }
 
 }  // namespace

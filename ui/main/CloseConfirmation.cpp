@@ -31,6 +31,6 @@ INT_PTR CALLBACK ConfirmCloseDialogProc(HWND dialog, UINT message, WPARAM wParam
 
 bool ConfirmStopImport(HINSTANCE instance, HWND owner)
 {
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(kCloseConfirmationDialog), owner, ConfirmCloseDialogProc,
-                           0) == IDOK;
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(kCloseConfirmationDialog), owner, ConfirmCloseDialogProc, 0) ==
+           IDOK;
 }

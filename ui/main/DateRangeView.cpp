@@ -13,12 +13,15 @@ namespace {
 json::value DateValue(const Quorvane::DateTime& date)
 {
     FILETIME time = date.ToFileTime();
-    return json::value::make_date(static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32) |
-                                                       time.dwLowDateTime));
+    return json::value::make_date(
+        static_cast<int64_t>((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime));
 }
 
 // Zero when the input holds no date.
-int64_t FileTimeOf(const element& input) { return input.get_value().get_int64(); }
+int64_t FileTimeOf(const element& input)
+{
+    return input.get_value().get_int64();
+}
 
 Quorvane::DateTime DateOf(int64_t fileTime)
 {
@@ -32,22 +35,22 @@ Quorvane::DateTime DateOf(int64_t fileTime)
 
 const wchar_t* GetDateRangeName(int type)
 {
-    static const wchar_t* const kNames[] = {L"Current month",
-                                            L"Current month till today",
-                                            L"Previous month",
-                                            L"Current & previous week",
-                                            L"Current & 2 previous weeks",
-                                            L"Last 7 days",
-                                            L"Last 14 days",
-                                            L"Last 21 days",
-                                            L"First half of the current month",
-                                            L"Second half of the current month",
-                                            L"First half of the previous month",
-                                            L"Second half of the previous month",
-                                            L"Current week",
-                                            L"Current week till today",
-                                            L"Previous week",
-                                            L"2 previous weeks"};
+    static const wchar_t* const kNames[] = { L"Current month",
+                                             L"Current month till today",
+                                             L"Previous month",
+                                             L"Current & previous week",
+                                             L"Current & 2 previous weeks",
+                                             L"Last 7 days",
+                                             L"Last 14 days",
+                                             L"Last 21 days",
+                                             L"First half of the current month",
+                                             L"Second half of the current month",
+                                             L"First half of the previous month",
+                                             L"Second half of the previous month",
+                                             L"Current week",
+                                             L"Current week till today",
+                                             L"Previous week",
+                                             L"2 previous weeks" };
     if (type >= 1 && type <= 16)
         return kNames[type - 1];
     return type == Quorvane::DateRange::CustomType ? L"Custom date range" : L"";

@@ -6,7 +6,10 @@ using htmlayout::dom::element;
 
 namespace {
 
-element Panel(const element& root) { return root.get_element_by_id("ErrorBodyDialog"); }
+element Panel(const element& root)
+{
+    return root.get_element_by_id("ErrorBodyDialog");
+}
 
 void SetRow(const element& root, const char* rowId, const char* textId, const std::wstring& markup)
 {
@@ -37,9 +40,15 @@ void ShowErrorPanel(const element& root, const std::wstring& title, const std::w
     ShowErrorDialog(root);
 }
 
-void ShowErrorDialog(const element& root) { mainpage::SetShown(Panel(root), true); }
+void ShowErrorDialog(const element& root)
+{
+    mainpage::SetShown(Panel(root), true);
+}
 
-void HideErrorDialog(const element& root) { mainpage::SetShown(Panel(root), false); }
+void HideErrorDialog(const element& root)
+{
+    mainpage::SetShown(Panel(root), false);
+}
 
 void SetErrorDialogTitle(const element& root, const std::wstring& title)
 {

@@ -8,15 +8,27 @@ using htmlayout::dom::element;
 
 namespace {
 
-element ProgressPanel(const element& root) { return root.get_element_by_id("ProgressBodyDialog"); }
+element ProgressPanel(const element& root)
+{
+    return root.get_element_by_id("ProgressBodyDialog");
+}
 
 }  // namespace
 
-void MainView::ResetImportProgress() { ResetProgressPanel(ProgressPanel(Root())); }
+void MainView::ResetImportProgress()
+{
+    ResetProgressPanel(ProgressPanel(Root()));
+}
 
-void MainView::ShowImportProgress() { mainpage::SetShown(ProgressPanel(Root()), true); }
+void MainView::ShowImportProgress()
+{
+    mainpage::SetShown(ProgressPanel(Root()), true);
+}
 
-void MainView::HideImportProgress() { mainpage::SetShown(ProgressPanel(Root()), false); }
+void MainView::HideImportProgress()
+{
+    mainpage::SetShown(ProgressPanel(Root()), false);
+}
 
 void MainView::SetImportProgress(int done, int total)
 {
@@ -38,11 +50,20 @@ void MainView::SetImportedLeaveTime(int minutes)
     SetImportedLeaveTimeText(ProgressPanel(Root()), ImportedTimeText(minutes));
 }
 
-void MainView::SetImportComment(const std::wstring& comment) { SetProgressCommentText(ProgressPanel(Root()), comment); }
+void MainView::SetImportComment(const std::wstring& comment)
+{
+    SetProgressCommentText(ProgressPanel(Root()), comment);
+}
 
-void MainView::ShowImportSucceeded() { ShowProgressSucceededState(ProgressPanel(Root())); }
+void MainView::ShowImportSucceeded()
+{
+    ShowProgressSucceededState(ProgressPanel(Root()));
+}
 
-void MainView::ShowImportFailed(const std::wstring& message) { ShowProgressFailedState(ProgressPanel(Root()), message); }
+void MainView::ShowImportFailed(const std::wstring& message)
+{
+    ShowProgressFailedState(ProgressPanel(Root()), message);
+}
 
 void MainView::OnImportStarted()
 {
@@ -61,8 +82,8 @@ void MainView::OnImportFinished()
 void MainView::DisableToolbar()
 {
     element root = Root();
-    element buttons[] = {root.get_element_by_id("Settings"), root.get_element_by_id("import"),
-                         root.get_element_by_id("ImportHistory"), root.get_element_by_id("Missingdata")};
+    element buttons[] = { root.get_element_by_id("Settings"), root.get_element_by_id("import"),
+                          root.get_element_by_id("ImportHistory"), root.get_element_by_id("Missingdata") };
     for (element& button : buttons)
         if (!button.is_valid())
             return;

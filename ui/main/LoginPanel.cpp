@@ -6,7 +6,10 @@ using htmlayout::dom::element;
 
 namespace {
 
-element ConnectButton(const element& panel) { return panel.get_element_by_id("loginDialog_Connect"); }
+element ConnectButton(const element& panel)
+{
+    return panel.get_element_by_id("loginDialog_Connect");
+}
 
 std::wstring TextValue(const element& panel, const char* id)
 {
@@ -51,11 +54,20 @@ ConnectionOptions ReadLoginPanel(const element& panel)
     return options;
 }
 
-void EnableLoginConnectButton(const element& panel) { mainpage::SetEnabled(ConnectButton(panel), true); }
+void EnableLoginConnectButton(const element& panel)
+{
+    mainpage::SetEnabled(ConnectButton(panel), true);
+}
 
-void DisableLoginConnectButton(const element& panel) { mainpage::SetEnabled(ConnectButton(panel), false); }
+void DisableLoginConnectButton(const element& panel)
+{
+    mainpage::SetEnabled(ConnectButton(panel), false);
+}
 
-bool IsLoginConnectButtonEnabled(const element& panel) { return !(ConnectButton(panel).get_state() & STATE_DISABLED); }
+bool IsLoginConnectButtonEnabled(const element& panel)
+{
+    return !(ConnectButton(panel).get_state() & STATE_DISABLED);
+}
 
 void SetLoginConnectButtonText(const element& panel, const std::wstring& text)
 {

@@ -27,9 +27,15 @@ void MainView::SetNotification(boost::shared_ptr<IMainViewNotification> notifica
     m_notification = notification;
 }
 
-void MainView::SetModel(boost::shared_ptr<MainModel> model) { m_model = model; }
+void MainView::SetModel(boost::shared_ptr<MainModel> model)
+{
+    m_model = model;
+}
 
-element MainView::Root() const { return element::root_element(m_window); }
+element MainView::Root() const
+{
+    return element::root_element(m_window);
+}
 
 boost::shared_ptr<IMainViewNotification> MainView::Sink() const
 {
@@ -37,7 +43,10 @@ boost::shared_ptr<IMainViewNotification> MainView::Sink() const
     return m_notification ? m_notification : ignored;
 }
 
-void MainView::OnStartLoading() { Sink()->LoadData(); }
+void MainView::OnStartLoading()
+{
+    Sink()->LoadData();
+}
 
 void MainView::StartImportClicked(bool checkAbsent)
 {
@@ -49,13 +58,16 @@ void MainView::StartImportClicked(bool checkAbsent)
     Sink()->StartImport(checkAbsent);
 }
 
-void MainView::ReviewMissingDataClicked() { Sink()->ShowMissingData(); }
+void MainView::ReviewMissingDataClicked()
+{
+    Sink()->ShowMissingData();
+}
 
 // The sub-views of "viewArea" by number; 0 hides them all, 6 and above leave them alone.
 void MainView::ShowView(int view)
 {
-    static const char* const kSubViews[] = {"TTSummary", "mappingProblem", "LoadingView", "QBProblemView",
-                                            "SiteWasChanged"};
+    static const char* const kSubViews[] = { "TTSummary", "mappingProblem", "LoadingView", "QBProblemView",
+                                             "SiteWasChanged" };
     element root = Root();
     element viewArea = root.get_element_by_id("viewArea");
     element subViews[5];

@@ -14,6 +14,7 @@
 #include "ui/toolkit/EventHandler.h"
 
 class MainModel;
+struct PreviewSummary;
 
 class MainView : public IMainView, public htmlayout::event_handler {
 public:
@@ -97,12 +98,14 @@ private:
     void CloseProgressPanel(bool openLog);
     void CloseErrorPanel(const std::wstring& marker, bool openLog);
     void SelectRows(int mode);
+    void UpdateTotals();
 
     void UpdateImportButton();
-    void UpdateEmployeeSelectHint();
+    void UpdateEmployeeSelectHint(const PreviewSummary& preview);
     void UpdateSelectionTotals();
     void UpdateTotalTable(int mode);
     void UpdateMissingDataButton();
+    void UpdateMissingDataButton(const PreviewSummary& preview);
     void ResetSortIndicator();
     void DateRangeUpdated();
 

@@ -89,8 +89,14 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-const wchar_t* MainWindowTitle() { return g_title; }
-const wchar_t* MainWindowClassName() { return g_className; }
+const wchar_t* MainWindowTitle()
+{
+    return g_title;
+}
+const wchar_t* MainWindowClassName()
+{
+    return g_className;
+}
 
 ATOM RegisterMainWindowClass(HINSTANCE instance)
 {

@@ -2,9 +2,9 @@
 
 #include "app/MainModel.h"
 #include "app/MappingChecks.h"
-#include "app/missing/MissingItemsController.h"
 #include "ui/main/MainView.h"
 #include "ui/main/PageText.h"
+#include "ui/main/SummaryTable.h"
 
 using htmlayout::dom::element;
 
@@ -13,16 +13,6 @@ namespace {
 std::wstring Counted(int count, const wchar_t* noun)
 {
     return std::to_wstring(count) + L" " + noun + (count > 1 ? L"s" : L"");
-}
-
-bool NeedsItemsBeforeImport(Quorvane::MissingItemsController& missing, const Quorvane::EmployeeDiff& diff)
-{
-    boost::shared_ptr<Quorvane::MissingItemStatusList> statuses =
-        missing.ValidateMissingItems(*missing.CollectMissingItems(diff));
-    for (const boost::shared_ptr<Quorvane::MissingItemStatus>& status : *statuses)
-        if (status->GetStatus() <= 1)
-            return true;
-    return false;
 }
 
 }  // namespace
@@ -36,7 +26,8 @@ std::vector<std::wstring> MappingProblemItems(const MainModel& model)
     if (!IsCustomerJobMappingValid(*config))
         items.push_back(L"Mapping rules for <b>customers &amp; jobs</b>");
     if (int users = HasEmployeeMappingProblems(model, *config))
-        items.push_back(L"Mapping rules for <b>QuickBooks employees</b> (for " + Counted(users, L"Quorvane user") + L")");
+        items.push_back(L"Mapping rules for <b>QuickBooks employees</b> (for " + Counted(users, L"Quorvane user") +
+                        L")");
     if (int leaveTypes = HasLeaveTypeMappingProblems(model, *config)) {
         items.push_back(L"<b>Leave types</b> to be imported");
         items.push_back(L"<b>Payroll items</b> associated with leave types (for " + Counted(leaveTypes, L"leave type") +
@@ -48,20 +39,12 @@ std::vector<std::wstring> MappingProblemItems(const MainModel& model)
     return items;
 }
 
-int CountBlockedEmployees(const boost::shared_ptr<MainModel>& model)
+int CountBlockedEmployees(const PreviewSummary& preview)
 {
-    Quorvane::MissingItemsController missing(model);
-    boost::shared_ptr<Quorvane::MappingCollection> mappings = model->GetConfig()->GetEmployeeMappings();
     int blocked = 0;
-    for (const boost::shared_ptr<Quorvane::EmployeeDiff>& diff : *model->GetEmployeeDiffs()) {
-        try {
-            if (mappings->GetBySource(diff->GetServerUser()->GetId())->GetState() != 3 &&
-                NeedsItemsBeforeImport(missing, *diff))
-                ++blocked;
-        } catch (const Quorvane::NotFoundException&) {
-            // No rule (the site was just changed): the employee has no row to select.
-        }
-    }
+    for (const EmployeeSummary& employee : preview.employees)
+        if (employee.mappingState != 0 && employee.mappingState != 3 && employee.level <= MissingManual)
+            ++blocked;
     return blocked;
 }
 
@@ -99,18 +82,14 @@ void MainView::ShowMappingProblems()
     mainpage::SetEnabled(root.get_element_by_id("ImportHistory"), true);
 }
 
-void MainView::UpdateEmployeeSelectHint()
+void MainView::UpdateEmployeeSelectHint(const PreviewSummary& preview)
 {
     element root = Root();
     element cell = root.get_element_by_id("idEmployeeSelect");
     element icon = cell.find_first("img");
-    if (!icon.is_valid() || !m_model || !m_model->GetConfig())
+    if (!icon.is_valid())
         return;
-    int blocked;
-    {
-        Quorvane::CriticalSectionLock lock(m_model->GetLock());
-        blocked = CountBlockedEmployees(m_model);
-    }
+    int blocked = CountBlockedEmployees(preview);
     mainpage::SetShown(icon, blocked > 0);
     if (blocked > 0) {
         mainpage::SetMarkup(root.get_element_by_id("tooltip-content"), EmployeeSelectHint(blocked));

@@ -10,9 +10,11 @@ class MainModel;
 // The list items (markup), all failing checks in order. The caller holds the model's lock.
 std::vector<std::wstring> MappingProblemItems(const MainModel& model);
 
+struct PreviewSummary;
+
 // Previewed employees the user imports whose items must be created by hand or cannot be
-// created. The caller holds the model's lock.
-int CountBlockedEmployees(const boost::shared_ptr<MainModel>& model);
+// created.
+int CountBlockedEmployees(const PreviewSummary& preview);
 
 // "1 user cannot be selected as there are items<br/> ..." (markup).
 std::wstring EmployeeSelectHint(int blocked);

@@ -15,7 +15,10 @@ void SetMarkup(htmlayout::dom::element element, const std::wstring& markup)
     element.set_html(reinterpret_cast<const unsigned char*>(utf8.c_str()), static_cast<UINT>(utf8.size()));
 }
 
-void SetPlainText(htmlayout::dom::element element, const std::wstring& text) { element.set_text(text.c_str()); }
+void SetPlainText(htmlayout::dom::element element, const std::wstring& text)
+{
+    element.set_text(text.c_str());
+}
 
 void SetShown(htmlayout::dom::element element, bool shown)
 {

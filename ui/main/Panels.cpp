@@ -43,8 +43,7 @@ void SetDeleteTimeTrackChoice(const element& root, bool deleteAbsent)
     remove.set_state(deleteAbsent ? STATE_CHECKED : 0, deleteAbsent ? 0 : STATE_CHECKED);
 }
 
-void MainView::ShowLoginPanel(const ConnectionOptions& options, const std::wstring& caption,
-                              const std::wstring& error)
+void MainView::ShowLoginPanel(const ConnectionOptions& options, const std::wstring& caption, const std::wstring& error)
 {
     element root = Root();
     element panel = root.get_element_by_id("bodydialog");

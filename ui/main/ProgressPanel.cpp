@@ -60,7 +60,10 @@ void SetImportedWorkingTimeText(const element& panel, const std::wstring& text)
     SetText(panel, "idWorkingTime", text);
 }
 
-void SetImportedLeaveTimeText(const element& panel, const std::wstring& text) { SetText(panel, "idLeaveTime", text); }
+void SetImportedLeaveTimeText(const element& panel, const std::wstring& text)
+{
+    SetText(panel, "idLeaveTime", text);
+}
 
 void SetDataImportedForText(const element& panel, const std::wstring& text)
 {

@@ -55,12 +55,13 @@ std::wstring EmployeeCell(const MainModel& model, const Quorvane::Employee& serv
 
 std::wstring MissingItemCell(MissingItemLevel level)
 {
-    static const wchar_t* const kImages[] = {L"res:ICON_STOP.png", L"res:IDR_TRIANGLEYELLOW.png",
-                                             L"res:IDR_TRIANGLEWHITE.png"};
+    static const wchar_t* const kImages[] = { L"res:ICON_STOP.png", L"res:IDR_TRIANGLEYELLOW.png",
+                                              L"res:IDR_TRIANGLEWHITE.png" };
     static const wchar_t* const kTitles[] = {
         L"There are items required for import that do not exist in QuickBooks. They can not be created.",
         L"There are items required for import that do not exist in QuickBooks. They shall be created manually.",
-        L"There are items required for import that do not exist in QuickBooks. They will be created automatically."};
+        L"There are items required for import that do not exist in QuickBooks. They will be created automatically."
+    };
     std::wstring cell = L"<td colType=\"colMisItem\" missingType=\"" + std::to_wstring(level) + L"\">";
     if (level != NothingMissing)
         cell += std::wstring(L"<img src=\"") + kImages[level] + L"\" class=\"missingItem pointer\" title=\"" +
@@ -98,11 +99,11 @@ std::wstring SummaryDisplayName(const MainModel& model, const Quorvane::Employee
 
 const std::wstring& EmployeeDiffNameLess::Key(const EmployeeDiff& diff)
 {
-    auto found = m_keys.find(&diff);
-    if (found != m_keys.end())
+    auto found = m_keys->find(&diff);
+    if (found != m_keys->end())
         return found->second;
     bool inQuickBooks = false;
-    return m_keys[&diff] = Quorvane::ToLower(SummaryDisplayName(*m_model, *diff.GetServerUser(), &inQuickBooks));
+    return (*m_keys)[&diff] = Quorvane::ToLower(SummaryDisplayName(*m_model, *diff.GetServerUser(), &inQuickBooks));
 }
 
 bool EmployeeDiffNameLess::operator()(const boost::shared_ptr<EmployeeDiff>& a,
@@ -111,44 +112,62 @@ bool EmployeeDiffNameLess::operator()(const boost::shared_ptr<EmployeeDiff>& a,
     return Key(*a) < Key(*b);
 }
 
-void SummaryTableBuilder::Fill(htmlayout::dom::element tbody) { mainpage::SetMarkup(tbody, BuildRows()); }
-
-std::wstring SummaryTableBuilder::BuildRows()
+PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
 {
-    boost::shared_ptr<Quorvane::EmployeeDiffCollection> diffs = m_model->GetEmployeeDiffs();
+    boost::shared_ptr<Quorvane::EmployeeDiffCollection> diffs = model->GetEmployeeDiffs();
     std::vector<boost::shared_ptr<EmployeeDiff> > ordered(diffs->begin(), diffs->end());
-    std::sort(ordered.begin(), ordered.end(), EmployeeDiffNameLess(m_model));
+    std::sort(ordered.begin(), ordered.end(), EmployeeDiffNameLess(model));
+    boost::shared_ptr<Quorvane::MappingCollection> rules = model->GetConfig()->GetEmployeeMappings();
+    Quorvane::MissingItemsController missing(model);
+    PreviewSummary preview;
+    for (const boost::shared_ptr<EmployeeDiff>& diff : ordered) {
+        EmployeeSummary employee = { diff, 0, 0, NothingMissing };
+        try {
+            employee.mappingState = rules->GetBySource(diff->GetServerUser()->GetId())->GetState();
+            boost::shared_ptr<Quorvane::MissingItemCollection> items = missing.CollectMissingItems(*diff);
+            employee.missingItems = items->Count();
+            employee.level = GetMissingItemLevel(*missing.ValidateMissingItems(*items));
+        } catch (const Quorvane::NotFoundException&) {
+            // No rule (the site was just changed, say), or an item for a user the model lacks:
+            // the employee gets no row and counts for nothing.
+            employee.mappingState = 0;
+        }
+        preview.employees.push_back(employee);
+    }
+    return preview;
+}
+
+void SummaryTableBuilder::Fill(htmlayout::dom::element tbody, const PreviewSummary& preview)
+{
+    mainpage::SetMarkup(tbody, BuildRows(preview));
+}
+
+std::wstring SummaryTableBuilder::BuildRows(const PreviewSummary& preview)
+{
     std::wstring rows;
-    for (const boost::shared_ptr<EmployeeDiff>& diff : ordered)
-        AppendRow(*diff, rows);
+    for (const EmployeeSummary& employee : preview.employees)
+        AppendRow(employee, rows);
     return rows;
 }
 
-void SummaryTableBuilder::AppendRow(const EmployeeDiff& diff, std::wstring& rows)
+void SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstring& rows)
 {
-    boost::shared_ptr<Quorvane::Config> config = m_model->GetConfig();
+    if (employee.mappingState == 0 || employee.mappingState == 3)
+        return;
+    const EmployeeDiff& diff = *employee.diff;
+    boost::shared_ptr<Quorvane::TimeTrackDiffCollection> entries =
+        CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs());
+    if (entries->Count() == 0)
+        return;
+    SummaryTotals totals(m_model->GetConfig()->GetCanRemoveExistingQBTimeTrack());
+    for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *entries)
+        totals.Add(entry);
     const Quorvane::Employee& serverUser = *diff.GetServerUser();
-    try {
-        if (config->GetEmployeeMappings()->GetBySource(serverUser.GetId())->GetState() == 3)
-            return;
-        boost::shared_ptr<Quorvane::TimeTrackDiffCollection> entries =
-            CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs());
-        if (entries->Count() == 0)
-            return;
-        Quorvane::MissingItemsController missing(m_model);
-        MissingItemLevel level =
-            GetMissingItemLevel(*missing.ValidateMissingItems(*missing.CollectMissingItems(diff)));
-        SummaryTotals totals(config->GetCanRemoveExistingQBTimeTrack());
-        for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *entries)
-            totals.Add(entry);
-        rows += L"<tr>" + CheckboxCell(serverUser.GetId(), level) + EmployeeCell(*m_model, serverUser) +
-                MissingItemCell(level) + TimeCell(L"colTimeQB", totals.before, totals.changed) +
-                FlagCell(L"colBilledFlag", totals.billed,
-                         L"<img src=\"res:IDR_PAGE.png\" title=\"There is time which is already billed\">") +
-                FlagCell(L"colConflictFlag", totals.conflict,
-                         L"<img src=\"res:IDR_EXCLAMETIONMARK.png\" titleid=\"icontype-exc-mark\">") +
-                TimeCell(L"colTotalTimeQB", totals.after, totals.changed) + L"</tr>";
-    } catch (const Quorvane::NotFoundException&) {
-        // An employee without a mapping (the site was just changed, say) gets no row.
-    }
+    rows += L"<tr>" + CheckboxCell(serverUser.GetId(), employee.level) + EmployeeCell(*m_model, serverUser) +
+            MissingItemCell(employee.level) + TimeCell(L"colTimeQB", totals.before, totals.changed) +
+            FlagCell(L"colBilledFlag", totals.billed,
+                     L"<img src=\"res:IDR_PAGE.png\" title=\"There is time which is already billed\">") +
+            FlagCell(L"colConflictFlag", totals.conflict,
+                     L"<img src=\"res:IDR_EXCLAMETIONMARK.png\" titleid=\"icontype-exc-mark\">") +
+            TimeCell(L"colTotalTimeQB", totals.after, totals.changed) + L"</tr>";
 }

@@ -3,6 +3,7 @@
 // order of the names shown, built as one piece of markup.
 #include <map>
 #include <string>
+#include <vector>
 
 #include <boost/shared_ptr.hpp>
 
@@ -14,12 +15,7 @@ class MainModel;
 
 // How badly an employee's missing items block the import; the values are the page's
 // "missingType" and its sort order.
-enum MissingItemLevel {
-    MissingCannotBeCreated = 0,
-    MissingManual = 1,
-    MissingAutomatic = 2,
-    NothingMissing = 3
-};
+enum MissingItemLevel { MissingCannotBeCreated = 0, MissingManual = 1, MissingAutomatic = 2, NothingMissing = 3 };
 
 // Examines the statuses in order until one cannot be created, or both a manual and an
 // automatic one have been met.
@@ -44,10 +40,13 @@ public:
 };
 
 // The row order: the displayed names, lower-cased, compared by UTF-16 units. Each employee's
-// key is worked out once.
+// key is worked out once; the copies a sort makes share the keys.
 class EmployeeDiffNameLess {
 public:
-    explicit EmployeeDiffNameLess(const boost::shared_ptr<MainModel>& model) : m_model(model) {}
+    explicit EmployeeDiffNameLess(const boost::shared_ptr<MainModel>& model)
+        : m_model(model), m_keys(new std::map<const Quorvane::EmployeeDiff*, std::wstring>())
+    {
+    }
     bool operator()(const boost::shared_ptr<Quorvane::EmployeeDiff>& a,
                     const boost::shared_ptr<Quorvane::EmployeeDiff>& b);
 
@@ -55,19 +54,35 @@ private:
     const std::wstring& Key(const Quorvane::EmployeeDiff& diff);
 
     boost::shared_ptr<MainModel> m_model;
-    std::map<const Quorvane::EmployeeDiff*, std::wstring> m_keys;
+    boost::shared_ptr<std::map<const Quorvane::EmployeeDiff*, std::wstring> > m_keys;
 };
+
+// What the summary needs of one previewed employee, worked out once per refresh: the rows,
+// the hint and the "Review Missing Data" button all read it.
+struct EmployeeSummary {
+    boost::shared_ptr<Quorvane::EmployeeDiff> diff;
+    int mappingState;  // 0 when the employee has no rule
+    size_t missingItems;
+    MissingItemLevel level;
+};
+
+struct PreviewSummary {
+    std::vector<EmployeeSummary> employees;  // in row order
+};
+
+// Every previewed employee in row order. The caller holds the model's lock.
+PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model);
 
 class SummaryTableBuilder {
 public:
     explicit SummaryTableBuilder(const boost::shared_ptr<MainModel>& model) : m_model(model) {}
     // Replaces the rows of the table body. The caller holds the model's lock.
-    void Fill(htmlayout::dom::element tbody);
+    void Fill(htmlayout::dom::element tbody, const PreviewSummary& preview);
     // The rows' markup, as Fill sets it.
-    std::wstring BuildRows();
+    std::wstring BuildRows(const PreviewSummary& preview);
 
 private:
-    void AppendRow(const Quorvane::EmployeeDiff& diff, std::wstring& rows);
+    void AppendRow(const EmployeeSummary& employee, std::wstring& rows);
 
     boost::shared_ptr<MainModel> m_model;
 };

@@ -3,8 +3,8 @@
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
 
-boost::shared_ptr<Quorvane::TimeTrackDiffCollection> GetImportableDiffs(const MainModel& model,
-                                                                       const Quorvane::TimeTrackDiffCollection& entries)
+boost::shared_ptr<Quorvane::TimeTrackDiffCollection>
+GetImportableDiffs(const MainModel& model, const Quorvane::TimeTrackDiffCollection& entries)
 {
     boost::shared_ptr<Quorvane::TimeTrackDiffCollection> importable(new Quorvane::TimeTrackDiffCollection());
     boost::shared_ptr<Quorvane::Config> config = model.GetConfig();

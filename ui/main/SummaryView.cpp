@@ -5,7 +5,6 @@
 
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
-#include "app/missing/MissingItemsController.h"
 #include "core/TextUtils.h"
 #include "ui/main/MainView.h"
 #include "ui/main/PageText.h"
@@ -34,18 +33,11 @@ bool RowSelectedBy(int mode, const element& row)
 }
 
 // True when an employee the import would take (mapped or new) lacks items in QuickBooks.
-bool AnyImportedEmployeeMissesItems(const boost::shared_ptr<MainModel>& model)
+bool AnyImportedEmployeeMissesItems(const PreviewSummary& preview)
 {
-    Quorvane::MissingItemsController missing(model);
-    boost::shared_ptr<Quorvane::MappingCollection> mappings = model->GetConfig()->GetEmployeeMappings();
-    for (const boost::shared_ptr<Quorvane::EmployeeDiff>& diff : *model->GetEmployeeDiffs()) {
-        try {
-            int state = mappings->GetBySource(diff->GetServerUser()->GetId())->GetState();
-            if ((state == 2 || state == 4) && missing.CollectMissingItems(*diff)->Count() > 0)
-                return true;
-        } catch (const Quorvane::NotFoundException&) {
-        }
-    }
+    for (const EmployeeSummary& employee : preview.employees)
+        if ((employee.mappingState == 2 || employee.mappingState == 4) && employee.missingItems > 0)
+            return true;
     return false;
 }
 
@@ -59,7 +51,8 @@ void MainView::RefreshSummary()
         return;
     Quorvane::CriticalSectionLock lock(m_model->GetLock());
     ResetSortIndicator();
-    SummaryTableBuilder(m_model).Fill(tbody);
+    PreviewSummary preview = SummarizePreview(m_model);
+    SummaryTableBuilder(m_model).Fill(tbody, preview);
     ShowView(1);
     element importHistory = root.get_element_by_id("ImportHistory");
     if (!importHistory.is_valid())
@@ -69,8 +62,8 @@ void MainView::RefreshSummary()
     mainpage::SetEnabled(importHistory, true);
     UpdateSelectionTotals();
     UpdateImportButton();
-    UpdateMissingDataButton();
-    UpdateEmployeeSelectHint();
+    UpdateMissingDataButton(preview);
+    UpdateEmployeeSelectHint(preview);
     root.update();
 }
 
@@ -117,12 +110,17 @@ void MainView::UpdateMissingDataButton()
 {
     if (!m_model || !m_model->GetConfig())
         return;
-    bool found;
+    PreviewSummary preview;
     {
         Quorvane::CriticalSectionLock lock(m_model->GetLock());
-        found = AnyImportedEmployeeMissesItems(m_model);
+        preview = SummarizePreview(m_model);
     }
-    mainpage::SetEnabled(Root().get_element_by_id("Missingdata"), found);
+    UpdateMissingDataButton(preview);
+}
+
+void MainView::UpdateMissingDataButton(const PreviewSummary& preview)
+{
+    mainpage::SetEnabled(Root().get_element_by_id("Missingdata"), AnyImportedEmployeeMissesItems(preview));
 }
 
 void MainView::ResetSortIndicator()

@@ -18,11 +18,17 @@ const wchar_t kRowIdPrefix[] = L"empl_";
 const size_t kRowIdPrefixLength = 5;
 const int kAnyArguments = -1;
 
-std::wstring TextArgument(const json::value& value) { return value.get_string(L"").c_str(); }
+std::wstring TextOf(const json::value& value)
+{
+    return value.get_string(L"").c_str();
+}
 
 // An argument without a number reads as true, so a check box's value must come as a number
 // or a boolean.
-bool FlagArgument(const json::value& value) { return value.get(true); }
+bool FlagOf(const json::value& value)
+{
+    return value.get(true);
+}
 
 // The employee id behind a row's check-box id, or false when the id is no row id.
 bool EmployeeIdOfRow(const std::wstring& rowId, std::wstring* employeeId)
@@ -93,7 +99,10 @@ void MainView::ConnectFromLoginPanel()
     Sink()->Connect(options, true);
 }
 
-void MainView::OpenUserGuide() { ShellOpen(UserGuidePath()); }
+void MainView::OpenUserGuide()
+{
+    ShellOpen(UserGuidePath());
+}
 
 bool MainView::ShowDetailsForEmployee(const std::wstring& rowId, bool workingTime)
 {
@@ -141,6 +150,12 @@ void MainView::CloseErrorPanel(const std::wstring& marker, bool openLog)
         Sink()->ReloadData();
 }
 
+void MainView::UpdateTotals()
+{
+    UpdateSelectionTotals();
+    UpdateImportButton();
+}
+
 void MainView::SelectRows(int mode)
 {
     UpdateTotalTable(mode);
@@ -171,33 +186,37 @@ void MainView::ReturnToPreview()
 
 bool MainView::on_script_call(HELEMENT, const char* name, UINT argc, json::value* argv, json::value&)
 {
-    typedef bool (*Handler)(MainView& view, const json::value* argv);
+    typedef const json::value* Args;
+    typedef bool (*Handler)(MainView& view, Args argv);
     struct ScriptCall {
         const char* name;
         int argc;
         Handler run;
     };
+    // One line a call, to be read as a table.
+    // clang-format off
     static const ScriptCall kCalls[] = {
-        {"UpdateTotal", 0, [](MainView& v, const json::value*) { v.UpdateSelectionTotals(); v.UpdateImportButton(); return true; }},
-        {"login", 0, [](MainView& v, const json::value*) { v.ConnectFromLoginPanel(); return true; }},
-        {"StartImport", 0, [](MainView& v, const json::value*) { v.StartImportClicked(true); return true; }},
-        {"ChangeSite", 0, [](MainView& v, const json::value*) { v.Sink()->ChangeSite(); return true; }},
-        {"InterruptChangingSite", 0, [](MainView& v, const json::value*) { v.Sink()->InterruptChangingSite(); return true; }},
-        {"dateRangeUpdated", 0, [](MainView& v, const json::value*) { v.DateRangeUpdated(); return true; }},
-        {"OnReviewMissingDataClick", 0, [](MainView& v, const json::value*) { v.ReviewMissingDataClicked(); return true; }},
-        {"EmployeeSelected", 2, [](MainView& v, const json::value* a) { return v.EmployeeSelected(TextArgument(a[0]), FlagArgument(a[1])); }},
-        {"ShowDetailedPreview", 1, [](MainView& v, const json::value* a) { return v.ShowDetailsForEmployee(TextArgument(a[0]), true); }},
-        {"ShowMissingItems", 1, [](MainView& v, const json::value* a) { return v.ShowDetailsForEmployee(TextArgument(a[0]), false); }},
-        {"OnStopImport", 0, [](MainView& v, const json::value*) { v.StopImportClicked(); return true; }},
-        {"OnCloseImportDialog", 0, [](MainView& v, const json::value*) { v.CloseProgressPanel(false); return true; }},
-        {"OnViewLogErrorDialog", 0, [](MainView& v, const json::value*) { v.CloseErrorPanel(L"", true); return true; }},
-        {"OnViewErrorDialog", kAnyArguments, [](MainView&, const json::value*) { return true; }},
-        {"OnCloseErrorDialog", 1, [](MainView& v, const json::value* a) { v.CloseErrorPanel(TextArgument(a[0]), false); return true; }},
-        {"OnEmployeeSelect", 1, [](MainView& v, const json::value* a) { v.SelectRows(a[0].get_int(0)); return true; }},
-        {"ProcessWithDeletion", 1, [](MainView& v, const json::value* a) { v.ProcessWithDeletion(TextArgument(a[0])); return true; }},
-        {"ReturnToPreview", 0, [](MainView& v, const json::value*) { v.ReturnToPreview(); return true; }},
-        {"OnViewLog", 0, [](MainView& v, const json::value*) { v.CloseProgressPanel(true); return true; }},
+        {"UpdateTotal", 0, [](MainView& v, Args) { v.UpdateTotals(); return true; }},
+        {"login", 0, [](MainView& v, Args) { v.ConnectFromLoginPanel(); return true; }},
+        {"StartImport", 0, [](MainView& v, Args) { v.StartImportClicked(true); return true; }},
+        {"ChangeSite", 0, [](MainView& v, Args) { v.Sink()->ChangeSite(); return true; }},
+        {"InterruptChangingSite", 0, [](MainView& v, Args) { v.Sink()->InterruptChangingSite(); return true; }},
+        {"dateRangeUpdated", 0, [](MainView& v, Args) { v.DateRangeUpdated(); return true; }},
+        {"OnReviewMissingDataClick", 0, [](MainView& v, Args) { v.ReviewMissingDataClicked(); return true; }},
+        {"EmployeeSelected", 2, [](MainView& v, Args a) { return v.EmployeeSelected(TextOf(a[0]), FlagOf(a[1])); }},
+        {"ShowDetailedPreview", 1, [](MainView& v, Args a) { return v.ShowDetailsForEmployee(TextOf(a[0]), true); }},
+        {"ShowMissingItems", 1, [](MainView& v, Args a) { return v.ShowDetailsForEmployee(TextOf(a[0]), false); }},
+        {"OnStopImport", 0, [](MainView& v, Args) { v.StopImportClicked(); return true; }},
+        {"OnCloseImportDialog", 0, [](MainView& v, Args) { v.CloseProgressPanel(false); return true; }},
+        {"OnViewLogErrorDialog", 0, [](MainView& v, Args) { v.CloseErrorPanel(L"", true); return true; }},
+        {"OnViewErrorDialog", kAnyArguments, [](MainView&, Args) { return true; }},
+        {"OnCloseErrorDialog", 1, [](MainView& v, Args a) { v.CloseErrorPanel(TextOf(a[0]), false); return true; }},
+        {"OnEmployeeSelect", 1, [](MainView& v, Args a) { v.SelectRows(a[0].get_int(0)); return true; }},
+        {"ProcessWithDeletion", 1, [](MainView& v, Args a) { v.ProcessWithDeletion(TextOf(a[0])); return true; }},
+        {"ReturnToPreview", 0, [](MainView& v, Args) { v.ReturnToPreview(); return true; }},
+        {"OnViewLog", 0, [](MainView& v, Args) { v.CloseProgressPanel(true); return true; }},
     };
+    // clang-format on
     if (!name)
         return false;
     for (const ScriptCall& call : kCalls) {
