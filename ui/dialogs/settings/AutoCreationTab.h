@@ -1,0 +1,11 @@
+#pragma once
+// The auto-creation tab: which kinds of missing items the import may create in QuickBooks.
+#include "ui/dialogs/settings/ISettingsTab.h"
+
+class AutoCreationTab : public PlainSettingsTab {
+public:
+    void Load(ModelPtr model, ConfigPtr config, const Element& root);
+    // Rebuilds the whole flag word: bits the page has no box for are cleared.
+    void Save(ModelPtr model, ConfigPtr config, const Element& root);
+    std::string GetId() const { return "idAutoCreation_Tab"; }
+};
