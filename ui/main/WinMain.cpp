@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "ui/main/MainView.h"
+#include "ui/main/ProgramDialogs.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
@@ -14,5 +15,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         MessageBoxW(nullptr, L"The main window could not be created.", L"Quorvane Pellworth", MB_OK | MB_ICONERROR);
         return 1;
     }
-    return RunApplication(view);
+    ProgramDialogs dialogs;
+    SetDialogRunner(&dialogs);
+    const int result = RunApplication(view);
+    SetDialogRunner(nullptr);
+    return result;
 }
