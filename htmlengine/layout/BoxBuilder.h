@@ -48,6 +48,8 @@ public:
     // Whether a popup, a fixed or an absolute box was met: such boxes live outside the
     // content being built.
     bool MetOutOfFlow() const { return metOutOfFlow_; }
+    // Absolute boxes still waiting for their containing block (one outside what was built).
+    bool HasPendingOutOfFlow() const { return !pendingOutOfFlow_.empty(); }
 
 private:
     std::unique_ptr<Box> ElementBox(Element& element, std::shared_ptr<const ComputedStyle> style, BoxKind kind);

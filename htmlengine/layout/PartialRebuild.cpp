@@ -1,6 +1,7 @@
 #include "htmlengine/layout/PartialRebuild.h"
 
 #include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/style/ElementStyle.h"
 #include "htmlengine/layout/TreeRestyle.h"
 
 #include <algorithm>
@@ -27,8 +28,13 @@ Box* PartFor(Element& element, BoxIndex& index)
     return nullptr;
 }
 
+// Out-of-flow boxes in it, or the places of ones elsewhere (their static position refers to
+// the box holding the place).
 bool HoldsOutOfFlow(const Box& box)
 {
+    if (box.state)
+        for (const InlineItem& item : box.state->inlineItems)
+            if (item.kind == InlineItem::Kind::Placeholder) return true;
     for (const std::unique_ptr<Box>& child : box.children)
         if ((child->isLayer && child->style->IsOutOfFlow()) || HoldsOutOfFlow(*child)) return true;
     return false;
@@ -67,6 +73,28 @@ bool RebuildPart(Box& part, LayoutTree& tree, BoxIndex& index)
     return true;
 }
 
+// A popup is a root of its own: its old box goes, and a new one comes if it shows now.
+bool RebuildPopup(Element& popup, LayoutTree& tree, BoxIndex& index)
+{
+    auto& popups = tree.popups;
+    for (auto it = popups.begin(); it != popups.end(); ++it)
+        if ((*it)->element == &popup) {
+            if (HoldsOutOfFlow(**it)) return false;
+            Unindex(**it, index);
+            index.boxes.erase(&popup);
+            popups.erase(it);
+            break;
+        }
+    if (!Shown(popup)) return true;
+    size_t fixed = tree.fixed.size(), shown = popups.size();
+    BoxBuilder builder(tree, index);
+    Box* placeholder = nullptr;
+    builder.TakeOutOfFlow(popup, popup.Style().computed, placeholder);
+    // Out-of-flow boxes inside it would live elsewhere: then the whole tree is built again.
+    return popups.size() == shown + 1 && tree.fixed.size() == fixed && !builder.HasPendingOutOfFlow() &&
+           !HoldsOutOfFlow(*popups.back());
+}
+
 }  // namespace
 
 bool RebuildParts(const std::vector<Element*>& elements, LayoutTree& tree, BoxIndex& index)
@@ -74,6 +102,10 @@ bool RebuildParts(const std::vector<Element*>& elements, LayoutTree& tree, BoxIn
     std::vector<Box*> parts;
     for (Element* element : elements) {
         if (element->deleted) continue;
+        if (element->Tag() == "popup") {
+            if (!RebuildPopup(*element, tree, index)) return false;
+            continue;
+        }
         if (Box* part = PartFor(*element, index)) parts.push_back(part);
     }
     // A part inside another is built with it.

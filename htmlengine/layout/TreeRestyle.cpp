@@ -54,7 +54,8 @@ StyleImpact ApplyOne(Element& element, BoxIndex& index, std::vector<Element*>& p
         box.style = style;
         RefreshText(box, element, style);
         RefreshAnonymous(box);
-        if (impact == StyleImpact::Rebuild) parts.push_back(element.Parent() ? element.Parent() : &element);
+        bool rootOfItsOwn = !element.Parent() || element.Tag() == "popup";
+        if (impact == StyleImpact::Rebuild) parts.push_back(rootOfItsOwn ? &element : element.Parent());
         return impact;
     }
     auto owned = index.inlineOwners.find(&element);

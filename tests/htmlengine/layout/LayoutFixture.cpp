@@ -43,6 +43,13 @@ std::string LayoutTest::BoxDump()
     return narrow;
 }
 
+std::wstring LayoutTest::RecordPaint()
+{
+    std::wstring paint;
+    HTMLayoutTestRecordPaint(hwnd_, CollectText, &paint);
+    return paint;
+}
+
 HELEMENT LayoutTest::At(int x, int y)
 {
     HELEMENT he = nullptr;
