@@ -5,6 +5,7 @@
 #include "htmlengine/layout/TreeRestyle.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace htmlengine {
 
@@ -48,23 +49,44 @@ bool OwnsRoots(const Element& element, const std::vector<std::unique_ptr<Box>>& 
     return false;
 }
 
-// The elements of the box's descendants leave the index (the box's own stays).
-void Unindex(const Box& box, BoxIndex& index)
+void CollectDescendants(const Box& box, std::unordered_set<const Box*>& boxes)
 {
-    if (box.state)
-        for (const InlineItem& item : box.state->inlineItems) index.inlineOwners.erase(item.element);
     for (const std::unique_ptr<Box>& child : box.children) {
-        if (child->element) index.boxes.erase(child->element);
-        Unindex(*child, index);
+        boxes.insert(child.get());
+        CollectDescendants(*child, boxes);
     }
+}
+
+// What the index knows of the box's descendants goes, and of the box itself when it goes too.
+void Unindex(const Box& box, BoxIndex& index, bool itself)
+{
+    std::unordered_set<const Box*> gone;
+    CollectDescendants(box, gone);
+    if (itself) gone.insert(&box);
+    for (const Box* child : gone) {
+        if (child->element) index.boxes.erase(child->element);
+        index.outOfFlowFrom.erase(child);
+    }
+    for (auto it = index.inlineOwners.begin(); it != index.inlineOwners.end();)
+        it = gone.count(it->second) ? index.inlineOwners.erase(it) : std::next(it);
+}
+
+// Whether an out-of-flow box came from the content of the part (it lives elsewhere, and its
+// element may be gone).
+bool FeedsOutOfFlow(const Box& part, const BoxIndex& index)
+{
+    for (const auto& entry : index.outOfFlowFrom)
+        for (const Box* box = entry.second; box; box = box->parent)
+            if (box == &part) return true;
+    return false;
 }
 
 bool RebuildPart(Box& part, LayoutTree& tree, BoxIndex& index)
 {
-    if (!part.parent || !part.parent->parent || HoldsOutOfFlow(part) || OwnsRoots(*part.element, tree.popups) ||
-        OwnsRoots(*part.element, tree.fixed))
+    if (!part.parent || !part.parent->parent || HoldsOutOfFlow(part) || FeedsOutOfFlow(part, index) ||
+        OwnsRoots(*part.element, tree.popups) || OwnsRoots(*part.element, tree.fixed))
         return false;
-    Unindex(part, index);
+    Unindex(part, index, false);
     BoxBuilder builder(tree, index);
     builder.RebuildContent(part);
     if (builder.MetOutOfFlow()) return false;
@@ -80,8 +102,7 @@ bool RebuildPopup(Element& popup, LayoutTree& tree, BoxIndex& index)
     for (auto it = popups.begin(); it != popups.end(); ++it)
         if ((*it)->element == &popup) {
             if (HoldsOutOfFlow(**it)) return false;
-            Unindex(**it, index);
-            index.boxes.erase(&popup);
+            Unindex(**it, index, true);
             popups.erase(it);
             break;
         }
@@ -89,7 +110,7 @@ bool RebuildPopup(Element& popup, LayoutTree& tree, BoxIndex& index)
     size_t fixed = tree.fixed.size(), shown = popups.size();
     BoxBuilder builder(tree, index);
     Box* placeholder = nullptr;
-    builder.TakeOutOfFlow(popup, popup.Style().computed, placeholder);
+    builder.TakeOutOfFlow(popup, popup.Style().computed, *tree.viewport, placeholder);
     // Out-of-flow boxes inside it would live elsewhere: then the whole tree is built again.
     return popups.size() == shown + 1 && tree.fixed.size() == fixed && !builder.HasPendingOutOfFlow() &&
            !HoldsOutOfFlow(*popups.back());

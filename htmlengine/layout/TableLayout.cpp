@@ -197,6 +197,7 @@ bool TableLayouter::AnyGroupScrollbar() const
 
 void TableLayouter::Run(Containing containing, ForcedSize forced)
 {
+    StateOf(table_).firstBaseline = -1;
     int width = ContentWidth(containing, forced);
     int columnsWidth = std::max(0, width - grid_.Spacing(int(grid_.columns.size())));
     widths_ = DistributeWidths(grid_, columnsWidth);

@@ -59,9 +59,13 @@ StyleImpact ApplyOne(Element& element, BoxIndex& index, std::vector<Element*>& p
         return impact;
     }
     auto owned = index.inlineOwners.find(&element);
-    const ComputedStyle* before = owned == index.inlineOwners.end() ? nullptr : InlineStyleIn(*owned->second, element);
-    if (!style || !before) {
+    if (owned == index.inlineOwners.end() || !style) {  // it had no boxes: it was hidden
         if (Shown(element)) parts.push_back(&element);
+        return StyleImpact::None;
+    }
+    const ComputedStyle* before = InlineStyleIn(*owned->second, element);
+    if (!before) {  // an inline element that showed nothing: the box around it is built again
+        parts.push_back(&element);
         return StyleImpact::None;
     }
     StyleImpact impact = ImpactOf(*before, *style);
