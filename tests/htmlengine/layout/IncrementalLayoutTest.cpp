@@ -132,7 +132,8 @@ TEST_F(IncrementalLayout, AnyRunOfChangesGivesTheBoxesOfAFreshLayout)
         std::string changes;
         for (int step = 0; step < 12; ++step) {
             changes += Change(random) + " " + id_ + "; ";
-            if (step % 3 == 2) ASSERT_EQ(Narrowed(FreshBoxes()), BoxDump()) << "page " << page << " after " << changes;
+            if (step % 3 != 2) continue;
+            ASSERT_EQ(Narrowed(FreshBoxes()), BoxDump()) << "page " << page << " after " << changes;
         }
     }
 }
