@@ -41,7 +41,9 @@ void RepaintWindow(HWND window) { InvalidateRect(window, nullptr, FALSE); }
 
 }  // namespace
 
-HoverTips::~HoverTips()
+HoverTips::~HoverTips() { Reset(); }
+
+void HoverTips::Reset()
 {
     Hide();
     Hold(owner_, nullptr);

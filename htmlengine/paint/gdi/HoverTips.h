@@ -27,6 +27,8 @@ public:
     // The pointer is over `hovered` (null: over nothing) at `pointer`.
     void PointerMoved(Element* hovered, Point pointer);
     void Hide();
+    // A new page: nothing of the old one is tracked any longer.
+    void Reset();
     // The delay is over: the tip shows. True when the timer was this one's.
     bool OnTimer(UINT_PTR id);
     // The engine-drawn tip on screen, or null.

@@ -27,7 +27,7 @@ WindowPaint::WindowPaint(HWND window) : window_(window), tips_(window) {}
 
 void WindowPaint::DocumentReplaced()
 {
-    tips_.Hide();
+    tips_.Reset();
     images_ = ImageCache();
 }
 
