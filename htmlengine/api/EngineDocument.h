@@ -205,6 +205,8 @@ HTMLENGINE_API void HTMLENGINE_CALL HTMLayoutSetCallback(HWND hwnd, ENGINE_NOTIF
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadHtmlEx(HWND hwnd, const BYTE* html, UINT size, LPCWSTR baseUrl);
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadFile(HWND hwnd, LPCWSTR path);
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutDataReady(HWND hwnd, LPCWSTR uri, const BYTE* data, DWORD size);
+// The document's min-content width (min-width, and a width set on the root, honoured), and
+// the height it takes at a width.
 HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinWidth(HWND hwnd);
 HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinHeight(HWND hwnd, UINT width);
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutUpdateWindow(HWND hwnd);
@@ -264,8 +266,15 @@ ENGINE_API HTMLayoutSetStyleAttribute(HELEMENT he, const char* name, const wchar
 ENGINE_API HTMLayoutGetElementState(HELEMENT he, UINT* state);
 ENGINE_API HTMLayoutSetElementState(HELEMENT he, UINT set, UINT clear, BOOL update);
 ENGINE_API HTMLayoutUpdateElement(HELEMENT he, BOOL renderNow);
+// Scrolls every scrolling box around the element just enough to show it (flag 0x10, smooth,
+// scrolls at once too).
 ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT flags);
+// True for an element with a box that neither it nor an ancestor hides (scrolled out of sight counts).
 ENGINE_API HTMLayoutIsElementVisible(HELEMENT he, BOOL* visible);
+// Areas of HTMLayoutGetElementLocation: the low nibble says relative to what - 1 the window's
+// client area, 2 the document (as if nothing were scrolled); the high nibble which box - 0x00
+// content, 0x10 padding, 0x20 border, 0x30 margin, 0x60 the scroll port (the padding box less
+// scroll bars). An element without a box is at 0,0,0,0.
 enum ENGINE_LOCATION { LOCATION_VIEW_BORDER_BOX = 0x21, LOCATION_VIEW_SCROLL_PORT = 0x61 };
 ENGINE_API HTMLayoutGetElementLocation(HELEMENT he, RECT* location, UINT areas);
 ENGINE_API HTMLayoutControlGetType(HELEMENT he, UINT* type);

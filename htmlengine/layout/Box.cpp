@@ -28,6 +28,7 @@ BoxState& StateOf(Box& box)
 
 Point OffsetIn(const Box& box, const Box& ancestor)
 {
+    if (&box == &ancestor) return {};
     Point offset{box.frame.x, box.frame.y};
     for (const Box* p = box.parent; p && p != &ancestor; p = p->parent) {
         Point scrolled = ScrolledBy(*p);

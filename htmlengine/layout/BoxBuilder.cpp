@@ -122,7 +122,7 @@ void BoxBuilder::BuildContent(Box& box)
     case BoxKind::RowGroup: BuildRowGroup(box, *box.element); break;
     case BoxKind::Row: BuildRow(box, *box.element); break;
     case BoxKind::Flex: BuildFlex(box); break;
-    case BoxKind::Replaced: FindPopups(*box.element); break;
+    case BoxKind::Replaced: FindPopups(box, *box.element); break;
     default: {
         FlowCollector flow(*this, box);
         flow.AddChildren(*box.element, box.style);
@@ -131,7 +131,8 @@ void BoxBuilder::BuildContent(Box& box)
     }
 }
 
-bool BoxBuilder::TakeOutOfFlow(Element& element, const std::shared_ptr<const ComputedStyle>& style, Box*& placeholder)
+bool BoxBuilder::TakeOutOfFlow(Element& element, const std::shared_ptr<const ComputedStyle>& style,
+                               const Box& container, Box*& placeholder)
 {
     placeholder = nullptr;
     bool outOfFlow = element.Tag() == "popup" || style->IsOutOfFlow();
@@ -139,12 +140,14 @@ bool BoxBuilder::TakeOutOfFlow(Element& element, const std::shared_ptr<const Com
     if (element.Tag() == "popup") {
         std::unique_ptr<Box> popup = ChildBox(element, style);
         StateOf(*popup).isTopLayerAnchor = !(style->position == Position::Fixed);
+        index_.outOfFlowFrom[popup.get()] = &container;
         tree_.popups.push_back(std::move(popup));
         return true;
     }
     if (style->position == Position::Fixed) {
         std::unique_ptr<Box> fixed = ChildBox(element, style);
         placeholder = fixed.get();
+        index_.outOfFlowFrom[placeholder] = &container;
         tree_.fixed.push_back(std::move(fixed));
         return true;
     }
@@ -152,6 +155,7 @@ bool BoxBuilder::TakeOutOfFlow(Element& element, const std::shared_ptr<const Com
     Box* containingBlock = ContainingBlockOf(element);
     std::unique_ptr<Box> absolute = ChildBox(element, style);
     placeholder = absolute.get();
+    index_.outOfFlowFrom[placeholder] = &container;
     pendingOutOfFlow_.push_back({containingBlock, std::move(absolute)});
     return true;
 }
@@ -179,13 +183,13 @@ void BoxBuilder::AdoptOutOfFlow(Box& box)
                             pendingOutOfFlow_.end());
 }
 
-void BoxBuilder::FindPopups(Element& element)
+void BoxBuilder::FindPopups(const Box& container, Element& element)
 {
     for (Element* child : element.Children()) {
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*child);
         Box* placeholder = nullptr;
         if (style->display == Display::None) continue;
-        if (!TakeOutOfFlow(*child, style, placeholder)) FindPopups(*child);
+        if (!TakeOutOfFlow(*child, style, container, placeholder)) FindPopups(container, *child);
     }
 }
 
@@ -207,7 +211,7 @@ void BoxBuilder::BuildTable(Box& table)
     for (Element* child : table.element->Children()) {
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None || TakeOutOfFlow(*child, style, placeholder)) continue;
+        if (style->display == Display::None || TakeOutOfFlow(*child, style, table, placeholder)) continue;
         if (style->display == Display::TableCaption) {
             captions.push_back(ElementBox(*child, style, BoxKind::Caption));
         } else if (IsRowGroup(style->display)) {
@@ -231,7 +235,7 @@ void BoxBuilder::BuildRowGroup(Box& group, Element& element)
     for (Element* child : element.Children()) {
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None || TakeOutOfFlow(*child, style, placeholder)) continue;
+        if (style->display == Display::None || TakeOutOfFlow(*child, style, group, placeholder)) continue;
         AddToGroup(group, *child, style);
     }
 }
@@ -257,7 +261,7 @@ void BoxBuilder::BuildRow(Box& row, Element& element)
     for (Element* child : element.Children()) {
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None || TakeOutOfFlow(*child, style, placeholder)) continue;
+        if (style->display == Display::None || TakeOutOfFlow(*child, style, row, placeholder)) continue;
         AddToRow(row, *child, style);
     }
 }
@@ -301,7 +305,7 @@ void BoxBuilder::BuildFlex(Box& flex)
         Element& child = static_cast<Element&>(*node);
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None || TakeOutOfFlow(child, style, placeholder)) continue;
+        if (style->display == Display::None || TakeOutOfFlow(child, style, flex, placeholder)) continue;
         Append(flex, ChildBox(child, style));
     }
     flushText();

@@ -16,10 +16,14 @@ class Node;
 struct BoxIndex {
     std::unordered_map<const Element*, Box*> boxes;         // elements with a box of their own
     std::unordered_map<const Element*, Box*> inlineOwners;  // inline elements: the box holding their lines
+    // Out-of-flow boxes (absolute, fixed, popups) and the box whose content they came from:
+    // building that content again must build them again too.
+    std::unordered_map<const Box*, const Box*> outOfFlowFrom;
     void Clear()
     {
         boxes.clear();
         inlineOwners.clear();
+        outOfFlowFrom.clear();
     }
 };
 
@@ -36,9 +40,11 @@ public:
     // The box of an element that makes one, with its content.
     std::unique_ptr<Box> ChildBox(Element& element, const std::shared_ptr<const ComputedStyle>& style);
     std::unique_ptr<Box> AnonymousBox(const ComputedStyle& parent, Display display, BoxKind kind);
-    // Popups, fixed and absolute boxes go where Box.h says; true when the element was one.
-    // `placeholder` is then the box whose static position its place in the flow gives.
-    bool TakeOutOfFlow(Element& element, const std::shared_ptr<const ComputedStyle>& style, Box*& placeholder);
+    // Popups, fixed and absolute boxes met in the content of `container` go where Box.h says;
+    // true when the element was one. `placeholder` is then the box whose static position its
+    // place in the flow gives.
+    bool TakeOutOfFlow(Element& element, const std::shared_ptr<const ComputedStyle>& style, const Box& container,
+                       Box*& placeholder);
     void Append(Box& parent, std::unique_ptr<Box> child);
     void AdoptOutOfFlow(Box& box);
     BoxIndex& Index();
@@ -48,6 +54,8 @@ public:
     // Whether a popup, a fixed or an absolute box was met: such boxes live outside the
     // content being built.
     bool MetOutOfFlow() const { return metOutOfFlow_; }
+    // Absolute boxes still waiting for their containing block (one outside what was built).
+    bool HasPendingOutOfFlow() const { return !pendingOutOfFlow_.empty(); }
 
 private:
     std::unique_ptr<Box> ElementBox(Element& element, std::shared_ptr<const ComputedStyle> style, BoxKind kind);
@@ -58,7 +66,7 @@ private:
     void AddToGroup(Box& group, Element& child, const std::shared_ptr<const ComputedStyle>& style);
     void AddToRow(Box& row, Element& child, const std::shared_ptr<const ComputedStyle>& style);
     void BuildFlex(Box& flex);
-    void FindPopups(Element& element);
+    void FindPopups(const Box& container, Element& element);
     Box* ContainingBlockOf(Element& element);
 
     LayoutTree& tree_;

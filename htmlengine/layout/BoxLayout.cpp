@@ -52,13 +52,26 @@ int LayoutBlockChildren(Box& box, Containing inner, LayoutContext& context)
     return std::max(0, y + pendingMargin);
 }
 
+// The first baseline of a box with block children: its first child's that has one.
+void TakeFirstBaseline(Box& box)
+{
+    for (const std::unique_ptr<Box>& child : box.children) {
+        if (!IsInFlow(*child) || !child->state || child->state->firstBaseline < 0) continue;
+        StateOf(box).firstBaseline = child->frame.y + child->state->firstBaseline;
+        return;
+    }
+}
+
 int LayoutContent(Box& box, Containing inner, LayoutContext& context)
 {
     BoxState& state = StateOf(box);
+    state.firstBaseline = -1;
     if (state.kind == BoxKind::Flex) return LayoutFlex(box, inner.width, inner.height, context);
     if (state.kind == BoxKind::Replaced) return 0;
     if (state.holdsLines) return LayoutLines(box, inner.width, context);
-    return LayoutBlockChildren(box, inner, context);
+    int height = LayoutBlockChildren(box, inner, context);
+    TakeFirstBaseline(box);
+    return height;
 }
 
 // What the content reaches, from the padding box's origin: in-flow and out-of-flow children,
@@ -92,6 +105,7 @@ void LayoutScrolling(Box& box, int contentWidth, int specifiedHeight, Containing
         int definite = specifiedHeight >= 0 ? std::max(0, specifiedHeight - (horizontal ? kScrollbarSize : 0)) : -1;
         int contentHeight = LayoutContent(box, {width, definite}, context);
         box.frame.height = UsedContentHeight(box, contentHeight, specifiedHeight, containing) + VerticalChrome(box);
+        LayoutAbsoluteChildren(box, context);  // what they reach counts, as they are now
         Rect padding = box.PaddingBox();
         return ScrolledLayout{ContentExtent(box), {padding.width, padding.height}};
     });
@@ -197,7 +211,7 @@ void LayoutBox(Box& box, Containing containing, LayoutContext& context, ForcedSi
             ShiftContent(box, (height - contentHeight) / 2);  // a button shows its content in its middle
     }
     if (box.style->display == Display::ListItem) AddListMarker(box, context);
-    LayoutAbsoluteChildren(box, context);
+    if (!box.scroll) LayoutAbsoluteChildren(box, context);
 }
 
 }  // namespace htmlengine

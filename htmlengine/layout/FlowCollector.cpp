@@ -62,7 +62,7 @@ void FlowCollector::AddElement(Element& element, const std::shared_ptr<const Com
 {
     if (style->display == Display::None) return;
     Box* placeholder = nullptr;
-    if (builder_.TakeOutOfFlow(element, style, placeholder)) {
+    if (builder_.TakeOutOfFlow(element, style, container_, placeholder)) {
         if (placeholder) AddToRun({InlineItem::Kind::Placeholder, &element, style, {}, placeholder}, nullptr);
         return;
     }
@@ -93,6 +93,8 @@ void FlowCollector::AddElement(Element& element, const std::shared_ptr<const Com
     InlineItem open{InlineItem::Kind::Open, &element, style, {}, nullptr};
     AddToRun(open, nullptr);
     runInlines_.push_back(&element);
+    // Known even when it shows nothing; the box holding its lines, once flushed, is more precise.
+    builder_.Index().inlineOwners.emplace(&element, &container_);
     open_.push_back(open);
     AddChildren(element, style);
     open_.pop_back();

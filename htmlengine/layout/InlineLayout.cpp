@@ -97,8 +97,9 @@ void MarkBreakOpportunities(std::vector<Piece>& pieces)
 }
 
 // The pieces of the box's inline content, cut and measured once; the widths of inline edges
-// (they may be percentages), atomic inlines and floats are the caller's to fill in.
-std::vector<Piece> PiecesOf(Box& box, int containingWidth, LayoutContext& context)
+// (they may be percentages) are set for this containing width, those of atomic inlines and
+// floats are the caller's to fill in.
+std::vector<Piece>& PiecesOf(Box& box, int containingWidth, LayoutContext& context)
 {
     BoxState& state = StateOf(box);
     if (!state.piecesKnown) {
@@ -117,19 +118,18 @@ std::vector<Piece> PiecesOf(Box& box, int containingWidth, LayoutContext& contex
         MarkBreakOpportunities(state.pieces);
         state.piecesKnown = true;
     }
-    std::vector<Piece> pieces = state.pieces;
-    for (Piece& piece : pieces) {
+    for (Piece& piece : state.pieces) {
         if (piece.kind == Piece::Kind::Open) piece.width = OpenEdge(*piece.item->style, containingWidth);
         if (piece.kind == Piece::Kind::Close) piece.width = CloseEdge(*piece.item->style, containingWidth);
     }
-    return pieces;
+    return state.pieces;
 }
 
 }  // namespace
 
 int LayoutLines(Box& box, int width, LayoutContext& context)
 {
-    std::vector<Piece> pieces = PiecesOf(box, width, context);
+    std::vector<Piece>& pieces = PiecesOf(box, width, context);
     for (Piece& piece : pieces) {
         if (piece.kind != Piece::Kind::Atomic && piece.kind != Piece::Kind::Float) continue;
         Box& child = *piece.item->box;
@@ -143,7 +143,7 @@ int LayoutLines(Box& box, int width, LayoutContext& context)
 
 Intrinsic InlineIntrinsicWidths(Box& box, LayoutContext& context)
 {
-    std::vector<Piece> pieces = PiecesOf(box, 0, context);
+    std::vector<Piece> pieces = PiecesOf(box, 0, context);  // a copy: atomic widths are intrinsic here
     Intrinsic widths;
     int line = 0, unbreakable = 0, trailingSpace = 0, floats = 0;
     for (Piece& piece : pieces) {

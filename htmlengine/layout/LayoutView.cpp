@@ -114,7 +114,10 @@ const LayoutTree* LayoutView::Update()
         Rebuild();
         return &tree_;
     }
-    if (!parts.empty()) RestoreScrolls();
+    if (!parts.empty()) {
+        HoldRootElements();
+        RestoreScrolls();
+    }
     if (impact == StyleImpact::Layout) ForgetMeasurements();
     if (impact == StyleImpact::Layout || relayout) Relayout();
     return &tree_;
@@ -123,12 +126,17 @@ const LayoutTree* LayoutView::Update()
 void LayoutView::Rebuild()
 {
     BuildTree(*document_->Root(), tree_, *index_);
+    HoldRootElements();
+    RestoreScrolls();
+    Relayout();
+}
+
+void LayoutView::HoldRootElements()
+{
     std::vector<Element*> roots;
     for (const auto* list : {&tree_.fixed, &tree_.popups})
         for (const std::unique_ptr<Box>& root : *list) roots.push_back(root->element);
     rootElements_ = std::make_unique<ElementHold>(roots);
-    RestoreScrolls();
-    Relayout();
 }
 
 void LayoutView::RestoreScrolls()

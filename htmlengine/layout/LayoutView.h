@@ -74,6 +74,7 @@ public:
 private:
     void Rebuild();
     void RestoreScrolls();
+    void HoldRootElements();
     void Relayout();
     // Styles changed: widths measured with the old ones go.
     void ForgetMeasurements();

@@ -1,9 +1,11 @@
 #include "htmlengine/layout/PartialRebuild.h"
 
 #include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/style/ElementStyle.h"
 #include "htmlengine/layout/TreeRestyle.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace htmlengine {
 
@@ -27,8 +29,13 @@ Box* PartFor(Element& element, BoxIndex& index)
     return nullptr;
 }
 
+// Out-of-flow boxes in it, or the places of ones elsewhere (their static position refers to
+// the box holding the place).
 bool HoldsOutOfFlow(const Box& box)
 {
+    if (box.state)
+        for (const InlineItem& item : box.state->inlineItems)
+            if (item.kind == InlineItem::Kind::Placeholder) return true;
     for (const std::unique_ptr<Box>& child : box.children)
         if ((child->isLayer && child->style->IsOutOfFlow()) || HoldsOutOfFlow(*child)) return true;
     return false;
@@ -42,29 +49,71 @@ bool OwnsRoots(const Element& element, const std::vector<std::unique_ptr<Box>>& 
     return false;
 }
 
-// The elements of the box's descendants leave the index (the box's own stays).
-void Unindex(const Box& box, BoxIndex& index)
+void CollectDescendants(const Box& box, std::unordered_set<const Box*>& boxes)
 {
-    if (box.state)
-        for (const InlineItem& item : box.state->inlineItems) index.inlineOwners.erase(item.element);
     for (const std::unique_ptr<Box>& child : box.children) {
-        if (child->element) index.boxes.erase(child->element);
-        Unindex(*child, index);
+        boxes.insert(child.get());
+        CollectDescendants(*child, boxes);
     }
+}
+
+// What the index knows of the box's descendants goes, and of the box itself when it goes too.
+void Unindex(const Box& box, BoxIndex& index, bool itself)
+{
+    std::unordered_set<const Box*> gone;
+    CollectDescendants(box, gone);
+    if (itself) gone.insert(&box);
+    for (const Box* child : gone) {
+        if (child->element) index.boxes.erase(child->element);
+        index.outOfFlowFrom.erase(child);
+    }
+    for (auto it = index.inlineOwners.begin(); it != index.inlineOwners.end();)
+        it = gone.count(it->second) ? index.inlineOwners.erase(it) : std::next(it);
+}
+
+// Whether an out-of-flow box came from the content of the part (it lives elsewhere, and its
+// element may be gone).
+bool FeedsOutOfFlow(const Box& part, const BoxIndex& index)
+{
+    for (const auto& entry : index.outOfFlowFrom)
+        for (const Box* box = entry.second; box; box = box->parent)
+            if (box == &part) return true;
+    return false;
 }
 
 bool RebuildPart(Box& part, LayoutTree& tree, BoxIndex& index)
 {
-    if (!part.parent || !part.parent->parent || HoldsOutOfFlow(part) || OwnsRoots(*part.element, tree.popups) ||
-        OwnsRoots(*part.element, tree.fixed))
+    if (!part.parent || !part.parent->parent || HoldsOutOfFlow(part) || FeedsOutOfFlow(part, index) ||
+        OwnsRoots(*part.element, tree.popups) || OwnsRoots(*part.element, tree.fixed))
         return false;
-    Unindex(part, index);
+    Unindex(part, index, false);
     BoxBuilder builder(tree, index);
     builder.RebuildContent(part);
     if (builder.MetOutOfFlow()) return false;
     for (Box* ancestor = &part; ancestor; ancestor = ancestor->parent)
         if (ancestor->state) ancestor->state->intrinsicKnown = false;
     return true;
+}
+
+// A popup is a root of its own: its old box goes, and a new one comes if it shows now.
+bool RebuildPopup(Element& popup, LayoutTree& tree, BoxIndex& index)
+{
+    auto& popups = tree.popups;
+    for (auto it = popups.begin(); it != popups.end(); ++it)
+        if ((*it)->element == &popup) {
+            if (HoldsOutOfFlow(**it)) return false;
+            Unindex(**it, index, true);
+            popups.erase(it);
+            break;
+        }
+    if (!Shown(popup)) return true;
+    size_t fixed = tree.fixed.size(), shown = popups.size();
+    BoxBuilder builder(tree, index);
+    Box* placeholder = nullptr;
+    builder.TakeOutOfFlow(popup, popup.Style().computed, *tree.viewport, placeholder);
+    // Out-of-flow boxes inside it would live elsewhere: then the whole tree is built again.
+    return popups.size() == shown + 1 && tree.fixed.size() == fixed && !builder.HasPendingOutOfFlow() &&
+           !HoldsOutOfFlow(*popups.back());
 }
 
 }  // namespace
@@ -74,6 +123,10 @@ bool RebuildParts(const std::vector<Element*>& elements, LayoutTree& tree, BoxIn
     std::vector<Box*> parts;
     for (Element* element : elements) {
         if (element->deleted) continue;
+        if (element->Tag() == "popup") {
+            if (!RebuildPopup(*element, tree, index)) return false;
+            continue;
+        }
         if (Box* part = PartFor(*element, index)) parts.push_back(part);
     }
     // A part inside another is built with it.

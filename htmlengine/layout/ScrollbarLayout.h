@@ -11,14 +11,14 @@ struct ScrolledLayout {
     Size padding;  // the padding box
 };
 
-// `layout(vertical, horizontal)` lays the content out leaving room for those bars. The bars
-// the box had last time are tried first: they are the likely answer, found in one pass.
+// `layout(vertical, horizontal)` lays the content out leaving room for those bars. It always
+// starts without the bars `auto` may leave out: content that fits either way keeps none,
+// whatever it had before.
 template <class Layout>
 void SettleScrollbars(ScrollState& scroll, const ComputedStyle& style, Layout layout)
 {
     bool forcedVertical = style.overflowY == Overflow::Scroll, forcedHorizontal = style.overflowX == Overflow::Scroll;
-    bool vertical = forcedVertical || (style.overflowY == Overflow::Auto && scroll.verticalBar);
-    bool horizontal = forcedHorizontal || (style.overflowX == Overflow::Auto && scroll.horizontalBar);
+    bool vertical = forcedVertical, horizontal = forcedHorizontal;
     for (int pass = 0;; ++pass) {
         ScrolledLayout laid = layout(vertical, horizontal);
         bool needVertical = forcedVertical || (style.overflowY == Overflow::Auto &&

@@ -91,6 +91,19 @@ private:
     std::vector<std::vector<GridCell*>> map_;
 };
 
+void Spread(TableGrid& grid, const GridCell& cell, int need, int Column::*field)
+{
+    int have = grid.spacingX * (cell.columnSpan - 1);
+    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) have += grid.columns[c].*field;
+    int extra = need - have;
+    if (extra <= 0) return;
+    for (int c = cell.column, left = cell.columnSpan; c < cell.column + cell.columnSpan; ++c, --left) {
+        int share = extra / left;
+        grid.columns[c].*field += share;
+        extra -= share;
+    }
+}
+
 void AddCellWidths(TableGrid& grid, const GridCell& cell, LayoutContext& context)
 {
     Intrinsic widths = IntrinsicWidths(*cell.box, context);
@@ -103,27 +116,12 @@ void AddCellWidths(TableGrid& grid, const GridCell& cell, LayoutContext& context
         if (width.unit == Length::Unit::Percent) column.percent = std::max(column.percent, width.value);
         return;
     }
-    // A spanning cell's extra need is shared evenly by its columns.
-    int spacing = grid.spacingX * (cell.columnSpan - 1);
-    int min = spacing, max = spacing;
-    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) {
-        min += grid.columns[c].min;
-        max += grid.columns[c].max;
-    }
-    for (int c = cell.column, i = 0; c < cell.column + cell.columnSpan; ++c, ++i) {
-        int share = cell.columnSpan - i;
-        if (widths.min > min) {
-            int extra = (widths.min - min) / share;
-            grid.columns[c].min += extra;
-            min += extra;
-        }
+    // A spanning cell's extra need is shared evenly by its columns: first what it needs, then
+    // what it would like.
+    Spread(grid, cell, widths.min, &Column::min);
+    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c)
         grid.columns[c].max = std::max(grid.columns[c].max, grid.columns[c].min);
-        if (widths.max > max) {
-            int extra = (widths.max - max) / share;
-            grid.columns[c].max += extra;
-            max += extra;
-        }
-    }
+    Spread(grid, cell, widths.max, &Column::max);
 }
 
 void AddRows(Box& group, TableGrid& grid, Occupancy& occupancy)

@@ -17,6 +17,16 @@ int CellBaseline(const Box& cell)
     return baseline >= 0 ? baseline : cell.frame.height - cell.border.bottom - cell.padding.bottom;
 }
 
+// A table is never narrower than its captions' longest words (CSS 2.1 §17.4).
+int CaptionsMinimum(Box& table, LayoutContext& context)
+{
+    int minimum = 0;
+    for (const std::unique_ptr<Box>& caption : table.children)
+        if (StateOf(*caption).kind == BoxKind::Caption)
+            minimum = std::max(minimum, OuterIntrinsicWidths(*caption, context).min);
+    return minimum;
+}
+
 struct Rows {
     std::vector<int> tops, heights;  // in the table's content box, spacing included
 };
@@ -49,7 +59,7 @@ int TableLayouter::ContentWidth(Containing containing, ForcedSize forced) const
     int chrome = HorizontalChrome(table_);
     Intrinsic columns = ColumnTotals(grid_);
     int spacing = grid_.Spacing(int(grid_.columns.size()));
-    int minimum = columns.min + spacing;
+    int minimum = std::max(columns.min + spacing, CaptionsMinimum(table_, context_));
     if (forced.width >= 0) return std::max(minimum, forced.width - chrome);
     int specified = SpecifiedContentWidth(table_, containing.width);
     if (specified >= 0) return std::max(minimum, ClampContentWidth(table_, specified, containing.width));
@@ -197,6 +207,7 @@ bool TableLayouter::AnyGroupScrollbar() const
 
 void TableLayouter::Run(Containing containing, ForcedSize forced)
 {
+    StateOf(table_).firstBaseline = -1;
     int width = ContentWidth(containing, forced);
     int columnsWidth = std::max(0, width - grid_.Spacing(int(grid_.columns.size())));
     widths_ = DistributeWidths(grid_, columnsWidth);
@@ -242,8 +253,9 @@ Intrinsic TableIntrinsicWidths(Box& table, LayoutContext& context)
 {
     TableGrid grid = BuildGrid(table, context);
     Intrinsic columns = ColumnTotals(grid);
-    int extra = grid.Spacing(int(grid.columns.size())) + HorizontalChrome(table);
-    return {columns.min + extra, columns.max + extra};
+    int spacing = grid.Spacing(int(grid.columns.size())), chrome = HorizontalChrome(table);
+    int captions = CaptionsMinimum(table, context);
+    return {std::max(columns.min + spacing, captions) + chrome, std::max(columns.max + spacing, captions) + chrome};
 }
 
 }  // namespace htmlengine

@@ -54,13 +54,18 @@ StyleImpact ApplyOne(Element& element, BoxIndex& index, std::vector<Element*>& p
         box.style = style;
         RefreshText(box, element, style);
         RefreshAnonymous(box);
-        if (impact == StyleImpact::Rebuild) parts.push_back(element.Parent() ? element.Parent() : &element);
+        bool rootOfItsOwn = !element.Parent() || element.Tag() == "popup";
+        if (impact == StyleImpact::Rebuild) parts.push_back(rootOfItsOwn ? &element : element.Parent());
         return impact;
     }
     auto owned = index.inlineOwners.find(&element);
-    const ComputedStyle* before = owned == index.inlineOwners.end() ? nullptr : InlineStyleIn(*owned->second, element);
-    if (!style || !before) {
+    if (owned == index.inlineOwners.end() || !style) {  // it had no boxes: it was hidden
         if (Shown(element)) parts.push_back(&element);
+        return StyleImpact::None;
+    }
+    const ComputedStyle* before = InlineStyleIn(*owned->second, element);
+    if (!before) {  // an inline element that showed nothing: the box around it is built again
+        parts.push_back(&element);
         return StyleImpact::None;
     }
     StyleImpact impact = ImpactOf(*before, *style);

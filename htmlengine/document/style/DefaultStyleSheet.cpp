@@ -31,6 +31,7 @@ const wchar_t kHtml[] =
     L"u, ins { text-decoration: underline }"
     L"s, strike, del { text-decoration: line-through }"
     L"center { text-align: center }"
+    L"sub { vertical-align: sub; font-size: smaller } sup { vertical-align: super; font-size: smaller }"
     L"pre { white-space: pre; font-family: 'Courier New', monospace }"
     L"table { border-spacing: 2px }"
     L"td, th { padding: 1px; vertical-align: middle }"

@@ -15,7 +15,6 @@ StyleChanges::~StyleChanges()
 void StyleChanges::All()
 {
     ++epoch_;
-    ++boxGeneration_;
     everything_ = true;
     Release(subtrees_);
     Release(restyled_);
@@ -41,7 +40,6 @@ void StyleChanges::Subtree(Element& element) { Hold(subtrees_, element); }
 
 void StyleChanges::Boxes(Element& element)
 {
-    ++boxGeneration_;
     Hold(subtrees_, element);
     if (!everything_) Hold(boxes_, element);
 }

@@ -24,9 +24,6 @@ public:
 
     // Bumped by All(): a computed style from before is stale.
     unsigned long long Epoch() const { return epoch_; }
-    // Bumped by All() and Boxes(): boxes from before are stale.
-    unsigned long long BoxGeneration() const { return boxGeneration_; }
-
     // The elements whose boxes changed since the last call, or `everything` after All().
     struct BoxChanges {
         bool everything = false;
@@ -52,7 +49,6 @@ private:
     void Drop(std::vector<Element*>& list, const Element& element);
 
     unsigned long long epoch_ = 1;
-    unsigned long long boxGeneration_ = 1;
     std::vector<Element*> subtrees_;  // referenced
     std::vector<Element*> restyled_;  // referenced
     std::vector<Element*> boxes_;     // referenced

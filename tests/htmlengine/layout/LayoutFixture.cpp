@@ -34,13 +34,6 @@ std::string LayoutTest::Box(const char* selector, UINT area)
            "x" + std::to_string(rect.bottom - rect.top);
 }
 
-std::wstring LayoutTest::RecordedPaint()
-{
-    std::wstring paint;
-    HTMLayoutTestRecordPaint(hwnd_, CollectText, &paint);
-    return paint;
-}
-
 std::string LayoutTest::BoxDump()
 {
     std::wstring dump;
@@ -48,6 +41,13 @@ std::string LayoutTest::BoxDump()
     std::string narrow;
     for (wchar_t c : dump) narrow += c == L'\u00D7' ? 'x' : char(c);
     return narrow;
+}
+
+std::wstring LayoutTest::RecordPaint()
+{
+    std::wstring paint;
+    HTMLayoutTestRecordPaint(hwnd_, CollectText, &paint);
+    return paint;
 }
 
 HELEMENT LayoutTest::At(int x, int y)

@@ -14,8 +14,8 @@ protected:
     // "x,y w×h" of the element's border box in the window; "none" without a box.
     std::string Box(const char* selector, UINT area = 0x21);
     std::string BoxDump();
-    // One frame through the recording painter (HTMLayoutTestRecordPaint).
-    std::wstring RecordedPaint();
+    // One frame through the recording painter, a line per drawing call.
+    std::wstring RecordPaint();
     HELEMENT At(int x, int y);
 };
 

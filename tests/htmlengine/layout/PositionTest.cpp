@@ -76,6 +76,11 @@ TEST_F(Positions, ALongPopupScrollsInTheRoomItHas)
     EXPECT_GE(popup.right - popup.left, select.right - select.left);
     EXPECT_LE(popup.bottom, 600);
     EXPECT_LE(popup.bottom - popup.top, 15 * 24 + 4);  // a list shows about 15 options, then scrolls
+    HTMLayoutTestClick(Find("#s caption"), 0);
+    EXPECT_EQ("none", Box("#p"));  // closed again
+    HTMLayoutTestChooseOption(Find("#s"), 99, nullptr);
+    EXPECT_EQ("none", Box("#p"));
+    EXPECT_EQ(L"option", Text(Find("#s caption")));
 }
 
 TEST_F(Positions, AScrollingBoxHasARangeAndTheWheelMovesIt)

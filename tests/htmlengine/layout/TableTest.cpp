@@ -95,3 +95,19 @@ TEST_F(Tables, AScrollingBodyAndAScrollingDivAroundATable)
     EXPECT_EQ("0,84 21x16", Box("#last"));
     EXPECT_EQ("0,-236 21x336", Box("#t"));
 }
+
+TEST_F(Tables, SpanningCellsCaptionsAndEmptyTables)
+{
+    std::string spanning = Page(
+        "<table id=t><tr><td id=a>a</td><td id=b>b</td></tr><tr><td id=wide colspan=2>aaaaaaaaaaaa</td></tr></table>");
+    std::string captioned = Page(
+        "<table id=t><caption id=c>Caption text</caption><tr><td id=a>x</td></tr></table><p id=after style='margin:0'>p</p>");
+    std::string empty = Page("<table id=t style='border:1px solid'></table><p id=after style='margin:0'>p</p>");
+    RunCases(*this, {
+        {"a spanning cell wider than its columns widens them evenly", spanning.c_str(),
+         {"#t 0,0 84x32", "#a 0,0 42x16", "#b 42,0 42x16", "#wide 0,16 84x16"}},
+        {"a caption above the rows widens the table to its longest word", captioned.c_str(),
+         {"#t 0,0 49x48", "#c 0,0 49x32", "#a 0,32 49x16", "#after 0,48 800x16"}},
+        {"an empty table is its border", empty.c_str(), {"#t 0,0 2x2", "#after 0,2 800x16"}},
+    });
+}

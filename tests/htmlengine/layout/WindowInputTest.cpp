@@ -168,3 +168,47 @@ TEST_F(WindowInput, HoverFollowsThePointerAndADragOnTheThumbScrolls)
     // 45 of the track's 100 - 16 (the thumb) pixels move the content by 45 * 900 / 84.
     EXPECT_EQ(box.top - 45 * 900 / 84, content.top);
 }
+
+TEST_F(WindowInput, OutsideTheEventRootNothingIsClickedAndAPressReleasedElsewhereIsNoClick)
+{
+    Load("<button id=outside>o</button><div id=dialog><button id=inside>i</button></div>"
+         "<button id=other style='margin-left:100px'>x</button>");
+    HELEMENT previous = nullptr;
+    HTMLayoutSetEventRoot(Find("#dialog"), &previous);
+    ClickAt(CenterOf("#outside"));
+    ClickAt(CenterOf("#inside"));
+    EXPECT_EQ((std::vector<std::string>{"event 0x0 from inside"}), events_);
+    HTMLayoutSetEventRoot(previous, &previous);
+    events_.clear();
+    Post(WM_LBUTTONDOWN, MK_LBUTTON, CenterOf("#outside"));
+    Post(WM_MOUSEMOVE, MK_LBUTTON, CenterOf("#other"));
+    Post(WM_LBUTTONUP, 0, CenterOf("#other"));
+    Pump();
+    EXPECT_TRUE(events_.empty());  // pressed on one button, released over another
+}
+
+TEST_F(WindowInput, TheRightButtonPressesButDoesNotClick)
+{
+    Load("<button id=b>b</button>");
+    RecordMouse();
+    Post(WM_RBUTTONDOWN, MK_RBUTTON, CenterOf("#b"));
+    Post(WM_RBUTTONUP, 0, CenterOf("#b"));
+    Pump();
+    EXPECT_EQ((std::vector<std::string>{"4 on b"}), mouse_);
+    EXPECT_TRUE(events_.empty());
+}
+
+TEST_F(WindowInput, ClicksGoThroughWhatAScrollerHidesAndReachLinksInText)
+{
+    Load("<div id=box style='height:40px;overflow:hidden'><div style='height:30px'></div>"
+         "<button id=hidden>under the edge</button></div>"
+         "<p id=p>some words and <a href='#x' id=link>a link</a> inside</p>");
+    RECT box{};
+    HTMLayoutGetElementLocation(Find("#hidden"), &box, LOCATION_VIEW_BORDER_BOX);
+    ASSERT_GT(box.bottom, 40);
+    EXPECT_NE(Find("#hidden"), At(box.left + 2, 45));  // the part the scroller clips is not there
+    POINT link = CenterOf("#link");
+    EXPECT_EQ(Find("#link"), At(link.x, link.y));
+    ClickAt(link);
+    EXPECT_EQ((std::vector<std::string>{"event 0x80 from link"}), events_);
+}
