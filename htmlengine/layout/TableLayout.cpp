@@ -47,6 +47,7 @@ private:
     int PlaceGroups(Rows rows, int top, int width);
     bool AnyGroupScrollbar() const;
     int LayoutCaptions(int width);
+    int SettleOwnScroll(int contentHeight, int visibleHeight);
 
     Box& table_;
     LayoutContext& context_;
@@ -233,10 +234,29 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
     int specified = forced.height >= 0 ? forced.height - VerticalChrome(table_)
                                        : SpecifiedContentHeight(table_, containing.height);
     int height = std::max(top + rowsHeight, specified);
+    if (table_.scroll && specified >= 0)
+        height = SettleOwnScroll(top + rowsHeight, ClampContentHeight(table_, specified, containing.height));
     table_.frame.height = ClampContentHeight(table_, height, containing.height) + VerticalChrome(table_);
     if (!grid_.cells.empty())
         StateOf(table_).firstBaseline =
             table_.border.top + table_.padding.top + top + rows.tops[0] + CellBaseline(*grid_.cells.front().box);
+}
+
+// A table with a height and overflow scrolls its own rows, as a row group would: it keeps the
+// specified height and its bar lies over the last column's right edge.
+int TableLayouter::SettleOwnScroll(int contentHeight, int visibleHeight)
+{
+    ScrollState& scroll = *table_.scroll;
+    Size padding = {table_.frame.width - table_.border.Horizontal(), visibleHeight + table_.padding.Vertical()};
+    scroll.content = {padding.width, contentHeight + table_.padding.Vertical()};
+    scroll.verticalBar = table_.style->overflowY == Overflow::Scroll ||
+                         (table_.style->overflowY == Overflow::Auto && scroll.content.height > padding.height);
+    scroll.horizontalBar = table_.style->overflowX == Overflow::Scroll;
+    scroll.port = {std::max(0, padding.width - (scroll.verticalBar ? kScrollbarSize : 0)),
+                   std::max(0, padding.height - (scroll.horizontalBar ? kScrollbarSize : 0))};
+    Point maximum = scroll.MaxOffset();
+    scroll.offset = {std::min(scroll.offset.x, maximum.x), std::min(scroll.offset.y, maximum.y)};
+    return visibleHeight;
 }
 
 }  // namespace

@@ -167,7 +167,7 @@ protected:
         std::string rows;
         for (int n = 1; n <= 20; ++n)
             rows += "<tr id=\"p" + std::to_string(n) + "\"><td>row " + std::to_string(n) + "</td></tr>";
-        Load("<html><head><style>#paged { behavior: grid; overflow: auto; height: 100px; }"
+        Load("<html><head><style>#paged { behavior: grid; overflow: auto; height: 100px; border-spacing: 0; }"
              " #paged tr, #paged td, #paged th { height: 20px; padding: 0; }</style></head><body>"
              "<table id=\"paged\" fixedrows=\"1\"><tr id=\"p0\"><th>Name</th></tr>" +
              rows + "</table></body></html>");

@@ -94,6 +94,13 @@ TEST_F(Tables, AScrollingBodyAndAScrollingDivAroundATable)
     HTMLayoutScrollToView(Find("#last"), 0x10);
     EXPECT_EQ("0,84 21x16", Box("#last"));
     EXPECT_EQ("0,-236 21x336", Box("#t"));
+
+    // A table with a height scrolls its own rows (the grids of the program's pages do).
+    Load(Page("<table id=t style='height:100px;overflow:auto'>" + rows + "</table>"));
+    EXPECT_EQ("0,0 21x100", Box("#t"));
+    EXPECT_EQ("0,0 7x100", Box("#t", 0x61));  // the port, less the bar lying over the column
+    HTMLayoutScrollToView(Find("#last"), 0x10);
+    EXPECT_EQ("0,84 21x16", Box("#last"));
 }
 
 TEST_F(Tables, SpanningCellsCaptionsAndEmptyTables)
