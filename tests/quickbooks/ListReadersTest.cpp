@@ -8,7 +8,7 @@ namespace QuickBooksTest {
 namespace {
 
 const char kCompany[] =
-    "{'CompanyName':'Sim Co',"
+    "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
     " 'Employees':[{'ListID':'E-ANNA','EditSequence':'11','FirstName':'Anna','MiddleName':'M','LastName':'Berg',"
     "               'EmployeePayrollInfo':{'UseTimeDataToCreatePaychecks':1,"
     "                 'OREarnings':{'EarningsList':[{'PayrollItemWageRef':{'ListID':'P-HOURLY'}},"

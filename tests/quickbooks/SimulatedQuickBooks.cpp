@@ -1,7 +1,10 @@
 #include "tests/quickbooks/SimulatedQuickBooks.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
+#include "core/ConnectorLog.h"
 #include "tests/quickbooks/SimulatedSessionManager.h"
 #include "tools/qbsim/Control.h"
 
@@ -18,7 +21,22 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
+std::string FileBytes(const std::wstring& path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+namespace {
+
+std::wstring ConnectorLogPath() {
+    boost::shared_ptr<Quorvane::Logging::Logger> log = Quorvane::Logging::GetConnectorLogger();
+    return log ? log->GetPath() : std::wstring();
+}
+
+}  // namespace
+
 void SimulatedQuickBooks::SetUp() {
+    m_logSizeAtStart = FileBytes(ConnectorLogPath()).size();
     QbSim::Control::Reset();
     Quorvane::Connectors::SetSessionManagerFactory(&CreateSimulatedSessionManager);
     Reconnect();
@@ -49,6 +67,13 @@ std::vector<std::wstring> SimulatedQuickBooks::Trace() {
     std::vector<std::wstring> lines = QbSim::Control::Trace();
     QbSim::Control::ClearTrace();
     return lines;
+}
+
+std::string SimulatedQuickBooks::ConnectorLogTail() const {
+    std::string bytes = FileBytes(ConnectorLogPath());
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    size_t start = m_logSizeAtStart == 0 && bytes.compare(0, 3, byteOrderMark) == 0 ? 3 : m_logSizeAtStart;
+    return bytes.size() > start ? bytes.substr(start) : std::string();
 }
 
 std::vector<std::wstring> SimulatedQuickBooks::RequestTrace() {

@@ -28,9 +28,17 @@ protected:
     std::vector<std::wstring> Trace();
     // Only the trace lines of requests, without the country and version.
     std::vector<std::wstring> RequestTrace();
+    // The connector log's bytes (UTF-8) written since the test began.
+    std::string ConnectorLogTail() const;
 
     std::unique_ptr<Quorvane::Connectors::DesktopConnector> m_connector;
+
+private:
+    size_t m_logSizeAtStart = 0;
 };
+
+// The bytes of a file; empty when it cannot be read.
+std::string FileBytes(const std::wstring& path);
 
 Quorvane::Connectors::QBConnectionOptions ProgramOptions();
 std::wstring Widen(const std::string& text);

@@ -61,6 +61,20 @@ std::wstring Object::GetTypeName() const
     return text;
 }
 
+bool Object::HasMember(const wchar_t* member) const
+{
+    if (IsNull())
+        _com_issue_error(E_POINTER);
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR name = const_cast<LPOLESTR>(member);
+    HRESULT hr = m_dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+    if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND)
+        return false;
+    if (FAILED(hr))
+        _com_issue_error(hr);
+    return true;
+}
+
 DISPID Object::MemberId(const wchar_t* member) const
 {
     std::wstring key = m_typeName ? std::wstring(m_typeName) + L"." + member : std::wstring();
@@ -122,13 +136,6 @@ long Object::IntProperty(const wchar_t* member) const
     return value.lVal;
 }
 
-bool Object::BoolProperty(const wchar_t* member) const
-{
-    _variant_t value = Property(member);
-    value.ChangeType(VT_BOOL);
-    return value.boolVal != VARIANT_FALSE;
-}
-
 _variant_t TextArgument(const std::wstring& text)
 {
     _variant_t argument;
@@ -136,6 +143,22 @@ _variant_t TextArgument(const std::wstring& text)
     argument.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     if (!argument.bstrVal)
         _com_issue_error(E_OUTOFMEMORY);
+    return argument;
+}
+
+_variant_t ShortOutArgument(short& value)
+{
+    _variant_t argument;
+    argument.vt = VT_BYREF | VT_I2;
+    argument.piVal = &value;
+    return argument;
+}
+
+_variant_t BoolOutArgument(VARIANT_BOOL& value)
+{
+    _variant_t argument;
+    argument.vt = VT_BYREF | VT_BOOL;
+    argument.pboolVal = &value;
     return argument;
 }
 
