@@ -75,6 +75,14 @@ TEST_F(Session, AFailedConnectClosesWhatItOpened) {
     EXPECT_THROW(m_connector->GetPayroll(), std::exception);
 }
 
+TEST_F(Session, AQuickBooksWithoutVersion6DoesNotConnect) {
+    m_connector.reset();
+    Seed("{'Simulator':{'SupportedQbXmlVersion':'5.0'}}");
+    EXPECT_FALSE(ConnectNew());
+    EXPECT_EQ("_com_error\r\nThe version of QBXML that was requested is not supported or is unknown.\r\n",
+              ConnectorLogTail());
+}
+
 TEST_F(Session, AClosingStepThatFailsDoesNotKeepTheOthersFromRunning) {
     InjectFault("{'stage':'EndSession','hresult':'0x80004005'}");
     m_connector.reset();

@@ -21,22 +21,27 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 namespace {
 
-std::wstring ConnectorLogPath() {
+std::string ConnectorLogBytes() {
     boost::shared_ptr<Quorvane::Logging::Logger> log = Quorvane::Logging::GetConnectorLogger();
-    return log ? log->GetPath() : std::wstring();
+    std::ifstream file(log ? log->GetPath().c_str() : L"", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 }  // namespace
 
+size_t ConnectorLogSize() { return ConnectorLogBytes().size(); }
+
+std::string ConnectorLogSince(size_t size) {
+    std::string bytes = ConnectorLogBytes();
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    size_t start = size == 0 && bytes.compare(0, 3, byteOrderMark) == 0 ? 3 : size;
+    return bytes.size() > start ? bytes.substr(start) : std::string();
+}
+
 void SimulatedQuickBooks::SetUp() {
-    m_logSizeAtStart = FileBytes(ConnectorLogPath()).size();
+    m_logSizeAtStart = ConnectorLogSize();
     QbSim::Control::Reset();
     Quorvane::Connectors::SetSessionManagerFactory(&CreateSimulatedSessionManager);
     Reconnect();
@@ -69,12 +74,7 @@ std::vector<std::wstring> SimulatedQuickBooks::Trace() {
     return lines;
 }
 
-std::string SimulatedQuickBooks::ConnectorLogTail() const {
-    std::string bytes = FileBytes(ConnectorLogPath());
-    const std::string byteOrderMark = "\xEF\xBB\xBF";
-    size_t start = m_logSizeAtStart == 0 && bytes.compare(0, 3, byteOrderMark) == 0 ? 3 : m_logSizeAtStart;
-    return bytes.size() > start ? bytes.substr(start) : std::string();
-}
+std::string SimulatedQuickBooks::ConnectorLogTail() const { return ConnectorLogSince(m_logSizeAtStart); }
 
 std::vector<std::wstring> SimulatedQuickBooks::RequestTrace() {
     std::vector<std::wstring> requests;

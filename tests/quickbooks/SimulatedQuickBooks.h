@@ -37,8 +37,10 @@ private:
     size_t m_logSizeAtStart = 0;
 };
 
-// The bytes of a file; empty when it cannot be read.
-std::string FileBytes(const std::wstring& path);
+// The connector log's size, and the text (UTF-8, without the byte-order mark of a new file)
+// written since it had that size.
+size_t ConnectorLogSize();
+std::string ConnectorLogSince(size_t size);
 
 Quorvane::Connectors::QBConnectionOptions ProgramOptions();
 std::wstring Widen(const std::string& text);
