@@ -36,9 +36,15 @@ const EnumEntry kEnums[] = {
       { { 10, 15 }, { 11, 10 }, { 12, 11 }, { 13, 12 }, { 14, 13 }, { 15, 14 } } },
 };
 
+void AddValue(EnumDef& enumeration, const std::wstring& name, int number)
+{
+    enumeration.numbers[name] = number;
+    enumeration.names[number] = name;
+}
+
 EnumDef ParseEnum(const EnumEntry& entry)
 {
-    EnumDef enumeration = { entry.name, {}, entry.early };
+    EnumDef enumeration = { entry.name, {}, {}, entry.early };
     std::wstring words = entry.values;
     int next = 0;
     for (size_t start = 0; start < words.size();) {
@@ -49,7 +55,7 @@ EnumDef ParseEnum(const EnumEntry& entry)
             next = std::stoi(word.substr(equals + 1));
             word = word.substr(0, equals);
         }
-        enumeration.values.push_back(std::make_pair(word, next++));
+        AddValue(enumeration, word, next++);
         start = end == std::wstring::npos ? words.size() : end + 1;
     }
     return enumeration;
@@ -60,9 +66,9 @@ EnumDef ParseEnum(const EnumEntry& entry)
 EnumDef NamesEnum(const wchar_t* name, const wchar_t* prefix, const wchar_t* suffix,
                   const std::vector<std::wstring>& names)
 {
-    EnumDef enumeration = { name, {}, {} };
+    EnumDef enumeration = { name, {}, {}, {} };
     for (const std::wstring& each : names)
-        enumeration.values.push_back(std::make_pair(prefix + each + suffix, static_cast<int>(enumeration.values.size())));
+        AddValue(enumeration, prefix + each + suffix, static_cast<int>(enumeration.numbers.size()));
     return enumeration;
 }
 
@@ -122,18 +128,18 @@ int ToSentNumber(const EnumDef& enumeration, int value, bool earlyNumbering)
 
 int NumberOfName(const EnumDef& enumeration, const std::wstring& name)
 {
-    for (const auto& value : enumeration.values)
-        if (value.first == name)
-            return value.second;
-    throw NotAValue(enumeration, L"\"" + name + L"\"");
+    auto found = enumeration.numbers.find(name);
+    if (found == enumeration.numbers.end())
+        throw NotAValue(enumeration, L"\"" + name + L"\"");
+    return found->second;
 }
 
 std::wstring NameOfNumber(const EnumDef& enumeration, int number)
 {
-    for (const auto& value : enumeration.values)
-        if (value.second == number)
-            return value.first;
-    throw NotAValue(enumeration, std::to_wstring(number));
+    auto found = enumeration.names.find(number);
+    if (found == enumeration.names.end())
+        throw NotAValue(enumeration, std::to_wstring(number));
+    return found->second;
 }
 
 }  // namespace QbSim

@@ -7,6 +7,7 @@
 // as far as it is known (TxnDelType TimeTracking 17; wage types HourlyRegular 2 and
 // HourlySick 3; account types in qbXML 3.0 order, NonPosting last); a value whose early number
 // is not known trades numbers with the one that took its place.
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,9 +15,10 @@
 namespace QbSim {
 
 struct EnumDef {
-    std::wstring name;  // "AccountType"
-    std::vector<std::pair<std::wstring, int> > values;  // name and current number
-    std::vector<std::pair<int, int> > early;             // current and early number, where they differ
+    std::wstring name;                         // "AccountType"
+    std::map<std::wstring, int> numbers;       // the current number of each name
+    std::map<int, std::wstring> names;         // and back
+    std::vector<std::pair<int, int> > early;   // current and early number, where they differ
 };
 
 // Throws std::runtime_error for an enumeration that is not modelled. "ObjectType" names every

@@ -1,6 +1,6 @@
 #include "tools/qbsim/Handlers.h"
 
-#include <sstream>
+#include <algorithm>
 
 namespace QbSim {
 
@@ -58,10 +58,14 @@ RequestHandler FindHandler(const std::wstring& requestKind)
 std::wstring MissingRequiredElement(const std::wstring& requestKind, const Json& request)
 {
     int index = RequestKindIndex(requestKind);
-    std::wistringstream required(index < 0 ? L"" : kHandlers[index].required);
-    for (std::wstring element; required >> element;)
+    std::wstring required = index < 0 ? L"" : kHandlers[index].required;
+    for (size_t start = 0; start < required.size();) {
+        size_t end = std::min(required.find(L' ', start), required.size());
+        std::wstring element = required.substr(start, end - start);
         if (!request.Has(element))
             return element;
+        start = end + 1;
+    }
     return L"";
 }
 

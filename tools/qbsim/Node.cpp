@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
-#include "core/DateTime.h"
 #include "tools/qbsim/Enums.h"
+#include "tools/qbsim/NamedId.h"
 #include "tools/qbsim/Simulator.h"
 
 namespace QbSim {
@@ -11,60 +11,12 @@ namespace QbSim {
 namespace {
 
 // QBFC's own dispatch ids, where the simulator has the member.
-enum ValueMember { kIsSet = 1, kSetValue = 5, kGetValue = 6, kSetAsString = 7, kGetAsString = 8 };
 enum StringListMember { kAdd = 4, kStringCount = 5, kStringAt = 6 };
 enum ObjectListMember { kGetAt = 4, kCount = 5, kAppend = 6 };
 const DISPID kTypeMember = 0x400;  // IQBBase's Type, on every aggregate and list
 
-struct NamedId {
-    const wchar_t* name;
-    DISPID id;
-};
-
-const NamedId kValueMembers[] = { { L"IsSet", kIsSet }, { L"SetValue", kSetValue }, { L"GetValue", kGetValue } };
-const NamedId kEnumMembers[] = {
-    { L"IsSet", kIsSet }, { L"SetValue", kSetValue }, { L"GetValue", kGetValue },
-    { L"SetAsString", kSetAsString }, { L"GetAsString", kGetAsString },
-};
 const NamedId kStringListMembers[] = { { L"Add", kAdd }, { L"Count", kStringCount }, { L"GetAt", kStringAt } };
 const NamedId kObjectListMembers[] = { { L"Count", kCount }, { L"GetAt", kGetAt }, { L"Append", kAppend } };
-
-template <size_t N>
-DISPID FindId(const NamedId (&table)[N], const std::wstring& name)
-{
-    for (const NamedId& entry : table)
-        if (name == entry.name)
-            return entry.id;
-    return DISPID_UNKNOWN;
-}
-
-void RefuseOnResponse(bool requestSide)
-{
-    if (!requestSide)
-        throw Failure(E_ACCESSDENIED, L"qbsim: a response cannot be changed");
-}
-
-struct Interval {
-    int hour, minute, second;
-    bool negative;
-};
-
-// "PT2H15M0S", with a leading "-" when negative: the form the company file keeps.
-std::wstring FormatInterval(const Interval& interval)
-{
-    wchar_t text[64];
-    std::swprintf(text, 64, L"%lsPT%dH%dM%dS", interval.negative ? L"-" : L"", interval.hour, interval.minute,
-                  interval.second);
-    return text;
-}
-
-Interval ParseInterval(const std::wstring& text)
-{
-    Interval interval = { 0, 0, 0, !text.empty() && text[0] == L'-' };
-    std::swscanf(text.c_str() + (interval.negative ? 1 : 0), L"PT%dH%dM%dS", &interval.hour, &interval.minute,
-                 &interval.second);
-    return interval;
-}
 
 void AssignPath(Json& root, const std::wstring& path, const Json& value)
 {
@@ -156,6 +108,12 @@ void Node::Assign(const std::wstring& path, const Json& value, const Json& sent)
     m_context->assignments.push_back(Assignment{ path, value, sent });
 }
 
+void Node::RefuseOnResponse() const
+{
+    if (!m_context->requestSide)
+        throw Failure(E_ACCESSDENIED, L"qbsim: a response cannot be changed");
+}
+
 bool Node::HasObjectType() const
 {
     return !m_json.Get(L"@untyped").AsBool();
@@ -190,10 +148,8 @@ DISPID Node::MemberId(const std::wstring& name) const
         return FindId(kStringListMembers, name);
     case NodeKind::ObjectList:
         return FindId(kObjectListMembers, name);
-    case NodeKind::EnumValue:
-        return FindId(kEnumMembers, name);
     default:
-        return FindId(kValueMembers, name);
+        return ValueMemberId(name);
     }
 }
 
@@ -255,94 +211,6 @@ void Node::CallAggregate(DISPID id, VARIANT& result)
     SetObject(result, child.AddRefGet());
 }
 
-void Node::CallValue(DISPID id, const Arguments& arguments, VARIANT& result)
-{
-    bool isEnum = m_type->kind == NodeKind::EnumValue;
-    switch (id) {
-    case kIsSet:
-        return SetBool(result, !m_json.IsNull());
-    case kSetValue:
-        RefuseOnResponse(m_context->requestSide);
-        return SetValue(arguments);
-    case kGetValue:
-        return GetValue(arguments, result);
-    case kSetAsString:
-        if (!isEnum)
-            break;
-        RefuseOnResponse(m_context->requestSide);
-        return SetAsString(arguments);
-    case kGetAsString:
-        if (!isEnum)
-            break;
-        return SetText(result, NameOfNumber(FindEnum(m_type->enumName), static_cast<int>(m_json.AsInt())));
-    }
-    throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
-}
-
-void Node::SetValue(const Arguments& arguments)
-{
-    Json value;
-    Json sent;
-    switch (m_type->kind) {
-    case NodeKind::TextValue: value = Json(arguments.Text(0)); break;
-    case NodeKind::BoolValue: value = Json(arguments.Bool(0)); break;
-    case NodeKind::IntValue: value = Json(static_cast<int>(arguments.Int(0))); break;
-    case NodeKind::EnumValue: {
-        int number = static_cast<int>(arguments.Int(0));
-        sent = Json(number);
-        value = Json(FromSentNumber(FindEnum(m_type->enumName), number, m_context->dialect.earlyEnumNumbering));
-        break;
-    }
-    case NodeKind::DateValue: {
-        double date = arguments.Date(0);
-        Simulator::Instance().CheckDate(date);
-        value = Json(Quorvane::DateTime::FromVariantDate(date).ToString());
-        break;
-    }
-    default: {
-        Interval interval = { static_cast<int>(arguments.Int(0)), static_cast<int>(arguments.Int(1)),
-                              static_cast<int>(arguments.Int(2)), arguments.Bool(3) };
-        value = Json(FormatInterval(interval));
-    }
-    }
-    Assign(m_path, value, sent.IsNull() ? value : sent);
-    m_json = value;
-}
-
-void Node::SetAsString(const Arguments& arguments)
-{
-    std::wstring name = arguments.Text(0);
-    Json value(NumberOfName(FindEnum(m_type->enumName), name));
-    Assign(m_path, value, Json(name));
-    m_json = value;
-}
-
-void Node::GetValue(const Arguments& arguments, VARIANT& result) const
-{
-    switch (m_type->kind) {
-    case NodeKind::BoolValue: return SetBool(result, m_json.AsBool());
-    case NodeKind::IntValue: return SetInt(result, static_cast<long>(m_json.AsInt()));
-    case NodeKind::EnumValue: {
-        int number = static_cast<int>(m_json.AsInt());
-        return SetInt(result, ToSentNumber(FindEnum(m_type->enumName), number, m_context->dialect.earlyEnumNumbering));
-    }
-    case NodeKind::DateValue: {
-        Quorvane::DateTime date;
-        date.Parse(m_json.AsString());
-        return SetDate(result, date.ToVariantDate());
-    }
-    case NodeKind::IntervalValue: {
-        // GetValue(short* hours, short* minutes, short* seconds, VARIANT_BOOL* isNegative)
-        Interval interval = ParseInterval(m_json.AsString());
-        arguments.SetShortOut(0, static_cast<short>(interval.hour));
-        arguments.SetShortOut(1, static_cast<short>(interval.minute));
-        arguments.SetShortOut(2, static_cast<short>(interval.second));
-        return arguments.SetBoolOut(3, interval.negative);
-    }
-    default: return SetText(result, m_json.AsString());
-    }
-}
-
 void Node::CallStringList(DISPID id, const Arguments& arguments, VARIANT& result)
 {
     if (id == kAdd) {
@@ -368,7 +236,7 @@ const std::vector<Json>& Node::ResponseItems() const
 void Node::CallObjectList(DISPID id, const Arguments& arguments, VARIANT& result)
 {
     if (id == kAppend) {
-        RefuseOnResponse(m_context->requestSide);
+        RefuseOnResponse();
         std::wstring path = m_path + L"[" + std::to_wstring(m_children.size()) + L"]";
         Assign(path, Json::MakeObject(), Json::MakeObject());
         m_children.push_back(MakeChild(m_type->elementType, m_name, path, Json()));

@@ -21,6 +21,7 @@ namespace QbSim {
 struct Dialect {
     int qbfcVersion;          // the request types offered (Schema.h)
     bool earlyEnumNumbering;  // the numbering SetValue and GetValue use (Enums.h)
+    int supportedVersion;     // the highest message-set version QuickBooks answers, 1300 for 13.0
 };
 
 struct Assignment {
@@ -65,10 +66,15 @@ private:
     ComRef<Node> ObjectTypeNode() const;
 
     void CallAggregate(DISPID id, VARIANT& result);
+    void RefuseOnResponse() const;
+
+    // Value fields (NodeValues.cpp).
+    DISPID ValueMemberId(const std::wstring& name) const;
     void CallValue(DISPID id, const Arguments& arguments, VARIANT& result);
     void SetValue(const Arguments& arguments);
     void GetValue(const Arguments& arguments, VARIANT& result) const;
     void SetAsString(const Arguments& arguments);
+
     void CallStringList(DISPID id, const Arguments& arguments, VARIANT& result);
     void CallObjectList(DISPID id, const Arguments& arguments, VARIANT& result);
     const std::vector<Json>& ResponseItems() const;

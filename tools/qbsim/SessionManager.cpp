@@ -125,7 +125,7 @@ void SessionManager::DoRequests(const Arguments& arguments, VARIANT& result)
         simulator.Trace().Add(TraceLine(*set, *request.Get()));
     simulator.Faults().Check(Stage::DoRequests, firstKind, L"");
     Require(m_inSession, L"BeginSession must be called before DoRequests.");
-    simulator.CheckVersion(set->Major(), set->Minor());
+    Simulator::CheckVersion(set->GetDialect(), set->Major(), set->Minor());
     std::vector<Json> requests;
     for (const ComRef<Node>& request : set->Requests()) {
         requests.push_back(request->RequestJson());

@@ -43,10 +43,13 @@ Simulator& Simulator::Instance()
 
 Dialect Simulator::CurrentDialect()
 {
-    Dialect dialect = { kDefaultQbfcVersion, false };
+    Dialect dialect = { kDefaultQbfcVersion, false, VersionNumber(kDefaultSupportedMajor, 0) };
     m_store.Use([&](Company& company) {
-        dialect.qbfcVersion = static_cast<int>(company.Knobs().Get(L"QbfcVersion").AsInt(kDefaultQbfcVersion));
-        dialect.earlyEnumNumbering = company.Knobs().Get(L"EarlyEnumNumbering").AsBool(false);
+        const Json& knobs = company.Knobs();
+        dialect.qbfcVersion = static_cast<int>(knobs.Get(L"QbfcVersion").AsInt(kDefaultQbfcVersion));
+        dialect.earlyEnumNumbering = knobs.Get(L"EarlyEnumNumbering").AsBool(false);
+        if (knobs.Has(L"SupportedQbXmlVersion"))
+            dialect.supportedVersion = VersionNumber(knobs.Get(L"SupportedQbXmlVersion").AsString());
     });
     return dialect;
 }
@@ -57,15 +60,9 @@ void Simulator::CheckCountry(const std::wstring& country)
         throw Failure(kRefusedByQbfc, kUnsupportedVersion);
 }
 
-void Simulator::CheckVersion(int major, int minor)
+void Simulator::CheckVersion(const Dialect& dialect, int major, int minor)
 {
-    int supported = VersionNumber(kDefaultSupportedMajor, 0);
-    m_store.Use([&](Company& company) {
-        const Json& knob = company.Knobs().Get(L"SupportedQbXmlVersion");
-        if (!knob.IsNull())
-            supported = VersionNumber(knob.AsString());
-    });
-    if (VersionNumber(major, minor) > supported)
+    if (VersionNumber(major, minor) > dialect.supportedVersion)
         throw Failure(kRefusedByQbfc, kUnsupportedVersion);
 }
 

@@ -23,7 +23,8 @@ public:
     void SetLatency(DWORD milliseconds) { m_latency = milliseconds; }
     DWORD Latency() const { return m_latency; }
 
-    // The QBFC the company's knobs simulate: "QbfcVersion" and "EarlyEnumNumbering".
+    // The QBFC and QuickBooks the company's knobs simulate: "QbfcVersion", "EarlyEnumNumbering"
+    // and "SupportedQbXmlVersion".
     Dialect CurrentDialect();
     // Throws HRESULT 0x80040305 for a date outside the company's DateWindow.
     void CheckDate(double oleDate);
@@ -31,7 +32,7 @@ public:
     // "", a version above the company's "SupportedQbXmlVersion" (default 13.0), a request
     // without an element its kind requires.
     static void CheckCountry(const std::wstring& country);
-    void CheckVersion(int major, int minor);
+    static void CheckVersion(const Dialect& dialect, int major, int minor);
     static void CheckComplete(const std::wstring& requestKind, const Json& request);
     // Answers one request: {StatusCode, StatusSeverity, StatusMessage, Detail, Type}.
     Json Answer(const std::wstring& requestKind, const Json& request);

@@ -2,14 +2,18 @@
 
 #include <map>
 #include <mutex>
+#include <utility>
 
 namespace Quorvane {
 namespace Qbfc {
 
 namespace {
 
+// Keyed by the addresses of the wrapper's type name and the member's name, both literals: no
+// text is built or compared on a call.
+typedef std::pair<const wchar_t*, const wchar_t*> MemberKey;
 std::mutex g_cacheLock;
-std::map<std::wstring, DISPID> g_memberIds;  // "Type.Member"
+std::map<MemberKey, DISPID> g_memberIds;
 
 IErrorInfo* MakeErrorInfo(BSTR description)
 {
@@ -61,13 +65,19 @@ std::wstring Object::GetTypeName() const
     return text;
 }
 
-bool Object::HasMember(const wchar_t* member) const
+HRESULT Object::LookUpMemberId(const wchar_t* member, DISPID& id) const
 {
     if (IsNull())
         _com_issue_error(E_POINTER);
-    DISPID id = DISPID_UNKNOWN;
+    id = DISPID_UNKNOWN;
     LPOLESTR name = const_cast<LPOLESTR>(member);
-    HRESULT hr = m_dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+    return m_dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+}
+
+bool Object::HasMember(const wchar_t* member) const
+{
+    DISPID id;
+    HRESULT hr = LookUpMemberId(member, id);
     if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND)
         return false;
     if (FAILED(hr))
@@ -77,16 +87,15 @@ bool Object::HasMember(const wchar_t* member) const
 
 DISPID Object::MemberId(const wchar_t* member) const
 {
-    std::wstring key = m_typeName ? std::wstring(m_typeName) + L"." + member : std::wstring();
+    MemberKey key(m_typeName, member);
     if (m_typeName) {
         std::lock_guard<std::mutex> hold(g_cacheLock);
         auto found = g_memberIds.find(key);
         if (found != g_memberIds.end())
             return found->second;
     }
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR name = const_cast<LPOLESTR>(member);
-    HRESULT hr = m_dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+    DISPID id;
+    HRESULT hr = LookUpMemberId(member, id);
     if (FAILED(hr))
         _com_issue_error(hr);
     if (m_typeName) {
@@ -100,7 +109,11 @@ _variant_t Object::Call(const wchar_t* member, WORD flags, const std::vector<_va
 {
     if (IsNull())
         _com_issue_error(E_POINTER);
-    DISPID id = MemberId(member);
+    return CallById(MemberId(member), flags, arguments);
+}
+
+_variant_t Object::CallById(DISPID id, WORD flags, const std::vector<_variant_t>& arguments) const
+{
     // DISPPARAMS holds the arguments last first.
     std::vector<VARIANT> reversed(arguments.rbegin(), arguments.rend());
     DISPPARAMS params = { reversed.empty() ? 0 : &reversed[0], 0, static_cast<UINT>(reversed.size()), 0 };

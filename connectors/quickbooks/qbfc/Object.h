@@ -9,8 +9,10 @@
 // Calling a member of a null wrapper throws _com_error(E_POINTER): a getter of an optional
 // element gives a null wrapper when the element is absent, so "present" is !IsNull().
 //
-// The cache keys a member by the wrapper's type name, so two QBFC interfaces whose members'
-// ids may differ never share a wrapper type.
+// The cache keys a member by the wrapper's type name, so wrapper types follow QBFC's interfaces;
+// where one wrapper serves several (the enumerated fields, the references), QBFC gives their
+// members the same ids. Type and member names are string literals: the cache keeps their
+// addresses.
 #include <windows.h>
 #include <comdef.h>
 #include <string>
@@ -37,6 +39,9 @@ public:
 
 protected:
     _variant_t Call(const wchar_t* member, WORD flags, const std::vector<_variant_t>& arguments) const;
+    _variant_t CallById(DISPID id, WORD flags, const std::vector<_variant_t>& arguments) const;
+    // GetIDsOfNames' own answer, uncached.
+    HRESULT LookUpMemberId(const wchar_t* member, DISPID& id) const;
     _variant_t Property(const wchar_t* member) const;
 
     template <typename T>

@@ -39,7 +39,8 @@ HRESULT CreateFromClass(const CLSID& clsid, IQBSessionManager& out, bool& throug
     return S_OK;
 }
 
-// The newest QBFC registered by its ProgID; REGDB_E_CLASSNOTREG when there is none.
+// The newest QBFC registered by its ProgID that can be made; the last failure, or
+// REGDB_E_CLASSNOTREG when none is registered.
 HRESULT CreateFromProgId(IQBSessionManager& out, std::wstring& origin, bool& throughDispatch)
 {
     HRESULT failure = REGDB_E_CLASSNOTREG;
@@ -61,9 +62,14 @@ HRESULT CreateFromProgId(IQBSessionManager& out, std::wstring& origin, bool& thr
 
 bool IQBBase::IsOfType(const std::wstring& interfaceName) const
 {
-    if (!HasMember(L"Type"))
+    DISPID typeId;
+    HRESULT hr = LookUpMemberId(L"Type", typeId);
+    if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND)
         return GetTypeName() == interfaceName;
-    IQBEnumType type = Child<IQBEnumType>(L"Type");
+    if (FAILED(hr))
+        _com_issue_error(hr);
+    _variant_t value = CallById(typeId, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {});
+    IQBEnumType type(value.vt == VT_DISPATCH ? value.pdispVal : 0);
     if (type.IsNull())
         return GetTypeName() == interfaceName;
     return type.GetAsString() == L"ot" + interfaceName.substr(1);
