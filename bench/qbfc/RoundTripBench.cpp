@@ -90,6 +90,14 @@ Json MakeCompany(int employees, int entries, const DateTime& firstDay)
     return company;
 }
 
+// {name: inner}
+Json Wrapped(const wchar_t* name, const Json& inner)
+{
+    Json outer = Json::MakeObject();
+    outer.Set(name, inner);
+    return outer;
+}
+
 // The request the simulator receives for the query below.
 Json QueryRequest(const std::wstring& employee, const DateTime& from, const DateTime& to)
 {
@@ -98,11 +106,10 @@ Json QueryRequest(const std::wstring& employee, const DateTime& from, const Date
     range.Set(L"ToTxnDate", to.ToString());
     Json ids = Json::MakeArray();
     ids.Push(Json(employee));
-    Json entity = Json::MakeObject();
-    entity.Set(L"ListIDList", ids);
     Json filter = Json::MakeObject();
-    filter.Set(L"TxnDateRangeFilter", range);
-    filter.Set(L"TimeTrackingEntityFilter", entity);
+    filter.Set(L"ORDateRangeFilter",
+               Wrapped(L"TxnDateRangeFilter", Wrapped(L"ORTxnDateRangeFilter", Wrapped(L"TxnDateFilter", range))));
+    filter.Set(L"TimeTrackingEntityFilter", Wrapped(L"ORTimeTrackingEntityFilter", Wrapped(L"ListIDList", ids)));
     Json choice = Json::MakeObject();
     choice.Set(L"TimeTrackingTxnFilter", filter);
     Json request = Json::MakeObject();
@@ -116,9 +123,10 @@ long QueryRoundTrip(const IQBSessionManager& session, const std::wstring& employ
 {
     IMsgSetRequest set = session.CreateMsgSetRequest(L"US", 6, 0);
     ITimeTrackingTxnFilter filter = set.AppendTimeTrackingQueryRq().ORTimeTrackingTxnQuery().TimeTrackingTxnFilter();
-    filter.TxnDateRangeFilter().FromTxnDate().SetValue(from.ToVariantDate());
-    filter.TxnDateRangeFilter().ToTxnDate().SetValue(to.ToVariantDate());
-    filter.TimeTrackingEntityFilter().ListIDList().Add(employee);
+    ITxnDateFilter dates = filter.ORDateRangeFilter().TxnDateRangeFilter().ORTxnDateRangeFilter().TxnDateFilter();
+    dates.FromTxnDate().SetValue(from.ToVariantDate());
+    dates.ToTxnDate().SetValue(to.ToVariantDate());
+    filter.TimeTrackingEntityFilter().ORTimeTrackingEntityFilter().ListIDList().Add(employee);
     IResponse response = session.DoRequests(set).ResponseList().GetAt(0);
     ITimeTrackingRetList entries;
     if (response.StatusCode() != 0 || response.Detail().QueryInterface(entries) != S_OK)
@@ -130,7 +138,9 @@ long QueryRoundTrip(const IQBSessionManager& session, const std::wstring& employ
         entry.EditSequence().GetValue();
         entry.TxnDate().GetValue();
         entry.EntityRef().ListID().GetValue();
-        entry.Duration().Hour();
+        short hours, minutes, seconds;
+        bool negative;
+        entry.Duration().GetValue(hours, minutes, seconds, negative);
     }
     return count;
 }

@@ -57,8 +57,10 @@ public:
     // 0 Monday to 6 Sunday; a negative HRESULT when QuickBooks could not be asked.
     int GetFirstDayOfWeek();
 
-    // The write operations return the request's status: 0 done, QuickBooks's status code when
-    // it refused, a negative HRESULT when QuickBooks could not be reached.
+    // The write operations return the request's status: 0 done (a warning of QuickBooks's is
+    // logged), QuickBooks's status code when it refused, kNotConfirmedStatus when it answered a
+    // change or delete without the record, a negative HRESULT when QuickBooks could not be
+    // reached.
     int DeleteTimeTrack(const std::wstring& txnId);
     // -1 when the change could not be sent at all.
     int ChangeTimeTrack(const std::wstring& txnId, const std::wstring& entityId, const std::wstring& editSequence,

@@ -14,7 +14,16 @@ namespace {
 const long kOpenModeDoNotCare = 2;
 const short kUnusedVersion = 0;
 
-SessionManagerFactory g_sessionManagerFactory = &Qbfc::CreateQBSessionManager;
+// The installed QBFC's, with a line in the connector log saying which one was made.
+HRESULT CreateInstalledSessionManager(Qbfc::IQBSessionManager& out) {
+    std::wstring origin;
+    HRESULT result = Qbfc::CreateQBSessionManager(out, &origin);
+    if (SUCCEEDED(result))
+        Logging::AppendToConnectorLog(L"QuickBooks session manager: " + origin);
+    return result;
+}
+
+SessionManagerFactory g_sessionManagerFactory = &CreateInstalledSessionManager;
 
 std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
@@ -44,7 +53,7 @@ void RaiseComFailure(IQuickBookRequest& request, const _com_error& error) {
 }  // namespace
 
 void SetSessionManagerFactory(SessionManagerFactory factory) {
-    g_sessionManagerFactory = factory ? factory : &Qbfc::CreateQBSessionManager;
+    g_sessionManagerFactory = factory ? factory : &CreateInstalledSessionManager;
 }
 
 bool* DesktopConnector::ConnectOnWorker() {

@@ -12,11 +12,12 @@ struct StatusText {
     const wchar_t* text;
 };
 
-// QuickBooks's short descriptions of its status codes, then the two COM errors.
+// QuickBooks's short descriptions of its status codes, then the two COM errors and the
+// program's own status.
 const StatusText kStatusTexts[] = {
     {1, L"No match"},
     {500, L"One or more objects cannot be found"},
-    {501, L"Object not in this qbXML version"},
+    {501, L"Object not in this qbXML specification"},
     {510, L"Object cannot be returned"},
     {530, L"Unsupported field"},
     {531, L"Unsupported enum value"},
@@ -103,6 +104,7 @@ const StatusText kStatusTexts[] = {
     {static_cast<HRESULT>(0x8004040D), L"Cannot connect to QuickBooks"},
     {static_cast<HRESULT>(0x8004041C),
      L"An internal QuickBooks error occurred while trying to access the QuickBooks company data file."},
+    {kNotConfirmedStatus, L"QuickBooks did not confirm the change"},
 };
 
 }  // namespace

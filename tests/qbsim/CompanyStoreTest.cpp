@@ -162,8 +162,9 @@ TEST_F(CompanyStore, AMonthOfOneEmployeeIsFoundAmongManyEntries)
     QbSim::Control::Seed(company.Write());
 
     Json request = Json::Parse(L"{\"ORTimeTrackingTxnQuery\":{\"TimeTrackingTxnFilter\":{"
-                               L"\"TxnDateRangeFilter\":{\"FromTxnDate\":\"2026-03-01\",\"ToTxnDate\":\"2026-03-31\"},"
-                               L"\"TimeTrackingEntityFilter\":{\"ListIDList\":[\"E-17\"]}}}}");
+                               L"\"ORDateRangeFilter\":{\"TxnDateRangeFilter\":{\"ORTxnDateRangeFilter\":{\"TxnDateFilter\":"
+                               L"{\"FromTxnDate\":\"2026-03-01\",\"ToTxnDate\":\"2026-03-31\"}}}},"
+                               L"\"TimeTrackingEntityFilter\":{\"ORTimeTrackingEntityFilter\":{\"ListIDList\":[\"E-17\"]}}}}}");
     Json response = QbSim::Simulator::Instance().Answer(L"TimeTrackingQuery", request);
     const Json& found = response.GetPath(L"Detail.@items");
     ASSERT_EQ(31u, found.Size());

@@ -86,12 +86,10 @@ TEST_F(Faults, AFailureReportedThroughExcepinfoKeepsItsCodeAndDescription)
 TEST_F(Faults, AFieldSetFailsOnTheChosenOccurrenceOnly)
 {
     Inject("{'stage':'SetField','request':'TimeTrackingAdd','member':'Notes','skip':1,'hresult':'0x80004005'}");
-    Send([](const IMsgSetRequest& set) { set.AppendTimeTrackingAddRq().Notes().SetValue(L"first"); });
-    std::pair<HRESULT, std::wstring> error = ComErrorOf([&] {
-        Send([](const IMsgSetRequest& set) { set.AppendTimeTrackingAddRq().Notes().SetValue(L"second"); });
-    });
-    EXPECT_EQ(E_FAIL, error.first);
-    Send([](const IMsgSetRequest& set) { set.AppendTimeTrackingAddRq().Notes().SetValue(L"third"); });
+    IMsgSetRequest set = m_session.CreateMsgSetRequest(L"US", 6, 0);
+    set.AppendTimeTrackingAddRq().Notes().SetValue(L"first");
+    EXPECT_EQ(E_FAIL, ComErrorOf([&] { set.AppendTimeTrackingAddRq().Notes().SetValue(L"second"); }).first);
+    set.AppendTimeTrackingAddRq().Notes().SetValue(L"third");
 }
 
 TEST_F(Faults, ADateOutsideTheCompanysWindowIsAWrongTimeRange)

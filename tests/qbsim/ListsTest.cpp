@@ -8,7 +8,7 @@ namespace QbSimTest {
 namespace {
 
 const char kCompany[] =
-    "{'CompanyName':'Sim Co',"
+    "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
     " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8},{'ListID':'A-BANK','Name':'Bank','AccountType':2},"
     "             {'ListID':'A-NONE','Name':'Untyped'}],"
     " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly','WageType':0},{'ListID':'P-SALARY','Name':'Salary','WageType':2},"
@@ -83,6 +83,16 @@ protected:
         });
     }
 
+    IResponse ChangeUseTimeData(const std::wstring& listId, const std::wstring& editSequence)
+    {
+        return Send([&](const IMsgSetRequest& set) {
+            IEmployeeMod mod = set.AppendEmployeeModRq();
+            mod.ListID().SetValue(listId);
+            mod.EditSequence().SetValue(editSequence);
+            mod.EmployeePayrollInfoMod().UseTimeDataToCreatePaychecks().SetValue(1);
+        });
+    }
+
     IResponse QueryEmployees(long activeStatus)
     {
         return Send([&](const IMsgSetRequest& set) {
@@ -120,9 +130,8 @@ TEST_F(Lists, EmployeesComeWithTheirPayrollInformationAndOnlyTheIncludedElements
     EXPECT_EQ(L"E-ANNA", anna.ListID().GetValue());
     EXPECT_FALSE(anna.EditSequence().GetValue().empty());
     EXPECT_TRUE(anna.IsActive().IsNull());  // not in the included elements
-    IEmployeePayrollInfoRet payroll = anna.EmployeePayrollInfo();
+    IEmployeePayrollInfo payroll = anna.EmployeePayrollInfo();
     EXPECT_EQ(1, payroll.UseTimeDataToCreatePaychecks().GetValue());
-    EXPECT_TRUE(payroll.IsUsingTimeDataToCreatePaychecks().GetValue());
     IEarningsList earnings = payroll.OREarnings().EarningsList();
     ASSERT_EQ(1, earnings.Count());
     EXPECT_EQ(L"P-HOURLY", earnings.GetAt(0).PayrollItemWageRef().ListID().GetValue());
@@ -131,11 +140,17 @@ TEST_F(Lists, EmployeesComeWithTheirPayrollInformationAndOnlyTheIncludedElements
     EXPECT_EQ(1, ListOf<IEmployeeRetList>(QueryEmployees(0)).Count());
 }
 
-TEST_F(Lists, WithoutPersonalDataAccessEmployeesComeWithoutPayrollInformation)
+TEST_F(Lists, WithoutPersonalDataAccessPayrollInformationIsNeitherReadNorWritten)
 {
-    Seed("{'Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':false}},"
-         " 'Employees':[{'ListID':'E-X','FirstName':'X','EmployeePayrollInfo':{'UseTimeDataToCreatePaychecks':2}}]}");
-    EXPECT_TRUE(ListOf<IEmployeeRetList>(QueryEmployees(2)).GetAt(0).EmployeePayrollInfo().IsNull());
+    for (const char* preferences : { "{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':false}}", "{}" }) {
+        SCOPED_TRACE(preferences);
+        Seed(std::string("{'Preferences':") + preferences + ",'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}],"
+             " 'Employees':[{'ListID':'E-X','EditSequence':'5','FirstName':'X','EmployeePayrollInfo':{'UseTimeDataToCreatePaychecks':2}}]}");
+        EXPECT_TRUE(ListOf<IEmployeeRetList>(QueryEmployees(2)).GetAt(0).EmployeePayrollInfo().IsNull());
+        EXPECT_STATUS(3261, AddEmployee(L"Cleo", L"", L"Eng", L"P-HOURLY"));
+        EXPECT_STATUS(3261, ChangeUseTimeData(L"E-X", L"5"));
+        EXPECT_STATUS(0, Send([](const IMsgSetRequest& set) { set.AppendEmployeeAddRq().FirstName().SetValue(L"Dora"); }));
+    }
 }
 
 TEST_F(Lists, EmployeeAddsFollowTheNameRules)
@@ -145,7 +160,7 @@ TEST_F(Lists, EmployeeAddsFollowTheNameRules)
     IEmployeeRet cleo;
     ASSERT_EQ(S_OK, added.Detail().QueryInterface(cleo));
     EXPECT_EQ(L"Cleo", cleo.FirstName().GetValue());
-    EXPECT_TRUE(cleo.EmployeePayrollInfo().IsUsingTimeDataToCreatePaychecks().GetValue());
+    EXPECT_EQ(1, cleo.EmployeePayrollInfo().UseTimeDataToCreatePaychecks().GetValue());
     EXPECT_EQ(L"US 6.0 EmployeeAdd: FirstName=\"Cleo\"; LastName=\"Eng\"; MiddleName=\"J\"; IsActive=true; "
               L"EmployeePayrollInfo.UseTimeDataToCreatePaychecks=1; EmployeePayrollInfo.OREarnings.EarningsList[0]={}; "
               L"EmployeePayrollInfo.OREarnings.EarningsList[0].PayrollItemWageRef.ListID=\"P-HOURLY\"",
@@ -161,25 +176,17 @@ TEST_F(Lists, EmployeeAddsFollowTheNameRules)
     IResponse withoutPayroll = AddEmployee(L"Dora", L"", L"Fox", L"");
     IEmployeeRet dora;
     ASSERT_EQ(S_OK, withoutPayroll.Detail().QueryInterface(dora));
-    EXPECT_FALSE(dora.EmployeePayrollInfo().IsUsingTimeDataToCreatePaychecks().GetValue());
+    EXPECT_EQ(2, dora.EmployeePayrollInfo().UseTimeDataToCreatePaychecks().GetValue());
 }
 
 TEST_F(Lists, EmployeeChangesNeedTheCurrentEditSequence)
 {
     std::wstring sequence = ListOf<IEmployeeRetList>(QueryEmployees(2)).GetAt(1).EditSequence().GetValue();
-    auto change = [&](const std::wstring& listId, const std::wstring& editSequence) {
-        return Send([&](const IMsgSetRequest& set) {
-            IEmployeeMod mod = set.AppendEmployeeModRq();
-            mod.ListID().SetValue(listId);
-            mod.EditSequence().SetValue(editSequence);
-            mod.EmployeePayrollInfo().UseTimeDataToCreatePaychecks().SetValue(1);
-        });
-    };
-    EXPECT_STATUS(3120, change(L"E-GONE", sequence));
-    EXPECT_STATUS(3200, change(L"E-BO", L"1"));
-    EXPECT_STATUS(0, change(L"E-BO", sequence));
+    EXPECT_STATUS(3120, ChangeUseTimeData(L"E-GONE", sequence));
+    EXPECT_STATUS(3200, ChangeUseTimeData(L"E-BO", L"1"));
+    EXPECT_STATUS(0, ChangeUseTimeData(L"E-BO", sequence));
     IEmployeeRet bo = ListOf<IEmployeeRetList>(QueryEmployees(2)).GetAt(1);
-    EXPECT_TRUE(bo.EmployeePayrollInfo().IsUsingTimeDataToCreatePaychecks().GetValue());
+    EXPECT_EQ(1, bo.EmployeePayrollInfo().UseTimeDataToCreatePaychecks().GetValue());
     EXPECT_NE(sequence, bo.EditSequence().GetValue());
 }
 
@@ -240,6 +247,25 @@ TEST_F(Lists, ServiceItemAddsNeedAnAccountAndANameUniqueAcrossAllItemKinds)
     EXPECT_STATUS(3070, AddService(std::wstring(32, L'p'), L"A-INC"));
 }
 
+TEST_F(Lists, TheServiceItemQueryHasTheListFilterOfTheSimulatedQbfc)
+{
+    auto withClass = [](const IMsgSetRequest& set) {
+        set.AppendItemServiceQueryRq().ORListQueryWithOwnerIDAndClass().ListWithClassFilter().ActiveStatus().SetValue(2);
+    };
+    auto plain = [](const IMsgSetRequest& set) {
+        set.AppendItemServiceQueryRq().ORListQuery().ListFilter().ActiveStatus().SetValue(2);
+    };
+    // The wrappers keep a member's id once found, and the simulator's ids are unique per name:
+    // the member is unknown, or the kept id is not found.
+    auto isMissing = [](HRESULT failure) { return failure == DISP_E_UNKNOWNNAME || failure == DISP_E_MEMBERNOTFOUND; };
+    EXPECT_EQ((std::vector<std::wstring>{ L"Design", L"Sketch" }), Names<IItemServiceRetList>(Send(withClass)));
+    EXPECT_TRUE(isMissing(ComErrorOf([&] { Send(plain); }).first));
+
+    Seed(std::string(kCompany).substr(0, sizeof(kCompany) - 2) + ",'Simulator':{'QbfcVersion':10}}");
+    EXPECT_EQ((std::vector<std::wstring>{ L"Design", L"Sketch" }), Names<IItemServiceRetList>(Send(plain)));
+    EXPECT_TRUE(isMissing(ComErrorOf([&] { Send(withClass); }).first));
+}
+
 TEST_F(Lists, TheItemQueryTellsEachItemsKind)
 {
     IORItemRetList items = ListOf<IORItemRetList>(Send([](const IMsgSetRequest& set) {
@@ -256,26 +282,43 @@ TEST_F(Lists, TheItemQueryTellsEachItemsKind)
     EXPECT_EQ(5, items.GetAt(3).ortype());
     EXPECT_EQ(L"Van", items.GetAt(3).ItemFixedAssetRet().Name().GetValue());
 
-    EXPECT_EQ((std::vector<std::wstring>{ L"Design", L"Sketch" }), Names<IItemServiceRetList>(Send([](const IMsgSetRequest& set) {
-                  set.AppendItemServiceQueryRq().ORListQuery().ListFilter().ActiveStatus().SetValue(2);
-              })));
 }
 
-TEST_F(Lists, AccountsAndPayrollWageItemsComeWithTheirTypes)
+TEST_F(Lists, TypesAreAnsweredByNameAndInTheNumberingOfTheSimulatedQbfc)
 {
-    IAccountRetList accounts = ListOf<IAccountRetList>(Send([](const IMsgSetRequest& set) { set.AppendAccountQueryRq(); }));
-    ASSERT_EQ(3, accounts.Count());
-    EXPECT_EQ(2, accounts.GetAt(0).AccountType().GetValue());
-    EXPECT_EQ(8, accounts.GetAt(1).AccountType().GetValue());
-    EXPECT_TRUE(accounts.GetAt(2).AccountType().IsNull());
+    auto accounts = [&] {
+        return ListOf<IAccountRetList>(Send([](const IMsgSetRequest& set) { set.AppendAccountQueryRq(); }));
+    };
+    auto wages = [&] {
+        return ListOf<IPayrollItemWageRetList>(Send([](const IMsgSetRequest& set) {
+            set.AppendPayrollItemWageQueryRq().ORListQuery().ListFilter().ActiveStatus().SetValue(2);
+        }));
+    };
+    IAccountRetList accountList = accounts();
+    ASSERT_EQ(3, accountList.Count());
+    EXPECT_EQ(2, accountList.GetAt(0).AccountType().GetValue());
+    EXPECT_EQ(L"Bank", accountList.GetAt(0).AccountType().GetAsString());
+    EXPECT_EQ(8, accountList.GetAt(1).AccountType().GetValue());
+    EXPECT_TRUE(accountList.GetAt(2).AccountType().IsNull());
+    IPayrollItemWageRetList wageList = wages();
+    ASSERT_EQ(3, wageList.Count());
+    EXPECT_TRUE(wageList.GetAt(0).WageType().IsNull());
+    EXPECT_EQ(0, wageList.GetAt(1).WageType().GetValue());
+    EXPECT_EQ(2, wageList.GetAt(2).WageType().GetValue());
+    EXPECT_EQ(L"Bonus", wageList.GetAt(2).WageType().GetAsString());
 
-    IPayrollItemWageRetList wages = ListOf<IPayrollItemWageRetList>(Send([](const IMsgSetRequest& set) {
-        set.AppendPayrollItemWageQueryRq().ORListQuery().ListFilter().ActiveStatus().SetValue(2);
-    }));
-    ASSERT_EQ(3, wages.Count());
-    EXPECT_TRUE(wages.GetAt(0).WageType().IsNull());
-    EXPECT_EQ(0, wages.GetAt(1).WageType().GetValue());
-    EXPECT_EQ(2, wages.GetAt(2).WageType().GetValue());
+    Seed("{'Simulator':{'EarlyEnumNumbering':true},"
+         " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8},{'ListID':'A-MISC','Name':'Misc','AccountType':15}],"
+         " 'PayrollItemWages':[{'ListID':'P-BONUS','Name':'Bonus','WageType':2},{'ListID':'P-REG','Name':'Regular','WageType':5}]}");
+    accountList = accounts();
+    EXPECT_EQ(8, accountList.GetAt(0).AccountType().GetValue());
+    EXPECT_EQ(14, accountList.GetAt(1).AccountType().GetValue());
+    EXPECT_EQ(L"OtherIncome", accountList.GetAt(1).AccountType().GetAsString());
+    wageList = wages();
+    EXPECT_EQ(L"Bonus", wageList.GetAt(0).WageType().GetAsString());
+    EXPECT_NE(2, wageList.GetAt(0).WageType().GetValue());
+    EXPECT_EQ(2, wageList.GetAt(1).WageType().GetValue());
+    EXPECT_EQ(L"HourlyRegular", wageList.GetAt(1).WageType().GetAsString());
 }
 
 TEST_F(Lists, PreferencesAndTheCompanyNameAreAnsweredAsKept)
@@ -285,6 +328,7 @@ TEST_F(Lists, PreferencesAndTheCompanyNameAreAnsweredAsKept)
         EXPECT_EQ(S_OK, Send([](const IMsgSetRequest& set) { set.AppendPreferencesQueryRq(); }).Detail().QueryInterface(ret));
         return ret;
     };
+    Seed("{}");
     EXPECT_TRUE(preferences().TimeTrackingPreferences().IsNull());
     EXPECT_TRUE(preferences().CurrentAppAccessRights().IsNull());
 

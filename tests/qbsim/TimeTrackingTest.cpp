@@ -22,6 +22,17 @@ const char kCompany[] =
     "                {'TxnID':'T-3','TxnDate':'2026-12-01','EntityRef':{'ListID':'E-ANNA'},'Duration':'PT2H0M0S'},"
     "                {'TxnID':'T-4','TxnDate':'2026-11-10','EntityRef':{'ListID':'E-BO'},'Duration':'PT3H0M0S'}]}";
 
+// "2:15", or "-2:15" when negative; seconds only when there are some.
+std::wstring DurationOf(const ITimeTrackingRet& entry)
+{
+    short hours = -1, minutes = -1, seconds = -1;
+    bool negative = true;
+    entry.Duration().GetValue(hours, minutes, seconds, negative);
+    wchar_t text[32];
+    swprintf(text, 32, seconds ? L"%ls%d:%02d:%02d" : L"%ls%d:%02d", negative ? L"-" : L"", hours, minutes, seconds);
+    return text;
+}
+
 struct EntryToAdd {
     std::wstring entity, customer, item, payroll, notes;
     long billable;
@@ -62,11 +73,12 @@ protected:
             query.metaData().SetValue(2);
             query.iterator().SetValue(0);
             ITimeTrackingTxnFilter filter = query.ORTimeTrackingTxnQuery().TimeTrackingTxnFilter();
-            filter.TxnDateRangeFilter().FromTxnDate().SetValue(from.ToVariantDate());
-            filter.TxnDateRangeFilter().ToTxnDate().SetValue(to.ToVariantDate());
+            ITxnDateFilter dates = filter.ORDateRangeFilter().TxnDateRangeFilter().ORTxnDateRangeFilter().TxnDateFilter();
+            dates.FromTxnDate().SetValue(from.ToVariantDate());
+            dates.ToTxnDate().SetValue(to.ToVariantDate());
             filter.MaxReturned().SetValue(0x7FFFFFFF);
             if (!entity.empty())
-                filter.TimeTrackingEntityFilter().ListIDList().Add(entity);
+                filter.TimeTrackingEntityFilter().ORTimeTrackingEntityFilter().ListIDList().Add(entity);
             for (const std::wstring& element : elements)
                 query.IncludeRetElementList().Add(element);
         });
@@ -132,9 +144,7 @@ TEST_F(TimeTracking, AnAddedEntryComesBackWithEveryElementAndFreshIds)
     EXPECT_EQ(L"Acme:Roof", entry.CustomerRef().FullName().GetValue());
     EXPECT_EQ(L"Design", entry.ItemServiceRef().FullName().GetValue());
     EXPECT_EQ(L"Hourly", entry.PayrollItemWageRef().FullName().GetValue());
-    EXPECT_EQ(2, entry.Duration().Hour());
-    EXPECT_EQ(15, entry.Duration().Minute());
-    EXPECT_FALSE(entry.Duration().IsNegative());
+    EXPECT_EQ(L"2:15", DurationOf(entry));
     EXPECT_EQ(L"Gutters", entry.Notes().GetValue());
     EXPECT_EQ(0, entry.BillableStatus().GetValue());
 }
@@ -198,7 +208,7 @@ TEST_F(TimeTracking, OnlyTheIncludedElementsAreReturned)
     ASSERT_EQ(S_OK, response.Detail().QueryInterface(list));
     ITimeTrackingRet entry = list.GetAt(0);
     EXPECT_EQ(L"T-1", entry.TxnID().GetValue());
-    EXPECT_EQ(8, entry.Duration().Hour());
+    EXPECT_EQ(L"8:00", DurationOf(entry));
     EXPECT_TRUE(entry.EditSequence().IsNull());
     EXPECT_TRUE(entry.TxnDate().IsNull());
 }
@@ -213,8 +223,7 @@ TEST_F(TimeTracking, AChangeNeedsTheCurrentEditSequenceAndKeepsWhatItDoesNotSend
     EXPECT_STATUS(0, changed);
     ITimeTrackingRet entry = Entry(L"T-1");
     EXPECT_NE(sequence, entry.EditSequence().GetValue());
-    EXPECT_EQ(1, entry.Duration().Hour());
-    EXPECT_EQ(30, entry.Duration().Minute());
+    EXPECT_EQ(L"1:30", DurationOf(entry));
     EXPECT_EQ(DateTime(2, 11, 2026), DateTime::FromVariantDate(entry.TxnDate().GetValue()));
     EXPECT_STATUS(3200, Change(L"T-1", sequence, 60));
 }

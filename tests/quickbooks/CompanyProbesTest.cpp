@@ -85,12 +85,30 @@ TEST_F(CompanyProbes, ANameExistsWhenExactlyOneEntryHasItActiveOrNot) {
     EXPECT_FALSE(m_connector->CheckCustomerJobExist(L"Acme:Gutters"));
     EXPECT_TRUE(m_connector->CheckServiceItemExist(L"Van"));
     EXPECT_FALSE(m_connector->CheckServiceItemExist(L"Sketch"));
-    RequestTrace();
-    m_connector->CheckServiceItemExist(L"Design");
-    EXPECT_EQ(std::vector<std::wstring>({L"ItemServiceQuery: ORListQuery.ListFilter.ActiveStatus=2; "
-                                         L"ORListQuery.ListFilter.ORNameFilter.NameRangeFilter.FromName=\"Design\"; "
-                                         L"ORListQuery.ListFilter.ORNameFilter.NameRangeFilter.ToName=\"Design\""}),
-              RequestTrace());
+}
+
+// QBFC 11 brought a class filter to the service-item query, and with it another list filter.
+TEST_F(CompanyProbes, TheServiceItemCheckUsesTheListFilterOfTheInstalledQbfc) {
+    struct Case {
+        int qbfcVersion;
+        const wchar_t* filter;
+    } cases[] = {
+        {13, L"ORListQueryWithOwnerIDAndClass.ListWithClassFilter"},
+        {10, L"ORListQuery.ListFilter"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.qbfcVersion);
+        Seed("{'Simulator':{'QbfcVersion':" + std::to_string(test.qbfcVersion) + "},"
+             " 'Items':[{'ListID':'I-DESIGN','Name':'Design','Kind':0}]}");
+        RequestTrace();
+        EXPECT_TRUE(m_connector->CheckServiceItemExist(L"Design"));
+        std::wstring filter = test.filter;
+        EXPECT_EQ(std::vector<std::wstring>({L"ItemServiceQuery: " + filter + L".ActiveStatus=2; " + filter +
+                                             L".ORNameFilter.NameRangeFilter.FromName=\"Design\"; " + filter +
+                                             L".ORNameFilter.NameRangeFilter.ToName=\"Design\""}),
+                  RequestTrace());
+        EXPECT_EQ(1u, m_connector->GetServiceItem()->Count());
+    }
 }
 
 }  // namespace QuickBooksTest

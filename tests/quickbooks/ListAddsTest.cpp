@@ -13,7 +13,7 @@ using Quorvane::Employee;
 using Quorvane::ServiceItem;
 
 const char kCompany[] =
-    "{'CompanyName':'Sim Co',"
+    "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
     " 'Employees':[{'ListID':'E-ANNA','FirstName':'Anna','LastName':'Berg'}],"
     " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
     " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}";

@@ -8,7 +8,7 @@ namespace QuickBooksTest {
 namespace {
 
 const char kCompany[] =
-    "{'CompanyName':'Sim Co',"
+    "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
     " 'Employees':[{'ListID':'E-ANNA','EditSequence':'11','FirstName':'Anna','MiddleName':'M','LastName':'Berg',"
     "               'EmployeePayrollInfo':{'UseTimeDataToCreatePaychecks':1,"
     "                 'OREarnings':{'EarningsList':[{'PayrollItemWageRef':{'ListID':'P-HOURLY'}},"
@@ -93,6 +93,32 @@ TEST_F(ListReaders, OnlyAccountsAServiceItemCanPostToAndOnlyWageItemsForTime) {
     ASSERT_EQ(2u, payroll->Count());
     EXPECT_EQ(L"Hourly", payroll->FindByListId(L"P-HOURLY")->GetName());
     EXPECT_EQ(L"Bonus", payroll->FindByListId(L"P-BONUS")->GetName());
+}
+
+// Early QBFC versions number wage and account types differently: 2 and 3 were the hourly
+// regular and sick wages, and the accounts from "other asset" on shift by one.
+TEST_F(ListReaders, TypesAreReadByNameWhateverTheNumbering) {
+    for (const char* early : {"false", "true"}) {
+        SCOPED_TRACE(early);
+        Seed(std::string("{'Simulator':{'EarlyEnumNumbering':") + early + "},"
+             " 'PayrollItemWages':[{'ListID':'P-0','Name':'Hourly','WageType':0},{'ListID':'P-2','Name':'Bonus','WageType':2},"
+             "   {'ListID':'P-3','Name':'Commission','WageType':3},{'ListID':'P-5','Name':'Regular','WageType':5},"
+             "   {'ListID':'P-6','Name':'Sick','WageType':6}],"
+             " 'Accounts':[{'ListID':'A-2','Name':'Bank','AccountType':2},{'ListID':'A-8','Name':'Income','AccountType':8},"
+             "   {'ListID':'A-10','Name':'Orders','AccountType':10},{'ListID':'A-11','Name':'Deposits','AccountType':11},"
+             "   {'ListID':'A-15','Name':'Interest','AccountType':15}]}");
+        boost::shared_ptr<Quorvane::PayRollCollection> payroll = m_connector->GetPayroll();
+        std::vector<std::wstring> wageIds;
+        for (const auto& item : *payroll)
+            wageIds.push_back(item->GetListId());
+        EXPECT_EQ(std::vector<std::wstring>({L"P-0", L"P-5", L"P-6"}), wageIds);
+        boost::shared_ptr<Quorvane::AccountCollection> accounts = m_connector->GetAccount();
+        EXPECT_EQ(std::vector<std::wstring>({L"A-11", L"A-8", L"A-15"}), Ids(*accounts));
+        std::vector<int> types;
+        for (const auto& account : *accounts)
+            types.push_back(account->GetType());
+        EXPECT_EQ(std::vector<int>({11, 8, 15}), types);
+    }
 }
 
 TEST_F(ListReaders, AnEmptyOrRefusedListIsEmptyButNoSessionIsAFailure) {

@@ -4,14 +4,32 @@
 
 using Quorvane::Connectors::QBStatusMessage;
 
-TEST(QBStatusMessage, KnowsQuickBooksStatusesAndTheTwoComErrors) {
-    EXPECT_EQ(L"No match", QBStatusMessage(1));
-    EXPECT_EQ(L"Feature not enabled", QBStatusMessage(3250));
-    EXPECT_EQ(L"Outdated edit sequence", QBStatusMessage(3200));
-    EXPECT_EQ(L"Macro substitution failure", QBStatusMessage(9103));
-    EXPECT_EQ(L"Cannot connect to QuickBooks", QBStatusMessage(static_cast<int>(0x8004040D)));
-    EXPECT_EQ(L"An internal QuickBooks error occurred while trying to access the QuickBooks company data file.",
-              QBStatusMessage(static_cast<int>(0x8004041C)));
+// QuickBooks's own texts, word for word: the user may look them up.
+TEST(QBStatusMessage, GivesQuickBooksOwnTexts) {
+    struct Case {
+        int code;
+        const wchar_t* text;
+    } cases[] = {
+        {1, L"No match"},
+        {500, L"One or more objects cannot be found"},
+        {501, L"Object not in this qbXML specification"},
+        {530, L"Unsupported field"},
+        {1000, L"Internal error"},
+        {3070, L"String too long"},
+        {3100, L"Name is not unique"},
+        {3120, L"Object not found"},
+        {3140, L"Reference not found"},
+        {3170, L"Object cannot be modified"},
+        {3200, L"Outdated edit sequence"},
+        {3250, L"Feature not enabled"},
+        {3261, L"Application has no sensitive data permission"},
+        {9103, L"Macro substitution failure"},
+        {static_cast<int>(0x8004040D), L"Cannot connect to QuickBooks"},
+        {static_cast<int>(0x8004041C),
+         L"An internal QuickBooks error occurred while trying to access the QuickBooks company data file."},
+    };
+    for (const Case& test : cases)
+        EXPECT_EQ(test.text, QBStatusMessage(test.code)) << test.code;
 }
 
 TEST(QBStatusMessage, IsEmptyForUnknownCodes) {

@@ -1,7 +1,10 @@
 #include "tests/quickbooks/SimulatedQuickBooks.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
+#include "core/ConnectorLog.h"
 #include "tests/quickbooks/SimulatedSessionManager.h"
 #include "tools/qbsim/Control.h"
 
@@ -18,7 +21,27 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
+namespace {
+
+std::string ConnectorLogBytes() {
+    boost::shared_ptr<Quorvane::Logging::Logger> log = Quorvane::Logging::GetConnectorLogger();
+    std::ifstream file(log ? log->GetPath().c_str() : L"", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+size_t ConnectorLogSize() { return ConnectorLogBytes().size(); }
+
+std::string ConnectorLogSince(size_t size) {
+    std::string bytes = ConnectorLogBytes();
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    size_t start = size == 0 && bytes.compare(0, 3, byteOrderMark) == 0 ? 3 : size;
+    return bytes.size() > start ? bytes.substr(start) : std::string();
+}
+
 void SimulatedQuickBooks::SetUp() {
+    m_logSizeAtStart = ConnectorLogSize();
     QbSim::Control::Reset();
     Quorvane::Connectors::SetSessionManagerFactory(&CreateSimulatedSessionManager);
     Reconnect();
@@ -50,6 +73,8 @@ std::vector<std::wstring> SimulatedQuickBooks::Trace() {
     QbSim::Control::ClearTrace();
     return lines;
 }
+
+std::string SimulatedQuickBooks::ConnectorLogTail() const { return ConnectorLogSince(m_logSizeAtStart); }
 
 std::vector<std::wstring> SimulatedQuickBooks::RequestTrace() {
     std::vector<std::wstring> requests;

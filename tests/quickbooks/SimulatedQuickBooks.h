@@ -28,9 +28,19 @@ protected:
     std::vector<std::wstring> Trace();
     // Only the trace lines of requests, without the country and version.
     std::vector<std::wstring> RequestTrace();
+    // The connector log's bytes (UTF-8) written since the test began.
+    std::string ConnectorLogTail() const;
 
     std::unique_ptr<Quorvane::Connectors::DesktopConnector> m_connector;
+
+private:
+    size_t m_logSizeAtStart = 0;
 };
+
+// The connector log's size, and the text (UTF-8, without the byte-order mark of a new file)
+// written since it had that size.
+size_t ConnectorLogSize();
+std::string ConnectorLogSince(size_t size);
 
 Quorvane::Connectors::QBConnectionOptions ProgramOptions();
 std::wstring Widen(const std::string& text);

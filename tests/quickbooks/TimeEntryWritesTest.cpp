@@ -2,6 +2,7 @@
 // connector against the simulator: what is sent, and what each outcome returns.
 #include <gtest/gtest.h>
 
+#include "connectors/quickbooks/QBStatusMessage.h"
 #include "connectors/quickbooks/QuickBooksErrors.h"
 #include "core/DateTime.h"
 #include "tests/quickbooks/SimulatedQuickBooks.h"
@@ -14,7 +15,7 @@ namespace {
 using Quorvane::DateTime;
 
 const char kCompany[] =
-    "{'CompanyName':'Sim Co',"
+    "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
     " 'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna','LastName':'Berg'}],"
     " 'Customers':[{'ListID':'C-ACME','Name':'Acme'}],"
     " 'Items':[{'ListID':'I-DESIGN','Name':'Design','Kind':0}],"
@@ -90,12 +91,44 @@ TEST_F(TimeEntryWrites, AChangeSendsOnlyTheDurationAndIsRefusedWhenTheEntryChang
     EXPECT_EQ(3120, m_connector->ChangeTimeTrack(L"T-GONE", L"E-ANNA", L"7", 60));
 }
 
-TEST_F(TimeEntryWrites, ADeleteSendsType21AndNeedsQuickBooksToConfirmIt) {
+// The type goes by name: early QBFC versions number it 17, later ones 21.
+TEST_F(TimeEntryWrites, ADeleteNamesItsTypeInEitherNumbering) {
     EXPECT_EQ(0, m_connector->DeleteTimeTrack(L"T-1"));
-    EXPECT_EQ(std::vector<std::wstring>({L"TxnDel: TxnID=\"T-1\"; TxnDelType=21"}), RequestTrace());
+    EXPECT_EQ(std::vector<std::wstring>({L"TxnDel: TxnID=\"T-1\"; TxnDelType=\"TimeTracking\""}), RequestTrace());
     EXPECT_EQ(3120, m_connector->DeleteTimeTrack(L"T-1"));
-    InjectFault("{'stage':'Response','request':'TxnDel','shape':'NullDetail'}");
-    EXPECT_EQ(1, m_connector->DeleteTimeTrack(L"T-1"));
+    Seed(std::string(kCompany).substr(0, sizeof(kCompany) - 2) + ",'Simulator':{'EarlyEnumNumbering':true}}");
+    EXPECT_EQ(0, m_connector->DeleteTimeTrack(L"T-1"));
+}
+
+// Without the record QuickBooks returns, nothing says the change was made; "no match" would
+// say something else.
+TEST_F(TimeEntryWrites, AChangeOrDeleteAnsweredWithoutItsRecordIsNotConfirmed) {
+    const char* kinds[] = {"TxnDel", "TimeTrackingMod", "EmployeeMod"};
+    for (const char* kind : kinds)
+        InjectFault(std::string("{'stage':'Response','request':'") + kind + "','shape':'NullDetail'}");
+    EXPECT_EQ(Quorvane::Connectors::kNotConfirmedStatus, m_connector->DeleteTimeTrack(L"T-1"));
+    EXPECT_EQ(Quorvane::Connectors::kNotConfirmedStatus, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60));
+    EXPECT_EQ(Quorvane::Connectors::kNotConfirmedStatus, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_EQ(L"QuickBooks did not confirm the change",
+              Quorvane::Connectors::QBStatusMessage(Quorvane::Connectors::kNotConfirmedStatus));
+}
+
+// QuickBooks did what was asked: a warning is logged, the write is no refusal.
+TEST_F(TimeEntryWrites, AWarningWithTheRecordIsASuccess) {
+    const char* kinds[] = {"TimeTrackingAdd", "TimeTrackingMod", "TxnDel", "EmployeeMod"};
+    for (const char* kind : kinds)
+        InjectFault(std::string("{'stage':'Response','request':'") + kind +
+                    "','shape':'Warning','status':530,'message':'Unsupported field: BillableStatus'}");
+    EXPECT_EQ(0, Add({L"", L"", L"", L"", 0, 60}));
+    EXPECT_EQ(0, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60));
+    EXPECT_EQ(0, m_connector->DeleteTimeTrack(L"T-1"));
+    EXPECT_EQ(0, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_NE(std::string::npos, ConnectorLogTail().find("QuickBooks warning 530: Unsupported field: BillableStatus"));
+
+    InjectFault("{'stage':'Response','request':'TimeTrackingAdd','shape':'Status','status':530,'severity':'Warn'}");
+    EXPECT_EQ(530, Add({L"", L"", L"", L"", 0, 60}));
+    InjectFault("{'stage':'Response','request':'TimeTrackingAdd','shape':'Warning','status':3180,'severity':'Error'}");
+    EXPECT_EQ(3180, Add({L"", L"", L"", L"", 0, 60}));
 }
 
 // The import reports these codes; a write that throws instead would be skipped unreported.
@@ -116,12 +149,12 @@ TEST_F(TimeEntryWrites, EveryWriteReturnsTheComErrorItMet) {
     }
 }
 
-TEST_F(TimeEntryWrites, AUseTimeDataChangeCountsOnlyWhenQuickBooksReturnsTheEmployee) {
+TEST_F(TimeEntryWrites, AUseTimeDataChangeNeedsTheCurrentEditSequenceAndPayrollAccess) {
     EXPECT_EQ(0, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 2));
     EXPECT_EQ(3200, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
     EXPECT_EQ(3120, m_connector->ChangeFlagUseTimeData(L"E-GONE", L"1", 1));
-    InjectFault("{'stage':'Response','request':'EmployeeMod','shape':'OtherDetail'}");
-    EXPECT_EQ(1, m_connector->ChangeFlagUseTimeData(L"E-GONE", L"1", 1));
+    Seed("{'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna'}]}");
+    EXPECT_EQ(3261, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
 }
 
 TEST_F(TimeEntryWrites, TheUseTimeDataFlagSendsOnlyKnownValues) {
@@ -130,7 +163,7 @@ TEST_F(TimeEntryWrites, TheUseTimeDataFlagSendsOnlyKnownValues) {
     for (int i = 0; i < 5; ++i) {
         m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", values[i]);
         EXPECT_EQ(std::vector<std::wstring>({std::wstring(L"EmployeeMod: ListID=\"E-ANNA\"; EditSequence=\"100\"; "
-                                                          L"EmployeePayrollInfo.UseTimeDataToCreatePaychecks=") +
+                                                          L"EmployeePayrollInfoMod.UseTimeDataToCreatePaychecks=") +
                                              sent[i]}),
                   RequestTrace());
     }

@@ -119,6 +119,11 @@ TEST_F(TimeTrackReading, ARangeWithoutEntriesGivesEmptyCollections) {
     EXPECT_FALSE(EntriesOf(L"E-CAI"));
 }
 
+TEST_F(TimeTrackReading, AWarningThatComesWithTheEntriesKeepsThem) {
+    InjectFault("{'stage':'Response','request':'TimeTrackingQuery','shape':'Warning','status':530,'message':'Unsupported'}");
+    EXPECT_EQ(std::vector<std::wstring>({L"T-1", L"T-2"}), TxnIds(*EntriesOf(L"E-ANNA")));
+}
+
 TEST_F(TimeTrackReading, ARejectedDateRangeIsWrongTimeRange) {
     InjectFault("{'stage':'DoRequests','request':'TimeTrackingQuery','hresult':'0x80040305'}");
     EXPECT_THROW(ReadNovember(), Quorvane::WrongTimeRange);

@@ -2,14 +2,14 @@
 
 #include "tools/qbsim/ComObject.h"
 
-#include "tools/qbsim/SessionManager.h"
-
 namespace QbSim {
 
 namespace {
 
 class SessionManagerFactory : public ComObject<IClassFactory> {
 public:
+    explicit SessionManagerFactory(bool offersInterfaceId) : m_offersInterfaceId(offersInterfaceId) {}
+
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** object) override
     {
         if (!object)
@@ -18,7 +18,7 @@ public:
         if (outer)
             return CLASS_E_NOAGGREGATION;
         try {
-            SessionManager* manager = new SessionManager();
+            SessionManager* manager = new SessionManager(m_offersInterfaceId);
             HRESULT hr = manager->QueryInterface(iid, object);
             manager->Release();
             return hr;
@@ -30,13 +30,15 @@ public:
     // The DLL never unloads (see DllCanUnloadNow), so there is nothing to lock.
     STDMETHODIMP LockServer(BOOL) override { return S_OK; }
 
+private:
+    bool m_offersInterfaceId;
 };
 
 }  // namespace
 
-IClassFactory* CreateSessionManagerFactory()
+IClassFactory* CreateSessionManagerFactory(REFCLSID clsid)
 {
-    return new SessionManagerFactory();
+    return new SessionManagerFactory(clsid == CLSID_QBSessionManager);
 }
 
 HRESULT RegisterInProcess(DWORD context, DWORD* cookie)

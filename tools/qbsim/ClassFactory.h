@@ -3,10 +3,13 @@
 // registered at run time in this process (tests) or found by COM in the registry (the DLL).
 #include <windows.h>
 
+#include "tools/qbsim/SessionManager.h"
+
 namespace QbSim {
 
-// A new class factory with one reference.
-IClassFactory* CreateSessionManagerFactory();
+// A new class factory with one reference, for CLSID_QBSessionManager (whose objects offer the
+// session-manager interface id) or for CLSID_ProgIdSessionManager (IDispatch only).
+IClassFactory* CreateSessionManagerFactory(REFCLSID clsid = CLSID_QBSessionManager);
 
 // CoRegisterClassObject for the session manager's class id. COM then finds it only from the
 // registering apartment (two MTA threads share one): from another apartment, even registered

@@ -40,15 +40,6 @@ std::wstring JoinNames(const Json& employee)
     return name;
 }
 
-void CompleteEmployee(Json& employee)
-{
-    Company::CompleteEmployeeName(employee);
-    Json* payroll = employee.Find(L"EmployeePayrollInfo");
-    if (payroll && payroll->Has(L"UseTimeDataToCreatePaychecks"))
-        payroll->Set(L"IsUsingTimeDataToCreatePaychecks",
-                     payroll->Get(L"UseTimeDataToCreatePaychecks").AsInt() == 1);
-}
-
 }  // namespace
 
 void Company::CompleteEmployeeName(Json& employee)
@@ -182,7 +173,7 @@ void Company::Complete(const std::wstring& list, Json& record)
     if (!record.Has(L"IsActive"))
         record.Set(L"IsActive", true);
     if (list == kEmployees)
-        CompleteEmployee(record);
+        CompleteEmployeeName(record);
     if (IsHierarchy(list))
         CompleteHierarchy(record, list);
 }

@@ -16,8 +16,9 @@ struct ShapeName {
 };
 
 const ShapeName kShapeNames[] = {
-    { ResponseShape::Status, L"Status" }, { ResponseShape::NullDetail, L"NullDetail" },
-    { ResponseShape::OtherDetail, L"OtherDetail" }, { ResponseShape::OmitElement, L"OmitElement" },
+    { ResponseShape::Status, L"Status" }, { ResponseShape::Warning, L"Warning" },
+    { ResponseShape::NullDetail, L"NullDetail" }, { ResponseShape::OtherDetail, L"OtherDetail" },
+    { ResponseShape::OmitElement, L"OmitElement" }, { ResponseShape::UntypedDetail, L"UntypedDetail" },
 };
 
 ResponseShape ParseShape(const std::wstring& name)
@@ -97,6 +98,7 @@ Fault ParseFault(const std::wstring& faultJson)
     fault.failure.viaException = json.Get(L"viaException").AsBool(false);
     fault.shape = ParseShape(json.Get(L"shape").AsString(L"Status"));
     fault.status = static_cast<int>(json.Get(L"status").AsInt(0));
+    fault.severity = json.Get(L"severity").AsString();
     fault.message = json.Get(L"message").AsString();
     fault.nullMessage = json.Get(L"nullMessage").AsBool(false);
     fault.element = json.Get(L"element").AsString();

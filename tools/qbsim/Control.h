@@ -27,8 +27,9 @@ bool Delete(const std::wstring& list, const std::wstring& id);
 void InjectFault(const Fault& fault);
 // The same from JSON: {"stage":"DoRequests", "request":"TimeTrackingAdd", "member":"TxnDate",
 // "skip":0, "times":1, "hresult":"0x8004041C", "description":"...", "noDescription":true,
-// "viaException":true, "shape":"Status|NullDetail|OtherDetail|OmitElement", "status":3120,
-// "message":"...", "nullMessage":true, "element":"EditSequence"}; all but "stage" optional.
+// "viaException":true, "shape":"Status|Warning|NullDetail|OtherDetail|OmitElement|UntypedDetail",
+// "status":3120, "severity":"Warn", "message":"...", "nullMessage":true, "element":"EditSequence"};
+// all but "stage" optional.
 Fault ParseFault(const std::wstring& faultJson);
 void ClearFaults();
 

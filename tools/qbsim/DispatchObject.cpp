@@ -18,14 +18,37 @@ ComFailure BadArgument(HRESULT hresult)
 
 }  // namespace
 
-VARIANT Arguments::Coerced(size_t index, VARTYPE type) const
+const VARIANT& Arguments::Given(size_t index) const
 {
     if (index >= Count())
         throw BadArgument(DISP_E_BADPARAMCOUNT);
     // DISPPARAMS holds the arguments last first.
+    return m_params->rgvarg[m_params->cArgs - 1 - index];
+}
+
+const VARIANT& Arguments::OutArgument(size_t index, VARTYPE type) const
+{
+    const VARIANT& given = Given(index);
+    if (given.vt != (VT_BYREF | type) || !given.byref)
+        throw BadArgument(DISP_E_TYPEMISMATCH);
+    return given;
+}
+
+void Arguments::SetShortOut(size_t index, short value) const
+{
+    *OutArgument(index, VT_I2).piVal = value;
+}
+
+void Arguments::SetBoolOut(size_t index, bool value) const
+{
+    *OutArgument(index, VT_BOOL).pboolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+}
+
+VARIANT Arguments::Coerced(size_t index, VARTYPE type) const
+{
     VARIANT value;
     VariantInit(&value);
-    const VARIANT& given = m_params->rgvarg[m_params->cArgs - 1 - index];
+    const VARIANT& given = Given(index);
     if (FAILED(VariantChangeType(&value, const_cast<VARIANT*>(&given), 0, type)))
         throw BadArgument(DISP_E_TYPEMISMATCH);
     return value;

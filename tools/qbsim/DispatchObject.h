@@ -11,7 +11,8 @@ namespace QbSim {
 // Asked of any object to reach the simulator's own C++ object behind an IDispatch.
 extern const IID IID_ISimulatorObject;
 
-// Positional arguments of one call, first argument at index 0, coerced on reading.
+// Positional arguments of one call, first argument at index 0, coerced on reading. An out
+// argument is written through its reference, which must be of exactly its type.
 class Arguments {
 public:
     explicit Arguments(const DISPPARAMS* params) : m_params(params) {}
@@ -21,8 +22,12 @@ public:
     double Date(size_t index) const;
     bool Bool(size_t index) const;
     IDispatch* Object(size_t index) const;  // borrowed
+    void SetShortOut(size_t index, short value) const;      // VT_BYREF | VT_I2
+    void SetBoolOut(size_t index, bool value) const;        // VT_BYREF | VT_BOOL
 
 private:
+    const VARIANT& Given(size_t index) const;
+    const VARIANT& OutArgument(size_t index, VARTYPE type) const;
     VARIANT Coerced(size_t index, VARTYPE type) const;
     const DISPPARAMS* m_params;
 };

@@ -7,8 +7,6 @@ namespace QbSim {
 
 namespace {
 
-const int kUseTimeData = 1;
-
 struct NameLimit {
     const wchar_t* element;
     size_t length;
@@ -16,19 +14,18 @@ struct NameLimit {
 
 const NameLimit kNameLimits[] = { { L"FirstName", 25 }, { L"MiddleName", 5 }, { L"LastName", 25 } };
 
-// Without personal-data access QuickBooks leaves the payroll information out.
-Json AsSeenByApplication(Company& company, Json employee)
+// Payroll information is personal data: an application QuickBooks has not granted access to
+// it neither reads nor writes it.
+bool HasPersonalDataAccess(Company& company)
 {
-    const Json& allowed = company.Preferences().GetPath(L"CurrentAppAccessRights.IsPersonalDataAccessAllowed");
-    if (allowed.GetKind() == Json::Bool && !allowed.AsBool())
-        employee.Remove(L"EmployeePayrollInfo");
-    return employee;
+    return company.Preferences().GetPath(L"CurrentAppAccessRights.IsPersonalDataAccessAllowed").AsBool(false);
 }
 
-void SetUseTimeData(Json& payroll, const Json& value)
+Json AsSeenByApplication(Company& company, Json employee)
 {
-    payroll.Set(L"UseTimeDataToCreatePaychecks", value);
-    payroll.Set(L"IsUsingTimeDataToCreatePaychecks", value.AsInt() == kUseTimeData);
+    if (!HasPersonalDataAccess(company))
+        employee.Remove(L"EmployeePayrollInfo");
+    return employee;
 }
 
 // The earnings with their payroll items resolved; a refusal when one is unknown.
@@ -76,12 +73,14 @@ Json EmployeeAdd(Company& company, const Json& request)
         return NameNotUnique(employee.Get(L"Name").AsString());
     const Json& requested = request.Get(L"EmployeePayrollInfo");
     if (!requested.IsNull()) {
+        if (!HasPersonalDataAccess(company))
+            return NoPersonalDataAccess();
         Json payroll = Json::MakeObject();
         Json refusal = ResolveEarnings(company, requested, payroll);
         if (!refusal.IsNull())
             return refusal;
         if (requested.Has(L"UseTimeDataToCreatePaychecks"))
-            SetUseTimeData(payroll, requested.Get(L"UseTimeDataToCreatePaychecks"));
+            payroll.Set(L"UseTimeDataToCreatePaychecks", requested.Get(L"UseTimeDataToCreatePaychecks"));
         employee.Set(L"EmployeePayrollInfo", payroll);
     }
     return Answer(L"IEmployeeRet", AsSeenByApplication(company, company.Insert(kEmployees, employee)));
@@ -95,11 +94,14 @@ Json EmployeeMod(Company& company, const Json& request)
         return ObjectNotFound(listId);
     if (request.Get(L"EditSequence").AsString() != employee->Get(L"EditSequence").AsString())
         return OutdatedEditSequence(request.Get(L"EditSequence").AsString());
-    const Json& value = request.GetPath(L"EmployeePayrollInfo.UseTimeDataToCreatePaychecks");
+    const Json& payroll = request.Get(L"EmployeePayrollInfoMod");
+    if (!payroll.IsNull() && !HasPersonalDataAccess(company))
+        return NoPersonalDataAccess();
+    const Json& value = payroll.Get(L"UseTimeDataToCreatePaychecks");
     if (!value.IsNull()) {
         if (!employee->Has(L"EmployeePayrollInfo"))
             employee->Set(L"EmployeePayrollInfo", Json::MakeObject());
-        SetUseTimeData(*employee->Find(L"EmployeePayrollInfo"), value);
+        employee->Find(L"EmployeePayrollInfo")->Set(L"UseTimeDataToCreatePaychecks", value);
     }
     employee->Set(L"EditSequence", company.NewEditSequence());
     return Answer(L"IEmployeeRet", AsSeenByApplication(company, *employee));

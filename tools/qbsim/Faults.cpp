@@ -18,6 +18,13 @@ const StageName kStageNames[] = {
     { Stage::DoRequests, L"DoRequests" }, { Stage::GetField, L"GetField" }, { Stage::Response, L"Response" },
 };
 
+void SetStatus(Json& response, const Fault& fault, const wchar_t* defaultSeverity)
+{
+    response.Set(L"StatusCode", fault.status);
+    response.Set(L"StatusSeverity", fault.severity.empty() ? std::wstring(defaultSeverity) : fault.severity);
+    response.Set(L"StatusMessage", fault.nullMessage ? Json() : Json(fault.message));
+}
+
 void OmitFromRet(Json& ret, const std::wstring& element)
 {
     if (ret.IsArray()) {
@@ -91,18 +98,22 @@ void FaultTable::Shape(const std::wstring& request, Json& response)
         return;
     switch (fault->shape) {
     case ResponseShape::Status:
-        response.Set(L"StatusCode", fault->status);
-        response.Set(L"StatusMessage", fault->nullMessage ? Json() : Json(fault->message));
+        SetStatus(response, *fault, L"Error");
         response.Set(L"Detail", Json());
+        break;
+    case ResponseShape::Warning:
+        SetStatus(response, *fault, L"Warn");
         break;
     case ResponseShape::NullDetail:
         response.Set(L"StatusCode", 0);
+        response.Set(L"StatusSeverity", L"Info");
         response.Set(L"Detail", Json());
         break;
     case ResponseShape::OtherDetail: {
         Json other = Json::MakeObject();
         other.Set(L"@type", L"ICompanyRet");
         response.Set(L"StatusCode", 0);
+        response.Set(L"StatusSeverity", L"Info");
         response.Set(L"Detail", other);
         break;
     }
@@ -111,6 +122,10 @@ void FaultTable::Shape(const std::wstring& request, Json& response)
             Json* items = detail->Find(L"@items");
             OmitFromRet(items ? *items : *detail, fault->element);
         }
+        break;
+    case ResponseShape::UntypedDetail:
+        if (Json* detail = response.Find(L"Detail"))
+            detail->Set(L"@untyped", true);
         break;
     }
 }

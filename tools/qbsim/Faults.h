@@ -20,10 +20,12 @@ enum class Stage {
 };
 
 enum class ResponseShape {
-    Status,       // the given status and message, no detail
-    NullDetail,   // status 0 and no detail
-    OtherDetail,  // status 0 and a detail of another kind
-    OmitElement,  // QuickBooks's answer without one element of the Ret (or of each Ret in a list)
+    Status,         // the given status, severity (default "Error") and message, no detail
+    Warning,        // QuickBooks's answer with the given status, severity (default "Warn") and message
+    NullDetail,     // status 0 and no detail
+    OtherDetail,    // status 0 and a detail of another kind
+    OmitElement,    // QuickBooks's answer without one element of the Ret (or of each Ret in a list)
+    UntypedDetail,  // QuickBooks's answer whose detail has no Type, but type information naming it
 };
 
 struct Fault {
@@ -36,6 +38,7 @@ struct Fault {
     ComFailure failure;    // the HRESULT stages
     ResponseShape shape;   // the Response stage
     int status;
+    std::wstring severity;  // empty: the shape's own
     std::wstring message;
     bool nullMessage;
     std::wstring element;  // OmitElement
@@ -50,7 +53,8 @@ public:
     void Clear();
     // Throws the ComFailure of the first fault that fires for this event.
     void Check(Stage stage, const std::wstring& request, const std::wstring& member);
-    // Reshapes a response {StatusCode, StatusMessage, Detail} when a Response fault fires.
+    // Reshapes a response {StatusCode, StatusSeverity, StatusMessage, Detail} when a Response
+    // fault fires.
     void Shape(const std::wstring& request, Json& response);
 
 private:

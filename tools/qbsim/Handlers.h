@@ -14,6 +14,8 @@ RequestHandler FindHandler(const std::wstring& requestKind);
 // The request kinds by a stable index ("TimeTrackingAdd", ...): -1 and "" past the table.
 int RequestKindIndex(const std::wstring& requestKind);
 std::wstring RequestKindAt(int index);
+// The first element the request lacks of those QBFC requires for its kind; "" when complete.
+std::wstring MissingRequiredElement(const std::wstring& requestKind, const Json& request);
 
 Json TimeTrackingQuery(Company& company, const Json& request);
 Json TimeTrackingAdd(Company& company, const Json& request);

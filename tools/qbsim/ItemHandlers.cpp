@@ -35,9 +35,11 @@ bool IsServiceItem(const Json& item)
 
 }  // namespace
 
+// The list filter of the query as the simulated QBFC offers it (Schema.cpp).
 Json ItemServiceQuery(Company& company, const Json& request)
 {
-    const Json& filter = request.GetPath(L"ORListQuery.ListFilter");
+    const Json& withClass = request.GetPath(L"ORListQueryWithOwnerIDAndClass.ListWithClassFilter");
+    const Json& filter = request.Has(L"ORListQuery") ? request.GetPath(L"ORListQuery.ListFilter") : withClass;
     return AnswerQuery(L"IItemServiceRetList", QueryList(company, kItems, filter, IsServiceItem), request);
 }
 

@@ -13,8 +13,6 @@ const long long kDeepestSublevel = 4;
 
 Json PrepareHierarchyElement(Company& company, const HierarchyRules& rules, const Json& request, Json& record)
 {
-    if (!request.Has(L"Name"))
-        return MissingElement(L"Name");
     std::wstring name = request.Get(L"Name").AsString();
     if (name.size() > rules.nameLimit)
         return StringTooLong(L"Name", name);

@@ -33,7 +33,7 @@ void MsgSetRequest::Call(DISPID id, const Arguments&, VARIANT& result)
     std::wstring kind = RequestKindAt(id - 1);
     if (kind.empty())
         throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
-    m_requests.push_back(Node::NewRequest(kind));
+    m_requests.push_back(Node::NewRequest(kind, m_dialect));
     SetObject(result, m_requests.back().AddRefGet());
 }
 

@@ -12,11 +12,14 @@ namespace QbSim {
 
 class MsgSetRequest : public DispatchObject {
 public:
-    MsgSetRequest(const std::wstring& country, int major, int minor)
-        : m_country(country), m_major(major), m_minor(minor) {}
+    MsgSetRequest(const std::wstring& country, int major, int minor, const Dialect& dialect)
+        : m_country(country), m_major(major), m_minor(minor), m_dialect(dialect) {}
 
     // "US 6.0"
     std::wstring Version() const;
+    int Major() const { return m_major; }
+    int Minor() const { return m_minor; }
+    const Dialect& GetDialect() const { return m_dialect; }
     const std::vector<ComRef<Node> >& Requests() const { return m_requests; }
 
 protected:
@@ -28,6 +31,7 @@ private:
     std::wstring m_country;
     int m_major;
     int m_minor;
+    Dialect m_dialect;
     std::vector<ComRef<Node> > m_requests;
 };
 

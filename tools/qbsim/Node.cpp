@@ -2,59 +2,21 @@
 
 #include <cwchar>
 
-#include "core/DateTime.h"
+#include "tools/qbsim/Enums.h"
+#include "tools/qbsim/NamedId.h"
 #include "tools/qbsim/Simulator.h"
 
 namespace QbSim {
 
 namespace {
 
-enum ValueMember { kSetValue = 1, kGetValue, kIsSet, kHour, kMinute, kSecond, kIsNegative };
-enum StringListMember { kAdd = 1, kStringCount, kStringAt };
-enum ObjectListMember { kCount = 1, kGetAt, kAppend };
+// QBFC's own dispatch ids, where the simulator has the member.
+enum StringListMember { kAdd = 4, kStringCount = 5, kStringAt = 6 };
+enum ObjectListMember { kGetAt = 4, kCount = 5, kAppend = 6 };
+const DISPID kTypeMember = 0x400;  // IQBBase's Type, on every aggregate and list
 
-struct NamedId {
-    const wchar_t* name;
-    DISPID id;
-};
-
-const NamedId kValueMembers[] = {
-    { L"SetValue", kSetValue }, { L"GetValue", kGetValue }, { L"IsSet", kIsSet }, { L"Hour", kHour },
-    { L"Minute", kMinute }, { L"Second", kSecond }, { L"IsNegative", kIsNegative },
-};
 const NamedId kStringListMembers[] = { { L"Add", kAdd }, { L"Count", kStringCount }, { L"GetAt", kStringAt } };
 const NamedId kObjectListMembers[] = { { L"Count", kCount }, { L"GetAt", kGetAt }, { L"Append", kAppend } };
-
-template <size_t N>
-DISPID FindId(const NamedId (&table)[N], const std::wstring& name)
-{
-    for (const NamedId& entry : table)
-        if (name == entry.name)
-            return entry.id;
-    return DISPID_UNKNOWN;
-}
-
-struct Interval {
-    int hour, minute, second;
-    bool negative;
-};
-
-// "PT2H15M0S", with a leading "-" when negative: the form the company file keeps.
-std::wstring FormatInterval(const Interval& interval)
-{
-    wchar_t text[64];
-    std::swprintf(text, 64, L"%lsPT%dH%dM%dS", interval.negative ? L"-" : L"", interval.hour, interval.minute,
-                  interval.second);
-    return text;
-}
-
-Interval ParseInterval(const std::wstring& text)
-{
-    Interval interval = { 0, 0, 0, !text.empty() && text[0] == L'-' };
-    std::swscanf(text.c_str() + (interval.negative ? 1 : 0), L"PT%dH%dM%dS", &interval.hour, &interval.minute,
-                 &interval.second);
-    return interval;
-}
 
 void AssignPath(Json& root, const std::wstring& path, const Json& value)
 {
@@ -97,30 +59,36 @@ void AssignPath(Json& root, const std::wstring& path, const Json& value)
 
 Node::Node(const TypeDef& type, const std::shared_ptr<NodeContext>& context, const std::wstring& name,
            const std::wstring& path, const Json& json)
-    : m_type(&type), m_context(context), m_name(name), m_path(path), m_json(json)
+    : m_type(&type), m_context(context), m_name(name), m_path(path), m_json(json), m_isDetail(false)
 {
     if (type.kind == NodeKind::Aggregate)
         m_children.resize(type.members.size());
 }
 
-ComRef<Node> Node::NewRequest(const std::wstring& requestKind)
+ComRef<Node> Node::NewRequest(const std::wstring& requestKind, const Dialect& dialect)
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, true, {} });
-    return ComRef<Node>::Adopt(new Node(FindType(L"I" + requestKind), context, L"", L"", Json()));
+    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, true, dialect, {} });
+    const TypeDef& type = FindRequestType(L"I" + requestKind, dialect.qbfcVersion);
+    return ComRef<Node>::Adopt(new Node(type, context, L"", L"", Json()));
 }
 
-ComRef<Node> Node::NewResponse(const std::wstring& requestKind, const Json& response)
+ComRef<Node> Node::NewResponse(const std::wstring& requestKind, const Json& response, const Dialect& dialect)
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, {} });
+    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, dialect, {} });
     return ComRef<Node>::Adopt(new Node(FindType(L"IMsgSetResponse"), context, L"", L"", response));
 }
 
 Json Node::RequestJson() const
 {
     Json request = Json::MakeObject();
-    for (const auto& assignment : m_context->assignments)
-        AssignPath(request, assignment.first, assignment.second);
+    for (const Assignment& assignment : m_context->assignments)
+        AssignPath(request, assignment.path, assignment.value);
     return request;
+}
+
+std::wstring Node::TypeName() const
+{
+    return m_isDetail && HasObjectType() ? L"IQBBase" : m_type->name;
 }
 
 ComRef<Node> Node::MakeChild(const std::wstring& typeName, const std::wstring& name, const std::wstring& path,
@@ -134,26 +102,54 @@ std::wstring Node::ChildPath(const std::wstring& name) const
     return m_path.empty() ? name : m_path + L"." + name;
 }
 
-void Node::Assign(const std::wstring& path, const Json& value)
+void Node::Assign(const std::wstring& path, const Json& value, const Json& sent)
 {
     Simulator::Instance().Faults().Check(Stage::SetField, m_context->requestKind, m_name);
-    m_context->assignments.push_back(std::make_pair(path, value));
+    m_context->assignments.push_back(Assignment{ path, value, sent });
+}
+
+void Node::RefuseOnResponse() const
+{
+    if (!m_context->requestSide)
+        throw Failure(E_ACCESSDENIED, L"qbsim: a response cannot be changed");
+}
+
+bool Node::HasObjectType() const
+{
+    return !m_json.Get(L"@untyped").AsBool();
+}
+
+// A read-only field of its own: the object's kind as ENObjectType.
+ComRef<Node> Node::ObjectTypeNode() const
+{
+    std::shared_ptr<NodeContext> context(new NodeContext{ m_context->requestKind, false, m_context->dialect, {} });
+    const EnumDef& objectType = FindEnum(L"ObjectType");
+    Json number(NumberOfName(objectType, L"ot" + m_type->name.substr(1)));
+    return ComRef<Node>::Adopt(new Node(FindType(EnumTypeName(L"ObjectType")), context, L"Type", L"Type", number));
 }
 
 DISPID Node::MemberId(const std::wstring& name) const
 {
+    bool isObject = m_type->kind == NodeKind::Aggregate || m_type->kind == NodeKind::ObjectList;
+    if (isObject && name == L"Type" && HasObjectType()) {
+        bool declared = false;
+        for (const Member& member : m_type->members)
+            declared = declared || member.name == name;
+        if (!declared)
+            return kTypeMember;
+    }
     switch (m_type->kind) {
     case NodeKind::Aggregate:
-        for (size_t i = 0; i < m_type->members.size(); ++i)
-            if (m_type->members[i].name == name)
-                return static_cast<DISPID>(i + 1);
+        for (const Member& member : m_type->members)
+            if (member.name == name)
+                return member.id;
         return DISPID_UNKNOWN;
     case NodeKind::StringList:
         return FindId(kStringListMembers, name);
     case NodeKind::ObjectList:
         return FindId(kObjectListMembers, name);
     default:
-        return FindId(kValueMembers, name);
+        return ValueMemberId(name);
     }
 }
 
@@ -161,6 +157,8 @@ void Node::Call(DISPID id, const Arguments& arguments, VARIANT& result)
 {
     if (!m_context->requestSide)
         Simulator::Instance().Faults().Check(Stage::GetField, m_context->requestKind, AccessedMember(id));
+    if (id == kTypeMember)
+        return SetObject(result, ObjectTypeNode().Detach());
     switch (m_type->kind) {
     case NodeKind::Aggregate: return CallAggregate(id, result);
     case NodeKind::StringList: return CallStringList(id, arguments, result);
@@ -169,17 +167,28 @@ void Node::Call(DISPID id, const Arguments& arguments, VARIANT& result)
     }
 }
 
+int Node::MemberIndex(DISPID id) const
+{
+    for (size_t i = 0; m_type->kind == NodeKind::Aggregate && i < m_type->members.size(); ++i)
+        if (m_type->members[i].id == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
 std::wstring Node::AccessedMember(DISPID id) const
 {
-    bool isMember = m_type->kind == NodeKind::Aggregate && id >= 1 && static_cast<size_t>(id) <= m_type->members.size();
-    return isMember ? m_type->members[id - 1].name : m_name;
+    if (id == kTypeMember)
+        return L"Type";
+    int index = MemberIndex(id);
+    return index >= 0 ? m_type->members[index].name : m_name;
 }
 
 void Node::CallAggregate(DISPID id, VARIANT& result)
 {
-    if (id < 1 || static_cast<size_t>(id) > m_type->members.size())
+    int index = MemberIndex(id);
+    if (index < 0)
         throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
-    const Member& member = m_type->members[id - 1];
+    const Member& member = m_type->members[index];
     const Json& answer = m_json.Get(member.name);
     if (member.kind == MemberKind::PlainInt)
         return SetInt(result, static_cast<long>(answer.AsInt()));
@@ -192,76 +201,22 @@ void Node::CallAggregate(DISPID id, VARIANT& result)
     }
     // A value given as null is present but not set; a detail given as null is absent.
     bool present = m_json.Has(member.name) && !(member.kind == MemberKind::AnyObject && answer.IsNull());
-    ComRef<Node>& child = m_children[id - 1];
+    ComRef<Node>& child = m_children[index];
     if (!child && (m_context->requestSide || present)) {
-        std::wstring type = member.kind == MemberKind::AnyObject ? answer.Get(L"@type").AsString() : member.type;
-        child = MakeChild(type, member.name, ChildPath(member.name), answer);
+        bool isDetail = member.kind == MemberKind::AnyObject;
+        child = MakeChild(isDetail ? answer.Get(L"@type").AsString() : member.type, member.name,
+                          ChildPath(member.name), answer);
+        child.Get()->m_isDetail = isDetail;
     }
     SetObject(result, child.AddRefGet());
-}
-
-void Node::CallValue(DISPID id, const Arguments& arguments, VARIANT& result)
-{
-    if (id == kSetValue) {
-        if (!m_context->requestSide)
-            throw Failure(E_ACCESSDENIED, L"qbsim: a response cannot be changed");
-        return SetValue(arguments);
-    }
-    if (id == kGetValue)
-        return GetValue(result);
-    if (id == kIsSet)
-        return SetBool(result, !m_json.IsNull());
-    if (m_type->kind != NodeKind::IntervalValue)
-        throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
-    Interval interval = ParseInterval(m_json.AsString());
-    if (id == kIsNegative)
-        return SetBool(result, interval.negative);
-    SetInt(result, id == kHour ? interval.hour : id == kMinute ? interval.minute : interval.second);
-}
-
-void Node::SetValue(const Arguments& arguments)
-{
-    Json value;
-    switch (m_type->kind) {
-    case NodeKind::TextValue: value = Json(arguments.Text(0)); break;
-    case NodeKind::BoolValue: value = Json(arguments.Bool(0)); break;
-    case NodeKind::IntValue: value = Json(static_cast<int>(arguments.Int(0))); break;
-    case NodeKind::DateValue: {
-        double date = arguments.Date(0);
-        Simulator::Instance().CheckDate(date);
-        value = Json(Quorvane::DateTime::FromVariantDate(date).ToString());
-        break;
-    }
-    default: {
-        Interval interval = { static_cast<int>(arguments.Int(0)), static_cast<int>(arguments.Int(1)),
-                              static_cast<int>(arguments.Int(2)), arguments.Bool(3) };
-        value = Json(FormatInterval(interval));
-    }
-    }
-    Assign(m_path, value);
-    m_json = value;
-}
-
-void Node::GetValue(VARIANT& result) const
-{
-    switch (m_type->kind) {
-    case NodeKind::BoolValue: return SetBool(result, m_json.AsBool());
-    case NodeKind::IntValue: return SetInt(result, static_cast<long>(m_json.AsInt()));
-    case NodeKind::DateValue: {
-        Quorvane::DateTime date;
-        date.Parse(m_json.AsString());
-        return SetDate(result, date.ToVariantDate());
-    }
-    default: return SetText(result, m_json.AsString());
-    }
 }
 
 void Node::CallStringList(DISPID id, const Arguments& arguments, VARIANT& result)
 {
     if (id == kAdd) {
-        std::wstring text = arguments.Text(0);
-        Assign(m_path + L"[]", Json(text));
-        return m_json.Push(Json(text));
+        Json text(arguments.Text(0));
+        Assign(m_path + L"[]", text, text);
+        return m_json.Push(text);
     }
     if (id == kStringCount)
         return SetInt(result, static_cast<long>(m_json.IsArray() ? m_json.Size() : 0));
@@ -281,10 +236,9 @@ const std::vector<Json>& Node::ResponseItems() const
 void Node::CallObjectList(DISPID id, const Arguments& arguments, VARIANT& result)
 {
     if (id == kAppend) {
-        if (!m_context->requestSide)
-            throw Failure(E_ACCESSDENIED, L"qbsim: a response cannot be changed");
+        RefuseOnResponse();
         std::wstring path = m_path + L"[" + std::to_wstring(m_children.size()) + L"]";
-        Assign(path, Json::MakeObject());
+        Assign(path, Json::MakeObject(), Json::MakeObject());
         m_children.push_back(MakeChild(m_type->elementType, m_name, path, Json()));
         return SetObject(result, m_children.back().AddRefGet());
     }

@@ -115,4 +115,11 @@ void RegisteredSimulator::Unregister()
     Checked(Call("DllUnregisterServer"), "DllUnregisterServer");
 }
 
+void RegisteredSimulator::RegisterUnderProgIdOnly(const std::wstring& progId)
+{
+    Unregister();
+    QbSimText registerProgId = reinterpret_cast<QbSimText>(Export("QbSimRegisterProgIdOnly"));
+    Checked(registerProgId(progId.c_str()), "QbSimRegisterProgIdOnly");
+}
+
 }  // namespace QbSim

@@ -27,6 +27,9 @@ public:
     void ClearTrace();
     // Removes the registration: the "QuickBooks not installed" case.
     void Unregister();
+    // Registers under `progId` ("QBFC13.QBSessionManager") only, with a class id of the
+    // simulator's own whose objects offer IDispatch alone.
+    void RegisterUnderProgIdOnly(const std::wstring& progId);
 
 private:
     RegisteredSimulator(const RegisteredSimulator&);

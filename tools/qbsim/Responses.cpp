@@ -9,17 +9,33 @@ std::wstring Quoted(const std::wstring& text)
     return L"\"" + text + L"\"";
 }
 
+Json Accepted(const Json& detail)
+{
+    Json response = Json::MakeObject();
+    response.Set(L"StatusCode", 0);
+    response.Set(L"StatusSeverity", L"Info");
+    response.Set(L"StatusMessage", L"Status OK");
+    response.Set(L"Detail", detail);
+    return response;
+}
+
+Json Refused(int status, const wchar_t* severity, const std::wstring& message)
+{
+    Json response = Json::MakeObject();
+    response.Set(L"StatusCode", status);
+    response.Set(L"StatusSeverity", severity);
+    response.Set(L"StatusMessage", message);
+    response.Set(L"Detail", Json());
+    return response;
+}
+
 }  // namespace
 
 Json Answer(const std::wstring& retType, const Json& ret)
 {
     Json detail = ret;
     detail.Set(L"@type", retType);
-    Json response = Json::MakeObject();
-    response.Set(L"StatusCode", 0);
-    response.Set(L"StatusMessage", L"Status OK");
-    response.Set(L"Detail", detail);
-    return response;
+    return Accepted(detail);
 }
 
 Json AnswerList(const std::wstring& listType, const std::vector<Json>& rets)
@@ -31,30 +47,17 @@ Json AnswerList(const std::wstring& listType, const std::vector<Json>& rets)
     items.Items() = rets;
     detail.Set(L"@type", listType);
     detail.Set(L"@items", items);
-    Json response = Json::MakeObject();
-    response.Set(L"StatusCode", 0);
-    response.Set(L"StatusMessage", L"Status OK");
-    response.Set(L"Detail", detail);
-    return response;
+    return Accepted(detail);
 }
 
 Json Refuse(int status, const std::wstring& message)
 {
-    Json response = Json::MakeObject();
-    response.Set(L"StatusCode", status);
-    response.Set(L"StatusMessage", message);
-    response.Set(L"Detail", Json());
-    return response;
+    return Refused(status, L"Error", message);
 }
 
 Json NoMatch()
 {
-    return Refuse(1, L"A query request did not find a matching object in QuickBooks");
-}
-
-Json MissingElement(const std::wstring& element)
-{
-    return Refuse(3150, L"There is a missing element: " + Quoted(element) + L".");
+    return Refused(1, L"Info", L"A query request did not find a matching object in QuickBooks");
 }
 
 Json StringTooLong(const std::wstring& field, const std::wstring& value)
@@ -91,6 +94,11 @@ Json OutdatedEditSequence(const std::wstring& editSequence)
 Json FeatureNotEnabled()
 {
     return Refuse(3250, L"This feature is not enabled or not available in this version of QuickBooks.");
+}
+
+Json NoPersonalDataAccess()
+{
+    return Refuse(3261, L"The application has no permission to access personal data such as payroll information.");
 }
 
 Json BilledEntry(int status, const std::wstring& txnId)

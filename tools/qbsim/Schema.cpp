@@ -3,6 +3,7 @@
 #include <map>
 #include <mutex>
 #include <sstream>
+#include <cwchar>
 #include <stdexcept>
 
 #include "core/TextCodec.h"
@@ -11,73 +12,85 @@ namespace QbSim {
 
 namespace {
 
-// Members are "Name:type", where type is a type of this table or a short alias. A member list that
-// starts with "[" names the element type of an object list.
+// Members are "Name:type", where type is a type of this table or a short alias ("enum/X" is a
+// field of QBFC's enumeration ENX). A member list that starts with "[" names the element type
+// of an object list.
 struct TypeEntry {
     const wchar_t* name;
     const wchar_t* members;
 };
 
+// A request type as a QBFC older than `before` offers it.
+struct OlderForm {
+    int before;
+    TypeEntry type;
+};
+
 #define ITEM_COMMON L"ListID:id EditSequence:text Name:text FullName:text IsActive:bool Sublevel:int "
 #define ITEM_WITH_PARENT ITEM_COMMON L"ParentRef:ref"
+#define LIST_FILTER L"MaxReturned:int ActiveStatus:enum/ActiveStatus ORNameFilter:IORNameFilter"
+#define TIME_ENTRY L"TxnDate:date EntityRef:ref CustomerRef:ref ItemServiceRef:ref Duration:interval " \
+                   L"PayrollItemWageRef:ref Notes:text BillableStatus:enum/BillableStatus"
 
 const TypeEntry kTypes[] = {
     // Message sets and responses.
     { L"IMsgSetResponse", L"ResponseList:IResponseList" },
     { L"IResponseList", L"[IResponse" },
-    { L"IResponse", L"StatusCode:#int StatusMessage:#text Detail:#any" },
+    { L"IResponse", L"StatusCode:#int StatusSeverity:#text StatusMessage:#text Detail:#any Type:enum/ResponseType" },
     { L"IQBBaseRef", L"ListID:id FullName:text" },
 
     // Time tracking.
-    { L"ITimeTrackingQuery", L"metaData:enum iterator:enum ORTimeTrackingTxnQuery:IORTimeTrackingTxnQuery "
-                             L"IncludeRetElementList:list" },
+    { L"ITimeTrackingQuery", L"metaData:enum/metaData iterator:enum/iterator "
+                             L"ORTimeTrackingTxnQuery:IORTimeTrackingTxnQuery IncludeRetElementList:list" },
     { L"IORTimeTrackingTxnQuery", L"TxnIDList:list TimeTrackingTxnFilter:ITimeTrackingTxnFilter" },
-    { L"ITimeTrackingTxnFilter", L"MaxReturned:int TxnDateRangeFilter:ITxnDateRangeFilter "
+    { L"ITimeTrackingTxnFilter", L"MaxReturned:int ORDateRangeFilter:IORDateRangeFilter "
                                  L"TimeTrackingEntityFilter:ITimeTrackingEntityFilter" },
-    { L"ITxnDateRangeFilter", L"FromTxnDate:date ToTxnDate:date" },
-    { L"ITimeTrackingEntityFilter", L"ListIDList:list" },
-    { L"ITimeTrackingAdd", L"TxnDate:date EntityRef:ref CustomerRef:ref ItemServiceRef:ref Duration:interval "
-                           L"PayrollItemWageRef:ref Notes:text BillableStatus:enum" },
-    { L"ITimeTrackingMod", L"TxnID:id EditSequence:text TxnDate:date EntityRef:ref CustomerRef:ref "
-                           L"ItemServiceRef:ref Duration:interval PayrollItemWageRef:ref Notes:text BillableStatus:enum" },
-    { L"ITimeTrackingRet", L"TxnID:id EditSequence:text TxnDate:date EntityRef:ref CustomerRef:ref "
-                           L"ItemServiceRef:ref Duration:interval PayrollItemWageRef:ref Notes:text BillableStatus:enum" },
+    { L"IORDateRangeFilter", L"TxnDateRangeFilter:ITxnDateRangeFilter" },
+    { L"ITxnDateRangeFilter", L"ORTxnDateRangeFilter:IORTxnDateRangeFilter" },
+    { L"IORTxnDateRangeFilter", L"TxnDateFilter:ITxnDateFilter" },
+    { L"ITxnDateFilter", L"FromTxnDate:date ToTxnDate:date" },
+    { L"ITimeTrackingEntityFilter", L"ORTimeTrackingEntityFilter:IORTimeTrackingEntityFilter" },
+    { L"IORTimeTrackingEntityFilter", L"ListIDList:list FullNameList:list" },
+    { L"ITimeTrackingAdd", TIME_ENTRY },
+    { L"ITimeTrackingMod", L"TxnID:id EditSequence:text " TIME_ENTRY },
+    { L"ITimeTrackingRet", L"TxnID:id EditSequence:text " TIME_ENTRY },
     { L"ITimeTrackingRetList", L"[ITimeTrackingRet" },
-    { L"ITxnDel", L"TxnDelType:enum TxnID:id" },
-    { L"ITxnDelRet", L"TxnDelType:enum TxnID:id" },
+    { L"ITxnDel", L"TxnDelType:enum/TxnDelType TxnID:id" },
+    { L"ITxnDelRet", L"TxnDelType:enum/TxnDelType TxnID:id" },
 
     // List queries share their filters.
     { L"IORListQuery", L"ListIDList:list FullNameList:list ListFilter:IListFilter" },
-    { L"IListFilter", L"MaxReturned:int ActiveStatus:enum ORNameFilter:IORNameFilter" },
+    { L"IListFilter", LIST_FILTER },
+    { L"IORListQueryWithOwnerIDAndClass", L"ListIDList:list FullNameList:list ListWithClassFilter:IListWithClassFilter" },
+    { L"IListWithClassFilter", LIST_FILTER },
     { L"IORNameFilter", L"NameRangeFilter:INameRangeFilter" },
     { L"INameRangeFilter", L"FromName:text ToName:text" },
 
-    // Employees.
+    // Employees. The add and the Ret share their payroll information; the change has its own.
     { L"IEmployeeQuery", L"ORListQuery:IORListQuery IncludeRetElementList:list" },
     { L"IEmployeeAdd", L"IsActive:bool FirstName:text MiddleName:text LastName:text "
                        L"EmployeePayrollInfo:IEmployeePayrollInfo" },
-    { L"IEmployeePayrollInfo", L"OREarnings:IOREarnings UseTimeDataToCreatePaychecks:enum" },
+    { L"IEmployeePayrollInfo", L"OREarnings:IOREarnings IsUsingTimeDataToCreatePaychecks:bool "
+                               L"UseTimeDataToCreatePaychecks:enum/UseTimeDataToCreatePaychecks" },
     { L"IOREarnings", L"EarningsList:IEarningsList" },
     { L"IEarningsList", L"[IEarnings" },
     { L"IEarnings", L"PayrollItemWageRef:ref" },
-    { L"IEmployeeMod", L"ListID:id EditSequence:text EmployeePayrollInfo:IEmployeePayrollInfoMod" },
-    { L"IEmployeePayrollInfoMod", L"UseTimeDataToCreatePaychecks:enum" },
+    { L"IEmployeeMod", L"ListID:id EditSequence:text EmployeePayrollInfoMod:IEmployeePayrollInfoMod" },
+    { L"IEmployeePayrollInfoMod", L"UseTimeDataToCreatePaychecks:enum/UseTimeDataToCreatePaychecks" },
     { L"IEmployeeRet", L"ListID:id EditSequence:text Name:text IsActive:bool FirstName:text MiddleName:text "
-                       L"LastName:text EmployeePayrollInfo:IEmployeePayrollInfoRet" },
-    { L"IEmployeePayrollInfoRet", L"OREarnings:IOREarnings IsUsingTimeDataToCreatePaychecks:bool "
-                                  L"UseTimeDataToCreatePaychecks:enum" },
+                       L"LastName:text EmployeePayrollInfo:IEmployeePayrollInfo" },
     { L"IEmployeeRetList", L"[IEmployeeRet" },
 
     // Customers and jobs.
     { L"ICustomerQuery", L"ORCustomerListQuery:IORCustomerListQuery IncludeRetElementList:list" },
     { L"IORCustomerListQuery", L"ListIDList:list FullNameList:list CustomerListFilter:ICustomerListFilter" },
-    { L"ICustomerListFilter", L"MaxReturned:int ActiveStatus:enum ORNameFilter:IORNameFilter" },
+    { L"ICustomerListFilter", LIST_FILTER },
     { L"ICustomerAdd", L"Name:text IsActive:bool ParentRef:ref" },
     { L"ICustomerRet", ITEM_WITH_PARENT },
     { L"ICustomerRetList", L"[ICustomerRet" },
 
     // Items.
-    { L"IItemServiceQuery", L"ORListQuery:IORListQuery IncludeRetElementList:list" },
+    { L"IItemServiceQuery", L"ORListQueryWithOwnerIDAndClass:IORListQueryWithOwnerIDAndClass IncludeRetElementList:list" },
     { L"IItemServiceAdd", L"Name:text IsActive:bool ParentRef:ref ORSalesPurchase:IORSalesPurchase" },
     { L"IORSalesPurchase", L"SalesOrPurchase:ISalesOrPurchase" },
     { L"ISalesOrPurchase", L"Desc:text AccountRef:ref" },
@@ -105,10 +118,10 @@ const TypeEntry kTypes[] = {
 
     // Accounts and payroll wage items.
     { L"IAccountQuery", L"IncludeRetElementList:list" },
-    { L"IAccountRet", ITEM_WITH_PARENT L" AccountType:enum" },
+    { L"IAccountRet", ITEM_WITH_PARENT L" AccountType:enum/AccountType" },
     { L"IAccountRetList", L"[IAccountRet" },
     { L"IPayrollItemWageQuery", L"ORListQuery:IORListQuery IncludeRetElementList:list" },
-    { L"IPayrollItemWageRet", L"ListID:id EditSequence:text Name:text IsActive:bool WageType:enum" },
+    { L"IPayrollItemWageRet", L"ListID:id EditSequence:text Name:text IsActive:bool WageType:enum/WageType" },
     { L"IPayrollItemWageRetList", L"[IPayrollItemWageRet" },
 
     // The company and its preferences.
@@ -118,7 +131,12 @@ const TypeEntry kTypes[] = {
     { L"IPreferencesRet", L"CurrentAppAccessRights:ICurrentAppAccessRights "
                           L"TimeTrackingPreferences:ITimeTrackingPreferences" },
     { L"ICurrentAppAccessRights", L"IsPersonalDataAccessAllowed:bool" },
-    { L"ITimeTrackingPreferences", L"FirstDayOfWeek:enum" },
+    { L"ITimeTrackingPreferences", L"FirstDayOfWeek:enum/FirstDayOfWeek" },
+};
+
+// QBFC 11 brought the class filter to the service-item query.
+const OlderForm kOlderForms[] = {
+    { 11, { L"IItemServiceQuery", L"ORListQuery:IORListQuery IncludeRetElementList:list" } },
 };
 
 struct ValueType {
@@ -132,23 +150,40 @@ const ValueType kValueTypes[] = {
     { L"id", L"IQBIDType", NodeKind::TextValue },
     { L"date", L"IQBDateType", NodeKind::DateValue },
     { L"bool", L"IQBBoolType", NodeKind::BoolValue },
-    { L"enum", L"IQBEnumType", NodeKind::IntValue },
     { L"int", L"IQBIntType", NodeKind::IntValue },
     { L"interval", L"IQBTimeIntervalType", NodeKind::IntervalValue },
     { L"list", L"IBSTRList", NodeKind::StringList },
     { L"ref", L"IQBBaseRef", NodeKind::Aggregate },  // an alias only; the type is in kTypes
 };
 
+const wchar_t kEnumAlias[] = L"enum/";
+
+const long kFirstMemberId = 0x1000;
+
+long MemberIdOfName(const std::wstring& name)
+{
+    static std::map<std::wstring, long> ids;  // filled while the table is built, once
+    auto found = ids.find(name);
+    if (found != ids.end())
+        return found->second;
+    long id = kFirstMemberId + static_cast<long>(ids.size());
+    ids[name] = id;
+    return id;
+}
+
 Member ParseMember(const std::wstring& word)
 {
     size_t colon = word.find(L':');
-    Member member = { word.substr(0, colon), MemberKind::Object, word.substr(colon + 1) };
+    std::wstring name = word.substr(0, colon);
+    Member member = { name, MemberKind::Object, word.substr(colon + 1), MemberIdOfName(name) };
     if (member.type == L"#int")
         member.kind = MemberKind::PlainInt;
     else if (member.type == L"#text")
         member.kind = MemberKind::PlainText;
     else if (member.type == L"#any")
         member.kind = MemberKind::AnyObject;
+    else if (member.type.compare(0, wcslen(kEnumAlias), kEnumAlias) == 0)
+        member.type = EnumTypeName(member.type.substr(wcslen(kEnumAlias)));
     for (const ValueType& value : kValueTypes)
         if (member.type == value.alias)
             member.type = value.name;
@@ -157,7 +192,7 @@ Member ParseMember(const std::wstring& word)
 
 TypeDef ParseType(const TypeEntry& entry)
 {
-    TypeDef type = { entry.name, NodeKind::Aggregate, {}, L"" };
+    TypeDef type = { entry.name, NodeKind::Aggregate, {}, L"", L"" };
     std::wstring members = entry.members;
     if (!members.empty() && members[0] == L'[') {
         type.kind = NodeKind::ObjectList;
@@ -171,6 +206,30 @@ TypeDef ParseType(const TypeEntry& entry)
     return type;
 }
 
+std::wstring OlderFormKey(const std::wstring& name, int before)
+{
+    return name + L"<" + std::to_wstring(before);
+}
+
+void AddEnumType(std::map<std::wstring, TypeDef>& types, const std::wstring& enumName)
+{
+    types[EnumTypeName(enumName)] = TypeDef{ EnumTypeName(enumName), NodeKind::EnumValue, {}, L"", enumName };
+}
+
+// The enumerated fields the aggregates name, each a value type of its own as in QBFC, and the
+// Type every object has.
+void AddEnumTypes(std::map<std::wstring, TypeDef>& types)
+{
+    AddEnumType(types, L"ObjectType");
+    for (const TypeEntry& entry : kTypes) {
+        std::wstring members = entry.members;
+        for (size_t at = members.find(kEnumAlias); at != std::wstring::npos; at = members.find(kEnumAlias, at + 1)) {
+            size_t start = at + wcslen(kEnumAlias);
+            AddEnumType(types, members.substr(start, members.find(L' ', start) - start));
+        }
+    }
+}
+
 const std::map<std::wstring, TypeDef>& AllTypes()
 {
     static std::map<std::wstring, TypeDef> types;
@@ -178,14 +237,22 @@ const std::map<std::wstring, TypeDef>& AllTypes()
     std::call_once(built, [] {
         for (const TypeEntry& entry : kTypes)
             types[entry.name] = ParseType(entry);
+        for (const OlderForm& older : kOlderForms)
+            types[OlderFormKey(older.type.name, older.before)] = ParseType(older.type);
         for (const ValueType& value : kValueTypes)
             if (value.kind != NodeKind::Aggregate)
-                types[value.name] = TypeDef{ value.name, value.kind, {}, L"" };
+                types[value.name] = TypeDef{ value.name, value.kind, {}, L"", L"" };
+        AddEnumTypes(types);
     });
     return types;
 }
 
 }  // namespace
+
+std::wstring EnumTypeName(const std::wstring& enumName)
+{
+    return L"IQBEN" + enumName + L"Type";
+}
 
 const TypeDef& FindType(const std::wstring& name)
 {
@@ -193,6 +260,24 @@ const TypeDef& FindType(const std::wstring& name)
     if (found == AllTypes().end())
         throw std::runtime_error("qbsim: unknown type " + std::string(Quorvane::WideToUtf8(name).c_str()));
     return found->second;
+}
+
+const TypeDef& FindRequestType(const std::wstring& name, int qbfcVersion)
+{
+    for (const OlderForm& older : kOlderForms)
+        if (qbfcVersion < older.before && name == older.type.name)
+            return FindType(OlderFormKey(name, older.before));
+    return FindType(name);
+}
+
+std::vector<std::wstring> ObjectTypeNames()
+{
+    std::vector<std::wstring> names;
+    for (const auto& type : AllTypes())
+        if ((type.second.kind == NodeKind::Aggregate || type.second.kind == NodeKind::ObjectList) &&
+            type.first == type.second.name)
+            names.push_back(type.second.name.substr(1));
+    return names;
 }
 
 }  // namespace QbSim

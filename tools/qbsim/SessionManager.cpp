@@ -8,6 +8,8 @@ namespace QbSim {
 
 const CLSID CLSID_QBSessionManager = { 0x178aacca, 0x9dce, 0x42a0, { 0xa1, 0x93, 0xcf, 0x49, 0x85, 0xb9, 0x30, 0xe5 } };
 const IID IID_IQBSessionManager = { 0xf283510c, 0x8797, 0x4771, { 0xa8, 0x05, 0x1b, 0xea, 0x61, 0x1e, 0x4c, 0x5e } };
+// {0B6E3C41-7D2A-4F58-9C13-5A8E2D64F7B0}
+const CLSID CLSID_ProgIdSessionManager = { 0x0b6e3c41, 0x7d2a, 0x4f58, { 0x9c, 0x13, 0x5a, 0x8e, 0x2d, 0x64, 0xf7, 0xb0 } };
 
 namespace {
 
@@ -33,8 +35,8 @@ std::wstring TraceLine(const MsgSetRequest& set, const Node& request)
 {
     std::wstring line = set.Version() + L" " + request.Context().requestKind + L":";
     const wchar_t* separator = L" ";
-    for (const auto& assignment : request.Context().assignments) {
-        line += separator + assignment.first + L"=" + assignment.second.Write();
+    for (const Assignment& assignment : request.Context().assignments) {
+        line += separator + assignment.path + L"=" + assignment.sent.Write();
         separator = L"; ";
     }
     return line;
@@ -108,7 +110,8 @@ void SessionManager::CreateMsgSetRequest(const Arguments& arguments, VARIANT& re
     Simulator::Instance().Trace().Add(L"CreateMsgSetRequest " + Quoted(country) + L" " + std::to_wstring(major) +
                                       L" " + std::to_wstring(minor));
     Simulator::Instance().Faults().Check(Stage::CreateMsgSetRequest, L"", L"");
-    SetObject(result, new MsgSetRequest(country, major, minor));
+    Simulator::CheckCountry(country);
+    SetObject(result, new MsgSetRequest(country, major, minor, Simulator::Instance().CurrentDialect()));
 }
 
 void SessionManager::DoRequests(const Arguments& arguments, VARIANT& result)
@@ -122,14 +125,20 @@ void SessionManager::DoRequests(const Arguments& arguments, VARIANT& result)
         simulator.Trace().Add(TraceLine(*set, *request.Get()));
     simulator.Faults().Check(Stage::DoRequests, firstKind, L"");
     Require(m_inSession, L"BeginSession must be called before DoRequests.");
+    Simulator::CheckVersion(set->GetDialect(), set->Major(), set->Minor());
+    std::vector<Json> requests;
+    for (const ComRef<Node>& request : set->Requests()) {
+        requests.push_back(request->RequestJson());
+        Simulator::CheckComplete(request->Context().requestKind, requests.back());
+    }
     if (DWORD latency = simulator.Latency())
         Sleep(latency);
     Json responses = Json::MakeArray();
-    for (const ComRef<Node>& request : set->Requests())
-        responses.Push(simulator.Answer(request->Context().requestKind, request->RequestJson()));
+    for (size_t i = 0; i < requests.size(); ++i)
+        responses.Push(simulator.Answer(set->Requests()[i]->Context().requestKind, requests[i]));
     Json response = Json::MakeObject();
     response.Set(L"ResponseList", responses);
-    SetObject(result, Node::NewResponse(firstKind, response).Detach());
+    SetObject(result, Node::NewResponse(firstKind, response, set->GetDialect()).Detach());
 }
 
 }  // namespace QbSim

@@ -1,6 +1,9 @@
 #include "tools/qbsim/Simulator.h"
 
+#include <cwchar>
+
 #include "core/DateTime.h"
+#include "tools/qbsim/Enums.h"
 #include "tools/qbsim/Handlers.h"
 
 namespace QbSim {
@@ -8,8 +11,27 @@ namespace QbSim {
 namespace {
 
 const HRESULT kWrongTimeRange = static_cast<HRESULT>(0x80040305);
+// QBFC's own code for a message set it will not send is not modelled; its text is.
+const HRESULT kRefusedByQbfc = E_INVALIDARG;
+const wchar_t kUnsupportedVersion[] = L"The version of QBXML that was requested is not supported or is unknown.";
 const wchar_t kEarliestDate[] = L"1901-01-01";
 const wchar_t kLatestDate[] = L"2099-12-31";
+const int kDefaultQbfcVersion = 13;
+const int kDefaultSupportedMajor = 13;
+
+// "13.0" as 1300, so that versions compare as numbers.
+int VersionNumber(int major, int minor)
+{
+    return major * 100 + minor;
+}
+
+int VersionNumber(const std::wstring& text)
+{
+    int major = 0;
+    int minor = 0;
+    std::swscanf(text.c_str(), L"%d.%d", &major, &minor);
+    return VersionNumber(major, minor);
+}
 
 }  // namespace
 
@@ -17,6 +39,38 @@ Simulator& Simulator::Instance()
 {
     static Simulator simulator;
     return simulator;
+}
+
+Dialect Simulator::CurrentDialect()
+{
+    Dialect dialect = { kDefaultQbfcVersion, false, VersionNumber(kDefaultSupportedMajor, 0) };
+    m_store.Use([&](Company& company) {
+        const Json& knobs = company.Knobs();
+        dialect.qbfcVersion = static_cast<int>(knobs.Get(L"QbfcVersion").AsInt(kDefaultQbfcVersion));
+        dialect.earlyEnumNumbering = knobs.Get(L"EarlyEnumNumbering").AsBool(false);
+        if (knobs.Has(L"SupportedQbXmlVersion"))
+            dialect.supportedVersion = VersionNumber(knobs.Get(L"SupportedQbXmlVersion").AsString());
+    });
+    return dialect;
+}
+
+void Simulator::CheckCountry(const std::wstring& country)
+{
+    if (country != L"US" && country != L"CA" && !country.empty())
+        throw Failure(kRefusedByQbfc, kUnsupportedVersion);
+}
+
+void Simulator::CheckVersion(const Dialect& dialect, int major, int minor)
+{
+    if (VersionNumber(major, minor) > dialect.supportedVersion)
+        throw Failure(kRefusedByQbfc, kUnsupportedVersion);
+}
+
+void Simulator::CheckComplete(const std::wstring& requestKind, const Json& request)
+{
+    std::wstring missing = MissingRequiredElement(requestKind, request);
+    if (!missing.empty())
+        throw Failure(kRefusedByQbfc, L"The " + requestKind + L" request lacks its required element " + missing + L".");
 }
 
 void Simulator::CheckDate(double oleDate)
@@ -37,6 +91,7 @@ Json Simulator::Answer(const std::wstring& requestKind, const Json& request)
     RequestHandler handler = FindHandler(requestKind);
     Json response;
     m_store.Use([&](Company& company) { response = handler(company, request); });
+    response.Set(L"Type", NumberOfName(FindEnum(L"ResponseType"), L"rt" + requestKind + L"Rs"));
     m_faults.Shape(requestKind, response);
     return response;
 }

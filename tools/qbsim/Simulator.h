@@ -8,6 +8,7 @@
 
 #include "tools/qbsim/CompanyStore.h"
 #include "tools/qbsim/Faults.h"
+#include "tools/qbsim/Node.h"
 #include "tools/qbsim/Trace.h"
 
 namespace QbSim {
@@ -22,9 +23,18 @@ public:
     void SetLatency(DWORD milliseconds) { m_latency = milliseconds; }
     DWORD Latency() const { return m_latency; }
 
+    // The QBFC and QuickBooks the company's knobs simulate: "QbfcVersion", "EarlyEnumNumbering"
+    // and "SupportedQbXmlVersion".
+    Dialect CurrentDialect();
     // Throws HRESULT 0x80040305 for a date outside the company's DateWindow.
     void CheckDate(double oleDate);
-    // Answers one request: {StatusCode, StatusMessage, Detail}.
+    // QBFC's refusals of a message set, each a COM error: a country other than "US", "CA" and
+    // "", a version above the company's "SupportedQbXmlVersion" (default 13.0), a request
+    // without an element its kind requires.
+    static void CheckCountry(const std::wstring& country);
+    static void CheckVersion(const Dialect& dialect, int major, int minor);
+    static void CheckComplete(const std::wstring& requestKind, const Json& request);
+    // Answers one request: {StatusCode, StatusSeverity, StatusMessage, Detail, Type}.
     Json Answer(const std::wstring& requestKind, const Json& request);
 
 private:

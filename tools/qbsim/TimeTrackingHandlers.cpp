@@ -11,6 +11,9 @@ namespace {
 
 const int kTimeTrackingDelType = 21;
 const int kBilled = 2;
+const size_t kNotesLimit = 4095;
+const wchar_t kDateFilter[] = L"ORDateRangeFilter.TxnDateRangeFilter.ORTxnDateRangeFilter.TxnDateFilter.";
+const wchar_t kEntityFilter[] = L"TimeTrackingEntityFilter.ORTimeTrackingEntityFilter.ListIDList";
 
 const long long kAnyKind = -1;
 const long long kServiceItem = 0;
@@ -57,6 +60,18 @@ Json CopyReferences(Company& company, const Json& request, Json& entry)
     return Json();
 }
 
+bool IsTimeTrackingOff(Company& company)
+{
+    return !company.Preferences().Get(L"TimeTrackingEnabled").AsBool(true);
+}
+
+// Null when the request's values may be stored.
+Json CheckValues(const Json& request)
+{
+    std::wstring notes = request.Get(L"Notes").AsString();
+    return notes.size() > kNotesLimit ? StringTooLong(L"Notes", notes) : Json();
+}
+
 void CopyValues(const Json& request, Json& entry)
 {
     for (const wchar_t* element : { L"TxnDate", L"Duration", L"BillableStatus" })
@@ -81,10 +96,10 @@ Json CheckExisting(Company& company, const Json* entry, const std::wstring& txnI
 
 std::vector<const Json*> FindEntries(Company& company, const Json& filter)
 {
-    long from = TimeEntries::DayNumber(filter.GetPath(L"TxnDateRangeFilter.FromTxnDate").AsString());
-    std::wstring to = filter.GetPath(L"TxnDateRangeFilter.ToTxnDate").AsString();
+    long from = TimeEntries::DayNumber(filter.GetPath(kDateFilter + std::wstring(L"FromTxnDate")).AsString());
+    std::wstring to = filter.GetPath(kDateFilter + std::wstring(L"ToTxnDate")).AsString();
     long toDay = to.empty() ? 99991231L : TimeEntries::DayNumber(to);
-    const Json& entities = filter.GetPath(L"TimeTrackingEntityFilter.ListIDList");
+    const Json& entities = filter.GetPath(kEntityFilter);
     if (entities.Size() == 1)
         return company.Entries().Query(entities.At(0).AsString(), from, toDay);
     std::vector<const Json*> found = company.Entries().Query(L"", from, toDay);
@@ -102,8 +117,12 @@ std::vector<const Json*> FindEntries(Company& company, const Json& filter)
 
 }  // namespace
 
+// With time tracking off QuickBooks refuses every time-tracking request before it looks at it:
+// the program's probe relies on that.
 Json TimeTrackingQuery(Company& company, const Json& request)
 {
+    if (IsTimeTrackingOff(company))
+        return FeatureNotEnabled();
     const Json& query = request.Get(L"ORTimeTrackingTxnQuery");
     const Json& filter = query.Get(L"TimeTrackingTxnFilter");
     std::vector<Json> rets;
@@ -122,17 +141,16 @@ Json TimeTrackingQuery(Company& company, const Json& request)
 
 Json TimeTrackingAdd(Company& company, const Json& request)
 {
-    // QuickBooks refuses the feature before it looks at any reference: the probe relies on it.
-    if (!company.Preferences().Get(L"TimeTrackingEnabled").AsBool(true))
+    if (IsTimeTrackingOff(company))
         return FeatureNotEnabled();
-    for (const wchar_t* required : { L"TxnDate", L"EntityRef", L"Duration" })
-        if (!request.Has(required))
-            return MissingElement(required);
+    Json refusal = CheckValues(request);
+    if (!refusal.IsNull())
+        return refusal;
     Json entry = Json::MakeObject();
     entry.Set(L"TxnID", L"");
     entry.Set(L"EditSequence", L"");
     CopyValues(request, entry);
-    Json refusal = CopyReferences(company, request, entry);
+    refusal = CopyReferences(company, request, entry);
     if (!refusal.IsNull())
         return refusal;
     entry.Set(L"TxnID", company.NewId());
@@ -143,9 +161,13 @@ Json TimeTrackingAdd(Company& company, const Json& request)
 
 Json TimeTrackingMod(Company& company, const Json& request)
 {
+    if (IsTimeTrackingOff(company))
+        return FeatureNotEnabled();
     std::wstring txnId = request.Get(L"TxnID").AsString();
     const Json* existing = company.Entries().Find(txnId);
     Json refusal = CheckExisting(company, existing, txnId, request.Get(L"EditSequence"));
+    if (refusal.IsNull())
+        refusal = CheckValues(request);
     if (!refusal.IsNull())
         return refusal;
     Json entry = *existing;
@@ -161,9 +183,11 @@ Json TimeTrackingMod(Company& company, const Json& request)
 Json TxnDel(Company& company, const Json& request)
 {
     std::wstring txnId = request.Get(L"TxnID").AsString();
+    bool isTimeEntry = request.Get(L"TxnDelType").AsInt(-1) == kTimeTrackingDelType;
+    if (isTimeEntry && IsTimeTrackingOff(company))
+        return FeatureNotEnabled();
     // Only time entries are kept, so a TxnID of another transaction type is not found.
-    const Json* existing = request.Get(L"TxnDelType").AsInt(-1) == kTimeTrackingDelType
-                               ? company.Entries().Find(txnId) : 0;
+    const Json* existing = isTimeEntry ? company.Entries().Find(txnId) : 0;
     Json refusal = CheckExisting(company, existing, txnId, Json());
     if (!refusal.IsNull())
         return refusal;

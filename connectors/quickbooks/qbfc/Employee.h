@@ -20,6 +20,7 @@ class IOREarnings : public Object {
     IEarningsList EarningsList() const { return Child<IEarningsList>(L"EarningsList"); }
 };
 
+// The add's and the Ret's payroll information.
 class IEmployeePayrollInfo : public Object {
     QBFC_WRAPPER(IEmployeePayrollInfo, Object)
     IOREarnings OREarnings() const { return Child<IOREarnings>(L"OREarnings"); }
@@ -28,13 +29,6 @@ class IEmployeePayrollInfo : public Object {
 
 class IEmployeePayrollInfoMod : public Object {
     QBFC_WRAPPER(IEmployeePayrollInfoMod, Object)
-    IQBEnumType UseTimeDataToCreatePaychecks() const { return Child<IQBEnumType>(L"UseTimeDataToCreatePaychecks"); }
-};
-
-class IEmployeePayrollInfoRet : public Object {
-    QBFC_WRAPPER(IEmployeePayrollInfoRet, Object)
-    IOREarnings OREarnings() const { return Child<IOREarnings>(L"OREarnings"); }
-    IQBBoolType IsUsingTimeDataToCreatePaychecks() const { return Child<IQBBoolType>(L"IsUsingTimeDataToCreatePaychecks"); }
     IQBEnumType UseTimeDataToCreatePaychecks() const { return Child<IQBEnumType>(L"UseTimeDataToCreatePaychecks"); }
 };
 
@@ -51,7 +45,10 @@ class IEmployeeMod : public Object {
     QBFC_WRAPPER(IEmployeeMod, Object)
     IQBIDType ListID() const { return Child<IQBIDType>(L"ListID"); }
     IQBStringType EditSequence() const { return Child<IQBStringType>(L"EditSequence"); }
-    IEmployeePayrollInfoMod EmployeePayrollInfo() const { return Child<IEmployeePayrollInfoMod>(L"EmployeePayrollInfo"); }
+    IEmployeePayrollInfoMod EmployeePayrollInfoMod() const
+    {
+        return Child<IEmployeePayrollInfoMod>(L"EmployeePayrollInfoMod");
+    }
 };
 
 class IEmployeeRet : public ListRetFields {
@@ -59,7 +56,7 @@ class IEmployeeRet : public ListRetFields {
     IQBStringType FirstName() const { return Child<IQBStringType>(L"FirstName"); }
     IQBStringType MiddleName() const { return Child<IQBStringType>(L"MiddleName"); }
     IQBStringType LastName() const { return Child<IQBStringType>(L"LastName"); }
-    IEmployeePayrollInfoRet EmployeePayrollInfo() const { return Child<IEmployeePayrollInfoRet>(L"EmployeePayrollInfo"); }
+    IEmployeePayrollInfo EmployeePayrollInfo() const { return Child<IEmployeePayrollInfo>(L"EmployeePayrollInfo"); }
 };
 
 class IEmployeeRetList : public ObjectList<IEmployeeRet> {

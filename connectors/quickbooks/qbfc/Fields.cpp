@@ -46,14 +46,28 @@ long IQBEnumType::GetValue() const
     return Coerced(Get(), VT_I4).lVal;
 }
 
+std::wstring IQBEnumType::GetAsString() const
+{
+    return BstrToWString(Coerced(Call(L"GetAsString", DISPATCH_METHOD, {}), VT_BSTR).bstrVal);
+}
+
 long IQBIntType::GetValue() const
 {
     return Coerced(Get(), VT_I4).lVal;
 }
 
-void IQBTimeIntervalType::SetValue(short hour, short minute, short second, bool isNegative) const
+void IQBTimeIntervalType::SetValue(short hours, short minutes, short seconds, bool isNegative) const
 {
-    Call(L"SetValue", DISPATCH_METHOD, { _variant_t(hour), _variant_t(minute), _variant_t(second), _variant_t(isNegative) });
+    Call(L"SetValue", DISPATCH_METHOD,
+         { _variant_t(hours), _variant_t(minutes), _variant_t(seconds), _variant_t(isNegative) });
+}
+
+void IQBTimeIntervalType::GetValue(short& hours, short& minutes, short& seconds, bool& isNegative) const
+{
+    VARIANT_BOOL negative = VARIANT_FALSE;
+    Call(L"GetValue", DISPATCH_METHOD,
+         { ShortOutArgument(hours), ShortOutArgument(minutes), ShortOutArgument(seconds), BoolOutArgument(negative) });
+    isNegative = negative != VARIANT_FALSE;
 }
 
 std::wstring IBSTRList::GetAt(long index) const

@@ -1,7 +1,9 @@
 #pragma once
 // QBFC's typed fields: values with SetValue, GetValue and IsSet; references; string lists;
 // lists of Rets. Dates are OLE Automation dates (DateTime::ToVariantDate / FromVariantDate).
-// Enumerations share one wrapper, IQBEnumType, whose values are QBFC's EN... numbers.
+// Enumerations share one wrapper, IQBEnumType (QBFC has one type per enumeration, with the same
+// members): by number, QBFC's EN... value, or by name, where the numbering differs between
+// QBFC versions.
 #include "connectors/quickbooks/qbfc/Object.h"
 
 namespace Quorvane {
@@ -49,6 +51,9 @@ class IQBEnumType : public ValueField {
     QBFC_WRAPPER(IQBEnumType, ValueField)
     void SetValue(long value) const { Set(_variant_t(value)); }
     long GetValue() const;
+    // The value's name without its prefix: "TimeTracking" for tdtTimeTracking.
+    void SetAsString(const std::wstring& name) const { Call(L"SetAsString", DISPATCH_METHOD, { TextArgument(name) }); }
+    std::wstring GetAsString() const;
 };
 
 class IQBIntType : public ValueField {
@@ -57,14 +62,11 @@ class IQBIntType : public ValueField {
     long GetValue() const;
 };
 
-// Hours, minutes, seconds and a sign.
+// Hours, minutes, seconds and a sign, read back through four by-reference arguments.
 class IQBTimeIntervalType : public ValueField {
     QBFC_WRAPPER(IQBTimeIntervalType, ValueField)
-    void SetValue(short hour, short minute, short second, bool isNegative) const;
-    long Hour() const { return IntProperty(L"Hour"); }
-    long Minute() const { return IntProperty(L"Minute"); }
-    long Second() const { return IntProperty(L"Second"); }
-    bool IsNegative() const { return BoolProperty(L"IsNegative"); }
+    void SetValue(short hours, short minutes, short seconds, bool isNegative) const;
+    void GetValue(short& hours, short& minutes, short& seconds, bool& isNegative) const;
 };
 
 class IBSTRList : public Object {

@@ -24,9 +24,24 @@ class IItemServiceAdd : public Object {
     IORSalesPurchase ORSalesPurchase() const { return Child<IORSalesPurchase>(L"ORSalesPurchase"); }
 };
 
+// QBFC 11 and later filter service items by class too, through ORListQueryWithOwnerIDAndClass;
+// older versions offer ORListQuery.
 class IItemServiceQuery : public ListQueryFields {
     QBFC_WRAPPER(IItemServiceQuery, ListQueryFields)
+    IORListQueryWithOwnerIDAndClass ORListQueryWithOwnerIDAndClass() const
+    {
+        return Child<IORListQueryWithOwnerIDAndClass>(L"ORListQueryWithOwnerIDAndClass");
+    }
+    // The list filter of whichever form this QBFC offers.
+    ListFilterFields ListFilterOfAnyVersion() const;
 };
+
+inline ListFilterFields IItemServiceQuery::ListFilterOfAnyVersion() const
+{
+    if (HasMember(L"ORListQueryWithOwnerIDAndClass"))
+        return ORListQueryWithOwnerIDAndClass().ListWithClassFilter();
+    return ORListQuery().ListFilter();
+}
 
 class IItemQuery : public ListQueryFields {
     QBFC_WRAPPER(IItemQuery, ListQueryFields)
@@ -85,7 +100,7 @@ class IAccountQuery : public Object {
     IBSTRList IncludeRetElementList() const { return Child<IBSTRList>(L"IncludeRetElementList"); }
 };
 
-// AccountType is ENAccountType.
+// AccountType is ENAccountType, whose numbering differs between QBFC versions: read by name.
 class IAccountRet : public HierarchyRetFields {
     QBFC_WRAPPER(IAccountRet, HierarchyRetFields)
     IQBEnumType AccountType() const { return Child<IQBEnumType>(L"AccountType"); }
@@ -99,7 +114,8 @@ class IPayrollItemWageQuery : public ListQueryFields {
     QBFC_WRAPPER(IPayrollItemWageQuery, ListQueryFields)
 };
 
-// WageType is ENWageType, absent for some items.
+// WageType is ENWageType, absent for some items; its numbering differs between QBFC versions:
+// read by name.
 class IPayrollItemWageRet : public ListRetFields {
     QBFC_WRAPPER(IPayrollItemWageRet, ListRetFields)
     IQBEnumType WageType() const { return Child<IQBEnumType>(L"WageType"); }

@@ -16,7 +16,7 @@ class IORNameFilter : public Object {
     INameRangeFilter NameRangeFilter() const { return Child<INameRangeFilter>(L"NameRangeFilter"); }
 };
 
-// What IListFilter and ICustomerListFilter have in common.
+// What IListFilter, IListWithClassFilter and ICustomerListFilter have in common.
 class ListFilterFields : public Object {
 public:
     ListFilterFields() {}
@@ -30,6 +30,10 @@ class IListFilter : public ListFilterFields {
     QBFC_WRAPPER(IListFilter, ListFilterFields)
 };
 
+class IListWithClassFilter : public ListFilterFields {
+    QBFC_WRAPPER(IListWithClassFilter, ListFilterFields)
+};
+
 class ICustomerListFilter : public ListFilterFields {
     QBFC_WRAPPER(ICustomerListFilter, ListFilterFields)
 };
@@ -41,7 +45,15 @@ class IORListQuery : public Object {
     IListFilter ListFilter() const { return Child<IListFilter>(L"ListFilter"); }
 };
 
-// A query by the shared list filter: employees, service items, all items, payroll wage items.
+class IORListQueryWithOwnerIDAndClass : public Object {
+    QBFC_WRAPPER(IORListQueryWithOwnerIDAndClass, Object)
+    IBSTRList ListIDList() const { return Child<IBSTRList>(L"ListIDList"); }
+    IBSTRList FullNameList() const { return Child<IBSTRList>(L"FullNameList"); }
+    IListWithClassFilter ListWithClassFilter() const { return Child<IListWithClassFilter>(L"ListWithClassFilter"); }
+};
+
+// A query by the shared list filter: employees, all items, payroll wage items, and service
+// items before QBFC 11.
 class ListQueryFields : public Object {
 public:
     ListQueryFields() {}

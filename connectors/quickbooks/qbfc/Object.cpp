@@ -2,14 +2,18 @@
 
 #include <map>
 #include <mutex>
+#include <utility>
 
 namespace Quorvane {
 namespace Qbfc {
 
 namespace {
 
+// Keyed by the addresses of the wrapper's type name and the member's name, both literals: no
+// text is built or compared on a call.
+typedef std::pair<const wchar_t*, const wchar_t*> MemberKey;
 std::mutex g_cacheLock;
-std::map<std::wstring, DISPID> g_memberIds;  // "Type.Member"
+std::map<MemberKey, DISPID> g_memberIds;
 
 IErrorInfo* MakeErrorInfo(BSTR description)
 {
@@ -61,18 +65,37 @@ std::wstring Object::GetTypeName() const
     return text;
 }
 
+HRESULT Object::LookUpMemberId(const wchar_t* member, DISPID& id) const
+{
+    if (IsNull())
+        _com_issue_error(E_POINTER);
+    id = DISPID_UNKNOWN;
+    LPOLESTR name = const_cast<LPOLESTR>(member);
+    return m_dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+}
+
+bool Object::HasMember(const wchar_t* member) const
+{
+    DISPID id;
+    HRESULT hr = LookUpMemberId(member, id);
+    if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND)
+        return false;
+    if (FAILED(hr))
+        _com_issue_error(hr);
+    return true;
+}
+
 DISPID Object::MemberId(const wchar_t* member) const
 {
-    std::wstring key = m_typeName ? std::wstring(m_typeName) + L"." + member : std::wstring();
+    MemberKey key(m_typeName, member);
     if (m_typeName) {
         std::lock_guard<std::mutex> hold(g_cacheLock);
         auto found = g_memberIds.find(key);
         if (found != g_memberIds.end())
             return found->second;
     }
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR name = const_cast<LPOLESTR>(member);
-    HRESULT hr = m_dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+    DISPID id;
+    HRESULT hr = LookUpMemberId(member, id);
     if (FAILED(hr))
         _com_issue_error(hr);
     if (m_typeName) {
@@ -86,7 +109,11 @@ _variant_t Object::Call(const wchar_t* member, WORD flags, const std::vector<_va
 {
     if (IsNull())
         _com_issue_error(E_POINTER);
-    DISPID id = MemberId(member);
+    return CallById(MemberId(member), flags, arguments);
+}
+
+_variant_t Object::CallById(DISPID id, WORD flags, const std::vector<_variant_t>& arguments) const
+{
     // DISPPARAMS holds the arguments last first.
     std::vector<VARIANT> reversed(arguments.rbegin(), arguments.rend());
     DISPPARAMS params = { reversed.empty() ? 0 : &reversed[0], 0, static_cast<UINT>(reversed.size()), 0 };
@@ -122,13 +149,6 @@ long Object::IntProperty(const wchar_t* member) const
     return value.lVal;
 }
 
-bool Object::BoolProperty(const wchar_t* member) const
-{
-    _variant_t value = Property(member);
-    value.ChangeType(VT_BOOL);
-    return value.boolVal != VARIANT_FALSE;
-}
-
 _variant_t TextArgument(const std::wstring& text)
 {
     _variant_t argument;
@@ -136,6 +156,22 @@ _variant_t TextArgument(const std::wstring& text)
     argument.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     if (!argument.bstrVal)
         _com_issue_error(E_OUTOFMEMORY);
+    return argument;
+}
+
+_variant_t ShortOutArgument(short& value)
+{
+    _variant_t argument;
+    argument.vt = VT_BYREF | VT_I2;
+    argument.piVal = &value;
+    return argument;
+}
+
+_variant_t BoolOutArgument(VARIANT_BOOL& value)
+{
+    _variant_t argument;
+    argument.vt = VT_BYREF | VT_BOOL;
+    argument.pboolVal = &value;
     return argument;
 }
 

@@ -8,6 +8,11 @@
 // (from the thread's IErrorInfo, or from EXCEPINFO when the server reports DISP_E_EXCEPTION).
 // Calling a member of a null wrapper throws _com_error(E_POINTER): a getter of an optional
 // element gives a null wrapper when the element is absent, so "present" is !IsNull().
+//
+// The cache keys a member by the wrapper's type name, so wrapper types follow QBFC's interfaces;
+// where one wrapper serves several (the enumerated fields, the references), QBFC gives their
+// members the same ids. Type and member names are string literals: the cache keeps their
+// addresses.
 #include <windows.h>
 #include <comdef.h>
 #include <string>
@@ -29,23 +34,14 @@ public:
     IDispatch* GetDispatch() const { return m_dispatch; }
     // The automation type's own name, from its type information (e.g. "ITimeTrackingRet").
     std::wstring GetTypeName() const;
-
-    // Recognises the object's interface by its type name. S_OK and `out` set when it is T's
-    // type; E_NOINTERFACE when it is another; E_POINTER for a null object. A failure to read
-    // the type information throws _com_error.
-    template <typename T>
-    HRESULT QueryInterface(T& out) const
-    {
-        if (IsNull())
-            return E_POINTER;
-        if (GetTypeName() != T::TypeName())
-            return E_NOINTERFACE;
-        out = T(m_dispatch);
-        return S_OK;
-    }
+    // Whether the object has the member: QBFC's object model differs between its versions.
+    bool HasMember(const wchar_t* member) const;
 
 protected:
     _variant_t Call(const wchar_t* member, WORD flags, const std::vector<_variant_t>& arguments) const;
+    _variant_t CallById(DISPID id, WORD flags, const std::vector<_variant_t>& arguments) const;
+    // GetIDsOfNames' own answer, uncached.
+    HRESULT LookUpMemberId(const wchar_t* member, DISPID& id) const;
     _variant_t Property(const wchar_t* member) const;
 
     template <typename T>
@@ -57,7 +53,6 @@ protected:
 
     std::wstring TextProperty(const wchar_t* member) const;
     long IntProperty(const wchar_t* member) const;
-    bool BoolProperty(const wchar_t* member) const;
 
 private:
     DISPID MemberId(const wchar_t* member) const;
@@ -68,6 +63,9 @@ private:
 
 // A BSTR argument with the text's exact length.
 _variant_t TextArgument(const std::wstring& text);
+// By-reference arguments that the call fills in; the variable must outlive the call.
+_variant_t ShortOutArgument(short& value);
+_variant_t BoolOutArgument(VARIANT_BOOL& value);  // VARIANT_BOOL is a short too
 // A BSTR result as a string: SysStringLen characters, a null BSTR gives "".
 std::wstring BstrToWString(BSTR text);
 

@@ -12,6 +12,8 @@
 //   IMsgSetResponse reply = session.DoRequests(set);
 //   IResponse response = reply.ResponseList().GetAt(0);
 //   if (response.StatusCode() == 0) { ITimeTrackingRet ret; response.Detail().QueryInterface(ret); }
+//   short hours, minutes, seconds; bool negative;
+//   ret.Duration().GetValue(hours, minutes, seconds, negative);
 #include "connectors/quickbooks/qbfc/Company.h"
 #include "connectors/quickbooks/qbfc/Customer.h"
 #include "connectors/quickbooks/qbfc/Employee.h"
@@ -48,13 +50,40 @@ private:
     T Append(const wchar_t* member) const { return Child<T>(member); }
 };
 
+// A response's detail, declared as QBFC's base of every object. Its kind is its Type, the
+// ENObjectType named "ot" and the interface's name without its "I" ("otTimeTrackingRetList");
+// an object without Type is told by its type information. Not cached: objects of every kind
+// come as IQBBase.
+class IQBBase : public Object {
+public:
+    IQBBase() {}
+    explicit IQBBase(IDispatch* dispatch) : Object(dispatch, 0) {}
+
+    bool IsOfType(const std::wstring& interfaceName) const;
+
+    // S_OK and `out` set when the object is a T; E_NOINTERFACE when it is another kind;
+    // E_POINTER for a null object.
+    template <typename T>
+    HRESULT QueryInterface(T& out) const
+    {
+        if (IsNull())
+            return E_POINTER;
+        if (!IsOfType(T::TypeName()))
+            return E_NOINTERFACE;
+        out = T(GetDispatch());
+        return S_OK;
+    }
+};
+
 class IResponse : public Object {
     QBFC_WRAPPER(IResponse, Object)
     long StatusCode() const { return IntProperty(L"StatusCode"); }
+    // "Info", "Warn" or "Error".
+    std::wstring StatusSeverity() const { return TextProperty(L"StatusSeverity"); }
     // A null message reads as "".
     std::wstring StatusMessage() const { return TextProperty(L"StatusMessage"); }
-    // The Ret or Ret list, of a type told by QueryInterface; null when the response has none.
-    Object Detail() const;
+    // The Ret or Ret list; null when the response has none.
+    IQBBase Detail() const { return Child<IQBBase>(L"Detail"); }
 };
 
 class IResponseList : public ObjectList<IResponse> {
@@ -80,10 +109,13 @@ class IQBSessionManager : public Object {
 extern const CLSID CLSID_QBSessionManager;
 extern const IID IID_IQBSessionManager;
 
-// CoCreateInstance of the session manager with context 0x17 for IUnknown, OleRun, then the
-// session-manager interface (used through its IDispatch slots). Any failed step leaves `out`
-// null and gives its HRESULT (REGDB_E_CLASSNOTREG when QuickBooks is not installed).
-HRESULT CreateQBSessionManager(IQBSessionManager& out);
+// The session manager of the class id above, or, where that is not registered, of the newest
+// QBFC installed by its ProgID ("QBFC13.QBSessionManager", down to version 6): CoCreateInstance
+// with context 0x17 for IUnknown, OleRun, then the session-manager interface, or IDispatch
+// where the object does not offer that interface id (a QBFC of another version). Any failure
+// leaves `out` null and gives its HRESULT (REGDB_E_CLASSNOTREG when QuickBooks is not
+// installed). `origin`, when given, tells which one was made.
+HRESULT CreateQBSessionManager(IQBSessionManager& out, std::wstring* origin = 0);
 
 }  // namespace Qbfc
 }  // namespace Quorvane

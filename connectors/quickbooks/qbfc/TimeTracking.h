@@ -41,21 +41,47 @@ class ITimeTrackingRetList : public ObjectList<ITimeTrackingRet> {
     QBFC_WRAPPER(ITimeTrackingRetList, ObjectList<ITimeTrackingRet>)
 };
 
-class ITxnDateRangeFilter : public Object {
-    QBFC_WRAPPER(ITxnDateRangeFilter, Object)
+class ITxnDateFilter : public Object {
+    QBFC_WRAPPER(ITxnDateFilter, Object)
     IQBDateType FromTxnDate() const { return Child<IQBDateType>(L"FromTxnDate"); }
     IQBDateType ToTxnDate() const { return Child<IQBDateType>(L"ToTxnDate"); }
 };
 
+// The choice between two dates and a date macro.
+class IORTxnDateRangeFilter : public Object {
+    QBFC_WRAPPER(IORTxnDateRangeFilter, Object)
+    ITxnDateFilter TxnDateFilter() const { return Child<ITxnDateFilter>(L"TxnDateFilter"); }
+};
+
+class ITxnDateRangeFilter : public Object {
+    QBFC_WRAPPER(ITxnDateRangeFilter, Object)
+    IORTxnDateRangeFilter ORTxnDateRangeFilter() const { return Child<IORTxnDateRangeFilter>(L"ORTxnDateRangeFilter"); }
+};
+
+// The choice between the modification dates and the transaction dates.
+class IORDateRangeFilter : public Object {
+    QBFC_WRAPPER(IORDateRangeFilter, Object)
+    ITxnDateRangeFilter TxnDateRangeFilter() const { return Child<ITxnDateRangeFilter>(L"TxnDateRangeFilter"); }
+};
+
+// The choice between ListIDs and full names.
+class IORTimeTrackingEntityFilter : public Object {
+    QBFC_WRAPPER(IORTimeTrackingEntityFilter, Object)
+    IBSTRList ListIDList() const { return Child<IBSTRList>(L"ListIDList"); }
+};
+
 class ITimeTrackingEntityFilter : public Object {
     QBFC_WRAPPER(ITimeTrackingEntityFilter, Object)
-    IBSTRList ListIDList() const { return Child<IBSTRList>(L"ListIDList"); }
+    IORTimeTrackingEntityFilter ORTimeTrackingEntityFilter() const
+    {
+        return Child<IORTimeTrackingEntityFilter>(L"ORTimeTrackingEntityFilter");
+    }
 };
 
 class ITimeTrackingTxnFilter : public Object {
     QBFC_WRAPPER(ITimeTrackingTxnFilter, Object)
     IQBIntType MaxReturned() const { return Child<IQBIntType>(L"MaxReturned"); }
-    ITxnDateRangeFilter TxnDateRangeFilter() const { return Child<ITxnDateRangeFilter>(L"TxnDateRangeFilter"); }
+    IORDateRangeFilter ORDateRangeFilter() const { return Child<IORDateRangeFilter>(L"ORDateRangeFilter"); }
     ITimeTrackingEntityFilter TimeTrackingEntityFilter() const
     {
         return Child<ITimeTrackingEntityFilter>(L"TimeTrackingEntityFilter");
@@ -78,7 +104,7 @@ class ITimeTrackingQuery : public Object {
     IBSTRList IncludeRetElementList() const { return Child<IBSTRList>(L"IncludeRetElementList"); }
 };
 
-// ENTxnDelType 21: a time-tracking transaction.
+// TxnDelType is ENTxnDelType, whose numbering differs between QBFC versions: set by name.
 class ITxnDel : public Object {
     QBFC_WRAPPER(ITxnDel, Object)
     IQBEnumType TxnDelType() const { return Child<IQBEnumType>(L"TxnDelType"); }

@@ -1,5 +1,7 @@
 #include "connectors/quickbooks/requests/ChangeFlagUseTimeDataRequest.h"
 
+#include "connectors/quickbooks/QBStatusMessage.h"
+
 namespace Quorvane {
 namespace Connectors {
 
@@ -8,8 +10,8 @@ void ChangeFlagUseTimeDataRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     mod.ListID().SetValue(m_employeeId);
     mod.EditSequence().SetValue(m_editSequence);
     bool known = m_value == utdUseTimeData || m_value == utdDoNotUseTimeData;
-    mod.EmployeePayrollInfo().UseTimeDataToCreatePaychecks().SetValue(known ? m_value : utdNotSet);
-    SetResult(1);
+    mod.EmployeePayrollInfoMod().UseTimeDataToCreatePaychecks().SetValue(known ? m_value : utdNotSet);
+    SetResult(kNotConfirmedStatus);
 }
 
 void ChangeFlagUseTimeDataRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {

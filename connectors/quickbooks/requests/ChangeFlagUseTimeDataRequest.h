@@ -7,7 +7,7 @@ namespace Connectors {
 
 // Sets whether an employee's paychecks are made from time data: 1 yes, 2 no; any other value
 // sends "not set". Result: 0 changed, QuickBooks's status when refused (3200 when the employee
-// changed since it was read), 1 when no employee came back.
+// changed since it was read), kNotConfirmedStatus when no employee came back.
 class ChangeFlagUseTimeDataRequest : public QuickBookWrite {
 public:
     void SetEmployeeId(const std::wstring& id) { m_employeeId = id; }

@@ -1,5 +1,6 @@
 #include "connectors/quickbooks/requests/ChangeTimeTrackRequest.h"
 
+#include "connectors/quickbooks/QBStatusMessage.h"
 #include "connectors/quickbooks/requests/FieldValues.h"
 
 namespace Quorvane {
@@ -11,7 +12,7 @@ void ChangeTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     mod.EntityRef().ListID().SetValue(m_entityId);
     mod.EditSequence().SetValue(m_editSequence);
     Connectors::SetDuration(mod.Duration(), m_duration);
-    SetResult(1);
+    SetResult(kNotConfirmedStatus);
 }
 
 void ChangeTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {

@@ -6,8 +6,8 @@ namespace Quorvane {
 namespace Connectors {
 
 // Changes the duration of one time-tracking entry and nothing else of it. Result: 0 changed,
-// QuickBooks's status when refused (3200 when the entry changed since it was read), 1 when no
-// entry came back.
+// QuickBooks's status when refused (3200 when the entry changed since it was read),
+// kNotConfirmedStatus when no entry came back.
 class ChangeTimeTrackRequest : public QuickBookWrite {
 public:
     void SetTxnId(const std::wstring& id) { m_txnId = id; }

@@ -8,7 +8,7 @@ namespace Connectors {
 class CheckServiceItemExistRequest : public ExistenceCheckRequest<Qbfc::IItemServiceRetList> {
 public:
     void BuildRequest(Qbfc::IMsgSetRequest request) override {
-        FilterByFullName(request.AppendItemServiceQueryRq().ORListQuery().ListFilter());
+        FilterByFullName(request.AppendItemServiceQueryRq().ListFilterOfAnyVersion());
     }
 };
 

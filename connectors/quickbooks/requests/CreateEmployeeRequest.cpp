@@ -1,6 +1,5 @@
 #include "connectors/quickbooks/requests/CreateEmployeeRequest.h"
 
-#include "connectors/quickbooks/requests/FieldValues.h"
 #include "connectors/quickbooks/requests/GetEmployeeRequest.h"
 
 namespace Quorvane {
@@ -22,14 +21,13 @@ void CreateEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     SetResult(1);
 }
 
+// IsUsingTimeDataToCreatePaychecks is not returned at message version 6.0: the flag comes
+// from the value, as for an employee read.
 boost::shared_ptr<Employee> ReadCreatedEmployee(Qbfc::IEmployeeRet ret) {
     boost::shared_ptr<Employee> employee = ReadEmployeeIdentity(ret);
-    Qbfc::IEmployeePayrollInfoRet payroll = ret.EmployeePayrollInfo();
-    if (!payroll.IsNull()) {
-        employee->SetUsesTimeData(ReadIfSet(payroll.IsUsingTimeDataToCreatePaychecks(), false));
-        int unknown = Employee::UnknownTimeDataValue;
-        employee->SetUsesTimeDataValue(ReadIfSet(payroll.UseTimeDataToCreatePaychecks(), unknown));
-    }
+    Qbfc::IEmployeePayrollInfo payroll = ret.EmployeePayrollInfo();
+    if (!payroll.IsNull())
+        ReadUseTimeData(payroll, *employee);
     return employee;
 }
 

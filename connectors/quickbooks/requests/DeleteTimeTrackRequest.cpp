@@ -1,5 +1,6 @@
 #include "connectors/quickbooks/requests/DeleteTimeTrackRequest.h"
 
+#include "connectors/quickbooks/QBStatusMessage.h"
 #include "connectors/quickbooks/requests/ResponseLookup.h"
 
 namespace Quorvane {
@@ -8,8 +9,8 @@ namespace Connectors {
 void DeleteTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     Qbfc::ITxnDel del = request.AppendTxnDelRq();
     del.TxnID().SetValue(m_txnId);
-    del.TxnDelType().SetValue(tdtTimeTracking);
-    SetResult(1);
+    del.TxnDelType().SetAsString(kTimeTrackingTxnDelType);
+    SetResult(kNotConfirmedStatus);
 }
 
 void DeleteTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {

@@ -5,8 +5,9 @@
 namespace Quorvane {
 namespace Connectors {
 
-// Deletes one time-tracking entry. Result: 0 deleted, QuickBooks's status when refused, 1 when
-// QuickBooks answered without a detail: an answer that does not confirm the delete is no success.
+// Deletes one time-tracking entry. Result: 0 deleted, QuickBooks's status when refused,
+// kNotConfirmedStatus when QuickBooks answered without a detail: an answer that does not
+// confirm the delete is no success.
 class DeleteTimeTrackRequest : public QuickBookWrite {
 public:
     void SetTxnId(const std::wstring& id) { m_txnId = id; }

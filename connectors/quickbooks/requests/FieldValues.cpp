@@ -10,7 +10,12 @@ void SetDuration(Qbfc::IQBTimeIntervalType duration, int minutes) {
 }
 
 int ReadDurationMinutes(Qbfc::IQBTimeIntervalType duration) {
-    return std::abs(duration.Hour()) * 60 + std::abs(duration.Minute()) + std::abs(duration.Second()) / 60;
+    short hours = 0;
+    short minutes = 0;
+    short seconds = 0;
+    bool negative = false;
+    duration.GetValue(hours, minutes, seconds, negative);
+    return std::abs(hours) * 60 + std::abs(minutes) + std::abs(seconds) / 60;
 }
 
 std::wstring ReadRefFullName(Qbfc::IQBBaseRef reference) {

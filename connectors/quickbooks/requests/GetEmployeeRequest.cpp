@@ -10,13 +10,8 @@ namespace {
 const wchar_t* const kEmployeeElements[] = {L"ListID", L"FirstName", L"LastName", L"MiddleName", L"EditSequence",
                                             L"EmployeePayrollInfo"};
 
-void ReadPayrollInfo(Qbfc::IEmployeePayrollInfoRet payroll, Employee& employee) {
-    Qbfc::IQBEnumType useTimeData = payroll.UseTimeDataToCreatePaychecks();
-    if (!useTimeData.IsNull()) {
-        int value = ReadIfSet(useTimeData, int(Employee::UnknownTimeDataValue));
-        employee.SetUsesTimeData(value == utdUseTimeData);
-        employee.SetUsesTimeDataValue(value);
-    }
+void ReadPayrollInfo(Qbfc::IEmployeePayrollInfo payroll, Employee& employee) {
+    ReadUseTimeData(payroll, employee);
     Qbfc::IOREarnings earnings = payroll.OREarnings();
     Qbfc::IEarningsList list = !earnings.IsNull() ? earnings.EarningsList() : Qbfc::IEarningsList();
     for (int index = 0; !list.IsNull() && index < list.Count(); ++index)
@@ -41,6 +36,15 @@ void GetEmployeeRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
     }
 }
 
+void ReadUseTimeData(Qbfc::IEmployeePayrollInfo payroll, Employee& employee) {
+    Qbfc::IQBEnumType useTimeData = payroll.UseTimeDataToCreatePaychecks();
+    if (useTimeData.IsNull())
+        return;
+    int value = ReadIfSet(useTimeData, int(Employee::UnknownTimeDataValue));
+    employee.SetUsesTimeData(value == utdUseTimeData);
+    employee.SetUsesTimeDataValue(value);
+}
+
 boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret) {
     boost::shared_ptr<Employee> employee(new Employee());
     employee->SetId(ReadIdIfSet(ret.ListID()));
@@ -53,7 +57,7 @@ boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret) {
 
 void GetEmployeeRequest::ReadRecord(Qbfc::IEmployeeRet ret, EmployeeCollection& result) {
     boost::shared_ptr<Employee> employee = ReadEmployeeIdentity(ret);
-    Qbfc::IEmployeePayrollInfoRet payroll = ret.EmployeePayrollInfo();
+    Qbfc::IEmployeePayrollInfo payroll = ret.EmployeePayrollInfo();
     if (!payroll.IsNull())
         ReadPayrollInfo(payroll, *employee);
     result.Add(employee);

@@ -7,6 +7,8 @@ namespace Connectors {
 
 // A new employee with the ListID, the three names and the EditSequence of the Ret.
 boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret);
+// The use-time-data value and flag, when the payroll information has the value.
+void ReadUseTimeData(Qbfc::IEmployeePayrollInfo payroll, Employee& employee);
 
 // Every employee, active or not, with the payroll data the import needs. Only "no match"
 // means there are none: any other refusal, or an employee that cannot be read, fails the

@@ -7,14 +7,12 @@ namespace Connectors {
 
 namespace {
 
-// Wage items of these two types are never offered for time entries.
-const int kSkippedWageTypes[] = {2, 3};
-
+// Bonus and commission wage items are never offered for time entries.
 bool IsSkippedWageType(Qbfc::IQBEnumType wageType) {
     if (wageType.IsNull())
         return false;
-    int value = wageType.GetValue();
-    return value == kSkippedWageTypes[0] || value == kSkippedWageTypes[1];
+    std::wstring name = wageType.GetAsString();
+    return name == kBonusWageType || name == kCommissionWageType;
 }
 
 }  // namespace

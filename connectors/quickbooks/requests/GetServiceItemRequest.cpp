@@ -7,7 +7,7 @@ namespace Quorvane {
 namespace Connectors {
 
 void GetServiceItemRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
-    request.AppendItemServiceQueryRq().ORListQuery().ListFilter().ActiveStatus().SetValue(asAll);
+    request.AppendItemServiceQueryRq().ListFilterOfAnyVersion().ActiveStatus().SetValue(asAll);
 }
 
 void GetServiceItemRequest::ReadRecord(Qbfc::IItemServiceRet ret, ServiceItemCollection& result) {

@@ -40,11 +40,12 @@ void GetTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     query.metaData().SetValue(kMetaDataOption);
     query.iterator().SetValue(kIteratorOption);
     Qbfc::ITimeTrackingTxnFilter filter = query.ORTimeTrackingTxnQuery().TimeTrackingTxnFilter();
-    filter.TxnDateRangeFilter().FromTxnDate().SetValue(m_start.ToVariantDate());
-    filter.TxnDateRangeFilter().ToTxnDate().SetValue(m_end.ToVariantDate());
+    Qbfc::ITxnDateFilter dates = filter.ORDateRangeFilter().TxnDateRangeFilter().ORTxnDateRangeFilter().TxnDateFilter();
+    dates.FromTxnDate().SetValue(m_start.ToVariantDate());
+    dates.ToTxnDate().SetValue(m_end.ToVariantDate());
     filter.MaxReturned().SetValue(kAllEntries);
     if (!m_entityId.empty())
-        filter.TimeTrackingEntityFilter().ListIDList().Add(m_entityId);
+        filter.TimeTrackingEntityFilter().ORTimeTrackingEntityFilter().ListIDList().Add(m_entityId);
     for (const wchar_t* element : kEntryElements)
         query.IncludeRetElementList().Add(element);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The values of QBFC's enumerations that the requests send or read.
+// The values of QBFC's enumerations that the requests send or read. Numbers serve where every
+// QBFC version numbers alike; the others go by name (SetAsString, GetAsString).
 
 namespace Quorvane {
 namespace Connectors {
@@ -13,8 +14,13 @@ enum { bsBillable = 0, bsNotBillable = 1, bsHasBeenBilled = 2 };
 // ENUseTimeDataToCreatePaychecks
 enum { utdNotSet = 0, utdUseTimeData = 1, utdDoNotUseTimeData = 2 };
 
-// ENTxnDelType
-enum { tdtTimeTracking = 21 };
+// ENTxnDelType: TimeTracking is 21 in later versions, 17 in early ones.
+const wchar_t kTimeTrackingTxnDelType[] = L"TimeTracking";
+
+// ENWageType: 2 and 3 are Bonus and Commission in later versions, HourlyRegular and HourlySick
+// in early ones.
+const wchar_t kBonusWageType[] = L"Bonus";
+const wchar_t kCommissionWageType[] = L"Commission";
 
 // ENORItemRet
 enum {
@@ -32,7 +38,8 @@ enum {
     orirItemGroupRet = 11
 };
 
-// ENAccountType, the types a service item may post to.
+// ENAccountType in the later versions' numbering, the types a service item may post to; early
+// versions number from atOtherAsset on differently.
 enum {
     atEquity = 5,
     atExpense = 6,

@@ -1,20 +1,33 @@
 #include "connectors/quickbooks/requests/ResponseLookup.h"
 
+#include "core/ConnectorLog.h"
+
 namespace Quorvane {
 namespace Connectors {
 
-void ThrowOnStatus(Qbfc::IResponse response) {
-    int status = response.StatusCode();
-    if (status != 0)
-        throw QuickBooksException(status, response.StatusMessage());
+namespace {
+
+bool IsWarning(const std::wstring& severity) {
+    return severity == L"Warn" || severity == L"Info";
 }
 
-Qbfc::Object FindAnyResponseDetail(Qbfc::IMsgSetResponse response) {
+}  // namespace
+
+Qbfc::IQBBase AcceptedDetail(Qbfc::IResponse response) {
+    int status = response.StatusCode();
+    if (status == 0)
+        return response.Detail();
+    Qbfc::IQBBase detail = IsWarning(response.StatusSeverity()) ? response.Detail() : Qbfc::IQBBase();
+    if (detail.IsNull())
+        throw QuickBooksException(status, response.StatusMessage());
+    Logging::AppendToConnectorLog(L"QuickBooks warning " + std::to_wstring(status) + L": " + response.StatusMessage());
+    return detail;
+}
+
+Qbfc::IQBBase FindAnyResponseDetail(Qbfc::IMsgSetResponse response) {
     Qbfc::IResponseList list = response.ResponseList();
     for (int index = 0; index < list.Count(); ++index) {
-        Qbfc::IResponse item = list.GetAt(index);
-        ThrowOnStatus(item);
-        Qbfc::Object detail = item.Detail();
+        Qbfc::IQBBase detail = AcceptedDetail(list.GetAt(index));
         if (!detail.IsNull())
             return detail;
     }
