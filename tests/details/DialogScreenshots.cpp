@@ -183,7 +183,7 @@ void ConnectSimulator(ShotCompany& company, boost::shared_ptr<Connectors::Deskto
 {
     QbSim::Control::Reset();
     Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
-    QbSim::Control::Seed(L"{\"CompanyName\":\"Demo\",\"Customers\":[{\"ListID\":\"C1\",\"Name\":\"Acme Corporation\"},"
+    QbSim::Control::Seed(L"{\"CompanyName\":\"Demo\",\"Preferences\":{\"TimeTrackingEnabled\":true,\"CurrentAppAccessRights\":{\"IsPersonalDataAccessAllowed\":true}},\"Customers\":[{\"ListID\":\"C1\",\"Name\":\"Acme Corporation\"},"
                          L"{\"ListID\":\"C9\",\"Name\":\"O'Malley's Bakery\"}],"
                          L"\"Accounts\":[{\"ListID\":\"A1\",\"Name\":\"Income\",\"AccountType\":8}],"
                          L"\"PayrollItemWages\":[{\"ListID\":\"P1\",\"Name\":\"Hourly Regular\"}]}");

@@ -8,6 +8,7 @@ namespace {
 
 const char kQuickBooks[] =
     "{'CompanyName':'Sim Co',"
+    " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
     " 'Employees':[{'ListID':'E1','FirstName':'Ann','LastName':'Archer'},"
     "              {'ListID':'E4','FirstName':'Dee','LastName':'Dunn'}],"
     " 'Customers':[{'ListID':'C1','Name':'Acme'},{'ListID':'C2','Name':'Roof','ParentRef':{'ListID':'C1'}},"
