@@ -5,6 +5,10 @@
 #include "htmlengine/document/dom/ElementRegistry.h"
 #include "htmlengine/value/ElementReferences.h"
 
+#include <windows.h>
+
+#include <string>
+
 namespace htmlengine {
 
 namespace {
@@ -39,6 +43,11 @@ Document* DocumentOf(HELEMENT he)
 {
     Element* element = LiveElement(he);
     return element ? element->OwnerDocument() : nullptr;
+}
+
+void LogFailedCall(const char* what)
+{
+    OutputDebugStringA((std::string("htmlengine: an engine call failed: ") + what + "\n").c_str());
 }
 
 }  // namespace htmlengine

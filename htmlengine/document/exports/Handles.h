@@ -20,6 +20,10 @@ inline HELEMENT ToHandle(Element* element) { return element; }
 // The document of a live element in a document, or null.
 Document* DocumentOf(HELEMENT he);
 
+// Says on the debugger's output what made an engine call fail, since the program sees only
+// ENGINE_FAILED.
+void LogFailedCall(const char* what);
+
 // Runs an export's body as one engine call; whatever escapes it becomes ENGINE_FAILED, so
 // nothing unwinds into the program.
 template <class Body>
@@ -28,9 +32,11 @@ ENGINE_RESULT Guarded(Body body)
     EngineCall call;
     try {
         return body();
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        LogFailedCall(failure.what());
         return ENGINE_FAILED;
     } catch (...) {
+        LogFailedCall("an unknown exception");
         return ENGINE_FAILED;
     }
 }
