@@ -28,14 +28,6 @@ const int Runs = 5;
 
 void NoAbort() {}
 
-boost::shared_ptr<CustomerJob> AddCustomerJob(CustomerJobCollection& customerJobs, const std::wstring& id,
-                                              const std::wstring& name, const boost::shared_ptr<CustomerJob>& parent)
-{
-    boost::shared_ptr<CustomerJob> customerJob(new CustomerJob(id, name, parent));
-    customerJobs.Add(customerJob);
-    return customerJob;
-}
-
 void AddServiceItem(ServiceItemCollection& items, const std::wstring& name)
 {
     boost::shared_ptr<ServiceItem> item(new ServiceItem());
@@ -50,8 +42,10 @@ void FillQuickBooksLists(TestCompany& company)
     boost::shared_ptr<CustomerJobCollection> customerJobs(new CustomerJobCollection());
     for (int n = 0; n < OtherCustomers; ++n) {
         const std::wstring name = L"Customer" + std::to_wstring(n);
-        AddCustomerJob(*customerJobs, L"C" + name + L":Project", L"Project",
-                       AddCustomerJob(*customerJobs, L"C" + name, name, boost::shared_ptr<CustomerJob>()));
+        const boost::shared_ptr<CustomerJob> customer(
+            new CustomerJob(L"C" + name, name, boost::shared_ptr<CustomerJob>()));
+        customerJobs->Add(customer);
+        customerJobs->Add(boost::shared_ptr<CustomerJob>(new CustomerJob(L"J" + name, L"Project", customer)));
     }
     boost::shared_ptr<ServiceItemCollection> serviceItems(new ServiceItemCollection());
     for (int n = 0; n < OtherServiceItems; ++n)

@@ -159,14 +159,16 @@ TEST_F(MissingDataDialogTest, NamesAreShownAsTypedInTheTableAndTheErrorPanel)
     EXPECT_EQ(L"R&D <West>", page->Text(Row("Customer", "R&D <West>") + " span[name=name]"));
     EXPECT_EQ(typed, page->Text(Row("Service Item", kTyped) + " span[name=name]"));
     EXPECT_EQ(L"Quorvane billing type '" + typed + L"'", page->Text(Row("Service Item", kTyped) + ">td.notes"));
-    EXPECT_EQ(L"This service item name has 6 levels but only 5 are allowed. Please replace the ':' character in name "
-              L"'a:b:c:d:e:" + typed + L"' with other one.",
-              page->Text(Row("Service Item", kSixLevels) + ">td.notes"));
+    const std::wstring refusal = L"This service item name has 6 levels but only 5 are allowed. Please replace the ':' "
+                                 L"character in name 'a:b:c:d:e:" +
+                                 typed + L"' with other one.";
+    EXPECT_EQ(refusal, page->Text(Row("Service Item", kSixLevels) + ">td.notes"));
 
-    InjectFault("{'stage':'DoRequests','request':'ItemServiceAdd','shape':'Status','status':3100}");
+    InjectFault("{'stage':'Response','request':'ItemServiceAdd','shape':'Status','status':3100,'message':'In use'}");
     Click("Service Item", kTyped);
     page->Click("#idCreateMissingDataButton");
     EXPECT_EQ(L"Cannot create service item \"" + typed + L"\"", page->Text("#idErrorDialogProblemText"));
+    EXPECT_EQ(L"There is existing service item item with the same name", page->Text("#idErrorDialogReasonText"));
     page->Click("#idErrorDialogCloseButton");
 
     Seed("{'Customers':[{'ListID':'C7','Name':'R&D <West>'}]}");

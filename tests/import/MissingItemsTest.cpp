@@ -87,8 +87,8 @@ TEST(MissingItems, DescriptionsArePlainText)
               Describe(*ControllerOf(harness)->CollectMissingItems(DiffOf(harness, L"1"))));
 }
 
-// Lists QuickBooks has not given yet hold nothing: every level is missing, and creating one
-// starts its list.
+// Lists QuickBooks has not given yet hold nothing: every level is missing, and what is created
+// starts its list and is found from then on.
 TEST(MissingItems, ListsNotReadYetHoldNothing)
 {
     ImportHarness harness;
@@ -109,6 +109,7 @@ TEST(MissingItems, ListsNotReadYetHoldNothing)
     EXPECT_EQ(0, controller->CreateMissingItems(Item(MissingItem::ServiceItemKind, L"Labor")));
     EXPECT_EQ(L"Acme:Roof", model->GetCustomerJobs()->FindByFullName(L"Acme:Roof")->GetFullName());
     EXPECT_EQ(1u, model->GetServiceItems()->Count());
+    EXPECT_TRUE(controller->CollectMissingItems(DiffOf(harness, L"1"))->IsEmpty());
 }
 
 TEST(MissingItems, ListsAnItemOnceWithEveryUserThatNeedsIt)
@@ -302,9 +303,9 @@ TEST(MissingItems, ARefusalIsEscapedOnceInTheFailureTexts)
     const boost::shared_ptr<MissingItemStatusList> statuses = ControllerOf(harness)->ValidateMissingItems(items);
     ASSERT_EQ(1u, statuses->size());
     EXPECT_NE(std::wstring::npos, statuses->front()->GetStatusMessage().find(L"'R&D:b:c:d:e:f'"));
-    const CreationFailureTexts texts = MakeCreationFailureTexts(
-        *harness.Company().model, *statuses->front()->GetItem(), DiffOf(harness, L"1"), 1,
-        statuses->front()->GetStatusMessage());
+    const CreationFailureTexts texts =
+        MakeCreationFailureTexts(*harness.Company().model, *statuses->front()->GetItem(), DiffOf(harness, L"1"), 1,
+                                 statuses->front()->GetStatusMessage());
     EXPECT_EQ(L"Cannot create service item \"R&amp;D:b:c:d:e:f\"", texts.heading);
     EXPECT_EQ(L"This service item name has 6 levels but only 5 are allowed. Please replace the &#39;:&#39; character "
               L"in name &#39;R&amp;D:b:c:d:e:f&#39; with other one.",
