@@ -28,14 +28,14 @@ SettingsTab MainController::FirstSettingsTab()
     const MainModel& model = *m_model;
     const Config& config = *model.GetConfig();
     if (!IsCustomerJobMappingValid(config))
-        return ImportSettingsTab;
+        return SettingsTab::ImportSettings;
     if (HasEmployeeMappingProblems(model, config))
-        return EmployeeMappingTab;
+        return SettingsTab::EmployeeMapping;
     if (HasLeaveTypeMappingProblems(model, config))
-        return LeavePayrollTab;
+        return SettingsTab::LeavePayroll;
     if (HasWorkingTimePayrollMappingProblems(model, config))
-        return WorkingTimePayrollTab;
-    return DefaultSettingsTab;
+        return SettingsTab::WorkingTimePayroll;
+    return SettingsTab::Default;
 }
 
 void MainController::OpenSettings()

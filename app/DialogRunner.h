@@ -14,14 +14,15 @@ namespace Quorvane {
 class Config;
 }
 
-// Settings tabs the controller may open first.
-enum SettingsTab {
-    DefaultSettingsTab = 0,
-    AutoCreationTab = 1,
-    ImportSettingsTab = 2,
-    EmployeeMappingTab = 3,
-    LeavePayrollTab = 4,
-    WorkingTimePayrollTab = 5
+// Settings tabs the controller may open first; the values are the settings dialog's tab numbers.
+// Scoped, so that its names stay clear of the dialog's tab classes.
+enum class SettingsTab {
+    Default = 0,
+    AutoCreation = 1,
+    ImportSettings = 2,
+    EmployeeMapping = 3,
+    LeavePayroll = 4,
+    WorkingTimePayroll = 5
 };
 
 class IDialogRunner {

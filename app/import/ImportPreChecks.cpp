@@ -223,7 +223,7 @@ bool ImportRun::CreateMissingItemsBeforeImport(const EmployeeDiff& diff, const s
             continue;
         }
         const std::wstring refusal =
-            (*it)->GetStatus() == MissingItemStatus::CreationOff ? kCreationOff : (*it)->GetMessage();
+            (*it)->GetStatus() == MissingItemStatus::CreationOff ? kCreationOff : (*it)->GetStatusMessage();
         const CreationFailureTexts texts =
             MakeCreationFailureTexts(*m_snapshot.model, *(*it)->GetItem(), diff, code, allowed ? L"" : refusal);
         const std::wstring title = L"Cannot import data for " + name;

@@ -42,6 +42,7 @@ std::wstring DisplayName(const MainModel& model, const MissingItem& item)
     }
 }
 
+// The caller escapes it.
 std::wstring OtherProblem(int code, const std::wstring& errorText)
 {
     if (!errorText.empty())
@@ -81,7 +82,7 @@ CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const Miss
         texts.resolution = kWays + (L"1. Rename the " + kind + L" item<br>") + L"2. Rename the " +
                            RenameOnServer(model, diff) + L" on Quorvane<br><br>" + kAfterThat;
     } else {
-        texts.problem = OtherProblem(code, errorText);
+        texts.problem = HtmlEscape(OtherProblem(code, errorText));
         texts.resolution =
             L"Try to create the specified item manually in QuickBooks and then hit 'Reload' on main Pellworth window";
     }

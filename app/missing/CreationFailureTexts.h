@@ -1,6 +1,7 @@
 #pragma once
-// What the user is told when QuickBooks would not create a missing item. Every name in the
-// texts is escaped, because the views show them as HTML.
+// What the user is told when QuickBooks would not create a missing item. The title is plain
+// text; heading, problem and resolution are markup (the resolution's line breaks are "<br>"),
+// with every name in them escaped.
 #include <string>
 
 class MainModel;
@@ -17,8 +18,8 @@ struct CreationFailureTexts {
     std::wstring resolution;
 };
 
-// diff is the preview of the employee whose import needed the item. errorText, which may be
-// empty, is markup: a validation refusal, whose names are escaped already.
+// diff is the preview of the employee whose import needed the item. errorText, plain text that
+// may be empty, is why the item was not created (a validation refusal, say).
 CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const MissingItem& item,
                                               const EmployeeDiff& diff, int code, const std::wstring& errorText);
 

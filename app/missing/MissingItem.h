@@ -18,8 +18,8 @@ public:
     int GetKind() const { return m_kind; }
     // A server user id for an employee; otherwise the full name down to this level.
     std::wstring GetName() const { return m_name; }
-    // Where the deepest level comes from on the server, as markup with the server's texts
-    // escaped; empty for the other levels.
+    // Where the deepest level comes from on the server, as plain text; empty for the other
+    // levels.
     std::wstring GetDescription() const { return m_description; }
     // The server users whose entries need the item.
     const std::vector<std::wstring>& GetUsers() const { return m_users; }
@@ -59,8 +59,8 @@ private:
 
 class MissingItemStatus {
 public:
-    // 0: cannot be created (the message says why); 1: could be, but auto-creation of its kind
-    // is off; 2: may be created.
+    // 0: cannot be created (the message, plain text, says why); 1: could be, but auto-creation
+    // of its kind is off; 2: may be created.
     enum { CannotCreate = 0, CreationOff = 1, MayCreate = 2 };
 
     MissingItemStatus(const boost::shared_ptr<MissingItem>& item, int status, const std::wstring& message)
@@ -68,8 +68,7 @@ public:
 
     boost::shared_ptr<MissingItem> GetItem() const { return m_item; }
     int GetStatus() const { return m_status; }
-    std::wstring GetMessage() const { return m_message; }
-    void SetMessage(const std::wstring& message) { m_message = message; }
+    std::wstring GetStatusMessage() const { return m_message; }
 
 private:
     boost::shared_ptr<MissingItem> m_item;

@@ -1,6 +1,5 @@
 #include "app/missing/MissingItemsController.h"
 
-#include "app/HtmlEscape.h"
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
 #include "app/import/ImportConnector.h"
@@ -10,30 +9,6 @@
 #include "core/Exceptions.h"
 
 namespace Quorvane {
-
-namespace {
-
-bool HasCustomerJob(const CustomerJobCollection& customerJobs, const std::wstring& fullName)
-{
-    try {
-        customerJobs.FindByFullName(fullName);
-        return true;
-    } catch (const NotFoundException&) {
-        return false;
-    }
-}
-
-bool HasServiceItem(const ServiceItemCollection& serviceItems, const std::wstring& fullName)
-{
-    try {
-        serviceItems.GetByFullName(fullName);
-        return true;
-    } catch (const NotFoundException&) {
-        return false;
-    }
-}
-
-}  // namespace
 
 boost::shared_ptr<Employee> EmployeeAsCreated(const Config& config, const Employee& serverUser)
 {
@@ -56,14 +31,17 @@ boost::shared_ptr<Employee> FindNamingEmployee(const MainModel& model, const Con
 }
 
 MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel>& model)
-    : m_model(model), m_config(model->GetConfig()), m_connector(MakeImportConnector(model->GetQuickBooksConnector()))
+    : m_model(model),
+      m_config(model->GetConfig()),
+      m_connector(MakeImportConnector(model->GetQuickBooksConnector())),
+      m_names(model)
 {
 }
 
 MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel>& model,
                                                const boost::shared_ptr<Config>& config,
                                                const boost::shared_ptr<IImportConnector>& connector)
-    : m_model(model), m_config(config), m_connector(connector)
+    : m_model(model), m_config(config), m_connector(connector), m_names(model)
 {
 }
 
@@ -71,12 +49,13 @@ boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectMissingI
 {
     boost::shared_ptr<MissingItemCollection> items(new MissingItemCollection);
     const boost::shared_ptr<Employee> user = diff.GetServerUser();
+    boost::shared_ptr<Employee> namingEmployee;
     try {
-        FindQuickBooksEmployee(*m_model, user->GetId(), m_config.get());
+        namingEmployee = FindQuickBooksEmployee(*m_model, user->GetId(), m_config.get());
     } catch (const NotFoundException&) {
         items->Add(MissingItem::EmployeeKind, user->GetId(), std::wstring());
+        namingEmployee = EmployeeAsCreated(*m_config, *user);
     }
-    const boost::shared_ptr<Employee> namingEmployee = FindNamingEmployee(*m_model, *m_config, user);
     // Only adds send names, and leave is added without customer:job or service item.
     const boost::shared_ptr<TimeTrackDiffCollection> taken = CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs(), m_config.get());
     for (TimeTrackDiffCollection::const_iterator it = taken->begin(); it != taken->end(); ++it) {
@@ -95,13 +74,12 @@ void MissingItemsController::CollectCustomerJobLevels(const TimeTrackRecord& ent
     const std::wstring name = entry.GetCustomerJobName(level);
     if (name.empty())
         return;
-    const boost::shared_ptr<CustomerJobCollection> customerJobs = m_model->GetCustomerJobs();
     const std::vector<std::wstring> prefixes = FullNamePrefixes(name);
     for (size_t i = 0; i < prefixes.size(); ++i) {
-        if (HasCustomerJob(*customerJobs, prefixes[i]))
+        if (m_names.FindCustomerJob(prefixes[i]))
             continue;
         const int kind = i == 0 ? MissingItem::CustomerKind : MissingItem::JobKind;
-        items.Add(kind, prefixes[i], prefixes[i] == name ? HtmlEscape(entry.GetDescription(level)) : std::wstring());
+        items.Add(kind, prefixes[i], prefixes[i] == name ? entry.GetDescription(level) : std::wstring());
     }
 }
 
@@ -111,10 +89,9 @@ void MissingItemsController::CollectServiceItemLevels(const TimeTrackRecord& ent
     const std::wstring name = MakeServiceItemName(*m_config, entry, namingEmployee);
     if (name.empty())
         return;
-    const boost::shared_ptr<ServiceItemCollection> serviceItems = m_model->GetServiceItems();
     const std::vector<std::wstring> prefixes = FullNamePrefixes(name);
     for (size_t i = 0; i < prefixes.size(); ++i) {
-        if (HasServiceItem(*serviceItems, prefixes[i]))
+        if (m_names.FindServiceItem(prefixes[i]))
             continue;
         items.Add(MissingItem::ServiceItemKind, prefixes[i],
                   prefixes[i] == name ? ServiceItemDescription(entry, serverUser) : std::wstring());
@@ -125,8 +102,8 @@ std::wstring MissingItemsController::ServiceItemDescription(const TimeTrackRecor
                                                             const Employee& serverUser) const
 {
     if (m_config->GetServiceItemGroup())
-        return L"Quorvane billing type '" + HtmlEscape(entry.GetServiceItemName()) + L"'";
-    return L"Quorvane username '" + HtmlEscape(serverUser.GetUserName()) + L"'";
+        return L"Quorvane billing type '" + entry.GetServiceItemName() + L"'";
+    return L"Quorvane username '" + serverUser.GetUserName() + L"'";
 }
 
 boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectAllMissingItems(

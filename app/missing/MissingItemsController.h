@@ -4,6 +4,7 @@
 #include <string>
 #include <boost/shared_ptr.hpp>
 #include "app/missing/MissingItem.h"
+#include "app/missing/QuickBooksNames.h"
 
 class MainModel;
 
@@ -57,6 +58,7 @@ private:
     boost::shared_ptr<MainModel> m_model;
     boost::shared_ptr<Config> m_config;
     boost::shared_ptr<IImportConnector> m_connector;
+    QuickBooksNames m_names;
 };
 
 // The server user under the name its QuickBooks employee will be created with: the last name

@@ -1,8 +1,5 @@
 #include "app/missing/MissingItemsController.h"
 
-#include <boost/bind/bind.hpp>
-#include <boost/function.hpp>
-
 #include "app/MainModel.h"
 #include "app/import/ImportConnector.h"
 #include "app/missing/NameLevels.h"
@@ -33,16 +30,6 @@ void PointMappingsAt(const Config& config, const std::wstring& userId, const std
             continue;
         (*it)->SetTarget(listId, Mapping::Mapped);
         (*it)->SetFlag(false);
-    }
-}
-
-template <typename Found>
-boost::shared_ptr<Found> FindOrNull(const boost::function<boost::shared_ptr<Found>()>& find)
-{
-    try {
-        return find();
-    } catch (const NotFoundException&) {
-        return boost::shared_ptr<Found>();
     }
 }
 
@@ -85,9 +72,7 @@ int MissingItemsController::CreateCustomerJobLevels(const std::wstring& fullName
     const std::vector<std::wstring> prefixes = FullNamePrefixes(fullName);
     boost::shared_ptr<CustomerJob> parent;
     for (size_t i = 0; i < prefixes.size(); ++i) {
-        const boost::shared_ptr<CustomerJobCollection> customerJobs = m_model->GetCustomerJobs();
-        boost::shared_ptr<CustomerJob> level = FindOrNull<CustomerJob>(
-            boost::bind(&CustomerJobCollection::FindByFullName, customerJobs.get(), prefixes[i]));
+        boost::shared_ptr<CustomerJob> level = m_names.FindCustomerJob(prefixes[i]);
         if (!level) {
             const int status = m_connector->CreateCustomerJob(LastLevel(prefixes[i]), parent, level);
             if (status != 0)
@@ -106,9 +91,7 @@ int MissingItemsController::CreateServiceItemLevels(const std::wstring& fullName
     const std::vector<std::wstring> prefixes = FullNamePrefixes(fullName);
     boost::shared_ptr<ServiceItem> parent;
     for (size_t i = 0; i < prefixes.size(); ++i) {
-        const boost::shared_ptr<ServiceItemCollection> serviceItems = m_model->GetServiceItems();
-        boost::shared_ptr<ServiceItem> level = FindOrNull<ServiceItem>(
-            boost::bind(&ServiceItemCollection::GetByFullName, serviceItems.get(), prefixes[i]));
+        boost::shared_ptr<ServiceItem> level = m_names.FindServiceItem(prefixes[i]);
         if (!level) {
             const int status =
                 m_connector->CreateService(LastLevel(prefixes[i]), parent, m_config->GetServiceItemAccount(), level);

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/HtmlEscape.h"
 #include "app/MainModel.h"
 #include "app/missing/NameLevels.h"
 #include "core/Config.h"
 #include "core/DisplayNames.h"
 #include "core/Exceptions.h"
-#include "core/FullName.h"
 #include "core/TextCharset.h"
-#include "core/TextUtils.h"
 
 namespace Quorvane {
 
@@ -43,7 +40,7 @@ std::wstring LevelCountMessage(const std::wstring& what, const std::wstring& nam
         return std::wstring();
     std::wostringstream message;
     message << L"This " << what << L" name has " << levels << L" levels but only 5 are allowed. "
-            << L"Please replace the ':' character in name '" << HtmlEscape(name) << L"' with other one.";
+            << L"Please replace the ':' character in name '" << name << L"' with other one.";
     return message.str();
 }
 
@@ -80,15 +77,6 @@ std::wstring EmployeeLengthMessage(const Employee& user, const std::wstring& cre
     AppendSentence(text, user.GetMiddleName().size() > 5, L"Middle name length exceeds 5 character limit.");
     AppendSentence(text, displayName.size() > 38, L"Total name length exceeds 38 character limit.");
     return text.empty() ? text : text + L" Please reduce the Quorvane user name in Quorvane and reload data";
-}
-
-boost::shared_ptr<ItemType> FindItemIgnoringCase(const ItemTypeCollection& items, const std::wstring& fullName)
-{
-    const std::wstring lowered = ToLower(fullName);
-    for (ItemTypeCollection::const_iterator it = items.begin(); it != items.end(); ++it)
-        if (ToLower(BuildFullName(**it)) == lowered)
-            return *it;
-    return boost::shared_ptr<ItemType>();
 }
 
 bool IsRefusedParent(const MissingItemStatusList& earlier, const std::wstring& parentName)
@@ -149,11 +137,9 @@ StatusPointer MissingItemsController::ValidateServiceItem(const boost::shared_pt
         if (!message.empty())
             return Refuse(item, message);
     }
-    const boost::shared_ptr<ItemTypeCollection> allItems = m_model->GetAllItems();
-    const boost::shared_ptr<ItemType> other =
-        allItems ? FindItemIgnoringCase(*allItems, name) : boost::shared_ptr<ItemType>();
+    const boost::shared_ptr<ItemType> other = m_names.FindItem(name);
     if (other && other->GetKind() != 0)
-        return Refuse(item, L"Cannot create service item " + HtmlEscape(name) +
+        return Refuse(item, L"Cannot create service item " + name +
                                 L" as item with this name already exists and has type '" + other->GetTypeName() + L"'");
     return StatusPointer(new MissingItemStatus(item, CreationStatus(item->GetKind()), std::wstring()));
 }

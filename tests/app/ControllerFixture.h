@@ -34,7 +34,7 @@ struct ScriptedDialogs : IDialogRunner {
 
     boost::shared_ptr<Quorvane::Config> settingsResult;
     bool previewChanged = false;
-    SettingsTab shownTab = DefaultSettingsTab;
+    SettingsTab shownTab = SettingsTab::Default;
 };
 
 class ControllerTest : public QuickBooksTest::SimulatedQuickBooks {

@@ -110,7 +110,7 @@ TEST_F(ControllerTest, ConfirmedSettingsKeepTheStoredPasswordAndReload) {
 
     m_controller->OpenSettings();
 
-    EXPECT_EQ(ImportSettingsTab, m_dialogs.shownTab);
+    EXPECT_EQ(SettingsTab::ImportSettings, m_dialogs.shownTab);
     EXPECT_EQ(m_dialogs.settingsResult, m_model->GetConfig());
     boost::shared_ptr<Config> saved(new Config());
     ASSERT_TRUE(LoadConfig(L"Sim Co", saved));

@@ -146,14 +146,32 @@ TEST_F(MissingDataDialogTest, AFailureStopsAtItsRowAndClosingThePanelGoesOn)
     EXPECT_FALSE(page->HasState(Row("Customer", "Legacy") + " button", STATE_DISABLED));
 }
 
+// Names, the notes made of them and the error panel's problem line, each escaped exactly once.
 TEST_F(MissingDataDialogTest, NamesAreShownAsTypedInTheTableAndTheErrorPanel)
 {
-    AddWork(company->ann, 11, L"R&D <West>", L"Logo", L"Labor");
+    const char kTyped[] = "Night \"&\" <'1'>";
+    const char kSixLevels[] = "a:b:c:d:e:Night \"&\" <'1'>";
+    const std::wstring typed(kTyped, kTyped + strlen(kTyped));
+    AddWork(company->ann, 11, L"R&D <West>", L"Logo", typed);
+    AddWork(company->ann, 12, L"Acme", L"Roof", L"a:b:c:d:e:" + typed);
     company->BuildPreview();
     Open();
-    const std::string row = Row("Customer", "R&D <West>");
-    EXPECT_EQ(L"R&D <West>", page->Text(row + " span[name=name]"));
-    QbSim::Control::Seed(QuickBooksTest::Widen("{'Customers':[{'ListID':'C7','Name':'R&D <West>'}]}"));
+    EXPECT_EQ(L"R&D <West>", page->Text(Row("Customer", "R&D <West>") + " span[name=name]"));
+    EXPECT_EQ(typed, page->Text(Row("Service Item", kTyped) + " span[name=name]"));
+    EXPECT_EQ(L"Quorvane billing type '" + typed + L"'", page->Text(Row("Service Item", kTyped) + ">td.notes"));
+    const std::wstring refusal = L"This service item name has 6 levels but only 5 are allowed. Please replace the ':' "
+                                 L"character in name 'a:b:c:d:e:" +
+                                 typed + L"' with other one.";
+    EXPECT_EQ(refusal, page->Text(Row("Service Item", kSixLevels) + ">td.notes"));
+
+    InjectFault("{'stage':'Response','request':'ItemServiceAdd','shape':'Status','status':3100,'message':'In use'}");
+    Click("Service Item", kTyped);
+    page->Click("#idCreateMissingDataButton");
+    EXPECT_EQ(L"Cannot create service item \"" + typed + L"\"", page->Text("#idErrorDialogProblemText"));
+    EXPECT_EQ(L"There is existing service item item with the same name", page->Text("#idErrorDialogReasonText"));
+    page->Click("#idErrorDialogCloseButton");
+
+    Seed("{'Customers':[{'ListID':'C7','Name':'R&D <West>'}]}");
     Click("Customer", "R&D <West>");
     page->Click("#idCreateMissingDataButton");
     EXPECT_EQ(L"Cannot create customer \"R&D <West>\"", page->Text("#idErrorDialogProblemText"));

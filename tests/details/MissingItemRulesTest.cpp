@@ -4,7 +4,6 @@
 #include "app/missing/MissingItemsController.h"
 #include "core/EmployeeDiff.h"
 #include "ui/dialogs/details/MissingItemRules.h"
-#include "ui/dialogs/details/MarkupText.h"
 
 using namespace Quorvane;
 
@@ -82,18 +81,6 @@ TEST(MissingItemRules, RelatedEmployeesUseTheNamesQuickBooksKnows)
     EXPECT_EQ(L"3 employees", described.text);
     EXPECT_EQ(L"Annie Archer\rBob Baker (2)\r99\r", described.tooltip);
     EXPECT_EQ(L"0 employees", DescribeRelatedEmployees(*company.model, MissingItem(2, L"X", L"")).text);
-}
-
-TEST(MissingItemRules, NotesAreThePlainTextOfTheMessageOrDescription)
-{
-    EXPECT_EQ(L"Quorvane billing type 'R&D <1>'",
-              MissingItemNotes(MissingItemStatus(boost::shared_ptr<MissingItem>(new MissingItem(
-                                                     8, L"R&D", L"Quorvane billing type &#39;R&amp;D &lt;1&gt;&#39;")),
-                                                 2, L"")));
-    EXPECT_EQ(L"Too long",
-              MissingItemNotes(MissingItemStatus(
-                  boost::shared_ptr<MissingItem>(new MissingItem(8, L"R", L"description")), 0, L"Too long")));
-    EXPECT_EQ(L"a & b; &nbsp;", TextOfEscapedMarkup(L"a &amp; b; &nbsp;"));
 }
 
 TEST(MissingItemRules, FailureTextsEscapeTheNameAndNameTheReason)

@@ -72,8 +72,8 @@ TEST(MissingItems, CollectsTheLevelsThatAddsNeed)
               Describe(*ControllerOf(harness)->CollectMissingItems(DiffOf(harness, L"1"))));
 }
 
-// The descriptions are shown as HTML, as every server text is.
-TEST(MissingItems, ServerDescriptionsAreEscaped)
+// The views escape what they put into markup themselves.
+TEST(MissingItems, DescriptionsArePlainText)
 {
     ImportHarness harness;
     harness.server = [](TestCompany& company) {
@@ -83,8 +83,33 @@ TEST(MissingItems, ServerDescriptionsAreEscaped)
     };
     harness.Load();
 
-    EXPECT_EQ(Lines({ L"4 Acme:Roof:Task [Tiles &lt;b&gt;&amp; gutters&lt;/b&gt;]" }),
+    EXPECT_EQ(Lines({ L"4 Acme:Roof:Task [Tiles <b>& gutters</b>]" }),
               Describe(*ControllerOf(harness)->CollectMissingItems(DiffOf(harness, L"1"))));
+}
+
+// Lists QuickBooks has not given yet hold nothing: every level is missing, and what is created
+// starts its list and is found from then on.
+TEST(MissingItems, ListsNotReadYetHoldNothing)
+{
+    ImportHarness harness;
+    harness.server = [](TestCompany& company) {
+        company.AddServerWork(company.model->GetServerEmployees()->FindById(L"1"), 5, 60, L"Acme", L"Roof", L"a", 0);
+    };
+    harness.Load();
+    const boost::shared_ptr<MainModel> model = harness.Company().model;
+    model->SetCustomerJobs(boost::shared_ptr<CustomerJobCollection>());
+    model->SetServiceItems(boost::shared_ptr<ServiceItemCollection>());
+    model->SetAllItems(boost::shared_ptr<ItemTypeCollection>());
+    const boost::shared_ptr<MissingItemsController> controller = ControllerOf(harness);
+
+    const boost::shared_ptr<MissingItemCollection> items = controller->CollectMissingItems(DiffOf(harness, L"1"));
+    EXPECT_EQ(Lines({ L"2 Acme", L"4 Acme:Roof", L"8 Labor [Quorvane billing type 'Labor']" }), Describe(*items));
+    EXPECT_EQ(3u, controller->ValidateMissingItems(*items)->size());
+    EXPECT_EQ(0, controller->CreateMissingItems(Item(MissingItem::JobKind, L"Acme:Roof")));
+    EXPECT_EQ(0, controller->CreateMissingItems(Item(MissingItem::ServiceItemKind, L"Labor")));
+    EXPECT_EQ(L"Acme:Roof", model->GetCustomerJobs()->FindByFullName(L"Acme:Roof")->GetFullName());
+    EXPECT_EQ(1u, model->GetServiceItems()->Count());
+    EXPECT_TRUE(controller->CollectMissingItems(DiffOf(harness, L"1"))->IsEmpty());
 }
 
 TEST(MissingItems, ListsAnItemOnceWithEveryUserThatNeedsIt)
@@ -98,7 +123,7 @@ TEST(MissingItems, ListsAnItemOnceWithEveryUserThatNeedsIt)
     };
     harness.Load();
 
-    EXPECT_EQ(Lines({ L"4 Acme:Deck {1,2}", L"8 labor:<Night> [Quorvane billing type 'labor:&lt;Night&gt;'] {2}" }),
+    EXPECT_EQ(Lines({ L"4 Acme:Deck {1,2}", L"8 labor:<Night> [Quorvane billing type 'labor:<Night>'] {2}" }),
               Describe(*ControllerOf(harness)->CollectAllMissingItems(*harness.Company().model->GetEmployeeDiffs())));
 }
 
@@ -147,7 +172,7 @@ TEST(MissingItems, ValidationKeepsToTheLimitsOfQuickBooks)
         const boost::shared_ptr<MissingItemStatusList> statuses = ControllerOf(harness)->ValidateMissingItems(items);
         ASSERT_EQ(2u, statuses->size());
         EXPECT_EQ(c.status, statuses->back()->GetStatus());
-        EXPECT_EQ(c.message, statuses->back()->GetMessage());
+        EXPECT_EQ(c.message, statuses->back()->GetStatusMessage());
     }
 }
 
@@ -188,7 +213,7 @@ TEST(MissingItems, EmployeeValidationMeasuresTheNameAsItWillBeCreated)
         items.Add(MissingItem::EmployeeKind, L"9", L"");
         const boost::shared_ptr<MissingItemStatusList> statuses = ControllerOf(harness)->ValidateMissingItems(items);
         EXPECT_EQ(c.status, statuses->front()->GetStatus());
-        EXPECT_EQ(c.message, statuses->front()->GetMessage());
+        EXPECT_EQ(c.message, statuses->front()->GetStatusMessage());
     }
 }
 
@@ -268,8 +293,8 @@ TEST(MissingItems, FailureTextsNameTheItemAndTheWayOut)
     }
 }
 
-// Validation escapes the names in its refusals already; the import shows them as they are.
-TEST(MissingItems, ARefusalKeepsItsNamesEscapedOnce)
+// A refusal is plain text; the failure texts, which are markup, escape it once.
+TEST(MissingItems, ARefusalIsEscapedOnceInTheFailureTexts)
 {
     ImportHarness harness;
     harness.Load();
@@ -277,11 +302,12 @@ TEST(MissingItems, ARefusalKeepsItsNamesEscapedOnce)
     items.Add(MissingItem::ServiceItemKind, L"R&D:b:c:d:e:f", L"");
     const boost::shared_ptr<MissingItemStatusList> statuses = ControllerOf(harness)->ValidateMissingItems(items);
     ASSERT_EQ(1u, statuses->size());
-    const CreationFailureTexts texts = MakeCreationFailureTexts(
-        *harness.Company().model, *statuses->front()->GetItem(), DiffOf(harness, L"1"), 1,
-        statuses->front()->GetMessage());
+    EXPECT_NE(std::wstring::npos, statuses->front()->GetStatusMessage().find(L"'R&D:b:c:d:e:f'"));
+    const CreationFailureTexts texts =
+        MakeCreationFailureTexts(*harness.Company().model, *statuses->front()->GetItem(), DiffOf(harness, L"1"), 1,
+                                 statuses->front()->GetStatusMessage());
     EXPECT_EQ(L"Cannot create service item \"R&amp;D:b:c:d:e:f\"", texts.heading);
-    EXPECT_EQ(L"This service item name has 6 levels but only 5 are allowed. Please replace the ':' character in name "
-              L"'R&amp;D:b:c:d:e:f' with other one.",
+    EXPECT_EQ(L"This service item name has 6 levels but only 5 are allowed. Please replace the &#39;:&#39; character "
+              L"in name &#39;R&amp;D:b:c:d:e:f&#39; with other one.",
               texts.problem);
 }

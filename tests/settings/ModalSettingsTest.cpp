@@ -13,6 +13,7 @@
 #include "core/KnownFolders.h"
 #include "core/Mapping.h"
 #include "htmlengine/api/EngineTestHooks.h"
+#include "ui/dialogs/settings/EmployeeMappingTab.h"
 #include "ui/dialogs/settings/RunSettingsDialog.h"
 #include "ui/toolkit/Element.h"
 
@@ -117,7 +118,7 @@ protected:
     void SetUp() override { company.config->SetMappingType(2); }
     boost::shared_ptr<Config> Run(const std::function<void(HWND)>& act) {
         WhenShown(act);
-        const boost::shared_ptr<Config> edited = RunSettingsDialog(0, company.model, DefaultSettingsTab);
+        const boost::shared_ptr<Config> edited = RunSettingsDialog(0, company.model, SettingsTab::Default);
         StopWatching();
         return edited;
     }
@@ -150,7 +151,10 @@ TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee) {
     company.MapPayroll(L"1", L"", Mapping::NotMapped);
     company.AddQuickBooksEmployee(L"Q-1", L"Bea", L"Birch");
     std::wstring offered;
-    WhenShown([&offered](HWND dialog) {
+    bool openedOnMappings = false;
+    WhenShown([&offered, &openedOnMappings](HWND dialog) {
+        const std::string panel = "div[name=" + EmployeeMappingTab().GetId() + "]";
+        openedOnMappings = (Find(dialog, panel.c_str()).get_state() & STATE_EXPANDED) != 0;
         ClickWithMouse(dialog, "#mappingTable select");
         Then([dialog, &offered] {
             std::vector<Element> options;
@@ -160,8 +164,9 @@ TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee) {
             PostMessageW(dialog, WM_CLOSE, 0, 0);
         });
     });
-    EXPECT_FALSE(RunSettingsDialog(0, company.model, EmployeeMappingTab));
+    EXPECT_FALSE(RunSettingsDialog(0, company.model, SettingsTab::EmployeeMapping));
     StopWatching();
+    EXPECT_TRUE(openedOnMappings);
     EXPECT_EQ(L"--please select--|--new-- (Ann  Ash)|--do not import--|Bea Birch|", offered);
 }
 

@@ -8,7 +8,6 @@
 #include "core/EmployeeDiff.h"
 #include "core/Exceptions.h"
 #include "core/TextUtils.h"
-#include "ui/dialogs/details/MarkupText.h"
 
 using namespace Quorvane;
 
@@ -128,8 +127,8 @@ std::wstring MissingItemDisplayName(const MainModel& model, const MissingItem& i
 
 std::wstring MissingItemNotes(const MissingItemStatus& status)
 {
-    const std::wstring notes = status.GetMessage().empty() ? status.GetItem()->GetDescription() : status.GetMessage();
-    return TextOfEscapedMarkup(notes);
+    const std::wstring message = status.GetStatusMessage();
+    return message.empty() ? status.GetItem()->GetDescription() : message;
 }
 
 RelatedEmployeesText DescribeRelatedEmployees(const MainModel& model, const MissingItem& item)

@@ -1,9 +1,6 @@
 #pragma once
 // The rules of the missing-items tables, free of any markup: the rows' order and texts, which
 // rows follow a changed check box, and what the user is told when a creation fails.
-// windows.h first: it renames MissingItemStatus::GetMessage, and must do so everywhere alike.
-#include <windows.h>
-
 #include <string>
 
 #include "app/missing/MissingItem.h"
@@ -25,7 +22,8 @@ std::wstring DataTypeText(int kind);
 // called, or the bare user id when the model no longer holds the user.
 std::wstring MissingItemDisplayName(const MainModel& model, const Quorvane::MissingItem& item);
 
-// What the table's notes cell shows: the validation message, else the item's description.
+// What the table's notes cell shows, as plain text: the validation message, else the item's
+// description.
 std::wstring MissingItemNotes(const Quorvane::MissingItemStatus& status);
 
 // The related employees cell: the one employee's name, or "N employees" with a tooltip listing
@@ -47,7 +45,8 @@ struct MissingItemRow {
 // stay within one family (customers with their jobs, or service items); employees have none.
 bool FollowsCheckChange(const MissingItemRow& changed, bool checked, const MissingItemRow& row);
 
-// The texts of the error panel for a failed creation; diff is the preview of the employee whose
-// import needed the item, or null when the caller has none.
+// The texts of the error panel for a failed creation (markup but the title, as
+// MakeCreationFailureTexts makes them); diff is the preview of the employee whose import needed
+// the item, or null when the caller has none.
 Quorvane::CreationFailureTexts DescribeCreationFailure(const MainModel& model, const Quorvane::MissingItem& item,
                                                        const boost::shared_ptr<Quorvane::EmployeeDiff>& diff, int code);

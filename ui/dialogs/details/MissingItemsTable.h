@@ -2,8 +2,6 @@
 // The table of missing customers, jobs, employees and service items that the missing-data
 // dialog and the preview's "Missing Items" tab share: its rows, its check boxes, and the run
 // that creates the checked items in QuickBooks one by one.
-#include <windows.h>  // first: it renames MissingItemStatus::GetMessage everywhere alike
-
 #include <string>
 #include <vector>
 

@@ -18,8 +18,8 @@ boost::shared_ptr<Quorvane::Config> RunSettingsDialog(HWND owner, const boost::s
         !LoadHtmlResource(GetModuleHandleW(0), MAKEINTRESOURCEW(kSettingsPage), &page, &size))
         return boost::shared_ptr<Quorvane::Config>();
     SettingsDialog dialog(owner, model);
-    if (initialTab != DefaultSettingsTab)
-        dialog.SetInitialTab(initialTab);
+    if (initialTab != SettingsTab::Default)
+        dialog.SetInitialTab(static_cast<int>(initialTab));
     if (dialog.do_modal(page, size) != htmlayout::dialog::kResultOk)
         return boost::shared_ptr<Quorvane::Config>();
     return dialog.GetConfig();
