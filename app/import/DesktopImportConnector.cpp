@@ -29,9 +29,10 @@ public:
         return m_connector->ChangeTimeTrack(txnId, entityId, editSequence, minutes);
     }
     int DeleteTimeTrack(const std::wstring& txnId) { return m_connector->DeleteTimeTrack(txnId); }
-    int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value)
+    int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
+                              std::wstring& newEditSequence)
     {
-        return m_connector->ChangeFlagUseTimeData(listId, editSequence, value);
+        return m_connector->ChangeFlagUseTimeData(listId, editSequence, value, newEditSequence);
     }
 
     int CreateEmployee(const std::wstring& firstName, const std::wstring& lastName, const std::wstring& middleName,

@@ -29,7 +29,9 @@ public:
     virtual int ChangeTimeTrack(const std::wstring& txnId, const std::wstring& entityId,
                                 const std::wstring& editSequence, int minutes) = 0;
     virtual int DeleteTimeTrack(const std::wstring& txnId) = 0;
-    virtual int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value) = 0;
+    // `newEditSequence` is set only when the status is 0.
+    virtual int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
+                                      std::wstring& newEditSequence) = 0;
 
     // `created` is set only when the status is 0.
     virtual int CreateEmployee(const std::wstring& firstName, const std::wstring& lastName,

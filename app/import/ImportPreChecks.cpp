@@ -244,12 +244,13 @@ void ImportRun::SetTimeDataFlagOfSelectedEmployees()
                 FindQuickBooksEmployee(*m_snapshot.model, m_snapshot.selection[i], m_snapshot.config.get());
             if (employee->GetUsesTimeDataValue() != 0)
                 continue;
-            const int status =
-                m_snapshot.connector->ChangeFlagUseTimeData(employee->GetId(), employee->GetEditSequence(), kDoNotUseTimeData);
+            std::wstring newEditSequence;
+            const int status = m_snapshot.connector->ChangeFlagUseTimeData(
+                employee->GetId(), employee->GetEditSequence(), kDoNotUseTimeData, newEditSequence);
             if (status != 0)
                 ReportTimeDataFlagRefused(*employee, status);
-            else
-                employee->SetUsesTimeDataValue(kDoNotUseTimeData);
+            else if (!newEditSequence.empty())
+                employee->SetEditSequence(newEditSequence);
         } catch (const NotFoundException&) {
         }
     }

@@ -51,8 +51,11 @@ Lines DescribeEntry(const TimeTrackRecord& record, int level)
     return lines;
 }
 
+// The program's own status is no QuickBooks code: its text alone says what happened.
 std::wstring StatusReason(int status)
 {
+    if (status == Connectors::kNotConfirmedStatus)
+        return Connectors::QBStatusMessage(status);
     std::wostringstream reason;
     reason << L"Error code: " << status;
     const std::wstring message = Connectors::QBStatusMessage(status);

@@ -50,10 +50,11 @@ int TimedConnector::DeleteTimeTrack(const std::wstring& txnId)
     return m_inner->DeleteTimeTrack(txnId);
 }
 
-int TimedConnector::ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value)
+int TimedConnector::ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
+                                          std::wstring& newEditSequence)
 {
     Stopwatch watch(*this);
-    return m_inner->ChangeFlagUseTimeData(listId, editSequence, value);
+    return m_inner->ChangeFlagUseTimeData(listId, editSequence, value, newEditSequence);
 }
 
 int TimedConnector::CreateEmployee(const std::wstring& firstName, const std::wstring& lastName,

@@ -21,7 +21,8 @@ public:
     int ChangeTimeTrack(const std::wstring& txnId, const std::wstring& entityId, const std::wstring& editSequence,
                         int minutes);
     int DeleteTimeTrack(const std::wstring& txnId);
-    int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value);
+    int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
+                              std::wstring& newEditSequence);
     int CreateEmployee(const std::wstring& firstName, const std::wstring& lastName, const std::wstring& middleName,
                        const std::wstring& payrollItemId, boost::shared_ptr<Quorvane::Employee>& created);
     int CreateCustomerJob(const std::wstring& name, const boost::shared_ptr<Quorvane::CustomerJob>& parent,

@@ -104,10 +104,15 @@ int DesktopConnector::AddTimeTrack(const std::wstring& entityId, const std::wstr
                                        serviceItemFullName, payrollItemId, notes, billable, date, duration));
 }
 
-int DesktopConnector::ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value) {
-    std::unique_ptr<int> status = RunOnWorker<int>(
+int DesktopConnector::ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
+                                            std::wstring& newEditSequence) {
+    std::unique_ptr<EmployeeChanged> changed = RunOnWorker<EmployeeChanged>(
         boost::bind(&DesktopConnector::ChangeFlagUseTimeDataOnWorker, this, listId, editSequence, value));
-    return status ? *status : kNotSent;
+    if (!changed)
+        return kNotSent;
+    if (changed->status == 0)
+        newEditSequence = changed->editSequence;
+    return changed->status;
 }
 
 int DesktopConnector::CreateCustomerJob(const std::wstring& name, boost::shared_ptr<CustomerJob> parent,

@@ -68,8 +68,10 @@ public:
     int AddTimeTrack(const std::wstring& entityId, const std::wstring& customerJobFullName,
                      const std::wstring& serviceItemFullName, const std::wstring& payrollItemId,
                      const std::wstring& notes, int billable, DateTime date, int duration);
-    // -1 when the change could not be sent at all.
-    int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value);
+    // -1 when the change could not be sent at all. `newEditSequence` is set only when the
+    // status is 0: the employee's EditSequence after the change.
+    int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
+                              std::wstring& newEditSequence);
     // `created` is set only when the status is 0.
     int CreateCustomerJob(const std::wstring& name, boost::shared_ptr<CustomerJob> parent,
                           boost::shared_ptr<CustomerJob>& created);
@@ -128,12 +130,17 @@ private:
     int* AddTimeTrackOnWorker(const std::wstring& entityId, const std::wstring& customerJobFullName,
                               const std::wstring& serviceItemFullName, const std::wstring& payrollItemId,
                               const std::wstring& notes, int billable, DateTime date, int duration);
-    int* ChangeFlagUseTimeDataOnWorker(const std::wstring& listId, const std::wstring& editSequence, int value);
     template <typename Entry>
     struct Created {
         int status;
         boost::shared_ptr<Entry> entry;
     };
+    struct EmployeeChanged {
+        int status;
+        std::wstring editSequence;
+    };
+    EmployeeChanged* ChangeFlagUseTimeDataOnWorker(const std::wstring& listId, const std::wstring& editSequence,
+                                                   int value);
     Created<CustomerJob>* CreateCustomerJobOnWorker(const std::wstring& name, boost::shared_ptr<CustomerJob> parent);
     Created<ServiceItem>* CreateServiceOnWorker(const std::wstring& name, boost::shared_ptr<ServiceItem> parent,
                                                 const std::wstring& account);

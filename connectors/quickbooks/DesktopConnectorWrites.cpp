@@ -45,13 +45,20 @@ int* DesktopConnector::AddTimeTrackOnWorker(const std::wstring& entityId, const 
     return RunWrite(request);
 }
 
-int* DesktopConnector::ChangeFlagUseTimeDataOnWorker(const std::wstring& listId, const std::wstring& editSequence,
-                                                     int value) {
+DesktopConnector::EmployeeChanged* DesktopConnector::ChangeFlagUseTimeDataOnWorker(const std::wstring& listId,
+                                                                                 const std::wstring& editSequence,
+                                                                                 int value) {
     ChangeFlagUseTimeDataRequest request;
     request.SetEmployeeId(listId);
     request.SetEditSequence(editSequence);
     request.SetValue(value);
-    return RunWrite(request);
+    std::unique_ptr<int> status(RunWrite(request));
+    if (!status)
+        return NULL;
+    EmployeeChanged* changed = new EmployeeChanged();
+    changed->status = *status;
+    changed->editSequence = request.GetNewEditSequence();
+    return changed;
 }
 
 namespace {

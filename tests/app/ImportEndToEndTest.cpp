@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <utility>
 
@@ -11,6 +13,7 @@
 #include "core/CompanyConfig.h"
 #include "core/DateTime.h"
 #include "tools/qbsim/Control.h"
+#include "tools/qbsim/QuickBooksWindows.h"
 
 using namespace Quorvane;
 
@@ -83,9 +86,9 @@ protected:
     }
 
     // Runs one import to its end and returns what it showed; Writes() then gives what it wrote.
-    Calls Import() {
+    Calls Import(bool checkAbsent = true) {
         Trace();
-        m_controller->StartImport(true);
+        m_controller->StartImport(checkAbsent);
         return Finished();
     }
 
@@ -96,13 +99,40 @@ protected:
     }
 
     // The adds, changes and deletes QuickBooks received since the trace was last read.
-    Lines Writes() {
-        Lines writes;
+    Lines Writes() { return Requests({L"TimeTrackingAdd", L"TimeTrackingMod", L"TxnDel"}); }
+
+    // The requests of these kinds since the trace was last read.
+    Lines Requests(std::initializer_list<const wchar_t*> kinds) {
+        Lines requests;
         for (const std::wstring& line : RequestTrace()) {
-            if (line.find(L"TimeTrackingAdd") == 0 || line.find(L"TimeTrackingMod") == 0 || line.find(L"TxnDel") == 0)
-                writes.push_back(line);
+            for (const wchar_t* kind : kinds)
+                if (line.find(kind) == 0)
+                    requests.push_back(line);
         }
-        return writes;
+        return requests;
+    }
+
+    static QbSim::Json QuickBooksRecord(const wchar_t* list, const std::wstring& id) {
+        const QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
+        for (const QbSim::Json& record : company.Get(list).Items()) {
+            if (record.Get(L"ListID").AsString() == id || record.Get(L"TxnID").AsString() == id)
+                return record;
+        }
+        return QbSim::Json();
+    }
+
+    // An entry of Chloë's that the server does not have.
+    static void AddQuickBooksEntry(const std::wstring& txnId, const std::wstring& duration) {
+        QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
+        QbSim::Json entry = QbSim::Json::MakeObject();
+        entry.Set(L"TxnID", txnId);
+        entry.Set(L"TxnDate", kMonday.ToString());
+        QbSim::Json employee = QbSim::Json::MakeObject();
+        employee.Set(L"ListID", L"E-CHLOE");
+        entry.Set(L"EntityRef", employee);
+        entry.Set(L"Duration", duration);
+        company.Find(L"TimeEntries")->Push(entry);
+        QbSim::Control::Seed(company.Write());
     }
 
     static EntryCounts QuickBooksEntries() {
@@ -223,6 +253,82 @@ TEST_F(LiveImport, ABilledEntryThatDiffersIsLeftAloneAndReported) {
               "billed. Please see log for details.)",
               shown.back());
     EXPECT_EQ(billed, QuickBooksTxnId(kMonday.ToString(), L"PT2H0M0S"));
+}
+
+// A bookkeeper bills an entry while the import runs, after the run compared QuickBooks with the
+// preview: the entry's own check before its write finds it, and it is left as billed.
+TEST_F(LiveImport, AnEntryBilledDuringTheRunIsNeitherChangedNorDeleted) {
+    struct Case {
+        const char* name;
+        std::function<std::wstring()> arrange;  // gives the TxnID of the entry to bill
+    } cases[] = {
+        {"a change",
+         [this] {
+             const std::wstring id = QuickBooksTxnId(kMonday.ToString(), L"PT1H0M0S");
+             QbSim::Control::Edit(L"TimeEntries", id, L"{\"Duration\":\"PT2H0M0S\"}");
+             return id;
+         }},
+        {"a delete",
+         [this] {
+             AddQuickBooksEntry(L"T-EXTRA", L"PT3H0M0S");
+             boost::shared_ptr<Config> config = ChloeOnly();
+             config->SetCanRemoveExistingQBTimeTrack(true);
+             EXPECT_TRUE(SaveConfig(L"Sim Co", config));
+             return std::wstring(L"T-EXTRA");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        LoadAndSelect();
+        Import();
+        const std::wstring billed = c.arrange();
+        LoadAndSelect();
+        ASSERT_EQ(1, PendingChanges());
+        const EntryCounts held = QuickBooksEntries();
+        // The first time-tracking query is the run's comparison with the preview; the second,
+        // the entry's own check.
+        InjectFault("{'stage':'DoRequests','request':'TimeTrackingQuery','skip':1,"
+                    " 'edit':{'list':'TimeEntries','id':'" + std::string(billed.begin(), billed.end()) +
+                    "','patch':{'BillableStatus':2}}}");
+        const Calls shown = Import(false);
+        EXPECT_EQ(Lines(), Writes());
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ("ShowImportFailed(The time-track for some employees was changed in QB during import. These changes "
+                  "were not replaced with import. Please see log for details.)",
+                  shown.back());
+        EXPECT_EQ(held, QuickBooksEntries());
+        EXPECT_EQ(2, QuickBooksRecord(L"TimeEntries", billed).Get(L"BillableStatus").AsInt());
+    }
+}
+
+// The first run switches Chloë's paycheck setting, then stops at an open time-entry window
+// before any entry; the second, on the same preview, switches it again with the EditSequence
+// that the first switch gave her, and QuickBooks takes it.
+TEST_F(LiveImport, ARunAfterAPaycheckSettingSwitchUsesTheEmployeesNewEditSequence) {
+    ASSERT_TRUE(QbSim::Control::Edit(L"Employees", L"E-CHLOE",
+                                     L"{\"EmployeePayrollInfo\":{\"UseTimeDataToCreatePaychecks\":0}}"));
+    const std::wstring loaded = QuickBooksRecord(L"Employees", L"E-CHLOE").Get(L"EditSequence").AsString();
+    LoadAndSelect();
+    Calls shown;
+    {
+        QbSim::QuickBooksWindows quickBooks(L"Sim Co - QuickBooks Pro", Lines(1, L"Weekly Timesheet"));
+        ASSERT_TRUE(quickBooks.IsOpen());
+        shown = Import();
+    }
+    EXPECT_EQ(1, std::count_if(shown.begin(), shown.end(), [](const std::string& call) {
+                  return call.find("ShowError(Window for Entering Time is Open in QB") == 0;
+              })) << ::testing::PrintToString(shown);
+    const std::wstring switched = QuickBooksRecord(L"Employees", L"E-CHLOE").Get(L"EditSequence").AsString();
+    EXPECT_NE(loaded, switched);
+
+    shown = Import();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ("ShowImportSucceeded()", shown.back()) << ::testing::PrintToString(shown);
+    EXPECT_EQ(Lines(1, L"EmployeeMod: ListID=\"E-CHLOE\"; EditSequence=\"" + switched +
+                           L"\"; EmployeePayrollInfoMod.UseTimeDataToCreatePaychecks=2"),
+              Requests({L"EmployeeMod"}));
+    EXPECT_EQ(ServerEntries(), QuickBooksEntries());
 }
 
 TEST_F(LiveImport, ASecondStartWhileTheFirstRunsIsIgnored) {

@@ -72,7 +72,7 @@ std::wstring FakeQuickBooks::NewId(const wchar_t* prefix)
 void FakeQuickBooks::AddEmployee(const std::wstring& listId, const std::wstring& first, const std::wstring& last,
                                  int usesTimeData)
 {
-    EmployeeRecord employee = { first, last, usesTimeData };
+    EmployeeRecord employee = { first, last, usesTimeData, 1 };
     m_employees[listId] = employee;
 }
 
@@ -147,6 +147,7 @@ void FakeQuickBooks::LoadInto(TestCompany& company) const
          ++it) {
         TestCompany::EmployeePtr employee = company.AddQuickBooksEmployee(it->first, it->second.first, it->second.last);
         employee->SetUsesTimeDataValue(it->second.usesTimeData);
+        employee->SetEditSequence(std::to_wstring(it->second.editSequence));
         for (std::vector<Entry>::const_iterator entry = m_entries.begin(); entry != m_entries.end(); ++entry)
             if (entry->employeeId == it->first)
                 employee->AddTimeTrackRecord(ToRecord(*entry));
@@ -211,12 +212,17 @@ int FakeQuickBooks::DeleteTimeTrack(const std::wstring& txnId)
     return 0;
 }
 
-int FakeQuickBooks::ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring&, int value)
+int FakeQuickBooks::ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
+                                          std::wstring& newEditSequence)
 {
     m_trace.push_back(Describe(L"use-time-data", listId, value));
     if (m_timeDataFlagFailure)
         return m_timeDataFlagFailure;
-    m_employees[listId].usesTimeData = value;
+    EmployeeRecord& employee = m_employees[listId];
+    if (editSequence != std::to_wstring(employee.editSequence))
+        return 3200;
+    employee.usesTimeData = value;
+    newEditSequence = std::to_wstring(++employee.editSequence);
     return 0;
 }
 
@@ -241,6 +247,7 @@ int FakeQuickBooks::CreateEmployee(const std::wstring& firstName, const std::wst
     created->SetLastName(lastName);
     created->SetMiddleName(middleName);
     created->SetUsesTimeDataValue(2);
+    created->SetEditSequence(L"1");
     return 0;
 }
 

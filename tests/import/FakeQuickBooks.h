@@ -1,7 +1,8 @@
 #pragma once
 // An in-memory QuickBooks company behind the import's connector interface: it keeps the
 // time entries, refuses what QuickBooks refuses (unknown employee 3120, unknown customer:job or
-// service item 3140, unknown payroll item 31201, stale EditSequence 3200), fails the writes a
+// service item 3140, unknown payroll item 31201, stale EditSequence of an entry or an employee
+// 3200), fails the writes a
 // test asks it to, and traces every write.
 #include <map>
 #include <set>
@@ -67,7 +68,8 @@ public:
     int ChangeTimeTrack(const std::wstring& txnId, const std::wstring& entityId, const std::wstring& editSequence,
                         int minutes);
     int DeleteTimeTrack(const std::wstring& txnId);
-    int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value);
+    int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
+                              std::wstring& newEditSequence);
     int CreateEmployee(const std::wstring& firstName, const std::wstring& lastName, const std::wstring& middleName,
                        const std::wstring& payrollItemId, boost::shared_ptr<Quorvane::Employee>& created);
     int CreateCustomerJob(const std::wstring& name, const boost::shared_ptr<Quorvane::CustomerJob>& parent,
@@ -86,6 +88,7 @@ private:
         std::wstring first;
         std::wstring last;
         int usesTimeData;
+        int editSequence;
     };
 
     // The injected status of this write, or 0.

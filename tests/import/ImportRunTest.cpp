@@ -127,26 +127,37 @@ TEST(ImportRun, ErrorsStopTheRunAndSkipTheEmployeesLeft)
         const char* name;
         int status;
         const wchar_t* error;
+        const wchar_t* logged;
     };
     const Case cases[] = {
         { "employee gone", 3120,
           L"ShowError Cannot import data for Ann Archer | The employee with name &#39;Ann Archer&#39; no longer exists "
           L"|  | Please review import parameters, make sure that nobody is modifying QuickBooks data, and restart the "
-          L"import. | reload | 0" },
+          L"import. | reload | 0",
+          L"The employee with name 'Ann Archer' no longer exists" },
         { "customer gone", 3140,
           L"ShowError Cannot import data for Ann Archer | The customer:job with name &#39;Acme:Roof&#39; no longer "
           L"exists |  | Please review import parameters, make sure that nobody is modifying QuickBooks data, and "
-          L"restart the import. | reload | 0" },
+          L"restart the import. | reload | 0",
+          L"The customer:job with name 'Acme:Roof' no longer exists" },
         { "payroll item gone", 31201,
           L"ShowError Cannot import data for Ann Archer | The payroll with name &#39;Wages&#39; no longer exists |  | "
           L"Please review import parameters, make sure that nobody is modifying QuickBooks data, and restart the "
-          L"import. | reload | 0" },
+          L"import. | reload | 0",
+          L"The payroll with name 'Wages' no longer exists" },
         { "other status", 3175,
           L"ShowError Cannot import data for Ann Archer | Unexpected error occurred while importing data to "
-          L"QuickBooks | Error code: 3175, Object is in use |  |  | 0" },
+          L"QuickBooks | Error code: 3175, Object is in use |  |  | 0",
+          L"Unexpected error occurred while importing data to QuickBooks Error code: 3175, Object is in use" },
         { "COM error", static_cast<int>(0x80040408),
           L"ShowError Cannot import data for Ann Archer | Unexpected error occurred while importing data to "
-          L"QuickBooks | Error code: -2147220472 |  |  | 0" },
+          L"QuickBooks | Error code: -2147220472 |  |  | 0",
+          L"Unexpected error occurred while importing data to QuickBooks Error code: -2147220472" },
+        // The program's own status is not QuickBooks's: its text stands alone.
+        { "write not confirmed", 31202,
+          L"ShowError Cannot import data for Ann Archer | Unexpected error occurred while importing data to "
+          L"QuickBooks | QuickBooks did not confirm the change |  |  | 0",
+          L"Unexpected error occurred while importing data to QuickBooks QuickBooks did not confirm the change" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -162,6 +173,7 @@ TEST(ImportRun, ErrorsStopTheRunAndSkipTheEmployeesLeft)
         EXPECT_EQ(c.error, calls[calls.size() - 2]);
         EXPECT_EQ(L"OnImportFinished", calls.back());
         EXPECT_EQ(1, harness.qb.WriteCount());
+        EXPECT_EQ(1u, LinesContaining(log, c.logged).size());
         EXPECT_EQ(1u, LinesContaining(log, L"Ann Archer: Error").size());
         EXPECT_EQ(1u, LinesContaining(log, L"Bob Baker: Skipped").size());
         EXPECT_EQ(1u, LinesContaining(log, L"Import process was interrupted due to error").size());
@@ -435,8 +447,9 @@ TEST(ImportRun, ARefusedPaycheckSettingIsReportedAndTheTimeStillImported)
 }
 
 // The switch changes the employee in QuickBooks: a run that follows on the same data, stopped
-// before its entries here, does not send the switch again with the old EditSequence.
-TEST(ImportRun, APaycheckSettingSwitchedOnceIsNotSentAgain)
+// before its entries here, sends the switch again with the employee's new EditSequence, and
+// QuickBooks takes it.
+TEST(ImportRun, APaycheckSettingSwitchedOnceIsSentAgainWithTheNewEditSequence)
 {
     ImportHarness harness;
     harness.qb.AddEmployee(L"E1", L"Ann", L"Archer", 0);
@@ -450,8 +463,10 @@ TEST(ImportRun, APaycheckSettingSwitchedOnceIsNotSentAgain)
     harness.openForms.clear();
     harness.qb.ClearTrace();
     harness.Import();
-    EXPECT_EQ(Lines({ L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60", L"add E1 2012-03-06 Acme:Roof Labor 'fix' 90" }),
+    EXPECT_EQ(Lines({ L"use-time-data E1 2", L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60",
+                      L"add E1 2012-03-06 Acme:Roof Labor 'fix' 90" }),
               harness.qb.Trace());
+    EXPECT_EQ(L"ShowImportSucceeded", harness.ViewCalls().back());
 }
 
 TEST(ImportRun, AUserNotToImportIsSkippedWhateverTheSelection)

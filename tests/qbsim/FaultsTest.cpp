@@ -131,6 +131,33 @@ TEST_F(Faults, ResponsesCanBeReshaped)
     EXPECT_FALSE(EntryQuery().Detail().IsNull());  // each fault fires once
 }
 
+// A bookkeeper bills an entry while the program works: the edit is made at the moment chosen,
+// here just before the second query is answered, and the query is answered as usual.
+TEST_F(Faults, AnEditIsMadeWhenItsFaultFiresAndTheCallGoesOn)
+{
+    Inject("{'stage':'DoRequests','request':'TimeTrackingQuery','skip':1,"
+           " 'edit':{'list':'TimeEntries','id':'T-1','patch':{'BillableStatus':2}}}");
+    Inject("{'stage':'DoRequests','request':'CompanyQuery','edit':{'list':'TimeEntries','id':'T-9','patch':{}}}");
+    auto entry = [this]() {
+        ITimeTrackingRetList list;
+        EXPECT_EQ(S_OK, EntryQuery().Detail().QueryInterface(list));
+        return list.GetAt(0);
+    };
+    const std::wstring before = entry().EditSequence().GetValue();
+    QbSim::Control::ClearTrace();
+    ITimeTrackingRet billed = entry();
+    EXPECT_EQ(2, billed.BillableStatus().GetValue());
+    EXPECT_NE(before, billed.EditSequence().GetValue());
+    std::vector<std::wstring> trace = QbSim::Control::Trace();
+    ASSERT_EQ(3u, trace.size());
+    EXPECT_EQ(0u, trace[1].find(L"US 6.0 TimeTrackingQuery:"));
+    EXPECT_EQ(L"Edit TimeEntries T-1: {\"BillableStatus\":2}", trace[2]);
+    EXPECT_EQ(billed.EditSequence().GetValue(), entry().EditSequence().GetValue());  // it fires once
+
+    EXPECT_EQ(0, CompanyQuery().StatusCode());
+    EXPECT_EQ(L"Edit TimeEntries T-9: {} (not found)", QbSim::Control::Trace().back());
+}
+
 TEST_F(Faults, CallsOutOfOrderAndUnknownMembersFail)
 {
     IQBSessionManager other;

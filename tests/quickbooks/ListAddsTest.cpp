@@ -60,7 +60,8 @@ TEST_F(ListAdds, ACreatedEmployeeKeepsItsEditSequenceAndTimeDataValue) {
     ASSERT_EQ(0, CreateEmployee(L"John", L"", L"P-HOURLY", created));
     EXPECT_FALSE(created->GetEditSequence().empty());
     EXPECT_EQ(1, created->GetUsesTimeDataValue());
-    EXPECT_EQ(0, m_connector->ChangeFlagUseTimeData(created->GetId(), created->GetEditSequence(), 2));
+    std::wstring changed;
+    EXPECT_EQ(0, m_connector->ChangeFlagUseTimeData(created->GetId(), created->GetEditSequence(), 2, changed));
 }
 
 TEST_F(ListAdds, ARefusedEmployeeIsTheStatusWithNothingCreated) {

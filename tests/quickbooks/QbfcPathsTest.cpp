@@ -96,6 +96,7 @@ TEST_F(QbfcPaths, EveryRequestIsSentAlongQbfcsOwnPaths) {
     boost::shared_ptr<ServiceItem> createdItem;
     boost::shared_ptr<Employee> createdEmployee;
     boost::shared_ptr<Quorvane::TimeTrackRecordCollection> entries;
+    std::wstring changedSequence;
     struct Case {
         const char* name;
         std::function<void()> run;
@@ -116,7 +117,7 @@ TEST_F(QbfcPaths, EveryRequestIsSentAlongQbfcsOwnPaths) {
         {"time changed", [&] { m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60); },
          {L"TimeTrackingMod: TxnID EntityRef.ListID EditSequence Duration"}},
         {"time deleted", [&] { m_connector->DeleteTimeTrack(L"T-1"); }, {L"TxnDel: TxnID TxnDelType"}},
-        {"use of time data changed", [&] { m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"11", 2); },
+        {"use of time data changed", [&] { m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"11", 2, changedSequence); },
          {L"EmployeeMod: ListID EditSequence EmployeePayrollInfoMod.UseTimeDataToCreatePaychecks"}},
         {"employee added", [&] { m_connector->CreateEmployee(L"Cleo", L"Eng", L"", L"P-HOURLY", createdEmployee); },
          {L"EmployeeAdd: FirstName LastName MiddleName IsActive EmployeePayrollInfo.UseTimeDataToCreatePaychecks "
@@ -166,6 +167,8 @@ TEST_F(QbfcPaths, EveryAnswerIsReadAlongQbfcsOwnPaths) {
     ASSERT_EQ(0, m_connector->CreateEmployee(L"Cleo", L"Eng", L"", L"P-HOURLY", created));
     boost::shared_ptr<ServiceItem> createdItem;
     ASSERT_EQ(0, m_connector->CreateService(L"Paint", boost::shared_ptr<ServiceItem>(), L"A-INC", createdItem));
+    std::wstring changedSequence;
+    ASSERT_EQ(0, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"11", 2, changedSequence));
     struct Case {
         const char* path;
         std::wstring read;
@@ -188,6 +191,8 @@ TEST_F(QbfcPaths, EveryAnswerIsReadAlongQbfcsOwnPaths) {
          L"1"},
         {"IEmployeeRet.EmployeePayrollInfo.OREarnings.EarningsList.GetAt(0).PayrollItemWageRef.ListID",
          anna.GetNameList().at(0), L"P-HOURLY"},
+        {"changed IEmployeeRet.EditSequence", std::to_wstring(!changedSequence.empty() && changedSequence != L"11"),
+         L"1"},
         {"created IEmployeeRet.EmployeePayrollInfo.UseTimeDataToCreatePaychecks", std::to_wstring(created->GetUsesTimeData()),
          L"1"},
         {"ICustomerRet.ListID Name ParentRef.ListID", customers->FindById(L"C-ROOF")->GetFullName(), L"Acme:Roof"},

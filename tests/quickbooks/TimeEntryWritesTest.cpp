@@ -36,6 +36,14 @@ protected:
         Seed(kCompany);
     }
 
+    // The answer's EditSequence goes to m_newEditSequence.
+    int SwitchTimeData(const std::wstring& listId, const std::wstring& editSequence, int value) {
+        m_newEditSequence.clear();
+        return m_connector->ChangeFlagUseTimeData(listId, editSequence, value, m_newEditSequence);
+    }
+
+    std::wstring m_newEditSequence;
+
     int Add(const Entry& entry, const std::wstring& entity = L"E-ANNA") {
         return m_connector->AddTimeTrack(entity, entry.customerJob, entry.serviceItem, entry.payrollItem, entry.notes,
                                          entry.billable, DateTime(5, 11, 2026), entry.minutes);
@@ -108,7 +116,7 @@ TEST_F(TimeEntryWrites, AChangeOrDeleteAnsweredWithoutItsRecordIsNotConfirmed) {
         InjectFault(std::string("{'stage':'Response','request':'") + kind + "','shape':'NullDetail'}");
     EXPECT_EQ(Quorvane::Connectors::kNotConfirmedStatus, m_connector->DeleteTimeTrack(L"T-1"));
     EXPECT_EQ(Quorvane::Connectors::kNotConfirmedStatus, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60));
-    EXPECT_EQ(Quorvane::Connectors::kNotConfirmedStatus, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_EQ(Quorvane::Connectors::kNotConfirmedStatus, SwitchTimeData(L"E-ANNA", L"100", 1));
     EXPECT_EQ(L"QuickBooks did not confirm the change",
               Quorvane::Connectors::QBStatusMessage(Quorvane::Connectors::kNotConfirmedStatus));
 }
@@ -122,7 +130,7 @@ TEST_F(TimeEntryWrites, AWarningWithTheRecordIsASuccess) {
     EXPECT_EQ(0, Add({L"", L"", L"", L"", 0, 60}));
     EXPECT_EQ(0, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60));
     EXPECT_EQ(0, m_connector->DeleteTimeTrack(L"T-1"));
-    EXPECT_EQ(0, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_EQ(0, SwitchTimeData(L"E-ANNA", L"100", 1));
     EXPECT_NE(std::string::npos, ConnectorLogTail().find("QuickBooks warning 530: Unsupported field: BillableStatus"));
 
     InjectFault("{'stage':'Response','request':'TimeTrackingAdd','shape':'Status','status':530,'severity':'Warn'}");
@@ -145,23 +153,30 @@ TEST_F(TimeEntryWrites, EveryWriteReturnsTheComErrorItMet) {
         InjectFault(fault);
         EXPECT_EQ(code, m_connector->DeleteTimeTrack(L"T-1"));
         InjectFault(fault);
-        EXPECT_EQ(code, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+        EXPECT_EQ(code, SwitchTimeData(L"E-ANNA", L"100", 1));
     }
 }
 
+// Each change gives the employee a new EditSequence, which the next change must carry.
 TEST_F(TimeEntryWrites, AUseTimeDataChangeNeedsTheCurrentEditSequenceAndPayrollAccess) {
-    EXPECT_EQ(0, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 2));
-    EXPECT_EQ(3200, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
-    EXPECT_EQ(3120, m_connector->ChangeFlagUseTimeData(L"E-GONE", L"1", 1));
+    EXPECT_EQ(0, SwitchTimeData(L"E-ANNA", L"100", 2));
+    const std::wstring changed = m_newEditSequence;
+    EXPECT_EQ(QbSim::Json::Parse(QbSim::Control::Snapshot()).Get(L"Employees").At(0).Get(L"EditSequence").AsString(),
+              changed);
+    EXPECT_NE(L"100", changed);
+    EXPECT_EQ(3200, SwitchTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_EQ(L"", m_newEditSequence);
+    EXPECT_EQ(0, SwitchTimeData(L"E-ANNA", changed, 1));
+    EXPECT_EQ(3120, SwitchTimeData(L"E-GONE", L"1", 1));
     Seed("{'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna'}]}");
-    EXPECT_EQ(3261, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_EQ(3261, SwitchTimeData(L"E-ANNA", L"100", 1));
 }
 
 TEST_F(TimeEntryWrites, TheUseTimeDataFlagSendsOnlyKnownValues) {
     const int values[] = {1, 2, 0, 3, -1};
     const wchar_t* sent[] = {L"1", L"2", L"0", L"0", L"0"};
     for (int i = 0; i < 5; ++i) {
-        m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", values[i]);
+        SwitchTimeData(L"E-ANNA", L"100", values[i]);
         EXPECT_EQ(std::vector<std::wstring>({std::wstring(L"EmployeeMod: ListID=\"E-ANNA\"; EditSequence=\"100\"; "
                                                           L"EmployeePayrollInfoMod.UseTimeDataToCreatePaychecks=") +
                                              sent[i]}),
@@ -171,7 +186,7 @@ TEST_F(TimeEntryWrites, TheUseTimeDataFlagSendsOnlyKnownValues) {
 
 TEST_F(TimeEntryWrites, WithoutASessionWritesFailOrReturnMinusOne) {
     Reconnect(false);
-    EXPECT_EQ(-1, m_connector->ChangeFlagUseTimeData(L"E-ANNA", L"100", 1));
+    EXPECT_EQ(-1, SwitchTimeData(L"E-ANNA", L"100", 1));
     EXPECT_EQ(-1, m_connector->ChangeTimeTrack(L"T-1", L"E-ANNA", L"7", 60));
     EXPECT_THROW(Add({L"", L"", L"", L"", 0, 60}), std::exception);
     EXPECT_THROW(m_connector->DeleteTimeTrack(L"T-1"), std::exception);

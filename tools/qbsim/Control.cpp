@@ -102,6 +102,12 @@ Fault ParseFault(const std::wstring& faultJson)
     fault.message = json.Get(L"message").AsString();
     fault.nullMessage = json.Get(L"nullMessage").AsBool(false);
     fault.element = json.Get(L"element").AsString();
+    const Json& edit = json.Get(L"edit");
+    fault.edit.list = edit.Get(L"list").AsString();
+    fault.edit.id = edit.Get(L"id").AsString();
+    fault.edit.patch = edit.Get(L"patch");
+    if (fault.edit.IsSet() && !fault.edit.patch.IsObject())
+        throw std::runtime_error("qbsim: an edit needs a patch object");
     return fault;
 }
 

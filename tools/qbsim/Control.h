@@ -28,8 +28,11 @@ void InjectFault(const Fault& fault);
 // The same from JSON: {"stage":"DoRequests", "request":"TimeTrackingAdd", "member":"TxnDate",
 // "skip":0, "times":1, "hresult":"0x8004041C", "description":"...", "noDescription":true,
 // "viaException":true, "shape":"Status|Warning|NullDetail|OtherDetail|OmitElement|UntypedDetail",
-// "status":3120, "severity":"Warn", "message":"...", "nullMessage":true, "element":"EditSequence"};
-// all but "stage" optional.
+// "status":3120, "severity":"Warn", "message":"...", "nullMessage":true, "element":"EditSequence",
+// "edit":{"list":"TimeEntries", "id":"...", "patch":{"BillableStatus":2}}}; all but "stage"
+// optional. With "edit" the fault makes that Edit when it fires, and the call goes on:
+// {"stage":"DoRequests", "request":"TimeTrackingQuery", "skip":1, "edit":...} bills an entry
+// just before QuickBooks answers the second time-tracking query.
 Fault ParseFault(const std::wstring& faultJson);
 void ClearFaults();
 

@@ -51,6 +51,8 @@ Stage ParseStage(const std::wstring& name)
     throw std::runtime_error("qbsim: unknown fault stage");
 }
 
+FaultTable::FaultTable(const Editor& editor) : m_editor(editor) {}
+
 void FaultTable::Add(const Fault& fault)
 {
     std::lock_guard<std::mutex> hold(m_lock);
@@ -63,8 +65,9 @@ void FaultTable::Clear()
     m_faults.clear();
 }
 
-Fault* FaultTable::Fire(Stage stage, const std::wstring& request, const std::wstring& member)
+bool FaultTable::Fire(Stage stage, const std::wstring& request, const std::wstring& member, Fault& fired)
 {
+    std::lock_guard<std::mutex> hold(m_lock);
     for (Fault& fault : m_faults) {
         if (fault.stage != stage || fault.times == 0)
             continue;
@@ -78,31 +81,38 @@ Fault* FaultTable::Fire(Stage stage, const std::wstring& request, const std::wst
         }
         if (fault.times > 0)
             --fault.times;
-        return &fault;
+        fired = fault;
+        return true;
     }
-    return 0;
+    return false;
 }
 
 void FaultTable::Check(Stage stage, const std::wstring& request, const std::wstring& member)
 {
-    std::lock_guard<std::mutex> hold(m_lock);
-    if (Fault* fault = Fire(stage, request, member))
-        throw fault->failure;
+    Fault fault;
+    if (!Fire(stage, request, member, fault))
+        return;
+    if (!fault.edit.IsSet())
+        throw fault.failure;
+    m_editor(fault.edit);
 }
 
 void FaultTable::Shape(const std::wstring& request, Json& response)
 {
-    std::lock_guard<std::mutex> hold(m_lock);
-    Fault* fault = Fire(Stage::Response, request, L"");
-    if (!fault)
+    Fault fault;
+    if (!Fire(Stage::Response, request, L"", fault))
         return;
-    switch (fault->shape) {
+    if (fault.edit.IsSet()) {
+        m_editor(fault.edit);
+        return;
+    }
+    switch (fault.shape) {
     case ResponseShape::Status:
-        SetStatus(response, *fault, L"Error");
+        SetStatus(response, fault, L"Error");
         response.Set(L"Detail", Json());
         break;
     case ResponseShape::Warning:
-        SetStatus(response, *fault, L"Warn");
+        SetStatus(response, fault, L"Warn");
         break;
     case ResponseShape::NullDetail:
         response.Set(L"StatusCode", 0);
@@ -120,7 +130,7 @@ void FaultTable::Shape(const std::wstring& request, Json& response)
     case ResponseShape::OmitElement:
         if (Json* detail = response.Find(L"Detail")) {
             Json* items = detail->Find(L"@items");
-            OmitFromRet(items ? *items : *detail, fault->element);
+            OmitFromRet(items ? *items : *detail, fault.element);
         }
         break;
     case ResponseShape::UntypedDetail:

@@ -1,7 +1,10 @@
 #pragma once
 // Failures that tests arrange before the program acts: an HRESULT (with or without error
 // information) at any step of a session, or a response shaped differently from QuickBooks's
-// answer. Each fault lets `skip` matching events pass and then fires `times` times.
+// answer. Each fault lets `skip` matching events pass and then fires `times` times. A fault
+// may instead change a record behind the program's back at that moment (a bookkeeper billing
+// an entry while an import runs) and let the call go on.
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -28,6 +31,14 @@ enum class ResponseShape {
     UntypedDetail,  // QuickBooks's answer whose detail has no Type, but type information naming it
 };
 
+// Control::Edit's arguments, kept for the moment a fault fires.
+struct RecordEdit {
+    bool IsSet() const { return !list.empty(); }
+    std::wstring list;
+    std::wstring id;
+    Json patch;
+};
+
 struct Fault {
     Fault();
     Stage stage;
@@ -42,6 +53,7 @@ struct Fault {
     std::wstring message;
     bool nullMessage;
     std::wstring element;  // OmitElement
+    RecordEdit edit;       // when set, made instead of the failure or the reshaping
 };
 
 // The stage's name as the control commands spell it ("DoRequests", "SetField", ...).
@@ -49,6 +61,11 @@ Stage ParseStage(const std::wstring& name);
 
 class FaultTable {
 public:
+    typedef std::function<void(const RecordEdit&)> Editor;
+
+    // `editor` makes the edits of faults that carry one; it runs without the table's lock.
+    explicit FaultTable(const Editor& editor);
+
     void Add(const Fault& fault);
     void Clear();
     // Throws the ComFailure of the first fault that fires for this event.
@@ -58,8 +75,10 @@ public:
     void Shape(const std::wstring& request, Json& response);
 
 private:
-    Fault* Fire(Stage stage, const std::wstring& request, const std::wstring& member);
+    // The fault that fires for this event, copied out of the table; false when none does.
+    bool Fire(Stage stage, const std::wstring& request, const std::wstring& member, Fault& fired);
 
+    Editor m_editor;
     std::mutex m_lock;
     std::vector<Fault> m_faults;
 };

@@ -35,6 +35,15 @@ int VersionNumber(const std::wstring& text)
 
 }  // namespace
 
+Simulator::Simulator() : m_faults([this](const RecordEdit& edit) { MakeEdit(edit); }), m_latency(0) {}
+
+void Simulator::MakeEdit(const RecordEdit& edit)
+{
+    bool found = false;
+    m_store.Use([&](Company& company) { found = company.Edit(edit.list, edit.id, edit.patch); });
+    m_trace.Add(L"Edit " + edit.list + L" " + edit.id + L": " + edit.patch.Write() + (found ? L"" : L" (not found)"));
+}
+
 Simulator& Simulator::Instance()
 {
     static Simulator simulator;

@@ -38,7 +38,9 @@ public:
     Json Answer(const std::wstring& requestKind, const Json& request);
 
 private:
-    Simulator() : m_latency(0) {}
+    Simulator();
+    // A fault's edit, made when the fault fires; the trace tells when that was.
+    void MakeEdit(const RecordEdit& edit);
 
     CompanyStore m_store;
     FaultTable m_faults;

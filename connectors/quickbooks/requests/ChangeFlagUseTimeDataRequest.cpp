@@ -1,6 +1,7 @@
 #include "connectors/quickbooks/requests/ChangeFlagUseTimeDataRequest.h"
 
 #include "connectors/quickbooks/QBStatusMessage.h"
+#include "connectors/quickbooks/requests/FieldValues.h"
 
 namespace Quorvane {
 namespace Connectors {
@@ -15,7 +16,9 @@ void ChangeFlagUseTimeDataRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
 }
 
 void ChangeFlagUseTimeDataRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
-    ResultFromAnswer<Qbfc::IEmployeeRet>(response);
+    Qbfc::IEmployeeRet employee = ResultFromAnswer<Qbfc::IEmployeeRet>(response);
+    if (!employee.IsNull())
+        m_newEditSequence = ReadTextIfSet(employee.EditSequence());
 }
 
 }  // namespace Connectors

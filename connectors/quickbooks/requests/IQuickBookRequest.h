@@ -35,16 +35,18 @@ protected:
     void SetResult(int result) { m_result = result; }
 
     // 0 when QuickBooks answered with a Ret of the type, its status when it refused; any other
-    // answer leaves the marker.
+    // answer leaves the marker. The Ret is given back, null unless the result is 0.
     template <typename Ret>
-    void ResultFromAnswer(Qbfc::IMsgSetResponse response) {
+    Ret ResultFromAnswer(Qbfc::IMsgSetResponse response) {
         try {
-            FindResponseDetail<Ret>(response);
+            Ret answer = FindResponseDetail<Ret>(response);
             SetResult(0);
+            return answer;
         } catch (const QuickBooksException& refusal) {
             SetResult(refusal.GetStatusCode());
         } catch (...) {
         }
+        return Ret();
     }
 
 private:
