@@ -204,8 +204,11 @@ void LayoutBox(Box& box, Containing containing, LayoutContext& context, ForcedSi
         LayoutScrolling(box, contentWidth, specified, containing, context);
     } else {
         int contentHeight = LayoutContent(box, {contentWidth, specified}, context);
-        int height = forced.height >= 0 ? specified : UsedContentHeight(box, contentHeight, specified, containing);
-        if (state.kind == BoxKind::Cell) height = std::max(height, contentHeight);  // a cell's height is a minimum
+        // A cell is as high as its content, so vertical-align has room; its table gives the
+        // cell's height to the row.
+        int height = state.kind == BoxKind::Cell ? contentHeight
+                     : forced.height >= 0        ? specified
+                                                 : UsedContentHeight(box, contentHeight, specified, containing);
         box.frame.height = height + VerticalChrome(box);
         if (box.element && box.element->Tag() == "button" && height > contentHeight)
             ShiftContent(box, (height - contentHeight) / 2);  // a button shows its content in its middle

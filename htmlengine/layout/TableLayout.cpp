@@ -17,6 +17,14 @@ int CellBaseline(const Box& cell)
     return baseline >= 0 ? baseline : cell.frame.height - cell.border.bottom - cell.padding.bottom;
 }
 
+// What a cell asks of its rows: its content, and at least its own height and min-height,
+// which act as minimums (CSS 2.1 §17.5.3).
+int CellWantedHeight(const Box& cell)
+{
+    int asked = ClampContentHeight(cell, std::max(0, SpecifiedContentHeight(cell, -1)), -1) + VerticalChrome(cell);
+    return std::max(cell.frame.height, asked);
+}
+
 // A table is never narrower than its captions' longest words (CSS 2.1 §17.4).
 int CaptionsMinimum(Box& table, LayoutContext& context)
 {
@@ -109,7 +117,7 @@ Rows TableLayouter::RowHeights()
             baselines[cell.row] = std::max(baselines[cell.row], CellBaseline(box));
             below[cell.row] = std::max(below[cell.row], box.frame.height - CellBaseline(box));
         }
-        rows.heights[cell.row] = std::max(rows.heights[cell.row], box.frame.height);
+        rows.heights[cell.row] = std::max(rows.heights[cell.row], CellWantedHeight(box));
     }
     for (size_t r = 0; r < count; ++r) rows.heights[r] = std::max(rows.heights[r], baselines[r] + below[r]);
     for (const GridCell& cell : grid_.cells) {
@@ -117,7 +125,7 @@ Rows TableLayouter::RowHeights()
         int spanned = grid_.spacingY * (cell.rowSpan - 1);
         for (int r = cell.row; r < cell.row + cell.rowSpan; ++r) spanned += rows.heights[r];
         int last = cell.row + cell.rowSpan - 1;
-        rows.heights[last] += std::max(0, cell.box->frame.height - spanned);
+        rows.heights[last] += std::max(0, CellWantedHeight(*cell.box) - spanned);
     }
     rows.tops.resize(count);
     int y = grid_.spacingY;

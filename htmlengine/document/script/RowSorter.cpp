@@ -45,20 +45,20 @@ SortKey ParseKey(std::wstring text)
     return key;
 }
 
-const Element* FirstMatch(const Element& row, const SelectorList& selector)
+// The row itself or the first element inside it, in document order, that matches; ":root"
+// is the row at every depth.
+const Element* FirstMatch(const Element& element, const Element& row, const SelectorList& selector)
 {
-    if (MatchesAny(selector, row, &row)) return &row;
-    for (const Element* child : row.Children()) {
-        if (MatchesAny(selector, *child, &row)) return child;
-        if (const Element* deeper = FirstMatch(*child, selector); deeper && deeper != child) return deeper;
-    }
+    if (MatchesAny(selector, element, &row)) return &element;
+    for (const Element* child : element.Children())
+        if (const Element* match = FirstMatch(*child, row, selector)) return match;
     return nullptr;
 }
 
 std::wstring KeyText(const Element& row, const SortKey& key)
 {
-    const Element* source = FirstMatch(row, key.selector);
-    if (key.group) return source == &row ? L"0" : L"1";
+    const Element* source = FirstMatch(row, row, key.selector);
+    if (key.group) return source ? L"0" : L"1";
     std::wstring text = !source                 ? L""
                         : key.attribute.empty() ? TextContent(*source)
                                                 : source->AttributeOr(key.attribute);

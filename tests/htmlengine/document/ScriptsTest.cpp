@@ -148,6 +148,20 @@ TEST_F(Scripts, SortingRowsByKeysWithNewRowsFirst)
     EXPECT_EQ(L"desc", Attribute(Find("#h"), "sorted"));
 }
 
+// A "first" key counts a match inside the row (a cell, a check box) as much as the row itself,
+// and ":root" stays the row however deep the match lies.
+TEST_F(Scripts, SortingRowsFirstByWhatTheyHold)
+{
+    const wchar_t* sort = L"sort($('#rows'), 'tr', self@dir, 'first :root > td > input#u2', 'span.employee :text lower');";
+    HTMLayoutSetStyleAttribute(Find("#go"), "on-click", sort);
+    HTMLayoutSetAttributeByName(Find("#go"), "dir", L"asc");
+    Click("#go");
+    EXPECT_EQ(L"Carl alice bob ", Names());
+    HTMLayoutSetAttributeByName(Find("#go"), "dir", L"desc");
+    Click("#go");
+    EXPECT_EQ(L"bob alice Carl ", Names());
+}
+
 TEST_F(Scripts, ScriptsThatCannotBeReadAreLoggedAndDoNothing)
 {
     Click("#broken");

@@ -64,6 +64,10 @@ TEST_F(Tables, BordersAndAlignmentInCells)
     std::string aligned = Page(
         "<table><tr style='height:40px'><td id=top style='vertical-align:top'><span id=t>a</span></td>"
         "<td id=mid><span id=m>b</span></td><td style='vertical-align:bottom'><span id=b>c</span></td></tr></table>");
+    std::string cellHeights = Page(
+        "<table><tr><td id=c style='height:40px'><span id=m>a</span></td>"
+        "<td style='vertical-align:bottom'><span id=b>b</span></td>"
+        "<td id=p style='height:20px;padding:4px;box-sizing:border-box'>c</td></tr></table>");
     std::string nested = Page(
         "<table><tr><td id=outer><table id=inner><tr><td id=in>abc</td></tr></table></td><td id=next>x</td></tr></table>");
     RunCases(*this, {
@@ -71,6 +75,8 @@ TEST_F(Tables, BordersAndAlignmentInCells)
          {"#a 0,0 9x22", "#b 9,0 13x22", "#c 0,22 9x17", "#d 9,22 13x17"}},
         {"vertical-align in a taller row", aligned.c_str(),
          {"#t 0,0 7x16", "#m 7,12 7x16", "#b 14,24 7x16"}},
+        {"a cell's own height sizes its row and leaves room to align its content", cellHeights.c_str(),
+         {"#c 0,0 7x40", "#m 0,12 7x16", "#b 7,24 7x16", "#p 14,0 15x40"}},
         {"a table in a cell", nested.c_str(), {"#inner 0,0 21x16", "#in 0,0 21x16", "#next 21,0 7x16"}},
     });
 }
