@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "ControllerFixture.h"
+#include "DemoChloe.h"
 #include "TestCompany.h"
 #include "core/CompanyConfig.h"
 #include "core/DateTime.h"
@@ -22,11 +23,6 @@ namespace {
 typedef std::vector<std::wstring> Lines;
 // (date, duration) -> how many entries QuickBooks holds with them.
 typedef std::map<std::pair<std::wstring, std::wstring>, int> EntryCounts;
-
-const wchar_t kChloe[] = L"23";
-
-// Chloë's work on a Monday and a Tuesday of the demo data: 7 h and 1 h each day.
-const DateTime kMonday(23, 11, 2026);
 
 EntryCounts ServerEntries() {
     EntryCounts expected;
@@ -57,23 +53,9 @@ protected:
         MakeController();
     }
 
-    // Only Chloë imported, to E-CHLOE, with the customers, jobs and service items she works on
-    // made in QuickBooks as they are needed.
     boost::shared_ptr<Config> ChloeOnly() {
         boost::shared_ptr<Config> config = DemoSettings(L"secret", false);
-        config->SetMappingType(2);
-        config->SetServiceItemAccount(L"A-INC");
-        config->SetAutoCreationFlags(Config::CreateCustomers | Config::CreateJobs | Config::CreateServiceItems);
-        DateRange period;
-        period.SetStart(kMonday);
-        period.SetEnd(kMonday.Add(DateSpan::OneDay()));
-        config->SetPeriod(period);
-        TestCompany rules;
-        rules.config = config;
-        for (const wchar_t* id : {L"7", L"12", L"15", L"21", L"26", L"28", L"30"})
-            rules.MapEmployee(id, L"", Mapping::DoNotImport);
-        rules.MapEmployee(kChloe, L"E-CHLOE");
-        rules.MapPayroll(kChloe, L"P-HOURLY");
+        ImportOnlyChloe(config);
         return config;
     }
 

@@ -3,6 +3,7 @@
 // summary shows nothing left to change; QuickBooks holds the entries.
 #include <algorithm>
 
+#include "DemoChloe.h"
 #include "TestCompany.h"
 #include "UiDriver.h"
 #include "app/Application.h"
@@ -20,9 +21,6 @@ using namespace Quorvane;
 using htmlayout::dom::element;
 
 namespace {
-
-const wchar_t kChloe[] = L"23";
-const DateTime kMonday(23, 11, 2026);
 
 std::wstring ScratchFolder(KnownFolder folder)
 {
@@ -69,19 +67,7 @@ protected:
         options.userName = L"JSmith";
         config->SetConnectionOptions(options);
         config->SetImportLeaveType(false);
-        config->SetMappingType(2);
-        config->SetServiceItemAccount(L"A-INC");
-        config->SetAutoCreationFlags(Config::CreateCustomers | Config::CreateJobs | Config::CreateServiceItems);
-        DateRange period;
-        period.SetStart(kMonday);
-        period.SetEnd(kMonday.Add(DateSpan::OneDay()));
-        config->SetPeriod(period);
-        TestCompany rules;
-        rules.config = config;
-        for (const wchar_t* id : { L"7", L"12", L"15", L"21", L"26", L"28", L"30" })
-            rules.MapEmployee(id, L"", Mapping::DoNotImport);
-        rules.MapEmployee(kChloe, L"E-CHLOE");
-        rules.MapPayroll(kChloe, L"P-HOURLY");
+        ImportOnlyChloe(config);
         return config;
     }
 
