@@ -120,15 +120,13 @@ bool RebuildPopup(Element& popup, LayoutTree& tree, BoxIndex& index)
 
 bool RebuildParts(const std::vector<Element*>& elements, LayoutTree& tree, BoxIndex& index)
 {
+    // Popups first: rebuilding one frees the boxes inside it, which a part found earlier could be.
+    for (Element* element : elements)
+        if (!element->deleted && element->Tag() == "popup" && !RebuildPopup(*element, tree, index)) return false;
     std::vector<Box*> parts;
-    for (Element* element : elements) {
-        if (element->deleted) continue;
-        if (element->Tag() == "popup") {
-            if (!RebuildPopup(*element, tree, index)) return false;
-            continue;
-        }
-        if (Box* part = PartFor(*element, index)) parts.push_back(part);
-    }
+    for (Element* element : elements)
+        if (!element->deleted && element->Tag() != "popup")
+            if (Box* part = PartFor(*element, index)) parts.push_back(part);
     // A part inside another is built with it.
     std::vector<Box*> outer;
     for (Box* part : parts) {

@@ -61,6 +61,18 @@ TEST_F(Positions, PopupsGoUnderTheirOwnerOrAboveNearTheBottom)
     EXPECT_EQ(Find("#p2"), At(130, 460));
 }
 
+// Content inside a popup changed before the popup itself in one update: the popup's new
+// boxes replace the old ones, which the changed content must not be looked for in.
+TEST_F(Positions, APopupChangedAfterItsContentIsBuiltOnce)
+{
+    Load("<div id=owner style='width:100px;height:20px'><popup id=p><div id=inner>x</div></popup></div>");
+    HTMLayoutSetElementState(Find("#p"), STATE_EXPANDED, 0, FALSE);
+    EXPECT_EQ("1,21 98x16", Box("#inner"));
+    HTMLayoutSetElementInnerText16(Find("#inner"), L"a b", 3);
+    HTMLayoutSetAttributeByName(Find("#p"), "style", L"display:flex");  // its boxes built anew
+    EXPECT_EQ("1,21 21x16", Box("#inner"));
+}
+
 TEST_F(Positions, ALongPopupScrollsInTheRoomItHas)
 {
     std::string options;
