@@ -207,6 +207,18 @@ TEST_F(PreviewDialog, NamesAndNotesShowAsTyped)
     EXPECT_TRUE(page->FindAll("#workingLeaveTimeTBody b, #workingLeaveTimeTBody i").empty());
 }
 
+// The shared sheet's look of buttons must not reach the select's own drop button.
+TEST_F(PreviewDialog, TheUserSelectIsOneFieldWithItsDropButtonAtItsRightEdge)
+{
+    Open(L"1", true);
+    const RECT field = page->Find("#EmployeeSelectId").get_location(LOCATION_VIEW_BORDER_BOX);
+    const RECT drop = page->Find("#EmployeeSelectId>button").get_location(LOCATION_VIEW_BORDER_BOX);
+    EXPECT_EQ(26, field.bottom - field.top);
+    EXPECT_TRUE(drop.top >= field.top && drop.bottom <= field.bottom);
+    EXPECT_LE(field.right - drop.right, 2);
+    EXPECT_LE(drop.right - drop.left, 22);
+}
+
 TEST_F(PreviewDialog, EscapeClosesTheDialog)
 {
     Open(L"1", true);

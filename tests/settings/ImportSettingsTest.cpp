@@ -76,6 +76,19 @@ TEST_F(ImportSettingsPage, TheMappingTypeChoosesThePictureAndTheDescriptionBoxes
     EXPECT_EQ("checked enabled no-note", Box("projectNameDescription"));
 }
 
+// The shared sheet's look of buttons must not reach a select's own drop button.
+TEST_F(ImportSettingsPage, EachSelectIsOneFieldWithItsDropButtonAtItsRightEdge) {
+    OpenWithType(2);
+    for (const char* id : {"mappingType", "nameConvention", "serviceItemAccount"}) {
+        const RECT field = ById(id).get_location(LOCATION_VIEW_BORDER_BOX);
+        const RECT drop = ById(id).find_first("button").get_location(LOCATION_VIEW_BORDER_BOX);
+        EXPECT_EQ(26, field.bottom - field.top) << id;
+        EXPECT_TRUE(drop.top >= field.top && drop.bottom <= field.bottom) << id;
+        EXPECT_LE(field.right - drop.right, 2) << id;
+        EXPECT_LE(drop.right - drop.left, 22) << id;
+    }
+}
+
 TEST_F(ImportSettingsPage, ChoosingAMappingTypeSavesItAndFollowsAtOnce) {
     OpenWithType(0);
     EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Attribute(ById("idImportSettings_Tab_Img"), "src"));

@@ -10,17 +10,14 @@ using htmlayout::dom::element;
 
 namespace {
 
-// The date-range box as the main page has it, with the page rules its style sheet gives it:
+// The date-range box as the main page has it, wired by the program's own calendar sheet:
 // focus leaving a date input asks the widget whether the dates changed; the widget's value
 // change reaches the window.
-const char kPage[] = R"(<html><head><style>
-widget#cal { on-change: host dateRangeUpdated(); }
-widget#cal input { on-focus-lost: call dateRangeUpdated() on $('widget#cal'); }
-widget#cal  popup > option { on-click: call OnOptionClicked(self) on $('widget#cal'); }
-widget#cal > popup { behavior: select; }
-#stray { on-click: call OnOptionClicked(self) on $('widget#cal'); }
-</style></head><body>
-<div id="calendar"><widget id="cal" style="behavior:daterange">
+const char kPage[] = R"(<html><head>
+<link rel="stylesheet" href="res:IDR_DEFAULT_CALENDAR_CSS.CSS">
+<style>#stray { on-click: call OnOptionClicked(self) on $('widget#cal'); }</style>
+</head><body>
+<div id="calendar"><widget id="cal">
   <div><span id="calendarHeader">Current month</span><br>
   <input type="date" id="dateStart"><input type="date" id="dateEnd"></div>
 </widget></div>

@@ -18,6 +18,13 @@ unsigned ExclusiveExpansion(unsigned state, unsigned set)
     return state;
 }
 
+// A disabled element takes no keys: a focus on it or inside it goes back to the document, so keys
+// reach the body and the window's handlers again and Tab starts afresh.
+void ReleaseFocusFromDisabled(Document& document)
+{
+    if (document.Focus() && IsDisabledInTree(*document.Focus())) SetFocusSilently(document, nullptr);
+}
+
 bool IsCheckable(const Element& element)
 {
     std::wstring type = element.AttributeOr("type");
@@ -34,6 +41,7 @@ void ChangeState(Element& element, unsigned set, unsigned clear)
     Document* document = element.OwnerDocument();
     if (document && (set & kStateFocus)) SetFocusSilently(*document, &element);
     if (document && (clear & kStateFocus) && document->Focus() == &element) SetFocusSilently(*document, nullptr);
+    if (document && (set & kStateDisabled)) ReleaseFocusFromDisabled(*document);
     Element* select = element.Tag() == "option" && ((set | clear) & kStateChecked) ? SelectOf(element) : nullptr;
     if (select && (set & kStateChecked))
         ChooseOption(*select, &element);

@@ -78,8 +78,6 @@ bool MissingItemsTable::OnCreateMissingDataClick(const element& root, const boos
     DisableCheckBoxes(root);
     element button = root.get_element_by_id("idCreateMissingDataButton");
     button.set_text(kCreatingText);
-    // The clicked button gives the focus up, or the keys (Escape) would go to a disabled element.
-    button.set_state(0, STATE_FOCUS);
     button.disable();
     std::vector<CheckedRow> checkedRows = GetCheckedItems(root);
     for (size_t i = 0; i < checkedRows.size(); ++i) {
