@@ -284,12 +284,12 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
         rowsHeight = grid_.rows.empty() ? 0 : PlaceGroups(rows, top, width, room);
         if (pass == 1 || widths_.empty() || !AnyGroupScrollbar()) break;
         // No cell may lie under a scrolling row group's bar: an auto-width table grows by it, a
-        // table with a width takes it from its last column as far as that column can give it.
+        // table with a width shares what is left beside it among its columns again.
         if (table_.style->width.IsAuto() && forced.width < 0) {
             width += kScrollbarSize;
             table_.frame.width += kScrollbarSize;
         } else {
-            widths_.back() -= std::min(kScrollbarSize, std::max(0, widths_.back() - grid_.columns.back().min));
+            widths_ = DistributeWidths(grid_, std::max(0, columnsWidth - kScrollbarSize));
         }
     }
     int height = std::max(top + rowsHeight, specified);

@@ -130,6 +130,8 @@ TEST_F(Tables, ABodyTakesTheRoomItsTableLeaves)
     std::string flexed = "<div style='display:flex;flex-direction:column;height:120px'><p style='height:20px;margin:0;flex-shrink:0'></p>" +
                          table("flex:1 1 0", scrolling + rows(20, "last") + "</tbody>") + "</div>";
     std::string autoHeight = table("", scrolling + rows(3, "last") + "</tbody>");
+    std::string fixedLast = "<table style='width:200px;height:100px'><thead><tr><th>Head</th><th style='width:60px'>T</th>"
+                            "</tr></thead>" + scrolling + rows(20, "x") + "<tr><td>end</td><td id=c>x</td></tr></tbody></table>";
     RunCases(*this, {
         {"the body scrolls between the header and the footer", many.c_str(),
          {"#t 0,0 42x100", "#b 0,16 42x68", "#f 0,84 42x16"}},
@@ -139,6 +141,7 @@ TEST_F(Tables, ABodyTakesTheRoomItsTableLeaves)
          {"#a 0,16 42x32", "#b 0,48 42x36", "#f 0,84 42x16"}},
         {"a table stretched by its flex container", flexed.c_str(), {"#t 0,20 800x100", "#b 0,36 800x68"}},
         {"a table without a height shows every row", autoHeight.c_str(), {"#t 0,0 28x80", "#b 0,16 28x48"}},
+        {"a fixed last column ends beside the bar: the others make room", fixedLast.c_str(), {"#c 122,422 62x18"}},
     });
 
     Load(many);
