@@ -37,6 +37,7 @@ int CaptionsMinimum(Box& table, LayoutContext& context)
 
 struct Rows {
     std::vector<int> tops, heights;  // in the table's content box, spacing included
+    std::vector<int> baselines;      // where each row's baseline-aligned cells line up
 };
 
 // A row group's rows [first, end) in the grid, how high they are and how much of them it shows.
@@ -72,6 +73,7 @@ private:
     LayoutContext& context_;
     TableGrid grid_;
     std::vector<int> widths_;
+    std::vector<int> laidWidths_;  // each cell's width when it was last laid out
 };
 
 int TableLayouter::ContentWidth(Containing containing, ForcedSize forced) const
@@ -104,11 +106,15 @@ int TableLayouter::CellWidth(const GridCell& cell) const
     return width;
 }
 
+// Only cells whose width changed since they were laid out are laid out again.
 void TableLayouter::LayoutCells()
 {
-    for (const GridCell& cell : grid_.cells) {
-        int width = CellWidth(cell);
-        LayoutBox(*cell.box, {width, -1}, context_, {width, -1});
+    laidWidths_.resize(grid_.cells.size(), -1);
+    for (size_t i = 0; i < grid_.cells.size(); ++i) {
+        int width = CellWidth(grid_.cells[i]);
+        if (width == laidWidths_[i]) continue;
+        LayoutBox(*grid_.cells[i].box, {width, -1}, context_, {width, -1});
+        laidWidths_[i] = width;
     }
 }
 
@@ -119,7 +125,9 @@ Rows TableLayouter::RowHeights()
     size_t count = grid_.rows.size();
     Rows rows;
     rows.heights.assign(count, 0);
-    std::vector<int> baselines(count, 0), below(count, 0);
+    rows.baselines.assign(count, 0);
+    std::vector<int>& baselines = rows.baselines;
+    std::vector<int> below(count, 0);
     for (size_t r = 0; r < count; ++r) rows.heights[r] = std::max(0, grid_.rows[r]->style->height.Resolve(0, 0));
     for (const GridCell& cell : grid_.cells) {
         if (cell.rowSpan != 1) continue;
@@ -144,16 +152,17 @@ Rows TableLayouter::RowHeights()
         rows.tops[r] = y;
         y += rows.heights[r] + grid_.spacingY;
     }
-    for (const GridCell& cell : grid_.cells)
-        if (cell.rowSpan == 1 && cell.box->style->verticalAlign == VerticalAlign::Baseline)
-            ShiftContent(*cell.box, baselines[cell.row] - CellBaseline(*cell.box));
     return rows;
 }
 
+// Cells take their rows' height and move their content as they align; done once, after the
+// last pass, so a cell that pass did not lay out again is still as its layout left it.
 void TableLayouter::AlignCells(const Rows& rows)
 {
     for (const GridCell& cell : grid_.cells) {
         Box& box = *cell.box;
+        if (cell.rowSpan == 1 && box.style->verticalAlign == VerticalAlign::Baseline)
+            ShiftContent(box, rows.baselines[cell.row] - CellBaseline(box));
         int last = cell.row + cell.rowSpan - 1;
         int height = rows.tops[last] + rows.heights[last] - rows.tops[cell.row];
         int free = height - box.frame.height;
@@ -280,7 +289,6 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
     for (int pass = 0; pass < 2; ++pass) {
         LayoutCells();
         rows = RowHeights();
-        AlignCells(rows);
         rowsHeight = grid_.rows.empty() ? 0 : PlaceGroups(rows, top, width, room);
         if (pass == 1 || widths_.empty() || !AnyGroupScrollbar()) break;
         // No cell may lie under a scrolling row group's bar: an auto-width table grows by it, a
@@ -292,6 +300,7 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
             widths_ = DistributeWidths(grid_, std::max(0, columnsWidth - kScrollbarSize));
         }
     }
+    AlignCells(rows);
     int height = std::max(top + rowsHeight, specified);
     if (table_.scroll && specified >= 0) height = SettleOwnScroll(top + rowsHeight, room);
     table_.frame.height = ClampContentHeight(table_, height, containing.height) + VerticalChrome(table_);
