@@ -37,6 +37,15 @@ int CaptionsMinimum(Box& table, LayoutContext& context)
 
 struct Rows {
     std::vector<int> tops, heights;  // in the table's content box, spacing included
+    std::vector<int> baselines;      // where each row's baseline-aligned cells line up
+};
+
+// A row group's rows [first, end) in the grid, how high they are and how much of them it shows.
+struct GroupRows {
+    Box* box;
+    size_t first, end;
+    int rowsHeight = 0, height = 0;
+    bool flexible = false;  // takes its share of the table's room
 };
 
 class TableLayouter {
@@ -52,7 +61,10 @@ private:
     void LayoutCells();
     Rows RowHeights();
     void AlignCells(const Rows& rows);
-    int PlaceGroups(Rows rows, int top, int width);
+    std::vector<GroupRows> MeasureGroups(const Rows& rows, int width, int room);
+    static void ShareRoom(std::vector<GroupRows*> groups, int room);
+    int PlaceGroups(Rows rows, int top, int width, int room);
+    int SpecifiedHeight(Containing containing, ForcedSize forced) const;
     bool AnyGroupScrollbar() const;
     int LayoutCaptions(int width);
     int SettleOwnScroll(int contentHeight, int visibleHeight);
@@ -61,6 +73,7 @@ private:
     LayoutContext& context_;
     TableGrid grid_;
     std::vector<int> widths_;
+    std::vector<int> laidWidths_;  // each cell's width when it was last laid out
 };
 
 int TableLayouter::ContentWidth(Containing containing, ForcedSize forced) const
@@ -93,11 +106,15 @@ int TableLayouter::CellWidth(const GridCell& cell) const
     return width;
 }
 
+// Only cells whose width changed since they were laid out are laid out again.
 void TableLayouter::LayoutCells()
 {
-    for (const GridCell& cell : grid_.cells) {
-        int width = CellWidth(cell);
-        LayoutBox(*cell.box, {width, -1}, context_, {width, -1});
+    laidWidths_.resize(grid_.cells.size(), -1);
+    for (size_t i = 0; i < grid_.cells.size(); ++i) {
+        int width = CellWidth(grid_.cells[i]);
+        if (width == laidWidths_[i]) continue;
+        LayoutBox(*grid_.cells[i].box, {width, -1}, context_, {width, -1});
+        laidWidths_[i] = width;
     }
 }
 
@@ -108,7 +125,9 @@ Rows TableLayouter::RowHeights()
     size_t count = grid_.rows.size();
     Rows rows;
     rows.heights.assign(count, 0);
-    std::vector<int> baselines(count, 0), below(count, 0);
+    rows.baselines.assign(count, 0);
+    std::vector<int>& baselines = rows.baselines;
+    std::vector<int> below(count, 0);
     for (size_t r = 0; r < count; ++r) rows.heights[r] = std::max(0, grid_.rows[r]->style->height.Resolve(0, 0));
     for (const GridCell& cell : grid_.cells) {
         if (cell.rowSpan != 1) continue;
@@ -133,16 +152,17 @@ Rows TableLayouter::RowHeights()
         rows.tops[r] = y;
         y += rows.heights[r] + grid_.spacingY;
     }
-    for (const GridCell& cell : grid_.cells)
-        if (cell.rowSpan == 1 && cell.box->style->verticalAlign == VerticalAlign::Baseline)
-            ShiftContent(*cell.box, baselines[cell.row] - CellBaseline(*cell.box));
     return rows;
 }
 
+// Cells take their rows' height and move their content as they align; done once, after the
+// last pass, so a cell that pass did not lay out again is still as its layout left it.
 void TableLayouter::AlignCells(const Rows& rows)
 {
     for (const GridCell& cell : grid_.cells) {
         Box& box = *cell.box;
+        if (cell.rowSpan == 1 && box.style->verticalAlign == VerticalAlign::Baseline)
+            ShiftContent(box, rows.baselines[cell.row] - CellBaseline(box));
         int last = cell.row + cell.rowSpan - 1;
         int height = rows.tops[last] + rows.heights[last] - rows.tops[cell.row];
         int free = height - box.frame.height;
@@ -157,39 +177,79 @@ void TableLayouter::AlignCells(const Rows& rows)
     }
 }
 
-// Rows go into their groups; a group with a fixed height and overflow scrolls its rows.
-int TableLayouter::PlaceGroups(Rows rows, int top, int width)
+// What each row group shows of its rows: all of them; no more than its height when it has one
+// and overflow; and when it has overflow but no height, in a table with a height, what the
+// table leaves after its captions and other groups (`room`, -1 without a height), shared evenly.
+std::vector<GroupRows> TableLayouter::MeasureGroups(const Rows& rows, int width, int room)
+{
+    std::vector<GroupRows> groups;
+    size_t next = 0;
+    for (const std::unique_ptr<Box>& box : table_.children) {
+        if (StateOf(*box).kind != BoxKind::RowGroup) continue;
+        ResolveEdges(*box, width);
+        GroupRows group{box.get(), next, next};
+        for (const std::unique_ptr<Box>& row : box->children)
+            if (StateOf(*row).kind == BoxKind::Row && group.end < rows.tops.size()) ++group.end;
+        next = group.end;
+        if (group.end > group.first)
+            group.rowsHeight = rows.tops[group.end - 1] + rows.heights[group.end - 1] - rows.tops[group.first];
+        int specified = SpecifiedContentHeight(*box, -1);
+        group.flexible = box->scroll && specified < 0 && room >= 0;
+        group.height = box->scroll && specified >= 0 ? std::min(group.rowsHeight, specified) : group.rowsHeight;
+        groups.push_back(group);
+    }
+    std::vector<GroupRows*> flexible;
+    int taken = grid_.spacingY;
+    for (GroupRows& group : groups) {
+        if (group.end > group.first) taken += grid_.spacingY;  // the spacing after the group
+        if (group.flexible)
+            flexible.push_back(&group);
+        else
+            taken += group.height;
+    }
+    ShareRoom(flexible, room - taken);
+    return groups;
+}
+
+// The groups that need less than an even share take what they need; the rest share what is left.
+void TableLayouter::ShareRoom(std::vector<GroupRows*> groups, int room)
+{
+    std::stable_sort(groups.begin(), groups.end(),
+                     [](const GroupRows* a, const GroupRows* b) { return a->rowsHeight < b->rowsHeight; });
+    for (size_t i = 0; i < groups.size(); ++i) {
+        groups[i]->height = std::min(groups[i]->rowsHeight, std::max(0, room) / int(groups.size() - i));
+        room -= groups[i]->height;
+    }
+}
+
+// Rows go into their groups; a group that shows less than its rows scrolls them.
+int TableLayouter::PlaceGroups(Rows rows, int top, int width, int room)
 {
     int left = table_.border.left + table_.padding.left, origin = table_.border.top + table_.padding.top;
-    size_t next = 0;
     int bottom = top + grid_.spacingY;
-    for (const std::unique_ptr<Box>& group : table_.children) {
-        if (StateOf(*group).kind != BoxKind::RowGroup) continue;
-        ResolveEdges(*group, width);
-        size_t first = next;
-        int groupTop = next < rows.tops.size() ? rows.tops[next] : bottom - top;
-        for (const std::unique_ptr<Box>& row : group->children) {
-            if (StateOf(*row).kind != BoxKind::Row || next >= rows.tops.size()) continue;
+    for (const GroupRows& measured : MeasureGroups(rows, width, room < 0 ? -1 : std::max(0, room - top))) {
+        Box& group = *measured.box;
+        int groupTop = measured.end > measured.first ? rows.tops[measured.first] : bottom - top;
+        size_t next = measured.first;
+        for (const std::unique_ptr<Box>& row : group.children) {
+            if (StateOf(*row).kind != BoxKind::Row || next >= measured.end) continue;
             ResolveEdges(*row, width);
             row->frame = {0, rows.tops[next] - groupTop, width - 2 * grid_.spacingX, rows.heights[next]};
             ++next;
         }
-        int rowsHeight = next > first ? rows.tops[next - 1] + rows.heights[next - 1] - groupTop : 0;
-        int height = rowsHeight;
-        int specified = SpecifiedContentHeight(*group, -1);
-        if (group->scroll && specified >= 0) height = std::min(rowsHeight, specified);
-        group->frame = {left + grid_.spacingX, origin + top + groupTop, width - 2 * grid_.spacingX, height};
-        if (group->scroll) {
-            ScrollState& scroll = *group->scroll;
-            scroll.content = {group->frame.width, rowsHeight};
-            scroll.verticalBar = rowsHeight > height && group->style->overflowY != Overflow::Hidden;
-            scroll.port = {group->frame.width - (scroll.verticalBar ? kScrollbarSize : 0), height};
+        int height = measured.height, rowsHeight = measured.rowsHeight;
+        group.frame = {left + grid_.spacingX, origin + top + groupTop, width - 2 * grid_.spacingX, height};
+        if (group.scroll) {
+            ScrollState& scroll = *group.scroll;
+            scroll.content = {group.frame.width, rowsHeight};
+            scroll.verticalBar = rowsHeight > height && group.style->overflowY != Overflow::Hidden;
+            scroll.port = {group.frame.width - (scroll.verticalBar ? kScrollbarSize : 0), height};
             scroll.offset.y = std::min(scroll.offset.y, scroll.MaxOffset().y);
         }
         bottom = std::max(bottom, top + groupTop + height + grid_.spacingY);
         // Later rows move up by what this group does not show.
         if (rowsHeight > height)
-            for (size_t r = next; r < rows.tops.size(); ++r) rows.tops[r] -= rowsHeight - height;
+            for (size_t r = measured.end; r < rows.tops.size(); ++r) rows.tops[r] -= rowsHeight - height;
     }
     return bottom - top;
 }
@@ -222,32 +282,37 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
     widths_ = DistributeWidths(grid_, columnsWidth);
     table_.frame.width = width + HorizontalChrome(table_);
     int top = LayoutCaptions(width);
+    int specified = SpecifiedHeight(containing, forced);
+    int room = specified >= 0 ? ClampContentHeight(table_, specified, containing.height) : -1;
     Rows rows;
     int rowsHeight = 0;
     for (int pass = 0; pass < 2; ++pass) {
         LayoutCells();
         rows = RowHeights();
-        AlignCells(rows);
-        rowsHeight = grid_.rows.empty() ? 0 : PlaceGroups(rows, top, width);
+        rowsHeight = grid_.rows.empty() ? 0 : PlaceGroups(rows, top, width, room);
         if (pass == 1 || widths_.empty() || !AnyGroupScrollbar()) break;
         // No cell may lie under a scrolling row group's bar: an auto-width table grows by it, a
-        // table with a width takes it from its last column as far as that column can give it.
+        // table with a width shares what is left beside it among its columns again.
         if (table_.style->width.IsAuto() && forced.width < 0) {
             width += kScrollbarSize;
             table_.frame.width += kScrollbarSize;
         } else {
-            widths_.back() -= std::min(kScrollbarSize, std::max(0, widths_.back() - grid_.columns.back().min));
+            widths_ = DistributeWidths(grid_, std::max(0, columnsWidth - kScrollbarSize));
         }
     }
-    int specified = forced.height >= 0 ? forced.height - VerticalChrome(table_)
-                                       : SpecifiedContentHeight(table_, containing.height);
+    AlignCells(rows);
     int height = std::max(top + rowsHeight, specified);
-    if (table_.scroll && specified >= 0)
-        height = SettleOwnScroll(top + rowsHeight, ClampContentHeight(table_, specified, containing.height));
+    if (table_.scroll && specified >= 0) height = SettleOwnScroll(top + rowsHeight, room);
     table_.frame.height = ClampContentHeight(table_, height, containing.height) + VerticalChrome(table_);
     if (!grid_.cells.empty())
         StateOf(table_).firstBaseline =
             table_.border.top + table_.padding.top + top + rows.tops[0] + CellBaseline(*grid_.cells.front().box);
+}
+
+// The table's content height, forced or specified; -1 for auto.
+int TableLayouter::SpecifiedHeight(Containing containing, ForcedSize forced) const
+{
+    return forced.height >= 0 ? forced.height - VerticalChrome(table_) : SpecifiedContentHeight(table_, containing.height);
 }
 
 // A table with a height and overflow scrolls its own rows, as a row group would: it keeps the

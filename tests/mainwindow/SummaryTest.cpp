@@ -276,4 +276,34 @@ TEST_F(Summary, HeadersSortTheRowsAndARefreshResetsTheIndicator)
     EXPECT_EQ(L"Cid C|Bea B|Ann A|", Rows());
 }
 
+// The rows scroll between the header and the footer, so the selection's count and totals stay
+// in view at the panel's bottom; with few rows the footer follows the last of them.
+TEST_F(Summary, TheFooterStaysInViewWhileTheRowsScroll)
+{
+    auto box = [&](HELEMENT element) {
+        RECT rect {};
+        HTMLayoutGetElementLocation(element, &rect, LOCATION_VIEW_BORDER_BOX);
+        return rect;
+    };
+    auto addEmployees = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            User(std::to_wstring(i), L"Name", std::to_wstring(100 + i), Mapping::Mapped);
+            Entry(std::to_wstring(i), 60, 90);
+        }
+        view->RefreshSummary();
+    };
+    addEmployees(0, 3);
+    EXPECT_EQ(box(FindAll("#TTTotalTableBody > tr").back()).bottom, box(Find("tr.footer")).top);
+
+    addEmployees(3, 60);
+    RECT panel = box(Find("#summaryPanel")), header = box(Find("tr.header")), footer = box(Find("tr.footer"));
+    EXPECT_EQ(panel.bottom - 1, footer.bottom);  // inside the panel's border
+    HELEMENT last = FindAll("#TTTotalTableBody > tr").back();
+    EXPECT_GT(box(last).top, footer.bottom);
+    HTMLayoutScrollToView(last, 0);
+    EXPECT_EQ(footer.top, box(last).bottom);
+    EXPECT_EQ(header.top, box(Find("tr.header")).top);
+    EXPECT_EQ(footer.top, box(Find("tr.footer")).top);
+}
+
 }  // namespace

@@ -109,6 +109,47 @@ TEST_F(Tables, AScrollingBodyAndAScrollingDivAroundATable)
     EXPECT_EQ("0,84 21x16", Box("#last"));
 }
 
+// A scrolling body without a height takes what its table's height leaves, so the header and
+// the footer stay in view while the rows scroll.
+TEST_F(Tables, ABodyTakesTheRoomItsTableLeaves)
+{
+    auto rows = [](int count, const char* lastId) {
+        std::string markup;
+        for (int i = 1; i < count; ++i) markup += "<tr><td>row</td></tr>";
+        return markup + "<tr id=" + lastId + "><td>end</td></tr>";
+    };
+    auto table = [&](const std::string& style, const std::string& bodies) {
+        return Page("<table id=t style='" + style + "'><thead><tr><th>Head</th></tr></thead>" + bodies +
+                    "<tfoot><tr id=f><td>Foot</td></tr></tfoot></table>");
+    };
+    const std::string scrolling = "<tbody id=b style='overflow-y:auto'>";
+    std::string many = "<div style='height:100px'>" + table("height:100%", scrolling + rows(20, "last") + "</tbody>") + "</div>";
+    std::string few = table("height:100px", scrolling + rows(2, "last") + "</tbody>");
+    std::string two = table("height:100px", "<tbody id=a style='overflow:auto'>" + rows(2, "x") + "</tbody>" + scrolling +
+                                                rows(20, "last") + "</tbody>");
+    std::string flexed = "<div style='display:flex;flex-direction:column;height:120px'><p style='height:20px;margin:0;flex-shrink:0'></p>" +
+                         table("flex:1 1 0", scrolling + rows(20, "last") + "</tbody>") + "</div>";
+    std::string autoHeight = table("", scrolling + rows(3, "last") + "</tbody>");
+    std::string fixedLast = "<table style='width:200px;height:100px'><thead><tr><th>Head</th><th style='width:60px'>T</th>"
+                            "</tr></thead>" + scrolling + rows(20, "x") + "<tr><td>end</td><td id=c>x</td></tr></tbody></table>";
+    RunCases(*this, {
+        {"the body scrolls between the header and the footer", many.c_str(),
+         {"#t 0,0 42x100", "#b 0,16 42x68", "#f 0,84 42x16"}},
+        {"fewer rows than the room: the footer follows them", few.c_str(),
+         {"#t 0,0 28x100", "#b 0,16 28x32", "#f 0,48 28x16"}},
+        {"two such bodies: the shorter shows its rows, the other the rest", two.c_str(),
+         {"#a 0,16 42x32", "#b 0,48 42x36", "#f 0,84 42x16"}},
+        {"a table stretched by its flex container", flexed.c_str(), {"#t 0,20 800x100", "#b 0,36 800x68"}},
+        {"a table without a height shows every row", autoHeight.c_str(), {"#t 0,0 28x80", "#b 0,16 28x48"}},
+        {"a fixed last column ends beside the bar: the others make room", fixedLast.c_str(), {"#c 122,422 62x18"}},
+    });
+
+    Load(many);
+    HTMLayoutScrollToView(Find("#last"), 0x10);
+    EXPECT_EQ("0,68 42x16", Box("#last"));
+    EXPECT_EQ("0,84 42x16", Box("#f"));
+}
+
 TEST_F(Tables, SpanningCellsCaptionsAndEmptyTables)
 {
     std::string spanning = Page(
