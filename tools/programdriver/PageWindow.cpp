@@ -139,6 +139,22 @@ void PageWindow::DoubleClick(const std::wstring& selector)
     m_input->DoubleClick(m_window, WaitReachable(selector).Centre());
 }
 
+void PageWindow::ScrollTo(const std::wstring& selector, const std::wstring& scrollBox)
+{
+    const int kMostNotches = 50;
+    for (int notch = 0; notch < kMostNotches; ++notch) {
+        ElementPlace place = Locate(selector);
+        ElementPlace box = Locate(scrollBox);
+        if (!place.found || !box.found)
+            throw DriverError(L"nothing in the window matches " + (place.found ? scrollBox : selector));
+        if (place.reachable)
+            return;
+        m_input->Wheel(m_window, box.Centre(), place.box.top > box.Centre().y ? -1 : 1);
+        Pause(50);
+    }
+    throw DriverError(L"turning the wheel over " + scrollBox + L" never brought " + selector + L" into reach");
+}
+
 void PageWindow::Key(UINT virtualKey)
 {
     m_input->Key(m_window, virtualKey);

@@ -45,6 +45,8 @@ public:
     // from its right or bottom edge).
     void ClickInside(const std::wstring& selector, int x, int y);
     void DoubleClick(const std::wstring& selector);
+    // Turns the wheel over the scroll box until a click reaches the element.
+    void ScrollTo(const std::wstring& selector, const std::wstring& scrollBox);
     void Key(UINT virtualKey);
     void Type(const std::wstring& text);
     // Clicks the field, empties it with Backspace from its end and types the text; waits

@@ -186,19 +186,35 @@ std::vector<PreviewWeek> Bookkeeper::Preview(const std::wstring& employee)
     return weeks;
 }
 
-std::vector<std::wstring> Bookkeeper::CreateMissingData()
+std::vector<MissingItem> Bookkeeper::CreateMissingData(const std::function<bool(const MissingItem&)>& pick)
 {
+    const std::wstring rows = L"#MissingItemItemId > tr";
     m_main.Click(L"#Missingdata");
     PageWindow dialog = m_program.Dialog(kMissingDataTitle);
-    dialog.WaitShown(L"#MissingItemItemId > tr", kLoadTimeoutMs);
+    dialog.WaitShown(rows, kLoadTimeoutMs);
     Look(L"missing-data", dialog.Handle());
-    std::vector<std::wstring> names = dialog.Texts(L"#MissingItemItemId > tr > td:nth-child(3)");
+    std::vector<std::wstring> types = dialog.Texts(rows + L" > td:nth-child(2)");
+    std::vector<std::wstring> names = dialog.Texts(rows + L" > td:nth-child(3)");
+    std::vector<MissingItem> items;
+    for (size_t i = 0; i < types.size() && i < names.size(); ++i) {
+        items.push_back({ types[i], names[i] });
+        std::wstring box = Nth(rows, i) + L" button";
+        if (pick(items.back()) && !dialog.HasState(box, L"checked")) {
+            dialog.ScrollTo(box, L"#MissingItemsArea");
+            dialog.Click(box);
+            dialog.WaitState(box, L"checked", true);
+        }
+    }
+    Look(L"missing-data-ticked", dialog.Handle());
     dialog.Click(L"#idCreateMissingDataButton");
-    dialog.WaitState(L"#idCreateMissingDataButton", L"disabled", true, kLoadTimeoutMs);
+    // Created rows leave the table; a row that failed is unticked and its error shown.
+    driver::WaitUntil(
+        L"the ticked items to be created", [&] { return dialog.Count(rows + L" button:checked") == 0; },
+        kLoadTimeoutMs);
     Look(L"missing-data-created", dialog.Handle());
     dialog.Close();
     WaitClosed(m_program, kMissingDataTitle);
-    return names;
+    return items;
 }
 
 void Bookkeeper::SelectOnly(const std::wstring& employee)

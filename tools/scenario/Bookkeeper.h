@@ -45,6 +45,12 @@ struct PreviewWeek {
     std::vector<PreviewRow> rows;
 };
 
+// A row of the missing-data dialog.
+struct MissingItem {
+    std::wstring type;  // "Customer", "Job", "Service Item", ...
+    std::wstring name;
+};
+
 class Bookkeeper {
 public:
     explicit Bookkeeper(driver::Program& program, Witness witness = Witness());
@@ -66,9 +72,9 @@ public:
     // Opens the preview of the employee from the summary, reads its weeks and closes it.
     std::vector<PreviewWeek> Preview(const std::wstring& employee);
 
-    // Opens "Review Missing Data", creates every item it selects and closes it; the names
-    // it listed are returned.
-    std::vector<std::wstring> CreateMissingData();
+    // Opens "Review Missing Data", ticks the rows picked (the dialog may tick their parents
+    // too), creates them and closes the dialog; the rows it listed are returned.
+    std::vector<MissingItem> CreateMissingData(const std::function<bool(const MissingItem&)>& pick);
 
     // Ticks only this employee, or all of them.
     void SelectOnly(const std::wstring& employee);
