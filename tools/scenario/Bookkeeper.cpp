@@ -15,6 +15,8 @@ const wchar_t kSettingsTitle[] = L"Quorvane Pellworth - Settings";
 const wchar_t kPreviewTitle[] = L"Quorvane Pellworth - Preview Import Results";
 const wchar_t kMissingDataTitle[] = L"Quorvane Pellworth - Missing Data";
 const wchar_t kSummaryRows[] = L"#TTTotalTableBody > tr";
+const wchar_t kSucceeded[] = L"#idCompletedSuccessfullyState";
+const wchar_t kEndedWithProblems[] = L"#idCompletedWithErrorState";
 // A load or an import of the demo company on a busy machine.
 const DWORD kLoadTimeoutMs = 60000;
 const int kDaysPerWeek = 7;
@@ -93,6 +95,12 @@ void Bookkeeper::WaitForMappingProblems()
 std::vector<std::wstring> Bookkeeper::SummaryEmployees()
 {
     return m_main.Texts(std::wstring(kSummaryRows) + L" span.employee");
+}
+
+void Bookkeeper::Reload()
+{
+    m_main.Click(L"#ReloadData");
+    WaitForSummary();
 }
 
 int Bookkeeper::SummaryRow(const std::wstring& employee)
@@ -230,26 +238,38 @@ void Bookkeeper::SelectOnly(const std::wstring& employee)
 void Bookkeeper::SelectAll()
 {
     m_main.Click(L"#idEmployeeAll");
-    driver::WaitUntil(L"every employee ticked", [&] {
-        return m_main.Count(std::wstring(kSummaryRows) + L" > td:first-child > *:checked") ==
-               m_main.Count(kSummaryRows);
+    const std::wstring boxes = std::wstring(kSummaryRows) + L" > td:first-child > input";
+    driver::WaitUntil(L"every employee that can be imported ticked", [&] {
+        int ticked = m_main.Count(boxes + L":checked");
+        return ticked > 0 && ticked == m_main.Count(boxes) - m_main.Count(boxes + L"[disabled]");
     });
     Look(L"main-summary-all-selected", m_main.Handle());
 }
 
-void Bookkeeper::Import()
+bool Bookkeeper::Import()
 {
     m_main.Click(L"#import");
-    m_main.WaitShown(L"#ProgressBodyDialog");
+    driver::WaitUntil(L"the import to start",
+                      [&] { return m_main.Shown(L"#ProgressBodyDialog") || m_main.Shown(L"#absentTimeTrackBody"); });
+    // QuickBooks time that Quorvane lacks is kept, as the question proposes.
+    if (m_main.Shown(L"#absentTimeTrackBody")) {
+        Look(L"import-absent-time-track", m_main.Handle());
+        m_main.Click(L"#idBtnProcessWithDeletion");
+        m_main.WaitShown(L"#ProgressBodyDialog");
+    }
     Look(L"import-progress", m_main.Handle());
     driver::WaitUntil(
-        L"the import to succeed", [&] { return Expanded(m_main, L"#idCompletedSuccessfullyState"); }, kLoadTimeoutMs);
-    Look(L"import-succeeded", m_main.Handle());
+        L"the import to end", [&] { return Expanded(m_main, kSucceeded) || Expanded(m_main, kEndedWithProblems); },
+        kLoadTimeoutMs);
+    bool succeeded = Expanded(m_main, kSucceeded);
+    Look(succeeded ? L"import-succeeded" : L"import-ended-with-problems", m_main.Handle());
+    return succeeded;
 }
 
 void Bookkeeper::CloseImportProgress()
 {
-    m_main.Click(L"#idCompletedSuccessfullyState button.closeButton");
+    bool succeeded = Expanded(m_main, kSucceeded);
+    m_main.Click(std::wstring(succeeded ? kSucceeded : kEndedWithProblems) + L" button.closeButton");
     m_main.WaitHidden(L"#ProgressBodyDialog");
     WaitForSummary();
     Look(L"main-summary-after-import", m_main.Handle());
