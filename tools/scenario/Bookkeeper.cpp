@@ -103,6 +103,25 @@ void Bookkeeper::Reload()
     WaitForSummary();
 }
 
+void Bookkeeper::ChooseDateRange(const std::wstring& name)
+{
+    m_main.Choose(L"#cal", name, L"#calendarHeader");
+    m_main.WaitText(L"#calendarHeader", name);
+    WaitForSummary();
+    Look(L"main-period-chosen", m_main.Handle());
+}
+
+void Bookkeeper::TypePeriodDate(bool start, const std::wstring& date)
+{
+    std::wstring field = start ? L"#dateStart" : L"#dateEnd";
+    m_main.Fill(field, date);
+    // The range takes the typed date when the focus leaves the field.
+    m_main.Key(VK_TAB);
+    m_main.WaitText(L"#calendarHeader", L"Custom date range");
+    WaitForSummary();
+    Look(L"main-period-typed", m_main.Handle());
+}
+
 int Bookkeeper::SummaryRow(const std::wstring& employee)
 {
     std::vector<std::wstring> names = SummaryEmployees();

@@ -68,6 +68,11 @@ public:
     // Clicks "Reload" and waits for the summary.
     void Reload();
 
+    // Chooses a range from the import period's menu, or types a date into its first or last
+    // field and presses Tab; waits for the summary of the new period.
+    void ChooseDateRange(const std::wstring& name);
+    void TypePeriodDate(bool start, const std::wstring& date);
+
     // Opens the settings, makes the choices tab by tab and saves them; waits for the summary.
     void ChangeSettings(const SettingsChoices& choices);
 
