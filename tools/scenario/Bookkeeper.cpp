@@ -161,7 +161,6 @@ void Bookkeeper::ChangeSettings(const SettingsChoices& choices)
     m_main.Click(L"#Settings");
     PageWindow dialog = m_program.Dialog(kSettingsTitle);
     dialog.WaitHidden(L"#PleaseWaitOverlay", kLoadTimeoutMs);
-    Look(L"settings-quorvane", dialog.Handle());
     ChooseSettingsTab(dialog, L"idImportSettings_Tab", L"settings-import");
     if (!choices.customersAndJobs.empty())
         dialog.Choose(L"#mappingType", choices.customersAndJobs);
@@ -177,6 +176,7 @@ void Bookkeeper::ChangeSettings(const SettingsChoices& choices)
     ChooseTab(dialog, L"#lv-panel-id2", L"settings-working-time");
     ChooseInRows(dialog, L"#payrollTypeMappingBody > tr", choices.workingTimePayroll);
     ChooseSettingsTab(dialog, L"idAutoCreation_Tab", L"settings-auto-creation");
+    ChooseSettingsTab(dialog, L"idQuorvane_Tab", L"settings-quorvane");
     dialog.Click(L"#Save");
     WaitClosed(m_program, kSettingsTitle);
 }
