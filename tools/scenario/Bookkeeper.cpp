@@ -168,6 +168,7 @@ void Bookkeeper::ChangeSettings(const SettingsChoices& choices)
         dialog.Choose(L"#serviceItemAccount", choices.serviceItemAccount);
     ChooseSettingsTab(dialog, L"idEmployeeMapping_Tab", L"settings-employee-mapping");
     ChooseInRows(dialog, L"#mappingTable tr", choices.employees);
+    Look(L"settings-employees-chosen", dialog.Handle());
     ChooseSettingsTab(dialog, L"idLeaveTimeAndPayroll_Tab", L"settings-leave-time");
     if (choices.importLeaveTime != dialog.HasState(L"#idImportLeaveType", L"checked"))
         dialog.Click(L"#idImportLeaveType");
