@@ -115,8 +115,7 @@ void Bookkeeper::TypePeriodDate(bool start, const std::wstring& date)
 {
     std::wstring field = start ? L"#dateStart" : L"#dateEnd";
     m_main.Fill(field, date);
-    // The range takes the typed date when the focus leaves the field.
-    m_main.Key(VK_TAB);
+    m_main.Key(VK_RETURN);
     m_main.WaitText(L"#calendarHeader", L"Custom date range");
     WaitForSummary();
     Look(L"main-period-typed", m_main.Handle());

@@ -69,7 +69,7 @@ public:
     void Reload();
 
     // Chooses a range from the import period's menu, or types a date into its first or last
-    // field and presses Tab; waits for the summary of the new period.
+    // field and presses Enter; waits for the summary of the new period.
     void ChooseDateRange(const std::wstring& name);
     void TypePeriodDate(bool start, const std::wstring& date);
 

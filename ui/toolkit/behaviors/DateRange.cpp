@@ -118,8 +118,15 @@ bool daterange::on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT, U
     return false;
 }
 
-bool daterange::on_event(HELEMENT he, HELEMENT, UINT event_code, UINT_PTR)
+bool daterange::on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR)
 {
+    // A date committed with Enter or chosen in its calendar counts at once, as when the
+    // focus leaves the field: the range the widget shows is the one in force.
+    dom::element widget(he);
+    if (event_code == EVENT_VALUE_CHANGED && (target == get_start_input(widget) || target == get_end_input(widget))) {
+        take_edited_dates(widget);
+        return false;
+    }
     if (event_code == EVENT_SELECT_STATE_CHANGED) {
         close_popup(he);
         return false;
