@@ -53,3 +53,22 @@ ENGINE_API HTMLayoutTestPaintWindow(HWND hwnd, PIXELS_RECEIVER receiver, LPVOID 
 ENGINE_API HTMLayoutTestRecordPaint(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);
 // How many pictures the window has decoded so far: each URL once per page.
 ENGINE_API HTMLayoutTestDecodedImages(HWND hwnd, UINT* count);
+
+// ---- queries from another process -------------------------------------------------------
+
+// An engine window answers WM_COPYDATA whose COPYDATASTRUCT carries dwData ENGINE_TEST_QUERY
+// and a query in UTF-16 (cbData bytes); wParam is the asking window. Before SendMessage
+// returns (TRUE), the answer comes back to that window as WM_COPYDATA with dwData
+// ENGINE_TEST_ANSWER and UTF-16 text ending in a null. Coordinates are the window's client
+// coordinates; texts are on one line each (line breaks become blanks).
+//   locate SELECTOR            the first match's border box and whether it shows and a click at
+//                              its centre reaches it: "X Y W H VISIBLE REACHABLE" (0 or 1), or "none"
+//   state SELECTOR             the first match's states among focus current checked disabled
+//                              expanded collapsed, blank-separated, or "none"
+//   count SELECTOR             how many elements match
+//   text SELECTOR              the count, then the text of every match (an edit: what it
+//                              shows) on a line of its own
+//   attribute NAME SELECTOR    the count, then every match's attribute ("" where absent)
+// Anything else, or a selector the engine cannot read, answers "error: ...".
+#define ENGINE_TEST_QUERY 0x51545745u   // "EWTQ"
+#define ENGINE_TEST_ANSWER 0x41545745u  // "EWTA"

@@ -35,7 +35,10 @@ int VersionNumber(const std::wstring& text)
 
 }  // namespace
 
-Simulator::Simulator() : m_faults([this](const RecordEdit& edit) { MakeEdit(edit); }), m_latency(0) {}
+Simulator::Simulator() : m_faults([this](const RecordEdit& edit) { MakeEdit(edit); }), m_latency(0)
+{
+    ArrangeFromEnvironment(m_faults, m_trace);
+}
 
 void Simulator::MakeEdit(const RecordEdit& edit)
 {

@@ -9,6 +9,7 @@
 #include "tools/qbsim/CompanyStore.h"
 #include "tools/qbsim/Faults.h"
 #include "tools/qbsim/Node.h"
+#include "tools/qbsim/ProcessEnvironment.h"
 #include "tools/qbsim/Trace.h"
 
 namespace QbSim {

@@ -11,12 +11,15 @@ namespace QbSim {
 class TraceLog {
 public:
     void Add(const std::wstring& line);
+    // From now on every line is also appended to this file, in UTF-8.
+    void MirrorTo(const std::wstring& path);
     std::vector<std::wstring> Lines();
     void Clear();
 
 private:
     std::mutex m_lock;
     std::vector<std::wstring> m_lines;
+    std::wstring m_mirror;
 };
 
 }  // namespace QbSim

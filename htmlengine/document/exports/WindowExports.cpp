@@ -9,6 +9,7 @@
 #include "htmlengine/document/window/DocumentLoader.h"
 #include "htmlengine/document/window/EngineWindow.h"
 #include "htmlengine/document/window/ProgressAnimation.h"
+#include "htmlengine/document/window/TestQuery.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -44,6 +45,7 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         result = TRUE;
         return true;
     case WM_SIZE: window.Resized(); return true;
+    case WM_COPYDATA: return AnswerTestQuery(window, wParam, lParam, result);
     case WM_SETFOCUS:
     case WM_HSCROLL:
     case WM_VSCROLL: return true;
