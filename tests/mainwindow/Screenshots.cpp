@@ -9,6 +9,7 @@
 #include "app/LoadMessages.h"
 #include "htmlengine/api/EngineTestHooks.h"
 #include "tools/pageshot/PngFile.h"
+#include "ui/toolkit/Element.h"
 #include "ui/main/MainView.h"
 #include "ui/main/NullNotification.h"
 
@@ -90,6 +91,7 @@ public:
         Loading();
         Login();
         Summary();
+        DateMenu();
         Progress();
         Panels();
         Problems();
@@ -139,6 +141,16 @@ private:
         json::value updated(2);
         m_view->on_script_call(nullptr, "OnEmployeeSelect", 1, &updated, m_ignored);
         Take(L"summary");
+    }
+
+    // The menu of ranges as a click opens it, one step down by keyboard.
+    void DateMenu()
+    {
+        htmlayout::dom::element root = htmlayout::dom::element::root_element(m_view->GetHwnd());
+        HTMLayoutTestClick(root.find_first("#calendarHeader"), 0);
+        HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_DOWN, 0);
+        Take(L"date-menu");
+        HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_ESCAPE, 0);
     }
 
     void Progress()

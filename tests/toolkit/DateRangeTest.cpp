@@ -183,6 +183,27 @@ TEST_F(DateRangeTest, MouseDownOnTheBoxOpensAndClosesTheMenu)
     EXPECT_FALSE(MenuOpen());
 }
 
+// The menu opens on the first range, as an opened list does; the lines between groups are passed over.
+TEST_F(DateRangeTest, TheOpenMenuChoosesByKeyboard)
+{
+    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    ASSERT_TRUE(MenuOpen());
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_DOWN, 0);
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_DOWN, 0);
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_DOWN, 0);
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_RETURN, 0);
+    EXPECT_FALSE(MenuOpen());
+    EXPECT_STREQ(L"9", Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"First half of the current month", Find("#calendarHeader").get_text().c_str());
+
+    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    ASSERT_TRUE(MenuOpen());
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_END, 0);
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_ESCAPE, 0);
+    EXPECT_FALSE(MenuOpen());
+    EXPECT_STREQ(L"9", Find("#cal").get_attribute("rangeType"));
+}
+
 TEST_F(DateRangeTest, OnOptionClickedRefusesAnythingButOneMenuEntry)
 {
     EXPECT_FALSE(CallWidget("OnOptionClicked", {json::value(1), json::value(2)}));

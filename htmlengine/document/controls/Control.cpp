@@ -23,6 +23,7 @@ bool Control::OnKeyDown(Element&, unsigned, unsigned) { return false; }
 bool Control::OnCharacter(Element&, wchar_t) { return false; }
 void Control::OnFocusLost(Element&) {}
 bool Control::OnPopupKey(Element&, unsigned, unsigned) { return false; }
+void Control::OnExpansionChanged(Element&) {}
 bool Control::OnPopupPress(Element&, int, int) { return false; }
 void Control::ClosePopup(Element&) {}
 void Control::OnPopupHover(Element&, Element*) {}

@@ -54,6 +54,8 @@ public:
     virtual void ClosePopup(Element& element);
     // The pointer moved onto `hovered` while the control's popup is open.
     virtual void OnPopupHover(Element& element, Element* hovered);
+    // The element itself was expanded or collapsed (by the page or by the engine).
+    virtual void OnExpansionChanged(Element& element);
     // Mouse input for the nearest control from the target up (after the page's handlers left
     // it); a control that took a down gets the moves and the up until the button is released.
     // True when the control used it.

@@ -8,8 +8,6 @@
 #include "htmlengine/document/controls/Control.h"
 #include "htmlengine/document/controls/TypeAhead.h"
 
-#include <vector>
-
 namespace htmlengine {
 
 class DropdownControl : public Control {
@@ -33,10 +31,6 @@ public:
 
 private:
     bool OnListKey(Element& select, unsigned key, unsigned keyboardState);
-    // The option a key leads to from `from` among the enabled ones; null for keys that move nothing.
-    Element* Step(const std::vector<Element*>& options, Element* from, unsigned key) const;
-    Element* Highlighted(Element& select) const;
-    void Highlight(Element& select, Element* option);
     void Choose(Element& select, Element& option);
 
     TypeAhead typeAhead_;

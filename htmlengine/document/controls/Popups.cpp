@@ -4,6 +4,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
+#include "htmlengine/document/dom/ElementStates.h"
 
 namespace htmlengine {
 
@@ -13,6 +14,24 @@ Control* OwnerControl(Document& document)
 {
     Element* owner = document.PopupOwner();
     return owner && !owner->deleted ? owner->GetControl() : nullptr;
+}
+
+// A list the page expanded at or below `element`, or null.
+Element* ExpandedListIn(Element& element)
+{
+    Control* control = element.GetControl();
+    if (control && control->Type() == kControlList && (element.State() & kStateExpanded)) return &element;
+    for (Element* child : element.Children())
+        if (Element* list = ExpandedListIn(*child)) return list;
+    return nullptr;
+}
+
+// What takes the keys before the page: the open popup's owner, else a list expanded inside the
+// focused element.
+Element* KeyedPopup(Document& document)
+{
+    if (OwnerControl(document)) return document.PopupOwner();
+    return document.Focus() ? ExpandedListIn(*document.Focus()) : nullptr;
 }
 
 }  // namespace
@@ -69,10 +88,10 @@ bool RoutePopupKey(Document& document, unsigned key, unsigned keyboardState, boo
         if (taken) document.SetPopupKey(0);
         return taken;
     }
-    Control* control = OwnerControl(document);
-    if (!control) return false;
-    ElementHold hold(*document.PopupOwner());
-    bool taken = control->OnPopupKey(*document.PopupOwner(), key, keyboardState);
+    Element* owner = KeyedPopup(document);
+    if (!owner) return false;
+    ElementHold hold(*owner);
+    bool taken = owner->GetControl()->OnPopupKey(*owner, key, keyboardState);
     document.SetPopupKey(taken ? key : 0);
     return taken;
 }

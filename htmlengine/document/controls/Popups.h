@@ -1,7 +1,8 @@
 #pragma once
 // The one popup open in a document at a time: a select's list or a date input's calendar.
 // Opening one closes the other; a press outside its owner closes it without a choice; while
-// it is open, keys reach it before the page's handlers and rules.
+// it is open, keys reach it before the page's handlers and rules. So do they a "select" list the
+// page expanded inside the focused element.
 namespace htmlengine {
 
 class Document;

@@ -1,5 +1,6 @@
 #include "htmlengine/document/controls/SelectControls.h"
 
+#include "htmlengine/document/controls/OptionHighlight.h"
 #include "htmlengine/document/controls/SelectChoice.h"
 #include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
@@ -7,6 +8,9 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Dispatcher.h"
+#include "htmlengine/document/events/UserInput.h"
+
+#include <windows.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -20,6 +24,16 @@ int AttributeNumber(const Element& element, const char* name)
 {
     const std::wstring* text = element.FindAttribute(name);
     return text ? int(std::wcstol(text->c_str(), nullptr, 10)) : 0;
+}
+
+void CloseAndActivateHighlighted(Element& list)
+{
+    Element* option = HighlightedOption(list);
+    ChangeState(list, kStateCollapsed, 0);
+    Document* document = list.OwnerDocument();
+    if (!option || !document) return;
+    ElementHold hold(*option);
+    ActivateAsClick(*document, *option, 0);
 }
 
 }  // namespace
@@ -38,6 +52,31 @@ bool ListControl::OnClick(Element& element, Element& target)
     for (Element* each : OptionsOf(element))
         ChangeState(*each, each == option ? kStateChecked : 0, each == option ? 0 : kStateChecked);
     return false;  // the option's own behaviours still see the click
+}
+
+bool ListControl::OnPopupKey(Element& element, unsigned key, unsigned)
+{
+    if (!(element.State() & kStateExpanded)) return false;
+    if (key == VK_RETURN) {
+        CloseAndActivateHighlighted(element);
+        return true;
+    }
+    if (key == VK_ESCAPE || key == VK_TAB) {
+        ChangeState(element, kStateCollapsed, 0);
+        return key == VK_ESCAPE;  // Tab moves the focus on as usual
+    }
+    Element* next = StepOption(EnabledOptions(element), HighlightedOption(element), key);
+    if (next) HighlightOption(element, next);
+    return next != nullptr;
+}
+
+// Each opening starts afresh, as a dropdown's list does; a closed list shows no highlight.
+void ListControl::OnExpansionChanged(Element& element)
+{
+    if (element.State() & kStateExpanded)
+        HighlightOnOpening(element);
+    else
+        HighlightOption(element, nullptr);
 }
 
 ControlValue ProgressControl::GetValue(Element& element) const

@@ -1,5 +1,6 @@
 #include "htmlengine/document/controls/StateRules.h"
 
+#include "htmlengine/document/controls/Control.h"
 #include "htmlengine/document/controls/SelectChoice.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/DocumentHost.h"
@@ -35,9 +36,10 @@ bool IsCheckable(const Element& element)
 
 void ChangeState(Element& element, unsigned set, unsigned clear)
 {
-    unsigned focus = element.State() & kStateFocus;
-    unsigned state = ExclusiveExpansion((element.State() & ~clear) | set, set);
-    element.SetStateBits((state & ~kStateFocus) | focus);
+    unsigned before = element.State();
+    unsigned state = ExclusiveExpansion((before & ~clear) | set, set);
+    element.SetStateBits((state & ~kStateFocus) | (before & kStateFocus));
+    if (((before ^ state) & kStateExpanded) && element.GetControl()) element.GetControl()->OnExpansionChanged(element);
     Document* document = element.OwnerDocument();
     if (document && (set & kStateFocus)) SetFocusSilently(*document, &element);
     if (document && (clear & kStateFocus) && document->Focus() == &element) SetFocusSilently(*document, nullptr);

@@ -80,8 +80,13 @@ bool ClickElement(Document& document, Element& target, unsigned keyboardState, b
     if (Element* focusable = FocusableAncestor(target)) MoveFocusByUser(document, focusable, true);
     SendMouse(document, target, MOUSE_UP, keyboardState);
     if (doubleClick) SendMouse(document, target, MOUSE_DCLICK, keyboardState);
-    if (!SendMouse(document, target, MOUSE_CLICK, keyboardState)) ClickControls(document, target);
+    ActivateAsClick(document, target, keyboardState);
     return true;
+}
+
+void ActivateAsClick(Document& document, Element& target, unsigned keyboardState)
+{
+    if (!SendMouse(document, target, MOUSE_CLICK, keyboardState)) ClickControls(document, target);
 }
 
 bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboardState)

@@ -34,5 +34,8 @@ bool SendMouseEvent(Document& document, Element& target, UINT cmd, unsigned keyb
 
 // The nearest control from the target up acts on a click.
 void ClickControls(Document& document, Element& target);
+// The end of a click without the pointer: the click event, then (unless a handler took it) the
+// controls' answer, so page rules and controls act as on a real click.
+void ActivateAsClick(Document& document, Element& target, unsigned keyboardState);
 
 }  // namespace htmlengine

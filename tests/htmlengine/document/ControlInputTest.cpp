@@ -3,6 +3,8 @@
 #include "htmlengine/document/controls/CalendarDays.h"
 #include "htmlengine/document/controls/TypeAhead.h"
 
+#include <algorithm>
+
 namespace {
 
 const char kSelectPage[] =
@@ -159,6 +161,54 @@ TEST_F(ControlInput, TheCalendarMovesByDaysWeeksAndMonthsAndChoosesOnEnter)
     Key(VK_RETURN);
     EXPECT_EQ(L"2026-03-08", Shown(date));
     EXPECT_EQ(1u, events_.size());
+}
+
+// A menu the page opens itself: a "select" list it expands inside a focusable box.
+TEST_F(ControlInput, AListThePageExpandedTakesTheKeysWhileItsBoxHasTheFocus)
+{
+    Load("<style>body { on-key-up-27: host closeDialog(); } #menu { behavior: select }"
+         "#menu option { on-click: host picked(self@id); } #d { behavior: clickable }</style><body>"
+         "<div id=box tabindex=0><popup id=menu><option id=a>A</option><hr>"
+         "<option id=b disabled>B</option><option id=c>C</option><option id=d>D</option></popup></div>"
+         "<p id=elsewhere tabindex=0>text</p></body>");
+    HELEMENT menu = Find("#menu");
+    auto expand = [&] { HTMLayoutSetElementState(menu, STATE_EXPANDED, 0, FALSE); };
+    HTMLayoutTestSetFocus(hwnd_, Find("#box"));
+    expand();
+    EXPECT_EQ(L"A", Highlighted());  // as an opened dropdown: the first
+    Key(VK_DOWN);                    // over the line and the disabled option
+    EXPECT_EQ(L"C", Highlighted());
+    Key(VK_END);
+    Key(VK_DOWN);
+    EXPECT_EQ(L"D", Highlighted());
+    Key(VK_UP);
+    Key(VK_RETURN);  // a plain option's click rule
+    EXPECT_EQ(STATE_COLLAPSED, State(menu) & (STATE_EXPANDED | STATE_COLLAPSED));
+    EXPECT_EQ(L"(none)", Highlighted());
+    EXPECT_EQ(std::vector<std::string>{"picked(\"c\")"}, events_);
+
+    events_.clear();
+    expand();
+    EXPECT_EQ(L"C", Highlighted());  // each opening starts on the choice, as a dropdown's does
+    Key(VK_END);
+    Key(VK_RETURN);  // a clickable option answers as to a click
+    EXPECT_EQ(1, std::count(events_.begin(), events_.end(), "picked(\"d\")"));
+
+    events_.clear();
+    expand();
+    Key(VK_ESCAPE);  // closes; its key-up is the list's, not the page's
+    EXPECT_EQ(0u, State(menu) & STATE_EXPANDED);
+    EXPECT_TRUE(events_.empty());
+    expand();
+    Key(VK_TAB);  // closes, and the window moves the focus on
+    EXPECT_EQ(0u, State(menu) & STATE_EXPANDED);
+
+    HTMLayoutTestSetFocus(hwnd_, Find("#elsewhere"));
+    expand();  // outside the focused element the list takes nothing
+    Key(VK_DOWN);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(L"C", Highlighted());
+    EXPECT_EQ(std::vector<std::string>{"closeDialog()"}, events_);
 }
 
 TEST(CalendarDays, MonthGridsStartOnTheFirstDayOfTheWeek)
