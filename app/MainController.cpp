@@ -10,6 +10,7 @@
 #include "app/Resolvers.h"
 #include "app/ShellOpen.h"
 #include "core/CompanyConfig.h"
+#include "core/ImportLogName.h"
 #include "core/KnownFolders.h"
 #include "core/PostToThread.h"
 #include "core/TextUtils.h"
@@ -140,11 +141,9 @@ void MainController::SelectEmployee(const std::wstring& id, bool selected)
 
 void MainController::OpenImportHistory()
 {
-    const std::wstring documents = GetKnownFolderPath(CommonDocumentsFolder);
-    if (documents.empty())
+    const std::wstring folder = Logging::CompanyLogFolder(m_model->GetCompanyInformation());
+    if (folder.empty())
         return;
-    const std::wstring folder = documents + L"\\Quorvane\\QB Import Logs\\Imported to " +
-                                EscapeFileName(m_model->GetCompanyInformation()) + L"\\";
     CreateFolderTree(folder);
-    ShellOpen(folder);
+    ShellOpen(folder + L"\\");
 }

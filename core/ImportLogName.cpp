@@ -5,6 +5,9 @@
 #include <climits>
 #include <cwchar>
 
+#include "core/KnownFolders.h"
+#include "core/TextUtils.h"
+
 namespace Quorvane {
 namespace Logging {
 
@@ -16,6 +19,14 @@ std::wstring RangeName(const DateTime& start, const DateTime& end)
 }
 
 }  // namespace
+
+std::wstring CompanyLogFolder(const std::wstring& companyName)
+{
+    std::wstring documents = GetKnownFolderPath(CommonDocumentsFolder);
+    if (documents.empty())
+        return documents;
+    return documents + L"\\Quorvane\\QB Import Logs\\Imported to " + EscapeFileName(companyName);
+}
 
 int ReadLogNumber(const std::wstring& fileName)
 {

@@ -7,6 +7,10 @@
 namespace Quorvane {
 namespace Logging {
 
+// The company's log folder in the public documents, without a trailing backslash; empty when
+// that folder is unknown.
+std::wstring CompanyLogFolder(const std::wstring& companyName);
+
 // The number between a name's first "[" and the next "]"; 1 when there is none or it is not
 // a positive number.
 int ReadLogNumber(const std::wstring& fileName);

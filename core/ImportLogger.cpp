@@ -61,7 +61,7 @@ ImportLogger::ImportLogger(const std::wstring& companyName, const DateTime& star
     : m_outcome(Finished),
       m_start(start),
       m_end(end),
-      m_companyFolderName(EscapeFileName(companyName)),
+      m_companyName(companyName),
       m_hasCurrentEmployee(false),
       m_problemsHeadingWritten(false),
       m_employeeHeadingWritten(false),
@@ -72,10 +72,9 @@ ImportLogger::ImportLogger(const std::wstring& companyName, const DateTime& star
 
 void ImportLogger::Init()
 {
-    std::wstring documents = GetKnownFolderPath(CommonDocumentsFolder);
-    std::wstring folder = documents + L"\\Quorvane\\QB Import Logs\\Imported to " + m_companyFolderName;
+    std::wstring folder = CompanyLogFolder(m_companyName);
     wchar_t temporary[MAX_PATH] = {};
-    if (documents.empty() || !CreateFolderTree(folder) || !GetTempFileNameW(folder.c_str(), L"", 0, temporary)) {
+    if (folder.empty() || !CreateFolderTree(folder) || !GetTempFileNameW(folder.c_str(), L"", 0, temporary)) {
         AppendToConnectorLog(L"No import log can be written in " + folder);
         return;
     }

@@ -80,7 +80,7 @@ private:
     int m_outcome;
     DateTime m_start;
     DateTime m_end;
-    std::wstring m_companyFolderName;
+    std::wstring m_companyName;
     std::wstring m_temporaryPath;
     std::wstring m_logFolder;
     std::wstring m_finalPath;

@@ -19,6 +19,16 @@ std::wstring Quoted(const std::wstring& text)
     return L"\"" + text + L"\"";
 }
 
+// A person reads a run of blanks as one.
+std::wstring AsRead(const std::wstring& text)
+{
+    std::wstring read;
+    for (wchar_t c : text)
+        if (c != L' ' || (!read.empty() && read.back() != L' '))
+            read += c;
+    return read;
+}
+
 }  // namespace
 
 PageWindow::PageWindow(HWND window, EngineQuery& query, PostedInput& input)
@@ -62,8 +72,13 @@ std::vector<std::wstring> PageWindow::Texts(const std::wstring& selector)
 
 std::wstring PageWindow::Attribute(const std::wstring& selector, const std::wstring& name)
 {
-    std::vector<std::wstring> values = m_query->Attributes(m_window, name, selector);
+    std::vector<std::wstring> values = Attributes(selector, name);
     return values.empty() ? std::wstring() : values.front();
+}
+
+std::vector<std::wstring> PageWindow::Attributes(const std::wstring& selector, const std::wstring& name)
+{
+    return m_query->Attributes(m_window, name, selector);
 }
 
 void PageWindow::WaitShown(const std::wstring& selector, DWORD timeoutMs)
@@ -124,6 +139,22 @@ void PageWindow::DoubleClick(const std::wstring& selector)
     m_input->DoubleClick(m_window, WaitReachable(selector).Centre());
 }
 
+void PageWindow::ScrollTo(const std::wstring& selector, const std::wstring& scrollBox)
+{
+    const int kMostNotches = 50;
+    for (int notch = 0; notch < kMostNotches; ++notch) {
+        ElementPlace place = Locate(selector);
+        ElementPlace box = Locate(scrollBox);
+        if (!place.found || !box.found)
+            throw DriverError(L"nothing in the window matches " + (place.found ? scrollBox : selector));
+        if (place.reachable)
+            return;
+        m_input->Wheel(m_window, box.Centre(), place.box.top > box.Centre().y ? -1 : 1);
+        Pause(50);
+    }
+    throw DriverError(L"turning the wheel over " + scrollBox + L" never brought " + selector + L" into reach");
+}
+
 void PageWindow::Key(UINT virtualKey)
 {
     m_input->Key(m_window, virtualKey);
@@ -153,13 +184,22 @@ void PageWindow::Choose(const std::wstring& selectSelector, const std::wstring& 
     Click(selectSelector);
     WaitShown(selectSelector + L" popup");
     std::vector<std::wstring> options = Texts(selectSelector + L" popup > option");
-    auto option = std::find(options.begin(), options.end(), optionText);
+    auto option = std::find_if(options.begin(), options.end(),
+                               [&](const std::wstring& each) { return AsRead(each) == AsRead(optionText); });
     if (option == options.end()) {
         Key(VK_ESCAPE);
-        throw DriverError(selectSelector + L" has no option " + Quoted(optionText));
+        std::wstring shown;
+        for (const std::wstring& each : options)
+            shown += L"\n  " + Quoted(each);
+        throw DriverError(selectSelector + L" has no option " + Quoted(optionText) + L"; it offers:" + shown);
     }
     Click(selectSelector + L" popup > option:nth-child(" + std::to_wstring(option - options.begin() + 1) + L")");
     WaitHidden(selectSelector + L" popup");
+}
+
+void PageWindow::Close()
+{
+    PostMessageW(m_window, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 }  // namespace driver

@@ -29,6 +29,8 @@ public:
     std::wstring Text(const std::wstring& selector);
     std::vector<std::wstring> Texts(const std::wstring& selector);
     std::wstring Attribute(const std::wstring& selector, const std::wstring& name);
+    // Every match's attribute ("" where it has none).
+    std::vector<std::wstring> Attributes(const std::wstring& selector, const std::wstring& name);
 
     // ---- waiting for it
     void WaitShown(const std::wstring& selector, DWORD timeoutMs = kStepTimeoutMs);
@@ -43,13 +45,18 @@ public:
     // from its right or bottom edge).
     void ClickInside(const std::wstring& selector, int x, int y);
     void DoubleClick(const std::wstring& selector);
+    // Turns the wheel over the scroll box until a click reaches the element.
+    void ScrollTo(const std::wstring& selector, const std::wstring& scrollBox);
     void Key(UINT virtualKey);
     void Type(const std::wstring& text);
     // Clicks the field, empties it with Backspace from its end and types the text; waits
     // until the field shows it (a password field: as many marks).
     void Fill(const std::wstring& selector, const std::wstring& text);
-    // Opens the dropdown select by clicking it and clicks the option with that text.
+    // Opens the dropdown select by clicking it and clicks the option with that text (runs of
+    // blanks read as one).
     void Choose(const std::wstring& selectSelector, const std::wstring& optionText);
+    // As the title bar's close button does.
+    void Close();
 
 private:
     ElementPlace WaitReachable(const std::wstring& selector);

@@ -55,6 +55,14 @@ void PostedInput::DoubleClick(HWND window, POINT point)
     m_lastClickPoint = point;
 }
 
+void PostedInput::Wheel(HWND window, POINT point, int notches)
+{
+    POINT screen = point;
+    ClientToScreen(window, &screen);
+    PostMessageW(window, WM_MOUSEMOVE, 0, Coordinates(point));
+    PostMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, notches * WHEEL_DELTA), Coordinates(screen));
+}
+
 void PostedInput::Key(HWND window, UINT virtualKey)
 {
     PostMessageW(window, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));

@@ -15,6 +15,9 @@ public:
     // more than the double-click time, so each stays a click.
     void Click(HWND window, POINT point);
     void DoubleClick(HWND window, POINT point);
+    // The wheel turned by notches over the point (client coordinates): negative turns scroll
+    // down, as towards the user.
+    void Wheel(HWND window, POINT point, int notches);
     // Key down and up (Enter, Tab, Escape, arrows...), translated by the program's loop.
     void Key(HWND window, UINT virtualKey);
     // The characters of the text, as TranslateMessage makes them from key presses.

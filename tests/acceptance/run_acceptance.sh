@@ -1,0 +1,19 @@
+#!/bin/sh
+# Runs the end-to-end suite in a Wine prefix of its own, with the simulator registered there
+# and the demo server beside it; the prefix's wineserver stops at the end.
+#   run_acceptance.sh PREFIX TEST_EXE PELLWORTH_EXE QBSIM_DLL [GTEST ARGS...]
+set -eu
+root=$(cd "$(dirname "$0")/../.." && pwd)
+export WINEPREFIX="$1"
+tests=$2
+program=$3
+simulator=$4
+shift 4
+wine="$root/cmake/wine-emulator.sh"
+winepath() { echo "Z:$1" | tr / '\\'; }
+trap '"$wine" --kill-server' EXIT
+
+"$wine" regsvr32 /s "$(winepath "$simulator")"
+export PELLWORTH_PROGRAM="$(winepath "$program")"
+export PELLWORTH_COMPANY_TEMPLATE="$(winepath "$root/tools/qbsim/demo-company.json")"
+"$root/tests/server/with_demo_servers.py" "plain=--data demo --relative-to-today" -- "$wine" "$tests" "$@"
