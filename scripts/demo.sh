@@ -3,8 +3,10 @@
 #   scripts/demo.sh
 # The demo's Wine prefix and its company file live in build/demo and are kept between runs, so an
 # import stays imported (delete the folder to start afresh). With a display (DISPLAY set) the
-# program opens its window for you; without one it runs under Xvfb, waits for the summary and
-# saves a screenshot of the main window. Either way it stops what it started.
+# program opens its window for you. Without one it runs the tour under Xvfb: the program from a
+# fresh company and no settings through login, settings, preview, missing data and import with
+# real input, a picture of every step in build/demo/tour-pictures, and what the company holds
+# afterwards. Either way it stops what it started.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -14,7 +16,6 @@ build="$root/build"
 state="$build/demo"
 company_file="$state/company.json"
 company_name="Harbor Lane Builders"
-screenshot="$state/main-window.png"
 mkdir -p "$state"
 [ -f "$company_file" ] || cp "$root/tools/qbsim/demo-company.json" "$company_file"
 
@@ -62,37 +63,20 @@ for _ in $(seq 100); do
 done
 [ -n "$url" ] || { echo "demo: the demo server did not start (see $state/server.log)" >&2; exit 1; }
 
+if [ -n "$headless" ]; then
+  pictures="$state/tour-pictures"
+  rm -rf "$pictures"
+  begin=$(date +%s.%N)
+  "$wine" "$build/tools/scenario/tour.exe" "$(winepath "$build/ui/main/Pellworth.exe")" \
+    "$(winepath "$root/tools/qbsim/demo-company.json")" "$(winepath "$state/tour")" "$(winepath "$pictures")" "$url"
+  echo "demo: the tour's pictures are in $pictures"
+  echo "demo: the tour took $(awk "BEGIN { printf \"%.1f\", $(date +%s.%N) - $begin }") s"
+  exit 0
+fi
+
 # The company's settings: the server's address and account, the password remembered.
 "$wine" "$build/tools/demo-settings/demo_settings.exe" "$company_name" "$url" JSmith secret >/dev/null
 
 export QBSIM_COMPANY="$(winepath "$company_file")"
-"$wine" "$build/ui/main/Pellworth.exe" &
-program=$!
-started="$started $program"
 echo "demo: Pellworth runs against $url with the company in $company_file"
-
-if [ -z "$headless" ]; then
-  wait "$program" || true
-  exit 0
-fi
-
-# Headless: the summary is up once the load has fetched the time-track and the window painted.
-time_track_fetched() {
-  python3 - "$url" <<'PY' >/dev/null 2>&1
-import json, sys, urllib.request
-control = sys.argv[1].rsplit("/", 1)[0] + "/control"
-request = urllib.request.Request(control, json.dumps({"command": "requests"}).encode())
-methods = [r.get("method") for r in json.load(urllib.request.urlopen(request))["requests"]]
-sys.exit(0 if "QBService_v1.getUserTimeTrack" in methods else 1)
-PY
-}
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --name '^Quorvane Pellworth$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && time_track_fetched && break
-  sleep 0.2
-done
-[ -n "$window" ] || { echo "demo: the main window did not appear" >&2; exit 1; }
-sleep 3
-import -display "$DISPLAY" -window "$window" "$screenshot"
-echo "demo: the main window: $screenshot"
+"$wine" "$build/ui/main/Pellworth.exe" || true

@@ -7,7 +7,6 @@
 #include "core/TextCodec.h"
 #include "tools/demo-settings/DemoConfig.h"
 #include "tools/programdriver/DriverError.h"
-#include "tools/programdriver/TopWindows.h"
 #include "tools/programdriver/WindowShot.h"
 
 namespace {
@@ -46,13 +45,9 @@ void AcceptanceTest::KeepPictures()
 {
     if (!m_program || !m_program->Process().Running())
         return;
-    int number = 0;
-    for (HWND window : driver::ShownWindowsOf(m_program->Process().Id())) {
-        std::wstring path = m_stage->Folder() + L"\\failure-" + std::to_wstring(++number) + L".png";
-        driver::SaveWindowShot(window, path);
-        std::printf("the window \"%s\" as it was: %s\n", driver::Narrow(driver::WindowTitle(window)).c_str(),
-                    driver::Narrow(path).c_str());
-    }
+    for (const auto& saved : driver::SaveShownWindowShots(m_program->Process().Id(), m_stage->Folder() + L"\\failure"))
+        std::printf("the window \"%s\" as it was: %s\n", driver::Narrow(saved.first).c_str(),
+                    driver::Narrow(saved.second).c_str());
 }
 
 void AcceptanceTest::TearDown()

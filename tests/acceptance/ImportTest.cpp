@@ -89,7 +89,7 @@ TEST_F(AcceptanceTest, ThePreviewShowsWhatTheImportThenWrites)
     bookkeeper.SelectOnly(kNewEmployee);
     // The program's check that time tracking is on, made when it connects, adds nothing.
     std::vector<std::wstring> probes = Requests(L"TimeTrackingAdd");
-    bookkeeper.Import();
+    ASSERT_TRUE(bookkeeper.Import()) << "the import did not succeed";
     std::vector<std::wstring> adds = Requests(L"TimeTrackingAdd");
     adds.erase(adds.begin(), adds.begin() + probes.size());
     EXPECT_EQ(previewed, WrittenMinutes(adds));
@@ -126,7 +126,7 @@ TEST_F(AcceptanceTest, ImportingEveryoneSucceedsIsLoggedAndLeavesNothingToChange
     bookkeeper.WaitForSummary();
     std::vector<std::wstring> employees = bookkeeper.SummaryEmployees();
     bookkeeper.SelectAll();
-    bookkeeper.Import();
+    ASSERT_TRUE(bookkeeper.Import()) << "the import did not succeed";
     std::wstring log = OnlyImportLog(m_stage->ImportLogFolder());
     for (const std::wstring& employee : employees)
         EXPECT_NE(std::wstring::npos, log.find(employee)) << driver::Narrow(employee) << " is not in the log";
@@ -137,7 +137,7 @@ TEST_F(AcceptanceTest, ImportingEveryoneSucceedsIsLoggedAndLeavesNothingToChange
 
     size_t written = Requests(L"TimeTrackingAdd").size() + Requests(L"TimeTrackingMod").size();
     bookkeeper.SelectAll();
-    bookkeeper.Import();
+    ASSERT_TRUE(bookkeeper.Import()) << "the import did not succeed";
     EXPECT_EQ(written, Requests(L"TimeTrackingAdd").size() + Requests(L"TimeTrackingMod").size());
     EXPECT_TRUE(Requests(L"TxnDel").empty());
 }

@@ -1,6 +1,7 @@
 // A bookkeeper's first start and set-up: the login panel, then the settings.
 #include <algorithm>
 
+#include "core/DateRange.h"
 #include "core/Mapping.h"
 #include "tests/acceptance/AcceptanceTest.h"
 #include "tools/scenario/DemoChoices.h"
@@ -57,4 +58,24 @@ TEST_F(AcceptanceTest, SettingsMadeInTheDialogReloadTheSummaryAndAreSavedInTheSe
     EXPECT_TRUE(settings->GetImportLeaveType());
     std::wstring payrollId = SimulatedCompany(m_stage->CompanyFile()).ListId(L"PayrollItemWages", kLeavePayrollItem);
     EXPECT_EQ(1, CountRules(*settings->GetLeaveTypeMappings(), Quorvane::Mapping::Mapped, payrollId));
+}
+
+TEST_F(AcceptanceTest, TheImportPeriodChangesByItsMenuAndByATypedDateAndIsLoadedAndKept)
+{
+    WriteDemoSettings();
+    Bookkeeper& bookkeeper = Start();
+    bookkeeper.WaitForSummary();
+    size_t loads = m_server.Requests(L"QBService_v1.getUserTimeTrack").size();
+    bookkeeper.ChooseDateRange(L"Previous month");
+    Quorvane::DateRange previousMonth(3);
+    EXPECT_EQ(previousMonth.GetStart().ToString(), bookkeeper.MainWindow().Text(L"#dateStart"));
+    EXPECT_EQ(previousMonth.GetEnd().ToString(), bookkeeper.MainWindow().Text(L"#dateEnd"));
+    EXPECT_GT(m_server.Requests(L"QBService_v1.getUserTimeTrack").size(), loads) << "the new period was not loaded";
+
+    Quorvane::DateTime typed = previousMonth.GetStart().Add(Quorvane::DateSpan::Days(7));
+    bookkeeper.TypePeriodDate(true, typed.ToString());
+    Quorvane::DateRange kept = SavedSettings()->GetPeriod();
+    EXPECT_EQ(Quorvane::DateRange::CustomType, kept.GetRangeType());
+    EXPECT_EQ(typed.ToString(), kept.GetStart().ToString());
+    EXPECT_EQ(previousMonth.GetEnd().ToString(), kept.GetEnd().ToString());
 }

@@ -179,11 +179,13 @@ void PageWindow::Fill(const std::wstring& selector, const std::wstring& text)
 }
 
 // The options are read once the popup is open: a page may fill it when it is first used.
-void PageWindow::Choose(const std::wstring& selectSelector, const std::wstring& optionText)
+// They are counted among all the popup's children, as :nth-child counts (menus hold lines).
+void PageWindow::Choose(const std::wstring& selectSelector, const std::wstring& optionText, const std::wstring& opener)
 {
-    Click(selectSelector);
-    WaitShown(selectSelector + L" popup");
-    std::vector<std::wstring> options = Texts(selectSelector + L" popup > option");
+    const std::wstring popup = selectSelector + L" popup";
+    Click(opener.empty() ? selectSelector : opener);
+    WaitShown(popup);
+    std::vector<std::wstring> options = Texts(popup + L" > *");
     auto option = std::find_if(options.begin(), options.end(),
                                [&](const std::wstring& each) { return AsRead(each) == AsRead(optionText); });
     if (option == options.end()) {
@@ -193,8 +195,8 @@ void PageWindow::Choose(const std::wstring& selectSelector, const std::wstring& 
             shown += L"\n  " + Quoted(each);
         throw DriverError(selectSelector + L" has no option " + Quoted(optionText) + L"; it offers:" + shown);
     }
-    Click(selectSelector + L" popup > option:nth-child(" + std::to_wstring(option - options.begin() + 1) + L")");
-    WaitHidden(selectSelector + L" popup");
+    Click(popup + L" > *:nth-child(" + std::to_wstring(option - options.begin() + 1) + L")");
+    WaitHidden(popup);
 }
 
 void PageWindow::Close()

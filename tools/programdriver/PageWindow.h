@@ -54,7 +54,9 @@ public:
     void Fill(const std::wstring& selector, const std::wstring& text);
     // Opens the dropdown select by clicking it and clicks the option with that text (runs of
     // blanks read as one).
-    void Choose(const std::wstring& selectSelector, const std::wstring& optionText);
+    // A popup menu of another element (a widget's own popup) opens by a click on the opener.
+    void Choose(const std::wstring& selectSelector, const std::wstring& optionText,
+                const std::wstring& opener = std::wstring());
     // As the title bar's close button does.
     void Close();
 

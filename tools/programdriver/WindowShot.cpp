@@ -4,6 +4,7 @@
 
 #include "tools/pageshot/PngFile.h"
 #include "tools/programdriver/DriverError.h"
+#include "tools/programdriver/TopWindows.h"
 
 namespace driver {
 
@@ -36,6 +37,17 @@ void SaveWindowShot(HWND window, const std::wstring& path)
         throw DriverError(L"cannot write " + path);
     }
     DeleteObject(bitmap);
+}
+
+std::vector<std::pair<std::wstring, std::wstring> > SaveShownWindowShots(DWORD processId, const std::wstring& pathStart)
+{
+    std::vector<std::pair<std::wstring, std::wstring> > saved;
+    for (HWND window : ShownWindowsOf(processId)) {
+        std::wstring path = pathStart + L"-" + std::to_wstring(saved.size() + 1) + L".png";
+        SaveWindowShot(window, path);
+        saved.push_back({ WindowTitle(window), path });
+    }
+    return saved;
 }
 
 }  // namespace driver

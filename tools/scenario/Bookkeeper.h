@@ -65,6 +65,13 @@ public:
     void WaitForSummary();
     void WaitForMappingProblems();
     std::vector<std::wstring> SummaryEmployees();
+    // Clicks "Reload" and waits for the summary.
+    void Reload();
+
+    // Chooses a range from the import period's menu, or types a date into its first or last
+    // field and presses Tab; waits for the summary of the new period.
+    void ChooseDateRange(const std::wstring& name);
+    void TypePeriodDate(bool start, const std::wstring& date);
 
     // Opens the settings, makes the choices tab by tab and saves them; waits for the summary.
     void ChangeSettings(const SettingsChoices& choices);
@@ -79,9 +86,10 @@ public:
     // Ticks only this employee, or all of them.
     void SelectOnly(const std::wstring& employee);
     void SelectAll();
-    // Clicks Import and waits for the success panel.
-    void Import();
-    // Clicks the success panel's Close; waits for the reloaded summary.
+    // Clicks Import, keeps QuickBooks time that Quorvane lacks when asked, and waits for the
+    // progress panel's end: true for success, false when it ended with problems.
+    bool Import();
+    // Clicks the ended progress panel's Close; waits for the reloaded summary.
     void CloseImportProgress();
 
 private:

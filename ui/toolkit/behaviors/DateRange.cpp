@@ -36,6 +36,14 @@ const menu_entry kMenu[] = {
 
 const wchar_t kSeparatorStyle[] = L"height:1px;border-width:0;color:gray;background-color:gray";
 
+bool inside(HELEMENT element, HELEMENT ancestor)
+{
+    for (dom::element each(element); each.is_valid(); each = each.parent())
+        if (static_cast<HELEMENT>(each) == ancestor)
+            return true;
+    return false;
+}
+
 void close_popup(const dom::element& widget) { daterange::get_popup(widget).set_state(STATE_COLLAPSED, 0); }
 
 void set_range_type(dom::element& widget, int type)
@@ -97,11 +105,15 @@ void daterange::attached(HELEMENT he)
     fill_menu(popup);
 }
 
-bool daterange::on_mouse(HELEMENT he, HELEMENT, UINT event_type, POINT, UINT, UINT)
+bool daterange::on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT, UINT, UINT)
 {
     if (event_type != MOUSE_DOWN)
         return false;
     dom::element popup = get_popup(he);
+    // A press on a menu entry comes up here on its way too: the menu must stay open for the
+    // entry's click, which chooses the range and closes it.
+    if (inside(target, popup))
+        return false;
     popup.set_state(popup.get_state() & STATE_EXPANDED ? STATE_COLLAPSED : STATE_EXPANDED, 0);
     return false;
 }
