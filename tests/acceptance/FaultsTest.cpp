@@ -182,7 +182,8 @@ TEST_F(Faults, OpenTimeEntryWindowInQuickBooksStopsTheImportBeforeAnyWrite)
     EXPECT_EQ(0u, EntryWrites());
 }
 
-// The bookkeeper closes the window while the import waits for QuickBooks.
+// The bookkeeper closes the window while the import waits for QuickBooks: first goes back to
+// the import, then stops it.
 TEST_F(Faults, ClosingDuringImportAsksAndStopImportAndExitEndsTheProgram)
 {
     driver::PageWindow& window = StartAtSummary();
@@ -190,11 +191,17 @@ TEST_F(Faults, ClosingDuringImportAsksAndStopImportAndExitEndsTheProgram)
     BusyQuickBooks busy(m_stage->CompanyFile());
     window.Click(L"#import");
     window.WaitState(L"#import", L"disabled", true);
-    PostMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);  // the title bar's close box
-
-    HWND question = m_program->NativeDialog(driver::kProgramTitle);
+    const auto askToClose = [&] {
+        PostMessageW(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);  // the title bar's close box
+        return m_program->NativeDialog(driver::kProgramTitle);
+    };
+    HWND question = askToClose();
     EXPECT_TRUE(Contains(driver::ChildTexts(question), L"The import is in progress. Would you like to interrupt it?"));
-    m_program->ClickButton(question, L"Stop import and exit");
+    m_program->ClickButton(question, L"Back to import");
+    m_program->WaitClosed(driver::kDialogClass, driver::kProgramTitle);
+    EXPECT_TRUE(window.HasState(L"#import", L"disabled"));
+
+    m_program->ClickButton(askToClose(), L"Stop import and exit");
     m_program->WaitClosed(driver::kDialogClass, driver::kProgramTitle);
     EXPECT_TRUE(m_program->Process().Running());  // until the import has stopped
     busy.Release();
