@@ -11,16 +11,26 @@
 
 using namespace Quorvane;
 
+namespace {
+
+// A run has reported its end to the view a moment before its thread is done; a start asked
+// for in that moment (the answer to the absent-time-track question) waits for it.
+const DWORD kEndingRunMs = 1000;
+
+}  // namespace
+
 // The view disables its import button while a run goes, but a double click or a second script
 // call can still arrive before it has heard of the first run: the launcher refuses those. A
 // load replaces what the run would work on, so no run starts while one goes.
 void MainController::StartImport(bool checkAbsent)
 {
-    if (m_imports.IsRunning() || IsLoading())
+    if ((m_imports.IsRunning() && !m_imports.WaitUntilIdle(kEndingRunMs)) || IsLoading())
         return;
     if (m_lastImport && m_lastImport->HasImported() && m_lastImport->GetPreview() == m_model->GetEmployeeDiffs()) {
         m_view->ShowError(L"Cannot import data", L"These entries were imported; reload to see what is left to import",
                           L"", L"", L"reload", 0);
+        // No run started: the view, which took the click for one, may start the next.
+        m_view->OnImportFinished();
         return;
     }
     InterlockedExchange(&m_stopImport, 0);

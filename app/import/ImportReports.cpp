@@ -51,6 +51,17 @@ Lines DescribeEntry(const TimeTrackRecord& record, int level)
     return lines;
 }
 
+// The entry with its time before the import and the time it was to have.
+Lines DescribeEntryTimes(const TimeTrackDiff& entry, int level, const wchar_t* importMark)
+{
+    Lines lines = DescribeEntry(ShownSide(entry), level);
+    if (entry.GetQuickBooksSide())
+        lines.push_back(L"QB Time before import: " + Time(entry.GetQuickBooksSide()->GetMinutes()));
+    if (entry.GetImportSide())
+        lines.push_back(L"Time to be imported: " + Time(entry.GetImportSide()->GetMinutes()) + importMark);
+    return lines;
+}
+
 // The program's own status is no QuickBooks code: its text alone says what happened.
 std::wstring StatusReason(int status)
 {
@@ -101,11 +112,7 @@ void ImportRun::ReportDeleted(const TimeTrackDiff& entry)
 
 void ImportRun::ReportChanged(const TimeTrackDiff& entry)
 {
-    Lines lines = DescribeEntry(ShownSide(entry), m_snapshot.config->GetMappingType());
-    if (entry.GetQuickBooksSide())
-        lines.push_back(L"QB Time before import: " + Time(entry.GetQuickBooksSide()->GetMinutes()));
-    if (entry.GetImportSide())
-        lines.push_back(L"Time to be imported: " + Time(entry.GetImportSide()->GetMinutes()) + L" (WAS NOT IMPORTED!)");
+    const Lines lines = DescribeEntryTimes(entry, m_snapshot.config->GetMappingType(), L" (WAS NOT IMPORTED!)");
     Warn(L"Import did not update the following time entry as it was changed in QB.", lines,
          L"The time-track for some employees was changed in QB during import. These changes were not "
          L"replaced with import. Please see log for details.");
@@ -138,26 +145,30 @@ void ImportRun::StopWithEntryError(const EmployeeDiff& diff, const TimeTrackDiff
                                    const std::wstring& name)
 {
     const std::wstring title = L"Cannot import data for " + name;
+    // The log names the entry that stopped the run, so the bookkeeper can find it.
+    Lines details = DescribeEntryTimes(entry, m_snapshot.config->GetMappingType(), L"");
     if (status == 3120 || status == 3140 || status == 31201) {
         const std::wstring problem = MissingObjectProblem(diff, entry, status, name);
-        StopWithError(title, problem, L"", kRestartAdvice, L"reload", problem);
+        details.insert(details.begin(), problem);
+        StopWithError(title, problem, L"", kRestartAdvice, L"reload", details);
         return;
     }
     const wchar_t* const problem = L"Unexpected error occurred while importing data to QuickBooks";
     const std::wstring reason = StatusReason(status);
-    StopWithError(title, problem, reason, L"", L"", problem + (L" " + reason));
+    details.insert(details.begin(), problem + (L" " + reason));
+    StopWithError(title, problem, reason, L"", L"", details);
 }
 
 // The texts are plain: the title goes to the view as it is, the problem and reason escaped
 // into markup, and all of them to the log as they are.
 void ImportRun::StopWithError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
                               const std::wstring& furtherActions, const std::wstring& customValue,
-                              const std::wstring& logDetail)
+                              const Lines& logDetails)
 {
     Post(boost::bind(&IMainView::HideImportProgress, m_view));
     PostError(title, HtmlEscape(problem), HtmlEscape(reason), furtherActions, customValue, 0);
     m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
-    m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, logDetail);
+    m_logger->AddProblems(Logging::ImportLogger::ErrorLevel, title, logDetails);
     m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Error);
     SkipRemainingEmployees();
     FinishLog();

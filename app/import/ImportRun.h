@@ -91,7 +91,7 @@ private:
     void StopWithEntryError(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status, const std::wstring& name);
     void StopWithError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
                        const std::wstring& furtherActions, const std::wstring& customValue,
-                       const std::wstring& logDetail);
+                       const std::vector<std::wstring>& logDetails);
     std::wstring MissingObjectProblem(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status,
                                       const std::wstring& name);
     std::wstring PayrollItemName(const EmployeeDiff& diff, const TimeTrackRecord& entry);

@@ -329,8 +329,9 @@ TEST_F(LiveImport, TheImportedPreviewIsNotImportedAgain) {
     Import();
     const Calls shown = Import();
     EXPECT_EQ(Lines(), Writes());
-    EXPECT_EQ(Calls(1, "ShowError(Cannot import data, These entries were imported; reload to see what is left to "
-                       "import, reload, 0)"),
+    EXPECT_EQ((Calls{ "ShowError(Cannot import data, These entries were imported; reload to see what is left to "
+                      "import, reload, 0)",
+                      "OnImportFinished()" }),
               shown);
     ExpectInStep();
 }

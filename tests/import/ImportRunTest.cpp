@@ -174,6 +174,10 @@ TEST(ImportRun, ErrorsStopTheRunAndSkipTheEmployeesLeft)
         EXPECT_EQ(L"OnImportFinished", calls.back());
         EXPECT_EQ(1, harness.qb.WriteCount());
         EXPECT_EQ(1u, LinesContaining(log, c.logged).size());
+        // The entry that stopped the run, so the bookkeeper can find it.
+        EXPECT_EQ(1u, LinesContaining(log, L"        Date: 2012-03-05").size());
+        EXPECT_EQ(1u, LinesContaining(log, L"        Customer:Job: Acme:Roof").size());
+        EXPECT_EQ(1u, LinesContaining(log, L"        Time to be imported: 1:00").size());
         EXPECT_EQ(1u, LinesContaining(log, L"Ann Archer: Error").size());
         EXPECT_EQ(1u, LinesContaining(log, L"Bob Baker: Skipped").size());
         EXPECT_EQ(1u, LinesContaining(log, L"Import process was interrupted due to error").size());

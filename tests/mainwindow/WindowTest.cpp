@@ -15,6 +15,25 @@ protected:
     HWND hwnd() { return view->GetHwnd(); }
     void Close() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
+    // The question, wrapped at its control's width in the dialog's font, is not cut off.
+    static void ExpectQuestionFits(HWND question)
+    {
+        ASSERT_TRUE(question != nullptr);
+        wchar_t text[200];
+        GetWindowTextW(question, text, 200);
+        EXPECT_STREQ(L"The import is in progress. Would you like to interrupt it?", text);
+        RECT shown;
+        GetClientRect(question, &shown);
+        RECT needed = shown;
+        HDC dc = GetDC(question);
+        HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(question, WM_GETFONT, 0, 0)));
+        DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+        SelectObject(dc, font);
+        ReleaseDC(question, dc);
+        EXPECT_LE(needed.right, shown.right);
+        EXPECT_LE(needed.bottom, shown.bottom);
+    }
+
     // From the driver: finds dialog 153, checks it, and presses the button.
     void AnswerCloseConfirmation(int button)
     {
@@ -28,6 +47,7 @@ protected:
         EXPECT_STREQ(L"Stop import and exit", text);
         GetDlgItemTextW(dialog, IDCANCEL, text, 100);
         EXPECT_STREQ(L"Back to import", text);
+        ExpectQuestionFits(FindWindowExW(dialog, nullptr, L"Static", nullptr));
         RECT owner, own;
         GetWindowRect(hwnd(), &owner);
         GetWindowRect(dialog, &own);

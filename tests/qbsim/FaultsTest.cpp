@@ -131,6 +131,25 @@ TEST_F(Faults, ResponsesCanBeReshaped)
     EXPECT_FALSE(EntryQuery().Detail().IsNull());  // each fault fires once
 }
 
+// QuickBooks refuses before it changes anything; a warning keeps the answer and the change.
+TEST_F(Faults, ARefusedWriteLeavesTheCompanyAsItWas)
+{
+    auto deleteEntry = [this]() {
+        return Send([](const IMsgSetRequest& set) {
+            ITxnDel del = set.AppendTxnDelRq();
+            del.TxnID().SetValue(L"T-1");
+            del.TxnDelType().SetAsString(L"TimeTracking");
+        });
+    };
+    Inject("{'stage':'Response','request':'TxnDel','status':3175,'message':'In use'}");
+    EXPECT_EQ(3175, deleteEntry().StatusCode());
+    EXPECT_NE(std::wstring::npos, QbSim::Control::Snapshot().find(L"T-1"));
+
+    Inject("{'stage':'Response','request':'TxnDel','shape':'Warning','status':530,'message':'Unsupported'}");
+    EXPECT_EQ(530, deleteEntry().StatusCode());
+    EXPECT_EQ(std::wstring::npos, QbSim::Control::Snapshot().find(L"T-1"));
+}
+
 // A bookkeeper bills an entry while the program works: the edit is made at the moment chosen,
 // here just before the second query is answered, and the query is answered as usual.
 TEST_F(Faults, AnEditIsMadeWhenItsFaultFiresAndTheCallGoesOn)

@@ -34,8 +34,7 @@ public:
     {
         if (path.empty())
             return;
-        std::wstring name = L"Local\\qbsim-company-" + std::to_wstring(std::hash<std::wstring>()(Quorvane::ToLower(path)));
-        m_mutex = CreateMutexW(0, FALSE, name.c_str());
+        m_mutex = CreateMutexW(0, FALSE, CompanyFileLockName(path).c_str());
         if (m_mutex)
             WaitForSingleObject(m_mutex, INFINITE);
     }
@@ -55,6 +54,11 @@ private:
 };
 
 }  // namespace
+
+std::wstring CompanyFileLockName(const std::wstring& path)
+{
+    return L"Local\\qbsim-company-" + std::to_wstring(std::hash<std::wstring>()(Quorvane::ToLower(path)));
+}
 
 CompanyStore::CompanyStore() : m_company(new Company()), m_seenWrite(), m_seenSize(0)
 {

@@ -13,6 +13,10 @@
 
 namespace QbSim {
 
+// The name of the mutex under which processes read and replace one company file. A test holds
+// it to keep the program's next QuickBooks request waiting.
+std::wstring CompanyFileLockName(const std::wstring& path);
+
 class CompanyStore {
 public:
     CompanyStore();

@@ -97,11 +97,19 @@ void FaultTable::Check(Stage stage, const std::wstring& request, const std::wstr
     m_editor(fault.edit);
 }
 
-void FaultTable::Shape(const std::wstring& request, Json& response)
+bool Fault::IsRefusal() const
 {
-    Fault fault;
-    if (!Fire(Stage::Response, request, L"", fault))
-        return;
+    return stage == Stage::Response && !edit.IsSet() && shape == ResponseShape::Status &&
+           (severity.empty() || severity == L"Error");
+}
+
+bool FaultTable::FireResponse(const std::wstring& request, Fault& fired)
+{
+    return Fire(Stage::Response, request, L"", fired);
+}
+
+void FaultTable::Reshape(const Fault& fault, Json& response)
+{
     if (fault.edit.IsSet()) {
         m_editor(fault.edit);
         return;

@@ -41,6 +41,8 @@ struct RecordEdit {
 
 struct Fault {
     Fault();
+    // A response of severity "Error": QuickBooks refused the request and changed nothing.
+    bool IsRefusal() const;
     Stage stage;
     std::wstring request;  // request kind such as "TimeTrackingAdd"; empty matches every request
     std::wstring member;   // for SetField and GetField: the member's name; empty matches every member
@@ -70,9 +72,11 @@ public:
     void Clear();
     // Throws the ComFailure of the first fault that fires for this event.
     void Check(Stage stage, const std::wstring& request, const std::wstring& member);
-    // Reshapes a response {StatusCode, StatusSeverity, StatusMessage, Detail} when a Response
-    // fault fires.
-    void Shape(const std::wstring& request, Json& response);
+    // The Response fault that fires for this request, if one does; the caller answers the
+    // request (or, for a refusal, does not) and then lets Reshape apply it.
+    bool FireResponse(const std::wstring& request, Fault& fired);
+    // Reshapes a response {StatusCode, StatusSeverity, StatusMessage, Detail} as the fault says.
+    void Reshape(const Fault& fault, Json& response);
 
 private:
     // The fault that fires for this event, copied out of the table; false when none does.

@@ -101,10 +101,14 @@ void Simulator::CheckDate(double oleDate)
 Json Simulator::Answer(const std::wstring& requestKind, const Json& request)
 {
     RequestHandler handler = FindHandler(requestKind);
-    Json response;
-    m_store.Use([&](Company& company) { response = handler(company, request); });
+    Fault fault;
+    const bool faulted = m_faults.FireResponse(requestKind, fault);
+    Json response = Json::MakeObject();
+    if (!faulted || !fault.IsRefusal())
+        m_store.Use([&](Company& company) { response = handler(company, request); });
     response.Set(L"Type", NumberOfName(FindEnum(L"ResponseType"), L"rt" + requestKind + L"Rs"));
-    m_faults.Shape(requestKind, response);
+    if (faulted)
+        m_faults.Reshape(fault, response);
     return response;
 }
 

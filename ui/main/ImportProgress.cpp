@@ -77,6 +77,10 @@ void MainView::OnImportFinished()
     if (m_closeRequested)
         PostQuitMessage(0);
     mainpage::SetEnabled(Root().get_element_by_id("import"), true);
+    const bool proceed = m_proceedPending && !m_closeRequested;
+    m_proceedPending = false;
+    if (proceed)
+        StartImportClicked(false);
 }
 
 void MainView::DisableToolbar()

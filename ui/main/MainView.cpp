@@ -12,7 +12,8 @@ MainView::MainView()
       m_window(nullptr),
       m_importRunning(false),
       m_closeRequested(false),
-      m_absentTimeTrackShown(false)
+      m_absentTimeTrackShown(false),
+      m_proceedPending(false)
 {
 }
 

@@ -117,6 +117,8 @@ private:
     bool m_importRunning;
     bool m_closeRequested;
     bool m_absentTimeTrackShown;
+    // The absent-time-track question was answered before the run that asked had ended.
+    bool m_proceedPending;
 };
 
 // The id attribute, else the name attribute, else the empty text.

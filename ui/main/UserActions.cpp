@@ -166,7 +166,8 @@ void MainView::SelectRows(int mode)
 
 void MainView::ProcessWithDeletion(const std::wstring& choice)
 {
-    if (m_importRunning)
+    // Only the question's answer may start a run while one is reported running.
+    if (m_importRunning && !m_absentTimeTrackShown)
         return;
     m_absentTimeTrackShown = false;
     if (m_model && m_model->GetConfig()) {
@@ -174,7 +175,12 @@ void MainView::ProcessWithDeletion(const std::wstring& choice)
         m_model->GetConfig()->SetCanRemoveExistingQBTimeTrack(choice == L"delete_time_track");
     }
     HideAbsentTimeTrackBody(Root());
-    StartImportClicked(false);
+    // The run that asked may not have reported its end yet: the new run starts once it has,
+    // so a quick answer is not lost.
+    if (m_importRunning)
+        m_proceedPending = true;
+    else
+        StartImportClicked(false);
 }
 
 void MainView::ReturnToPreview()
