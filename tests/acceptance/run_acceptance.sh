@@ -3,6 +3,12 @@
 # and the demo server beside it; the prefix's wineserver stops at the end.
 #   run_acceptance.sh PREFIX TEST_EXE PELLWORTH_EXE QBSIM_DLL [GTEST ARGS...]
 set -eu
+# A display of its own: the program's windows take the keyboard focus, which the engine's
+# window tests running beside the suite on the shared display must keep.
+if [ -z "${ACCEPTANCE_OWN_DISPLAY:-}" ]; then
+  export ACCEPTANCE_OWN_DISPLAY=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+fi
 root=$(cd "$(dirname "$0")/../.." && pwd)
 export WINEPREFIX="$1"
 tests=$2
