@@ -51,6 +51,18 @@ TEST_F(SettingsDialogTest, OpensOnTheTabOfTheFirstProblem) {
     }
 }
 
+// The import tab's long page must not squeeze the heading: the strip stays put from tab to tab.
+TEST_F(SettingsDialogTest, TheTabStripKeepsItsPlaceOnEveryTab) {
+    Open(0);
+    const RECT first = Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
+    for (const char* tab : {"idEmployeeMapping_Tab", "idLeaveTimeAndPayroll_Tab", "idQuorvane_Tab"}) {
+        Click(Find((std::string(".settingsStrip > [panel=") + tab + "]").c_str()));
+        const RECT strip = Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
+        EXPECT_EQ(first.top, strip.top) << tab;
+        EXPECT_EQ(first.bottom, strip.bottom) << tab;
+    }
+}
+
 TEST_F(SettingsDialogTest, TabIconsShowWhichMappingsAreComplete) {
     AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
     MapPayroll(L"1", L"", Mapping::NoPayrollItemRequired);
