@@ -2,6 +2,8 @@
 // tab icons, and how "Save Settings", "Cancel" and Escape end it.
 #include "SettingsPage.h"
 
+#include <vector>
+
 #include "core/Mapping.h"
 #include "ui/dialogs/settings/PageControls.h"
 
@@ -51,15 +53,19 @@ TEST_F(SettingsDialogTest, OpensOnTheTabOfTheFirstProblem) {
     }
 }
 
-// The import tab's long page must not squeeze the heading: the strip stays put from tab to tab.
-TEST_F(SettingsDialogTest, TheTabStripKeepsItsPlaceOnEveryTab) {
+// The import tab's long page must not squeeze the heading or the footer: the tab strip and the
+// buttons stay put from tab to tab.
+TEST_F(SettingsDialogTest, TheTabStripAndTheFooterKeepTheirPlaceOnEveryTab) {
     Open(0);
-    const RECT first = Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
+    const auto edges = [this]() {
+        const RECT strip = Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
+        const RECT footer = Find("#SettingsFooter").get_location(LOCATION_VIEW_BORDER_BOX);
+        return std::vector<LONG>{strip.top, strip.bottom, footer.top, footer.bottom};
+    };
+    const std::vector<LONG> first = edges();
     for (const char* tab : {"idEmployeeMapping_Tab", "idLeaveTimeAndPayroll_Tab", "idQuorvane_Tab"}) {
         Click(Find((std::string(".settingsStrip > [panel=") + tab + "]").c_str()));
-        const RECT strip = Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
-        EXPECT_EQ(first.top, strip.top) << tab;
-        EXPECT_EQ(first.bottom, strip.bottom) << tab;
+        EXPECT_EQ(first, edges()) << tab;
     }
 }
 
