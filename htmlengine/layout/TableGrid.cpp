@@ -184,11 +184,14 @@ std::vector<int> DistributeWidths(const TableGrid& grid, int width)
     std::vector<int> widths(count);
     std::vector<bool> flexible(count);
     int assigned = 0, growRoom = 0, autoMax = 0;
+    float percents = 0;
     for (size_t i = 0; i < count; ++i) {
         const Column& column = grid.columns[i];
-        if (column.percent >= 0)
-            widths[i] = std::max(column.min, int(width * column.percent / 100));
-        else if (column.pixels >= 0)
+        if (column.percent >= 0) {
+            percents += column.percent;
+            continue;
+        }
+        if (column.pixels >= 0)
             widths[i] = std::max(column.min, column.pixels);
         else {
             widths[i] = column.min;
@@ -196,6 +199,15 @@ std::vector<int> DistributeWidths(const TableGrid& grid, int width)
             growRoom += column.max - column.min;
             autoMax += column.max;
         }
+        assigned += widths[i];
+    }
+    // Percentages that ask for more than the other columns leave share what is left, so that
+    // "30px, 130px, 30%, 40%, 30%" fits its table instead of running out of it.
+    float percentScale = percents > 0 ? std::min(width / 100.0f, std::max(0, width - assigned) / percents) : 0;
+    for (size_t i = 0; i < count; ++i) {
+        const Column& column = grid.columns[i];
+        if (column.percent < 0) continue;
+        widths[i] = std::max(column.min, int(column.percent * percentScale));
         assigned += widths[i];
     }
     int remaining = width - assigned;

@@ -190,3 +190,24 @@ TEST_F(MissingDataDialogTest, HeaderClicksSortTheRows)
 }
 
 }  // namespace
+
+// The columns keep to the table's box, with rows and once the list is empty.
+TEST_F(MissingDataDialogTest, TheColumnsFitTheirBoxAndStayPutWhenTheListEmpties)
+{
+    Open();
+    const RECT area = page->Find("#MissingItemsArea").get_location(LOCATION_VIEW_BORDER_BOX);
+    const auto headerEdges = [this]() {
+        std::vector<LONG> edges;
+        for (const element& header : page->FindAll("#MissingItemTable th"))
+            edges.push_back(header.get_location(LOCATION_VIEW_BORDER_BOX).right);
+        return edges;
+    };
+    const std::vector<LONG> withRows = headerEdges();
+    ASSERT_EQ(5u, withRows.size());
+    EXPECT_LE(withRows.back(), area.right);
+
+    element tbody = page->Find("#MissingItemItemId");
+    tbody.set_html(reinterpret_cast<const unsigned char*>(""), 0);
+    tbody.update(true);
+    EXPECT_EQ(withRows, headerEdges());
+}

@@ -3,6 +3,7 @@
 // the tab's icon.
 #include "SettingsPage.h"
 
+#include <cstdlib>
 #include <functional>
 
 #include "Listing.h"
@@ -142,7 +143,9 @@ TEST_F(LeavePage, WorkingTimeRowsOfferWhatEachEmployeeIsPaidBy) {
     company.AddQuickBooksEmployee(L"Q-CY", L"Cy", L"Cole")->SetUsesTimeData(false);
     Open(5);
     EXPECT_EQ(L"Eck, Ed (Ed)|Ash, Ann (Ann)|Birch, Bo (Bo)|Cole, Cy (Cy)|", PayrollRowNames());
-    EXPECT_TRUE(PayrollRows()[0].find_first("img[iconnew]").is_valid());
+    const RECT icon = PayrollRows()[0].find_first("img[iconnew]").get_location(LOCATION_VIEW_BORDER_BOX);
+    const RECT cell = PayrollRows()[0].child(0).get_location(LOCATION_VIEW_BORDER_BOX);
+    EXPECT_LE(std::abs((icon.top + icon.bottom) - (cell.top + cell.bottom)), 3) << "the new icon sits on the name's line";
     EXPECT_EQ(L"Salary", Caption(ById("pr1")));
     EXPECT_EQ(L"--please select--|Hourly & <OT>|", Options(ById("pr2")));
     EXPECT_EQ(L"Time data is not used for pay cheques", Text(ById("pr3")));

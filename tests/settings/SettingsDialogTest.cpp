@@ -2,6 +2,8 @@
 // tab icons, and how "Save Settings", "Cancel" and Escape end it.
 #include "SettingsPage.h"
 
+#include <vector>
+
 #include "core/Mapping.h"
 #include "ui/dialogs/settings/PageControls.h"
 
@@ -48,6 +50,22 @@ TEST_F(SettingsDialogTest, OpensOnTheTabOfTheFirstProblem) {
         EXPECT_EQ(c.shown, CurrentTab()) << c.initialTab;
         Click(Find(".settingsStrip > [panel=idQuorvane_Tab]"));
         EXPECT_EQ(L"idQuorvane_Tab idQuorvane_Tab", CurrentTab()) << c.initialTab;
+    }
+}
+
+// The import tab's long page must not squeeze the heading or the footer: the tab strip and the
+// buttons stay put from tab to tab.
+TEST_F(SettingsDialogTest, TheTabStripAndTheFooterKeepTheirPlaceOnEveryTab) {
+    Open(0);
+    const auto edges = [this]() {
+        const RECT strip = Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
+        const RECT footer = Find("#SettingsFooter").get_location(LOCATION_VIEW_BORDER_BOX);
+        return std::vector<LONG>{strip.top, strip.bottom, footer.top, footer.bottom};
+    };
+    const std::vector<LONG> first = edges();
+    for (const char* tab : {"idEmployeeMapping_Tab", "idLeaveTimeAndPayroll_Tab", "idQuorvane_Tab"}) {
+        Click(Find((std::string(".settingsStrip > [panel=") + tab + "]").c_str()));
+        EXPECT_EQ(first, edges()) << tab;
     }
 }
 

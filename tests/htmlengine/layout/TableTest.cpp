@@ -19,6 +19,9 @@ TEST_F(Tables, ColumnWidths)
         "<tr><td id=s colspan=2>x</td></tr></table>");
     std::string fixed = Page("<table id=t><tr><td id=a style='width:100px'>x</td><td id=b>abc</td></tr></table>");
     std::string full = Page("<table id=t style='width:100%'><tr><td id=a>aa</td><td id=b>aaaa</td></tr></table>");
+    std::string crowded = Page(
+        "<table id=t style='width:400px'><tr><td id=a style='width:100px'>x</td><td id=b style='width:60%'>x</td>"
+        "<td id=c style='width:40%'>x</td></tr></table>");
     std::string shrink = Page("<table id=t style='width:100px'><tr><td id=a>aaaaaaaaaa</td><td id=b>aaaaaaaaaa</td></tr></table>");
     RunCases(*this, {
         {"a % column of a px table; colspan covers both", spanned.c_str(),
@@ -27,6 +30,8 @@ TEST_F(Tables, ColumnWidths)
          {"#t 0,0 121x16", "#a 0,0 100x16", "#b 100,0 21x16"}},
         {"a full-width table shares the room by content", full.c_str(),
          {"#t 0,0 800x16", "#a 0,0 266x16", "#b 266,0 534x16"}},
+        {"% columns beside a px one share what it leaves", crowded.c_str(),
+         {"#t 0,0 400x16", "#a 0,0 100x16", "#b 100,0 180x16", "#c 280,0 120x16"}},
         {"too narrow: each column keeps its longest word", shrink.c_str(),
          {"#t 0,0 140x16", "#a 0,0 70x16", "#b 70,0 70x16"}},
     });
