@@ -51,6 +51,8 @@ void MainView::ShowLoginPanel(const ConnectionOptions& options, const std::wstri
     if (!panel.is_valid() || !calendar.is_valid())
         return;
     mainpage::SetEnabled(calendar, false);
+    // Nothing behind the login is current: the load shows its progress again once connected.
+    ShowView(0);
     FillLoginPanel(panel, options);
     SetLoginPanelMessages(panel, caption, error);
     mainpage::SetShown(panel, true);
