@@ -14,8 +14,6 @@
 #include "htmlengine/layout/ViewportLayout.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <windows.h>
 
 namespace htmlengine {
 

@@ -136,9 +136,7 @@ bool DropdownControl::OnListKey(Element& select, unsigned key, unsigned keyboard
         ClosePopup(select);
         return false;  // the focus moves on as usual
     }
-    Element* next = StepOption(EnabledOptions(select), HighlightedOption(select), key);
-    if (next) HighlightOption(select, next);
-    return next != nullptr;
+    return MoveHighlight(select, key);
 }
 
 void DropdownControl::OnFocusLost(Element& element) { ClosePopup(element); }

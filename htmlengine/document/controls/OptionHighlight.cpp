@@ -52,6 +52,13 @@ void HighlightOption(Element& list, Element* option)
     if (option && document) document->Host().ScrollIntoView(*option);
 }
 
+bool MoveHighlight(Element& list, unsigned key)
+{
+    Element* next = StepOption(EnabledOptions(list), HighlightedOption(list), key);
+    if (next) HighlightOption(list, next);
+    return next != nullptr;
+}
+
 void HighlightOnOpening(Element& list)
 {
     std::vector<Element*> options = EnabledOptions(list);

@@ -15,6 +15,8 @@ Element* StepOption(const std::vector<Element*>& options, Element* from, unsigne
 Element* HighlightedOption(Element& list);
 // Moves the highlight to `option` (null: none) and scrolls it into view.
 void HighlightOption(Element& list, Element* option);
+// Moves the highlight as the key leads (StepOption); true when the key was one that moves it.
+bool MoveHighlight(Element& list, unsigned key);
 // Where the highlight starts as the list opens: the chosen option, or the first enabled one.
 void HighlightOnOpening(Element& list);
 

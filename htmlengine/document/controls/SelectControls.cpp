@@ -65,9 +65,7 @@ bool ListControl::OnPopupKey(Element& element, unsigned key, unsigned)
         ChangeState(element, kStateCollapsed, 0);
         return key == VK_ESCAPE;  // Tab moves the focus on as usual
     }
-    Element* next = StepOption(EnabledOptions(element), HighlightedOption(element), key);
-    if (next) HighlightOption(element, next);
-    return next != nullptr;
+    return MoveHighlight(element, key);
 }
 
 // Each opening starts afresh, as a dropdown's list does; a closed list shows no highlight.

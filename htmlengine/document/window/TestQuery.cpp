@@ -42,7 +42,7 @@ std::wstring Locate(HWND hwnd, HELEMENT he)
 {
     RECT box = {};
     BOOL visible = FALSE;
-    HTMLayoutGetElementLocation(he, &box, 0x21);
+    HTMLayoutGetElementLocation(he, &box, LOCATION_VIEW_BORDER_BOX);
     HTMLayoutIsElementVisible(he, &visible);
     POINT centre = { (box.left + box.right) / 2, (box.top + box.bottom) / 2 };
     RECT client = {};
