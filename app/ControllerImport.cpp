@@ -24,12 +24,18 @@ const DWORD kEndingRunMs = 1000;
 // load replaces what the run would work on, so no run starts while one goes.
 void MainController::StartImport(bool checkAbsent)
 {
-    if ((m_imports.IsRunning() && !m_imports.WaitUntilIdle(kEndingRunMs)) || IsLoading())
+    // The running run tells the view when it ends.
+    if (m_imports.IsRunning() && !m_imports.WaitUntilIdle(kEndingRunMs))
         return;
+    // In the other refusals no run started: the view, which took the click for one, is told
+    // that none goes, or its import button would stay disabled.
+    if (IsLoading()) {
+        m_view->OnImportFinished();
+        return;
+    }
     if (m_lastImport && m_lastImport->HasImported() && m_lastImport->GetPreview() == m_model->GetEmployeeDiffs()) {
         m_view->ShowError(L"Cannot import data", L"These entries were imported; reload to see what is left to import",
                           L"", L"", L"reload", 0);
-        // No run started: the view, which took the click for one, may start the next.
         m_view->OnImportFinished();
         return;
     }
@@ -40,6 +46,8 @@ void MainController::StartImport(bool checkAbsent)
                                                    &Connectors::FindOpenQuickBooksForms));
     if (m_imports.Start(run))
         m_lastImport = run;
+    else
+        m_view->OnImportFinished();
 }
 
 void MainController::StopImport()

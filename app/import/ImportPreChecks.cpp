@@ -230,7 +230,7 @@ bool ImportRun::CreateMissingItemsBeforeImport(const EmployeeDiff& diff, const s
         Post(boost::bind(&IMainView::HideImportProgress, m_view));
         PostError(title, texts.heading, texts.problem, texts.resolution, L"", 0);
         m_logger->SetOutcome(Logging::ImportLogger::InterruptedByError);
-        m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, texts.heading + L" " + texts.problem);
+        m_logger->AddProblem(Logging::ImportLogger::ErrorLevel, title, texts.logText);
         return true;
     }
     return false;

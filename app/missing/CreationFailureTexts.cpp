@@ -73,7 +73,9 @@ CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const Miss
     const std::wstring kind = KindWord(item.GetKind());
     CreationFailureTexts texts;
     texts.title = L"Cannot create " + kind;
-    texts.heading = texts.title + L" \"" + HtmlEscape(DisplayName(model, item)) + L"\"";
+    const std::wstring name = DisplayName(model, item);
+    texts.heading = texts.title + L" \"" + HtmlEscape(name) + L"\"";
+    std::wstring plainProblem;
     if (code == 3070) {
         texts.problem = L"The " + kind + L" item  name is too long.";
         texts.resolution = kWays + (L"Rename the " + kind + L" item<br>") + kAfterThat;
@@ -82,10 +84,13 @@ CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const Miss
         texts.resolution = kWays + (L"1. Rename the " + kind + L" item<br>") + L"2. Rename the " +
                            RenameOnServer(model, diff) + L" on Quorvane<br><br>" + kAfterThat;
     } else {
-        texts.problem = HtmlEscape(OtherProblem(code, errorText));
+        plainProblem = OtherProblem(code, errorText);
+        texts.problem = HtmlEscape(plainProblem);
         texts.resolution =
             L"Try to create the specified item manually in QuickBooks and then hit 'Reload' on main Pellworth window";
     }
+    // The other problems hold no name, so their markup is plain text too.
+    texts.logText = texts.title + L" \"" + name + L"\" " + (plainProblem.empty() ? texts.problem : plainProblem);
     return texts;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the user is told when QuickBooks would not create a missing item. The title is plain
 // text; heading, problem and resolution are markup (the resolution's line breaks are "<br>"),
-// with every name in them escaped.
+// with every name in them escaped; the log text is plain.
 #include <string>
 
 class MainModel;
@@ -16,6 +16,8 @@ struct CreationFailureTexts {
     std::wstring heading;
     std::wstring problem;
     std::wstring resolution;
+    // The heading and the problem as plain text, for the import log.
+    std::wstring logText;
 };
 
 // diff is the preview of the employee whose import needed the item. errorText, plain text that

@@ -345,6 +345,8 @@ TEST_F(LiveImport, NoImportStartsWhileALoadRuns) {
     QbSim::Control::SetLatency(0);
     const Calls shown = Settle();
     EXPECT_EQ(0, std::count(shown.begin(), shown.end(), "OnImportStarted()"));
+    // The view, which disabled its import button for the click, gets it back.
+    EXPECT_EQ(1, std::count(shown.begin(), shown.end(), "OnImportFinished()"));
     EXPECT_EQ(EntryCounts(), QuickBooksEntries());
     EXPECT_EQ(4, PendingChanges());
 }

@@ -327,6 +327,21 @@ TEST(ImportRun, MissingItemsAreCreatedWhenAllowedAndTheirFailureStopsTheRun)
     }
 }
 
+// The panel gets the name escaped into markup, the log as it stands.
+TEST(ImportRun, TheLogNamesAnItemThatCouldNotBeCreatedAsItIs)
+{
+    ImportHarness harness;
+    harness.server = [](TestCompany& company) {
+        company.config->SetAutoCreationFlags(Config::CreateJobs);
+        company.AddServerWork(User(company, L"1"), 5, 60, L"Smith & Sons", L"Deck", L"build", 0);
+    };
+    harness.Load();
+    const Lines log = harness.Import();
+
+    EXPECT_EQ(1u, LinesContaining(log, L"Cannot create customer \"Smith & Sons\"").size());
+    EXPECT_EQ(0u, LinesContaining(log, L"&amp;").size());
+}
+
 TEST(ImportRun, AsksAboutEntriesTheServerNoLongerHasBeforeWriting)
 {
     ImportHarness harness;
