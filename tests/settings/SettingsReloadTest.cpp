@@ -8,6 +8,7 @@
 #include "tests/quickbooks/SimulatedSessionManager.h"
 #include "tools/qbsim/Control.h"
 #include "ui/dialogs/settings/PageControls.h"
+#include "ui/main/PageText.h"
 
 using namespace Quorvane;
 
@@ -61,7 +62,7 @@ protected:
     }
     // The page keeps its reload button in a comment; the test puts one in.
     void ClickReload() {
-        settings_page::SetMarkup(ById("SettingsFooter"), L"<button name=\"RELOAD\" id=\"reload\">Reload</button>",
+        mainpage::SetMarkup(ById("SettingsFooter"), L"<button name=\"RELOAD\" id=\"reload\">Reload</button>",
                                  SIH_APPEND_AFTER_LAST);
         Click(ById("reload"));
     }

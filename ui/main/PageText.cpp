@@ -5,14 +5,15 @@
 
 namespace mainpage {
 
-void SetMarkup(htmlayout::dom::element element, const std::wstring& markup)
+void SetMarkup(htmlayout::dom::element element, const std::wstring& markup, int where)
 {
     if (markup.empty()) {
-        element.set_text(L"");
+        if (where == SIH_REPLACE_CONTENT)
+            element.set_text(L"");
         return;
     }
     Quorvane::WideToUtf8 utf8(markup);
-    element.set_html(reinterpret_cast<const unsigned char*>(utf8.c_str()), static_cast<UINT>(utf8.size()));
+    element.set_html(reinterpret_cast<const unsigned char*>(utf8.c_str()), static_cast<UINT>(utf8.size()), where);
 }
 
 void SetPlainText(htmlayout::dom::element element, const std::wstring& text)

@@ -7,9 +7,10 @@
 
 namespace mainpage {
 
-// Markup, built by its producer with every dynamic piece escaped. An empty text empties the
-// element.
-void SetMarkup(htmlayout::dom::element element, const std::wstring& markup);
+// Markup, built by its producer with every dynamic piece escaped, put `where` the engine's SIH_/SOH_
+// codes say. An empty text empties the element when it replaces the content and adds nothing
+// otherwise.
+void SetMarkup(htmlayout::dom::element element, const std::wstring& markup, int where = SIH_REPLACE_CONTENT);
 // Plain text, shown as typed.
 void SetPlainText(htmlayout::dom::element element, const std::wstring& text);
 // Expanded (shown) or collapsed (hidden); the two states are never set together.

@@ -1,17 +1,10 @@
 #include "ui/dialogs/details/DialogSupport.h"
 
-#include "core/TextCodec.h"
 #include "ui/toolkit/ElementHelpers.h"
 
 void PostCloseMessage(HWND dialog)
 {
     PostMessageW(dialog, WM_CLOSE, 0, 0);
-}
-
-void SetHtml(htmlayout::dom::element& element, const std::wstring& markup)
-{
-    Quorvane::WideToUtf8 utf8(markup);
-    element.set_html(reinterpret_cast<const unsigned char*>(utf8.c_str()), static_cast<UINT>(utf8.size()));
 }
 
 htmlayout::dom::element AppendElement(htmlayout::dom::element& parent, const char* tag, const std::wstring& text)

@@ -22,9 +22,6 @@ private:
 // Ends the modal run: the dialog window closes as through its close box.
 void PostCloseMessage(HWND dialog);
 
-// Replaces the element's content with markup given as wide text.
-void SetHtml(htmlayout::dom::element& element, const std::wstring& markup);
-
 // A new element of the tag with the text, appended to the parent.
 htmlayout::dom::element AppendElement(htmlayout::dom::element& parent, const char* tag,
                                       const std::wstring& text = std::wstring());

@@ -1,8 +1,8 @@
 #include "ui/dialogs/details/MissingItemsTable.h"
 
-#include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/MarkupWriter.h"
 #include "ui/dialogs/details/MissingItemRules.h"
+#include "ui/main/PageText.h"
 #include "ui/toolkit/TextHelpers.h"
 
 using htmlayout::dom::element;
@@ -41,7 +41,7 @@ void MissingItemsTable::BuildMissingItemsTable(const element& root) const
     MarkupWriter markup;
     for (MissingItemStatusList::const_iterator status = m_statuses->begin(); status != m_statuses->end(); ++status)
         WriteRow(**status, markup);
-    SetHtml(tbody, markup.str());
+    mainpage::SetMarkup(tbody, markup.str());
     tbody.update(true);
 }
 

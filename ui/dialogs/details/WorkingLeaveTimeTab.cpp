@@ -7,6 +7,7 @@
 #include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/WeekTable.h"
+#include "ui/main/PageText.h"
 #include "ui/toolkit/TextHelpers.h"
 
 using htmlayout::dom::element;
@@ -92,7 +93,7 @@ void WorkingLeaveTimeTab::BuildTable(const element& root, const SelectedEmployee
         writer.WriteWeek(
             *week, keys.KeyEntries(*employee.diff->GetTimeTrackDiffs()->SelectByDateRange(week->start, week->end)),
             markup);
-    SetHtml(tbody, markup.str());
+    mainpage::SetMarkup(tbody, markup.str());
     tbody.update(true);
 }
 
@@ -112,6 +113,6 @@ void WorkingLeaveTimeTab::ShowUnavailable(const element& root) const
     element tbody = root.get_element_by_id("workingLeaveTimeTBody");
     if (!tbody.is_valid())
         return;
-    SetHtml(tbody, L"<tr><td colspan=\"13\" class=\"unavailable\">Preview not available for this employee</td></tr>");
+    mainpage::SetMarkup(tbody, L"<tr><td colspan=\"13\" class=\"unavailable\">Preview not available for this employee</td></tr>");
     tbody.update(true);
 }

@@ -14,6 +14,7 @@
 #include "ui/dialogs/settings/MappingSelect.h"
 #include "ui/dialogs/settings/NewEmployeePostfixes.h"
 #include "ui/dialogs/settings/PageControls.h"
+#include "ui/main/PageText.h"
 #include "ui/toolkit/TextHelpers.h"
 
 using namespace Quorvane;
@@ -111,9 +112,9 @@ void AddEmployeeOptions(const Element& popup, const Element& before, const MainM
         if (wanted.count(employee->GetId()))
             markup += MappingOptionMarkup(EmployeeMappingTab::EmployeeOption(model, *employee), false);
     if (before.is_valid())
-        SetMarkup(before, markup, SOH_INSERT_BEFORE);
+        mainpage::SetMarkup(before, markup, SOH_INSERT_BEFORE);
     else
-        SetMarkup(popup, markup, SIH_APPEND_AFTER_LAST);
+        mainpage::SetMarkup(popup, markup, SIH_APPEND_AFTER_LAST);
 }
 
 std::set<std::wstring> IdsOf(const EmployeeCollection& employees) {
@@ -174,7 +175,7 @@ void EmployeeMappingTab::Load(ModelPtr model, ConfigPtr config, const Element& r
         if (sources.mappings->Contains(user->GetId()))
             rows += RowMarkup(*model, sources, *user, *sources.mappings->GetBySource(user->GetId()));
     }
-    SetMarkup(table, rows, SIH_APPEND_AFTER_LAST);
+    mainpage::SetMarkup(table, rows, SIH_APPEND_AFTER_LAST);
     // The new rows are drawn with the rest of the page; no redraw is asked for each.
     for (Element& row : DataRows(table))
         row.set_state(STATE_EXPANDED, STATE_COLLAPSED, false);

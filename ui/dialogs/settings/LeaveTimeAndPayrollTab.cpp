@@ -7,6 +7,7 @@
 #include "core/PayRoll.h"
 #include "ui/dialogs/settings/MappingChoice.h"
 #include "ui/dialogs/settings/PageControls.h"
+#include "ui/main/PageText.h"
 #include "ui/toolkit/ElementHelpers.h"
 #include "ui/toolkit/TabSelection.h"
 #include "ui/toolkit/TextHelpers.h"
@@ -113,5 +114,5 @@ void LeaveTimeAndPayrollTab::BuildLeaveTypeTable(const MainModel& model, Config&
         AdjustToPayrollItems(*mapping, items->Count() > 0);
         rows += LeaveTypeRow(*leaveTypes->FindByListId(mapping->GetSource()), *mapping, *items);
     }
-    SetMarkup(table, rows, SIH_APPEND_AFTER_LAST);
+    mainpage::SetMarkup(table, rows, SIH_APPEND_AFTER_LAST);
 }

@@ -1,16 +1,8 @@
 #include "ui/dialogs/settings/PageControls.h"
 
-#include "core/TextCodec.h"
 #include "ui/toolkit/TextHelpers.h"
 
 namespace settings_page {
-
-void SetMarkup(Element element, const std::wstring& markup, int where) {
-    if (markup.empty() && where != SIH_REPLACE_CONTENT)
-        return;
-    Quorvane::WideToUtf8 utf8(markup);
-    element.set_html(reinterpret_cast<const unsigned char*>(utf8.c_str()), static_cast<UINT>(utf8.size()), where);
-}
 
 void SetTextValue(Element input, const std::wstring& text) {
     if (!input.is_valid())

@@ -13,10 +13,6 @@ namespace settings_page {
 
 typedef htmlayout::dom::element Element;
 
-// Wide markup, handed to the engine as UTF-8 in one call. An empty text empties the element when
-// it replaces the content and adds nothing otherwise.
-void SetMarkup(Element element, const std::wstring& markup, int where = SIH_REPLACE_CONTENT);
-
 void SetTextValue(Element input, const std::wstring& text);
 boost::optional<std::wstring> ReadTextValue(const Element& input);
 void SetChecked(Element box, bool checked);

@@ -13,6 +13,7 @@
 #include "ui/dialogs/settings/EmployeeMappingOrder.h"
 #include "ui/dialogs/settings/EmptyTableComment.h"
 #include "ui/dialogs/settings/PageControls.h"
+#include "ui/main/PageText.h"
 
 using namespace Quorvane;
 using namespace settings_page;
@@ -76,7 +77,7 @@ void LeaveTimeAndPayrollTab::BuildPayrollTable(const MainModel& model, const Con
     std::wstring rows;
     for (const boost::shared_ptr<Employee>& user : EmployeeMappingOrder(*config.GetEmployeeMappings()).Sort(*users))
         rows += PayrollRow(model, config, *user);
-    SetMarkup(body, rows, SIH_APPEND_AFTER_LAST);
+    mainpage::SetMarkup(body, rows, SIH_APPEND_AFTER_LAST);
     // Drawn with the next frame: laying the page out now, in the middle of a refresh of every
     // tab, would cost a whole layout of the mapping tables each time.
     body.update();
