@@ -19,6 +19,11 @@ std::wstring HtmlEscape(const std::wstring& text)
     return escaped;
 }
 
+std::wstring HtmlAttributeEscape(const std::wstring& text)
+{
+    return Quorvane::ReplaceAll(HtmlEscape(text), L"\r", L"&#13;");
+}
+
 namespace {
 
 bool StartsWith(const std::wstring& text, const wchar_t* prefix)

@@ -17,12 +17,6 @@ namespace {
 
 const wchar_t kNoTime[] = L"-&nbsp;&nbsp;";
 
-// An attribute value: escaped, with its line breaks kept as the tooltip's line breaks.
-std::wstring AttributeText(const std::wstring& text)
-{
-    return Quorvane::ReplaceAll(HtmlEscape(text), L"\r", L"&#13;");
-}
-
 std::wstring CheckboxCell(const std::wstring& userId, MissingItemLevel level)
 {
     bool blocked = level == MissingCannotBeCreated || level == MissingManual;
@@ -34,8 +28,8 @@ std::wstring CheckboxCell(const std::wstring& userId, MissingItemLevel level)
                 L"that should be created in QuickBooks before importing his/her data";
     std::wstring cell = L"<td colType=\"colCheckbox\"";
     if (!title.empty())
-        cell += L" title=\"" + AttributeText(title) + L"\"";
-    cell += L"><input id=\"empl_" + AttributeText(userId) + L"\" type=\"checkbox\"";
+        cell += L" title=\"" + HtmlAttributeEscape(title) + L"\"";
+    cell += L"><input id=\"empl_" + HtmlAttributeEscape(userId) + L"\" type=\"checkbox\"";
     if (blocked)
         cell += L" disabled=\"disabled\"";
     return cell + L"/></td>";
@@ -50,7 +44,7 @@ std::wstring EmployeeCell(const MainModel& model, const Quorvane::Employee& serv
              Quorvane::FormatEmployeeName(model.GetConfig().get(), serverUser, true);
     return std::wstring(L"<td colType=\"colEmployee\" colspan=\"2\" employeeExist=\"") +
            (inQuickBooks ? L"true" : L"false") + L"\"><span pointer=\"true\" class=\"employee\" title=\"" +
-           AttributeText(title) + L"\">" + HtmlEscape(name) + L"</span></td>";
+           HtmlAttributeEscape(title) + L"\">" + HtmlEscape(name) + L"</span></td>";
 }
 
 std::wstring MissingItemCell(MissingItemLevel level)

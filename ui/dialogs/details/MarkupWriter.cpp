@@ -1,7 +1,6 @@
 #include "ui/dialogs/details/MarkupWriter.h"
 
 #include "app/HtmlEscape.h"
-#include "core/TextUtils.h"
 
 MarkupWriter& MarkupWriter::Open(const wchar_t* tag)
 {
@@ -12,14 +11,12 @@ MarkupWriter& MarkupWriter::Open(const wchar_t* tag)
     return *this;
 }
 
-// Carriage returns break the lines of a tooltip; they go in as references so that the parser
-// keeps them.
 MarkupWriter& MarkupWriter::Attribute(const wchar_t* name, const std::wstring& value)
 {
     m_markup += L' ';
     m_markup += name;
     m_markup += L"=\"";
-    m_markup += Quorvane::ReplaceAll(HtmlEscape(value), L"\r", L"&#13;");
+    m_markup += HtmlAttributeEscape(value);
     m_markup += L'"';
     return *this;
 }
