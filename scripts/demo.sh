@@ -79,4 +79,5 @@ fi
 
 export QBSIM_COMPANY="$(winepath "$company_file")"
 echo "demo: Pellworth runs against $url with the company in $company_file"
-"$wine" "$build/ui/main/Pellworth.exe" || true
+# The program ends with 0 when closed; anything else is a failure the user would not see.
+"$wine" "$build/ui/main/Pellworth.exe" || { status=$?; echo "demo: Pellworth ended with exit code $status" >&2; exit $status; }

@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "core/CompanyConfig.h"
-#include "core/FileContents.h"
 #include "core/TextCodec.h"
 #include "tools/demo-settings/DemoConfig.h"
 #include "tools/programdriver/DriverError.h"
 #include "tools/programdriver/WindowShot.h"
+#include "tools/scenario/TextFile.h"
 
 namespace {
 
@@ -99,11 +99,9 @@ scenario::Bookkeeper& AcceptanceTest::Start(driver::EnvironmentAdditions extra)
 std::vector<std::wstring> AcceptanceTest::Requests(const std::wstring& kind) const
 {
     std::vector<std::wstring> found;
-    std::string bytes;
-    if (Quorvane::ReadFileContents(m_stage->TraceFile(), 64 * 1024 * 1024, bytes) != Quorvane::FileRead)
+    std::wstring all;
+    if (!scenario::ReadUtf8File(m_stage->TraceFile(), 64 * 1024 * 1024, all))
         return found;
-    Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
-    std::wstring all(text.c_str(), text.size());
     const std::wstring marker = L" " + kind + L":";
     for (size_t start = 0, end; start < all.size(); start = end + 1) {
         end = all.find(L'\n', start);

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "core/FileContents.h"
-#include "core/TextCodec.h"
 #include "tools/programdriver/DriverError.h"
 #include "tools/qbsim/CompanyStore.h"
 #include "tools/qbsim/Control.h"
+#include "tools/scenario/TextFile.h"
 
 namespace faults {
 
@@ -66,11 +66,10 @@ void EditCompany(const std::wstring& companyFile, const std::wstring& list, cons
 QbSim::Json CompanyRecord(const std::wstring& companyFile, const std::wstring& list, const std::wstring& idMember,
                            const std::wstring& id)
 {
-    std::string bytes;
-    if (Quorvane::ReadFileContents(companyFile, 64u << 20, bytes) != Quorvane::FileRead)
+    std::wstring text;
+    if (!scenario::ReadUtf8File(companyFile, 64u << 20, text))
         throw driver::DriverError(L"cannot read the company file " + companyFile);
-    Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
-    const QbSim::Json company = QbSim::Json::Parse(std::wstring(text.c_str(), text.size()));
+    const QbSim::Json company = QbSim::Json::Parse(text);
     for (const QbSim::Json& record : company.Get(list).Items())
         if (record.Get(idMember).AsString() == id)
             return record;

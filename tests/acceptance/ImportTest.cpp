@@ -2,11 +2,10 @@
 #include <algorithm>
 #include <map>
 
-#include "core/FileContents.h"
-#include "core/TextCodec.h"
 #include "tests/acceptance/AcceptanceTest.h"
 #include "tools/programdriver/DriverError.h"
 #include "tools/scenario/SimulatedCompany.h"
+#include "tools/scenario/TextFile.h"
 
 using namespace scenario;
 
@@ -66,10 +65,9 @@ std::wstring OnlyImportLog(const std::wstring& folder)
     if (search == INVALID_HANDLE_VALUE)
         return std::wstring();
     FindClose(search);
-    std::string bytes;
-    Quorvane::ReadFileContents(folder + L"\\" + found.cFileName, 1024 * 1024, bytes);
-    Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
-    return std::wstring(text.c_str(), text.size());
+    std::wstring text;
+    ReadUtf8File(folder + L"\\" + found.cFileName, 1024 * 1024, text);
+    return text;
 }
 
 bool Holds(const std::vector<std::wstring>& names, const std::wstring& name)

@@ -126,19 +126,6 @@ void PageWindow::Click(const std::wstring& selector)
     m_input->Click(m_window, WaitReachable(selector).Centre());
 }
 
-void PageWindow::ClickInside(const std::wstring& selector, int x, int y)
-{
-    ElementPlace place = WaitReachable(selector);
-    POINT point = { x >= 0 ? place.box.left + x : place.box.right + x,
-                    y >= 0 ? place.box.top + y : place.box.bottom + y };
-    m_input->Click(m_window, point);
-}
-
-void PageWindow::DoubleClick(const std::wstring& selector)
-{
-    m_input->DoubleClick(m_window, WaitReachable(selector).Centre());
-}
-
 void PageWindow::ScrollTo(const std::wstring& selector, const std::wstring& scrollBox)
 {
     const int kMostNotches = 50;

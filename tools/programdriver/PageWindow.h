@@ -41,10 +41,6 @@ public:
     // ---- input
     // Waits until a click at the element's centre reaches it, then clicks there.
     void Click(const std::wstring& selector);
-    // Clicks at a point inside the element, measured from its top-left corner (negative:
-    // from its right or bottom edge).
-    void ClickInside(const std::wstring& selector, int x, int y);
-    void DoubleClick(const std::wstring& selector);
     // Turns the wheel over the scroll box until a click reaches the element.
     void ScrollTo(const std::wstring& selector, const std::wstring& scrollBox);
     void Key(UINT virtualKey);

@@ -31,26 +31,12 @@ void PostedInput::KeepApartFromLastClick(POINT point)
         Sleep(apart - since);
 }
 
-void PostedInput::Press(HWND window, POINT point, UINT down)
-{
-    PostMessageW(window, WM_MOUSEMOVE, 0, Coordinates(point));
-    PostMessageW(window, down, MK_LBUTTON, Coordinates(point));
-    PostMessageW(window, WM_LBUTTONUP, 0, Coordinates(point));
-}
-
 void PostedInput::Click(HWND window, POINT point)
 {
     KeepApartFromLastClick(point);
-    Press(window, point, WM_LBUTTONDOWN);
-    m_lastClickTime = GetTickCount();
-    m_lastClickPoint = point;
-}
-
-void PostedInput::DoubleClick(HWND window, POINT point)
-{
-    KeepApartFromLastClick(point);
-    Press(window, point, WM_LBUTTONDOWN);
-    Press(window, point, WM_LBUTTONDBLCLK);
+    PostMessageW(window, WM_MOUSEMOVE, 0, Coordinates(point));
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Coordinates(point));
+    PostMessageW(window, WM_LBUTTONUP, 0, Coordinates(point));
     m_lastClickTime = GetTickCount();
     m_lastClickPoint = point;
 }

@@ -14,7 +14,6 @@ public:
     // A move there, a left press and its release. Two clicks at one spot are kept apart by
     // more than the double-click time, so each stays a click.
     void Click(HWND window, POINT point);
-    void DoubleClick(HWND window, POINT point);
     // The wheel turned by notches over the point (client coordinates): negative turns scroll
     // down, as towards the user.
     void Wheel(HWND window, POINT point, int notches);
@@ -24,7 +23,6 @@ public:
     void Type(HWND window, const std::wstring& text);
 
 private:
-    void Press(HWND window, POINT point, UINT down);
     void KeepApartFromLastClick(POINT point);
 
     DWORD m_lastClickTime = 0;

@@ -2,9 +2,8 @@
 
 #include <cwchar>
 
-#include "core/FileContents.h"
-#include "core/TextCodec.h"
 #include "tools/programdriver/DriverError.h"
+#include "tools/scenario/TextFile.h"
 
 namespace scenario {
 
@@ -33,11 +32,10 @@ std::wstring Joined(const std::vector<std::wstring>& parts)
 
 SimulatedCompany::SimulatedCompany(const std::wstring& companyFile)
 {
-    std::string bytes;
-    if (Quorvane::ReadFileContents(companyFile, kLargestCompanyFile, bytes) != Quorvane::FileRead)
+    std::wstring text;
+    if (!ReadUtf8File(companyFile, kLargestCompanyFile, text))
         throw driver::DriverError(L"cannot read the company file " + companyFile);
-    Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
-    m_company = QbSim::Json::Parse(std::wstring(text.c_str(), text.size()));
+    m_company = QbSim::Json::Parse(text);
 }
 
 std::wstring SimulatedCompany::Name() const
