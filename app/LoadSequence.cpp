@@ -8,6 +8,7 @@
 #include "app/MappingChecks.h"
 #include "app/NameMapping.h"
 #include "app/PreviewBuild.h"
+#include "app/QuickBooksLoad.h"
 #include "app/ServerConnection.h"
 #include "connectors/quickbooks/DesktopConnector.h"
 #include "connectors/quickbooks/QuickBooksErrors.h"
@@ -194,38 +195,23 @@ DateRange MainController::RepairedPeriod(Config& config)
     return period;
 }
 
+// Progress is shown only where it moves; every read is followed by an abort check.
 void MainController::LoadQuickBooksData(MainModel& loaded, const DateRange& period)
 {
-    boost::shared_ptr<DesktopConnector> quickBooks = loaded.GetQuickBooksConnector();
-    const std::wstring caption = L"Load Data from QuickBooks...";
-    PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, caption, 40));
-    loaded.SetQuickBooksEmployees(quickBooks->GetEmployeesWithTimeTrack(period.GetStart(), period.GetEnd()));
-    CheckAbort();
-    PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, caption, 60));
-    loaded.SetPayrollItems(quickBooks->GetPayroll());
-    CheckAbort();
-    PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view, caption, 70));
-    loaded.SetAccounts(quickBooks->GetAccount());
-    CheckAbort();
-    loaded.SetServiceItems(quickBooks->GetServiceItem());
-    CheckAbort();
-    loaded.SetAllItems(quickBooks->GetAllItem());
-    CheckAbort();
-    loaded.SetCustomerJobs(quickBooks->GetCustomerJob());
+    int shown = 0;
+    ReadQuickBooksData(loaded, period, [this, &shown](int percent) {
+        if (shown != 0)
+            CheckAbort();
+        if (percent != shown)
+            PostFromLoad(boost::bind(&IMainView::SetDataLoadProgress, m_view,
+                                     std::wstring(L"Load Data from QuickBooks..."), percent));
+        shown = percent;
+    });
 }
 
-// An employee's own wage items keep only those QuickBooks still has.
 void MainController::FinishLoad(MainModel& loaded)
 {
-    boost::shared_ptr<PayRollCollection> payrollItems = loaded.GetPayrollItems();
-    for (const boost::shared_ptr<Employee>& employee : *loaded.GetQuickBooksEmployees()) {
-        std::vector<std::wstring> kept;
-        for (const std::wstring& listId : employee->GetNameList()) {
-            if (payrollItems->ContainsListId(listId))
-                kept.push_back(listId);
-        }
-        employee->SetNameList(kept);
-    }
+    KeepKnownWageItems(loaded);
 }
 
 void MainController::BuildPreview(const boost::shared_ptr<MainModel>& loaded)

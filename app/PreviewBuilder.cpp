@@ -103,6 +103,10 @@ void PreviewBuilder::PairGroup(const RecordPtr& group, TimeTrackRecordCollection
         return;
     }
     RemoveRecords(entries, *matches);
+    if (group->IsLeave() && IsLeaveLeftAlone(*group)) {
+        KeepEntries(*matches, diffs);
+        return;
+    }
     int remaining = group->GetDuration();
     if (IsBillable(*group)) {
         AddBilledRecords(*SelectByBillingState(*matches, 1, 0), diffs, remaining);
@@ -161,21 +165,10 @@ PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingQuickBooksRecords(const T
                                                                          const TimeTrackRecordCollection& entries,
                                                                          const EmployeePtr& quickBooksEmployee)
 {
+    if (group.IsLeave())
+        return FindMatchingLeave(group, entries);
     RecordsPtr matches(new TimeTrackRecordCollection());
     const int mappingType = m_config->GetMappingType();
-    if (group.IsLeave()) {
-        std::wstring payrollName;
-        if (!ResolveLeavePayrollName(group.GetPayrollItemName(), payrollName))
-            return matches;
-        for (const RecordPtr& entry : entries) {
-            if (HasNoCustomerJobOrServiceItem(*entry, mappingType) && entry->GetNotes() == group.GetPayrollItemName() &&
-                entry->GetPayrollItemName() == payrollName) {
-                entry->SetLeave(1);
-                matches->Add(entry);
-            }
-        }
-        return matches;
-    }
     if (!quickBooksEmployee)
         return matches;
     WorkingTimeKey key;
@@ -189,6 +182,40 @@ PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingQuickBooksRecords(const T
             matches->Add(entry);
     }
     return matches;
+}
+
+// The entries the program wrote for this leave name its type in their notes. Leave that the
+// import leaves alone is found by its notes whatever its payroll item: its entries are kept, and
+// must neither pass for working time absent on the server nor be counted as such.
+PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingLeave(const TimeTrackRecord& group,
+                                                             const TimeTrackRecordCollection& entries) const
+{
+    RecordsPtr matches(new TimeTrackRecordCollection());
+    const bool anyPayrollItem = IsLeaveLeftAlone(group);
+    std::wstring payrollName;
+    if (!anyPayrollItem && !ResolveLeavePayrollName(group.GetLeaveTypeName(), payrollName))
+        return matches;
+    for (const RecordPtr& entry : entries) {
+        if (HasNoCustomerJobOrServiceItem(*entry, m_config->GetMappingType()) &&
+            entry->GetNotes() == group.GetLeaveTypeName() &&
+            (anyPayrollItem || entry->GetPayrollItemName() == payrollName)) {
+            entry->SetLeave(1);
+            matches->Add(entry);
+        }
+    }
+    return matches;
+}
+
+bool PreviewBuilder::IsLeaveLeftAlone(const TimeTrackRecord& leave) const
+{
+    return GetLeaveImport(*m_model, *m_config, leave.GetLeaveTypeName()) != LeaveImported;
+}
+
+// Each entry stays as it stands in QuickBooks.
+void PreviewBuilder::KeepEntries(const TimeTrackRecordCollection& entries, TimeTrackDiffCollection& diffs)
+{
+    for (const RecordPtr& entry : entries)
+        diffs.Add(NewDiff(entry, RecordPtr(new TimeTrackRecord(*entry))));
 }
 
 // Leave to import without a payroll item was written with none, so it is found by having none.

@@ -61,6 +61,11 @@ private:
     void PairGroup(const RecordPtr& group, Quorvane::TimeTrackRecordCollection& entries,
                    const EmployeePtr& quickBooksEmployee, Quorvane::TimeTrackDiffCollection& diffs);
     void AddAbsentEntries(const Quorvane::TimeTrackRecordCollection& entries, Quorvane::TimeTrackDiffCollection& diffs);
+    RecordsPtr FindMatchingLeave(const Quorvane::TimeTrackRecord& group,
+                                 const Quorvane::TimeTrackRecordCollection& entries) const;
+    // Leave of a type that is not imported, or that the server no longer lists.
+    bool IsLeaveLeftAlone(const Quorvane::TimeTrackRecord& leave) const;
+    static void KeepEntries(const Quorvane::TimeTrackRecordCollection& entries, Quorvane::TimeTrackDiffCollection& diffs);
     void RecogniseLeave(Quorvane::TimeTrackRecord& entry);
 
     bool ResolveLeavePayrollName(const std::wstring& leaveTypeName, std::wstring& payrollName) const;

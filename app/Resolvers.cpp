@@ -24,21 +24,6 @@ std::wstring MiddleInitialPart(const Employee& employee)
     return employee.GetMiddleName().empty() ? std::wstring() : L" " + employee.GetMiddleName() + L".";
 }
 
-bool IsLeaveDiffTaken(const MainModel& model, const Config& config, const TimeTrackRecord& record)
-{
-    if (!config.GetImportLeaveType())
-        return false;
-    boost::shared_ptr<Mapping> rule;
-    try {
-        rule = FindLeaveTypeMapping(model, config, record.GetPayrollItemName());
-    } catch (const NotFoundException&) {
-        return false;
-    }
-    const bool payrollItems = model.HasPayrollItems();
-    return (rule->GetState() == Mapping::Mapped && payrollItems) ||
-           (rule->GetState() == Mapping::ImportWithoutPayrollItem && !payrollItems);
-}
-
 }  // namespace
 
 std::wstring MakeServiceItemName(const Config& config, const TimeTrackRecord& record, const Employee& employee)
@@ -97,6 +82,25 @@ boost::shared_ptr<PayRoll> FindPayrollItemForLeaveType(const MainModel& model, c
     return items->FindByListId(rule->GetTarget());
 }
 
+LeaveImport GetLeaveImport(const MainModel& model, const Config& config, const std::wstring& leaveTypeName)
+{
+    const boost::shared_ptr<PayRollCollection> leaveTypes = model.GetLeaveTypes();
+    if (!leaveTypes || !leaveTypes->ContainsName(leaveTypeName))
+        return LeaveTypeUnknown;
+    boost::shared_ptr<Mapping> rule;
+    try {
+        rule = FindLeaveTypeMapping(model, config, leaveTypeName);
+    } catch (const NotFoundException&) {
+        return LeaveNotImported;
+    }
+    if (!config.GetImportLeaveType())
+        return LeaveNotImported;
+    const bool payrollItems = model.HasPayrollItems();
+    const bool fits = (rule->GetState() == Mapping::Mapped && payrollItems) ||
+                      (rule->GetState() == Mapping::ImportWithoutPayrollItem && !payrollItems);
+    return fits ? LeaveImported : LeaveNotImported;
+}
+
 boost::shared_ptr<TimeTrackDiffCollection>
 CollectTimeTrackDiffs(const MainModel& model, const TimeTrackDiffCollection& diffs, const Config* config)
 {
@@ -106,7 +110,7 @@ CollectTimeTrackDiffs(const MainModel& model, const TimeTrackDiffCollection& dif
     for (const boost::shared_ptr<TimeTrackDiff>& diff : diffs) {
         boost::shared_ptr<TimeTrackRecord> record =
             diff->GetImportSide() ? diff->GetImportSide() : diff->GetQuickBooksSide();
-        if (!record->IsLeave() || (settings && IsLeaveDiffTaken(model, *settings, *record)))
+        if (!record->IsLeave() || (settings && GetLeaveImport(model, *settings, record->GetLeaveTypeName()) == LeaveImported))
             taken->Add(diff);
     }
     return taken;

@@ -45,10 +45,18 @@ boost::shared_ptr<Quorvane::PayRoll> FindPayrollItemForLeaveType(const MainModel
                                                                  const std::wstring& leaveTypeName,
                                                                  const Quorvane::Config* config = 0);
 
-// The diffs the import takes: working time always; leave only when leave is imported and its
-// rule fits what QuickBooks offers (mapped while it has payroll items, "import" while it has none).
-// Leave of a type the server no longer lists has no rule and is never taken. A null config means
-// the model's.
+// What the import does with leave of one type.
+enum LeaveImport {
+    LeaveImported,  // leave is imported and the type's rule fits what QuickBooks offers
+    LeaveNotImported,  // leave import is off, or the rule says not to or does not fit
+    LeaveTypeUnknown  // the server no longer lists the type: it has no rule and stays as it is
+};
+
+// Mapped while QuickBooks has payroll items, "import without one" while it has none.
+LeaveImport GetLeaveImport(const MainModel& model, const Quorvane::Config& config, const std::wstring& leaveTypeName);
+
+// The diffs the import takes: working time always, leave only when its type is imported
+// (GetLeaveImport). A null config means the model's.
 boost::shared_ptr<Quorvane::TimeTrackDiffCollection>
 CollectTimeTrackDiffs(const MainModel& model, const Quorvane::TimeTrackDiffCollection& diffs,
                       const Quorvane::Config* config = 0);

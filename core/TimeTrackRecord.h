@@ -46,7 +46,9 @@ public:
     // The QuickBooks payroll wage item; on a server leave record the leave type's name.
     std::wstring GetPayrollItemName() const { return m_payrollItemName; }
     void SetPayrollItemName(const std::wstring& name) { m_payrollItemName = name; }
-    std::wstring GetLeaveTypeName() const { return GetPayrollItemName(); }
+    // A server leave record names its leave type as its payroll item; a QuickBooks entry (one
+    // with a TxnID, and every copy of one) names it in its notes, where the import wrote it.
+    std::wstring GetLeaveTypeName() const { return m_txnId.empty() ? m_payrollItemName : m_notes; }
 
     boost::shared_ptr<ICustomerJobService> GetNamingService() const { return m_namingService; }
     void SetNamingService(const boost::shared_ptr<ICustomerJobService>& service) { m_namingService = service; }

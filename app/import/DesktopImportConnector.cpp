@@ -29,6 +29,7 @@ public:
         return m_connector->ChangeTimeTrack(txnId, entityId, editSequence, minutes);
     }
     int DeleteTimeTrack(const std::wstring& txnId) { return m_connector->DeleteTimeTrack(txnId); }
+    std::vector<std::wstring> TakeWriteWarnings() { return m_connector->TakeWriteWarnings(); }
     int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
                               std::wstring& newEditSequence)
     {

@@ -4,6 +4,7 @@
 // and failures are the desktop connector's: 0 done, a QuickBooks status code, a negative
 // HRESULT, -1 or 1 when nothing came back; std::exception when the worker gave no result.
 #include <string>
+#include <vector>
 #include <boost/shared_ptr.hpp>
 #include "core/CustomerJob.h"
 #include "core/DateTime.h"
@@ -48,6 +49,8 @@ public:
     virtual boost::shared_ptr<TimeTrackRecordCollection> GetTimeTrack(const std::wstring& entityId,
                                                                       const DateTime& start, const DateTime& end) = 0;
     virtual boost::shared_ptr<ServiceItemCollection> GetServiceItem() = 0;
+    // The texts of the warnings QuickBooks gave with the writes it accepted since the last call.
+    virtual std::vector<std::wstring> TakeWriteWarnings() { return std::vector<std::wstring>(); }
 };
 
 // The operations above on the program's QuickBooks connector.

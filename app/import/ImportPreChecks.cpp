@@ -117,19 +117,15 @@ void ImportRun::CountImportTotals(int& leave, int& working)
 {
     leave = 0;
     working = 0;
-    const bool deleting = m_snapshot.config->GetCanRemoveExistingQBTimeTrack();
     for (size_t i = 0; i < m_snapshot.selection.size(); ++i) {
         const boost::shared_ptr<EmployeeDiff> diff = FindDiff(m_snapshot.selection[i]);
         if (!diff)
             continue;
         const boost::shared_ptr<TimeTrackDiffCollection> entries =
             CollectTimeTrackDiffs(*m_snapshot.model, *diff->GetTimeTrackDiffs(), m_snapshot.config.get());
-        for (TimeTrackDiffCollection::const_iterator it = entries->begin(); it != entries->end(); ++it) {
-            const boost::shared_ptr<TimeTrackRecord> entry = (*it)->GetImportSide();
-            if (!entry || ((*it)->IsAbsentOnServer() && deleting))
-                continue;
-            (entry->IsLeave() ? leave : working) += entry->GetMinutes();
-        }
+        for (TimeTrackDiffCollection::const_iterator it = entries->begin(); it != entries->end(); ++it)
+            if (!(*it)->IsBilledConflict())
+                AddTimeAfterImport(**it, working, leave);
     }
 }
 
@@ -254,6 +250,7 @@ void ImportRun::SetTimeDataFlagOfSelectedEmployees()
         } catch (const NotFoundException&) {
         }
     }
+    ReportQuickBooksWarnings(NULL);
 }
 
 }  // namespace Quorvane

@@ -131,6 +131,20 @@ void ImportRun::ReportKept(const TimeTrackDiff& entry)
          L"Please view import log for details.");
 }
 
+// QuickBooks did what was asked: the write counts as done, and the run ends with warnings.
+void ImportRun::ReportQuickBooksWarnings(const TimeTrackDiff* entry)
+{
+    const Lines warnings = m_snapshot.connector->TakeWriteWarnings();
+    if (warnings.empty())
+        return;
+    Lines lines = entry ? DescribeEntryTimes(*entry, m_snapshot.config->GetMappingType(), L"") : Lines();
+    for (const std::wstring& warning : warnings)
+        lines.push_back(L"QuickBooks: " + warning);
+    Warn(entry ? L"QuickBooks accepted the following time entry with a warning:"
+               : L"QuickBooks accepted a change with a warning:",
+         lines, L"QuickBooks accepted some of the changes with warnings. Please see log for details.");
+}
+
 // The time is imported all the same; only the employee's paycheck setting stays as it was.
 void ImportRun::ReportTimeDataFlagRefused(const Employee& employee, int status)
 {

@@ -2,6 +2,7 @@
 
 #include <boost/bind/bind.hpp>
 
+#include "app/EntryOutcome.h"
 #include "app/HtmlEscape.h"
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
@@ -169,7 +170,9 @@ bool ImportRun::ImportEmployee(const EmployeeDiff& diff)
     const std::wstring name = GetEmployeeNames(diff).quickBooksSide;
     Post(boost::bind(&IMainView::SetImportComment, m_view, L"Importing data for " + name));
     try {
-        if (!CreateMissingItemsBeforeImport(diff, name))
+        const bool creationFailed = CreateMissingItemsBeforeImport(diff, name);
+        ReportQuickBooksWarnings(NULL);
+        if (!creationFailed)
             return ImportEntries(diff, name);
         m_logger->RaiseCurrentEmployeeStatus(Logging::EmployeeStatus::Error);
         SkipRemainingEmployees();
@@ -199,6 +202,7 @@ bool ImportRun::ImportEntries(const EmployeeDiff& diff, const std::wstring& name
         if (CheckTimeEntryWindowsClosed())
             return false;
         const int status = m_importer->ImportEntry(diff.GetServerUser(), *it);
+        ReportQuickBooksWarnings(it->get());
         if (!ActOnStatus(diff, **it, status, name, working, leave))
             return false;
     }
@@ -209,13 +213,11 @@ bool ImportRun::ImportEntries(const EmployeeDiff& diff, const std::wstring& name
 bool ImportRun::ActOnStatus(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status,
                             const std::wstring& name, int& working, int& leave)
 {
-    const boost::shared_ptr<TimeTrackRecord> importSide = entry.GetImportSide();
     switch (status) {
     case TimeTrackImporter::Done:
-        if (m_importer->IsRemoval(entry))
+        if (IsRemoval(entry))
             ReportKept(entry);
-        if (importSide)
-            (importSide->IsLeave() ? leave : working) += importSide->GetMinutes();
+        AddTimeAfterImport(entry, working, leave);
         m_logger->SetCurrentEmployeeTimes(working, leave);
         return true;
     case TimeTrackImporter::Deleted: ReportDeleted(entry); return true;
@@ -231,6 +233,14 @@ bool ImportRun::ActOnStatus(const EmployeeDiff& diff, const TimeTrackDiff& entry
     }
     StopWithEntryError(diff, entry, status, name);
     return false;
+}
+
+// What QuickBooks holds of the entry once the run is over it, as the preview showed it.
+void ImportRun::AddTimeAfterImport(const TimeTrackDiff& entry, int& working, int& leave) const
+{
+    const TimeTrackRecord& record = entry.GetQuickBooksSide() ? *entry.GetQuickBooksSide() : *entry.GetImportSide();
+    (record.IsLeave() ? leave : working) +=
+        MinutesAfterImport(entry, m_snapshot.config->GetCanRemoveExistingQBTimeTrack());
 }
 
 void ImportRun::Finish()

@@ -66,6 +66,7 @@ private:
     bool ImportEntries(const EmployeeDiff& diff, const std::wstring& name);
     bool ActOnStatus(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status, const std::wstring& name,
                      int& working, int& leave);
+    void AddTimeAfterImport(const TimeTrackDiff& entry, int& working, int& leave) const;
     void Finish();
     void ReportUnexpectedFailure();
     void ReportEmployeeFailure(const std::wstring& name);
@@ -87,6 +88,9 @@ private:
     void ReportDeleted(const TimeTrackDiff& entry);
     void ReportChanged(const TimeTrackDiff& entry);
     void ReportKept(const TimeTrackDiff& entry);
+    // The warnings QuickBooks gave with the writes since the last report, with the entry written
+    // when there is one.
+    void ReportQuickBooksWarnings(const TimeTrackDiff* entry);
     void ReportTimeDataFlagRefused(const Employee& employee, int status);
     void StopWithEntryError(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status, const std::wstring& name);
     void StopWithError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,

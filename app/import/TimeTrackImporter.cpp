@@ -1,5 +1,6 @@
 #include "app/import/TimeTrackImporter.h"
 
+#include "app/EntryOutcome.h"
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
 #include "app/import/ImportConnector.h"
@@ -70,12 +71,6 @@ int TimeTrackImporter::Add(const Employee& serverUser, const Employee& quickBook
     return m_connector->AddTimeTrack(quickBooksEmployee.GetId(), entry.GetCustomerJobName(m_config->GetMappingType()),
                                      serviceItem, payrollItem, description, entry.GetBillable(), entry.GetDate(),
                                      entry.GetMinutes());
-}
-
-bool TimeTrackImporter::IsRemoval(const TimeTrackDiff& diff)
-{
-    const boost::shared_ptr<TimeTrackRecord> entry = diff.GetImportSide();
-    return diff.GetQuickBooksSide() && (diff.IsAbsentOnServer() || !entry || entry->GetMinutes() == 0);
 }
 
 int TimeTrackImporter::Update(const TimeTrackDiff& diff, const Employee& quickBooksEmployee)

@@ -31,10 +31,6 @@ public:
     // employee's lookups throw NotFoundException, and the connector std::exception, as they do.
     int ImportEntry(const boost::shared_ptr<Employee>& serverUser, const boost::shared_ptr<TimeTrackDiff>& diff);
 
-    // True when the entry is to go from QuickBooks: the server no longer has it, or its
-    // server total left nothing for it. It goes only when the settings allow deletion.
-    static bool IsRemoval(const TimeTrackDiff& diff);
-
 private:
     int Add(const Employee& serverUser, const Employee& quickBooksEmployee, const TimeTrackRecord& entry);
     int Update(const TimeTrackDiff& diff, const Employee& quickBooksEmployee);

@@ -11,6 +11,7 @@
 #include <boost/shared_ptr.hpp>
 #include "connectors/quickbooks/QBConnectionOptions.h"
 #include "connectors/quickbooks/QBWorkerThread.h"
+#include "connectors/quickbooks/WriteWarnings.h"
 #include "connectors/quickbooks/qbfc/Session.h"
 #include "connectors/quickbooks/requests/GetCompanyInformationRequest.h"
 #include "core/Account.h"
@@ -89,6 +90,9 @@ public:
 
     QBConnectionOptions GetConnectionOptions() const { return m_options; }
 
+    // The texts of the warnings QuickBooks gave with the writes since the last call.
+    std::vector<std::wstring> TakeWriteWarnings() { return m_writeWarnings.Take(); }
+
 private:
     template <typename Result>
     std::unique_ptr<Result> RunOnWorker(const boost::function<Result*()>& work);
@@ -164,6 +168,7 @@ private:
     bool m_connected;
     Qbfc::IQBSessionManager m_session;
     QBWorkerThread m_worker;
+    WriteWarnings m_writeWarnings;
 };
 
 }  // namespace Connectors

@@ -151,6 +151,7 @@ HRESULT DesktopConnector::QBRequestStatus(IQuickBookRequest& request) {
 
 // A write's status, which holds the HRESULT of a COM failure too; null when it could not run.
 int* DesktopConnector::RunWrite(QuickBookWrite& request) {
+    WriteWarningScope warnings(m_writeWarnings);
     try {
         QBRequestStatus(request);
         return new int(request.GetResult());

@@ -16,6 +16,13 @@ PreviewCell Cell(int quickBooks, int server, bool conflict = false, bool absent 
     return cell;
 }
 
+PreviewCell Kept(int quickBooks, int server, EntryKeeping keeping)
+{
+    PreviewCell cell = Cell(quickBooks, server);
+    cell.keeping = keeping;
+    return cell;
+}
+
 struct CellCase {
     const char* name;
     PreviewCell cell;
@@ -44,6 +51,17 @@ const CellCase kCells[] = {
       L"Time record will be deleted from QuickBooks, as it is absent in Quorvane" },
     { "absent, removal off", Cell(45, 45, false, true), false, KeptCell, 45, true, true,
       L"Import will not affect this time record" },
+    { "surplus kept, removal off", Kept(120, 120, KeepsSurplus), false, KeptCell, 120, true, true,
+      L"Time that Quorvane does not have is kept, as removing existing time-track is turned off\r"
+      L"Import will not affect this time record" },
+    { "surplus kept beside a change", Kept(120, 150, KeepsSurplus), false, ChangedCell, 150, true, true,
+      L"Original time was 2:00, delta +0:30\r"
+      L"Time that Quorvane does not have is kept, as removing existing time-track is turned off" },
+    { "leave of a type not imported", Kept(480, 480, KeepsLeaveNotImported), true, UnchangedCell, 480, true, true,
+      L"Leave of this type is not imported\rImport will not affect this time record" },
+    { "leave of a type the server no longer lists", Kept(0, 0, KeepsLeaveOfUnknownType), true, UnchangedCell, 0, true,
+      true, L"Quorvane no longer lists this leave type: its leave is not imported\r"
+            L"Import will not affect this time record" },
 };
 
 TEST(PreviewCells, StateShownMinutesTotalsAndTooltip)

@@ -157,7 +157,17 @@ void FakeQuickBooks::LoadInto(TestCompany& company) const
 int FakeQuickBooks::NextWrite()
 {
     const std::map<int, int>::const_iterator failure = m_failures.find(++m_writes);
+    const std::map<int, std::wstring>::const_iterator warning = m_warnings.find(m_writes);
+    if (warning != m_warnings.end())
+        m_pendingWarnings.push_back(warning->second);
     return failure == m_failures.end() ? 0 : failure->second;
+}
+
+std::vector<std::wstring> FakeQuickBooks::TakeWriteWarnings()
+{
+    std::vector<std::wstring> warnings;
+    warnings.swap(m_pendingWarnings);
+    return warnings;
 }
 
 int FakeQuickBooks::AddTimeTrack(const std::wstring& entityId, const std::wstring& customerJobFullName,

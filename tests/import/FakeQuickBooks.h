@@ -51,6 +51,8 @@ public:
     // The n-th write (adds, changes and deletes, counted from 1) answers status and changes nothing.
     void FailWrite(int n, int status) { m_failures[n] = status; }
     void FailCreate(const std::wstring& name, int status) { m_createFailures[name] = status; }
+    // The n-th write is carried out, and QuickBooks gives this warning with it.
+    void WarnAtWrite(int n, const std::wstring& text) { m_warnings[n] = text; }
     // Every change of an employee's use-time-data setting answers status and changes nothing.
     void FailTimeDataFlag(int status) { m_timeDataFlagFailure = status; }
     void SetFirstDayOfWeek(int day) { m_firstDayOfWeek = day; }
@@ -82,6 +84,7 @@ public:
                                                                         const Quorvane::DateTime& start,
                                                                         const Quorvane::DateTime& end);
     boost::shared_ptr<Quorvane::ServiceItemCollection> GetServiceItem();
+    std::vector<std::wstring> TakeWriteWarnings();
 
 private:
     struct EmployeeRecord {
@@ -105,6 +108,8 @@ private:
     std::map<std::wstring, std::wstring> m_payrollItems;
     std::vector<Entry> m_entries;
     std::map<int, int> m_failures;
+    std::map<int, std::wstring> m_warnings;
+    std::vector<std::wstring> m_pendingWarnings;
     std::map<std::wstring, int> m_createFailures;
     std::vector<std::wstring> m_trace;
     int m_timeDataFlagFailure;

@@ -1,5 +1,7 @@
 #include "ui/main/SummaryTable.h"
 
+#include "app/EntryOutcome.h"
+
 MissingItemLevel GetMissingItemLevel(const Quorvane::MissingItemStatusList& statuses)
 {
     bool manual = false;
@@ -25,10 +27,8 @@ void SummaryTotals::Add(const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry)
     int second = 0;
     if (boost::shared_ptr<Quorvane::TimeTrackRecord> importSide = entry->GetImportSide()) {
         second = importSide->GetMinutes();
-        // An entry absent on the server is deleted by the import, unless it is billed.
-        if (!(entryAbsent && canRemove && !entryConflict))
-            after += second;
         billed = billed || importSide->IsBilled() != 0;
     }
+    after += MinutesAfterImport(*entry, canRemove);
     changed = changed || (!entryConflict && (entryAbsent || first != second));
 }

@@ -10,12 +10,8 @@
 
 class MainModel;
 
-// The entries the footer counts: leave entries only when their leave type is mapped to a
-// payroll item (state 2); an entry whose leave type or rule is unknown stays.
-boost::shared_ptr<Quorvane::TimeTrackDiffCollection>
-GetImportableDiffs(const MainModel& model, const Quorvane::TimeTrackDiffCollection& entries);
-
-// The totals over the selected employees; an id the preview does not hold is skipped.
+// The totals over the selected employees, of the entries the import takes, as their rows count
+// them; an id the preview does not hold is skipped.
 SummaryTotals SelectionTotals(const boost::shared_ptr<MainModel>& model, const std::set<std::wstring>& selection);
 
 // "None", "1 employee", "3 employees" or "All employees".

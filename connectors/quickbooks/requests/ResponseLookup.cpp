@@ -1,5 +1,6 @@
 #include "connectors/quickbooks/requests/ResponseLookup.h"
 
+#include "connectors/quickbooks/WriteWarnings.h"
 #include "core/ConnectorLog.h"
 
 namespace Quorvane {
@@ -21,6 +22,7 @@ Qbfc::IQBBase AcceptedDetail(Qbfc::IResponse response) {
     if (detail.IsNull())
         throw QuickBooksException(status, response.StatusMessage());
     Logging::AppendToConnectorLog(L"QuickBooks warning " + std::to_wstring(status) + L": " + response.StatusMessage());
+    ReportWriteWarning(response.StatusMessage());
     return detail;
 }
 

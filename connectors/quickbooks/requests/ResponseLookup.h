@@ -5,7 +5,7 @@
 // A non-zero status is a refusal when its severity is "Error", or when the response carries no
 // detail (as "no match", status 1, never does). A "Warn" or "Info" status with a detail is a
 // success with a warning: QuickBooks did what was asked, and the warning goes to the connector
-// log.
+// log and to the writer (WriteWarnings).
 #include "connectors/quickbooks/qbfc/Session.h"
 #include "core/Exceptions.h"
 

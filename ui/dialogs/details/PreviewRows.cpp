@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/EntryOutcome.h"
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
 #include "core/Config.h"
@@ -63,21 +64,18 @@ PreviewRowKeys::PreviewRowKeys(const MainModel& model, const Config& config, con
 
 // An entry with a QuickBooks side shows what QuickBooks holds; a server-only entry shows what
 // the import will write.
-bool PreviewRowKeys::MakeKey(const TimeTrackDiff& entry, CustomerJobPayroll& key) const
+bool PreviewRowKeys::MakeKey(const TimeTrackDiff& entry, KeyedEntry& keyed) const
 {
     const boost::shared_ptr<TimeTrackRecord> quickBooksSide = entry.GetQuickBooksSide();
     const TimeTrackRecord& record = quickBooksSide ? *quickBooksSide : *entry.GetImportSide();
+    CustomerJobPayroll& key = keyed.key;
     key = CustomerJobPayroll();
     key.billableState = BillableState(record);
-    if (record.IsLeave()) {
-        if (!m_config.GetImportLeaveType())
-            return false;
-        if (!quickBooksSide)
-            return ServerLeaveKey(record, key);
-        key.payrollItem = record.GetPayrollItemName();
-        key.notes = record.GetNotes();
-        return true;
-    }
+    const bool canRemove = m_config.GetCanRemoveExistingQBTimeTrack();
+    keyed.serverMinutes = entry.IsAbsentOnServer() ? Minutes(entry.GetImportSide()) : MinutesAfterImport(entry, canRemove);
+    keyed.keeping = IsRemoval(entry) && !entry.IsAbsentOnServer() && !canRemove ? KeepsSurplus : FollowsServer;
+    if (record.IsLeave())
+        return LeaveKey(entry, keyed);
     key.customerJob = record.GetCustomerJobName(m_config.GetMappingType());
     if (!quickBooksSide) {
         ServerWorkKey(record, key);
@@ -89,22 +87,44 @@ bool PreviewRowKeys::MakeKey(const TimeTrackDiff& entry, CustomerJobPayroll& key
     return true;
 }
 
-// Leave goes in under its mapped payroll item with the leave type as its notes, as the import
-// writes it; leave whose rule says neither is not imported.
-bool PreviewRowKeys::ServerLeaveKey(const TimeTrackRecord& record, CustomerJobPayroll& key) const
+// Leave the import leaves alone keeps what QuickBooks holds, which is nothing for leave only on
+// the server.
+bool PreviewRowKeys::LeaveKey(const TimeTrackDiff& entry, KeyedEntry& keyed) const
 {
+    if (!m_config.GetImportLeaveType())
+        return false;
+    const boost::shared_ptr<TimeTrackRecord> quickBooksSide = entry.GetQuickBooksSide();
+    const TimeTrackRecord& record = quickBooksSide ? *quickBooksSide : *entry.GetImportSide();
+    const LeaveImport leaveImport = GetLeaveImport(m_model, m_config, record.GetLeaveTypeName());
+    if (leaveImport != LeaveImported) {
+        keyed.keeping = leaveImport == LeaveTypeUnknown ? KeepsLeaveOfUnknownType : KeepsLeaveNotImported;
+        keyed.serverMinutes = Minutes(quickBooksSide);
+    }
+    if (!quickBooksSide)
+        return ServerLeaveKey(record, keyed);
+    keyed.key.payrollItem = record.GetPayrollItemName();
+    keyed.key.notes = record.GetNotes();
+    return true;
+}
+
+// Leave goes in under its mapped payroll item with the leave type as its notes, as the import
+// writes it; leave whose rule says neither is not imported and has no row. Leave of a type the
+// server no longer lists shows under that type, so that the bookkeeper sees it is left out.
+bool PreviewRowKeys::ServerLeaveKey(const TimeTrackRecord& record, KeyedEntry& keyed) const
+{
+    CustomerJobPayroll& key = keyed.key;
     const std::wstring leaveType = record.GetLeaveTypeName();
-    try {
-        const boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(m_model, m_config, leaveType);
-        if (rule->GetState() == Mapping::Mapped)
-            key.payrollItem = m_model.GetPayrollItems()->FindByListId(rule->GetTarget())->GetName();
-        else if (rule->GetState() != Mapping::ImportWithoutPayrollItem)
-            return false;
-        key.notes = leaveType;
-    } catch (const NotFoundException&) {
+    if (keyed.keeping == KeepsLeaveOfUnknownType) {
         key.payrollItem = leaveType;
         key.notes = record.GetNotes();
+        return true;
     }
+    if (keyed.keeping == KeepsLeaveNotImported)
+        return false;
+    const boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(m_model, m_config, leaveType);
+    if (rule->GetState() == Mapping::Mapped)
+        key.payrollItem = m_model.GetPayrollItems()->FindByListId(rule->GetTarget())->GetName();
+    key.notes = leaveType;
     return true;
 }
 
@@ -120,9 +140,10 @@ std::vector<KeyedEntry> PreviewRowKeys::KeyEntries(const TimeTrackDiffCollection
     std::vector<KeyedEntry> keyed;
     for (TimeTrackDiffCollection::const_iterator it = entries.begin(); it != entries.end(); ++it) {
         KeyedEntry entry;
-        entry.diff = *it;
-        if ((*it)->HasDate() && MakeKey(**it, entry.key))
+        if ((*it)->HasDate() && MakeKey(**it, entry)) {
+            entry.diff = *it;
             keyed.push_back(entry);
+        }
     }
     return keyed;
 }
@@ -151,7 +172,8 @@ PreviewCell AggregateCell(const CustomerJobPayroll& row, const std::vector<Keyed
         const boost::shared_ptr<TimeTrackRecord> importSide = diff.GetImportSide();
         cell.empty = false;
         cell.quickBooksMinutes += Minutes(diff.GetQuickBooksSide());
-        cell.serverMinutes += Minutes(importSide);
+        cell.serverMinutes += entry->serverMinutes;
+        cell.keeping = std::max(cell.keeping, entry->keeping);
         cell.billed = cell.billed || (importSide && importSide->IsBilled());
         cell.billedConflict = cell.billedConflict || diff.IsBilledConflict();
         cell.absentOnServer = cell.absentOnServer || diff.IsAbsentOnServer();

@@ -37,10 +37,23 @@ bool SameCustomerJobPayroll(const CustomerJobPayroll& a, const CustomerJobPayrol
 // By customer:job, code unit by code unit, then not billable, billable, billed.
 bool CustomerJobPayrollLess(const CustomerJobPayroll& a, const CustomerJobPayroll& b);
 
+// Why an entry's QuickBooks time stays although the server's differs.
+enum EntryKeeping {
+    FollowsServer,  // the import makes QuickBooks hold the server's time
+    KeepsSurplus,  // nothing of the server total is left for it, and deletion is off
+    KeepsLeaveNotImported,  // leave of a type the import leaves alone
+    KeepsLeaveOfUnknownType  // leave of a type the server no longer lists
+};
+
 // A previewed entry with the row it belongs to.
 struct KeyedEntry {
+    KeyedEntry() : serverMinutes(0), keeping(FollowsServer) {}
+
     CustomerJobPayroll key;
     boost::shared_ptr<Quorvane::TimeTrackDiff> diff;
+    // What QuickBooks holds after the import; on an entry absent on the server, its own time.
+    int serverMinutes;
+    EntryKeeping keeping;
 };
 
 // Works out the row of an entry for one employee. A row and its cells use the same key, so an
@@ -51,13 +64,15 @@ public:
     PreviewRowKeys(const MainModel& model, const Quorvane::Config& config, const Quorvane::Employee& serverEmployee,
                    const Quorvane::Employee& namingEmployee);
 
-    // False for leave that is not imported: it has no row and counts nowhere.
-    bool MakeKey(const Quorvane::TimeTrackDiff& entry, CustomerJobPayroll& key) const;
+    // False for leave that has no row and counts nowhere: all leave when leave import is off,
+    // and leave only on the server whose type is not imported.
+    bool MakeKey(const Quorvane::TimeTrackDiff& entry, KeyedEntry& keyed) const;
     // The entries that have a row, in their order.
     std::vector<KeyedEntry> KeyEntries(const Quorvane::TimeTrackDiffCollection& entries) const;
 
 private:
-    bool ServerLeaveKey(const Quorvane::TimeTrackRecord& record, CustomerJobPayroll& key) const;
+    bool LeaveKey(const Quorvane::TimeTrackDiff& entry, KeyedEntry& keyed) const;
+    bool ServerLeaveKey(const Quorvane::TimeTrackRecord& record, KeyedEntry& keyed) const;
     void ServerWorkKey(const Quorvane::TimeTrackRecord& record, CustomerJobPayroll& key) const;
 
     const MainModel& m_model;
@@ -78,7 +93,8 @@ struct PreviewCell {
           serverMinutes(0),
           billed(false),
           billedConflict(false),
-          absentOnServer(false)
+          absentOnServer(false),
+          keeping(FollowsServer)
     {
     }
 
@@ -88,6 +104,8 @@ struct PreviewCell {
     bool billed;
     bool billedConflict;
     bool absentOnServer;
+    // The strongest reason why QuickBooks keeps time the server does not have.
+    EntryKeeping keeping;
 };
 
 PreviewCell AggregateCell(const CustomerJobPayroll& row, const std::vector<KeyedEntry>& entries,

@@ -1,0 +1,22 @@
+#include "app/EntryOutcome.h"
+
+#include "core/TimeTrackDiff.h"
+
+using Quorvane::TimeTrackDiff;
+using Quorvane::TimeTrackRecord;
+
+bool IsRemoval(const TimeTrackDiff& diff)
+{
+    const boost::shared_ptr<TimeTrackRecord> entry = diff.GetImportSide();
+    return diff.GetQuickBooksSide() && (diff.IsAbsentOnServer() || !entry || entry->GetMinutes() == 0);
+}
+
+int MinutesAfterImport(const TimeTrackDiff& diff, bool canRemove)
+{
+    const int quickBooksMinutes = diff.GetQuickBooksSide() ? diff.GetQuickBooksSide()->GetMinutes() : 0;
+    if (diff.IsBilledConflict())
+        return quickBooksMinutes;
+    if (IsRemoval(diff))
+        return canRemove ? 0 : quickBooksMinutes;
+    return diff.GetImportSide() ? diff.GetImportSide()->GetMinutes() : 0;
+}
