@@ -164,3 +164,19 @@ TEST(ImportAsPreviewed, AQuickBooksWarningIsLoggedAndEndsTheRunWithWarnings)
     EXPECT_EQ(L"ShowImportFailed QuickBooks accepted some of the changes with warnings. Please see log for details.",
               harness.ViewCalls().back());
 }
+
+TEST(ImportAsPreviewed, BilledLeaveStaysApartAndTheServersLeaveIsAdded)
+{
+    ImportHarness harness;
+    LeaveCompany leave(harness);
+    harness.qb.BillEntry(leave.QuickBooksLeave(L"Vacation", 120));
+    leave.ServerLeave(L"Vacation", 240);
+    TestCompany& company = harness.Load();
+
+    // Every QuickBooks entry of the day is in the preview, so the import's check finds no change.
+    EXPECT_EQ("- > 240 leave\n120 > 120 conflict absent leave\n",
+              DescribeDiffs(*company.model->GetEmployeeDiffs()->FindByEmployeeId(L"1")->GetTimeTrackDiffs()));
+    const Lines log = harness.Import();
+    EXPECT_EQ(Lines({ L"add E1 2012-03-05   'Vacation' 240" }), harness.qb.Trace());
+    EXPECT_EQ(360, leave.QuickBooksMinutes());
+}

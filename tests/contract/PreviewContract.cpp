@@ -1,0 +1,298 @@
+#include "PreviewContract.h"
+
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "WorldRun.h"
+#include "app/MainModel.h"
+#include "app/Resolvers.h"
+#include "app/missing/MissingItemsController.h"
+#include "connectors/quickbooks/DesktopConnector.h"
+#include "core/Config.h"
+#include "core/DisplayNames.h"
+#include "core/TextUtils.h"
+#include "tools/qbsim/Control.h"
+#include "tools/qbsim/Json.h"
+#include "ui/dialogs/details/PreviewCells.h"
+#include "ui/dialogs/details/PreviewRows.h"
+
+using namespace Quorvane;
+
+namespace {
+
+typedef std::vector<std::string> Failures;
+typedef std::map<std::wstring, std::wstring> EntriesById;
+
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+// One day cell of the preview, and what QuickBooks is to hold for it afterwards.
+struct PromisedCell {
+    std::wstring employeeId;
+    CustomerJobPayroll row;
+    DateTime day;
+    PreviewCellState state;
+    int after;
+    bool leave;
+    std::set<std::wstring> txnIds;  // the QuickBooks entries the cell shows
+    int billedConflictMinutes;  // what the import leaves alone as billed
+    EntryKeeping keeping;
+};
+
+// One imported employee: the name the log gives it, and its previewed totals.
+struct PromisedEmployee {
+    std::wstring listId;
+    std::wstring logName;
+    int working;
+    int leave;
+    bool warning;
+};
+
+struct Promise {
+    std::vector<PromisedCell> cells;
+    std::vector<PromisedEmployee> employees;
+};
+
+std::string DescribeCell(const PromisedCell& cell)
+{
+    static const char* const kStates[] = { "unchanged", "changed", "billed conflict", "deleted", "kept" };
+    return Narrow(cell.employeeId + L" " + cell.day.ToString() + L" [" + cell.row.customerJob + L"|" +
+                  cell.row.serviceItem + L"|" + cell.row.payrollItem + L"|" + cell.row.notes + L"|") +
+           std::to_string(cell.row.billableState) + "] " + kStates[cell.state];
+}
+
+bool CountsAsImported(const PromisedCell& cell)
+{
+    return cell.state != DeletedCell && cell.keeping != KeepsLeaveNotImported &&
+           cell.keeping != KeepsLeaveOfUnknownType;
+}
+
+// The cells of every employee the import takes, as the preview dialog works them out.
+Promise ReadPromise(const MainModel& model)
+{
+    Promise promise;
+    Config& config = *model.GetConfig();
+    const DateRange period = config.GetPeriod();
+    const bool canRemove = config.GetCanRemoveExistingQBTimeTrack();
+    for (const std::wstring& id : *config.GetSelectedEmployees()) {
+        if (IsExcludedFromImport(config, id))
+            continue;
+        boost::shared_ptr<EmployeeDiff> diff;
+        boost::shared_ptr<Employee> employee;
+        try {
+            diff = model.GetEmployeeDiffs()->FindByEmployeeId(id);
+            employee = FindQuickBooksEmployee(model, id);
+        } catch (const NotFoundException&) {
+            continue;
+        }
+        const boost::shared_ptr<Employee> user = diff->GetServerUser();
+        PreviewRowKeys keys(model, config, *user, *FindNamingEmployee(model, config, user));
+        const std::vector<KeyedEntry> entries = keys.KeyEntries(*diff->GetTimeTrackDiffs());
+        PromisedEmployee promised = { employee->GetId(), FormatEmployeeName(&config, *employee, false), 0, 0, false };
+        for (const CustomerJobPayroll& row : CollectRows(entries)) {
+            for (DateTime day = period.GetStart(); !(day > period.GetEnd()); day = day.Add(DateSpan::OneDay())) {
+                const PreviewCell cell = AggregateCell(row, entries, day);
+                if (cell.empty)
+                    continue;
+                PromisedCell promisedCell;
+                promisedCell.employeeId = employee->GetId();
+                promisedCell.row = row;
+                promisedCell.day = day;
+                promisedCell.state = GetCellState(cell, canRemove);
+                promisedCell.after = promisedCell.state == DeletedCell ? 0 : ShownMinutes(cell, promisedCell.state);
+                promisedCell.leave = false;
+                promisedCell.billedConflictMinutes = 0;
+                promisedCell.keeping = cell.keeping;
+                for (const KeyedEntry& entry : entries) {
+                    if (entry.diff->GetDate() != day || !SameCustomerJobPayroll(row, entry.key))
+                        continue;
+                    const boost::shared_ptr<TimeTrackRecord> quickBooksSide = entry.diff->GetQuickBooksSide();
+                    const TimeTrackRecord& record = quickBooksSide ? *quickBooksSide : *entry.diff->GetImportSide();
+                    promisedCell.leave = promisedCell.leave || record.IsLeave();
+                    if (quickBooksSide)
+                        promisedCell.txnIds.insert(quickBooksSide->GetTxnId());
+                    if (entry.diff->IsBilledConflict())
+                        promisedCell.billedConflictMinutes += quickBooksSide->GetMinutes();
+                }
+                if (CountsAsImported(promisedCell))
+                    (promisedCell.leave ? promised.leave : promised.working) +=
+                        promisedCell.after - promisedCell.billedConflictMinutes;
+                promised.warning = promised.warning || promisedCell.state == DeletedCell ||
+                                   promisedCell.state == KeptCell || promisedCell.state == BilledConflictCell;
+                promise.cells.push_back(promisedCell);
+            }
+        }
+        promise.employees.push_back(promised);
+    }
+    return promise;
+}
+
+EntriesById ById(const std::vector<std::pair<std::wstring, std::wstring> >& entries)
+{
+    return EntriesById(entries.begin(), entries.end());
+}
+
+// Every cell holds in QuickBooks what the preview said it would.
+void CheckCells(const MainModel& model, const Promise& promise, Failures& failures)
+{
+    const Config& config = *model.GetConfig();
+    const DateRange period = config.GetPeriod();
+    const boost::shared_ptr<Connectors::DesktopConnector> connector = model.GetQuickBooksConnector();
+    std::map<std::wstring, std::vector<KeyedEntry> > held;
+    for (const PromisedEmployee& employee : promise.employees) {
+        boost::shared_ptr<TimeTrackRecordCollection> entries;
+        connector->GetTimeTrack(employee.listId, period.GetStart(), period.GetEnd(), entries);
+        Employee nobody;
+        PreviewRowKeys keys(model, config, nobody, nobody);
+        for (const boost::shared_ptr<TimeTrackRecord>& entry : entries ? *entries : TimeTrackRecordCollection()) {
+            KeyedEntry keyed;
+            keyed.diff.reset(new TimeTrackDiff(entry, entry));
+            keys.MakeKey(*keyed.diff, keyed);
+            held[employee.listId].push_back(keyed);
+        }
+    }
+    for (const PromisedCell& cell : promise.cells) {
+        int minutes = 0;
+        for (const KeyedEntry& entry : held[cell.employeeId])
+            if (entry.diff->GetDate() == cell.day && SameCustomerJobPayroll(cell.row, entry.key))
+                minutes += entry.diff->GetQuickBooksSide()->GetMinutes();
+        if (minutes != cell.after)
+            failures.push_back("cell " + DescribeCell(cell) + " showed " + std::to_string(cell.after) +
+                               " minutes, QuickBooks holds " + std::to_string(minutes));
+    }
+}
+
+// Only entries of cells the preview showed as changing were changed, added or deleted.
+void CheckUntouched(const Promise& promise, const EntriesById& before, const EntriesById& after, Failures& failures)
+{
+    std::map<std::wstring, const PromisedCell*> cellOf;
+    std::set<std::wstring> changingEmployees;
+    for (const PromisedCell& cell : promise.cells) {
+        for (const std::wstring& txnId : cell.txnIds)
+            cellOf[txnId] = &cell;
+        if (cell.state == ChangedCell)
+            changingEmployees.insert(cell.employeeId);
+    }
+    for (const EntriesById::value_type& entry : before) {
+        const EntriesById::const_iterator now = after.find(entry.first);
+        if (now != after.end() && now->second == entry.second)
+            continue;
+        const std::map<std::wstring, const PromisedCell*>::const_iterator cell = cellOf.find(entry.first);
+        if (cell == cellOf.end())
+            failures.push_back("entry " + Narrow(entry.first) + " changed though the preview did not show it");
+        else if (cell->second->state != ChangedCell && cell->second->state != DeletedCell)
+            failures.push_back("entry " + Narrow(entry.first) + " of cell " + DescribeCell(*cell->second) + " changed");
+    }
+    for (const EntriesById::value_type& entry : after) {
+        if (before.count(entry.first))
+            continue;
+        const std::wstring employee = QbSim::Json::Parse(entry.second).GetPath(L"EntityRef.ListID").AsString();
+        if (!changingEmployees.count(employee))
+            failures.push_back("entry " + Narrow(entry.first) + " added for " + Narrow(employee) +
+                               ", for whom the preview showed no change");
+    }
+}
+
+// "\tName: Status  (Working time 1:00, Leave time 2:00)"
+void ReadLogTotals(const std::vector<std::wstring>& log, std::map<std::wstring, std::pair<int, int> >& totals,
+                   std::map<std::wstring, std::wstring>& statuses)
+{
+    for (const std::wstring& line : log) {
+        const size_t open = line.find(L"  (Working time ");
+        const size_t colon = line.rfind(L": ", open);
+        if (line.empty() || line[0] != L'\t' || open == std::wstring::npos || colon == std::wstring::npos)
+            continue;
+        const std::wstring name = line.substr(1, colon - 1);
+        statuses[name] = line.substr(colon + 2, open - colon - 2);
+        std::wstring times = line.substr(open + 16);
+        int hours = 0, minutes = 0, leaveHours = 0, leaveMinutes = 0;
+        swscanf(times.c_str(), L"%d:%d, Leave time %d:%d", &hours, &minutes, &leaveHours, &leaveMinutes);
+        totals[name].first += hours * 60 + minutes;
+        totals[name].second += leaveHours * 60 + leaveMinutes;
+    }
+}
+
+void CheckLog(const Promise& promise, const ImportOutcome& outcome, Failures& failures)
+{
+    std::map<std::wstring, std::pair<int, int> > logged;
+    std::map<std::wstring, std::wstring> statuses;
+    ReadLogTotals(outcome.log, logged, statuses);
+    std::map<std::wstring, std::pair<int, int> > expected;
+    std::map<std::wstring, bool> warned;
+    int working = 0, leave = 0;
+    for (const PromisedEmployee& employee : promise.employees) {
+        expected[employee.logName].first += employee.working;
+        expected[employee.logName].second += employee.leave;
+        warned[employee.logName] = warned[employee.logName] || employee.warning;
+        working += employee.working;
+        leave += employee.leave;
+    }
+    for (const std::pair<const std::wstring, std::pair<int, int> >& employee : expected) {
+        const std::pair<int, int> found = logged[employee.first];
+        if (found != employee.second)
+            failures.push_back("log of " + Narrow(employee.first) + ": working " + std::to_string(found.first) +
+                               ", leave " + std::to_string(found.second) + "; the preview counts " +
+                               std::to_string(employee.second.first) + " and " +
+                               std::to_string(employee.second.second));
+        if (warned[employee.first] && statuses[employee.first] != L"Warning")
+            failures.push_back("log of " + Narrow(employee.first) + " says " + Narrow(statuses[employee.first]) +
+                               " though the preview shows kept, deleted or billed time");
+    }
+    for (const std::wstring& call : outcome.viewCalls)
+        if (call.compare(0, 9, L"ShowError") == 0)
+            failures.push_back("the import stopped: " + Narrow(call));
+    const std::wstring panel = L"SetImportedWorkingTime " + std::to_wstring(working);
+    const std::wstring leavePanel = L"SetImportedLeaveTime " + std::to_wstring(leave);
+    bool workingShown = false, leaveShown = false;
+    for (const std::wstring& call : outcome.viewCalls) {
+        workingShown = workingShown || call == panel;
+        leaveShown = leaveShown || call == leavePanel;
+    }
+    if (!workingShown || !leaveShown)
+        failures.push_back("the end panel does not count " + std::to_string(working) + " working and " +
+                           std::to_string(leave) + " leave minutes");
+}
+
+// After the import, a reload shows nothing to change and an import writes nothing.
+void CheckNothingLeft(WorldRun& run, Failures& failures)
+{
+    const boost::shared_ptr<MainModel> model = run.Load();
+    for (const PromisedCell& cell : ReadPromise(*model).cells)
+        if (cell.state == ChangedCell || cell.state == DeletedCell)
+            failures.push_back("after the import the preview still shows cell " + DescribeCell(cell));
+    QbSim::Control::ClearTrace();
+    run.Import(model);
+    for (const std::wstring& line : QbSim::Control::Trace())
+        if (line.find(L"TimeTrackingAdd") != std::wstring::npos || line.find(L"TimeTrackingMod") != std::wstring::npos ||
+            line.find(L"TxnDel") != std::wstring::npos)
+            failures.push_back("a second import wrote " + Narrow(line));
+}
+
+}  // namespace
+
+std::vector<std::string> CheckWorld(const World& world,
+                                    const boost::shared_ptr<Connectors::DesktopConnector>& connector)
+{
+    Failures failures;
+    try {
+        WorldRun run(world, connector);
+        run.SetUpQuickBooks();
+        const boost::shared_ptr<MainModel> model = run.Load();
+        const Promise promise = ReadPromise(*model);
+        const EntriesById before = ById(QuickBooksEntries());
+        const ImportOutcome outcome = run.Import(model);
+        const EntriesById after = ById(QuickBooksEntries());
+        CheckCells(*model, promise, failures);
+        CheckUntouched(promise, before, after, failures);
+        CheckLog(promise, outcome, failures);
+        CheckNothingLeft(run, failures);
+    } catch (const std::exception& failure) {
+        failures.push_back(std::string("failed: ") + failure.what());
+    } catch (...) {
+        failures.push_back("failed with an exception that is no std::exception");
+    }
+    return failures;
+}

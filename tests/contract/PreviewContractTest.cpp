@@ -1,0 +1,124 @@
+// The preview and the import, held together over generated worlds. In the test run it plays a
+// fixed number of worlds from a fixed seed; "--worlds N --seed S" plays others (a soak). A world
+// that breaks a promise is shrunk to the smallest one that still breaks it, and printed with
+// its seed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+#include "PreviewContract.h"
+#include "World.h"
+#include "WorldRun.h"
+#include "connectors/quickbooks/DesktopConnector.h"
+#include "tests/quickbooks/SimulatedQuickBooks.h"
+#include "tests/quickbooks/SimulatedSessionManager.h"
+#include "tools/qbsim/Control.h"
+
+using Quorvane::Connectors::DesktopConnector;
+
+namespace {
+
+int g_worlds = 300;
+unsigned g_seed = 20261209;
+
+class PreviewContract : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QbSim::Control::Reset();
+        Quorvane::Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
+        m_connector.reset(new DesktopConnector(QuickBooksTest::ProgramOptions()));
+        ASSERT_TRUE(m_connector->Connect());
+    }
+
+    void TearDown() override
+    {
+        m_connector.reset();
+        Quorvane::Connectors::SetSessionManagerFactory(NULL);
+        QbSim::Control::Reset();
+    }
+
+    // Drops users, records, QuickBooks changes and days while the world still fails.
+    World Shrink(World world)
+    {
+        for (bool smaller = true; smaller;) {
+            smaller = false;
+            for (const World& candidate : ShrinkCandidates(world)) {
+                if (!CheckWorld(candidate, m_connector).empty()) {
+                    world = candidate;
+                    smaller = true;
+                    break;
+                }
+            }
+        }
+        return world;
+    }
+
+    boost::shared_ptr<DesktopConnector> m_connector;
+};
+
+std::string Lines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += "  " + line + "\n";
+    return text;
+}
+
+}  // namespace
+
+TEST_F(PreviewContract, QuickBooksHoldsWhatThePreviewShowed)
+{
+    for (int i = 0; i < g_worlds; ++i) {
+        const World world = GenerateWorld(g_seed + i);
+        if (CheckWorld(world, m_connector).empty())
+            continue;
+        const World smallest = Shrink(world);
+        FAIL() << "world of seed " << world.seed << " breaks the preview's promise; the smallest world that still "
+               << "does:\n" << DescribeWorld(smallest) << Lines(CheckWorld(smallest, m_connector));
+    }
+    std::cout << g_worlds << " worlds from seed " << g_seed << " kept the promise" << std::endl;
+}
+
+// QuickBooks did the write and said something about it: the import log says it too.
+TEST_F(PreviewContract, AWarningOfQuickBooksReachesTheImportLog)
+{
+    World world = GenerateWorld(g_seed);
+    world.users.resize(1);
+    world.users[0].employee = 0;
+    world.users[0].selected = true;
+    world.users[0].duplicateOf = -1;
+    world.edits.clear();
+    world.foreign.clear();
+    world.records.clear();
+    const WorldRecord work = { 0, 0, 0, false, -1, 90, L"fix", L"fix" };
+    world.records.push_back(work);
+    WorldRun run(world, m_connector);
+    run.SetUpQuickBooks();
+    QbSim::Control::InjectFault(QbSim::Control::ParseFault(
+        L"{\"stage\":\"Response\",\"request\":\"TimeTrackingAdd\",\"shape\":\"Warning\",\"status\":530,"
+        L"\"message\":\"Unsupported field: BillableStatus\"}"));
+    const ImportOutcome outcome = run.Import(run.Load());
+
+    std::vector<std::wstring> warning;
+    for (const std::wstring& line : outcome.log)
+        if (line.find(L"QuickBooks: Unsupported field: BillableStatus") != std::wstring::npos)
+            warning.push_back(line);
+    EXPECT_EQ(1u, warning.size());
+    EXPECT_EQ(L"ShowImportFailed QuickBooks accepted some of the changes with warnings. Please see log for details.",
+              outcome.viewCalls.back());
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--worlds") == 0)
+            g_worlds = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--seed") == 0)
+            g_seed = static_cast<unsigned>(std::strtoul(argv[i + 1], NULL, 10));
+    }
+    return RUN_ALL_TESTS();
+}

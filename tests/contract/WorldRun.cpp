@@ -1,0 +1,418 @@
+#include "WorldRun.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <stdexcept>
+
+#include "app/MainModel.h"
+#include "app/MappingChecks.h"
+#include "app/NameMapping.h"
+#include "app/PreviewBuild.h"
+#include "app/QuickBooksLoad.h"
+#include "app/import/ImportRun.h"
+#include "app/import/ImportSnapshot.h"
+#include "connectors/quickbooks/DesktopConnector.h"
+#include "connectors/server/TimeTrackConversion.h"
+#include "core/Config.h"
+#include "core/TextUtils.h"
+#include "tests/import/ImportHarness.h"
+#include "tests/import/RecordingView.h"
+#include "tools/qbsim/Control.h"
+#include "tools/qbsim/Json.h"
+
+using namespace Quorvane;
+using namespace Quorvane::Connectors::QVConnector;
+using QbSim::Json;
+
+namespace {
+
+const wchar_t kCompanyName[] = L"World Co";
+const wchar_t kWagesId[] = L"P-WAGES";
+
+std::wstring EmployeeId(int index) { return L"E-" + std::to_wstring(index); }
+std::wstring CustomerId(const std::wstring& fullName) { return L"C-" + fullName; }
+std::wstring ItemId(const std::wstring& name) { return L"I-" + ToLower(name); }
+std::wstring LeavePayrollId(const WorldLeaveType& type) { return L"P-" + type.name; }
+
+std::wstring Duration(int minutes)
+{
+    return L"PT" + std::to_wstring(minutes / 60) + L"H" + std::to_wstring(minutes % 60) + L"M0S";
+}
+
+Json Ref(const std::wstring& listId)
+{
+    Json ref = Json::MakeObject();
+    ref.Set(L"ListID", listId);
+    return ref;
+}
+
+Json Named(const std::wstring& listId, const std::wstring& name)
+{
+    Json record = Json::MakeObject();
+    record.Set(L"ListID", listId);
+    record.Set(L"Name", name);
+    return record;
+}
+
+void AddCustomer(Json& customers, std::set<std::wstring>& known, const std::wstring& fullName,
+                 const std::wstring& name, const std::wstring& parent)
+{
+    if (!known.insert(ToLower(fullName)).second)
+        return;
+    Json customer = Named(CustomerId(fullName), name);
+    if (!parent.empty())
+        customer.Set(L"ParentRef", Ref(CustomerId(parent)));
+    customers.Push(customer);
+}
+
+void AddServiceItem(Json& items, std::set<std::wstring>& known, const std::wstring& name)
+{
+    if (known.insert(ToLower(name)).second)
+        items.Push(Named(ItemId(name), name));
+}
+
+// Service items named after people, in both name conventions.
+void AddPersonItems(Json& items, std::set<std::wstring>& known, const std::wstring& first, const std::wstring& middle,
+                    const std::wstring& last)
+{
+    const std::wstring initial = middle.empty() ? std::wstring() : L" " + middle + L".";
+    AddServiceItem(items, known, last + L", " + first + initial);
+    AddServiceItem(items, known, first + initial + L" " + last);
+}
+
+// The customer:job of a task at the world's mapping level, as the server's naming gives it.
+std::wstring CustomerJobOf(const World& world, const WorldTask& task)
+{
+    switch (world.mappingType) {
+    case 2: return task.customer + L":" + task.project;
+    case 3: return task.project;
+    case 4: return task.customer;
+    default: return task.customer + L":" + task.project + L":" + task.task;
+    }
+}
+
+std::wstring CompanyJson(const World& world)
+{
+    Json company = Json::MakeObject();
+    company.Set(L"CompanyName", kCompanyName);
+    company.Set(L"Preferences", Json::Parse(L"{\"TimeTrackingEnabled\":true,"
+                                            L"\"CurrentAppAccessRights\":{\"IsPersonalDataAccessAllowed\":true}}"));
+    Json accounts = Json::MakeArray();
+    Json income = Named(L"A-INC", L"Income");
+    income.Set(L"AccountType", 8);
+    accounts.Push(income);
+    company.Set(L"Accounts", accounts);
+
+    Json employees = Json::MakeArray();
+    Json items = Json::MakeArray();
+    std::set<std::wstring> itemNames;
+    for (size_t i = 0; i < world.employees.size(); ++i) {
+        const WorldEmployee& person = world.employees[i];
+        Json employee = Json::MakeObject();
+        employee.Set(L"ListID", EmployeeId(static_cast<int>(i)));
+        employee.Set(L"FirstName", person.first);
+        employee.Set(L"MiddleName", person.middle);
+        employee.Set(L"LastName", person.last);
+        employees.Push(employee);
+        AddPersonItems(items, itemNames, person.first, person.middle, person.last);
+    }
+    for (const WorldUser& user : world.users)
+        AddPersonItems(items, itemNames, user.first, user.middle, user.last);
+    company.Set(L"Employees", employees);
+
+    Json customers = Json::MakeArray();
+    std::set<std::wstring> customerNames;
+    for (const WorldTask& task : world.tasks) {
+        AddCustomer(customers, customerNames, task.customer, task.customer, L"");
+        AddCustomer(customers, customerNames, task.customer + L":" + task.project, task.project, task.customer);
+        AddCustomer(customers, customerNames, task.customer + L":" + task.project + L":" + task.task, task.task,
+                    task.customer + L":" + task.project);
+        AddCustomer(customers, customerNames, task.project, task.project, L"");
+        AddServiceItem(items, itemNames, task.billingType);
+    }
+    company.Set(L"Customers", customers);
+    company.Set(L"Items", items);
+
+    Json payroll = Json::MakeArray();
+    if (world.payrollItems) {
+        payroll.Push(Named(kWagesId, L"Wages"));
+        for (const WorldLeaveType& type : world.leaveTypes)
+            payroll.Push(Named(LeavePayrollId(type), type.name + L" Pay"));
+    }
+    company.Set(L"PayrollItemWages", payroll);
+    company.Set(L"TimeEntries", Json::MakeArray());
+    return company.Write();
+}
+
+// The server's catalogue: customers, projects, tasks and billing types, ids from 1.
+QVUserTimeTrack Catalogue(const World& world)
+{
+    QVUserTimeTrack reply;
+    for (int billable = 0; billable < 2; ++billable) {
+        QVBillingType type;
+        type.id = billable + 1;
+        type.billable = billable;
+        type.name = billable ? L"Labor" : L"Design";
+        reply.billingTypes.push_back(type);
+    }
+    std::map<std::wstring, int> customers;
+    for (size_t i = 0; i < world.tasks.size(); ++i) {
+        const WorldTask& source = world.tasks[i];
+        if (!customers.count(source.customer)) {
+            QVCustomer customer;
+            customer.id = static_cast<int>(customers.size()) + 1;
+            customer.name = source.customer;
+            customers[source.customer] = customer.id;
+            reply.customers.push_back(customer);
+        }
+        QVProject project;
+        project.id = static_cast<int>(i) + 1;
+        project.customerId = customers[source.customer];
+        project.name = source.project;
+        reply.projects.push_back(project);
+        QVTask task;
+        task.id = static_cast<int>(i) + 1;
+        task.projectId = project.id;
+        task.billingTypeId = source.billable ? 2 : 1;
+        task.name = source.task;
+        reply.tasks.push_back(task);
+    }
+    for (const WorldLeaveType& type : world.leaveTypes) {
+        QVLeaveType leaveType;
+        leaveType.id = type.id;
+        leaveType.name = type.name;
+        reply.leaveTypes.push_back(leaveType);
+    }
+    return reply;
+}
+
+QVUserInfo UserInfo(const WorldUser& user)
+{
+    QVUserInfo info;
+    info.id = user.id;
+    info.firstName = user.first;
+    info.middleInitial = user.middle;
+    info.lastName = user.last;
+    info.username = ToLower(user.first) + std::to_wstring(user.id);
+    return info;
+}
+
+void AddRule(MappingCollection& rules, const std::wstring& source, const std::wstring& target, int state)
+{
+    boost::shared_ptr<Mapping> rule(new Mapping());
+    rule->SetSource(source);
+    rule->SetFlag(true);
+    rule->SetTarget(target, state);
+    rules.Add(rule);
+}
+
+void NoAbort() {}
+void NoStep(int) {}
+bool RunNow(const boost::function<void()>& call)
+{
+    call();
+    return true;
+}
+bool NeverStop() { return false; }
+std::vector<std::wstring> NoOpenForms() { return std::vector<std::wstring>(); }
+
+}  // namespace
+
+WorldRun::WorldRun(const World& world, const boost::shared_ptr<Connectors::DesktopConnector>& connector)
+    : m_world(world), m_connector(connector)
+{
+}
+
+void WorldRun::SetUpQuickBooks()
+{
+    QbSim::Control::Seed(CompanyJson(m_world));
+    Import(LoadAt(LastImport));
+    ApplyQuickBooksChanges();
+    QbSim::Control::ClearTrace();
+}
+
+boost::shared_ptr<MainModel> WorldRun::Load()
+{
+    return LoadAt(Now);
+}
+
+boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
+{
+    const bool now = moment == Now;
+    // The last import looked one day further on either side: entries on other dates.
+    DateRange period;
+    period.SetStart(m_world.Day(now ? 0 : -1));
+    period.SetEnd(m_world.Day(now ? m_world.days - 1 : m_world.days));
+
+    boost::shared_ptr<Config> config(new Config());
+    Config::ConnectionOptions options;
+    options.url = L"http://quorvane.test/";
+    config->SetConnectionOptions(options);
+    config->SetPeriod(period);
+    config->SetMappingType(m_world.mappingType);
+    config->SetNameConvention(m_world.nameConvention);
+    config->SetServiceItemGroup(m_world.serviceItemGroup);
+    config->SetServiceItemAccount(L"A-INC");
+    config->SetProjectNameDescription(m_world.projectNotes);
+    config->SetTaskNameDescription(m_world.taskNotes);
+    config->SetTimeTrackDescription(m_world.entryNotes);
+    config->SetImportLeaveType(!now || m_world.importLeave);
+    config->SetCanRemoveExistingQBTimeTrack(!now || m_world.removal);
+    for (const WorldUser& user : m_world.users) {
+        const std::wstring id = std::to_wstring(user.id);
+        if (user.employee >= 0)
+            AddRule(*config->GetEmployeeMappings(), id, EmployeeId(user.employee), Mapping::Mapped);
+        else
+            AddRule(*config->GetEmployeeMappings(), id, L"", Mapping::DoNotImport);
+        if (user.hasPayrollItem)
+            AddRule(*config->GetPayrollTypeMappings(), id, kWagesId, Mapping::Mapped);
+        else
+            AddRule(*config->GetPayrollTypeMappings(), id, L"", Mapping::NoPayrollItemRequired);
+        if (!now || user.selected)
+            config->GetSelectedEmployees()->insert(id);
+    }
+    boost::shared_ptr<PayRollCollection> leaveTypes(new PayRollCollection());
+    for (const WorldLeaveType& type : m_world.leaveTypes) {
+        const int imported = m_world.payrollItems ? Mapping::Mapped : Mapping::ImportWithoutPayrollItem;
+        const int state = now ? type.rule : imported;
+        AddRule(*config->GetLeaveTypeMappings(), std::to_wstring(type.id),
+                state == Mapping::Mapped ? LeavePayrollId(type) : L"", state);
+        if (!now || type.listedNow)
+            leaveTypes->Add(boost::shared_ptr<PayRoll>(new PayRoll(type.name, std::to_wstring(type.id))));
+    }
+
+    // The server side as the connector turns the server's replies into users and records.
+    const QVUserTimeTrack catalogue = Catalogue(m_world);
+    boost::shared_ptr<EmployeeCollection> users(new EmployeeCollection());
+    std::map<std::wstring, QVUserTimeTrack> replies;
+    // A duplicate comes right after the user it duplicates, as the server lists them.
+    for (size_t i = 0; i < m_world.users.size(); ++i) {
+        if (m_world.users[i].duplicateOf >= 0)
+            continue;
+        for (const WorldUser& user : m_world.users) {
+            if (&user == &m_world.users[i] || user.duplicateOf == static_cast<int>(i)) {
+                users->Add(MakeEmployee(UserInfo(user)));
+                replies[std::to_wstring(user.id)] = catalogue;
+            }
+        }
+    }
+    for (const WorldRecord& record : m_world.records) {
+        const int minutes = now ? record.now : record.before;
+        if (minutes < 0)
+            continue;
+        QVUserTimeTrack& reply = replies[std::to_wstring(m_world.users[record.user].id)];
+        if (record.leave) {
+            QVLeaveRecord leave;
+            leave.time = minutes;
+            leave.date = m_world.Day(record.day);
+            leave.typeId = m_world.leaveTypes[record.task].id;
+            reply.leaveRecords.push_back(leave);
+        } else {
+            QVTimeTrackEntry entry;
+            entry.taskId = record.task + 1;
+            entry.comment = now ? record.commentNow : record.comment;
+            entry.date = m_world.Day(record.day);
+            entry.spent = minutes;
+            reply.TTRecords.push_back(entry);
+        }
+    }
+    TimeTrackConverter converter(period.GetStart(), period.GetEnd());
+    boost::shared_ptr<EmployeeCollection> withTime(new EmployeeCollection());
+    for (const boost::shared_ptr<Employee>& user : *users) {
+        converter.AddTimeTrack(*user, replies[user->GetId()]);
+        if (user->GetTimeTrackRecords()->Count() > 0)
+            withTime->Add(user);
+    }
+
+    boost::shared_ptr<MainModel> model(new MainModel());
+    model->SetCompanyInformation(kCompanyName);
+    model->SetConfig(config);
+    model->SetQuickBooksConnector(m_connector);
+    model->SetFirstDayOfWeek(std::max(0, m_connector->GetFirstDayOfWeek()));
+    model->SetServerEmployees(withTime);
+    model->SetLeaveTypes(leaveTypes);
+    ReadQuickBooksData(*model, period, &NoStep);
+    UpdateMappings(model);
+    KeepKnownWageItems(*model);
+    if (!AreMappingsValid(*model))
+        throw std::runtime_error("the world's rules do not pass the mapping checks");
+    BuildPreview(model, &NoAbort);
+    return model;
+}
+
+ImportOutcome WorldRun::Import(const boost::shared_ptr<MainModel>& model)
+{
+    const boost::shared_ptr<RecordingView> view(new RecordingView());
+    ImportRun run(TakeImportSnapshot(model), false, view, &RunNow, &NeverStop, &NoOpenForms);
+    run.RunImport();
+    ImportOutcome outcome;
+    outcome.viewCalls = view->Calls();
+    const std::wstring path = run.GetLogFilePath();
+    if (!path.empty()) {
+        outcome.log = ReadLogLines(path);
+        DeleteFileW(path.c_str());
+    }
+    return outcome;
+}
+
+void WorldRun::ApplyQuickBooksChanges()
+{
+    Json company = Json::Parse(QbSim::Control::Snapshot());
+    std::vector<Json>& entries = company.Find(L"TimeEntries")->Items();
+    const size_t written = entries.size();
+    std::set<size_t> removed;
+    int added = 0;
+    for (const WorldEdit& edit : m_world.edits) {
+        if (written == 0)
+            break;
+        const size_t index = edit.entry % written;
+        Json& entry = entries[index];
+        switch (edit.kind) {
+        case WorldEdit::Bill: entry.Set(L"BillableStatus", 2); break;
+        case WorldEdit::Retime: entry.Set(L"Duration", Duration(edit.minutes)); break;
+        case WorldEdit::Renote: entry.Set(L"Notes", L"renoted"); break;
+        case WorldEdit::Remove: removed.insert(index); break;
+        case WorldEdit::Duplicate: {
+            Json copy = entry;
+            copy.Set(L"TxnID", L"D-" + std::to_wstring(++added));
+            entries.push_back(copy);
+            break;
+        }
+        }
+        entries[index].Set(L"EditSequence", L"E" + std::to_wstring(++added));
+    }
+    for (std::set<size_t>::const_reverse_iterator index = removed.rbegin(); index != removed.rend(); ++index)
+        entries.erase(entries.begin() + *index);
+    for (const WorldForeignEntry& foreign : m_world.foreign) {
+        Json entry = Json::MakeObject();
+        entry.Set(L"TxnID", L"F-" + std::to_wstring(++added));
+        entry.Set(L"TxnDate", m_world.Day(foreign.day).ToString());
+        entry.Set(L"EntityRef", Ref(EmployeeId(foreign.employee)));
+        entry.Set(L"Duration", Duration(foreign.minutes));
+        if (foreign.task >= 0) {
+            const WorldTask& task = m_world.tasks[foreign.task];
+            const std::wstring customerJob = CustomerJobOf(m_world, task);
+            entry.Set(L"CustomerRef", Ref(CustomerId(customerJob)));
+            entry.Set(L"ItemServiceRef", Ref(ItemId(task.billingType)));
+        }
+        if (m_world.payrollItems)
+            entry.Set(L"PayrollItemWageRef", Ref(foreign.notes == L"Vacation" ? LeavePayrollId(m_world.leaveTypes[0])
+                                                                              : std::wstring(kWagesId)));
+        if (!foreign.notes.empty())
+            entry.Set(L"Notes", foreign.notes);
+        entry.Set(L"BillableStatus", foreign.task >= 0 ? foreign.billing : 0);
+        entries.push_back(entry);
+    }
+    QbSim::Control::Seed(company.Write());
+}
+
+std::vector<std::pair<std::wstring, std::wstring> > QuickBooksEntries()
+{
+    std::vector<std::pair<std::wstring, std::wstring> > entries;
+    const Json company = Json::Parse(QbSim::Control::Snapshot());
+    for (const Json& entry : company.Get(L"TimeEntries").Items())
+        entries.push_back(std::make_pair(entry.Get(L"TxnID").AsString(), entry.Write()));
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
