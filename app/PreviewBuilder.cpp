@@ -186,8 +186,9 @@ PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingQuickBooksRecords(const T
 
 // The entries the program wrote for this leave name its type in their notes. Leave that the
 // import leaves alone is found by its notes whatever its payroll item: its entries are kept, and
-// must neither pass for working time absent on the server nor be counted as such. A billed entry
-// is no leave the import may change: it stays apart, as billed time absent on the server.
+// must neither pass for working time absent on the server nor be counted as such. Leave is never
+// billable: a billable or billed entry is no leave the import may change, and stays apart as time
+// absent on the server.
 PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingLeave(const TimeTrackRecord& group,
                                                              const TimeTrackRecordCollection& entries) const
 {
@@ -197,7 +198,8 @@ PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingLeave(const TimeTrackReco
     if (!anyPayrollItem && !ResolveLeavePayrollName(group.GetLeaveTypeName(), payrollName))
         return matches;
     for (const RecordPtr& entry : entries) {
-        if (HasNoCustomerJobOrServiceItem(*entry, m_config->GetMappingType()) && !entry->IsBilled() &&
+        if (HasNoCustomerJobOrServiceItem(*entry, m_config->GetMappingType()) && !IsBillable(*entry) &&
+            !entry->IsBilled() &&
             entry->GetNotes() == group.GetLeaveTypeName() &&
             (anyPayrollItem || entry->GetPayrollItemName() == payrollName)) {
             entry->SetLeave(1);

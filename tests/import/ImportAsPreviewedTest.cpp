@@ -51,8 +51,9 @@ struct LeaveCompany {
     void ExpectInStep()
     {
         harness.Load();
-        if (removal)  // kept entries stay different from the server
+        if (removal) {  // kept entries stay different from the server
             EXPECT_EQ(0, harness.PendingChanges());
+        }
         harness.qb.ClearTrace();
         harness.Import();
         EXPECT_TRUE(harness.qb.Trace().empty()) << ::testing::PrintToString(harness.qb.Trace());
@@ -165,18 +166,21 @@ TEST(ImportAsPreviewed, AQuickBooksWarningIsLoggedAndEndsTheRunWithWarnings)
               harness.ViewCalls().back());
 }
 
-TEST(ImportAsPreviewed, BilledLeaveStaysApartAndTheServersLeaveIsAdded)
+TEST(ImportAsPreviewed, BillableOrBilledLeaveStaysApartAndTheServersLeaveIsAdded)
 {
-    ImportHarness harness;
-    LeaveCompany leave(harness);
-    harness.qb.BillEntry(leave.QuickBooksLeave(L"Vacation", 120));
-    leave.ServerLeave(L"Vacation", 240);
-    TestCompany& company = harness.Load();
+    for (const int billing : { 1, 2 }) {
+        SCOPED_TRACE(billing == 1 ? "billable" : "billed");
+        ImportHarness harness;
+        LeaveCompany leave(harness);
+        harness.qb.AddEntry(L"E1", 5, 120, L"", L"", L"Vacation", billing, L"PV");
+        leave.ServerLeave(L"Vacation", 240);
+        TestCompany& company = harness.Load();
 
-    // Every QuickBooks entry of the day is in the preview, so the import's check finds no change.
-    EXPECT_EQ("- > 240 leave\n120 > 120 conflict absent leave\n",
-              DescribeDiffs(*company.model->GetEmployeeDiffs()->FindByEmployeeId(L"1")->GetTimeTrackDiffs()));
-    const Lines log = harness.Import();
-    EXPECT_EQ(Lines({ L"add E1 2012-03-05   'Vacation' 240" }), harness.qb.Trace());
-    EXPECT_EQ(360, leave.QuickBooksMinutes());
+        // Every QuickBooks entry of the day is in the preview, so the import's check finds no change.
+        EXPECT_EQ(billing == 2 ? "- > 240 leave\n120 > 120 conflict absent leave\n"
+                               : "- > 240 leave\n120 > 120 absent leave\n",
+                  DescribeDiffs(*company.model->GetEmployeeDiffs()->FindByEmployeeId(L"1")->GetTimeTrackDiffs()));
+        harness.Import();
+        EXPECT_EQ(L"add E1 2012-03-05   'Vacation' 240", harness.qb.Trace().front());
+    }
 }
