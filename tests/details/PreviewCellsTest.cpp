@@ -23,6 +23,13 @@ PreviewCell Kept(int quickBooks, int server, EntryKeeping keeping)
     return cell;
 }
 
+PreviewCell Rewritten(int quickBooks, int server)
+{
+    PreviewCell cell = Cell(quickBooks, server);
+    cell.written = true;
+    return cell;
+}
+
 struct CellCase {
     const char* name;
     PreviewCell cell;
@@ -57,6 +64,8 @@ const CellCase kCells[] = {
     { "surplus kept beside a change", Kept(120, 150, KeepsSurplus), false, ChangedCell, 150, true, true,
       L"Original time was 2:00, delta +0:30\r"
       L"Time that Quorvane does not have is kept, as removing existing time-track is turned off" },
+    { "entries rewritten, total the same", Rewritten(420, 420), true, ChangedCell, 420, true, true,
+      L"Time records are rewritten in QuickBooks; their total of 7:00 stays" },
     { "leave of a type not imported", Kept(480, 480, KeepsLeaveNotImported), true, UnchangedCell, 480, true, true,
       L"Leave of this type is not imported\rImport will not affect this time record" },
     { "leave of a type the server no longer lists", Kept(0, 0, KeepsLeaveOfUnknownType), true, UnchangedCell, 0, true,

@@ -12,7 +12,7 @@ PreviewCellState GetCellState(const PreviewCell& cell, bool canRemove)
         return BilledConflictCell;
     if (cell.absentOnServer)
         return canRemove ? DeletedCell : KeptCell;
-    if (cell.quickBooksMinutes != cell.serverMinutes)
+    if (cell.quickBooksMinutes != cell.serverMinutes || cell.written)
         return ChangedCell;
     return cell.keeping == KeepsSurplus ? KeptCell : UnchangedCell;
 }
@@ -67,6 +67,9 @@ std::wstring DiffTooltip(const PreviewCell& cell, bool canRemove)
     if (cell.absentOnServer)
         return canRemove ? L"Time record will be deleted from QuickBooks, as it is absent in Quorvane" : kNotAffected;
     const std::wstring reason = KeepingReason(cell.keeping);
+    if (cell.quickBooksMinutes == cell.serverMinutes && cell.written)
+        return L"Time records are rewritten in QuickBooks; their total of " +
+               FormatMinutes(cell.quickBooksMinutes, L"0:00") + L" stays";
     if (cell.quickBooksMinutes != cell.serverMinutes)
         return DeltaTooltip(cell) + (reason.empty() ? reason : L"\r" + reason);
     return (cell.billed ? L"Time is billed\r" : L"") + (reason.empty() ? reason : reason + L"\r") + kNotAffected;

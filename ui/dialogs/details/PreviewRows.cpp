@@ -38,6 +38,16 @@ int Minutes(const boost::shared_ptr<TimeTrackRecord>& record)
     return record ? record->GetMinutes() : 0;
 }
 
+// Whether the import sends QuickBooks an add, a change or a delete for the entry.
+bool IsWritten(const TimeTrackDiff& entry, bool canRemove)
+{
+    if (entry.IsBilledConflict())
+        return false;
+    if (IsRemoval(entry))
+        return canRemove;
+    return Minutes(entry.GetQuickBooksSide()) != Minutes(entry.GetImportSide());
+}
+
 }  // namespace
 
 bool SameCustomerJobPayroll(const CustomerJobPayroll& a, const CustomerJobPayroll& b)
@@ -74,6 +84,7 @@ bool PreviewRowKeys::MakeKey(const TimeTrackDiff& entry, KeyedEntry& keyed) cons
     const bool canRemove = m_config.GetCanRemoveExistingQBTimeTrack();
     keyed.serverMinutes = entry.IsAbsentOnServer() ? Minutes(entry.GetImportSide()) : MinutesAfterImport(entry, canRemove);
     keyed.keeping = IsRemoval(entry) && !entry.IsAbsentOnServer() && !canRemove ? KeepsSurplus : FollowsServer;
+    keyed.written = IsWritten(entry, canRemove);
     if (record.IsLeave())
         return LeaveKey(entry, keyed);
     key.customerJob = record.GetCustomerJobName(m_config.GetMappingType());
@@ -99,6 +110,7 @@ bool PreviewRowKeys::LeaveKey(const TimeTrackDiff& entry, KeyedEntry& keyed) con
     if (leaveImport != LeaveImported) {
         keyed.keeping = leaveImport == LeaveTypeUnknown ? KeepsLeaveOfUnknownType : KeepsLeaveNotImported;
         keyed.serverMinutes = Minutes(quickBooksSide);
+        keyed.written = false;
     }
     if (!quickBooksSide)
         return ServerLeaveKey(record, keyed);
@@ -174,6 +186,7 @@ PreviewCell AggregateCell(const CustomerJobPayroll& row, const std::vector<Keyed
         cell.quickBooksMinutes += Minutes(diff.GetQuickBooksSide());
         cell.serverMinutes += entry->serverMinutes;
         cell.keeping = std::max(cell.keeping, entry->keeping);
+        cell.written = cell.written || entry->written;
         cell.billed = cell.billed || (importSide && importSide->IsBilled());
         cell.billedConflict = cell.billedConflict || diff.IsBilledConflict();
         cell.absentOnServer = cell.absentOnServer || diff.IsAbsentOnServer();

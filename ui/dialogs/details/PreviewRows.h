@@ -47,13 +47,14 @@ enum EntryKeeping {
 
 // A previewed entry with the row it belongs to.
 struct KeyedEntry {
-    KeyedEntry() : serverMinutes(0), keeping(FollowsServer) {}
+    KeyedEntry() : serverMinutes(0), keeping(FollowsServer), written(false) {}
 
     CustomerJobPayroll key;
     boost::shared_ptr<Quorvane::TimeTrackDiff> diff;
     // What QuickBooks holds after the import; on an entry absent on the server, its own time.
     int serverMinutes;
     EntryKeeping keeping;
+    bool written;  // the import adds, changes or deletes it
 };
 
 // Works out the row of an entry for one employee. A row and its cells use the same key, so an
@@ -94,7 +95,8 @@ struct PreviewCell {
           billed(false),
           billedConflict(false),
           absentOnServer(false),
-          keeping(FollowsServer)
+          keeping(FollowsServer),
+          written(false)
     {
     }
 
@@ -106,6 +108,8 @@ struct PreviewCell {
     bool absentOnServer;
     // The strongest reason why QuickBooks keeps time the server does not have.
     EntryKeeping keeping;
+    // The import writes some of its entries, even where their total stays as it is.
+    bool written;
 };
 
 PreviewCell AggregateCell(const CustomerJobPayroll& row, const std::vector<KeyedEntry>& entries,
