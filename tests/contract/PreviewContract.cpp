@@ -16,6 +16,7 @@
 #include "tools/qbsim/Json.h"
 #include "ui/dialogs/details/PreviewCells.h"
 #include "ui/dialogs/details/PreviewRows.h"
+#include "ui/main/SummaryTable.h"
 
 using namespace Quorvane;
 
@@ -49,6 +50,8 @@ struct PromisedEmployee {
     int working;
     int leave;
     bool warning;
+    int cellsAfter;  // the cells of the time the import takes, as QuickBooks is to hold them
+    int summaryAfter;  // the summary's "Time in QB After Import"
 };
 
 struct Promise {
@@ -91,7 +94,13 @@ Promise ReadPromise(const MainModel& model)
         const boost::shared_ptr<Employee> user = diff->GetServerUser();
         PreviewRowKeys keys(model, config, *user, *FindNamingEmployee(model, config, user));
         const std::vector<KeyedEntry> entries = keys.KeyEntries(*diff->GetTimeTrackDiffs());
-        PromisedEmployee promised = { employee->GetId(), FormatEmployeeName(&config, *employee, false), 0, 0, false };
+        PromisedEmployee promised = { employee->GetId(), FormatEmployeeName(&config, *employee, false), 0, 0, false,
+                                      0, 0 };
+        SummaryTotals summary(canRemove);
+        const boost::shared_ptr<TimeTrackDiffCollection> taken = CollectTimeTrackDiffs(model, *diff->GetTimeTrackDiffs());
+        for (const boost::shared_ptr<TimeTrackDiff>& entry : *taken)
+            summary.Add(entry);
+        promised.summaryAfter = summary.after;
         for (const CustomerJobPayroll& row : CollectRows(entries)) {
             for (DateTime day = period.GetStart(); !(day > period.GetEnd()); day = day.Add(DateSpan::OneDay())) {
                 const PreviewCell cell = AggregateCell(row, entries, day);
@@ -117,6 +126,8 @@ Promise ReadPromise(const MainModel& model)
                     if (entry.diff->IsBilledConflict())
                         promisedCell.billedConflictMinutes += quickBooksSide->GetMinutes();
                 }
+                if (promisedCell.keeping != KeepsLeaveNotImported && promisedCell.keeping != KeepsLeaveOfUnknownType)
+                    promised.cellsAfter += promisedCell.after;
                 if (CountsAsImported(promisedCell))
                     (promisedCell.leave ? promised.leave : promised.working) +=
                         promisedCell.after - promisedCell.billedConflictMinutes;
@@ -231,6 +242,11 @@ void CheckLog(const Promise& promise, const ImportOutcome& outcome, Failures& fa
         working += employee.working;
         leave += employee.leave;
     }
+    for (const PromisedEmployee& employee : promise.employees)
+        if (employee.summaryAfter != employee.cellsAfter)
+            failures.push_back("the summary's time after the import of " + Narrow(employee.logName) + " is " +
+                               std::to_string(employee.summaryAfter) + ", the preview's cells hold " +
+                               std::to_string(employee.cellsAfter));
     for (const std::pair<const std::wstring, std::pair<int, int> >& employee : expected) {
         const std::pair<int, int> found = logged[employee.first];
         if (found != employee.second)
