@@ -126,18 +126,27 @@ bool PreviewRowKeys::ServerLeaveKey(const TimeTrackRecord& record, KeyedEntry& k
 {
     CustomerJobPayroll& key = keyed.key;
     const std::wstring leaveType = record.GetLeaveTypeName();
-    if (keyed.keeping == KeepsLeaveOfUnknownType) {
-        key.payrollItem = leaveType;
-        key.notes = record.GetNotes();
-        return true;
-    }
     if (keyed.keeping == KeepsLeaveNotImported)
         return false;
-    const boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(m_model, m_config, leaveType);
-    if (rule->GetState() == Mapping::Mapped)
-        key.payrollItem = m_model.GetPayrollItems()->FindByListId(rule->GetTarget())->GetName();
-    key.notes = leaveType;
+    if (keyed.keeping == KeepsLeaveOfUnknownType || !ImportedLeaveKey(leaveType, key)) {
+        key.payrollItem = leaveType;
+        key.notes = record.GetNotes();
+    }
     return true;
+}
+
+// False when the rule's payroll item is gone from QuickBooks.
+bool PreviewRowKeys::ImportedLeaveKey(const std::wstring& leaveType, CustomerJobPayroll& key) const
+{
+    try {
+        const boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(m_model, m_config, leaveType);
+        if (rule->GetState() == Mapping::Mapped)
+            key.payrollItem = m_model.GetPayrollItems()->FindByListId(rule->GetTarget())->GetName();
+        key.notes = leaveType;
+        return true;
+    } catch (const NotFoundException&) {
+        return false;
+    }
 }
 
 void PreviewRowKeys::ServerWorkKey(const TimeTrackRecord& record, CustomerJobPayroll& key) const

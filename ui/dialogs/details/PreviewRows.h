@@ -74,6 +74,7 @@ public:
 private:
     bool LeaveKey(const Quorvane::TimeTrackDiff& entry, KeyedEntry& keyed) const;
     bool ServerLeaveKey(const Quorvane::TimeTrackRecord& record, KeyedEntry& keyed) const;
+    bool ImportedLeaveKey(const std::wstring& leaveType, CustomerJobPayroll& key) const;
     void ServerWorkKey(const Quorvane::TimeTrackRecord& record, CustomerJobPayroll& key) const;
 
     const MainModel& m_model;
