@@ -51,6 +51,9 @@ void AddLeaveTypes(World& world, Dice& dice)
         type.listedNow = i < 2 || dice.Chance(50);
         const int imported = world.payrollItems ? Mapping::Mapped : Mapping::ImportWithoutPayrollItem;
         type.rule = dice.Chance(75) ? imported : Mapping::DoNotImport;
+        // Unmapped leave passes the mapping checks only while leave is not imported.
+        if (!world.importLeave && dice.Chance(25))
+            type.rule = Mapping::NotMapped;
         world.leaveTypes.push_back(type);
     }
 }
@@ -116,7 +119,7 @@ void AddQuickBooksChanges(World& world, Dice& dice)
 {
     const int edits = dice.Between(0, 3);
     for (int i = 0; i < edits; ++i) {
-        WorldEdit edit = { static_cast<WorldEdit::Kind>(dice.Between(0, 4)), dice.Between(0, 50), dice.Minutes() };
+        WorldEdit edit = { static_cast<WorldEdit::Kind>(dice.Between(0, 5)), dice.Between(0, 50), dice.Minutes() };
         world.edits.push_back(edit);
     }
     const int foreign = dice.Between(0, 2);
@@ -219,7 +222,7 @@ std::vector<World> ShrinkCandidates(const World& world)
 
 std::string DescribeWorld(const World& world)
 {
-    static const char* const kEdits[] = { "bill", "duplicate", "retime", "renote", "remove" };
+    static const char* const kEdits[] = { "bill", "duplicate", "retime", "renote", "remove", "flip billable" };
     std::ostringstream text;
     text << "seed " << world.seed << ", period " << Narrow(world.start.ToString()) << " + " << world.days
          << " days, mapping type " << world.mappingType << ", name convention " << world.nameConvention

@@ -55,7 +55,7 @@ struct WorldRecord {
 
 // A change made in QuickBooks since the last import, to the n-th entry then (modulo their count).
 struct WorldEdit {
-    enum Kind { Bill, Duplicate, Retime, Renote, Remove };
+    enum Kind { Bill, Duplicate, Retime, Renote, Remove, FlipBillable };
     Kind kind;
     int entry;
     int minutes;

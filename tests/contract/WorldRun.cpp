@@ -373,6 +373,7 @@ void WorldRun::ApplyQuickBooksChanges()
         case WorldEdit::Retime: entry.Set(L"Duration", Duration(edit.minutes)); break;
         case WorldEdit::Renote: entry.Set(L"Notes", L"renoted"); break;
         case WorldEdit::Remove: removed.insert(index); break;
+        case WorldEdit::FlipBillable: entry.Set(L"BillableStatus", entry.Get(L"BillableStatus").AsInt() == 1 ? 0 : 1); break;
         case WorldEdit::Duplicate: {
             Json copy = entry;
             copy.Set(L"TxnID", L"D-" + std::to_wstring(++added));
