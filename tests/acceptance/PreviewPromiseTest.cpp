@@ -9,6 +9,7 @@
 #include "core/CompanyConfig.h"
 #include "tests/acceptance/AcceptanceTest.h"
 #include "tools/demo-settings/DemoConfig.h"
+#include "tools/programdriver/Waiting.h"
 #include "tools/qbsim/Json.h"
 #include "tools/scenario/SimulatedCompany.h"
 #include "tools/scenario/TextFile.h"
@@ -143,11 +144,29 @@ protected:
         return Requests(L"TimeTrackingAdd").size() + Requests(L"TimeTrackingMod").size() + Requests(L"TxnDel").size();
     }
 
-    // The preview, the import, QuickBooks afterwards, and a second import that writes nothing.
-    // A struck-through holiday shows the time the import deletes.
-    void ImportAsPreviewed(Bookkeeper& bookkeeper, int deletedDay)
+    // The employee's summary row as it reads now.
+    std::wstring SummaryRowText(Bookkeeper& bookkeeper)
+    {
+        for (const std::wstring& row : bookkeeper.MainWindow().Texts(L"#TTTotalTableBody > tr"))
+            if (row.find(kEmployee) != std::wstring::npos)
+                return row;
+        return std::wstring();
+    }
+
+    // A reload that shows the change made since the row read `before`: the reload the closed
+    // import panel started may still be running when the Reload button is clicked.
+    void ReloadUntilChanged(Bookkeeper& bookkeeper, const std::wstring& before)
     {
         bookkeeper.Reload();
+        driver::WaitUntil(L"the summary to show the change", [&] { return SummaryRowText(bookkeeper) != before; });
+        bookkeeper.WaitForSummary();
+    }
+
+    // The preview, the import, QuickBooks afterwards, and a second import that writes nothing.
+    // A struck-through holiday shows the time the import deletes.
+    void ImportAsPreviewed(Bookkeeper& bookkeeper, const std::wstring& before, int deletedDay)
+    {
+        ReloadUntilChanged(bookkeeper, before);
         MinutesByDay previewed = PreviewMinutes(bookkeeper.Preview(kEmployee));
         if (deletedDay > 0 && (previewed[deletedDay] -= kGoneLeaveMinutes) == 0)
             previewed.erase(deletedDay);
@@ -173,13 +192,15 @@ TEST_F(PreviewPromise, QuickBooksHoldsWhatThePreviewShowedWithRemovalOffThenOn)
     bookkeeper.SelectOnly(kEmployee);
     ASSERT_TRUE(bookkeeper.Import()) << "the first import did not succeed";
     bookkeeper.CloseImportProgress();
+    std::wstring before = SummaryRowText(bookkeeper);
     const int goneDay = ChangeQuickBooks();
     ASSERT_GT(goneDay, 0);
 
-    ImportAsPreviewed(bookkeeper, 0);
+    ImportAsPreviewed(bookkeeper, before, 0);
     // The settings, with the employee the first import created, are read again at every load.
+    before = SummaryRowText(bookkeeper);
     boost::shared_ptr<Quorvane::Config> settings = SavedSettings();
     settings->SetCanRemoveExistingQBTimeTrack(true);
     ASSERT_TRUE(Quorvane::SaveConfig(m_stage->CompanyName(), settings));
-    ImportAsPreviewed(bookkeeper, goneDay);
+    ImportAsPreviewed(bookkeeper, before, goneDay);
 }
