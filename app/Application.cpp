@@ -34,13 +34,19 @@ void SaveCurrentCompany(MainModel& model)
 
 }  // namespace
 
-int RunApplication(const boost::shared_ptr<IMainView>& view)
+int RunApplication(const boost::shared_ptr<IMainView>& view, const boost::function<bool()>& createWindow)
 {
     ComScope com;
     boost::shared_ptr<MainModel> model(new MainModel());
     boost::shared_ptr<MainController> controller(new MainController(view, model));
     view->SetNotification(controller);
     view->SetModel(model);
+    if (createWindow && !createWindow()) {
+        controller->ReleaseViewAndModel();
+        view->SetModel(boost::shared_ptr<MainModel>());
+        view->SetNotification(boost::shared_ptr<IMainViewNotification>());
+        return 1;
+    }
     controller->Show(true);
     // The load ends first (a bounded wait), so it neither holds the model's lock during the save
     // nor posts to a view that is going away.

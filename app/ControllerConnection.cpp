@@ -50,7 +50,8 @@ void MainController::Connect(const ConnectionOptions& options, bool loginRequest
     StartLoad(loginRequested);
 }
 
-// Only new dates need a new load; a new range type alone is just remembered.
+// Only new dates need a new load; a new range type alone is just remembered. A change refused
+// during an import puts the period in force back into the box.
 void MainController::ChangeDateRange(const DateRange& range)
 {
     boost::shared_ptr<Config> config = m_model->GetConfig();
@@ -59,6 +60,10 @@ void MainController::ChangeDateRange(const DateRange& range)
     const DateRange old = config->GetPeriod();
     if (range == old)
         return;
+    if (IsImportGoingOn()) {
+        m_view->SetDateRange(old);
+        return;
+    }
     ChangeSettings(boost::bind(&UsePeriod, boost::placeholders::_1, range));
     if (range.GetStart() != old.GetStart() || range.GetEnd() != old.GetEnd()) {
         m_view->SetDataLoadProgress(L"Preparing...", 0);

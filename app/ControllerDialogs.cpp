@@ -41,7 +41,7 @@ SettingsTab MainController::FirstSettingsTab()
 void MainController::OpenSettings()
 {
     boost::shared_ptr<Config> old = m_model->GetConfig();
-    if (!old)
+    if (!old || IsImportGoingOn())
         return;
     ShowWaitCursor();
     boost::shared_ptr<Config> edited = GetDialogRunner().RunSettings(m_view->GetHwnd(), m_model, FirstSettingsTab());
@@ -63,7 +63,7 @@ void MainController::OpenSettings()
 
 void MainController::ShowMissingData()
 {
-    if (!m_model->GetConfig())
+    if (!m_model->GetConfig() || IsImportGoingOn())
         return;
     if (GetDialogRunner().RunMissingData(m_view->GetHwnd(), m_model))
         KeepDialogChanges();

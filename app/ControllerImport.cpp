@@ -19,13 +19,18 @@ const DWORD kEndingRunMs = 1000;
 
 }  // namespace
 
+// The running run tells the view when it ends.
+bool MainController::IsImportGoingOn() const
+{
+    return m_imports.IsRunning() && !m_imports.WaitUntilIdle(kEndingRunMs);
+}
+
 // The view disables its import button while a run goes, but a double click or a second script
 // call can still arrive before it has heard of the first run: the launcher refuses those. A
 // load replaces what the run would work on, so no run starts while one goes.
 void MainController::StartImport(bool checkAbsent)
 {
-    // The running run tells the view when it ends.
-    if (m_imports.IsRunning() && !m_imports.WaitUntilIdle(kEndingRunMs))
+    if (IsImportGoingOn())
         return;
     // In the other refusals no run started: the view, which took the click for one, is told
     // that none goes, or its import button would stay disabled.

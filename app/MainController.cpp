@@ -116,6 +116,8 @@ void MainController::LoadData()
 
 void MainController::ReloadData()
 {
+    if (IsImportGoingOn())
+        return;
     m_view->SetDataLoadProgress(L"Preparing...", 0);
     StartLoad(false);
 }

@@ -90,6 +90,10 @@ private:
     void KeepDialogChanges();
     SettingsTab FirstSettingsTab();
     bool IsImportStopRequested() const;
+    // The progress panel covers the window while a run goes, and what would change the data
+    // under it (a reload, the settings, the period, the missing-data dialog) is refused even
+    // when asked for behind it. A run that has just reported its end is waited for.
+    bool IsImportGoingOn() const;
 
     boost::shared_ptr<IMainView> m_view;
     boost::shared_ptr<MainModel> m_model;

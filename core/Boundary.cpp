@@ -23,21 +23,30 @@ std::wstring Widen(const char* text)
 }  // namespace
 
 // Besides std::exception the program throws the int 1 and wide texts as failure signals.
+std::wstring DescribeCurrentException()
+{
+    try {
+        throw;
+    } catch (const std::exception& failure) {
+        return Widen(failure.what());
+    } catch (int code) {
+        return L"error code " + std::to_wstring(code);
+    } catch (const wchar_t* text) {
+        return text ? text : L"";
+    } catch (const std::wstring& text) {
+        return text;
+    } catch (...) {
+        return L"unknown exception";
+    }
+}
+
 bool RunAtBoundary(const wchar_t* where, const boost::function<void()>& call)
 {
     try {
         call();
         return true;
-    } catch (const std::exception& failure) {
-        ReportEscaped(where, Widen(failure.what()));
-    } catch (int code) {
-        ReportEscaped(where, L"error code " + std::to_wstring(code));
-    } catch (const wchar_t* text) {
-        ReportEscaped(where, text ? text : L"");
-    } catch (const std::wstring& text) {
-        ReportEscaped(where, text);
     } catch (...) {
-        ReportEscaped(where, L"unknown exception");
+        ReportEscaped(where, DescribeCurrentException());
     }
     return false;
 }

@@ -63,6 +63,8 @@ int MissingItemsController::CreateEmployee(const std::wstring& userId)
     if (!created)
         return kCreationFailed;
     m_model->AddQuickBooksEmployee(created);
+    // Creation may run off the UI thread, which reads the mappings under the model's lock.
+    CriticalSectionLock lock(m_model->GetLock());
     PointMappingsAt(*m_config, userId, created->GetId());
     return 0;
 }

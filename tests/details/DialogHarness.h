@@ -25,6 +25,13 @@ public:
         return this->create() != nullptr;
     }
     HWND Window() const { return this->hwnd; }
+
+    // Lets the creation's reports, posted to this thread, run until its run has ended.
+    void AwaitCreation()
+    {
+        for (int i = 0; i < 2000 && this->IsCreatingItems(); ++i)
+            SleepEx(5, TRUE);
+    }
 };
 
 // Reading and driving an open page.

@@ -175,6 +175,7 @@ void ShootMissingData(const ShotCompany& company, const std::wstring& folder)
     page.Click("#MissingItemItemId>tr[valueName=\"O'Malley's Bakery:Kitchen Remodel - Phase 1\"] button");
     Shoot(dialog.Window(), 800, 500, folder + L"\\missing-data.png");
     page.Click("#idCreateMissingDataButton");
+    dialog.AwaitCreation();
     Shoot(dialog.Window(), 800, 500, folder + L"\\missing-data-creation-failed.png");
 }
 

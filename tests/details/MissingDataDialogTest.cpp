@@ -5,6 +5,7 @@
 #include "core/CustomerJob.h"
 #include "core/Exceptions.h"
 #include "tools/qbsim/Control.h"
+#include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/MissingDataDialog.h"
 
 using htmlayout::dom::element;
@@ -101,6 +102,7 @@ TEST_F(MissingDataDialogTest, CreatesTheCheckedItemsAndRemovesTheirRows)
     Click("Employee", "2");
     Click("Customer:Job", "Northwind:Deck");
     page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
 
     EXPECT_EQ(L"Customer Design; Customer:Job Design:Logo; Service Item Design; "
               L"Service Item Finish Carpentry and Millwork Installation; ",
@@ -126,6 +128,7 @@ TEST_F(MissingDataDialogTest, AFailureStopsAtItsRowAndClosingThePanelGoesOn)
     Click("Customer", "Legacy");
     Click("Customer", "Northwind");
     page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
 
     EXPECT_EQ(std::wstring::npos, Rows().find(L"Bob Baker"));
     EXPECT_FALSE(IsChecked("Customer", "Legacy"));
@@ -139,6 +142,8 @@ TEST_F(MissingDataDialogTest, AFailureStopsAtItsRowAndClosingThePanelGoesOn)
     EXPECT_TRUE(page->HasState(Row("Customer", "Northwind") + " button", STATE_DISABLED));
 
     page->Click("#idErrorDialogCloseButton");
+
+    dialog->AwaitCreation();
     EXPECT_TRUE(page->HasState("#ErrorBodyDialog", STATE_COLLAPSED));
     EXPECT_EQ(std::wstring::npos, Rows().find(L"Customer Northwind;"));
     EXPECT_NE(std::wstring::npos, Rows().find(L"Customer Legacy;"));
@@ -167,14 +172,63 @@ TEST_F(MissingDataDialogTest, NamesAreShownAsTypedInTheTableAndTheErrorPanel)
     InjectFault("{'stage':'Response','request':'ItemServiceAdd','shape':'Status','status':3100,'message':'In use'}");
     Click("Service Item", kTyped);
     page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
     EXPECT_EQ(L"Cannot create service item \"" + typed + L"\"", page->Text("#idErrorDialogProblemText"));
     EXPECT_EQ(L"There is existing service item item with the same name", page->Text("#idErrorDialogReasonText"));
     page->Click("#idErrorDialogCloseButton");
+    dialog->AwaitCreation();
 
     Seed("{'Customers':[{'ListID':'C7','Name':'R&D <West>'}]}");
     Click("Customer", "R&D <West>");
     page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
     EXPECT_EQ(L"Cannot create customer \"R&D <West>\"", page->Text("#idErrorDialogProblemText"));
+}
+
+// A name convention the program does not know keeps every service item from being named: the
+// dialog opens all the same and says so where the list would be.
+TEST_F(MissingDataDialogTest, AListThatCannotBeMadeSaysWhyInTheWindow)
+{
+    company->config->SetServiceItemGroup(false);
+    company->config->SetNameConvention(7);
+    Open();
+    EXPECT_EQ(L"The missing items cannot be listed: Invalid 'name convetion' settings",
+              page->Text("#MissingItemItemId td.unavailable"));
+    EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
+}
+
+int g_questions = 0;
+bool g_stop = false;
+
+bool AnswerQuestion(HWND)
+{
+    ++g_questions;
+    return g_stop;
+}
+
+// The click returns while QuickBooks works; closing then asks, and "no" keeps the dialog and
+// the creation going. Once it has ended, the dialog closes without a question.
+TEST_F(MissingDataDialogTest, TheCreationRunsBesideTheWindowAndClosingAsksFirst)
+{
+    g_questions = 0;
+    g_stop = false;
+    SetStopCreationQuestion(&AnswerQuestion);
+    Open();
+    Click("Customer", "Northwind");
+    Click("Customer", "Design");
+    page->Click("#idCreateMissingDataButton");
+    EXPECT_TRUE(dialog->IsCreatingItems());
+    EXPECT_EQ(0u, page->Text("#idCreateMissingDataButton").find(L"Creating Selected Items in QuickBooks"));
+    SendMessageW(dialog->Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(1, g_questions);
+    EXPECT_TRUE(IsWindow(dialog->Window()));
+    dialog->AwaitCreation();
+    EXPECT_EQ(std::wstring::npos, Rows().find(L"Customer Northwind;"));
+    EXPECT_EQ(std::wstring::npos, Rows().find(L"Customer Design;"));
+    SendMessageW(dialog->Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(1, g_questions);
+    EXPECT_FALSE(IsWindow(dialog->Window()));
+    SetStopCreationQuestion(nullptr);
 }
 
 TEST_F(MissingDataDialogTest, HeaderClicksSortTheRows)

@@ -52,6 +52,7 @@ TEST_F(MissingItemsTabTest, ACompletedRunRebuildsTheTableSavesAndReportsTheChang
     Check("2");
     Check("Northwind");
     page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
     EXPECT_EQ(L"Northwind:Deck", Names());
     EXPECT_TRUE(dialog->IsDataChanged());
     EXPECT_TRUE(TestSupport::FileExists(SettingsFile()));
@@ -59,9 +60,21 @@ TEST_F(MissingItemsTabTest, ACompletedRunRebuildsTheTableSavesAndReportsTheChang
 
     Check("Northwind:Deck");
     page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
     EXPECT_EQ(L"", Names());
     EXPECT_TRUE(IsCurrent("idWorkingLeaveTime_Tab"));
     EXPECT_TRUE(page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED));
+}
+
+// Items that cannot be listed are not "nothing missing": the tab stays and says why.
+TEST_F(MissingItemsTabTest, ATabThatCannotListTheItemsSaysWhyInsteadOfVanishing)
+{
+    company->config->SetServiceItemGroup(false);
+    company->config->SetNameConvention(7);
+    Open(L"1");
+    EXPECT_FALSE(page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED));
+    EXPECT_EQ(L"The missing items cannot be listed: Invalid 'name convetion' settings",
+              page->Text("#MissingItemItemId td.unavailable"));
 }
 
 // The resumed run creates what is left, and that counts as a change too.
@@ -73,12 +86,15 @@ TEST_F(MissingItemsTabTest, AResumedRunSavesAgainAndCountsItsCreations)
     Check("Legacy");
     Check("Northwind");
     page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
     EXPECT_TRUE(page->HasState("#ErrorBodyDialog", STATE_EXPANDED));
     EXPECT_FALSE(dialog->IsDataChanged());
     EXPECT_TRUE(TestSupport::FileExists(SettingsFile()));
     DeleteFileW(SettingsFile().c_str());
 
     page->Click("#idErrorDialogCloseButton");
+
+    dialog->AwaitCreation();
     EXPECT_EQ(L"Bob Baker|Legacy|Legacy:Logo|Northwind:Deck", Names());
     EXPECT_TRUE(dialog->IsDataChanged());
     EXPECT_TRUE(TestSupport::FileExists(SettingsFile()));

@@ -82,9 +82,11 @@ TEST_F(PreviewDialog, ListsUsersByTheirQuickBooksNamesLeavingOutThoseNotImported
     EXPECT_EQ(L"Baker, Bob (Bob)", page->Text("#QuorvaneUser"));
     EXPECT_EQ(L"1", company.model->GetServerEmployees()->begin()->get()->GetId());
 
-    Open(L"3", true);  // not imported: the first user is shown instead
-    EXPECT_EQ(L"5", page->Attribute("#EmployeeSelectId option:checked", "value"));
-    EXPECT_EQ(L"Zorn, Anna (Anna)", page->Text("#QuorvaneUser"));
+    Open(L"3", true);  // not listed: nobody is chosen, and no one else's timesheet shows
+    EXPECT_TRUE(page->FindAll("#EmployeeSelectId option:checked").empty());
+    EXPECT_EQ(L"", page->Text("#QuorvaneUser"));
+    EXPECT_EQ(1u, page->FindAll("#workingLeaveTimeTBody tr").size());
+    EXPECT_EQ(L"Preview not available for this employee", page->Text("#workingLeaveTimeTBody td.unavailable"));
 }
 
 TEST_F(PreviewDialog, WeeksAndDayColumnsStartOnTheFirstDayOfTheWeek)

@@ -6,6 +6,7 @@
 #include "DialogHarness.h"
 #include "MissingItemsCompany.h"
 #include "core/CustomerJob.h"
+#include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/RunDetailsDialogs.h"
 
 namespace {
@@ -79,8 +80,20 @@ TEST_F(RunDialogs, AClickOnAWeeksToggleCollapsesIt)
     EXPECT_EQ(L"true", hidden);
 }
 
-TEST_F(RunDialogs, TheMissingDataDialogReportsACreation)
+int g_questions = 0;
+
+bool AnswerStop(HWND)
 {
+    ++g_questions;
+    return true;
+}
+
+// Escape while the item is being created asks first; agreeing lets the item finish, then the
+// dialog closes and reports the creation.
+TEST_F(RunDialogs, EscapeDuringACreationAsksThenClosesOnceTheItemIsCreated)
+{
+    g_questions = 0;
+    SetStopCreationQuestion(&AnswerStop);
     WhileOpen driver(L"Quorvane Pellworth - Missing Data", [](HWND dialog) {
         PageProbe page(dialog);
         page.Click("#MissingItemItemId>tr[valueName=\"Northwind\"] button");
@@ -88,7 +101,9 @@ TEST_F(RunDialogs, TheMissingDataDialogReportsACreation)
         PressEscape(dialog);
     });
     EXPECT_TRUE(RunMissingDataDialog(nullptr, company->model));
+    SetStopCreationQuestion(nullptr);
     EXPECT_TRUE(driver.Drove());
+    EXPECT_EQ(1, g_questions);
     EXPECT_NO_THROW(company->model->GetCustomerJobs()->FindByFullName(L"Northwind"));
 }
 

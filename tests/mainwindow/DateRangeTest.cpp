@@ -1,6 +1,7 @@
 // The date-range widget as the view writes and reads it.
 #include "MainPageFixture.h"
 #include "core/DateRange.h"
+#include "htmlengine/api/EngineTestHooks.h"
 
 namespace {
 
@@ -14,6 +15,26 @@ protected:
         range.SetStart(Quorvane::DateTime(startDay, 3, 2012));
         range.SetEnd(Quorvane::DateTime(endDay, 3, 2012));
         return range;
+    }
+    // As the user does it: into the input, end of its text, erase it all, type, Enter.
+    void Retype(const char* input, const wchar_t* text)
+    {
+        HWND window = view->GetHwnd();
+        HTMLayoutTestSetFocus(window, Find(input));
+        HTMLayoutTestKeyDown(window, nullptr, VK_END, 0);
+        for (int i = 0; i < 12; ++i)
+            HTMLayoutTestKeyDown(window, nullptr, VK_BACK, 0);
+        HTMLayoutTestType(window, nullptr, text);
+        HTMLayoutTestKeyDown(window, nullptr, VK_RETURN, 0);
+        HTMLayoutTestFlushPostedEvents(window);
+    }
+    std::wstring Shown(const char* input)
+    {
+        std::wstring shown;
+        HTMLayoutTestShownText(Find(input), [](const wchar_t* text, UINT length, LPVOID param) {
+            static_cast<std::wstring*>(param)->assign(text, length);
+        }, &shown);
+        return shown;
     }
     std::string Sent(const Quorvane::DateRange& range)
     {
@@ -69,6 +90,33 @@ TEST_F(DateRangeWidget, ACustomRangeWithAnEmptyInputIsNotSent)
     htmlayout::dom::element(Find("#cal")).set_attribute("rangeType", L"65535");
     Call("dateRangeUpdated");
     EXPECT_TRUE(TakeCalls().empty());
+}
+
+// Typed dates that are no range in force never reach the controller: an emptied box shows the
+// period again, an impossible date reverts, a start after the end is refused with a word why.
+TEST_F(DateRangeWidget, DatesThatAreNoRangeNeverReachTheController)
+{
+    view->SetDateRange(company.config->GetPeriod());
+    const std::wstring start = company.config->GetPeriod().GetStart().ToString();
+    const std::wstring end = company.config->GetPeriod().GetEnd().ToString();
+    const std::wstring impossible[] = { L"", L"2026-02-30", L"soon" };
+    for (const std::wstring& typed : impossible) {
+        Retype("#dateStart", typed.c_str());
+        HTMLayoutTestSetFocus(view->GetHwnd(), Find("#dateEnd"));
+        EXPECT_EQ(start, Shown("#dateStart")) << Narrow(typed);
+        EXPECT_EQ(start, Attribute("#cal", "startDate")) << Narrow(typed);
+    }
+    EXPECT_FALSE(IsShown("#periodProblem"));
+
+    Retype("#dateStart", L"2099-01-01");
+    EXPECT_EQ(start, Shown("#dateStart"));
+    EXPECT_EQ(end, Shown("#dateEnd"));
+    EXPECT_TRUE(IsShown("#periodProblem"));
+    EXPECT_EQ(L"The start date is after the end date; the period was not changed.", Text("#periodProblem"));
+    EXPECT_TRUE(TakeCalls().empty());
+
+    view->SetDateRange(company.config->GetPeriod());
+    EXPECT_FALSE(IsShown("#periodProblem"));
 }
 
 TEST_F(DateRangeWidget, TheFirstDayOfTheWeekGoesToBothInputs)

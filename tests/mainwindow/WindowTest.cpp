@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "MainPageFixture.h"
+#include "app/Application.h"
 #include "core/PostToThread.h"
+#include "ui/toolkit/Dialog.h"
 #include "htmlengine/api/EngineTestHooks.h"
 
 namespace {
@@ -206,4 +208,34 @@ TEST_F(Window, ReturnInThePasswordFieldConnectsOnce)
     EXPECT_EQ(std::vector<std::string> { "Connect http://127.0.0.1:1 jo s3cret forget login" }, TakeCalls());
 }
 
+// A dialog of the main window shows the program's icon, in the title bar and the task switcher.
+TEST_F(Window, DialogsCarryTheProgramsIcon)
+{
+    htmlayout::dialog dialog(hwnd());
+    ASSERT_TRUE(dialog.create() != nullptr);
+    HWND window = FindWindowExW(nullptr, nullptr, L"#32770", nullptr);
+    for (; window && GetWindow(window, GW_OWNER) != hwnd(); window = FindWindowExW(nullptr, window, L"#32770", nullptr))
+        ;
+    ASSERT_TRUE(window != nullptr);
+    const HICON program = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd(), GCLP_HICON));
+    ASSERT_TRUE(program != nullptr);
+    EXPECT_EQ(program, reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0)));
+    EXPECT_TRUE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0) != 0);
+}
+
 }  // namespace
+
+// The window is made only once the view reaches the controller and the model, so the load its
+// first showing asks for always finds them.
+TEST(StartUp, TheWindowIsMadeOnlyOnceTheViewReachesTheControllerAndTheModel)
+{
+    boost::shared_ptr<MainView> view(new MainView());
+    bool connected = false;
+    EXPECT_EQ(1, RunApplication(view, [&] {
+                  connected = view->GetNotification() && view->GetModel();
+                  return false;  // no window: the program ends at once
+              }));
+    EXPECT_TRUE(connected);
+    EXPECT_FALSE(view->GetNotification());
+    EXPECT_FALSE(view->GetModel());
+}

@@ -83,4 +83,16 @@ TEST_F(LightBoxTest, EnterAndEscapeClickTheOkAndCancelButtonsWhichHideThePanel)
     EXPECT_FALSE(Shown());
 }
 
+// The focus stays on the button that showed the panel: Enter still reaches the panel's OK and
+// nothing behind it, and Tab goes into the panel.
+TEST_F(LightBoxTest, KeysWithTheFocusBehindThePanelReachThePanel)
+{
+    Show();
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_RETURN, 0);
+    const std::vector<std::string> events = TakeEvents();
+    EXPECT_NE(events.end(), std::find(events.begin(), events.end(), "0x0 from ok reason 0"));
+    EXPECT_EQ(events.end(), std::find(events.begin(), events.end(), "0x0 from show reason 0"));
+    EXPECT_FALSE(Shown());
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The view's side of the date-range widget "cal".
 #include "ui/main/DateRangeView.h"
 
+#include "app/MainModel.h"
 #include "core/DateRange.h"
 #include "ui/main/MainView.h"
 #include "ui/main/PageText.h"
@@ -29,6 +30,14 @@ Quorvane::DateTime DateOf(int64_t fileTime)
     time.dwLowDateTime = static_cast<DWORD>(fileTime);
     time.dwHighDateTime = static_cast<DWORD>(static_cast<uint64_t>(fileTime) >> 32);
     return Quorvane::DateTime::FromFileTime(time);
+}
+
+// Beside "Import period": why the dates just entered were not taken. Empty hides it.
+void ShowPeriodProblem(const element& root, const std::wstring& text)
+{
+    element problem = root.get_element_by_id("periodProblem");
+    mainpage::SetPlainText(problem, text);
+    mainpage::SetShown(problem, !text.empty());
 }
 
 }  // namespace
@@ -66,6 +75,7 @@ void MainView::SetDateRange(const Quorvane::DateRange& range)
     calendar.set_attribute("endDate", range.GetEnd().ToString().c_str());
     // Kept in step, so a value-changed event never reads the type of an older choice.
     calendar.set_attribute("rangeType", std::to_wstring(range.GetRangeType()).c_str());
+    ShowPeriodProblem(root, std::wstring());
     element start = root.get_element_by_id("dateStart");
     element end = root.get_element_by_id("dateEnd");
     element header = root.get_element_by_id("calendarHeader");
@@ -104,5 +114,21 @@ void MainView::DateRangeUpdated()
     range.SetStart(DateOf(startTime));
     range.SetEnd(DateOf(endTime));
     range.SetRangeType(type);
+    // The controller never hears of an upside-down range; the box shows the period in force.
+    if (range.GetStart() > range.GetEnd()) {
+        RestoreLoadedPeriod();
+        ShowPeriodProblem(root, L"The start date is after the end date; the period was not changed.");
+        return;
+    }
+    ShowPeriodProblem(root, std::wstring());
     Sink()->ChangeDateRange(range);
+}
+
+void MainView::RestoreLoadedPeriod()
+{
+    if (!m_model)
+        return;
+    const boost::shared_ptr<Quorvane::Config> config = m_model->GetConfig();
+    if (config)
+        SetDateRange(config->GetPeriod());
 }

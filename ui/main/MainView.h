@@ -108,6 +108,8 @@ private:
     void UpdateMissingDataButton(const PreviewSummary& preview);
     void ResetSortIndicator();
     void DateRangeUpdated();
+    // Puts the period in force back into the date-range box after a refused edit.
+    void RestoreLoadedPeriod();
 
     HINSTANCE m_instance;
     HWND m_window;

@@ -33,6 +33,15 @@ int result_of_button(const wchar_t* name)
 
 dialog* bound_dialog(HWND window) { return reinterpret_cast<dialog*>(GetWindowLongPtrW(window, DWLP_USER)); }
 
+// An icon the owner shows: set on its window, else its class's.
+HICON owner_icon(HWND owner, WPARAM size)
+{
+    HICON icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, size, 0));
+    if (!icon)
+        icon = reinterpret_cast<HICON>(GetClassLongPtrW(owner, size == ICON_BIG ? GCLP_HICON : GCLP_HICONSM));
+    return icon;
+}
+
 INT_PTR answer(HWND window, LRESULT message_result)
 {
     SetWindowLongPtrW(window, DWLP_MSGRESULT, message_result);
@@ -120,7 +129,10 @@ INT_PTR dialog::on_message(UINT message, WPARAM, LPARAM lParam)
     switch (message) {
     case WM_USER: focus_default_button(); return TRUE;
     case WM_GETMINMAXINFO: return answer(hwnd, on_get_min_max_info(reinterpret_cast<MINMAXINFO*>(lParam)));
-    case WM_CLOSE: close(); return TRUE;
+    case WM_CLOSE:
+        if (can_close())
+            close();
+        return TRUE;
     case WM_DESTROY: unbind(); return FALSE;
     default: return FALSE;
     }
@@ -128,6 +140,7 @@ INT_PTR dialog::on_message(UINT message, WPARAM, LPARAM lParam)
 
 void dialog::on_init_dialog()
 {
+    take_owner_icons();
     HTMLayoutSetCallback(hwnd, &dialog::notify_callback, this);
     attach_event_handler(hwnd, this, GROUP_ALL);
     if (!html)
@@ -138,6 +151,18 @@ void dialog::on_init_dialog()
         SetWindowTextW(hwnd, title.get_text().c_str());
     place_window();
     PostMessageW(hwnd, WM_USER, 0, 0);
+}
+
+// The dialog carries the icons of the window it belongs to: the program's, in the title bar and
+// the task switcher. The icons stay the owner's; nothing is freed here.
+void dialog::take_owner_icons()
+{
+    if (!parent)
+        return;
+    const WPARAM sizes[] = {ICON_BIG, ICON_SMALL};
+    for (WPARAM size : sizes)
+        if (HICON icon = owner_icon(parent, size))
+            SendMessageW(hwnd, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
 }
 
 void dialog::load_page()

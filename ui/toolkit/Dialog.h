@@ -2,7 +2,7 @@
 // htmlayout::dialog: the base of the program's modal HTML dialogs. It creates a dialog window
 // from an in-memory template, loads a page into it, sizes itself from the page's minimum size,
 // turns named buttons into the dialog result, opens http(s) and mailto links with the shell,
-// and runs a modal loop with its owner disabled. Subclasses fill their page in
+// shows its owner's icons, and runs a modal loop with its owner disabled. Subclasses fill their page in
 // on_document_complete. Nothing a subclass throws leaves the window or notification procedure.
 #include <windows.h>
 
@@ -29,6 +29,8 @@ public:
     virtual HWND create();
     // WM_GETMINMAXINFO; each dialog gives its limits.
     virtual LRESULT on_get_min_max_info(MINMAXINFO* /*info*/) { return 0; }
+    // WM_CLOSE (the close box, Escape through the page): false keeps the window open.
+    virtual bool can_close() { return true; }
 
     // Enter clicks "[role='default-button']", Escape "[role='cancel-button']".
     bool handle_key(HELEMENT he, KEY_PARAMS& params) override;
@@ -56,6 +58,7 @@ protected:
 private:
     INT_PTR on_message(UINT message, WPARAM wParam, LPARAM lParam);
     void on_init_dialog();
+    void take_owner_icons();
     void load_page();
     void place_window();
     void focus_default_button();

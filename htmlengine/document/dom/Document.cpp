@@ -6,6 +6,7 @@
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
+#include "htmlengine/document/events/FocusScope.h"
 #include "htmlengine/document/style/DefaultStyleSheet.h"
 #include "htmlengine/document/style/RuleIndex.h"
 #include "htmlengine/document/style/StyleProperties.h"
@@ -16,7 +17,10 @@
 namespace htmlengine {
 
 Document::Document(DocumentHost& host, std::wstring baseUrl)
-    : host_(host), baseUrl_(std::move(baseUrl)), sharedStyles_(std::make_unique<StyleShare>())
+    : host_(host),
+      baseUrl_(std::move(baseUrl)),
+      sharedStyles_(std::make_unique<StyleShare>()),
+      scopes_(std::make_unique<FocusScopes>())
 {
     AddStyleSheet(ParseStyleSheet(DefaultStyleSheet()));
     AddStyleSheet(ParseStyleSheet(ControlLookStyleSheet()));
@@ -34,6 +38,7 @@ Document::~Document()
 
 void Document::SetRoot(Element* root)
 {
+    scopes_->Clear();
     if (root_) {
         root_->SetRootOf(nullptr);
         MarkDeleted(root_);

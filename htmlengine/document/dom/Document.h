@@ -1,6 +1,6 @@
 #pragma once
-// One loaded page: its root element, its style sheets, the keyboard focus and the event
-// root, and a log of what the engine could not use.
+// One loaded page: its root element, its style sheets, the keyboard focus, the event root
+// and the panels that hold the keyboard, and a log of what the engine could not use.
 #include "htmlengine/document/css/StyleSheet.h"
 #include "htmlengine/document/style/StyleChanges.h"
 
@@ -16,6 +16,7 @@ namespace htmlengine {
 
 class DocumentHost;
 class Element;
+class FocusScopes;
 class RuleIndex;
 class StyleShare;
 
@@ -84,6 +85,9 @@ public:
     unsigned PopupKey() const { return popupKey_; }
     void SetPopupKey(unsigned key) { popupKey_ = key; }
 
+    // The shown panels that hold the keyboard, with where the focus was before each.
+    FocusScopes& Scopes() { return *scopes_; }
+
     // Forgets an element that leaves the tree (focus, event root, popup owner).
     void Forget(const Element& element);
 
@@ -117,6 +121,7 @@ private:
     StyleChanges changes_;
     Element* focus_ = nullptr;
     Element* eventRoot_ = nullptr;
+    std::unique_ptr<FocusScopes> scopes_;
     Element* popupOwner_ = nullptr;
     unsigned popupKey_ = 0;
     std::deque<PostedEvent> posted_;

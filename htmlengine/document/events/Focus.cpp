@@ -14,7 +14,7 @@ namespace htmlengine {
 
 namespace {
 
-void SwapFocusState(Document& document, Element* element)
+void SwapFocusState(Document& document, Element* element, bool takeWindowFocus)
 {
     if (Element* old = document.Focus()) {
         old->SetStateBits(old->State() & ~kStateFocus);
@@ -24,7 +24,7 @@ void SwapFocusState(Document& document, Element* element)
     if (element) {
         element->SetStateBits(element->State() | kStateFocus);
         document.StyleChanged(*element);
-        document.Host().TakeFocus();
+        if (takeWindowFocus) document.Host().TakeFocus();
     }
 }
 
@@ -36,14 +36,16 @@ void SendFocusEvent(Document& document, Element& target, UINT cmd, bool byMouse)
 
 }  // namespace
 
-void SetFocusSilently(Document& document, Element* element) { SwapFocusState(document, element); }
+void SetFocusSilently(Document& document, Element* element) { SwapFocusState(document, element, true); }
+
+void HandFocusTo(Document& document, Element* element) { SwapFocusState(document, element, false); }
 
 void MoveFocusByUser(Document& document, Element* element, bool byMouse)
 {
     Element* old = document.Focus();
     if (old == element) return;
     if (old) AddReference(old);
-    SwapFocusState(document, element);
+    SwapFocusState(document, element, true);
     if (old) {
         if (!old->deleted && old->GetControl()) old->GetControl()->OnFocusLost(*old);
         if (!old->deleted) SendFocusEvent(document, *old, FOCUS_LOST, byMouse);

@@ -7,6 +7,9 @@ class Element;
 
 // Through the API: moves the focus and the window's focus, fires nothing.
 void SetFocusSilently(Document& document, Element* element);
+// Moves the focus inside the document only (the window keeps or lacks the system's focus as
+// it was), firing nothing: a panel that opens or closes on its own takes the focus so.
+void HandFocusTo(Document& document, Element* element);
 
 // Through the user: the old element gets "focus lost" (its control commits its text, the
 // page's rules run), the new one "focus got".

@@ -3,6 +3,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/events/Focus.h"
+#include "htmlengine/document/events/FocusScope.h"
 #include "htmlengine/document/events/UserInput.h"
 #include "htmlengine/document/style/ComputedStyle.h"
 #include "htmlengine/layout/LayoutView.h"
@@ -46,7 +47,8 @@ void Collect(Element& element, Document& document, LayoutView& layout, std::vect
 
 Element* NextInTabOrder(Document& document, LayoutView& layout, Element* from, bool backwards)
 {
-    Element* scope = document.EventRoot() ? document.EventRoot() : document.Root();
+    SettleFocusScope(document);
+    Element* scope = InputScope(document) ? InputScope(document) : document.Root();
     if (!scope) return nullptr;
     std::vector<Stop> stops;
     Collect(*scope, document, layout, stops);

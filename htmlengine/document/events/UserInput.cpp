@@ -9,6 +9,7 @@
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/Focus.h"
+#include "htmlengine/document/events/FocusScope.h"
 
 #include <vector>
 
@@ -27,11 +28,15 @@ bool SendKey(Document& document, Element& target, UINT cmd, unsigned key, unsign
     return DispatchEvent(document, target, GROUP_KEY, &params, &params.cmd);
 }
 
-// Without a focused element keys go to the body, so that page rules on it see them.
+// Without a focused element keys go to the body, so that page rules on it see them; while a
+// panel holds the keyboard and the focus is not inside it, to the panel.
 Element* KeyTarget(Document& document, Element* target)
 {
     if (target) return target;
-    if (document.Focus()) return document.Focus();
+    Element* focus = document.Focus();
+    if (focus && InsideInputScopes(document, *focus)) return focus;
+    if (Element* scope = InputScope(document)) return scope;
+    if (focus) return focus;
     Element* root = document.Root();
     for (Element* child : root ? root->Children() : std::vector<Element*>())
         if (child->Tag() == "body") return child;
@@ -66,12 +71,12 @@ void ClickControls(Document& document, Element& target)
 bool TakesInput(Document& document, Element& element)
 {
     if (element.deleted || element.OwnerDocument() != &document || IsDisabledInTree(element)) return false;
-    Element* root = document.EventRoot();
-    return !root || root == &element || root->IsAncestorOf(&element);
+    return InsideInputScopes(document, element);
 }
 
 bool ClickElement(Document& document, Element& target, unsigned keyboardState, bool doubleClick)
 {
+    SettleFocusScope(document);
     if (!TakesInput(document, target)) return false;
     ElementHold hold(target);
     DismissPopupOutside(document, &target);
@@ -91,6 +96,7 @@ void ActivateAsClick(Document& document, Element& target, unsigned keyboardState
 
 bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboardState)
 {
+    SettleFocusScope(document);
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return false;
     ElementHold hold(*element);
@@ -102,6 +108,7 @@ bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboar
 
 bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardState)
 {
+    SettleFocusScope(document);
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return false;
     ElementHold hold(*element);
@@ -111,6 +118,7 @@ bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardS
 
 void TypeText(Document& document, Element* target, const std::wstring& text)
 {
+    SettleFocusScope(document);
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element)) return;
     ElementHold hold(*element);

@@ -1,6 +1,7 @@
 #pragma once
 // What the user does, as the window's messages and the test hooks deliver it. Disabled
-// elements (or elements inside one) and elements outside the event root take no input.
+// elements (or elements inside one) and elements outside the event root or outside the panel
+// that holds the keyboard (FocusScope.h) take no input.
 #include "htmlengine/api/EngineDocument.h"
 
 #include <string>

@@ -7,6 +7,7 @@
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Focus.h"
+#include "htmlengine/document/events/FocusScope.h"
 #include "htmlengine/document/events/FocusTraversal.h"
 #include "htmlengine/document/events/UserInput.h"
 #include "htmlengine/document/window/EngineWindow.h"
@@ -166,6 +167,7 @@ void WindowInput::ButtonDown(Point point, unsigned buttons, bool doubleClick)
     Document* document = window_.GetDocument();
     if (!document) return;
     window_.Painting().InputArrived();
+    SettleFocusScope(*document);
     if (buttons == 1 && RoutePopupPress(*document, point.x, point.y)) return;
     HitResult hit = window_.Layout().HitTest(point);
     if (buttons == 1 && hit.onScrollbar && hit.box && StartScrollbar(point, *hit.box, hit.verticalBar)) return;

@@ -9,6 +9,7 @@
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/Focus.h"
+#include "htmlengine/document/events/FocusScope.h"
 #include "htmlengine/document/events/UserInput.h"
 #include "htmlengine/document/exports/Handles.h"
 #include "htmlengine/document/window/EngineWindow.h"
@@ -113,6 +114,7 @@ ENGINE_API HTMLayoutTestSetFocus(HWND hwnd, HELEMENT he)
     Document* document = Target(hwnd, he, element);
     if (!document) return ENGINE_INVALID_HANDLE;
     return Guarded([&] {
+        SettleFocusScope(*document);
         MoveFocusByUser(*document, element, false);
         return ENGINE_OK;
     });

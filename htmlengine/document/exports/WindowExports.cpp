@@ -2,6 +2,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/events/Adoption.h"
+#include "htmlengine/document/events/FocusScope.h"
 #include "htmlengine/document/events/UserInput.h"
 #include "htmlengine/document/exports/Handles.h"
 #include "htmlengine/document/html/Utf8.h"
@@ -32,6 +33,8 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
         if (window.GetDocument()) StepProgressAnimation(*window.GetDocument());
         return true;
     case WM_PAINT:
+        // A panel that opened or closed since the last frame is shown with the focus it holds.
+        if (window.GetDocument()) SettleFocusScope(*window.GetDocument());
         window.PaintStarted();
         window.Painting().OnPaint(window.Layout(), window.GetDocument());
         return true;

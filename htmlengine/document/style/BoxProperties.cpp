@@ -57,6 +57,7 @@ const Keyword<ListStyleType> kListStyles[] = {
     {L"upper-latin", ListStyleType::UpperAlpha}};
 const Keyword<bool> kCollapses[] = {{L"collapse", true}, {L"separate", false}};
 const Keyword<bool> kPointerEvents[] = {{L"auto", true}, {L"none", false}, {L"all", true}};
+const Keyword<bool> kFocusScopes[] = {{L"contain", true}, {L"none", false}};
 
 template <Length ComputedStyle::*Field>
 bool ApplySize(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
@@ -226,6 +227,8 @@ void AddBoxProperties(std::vector<PropertyDefinition>& table)
     table.push_back({"z-index", &ApplyZIndex, &CopyZIndex});
     table.push_back({"opacity", &ApplyOpacity, &CopyField<float, &ComputedStyle::opacity>});
     table.push_back({"behavior", &ApplyBehavior, &CopyField<std::wstring, &ComputedStyle::behavior>});
+    table.push_back(
+        KeywordProperty<bool, &ComputedStyle::focusScope, std::size(kFocusScopes), kFocusScopes>("focus-scope"));
     table.push_back(SizeProperty<&ComputedStyle::width>("width"));
     table.push_back(SizeProperty<&ComputedStyle::height>("height"));
     table.push_back(SizeProperty<&ComputedStyle::minWidth>("min-width"));

@@ -163,6 +163,8 @@ struct ComputedStyle {
 
     // The engine's own
     std::wstring behavior;
+    // "focus-scope: contain": while shown, the element holds the keyboard as a modal panel does.
+    bool focusScope = false;
 
     bool Scrolls() const { return overflowX != Overflow::Visible || overflowY != Overflow::Visible; }
     bool IsPositioned() const { return position != Position::Static; }

@@ -23,8 +23,19 @@ DetailsDialog::DetailsDialog(HWND parent, const boost::shared_ptr<MainModel>& mo
 void DetailsDialog::CreateTabs()
 {
     m_tabs.AddTab(TabCollection::TabPtr(new WorkingLeaveTimeTab(m_model)));
-    m_tabs.AddTab(TabCollection::TabPtr(new MissingItemsTab(m_model)));
+    m_missingItems.reset(new MissingItemsTab(m_model));
+    m_tabs.AddTab(m_missingItems);
 }
+
+// Items are created off the UI thread: a tab may have changed data since the last script call.
+bool DetailsDialog::IsDataChanged() const
+{
+    return m_dataChanged || m_missingItems->IsDataChanged();
+}
+
+bool DetailsDialog::IsCreatingItems() const { return m_missingItems->IsCreating(); }
+
+bool DetailsDialog::can_close() { return m_missingItems->MayCloseWindow(); }
 
 LRESULT DetailsDialog::on_document_complete()
 {

@@ -10,21 +10,26 @@
 #include "ui/toolkit/Dialog.h"
 
 class MainModel;
+class MissingItemsTab;
 
 class DetailsDialog : public htmlayout::dialog {
 public:
     DetailsDialog(HWND parent, const boost::shared_ptr<MainModel>& model);
 
-    // The server user shown first; the first one of the list when it is not listed.
+    // The server user shown first; the first one of the list when empty, nobody when not listed.
     void SetEmployeeId(const std::wstring& id) { m_employeeId = id; }
     // False opens on the missing items, when there are any.
     void SetOpenWorkingLeaveTimeTab(bool open) { m_openWorkingLeaveTimeTab = open; }
     // True once a tab changed QuickBooks data; the caller then saves and reloads.
-    bool IsDataChanged() const { return m_dataChanged; }
+    bool IsDataChanged() const;
+    // While the missing items tab creates items in QuickBooks.
+    bool IsCreatingItems() const;
 
     LRESULT on_document_complete() override;
     bool handle_scripting_call(HELEMENT he, XCALL_PARAMS& params) override;
     LRESULT on_get_min_max_info(MINMAXINFO* info) override;
+    // Not while the missing items tab creates items, unless the user agrees to stop.
+    bool can_close() override;
 
 private:
     void CreateTabs();
@@ -32,6 +37,7 @@ private:
 
     boost::shared_ptr<MainModel> m_model;
     TabCollection m_tabs;
+    boost::shared_ptr<MissingItemsTab> m_missingItems;  // also in m_tabs
     std::wstring m_employeeId;
     bool m_openWorkingLeaveTimeTab;
     bool m_dataChanged;

@@ -2,9 +2,33 @@
 
 #include "ui/toolkit/ElementHelpers.h"
 
+namespace {
+
+bool AskWithMessageBox(HWND dialog)
+{
+    return MessageBoxW(dialog,
+                       L"Items are being created in QuickBooks. Stop after the item being created now and close "
+                       L"this window?",
+                       L"Quorvane Pellworth", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+StopCreationQuestion g_stopCreationQuestion = &AskWithMessageBox;
+
+}  // namespace
+
 void PostCloseMessage(HWND dialog)
 {
     PostMessageW(dialog, WM_CLOSE, 0, 0);
+}
+
+void SetStopCreationQuestion(StopCreationQuestion question)
+{
+    g_stopCreationQuestion = question ? question : &AskWithMessageBox;
+}
+
+bool AskToStopCreation(HWND dialog)
+{
+    return g_stopCreationQuestion(dialog);
 }
 
 htmlayout::dom::element AppendElement(htmlayout::dom::element& parent, const char* tag, const std::wstring& text)

@@ -22,6 +22,12 @@ private:
 // Ends the modal run: the dialog window closes as through its close box.
 void PostCloseMessage(HWND dialog);
 
+// Asks whether to stop creating items in QuickBooks and close the window: true for yes. A
+// message box over the dialog; tests put their own answer in its place (null restores it).
+typedef bool (*StopCreationQuestion)(HWND dialog);
+void SetStopCreationQuestion(StopCreationQuestion question);
+bool AskToStopCreation(HWND dialog);
+
 // A new element of the tag with the text, appended to the parent.
 htmlayout::dom::element AppendElement(htmlayout::dom::element& parent, const char* tag,
                                       const std::wstring& text = std::wstring());

@@ -75,7 +75,7 @@ void FillEmployeeSelect(const htmlayout::dom::element& root, const MainModel& mo
     for (std::vector<ListedUser>::const_iterator it = listed.begin(); it != listed.end(); ++it) {
         htmlayout::dom::element option = AppendElement(popup, "option", it->optionText);
         option.set_attribute("value", it->user->GetId().c_str());
-        if (!chosen.is_valid() || it->user->GetId() == employeeId) {
+        if (employeeId.empty() ? !chosen.is_valid() : it->user->GetId() == employeeId) {
             chosen = option;
             chosenName = FormatEmployeeName(config.get(), *it->user, true);
         }

@@ -7,6 +7,7 @@
 class MainModel;
 
 // One option per server user not mapped "do not import", ordered by the lower-cased option
-// text; the model's own collection keeps its order. The user `employeeId` is chosen, or the
-// first one when it is not in the list, and "QuorvaneUser" names the chosen user with the login.
+// text; the model's own collection keeps its order. The user `employeeId` is chosen, the first
+// one when the id is empty, and nobody when it is not in the list (never someone else);
+// "QuorvaneUser" names the chosen user with the login.
 void FillEmployeeSelect(const htmlayout::dom::element& root, const MainModel& model, const std::wstring& employeeId);

@@ -2,6 +2,7 @@
 
 #include "app/MainModel.h"
 #include "app/missing/MissingItemsController.h"
+#include "core/Boundary.h"
 #include "core/EmployeeDiff.h"
 #include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
@@ -44,14 +45,21 @@ MissingDataDialog::MissingDataDialog(HWND parent, const boost::shared_ptr<MainMo
     : htmlayout::dialog(parent), m_model(model), m_table(model, MissingItemsTable::DialogLayout), m_dataChanged(false)
 {
     style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-    m_table.SetStatuses(CollectStatuses(model));
+    try {
+        m_table.SetStatuses(CollectStatuses(model));
+    } catch (...) {
+        m_listingFailure = DescribeCurrentException();
+    }
 }
 
 LRESULT MissingDataDialog::on_document_complete()
 {
     SetWindowTextW(hwnd, L"Quorvane Pellworth - Missing Data");
     element root = element::root_element(hwnd);
-    m_table.BuildMissingItemsTable(root);
+    if (m_listingFailure.empty())
+        m_table.BuildMissingItemsTable(root);
+    else
+        m_table.ShowUnavailable(root, m_listingFailure);
     root.set_style_attribute("width", L"800");
     root.set_style_attribute("height", L"500");
     return 0;
@@ -64,18 +72,20 @@ bool MissingDataDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
     if (htmlayout::streq(name, "closeDialog"))
         PostCloseMessage(hwnd);
     else if (htmlayout::streq(name, "OnCreateMissingDataClick")) {
-        m_table.OnCreateMissingDataClick(root, boost::shared_ptr<EmployeeDiff>());
+        m_table.StartCreation(hwnd, boost::shared_ptr<EmployeeDiff>(), MissingItemsTable::RunEnded());
         m_dataChanged = true;
     } else if (htmlayout::streq(name, "OnCheckMissingItem")) {
         CheckMissingItemRow(root, ElementArgument(params.argc, reinterpret_cast<json::value*>(params.argv)));
         m_table.UpdateCreateButton(root);
     } else if (htmlayout::streq(name, "OnCloseErrorDialog")) {
         HideErrorDialog(root);
-        m_table.OnCreateMissingDataClick(root, boost::shared_ptr<EmployeeDiff>());
+        m_table.StartCreation(hwnd, boost::shared_ptr<EmployeeDiff>(), MissingItemsTable::RunEnded());
     } else
         return htmlayout::dialog::handle_scripting_call(he, params);
     return true;
 }
+
+bool MissingDataDialog::can_close() { return m_table.MayCloseWindow(); }
 
 LRESULT MissingDataDialog::on_get_min_max_info(MINMAXINFO* info)
 {

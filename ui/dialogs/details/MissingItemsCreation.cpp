@@ -2,7 +2,6 @@
 #include "ui/dialogs/details/MissingItemsTable.h"
 
 #include "app/MainModel.h"
-#include "app/missing/MissingItemsController.h"
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/main/ErrorPanel.h"
 #include "ui/dialogs/details/MissingItemRules.h"
@@ -72,35 +71,97 @@ std::vector<MissingItemsTable::CheckedRow> MissingItemsTable::GetCheckedItems(co
     return checkedRows;
 }
 
-bool MissingItemsTable::OnCreateMissingDataClick(const element& root, const boost::shared_ptr<EmployeeDiff>& diff)
+MissingItemsTable::~MissingItemsTable()
 {
-    WaitCursor wait;
+    if (m_run) {
+        m_run->Forget();
+        m_run->RequestStop();
+    }
+}
+
+element MissingItemsTable::Root() const { return element::root_element(m_window); }
+
+void MissingItemsTable::StartCreation(HWND window, const boost::shared_ptr<EmployeeDiff>& diff, const RunEnded& ended)
+{
+    if (m_run)
+        return;
+    m_window = window;
+    const element root = Root();
     DisableCheckBoxes(root);
     element button = root.get_element_by_id("idCreateMissingDataButton");
     button.set_text(kCreatingText);
     button.disable();
-    std::vector<CheckedRow> checkedRows = GetCheckedItems(root);
-    for (size_t i = 0; i < checkedRows.size(); ++i) {
-        const int code = Create(checkedRows[i].item);
-        if (code != 0) {
-            Uncheck(checkedRows[i].row);
-            ShowCreationError(root, code, *checkedRows[i].item, diff);
-            return false;
-        }
-        m_createdItems = true;
-        checkedRows[i].row.destroy();
+    m_runRows = GetCheckedItems(root);
+    m_runDiff = diff;
+    m_runFailed = false;
+    m_ended = ended;
+    MissingItemsCreationRun::Items items;
+    for (size_t i = 0; i < m_runRows.size(); ++i)
+        items.push_back(m_runRows[i].item);
+    m_run.reset(new MissingItemsCreationRun(m_model, items, this));
+    if (!m_run->Start()) {
+        m_run.reset();
+        m_runFailed = true;
+        ShowErrorPanel(root, L"Cannot create items", L"The creation could not be started.", L"Unknown",
+                       std::wstring(), std::wstring(), ErrorPanelCloseOnly);
     }
-    EnableCheckBoxes(root);
-    button.set_text(kCreateText);
-    return true;
 }
 
-// The creation changes the model's collections and its settings' mappings, so it runs under the
-// model's lock.
-int MissingItemsTable::Create(const boost::shared_ptr<MissingItem>& item) const
+bool MissingItemsTable::MayCloseWindow()
 {
-    CriticalSectionLock lock(m_model->GetLock());
-    return MissingItemsController(m_model).CreateMissingItems(item);
+    if (!m_run)
+        return true;
+    if (!m_closeAfterRun && AskToStopCreation(m_window)) {
+        m_closeAfterRun = true;
+        m_run->RequestStop();
+    }
+    return false;
+}
+
+// The row being created is marked, and the button counts the items.
+void MissingItemsTable::OnItemStarted(size_t index)
+{
+    element row = m_runRows[index].row;
+    row.set_attribute("creating", L"true");
+    const std::wstring progress = std::wstring(kCreatingText) + L" (" + std::to_wstring(index + 1) + L" of " +
+                                  std::to_wstring(m_runRows.size()) + L")";
+    Root().get_element_by_id("idCreateMissingDataButton").set_text(progress.c_str());
+}
+
+void MissingItemsTable::OnItemDone(size_t index, int code)
+{
+    element row = m_runRows[index].row;
+    row.set_attribute("creating", nullptr);
+    if (code == 0) {
+        m_createdItems = true;
+        row.destroy();
+        return;
+    }
+    m_runFailed = true;
+    Uncheck(row);
+    ShowCreationError(Root(), code, *m_runRows[index].item, m_runDiff);
+}
+
+// After a failure the boxes stay disabled and the button keeps saying the creation goes on,
+// until the user closes the error panel and the creation resumes.
+void MissingItemsTable::OnRunEnded()
+{
+    m_run.reset();
+    m_runRows.clear();
+    const element root = Root();
+    element button = root.get_element_by_id("idCreateMissingDataButton");
+    if (m_runFailed)
+        button.set_text(kCreatingText);
+    else {
+        EnableCheckBoxes(root);
+        button.set_text(kCreateText);
+    }
+    const RunEnded ended = m_ended;
+    m_ended.clear();
+    if (ended)
+        ended(!m_runFailed);
+    if (m_closeAfterRun)
+        PostCloseMessage(m_window);
 }
 
 void MissingItemsTable::ShowCreationError(const element& root, int code, const MissingItem& item,

@@ -1,9 +1,13 @@
 #include "ui/dialogs/details/MissingItemsTab.h"
 
+#include <boost/bind/bind.hpp>
+
 #include "app/MainModel.h"
 #include "app/missing/MissingItemsController.h"
+#include "core/Boundary.h"
 #include "core/CompanyConfig.h"
 #include "core/EmployeeDiff.h"
+#include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/MissingItemRules.h"
 #include "ui/main/ErrorPanel.h"
@@ -13,9 +17,10 @@
 
 using htmlayout::dom::element;
 using namespace Quorvane;
+using boost::placeholders::_1;
 
 MissingItemsTab::MissingItemsTab(const boost::shared_ptr<MainModel>& model)
-    : m_model(model), m_table(model, MissingItemsTable::TabLayout)
+    : m_model(model), m_table(model, MissingItemsTable::TabLayout), m_unavailable(false)
 {
 }
 
@@ -35,31 +40,38 @@ bool MissingItemsTab::OnScriptCall(HWND dialog, HELEMENT, const char* name, UINT
         return false;
     }
     if (htmlayout::streq(name, "OnCreateMissingDataClick"))
-        CreateCheckedItems(root);
+        CreateCheckedItems(dialog);
     else if (htmlayout::streq(name, "OnCheckMissingItem")) {
         CheckMissingItemRow(root, ElementArgument(argc, argv));
         m_table.UpdateCreateButton(root);
     } else if (htmlayout::streq(name, "OnCloseErrorDialog"))
-        ResumeCreation(root);
+        ResumeCreation(dialog);
     else
         return false;
     return true;
 }
 
-// An employee missing from the preview (or none chosen) has nothing to list; so has one whose
-// items cannot be named (a bad name convention), which the working time tab reports.
+// With no employee chosen (or one missing from the preview) there is nothing to list. Items
+// that cannot be listed (a bad name convention) are no empty list: the tab stays and says why.
 void MissingItemsTab::BuildMissingItemsTable(const element& root)
 {
-    boost::shared_ptr<MissingItemStatusList> statuses(new MissingItemStatusList);
     m_diff.reset();
+    m_unavailable = false;
     try {
         m_diff = m_model->GetEmployeeDiffs()->FindByEmployeeId(SelectedEmployeeId(root));
-        MissingItemsController controller(m_model);
-        statuses = controller.ValidateMissingItems(*SortByKind(*controller.CollectMissingItems(*m_diff)));
-    } catch (...) {
+    } catch (const NotFoundException&) {
+        m_table.SetStatuses(boost::shared_ptr<MissingItemStatusList>(new MissingItemStatusList));
+        m_table.BuildMissingItemsTable(root);
+        return;
     }
-    m_table.SetStatuses(statuses);
-    m_table.BuildMissingItemsTable(root);
+    try {
+        MissingItemsController controller(m_model);
+        m_table.SetStatuses(controller.ValidateMissingItems(*SortByKind(*controller.CollectMissingItems(*m_diff))));
+        m_table.BuildMissingItemsTable(root);
+    } catch (...) {
+        m_unavailable = true;
+        m_table.ShowUnavailable(root, DescribeCurrentException());
+    }
 }
 
 // With nothing missing the tab goes, and the working time tab takes its place; it comes back
@@ -69,7 +81,7 @@ void MissingItemsTab::ShowTabPanels(const element& root) const
     const element tabs = root.get_element_by_id("detailsTab");
     element stripItem = tabs.find_first("div[panel=\"idMissingItems_Tab\"]");
     element panel = tabs.find_first("div[name=\"idMissingItems_Tab\"]");
-    if (!m_table.IsEmpty()) {
+    if (!m_table.IsEmpty() || m_unavailable) {
         if (stripItem.get_state() & STATE_COLLAPSED)
             htmlayout::expand(stripItem);
         return;
@@ -80,20 +92,26 @@ void MissingItemsTab::ShowTabPanels(const element& root) const
     htmlayout::collapse(panel);
 }
 
-void MissingItemsTab::CreateCheckedItems(const element& root)
+void MissingItemsTab::CreateCheckedItems(HWND dialog)
 {
-    if (m_table.OnCreateMissingDataClick(root, m_diff)) {
-        BuildMissingItemsTable(root);
-        ShowTabPanels(root);
-        m_table.UpdateCreateButton(root);
-    }
-    SaveSettings();
+    m_table.StartCreation(dialog, m_diff, boost::bind(&MissingItemsTab::OnCreationEnded, this, dialog, _1));
 }
 
-void MissingItemsTab::ResumeCreation(const element& root)
+// A resumed run neither rebuilds the table nor counts as completed.
+void MissingItemsTab::ResumeCreation(HWND dialog)
 {
-    HideErrorDialog(root);
-    m_table.OnCreateMissingDataClick(root, m_diff);
+    HideErrorDialog(element::root_element(dialog));
+    m_table.StartCreation(dialog, m_diff, boost::bind(&MissingItemsTab::OnCreationEnded, this, dialog, false));
+}
+
+// A completed run shows what is still missing; the tab goes when nothing is.
+void MissingItemsTab::OnCreationEnded(HWND dialog, bool completed)
+{
+    const element root = element::root_element(dialog);
+    if (completed) {
+        BuildMissingItemsTable(root);
+        m_table.UpdateCreateButton(root);
+    }
     ShowTabPanels(root);
     SaveSettings();
 }

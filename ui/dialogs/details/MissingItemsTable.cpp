@@ -23,7 +23,13 @@ const wchar_t* StatusIcon(int status)
 }  // namespace
 
 MissingItemsTable::MissingItemsTable(const boost::shared_ptr<MainModel>& model, Layout layout)
-    : m_model(model), m_layout(layout), m_statuses(new MissingItemStatusList), m_createdItems(false)
+    : m_model(model),
+      m_layout(layout),
+      m_statuses(new MissingItemStatusList),
+      m_createdItems(false),
+      m_window(NULL),
+      m_runFailed(false),
+      m_closeAfterRun(false)
 {
 }
 
@@ -42,6 +48,17 @@ void MissingItemsTable::BuildMissingItemsTable(const element& root) const
     for (MissingItemStatusList::const_iterator status = m_statuses->begin(); status != m_statuses->end(); ++status)
         WriteRow(**status, markup);
     mainpage::SetMarkup(tbody, markup.str());
+    tbody.update(true);
+}
+
+void MissingItemsTable::ShowUnavailable(const element& root, const std::wstring& reason)
+{
+    m_statuses.reset(new MissingItemStatusList);
+    element tbody = root.get_element_by_id("MissingItemItemId");
+    if (!tbody.is_valid())
+        return;
+    mainpage::SetMarkup(tbody, L"<tr><td colspan=\"5\" class=\"unavailable\"></td></tr>");
+    mainpage::SetPlainText(tbody.find_first("td"), L"The missing items cannot be listed: " + reason);
     tbody.update(true);
 }
 

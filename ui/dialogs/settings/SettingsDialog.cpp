@@ -37,7 +37,7 @@ enum { kWorkingTimePanelTab = 5, kWorkingTimePanel = 1 };
 }  // namespace
 
 SettingsDialog::SettingsDialog(HWND parent, const boost::shared_ptr<MainModel>& model)
-    : htmlayout::dialog(parent), m_model(model), m_config(CopyOfSettings(*model)), m_initialTab(0) {
+    : htmlayout::dialog(parent), m_model(model), m_config(CopyOfSettings(*model)), m_initialTab(0), m_loadFailed(false) {
     CreateTabs();
 }
 
@@ -54,11 +54,31 @@ element SettingsDialog::Root() const {
 LRESULT SettingsDialog::on_document_complete() {
     SetWindowTextW(hwnd, kCaption);
     const element root = Root();
-    for (const Tabs::value_type& tab : m_tabs)
-        tab.second->Load(m_model, m_config, root);
+    LoadTabs(root);
     UpdateMappingIcons(root);
     SelectInitialTab(root);
     return 0;
+}
+
+// Every tab gets its chance; one that fails leaves Save disabled, with the reason beside it.
+void SettingsDialog::LoadTabs(const element& root) {
+    std::wstring failure;
+    for (const Tabs::value_type& tab : m_tabs) {
+        try {
+            tab.second->Load(m_model, m_config, root);
+        } catch (...) {
+            if (failure.empty())
+                failure = Quorvane::DescribeCurrentException();
+            m_loadFailed = true;
+        }
+    }
+    if (!m_loadFailed)
+        return;
+    element save = root.get_element_by_id("Save");
+    save.set_state(STATE_DISABLED, 0);
+    element problem = root.get_element_by_id("SettingsLoadProblem");
+    problem.set_text((L"The settings could not all be shown, so they cannot be saved here: " + failure).c_str());
+    htmlayout::expand(problem);
 }
 
 // The window is not resizable; it keeps at least the page's minimum size.
@@ -131,6 +151,8 @@ bool SettingsDialog::on_focus(HELEMENT, HELEMENT target, UINT event_type) {
 }
 
 bool SettingsDialog::SaveForOk() {
+    if (m_loadFailed)
+        return false;
     const element root = Root();
     if (Quorvane::RunAtBoundary(L"saving the settings", [&] { SaveAllTabs(root); }))
         return true;

@@ -33,6 +33,7 @@ private:
     typedef std::map<std::string, TabPtr> Tabs;
 
     void CreateTabs();
+    void LoadTabs(const htmlayout::dom::element& root);
     htmlayout::dom::element Root() const;
     bool OnScriptCall(HELEMENT he, XCALL_PARAMS& params);
     void SelectInitialTab(const htmlayout::dom::element& root);
@@ -54,4 +55,6 @@ private:
     int m_initialTab;
     Tabs m_tabs;
     boost::shared_ptr<SettingsReload> m_reload;  // while a reload runs
+    // A tab could not show the settings: its page holds defaults, which must never be saved.
+    bool m_loadFailed;
 };

@@ -1,7 +1,5 @@
 #include "ui/dialogs/settings/SettingsReload.h"
 
-#include <process.h>
-
 #include <stdexcept>
 
 #include <boost/bind/bind.hpp>
@@ -10,6 +8,7 @@
 #include "connectors/quickbooks/DesktopConnector.h"
 #include "core/Boundary.h"
 #include "core/ConnectorLog.h"
+#include "core/DetachedThread.h"
 #include "core/PostToThread.h"
 
 using namespace Quorvane;
@@ -42,22 +41,7 @@ SettingsReload::SettingsReload(const boost::shared_ptr<MainModel>& model, HWND w
     : m_model(model), m_uiThreadId(GetCurrentThreadId()), m_window(window), m_listener(listener) {}
 
 bool SettingsReload::Start() {
-    boost::shared_ptr<SettingsReload>* held = new boost::shared_ptr<SettingsReload>(shared_from_this());
-    const uintptr_t thread = _beginthreadex(0, 0, &SettingsReload::ThreadEntry, held, 0, 0);
-    if (!thread) {
-        delete held;
-        return false;
-    }
-    CloseHandle(reinterpret_cast<HANDLE>(thread));
-    return true;
-}
-
-unsigned __stdcall SettingsReload::ThreadEntry(void* job) {
-    boost::shared_ptr<SettingsReload> self;
-    self.swap(*static_cast<boost::shared_ptr<SettingsReload>*>(job));
-    delete static_cast<boost::shared_ptr<SettingsReload>*>(job);
-    RunAtBoundary(L"settings reload thread", boost::bind(&SettingsReload::Run, self));
-    return 0;
+    return StartDetachedThread(L"settings reload thread", boost::bind(&SettingsReload::Run, shared_from_this()));
 }
 
 void SettingsReload::Run() {

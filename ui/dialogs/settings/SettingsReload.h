@@ -31,7 +31,6 @@ public:
     void Forget() { m_listener = 0; }
 
 private:
-    static unsigned __stdcall ThreadEntry(void* job);
     void Run();
     void Complete(const std::wstring& error);
 

@@ -78,11 +78,32 @@ bool differs_from_written(const dom::element& widget, const char* attribute, con
     return !wcseq(widget.get_attribute(attribute), date.ToString().c_str());
 }
 
+// An emptied input holds no date; its value reads as the zero FILETIME.
+bool holds_date(const dom::element& input) { return input.get_value().get_int64() != 0; }
+
+// The inputs show the dates written last again, which are the range in force.
+void restore_written_dates(const dom::element& widget)
+{
+    Quorvane::DateTime start, end;
+    if (const wchar_t* text = widget.get_attribute("startDate"))
+        start.Parse(text);
+    if (const wchar_t* text = widget.get_attribute("endDate"))
+        end.Parse(text);
+    if (start.IsValid())
+        daterange::write_start(widget, start);
+    if (end.IsValid())
+        daterange::write_end(widget, end);
+}
+
 // The user's own dates, after a focus loss: only a real change makes the range custom and
-// tells the page.
+// tells the page. An emptied input is no change: the range in force comes back.
 void take_edited_dates(dom::element& widget)
 {
     close_popup(widget);
+    if (!holds_date(daterange::get_start_input(widget)) || !holds_date(daterange::get_end_input(widget))) {
+        restore_written_dates(widget);
+        return;
+    }
     Quorvane::DateTime start = daterange::read_start(widget);
     Quorvane::DateTime end = daterange::read_end(widget);
     if (!differs_from_written(widget, "startDate", start) && !differs_from_written(widget, "endDate", end))

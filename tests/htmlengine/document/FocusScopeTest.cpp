@@ -1,0 +1,95 @@
+// Panels styled "focus-scope: contain", driven by real key messages posted to the window.
+#include "EngineFixture.h"
+
+namespace {
+
+const char kPage[] =
+    "<style>"
+    ".panel { display: none; focus-scope: contain; position: absolute; left: 0; top: 0; width: 300px; }"
+    ".panel:expanded { display: block; }"
+    "</style>"
+    "<button id=behind>Behind</button><input id=field>"
+    "<div id=login class=panel><input id=url autofocus><button id=connect>Connect</button></div>"
+    "<div id=error class=panel><button id=close>Close</button></div>";
+
+class FocusScope : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        Load(kPage);
+        HTMLayoutTestSetFocus(hwnd_, Find("#behind"));
+        events_.clear();
+    }
+
+    void Key(UINT key, bool shift = false)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageW(hwnd_, WM_KEYDOWN, key, 1);
+        PostMessageW(hwnd_, WM_KEYUP, key, 0xC0000001);
+        MSG msg;
+        while (PeekMessageW(&msg, hwnd_, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
+
+    void Show(const char* panel, bool shown)
+    {
+        HTMLayoutSetElementState(Find(panel), shown ? STATE_EXPANDED : 0, shown ? 0 : STATE_EXPANDED, TRUE);
+    }
+
+    std::string Focused()
+    {
+        HELEMENT focus = Find(":focus");
+        return focus ? Narrow(Attribute(focus, "id")) : "none";
+    }
+};
+
+}  // namespace
+
+TEST_F(FocusScope, TabCyclesInsideTheShownPanelAndNothingBehindTakesAKeyOrAClick)
+{
+    Show("#login", true);
+    std::vector<std::string> order;
+    for (int i = 0; i < 3; ++i) {
+        Key(VK_TAB);
+        order.push_back(Focused());
+    }
+    EXPECT_EQ((std::vector<std::string>{"connect", "url", "connect"}), order);
+    Key(VK_TAB, true);
+    EXPECT_EQ("url", Focused());
+
+    HTMLayoutTestClick(Find("#behind"), 0);
+    HTMLayoutTestKeyDown(hwnd_, Find("#behind"), VK_RETURN, 0);
+    EXPECT_EQ(std::vector<std::string>{}, events_);
+    Key(VK_TAB);
+    Key(VK_RETURN);
+    EXPECT_EQ(std::vector<std::string>{"event 0x0 from connect"}, events_);
+}
+
+TEST_F(FocusScope, TheFocusMovesInAndReturnsStepByStepAsPanelsCloseOverEachOther)
+{
+    Show("#login", true);
+    Key(VK_SHIFT);  // any input settles the panels
+    EXPECT_EQ("url", Focused());  // its autofocus element
+
+    Show("#error", true);
+    Key(VK_SHIFT);
+    EXPECT_EQ("none", Focused());  // no autofocus: keys go to the panel itself
+    Key(VK_RETURN);
+    EXPECT_TRUE(events_.empty());
+    Key(VK_TAB);
+    EXPECT_EQ("close", Focused());
+
+    Show("#error", false);
+    Key(VK_SHIFT);
+    EXPECT_EQ("url", Focused());
+    Show("#login", false);
+    Key(VK_SHIFT);
+    EXPECT_EQ("behind", Focused());
+    Key(VK_TAB);
+    EXPECT_EQ("field", Focused());
+}

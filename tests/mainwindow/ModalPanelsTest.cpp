@@ -1,0 +1,70 @@
+// The main page's overlays hold the keyboard: real key messages posted to the window never
+// reach the toolbar or the dates behind a shown panel, and the focus comes back when it goes.
+#include "MainPageFixture.h"
+#include "htmlengine/api/EngineTestHooks.h"
+
+namespace {
+
+class ModalPanels : public MainPageTest {
+protected:
+    void Key(UINT key)
+    {
+        PostMessageW(view->GetHwnd(), WM_KEYDOWN, key, 1);
+        PostMessageW(view->GetHwnd(), WM_KEYUP, key, 0xC0000001);
+        MSG message;
+        while (PeekMessageW(&message, view->GetHwnd(), 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        HTMLayoutTestFlushPostedEvents(view->GetHwnd());
+    }
+
+    std::string Focused()
+    {
+        HELEMENT focus = Find(":focus");
+        return focus ? Narrow(htmlayout::dom::element(focus).get_attribute("id") ? htmlayout::dom::element(focus).get_attribute("id") : L"(no id)") : "none";
+    }
+    bool FocusInside(const char* panel)
+    {
+        HELEMENT focus = Find(":focus");
+        return !focus || htmlayout::dom::element(focus).select_parent_w(L"%hs", panel).is_valid();
+    }
+};
+
+}  // namespace
+
+// The stop button is all the panel holds: Enter on it stops the import, and nothing behind
+// the panel (the reload the focus was on, the settings, the dates) ever hears of a key.
+TEST_F(ModalPanels, DuringAnImportTabAndEnterReachNothingBehindTheProgressPanel)
+{
+    HTMLayoutTestSetFocus(view->GetHwnd(), Find("#ReloadData"));
+    view->ResetImportProgress();
+    view->ShowImportProgress();
+    view->OnImportStarted();
+    for (int round = 0; round < 6; ++round) {
+        Key(VK_TAB);
+        EXPECT_TRUE(FocusInside("#ProgressBodyDialog")) << Focused();
+        Key(VK_RETURN);
+    }
+    for (const std::string& call : TakeCalls())
+        EXPECT_EQ("StopImport", call);
+    view->ShowImportSucceeded();
+    view->OnImportFinished();
+    view->HideImportProgress();
+    Key(VK_SHIFT);
+    EXPECT_EQ("ReloadData", Focused());
+}
+
+TEST_F(ModalPanels, TheLoginPanelTakesTheFocusToTheAddressAndGivesItBack)
+{
+    HTMLayoutTestSetFocus(view->GetHwnd(), Find("#Settings"));
+    view->ShowLoginPanel(IMainView::ConnectionOptions(), L"", L"");
+    Key(VK_SHIFT);
+    EXPECT_EQ("loginDialog_Url", Focused());
+    for (int round = 0; round < 7; ++round) {
+        Key(VK_TAB);
+        EXPECT_TRUE(FocusInside("#bodydialog")) << Focused();
+    }
+    view->HideLoginPanel();
+    Key(VK_SHIFT);
+    EXPECT_EQ("Settings", Focused());
+    EXPECT_TRUE(TakeCalls().empty());
+}
