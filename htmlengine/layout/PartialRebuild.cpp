@@ -91,7 +91,7 @@ bool RebuildPart(Box& part, LayoutTree& tree, BoxIndex& index)
     builder.RebuildContent(part);
     if (builder.MetOutOfFlow()) return false;
     for (Box* ancestor = &part; ancestor; ancestor = ancestor->parent)
-        if (ancestor->state) ancestor->state->intrinsicKnown = false;
+        if (ancestor->state) ancestor->state->ForgetMeasurements(false);
     return true;
 }
 
