@@ -1,7 +1,6 @@
 #pragma once
 // The summary table's rows: one per previewed employee who is imported and has entries, in the
 // order of the names shown, built as one piece of markup.
-#include <map>
 #include <string>
 #include <vector>
 
@@ -39,24 +38,6 @@ public:
     bool canRemove;
 };
 
-// The row order: the displayed names, lower-cased, compared by UTF-16 units. Each employee's
-// key is worked out once; the copies a sort makes share the keys.
-class EmployeeDiffNameLess {
-public:
-    explicit EmployeeDiffNameLess(const boost::shared_ptr<MainModel>& model)
-        : m_model(model), m_keys(new std::map<const Quorvane::EmployeeDiff*, std::wstring>())
-    {
-    }
-    bool operator()(const boost::shared_ptr<Quorvane::EmployeeDiff>& a,
-                    const boost::shared_ptr<Quorvane::EmployeeDiff>& b);
-
-private:
-    const std::wstring& Key(const Quorvane::EmployeeDiff& diff);
-
-    boost::shared_ptr<MainModel> m_model;
-    boost::shared_ptr<std::map<const Quorvane::EmployeeDiff*, std::wstring> > m_keys;
-};
-
 // What the summary needs of one previewed employee, worked out once per refresh: the rows,
 // the hint and the "Review Missing Data" button all read it.
 struct EmployeeSummary {
@@ -64,13 +45,16 @@ struct EmployeeSummary {
     int mappingState;  // 0 when the employee has no rule
     size_t missingItems;
     MissingItemLevel level;
+    std::wstring name;  // shown: its QuickBooks employee's, else the server user's own
+    bool inQuickBooks;
 };
 
 struct PreviewSummary {
     std::vector<EmployeeSummary> employees;  // in row order
 };
 
-// Every previewed employee in row order. The caller holds the model's lock.
+// Every previewed employee in row order: by the names shown, lower-cased, compared by UTF-16
+// units. The caller holds the model's lock.
 PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model);
 
 class SummaryTableBuilder {
@@ -86,6 +70,3 @@ private:
 
     boost::shared_ptr<MainModel> m_model;
 };
-
-// The name a summary row shows for a server user: its QuickBooks employee's, else its own.
-std::wstring SummaryDisplayName(const MainModel& model, const Quorvane::Employee& serverUser, bool* inQuickBooks);
