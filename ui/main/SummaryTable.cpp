@@ -155,11 +155,6 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
     return preview;
 }
 
-void SummaryTableBuilder::Fill(htmlayout::dom::element tbody, const PreviewSummary& preview)
-{
-    mainpage::SetMarkup(tbody, BuildRows(preview));
-}
-
 std::wstring SummaryTableBuilder::BuildRows(const PreviewSummary& preview)
 {
     std::wstring rows;
@@ -188,4 +183,17 @@ void SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstrin
             FlagCell(L"colConflictFlag", totals.conflict,
                      L"<img src=\"res:IDR_EXCLAMETIONMARK.png\" titleid=\"icontype-exc-mark\">") +
             TimeCell(L"colTotalTimeQB", totals.after, totals.changed) + L"</tr>";
+}
+
+PreparedSummary::PreparedSummary(const boost::shared_ptr<MainModel>& model)
+    : preview(SummarizePreview(model)),
+      rows(SummaryTableBuilder(model).BuildRows(preview)),
+      m_diffs(model->GetEmployeeDiffs()),
+      m_config(model->GetConfig())
+{
+}
+
+bool PreparedSummary::Fits(const MainModel& model) const
+{
+    return model.GetEmployeeDiffs() == m_diffs && model.GetConfig() == m_config;
 }

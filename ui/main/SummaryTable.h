@@ -7,8 +7,8 @@
 #include <boost/shared_ptr.hpp>
 
 #include "app/missing/MissingItem.h"
+#include "core/Config.h"
 #include "core/EmployeeDiff.h"
-#include "ui/toolkit/Element.h"
 
 class MainModel;
 
@@ -60,13 +60,28 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model);
 class SummaryTableBuilder {
 public:
     explicit SummaryTableBuilder(const boost::shared_ptr<MainModel>& model) : m_model(model) {}
-    // Replaces the rows of the table body. The caller holds the model's lock.
-    void Fill(htmlayout::dom::element tbody, const PreviewSummary& preview);
-    // The rows' markup, as Fill sets it.
+    // The rows' markup for the table body. The caller holds the model's lock.
     std::wstring BuildRows(const PreviewSummary& preview);
 
 private:
     void AppendRow(const EmployeeSummary& employee, std::wstring& rows);
 
     boost::shared_ptr<MainModel> m_model;
+};
+
+// What the summary shows, worked out on any thread, with the employees and settings it was
+// worked out from.
+class PreparedSummary {
+public:
+    // The caller holds the model's lock.
+    explicit PreparedSummary(const boost::shared_ptr<MainModel>& model);
+    // Whether the model still holds the employees and settings it was worked out from.
+    bool Fits(const MainModel& model) const;
+
+    PreviewSummary preview;
+    std::wstring rows;  // markup
+
+private:
+    boost::shared_ptr<Quorvane::EmployeeDiffCollection> m_diffs;
+    boost::shared_ptr<Quorvane::Config> m_config;
 };

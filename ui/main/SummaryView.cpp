@@ -43,7 +43,18 @@ bool AnyImportedEmployeeMissesItems(const PreviewSummary& preview)
 
 }  // namespace
 
-void MainView::RefreshSummary()
+void MainView::RefreshSummary() { ShowPreparedSummary(boost::shared_ptr<PreparedSummary>()); }
+
+boost::shared_ptr<PreparedSummary> MainView::PrepareSummary()
+{
+    boost::shared_ptr<MainModel> model = m_model;
+    if (!model || !model->GetConfig())
+        return boost::shared_ptr<PreparedSummary>();
+    Quorvane::CriticalSectionLock lock(model->GetLock());
+    return boost::shared_ptr<PreparedSummary>(new PreparedSummary(model));
+}
+
+void MainView::ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>& prepared)
 {
     element root = Root();
     element tbody = root.get_element_by_id("TTTotalTableBody");
@@ -51,8 +62,10 @@ void MainView::RefreshSummary()
         return;
     Quorvane::CriticalSectionLock lock(m_model->GetLock());
     ResetSortIndicator();
-    PreviewSummary preview = SummarizePreview(m_model);
-    SummaryTableBuilder(m_model).Fill(tbody, preview);
+    boost::shared_ptr<PreparedSummary> summary =
+        prepared && prepared->Fits(*m_model) ? prepared : boost::shared_ptr<PreparedSummary>(new PreparedSummary(m_model));
+    const PreviewSummary& preview = summary->preview;
+    mainpage::SetMarkup(tbody, summary->rows);
     ShowView(1);
     element importHistory = root.get_element_by_id("ImportHistory");
     if (!importHistory.is_valid())
