@@ -17,6 +17,7 @@
 #include "core/KnownFolders.h"
 #include "tools/qbsim/RegisteredSimulator.h"
 #include "ui/main/MainView.h"
+#include "ui/main/SummaryTable.h"
 
 using namespace Quorvane;
 using htmlayout::dom::element;
@@ -129,7 +130,7 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
     std::vector<double> answers;
     double loadSeconds = -1;
     const char* endedWith = nullptr;
-    double refreshSeconds = -1;
+    double prepareSeconds = -1, showSeconds = -1, paintSeconds = -1;
     double longestTask = -1;
     bool ended = driver.RunWhile([&] { RunApplication(view); },
                                  [&] {
@@ -148,10 +149,17 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
                                      loadSeconds = Bench::Seconds() - start;
                                      Sleep(500);  // the paint after the summary's refresh counts too
                                      longestTask = tasks.Stop();
+                                     // As the load ends: worked out on this thread, shown and painted on the window's.
+                                     double prepareStart = Bench::Seconds();
+                                     boost::shared_ptr<PreparedSummary> prepared = view->PrepareSummary();
+                                     prepareSeconds = Bench::Seconds() - prepareStart;
                                      driver.OnUiThread([&] {
-                                         double refreshStart = Bench::Seconds();
-                                         view->RefreshSummary();
-                                         refreshSeconds = Bench::Seconds() - refreshStart;
+                                         double showStart = Bench::Seconds();
+                                         view->ShowPreparedSummary(prepared);
+                                         showSeconds = Bench::Seconds() - showStart;
+                                         double paintStart = Bench::Seconds();
+                                         RedrawWindow(view->GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                                         paintSeconds = Bench::Seconds() - paintStart;
                                      });
                                      PostMessageW(view->GetHwnd(), WM_CLOSE, 0, 0);
                                  },
@@ -168,7 +176,8 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
                 loadSeconds, static_cast<unsigned>(answers.size()), answers[answers.size() / 2] * 1000,
                 answers[answers.size() * 99 / 100] * 1000, answers.back() * 1000);
     std::printf("the longest task of the window's thread while the load ran: %.1f ms\n", longestTask * 1000);
-    std::printf("the summary it ends with (%d employees) takes %.1f ms to refresh\n", kGeneratedUsers,
-                refreshSeconds * 1000);
+    std::printf("the summary it ends with (%d employees): worked out by the load in %.1f ms; on the window's "
+                "thread shown in %.1f ms and painted in %.1f ms\n",
+                kGeneratedUsers, prepareSeconds * 1000, showSeconds * 1000, paintSeconds * 1000);
     return true;
 }
