@@ -1,5 +1,6 @@
 // The view's summary: the rows, the selection shortcuts, the footer totals, the "Review Missing
 // Data" button and the sort indicator.
+#include <exception>
 #include <set>
 #include <vector>
 
@@ -51,7 +52,12 @@ boost::shared_ptr<PreparedSummary> MainView::PrepareSummary()
     if (!model || !model->GetConfig())
         return boost::shared_ptr<PreparedSummary>();
     Quorvane::CriticalSectionLock lock(model->GetLock());
-    return boost::shared_ptr<PreparedSummary>(new PreparedSummary(model));
+    try {
+        return boost::shared_ptr<PreparedSummary>(new PreparedSummary(model));
+    } catch (const std::exception&) {
+        // The window's thread works it out again and reports what fails, as a refresh does.
+        return boost::shared_ptr<PreparedSummary>();
+    }
 }
 
 void MainView::ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>& prepared)
