@@ -1,6 +1,6 @@
 #pragma once
 // What the controller asks of the main window. The UI thread calls it directly; worker threads
-// only post bound calls to the UI thread.
+// only post bound calls to the UI thread, except PrepareSummary, which touches no window.
 //
 // Every text parameter is either plain text or markup, as its comment says. Plain text is shown
 // exactly as given (set as inner text, never escaped by its producer: "O'Hara & Co" arrives as
@@ -17,6 +17,7 @@
 
 class IMainViewNotification;
 class MainModel;
+class PreparedSummary;
 
 class IMainView {
 public:
@@ -48,6 +49,11 @@ public:
     // caption: plain text.
     virtual void SetDataLoadProgress(const std::wstring& caption, int percent) = 0;
     virtual void RefreshSummary() = 0;
+    // From a worker, the model's lock not held: works out what the summary shows, so that the
+    // UI thread only puts it in the window (null: the view works it out when it shows it).
+    virtual boost::shared_ptr<PreparedSummary> PrepareSummary() { return boost::shared_ptr<PreparedSummary>(); }
+    // RefreshSummary with what PrepareSummary worked out, unless the model changed since.
+    virtual void ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>&) { RefreshSummary(); }
     // caption: plain text; description: markup, in which a "[Retry]" becomes the button that reloads.
     virtual void ShowQuickBooksProblem(const std::wstring& caption, const std::wstring& description) = 0;
     // title: plain text; problem, reason and furtherActions: markup. customValue is a token, not

@@ -110,7 +110,8 @@ void MainController::LoadDataBody(bool loginRequested)
         return;
     }
     SaveSettings();
-    PostFromLoad(boost::bind(&IMainView::RefreshSummary, m_view));
+    // Worked out here: the window's thread only shows it, and keeps answering meanwhile.
+    PostFromLoad(boost::bind(&IMainView::ShowPreparedSummary, m_view, m_view->PrepareSummary()));
     ReportUnknownLeaveTypes(*loaded);
 }
 

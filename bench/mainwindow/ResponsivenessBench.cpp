@@ -17,6 +17,7 @@
 #include "core/KnownFolders.h"
 #include "tools/qbsim/RegisteredSimulator.h"
 #include "ui/main/MainView.h"
+#include "ui/main/SummaryTable.h"
 
 using namespace Quorvane;
 using htmlayout::dom::element;
@@ -77,6 +78,39 @@ const char* EndOfLoad(MainView& view)
     return nullptr;
 }
 
+// The UI thread's longest task while `running` holds: it answers a message only between its
+// tasks (posted calls run as APCs between messages), so the longest wait for an answer to a
+// message sent every millisecond is the longest task, to about a millisecond.
+class LongestTask {
+public:
+    explicit LongestTask(HWND window) : m_window(window), m_probe([this] { Probe(); }) {}
+    ~LongestTask() { Stop(); }
+    double Stop()
+    {
+        m_running = false;
+        if (m_probe.joinable())
+            m_probe.join();
+        return m_longest;
+    }
+
+private:
+    void Probe()
+    {
+        while (m_running) {
+            double sent = Bench::Seconds();
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+            m_longest = std::max(m_longest, Bench::Seconds() - sent);
+            Sleep(1);
+        }
+    }
+
+    HWND m_window;
+    std::atomic<bool> m_running{ true };
+    double m_longest = 0;
+    std::thread m_probe;
+};
+
 }  // namespace
 
 bool MeasureResponsiveness(const wchar_t* serverUrl)
@@ -96,10 +130,12 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
     std::vector<double> answers;
     double loadSeconds = -1;
     const char* endedWith = nullptr;
-    double refreshSeconds = -1;
+    double prepareSeconds = -1, showSeconds = -1, paintSeconds = -1;
+    double longestTask = -1;
     bool ended = driver.RunWhile([&] { RunApplication(view); },
                                  [&] {
                                      double start = Bench::Seconds();
+                                     LongestTask tasks(view->GetHwnd());
                                      for (int probe = 0; !endedWith && Bench::Seconds() - start < 120; ++probe) {
                                          double sent = Bench::Seconds();
                                          DWORD_PTR result = 0;
@@ -111,10 +147,19 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
                                          Sleep(10);
                                      }
                                      loadSeconds = Bench::Seconds() - start;
+                                     Sleep(500);  // the paint after the summary's refresh counts too
+                                     longestTask = tasks.Stop();
+                                     // As the load ends: worked out on this thread, shown and painted on the window's.
+                                     double prepareStart = Bench::Seconds();
+                                     boost::shared_ptr<PreparedSummary> prepared = view->PrepareSummary();
+                                     prepareSeconds = Bench::Seconds() - prepareStart;
                                      driver.OnUiThread([&] {
-                                         double refreshStart = Bench::Seconds();
-                                         view->RefreshSummary();
-                                         refreshSeconds = Bench::Seconds() - refreshStart;
+                                         double showStart = Bench::Seconds();
+                                         view->ShowPreparedSummary(prepared);
+                                         showSeconds = Bench::Seconds() - showStart;
+                                         double paintStart = Bench::Seconds();
+                                         RedrawWindow(view->GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                                         paintSeconds = Bench::Seconds() - paintStart;
                                      });
                                      PostMessageW(view->GetHwnd(), WM_CLOSE, 0, 0);
                                  },
@@ -130,7 +175,9 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
                 "99th percentile %.1f ms, longest %.1f ms\n",
                 loadSeconds, static_cast<unsigned>(answers.size()), answers[answers.size() / 2] * 1000,
                 answers[answers.size() * 99 / 100] * 1000, answers.back() * 1000);
-    std::printf("the summary it ends with (%d employees) takes %.1f ms to refresh\n", kGeneratedUsers,
-                refreshSeconds * 1000);
+    std::printf("the longest task of the window's thread while the load ran: %.1f ms\n", longestTask * 1000);
+    std::printf("the summary it ends with (%d employees): worked out by the load in %.1f ms; on the window's "
+                "thread shown in %.1f ms and painted in %.1f ms\n",
+                kGeneratedUsers, prepareSeconds * 1000, showSeconds * 1000, paintSeconds * 1000);
     return true;
 }

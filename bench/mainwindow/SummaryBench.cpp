@@ -45,7 +45,7 @@ void AddEmployee(TestCompany& company, int index)
 
 }  // namespace
 
-double MeasureSummary(int employees)
+SummaryTimes MeasureSummary(int employees)
 {
     TestCompany company;
     company.model->SetCustomerJobs(boost::shared_ptr<CustomerJobCollection>(new CustomerJobCollection()));
@@ -56,19 +56,21 @@ double MeasureSummary(int employees)
     boost::shared_ptr<MainView> view(new MainView());
     view->SetModel(company.model);
     view->InitInstance(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+    SummaryTimes times;
     double start = Bench::Seconds();
     SummaryTableBuilder(company.model).BuildRows(SummarizePreview(company.model));
-    std::printf("  (%d rows of markup alone, missing items included: %.1f ms)\n", employees,
-                (Bench::Seconds() - start) * 1000);
+    times.markup = Bench::Seconds() - start;
     start = Bench::Seconds();
     view->RefreshSummary();
+    times.refresh = Bench::Seconds() - start;
+    start = Bench::Seconds();
     RedrawWindow(view->GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    double elapsed = Bench::Seconds() - start;
+    times.paint = Bench::Seconds() - start;
     view->DetachFromWindow();
     DestroyWindow(view->GetHwnd());
     view->SetModel(boost::shared_ptr<MainModel>());
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         ;
-    return elapsed;
+    return times;
 }

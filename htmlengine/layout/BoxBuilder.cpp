@@ -318,7 +318,8 @@ void BoxBuilder::RebuildContent(Box& box)
     BoxState& state = StateOf(box);
     box.children.clear();
     state.inlineItems.clear();
-    state.holdsLines = state.piecesKnown = state.intrinsicKnown = false;
+    state.holdsLines = false;
+    state.ForgetMeasurements(true);
     BuildContent(box);
     AdoptOutOfFlow(box);
 }

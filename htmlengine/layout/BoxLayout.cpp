@@ -210,7 +210,7 @@ void LayoutBox(Box& box, Containing containing, LayoutContext& context, ForcedSi
                      : forced.height >= 0        ? specified
                                                  : UsedContentHeight(box, contentHeight, specified, containing);
         box.frame.height = height + VerticalChrome(box);
-        if (box.element && box.element->Tag() == "button" && height > contentHeight)
+        if (height > contentHeight && box.element && box.element->Tag() == "button")
             ShiftContent(box, (height - contentHeight) / 2);  // a button shows its content in its middle
     }
     if (box.style->display == Display::ListItem) AddListMarker(box, context);

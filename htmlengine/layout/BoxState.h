@@ -10,6 +10,8 @@
 
 namespace htmlengine {
 
+struct TableMemory;
+
 // One item of a block container's inline content, in document order.
 struct InlineItem {
     enum class Kind : uint8_t {
@@ -52,6 +54,18 @@ struct BoxState {
 
     // Borders a collapsed table takes from its cells (bits 1 << Side).
     unsigned droppedBorders = 0;
+
+    // A table's grid and its cells' last layouts (TableLayout.cpp), kept with the intrinsic widths.
+    std::shared_ptr<TableMemory> table;
+
+    // The content or the styles it was measured with changed: intrinsic widths and a table's
+    // grid are worked out again, and with `pieces` the inline pieces too.
+    void ForgetMeasurements(bool pieces)
+    {
+        intrinsicKnown = false;
+        piecesKnown = piecesKnown && !pieces;
+        table.reset();
+    }
 
     bool isFloat = false;
     bool isTopLayerAnchor = false;  // popup: anchored to its parent element

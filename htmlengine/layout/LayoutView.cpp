@@ -148,7 +148,7 @@ void LayoutView::RestoreScrolls()
 void LayoutView::ForgetMeasurements()
 {
     ForEachBox(tree_, [](Box& box) {
-        if (box.state) box.state->intrinsicKnown = box.state->piecesKnown = false;
+        if (box.state) box.state->ForgetMeasurements(true);
     });
 }
 

@@ -4,7 +4,6 @@
 #include "htmlengine/document/style/ElementStyle.h"
 #include "htmlengine/layout/TreeRestyle.h"
 
-#include <algorithm>
 #include <unordered_set>
 
 namespace htmlengine {
@@ -91,7 +90,7 @@ bool RebuildPart(Box& part, LayoutTree& tree, BoxIndex& index)
     builder.RebuildContent(part);
     if (builder.MetOutOfFlow()) return false;
     for (Box* ancestor = &part; ancestor; ancestor = ancestor->parent)
-        if (ancestor->state) ancestor->state->intrinsicKnown = false;
+        if (ancestor->state) ancestor->state->ForgetMeasurements(false);
     return true;
 }
 
@@ -128,12 +127,12 @@ bool RebuildParts(const std::vector<Element*>& elements, LayoutTree& tree, BoxIn
         if (!element->deleted && element->Tag() != "popup")
             if (Box* part = PartFor(*element, index)) parts.push_back(part);
     // A part inside another is built with it.
+    std::unordered_set<const Box*> marked(parts.begin(), parts.end()), taken;
     std::vector<Box*> outer;
     for (Box* part : parts) {
         bool inside = false;
-        for (Box* other : parts)
-            for (const Box* b = part->parent; b && !inside; b = b->parent) inside = b == other;
-        if (!inside && std::find(outer.begin(), outer.end(), part) == outer.end()) outer.push_back(part);
+        for (const Box* b = part->parent; b && !inside; b = b->parent) inside = marked.count(b) != 0;
+        if (!inside && taken.insert(part).second) outer.push_back(part);
     }
     for (Box* part : outer)
         if (!RebuildPart(*part, tree, index)) return false;

@@ -9,7 +9,32 @@
 
 namespace htmlengine {
 
+// What a table keeps between its layouts while its rows and cells stay as they are: its grid,
+// and each cell as its last layout left it, so a cell whose width did not change is not laid
+// out again (the table's alignment is undone first: it is done afresh after the rows).
+struct TableMemory {
+    struct LaidCell {
+        int width = -1;  // -1: never laid out
+        int height = 0;  // its border box as its own layout left it
+        int shift = 0;   // how far the table moved its content to align it
+    };
+    TableGrid grid;
+    std::vector<LaidCell> cells;
+};
+
 namespace {
+
+TableMemory& MemoryOf(Box& table, LayoutContext& context)
+{
+    BoxState& state = StateOf(table);
+    if (!state.table) {
+        auto memory = std::make_shared<TableMemory>();
+        memory->grid = BuildGrid(table, context);
+        memory->cells.resize(memory->grid.cells.size());
+        state.table = std::move(memory);
+    }
+    return *state.table;
+}
 
 int CellBaseline(const Box& cell)
 {
@@ -50,7 +75,10 @@ struct GroupRows {
 
 class TableLayouter {
 public:
-    TableLayouter(Box& table, LayoutContext& context) : table_(table), context_(context), grid_(BuildGrid(table, context)) {}
+    TableLayouter(Box& table, LayoutContext& context)
+        : table_(table), context_(context), memory_(MemoryOf(table, context)), grid_(memory_.grid)
+    {
+    }
 
     void Run(Containing containing, ForcedSize forced);
 
@@ -71,9 +99,9 @@ private:
 
     Box& table_;
     LayoutContext& context_;
-    TableGrid grid_;
+    TableMemory& memory_;
+    const TableGrid& grid_;
     std::vector<int> widths_;
-    std::vector<int> laidWidths_;  // each cell's width when it was last laid out
 };
 
 int TableLayouter::ContentWidth(Containing containing, ForcedSize forced) const
@@ -106,15 +134,23 @@ int TableLayouter::CellWidth(const GridCell& cell) const
     return width;
 }
 
-// Only cells whose width changed since they were laid out are laid out again.
+// Only cells whose width changed since they were laid out are laid out again; the others
+// are put back as their layout left them.
 void TableLayouter::LayoutCells()
 {
-    laidWidths_.resize(grid_.cells.size(), -1);
     for (size_t i = 0; i < grid_.cells.size(); ++i) {
+        Box& box = *grid_.cells[i].box;
+        TableMemory::LaidCell& laid = memory_.cells[i];
         int width = CellWidth(grid_.cells[i]);
-        if (width == laidWidths_[i]) continue;
-        LayoutBox(*grid_.cells[i].box, {width, -1}, context_, {width, -1});
-        laidWidths_[i] = width;
+        if (width == laid.width) {
+            ShiftContent(box, -laid.shift);
+            box.frame.height = laid.height;
+        } else {
+            LayoutBox(box, {width, -1}, context_, {width, -1});
+            laid.width = width;
+            laid.height = box.frame.height;
+        }
+        laid.shift = 0;
     }
 }
 
@@ -159,18 +195,22 @@ Rows TableLayouter::RowHeights()
 // last pass, so a cell that pass did not lay out again is still as its layout left it.
 void TableLayouter::AlignCells(const Rows& rows)
 {
-    for (const GridCell& cell : grid_.cells) {
+    for (size_t i = 0; i < grid_.cells.size(); ++i) {
+        const GridCell& cell = grid_.cells[i];
         Box& box = *cell.box;
+        int shift = 0;
         if (cell.rowSpan == 1 && box.style->verticalAlign == VerticalAlign::Baseline)
-            ShiftContent(box, rows.baselines[cell.row] - CellBaseline(box));
+            shift = rows.baselines[cell.row] - CellBaseline(box);
         int last = cell.row + cell.rowSpan - 1;
         int height = rows.tops[last] + rows.heights[last] - rows.tops[cell.row];
         int free = height - box.frame.height;
         VerticalAlign align = box.style->verticalAlign;
         if (align == VerticalAlign::Middle)
-            ShiftContent(box, free / 2);
+            shift += free / 2;
         else if (align == VerticalAlign::Bottom)
-            ShiftContent(box, free);
+            shift += free;
+        ShiftContent(box, shift);
+        memory_.cells[i].shift = shift;
         box.frame.height = height;
         box.frame.x = ColumnX(cell.column) - grid_.spacingX;  // the row starts after the first spacing
         box.frame.y = 0;
@@ -344,7 +384,7 @@ void LayoutTable(Box& table, Containing containing, LayoutContext& context, Forc
 
 Intrinsic TableIntrinsicWidths(Box& table, LayoutContext& context)
 {
-    TableGrid grid = BuildGrid(table, context);
+    const TableGrid& grid = MemoryOf(table, context).grid;
     Intrinsic columns = ColumnTotals(grid);
     int spacing = grid.Spacing(int(grid.columns.size())), chrome = HorizontalChrome(table);
     int captions = CaptionsMinimum(table, context);

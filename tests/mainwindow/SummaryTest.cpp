@@ -81,6 +81,25 @@ TEST_F(Summary, ListsImportedEmployeesWithEntriesByNameWithTheirCells)
     EXPECT_STREQ(L"res:ICON_STOP.png", cell(3, "colMisItem").find_first("img").get_attribute("src"));
 }
 
+// A summary worked out away from the window shows what a refresh shows, unless the model got
+// another preview since: then the refresh works it out afresh.
+TEST_F(Summary, APreparedSummaryShowsWhatARefreshShowsWhileItFitsTheModel)
+{
+    User(L"1", L"Bob", L"Adams", Mapping::Mapped);
+    Entry(L"1", 90, 60);
+    User(L"2", L"Carl", L"Brown", Mapping::Mapped);
+    Entry(L"2", 60, 60);
+    view->ShowPreparedSummary(view->PrepareSummary());
+    EXPECT_EQ(L"Bob Adams|Carl Brown|", Rows());
+
+    boost::shared_ptr<PreparedSummary> stale = view->PrepareSummary();
+    boost::shared_ptr<EmployeeDiffCollection> others(new EmployeeDiffCollection());
+    others->Add(*company.model->GetEmployeeDiffs()->begin());
+    company.model->SetEmployeeDiffs(others);
+    view->ShowPreparedSummary(stale);
+    EXPECT_EQ(L"Bob Adams|", Rows());
+}
+
 TEST_F(Summary, NamesFromOutsideShowAsTypedInTextAndTitle)
 {
     User(L"a\"&<b>", L"R&D \"<i>\"", L"O'Hara", Mapping::Mapped);

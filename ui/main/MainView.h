@@ -44,6 +44,8 @@ public:
     void ShowMappingProblems() override;
     void SetDataLoadProgress(const std::wstring& caption, int percent) override;
     void RefreshSummary() override;
+    boost::shared_ptr<PreparedSummary> PrepareSummary() override;
+    void ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>& prepared) override;
     void ShowQuickBooksProblem(const std::wstring& caption, const std::wstring& description) override;
     void ShowError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
                    const std::wstring& furtherActions, const std::wstring& customValue, int buttons) override;

@@ -1,6 +1,7 @@
 #include "ui/main/SummaryTable.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "app/HtmlEscape.h"
@@ -35,10 +36,11 @@ std::wstring CheckboxCell(const std::wstring& userId, MissingItemLevel level)
     return cell + L"/></td>";
 }
 
-std::wstring EmployeeCell(const MainModel& model, const Quorvane::Employee& serverUser)
+std::wstring EmployeeCell(const MainModel& model, const EmployeeSummary& employee)
 {
-    bool inQuickBooks = false;
-    std::wstring name = SummaryDisplayName(model, serverUser, &inQuickBooks);
+    const Quorvane::Employee& serverUser = *employee.diff->GetServerUser();
+    bool inQuickBooks = employee.inQuickBooks;
+    const std::wstring& name = employee.name;
     std::wstring title = inQuickBooks ? L"" : L"This employee does not exist in QuickBooks yet.\r";
     title += L"Click to preview import results\rQuorvane user: " +
              Quorvane::FormatEmployeeName(model.GetConfig().get(), serverUser, true);
@@ -76,64 +78,81 @@ std::wstring FlagCell(const wchar_t* colType, bool flag, const wchar_t* image)
            (flag ? image : L"") + L"</td>";
 }
 
-}  // namespace
+// The employee rules by the server user they map and the QuickBooks employees by id, each the
+// first of its key as the lists' own searches find it: a refresh looks them up for every row.
+class EmployeeLookup {
+public:
+    explicit EmployeeLookup(const MainModel& model) : m_config(model.GetConfig().get())
+    {
+        for (const boost::shared_ptr<Quorvane::Mapping>& rule : *m_config->GetEmployeeMappings())
+            m_rules.emplace(rule->GetSource(), rule.get());
+        if (boost::shared_ptr<Quorvane::EmployeeCollection> employees = model.GetQuickBooksEmployees())
+            for (const boost::shared_ptr<Quorvane::Employee>& employee : *employees)
+                m_employees.emplace(employee->GetId(), employee.get());
+    }
 
-std::wstring SummaryDisplayName(const MainModel& model, const Quorvane::Employee& serverUser, bool* inQuickBooks)
+    // The user's rule, or null.
+    const Quorvane::Mapping* Rule(const std::wstring& serverUserId) const
+    {
+        auto found = m_rules.find(serverUserId);
+        return found == m_rules.end() ? nullptr : found->second;
+    }
+
+    // The name a row shows for a server user: its QuickBooks employee's, else its own.
+    std::wstring Name(const Quorvane::Employee& serverUser, bool* inQuickBooks) const
+    {
+        const Quorvane::Mapping* rule = Rule(serverUser.GetId());
+        auto found = rule ? m_employees.find(rule->GetTarget()) : m_employees.end();
+        *inQuickBooks = found != m_employees.end();
+        return Quorvane::FormatEmployeeName(m_config, *inQuickBooks ? *found->second : serverUser, false);
+    }
+
+private:
+    const Quorvane::Config* m_config;
+    std::unordered_map<std::wstring, const Quorvane::Mapping*> m_rules;
+    std::unordered_map<std::wstring, const Quorvane::Employee*> m_employees;
+};
+
+void AddMissingItems(EmployeeSummary& employee, int mappingState, Quorvane::MissingItemsController& missing)
 {
-    const Quorvane::Config* config = model.GetConfig().get();
     try {
-        boost::shared_ptr<Quorvane::Employee> employee = FindQuickBooksEmployee(model, serverUser.GetId());
-        *inQuickBooks = true;
-        return Quorvane::FormatEmployeeName(config, *employee, false);
+        employee.mappingState = mappingState;
+        boost::shared_ptr<Quorvane::MissingItemCollection> items = missing.CollectMissingItems(*employee.diff);
+        employee.missingItems = items->Count();
+        employee.level = GetMissingItemLevel(*missing.ValidateMissingItems(*items));
     } catch (const Quorvane::NotFoundException&) {
-        *inQuickBooks = false;
-        return Quorvane::FormatEmployeeName(config, serverUser, false);
+        // An item for a user the model lacks: no row, as for an employee without a rule.
+        employee.mappingState = 0;
     }
 }
 
-const std::wstring& EmployeeDiffNameLess::Key(const EmployeeDiff& diff)
-{
-    auto found = m_keys->find(&diff);
-    if (found != m_keys->end())
-        return found->second;
-    bool inQuickBooks = false;
-    return (*m_keys)[&diff] = Quorvane::ToLower(SummaryDisplayName(*m_model, *diff.GetServerUser(), &inQuickBooks));
-}
-
-bool EmployeeDiffNameLess::operator()(const boost::shared_ptr<EmployeeDiff>& a,
-                                      const boost::shared_ptr<EmployeeDiff>& b)
-{
-    return Key(*a) < Key(*b);
-}
+}  // namespace
 
 PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
 {
-    boost::shared_ptr<Quorvane::EmployeeDiffCollection> diffs = model->GetEmployeeDiffs();
-    std::vector<boost::shared_ptr<EmployeeDiff> > ordered(diffs->begin(), diffs->end());
-    std::sort(ordered.begin(), ordered.end(), EmployeeDiffNameLess(model));
-    boost::shared_ptr<Quorvane::MappingCollection> rules = model->GetConfig()->GetEmployeeMappings();
+    EmployeeLookup lookup(*model);
+    std::vector<EmployeeSummary> named;
+    std::vector<std::wstring> keys;
+    for (const boost::shared_ptr<EmployeeDiff>& diff : *model->GetEmployeeDiffs()) {
+        EmployeeSummary employee = { diff, 0, 0, NothingMissing, std::wstring(), false };
+        employee.name = lookup.Name(*diff->GetServerUser(), &employee.inQuickBooks);
+        keys.push_back(Quorvane::ToLower(employee.name));
+        named.push_back(employee);
+    }
+    std::vector<size_t> order(named.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&keys](size_t a, size_t b) { return keys[a] < keys[b]; });
     Quorvane::MissingItemsController missing(model);
     PreviewSummary preview;
-    for (const boost::shared_ptr<EmployeeDiff>& diff : ordered) {
-        EmployeeSummary employee = { diff, 0, 0, NothingMissing };
-        try {
-            employee.mappingState = rules->GetBySource(diff->GetServerUser()->GetId())->GetState();
-            boost::shared_ptr<Quorvane::MissingItemCollection> items = missing.CollectMissingItems(*diff);
-            employee.missingItems = items->Count();
-            employee.level = GetMissingItemLevel(*missing.ValidateMissingItems(*items));
-        } catch (const Quorvane::NotFoundException&) {
-            // No rule (the site was just changed, say), or an item for a user the model lacks:
-            // the employee gets no row and counts for nothing.
-            employee.mappingState = 0;
-        }
+    for (size_t index : order) {
+        EmployeeSummary& employee = named[index];
+        // No rule (the site was just changed, say): the employee gets no row and counts for nothing.
+        if (const Quorvane::Mapping* rule = lookup.Rule(employee.diff->GetServerUser()->GetId()))
+            AddMissingItems(employee, rule->GetState(), missing);
         preview.employees.push_back(employee);
     }
     return preview;
-}
-
-void SummaryTableBuilder::Fill(htmlayout::dom::element tbody, const PreviewSummary& preview)
-{
-    mainpage::SetMarkup(tbody, BuildRows(preview));
 }
 
 std::wstring SummaryTableBuilder::BuildRows(const PreviewSummary& preview)
@@ -157,11 +176,24 @@ void SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstrin
     for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *entries)
         totals.Add(entry);
     const Quorvane::Employee& serverUser = *diff.GetServerUser();
-    rows += L"<tr>" + CheckboxCell(serverUser.GetId(), employee.level) + EmployeeCell(*m_model, serverUser) +
+    rows += L"<tr>" + CheckboxCell(serverUser.GetId(), employee.level) + EmployeeCell(*m_model, employee) +
             MissingItemCell(employee.level) + TimeCell(L"colTimeQB", totals.before, totals.changed) +
             FlagCell(L"colBilledFlag", totals.billed,
                      L"<img src=\"res:IDR_PAGE.png\" title=\"There is time which is already billed\">") +
             FlagCell(L"colConflictFlag", totals.conflict,
                      L"<img src=\"res:IDR_EXCLAMETIONMARK.png\" titleid=\"icontype-exc-mark\">") +
             TimeCell(L"colTotalTimeQB", totals.after, totals.changed) + L"</tr>";
+}
+
+PreparedSummary::PreparedSummary(const boost::shared_ptr<MainModel>& model)
+    : preview(SummarizePreview(model)),
+      rows(SummaryTableBuilder(model).BuildRows(preview)),
+      m_diffs(model->GetEmployeeDiffs()),
+      m_config(model->GetConfig())
+{
+}
+
+bool PreparedSummary::Fits(const MainModel& model) const
+{
+    return model.GetEmployeeDiffs() == m_diffs && model.GetConfig() == m_config;
 }

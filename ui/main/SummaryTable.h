@@ -1,15 +1,14 @@
 #pragma once
 // The summary table's rows: one per previewed employee who is imported and has entries, in the
 // order of the names shown, built as one piece of markup.
-#include <map>
 #include <string>
 #include <vector>
 
 #include <boost/shared_ptr.hpp>
 
 #include "app/missing/MissingItem.h"
+#include "core/Config.h"
 #include "core/EmployeeDiff.h"
-#include "ui/toolkit/Element.h"
 
 class MainModel;
 
@@ -39,24 +38,6 @@ public:
     bool canRemove;
 };
 
-// The row order: the displayed names, lower-cased, compared by UTF-16 units. Each employee's
-// key is worked out once; the copies a sort makes share the keys.
-class EmployeeDiffNameLess {
-public:
-    explicit EmployeeDiffNameLess(const boost::shared_ptr<MainModel>& model)
-        : m_model(model), m_keys(new std::map<const Quorvane::EmployeeDiff*, std::wstring>())
-    {
-    }
-    bool operator()(const boost::shared_ptr<Quorvane::EmployeeDiff>& a,
-                    const boost::shared_ptr<Quorvane::EmployeeDiff>& b);
-
-private:
-    const std::wstring& Key(const Quorvane::EmployeeDiff& diff);
-
-    boost::shared_ptr<MainModel> m_model;
-    boost::shared_ptr<std::map<const Quorvane::EmployeeDiff*, std::wstring> > m_keys;
-};
-
 // What the summary needs of one previewed employee, worked out once per refresh: the rows,
 // the hint and the "Review Missing Data" button all read it.
 struct EmployeeSummary {
@@ -64,21 +45,22 @@ struct EmployeeSummary {
     int mappingState;  // 0 when the employee has no rule
     size_t missingItems;
     MissingItemLevel level;
+    std::wstring name;  // shown: its QuickBooks employee's, else the server user's own
+    bool inQuickBooks;
 };
 
 struct PreviewSummary {
     std::vector<EmployeeSummary> employees;  // in row order
 };
 
-// Every previewed employee in row order. The caller holds the model's lock.
+// Every previewed employee in row order: by the names shown, lower-cased, compared by UTF-16
+// units. The caller holds the model's lock.
 PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model);
 
 class SummaryTableBuilder {
 public:
     explicit SummaryTableBuilder(const boost::shared_ptr<MainModel>& model) : m_model(model) {}
-    // Replaces the rows of the table body. The caller holds the model's lock.
-    void Fill(htmlayout::dom::element tbody, const PreviewSummary& preview);
-    // The rows' markup, as Fill sets it.
+    // The rows' markup for the table body. The caller holds the model's lock.
     std::wstring BuildRows(const PreviewSummary& preview);
 
 private:
@@ -87,5 +69,19 @@ private:
     boost::shared_ptr<MainModel> m_model;
 };
 
-// The name a summary row shows for a server user: its QuickBooks employee's, else its own.
-std::wstring SummaryDisplayName(const MainModel& model, const Quorvane::Employee& serverUser, bool* inQuickBooks);
+// What the summary shows, worked out on any thread, with the employees and settings it was
+// worked out from.
+class PreparedSummary {
+public:
+    // The caller holds the model's lock.
+    explicit PreparedSummary(const boost::shared_ptr<MainModel>& model);
+    // Whether the model still holds the employees and settings it was worked out from.
+    bool Fits(const MainModel& model) const;
+
+    PreviewSummary preview;
+    std::wstring rows;  // markup
+
+private:
+    boost::shared_ptr<Quorvane::EmployeeDiffCollection> m_diffs;
+    boost::shared_ptr<Quorvane::Config> m_config;
+};

@@ -1,5 +1,6 @@
 // The view's summary: the rows, the selection shortcuts, the footer totals, the "Review Missing
 // Data" button and the sort indicator.
+#include <exception>
 #include <set>
 #include <vector>
 
@@ -43,7 +44,23 @@ bool AnyImportedEmployeeMissesItems(const PreviewSummary& preview)
 
 }  // namespace
 
-void MainView::RefreshSummary()
+void MainView::RefreshSummary() { ShowPreparedSummary(boost::shared_ptr<PreparedSummary>()); }
+
+boost::shared_ptr<PreparedSummary> MainView::PrepareSummary()
+{
+    boost::shared_ptr<MainModel> model = m_model;
+    if (!model || !model->GetConfig())
+        return boost::shared_ptr<PreparedSummary>();
+    Quorvane::CriticalSectionLock lock(model->GetLock());
+    try {
+        return boost::shared_ptr<PreparedSummary>(new PreparedSummary(model));
+    } catch (const std::exception&) {
+        // The window's thread works it out again and reports what fails, as a refresh does.
+        return boost::shared_ptr<PreparedSummary>();
+    }
+}
+
+void MainView::ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>& prepared)
 {
     element root = Root();
     element tbody = root.get_element_by_id("TTTotalTableBody");
@@ -51,8 +68,10 @@ void MainView::RefreshSummary()
         return;
     Quorvane::CriticalSectionLock lock(m_model->GetLock());
     ResetSortIndicator();
-    PreviewSummary preview = SummarizePreview(m_model);
-    SummaryTableBuilder(m_model).Fill(tbody, preview);
+    boost::shared_ptr<PreparedSummary> summary =
+        prepared && prepared->Fits(*m_model) ? prepared : boost::shared_ptr<PreparedSummary>(new PreparedSummary(m_model));
+    const PreviewSummary& preview = summary->preview;
+    mainpage::SetMarkup(tbody, summary->rows);
     ShowView(1);
     element importHistory = root.get_element_by_id("ImportHistory");
     if (!importHistory.is_valid())

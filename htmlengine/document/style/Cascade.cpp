@@ -8,6 +8,8 @@
 #include "htmlengine/document/style/RuleIndex.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <unordered_map>
 
 namespace htmlengine {
 
@@ -97,9 +99,29 @@ std::vector<Candidate> Cascade(Element& element, const std::string* property, De
     return candidates;
 }
 
-const char* const kBlockTags[] = {"html", "body", "div", "p",  "h1",    "h2",   "h3",     "h4",  "h5",
-                                  "h6",   "ul",   "ol",  "hr", "form", "center", "pre", "blockquote",
-                                  "dl", "dt", "dd", "header", "footer", "section", "nav", "main", "article", "aside"};
+// The display each tag has by default (anything else is inline), looked up once per element
+// of every restyle.
+const std::unordered_map<std::string, const wchar_t*>& DefaultDisplays()
+{
+    static const std::unordered_map<std::string, const wchar_t*> displays = [] {
+        std::unordered_map<std::string, const wchar_t*> map;
+        for (const char* block : {"html", "body", "div", "p", "h1", "h2", "h3", "h4", "h5", "h6", "ul", "ol", "hr",
+                                  "form", "center", "pre", "blockquote", "dl", "dt", "dd", "header", "footer",
+                                  "section", "nav", "main", "article", "aside"})
+            map[block] = L"block";
+        for (const char* atomic : {"widget", "select", "input", "button", "img", "progress", "textarea"})
+            map[atomic] = L"inline-block";
+        map["li"] = L"list-item";
+        map["table"] = L"table";
+        map["tr"] = L"table-row";
+        map["td"] = map["th"] = L"table-cell";
+        map["tbody"] = L"table-row-group";
+        map["thead"] = L"table-header-group";
+        map["tfoot"] = L"table-footer-group";
+        return map;
+    }();
+    return displays;
+}
 
 CascadedValues Compute(Element& element)
 {
@@ -116,23 +138,12 @@ CascadedValues Compute(Element& element)
 const wchar_t* DefaultDisplay(const Element& element)
 {
     const std::string& tag = element.Tag();
-    for (const char* block : kBlockTags)
-        if (tag == block) return L"block";
-    if (tag == "li") return L"list-item";
-    if (tag == "table") return L"table";
-    if (tag == "tr") return L"table-row";
-    if (tag == "td" || tag == "th") return L"table-cell";
-    if (tag == "tbody") return L"table-row-group";
-    if (tag == "thead") return L"table-header-group";
-    if (tag == "tfoot") return L"table-footer-group";
     if (tag == "caption") {
         const Element* parent = element.Parent();
         return parent && parent->Tag() == "table" ? L"table-caption" : L"inline-block";
     }
-    if (tag == "widget" || tag == "select" || tag == "input" || tag == "button" || tag == "img" ||
-        tag == "progress" || tag == "textarea")
-        return L"inline-block";
-    return L"inline";
+    auto found = DefaultDisplays().find(tag);
+    return found == DefaultDisplays().end() ? L"inline" : found->second;
 }
 
 std::vector<const Declaration*> MatchedDeclarations(Element& element, DeclarationList& inlineStyle)

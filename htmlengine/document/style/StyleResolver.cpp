@@ -11,6 +11,7 @@
 #include "htmlengine/document/style/StyleProperties.h"
 #include "htmlengine/document/style/StyleShare.h"
 
+#include <unordered_set>
 #include <vector>
 
 namespace htmlengine {
@@ -201,14 +202,14 @@ void RestyleSubtree(Element& root, Document& document)
     }
 }
 
-bool UnderAnyOf(const Element& element, const std::vector<Element*>& roots)
+bool UnderAnyOf(const Element& element, const std::unordered_set<const Element*>& roots)
 {
-    for (Element* root : roots)
-        if (root != &element && root->IsAncestorOf(&element)) return true;
+    for (const Element* e = element.Parent(); e; e = e->Parent())
+        if (roots.count(e)) return true;
     return false;
 }
 
-// The subtrees marked since the last restyle; one inside another is done once.
+// The subtrees marked since the last restyle; one inside another, or marked twice, is done once.
 void RestyleMarked(Document& document)
 {
     static bool restyling = false;  // computing a style never marks one, but be sure not to recurse
@@ -218,8 +219,11 @@ void RestyleMarked(Document& document)
         ~Guard() { restyling = false; }
     } guard;
     std::unique_ptr<ElementHold> roots = document.Changes().TakeSubtrees();
+    std::unordered_set<const Element*> marked(roots->Elements().begin(), roots->Elements().end());
+    std::unordered_set<const Element*> done;
     for (Element* root : roots->Elements())
-        if (!root->deleted && root->OwnerDocument() == &document && !UnderAnyOf(*root, roots->Elements()))
+        if (!root->deleted && root->OwnerDocument() == &document && !UnderAnyOf(*root, marked) &&
+            done.insert(root).second)
             RestyleSubtree(*root, document);
 }
 

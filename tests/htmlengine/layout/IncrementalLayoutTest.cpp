@@ -137,3 +137,34 @@ TEST_F(IncrementalLayout, AnyRunOfChangesGivesTheBoxesOfAFreshLayout)
         }
     }
 }
+
+// A table keeps its cells' layouts between its layouts: at each new width, and after changes
+// inside its cells, they must still be those of a fresh layout (aligned once, not again).
+TEST_F(IncrementalLayout, TablesAtNewWidthsGiveTheBoxesOfAFreshLayout)
+{
+    const char kTables[] =
+        "<style>td { vertical-align: middle } td.base { vertical-align: baseline } td.low { vertical-align: bottom }"
+        " td.tall { height: 40px } .box { display: inline-block; width: 30px; height: 22px }</style>"
+        "<table id=t1 style='width: 100%'><tr id=r1><td id=c1 class=tall><span id=s1>first cell</span></td>"
+        "<td id=c2 class=base><b id=s2>words that wrap when the table is narrow</b></td>"
+        "<td id=c3 class=low rowspan=2><i id=s3>low</i></td><td id=c4 style='width: 50px'>fixed <span id=b4 class=box></span></td></tr>"
+        "<tr id=r2><td id=c5 colspan=2 class=base><span id=s5>wide</span> <span id=b5 class=box></span></td>"
+        "<td id=c6>x</td></tr></table>"
+        "<table id=t2><tr><td id=c7>auto width <span id=b7 class=box></span></td><td id=c8 class=tall>y</td></tr></table>";
+    const int kWidths[] = {800, 240, 500, 800, 120, 500, 640};
+    std::mt19937 random(77);
+    Load(std::string("<html><body>") + kTables + "</body></html>");
+    for (int step = 0; step < 28; ++step) {
+        int width = kWidths[step % std::size(kWidths)];
+        Resize(width, 600);
+        SetWindowPos(fresh_, nullptr, 0, 0, width, 600, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        std::string change = "none";
+        if (step % 4 == 3) {
+            std::string id = "#s" + std::to_string(std::uniform_int_distribution<int>(1, 3)(random));
+            const wchar_t* text = kTexts[std::uniform_int_distribution<size_t>(0, std::size(kTexts) - 1)(random)];
+            HTMLayoutSetElementInnerText16(Find(id.c_str()), text, UINT(wcslen(text)));
+            change = id + " " + Narrow(text);
+        }
+        ASSERT_EQ(Narrowed(FreshBoxes()), BoxDump()) << "step " << step << " at width " << width << ", change " << change;
+    }
+}
