@@ -10,7 +10,7 @@ namespace QbSim {
 
 namespace {
 
-// QBFC's own dispatch ids, where the simulator has the member.
+// The members of lists, numbered within their interface (TypeDef::idBase).
 enum StringListMember { kAdd = 4, kStringCount = 5, kStringAt = 6 };
 enum ObjectListMember { kGetAt = 4, kCount = 5, kAppend = 6 };
 const DISPID kTypeMember = 0x400;  // IQBBase's Type, on every aggregate and list
@@ -145,12 +145,17 @@ DISPID Node::MemberId(const std::wstring& name) const
                 return member.id;
         return DISPID_UNKNOWN;
     case NodeKind::StringList:
-        return FindId(kStringListMembers, name);
+        return PublicId(FindId(kStringListMembers, name));
     case NodeKind::ObjectList:
-        return FindId(kObjectListMembers, name);
+        return PublicId(FindId(kObjectListMembers, name));
     default:
-        return ValueMemberId(name);
+        return PublicId(ValueMemberId(name));
     }
+}
+
+DISPID Node::PublicId(DISPID fixedId) const
+{
+    return fixedId == DISPID_UNKNOWN ? DISPID_UNKNOWN : fixedId + m_type->idBase;
 }
 
 void Node::Call(DISPID id, const Arguments& arguments, VARIANT& result)
@@ -159,11 +164,12 @@ void Node::Call(DISPID id, const Arguments& arguments, VARIANT& result)
         Simulator::Instance().Faults().Check(Stage::GetField, m_context->requestKind, AccessedMember(id));
     if (id == kTypeMember)
         return SetObject(result, ObjectTypeNode().Detach());
+    DISPID fixedId = id - m_type->idBase;
     switch (m_type->kind) {
     case NodeKind::Aggregate: return CallAggregate(id, result);
-    case NodeKind::StringList: return CallStringList(id, arguments, result);
-    case NodeKind::ObjectList: return CallObjectList(id, arguments, result);
-    default: return CallValue(id, arguments, result);
+    case NodeKind::StringList: return CallStringList(fixedId, arguments, result);
+    case NodeKind::ObjectList: return CallObjectList(fixedId, arguments, result);
+    default: return CallValue(fixedId, arguments, result);
     }
 }
 

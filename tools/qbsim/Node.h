@@ -63,6 +63,8 @@ private:
     // The member a call reads: an aggregate's member, or the value or list itself.
     std::wstring AccessedMember(DISPID id) const;
     bool HasObjectType() const;
+    // A list's or value's member id as this interface numbers it.
+    DISPID PublicId(DISPID fixedId) const;
     ComRef<Node> ObjectTypeNode() const;
 
     void CallAggregate(DISPID id, VARIANT& result);

@@ -12,7 +12,8 @@ namespace QbSim {
 
 namespace {
 
-// QBFC's own dispatch ids.
+// QBFC's own dispatch ids of the value types; an enumeration's are numbered within its interface
+// (TypeDef::idBase).
 enum ValueMember { kIsSet = 1, kSetValue = 5, kGetValue = 6, kSetAsString = 7, kGetAsString = 8 };
 
 const NamedId kValueMembers[] = { { L"IsSet", kIsSet }, { L"SetValue", kSetValue }, { L"GetValue", kGetValue } };
