@@ -92,6 +92,8 @@ void SessionManager::EndSession()
     Simulator::Instance().Faults().Check(Stage::EndSession, L"", L"");
     Require(m_inSession, L"No session is open.");
     m_inSession = false;
+    // The file then reads whole without its journal, as QuickBooks leaves a company it closes.
+    Simulator::Instance().Store().Compact();
 }
 
 void SessionManager::CloseConnection()
