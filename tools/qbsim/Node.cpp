@@ -59,8 +59,13 @@ void AssignPath(Json& root, const std::wstring& path, const Json& value)
 
 Node::Node(const TypeDef& type, const std::shared_ptr<NodeContext>& context, const std::wstring& name,
            const std::wstring& path, const Json& json)
-    : m_type(&type), m_context(context), m_name(name), m_path(path), m_json(json), m_isDetail(false)
+    : m_type(&type), m_context(context), m_name(name), m_path(path), m_json(&json), m_isDetail(false)
 {
+    // A response's nodes read their part of the answer where the context keeps it.
+    if (context->requestSide) {
+        m_own = json;
+        m_json = &m_own;
+    }
     if (type.kind == NodeKind::Aggregate)
         m_children.resize(type.members.size());
 }
@@ -74,8 +79,8 @@ ComRef<Node> Node::NewRequest(const std::wstring& requestKind, const Dialect& di
 
 ComRef<Node> Node::NewResponse(const std::wstring& requestKind, const Json& response, const Dialect& dialect)
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, dialect, {} });
-    return ComRef<Node>::Adopt(new Node(FindType(L"IMsgSetResponse"), context, L"", L"", response));
+    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, dialect, {}, response });
+    return ComRef<Node>::Adopt(new Node(FindType(L"IMsgSetResponse"), context, L"", L"", context->response));
 }
 
 Json Node::RequestJson() const
@@ -97,6 +102,15 @@ ComRef<Node> Node::MakeChild(const std::wstring& typeName, const std::wstring& n
     return ComRef<Node>::Adopt(new Node(FindType(typeName), m_context, name, path, json));
 }
 
+Json& Node::OwnJson()
+{
+    if (m_json != &m_own) {
+        m_own = *m_json;
+        m_json = &m_own;
+    }
+    return m_own;
+}
+
 std::wstring Node::ChildPath(const std::wstring& name) const
 {
     return m_path.empty() ? name : m_path + L"." + name;
@@ -116,16 +130,18 @@ void Node::RefuseOnResponse() const
 
 bool Node::HasObjectType() const
 {
-    return !m_json.Get(L"@untyped").AsBool();
+    return !m_json->Get(L"@untyped").AsBool();
 }
 
 // A read-only field of its own: the object's kind as ENObjectType.
 ComRef<Node> Node::ObjectTypeNode() const
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ m_context->requestKind, false, m_context->dialect, {} });
     const EnumDef& objectType = FindEnum(L"ObjectType");
     Json number(NumberOfName(objectType, L"ot" + m_type->name.substr(1)));
-    return ComRef<Node>::Adopt(new Node(FindType(EnumTypeName(L"ObjectType")), context, L"Type", L"Type", number));
+    std::shared_ptr<NodeContext> context(
+        new NodeContext{ m_context->requestKind, false, m_context->dialect, {}, number });
+    return ComRef<Node>::Adopt(
+        new Node(FindType(EnumTypeName(L"ObjectType")), context, L"Type", L"Type", context->response));
 }
 
 DISPID Node::MemberId(const std::wstring& name) const
@@ -160,7 +176,7 @@ DISPID Node::PublicId(DISPID fixedId) const
 
 void Node::Call(DISPID id, const Arguments& arguments, VARIANT& result)
 {
-    if (!m_context->requestSide)
+    if (!m_context->requestSide && Simulator::Instance().Faults().IsArmed(Stage::GetField))
         Simulator::Instance().Faults().Check(Stage::GetField, m_context->requestKind, AccessedMember(id));
     if (id == kTypeMember)
         return SetObject(result, ObjectTypeNode().Detach());
@@ -195,7 +211,7 @@ void Node::CallAggregate(DISPID id, VARIANT& result)
     if (index < 0)
         throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
     const Member& member = m_type->members[index];
-    const Json& answer = m_json.Get(member.name);
+    const Json& answer = m_json->Get(member.name);
     if (member.kind == MemberKind::PlainInt)
         return SetInt(result, static_cast<long>(answer.AsInt()));
     if (member.kind == MemberKind::PlainText) {
@@ -206,7 +222,7 @@ void Node::CallAggregate(DISPID id, VARIANT& result)
         return;
     }
     // A value given as null is present but not set; a detail given as null is absent.
-    bool present = m_json.Has(member.name) && !(member.kind == MemberKind::AnyObject && answer.IsNull());
+    bool present = m_json->Has(member.name) && !(member.kind == MemberKind::AnyObject && answer.IsNull());
     ComRef<Node>& child = m_children[index];
     if (!child && (m_context->requestSide || present)) {
         bool isDetail = member.kind == MemberKind::AnyObject;
@@ -222,21 +238,21 @@ void Node::CallStringList(DISPID id, const Arguments& arguments, VARIANT& result
     if (id == kAdd) {
         Json text(arguments.Text(0));
         Assign(m_path + L"[]", text, text);
-        return m_json.Push(text);
+        return OwnJson().Push(text);
     }
     if (id == kStringCount)
-        return SetInt(result, static_cast<long>(m_json.IsArray() ? m_json.Size() : 0));
+        return SetInt(result, static_cast<long>(m_json->IsArray() ? m_json->Size() : 0));
     if (id != kStringAt)
         throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
     size_t index = static_cast<size_t>(arguments.Int(0));
-    if (!m_json.IsArray() || index >= m_json.Size())
+    if (!m_json->IsArray() || index >= m_json->Size())
         throw Failure(DISP_E_BADINDEX, L"qbsim: index out of range");
-    SetText(result, m_json.At(index).AsString());
+    SetText(result, m_json->At(index).AsString());
 }
 
 const std::vector<Json>& Node::ResponseItems() const
 {
-    return m_json.IsArray() ? m_json.Items() : m_json.Get(L"@items").Items();
+    return m_json->IsArray() ? m_json->Items() : m_json->Get(L"@items").Items();
 }
 
 void Node::CallObjectList(DISPID id, const Arguments& arguments, VARIANT& result)

@@ -35,6 +35,7 @@ struct NodeContext {
     bool requestSide;
     Dialect dialect;
     std::vector<Assignment> assignments;  // request side, in order
+    Json response;  // response side: the answer every node of the response reads a part of
 };
 
 class Node : public DispatchObject {
@@ -85,7 +86,12 @@ private:
     std::shared_ptr<NodeContext> m_context;
     std::wstring m_name;
     std::wstring m_path;
-    Json m_json;                          // response: this node's answer; request value: the value set
+    // The value as set, for a request's node or a response's node changed by the caller.
+    Json& OwnJson();
+
+    // This node's part of the context's response, or m_own: what the node reads.
+    const Json* m_json;
+    Json m_own;
     std::vector<ComRef<Node> > m_children;  // aggregate members by index, or list elements
     bool m_isDetail;
 };
