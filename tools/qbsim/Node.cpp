@@ -1,6 +1,7 @@
 #include "tools/qbsim/Node.h"
 
 #include <cwchar>
+#include <utility>
 
 #include "tools/qbsim/Enums.h"
 #include "tools/qbsim/NamedId.h"
@@ -77,9 +78,9 @@ ComRef<Node> Node::NewRequest(const std::wstring& requestKind, const Dialect& di
     return ComRef<Node>::Adopt(new Node(type, context, L"", L"", Json()));
 }
 
-ComRef<Node> Node::NewResponse(const std::wstring& requestKind, const Json& response, const Dialect& dialect)
+ComRef<Node> Node::NewResponse(const std::wstring& requestKind, Json response, const Dialect& dialect)
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, dialect, {}, response });
+    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, dialect, {}, std::move(response) });
     return ComRef<Node>::Adopt(new Node(FindType(L"IMsgSetResponse"), context, L"", L"", context->response));
 }
 

@@ -41,7 +41,7 @@ struct NodeContext {
 class Node : public DispatchObject {
 public:
     static ComRef<Node> NewRequest(const std::wstring& requestKind, const Dialect& dialect);
-    static ComRef<Node> NewResponse(const std::wstring& requestKind, const Json& response, const Dialect& dialect);
+    static ComRef<Node> NewResponse(const std::wstring& requestKind, Json response, const Dialect& dialect);
 
     const NodeContext& Context() const { return *m_context; }
     // The request's JSON, rebuilt from its assignments ("EntityRef.ListID" -> {"EntityRef":{"ListID":..}}).

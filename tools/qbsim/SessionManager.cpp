@@ -1,5 +1,7 @@
 #include "tools/qbsim/SessionManager.h"
 
+#include <utility>
+
 #include "tools/qbsim/ComFailure.h"
 #include "tools/qbsim/MsgSetRequest.h"
 #include "tools/qbsim/Simulator.h"
@@ -140,7 +142,7 @@ void SessionManager::DoRequests(const Arguments& arguments, VARIANT& result)
         responses.Push(simulator.Answer(set->Requests()[i]->Context().requestKind, requests[i]));
     Json response = Json::MakeObject();
     response.Set(L"ResponseList", responses);
-    SetObject(result, Node::NewResponse(firstKind, response, set->GetDialect()).Detach());
+    SetObject(result, Node::NewResponse(firstKind, std::move(response), set->GetDialect()).Detach());
 }
 
 }  // namespace QbSim
