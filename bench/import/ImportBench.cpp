@@ -1,9 +1,16 @@
-// Imports a generated month of 200 users (about 25,000 entries) into an empty simulated company
+// Imports a generated month of 200 users (about 25,000 entries) into a simulated company
 // through the program's QuickBooks connector, and prints entries per second and the program's
 // own time per entry beside the time spent in the connector and the simulator.
+//   bench_import [EXISTING [USERS]]
+// With EXISTING above 0 the company lives in a company file that already holds that many
+// entries of the year before, as a real-sized company does; USERS (default 200) sets the size
+// of the import.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cwchar>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,7 +32,8 @@ using namespace Quorvane;
 
 namespace {
 
-const int kUsers = 200;
+const int kEmployees = 200;
+int g_users = kEmployees;
 const int kEntriesPerDay = 4;
 const int kCustomers = 10;
 
@@ -43,12 +51,27 @@ std::wstring CustomerName(int customer)
     return L"Customer " + std::to_wstring(customer);
 }
 
+// Entries of the year before the import, spread over the employees and the days.
+void WriteExistingEntries(std::wostringstream& json, int existing)
+{
+    json << L",\"TimeEntries\":[";
+    for (int entry = 0; entry < existing; ++entry) {
+        wchar_t text[300];
+        std::swprintf(text, sizeof(text) / sizeof(text[0]),
+                      L"%ls{\"TxnDate\":\"2011-%02d-%02d\",\"EntityRef\":{\"ListID\":\"%ls\"},"
+                      L"\"ItemServiceRef\":{\"ListID\":\"I-LABOR\"},\"Duration\":\"PT1H0M0S\",\"Notes\":\"earlier\"}",
+                      entry ? L"," : L"", 1 + entry % 12, 1 + entry / 12 % 28, EmployeeId(entry % kEmployees).c_str());
+        json << text;
+    }
+    json << L"]";
+}
+
 // Employees, customers with one project each, the service item and the wage item.
-std::wstring CompanyJson()
+std::wstring CompanyJson(int existingEntries)
 {
     std::wostringstream json;
     json << L"{\"CompanyName\":\"Bench Co\",\"Employees\":[";
-    for (int user = 0; user < kUsers; ++user)
+    for (int user = 0; user < kEmployees; ++user)
         json << (user ? L"," : L"") << L"{\"ListID\":\"" << EmployeeId(user) << L"\",\"FirstName\":\"User\","
              << L"\"LastName\":\"" << user << L"\"}";
     json << L"],\"Customers\":[";
@@ -58,14 +81,16 @@ std::wstring CompanyJson()
              << L"\"},{\"ListID\":\"J-" << customer << L"\",\"Name\":\"Project\",\"ParentRef\":{\"ListID\":\"C-"
              << customer << L"\"}}";
     json << L"],\"Items\":[{\"ListID\":\"I-LABOR\",\"Name\":\"Labor\",\"Kind\":0}],"
-         << L"\"PayrollItemWages\":[{\"ListID\":\"P-WAGE\",\"Name\":\"Wages\"}]}";
+         << L"\"PayrollItemWages\":[{\"ListID\":\"P-WAGE\",\"Name\":\"Wages\"}]";
+    WriteExistingEntries(json, existingEntries);
+    json << L"}";
     return json.str();
 }
 
 // The server side: every user works four distinct entries on every day of March 2012.
 void AddServerMonth(TestCompany& company)
 {
-    for (int user = 0; user < kUsers; ++user) {
+    for (int user = 0; user < g_users; ++user) {
         const TestCompany::EmployeePtr server = company.AddServerUser(std::to_wstring(user + 1), L"User",
                                                                       std::to_wstring(user));
         company.MapEmployee(server->GetId(), EmployeeId(user));
@@ -123,13 +148,29 @@ int CountAdds(const EmployeeDiffCollection& preview)
     return adds;
 }
 
+std::wstring CompanyFilePath()
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"bench-import-company.json";
+}
+
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    const int existing = argc > 1 ? std::atoi(argv[1]) : 0;
+    if (argc > 2)
+        g_users = std::max(1, std::min(kEmployees, std::atoi(argv[2])));
     CoInitializeEx(0, COINIT_MULTITHREADED);
     QbSim::Control::Reset();
-    QbSim::Control::Seed(CompanyJson());
+    if (existing > 0) {
+        DeleteFileW((CompanyFilePath() + L".journal").c_str());
+        QbSim::Control::UseCompanyFile(CompanyFilePath());
+    }
+    double seeding = Seconds();
+    QbSim::Control::Seed(CompanyJson(existing));
+    seeding = Seconds() - seeding;
     Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
     const DesktopConnectorPtr desktop(
         new Connectors::DesktopConnector(Connectors::QBConnectionOptions("Quorvane Pellworth", "PW", 6, 0)));
@@ -165,5 +206,8 @@ int main()
     std::printf("entries in QuickBooks after: %d\n",
                 CountEntries(*desktop->GetEmployeesWithTimeTrack(period.GetStart(), period.GetEnd())));
     std::printf("log: %ls\n", run.GetLogFilePath().c_str());
+    if (existing > 0)
+        std::printf("company file:                %d entries before; seeding wrote it whole in %.2f s\n", existing,
+                    seeding);
     return 0;
 }

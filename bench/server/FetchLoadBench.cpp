@@ -1,18 +1,24 @@
 // The load of a company of 200 users x 31 days x 4 entries from the demo server, under Wine:
 // entries per second of the whole fetch, the program's own work (parsing and conversion)
-// against the time spent waiting for the server, and peak memory.
-// Run through run_fetch_load.sh, which starts the demo server with the generated company.
+// against the time spent waiting for the server, and peak memory. Then the per-user requests
+// one by one, against the demo server and against the same server with the system's TCP
+// defaults (Nagle's algorithm, delayed acknowledgements): what each costs beyond the server's
+// own time to answer.
+// Run through run_fetch_load.sh, which starts both demo servers with the generated company.
 #include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
+#include <stdexcept>
 #include <string>
 #include <typeinfo>
 #include <vector>
 
 #include "bench/Clock.h"
 #include "connectors/server/HttpClient.h"
+#include "connectors/server/JsonReading.h"
 #include "connectors/server/QuorvaneConnector.h"
 #include "connectors/server/RpcReplies.h"
 #include "connectors/server/RpcRequests.h"
@@ -29,10 +35,10 @@ const int kRuns = 5;
 
 using Bench::Seconds;
 
-std::wstring ServerAddress()
+std::wstring ServerAddress(const wchar_t* name)
 {
     wchar_t address[512] = {};
-    GetEnvironmentVariableW(L"PELLWORTH_DEMO_LOAD", address, sizeof(address) / sizeof(address[0]));
+    GetEnvironmentVariableW(name, address, sizeof(address) / sizeof(address[0]));
     return address;
 }
 
@@ -116,6 +122,65 @@ ProgramTimes ProgramOnly(const std::vector<std::wstring>& timeTrackReplies)
     return times;
 }
 
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+std::wstring ControlCommand(HttpClient& http, const wchar_t* command)
+{
+    return http.SendRequest(L"POST", L"/control", L"", std::wstring(L"{\"command\":\"") + command + L"\"}");
+}
+
+// The demo server's own time for each request it recorded, in seconds.
+std::vector<double> ServerSeconds(HttpClient& http)
+{
+    std::vector<double> seconds;
+    json::value reply = RpcReply::Parse(ControlCommand(http, L"requests"));
+    JsonReading::ForEachElement(JsonReading::Member(reply, "requests"), [&](const json::value& request) {
+        seconds.push_back(std::wcstod(JsonReading::Member(request, "seconds").to_string(0).c_str(), NULL));
+    });
+    return seconds;
+}
+
+struct RequestCosts {
+    double request;  // median of the requests as the program waits for them
+    double server;   // median of the server's own time to answer them
+};
+
+// Each user's time-track request on its own, as the load sends them, timed one by one.
+RequestCosts PerUserRequests(const std::wstring& address)
+{
+    Url url = Url::Parse(address);
+    HttpClient http;
+    http.Open(url.scheme, url.host, url.port);
+    std::vector<int> ids = RpcReply::ReadUsersToImport(
+        RpcReply::Parse(http.SendRequest(L"POST", url.path, L"", RpcRequest::GetUsersToImport(kStart, kEnd))));
+    if (ids.empty())
+        throw std::runtime_error("no users to fetch");
+    ControlCommand(http, L"clear");
+    std::vector<double> requests;
+    for (int id : ids) {
+        double start = Seconds();
+        if (http.SendRequest(L"POST", url.path, L"", RpcRequest::GetUserTimeTrack(std::to_wstring(id), kStart, kEnd))
+                .empty())
+            throw std::runtime_error("a per-user request failed");
+        requests.push_back(Seconds() - start);
+    }
+    std::vector<double> server = ServerSeconds(http);
+    if (server.size() != ids.size())
+        throw std::runtime_error("the server recorded other requests");
+    RequestCosts costs = { Median(requests), Median(server) };
+    return costs;
+}
+
+void PrintRequestCosts(const char* server, const RequestCosts& costs)
+{
+    std::printf("  %-34s %6.2f ms each, the server's own %5.2f ms, the program's side %6.2f ms\n", server,
+                costs.request * 1000, costs.server * 1000, (costs.request - costs.server) * 1000);
+}
+
 void PrintPeakMemory()
 {
     PROCESS_MEMORY_COUNTERS counters = {};
@@ -129,9 +194,10 @@ void PrintPeakMemory()
 
 int main()
 {
-    std::wstring address = ServerAddress();
-    if (address.empty()) {
-        std::printf("no demo server: run bench/server/run_fetch_load.sh\n");
+    std::wstring address = ServerAddress(L"PELLWORTH_DEMO_LOAD");
+    std::wstring plainAddress = ServerAddress(L"PELLWORTH_DEMO_PLAIN");
+    if (address.empty() || plainAddress.empty()) {
+        std::printf("no demo servers: run bench/server/run_fetch_load.sh\n");
         return 1;
     }
     try {
@@ -156,9 +222,12 @@ int main()
                     program.parse, program.read, program.conversion, program.freeing, program.Total(),
                     100.0 * program.Total() / full);
         PrintPeakMemory();
+        std::printf("the per-user requests one by one (medians; 200 users, 300 on the plain server):\n");
+        PrintRequestCosts("demo server:", PerUserRequests(address));
+        PrintRequestCosts("plain server (Nagle, delayed ACK):", PerUserRequests(plainAddress));
         return 0;
     } catch (const std::exception& failure) {
-        std::printf("the fetch failed: %s\n", typeid(failure).name());
+        std::printf("the fetch failed: %s %s\n", typeid(failure).name(), failure.what());
         return 1;
     }
 }

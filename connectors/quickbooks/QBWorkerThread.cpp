@@ -11,8 +11,9 @@ namespace Connectors {
 
 namespace {
 
-// How often an idle worker looks at its stop event.
-const DWORD kStopPollMilliseconds = 100;
+// How long a caller waits for an answer before it lets posted calls run: longer than most
+// answers of a local QuickBooks, short enough that a posted call is not noticeably late.
+const DWORD kQuickAnswerMilliseconds = 5;
 
 void RunStoringResult(const boost::function<void*()>& call, void*& result) { result = call(); }
 
@@ -23,9 +24,23 @@ void* RunGuarded(const boost::function<void*()>& call) {
     return RunAtBoundary(L"the QuickBooks worker call", store) ? result : NULL;
 }
 
+class SlimLock : private boost::noncopyable {
+public:
+    explicit SlimLock(SRWLOCK& lock) : m_lock(lock) { AcquireSRWLockExclusive(&m_lock); }
+    ~SlimLock() { ReleaseSRWLockExclusive(&m_lock); }
+
+private:
+    SRWLOCK& m_lock;
+};
+
 }  // namespace
 
-QBWorkerThread::QBWorkerThread() : m_thread(NULL), m_threadId(0), m_result(NULL), m_inCall(false) {
+QBWorkerThread::QBWorkerThread()
+    : m_thread(NULL), m_threadId(0), m_inCall(false), m_pendingCall(NULL), m_done(false), m_callerAlertable(false),
+      m_stop(false), m_result(NULL) {
+    InitializeSRWLock(&m_stateLock);
+    InitializeConditionVariable(&m_callPosted);
+    InitializeConditionVariable(&m_callDone);
     m_thread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, &QBWorkerThread::ThreadProc, this, 0, &m_threadId));
 }
 
@@ -33,10 +48,12 @@ QBWorkerThread::~QBWorkerThread() {
     if (m_thread == NULL)
         return;
     {
-        // A call in flight finishes first; the thread then only polls and sees the stop.
+        // A call in flight finishes first; the thread then sees the stop.
         CriticalSectionLock callLock(m_callLock);
-        m_stop.Set(true);
+        SlimLock state(m_stateLock);
+        m_stop = true;
     }
+    WakeConditionVariable(&m_callPosted);
     WaitForSingleObject(m_thread, INFINITE);
     CloseHandle(m_thread);
 }
@@ -49,21 +66,35 @@ unsigned __stdcall QBWorkerThread::ThreadProc(void* self) {
 
 void QBWorkerThread::Run() {
     HRESULT initialised = CoInitialize(NULL);
-    m_ready.Set(true);
-    while (!m_stop.Wait(0)) {
-        if (m_request.Wait(kStopPollMilliseconds))
-            ProcessPendingCall();
-    }
+    Serve();
     if (SUCCEEDED(initialised))
         CoUninitialize();
 }
 
-void QBWorkerThread::ProcessPendingCall() {
-    CriticalSectionLock lock(m_stateLock);
-    m_request.Set(false);
-    m_result = RunGuarded(m_pendingCall);
-    m_pendingCall.clear();
-    m_done.Set(true);
+void QBWorkerThread::Serve() {
+    for (;;) {
+        const boost::function<void*()>* call;
+        {
+            SlimLock state(m_stateLock);
+            while (m_pendingCall == NULL && !m_stop)
+                SleepConditionVariableSRW(&m_callPosted, &m_stateLock, INFINITE, 0);
+            if (m_stop)
+                return;
+            call = m_pendingCall;
+            m_pendingCall = NULL;
+        }
+        void* result = RunGuarded(*call);
+        bool alertable;
+        {
+            SlimLock state(m_stateLock);
+            m_result = result;
+            m_done = true;
+            alertable = m_callerAlertable;
+        }
+        WakeConditionVariable(&m_callDone);
+        if (alertable)
+            m_doneForAlertableCaller.Set(true);
+    }
 }
 
 void* QBWorkerThread::Call(const boost::function<void*()>& call) {
@@ -81,24 +112,40 @@ void* QBWorkerThread::Call(const boost::function<void*()>& call) {
 }
 
 void* QBWorkerThread::CallOnWorker(const boost::function<void*()>& call) {
-    if (!m_ready.Wait(INFINITE))
-        return NULL;
     {
-        CriticalSectionLock lock(m_stateLock);
-        m_pendingCall = call;
-        m_ready.Set(false);
-        m_done.Set(false);
-        m_request.Set(true);
+        SlimLock state(m_stateLock);
+        m_pendingCall = &call;
+        m_done = false;
     }
-    if (!m_done.Wait(INFINITE))
-        return NULL;
-    CriticalSectionLock lock(m_stateLock);
+    WakeConditionVariable(&m_callPosted);
+    if (!WaitForQuickAnswer())
+        WaitAlertablyForAnswer();
+    SlimLock state(m_stateLock);
     void* result = m_result;
     m_result = NULL;
-    m_done.Set(false);
-    m_request.Set(false);
-    m_ready.Set(true);
+    m_done = false;
     return result;
+}
+
+bool QBWorkerThread::WaitForQuickAnswer() {
+    SlimLock state(m_stateLock);
+    ULONGLONG deadline = GetTickCount64() + kQuickAnswerMilliseconds;
+    for (ULONGLONG now = GetTickCount64(); !m_done && now < deadline; now = GetTickCount64())
+        SleepConditionVariableSRW(&m_callDone, &m_stateLock, static_cast<DWORD>(deadline - now), 0);
+    if (m_done)
+        return true;
+    m_doneForAlertableCaller.Set(false);
+    m_callerAlertable = true;
+    return false;
+}
+
+// Posted calls run during this wait; one of them calling in again is refused (m_inCall).
+void QBWorkerThread::WaitAlertablyForAnswer() {
+    bool signalled = m_doneForAlertableCaller.Wait(INFINITE);
+    SlimLock state(m_stateLock);
+    while (!signalled && !m_done)  // no event to wait on: the quiet way then
+        SleepConditionVariableSRW(&m_callDone, &m_stateLock, INFINITE, 0);
+    m_callerAlertable = false;
 }
 
 }  // namespace Connectors

@@ -2,6 +2,11 @@
 // The one thread that talks to QuickBooks. COM objects of a single-threaded apartment may only
 // be used by the thread that made them, so every QuickBooks operation is handed to this thread
 // and its caller waits for the result.
+//
+// The hand-off goes through a slim lock and condition variables, which wake the other thread
+// without a round trip to the system's object manager (under Wine, to the wineserver). A caller
+// waits that way for a quick answer only; a call that takes longer is waited for alertably, so
+// that calls posted to the caller's thread run meanwhile.
 #include <windows.h>
 #include <boost/function.hpp>
 #include <boost/noncopyable.hpp>
@@ -26,20 +31,27 @@ public:
 private:
     static unsigned __stdcall ThreadProc(void* self);
     void Run();
-    void ProcessPendingCall();
+    void Serve();
     void* CallOnWorker(const boost::function<void*()>& call);
+    // False, with the caller marked as waiting alertably, when no answer came in time.
+    bool WaitForQuickAnswer();
+    void WaitAlertablyForAnswer();
 
     HANDLE m_thread;
     unsigned m_threadId;
-    Event m_stop;
-    CriticalSection m_stateLock;
     CriticalSection m_callLock;
-    Event m_ready;
-    Event m_request;
-    Event m_done;
-    boost::function<void*()> m_pendingCall;
-    void* m_result;
     bool m_inCall;
+
+    // Under m_stateLock.
+    SRWLOCK m_stateLock;
+    CONDITION_VARIABLE m_callPosted;
+    CONDITION_VARIABLE m_callDone;
+    const boost::function<void*()>* m_pendingCall;
+    bool m_done;
+    bool m_callerAlertable;
+    bool m_stop;
+    void* m_result;
+    Event m_doneForAlertableCaller;
 };
 
 }  // namespace Connectors

@@ -52,6 +52,10 @@ bool ReadWholeBody(HINTERNET request, std::string& bytes)
     return announced < 0 || static_cast<long long>(bytes.size()) == announced;
 }
 
+// The body goes with the request as its optional data, never through WinHttpWriteData, so
+// that WinHTTP may send headers and body in one write: with the body sent apart, Nagle's
+// algorithm holds it until the server acknowledges the headers. (Wine's WinHTTP sends the two
+// apart even so.)
 bool ExchangeBody(HINTERNET request, const std::wstring& body)
 {
     WideToUtf8 bytes(body);

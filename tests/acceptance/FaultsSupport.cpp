@@ -6,7 +6,7 @@
 #include "tools/programdriver/DriverError.h"
 #include "tools/qbsim/CompanyStore.h"
 #include "tools/qbsim/Control.h"
-#include "tools/scenario/TextFile.h"
+#include "tools/scenario/SimulatedCompany.h"
 
 namespace faults {
 
@@ -66,10 +66,7 @@ void EditCompany(const std::wstring& companyFile, const std::wstring& list, cons
 QbSim::Json CompanyRecord(const std::wstring& companyFile, const std::wstring& list, const std::wstring& idMember,
                            const std::wstring& id)
 {
-    std::wstring text;
-    if (!scenario::ReadUtf8File(companyFile, 64u << 20, text))
-        throw driver::DriverError(L"cannot read the company file " + companyFile);
-    const QbSim::Json company = QbSim::Json::Parse(text);
+    const QbSim::Json company = scenario::ReadCompany(companyFile);
     for (const QbSim::Json& record : company.Get(list).Items())
         if (record.Get(idMember).AsString() == id)
             return record;

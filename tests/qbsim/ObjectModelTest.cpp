@@ -115,6 +115,60 @@ TEST_F(ObjectModel, EnumeratedFieldsTakeNumbersAndNamesInEitherNumbering)
     EXPECT_EQ(E_INVALIDARG, ComErrorOf([&] { m_set.AppendTxnDelRq().TxnDelType().SetAsString(L"Timetracking"); }).first);
 }
 
+DISPID IdOf(const Object& object, const wchar_t* member)
+{
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR name = const_cast<LPOLESTR>(member);
+    EXPECT_EQ(S_OK, object.GetDispatch()->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id));
+    return id;
+}
+
+HRESULT InvokeGet(const Object& object, DISPID id)
+{
+    DISPPARAMS none = { 0, 0, 0, 0 };
+    VARIANT result;
+    VariantInit(&result);
+    HRESULT hr = object.GetDispatch()->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET | DISPATCH_METHOD,
+                                              &none, &result, 0, 0);
+    VariantClear(&result);
+    return hr;
+}
+
+// As in QBFC: the same name has an id of its own on each interface, the same on every object of
+// one interface, and an id from another interface reaches nothing.
+TEST_F(ObjectModel, EachInterfaceNumbersItsMembersOnItsOwn)
+{
+    ITimeTrackingAdd add = m_set.AppendTimeTrackingAddRq();
+    ITimeTrackingMod change = m_set.AppendTimeTrackingModRq();
+    EXPECT_NE(IdOf(add, L"TxnDate"), IdOf(change, L"TxnDate"));
+    EXPECT_EQ(IdOf(add, L"TxnDate"), IdOf(m_set.AppendTimeTrackingAddRq(), L"TxnDate"));
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, InvokeGet(change, IdOf(add, L"TxnDate")));
+    EXPECT_EQ(S_OK, InvokeGet(change, IdOf(change, L"TxnDate")));
+
+    IQBEnumType billable = add.BillableStatus();
+    IQBEnumType deletion = m_set.AppendTxnDelRq().TxnDelType();
+    EXPECT_NE(IdOf(billable, L"GetValue"), IdOf(deletion, L"GetValue"));
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, InvokeGet(deletion, IdOf(billable, L"GetAsString")));
+}
+
+// The wrappers keep the ids they learn per interface: members of the same name on interfaces
+// of their own, and enumerated fields that share one wrapper, each reach their own member.
+TEST_F(ObjectModel, WrappersUseEachIdOnTheInterfaceItWasLearntOn)
+{
+    const double date = 41000;
+    ITimeTrackingAdd add = m_set.AppendTimeTrackingAddRq();
+    ITimeTrackingMod change = m_set.AppendTimeTrackingModRq();
+    add.TxnDate().SetValue(date);
+    change.TxnDate().SetValue(date);
+    add.BillableStatus().SetValue(1);
+    change.BillableStatus().SetValue(1);
+    m_set.AppendTxnDelRq().TxnDelType().SetValue(21);
+    m_set.AppendTimeTrackingQueryRq().iterator().SetValue(0);
+    EXPECT_EQ(date, change.TxnDate().GetValue());
+    EXPECT_EQ(1, change.BillableStatus().GetValue());
+    EXPECT_EQ(1, add.BillableStatus().GetValue());
+}
+
 }  // namespace
 
 }  // namespace QbSimTest

@@ -18,11 +18,13 @@ LOOPBACK = "127.0.0.1"
 class DemoServer(ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, port, rpc, board, recorder, tls_context=None):
+    def __init__(self, port, rpc, board, recorder, tls_context=None,
+                 plain_tcp=False):
         self.rpc = rpc
         self.board = board
         self.recorder = recorder
         self.tls_context = tls_context
+        self.plain_tcp = plain_tcp
         super().__init__((LOOPBACK, port), RequestHandler)
 
     def server_bind(self):
@@ -51,9 +53,14 @@ class DemoServer(ThreadingHTTPServer):
 
 class RequestHandler(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
-    # Headers and body go out in two writes; with Nagle's algorithm the
-    # body would wait for the client's delayed acknowledgement (~40 ms).
-    disable_nagle_algorithm = True
+
+    def setup(self):
+        # Headers and body go out in two writes; with Nagle's algorithm the
+        # body would wait for the client's delayed acknowledgement (~40 ms).
+        # A plain server (--plain-tcp) keeps the system's defaults, as a
+        # server written with the standard library alone does.
+        self.disable_nagle_algorithm = not self.server.plain_tcp
+        super().setup()
 
     def log_message(self, format, *args):
         pass
@@ -80,19 +87,22 @@ class RequestHandler(BaseHTTPRequestHandler):
         return self.rfile.read(length)
 
     def _acknowledge_quickly(self):
+        if self.server.plain_tcp:
+            return
         try:
             self.connection.setsockopt(socket.IPPROTO_TCP, socket.TCP_QUICKACK, 1)
         except (AttributeError, OSError):
             pass  # a TLS socket or a platform without the option
 
     def _rpc(self, raw):
+        started = time.perf_counter()
         text = decode_body(raw)
         session_id = session_id_from(self.headers.get("Cookie"))
         method, reply = self.server.rpc.answer_text(text, session_id)
-        self.server.recorder.add("POST", self.path, self.headers, raw, text,
-                                 method)
         response = Response(body=json_body(reply.payload),
                             cookie=reply.new_session)
+        self.server.recorder.add("POST", self.path, self.headers, raw, text,
+                                 method, time.perf_counter() - started)
         override = self.server.board.current()["methods"].get(method, {})
         time.sleep(override.get("delay", 0))
         self._send(shaped(response, override))

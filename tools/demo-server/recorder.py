@@ -9,7 +9,8 @@ class Recorder:
         self._entries = []
         self._lock = threading.Lock()
 
-    def add(self, verb, path, headers, raw_body, body_text, method):
+    def add(self, verb, path, headers, raw_body, body_text, method,
+            seconds=0.0):
         entry = {
             "time": datetime.datetime.now(datetime.timezone.utc)
                     .isoformat(timespec="milliseconds"),
@@ -19,6 +20,7 @@ class Recorder:
             "body": body_text,
             "length": len(raw_body),
             "headers": [[name, value] for name, value in headers.items()],
+            "seconds": seconds,
         }
         with self._lock:
             self._entries.append(entry)

@@ -9,6 +9,7 @@ Start:
         [--generate users=N,days=D,entries=E,seed=S] [--relative-to-today]
         [--no-auth] [--server-version 3.1] [--services A,B]
         [--login-result CODE] [--knobs JSON] [--time-limit SECONDS]
+        [--plain-tcp]
 
 It listens on 127.0.0.1 only (--port 0, the default, picks a free port)
 and answers POST on any path that ends in /rpc. It prints to stdout and
@@ -21,6 +22,9 @@ The CA is made at start-up with the openssl command and written to
 127.0.0.1 and signed by that CA ("trusted", the default), except:
 "untrusted" is self-signed, "wrong-host" names wrong-host.invalid, and
 "expired" was valid only in January 2020.
+--plain-tcp serves with the system's TCP defaults (Nagle's algorithm on,
+delayed acknowledgements), as a plain standard-library server does; by
+default the server sends at once and acknowledges at once.
 
 Data methods need a session logged in through the QVSESSION cookie that
 getChallenge sets (--no-auth lifts that). The demo company
@@ -34,7 +38,9 @@ Control endpoint, POST /control on the same port, a JSON object:
     {"command": "set", "knobs": {...}}  change knobs (schema in knobs.py)
     {"command": "reset"}                back to the start-up knobs
     {"command": "requests"}             {"requests": [{time, verb, path,
-                                         method, body, length, headers}]}
+                                         method, body, length, headers,
+                                         seconds}]}  (seconds: the time
+                                         the server took to answer)
     {"command": "clear"}                forget the recorded requests
 Example: {"command": "set", "knobs": {"version": "3.1", "methods":
     {"QBService_v1.getAllLeaveTypes": {"mode": "cut", "delay": 2}}}}
@@ -78,6 +84,7 @@ def parse_arguments(argv):
     parser.add_argument("--login-result")
     parser.add_argument("--knobs", type=json.loads, default={})
     parser.add_argument("--time-limit", type=float, default=0)
+    parser.add_argument("--plain-tcp", action="store_true")
     return parser.parse_args(argv)
 
 
@@ -122,7 +129,8 @@ def serve(arguments, work_dir):
     context = None
     if arguments.tls or arguments.tls_cert:
         context = tls_context(arguments, work_dir)
-    server = DemoServer(arguments.port, rpc, board, Recorder(), context)
+    server = DemoServer(arguments.port, rpc, board, Recorder(), context,
+                        plain_tcp=arguments.plain_tcp)
     if arguments.time_limit > 0:
         timer = threading.Timer(arguments.time_limit, server.shutdown)
         timer.daemon = True

@@ -1,6 +1,7 @@
 #include "tools/qbsim/Company.h"
 
 #include <cwchar>
+#include <set>
 
 #include "core/TextUtils.h"
 
@@ -147,8 +148,89 @@ Json& Company::Insert(const std::wstring& list, Json record)
 {
     Complete(list, record);
     m_lists[list].push_back(record);
-    m_changed = true;
+    Touch(list, record.Get(L"ListID").AsString());
     return m_lists[list].back();
+}
+
+void Company::AddEntry(const Json& entry)
+{
+    m_entries.Add(entry);
+    Touch(kTimeEntries, entry.Get(L"TxnID").AsString());
+}
+
+void Company::ReplaceEntry(const std::wstring& txnId, const Json& entry)
+{
+    m_entries.Replace(txnId, entry);
+    Touch(kTimeEntries, txnId);
+}
+
+bool Company::RemoveEntry(const std::wstring& txnId)
+{
+    Touch(kTimeEntries, txnId);
+    return m_entries.Remove(txnId);
+}
+
+void Company::NoteChanged(const std::wstring& list, const std::wstring& id)
+{
+    Touch(list, id);
+}
+
+void Company::Touch(const std::wstring& list, const std::wstring& id)
+{
+    m_changed = true;
+    m_touched.push_back(std::make_pair(list, id));
+}
+
+Json Company::TakeChanges()
+{
+    if (!m_changed)
+        return Json();
+    Json records = Json::MakeArray();
+    std::set<std::pair<std::wstring, std::wstring> > written;
+    for (const auto& touched : m_touched) {
+        if (!written.insert(touched).second)
+            continue;
+        const Json* now = touched.first == kTimeEntries ? m_entries.Find(touched.second)
+                                                        : FindById(touched.first, touched.second);
+        Json record = Json::MakeObject();
+        record.Set(L"List", touched.first);
+        record.Set(L"Id", touched.second);
+        record.Set(now ? L"Record" : L"Removed", now ? *now : Json(true));
+        records.Push(record);
+    }
+    m_changed = false;
+    m_touched.clear();
+    Json changes = Json::MakeObject();
+    changes.Set(L"Header", m_header);
+    changes.Set(L"Records", records);
+    return changes;
+}
+
+void Company::Apply(const Json& changes)
+{
+    m_header = changes.Get(L"Header");
+    for (const Json& change : changes.Get(L"Records").Items()) {
+        std::wstring list = change.Get(L"List").AsString();
+        std::wstring id = change.Get(L"Id").AsString();
+        const Json& record = change.Get(L"Record");
+        if (list == kTimeEntries) {
+            if (record.IsNull())
+                m_entries.Remove(id);
+            else if (m_entries.Find(id))
+                m_entries.Replace(id, record);
+            else
+                m_entries.Add(record);
+            continue;
+        }
+        std::vector<Json>& records = m_lists[list];
+        Json* existing = FindById(list, id);
+        if (record.IsNull() && existing)
+            records.erase(records.begin() + (existing - &records[0]));
+        else if (existing)
+            *existing = record;
+        else if (!record.IsNull())
+            records.push_back(record);
+    }
 }
 
 void Company::NoteId(const std::wstring& id)
@@ -229,12 +311,13 @@ bool Company::Edit(const std::wstring& list, const std::wstring& id, const Json&
         m_entries.Replace(id, changed);
     else
         *FindById(list, id) = changed;
+    Touch(list, id);
     return true;
 }
 
 bool Company::Delete(const std::wstring& list, const std::wstring& id)
 {
-    m_changed = true;
+    Touch(list, id);
     if (list == kTimeEntries)
         return m_entries.Remove(id);
     std::vector<Json>& records = m_lists[list];

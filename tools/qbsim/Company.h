@@ -42,7 +42,14 @@ public:
     // refers to, null when not found.
     Json* Resolve(const std::wstring& list, Json& reference);
 
-    TimeEntries& Entries() { return m_entries; }
+    // Time entries are read through Entries() and changed through the company, which notes
+    // each change for the journal.
+    const TimeEntries& Entries() const { return m_entries; }
+    void AddEntry(const Json& entry);
+    void ReplaceEntry(const std::wstring& txnId, const Json& entry);
+    bool RemoveEntry(const std::wstring& txnId);
+    // A record changed in place through FindById.
+    void NoteChanged(const std::wstring& list, const std::wstring& id);
 
     // Changes behind the program's back: merges `patch` into the record (any list or
     // "TimeEntries") and gives it a new edit sequence; removes a record. False when not found.
@@ -52,10 +59,16 @@ public:
     // Gives an employee the Name QuickBooks composes from the first, middle and last names.
     static void CompleteEmployeeName(Json& employee);
 
-    bool TakeChanged() { bool changed = m_changed; m_changed = false; return changed; }
-    void MarkChanged() { m_changed = true; }
+    // The changes since the last call as one journal record: the header, and each changed
+    // record as it is now or as removed. Null when nothing changed.
+    Json TakeChanges();
+    // Sets what a journal record names to what it became then. Records applied again in their
+    // order leave the company as they left it the first time.
+    void Apply(const Json& changes);
 
 private:
+    void Touch(const std::wstring& list, const std::wstring& id);
+
     void NoteId(const std::wstring& id);
     void Complete(const std::wstring& list, Json& record);
     void CompleteHierarchy(Json& record, const std::wstring& list);
@@ -65,6 +78,7 @@ private:
     std::map<std::wstring, std::vector<Json> > m_lists;
     TimeEntries m_entries;
     bool m_changed;
+    std::vector<std::pair<std::wstring, std::wstring> > m_touched;  // (list, id), in order
 };
 
 // Every record in the file: the lists plus "TimeEntries".

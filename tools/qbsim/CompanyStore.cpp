@@ -1,5 +1,6 @@
 #include "tools/qbsim/CompanyStore.h"
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 
@@ -20,6 +21,9 @@ std::wstring EnvironmentPath()
 
 // A company file is small; anything this large is not one.
 const size_t kMaxCompanyBytes = 1u << 30;
+// Below this the journal is left to grow, however small the file.
+const ULONGLONG kLeastJournalToCompact = 1u << 20;
+const wchar_t kFileMember[] = L"File";
 
 ULONGLONG FileSize(const WIN32_FILE_ATTRIBUTE_DATA& stamp)
 {
@@ -60,7 +64,7 @@ std::wstring CompanyFileLockName(const std::wstring& path)
     return L"Local\\qbsim-company-" + std::to_wstring(std::hash<std::wstring>()(Quorvane::ToLower(path)));
 }
 
-CompanyStore::CompanyStore() : m_company(new Company()), m_seenWrite(), m_seenSize(0)
+CompanyStore::CompanyStore() : m_company(new Company()), m_seenWrite(), m_seenSize(0), m_journalApplies(true)
 {
     UseFile(EnvironmentPath());
 }
@@ -73,21 +77,63 @@ bool CompanyStore::FileStamp(WIN32_FILE_ATTRIBUTE_DATA& stamp) const
 void CompanyStore::ReloadIfChanged()
 {
     WIN32_FILE_ATTRIBUTE_DATA stamp;
-    if (!FileStamp(stamp))
+    if (FileStamp(stamp) &&
+        (CompareFileTime(&stamp.ftLastWriteTime, &m_seenWrite) != 0 || FileSize(stamp) != m_seenSize)) {
+        std::string bytes;
+        Quorvane::FileReadResult read = Quorvane::ReadFileContents(m_path, kMaxCompanyBytes, bytes);
+        // Carrying on with the company in memory would let the next save overwrite the file.
+        if (read == Quorvane::FileUnreadable)
+            throw std::runtime_error("qbsim: cannot read the company file");
+        if (read == Quorvane::FileRead) {
+            Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
+            m_company.reset(new Company(Json::Parse(std::wstring(text.c_str(), text.size()))));
+            m_company->TakeChanges();  // what loading filled in is filled in the same way again
+            m_seenWrite = stamp.ftLastWriteTime;
+            m_seenSize = FileSize(stamp);
+            m_journal.Rewind();
+        }
+    }
+    for (const std::string& line : m_journal.ReadNew()) {
+        Quorvane::Utf8ToWide text(line.data(), static_cast<int>(line.size()));
+        Json entry = Json::Parse(std::wstring(text.c_str(), text.size()));
+        if (entry.Has(kFileMember))
+            m_journalApplies = entry.Get(kFileMember).AsString() == SeenFileStamp();
+        else if (m_journalApplies)
+            m_company->Apply(entry);
+    }
+}
+
+// The journal begins with the stamp of the file it goes with: a file replaced by someone who
+// knows nothing of the journal makes it void.
+std::wstring CompanyStore::SeenFileStamp() const
+{
+    return std::to_wstring(m_seenSize) + L"/" + std::to_wstring(m_seenWrite.dwHighDateTime) + L"/" +
+           std::to_wstring(m_seenWrite.dwLowDateTime);
+}
+
+void CompanyStore::AppendToJournal(const Json& entry)
+{
+    std::wstring line = entry.Write();
+    line.erase(std::remove(line.begin(), line.end(), L'\n'), line.end());  // texts keep theirs escaped
+    Quorvane::WideToUtf8 bytes(line);
+    m_journal.Append(std::string(bytes.c_str(), bytes.size()));
+}
+
+void CompanyStore::JournalChanges()
+{
+    Json changes = m_company->TakeChanges();
+    if (changes.IsNull() || m_path.empty())
         return;
-    if (CompareFileTime(&stamp.ftLastWriteTime, &m_seenWrite) == 0 && FileSize(stamp) == m_seenSize)
-        return;
-    std::string bytes;
-    Quorvane::FileReadResult read = Quorvane::ReadFileContents(m_path, kMaxCompanyBytes, bytes);
-    if (read == Quorvane::FileMissing)
-        return;
-    // Carrying on with the company in memory would let the next save overwrite the file.
-    if (read == Quorvane::FileUnreadable)
-        throw std::runtime_error("qbsim: cannot read the company file");
-    Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
-    m_company.reset(new Company(Json::Parse(std::wstring(text.c_str(), text.size()))));
-    m_seenWrite = stamp.ftLastWriteTime;
-    m_seenSize = FileSize(stamp);
+    if (m_journal.Size() == 0 || !m_journalApplies) {
+        m_journal.Clear();
+        Json stamp = Json::MakeObject();
+        stamp.Set(kFileMember, SeenFileStamp());
+        AppendToJournal(stamp);
+        m_journalApplies = true;
+    }
+    AppendToJournal(changes);
+    if (m_journal.Size() >= std::max<ULONGLONG>(m_seenSize, kLeastJournalToCompact))
+        Compact();
 }
 
 void CompanyStore::Save()
@@ -105,6 +151,21 @@ void CompanyStore::Save()
     }
 }
 
+void CompanyStore::Compact()
+{
+    std::lock_guard<std::recursive_mutex> hold(m_lock);
+    if (m_path.empty())
+        return;
+    FileLock shared(m_path);
+    ReloadIfChanged();
+    if (m_journal.Size() == 0)
+        return;
+    // Killed between the two steps, the journal is applied again to a file that has it already,
+    // which changes nothing.
+    Save();
+    m_journal.Clear();
+}
+
 void CompanyStore::Use(const std::function<void(Company&)>& work)
 {
     std::lock_guard<std::recursive_mutex> hold(m_lock);
@@ -113,12 +174,10 @@ void CompanyStore::Use(const std::function<void(Company&)>& work)
     try {
         work(*m_company);
     } catch (...) {
-        if (m_company->TakeChanged())
-            Save();
+        JournalChanges();
         throw;
     }
-    if (m_company->TakeChanged())
-        Save();
+    JournalChanges();
 }
 
 void CompanyStore::Replace(const Json& company)
@@ -126,8 +185,9 @@ void CompanyStore::Replace(const Json& company)
     std::lock_guard<std::recursive_mutex> hold(m_lock);
     FileLock shared(m_path);
     m_company.reset(new Company(company));
-    m_company->TakeChanged();
+    m_company->TakeChanges();
     Save();
+    m_journal.Clear();
 }
 
 Json CompanyStore::Snapshot()
@@ -142,9 +202,18 @@ void CompanyStore::UseFile(const std::wstring& path)
 {
     std::lock_guard<std::recursive_mutex> hold(m_lock);
     m_path = path;
+    m_journal.UseFile(path.empty() ? path : path + L".journal");
     m_seenWrite = FILETIME();
     m_seenSize = 0;
+    FileLock shared(m_path);
     ReloadIfChanged();
+}
+
+Json ReadCompanyFile(const std::wstring& path)
+{
+    CompanyStore store;
+    store.UseFile(path);
+    return store.Snapshot();
 }
 
 }  // namespace QbSim

@@ -104,6 +104,7 @@ Json EmployeeMod(Company& company, const Json& request)
         employee->Find(L"EmployeePayrollInfo")->Set(L"UseTimeDataToCreatePaychecks", value);
     }
     employee->Set(L"EditSequence", company.NewEditSequence());
+    company.NoteChanged(kEmployees, listId);
     return Answer(L"IEmployeeRet", AsSeenByApplication(company, *employee));
 }
 

@@ -65,6 +65,15 @@ void FaultTable::Clear()
     m_faults.clear();
 }
 
+bool FaultTable::IsArmed(Stage stage)
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    for (const Fault& fault : m_faults)
+        if (fault.stage == stage && fault.times != 0)
+            return true;
+    return false;
+}
+
 bool FaultTable::Fire(Stage stage, const std::wstring& request, const std::wstring& member, Fault& fired)
 {
     std::lock_guard<std::mutex> hold(m_lock);

@@ -72,6 +72,8 @@ public:
     void Clear();
     // Throws the ComFailure of the first fault that fires for this event.
     void Check(Stage stage, const std::wstring& request, const std::wstring& member);
+    // Whether a fault may still fire at the stage: every field read asks, and mostly none may.
+    bool IsArmed(Stage stage);
     // The Response fault that fires for this request, if one does; the caller answers the
     // request (or, for a refusal, does not) and then lets Reshape apply it.
     bool FireResponse(const std::wstring& request, Fault& fired);

@@ -1,6 +1,7 @@
 #include "tools/qbsim/Node.h"
 
 #include <cwchar>
+#include <utility>
 
 #include "tools/qbsim/Enums.h"
 #include "tools/qbsim/NamedId.h"
@@ -10,7 +11,7 @@ namespace QbSim {
 
 namespace {
 
-// QBFC's own dispatch ids, where the simulator has the member.
+// The members of lists, numbered within their interface (TypeDef::idBase).
 enum StringListMember { kAdd = 4, kStringCount = 5, kStringAt = 6 };
 enum ObjectListMember { kGetAt = 4, kCount = 5, kAppend = 6 };
 const DISPID kTypeMember = 0x400;  // IQBBase's Type, on every aggregate and list
@@ -59,8 +60,13 @@ void AssignPath(Json& root, const std::wstring& path, const Json& value)
 
 Node::Node(const TypeDef& type, const std::shared_ptr<NodeContext>& context, const std::wstring& name,
            const std::wstring& path, const Json& json)
-    : m_type(&type), m_context(context), m_name(name), m_path(path), m_json(json), m_isDetail(false)
+    : m_type(&type), m_context(context), m_name(name), m_path(path), m_json(&json), m_isDetail(false)
 {
+    // A response's nodes read their part of the answer where the context keeps it.
+    if (context->requestSide) {
+        m_own = json;
+        m_json = &m_own;
+    }
     if (type.kind == NodeKind::Aggregate)
         m_children.resize(type.members.size());
 }
@@ -72,10 +78,10 @@ ComRef<Node> Node::NewRequest(const std::wstring& requestKind, const Dialect& di
     return ComRef<Node>::Adopt(new Node(type, context, L"", L"", Json()));
 }
 
-ComRef<Node> Node::NewResponse(const std::wstring& requestKind, const Json& response, const Dialect& dialect)
+ComRef<Node> Node::NewResponse(const std::wstring& requestKind, Json response, const Dialect& dialect)
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, dialect, {} });
-    return ComRef<Node>::Adopt(new Node(FindType(L"IMsgSetResponse"), context, L"", L"", response));
+    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, dialect, {}, std::move(response) });
+    return ComRef<Node>::Adopt(new Node(FindType(L"IMsgSetResponse"), context, L"", L"", context->response));
 }
 
 Json Node::RequestJson() const
@@ -97,6 +103,15 @@ ComRef<Node> Node::MakeChild(const std::wstring& typeName, const std::wstring& n
     return ComRef<Node>::Adopt(new Node(FindType(typeName), m_context, name, path, json));
 }
 
+Json& Node::OwnJson()
+{
+    if (m_json != &m_own) {
+        m_own = *m_json;
+        m_json = &m_own;
+    }
+    return m_own;
+}
+
 std::wstring Node::ChildPath(const std::wstring& name) const
 {
     return m_path.empty() ? name : m_path + L"." + name;
@@ -116,16 +131,18 @@ void Node::RefuseOnResponse() const
 
 bool Node::HasObjectType() const
 {
-    return !m_json.Get(L"@untyped").AsBool();
+    return !m_json->Get(L"@untyped").AsBool();
 }
 
 // A read-only field of its own: the object's kind as ENObjectType.
 ComRef<Node> Node::ObjectTypeNode() const
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ m_context->requestKind, false, m_context->dialect, {} });
     const EnumDef& objectType = FindEnum(L"ObjectType");
     Json number(NumberOfName(objectType, L"ot" + m_type->name.substr(1)));
-    return ComRef<Node>::Adopt(new Node(FindType(EnumTypeName(L"ObjectType")), context, L"Type", L"Type", number));
+    std::shared_ptr<NodeContext> context(
+        new NodeContext{ m_context->requestKind, false, m_context->dialect, {}, number });
+    return ComRef<Node>::Adopt(
+        new Node(FindType(EnumTypeName(L"ObjectType")), context, L"Type", L"Type", context->response));
 }
 
 DISPID Node::MemberId(const std::wstring& name) const
@@ -145,25 +162,31 @@ DISPID Node::MemberId(const std::wstring& name) const
                 return member.id;
         return DISPID_UNKNOWN;
     case NodeKind::StringList:
-        return FindId(kStringListMembers, name);
+        return PublicId(FindId(kStringListMembers, name));
     case NodeKind::ObjectList:
-        return FindId(kObjectListMembers, name);
+        return PublicId(FindId(kObjectListMembers, name));
     default:
-        return ValueMemberId(name);
+        return PublicId(ValueMemberId(name));
     }
+}
+
+DISPID Node::PublicId(DISPID fixedId) const
+{
+    return fixedId == DISPID_UNKNOWN ? DISPID_UNKNOWN : fixedId + m_type->idBase;
 }
 
 void Node::Call(DISPID id, const Arguments& arguments, VARIANT& result)
 {
-    if (!m_context->requestSide)
+    if (!m_context->requestSide && Simulator::Instance().Faults().IsArmed(Stage::GetField))
         Simulator::Instance().Faults().Check(Stage::GetField, m_context->requestKind, AccessedMember(id));
     if (id == kTypeMember)
         return SetObject(result, ObjectTypeNode().Detach());
+    DISPID fixedId = id - m_type->idBase;
     switch (m_type->kind) {
     case NodeKind::Aggregate: return CallAggregate(id, result);
-    case NodeKind::StringList: return CallStringList(id, arguments, result);
-    case NodeKind::ObjectList: return CallObjectList(id, arguments, result);
-    default: return CallValue(id, arguments, result);
+    case NodeKind::StringList: return CallStringList(fixedId, arguments, result);
+    case NodeKind::ObjectList: return CallObjectList(fixedId, arguments, result);
+    default: return CallValue(fixedId, arguments, result);
     }
 }
 
@@ -189,7 +212,7 @@ void Node::CallAggregate(DISPID id, VARIANT& result)
     if (index < 0)
         throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
     const Member& member = m_type->members[index];
-    const Json& answer = m_json.Get(member.name);
+    const Json& answer = m_json->Get(member.name);
     if (member.kind == MemberKind::PlainInt)
         return SetInt(result, static_cast<long>(answer.AsInt()));
     if (member.kind == MemberKind::PlainText) {
@@ -200,7 +223,7 @@ void Node::CallAggregate(DISPID id, VARIANT& result)
         return;
     }
     // A value given as null is present but not set; a detail given as null is absent.
-    bool present = m_json.Has(member.name) && !(member.kind == MemberKind::AnyObject && answer.IsNull());
+    bool present = m_json->Has(member.name) && !(member.kind == MemberKind::AnyObject && answer.IsNull());
     ComRef<Node>& child = m_children[index];
     if (!child && (m_context->requestSide || present)) {
         bool isDetail = member.kind == MemberKind::AnyObject;
@@ -216,21 +239,21 @@ void Node::CallStringList(DISPID id, const Arguments& arguments, VARIANT& result
     if (id == kAdd) {
         Json text(arguments.Text(0));
         Assign(m_path + L"[]", text, text);
-        return m_json.Push(text);
+        return OwnJson().Push(text);
     }
     if (id == kStringCount)
-        return SetInt(result, static_cast<long>(m_json.IsArray() ? m_json.Size() : 0));
+        return SetInt(result, static_cast<long>(m_json->IsArray() ? m_json->Size() : 0));
     if (id != kStringAt)
         throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
     size_t index = static_cast<size_t>(arguments.Int(0));
-    if (!m_json.IsArray() || index >= m_json.Size())
+    if (!m_json->IsArray() || index >= m_json->Size())
         throw Failure(DISP_E_BADINDEX, L"qbsim: index out of range");
-    SetText(result, m_json.At(index).AsString());
+    SetText(result, m_json->At(index).AsString());
 }
 
 const std::vector<Json>& Node::ResponseItems() const
 {
-    return m_json.IsArray() ? m_json.Items() : m_json.Get(L"@items").Items();
+    return m_json->IsArray() ? m_json->Items() : m_json->Get(L"@items").Items();
 }
 
 void Node::CallObjectList(DISPID id, const Arguments& arguments, VARIANT& result)

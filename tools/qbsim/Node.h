@@ -35,12 +35,13 @@ struct NodeContext {
     bool requestSide;
     Dialect dialect;
     std::vector<Assignment> assignments;  // request side, in order
+    Json response;  // response side: the answer every node of the response reads a part of
 };
 
 class Node : public DispatchObject {
 public:
     static ComRef<Node> NewRequest(const std::wstring& requestKind, const Dialect& dialect);
-    static ComRef<Node> NewResponse(const std::wstring& requestKind, const Json& response, const Dialect& dialect);
+    static ComRef<Node> NewResponse(const std::wstring& requestKind, Json response, const Dialect& dialect);
 
     const NodeContext& Context() const { return *m_context; }
     // The request's JSON, rebuilt from its assignments ("EntityRef.ListID" -> {"EntityRef":{"ListID":..}}).
@@ -63,6 +64,8 @@ private:
     // The member a call reads: an aggregate's member, or the value or list itself.
     std::wstring AccessedMember(DISPID id) const;
     bool HasObjectType() const;
+    // A list's or value's member id as this interface numbers it.
+    DISPID PublicId(DISPID fixedId) const;
     ComRef<Node> ObjectTypeNode() const;
 
     void CallAggregate(DISPID id, VARIANT& result);
@@ -83,7 +86,12 @@ private:
     std::shared_ptr<NodeContext> m_context;
     std::wstring m_name;
     std::wstring m_path;
-    Json m_json;                          // response: this node's answer; request value: the value set
+    // The value as set, for a request's node or a response's node changed by the caller.
+    Json& OwnJson();
+
+    // This node's part of the context's response, or m_own: what the node reads.
+    const Json* m_json;
+    Json m_own;
     std::vector<ComRef<Node> > m_children;  // aggregate members by index, or list elements
     bool m_isDetail;
 };

@@ -12,7 +12,8 @@ namespace QbSim {
 
 namespace {
 
-// QBFC's own dispatch ids.
+// QBFC's own dispatch ids of the value types; an enumeration's are numbered within its interface
+// (TypeDef::idBase).
 enum ValueMember { kIsSet = 1, kSetValue = 5, kGetValue = 6, kSetAsString = 7, kGetAsString = 8 };
 
 const NamedId kValueMembers[] = { { L"IsSet", kIsSet }, { L"SetValue", kSetValue }, { L"GetValue", kGetValue } };
@@ -55,7 +56,7 @@ void Node::CallValue(DISPID id, const Arguments& arguments, VARIANT& result)
     bool isEnum = m_type->kind == NodeKind::EnumValue;
     switch (id) {
     case kIsSet:
-        return SetBool(result, !m_json.IsNull());
+        return SetBool(result, !m_json->IsNull());
     case kSetValue:
         RefuseOnResponse();
         return SetValue(arguments);
@@ -69,7 +70,7 @@ void Node::CallValue(DISPID id, const Arguments& arguments, VARIANT& result)
     case kGetAsString:
         if (!isEnum)
             break;
-        return SetText(result, NameOfNumber(FindEnum(m_type->enumName), static_cast<int>(m_json.AsInt())));
+        return SetText(result, NameOfNumber(FindEnum(m_type->enumName), static_cast<int>(m_json->AsInt())));
     }
     throw Failure(DISP_E_MEMBERNOTFOUND, L"qbsim: no such member");
 }
@@ -101,7 +102,7 @@ void Node::SetValue(const Arguments& arguments)
     }
     }
     Assign(m_path, value, sent.IsNull() ? value : sent);
-    m_json = value;
+    OwnJson() = value;
 }
 
 void Node::SetAsString(const Arguments& arguments)
@@ -109,32 +110,32 @@ void Node::SetAsString(const Arguments& arguments)
     std::wstring name = arguments.Text(0);
     Json value(NumberOfName(FindEnum(m_type->enumName), name));
     Assign(m_path, value, Json(name));
-    m_json = value;
+    OwnJson() = value;
 }
 
 void Node::GetValue(const Arguments& arguments, VARIANT& result) const
 {
     switch (m_type->kind) {
-    case NodeKind::BoolValue: return SetBool(result, m_json.AsBool());
-    case NodeKind::IntValue: return SetInt(result, static_cast<long>(m_json.AsInt()));
+    case NodeKind::BoolValue: return SetBool(result, m_json->AsBool());
+    case NodeKind::IntValue: return SetInt(result, static_cast<long>(m_json->AsInt()));
     case NodeKind::EnumValue: {
-        int number = static_cast<int>(m_json.AsInt());
+        int number = static_cast<int>(m_json->AsInt());
         return SetInt(result, ToSentNumber(FindEnum(m_type->enumName), number, m_context->dialect.earlyEnumNumbering));
     }
     case NodeKind::DateValue: {
         Quorvane::DateTime date;
-        date.Parse(m_json.AsString());
+        date.Parse(m_json->AsString());
         return SetDate(result, date.ToVariantDate());
     }
     case NodeKind::IntervalValue: {
         // GetValue(short* hours, short* minutes, short* seconds, VARIANT_BOOL* isNegative)
-        Interval interval = ParseInterval(m_json.AsString());
+        Interval interval = ParseInterval(m_json->AsString());
         arguments.SetShortOut(0, static_cast<short>(interval.hour));
         arguments.SetShortOut(1, static_cast<short>(interval.minute));
         arguments.SetShortOut(2, static_cast<short>(interval.second));
         return arguments.SetBoolOut(3, interval.negative);
     }
-    default: return SetText(result, m_json.AsString());
+    default: return SetText(result, m_json->AsString());
     }
 }
 

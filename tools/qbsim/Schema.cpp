@@ -158,24 +158,21 @@ const ValueType kValueTypes[] = {
 
 const wchar_t kEnumAlias[] = L"enum/";
 
-const long kFirstMemberId = 0x1000;
+// Every interface with members of its own gets a block of ids, in the order the table makes them.
+const long kFirstMemberId = 0x10000;
+const long kIdsPerInterface = 0x100;
 
-long MemberIdOfName(const std::wstring& name)
+long NextIdBase()
 {
-    static std::map<std::wstring, long> ids;  // filled while the table is built, once
-    auto found = ids.find(name);
-    if (found != ids.end())
-        return found->second;
-    long id = kFirstMemberId + static_cast<long>(ids.size());
-    ids[name] = id;
-    return id;
+    static long interfaces = 0;  // counted while the table is built, once
+    return kFirstMemberId + kIdsPerInterface * interfaces++;
 }
 
 Member ParseMember(const std::wstring& word)
 {
     size_t colon = word.find(L':');
     std::wstring name = word.substr(0, colon);
-    Member member = { name, MemberKind::Object, word.substr(colon + 1), MemberIdOfName(name) };
+    Member member = { name, MemberKind::Object, word.substr(colon + 1), 0 };
     if (member.type == L"#int")
         member.kind = MemberKind::PlainInt;
     else if (member.type == L"#text")
@@ -192,7 +189,7 @@ Member ParseMember(const std::wstring& word)
 
 TypeDef ParseType(const TypeEntry& entry)
 {
-    TypeDef type = { entry.name, NodeKind::Aggregate, {}, L"", L"" };
+    TypeDef type = { entry.name, NodeKind::Aggregate, {}, L"", L"", NextIdBase() };
     std::wstring members = entry.members;
     if (!members.empty() && members[0] == L'[') {
         type.kind = NodeKind::ObjectList;
@@ -201,8 +198,10 @@ TypeDef ParseType(const TypeEntry& entry)
     }
     std::wistringstream words(members);
     std::wstring word;
-    while (words >> word)
+    while (words >> word) {
         type.members.push_back(ParseMember(word));
+        type.members.back().id = type.idBase + static_cast<long>(type.members.size());
+    }
     return type;
 }
 
@@ -213,7 +212,9 @@ std::wstring OlderFormKey(const std::wstring& name, int before)
 
 void AddEnumType(std::map<std::wstring, TypeDef>& types, const std::wstring& enumName)
 {
-    types[EnumTypeName(enumName)] = TypeDef{ EnumTypeName(enumName), NodeKind::EnumValue, {}, L"", enumName };
+    if (types.count(EnumTypeName(enumName)) == 0)
+        types[EnumTypeName(enumName)] = TypeDef{ EnumTypeName(enumName), NodeKind::EnumValue, {}, L"", enumName,
+                                                 NextIdBase() };
 }
 
 // The enumerated fields the aggregates name, each a value type of its own as in QBFC, and the
@@ -241,7 +242,7 @@ const std::map<std::wstring, TypeDef>& AllTypes()
             types[OlderFormKey(older.type.name, older.before)] = ParseType(older.type);
         for (const ValueType& value : kValueTypes)
             if (value.kind != NodeKind::Aggregate)
-                types[value.name] = TypeDef{ value.name, value.kind, {}, L"", L"" };
+                types[value.name] = TypeDef{ value.name, value.kind, {}, L"", L"", 0 };
         AddEnumTypes(types);
     });
     return types;

@@ -17,8 +17,9 @@ enum class MemberKind {
     AnyObject,  // a property giving a node whose type the JSON names in "@type"
 };
 
-// An aggregate member's dispatch id is one per name across the schema, so an id that a caller
-// kept from an object of another type or version fails instead of reaching another member.
+// Each interface numbers its members on its own, as QBFC does: the same name has another id on
+// another interface, and an id that a caller kept from an object of another interface reaches
+// no member there.
 struct Member {
     std::wstring name;
     MemberKind kind;
@@ -32,6 +33,9 @@ struct TypeDef {
     std::vector<Member> members;     // aggregates
     std::wstring elementType;        // object lists
     std::wstring enumName;           // enumerated values: the enumeration's name (Enums.h)
+    // Added to the fixed ids of a list's or enumerated value's members; 0 for the value types
+    // and IBSTRList, whose single interfaces keep QBFC's own ids.
+    long idBase;
 };
 
 // Throws std::runtime_error for a name that is not in the table.

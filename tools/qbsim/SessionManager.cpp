@@ -1,5 +1,7 @@
 #include "tools/qbsim/SessionManager.h"
 
+#include <utility>
+
 #include "tools/qbsim/ComFailure.h"
 #include "tools/qbsim/MsgSetRequest.h"
 #include "tools/qbsim/Simulator.h"
@@ -92,6 +94,8 @@ void SessionManager::EndSession()
     Simulator::Instance().Faults().Check(Stage::EndSession, L"", L"");
     Require(m_inSession, L"No session is open.");
     m_inSession = false;
+    // The file then reads whole without its journal, as QuickBooks leaves a company it closes.
+    Simulator::Instance().Store().Compact();
 }
 
 void SessionManager::CloseConnection()
@@ -138,7 +142,7 @@ void SessionManager::DoRequests(const Arguments& arguments, VARIANT& result)
         responses.Push(simulator.Answer(set->Requests()[i]->Context().requestKind, requests[i]));
     Json response = Json::MakeObject();
     response.Set(L"ResponseList", responses);
-    SetObject(result, Node::NewResponse(firstKind, response, set->GetDialect()).Detach());
+    SetObject(result, Node::NewResponse(firstKind, std::move(response), set->GetDialect()).Detach());
 }
 
 }  // namespace QbSim

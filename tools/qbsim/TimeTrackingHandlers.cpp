@@ -155,7 +155,7 @@ Json TimeTrackingAdd(Company& company, const Json& request)
         return refusal;
     entry.Set(L"TxnID", company.NewId());
     entry.Set(L"EditSequence", company.NewEditSequence());
-    company.Entries().Add(entry);
+    company.AddEntry(entry);
     return Answer(L"ITimeTrackingRet", entry);
 }
 
@@ -176,7 +176,7 @@ Json TimeTrackingMod(Company& company, const Json& request)
     if (!refusal.IsNull())
         return refusal;
     entry.Set(L"EditSequence", company.NewEditSequence());
-    company.Entries().Replace(txnId, entry);
+    company.ReplaceEntry(txnId, entry);
     return Answer(L"ITimeTrackingRet", entry);
 }
 
@@ -191,8 +191,7 @@ Json TxnDel(Company& company, const Json& request)
     Json refusal = CheckExisting(company, existing, txnId, Json());
     if (!refusal.IsNull())
         return refusal;
-    company.Entries().Remove(txnId);
-    company.MarkChanged();
+    company.RemoveEntry(txnId);
     Json ret = Json::MakeObject();
     ret.Set(L"TxnDelType", kTimeTrackingDelType);
     ret.Set(L"TxnID", txnId);

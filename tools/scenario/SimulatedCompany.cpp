@@ -2,14 +2,15 @@
 
 #include <cwchar>
 
+#include <windows.h>
+
 #include "tools/programdriver/DriverError.h"
-#include "tools/scenario/TextFile.h"
+#include "tools/qbsim/CompanyStore.h"
 
 namespace scenario {
 
 namespace {
 
-const size_t kLargestCompanyFile = 64 * 1024 * 1024;
 const int kServiceItemKind = 0;
 
 const QbSim::Json* Record(const QbSim::Json& list, const std::wstring& listId)
@@ -30,13 +31,17 @@ std::wstring Joined(const std::vector<std::wstring>& parts)
 
 }  // namespace
 
-SimulatedCompany::SimulatedCompany(const std::wstring& companyFile)
+QbSim::Json ReadCompany(const std::wstring& companyFile)
 {
-    std::wstring text;
-    if (!ReadUtf8File(companyFile, kLargestCompanyFile, text))
-        throw driver::DriverError(L"cannot read the company file " + companyFile);
-    m_company = QbSim::Json::Parse(text);
+    try {
+        if (GetFileAttributesW(companyFile.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return QbSim::ReadCompanyFile(companyFile);
+    } catch (const std::exception&) {
+    }
+    throw driver::DriverError(L"cannot read the company file " + companyFile);
 }
+
+SimulatedCompany::SimulatedCompany(const std::wstring& companyFile) : m_company(ReadCompany(companyFile)) {}
 
 std::wstring SimulatedCompany::Name() const
 {

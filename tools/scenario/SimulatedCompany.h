@@ -38,6 +38,10 @@ private:
     QbSim::Json m_company;
 };
 
+// The company a company file holds with the changes of its journal, as the simulator sees it;
+// DriverError when the file cannot be read.
+QbSim::Json ReadCompany(const std::wstring& companyFile);
+
 // "PT8H30M0S" in minutes.
 int DurationMinutes(const std::wstring& duration);
 

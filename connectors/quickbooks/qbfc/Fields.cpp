@@ -5,9 +5,11 @@ namespace Qbfc {
 
 namespace {
 
-_variant_t Coerced(_variant_t value, VARTYPE type)
+// Changes the value where it is: returning a copy would copy a text once more.
+const _variant_t& Coerced(_variant_t&& value, VARTYPE type)
 {
-    value.ChangeType(type);
+    if (value.vt != type)
+        value.ChangeType(type);
     return value;
 }
 

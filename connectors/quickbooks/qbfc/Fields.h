@@ -1,9 +1,9 @@
 #pragma once
 // QBFC's typed fields: values with SetValue, GetValue and IsSet; references; string lists;
 // lists of Rets. Dates are OLE Automation dates (DateTime::ToVariantDate / FromVariantDate).
-// Enumerations share one wrapper, IQBEnumType (QBFC has one type per enumeration, with the same
-// members): by number, QBFC's EN... value, or by name, where the numbering differs between
-// QBFC versions.
+// Enumerations share one wrapper, IQBEnumType (QBFC has one interface per enumeration, with the
+// same member names): by number, QBFC's EN... value, or by name, where the numbering differs
+// between QBFC versions.
 #include "connectors/quickbooks/qbfc/Object.h"
 
 namespace Quorvane {
@@ -13,7 +13,7 @@ namespace Qbfc {
 class ValueField : public Object {
 public:
     ValueField() {}
-    ValueField(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    ValueField(IDispatch* dispatch, const void* interfaceKey) : Object(dispatch, interfaceKey) {}
     bool IsSet() const;
 
 protected:
@@ -47,8 +47,13 @@ class IQBBoolType : public ValueField {
     bool GetValue() const;
 };
 
+// Each enumeration is an interface of its own in QBFC: an enumerated field made through its
+// owner's member is cached as that member's interface, one made otherwise is not cached.
 class IQBEnumType : public ValueField {
-    QBFC_WRAPPER(IQBEnumType, ValueField)
+public:
+    IQBEnumType() {}
+    explicit IQBEnumType(IDispatch* dispatch) : ValueField(dispatch, 0) {}
+    static bool ServesSeveralInterfaces() { return true; }
     void SetValue(long value) const { Set(_variant_t(value)); }
     long GetValue() const;
     // The value's name without its prefix: "TimeTracking" for tdtTimeTracking.
@@ -88,7 +93,7 @@ template <typename Element>
 class ObjectList : public Object {
 public:
     ObjectList() {}
-    ObjectList(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    ObjectList(IDispatch* dispatch, const void* interfaceKey) : Object(dispatch, interfaceKey) {}
     long Count() const { return IntProperty(L"Count"); }
     Element GetAt(long index) const { return Wrap(Call(L"GetAt", DISPATCH_METHOD, { _variant_t(index) })); }
     Element Append() const { return Wrap(Call(L"Append", DISPATCH_METHOD, {})); }

@@ -20,7 +20,7 @@ class IORNameFilter : public Object {
 class ListFilterFields : public Object {
 public:
     ListFilterFields() {}
-    ListFilterFields(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    ListFilterFields(IDispatch* dispatch, const void* interfaceKey) : Object(dispatch, interfaceKey) {}
     IQBIntType MaxReturned() const { return Child<IQBIntType>(L"MaxReturned"); }
     IQBEnumType ActiveStatus() const { return Child<IQBEnumType>(L"ActiveStatus"); }
     IORNameFilter ORNameFilter() const { return Child<IORNameFilter>(L"ORNameFilter"); }
@@ -57,7 +57,7 @@ class IORListQueryWithOwnerIDAndClass : public Object {
 class ListQueryFields : public Object {
 public:
     ListQueryFields() {}
-    ListQueryFields(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    ListQueryFields(IDispatch* dispatch, const void* interfaceKey) : Object(dispatch, interfaceKey) {}
     IORListQuery ORListQuery() const { return Child<IORListQuery>(L"ORListQuery"); }
     IBSTRList IncludeRetElementList() const { return Child<IBSTRList>(L"IncludeRetElementList"); }
 };
@@ -66,7 +66,7 @@ public:
 class ListRetFields : public Object {
 public:
     ListRetFields() {}
-    ListRetFields(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    ListRetFields(IDispatch* dispatch, const void* interfaceKey) : Object(dispatch, interfaceKey) {}
     IQBIDType ListID() const { return Child<IQBIDType>(L"ListID"); }
     IQBStringType EditSequence() const { return Child<IQBStringType>(L"EditSequence"); }
     IQBStringType Name() const { return Child<IQBStringType>(L"Name"); }
@@ -77,7 +77,7 @@ public:
 class HierarchyRetFields : public ListRetFields {
 public:
     HierarchyRetFields() {}
-    HierarchyRetFields(IDispatch* dispatch, const wchar_t* typeName) : ListRetFields(dispatch, typeName) {}
+    HierarchyRetFields(IDispatch* dispatch, const void* interfaceKey) : ListRetFields(dispatch, interfaceKey) {}
     IQBStringType FullName() const { return Child<IQBStringType>(L"FullName"); }
     IQBIntType Sublevel() const { return Child<IQBIntType>(L"Sublevel"); }
     // Absent for a top-level element, and for item kinds that have no parent.

@@ -1,7 +1,7 @@
 #include "connectors/quickbooks/qbfc/Object.h"
 
-#include <map>
-#include <mutex>
+#include <set>
+#include <unordered_map>
 #include <utility>
 
 namespace Quorvane {
@@ -9,11 +9,48 @@ namespace Qbfc {
 
 namespace {
 
-// Keyed by the addresses of the wrapper's type name and the member's name, both literals: no
-// text is built or compared on a call.
-typedef std::pair<const wchar_t*, const wchar_t*> MemberKey;
-std::mutex g_cacheLock;
-std::map<MemberKey, DISPID> g_memberIds;
+// Keyed by the interface's key and the address of the member's name, a literal: no text is
+// built or compared on a call.
+typedef std::pair<const void*, const wchar_t*> MemberKey;
+
+struct MemberKeyHash {
+    size_t operator()(const MemberKey& key) const
+    {
+        return std::hash<const void*>()(key.first) * 31 + std::hash<const void*>()(key.second);
+    }
+};
+
+// Read far more often than written: readers share the lock.
+class SharedLock {
+public:
+    SharedLock(SRWLOCK& lock, bool exclusive) : m_lock(lock), m_exclusive(exclusive)
+    {
+        if (exclusive)
+            AcquireSRWLockExclusive(&m_lock);
+        else
+            AcquireSRWLockShared(&m_lock);
+    }
+    ~SharedLock()
+    {
+        if (m_exclusive)
+            ReleaseSRWLockExclusive(&m_lock);
+        else
+            ReleaseSRWLockShared(&m_lock);
+    }
+
+private:
+    SharedLock(const SharedLock&);
+    SharedLock& operator=(const SharedLock&);
+
+    SRWLOCK& m_lock;
+    bool m_exclusive;
+};
+
+SRWLOCK g_cacheLock = SRWLOCK_INIT;
+std::unordered_map<MemberKey, DISPID, MemberKeyHash> g_memberIds;
+// An interface reached through a member: (the owner's interface key, the member). The set's
+// elements do not move, so their addresses serve as keys.
+std::set<MemberKey> g_interfacesThrough;
 
 IErrorInfo* MakeErrorInfo(BSTR description)
 {
@@ -87,9 +124,9 @@ bool Object::HasMember(const wchar_t* member) const
 
 DISPID Object::MemberId(const wchar_t* member) const
 {
-    MemberKey key(m_typeName, member);
-    if (m_typeName) {
-        std::lock_guard<std::mutex> hold(g_cacheLock);
+    MemberKey key(m_interface, member);
+    if (m_interface) {
+        SharedLock hold(g_cacheLock, false);
         auto found = g_memberIds.find(key);
         if (found != g_memberIds.end())
             return found->second;
@@ -98,11 +135,26 @@ DISPID Object::MemberId(const wchar_t* member) const
     HRESULT hr = LookUpMemberId(member, id);
     if (FAILED(hr))
         _com_issue_error(hr);
-    if (m_typeName) {
-        std::lock_guard<std::mutex> hold(g_cacheLock);
+    if (m_interface) {
+        SharedLock hold(g_cacheLock, true);
         g_memberIds[key] = id;
     }
     return id;
+}
+
+const void* Object::InterfaceThrough(const wchar_t* member) const
+{
+    if (!m_interface)
+        return 0;
+    MemberKey key(m_interface, member);
+    {
+        SharedLock hold(g_cacheLock, false);
+        auto found = g_interfacesThrough.find(key);
+        if (found != g_interfacesThrough.end())
+            return &*found;
+    }
+    SharedLock hold(g_cacheLock, true);
+    return &*g_interfacesThrough.insert(key).first;
 }
 
 _variant_t Object::Call(const wchar_t* member, WORD flags, const std::vector<_variant_t>& arguments) const

@@ -1,18 +1,19 @@
 #pragma once
 // The base of the typed QBFC wrappers. A wrapper holds one counted reference to an automation
-// object and calls it through IDispatch by member name; the names are resolved once per
-// wrapper type and member and then cached. No QBFC header is needed: any automation server
-// whose objects carry QBFC's member names can be driven.
+// object and calls it through IDispatch by member name; the names are resolved once per real
+// interface and member and then cached. No QBFC header is needed: any automation server whose
+// objects carry QBFC's member names can be driven.
 //
 // Failures: every failed call throws _com_error carrying the HRESULT and the description
 // (from the thread's IErrorInfo, or from EXCEPINFO when the server reports DISP_E_EXCEPTION).
 // Calling a member of a null wrapper throws _com_error(E_POINTER): a getter of an optional
 // element gives a null wrapper when the element is absent, so "present" is !IsNull().
 //
-// The cache keys a member by the wrapper's type name, so wrapper types follow QBFC's interfaces;
-// where one wrapper serves several (the enumerated fields, the references), QBFC gives their
-// members the same ids. Type and member names are string literals: the cache keeps their
-// addresses.
+// QBFC numbers each interface's members on its own, so the cache is keyed by the real
+// interface: a wrapper type's name where the wrapper type is one interface; for a wrapper that
+// serves several (the enumerated fields), the interface that gave the object and the member it
+// came through, which together name one interface. Type and member names are string literals:
+// the cache keeps their addresses.
 #include <windows.h>
 #include <comdef.h>
 #include <string>
@@ -26,9 +27,11 @@ namespace Qbfc {
 
 class Object {
 public:
-    Object() : m_typeName(0) {}
-    // Takes a reference of its own. `typeName` keys the name cache (null: no caching).
-    Object(IDispatch* dispatch, const wchar_t* typeName) : m_dispatch(dispatch), m_typeName(typeName) {}
+    Object() : m_interface(0) {}
+    // Takes a reference of its own. `interfaceKey` keys the member-id cache (null: no caching).
+    Object(IDispatch* dispatch, const void* interfaceKey) : m_dispatch(dispatch), m_interface(interfaceKey) {}
+    // Whether one wrapper type stands for several interfaces; hidden by the wrappers that do.
+    static bool ServesSeveralInterfaces() { return false; }
 
     bool IsNull() const { return !m_dispatch; }
     IDispatch* GetDispatch() const { return m_dispatch; }
@@ -48,7 +51,10 @@ protected:
     T Child(const wchar_t* member) const
     {
         _variant_t value = Property(member);
-        return T(value.vt == VT_DISPATCH ? value.pdispVal : 0);
+        T child(value.vt == VT_DISPATCH ? value.pdispVal : 0);
+        if (T::ServesSeveralInterfaces())
+            static_cast<Object&>(child).m_interface = InterfaceThrough(member);
+        return child;
     }
 
     std::wstring TextProperty(const wchar_t* member) const;
@@ -56,9 +62,11 @@ protected:
 
 private:
     DISPID MemberId(const wchar_t* member) const;
+    // The key of the interface that this object's member gives; null when this one has none.
+    const void* InterfaceThrough(const wchar_t* member) const;
 
     IDispatchPtr m_dispatch;
-    const wchar_t* m_typeName;
+    const void* m_interface;
 };
 
 // A BSTR argument with the text's exact length.

@@ -9,7 +9,7 @@ namespace Qbfc {
 class TimeTrackingFields : public Object {
 public:
     TimeTrackingFields() {}
-    TimeTrackingFields(IDispatch* dispatch, const wchar_t* typeName) : Object(dispatch, typeName) {}
+    TimeTrackingFields(IDispatch* dispatch, const void* interfaceKey) : Object(dispatch, interfaceKey) {}
     IQBDateType TxnDate() const { return Child<IQBDateType>(L"TxnDate"); }
     IQBBaseRef EntityRef() const { return Child<IQBBaseRef>(L"EntityRef"); }
     IQBBaseRef CustomerRef() const { return Child<IQBBaseRef>(L"CustomerRef"); }
