@@ -12,7 +12,6 @@
 #include "tools/programdriver/Waiting.h"
 #include "tools/qbsim/Json.h"
 #include "tools/scenario/SimulatedCompany.h"
-#include "tools/scenario/TextFile.h"
 
 using namespace scenario;
 using QbSim::Json;
@@ -76,9 +75,7 @@ protected:
     // not have, and a working entry twice. Returns the day of the added holiday.
     int ChangeQuickBooks()
     {
-        std::wstring text;
-        EXPECT_TRUE(ReadUtf8File(m_stage->CompanyFile(), 64 * 1024 * 1024, text));
-        Json company = Json::Parse(text);
+        Json company = ReadCompany(m_stage->CompanyFile());
         const std::wstring employee = SimulatedCompany(m_stage->CompanyFile()).ListId(L"Employees", kEmployee);
         std::vector<Json>& entries = company.Find(L"TimeEntries")->Items();
         int leave = -1, work = -1;
