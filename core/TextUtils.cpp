@@ -127,11 +127,16 @@ std::wstring ReplaceAll(const std::wstring& text, const std::wstring& pattern, c
 std::wstring ToLower(const std::wstring& text)
 {
     std::wstring lowered = text;
-    for (size_t i = 0; i < lowered.size(); ++i) {
-        if (lowered[i] >= L'A' && lowered[i] <= L'Z')
-            lowered[i] = static_cast<wchar_t>(lowered[i] - L'A' + L'a');
-    }
+    LowerInPlace(lowered);
     return lowered;
+}
+
+void LowerInPlace(std::wstring& text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] >= L'A' && text[i] <= L'Z')
+            text[i] = static_cast<wchar_t>(text[i] - L'A' + L'a');
+    }
 }
 
 std::wstring FormatMinutes(int minutes, const std::wstring& zeroText)

@@ -25,6 +25,7 @@ std::wstring ReplaceAll(const std::wstring& text, const std::wstring& pattern, c
 
 // Lowers A-Z only, so the result never depends on the locale.
 std::wstring ToLower(const std::wstring& text);
+void LowerInPlace(std::wstring& text);
 
 // 450 -> "7:30"; zeroText for 0; negative minutes get a leading "-".
 std::wstring FormatMinutes(int minutes, const std::wstring& zeroText);
