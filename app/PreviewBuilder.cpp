@@ -74,9 +74,12 @@ void PreviewBuilder::CompareDay(const Employee& serverUser, const EmployeePtr& q
 {
     diffs.clear();
     ReadDay(serverRecords, entries);
+    static const std::wstring noPayrollItem;
+    const std::wstring& payrollName =
+        quickBooksEmployee ? WorkingTimePayrollName(*quickBooksEmployee) : noPayrollItem;
     for (size_t first = 0; first < m_serverRecords.size(); ++first) {
         if (!m_serverRecords[first].grouped)
-            PairGroup(TakeGroup(first, serverUser), quickBooksEmployee, diffs);
+            PairGroup(TakeGroup(first, serverUser), quickBooksEmployee, payrollName, diffs);
     }
     AddAbsentEntries(diffs);
 }
@@ -98,7 +101,7 @@ void PreviewBuilder::ReadDay(const DayRecords& serverRecords, const DayRecords& 
     for (size_t n = 0; n < entries.size(); ++n) {
         m_entries[n].record = entries[n];
         m_entries[n].paired = false;
-        m_entries[n].namesLowered = false;
+        m_entries[n].namesRead = false;
     }
 }
 
@@ -138,27 +141,26 @@ const std::wstring& PreviewBuilder::ServiceItemName(ServerRecord& record, const 
     return record.serviceItem;
 }
 
-void PreviewBuilder::LowerNames(Entry& entry) const
+void PreviewBuilder::ReadNames(Entry& entry) const
 {
-    if (entry.namesLowered)
+    if (entry.namesRead)
         return;
-    entry.lowerCustomerJob = entry.record->GetCustomerJobName(m_config->GetMappingType());
-    LowerInPlace(entry.lowerCustomerJob);
-    entry.lowerServiceItem = entry.record->GetServiceItemName();
-    LowerInPlace(entry.lowerServiceItem);
-    entry.namesLowered = true;
+    entry.customerJob = entry.record->GetCustomerJobName(m_config->GetMappingType());
+    entry.serviceItem = entry.record->GetServiceItemName();
+    entry.namesRead = true;
 }
 
 bool PreviewBuilder::HasNoCustomerJobOrServiceItem(Entry& entry) const
 {
-    LowerNames(entry);
-    return entry.lowerCustomerJob.empty() && entry.lowerServiceItem.empty();
+    ReadNames(entry);
+    return entry.customerJob.empty() && entry.serviceItem.empty();
 }
 
-void PreviewBuilder::PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee, DayDiffs& diffs)
+void PreviewBuilder::PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee,
+                               const std::wstring& payrollName, DayDiffs& diffs)
 {
     const TimeTrackRecord& record = *group.first->record;
-    FindMatchingEntries(group, quickBooksEmployee);
+    FindMatchingEntries(group, quickBooksEmployee, payrollName);
     if (m_matches.empty()) {
         diffs.push_back(NewDiff(RecordPtr(), CopyWithMinutes(record, group.minutes)));
         return;
@@ -180,34 +182,33 @@ void PreviewBuilder::PairGroup(const Group& group, const EmployeePtr& quickBooks
         diffs.push_back(NewDiff(RecordPtr(), CopyWithMinutes(record, remaining)));
 }
 
-void PreviewBuilder::FindMatchingEntries(const Group& group, const EmployeePtr& quickBooksEmployee)
+void PreviewBuilder::FindMatchingEntries(const Group& group, const EmployeePtr& quickBooksEmployee,
+                                         const std::wstring& payrollName)
 {
     m_matches.clear();
     if (group.first->record->IsLeave())
         FindMatchingLeave(*group.first->record);
     else if (quickBooksEmployee)
-        FindMatchingWorkingTime(group, *quickBooksEmployee);
+        FindMatchingWorkingTime(group, *quickBooksEmployee, payrollName);
 }
 
 // Names compare without regard to case; the cheap tests come first, so an entry's names are
-// lowered only when its payroll item, notes and billing already fit.
-void PreviewBuilder::FindMatchingWorkingTime(const Group& group, const Employee& quickBooksEmployee)
+// read only when its payroll item, notes and billing already fit.
+void PreviewBuilder::FindMatchingWorkingTime(const Group& group, const Employee& quickBooksEmployee,
+                                             const std::wstring& payrollName)
 {
     const TimeTrackRecord& record = *group.first->record;
-    const std::wstring& payrollName = WorkingTimePayrollName(quickBooksEmployee);
     const bool billable = IsBillable(record);
-    std::wstring lowerServiceItem = MakeServiceItemName(*m_config, record, quickBooksEmployee);
-    LowerInPlace(lowerServiceItem);
-    std::wstring lowerCustomerJob = group.first->customerJob;
-    LowerInPlace(lowerCustomerJob);
+    const std::wstring serviceItem = MakeServiceItemName(*m_config, record, quickBooksEmployee);
     for (Entry& entry : m_entries) {
         const TimeTrackRecord& candidate = *entry.record;
         if (entry.paired || candidate.GetPayrollItemName() != payrollName ||
             candidate.GetNotes() != group.first->description ||
             billable != (IsBillable(candidate) || candidate.IsBilled() != 0))
             continue;
-        LowerNames(entry);
-        if (entry.lowerServiceItem == lowerServiceItem && entry.lowerCustomerJob == lowerCustomerJob)
+        ReadNames(entry);
+        if (EqualsIgnoringCase(entry.serviceItem, serviceItem) &&
+            EqualsIgnoringCase(entry.customerJob, group.first->customerJob))
             m_matches.push_back(&entry);
     }
 }
@@ -220,7 +221,7 @@ void PreviewBuilder::FindMatchingWorkingTime(const Group& group, const Employee&
 void PreviewBuilder::FindMatchingLeave(const TimeTrackRecord& group)
 {
     const bool anyPayrollItem = IsLeaveLeftAlone(group);
-    const std::wstring leaveTypeName = group.GetLeaveTypeName();
+    const std::wstring& leaveTypeName = group.GetLeaveTypeName();
     std::wstring payrollName;
     if (!anyPayrollItem && !ResolveLeavePayrollName(leaveTypeName, payrollName))
         return;

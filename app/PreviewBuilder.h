@@ -51,13 +51,13 @@ private:
         std::wstring serviceItem;  // named on first use: an unknown name convention throws
         bool serviceItemNamed;
     };
-    // A QuickBooks entry of the day; its names lower-cased on first use.
+    // A QuickBooks entry of the day; its names read on first use.
     struct Entry {
         RecordPtr record;
         bool paired;
-        std::wstring lowerCustomerJob;
-        std::wstring lowerServiceItem;
-        bool namesLowered;
+        std::wstring customerJob;
+        std::wstring serviceItem;
+        bool namesRead;
     };
     // The first record of a group of like server records, and the group's total.
     struct Group {
@@ -69,14 +69,18 @@ private:
     Group TakeGroup(size_t first, const Quorvane::Employee& serverUser);
     bool IsLikeRecord(ServerRecord& first, ServerRecord& record, const Quorvane::Employee& serverUser) const;
     const std::wstring& ServiceItemName(ServerRecord& record, const Quorvane::Employee& serverUser) const;
-    void LowerNames(Entry& entry) const;
+    void ReadNames(Entry& entry) const;
     bool HasNoCustomerJobOrServiceItem(Entry& entry) const;
 
-    void PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee, DayDiffs& diffs);
+    // payrollName: the QuickBooks employee's working-time payroll item.
+    void PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee, const std::wstring& payrollName,
+                   DayDiffs& diffs);
     // Fills m_matches with the entries that the group total replaces; leave entries found get
     // the leave flag.
-    void FindMatchingEntries(const Group& group, const EmployeePtr& quickBooksEmployee);
-    void FindMatchingWorkingTime(const Group& group, const Quorvane::Employee& quickBooksEmployee);
+    void FindMatchingEntries(const Group& group, const EmployeePtr& quickBooksEmployee,
+                             const std::wstring& payrollName);
+    void FindMatchingWorkingTime(const Group& group, const Quorvane::Employee& quickBooksEmployee,
+                                 const std::wstring& payrollName);
     void FindMatchingLeave(const Quorvane::TimeTrackRecord& group);
     // Billed entries stay as they are; one that now holds more than the server total is a conflict.
     void AddBilledEntries(DayDiffs& diffs, int& remaining) const;

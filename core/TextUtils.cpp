@@ -7,6 +7,11 @@ namespace Quorvane {
 
 namespace {
 
+wchar_t LowerLetter(wchar_t character)
+{
+    return character >= L'A' && character <= L'Z' ? static_cast<wchar_t>(character - L'A' + L'a') : character;
+}
+
 struct Fold {
     wchar_t character;
     const wchar_t* replacement;
@@ -127,16 +132,20 @@ std::wstring ReplaceAll(const std::wstring& text, const std::wstring& pattern, c
 std::wstring ToLower(const std::wstring& text)
 {
     std::wstring lowered = text;
-    LowerInPlace(lowered);
+    for (size_t i = 0; i < lowered.size(); ++i)
+        lowered[i] = LowerLetter(lowered[i]);
     return lowered;
 }
 
-void LowerInPlace(std::wstring& text)
+bool EqualsIgnoringCase(const std::wstring& one, const std::wstring& other)
 {
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] >= L'A' && text[i] <= L'Z')
-            text[i] = static_cast<wchar_t>(text[i] - L'A' + L'a');
+    if (one.size() != other.size())
+        return false;
+    for (size_t i = 0; i < one.size(); ++i) {
+        if (LowerLetter(one[i]) != LowerLetter(other[i]))
+            return false;
     }
+    return true;
 }
 
 std::wstring FormatMinutes(int minutes, const std::wstring& zeroText)
