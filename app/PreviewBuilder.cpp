@@ -1,6 +1,6 @@
 #include "app/PreviewBuilder.h"
 
-#include <algorithm>
+#include <boost/make_shared.hpp>
 
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
@@ -14,44 +14,33 @@ using namespace Quorvane;
 
 namespace {
 
-// What a QuickBooks entry must carry to stand for a working-time group, worked out once per group.
-struct WorkingTimeKey {
-    std::wstring payrollName;
-    std::wstring notes;
-    bool billable;
-    std::wstring lowerServiceItem;
-    std::wstring lowerCustomerJob;
-};
+typedef boost::shared_ptr<TimeTrackDiff> DiffPtr;
 
 bool IsBillable(const TimeTrackRecord& record)
 {
     return record.GetBillable() != 0;
 }
 
-bool HasNoCustomerJobOrServiceItem(const TimeTrackRecord& entry, int mappingType)
+bool HasBillingState(const TimeTrackRecord& record, bool billed, bool billable)
 {
-    return entry.GetCustomerJobName(mappingType).empty() && entry.GetServiceItemName().empty();
-}
-
-bool MatchesWorkingTime(const WorkingTimeKey& key, const TimeTrackRecord& entry, int mappingType)
-{
-    return entry.GetPayrollItemName() == key.payrollName && entry.GetNotes() == key.notes &&
-           key.billable == (entry.GetBillable() != 0 || entry.IsBilled() != 0) &&
-           ToLower(entry.GetServiceItemName()) == key.lowerServiceItem &&
-           ToLower(entry.GetCustomerJobName(mappingType)) == key.lowerCustomerJob;
+    return (record.IsBilled() != 0) == billed && IsBillable(record) == billable;
 }
 
 PreviewBuilder::RecordPtr CopyWithMinutes(const TimeTrackRecord& record, int minutes)
 {
-    PreviewBuilder::RecordPtr copy(new TimeTrackRecord(record));
+    PreviewBuilder::RecordPtr copy = boost::make_shared<TimeTrackRecord>(record);
     copy->SetDuration(minutes);
     return copy;
 }
 
-boost::shared_ptr<TimeTrackDiff> NewDiff(const PreviewBuilder::RecordPtr& quickBooksSide,
-                                         const PreviewBuilder::RecordPtr& importSide)
+DiffPtr NewDiff(const PreviewBuilder::RecordPtr& quickBooksSide, const PreviewBuilder::RecordPtr& importSide)
 {
-    return boost::shared_ptr<TimeTrackDiff>(new TimeTrackDiff(quickBooksSide, importSide));
+    return boost::make_shared<TimeTrackDiff>(quickBooksSide, importSide);
+}
+
+PreviewBuilder::DayRecords RecordsOf(const TimeTrackRecordCollection& records)
+{
+    return PreviewBuilder::DayRecords(records.begin(), records.end());
 }
 
 }  // namespace
@@ -67,66 +56,235 @@ boost::shared_ptr<EmployeeDiff> PreviewBuilder::CompareTimeTrack(const EmployeeP
                                                                  const EmployeePtr& quickBooksEmployee,
                                                                  const DateTime& day)
 {
-    RecordsPtr serverRecords = serverUser->GetTimeTrackRecords()->SelectByDate(day);
-    RecordsPtr entries = quickBooksEmployee ? quickBooksEmployee->GetTimeTrackRecords()->SelectByDate(day)
-                                            : RecordsPtr(new TimeTrackRecordCollection());
-    DiffsPtr diffs(new TimeTrackDiffCollection());
-    while (serverRecords->Count() != 0)
-        PairGroup(TakeGroup(*serverRecords, *serverUser), *entries, quickBooksEmployee, *diffs);
-    AddAbsentEntries(*entries, *diffs);
+    const DayRecords serverRecords = RecordsOf(*serverUser->GetTimeTrackRecords()->SelectByDate(day));
+    const DayRecords entries = quickBooksEmployee
+                                   ? RecordsOf(*quickBooksEmployee->GetTimeTrackRecords()->SelectByDate(day))
+                                   : DayRecords();
+    DayDiffs diffs;
+    CompareDay(*serverUser, quickBooksEmployee, serverRecords, entries, diffs);
 
     boost::shared_ptr<EmployeeDiff> result(new EmployeeDiff());
     result->SetServerUser(serverUser);
-    result->SetTimeTrackDiffs(diffs);
+    result->SetTimeTrackDiffs(boost::make_shared<TimeTrackDiffCollection>(diffs.begin(), diffs.end()));
     return result;
 }
 
-// The group's total goes into a copy: the model's own record stays as the server sent it, so a
-// second comparison over the same records does not count the total twice.
-PreviewBuilder::RecordPtr PreviewBuilder::TakeGroup(TimeTrackRecordCollection& serverRecords,
-                                                    const Employee& serverUser) const
+void PreviewBuilder::CompareDay(const Employee& serverUser, const EmployeePtr& quickBooksEmployee,
+                                const DayRecords& serverRecords, const DayRecords& entries, DayDiffs& diffs)
 {
-    RecordsPtr group = GroupLikeServerRecords(serverRecords, serverUser);
-    int total = 0;
-    for (const RecordPtr& record : *group)
-        total += record->GetDuration();
-    RemoveRecords(serverRecords, *group);
-    return CopyWithMinutes(**group->begin(), total);
+    diffs.clear();
+    ReadDay(serverRecords, entries);
+    static const std::wstring noPayrollItem;
+    const std::wstring& payrollName =
+        quickBooksEmployee ? WorkingTimePayrollName(*quickBooksEmployee) : noPayrollItem;
+    for (size_t first = 0; first < m_serverRecords.size(); ++first) {
+        if (!m_serverRecords[first].grouped)
+            PairGroup(TakeGroup(first, serverUser), quickBooksEmployee, payrollName, diffs);
+    }
+    AddAbsentEntries(diffs);
 }
 
-void PreviewBuilder::PairGroup(const RecordPtr& group, TimeTrackRecordCollection& entries,
-                               const EmployeePtr& quickBooksEmployee, TimeTrackDiffCollection& diffs)
+void PreviewBuilder::ReadDay(const DayRecords& serverRecords, const DayRecords& entries)
 {
-    RecordsPtr matches = FindMatchingQuickBooksRecords(*group, entries, quickBooksEmployee);
-    if (matches->Count() == 0) {
-        diffs.Add(NewDiff(RecordPtr(), group));
+    const int mappingType = m_config->GetMappingType();
+    m_serverRecords.resize(serverRecords.size());
+    for (size_t n = 0; n < serverRecords.size(); ++n) {
+        const TimeTrackRecord& record = *serverRecords[n];
+        ServerRecord& server = m_serverRecords[n];
+        server.record = &record;
+        server.grouped = false;
+        server.customerJob = record.GetCustomerJobName(mappingType);
+        server.description = JoinNameParts(*m_config, record.GetProjectName(), record.GetTaskName(), record.GetNotes());
+        server.serviceItemNamed = false;
+    }
+    m_entries.resize(entries.size());
+    for (size_t n = 0; n < entries.size(); ++n) {
+        m_entries[n].record = entries[n];
+        m_entries[n].paired = false;
+        m_entries[n].namesRead = false;
+    }
+}
+
+// The first record and every later one that becomes the same QuickBooks entry; the group's
+// total is counted apart, so the model's records stay as the server sent them.
+PreviewBuilder::Group PreviewBuilder::TakeGroup(size_t first, const Employee& serverUser)
+{
+    ServerRecord& head = m_serverRecords[first];
+    Group group = { &head, 0 };
+    for (size_t n = first; n < m_serverRecords.size(); ++n) {
+        ServerRecord& record = m_serverRecords[n];
+        if (!record.grouped && (n == first || IsLikeRecord(head, record, serverUser))) {
+            record.grouped = true;
+            group.minutes += record.record->GetDuration();
+        }
+    }
+    return group;
+}
+
+// Leave of different types stays apart: each type becomes its own entry with its own payroll item.
+bool PreviewBuilder::IsLikeRecord(ServerRecord& first, ServerRecord& other, const Employee& serverUser) const
+{
+    const TimeTrackRecord& head = *first.record;
+    const TimeTrackRecord& record = *other.record;
+    return other.customerJob == first.customerJob &&
+           ServiceItemName(other, serverUser) == ServiceItemName(first, serverUser) &&
+           other.description == first.description && IsBillable(record) == IsBillable(head) &&
+           (record.IsLeave() != 0) == (head.IsLeave() != 0) && record.GetPayrollItemName() == head.GetPayrollItemName();
+}
+
+const std::wstring& PreviewBuilder::ServiceItemName(ServerRecord& record, const Employee& serverUser) const
+{
+    if (!record.serviceItemNamed) {
+        record.serviceItem = MakeServiceItemName(*m_config, *record.record, serverUser);
+        record.serviceItemNamed = true;
+    }
+    return record.serviceItem;
+}
+
+void PreviewBuilder::ReadNames(Entry& entry) const
+{
+    if (entry.namesRead)
+        return;
+    entry.customerJob = entry.record->GetCustomerJobName(m_config->GetMappingType());
+    entry.serviceItem = entry.record->GetServiceItemName();
+    entry.namesRead = true;
+}
+
+bool PreviewBuilder::HasNoCustomerJobOrServiceItem(Entry& entry) const
+{
+    ReadNames(entry);
+    return entry.customerJob.empty() && entry.serviceItem.empty();
+}
+
+void PreviewBuilder::PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee,
+                               const std::wstring& payrollName, DayDiffs& diffs)
+{
+    const TimeTrackRecord& record = *group.first->record;
+    FindMatchingEntries(group, quickBooksEmployee, payrollName);
+    if (m_matches.empty()) {
+        diffs.push_back(NewDiff(RecordPtr(), CopyWithMinutes(record, group.minutes)));
         return;
     }
-    RemoveRecords(entries, *matches);
-    if (group->IsLeave() && IsLeaveLeftAlone(*group)) {
-        KeepEntries(*matches, diffs);
+    for (Entry* match : m_matches)
+        match->paired = true;
+    if (record.IsLeave() && IsLeaveLeftAlone(record)) {
+        KeepEntries(diffs);
         return;
     }
-    int remaining = group->GetDuration();
-    if (IsBillable(*group)) {
-        AddBilledRecords(*SelectByBillingState(*matches, 1, 0), diffs, remaining);
-        AddRecordsWithRemainder(*SelectByBillingState(*matches, 0, 1), diffs, remaining);
+    int remaining = group.minutes;
+    if (IsBillable(record)) {
+        AddBilledEntries(diffs, remaining);
+        AddEntriesWithRemainder(true, diffs, remaining);
     } else {
-        AddRecordsWithRemainder(*SelectByBillingState(*matches, 0, 0), diffs, remaining);
+        AddEntriesWithRemainder(false, diffs, remaining);
     }
     if (remaining > 0)
-        diffs.Add(NewDiff(RecordPtr(), CopyWithMinutes(*group, remaining)));
+        diffs.push_back(NewDiff(RecordPtr(), CopyWithMinutes(record, remaining)));
 }
 
-void PreviewBuilder::AddAbsentEntries(const TimeTrackRecordCollection& entries, TimeTrackDiffCollection& diffs)
+void PreviewBuilder::FindMatchingEntries(const Group& group, const EmployeePtr& quickBooksEmployee,
+                                         const std::wstring& payrollName)
 {
-    for (const RecordPtr& entry : entries) {
-        if (HasNoCustomerJobOrServiceItem(*entry, m_config->GetMappingType()))
-            RecogniseLeave(*entry);
-        boost::shared_ptr<TimeTrackDiff> diff = NewDiff(entry, RecordPtr(new TimeTrackRecord(*entry)));
+    m_matches.clear();
+    if (group.first->record->IsLeave())
+        FindMatchingLeave(*group.first->record);
+    else if (quickBooksEmployee)
+        FindMatchingWorkingTime(group, *quickBooksEmployee, payrollName);
+}
+
+// Names compare without regard to case; the cheap tests come first, so an entry's names are
+// read only when its payroll item, notes and billing already fit.
+void PreviewBuilder::FindMatchingWorkingTime(const Group& group, const Employee& quickBooksEmployee,
+                                             const std::wstring& payrollName)
+{
+    const TimeTrackRecord& record = *group.first->record;
+    const bool billable = IsBillable(record);
+    const std::wstring serviceItem = MakeServiceItemName(*m_config, record, quickBooksEmployee);
+    for (Entry& entry : m_entries) {
+        const TimeTrackRecord& candidate = *entry.record;
+        if (entry.paired || candidate.GetPayrollItemName() != payrollName ||
+            candidate.GetNotes() != group.first->description ||
+            billable != (IsBillable(candidate) || candidate.IsBilled() != 0))
+            continue;
+        ReadNames(entry);
+        if (EqualsIgnoringCase(entry.serviceItem, serviceItem) &&
+            EqualsIgnoringCase(entry.customerJob, group.first->customerJob))
+            m_matches.push_back(&entry);
+    }
+}
+
+// The entries the program wrote for this leave name its type in their notes. Leave that the
+// import leaves alone is found by its notes whatever its payroll item: its entries are kept, and
+// must neither pass for working time absent on the server nor be counted as such. Leave is never
+// billable: a billable or billed entry is no leave the import may change, and stays apart as time
+// absent on the server.
+void PreviewBuilder::FindMatchingLeave(const TimeTrackRecord& group)
+{
+    const bool anyPayrollItem = IsLeaveLeftAlone(group);
+    const std::wstring& leaveTypeName = group.GetLeaveTypeName();
+    std::wstring payrollName;
+    if (!anyPayrollItem && !ResolveLeavePayrollName(leaveTypeName, payrollName))
+        return;
+    for (Entry& entry : m_entries) {
+        TimeTrackRecord& candidate = *entry.record;
+        if (!entry.paired && HasNoCustomerJobOrServiceItem(entry) && !IsBillable(candidate) && !candidate.IsBilled() &&
+            candidate.GetNotes() == leaveTypeName &&
+            (anyPayrollItem || candidate.GetPayrollItemName() == payrollName)) {
+            candidate.SetLeave(1);
+            m_matches.push_back(&entry);
+        }
+    }
+}
+
+void PreviewBuilder::AddBilledEntries(DayDiffs& diffs, int& remaining) const
+{
+    for (const Entry* match : m_matches) {
+        const RecordPtr& entry = match->record;
+        if (!HasBillingState(*entry, true, false))
+            continue;
+        DiffPtr diff = NewDiff(entry, entry);
+        remaining -= entry->GetDuration();
+        if (remaining < 0) {
+            diff->SetBilledConflict(1);
+            remaining = 0;
+        }
+        diffs.push_back(diff);
+    }
+}
+
+void PreviewBuilder::AddEntriesWithRemainder(bool billable, DayDiffs& diffs, int& remaining) const
+{
+    for (const Entry* match : m_matches) {
+        const RecordPtr& entry = match->record;
+        if (!HasBillingState(*entry, false, billable))
+            continue;
+        if (remaining == 0) {
+            diffs.push_back(NewDiff(entry, RecordPtr()));
+        } else {
+            diffs.push_back(NewDiff(entry, CopyWithMinutes(*entry, remaining)));
+            remaining = 0;
+        }
+    }
+}
+
+// Each entry stays as it stands in QuickBooks.
+void PreviewBuilder::KeepEntries(DayDiffs& diffs) const
+{
+    for (const Entry* match : m_matches)
+        diffs.push_back(NewDiff(match->record, boost::make_shared<TimeTrackRecord>(*match->record)));
+}
+
+void PreviewBuilder::AddAbsentEntries(DayDiffs& diffs)
+{
+    for (Entry& entry : m_entries) {
+        if (entry.paired)
+            continue;
+        if (HasNoCustomerJobOrServiceItem(entry))
+            RecogniseLeave(*entry.record);
+        DiffPtr diff = NewDiff(entry.record, boost::make_shared<TimeTrackRecord>(*entry.record));
         diff->SetAbsentOnServer(1);
-        diff->SetBilledConflict(entry->IsBilled() ? 1 : 0);
-        diffs.Add(diff);
+        diff->SetBilledConflict(entry.record->IsBilled() ? 1 : 0);
+        diffs.push_back(diff);
     }
 }
 
@@ -138,87 +296,9 @@ void PreviewBuilder::RecogniseLeave(TimeTrackRecord& entry)
         entry.SetLeave(1);
 }
 
-PreviewBuilder::RecordsPtr PreviewBuilder::GroupLikeServerRecords(const TimeTrackRecordCollection& records,
-                                                                  const Employee& serverUser) const
-{
-    RecordsPtr group(new TimeTrackRecordCollection());
-    const RecordPtr& first = *records.begin();
-    for (const RecordPtr& record : records) {
-        if (record == first || IsLikeRecord(*first, *record, serverUser))
-            group->Add(record);
-    }
-    return group;
-}
-
-// Leave of different types stays apart: each type becomes its own entry with its own payroll item.
-bool PreviewBuilder::IsLikeRecord(const TimeTrackRecord& first, const TimeTrackRecord& record,
-                                  const Employee& serverUser) const
-{
-    return CustomerJobName(record) == CustomerJobName(first) &&
-           MakeServiceItemName(*m_config, record, serverUser) == MakeServiceItemName(*m_config, first, serverUser) &&
-           Description(record) == Description(first) && IsBillable(record) == IsBillable(first) &&
-           (record.IsLeave() != 0) == (first.IsLeave() != 0) &&
-           record.GetPayrollItemName() == first.GetPayrollItemName();
-}
-
-PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingQuickBooksRecords(const TimeTrackRecord& group,
-                                                                         const TimeTrackRecordCollection& entries,
-                                                                         const EmployeePtr& quickBooksEmployee)
-{
-    if (group.IsLeave())
-        return FindMatchingLeave(group, entries);
-    RecordsPtr matches(new TimeTrackRecordCollection());
-    const int mappingType = m_config->GetMappingType();
-    if (!quickBooksEmployee)
-        return matches;
-    WorkingTimeKey key;
-    key.payrollName = WorkingTimePayrollName(*quickBooksEmployee);
-    key.notes = Description(group);
-    key.billable = IsBillable(group);
-    key.lowerServiceItem = ToLower(MakeServiceItemName(*m_config, group, *quickBooksEmployee));
-    key.lowerCustomerJob = ToLower(CustomerJobName(group));
-    for (const RecordPtr& entry : entries) {
-        if (MatchesWorkingTime(key, *entry, mappingType))
-            matches->Add(entry);
-    }
-    return matches;
-}
-
-// The entries the program wrote for this leave name its type in their notes. Leave that the
-// import leaves alone is found by its notes whatever its payroll item: its entries are kept, and
-// must neither pass for working time absent on the server nor be counted as such. Leave is never
-// billable: a billable or billed entry is no leave the import may change, and stays apart as time
-// absent on the server.
-PreviewBuilder::RecordsPtr PreviewBuilder::FindMatchingLeave(const TimeTrackRecord& group,
-                                                             const TimeTrackRecordCollection& entries) const
-{
-    RecordsPtr matches(new TimeTrackRecordCollection());
-    const bool anyPayrollItem = IsLeaveLeftAlone(group);
-    std::wstring payrollName;
-    if (!anyPayrollItem && !ResolveLeavePayrollName(group.GetLeaveTypeName(), payrollName))
-        return matches;
-    for (const RecordPtr& entry : entries) {
-        if (HasNoCustomerJobOrServiceItem(*entry, m_config->GetMappingType()) && !IsBillable(*entry) &&
-            !entry->IsBilled() &&
-            entry->GetNotes() == group.GetLeaveTypeName() &&
-            (anyPayrollItem || entry->GetPayrollItemName() == payrollName)) {
-            entry->SetLeave(1);
-            matches->Add(entry);
-        }
-    }
-    return matches;
-}
-
 bool PreviewBuilder::IsLeaveLeftAlone(const TimeTrackRecord& leave) const
 {
     return GetLeaveImport(*m_model, *m_config, leave.GetLeaveTypeName()) != LeaveImported;
-}
-
-// Each entry stays as it stands in QuickBooks.
-void PreviewBuilder::KeepEntries(const TimeTrackRecordCollection& entries, TimeTrackDiffCollection& diffs)
-{
-    for (const RecordPtr& entry : entries)
-        diffs.Add(NewDiff(entry, RecordPtr(new TimeTrackRecord(*entry))));
 }
 
 // Leave to import without a payroll item was written with none, so it is found by having none.
@@ -259,65 +339,9 @@ void PreviewBuilder::IndexWorkingTimePayrollNames()
     }
 }
 
-std::wstring PreviewBuilder::WorkingTimePayrollName(const Employee& quickBooksEmployee) const
+const std::wstring& PreviewBuilder::WorkingTimePayrollName(const Employee& quickBooksEmployee) const
 {
+    static const std::wstring none;
     std::map<std::wstring, std::wstring>::const_iterator name = m_payrollNames.find(quickBooksEmployee.GetId());
-    return name == m_payrollNames.end() ? std::wstring() : name->second;
-}
-
-std::wstring PreviewBuilder::Description(const TimeTrackRecord& record) const
-{
-    return JoinNameParts(*m_config, record.GetProjectName(), record.GetTaskName(), record.GetNotes());
-}
-
-std::wstring PreviewBuilder::CustomerJobName(const TimeTrackRecord& record) const
-{
-    return record.GetCustomerJobName(m_config->GetMappingType());
-}
-
-PreviewBuilder::RecordsPtr PreviewBuilder::SelectByBillingState(const TimeTrackRecordCollection& records, int billed,
-                                                                int billable)
-{
-    RecordsPtr selected(new TimeTrackRecordCollection());
-    for (const RecordPtr& record : records) {
-        if ((record->IsBilled() != 0) == (billed != 0) && (record->GetBillable() != 0) == (billable != 0))
-            selected->Add(record);
-    }
-    return selected;
-}
-
-void PreviewBuilder::RemoveRecords(TimeTrackRecordCollection& target, const TimeTrackRecordCollection& toRemove)
-{
-    for (const RecordPtr& record : toRemove) {
-        TimeTrackRecordCollection::iterator found = std::find(target.begin(), target.end(), record);
-        if (found != target.end())
-            target.Erase(found);
-    }
-}
-
-void PreviewBuilder::AddBilledRecords(const TimeTrackRecordCollection& records, TimeTrackDiffCollection& diffs,
-                                      int& remaining)
-{
-    for (const RecordPtr& record : records) {
-        boost::shared_ptr<TimeTrackDiff> diff = NewDiff(record, record);
-        remaining -= record->GetDuration();
-        if (remaining < 0) {
-            diff->SetBilledConflict(1);
-            remaining = 0;
-        }
-        diffs.Add(diff);
-    }
-}
-
-void PreviewBuilder::AddRecordsWithRemainder(const TimeTrackRecordCollection& records, TimeTrackDiffCollection& diffs,
-                                             int& remaining)
-{
-    for (const RecordPtr& record : records) {
-        if (remaining == 0) {
-            diffs.Add(NewDiff(record, RecordPtr()));
-        } else {
-            diffs.Add(NewDiff(record, CopyWithMinutes(*record, remaining)));
-            remaining = 0;
-        }
-    }
+    return name == m_payrollNames.end() ? none : name->second;
 }

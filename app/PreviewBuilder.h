@@ -3,6 +3,7 @@
 // is mapped to, and says per entry what the import will add, change, keep or delete.
 #include <map>
 #include <string>
+#include <vector>
 
 #include <boost/shared_ptr.hpp>
 
@@ -14,17 +15,16 @@ namespace Quorvane {
 class Config;
 class Employee;
 class EmployeeDiff;
-class TimeTrackDiffCollection;
+class TimeTrackDiff;
 class TimeTrackRecord;
-class TimeTrackRecordCollection;
 }  // namespace Quorvane
 
 class PreviewBuilder {
 public:
     typedef boost::shared_ptr<Quorvane::Employee> EmployeePtr;
     typedef boost::shared_ptr<Quorvane::TimeTrackRecord> RecordPtr;
-    typedef boost::shared_ptr<Quorvane::TimeTrackRecordCollection> RecordsPtr;
-    typedef boost::shared_ptr<Quorvane::TimeTrackDiffCollection> DiffsPtr;
+    typedef std::vector<RecordPtr> DayRecords;
+    typedef std::vector<boost::shared_ptr<Quorvane::TimeTrackDiff> > DayDiffs;
 
     // Reads the model's settings once; fails with NotFoundException when there are none.
     explicit PreviewBuilder(const boost::shared_ptr<MainModel>& model);
@@ -34,49 +34,75 @@ public:
                                                                const EmployeePtr& quickBooksEmployee,
                                                                const Quorvane::DateTime& day);
 
-    // The first record and every later one that becomes the same QuickBooks entry.
-    RecordsPtr GroupLikeServerRecords(const Quorvane::TimeTrackRecordCollection& records,
-                                      const Quorvane::Employee& serverUser) const;
-    // The QuickBooks entries that the group total replaces; leave entries found get the leave flag.
-    RecordsPtr FindMatchingQuickBooksRecords(const Quorvane::TimeTrackRecord& group,
-                                             const Quorvane::TimeTrackRecordCollection& entries,
-                                             const EmployeePtr& quickBooksEmployee);
-
-    static RecordsPtr SelectByBillingState(const Quorvane::TimeTrackRecordCollection& records, int billed,
-                                           int billable);
-    // Removes by identity, not by value.
-    static void RemoveRecords(Quorvane::TimeTrackRecordCollection& target,
-                              const Quorvane::TimeTrackRecordCollection& toRemove);
-    // Billed entries stay as they are; one that now holds more than the server total is a conflict.
-    static void AddBilledRecords(const Quorvane::TimeTrackRecordCollection& records,
-                                 Quorvane::TimeTrackDiffCollection& diffs, int& remaining);
-    // The first entry takes what is left of the server total, every later one none.
-    static void AddRecordsWithRemainder(const Quorvane::TimeTrackRecordCollection& records,
-                                        Quorvane::TimeTrackDiffCollection& diffs, int& remaining);
+    // The same comparison over one day's records, already selected, in their loaded order.
+    // Fills diffs (emptied first); on an exception they are incomplete and the day is to be
+    // left out.
+    void CompareDay(const Quorvane::Employee& serverUser, const EmployeePtr& quickBooksEmployee,
+                    const DayRecords& serverRecords, const DayRecords& entries, DayDiffs& diffs);
 
 private:
-    bool IsLikeRecord(const Quorvane::TimeTrackRecord& first, const Quorvane::TimeTrackRecord& record,
-                      const Quorvane::Employee& serverUser) const;
-    RecordPtr TakeGroup(Quorvane::TimeTrackRecordCollection& serverRecords, const Quorvane::Employee& serverUser) const;
-    void PairGroup(const RecordPtr& group, Quorvane::TimeTrackRecordCollection& entries,
-                   const EmployeePtr& quickBooksEmployee, Quorvane::TimeTrackDiffCollection& diffs);
-    void AddAbsentEntries(const Quorvane::TimeTrackRecordCollection& entries, Quorvane::TimeTrackDiffCollection& diffs);
-    RecordsPtr FindMatchingLeave(const Quorvane::TimeTrackRecord& group,
-                                 const Quorvane::TimeTrackRecordCollection& entries) const;
-    // Leave of a type that is not imported, or that the server no longer lists.
-    bool IsLeaveLeftAlone(const Quorvane::TimeTrackRecord& leave) const;
-    static void KeepEntries(const Quorvane::TimeTrackRecordCollection& entries, Quorvane::TimeTrackDiffCollection& diffs);
+    // A server record of the day with what decides its group, named once per day rather than
+    // once per pair of records compared.
+    struct ServerRecord {
+        const Quorvane::TimeTrackRecord* record;
+        bool grouped;
+        std::wstring customerJob;
+        std::wstring description;
+        std::wstring serviceItem;  // named on first use: an unknown name convention throws
+        bool serviceItemNamed;
+    };
+    // A QuickBooks entry of the day; its names read on first use.
+    struct Entry {
+        RecordPtr record;
+        bool paired;
+        std::wstring customerJob;
+        std::wstring serviceItem;
+        bool namesRead;
+    };
+    // The first record of a group of like server records, and the group's total.
+    struct Group {
+        const ServerRecord* first;
+        int minutes;
+    };
+
+    void ReadDay(const DayRecords& serverRecords, const DayRecords& entries);
+    Group TakeGroup(size_t first, const Quorvane::Employee& serverUser);
+    bool IsLikeRecord(ServerRecord& first, ServerRecord& record, const Quorvane::Employee& serverUser) const;
+    const std::wstring& ServiceItemName(ServerRecord& record, const Quorvane::Employee& serverUser) const;
+    void ReadNames(Entry& entry) const;
+    bool HasNoCustomerJobOrServiceItem(Entry& entry) const;
+
+    // payrollName: the QuickBooks employee's working-time payroll item.
+    void PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee, const std::wstring& payrollName,
+                   DayDiffs& diffs);
+    // Fills m_matches with the entries that the group total replaces; leave entries found get
+    // the leave flag.
+    void FindMatchingEntries(const Group& group, const EmployeePtr& quickBooksEmployee,
+                             const std::wstring& payrollName);
+    void FindMatchingWorkingTime(const Group& group, const Quorvane::Employee& quickBooksEmployee,
+                                 const std::wstring& payrollName);
+    void FindMatchingLeave(const Quorvane::TimeTrackRecord& group);
+    // Billed entries stay as they are; one that now holds more than the server total is a conflict.
+    void AddBilledEntries(DayDiffs& diffs, int& remaining) const;
+    // The first entry of this billing state takes what is left of the server total, every later one none.
+    void AddEntriesWithRemainder(bool billable, DayDiffs& diffs, int& remaining) const;
+    void KeepEntries(DayDiffs& diffs) const;
+    void AddAbsentEntries(DayDiffs& diffs);
     void RecogniseLeave(Quorvane::TimeTrackRecord& entry);
 
+    // Leave of a type that is not imported, or that the server no longer lists.
+    bool IsLeaveLeftAlone(const Quorvane::TimeTrackRecord& leave) const;
     bool ResolveLeavePayrollName(const std::wstring& leaveTypeName, std::wstring& payrollName) const;
-    std::wstring WorkingTimePayrollName(const Quorvane::Employee& quickBooksEmployee) const;
+    const std::wstring& WorkingTimePayrollName(const Quorvane::Employee& quickBooksEmployee) const;
     void IndexWorkingTimePayrollNames();
-    std::wstring Description(const Quorvane::TimeTrackRecord& record) const;
-    std::wstring CustomerJobName(const Quorvane::TimeTrackRecord& record) const;
 
     boost::shared_ptr<MainModel> m_model;
     boost::shared_ptr<Quorvane::Config> m_config;
     // Working-time payroll item names by QuickBooks employee ListID, found once per build through
     // the employee rule that names the employee and that rule's user's payroll rule.
     std::map<std::wstring, std::wstring> m_payrollNames;
+    // The day being compared; kept between days so that their storage is reused.
+    std::vector<ServerRecord> m_serverRecords;
+    std::vector<Entry> m_entries;
+    std::vector<Entry*> m_matches;
 };

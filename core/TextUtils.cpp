@@ -7,6 +7,11 @@ namespace Quorvane {
 
 namespace {
 
+wchar_t LowerLetter(wchar_t character)
+{
+    return character >= L'A' && character <= L'Z' ? static_cast<wchar_t>(character - L'A' + L'a') : character;
+}
+
 struct Fold {
     wchar_t character;
     const wchar_t* replacement;
@@ -127,11 +132,20 @@ std::wstring ReplaceAll(const std::wstring& text, const std::wstring& pattern, c
 std::wstring ToLower(const std::wstring& text)
 {
     std::wstring lowered = text;
-    for (size_t i = 0; i < lowered.size(); ++i) {
-        if (lowered[i] >= L'A' && lowered[i] <= L'Z')
-            lowered[i] = static_cast<wchar_t>(lowered[i] - L'A' + L'a');
-    }
+    for (size_t i = 0; i < lowered.size(); ++i)
+        lowered[i] = LowerLetter(lowered[i]);
     return lowered;
+}
+
+bool EqualsIgnoringCase(const std::wstring& one, const std::wstring& other)
+{
+    if (one.size() != other.size())
+        return false;
+    for (size_t i = 0; i < one.size(); ++i) {
+        if (LowerLetter(one[i]) != LowerLetter(other[i]))
+            return false;
+    }
+    return true;
 }
 
 std::wstring FormatMinutes(int minutes, const std::wstring& zeroText)

@@ -25,6 +25,8 @@ std::wstring ReplaceAll(const std::wstring& text, const std::wstring& pattern, c
 
 // Lowers A-Z only, so the result never depends on the locale.
 std::wstring ToLower(const std::wstring& text);
+// The same as comparing both lowered by ToLower, without copying either.
+bool EqualsIgnoringCase(const std::wstring& one, const std::wstring& other);
 
 // 450 -> "7:30"; zeroText for 0; negative minutes get a leading "-".
 std::wstring FormatMinutes(int minutes, const std::wstring& zeroText);

@@ -30,7 +30,7 @@ public:
     int GetDuration() const { return m_duration; }
     void SetDuration(int minutes) { m_duration = minutes; }
     int GetMinutes() const { return GetDuration(); }
-    std::wstring GetNotes() const { return m_notes; }
+    const std::wstring& GetNotes() const { return m_notes; }
     void SetNotes(const std::wstring& notes) { m_notes = notes; }
     int GetBillable() const { return m_billable; }
     void SetBillable(int billable) { m_billable = billable; }
@@ -39,16 +39,16 @@ public:
     // Nonzero marks a leave-time record.
     int IsLeave() const { return m_leave; }
     void SetLeave(int leave) { m_leave = leave; }
-    std::wstring GetTxnId() const { return m_txnId; }
+    const std::wstring& GetTxnId() const { return m_txnId; }
     void SetTxnId(const std::wstring& txnId) { m_txnId = txnId; }
-    std::wstring GetEditSequence() const { return m_editSequence; }
+    const std::wstring& GetEditSequence() const { return m_editSequence; }
     void SetEditSequence(const std::wstring& editSequence) { m_editSequence = editSequence; }
     // The QuickBooks payroll wage item; on a server leave record the leave type's name.
-    std::wstring GetPayrollItemName() const { return m_payrollItemName; }
+    const std::wstring& GetPayrollItemName() const { return m_payrollItemName; }
     void SetPayrollItemName(const std::wstring& name) { m_payrollItemName = name; }
     // A server leave record names its leave type as its payroll item; a QuickBooks entry (one
     // with a TxnID, and every copy of one) names it in its notes, where the import wrote it.
-    std::wstring GetLeaveTypeName() const { return m_txnId.empty() ? m_payrollItemName : m_notes; }
+    const std::wstring& GetLeaveTypeName() const { return m_txnId.empty() ? m_payrollItemName : m_notes; }
 
     boost::shared_ptr<ICustomerJobService> GetNamingService() const { return m_namingService; }
     void SetNamingService(const boost::shared_ptr<ICustomerJobService>& service) { m_namingService = service; }

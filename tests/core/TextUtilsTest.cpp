@@ -30,6 +30,15 @@ TEST(Folding, ToLowerTouchesAToZOnly)
     EXPECT_EQ(L"john.smith@x", ToLower(L"John.SMITH@x"));
 }
 
+TEST(Folding, EqualsIgnoringCaseFoldsAsToLowerDoes)
+{
+    EXPECT_TRUE(EqualsIgnoringCase(L"Acme:ROOF", L"acme:Roof"));
+    EXPECT_FALSE(EqualsIgnoringCase(L"\x00C4", L"\x00E4"));
+    EXPECT_FALSE(EqualsIgnoringCase(L"Acme", L"Acme "));
+    EXPECT_FALSE(EqualsIgnoringCase(L"[", L"{"));  // '[' + 32 is '{', but '[' is no letter
+    EXPECT_TRUE(EqualsIgnoringCase(L"", L""));
+}
+
 TEST(Folding, ReplaceAllDoesNotRescanTheReplacement)
 {
     EXPECT_EQ(L"aaaa", ReplaceAll(L"aa", L"a", L"aa"));
