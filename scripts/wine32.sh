@@ -42,7 +42,6 @@ flock 9
 
 fetch_qemu() {
   [ -x "$qemu" ] && return
-  qemu_fetched=1
   echo "wine32: fetching QEMU from $suite-backports" >&2
   apt_dir=$cache/apt
   rm -rf "$apt_dir" "$cache/qemu"
@@ -60,14 +59,17 @@ fetch_qemu() {
 }
 
 # Wine starts child processes itself (wineboot, the programs under test), so the kernel must
-# hand every i386 executable to the emulator. F opens the emulator now, so it serves chroots
-# (debootstrap's second stage) too. The registration lasts until the machine restarts.
+# hand every i386 executable to the emulator. F opens the emulator at registration, so it serves
+# chroots (debootstrap's second stage) too, and an entry stays good while its emulator's file
+# exists; another cache's entry is left alone, as tests of that cache may be running. The
+# registration lasts until the machine restarts.
 register_binfmt() {
   binfmt=/proc/sys/fs/binfmt_misc
+  entry=$binfmt/$binfmt_name
   [ -f "$binfmt/register" ] || $sudo mount -t binfmt_misc binfmt_misc "$binfmt"
-  if [ -f "$binfmt/$binfmt_name" ]; then
-    [ -z "$qemu_fetched" ] && grep -qx "interpreter $qemu" "$binfmt/$binfmt_name" && return
-    echo -1 | $sudo tee "$binfmt/$binfmt_name" >/dev/null
+  if [ -f "$entry" ]; then
+    [ -x "$(sed -n 's/^interpreter //p' "$entry")" ] && return
+    echo -1 | $sudo tee "$entry" >/dev/null
   fi
   printf ':%s:M::%s:%s:%s:FPC\n' "$binfmt_name" "$i386_magic" "$i386_mask" "$qemu" |
     $sudo tee "$binfmt/register" >/dev/null
@@ -100,7 +102,6 @@ EOF
   mv "$launcher.new" "$launcher"
 }
 
-qemu_fetched=""
 fetch_qemu
 register_binfmt
 make_root
