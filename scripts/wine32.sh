@@ -1,7 +1,5 @@
 #!/bin/sh
-# Sets up the 32-bit Wine runner and prints the path of its launcher:
-#   wine32.sh              set up what is missing (quiet when all is there), print the launcher
-#   wine32.sh --launcher   print where the launcher is (or will be), set up nothing
+# Sets up the 32-bit Wine runner, quiet when all is there, and prints the path of its launcher.
 # These machines start no 32-bit code natively, so 32-bit Wine (Debian's wine32, from an i386
 # root made by debootstrap) runs through QEMU's user-mode emulator, and the host's own
 # wineserver64 of the same Wine version serves it. Bookworm's own QEMU spends close to a minute
@@ -30,11 +28,6 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/pellworth/wine32-$key
 launcher=$cache/wine
 qemu=$cache/qemu/usr/bin/qemu-i386
 root=$cache/root
-
-if [ "${1:-}" = --launcher ]; then
-  echo "$launcher"
-  exit 0
-fi
 
 mkdir -p "$cache"
 exec 9>"$cache/.lock"
