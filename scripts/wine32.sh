@@ -9,7 +9,14 @@
 # tree (it survives git clean), KEY naming what is installed; delete it freely.
 set -eu
 suite=bookworm
-mirror=http://deb.debian.org/debian
+# The Debian archive this machine's own apt uses (deb822 sources first, then the one-line form).
+system_mirror() {
+  { sed -n 's/^URIs:[[:space:]]*\([^[:space:]]*\).*/\1/p' /etc/apt/sources.list.d/*.sources
+    sed -n 's/^deb[[:space:]]\{1,\}\(\[[^]]*\][[:space:]]*\)\{0,1\}\([^[:space:]]*\).*/\2/p' \
+      /etc/apt/sources.list /etc/apt/sources.list.d/*.list; } 2>/dev/null |
+    grep -v -e '-security' -e '^$' | head -n 1
+}
+mirror=$(system_mirror)
 root_packages="wine,wine32,libwine,fonts-wine,fonts-liberation2,fonts-open-sans,ca-certificates"
 qemu_package=qemu-user/bookworm-backports
 binfmt_name=pellworth-i386
@@ -18,6 +25,7 @@ i386_magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\
 i386_mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
 
 fail() { echo "wine32: $*" >&2; exit 1; }
+[ -n "$mirror" ] || fail "no Debian archive is named in the system's apt sources"
 # The emulator's registration and the root's making need root's rights.
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
