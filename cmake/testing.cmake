@@ -1,7 +1,6 @@
 # Test registration: one GoogleTest executable per area, run by ctest through Wine.
 #   pellworth_gtest(<name> SOURCES ... [LIBS ...] [PROPERTIES ...] [DISPLAY])
 # DISPLAY marks a test that opens windows (the test run happens under xvfb-run).
-# On i686 the executables are built and linked but not registered: they cannot run here.
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)
   # Start the prefix and its wineserver before any test, outside every test's time-out,
