@@ -7,6 +7,12 @@ namespace {
 
 typedef std::vector<std::string> Calls;
 
+// A named CALLBACK, not a lambda: on i686 a lambda converts only to a cdecl pointer.
+void CALLBACK AssignText(const wchar_t* text, UINT length, LPVOID param)
+{
+    static_cast<std::wstring*>(param)->assign(text, length);
+}
+
 class DateRangeWidget : public MainPageTest {
 protected:
     Quorvane::DateRange Custom(int startDay, int endDay)
@@ -31,9 +37,7 @@ protected:
     std::wstring Shown(const char* input)
     {
         std::wstring shown;
-        HTMLayoutTestShownText(Find(input), [](const wchar_t* text, UINT length, LPVOID param) {
-            static_cast<std::wstring*>(param)->assign(text, length);
-        }, &shown);
+        HTMLayoutTestShownText(Find(input), &AssignText, &shown);
         return shown;
     }
     std::string Sent(const Quorvane::DateRange& range)
