@@ -1,6 +1,7 @@
 #pragma once
 // The leave time and payroll tab: whether leave time is imported, the payroll item of each server
-// leave type (panel 1), and the payroll item each user's working time is booked to (panel 2).
+// leave type (the leave panel), and the payroll item each user's working time is booked to (the
+// working-time panel).
 #include <string>
 
 #include "ui/dialogs/settings/ISettingsTab.h"
@@ -23,7 +24,7 @@ public:
     int GetValidType(ModelPtr model, ConfigPtr config, const Element& root);
     std::string GetId() const { return "idLeaveTimeAndPayroll_Tab"; }
     bool OnScriptCall(const Element& root, HELEMENT caller, XCALL_PARAMS& params);
-    // Panel 1 opens the working-time settings.
+    // Panel 1 is the working-time panel (the leave panel is 0); no other is ever asked for.
     void ShowPanel(const Element& root, int panel);
     void OnFocus(ModelPtr, ConfigPtr, const Element&, const Element&) {}
 
@@ -32,12 +33,12 @@ public:
     static void ReadMappingSelects(const Quorvane::MappingCollection& mappings, const Element& container,
                                    const std::wstring& prefix);
 
-    // Panel 1.
+    // The leave panel.
     void BuildLeaveTypeTable(const MainModel& model, Quorvane::Config& config, const Element& root);
     static std::wstring BuildLeaveTypeSelect(const std::wstring& id, const Quorvane::PayRollCollection& items,
                                              int state, const std::wstring& target);
 
-    // Panel 2.
+    // The working-time panel.
     void BuildPayrollTable(const MainModel& model, const Quorvane::Config& config, const Element& root);
     void Rebuild(ModelPtr model, ConfigPtr config, const Element& root);
     void UpdateEmptyTableComment(const Element& root);
