@@ -15,7 +15,3 @@ ATOM RegisterMainWindowClass(HINSTANCE instance);
 // Null when the window could not be created.
 HWND CreateMainWindow(HINSTANCE instance, int showCommand, MainView* view);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The title (string 103) and class name (string 109), loaded by RegisterMainWindowClass.
-const wchar_t* MainWindowTitle();
-const wchar_t* MainWindowClassName();
