@@ -17,16 +17,16 @@ class LeaveTimeAndPayrollTab : public ISettingsTab {
 public:
     typedef boost::shared_ptr<Quorvane::PayRollCollection> PayRollsPtr;
 
-    void Load(ModelPtr model, ConfigPtr config, const Element& root);
-    void Save(ModelPtr model, ConfigPtr config, const Element& root);
-    void Refresh(ModelPtr model, ConfigPtr config, const Element& root) { Rebuild(model, config, root); }
+    void Load(ModelPtr model, ConfigPtr config, const Element& root) override;
+    void Save(ModelPtr model, ConfigPtr config, const Element& root) override;
+    void Refresh(ModelPtr model, ConfigPtr config, const Element& root) override { Rebuild(model, config, root); }
     // Stores the working-time choices first, so the icon judges what the page shows.
-    int GetValidType(ModelPtr model, ConfigPtr config, const Element& root);
-    std::string GetId() const { return "idLeaveTimeAndPayroll_Tab"; }
-    bool OnScriptCall(const Element& root, HELEMENT caller, XCALL_PARAMS& params);
+    int GetValidType(ModelPtr model, ConfigPtr config, const Element& root) override;
+    std::string GetId() const override { return "idLeaveTimeAndPayroll_Tab"; }
+    bool OnScriptCall(const Element& root, HELEMENT caller, XCALL_PARAMS& params) override;
     // Panel 1 is the working-time panel (the leave panel is 0); no other is ever asked for.
-    void ShowPanel(const Element& root, int panel);
-    void OnFocus(ModelPtr, ConfigPtr, const Element&, const Element&) {}
+    void ShowPanel(const Element& root, int panel) override;
+    void OnFocus(ModelPtr, ConfigPtr, const Element&, const Element&) override {}
 
     // Reads the choices of the selects (or fixed texts) with ids prefix + source into the
     // mappings; a select that carries no choice leaves its mapping as it was.
