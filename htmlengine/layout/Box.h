@@ -22,11 +22,12 @@
 //   clipped) and scroll applied: `layers` with negative z-index, its fragments and runs, its
 //   in-flow children (recursively, skipping layers), list marker runs among the runs, then the
 //   other `layers` (z-index order, stable in tree order). Positioned boxes are layers of the
-//   nearest ancestor box that holds layers: a root, a clipping box, or a positioned box with a
-//   z-index; so z-index never escapes a scrolling box. Scroll bars are painted last, unclipped
-//   by the scroll, inside the box's border (ScrollbarOf()).
-// - Vertical margins of adjacent in-flow siblings collapse (the larger wins; a negative one
-//   is added); a parent's margin never collapses with its children's.
+//   nearest ancestor box that holds layers: a root, a clipping box, a positioned box with a
+//   z-index, or a box with opacity below 1; so z-index never escapes a scrolling box. Scroll
+//   bars are painted last, unclipped by the scroll, inside the box's border (ScrollbarOf()).
+// - Vertical margins of adjacent in-flow siblings collapse (two positive: the larger; two
+//   negative: the more negative; else their sum), also across an empty anonymous box between
+//   them; a parent's margin never collapses with its children's.
 // - Borders: `border` holds the used widths (with collapsed table borders, a cell keeps its
 //   right and bottom borders and drops its left and top ones where another cell is there), so
 //   painting draws box.border[...] widths with the style's colours and styles.

@@ -93,7 +93,7 @@ private:
     // By element uid, kept when boxes are built again: the scroll position and the bars.
     std::unordered_map<unsigned, ScrollState> scrolls_;
     bool rebuild_ = true;                      // a new page, measurer or sizer
-    bool relayout_ = true;                     // a new window size
+    bool relayout_ = true;                     // a new window size, or a scroll that moves popups
 };
 
 }  // namespace htmlengine

@@ -3,7 +3,7 @@
 // parts of a built-in control that style sheets cannot express - an edit's text, selection
 // and caret (scrolled to keep the caret in view), the marks of check boxes and radios, a
 // progress bar's fill, a date input's calendar glyph. Frames, fills and focus rings come
-// from the style sheets (the engine's defaults, ControlStyleSheet.h, or the page's).
+// from the style sheets (the engine's defaults in DefaultStyleSheet.cpp, or the page's).
 #include "htmlengine/layout/Geometry.h"
 
 namespace htmlengine {

@@ -36,14 +36,6 @@ std::string RectText(const Rect& rect)
            std::to_string(rect.height);
 }
 
-std::vector<std::string> RecordingPainter::LinesStarting(const std::string& prefix) const
-{
-    std::vector<std::string> found;
-    for (const std::string& line : lines_)
-        if (line.compare(0, prefix.size(), prefix) == 0) found.push_back(line);
-    return found;
-}
-
 void RecordingPainter::FillRect(const Rect& rect, Color color) { Add("fill " + RectText(rect) + " " + ColorText(color)); }
 
 void RecordingPainter::FillRoundRect(const Rect& rect, int radius, Color color)

@@ -20,8 +20,6 @@ public:
 
     void SetImage(const std::wstring& url, Size size) { images_[url] = size; }
     const std::vector<std::string>& Lines() const { return lines_; }
-    // The lines that start with `prefix` ("text", "fill"...).
-    std::vector<std::string> LinesStarting(const std::string& prefix) const;
 
     void FillRect(const Rect& rect, Color color) override;
     void FillRoundRect(const Rect& rect, int radius, Color color) override;

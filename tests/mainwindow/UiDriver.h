@@ -13,7 +13,7 @@ public:
     // Runs `loop` (a message loop) on the UI thread while `drive` runs on a thread of its own,
     // and returns when the loop ends. A watchdog ends a loop that outlives the limit: false.
     bool RunWhile(const std::function<void()>& loop, const std::function<void()>& drive, DWORD limitMilliseconds);
-    // From the driver: runs the call on the UI thread and waits for it.
+    // From the driver: runs the call on the UI thread and waits for it, five seconds at most.
     void OnUiThread(const std::function<void()>& call);
     // From the driver: waits until the condition holds on the UI thread; false after the limit.
     bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds);

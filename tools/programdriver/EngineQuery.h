@@ -11,7 +11,7 @@ namespace driver {
 struct ElementPlace {
     bool found = false;
     RECT box = {};  // border box, client coordinates
-    bool visible = false;  // it has a box that nothing hides
+    bool visible = false;  // it has a box and no hidden ancestor (it may be scrolled away or covered)
     bool reachable = false;  // a click at its centre lands on it
     POINT Centre() const { return POINT { (box.left + box.right) / 2, (box.top + box.bottom) / 2 }; }
 };

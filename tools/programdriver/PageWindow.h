@@ -18,7 +18,6 @@ public:
     PageWindow(HWND window, EngineQuery& query, PostedInput& input);
 
     HWND Handle() const { return m_window; }
-    bool Exists() const { return IsWindow(m_window) != FALSE; }
 
     // ---- what it shows
     ElementPlace Locate(const std::wstring& selector);

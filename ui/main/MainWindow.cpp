@@ -89,15 +89,6 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-const wchar_t* MainWindowTitle()
-{
-    return g_title;
-}
-const wchar_t* MainWindowClassName()
-{
-    return g_className;
-}
-
 ATOM RegisterMainWindowClass(HINSTANCE instance)
 {
     LoadStringW(instance, kTitleString, g_title, 100);

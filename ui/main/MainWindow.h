@@ -5,7 +5,7 @@
 
 class MainView;
 
-// The engine's message for the first load, posted when the window is shown.
+// The window's own message that starts loading the data; it posts it to itself when shown.
 const UINT kStartLoadingMessage = WM_USER + 1;
 // The smallest outer size the user can give the window; it also starts at this size.
 const int kMinimumWindowWidth = 900;
@@ -15,7 +15,3 @@ ATOM RegisterMainWindowClass(HINSTANCE instance);
 // Null when the window could not be created.
 HWND CreateMainWindow(HINSTANCE instance, int showCommand, MainView* view);
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The title (string 103) and class name (string 109), loaded by RegisterMainWindowClass.
-const wchar_t* MainWindowTitle();
-const wchar_t* MainWindowClassName();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/ConnectorLog.h"
+#include "core/TextUtils.h"
 #include "ui/toolkit/Element.h"
 #include "ui/toolkit/Guarded.h"
 #include "ui/toolkit/LinkOpener.h"
@@ -306,11 +307,5 @@ bool dialog::open_hyperlink(HELEMENT source)
 
 bool WideEqualsNoCase(const wchar_t* a, const wchar_t* b)
 {
-    if (!a || !b)
-        return false;
-    auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
-    for (; *a && *b; ++a, ++b)
-        if (fold(*a) != fold(*b))
-            return false;
-    return *a == *b;
+    return a && b && Quorvane::EqualsIgnoringCase(a, b);
 }

@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 
-#include <cwchar>
+#include <string>
+
+#include "core/TextUtils.h"
 
 namespace htmlayout {
 
@@ -16,16 +18,9 @@ void open_with_shell(HWND owner, const wchar_t* target)
 link_opener g_opener = &open_with_shell;
 
 // Case-insensitive for A to Z, as the scheme of a URL is.
-bool starts_with_scheme(const wchar_t* text, const char* scheme)
+bool starts_with_scheme(const std::wstring& text, const std::wstring& scheme)
 {
-    for (; *scheme; ++text, ++scheme) {
-        wchar_t c = *text;
-        if (c >= L'A' && c <= L'Z')
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-        if (c != static_cast<wchar_t>(*scheme))
-            return false;
-    }
-    return true;
+    return Quorvane::EqualsIgnoringCase(text.substr(0, scheme.size()), scheme);
 }
 
 }  // namespace
@@ -36,8 +31,11 @@ void set_link_opener(link_opener opener) { g_opener = opener ? opener : &open_wi
 
 bool is_openable_link(const wchar_t* target)
 {
-    return target && (starts_with_scheme(target, "http:") || starts_with_scheme(target, "https:") ||
-                      starts_with_scheme(target, "mailto:"));
+    if (!target)
+        return false;
+    const std::wstring link(target);
+    return starts_with_scheme(link, L"http:") || starts_with_scheme(link, L"https:") ||
+           starts_with_scheme(link, L"mailto:");
 }
 
 }  // namespace htmlayout

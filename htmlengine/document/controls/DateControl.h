@@ -38,7 +38,6 @@ public:
     // Where the painter put the calendar (window coordinates) and the glyph that opens it
     // (its left edge in the border box).
     void PlaceCalendar(const Rect& area) { area_ = area; }
-    const Rect& CalendarArea() const { return area_; }
     void SetGlyphLeft(int left) { glyphLeft_ = left; }
 
 protected:

@@ -24,8 +24,7 @@ public:
     // True when the message was the engine's to take.
     bool Handle(UINT msg, WPARAM wParam, LPARAM lParam);
 
-    // The element under the pointer (its :hover chain ends there), and where the pointer is.
-    Element* Hovered() const { return hover_.Get(); }
+    // Where the pointer is.
     Point Pointer() const { return pointer_; }
 
     // Forget what refers to the old document.

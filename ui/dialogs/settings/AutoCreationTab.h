@@ -4,8 +4,8 @@
 
 class AutoCreationTab : public PlainSettingsTab {
 public:
-    void Load(ModelPtr model, ConfigPtr config, const Element& root);
+    void Load(ModelPtr model, ConfigPtr config, const Element& root) override;
     // Rebuilds the whole flag word: bits the page has no box for are cleared.
-    void Save(ModelPtr model, ConfigPtr config, const Element& root);
-    std::string GetId() const { return "idAutoCreation_Tab"; }
+    void Save(ModelPtr model, ConfigPtr config, const Element& root) override;
+    std::string GetId() const override { return "idAutoCreation_Tab"; }
 };

@@ -19,15 +19,15 @@ struct MappingOption;
 
 class EmployeeMappingTab : public ISettingsTab {
 public:
-    void Load(ModelPtr model, ConfigPtr config, const Element& root);
-    void Save(ModelPtr model, ConfigPtr config, const Element& root);
-    void Refresh(ModelPtr model, ConfigPtr config, const Element& root);
-    int GetValidType(ModelPtr model, ConfigPtr config, const Element& root);
-    std::string GetId() const { return "idEmployeeMapping_Tab"; }
-    bool OnScriptCall(const Element& root, HELEMENT caller, XCALL_PARAMS& params);
-    void ShowPanel(const Element&, int) {}
+    void Load(ModelPtr model, ConfigPtr config, const Element& root) override;
+    void Save(ModelPtr model, ConfigPtr config, const Element& root) override;
+    void Refresh(ModelPtr model, ConfigPtr config, const Element& root) override;
+    int GetValidType(ModelPtr model, ConfigPtr config, const Element& root) override;
+    std::string GetId() const override { return "idEmployeeMapping_Tab"; }
+    bool OnScriptCall(const Element& root, HELEMENT caller, XCALL_PARAMS& params) override;
+    void ShowPanel(const Element&, int) override {}
     // A row's select about to be used offers every employee nobody else is mapped to.
-    void OnFocus(ModelPtr model, ConfigPtr config, const Element& root, const Element& target);
+    void OnFocus(ModelPtr model, ConfigPtr config, const Element& root, const Element& target) override;
 
     // Shows the empty-table message when no row is there or none is shown.
     void UpdateEmptyTableComment(const Element& root);

@@ -47,9 +47,9 @@ public:
 // For tabs that need no refresh, icon, script calls or sub-panels.
 class PlainSettingsTab : public ISettingsTab {
 public:
-    void Refresh(ModelPtr, ConfigPtr, const Element&) {}
-    int GetValidType(ModelPtr, ConfigPtr, const Element&) { return TabWithoutIcon; }
-    bool OnScriptCall(const Element&, HELEMENT, XCALL_PARAMS&) { return false; }
-    void ShowPanel(const Element&, int) {}
-    void OnFocus(ModelPtr, ConfigPtr, const Element&, const Element&) {}
+    void Refresh(ModelPtr, ConfigPtr, const Element&) override {}
+    int GetValidType(ModelPtr, ConfigPtr, const Element&) override { return TabWithoutIcon; }
+    bool OnScriptCall(const Element&, HELEMENT, XCALL_PARAMS&) override { return false; }
+    void ShowPanel(const Element&, int) override {}
+    void OnFocus(ModelPtr, ConfigPtr, const Element&, const Element&) override {}
 };

@@ -9,12 +9,12 @@
 
 class ImportSettingsTab : public PlainSettingsTab {
 public:
-    void Load(ModelPtr model, ConfigPtr config, const Element& root);
-    void Save(ModelPtr model, ConfigPtr config, const Element& root);
+    void Load(ModelPtr model, ConfigPtr config, const Element& root) override;
+    void Save(ModelPtr model, ConfigPtr config, const Element& root) override;
     // Enables the description boxes that the mapping type leaves meaningful.
-    void Refresh(ModelPtr model, ConfigPtr config, const Element& root);
-    int GetValidType(ModelPtr model, ConfigPtr config, const Element& root);
-    std::string GetId() const { return "idImportSettings_Tab"; }
+    void Refresh(ModelPtr model, ConfigPtr config, const Element& root) override;
+    int GetValidType(ModelPtr model, ConfigPtr config, const Element& root) override;
+    std::string GetId() const override { return "idImportSettings_Tab"; }
 
     void ApplyServerTerms(const MainModel& model, const Element& root);
     // Sets the text of every match, cut to the element's "length" attribute.

@@ -5,7 +5,7 @@
 
 class QuorvaneTab : public PlainSettingsTab {
 public:
-    void Load(ModelPtr model, ConfigPtr config, const Element& root);
-    void Save(ModelPtr model, ConfigPtr config, const Element& root);
-    std::string GetId() const { return "idQuorvane_Tab"; }
+    void Load(ModelPtr model, ConfigPtr config, const Element& root) override;
+    void Save(ModelPtr model, ConfigPtr config, const Element& root) override;
+    std::string GetId() const override { return "idQuorvane_Tab"; }
 };
