@@ -86,12 +86,16 @@ TEST_F(ControlWindow, ADayChosenInTheCalendar)
     Load("<input type=date id=d value=2026-11-23 firstDayOfWeek=0 style='width: 120px'>");
     RECT input = Place("#d");
     Record();  // painted: the glyph is where it shows
-    ClickAt({input.right - 10, (input.top + input.bottom) / 2});
-    Record();  // the calendar is painted under the input
     htmlengine::Day start = htmlengine::GridStart(2026, 11, 0);  // Monday 2026-10-26
     long offset = htmlengine::DayNumber({2026, 11, 5}) - htmlengine::DayNumber(start);
     htmlengine::Rect cell = htmlengine::calendar::DayCell(int(offset / 7), int(offset % 7));
-    ClickAt({input.left + cell.x + cell.width / 2, input.bottom + cell.y + cell.height / 2});
+    // Tests run side by side on one desktop: another test's new window may take the focus, which
+    // closes the calendar as it should. Then the day's click chooses nothing, and we open it again.
+    for (int attempt = 0; attempt < 5 && events_.empty(); ++attempt) {
+        ClickAt({input.right - 10, (input.top + input.bottom) / 2});
+        Record();  // the calendar is painted under the input
+        ClickAt({input.left + cell.x + cell.width / 2, input.bottom + cell.y + cell.height / 2});
+    }
     EXPECT_EQ(L"date:" + std::to_wstring(FileTimeOf(2026, 11, 5)), Value(Find("#d")));
     EXPECT_EQ(std::vector<std::string>{"event 0x4 from d"}, events_);
 }
