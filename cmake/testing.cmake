@@ -1,6 +1,8 @@
 # Test registration: one GoogleTest executable per area, run by ctest through Wine.
 #   pellworth_gtest(<name> SOURCES ... [LIBS ...] [PROPERTIES ...] [DISPLAY])
-# DISPLAY marks a test that opens windows (the test run happens under xvfb-run).
+# DISPLAY marks a test that shows windows and opens popups. All of them share the one desktop of
+# the test prefix, where another test's new window takes the focus and so closes an open popup
+# mid-test; they take turns through one resource lock.
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)
   # Start the prefix and its wineserver before any test, outside every test's time-out,
@@ -12,7 +14,7 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
 endif()
 
 function(pellworth_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "DISPLAY" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE GTest::gtest_main win_defs ${ARG_LIBS})
   if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
@@ -24,4 +26,7 @@ function(pellworth_gtest name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300
     FAIL_REGULAR_EXPRESSION "wine: Unhandled|Running 0 tests from"
     FIXTURES_REQUIRED wine ${ARG_PROPERTIES})
+  if(ARG_DISPLAY)
+    set_property(TEST ${name} APPEND PROPERTY RESOURCE_LOCK desktop_focus)
+  endif()
 endfunction()
