@@ -92,6 +92,7 @@ public:
         Login();
         Summary();
         DateMenu();
+        DateRefused();
         Progress();
         Panels();
         Problems();
@@ -151,6 +152,22 @@ private:
         HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_DOWN, 0);
         Take(L"date-menu");
         HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_ESCAPE, 0);
+    }
+
+    // A start typed after the end: the loaded period stays, and a line says why.
+    void DateRefused()
+    {
+        HWND window = m_view->GetHwnd();
+        htmlayout::dom::element root = htmlayout::dom::element::root_element(window);
+        HTMLayoutTestSetFocus(window, root.find_first("#dateStart"));
+        HTMLayoutTestKeyDown(window, nullptr, VK_END, 0);
+        for (int i = 0; i < 12; ++i)
+            HTMLayoutTestKeyDown(window, nullptr, VK_BACK, 0);
+        HTMLayoutTestType(window, nullptr, L"2099-01-01");
+        HTMLayoutTestKeyDown(window, nullptr, VK_RETURN, 0);
+        HTMLayoutTestFlushPostedEvents(window);
+        Take(L"date-refused");
+        m_view->SetDateRange(DateRange(15));  // as the window showed it, which also hides the line
     }
 
     void Progress()
