@@ -19,7 +19,8 @@ const DWORD kEndingRunMs = 1000;
 
 }  // namespace
 
-// The running run tells the view when it ends.
+// Whether a run goes. One that has just told the view it ended is waited for a moment, as its
+// thread is still finishing.
 bool MainController::IsImportGoingOn() const
 {
     return m_imports.IsRunning() && !m_imports.WaitUntilIdle(kEndingRunMs);

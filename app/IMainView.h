@@ -51,7 +51,10 @@ public:
     virtual void RefreshSummary() = 0;
     // From a worker, the model's lock not held: works out what the summary shows, so that the
     // UI thread only puts it in the window (null: the view works it out when it shows it).
-    virtual boost::shared_ptr<PreparedSummary> PrepareSummary() { return boost::shared_ptr<PreparedSummary>(); }
+    virtual boost::shared_ptr<PreparedSummary> PrepareSummary(const boost::shared_ptr<MainModel>&)
+    {
+        return boost::shared_ptr<PreparedSummary>();
+    }
     // RefreshSummary with what PrepareSummary worked out, unless the model changed since.
     virtual void ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>&) { RefreshSummary(); }
     // caption: plain text; description: markup, in which a "[Retry]" becomes the button that reloads.

@@ -111,7 +111,7 @@ void MainController::LoadDataBody(bool loginRequested)
     }
     SaveSettings();
     // Worked out here: the window's thread only shows it, and keeps answering meanwhile.
-    PostFromLoad(boost::bind(&IMainView::ShowPreparedSummary, m_view, m_view->PrepareSummary()));
+    PostFromLoad(boost::bind(&IMainView::ShowPreparedSummary, m_view, m_view->PrepareSummary(m_model)));
     ReportUnknownLeaveTypes(*loaded);
 }
 

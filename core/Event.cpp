@@ -20,10 +20,17 @@ bool Event::Wait(DWORD milliseconds)
 {
     if (IsNull())
         return false;
+    // Calls delivered while waiting run here; they use up the time instead of starting it anew,
+    // or a steady stream of them would keep the caller waiting for ever.
+    const DWORD start = GetTickCount();
+    DWORD left = milliseconds;
     DWORD result;
-    do {
-        result = WaitForSingleObjectEx(m_handle, milliseconds, TRUE);
-    } while (result == WAIT_IO_COMPLETION);
+    while ((result = WaitForSingleObjectEx(m_handle, left, TRUE)) == WAIT_IO_COMPLETION) {
+        if (milliseconds == INFINITE)
+            continue;
+        const DWORD spent = GetTickCount() - start;
+        left = spent < milliseconds ? milliseconds - spent : 0;
+    }
     return result == WAIT_OBJECT_0;
 }
 

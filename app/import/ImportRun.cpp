@@ -68,6 +68,8 @@ void ImportRun::RunImport()
 
 void ImportRun::RunSteps()
 {
+    // Warnings of writes made before this run (the missing-data dialog's creations) are not its own.
+    m_snapshot.connector->TakeWriteWarnings();
     if (!ProbeQuickBooks() || ReportDataConflicts())
         return;
     if (m_checkAbsentTimeTrack && HasAbsentTimeTrack()) {

@@ -53,18 +53,25 @@ int MissingItemsController::CreateMissingItems(const boost::shared_ptr<MissingIt
 
 int MissingItemsController::CreateEmployee(const std::wstring& userId)
 {
-    const boost::shared_ptr<Employee> user = m_model->GetServerEmployees()->FindById(userId);
-    const std::wstring lastName = EmployeeAsCreated(*m_config, *user)->GetLastName();
+    // Creation may run off the UI thread, which changes the settings and reads the mappings under
+    // the model's lock: the lock is held around them, never across the QuickBooks call.
+    boost::shared_ptr<Employee> user;
+    std::wstring lastName, payrollItem;
+    {
+        CriticalSectionLock lock(m_model->GetLock());
+        user = m_model->GetServerEmployees()->FindById(userId);
+        lastName = EmployeeAsCreated(*m_config, *user)->GetLastName();
+        payrollItem = PayrollItemOf(*m_config, userId);
+    }
     boost::shared_ptr<Employee> created;
-    const int status = m_connector->CreateEmployee(user->GetFirstName(), lastName, user->GetMiddleName(),
-                                                   PayrollItemOf(*m_config, userId), created);
+    const int status =
+        m_connector->CreateEmployee(user->GetFirstName(), lastName, user->GetMiddleName(), payrollItem, created);
     if (status != 0)
         return status;
     if (!created)
         return kCreationFailed;
-    m_model->AddQuickBooksEmployee(created);
-    // Creation may run off the UI thread, which reads the mappings under the model's lock.
     CriticalSectionLock lock(m_model->GetLock());
+    m_model->AddQuickBooksEmployee(created);
     PointMappingsAt(*m_config, userId, created->GetId());
     return 0;
 }

@@ -48,6 +48,7 @@ public:
 
 private:
     void Run();
+    void CreateItems();
     bool StopRequested() { return InterlockedCompareExchange(&m_stop, 0, 0) != 0; }
     void Report(void (MissingItemsCreationRun::*deliver)(size_t, int), size_t index, int code);
     void DeliverStarted(size_t index, int);
@@ -58,6 +59,7 @@ private:
     Items m_items;
     DWORD m_starterThreadId;
     ICreationListener* m_listener;
+    size_t m_current;  // the item under way; only the run's thread uses it
     volatile LONG m_stop;
 };
 

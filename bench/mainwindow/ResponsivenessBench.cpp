@@ -151,7 +151,7 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
                                      longestTask = tasks.Stop();
                                      // As the load ends: worked out on this thread, shown and painted on the window's.
                                      double prepareStart = Bench::Seconds();
-                                     boost::shared_ptr<PreparedSummary> prepared = view->PrepareSummary();
+                                     boost::shared_ptr<PreparedSummary> prepared = view->PrepareSummary(view->GetModel());
                                      prepareSeconds = Bench::Seconds() - prepareStart;
                                      driver.OnUiThread([&] {
                                          double showStart = Bench::Seconds();

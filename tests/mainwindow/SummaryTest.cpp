@@ -89,10 +89,10 @@ TEST_F(Summary, APreparedSummaryShowsWhatARefreshShowsWhileItFitsTheModel)
     Entry(L"1", 90, 60);
     User(L"2", L"Carl", L"Brown", Mapping::Mapped);
     Entry(L"2", 60, 60);
-    view->ShowPreparedSummary(view->PrepareSummary());
+    view->ShowPreparedSummary(view->PrepareSummary(company.model));
     EXPECT_EQ(L"Bob Adams|Carl Brown|", Rows());
 
-    boost::shared_ptr<PreparedSummary> stale = view->PrepareSummary();
+    boost::shared_ptr<PreparedSummary> stale = view->PrepareSummary(company.model);
     boost::shared_ptr<EmployeeDiffCollection> others(new EmployeeDiffCollection());
     others->Add(*company.model->GetEmployeeDiffs()->begin());
     company.model->SetEmployeeDiffs(others);

@@ -44,7 +44,7 @@ public:
     void ShowMappingProblems() override;
     void SetDataLoadProgress(const std::wstring& caption, int percent) override;
     void RefreshSummary() override;
-    boost::shared_ptr<PreparedSummary> PrepareSummary() override;
+    boost::shared_ptr<PreparedSummary> PrepareSummary(const boost::shared_ptr<MainModel>& model) override;
     void ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>& prepared) override;
     void ShowQuickBooksProblem(const std::wstring& caption, const std::wstring& description) override;
     void ShowError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,

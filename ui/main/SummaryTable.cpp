@@ -189,11 +189,16 @@ PreparedSummary::PreparedSummary(const boost::shared_ptr<MainModel>& model)
     : preview(SummarizePreview(model)),
       rows(SummaryTableBuilder(model).BuildRows(preview)),
       m_diffs(model->GetEmployeeDiffs()),
-      m_config(model->GetConfig())
+      m_config(model->GetConfig()),
+      m_employees(model->GetQuickBooksEmployees()),
+      m_customerJobs(model->GetCustomerJobs()),
+      m_serviceItems(model->GetServiceItems())
 {
 }
 
 bool PreparedSummary::Fits(const MainModel& model) const
 {
-    return model.GetEmployeeDiffs() == m_diffs && model.GetConfig() == m_config;
+    return model.GetEmployeeDiffs() == m_diffs && model.GetConfig() == m_config &&
+           model.GetQuickBooksEmployees() == m_employees && model.GetCustomerJobs() == m_customerJobs &&
+           model.GetServiceItems() == m_serviceItems;
 }

@@ -8,7 +8,10 @@
 
 #include "app/missing/MissingItem.h"
 #include "core/Config.h"
+#include "core/CustomerJob.h"
+#include "core/Employee.h"
 #include "core/EmployeeDiff.h"
+#include "core/ServiceItem.h"
 
 class MainModel;
 
@@ -75,7 +78,8 @@ class PreparedSummary {
 public:
     // The caller holds the model's lock.
     explicit PreparedSummary(const boost::shared_ptr<MainModel>& model);
-    // Whether the model still holds the employees and settings it was worked out from.
+    // Whether the model still holds the preview, settings and QuickBooks lists it was worked out
+    // from (a created item replaces its list).
     bool Fits(const MainModel& model) const;
 
     PreviewSummary preview;
@@ -84,4 +88,7 @@ public:
 private:
     boost::shared_ptr<Quorvane::EmployeeDiffCollection> m_diffs;
     boost::shared_ptr<Quorvane::Config> m_config;
+    boost::shared_ptr<Quorvane::EmployeeCollection> m_employees;
+    boost::shared_ptr<Quorvane::CustomerJobCollection> m_customerJobs;
+    boost::shared_ptr<Quorvane::ServiceItemCollection> m_serviceItems;
 };

@@ -46,15 +46,15 @@ bool AnyImportedEmployeeMissesItems(const PreviewSummary& preview)
 
 void MainView::RefreshSummary() { ShowPreparedSummary(boost::shared_ptr<PreparedSummary>()); }
 
-boost::shared_ptr<PreparedSummary> MainView::PrepareSummary()
+// The caller's model: the window's own may be replaced on its thread meanwhile.
+boost::shared_ptr<PreparedSummary> MainView::PrepareSummary(const boost::shared_ptr<MainModel>& model)
 {
-    boost::shared_ptr<MainModel> model = m_model;
     if (!model || !model->GetConfig())
         return boost::shared_ptr<PreparedSummary>();
     Quorvane::CriticalSectionLock lock(model->GetLock());
     try {
         return boost::shared_ptr<PreparedSummary>(new PreparedSummary(model));
-    } catch (const std::exception&) {
+    } catch (...) {
         // The window's thread works it out again and reports what fails, as a refresh does.
         return boost::shared_ptr<PreparedSummary>();
     }

@@ -1,5 +1,6 @@
 #include "htmlengine/document/events/FocusScope.h"
 
+#include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/events/Focus.h"
@@ -64,9 +65,12 @@ Element* FirstAutofocus(Document& document, Element& scope)
     return nullptr;
 }
 
-// A focus already inside the new panel stays (the user or the program put it there).
+// A focus already inside the new panel stays (the user or the program put it there). A list or
+// calendar left open behind the panel closes: it would otherwise still take presses and keys.
 void Enter(Document& document, Element& scope)
 {
+    if (document.PopupOwner() && !Contains(&scope, *document.PopupOwner()))
+        CloseOpenPopup(document);
     Element* focus = document.Focus();
     if (focus && Contains(&scope, *focus)) return;
     HandFocusTo(document, FirstAutofocus(document, scope));

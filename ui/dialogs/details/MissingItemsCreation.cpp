@@ -38,6 +38,18 @@ void EnableCheckBoxes(const element& root)
             rows[i].find_first("button").enable();
 }
 
+// A run creates the items of the employee chosen when it started: the choice waits for its end.
+void SetEmployeeChoiceEnabled(const element& root, bool enabled)
+{
+    element choice = root.get_element_by_id("EmployeeSelectId");
+    if (!choice.is_valid())
+        return;
+    if (enabled)
+        choice.enable();
+    else
+        choice.disable();
+}
+
 void Uncheck(element& row)
 {
     element box = row.find_first("button");
@@ -88,6 +100,7 @@ void MissingItemsTable::StartCreation(HWND window, const boost::shared_ptr<Emplo
     m_window = window;
     const element root = Root();
     DisableCheckBoxes(root);
+    SetEmployeeChoiceEnabled(root, false);
     element button = root.get_element_by_id("idCreateMissingDataButton");
     button.set_text(kCreatingText);
     button.disable();
@@ -154,6 +167,7 @@ void MissingItemsTable::OnRunEnded()
         button.set_text(kCreatingText);
     else {
         EnableCheckBoxes(root);
+        SetEmployeeChoiceEnabled(root, true);
         button.set_text(kCreateText);
     }
     const RunEnded ended = m_ended;
