@@ -10,6 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 # mostly downloads and emulated package scripts.
 "$root/scripts/wine32.sh" >/dev/null &
 runner=$!
+# A failed build must not leave it running behind the command.
+trap 'kill $runner 2>/dev/null || true' EXIT
 "$root/scripts/build.sh" i686 "$root/build32"
 "$root/scripts/build.sh" x86_64 "$root/build"
 wait $runner || { echo "test: the 32-bit Wine runner could not be set up" >&2; exit 1; }

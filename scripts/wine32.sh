@@ -86,7 +86,7 @@ make_root() {
   [ "$root_wine" = "$host_wine" ] ||
     fail "the root's wine32 is $root_wine but the host's wine64 is $host_wine; its wineserver cannot serve it"
   $sudo rm -rf "$root/var/cache/apt/archives"/*.deb
-  touch "$root/.root-ready"
+  $sudo touch "$root/.root-ready"
 }
 
 write_launcher() {

@@ -129,4 +129,29 @@ TEST_F(CompanyJournal, AFileReplacedFromOutsideVoidsTheJournal)
     EXPECT_EQ(1u, EntriesOnDisk());
 }
 
+// Two processes both read a journal the replaced file made void: each change either makes
+// reaches the other, and neither wipes the other's.
+TEST_F(CompanyJournal, StoresSharingAVoidJournalKeepEachOthersChanges)
+{
+    CompanyStore first;
+    first.UseFile(m_path);
+    CompanyStore second;
+    second.UseFile(m_path);
+    AddEntry(first, L"before");
+    EXPECT_EQ(1u, second.Snapshot().Get(L"TimeEntries").Size());
+    Sleep(20);  // a write time of its own
+    HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0);
+    DWORD written = 0;
+    WriteFile(file, "{\"CompanyName\":\"Replaced\"}", 26, &written, 0);
+    CloseHandle(file);
+    EXPECT_EQ(0u, first.Snapshot().Get(L"TimeEntries").Size());
+    EXPECT_EQ(0u, second.Snapshot().Get(L"TimeEntries").Size());
+
+    AddEntry(first, L"from the first");
+    EXPECT_EQ(1u, second.Snapshot().Get(L"TimeEntries").Size());
+    AddEntry(second, L"from the second");
+    EXPECT_EQ(2u, first.Snapshot().Get(L"TimeEntries").Size());
+    EXPECT_EQ(2u, EntriesOnDisk());
+}
+
 }  // namespace

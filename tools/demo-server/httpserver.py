@@ -98,11 +98,16 @@ class RequestHandler(BaseHTTPRequestHandler):
         started = time.perf_counter()
         text = decode_body(raw)
         session_id = session_id_from(self.headers.get("Cookie"))
-        method, reply = self.server.rpc.answer_text(text, session_id)
+        method = None
+        try:
+            method, reply = self.server.rpc.answer_text(text, session_id)
+        finally:
+            # Recorded even when answering it failed.
+            self.server.recorder.add("POST", self.path, self.headers, raw,
+                                     text, method,
+                                     time.perf_counter() - started)
         response = Response(body=json_body(reply.payload),
                             cookie=reply.new_session)
-        self.server.recorder.add("POST", self.path, self.headers, raw, text,
-                                 method, time.perf_counter() - started)
         override = self.server.board.current()["methods"].get(method, {})
         time.sleep(override.get("delay", 0))
         self._send(shaped(response, override))

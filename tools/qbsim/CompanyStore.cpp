@@ -124,14 +124,27 @@ void CompanyStore::JournalChanges()
     Json changes = m_company->TakeChanges();
     if (changes.IsNull() || m_path.empty())
         return;
-    if (m_journal.Size() == 0 || !m_journalApplies) {
-        m_journal.Clear();
-        Json stamp = Json::MakeObject();
-        stamp.Set(kFileMember, SeenFileStamp());
-        AppendToJournal(stamp);
-        m_journalApplies = true;
+    try {
+        // A void journal is restarted only through a new file: other processes, which read it
+        // as far as this one did, see the file change and read the new journal from its start.
+        if (!m_journalApplies) {
+            Save();
+            m_journal.Clear();
+            m_journalApplies = true;
+            return;
+        }
+        if (m_journal.Size() == 0) {
+            Json stamp = Json::MakeObject();
+            stamp.Set(kFileMember, SeenFileStamp());
+            AppendToJournal(stamp);
+        }
+        AppendToJournal(changes);
+    } catch (...) {
+        // The change was not kept: the next use reads the company as the files hold it.
+        m_seenWrite = FILETIME();
+        m_seenSize = 0;
+        throw;
     }
-    AppendToJournal(changes);
     if (m_journal.Size() >= std::max<ULONGLONG>(m_seenSize, kLeastJournalToCompact))
         Compact();
 }
@@ -160,8 +173,8 @@ void CompanyStore::Compact()
     ReloadIfChanged();
     if (m_journal.Size() == 0)
         return;
-    // Killed between the two steps, the journal is applied again to a file that has it already,
-    // which changes nothing.
+    // Killed between the two steps, the journal no longer goes with the file (its stamp differs)
+    // and is passed over.
     Save();
     m_journal.Clear();
 }

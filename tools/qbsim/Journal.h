@@ -21,7 +21,8 @@ public:
     void Rewind() { m_read = 0; }
     // Throws std::runtime_error when the line cannot be written whole.
     void Append(const std::string& line);
-    // Empties the journal once the company file holds everything; throws when it cannot.
+    // Empties the journal once the company file holds everything (no file is an empty journal);
+    // throws when it cannot cut it.
     void Clear();
     // The bytes read or written so far.
     ULONGLONG Size() const { return m_read; }

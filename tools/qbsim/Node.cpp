@@ -73,7 +73,7 @@ Node::Node(const TypeDef& type, const std::shared_ptr<NodeContext>& context, con
 
 ComRef<Node> Node::NewRequest(const std::wstring& requestKind, const Dialect& dialect)
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, true, dialect, {} });
+    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, true, dialect, {}, Json() });
     const TypeDef& type = FindRequestType(L"I" + requestKind, dialect.qbfcVersion);
     return ComRef<Node>::Adopt(new Node(type, context, L"", L"", Json()));
 }
