@@ -1,6 +1,9 @@
 #pragma once
-// The benchmarks' one clock: seconds on the performance counter.
+// The benchmarks' one clock, seconds on the performance counter, and the median they report.
 #include <windows.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace Bench {
 
@@ -10,6 +13,13 @@ inline double Seconds()
     QueryPerformanceCounter(&counter);
     QueryPerformanceFrequency(&frequency);
     return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
+}
+
+// The middle of the values (the upper one of an even count).
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 }  // namespace Bench

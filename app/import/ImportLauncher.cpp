@@ -1,13 +1,11 @@
 #include "app/import/ImportLauncher.h"
 
-#include <windows.h>
-#include <process.h>
-
 #include <boost/bind/bind.hpp>
 
 #include "app/import/ImportRun.h"
 #include "core/Boundary.h"
 #include "core/CriticalSection.h"
+#include "core/DetachedThread.h"
 #include "core/Event.h"
 
 namespace Quorvane {
@@ -22,11 +20,6 @@ struct ImportLauncher::State {
 };
 
 namespace {
-
-struct ThreadStart {
-    boost::shared_ptr<ImportLauncher::State> state;
-    boost::shared_ptr<ImportRun> run;
-};
 
 void EndRun(ImportLauncher::State& state)
 {
@@ -45,13 +38,11 @@ bool BeginRun(ImportLauncher::State& state)
     return true;
 }
 
-unsigned __stdcall ImportThread(void* argument)
+// The run is over for the launcher only once its thread leaves it, whatever it threw.
+void RunToTheEnd(const boost::shared_ptr<ImportLauncher::State>& state, const boost::shared_ptr<ImportRun>& run)
 {
-    ThreadStart* start = static_cast<ThreadStart*>(argument);
-    RunAtBoundary(L"import thread", boost::bind(&ImportRun::RunImport, start->run.get()));
-    EndRun(*start->state);
-    delete start;
-    return 0;
+    RunAtBoundary(L"import thread", boost::bind(&ImportRun::RunImport, run.get()));
+    EndRun(*state);
 }
 
 }  // namespace
@@ -62,17 +53,10 @@ bool ImportLauncher::Start(const boost::shared_ptr<ImportRun>& run)
 {
     if (!BeginRun(*m_state))
         return false;
-    ThreadStart* start = new ThreadStart;
-    start->state = m_state;
-    start->run = run;
-    const uintptr_t thread = _beginthreadex(NULL, 0, &ImportThread, start, 0, NULL);
-    if (thread == 0) {
-        delete start;
-        EndRun(*m_state);
-        return false;
-    }
-    CloseHandle(reinterpret_cast<HANDLE>(thread));
-    return true;
+    if (StartDetachedThread(L"import thread", boost::bind(&RunToTheEnd, m_state, run)))
+        return true;
+    EndRun(*m_state);
+    return false;
 }
 
 bool ImportLauncher::IsRunning() const

@@ -10,13 +10,13 @@
 #include <windows.h>
 
 #include "SummaryFigures.h"
+#include "bench/Clock.h"
 
 namespace {
 
-double MedianMilliseconds(std::vector<double> seconds)
+double MedianMilliseconds(const std::vector<double>& seconds)
 {
-    std::sort(seconds.begin(), seconds.end());
-    return seconds[seconds.size() / 2] * 1000;
+    return Bench::Median(seconds) * 1000;
 }
 
 // The median of several runs of each phase, after a run that warms fonts, images and caches.

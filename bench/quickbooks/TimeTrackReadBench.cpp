@@ -138,8 +138,7 @@ void Run() {
     std::vector<double> handOffs;
     for (int i = 0; i < kSmallRequests; ++i)
         handOffs.push_back(BestSeconds(1, [&]() { worker.Call(&Nothing); }));
-    std::sort(handOffs.begin(), handOffs.end());
-    double handOff = handOffs[handOffs.size() / 2];
+    double handOff = Bench::Median(handOffs);
 
     std::printf("time entries of %d employees for one month: %u entries (best of %d runs)\n", kEmployees,
                 static_cast<unsigned>(entries), kRuns);

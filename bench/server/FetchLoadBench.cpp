@@ -33,6 +33,7 @@ const DateTime kStart(1, 1, 2024);
 const DateTime kEnd(31, 1, 2024);
 const int kRuns = 5;
 
+using Bench::Median;
 using Bench::Seconds;
 
 std::wstring ServerAddress(const wchar_t* name)
@@ -120,12 +121,6 @@ ProgramTimes ProgramOnly(const std::vector<std::wstring>& timeTrackReplies)
         times.freeing += Seconds() - convertedAt;
     }
     return times;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 std::wstring ControlCommand(HttpClient& http, const wchar_t* command)

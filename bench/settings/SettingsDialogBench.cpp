@@ -51,11 +51,6 @@ double Milliseconds(double since) {
     return 1000.0 * (Bench::Seconds() - since);
 }
 
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 }  // namespace
 
 int main() {
@@ -88,9 +83,9 @@ int main() {
     }
     std::printf("settings dialog, %d server users x %d QuickBooks employees, median of %d runs:\n", Users, Users,
                 Runs);
-    std::printf("  open to the first painted frame  %8.1f ms\n", Median(opening));
-    std::printf("  save every tab (Save Settings)   %8.1f ms\n", Median(saving));
-    std::printf("  first use of a row's select      %8.1f ms\n", Median(listing));
-    std::printf("  change one mapping (save+refresh) %7.1f ms\n", Median(changing));
+    std::printf("  open to the first painted frame  %8.1f ms\n", Bench::Median(opening));
+    std::printf("  save every tab (Save Settings)   %8.1f ms\n", Bench::Median(saving));
+    std::printf("  first use of a row's select      %8.1f ms\n", Bench::Median(listing));
+    std::printf("  change one mapping (save+refresh) %7.1f ms\n", Bench::Median(changing));
     return 0;
 }

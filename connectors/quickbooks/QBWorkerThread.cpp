@@ -5,6 +5,7 @@
 #include <boost/bind/bind.hpp>
 #include <boost/ref.hpp>
 #include "core/Boundary.h"
+#include "core/SlimLock.h"
 
 namespace Quorvane {
 namespace Connectors {
@@ -23,15 +24,6 @@ void* RunGuarded(const boost::function<void*()>& call) {
     boost::function<void()> store = boost::bind(&RunStoringResult, boost::cref(call), boost::ref(result));
     return RunAtBoundary(L"the QuickBooks worker call", store) ? result : NULL;
 }
-
-class SlimLock : private boost::noncopyable {
-public:
-    explicit SlimLock(SRWLOCK& lock) : m_lock(lock) { AcquireSRWLockExclusive(&m_lock); }
-    ~SlimLock() { ReleaseSRWLockExclusive(&m_lock); }
-
-private:
-    SRWLOCK& m_lock;
-};
 
 }  // namespace
 

@@ -181,6 +181,12 @@ void Company::Touch(const std::wstring& list, const std::wstring& id)
     m_touched.push_back(std::make_pair(list, id));
 }
 
+void Company::ForgetChanges()
+{
+    m_changed = false;
+    m_touched.clear();
+}
+
 Json Company::TakeChanges()
 {
     if (!m_changed)

@@ -62,6 +62,9 @@ public:
     // The changes since the last call as one journal record: the header, and each changed
     // record as it is now or as removed. Null when nothing changed.
     Json TakeChanges();
+    // Forgets the changes, as after loading a company: what loading filled in is filled in the
+    // same way again.
+    void ForgetChanges();
     // Sets what a journal record names to what it became then. Records applied again in their
     // order leave the company as they left it the first time.
     void Apply(const Json& changes);

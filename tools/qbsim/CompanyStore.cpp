@@ -87,7 +87,7 @@ void CompanyStore::ReloadIfChanged()
         if (read == Quorvane::FileRead) {
             Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
             m_company.reset(new Company(Json::Parse(std::wstring(text.c_str(), text.size()))));
-            m_company->TakeChanges();  // what loading filled in is filled in the same way again
+            m_company->ForgetChanges();
             m_seenWrite = stamp.ftLastWriteTime;
             m_seenSize = FileSize(stamp);
             m_journal.Rewind();
@@ -198,7 +198,7 @@ void CompanyStore::Replace(const Json& company)
     std::lock_guard<std::recursive_mutex> hold(m_lock);
     FileLock shared(m_path);
     m_company.reset(new Company(company));
-    m_company->TakeChanges();
+    m_company->ForgetChanges();
     Save();
     m_journal.Clear();
 }

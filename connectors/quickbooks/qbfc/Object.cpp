@@ -4,6 +4,8 @@
 #include <unordered_map>
 #include <utility>
 
+#include "core/SlimLock.h"
+
 namespace Quorvane {
 namespace Qbfc {
 
@@ -21,31 +23,6 @@ struct MemberKeyHash {
 };
 
 // Read far more often than written: readers share the lock.
-class SharedLock {
-public:
-    SharedLock(SRWLOCK& lock, bool exclusive) : m_lock(lock), m_exclusive(exclusive)
-    {
-        if (exclusive)
-            AcquireSRWLockExclusive(&m_lock);
-        else
-            AcquireSRWLockShared(&m_lock);
-    }
-    ~SharedLock()
-    {
-        if (m_exclusive)
-            ReleaseSRWLockExclusive(&m_lock);
-        else
-            ReleaseSRWLockShared(&m_lock);
-    }
-
-private:
-    SharedLock(const SharedLock&);
-    SharedLock& operator=(const SharedLock&);
-
-    SRWLOCK& m_lock;
-    bool m_exclusive;
-};
-
 SRWLOCK g_cacheLock = SRWLOCK_INIT;
 std::unordered_map<MemberKey, DISPID, MemberKeyHash> g_memberIds;
 // An interface reached through a member: (the owner's interface key, the member). The set's
@@ -126,7 +103,7 @@ DISPID Object::MemberId(const wchar_t* member) const
 {
     MemberKey key(m_interface, member);
     if (m_interface) {
-        SharedLock hold(g_cacheLock, false);
+        SlimLock hold(g_cacheLock, SlimLock::Shared);
         auto found = g_memberIds.find(key);
         if (found != g_memberIds.end())
             return found->second;
@@ -136,7 +113,7 @@ DISPID Object::MemberId(const wchar_t* member) const
     if (FAILED(hr))
         _com_issue_error(hr);
     if (m_interface) {
-        SharedLock hold(g_cacheLock, true);
+        SlimLock hold(g_cacheLock);
         g_memberIds[key] = id;
     }
     return id;
@@ -148,12 +125,12 @@ const void* Object::InterfaceThrough(const wchar_t* member) const
         return 0;
     MemberKey key(m_interface, member);
     {
-        SharedLock hold(g_cacheLock, false);
+        SlimLock hold(g_cacheLock, SlimLock::Shared);
         auto found = g_interfacesThrough.find(key);
         if (found != g_interfacesThrough.end())
             return &*found;
     }
-    SharedLock hold(g_cacheLock, true);
+    SlimLock hold(g_cacheLock);
     return &*g_interfacesThrough.insert(key).first;
 }
 
