@@ -1,7 +1,9 @@
 #pragma once
 // What the import leaves in QuickBooks for one previewed entry that it takes. The preview's
 // cells and totals, the summary and the import log all read it from here, so that they tell
-// the same story as the import does.
+// the same story as the import does. The import's own totals (its log and end panel) leave out
+// billed conflicts, which it never touches; the preview and the summary show them as QuickBooks
+// keeps them.
 namespace Quorvane {
 class TimeTrackDiff;
 }

@@ -40,6 +40,13 @@ std::wstring DescribeCurrentException()
     }
 }
 
+std::wstring LogCurrentException(const wchar_t* where)
+{
+    const std::wstring what = DescribeCurrentException();
+    Logging::AppendToConnectorLog(std::wstring(where) + L" failed: " + what);
+    return what;
+}
+
 bool RunAtBoundary(const wchar_t* where, const boost::function<void()>& call)
 {
     try {

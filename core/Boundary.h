@@ -14,4 +14,8 @@ bool RunAtBoundary(const wchar_t* where, const boost::function<void()>& call);
 // code); only inside a catch block.
 std::wstring DescribeCurrentException();
 
+// The same, also written to the connector log under `where`: for failures the window shows,
+// so that a user's report has the log line behind it. Only inside a catch block.
+std::wstring LogCurrentException(const wchar_t* where);
+
 }  // namespace Quorvane

@@ -116,7 +116,7 @@ void MainView::DateRangeUpdated()
     range.SetRangeType(type);
     // The controller never hears of an upside-down range; the box shows the period in force.
     if (range.GetStart() > range.GetEnd()) {
-        RestoreLoadedPeriod();
+        ShowPeriodInForce();
         ShowPeriodProblem(root, L"The start date is after the end date; the period was not changed.");
         return;
     }
@@ -124,7 +124,7 @@ void MainView::DateRangeUpdated()
     Sink()->ChangeDateRange(range);
 }
 
-void MainView::RestoreLoadedPeriod()
+void MainView::ShowPeriodInForce()
 {
     if (!m_model)
         return;

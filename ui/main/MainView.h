@@ -111,7 +111,7 @@ private:
     void ResetSortIndicator();
     void DateRangeUpdated();
     // Puts the period in force back into the date-range box after a refused edit.
-    void RestoreLoadedPeriod();
+    void ShowPeriodInForce();
 
     HINSTANCE m_instance;
     HWND m_window;

@@ -48,7 +48,7 @@ MissingDataDialog::MissingDataDialog(HWND parent, const boost::shared_ptr<MainMo
     try {
         m_table.SetStatuses(CollectStatuses(model));
     } catch (...) {
-        m_listingFailure = DescribeCurrentException();
+        m_listingFailure = LogCurrentException(L"Listing the missing items");
     }
 }
 

@@ -57,7 +57,9 @@ void MissingItemsTable::ShowUnavailable(const element& root, const std::wstring&
     element tbody = root.get_element_by_id("MissingItemItemId");
     if (!tbody.is_valid())
         return;
-    mainpage::SetMarkup(tbody, L"<tr><td colspan=\"5\" class=\"unavailable\"></td></tr>");
+    // One cell across the table: the dialog's has a column of related employees, the tab's not.
+    mainpage::SetMarkup(tbody, m_layout == DialogLayout ? L"<tr><td colspan=\"5\" class=\"unavailable\"></td></tr>"
+                                                        : L"<tr><td colspan=\"4\" class=\"unavailable\"></td></tr>");
     mainpage::SetPlainText(tbody.find_first("td"), L"The missing items cannot be listed: " + reason);
     tbody.update(true);
 }

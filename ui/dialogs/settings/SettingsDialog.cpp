@@ -67,8 +67,9 @@ void SettingsDialog::LoadTabs(const element& root) {
         try {
             tab.second->Load(m_model, m_config, root);
         } catch (...) {
+            const std::wstring what = Quorvane::LogCurrentException(L"Loading a settings tab");
             if (failure.empty())
-                failure = Quorvane::DescribeCurrentException();
+                failure = what;
             m_loadFailed = true;
         }
     }

@@ -5,6 +5,7 @@
 #include <boost/bind/bind.hpp>
 
 #include "app/MainModel.h"
+#include "app/QuickBooksLoad.h"
 #include "connectors/quickbooks/DesktopConnector.h"
 #include "core/Boundary.h"
 #include "core/ConnectorLog.h"
@@ -35,6 +36,7 @@ void ReloadQuickBooksLists(MainModel& model) {
     CriticalSectionLock lock(model.GetLock());
     model.SetQuickBooksEmployees(employees);
     model.SetPayrollItems(items);
+    KeepKnownWageItems(model);  // as a load does
 }
 
 SettingsReload::SettingsReload(const boost::shared_ptr<MainModel>& model, HWND window, IReloadListener* listener)
