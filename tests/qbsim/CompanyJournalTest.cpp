@@ -46,6 +46,16 @@ protected:
         });
     }
 
+    // Someone who knows nothing of the journal writes a company without entries over the file.
+    void ReplaceFromOutside() const
+    {
+        Sleep(20);  // a write time of its own
+        HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0);
+        DWORD written = 0;
+        WriteFile(file, "{\"CompanyName\":\"Replaced\"}", 26, &written, 0);
+        CloseHandle(file);
+    }
+
     size_t EntriesOnDisk() const { return QbSim::ReadCompanyFile(m_path).Get(L"TimeEntries").Size(); }
 
     ULONGLONG FileBytes(const std::wstring& path) const
@@ -119,11 +129,7 @@ TEST_F(CompanyJournal, AFileReplacedFromOutsideVoidsTheJournal)
     CompanyStore store;
     store.UseFile(m_path);
     AddEntry(store, L"before");
-    Sleep(20);  // a write time of its own
-    HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0);
-    DWORD written = 0;
-    WriteFile(file, "{\"CompanyName\":\"Replaced\"}", 26, &written, 0);
-    CloseHandle(file);
+    ReplaceFromOutside();
     EXPECT_EQ(0u, EntriesOnDisk());
     AddEntry(store, L"after");
     EXPECT_EQ(1u, EntriesOnDisk());
@@ -139,11 +145,7 @@ TEST_F(CompanyJournal, StoresSharingAVoidJournalKeepEachOthersChanges)
     second.UseFile(m_path);
     AddEntry(first, L"before");
     EXPECT_EQ(1u, second.Snapshot().Get(L"TimeEntries").Size());
-    Sleep(20);  // a write time of its own
-    HANDLE file = CreateFileW(m_path.c_str(), GENERIC_WRITE, 0, 0, CREATE_ALWAYS, 0, 0);
-    DWORD written = 0;
-    WriteFile(file, "{\"CompanyName\":\"Replaced\"}", 26, &written, 0);
-    CloseHandle(file);
+    ReplaceFromOutside();
     EXPECT_EQ(0u, first.Snapshot().Get(L"TimeEntries").Size());
     EXPECT_EQ(0u, second.Snapshot().Get(L"TimeEntries").Size());
 
