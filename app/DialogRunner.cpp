@@ -6,12 +6,12 @@ namespace {
 
 class NoDialogs : public IDialogRunner {
 public:
-    boost::shared_ptr<Quorvane::Config> RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab)
+    boost::shared_ptr<Quorvane::Config> RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab) override
     {
         return boost::shared_ptr<Quorvane::Config>();
     }
-    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) { return false; }
-    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) { return false; }
+    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) override { return false; }
+    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override { return false; }
 };
 
 NoDialogs g_noDialogs;

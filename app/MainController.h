@@ -30,23 +30,23 @@ public:
     // Throws std::invalid_argument for an empty view or model.
     MainController(const boost::shared_ptr<IMainView>& view, const boost::shared_ptr<MainModel>& model);
 
-    void Show(bool show);
+    void Show(bool show) override;
 
-    void OpenSettings();
-    void OpenImportHistory();
-    void LoadData();
-    void OpenLink(const std::wstring& url);
-    void ReloadData();
-    void ShowMissingData();
-    void ShowPreview(const std::wstring& employeeId, bool workingLeaveTimeTab);
-    void Connect(const ConnectionOptions& options, bool loginRequested);
-    void ChangeDateRange(const Quorvane::DateRange& range);
-    void StartImport(bool checkAbsent);
-    void StopImport();
-    void SelectEmployee(const std::wstring& id, bool selected);
-    void InterruptChangingSite();
-    void ChangeSite();
-    void OpenImportLog();
+    void OpenSettings() override;
+    void OpenImportHistory() override;
+    void LoadData() override;
+    void OpenLink(const std::wstring& url) override;
+    void ReloadData() override;
+    void ShowMissingData() override;
+    void ShowPreview(const std::wstring& employeeId, bool workingLeaveTimeTab) override;
+    void Connect(const ConnectionOptions& options, bool loginRequested) override;
+    void ChangeDateRange(const Quorvane::DateRange& range) override;
+    void StartImport(bool checkAbsent) override;
+    void StopImport() override;
+    void SelectEmployee(const std::wstring& id, bool selected) override;
+    void InterruptChangingSite() override;
+    void ChangeSite() override;
+    void OpenImportLog() override;
 
     void StartLoad(bool loginRequested);
     // Throws OperationAbortedException when a newer load request is waiting.

@@ -98,7 +98,7 @@ public:
 
 private:
     boost::shared_ptr<EmployeeDiffCollection> m_preview;
-    std::map<std::wstring, boost::shared_ptr<TimeTrackDiffCollection> > m_byUser;
+    std::map<std::wstring, boost::shared_ptr<TimeTrackDiffCollection>> m_byUser;
 };
 
 // A user enters the preview with the first day that could be compared.

@@ -57,9 +57,8 @@ boost::shared_ptr<EmployeeDiff> PreviewBuilder::CompareTimeTrack(const EmployeeP
                                                                  const DateTime& day)
 {
     const DayRecords serverRecords = RecordsOf(*serverUser->GetTimeTrackRecords()->SelectByDate(day));
-    const DayRecords entries = quickBooksEmployee
-                                   ? RecordsOf(*quickBooksEmployee->GetTimeTrackRecords()->SelectByDate(day))
-                                   : DayRecords();
+    const DayRecords entries =
+        quickBooksEmployee ? RecordsOf(*quickBooksEmployee->GetTimeTrackRecords()->SelectByDate(day)) : DayRecords();
     DayDiffs diffs;
     CompareDay(*serverUser, quickBooksEmployee, serverRecords, entries, diffs);
 
@@ -75,8 +74,7 @@ void PreviewBuilder::CompareDay(const Employee& serverUser, const EmployeePtr& q
     diffs.clear();
     ReadDay(serverRecords, entries);
     static const std::wstring noPayrollItem;
-    const std::wstring& payrollName =
-        quickBooksEmployee ? WorkingTimePayrollName(*quickBooksEmployee) : noPayrollItem;
+    const std::wstring& payrollName = quickBooksEmployee ? WorkingTimePayrollName(*quickBooksEmployee) : noPayrollItem;
     for (size_t first = 0; first < m_serverRecords.size(); ++first) {
         if (!m_serverRecords[first].grouped)
             PairGroup(TakeGroup(first, serverUser), quickBooksEmployee, payrollName, diffs);

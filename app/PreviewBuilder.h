@@ -24,7 +24,7 @@ public:
     typedef boost::shared_ptr<Quorvane::Employee> EmployeePtr;
     typedef boost::shared_ptr<Quorvane::TimeTrackRecord> RecordPtr;
     typedef std::vector<RecordPtr> DayRecords;
-    typedef std::vector<boost::shared_ptr<Quorvane::TimeTrackDiff> > DayDiffs;
+    typedef std::vector<boost::shared_ptr<Quorvane::TimeTrackDiff>> DayDiffs;
 
     // Reads the model's settings once; fails with NotFoundException when there are none.
     explicit PreviewBuilder(const boost::shared_ptr<MainModel>& model);

@@ -110,7 +110,8 @@ CollectTimeTrackDiffs(const MainModel& model, const TimeTrackDiffCollection& dif
     for (const boost::shared_ptr<TimeTrackDiff>& diff : diffs) {
         boost::shared_ptr<TimeTrackRecord> record =
             diff->GetImportSide() ? diff->GetImportSide() : diff->GetQuickBooksSide();
-        if (!record->IsLeave() || (settings && GetLeaveImport(model, *settings, record->GetLeaveTypeName()) == LeaveImported))
+        if (!record->IsLeave() ||
+            (settings && GetLeaveImport(model, *settings, record->GetLeaveTypeName()) == LeaveImported))
             taken->Add(diff);
     }
     return taken;

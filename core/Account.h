@@ -27,7 +27,9 @@ class AccountCollection : public Collection<Account> {
 public:
     AccountCollection() {}
     template <typename Iterator>
-    AccountCollection(Iterator first, Iterator last) : Collection<Account>(first, last) {}
+    AccountCollection(Iterator first, Iterator last) : Collection<Account>(first, last)
+    {
+    }
 };
 
 }  // namespace Quorvane

@@ -17,7 +17,9 @@ public:
 
     Collection() {}
     template <typename Iterator>
-    Collection(Iterator first, Iterator last) : m_items(first, last) {}
+    Collection(Iterator first, Iterator last) : m_items(first, last)
+    {
+    }
 
     void Add(const Pointer& item) { m_items.push_back(item); }
     iterator Erase(iterator position) { return m_items.erase(position); }

@@ -32,8 +32,7 @@ bool SaveConfig(const std::wstring& companyName, const boost::shared_ptr<Config>
     std::wstring path = GetConfigFilePath(companyName);
     if (!path.empty() && WriteConfigFile(path, config))
         return true;
-    Logging::AppendToConnectorLog(L"The settings of \"" + companyName + L"\" could not be saved to \"" + path +
-                                  L"\"");
+    Logging::AppendToConnectorLog(L"The settings of \"" + companyName + L"\" could not be saved to \"" + path + L"\"");
     return false;
 }
 

@@ -26,9 +26,8 @@ std::wstring FitToLimit(const std::wstring& text)
     size_t kept = limit;
     if (text[kept - 1] >= 0xD800 && text[kept - 1] <= 0xDBFF)
         --kept;
-    Logging::AppendToConnectorLog(L"A setting of " + std::to_wstring(text.size()) +
-                                  L" characters was cut to the " + std::to_wstring(kept) +
-                                  L" the settings file can hold");
+    Logging::AppendToConnectorLog(L"A setting of " + std::to_wstring(text.size()) + L" characters was cut to the " +
+                                  std::to_wstring(kept) + L" the settings file can hold");
     return text.substr(0, kept);
 }
 
@@ -43,15 +42,39 @@ class ItemWriter {
 public:
     explicit ItemWriter(ByteWriter& writer) : m_writer(writer) {}
 
-    bool Mark() { m_writer.WriteUInt16(kFormatMark); return true; }
-    bool Text(const std::wstring& text) { ConfigWriteString(m_writer, text); return true; }
-    bool Flag(bool flag) { m_writer.WriteByte(flag ? 1 : 0); return true; }
-    bool Number(int number) { m_writer.WriteInt32(number); return true; }
+    bool Mark()
+    {
+        m_writer.WriteUInt16(kFormatMark);
+        return true;
+    }
+    bool Text(const std::wstring& text)
+    {
+        ConfigWriteString(m_writer, text);
+        return true;
+    }
+    bool Flag(bool flag)
+    {
+        m_writer.WriteByte(flag ? 1 : 0);
+        return true;
+    }
+    bool Number(int number)
+    {
+        m_writer.WriteInt32(number);
+        return true;
+    }
     bool Number(int number, const ValidValues&) { return Number(number); }
     // The password is stored only when the user asked for it to be remembered.
     bool Password(const std::wstring& password, bool remembered) { return Text(remembered ? password : L""); }
-    bool Rules(const MappingCollection& mappings) { ConfigWriteMappings(m_writer, mappings); return true; }
-    bool Range(const DateRange& range) { ConfigWriteDateRange(m_writer, range); return true; }
+    bool Rules(const MappingCollection& mappings)
+    {
+        ConfigWriteMappings(m_writer, mappings);
+        return true;
+    }
+    bool Range(const DateRange& range)
+    {
+        ConfigWriteDateRange(m_writer, range);
+        return true;
+    }
     bool Postfixes(const Config::NamePostfixes& postfixes);
 
 private:
@@ -132,29 +155,18 @@ template <typename Codec, typename ConfigType>
 bool TransferConfigItems(Codec& codec, ConfigType& config)
 {
     auto& connection = config.m_connectionOptions;
-    return codec.Mark()
-        && codec.Text(config.m_serverUuid)
-        && codec.Text(connection.url)
-        && codec.Text(connection.userName)
-        && codec.Flag(connection.rememberPassword)
-        && codec.Password(connection.password, connection.rememberPassword)
-        && codec.Flag(connection.siteChangeAccepted)
-        && codec.Number(config.m_autoCreationFlags)
-        && codec.Number(config.m_mappingType, kMappingTypes)
-        && codec.Text(config.m_serviceItemAccount)
-        && codec.Flag(config.m_serviceItemGroup)
-        && codec.Number(config.m_nameConvention, kNameConventions)
-        && codec.Flag(config.m_projectNameDescription)
-        && codec.Flag(config.m_taskNameDescription)
-        && codec.Flag(config.m_timeTrackDescription)
-        && codec.Flag(config.m_canRemoveExistingQBTimeTrack)
-        && codec.Flag(config.m_importLeaveType)
-        && codec.Rules(*config.m_employeeMappings.Get())
-        && codec.Rules(*config.m_leaveTypeMappings.Get())
-        && codec.Rules(*config.m_payrollMappings.Get())
-        && codec.Range(config.m_period)
-        && codec.Range(config.m_loadedPeriod)
-        && codec.Postfixes(config.m_namePostfixes);
+    return codec.Mark() && codec.Text(config.m_serverUuid) && codec.Text(connection.url) &&
+           codec.Text(connection.userName) && codec.Flag(connection.rememberPassword) &&
+           codec.Password(connection.password, connection.rememberPassword) &&
+           codec.Flag(connection.siteChangeAccepted) && codec.Number(config.m_autoCreationFlags) &&
+           codec.Number(config.m_mappingType, kMappingTypes) && codec.Text(config.m_serviceItemAccount) &&
+           codec.Flag(config.m_serviceItemGroup) && codec.Number(config.m_nameConvention, kNameConventions) &&
+           codec.Flag(config.m_projectNameDescription) && codec.Flag(config.m_taskNameDescription) &&
+           codec.Flag(config.m_timeTrackDescription) && codec.Flag(config.m_canRemoveExistingQBTimeTrack) &&
+           codec.Flag(config.m_importLeaveType) && codec.Rules(*config.m_employeeMappings.Get()) &&
+           codec.Rules(*config.m_leaveTypeMappings.Get()) && codec.Rules(*config.m_payrollMappings.Get()) &&
+           codec.Range(config.m_period) && codec.Range(config.m_loadedPeriod) &&
+           codec.Postfixes(config.m_namePostfixes);
 }
 
 std::string SerializeConfig(const Config& config)

@@ -10,7 +10,9 @@ namespace Quorvane {
 class CustomerJob {
 public:
     CustomerJob(const std::wstring& id, const std::wstring& name, const boost::shared_ptr<CustomerJob>& parent)
-        : m_id(id), m_name(name), m_parent(parent) {}
+        : m_id(id), m_name(name), m_parent(parent)
+    {
+    }
 
     std::wstring GetId() const { return m_id; }
     // The own name only, without the parents'.

@@ -17,13 +17,13 @@ class QVCustomerJobService : public ICustomerJobService {
 public:
     // Customer, project and task are normalised ("  Acme : Roof" -> "Acme:Roof"); the service
     // item name is kept as given.
-    QVCustomerJobService(const std::wstring& customer, const std::wstring& project,
-                         const std::wstring& task, const std::wstring& serviceItem);
+    QVCustomerJobService(const std::wstring& customer, const std::wstring& project, const std::wstring& task,
+                         const std::wstring& serviceItem);
 
     // 1 Cu:Pr:Ta, 2 Cu:Pr, 3 Pr, 4 Cu; any other level as 1. Empty parts keep their ":",
     // because the preview matches these names against QuickBooks exactly.
-    std::wstring GetName(int level) const;
-    std::wstring GetServiceItemName() const { return m_serviceItem; }
+    std::wstring GetName(int level) const override;
+    std::wstring GetServiceItemName() const override { return m_serviceItem; }
 
 private:
     std::wstring m_customer;
@@ -36,10 +36,12 @@ private:
 class QBCustomerJobService : public ICustomerJobService {
 public:
     QBCustomerJobService(const std::wstring& customerJob, const std::wstring& serviceItem)
-        : m_customerJob(customerJob), m_serviceItem(serviceItem) {}
+        : m_customerJob(customerJob), m_serviceItem(serviceItem)
+    {
+    }
 
-    std::wstring GetName(int) const { return m_customerJob; }
-    std::wstring GetServiceItemName() const { return m_serviceItem; }
+    std::wstring GetName(int) const override { return m_customerJob; }
+    std::wstring GetServiceItemName() const override { return m_serviceItem; }
 
 private:
     std::wstring m_customerJob;

@@ -4,7 +4,10 @@ namespace Quorvane {
 
 namespace {
 
-DateTime FirstOfMonth(const DateTime& date) { return DateTime(1, date.GetMonth(), date.GetYear()); }
+DateTime FirstOfMonth(const DateTime& date)
+{
+    return DateTime(1, date.GetMonth(), date.GetYear());
+}
 
 DateTime LastOfMonth(const DateTime& date)
 {
@@ -16,8 +19,14 @@ DateTime DayOfPreviousMonth(const DateTime& today)
     return FirstOfMonth(today).SubtractDays(DateSpan::OneDay());
 }
 
-DateTime DaysBefore(const DateTime& date, int days) { return date.SubtractDays(DateSpan::Days(days)); }
-DateTime DaysAfter(const DateTime& date, int days) { return date.Add(DateSpan::Days(days)); }
+DateTime DaysBefore(const DateTime& date, int days)
+{
+    return date.SubtractDays(DateSpan::Days(days));
+}
+DateTime DaysAfter(const DateTime& date, int days)
+{
+    return date.Add(DateSpan::Days(days));
+}
 
 // A range of whole weeks (Sunday to Saturday) starting weeksBack weeks before this one.
 void WeeksFrom(const DateTime& today, int weeksBack, int lengthInDays, DateTime& start, DateTime& end)
@@ -30,20 +39,53 @@ void ComputeDates(int type, const DateTime& today, DateTime& start, DateTime& en
 {
     DateTime previous = DayOfPreviousMonth(today);
     switch (type) {
-    case 1:  start = FirstOfMonth(today); end = LastOfMonth(today); break;
-    case 2:  start = FirstOfMonth(today); end = today; break;
-    case 3:  start = FirstOfMonth(previous); end = LastOfMonth(previous); break;
-    case 4:  WeeksFrom(today, 1, 14, start, end); break;
-    case 5:  WeeksFrom(today, 2, 21, start, end); break;
-    case 6:  start = DaysBefore(today, 7); end = today; break;
-    case 7:  start = DaysBefore(today, 14); end = today; break;
-    case 8:  start = DaysBefore(today, 21); end = today; break;
-    case 9:  start = FirstOfMonth(today); end = DateTime(15, today.GetMonth(), today.GetYear()); break;
-    case 10: start = DateTime(16, today.GetMonth(), today.GetYear()); end = LastOfMonth(today); break;
-    case 11: start = FirstOfMonth(previous); end = DateTime(15, previous.GetMonth(), previous.GetYear()); break;
-    case 12: start = DateTime(16, previous.GetMonth(), previous.GetYear()); end = LastOfMonth(previous); break;
+    case 1:
+        start = FirstOfMonth(today);
+        end = LastOfMonth(today);
+        break;
+    case 2:
+        start = FirstOfMonth(today);
+        end = today;
+        break;
+    case 3:
+        start = FirstOfMonth(previous);
+        end = LastOfMonth(previous);
+        break;
+    case 4: WeeksFrom(today, 1, 14, start, end); break;
+    case 5: WeeksFrom(today, 2, 21, start, end); break;
+    case 6:
+        start = DaysBefore(today, 7);
+        end = today;
+        break;
+    case 7:
+        start = DaysBefore(today, 14);
+        end = today;
+        break;
+    case 8:
+        start = DaysBefore(today, 21);
+        end = today;
+        break;
+    case 9:
+        start = FirstOfMonth(today);
+        end = DateTime(15, today.GetMonth(), today.GetYear());
+        break;
+    case 10:
+        start = DateTime(16, today.GetMonth(), today.GetYear());
+        end = LastOfMonth(today);
+        break;
+    case 11:
+        start = FirstOfMonth(previous);
+        end = DateTime(15, previous.GetMonth(), previous.GetYear());
+        break;
+    case 12:
+        start = DateTime(16, previous.GetMonth(), previous.GetYear());
+        end = LastOfMonth(previous);
+        break;
     case 13: WeeksFrom(today, 0, 7, start, end); break;
-    case 14: start = DaysBefore(today, today.DayOfWeek()); end = today; break;
+    case 14:
+        start = DaysBefore(today, today.DayOfWeek());
+        end = today;
+        break;
     case 15: WeeksFrom(today, 1, 7, start, end); break;
     case 16: WeeksFrom(today, 2, 14, start, end); break;
     }

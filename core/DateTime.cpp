@@ -39,7 +39,10 @@ SYSTEMTIME DateOnlySystemTime(int year, int month, int day)
     return systemTime;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int month, int year)
 {
@@ -51,8 +54,7 @@ int DaysInMonth(int month, int year)
 // of any year; the program must treat an invalid date alike everywhere.
 bool IsValidDate(int year, int month, int day)
 {
-    return year >= 1601 && year <= 30827 && month >= 1 && month <= 12 && day >= 1 &&
-           day <= DaysInMonth(month, year);
+    return year >= 1601 && year <= 30827 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(month, year);
 }
 
 // Zero on failure: Wine leaves the output untouched when the conversion fails.

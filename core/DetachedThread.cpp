@@ -27,7 +27,7 @@ unsigned __stdcall ThreadEntry(void* argument)
 
 bool StartDetachedThread(const wchar_t* where, const boost::function<void()>& call)
 {
-    std::unique_ptr<ThreadStart> start(new ThreadStart{where, call});
+    std::unique_ptr<ThreadStart> start(new ThreadStart { where, call });
     const uintptr_t thread = _beginthreadex(NULL, 0, &ThreadEntry, start.get(), 0, NULL);
     if (!thread)
         return false;

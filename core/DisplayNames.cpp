@@ -9,14 +9,16 @@ namespace Quorvane {
 
 namespace {
 
-std::wstring LastNameFirst(const Employee& employee) {
+std::wstring LastNameFirst(const Employee& employee)
+{
     std::wstring name = employee.GetLastName() + L", " + employee.GetFirstName();
     if (!employee.GetMiddleName().empty())
         name += L" " + employee.GetMiddleName() + L".";
     return name + L" (" + employee.GetUserName() + L")";
 }
 
-std::wstring FirstNameFirst(const Config* config, const Employee& employee) {
+std::wstring FirstNameFirst(const Config* config, const Employee& employee)
+{
     std::wstring name = employee.GetFirstName() + L" ";
     if (!employee.GetMiddleName().empty())
         name += employee.GetMiddleName() + L" ";
@@ -30,7 +32,8 @@ std::wstring FirstNameFirst(const Config* config, const Employee& employee) {
     return name;
 }
 
-void AppendPart(std::wstring& text, const wchar_t* separator, const std::wstring& part) {
+void AppendPart(std::wstring& text, const wchar_t* separator, const std::wstring& part)
+{
     if (part.empty())
         return;
     if (!text.empty())
@@ -40,12 +43,14 @@ void AppendPart(std::wstring& text, const wchar_t* separator, const std::wstring
 
 }  // namespace
 
-std::wstring FormatEmployeeName(const Config* config, const Employee& employee, bool lastNameFirst) {
+std::wstring FormatEmployeeName(const Config* config, const Employee& employee, bool lastNameFirst)
+{
     return lastNameFirst ? LastNameFirst(employee) : FirstNameFirst(config, employee);
 }
 
 std::wstring JoinNameParts(const Config& config, const std::wstring& project, const std::wstring& task,
-                           const std::wstring& notes) {
+                           const std::wstring& notes)
+{
     std::wstring text;
     if (config.GetProjectNameDescription())
         text = project;

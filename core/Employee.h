@@ -46,10 +46,7 @@ public:
 
     void AddTimeTrackRecord(const boost::shared_ptr<TimeTrackRecord>& record) { m_timeTrack->Add(record); }
     boost::shared_ptr<TimeTrackRecordCollection> GetTimeTrackRecords() const { return m_timeTrack; }
-    void SetTimeTrackRecords(const boost::shared_ptr<TimeTrackRecordCollection>& records)
-    {
-        m_timeTrack = records;
-    }
+    void SetTimeTrackRecords(const boost::shared_ptr<TimeTrackRecordCollection>& records) { m_timeTrack = records; }
 
 private:
     std::wstring m_id;
@@ -68,7 +65,9 @@ class EmployeeCollection : public Collection<Employee> {
 public:
     EmployeeCollection() {}
     template <typename Iterator>
-    EmployeeCollection(Iterator first, Iterator last) : Collection<Employee>(first, last) {}
+    EmployeeCollection(Iterator first, Iterator last) : Collection<Employee>(first, last)
+    {
+    }
 };
 
 }  // namespace Quorvane

@@ -26,7 +26,9 @@ class EmployeeDiffCollection : public Collection<EmployeeDiff> {
 public:
     EmployeeDiffCollection() {}
     template <typename Iterator>
-    EmployeeDiffCollection(Iterator first, Iterator last) : Collection<EmployeeDiff>(first, last) {}
+    EmployeeDiffCollection(Iterator first, Iterator last) : Collection<EmployeeDiff>(first, last)
+    {
+    }
 
     // The first diff whose server user has that id; NotFoundException when none.
     Pointer FindByEmployeeId(const std::wstring& id) const;

@@ -2,9 +2,7 @@
 
 namespace Quorvane {
 
-Event::Event(BOOL initialState, LPCWSTR name) : m_handle(CreateEventW(NULL, TRUE, initialState, name))
-{
-}
+Event::Event(BOOL initialState, LPCWSTR name) : m_handle(CreateEventW(NULL, TRUE, initialState, name)) {}
 
 void Event::Set(bool signaled)
 {

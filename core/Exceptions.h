@@ -18,8 +18,7 @@ public:
 // A QuickBooks response carried a non-zero status.
 class QuickBooksException : public std::exception {
 public:
-    QuickBooksException(int statusCode, const std::wstring& message)
-        : m_statusCode(statusCode), m_message(message) {}
+    QuickBooksException(int statusCode, const std::wstring& message) : m_statusCode(statusCode), m_message(message) {}
     virtual ~QuickBooksException() throw() {}
 
     int GetStatusCode() const { return m_statusCode; }
@@ -35,7 +34,9 @@ private:
 class SettingsFileUnavailableException : public std::exception {
 public:
     SettingsFileUnavailableException(const std::wstring& path, const std::wstring& reason)
-        : m_path(path), m_reason(reason) {}
+        : m_path(path), m_reason(reason)
+    {
+    }
     virtual ~SettingsFileUnavailableException() throw() {}
 
     const std::wstring& GetPath() const { return m_path; }

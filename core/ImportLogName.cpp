@@ -60,11 +60,11 @@ std::wstring ImportLogSuffix(int outcome, bool hasWarnings)
     return hasWarnings ? L" (Finished with warnings)" : L"";
 }
 
-std::wstring NextImportLogPath(const std::wstring& folder, const DateTime& start, const DateTime& end,
-                               int outcome, bool hasWarnings)
+std::wstring NextImportLogPath(const std::wstring& folder, const DateTime& start, const DateTime& end, int outcome,
+                               bool hasWarnings)
 {
-    return folder + RangeName(start, end) + NextLogCounter(folder, start, end) +
-           ImportLogSuffix(outcome, hasWarnings) + L".txt";
+    return folder + RangeName(start, end) + NextLogCounter(folder, start, end) + ImportLogSuffix(outcome, hasWarnings) +
+           L".txt";
 }
 
 }  // namespace Logging

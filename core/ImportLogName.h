@@ -23,8 +23,8 @@ std::wstring NextLogCounter(const std::wstring& folder, const DateTime& start, c
 std::wstring ImportLogSuffix(int outcome, bool hasWarnings);
 
 // The full path of the next log of the range; `folder` ends in a backslash.
-std::wstring NextImportLogPath(const std::wstring& folder, const DateTime& start, const DateTime& end,
-                               int outcome, bool hasWarnings);
+std::wstring NextImportLogPath(const std::wstring& folder, const DateTime& start, const DateTime& end, int outcome,
+                               bool hasWarnings);
 
 }  // namespace Logging
 }  // namespace Quorvane

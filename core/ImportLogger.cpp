@@ -14,8 +14,9 @@ namespace {
 
 const wchar_t* const kMonths[] = { L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
                                    L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec" };
-const wchar_t* const kWeekdays[] = { L"Sunday", L"Monday", L"Tuesday", L"Wednesday",
-                                     L"Thursday", L"Friday", L"Saturday" };
+const wchar_t* const kWeekdays[] = {
+    L"Sunday", L"Monday", L"Tuesday", L"Wednesday", L"Thursday", L"Friday", L"Saturday"
+};
 
 std::wstring MonthName(int month)
 {
@@ -25,8 +26,7 @@ std::wstring MonthName(int month)
 // "Mar 1, 2012"
 std::wstring LogDate(const DateTime& date)
 {
-    return MonthName(date.GetMonth()) + L" " + std::to_wstring(date.GetDay()) + L", " +
-           std::to_wstring(date.GetYear());
+    return MonthName(date.GetMonth()) + L" " + std::to_wstring(date.GetDay()) + L", " + std::to_wstring(date.GetYear());
 }
 
 // "Wednesday, Mar 14, 2012 at 09:05"

@@ -17,7 +17,9 @@ struct EmployeeStatus {
     enum { Ok = 0, Warning = 1, Error = 2, Skipped = 3 };
 
     EmployeeStatus(int status, const std::wstring& userName)
-        : status(status), userName(userName), workingMinutes(0), leaveMinutes(0) {}
+        : status(status), userName(userName), workingMinutes(0), leaveMinutes(0)
+    {
+    }
 
     int status;
     // Shown in the employee's heading.
@@ -37,8 +39,8 @@ public:
     void WriteHeader(const std::wstring& serverAddress);
     // Sections are keyed by display name and server user id, so that two employees shown with
     // one name keep their own sections and times. A key already begun keeps its record.
-    void BeginEmployee(const std::wstring& displayName, const std::wstring& userId,
-                       const std::wstring& serverUserName, int status);
+    void BeginEmployee(const std::wstring& displayName, const std::wstring& userId, const std::wstring& serverUserName,
+                       int status);
     // Only ever raises the current employee's status.
     void RaiseCurrentEmployeeStatus(int status);
     void SetCurrentEmployeeTimes(int workingMinutes, int leaveMinutes);
@@ -62,7 +64,7 @@ private:
         std::wstring userId;
         bool operator<(const EmployeeKey& other) const;
     };
-    typedef std::map<EmployeeKey, boost::shared_ptr<EmployeeStatus> > EmployeeMap;
+    typedef std::map<EmployeeKey, boost::shared_ptr<EmployeeStatus>> EmployeeMap;
 
     // Makes "<common documents>\Quorvane\QB Import Logs\Imported to <company>\" and the
     // temporary file in it, where a run that dies still leaves its log.

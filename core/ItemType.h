@@ -34,7 +34,9 @@ class ItemTypeCollection : public Collection<ItemType> {
 public:
     ItemTypeCollection() {}
     template <typename Iterator>
-    ItemTypeCollection(Iterator first, Iterator last) : Collection<ItemType>(first, last) {}
+    ItemTypeCollection(Iterator first, Iterator last) : Collection<ItemType>(first, last)
+    {
+    }
 };
 
 }  // namespace Quorvane

@@ -13,8 +13,9 @@ KnownFolderProvider g_provider = 0;
 std::wstring LocalAppDataLow()
 {
     typedef HRESULT(WINAPI * GetKnownFolderPathFunction)(REFGUID, DWORD, HANDLE, PWSTR*);
-    static const GUID kLocalAppDataLow = { 0xA520A1A4, 0x1780, 0x4FF6,
-                                           { 0xBD, 0x18, 0x16, 0x73, 0x43, 0xC5, 0xAF, 0x16 } };
+    static const GUID kLocalAppDataLow = {
+        0xA520A1A4, 0x1780, 0x4FF6, { 0xBD, 0x18, 0x16, 0x73, 0x43, 0xC5, 0xAF, 0x16 }
+    };
     std::wstring path;
     HMODULE shell = LoadLibraryW(L"Shell32.dll");
     if (!shell)

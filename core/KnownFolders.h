@@ -5,12 +5,7 @@
 
 namespace Quorvane {
 
-enum KnownFolder {
-    LocalAppDataLowFolder,
-    LocalAppDataFolder,
-    AppDataFolder,
-    CommonDocumentsFolder
-};
+enum KnownFolder { LocalAppDataLowFolder, LocalAppDataFolder, AppDataFolder, CommonDocumentsFolder };
 
 // Without a trailing backslash; empty when the system cannot give the folder.
 std::wstring GetKnownFolderPath(KnownFolder folder);

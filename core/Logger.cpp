@@ -19,8 +19,7 @@ std::string EncodeLine(const std::wstring& line)
 
 std::wstring LostLinesNote(int count)
 {
-    return L"[" + std::to_wstring(count) + (count == 1 ? L" line" : L" lines") +
-           L" of this log could not be written]";
+    return L"[" + std::to_wstring(count) + (count == 1 ? L" line" : L" lines") + L" of this log could not be written]";
 }
 
 }  // namespace

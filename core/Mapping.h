@@ -44,7 +44,9 @@ public:
     MappingCollection() {}
     // Shares the rules of the range.
     template <typename Iterator>
-    MappingCollection(Iterator first, Iterator last) : Collection<Mapping>(first, last) {}
+    MappingCollection(Iterator first, Iterator last) : Collection<Mapping>(first, last)
+    {
+    }
 
     bool Contains(const std::wstring& source) const;
     // The first rule with that source or target; NotFoundException when none.

@@ -27,7 +27,9 @@ class PayRollCollection : public Collection<PayRoll> {
 public:
     PayRollCollection() {}
     template <typename Iterator>
-    PayRollCollection(Iterator first, Iterator last) : Collection<PayRoll>(first, last) {}
+    PayRollCollection(Iterator first, Iterator last) : Collection<PayRoll>(first, last)
+    {
+    }
 
     Pointer FindByListId(const std::wstring& listId) const;
     bool ContainsListId(const std::wstring& listId) const;

@@ -29,7 +29,9 @@ class ServiceItemCollection : public Collection<ServiceItem> {
 public:
     ServiceItemCollection() {}
     template <typename Iterator>
-    ServiceItemCollection(Iterator first, Iterator last) : Collection<ServiceItem>(first, last) {}
+    ServiceItemCollection(Iterator first, Iterator last) : Collection<ServiceItem>(first, last)
+    {
+    }
 
     Pointer GetById(const std::wstring& id) const { return FindById(id); }
     // Ignores the case of A-Z only; NotFoundException when no item matches.

@@ -10,15 +10,22 @@ namespace {
 const wchar_t kReplacement = L'?';
 const unsigned int kByteOrderMark = 0xFEFF;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
 
 // The length a lead byte announces, or 0 for a byte that cannot start a sequence.
 size_t SequenceLength(unsigned char lead)
 {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
     return 0;
 }
 
@@ -29,7 +36,10 @@ unsigned int MinimumCodePoint(size_t length)
     return minimum[length];
 }
 
-bool IsSurrogate(unsigned int codePoint) { return codePoint >= 0xD800 && codePoint <= 0xDFFF; }
+bool IsSurrogate(unsigned int codePoint)
+{
+    return codePoint >= 0xD800 && codePoint <= 0xDFFF;
+}
 
 void AppendCodePoint(unsigned int codePoint, WideBuffer& output)
 {

@@ -19,11 +19,9 @@ struct Fold {
 
 // In the order of the characters' code values.
 const Fold kTypographicFolds[] = {
-    { 0x0152, L"OE" }, { 0x0153, L"oe" }, { 0x0178, L"Y" },
-    { 0x2013, L"-" }, { 0x2014, L"-" },
-    { 0x2018, L"'" }, { 0x2019, L"'" }, { 0x201A, L"'" }, { 0x201B, L"'" },
-    { 0x201C, L"\"" }, { 0x201D, L"\"" }, { 0x201E, L"\"" }, { 0x201F, L"\"" },
-    { 0x2039, L"\x00AB" }, { 0x203A, L"\x00BB" },
+    { 0x0152, L"OE" }, { 0x0153, L"oe" }, { 0x0178, L"Y" },  { 0x2013, L"-" },      { 0x2014, L"-" },
+    { 0x2018, L"'" },  { 0x2019, L"'" },  { 0x201A, L"'" },  { 0x201B, L"'" },      { 0x201C, L"\"" },
+    { 0x201D, L"\"" }, { 0x201E, L"\"" }, { 0x201F, L"\"" }, { 0x2039, L"\x00AB" }, { 0x203A, L"\x00BB" },
 };
 
 const wchar_t* FileNameEscape(wchar_t character)
@@ -154,8 +152,8 @@ std::wstring FormatMinutes(int minutes, const std::wstring& zeroText)
         return zeroText;
     long long magnitude = std::llabs(static_cast<long long>(minutes));
     wchar_t text[32];
-    swprintf(text, sizeof(text) / sizeof(text[0]), L"%ls%lld:%02lld", minutes < 0 ? L"-" : L"",
-             magnitude / 60, magnitude % 60);
+    swprintf(text, sizeof(text) / sizeof(text[0]), L"%ls%lld:%02lld", minutes < 0 ? L"-" : L"", magnitude / 60,
+             magnitude % 60);
     return text;
 }
 

@@ -33,8 +33,8 @@ boost::shared_ptr<TimeTrackDiffCollection> TimeTrackDiffCollection::SelectByDate
     return SelectByDateRange(date, date);
 }
 
-boost::shared_ptr<TimeTrackDiffCollection>
-TimeTrackDiffCollection::SelectByDateRange(const DateTime& firstDay, const DateTime& lastDay) const
+boost::shared_ptr<TimeTrackDiffCollection> TimeTrackDiffCollection::SelectByDateRange(const DateTime& firstDay,
+                                                                                      const DateTime& lastDay) const
 {
     boost::shared_ptr<TimeTrackDiffCollection> selection(new TimeTrackDiffCollection);
     DatedWithin selects(firstDay, lastDay);

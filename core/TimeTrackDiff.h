@@ -12,7 +12,9 @@ public:
     // nothing of the server's total is left for the QuickBooks entry.
     TimeTrackDiff(const boost::shared_ptr<TimeTrackRecord>& quickBooksSide,
                   const boost::shared_ptr<TimeTrackRecord>& importSide)
-        : m_quickBooksSide(quickBooksSide), m_importSide(importSide), m_billedConflict(0), m_absentOnServer(0) {}
+        : m_quickBooksSide(quickBooksSide), m_importSide(importSide), m_billedConflict(0), m_absentOnServer(0)
+    {
+    }
 
     boost::shared_ptr<TimeTrackRecord> GetQuickBooksSide() const { return m_quickBooksSide; }
     boost::shared_ptr<TimeTrackRecord> GetImportSide() const { return m_importSide; }
@@ -39,7 +41,9 @@ class TimeTrackDiffCollection : public Collection<TimeTrackDiff> {
 public:
     TimeTrackDiffCollection() {}
     template <typename Iterator>
-    TimeTrackDiffCollection(Iterator first, Iterator last) : Collection<TimeTrackDiff>(first, last) {}
+    TimeTrackDiffCollection(Iterator first, Iterator last) : Collection<TimeTrackDiff>(first, last)
+    {
+    }
 
     // The diffs of one day, or of the days from firstDay to lastDay inclusive, in order and shared
     // with this collection. A diff without either side has no date and is never selected.

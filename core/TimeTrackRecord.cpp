@@ -4,9 +4,7 @@
 
 namespace Quorvane {
 
-TimeTrackRecord::TimeTrackRecord() : m_duration(0), m_billable(0), m_billed(0), m_leave(0)
-{
-}
+TimeTrackRecord::TimeTrackRecord() : m_duration(0), m_billable(0), m_billed(0), m_leave(0) {}
 
 TimeTrackRecord::TimeTrackRecord(int year, int month, int day, int minutes)
     : m_date(day, month, year), m_duration(minutes), m_billable(0), m_billed(0), m_leave(0)

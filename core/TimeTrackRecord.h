@@ -96,7 +96,9 @@ class TimeTrackRecordCollection : public Collection<TimeTrackRecord> {
 public:
     TimeTrackRecordCollection() {}
     template <typename Iterator>
-    TimeTrackRecordCollection(Iterator first, Iterator last) : Collection<TimeTrackRecord>(first, last) {}
+    TimeTrackRecordCollection(Iterator first, Iterator last) : Collection<TimeTrackRecord>(first, last)
+    {
+    }
 
     // The records of one day, in order, shared with this collection.
     boost::shared_ptr<TimeTrackRecordCollection> SelectByDate(const DateTime& date) const;

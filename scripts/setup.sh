@@ -4,7 +4,7 @@ set -eu
 packages="cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 xvfb xauth xdotool x11-apps libboost1.81-dev googletest python3 openssl locales rapidjson-dev
   fonts-wine fonts-liberation2 fonts-open-sans
-  imagemagick debootstrap"
+  imagemagick debootstrap clang-format"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

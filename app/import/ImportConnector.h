@@ -54,7 +54,7 @@ public:
 };
 
 // The operations above on the program's QuickBooks connector.
-boost::shared_ptr<IImportConnector> MakeImportConnector(
-    const boost::shared_ptr<Connectors::DesktopConnector>& connector);
+boost::shared_ptr<IImportConnector>
+MakeImportConnector(const boost::shared_ptr<Connectors::DesktopConnector>& connector);
 
 }  // namespace Quorvane

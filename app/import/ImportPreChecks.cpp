@@ -30,8 +30,8 @@ bool IsWorkingTimeAdd(const TimeTrackDiff& entry)
     return !entry.GetQuickBooksSide() && entry.GetImportSide() && !entry.GetImportSide()->IsLeave();
 }
 
-void AddCandidate(std::set<std::pair<int, std::wstring> >& candidates, const MissingItemCollection& missing,
-                  int kind, const std::wstring& name)
+void AddCandidate(std::set<std::pair<int, std::wstring>>& candidates, const MissingItemCollection& missing, int kind,
+                  const std::wstring& name)
 {
     if (!name.empty() && !missing.ContainsName(name))
         candidates.insert(std::make_pair(kind, name));
@@ -63,7 +63,7 @@ std::wstring OpenFormsText(const std::vector<std::wstring>& titles)
 
 void ImportRun::PrepareImport(MissingDeclaredItems& missing)
 {
-    std::set<std::pair<int, std::wstring> > candidates;
+    std::set<std::pair<int, std::wstring>> candidates;
     const int level = m_snapshot.config->GetMappingType();
     MissingItemsController missingItems(m_snapshot.model, m_snapshot.config, m_snapshot.connector);
     for (size_t i = 0; i < m_snapshot.selection.size(); ++i) {

@@ -21,11 +21,10 @@ const wchar_t* const kUnexpectedError = L"Unexpected error occurred while import
 const wchar_t* const kEmployeeFailedWarning =
     L"The time-track for some employees was not imported because of an unexpected error. Please see log for details.";
 
-std::wstring DataConflictReason(const std::set<std::pair<int, std::wstring> >& missing, int kind,
-                                const wchar_t* heading)
+std::wstring DataConflictReason(const std::set<std::pair<int, std::wstring>>& missing, int kind, const wchar_t* heading)
 {
     std::wstring list;
-    for (std::set<std::pair<int, std::wstring> >::const_iterator it = missing.begin(); it != missing.end(); ++it)
+    for (std::set<std::pair<int, std::wstring>>::const_iterator it = missing.begin(); it != missing.end(); ++it)
         if (it->first == kind)
             list += L"<li>" + HtmlEscape(it->second) + L"</li>";
     return list.empty() ? list : heading + (L"<ul>" + list + L"</ul>");
@@ -34,8 +33,8 @@ std::wstring DataConflictReason(const std::set<std::pair<int, std::wstring> >& m
 }  // namespace
 
 ImportRun::ImportRun(const ImportSnapshot& snapshot, bool checkAbsentTimeTrack,
-                     const boost::shared_ptr<IMainView>& view, const CallPoster& post,
-                     const StopFlag& stopRequested, const FormSearch& findOpenForms)
+                     const boost::shared_ptr<IMainView>& view, const CallPoster& post, const StopFlag& stopRequested,
+                     const FormSearch& findOpenForms)
     : m_snapshot(snapshot),
       m_checkAbsentTimeTrack(checkAbsentTimeTrack),
       m_view(view),
@@ -212,8 +211,8 @@ bool ImportRun::ImportEntries(const EmployeeDiff& diff, const std::wstring& name
 }
 
 // False when the status stopped the run.
-bool ImportRun::ActOnStatus(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status,
-                            const std::wstring& name, int& working, int& leave)
+bool ImportRun::ActOnStatus(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status, const std::wstring& name,
+                            int& working, int& leave)
 {
     switch (status) {
     case TimeTrackImporter::Done:

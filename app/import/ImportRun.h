@@ -49,7 +49,7 @@ public:
     boost::shared_ptr<EmployeeDiffCollection> GetPreview() const { return m_snapshot.preview; }
 
 private:
-    typedef std::set<std::pair<int, std::wstring> > MissingDeclaredItems;
+    typedef std::set<std::pair<int, std::wstring>> MissingDeclaredItems;
     struct EmployeeNames {
         std::wstring quickBooksSide;
         std::wstring serverSide;

@@ -67,8 +67,8 @@ std::wstring RenameOnServer(const MainModel& model, const EmployeeDiff& diff)
 
 }  // namespace
 
-CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const MissingItem& item,
-                                              const EmployeeDiff& diff, int code, const std::wstring& errorText)
+CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const MissingItem& item, const EmployeeDiff& diff,
+                                              int code, const std::wstring& errorText)
 {
     const std::wstring kind = KindWord(item.GetKind());
     CreationFailureTexts texts;

@@ -22,7 +22,7 @@ struct CreationFailureTexts {
 
 // diff is the preview of the employee whose import needed the item. errorText, plain text that
 // may be empty, is why the item was not created (a validation refusal, say).
-CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const MissingItem& item,
-                                              const EmployeeDiff& diff, int code, const std::wstring& errorText);
+CreationFailureTexts MakeCreationFailureTexts(const MainModel& model, const MissingItem& item, const EmployeeDiff& diff,
+                                              int code, const std::wstring& errorText);
 
 }  // namespace Quorvane

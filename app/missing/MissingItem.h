@@ -13,7 +13,9 @@ public:
     enum Kind { EmployeeKind = 1, CustomerKind = 2, JobKind = 4, ServiceItemKind = 8 };
 
     MissingItem(int kind, const std::wstring& name, const std::wstring& description)
-        : m_kind(kind), m_name(name), m_description(description) {}
+        : m_kind(kind), m_name(name), m_description(description)
+    {
+    }
 
     int GetKind() const { return m_kind; }
     // A server user id for an employee; otherwise the full name down to this level.
@@ -64,7 +66,9 @@ public:
     enum { CannotCreate = 0, CreationOff = 1, MayCreate = 2 };
 
     MissingItemStatus(const boost::shared_ptr<MissingItem>& item, int status, const std::wstring& message)
-        : m_item(item), m_status(status), m_message(message) {}
+        : m_item(item), m_status(status), m_message(message)
+    {
+    }
 
     boost::shared_ptr<MissingItem> GetItem() const { return m_item; }
     int GetStatus() const { return m_status; }
@@ -76,6 +80,6 @@ private:
     std::wstring m_message;
 };
 
-typedef std::vector<boost::shared_ptr<MissingItemStatus> > MissingItemStatusList;
+typedef std::vector<boost::shared_ptr<MissingItemStatus>> MissingItemStatusList;
 
 }  // namespace Quorvane

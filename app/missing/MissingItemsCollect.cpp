@@ -57,7 +57,8 @@ boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectMissingI
         namingEmployee = EmployeeAsCreated(*m_config, *user);
     }
     // Only adds send names, and leave is added without customer:job or service item.
-    const boost::shared_ptr<TimeTrackDiffCollection> taken = CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs(), m_config.get());
+    const boost::shared_ptr<TimeTrackDiffCollection> taken =
+        CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs(), m_config.get());
     for (TimeTrackDiffCollection::const_iterator it = taken->begin(); it != taken->end(); ++it) {
         const boost::shared_ptr<TimeTrackRecord> entry = (*it)->GetImportSide();
         if ((*it)->GetQuickBooksSide() || !entry || entry->IsLeave())
@@ -106,8 +107,8 @@ std::wstring MissingItemsController::ServiceItemDescription(const TimeTrackRecor
     return L"Quorvane username '" + serverUser.GetUserName() + L"'";
 }
 
-boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectAllMissingItems(
-    const EmployeeDiffCollection& diffs)
+boost::shared_ptr<MissingItemCollection>
+MissingItemsController::CollectAllMissingItems(const EmployeeDiffCollection& diffs)
 {
     boost::shared_ptr<MissingItemCollection> all(new MissingItemCollection);
     for (EmployeeDiffCollection::const_iterator diff = diffs.begin(); diff != diffs.end(); ++diff) {

@@ -12,13 +12,19 @@ namespace Quorvane {
 
 MissingItemsCreationRun::MissingItemsCreationRun(const boost::shared_ptr<MainModel>& model, const Items& items,
                                                  ICreationListener* listener)
-    : m_model(model), m_items(items), m_starterThreadId(GetCurrentThreadId()), m_listener(listener), m_current(0), m_stop(0)
+    : m_model(model),
+      m_items(items),
+      m_starterThreadId(GetCurrentThreadId()),
+      m_listener(listener),
+      m_current(0),
+      m_stop(0)
 {
 }
 
 bool MissingItemsCreationRun::Start()
 {
-    return StartDetachedThread(L"missing items creation", boost::bind(&MissingItemsCreationRun::Run, shared_from_this()));
+    return StartDetachedThread(L"missing items creation",
+                               boost::bind(&MissingItemsCreationRun::Run, shared_from_this()));
 }
 
 // The window hears of the end whatever happened, or its dialog would wait for ever; an item

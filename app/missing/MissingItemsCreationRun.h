@@ -32,11 +32,10 @@ public:
 class MissingItemsCreationRun : public boost::enable_shared_from_this<MissingItemsCreationRun>,
                                 private boost::noncopyable {
 public:
-    typedef std::vector<boost::shared_ptr<MissingItem> > Items;
+    typedef std::vector<boost::shared_ptr<MissingItem>> Items;
 
     // The listener is told on the thread that makes the run.
-    MissingItemsCreationRun(const boost::shared_ptr<MainModel>& model, const Items& items,
-                            ICreationListener* listener);
+    MissingItemsCreationRun(const boost::shared_ptr<MainModel>& model, const Items& items, ICreationListener* listener);
 
     // False when no thread could be started; the listener is then never told.
     bool Start();

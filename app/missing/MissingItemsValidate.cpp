@@ -28,8 +28,8 @@ std::wstring CharsetMessage(int charsetClass, const std::wstring& what)
     if (charsetClass == 1)
         return L"Name contains national characters that can be imported to QuickBooks only after changing Windows "
                L"settings. Please see Troubleshooting section of User Guide for instructions.";
-    return L"Name contains national characters that cannot be imported to QuickBooks. Please re-name Quorvane " +
-           what + L" and reload data (see also Troubleshooting section of User Guide).";
+    return L"Name contains national characters that cannot be imported to QuickBooks. Please re-name Quorvane " + what +
+           L" and reload data (see also Troubleshooting section of User Guide).";
 }
 
 // Empty when the name has at most five levels.
@@ -89,8 +89,8 @@ bool IsRefusedParent(const MissingItemStatusList& earlier, const std::wstring& p
 
 }  // namespace
 
-boost::shared_ptr<MissingItemStatusList> MissingItemsController::ValidateMissingItems(
-    const MissingItemCollection& items)
+boost::shared_ptr<MissingItemStatusList>
+MissingItemsController::ValidateMissingItems(const MissingItemCollection& items)
 {
     boost::shared_ptr<MissingItemStatusList> statuses(new MissingItemStatusList);
     for (MissingItemCollection::const_iterator it = items.begin(); it != items.end(); ++it) {

@@ -123,7 +123,7 @@ int main()
 {
     std::printf("dialogs to their first painted frame, %d runs each\n", kRuns);
     const boost::shared_ptr<MainModel> month = MonthOfEntries();
-    const bool preview = Report<OpenedDialog<DetailsDialog> >(
+    const bool preview = Report<OpenedDialog<DetailsDialog>>(
         "preview, 31 days x 4 entries (one row each)",
         [&] {
             OpenedDialog<DetailsDialog>* dialog = new OpenedDialog<DetailsDialog>(nullptr, month);
@@ -133,7 +133,7 @@ int main()
         },
         136, 124);
     const boost::shared_ptr<MainModel> missing = ManyMissingItems();
-    const bool missingData = Report<OpenedDialog<MissingDataDialog> >(
+    const bool missingData = Report<OpenedDialog<MissingDataDialog>>(
         "missing data, 250 customers and their jobs",
         [&] { return new OpenedDialog<MissingDataDialog>(nullptr, missing); }, 139, 500);
     return preview && missingData ? 0 : 1;

@@ -23,12 +23,11 @@ std::string Rows(int count)
     std::string html;
     for (int i = 0; i < count; ++i) {
         std::string n = std::to_string(i);
-        html +=
-            "<tr class=datarow rowSelect=true employeeId=" + n + "><td><input type=checkbox id=u" + n +
-            " checked></td><td><span class=employee>Employee " + n +
-            "</span></td><td>8:00</td><td>7:30</td><td colType=colBilledFlag billed=0><img src=IDR_CHECK.png></td>"
-            "<td colType=colConflictFlag>0</td><td>" +
-            n + "</td></tr>";
+        html += "<tr class=datarow rowSelect=true employeeId=" + n + "><td><input type=checkbox id=u" + n +
+                " checked></td><td><span class=employee>Employee " + n +
+                "</span></td><td>8:00</td><td>7:30</td><td colType=colBilledFlag billed=0><img src=IDR_CHECK.png></td>"
+                "<td colType=colConflictFlag>0</td><td>" +
+                n + "</td></tr>";
     }
     return html;
 }

@@ -73,11 +73,12 @@ HWND CreateBenchWindow()
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
-    RECT frame = {0, 0, 900, 700};
+    RECT frame = { 0, 0, 900, 700 };
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     HWND hwnd = CreateWindowExW(0, kClassName, L"bench", WS_OVERLAPPEDWINDOW, 0, 0, frame.right - frame.left,
                                 frame.bottom - frame.top, nullptr, nullptr, windowClass.hInstance, nullptr);
-    if (!hwnd) Fail("cannot create a window: it needs a display (run it under xvfb-run)");
+    if (!hwnd)
+        Fail("cannot create a window: it needs a display (run it under xvfb-run)");
     ShowWindow(hwnd, SW_SHOW);
     return hwnd;
 }
@@ -135,7 +136,8 @@ HELEMENT Find(HWND hwnd, const char* selector)
     HELEMENT root = nullptr, found = nullptr;
     HTMLayoutGetRootElement(hwnd, &root);
     HTMLayoutSelectElements(root, selector, First, &found);
-    if (!found) Fail("the page lacks an element the benchmark needs");
+    if (!found)
+        Fail("the page lacks an element the benchmark needs");
     return found;
 }
 
@@ -162,10 +164,9 @@ POINT CenterOf(HWND hwnd, const char* selector)
 {
     HELEMENT found = Find(hwnd, selector);
     RECT box = {};
-    if (HTMLayoutGetElementLocation(found, &box, LOCATION_VIEW_BORDER_BOX) != ENGINE_OK ||
-        box.right <= box.left)
+    if (HTMLayoutGetElementLocation(found, &box, LOCATION_VIEW_BORDER_BOX) != ENGINE_OK || box.right <= box.left)
         Fail("layout gave an element of the page no place");
-    return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    return { (box.left + box.right) / 2, (box.top + box.bottom) / 2 };
 }
 
 void Click(HWND hwnd, POINT at)
@@ -181,7 +182,6 @@ size_t PrivateBytes()
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
     return counters.PagefileUsage;  // the private bytes: Wine leaves PrivateUsage 0
 }
-
 
 // The engine's private bytes for one more window showing the page.
 double MegabytesForAPage(const std::string& page)
@@ -210,7 +210,8 @@ double Wheel(HWND hwnd)
     ClientToScreen(hwnd, &screen);
     POINT rowBefore = CenterOf(hwnd, "#c20");
     SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, -120), MAKELPARAM(screen.x, screen.y));
-    if (CenterOf(hwnd, "#c20").y == rowBefore.y) Fail("the wheel did not scroll the table");
+    if (CenterOf(hwnd, "#c20").y == rowBefore.y)
+        Fail("the wheel did not scroll the table");
     int direction = -120;
     return Median(9, [&] {
         direction = -direction;
@@ -221,14 +222,15 @@ double Wheel(HWND hwnd)
 
 double CheckBoxClicks(HWND hwnd)
 {
-    POINT boxes[] = {CenterOf(hwnd, "#c8"), CenterOf(hwnd, "#c11")};  // by turns: no double clicks
+    POINT boxes[] = { CenterOf(hwnd, "#c8"), CenterOf(hwnd, "#c11") };  // by turns: no double clicks
     UINT stateBefore = State(hwnd, "#c8");
     int turn = 0;
     double time = Median(9, [&] {
         Click(hwnd, boxes[turn++ % 2]);
         Repaint(hwnd);
     });
-    if (((State(hwnd, "#c8") ^ stateBefore) & STATE_CHECKED) == 0) Fail("the clicks did not toggle the check box");
+    if (((State(hwnd, "#c8") ^ stateBefore) & STATE_CHECKED) == 0)
+        Fail("the clicks did not toggle the check box");
     return time;
 }
 
@@ -240,7 +242,8 @@ double Typing(HWND hwnd)
         SendMessageW(hwnd, WM_CHAR, L'a', 1);
         Repaint(hwnd);
     });
-    if (ShownText(hwnd, "#search").size() != shown.size() + 9) Fail("typing did not reach the edit");
+    if (ShownText(hwnd, "#search").size() != shown.size() + 9)
+        Fail("typing did not reach the edit");
     return time;
 }
 

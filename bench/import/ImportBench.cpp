@@ -77,9 +77,8 @@ std::wstring CompanyJson(int existingEntries)
     json << L"],\"Customers\":[";
     for (int customer = 0; customer < kCustomers; ++customer)
         json << (customer ? L"," : L"") << L"{\"ListID\":\"C-" << customer << L"\",\"Name\":\""
-             << CustomerName(customer)
-             << L"\"},{\"ListID\":\"J-" << customer << L"\",\"Name\":\"Project\",\"ParentRef\":{\"ListID\":\"C-"
-             << customer << L"\"}}";
+             << CustomerName(customer) << L"\"},{\"ListID\":\"J-" << customer
+             << L"\",\"Name\":\"Project\",\"ParentRef\":{\"ListID\":\"C-" << customer << L"\"}}";
     json << L"],\"Items\":[{\"ListID\":\"I-LABOR\",\"Name\":\"Labor\",\"Kind\":0}],"
          << L"\"PayrollItemWages\":[{\"ListID\":\"P-WAGE\",\"Name\":\"Wages\"}]";
     WriteExistingEntries(json, existingEntries);
@@ -91,8 +90,8 @@ std::wstring CompanyJson(int existingEntries)
 void AddServerMonth(TestCompany& company)
 {
     for (int user = 0; user < g_users; ++user) {
-        const TestCompany::EmployeePtr server = company.AddServerUser(std::to_wstring(user + 1), L"User",
-                                                                      std::to_wstring(user));
+        const TestCompany::EmployeePtr server =
+            company.AddServerUser(std::to_wstring(user + 1), L"User", std::to_wstring(user));
         company.MapEmployee(server->GetId(), EmployeeId(user));
         company.MapPayroll(server->GetId(), L"P-WAGE");
         company.config->GetSelectedEmployees()->insert(server->GetId());

@@ -4,33 +4,38 @@
 
 class SilentView : public IMainView {
 public:
-    void OnImportStarted() {}
-    void OnImportFinished() {}
+    void OnImportStarted() override {}
+    void OnImportFinished() override {}
     void ShowError(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
-                   const std::wstring&, int) {}
-    void ResetImportProgress() {}
-    void ShowImportProgress() {}
-    void HideImportProgress() {}
-    void SetImportProgress(int, int) {}
-    void SetImportedWorkingTime(int) {}
-    void SetImportedLeaveTime(int) {}
-    void SetImportComment(const std::wstring&) {}
-    void ShowImportSucceeded() {}
-    void ShowImportFailed(const std::wstring&) {}
-    void ShowAbsentTimeTrack(bool) {}
-    void Run(bool) {}
-    void ShowLoginPanel(const ConnectionOptions&, const std::wstring&, const std::wstring&) {}
-    void HideLoginPanel() {}
-    void ShowSiteWasChanged(const std::wstring&) {}
-    void ShowMappingProblems() {}
-    void SetDataLoadProgress(const std::wstring&, int) {}
-    void RefreshSummary() {}
-    void ShowQuickBooksProblem(const std::wstring&, const std::wstring&) {}
-    void SetDateRange(const Quorvane::DateRange&) {}
-    void SetFirstDayOfWeek(int) {}
-    HWND GetHwnd() { return NULL; }
-    void SetNotification(boost::shared_ptr<IMainViewNotification>) {}
-    boost::shared_ptr<IMainViewNotification> GetNotification() { return boost::shared_ptr<IMainViewNotification>(); }
-    void SetModel(boost::shared_ptr<MainModel>) {}
-    boost::shared_ptr<MainModel> GetModel() { return boost::shared_ptr<MainModel>(); }
+                   const std::wstring&, int) override
+    {
+    }
+    void ResetImportProgress() override {}
+    void ShowImportProgress() override {}
+    void HideImportProgress() override {}
+    void SetImportProgress(int, int) override {}
+    void SetImportedWorkingTime(int) override {}
+    void SetImportedLeaveTime(int) override {}
+    void SetImportComment(const std::wstring&) override {}
+    void ShowImportSucceeded() override {}
+    void ShowImportFailed(const std::wstring&) override {}
+    void ShowAbsentTimeTrack(bool) override {}
+    void Run(bool) override {}
+    void ShowLoginPanel(const ConnectionOptions&, const std::wstring&, const std::wstring&) override {}
+    void HideLoginPanel() override {}
+    void ShowSiteWasChanged(const std::wstring&) override {}
+    void ShowMappingProblems() override {}
+    void SetDataLoadProgress(const std::wstring&, int) override {}
+    void RefreshSummary() override {}
+    void ShowQuickBooksProblem(const std::wstring&, const std::wstring&) override {}
+    void SetDateRange(const Quorvane::DateRange&) override {}
+    void SetFirstDayOfWeek(int) override {}
+    HWND GetHwnd() override { return NULL; }
+    void SetNotification(boost::shared_ptr<IMainViewNotification>) override {}
+    boost::shared_ptr<IMainViewNotification> GetNotification() override
+    {
+        return boost::shared_ptr<IMainViewNotification>();
+    }
+    void SetModel(boost::shared_ptr<MainModel>) override {}
+    boost::shared_ptr<MainModel> GetModel() override { return boost::shared_ptr<MainModel>(); }
 };

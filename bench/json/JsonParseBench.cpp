@@ -12,7 +12,7 @@
 
 namespace {
 
-typedef rapidjson::GenericDocument<rapidjson::UTF16<wchar_t> > WideDocument;
+typedef rapidjson::GenericDocument<rapidjson::UTF16<wchar_t>> WideDocument;
 
 using Bench::Seconds;
 
@@ -32,8 +32,8 @@ void AppendNamedList(std::wstring& reply, const wchar_t* name, int count, const 
     reply += L"\":[";
     for (int i = 0; i < count; ++i) {
         reply += i ? L"," : L"";
-        reply += L"{\"id\":" + std::to_wstring(i + 1) + L",\"name\":\"" + name + L" \\u201c" +
-                 std::to_wstring(i) + L"\\u201d\"" + extra + L"}";
+        reply += L"{\"id\":" + std::to_wstring(i + 1) + L",\"name\":\"" + name + L" \\u201c" + std::to_wstring(i) +
+                 L"\\u201d\"" + extra + L"}";
     }
     reply += L"],";
 }

@@ -106,7 +106,7 @@ private:
     }
 
     HWND m_window;
-    std::atomic<bool> m_running{ true };
+    std::atomic<bool> m_running { true };
     double m_longest = 0;
     std::thread m_probe;
 };
@@ -132,38 +132,38 @@ bool MeasureResponsiveness(const wchar_t* serverUrl)
     const char* endedWith = nullptr;
     double prepareSeconds = -1, showSeconds = -1, paintSeconds = -1;
     double longestTask = -1;
-    bool ended = driver.RunWhile([&] { RunApplication(view); },
-                                 [&] {
-                                     double start = Bench::Seconds();
-                                     LongestTask tasks(view->GetHwnd());
-                                     for (int probe = 0; !endedWith && Bench::Seconds() - start < 120; ++probe) {
-                                         double sent = Bench::Seconds();
-                                         DWORD_PTR result = 0;
-                                         SendMessageTimeoutW(view->GetHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(450, 300),
-                                                             SMTO_NORMAL, 5000, &result);
-                                         answers.push_back(Bench::Seconds() - sent);
-                                         if (probe % 10 == 0)
-                                             driver.OnUiThread([&] { endedWith = EndOfLoad(*view); });
-                                         Sleep(10);
-                                     }
-                                     loadSeconds = Bench::Seconds() - start;
-                                     Sleep(500);  // the paint after the summary's refresh counts too
-                                     longestTask = tasks.Stop();
-                                     // As the load ends: worked out on this thread, shown and painted on the window's.
-                                     double prepareStart = Bench::Seconds();
-                                     boost::shared_ptr<PreparedSummary> prepared = view->PrepareSummary(view->GetModel());
-                                     prepareSeconds = Bench::Seconds() - prepareStart;
-                                     driver.OnUiThread([&] {
-                                         double showStart = Bench::Seconds();
-                                         view->ShowPreparedSummary(prepared);
-                                         showSeconds = Bench::Seconds() - showStart;
-                                         double paintStart = Bench::Seconds();
-                                         RedrawWindow(view->GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-                                         paintSeconds = Bench::Seconds() - paintStart;
-                                     });
-                                     PostMessageW(view->GetHwnd(), WM_CLOSE, 0, 0);
-                                 },
-                                 180000);
+    bool ended = driver.RunWhile(
+        [&] { RunApplication(view); },
+        [&] {
+            double start = Bench::Seconds();
+            LongestTask tasks(view->GetHwnd());
+            for (int probe = 0; !endedWith && Bench::Seconds() - start < 120; ++probe) {
+                double sent = Bench::Seconds();
+                DWORD_PTR result = 0;
+                SendMessageTimeoutW(view->GetHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(450, 300), SMTO_NORMAL, 5000, &result);
+                answers.push_back(Bench::Seconds() - sent);
+                if (probe % 10 == 0)
+                    driver.OnUiThread([&] { endedWith = EndOfLoad(*view); });
+                Sleep(10);
+            }
+            loadSeconds = Bench::Seconds() - start;
+            Sleep(500);  // the paint after the summary's refresh counts too
+            longestTask = tasks.Stop();
+            // As the load ends: worked out on this thread, shown and painted on the window's.
+            double prepareStart = Bench::Seconds();
+            boost::shared_ptr<PreparedSummary> prepared = view->PrepareSummary(view->GetModel());
+            prepareSeconds = Bench::Seconds() - prepareStart;
+            driver.OnUiThread([&] {
+                double showStart = Bench::Seconds();
+                view->ShowPreparedSummary(prepared);
+                showSeconds = Bench::Seconds() - showStart;
+                double paintStart = Bench::Seconds();
+                RedrawWindow(view->GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                paintSeconds = Bench::Seconds() - paintStart;
+            });
+            PostMessageW(view->GetHwnd(), WM_CLOSE, 0, 0);
+        },
+        180000);
     SetKnownFolderProvider(nullptr);
     if (!ended || !endedWith || std::string(endedWith) != "TTSummary") {
         std::printf("window bench: the load did not end with the summary (%s)\n",

@@ -19,13 +19,15 @@ const int Runs = 5;
 
 void NoAbort() {}
 
-std::wstring Number(const wchar_t* prefix, int n) {
+std::wstring Number(const wchar_t* prefix, int n)
+{
     wchar_t text[32];
     swprintf(text, 32, L"%ls%d", prefix, n);
     return text;
 }
 
-void AddUser(TestCompany& company, int n) {
+void AddUser(TestCompany& company, int n)
+{
     TestCompany::EmployeePtr user = company.AddServerUser(Number(L"", n), Number(L"First", n), L"Last");
     TestCompany::EmployeePtr employee = company.AddQuickBooksEmployee(Number(L"E", n), Number(L"First", n), L"Last");
     company.MapEmployee(user->GetId(), employee->GetId());
@@ -35,13 +37,15 @@ void AddUser(TestCompany& company, int n) {
             const std::wstring customer = Number(L"Customer", k % 3);
             const std::wstring notes = Number(L"Work ", k);
             company.AddServerWork(user, day, 60 + k, customer, L"Project", notes, k % 2);
-            company.AddQuickBooksEntry(employee, day, 60 + k, customer + L":Project", L"Labor", notes, k % 2, L"Hourly");
+            company.AddQuickBooksEntry(employee, day, 60 + k, customer + L":Project", L"Labor", notes, k % 2,
+                                       L"Hourly");
         }
     }
 }
 
 // The median of several builds over one company.
-double TimePreview(int users) {
+double TimePreview(int users)
+{
     TestCompany company;
     company.AddPayrollItem(L"P1", L"Hourly");
     for (int n = 1; n <= users; ++n)
@@ -58,7 +62,8 @@ double TimePreview(int users) {
 
 }  // namespace
 
-int main() {
+int main()
+{
     const int sizes[] = { 100, 200, 400 };
     double times[3];
     for (int n = 0; n < 3; ++n)

@@ -18,9 +18,9 @@
 namespace {
 
 using namespace Quorvane::Qbfc;
+using QbSim::Json;
 using Quorvane::DateSpan;
 using Quorvane::DateTime;
-using QbSim::Json;
 
 using Bench::Seconds;
 
@@ -190,8 +190,8 @@ double AnswerMilliseconds(int perBatch, const wchar_t* kind, const Json& request
 // and response objects: the part a faster simulator would not remove.
 void PrintRoundTrip(const char* what, double roundTrip, double answer)
 {
-    std::printf("%s: %.3f ms a request; the simulator's answer %.3f ms, outside it %.3f ms\n", what,
-                roundTrip, answer, roundTrip - answer);
+    std::printf("%s: %.3f ms a request; the simulator's answer %.3f ms, outside it %.3f ms\n", what, roundTrip, answer,
+                roundTrip - answer);
 }
 
 void RoundTrips(const IQBSessionManager& session)
@@ -237,7 +237,8 @@ void LargeCompanyQuery()
     size_t found = QbSim::Simulator::Instance().Answer(L"TimeTrackingQuery", request).GetPath(L"Detail.@items").Size();
     double answer = AnswerMilliseconds(20, L"TimeTrackingQuery", request);
     std::printf("simulator's own time, time-entry query for one employee and one month of %d entries: %.3f ms "
-                "(%s 5 ms)\n", entries, answer, answer < 5.0 ? "under" : "NOT under");
+                "(%s 5 ms)\n",
+                entries, answer, answer < 5.0 ? "under" : "NOT under");
     if (found != 31)
         std::printf("  but the query answered %u entries, not 31\n", static_cast<unsigned>(found));
 }

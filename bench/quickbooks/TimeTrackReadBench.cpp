@@ -30,7 +30,8 @@ const int kSmallRequests = 200;
 const DateTime kStart(1, 11, 2026);
 const DateTime kEnd(30, 11, 2026);
 
-std::wstring CompanyJson() {
+std::wstring CompanyJson()
+{
     std::wstring json = L"{\"CompanyName\":\"Bench Co\",\"Customers\":[{\"ListID\":\"C-ACME\",\"Name\":\"Acme\"}],"
                         L"\"Items\":[{\"ListID\":\"I-DESIGN\",\"Name\":\"Design\",\"Kind\":0}],"
                         L"\"PayrollItemWages\":[{\"ListID\":\"P-HOURLY\",\"Name\":\"Hourly\"}],\"Employees\":[";
@@ -54,7 +55,8 @@ std::wstring CompanyJson() {
 }
 
 // The best of several runs: the least disturbed by the rest of the machine.
-double BestSeconds(int runs, const std::function<void()>& work) {
+double BestSeconds(int runs, const std::function<void()>& work)
+{
     double best = 1e9;
     for (int run = 0; run < runs; ++run) {
         double start = Bench::Seconds();
@@ -67,17 +69,20 @@ double BestSeconds(int runs, const std::function<void()>& work) {
 // The simulator answering the same requests, sent straight through its session on this thread.
 class DirectSession {
 public:
-    DirectSession() {
+    DirectSession()
+    {
         QuickBooksTest::CreateSimulatedSessionManager(m_session);
         m_session.OpenConnection(L"Bench", L"Bench");
         m_session.BeginSession(L"", 2);
     }
-    ~DirectSession() {
+    ~DirectSession()
+    {
         m_session.EndSession();
         m_session.CloseConnection();
     }
 
-    IMsgSetResponse Send(const std::function<void(const IMsgSetRequest&)>& build) const {
+    IMsgSetResponse Send(const std::function<void(const IMsgSetRequest&)>& build) const
+    {
         IMsgSetRequest request = m_session.CreateMsgSetRequest(L"US", 6, 0);
         build(request);
         return m_session.DoRequests(request);
@@ -88,12 +93,13 @@ private:
 };
 
 // The two requests of a load, sent on this thread; with `read`, their answers are read too.
-void SendLoadRequests(const DirectSession& direct, bool read) {
+void SendLoadRequests(const DirectSession& direct, bool read)
+{
     Connectors::GetEmployeeRequest employees;
     Connectors::GetTimeTrackRequest entries;
     entries.SetStart(kStart);
     entries.SetEnd(kEnd);
-    Connectors::IQuickBookRequest* requests[] = {&employees, &entries};
+    Connectors::IQuickBookRequest* requests[] = { &employees, &entries };
     for (Connectors::IQuickBookRequest* request : requests) {
         IMsgSetResponse response = direct.Send([&](const IMsgSetRequest& set) { request->BuildRequest(set); });
         if (read)
@@ -101,18 +107,26 @@ void SendLoadRequests(const DirectSession& direct, bool read) {
     }
 }
 
-void AppendPreferencesQuery(const IMsgSetRequest& request) { request.AppendPreferencesQueryRq(); }
+void AppendPreferencesQuery(const IMsgSetRequest& request)
+{
+    request.AppendPreferencesQueryRq();
+}
 
-void* Nothing() { return NULL; }
+void* Nothing()
+{
+    return NULL;
+}
 
-size_t CountEntries(const EmployeeCollection& employees) {
+size_t CountEntries(const EmployeeCollection& employees)
+{
     size_t entries = 0;
     for (const boost::shared_ptr<Employee>& employee : employees)
         entries += employee->GetTimeTrackRecords()->Count();
     return entries;
 }
 
-void Run() {
+void Run()
+{
     QbSim::Control::Reset();
     QbSim::Control::Seed(CompanyJson());
     Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
@@ -123,17 +137,22 @@ void Run() {
     }
     DirectSession direct;
     size_t entries = 0;
-    double load = BestSeconds(kRuns, [&]() { entries = CountEntries(*connector.GetEmployeesWithTimeTrack(kStart, kEnd)); });
+    double load =
+        BestSeconds(kRuns, [&]() { entries = CountEntries(*connector.GetEmployeesWithTimeTrack(kStart, kEnd)); });
     double simulatorLoad = BestSeconds(kRuns, [&]() { SendLoadRequests(direct, false); });
     double requestsLoad = BestSeconds(kRuns, [&]() { SendLoadRequests(direct, true); });
-    double small = BestSeconds(1, [&]() {
-        for (int i = 0; i < kSmallRequests; ++i)
-            connector.GetFirstDayOfWeek();
-    }) / kSmallRequests;
-    double simulatorSmall = BestSeconds(1, [&]() {
-        for (int i = 0; i < kSmallRequests; ++i)
-            direct.Send(&AppendPreferencesQuery);
-    }) / kSmallRequests;
+    double small = BestSeconds(1,
+                               [&]() {
+                                   for (int i = 0; i < kSmallRequests; ++i)
+                                       connector.GetFirstDayOfWeek();
+                               }) /
+                   kSmallRequests;
+    double simulatorSmall = BestSeconds(1,
+                                        [&]() {
+                                            for (int i = 0; i < kSmallRequests; ++i)
+                                                direct.Send(&AppendPreferencesQuery);
+                                        }) /
+                            kSmallRequests;
     Connectors::QBWorkerThread worker;
     std::vector<double> handOffs;
     for (int i = 0; i < kSmallRequests; ++i)
@@ -158,7 +177,8 @@ void Run() {
 
 }  // namespace
 
-int main() {
+int main()
+{
     CoInitialize(NULL);
     Run();
     CoUninitialize();

@@ -141,7 +141,7 @@ std::vector<double> ServerSeconds(HttpClient& http)
 
 struct RequestCosts {
     double request;  // median of the requests as the program waits for them
-    double server;   // median of the server's own time to answer them
+    double server;  // median of the server's own time to answer them
 };
 
 // Each user's time-track request on its own, as the load sends them, timed one by one.
@@ -212,10 +212,11 @@ int main()
                     static_cast<unsigned>(replies.size()), full, entries / full);
         std::printf("waiting for the server (the requests alone): %.3f s = %.1f%% of the fetch\n", waiting,
                     100.0 * waiting / full);
-        std::printf("program (parse %.3f s, read %.3f s, conversion %.3f s, freeing replies %.3f s): %.3f s = %.1f%% of "
-                    "the fetch\n",
-                    program.parse, program.read, program.conversion, program.freeing, program.Total(),
-                    100.0 * program.Total() / full);
+        std::printf(
+            "program (parse %.3f s, read %.3f s, conversion %.3f s, freeing replies %.3f s): %.3f s = %.1f%% of "
+            "the fetch\n",
+            program.parse, program.read, program.conversion, program.freeing, program.Total(),
+            100.0 * program.Total() / full);
         PrintPeakMemory();
         std::printf("the per-user requests one by one (medians; 200 users, 300 on the plain server):\n");
         PrintRequestCosts("demo server:", PerUserRequests(address));

@@ -22,14 +22,16 @@ namespace {
 const int Users = 500;
 const int Runs = 5;
 
-std::wstring Number(const wchar_t* prefix, int n) {
+std::wstring Number(const wchar_t* prefix, int n)
+{
     wchar_t text[32];
     swprintf(text, 32, L"%ls%d", prefix, n);
     return text;
 }
 
 // A third of the users mapped, the rest undecided and new; everyone needs a payroll choice.
-void FillCompany(TestCompany& company) {
+void FillCompany(TestCompany& company)
+{
     company.AddPayrollItem(L"P1", L"Hourly");
     company.AddPayrollItem(L"P2", L"Overtime");
     company.AddLeaveType(L"1", L"Vacation");
@@ -43,17 +45,20 @@ void FillCompany(TestCompany& company) {
     }
 }
 
-htmlayout::dom::element FindElement(HWND window, const char* selector) {
+htmlayout::dom::element FindElement(HWND window, const char* selector)
+{
     return htmlayout::dom::element::root_element(window).find_first("%s", selector);
 }
 
-double Milliseconds(double since) {
+double Milliseconds(double since)
+{
     return 1000.0 * (Bench::Seconds() - since);
 }
 
 }  // namespace
 
-int main() {
+int main()
+{
     std::vector<double> opening, saving, listing, changing;
     for (int run = 0; run < Runs; ++run) {
         TestCompany company;
@@ -81,8 +86,7 @@ int main() {
         HTMLayoutTestChooseOption(select, 2, 0);
         changing.push_back(Milliseconds(start));
     }
-    std::printf("settings dialog, %d server users x %d QuickBooks employees, median of %d runs:\n", Users, Users,
-                Runs);
+    std::printf("settings dialog, %d server users x %d QuickBooks employees, median of %d runs:\n", Users, Users, Runs);
     std::printf("  open to the first painted frame  %8.1f ms\n", Bench::Median(opening));
     std::printf("  save every tab (Save Settings)   %8.1f ms\n", Bench::Median(saving));
     std::printf("  first use of a row's select      %8.1f ms\n", Bench::Median(listing));

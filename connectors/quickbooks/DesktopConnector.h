@@ -161,7 +161,7 @@ private:
     void AttachTimeTrack(const boost::shared_ptr<EmployeeCollection>& employees, const DateTime& start,
                          const DateTime& end);
     boost::shared_ptr<TimeTrackRecordCollection>* GetTimeTrackOnWorker(const std::wstring& entityId,
-                                                                      const DateTime& start, const DateTime& end);
+                                                                       const DateTime& start, const DateTime& end);
 
     // Touched only on the worker thread once constructed.
     QBConnectionOptions m_options;

@@ -18,7 +18,8 @@ namespace Quorvane {
 namespace Connectors {
 
 template <typename Request, typename Result>
-Result* DesktopConnector::RunRead(Request& request) {
+Result* DesktopConnector::RunRead(Request& request)
+{
     try {
         QBRequest(request);
         return new Result(request.GetResult());
@@ -27,21 +28,24 @@ Result* DesktopConnector::RunRead(Request& request) {
     }
 }
 
-bool* DesktopConnector::CheckAccessToPayrollOnWorker() {
+bool* DesktopConnector::CheckAccessToPayrollOnWorker()
+{
     if (!m_connected || !m_options.IsValid())
         return new bool(false);
     CheckAccessToPayrollRequest request;
     return RunRead<CheckAccessToPayrollRequest, bool>(request);
 }
 
-CompanyInformation* DesktopConnector::GetCompanyInformationOnWorker() {
+CompanyInformation* DesktopConnector::GetCompanyInformationOnWorker()
+{
     GetCompanyInformationRequest request;
     return RunRead<GetCompanyInformationRequest, CompanyInformation>(request);
 }
 
 // An entry QuickBooks created for the probe must not stay in the company: the answer counts
 // only once it is gone.
-bool* DesktopConnector::IsTimeTrackEnabledOnWorker() {
+bool* DesktopConnector::IsTimeTrackEnabledOnWorker()
+{
     IsTimeTrackEnabledRequest request;
     std::unique_ptr<bool> enabled(RunRead<IsTimeTrackEnabledRequest, bool>(request));
     if (enabled && !request.GetCreatedTxnId().empty() && !DeleteProbeEntry(request.GetCreatedTxnId()))
@@ -49,40 +53,47 @@ bool* DesktopConnector::IsTimeTrackEnabledOnWorker() {
     return enabled.release();
 }
 
-bool DesktopConnector::DeleteProbeEntry(const std::wstring& txnId) {
+bool DesktopConnector::DeleteProbeEntry(const std::wstring& txnId)
+{
     DeleteTimeTrackRequest request;
     request.SetTxnId(txnId);
     std::unique_ptr<int> status(RunWrite(request));
     return status && *status == 0;
 }
 
-boost::shared_ptr<PayRollCollection>* DesktopConnector::GetPayrollOnWorker() {
+boost::shared_ptr<PayRollCollection>* DesktopConnector::GetPayrollOnWorker()
+{
     GetPayrollRequest request;
-    return RunRead<GetPayrollRequest, boost::shared_ptr<PayRollCollection> >(request);
+    return RunRead<GetPayrollRequest, boost::shared_ptr<PayRollCollection>>(request);
 }
 
-boost::shared_ptr<AccountCollection>* DesktopConnector::GetAccountOnWorker() {
+boost::shared_ptr<AccountCollection>* DesktopConnector::GetAccountOnWorker()
+{
     GetAccountRequest request;
-    return RunRead<GetAccountRequest, boost::shared_ptr<AccountCollection> >(request);
+    return RunRead<GetAccountRequest, boost::shared_ptr<AccountCollection>>(request);
 }
 
-boost::shared_ptr<ServiceItemCollection>* DesktopConnector::GetServiceItemOnWorker() {
+boost::shared_ptr<ServiceItemCollection>* DesktopConnector::GetServiceItemOnWorker()
+{
     GetServiceItemRequest request;
-    return RunRead<GetServiceItemRequest, boost::shared_ptr<ServiceItemCollection> >(request);
+    return RunRead<GetServiceItemRequest, boost::shared_ptr<ServiceItemCollection>>(request);
 }
 
-boost::shared_ptr<CustomerJobCollection>* DesktopConnector::GetCustomerJobOnWorker() {
+boost::shared_ptr<CustomerJobCollection>* DesktopConnector::GetCustomerJobOnWorker()
+{
     GetCustomerJobRequest request;
-    return RunRead<GetCustomerJobRequest, boost::shared_ptr<CustomerJobCollection> >(request);
+    return RunRead<GetCustomerJobRequest, boost::shared_ptr<CustomerJobCollection>>(request);
 }
 
-boost::shared_ptr<ItemTypeCollection>* DesktopConnector::GetAllItemOnWorker() {
+boost::shared_ptr<ItemTypeCollection>* DesktopConnector::GetAllItemOnWorker()
+{
     GetAllItemRequest request;
-    return RunRead<GetAllItemRequest, boost::shared_ptr<ItemTypeCollection> >(request);
+    return RunRead<GetAllItemRequest, boost::shared_ptr<ItemTypeCollection>>(request);
 }
 
 // The import asks this first: a QuickBooks that cannot be reached answers with the HRESULT.
-int* DesktopConnector::GetFirstDayOfWeekOnWorker() {
+int* DesktopConnector::GetFirstDayOfWeekOnWorker()
+{
     try {
         GetFirstDayOfWeekRequest request;
         HRESULT failure = QBRequestStatus(request);
@@ -92,13 +103,15 @@ int* DesktopConnector::GetFirstDayOfWeekOnWorker() {
     }
 }
 
-bool* DesktopConnector::CheckServiceItemExistOnWorker(const std::wstring& name) {
+bool* DesktopConnector::CheckServiceItemExistOnWorker(const std::wstring& name)
+{
     CheckServiceItemExistRequest request;
     request.SetFullName(name);
     return RunRead<CheckServiceItemExistRequest, bool>(request);
 }
 
-bool* DesktopConnector::CheckCustomerJobExistOnWorker(const std::wstring& fullName) {
+bool* DesktopConnector::CheckCustomerJobExistOnWorker(const std::wstring& fullName)
+{
     CheckCustomerJobExistRequest request;
     request.SetFullName(fullName);
     return RunRead<CheckCustomerJobExistRequest, bool>(request);

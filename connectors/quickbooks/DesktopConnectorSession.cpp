@@ -15,7 +15,8 @@ const long kOpenModeDoNotCare = 2;
 const short kUnusedVersion = 0;
 
 // The installed QBFC's, with a line in the connector log saying which one was made.
-HRESULT CreateInstalledSessionManager(Qbfc::IQBSessionManager& out) {
+HRESULT CreateInstalledSessionManager(Qbfc::IQBSessionManager& out)
+{
     std::wstring origin;
     HRESULT result = Qbfc::CreateQBSessionManager(out, &origin);
     if (SUCCEEDED(result))
@@ -25,21 +26,27 @@ HRESULT CreateInstalledSessionManager(Qbfc::IQBSessionManager& out) {
 
 SessionManagerFactory g_sessionManagerFactory = &CreateInstalledSessionManager;
 
-std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Widen(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
 
-std::wstring Description(const _com_error& error) {
+std::wstring Description(const _com_error& error)
+{
     _bstr_t description = error.Description();
     return description.length() > 0 ? std::wstring(static_cast<const wchar_t*>(description), description.length())
                                     : std::wstring();
 }
 
-void LogComError(const _com_error& error) {
+void LogComError(const _com_error& error)
+{
     Logging::AppendToConnectorLog(L"_com_error");
     Logging::AppendToConnectorLog(Description(error));
 }
 
 // Logs the COM failure, tells the request, and throws the program's exception for it.
-void RaiseComFailure(IQuickBookRequest& request, const _com_error& error) {
+void RaiseComFailure(IQuickBookRequest& request, const _com_error& error)
+{
     LogComError(error);
     int code = error.Error();
     request.SetErrorCode(code);
@@ -52,11 +59,13 @@ void RaiseComFailure(IQuickBookRequest& request, const _com_error& error) {
 
 }  // namespace
 
-void SetSessionManagerFactory(SessionManagerFactory factory) {
+void SetSessionManagerFactory(SessionManagerFactory factory)
+{
     g_sessionManagerFactory = factory ? factory : &CreateInstalledSessionManager;
 }
 
-bool* DesktopConnector::ConnectOnWorker() {
+bool* DesktopConnector::ConnectOnWorker()
+{
     if (m_connected || !m_options.IsValid())
         return new bool(false);
     Qbfc::IQBSessionManager session;
@@ -75,7 +84,8 @@ bool* DesktopConnector::ConnectOnWorker() {
     return new bool(false);
 }
 
-void DesktopConnector::OpenSession(Qbfc::IQBSessionManager session) {
+void DesktopConnector::OpenSession(Qbfc::IQBSessionManager session)
+{
     session.OpenConnection(Widen(m_options.GetApplicationId()), Widen(m_options.GetApplicationName()));
     m_session = session;
     session.BeginSession(L"", kOpenModeDoNotCare);
@@ -83,19 +93,22 @@ void DesktopConnector::OpenSession(Qbfc::IQBSessionManager session) {
 }
 
 // The company query a connection must answer; its answer is not read.
-void DesktopConnector::Probe() {
+void DesktopConnector::Probe()
+{
     Qbfc::IMsgSetRequest request = CreateMsgSetRequest(L"CA");
     request.AppendCompanyQueryRq();
     SendMsgSet(request);
 }
 
-void* DesktopConnector::DisconnectOnWorker() {
+void* DesktopConnector::DisconnectOnWorker()
+{
     CloseSession();
     return NULL;
 }
 
 // Each step is tried on its own, so that one failing still closes and releases the rest.
-void DesktopConnector::CloseSession() {
+void DesktopConnector::CloseSession()
+{
     if (m_session.IsNull())
         return;
     if (m_connected) {
@@ -112,15 +125,18 @@ void DesktopConnector::CloseSession() {
     m_session = Qbfc::IQBSessionManager();
 }
 
-Qbfc::IMsgSetRequest DesktopConnector::CreateMsgSetRequest(const std::wstring& country) const {
+Qbfc::IMsgSetRequest DesktopConnector::CreateMsgSetRequest(const std::wstring& country) const
+{
     return m_session.CreateMsgSetRequest(country, m_options.GetMajorVersion(), m_options.GetMinorVersion());
 }
 
-Qbfc::IMsgSetResponse DesktopConnector::SendMsgSet(Qbfc::IMsgSetRequest request) const {
+Qbfc::IMsgSetResponse DesktopConnector::SendMsgSet(Qbfc::IMsgSetRequest request) const
+{
     return m_session.DoRequests(request);
 }
 
-void DesktopConnector::QBRequest(IQuickBookRequest& request) {
+void DesktopConnector::QBRequest(IQuickBookRequest& request)
+{
     if (!m_connected)
         throw std::runtime_error("DesktopConnector::QBRequest: Your must connect to QB first.");
     if (!m_options.IsValid())
@@ -136,7 +152,8 @@ void DesktopConnector::QBRequest(IQuickBookRequest& request) {
 
 // Runs the request; a failure of COM or QuickBooks comes back as its HRESULT, anything else
 // (not connected, the request's own exceptions) is thrown.
-HRESULT DesktopConnector::QBRequestStatus(IQuickBookRequest& request) {
+HRESULT DesktopConnector::QBRequestStatus(IQuickBookRequest& request)
+{
     try {
         QBRequest(request);
         return S_OK;
@@ -150,7 +167,8 @@ HRESULT DesktopConnector::QBRequestStatus(IQuickBookRequest& request) {
 }
 
 // A write's status, which holds the HRESULT of a COM failure too; null when it could not run.
-int* DesktopConnector::RunWrite(QuickBookWrite& request) {
+int* DesktopConnector::RunWrite(QuickBookWrite& request)
+{
     WriteWarningScope warnings(m_writeWarnings);
     try {
         QBRequestStatus(request);

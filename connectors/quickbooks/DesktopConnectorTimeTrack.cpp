@@ -9,18 +9,20 @@ namespace Quorvane {
 namespace Connectors {
 
 DesktopConnector::EmployeesRead* DesktopConnector::GetEmployeesWithTimeTrackOnWorker(const DateTime& start,
-                                                                                    const DateTime& end) {
+                                                                                     const DateTime& end)
+{
     try {
-        return new EmployeesRead{false, ReadEmployeesWithTimeTrack(start, end)};
+        return new EmployeesRead { false, ReadEmployeesWithTimeTrack(start, end) };
     } catch (const WrongTimeRange&) {
-        return new EmployeesRead{true, boost::shared_ptr<EmployeeCollection>()};
+        return new EmployeesRead { true, boost::shared_ptr<EmployeeCollection>() };
     } catch (...) {
         return NULL;
     }
 }
 
 boost::shared_ptr<EmployeeCollection> DesktopConnector::ReadEmployeesWithTimeTrack(const DateTime& start,
-                                                                                  const DateTime& end) {
+                                                                                   const DateTime& end)
+{
     GetEmployeeRequest request;
     QBRequest(request);
     boost::shared_ptr<EmployeeCollection> employees = request.GetResult();
@@ -29,8 +31,9 @@ boost::shared_ptr<EmployeeCollection> DesktopConnector::ReadEmployeesWithTimeTra
 }
 
 // Entries of entities that are not employees (vendors, other names) are left out.
-void DesktopConnector::AttachTimeTrack(const boost::shared_ptr<EmployeeCollection>& employees,
-                                       const DateTime& start, const DateTime& end) {
+void DesktopConnector::AttachTimeTrack(const boost::shared_ptr<EmployeeCollection>& employees, const DateTime& start,
+                                       const DateTime& end)
+{
     GetTimeTrackRequest request;
     request.SetStart(start);
     request.SetEnd(end);
@@ -44,9 +47,9 @@ void DesktopConnector::AttachTimeTrack(const boost::shared_ptr<EmployeeCollectio
 }
 
 // Any failure is the caller's exception: an empty answer would read as "no entries".
-boost::shared_ptr<TimeTrackRecordCollection>* DesktopConnector::GetTimeTrackOnWorker(const std::wstring& entityId,
-                                                                                    const DateTime& start,
-                                                                                    const DateTime& end) {
+boost::shared_ptr<TimeTrackRecordCollection>*
+DesktopConnector::GetTimeTrackOnWorker(const std::wstring& entityId, const DateTime& start, const DateTime& end)
+{
     GetTimeTrackRequest request;
     request.SetEntityId(entityId);
     request.SetStart(start);

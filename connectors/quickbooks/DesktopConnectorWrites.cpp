@@ -14,14 +14,16 @@
 namespace Quorvane {
 namespace Connectors {
 
-int* DesktopConnector::DeleteTimeTrackOnWorker(const std::wstring& txnId) {
+int* DesktopConnector::DeleteTimeTrackOnWorker(const std::wstring& txnId)
+{
     DeleteTimeTrackRequest request;
     request.SetTxnId(txnId);
     return RunWrite(request);
 }
 
 int* DesktopConnector::ChangeTimeTrackOnWorker(const std::wstring& txnId, const std::wstring& entityId,
-                                               const std::wstring& editSequence, int duration) {
+                                               const std::wstring& editSequence, int duration)
+{
     ChangeTimeTrackRequest request;
     request.SetTxnId(txnId);
     request.SetEntityId(entityId);
@@ -32,7 +34,8 @@ int* DesktopConnector::ChangeTimeTrackOnWorker(const std::wstring& txnId, const 
 
 int* DesktopConnector::AddTimeTrackOnWorker(const std::wstring& entityId, const std::wstring& customerJobFullName,
                                             const std::wstring& serviceItemFullName, const std::wstring& payrollItemId,
-                                            const std::wstring& notes, int billable, DateTime date, int duration) {
+                                            const std::wstring& notes, int billable, DateTime date, int duration)
+{
     AddTimeTrackRequest request;
     request.SetEntityId(entityId);
     request.SetCustomerJobFullName(customerJobFullName);
@@ -45,9 +48,9 @@ int* DesktopConnector::AddTimeTrackOnWorker(const std::wstring& entityId, const 
     return RunWrite(request);
 }
 
-DesktopConnector::EmployeeChanged* DesktopConnector::ChangeFlagUseTimeDataOnWorker(const std::wstring& listId,
-                                                                                 const std::wstring& editSequence,
-                                                                                 int value) {
+DesktopConnector::EmployeeChanged*
+DesktopConnector::ChangeFlagUseTimeDataOnWorker(const std::wstring& listId, const std::wstring& editSequence, int value)
+{
     ChangeFlagUseTimeDataRequest request;
     request.SetEmployeeId(listId);
     request.SetEditSequence(editSequence);
@@ -64,7 +67,8 @@ DesktopConnector::EmployeeChanged* DesktopConnector::ChangeFlagUseTimeDataOnWork
 namespace {
 
 template <typename Result, typename Request>
-Result* CreatedFrom(int* status, const Request& request) {
+Result* CreatedFrom(int* status, const Request& request)
+{
     std::unique_ptr<int> owned(status);
     if (!owned)
         return NULL;
@@ -77,33 +81,37 @@ Result* CreatedFrom(int* status, const Request& request) {
 
 }  // namespace
 
-DesktopConnector::Created<CustomerJob>* DesktopConnector::CreateCustomerJobOnWorker(
-    const std::wstring& name, boost::shared_ptr<CustomerJob> parent) {
+DesktopConnector::Created<CustomerJob>*
+DesktopConnector::CreateCustomerJobOnWorker(const std::wstring& name, boost::shared_ptr<CustomerJob> parent)
+{
     CreateCustomerJobRequest request;
     request.SetName(name);
     request.SetParent(parent);
-    return CreatedFrom<Created<CustomerJob> >(RunWrite(request), request);
+    return CreatedFrom<Created<CustomerJob>>(RunWrite(request), request);
 }
 
-DesktopConnector::Created<ServiceItem>* DesktopConnector::CreateServiceOnWorker(
-    const std::wstring& name, boost::shared_ptr<ServiceItem> parent, const std::wstring& account) {
+DesktopConnector::Created<ServiceItem>* DesktopConnector::CreateServiceOnWorker(const std::wstring& name,
+                                                                                boost::shared_ptr<ServiceItem> parent,
+                                                                                const std::wstring& account)
+{
     CreateServiceRequest request;
     request.SetName(name);
     request.SetParent(parent);
     request.SetAccountId(account);
-    return CreatedFrom<Created<ServiceItem> >(RunWrite(request), request);
+    return CreatedFrom<Created<ServiceItem>>(RunWrite(request), request);
 }
 
 DesktopConnector::Created<Employee>* DesktopConnector::CreateEmployeeOnWorker(const std::wstring& firstName,
                                                                               const std::wstring& lastName,
                                                                               const std::wstring& middleName,
-                                                                              const std::wstring& payrollItemId) {
+                                                                              const std::wstring& payrollItemId)
+{
     CreateEmployeeRequest request;
     request.SetFirstName(firstName);
     request.SetLastName(lastName);
     request.SetMiddleName(middleName);
     request.SetPayrollItemId(payrollItemId);
-    return CreatedFrom<Created<Employee> >(RunWrite(request), request);
+    return CreatedFrom<Created<Employee>>(RunWrite(request), request);
 }
 
 }  // namespace Connectors

@@ -11,15 +11,17 @@ const wchar_t kFrameClass[] = L"MauiFrame";
 const wchar_t kFrameTitleMark[] = L"- QuickBooks";
 const wchar_t kMdiClientClass[] = L"MDIClient";
 const wchar_t kFormClass[] = L"MauiForm";
-const wchar_t* const kTimeEntryTitles[] = {L"Weekly Timesheet", L"Time/Enter Single Activity"};
+const wchar_t* const kTimeEntryTitles[] = { L"Weekly Timesheet", L"Time/Enter Single Activity" };
 
-std::wstring WindowTitle(HWND window) {
+std::wstring WindowTitle(HWND window)
+{
     wchar_t title[260] = {};
     int length = GetWindowTextW(window, title, static_cast<int>(sizeof(title) / sizeof(title[0])));
     return std::wstring(title, length > 0 ? length : 0);
 }
 
-bool IsTimeEntryTitle(const std::wstring& title) {
+bool IsTimeEntryTitle(const std::wstring& title)
+{
     for (const wchar_t* wanted : kTimeEntryTitles) {
         if (title == wanted)
             return true;
@@ -27,7 +29,8 @@ bool IsTimeEntryTitle(const std::wstring& title) {
     return false;
 }
 
-void CollectTimeEntryForms(HWND mdiClient, std::vector<std::wstring>& found) {
+void CollectTimeEntryForms(HWND mdiClient, std::vector<std::wstring>& found)
+{
     HWND form = NULL;
     while ((form = FindWindowExW(mdiClient, form, kFormClass, NULL)) != NULL) {
         std::wstring title = WindowTitle(form);
@@ -38,7 +41,8 @@ void CollectTimeEntryForms(HWND mdiClient, std::vector<std::wstring>& found) {
 
 }  // namespace
 
-std::vector<std::wstring> FindOpenQuickBooksForms() {
+std::vector<std::wstring> FindOpenQuickBooksForms()
+{
     std::vector<std::wstring> found;
     HWND frame = NULL;
     while ((frame = FindWindowExW(NULL, frame, kFrameClass, NULL)) != NULL) {

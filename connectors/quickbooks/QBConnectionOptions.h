@@ -9,8 +9,12 @@ class QBConnectionOptions {
 public:
     QBConnectionOptions(const std::string& applicationName, const std::string& applicationId,
                         unsigned short majorVersion, unsigned short minorVersion)
-        : m_applicationName(applicationName), m_applicationId(applicationId),
-          m_majorVersion(majorVersion), m_minorVersion(minorVersion) {}
+        : m_applicationName(applicationName),
+          m_applicationId(applicationId),
+          m_majorVersion(majorVersion),
+          m_minorVersion(minorVersion)
+    {
+    }
 
     std::string GetApplicationName() const { return m_applicationName; }
     std::string GetApplicationId() const { return m_applicationId; }

@@ -16,10 +16,14 @@ namespace {
 // answers of a local QuickBooks, short enough that a posted call is not noticeably late.
 const DWORD kQuickAnswerMilliseconds = 5;
 
-void RunStoringResult(const boost::function<void*()>& call, void*& result) { result = call(); }
+void RunStoringResult(const boost::function<void*()>& call, void*& result)
+{
+    result = call();
+}
 
 // Whatever the call throws stays on this side: the caller gets null instead.
-void* RunGuarded(const boost::function<void*()>& call) {
+void* RunGuarded(const boost::function<void*()>& call)
+{
     void* result = NULL;
     boost::function<void()> store = boost::bind(&RunStoringResult, boost::cref(call), boost::ref(result));
     return RunAtBoundary(L"the QuickBooks worker call", store) ? result : NULL;
@@ -28,15 +32,23 @@ void* RunGuarded(const boost::function<void*()>& call) {
 }  // namespace
 
 QBWorkerThread::QBWorkerThread()
-    : m_thread(NULL), m_threadId(0), m_inCall(false), m_pendingCall(NULL), m_done(false), m_callerAlertable(false),
-      m_stop(false), m_result(NULL) {
+    : m_thread(NULL),
+      m_threadId(0),
+      m_inCall(false),
+      m_pendingCall(NULL),
+      m_done(false),
+      m_callerAlertable(false),
+      m_stop(false),
+      m_result(NULL)
+{
     InitializeSRWLock(&m_stateLock);
     InitializeConditionVariable(&m_callPosted);
     InitializeConditionVariable(&m_callDone);
     m_thread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, &QBWorkerThread::ThreadProc, this, 0, &m_threadId));
 }
 
-QBWorkerThread::~QBWorkerThread() {
+QBWorkerThread::~QBWorkerThread()
+{
     if (m_thread == NULL)
         return;
     {
@@ -50,20 +62,23 @@ QBWorkerThread::~QBWorkerThread() {
     CloseHandle(m_thread);
 }
 
-unsigned __stdcall QBWorkerThread::ThreadProc(void* self) {
+unsigned __stdcall QBWorkerThread::ThreadProc(void* self)
+{
     QBWorkerThread* worker = static_cast<QBWorkerThread*>(self);
     RunAtBoundary(L"the QuickBooks worker thread", boost::bind(&QBWorkerThread::Run, worker));
     return 0;
 }
 
-void QBWorkerThread::Run() {
+void QBWorkerThread::Run()
+{
     HRESULT initialised = CoInitialize(NULL);
     Serve();
     if (SUCCEEDED(initialised))
         CoUninitialize();
 }
 
-void QBWorkerThread::Serve() {
+void QBWorkerThread::Serve()
+{
     for (;;) {
         const boost::function<void*()>* call;
         {
@@ -89,7 +104,8 @@ void QBWorkerThread::Serve() {
     }
 }
 
-void* QBWorkerThread::Call(const boost::function<void*()>& call) {
+void* QBWorkerThread::Call(const boost::function<void*()>& call)
+{
     if (m_thread == NULL)
         return NULL;
     if (GetCurrentThreadId() == m_threadId)
@@ -103,7 +119,8 @@ void* QBWorkerThread::Call(const boost::function<void*()>& call) {
     return result;
 }
 
-void* QBWorkerThread::CallOnWorker(const boost::function<void*()>& call) {
+void* QBWorkerThread::CallOnWorker(const boost::function<void*()>& call)
+{
     {
         SlimLock state(m_stateLock);
         m_pendingCall = &call;
@@ -119,7 +136,8 @@ void* QBWorkerThread::CallOnWorker(const boost::function<void*()>& call) {
     return result;
 }
 
-bool QBWorkerThread::WaitForQuickAnswer() {
+bool QBWorkerThread::WaitForQuickAnswer()
+{
     SlimLock state(m_stateLock);
     ULONGLONG deadline = GetTickCount64() + kQuickAnswerMilliseconds;
     for (ULONGLONG now = GetTickCount64(); !m_done && now < deadline; now = GetTickCount64())
@@ -132,7 +150,8 @@ bool QBWorkerThread::WaitForQuickAnswer() {
 }
 
 // Posted calls run during this wait; one of them calling in again is refused (m_inCall).
-void QBWorkerThread::WaitAlertablyForAnswer() {
+void QBWorkerThread::WaitAlertablyForAnswer()
+{
     bool signalled = m_doneForAlertableCaller.Wait(INFINITE);
     SlimLock state(m_stateLock);
     while (!signalled && !m_done)  // no event to wait on: the quiet way then

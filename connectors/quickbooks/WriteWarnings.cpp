@@ -28,7 +28,10 @@ WriteWarningScope::WriteWarningScope(WriteWarnings& target) : m_previous(t_curre
     t_currentWarnings = &target;
 }
 
-WriteWarningScope::~WriteWarningScope() { t_currentWarnings = m_previous; }
+WriteWarningScope::~WriteWarningScope()
+{
+    t_currentWarnings = m_previous;
+}
 
 void ReportWriteWarning(const std::wstring& text)
 {

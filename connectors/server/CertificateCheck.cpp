@@ -35,8 +35,8 @@ bool BuildServerAuthChain(PCCERT_CONTEXT certificate, ChainContext& chain)
     parameters.RequestedUsage.dwType = USAGE_MATCH_TYPE_AND;
     parameters.RequestedUsage.Usage.cUsageIdentifier = 1;
     parameters.RequestedUsage.Usage.rgpszUsageIdentifier = &serverAuth;
-    return CertGetCertificateChain(NULL, certificate, NULL, NULL, &parameters,
-                                   CERT_CHAIN_REVOCATION_CHECK_CHAIN, NULL, chain.Address()) != FALSE;
+    return CertGetCertificateChain(NULL, certificate, NULL, NULL, &parameters, CERT_CHAIN_REVOCATION_CHECK_CHAIN, NULL,
+                                   chain.Address()) != FALSE;
 }
 
 bool ChainIsValidForHost(PCCERT_CHAIN_CONTEXT chain, const std::wstring& host)

@@ -25,10 +25,8 @@ bool IsSecureFailure(DWORD error)
     case ERROR_WINHTTP_SECURE_INVALID_CERT:
     case ERROR_WINHTTP_SECURE_CERT_REVOKED:
     case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE:
-    case ERROR_WINHTTP_SECURE_FAILURE:
-        return true;
-    default:
-        return false;
+    case ERROR_WINHTTP_SECURE_FAILURE: return true;
+    default: return false;
     }
 }
 

@@ -69,7 +69,10 @@ bool ExchangeBody(HINTERNET request, const std::wstring& body)
 
 HttpClient::HttpClient() : m_scheme(SchemeHttp), m_port(0) {}
 
-HttpClient::~HttpClient() { Reset(); }
+HttpClient::~HttpClient()
+{
+    Reset();
+}
 
 bool HttpClient::Open(int scheme, const std::wstring& host, int port)
 {
@@ -101,14 +104,14 @@ void HttpClient::Reset()
     m_host.clear();
 }
 
-std::wstring HttpClient::SendRequest(const std::wstring& verb, const std::wstring& path,
-                                     const std::wstring& headers, const std::wstring& body)
+std::wstring HttpClient::SendRequest(const std::wstring& verb, const std::wstring& path, const std::wstring& headers,
+                                     const std::wstring& body)
 {
     if (!m_connection.IsSet())
         return std::wstring();
     DWORD flags = m_scheme == SchemeHttps ? WINHTTP_FLAG_SECURE : 0;
-    WinHttpHandle request(WinHttpOpenRequest(m_connection.Get(), verb.c_str(), path.c_str(), NULL,
-                                             WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, flags));
+    WinHttpHandle request(WinHttpOpenRequest(m_connection.Get(), verb.c_str(), path.c_str(), NULL, WINHTTP_NO_REFERER,
+                                             WINHTTP_DEFAULT_ACCEPT_TYPES, flags));
     if (!request.IsSet())
         return std::wstring();
     if (!headers.empty() &&

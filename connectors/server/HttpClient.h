@@ -23,8 +23,8 @@ public:
     // The whole reply body of any HTTP status, or "" when the exchange failed in any way
     // (a body cut short included). Throws InvalidCertificate when the failure came from a
     // server certificate that is not trusted for the host.
-    std::wstring SendRequest(const std::wstring& verb, const std::wstring& path,
-                             const std::wstring& headers, const std::wstring& body);
+    std::wstring SendRequest(const std::wstring& verb, const std::wstring& path, const std::wstring& headers,
+                             const std::wstring& body);
 
 private:
     HttpClient(const HttpClient&);

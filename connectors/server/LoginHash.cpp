@@ -18,7 +18,10 @@ bool IsAscii(const std::wstring& text)
     return true;
 }
 
-std::string Md5OfBytes(const std::string& bytes) { return Md5Hex(bytes.data(), bytes.size(), kDigestCapacity); }
+std::string Md5OfBytes(const std::string& bytes)
+{
+    return Md5Hex(bytes.data(), bytes.size(), kDigestCapacity);
+}
 
 std::string Md5OfUtf16(const std::wstring& text)
 {

@@ -21,10 +21,10 @@ public:
     // QuorvaneNotFoundException, QuorvaneNotSupportedException, AccountDisabledException,
     // InvalidCredentialsException or QuickBooksServiceNotSupported. A failed login keeps the
     // previous server identity.
-    void Connect();
+    void Connect() override;
 
     // Nothing partial: any failure throws, and no collection comes back.
-    boost::shared_ptr<EmployeeCollection> GetUsersTimeTrack(const DateTime& start, const DateTime& end);
+    boost::shared_ptr<EmployeeCollection> GetUsersTimeTrack(const DateTime& start, const DateTime& end) override;
     virtual boost::shared_ptr<PayRollCollection> GetLeaveTypes();
     void GetGeneralSettings(GeneralSettings& out);
 

@@ -51,7 +51,10 @@ boost::shared_ptr<PayRollCollection> QuorvaneConnector::GetLeaveTypes()
     return leaveTypes;
 }
 
-void QuorvaneConnector::GetGeneralSettings(GeneralSettings& out) { out = m_rpc.GetGeneralSettings(); }
+void QuorvaneConnector::GetGeneralSettings(GeneralSettings& out)
+{
+    out = m_rpc.GetGeneralSettings();
+}
 
 }  // namespace QVConnector
 }  // namespace Connectors

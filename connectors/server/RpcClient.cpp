@@ -15,7 +15,10 @@ bool RpcClient::SetUrl(const std::wstring& url)
     return m_http.Open(m_endpoint.scheme, m_endpoint.host, m_endpoint.port);
 }
 
-void RpcClient::CheckError(const std::wstring& reply) { RpcReply::CheckError(RpcReply::Parse(reply)); }
+void RpcClient::CheckError(const std::wstring& reply)
+{
+    RpcReply::CheckError(RpcReply::Parse(reply));
+}
 
 json::value RpcClient::Call(const std::wstring& request, ErrorCheck check)
 {
@@ -25,7 +28,10 @@ json::value RpcClient::Call(const std::wstring& request, ErrorCheck check)
     return reply;
 }
 
-Challenge RpcClient::GetChallenge() { return RpcReply::ReadChallenge(Call(RpcRequest::GetChallenge(), Checked)); }
+Challenge RpcClient::GetChallenge()
+{
+    return RpcReply::ReadChallenge(Call(RpcRequest::GetChallenge(), Checked));
+}
 
 // Not checked for errors: the server's refusals come out as a refused login.
 LoginResult RpcClient::Login(const std::wstring& userName, const std::wstring& password,

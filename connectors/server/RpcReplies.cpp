@@ -120,8 +120,7 @@ std::vector<QVUserWithDuplicates> ReadUsersInfoWithDuplicates(const json::value&
     return ReadArray<QVUserWithDuplicates>(map, [](const json::value& entry) {
         QVUserWithDuplicates user;
         user.userInfo = RpcRecordReader::UserInfo(Member(entry, "userInfo"));
-        user.duplicatesInfo =
-            ReadArray<QVUserInfo>(RequiredArray(entry, "duplicatesInfo"), RpcRecordReader::UserInfo);
+        user.duplicatesInfo = ReadArray<QVUserInfo>(RequiredArray(entry, "duplicatesInfo"), RpcRecordReader::UserInfo);
         return user;
     });
 }
@@ -133,10 +132,13 @@ QVUserTimeTrack ReadUserTimeTrack(const json::value& reply)
     timeTrack.tasks = ReadArray<QVTask>(RequiredArray(result, "tasks"), RpcRecordReader::Task);
     timeTrack.projects = ReadArray<QVProject>(RequiredArray(result, "projects"), RpcRecordReader::Project);
     timeTrack.customers = ReadArray<QVCustomer>(RequiredArray(result, "customers"), RpcRecordReader::Customer);
-    timeTrack.TTRecords = ReadArray<QVTimeTrackEntry>(RequiredArray(result, "TTRecords"), RpcRecordReader::TimeTrackEntry);
+    timeTrack.TTRecords =
+        ReadArray<QVTimeTrackEntry>(RequiredArray(result, "TTRecords"), RpcRecordReader::TimeTrackEntry);
     timeTrack.leaveTypes = ReadArray<QVLeaveType>(RequiredArray(result, "leaveTypes"), RpcRecordReader::LeaveType);
-    timeTrack.billingTypes = ReadArray<QVBillingType>(RequiredArray(result, "billingTypes"), RpcRecordReader::BillingType);
-    timeTrack.leaveRecords = ReadArray<QVLeaveRecord>(RequiredArray(result, "leaveRecords"), RpcRecordReader::LeaveRecord);
+    timeTrack.billingTypes =
+        ReadArray<QVBillingType>(RequiredArray(result, "billingTypes"), RpcRecordReader::BillingType);
+    timeTrack.leaveRecords =
+        ReadArray<QVLeaveRecord>(RequiredArray(result, "leaveRecords"), RpcRecordReader::LeaveRecord);
     return timeTrack;
 }
 

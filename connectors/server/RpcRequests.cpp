@@ -6,7 +6,10 @@ namespace Quorvane {
 
 namespace {
 
-std::wstring Decimal(int number) { return std::to_wstring(number); }
+std::wstring Decimal(int number)
+{
+    return std::to_wstring(number);
+}
 
 // A name like DOMAIN\jsmith or one with a quote must arrive as typed, and must not be able to
 // change the request around it.
@@ -46,14 +49,20 @@ std::wstring FormatRpcDate(const DateTime& date)
 namespace RpcRequest {
 
 // What the engine's JSON writer makes of { method:"LoginService.getChallenge", params:[] }.
-std::wstring GetChallenge() { return L"{\"method\":\"LoginService.getChallenge\",\"params\":[]}"; }
+std::wstring GetChallenge()
+{
+    return L"{\"method\":\"LoginService.getChallenge\",\"params\":[]}";
+}
 
 std::wstring Login(const std::wstring& userName, const std::wstring& hash)
 {
     return L"{ method:\"LoginService.login\", params:[\"" + JsonEscaped(userName) + L"\", \"" + hash + L"\"] }";
 }
 
-std::wstring GetGeneralSettings() { return L"{ method:\"SyncService_v1.getGeneralSettings\", params:[] }"; }
+std::wstring GetGeneralSettings()
+{
+    return L"{ method:\"SyncService_v1.getGeneralSettings\", params:[] }";
+}
 
 std::wstring GetUsersToImport(const DateTime& start, const DateTime& end)
 {
@@ -75,7 +84,10 @@ std::wstring GetUserTimeTrack(const std::wstring& userId, const DateTime& start,
            FormatRpcDate(start) + L"\", \"" + FormatRpcDate(end) + L"\" ] }";
 }
 
-std::wstring GetAllLeaveTypes() { return L"{ method:\"QBService_v1.getAllLeaveTypes\", params:[] }"; }
+std::wstring GetAllLeaveTypes()
+{
+    return L"{ method:\"QBService_v1.getAllLeaveTypes\", params:[] }";
+}
 
 }  // namespace RpcRequest
 

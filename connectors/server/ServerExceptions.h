@@ -8,11 +8,11 @@
 namespace Quorvane {
 
 // Declares an exception class without fields.
-#define QUORVANE_PLAIN_EXCEPTION(Name)          \
-    class Name : public std::exception {        \
-    public:                                     \
-        Name() {}                               \
-        virtual ~Name() throw() {}              \
+#define QUORVANE_PLAIN_EXCEPTION(Name)                                                                                 \
+    class Name : public std::exception {                                                                               \
+    public:                                                                                                            \
+        Name() {}                                                                                                      \
+        virtual ~Name() throw() {}                                                                                     \
     }
 
 // Nothing configured: no address, user name or password.
@@ -40,7 +40,9 @@ QUORVANE_PLAIN_EXCEPTION(WrongFormatException);
 class QuickBooksServiceNotSupported : public std::exception {
 public:
     QuickBooksServiceNotSupported(const std::wstring& version, const std::wstring& build)
-        : m_version(version), m_build(build) {}
+        : m_version(version), m_build(build)
+    {
+    }
     virtual ~QuickBooksServiceNotSupported() throw() {}
 
     const std::wstring& GetVersion() const { return m_version; }

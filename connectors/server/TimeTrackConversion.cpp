@@ -27,10 +27,22 @@ void CheckDuration(int minutes)
         throw WrongFormatException();
 }
 
-bool SameTexts(const QVTask& a, const QVTask& b) { return a.name == b.name && a.description == b.description; }
-bool SameTexts(const QVProject& a, const QVProject& b) { return a.name == b.name && a.description == b.description; }
-bool SameTexts(const QVCustomer& a, const QVCustomer& b) { return a.name == b.name && a.description == b.description; }
-bool SameTexts(const QVBillingType& a, const QVBillingType& b) { return a.name == b.name && a.billable == b.billable; }
+bool SameTexts(const QVTask& a, const QVTask& b)
+{
+    return a.name == b.name && a.description == b.description;
+}
+bool SameTexts(const QVProject& a, const QVProject& b)
+{
+    return a.name == b.name && a.description == b.description;
+}
+bool SameTexts(const QVCustomer& a, const QVCustomer& b)
+{
+    return a.name == b.name && a.description == b.description;
+}
+bool SameTexts(const QVBillingType& a, const QVBillingType& b)
+{
+    return a.name == b.name && a.billable == b.billable;
+}
 
 }  // namespace
 

@@ -39,7 +39,10 @@ int ParsePort(const std::wstring& digits)
     return port;
 }
 
-int DefaultPort(int scheme) { return scheme == HttpClient::SchemeHttps ? 443 : 80; }
+int DefaultPort(int scheme)
+{
+    return scheme == HttpClient::SchemeHttps ? 443 : 80;
+}
 
 }  // namespace
 

@@ -57,10 +57,10 @@ enum ENGINE_KEYBOARD_STATE { KEYBOARD_CONTROL = 0x1, KEYBOARD_SHIFT = 0x2, KEYBO
 
 // Behaviour-event codes.
 enum ENGINE_BEHAVIOR_EVENT {
-    EVENT_BUTTON_CLICK = 0,          // source and target: the button, check box or radio
-    EVENT_VALUE_CHANGED = 4,         // after a user edit of an input, check box, radio or select
+    EVENT_BUTTON_CLICK = 0,  // source and target: the button, check box or radio
+    EVENT_VALUE_CHANGED = 4,  // after a user edit of an input, check box, radio or select
     EVENT_SELECT_STATE_CHANGED = 6,  // for program behaviours; the engine sends none
-    EVENT_ACTIVATED = 0x20,          // a "clickable" element was clicked
+    EVENT_ACTIVATED = 0x20,  // a "clickable" element was clicked
     EVENT_HYPERLINK_CLICK = 0x80,
     EVENT_TABLE_HEADER_CLICK = 0x81,
     EVENT_TABLE_ROW_CLICK = 0x82,
@@ -95,10 +95,10 @@ typedef struct INITIALIZATION_PARAMS {
 typedef struct MOUSE_PARAMS {
     UINT cmd;  // ENGINE_MOUSE_EVENT, | EVENT_SINKING
     HELEMENT target;
-    POINT pos;           // element coordinates
+    POINT pos;  // element coordinates
     POINT pos_document;  // document coordinates
-    UINT button_state;   // 1 main button
-    UINT alt_state;      // ENGINE_KEYBOARD_STATE
+    UINT button_state;  // 1 main button
+    UINT alt_state;  // ENGINE_KEYBOARD_STATE
     UINT cursor_type;
     BOOL is_on_icon;
     HELEMENT dragging;
@@ -165,11 +165,7 @@ typedef struct XCALL_PARAMS {
 
 // ---- notifications to the window's callback ------------------------------------------
 
-enum ENGINE_NOTIFICATION {
-    NOTIFY_LOAD_DATA = 0xB01,
-    NOTIFY_DOCUMENT_COMPLETE = 0xB04,
-    NOTIFY_ATTACH_BEHAVIOR = 0xB07
-};
+enum ENGINE_NOTIFICATION { NOTIFY_LOAD_DATA = 0xB01, NOTIFY_DOCUMENT_COMPLETE = 0xB04, NOTIFY_ATTACH_BEHAVIOR = 0xB07 };
 
 // 0xB01, for each include, style sheet and image. The callback answers 0 to go on (data
 // given through HTMLayoutDataReady, or loaded by the engine itself) or 1 to drop the URL.
@@ -239,8 +235,7 @@ ENGINE_API HTMLayoutSelectElementsW(HELEMENT he, const wchar_t* selectors, ELEME
 // he itself, then its ancestors; depth 0 means no limit.
 ENGINE_API HTMLayoutSelectParentW(HELEMENT he, const wchar_t* selector, UINT depth, HELEMENT* found);
 ENGINE_API HTMLayoutVisitElements(HELEMENT he, const char* tag, const char* attributeName,
-                                  const wchar_t* attributeValue, ELEMENT_VISITOR callback, LPVOID param,
-                                  DWORD depth);
+                                  const wchar_t* attributeValue, ELEMENT_VISITOR callback, LPVOID param, DWORD depth);
 
 // ---- content, attributes and styles ---------------------------------------------------
 

@@ -70,5 +70,5 @@ ENGINE_API HTMLayoutTestDecodedImages(HWND hwnd, UINT* count);
 //                              shows) on a line of its own
 //   attribute NAME SELECTOR    the count, then every match's attribute ("" where absent)
 // Anything else, or a selector the engine cannot read, answers "error: ...".
-#define ENGINE_TEST_QUERY 0x51545745u   // "EWTQ"
+#define ENGINE_TEST_QUERY 0x51545745u  // "EWTQ"
 #define ENGINE_TEST_ANSWER 0x41545745u  // "EWTA"

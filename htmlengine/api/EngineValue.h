@@ -12,21 +12,21 @@
 #include "htmlengine/api/EngineApi.h"
 
 typedef struct VALUE {
-    uint32_t type;   // one of VALUE_TYPE
+    uint32_t type;  // one of VALUE_TYPE
     uint32_t units;  // a tag carried by strings; the engine never interprets it
-    uint64_t data;   // owned by the engine: read it only through the functions below
+    uint64_t data;  // owned by the engine: read it only through the functions below
 } VALUE;
 
 typedef enum VALUE_TYPE {
     VALUE_UNDEFINED = 0,
     VALUE_NULL = 1,
     VALUE_BOOL = 2,
-    VALUE_INT = 3,      // 32-bit signed
-    VALUE_FLOAT = 4,    // double
-    VALUE_STRING = 5,   // UTF-16
-    VALUE_DATE = 6,     // 64-bit FILETIME: 100-nanosecond units since 1601-01-01
+    VALUE_INT = 3,  // 32-bit signed
+    VALUE_FLOAT = 4,  // double
+    VALUE_STRING = 5,  // UTF-16
+    VALUE_DATE = 6,  // 64-bit FILETIME: 100-nanosecond units since 1601-01-01
     VALUE_ARRAY = 7,
-    VALUE_OBJECT = 8,   // members in document order
+    VALUE_OBJECT = 8,  // members in document order
     VALUE_DOM_OBJECT = 14  // a document element, referenced while the value lives
 } VALUE_TYPE;
 
@@ -40,12 +40,12 @@ typedef enum VALUE_RESULT {
     VALUE_OUT_OF_RANGE = 3,
     VALUE_NOT_FOUND = 4,
     VALUE_SYNTAX_ERROR = 5,
-    VALUE_NO_MEMORY = 6   // the value is left undefined
+    VALUE_NO_MEMORY = 6  // the value is left undefined
 } VALUE_RESULT;
 
 typedef enum VALUE_STRING_MODE {
     VALUE_MODE_PLAIN = 0,  // text as a person reads it: a string is its own characters
-    VALUE_MODE_JSON = 1    // JSON text
+    VALUE_MODE_JSON = 1  // JSON text
 } VALUE_STRING_MODE;
 
 HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueInit(VALUE* value);
@@ -57,13 +57,12 @@ HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueType(const VALUE* value, uint32
 HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueStringData(const VALUE* value, const wchar_t** chars,
                                                             uint32_t* length);
 // A null text gives the empty string.
-HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueStringDataSet(VALUE* value, const wchar_t* chars,
-                                                               uint32_t length, uint32_t units);
+HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueStringDataSet(VALUE* value, const wchar_t* chars, uint32_t length,
+                                                               uint32_t units);
 // Integers and booleans (0 or 1) only.
 HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueIntData(const VALUE* value, int* data);
 // Type VALUE_INT or VALUE_BOOL; a boolean stores 1 for any non-zero data.
-HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueIntDataSet(VALUE* value, int data, uint32_t type,
-                                                            uint32_t units);
+HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueIntDataSet(VALUE* value, int data, uint32_t type, uint32_t units);
 // Dates only.
 HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueInt64Data(const VALUE* value, int64_t* data);
 // Type VALUE_DATE only.
@@ -80,8 +79,7 @@ HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueNthElementValue(const VALUE* va
 // The n-th member key of an object, as a string value; undefined out of range.
 HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueNthElementKey(const VALUE* value, int n, VALUE* key);
 // The member whose key has the same text, whatever the units; undefined when there is none.
-HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueGetValueOfKey(const VALUE* value, const VALUE* key,
-                                                               VALUE* member);
+HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueGetValueOfKey(const VALUE* value, const VALUE* key, VALUE* member);
 
 // Parses the whole text, or nothing: any error leaves the undefined value and VALUE_SYNTAX_ERROR.
 // Only VALUE_MODE_JSON is accepted.

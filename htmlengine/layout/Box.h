@@ -52,9 +52,9 @@ struct TextRun {
     std::wstring text;  // as shown: white space collapsed, case transformed, "..." appended
     const Font* font = nullptr;
     const ComputedStyle* style = nullptr;  // colour and decoration: the style of `element`
-    Element* element = nullptr;            // the nearest element of the text
-    Rect rect;                             // relative to the box holding the lines
-    int baseline = 0;                      // relative to the box holding the lines
+    Element* element = nullptr;  // the nearest element of the text
+    Rect rect;  // relative to the box holding the lines
+    int baseline = 0;  // relative to the box holding the lines
 };
 
 // The extent of an inline element on one line (its background and borders are painted
@@ -76,13 +76,13 @@ struct LineBox {
 enum class Replaced : uint8_t { None, Image, Control };
 
 struct ScrollState {
-    Point offset;       // how far the content is scrolled (0..max)
-    Size content;       // the scrollable extent of the content, from the padding box's origin
-    Size port;          // the padding box less the scroll bars: what shows of the content
+    Point offset;  // how far the content is scrolled (0..max)
+    Size content;  // the scrollable extent of the content, from the padding box's origin
+    Size port;  // the padding box less the scroll bars: what shows of the content
     bool horizontalBar = false, verticalBar = false;
     Point MaxOffset() const
     {
-        return {std::max(0, content.width - port.width), std::max(0, content.height - port.height)};
+        return { std::max(0, content.width - port.width), std::max(0, content.height - port.height) };
     }
 };
 
@@ -117,13 +117,13 @@ public:
     std::wstring imageUrl;  // Replaced::Image
 
     std::unique_ptr<ScrollState> scroll;  // overflow other than visible
-    bool clips = false;                   // children and text are clipped to the padding box
+    bool clips = false;  // children and text are clipped to the padding box
 
-    bool isLayer = false;      // positioned: painted from its holder's `layers`
-    int zIndex = 0;            // auto counts as 0
+    bool isLayer = false;  // positioned: painted from its holder's `layers`
+    int zIndex = 0;  // auto counts as 0
     std::vector<Box*> layers;  // positioned boxes this box holds, in paint order
 
-    Rect PaddingBox() const { return Inset({0, 0, frame.width, frame.height}, border); }
+    Rect PaddingBox() const { return Inset({ 0, 0, frame.width, frame.height }, border); }
     Rect ContentBox() const { return Inset(PaddingBox(), padding); }
 
     std::unique_ptr<BoxState> state;  // layout's own bookkeeping
@@ -131,7 +131,7 @@ public:
 
 struct LayoutTree {
     std::unique_ptr<Box> viewport;
-    std::vector<std::unique_ptr<Box>> fixed;   // in paint order
+    std::vector<std::unique_ptr<Box>> fixed;  // in paint order
     std::vector<std::unique_ptr<Box>> popups;  // the top layer, in paint order
 };
 

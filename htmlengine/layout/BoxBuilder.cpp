@@ -25,7 +25,8 @@ bool IsRowGroup(Display display)
 
 BoxKind KindFor(const Element& element, const ComputedStyle& style)
 {
-    if (IsReplacedElement(element)) return BoxKind::Replaced;
+    if (IsReplacedElement(element))
+        return BoxKind::Replaced;
     switch (style.display) {
     case Display::Table:
     case Display::InlineTable: return BoxKind::Table;
@@ -43,7 +44,8 @@ bool IsHolder(const Box& box)
 void Collect(Box& box, Box& holder)
 {
     for (const std::unique_ptr<Box>& child : box.children) {
-        if (child->isLayer) holder.layers.push_back(child.get());
+        if (child->isLayer)
+            holder.layers.push_back(child.get());
         Collect(*child, IsHolder(*child) ? *child : holder);
     }
 }
@@ -51,13 +53,15 @@ void Collect(Box& box, Box& holder)
 void SortLayers(Box& box)
 {
     std::stable_sort(box.layers.begin(), box.layers.end(), [](Box* a, Box* b) { return a->zIndex < b->zIndex; });
-    for (const std::unique_ptr<Box>& child : box.children) SortLayers(*child);
+    for (const std::unique_ptr<Box>& child : box.children)
+        SortLayers(*child);
 }
 
 void ClearLayers(Box& box)
 {
     box.layers.clear();
-    for (const std::unique_ptr<Box>& child : box.children) ClearLayers(*child);
+    for (const std::unique_ptr<Box>& child : box.children)
+        ClearLayers(*child);
 }
 
 void CollectRoot(Box& root)
@@ -94,7 +98,8 @@ std::unique_ptr<Box> BoxBuilder::ElementBox(Element& element, std::shared_ptr<co
     box->zIndex = box->style->zIndexAuto ? 0 : box->style->zIndex;
     if (kind == BoxKind::Replaced) {
         box->replaced = element.Tag() == "img" ? Replaced::Image : Replaced::Control;
-        if (box->replaced == Replaced::Image) box->imageUrl = element.AttributeOr("src");
+        if (box->replaced == Replaced::Image)
+            box->imageUrl = element.AttributeOr("src");
     }
     index_.boxes[&element] = box.get();
     BuildContent(*box);
@@ -151,12 +156,13 @@ bool BoxBuilder::TakeOutOfFlow(Element& element, const std::shared_ptr<const Com
         tree_.fixed.push_back(std::move(fixed));
         return true;
     }
-    if (style->position != Position::Absolute) return false;
+    if (style->position != Position::Absolute)
+        return false;
     Box* containingBlock = ContainingBlockOf(element);
     std::unique_ptr<Box> absolute = ChildBox(element, style);
     placeholder = absolute.get();
     index_.outOfFlowFrom[placeholder] = &container;
-    pendingOutOfFlow_.push_back({containingBlock, std::move(absolute)});
+    pendingOutOfFlow_.push_back({ containingBlock, std::move(absolute) });
     return true;
 }
 
@@ -165,7 +171,8 @@ Box* BoxBuilder::ContainingBlockOf(Element& element)
 {
     for (Element* e = element.Parent(); e; e = e->Parent()) {
         auto found = index_.boxes.find(e);
-        if (found != index_.boxes.end() && found->second->style->IsPositioned()) return found->second;
+        if (found != index_.boxes.end() && found->second->style->IsPositioned())
+            return found->second;
     }
     return tree_.viewport.get();
 }
@@ -188,8 +195,10 @@ void BoxBuilder::FindPopups(const Box& container, Element& element)
     for (Element* child : element.Children()) {
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None) continue;
-        if (!TakeOutOfFlow(*child, style, container, placeholder)) FindPopups(container, *child);
+        if (style->display == Display::None)
+            continue;
+        if (!TakeOutOfFlow(*child, style, container, placeholder))
+            FindPopups(container, *child);
     }
 }
 
@@ -206,12 +215,14 @@ void BoxBuilder::BuildTable(Box& table)
     std::vector<std::unique_ptr<Box>> captions, headers, bodies, footers;
     std::unique_ptr<Box> loose;  // an anonymous group for rows right under the table
     auto flushLoose = [&] {
-        if (loose) bodies.push_back(std::move(loose));
+        if (loose)
+            bodies.push_back(std::move(loose));
     };
     for (Element* child : table.element->Children()) {
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None || TakeOutOfFlow(*child, style, table, placeholder)) continue;
+        if (style->display == Display::None || TakeOutOfFlow(*child, style, table, placeholder))
+            continue;
         if (style->display == Display::TableCaption) {
             captions.push_back(ElementBox(*child, style, BoxKind::Caption));
         } else if (IsRowGroup(style->display)) {
@@ -221,13 +232,15 @@ void BoxBuilder::BuildTable(Box& table)
                                                                         : bodies;
             group.push_back(ElementBox(*child, style, BoxKind::RowGroup));
         } else {
-            if (!loose) loose = AnonymousBox(*table.style, Display::TableRowGroup, BoxKind::RowGroup);
+            if (!loose)
+                loose = AnonymousBox(*table.style, Display::TableRowGroup, BoxKind::RowGroup);
             AddToGroup(*loose, *child, style);
         }
     }
     flushLoose();
-    for (auto* part : {&captions, &headers, &bodies, &footers})
-        for (std::unique_ptr<Box>& box : *part) Append(table, std::move(box));
+    for (auto* part : { &captions, &headers, &bodies, &footers })
+        for (std::unique_ptr<Box>& box : *part)
+            Append(table, std::move(box));
 }
 
 void BoxBuilder::BuildRowGroup(Box& group, Element& element)
@@ -235,7 +248,8 @@ void BoxBuilder::BuildRowGroup(Box& group, Element& element)
     for (Element* child : element.Children()) {
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None || TakeOutOfFlow(*child, style, group, placeholder)) continue;
+        if (style->display == Display::None || TakeOutOfFlow(*child, style, group, placeholder))
+            continue;
         AddToGroup(group, *child, style);
     }
 }
@@ -247,7 +261,8 @@ void BoxBuilder::AddToGroup(Box& group, Element& child, const std::shared_ptr<co
         Append(group, ElementBox(child, style, BoxKind::Row));
         return;
     }
-    if (style->display == Display::TableRow) return;  // collapsed rows take no room
+    if (style->display == Display::TableRow)
+        return;  // collapsed rows take no room
     Box* row = group.children.empty() || group.children.back()->element ? nullptr : group.children.back().get();
     if (!row) {
         Append(group, AnonymousBox(*group.style, Display::TableRow, BoxKind::Row));
@@ -261,7 +276,8 @@ void BoxBuilder::BuildRow(Box& row, Element& element)
     for (Element* child : element.Children()) {
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None || TakeOutOfFlow(*child, style, row, placeholder)) continue;
+        if (style->display == Display::None || TakeOutOfFlow(*child, style, row, placeholder))
+            continue;
         AddToRow(row, *child, style);
     }
 }
@@ -286,9 +302,11 @@ void BoxBuilder::BuildFlex(Box& flex)
     std::unique_ptr<Box> textItem;
     std::unique_ptr<FlowCollector> textFlow;
     auto flushText = [&] {
-        if (!textFlow) return;
+        if (!textFlow)
+            return;
         textFlow->Finish();
-        if (textFlow->HasContent()) Append(flex, std::move(textItem));
+        if (textFlow->HasContent())
+            Append(flex, std::move(textItem));
         textFlow.reset();
         textItem.reset();
     };
@@ -305,13 +323,17 @@ void BoxBuilder::BuildFlex(Box& flex)
         Element& child = static_cast<Element&>(*node);
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(child);
         Box* placeholder = nullptr;
-        if (style->display == Display::None || TakeOutOfFlow(child, style, flex, placeholder)) continue;
+        if (style->display == Display::None || TakeOutOfFlow(child, style, flex, placeholder))
+            continue;
         Append(flex, ChildBox(child, style));
     }
     flushText();
 }
 
-BoxIndex& BoxBuilder::Index() { return index_; }
+BoxIndex& BoxBuilder::Index()
+{
+    return index_;
+}
 
 void BoxBuilder::RebuildContent(Box& box)
 {
@@ -335,7 +357,8 @@ void BuildTree(Element& root, LayoutTree& tree, BoxIndex& index)
     StateOf(viewport).kind = BoxKind::Viewport;
     viewport.scroll = std::make_unique<ScrollState>();
     viewport.clips = true;
-    if (rootStyle->display == Display::None) return;
+    if (rootStyle->display == Display::None)
+        return;
     BoxBuilder builder(tree, index);
     std::unique_ptr<Box> rootBox = builder.ChildBox(root, rootStyle);
     rootBox->scroll.reset();  // the root's overflow is the viewport's (CSS Overflow 3 §3.3)
@@ -346,9 +369,12 @@ void BuildTree(Element& root, LayoutTree& tree, BoxIndex& index)
 
 void CollectLayers(LayoutTree& tree)
 {
-    if (tree.viewport) CollectRoot(*tree.viewport);
-    for (auto& fixed : tree.fixed) CollectRoot(*fixed);
-    for (auto& popup : tree.popups) CollectRoot(*popup);
+    if (tree.viewport)
+        CollectRoot(*tree.viewport);
+    for (auto& fixed : tree.fixed)
+        CollectRoot(*fixed);
+    for (auto& popup : tree.popups)
+        CollectRoot(*popup);
 }
 
 }  // namespace htmlengine

@@ -14,7 +14,7 @@ class Element;
 class Node;
 
 struct BoxIndex {
-    std::unordered_map<const Element*, Box*> boxes;         // elements with a box of their own
+    std::unordered_map<const Element*, Box*> boxes;  // elements with a box of their own
     std::unordered_map<const Element*, Box*> inlineOwners;  // inline elements: the box holding their lines
     // Out-of-flow boxes (absolute, fixed, popups) and the box whose content they came from:
     // building that content again must build them again too.

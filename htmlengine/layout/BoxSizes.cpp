@@ -8,11 +8,15 @@ namespace htmlengine {
 
 namespace {
 
-int EdgeOf(const Length& length, int containingWidth) { return std::max(0, length.Resolve(containingWidth)); }
+int EdgeOf(const Length& length, int containingWidth)
+{
+    return std::max(0, length.Resolve(containingWidth));
+}
 
 int BoxSizingChrome(const Box& box, bool horizontal)
 {
-    if (box.style->boxSizing != BoxSizing::BorderBox) return 0;
+    if (box.style->boxSizing != BoxSizing::BorderBox)
+        return 0;
     return horizontal ? HorizontalChrome(box) : VerticalChrome(box);
 }
 
@@ -21,9 +25,9 @@ int BoxSizingChrome(const Box& box, bool horizontal)
 void ResolveEdges(Box& box, int containingWidth)
 {
     const ComputedStyle& style = *box.style;
-    int* margins[4] = {&box.margin.top, &box.margin.right, &box.margin.bottom, &box.margin.left};
-    int* paddings[4] = {&box.padding.top, &box.padding.right, &box.padding.bottom, &box.padding.left};
-    int* borders[4] = {&box.border.top, &box.border.right, &box.border.bottom, &box.border.left};
+    int* margins[4] = { &box.margin.top, &box.margin.right, &box.margin.bottom, &box.margin.left };
+    int* paddings[4] = { &box.padding.top, &box.padding.right, &box.padding.bottom, &box.padding.left };
+    int* borders[4] = { &box.border.top, &box.border.right, &box.border.bottom, &box.border.left };
     for (int side = 0; side < 4; ++side) {
         *margins[side] = style.margin[side].Resolve(containingWidth, 0);
         *paddings[side] = EdgeOf(style.padding[side], containingWidth);
@@ -31,19 +35,24 @@ void ResolveEdges(Box& box, int containingWidth)
     }
 }
 
-bool IsMarginAuto(const Box& box, Side side) { return box.style->margin[side].IsAuto(); }
+bool IsMarginAuto(const Box& box, Side side)
+{
+    return box.style->margin[side].IsAuto();
+}
 
 int SpecifiedContentWidth(const Box& box, int containingWidth)
 {
     const Length& width = box.style->width;
-    if (width.IsAuto()) return -1;
+    if (width.IsAuto())
+        return -1;
     return std::max(0, width.Resolve(containingWidth) - BoxSizingChrome(box, true));
 }
 
 int SpecifiedContentHeight(const Box& box, int containingHeight)
 {
     const Length& height = box.style->height;
-    if (height.IsAuto() || (height.unit == Length::Unit::Percent && containingHeight < 0)) return -1;
+    if (height.IsAuto() || (height.unit == Length::Unit::Percent && containingHeight < 0))
+        return -1;
     return std::max(0, height.Resolve(containingHeight) - BoxSizingChrome(box, false));
 }
 
@@ -75,7 +84,8 @@ void PlaceBox(Box& box, int x, int y, const Containing& containing)
 {
     box.frame.x = x;
     box.frame.y = y;
-    if (box.style->position != Position::Relative) return;
+    if (box.style->position != Position::Relative)
+        return;
     const Length* offsets = box.style->offsets;
     if (!offsets[kLeft].IsAuto())
         box.frame.x += offsets[kLeft].Resolve(containing.width);

@@ -24,8 +24,14 @@ int ClampContentWidth(const Box& box, int width, int containingWidth);
 int ClampContentHeight(const Box& box, int height, int containingHeight);
 
 // Border plus padding along one axis.
-inline int HorizontalChrome(const Box& box) { return box.border.Horizontal() + box.padding.Horizontal(); }
-inline int VerticalChrome(const Box& box) { return box.border.Vertical() + box.padding.Vertical(); }
+inline int HorizontalChrome(const Box& box)
+{
+    return box.border.Horizontal() + box.padding.Horizontal();
+}
+inline int VerticalChrome(const Box& box)
+{
+    return box.border.Vertical() + box.padding.Vertical();
+}
 
 // Sets the box's position in its parent, moved by its relative offsets (CSS 2.1 §9.4.3).
 void PlaceBox(Box& box, int x, int y, const Containing& containing);

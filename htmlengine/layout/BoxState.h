@@ -15,13 +15,13 @@ struct TableMemory;
 // One item of a block container's inline content, in document order.
 struct InlineItem {
     enum class Kind : uint8_t {
-        Text,       // `text` with white space already processed for `style`
-        Open,       // an inline element starts: its left margin, border and padding
-        Close,      // ... and ends
-        Atomic,     // an inline-level box placed on a line
-        Float,      // a floating box beside the lines
+        Text,  // `text` with white space already processed for `style`
+        Open,  // an inline element starts: its left margin, border and padding
+        Close,  // ... and ends
+        Atomic,  // an inline-level box placed on a line
+        Float,  // a floating box beside the lines
         Placeholder,  // where an out-of-flow box would have been: its static position
-        Break,      // <br>, or a preserved newline
+        Break,  // <br>, or a preserved newline
     };
     Kind kind = Kind::Text;
     Element* element = nullptr;
@@ -69,8 +69,8 @@ struct BoxState {
 
     bool isFloat = false;
     bool isTopLayerAnchor = false;  // popup: anchored to its parent element
-    int listIndex = 0;              // list items: their number
-    int firstBaseline = -1;         // from the border box's top; -1: none
+    int listIndex = 0;  // list items: their number
+    int firstBaseline = -1;  // from the border box's top; -1: none
 };
 
 BoxState& StateOf(Box& box);

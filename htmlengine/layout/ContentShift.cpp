@@ -6,9 +6,11 @@ namespace htmlengine {
 
 void ShiftContent(Box& box, int dy)
 {
-    if (dy == 0) return;
+    if (dy == 0)
+        return;
     for (const std::unique_ptr<Box>& child : box.children)
-        if (!child->style->IsOutOfFlow()) child->frame.y += dy;
+        if (!child->style->IsOutOfFlow())
+            child->frame.y += dy;
     for (LineBox& line : box.lines) {
         line.rect.y += dy;
         line.baseline += dy;
@@ -17,8 +19,10 @@ void ShiftContent(Box& box, int dy)
         run.rect.y += dy;
         run.baseline += dy;
     }
-    for (InlineFragment& fragment : box.fragments) fragment.rect.y += dy;
-    if (box.state && box.state->firstBaseline >= 0) box.state->firstBaseline += dy;
+    for (InlineFragment& fragment : box.fragments)
+        fragment.rect.y += dy;
+    if (box.state && box.state->firstBaseline >= 0)
+        box.state->firstBaseline += dy;
 }
 
 }  // namespace htmlengine

@@ -31,8 +31,10 @@ std::vector<Box*> InFlowItems(Box& container)
 {
     std::vector<Box*> items;
     for (const std::unique_ptr<Box>& child : container.children)
-        if (!child->style->IsOutOfFlow()) items.push_back(child.get());
-    if (IsReversed(*container.style)) std::reverse(items.begin(), items.end());
+        if (!child->style->IsOutOfFlow())
+            items.push_back(child.get());
+    if (IsReversed(*container.style))
+        std::reverse(items.begin(), items.end());
     return items;
 }
 
@@ -44,7 +46,11 @@ AlignItems AlignmentOf(const Box& item, const ComputedStyle& container)
 class FlexLine {
 public:
     FlexLine(Box& container, int width, int height, LayoutContext& context)
-        : container_(container), style_(*container.style), row_(IsRow(style_)), width_(width), height_(height),
+        : container_(container),
+          style_(*container.style),
+          row_(IsRow(style_)),
+          width_(width),
+          height_(height),
           context_(context)
     {
     }
@@ -73,12 +79,13 @@ private:
 Item FlexLine::Measure(Box& box)
 {
     ResolveEdges(box, width_);
-    Item item{&box};
+    Item item { &box };
     int mainAvailable = row_ ? width_ : height_;
     const Length& basis = box.style->flexBasis;
     int chrome = MainChrome(box);
     if (!basis.IsAuto() && (basis.unit == Length::Unit::Px || mainAvailable >= 0)) {
-        item.base = basis.Resolve(std::max(0, mainAvailable)) + (box.style->boxSizing == BoxSizing::BorderBox ? 0 : chrome);
+        item.base =
+            basis.Resolve(std::max(0, mainAvailable)) + (box.style->boxSizing == BoxSizing::BorderBox ? 0 : chrome);
     } else if (row_) {
         int specified = SpecifiedContentWidth(box, width_);
         item.base = specified >= 0 ? specified + chrome : IntrinsicWidths(box, context_).max;
@@ -87,7 +94,7 @@ Item FlexLine::Measure(Box& box)
         if (specified >= 0) {
             item.base = specified + chrome;
         } else {
-            LayoutBox(box, {width_, -1}, context_, {ColumnWidth(box), -1});
+            LayoutBox(box, { width_, -1 }, context_, { ColumnWidth(box), -1 });
             item.base = box.frame.height;
         }
     }
@@ -114,19 +121,23 @@ void FlexLine::Resolve(int free)
         for (const Item& item : items_)
             if (!item.frozen)
                 total += free > 0 ? item.box->style->flexGrow : item.box->style->flexShrink * std::max(1, item.base);
-        if (total <= 0) return;
+        if (total <= 0)
+            return;
         int given = 0;
         for (Item& item : items_) {
-            if (item.frozen) continue;
+            if (item.frozen)
+                continue;
             double factor = free > 0 ? item.box->style->flexGrow : item.box->style->flexShrink * std::max(1, item.base);
             int share = int(free * factor / total);
             int wanted = item.size + share;
             int clamped = std::clamp(wanted, item.min, std::max(item.min, item.max));
-            if (clamped != wanted) item.frozen = true;
+            if (clamped != wanted)
+                item.frozen = true;
             given += clamped - item.size;
             item.size = clamped;
         }
-        if (given == 0) return;
+        if (given == 0)
+            return;
         free -= given;
     }
 }
@@ -147,21 +158,24 @@ int FlexLine::CrossLayout()
     for (Item& item : items_) {
         Box& box = *item.box;
         if (row_) {
-            LayoutBox(box, {width_, height_}, context_, {item.size, -1});
+            LayoutBox(box, { width_, height_ }, context_, { item.size, -1 });
             cross = std::max(cross, box.frame.height + box.margin.Vertical());
         } else {
-            LayoutBox(box, {width_, height_}, context_, {ColumnWidth(box), item.size});
+            LayoutBox(box, { width_, height_ }, context_, { ColumnWidth(box), item.size });
             cross = std::max(cross, box.frame.width + box.margin.Horizontal());
         }
     }
     int definite = row_ ? height_ : width_;
-    if (definite >= 0) cross = definite;
-    if (!row_) return cross;
+    if (definite >= 0)
+        cross = definite;
+    if (!row_)
+        return cross;
     for (Item& item : items_) {
         Box& box = *item.box;
         bool stretch = AlignmentOf(box, style_) == AlignItems::Stretch && box.style->height.IsAuto();
         int wanted = cross - box.margin.Vertical();
-        if (stretch && box.frame.height != wanted) LayoutBox(box, {width_, height_}, context_, {item.size, wanted});
+        if (stretch && box.frame.height != wanted)
+            LayoutBox(box, { width_, height_ }, context_, { item.size, wanted });
     }
     return cross;
 }
@@ -209,7 +223,8 @@ void FlexLine::Place(int free, int cross)
     for (const Item& item : items_) {
         Box& box = *item.box;
         int before = (row_ ? box.margin.left : box.margin.top) + (IsMarginAuto(box, row_ ? kLeft : kTop) ? perAuto : 0);
-        int after = (row_ ? box.margin.right : box.margin.bottom) + (IsMarginAuto(box, row_ ? kRight : kBottom) ? perAuto : 0);
+        int after =
+            (row_ ? box.margin.right : box.margin.bottom) + (IsMarginAuto(box, row_ ? kRight : kBottom) ? perAuto : 0);
         int size = row_ ? box.frame.height + box.margin.Vertical() : box.frame.width + box.margin.Horizontal();
         int offset = 0;
         switch (AlignmentOf(box, style_)) {
@@ -220,9 +235,9 @@ void FlexLine::Place(int free, int cross)
         }
         position += before;
         if (row_)
-            PlaceBox(box, left + position, top + offset + box.margin.top, {width_, height_});
+            PlaceBox(box, left + position, top + offset + box.margin.top, { width_, height_ });
         else
-            PlaceBox(box, left + offset + box.margin.left, top + position, {width_, height_});
+            PlaceBox(box, left + offset + box.margin.left, top + position, { width_, height_ });
         position += (row_ ? box.frame.width : box.frame.height) + after + gap + between;
     }
 }
@@ -230,16 +245,20 @@ void FlexLine::Place(int free, int cross)
 int FlexLine::Run()
 {
     std::vector<Box*> boxes = InFlowItems(container_);
-    if (boxes.empty()) return 0;
-    for (Box* box : boxes) items_.push_back(Measure(*box));
+    if (boxes.empty())
+        return 0;
+    for (Box* box : boxes)
+        items_.push_back(Measure(*box));
     int gap = row_ ? style_.columnGap : style_.rowGap;
     int used = gap * (int(items_.size()) - 1);
-    for (const Item& item : items_) used += item.size + MainMargins(*item.box);
+    for (const Item& item : items_)
+        used += item.size + MainMargins(*item.box);
     int main = row_ ? width_ : height_;
     int free = main >= 0 ? main - used : 0;
     Resolve(free);
     used = gap * (int(items_.size()) - 1);
-    for (const Item& item : items_) used += item.size + MainMargins(*item.box);
+    for (const Item& item : items_)
+        used += item.size + MainMargins(*item.box);
     int cross = CrossLayout();
     free = main >= 0 ? main - used : 0;
     Place(free, cross);

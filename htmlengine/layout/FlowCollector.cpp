@@ -7,7 +7,10 @@ namespace htmlengine {
 
 namespace {
 
-bool IsCollapsible(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || c == L'\f'; }
+bool IsCollapsible(wchar_t c)
+{
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || c == L'\f';
+}
 
 bool IsBlockLevel(Display display)
 {
@@ -26,16 +29,17 @@ bool IsAtomicInline(const Element& element, const ComputedStyle& style)
         style.display == Display::InlineFlex)
         return true;
     const std::string& tag = element.Tag();
-    return style.display == Display::Inline &&
-           (tag == "img" || tag == "input" || tag == "textarea" || tag == "progress" || tag == "select" ||
-            tag == "button");
+    return style.display == Display::Inline && (tag == "img" || tag == "input" || tag == "textarea" ||
+                                                tag == "progress" || tag == "select" || tag == "button");
 }
 
 wchar_t Transformed(wchar_t c, TextTransform transform, bool wordStart)
 {
     bool upper = transform == TextTransform::Uppercase || (transform == TextTransform::Capitalize && wordStart);
-    if (upper && c >= L'a' && c <= L'z') return wchar_t(c - L'a' + L'A');
-    if (transform == TextTransform::Lowercase && c >= L'A' && c <= L'Z') return wchar_t(c - L'A' + L'a');
+    if (upper && c >= L'a' && c <= L'z')
+        return wchar_t(c - L'a' + L'A');
+    if (transform == TextTransform::Lowercase && c >= L'A' && c <= L'Z')
+        return wchar_t(c - L'A' + L'a');
     return c;
 }
 
@@ -45,7 +49,8 @@ FlowCollector::FlowCollector(BoxBuilder& builder, Box& container) : builder_(bui
 
 void FlowCollector::AddChildren(Element& parent, const std::shared_ptr<const ComputedStyle>& parentStyle)
 {
-    for (Node* node : parent.Nodes()) AddNode(*node, &parent, parentStyle);
+    for (Node* node : parent.Nodes())
+        AddNode(*node, &parent, parentStyle);
 }
 
 void FlowCollector::AddNode(Node& node, Element* parent, const std::shared_ptr<const ComputedStyle>& parentStyle)
@@ -60,37 +65,40 @@ void FlowCollector::AddNode(Node& node, Element* parent, const std::shared_ptr<c
 
 void FlowCollector::AddElement(Element& element, const std::shared_ptr<const ComputedStyle>& style)
 {
-    if (style->display == Display::None) return;
+    if (style->display == Display::None)
+        return;
     Box* placeholder = nullptr;
     if (builder_.TakeOutOfFlow(element, style, container_, placeholder)) {
-        if (placeholder) AddToRun({InlineItem::Kind::Placeholder, &element, style, {}, placeholder}, nullptr);
+        if (placeholder)
+            AddToRun({ InlineItem::Kind::Placeholder, &element, style, {}, placeholder }, nullptr);
         return;
     }
     if (element.Tag() == "br") {
-        AddToRun({InlineItem::Kind::Break, &element, style, {}, nullptr}, nullptr);
+        AddToRun({ InlineItem::Kind::Break, &element, style, {}, nullptr }, nullptr);
         afterSpace_ = true;
         return;
     }
     if (style->floating != Float::None) {
         std::unique_ptr<Box> box = builder_.ChildBox(element, style);
         Box* floating = box.get();
-        AddToRun({InlineItem::Kind::Float, &element, style, {}, floating}, std::move(box));
+        AddToRun({ InlineItem::Kind::Float, &element, style, {}, floating }, std::move(box));
         return;
     }
     if (IsAtomicInline(element, *style)) {
         std::unique_ptr<Box> box = builder_.ChildBox(element, style);
         Box* atomic = box.get();
-        AddToRun({InlineItem::Kind::Atomic, &element, style, {}, atomic}, std::move(box));
+        AddToRun({ InlineItem::Kind::Atomic, &element, style, {}, atomic }, std::move(box));
         afterSpace_ = false;
         return;
     }
     if (IsBlockLevel(style->display)) {
         std::unique_ptr<Box> block = builder_.ChildBox(element, style);
-        if (style->display == Display::ListItem) StateOf(*block).listIndex = ++listItems_;
+        if (style->display == Display::ListItem)
+            StateOf(*block).listIndex = ++listItems_;
         AddBlock(std::move(block));
         return;
     }
-    InlineItem open{InlineItem::Kind::Open, &element, style, {}, nullptr};
+    InlineItem open { InlineItem::Kind::Open, &element, style, {}, nullptr };
     AddToRun(open, nullptr);
     runInlines_.push_back(&element);
     // Known even when it shows nothing; the box holding its lines, once flushed, is more precise.
@@ -98,7 +106,7 @@ void FlowCollector::AddElement(Element& element, const std::shared_ptr<const Com
     open_.push_back(open);
     AddChildren(element, style);
     open_.pop_back();
-    AddToRun({InlineItem::Kind::Close, &element, style, {}, nullptr}, nullptr);
+    AddToRun({ InlineItem::Kind::Close, &element, style, {}, nullptr }, nullptr);
 }
 
 void FlowCollector::AddText(const std::wstring& text, Element* owner, const std::shared_ptr<const ComputedStyle>& style)
@@ -108,20 +116,23 @@ void FlowCollector::AddText(const std::wstring& text, Element* owner, const std:
     bool keepNewlines = mode != WhiteSpace::Normal && mode != WhiteSpace::NoWrap;
     std::wstring shown;
     auto flush = [&] {
-        if (shown.empty()) return;
-        AddToRun({InlineItem::Kind::Text, owner, style, shown, nullptr}, nullptr);
+        if (shown.empty())
+            return;
+        AddToRun({ InlineItem::Kind::Text, owner, style, shown, nullptr }, nullptr);
         shown.clear();
     };
     for (wchar_t c : text) {
-        if (c == L'\r') continue;
+        if (c == L'\r')
+            continue;
         if (c == L'\n' && keepNewlines) {
             flush();
-            AddToRun({InlineItem::Kind::Break, owner, style, {}, nullptr}, nullptr);
+            AddToRun({ InlineItem::Kind::Break, owner, style, {}, nullptr }, nullptr);
             afterSpace_ = true;
             continue;
         }
         if (collapse && IsCollapsible(c)) {
-            if (!afterSpace_) shown += L' ';
+            if (!afterSpace_)
+                shown += L' ';
             afterSpace_ = true;
             continue;
         }
@@ -143,18 +154,20 @@ void FlowCollector::AddToRun(InlineItem item, std::unique_ptr<Box> box)
         item.kind != InlineItem::Kind::Text)
         hasContent_ = true;
     run_.push_back(std::move(item));
-    if (box) runBoxes_.push_back(std::move(box));
+    if (box)
+        runBoxes_.push_back(std::move(box));
 }
 
 // An inline element that holds a block ends before it and goes on after it (CSS 2.1 §9.2.1.1).
 void FlowCollector::AddBlock(std::unique_ptr<Box> block)
 {
     for (auto it = open_.rbegin(); it != open_.rend(); ++it)
-        run_.push_back({InlineItem::Kind::Close, it->element, it->style, {}, nullptr});
+        run_.push_back({ InlineItem::Kind::Close, it->element, it->style, {}, nullptr });
     FlushRun();
     sawBlock_ = true;
     blocks_.push_back(std::move(block));
-    for (const InlineItem& open : open_) run_.push_back(open);
+    for (const InlineItem& open : open_)
+        run_.push_back(open);
     afterSpace_ = true;
     hasContent_ = true;
 }
@@ -162,7 +175,8 @@ void FlowCollector::AddBlock(std::unique_ptr<Box> block)
 bool FlowCollector::RunIsSignificant() const
 {
     for (const InlineItem& item : run_) {
-        if (item.kind == InlineItem::Kind::Text && item.text.find_first_not_of(L' ') != std::wstring::npos) return true;
+        if (item.kind == InlineItem::Kind::Text && item.text.find_first_not_of(L' ') != std::wstring::npos)
+            return true;
         if (item.kind != InlineItem::Kind::Text && item.kind != InlineItem::Kind::Open &&
             item.kind != InlineItem::Kind::Close)
             return true;
@@ -177,8 +191,10 @@ void FlowCollector::FlushRun()
         BoxState& state = StateOf(*anonymous);
         state.inlineItems = std::move(run_);
         state.holdsLines = true;
-        for (std::unique_ptr<Box>& box : runBoxes_) builder_.Append(*anonymous, std::move(box));
-        for (Element* element : runInlines_) builder_.Index().inlineOwners[element] = anonymous.get();
+        for (std::unique_ptr<Box>& box : runBoxes_)
+            builder_.Append(*anonymous, std::move(box));
+        for (Element* element : runInlines_)
+            builder_.Index().inlineOwners[element] = anonymous.get();
         blocks_.push_back(std::move(anonymous));
     }
     run_.clear();
@@ -193,15 +209,18 @@ void FlowCollector::Finish()
         BoxState& state = StateOf(container_);
         state.inlineItems = std::move(run_);
         state.holdsLines = true;
-        for (std::unique_ptr<Box>& box : runBoxes_) builder_.Append(container_, std::move(box));
-        for (Element* element : runInlines_) builder_.Index().inlineOwners[element] = &container_;
+        for (std::unique_ptr<Box>& box : runBoxes_)
+            builder_.Append(container_, std::move(box));
+        for (Element* element : runInlines_)
+            builder_.Index().inlineOwners[element] = &container_;
         run_.clear();
         runBoxes_.clear();
         runInlines_.clear();
         return;
     }
     FlushRun();
-    for (std::unique_ptr<Box>& block : blocks_) builder_.Append(container_, std::move(block));
+    for (std::unique_ptr<Box>& block : blocks_)
+        builder_.Append(container_, std::move(block));
     blocks_.clear();
 }
 

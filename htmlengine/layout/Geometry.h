@@ -27,19 +27,21 @@ struct Rect {
     {
         return !Empty() && !o.Empty() && x < o.Right() && o.x < Right() && y < o.Bottom() && o.y < Bottom();
     }
-    Rect Offset(int dx, int dy) const { return {x + dx, y + dy, width, height}; }
+    Rect Offset(int dx, int dy) const { return { x + dx, y + dy, width, height }; }
     Rect Intersection(const Rect& o) const
     {
         int left = std::max(x, o.x), top = std::max(y, o.y);
         int right = std::min(Right(), o.Right()), bottom = std::min(Bottom(), o.Bottom());
-        return right > left && bottom > top ? Rect{left, top, right - left, bottom - top} : Rect{left, top, 0, 0};
+        return right > left && bottom > top ? Rect { left, top, right - left, bottom - top } : Rect { left, top, 0, 0 };
     }
     Rect Union(const Rect& o) const
     {
-        if (Empty()) return o;
-        if (o.Empty()) return *this;
+        if (Empty())
+            return o;
+        if (o.Empty())
+            return *this;
         int left = std::min(x, o.x), top = std::min(y, o.y);
-        return {left, top, std::max(Right(), o.Right()) - left, std::max(Bottom(), o.Bottom()) - top};
+        return { left, top, std::max(Right(), o.Right()) - left, std::max(Bottom(), o.Bottom()) - top };
     }
     bool operator==(const Rect& o) const { return x == o.x && y == o.y && width == o.width && height == o.height; }
     bool operator!=(const Rect& o) const { return !(*this == o); }
@@ -54,7 +56,7 @@ struct Edges {
 // The rectangle shrunk by the edges.
 inline Rect Inset(const Rect& r, const Edges& e)
 {
-    return {r.x + e.left, r.y + e.top, std::max(0, r.width - e.Horizontal()), std::max(0, r.height - e.Vertical())};
+    return { r.x + e.left, r.y + e.top, std::max(0, r.width - e.Horizontal()), std::max(0, r.height - e.Vertical()) };
 }
 
 }  // namespace htmlengine

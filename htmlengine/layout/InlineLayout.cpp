@@ -47,13 +47,15 @@ void SplitText(const InlineItem& item, LayoutContext& context, std::vector<Piece
         piece.item = &item;
         piece.wraps = wraps;
         if (text[i] == L' ') {
-            while (end < text.size() && text[end] == L' ') ++end;
+            while (end < text.size() && text[end] == L' ')
+                ++end;
             piece.kind = Piece::Kind::Space;
             piece.collapsible = Collapses(*item.style);
         } else {
             while (end < text.size() && text[end] != L' ') {
                 ++end;
-                if (wraps && text[end - 1] == L'-' && end < text.size() && text[end] != L' ') break;
+                if (wraps && text[end - 1] == L'-' && end < text.size() && text[end] != L' ')
+                    break;
             }
             piece.kind = Piece::Kind::Word;
         }
@@ -82,15 +84,16 @@ void MarkBreakOpportunities(std::vector<Piece>& pieces)
 {
     const Piece* previous = nullptr;
     for (Piece& piece : pieces) {
-        if (piece.kind == Piece::Kind::Open || piece.kind == Piece::Kind::Close) continue;
+        if (piece.kind == Piece::Kind::Open || piece.kind == Piece::Kind::Close)
+            continue;
         if (piece.kind != Piece::Kind::Word && piece.kind != Piece::Kind::Atomic) {
-            if (piece.kind == Piece::Kind::Space || piece.kind == Piece::Kind::Break) previous = &piece;
+            if (piece.kind == Piece::Kind::Space || piece.kind == Piece::Kind::Break)
+                previous = &piece;
             continue;
         }
-        bool afterBreakable =
-            previous && (previous->kind == Piece::Kind::Space || previous->kind == Piece::Kind::Atomic ||
-                         piece.kind == Piece::Kind::Atomic ||
-                         (previous->kind == Piece::Kind::Word && previous->text.back() == L'-'));
+        bool afterBreakable = previous && (previous->kind == Piece::Kind::Space ||
+                                           previous->kind == Piece::Kind::Atomic || piece.kind == Piece::Kind::Atomic ||
+                                           (previous->kind == Piece::Kind::Word && previous->text.back() == L'-'));
         piece.breakBefore = piece.wraps && afterBreakable;
         previous = &piece;
     }
@@ -119,8 +122,10 @@ std::vector<Piece>& PiecesOf(Box& box, int containingWidth, LayoutContext& conte
         state.piecesKnown = true;
     }
     for (Piece& piece : state.pieces) {
-        if (piece.kind == Piece::Kind::Open) piece.width = OpenEdge(*piece.item->style, containingWidth);
-        if (piece.kind == Piece::Kind::Close) piece.width = CloseEdge(*piece.item->style, containingWidth);
+        if (piece.kind == Piece::Kind::Open)
+            piece.width = OpenEdge(*piece.item->style, containingWidth);
+        if (piece.kind == Piece::Kind::Close)
+            piece.width = CloseEdge(*piece.item->style, containingWidth);
     }
     return state.pieces;
 }
@@ -131,13 +136,15 @@ int LayoutLines(Box& box, int width, LayoutContext& context)
 {
     std::vector<Piece>& pieces = PiecesOf(box, width, context);
     for (Piece& piece : pieces) {
-        if (piece.kind != Piece::Kind::Atomic && piece.kind != Piece::Kind::Float) continue;
+        if (piece.kind != Piece::Kind::Atomic && piece.kind != Piece::Kind::Float)
+            continue;
         Box& child = *piece.item->box;
-        LayoutBox(child, {width, -1}, context);
+        LayoutBox(child, { width, -1 }, context);
         piece.width = child.frame.width + child.margin.Horizontal();
     }
     LineBuilder lines(box, width, context);
-    for (const Piece& piece : pieces) lines.Add(piece);
+    for (const Piece& piece : pieces)
+        lines.Add(piece);
     return lines.Finish();
 }
 
@@ -162,14 +169,17 @@ Intrinsic InlineIntrinsicWidths(Box& box, LayoutContext& context)
             continue;
         }
         bool breakingSpace = piece.kind == Piece::Kind::Space && piece.wraps;
-        if (piece.breakBefore || breakingSpace) unbreakable = 0;
-        if (!breakingSpace) unbreakable += piece.width;
+        if (piece.breakBefore || breakingSpace)
+            unbreakable = 0;
+        if (!breakingSpace)
+            unbreakable += piece.width;
         widths.min = std::max(widths.min, unbreakable);
-        if (piece.kind == Piece::Kind::Space && line == 0 && piece.collapsible) continue;
+        if (piece.kind == Piece::Kind::Space && line == 0 && piece.collapsible)
+            continue;
         line += piece.width;
         trailingSpace = piece.kind == Piece::Kind::Space ? trailingSpace + piece.width
                         : piece.kind == Piece::Kind::Word || piece.kind == Piece::Kind::Atomic ? 0
-                                                                                                : trailingSpace;
+                                                                                               : trailingSpace;
     }
     widths.max = std::max(widths.max, line - trailingSpace) + floats;
     widths.max = std::max(widths.max, widths.min);

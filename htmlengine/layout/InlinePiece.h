@@ -13,8 +13,8 @@ struct Piece {
     Kind kind = Kind::Word;
     const InlineItem* item = nullptr;
     std::wstring_view text;  // Word, Space: part of item->text
-    int width = 0;           // advance; Open and Close: margin, border and padding
-    bool wraps = true;       // white-space lets lines break here
+    int width = 0;  // advance; Open and Close: margin, border and padding
+    bool wraps = true;  // white-space lets lines break here
     bool breakBefore = false;
     bool collapsible = false;  // a space dropped at the start and end of a line
 };

@@ -23,24 +23,32 @@ template <class Visit>
 void ForEachBox(Box& box, Visit visit)
 {
     visit(box);
-    for (const std::unique_ptr<Box>& child : box.children) ForEachBox(*child, visit);
+    for (const std::unique_ptr<Box>& child : box.children)
+        ForEachBox(*child, visit);
 }
 
 template <class Visit>
 void ForEachBox(LayoutTree& tree, Visit visit)
 {
-    if (tree.viewport) ForEachBox(*tree.viewport, visit);
-    for (auto& fixed : tree.fixed) ForEachBox(*fixed, visit);
-    for (auto& popup : tree.popups) ForEachBox(*popup, visit);
+    if (tree.viewport)
+        ForEachBox(*tree.viewport, visit);
+    for (auto& fixed : tree.fixed)
+        ForEachBox(*fixed, visit);
+    for (auto& popup : tree.popups)
+        ForEachBox(*popup, visit);
 }
 
 // The viewport's scroll position is kept under uid 0, which no element has.
-unsigned ScrollKey(const Box& box) { return box.element ? box.element->Uid() : 0; }
+unsigned ScrollKey(const Box& box)
+{
+    return box.element ? box.element->Uid() : 0;
+}
 
 }  // namespace
 
 LayoutView::LayoutView()
-    : measurer_(std::make_unique<FixedTextMeasurer>()), cache_(std::make_unique<TextCache>(*measurer_)),
+    : measurer_(std::make_unique<FixedTextMeasurer>()),
+      cache_(std::make_unique<TextCache>(*measurer_)),
       images_(std::make_unique<PngHeaderSizer>())
 {
 }
@@ -59,7 +67,8 @@ void LayoutView::SetDocument(Document* document)
 
 void LayoutView::SetViewport(Size size)
 {
-    if (size == viewport_) return;
+    if (size == viewport_)
+        return;
     viewport_ = size;
     relayout_ = true;
 }
@@ -71,7 +80,10 @@ void LayoutView::SetMeasurer(std::unique_ptr<TextMeasurer> measurer)
     rebuild_ = true;
 }
 
-TextMeasurer& LayoutView::Measurer() { return *measurer_; }
+TextMeasurer& LayoutView::Measurer()
+{
+    return *measurer_;
+}
 
 void LayoutView::SetImageSizer(std::unique_ptr<ImageSizer> sizer)
 {
@@ -81,21 +93,23 @@ void LayoutView::SetImageSizer(std::unique_ptr<ImageSizer> sizer)
 
 void LayoutView::Repaint(const Element* element)
 {
-    Rect rect{0, 0, viewport_.width, viewport_.height};
+    Rect rect { 0, 0, viewport_.width, viewport_.height };
     const Box* box = element && !rebuild_ ? BoxOf(*element) : nullptr;
     Invalidate(box ? VisibleRect(*box) : rect);
 }
 
 void LayoutView::Invalidate(const Rect& rect)
 {
-    if (invalidator_ && !rect.Empty()) invalidator_(rect);
+    if (invalidator_ && !rect.Empty())
+        invalidator_(rect);
 }
 
 // Styles first (the marked subtrees); then the boxes are built again when elements or the
 // kinds of boxes changed, laid out again when sizes or the window did, or left as they are.
 const LayoutTree* LayoutView::Update()
 {
-    if (!document_ || !document_->Root()) return nullptr;
+    if (!document_ || !document_->Root())
+        return nullptr;
     ComputedStyleOf(*document_->Root());
     StyleChanges::BoxChanges boxes = document_->Changes().TakeBoxes();
     std::unique_ptr<ElementHold> restyled = document_->Changes().TakeRestyled();
@@ -116,8 +130,10 @@ const LayoutTree* LayoutView::Update()
         HoldRootElements();
         RestoreScrolls();
     }
-    if (impact == StyleImpact::Layout) ForgetMeasurements();
-    if (impact == StyleImpact::Layout || relayout) Relayout();
+    if (impact == StyleImpact::Layout)
+        ForgetMeasurements();
+    if (impact == StyleImpact::Layout || relayout)
+        Relayout();
     return &tree_;
 }
 
@@ -132,8 +148,9 @@ void LayoutView::Rebuild()
 void LayoutView::HoldRootElements()
 {
     std::vector<Element*> roots;
-    for (const auto* list : {&tree_.fixed, &tree_.popups})
-        for (const std::unique_ptr<Box>& root : *list) roots.push_back(root->element);
+    for (const auto* list : { &tree_.fixed, &tree_.popups })
+        for (const std::unique_ptr<Box>& root : *list)
+            roots.push_back(root->element);
     rootElements_ = std::make_unique<ElementHold>(roots);
 }
 
@@ -141,52 +158,62 @@ void LayoutView::RestoreScrolls()
 {
     ForEachBox(tree_, [&](Box& box) {
         auto found = scrolls_.find(ScrollKey(box));
-        if (box.scroll && found != scrolls_.end()) *box.scroll = found->second;
+        if (box.scroll && found != scrolls_.end())
+            *box.scroll = found->second;
     });
 }
 
 void LayoutView::ForgetMeasurements()
 {
     ForEachBox(tree_, [](Box& box) {
-        if (box.state) box.state->ForgetMeasurements(true);
+        if (box.state)
+            box.state->ForgetMeasurements(true);
     });
 }
 
 void LayoutView::Relayout()
 {
-    LayoutContext context{*cache_, *images_, *document_, viewport_};
+    LayoutContext context { *cache_, *images_, *document_, viewport_ };
     LayoutViewport(*tree_.viewport, context);
-    for (auto& fixed : tree_.fixed) LayoutFixed(*fixed, tree_.viewport->scroll->port, context);
+    for (auto& fixed : tree_.fixed)
+        LayoutFixed(*fixed, tree_.viewport->scroll->port, context);
     for (auto& popup : tree_.popups) {
         Rect anchor;
         Element* owner = popup->element ? popup->element->Parent() : nullptr;
-        if (owner) RectOf(*owner, anchor);
+        if (owner)
+            RectOf(*owner, anchor);
         PlacePopup(*popup, anchor, context);
     }
     CollectLayers(tree_);
     ForEachBox(tree_, [&](Box& box) {
-        if (box.scroll) scrolls_[ScrollKey(box)] = *box.scroll;
+        if (box.scroll)
+            scrolls_[ScrollKey(box)] = *box.scroll;
     });
 }
 
 const Box* LayoutView::BoxOf(const Element& element) const
 {
-    if (!index_) return nullptr;
+    if (!index_)
+        return nullptr;
     auto found = index_->boxes.find(&element);
     return found == index_->boxes.end() ? nullptr : found->second;
 }
 
-bool LayoutView::ElementRect(Element& element, Rect& rect) { return Update() && RectOf(element, rect); }
+bool LayoutView::ElementRect(Element& element, Rect& rect)
+{
+    return Update() && RectOf(element, rect);
+}
 
 bool LayoutView::RectOf(const Element& element, Rect& rect) const
 {
     if (const Box* box = BoxOf(element)) {
         Point origin = ViewOrigin(*box);
-        rect = {origin.x, origin.y, box->frame.width, box->frame.height};
+        rect = { origin.x, origin.y, box->frame.width, box->frame.height };
         return true;
     }
     auto owner = index_->inlineOwners.find(&element);
-    if (owner == index_->inlineOwners.end()) return false;
+    if (owner == index_->inlineOwners.end())
+        return false;
     Point origin = ViewOrigin(*owner->second);
     if (owner->second->scroll) {
         origin.x -= owner->second->scroll->offset.x;
@@ -199,7 +226,8 @@ bool LayoutView::RectOf(const Element& element, Rect& rect) const
             extent = any ? extent.Union(fragment.rect) : fragment.rect;
             any = true;
         }
-    if (!any) return false;
+    if (!any)
+        return false;
     rect = extent.Offset(origin.x, origin.y);
     return true;
 }
@@ -212,17 +240,20 @@ HitResult LayoutView::HitTest(Point viewPoint)
 
 bool LayoutView::ScrollTo(const Box& box, Point offset)
 {
-    if (!box.scroll) return false;
+    if (!box.scroll)
+        return false;
     ScrollState& scroll = *const_cast<Box&>(box).scroll;
     Point maximum = scroll.MaxOffset();
-    Point clamped{std::clamp(offset.x, 0, maximum.x), std::clamp(offset.y, 0, maximum.y)};
-    if (clamped == scroll.offset) return false;
+    Point clamped { std::clamp(offset.x, 0, maximum.x), std::clamp(offset.y, 0, maximum.y) };
+    if (clamped == scroll.offset)
+        return false;
     scroll.offset = clamped;
     scrolls_[ScrollKey(box)].offset = clamped;
     Invalidate(VisibleRect(box));
     for (const auto& popup : tree_.popups)  // popups anchored inside the scrolled content move with it
         Invalidate(VisibleRect(*popup));
-    if (!tree_.popups.empty()) relayout_ = true;
+    if (!tree_.popups.empty())
+        relayout_ = true;
     return true;
 }
 
@@ -230,18 +261,23 @@ bool LayoutView::ScrollTo(const Box& box, Point offset)
 bool LayoutView::ScrollIntoView(Element& element)
 {
     Rect target;
-    if (!ElementRect(element, target)) return false;
+    if (!ElementRect(element, target))
+        return false;
     const Box* box = BoxOf(element);
-    if (!box) box = index_->inlineOwners.at(&element);
+    if (!box)
+        box = index_->inlineOwners.at(&element);
     bool moved = false;
     for (const Box* scroller = box->parent; scroller; scroller = scroller->parent) {
-        if (!scroller->scroll || !ElementRect(element, target)) continue;
+        if (!scroller->scroll || !ElementRect(element, target))
+            continue;
         Point origin = ViewOrigin(*scroller);
-        Rect port{origin.x + scroller->border.left, origin.y + scroller->border.top, scroller->scroll->port.width,
-                  scroller->scroll->port.height};
+        Rect port { origin.x + scroller->border.left, origin.y + scroller->border.top, scroller->scroll->port.width,
+                    scroller->scroll->port.height };
         auto delta = [](int start, int end, int portStart, int portEnd) {
-            if (start < portStart) return start - portStart;
-            if (end > portEnd) return std::min(end - portEnd, start - portStart);
+            if (start < portStart)
+                return start - portStart;
+            if (end > portEnd)
+                return std::min(end - portEnd, start - portStart);
             return 0;
         };
         Point offset = scroller->scroll->offset;
@@ -254,22 +290,25 @@ bool LayoutView::ScrollIntoView(Element& element)
 
 int LayoutView::MinimumWidth()
 {
-    if (!document_ || !document_->Root()) return 0;
+    if (!document_ || !document_->Root())
+        return 0;
     LayoutTree tree;
     BoxIndex index;
     BuildTree(*document_->Root(), tree, index);
-    if (tree.viewport->children.empty()) return 0;
-    LayoutContext context{*cache_, *images_, *document_, viewport_};
+    if (tree.viewport->children.empty())
+        return 0;
+    LayoutContext context { *cache_, *images_, *document_, viewport_ };
     return OuterIntrinsicWidths(*tree.viewport->children.front(), context).min;
 }
 
 int LayoutView::HeightAt(int width)
 {
-    if (!document_ || !document_->Root()) return 0;
+    if (!document_ || !document_->Root())
+        return 0;
     LayoutTree tree;
     BoxIndex index;
     BuildTree(*document_->Root(), tree, index);
-    LayoutContext context{*cache_, *images_, *document_, {width, 0}};
+    LayoutContext context { *cache_, *images_, *document_, { width, 0 } };
     return NaturalHeight(*tree.viewport, context);
 }
 

@@ -92,8 +92,8 @@ private:
     std::unique_ptr<ElementHold> rootElements_;  // of fixed boxes and popups: never freed under the tree
     // By element uid, kept when boxes are built again: the scroll position and the bars.
     std::unordered_map<unsigned, ScrollState> scrolls_;
-    bool rebuild_ = true;                      // a new page, measurer or sizer
-    bool relayout_ = true;                     // a new window size, or a scroll that moves popups
+    bool rebuild_ = true;  // a new page, measurer or sizer
+    bool relayout_ = true;  // a new window size, or a scroll that moves popups
 };
 
 }  // namespace htmlengine

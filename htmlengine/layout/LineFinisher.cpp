@@ -11,12 +11,16 @@ namespace {
 
 const wchar_t kEllipsis[] = L"\u2026";
 
-bool IsText(const Piece& piece) { return piece.kind == Piece::Kind::Word || piece.kind == Piece::Kind::Space; }
+bool IsText(const Piece& piece)
+{
+    return piece.kind == Piece::Kind::Word || piece.kind == Piece::Kind::Space;
+}
 
 bool ShowsSomething(const std::vector<PlacedPiece>& placed, int end)
 {
     for (const PlacedPiece& p : placed)
-        if (p.piece->kind == Piece::Kind::Word || p.piece->kind == Piece::Kind::Atomic) return true;
+        if (p.piece->kind == Piece::Kind::Word || p.piece->kind == Piece::Kind::Atomic)
+            return true;
     return end > 0;
 }
 
@@ -33,10 +37,13 @@ void LineFinisher::DropTrailingSpaces(std::vector<PlacedPiece>& placed, int& end
     int removed = 0;
     for (size_t i = placed.size(); i-- > 0;) {
         Piece::Kind kind = placed[i].piece->kind;
-        if (kind == Piece::Kind::Word || kind == Piece::Kind::Atomic) break;
-        if (kind != Piece::Kind::Space) continue;
+        if (kind == Piece::Kind::Word || kind == Piece::Kind::Atomic)
+            break;
+        if (kind != Piece::Kind::Space)
+            continue;
         removed += placed[i].piece->width;
-        for (size_t j = i + 1; j < placed.size(); ++j) placed[j].x -= placed[i].piece->width;
+        for (size_t j = i + 1; j < placed.size(); ++j)
+            placed[j].x -= placed[i].piece->width;
         placed.erase(placed.begin() + i);
     }
     end -= removed;
@@ -49,7 +56,7 @@ LineFinisher::Extent LineFinisher::TextExtent(const ComputedStyle& style) const
     const FontMetrics& metrics = context_.text.Metrics(style.font);
     int lineHeight = style.LineHeightPx(metrics.lineHeight);
     int above = metrics.ascent + (lineHeight - metrics.ascent - metrics.descent) / 2;
-    return {above, lineHeight - above};
+    return { above, lineHeight - above };
 }
 
 int LineFinisher::BaselineShift(const ComputedStyle& style) const
@@ -68,7 +75,8 @@ int LineFinisher::AtomicBaseline(const Box& atomic) const
 {
     int baseline = atomic.state ? atomic.state->firstBaseline : -1;
     bool clips = atomic.style->overflowX != Overflow::Visible;
-    if (baseline < 0 || clips) return atomic.margin.top + atomic.frame.height + atomic.margin.bottom;
+    if (baseline < 0 || clips)
+        return atomic.margin.top + atomic.frame.height + atomic.margin.bottom;
     return atomic.margin.top + baseline;
 }
 
@@ -125,13 +133,14 @@ void LineFinisher::EmitRuns(const std::vector<PlacedPiece>& placed)
         run.style = item.style.get();
         run.element = item.element;
         run.baseline = origin_.y + area_.y + above_ + BaselineShift(*item.style);
-        run.rect = {origin_.x + area_.x + offset_ + placed[i].x, run.baseline - metrics.ascent, width,
-                    metrics.ascent + metrics.descent};
+        run.rect = { origin_.x + area_.x + offset_ + placed[i].x, run.baseline - metrics.ascent, width,
+                     metrics.ascent + metrics.descent };
         box_.runs.push_back(std::move(run));
         i = j;
     }
     bool ellipsis = box_.style->textOverflow == TextOverflow::Ellipsis && box_.style->overflowX != Overflow::Visible;
-    if (ellipsis) Truncate(firstRun);
+    if (ellipsis)
+        Truncate(firstRun);
 }
 
 // The first run that crosses the line's end keeps what fits before "..."; later runs go.
@@ -140,13 +149,16 @@ void LineFinisher::Truncate(size_t firstRun)
     int limit = origin_.x + area_.Right();
     for (size_t i = firstRun; i < box_.runs.size(); ++i) {
         TextRun& run = box_.runs[i];
-        if (run.rect.Right() <= limit) continue;
+        if (run.rect.Right() <= limit)
+            continue;
         int ellipsis = context_.text.Width(run.font, kEllipsis);
         std::vector<int> extents;
         context_.text.Measurer().Extents(*run.font, run.text, extents);
         size_t keep = 0;
-        while (keep < extents.size() && run.rect.x + extents[keep] + ellipsis <= limit) ++keep;
-        while (keep > 0 && run.text[keep - 1] == L' ') --keep;
+        while (keep < extents.size() && run.rect.x + extents[keep] + ellipsis <= limit)
+            ++keep;
+        while (keep > 0 && run.text[keep - 1] == L' ')
+            --keep;
         run.text = run.text.substr(0, keep) + kEllipsis;
         run.rect.width = (keep ? extents[keep - 1] : 0) + ellipsis;
         box_.runs.erase(box_.runs.begin() + i + 1, box_.runs.end());
@@ -162,7 +174,8 @@ void LineFinisher::PlaceAtomics(const std::vector<PlacedPiece>& placed)
         middle = (strut.above - strut.below) / 2;
     }
     for (const PlacedPiece& p : placed) {
-        if (p.piece->kind != Piece::Kind::Atomic) continue;
+        if (p.piece->kind != Piece::Kind::Atomic)
+            continue;
         Box& atomic = *p.piece->item->box;
         int height = atomic.frame.height + atomic.margin.Vertical();
         int top = 0;
@@ -173,7 +186,7 @@ void LineFinisher::PlaceAtomics(const std::vector<PlacedPiece>& placed)
         default: top = above_ - (AtomicBaseline(atomic) - BaselineShift(*atomic.style)); break;
         }
         PlaceBox(atomic, origin_.x + area_.x + offset_ + p.x + atomic.margin.left,
-                 origin_.y + area_.y + top + atomic.margin.top, {area_.width, -1});
+                 origin_.y + area_.y + top + atomic.margin.top, { area_.width, -1 });
     }
 }
 
@@ -187,8 +200,8 @@ void LineFinisher::AddFragment(const InlineItem& item, int start, int end, bool 
     fragment.element = item.element;
     fragment.style = item.style.get();
     int baseline = origin_.y + area_.y + above_ + BaselineShift(style);
-    fragment.rect = {origin_.x + area_.x + offset_ + start, baseline - metrics.ascent - top, std::max(0, end - start),
-                     metrics.ascent + metrics.descent + top + bottom};
+    fragment.rect = { origin_.x + area_.x + offset_ + start, baseline - metrics.ascent - top, std::max(0, end - start),
+                      metrics.ascent + metrics.descent + top + bottom };
     fragment.first = first;
     fragment.last = last;
     box_.fragments.push_back(fragment);
@@ -200,24 +213,28 @@ void LineFinisher::EmitFragments(const std::vector<PlacedPiece>& placed, std::ve
     for (const PlacedPiece& p : placed) {
         const ComputedStyle& style = *p.piece->item->style;
         if (p.piece->kind == Piece::Kind::Open) {
-            open.push_back({p.piece->item, p.x + style.margin[kLeft].Resolve(area_.width), true});
+            open.push_back({ p.piece->item, p.x + style.margin[kLeft].Resolve(area_.width), true });
         } else if (p.piece->kind == Piece::Kind::Close && !open.empty()) {
             OpenSpan span = open.back();
             open.pop_back();
             AddFragment(*span.item, span.start, p.x - style.margin[kRight].Resolve(area_.width), span.first, true);
         }
     }
-    for (const OpenSpan& span : open) AddFragment(*span.item, span.start, end, span.first, false);
+    for (const OpenSpan& span : open)
+        AddFragment(*span.item, span.start, end, span.first, false);
     spans.clear();
-    for (const OpenSpan& span : open) spans.push_back({span.item, 0, false});
+    for (const OpenSpan& span : open)
+        spans.push_back({ span.item, 0, false });
 }
 
 int LineFinisher::Finish(std::vector<PlacedPiece>& placed, std::vector<OpenSpan>& spans, bool forced)
 {
     int end = placed.empty() ? 0 : placed.back().x + placed.back().piece->width;
-    if (!placed.empty() && placed.back().piece->kind == Piece::Kind::Close) end = placed.back().x;
+    if (!placed.empty() && placed.back().piece->kind == Piece::Kind::Close)
+        end = placed.back().x;
     DropTrailingSpaces(placed, end);
-    if (!forced && !ShowsSomething(placed, end) && spans.empty()) return 0;
+    if (!forced && !ShowsSomething(placed, end) && spans.empty())
+        return 0;
     switch (box_.style->textAlign) {
     case TextAlign::Right: offset_ = std::max(0, area_.width - end); break;
     case TextAlign::Center: offset_ = std::max(0, (area_.width - end) / 2); break;
@@ -228,7 +245,7 @@ int LineFinisher::Finish(std::vector<PlacedPiece>& placed, std::vector<OpenSpan>
     PlaceAtomics(placed);
     EmitFragments(placed, spans, end);
     LineBox line;
-    line.rect = {origin_.x + area_.x, origin_.y + area_.y, area_.width, height_};
+    line.rect = { origin_.x + area_.x, origin_.y + area_.y, area_.width, height_ };
     line.baseline = origin_.y + area_.y + above_;
     box_.lines.push_back(line);
     return height_;

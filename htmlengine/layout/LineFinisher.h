@@ -36,8 +36,8 @@ private:
     LayoutContext& context_;
     Point origin_;
     Rect area_;
-    int offset_ = 0;    // text-align's shift
-    int above_ = 0;     // line top to baseline
+    int offset_ = 0;  // text-align's shift
+    int above_ = 0;  // line top to baseline
     int height_ = 0;
 };
 

@@ -11,7 +11,8 @@ const int kMarkerGap = 6;
 std::wstring Letters(int number, wchar_t first)
 {
     std::wstring text;
-    for (int n = number; n > 0; n = (n - 1) / 26) text.insert(text.begin(), wchar_t(first + (n - 1) % 26));
+    for (int n = number; n > 0; n = (n - 1) / 26)
+        text.insert(text.begin(), wchar_t(first + (n - 1) % 26));
     return text;
 }
 
@@ -31,9 +32,11 @@ std::wstring MarkerText(ListStyleType type, int index)
 // The first baseline of the item: its first line's, or its first child's.
 int FirstBaseline(const Box& box, int fallback)
 {
-    if (!box.lines.empty()) return box.lines.front().baseline;
+    if (!box.lines.empty())
+        return box.lines.front().baseline;
     for (const std::unique_ptr<Box>& child : box.children)
-        if (!child->style->IsOutOfFlow()) return child->frame.y + FirstBaseline(*child, fallback - child->frame.y);
+        if (!child->style->IsOutOfFlow())
+            return child->frame.y + FirstBaseline(*child, fallback - child->frame.y);
     return fallback;
 }
 
@@ -42,7 +45,8 @@ int FirstBaseline(const Box& box, int fallback)
 void AddListMarker(Box& item, LayoutContext& context)
 {
     std::wstring text = MarkerText(item.style->listStyleType, StateOf(item).listIndex);
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     const Font* font = item.style->font;
     const FontMetrics& metrics = context.text.Metrics(font);
     int top = item.border.top + item.padding.top;
@@ -53,8 +57,8 @@ void AddListMarker(Box& item, LayoutContext& context)
     marker.style = item.style.get();
     marker.element = item.element;
     int width = context.text.Width(font, text);
-    marker.rect = {item.border.left + item.padding.left - kMarkerGap - width, baseline - metrics.ascent, width,
-                   metrics.ascent + metrics.descent};
+    marker.rect = { item.border.left + item.padding.left - kMarkerGap - width, baseline - metrics.ascent, width,
+                    metrics.ascent + metrics.descent };
     marker.baseline = baseline;
     item.runs.insert(item.runs.begin(), marker);
 }

@@ -16,14 +16,17 @@ Box* PartFor(Element& element, BoxIndex& index)
 {
     for (Element* e = &element; e; e = e->Parent()) {
         auto boxed = index.boxes.find(e);
-        if (boxed != index.boxes.end()) return boxed->second;
+        if (boxed != index.boxes.end())
+            return boxed->second;
         auto owned = index.inlineOwners.find(e);
         if (owned != index.inlineOwners.end()) {
             Box* owner = owned->second;
-            while (owner && !owner->element) owner = owner->parent;
+            while (owner && !owner->element)
+                owner = owner->parent;
             return owner;
         }
-        if (e == &element && !Shown(element)) return nullptr;
+        if (e == &element && !Shown(element))
+            return nullptr;
     }
     return nullptr;
 }
@@ -34,9 +37,11 @@ bool HoldsOutOfFlow(const Box& box)
 {
     if (box.state)
         for (const InlineItem& item : box.state->inlineItems)
-            if (item.kind == InlineItem::Kind::Placeholder) return true;
+            if (item.kind == InlineItem::Kind::Placeholder)
+                return true;
     for (const std::unique_ptr<Box>& child : box.children)
-        if ((child->isLayer && child->style->IsOutOfFlow()) || HoldsOutOfFlow(*child)) return true;
+        if ((child->isLayer && child->style->IsOutOfFlow()) || HoldsOutOfFlow(*child))
+            return true;
     return false;
 }
 
@@ -44,7 +49,8 @@ bool HoldsOutOfFlow(const Box& box)
 bool OwnsRoots(const Element& element, const std::vector<std::unique_ptr<Box>>& roots)
 {
     for (const std::unique_ptr<Box>& root : roots)
-        if (root->element->deleted || root->element == &element || element.IsAncestorOf(root->element)) return true;
+        if (root->element->deleted || root->element == &element || element.IsAncestorOf(root->element))
+            return true;
     return false;
 }
 
@@ -61,9 +67,11 @@ void Unindex(const Box& box, BoxIndex& index, bool itself)
 {
     std::unordered_set<const Box*> gone;
     CollectDescendants(box, gone);
-    if (itself) gone.insert(&box);
+    if (itself)
+        gone.insert(&box);
     for (const Box* child : gone) {
-        if (child->element) index.boxes.erase(child->element);
+        if (child->element)
+            index.boxes.erase(child->element);
         index.outOfFlowFrom.erase(child);
     }
     for (auto it = index.inlineOwners.begin(); it != index.inlineOwners.end();)
@@ -76,7 +84,8 @@ bool FeedsOutOfFlow(const Box& part, const BoxIndex& index)
 {
     for (const auto& entry : index.outOfFlowFrom)
         for (const Box* box = entry.second; box; box = box->parent)
-            if (box == &part) return true;
+            if (box == &part)
+                return true;
     return false;
 }
 
@@ -88,9 +97,11 @@ bool RebuildPart(Box& part, LayoutTree& tree, BoxIndex& index)
     Unindex(part, index, false);
     BoxBuilder builder(tree, index);
     builder.RebuildContent(part);
-    if (builder.MetOutOfFlow()) return false;
+    if (builder.MetOutOfFlow())
+        return false;
     for (Box* ancestor = &part; ancestor; ancestor = ancestor->parent)
-        if (ancestor->state) ancestor->state->ForgetMeasurements(false);
+        if (ancestor->state)
+            ancestor->state->ForgetMeasurements(false);
     return true;
 }
 
@@ -100,12 +111,14 @@ bool RebuildPopup(Element& popup, LayoutTree& tree, BoxIndex& index)
     auto& popups = tree.popups;
     for (auto it = popups.begin(); it != popups.end(); ++it)
         if ((*it)->element == &popup) {
-            if (HoldsOutOfFlow(**it)) return false;
+            if (HoldsOutOfFlow(**it))
+                return false;
             Unindex(**it, index, true);
             popups.erase(it);
             break;
         }
-    if (!Shown(popup)) return true;
+    if (!Shown(popup))
+        return true;
     size_t fixed = tree.fixed.size(), shown = popups.size();
     BoxBuilder builder(tree, index);
     Box* placeholder = nullptr;
@@ -121,21 +134,26 @@ bool RebuildParts(const std::vector<Element*>& elements, LayoutTree& tree, BoxIn
 {
     // Popups first: rebuilding one frees the boxes inside it, which a part found earlier could be.
     for (Element* element : elements)
-        if (!element->deleted && element->Tag() == "popup" && !RebuildPopup(*element, tree, index)) return false;
+        if (!element->deleted && element->Tag() == "popup" && !RebuildPopup(*element, tree, index))
+            return false;
     std::vector<Box*> parts;
     for (Element* element : elements)
         if (!element->deleted && element->Tag() != "popup")
-            if (Box* part = PartFor(*element, index)) parts.push_back(part);
+            if (Box* part = PartFor(*element, index))
+                parts.push_back(part);
     // A part inside another is built with it.
     std::unordered_set<const Box*> marked(parts.begin(), parts.end()), taken;
     std::vector<Box*> outer;
     for (Box* part : parts) {
         bool inside = false;
-        for (const Box* b = part->parent; b && !inside; b = b->parent) inside = marked.count(b) != 0;
-        if (!inside && taken.insert(part).second) outer.push_back(part);
+        for (const Box* b = part->parent; b && !inside; b = b->parent)
+            inside = marked.count(b) != 0;
+        if (!inside && taken.insert(part).second)
+            outer.push_back(part);
     }
     for (Box* part : outer)
-        if (!RebuildPart(*part, tree, index)) return false;
+        if (!RebuildPart(*part, tree, index))
+            return false;
     return true;
 }
 

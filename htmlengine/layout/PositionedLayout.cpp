@@ -16,7 +16,7 @@ struct Offsets {
 
 Offsets ResolveOffsets(const Box& box, Size containing)
 {
-    Offsets offsets{};
+    Offsets offsets {};
     for (int side = 0; side < 4; ++side) {
         const Length& length = box.style->offsets[side];
         offsets.set[side] = !length.IsAuto();
@@ -29,28 +29,30 @@ Offsets ResolveOffsets(const Box& box, Size containing)
 Point StaticPosition(Box& box, const Box* origin)
 {
     BoxState& state = StateOf(box);
-    if (!state.staticParent) return {};
+    if (!state.staticParent)
+        return {};
     Point parent = origin ? OffsetIn(*state.staticParent, *origin) : ViewOrigin(*state.staticParent);
-    return {parent.x + state.staticPosition.x, parent.y + state.staticPosition.y};
+    return { parent.x + state.staticPosition.x, parent.y + state.staticPosition.y };
 }
 
 // Lays out and positions the box in `area` (its containing block's padding box, relative
 // to what the box's frame is relative to); `origin` for static positions (null: the view).
 void LayoutInArea(Box& box, const Rect& area, const Box* origin, LayoutContext& context)
 {
-    Containing containing{area.width, area.height};
+    Containing containing { area.width, area.height };
     ResolveEdges(box, area.width);
-    Offsets offsets = ResolveOffsets(box, {area.width, area.height});
+    Offsets offsets = ResolveOffsets(box, { area.width, area.height });
     ForcedSize forced;
     bool horizontalStretch = offsets.set[kLeft] && offsets.set[kRight] && box.style->width.IsAuto();
     bool verticalStretch = offsets.set[kTop] && offsets.set[kBottom] && box.style->height.IsAuto();
     if (horizontalStretch)
         forced.width = std::max(0, area.width - offsets.value[kLeft] - offsets.value[kRight] - box.margin.Horizontal());
     else if (box.style->width.IsAuto())
-        forced.width = ShrinkToFitWidth(box, area.width - box.margin.Horizontal() -
-                                                 (offsets.set[kLeft] ? offsets.value[kLeft] : 0) -
-                                                 (offsets.set[kRight] ? offsets.value[kRight] : 0),
-                                        context);
+        forced.width =
+            ShrinkToFitWidth(box,
+                             area.width - box.margin.Horizontal() - (offsets.set[kLeft] ? offsets.value[kLeft] : 0) -
+                                 (offsets.set[kRight] ? offsets.value[kRight] : 0),
+                             context);
     if (verticalStretch)
         forced.height = std::max(0, area.height - offsets.value[kTop] - offsets.value[kBottom] - box.margin.Vertical());
     LayoutBox(box, containing, context, forced);
@@ -58,7 +60,8 @@ void LayoutInArea(Box& box, const Rect& area, const Box* origin, LayoutContext& 
     // Auto margins with both offsets and a size centre the box (the overlays' card).
     auto centre = [&](Side start, Side end, int free) {
         bool a = IsMarginAuto(box, start), b = IsMarginAuto(box, end);
-        if (!offsets.set[start] || !offsets.set[end] || (!a && !b) || free <= 0) return 0;
+        if (!offsets.set[start] || !offsets.set[end] || (!a && !b) || free <= 0)
+            return 0;
         return a && b ? free / 2 : a ? free : 0;
     };
     int freeX = area.width - offsets.value[kLeft] - offsets.value[kRight] - box.frame.width - box.margin.Horizontal();
@@ -78,14 +81,15 @@ void LayoutInArea(Box& box, const Rect& area, const Box* origin, LayoutContext& 
 void LayoutAbsoluteChildren(Box& box, LayoutContext& context)
 {
     for (const std::unique_ptr<Box>& child : box.children) {
-        if (child->style->position != Position::Absolute) continue;
+        if (child->style->position != Position::Absolute)
+            continue;
         LayoutInArea(*child, box.PaddingBox(), &box, context);
     }
 }
 
 void LayoutFixed(Box& box, Size area, LayoutContext& context)
 {
-    LayoutInArea(box, {0, 0, area.width, area.height}, nullptr, context);
+    LayoutInArea(box, { 0, 0, area.width, area.height }, nullptr, context);
 }
 
 void PlacePopup(Box& popup, const Rect& anchor, LayoutContext& context)
@@ -94,15 +98,17 @@ void PlacePopup(Box& popup, const Rect& anchor, LayoutContext& context)
     if (!StateOf(popup).isTopLayerAnchor) {
         LayoutFixed(popup, view, context);
     } else {
-        Containing containing{view.width, view.height};
+        Containing containing { view.width, view.height };
         LayoutBox(popup, containing, context);
-        if (popup.frame.width < anchor.width) LayoutBox(popup, containing, context, {anchor.width, -1});
+        if (popup.frame.width < anchor.width)
+            LayoutBox(popup, containing, context, { anchor.width, -1 });
         int below = view.height - anchor.Bottom() - popup.margin.Vertical();
         int above = anchor.y - popup.margin.Vertical();
         int height = popup.frame.height;
         bool up = height > below && above > below;
         int room = std::max(0, up ? above : below);
-        if (height > room) LayoutBox(popup, containing, context, {popup.frame.width, room});
+        if (height > room)
+            LayoutBox(popup, containing, context, { popup.frame.width, room });
         popup.frame.x = anchor.x + popup.margin.left;
         popup.frame.y = up ? anchor.y - popup.margin.bottom - popup.frame.height : anchor.Bottom() + popup.margin.top;
     }

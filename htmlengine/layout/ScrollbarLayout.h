@@ -7,7 +7,7 @@
 namespace htmlengine {
 
 struct ScrolledLayout {
-    Size extent;   // what the content reaches from the padding box's origin
+    Size extent;  // what the content reaches from the padding box's origin
     Size padding;  // the padding box
 };
 
@@ -21,19 +21,21 @@ void SettleScrollbars(ScrollState& scroll, const ComputedStyle& style, Layout la
     bool vertical = forcedVertical, horizontal = forcedHorizontal;
     for (int pass = 0;; ++pass) {
         ScrolledLayout laid = layout(vertical, horizontal);
-        bool needVertical = forcedVertical || (style.overflowY == Overflow::Auto &&
-                                               laid.extent.height > laid.padding.height - (horizontal ? kScrollbarSize : 0));
-        bool needHorizontal = forcedHorizontal || (style.overflowX == Overflow::Auto &&
-                                                   laid.extent.width > laid.padding.width - (needVertical ? kScrollbarSize : 0));
+        bool needVertical =
+            forcedVertical || (style.overflowY == Overflow::Auto &&
+                               laid.extent.height > laid.padding.height - (horizontal ? kScrollbarSize : 0));
+        bool needHorizontal =
+            forcedHorizontal || (style.overflowX == Overflow::Auto &&
+                                 laid.extent.width > laid.padding.width - (needVertical ? kScrollbarSize : 0));
         bool settled = needVertical == vertical && needHorizontal == horizontal;
         if (settled || pass == 2) {
             scroll.verticalBar = vertical;
             scroll.horizontalBar = horizontal;
             scroll.content = laid.extent;
-            scroll.port = {std::max(0, laid.padding.width - (vertical ? kScrollbarSize : 0)),
-                           std::max(0, laid.padding.height - (horizontal ? kScrollbarSize : 0))};
+            scroll.port = { std::max(0, laid.padding.width - (vertical ? kScrollbarSize : 0)),
+                            std::max(0, laid.padding.height - (horizontal ? kScrollbarSize : 0)) };
             Point maximum = scroll.MaxOffset();
-            scroll.offset = {std::min(scroll.offset.x, maximum.x), std::min(scroll.offset.y, maximum.y)};
+            scroll.offset = { std::min(scroll.offset.x, maximum.x), std::min(scroll.offset.y, maximum.y) };
             return;
         }
         vertical = needVertical;

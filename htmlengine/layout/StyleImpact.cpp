@@ -48,8 +48,10 @@ bool SameTablesAndFlex(const ComputedStyle& a, const ComputedStyle& b)
 
 StyleImpact ImpactOf(const ComputedStyle& before, const ComputedStyle& after)
 {
-    if (&before == &after) return StyleImpact::None;
-    if (!SameBoxes(before, after)) return StyleImpact::Rebuild;
+    if (&before == &after)
+        return StyleImpact::None;
+    if (!SameBoxes(before, after))
+        return StyleImpact::Rebuild;
     if (!SameEdges(before, after) || !SameSizes(before, after) || !SameText(before, after) ||
         !SameTablesAndFlex(before, after))
         return StyleImpact::Layout;

@@ -13,7 +13,8 @@ namespace {
 
 int Span(const Box& cell, const char* attribute, int maximum)
 {
-    if (!cell.element) return 1;
+    if (!cell.element)
+        return 1;
     const std::wstring* text = cell.element->FindAttribute(attribute);
     long span = text ? std::wcstol(text->c_str(), nullptr, 10) : 1;
     return int(std::clamp<long>(span, 1, maximum));
@@ -28,9 +29,12 @@ public:
     void Take(int row, int rows, int column, int columns)
     {
         for (int r = row; r < row + rows; ++r) {
-            if (int(taken_.size()) <= r) taken_.resize(r + 1);
-            if (int(taken_[r].size()) < column + columns) taken_[r].resize(column + columns);
-            for (int c = column; c < column + columns; ++c) taken_[r][c] = true;
+            if (int(taken_.size()) <= r)
+                taken_.resize(r + 1);
+            if (int(taken_[r].size()) < column + columns)
+                taken_[r].resize(column + columns);
+            for (int c = column; c < column + columns; ++c)
+                taken_[r][c] = true;
         }
     }
 
@@ -47,7 +51,8 @@ public:
     {
         for (GridCell& cell : grid.cells)
             for (int r = cell.row; r < cell.row + cell.rowSpan; ++r)
-                for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) At(r, c) = &cell;
+                for (int c = cell.column; c < cell.column + cell.columnSpan; ++c)
+                    At(r, c) = &cell;
     }
 
     void Run()
@@ -56,16 +61,20 @@ public:
         for (GridCell& cell : grid_.cells) {
             Edge(cell, cell.row > 0 ? At(cell.row - 1, cell.column) : nullptr, kTop, kBottom);
             Edge(cell, cell.column > 0 ? At(cell.row, cell.column - 1) : nullptr, kLeft, kRight);
-            if (cell.row + cell.rowSpan >= rows && table_.style->border[kBottom].width) Drop(cell, kBottom);
-            if (cell.column + cell.columnSpan >= columns && table_.style->border[kRight].width) Drop(cell, kRight);
+            if (cell.row + cell.rowSpan >= rows && table_.style->border[kBottom].width)
+                Drop(cell, kBottom);
+            if (cell.column + cell.columnSpan >= columns && table_.style->border[kRight].width)
+                Drop(cell, kRight);
         }
     }
 
 private:
     GridCell*& At(int row, int column)
     {
-        if (int(map_.size()) <= row) map_.resize(row + 1);
-        if (int(map_[row].size()) <= column) map_[row].resize(column + 1);
+        if (int(map_.size()) <= row)
+            map_.resize(row + 1);
+        if (int(map_[row].size()) <= column)
+            map_[row].resize(column + 1);
         return map_[row][column];
     }
 
@@ -76,10 +85,12 @@ private:
     void Edge(GridCell& cell, GridCell* neighbour, Side side, Side opposite)
     {
         if (!neighbour) {
-            if (table_.style->border[side].width) Drop(cell, side);
+            if (table_.style->border[side].width)
+                Drop(cell, side);
             return;
         }
-        if (neighbour == &cell) return;
+        if (neighbour == &cell)
+            return;
         if (Width(*neighbour, opposite) >= Width(cell, side))
             Drop(cell, side);
         else
@@ -94,9 +105,11 @@ private:
 void Spread(TableGrid& grid, const GridCell& cell, int need, int Column::*field)
 {
     int have = grid.spacingX * (cell.columnSpan - 1);
-    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) have += grid.columns[c].*field;
+    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c)
+        have += grid.columns[c].*field;
     int extra = need - have;
-    if (extra <= 0) return;
+    if (extra <= 0)
+        return;
     for (int c = cell.column, left = cell.columnSpan; c < cell.column + cell.columnSpan; ++c, --left) {
         int share = extra / left;
         grid.columns[c].*field += share;
@@ -112,8 +125,10 @@ void AddCellWidths(TableGrid& grid, const GridCell& cell, LayoutContext& context
         Column& column = grid.columns[cell.column];
         column.min = std::max(column.min, widths.min);
         column.max = std::max(column.max, widths.max);
-        if (width.unit == Length::Unit::Px) column.pixels = std::max(column.pixels, widths.max);
-        if (width.unit == Length::Unit::Percent) column.percent = std::max(column.percent, width.value);
+        if (width.unit == Length::Unit::Px)
+            column.pixels = std::max(column.pixels, widths.max);
+        if (width.unit == Length::Unit::Percent)
+            column.percent = std::max(column.percent, width.value);
         return;
     }
     // A spanning cell's extra need is shared evenly by its columns: first what it needs, then
@@ -127,16 +142,19 @@ void AddCellWidths(TableGrid& grid, const GridCell& cell, LayoutContext& context
 void AddRows(Box& group, TableGrid& grid, Occupancy& occupancy)
 {
     for (const std::unique_ptr<Box>& row : group.children) {
-        if (StateOf(*row).kind != BoxKind::Row) continue;
+        if (StateOf(*row).kind != BoxKind::Row)
+            continue;
         int rowIndex = int(grid.rows.size());
         grid.rows.push_back(row.get());
         int column = 0;
         for (const std::unique_ptr<Box>& cell : row->children) {
-            if (StateOf(*cell).kind != BoxKind::Cell) continue;
-            while (occupancy.Taken(rowIndex, column)) ++column;
+            if (StateOf(*cell).kind != BoxKind::Cell)
+                continue;
+            while (occupancy.Taken(rowIndex, column))
+                ++column;
             int columnSpan = Span(*cell, "colspan", 1000), rowSpan = Span(*cell, "rowspan", 1000);
             occupancy.Take(rowIndex, rowSpan, column, columnSpan);
-            grid.cells.push_back({cell.get(), rowIndex, column, rowSpan, columnSpan});
+            grid.cells.push_back({ cell.get(), rowIndex, column, rowSpan, columnSpan });
             column += columnSpan;
         }
     }
@@ -149,7 +167,8 @@ TableGrid BuildGrid(Box& table, LayoutContext& context)
     TableGrid grid;
     Occupancy occupancy;
     for (const std::unique_ptr<Box>& group : table.children)
-        if (StateOf(*group).kind == BoxKind::RowGroup) AddRows(*group, grid, occupancy);
+        if (StateOf(*group).kind == BoxKind::RowGroup)
+            AddRows(*group, grid, occupancy);
     int columns = 0;
     for (GridCell& cell : grid.cells) {
         cell.rowSpan = std::min(cell.rowSpan, int(grid.rows.size()) - cell.row);
@@ -159,12 +178,15 @@ TableGrid BuildGrid(Box& table, LayoutContext& context)
     bool collapse = table.style->borderCollapse;
     grid.spacingX = collapse ? 0 : table.style->borderSpacingX;
     grid.spacingY = collapse ? 0 : table.style->borderSpacingY;
-    if (collapse) BorderCollapser(table, grid).Run();
+    if (collapse)
+        BorderCollapser(table, grid).Run();
     std::vector<const GridCell*> order;
-    for (const GridCell& cell : grid.cells) order.push_back(&cell);
+    for (const GridCell& cell : grid.cells)
+        order.push_back(&cell);
     std::stable_sort(order.begin(), order.end(),
                      [](const GridCell* a, const GridCell* b) { return a->columnSpan < b->columnSpan; });
-    for (const GridCell* cell : order) AddCellWidths(grid, *cell, context);
+    for (const GridCell* cell : order)
+        AddCellWidths(grid, *cell, context);
     return grid;
 }
 
@@ -206,39 +228,47 @@ std::vector<int> DistributeWidths(const TableGrid& grid, int width)
     float percentScale = percents > 0 ? std::min(width / 100.0f, std::max(0, width - assigned) / percents) : 0;
     for (size_t i = 0; i < count; ++i) {
         const Column& column = grid.columns[i];
-        if (column.percent < 0) continue;
+        if (column.percent < 0)
+            continue;
         widths[i] = std::max(column.min, int(column.percent * percentScale));
         assigned += widths[i];
     }
     int remaining = width - assigned;
-    if (remaining <= 0) return widths;
+    if (remaining <= 0)
+        return widths;
     int given = 0;
     bool toMax = remaining <= growRoom;
     for (size_t i = 0; i < count; ++i) {
-        if (!flexible[i]) continue;
+        if (!flexible[i])
+            continue;
         const Column& column = grid.columns[i];
-        int share = toMax ? (growRoom ? int(static_cast<long long>(remaining) * (column.max - column.min) / growRoom) : 0)
-                          : column.max - column.min;
+        int share = toMax
+                        ? (growRoom ? int(static_cast<long long>(remaining) * (column.max - column.min) / growRoom) : 0)
+                        : column.max - column.min;
         widths[i] += share;
         given += share;
     }
     remaining -= given;
-    if (remaining <= 0) return widths;
+    if (remaining <= 0)
+        return widths;
     // Wider than every column would like: auto columns take it by their widths, else all columns.
     bool anyAuto = autoMax > 0;
     int base = 0;
     for (size_t i = 0; i < count; ++i)
-        if (!anyAuto || flexible[i]) base += std::max(1, widths[i]);
+        if (!anyAuto || flexible[i])
+            base += std::max(1, widths[i]);
     int last = -1;
     given = 0;
     for (size_t i = 0; i < count; ++i) {
-        if (anyAuto && !flexible[i]) continue;
+        if (anyAuto && !flexible[i])
+            continue;
         int share = int(static_cast<long long>(remaining) * std::max(1, widths[i]) / std::max(1, base));
         widths[i] += share;
         given += share;
         last = int(i);
     }
-    if (last >= 0) widths[last] += remaining - given;
+    if (last >= 0)
+        widths[last] += remaining - given;
     return widths;
 }
 

@@ -18,8 +18,8 @@ struct GridCell {
 
 struct Column {
     int min = 0, max = 0;
-    int pixels = -1;      // a px width asked for by a cell (border box)
-    float percent = -1;   // a % width asked for by a cell
+    int pixels = -1;  // a px width asked for by a cell (border box)
+    float percent = -1;  // a % width asked for by a cell
 };
 
 struct TableGrid {

@@ -16,7 +16,7 @@ struct TableMemory {
     struct LaidCell {
         int width = -1;  // -1: never laid out
         int height = 0;  // its border box as its own layout left it
-        int shift = 0;   // how far the table moved its content to align it
+        int shift = 0;  // how far the table moved its content to align it
     };
     TableGrid grid;
     std::vector<LaidCell> cells;
@@ -62,7 +62,7 @@ int CaptionsMinimum(Box& table, LayoutContext& context)
 
 struct Rows {
     std::vector<int> tops, heights;  // in the table's content box, spacing included
-    std::vector<int> baselines;      // where each row's baseline-aligned cells line up
+    std::vector<int> baselines;  // where each row's baseline-aligned cells line up
 };
 
 // A row group's rows [first, end) in the grid, how high they are and how much of them it shows.
@@ -110,27 +110,33 @@ int TableLayouter::ContentWidth(Containing containing, ForcedSize forced) const
     Intrinsic columns = ColumnTotals(grid_);
     int spacing = grid_.Spacing(int(grid_.columns.size()));
     int minimum = std::max(columns.min + spacing, CaptionsMinimum(table_, context_));
-    if (forced.width >= 0) return std::max(minimum, forced.width - chrome);
+    if (forced.width >= 0)
+        return std::max(minimum, forced.width - chrome);
     int specified = SpecifiedContentWidth(table_, containing.width);
-    if (specified >= 0) return std::max(minimum, ClampContentWidth(table_, specified, containing.width));
+    if (specified >= 0)
+        return std::max(minimum, ClampContentWidth(table_, specified, containing.width));
     int available = containing.width - table_.margin.Horizontal() - chrome;
     bool hasPercent = false;
-    for (const Column& column : grid_.columns) hasPercent = hasPercent || column.percent >= 0;
+    for (const Column& column : grid_.columns)
+        hasPercent = hasPercent || column.percent >= 0;
     int wanted = hasPercent ? std::max(available, columns.max + spacing) : columns.max + spacing;
-    return std::max(minimum, ClampContentWidth(table_, std::min(wanted, std::max(available, minimum)), containing.width));
+    return std::max(minimum,
+                    ClampContentWidth(table_, std::min(wanted, std::max(available, minimum)), containing.width));
 }
 
 int TableLayouter::ColumnX(int column) const
 {
     int x = grid_.spacingX;
-    for (int c = 0; c < column; ++c) x += widths_[c] + grid_.spacingX;
+    for (int c = 0; c < column; ++c)
+        x += widths_[c] + grid_.spacingX;
     return x;
 }
 
 int TableLayouter::CellWidth(const GridCell& cell) const
 {
     int width = grid_.spacingX * (cell.columnSpan - 1);
-    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c) width += widths_[c];
+    for (int c = cell.column; c < cell.column + cell.columnSpan; ++c)
+        width += widths_[c];
     return width;
 }
 
@@ -146,7 +152,7 @@ void TableLayouter::LayoutCells()
             ShiftContent(box, -laid.shift);
             box.frame.height = laid.height;
         } else {
-            LayoutBox(box, {width, -1}, context_, {width, -1});
+            LayoutBox(box, { width, -1 }, context_, { width, -1 });
             laid.width = width;
             laid.height = box.frame.height;
         }
@@ -164,9 +170,11 @@ Rows TableLayouter::RowHeights()
     rows.baselines.assign(count, 0);
     std::vector<int>& baselines = rows.baselines;
     std::vector<int> below(count, 0);
-    for (size_t r = 0; r < count; ++r) rows.heights[r] = std::max(0, grid_.rows[r]->style->height.Resolve(0, 0));
+    for (size_t r = 0; r < count; ++r)
+        rows.heights[r] = std::max(0, grid_.rows[r]->style->height.Resolve(0, 0));
     for (const GridCell& cell : grid_.cells) {
-        if (cell.rowSpan != 1) continue;
+        if (cell.rowSpan != 1)
+            continue;
         Box& box = *cell.box;
         if (box.style->verticalAlign == VerticalAlign::Baseline) {
             baselines[cell.row] = std::max(baselines[cell.row], CellBaseline(box));
@@ -174,11 +182,14 @@ Rows TableLayouter::RowHeights()
         }
         rows.heights[cell.row] = std::max(rows.heights[cell.row], CellWantedHeight(box));
     }
-    for (size_t r = 0; r < count; ++r) rows.heights[r] = std::max(rows.heights[r], baselines[r] + below[r]);
+    for (size_t r = 0; r < count; ++r)
+        rows.heights[r] = std::max(rows.heights[r], baselines[r] + below[r]);
     for (const GridCell& cell : grid_.cells) {
-        if (cell.rowSpan == 1) continue;
+        if (cell.rowSpan == 1)
+            continue;
         int spanned = grid_.spacingY * (cell.rowSpan - 1);
-        for (int r = cell.row; r < cell.row + cell.rowSpan; ++r) spanned += rows.heights[r];
+        for (int r = cell.row; r < cell.row + cell.rowSpan; ++r)
+            spanned += rows.heights[r];
         int last = cell.row + cell.rowSpan - 1;
         rows.heights[last] += std::max(0, CellWantedHeight(*cell.box) - spanned);
     }
@@ -225,11 +236,13 @@ std::vector<GroupRows> TableLayouter::MeasureGroups(const Rows& rows, int width,
     std::vector<GroupRows> groups;
     size_t next = 0;
     for (const std::unique_ptr<Box>& box : table_.children) {
-        if (StateOf(*box).kind != BoxKind::RowGroup) continue;
+        if (StateOf(*box).kind != BoxKind::RowGroup)
+            continue;
         ResolveEdges(*box, width);
-        GroupRows group{box.get(), next, next};
+        GroupRows group { box.get(), next, next };
         for (const std::unique_ptr<Box>& row : box->children)
-            if (StateOf(*row).kind == BoxKind::Row && group.end < rows.tops.size()) ++group.end;
+            if (StateOf(*row).kind == BoxKind::Row && group.end < rows.tops.size())
+                ++group.end;
         next = group.end;
         if (group.end > group.first)
             group.rowsHeight = rows.tops[group.end - 1] + rows.heights[group.end - 1] - rows.tops[group.first];
@@ -241,7 +254,8 @@ std::vector<GroupRows> TableLayouter::MeasureGroups(const Rows& rows, int width,
     std::vector<GroupRows*> flexible;
     int taken = grid_.spacingY;
     for (GroupRows& group : groups) {
-        if (group.end > group.first) taken += grid_.spacingY;  // the spacing after the group
+        if (group.end > group.first)
+            taken += grid_.spacingY;  // the spacing after the group
         if (group.flexible)
             flexible.push_back(&group);
         else
@@ -272,24 +286,26 @@ int TableLayouter::PlaceGroups(Rows rows, int top, int width, int room)
         int groupTop = measured.end > measured.first ? rows.tops[measured.first] : bottom - top;
         size_t next = measured.first;
         for (const std::unique_ptr<Box>& row : group.children) {
-            if (StateOf(*row).kind != BoxKind::Row || next >= measured.end) continue;
+            if (StateOf(*row).kind != BoxKind::Row || next >= measured.end)
+                continue;
             ResolveEdges(*row, width);
-            row->frame = {0, rows.tops[next] - groupTop, width - 2 * grid_.spacingX, rows.heights[next]};
+            row->frame = { 0, rows.tops[next] - groupTop, width - 2 * grid_.spacingX, rows.heights[next] };
             ++next;
         }
         int height = measured.height, rowsHeight = measured.rowsHeight;
-        group.frame = {left + grid_.spacingX, origin + top + groupTop, width - 2 * grid_.spacingX, height};
+        group.frame = { left + grid_.spacingX, origin + top + groupTop, width - 2 * grid_.spacingX, height };
         if (group.scroll) {
             ScrollState& scroll = *group.scroll;
-            scroll.content = {group.frame.width, rowsHeight};
+            scroll.content = { group.frame.width, rowsHeight };
             scroll.verticalBar = rowsHeight > height && group.style->overflowY != Overflow::Hidden;
-            scroll.port = {group.frame.width - (scroll.verticalBar ? kScrollbarSize : 0), height};
+            scroll.port = { group.frame.width - (scroll.verticalBar ? kScrollbarSize : 0), height };
             scroll.offset.y = std::min(scroll.offset.y, scroll.MaxOffset().y);
         }
         bottom = std::max(bottom, top + groupTop + height + grid_.spacingY);
         // Later rows move up by what this group does not show.
         if (rowsHeight > height)
-            for (size_t r = measured.end; r < rows.tops.size(); ++r) rows.tops[r] -= rowsHeight - height;
+            for (size_t r = measured.end; r < rows.tops.size(); ++r)
+                rows.tops[r] -= rowsHeight - height;
     }
     return bottom - top;
 }
@@ -299,9 +315,10 @@ int TableLayouter::LayoutCaptions(int width)
     int left = table_.border.left + table_.padding.left, top = table_.border.top + table_.padding.top;
     int y = 0;
     for (const std::unique_ptr<Box>& caption : table_.children) {
-        if (StateOf(*caption).kind != BoxKind::Caption) continue;
-        LayoutBox(*caption, {width, -1}, context_);
-        PlaceBox(*caption, left + caption->margin.left, top + y + caption->margin.top, {width, -1});
+        if (StateOf(*caption).kind != BoxKind::Caption)
+            continue;
+        LayoutBox(*caption, { width, -1 }, context_);
+        PlaceBox(*caption, left + caption->margin.left, top + y + caption->margin.top, { width, -1 });
         y += caption->frame.height + caption->margin.Vertical();
     }
     return y;
@@ -310,7 +327,8 @@ int TableLayouter::LayoutCaptions(int width)
 bool TableLayouter::AnyGroupScrollbar() const
 {
     for (const std::unique_ptr<Box>& group : table_.children)
-        if (group->scroll && group->scroll->verticalBar) return true;
+        if (group->scroll && group->scroll->verticalBar)
+            return true;
     return false;
 }
 
@@ -330,7 +348,8 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
         LayoutCells();
         rows = RowHeights();
         rowsHeight = grid_.rows.empty() ? 0 : PlaceGroups(rows, top, width, room);
-        if (pass == 1 || widths_.empty() || !AnyGroupScrollbar()) break;
+        if (pass == 1 || widths_.empty() || !AnyGroupScrollbar())
+            break;
         // No cell may lie under a scrolling row group's bar: an auto-width table grows by it, a
         // table with a width shares what is left beside it among its columns again.
         if (table_.style->width.IsAuto() && forced.width < 0) {
@@ -342,7 +361,8 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
     }
     AlignCells(rows);
     int height = std::max(top + rowsHeight, specified);
-    if (table_.scroll && specified >= 0) height = SettleOwnScroll(top + rowsHeight, room);
+    if (table_.scroll && specified >= 0)
+        height = SettleOwnScroll(top + rowsHeight, room);
     table_.frame.height = ClampContentHeight(table_, height, containing.height) + VerticalChrome(table_);
     if (!grid_.cells.empty())
         StateOf(table_).firstBaseline =
@@ -352,7 +372,8 @@ void TableLayouter::Run(Containing containing, ForcedSize forced)
 // The table's content height, forced or specified; -1 for auto.
 int TableLayouter::SpecifiedHeight(Containing containing, ForcedSize forced) const
 {
-    return forced.height >= 0 ? forced.height - VerticalChrome(table_) : SpecifiedContentHeight(table_, containing.height);
+    return forced.height >= 0 ? forced.height - VerticalChrome(table_)
+                              : SpecifiedContentHeight(table_, containing.height);
 }
 
 // A table with a height and overflow scrolls its own rows, as a row group would: it keeps the
@@ -360,15 +381,15 @@ int TableLayouter::SpecifiedHeight(Containing containing, ForcedSize forced) con
 int TableLayouter::SettleOwnScroll(int contentHeight, int visibleHeight)
 {
     ScrollState& scroll = *table_.scroll;
-    Size padding = {table_.frame.width - table_.border.Horizontal(), visibleHeight + table_.padding.Vertical()};
-    scroll.content = {padding.width, contentHeight + table_.padding.Vertical()};
+    Size padding = { table_.frame.width - table_.border.Horizontal(), visibleHeight + table_.padding.Vertical() };
+    scroll.content = { padding.width, contentHeight + table_.padding.Vertical() };
     scroll.verticalBar = table_.style->overflowY == Overflow::Scroll ||
                          (table_.style->overflowY == Overflow::Auto && scroll.content.height > padding.height);
     scroll.horizontalBar = table_.style->overflowX == Overflow::Scroll;
-    scroll.port = {std::max(0, padding.width - (scroll.verticalBar ? kScrollbarSize : 0)),
-                   std::max(0, padding.height - (scroll.horizontalBar ? kScrollbarSize : 0))};
+    scroll.port = { std::max(0, padding.width - (scroll.verticalBar ? kScrollbarSize : 0)),
+                    std::max(0, padding.height - (scroll.horizontalBar ? kScrollbarSize : 0)) };
     Point maximum = scroll.MaxOffset();
-    scroll.offset = {std::min(scroll.offset.x, maximum.x), std::min(scroll.offset.y, maximum.y)};
+    scroll.offset = { std::min(scroll.offset.x, maximum.x), std::min(scroll.offset.y, maximum.y) };
     return visibleHeight;
 }
 
@@ -388,7 +409,7 @@ Intrinsic TableIntrinsicWidths(Box& table, LayoutContext& context)
     Intrinsic columns = ColumnTotals(grid);
     int spacing = grid.Spacing(int(grid.columns.size())), chrome = HorizontalChrome(table);
     int captions = CaptionsMinimum(table, context);
-    return {std::max(columns.min + spacing, captions) + chrome, std::max(columns.max + spacing, captions) + chrome};
+    return { std::max(columns.min + spacing, captions) + chrome, std::max(columns.max + spacing, captions) + chrome };
 }
 
 }  // namespace htmlengine

@@ -15,13 +15,17 @@ void RefreshText(Box& box, const Element& element, const std::shared_ptr<const C
 {
     if (box.state)
         for (InlineItem& item : box.state->inlineItems)
-            if (item.element == &element) item.style = style;
+            if (item.element == &element)
+                item.style = style;
     for (TextRun& run : box.runs)
-        if (run.element == &element) run.style = style.get();
+        if (run.element == &element)
+            run.style = style.get();
     for (InlineFragment& fragment : box.fragments)
-        if (fragment.element == &element) fragment.style = style.get();
+        if (fragment.element == &element)
+            fragment.style = style.get();
     for (const std::unique_ptr<Box>& child : box.children)
-        if (!child->element) RefreshText(*child, element, style);
+        if (!child->element)
+            RefreshText(*child, element, style);
 }
 
 // Anonymous boxes take what they inherit from the box around them.
@@ -38,7 +42,8 @@ const ComputedStyle* InlineStyleIn(const Box& owner, const Element& element)
 {
     if (owner.state)
         for (const InlineItem& item : owner.state->inlineItems)
-            if (item.element == &element) return item.style.get();
+            if (item.element == &element)
+                return item.style.get();
     return nullptr;
 }
 
@@ -55,12 +60,14 @@ StyleImpact ApplyOne(Element& element, BoxIndex& index, std::vector<Element*>& p
         RefreshText(box, element, style);
         RefreshAnonymous(box);
         bool rootOfItsOwn = !element.Parent() || element.Tag() == "popup";
-        if (impact == StyleImpact::Rebuild) parts.push_back(rootOfItsOwn ? &element : element.Parent());
+        if (impact == StyleImpact::Rebuild)
+            parts.push_back(rootOfItsOwn ? &element : element.Parent());
         return impact;
     }
     auto owned = index.inlineOwners.find(&element);
     if (owned == index.inlineOwners.end() || !style) {  // it had no boxes: it was hidden
-        if (Shown(element)) parts.push_back(&element);
+        if (Shown(element))
+            parts.push_back(&element);
         return StyleImpact::None;
     }
     const ComputedStyle* before = InlineStyleIn(*owned->second, element);
@@ -70,7 +77,8 @@ StyleImpact ApplyOne(Element& element, BoxIndex& index, std::vector<Element*>& p
     }
     StyleImpact impact = ImpactOf(*before, *style);
     RefreshText(*owned->second, element, style);
-    if (impact == StyleImpact::Rebuild) parts.push_back(&element);
+    if (impact == StyleImpact::Rebuild)
+        parts.push_back(&element);
     return impact;
 }
 
@@ -79,7 +87,8 @@ StyleImpact ApplyOne(Element& element, BoxIndex& index, std::vector<Element*>& p
 bool Shown(Element& element)
 {
     for (Element* e = &element; e; e = e->Parent())
-        if (!e->HasStyle() || !e->Style().computed || e->Style().computed->display == Display::None) return false;
+        if (!e->HasStyle() || !e->Style().computed || e->Style().computed->display == Display::None)
+            return false;
     return true;
 }
 
@@ -87,7 +96,8 @@ StyleImpact ApplyRestyles(const std::vector<Element*>& elements, BoxIndex& index
 {
     StyleImpact impact = StyleImpact::None;
     for (Element* element : elements)
-        if (!element->deleted) impact = std::max(impact, ApplyOne(*element, index, parts));
+        if (!element->deleted)
+            impact = std::max(impact, ApplyOne(*element, index, parts));
     return parts.empty() ? impact : StyleImpact::Layout;
 }
 

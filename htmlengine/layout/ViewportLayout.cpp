@@ -17,7 +17,8 @@ Size DocumentExtent(const Box& viewport)
     for (const std::unique_ptr<Box>& child : viewport.children) {
         extent.width = std::max(extent.width, child->frame.Right() + std::max(0, child->margin.right));
         extent.height = std::max(extent.height, child->frame.Bottom() + std::max(0, child->margin.bottom));
-        if (child->scroll || child->clips) continue;
+        if (child->scroll || child->clips)
+            continue;
         for (const std::unique_ptr<Box>& inner : child->children) {
             extent.width = std::max(extent.width, child->frame.x + inner->frame.Right());
             extent.height = std::max(extent.height, child->frame.y + inner->frame.Bottom());
@@ -28,10 +29,11 @@ Size DocumentExtent(const Box& viewport)
 
 void LayoutRoot(Box& viewport, int width, int height, LayoutContext& context)
 {
-    viewport.frame = {0, 0, context.viewport.width, context.viewport.height};
-    if (viewport.children.empty()) return;
+    viewport.frame = { 0, 0, context.viewport.width, context.viewport.height };
+    if (viewport.children.empty())
+        return;
     Box& root = *viewport.children.front();
-    Containing containing{width, height};
+    Containing containing { width, height };
     LayoutBox(root, containing, context);
     PlaceBox(root, root.margin.left, root.margin.top, containing);
 }
@@ -45,7 +47,7 @@ void LayoutViewport(Box& viewport, LayoutContext& context)
         LayoutRoot(viewport, std::max(0, view.width - (vertical ? kScrollbarSize : 0)),
                    std::max(0, view.height - (horizontal ? kScrollbarSize : 0)), context);
         LayoutAbsoluteChildren(viewport, context);
-        return ScrolledLayout{DocumentExtent(viewport), view};
+        return ScrolledLayout { DocumentExtent(viewport), view };
     });
 }
 

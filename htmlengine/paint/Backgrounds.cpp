@@ -12,7 +12,8 @@ namespace {
 // area; a length moves the image's corner.
 int Place(const Length& position, int area, int image)
 {
-    if (position.unit == Length::Unit::Percent) return int((area - image) * position.value / 100);
+    if (position.unit == Length::Unit::Percent)
+        return int((area - image) * position.value / 100);
     return position.Resolve(area, 0);
 }
 
@@ -20,9 +21,11 @@ int Place(const Length& position, int area, int image)
 template <class Visit>
 void ForEachTile(int start, int step, int from, int to, bool repeat, Visit visit)
 {
-    if (!repeat || step <= 0) return visit(start);
+    if (!repeat || step <= 0)
+        return visit(start);
     int first = start > from ? start - (start - from + step - 1) / step * step : start + (from - start) / step * step;
-    for (int at = first; at < to; at += step) visit(at);
+    for (int at = first; at < to; at += step)
+        visit(at);
 }
 
 void PaintImage(const ComputedStyle& style, const Rect& area, float opacity, Painter& painter)
@@ -31,9 +34,10 @@ void PaintImage(const ComputedStyle& style, const Rect& area, float opacity, Pai
     Size size;
     // An unknown "stock:" name goes to the painter like any image, which logs it as missing.
     bool stock = StockImageSize(url, size);
-    if (!(stock || painter.ImageSize(url, size)) || size.width <= 0 || size.height <= 0) return;
-    Point at = {area.x + Place(style.backgroundPositionX, area.width, size.width),
-                area.y + Place(style.backgroundPositionY, area.height, size.height)};
+    if (!(stock || painter.ImageSize(url, size)) || size.width <= 0 || size.height <= 0)
+        return;
+    Point at = { area.x + Place(style.backgroundPositionX, area.width, size.width),
+                 area.y + Place(style.backgroundPositionY, area.height, size.height) };
     BackgroundRepeat repeat = style.backgroundRepeat;
     bool repeatX = repeat == BackgroundRepeat::Repeat || repeat == BackgroundRepeat::RepeatX;
     bool repeatY = repeat == BackgroundRepeat::Repeat || repeat == BackgroundRepeat::RepeatY;
@@ -41,7 +45,7 @@ void PaintImage(const ComputedStyle& style, const Rect& area, float opacity, Pai
     ClipScope clip(painter, area);
     ForEachTile(at.y, size.height, visible.y, visible.Bottom(), repeatY, [&](int y) {
         ForEachTile(at.x, size.width, visible.x, visible.Right(), repeatX, [&](int x) {
-            Rect tile = {x, y, size.width, size.height};
+            Rect tile = { x, y, size.width, size.height };
             if (stock)
                 PaintStockImage(url, tile, Faded(style.color, opacity), painter);
             else
@@ -62,7 +66,8 @@ void PaintBackgroundOf(const ComputedStyle& style, const Rect& area, const Rect&
         else
             painter.FillRect(area, color);
     }
-    if (!style.backgroundImage.empty()) PaintImage(style, paddingBox, opacity, painter);
+    if (!style.backgroundImage.empty())
+        PaintImage(style, paddingBox, opacity, painter);
 }
 
 void PaintBackground(const Box& box, const Rect& borderBox, float opacity, Painter& painter)

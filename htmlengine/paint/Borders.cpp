@@ -22,11 +22,11 @@ void PaintSides(const Edges& widths, const ComputedStyle& style, const Rect& r, 
         if (style.border[which].color.Visible() && !area.Empty())
             painter.FillRect(area, Faded(style.border[which].color, opacity));
     };
-    side(kTop, {r.x, r.y, r.width, widths.top});
-    side(kBottom, {r.x, r.Bottom() - widths.bottom, r.width, widths.bottom});
+    side(kTop, { r.x, r.y, r.width, widths.top });
+    side(kBottom, { r.x, r.Bottom() - widths.bottom, r.width, widths.bottom });
     int middle = r.height - widths.top - widths.bottom;
-    side(kLeft, {r.x, r.y + widths.top, widths.left, middle});
-    side(kRight, {r.Right() - widths.right, r.y + widths.top, widths.right, middle});
+    side(kLeft, { r.x, r.y + widths.top, widths.left, middle });
+    side(kRight, { r.Right() - widths.right, r.y + widths.top, widths.right, middle });
 }
 
 void PaintEdges(const Edges& widths, const ComputedStyle& style, const Rect& r, float opacity, Painter& painter)
@@ -50,20 +50,22 @@ void PaintBorder(const Box& box, const Rect& borderBox, float opacity, Painter& 
 void PaintOutline(const ComputedStyle& style, const Rect& borderBox, float opacity, Painter& painter)
 {
     const BorderSide& outline = style.outline;
-    if (outline.width <= 0 || !outline.color.Visible()) return;
+    if (outline.width <= 0 || !outline.color.Visible())
+        return;
     int out = outline.width + style.outlineOffset;
-    Rect ring = {borderBox.x - out, borderBox.y - out, borderBox.width + 2 * out, borderBox.height + 2 * out};
+    Rect ring = { borderBox.x - out, borderBox.y - out, borderBox.width + 2 * out, borderBox.height + 2 * out };
     int radius = style.radius[kTopLeft] > 0 ? style.radius[kTopLeft] + out : 0;
     painter.StrokeRoundRect(ring, radius, outline.width, Faded(outline.color, opacity));
 }
 
 void PaintFragment(const InlineFragment& fragment, Point origin, float opacity, Painter& painter)
 {
-    if (!fragment.style || fragment.style->visibility != Visibility::Visible) return;
+    if (!fragment.style || fragment.style->visibility != Visibility::Visible)
+        return;
     const ComputedStyle& style = *fragment.style;
     Rect r = fragment.rect.Offset(origin.x, origin.y);
-    Edges widths = {style.border[kTop].width, fragment.last ? style.border[kRight].width : 0,
-                    style.border[kBottom].width, fragment.first ? style.border[kLeft].width : 0};
+    Edges widths = { style.border[kTop].width, fragment.last ? style.border[kRight].width : 0,
+                     style.border[kBottom].width, fragment.first ? style.border[kLeft].width : 0 };
     PaintBackgroundOf(style, r, Inset(r, widths), opacity, painter);
     PaintEdges(widths, style, r, opacity, painter);
 }

@@ -15,9 +15,9 @@ namespace htmlengine {
 
 namespace {
 
-const wchar_t* const kMonths[] = {L"January", L"February", L"March",     L"April",   L"May",      L"June",
-                                  L"July",    L"August",   L"September", L"October", L"November", L"December"};
-const wchar_t* const kWeekdays[] = {L"Mo", L"Tu", L"We", L"Th", L"Fr", L"Sa", L"Su"};
+const wchar_t* const kMonths[] = { L"January", L"February", L"March",     L"April",   L"May",      L"June",
+                                   L"July",    L"August",   L"September", L"October", L"November", L"December" };
+const wchar_t* const kWeekdays[] = { L"Mo", L"Tu", L"We", L"Th", L"Fr", L"Sa", L"Su" };
 
 struct Frame {
     PaintContext& context;
@@ -30,8 +30,9 @@ struct Frame {
         int width = context.measurer.Width(font, text);
         FontMetrics metrics = context.measurer.Metrics(font);
         Rect r = At(area);
-        context.painter.DrawString({r.x + (r.width - width) / 2, r.y + (r.height - metrics.ascent - metrics.descent) / 2 + metrics.ascent},
-                                   text, font, color);
+        context.painter.DrawString(
+            { r.x + (r.width - width) / 2, r.y + (r.height - metrics.ascent - metrics.descent) / 2 + metrics.ascent },
+            text, font, color);
     }
 };
 
@@ -42,7 +43,7 @@ void PaintHeader(const Frame& frame, const DateControl& date, int firstDay)
                    palette::kText);
     auto button = [&](const Rect& area, const wchar_t* glyph) {
         Rect r = frame.At(area);
-        PaintStockImage(glyph, {r.x + (r.width - 10) / 2, r.y + (r.height - 10) / 2, 10, 10}, palette::kSecondaryText,
+        PaintStockImage(glyph, { r.x + (r.width - 10) / 2, r.y + (r.height - 10) / 2, 10, 10 }, palette::kSecondaryText,
                         frame.context.painter);
     };
     button(calendar::PreviousButton(), L"stock:chevron-left");
@@ -54,14 +55,17 @@ void PaintHeader(const Frame& frame, const DateControl& date, int firstDay)
 void PaintDay(const Frame& frame, const DateControl& date, const Day& day, const Rect& cell)
 {
     Painter& painter = frame.context.painter;
-    Rect r = Inset(frame.At(cell), {1, 2, 1, 2});
+    Rect r = Inset(frame.At(cell), { 1, 2, 1, 2 });
     bool chosen = date.Chosen() && *date.Chosen() == day;
     if (chosen)
         painter.FillRoundRect(r, 3, palette::kAccent);
     else if (day == date.Highlighted())
         painter.FillRoundRect(r, 3, palette::kHover);
-    if (day == Today()) painter.StrokeRoundRect(r, 3, 1, chosen ? palette::kWhite : palette::kAccent);
-    Color text = chosen ? palette::kWhite : day.month == date.ShownMonth().month ? palette::kText : palette::kDisabledText;
+    if (day == Today())
+        painter.StrokeRoundRect(r, 3, 1, chosen ? palette::kWhite : palette::kAccent);
+    Color text = chosen                                 ? palette::kWhite
+                 : day.month == date.ShownMonth().month ? palette::kText
+                                                        : palette::kDisabledText;
     frame.Centered(cell, std::to_wstring(day.day), text);
 }
 
@@ -70,11 +74,11 @@ void PaintDay(const Frame& frame, const DateControl& date, const Day& day, const
 void PaintCalendar(DateControl& date, const Element& input, const Rect& anchor, Size viewport, const Font& font,
                    PaintContext& context)
 {
-    Rect area = PlaceUnder(anchor, {calendar::kWidth, calendar::kHeight}, viewport);
+    Rect area = PlaceUnder(anchor, { calendar::kWidth, calendar::kHeight }, viewport);
     date.PlaceCalendar(area);
     context.painter.FillRoundRect(area, 3, palette::kWhite);
     context.painter.StrokeRoundRect(area, 3, 1, palette::kPopupBorder);
-    Frame frame{context, font, {area.x, area.y}};
+    Frame frame { context, font, { area.x, area.y } };
     int firstDay = DateControl::FirstDayOfWeek(input);
     PaintHeader(frame, date, firstDay);
     Day start = GridStart(date.ShownMonth().year, date.ShownMonth().month, firstDay);

@@ -8,13 +8,14 @@ namespace htmlengine {
 
 class ClipStack {
 public:
-    explicit ClipStack(const Rect& bounds) : clips_{bounds} {}
+    explicit ClipStack(const Rect& bounds) : clips_ { bounds } {}
     const Rect& Current() const { return clips_.back(); }
     void Push(const Rect& rect) { clips_.push_back(Current().Intersection(rect)); }
     // The outermost clip stays.
     void Pop()
     {
-        if (clips_.size() > 1) clips_.pop_back();
+        if (clips_.size() > 1)
+            clips_.pop_back();
     }
 
 private:

@@ -22,8 +22,9 @@ void PaintProgress(const Box& box, const Rect& borderBox, float opacity, Painter
     long value = std::wcstol(box.element->AttributeOr("value", L"0").c_str(), nullptr, 10);
     Rect track = box.PaddingBox().Offset(borderBox.x, borderBox.y);
     int width = int(track.width * std::clamp(value, 0L, 100L) / 100);
-    if (width <= 0) return;
-    Rect fill = {track.x, track.y, width, track.height};
+    if (width <= 0)
+        return;
+    Rect fill = { track.x, track.y, width, track.height };
     int radius = std::min(box.style->radius[kTopLeft], std::min(width, track.height) / 2);
     painter.FillRoundRect(fill, radius, Faded(box.style->color, opacity));
 }
@@ -31,7 +32,8 @@ void PaintProgress(const Box& box, const Rect& borderBox, float opacity, Painter
 void PaintControl(const Box& box, const Rect& borderBox, float opacity, PaintContext& context)
 {
     Control* control = box.element ? box.element->GetControl() : nullptr;
-    if (!control) return;
+    if (!control)
+        return;
     switch (control->Type()) {
     case kControlText:
     case kControlPassword:
@@ -48,7 +50,8 @@ void PaintControl(const Box& box, const Rect& borderBox, float opacity, PaintCon
 void PaintReplaced(const Box& box, const Rect& borderBox, float opacity, PaintContext& context)
 {
     if (box.replaced == Replaced::Image) {
-        if (box.element && IsDisabledInTree(*box.element)) opacity *= 0.4f;  // greyed, as disabled icons are
+        if (box.element && IsDisabledInTree(*box.element))
+            opacity *= 0.4f;  // greyed, as disabled icons are
         context.painter.DrawImage(box.imageUrl, box.ContentBox().Offset(borderBox.x, borderBox.y), opacity);
         return;
     }

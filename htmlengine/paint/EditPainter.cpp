@@ -22,23 +22,23 @@ const int kGlyphInset = 6;
 struct ShownLine {
     std::wstring text;
     std::vector<int> extents;
-    int left = 0;      // view x of the text's start, scrolled
+    int left = 0;  // view x of the text's start, scrolled
     int baseline = 0;  // view y
     FontMetrics metrics;
 
     int XOf(size_t index) const { return left + (index == 0 ? 0 : extents[index - 1]); }
 };
 
-void PaintSelection(const ShownLine& line, const EditControl& edit, const Font& font, float opacity,
-                    Painter& painter)
+void PaintSelection(const ShownLine& line, const EditControl& edit, const Font& font, float opacity, Painter& painter)
 {
     size_t from = edit.SelectionStart(), to = edit.SelectionEnd();
-    if (from == to) return;
-    Rect band = {line.XOf(from), line.baseline - line.metrics.ascent, line.XOf(to) - line.XOf(from),
-                 line.metrics.ascent + line.metrics.descent};
+    if (from == to)
+        return;
+    Rect band = { line.XOf(from), line.baseline - line.metrics.ascent, line.XOf(to) - line.XOf(from),
+                  line.metrics.ascent + line.metrics.descent };
     ClipScope clip(painter, band);
     painter.FillRect(band, Faded(palette::kAccent, opacity));
-    painter.DrawString({line.left, line.baseline}, line.text, font, Faded(palette::kWhite, opacity));
+    painter.DrawString({ line.left, line.baseline }, line.text, font, Faded(palette::kWhite, opacity));
 }
 
 // The calendar glyph of a date input, at the right of its padding box; presses from its
@@ -46,8 +46,8 @@ void PaintSelection(const ShownLine& line, const EditControl& edit, const Font& 
 void PaintDateGlyph(const Box& box, DateControl& date, const Rect& borderBox, float opacity, Painter& painter)
 {
     Rect padding = box.PaddingBox().Offset(borderBox.x, borderBox.y);
-    Rect glyph = {padding.Right() - kGlyphInset - kGlyphSize, padding.y + (padding.height - kGlyphSize) / 2,
-                  kGlyphSize, kGlyphSize};
+    Rect glyph = { padding.Right() - kGlyphInset - kGlyphSize, padding.y + (padding.height - kGlyphSize) / 2,
+                   kGlyphSize, kGlyphSize };
     PaintStockImage(L"stock:calendar", glyph, Faded(palette::kSecondaryText, opacity), painter);
     date.SetGlyphLeft(glyph.x - kGlyphInset / 2 - borderBox.x);
 }
@@ -74,11 +74,12 @@ void PaintEdit(const Box& box, EditControl& edit, const Rect& borderBox, float o
     line.baseline = content.y + (content.height - line.metrics.ascent - line.metrics.descent) / 2 + line.metrics.ascent;
     {
         ClipScope clip(context.painter, content);
-        context.painter.DrawString({line.left, line.baseline}, line.text, font, Faded(box.style->color, opacity));
-        if (focused) PaintSelection(line, edit, font, opacity, context.painter);
+        context.painter.DrawString({ line.left, line.baseline }, line.text, font, Faded(box.style->color, opacity));
+        if (focused)
+            PaintSelection(line, edit, font, opacity, context.painter);
         if (focused && context.caretVisible && edit.SelectionStart() == edit.SelectionEnd())
-            context.painter.FillRect({line.XOf(edit.Caret()), line.baseline - line.metrics.ascent, 1,
-                                      line.metrics.ascent + line.metrics.descent},
+            context.painter.FillRect({ line.XOf(edit.Caret()), line.baseline - line.metrics.ascent, 1,
+                                       line.metrics.ascent + line.metrics.descent },
                                      Faded(box.style->color, opacity));
     }
     if (edit.Type() == kControlDate)

@@ -5,7 +5,10 @@
 
 namespace htmlengine::palette {
 
-constexpr Color Rgb(unsigned rgb) { return {uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255}; }
+constexpr Color Rgb(unsigned rgb)
+{
+    return { uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255 };
+}
 
 constexpr Color kAccent = Rgb(0x2B6A99);
 constexpr Color kText = Rgb(0x1E2A33);

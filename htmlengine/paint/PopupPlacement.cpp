@@ -6,7 +6,10 @@ namespace htmlengine {
 
 namespace {
 
-int KeepInside(int at, int extent, int room) { return std::max(0, std::min(at, room - extent)); }
+int KeepInside(int at, int extent, int room)
+{
+    return std::max(0, std::min(at, room - extent));
+}
 
 }  // namespace
 
@@ -15,15 +18,15 @@ Rect PlaceUnder(const Rect& anchor, Size popup, Size viewport)
     bool roomBelow = anchor.Bottom() + popup.height <= viewport.height;
     bool roomAbove = anchor.y - popup.height >= 0;
     int y = roomBelow || !roomAbove ? anchor.Bottom() : anchor.y - popup.height;
-    return {KeepInside(anchor.x, popup.width, viewport.width), y, popup.width, popup.height};
+    return { KeepInside(anchor.x, popup.width, viewport.width), y, popup.width, popup.height };
 }
 
 Rect PlaceNearPointer(Point pointer, Size popup, Size viewport)
 {
     const int kBelow = 20, kRight = 4;
     int y = pointer.y + kBelow + popup.height <= viewport.height ? pointer.y + kBelow : pointer.y - 4 - popup.height;
-    return {KeepInside(pointer.x + kRight, popup.width, viewport.width), KeepInside(y, popup.height, viewport.height),
-            popup.width, popup.height};
+    return { KeepInside(pointer.x + kRight, popup.width, viewport.width), KeepInside(y, popup.height, viewport.height),
+             popup.width, popup.height };
 }
 
 }  // namespace htmlengine

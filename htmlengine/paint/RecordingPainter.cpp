@@ -9,14 +9,16 @@ namespace {
 std::string Narrow(std::wstring_view text)
 {
     std::string narrow;
-    for (wchar_t c : text) narrow += c < 0x80 ? char(c) : '?';
+    for (wchar_t c : text)
+        narrow += c < 0x80 ? char(c) : '?';
     return narrow;
 }
 
 std::string PointsText(const std::vector<Point>& points)
 {
     std::string text;
-    for (const Point& p : points) text += (text.empty() ? "" : " ") + std::to_string(p.x) + "," + std::to_string(p.y);
+    for (const Point& p : points)
+        text += (text.empty() ? "" : " ") + std::to_string(p.x) + "," + std::to_string(p.y);
     return text;
 }
 
@@ -36,7 +38,10 @@ std::string RectText(const Rect& rect)
            std::to_string(rect.height);
 }
 
-void RecordingPainter::FillRect(const Rect& rect, Color color) { Add("fill " + RectText(rect) + " " + ColorText(color)); }
+void RecordingPainter::FillRect(const Rect& rect, Color color)
+{
+    Add("fill " + RectText(rect) + " " + ColorText(color));
+}
 
 void RecordingPainter::FillRoundRect(const Rect& rect, int radius, Color color)
 {
@@ -68,14 +73,16 @@ void RecordingPainter::DrawString(Point origin, std::wstring_view text, const Fo
 bool RecordingPainter::ImageSize(const std::wstring& url, Size& size)
 {
     auto found = images_.find(url);
-    if (found == images_.end()) return false;
+    if (found == images_.end())
+        return false;
     size = found->second;
     return true;
 }
 
 void RecordingPainter::DrawImage(const std::wstring& url, const Rect& target, float opacity)
 {
-    if (!images_.count(url)) return;
+    if (!images_.count(url))
+        return;
     Add("image " + Narrow(url) + " " + RectText(target) + (opacity < 1 ? " faded" : ""));
 }
 

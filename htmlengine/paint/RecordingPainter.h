@@ -16,7 +16,7 @@ namespace htmlengine {
 
 class RecordingPainter : public Painter {
 public:
-    explicit RecordingPainter(const Rect& bounds = {0, 0, 10000, 10000}) : clips_(bounds) {}
+    explicit RecordingPainter(const Rect& bounds = { 0, 0, 10000, 10000 }) : clips_(bounds) {}
 
     void SetImage(const std::wstring& url, Size size) { images_[url] = size; }
     const std::vector<std::string>& Lines() const { return lines_; }

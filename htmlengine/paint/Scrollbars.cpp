@@ -11,9 +11,10 @@ namespace {
 void PaintBar(const Box& box, bool vertical, const Rect& borderBox, Painter& painter)
 {
     ScrollbarParts parts;
-    if (!ScrollbarOf(box, vertical, parts)) return;
+    if (!ScrollbarOf(box, vertical, parts))
+        return;
     painter.FillRect(parts.track.Offset(borderBox.x, borderBox.y), palette::kScrollTrack);
-    Rect thumb = Inset(parts.thumb.Offset(borderBox.x, borderBox.y), {3, 3, 3, 3});
+    Rect thumb = Inset(parts.thumb.Offset(borderBox.x, borderBox.y), { 3, 3, 3, 3 });
     painter.FillRoundRect(thumb, 4, palette::kScrollThumb);
 }
 
@@ -21,7 +22,8 @@ void PaintBar(const Box& box, bool vertical, const Rect& borderBox, Painter& pai
 
 void PaintScrollbars(const Box& box, const Rect& borderBox, Painter& painter)
 {
-    if (!box.scroll) return;
+    if (!box.scroll)
+        return;
     PaintBar(box, true, borderBox, painter);
     PaintBar(box, false, borderBox, painter);
 }

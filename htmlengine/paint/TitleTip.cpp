@@ -30,7 +30,7 @@ std::vector<std::wstring> TitleLines(const std::wstring& title)
 
 const Font& TipFont()
 {
-    static const Font* font = InternFont(Font{{L"Segoe UI", L"Tahoma", L"sans-serif"}, 12, 400, false});
+    static const Font* font = InternFont(Font { { L"Segoe UI", L"Tahoma", L"sans-serif" }, 12, 400, false });
     return *font;
 }
 
@@ -39,14 +39,15 @@ void PaintTitleTip(const TitleTip& tip, Size viewport, PaintContext& context)
     const Font& font = TipFont();
     FontMetrics metrics = context.measurer.Metrics(font);
     int width = 0;
-    for (const std::wstring& line : tip.lines) width = std::max(width, context.measurer.Width(font, line));
-    Size size = {width + 2 * kPaddingX, int(tip.lines.size()) * metrics.lineHeight + 2 * kPaddingY};
+    for (const std::wstring& line : tip.lines)
+        width = std::max(width, context.measurer.Width(font, line));
+    Size size = { width + 2 * kPaddingX, int(tip.lines.size()) * metrics.lineHeight + 2 * kPaddingY };
     Rect area = PlaceNearPointer(tip.pointer, size, viewport);
     context.painter.FillRoundRect(area, 3, palette::kTooltipFill);
     context.painter.StrokeRoundRect(area, 3, 1, palette::kPopupBorder);
     int baseline = area.y + kPaddingY + metrics.ascent;
     for (const std::wstring& line : tip.lines) {
-        context.painter.DrawString({area.x + kPaddingX, baseline}, line, font, palette::kText);
+        context.painter.DrawString({ area.x + kPaddingX, baseline }, line, font, palette::kText);
         baseline += metrics.lineHeight;
     }
 }

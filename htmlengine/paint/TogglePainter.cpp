@@ -16,7 +16,7 @@ Rect MarkArea(const Box& box, const Rect& borderBox)
     Rect content = box.ContentBox().Offset(borderBox.x, borderBox.y);
     Rect padding = box.PaddingBox().Offset(borderBox.x, borderBox.y);
     int x = box.replaced == Replaced::Control ? content.x : padding.x;
-    return {x, content.y + (content.height - kToggleSize) / 2, kToggleSize, kToggleSize};
+    return { x, content.y + (content.height - kToggleSize) / 2, kToggleSize, kToggleSize };
 }
 
 void PaintCheckMark(const Rect& r, bool checked, bool disabled, float opacity, Painter& painter)
@@ -27,7 +27,7 @@ void PaintCheckMark(const Rect& r, bool checked, bool disabled, float opacity, P
     painter.FillRoundRect(r, 2, Faded(fill, opacity));
     painter.StrokeRoundRect(r, 2, 1, Faded(frame, opacity));
     if (checked)
-        painter.DrawLines({{r.x + 3, r.y + 7}, {r.x + 6, r.y + 10}, {r.x + 11, r.y + 4}}, 2,
+        painter.DrawLines({ { r.x + 3, r.y + 7 }, { r.x + 6, r.y + 10 }, { r.x + 11, r.y + 4 } }, 2,
                           Faded(palette::kWhite, opacity));
 }
 
@@ -37,7 +37,8 @@ void PaintRadioMark(const Rect& r, bool checked, bool disabled, float opacity, P
     Color frame = checked ? accent : disabled ? palette::kDisabledBorder : palette::kBoxBorder;
     painter.FillRoundRect(r, r.width / 2, Faded(disabled ? palette::kDisabledFill : palette::kWhite, opacity));
     painter.StrokeRoundRect(r, r.width / 2, 1, Faded(frame, opacity));
-    if (checked) painter.FillRoundRect(Inset(r, {4, 4, 4, 4}), 3, Faded(accent, opacity));
+    if (checked)
+        painter.FillRoundRect(Inset(r, { 4, 4, 4, 4 }), 3, Faded(accent, opacity));
 }
 
 }  // namespace

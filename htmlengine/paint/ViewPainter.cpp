@@ -19,11 +19,13 @@ void PaintOpenCalendar(LayoutView& layout, Document& document, PaintContext& con
 {
     Element* owner = document.PopupOwner();
     Control* control = owner ? owner->GetControl() : nullptr;
-    if (!control || control->Type() != kControlDate) return;
+    if (!control || control->Type() != kControlDate)
+        return;
     auto& date = static_cast<DateControl&>(*control);
     Rect anchor;
     const Box* box = layout.BoxOf(*owner);
-    if (!date.CalendarOpen() || !box || !layout.ElementRect(*owner, anchor)) return;
+    if (!date.CalendarOpen() || !box || !layout.ElementRect(*owner, anchor))
+        return;
     PaintCalendar(date, *owner, anchor, layout.Viewport(), *box->style->font, context);
 }
 
@@ -32,10 +34,12 @@ void PaintOpenCalendar(LayoutView& layout, Document& document, PaintContext& con
 Color CanvasColor(Document& document)
 {
     Element* root = document.Root();
-    if (!root) return palette::kWhite;
+    if (!root)
+        return palette::kWhite;
     Color color = ComputedStyleOf(*root)->backgroundColor;
     for (Element* child : root->Children())
-        if (!color.Visible() && child->Tag() == "body") color = ComputedStyleOf(*child)->backgroundColor;
+        if (!color.Visible() && child->Tag() == "body")
+            color = ComputedStyleOf(*child)->backgroundColor;
     return color.a == 255 ? color : palette::kWhite;
 }
 
@@ -45,11 +49,13 @@ void PaintView(LayoutView& layout, Document& document, const TitleTip* tip, Pain
 {
     const LayoutTree* tree = layout.Update();
     Size viewport = layout.Viewport();
-    context.painter.FillRect({0, 0, viewport.width, viewport.height}, CanvasColor(document));
-    if (!tree) return;
+    context.painter.FillRect({ 0, 0, viewport.width, viewport.height }, CanvasColor(document));
+    if (!tree)
+        return;
     PaintTree(*tree, context);
     PaintOpenCalendar(layout, document, context);
-    if (tip) PaintTitleTip(*tip, viewport, context);
+    if (tip)
+        PaintTitleTip(*tip, viewport, context);
 }
 
 }  // namespace htmlengine

@@ -13,11 +13,20 @@ ElementReferenceCounter g_counter = { CountNothing, CountNothing };
 
 }  // namespace
 
-void SetElementReferenceCounter(const ElementReferenceCounter& counter) { g_counter = counter; }
+void SetElementReferenceCounter(const ElementReferenceCounter& counter)
+{
+    g_counter = counter;
+}
 
-void UseElement(HELEMENT element) { g_counter.use(element); }
+void UseElement(HELEMENT element)
+{
+    g_counter.use(element);
+}
 
-void UnuseElement(HELEMENT element) { g_counter.unuse(element); }
+void UnuseElement(HELEMENT element)
+{
+    g_counter.unuse(element);
+}
 
 void SetElementValue(VALUE& value, HELEMENT element)
 {

@@ -12,7 +12,10 @@ namespace htmlengine {
 
 namespace {
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsDigit(wchar_t c)
+{
+    return c >= L'0' && c <= L'9';
+}
 
 const wchar_t* SkipDigits(const wchar_t* cursor, const wchar_t* end)
 {

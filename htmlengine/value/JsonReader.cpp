@@ -79,20 +79,13 @@ bool JsonReader::ReadValue(int depth)
     if (m_cursor == m_end)
         return false;
     switch (*m_cursor) {
-    case L'{':
-        return depth < kMaxJsonDepth && ReadObject(depth + 1);
-    case L'[':
-        return depth < kMaxJsonDepth && ReadArray(depth + 1);
-    case L'"':
-        return ReadString();
-    case L't':
-        return ReadWord(L"true", VALUE_BOOL, 1);
-    case L'f':
-        return ReadWord(L"false", VALUE_BOOL, 0);
-    case L'n':
-        return ReadWord(L"null", VALUE_NULL, 0);
-    default:
-        return ReadNumber();
+    case L'{': return depth < kMaxJsonDepth && ReadObject(depth + 1);
+    case L'[': return depth < kMaxJsonDepth && ReadArray(depth + 1);
+    case L'"': return ReadString();
+    case L't': return ReadWord(L"true", VALUE_BOOL, 1);
+    case L'f': return ReadWord(L"false", VALUE_BOOL, 0);
+    case L'n': return ReadWord(L"null", VALUE_NULL, 0);
+    default: return ReadNumber();
     }
 }
 
@@ -153,7 +146,7 @@ bool JsonReader::ReadMember(int depth, MemberIndex& index)
         ReleaseBlock(key, VALUE_STRING);
     } else {
         try {
-            m_members.push_back(Member{ key, VALUE() });
+            m_members.push_back(Member { key, VALUE() });
         } catch (...) {
             ReleaseBlock(key, VALUE_STRING);
             throw;
@@ -190,7 +183,10 @@ bool IsIdentifierStart(wchar_t c)
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_' || c == L'$';
 }
 
-bool IsIdentifierPart(wchar_t c) { return IsIdentifierStart(c) || (c >= L'0' && c <= L'9'); }
+bool IsIdentifierPart(wchar_t c)
+{
+    return IsIdentifierStart(c) || (c >= L'0' && c <= L'9');
+}
 
 // identifier = [A-Za-z_$] *[A-Za-z0-9_$]
 bool JsonReader::ReadIdentifier(Block*& key)

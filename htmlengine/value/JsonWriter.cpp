@@ -35,7 +35,10 @@ void AppendFloat(double number, std::wstring& out)
         out.append(L".0");
 }
 
-bool NeedsEscape(wchar_t c) { return c == L'"' || c == L'\\' || c < 0x20; }
+bool NeedsEscape(wchar_t c)
+{
+    return c == L'"' || c == L'\\' || c < 0x20;
+}
 
 // char = unescaped / escape (RFC 8259, section 7): quotation mark, reverse solidus and the
 // control characters are escaped; everything else, non-ASCII included, is written as it is.
@@ -122,23 +125,20 @@ void AppendJson(const VALUE& value, std::wstring& out)
 
 }  // namespace
 
-void WriteJson(const VALUE& value, std::wstring& out) { AppendJson(value, out); }
+void WriteJson(const VALUE& value, std::wstring& out)
+{
+    AppendJson(value, out);
+}
 
 void WritePlainText(const VALUE& value, std::wstring& out)
 {
     switch (value.type) {
     case VALUE_UNDEFINED:
     case VALUE_NULL:
-    case VALUE_DOM_OBJECT:
-        break;
-    case VALUE_STRING:
-        out.append(StringChars(BlockOf(value)), BlockOf(value)->count);
-        break;
-    case VALUE_FLOAT:
-        AppendDecimal(FloatOf(value), out);
-        break;
-    default:
-        AppendJson(value, out);
+    case VALUE_DOM_OBJECT: break;
+    case VALUE_STRING: out.append(StringChars(BlockOf(value)), BlockOf(value)->count); break;
+    case VALUE_FLOAT: AppendDecimal(FloatOf(value), out); break;
+    default: AppendJson(value, out);
     }
 }
 

@@ -33,7 +33,10 @@ VALUE_RESULT ResultOrUndefined(VALUE* result, VALUE_RESULT status)
     return status;
 }
 
-bool IsContainer(const VALUE& value) { return value.type == VALUE_ARRAY || value.type == VALUE_OBJECT; }
+bool IsContainer(const VALUE& value)
+{
+    return value.type == VALUE_ARRAY || value.type == VALUE_OBJECT;
+}
 
 // The element or member value at n, or null out of range.
 const VALUE* NthElement(const VALUE& value, int n)
@@ -100,8 +103,7 @@ VALUE_RESULT HTMLENGINE_CALL ValueStringData(const VALUE* value, const wchar_t**
     return VALUE_OK;
 }
 
-VALUE_RESULT HTMLENGINE_CALL ValueStringDataSet(VALUE* value, const wchar_t* chars, uint32_t length,
-                                                uint32_t units)
+VALUE_RESULT HTMLENGINE_CALL ValueStringDataSet(VALUE* value, const wchar_t* chars, uint32_t length, uint32_t units)
 {
     if (!value)
         return VALUE_BAD_PARAMETER;

@@ -52,7 +52,10 @@ Block* NewObjectBlock(const Member* members, uint32_t count)
     return block;
 }
 
-void RetainBlock(Block* block) { block->references.fetch_add(1, std::memory_order_relaxed); }
+void RetainBlock(Block* block)
+{
+    block->references.fetch_add(1, std::memory_order_relaxed);
+}
 
 void ReleaseBlock(Block* block, uint32_t type)
 {

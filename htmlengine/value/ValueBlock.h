@@ -25,9 +25,18 @@ Block* NewStringBlock(const wchar_t* chars, uint32_t length);
 Block* NewArrayBlock(const VALUE* elements, uint32_t count);
 Block* NewObjectBlock(const Member* members, uint32_t count);
 
-inline const wchar_t* StringChars(const Block* block) { return reinterpret_cast<const wchar_t*>(block + 1); }
-inline const VALUE* ArrayElements(const Block* block) { return reinterpret_cast<const VALUE*>(block + 1); }
-inline const Member* ObjectMembers(const Block* block) { return reinterpret_cast<const Member*>(block + 1); }
+inline const wchar_t* StringChars(const Block* block)
+{
+    return reinterpret_cast<const wchar_t*>(block + 1);
+}
+inline const VALUE* ArrayElements(const Block* block)
+{
+    return reinterpret_cast<const VALUE*>(block + 1);
+}
+inline const Member* ObjectMembers(const Block* block)
+{
+    return reinterpret_cast<const Member*>(block + 1);
+}
 
 void RetainBlock(Block* block);
 // Frees the block, and what it holds, when the last reference goes.

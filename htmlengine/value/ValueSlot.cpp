@@ -6,7 +6,10 @@ namespace htmlengine {
 
 namespace {
 
-HELEMENT ElementOf(const VALUE& value) { return reinterpret_cast<HELEMENT>(static_cast<uintptr_t>(value.data)); }
+HELEMENT ElementOf(const VALUE& value)
+{
+    return reinterpret_cast<HELEMENT>(static_cast<uintptr_t>(value.data));
+}
 
 }  // namespace
 

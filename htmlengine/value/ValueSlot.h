@@ -10,7 +10,10 @@ inline bool HoldsBlock(uint32_t type)
     return type == VALUE_STRING || type == VALUE_ARRAY || type == VALUE_OBJECT;
 }
 
-inline Block* BlockOf(const VALUE& value) { return reinterpret_cast<Block*>(static_cast<uintptr_t>(value.data)); }
+inline Block* BlockOf(const VALUE& value)
+{
+    return reinterpret_cast<Block*>(static_cast<uintptr_t>(value.data));
+}
 
 // Releases what the value holds and leaves it undefined.
 void ResetValue(VALUE& value);

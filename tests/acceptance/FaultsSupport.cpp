@@ -64,7 +64,7 @@ void EditCompany(const std::wstring& companyFile, const std::wstring& list, cons
 }
 
 QbSim::Json CompanyRecord(const std::wstring& companyFile, const std::wstring& list, const std::wstring& idMember,
-                           const std::wstring& id)
+                          const std::wstring& id)
 {
     const QbSim::Json company = scenario::ReadCompany(companyFile);
     for (const QbSim::Json& record : company.Get(list).Items())

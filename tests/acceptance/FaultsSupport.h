@@ -27,7 +27,7 @@ void EditCompany(const std::wstring& companyFile, const std::wstring& list, cons
                  const std::wstring& patchJson);
 // A record of one of the company file's lists by its id; DriverError when it is gone.
 QbSim::Json CompanyRecord(const std::wstring& companyFile, const std::wstring& list, const std::wstring& idMember,
-                           const std::wstring& id);
+                          const std::wstring& id);
 
 // The value of one field in a simulator trace line: TxnDate="2026-11-17" gives 2026-11-17.
 std::wstring SentValue(const std::wstring& line, const std::wstring& field);

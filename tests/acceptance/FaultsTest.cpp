@@ -88,9 +88,9 @@ TEST_F(Faults, ServerStoppingDuringLoadLeavesTheProgramReadyToLoadAgain)
 // QuickBooks refuses the fourth entry of the run (the load's probe is the first add it sees).
 TEST_F(Faults, WriteRefusedMidImportIsReportedAndARerunWritesEachEntryOnce)
 {
-    driver::PageWindow& window = StartAtSummary(
-        L"[{\"stage\": \"Response\", \"request\": \"TimeTrackingAdd\", \"skip\": 4, \"status\": 3180,"
-        L" \"message\": \"The time entry could not be saved: another user is editing it.\"}]");
+    driver::PageWindow& window =
+        StartAtSummary(L"[{\"stage\": \"Response\", \"request\": \"TimeTrackingAdd\", \"skip\": 4, \"status\": 3180,"
+                       L" \"message\": \"The time entry could not be saved: another user is editing it.\"}]");
     m_bookkeeper->SelectAll();
     window.Click(L"#import");
 

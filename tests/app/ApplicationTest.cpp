@@ -10,27 +10,31 @@ using namespace Quorvane;
 
 namespace {
 
-std::wstring ScratchFolder(KnownFolder) {
+std::wstring ScratchFolder(KnownFolder)
+{
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     return std::wstring(temp) + L"pellworth-app-start";
 }
 
-void LoadACompany(FakeMainView& view) {
+void LoadACompany(FakeMainView& view)
+{
     view.GetModel()->SetCompanyInformation(L"Exit Co");
     view.GetModel()->SetConfig(boost::shared_ptr<Config>(new Config()));
 }
 
 class Application : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         SetKnownFolderProvider(&ScratchFolder);
         DeleteFileW(GetConfigFilePath(L"Exit Co").c_str());
     }
     void TearDown() override { SetKnownFolderProvider(NULL); }
 };
 
-TEST_F(Application, SavesTheCurrentCompanyAtExitAndLetsGoOfTheView) {
+TEST_F(Application, SavesTheCurrentCompanyAtExitAndLetsGoOfTheView)
+{
     boost::shared_ptr<FakeMainView> view(new FakeMainView());
     view->whileRunning = &LoadACompany;
     EXPECT_EQ(0, RunApplication(view));
@@ -40,7 +44,8 @@ TEST_F(Application, SavesTheCurrentCompanyAtExitAndLetsGoOfTheView) {
     EXPECT_EQ(std::vector<std::string>(1, "Run(true)"), view->Calls());
 }
 
-TEST_F(Application, SavesNothingWhenQuickBooksWasNeverReached) {
+TEST_F(Application, SavesNothingWhenQuickBooksWasNeverReached)
+{
     boost::shared_ptr<FakeMainView> view(new FakeMainView());
     EXPECT_EQ(0, RunApplication(view));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(GetConfigFilePath(L"Exit Co").c_str()));

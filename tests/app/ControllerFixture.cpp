@@ -14,7 +14,8 @@ const char kCompany[] =
     " 'Employees':[{'ListID':'E-ANNA','EditSequence':'100','FirstName':'Anna','LastName':'Berg'}],"
     " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}";
 
-std::wstring ScratchFolder(KnownFolder folder) {
+std::wstring ScratchFolder(KnownFolder folder)
+{
     wchar_t path[MAX_PATH + 64];
     const DWORD length = GetTempPathW(MAX_PATH, path);
     swprintf(path + length, 64, L"pellworth-app-test-%lu\\%ls", GetCurrentProcessId(),
@@ -26,16 +27,21 @@ std::vector<std::wstring> g_opened;
 
 namespace {
 
-void RecordOpen(const std::wstring& target) { g_opened.push_back(target); }
+void RecordOpen(const std::wstring& target)
+{
+    g_opened.push_back(target);
+}
 
 }  // namespace
 
-boost::shared_ptr<Config> ScriptedDialogs::RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab tab) {
+boost::shared_ptr<Config> ScriptedDialogs::RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab tab)
+{
     shownTab = tab;
     return settingsResult;
 }
 
-void ControllerTest::SetUp() {
+void ControllerTest::SetUp()
+{
     SimulatedQuickBooks::SetUp();
     Seed(kCompany);
     SetKnownFolderProvider(&ScratchFolder);
@@ -46,7 +52,8 @@ void ControllerTest::SetUp() {
     MakeController();
 }
 
-void ControllerTest::MakeController() {
+void ControllerTest::MakeController()
+{
     if (m_controller)
         m_controller->ReleaseViewAndModel();
     m_view.reset(new FakeMainView());
@@ -54,7 +61,8 @@ void ControllerTest::MakeController() {
     m_controller.reset(new MainController(m_view, m_model));
 }
 
-void ControllerTest::TearDown() {
+void ControllerTest::TearDown()
+{
     m_controller->ReleaseViewAndModel();
     EXPECT_EQ(0, m_view->WrongThreadCalls());
     SetDialogRunner(NULL);
@@ -63,13 +71,15 @@ void ControllerTest::TearDown() {
     SimulatedQuickBooks::TearDown();
 }
 
-Calls ControllerTest::Settle() {
+Calls ControllerTest::Settle()
+{
     EXPECT_TRUE(m_controller->WaitForLoadIdle(20000));
     PumpFor(100);
     return m_view->Take();
 }
 
-boost::shared_ptr<Config> ControllerTest::InstallSettings(const std::wstring& password) {
+boost::shared_ptr<Config> ControllerTest::InstallSettings(const std::wstring& password)
+{
     boost::shared_ptr<Config> config(new Config());
     Config::ConnectionOptions options;
     options.url = L"http://localhost:1";
@@ -82,7 +92,8 @@ boost::shared_ptr<Config> ControllerTest::InstallSettings(const std::wstring& pa
     return config;
 }
 
-void LiveLoad::SetUp() {
+void LiveLoad::SetUp()
+{
     ControllerTest::SetUp();
     Seed("{'CompanyName':'Sim Co',"
          " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
@@ -92,7 +103,8 @@ void LiveLoad::SetUp() {
     m_server->Reset();
 }
 
-boost::shared_ptr<Config> LiveLoad::DemoSettings(const wchar_t* password, bool valid, const wchar_t* serverUuid) {
+boost::shared_ptr<Config> LiveLoad::DemoSettings(const wchar_t* password, bool valid, const wchar_t* serverUuid)
+{
     boost::shared_ptr<Config> config(new Config());
     Config::ConnectionOptions options;
     options.url = m_server->Address();
@@ -107,17 +119,19 @@ boost::shared_ptr<Config> LiveLoad::DemoSettings(const wchar_t* password, bool v
         config->SetServiceItemAccount(L"A-INC");
         TestCompany rules;
         rules.config = config;
-        for (const wchar_t* id : {L"7", L"12", L"15", L"21", L"23", L"26", L"30"})
+        for (const wchar_t* id : { L"7", L"12", L"15", L"21", L"23", L"26", L"30" })
             rules.MapEmployee(id, L"", Mapping::DoNotImport);
     }
     return config;
 }
 
-void LiveLoad::StoreSettings(const wchar_t* password, bool valid, const wchar_t* serverUuid) {
+void LiveLoad::StoreSettings(const wchar_t* password, bool valid, const wchar_t* serverUuid)
+{
     ASSERT_TRUE(SaveConfig(L"Sim Co", DemoSettings(password, valid, serverUuid)));
 }
 
-Calls LiveLoad::Progress(const Calls& shown) {
+Calls LiveLoad::Progress(const Calls& shown)
+{
     Calls progress;
     for (const std::string& call : shown) {
         if (call.compare(0, 19, "SetDataLoadProgress") == 0)

@@ -28,9 +28,12 @@ extern std::vector<std::wstring> g_opened;
 // Answers every dialog as the test says, and remembers the tab the settings opened on.
 struct ScriptedDialogs : IDialogRunner {
     boost::shared_ptr<Quorvane::Config> RunSettings(HWND, const boost::shared_ptr<MainModel>&,
-                                                    SettingsTab tab);
-    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) { return previewChanged; }
-    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) { return false; }
+                                                    SettingsTab tab) override;
+    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) override
+    {
+        return previewChanged;
+    }
+    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override { return false; }
 
     boost::shared_ptr<Quorvane::Config> settingsResult;
     bool previewChanged = false;

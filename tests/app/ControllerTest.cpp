@@ -17,7 +17,8 @@ using namespace Quorvane;
 
 namespace {
 
-TEST_F(ControllerTest, NeedsAViewAndAModel) {
+TEST_F(ControllerTest, NeedsAViewAndAModel)
+{
     try {
         MainController(boost::shared_ptr<IMainView>(), m_model);
         FAIL();
@@ -36,24 +37,25 @@ TEST_F(ControllerTest, NeedsAViewAndAModel) {
 
 struct LoadCase {
     const char* name;
-    const char* seed;    // replaces the company when set
-    const char* fault;   // injected when set
+    const char* seed;  // replaces the company when set
+    const char* fault;  // injected when set
     const char* shown;
     const wchar_t* company;
 };
 
-TEST_F(ControllerTest, LoadsThatStopBeforeTheServer) {
+TEST_F(ControllerTest, LoadsThatStopBeforeTheServer)
+{
     const LoadCase cases[] = {
-        {"QuickBooks not running", 0, "{'stage':'OpenConnection','hresult':'0x80040408'}",
-         "ShowQuickBooksProblem(Cannot Connect to QuickBooks)", L""},
-        {"no payroll access",
-         "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':false}}}", 0,
-         "ShowQuickBooksProblem(Cannot Get Payroll Information from QuickBooks)", L""},
-        {"timesheet off",
-         "{'CompanyName':'Sim Co','Preferences':{'TimeTrackingEnabled':false,"
-         "'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}}}", 0,
-         "ShowQuickBooksProblem(Quorvane Pellworth needs the timesheet to be turned on)", L"Sim Co"},
-        {"no remembered password", 0, 0, "ShowLoginPanel(, , )", L"Sim Co"},
+        { "QuickBooks not running", 0, "{'stage':'OpenConnection','hresult':'0x80040408'}",
+          "ShowQuickBooksProblem(Cannot Connect to QuickBooks)", L"" },
+        { "no payroll access",
+          "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':false}}}", 0,
+          "ShowQuickBooksProblem(Cannot Get Payroll Information from QuickBooks)", L"" },
+        { "timesheet off",
+          "{'CompanyName':'Sim Co','Preferences':{'TimeTrackingEnabled':false,"
+          "'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}}}",
+          0, "ShowQuickBooksProblem(Quorvane Pellworth needs the timesheet to be turned on)", L"Sim Co" },
+        { "no remembered password", 0, 0, "ShowLoginPanel(, , )", L"Sim Co" },
     };
     for (const LoadCase& c : cases) {
         QbSim::Control::ClearFaults();
@@ -69,7 +71,8 @@ TEST_F(ControllerTest, LoadsThatStopBeforeTheServer) {
 }
 
 // Defaults in its place would be saved over it: the load stops and says which file and why.
-TEST_F(ControllerTest, ASettingsFileThatCannotBeOpenedStopsTheLoad) {
+TEST_F(ControllerTest, ASettingsFileThatCannotBeOpenedStopsTheLoad)
+{
     boost::shared_ptr<Config> stored(new Config());
     stored->SetServerUuid(L"kept");
     ASSERT_TRUE(SaveConfig(L"Sim Co", stored));
@@ -87,7 +90,8 @@ TEST_F(ControllerTest, ASettingsFileThatCannotBeOpenedStopsTheLoad) {
     EXPECT_EQ(L"kept", read->GetServerUuid());
 }
 
-TEST_F(ControllerTest, ReloadsWhileLoadingEndInExactlyOneMoreLoad) {
+TEST_F(ControllerTest, ReloadsWhileLoadingEndInExactlyOneMoreLoad)
+{
     QbSim::Control::SetLatency(300);
     m_controller->LoadData();
     Sleep(100);
@@ -95,12 +99,13 @@ TEST_F(ControllerTest, ReloadsWhileLoadingEndInExactlyOneMoreLoad) {
     m_controller->ReloadData();
     const Calls shown = Settle();
     QbSim::Control::SetLatency(0);
-    const char* expected[] = {"SetDataLoadProgress(Preparing..., 0)", "SetDataLoadProgress(Preparing..., 0)",
-                              "ShowLoginPanel(, , )"};
+    const char* expected[] = { "SetDataLoadProgress(Preparing..., 0)", "SetDataLoadProgress(Preparing..., 0)",
+                               "ShowLoginPanel(, , )" };
     EXPECT_EQ(Calls(expected, expected + 3), shown);
 }
 
-TEST_F(ControllerTest, ConfirmedSettingsKeepTheStoredPasswordAndReload) {
+TEST_F(ControllerTest, ConfirmedSettingsKeepTheStoredPasswordAndReload)
+{
     boost::shared_ptr<Config> old = InstallSettings(L"secret");
     old->SetMappingType(0);
     m_dialogs.settingsResult.reset(new Config(*old));
@@ -118,14 +123,16 @@ TEST_F(ControllerTest, ConfirmedSettingsKeepTheStoredPasswordAndReload) {
     EXPECT_EQ("SetDataLoadProgress(Preparing..., 0)", Settle().front());
 }
 
-TEST_F(ControllerTest, SettingsNotConfirmedChangeNothing) {
+TEST_F(ControllerTest, SettingsNotConfirmedChangeNothing)
+{
     boost::shared_ptr<Config> old = InstallSettings(L"secret");
     m_controller->OpenSettings();
     EXPECT_EQ(old, m_model->GetConfig());
     EXPECT_TRUE(Settle().empty());
 }
 
-TEST_F(ControllerTest, OnlyNewDatesStartALoad) {
+TEST_F(ControllerTest, OnlyNewDatesStartALoad)
+{
     boost::shared_ptr<Config> config = InstallSettings(L"");
     DateRange range = config->GetPeriod();
     m_controller->ChangeDateRange(range);
@@ -143,7 +150,8 @@ TEST_F(ControllerTest, OnlyNewDatesStartALoad) {
     EXPECT_EQ("SetDataLoadProgress(Preparing..., 0)", shown.front());
 }
 
-TEST_F(ControllerTest, AUserNotToImportIsNeverSelected) {
+TEST_F(ControllerTest, AUserNotToImportIsNeverSelected)
+{
     boost::shared_ptr<Config> config = InstallSettings(L"");
     TestCompany rules;
     rules.config = config;
@@ -151,10 +159,11 @@ TEST_F(ControllerTest, AUserNotToImportIsNeverSelected) {
     rules.MapEmployee(L"8", L"E-ANNA");
     m_controller->SelectEmployee(L"7", true);
     m_controller->SelectEmployee(L"8", true);
-    EXPECT_EQ(Config::EmployeeSelection({L"8"}), *m_model->GetConfig()->GetSelectedEmployees());
+    EXPECT_EQ(Config::EmployeeSelection({ L"8" }), *m_model->GetConfig()->GetSelectedEmployees());
 }
 
-TEST_F(ControllerTest, OpensOnlyWebLinksTheLastLogAndTheLogFolder) {
+TEST_F(ControllerTest, OpensOnlyWebLinksTheLastLogAndTheLogFolder)
+{
     InstallSettings(L"");
     m_controller->OpenLink(L"https://example.com/guide");
     m_controller->OpenLink(L"file:///C:/windows/notepad.exe");
@@ -165,30 +174,31 @@ TEST_F(ControllerTest, OpensOnlyWebLinksTheLastLogAndTheLogFolder) {
     EXPECT_EQ(ScratchFolder(CommonDocumentsFolder) + L"\\Quorvane\\QB Import Logs\\Imported to Sim Co\\", g_opened[1]);
 }
 
-
 }  // namespace
 
 namespace {
 
-TEST_F(LiveLoad, ASuccessfulLoadReportsEachStepAndShowsTheSummary) {
+TEST_F(LiveLoad, ASuccessfulLoadReportsEachStepAndShowsTheSummary)
+{
     StoreSettings(L"secret", true);
     m_controller->LoadData();
     const Calls shown = Settle();
-    const char* steps[] = {"SetDataLoadProgress(Preparing..., 0)",
-                           "SetDataLoadProgress(Load Data from Quorvane..., 10)",
-                           "SetDataLoadProgress(Load Data from Quorvane..., 30)",
-                           "SetDataLoadProgress(Load Data from QuickBooks..., 40)",
-                           "SetDataLoadProgress(Load Data from QuickBooks..., 60)",
-                           "SetDataLoadProgress(Load Data from QuickBooks..., 70)",
-                           "SetDataLoadProgress(Mapping..., 80)",
-                           "SetDataLoadProgress(Finishing..., 100)"};
+    const char* steps[] = { "SetDataLoadProgress(Preparing..., 0)",
+                            "SetDataLoadProgress(Load Data from Quorvane..., 10)",
+                            "SetDataLoadProgress(Load Data from Quorvane..., 30)",
+                            "SetDataLoadProgress(Load Data from QuickBooks..., 40)",
+                            "SetDataLoadProgress(Load Data from QuickBooks..., 60)",
+                            "SetDataLoadProgress(Load Data from QuickBooks..., 70)",
+                            "SetDataLoadProgress(Mapping..., 80)",
+                            "SetDataLoadProgress(Finishing..., 100)" };
     EXPECT_EQ(Calls(steps, steps + 8), Progress(shown));
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ("RefreshSummary()", shown.back()) << ::testing::PrintToString(shown);
     EXPECT_TRUE(m_model->GetConfig()->GetLoadedPeriod() == m_model->GetConfig()->GetPeriod());
 }
 
-TEST_F(LiveLoad, MappingProblemsStopBeforeThePreview) {
+TEST_F(LiveLoad, MappingProblemsStopBeforeThePreview)
+{
     StoreSettings(L"secret", false);
     m_controller->LoadData();
     const Calls shown = Settle();
@@ -198,12 +208,14 @@ TEST_F(LiveLoad, MappingProblemsStopBeforeThePreview) {
     EXPECT_EQ(0u, m_model->GetEmployeeDiffs()->Count());
 }
 
-TEST_F(LiveLoad, LoginFailuresAndAChangedSite) {
+TEST_F(LiveLoad, LoginFailuresAndAChangedSite)
+{
     StoreSettings(L"wrong", false);
     m_controller->LoadData();
     Calls shown = Settle();
     ASSERT_FALSE(shown.empty());
-    EXPECT_NE(std::string::npos, shown.back().find("Cannot connect to Quorvane, The specified username and/or password"))
+    EXPECT_NE(std::string::npos,
+              shown.back().find("Cannot connect to Quorvane, The specified username and/or password"))
         << shown.back();
 
     StoreSettings(L"secret", false, L"another-server");
@@ -224,7 +236,8 @@ TEST_F(LiveLoad, LoginFailuresAndAChangedSite) {
     EXPECT_FALSE(accepted->GetConnectionOptions()->GetSiteChangeAccepted());
 }
 
-TEST_F(LiveLoad, ARefusedSiteChangeForgetsTheLogin) {
+TEST_F(LiveLoad, ARefusedSiteChangeForgetsTheLogin)
+{
     StoreSettings(L"secret", false, L"another-server");
     m_controller->LoadData();
     Settle();
@@ -237,7 +250,8 @@ TEST_F(LiveLoad, ARefusedSiteChangeForgetsTheLogin) {
 
 // Leave of a type the server no longer lists is loaded and left out of the import; it does not
 // stop the load.
-TEST_F(LiveLoad, LeaveOfATypeTheServerNoLongerListsDoesNotStopTheLoad) {
+TEST_F(LiveLoad, LeaveOfATypeTheServerNoLongerListsDoesNotStopTheLoad)
+{
     boost::shared_ptr<Config> config = DemoSettings(L"secret", true);
     DateRange november;
     november.SetStart(DateTime(1, 11, 2026));
@@ -256,28 +270,30 @@ TEST_F(LiveLoad, LeaveOfATypeTheServerNoLongerListsDoesNotStopTheLoad) {
 
 struct LoginFailureCase {
     const char* name;
-    const wchar_t* knobs;    // set on the demo server when given
+    const wchar_t* knobs;  // set on the demo server when given
     const wchar_t* address;  // replaces the demo server's when given
-    const char* shown;       // caption and start of the error on the login panel
+    const char* shown;  // caption and start of the error on the login panel
 };
 
-TEST_F(LiveLoad, EachLoginFailureShowsItsOwnText) {
+TEST_F(LiveLoad, EachLoginFailureShowsItsOwnText)
+{
     const std::wstring closed = L"http://127.0.0.1:" + std::to_wstring(ClosedLocalPort()) + L"/rpc";
     const LoginFailureCase cases[] = {
-        {"version below 3.2", L"{\"version\": \"3.1\"}", 0,
-         "Quorvane version is not supported, Incorrect Quorvane version at the specified address."},
-        {"account disabled", L"{\"loginResult\": \"error_account_disabled\"}", 0,
-         "Cannot connect to Quorvane, Your account was disabled."},
-        {"service missing", L"{\"services\": [\"SyncService_v1\"]}", 0,
-         "Incorrect Quorvane version, Quorvane site at the specified address does not have Fenwold."},
-        {"no access rights", L"{\"methods\": {\"QBService_v1.getAllLeaveTypes\": {\"mode\": \"no-rights\"}}}", 0,
-         "Insufficient access rights, You do not have Generate Cost & Billing Reports access right."},
-        {"unknown server error",
-         L"{\"methods\": {\"SyncService_v1.getGeneralSettings\": {\"mode\": \"error\", \"code\": 42}}}", 0,
-         "Can not connect to Quorvane, Unknown error occured."},
-        {"server not found", 0, closed.c_str(), "The provided URL is not valid, The site at ?"},
-        {"no address", 0, L"", "Cannot connect to Quorvane, The provided URL is not valid"},
-        {"port out of range", 0, L"http://127.0.0.1:99999/rpc", "Cannot connect to Quorvane, The provided URL is not valid"},
+        { "version below 3.2", L"{\"version\": \"3.1\"}", 0,
+          "Quorvane version is not supported, Incorrect Quorvane version at the specified address." },
+        { "account disabled", L"{\"loginResult\": \"error_account_disabled\"}", 0,
+          "Cannot connect to Quorvane, Your account was disabled." },
+        { "service missing", L"{\"services\": [\"SyncService_v1\"]}", 0,
+          "Incorrect Quorvane version, Quorvane site at the specified address does not have Fenwold." },
+        { "no access rights", L"{\"methods\": {\"QBService_v1.getAllLeaveTypes\": {\"mode\": \"no-rights\"}}}", 0,
+          "Insufficient access rights, You do not have Generate Cost & Billing Reports access right." },
+        { "unknown server error",
+          L"{\"methods\": {\"SyncService_v1.getGeneralSettings\": {\"mode\": \"error\", \"code\": 42}}}", 0,
+          "Can not connect to Quorvane, Unknown error occured." },
+        { "server not found", 0, closed.c_str(), "The provided URL is not valid, The site at ?" },
+        { "no address", 0, L"", "Cannot connect to Quorvane, The provided URL is not valid" },
+        { "port out of range", 0, L"http://127.0.0.1:99999/rpc",
+          "Cannot connect to Quorvane, The provided URL is not valid" },
     };
     for (const LoginFailureCase& c : cases) {
         boost::shared_ptr<Config> config = DemoSettings(L"secret", true);
@@ -305,15 +321,16 @@ namespace {
 
 struct PeriodCase {
     const char* name;
-    DateTime end;        // of a custom period from 1 January 2012
-    const char* fault;   // injected for the first load when set
+    DateTime end;  // of a custom period from 1 January 2012
+    const char* fault;  // injected for the first load when set
 };
 
-TEST_F(LiveLoad, APeriodQuickBooksRefusesOrThatIsNoDateGivesWayToTheLoadedOne) {
+TEST_F(LiveLoad, APeriodQuickBooksRefusesOrThatIsNoDateGivesWayToTheLoadedOne)
+{
     const PeriodCase cases[] = {
-        {"refused by QuickBooks", DateTime(31, 1, 2012),
-         "{'stage':'DoRequests','request':'TimeTrackingQuery','hresult':'0x80040305'}"},
-        {"not a calendar date", DateTime(31, 2, 2012), 0},
+        { "refused by QuickBooks", DateTime(31, 1, 2012),
+          "{'stage':'DoRequests','request':'TimeTrackingQuery','hresult':'0x80040305'}" },
+        { "not a calendar date", DateTime(31, 2, 2012), 0 },
     };
     for (const PeriodCase& c : cases) {
         QbSim::Control::ClearFaults();

@@ -19,7 +19,7 @@ void ImportOnlyChloe(const boost::shared_ptr<Config>& config)
     config->SetPeriod(period);
     TestCompany rules;
     rules.config = config;
-    for (const wchar_t* id : {L"7", L"12", L"15", L"21", L"26", L"28", L"30"})
+    for (const wchar_t* id : { L"7", L"12", L"15", L"21", L"26", L"28", L"30" })
         rules.MapEmployee(id, L"", Mapping::DoNotImport);
     rules.MapEmployee(kChloe, L"E-CHLOE");
     rules.MapPayroll(kChloe, L"P-HOURLY");

@@ -14,35 +14,42 @@ class FakeMainView : public IMainView {
 public:
     FakeMainView() : m_uiThread(GetCurrentThreadId()), m_wrongThreadCalls(0) {}
 
-    void Run(bool show);
-    void ShowLoginPanel(const ConnectionOptions& options, const std::wstring& caption, const std::wstring& error);
-    void HideLoginPanel() { Record("HideLoginPanel"); }
-    void ResetImportProgress() { Record("ResetImportProgress"); }
-    void ShowImportProgress() { Record("ShowImportProgress"); }
-    void HideImportProgress() { Record("HideImportProgress"); }
-    void SetImportProgress(int done, int total);
-    void SetImportedWorkingTime(int minutes);
-    void SetImportedLeaveTime(int minutes);
-    void SetImportComment(const std::wstring& comment) { Record("SetImportComment", comment); }
-    void ShowImportSucceeded() { Record("ShowImportSucceeded"); }
-    void ShowImportFailed(const std::wstring& message) { Record("ShowImportFailed", message); }
-    void OnImportStarted() { Record("OnImportStarted"); }
-    void OnImportFinished() { Record("OnImportFinished"); }
-    void ShowSiteWasChanged(const std::wstring& url) { Record("ShowSiteWasChanged", url); }
-    void ShowMappingProblems() { Record("ShowMappingProblems"); }
-    void SetDataLoadProgress(const std::wstring& caption, int percent);
-    void RefreshSummary() { Record("RefreshSummary"); }
-    void ShowQuickBooksProblem(const std::wstring& caption, const std::wstring&) { Record("ShowQuickBooksProblem", caption); }
+    void Run(bool show) override;
+    void ShowLoginPanel(const ConnectionOptions& options, const std::wstring& caption,
+                        const std::wstring& error) override;
+    void HideLoginPanel() override { Record("HideLoginPanel"); }
+    void ResetImportProgress() override { Record("ResetImportProgress"); }
+    void ShowImportProgress() override { Record("ShowImportProgress"); }
+    void HideImportProgress() override { Record("HideImportProgress"); }
+    void SetImportProgress(int done, int total) override;
+    void SetImportedWorkingTime(int minutes) override;
+    void SetImportedLeaveTime(int minutes) override;
+    void SetImportComment(const std::wstring& comment) override { Record("SetImportComment", comment); }
+    void ShowImportSucceeded() override { Record("ShowImportSucceeded"); }
+    void ShowImportFailed(const std::wstring& message) override { Record("ShowImportFailed", message); }
+    void OnImportStarted() override { Record("OnImportStarted"); }
+    void OnImportFinished() override { Record("OnImportFinished"); }
+    void ShowSiteWasChanged(const std::wstring& url) override { Record("ShowSiteWasChanged", url); }
+    void ShowMappingProblems() override { Record("ShowMappingProblems"); }
+    void SetDataLoadProgress(const std::wstring& caption, int percent) override;
+    void RefreshSummary() override { Record("RefreshSummary"); }
+    void ShowQuickBooksProblem(const std::wstring& caption, const std::wstring&) override
+    {
+        Record("ShowQuickBooksProblem", caption);
+    }
     void ShowError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
-                   const std::wstring& furtherActions, const std::wstring& customValue, int buttons);
-    void ShowAbsentTimeTrack(bool conflicts) { Record("ShowAbsentTimeTrack", conflicts ? "true" : "false"); }
-    void SetDateRange(const Quorvane::DateRange& range);
-    void SetFirstDayOfWeek(int day);
-    HWND GetHwnd() { return NULL; }
-    void SetNotification(boost::shared_ptr<IMainViewNotification> notification) { m_notification = notification; }
-    boost::shared_ptr<IMainViewNotification> GetNotification() { return m_notification; }
-    void SetModel(boost::shared_ptr<MainModel> model) { m_model = model; }
-    boost::shared_ptr<MainModel> GetModel() { return m_model; }
+                   const std::wstring& furtherActions, const std::wstring& customValue, int buttons) override;
+    void ShowAbsentTimeTrack(bool conflicts) override { Record("ShowAbsentTimeTrack", conflicts ? "true" : "false"); }
+    void SetDateRange(const Quorvane::DateRange& range) override;
+    void SetFirstDayOfWeek(int day) override;
+    HWND GetHwnd() override { return NULL; }
+    void SetNotification(boost::shared_ptr<IMainViewNotification> notification) override
+    {
+        m_notification = notification;
+    }
+    boost::shared_ptr<IMainViewNotification> GetNotification() override { return m_notification; }
+    void SetModel(boost::shared_ptr<MainModel> model) override { m_model = model; }
+    boost::shared_ptr<MainModel> GetModel() override { return m_model; }
 
     // What the user does while the message loop runs.
     boost::function<void(FakeMainView&)> whileRunning;

@@ -24,7 +24,8 @@ typedef std::vector<std::wstring> Lines;
 // (date, duration) -> how many entries QuickBooks holds with them.
 typedef std::map<std::pair<std::wstring, std::wstring>, int> EntryCounts;
 
-EntryCounts ServerEntries() {
+EntryCounts ServerEntries()
+{
     EntryCounts expected;
     for (int day = 0; day < 2; ++day) {
         const std::wstring date = kMonday.Add(DateSpan::Days(day)).ToString();
@@ -36,30 +37,35 @@ EntryCounts ServerEntries() {
 
 class LiveImport : public LiveLoad {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         LiveLoad::SetUp();
         Restart();
     }
 
     // A company without Chloë's entries, no faults, a fresh controller.
-    void Restart() {
+    void Restart()
+    {
         QbSim::Control::ClearFaults();
-        Seed("{'CompanyName':'Sim Co',"
-             " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
-             " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
-             " 'Employees':[{'ListID':'E-CHLOE','EditSequence':'1','FirstName':'Chloe','LastName':'Lefevre'}],"
-             " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}");
+        Seed(
+            "{'CompanyName':'Sim Co',"
+            " 'Preferences':{'TimeTrackingEnabled':true,'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
+            " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8}],"
+            " 'Employees':[{'ListID':'E-CHLOE','EditSequence':'1','FirstName':'Chloe','LastName':'Lefevre'}],"
+            " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}");
         ASSERT_TRUE(SaveConfig(L"Sim Co", ChloeOnly()));
         MakeController();
     }
 
-    boost::shared_ptr<Config> ChloeOnly() {
+    boost::shared_ptr<Config> ChloeOnly()
+    {
         boost::shared_ptr<Config> config = DemoSettings(L"secret", false);
         ImportOnlyChloe(config);
         return config;
     }
 
-    void LoadAndSelect() {
+    void LoadAndSelect()
+    {
         m_controller->ReloadData();
         const Calls shown = Settle();
         ASSERT_FALSE(shown.empty());
@@ -68,23 +74,26 @@ protected:
     }
 
     // Runs one import to its end and returns what it showed; Writes() then gives what it wrote.
-    Calls Import(bool checkAbsent = true) {
+    Calls Import(bool checkAbsent = true)
+    {
         Trace();
         m_controller->StartImport(checkAbsent);
         return Finished();
     }
 
-    Calls Finished() {
+    Calls Finished()
+    {
         EXPECT_TRUE(m_controller->WaitForImportIdle(30000));
         PumpFor(100);
         return m_view->Take();
     }
 
     // The adds, changes and deletes QuickBooks received since the trace was last read.
-    Lines Writes() { return Requests({L"TimeTrackingAdd", L"TimeTrackingMod", L"TxnDel"}); }
+    Lines Writes() { return Requests({ L"TimeTrackingAdd", L"TimeTrackingMod", L"TxnDel" }); }
 
     // The requests of these kinds since the trace was last read.
-    Lines Requests(std::initializer_list<const wchar_t*> kinds) {
+    Lines Requests(std::initializer_list<const wchar_t*> kinds)
+    {
         Lines requests;
         for (const std::wstring& line : RequestTrace()) {
             for (const wchar_t* kind : kinds)
@@ -94,7 +103,8 @@ protected:
         return requests;
     }
 
-    static QbSim::Json QuickBooksRecord(const wchar_t* list, const std::wstring& id) {
+    static QbSim::Json QuickBooksRecord(const wchar_t* list, const std::wstring& id)
+    {
         const QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
         for (const QbSim::Json& record : company.Get(list).Items()) {
             if (record.Get(L"ListID").AsString() == id || record.Get(L"TxnID").AsString() == id)
@@ -104,7 +114,8 @@ protected:
     }
 
     // An entry of Chloë's that the server does not have.
-    static void AddQuickBooksEntry(const std::wstring& txnId, const std::wstring& duration) {
+    static void AddQuickBooksEntry(const std::wstring& txnId, const std::wstring& duration)
+    {
         QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
         QbSim::Json entry = QbSim::Json::MakeObject();
         entry.Set(L"TxnID", txnId);
@@ -117,7 +128,8 @@ protected:
         QbSim::Control::Seed(company.Write());
     }
 
-    static EntryCounts QuickBooksEntries() {
+    static EntryCounts QuickBooksEntries()
+    {
         EntryCounts held;
         const QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
         for (const QbSim::Json& entry : company.Get(L"TimeEntries").Items())
@@ -125,7 +137,8 @@ protected:
         return held;
     }
 
-    static std::wstring QuickBooksTxnId(const std::wstring& date, const std::wstring& duration) {
+    static std::wstring QuickBooksTxnId(const std::wstring& date, const std::wstring& duration)
+    {
         const QbSim::Json company = QbSim::Json::Parse(QbSim::Control::Snapshot());
         for (const QbSim::Json& entry : company.Get(L"TimeEntries").Items()) {
             if (entry.Get(L"TxnDate").AsString() == date && entry.Get(L"Duration").AsString() == duration)
@@ -134,18 +147,20 @@ protected:
         return std::wstring();
     }
 
-    std::vector<boost::shared_ptr<TimeTrackDiff> > ChloesPreview() {
+    std::vector<boost::shared_ptr<TimeTrackDiff>> ChloesPreview()
+    {
         const boost::shared_ptr<EmployeeDiffCollection> preview = m_model->GetEmployeeDiffs();
         for (EmployeeDiffCollection::const_iterator user = preview->begin(); user != preview->end(); ++user) {
             if ((*user)->GetServerUser()->GetId() == kChloe)
-                return std::vector<boost::shared_ptr<TimeTrackDiff> >((*user)->GetTimeTrackDiffs()->begin(),
-                                                                      (*user)->GetTimeTrackDiffs()->end());
+                return std::vector<boost::shared_ptr<TimeTrackDiff>>((*user)->GetTimeTrackDiffs()->begin(),
+                                                                     (*user)->GetTimeTrackDiffs()->end());
         }
-        return std::vector<boost::shared_ptr<TimeTrackDiff> >();
+        return std::vector<boost::shared_ptr<TimeTrackDiff>>();
     }
 
     // The number of Chloë's entries that the preview would still add, change or delete.
-    int PendingChanges() {
+    int PendingChanges()
+    {
         int pending = 0;
         for (const boost::shared_ptr<TimeTrackDiff>& diff : ChloesPreview()) {
             if (!diff->GetQuickBooksSide() || !diff->GetImportSide() || diff->IsAbsentOnServer() ||
@@ -155,14 +170,16 @@ protected:
         return pending;
     }
 
-    int BilledConflicts() {
+    int BilledConflicts()
+    {
         int conflicts = 0;
         for (const boost::shared_ptr<TimeTrackDiff>& diff : ChloesPreview())
             conflicts += diff->IsBilledConflict() != 0;
         return conflicts;
     }
 
-    void ExpectInStep() {
+    void ExpectInStep()
+    {
         LoadAndSelect();
         EXPECT_EQ(0, PendingChanges());
         const Calls shown = Import();
@@ -173,7 +190,8 @@ protected:
     }
 };
 
-TEST_F(LiveImport, AnImportBringsTheServersEntriesAndASecondOneWritesNothing) {
+TEST_F(LiveImport, AnImportBringsTheServersEntriesAndASecondOneWritesNothing)
+{
     LoadAndSelect();
     EXPECT_EQ(4, PendingChanges());
     const Calls shown = Import();
@@ -196,12 +214,13 @@ struct FailedWrite {
 };
 
 // Whether QuickBooks took the failed write or not, the next run finds out from the reload.
-TEST_F(LiveImport, ARunFailedAtAWriteThenRunAgainEndsWithQuickBooksMatchingTheServer) {
+TEST_F(LiveImport, ARunFailedAtAWriteThenRunAgainEndsWithQuickBooksMatchingTheServer)
+{
     const FailedWrite cases[] = {
-        {"the first add refused after QuickBooks stored it",
-         "{'stage':'Response','request':'TimeTrackingAdd','shape':'Status','status':3175,'message':'In use'}"},
-        {"the third add lost on the way",
-         "{'stage':'DoRequests','request':'TimeTrackingAdd','skip':2,'hresult':'0x80040408'}"},
+        { "the first add refused after QuickBooks stored it",
+          "{'stage':'Response','request':'TimeTrackingAdd','shape':'Status','status':3175,'message':'In use'}" },
+        { "the third add lost on the way",
+          "{'stage':'DoRequests','request':'TimeTrackingAdd','skip':2,'hresult':'0x80040408'}" },
     };
     for (const FailedWrite& c : cases) {
         SCOPED_TRACE(c.name);
@@ -220,7 +239,8 @@ TEST_F(LiveImport, ARunFailedAtAWriteThenRunAgainEndsWithQuickBooksMatchingTheSe
     }
 }
 
-TEST_F(LiveImport, ABilledEntryThatDiffersIsLeftAloneAndReported) {
+TEST_F(LiveImport, ABilledEntryThatDiffersIsLeftAloneAndReported)
+{
     LoadAndSelect();
     Import();
     const std::wstring billed = QuickBooksTxnId(kMonday.ToString(), L"PT1H0M0S");
@@ -239,25 +259,26 @@ TEST_F(LiveImport, ABilledEntryThatDiffersIsLeftAloneAndReported) {
 
 // A bookkeeper bills an entry while the import runs, after the run compared QuickBooks with the
 // preview: the entry's own check before its write finds it, and it is left as billed.
-TEST_F(LiveImport, AnEntryBilledDuringTheRunIsNeitherChangedNorDeleted) {
+TEST_F(LiveImport, AnEntryBilledDuringTheRunIsNeitherChangedNorDeleted)
+{
     struct Case {
         const char* name;
         std::function<std::wstring()> arrange;  // gives the TxnID of the entry to bill
     } cases[] = {
-        {"a change",
-         [this] {
-             const std::wstring id = QuickBooksTxnId(kMonday.ToString(), L"PT1H0M0S");
-             QbSim::Control::Edit(L"TimeEntries", id, L"{\"Duration\":\"PT2H0M0S\"}");
-             return id;
-         }},
-        {"a delete",
-         [this] {
-             AddQuickBooksEntry(L"T-EXTRA", L"PT3H0M0S");
-             boost::shared_ptr<Config> config = ChloeOnly();
-             config->SetCanRemoveExistingQBTimeTrack(true);
-             EXPECT_TRUE(SaveConfig(L"Sim Co", config));
-             return std::wstring(L"T-EXTRA");
-         }},
+        { "a change",
+          [this] {
+              const std::wstring id = QuickBooksTxnId(kMonday.ToString(), L"PT1H0M0S");
+              QbSim::Control::Edit(L"TimeEntries", id, L"{\"Duration\":\"PT2H0M0S\"}");
+              return id;
+          } },
+        { "a delete",
+          [this] {
+              AddQuickBooksEntry(L"T-EXTRA", L"PT3H0M0S");
+              boost::shared_ptr<Config> config = ChloeOnly();
+              config->SetCanRemoveExistingQBTimeTrack(true);
+              EXPECT_TRUE(SaveConfig(L"Sim Co", config));
+              return std::wstring(L"T-EXTRA");
+          } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -271,8 +292,8 @@ TEST_F(LiveImport, AnEntryBilledDuringTheRunIsNeitherChangedNorDeleted) {
         // The first time-tracking query is the run's comparison with the preview; the second,
         // the entry's own check.
         InjectFault("{'stage':'DoRequests','request':'TimeTrackingQuery','skip':1,"
-                    " 'edit':{'list':'TimeEntries','id':'" + std::string(billed.begin(), billed.end()) +
-                    "','patch':{'BillableStatus':2}}}");
+                    " 'edit':{'list':'TimeEntries','id':'" +
+                    std::string(billed.begin(), billed.end()) + "','patch':{'BillableStatus':2}}}");
         const Calls shown = Import(false);
         EXPECT_EQ(Lines(), Writes());
         ASSERT_FALSE(shown.empty());
@@ -287,7 +308,8 @@ TEST_F(LiveImport, AnEntryBilledDuringTheRunIsNeitherChangedNorDeleted) {
 // The first run switches Chloë's paycheck setting, then stops at an open time-entry window
 // before any entry; the second, on the same preview, switches it again with the EditSequence
 // that the first switch gave her, and QuickBooks takes it.
-TEST_F(LiveImport, ARunAfterAPaycheckSettingSwitchUsesTheEmployeesNewEditSequence) {
+TEST_F(LiveImport, ARunAfterAPaycheckSettingSwitchUsesTheEmployeesNewEditSequence)
+{
     ASSERT_TRUE(QbSim::Control::Edit(L"Employees", L"E-CHLOE",
                                      L"{\"EmployeePayrollInfo\":{\"UseTimeDataToCreatePaychecks\":0}}"));
     const std::wstring loaded = QuickBooksRecord(L"Employees", L"E-CHLOE").Get(L"EditSequence").AsString();
@@ -298,9 +320,11 @@ TEST_F(LiveImport, ARunAfterAPaycheckSettingSwitchUsesTheEmployeesNewEditSequenc
         ASSERT_TRUE(quickBooks.IsOpen());
         shown = Import();
     }
-    EXPECT_EQ(1, std::count_if(shown.begin(), shown.end(), [](const std::string& call) {
-                  return call.find("ShowError(Window for Entering Time is Open in QB") == 0;
-              })) << ::testing::PrintToString(shown);
+    EXPECT_EQ(1, std::count_if(shown.begin(), shown.end(),
+                               [](const std::string& call) {
+                                   return call.find("ShowError(Window for Entering Time is Open in QB") == 0;
+                               }))
+        << ::testing::PrintToString(shown);
     const std::wstring switched = QuickBooksRecord(L"Employees", L"E-CHLOE").Get(L"EditSequence").AsString();
     EXPECT_NE(loaded, switched);
 
@@ -309,11 +333,12 @@ TEST_F(LiveImport, ARunAfterAPaycheckSettingSwitchUsesTheEmployeesNewEditSequenc
     EXPECT_EQ("ShowImportSucceeded()", shown.back()) << ::testing::PrintToString(shown);
     EXPECT_EQ(Lines(1, L"EmployeeMod: ListID=\"E-CHLOE\"; EditSequence=\"" + switched +
                            L"\"; EmployeePayrollInfoMod.UseTimeDataToCreatePaychecks=2"),
-              Requests({L"EmployeeMod"}));
+              Requests({ L"EmployeeMod" }));
     EXPECT_EQ(ServerEntries(), QuickBooksEntries());
 }
 
-TEST_F(LiveImport, ASecondStartWhileTheFirstRunsIsIgnored) {
+TEST_F(LiveImport, ASecondStartWhileTheFirstRunsIsIgnored)
+{
     LoadAndSelect();
     Trace();
     m_controller->StartImport(true);
@@ -324,20 +349,22 @@ TEST_F(LiveImport, ASecondStartWhileTheFirstRunsIsIgnored) {
     EXPECT_EQ(ServerEntries(), QuickBooksEntries());
 }
 
-TEST_F(LiveImport, TheImportedPreviewIsNotImportedAgain) {
+TEST_F(LiveImport, TheImportedPreviewIsNotImportedAgain)
+{
     LoadAndSelect();
     Import();
     const Calls shown = Import();
     EXPECT_EQ(Lines(), Writes());
-    EXPECT_EQ((Calls{ "ShowError(Cannot import data, These entries were imported; reload to see what is left to "
-                      "import, reload, 0)",
-                      "OnImportFinished()" }),
+    EXPECT_EQ((Calls { "ShowError(Cannot import data, These entries were imported; reload to see what is left to "
+                       "import, reload, 0)",
+                       "OnImportFinished()" }),
               shown);
     ExpectInStep();
 }
 
 // A load replaces the preview a run would walk: while one runs, no import starts.
-TEST_F(LiveImport, NoImportStartsWhileALoadRuns) {
+TEST_F(LiveImport, NoImportStartsWhileALoadRuns)
+{
     LoadAndSelect();
     QbSim::Control::SetLatency(100);
     m_controller->ReloadData();
@@ -352,7 +379,8 @@ TEST_F(LiveImport, NoImportStartsWhileALoadRuns) {
 }
 
 // The load would empty the preview the run is walking; it starts only once the run has ended.
-TEST_F(LiveImport, AReloadAskedForDuringTheImportWaitsForIt) {
+TEST_F(LiveImport, AReloadAskedForDuringTheImportWaitsForIt)
+{
     LoadAndSelect();
     m_controller->StartImport(true);
     m_controller->ReloadData();

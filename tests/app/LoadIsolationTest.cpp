@@ -17,7 +17,8 @@ namespace {
 const DWORD kLatencyMilliseconds = 200;
 
 // What the window's thread does with the model: its getters, and the lock as Connect takes it.
-void ReadModelAsTheWindowDoes(MainModel& model) {
+void ReadModelAsTheWindowDoes(MainModel& model)
+{
     model.GetConfig();
     model.GetServerEmployees();
     model.GetQuickBooksEmployees();
@@ -29,13 +30,15 @@ void ReadModelAsTheWindowDoes(MainModel& model) {
 
 class LiveSlowLoad : public LiveLoad {
 protected:
-    void TearDown() override {
+    void TearDown() override
+    {
         QbSim::Control::SetLatency(0);
         LiveLoad::TearDown();
     }
 
     // A load past its connection to QuickBooks and still running, inside the slow answers.
-    void StartSlowLoad() {
+    void StartSlowLoad()
+    {
         QbSim::Control::SetLatency(kLatencyMilliseconds);
         m_controller->LoadData();
         for (int i = 0; i < 100 && !m_model->GetConfig(); ++i)
@@ -46,7 +49,8 @@ protected:
     }
 };
 
-TEST_F(LiveSlowLoad, TheModelAnswersAtOnceWhileALoadWaitsForQuickBooks) {
+TEST_F(LiveSlowLoad, TheModelAnswersAtOnceWhileALoadWaitsForQuickBooks)
+{
     StoreSettings(L"secret", true);
     ASSERT_NO_FATAL_FAILURE(StartSlowLoad());
     DWORD longest = 0;
@@ -66,7 +70,8 @@ TEST_F(LiveSlowLoad, TheModelAnswersAtOnceWhileALoadWaitsForQuickBooks) {
     EXPECT_EQ("RefreshSummary()", shown.back());
 }
 
-TEST_F(LiveSlowLoad, AFailedReloadLeavesTheLoadedDataAsTheyWere) {
+TEST_F(LiveSlowLoad, AFailedReloadLeavesTheLoadedDataAsTheyWere)
+{
     StoreSettings(L"secret", true);
     m_controller->LoadData();
     ASSERT_EQ("RefreshSummary()", Settle().back());
@@ -85,7 +90,8 @@ TEST_F(LiveSlowLoad, AFailedReloadLeavesTheLoadedDataAsTheyWere) {
     EXPECT_EQ(leaveTypes, m_model->GetLeaveTypes());
 }
 
-TEST_F(LiveSlowLoad, SettingsConfirmedDuringALoadAreNotOverwrittenByIt) {
+TEST_F(LiveSlowLoad, SettingsConfirmedDuringALoadAreNotOverwrittenByIt)
+{
     StoreSettings(L"secret", true);
     ASSERT_NO_FATAL_FAILURE(StartSlowLoad());
     boost::shared_ptr<Config> edited(new Config(*m_model->GetConfig()));

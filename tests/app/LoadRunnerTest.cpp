@@ -21,7 +21,8 @@ public:
     void Attach(LoadRunner* runner) { m_runner = runner; }
     void Release() { InterlockedExchange(&m_released, 1); }
 
-    void Body(bool loginRequested) {
+    void Body(bool loginRequested)
+    {
         Record(loginRequested ? "start login" : "start");
         try {
             while (!InterlockedCompareExchange(&m_released, 0, 0)) {
@@ -37,13 +38,15 @@ public:
     void Fail(bool) { throw std::runtime_error("reader failed"); }
     void OnFailure(const std::string& what) { Record("failure: " + what); }
 
-    std::vector<std::string> Events() {
+    std::vector<std::string> Events()
+    {
         CriticalSectionLock lock(m_lock);
         return m_events;
     }
 
 private:
-    void Record(const std::string& event) {
+    void Record(const std::string& event)
+    {
         CriticalSectionLock lock(m_lock);
         m_events.push_back(event);
     }
@@ -54,13 +57,15 @@ private:
     std::vector<std::string> m_events;
 };
 
-bool WaitForEvents(RecordingLoad& load, size_t count) {
+bool WaitForEvents(RecordingLoad& load, size_t count)
+{
     for (int i = 0; i < 500 && load.Events().size() < count; ++i)
         Sleep(10);
     return load.Events().size() >= count;
 }
 
-TEST(LoadRunner, RequestsWhileLoadingAbortItAndStartExactlyOneMore) {
+TEST(LoadRunner, RequestsWhileLoadingAbortItAndStartExactlyOneMore)
+{
     RecordingLoad load;
     LoadRunner runner(boost::bind(&RecordingLoad::Body, &load, boost::placeholders::_1),
                       boost::bind(&RecordingLoad::OnFailure, &load, boost::placeholders::_1));
@@ -77,12 +82,14 @@ TEST(LoadRunner, RequestsWhileLoadingAbortItAndStartExactlyOneMore) {
     // Each request starts a load, and each load but the last is aborted by the next request.
     const std::vector<std::string> events = load.Events();
     ASSERT_EQ(6u, events.size());
-    EXPECT_EQ(3, std::count(events.begin(), events.end(), "aborted") + std::count(events.begin(), events.end(), "done"));
+    EXPECT_EQ(3,
+              std::count(events.begin(), events.end(), "aborted") + std::count(events.begin(), events.end(), "done"));
     EXPECT_EQ(1, std::count(events.begin(), events.end(), "done"));
     EXPECT_EQ("done", events.back());
 }
 
-TEST(LoadRunner, AnUnexpectedFailureIsReportedAndTheRunnerStaysUsable) {
+TEST(LoadRunner, AnUnexpectedFailureIsReportedAndTheRunnerStaysUsable)
+{
     RecordingLoad load;
     LoadRunner failing(boost::bind(&RecordingLoad::Fail, &load, boost::placeholders::_1),
                        boost::bind(&RecordingLoad::OnFailure, &load, boost::placeholders::_1));
@@ -91,11 +98,12 @@ TEST(LoadRunner, AnUnexpectedFailureIsReportedAndTheRunnerStaysUsable) {
     failing.StartLoad(false);
     ASSERT_TRUE(failing.WaitForIdle(5000));
 
-    const char* expected[] = {"failure: reader failed", "failure: reader failed"};
+    const char* expected[] = { "failure: reader failed", "failure: reader failed" };
     EXPECT_EQ(std::vector<std::string>(expected, expected + 2), load.Events());
 }
 
-TEST(LoadRunner, AStoppedRunnerEndsItsLoadSilentlyAndStartsNoOther) {
+TEST(LoadRunner, AStoppedRunnerEndsItsLoadSilentlyAndStartsNoOther)
+{
     RecordingLoad load;
     LoadRunner runner(boost::bind(&RecordingLoad::Body, &load, boost::placeholders::_1),
                       boost::bind(&RecordingLoad::OnFailure, &load, boost::placeholders::_1));
@@ -106,7 +114,7 @@ TEST(LoadRunner, AStoppedRunnerEndsItsLoadSilentlyAndStartsNoOther) {
     runner.Stop();
     ASSERT_TRUE(runner.WaitForIdle(5000));
 
-    const char* expected[] = {"start", "aborted"};
+    const char* expected[] = { "start", "aborted" };
     EXPECT_EQ(std::vector<std::string>(expected, expected + 2), load.Events());
 }
 

@@ -15,7 +15,8 @@ void NoAbort() {}
 
 struct Aborter {
     int callsLeft;
-    void Check() {
+    void Check()
+    {
         if (--callsLeft < 0)
             throw std::runtime_error("aborted");
     }
@@ -24,7 +25,8 @@ struct Aborter {
 // Ann is mapped and has work on two days; Bob is mapped but has nothing; Cy's employee is gone from
 // QuickBooks; rule 9 names a user the server no longer has.
 struct PeriodCompany : TestCompany {
-    PeriodCompany() {
+    PeriodCompany()
+    {
         ann = AddServerUser(L"1", L"Ann", L"Lee");
         bob = AddServerUser(L"2", L"Bob", L"Ray");
         cy = AddServerUser(L"3", L"Cy", L"Orr");
@@ -42,7 +44,8 @@ struct PeriodCompany : TestCompany {
     EmployeePtr ann, bob, cy, annEmployee;
 };
 
-TEST(BuildPreview, OneDiffPerMappedUserWithItsDaysInOrder) {
+TEST(BuildPreview, OneDiffPerMappedUserWithItsDaysInOrder)
+{
     PeriodCompany company;
     company.model->GetEmployeeDiffs()->Add(boost::shared_ptr<EmployeeDiff>(new EmployeeDiff()));  // a stale preview
 
@@ -55,7 +58,8 @@ TEST(BuildPreview, OneDiffPerMappedUserWithItsDaysInOrder) {
     EXPECT_EQ("- > 90\n", DescribeDiffs(*preview.FindByEmployeeId(L"3")->GetTimeTrackDiffs()));
 }
 
-TEST(BuildPreview, TwoRulesOfOneUserShareOneDiff) {
+TEST(BuildPreview, TwoRulesOfOneUserShareOneDiff)
+{
     PeriodCompany company;
     company.MapEmployee(L"3", L"E1");
     BuildPreview(company.model, &NoAbort);
@@ -64,7 +68,8 @@ TEST(BuildPreview, TwoRulesOfOneUserShareOneDiff) {
               DescribeDiffs(*company.model->GetEmployeeDiffs()->FindByEmployeeId(L"3")->GetTimeTrackDiffs()));
 }
 
-TEST(BuildPreview, SkipsOnlyTheDaysThatCannotBeCompared) {
+TEST(BuildPreview, SkipsOnlyTheDaysThatCannotBeCompared)
+{
     PeriodCompany company;
     company.config->SetServiceItemGroup(false);
     company.config->SetNameConvention(7);
@@ -74,9 +79,10 @@ TEST(BuildPreview, SkipsOnlyTheDaysThatCannotBeCompared) {
               DescribeDiffs(*company.model->GetEmployeeDiffs()->FindByEmployeeId(L"1")->GetTimeTrackDiffs()));
 }
 
-TEST(BuildPreview, AnAbortEndsTheBuild) {
+TEST(BuildPreview, AnAbortEndsTheBuild)
+{
     PeriodCompany company;
-    Aborter aborter = {40};
+    Aborter aborter = { 40 };
     EXPECT_THROW(BuildPreview(company.model, boost::bind(&Aborter::Check, &aborter)), std::runtime_error);
 }
 

@@ -9,18 +9,16 @@ using namespace Quorvane;
 
 namespace {
 
-TEST(MakeServiceItemName, GroupingOrNameConvention) {
+TEST(MakeServiceItemName, GroupingOrNameConvention)
+{
     struct Case {
         bool grouping;
         int convention;
         const wchar_t* middle;
         const wchar_t* expected;
     } cases[] = {
-        {true, 1, L"Q", L"Labor"},
-        {false, 1, L"Q", L"Smith, John Q."},
-        {false, 1, L"", L"Smith, John"},
-        {false, 2, L"Q", L"John Q. Smith"},
-        {false, 2, L"", L"John Smith"},
+        { true, 1, L"Q", L"Labor" },          { false, 1, L"Q", L"Smith, John Q." }, { false, 1, L"", L"Smith, John" },
+        { false, 2, L"Q", L"John Q. Smith" }, { false, 2, L"", L"John Smith" },
     };
     for (const Case& c : cases) {
         TestCompany company;
@@ -32,7 +30,8 @@ TEST(MakeServiceItemName, GroupingOrNameConvention) {
     }
 }
 
-TEST(MakeServiceItemName, UnknownConventionThrowsItsText) {
+TEST(MakeServiceItemName, UnknownConventionThrowsItsText)
+{
     TestCompany company;
     company.config->SetServiceItemGroup(false);
     company.config->SetNameConvention(0);
@@ -48,7 +47,8 @@ TEST(MakeServiceItemName, UnknownConventionThrowsItsText) {
 
 // Ann is mapped to E1 with payroll item P1; Bob's rules name nothing; Cy's employee is gone.
 struct MappedCompany : TestCompany {
-    MappedCompany() {
+    MappedCompany()
+    {
         AddServerUser(L"1", L"Ann", L"Lee");
         AddQuickBooksEmployee(L"E1", L"Ann", L"Lee");
         AddPayrollItem(L"P1", L"Hourly");
@@ -66,7 +66,8 @@ struct MappedCompany : TestCompany {
     }
 };
 
-TEST(Resolvers, FindTheMappedEmployeeAndPayrollItems) {
+TEST(Resolvers, FindTheMappedEmployeeAndPayrollItems)
+{
     MappedCompany company;
     const MainModel& model = *company.model;
     EXPECT_EQ(L"E1", FindQuickBooksEmployee(model, L"1")->GetId());
@@ -83,7 +84,8 @@ TEST(Resolvers, FindTheMappedEmployeeAndPayrollItems) {
     EXPECT_THROW(FindPayrollItemForLeaveType(model, L"Sick"), NotFoundException);
 }
 
-TEST(CollectTimeTrackDiffs, TakesWorkingTimeAndTheLeaveTheImportCanWrite) {
+TEST(CollectTimeTrackDiffs, TakesWorkingTimeAndTheLeaveTheImportCanWrite)
+{
     struct Case {
         const char* name;
         const wchar_t* leaveType;  // null: working time
@@ -91,13 +93,13 @@ TEST(CollectTimeTrackDiffs, TakesWorkingTimeAndTheLeaveTheImportCanWrite) {
         bool payrollItems;
         bool taken;
     } cases[] = {
-        {"working time", 0, false, true, true},
-        {"leave not imported", L"Vacation", false, true, false},
-        {"mapped leave with payroll items", L"Vacation", true, true, true},
-        {"mapped leave without payroll items", L"Vacation", true, false, false},
-        {"leave without payroll item, QuickBooks has some", L"Holiday", true, true, false},
-        {"leave without payroll item, QuickBooks has none", L"Holiday", true, false, true},
-        {"leave of a type the server no longer lists", L"Sick", true, true, false},
+        { "working time", 0, false, true, true },
+        { "leave not imported", L"Vacation", false, true, false },
+        { "mapped leave with payroll items", L"Vacation", true, true, true },
+        { "mapped leave without payroll items", L"Vacation", true, false, false },
+        { "leave without payroll item, QuickBooks has some", L"Holiday", true, true, false },
+        { "leave without payroll item, QuickBooks has none", L"Holiday", true, false, true },
+        { "leave of a type the server no longer lists", L"Sick", true, true, false },
     };
     for (const Case& c : cases) {
         MappedCompany company;
@@ -113,7 +115,8 @@ TEST(CollectTimeTrackDiffs, TakesWorkingTimeAndTheLeaveTheImportCanWrite) {
     }
 }
 
-TEST(CollectServerUsersForMapping, OtherUsersWithExactlyTheSameNames) {
+TEST(CollectServerUsersForMapping, OtherUsersWithExactlyTheSameNames)
+{
     TestCompany company;
     TestCompany::EmployeePtr ann = company.AddServerUser(L"1", L"Ann", L"Lee");
     company.AddServerUser(L"2", L"Ann", L"Lee");

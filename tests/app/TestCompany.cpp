@@ -8,13 +8,15 @@ using namespace Quorvane;
 
 namespace {
 
-TestCompany::RecordPtr NewRecord(int day, int minutes, const boost::shared_ptr<ICustomerJobService>& naming) {
+TestCompany::RecordPtr NewRecord(int day, int minutes, const boost::shared_ptr<ICustomerJobService>& naming)
+{
     TestCompany::RecordPtr record(new TimeTrackRecord(2012, 3, day, minutes));
     record->SetNamingService(naming);
     return record;
 }
 
-void AddRule(MappingCollection& rules, const std::wstring& source, const std::wstring& target, int state) {
+void AddRule(MappingCollection& rules, const std::wstring& source, const std::wstring& target, int state)
+{
     boost::shared_ptr<Mapping> rule(new Mapping());
     rule->SetSource(source);
     rule->SetFlag(true);
@@ -23,7 +25,8 @@ void AddRule(MappingCollection& rules, const std::wstring& source, const std::ws
 }
 
 TestCompany::EmployeePtr NewEmployee(const std::wstring& id, const std::wstring& first, const std::wstring& last,
-                                     const std::wstring& middle) {
+                                     const std::wstring& middle)
+{
     TestCompany::EmployeePtr employee(new Employee());
     employee->SetId(id);
     employee->SetFirstName(first);
@@ -34,7 +37,8 @@ TestCompany::EmployeePtr NewEmployee(const std::wstring& id, const std::wstring&
     return employee;
 }
 
-void AppendSide(std::ostringstream& line, const TestCompany::RecordPtr& side) {
+void AppendSide(std::ostringstream& line, const TestCompany::RecordPtr& side)
+{
     if (side)
         line << side->GetDuration();
     else
@@ -43,11 +47,13 @@ void AppendSide(std::ostringstream& line, const TestCompany::RecordPtr& side) {
 
 }  // namespace
 
-DateTime March(int day) {
+DateTime March(int day)
+{
     return DateTime(day, 3, 2012);
 }
 
-TestCompany::TestCompany() : model(new MainModel()), config(new Config()) {
+TestCompany::TestCompany() : model(new MainModel()), config(new Config())
+{
     DateRange period;
     period.SetStart(March(1));
     period.SetEnd(March(31));
@@ -69,7 +75,8 @@ TestCompany::TestCompany() : model(new MainModel()), config(new Config()) {
 }
 
 TestCompany::EmployeePtr TestCompany::AddServerUser(const std::wstring& id, const std::wstring& first,
-                                                    const std::wstring& last, const std::wstring& middle) {
+                                                    const std::wstring& last, const std::wstring& middle)
+{
     EmployeePtr user = NewEmployee(id, first, last, middle);
     user->SetUserName(first);
     model->GetServerEmployees()->Add(user);
@@ -77,38 +84,45 @@ TestCompany::EmployeePtr TestCompany::AddServerUser(const std::wstring& id, cons
 }
 
 TestCompany::EmployeePtr TestCompany::AddQuickBooksEmployee(const std::wstring& listId, const std::wstring& first,
-                                                            const std::wstring& last, const std::wstring& middle) {
+                                                            const std::wstring& last, const std::wstring& middle)
+{
     EmployeePtr employee = NewEmployee(listId, first, last, middle);
     model->GetQuickBooksEmployees()->Add(employee);
     return employee;
 }
 
-void TestCompany::AddPayrollItem(const std::wstring& listId, const std::wstring& name) {
+void TestCompany::AddPayrollItem(const std::wstring& listId, const std::wstring& name)
+{
     model->GetPayrollItems()->Add(boost::shared_ptr<PayRoll>(new PayRoll(name, listId)));
 }
 
-void TestCompany::AddLeaveType(const std::wstring& id, const std::wstring& name) {
+void TestCompany::AddLeaveType(const std::wstring& id, const std::wstring& name)
+{
     model->GetLeaveTypes()->Add(boost::shared_ptr<PayRoll>(new PayRoll(name, id)));
 }
 
-void TestCompany::MapEmployee(const std::wstring& userId, const std::wstring& listId, int state) {
+void TestCompany::MapEmployee(const std::wstring& userId, const std::wstring& listId, int state)
+{
     AddRule(*config->GetEmployeeMappings(), userId, listId, state);
 }
 
-void TestCompany::MapPayroll(const std::wstring& userId, const std::wstring& listId, int state) {
+void TestCompany::MapPayroll(const std::wstring& userId, const std::wstring& listId, int state)
+{
     AddRule(*config->GetPayrollTypeMappings(), userId, listId, state);
 }
 
-void TestCompany::MapLeaveType(const std::wstring& leaveTypeId, const std::wstring& listId, int state) {
+void TestCompany::MapLeaveType(const std::wstring& leaveTypeId, const std::wstring& listId, int state)
+{
     AddRule(*config->GetLeaveTypeMappings(), leaveTypeId, listId, state);
 }
 
 TestCompany::RecordPtr TestCompany::AddServerWork(const EmployeePtr& user, int day, int minutes,
                                                   const std::wstring& customer, const std::wstring& project,
-                                                  const std::wstring& notes, int billing) {
-    RecordPtr record =
-        NewRecord(day, minutes, boost::shared_ptr<ICustomerJobService>(
-                                    new QVCustomerJobService(customer, project, L"Task", L"Labor")));
+                                                  const std::wstring& notes, int billing)
+{
+    RecordPtr record = NewRecord(
+        day, minutes,
+        boost::shared_ptr<ICustomerJobService>(new QVCustomerJobService(customer, project, L"Task", L"Labor")));
     record->SetNotes(notes);
     record->SetBillable(billing == 1 ? 1 : 0);
     record->SetProjectName(project);
@@ -118,8 +132,10 @@ TestCompany::RecordPtr TestCompany::AddServerWork(const EmployeePtr& user, int d
 }
 
 TestCompany::RecordPtr TestCompany::AddServerLeave(const EmployeePtr& user, int day, int minutes,
-                                                   const std::wstring& leaveType) {
-    RecordPtr record = NewRecord(day, minutes, boost::shared_ptr<ICustomerJobService>(new QBCustomerJobService(L"", L"")));
+                                                   const std::wstring& leaveType)
+{
+    RecordPtr record =
+        NewRecord(day, minutes, boost::shared_ptr<ICustomerJobService>(new QBCustomerJobService(L"", L"")));
     record->SetLeave(1);
     record->SetPayrollItemName(leaveType);
     user->AddTimeTrackRecord(record);
@@ -129,7 +145,8 @@ TestCompany::RecordPtr TestCompany::AddServerLeave(const EmployeePtr& user, int 
 TestCompany::RecordPtr TestCompany::AddQuickBooksEntry(const EmployeePtr& employee, int day, int minutes,
                                                        const std::wstring& customerJob, const std::wstring& serviceItem,
                                                        const std::wstring& notes, int billing,
-                                                       const std::wstring& payrollItem) {
+                                                       const std::wstring& payrollItem)
+{
     RecordPtr record = NewRecord(
         day, minutes, boost::shared_ptr<ICustomerJobService>(new QBCustomerJobService(customerJob, serviceItem)));
     record->SetNotes(notes);
@@ -140,7 +157,8 @@ TestCompany::RecordPtr TestCompany::AddQuickBooksEntry(const EmployeePtr& employ
     return record;
 }
 
-std::string DescribeDiffs(const TimeTrackDiffCollection& diffs) {
+std::string DescribeDiffs(const TimeTrackDiffCollection& diffs)
+{
     std::ostringstream text;
     for (const boost::shared_ptr<TimeTrackDiff>& diff : diffs) {
         AppendSide(text, diff->GetQuickBooksSide());

@@ -94,10 +94,12 @@ Promise ReadPromise(const MainModel& model)
         const boost::shared_ptr<Employee> user = diff->GetServerUser();
         PreviewRowKeys keys(model, config, *user, *FindNamingEmployee(model, config, user));
         const std::vector<KeyedEntry> entries = keys.KeyEntries(*diff->GetTimeTrackDiffs());
-        PromisedEmployee promised = { employee->GetId(), FormatEmployeeName(&config, *employee, false), 0, 0, false,
-                                      0, 0 };
+        PromisedEmployee promised = {
+            employee->GetId(), FormatEmployeeName(&config, *employee, false), 0, 0, false, 0, 0
+        };
         SummaryTotals summary(canRemove);
-        const boost::shared_ptr<TimeTrackDiffCollection> taken = CollectTimeTrackDiffs(model, *diff->GetTimeTrackDiffs());
+        const boost::shared_ptr<TimeTrackDiffCollection> taken =
+            CollectTimeTrackDiffs(model, *diff->GetTimeTrackDiffs());
         for (const boost::shared_ptr<TimeTrackDiff>& entry : *taken)
             summary.Add(entry);
         promised.summaryAfter = summary.after;
@@ -141,7 +143,7 @@ Promise ReadPromise(const MainModel& model)
     return promise;
 }
 
-EntriesById ById(const std::vector<std::pair<std::wstring, std::wstring> >& entries)
+EntriesById ById(const std::vector<std::pair<std::wstring, std::wstring>>& entries)
 {
     return EntriesById(entries.begin(), entries.end());
 }
@@ -152,7 +154,7 @@ void CheckCells(const MainModel& model, const Promise& promise, Failures& failur
     const Config& config = *model.GetConfig();
     const DateRange period = config.GetPeriod();
     const boost::shared_ptr<Connectors::DesktopConnector> connector = model.GetQuickBooksConnector();
-    std::map<std::wstring, std::vector<KeyedEntry> > held;
+    std::map<std::wstring, std::vector<KeyedEntry>> held;
     for (const PromisedEmployee& employee : promise.employees) {
         boost::shared_ptr<TimeTrackRecordCollection> entries;
         connector->GetTimeTrack(employee.listId, period.GetStart(), period.GetEnd(), entries);
@@ -209,8 +211,8 @@ void CheckUntouched(const Promise& promise, const EntriesById& before, const Ent
 
 // "\tName: Status  (Working time 1:00, Leave time 2:00)"
 // Two employees may share a name: their lines add up, and each of their statuses counts.
-void ReadLogTotals(const std::vector<std::wstring>& log, std::map<std::wstring, std::pair<int, int> >& totals,
-                   std::map<std::wstring, std::set<std::wstring> >& statuses)
+void ReadLogTotals(const std::vector<std::wstring>& log, std::map<std::wstring, std::pair<int, int>>& totals,
+                   std::map<std::wstring, std::set<std::wstring>>& statuses)
 {
     for (const std::wstring& line : log) {
         const size_t open = line.find(L"  (Working time ");
@@ -229,10 +231,10 @@ void ReadLogTotals(const std::vector<std::wstring>& log, std::map<std::wstring, 
 
 void CheckLog(const Promise& promise, const ImportOutcome& outcome, Failures& failures)
 {
-    std::map<std::wstring, std::pair<int, int> > logged;
-    std::map<std::wstring, std::set<std::wstring> > statuses;
+    std::map<std::wstring, std::pair<int, int>> logged;
+    std::map<std::wstring, std::set<std::wstring>> statuses;
     ReadLogTotals(outcome.log, logged, statuses);
-    std::map<std::wstring, std::pair<int, int> > expected;
+    std::map<std::wstring, std::pair<int, int>> expected;
     std::map<std::wstring, bool> warned;
     int working = 0, leave = 0;
     for (const PromisedEmployee& employee : promise.employees) {
@@ -247,7 +249,7 @@ void CheckLog(const Promise& promise, const ImportOutcome& outcome, Failures& fa
             failures.push_back("the summary's time after the import of " + Narrow(employee.logName) + " is " +
                                std::to_string(employee.summaryAfter) + ", the preview's cells hold " +
                                std::to_string(employee.cellsAfter));
-    for (const std::pair<const std::wstring, std::pair<int, int> >& employee : expected) {
+    for (const std::pair<const std::wstring, std::pair<int, int>>& employee : expected) {
         const std::pair<int, int> found = logged[employee.first];
         if (found != employee.second)
             failures.push_back("log of " + Narrow(employee.first) + ": working " + std::to_string(found.first) +
@@ -283,8 +285,8 @@ void CheckNothingLeft(WorldRun& run, Failures& failures)
     QbSim::Control::ClearTrace();
     run.Import(model);
     for (const std::wstring& line : QbSim::Control::Trace())
-        if (line.find(L"TimeTrackingAdd") != std::wstring::npos || line.find(L"TimeTrackingMod") != std::wstring::npos ||
-            line.find(L"TxnDel") != std::wstring::npos)
+        if (line.find(L"TimeTrackingAdd") != std::wstring::npos ||
+            line.find(L"TimeTrackingMod") != std::wstring::npos || line.find(L"TxnDel") != std::wstring::npos)
             failures.push_back("a second import wrote " + Narrow(line));
 }
 

@@ -77,7 +77,8 @@ TEST_F(PreviewContract, QuickBooksHoldsWhatThePreviewShowed)
             continue;
         const World smallest = Shrink(world);
         FAIL() << "world of seed " << world.seed << " breaks the preview's promise; the smallest world that still "
-               << "does:\n" << DescribeWorld(smallest) << Lines(CheckWorld(smallest, m_connector));
+               << "does:\n"
+               << DescribeWorld(smallest) << Lines(CheckWorld(smallest, m_connector));
     }
     std::cout << g_worlds << " worlds from seed " << g_seed << " kept the promise" << std::endl;
 }

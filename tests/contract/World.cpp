@@ -23,7 +23,10 @@ public:
     int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_engine); }
     bool Chance(int percent) { return Between(1, 100) <= percent; }
     template <size_t N>
-    const wchar_t* Pick(const wchar_t* const (&items)[N]) { return items[Between(0, N - 1)]; }
+    const wchar_t* Pick(const wchar_t* const (&items)[N])
+    {
+        return items[Between(0, N - 1)];
+    }
     int Minutes() { return 15 * Between(1, 32); }
 
 private:

@@ -30,10 +30,22 @@ namespace {
 const wchar_t kCompanyName[] = L"World Co";
 const wchar_t kWagesId[] = L"P-WAGES";
 
-std::wstring EmployeeId(int index) { return L"E-" + std::to_wstring(index); }
-std::wstring CustomerId(const std::wstring& fullName) { return L"C-" + fullName; }
-std::wstring ItemId(const std::wstring& name) { return L"I-" + ToLower(name); }
-std::wstring LeavePayrollId(const WorldLeaveType& type) { return L"P-" + type.name; }
+std::wstring EmployeeId(int index)
+{
+    return L"E-" + std::to_wstring(index);
+}
+std::wstring CustomerId(const std::wstring& fullName)
+{
+    return L"C-" + fullName;
+}
+std::wstring ItemId(const std::wstring& name)
+{
+    return L"I-" + ToLower(name);
+}
+std::wstring LeavePayrollId(const WorldLeaveType& type)
+{
+    return L"P-" + type.name;
+}
 
 std::wstring Duration(int minutes)
 {
@@ -55,8 +67,8 @@ Json Named(const std::wstring& listId, const std::wstring& name)
     return record;
 }
 
-void AddCustomer(Json& customers, std::set<std::wstring>& known, const std::wstring& fullName,
-                 const std::wstring& name, const std::wstring& parent)
+void AddCustomer(Json& customers, std::set<std::wstring>& known, const std::wstring& fullName, const std::wstring& name,
+                 const std::wstring& parent)
 {
     if (!known.insert(ToLower(fullName)).second)
         return;
@@ -214,8 +226,14 @@ bool RunNow(const boost::function<void()>& call)
     call();
     return true;
 }
-bool NeverStop() { return false; }
-std::vector<std::wstring> NoOpenForms() { return std::vector<std::wstring>(); }
+bool NeverStop()
+{
+    return false;
+}
+std::vector<std::wstring> NoOpenForms()
+{
+    return std::vector<std::wstring>();
+}
 
 }  // namespace
 
@@ -373,7 +391,9 @@ void WorldRun::ApplyQuickBooksChanges()
         case WorldEdit::Retime: entry.Set(L"Duration", Duration(edit.minutes)); break;
         case WorldEdit::Renote: entry.Set(L"Notes", L"renoted"); break;
         case WorldEdit::Remove: removed.insert(index); break;
-        case WorldEdit::FlipBillable: entry.Set(L"BillableStatus", entry.Get(L"BillableStatus").AsInt() == 1 ? 0 : 1); break;
+        case WorldEdit::FlipBillable:
+            entry.Set(L"BillableStatus", entry.Get(L"BillableStatus").AsInt() == 1 ? 0 : 1);
+            break;
         case WorldEdit::Duplicate: {
             Json copy = entry;
             copy.Set(L"TxnID", L"D-" + std::to_wstring(++added));
@@ -408,9 +428,9 @@ void WorldRun::ApplyQuickBooksChanges()
     QbSim::Control::Seed(company.Write());
 }
 
-std::vector<std::pair<std::wstring, std::wstring> > QuickBooksEntries()
+std::vector<std::pair<std::wstring, std::wstring>> QuickBooksEntries()
 {
-    std::vector<std::pair<std::wstring, std::wstring> > entries;
+    std::vector<std::pair<std::wstring, std::wstring>> entries;
     const Json company = Json::Parse(QbSim::Control::Snapshot());
     for (const Json& entry : company.Get(L"TimeEntries").Items())
         entries.push_back(std::make_pair(entry.Get(L"TxnID").AsString(), entry.Write()));

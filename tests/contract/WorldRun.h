@@ -48,4 +48,4 @@ private:
 };
 
 // The company's time entries in the simulator, by TxnID, each as its JSON text.
-std::vector<std::pair<std::wstring, std::wstring> > QuickBooksEntries();
+std::vector<std::pair<std::wstring, std::wstring>> QuickBooksEntries();

@@ -9,8 +9,14 @@ using TestSupport::GoldenFile;
 
 namespace {
 
-DateTime SavedOn() { return DateTime(14, 3, 2012); }
-DateTime ReadOn() { return DateTime(2, 7, 2012); }
+DateTime SavedOn()
+{
+    return DateTime(14, 3, 2012);
+}
+DateTime ReadOn()
+{
+    return DateTime(2, 7, 2012);
+}
 
 boost::shared_ptr<Mapping> Rule(const wchar_t* source, const wchar_t* target, int state, bool flag)
 {
@@ -64,14 +70,36 @@ boost::shared_ptr<Config> FullConfig()
 std::string FullGolden()
 {
     GoldenFile file;
-    file.Mark().Text(L"uuid-1").Text(L"https://t.example/rpc").Text(L"jsmith").Flag(true).Text(L"p\x00E4ss")
-        .Flag(true).Int(15).Int(2).Text(L"Income:Labor").Flag(false).Int(2)
-        .Flag(true).Flag(false).Flag(true).Flag(true).Flag(true)
-        .Int(2).Rule(L"7", L"Q1", 2, true).Rule(L"8", L"", 4, false)
-        .Int(1).Rule(L"3", L"P1", 2, false)
+    file.Mark()
+        .Text(L"uuid-1")
+        .Text(L"https://t.example/rpc")
+        .Text(L"jsmith")
+        .Flag(true)
+        .Text(L"p\x00E4ss")
+        .Flag(true)
+        .Int(15)
+        .Int(2)
+        .Text(L"Income:Labor")
+        .Flag(false)
+        .Int(2)
+        .Flag(true)
+        .Flag(false)
+        .Flag(true)
+        .Flag(true)
+        .Flag(true)
+        .Int(2)
+        .Rule(L"7", L"Q1", 2, true)
+        .Rule(L"8", L"", 4, false)
+        .Int(1)
+        .Rule(L"3", L"P1", 2, false)
         .Int(0)
-        .Range(2012, 1, 1, 2012, 1, 31, 65535).Range(2012, 2, 1, 2012, 2, 29, 3)
-        .Int(2).Text(L"7").Text(L" (2)").Text(L"8").Text(L"-x");
+        .Range(2012, 1, 1, 2012, 1, 31, 65535)
+        .Range(2012, 2, 1, 2012, 2, 29, 3)
+        .Int(2)
+        .Text(L"7")
+        .Text(L" (2)")
+        .Text(L"8")
+        .Text(L"-x");
     return file.bytes;
 }
 
@@ -174,11 +202,34 @@ TEST_F(ConfigFileFormat, RoundTripKeepsTextAndDropsWhatIsNotStored)
 TEST_F(ConfigFileFormat, StoredValuesNoValidFileHoldsAreRepaired)
 {
     GoldenFile file;
-    file.Mark().Text(L"").Text(L"").Text(L"").Flag(false).Text(L"").Flag(false).Int(4).Int(9).Text(L"")
-        .Byte(7).Int(-3).Flag(false).Flag(false).Flag(false).Flag(false).Flag(false)
-        .Int(1).Rule(L"9", L"Q9", 4, true).Int(-5).Int(0)
-        .Range(2012, 1, 1, 2012, 1, 31, 99).Range(2012, 1, 1, 2012, 1, 31, 65535).Int(2)
-        .Text(L"7").Text(L"a").Text(L"7").Text(L"b");
+    file.Mark()
+        .Text(L"")
+        .Text(L"")
+        .Text(L"")
+        .Flag(false)
+        .Text(L"")
+        .Flag(false)
+        .Int(4)
+        .Int(9)
+        .Text(L"")
+        .Byte(7)
+        .Int(-3)
+        .Flag(false)
+        .Flag(false)
+        .Flag(false)
+        .Flag(false)
+        .Flag(false)
+        .Int(1)
+        .Rule(L"9", L"Q9", 4, true)
+        .Int(-5)
+        .Int(0)
+        .Range(2012, 1, 1, 2012, 1, 31, 99)
+        .Range(2012, 1, 1, 2012, 1, 31, 65535)
+        .Int(2)
+        .Text(L"7")
+        .Text(L"a")
+        .Text(L"7")
+        .Text(L"b");
     boost::shared_ptr<Config> config = ReadBack(file.bytes);
     ASSERT_TRUE(config);
     EXPECT_EQ(0, config->GetMappingType());
@@ -201,10 +252,8 @@ TEST_F(ConfigFileFormat, StringLengthsAtAndBeyondTheLimit)
         bool accepted;
     };
     const LengthCase cases[] = {
-        { "old limit", 1000, true },
-        { "past the old limit", 1002, true },
-        { "the limit", 65536, true },
-        { "past the limit", 65538, false },
+        { "old limit", 1000, true },  { "past the old limit", 1002, true },
+        { "the limit", 65536, true }, { "past the limit", 65538, false },
         { "negative", -1, false },
     };
     for (const LengthCase& c : cases) {

@@ -38,8 +38,23 @@ public:
     // Items 1 to 17 of a file with default settings.
     GoldenFile& DefaultHead()
     {
-        return Mark().Text(L"").Text(L"").Text(L"").Flag(false).Text(L"").Flag(false).Int(4).Int(0).Text(L"")
-            .Flag(true).Int(1).Flag(false).Flag(false).Flag(false).Flag(false).Flag(false);
+        return Mark()
+            .Text(L"")
+            .Text(L"")
+            .Text(L"")
+            .Flag(false)
+            .Text(L"")
+            .Flag(false)
+            .Int(4)
+            .Int(0)
+            .Text(L"")
+            .Flag(true)
+            .Int(1)
+            .Flag(false)
+            .Flag(false)
+            .Flag(false)
+            .Flag(false)
+            .Flag(false);
     }
     // Items 18 to 23 of a file with default settings saved on 2012-03-14.
     GoldenFile& DefaultTail()

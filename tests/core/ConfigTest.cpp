@@ -5,7 +5,10 @@ using namespace Quorvane;
 
 namespace {
 
-DateTime FixedToday() { return DateTime(14, 3, 2012); }
+DateTime FixedToday()
+{
+    return DateTime(14, 3, 2012);
+}
 
 class ConfigTest : public ::testing::Test {
 protected:
@@ -26,7 +29,8 @@ TEST_F(ConfigTest, Defaults)
     EXPECT_TRUE(config.GetServiceItemGroup());
     EXPECT_FALSE(config.GetCanRemoveExistingQBTimeTrack());
     EXPECT_FALSE(config.GetImportLeaveType());
-    EXPECT_FALSE(config.GetProjectNameDescription() || config.GetTaskNameDescription() || config.GetTimeTrackDescription());
+    EXPECT_FALSE(config.GetProjectNameDescription() || config.GetTaskNameDescription() ||
+                 config.GetTimeTrackDescription());
     EXPECT_FALSE(config.GetConnectionOptions()->rememberPassword);
     EXPECT_EQ(0u, config.GetEmployeeMappings()->Count());
     EXPECT_TRUE(CreateDefaultConfig()->GetNamePostfixes().empty());

@@ -39,7 +39,11 @@ TEST(DateConversions, SystemTimeIsNormalisedWithTheDayOfWeek)
     EXPECT_EQ(0, DateTime(11, 3, 2012).DayOfWeek());
 
     SYSTEMTIME withTime = {};
-    withTime.wYear = 2012; withTime.wMonth = 3; withTime.wDay = 5; withTime.wHour = 23; withTime.wDayOfWeek = 6;
+    withTime.wYear = 2012;
+    withTime.wMonth = 3;
+    withTime.wDay = 5;
+    withTime.wHour = 23;
+    withTime.wDayOfWeek = 6;
     EXPECT_EQ(DateTime(5, 3, 2012), DateTime::FromSystemTimeFields(withTime));
 }
 

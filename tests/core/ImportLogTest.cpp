@@ -29,14 +29,15 @@ const DateTime kEnd(31, 3, 2012);
 
 std::wstring LogFolder(const std::wstring& escapedCompany)
 {
-    return TestSupport::ScratchRoot() + L"\\Public Documents\\Quorvane\\QB Import Logs\\Imported to " +
-           escapedCompany + L"\\";
+    return TestSupport::ScratchRoot() + L"\\Public Documents\\Quorvane\\QB Import Logs\\Imported to " + escapedCompany +
+           L"\\";
 }
 
 // Empties the company's log folder, which a killed earlier run may have left behind.
 std::wstring ClearedLogFolder(const std::wstring& escapedCompany)
 {
-    return TestSupport::NewScratchFolder(L"Public Documents\\Quorvane\\QB Import Logs\\Imported to " + escapedCompany) + L"\\";
+    return TestSupport::NewScratchFolder(L"Public Documents\\Quorvane\\QB Import Logs\\Imported to " + escapedCompany) +
+           L"\\";
 }
 
 std::string Lines(const char* const* lines, size_t count)
@@ -82,7 +83,8 @@ TEST(LineLogger, LinesThatCouldNotBeWrittenAreNotedBeforeTheNextLine)
     CloseHandle(holder);
     logger.Append(L"after");
     logger.Append(L"last");
-    EXPECT_EQ("\xEF\xBB\xBF" "first\r\n[2 lines of this log could not be written]\r\nafter\r\nlast\r\n",
+    EXPECT_EQ("\xEF\xBB\xBF"
+              "first\r\n[2 lines of this log could not be written]\r\nafter\r\nlast\r\n",
               TestSupport::ReadBytes(path));
 }
 
@@ -99,7 +101,9 @@ TEST(LineLogger, AFileHeldForAMomentIsWaitedFor)
     });
     logger.Append(L"second");
     release.join();
-    EXPECT_EQ("\xEF\xBB\xBF" "first\r\nsecond\r\n", TestSupport::ReadBytes(path));
+    EXPECT_EQ("\xEF\xBB\xBF"
+              "first\r\nsecond\r\n",
+              TestSupport::ReadBytes(path));
 }
 
 TEST(LineLogger, TheConnectorLogIsOneLoggerInTheApplicationDataFolder)
@@ -117,7 +121,8 @@ TEST_F(ImportLog, AWholeRunWithWarningsAndSeveralEmployees)
     log.WriteHeader(L"https://t.example");
     log.AddProblem(ImportLogger::WarningLevel, L"Server slow", L"3 retries");
     log.BeginEmployee(L"John Smith", L"7", L"Smith, John (jsmith)", EmployeeStatus::Ok);
-    log.AddProblems(ImportLogger::WarningLevel, L"Entries skipped", std::vector<std::wstring>{ L"2012-03-05", L"2012-03-06" });
+    log.AddProblems(ImportLogger::WarningLevel, L"Entries skipped",
+                    std::vector<std::wstring> { L"2012-03-05", L"2012-03-06" });
     log.AddProblem(ImportLogger::ErrorLevel, L"Failed", L"detail");
     log.RaiseCurrentEmployeeStatus(EmployeeStatus::Warning);
     log.RaiseCurrentEmployeeStatus(EmployeeStatus::Ok);
@@ -128,7 +133,8 @@ TEST_F(ImportLog, AWholeRunWithWarningsAndSeveralEmployees)
     log.BeginEmployee(L"Anna M\x00FCller", L"9", L"M\x00FCller, Anna (am)", EmployeeStatus::Skipped);
     log.Finish();
 
-    std::wstring expectedPath = LogFolder(L"Acme%3A Main") + L"2012-03-01 - 2012-03-31 [1] (Finished with warnings).txt";
+    std::wstring expectedPath =
+        LogFolder(L"Acme%3A Main") + L"2012-03-01 - 2012-03-31 [1] (Finished with warnings).txt";
     ASSERT_EQ(expectedPath, log.GetLogFilePath());
     const char* const lines[] = {
         "Import date/time: Wednesday, Mar 14, 2012 at 09:05",
@@ -189,7 +195,8 @@ TEST(ImportLogNames, CountersAndSuffixes)
     EXPECT_EQ(L" [1]", NextLogCounter(folder, kStart, kEnd));
     const wchar_t* const existing[] = {
         L"2012-03-01 - 2012-03-31 [1].txt", L"2012-03-01 - 2012-03-31 [5] (Interrupted).txt",
-        L"2012-03-01 - 2012-03-31.txt", L"2012-03-01 - 2012-03-31 [0].txt", L"2012-02-01 - 2012-02-29 [9].txt",
+        L"2012-03-01 - 2012-03-31.txt",     L"2012-03-01 - 2012-03-31 [0].txt",
+        L"2012-02-01 - 2012-02-29 [9].txt",
     };
     for (const wchar_t* name : existing)
         TestSupport::WriteBytes(folder + name, "");

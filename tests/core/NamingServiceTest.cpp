@@ -17,12 +17,8 @@ TEST(NamingServices, ServerNamesByLevelWithMessyBlanks)
 {
     QVCustomerJobService service(L" Acme ", L"Roof : Repair", L"Day 1", L" Labor ");
     const LevelCase cases[] = {
-        { 1, L"Acme:Roof:Repair:Day 1" },
-        { 2, L"Acme:Roof:Repair" },
-        { 3, L"Roof:Repair" },
-        { 4, L"Acme" },
-        { 0, L"Acme:Roof:Repair:Day 1" },
-        { 7, L"Acme:Roof:Repair:Day 1" },
+        { 1, L"Acme:Roof:Repair:Day 1" }, { 2, L"Acme:Roof:Repair" },       { 3, L"Roof:Repair" }, { 4, L"Acme" },
+        { 0, L"Acme:Roof:Repair:Day 1" }, { 7, L"Acme:Roof:Repair:Day 1" },
     };
     for (const LevelCase& c : cases)
         EXPECT_EQ(c.name, service.GetName(c.level)) << "level " << c.level;

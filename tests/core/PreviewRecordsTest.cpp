@@ -10,7 +10,8 @@ boost::shared_ptr<TimeTrackRecord> Entry(int day)
     return boost::shared_ptr<TimeTrackRecord>(new TimeTrackRecord(2012, 3, day, 60));
 }
 
-boost::shared_ptr<TimeTrackDiff> Diff(boost::shared_ptr<TimeTrackRecord> quickBooks, boost::shared_ptr<TimeTrackRecord> import)
+boost::shared_ptr<TimeTrackDiff> Diff(boost::shared_ptr<TimeTrackRecord> quickBooks,
+                                      boost::shared_ptr<TimeTrackRecord> import)
 {
     return boost::shared_ptr<TimeTrackDiff>(new TimeTrackDiff(quickBooks, import));
 }
@@ -35,7 +36,8 @@ TEST(PreviewRecords, SelectionsByDateAndRange)
     EXPECT_EQ(addOnly, *fifth->begin());
     EXPECT_EQ(0u, diffs.SelectByDate(DateTime(9, 3, 2012))->Count());
 
-    boost::shared_ptr<TimeTrackDiffCollection> range = diffs.SelectByDateRange(DateTime(1, 3, 2012), DateTime(5, 3, 2012));
+    boost::shared_ptr<TimeTrackDiffCollection> range =
+        diffs.SelectByDateRange(DateTime(1, 3, 2012), DateTime(5, 3, 2012));
     ASSERT_EQ(2u, range->Count());
     EXPECT_EQ(firstDay, *range->begin());
     EXPECT_EQ(addOnly, *(range->begin() + 1));

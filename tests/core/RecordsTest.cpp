@@ -50,7 +50,8 @@ TEST(Records, FullNamesAndExactVersusCaseInsensitiveLookups)
     EXPECT_THROW(jobs.FindById(L"2"), NotFoundException);
 
     ServiceItemCollection items;
-    boost::shared_ptr<ServiceItem> install = Item(L"I2", L"Install", Item(L"I1", L"Labor", boost::shared_ptr<ServiceItem>()));
+    boost::shared_ptr<ServiceItem> install =
+        Item(L"I2", L"Install", Item(L"I1", L"Labor", boost::shared_ptr<ServiceItem>()));
     items.Add(install);
     EXPECT_EQ(install, items.GetByFullName(L"LABOR:INSTALL"));
     EXPECT_EQ(install, items.GetById(L"I2"));

@@ -17,7 +17,10 @@ std::wstring ScratchKnownFolder(Quorvane::KnownFolder folder)
     return g_root + L"\\" + kNames[folder];
 }
 
-std::wstring NoKnownFolder(Quorvane::KnownFolder) { return L""; }
+std::wstring NoKnownFolder(Quorvane::KnownFolder)
+{
+    return L"";
+}
 
 void RemoveTree(const std::wstring& folder)
 {
@@ -60,7 +63,10 @@ public:
 
 }  // namespace
 
-const std::wstring& ScratchRoot() { return g_root; }
+const std::wstring& ScratchRoot()
+{
+    return g_root;
+}
 
 std::wstring NewScratchFolder(const std::wstring& name)
 {
@@ -70,8 +76,14 @@ std::wstring NewScratchFolder(const std::wstring& name)
     return folder;
 }
 
-void UseNoKnownFolders() { Quorvane::SetKnownFolderProvider(&NoKnownFolder); }
-void RestoreScratchFolders() { Quorvane::SetKnownFolderProvider(&ScratchKnownFolder); }
+void UseNoKnownFolders()
+{
+    Quorvane::SetKnownFolderProvider(&NoKnownFolder);
+}
+void RestoreScratchFolders()
+{
+    Quorvane::SetKnownFolderProvider(&ScratchKnownFolder);
+}
 
 std::string ReadBytes(const std::wstring& path)
 {

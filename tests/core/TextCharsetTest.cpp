@@ -11,7 +11,7 @@ const SystemLocale kEnglish = { 1252, 0x0409, 0x0409 };
 const SystemLocale kRussian = { 1251, 0x0419, 0x0419 };
 const SystemLocale kEnglishUserRussianSystem = { 1252, 0x0409, 0x0419 };
 const wchar_t kMuller[] = L"M\x00FCller";
-}
+}  // namespace
 
 TEST(CharsetClass, DependsOnTextAndLocale)
 {

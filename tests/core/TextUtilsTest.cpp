@@ -6,7 +6,8 @@ using namespace Quorvane;
 
 TEST(Folding, TypographicCharactersBecomePlain)
 {
-    std::wstring text = L"\x201CRoof\x201D \x2014 O\x2019" L"Brien \x0152uvre \x2039x\x203A \x0178";
+    std::wstring text = L"\x201CRoof\x201D \x2014 O\x2019"
+                        L"Brien \x0152uvre \x2039x\x203A \x0178";
     QBTransliterate(text);
     EXPECT_EQ(L"\"Roof\" - O'Brien OEuvre \x00ABx\x00BB Y", text);
 }
@@ -26,7 +27,10 @@ TEST(Folding, NamesAreTrimmedAndNormalised)
 
 TEST(Folding, ToLowerTouchesAToZOnly)
 {
-    EXPECT_EQ(L"\x00C4" L"bc", ToLower(L"\x00C4" L"BC"));
+    EXPECT_EQ(L"\x00C4"
+              L"bc",
+              ToLower(L"\x00C4"
+                      L"BC"));
     EXPECT_EQ(L"john.smith@x", ToLower(L"John.SMITH@x"));
 }
 

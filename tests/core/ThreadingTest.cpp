@@ -95,9 +95,18 @@ DWORD WINAPI PostCalls(void* parameter)
     return 0;
 }
 
-void Throw() { throw std::runtime_error("posted call failed"); }
-void ThrowInt() { throw 1; }
-void Signal(Event* done) { done->Set(true); }
+void Throw()
+{
+    throw std::runtime_error("posted call failed");
+}
+void ThrowInt()
+{
+    throw 1;
+}
+void Signal(Event* done)
+{
+    done->Set(true);
+}
 
 }  // namespace
 
@@ -183,5 +192,5 @@ TEST(FileHandle, ExactReadsAndRepeatedClose)
     char buffer[4];
     ASSERT_TRUE(file.Read(buffer, 4));
     EXPECT_FALSE(file.Read(buffer, 4));  // only 2 bytes are left
-    EXPECT_FALSE(file.Write("x", 1));    // opened for reading only
+    EXPECT_FALSE(file.Write("x", 1));  // opened for reading only
 }

@@ -184,10 +184,12 @@ void ConnectSimulator(ShotCompany& company, boost::shared_ptr<Connectors::Deskto
 {
     QbSim::Control::Reset();
     Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
-    QbSim::Control::Seed(L"{\"CompanyName\":\"Demo\",\"Preferences\":{\"TimeTrackingEnabled\":true,\"CurrentAppAccessRights\":{\"IsPersonalDataAccessAllowed\":true}},\"Customers\":[{\"ListID\":\"C1\",\"Name\":\"Acme Corporation\"},"
-                         L"{\"ListID\":\"C9\",\"Name\":\"O'Malley's Bakery\"}],"
-                         L"\"Accounts\":[{\"ListID\":\"A1\",\"Name\":\"Income\",\"AccountType\":8}],"
-                         L"\"PayrollItemWages\":[{\"ListID\":\"P1\",\"Name\":\"Hourly Regular\"}]}");
+    QbSim::Control::Seed(
+        L"{\"CompanyName\":\"Demo\",\"Preferences\":{\"TimeTrackingEnabled\":true,\"CurrentAppAccessRights\":{"
+        L"\"IsPersonalDataAccessAllowed\":true}},\"Customers\":[{\"ListID\":\"C1\",\"Name\":\"Acme Corporation\"},"
+        L"{\"ListID\":\"C9\",\"Name\":\"O'Malley's Bakery\"}],"
+        L"\"Accounts\":[{\"ListID\":\"A1\",\"Name\":\"Income\",\"AccountType\":8}],"
+        L"\"PayrollItemWages\":[{\"ListID\":\"P1\",\"Name\":\"Hourly Regular\"}]}");
     connector.reset(new Connectors::DesktopConnector(QuickBooksTest::ProgramOptions()));
     if (!connector->Connect())
         throw std::runtime_error("the QuickBooks simulator did not connect");

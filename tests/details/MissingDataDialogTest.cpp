@@ -47,7 +47,7 @@ protected:
         return rows;
     }
 
-    std::unique_ptr<OpenedDialog<MissingDataDialog> > dialog;
+    std::unique_ptr<OpenedDialog<MissingDataDialog>> dialog;
     std::unique_ptr<PageProbe> page;
 };
 

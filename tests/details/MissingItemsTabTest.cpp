@@ -32,7 +32,7 @@ protected:
         return page->HasState(std::string("#detailsTab>.strip>[panel=") + panel + "]", STATE_CURRENT);
     }
 
-    std::unique_ptr<OpenedDialog<DetailsDialog> > dialog;
+    std::unique_ptr<OpenedDialog<DetailsDialog>> dialog;
     std::unique_ptr<PageProbe> page;
 };
 

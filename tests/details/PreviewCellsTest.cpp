@@ -69,8 +69,9 @@ const CellCase kCells[] = {
     { "leave of a type not imported", Kept(480, 480, KeepsLeaveNotImported), true, UnchangedCell, 480, true, true,
       L"Leave of this type is not imported\rImport will not affect this time record" },
     { "leave of a type the server no longer lists", Kept(0, 0, KeepsLeaveOfUnknownType), true, UnchangedCell, 0, true,
-      true, L"Quorvane no longer lists this leave type: its leave is not imported\r"
-            L"Import will not affect this time record" },
+      true,
+      L"Quorvane no longer lists this leave type: its leave is not imported\r"
+      L"Import will not affect this time record" },
 };
 
 TEST(PreviewCells, StateShownMinutesTotalsAndTooltip)

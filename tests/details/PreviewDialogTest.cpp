@@ -43,7 +43,7 @@ protected:
     }
 
     PreviewCompany company;
-    std::unique_ptr<OpenedDialog<DetailsDialog> > dialog;
+    std::unique_ptr<OpenedDialog<DetailsDialog>> dialog;
     std::unique_ptr<PageProbe> page;
 };
 

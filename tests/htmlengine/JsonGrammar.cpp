@@ -121,4 +121,7 @@ private:
 
 }  // namespace
 
-bool IsAcceptableJson(const std::wstring& text) { return Recogniser(text).WholeText(); }
+bool IsAcceptableJson(const std::wstring& text)
+{
+    return Recogniser(text).WholeText();
+}

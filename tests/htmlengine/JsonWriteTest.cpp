@@ -16,9 +16,8 @@ TEST(JsonWrite, StringsEscapeQuotesBackslashesAndControlsOnly)
 
 TEST(JsonWrite, WrittenTextReadsBackTheSame)
 {
-    const wchar_t* reply =
-        L"{\"result\":{\"tasks\":[{\"id\":7,\"name\":\"Roof \\\"A\\\"\\r\\n\",\"rate\":-0.25}],"
-        L"\"flags\":[true,false,null],\"big\":1e300,\"empty\":{}}}";
+    const wchar_t* reply = L"{\"result\":{\"tasks\":[{\"id\":7,\"name\":\"Roof \\\"A\\\"\\r\\n\",\"rate\":-0.25}],"
+                           L"\"flags\":[true,false,null],\"big\":1e300,\"empty\":{}}}";
     TestValue first = Parse(reply);
     TestValue second = Parse(first.Text());
     EXPECT_EQ(first.Text(), second.Text());

@@ -8,7 +8,8 @@ const wchar_t* const kServerReplies[] = {
     L"{\"id\":2,\"result\":{\"userId\":12,\"serverUUID\":\"0b6e5c1e-77aa-4f0e-9d2b-6b1f0a9e3c11\","
     L"\"resultCode\":\"OK\",\"availableServices\":[\"QBService_v1\",\"SyncService_v1\"]}}",
 
-    L"{\"error\":{\"code\":591,\"trace\":\"com.example.SomeException: no right\\n\\tat Service.call(Service.java:12)\"},"
+    L"{\"error\":{\"code\":591,\"trace\":\"com.example.SomeException: no right\\n\\tat "
+    L"Service.call(Service.java:12)\"},"
     L"\"result\":null}",
 
     L"{\"result\":{\"map\":{\"12\":{\"userInfo\":{\"id\":12,\"firstName\":\"J\\u00fcrgen\",\"middleInitial\":\"\","
@@ -18,7 +19,8 @@ const wchar_t* const kServerReplies[] = {
     L"\"lastName\":\"O'Neil\",\"username\":\"ana2\"}]}}}}",
 
     L"{\"result\":{\"tasks\":[{\"id\":301,\"projectId\":21,\"billingTypeId\":2,\"name\":\"Design \\\"phase 1\\\"\","
-    L"\"description\":\"\"}],\"projects\":[{\"id\":21,\"customerId\":5,\"name\":\"Roof\",\"description\":\"North wing\"}],"
+    L"\"description\":\"\"}],\"projects\":[{\"id\":21,\"customerId\":5,\"name\":\"Roof\",\"description\":\"North "
+    L"wing\"}],"
     L"\"customers\":[{\"id\":5,\"name\":\"Acme \\u2013 Ltd\",\"description\":null}],"
     L"\"TTRecords\":[{\"taskId\":301,\"comment\":\"Line one\\r\\nline two\",\"date\":\"2024-1-5\",\"spent\":90},"
     L"{\"taskId\":301,\"comment\":\"\",\"date\":\"2024-01-06\",\"spent\":-1}],"

@@ -79,8 +79,7 @@ TEST(ValueAccess, KeysMatchByTextWhateverTheUnits)
     TestValue result = Member(reply, MakeString(L"result", VALUE_UNITS_KEY));
     EXPECT_EQ(L"{\"userId\":12}", result.Text());
     EXPECT_EQ(L"null", Member(reply, MakeString(L"error", 7)).Text());
-    EXPECT_EQ(static_cast<uint32_t>(VALUE_UNDEFINED),
-              Member(reply, MakeString(L"missing"), VALUE_NOT_FOUND).Type());
+    EXPECT_EQ(static_cast<uint32_t>(VALUE_UNDEFINED), Member(reply, MakeString(L"missing"), VALUE_NOT_FOUND).Type());
     EXPECT_EQ(static_cast<uint32_t>(VALUE_UNDEFINED),
               Member(Parse(L"[1]"), MakeString(L"result"), VALUE_NOT_FOUND).Type());
     EXPECT_EQ(static_cast<uint32_t>(VALUE_UNDEFINED), Member(reply, Parse(L"1"), VALUE_NOT_FOUND).Type());
@@ -134,8 +133,14 @@ TEST(ValueAccess, CopiesAndPartsOutliveTheirSource)
 namespace {
 
 int g_references = 0;
-void CountUse(HELEMENT) { ++g_references; }
-void CountUnuse(HELEMENT) { --g_references; }
+void CountUse(HELEMENT)
+{
+    ++g_references;
+}
+void CountUnuse(HELEMENT)
+{
+    --g_references;
+}
 
 }  // namespace
 

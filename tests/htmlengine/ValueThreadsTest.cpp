@@ -14,8 +14,8 @@ namespace {
 
 struct Workload {
     std::vector<std::wstring> replies;  // each reply as written after reading
-    TestValue all;                      // every reply in one array, shared by all threads
-    std::atomic<int> wrong{ 0 };
+    TestValue all;  // every reply in one array, shared by all threads
+    std::atomic<int> wrong { 0 };
 };
 
 // Reads, copies, walks and writes replies, and takes parts of the shared array.

@@ -24,9 +24,9 @@ boost::shared_ptr<CustomerJobCollection> CustomerJobsOf(const std::set<std::wstr
     // In name order, so that a parent is filed before its jobs.
     for (std::set<std::wstring>::const_iterator it = fullNames.begin(); it != fullNames.end(); ++it) {
         const std::wstring parent = ParentName(*it);
-        customerJobs->Add(boost::shared_ptr<CustomerJob>(new CustomerJob(
-            L"C-" + *it, LastLevel(*it),
-            parent.empty() ? boost::shared_ptr<CustomerJob>() : customerJobs->FindByFullName(parent))));
+        customerJobs->Add(boost::shared_ptr<CustomerJob>(
+            new CustomerJob(L"C-" + *it, LastLevel(*it),
+                            parent.empty() ? boost::shared_ptr<CustomerJob>() : customerJobs->FindByFullName(parent))));
     }
     return customerJobs;
 }
@@ -95,8 +95,9 @@ std::wstring FakeQuickBooks::AddEntry(const std::wstring& employeeId, int marchD
                                       const std::wstring& customerJob, const std::wstring& serviceItem,
                                       const std::wstring& notes, int billing, const std::wstring& payrollItemId)
 {
-    Entry entry = { NewId(L"T"), 1, employeeId, customerJob, serviceItem, payrollItemId, notes,
-                    billing == 1 ? 1 : 0, billing == 2 ? 1 : 0, March(marchDay), minutes };
+    Entry entry = { NewId(L"T"),   1,     employeeId,           customerJob,          serviceItem,
+                    payrollItemId, notes, billing == 1 ? 1 : 0, billing == 2 ? 1 : 0, March(marchDay),
+                    minutes };
     m_entries.push_back(entry);
     return entry.txnId;
 }
@@ -121,10 +122,10 @@ std::vector<FakeQuickBooks::Entry>::iterator FakeQuickBooks::FindEntry(const std
 
 boost::shared_ptr<TimeTrackRecord> FakeQuickBooks::ToRecord(const Entry& entry) const
 {
-    boost::shared_ptr<TimeTrackRecord> record(new TimeTrackRecord(2012, entry.date.GetMonth(), entry.date.GetDay(),
-                                                                  entry.minutes));
-    record->SetNamingService(boost::shared_ptr<ICustomerJobService>(
-        new QBCustomerJobService(entry.customerJob, entry.serviceItem)));
+    boost::shared_ptr<TimeTrackRecord> record(
+        new TimeTrackRecord(2012, entry.date.GetMonth(), entry.date.GetDay(), entry.minutes));
+    record->SetNamingService(
+        boost::shared_ptr<ICustomerJobService>(new QBCustomerJobService(entry.customerJob, entry.serviceItem)));
     record->SetNotes(entry.notes);
     record->SetBillable(entry.billable);
     record->SetBilled(entry.billed);
@@ -174,8 +175,9 @@ int FakeQuickBooks::AddTimeTrack(const std::wstring& entityId, const std::wstrin
                                  const std::wstring& serviceItemFullName, const std::wstring& payrollItemId,
                                  const std::wstring& notes, int billable, const DateTime& date, int minutes)
 {
-    m_trace.push_back(Describe(L"add", entityId + L" " + date.ToString() + L" " + customerJobFullName + L" " +
-                                           serviceItemFullName + L" '" + notes + L"'",
+    m_trace.push_back(Describe(L"add",
+                               entityId + L" " + date.ToString() + L" " + customerJobFullName + L" " +
+                                   serviceItemFullName + L" '" + notes + L"'",
                                minutes));
     if (const int injected = NextWrite())
         return injected;
@@ -188,8 +190,10 @@ int FakeQuickBooks::AddTimeTrack(const std::wstring& entityId, const std::wstrin
         return 31201;
     // Only an entry with both names can be billable.
     const int billing = billable && !customerJobFullName.empty() && !serviceItemFullName.empty() ? 1 : 0;
-    Entry entry = { NewId(L"T"), 1, entityId, customerJobFullName, serviceItemFullName, payrollItemId, notes,
-                    billing, 0, date, minutes };
+    Entry entry = {
+        NewId(L"T"), 1,    entityId, customerJobFullName, serviceItemFullName, payrollItemId, notes, billing,
+        0,           date, minutes
+    };
     m_entries.push_back(entry);
     return 0;
 }

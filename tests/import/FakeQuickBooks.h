@@ -63,28 +63,27 @@ public:
     const std::vector<Entry>& Entries() const { return m_entries; }
 
     // The connector interface.
-    int GetFirstDayOfWeek() { return m_firstDayOfWeek; }
+    int GetFirstDayOfWeek() override { return m_firstDayOfWeek; }
     int AddTimeTrack(const std::wstring& entityId, const std::wstring& customerJobFullName,
                      const std::wstring& serviceItemFullName, const std::wstring& payrollItemId,
-                     const std::wstring& notes, int billable, const Quorvane::DateTime& date, int minutes);
+                     const std::wstring& notes, int billable, const Quorvane::DateTime& date, int minutes) override;
     int ChangeTimeTrack(const std::wstring& txnId, const std::wstring& entityId, const std::wstring& editSequence,
-                        int minutes);
-    int DeleteTimeTrack(const std::wstring& txnId);
+                        int minutes) override;
+    int DeleteTimeTrack(const std::wstring& txnId) override;
     int ChangeFlagUseTimeData(const std::wstring& listId, const std::wstring& editSequence, int value,
-                              std::wstring& newEditSequence);
+                              std::wstring& newEditSequence) override;
     int CreateEmployee(const std::wstring& firstName, const std::wstring& lastName, const std::wstring& middleName,
-                       const std::wstring& payrollItemId, boost::shared_ptr<Quorvane::Employee>& created);
+                       const std::wstring& payrollItemId, boost::shared_ptr<Quorvane::Employee>& created) override;
     int CreateCustomerJob(const std::wstring& name, const boost::shared_ptr<Quorvane::CustomerJob>& parent,
-                          boost::shared_ptr<Quorvane::CustomerJob>& created);
+                          boost::shared_ptr<Quorvane::CustomerJob>& created) override;
     int CreateService(const std::wstring& name, const boost::shared_ptr<Quorvane::ServiceItem>& parent,
                       const std::wstring& accountId, boost::shared_ptr<Quorvane::ServiceItem>& created);
-    bool CheckCustomerJobExist(const std::wstring& fullName) { return m_customerJobs.count(fullName) != 0; }
-    bool CheckServiceItemExist(const std::wstring& fullName);
-    boost::shared_ptr<Quorvane::TimeTrackRecordCollection> GetTimeTrack(const std::wstring& entityId,
-                                                                        const Quorvane::DateTime& start,
-                                                                        const Quorvane::DateTime& end);
-    boost::shared_ptr<Quorvane::ServiceItemCollection> GetServiceItem();
-    std::vector<std::wstring> TakeWriteWarnings();
+    bool CheckCustomerJobExist(const std::wstring& fullName) override { return m_customerJobs.count(fullName) != 0; }
+    bool CheckServiceItemExist(const std::wstring& fullName) override;
+    boost::shared_ptr<Quorvane::TimeTrackRecordCollection>
+    GetTimeTrack(const std::wstring& entityId, const Quorvane::DateTime& start, const Quorvane::DateTime& end) override;
+    boost::shared_ptr<Quorvane::ServiceItemCollection> GetServiceItem() override;
+    std::vector<std::wstring> TakeWriteWarnings() override;
 
 private:
     struct EmployeeRecord {

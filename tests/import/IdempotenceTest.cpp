@@ -131,16 +131,16 @@ TEST(Idempotence, ASecondStartWhileARunGoesOnIsRefused)
     // The first run waits in its start post until the second start has been tried.
     Event release;
     bool secondStarted = true;
-    boost::shared_ptr<ImportRun> first(
-        new ImportRun(TakeImportSnapshot(harness.Company().model, connector), false, view,
-                      [&release](const boost::function<void()>& call) {
-                          release.Wait(INFINITE);
-                          call();
-                          return true;
-                      },
-                      &Never, &NoForms));
-    boost::shared_ptr<ImportRun> second(new ImportRun(TakeImportSnapshot(harness.Company().model, connector), false,
-                                                      view, &RunNow, &Never, &NoForms));
+    boost::shared_ptr<ImportRun> first(new ImportRun(
+        TakeImportSnapshot(harness.Company().model, connector), false, view,
+        [&release](const boost::function<void()>& call) {
+            release.Wait(INFINITE);
+            call();
+            return true;
+        },
+        &Never, &NoForms));
+    boost::shared_ptr<ImportRun> second(
+        new ImportRun(TakeImportSnapshot(harness.Company().model, connector), false, view, &RunNow, &Never, &NoForms));
     ASSERT_TRUE(launcher.Start(first));
     secondStarted = launcher.Start(second);
     release.Set(true);

@@ -111,8 +111,7 @@ TEST(ImportAsPreviewed, SurplusEntriesKeptWithRemovalOffCountAsKept)
     harness.qb.AddEntry(L"E1", 5, 60, L"Acme:Roof", L"Labor", L"fix", 0, L"P1");
     harness.server = [](TestCompany& company) {
         company.config->SetCanRemoveExistingQBTimeTrack(false);
-        company.AddServerWork(company.model->GetServerEmployees()->FindById(L"1"), 5, 60, L"Acme", L"Roof", L"fix",
-                              0);
+        company.AddServerWork(company.model->GetServerEmployees()->FindById(L"1"), 5, 60, L"Acme", L"Roof", L"fix", 0);
     };
     harness.Load();
     const Lines log = harness.Import();
@@ -151,8 +150,7 @@ TEST(ImportAsPreviewed, AQuickBooksWarningIsLoggedAndEndsTheRunWithWarnings)
 {
     ImportHarness harness;
     harness.server = [](TestCompany& company) {
-        company.AddServerWork(company.model->GetServerEmployees()->FindById(L"1"), 5, 60, L"Acme", L"Roof", L"fix",
-                              0);
+        company.AddServerWork(company.model->GetServerEmployees()->FindById(L"1"), 5, 60, L"Acme", L"Roof", L"fix", 0);
     };
     harness.Load();
     harness.qb.WarnAtWrite(1, L"The notes were cut to 4095 characters.");

@@ -63,21 +63,21 @@ TEST(ImportRun, WritesEveryDifferenceAndLogsTheRun)
 
     EXPECT_EQ(Lines({ L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60", L"change T100 90", L"delete T101" }),
               harness.qb.Trace());
-    EXPECT_EQ(Lines({ L"OnImportStarted", L"ResetImportProgress", L"SetImportedWorkingTime 150",
-                      L"SetImportedLeaveTime 0", L"SetImportComment Synchronizing with QuickBooks",
-                      L"ShowImportProgress", L"SetImportProgress 0/2",
-                      L"SetImportComment Importing data for Ann Archer",
-                      L"SetImportProgress 1/2", L"SetImportComment Importing data for Bob Baker",
-                      L"SetImportProgress 2/2", L"OnImportFinished", kDeletedWarning }),
-              harness.ViewCalls());
-    EXPECT_EQ(Lines({ L"Bob Baker (Quorvane username: Baker, Bob (Bob))", L"",
-                      L"    Warning: The following time entry was deleted as it is absent in Quorvane:",
-                      L"        Date: 2012-03-07", L"        Customer:Job: Acme:Roof", L"        Service Item: Labor",
-                      L"        Notes: gone", L"        Time: 0:45", L"", L"Summary",
-                      L"\tImport was finished successfully", L"", L"\tAnn Archer: OK  (Working time 2:30)",
-                      L"\tBob Baker: Warning  (Working time 0:00)", L"\t---",
-                      L"\tTotal imported:  Working time 2:30, Leave time 0:00" }),
-              Body(log));
+    EXPECT_EQ(
+        Lines({ L"OnImportStarted", L"ResetImportProgress", L"SetImportedWorkingTime 150", L"SetImportedLeaveTime 0",
+                L"SetImportComment Synchronizing with QuickBooks", L"ShowImportProgress", L"SetImportProgress 0/2",
+                L"SetImportComment Importing data for Ann Archer", L"SetImportProgress 1/2",
+                L"SetImportComment Importing data for Bob Baker", L"SetImportProgress 2/2", L"OnImportFinished",
+                kDeletedWarning }),
+        harness.ViewCalls());
+    EXPECT_EQ(
+        Lines({ L"Bob Baker (Quorvane username: Baker, Bob (Bob))", L"",
+                L"    Warning: The following time entry was deleted as it is absent in Quorvane:",
+                L"        Date: 2012-03-07", L"        Customer:Job: Acme:Roof", L"        Service Item: Labor",
+                L"        Notes: gone", L"        Time: 0:45", L"", L"Summary", L"\tImport was finished successfully",
+                L"", L"\tAnn Archer: OK  (Working time 2:30)", L"\tBob Baker: Warning  (Working time 0:00)", L"\t---",
+                L"\tTotal imported:  Working time 2:30, Leave time 0:00" }),
+        Body(log));
 }
 
 TEST(ImportRun, WarningsLeaveEntriesAloneAndTheLastOneIsShown)
@@ -197,7 +197,8 @@ TEST(ImportRun, ANameIsPlainInTheCommentAndTheTitleAndEscapedInTheProblem)
     const Lines calls = harness.ViewCalls();
     EXPECT_EQ(1u, LinesContaining(calls, L"SetImportComment Importing data for Ann O'Hara & Co").size());
     EXPECT_EQ(1u, LinesContaining(calls, L"ShowError Cannot import data for Ann O'Hara & Co | The employee with name "
-                                         L"&#39;Ann O&#39;Hara &amp; Co&#39; no longer exists").size());
+                                         L"&#39;Ann O&#39;Hara &amp; Co&#39; no longer exists")
+                      .size());
 }
 
 TEST(ImportRun, OpenTimeEntryWindowsStopTheRunBeforeTheNextWrite)
@@ -210,12 +211,18 @@ TEST(ImportRun, OpenTimeEntryWindowsStopTheRunBeforeTheNextWrite)
         const wchar_t* error;
     };
     const Case cases[] = {
-        { "one window before the run", { L"Weekly Timesheet" }, 0, 0,
+        { "one window before the run",
+          { L"Weekly Timesheet" },
+          0,
+          0,
           L"ShowError Window for Entering Time is Open in QB | Import has been interrupted as Quorvane Pellworth has "
           L"detected that the following window for entering time is open in QuickBooks:<br><ul><li>Weekly "
           L"Timesheet</li></ul> |  | Please close all windows for entering time in QuickBooks and restart the import. "
           L"| reload | 0" },
-        { "two windows opened during the run", { L"Weekly Timesheet", L"Time/Enter Single Activity" }, 1, 1,
+        { "two windows opened during the run",
+          { L"Weekly Timesheet", L"Time/Enter Single Activity" },
+          1,
+          1,
           L"ShowError Windows for Entering Time are Open in QB | Import has been interrupted as Quorvane Pellworth "
           L"has detected that the following windows for entering time are open in QuickBooks:<br><ul><li>Weekly "
           L"Timesheet</li><li>Time/Enter Single Activity</li></ul> |  | Please close all windows for entering time "

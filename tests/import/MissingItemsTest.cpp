@@ -16,9 +16,9 @@ void NoDelete(IImportConnector*) {}
 
 boost::shared_ptr<MissingItemsController> ControllerOf(ImportHarness& harness)
 {
-    return boost::shared_ptr<MissingItemsController>(new MissingItemsController(
-        harness.Company().model, harness.Company().model->GetConfig(),
-        boost::shared_ptr<IImportConnector>(&harness.qb, &NoDelete)));
+    return boost::shared_ptr<MissingItemsController>(
+        new MissingItemsController(harness.Company().model, harness.Company().model->GetConfig(),
+                                   boost::shared_ptr<IImportConnector>(&harness.qb, &NoDelete)));
 }
 
 EmployeeDiff& DiffOf(ImportHarness& harness, const wchar_t* userId)
@@ -260,35 +260,58 @@ TEST(MissingItems, FailureTextsNameTheItemAndTheWayOut)
         Lines texts;
     };
     const Case cases[] = {
-        { "too long", MissingItem::CustomerKind, L"A&B", 3070, true,
+        { "too long",
+          MissingItem::CustomerKind,
+          L"A&B",
+          3070,
+          true,
           { L"Cannot create customer", L"Cannot create customer \"A&amp;B\"", L"The customer item  name is too long.",
             L"You may resolve this issue the following ways:<br>Rename the customer item<br>After that you need to "
             L"hit 'Reload' on main Pellworth window and repeat missing items creation" } },
-        { "name in use, billing types", MissingItem::CustomerKind, L"Acme", 3100, true,
-          { L"Cannot create customer", L"Cannot create customer \"Acme\"", L"There is existing customer item with the "
-            L"same name", L"You may resolve this issue the following ways:<br>1. Rename the customer item<br>2. Rename "
+        { "name in use, billing types",
+          MissingItem::CustomerKind,
+          L"Acme",
+          3100,
+          true,
+          { L"Cannot create customer", L"Cannot create customer \"Acme\"",
+            L"There is existing customer item with the "
+            L"same name",
+            L"You may resolve this issue the following ways:<br>1. Rename the customer item<br>2. Rename "
             L"the billing type on Quorvane<br><br>After that you need to hit 'Reload' on main Pellworth window and "
             L"repeat missing items creation" } },
-        { "name in use, users", MissingItem::EmployeeKind, L"1", 3100, false,
-          { L"Cannot create employee", L"Cannot create employee \"Ann Archer\"", L"There is existing employee item "
-            L"with the same name", L"You may resolve this issue the following ways:<br>1. Rename the employee "
-            L"item<br>2. Rename the user \x2018" L"Ann  Archer\x2019 on Quorvane<br><br>After that you need to hit "
+        { "name in use, users",
+          MissingItem::EmployeeKind,
+          L"1",
+          3100,
+          false,
+          { L"Cannot create employee", L"Cannot create employee \"Ann Archer\"",
+            L"There is existing employee item "
+            L"with the same name",
+            L"You may resolve this issue the following ways:<br>1. Rename the employee "
+            L"item<br>2. Rename the user \x2018"
+            L"Ann  Archer\x2019 on Quorvane<br><br>After that you need to hit "
             L"'Reload' on main Pellworth window and repeat missing items creation" } },
-        { "no answer", MissingItem::JobKind, L"Acme:Deck", 1, true,
-          { L"Cannot create job", L"Cannot create job \"Acme:Deck\"", L"Unknown",
-            kCreateManually } },
-        { "other status", MissingItem::ServiceItemKind, L"Crew", 3140, true,
+        { "no answer",
+          MissingItem::JobKind,
+          L"Acme:Deck",
+          1,
+          true,
+          { L"Cannot create job", L"Cannot create job \"Acme:Deck\"", L"Unknown", kCreateManually } },
+        { "other status",
+          MissingItem::ServiceItemKind,
+          L"Crew",
+          3140,
+          true,
           { L"Cannot create service item", L"Cannot create service item \"Crew\"",
-            L"Error code: 3140, Reference not found",
-            kCreateManually } },
+            L"Error code: 3140, Reference not found", kCreateManually } },
     };
     ImportHarness harness;
     harness.Load();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         harness.Company().config->SetServiceItemGroup(c.grouping);
-        const CreationFailureTexts texts = MakeCreationFailureTexts(
-            *harness.Company().model, *Item(c.kind, c.itemName), DiffOf(harness, L"1"), c.code, L"");
+        const CreationFailureTexts texts = MakeCreationFailureTexts(*harness.Company().model, *Item(c.kind, c.itemName),
+                                                                    DiffOf(harness, L"1"), c.code, L"");
         EXPECT_EQ(c.texts, Lines({ texts.title, texts.heading, texts.problem, texts.resolution }));
     }
 }

@@ -21,8 +21,8 @@ std::vector<std::wstring> RecordingView::CallsStartingWith(const std::wstring& p
 void RecordingView::ShowError(const std::wstring& title, const std::wstring& problem, const std::wstring& reason,
                               const std::wstring& furtherActions, const std::wstring& customValue, int buttons)
 {
-    Record(L"ShowError " + title + L" | " + problem + L" | " + reason + L" | " + furtherActions + L" | " +
-           customValue + L" | " + std::to_wstring(buttons));
+    Record(L"ShowError " + title + L" | " + problem + L" | " + reason + L" | " + furtherActions + L" | " + customValue +
+           L" | " + std::to_wstring(buttons));
 }
 
 void RecordingView::SetImportProgress(int done, int total)

@@ -64,66 +64,118 @@ TEST(TimeTrackImporter, SendsOneRequestPerDifferenceAtMost)
     };
     typedef boost::shared_ptr<TimeTrackDiff> DiffPtr;
     const Case cases[] = {
-        { "working time added", [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), ServerWork(60))); },
-          true, 0, { L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60" } },
-        { "leave added with its payroll item", [](FakeQuickBooks&) {
-              return DiffPtr(new TimeTrackDiff(RecordPtr(), ServerLeave(480))); },
-          true, 0, { L"add E1 2012-03-05   'Vacation' 480" } },
-        { "nothing to add", [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), ServerWork(0))); },
-          true, 0, {} },
-        { "negative duration", [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), ServerWork(-30))); },
-          true, TimeTrackImporter::InvalidDuration, {} },
-        { "same minutes", [](FakeQuickBooks& qb) {
+        { "working time added",
+          [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), ServerWork(60))); },
+          true,
+          0,
+          { L"add E1 2012-03-05 Acme:Roof Labor 'fix' 60" } },
+        { "leave added with its payroll item",
+          [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), ServerLeave(480))); },
+          true,
+          0,
+          { L"add E1 2012-03-05   'Vacation' 480" } },
+        { "nothing to add",
+          [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), ServerWork(0))); },
+          true,
+          0,
+          {} },
+        { "negative duration",
+          [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), ServerWork(-30))); },
+          true,
+          TimeTrackImporter::InvalidDuration,
+          {} },
+        { "same minutes",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
-              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 60))); },
-          true, 0, {} },
-        { "changed minutes", [](FakeQuickBooks& qb) {
+              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 60)));
+          },
+          true,
+          0,
+          {} },
+        { "changed minutes",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
-              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 90))); },
-          true, 0, { L"change T100 90" } },
-        { "nothing left, deleting", [](FakeQuickBooks& qb) {
-              return DiffPtr(new TimeTrackDiff(QuickBooksEntry(qb, 60), RecordPtr())); },
-          true, TimeTrackImporter::Deleted, { L"delete T100" } },
-        { "zero left, keeping", [](FakeQuickBooks& qb) {
+              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 90)));
+          },
+          true,
+          0,
+          { L"change T100 90" } },
+        { "nothing left, deleting",
+          [](FakeQuickBooks& qb) { return DiffPtr(new TimeTrackDiff(QuickBooksEntry(qb, 60), RecordPtr())); },
+          true,
+          TimeTrackImporter::Deleted,
+          { L"delete T100" } },
+        { "zero left, keeping",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
-              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 0))); },
-          false, 0, {} },
-        { "absent on the server, deleting", [](FakeQuickBooks& qb) {
+              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 0)));
+          },
+          false,
+          0,
+          {} },
+        { "absent on the server, deleting",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
               DiffPtr diff(new TimeTrackDiff(q, ImportSide(q, 60)));
               diff->SetAbsentOnServer(1);
-              return diff; },
-          true, TimeTrackImporter::Deleted, { L"delete T100" } },
+              return diff;
+          },
+          true,
+          TimeTrackImporter::Deleted,
+          { L"delete T100" } },
         // A change or delete goes only to an entry still as previewed and unbilled.
-        { "changed minutes of an entry billed since the preview", [](FakeQuickBooks& qb) {
+        { "changed minutes of an entry billed since the preview",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
               qb.BillEntry(q->GetTxnId());
-              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 90))); },
-          true, 3200, {} },
-        { "changed minutes of an entry gone since the preview", [](FakeQuickBooks& qb) {
+              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 90)));
+          },
+          true,
+          3200,
+          {} },
+        { "changed minutes of an entry gone since the preview",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
               qb.DeleteTimeTrack(q->GetTxnId());
               qb.ClearTrace();
-              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 90))); },
-          true, 3120, {} },
-        { "changed since the preview", [](FakeQuickBooks& qb) {
+              return DiffPtr(new TimeTrackDiff(q, ImportSide(q, 90)));
+          },
+          true,
+          3120,
+          {} },
+        { "changed since the preview",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
               qb.TouchEntry(q->GetTxnId());
-              return DiffPtr(new TimeTrackDiff(q, RecordPtr())); },
-          true, 3200, {} },
-        { "billed since the preview", [](FakeQuickBooks& qb) {
+              return DiffPtr(new TimeTrackDiff(q, RecordPtr()));
+          },
+          true,
+          3200,
+          {} },
+        { "billed since the preview",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
               qb.BillEntry(q->GetTxnId());
-              return DiffPtr(new TimeTrackDiff(q, RecordPtr())); },
-          true, 3200, {} },
-        { "gone since the preview", [](FakeQuickBooks& qb) {
+              return DiffPtr(new TimeTrackDiff(q, RecordPtr()));
+          },
+          true,
+          3200,
+          {} },
+        { "gone since the preview",
+          [](FakeQuickBooks& qb) {
               RecordPtr q = QuickBooksEntry(qb, 60);
               qb.DeleteTimeTrack(q->GetTxnId());
               qb.ClearTrace();
-              return DiffPtr(new TimeTrackDiff(q, RecordPtr())); },
-          true, 3120, {} },
-        { "neither side", [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), RecordPtr())); }, true,
-          0, {} },
+              return DiffPtr(new TimeTrackDiff(q, RecordPtr()));
+          },
+          true,
+          3120,
+          {} },
+        { "neither side",
+          [](FakeQuickBooks&) { return DiffPtr(new TimeTrackDiff(RecordPtr(), RecordPtr())); },
+          true,
+          0,
+          {} },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -20,7 +20,10 @@ protected:
     std::string Focused()
     {
         HELEMENT focus = Find(":focus");
-        return focus ? Narrow(htmlayout::dom::element(focus).get_attribute("id") ? htmlayout::dom::element(focus).get_attribute("id") : L"(no id)") : "none";
+        return focus ? Narrow(htmlayout::dom::element(focus).get_attribute("id")
+                                  ? htmlayout::dom::element(focus).get_attribute("id")
+                                  : L"(no id)")
+                     : "none";
     }
     bool FocusInside(const char* panel)
     {

@@ -21,5 +21,5 @@ public:
                                                      const std::wstring& leaveType);
 
 private:
-    std::map<std::wstring, boost::shared_ptr<Quorvane::EmployeeDiff> > m_diffs;
+    std::map<std::wstring, boost::shared_ptr<Quorvane::EmployeeDiff>> m_diffs;
 };

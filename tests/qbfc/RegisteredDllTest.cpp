@@ -79,7 +79,8 @@ TEST_F(RegisteredDll, SessionsOnAnyThreadReachTheCompanyTheTestSeeded)
 
 TEST_F(RegisteredDll, AnInjectedHresultArrivesAsAComErrorWithItsDescription)
 {
-    m_simulator->InjectFault(L"{\"stage\":\"DoRequests\",\"hresult\":\"0x8004041C\",\"description\":\"The file is locked.\"}");
+    m_simulator->InjectFault(
+        L"{\"stage\":\"DoRequests\",\"hresult\":\"0x8004041C\",\"description\":\"The file is locked.\"}");
     IQBSessionManager session = OpenSession();
     try {
         CompanyName(session);

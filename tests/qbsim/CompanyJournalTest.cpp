@@ -26,7 +26,8 @@ protected:
         RemoveFiles();
         CompanyStore store;
         store.UseFile(m_path);
-        store.Replace(Json::Parse(L"{\"CompanyName\":\"Journal Co\",\"Employees\":[{\"ListID\":\"E-1\",\"Name\":\"Ann\"}]}"));
+        store.Replace(
+            Json::Parse(L"{\"CompanyName\":\"Journal Co\",\"Employees\":[{\"ListID\":\"E-1\",\"Name\":\"Ann\"}]}"));
     }
     void TearDown() override { RemoveFiles(); }
 
@@ -39,7 +40,8 @@ protected:
     static void AddEntry(CompanyStore& store, const std::wstring& notes)
     {
         store.Use([&](Company& company) {
-            Json entry = Json::Parse(L"{\"TxnDate\":\"2026-11-02\",\"EntityRef\":{\"ListID\":\"E-1\"},\"Duration\":\"PT1H0M0S\"}");
+            Json entry = Json::Parse(
+                L"{\"TxnDate\":\"2026-11-02\",\"EntityRef\":{\"ListID\":\"E-1\"},\"Duration\":\"PT1H0M0S\"}");
             entry.Set(L"TxnID", company.NewId());
             entry.Set(L"Notes", notes);
             company.AddEntry(entry);

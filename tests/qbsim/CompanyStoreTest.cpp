@@ -16,8 +16,8 @@ namespace QbSimTest {
 
 namespace {
 
-using Quorvane::DateTime;
 using QbSim::Json;
+using Quorvane::DateTime;
 
 std::wstring TemporaryFile(const wchar_t* name)
 {
@@ -127,9 +127,14 @@ TEST_F(CompanyStore, SessionManagersOnTwoThreadsShareOneCompany)
     EXPECT_EQ(0, failures.load());
 
     ITimeTrackingRetList entries;
-    ASSERT_EQ(S_OK, Send([](const IMsgSetRequest& set) {
-                        set.AppendTimeTrackingQueryRq().ORTimeTrackingTxnQuery().TimeTrackingTxnFilter().MaxReturned().SetValue(1000);
-                    }).Detail().QueryInterface(entries));
+    ASSERT_EQ(
+        S_OK,
+        Send([](const IMsgSetRequest& set) {
+            set.AppendTimeTrackingQueryRq().ORTimeTrackingTxnQuery().TimeTrackingTxnFilter().MaxReturned().SetValue(
+                1000);
+        })
+            .Detail()
+            .QueryInterface(entries));
     std::set<std::wstring> ids;
     for (long i = 0; i < entries.Count(); ++i)
         ids.insert(entries.GetAt(i).TxnID().GetValue());
@@ -161,10 +166,11 @@ TEST_F(CompanyStore, AMonthOfOneEmployeeIsFoundAmongManyEntries)
     company.Set(L"TimeEntries", entries);
     QbSim::Control::Seed(company.Write());
 
-    Json request = Json::Parse(L"{\"ORTimeTrackingTxnQuery\":{\"TimeTrackingTxnFilter\":{"
-                               L"\"ORDateRangeFilter\":{\"TxnDateRangeFilter\":{\"ORTxnDateRangeFilter\":{\"TxnDateFilter\":"
-                               L"{\"FromTxnDate\":\"2026-03-01\",\"ToTxnDate\":\"2026-03-31\"}}}},"
-                               L"\"TimeTrackingEntityFilter\":{\"ORTimeTrackingEntityFilter\":{\"ListIDList\":[\"E-17\"]}}}}}");
+    Json request =
+        Json::Parse(L"{\"ORTimeTrackingTxnQuery\":{\"TimeTrackingTxnFilter\":{"
+                    L"\"ORDateRangeFilter\":{\"TxnDateRangeFilter\":{\"ORTxnDateRangeFilter\":{\"TxnDateFilter\":"
+                    L"{\"FromTxnDate\":\"2026-03-01\",\"ToTxnDate\":\"2026-03-31\"}}}},"
+                    L"\"TimeTrackingEntityFilter\":{\"ORTimeTrackingEntityFilter\":{\"ListIDList\":[\"E-17\"]}}}}}");
     Json response = QbSim::Simulator::Instance().Answer(L"TimeTrackingQuery", request);
     const Json& found = response.GetPath(L"Detail.@items");
     ASSERT_EQ(31u, found.Size());

@@ -20,7 +20,8 @@ protected:
     {
         SimulatorSession::SetUp();
         Seed("{'CompanyName':'Sim Co','Employees':[{'ListID':'E-ANNA','FirstName':'Anna'}],"
-             " 'TimeEntries':[{'TxnID':'T-1','TxnDate':'2026-11-02','EntityRef':{'ListID':'E-ANNA'},'Duration':'PT1H0M0S'}]}");
+             " 'TimeEntries':[{'TxnID':'T-1','TxnDate':'2026-11-02','EntityRef':{'ListID':'E-ANNA'},'Duration':'"
+             "PT1H0M0S'}]}");
     }
 
     void Inject(const std::string& json) { QbSim::Control::InjectFault(QbSim::Control::ParseFault(Widen(json))); }
@@ -49,7 +50,10 @@ TEST_F(Faults, AnHresultAtAnySessionStepArrivesWithItsDescription)
         { "OpenConnection", kCannotConnect, "Could not start QuickBooks.",
           [](IQBSessionManager& s) { s.OpenConnection(L"id", L"name"); } },
         { "BeginSession", kCannotAccessFile, "The company file is in use.",
-          [](IQBSessionManager& s) { s.OpenConnection(L"id", L"name"); s.BeginSession(L"", 2); } },
+          [](IQBSessionManager& s) {
+              s.OpenConnection(L"id", L"name");
+              s.BeginSession(L"", 2);
+          } },
         { "CreateMsgSetRequest", kCannotConnect, 0, [](IQBSessionManager& s) { s.CreateMsgSetRequest(L"CA", 6, 0); } },
         { "DoRequests", kWrongTimeRange, "Dates out of range.",
           [](IQBSessionManager& s) {
@@ -63,7 +67,8 @@ TEST_F(Faults, AnHresultAtAnySessionStepArrivesWithItsDescription)
     for (const Case& test : cases) {
         SCOPED_TRACE(test.stage);
         std::string fault = std::string("{'stage':'") + test.stage + "','hresult':" + std::to_string(test.hresult);
-        fault += test.description ? std::string(",'description':'") + test.description + "'}" : ",'noDescription':true}";
+        fault +=
+            test.description ? std::string(",'description':'") + test.description + "'}" : ",'noDescription':true}";
         Inject(fault);
         IQBSessionManager other;
         ASSERT_EQ(S_OK, CreateQBSessionManager(other));
@@ -75,7 +80,8 @@ TEST_F(Faults, AnHresultAtAnySessionStepArrivesWithItsDescription)
 
 TEST_F(Faults, AFailureReportedThroughExcepinfoKeepsItsCodeAndDescription)
 {
-    Inject("{'stage':'GetField','member':'CompanyName','hresult':'0x8004041C','description':'No file.','viaException':true}");
+    Inject("{'stage':'GetField','member':'CompanyName','hresult':'0x8004041C','description':'No "
+           "file.','viaException':true}");
     ICompanyRet company;
     ASSERT_EQ(S_OK, CompanyQuery().Detail().QueryInterface(company));
     std::pair<HRESULT, std::wstring> error = ComErrorOf([&] { company.CompanyName(); });

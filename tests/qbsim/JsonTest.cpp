@@ -10,9 +10,20 @@ using QbSim::Json;
 TEST(Json, TextsRoundTripThroughParseAndWrite)
 {
     const wchar_t* const texts[] = {
-        L"null", L"true", L"false", L"0", L"-12", L"2147483647", L"0.5", L"\"\"",
-        L"\"quote \\\" backslash \\\\ tab \\u0009\"", L"\"\x00E5\x20AC\"",
-        L"[]", L"{}", L"[1,\n \"two\",\n {\"three\":3}]", L"{\"b\":1,\"a\":[true,\n null]}",
+        L"null",
+        L"true",
+        L"false",
+        L"0",
+        L"-12",
+        L"2147483647",
+        L"0.5",
+        L"\"\"",
+        L"\"quote \\\" backslash \\\\ tab \\u0009\"",
+        L"\"\x00E5\x20AC\"",
+        L"[]",
+        L"{}",
+        L"[1,\n \"two\",\n {\"three\":3}]",
+        L"{\"b\":1,\"a\":[true,\n null]}",
     };
     for (const wchar_t* text : texts)
         EXPECT_EQ(text, Json::Parse(text).Write());

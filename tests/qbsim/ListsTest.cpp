@@ -11,14 +11,17 @@ const char kCompany[] =
     "{'CompanyName':'Sim Co','Preferences':{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':true}},"
     " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8},{'ListID':'A-BANK','Name':'Bank','AccountType':2},"
     "             {'ListID':'A-NONE','Name':'Untyped'}],"
-    " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly','WageType':0},{'ListID':'P-SALARY','Name':'Salary','WageType':2},"
+    " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly','WageType':0},{'ListID':'P-SALARY','Name':'Salary','"
+    "WageType':2},"
     "                     {'ListID':'P-BONUS','Name':'Bonus'}],"
-    " 'Items':[{'ListID':'I-DESIGN','Name':'Design','Kind':0},{'ListID':'I-SKETCH','Name':'Sketch','Kind':0,'ParentRef':{'ListID':'I-DESIGN'}},"
+    " 'Items':[{'ListID':'I-DESIGN','Name':'Design','Kind':0},{'ListID':'I-SKETCH','Name':'Sketch','Kind':0,'ParentRef'"
+    ":{'ListID':'I-DESIGN'}},"
     "          {'ListID':'I-PART','Name':'Part','Kind':3},{'ListID':'I-ASSET','Name':'Van','Kind':5,'IsActive':false}],"
     " 'Customers':[{'ListID':'C-ACME','Name':'Acme'},{'ListID':'C-ROOF','Name':'Roof','ParentRef':{'ListID':'C-ACME'}},"
     "              {'ListID':'C-OLD','Name':'Oldco','IsActive':false}],"
     " 'Employees':[{'ListID':'E-ANNA','FirstName':'Anna','LastName':'Berg','EmployeePayrollInfo':"
-    "                {'UseTimeDataToCreatePaychecks':1,'OREarnings':{'EarningsList':[{'PayrollItemWageRef':{'ListID':'P-HOURLY'}}]}}},"
+    "                "
+    "{'UseTimeDataToCreatePaychecks':1,'OREarnings':{'EarningsList':[{'PayrollItemWageRef':{'ListID':'P-HOURLY'}}]}}},"
     "              {'ListID':'E-BO','FirstName':'Bo','LastName':'Dahl','IsActive':false}]}";
 
 class Lists : public SimulatorSession {
@@ -79,7 +82,8 @@ protected:
             add.IsActive().SetValue(true);
             add.EmployeePayrollInfo().UseTimeDataToCreatePaychecks().SetValue(payroll.empty() ? 2 : 1);
             if (!payroll.empty())
-                add.EmployeePayrollInfo().OREarnings().EarningsList().Append().PayrollItemWageRef().ListID().SetValue(payroll);
+                add.EmployeePayrollInfo().OREarnings().EarningsList().Append().PayrollItemWageRef().ListID().SetValue(
+                    payroll);
         });
     }
 
@@ -97,8 +101,8 @@ protected:
     {
         return Send([&](const IMsgSetRequest& set) {
             IEmployeeQuery query = set.AppendEmployeeQueryRq();
-            for (const wchar_t* element : { L"ListID", L"FirstName", L"LastName", L"MiddleName", L"EditSequence",
-                                            L"EmployeePayrollInfo" })
+            for (const wchar_t* element :
+                 { L"ListID", L"FirstName", L"LastName", L"MiddleName", L"EditSequence", L"EmployeePayrollInfo" })
                 query.IncludeRetElementList().Add(element);
             query.ORListQuery().ListFilter().ActiveStatus().SetValue(activeStatus);
         });
@@ -144,12 +148,15 @@ TEST_F(Lists, WithoutPersonalDataAccessPayrollInformationIsNeitherReadNorWritten
 {
     for (const char* preferences : { "{'CurrentAppAccessRights':{'IsPersonalDataAccessAllowed':false}}", "{}" }) {
         SCOPED_TRACE(preferences);
-        Seed(std::string("{'Preferences':") + preferences + ",'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}],"
-             " 'Employees':[{'ListID':'E-X','EditSequence':'5','FirstName':'X','EmployeePayrollInfo':{'UseTimeDataToCreatePaychecks':2}}]}");
+        Seed(std::string("{'Preferences':") + preferences +
+             ",'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}],"
+             " 'Employees':[{'ListID':'E-X','EditSequence':'5','FirstName':'X','EmployeePayrollInfo':{'"
+             "UseTimeDataToCreatePaychecks':2}}]}");
         EXPECT_TRUE(ListOf<IEmployeeRetList>(QueryEmployees(2)).GetAt(0).EmployeePayrollInfo().IsNull());
         EXPECT_STATUS(3261, AddEmployee(L"Cleo", L"", L"Eng", L"P-HOURLY"));
         EXPECT_STATUS(3261, ChangeUseTimeData(L"E-X", L"5"));
-        EXPECT_STATUS(0, Send([](const IMsgSetRequest& set) { set.AppendEmployeeAddRq().FirstName().SetValue(L"Dora"); }));
+        EXPECT_STATUS(0,
+                      Send([](const IMsgSetRequest& set) { set.AppendEmployeeAddRq().FirstName().SetValue(L"Dora"); }));
     }
 }
 
@@ -192,14 +199,14 @@ TEST_F(Lists, EmployeeChangesNeedTheCurrentEditSequence)
 
 TEST_F(Lists, CustomersAndJobsAreOrderedByFullNameParentsFirst)
 {
-    EXPECT_EQ((std::vector<std::wstring>{ L"Acme", L"Roof", L"Oldco" }), Names<ICustomerRetList>(AllCustomers()));
+    EXPECT_EQ((std::vector<std::wstring> { L"Acme", L"Roof", L"Oldco" }), Names<ICustomerRetList>(AllCustomers()));
     ICustomerRet roof = ListOf<ICustomerRetList>(AllCustomers()).GetAt(1);
     EXPECT_EQ(L"Acme:Roof", roof.FullName().GetValue());
     EXPECT_EQ(L"C-ACME", roof.ParentRef().ListID().GetValue());
     EXPECT_TRUE(ListOf<ICustomerRetList>(AllCustomers()).GetAt(0).ParentRef().IsNull());
 
     Seed(std::string(kCompany).substr(0, sizeof(kCompany) - 2) + ",'Simulator':{'ListOrder':'Reverse'}}");
-    EXPECT_EQ((std::vector<std::wstring>{ L"Oldco", L"Roof", L"Acme" }), Names<ICustomerRetList>(AllCustomers()));
+    EXPECT_EQ((std::vector<std::wstring> { L"Oldco", L"Roof", L"Acme" }), Names<ICustomerRetList>(AllCustomers()));
 }
 
 TEST_F(Lists, ANameRangeOfOneFullNameFindsExactlyThatCustomerIgnoringCase)
@@ -250,7 +257,8 @@ TEST_F(Lists, ServiceItemAddsNeedAnAccountAndANameUniqueAcrossAllItemKinds)
 TEST_F(Lists, TheServiceItemQueryHasTheListFilterOfTheSimulatedQbfc)
 {
     auto withClass = [](const IMsgSetRequest& set) {
-        set.AppendItemServiceQueryRq().ORListQueryWithOwnerIDAndClass().ListWithClassFilter().ActiveStatus().SetValue(2);
+        set.AppendItemServiceQueryRq().ORListQueryWithOwnerIDAndClass().ListWithClassFilter().ActiveStatus().SetValue(
+            2);
     };
     auto plain = [](const IMsgSetRequest& set) {
         set.AppendItemServiceQueryRq().ORListQuery().ListFilter().ActiveStatus().SetValue(2);
@@ -258,11 +266,11 @@ TEST_F(Lists, TheServiceItemQueryHasTheListFilterOfTheSimulatedQbfc)
     // The wrappers keep a member's id once found, and the simulator's ids are unique per name:
     // the member is unknown, or the kept id is not found.
     auto isMissing = [](HRESULT failure) { return failure == DISP_E_UNKNOWNNAME || failure == DISP_E_MEMBERNOTFOUND; };
-    EXPECT_EQ((std::vector<std::wstring>{ L"Design", L"Sketch" }), Names<IItemServiceRetList>(Send(withClass)));
+    EXPECT_EQ((std::vector<std::wstring> { L"Design", L"Sketch" }), Names<IItemServiceRetList>(Send(withClass)));
     EXPECT_TRUE(isMissing(ComErrorOf([&] { Send(plain); }).first));
 
     Seed(std::string(kCompany).substr(0, sizeof(kCompany) - 2) + ",'Simulator':{'QbfcVersion':10}}");
-    EXPECT_EQ((std::vector<std::wstring>{ L"Design", L"Sketch" }), Names<IItemServiceRetList>(Send(plain)));
+    EXPECT_EQ((std::vector<std::wstring> { L"Design", L"Sketch" }), Names<IItemServiceRetList>(Send(plain)));
     EXPECT_TRUE(isMissing(ComErrorOf([&] { Send(withClass); }).first));
 }
 
@@ -281,7 +289,6 @@ TEST_F(Lists, TheItemQueryTellsEachItemsKind)
     EXPECT_TRUE(items.GetAt(2).ItemServiceRet().IsNull());
     EXPECT_EQ(5, items.GetAt(3).ortype());
     EXPECT_EQ(L"Van", items.GetAt(3).ItemFixedAssetRet().Name().GetValue());
-
 }
 
 TEST_F(Lists, TypesAreAnsweredByNameAndInTheNumberingOfTheSimulatedQbfc)
@@ -308,8 +315,10 @@ TEST_F(Lists, TypesAreAnsweredByNameAndInTheNumberingOfTheSimulatedQbfc)
     EXPECT_EQ(L"Bonus", wageList.GetAt(2).WageType().GetAsString());
 
     Seed("{'Simulator':{'EarlyEnumNumbering':true},"
-         " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8},{'ListID':'A-MISC','Name':'Misc','AccountType':15}],"
-         " 'PayrollItemWages':[{'ListID':'P-BONUS','Name':'Bonus','WageType':2},{'ListID':'P-REG','Name':'Regular','WageType':5}]}");
+         " 'Accounts':[{'ListID':'A-INC','Name':'Income','AccountType':8},{'ListID':'A-MISC','Name':'Misc','"
+         "AccountType':15}],"
+         " 'PayrollItemWages':[{'ListID':'P-BONUS','Name':'Bonus','WageType':2},{'ListID':'P-REG','Name':'Regular','"
+         "WageType':5}]}");
     accountList = accounts();
     EXPECT_EQ(8, accountList.GetAt(0).AccountType().GetValue());
     EXPECT_EQ(14, accountList.GetAt(1).AccountType().GetValue());
@@ -325,7 +334,8 @@ TEST_F(Lists, PreferencesAndTheCompanyNameAreAnsweredAsKept)
 {
     auto preferences = [&]() {
         IPreferencesRet ret;
-        EXPECT_EQ(S_OK, Send([](const IMsgSetRequest& set) { set.AppendPreferencesQueryRq(); }).Detail().QueryInterface(ret));
+        EXPECT_EQ(S_OK,
+                  Send([](const IMsgSetRequest& set) { set.AppendPreferencesQueryRq(); }).Detail().QueryInterface(ret));
         return ret;
     };
     Seed("{}");
@@ -338,7 +348,8 @@ TEST_F(Lists, PreferencesAndTheCompanyNameAreAnsweredAsKept)
     EXPECT_FALSE(preferences().CurrentAppAccessRights().IsPersonalDataAccessAllowed().IsSet());
 
     ICompanyRet company;
-    ASSERT_EQ(S_OK, Send([](const IMsgSetRequest& set) { set.AppendCompanyQueryRq(); }).Detail().QueryInterface(company));
+    ASSERT_EQ(S_OK,
+              Send([](const IMsgSetRequest& set) { set.AppendCompanyQueryRq(); }).Detail().QueryInterface(company));
     EXPECT_EQ(L" Spaced Co ", company.CompanyName().GetValue());
 }
 

@@ -44,7 +44,8 @@ TEST_F(ObjectModel, FiltersAndChangesHaveQbfcsChoiceNodesOnly)
     EXPECT_FALSE(filter.TimeTrackingEntityFilter().HasMember(L"ListIDList"));
     EXPECT_FALSE(m_set.AppendEmployeeModRq().HasMember(L"EmployeePayrollInfo"));
     EXPECT_FALSE(m_set.AppendItemServiceQueryRq().HasMember(L"ORListQuery"));
-    for (const wchar_t* listQuery : { L"AppendItemQueryRq", L"AppendEmployeeQueryRq", L"AppendPayrollItemWageQueryRq" }) {
+    for (const wchar_t* listQuery :
+         { L"AppendItemQueryRq", L"AppendEmployeeQueryRq", L"AppendPayrollItemWageQueryRq" }) {
         struct Appender : Object {
             explicit Appender(const IMsgSetRequest& set) : Object(set.GetDispatch(), 0) {}
             IQBBase Append(const wchar_t* member) const { return Child<IQBBase>(member); }
@@ -112,7 +113,8 @@ TEST_F(ObjectModel, EnumeratedFieldsTakeNumbersAndNamesInEitherNumbering)
         byName.SetAsString(test.name);
         EXPECT_EQ(test.sent, byName.GetValue());
     }
-    EXPECT_EQ(E_INVALIDARG, ComErrorOf([&] { m_set.AppendTxnDelRq().TxnDelType().SetAsString(L"Timetracking"); }).first);
+    EXPECT_EQ(E_INVALIDARG,
+              ComErrorOf([&] { m_set.AppendTxnDelRq().TxnDelType().SetAsString(L"Timetracking"); }).first);
 }
 
 DISPID IdOf(const Object& object, const wchar_t* member)

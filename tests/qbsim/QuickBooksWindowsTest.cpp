@@ -22,7 +22,8 @@ std::vector<std::wstring> OpenForms()
         if (TitleOf(frame).find(L"- QuickBooks") == std::wstring::npos)
             continue;
         HWND mdi = FindWindowExW(frame, 0, L"MDIClient", 0);
-        for (HWND form = mdi ? FindWindowExW(mdi, 0, L"MauiForm", 0) : 0; form; form = FindWindowExW(mdi, form, L"MauiForm", 0))
+        for (HWND form = mdi ? FindWindowExW(mdi, 0, L"MauiForm", 0) : 0; form;
+             form = FindWindowExW(mdi, form, L"MauiForm", 0))
             forms.push_back(TitleOf(form));
     }
     return forms;
@@ -36,7 +37,7 @@ TEST(QuickBooksWindows, AreFoundUnderTheirMainWindowAndGoAwayWithTheObject)
         ASSERT_TRUE(running.IsOpen());
         std::vector<std::wstring> forms = OpenForms();
         std::sort(forms.begin(), forms.end());
-        EXPECT_EQ((std::vector<std::wstring>{ L"Customer Center", L"Weekly Timesheet" }), forms);
+        EXPECT_EQ((std::vector<std::wstring> { L"Customer Center", L"Weekly Timesheet" }), forms);
     }
     EXPECT_TRUE(OpenForms().empty());
 }

@@ -62,12 +62,14 @@ TEST_F(Refusals, QbfcDoesNotSendARequestWithoutARequiredElement)
         { L"EditSequence", [](const IMsgSetRequest& set) { AppendChange(set, L"EditSequence"); } },
         { L"EntityRef", [](const IMsgSetRequest& set) { AppendChange(set, L"EntityRef"); } },
         { L"Duration", [](const IMsgSetRequest& set) { AppendChange(set, L"Duration"); } },
-        { L"Duration", [](const IMsgSetRequest& set) {
+        { L"Duration",
+          [](const IMsgSetRequest& set) {
               ITimeTrackingAdd add = set.AppendTimeTrackingAddRq();
               add.TxnDate().SetValue(DateTime(3, 11, 2026).ToVariantDate());
               add.EntityRef().ListID().SetValue(L"E-ANNA");
           } },
-        { L"EditSequence", [](const IMsgSetRequest& set) {
+        { L"EditSequence",
+          [](const IMsgSetRequest& set) {
               IEmployeeMod mod = set.AppendEmployeeModRq();
               mod.ListID().SetValue(L"E-ANNA");
               mod.EmployeePayrollInfoMod().UseTimeDataToCreatePaychecks().SetValue(1);
@@ -78,7 +80,8 @@ TEST_F(Refusals, QbfcDoesNotSendARequestWithoutARequiredElement)
         SCOPED_TRACE(std::string(test.missing, test.missing + wcslen(test.missing)));
         std::pair<HRESULT, std::wstring> error = ComErrorOf([&] { Send(test.build); });
         EXPECT_TRUE(FAILED(error.first));
-        EXPECT_NE(std::wstring::npos, error.second.find(test.missing)) << std::string(error.second.begin(), error.second.end());
+        EXPECT_NE(std::wstring::npos, error.second.find(test.missing))
+            << std::string(error.second.begin(), error.second.end());
     }
     EXPECT_STATUS(0, Send([](const IMsgSetRequest& set) { AppendChange(set); }));
 }
@@ -103,14 +106,14 @@ TEST_F(Refusals, WithTimeTrackingOffEveryTimeTrackingRequestGets3250)
 {
     SeedWith("'Preferences':{'TimeTrackingEnabled':false}");
     EXPECT_STATUS(3250, Send([](const IMsgSetRequest& set) {
-        set.AppendTimeTrackingQueryRq().ORTimeTrackingTxnQuery().TxnIDList().Add(L"T-1");
-    }));
+                      set.AppendTimeTrackingQueryRq().ORTimeTrackingTxnQuery().TxnIDList().Add(L"T-1");
+                  }));
     EXPECT_STATUS(3250, Send([](const IMsgSetRequest& set) { AppendChange(set); }));
     EXPECT_STATUS(3250, Send([](const IMsgSetRequest& set) {
-        ITxnDel del = set.AppendTxnDelRq();
-        del.TxnID().SetValue(L"T-1");
-        del.TxnDelType().SetAsString(L"TimeTracking");
-    }));
+                      ITxnDel del = set.AppendTxnDelRq();
+                      del.TxnID().SetValue(L"T-1");
+                      del.TxnDelType().SetAsString(L"TimeTracking");
+                  }));
     EXPECT_STATUS(0, Send([](const IMsgSetRequest& set) { set.AppendCompanyQueryRq(); }));
 }
 

@@ -32,9 +32,9 @@ private:
 };
 
 // A response's status, with its message when the status is not the one expected.
-#define EXPECT_STATUS(expected, response)                                                        \
-    EXPECT_EQ(expected, (response).StatusCode()) << std::string((response).StatusMessage().begin(), \
-                                                                (response).StatusMessage().end())
+#define EXPECT_STATUS(expected, response)                                                                              \
+    EXPECT_EQ(expected, (response).StatusCode())                                                                       \
+        << std::string((response).StatusMessage().begin(), (response).StatusMessage().end())
 
 std::wstring Widen(const std::string& text);
 // HRESULT and description of the _com_error `call` throws; fails the test when none is thrown.

@@ -13,7 +13,8 @@ const char kCompany[] =
     "{'CompanyName':'Sim Co',"
     " 'Employees':[{'ListID':'E-ANNA','FirstName':'Anna','LastName':'Berg'},"
     "              {'ListID':'E-BO','FirstName':'Bo','LastName':'Dahl'}],"
-    " 'Customers':[{'ListID':'C-ACME','Name':'Acme'},{'ListID':'C-ROOF','Name':'Roof','ParentRef':{'ListID':'C-ACME'}}],"
+    " 'Customers':[{'ListID':'C-ACME','Name':'Acme'},{'ListID':'C-ROOF','Name':'Roof','ParentRef':{'ListID':'C-ACME'}}]"
+    ","
     " 'Items':[{'ListID':'I-DESIGN','Name':'Design','Kind':0},{'ListID':'I-PART','Name':'Part','Kind':3}],"
     " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}],"
     " 'Vendors':[{'ListID':'V-SPARK','Name':'Spark Electric'}],"
@@ -73,7 +74,8 @@ protected:
             query.metaData().SetValue(2);
             query.iterator().SetValue(0);
             ITimeTrackingTxnFilter filter = query.ORTimeTrackingTxnQuery().TimeTrackingTxnFilter();
-            ITxnDateFilter dates = filter.ORDateRangeFilter().TxnDateRangeFilter().ORTxnDateRangeFilter().TxnDateFilter();
+            ITxnDateFilter dates =
+                filter.ORDateRangeFilter().TxnDateRangeFilter().ORTxnDateRangeFilter().TxnDateFilter();
             dates.FromTxnDate().SetValue(from.ToVariantDate());
             dates.ToTxnDate().SetValue(to.ToVariantDate());
             filter.MaxReturned().SetValue(0x7FFFFFFF);
@@ -156,7 +158,8 @@ TEST_F(TimeTracking, TheTraceListsEveryFieldSetInOrder)
     std::vector<std::wstring> trace = RequestTrace();
     ASSERT_EQ(1u, trace.size());
     EXPECT_EQ(L"US 6.0 TimeTrackingAdd: TxnDate=\"2026-11-05\"; EntityRef.ListID=\"E-BO\"; "
-              L"Duration=\"PT0H59M0S\"; BillableStatus=1", trace[0]);
+              L"Duration=\"PT0H59M0S\"; BillableStatus=1",
+              trace[0]);
 }
 
 TEST_F(TimeTracking, AddsAreRefusedWithTheStatusAndTheReferenceQuoted)
@@ -191,8 +194,9 @@ TEST_F(TimeTracking, WithTimeTrackingOffEveryAddGets3250BeforeItsReferencesAreCh
 
 TEST_F(TimeTracking, QueriesFilterByEntityAndInclusiveDatesInDateOrder)
 {
-    EXPECT_EQ((std::vector<std::wstring>{ L"T-1", L"T-2" }), TxnIds(Query(L"E-ANNA", DateTime(2, 11, 2026), DateTime(30, 11, 2026))));
-    EXPECT_EQ((std::vector<std::wstring>{ L"T-1", L"T-4", L"T-2", L"T-3" }),
+    EXPECT_EQ((std::vector<std::wstring> { L"T-1", L"T-2" }),
+              TxnIds(Query(L"E-ANNA", DateTime(2, 11, 2026), DateTime(30, 11, 2026))));
+    EXPECT_EQ((std::vector<std::wstring> { L"T-1", L"T-4", L"T-2", L"T-3" }),
               TxnIds(Query(L"", DateTime(1, 11, 2026), DateTime(31, 12, 2026))));
     EXPECT_STATUS(0, Add({ L"V-SPARK", L"", L"", L"", L"", 1 }));  // a vendor's time
     EXPECT_EQ(1u, TxnIds(Query(L"V-SPARK", DateTime(5, 11, 2026), DateTime(5, 11, 2026))).size());

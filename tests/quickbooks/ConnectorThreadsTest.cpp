@@ -14,7 +14,8 @@ using Quorvane::Connectors::DesktopConnector;
 
 class ConnectorThreads : public SimulatedQuickBooks {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         SimulatedQuickBooks::SetUp();
         Seed("{'CompanyName':'Sim Co','PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}]}");
     }
@@ -25,7 +26,8 @@ struct PayrollRead {
     size_t count = 0;
 };
 
-unsigned __stdcall ReadPayroll(void* argument) {
+unsigned __stdcall ReadPayroll(void* argument)
+{
     PayrollRead* read = static_cast<PayrollRead*>(argument);
     try {
         read->count = read->connector->GetPayroll()->Count();
@@ -34,12 +36,14 @@ unsigned __stdcall ReadPayroll(void* argument) {
     return 0;
 }
 
-HANDLE StartReading(PayrollRead& read) {
+HANDLE StartReading(PayrollRead& read)
+{
     return reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, &ReadPayroll, &read, 0, NULL));
 }
 
 // Until the worker has begun sending the request.
-void AwaitRequestStarted() {
+void AwaitRequestStarted()
+{
     for (;;) {
         for (const std::wstring& line : QbSim::Control::Trace()) {
             if (line.compare(0, 24, L"CreateMsgSetRequest \"US\"") == 0)
@@ -51,13 +55,14 @@ void AwaitRequestStarted() {
 
 }  // namespace
 
-TEST_F(ConnectorThreads, TwoConnectorsServeTwoThreadsAtOnce) {
+TEST_F(ConnectorThreads, TwoConnectorsServeTwoThreadsAtOnce)
+{
     DesktopConnector other(ProgramOptions());
     ASSERT_TRUE(other.Connect());
     QbSim::Control::SetLatency(100);
-    PayrollRead first = {m_connector.get()};
-    PayrollRead second = {&other};
-    HANDLE threads[] = {StartReading(first), StartReading(second)};
+    PayrollRead first = { m_connector.get() };
+    PayrollRead second = { &other };
+    HANDLE threads[] = { StartReading(first), StartReading(second) };
     WaitForMultipleObjects(2, threads, TRUE, INFINITE);
     CloseHandle(threads[0]);
     CloseHandle(threads[1]);
@@ -65,9 +70,10 @@ TEST_F(ConnectorThreads, TwoConnectorsServeTwoThreadsAtOnce) {
     EXPECT_EQ(1u, second.count);
 }
 
-TEST_F(ConnectorThreads, DestroyingWaitsForTheCallInFlight) {
+TEST_F(ConnectorThreads, DestroyingWaitsForTheCallInFlight)
+{
     QbSim::Control::SetLatency(300);
-    PayrollRead read = {m_connector.get()};
+    PayrollRead read = { m_connector.get() };
     HANDLE thread = StartReading(read);
     AwaitRequestStarted();
     m_connector.reset();

@@ -20,26 +20,30 @@ const char kCompany[] =
 
 class ListAdds : public SimulatedQuickBooks {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         SimulatedQuickBooks::SetUp();
         Seed(kCompany);
     }
 
     int CreateEmployee(const std::wstring& first, const std::wstring& middle, const std::wstring& payrollItem,
-                       boost::shared_ptr<Employee>& created) {
+                       boost::shared_ptr<Employee>& created)
+    {
         return m_connector->CreateEmployee(first, L"Smith", middle, payrollItem, created);
     }
 };
 
 }  // namespace
 
-TEST_F(ListAdds, AnEmployeeIsPaidFromTimeDataOnlyWithAPayrollItem) {
+TEST_F(ListAdds, AnEmployeeIsPaidFromTimeDataOnlyWithAPayrollItem)
+{
     boost::shared_ptr<Employee> created;
     ASSERT_EQ(0, CreateEmployee(L"John", L"", L"P-HOURLY", created));
-    EXPECT_EQ(std::vector<std::wstring>({L"EmployeeAdd: FirstName=\"John\"; LastName=\"Smith\"; MiddleName=\"\"; "
-                                         L"IsActive=true; EmployeePayrollInfo.UseTimeDataToCreatePaychecks=1; "
-                                         L"EmployeePayrollInfo.OREarnings.EarningsList[0]={}; "
-                                         L"EmployeePayrollInfo.OREarnings.EarningsList[0].PayrollItemWageRef.ListID=\"P-HOURLY\""}),
+    EXPECT_EQ(std::vector<std::wstring>(
+                  { L"EmployeeAdd: FirstName=\"John\"; LastName=\"Smith\"; MiddleName=\"\"; "
+                    L"IsActive=true; EmployeePayrollInfo.UseTimeDataToCreatePaychecks=1; "
+                    L"EmployeePayrollInfo.OREarnings.EarningsList[0]={}; "
+                    L"EmployeePayrollInfo.OREarnings.EarningsList[0].PayrollItemWageRef.ListID=\"P-HOURLY\"" }),
               RequestTrace());
     ASSERT_TRUE(created);
     EXPECT_FALSE(created->GetId().empty());
@@ -48,14 +52,15 @@ TEST_F(ListAdds, AnEmployeeIsPaidFromTimeDataOnlyWithAPayrollItem) {
     EXPECT_TRUE(created->GetUsesTimeData());
 
     ASSERT_EQ(0, CreateEmployee(L"Jane", L"Q", L"", created));
-    EXPECT_EQ(std::vector<std::wstring>({L"EmployeeAdd: FirstName=\"Jane\"; LastName=\"Smith\"; MiddleName=\"Q\"; "
-                                         L"IsActive=true; EmployeePayrollInfo.UseTimeDataToCreatePaychecks=2"}),
+    EXPECT_EQ(std::vector<std::wstring>({ L"EmployeeAdd: FirstName=\"Jane\"; LastName=\"Smith\"; MiddleName=\"Q\"; "
+                                          L"IsActive=true; EmployeePayrollInfo.UseTimeDataToCreatePaychecks=2" }),
               RequestTrace());
     EXPECT_FALSE(created->GetUsesTimeData());
 }
 
 // Switching the new employee's time-data flag later needs both.
-TEST_F(ListAdds, ACreatedEmployeeKeepsItsEditSequenceAndTimeDataValue) {
+TEST_F(ListAdds, ACreatedEmployeeKeepsItsEditSequenceAndTimeDataValue)
+{
     boost::shared_ptr<Employee> created;
     ASSERT_EQ(0, CreateEmployee(L"John", L"", L"P-HOURLY", created));
     EXPECT_FALSE(created->GetEditSequence().empty());
@@ -64,7 +69,8 @@ TEST_F(ListAdds, ACreatedEmployeeKeepsItsEditSequenceAndTimeDataValue) {
     EXPECT_EQ(0, m_connector->ChangeFlagUseTimeData(created->GetId(), created->GetEditSequence(), 2, changed));
 }
 
-TEST_F(ListAdds, ARefusedEmployeeIsTheStatusWithNothingCreated) {
+TEST_F(ListAdds, ARefusedEmployeeIsTheStatusWithNothingCreated)
+{
     boost::shared_ptr<Employee> created;
     EXPECT_EQ(3100, m_connector->CreateEmployee(L"Anna", L"Berg", L"", L"", created));
     EXPECT_FALSE(created);
@@ -77,7 +83,8 @@ TEST_F(ListAdds, ARefusedEmployeeIsTheStatusWithNothingCreated) {
     EXPECT_FALSE(created);
 }
 
-TEST_F(ListAdds, JobsAreCreatedUnderTheirParentsListID) {
+TEST_F(ListAdds, JobsAreCreatedUnderTheirParentsListID)
+{
     boost::shared_ptr<CustomerJob> customer, job, subJob;
     ASSERT_EQ(0, m_connector->CreateCustomerJob(L"Acme", boost::shared_ptr<CustomerJob>(), customer));
     ASSERT_EQ(0, m_connector->CreateCustomerJob(L"Roof", customer, job));
@@ -94,13 +101,15 @@ TEST_F(ListAdds, JobsAreCreatedUnderTheirParentsListID) {
     EXPECT_FALSE(duplicate);
 }
 
-TEST_F(ListAdds, AServiceItemPostsToItsAccount) {
+TEST_F(ListAdds, AServiceItemPostsToItsAccount)
+{
     boost::shared_ptr<ServiceItem> design, sketch;
     ASSERT_EQ(0, m_connector->CreateService(L"Design", boost::shared_ptr<ServiceItem>(), L"A-INC", design));
     ASSERT_EQ(0, m_connector->CreateService(L"Sketch", design, L"A-INC", sketch));
     std::vector<std::wstring> trace = RequestTrace();
     ASSERT_EQ(2u, trace.size());
-    EXPECT_EQ(L"ItemServiceAdd: Name=\"Design\"; ORSalesPurchase.SalesOrPurchase.AccountRef.ListID=\"A-INC\"", trace[0]);
+    EXPECT_EQ(L"ItemServiceAdd: Name=\"Design\"; ORSalesPurchase.SalesOrPurchase.AccountRef.ListID=\"A-INC\"",
+              trace[0]);
     EXPECT_EQ(L"Design:Sketch", sketch->GetFullName());
     EXPECT_TRUE(m_connector->CheckServiceItemExist(L"Design:Sketch"));
 
@@ -108,7 +117,8 @@ TEST_F(ListAdds, AServiceItemPostsToItsAccount) {
     EXPECT_NE(0, m_connector->CreateService(L"Paint", boost::shared_ptr<ServiceItem>(), L"", refused));
     EXPECT_FALSE(refused);
     Reconnect(false);
-    EXPECT_THROW(m_connector->CreateService(L"Paint", boost::shared_ptr<ServiceItem>(), L"A-INC", refused), std::exception);
+    EXPECT_THROW(m_connector->CreateService(L"Paint", boost::shared_ptr<ServiceItem>(), L"A-INC", refused),
+                 std::exception);
 }
 
 }  // namespace QuickBooksTest

@@ -15,15 +15,18 @@ namespace {
 // the forms inside it. Windows stay hidden; the search does not need them visible.
 class FakeQuickBooksWindows {
 public:
-    FakeQuickBooksWindows() {
+    FakeQuickBooksWindows()
+    {
         RegisterPlainClass(L"MauiFrame");
         RegisterPlainClass(L"MauiForm");
     }
-    ~FakeQuickBooksWindows() {
+    ~FakeQuickBooksWindows()
+    {
         for (auto it = m_frames.rbegin(); it != m_frames.rend(); ++it)
             DestroyWindow(*it);
     }
-    HWND AddFrame(const wchar_t* title, bool withMdiClient = true) {
+    HWND AddFrame(const wchar_t* title, bool withMdiClient = true)
+    {
         HWND frame = CreateWindowExW(0, L"MauiFrame", title, WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, NULL, NULL,
                                      GetModuleHandleW(NULL), NULL);
         m_frames.push_back(frame);
@@ -33,13 +36,14 @@ public:
         return CreateWindowExW(0, L"MDIClient", NULL, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 400, 300, frame, NULL,
                                GetModuleHandleW(NULL), &client);
     }
-    void AddForm(HWND parent, const wchar_t* title) {
-        CreateWindowExW(0, L"MauiForm", title, WS_CHILD, 0, 0, 100, 100, parent, NULL, GetModuleHandleW(NULL),
-                        NULL);
+    void AddForm(HWND parent, const wchar_t* title)
+    {
+        CreateWindowExW(0, L"MauiForm", title, WS_CHILD, 0, 0, 100, 100, parent, NULL, GetModuleHandleW(NULL), NULL);
     }
 
 private:
-    static void RegisterPlainClass(const wchar_t* name) {
+    static void RegisterPlainClass(const wchar_t* name)
+    {
         WNDCLASSEXW windowClass = {};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = DefWindowProcW;
@@ -54,7 +58,8 @@ typedef std::vector<std::wstring> Titles;
 
 }  // namespace
 
-TEST(OpenQuickBooksForms, FindsEveryTimeEntryFormInsideQuickBooks) {
+TEST(OpenQuickBooksForms, FindsEveryTimeEntryFormInsideQuickBooks)
+{
     FakeQuickBooksWindows windows;
     HWND client = windows.AddFrame(L"Acme Ltd - QuickBooks Pro 2012");
     ASSERT_TRUE(client != NULL);
@@ -63,10 +68,11 @@ TEST(OpenQuickBooksForms, FindsEveryTimeEntryFormInsideQuickBooks) {
     windows.AddForm(client, L"Weekly Timesheet");
     windows.AddForm(client, L"");
     Titles found = FindOpenQuickBooksForms();
-    EXPECT_EQ(Titles({L"Weekly Timesheet", L"Weekly Timesheet"}), found);
+    EXPECT_EQ(Titles({ L"Weekly Timesheet", L"Weekly Timesheet" }), found);
 }
 
-TEST(OpenQuickBooksForms, MatchesWholeTitlesWithTheirCase) {
+TEST(OpenQuickBooksForms, MatchesWholeTitlesWithTheirCase)
+{
     FakeQuickBooksWindows windows;
     HWND client = windows.AddFrame(L"Acme Ltd - QuickBooks");
     windows.AddForm(client, L"Weekly Timesheet X");
@@ -74,10 +80,11 @@ TEST(OpenQuickBooksForms, MatchesWholeTitlesWithTheirCase) {
     windows.AddForm(client, L"Time/Enter Single Activity (2)");
     EXPECT_TRUE(FindOpenQuickBooksForms().empty());
     windows.AddForm(client, L"Time/Enter Single Activity");
-    EXPECT_EQ(Titles({L"Time/Enter Single Activity"}), FindOpenQuickBooksForms());
+    EXPECT_EQ(Titles({ L"Time/Enter Single Activity" }), FindOpenQuickBooksForms());
 }
 
-TEST(OpenQuickBooksForms, SearchesEveryQuickBooksFrameAndOnlyThose) {
+TEST(OpenQuickBooksForms, SearchesEveryQuickBooksFrameAndOnlyThose)
+{
     FakeQuickBooksWindows windows;
     windows.AddForm(windows.AddFrame(L"First Co - QuickBooks"), L"Weekly Timesheet");
     windows.AddForm(windows.AddFrame(L"Second Co - QuickBooks"), L"Time/Enter Single Activity");
@@ -89,6 +96,7 @@ TEST(OpenQuickBooksForms, SearchesEveryQuickBooksFrameAndOnlyThose) {
     EXPECT_EQ(1, std::count(found.begin(), found.end(), L"Time/Enter Single Activity"));
 }
 
-TEST(OpenQuickBooksForms, FindsNothingWithoutQuickBooks) {
+TEST(OpenQuickBooksForms, FindsNothingWithoutQuickBooks)
+{
     EXPECT_TRUE(FindOpenQuickBooksForms().empty());
 }

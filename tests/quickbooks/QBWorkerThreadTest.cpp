@@ -12,9 +12,15 @@ using Quorvane::Connectors::QBWorkerThread;
 
 namespace {
 
-void* CurrentThreadId() { return reinterpret_cast<void*>(static_cast<ULONG_PTR>(GetCurrentThreadId())); }
+void* CurrentThreadId()
+{
+    return reinterpret_cast<void*>(static_cast<ULONG_PTR>(GetCurrentThreadId()));
+}
 
-void* Throw() { throw std::runtime_error("failed inside the call"); }
+void* Throw()
+{
+    throw std::runtime_error("failed inside the call");
+}
 
 struct Overlap {
     LONG running = 0;
@@ -22,7 +28,8 @@ struct Overlap {
     LONG finished = 0;
 };
 
-void* CountWhileRunning(Overlap* overlap) {
+void* CountWhileRunning(Overlap* overlap)
+{
     LONG running = InterlockedIncrement(&overlap->running);
     if (running > overlap->mostAtOnce)
         overlap->mostAtOnce = running;
@@ -37,15 +44,20 @@ struct SharedWorker {
     Overlap* overlap;
 };
 
-unsigned __stdcall CallWorker(void* argument) {
+unsigned __stdcall CallWorker(void* argument)
+{
     SharedWorker* shared = static_cast<SharedWorker*>(argument);
     shared->worker->Call(boost::bind(&CountWhileRunning, shared->overlap));
     return 0;
 }
 
-void* CallAgain(QBWorkerThread* worker) { return worker->Call(&CurrentThreadId); }
+void* CallAgain(QBWorkerThread* worker)
+{
+    return worker->Call(&CurrentThreadId);
+}
 
-void* PostInnerCall(QBWorkerThread* worker, DWORD callerThread, void** innerResult, bool* innerRan) {
+void* PostInnerCall(QBWorkerThread* worker, DWORD callerThread, void** innerResult, bool* innerRan)
+{
     Quorvane::PostToThread(callerThread, [=]() {
         *innerResult = worker->Call(&CurrentThreadId);
         *innerRan = true;
@@ -57,7 +69,8 @@ void* PostInnerCall(QBWorkerThread* worker, DWORD callerThread, void** innerResu
 
 }  // namespace
 
-TEST(QBWorkerThread, RunsEachCallOnItsOwnThreadAndReturnsItsResult) {
+TEST(QBWorkerThread, RunsEachCallOnItsOwnThreadAndReturnsItsResult)
+{
     QBWorkerThread worker;
     void* first = worker.Call(&CurrentThreadId);
     void* second = worker.Call(&CurrentThreadId);
@@ -65,16 +78,18 @@ TEST(QBWorkerThread, RunsEachCallOnItsOwnThreadAndReturnsItsResult) {
     EXPECT_EQ(first, second);
 }
 
-TEST(QBWorkerThread, GivesNullForACallThatThrowsAndKeepsWorking) {
+TEST(QBWorkerThread, GivesNullForACallThatThrowsAndKeepsWorking)
+{
     QBWorkerThread worker;
     EXPECT_EQ(NULL, worker.Call(&Throw));
     EXPECT_NE(static_cast<void*>(NULL), worker.Call(&CurrentThreadId));
 }
 
-TEST(QBWorkerThread, RunsCallsFromSeveralThreadsOneAtATime) {
+TEST(QBWorkerThread, RunsCallsFromSeveralThreadsOneAtATime)
+{
     QBWorkerThread worker;
     Overlap overlap;
-    SharedWorker shared = {&worker, &overlap};
+    SharedWorker shared = { &worker, &overlap };
     HANDLE threads[4];
     for (HANDLE& thread : threads)
         thread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, &CallWorker, &shared, 0, NULL));
@@ -85,14 +100,16 @@ TEST(QBWorkerThread, RunsCallsFromSeveralThreadsOneAtATime) {
     EXPECT_EQ(1, overlap.mostAtOnce);
 }
 
-TEST(QBWorkerThread, RunsACallFromTheWorkerItselfDirectly) {
+TEST(QBWorkerThread, RunsACallFromTheWorkerItselfDirectly)
+{
     QBWorkerThread worker;
     void* workerThread = worker.Call(&CurrentThreadId);
     EXPECT_EQ(workerThread, worker.Call(boost::bind(&CallAgain, &worker)));
 }
 
 // A call queued to a caller that waits for the worker must not wait for that same worker.
-TEST(QBWorkerThread, RefusesACallQueuedToAThreadThatIsWaitingForIt) {
+TEST(QBWorkerThread, RefusesACallQueuedToAThreadThatIsWaitingForIt)
+{
     QBWorkerThread worker;
     void* innerResult = CurrentThreadId();
     bool innerRan = false;
@@ -102,8 +119,11 @@ TEST(QBWorkerThread, RefusesACallQueuedToAThreadThatIsWaitingForIt) {
     EXPECT_EQ(NULL, innerResult);
 }
 
-TEST(QBWorkerThread, StopsWhenDestroyedBeforeOrAfterAnyCall) {
-    { QBWorkerThread unused; }
+TEST(QBWorkerThread, StopsWhenDestroyedBeforeOrAfterAnyCall)
+{
+    {
+        QBWorkerThread unused;
+    }
     QBWorkerThread used;
     EXPECT_NE(static_cast<void*>(NULL), used.Call(&CurrentThreadId));
 }

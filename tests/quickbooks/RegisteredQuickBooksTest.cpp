@@ -26,7 +26,8 @@ protected:
 
 }  // namespace
 
-TEST_F(RegisteredQuickBooks, ReadsAndWritesTheOpenCompany) {
+TEST_F(RegisteredQuickBooks, ReadsAndWritesTheOpenCompany)
+{
     DesktopConnector connector(ProgramOptions());
     ASSERT_TRUE(connector.Connect());
     EXPECT_EQ(L"Registered Co", connector.GetCompanyInformation().companyName);
@@ -44,14 +45,15 @@ TEST_F(RegisteredQuickBooks, ReadsAndWritesTheOpenCompany) {
 
 // A QBFC whose class id is not the one the program knows is found by its ProgID and used
 // through IDispatch; the connector log says which one connected.
-TEST_F(RegisteredQuickBooks, ConnectsThroughAQbfcProgIdWhenTheClassIdIsNotRegistered) {
+TEST_F(RegisteredQuickBooks, ConnectsThroughAQbfcProgIdWhenTheClassIdIsNotRegistered)
+{
     struct Case {
         const wchar_t* progId;  // null: the class id registered
         const char* logged;
     } cases[] = {
-        {0, "QuickBooks session manager: class {178AACCA-9DCE-42A0-A193-CF4985B930E5}\r\n"},
-        {L"QBFC13.QBSessionManager", "QuickBooks session manager: QBFC13.QBSessionManager through IDispatch\r\n"},
-        {L"QBFC6.QBSessionManager", "QuickBooks session manager: QBFC6.QBSessionManager through IDispatch\r\n"},
+        { 0, "QuickBooks session manager: class {178AACCA-9DCE-42A0-A193-CF4985B930E5}\r\n" },
+        { L"QBFC13.QBSessionManager", "QuickBooks session manager: QBFC13.QBSessionManager through IDispatch\r\n" },
+        { L"QBFC6.QBSessionManager", "QuickBooks session manager: QBFC6.QBSessionManager through IDispatch\r\n" },
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.logged);
@@ -65,7 +67,8 @@ TEST_F(RegisteredQuickBooks, ConnectsThroughAQbfcProgIdWhenTheClassIdIsNotRegist
     }
 }
 
-TEST_F(RegisteredQuickBooks, WithoutQuickBooksInstalledNothingConnects) {
+TEST_F(RegisteredQuickBooks, WithoutQuickBooksInstalledNothingConnects)
+{
     m_simulator.Unregister();
     DesktopConnector connector(ProgramOptions());
     EXPECT_FALSE(connector.Connect());

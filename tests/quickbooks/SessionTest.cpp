@@ -11,15 +11,19 @@ namespace {
 using Quorvane::Connectors::DesktopConnector;
 using Quorvane::Connectors::QBConnectionOptions;
 
-HRESULT QuickBooksNotInstalled(Quorvane::Qbfc::IQBSessionManager&) { return REGDB_E_CLASSNOTREG; }
+HRESULT QuickBooksNotInstalled(Quorvane::Qbfc::IQBSessionManager&)
+{
+    return REGDB_E_CLASSNOTREG;
+}
 
-const std::vector<std::wstring> kOpening = {
-    L"OpenConnection \"Quorvane Pellworth\" \"Quorvane Pellworth\"", L"BeginSession \"\" 2",
-    L"CreateMsgSetRequest \"CA\" 6 0", L"CA 6.0 CompanyQuery:"};
+const std::vector<std::wstring> kOpening = { L"OpenConnection \"Quorvane Pellworth\" \"Quorvane Pellworth\"",
+                                             L"BeginSession \"\" 2", L"CreateMsgSetRequest \"CA\" 6 0",
+                                             L"CA 6.0 CompanyQuery:" };
 
 class Session : public SimulatedQuickBooks {
 protected:
-    bool ConnectNew(const QBConnectionOptions& options = ProgramOptions()) {
+    bool ConnectNew(const QBConnectionOptions& options = ProgramOptions())
+    {
         m_connector.reset(new DesktopConnector(options));
         return m_connector->Connect();
     }
@@ -27,16 +31,18 @@ protected:
 
 }  // namespace
 
-TEST_F(Session, OpensWithTheProgramsNameAndChecksTheCompanyAnswers) {
+TEST_F(Session, OpensWithTheProgramsNameAndChecksTheCompanyAnswers)
+{
     m_connector.reset();
     Trace();
     ASSERT_TRUE(ConnectNew());
     EXPECT_EQ(kOpening, Trace());
     m_connector.reset();
-    EXPECT_EQ(std::vector<std::wstring>({L"EndSession", L"CloseConnection"}), Trace());
+    EXPECT_EQ(std::vector<std::wstring>({ L"EndSession", L"CloseConnection" }), Trace());
 }
 
-TEST_F(Session, DoesNotOpenWithoutQuickBooksOrWithoutAName) {
+TEST_F(Session, DoesNotOpenWithoutQuickBooksOrWithoutAName)
+{
     m_connector.reset();
     Trace();
     Quorvane::Connectors::SetSessionManagerFactory(&QuickBooksNotInstalled);
@@ -51,31 +57,34 @@ TEST_F(Session, DoesNotOpenWithoutQuickBooksOrWithoutAName) {
     EXPECT_TRUE(Trace().empty());
 }
 
-TEST_F(Session, ConnectingAgainKeepsTheOpenSession) {
+TEST_F(Session, ConnectingAgainKeepsTheOpenSession)
+{
     EXPECT_FALSE(m_connector->Connect());
     EXPECT_TRUE(Trace().empty());
     EXPECT_NO_THROW(m_connector->GetPayroll());
 }
 
 // A half-opened session would stay open in QuickBooks for as long as the program runs.
-TEST_F(Session, AFailedConnectClosesWhatItOpened) {
+TEST_F(Session, AFailedConnectClosesWhatItOpened)
+{
     m_connector.reset();
     Trace();
     InjectFault("{'stage':'BeginSession','hresult':'0x8004040D'}");
     EXPECT_FALSE(ConnectNew());
-    EXPECT_EQ(std::vector<std::wstring>({L"OpenConnection \"Quorvane Pellworth\" \"Quorvane Pellworth\"",
-                                         L"BeginSession \"\" 2", L"CloseConnection"}),
+    EXPECT_EQ(std::vector<std::wstring>({ L"OpenConnection \"Quorvane Pellworth\" \"Quorvane Pellworth\"",
+                                          L"BeginSession \"\" 2", L"CloseConnection" }),
               Trace());
     InjectFault("{'stage':'DoRequests','hresult':'0x8004041C'}");
     EXPECT_FALSE(ConnectNew());
     std::vector<std::wstring> trace = Trace();
     ASSERT_LE(2u, trace.size());
-    EXPECT_EQ(std::vector<std::wstring>({L"EndSession", L"CloseConnection"}),
+    EXPECT_EQ(std::vector<std::wstring>({ L"EndSession", L"CloseConnection" }),
               std::vector<std::wstring>(trace.end() - 2, trace.end()));
     EXPECT_THROW(m_connector->GetPayroll(), std::exception);
 }
 
-TEST_F(Session, AQuickBooksWithoutVersion6DoesNotConnect) {
+TEST_F(Session, AQuickBooksWithoutVersion6DoesNotConnect)
+{
     m_connector.reset();
     Seed("{'Simulator':{'SupportedQbXmlVersion':'5.0'}}");
     EXPECT_FALSE(ConnectNew());
@@ -83,13 +92,15 @@ TEST_F(Session, AQuickBooksWithoutVersion6DoesNotConnect) {
               ConnectorLogTail());
 }
 
-TEST_F(Session, AClosingStepThatFailsDoesNotKeepTheOthersFromRunning) {
+TEST_F(Session, AClosingStepThatFailsDoesNotKeepTheOthersFromRunning)
+{
     InjectFault("{'stage':'EndSession','hresult':'0x80004005'}");
     m_connector.reset();
-    EXPECT_EQ(std::vector<std::wstring>({L"EndSession", L"CloseConnection"}), Trace());
+    EXPECT_EQ(std::vector<std::wstring>({ L"EndSession", L"CloseConnection" }), Trace());
 }
 
-TEST_F(Session, AComErrorIsLoggedWithItsDescription) {
+TEST_F(Session, AComErrorIsLoggedWithItsDescription)
+{
     InjectFault("{'stage':'DoRequests','hresult':'0x80004005','description':'Disk full'}");
     EXPECT_THROW(m_connector->GetAccount(), std::exception);
     InjectFault("{'stage':'DoRequests','hresult':'0x80004005','noDescription':true}");
@@ -98,7 +109,8 @@ TEST_F(Session, AComErrorIsLoggedWithItsDescription) {
 }
 
 // The user is only told that QuickBooks cannot be reached.
-TEST_F(Session, AFailedConnectLogsWhy) {
+TEST_F(Session, AFailedConnectLogsWhy)
+{
     m_connector.reset();
     InjectFault("{'stage':'BeginSession','hresult':'0x8004040D','description':'Could not start QuickBooks.'}");
     EXPECT_FALSE(ConnectNew());

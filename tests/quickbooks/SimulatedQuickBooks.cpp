@@ -13,9 +13,13 @@ namespace QuickBooksTest {
 using Quorvane::Connectors::DesktopConnector;
 using Quorvane::Connectors::QBConnectionOptions;
 
-QBConnectionOptions ProgramOptions() { return QBConnectionOptions("Quorvane Pellworth", "Quorvane Pellworth", 6, 0); }
+QBConnectionOptions ProgramOptions()
+{
+    return QBConnectionOptions("Quorvane Pellworth", "Quorvane Pellworth", 6, 0);
+}
 
-std::wstring Widen(const std::string& text) {
+std::wstring Widen(const std::string& text)
+{
     std::wstring wide(text.begin(), text.end());
     std::replace(wide.begin(), wide.end(), L'\'', L'"');
     return wide;
@@ -23,7 +27,8 @@ std::wstring Widen(const std::string& text) {
 
 namespace {
 
-std::string ConnectorLogBytes() {
+std::string ConnectorLogBytes()
+{
     boost::shared_ptr<Quorvane::Logging::Logger> log = Quorvane::Logging::GetConnectorLogger();
     std::ifstream file(log ? log->GetPath().c_str() : L"", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
@@ -31,35 +36,46 @@ std::string ConnectorLogBytes() {
 
 }  // namespace
 
-size_t ConnectorLogSize() { return ConnectorLogBytes().size(); }
+size_t ConnectorLogSize()
+{
+    return ConnectorLogBytes().size();
+}
 
-std::string ConnectorLogSince(size_t size) {
+std::string ConnectorLogSince(size_t size)
+{
     std::string bytes = ConnectorLogBytes();
     const std::string byteOrderMark = "\xEF\xBB\xBF";
     size_t start = size == 0 && bytes.compare(0, 3, byteOrderMark) == 0 ? 3 : size;
     return bytes.size() > start ? bytes.substr(start) : std::string();
 }
 
-void SimulatedQuickBooks::SetUp() {
+void SimulatedQuickBooks::SetUp()
+{
     m_logSizeAtStart = ConnectorLogSize();
     QbSim::Control::Reset();
     Quorvane::Connectors::SetSessionManagerFactory(&CreateSimulatedSessionManager);
     Reconnect();
 }
 
-void SimulatedQuickBooks::TearDown() {
+void SimulatedQuickBooks::TearDown()
+{
     m_connector.reset();
     Quorvane::Connectors::SetSessionManagerFactory(NULL);
     QbSim::Control::Reset();
 }
 
-void SimulatedQuickBooks::Seed(const std::string& json) { QbSim::Control::Seed(Widen(json)); }
+void SimulatedQuickBooks::Seed(const std::string& json)
+{
+    QbSim::Control::Seed(Widen(json));
+}
 
-void SimulatedQuickBooks::InjectFault(const std::string& json) {
+void SimulatedQuickBooks::InjectFault(const std::string& json)
+{
     QbSim::Control::InjectFault(QbSim::Control::ParseFault(Widen(json)));
 }
 
-void SimulatedQuickBooks::Reconnect(bool connect) {
+void SimulatedQuickBooks::Reconnect(bool connect)
+{
     m_connector.reset();
     m_connector.reset(new DesktopConnector(ProgramOptions()));
     if (connect) {
@@ -68,15 +84,20 @@ void SimulatedQuickBooks::Reconnect(bool connect) {
     QbSim::Control::ClearTrace();
 }
 
-std::vector<std::wstring> SimulatedQuickBooks::Trace() {
+std::vector<std::wstring> SimulatedQuickBooks::Trace()
+{
     std::vector<std::wstring> lines = QbSim::Control::Trace();
     QbSim::Control::ClearTrace();
     return lines;
 }
 
-std::string SimulatedQuickBooks::ConnectorLogTail() const { return ConnectorLogSince(m_logSizeAtStart); }
+std::string SimulatedQuickBooks::ConnectorLogTail() const
+{
+    return ConnectorLogSince(m_logSizeAtStart);
+}
 
-std::vector<std::wstring> SimulatedQuickBooks::RequestTrace() {
+std::vector<std::wstring> SimulatedQuickBooks::RequestTrace()
+{
     std::vector<std::wstring> requests;
     for (const std::wstring& line : Trace()) {
         if (line.compare(0, 7, L"US 6.0 ") == 0)

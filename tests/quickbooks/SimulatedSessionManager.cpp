@@ -4,11 +4,12 @@
 
 namespace QuickBooksTest {
 
-HRESULT CreateSimulatedSessionManager(Quorvane::Qbfc::IQBSessionManager& out) {
+HRESULT CreateSimulatedSessionManager(Quorvane::Qbfc::IQBSessionManager& out)
+{
     IClassFactory* factory = QbSim::CreateSessionManagerFactory();
     IDispatch* manager = NULL;
-    HRESULT result = factory->CreateInstance(NULL, Quorvane::Qbfc::IID_IQBSessionManager,
-                                             reinterpret_cast<void**>(&manager));
+    HRESULT result =
+        factory->CreateInstance(NULL, Quorvane::Qbfc::IID_IQBSessionManager, reinterpret_cast<void**>(&manager));
     factory->Release();
     if (FAILED(result))
         return result;

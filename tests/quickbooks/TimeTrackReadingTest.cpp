@@ -20,36 +20,44 @@ const char kCompany[] =
     "              {'ListID':'E-BO','FirstName':'Bo','LastName':'Dahl'},"
     "              {'ListID':'E-CAI','FirstName':'Cai','LastName':'Eng'}],"
     " 'Vendors':[{'ListID':'V-FIX','Name':'Fixit'}],"
-    " 'Customers':[{'ListID':'C-ACME','Name':'Acme'},{'ListID':'C-ROOF','Name':'Roof','ParentRef':{'ListID':'C-ACME'}}],"
+    " 'Customers':[{'ListID':'C-ACME','Name':'Acme'},{'ListID':'C-ROOF','Name':'Roof','ParentRef':{'ListID':'C-ACME'}}]"
+    ","
     " 'Items':[{'ListID':'I-DESIGN','Name':'Design','Kind':0}],"
     " 'PayrollItemWages':[{'ListID':'P-HOURLY','Name':'Hourly'}],"
     " 'TimeEntries':["
     "  {'TxnID':'T-1','TxnDate':'2026-11-02','EntityRef':{'ListID':'E-ANNA'},'Duration':'PT1H30M59S',"
-    "   'CustomerRef':{'ListID':'C-ROOF'},'ItemServiceRef':{'ListID':'I-DESIGN'},'PayrollItemWageRef':{'ListID':'P-HOURLY'},"
+    "   "
+    "'CustomerRef':{'ListID':'C-ROOF'},'ItemServiceRef':{'ListID':'I-DESIGN'},'PayrollItemWageRef':{'ListID':'P-HOURLY'"
+    "},"
     "   'Notes':'Gutters','BillableStatus':0},"
-    "  {'TxnID':'T-2','TxnDate':'2026-11-02','EntityRef':{'ListID':'E-ANNA'},'Duration':'PT0H0M45S','BillableStatus':2},"
+    "  "
+    "{'TxnID':'T-2','TxnDate':'2026-11-02','EntityRef':{'ListID':'E-ANNA'},'Duration':'PT0H0M45S','BillableStatus':2},"
     "  {'TxnID':'T-3','TxnDate':'2026-11-03','EntityRef':{'ListID':'E-BO'},'Duration':'PT3H0M0S','BillableStatus':1},"
     "  {'TxnID':'T-4','TxnDate':'2026-11-03','EntityRef':{'ListID':'V-FIX'},'Duration':'PT2H0M0S'}]}";
 
 class TimeTrackReading : public SimulatedQuickBooks {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         SimulatedQuickBooks::SetUp();
         Seed(kCompany);
     }
 
-    boost::shared_ptr<EmployeeCollection> ReadNovember() {
+    boost::shared_ptr<EmployeeCollection> ReadNovember()
+    {
         return m_connector->GetEmployeesWithTimeTrack(DateTime(1, 11, 2026), DateTime(30, 11, 2026));
     }
 
-    boost::shared_ptr<TimeTrackRecordCollection> EntriesOf(const std::wstring& entity) {
+    boost::shared_ptr<TimeTrackRecordCollection> EntriesOf(const std::wstring& entity)
+    {
         boost::shared_ptr<TimeTrackRecordCollection> entries;
         m_connector->GetTimeTrack(entity, DateTime(1, 11, 2026), DateTime(30, 11, 2026), entries);
         return entries;
     }
 };
 
-std::vector<std::wstring> TxnIds(const TimeTrackRecordCollection& entries) {
+std::vector<std::wstring> TxnIds(const TimeTrackRecordCollection& entries)
+{
     std::vector<std::wstring> ids;
     for (const boost::shared_ptr<TimeTrackRecord>& entry : entries)
         ids.push_back(entry->GetTxnId());
@@ -58,14 +66,17 @@ std::vector<std::wstring> TxnIds(const TimeTrackRecordCollection& entries) {
 
 }  // namespace
 
-TEST_F(TimeTrackReading, EachEmployeeGetsItsOwnEntriesInResponseOrder) {
+TEST_F(TimeTrackReading, EachEmployeeGetsItsOwnEntriesInResponseOrder)
+{
     boost::shared_ptr<EmployeeCollection> employees = ReadNovember();
-    EXPECT_EQ(std::vector<std::wstring>({L"T-1", L"T-2"}), TxnIds(*employees->FindById(L"E-ANNA")->GetTimeTrackRecords()));
-    EXPECT_EQ(std::vector<std::wstring>({L"T-3"}), TxnIds(*employees->FindById(L"E-BO")->GetTimeTrackRecords()));
+    EXPECT_EQ(std::vector<std::wstring>({ L"T-1", L"T-2" }),
+              TxnIds(*employees->FindById(L"E-ANNA")->GetTimeTrackRecords()));
+    EXPECT_EQ(std::vector<std::wstring>({ L"T-3" }), TxnIds(*employees->FindById(L"E-BO")->GetTimeTrackRecords()));
     EXPECT_EQ(0u, employees->FindById(L"E-CAI")->GetTimeTrackRecords()->Count());
 }
 
-TEST_F(TimeTrackReading, AnEntryCarriesWhatTheImportCompares) {
+TEST_F(TimeTrackReading, AnEntryCarriesWhatTheImportCompares)
+{
     boost::shared_ptr<TimeTrackRecordCollection> anna = EntriesOf(L"E-ANNA");
     ASSERT_EQ(2u, anna->Count());
     const TimeTrackRecord& full = **anna->begin();
@@ -92,7 +103,8 @@ TEST_F(TimeTrackReading, AnEntryCarriesWhatTheImportCompares) {
     EXPECT_EQ(0, notBillable.IsBilled());
 }
 
-TEST_F(TimeTrackReading, OnlyTheOneEntityReadIsFilteredForAndBothAskForTheSameElements) {
+TEST_F(TimeTrackReading, OnlyTheOneEntityReadIsFilteredForAndBothAskForTheSameElements)
+{
     ReadNovember();
     std::vector<std::wstring> load = RequestTrace();
     ASSERT_EQ(2u, load.size());
@@ -110,7 +122,8 @@ TEST_F(TimeTrackReading, OnlyTheOneEntityReadIsFilteredForAndBothAskForTheSameEl
     EXPECT_NE(std::wstring::npos, one[0].find(elements));
 }
 
-TEST_F(TimeTrackReading, ARangeWithoutEntriesGivesEmptyCollections) {
+TEST_F(TimeTrackReading, ARangeWithoutEntriesGivesEmptyCollections)
+{
     boost::shared_ptr<EmployeeCollection> employees =
         m_connector->GetEmployeesWithTimeTrack(DateTime(1, 1, 2027), DateTime(31, 1, 2027));
     ASSERT_EQ(3u, employees->Count());
@@ -119,18 +132,22 @@ TEST_F(TimeTrackReading, ARangeWithoutEntriesGivesEmptyCollections) {
     EXPECT_FALSE(EntriesOf(L"E-CAI"));
 }
 
-TEST_F(TimeTrackReading, AWarningThatComesWithTheEntriesKeepsThem) {
-    InjectFault("{'stage':'Response','request':'TimeTrackingQuery','shape':'Warning','status':530,'message':'Unsupported'}");
-    EXPECT_EQ(std::vector<std::wstring>({L"T-1", L"T-2"}), TxnIds(*EntriesOf(L"E-ANNA")));
+TEST_F(TimeTrackReading, AWarningThatComesWithTheEntriesKeepsThem)
+{
+    InjectFault(
+        "{'stage':'Response','request':'TimeTrackingQuery','shape':'Warning','status':530,'message':'Unsupported'}");
+    EXPECT_EQ(std::vector<std::wstring>({ L"T-1", L"T-2" }), TxnIds(*EntriesOf(L"E-ANNA")));
 }
 
-TEST_F(TimeTrackReading, ARejectedDateRangeIsWrongTimeRange) {
+TEST_F(TimeTrackReading, ARejectedDateRangeIsWrongTimeRange)
+{
     InjectFault("{'stage':'DoRequests','request':'TimeTrackingQuery','hresult':'0x80040305'}");
     EXPECT_THROW(ReadNovember(), Quorvane::WrongTimeRange);
 }
 
 // A partial read would make the next import add the missing entries a second time.
-TEST_F(TimeTrackReading, AnyOtherFailureFailsTheReadInsteadOfShorteningIt) {
+TEST_F(TimeTrackReading, AnyOtherFailureFailsTheReadInsteadOfShorteningIt)
+{
     const char* faults[] = {
         "{'stage':'Response','request':'TimeTrackingQuery','shape':'Status','status':500,'message':'Busy'}",
         "{'stage':'Response','request':'TimeTrackingQuery','shape':'OmitElement','element':'EditSequence'}",
@@ -147,7 +164,8 @@ TEST_F(TimeTrackReading, AnyOtherFailureFailsTheReadInsteadOfShorteningIt) {
 }
 
 // An employee left out would look like one without entries, and the import would add them again.
-TEST_F(TimeTrackReading, AFailedEmployeeReadFailsTheLoadButNoEmployeesIsAnEmptyList) {
+TEST_F(TimeTrackReading, AFailedEmployeeReadFailsTheLoadButNoEmployeesIsAnEmptyList)
+{
     const char* faults[] = {
         "{'stage':'Response','request':'EmployeeQuery','shape':'Status','status':500,'message':'Busy'}",
         "{'stage':'Response','request':'EmployeeQuery','shape':'OtherDetail'}",
@@ -162,7 +180,8 @@ TEST_F(TimeTrackReading, AFailedEmployeeReadFailsTheLoadButNoEmployeesIsAnEmptyL
     EXPECT_EQ(0u, ReadNovember()->Count());
 }
 
-TEST_F(TimeTrackReading, WithoutASessionTheLoadIsAborted) {
+TEST_F(TimeTrackReading, WithoutASessionTheLoadIsAborted)
+{
     Reconnect(false);
     EXPECT_THROW(ReadNovember(), Quorvane::OperationAbortedException);
 }

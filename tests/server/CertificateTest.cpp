@@ -67,7 +67,10 @@ TEST_F(LiveTls, VerificationPassesOnlyACertificateItCanTrust)
     const struct {
         const char* name;
         bool trusted;
-    } cases[] = { { "trusted", true }, { "untrusted", false }, { "unknownca", false }, { "wronghost", false },
+    } cases[] = { { "trusted", true },
+                  { "untrusted", false },
+                  { "unknownca", false },
+                  { "wronghost", false },
                   { "expired", false } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

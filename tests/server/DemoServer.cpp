@@ -64,9 +64,15 @@ DemoServer::DemoServer(const char* name)
                       << " (run the test through tests/server/with_demo_servers.py)";
 }
 
-std::wstring DemoServer::Host() const { return Quorvane::Url::Parse(m_address).host; }
+std::wstring DemoServer::Host() const
+{
+    return Quorvane::Url::Parse(m_address).host;
+}
 
-int DemoServer::Port() const { return Quorvane::Url::Parse(m_address).port; }
+int DemoServer::Port() const
+{
+    return Quorvane::Url::Parse(m_address).port;
+}
 
 std::wstring DemoServer::Control(const std::wstring& command) const
 {

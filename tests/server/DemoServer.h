@@ -9,8 +9,8 @@ struct RecordedRequest {
     std::wstring verb;
     std::wstring path;
     std::wstring method;  // the RPC method, empty when the body named none
-    std::wstring body;    // decoded from UTF-8
-    int length;           // bytes on the wire
+    std::wstring body;  // decoded from UTF-8
+    int length;  // bytes on the wire
     std::wstring userAgent;
 };
 

@@ -65,8 +65,7 @@ TEST_F(LiveFetch, UsersWithTimeEachFetchedOnce)
 
     std::vector<RecordedRequest> toImport = server.Requests(L"QBService_v1.getUsersToImport");
     ASSERT_EQ(1u, toImport.size());
-    EXPECT_EQ(L"{ method:\"QBService_v1.getUsersToImport\",params:[\"2026-10-1\", \"2026-10-31\"] }",
-              toImport[0].body);
+    EXPECT_EQ(L"{ method:\"QBService_v1.getUsersToImport\",params:[\"2026-10-1\", \"2026-10-31\"] }", toImport[0].body);
     std::vector<RecordedRequest> infos = server.Requests(L"QBService_v1.getUsersInfoWithDuplicates");
     ASSERT_EQ(1u, infos.size());
     EXPECT_EQ(L"{ method:\"QBService_v1.getUsersInfoWithDuplicates\", params:[ [7, 12, 15, 21, 23, 26, 28, ] ] }",
@@ -93,7 +92,7 @@ TEST_F(LiveFetch, RecordsCarryFoldedNamesWorkingTimeFirst)
 
     boost::shared_ptr<TimeTrackRecordCollection> mueller = employees->FindById(L"15")->GetTimeTrackRecords();
     ASSERT_EQ(39u, mueller->Count());
-    std::vector<boost::shared_ptr<TimeTrackRecord> > records(mueller->begin(), mueller->end());
+    std::vector<boost::shared_ptr<TimeTrackRecord>> records(mueller->begin(), mueller->end());
     EXPECT_FALSE(records[33]->IsLeave());
     EXPECT_TRUE(records[34]->IsLeave());
     EXPECT_EQ(L"Vacation", records[34]->GetPayrollItemName());

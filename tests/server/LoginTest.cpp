@@ -121,7 +121,8 @@ TEST_F(LiveLogin, ServiceMissingCarriesVersionAndBuild)
 TEST_F(LiveLogin, NoServerAnsweringIsNotFound)
 {
     ShapeReply(L"LoginService.getChallenge",
-               L"{\"mode\": \"raw\", \"body\": \"{\\\"result\\\":{\\\"version\\\":\\\"3.2\\\",\\\"challengeValue\\\":\\\"\\\"}}\"}");
+               L"{\"mode\": \"raw\", \"body\": "
+               L"\"{\\\"result\\\":{\\\"version\\\":\\\"3.2\\\",\\\"challengeValue\\\":\\\"\\\"}}\"}");
     EXPECT_THROW(Connect(), QuorvaneNotFoundException) << "empty challenge";
     ShapeReply(L"LoginService.getChallenge", L"{\"mode\": \"html\", \"status\": 404}");
     EXPECT_THROW(Connect(), QuorvaneNotFoundException) << "an error page";

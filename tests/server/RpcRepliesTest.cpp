@@ -8,7 +8,10 @@ using namespace Quorvane;
 
 namespace {
 
-json::value Reply(const std::wstring& text) { return RpcReply::Parse(text); }
+json::value Reply(const std::wstring& text)
+{
+    return RpcReply::Parse(text);
+}
 
 // A time-track reply with every array the method carries, two of them with the given elements.
 std::wstring TimeTrackReply(const std::wstring& ttRecords, const std::wstring& leaveRecords)
@@ -44,9 +47,9 @@ TEST(RpcCheckError, IntegerCodeOtherThanMinusOneThrows)
 
 TEST(RpcReply, LoginRepliesReadMissingMembersAsEmpty)
 {
-    LoginResult login = RpcReply::ReadLoginResult(Reply(
-        L"{\"result\":{\"resultCode\":\"ok\",\"userId\":7,\"serverUUID\":\"u-1\","
-        L"\"availableServices\":[\"QBService_v1\",5,\"SyncService_v1\"]}}"));
+    LoginResult login =
+        RpcReply::ReadLoginResult(Reply(L"{\"result\":{\"resultCode\":\"ok\",\"userId\":7,\"serverUUID\":\"u-1\","
+                                        L"\"availableServices\":[\"QBService_v1\",5,\"SyncService_v1\"]}}"));
     EXPECT_EQ(L"ok", login.resultCode);
     EXPECT_EQ(7, login.userId);
     EXPECT_EQ(L"u-1", login.serverUUID);
@@ -90,9 +93,9 @@ TEST(RpcReply, DataRepliesWithoutUsableResultThrow)
         EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(without)), UnknownQuorvaneException) << std::wstring(array);
     }
     EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":{}}")), UnknownQuorvaneException);
-    EXPECT_THROW(RpcReply::ReadUsersInfoWithDuplicates(
-                     Reply(L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":9}}}}}")),
-                 UnknownQuorvaneException);
+    EXPECT_THROW(
+        RpcReply::ReadUsersInfoWithDuplicates(Reply(L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":9}}}}}")),
+        UnknownQuorvaneException);
     // The wrong kind of result is no result either.
     EXPECT_THROW(RpcReply::ReadAllLeaveTypes(Reply(L"{\"result\":{}}")), UnknownQuorvaneException);
     EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(L"{\"result\":[]}")), UnknownQuorvaneException);
@@ -104,10 +107,10 @@ TEST(RpcReply, UsersReadInOrderWithTheirDuplicates)
     std::vector<int> ids = RpcReply::ReadUsersToImport(Reply(L"{\"result\":[7, \"8\", -1, 12, 1.5]}"));
     EXPECT_EQ(std::vector<int>({ 7, 12 }), ids);
 
-    std::vector<QVUserWithDuplicates> users = RpcReply::ReadUsersInfoWithDuplicates(Reply(
-        L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":9,\"firstName\":\"Siobh\u00e1n\",\"lastName\":"
-        L"\"O\u2019Connor\",\"username\":\"So\u2019c\"},\"duplicatesInfo\":[{\"id\":4},{\"id\":5}]},"
-        L"\"2\":{\"userInfo\":{\"id\":2},\"duplicatesInfo\":[]}}}}"));
+    std::vector<QVUserWithDuplicates> users = RpcReply::ReadUsersInfoWithDuplicates(
+        Reply(L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":9,\"firstName\":\"Siobh\u00e1n\",\"lastName\":"
+              L"\"O\u2019Connor\",\"username\":\"So\u2019c\"},\"duplicatesInfo\":[{\"id\":4},{\"id\":5}]},"
+              L"\"2\":{\"userInfo\":{\"id\":2},\"duplicatesInfo\":[]}}}}"));
     ASSERT_EQ(2u, users.size());
     EXPECT_EQ(9, users[0].userInfo.id);
     EXPECT_EQ(L"O'Connor", users[0].userInfo.lastName);
@@ -118,9 +121,8 @@ TEST(RpcReply, UsersReadInOrderWithTheirDuplicates)
     EXPECT_EQ(2, users[1].userInfo.id);
 
     for (const wchar_t* id : { L"-1", L"\"9\"", L"null" })
-        EXPECT_THROW(RpcReply::ReadUsersInfoWithDuplicates(Reply(
-                         L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":" + std::wstring(id) +
-                         L"},\"duplicatesInfo\":[]}}}}")),
+        EXPECT_THROW(RpcReply::ReadUsersInfoWithDuplicates(Reply(L"{\"result\":{\"map\":{\"9\":{\"userInfo\":{\"id\":" +
+                                                                 std::wstring(id) + L"},\"duplicatesInfo\":[]}}}}")),
                      WrongFormatException)
             << std::wstring(id);
 }
@@ -167,8 +169,8 @@ TEST(RpcReply, RecordWithoutACalendarDateIsRefused)
         EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"", leave))), WrongFormatException)
             << std::wstring(date);
     }
-    EXPECT_NO_THROW(RpcReply::ReadUserTimeTrack(
-        Reply(TimeTrackReply(L"{\"taskId\":1,\"spent\":5,\"date\":\"2028-02-29\"}", L""))));
+    EXPECT_NO_THROW(
+        RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"{\"taskId\":1,\"spent\":5,\"date\":\"2028-02-29\"}", L""))));
     EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"{\"spent\":5}", L""))), WrongFormatException);
     EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"", L"{\"time\":5}"))), WrongFormatException);
     EXPECT_THROW(RpcReply::ReadUserTimeTrack(Reply(TimeTrackReply(L"{\"spent\":5,\"date\":20261001}", L""))),

@@ -68,12 +68,12 @@ QVUserTimeTrack Company()
     return timeTrack;
 }
 
-std::vector<boost::shared_ptr<TimeTrackRecord> > Converted(const QVUserTimeTrack& timeTrack)
+std::vector<boost::shared_ptr<TimeTrackRecord>> Converted(const QVUserTimeTrack& timeTrack)
 {
     Employee employee;
     TimeTrackConverter(kStart, kEnd).AddTimeTrack(employee, timeTrack);
     boost::shared_ptr<TimeTrackRecordCollection> records = employee.GetTimeTrackRecords();
-    return std::vector<boost::shared_ptr<TimeTrackRecord> >(records->begin(), records->end());
+    return std::vector<boost::shared_ptr<TimeTrackRecord>>(records->begin(), records->end());
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ TEST(TimeTrackConversion, WorkingTimeFirstThenLeaveInReplyOrder)
     timeTrack.TTRecords.push_back(Entry(100, 6, 0));
     timeTrack.TTRecords.push_back(Entry(100, 3, 30));
 
-    std::vector<boost::shared_ptr<TimeTrackRecord> > records = Converted(timeTrack);
+    std::vector<boost::shared_ptr<TimeTrackRecord>> records = Converted(timeTrack);
     ASSERT_EQ(3u, records.size()) << "an entry without time spent makes no record";
     EXPECT_EQ(90, records[0]->GetDuration());
     EXPECT_EQ(30, records[1]->GetDuration());
@@ -101,7 +101,7 @@ TEST(TimeTrackConversion, WorkingRecordCarriesItsNamesAndDescriptions)
 {
     QVUserTimeTrack timeTrack = Company();
     timeTrack.TTRecords.push_back(Entry(100, 5, 90));
-    std::vector<boost::shared_ptr<TimeTrackRecord> > records = Converted(timeTrack);
+    std::vector<boost::shared_ptr<TimeTrackRecord>> records = Converted(timeTrack);
     ASSERT_EQ(1u, records.size());
     const TimeTrackRecord& record = *records[0];
 
@@ -162,7 +162,7 @@ TEST(TimeTrackConversion, RecordsOutsideTheRangeAreDropped)
     september.date = DateTime(30, 9, 2026);
     timeTrack.leaveRecords.push_back(september);
 
-    std::vector<boost::shared_ptr<TimeTrackRecord> > records = Converted(timeTrack);
+    std::vector<boost::shared_ptr<TimeTrackRecord>> records = Converted(timeTrack);
     ASSERT_EQ(2u, records.size());
     EXPECT_EQ(10, records[0]->GetDuration());
     EXPECT_EQ(20, records[1]->GetDuration());

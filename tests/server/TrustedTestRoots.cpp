@@ -65,8 +65,9 @@ TrustedTestRoots::~TrustedTestRoots()
 {
     HCERTSTORE root = OpenUserRootRegistry();
     for (PCCERT_CONTEXT certificate : m_certificates) {
-        PCCERT_CONTEXT stored = root == NULL ? NULL : CertFindCertificateInStore(
-            root, X509_ASN_ENCODING, 0, CERT_FIND_EXISTING, certificate, NULL);
+        PCCERT_CONTEXT stored = root == NULL ? NULL
+                                             : CertFindCertificateInStore(root, X509_ASN_ENCODING, 0,
+                                                                          CERT_FIND_EXISTING, certificate, NULL);
         if (stored != NULL)
             CertDeleteCertificateFromStore(stored);
         CertFreeCertificateContext(certificate);

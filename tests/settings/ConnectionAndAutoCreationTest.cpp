@@ -11,7 +11,8 @@ namespace {
 
 class ConnectionTab : public SettingsPage {
 protected:
-    void SetOptions(const std::wstring& password, bool remember) {
+    void SetOptions(const std::wstring& password, bool remember)
+    {
         Config::ConnectionOptions options;
         options.url = L"https://timetracking.example.com/quorvane?team=a&b=\"c\"";
         options.userName = L"o'hara <admin>";
@@ -21,17 +22,20 @@ protected:
         company.config->SetConnectionOptions(options);
     }
     std::wstring Shown(const char* id) { return *settings_page::ReadTextValue(ById(id)); }
-    void Type(const char* id, const wchar_t* text) {
+    void Type(const char* id, const wchar_t* text)
+    {
         settings_page::SetTextValue(ById(id), L"");
         HTMLayoutTestType(dialog->Window(), ById(id), text);
     }
-    Config::ConnectionOptions Saved() {
+    Config::ConnectionOptions Saved()
+    {
         Click(ById("Save"));
         return *dialog->GetConfig()->GetConnectionOptions();
     }
 };
 
-TEST_F(ConnectionTab, ShowsThePasswordOnlyWhenItIsRemembered) {
+TEST_F(ConnectionTab, ShowsThePasswordOnlyWhenItIsRemembered)
+{
     SetOptions(L"s3cret&<", true);
     Open();
     EXPECT_EQ(company.config->GetConnectionOptions()->url, Shown("Quorvane_URL"));
@@ -44,7 +48,8 @@ TEST_F(ConnectionTab, ShowsThePasswordOnlyWhenItIsRemembered) {
     EXPECT_EQ(L"o'hara <admin>", Shown("Quorvane_Username"));
 }
 
-TEST_F(ConnectionTab, SavingRemembersAPasswordAndForgetsAnEmptyOne) {
+TEST_F(ConnectionTab, SavingRemembersAPasswordAndForgetsAnEmptyOne)
+{
     SetOptions(L"", false);
     Open();
     Type("Quorvane_Password", L"new pass");
@@ -65,7 +70,8 @@ TEST_F(ConnectionTab, SavingRemembersAPasswordAndForgetsAnEmptyOne) {
     EXPECT_EQ(L"old", company.config->GetConnectionOptions()->password) << "the model's settings are not the copy";
 }
 
-TEST_F(ConnectionTab, AMissingInputKeepsItsStoredValue) {
+TEST_F(ConnectionTab, AMissingInputKeepsItsStoredValue)
+{
     SetOptions(L"kept", true);
     Open();
     Element password = ById("Quorvane_Password");
@@ -77,16 +83,18 @@ TEST_F(ConnectionTab, AMissingInputKeepsItsStoredValue) {
 
 class AutoCreationPage : public SettingsPage {
 protected:
-    std::string Checked() {
+    std::string Checked()
+    {
         std::string checked;
-        for (const char* id : {"autoCreation_Customer", "autoCreation_Job", "autoCreation_ServiceItem",
-                               "autoCreation_Employees"})
+        for (const char* id :
+             { "autoCreation_Customer", "autoCreation_Job", "autoCreation_ServiceItem", "autoCreation_Employees" })
             checked += Has(ById(id), STATE_CHECKED) ? "1" : "0";
         return checked;
     }
 };
 
-TEST_F(AutoCreationPage, TheDefaultWordChecksOnlyJobs) {
+TEST_F(AutoCreationPage, TheDefaultWordChecksOnlyJobs)
+{
     Open();
     EXPECT_EQ("0100", Checked());
     Click(ById("autoCreation_Job"));
@@ -94,7 +102,8 @@ TEST_F(AutoCreationPage, TheDefaultWordChecksOnlyJobs) {
     EXPECT_EQ(0, dialog->GetConfig()->GetAutoCreationFlags());
 }
 
-TEST_F(AutoCreationPage, SavingRebuildsTheWordFromTheFourBoxes) {
+TEST_F(AutoCreationPage, SavingRebuildsTheWordFromTheFourBoxes)
+{
     company.config->SetAutoCreationFlags(0xFF);
     Open();
     EXPECT_EQ("1111", Checked());

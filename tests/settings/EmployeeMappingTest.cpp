@@ -17,7 +17,8 @@ class EmployeeMappingPage : public SettingsPage {
 protected:
     std::vector<Element> Rows() { return settings_page::DataRows(ById("mappingTable")); }
     // The user cells of the rows in page order, each followed by "|".
-    std::wstring RowNames() {
+    std::wstring RowNames()
+    {
         std::wstring names;
         for (const Element& row : Rows())
             names += Text(row.child(0)) + L"|";
@@ -25,14 +26,16 @@ protected:
     }
     Element SelectOf(const char* userId) { return ById(userId); }
     Mapping& Saved(const wchar_t* userId) { return *dialog->GetConfig()->GetEmployeeMappings()->GetBySource(userId); }
-    std::wstring SavedPostfix(const wchar_t* userId) {
+    std::wstring SavedPostfix(const wchar_t* userId)
+    {
         const Config::NamePostfixes postfixes = dialog->GetConfig()->GetNamePostfixes();
         return postfixes.count(userId) ? postfixes.find(userId)->second : L"(none)";
     }
     void SaveAll() { Click(ById("Save")); }
 };
 
-TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase) {
+TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase)
+{
     AddUser(L"1", L"Zoe", L"adams", Mapping::Mapped, L"Q1");
     AddUser(L"2", L"Al", L"Young", Mapping::NotMapped);
     AddUser(L"3", L"Bea", L"Adams", Mapping::Mapped, L"Q2");
@@ -56,7 +59,8 @@ TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase) {
     EXPECT_EQ(6, Saved(L"5").GetState());
 }
 
-TEST_F(EmployeeMappingPage, EachStateShowsItsChoiceAndSavesItBack) {
+TEST_F(EmployeeMappingPage, EachStateShowsItsChoiceAndSavesItBack)
+{
     AddUser(L"1", L"Ann", L"Undecided", Mapping::NotMapped);
     AddUser(L"2", L"Bo", L"Mapped", Mapping::Mapped, L"Q-BO");
     AddUser(L"3", L"Cy", L"Skipped", Mapping::DoNotImport);
@@ -90,7 +94,8 @@ TEST_F(EmployeeMappingPage, EachStateShowsItsChoiceAndSavesItBack) {
     EXPECT_EQ(L"(none)", SavedPostfix(L"5"));
 }
 
-TEST_F(EmployeeMappingPage, AnEmployeeChosenInOneRowLeavesTheOthersUntilChosenAgain) {
+TEST_F(EmployeeMappingPage, AnEmployeeChosenInOneRowLeavesTheOthersUntilChosenAgain)
+{
     AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
     AddUser(L"2", L"Bo", L"Birch", Mapping::NotMapped);
     company.AddQuickBooksEmployee(L"Q-X", L"Xia", L"Xu");
@@ -117,7 +122,8 @@ TEST_F(EmployeeMappingPage, AnEmployeeChosenInOneRowLeavesTheOthersUntilChosenAg
     EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idEmployeeMapping_Tab_Img"), "src"));
 }
 
-TEST_F(EmployeeMappingPage, ANewEmployeeTakesTheNextFreePostfixFromItsNamesakes) {
+TEST_F(EmployeeMappingPage, ANewEmployeeTakesTheNextFreePostfixFromItsNamesakes)
+{
     AddUser(L"1", L"John", L"Smith", Mapping::NotMapped);
     AddUser(L"2", L"John", L"Smith", Mapping::NotMapped);
     company.AddQuickBooksEmployee(L"Q-JS", L"John", L"Smith");
@@ -136,7 +142,8 @@ TEST_F(EmployeeMappingPage, ANewEmployeeTakesTheNextFreePostfixFromItsNamesakes)
     EXPECT_EQ(L"--new-- (John  Smith(3))", Caption(SelectOf("2"))) << "a chosen postfix is kept";
 }
 
-TEST_F(EmployeeMappingPage, TheEmptyTableMessageAndNotMappedUsersOnly) {
+TEST_F(EmployeeMappingPage, TheEmptyTableMessageAndNotMappedUsersOnly)
+{
     Open(3);
     Element box = ById("hideAllButNew");
     Element message = Find("#Employee #idEmptyTableDiv");
@@ -164,7 +171,8 @@ TEST_F(EmployeeMappingPage, TheEmptyTableMessageAndNotMappedUsersOnly) {
     EXPECT_TRUE(Has(message, STATE_COLLAPSED));
 }
 
-TEST_F(EmployeeMappingPage, HeaderClicksSortTheRowsWithNewUsersAtTheStartOrTheEnd) {
+TEST_F(EmployeeMappingPage, HeaderClicksSortTheRowsWithNewUsersAtTheStartOrTheEnd)
+{
     AddUser(L"1", L"Al", L"Baker", Mapping::Mapped, L"Q-Z");
     AddUser(L"2", L"Cy", L"Adams", Mapping::Mapped, L"Q-A");
     AddUser(L"3", L"Di", L"Zorn", Mapping::NotMapped);
@@ -187,12 +195,13 @@ TEST_F(EmployeeMappingPage, HeaderClicksSortTheRowsWithNewUsersAtTheStartOrTheEn
     EXPECT_EQ(L"(none)", Attribute(Find("#mappingTable th.user-column"), "sorted"));
     Click(ById("hideAllButNew"));
     EXPECT_EQ(L"user-column employee-column", Attribute(Find("#mappingTable th.user-column"), "class") + L" " +
-                                                   Attribute(Find("#mappingTable th.employee-column"), "class"))
+                                                  Attribute(Find("#mappingTable th.employee-column"), "class"))
         << "the filter box in a header cell does not sort";
     EXPECT_EQ(L"Zorn, Di (Di)|Adams, Cy (Cy)|Baker, Al (Al)|", RowNames());
 }
 
-TEST_F(EmployeeMappingPage, MarkupCharactersInNamesAndIdsRoundTrip) {
+TEST_F(EmployeeMappingPage, MarkupCharactersInNamesAndIdsRoundTrip)
+{
     const std::wstring odd = L"O'Hara & <Sons> \"Q\"";
     AddUser(L"1", L"Ann", odd, Mapping::CreateNew);
     company.model->GetServerEmployees()->FindById(L"1")->SetUserName(L"a<b>&c");

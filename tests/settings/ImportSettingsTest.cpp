@@ -11,7 +11,8 @@ namespace {
 
 class ImportSettingsPage : public SettingsPage {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         GeneralSettings terms;
         terms.firstLevelSingularForm = L"Client";
         terms.firstLevelPluralForm = L"Clients";
@@ -24,18 +25,21 @@ protected:
         AddAccount(L"A1", L"Income:Labor & <Service>");
         AddAccount(L"A\"2'", L"Income:Other");
     }
-    void AddAccount(const std::wstring& id, const std::wstring& name) {
+    void AddAccount(const std::wstring& id, const std::wstring& name)
+    {
         boost::shared_ptr<Account> account(new Account());
         account->SetId(id);
         account->SetName(name);
         company.model->GetAccounts()->Add(account);
     }
-    void OpenWithType(int mappingType) {
+    void OpenWithType(int mappingType)
+    {
         company.config->SetMappingType(mappingType);
         Open(2);
     }
     // "checked/disabled/note" of a description box.
-    std::string Box(const char* id) {
+    std::string Box(const char* id)
+    {
         Element box = ById(id);
         Element note = Root().get_element_by_id((std::string(id) + "Note").c_str());
         std::string text = Has(box, STATE_CHECKED) ? "checked" : "unchecked";
@@ -45,13 +49,15 @@ protected:
         return text;
     }
     std::wstring MappingImage() { return Attribute(ById("mappingImage"), "class"); }
-    Config& Saved() {
+    Config& Saved()
+    {
         Click(ById("Save"));
         return *dialog->GetConfig();
     }
 };
 
-TEST_F(ImportSettingsPage, TheMappingTypeChoosesThePictureAndTheDescriptionBoxes) {
+TEST_F(ImportSettingsPage, TheMappingTypeChoosesThePictureAndTheDescriptionBoxes)
+{
     company.config->SetProjectNameDescription(true);
     company.config->SetTaskNameDescription(true);
     OpenWithType(2);
@@ -77,9 +83,10 @@ TEST_F(ImportSettingsPage, TheMappingTypeChoosesThePictureAndTheDescriptionBoxes
 }
 
 // The shared sheet's look of buttons must not reach a select's own drop button.
-TEST_F(ImportSettingsPage, EachSelectIsOneFieldWithItsDropButtonAtItsRightEdge) {
+TEST_F(ImportSettingsPage, EachSelectIsOneFieldWithItsDropButtonAtItsRightEdge)
+{
     OpenWithType(2);
-    for (const char* id : {"mappingType", "nameConvention", "serviceItemAccount"}) {
+    for (const char* id : { "mappingType", "nameConvention", "serviceItemAccount" }) {
         const RECT field = ById(id).get_location(LOCATION_VIEW_BORDER_BOX);
         const RECT drop = ById(id).find_first("button").get_location(LOCATION_VIEW_BORDER_BOX);
         EXPECT_EQ(26, field.bottom - field.top) << id;
@@ -89,7 +96,8 @@ TEST_F(ImportSettingsPage, EachSelectIsOneFieldWithItsDropButtonAtItsRightEdge) 
     }
 }
 
-TEST_F(ImportSettingsPage, ChoosingAMappingTypeSavesItAndFollowsAtOnce) {
+TEST_F(ImportSettingsPage, ChoosingAMappingTypeSavesItAndFollowsAtOnce)
+{
     OpenWithType(0);
     EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Attribute(ById("idImportSettings_Tab_Img"), "src"));
     Choose(ById("mappingType"), L"3");
@@ -101,7 +109,8 @@ TEST_F(ImportSettingsPage, ChoosingAMappingTypeSavesItAndFollowsAtOnce) {
     EXPECT_EQ(0, company.config->GetMappingType()) << "the model's settings wait for OK";
 }
 
-TEST_F(ImportSettingsPage, AnAccountQuickBooksNoLongerHasAsksForAChoice) {
+TEST_F(ImportSettingsPage, AnAccountQuickBooksNoLongerHasAsksForAChoice)
+{
     company.config->SetServiceItemAccount(L"GONE");
     OpenWithType(2);
     Element accounts = ById("serviceItemAccount");
@@ -114,7 +123,8 @@ TEST_F(ImportSettingsPage, AnAccountQuickBooksNoLongerHasAsksForAChoice) {
     EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idImportSettings_Tab_Img"), "src"));
 }
 
-TEST_F(ImportSettingsPage, EveryFieldRoundTrips) {
+TEST_F(ImportSettingsPage, EveryFieldRoundTrips)
+{
     Config& config = *company.config;
     config.SetServiceItemAccount(L"A\"2'");
     config.SetServiceItemGroup(false);
@@ -147,13 +157,13 @@ TEST_F(ImportSettingsPage, EveryFieldRoundTrips) {
     EXPECT_EQ(2, saved.GetNameConvention()) << "billing types name the service items; the convention stays";
 }
 
-TEST_F(ImportSettingsPage, TheServerTermsFillEveryLabelCutToItsLength) {
+TEST_F(ImportSettingsPage, TheServerTermsFillEveryLabelCutToItsLength)
+{
     OpenWithType(1);
     EXPECT_EQ(L"Client", Text(ById("QVCustomerNameId")));
     EXPECT_EQ(L"Assignment <&> Tw...", Text(ById("QVProjectName")));
     EXPECT_EQ(L"Assignment <&> ... (name with optional colon)", Text(ById("QVShortProjectNameId")));
-    EXPECT_EQ(L"Assignment <&> Twenty Name - Assignments are imported as jobs.",
-              Text(ById("projectNameDescription")));
+    EXPECT_EQ(L"Assignment <&> Twenty Name - Assignments are imported as jobs.", Text(ById("projectNameDescription")));
 }
 
 }  // namespace

@@ -18,30 +18,32 @@ class LeavePage : public SettingsPage {
 protected:
     void AddUser(const std::wstring& id, const std::wstring& first, const std::wstring& last, int employeeState,
                  const std::wstring& employee = L"", int payrollState = Mapping::NotMapped,
-                 const std::wstring& item = L"") {
+                 const std::wstring& item = L"")
+    {
         SettingsPage::AddUser(id, first, last, employeeState, employee);
         MapPayroll(id, item, payrollState);
     }
-    void AddLeave(const std::wstring& id, const std::wstring& name, int state, const std::wstring& item = L"") {
+    void AddLeave(const std::wstring& id, const std::wstring& name, int state, const std::wstring& item = L"")
+    {
         company.AddLeaveType(id, name);
         company.MapLeaveType(id, item, state);
     }
     std::vector<Element> PayrollRows() { return settings_page::ChildrenFrom(ById("payrollTypeMappingBody"), 0); }
-    std::wstring PayrollRowNames() {
+    std::wstring PayrollRowNames()
+    {
         std::wstring names;
         for (const Element& row : PayrollRows())
             names += Text(row.child(0)) + L"|";
         return names;
     }
     Mapping& LeaveRule(const wchar_t* id) { return *dialog->GetConfig()->GetLeaveTypeMappings()->GetBySource(id); }
-    Mapping& PayrollRule(const wchar_t* id) {
-        return *dialog->GetConfig()->GetPayrollTypeMappings()->GetBySource(id);
-    }
+    Mapping& PayrollRule(const wchar_t* id) { return *dialog->GetConfig()->GetPayrollTypeMappings()->GetBySource(id); }
     std::wstring Icon() { return Attribute(ById("idLeaveTimeAndPayroll_Tab_Img"), "src"); }
     // "head1 head2 / panel" of the inner tabs: which head is current, which hidden, which panel shown.
-    std::string InnerTabs() {
+    std::string InnerTabs()
+    {
         std::string text;
-        for (const char* head : {"lv-panel-id1", "lv-panel-id2"}) {
+        for (const char* head : { "lv-panel-id1", "lv-panel-id2" }) {
             Element tab = ById(head);
             text += Has(tab, STATE_COLLAPSED) ? "hidden" : Has(tab, STATE_CURRENT) ? "CURRENT" : "shown";
             text += " ";
@@ -52,7 +54,8 @@ protected:
     }
 };
 
-TEST_F(LeavePage, WithoutLeaveImportTheWorkingTimePanelOpensAndEveryTabStaysReachable) {
+TEST_F(LeavePage, WithoutLeaveImportTheWorkingTimePanelOpensAndEveryTabStaysReachable)
+{
     company.config->SetImportLeaveType(false);
     Open(4);
     EXPECT_EQ("hidden CURRENT / working", InnerTabs());
@@ -66,7 +69,8 @@ TEST_F(LeavePage, WithoutLeaveImportTheWorkingTimePanelOpensAndEveryTabStaysReac
     EXPECT_FALSE(dialog->GetConfig()->GetImportLeaveType());
 }
 
-TEST_F(LeavePage, OpeningOnTheWorkingTimeProblemLeavesTheLeavePanelReachable) {
+TEST_F(LeavePage, OpeningOnTheWorkingTimeProblemLeavesTheLeavePanelReachable)
+{
     Open(5);
     EXPECT_EQ(L"idLeaveTimeAndPayroll_Tab", Attribute(Find(".settingsStrip > [panel]:current"), "panel"));
     EXPECT_EQ("shown CURRENT / working", InnerTabs());
@@ -75,7 +79,8 @@ TEST_F(LeavePage, OpeningOnTheWorkingTimeProblemLeavesTheLeavePanelReachable) {
     EXPECT_EQ(1u, FindAll("#lv-tab-holder > .strip > [panel]:current").size());
 }
 
-TEST_F(LeavePage, LeaveTypesInEveryStateWithPayrollItems) {
+TEST_F(LeavePage, LeaveTypesInEveryStateWithPayrollItems)
+{
     company.AddPayrollItem(L"P-b", L"b");
     company.AddPayrollItem(L"P-B", L"B");
     company.AddPayrollItem(L"P-a", L"a");
@@ -111,7 +116,8 @@ TEST_F(LeavePage, LeaveTypesInEveryStateWithPayrollItems) {
     EXPECT_EQ(Mapping::NotMapped, LeaveRule(L"99").GetState());
 }
 
-TEST_F(LeavePage, LeaveTypesWithoutPayrollItemsAreImportedOrNot) {
+TEST_F(LeavePage, LeaveTypesWithoutPayrollItemsAreImportedOrNot)
+{
     AddLeave(L"1", L"Vacation", Mapping::ImportWithoutPayrollItem);
     AddLeave(L"2", L"Sick", Mapping::Mapped, L"P-OLD");
     AddLeave(L"3", L"Unpaid", Mapping::DoNotImport);
@@ -130,7 +136,8 @@ TEST_F(LeavePage, LeaveTypesWithoutPayrollItemsAreImportedOrNot) {
     EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Icon()) << "nothing to choose while leave is not imported";
 }
 
-TEST_F(LeavePage, WorkingTimeRowsOfferWhatEachEmployeeIsPaidBy) {
+TEST_F(LeavePage, WorkingTimeRowsOfferWhatEachEmployeeIsPaidBy)
+{
     company.AddPayrollItem(L"P-H", L"Hourly & <OT>");
     company.AddPayrollItem(L"P-S", L"Salary");
     AddUser(L"1", L"Ann", L"Ash", Mapping::Mapped, L"Q-ANN", Mapping::Mapped, L"P-S");
@@ -139,13 +146,14 @@ TEST_F(LeavePage, WorkingTimeRowsOfferWhatEachEmployeeIsPaidBy) {
     AddUser(L"4", L"Di", L"Dunn", Mapping::DoNotImport);
     AddUser(L"5", L"Ed", L"Eck", Mapping::NotMapped);
     company.AddQuickBooksEmployee(L"Q-ANN", L"Ann", L"Ash");
-    company.AddQuickBooksEmployee(L"Q-BO", L"Bo", L"Birch")->SetNameList({L"P-H", L"P-GONE"});
+    company.AddQuickBooksEmployee(L"Q-BO", L"Bo", L"Birch")->SetNameList({ L"P-H", L"P-GONE" });
     company.AddQuickBooksEmployee(L"Q-CY", L"Cy", L"Cole")->SetUsesTimeData(false);
     Open(5);
     EXPECT_EQ(L"Eck, Ed (Ed)|Ash, Ann (Ann)|Birch, Bo (Bo)|Cole, Cy (Cy)|", PayrollRowNames());
     const RECT icon = PayrollRows()[0].find_first("img[iconnew]").get_location(LOCATION_VIEW_BORDER_BOX);
     const RECT cell = PayrollRows()[0].child(0).get_location(LOCATION_VIEW_BORDER_BOX);
-    EXPECT_LE(std::abs((icon.top + icon.bottom) - (cell.top + cell.bottom)), 3) << "the new icon sits on the name's line";
+    EXPECT_LE(std::abs((icon.top + icon.bottom) - (cell.top + cell.bottom)), 3)
+        << "the new icon sits on the name's line";
     EXPECT_EQ(L"Salary", Caption(ById("pr1")));
     EXPECT_EQ(L"--please select--|Hourly & <OT>|", Options(ById("pr2")));
     EXPECT_EQ(L"Time data is not used for pay cheques", Text(ById("pr3")));
@@ -161,7 +169,8 @@ TEST_F(LeavePage, WorkingTimeRowsOfferWhatEachEmployeeIsPaidBy) {
     EXPECT_EQ(Mapping::NotMapped, PayrollRule(L"4").GetState()) << "a user not imported has no row";
 }
 
-TEST_F(LeavePage, AnEmployeeMappingChangeAddsOrRemovesTheUsersRow) {
+TEST_F(LeavePage, AnEmployeeMappingChangeAddsOrRemovesTheUsersRow)
+{
     company.AddPayrollItem(L"P-H", L"Hourly");
     AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
     AddUser(L"2", L"Bo", L"Birch", Mapping::DoNotImport);
@@ -173,7 +182,8 @@ TEST_F(LeavePage, AnEmployeeMappingChangeAddsOrRemovesTheUsersRow) {
     EXPECT_EQ(L"Birch, Bo (Bo)|", PayrollRowNames());
 }
 
-TEST_F(LeavePage, NotMappedUsersOnlyHidesDecidedRowsAndSurvivesARebuild) {
+TEST_F(LeavePage, NotMappedUsersOnlyHidesDecidedRowsAndSurvivesARebuild)
+{
     company.AddPayrollItem(L"P-H", L"Hourly");
     AddUser(L"1", L"Ann", L"Ash", Mapping::Mapped, L"Q-ANN", Mapping::Mapped, L"P-H");
     AddUser(L"2", L"Bo", L"Birch", Mapping::Mapped, L"Q-BO");

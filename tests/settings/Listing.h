@@ -3,7 +3,8 @@
 #include <string>
 
 template <typename Collection, typename Text>
-std::wstring Listing(const Collection& items, Text text) {
+std::wstring Listing(const Collection& items, Text text)
+{
     std::wstring line;
     for (const auto& item : items)
         line += text(*item) + L" ";

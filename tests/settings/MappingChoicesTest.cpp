@@ -15,28 +15,32 @@ using namespace Quorvane;
 
 namespace {
 
-std::wstring Ids(const std::vector<boost::shared_ptr<Employee>>& employees) {
+std::wstring Ids(const std::vector<boost::shared_ptr<Employee>>& employees)
+{
     return Listing(employees, std::mem_fn(&Employee::GetId));
 }
 
-std::wstring Ids(const EmployeeCollection& employees) {
+std::wstring Ids(const EmployeeCollection& employees)
+{
     return Listing(employees, std::mem_fn(&Employee::GetId));
 }
 
-std::wstring Names(const PayRollCollection& items) {
+std::wstring Names(const PayRollCollection& items)
+{
     return Listing(items, std::mem_fn(&PayRoll::GetName));
 }
 
 struct PostfixCase {
     const char* what;
     std::vector<std::wstring> quickBooksLastNames;  // "John <last>" in QuickBooks
-    std::vector<std::wstring> namesakePostfixes;    // entries of other "John Smith" users
+    std::vector<std::wstring> namesakePostfixes;  // entries of other "John Smith" users
     std::wstring expected;
 };
 
 class NewEmployeePostfix : public ::testing::TestWithParam<PostfixCase> {};
 
-TEST_P(NewEmployeePostfix, IsTheFirstNameNobodyCarries) {
+TEST_P(NewEmployeePostfix, IsTheFirstNameNobodyCarries)
+{
     const PostfixCase& c = GetParam();
     TestCompany company;
     TestCompany::EmployeePtr user = company.AddServerUser(L"1", L"John", L"Smith");
@@ -55,15 +59,17 @@ TEST_P(NewEmployeePostfix, IsTheFirstNameNobodyCarries) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NewEmployeePostfix,
-    ::testing::Values(PostfixCase{"nobody of that name", {L"Brown"}, {}, L""},
-                      PostfixCase{"QuickBooks has the plain name", {L"Smith"}, {}, L"(2)"},
-                      PostfixCase{"a namesake's new employee took (2)", {L"Smith"}, {L"(2)"}, L"(3)"},
-                      PostfixCase{"a namesake's entry is the plain name", {}, {L""}, L"(2)"},
-                      PostfixCase{"names compare exactly", {L"smith"}, {}, L""},
-                      PostfixCase{"an employee made earlier keeps its number", {L"Smith", L"Smith(2)"}, {}, L"(3)"},
-                      PostfixCase{"another family's number is no clash", {L"Smith", L"Smithson(2)"}, {}, L"(2)"}));
+    ::testing::Values(PostfixCase { "nobody of that name", { L"Brown" }, {}, L"" },
+                      PostfixCase { "QuickBooks has the plain name", { L"Smith" }, {}, L"(2)" },
+                      PostfixCase { "a namesake's new employee took (2)", { L"Smith" }, { L"(2)" }, L"(3)" },
+                      PostfixCase { "a namesake's entry is the plain name", {}, { L"" }, L"(2)" },
+                      PostfixCase { "names compare exactly", { L"smith" }, {}, L"" },
+                      PostfixCase {
+                          "an employee made earlier keeps its number", { L"Smith", L"Smith(2)" }, {}, L"(3)" },
+                      PostfixCase { "another family's number is no clash", { L"Smith", L"Smithson(2)" }, {}, L"(2)" }));
 
-TEST(NewEmployeePostfix, NeedsTheSameFirstAndMiddleNames) {
+TEST(NewEmployeePostfix, NeedsTheSameFirstAndMiddleNames)
+{
     TestCompany company;
     TestCompany::EmployeePtr user = company.AddServerUser(L"1", L"John", L"Smith", L"Q");
     company.AddQuickBooksEmployee(L"Q1", L"John", L"Smith");
@@ -73,7 +79,8 @@ TEST(NewEmployeePostfix, NeedsTheSameFirstAndMiddleNames) {
     EXPECT_EQ(L"(2)", EmployeeMappingTab::GetNewEmployeePostfix(*company.model, *company.config, *user));
 }
 
-TEST(UnmappedQuickBooksEmployees, LeaveOutEveryTargetedEmployee) {
+TEST(UnmappedQuickBooksEmployees, LeaveOutEveryTargetedEmployee)
+{
     TestCompany company;
     company.AddQuickBooksEmployee(L"Q1", L"Ann", L"A");
     company.AddQuickBooksEmployee(L"Q2", L"Bob", L"B");
@@ -85,7 +92,8 @@ TEST(UnmappedQuickBooksEmployees, LeaveOutEveryTargetedEmployee) {
                              *company.config->GetEmployeeMappings(), *company.model->GetQuickBooksEmployees())));
 }
 
-TEST(EmployeeMappingOrder, NewUsersFirstThenByNameIgnoringCaseAndUsersWithoutRulesLast) {
+TEST(EmployeeMappingOrder, NewUsersFirstThenByNameIgnoringCaseAndUsersWithoutRulesLast)
+{
     TestCompany company;
     company.AddServerUser(L"1", L"Zed", L"baker");
     company.AddServerUser(L"2", L"Amy", L"Baker");
@@ -98,12 +106,14 @@ TEST(EmployeeMappingOrder, NewUsersFirstThenByNameIgnoringCaseAndUsersWithoutRul
     company.MapEmployee(L"5", L"", Mapping::NotMapped);
     company.config->GetEmployeeMappings()->GetBySource(L"3")->SetFlag(false);
     // "baker, " sorts before "bakerson": a comma is smaller than a letter.
-    EXPECT_EQ(L"2 1 5 3 4 ", Ids(EmployeeMappingOrder(*company.config->GetEmployeeMappings())
-                                     .Sort(*company.model->GetServerEmployees())));
+    EXPECT_EQ(
+        L"2 1 5 3 4 ",
+        Ids(EmployeeMappingOrder(*company.config->GetEmployeeMappings()).Sort(*company.model->GetServerEmployees())));
     EXPECT_EQ(L"1 2 3 4 5 ", Ids(*company.model->GetServerEmployees())) << "the model's order stays";
 }
 
-TEST(EmployeePayrollItems, DependOnTheMappedEmployee) {
+TEST(EmployeePayrollItems, DependOnTheMappedEmployee)
+{
     TestCompany company;
     company.AddPayrollItem(L"P-b", L"b");
     company.AddPayrollItem(L"P-B", L"B");
@@ -113,7 +123,7 @@ TEST(EmployeePayrollItems, DependOnTheMappedEmployee) {
     TestCompany::EmployeePtr own = company.AddServerUser(L"3", L"Ola", L"Own");
     TestCompany::EmployeePtr salaried = company.AddServerUser(L"4", L"Sal", L"Aried");
     company.AddQuickBooksEmployee(L"Q2", L"Pat", L"Plain");
-    company.AddQuickBooksEmployee(L"Q3", L"Ola", L"Own")->SetNameList({L"P-a", L"P-gone", L"P-b"});
+    company.AddQuickBooksEmployee(L"Q3", L"Ola", L"Own")->SetNameList({ L"P-a", L"P-gone", L"P-b" });
     company.AddQuickBooksEmployee(L"Q4", L"Sal", L"Aried")->SetUsesTimeData(false);
     company.MapEmployee(L"2", L"Q2");
     company.MapEmployee(L"3", L"Q3");

@@ -29,7 +29,8 @@ std::function<void(HWND)> g_act;
 int g_ticks;
 UINT_PTR g_watchdog;
 
-BOOL CALLBACK TakeSettingsWindow(HWND window, LPARAM found) {
+BOOL CALLBACK TakeSettingsWindow(HWND window, LPARAM found)
+{
     wchar_t caption[64] = {};
     GetWindowTextW(window, caption, 64);
     if (!IsWindowVisible(window) || wcscmp(caption, kCaption) != 0)
@@ -39,7 +40,8 @@ BOOL CALLBACK TakeSettingsWindow(HWND window, LPARAM found) {
 }
 
 // A dialog that has not closed a few seconds after the act is closed by force.
-void CALLBACK Watchdog(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK Watchdog(HWND, UINT, UINT_PTR timer, DWORD)
+{
     HWND dialog = 0;
     EnumThreadWindows(GetCurrentThreadId(), &TakeSettingsWindow, reinterpret_cast<LPARAM>(&dialog));
     if (dialog || ++g_ticks > 100) {
@@ -51,7 +53,8 @@ void CALLBACK Watchdog(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD)
+{
     HWND dialog = 0;
     EnumThreadWindows(GetCurrentThreadId(), &TakeSettingsWindow, reinterpret_cast<LPARAM>(&dialog));
     if (!dialog && ++g_ticks < 200)
@@ -63,7 +66,8 @@ void CALLBACK ActOnDialog(HWND, UINT, UINT_PTR timer, DWORD) {
         g_act(dialog);
 }
 
-void WhenShown(const std::function<void(HWND)>& act) {
+void WhenShown(const std::function<void(HWND)>& act)
+{
     g_act = act;
     g_ticks = 0;
     SetTimer(0, 0, 20, &ActOnDialog);
@@ -72,27 +76,32 @@ void WhenShown(const std::function<void(HWND)>& act) {
 // A second step, once the first one's messages have been handled.
 std::function<void()> g_then;
 
-void CALLBACK RunThen(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK RunThen(HWND, UINT, UINT_PTR timer, DWORD)
+{
     KillTimer(0, timer);
     g_then();
 }
 
-void Then(const std::function<void()>& step) {
+void Then(const std::function<void()>& step)
+{
     g_then = step;
     SetTimer(0, 0, 100, &RunThen);
 }
 
-void StopWatching() {
+void StopWatching()
+{
     KillTimer(0, g_watchdog);
     g_watchdog = 0;
 }
 
-Element Find(HWND dialog, const char* selector) {
+Element Find(HWND dialog, const char* selector)
+{
     return Element::root_element(dialog).find_first("%s", selector);
 }
 
 // A press and release of the left button at the middle of the element.
-void ClickWithMouse(HWND dialog, const char* selector) {
+void ClickWithMouse(HWND dialog, const char* selector)
+{
     const RECT box = Find(dialog, selector).get_location(LOCATION_VIEW_BORDER_BOX);
     const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
     PostMessageW(dialog, WM_MOUSEMOVE, 0, at);
@@ -100,13 +109,15 @@ void ClickWithMouse(HWND dialog, const char* selector) {
     PostMessageW(dialog, WM_LBUTTONUP, 0, at);
 }
 
-void PressKey(HWND dialog, UINT key) {
+void PressKey(HWND dialog, UINT key)
+{
     PostMessageW(dialog, WM_KEYDOWN, key, 0);
     PostMessageW(dialog, WM_KEYUP, key, 0xC0000001);
 }
 
 // The user changes the mapping type, then ends the dialog as `end` does.
-std::function<void(HWND)> ChangeThen(const std::function<void(HWND)>& end) {
+std::function<void(HWND)> ChangeThen(const std::function<void(HWND)>& end)
+{
     return [end](HWND dialog) {
         HTMLayoutTestChooseOption(Find(dialog, "#mappingType"), 0, L"3");
         end(dialog);
@@ -116,7 +127,8 @@ std::function<void(HWND)> ChangeThen(const std::function<void(HWND)>& end) {
 class ModalSettings : public ::testing::Test {
 protected:
     void SetUp() override { company.config->SetMappingType(2); }
-    boost::shared_ptr<Config> Run(const std::function<void(HWND)>& act) {
+    boost::shared_ptr<Config> Run(const std::function<void(HWND)>& act)
+    {
         WhenShown(act);
         const boost::shared_ptr<Config> edited = RunSettingsDialog(0, company.model, SettingsTab::Default);
         StopWatching();
@@ -125,7 +137,8 @@ protected:
     TestCompany company;
 };
 
-TEST_F(ModalSettings, OnlySaveSettingsHandsTheEditedSettingsBack) {
+TEST_F(ModalSettings, OnlySaveSettingsHandsTheEditedSettingsBack)
+{
     const boost::shared_ptr<Config> saved = Run(ChangeThen([](HWND dialog) { ClickWithMouse(dialog, "#Save"); }));
     ASSERT_TRUE(saved);
     EXPECT_EQ(3, saved->GetMappingType());
@@ -135,9 +148,9 @@ TEST_F(ModalSettings, OnlySaveSettingsHandsTheEditedSettingsBack) {
         const char* what;
         std::function<void(HWND)> end;
     } otherEndings[] = {
-        {"Cancel", [](HWND dialog) { ClickWithMouse(dialog, "#cancel"); }},
-        {"Escape", [](HWND dialog) { PressKey(dialog, VK_ESCAPE); }},
-        {"the close box", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        { "Cancel", [](HWND dialog) { ClickWithMouse(dialog, "#cancel"); } },
+        { "Escape", [](HWND dialog) { PressKey(dialog, VK_ESCAPE); } },
+        { "the close box", [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); } },
     };
     for (const auto& ending : otherEndings) {
         EXPECT_FALSE(Run(ChangeThen(ending.end))) << ending.what;
@@ -145,7 +158,8 @@ TEST_F(ModalSettings, OnlySaveSettingsHandsTheEditedSettingsBack) {
     }
 }
 
-TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee) {
+TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee)
+{
     company.AddServerUser(L"1", L"Ann", L"Ash");
     company.MapEmployee(L"1", L"", Mapping::NotMapped);
     company.MapPayroll(L"1", L"", Mapping::NotMapped);
@@ -172,14 +186,17 @@ TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee) {
 
 // The program's runner, as the lead wires it: the settings dialog for real, nothing else.
 struct SettingsOnly : IDialogRunner {
-    boost::shared_ptr<Config> RunSettings(HWND owner, const boost::shared_ptr<MainModel>& model, SettingsTab tab) {
+    boost::shared_ptr<Config> RunSettings(HWND owner, const boost::shared_ptr<MainModel>& model,
+                                          SettingsTab tab) override
+    {
         return RunSettingsDialog(owner, model, tab);
     }
-    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) { return false; }
-    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) { return false; }
+    bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) override { return false; }
+    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override { return false; }
 };
 
-TEST(SettingsThroughTheController, SavedSettingsAreInstalledAndWrittenToTheCompanysFile) {
+TEST(SettingsThroughTheController, SavedSettingsAreInstalledAndWrittenToTheCompanysFile)
+{
     SetKnownFolderProvider(&ScratchFolder);
     SettingsOnly runner;
     SetDialogRunner(&runner);

@@ -13,20 +13,23 @@ namespace {
 
 class SettingsDialogTest : public SettingsPage {
 protected:
-    std::wstring CurrentTab() {
+    std::wstring CurrentTab()
+    {
         const std::vector<Element> current = FindAll(".settingsStrip > [panel]:current");
         const std::vector<Element> shown = FindAll("body > .tabs > [name]:expanded");
         if (current.size() != 1 || shown.size() != 1)
             return L"not exactly one current tab";
         return Attribute(current[0], "panel") + L" " + Attribute(shown[0], "name");
     }
-    bool Call(const char* name) {
-        XCALL_PARAMS params = {METHOD_SCRIPT_CALL, name, 0, 0, {}};
+    bool Call(const char* name)
+    {
+        XCALL_PARAMS params = { METHOD_SCRIPT_CALL, name, 0, 0, {} };
         return dialog->handle_scripting_call(Root(), params);
     }
 };
 
-TEST_F(SettingsDialogTest, PageLoadsWithoutEngineComplaints) {
+TEST_F(SettingsDialogTest, PageLoadsWithoutEngineComplaints)
+{
     Open();
     EXPECT_EQ(L"", EngineErrors());
     wchar_t caption[64] = {};
@@ -34,17 +37,18 @@ TEST_F(SettingsDialogTest, PageLoadsWithoutEngineComplaints) {
     EXPECT_STREQ(L"Quorvane Pellworth - Settings", caption);
 }
 
-TEST_F(SettingsDialogTest, OpensOnTheTabOfTheFirstProblem) {
+TEST_F(SettingsDialogTest, OpensOnTheTabOfTheFirstProblem)
+{
     const struct {
         int initialTab;
         const wchar_t* shown;
-    } cases[] = {{0, L"idImportSettings_Tab idImportSettings_Tab"},
-                 {1, L"idAutoCreation_Tab idAutoCreation_Tab"},
-                 {2, L"idImportSettings_Tab idImportSettings_Tab"},
-                 {3, L"idEmployeeMapping_Tab idEmployeeMapping_Tab"},
-                 {4, L"idLeaveTimeAndPayroll_Tab idLeaveTimeAndPayroll_Tab"},
-                 {5, L"idLeaveTimeAndPayroll_Tab idLeaveTimeAndPayroll_Tab"},
-                 {9, L"idImportSettings_Tab idImportSettings_Tab"}};
+    } cases[] = { { 0, L"idImportSettings_Tab idImportSettings_Tab" },
+                  { 1, L"idAutoCreation_Tab idAutoCreation_Tab" },
+                  { 2, L"idImportSettings_Tab idImportSettings_Tab" },
+                  { 3, L"idEmployeeMapping_Tab idEmployeeMapping_Tab" },
+                  { 4, L"idLeaveTimeAndPayroll_Tab idLeaveTimeAndPayroll_Tab" },
+                  { 5, L"idLeaveTimeAndPayroll_Tab idLeaveTimeAndPayroll_Tab" },
+                  { 9, L"idImportSettings_Tab idImportSettings_Tab" } };
     for (const auto& c : cases) {
         Open(c.initialTab);
         EXPECT_EQ(c.shown, CurrentTab()) << c.initialTab;
@@ -55,21 +59,23 @@ TEST_F(SettingsDialogTest, OpensOnTheTabOfTheFirstProblem) {
 
 // The import tab's long page must not squeeze the heading or the footer: the tab strip and the
 // buttons stay put from tab to tab.
-TEST_F(SettingsDialogTest, TheTabStripAndTheFooterKeepTheirPlaceOnEveryTab) {
+TEST_F(SettingsDialogTest, TheTabStripAndTheFooterKeepTheirPlaceOnEveryTab)
+{
     Open(0);
     const auto edges = [this]() {
         const RECT strip = Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
         const RECT footer = Find("#SettingsFooter").get_location(LOCATION_VIEW_BORDER_BOX);
-        return std::vector<LONG>{strip.top, strip.bottom, footer.top, footer.bottom};
+        return std::vector<LONG> { strip.top, strip.bottom, footer.top, footer.bottom };
     };
     const std::vector<LONG> first = edges();
-    for (const char* tab : {"idEmployeeMapping_Tab", "idLeaveTimeAndPayroll_Tab", "idQuorvane_Tab"}) {
+    for (const char* tab : { "idEmployeeMapping_Tab", "idLeaveTimeAndPayroll_Tab", "idQuorvane_Tab" }) {
         Click(Find((std::string(".settingsStrip > [panel=") + tab + "]").c_str()));
         EXPECT_EQ(first, edges()) << tab;
     }
 }
 
-TEST_F(SettingsDialogTest, TabIconsShowWhichMappingsAreComplete) {
+TEST_F(SettingsDialogTest, TabIconsShowWhichMappingsAreComplete)
+{
     AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
     MapPayroll(L"1", L"", Mapping::NoPayrollItemRequired);
     Open();
@@ -78,7 +84,8 @@ TEST_F(SettingsDialogTest, TabIconsShowWhichMappingsAreComplete) {
     EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idLeaveTimeAndPayroll_Tab_Img"), "src"));
 }
 
-TEST_F(SettingsDialogTest, AChangeSavesOnlyTheCurrentTabThenRefreshesAll) {
+TEST_F(SettingsDialogTest, AChangeSavesOnlyTheCurrentTabThenRefreshesAll)
+{
     AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
     company.AddPayrollItem(L"P-H", L"Hourly");
     Open(3);
@@ -89,7 +96,8 @@ TEST_F(SettingsDialogTest, AChangeSavesOnlyTheCurrentTabThenRefreshesAll) {
     EXPECT_TRUE(ById("pr1").is_valid()) << "the working-time table follows the new mapping";
 }
 
-TEST_F(SettingsDialogTest, ScriptCallsOfOtherNamesGoToTheCurrentTabOrTheDefault) {
+TEST_F(SettingsDialogTest, ScriptCallsOfOtherNamesGoToTheCurrentTabOrTheDefault)
+{
     Open(3);
     EXPECT_TRUE(Call("UpdateEmptyTableComment"));
     EXPECT_FALSE(Call("updateEmptyTableComment")) << "names are exact";
@@ -99,7 +107,8 @@ TEST_F(SettingsDialogTest, ScriptCallsOfOtherNamesGoToTheCurrentTabOrTheDefault)
     EXPECT_FALSE(Call("UpdateEmptyTableComment"));
 }
 
-TEST_F(SettingsDialogTest, SaveSettingsEndsWithOkAndTheEditedCopy) {
+TEST_F(SettingsDialogTest, SaveSettingsEndsWithOkAndTheEditedCopy)
+{
     company.config->SetMappingType(2);
     Open();
     Choose(ById("mappingType"), L"1");
@@ -113,7 +122,8 @@ TEST_F(SettingsDialogTest, SaveSettingsEndsWithOkAndTheEditedCopy) {
     EXPECT_TRUE(PumpUntil([this] { return !IsWindow(dialog->Window()); }));
 }
 
-TEST_F(SettingsDialogTest, CancelAndEscapeEndWithoutOk) {
+TEST_F(SettingsDialogTest, CancelAndEscapeEndWithoutOk)
+{
     company.config->SetMappingType(2);
     Open();
     Choose(ById("mappingType"), L"1");

@@ -62,7 +62,8 @@ private:
 };
 
 template <typename Done>
-bool SettingsPage::PumpUntil(Done done) {
+bool SettingsPage::PumpUntil(Done done)
+{
     const DWORD start = GetTickCount();
     while (!done()) {
         if (GetTickCount() - start > 1000)

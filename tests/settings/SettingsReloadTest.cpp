@@ -16,14 +16,16 @@ namespace {
 
 const wchar_t kCompanyJson[] =
     L"{\"CompanyName\":\"Sim Co\","
-    L" \"Preferences\":{\"TimeTrackingEnabled\":true,\"CurrentAppAccessRights\":{\"IsPersonalDataAccessAllowed\":true}},"
+    L" \"Preferences\":{\"TimeTrackingEnabled\":true,\"CurrentAppAccessRights\":{\"IsPersonalDataAccessAllowed\":true}}"
+    L","
     L" \"Employees\":[{\"ListID\":\"E-NEW\",\"EditSequence\":\"1\",\"FirstName\":\"Nia\",\"LastName\":\"New\"}],"
     L" \"PayrollItemWages\":[{\"ListID\":\"P-NEW\",\"Name\":\"Overtime\"}]}";
 
 // What a message box on this thread showed; the box is answered at once.
 std::wstring g_shownMessage;
 
-BOOL CALLBACK AnswerIfMessageBox(HWND window, LPARAM) {
+BOOL CALLBACK AnswerIfMessageBox(HWND window, LPARAM)
+{
     HWND text = GetDlgItem(window, 0xFFFF);
     if (!text)
         return TRUE;
@@ -34,7 +36,8 @@ BOOL CALLBACK AnswerIfMessageBox(HWND window, LPARAM) {
     return FALSE;
 }
 
-void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
     EnumThreadWindows(GetCurrentThreadId(), &AnswerIfMessageBox, 0);
     if (!g_shownMessage.empty())
         KillTimer(0, timer);
@@ -42,7 +45,8 @@ void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
 
 class SettingsReloadTest : public SettingsPage {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         QbSim::Control::Reset();
         QbSim::Control::Seed(kCompanyJson);
         Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
@@ -53,7 +57,8 @@ protected:
         company.AddPayrollItem(L"P-OLD", L"Old item");
         g_shownMessage.clear();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         SettingsPage::TearDown();
         company.model->SetQuickBooksConnector(boost::shared_ptr<Connectors::DesktopConnector>());
         connector.reset();
@@ -61,20 +66,23 @@ protected:
         QbSim::Control::Reset();
     }
     // The page keeps its reload button in a comment; the test puts one in.
-    void ClickReload() {
+    void ClickReload()
+    {
         mainpage::SetMarkup(ById("SettingsFooter"), L"<button name=\"RELOAD\" id=\"reload\">Reload</button>",
-                                 SIH_APPEND_AFTER_LAST);
+                            SIH_APPEND_AFTER_LAST);
         Click(ById("reload"));
     }
     bool Waiting() { return Has(ById("PleaseWaitOverlay"), STATE_EXPANDED); }
-    bool WaitForReload() {
+    bool WaitForReload()
+    {
         return PumpUntil([this] { return !Waiting() && IsWindowEnabled(dialog->Window()); });
     }
 
     boost::shared_ptr<Connectors::DesktopConnector> connector;
 };
 
-TEST_F(SettingsReloadTest, NewListsReachEveryTab) {
+TEST_F(SettingsReloadTest, NewListsReachEveryTab)
+{
     Open(3);
     Focus(ById("1"));
     settings_page::SetTextValue(ById("Quorvane_Username"), L"typed before the reload");
@@ -93,7 +101,8 @@ TEST_F(SettingsReloadTest, NewListsReachEveryTab) {
     EXPECT_EQ(1u, company.model->GetPayrollItems()->Count());
 }
 
-TEST_F(SettingsReloadTest, AFailureIsShownAndChangesNothing) {
+TEST_F(SettingsReloadTest, AFailureIsShownAndChangesNothing)
+{
     Open(3);
     QbSim::Control::InjectFault(QbSim::Control::ParseFault(
         L"{\"stage\":\"DoRequests\",\"request\":\"PayrollItemWageQuery\",\"hresult\":\"0x8004041C\"}"));
@@ -108,7 +117,8 @@ TEST_F(SettingsReloadTest, AFailureIsShownAndChangesNothing) {
     EXPECT_EQ(L"--please select--|Old item|", Options(ById("pr1")));
 }
 
-TEST_F(SettingsReloadTest, ADialogClosedWhileTheReadRunsIsLeftAlone) {
+TEST_F(SettingsReloadTest, ADialogClosedWhileTheReadRunsIsLeftAlone)
+{
     Open(3);
     QbSim::Control::SetLatency(200);
     ClickReload();

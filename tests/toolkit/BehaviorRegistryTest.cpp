@@ -24,7 +24,7 @@ failing_behavior g_failing;
 
 TEST(BehaviorRegistry, FindsEachProgramBehaviourByItsExactName)
 {
-    const char* names[] = {"daterange", "grid", "sortable-grid", "light-box-dialog", "tabs", "test-failing"};
+    const char* names[] = { "daterange", "grid", "sortable-grid", "light-box-dialog", "tabs", "test-failing" };
     for (const char* name : names)
         EXPECT_NE(nullptr, htmlayout::behavior::find_behavior(name, nullptr)) << name;
     EXPECT_EQ(nullptr, htmlayout::behavior::find_behavior("Grid", nullptr));

@@ -25,7 +25,10 @@ const char kPage[] = R"(<html><head>
 <button id="elsewhere">x</button>
 </body></html>)";
 
-Quorvane::DateTime FixedToday() { return Quorvane::DateTime(13, 3, 2024); }  // a Wednesday
+Quorvane::DateTime FixedToday()
+{
+    return Quorvane::DateTime(13, 3, 2024);
+}  // a Wednesday
 
 class DateRangeTest : public PageTest {
 protected:
@@ -74,8 +77,9 @@ protected:
     // A script call to the widget's behaviour, as a page's "call ... on" makes it.
     bool CallWidget(const char* name, std::vector<json::value> arguments)
     {
-        XCALL_PARAMS call = {METHOD_SCRIPT_CALL, name, UINT(arguments.size()),
-                             arguments.empty() ? nullptr : &arguments[0].native(), {}};
+        XCALL_PARAMS call = {
+            METHOD_SCRIPT_CALL, name, UINT(arguments.size()), arguments.empty() ? nullptr : &arguments[0].native(), {}
+        };
         ValueInit(&call.retval);
         htmlayout::event_handler* daterange = htmlayout::behavior::find_behavior("daterange", Find("#cal"));
         BOOL handled = htmlayout::event_handler::element_proc(daterange, Find("#cal"), GROUP_METHOD_CALL, &call);
@@ -103,12 +107,21 @@ TEST_F(DateRangeTest, AttachingAddsTheMenuOfRangesAsTheWidgetsLastChild)
         const wchar_t* id = entry.get_attribute("menuItemId");
         entries.push_back(id ? Narrow(id) + " " + Narrow(entry.get_text().c_str()) : "--");
     }
-    std::vector<std::string> expected = {
-        "1 Current month", "2 Current month till today", "3 Previous month", "--",
-        "9 First half of the current month", "10 Second half of the current month",
-        "11 First half of the previous month", "12 Second half of the previous month", "--",
-        "13 Current week", "14 Current week till today", "15 Previous week", "16 2 previous weeks", "--",
-        "65535 Custom date range"};
+    std::vector<std::string> expected = { "1 Current month",
+                                          "2 Current month till today",
+                                          "3 Previous month",
+                                          "--",
+                                          "9 First half of the current month",
+                                          "10 Second half of the current month",
+                                          "11 First half of the previous month",
+                                          "12 Second half of the previous month",
+                                          "--",
+                                          "13 Current week",
+                                          "14 Current week till today",
+                                          "15 Previous week",
+                                          "16 2 previous weeks",
+                                          "--",
+                                          "65535 Custom date range" };
     EXPECT_EQ(expected, entries);
     EXPECT_STREQ(L"clickable", Option(L"Previous week").get_style_attribute("behavior"));
     EXPECT_TRUE(std::wstring(popup.child(3).get_attribute("style")).find(L"height:1px") == 0);
@@ -206,8 +219,8 @@ TEST_F(DateRangeTest, TheOpenMenuChoosesByKeyboard)
 
 TEST_F(DateRangeTest, OnOptionClickedRefusesAnythingButOneMenuEntry)
 {
-    EXPECT_FALSE(CallWidget("OnOptionClicked", {json::value(1), json::value(2)}));
-    EXPECT_FALSE(CallWidget("OnOptionClicked", {json::value(11)}));
+    EXPECT_FALSE(CallWidget("OnOptionClicked", { json::value(1), json::value(2) }));
+    EXPECT_FALSE(CallWidget("OnOptionClicked", { json::value(11) }));
     EXPECT_FALSE(CallWidget("OnOptionClicked", {}));
     HTMLayoutTestClick(Find("#stray"), 0);
     EXPECT_EQ(nullptr, Find("#cal").get_attribute("rangeType"));

@@ -80,7 +80,10 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 }
 
 std::vector<std::wstring> g_opened_links;
-void RecordLink(HWND, const wchar_t* target) { g_opened_links.push_back(target); }
+void RecordLink(HWND, const wchar_t* target)
+{
+    g_opened_links.push_back(target);
+}
 
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -96,8 +99,8 @@ protected:
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"ToolkitDialogOwner";
         RegisterClassW(&windowClass);
-        owner_ = CreateWindowExW(0, L"ToolkitDialogOwner", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                 800, 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        owner_ = CreateWindowExW(0, L"ToolkitDialogOwner", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 800,
+                                 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(nullptr, owner_);
         htmlayout::set_link_opener(&RecordLink);
         g_opened_links.clear();
@@ -144,11 +147,11 @@ RECT WindowRect(HWND hwnd)
 
 TEST(DialogPlacement, CentringRoundsHalvesTowardZero)
 {
-    RECT desktop = {0, 0, 1280, 1024};
+    RECT desktop = { 0, 0, 1280, 1024 };
     POINT origin = htmlayout::centred_origin(desktop, 600, 400);
     EXPECT_EQ(340, origin.x);
     EXPECT_EQ(312, origin.y);
-    RECT odd = {10, 20, 111, 121};
+    RECT odd = { 10, 20, 111, 121 };
     origin = htmlayout::centred_origin(odd, 200, 200);
     EXPECT_EQ(10 + (101 - 200) / 2, origin.x);
     EXPECT_EQ(20 - 49, origin.y);
@@ -168,7 +171,7 @@ TEST_F(DialogTest, OkEndsWithOneWhileTheOwnerIsDisabledAndThePageSizesTheWindow)
     TestDialog dialog(owner_);
     HWND window = nullptr;
     int result = Run(dialog, L"TEST_DIALOG",
-                     {[&] {
+                     { [&] {
                           window = dialog.window();
                           EXPECT_FALSE(IsWindowEnabled(owner_));
                           EXPECT_TRUE(IsWindowVisible(window));
@@ -182,14 +185,14 @@ TEST_F(DialogTest, OkEndsWithOneWhileTheOwnerIsDisabledAndThePageSizesTheWindow)
                           RECT desktop = {};
                           GetClientRect(GetDesktopWindow(), &desktop);
                           RECT frame = WindowRect(window);
-                          POINT centre = htmlayout::centred_origin(desktop, frame.right - frame.left,
-                                                                   frame.bottom - frame.top);
+                          POINT centre =
+                              htmlayout::centred_origin(desktop, frame.right - frame.left, frame.bottom - frame.top);
                           EXPECT_EQ(centre.x, frame.left);
                           EXPECT_EQ(centre.y, frame.top);
                           EXPECT_STREQ(L"included", dialog.Find("#piece").get_text().c_str());
                           EXPECT_TRUE(dialog.Find("#ok").get_state() & STATE_FOCUS);
                       },
-                      [&] { Click(dialog, "#ok"); }});
+                       [&] { Click(dialog, "#ok"); } });
     EXPECT_EQ(1, result);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(IsWindowEnabled(owner_));
@@ -199,49 +202,49 @@ TEST_F(DialogTest, NamedButtonsGiveTheirResultsAndAnUnknownNameKeepsTheDialogOpe
 {
     TestDialog lower(owner_);
     EXPECT_EQ(1, Run(lower, L"TEST_DIALOG",
-                     {[&] { Click(lower, "#foo"); },
-                      [&] {
-                          EXPECT_TRUE(IsWindow(lower.window()));
-                          EXPECT_EQ(0, lower.current_result());
-                      },
-                      [&] { Click(lower, "#lowerok"); }}));
+                     { [&] { Click(lower, "#foo"); },
+                       [&] {
+                           EXPECT_TRUE(IsWindow(lower.window()));
+                           EXPECT_EQ(0, lower.current_result());
+                       },
+                       [&] { Click(lower, "#lowerok"); } }));
 
     TestDialog unknown(owner_);
     EXPECT_EQ(0, Run(unknown, L"TEST_DIALOG",
-                     {[&] { Click(unknown, "#foo"); }, [&] { PostMessageW(unknown.window(), WM_CLOSE, 0, 0); }}));
+                     { [&] { Click(unknown, "#foo"); }, [&] { PostMessageW(unknown.window(), WM_CLOSE, 0, 0); } }));
 
     TestDialog cancelled(owner_);
-    EXPECT_EQ(2, Run(cancelled, L"TEST_DIALOG", {[&] { Click(cancelled, "#cancel"); }}));
+    EXPECT_EQ(2, Run(cancelled, L"TEST_DIALOG", { [&] { Click(cancelled, "#cancel"); } }));
 }
 
 TEST_F(DialogTest, EscapeClicksTheCancelButtonOrClosesThroughThePage)
 {
     TestDialog withButton(owner_);
-    EXPECT_EQ(2, Run(withButton, L"TEST_DIALOG", {[&] { PostMessageW(withButton.window(), WM_KEYDOWN, VK_ESCAPE, 0); }}));
+    EXPECT_EQ(
+        2, Run(withButton, L"TEST_DIALOG", { [&] { PostMessageW(withButton.window(), WM_KEYDOWN, VK_ESCAPE, 0); } }));
 
     TestDialog plain(owner_);
-    KEY_PARAMS enter = {KEY_DOWN, nullptr, VK_RETURN, 0};
-    EXPECT_EQ(2, Run(plain, L"TEST_PLAIN",
-                     {[&] {
-                          EXPECT_FALSE(plain.handle_key(nullptr, enter));
-                          PostMessageW(plain.window(), WM_KEYDOWN, VK_ESCAPE, 0);
-                          PostMessageW(plain.window(), WM_KEYUP, VK_ESCAPE, 0);
-                      }}));
-    EXPECT_EQ(std::vector<std::string>{"closeDialog"}, plain.calls);
+    KEY_PARAMS enter = { KEY_DOWN, nullptr, VK_RETURN, 0 };
+    EXPECT_EQ(2, Run(plain, L"TEST_PLAIN", { [&] {
+                         EXPECT_FALSE(plain.handle_key(nullptr, enter));
+                         PostMessageW(plain.window(), WM_KEYDOWN, VK_ESCAPE, 0);
+                         PostMessageW(plain.window(), WM_KEYUP, VK_ESCAPE, 0);
+                     } }));
+    EXPECT_EQ(std::vector<std::string> { "closeDialog" }, plain.calls);
 }
 
 TEST_F(DialogTest, OnlyWebAndMailLinksAreOpened)
 {
     TestDialog dialog(owner_);
     Run(dialog, L"TEST_DIALOG",
-        {[&] { Click(dialog, "#web"); }, [&] { Click(dialog, "#program"); },
-         [&] {
-             element foo = dialog.Find("#foo");
-             BEHAVIOR_EVENT_PARAMS link = {EVENT_HYPERLINK_CLICK | EVENT_SINKING, foo, foo, 0};
-             EXPECT_FALSE(dialog.handle_event(foo, link));
-             PostMessageW(dialog.window(), WM_CLOSE, 0, 0);
-         }});
-    EXPECT_EQ(std::vector<std::wstring>{L"https://example.com/help"}, g_opened_links);
+        { [&] { Click(dialog, "#web"); }, [&] { Click(dialog, "#program"); },
+          [&] {
+              element foo = dialog.Find("#foo");
+              BEHAVIOR_EVENT_PARAMS link = { EVENT_HYPERLINK_CLICK | EVENT_SINKING, foo, foo, 0 };
+              EXPECT_FALSE(dialog.handle_event(foo, link));
+              PostMessageW(dialog.window(), WM_CLOSE, 0, 0);
+          } });
+    EXPECT_EQ(std::vector<std::wstring> { L"https://example.com/help" }, g_opened_links);
     EXPECT_NE(std::string::npos, ReadConnectorLog().find("A dialog link was not opened: C:\\Windows\\notepad.exe"));
 }
 
@@ -260,12 +263,12 @@ DWORD WINAPI QueueClickOnOk(LPVOID param)
 TEST_F(DialogTest, CallsQueuedByOtherThreadsRunWhileTheDialogIsOpen)
 {
     TestDialog dialog(owner_);
-    QueuedClick click = {GetCurrentThreadId(), &dialog};
-    EXPECT_EQ(1, Run(dialog, L"TEST_DIALOG", {[&] {
+    QueuedClick click = { GetCurrentThreadId(), &dialog };
+    EXPECT_EQ(1, Run(dialog, L"TEST_DIALOG", { [&] {
                          HANDLE worker = CreateThread(nullptr, 0, QueueClickOnOk, &click, 0, nullptr);
                          WaitForSingleObject(worker, 5000);
                          CloseHandle(worker);
-                     }}));
+                     } }));
 }
 
 // A quit while the dialog is open ends the dialog and is passed on to the program's loop.
@@ -273,10 +276,10 @@ TEST_F(DialogTest, AQuitDestroysTheDialogAndIsPostedAgain)
 {
     TestDialog dialog(owner_);
     HWND window = nullptr;
-    Run(dialog, L"TEST_DIALOG", {[&] {
+    Run(dialog, L"TEST_DIALOG", { [&] {
             window = dialog.window();
             PostQuitMessage(7);
-        }});
+        } });
     EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(IsWindowEnabled(owner_));
     MSG quit = {};
@@ -288,7 +291,7 @@ TEST_F(DialogTest, AFailingPageFillIsLoggedAndTheDialogStillWorks)
 {
     TestDialog dialog(owner_);
     dialog.fail_on_complete = true;
-    EXPECT_EQ(1, Run(dialog, L"TEST_DIALOG", {[&] { Click(dialog, "#ok"); }}));
+    EXPECT_EQ(1, Run(dialog, L"TEST_DIALOG", { [&] { Click(dialog, "#ok"); } }));
     EXPECT_NE(std::string::npos, ReadConnectorLog().find("dialog notification: the page could not be filled"));
 }
 
@@ -296,24 +299,24 @@ TEST_F(DialogTest, PositionsCentreOnTheParentOrKeepTheGivenPlace)
 {
     TestDialog onParent(owner_);
     onParent.place(htmlayout::dialog::kCentreOnParent, 0, 0);
-    Run(onParent, L"TEST_DIALOG", {[&] {
+    Run(onParent, L"TEST_DIALOG", { [&] {
             RECT frame = WindowRect(onParent.window());
-            POINT centre = htmlayout::centred_origin(WindowRect(owner_), frame.right - frame.left,
-                                                     frame.bottom - frame.top);
+            POINT centre =
+                htmlayout::centred_origin(WindowRect(owner_), frame.right - frame.left, frame.bottom - frame.top);
             EXPECT_EQ(centre.x, frame.left);
             EXPECT_EQ(centre.y, frame.top);
             PostMessageW(onParent.window(), WM_CLOSE, 0, 0);
-        }});
+        } });
 
     TestDialog placed(owner_);
     placed.place(0, 50, 60);
-    Run(placed, L"TEST_DIALOG", {[&] {
-            POINT client = {0, 0};
+    Run(placed, L"TEST_DIALOG", { [&] {
+            POINT client = { 0, 0 };
             ClientToScreen(placed.window(), &client);
             EXPECT_EQ(50, client.x);
             EXPECT_EQ(60, client.y);
             PostMessageW(placed.window(), WM_CLOSE, 0, 0);
-        }});
+        } });
 }
 
 }  // namespace

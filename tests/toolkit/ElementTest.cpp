@@ -32,7 +32,10 @@ protected:
     }
 };
 
-bool IsFreed(HELEMENT he) { return HTMLayout_UseElement(he) == ENGINE_INVALID_HANDLE; }
+bool IsFreed(HELEMENT he)
+{
+    return HTMLayout_UseElement(he) == ENGINE_INVALID_HANDLE;
+}
 
 TEST_F(ElementTest, CopiesMovesAndAssignmentsEachHoldTheNodeUntilTheLastHandleGoes)
 {
@@ -236,15 +239,15 @@ TEST_F(ElementTest, EventsMethodsAndIdentitiesReachTheEngine)
 {
     element plain = Find("#plain");
     EXPECT_TRUE(plain.click());
-    EXPECT_EQ(std::vector<std::string>{"0x0 from plain reason 0"}, TakeEvents());
+    EXPECT_EQ(std::vector<std::string> { "0x0 from plain reason 0" }, TakeEvents());
 
     element deep = Find("#deep");
     deep.post_event(0x81, 3, deep);
     EXPECT_TRUE(TakeEvents().empty());
     Flush();
-    EXPECT_EQ(std::vector<std::string>{"0x81 from deep reason 3"}, TakeEvents());
+    EXPECT_EQ(std::vector<std::string> { "0x81 from deep reason 3" }, TakeEvents());
     EXPECT_FALSE(deep.send_event(0x82, 1, Find("#inner")));
-    EXPECT_EQ(std::vector<std::string>{"0x82 from inner reason 1"}, TakeEvents());
+    EXPECT_EQ(std::vector<std::string> { "0x82 from inner reason 1" }, TakeEvents());
 
     EXPECT_EQ(deep, element::element_by_uid(hwnd_, deep.get_uid()));
     EXPECT_EQ(hwnd_, deep.get_element_hwnd(true));

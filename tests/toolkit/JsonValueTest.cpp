@@ -6,9 +6,15 @@
 
 namespace {
 
-std::wstring Text(const json::string& text) { return std::wstring(text.c_str(), text.length()); }
+std::wstring Text(const json::string& text)
+{
+    return std::wstring(text.c_str(), text.length());
+}
 
-json::value Key(const char* name) { return json::value::make_string(name); }
+json::value Key(const char* name)
+{
+    return json::value::make_string(name);
+}
 
 }  // namespace
 
@@ -46,7 +52,8 @@ TEST(JsonValue, ReadingAReplyByKeyAndIndex)
 {
     json::value reply = json::value::from_string(
         L"{\"result\":{\"map\":{\"12\":{\"userInfo\":{\"id\":12}},\"14\":{\"userInfo\":{\"id\":14}}},"
-        L"\"list\":[\"a\",\"b\"]}}", 0, 1);
+        L"\"list\":[\"a\",\"b\"]}}",
+        0, 1);
     json::value result = reply[Key("result")].get();
     json::value map = result[Key("map")].get();
     ASSERT_EQ(2, map.length());

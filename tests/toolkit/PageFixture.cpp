@@ -50,7 +50,10 @@ std::string Describe(const htmlayout::dom::element& he)
     return id ? Narrow(id) : "<" + Narrow(he.get_text().c_str()) + ">";
 }
 
-bool HasState(const htmlayout::dom::element& he, UINT bits) { return (he.get_state() & bits) == bits; }
+bool HasState(const htmlayout::dom::element& he, UINT bits)
+{
+    return (he.get_state() & bits) == bits;
+}
 
 // Behaviour events in the bubbling phase as "0x82 from r2 reason 2", script calls by name.
 class PageTest::Recorder : public htmlayout::event_handler {
@@ -105,7 +108,10 @@ void PageTest::Load(const std::string& html)
     ASSERT_TRUE(HTMLayoutLoadHtmlEx(hwnd_, reinterpret_cast<const BYTE*>(html.data()), UINT(html.size()), L""));
 }
 
-htmlayout::dom::element PageTest::Root() const { return htmlayout::dom::element::root_element(hwnd_); }
+htmlayout::dom::element PageTest::Root() const
+{
+    return htmlayout::dom::element::root_element(hwnd_);
+}
 
 htmlayout::dom::element PageTest::Find(const char* selector) const
 {
@@ -114,7 +120,10 @@ htmlayout::dom::element PageTest::Find(const char* selector) const
     return found;
 }
 
-void PageTest::Flush() { HTMLayoutTestFlushPostedEvents(hwnd_); }
+void PageTest::Flush()
+{
+    HTMLayoutTestFlushPostedEvents(hwnd_);
+}
 
 std::vector<std::string> PageTest::TakeEvents()
 {

@@ -19,7 +19,10 @@ std::string Served(const wchar_t* url)
     return std::string(reinterpret_cast<const char*>(data), size);
 }
 
-bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
+bool StartsWith(const std::string& text, const std::string& start)
+{
+    return text.compare(0, start.size(), start) == 0;
+}
 
 TEST(LoadResourceFromUrl, TheExtensionGivesTheTypeAndLowerCaseTypesAreFound)
 {
@@ -91,7 +94,7 @@ TEST_F(ServedByMainLoader, APagePieceUnderAPathArrives)
     std::vector<std::wstring> asked;
     HTMLayoutSetCallback(hwnd_, Notify, &asked);
     Load("<html><body><include src=\"res:pieces/TEST_PIECE.html\"></include></body></html>");
-    EXPECT_EQ(std::vector<std::wstring>{L"res:pieces/TEST_PIECE.html"}, asked);
+    EXPECT_EQ(std::vector<std::wstring> { L"res:pieces/TEST_PIECE.html" }, asked);
     EXPECT_STREQ(L"included", Find("#piece").get_text().c_str());
 }
 

@@ -82,7 +82,7 @@ TEST_F(TabsTest, ClickingATabMovesSelectionAndStatesAndPostsLostThenCurrent)
     EXPECT_STREQ(L"", Find("#t4").get_attribute("selected"));
     EXPECT_STREQ(L"", Find("#p4").get_attribute("selected"));
     std::vector<std::string> events = TakeEvents();
-    std::vector<std::string> expected = {"0x90 from t1 reason 0", "0x91 from t4 reason 0"};
+    std::vector<std::string> expected = { "0x90 from t1 reason 0", "0x91 from t4 reason 0" };
     EXPECT_EQ(expected, std::vector<std::string>(events.begin(), events.begin() + std::min<size_t>(2, events.size())));
 
     Click("#t4");
@@ -155,7 +155,7 @@ TEST_F(TabsTest, CodeActivateChildAndScriptSelectTheSameWayAsAClick)
     EXPECT_EQ("t1", CurrentTab());
 
     json::value panel(L"p2");
-    XCALL_PARAMS call = {METHOD_SCRIPT_CALL, "select", 1, &panel.native(), {}};
+    XCALL_PARAMS call = { METHOD_SCRIPT_CALL, "select", 1, &panel.native(), {} };
     ValueInit(&call.retval);
     htmlayout::event_handler* tabs = htmlayout::behavior::find_behavior("tabs", Find("#outer"));
     EXPECT_TRUE(htmlayout::event_handler::element_proc(tabs, Find("#outer"), GROUP_METHOD_CALL, &call));

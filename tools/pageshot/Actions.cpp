@@ -10,7 +10,10 @@ namespace pageshot {
 
 namespace {
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
 
 BOOL CALLBACK TakeFirst(HELEMENT he, LPVOID param)
 {
@@ -22,8 +25,10 @@ HELEMENT Find(HWND window, const std::wstring& selector)
 {
     HELEMENT root = nullptr, found = nullptr;
     HTMLayoutGetRootElement(window, &root);
-    if (root) HTMLayoutSelectElementsW(root, selector.c_str(), TakeFirst, &found);
-    if (!found) throw std::runtime_error("no element matches " + Narrow(selector));
+    if (root)
+        HTMLayoutSelectElementsW(root, selector.c_str(), TakeFirst, &found);
+    if (!found)
+        throw std::runtime_error("no element matches " + Narrow(selector));
     return found;
 }
 
@@ -31,7 +36,8 @@ UINT Number(const std::wstring& text)
 {
     wchar_t* end = nullptr;
     unsigned long value = std::wcstoul(text.c_str(), &end, 0);
-    if (text.empty() || *end) throw std::runtime_error("not a number: " + Narrow(text));
+    if (text.empty() || *end)
+        throw std::runtime_error("not a number: " + Narrow(text));
     return UINT(value);
 }
 
@@ -49,7 +55,7 @@ void Hover(HWND window, HELEMENT element)
 {
     RECT place = {};
     HTMLayoutGetElementLocation(element, &place, LOCATION_VIEW_BORDER_BOX);
-    POINT middle = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    POINT middle = { (place.left + place.right) / 2, (place.top + place.bottom) / 2 };
     ShowWindow(window, SW_SHOWNOACTIVATE);
     POINT screen = middle;
     ClientToScreen(window, &screen);

@@ -7,22 +7,21 @@ namespace pageshot {
 
 namespace {
 
-const char kUsage[] =
-    "usage: pageshot PAGE OUT.png [--size WxH] [--module EXE_OR_DLL] [--do \"ACTION\"]...\n"
-    "  PAGE      an HTML file (its style sheets and images beside it), or with --module\n"
-    "            the name of a page resource of that module, such as DEFAULT\n"
-    "  --size    the client area, 900x700 unless given\n"
-    "  --do      an action before the picture is taken, in order:\n"
-    "            click SEL | dblclick SEL | focus SEL | type SEL TEXT | choose SEL INDEX\n"
-    "            | key SEL VK | state SEL +BITS|-BITS | hover SEL\n"
-    "            (SEL: a CSS selector without spaces)";
+const char kUsage[] = "usage: pageshot PAGE OUT.png [--size WxH] [--module EXE_OR_DLL] [--do \"ACTION\"]...\n"
+                      "  PAGE      an HTML file (its style sheets and images beside it), or with --module\n"
+                      "            the name of a page resource of that module, such as DEFAULT\n"
+                      "  --size    the client area, 900x700 unless given\n"
+                      "  --do      an action before the picture is taken, in order:\n"
+                      "            click SEL | dblclick SEL | focus SEL | type SEL TEXT | choose SEL INDEX\n"
+                      "            | key SEL VK | state SEL +BITS|-BITS | hover SEL\n"
+                      "            (SEL: a CSS selector without spaces)";
 
 void ReadSize(const std::wstring& text, Options& options)
 {
     int width = 0, height = 0;
     wchar_t tail = 0;
-    if (swscanf(text.c_str(), L"%dx%d%lc", &width, &height, &tail) != 2 || width <= 0 || height <= 0 ||
-        width > 8192 || height > 8192)
+    if (swscanf(text.c_str(), L"%dx%d%lc", &width, &height, &tail) != 2 || width <= 0 || height <= 0 || width > 8192 ||
+        height > 8192)
         throw std::runtime_error(std::string("bad --size\n") + kUsage);
     options.width = width;
     options.height = height;
@@ -50,7 +49,8 @@ Options ParseOptions(const std::vector<std::wstring>& arguments)
         else
             positional.push_back(argument);
     }
-    if (positional.size() != 2) throw std::runtime_error(kUsage);
+    if (positional.size() != 2)
+        throw std::runtime_error(kUsage);
     options.page = positional[0];
     options.output = positional[1];
     return options;

@@ -7,7 +7,7 @@
 namespace pageshot {
 
 struct Options {
-    std::wstring page;    // an HTML file, or with --module the name of a page resource
+    std::wstring page;  // an HTML file, or with --module the name of a page resource
     std::wstring output;  // the PNG to write
     std::wstring module;  // empty: the page is a file
     int width = 900, height = 700;

@@ -30,7 +30,8 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK Notify(UINT message, WPARAM, LPARAM lParam, LPVOID param)
 {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (message != WM_NOTIFY || header->code != NOTIFY_LOAD_DATA) return 0;
+    if (message != WM_NOTIFY || header->code != NOTIFY_LOAD_DATA)
+        return 0;
     auto* request = reinterpret_cast<LOAD_DATA_NOTIFICATION*>(lParam);
     std::vector<unsigned char> data;
     if (static_cast<const pageshot::PageSource*>(param)->Load(request->uri, data))
@@ -46,18 +47,20 @@ HWND CreatePageWindow(int width, int height)
     windowClass.lpszClassName = kClassName;
     windowClass.style = CS_DBLCLKS;
     RegisterClassW(&windowClass);
-    RECT frame = {0, 0, width, height};
+    RECT frame = { 0, 0, width, height };
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     HWND hwnd = CreateWindowExW(0, kClassName, L"pageshot", WS_OVERLAPPEDWINDOW, 0, 0, frame.right - frame.left,
                                 frame.bottom - frame.top, nullptr, nullptr, windowClass.hInstance, nullptr);
     // Left hidden unless a hover needs the real pointer over it: it paints all the same.
-    if (!hwnd) throw std::runtime_error("cannot create a window (is there a display?)");
+    if (!hwnd)
+        throw std::runtime_error("cannot create a window (is there a display?)");
     return hwnd;
 }
 
 void CALLBACK PrintErrors(const wchar_t* text, UINT length, LPVOID)
 {
-    if (length) fwprintf(stderr, L"pageshot: the engine could not use:\n%.*ls\n", int(length), text);
+    if (length)
+        fwprintf(stderr, L"pageshot: the engine could not use:\n%.*ls\n", int(length), text);
 }
 
 struct Shot {
@@ -89,9 +92,11 @@ void Run(const pageshot::Options& options)
         pageshot::PumpMessages(50);
     }
     HTMLayoutTestErrors(hwnd, PrintErrors, nullptr);
-    Shot shot{&options.output, {}};
-    if (HTMLayoutTestPaintWindow(hwnd, SavePixels, &shot) != ENGINE_OK) throw std::runtime_error("nothing to paint");
-    if (!shot.failure.empty()) throw std::runtime_error(shot.failure);
+    Shot shot { &options.output, {} };
+    if (HTMLayoutTestPaintWindow(hwnd, SavePixels, &shot) != ENGINE_OK)
+        throw std::runtime_error("nothing to paint");
+    if (!shot.failure.empty())
+        throw std::runtime_error(shot.failure);
     // Not destroyed: the process ends now, and under Wine without a window manager taking a
     // shown window down waits two seconds.
 }

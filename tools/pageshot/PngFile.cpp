@@ -20,9 +20,11 @@ bool FindPngEncoder(CLSID& clsid)
     GdipGetImageEncodersSize(&count, &bytes);
     std::vector<unsigned char> buffer(bytes);
     auto* encoders = reinterpret_cast<ImageCodecInfo*>(buffer.data());
-    if (!bytes || GdipGetImageEncoders(count, bytes, encoders) != Ok) return false;
+    if (!bytes || GdipGetImageEncoders(count, bytes, encoders) != Ok)
+        return false;
     for (UINT i = 0; i < count; ++i)
-        if (std::wstring(encoders[i].MimeType) == L"image/png") return clsid = encoders[i].Clsid, true;
+        if (std::wstring(encoders[i].MimeType) == L"image/png")
+            return clsid = encoders[i].Clsid, true;
     return false;
 }
 
@@ -32,7 +34,8 @@ void WritePng(const std::wstring& path, const BYTE* pixels, UINT width, UINT hei
 {
     GdiplusStartupInput input;
     ULONG_PTR token = 0;
-    if (GdiplusStartup(&token, &input, nullptr) != Ok) throw std::runtime_error("GDI+ does not start");
+    if (GdiplusStartup(&token, &input, nullptr) != Ok)
+        throw std::runtime_error("GDI+ does not start");
     CLSID encoder = {};
     bool found = FindPngEncoder(encoder);
     GpBitmap* bitmap = nullptr;
@@ -44,8 +47,10 @@ void WritePng(const std::wstring& path, const BYTE* pixels, UINT width, UINT hei
         GdipDisposeImage(bitmap);
     }
     GdiplusShutdown(token);
-    if (!found) throw std::runtime_error("GDI+ has no PNG encoder");
-    if (status != Ok) throw std::runtime_error("cannot write the PNG (GDI+ status " + std::to_string(status) + ")");
+    if (!found)
+        throw std::runtime_error("GDI+ has no PNG encoder");
+    if (status != Ok)
+        throw std::runtime_error("cannot write the PNG (GDI+ status " + std::to_string(status) + ")");
 }
 
 }  // namespace pageshot

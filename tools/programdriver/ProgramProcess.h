@@ -9,7 +9,7 @@
 
 namespace driver {
 
-typedef std::vector<std::pair<std::wstring, std::wstring> > EnvironmentAdditions;
+typedef std::vector<std::pair<std::wstring, std::wstring>> EnvironmentAdditions;
 
 class ProgramProcess {
 public:

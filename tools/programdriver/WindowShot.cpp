@@ -39,9 +39,9 @@ void SaveWindowShot(HWND window, const std::wstring& path)
     DeleteObject(bitmap);
 }
 
-std::vector<std::pair<std::wstring, std::wstring> > SaveShownWindowShots(DWORD processId, const std::wstring& pathStart)
+std::vector<std::pair<std::wstring, std::wstring>> SaveShownWindowShots(DWORD processId, const std::wstring& pathStart)
 {
-    std::vector<std::pair<std::wstring, std::wstring> > saved;
+    std::vector<std::pair<std::wstring, std::wstring>> saved;
     for (HWND window : ShownWindowsOf(processId)) {
         std::wstring path = pathStart + L"-" + std::to_wstring(saved.size() + 1) + L".png";
         SaveWindowShot(window, path);

@@ -12,7 +12,6 @@ namespace driver {
 void SaveWindowShot(HWND window, const std::wstring& path);
 // A picture of every shown window of the process, as PATH_START-1.png, -2.png...; for the
 // reader of a failure. The paths written come back with the windows' titles.
-std::vector<std::pair<std::wstring, std::wstring> > SaveShownWindowShots(DWORD processId,
-                                                                         const std::wstring& pathStart);
+std::vector<std::pair<std::wstring, std::wstring>> SaveShownWindowShots(DWORD processId, const std::wstring& pathStart);
 
 }  // namespace driver

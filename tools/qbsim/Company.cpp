@@ -52,8 +52,8 @@ void Company::CompleteEmployeeName(Json& employee)
 const std::vector<std::wstring>& ListNames()
 {
     // Lists that others refer to come first, so references resolve on load.
-    static const std::vector<std::wstring> names = { kAccounts, kPayrollItemWages, kItems, kCustomers,
-                                                     kEmployees, kVendors };
+    static const std::vector<std::wstring> names = { kAccounts,  kPayrollItemWages, kItems,
+                                                     kCustomers, kEmployees,        kVendors };
     return names;
 }
 
@@ -135,8 +135,8 @@ Json* Company::FindByFullName(const std::wstring& list, const std::wstring& full
 Json* Company::Resolve(const std::wstring& list, Json& reference)
 {
     std::wstring listId = reference.Get(L"ListID").AsString();
-    Json* record = reference.Has(L"ListID") ? FindById(list, listId)
-                                            : FindByFullName(list, reference.Get(L"FullName").AsString());
+    Json* record =
+        reference.Has(L"ListID") ? FindById(list, listId) : FindByFullName(list, reference.Get(L"FullName").AsString());
     if (!record)
         return 0;
     reference.Set(L"ListID", record->Get(L"ListID"));
@@ -192,12 +192,12 @@ Json Company::TakeChanges()
     if (!m_changed)
         return Json();
     Json records = Json::MakeArray();
-    std::set<std::pair<std::wstring, std::wstring> > written;
+    std::set<std::pair<std::wstring, std::wstring>> written;
     for (const auto& touched : m_touched) {
         if (!written.insert(touched).second)
             continue;
-        const Json* now = touched.first == kTimeEntries ? m_entries.Find(touched.second)
-                                                        : FindById(touched.first, touched.second);
+        const Json* now =
+            touched.first == kTimeEntries ? m_entries.Find(touched.second) : FindById(touched.first, touched.second);
         Json record = Json::MakeObject();
         record.Set(L"List", touched.first);
         record.Set(L"Id", touched.second);
@@ -289,8 +289,11 @@ void Company::CompleteEntry(Json& entry)
         const wchar_t* ref;
         const wchar_t* list;
     };
-    const RefList refs[] = { { L"EntityRef", kEmployees }, { L"EntityRef", kVendors }, { L"CustomerRef", kCustomers },
-                             { L"ItemServiceRef", kItems }, { L"PayrollItemWageRef", kPayrollItemWages } };
+    const RefList refs[] = { { L"EntityRef", kEmployees },
+                             { L"EntityRef", kVendors },
+                             { L"CustomerRef", kCustomers },
+                             { L"ItemServiceRef", kItems },
+                             { L"PayrollItemWageRef", kPayrollItemWages } };
     for (const RefList& ref : refs)
         if (Json* reference = entry.Find(ref.ref))
             Resolve(ref.list, *reference);

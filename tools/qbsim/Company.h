@@ -12,8 +12,7 @@
 namespace QbSim {
 
 // The lists, by their key in the company file.
-extern const wchar_t kEmployees[], kCustomers[], kItems[], kAccounts[], kPayrollItemWages[], kVendors[],
-    kTimeEntries[];
+extern const wchar_t kEmployees[], kCustomers[], kItems[], kAccounts[], kPayrollItemWages[], kVendors[], kTimeEntries[];
 
 class Company {
 public:
@@ -78,10 +77,10 @@ private:
     void CompleteEntry(Json& entry);
 
     Json m_header;
-    std::map<std::wstring, std::vector<Json> > m_lists;
+    std::map<std::wstring, std::vector<Json>> m_lists;
     TimeEntries m_entries;
     bool m_changed;
-    std::vector<std::pair<std::wstring, std::wstring> > m_touched;  // (list, id), in order
+    std::vector<std::pair<std::wstring, std::wstring>> m_touched;  // (list, id), in order
 };
 
 // Every record in the file: the lists plus "TimeEntries".

@@ -16,8 +16,8 @@ struct ShapeName {
 };
 
 const ShapeName kShapeNames[] = {
-    { ResponseShape::Status, L"Status" }, { ResponseShape::Warning, L"Warning" },
-    { ResponseShape::NullDetail, L"NullDetail" }, { ResponseShape::OtherDetail, L"OtherDetail" },
+    { ResponseShape::Status, L"Status" },           { ResponseShape::Warning, L"Warning" },
+    { ResponseShape::NullDetail, L"NullDetail" },   { ResponseShape::OtherDetail, L"OtherDetail" },
     { ResponseShape::OmitElement, L"OmitElement" }, { ResponseShape::UntypedDetail, L"UntypedDetail" },
 };
 

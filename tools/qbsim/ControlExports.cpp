@@ -31,12 +31,18 @@ extern "C" {
 
 HRESULT WINAPI QbSimReset()
 {
-    return Guarded([] { QbSim::Control::Reset(); return S_OK; });
+    return Guarded([] {
+        QbSim::Control::Reset();
+        return S_OK;
+    });
 }
 
 HRESULT WINAPI QbSimSeed(LPCWSTR json)
 {
-    return Guarded([&] { QbSim::Control::Seed(json ? json : L""); return S_OK; });
+    return Guarded([&] {
+        QbSim::Control::Seed(json ? json : L"");
+        return S_OK;
+    });
 }
 
 HRESULT WINAPI QbSimSnapshot(BSTR* json)
@@ -46,7 +52,10 @@ HRESULT WINAPI QbSimSnapshot(BSTR* json)
 
 HRESULT WINAPI QbSimUseCompanyFile(LPCWSTR path)
 {
-    return Guarded([&] { QbSim::Control::UseCompanyFile(path ? path : L""); return S_OK; });
+    return Guarded([&] {
+        QbSim::Control::UseCompanyFile(path ? path : L"");
+        return S_OK;
+    });
 }
 
 HRESULT WINAPI QbSimEdit(LPCWSTR list, LPCWSTR id, LPCWSTR patch)
@@ -65,17 +74,26 @@ HRESULT WINAPI QbSimDelete(LPCWSTR list, LPCWSTR id)
 
 HRESULT WINAPI QbSimInjectFault(LPCWSTR faultJson)
 {
-    return Guarded([&] { QbSim::Control::InjectFault(QbSim::Control::ParseFault(faultJson ? faultJson : L"")); return S_OK; });
+    return Guarded([&] {
+        QbSim::Control::InjectFault(QbSim::Control::ParseFault(faultJson ? faultJson : L""));
+        return S_OK;
+    });
 }
 
 HRESULT WINAPI QbSimClearFaults()
 {
-    return Guarded([] { QbSim::Control::ClearFaults(); return S_OK; });
+    return Guarded([] {
+        QbSim::Control::ClearFaults();
+        return S_OK;
+    });
 }
 
 HRESULT WINAPI QbSimSetLatency(DWORD milliseconds)
 {
-    return Guarded([&] { QbSim::Control::SetLatency(milliseconds); return S_OK; });
+    return Guarded([&] {
+        QbSim::Control::SetLatency(milliseconds);
+        return S_OK;
+    });
 }
 
 HRESULT WINAPI QbSimTrace(BSTR* lines)
@@ -90,7 +108,10 @@ HRESULT WINAPI QbSimTrace(BSTR* lines)
 
 HRESULT WINAPI QbSimClearTrace()
 {
-    return Guarded([] { QbSim::Control::ClearTrace(); return S_OK; });
+    return Guarded([] {
+        QbSim::Control::ClearTrace();
+        return S_OK;
+    });
 }
 
 }  // extern "C"

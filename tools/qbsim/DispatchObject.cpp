@@ -62,9 +62,18 @@ std::wstring Arguments::Text(size_t index) const
     return text;
 }
 
-long Arguments::Int(size_t index) const { return Coerced(index, VT_I4).lVal; }
-double Arguments::Date(size_t index) const { return Coerced(index, VT_DATE).date; }
-bool Arguments::Bool(size_t index) const { return Coerced(index, VT_BOOL).boolVal != VARIANT_FALSE; }
+long Arguments::Int(size_t index) const
+{
+    return Coerced(index, VT_I4).lVal;
+}
+double Arguments::Date(size_t index) const
+{
+    return Coerced(index, VT_DATE).date;
+}
+bool Arguments::Bool(size_t index) const
+{
+    return Coerced(index, VT_BOOL).boolVal != VARIANT_FALSE;
+}
 
 IDispatch* Arguments::Object(size_t index) const
 {

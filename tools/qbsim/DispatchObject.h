@@ -22,8 +22,8 @@ public:
     double Date(size_t index) const;
     bool Bool(size_t index) const;
     IDispatch* Object(size_t index) const;  // borrowed
-    void SetShortOut(size_t index, short value) const;      // VT_BYREF | VT_I2
-    void SetBoolOut(size_t index, bool value) const;        // VT_BYREF | VT_BOOL
+    void SetShortOut(size_t index, short value) const;  // VT_BYREF | VT_I2
+    void SetBoolOut(size_t index, bool value) const;  // VT_BYREF | VT_BOOL
 
 private:
     const VARIANT& Given(size_t index) const;
@@ -43,8 +43,8 @@ public:
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
     STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
-                        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* exception, UINT* argumentError) override;
 
     // The object behind an IDispatch when it is one of ours, else null.
     static DispatchObject* FromDispatch(IDispatch* dispatch);

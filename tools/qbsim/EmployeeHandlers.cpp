@@ -35,7 +35,8 @@ Json ResolveEarnings(Company& company, const Json& requested, Json& payroll)
     for (Json earning : requested.GetPath(L"OREarnings.EarningsList").Items()) {
         Json* ref = earning.Find(L"PayrollItemWageRef");
         if (ref && !company.Resolve(kPayrollItemWages, *ref))
-            return InvalidReference(L"Payroll Item Wage", ref->Get(L"ListID").AsString(ref->Get(L"FullName").AsString()));
+            return InvalidReference(L"Payroll Item Wage",
+                                    ref->Get(L"ListID").AsString(ref->Get(L"FullName").AsString()));
         earnings.Push(earning);
     }
     if (earnings.Size() > 0) {
@@ -50,8 +51,7 @@ Json ResolveEarnings(Company& company, const Json& requested, Json& payroll)
 
 Json EmployeeQuery(Company& company, const Json& request)
 {
-    std::vector<Json> rets = QueryList(company, kEmployees, request.GetPath(L"ORListQuery.ListFilter"),
-                                       AnyRecord);
+    std::vector<Json> rets = QueryList(company, kEmployees, request.GetPath(L"ORListQuery.ListFilter"), AnyRecord);
     for (Json& ret : rets)
         ret = AsSeenByApplication(company, ret);
     return AnswerQuery(L"IEmployeeRetList", rets, request);

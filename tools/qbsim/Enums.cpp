@@ -15,8 +15,8 @@ namespace {
 
 struct EnumEntry {
     const wchar_t* name;
-    const wchar_t* values;        // names in current order, from 0; "=n" sets a name's number
-    std::vector<std::pair<int, int> > early;
+    const wchar_t* values;  // names in current order, from 0; "=n" sets a name's number
+    std::vector<std::pair<int, int>> early;
 };
 
 const EnumEntry kEnums[] = {
@@ -27,12 +27,14 @@ const EnumEntry kEnums[] = {
     { L"metaData", L"NoMetaData MetaDataOnly MetaDataAndResponseData", {} },
     { L"iterator", L"Start Continue Stop", {} },
     { L"TxnDelType", L"TimeTracking=21", { { 21, 17 }, { 17, 21 } } },
-    { L"WageType", L"Hourly Salary Bonus Commission HourlyOvertime HourlyRegular HourlySick HourlyVacation "
-                   L"SalaryRegular SalarySick SalaryVacation",
+    { L"WageType",
+      L"Hourly Salary Bonus Commission HourlyOvertime HourlyRegular HourlySick HourlyVacation "
+      L"SalaryRegular SalarySick SalaryVacation",
       { { 5, 2 }, { 2, 5 }, { 6, 3 }, { 3, 6 } } },
-    { L"AccountType", L"AccountsPayable AccountsReceivable Bank CostOfGoodsSold CreditCard Equity Expense "
-                      L"FixedAsset Income LongTermLiability NonPosting OtherAsset OtherCurrentAsset "
-                      L"OtherCurrentLiability OtherExpense OtherIncome",
+    { L"AccountType",
+      L"AccountsPayable AccountsReceivable Bank CostOfGoodsSold CreditCard Equity Expense "
+      L"FixedAsset Income LongTermLiability NonPosting OtherAsset OtherCurrentAsset "
+      L"OtherCurrentLiability OtherExpense OtherIncome",
       { { 10, 15 }, { 11, 10 }, { 12, 11 }, { 13, 12 }, { 14, 13 }, { 15, 14 } } },
 };
 

@@ -15,10 +15,10 @@
 namespace QbSim {
 
 struct EnumDef {
-    std::wstring name;                         // "AccountType"
-    std::map<std::wstring, int> numbers;       // the current number of each name
-    std::map<int, std::wstring> names;         // and back
-    std::vector<std::pair<int, int> > early;   // current and early number, where they differ
+    std::wstring name;  // "AccountType"
+    std::map<std::wstring, int> numbers;  // the current number of each name
+    std::map<int, std::wstring> names;  // and back
+    std::vector<std::pair<int, int>> early;  // current and early number, where they differ
 };
 
 // Throws std::runtime_error for an enumeration that is not modelled. "ObjectType" names every

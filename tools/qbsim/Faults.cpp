@@ -12,10 +12,15 @@ struct StageName {
 };
 
 const StageName kStageNames[] = {
-    { Stage::OpenConnection, L"OpenConnection" }, { Stage::BeginSession, L"BeginSession" },
-    { Stage::EndSession, L"EndSession" }, { Stage::CloseConnection, L"CloseConnection" },
-    { Stage::CreateMsgSetRequest, L"CreateMsgSetRequest" }, { Stage::SetField, L"SetField" },
-    { Stage::DoRequests, L"DoRequests" }, { Stage::GetField, L"GetField" }, { Stage::Response, L"Response" },
+    { Stage::OpenConnection, L"OpenConnection" },
+    { Stage::BeginSession, L"BeginSession" },
+    { Stage::EndSession, L"EndSession" },
+    { Stage::CloseConnection, L"CloseConnection" },
+    { Stage::CreateMsgSetRequest, L"CreateMsgSetRequest" },
+    { Stage::SetField, L"SetField" },
+    { Stage::DoRequests, L"DoRequests" },
+    { Stage::GetField, L"GetField" },
+    { Stage::Response, L"Response" },
 };
 
 void SetStatus(Json& response, const Fault& fault, const wchar_t* defaultSeverity)
@@ -38,8 +43,13 @@ void OmitFromRet(Json& ret, const std::wstring& element)
 }  // namespace
 
 Fault::Fault()
-    : stage(Stage::Response), skip(0), times(1), failure(Failure(E_FAIL, L"")), shape(ResponseShape::Status),
-      status(0), nullMessage(false)
+    : stage(Stage::Response),
+      skip(0),
+      times(1),
+      failure(Failure(E_FAIL, L"")),
+      shape(ResponseShape::Status),
+      status(0),
+      nullMessage(false)
 {
 }
 
@@ -128,9 +138,7 @@ void FaultTable::Reshape(const Fault& fault, Json& response)
         SetStatus(response, fault, L"Error");
         response.Set(L"Detail", Json());
         break;
-    case ResponseShape::Warning:
-        SetStatus(response, fault, L"Warn");
-        break;
+    case ResponseShape::Warning: SetStatus(response, fault, L"Warn"); break;
     case ResponseShape::NullDetail:
         response.Set(L"StatusCode", 0);
         response.Set(L"StatusSeverity", L"Info");

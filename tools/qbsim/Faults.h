@@ -15,19 +15,23 @@
 namespace QbSim {
 
 enum class Stage {
-    OpenConnection, BeginSession, EndSession, CloseConnection, CreateMsgSetRequest,
-    SetField,     // a value set, a string added or an element appended on a request
+    OpenConnection,
+    BeginSession,
+    EndSession,
+    CloseConnection,
+    CreateMsgSetRequest,
+    SetField,  // a value set, a string added or an element appended on a request
     DoRequests,
-    GetField,     // any member read on a response
-    Response,     // the response of a request: status, message and detail
+    GetField,  // any member read on a response
+    Response,  // the response of a request: status, message and detail
 };
 
 enum class ResponseShape {
-    Status,         // the given status, severity (default "Error") and message, no detail
-    Warning,        // QuickBooks's answer with the given status, severity (default "Warn") and message
-    NullDetail,     // status 0 and no detail
-    OtherDetail,    // status 0 and a detail of another kind
-    OmitElement,    // QuickBooks's answer without one element of the Ret (or of each Ret in a list)
+    Status,  // the given status, severity (default "Error") and message, no detail
+    Warning,  // QuickBooks's answer with the given status, severity (default "Warn") and message
+    NullDetail,  // status 0 and no detail
+    OtherDetail,  // status 0 and a detail of another kind
+    OmitElement,  // QuickBooks's answer without one element of the Ret (or of each Ret in a list)
     UntypedDetail,  // QuickBooks's answer whose detail has no Type, but type information naming it
 };
 
@@ -45,17 +49,17 @@ struct Fault {
     bool IsRefusal() const;
     Stage stage;
     std::wstring request;  // request kind such as "TimeTrackingAdd"; empty matches every request
-    std::wstring member;   // for SetField and GetField: the member's name; empty matches every member
+    std::wstring member;  // for SetField and GetField: the member's name; empty matches every member
     int skip;
-    int times;             // -1: for ever
-    ComFailure failure;    // the HRESULT stages
-    ResponseShape shape;   // the Response stage
+    int times;  // -1: for ever
+    ComFailure failure;  // the HRESULT stages
+    ResponseShape shape;  // the Response stage
     int status;
     std::wstring severity;  // empty: the shape's own
     std::wstring message;
     bool nullMessage;
     std::wstring element;  // OmitElement
-    RecordEdit edit;       // when set, made instead of the failure or the reshaping
+    RecordEdit edit;  // when set, made instead of the failure or the reshaping
 };
 
 // The stage's name as the control commands spell it ("DoRequests", "SetField", ...).

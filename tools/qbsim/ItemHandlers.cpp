@@ -13,9 +13,9 @@ const HierarchyRules kServiceItemRules = { kItems, L"Item Service", 31, kService
 
 // The Ret element of each ENORItemRet kind, 0 to 11.
 const wchar_t* const kItemRets[] = {
-    L"ItemServiceRet", L"ItemNonInventoryRet", L"ItemOtherChargeRet", L"ItemInventoryRet",
-    L"ItemInventoryAssemblyRet", L"ItemFixedAssetRet", L"ItemSubtotalRet", L"ItemDiscountRet",
-    L"ItemPaymentRet", L"ItemSalesTaxRet", L"ItemSalesTaxGroupRet", L"ItemGroupRet",
+    L"ItemServiceRet",           L"ItemNonInventoryRet", L"ItemOtherChargeRet",   L"ItemInventoryRet",
+    L"ItemInventoryAssemblyRet", L"ItemFixedAssetRet",   L"ItemSubtotalRet",      L"ItemDiscountRet",
+    L"ItemPaymentRet",           L"ItemSalesTaxRet",     L"ItemSalesTaxGroupRet", L"ItemGroupRet",
 };
 
 Json AsOrItemRet(const Json& item)
@@ -45,8 +45,7 @@ Json ItemServiceQuery(Company& company, const Json& request)
 
 Json ItemQuery(Company& company, const Json& request)
 {
-    std::vector<Json> rets = QueryList(company, kItems, request.GetPath(L"ORListQuery.ListFilter"),
-                                       AnyRecord);
+    std::vector<Json> rets = QueryList(company, kItems, request.GetPath(L"ORListQuery.ListFilter"), AnyRecord);
     for (Json& ret : rets)
         ret = AsOrItemRet(IncludeOnly(ret, request.Get(L"IncludeRetElementList")));
     return AnswerList(L"IORItemRetList", rets);

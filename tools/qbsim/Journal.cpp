@@ -34,9 +34,9 @@ bool Journal::Open(DWORD disposition)
         return true;
     if (m_path.empty())
         return false;
-    m_file = CreateFileW(m_path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0, disposition,
-                         FILE_ATTRIBUTE_NORMAL, 0);
+    m_file =
+        CreateFileW(m_path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, 0, disposition, FILE_ATTRIBUTE_NORMAL, 0);
     return m_file != INVALID_HANDLE_VALUE;
 }
 

@@ -12,7 +12,7 @@ namespace QbSim {
 class Json {
 public:
     enum Kind { Null, Bool, Number, String, Array, Object };
-    typedef std::vector<std::pair<std::wstring, Json> > Members;
+    typedef std::vector<std::pair<std::wstring, Json>> Members;
 
     Json() : m_kind(Null), m_bool(false), m_number(0) {}
     Json(bool value) : m_kind(Bool), m_bool(value), m_number(0) {}
@@ -21,8 +21,18 @@ public:
     Json(double value) : m_kind(Number), m_bool(false), m_number(value) {}
     Json(const wchar_t* value) : m_kind(String), m_bool(false), m_number(0), m_string(value) {}
     Json(const std::wstring& value) : m_kind(String), m_bool(false), m_number(0), m_string(value) {}
-    static Json MakeArray() { Json json; json.m_kind = Array; return json; }
-    static Json MakeObject() { Json json; json.m_kind = Object; return json; }
+    static Json MakeArray()
+    {
+        Json json;
+        json.m_kind = Array;
+        return json;
+    }
+    static Json MakeObject()
+    {
+        Json json;
+        json.m_kind = Object;
+        return json;
+    }
 
     Kind GetKind() const { return m_kind; }
     bool IsNull() const { return m_kind == Null; }
@@ -54,7 +64,7 @@ public:
     const Json& GetPath(const std::wstring& path) const;
 
     static Json Parse(const std::wstring& text);  // throws std::runtime_error
-    std::wstring Write() const;                    // compact, one record per line in arrays
+    std::wstring Write() const;  // compact, one record per line in arrays
 
 private:
     Kind m_kind;

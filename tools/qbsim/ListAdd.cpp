@@ -24,7 +24,8 @@ Json PrepareHierarchyElement(Company& company, const HierarchyRules& rules, cons
         Json parentRef = request.Get(L"ParentRef");
         const Json* parent = company.Resolve(rules.list, parentRef);
         if (!parent || (rules.kind >= 0 && parent->Get(L"Kind").AsInt() != rules.kind))
-            return InvalidReference(rules.title, parentRef.Get(L"ListID").AsString(parentRef.Get(L"FullName").AsString()));
+            return InvalidReference(rules.title,
+                                    parentRef.Get(L"ListID").AsString(parentRef.Get(L"FullName").AsString()));
         if (parent->Get(L"Sublevel").AsInt() >= kDeepestSublevel)
             return TooManyLevels(name);
         record.Set(L"ParentRef", parentRef);

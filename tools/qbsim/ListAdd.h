@@ -11,7 +11,7 @@ struct HierarchyRules {
     const wchar_t* list;
     const wchar_t* title;  // the list's name in messages
     size_t nameLimit;
-    long long kind;        // the Kind a parent must have; -1 for lists without kinds
+    long long kind;  // the Kind a parent must have; -1 for lists without kinds
 };
 
 // Fills `record` with Name, ParentRef and FullName; gives a refusal, or null when it may be added.

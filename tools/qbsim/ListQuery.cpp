@@ -14,7 +14,8 @@ enum ActiveStatus { kActiveOnly = 0, kInactiveOnly = 1, kAll = 2 };
 
 std::wstring SortName(const Json& record)
 {
-    return Quorvane::ToLower(record.Has(L"FullName") ? record.Get(L"FullName").AsString() : record.Get(L"Name").AsString());
+    return Quorvane::ToLower(record.Has(L"FullName") ? record.Get(L"FullName").AsString()
+                                                     : record.Get(L"Name").AsString());
 }
 
 bool PassesActiveStatus(const Json& record, long long status)
@@ -30,7 +31,8 @@ bool PassesNameRange(const Json& record, const Json& range)
     std::wstring name = SortName(record);
     const Json& from = range.Get(L"FromName");
     const Json& to = range.Get(L"ToName");
-    return (from.IsNull() || name >= Quorvane::ToLower(from.AsString())) && (to.IsNull() || name <= Quorvane::ToLower(to.AsString()));
+    return (from.IsNull() || name >= Quorvane::ToLower(from.AsString())) &&
+           (to.IsNull() || name <= Quorvane::ToLower(to.AsString()));
 }
 
 }  // namespace

@@ -13,14 +13,16 @@ namespace QbSim {
 class MsgSetRequest : public DispatchObject {
 public:
     MsgSetRequest(const std::wstring& country, int major, int minor, const Dialect& dialect)
-        : m_country(country), m_major(major), m_minor(minor), m_dialect(dialect) {}
+        : m_country(country), m_major(major), m_minor(minor), m_dialect(dialect)
+    {
+    }
 
     // "US 6.0"
     std::wstring Version() const;
     int Major() const { return m_major; }
     int Minor() const { return m_minor; }
     const Dialect& GetDialect() const { return m_dialect; }
-    const std::vector<ComRef<Node> >& Requests() const { return m_requests; }
+    const std::vector<ComRef<Node>>& Requests() const { return m_requests; }
 
 protected:
     std::wstring TypeName() const override { return L"IMsgSetRequest"; }
@@ -32,7 +34,7 @@ private:
     int m_major;
     int m_minor;
     Dialect m_dialect;
-    std::vector<ComRef<Node> > m_requests;
+    std::vector<ComRef<Node>> m_requests;
 };
 
 }  // namespace QbSim

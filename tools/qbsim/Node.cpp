@@ -73,14 +73,14 @@ Node::Node(const TypeDef& type, const std::shared_ptr<NodeContext>& context, con
 
 ComRef<Node> Node::NewRequest(const std::wstring& requestKind, const Dialect& dialect)
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, true, dialect, {}, Json() });
+    std::shared_ptr<NodeContext> context(new NodeContext { requestKind, true, dialect, {}, Json() });
     const TypeDef& type = FindRequestType(L"I" + requestKind, dialect.qbfcVersion);
     return ComRef<Node>::Adopt(new Node(type, context, L"", L"", Json()));
 }
 
 ComRef<Node> Node::NewResponse(const std::wstring& requestKind, Json response, const Dialect& dialect)
 {
-    std::shared_ptr<NodeContext> context(new NodeContext{ requestKind, false, dialect, {}, std::move(response) });
+    std::shared_ptr<NodeContext> context(new NodeContext { requestKind, false, dialect, {}, std::move(response) });
     return ComRef<Node>::Adopt(new Node(FindType(L"IMsgSetResponse"), context, L"", L"", context->response));
 }
 
@@ -120,7 +120,7 @@ std::wstring Node::ChildPath(const std::wstring& name) const
 void Node::Assign(const std::wstring& path, const Json& value, const Json& sent)
 {
     Simulator::Instance().Faults().Check(Stage::SetField, m_context->requestKind, m_name);
-    m_context->assignments.push_back(Assignment{ path, value, sent });
+    m_context->assignments.push_back(Assignment { path, value, sent });
 }
 
 void Node::RefuseOnResponse() const
@@ -140,7 +140,7 @@ ComRef<Node> Node::ObjectTypeNode() const
     const EnumDef& objectType = FindEnum(L"ObjectType");
     Json number(NumberOfName(objectType, L"ot" + m_type->name.substr(1)));
     std::shared_ptr<NodeContext> context(
-        new NodeContext{ m_context->requestKind, false, m_context->dialect, {}, number });
+        new NodeContext { m_context->requestKind, false, m_context->dialect, {}, number });
     return ComRef<Node>::Adopt(
         new Node(FindType(EnumTypeName(L"ObjectType")), context, L"Type", L"Type", context->response));
 }
@@ -161,12 +161,9 @@ DISPID Node::MemberId(const std::wstring& name) const
             if (member.name == name)
                 return member.id;
         return DISPID_UNKNOWN;
-    case NodeKind::StringList:
-        return PublicId(FindId(kStringListMembers, name));
-    case NodeKind::ObjectList:
-        return PublicId(FindId(kObjectListMembers, name));
-    default:
-        return PublicId(ValueMemberId(name));
+    case NodeKind::StringList: return PublicId(FindId(kStringListMembers, name));
+    case NodeKind::ObjectList: return PublicId(FindId(kObjectListMembers, name));
+    default: return PublicId(ValueMemberId(name));
     }
 }
 
@@ -227,8 +224,8 @@ void Node::CallAggregate(DISPID id, VARIANT& result)
     ComRef<Node>& child = m_children[index];
     if (!child && (m_context->requestSide || present)) {
         bool isDetail = member.kind == MemberKind::AnyObject;
-        child = MakeChild(isDetail ? answer.Get(L"@type").AsString() : member.type, member.name,
-                          ChildPath(member.name), answer);
+        child = MakeChild(isDetail ? answer.Get(L"@type").AsString() : member.type, member.name, ChildPath(member.name),
+                          answer);
         child.Get()->m_isDetail = isDetail;
     }
     SetObject(result, child.AddRefGet());

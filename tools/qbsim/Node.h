@@ -19,15 +19,15 @@ namespace QbSim {
 
 // What of the simulated QBFC's version shows in its objects.
 struct Dialect {
-    int qbfcVersion;          // the request types offered (Schema.h)
+    int qbfcVersion;  // the request types offered (Schema.h)
     bool earlyEnumNumbering;  // the numbering SetValue and GetValue use (Enums.h)
-    int supportedVersion;     // the highest message-set version QuickBooks answers, 1300 for 13.0
+    int supportedVersion;  // the highest message-set version QuickBooks answers, 1300 for 13.0
 };
 
 struct Assignment {
     std::wstring path;  // "EntityRef.ListID"; "X[]" for a string added to a list, "X[n]" for an element appended
-    Json value;         // what the handlers read: enumerations as their current number
-    Json sent;          // what the program sent, for the trace
+    Json value;  // what the handlers read: enumerations as their current number
+    Json sent;  // what the program sent, for the trace
 };
 
 struct NodeContext {
@@ -92,7 +92,7 @@ private:
     // This node's part of the context's response, or m_own: what the node reads.
     const Json* m_json;
     Json m_own;
-    std::vector<ComRef<Node> > m_children;  // aggregate members by index, or list elements
+    std::vector<ComRef<Node>> m_children;  // aggregate members by index, or list elements
     bool m_isDetail;
 };
 

@@ -18,8 +18,11 @@ enum ValueMember { kIsSet = 1, kSetValue = 5, kGetValue = 6, kSetAsString = 7, k
 
 const NamedId kValueMembers[] = { { L"IsSet", kIsSet }, { L"SetValue", kSetValue }, { L"GetValue", kGetValue } };
 const NamedId kEnumMembers[] = {
-    { L"IsSet", kIsSet }, { L"SetValue", kSetValue }, { L"GetValue", kGetValue },
-    { L"SetAsString", kSetAsString }, { L"GetAsString", kGetAsString },
+    { L"IsSet", kIsSet },
+    { L"SetValue", kSetValue },
+    { L"GetValue", kGetValue },
+    { L"SetAsString", kSetAsString },
+    { L"GetAsString", kGetAsString },
 };
 
 struct Interval {
@@ -55,13 +58,9 @@ void Node::CallValue(DISPID id, const Arguments& arguments, VARIANT& result)
 {
     bool isEnum = m_type->kind == NodeKind::EnumValue;
     switch (id) {
-    case kIsSet:
-        return SetBool(result, !m_json->IsNull());
-    case kSetValue:
-        RefuseOnResponse();
-        return SetValue(arguments);
-    case kGetValue:
-        return GetValue(arguments, result);
+    case kIsSet: return SetBool(result, !m_json->IsNull());
+    case kSetValue: RefuseOnResponse(); return SetValue(arguments);
+    case kGetValue: return GetValue(arguments, result);
     case kSetAsString:
         if (!isEnum)
             break;

@@ -21,8 +21,12 @@ void RegisterClasses()
 }  // namespace
 
 QuickBooksWindows::QuickBooksWindows(const std::wstring& frameTitle, const std::vector<std::wstring>& formTitles)
-    : m_frameTitle(frameTitle), m_formTitles(formTitles), m_ready(CreateEventW(0, TRUE, FALSE, 0)), m_thread(0),
-      m_threadId(0), m_frame(0)
+    : m_frameTitle(frameTitle),
+      m_formTitles(formTitles),
+      m_ready(CreateEventW(0, TRUE, FALSE, 0)),
+      m_thread(0),
+      m_threadId(0),
+      m_frame(0)
 {
     m_thread = CreateThread(0, 0, ThreadMain, this, 0, &m_threadId);
     if (m_thread)
@@ -43,11 +47,13 @@ void QuickBooksWindows::CreateWindows()
 {
     RegisterClasses();
     HINSTANCE instance = GetModuleHandleW(0);
-    m_frame = CreateWindowExW(0, kFrameClass, m_frameTitle.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, 0, 0, instance, 0);
+    m_frame =
+        CreateWindowExW(0, kFrameClass, m_frameTitle.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, 0, 0, instance, 0);
     if (!m_frame)
         return;
     CLIENTCREATESTRUCT client = {};
-    HWND mdi = CreateWindowExW(0, L"MDICLIENT", 0, WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, m_frame, 0, instance, &client);
+    HWND mdi =
+        CreateWindowExW(0, L"MDICLIENT", 0, WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, m_frame, 0, instance, &client);
     for (const std::wstring& title : m_formTitles)
         CreateWindowExW(0, kFormClass, title.c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, mdi, 0, instance, 0);
 }

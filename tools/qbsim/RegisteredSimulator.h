@@ -12,7 +12,7 @@ namespace QbSim {
 
 class RegisteredSimulator {
 public:
-    RegisteredSimulator();   // loads, resets and registers
+    RegisteredSimulator();  // loads, resets and registers
     ~RegisteredSimulator();  // unregisters and resets; the DLL stays loaded
 
     void Seed(const std::wstring& companyJson);

@@ -15,14 +15,14 @@ Json AnswerList(const std::wstring& listType, const std::vector<Json>& rets);
 Json Refuse(int status, const std::wstring& message);
 
 Json NoMatch();
-Json StringTooLong(const std::wstring& field, const std::wstring& value);   // 3070
-Json NameNotUnique(const std::wstring& name);                               // 3100
-Json ObjectNotFound(const std::wstring& id);                                // 3120
+Json StringTooLong(const std::wstring& field, const std::wstring& value);  // 3070
+Json NameNotUnique(const std::wstring& name);  // 3100
+Json ObjectNotFound(const std::wstring& id);  // 3120
 Json InvalidReference(const std::wstring& list, const std::wstring& reference);  // 3140
-Json TooManyLevels(const std::wstring& name);                               // 3180
-Json OutdatedEditSequence(const std::wstring& editSequence);                // 3200
-Json FeatureNotEnabled();                                                   // 3250
-Json NoPersonalDataAccess();                                                // 3261
+Json TooManyLevels(const std::wstring& name);  // 3180
+Json OutdatedEditSequence(const std::wstring& editSequence);  // 3200
+Json FeatureNotEnabled();  // 3250
+Json NoPersonalDataAccess();  // 3261
 Json BilledEntry(int status, const std::wstring& txnId);
 
 }  // namespace QbSim

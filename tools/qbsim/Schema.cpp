@@ -29,8 +29,9 @@ struct OlderForm {
 #define ITEM_COMMON L"ListID:id EditSequence:text Name:text FullName:text IsActive:bool Sublevel:int "
 #define ITEM_WITH_PARENT ITEM_COMMON L"ParentRef:ref"
 #define LIST_FILTER L"MaxReturned:int ActiveStatus:enum/ActiveStatus ORNameFilter:IORNameFilter"
-#define TIME_ENTRY L"TxnDate:date EntityRef:ref CustomerRef:ref ItemServiceRef:ref Duration:interval " \
-                   L"PayrollItemWageRef:ref Notes:text BillableStatus:enum/BillableStatus"
+#define TIME_ENTRY                                                                                                     \
+    L"TxnDate:date EntityRef:ref CustomerRef:ref ItemServiceRef:ref Duration:interval "                                \
+    L"PayrollItemWageRef:ref Notes:text BillableStatus:enum/BillableStatus"
 
 const TypeEntry kTypes[] = {
     // Message sets and responses.
@@ -61,7 +62,8 @@ const TypeEntry kTypes[] = {
     // List queries share their filters.
     { L"IORListQuery", L"ListIDList:list FullNameList:list ListFilter:IListFilter" },
     { L"IListFilter", LIST_FILTER },
-    { L"IORListQueryWithOwnerIDAndClass", L"ListIDList:list FullNameList:list ListWithClassFilter:IListWithClassFilter" },
+    { L"IORListQueryWithOwnerIDAndClass",
+      L"ListIDList:list FullNameList:list ListWithClassFilter:IListWithClassFilter" },
     { L"IListWithClassFilter", LIST_FILTER },
     { L"IORNameFilter", L"NameRangeFilter:INameRangeFilter" },
     { L"INameRangeFilter", L"FromName:text ToName:text" },
@@ -90,7 +92,8 @@ const TypeEntry kTypes[] = {
     { L"ICustomerRetList", L"[ICustomerRet" },
 
     // Items.
-    { L"IItemServiceQuery", L"ORListQueryWithOwnerIDAndClass:IORListQueryWithOwnerIDAndClass IncludeRetElementList:list" },
+    { L"IItemServiceQuery",
+      L"ORListQueryWithOwnerIDAndClass:IORListQueryWithOwnerIDAndClass IncludeRetElementList:list" },
     { L"IItemServiceAdd", L"Name:text IsActive:bool ParentRef:ref ORSalesPurchase:IORSalesPurchase" },
     { L"IORSalesPurchase", L"SalesOrPurchase:ISalesOrPurchase" },
     { L"ISalesOrPurchase", L"Desc:text AccountRef:ref" },
@@ -98,12 +101,13 @@ const TypeEntry kTypes[] = {
     { L"IItemServiceRetList", L"[IItemServiceRet" },
     { L"IItemQuery", L"ORListQuery:IORListQuery IncludeRetElementList:list" },
     { L"IORItemRetList", L"[IORItemRet" },
-    { L"IORItemRet", L"ortype:#int ItemServiceRet:IItemServiceRet ItemNonInventoryRet:IItemNonInventoryRet "
-                     L"ItemOtherChargeRet:IItemOtherChargeRet ItemInventoryRet:IItemInventoryRet "
-                     L"ItemInventoryAssemblyRet:IItemInventoryAssemblyRet ItemFixedAssetRet:IItemFixedAssetRet "
-                     L"ItemSubtotalRet:IItemSubtotalRet ItemDiscountRet:IItemDiscountRet ItemPaymentRet:IItemPaymentRet "
-                     L"ItemSalesTaxRet:IItemSalesTaxRet ItemSalesTaxGroupRet:IItemSalesTaxGroupRet "
-                     L"ItemGroupRet:IItemGroupRet" },
+    { L"IORItemRet",
+      L"ortype:#int ItemServiceRet:IItemServiceRet ItemNonInventoryRet:IItemNonInventoryRet "
+      L"ItemOtherChargeRet:IItemOtherChargeRet ItemInventoryRet:IItemInventoryRet "
+      L"ItemInventoryAssemblyRet:IItemInventoryAssemblyRet ItemFixedAssetRet:IItemFixedAssetRet "
+      L"ItemSubtotalRet:IItemSubtotalRet ItemDiscountRet:IItemDiscountRet ItemPaymentRet:IItemPaymentRet "
+      L"ItemSalesTaxRet:IItemSalesTaxRet ItemSalesTaxGroupRet:IItemSalesTaxGroupRet "
+      L"ItemGroupRet:IItemGroupRet" },
     { L"IItemNonInventoryRet", ITEM_WITH_PARENT },
     { L"IItemOtherChargeRet", ITEM_WITH_PARENT },
     { L"IItemInventoryRet", ITEM_WITH_PARENT },
@@ -213,8 +217,8 @@ std::wstring OlderFormKey(const std::wstring& name, int before)
 void AddEnumType(std::map<std::wstring, TypeDef>& types, const std::wstring& enumName)
 {
     if (types.count(EnumTypeName(enumName)) == 0)
-        types[EnumTypeName(enumName)] = TypeDef{ EnumTypeName(enumName), NodeKind::EnumValue, {}, L"", enumName,
-                                                 NextIdBase() };
+        types[EnumTypeName(enumName)] =
+            TypeDef { EnumTypeName(enumName), NodeKind::EnumValue, {}, L"", enumName, NextIdBase() };
 }
 
 // The enumerated fields the aggregates name, each a value type of its own as in QBFC, and the
@@ -242,7 +246,7 @@ const std::map<std::wstring, TypeDef>& AllTypes()
             types[OlderFormKey(older.type.name, older.before)] = ParseType(older.type);
         for (const ValueType& value : kValueTypes)
             if (value.kind != NodeKind::Aggregate)
-                types[value.name] = TypeDef{ value.name, value.kind, {}, L"", L"", 0 };
+                types[value.name] = TypeDef { value.name, value.kind, {}, L"", L"", 0 };
         AddEnumTypes(types);
     });
     return types;

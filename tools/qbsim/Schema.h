@@ -8,11 +8,21 @@
 
 namespace QbSim {
 
-enum class NodeKind { Aggregate, TextValue, DateValue, BoolValue, IntValue, EnumValue, IntervalValue, StringList, ObjectList };
+enum class NodeKind {
+    Aggregate,
+    TextValue,
+    DateValue,
+    BoolValue,
+    IntValue,
+    EnumValue,
+    IntervalValue,
+    StringList,
+    ObjectList
+};
 
 enum class MemberKind {
-    Object,     // a property giving a node of `type`
-    PlainInt,   // a property giving a long straight from the node's JSON
+    Object,  // a property giving a node of `type`
+    PlainInt,  // a property giving a long straight from the node's JSON
     PlainText,  // a property giving a BSTR (null when the JSON holds null)
     AnyObject,  // a property giving a node whose type the JSON names in "@type"
 };
@@ -30,9 +40,9 @@ struct Member {
 struct TypeDef {
     std::wstring name;
     NodeKind kind;
-    std::vector<Member> members;     // aggregates
-    std::wstring elementType;        // object lists
-    std::wstring enumName;           // enumerated values: the enumeration's name (Enums.h)
+    std::vector<Member> members;  // aggregates
+    std::wstring elementType;  // object lists
+    std::wstring enumName;  // enumerated values: the enumeration's name (Enums.h)
     // Added to the fixed ids of a list's or enumerated value's members; 0 for the value types
     // and IBSTRList, whose single interfaces keep QBFC's own ids.
     long idBase;

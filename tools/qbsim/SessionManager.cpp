@@ -11,11 +11,20 @@ namespace QbSim {
 const CLSID CLSID_QBSessionManager = { 0x178aacca, 0x9dce, 0x42a0, { 0xa1, 0x93, 0xcf, 0x49, 0x85, 0xb9, 0x30, 0xe5 } };
 const IID IID_IQBSessionManager = { 0xf283510c, 0x8797, 0x4771, { 0xa8, 0x05, 0x1b, 0xea, 0x61, 0x1e, 0x4c, 0x5e } };
 // {0B6E3C41-7D2A-4F58-9C13-5A8E2D64F7B0}
-const CLSID CLSID_ProgIdSessionManager = { 0x0b6e3c41, 0x7d2a, 0x4f58, { 0x9c, 0x13, 0x5a, 0x8e, 0x2d, 0x64, 0xf7, 0xb0 } };
+const CLSID CLSID_ProgIdSessionManager = {
+    0x0b6e3c41, 0x7d2a, 0x4f58, { 0x9c, 0x13, 0x5a, 0x8e, 0x2d, 0x64, 0xf7, 0xb0 }
+};
 
 namespace {
 
-enum SessionMember { kOpenConnection = 1, kBeginSession, kEndSession, kCloseConnection, kCreateMsgSetRequest, kDoRequests };
+enum SessionMember {
+    kOpenConnection = 1,
+    kBeginSession,
+    kEndSession,
+    kCloseConnection,
+    kCreateMsgSetRequest,
+    kDoRequests
+};
 
 const wchar_t* const kMemberNames[] = {
     L"OpenConnection", L"BeginSession", L"EndSession", L"CloseConnection", L"CreateMsgSetRequest", L"DoRequests",
@@ -111,8 +120,8 @@ void SessionManager::CreateMsgSetRequest(const Arguments& arguments, VARIANT& re
     std::wstring country = arguments.Text(0);
     long major = arguments.Int(1);
     long minor = arguments.Int(2);
-    Simulator::Instance().Trace().Add(L"CreateMsgSetRequest " + Quoted(country) + L" " + std::to_wstring(major) +
-                                      L" " + std::to_wstring(minor));
+    Simulator::Instance().Trace().Add(L"CreateMsgSetRequest " + Quoted(country) + L" " + std::to_wstring(major) + L" " +
+                                      std::to_wstring(minor));
     Simulator::Instance().Faults().Check(Stage::CreateMsgSetRequest, L"", L"");
     Simulator::CheckCountry(country);
     SetObject(result, new MsgSetRequest(country, major, minor, Simulator::Instance().CurrentDialect()));

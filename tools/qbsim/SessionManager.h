@@ -19,7 +19,9 @@ extern const CLSID CLSID_ProgIdSessionManager;
 class SessionManager : public DispatchObject {
 public:
     explicit SessionManager(bool offersInterfaceId)
-        : m_offersInterfaceId(offersInterfaceId), m_connected(false), m_inSession(false) {}
+        : m_offersInterfaceId(offersInterfaceId), m_connected(false), m_inSession(false)
+    {
+    }
 
 protected:
     std::wstring TypeName() const override { return L"IQBSessionManager"; }

@@ -29,7 +29,7 @@ void TimeEntries::Add(const Json& entry)
     std::wstring txnId = entry.Get(L"TxnID").AsString();
     Remove(txnId);
     Key key(DayNumber(entry.Get(L"TxnDate").AsString()), m_nextOrder++);
-    m_entries[txnId] = Entry{ key, entry };
+    m_entries[txnId] = Entry { key, entry };
     IndexEntry(txnId, key, EntityOf(entry));
 }
 
@@ -47,7 +47,7 @@ void TimeEntries::Replace(const std::wstring& txnId, const Json& entry)
     Key key(DayNumber(entry.Get(L"TxnDate").AsString()), found->second.key.second);
     m_byDate.erase(found->second.key);
     m_byEntity[EntityOf(found->second.json)].erase(found->second.key);
-    found->second = Entry{ key, entry };
+    found->second = Entry { key, entry };
     IndexEntry(txnId, key, EntityOf(entry));
 }
 

@@ -14,7 +14,7 @@ class TimeEntries {
 public:
     TimeEntries() : m_nextOrder(0) {}
 
-    void Add(const Json& entry);                       // the entry carries its TxnID
+    void Add(const Json& entry);  // the entry carries its TxnID
     const Json* Find(const std::wstring& txnId) const;
     void Replace(const std::wstring& txnId, const Json& entry);
     bool Remove(const std::wstring& txnId);

@@ -52,7 +52,8 @@ Json CopyReferences(Company& company, const Json& request, Json& entry)
         const Json& sent = request.Get(reference.element);
         Json ref = sent;
         if (!ResolveIn(company, reference, ref)) {
-            std::wstring quoted = sent.Has(L"ListID") ? sent.Get(L"ListID").AsString() : sent.Get(L"FullName").AsString();
+            std::wstring quoted =
+                sent.Has(L"ListID") ? sent.Get(L"ListID").AsString() : sent.Get(L"FullName").AsString();
             return InvalidReference(reference.listTitle, quoted);
         }
         entry.Set(reference.element, ref);

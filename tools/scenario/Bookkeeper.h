@@ -22,7 +22,7 @@ struct Login {
 };
 
 // Options to choose, each in the row whose first cell starts with the text.
-typedef std::vector<std::pair<std::wstring, std::wstring> > RowChoices;
+typedef std::vector<std::pair<std::wstring, std::wstring>> RowChoices;
 
 struct SettingsChoices {
     std::wstring customersAndJobs;  // an option of "Customers & Jobs"; empty keeps it

@@ -71,7 +71,7 @@ void PrintImportedEntries(const SimulatedCompany& before, const SimulatedCompany
     std::multiset<std::wstring> old;
     for (const TimeEntry& entry : before.TimeEntries())
         old.insert(EntryKey(entry));
-    std::map<std::wstring, std::pair<int, int> > byEmployee;  // entries, minutes
+    std::map<std::wstring, std::pair<int, int>> byEmployee;  // entries, minutes
     int count = 0;
     for (const TimeEntry& entry : after.TimeEntries()) {
         auto found = old.find(EntryKey(entry));

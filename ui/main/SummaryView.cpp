@@ -44,7 +44,10 @@ bool AnyImportedEmployeeMissesItems(const PreviewSummary& preview)
 
 }  // namespace
 
-void MainView::RefreshSummary() { ShowPreparedSummary(boost::shared_ptr<PreparedSummary>()); }
+void MainView::RefreshSummary()
+{
+    ShowPreparedSummary(boost::shared_ptr<PreparedSummary>());
+}
 
 // The caller's model: the window's own may be replaced on its thread meanwhile.
 boost::shared_ptr<PreparedSummary> MainView::PrepareSummary(const boost::shared_ptr<MainModel>& model)
@@ -68,8 +71,9 @@ void MainView::ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>& pre
         return;
     Quorvane::CriticalSectionLock lock(m_model->GetLock());
     ResetSortIndicator();
-    boost::shared_ptr<PreparedSummary> summary =
-        prepared && prepared->Fits(*m_model) ? prepared : boost::shared_ptr<PreparedSummary>(new PreparedSummary(m_model));
+    boost::shared_ptr<PreparedSummary> summary = prepared && prepared->Fits(*m_model)
+                                                     ? prepared
+                                                     : boost::shared_ptr<PreparedSummary>(new PreparedSummary(m_model));
     const PreviewSummary& preview = summary->preview;
     mainpage::SetMarkup(tbody, summary->rows);
     ShowView(1);

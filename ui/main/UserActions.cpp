@@ -193,7 +193,7 @@ void MainView::ReturnToPreview()
 bool MainView::on_script_call(HELEMENT, const char* name, UINT argc, json::value* argv, json::value&)
 {
     typedef const json::value* Args;
-    typedef bool (*Handler)(MainView& view, Args argv);
+    typedef bool (*Handler)(MainView & view, Args argv);
     struct ScriptCall {
         const char* name;
         int argc;

@@ -13,8 +13,8 @@ namespace htmlayout {
 namespace {
 
 // A clicked element's "name" gives the result of its position here, counted from 1.
-const wchar_t* const kButtonNames[] = {L"OK", L"CANCEL", L"ABORT", L"RETRY", L"IGNORE",
-                                       L"YES", L"NO", L"CLOSE", L"HELP"};
+const wchar_t* const kButtonNames[] = { L"OK",  L"CANCEL", L"ABORT", L"RETRY", L"IGNORE",
+                                        L"YES", L"NO",     L"CLOSE", L"HELP" };
 
 // A template with no controls, no menu, the default class and an empty title.
 struct alignas(4) empty_dialog_template {
@@ -32,7 +32,10 @@ int result_of_button(const wchar_t* name)
     return 0;
 }
 
-dialog* bound_dialog(HWND window) { return reinterpret_cast<dialog*>(GetWindowLongPtrW(window, DWLP_USER)); }
+dialog* bound_dialog(HWND window)
+{
+    return reinterpret_cast<dialog*>(GetWindowLongPtrW(window, DWLP_USER));
+}
 
 // An icon the owner shows: set on its window, else its class's.
 HICON owner_icon(HWND owner, WPARAM size)
@@ -60,9 +63,17 @@ POINT centred_origin(const RECT& area, int width, int height)
 }
 
 dialog::dialog(HWND parent)
-    : event_handler(GROUP_BEHAVIOR_EVENT), hwnd(nullptr), parent(parent), x(0), y(0), position(kCentreOnDesktop),
-      style(WS_POPUP | WS_CAPTION | WS_SYSMENU), ex_style(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE), html(nullptr),
-      html_size(0), result(kResultCancel)
+    : event_handler(GROUP_BEHAVIOR_EVENT),
+      hwnd(nullptr),
+      parent(parent),
+      x(0),
+      y(0),
+      position(kCentreOnDesktop),
+      style(WS_POPUP | WS_CAPTION | WS_SYSMENU),
+      ex_style(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE),
+      html(nullptr),
+      html_size(0),
+      result(kResultCancel)
 {
 }
 
@@ -89,8 +100,8 @@ HWND dialog::create()
     empty_dialog_template layout = {};
     layout.header.style = style;
     layout.header.dwExtendedStyle = ex_style;
-    HINSTANCE instance = parent ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE))
-                                : GetModuleHandleW(nullptr);
+    HINSTANCE instance =
+        parent ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)) : GetModuleHandleW(nullptr);
     hwnd = CreateDialogIndirectParamW(instance, &layout.header, parent, &dialog::dialog_proc,
                                       reinterpret_cast<LPARAM>(this));
     return hwnd;
@@ -160,7 +171,7 @@ void dialog::take_owner_icons()
 {
     if (!parent)
         return;
-    const WPARAM sizes[] = {ICON_BIG, ICON_SMALL};
+    const WPARAM sizes[] = { ICON_BIG, ICON_SMALL };
     for (WPARAM size : sizes)
         if (HICON icon = owner_icon(parent, size))
             SendMessageW(hwnd, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
@@ -179,12 +190,12 @@ void dialog::place_window()
 {
     UINT min_width = HTMLayoutGetMinWidth(hwnd);
     UINT min_height = HTMLayoutGetMinHeight(hwnd, min_width);
-    RECT frame = {x, y, x + static_cast<LONG>(min_width), y + static_cast<LONG>(min_height)};
+    RECT frame = { x, y, x + static_cast<LONG>(min_width), y + static_cast<LONG>(min_height) };
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
-    POINT origin = {frame.left, frame.top};
+    POINT origin = { frame.left, frame.top };
     RECT area;
     if (position == kCentreOnParent && parent && GetWindowRect(parent, &area))
         origin = centred_origin(area, width, height);

@@ -44,16 +44,16 @@ public:
 protected:
     void modal_loop(HWND window);
 
-    HWND hwnd;      // the dialog window, once created
-    HWND parent;    // the owner
-    int x, y;       // the place when position is neither centring value
-    int position;   // kCentreOnDesktop (the default), kCentreOnParent, or x and y
-    DWORD style;    // of the template; WS_POPUP | WS_CAPTION | WS_SYSMENU by default
-    DWORD ex_style; // WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE by default
+    HWND hwnd;  // the dialog window, once created
+    HWND parent;  // the owner
+    int x, y;  // the place when position is neither centring value
+    int position;  // kCentreOnDesktop (the default), kCentreOnParent, or x and y
+    DWORD style;  // of the template; WS_POPUP | WS_CAPTION | WS_SYSMENU by default
+    DWORD ex_style;  // WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE by default
     const unsigned char* html;
     UINT html_size;
     json::string base_url;
-    int result;     // 2 until a named button sets it
+    int result;  // 2 until a named button sets it
 
 private:
     INT_PTR on_message(UINT message, WPARAM wParam, LPARAM lParam);

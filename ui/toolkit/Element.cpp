@@ -13,7 +13,10 @@ namespace dom {
 namespace {
 
 // The referenced handle, or null when the engine refuses it.
-HELEMENT use(HELEMENT he) { return he && HTMLayout_UseElement(he) == ENGINE_OK ? he : nullptr; }
+HELEMENT use(HELEMENT he)
+{
+    return he && HTMLayout_UseElement(he) == ENGINE_OK ? he : nullptr;
+}
 
 void unuse(HELEMENT he)
 {
@@ -61,7 +64,10 @@ element::element(HELEMENT he) : m_handle(use(he)) {}
 
 element::element(const element& other) : m_handle(use(other.m_handle)) {}
 
-element::element(element&& other) noexcept : m_handle(other.m_handle) { other.m_handle = nullptr; }
+element::element(element&& other) noexcept : m_handle(other.m_handle)
+{
+    other.m_handle = nullptr;
+}
 
 element& element::operator=(const element& other)
 {
@@ -79,7 +85,10 @@ element& element::operator=(element&& other) noexcept
     return *this;
 }
 
-element::~element() { release(); }
+element::~element()
+{
+    release();
+}
 
 // The new reference is taken before the old one goes, so assigning an element to itself keeps it.
 void element::assign(HELEMENT he)
@@ -254,11 +263,20 @@ element element::create(const char* tag, const wchar_t* text)
     return received([&](HELEMENT* made) { return HTMLayoutCreateElement(tag, text, made); });
 }
 
-void element::insert(const element& child, UINT index) { HTMLayoutInsertElement(child.m_handle, m_handle, index); }
+void element::insert(const element& child, UINT index)
+{
+    HTMLayoutInsertElement(child.m_handle, m_handle, index);
+}
 
-void element::append(const element& child) { insert(child, 0x7FFFFFFF); }
+void element::append(const element& child)
+{
+    insert(child, 0x7FFFFFFF);
+}
 
-void element::detach() { HTMLayoutDetachElement(m_handle); }
+void element::detach()
+{
+    HTMLayoutDetachElement(m_handle);
+}
 
 void element::destroy()
 {

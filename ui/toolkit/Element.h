@@ -77,7 +77,7 @@ public:
     // Also moves a child that has a parent; an index past the last child appends.
     void insert(const element& child, UINT index);
     void append(const element& child);
-    void detach();   // out of its parent; the node lives on while handles remain
+    void detach();  // out of its parent; the node lives on while handles remain
     void destroy();  // deletes the node and drops this handle
     // Removes the children from index `first` on; a first past the last child does nothing.
     void delete_children_from(int first);
@@ -105,7 +105,7 @@ public:
     // These four act only on an element inside a document.
     void enable();
     void disable();
-    void set_expanded_flag();   // sets expanded, clears nothing
+    void set_expanded_flag();  // sets expanded, clears nothing
     void set_collapsed_flag();  // sets collapsed, clears nothing
 
     // ---- view, events and methods

@@ -18,9 +18,8 @@ void CALLBACK receive_text(const wchar_t* text, UINT length, LPVOID param)
 void CALLBACK receive_bytes(const BYTE* bytes, UINT length, LPVOID param)
 {
     auto* received = static_cast<json::astring*>(param);
-    detail::guarded(L"element markup receiver", [&] {
-        *received = json::astring(reinterpret_cast<const char*>(bytes), static_cast<int>(length));
-    });
+    detail::guarded(L"element markup receiver",
+                    [&] { *received = json::astring(reinterpret_cast<const char*>(bytes), static_cast<int>(length)); });
 }
 
 }  // namespace
@@ -84,7 +83,10 @@ json::value element::get_value() const
     return value;
 }
 
-void element::set_value(const json::value& value) { HTMLayoutControlSetValue(m_handle, &value.native()); }
+void element::set_value(const json::value& value)
+{
+    HTMLayoutControlSetValue(m_handle, &value.native());
+}
 
 UINT element::get_ctl_type() const
 {
@@ -135,9 +137,15 @@ void element::set_collapsed_flag()
 
 // ---- view, events and methods
 
-void element::update(bool render_now) { HTMLayoutUpdateElement(m_handle, render_now); }
+void element::update(bool render_now)
+{
+    HTMLayoutUpdateElement(m_handle, render_now);
+}
 
-void element::scroll_to_view(UINT flags) { HTMLayoutScrollToView(m_handle, flags); }
+void element::scroll_to_view(UINT flags)
+{
+    HTMLayoutScrollToView(m_handle, flags);
+}
 
 bool element::is_visible() const
 {
@@ -147,9 +155,9 @@ bool element::is_visible() const
 
 RECT element::get_location(UINT area) const
 {
-    RECT location = {0, 0, 0, 0};
+    RECT location = { 0, 0, 0, 0 };
     if (HTMLayoutGetElementLocation(m_handle, &location, area) != ENGINE_OK)
-        location = RECT{0, 0, 0, 0};
+        location = RECT { 0, 0, 0, 0 };
     return location;
 }
 
@@ -171,7 +179,7 @@ bool element::call_method(METHOD_PARAMS* params)
 
 bool element::click()
 {
-    METHOD_PARAMS params = {METHOD_CLICK};
+    METHOD_PARAMS params = { METHOD_CLICK };
     return is_valid() && call_method(&params);
 }
 

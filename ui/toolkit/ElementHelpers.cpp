@@ -19,7 +19,10 @@ void collapse(dom::element& he)
     he.set_state(STATE_COLLAPSED, 0);
 }
 
-dom::element get_select_caption(const dom::element& select) { return select.find_first_w(L"caption"); }
+dom::element get_select_caption(const dom::element& select)
+{
+    return select.find_first_w(L"caption");
+}
 
 std::wstring get_select_value(const dom::element& select, const std::wstring& default_value)
 {

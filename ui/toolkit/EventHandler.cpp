@@ -17,14 +17,20 @@ bool event_handler::handle_key(HELEMENT he, KEY_PARAMS& params)
     return on_key(he, params.target, params.cmd, params.key_code, params.alt_state);
 }
 
-bool event_handler::handle_focus(HELEMENT he, FOCUS_PARAMS& params) { return on_focus(he, params.target, params.cmd); }
+bool event_handler::handle_focus(HELEMENT he, FOCUS_PARAMS& params)
+{
+    return on_focus(he, params.target, params.cmd);
+}
 
 bool event_handler::handle_timer(HELEMENT he, TIMER_PARAMS& params)
 {
     return params.timerId ? on_timer(he, params.timerId) : on_timer(he);
 }
 
-void event_handler::handle_size(HELEMENT he) { on_size(he); }
+void event_handler::handle_size(HELEMENT he)
+{
+    on_size(he);
+}
 
 bool event_handler::handle_scroll(HELEMENT he, SCROLL_PARAMS& params)
 {
@@ -98,7 +104,8 @@ BOOL CALLBACK event_handler::element_proc(LPVOID tag, HELEMENT he, UINT group, L
     auto* handler = static_cast<event_handler*>(tag);
     if (!handler)
         return FALSE;
-    bool handled = detail::guarded(L"element event procedure", true, [&] { return dispatch(*handler, he, group, params); });
+    bool handled =
+        detail::guarded(L"element event procedure", true, [&] { return dispatch(*handler, he, group, params); });
     return handled ? TRUE : FALSE;
 }
 

@@ -39,8 +39,8 @@ public:
 
     // event_type: ENGINE_MOUSE_EVENT, with EVENT_SINKING in the sinking phase;
     // buttons: 1 main button; keyboard_state: ENGINE_KEYBOARD_STATE.
-    virtual bool on_mouse(HELEMENT /*he*/, HELEMENT /*target*/, UINT /*event_type*/, POINT /*pos*/,
-                          UINT /*buttons*/, UINT /*keyboard_state*/)
+    virtual bool on_mouse(HELEMENT /*he*/, HELEMENT /*target*/, UINT /*event_type*/, POINT /*pos*/, UINT /*buttons*/,
+                          UINT /*keyboard_state*/)
     {
         return false;
     }
@@ -74,8 +74,7 @@ public:
     {
         return false;
     }
-    virtual bool on_scroll(HELEMENT /*he*/, HELEMENT /*target*/, UINT /*command*/, INT /*pos*/,
-                           bool /*vertical*/)
+    virtual bool on_scroll(HELEMENT /*he*/, HELEMENT /*target*/, UINT /*command*/, INT /*pos*/, bool /*vertical*/)
     {
         return false;
     }

@@ -6,7 +6,10 @@
 
 namespace json {
 
-value::value() { ValueInit(&m_value); }
+value::value()
+{
+    ValueInit(&m_value);
+}
 
 value::value(const value& other)
 {
@@ -20,7 +23,10 @@ value& value::operator=(const value& other)
     return *this;
 }
 
-value::~value() { ValueClear(&m_value); }
+value::~value()
+{
+    ValueClear(&m_value);
+}
 
 value::value(bool flag)
 {
@@ -137,9 +143,15 @@ string value::to_string(int mode) const
     return text.get_string(nullptr);
 }
 
-value::key_proxy value::operator[](const value& key) const { return key_proxy(this, key); }
+value::key_proxy value::operator[](const value& key) const
+{
+    return key_proxy(this, key);
+}
 
-value::index_proxy value::operator[](int index) const { return index_proxy(this, index); }
+value::index_proxy value::operator[](int index) const
+{
+    return index_proxy(this, index);
+}
 
 uint32_t value::type() const
 {

@@ -20,8 +20,8 @@ public:
     value& operator=(const value& other);
     ~value();
 
-    explicit value(bool flag);            // boolean (type 2)
-    explicit value(int number);           // integer (type 3)
+    explicit value(bool flag);  // boolean (type 2)
+    explicit value(int number);  // integer (type 3)
     explicit value(const wchar_t* text);  // string (type 5), units 0; null gives the empty text
 
     // Narrow text in the thread's ANSI code page, as a key string (units 0xFFFF).

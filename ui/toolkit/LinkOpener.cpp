@@ -25,9 +25,15 @@ bool starts_with_scheme(const std::wstring& text, const std::wstring& scheme)
 
 }  // namespace
 
-void open_link(HWND owner, const wchar_t* target) { g_opener(owner, target); }
+void open_link(HWND owner, const wchar_t* target)
+{
+    g_opener(owner, target);
+}
 
-void set_link_opener(link_opener opener) { g_opener = opener ? opener : &open_with_shell; }
+void set_link_opener(link_opener opener)
+{
+    g_opener = opener ? opener : &open_with_shell;
+}
 
 bool is_openable_link(const wchar_t* target)
 {

@@ -25,8 +25,14 @@ int wtoi(const wchar_t* text, int default_value)
     return end == text ? default_value : static_cast<int>(number);
 }
 
-bool streq(const char* a, const char* b) { return a && b && std::strcmp(a, b) == 0; }
+bool streq(const char* a, const char* b)
+{
+    return a && b && std::strcmp(a, b) == 0;
+}
 
-bool wcseq(const wchar_t* a, const wchar_t* b) { return a && b && std::wcscmp(a, b) == 0; }
+bool wcseq(const wchar_t* a, const wchar_t* b)
+{
+    return a && b && std::wcscmp(a, b) == 0;
+}
 
 }  // namespace htmlayout

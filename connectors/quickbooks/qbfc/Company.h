@@ -33,7 +33,10 @@ class ITimeTrackingPreferences : public Object {
 
 class IPreferencesRet : public Object {
     QBFC_WRAPPER(IPreferencesRet, Object)
-    ICurrentAppAccessRights CurrentAppAccessRights() const { return Child<ICurrentAppAccessRights>(L"CurrentAppAccessRights"); }
+    ICurrentAppAccessRights CurrentAppAccessRights() const
+    {
+        return Child<ICurrentAppAccessRights>(L"CurrentAppAccessRights");
+    }
     ITimeTrackingPreferences TimeTrackingPreferences() const
     {
         return Child<ITimeTrackingPreferences>(L"TimeTrackingPreferences");

@@ -57,17 +57,39 @@ class IItemServiceRetList : public ObjectList<IItemServiceRet> {
 };
 
 // The other kinds' Rets; ParentRef is absent for kinds that have no parent.
-class IItemNonInventoryRet : public HierarchyRetFields { QBFC_WRAPPER(IItemNonInventoryRet, HierarchyRetFields) };
-class IItemOtherChargeRet : public HierarchyRetFields { QBFC_WRAPPER(IItemOtherChargeRet, HierarchyRetFields) };
-class IItemInventoryRet : public HierarchyRetFields { QBFC_WRAPPER(IItemInventoryRet, HierarchyRetFields) };
-class IItemInventoryAssemblyRet : public HierarchyRetFields { QBFC_WRAPPER(IItemInventoryAssemblyRet, HierarchyRetFields) };
-class IItemFixedAssetRet : public HierarchyRetFields { QBFC_WRAPPER(IItemFixedAssetRet, HierarchyRetFields) };
-class IItemSubtotalRet : public HierarchyRetFields { QBFC_WRAPPER(IItemSubtotalRet, HierarchyRetFields) };
-class IItemDiscountRet : public HierarchyRetFields { QBFC_WRAPPER(IItemDiscountRet, HierarchyRetFields) };
-class IItemPaymentRet : public HierarchyRetFields { QBFC_WRAPPER(IItemPaymentRet, HierarchyRetFields) };
-class IItemSalesTaxRet : public HierarchyRetFields { QBFC_WRAPPER(IItemSalesTaxRet, HierarchyRetFields) };
-class IItemSalesTaxGroupRet : public HierarchyRetFields { QBFC_WRAPPER(IItemSalesTaxGroupRet, HierarchyRetFields) };
-class IItemGroupRet : public HierarchyRetFields { QBFC_WRAPPER(IItemGroupRet, HierarchyRetFields) };
+class IItemNonInventoryRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemNonInventoryRet, HierarchyRetFields)
+};
+class IItemOtherChargeRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemOtherChargeRet, HierarchyRetFields)
+};
+class IItemInventoryRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemInventoryRet, HierarchyRetFields)
+};
+class IItemInventoryAssemblyRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemInventoryAssemblyRet, HierarchyRetFields)
+};
+class IItemFixedAssetRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemFixedAssetRet, HierarchyRetFields)
+};
+class IItemSubtotalRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemSubtotalRet, HierarchyRetFields)
+};
+class IItemDiscountRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemDiscountRet, HierarchyRetFields)
+};
+class IItemPaymentRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemPaymentRet, HierarchyRetFields)
+};
+class IItemSalesTaxRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemSalesTaxRet, HierarchyRetFields)
+};
+class IItemSalesTaxGroupRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemSalesTaxGroupRet, HierarchyRetFields)
+};
+class IItemGroupRet : public HierarchyRetFields {
+    QBFC_WRAPPER(IItemGroupRet, HierarchyRetFields)
+};
 
 // One item of any kind: ortype is ENORItemRet (-1 none, 0 service ... 11 group), and the
 // element of that kind is present.

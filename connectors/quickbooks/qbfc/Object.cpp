@@ -150,8 +150,8 @@ _variant_t Object::CallById(DISPID id, WORD flags, const std::vector<_variant_t>
     EXCEPINFO exception = {};
     UINT argumentError = 0;
     SetErrorInfo(0, 0);  // no stale description from an earlier failure
-    HRESULT hr = m_dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &exception,
-                                    &argumentError);
+    HRESULT hr =
+        m_dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, &exception, &argumentError);
     if (FAILED(hr))
         ThrowFailure(hr, exception);
     return result;

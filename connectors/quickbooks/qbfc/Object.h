@@ -81,8 +81,11 @@ std::wstring BstrToWString(BSTR text);
 }  // namespace Quorvane
 
 // The constructors and name of one wrapper type.
-#define QBFC_WRAPPER(Name, Base)                                        \
-public:                                                                  \
-    Name() {}                                                            \
-    explicit Name(IDispatch* dispatch) : Base(dispatch, TypeName()) {}   \
-    static const wchar_t* TypeName() { return L## #Name; }
+#define QBFC_WRAPPER(Name, Base)                                                                                       \
+public:                                                                                                                \
+    Name() {}                                                                                                          \
+    explicit Name(IDispatch* dispatch) : Base(dispatch, TypeName()) {}                                                 \
+    static const wchar_t* TypeName()                                                                                   \
+    {                                                                                                                  \
+        return L## #Name;                                                                                              \
+    }

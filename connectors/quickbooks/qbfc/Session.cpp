@@ -87,8 +87,8 @@ void IQBSessionManager::BeginSession(const std::wstring& companyFile, long openM
 
 IMsgSetRequest IQBSessionManager::CreateMsgSetRequest(const std::wstring& country, short major, short minor) const
 {
-    _variant_t set = Call(L"CreateMsgSetRequest", DISPATCH_METHOD,
-                          { TextArgument(country), _variant_t(major), _variant_t(minor) });
+    _variant_t set =
+        Call(L"CreateMsgSetRequest", DISPATCH_METHOD, { TextArgument(country), _variant_t(major), _variant_t(minor) });
     return IMsgSetRequest(set.vt == VT_DISPATCH ? set.pdispVal : 0);
 }
 

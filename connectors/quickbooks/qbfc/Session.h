@@ -25,7 +25,10 @@ namespace Qbfc {
 
 class IMsgSetRequest : public Object {
     QBFC_WRAPPER(IMsgSetRequest, Object)
-    ITimeTrackingQuery AppendTimeTrackingQueryRq() const { return Append<ITimeTrackingQuery>(L"AppendTimeTrackingQueryRq"); }
+    ITimeTrackingQuery AppendTimeTrackingQueryRq() const
+    {
+        return Append<ITimeTrackingQuery>(L"AppendTimeTrackingQueryRq");
+    }
     ITimeTrackingAdd AppendTimeTrackingAddRq() const { return Append<ITimeTrackingAdd>(L"AppendTimeTrackingAddRq"); }
     ITimeTrackingMod AppendTimeTrackingModRq() const { return Append<ITimeTrackingMod>(L"AppendTimeTrackingModRq"); }
     ITxnDel AppendTxnDelRq() const { return Append<ITxnDel>(L"AppendTxnDelRq"); }
@@ -34,7 +37,10 @@ class IMsgSetRequest : public Object {
     IEmployeeMod AppendEmployeeModRq() const { return Append<IEmployeeMod>(L"AppendEmployeeModRq"); }
     ICustomerQuery AppendCustomerQueryRq() const { return Append<ICustomerQuery>(L"AppendCustomerQueryRq"); }
     ICustomerAdd AppendCustomerAddRq() const { return Append<ICustomerAdd>(L"AppendCustomerAddRq"); }
-    IItemServiceQuery AppendItemServiceQueryRq() const { return Append<IItemServiceQuery>(L"AppendItemServiceQueryRq"); }
+    IItemServiceQuery AppendItemServiceQueryRq() const
+    {
+        return Append<IItemServiceQuery>(L"AppendItemServiceQueryRq");
+    }
     IItemServiceAdd AppendItemServiceAddRq() const { return Append<IItemServiceAdd>(L"AppendItemServiceAddRq"); }
     IItemQuery AppendItemQueryRq() const { return Append<IItemQuery>(L"AppendItemQueryRq"); }
     IAccountQuery AppendAccountQueryRq() const { return Append<IAccountQuery>(L"AppendAccountQueryRq"); }
@@ -42,12 +48,18 @@ class IMsgSetRequest : public Object {
     {
         return Append<IPayrollItemWageQuery>(L"AppendPayrollItemWageQueryRq");
     }
-    IPreferencesQuery AppendPreferencesQueryRq() const { return Append<IPreferencesQuery>(L"AppendPreferencesQueryRq"); }
+    IPreferencesQuery AppendPreferencesQueryRq() const
+    {
+        return Append<IPreferencesQuery>(L"AppendPreferencesQueryRq");
+    }
     ICompanyQuery AppendCompanyQueryRq() const { return Append<ICompanyQuery>(L"AppendCompanyQueryRq"); }
 
 private:
     template <typename T>
-    T Append(const wchar_t* member) const { return Child<T>(member); }
+    T Append(const wchar_t* member) const
+    {
+        return Child<T>(member);
+    }
 };
 
 // A response's detail, declared as QBFC's base of every object. Its kind is its Type, the

@@ -92,7 +92,10 @@ class ITimeTrackingTxnFilter : public Object {
 class IORTimeTrackingTxnQuery : public Object {
     QBFC_WRAPPER(IORTimeTrackingTxnQuery, Object)
     IBSTRList TxnIDList() const { return Child<IBSTRList>(L"TxnIDList"); }
-    ITimeTrackingTxnFilter TimeTrackingTxnFilter() const { return Child<ITimeTrackingTxnFilter>(L"TimeTrackingTxnFilter"); }
+    ITimeTrackingTxnFilter TimeTrackingTxnFilter() const
+    {
+        return Child<ITimeTrackingTxnFilter>(L"TimeTrackingTxnFilter");
+    }
 };
 
 class ITimeTrackingQuery : public Object {
@@ -100,7 +103,10 @@ class ITimeTrackingQuery : public Object {
     // The query's second and third properties, two enumerated options.
     IQBEnumType metaData() const { return Child<IQBEnumType>(L"metaData"); }
     IQBEnumType iterator() const { return Child<IQBEnumType>(L"iterator"); }
-    IORTimeTrackingTxnQuery ORTimeTrackingTxnQuery() const { return Child<IORTimeTrackingTxnQuery>(L"ORTimeTrackingTxnQuery"); }
+    IORTimeTrackingTxnQuery ORTimeTrackingTxnQuery() const
+    {
+        return Child<IORTimeTrackingTxnQuery>(L"ORTimeTrackingTxnQuery");
+    }
     IBSTRList IncludeRetElementList() const { return Child<IBSTRList>(L"IncludeRetElementList"); }
 };
 

@@ -6,7 +6,8 @@
 namespace Quorvane {
 namespace Connectors {
 
-void AddTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void AddTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::ITimeTrackingAdd add = request.AppendTimeTrackingAddRq();
     add.TxnDate().SetValue(m_date.ToVariantDate());
     add.EntityRef().ListID().SetValue(m_entityId);
@@ -24,12 +25,14 @@ void AddTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
 }
 
 // Only time charged to both a customer:job and a service item can be billed.
-int AddTimeTrackRequest::BillableStatus() const {
+int AddTimeTrackRequest::BillableStatus() const
+{
     bool chargeable = !m_customerJobFullName.empty() && !m_serviceItemFullName.empty();
     return chargeable && m_billable != 0 ? bsBillable : bsNotBillable;
 }
 
-void AddTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void AddTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     try {
         FindResponseDetail<Qbfc::ITimeTrackingRet>(response);
         SetResult(0);
@@ -41,7 +44,8 @@ void AddTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
 }
 
 // QuickBooks quotes the reference it could not resolve.
-int AddTimeTrackRequest::RefusalResult(const QuickBooksException& refusal) const {
+int AddTimeTrackRequest::RefusalResult(const QuickBooksException& refusal) const
+{
     bool namesPayrollItem =
         !m_payrollItemId.empty() && refusal.GetMessage().find(m_payrollItemId) != std::wstring::npos;
     return namesPayrollItem ? PayrollItemRefused : refusal.GetStatusCode();

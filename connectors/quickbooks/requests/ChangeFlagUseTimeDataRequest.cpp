@@ -6,7 +6,8 @@
 namespace Quorvane {
 namespace Connectors {
 
-void ChangeFlagUseTimeDataRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void ChangeFlagUseTimeDataRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::IEmployeeMod mod = request.AppendEmployeeModRq();
     mod.ListID().SetValue(m_employeeId);
     mod.EditSequence().SetValue(m_editSequence);
@@ -15,7 +16,8 @@ void ChangeFlagUseTimeDataRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     SetResult(kNotConfirmedStatus);
 }
 
-void ChangeFlagUseTimeDataRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void ChangeFlagUseTimeDataRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     Qbfc::IEmployeeRet employee = ResultFromAnswer<Qbfc::IEmployeeRet>(response);
     if (!employee.IsNull())
         m_newEditSequence = ReadTextIfSet(employee.EditSequence());

@@ -6,7 +6,8 @@
 namespace Quorvane {
 namespace Connectors {
 
-void ChangeTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void ChangeTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::ITimeTrackingMod mod = request.AppendTimeTrackingModRq();
     mod.TxnID().SetValue(m_txnId);
     mod.EntityRef().ListID().SetValue(m_entityId);
@@ -15,7 +16,8 @@ void ChangeTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     SetResult(kNotConfirmedStatus);
 }
 
-void ChangeTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void ChangeTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     ResultFromAnswer<Qbfc::ITimeTrackingRet>(response);
 }
 

@@ -6,11 +6,13 @@
 namespace Quorvane {
 namespace Connectors {
 
-void CheckAccessToPayrollRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void CheckAccessToPayrollRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     request.AppendPreferencesQueryRq();
 }
 
-void CheckAccessToPayrollRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void CheckAccessToPayrollRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     m_result = false;
     try {
         Qbfc::ICurrentAppAccessRights rights =

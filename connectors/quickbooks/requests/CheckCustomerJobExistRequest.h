@@ -7,7 +7,8 @@ namespace Connectors {
 // Whether QuickBooks has the customer or job of the full name.
 class CheckCustomerJobExistRequest : public ExistenceCheckRequest<Qbfc::ICustomerRetList> {
 public:
-    void BuildRequest(Qbfc::IMsgSetRequest request) override {
+    void BuildRequest(Qbfc::IMsgSetRequest request) override
+    {
         FilterByFullName(request.AppendCustomerQueryRq().ORCustomerListQuery().CustomerListFilter());
     }
 };

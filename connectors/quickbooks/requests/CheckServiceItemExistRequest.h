@@ -7,7 +7,8 @@ namespace Connectors {
 // Whether QuickBooks has the service item of the full name.
 class CheckServiceItemExistRequest : public ExistenceCheckRequest<Qbfc::IItemServiceRetList> {
 public:
-    void BuildRequest(Qbfc::IMsgSetRequest request) override {
+    void BuildRequest(Qbfc::IMsgSetRequest request) override
+    {
         FilterByFullName(request.AppendItemServiceQueryRq().ListFilterOfAnyVersion());
     }
 };

@@ -3,7 +3,8 @@
 namespace Quorvane {
 namespace Connectors {
 
-void CreateCustomerJobRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void CreateCustomerJobRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::ICustomerAdd add = request.AppendCustomerAddRq();
     add.Name().SetValue(m_name);
     if (m_parent)
@@ -11,7 +12,8 @@ void CreateCustomerJobRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     SetResult(1);
 }
 
-boost::shared_ptr<CustomerJob> CreateCustomerJobRequest::ReadCreated(Qbfc::ICustomerRet ret) const {
+boost::shared_ptr<CustomerJob> CreateCustomerJobRequest::ReadCreated(Qbfc::ICustomerRet ret) const
+{
     return boost::shared_ptr<CustomerJob>(new CustomerJob(ret.ListID().GetValue(), ret.Name().GetValue(), m_parent));
 }
 

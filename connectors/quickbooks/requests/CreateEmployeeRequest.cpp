@@ -5,7 +5,8 @@
 namespace Quorvane {
 namespace Connectors {
 
-void CreateEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void CreateEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::IEmployeeAdd add = request.AppendEmployeeAddRq();
     add.FirstName().SetValue(m_firstName);
     add.LastName().SetValue(m_lastName);
@@ -23,7 +24,8 @@ void CreateEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
 
 // IsUsingTimeDataToCreatePaychecks is not returned at message version 6.0: the flag comes
 // from the value, as for an employee read.
-boost::shared_ptr<Employee> ReadCreatedEmployee(Qbfc::IEmployeeRet ret) {
+boost::shared_ptr<Employee> ReadCreatedEmployee(Qbfc::IEmployeeRet ret)
+{
     boost::shared_ptr<Employee> employee = ReadEmployeeIdentity(ret);
     Qbfc::IEmployeePayrollInfo payroll = ret.EmployeePayrollInfo();
     if (!payroll.IsNull())

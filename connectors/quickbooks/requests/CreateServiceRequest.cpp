@@ -3,7 +3,8 @@
 namespace Quorvane {
 namespace Connectors {
 
-void CreateServiceRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void CreateServiceRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::IItemServiceAdd add = request.AppendItemServiceAddRq();
     add.Name().SetValue(m_name);
     add.ORSalesPurchase().SalesOrPurchase().AccountRef().ListID().SetValue(m_accountId);
@@ -12,7 +13,8 @@ void CreateServiceRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
     SetResult(1);
 }
 
-boost::shared_ptr<ServiceItem> CreateServiceRequest::ReadCreated(Qbfc::IItemServiceRet ret) const {
+boost::shared_ptr<ServiceItem> CreateServiceRequest::ReadCreated(Qbfc::IItemServiceRet ret) const
+{
     boost::shared_ptr<ServiceItem> item(new ServiceItem());
     item->SetId(ret.ListID().GetValue());
     item->SetName(ret.Name().GetValue());

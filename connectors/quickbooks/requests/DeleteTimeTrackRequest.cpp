@@ -6,14 +6,16 @@
 namespace Quorvane {
 namespace Connectors {
 
-void DeleteTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void DeleteTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::ITxnDel del = request.AppendTxnDelRq();
     del.TxnID().SetValue(m_txnId);
     del.TxnDelType().SetAsString(kTimeTrackingTxnDelType);
     SetResult(kNotConfirmedStatus);
 }
 
-void DeleteTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void DeleteTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     try {
         FindAnyResponseDetail(response);
         SetResult(0);

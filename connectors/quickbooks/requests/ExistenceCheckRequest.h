@@ -15,7 +15,8 @@ public:
     void SetFullName(const std::wstring& fullName) { m_fullName = fullName; }
     bool GetResult() const { return m_result; }
 
-    void ProcessResponse(Qbfc::IMsgSetResponse response) override {
+    void ProcessResponse(Qbfc::IMsgSetResponse response) override
+    {
         try {
             m_result = FindResponseDetail<RetList>(response).Count() == 1;
         } catch (...) {
@@ -26,7 +27,8 @@ public:
 protected:
     // Asks the list filter for every entry, active or not, named exactly the full name.
     template <typename ListFilter>
-    void FilterByFullName(ListFilter filter) const {
+    void FilterByFullName(ListFilter filter) const
+    {
         filter.ActiveStatus().SetValue(asAll);
         Qbfc::INameRangeFilter range = filter.ORNameFilter().NameRangeFilter();
         range.FromName().SetValue(m_fullName);

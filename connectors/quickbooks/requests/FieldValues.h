@@ -13,18 +13,26 @@ int ReadDurationMinutes(Qbfc::IQBTimeIntervalType duration);
 
 // The field's value when the response holds the field and it is set; otherwise `fallback`.
 template <typename Field, typename Value>
-Value ReadIfSet(Field field, Value fallback) {
+Value ReadIfSet(Field field, Value fallback)
+{
     if (!field.IsNull() && field.IsSet())
         return field.GetValue();
     return fallback;
 }
 
-inline std::wstring ReadTextIfSet(Qbfc::IQBStringType field) { return ReadIfSet(field, std::wstring()); }
-inline std::wstring ReadIdIfSet(Qbfc::IQBIDType field) { return ReadIfSet(field, std::wstring()); }
+inline std::wstring ReadTextIfSet(Qbfc::IQBStringType field)
+{
+    return ReadIfSet(field, std::wstring());
+}
+inline std::wstring ReadIdIfSet(Qbfc::IQBIDType field)
+{
+    return ReadIfSet(field, std::wstring());
+}
 
 // The field's value when the response holds the field; otherwise `fallback`.
 template <typename Field, typename Value>
-Value ReadIfPresent(Field field, Value fallback) {
+Value ReadIfPresent(Field field, Value fallback)
+{
     return field.IsNull() ? fallback : field.GetValue();
 }
 

@@ -16,14 +16,19 @@ struct AccountTypeName {
 
 // Read by name, and kept in the later versions' numbering: early versions number differently.
 const AccountTypeName kAcceptedAccountTypes[] = {
-    {L"Equity", atEquity},           {L"Expense", atExpense},
-    {L"FixedAsset", atFixedAsset},   {L"Income", atIncome},
-    {L"OtherAsset", atOtherAsset},   {L"OtherCurrentAsset", atOtherCurrentAsset},
-    {L"OtherExpense", atOtherExpense}, {L"OtherIncome", atOtherIncome},
+    { L"Equity", atEquity },
+    { L"Expense", atExpense },
+    { L"FixedAsset", atFixedAsset },
+    { L"Income", atIncome },
+    { L"OtherAsset", atOtherAsset },
+    { L"OtherCurrentAsset", atOtherCurrentAsset },
+    { L"OtherExpense", atOtherExpense },
+    { L"OtherIncome", atOtherIncome },
 };
 
 // An account of a type a service item cannot post to reads as one without a type.
-int ReadAccountType(Qbfc::IQBEnumType accountType) {
+int ReadAccountType(Qbfc::IQBEnumType accountType)
+{
     if (accountType.IsNull() || !accountType.IsSet())
         return NoAccountType;
     std::wstring name = accountType.GetAsString();
@@ -36,7 +41,8 @@ int ReadAccountType(Qbfc::IQBEnumType accountType) {
 
 }  // namespace
 
-bool GetAccountRequest::IsAccountTypeAccepted(int accountType) {
+bool GetAccountRequest::IsAccountTypeAccepted(int accountType)
+{
     switch (accountType) {
     case atEquity:
     case atExpense:
@@ -45,14 +51,13 @@ bool GetAccountRequest::IsAccountTypeAccepted(int accountType) {
     case atOtherAsset:
     case atOtherCurrentAsset:
     case atOtherExpense:
-    case atOtherIncome:
-        return true;
-    default:
-        return false;
+    case atOtherIncome: return true;
+    default: return false;
     }
 }
 
-void GetAccountRequest::ReadRecord(Qbfc::IAccountRet ret, AccountCollection& result) {
+void GetAccountRequest::ReadRecord(Qbfc::IAccountRet ret, AccountCollection& result)
+{
     boost::shared_ptr<Account> account(new Account());
     account->SetId(ReadIdIfSet(ret.ListID()));
     account->SetName(ReadTextIfSet(ret.FullName()));

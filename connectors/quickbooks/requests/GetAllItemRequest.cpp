@@ -10,19 +10,22 @@ namespace {
 enum { NoItemRecord = -1 };
 
 template <typename ItemRet>
-void ReadItem(ItemRet ret, ItemType& item) {
+void ReadItem(ItemRet ret, ItemType& item)
+{
     item.SetId(ret.ListID().GetValue());
     item.SetName(ret.Name().GetValue());
 }
 
 // Only some kinds of item can hang under a parent item; the others are read without one.
 template <typename ItemRet>
-void ReadItemWithParent(ItemRet ret, const ItemTypeCollection& readSoFar, ItemType& item) {
+void ReadItemWithParent(ItemRet ret, const ItemTypeCollection& readSoFar, ItemType& item)
+{
     ReadItem(ret, item);
     item.SetParent(FindParent(ret.ParentRef(), readSoFar));
 }
 
-void ReadItemOfKind(Qbfc::IORItemRet ret, const ItemTypeCollection& readSoFar, ItemType& item) {
+void ReadItemOfKind(Qbfc::IORItemRet ret, const ItemTypeCollection& readSoFar, ItemType& item)
+{
     switch (item.GetKind()) {
     case orirItemServiceRet: return ReadItemWithParent(ret.ItemServiceRet(), readSoFar, item);
     case orirItemNonInventoryRet: return ReadItemWithParent(ret.ItemNonInventoryRet(), readSoFar, item);
@@ -42,11 +45,13 @@ void ReadItemOfKind(Qbfc::IORItemRet ret, const ItemTypeCollection& readSoFar, I
 
 }  // namespace
 
-void GetAllItemRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void GetAllItemRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     request.AppendItemQueryRq().ORListQuery().ListFilter().ActiveStatus().SetValue(asAll);
 }
 
-void GetAllItemRequest::ReadRecord(Qbfc::IORItemRet ret, ItemTypeCollection& result) {
+void GetAllItemRequest::ReadRecord(Qbfc::IORItemRet ret, ItemTypeCollection& result)
+{
     int kind = ret.ortype();
     if (kind == NoItemRecord)
         return;

@@ -5,7 +5,8 @@
 namespace Quorvane {
 namespace Connectors {
 
-void GetCompanyInformationRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void GetCompanyInformationRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     m_result.companyName = FindResponseDetail<Qbfc::ICompanyRet>(response).CompanyName().GetValue();
 }
 

@@ -7,10 +7,11 @@ namespace Connectors {
 
 namespace {
 
-const wchar_t* const kEmployeeElements[] = {L"ListID", L"FirstName", L"LastName", L"MiddleName", L"EditSequence",
-                                            L"EmployeePayrollInfo"};
+const wchar_t* const kEmployeeElements[] = { L"ListID",     L"FirstName",    L"LastName",
+                                             L"MiddleName", L"EditSequence", L"EmployeePayrollInfo" };
 
-void ReadPayrollInfo(Qbfc::IEmployeePayrollInfo payroll, Employee& employee) {
+void ReadPayrollInfo(Qbfc::IEmployeePayrollInfo payroll, Employee& employee)
+{
     ReadUseTimeData(payroll, employee);
     Qbfc::IOREarnings earnings = payroll.OREarnings();
     Qbfc::IEarningsList list = !earnings.IsNull() ? earnings.EarningsList() : Qbfc::IEarningsList();
@@ -20,14 +21,16 @@ void ReadPayrollInfo(Qbfc::IEmployeePayrollInfo payroll, Employee& employee) {
 
 }  // namespace
 
-void GetEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void GetEmployeeRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::IEmployeeQuery query = request.AppendEmployeeQueryRq();
     for (const wchar_t* element : kEmployeeElements)
         query.IncludeRetElementList().Add(element);
     query.ORListQuery().ListFilter().ActiveStatus().SetValue(asAll);
 }
 
-void GetEmployeeRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void GetEmployeeRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     try {
         ReadList(response);
     } catch (const QuickBooksException& refusal) {
@@ -36,7 +39,8 @@ void GetEmployeeRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
     }
 }
 
-void ReadUseTimeData(Qbfc::IEmployeePayrollInfo payroll, Employee& employee) {
+void ReadUseTimeData(Qbfc::IEmployeePayrollInfo payroll, Employee& employee)
+{
     Qbfc::IQBEnumType useTimeData = payroll.UseTimeDataToCreatePaychecks();
     if (useTimeData.IsNull())
         return;
@@ -45,7 +49,8 @@ void ReadUseTimeData(Qbfc::IEmployeePayrollInfo payroll, Employee& employee) {
     employee.SetUsesTimeDataValue(value);
 }
 
-boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret) {
+boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret)
+{
     boost::shared_ptr<Employee> employee(new Employee());
     employee->SetId(ReadIdIfSet(ret.ListID()));
     employee->SetFirstName(ReadTextIfSet(ret.FirstName()));
@@ -55,7 +60,8 @@ boost::shared_ptr<Employee> ReadEmployeeIdentity(Qbfc::IEmployeeRet ret) {
     return employee;
 }
 
-void GetEmployeeRequest::ReadRecord(Qbfc::IEmployeeRet ret, EmployeeCollection& result) {
+void GetEmployeeRequest::ReadRecord(Qbfc::IEmployeeRet ret, EmployeeCollection& result)
+{
     boost::shared_ptr<Employee> employee = ReadEmployeeIdentity(ret);
     Qbfc::IEmployeePayrollInfo payroll = ret.EmployeePayrollInfo();
     if (!payroll.IsNull())

@@ -5,7 +5,8 @@
 namespace Quorvane {
 namespace Connectors {
 
-void GetFirstDayOfWeekRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void GetFirstDayOfWeekRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     m_result = 0;
     try {
         Qbfc::IPreferencesRet preferences = FindResponseDetail<Qbfc::IPreferencesRet>(response);

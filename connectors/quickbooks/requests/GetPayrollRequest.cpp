@@ -8,7 +8,8 @@ namespace Connectors {
 namespace {
 
 // Bonus and commission wage items are never offered for time entries.
-bool IsSkippedWageType(Qbfc::IQBEnumType wageType) {
+bool IsSkippedWageType(Qbfc::IQBEnumType wageType)
+{
     if (wageType.IsNull())
         return false;
     std::wstring name = wageType.GetAsString();
@@ -17,11 +18,13 @@ bool IsSkippedWageType(Qbfc::IQBEnumType wageType) {
 
 }  // namespace
 
-void GetPayrollRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void GetPayrollRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     request.AppendPayrollItemWageQueryRq().ORListQuery().ListFilter().ActiveStatus().SetValue(asAll);
 }
 
-void GetPayrollRequest::ReadRecord(Qbfc::IPayrollItemWageRet ret, PayRollCollection& result) {
+void GetPayrollRequest::ReadRecord(Qbfc::IPayrollItemWageRet ret, PayRollCollection& result)
+{
     if (IsSkippedWageType(ret.WageType()))
         return;
     result.Add(boost::shared_ptr<PayRoll>(new PayRoll(ReadTextIfSet(ret.Name()), ReadIdIfSet(ret.ListID()))));

@@ -6,11 +6,13 @@
 namespace Quorvane {
 namespace Connectors {
 
-void GetServiceItemRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void GetServiceItemRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     request.AppendItemServiceQueryRq().ListFilterOfAnyVersion().ActiveStatus().SetValue(asAll);
 }
 
-void GetServiceItemRequest::ReadRecord(Qbfc::IItemServiceRet ret, ServiceItemCollection& result) {
+void GetServiceItemRequest::ReadRecord(Qbfc::IItemServiceRet ret, ServiceItemCollection& result)
+{
     boost::shared_ptr<ServiceItem> item(new ServiceItem());
     item->SetId(ReadIdIfSet(ret.ListID()));
     item->SetName(ReadTextIfSet(ret.Name()));

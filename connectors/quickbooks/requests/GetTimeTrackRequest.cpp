@@ -13,11 +13,12 @@ const int kAllEntries = 0x7FFFFFFF;
 // The query's two unnamed options, set by position.
 const int kMetaDataOption = 2;
 const int kIteratorOption = 0;
-const wchar_t* const kEntryElements[] = {L"TxnID", L"EditSequence", L"TxnDate", L"EntityRef", L"CustomerRef",
-                                         L"ItemServiceRef", L"Duration", L"PayrollItemWageRef", L"Notes",
-                                         L"BillableStatus"};
+const wchar_t* const kEntryElements[] = { L"TxnID",       L"EditSequence",   L"TxnDate",  L"EntityRef",
+                                          L"CustomerRef", L"ItemServiceRef", L"Duration", L"PayrollItemWageRef",
+                                          L"Notes",       L"BillableStatus" };
 
-boost::shared_ptr<TimeTrackRecord> ReadEntry(Qbfc::ITimeTrackingRet ret) {
+boost::shared_ptr<TimeTrackRecord> ReadEntry(Qbfc::ITimeTrackingRet ret)
+{
     boost::shared_ptr<TimeTrackRecord> record(new TimeTrackRecord());
     record->SetTxnId(ret.TxnID().GetValue());
     record->SetEditSequence(ret.EditSequence().GetValue());
@@ -35,7 +36,8 @@ boost::shared_ptr<TimeTrackRecord> ReadEntry(Qbfc::ITimeTrackingRet ret) {
 
 }  // namespace
 
-void GetTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void GetTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::ITimeTrackingQuery query = request.AppendTimeTrackingQueryRq();
     query.metaData().SetValue(kMetaDataOption);
     query.iterator().SetValue(kIteratorOption);
@@ -50,7 +52,8 @@ void GetTimeTrackRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
         query.IncludeRetElementList().Add(element);
 }
 
-void GetTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void GetTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     try {
         ReadEntries(response);
     } catch (const QuickBooksException& refusal) {
@@ -60,7 +63,8 @@ void GetTimeTrackRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
     }
 }
 
-void GetTimeTrackRequest::ReadEntries(Qbfc::IMsgSetResponse response) {
+void GetTimeTrackRequest::ReadEntries(Qbfc::IMsgSetResponse response)
+{
     Qbfc::ITimeTrackingRetList list = FindResponseDetail<Qbfc::ITimeTrackingRetList>(response);
     for (int index = 0; index < list.Count(); ++index) {
         Qbfc::ITimeTrackingRet ret = list.GetAt(index);
@@ -69,7 +73,8 @@ void GetTimeTrackRequest::ReadEntries(Qbfc::IMsgSetResponse response) {
 }
 
 void GetTimeTrackRequest::AddToEntityGroup(const std::wstring& entityId,
-                                           const boost::shared_ptr<TimeTrackRecord>& record) {
+                                           const boost::shared_ptr<TimeTrackRecord>& record)
+{
     boost::shared_ptr<TimeTrackRecordCollection>& group = m_result[entityId];
     if (!group)
         group.reset(new TimeTrackRecordCollection());

@@ -17,7 +17,7 @@ namespace Connectors {
 // missing entries a second time.
 class GetTimeTrackRequest : public QuickBookQuery {
 public:
-    typedef std::map<std::wstring, boost::shared_ptr<TimeTrackRecordCollection> > EntriesByEntity;
+    typedef std::map<std::wstring, boost::shared_ptr<TimeTrackRecordCollection>> EntriesByEntity;
 
     // Empty (the default) reads the entries of every entity.
     void SetEntityId(const std::wstring& id) { m_entityId = id; }

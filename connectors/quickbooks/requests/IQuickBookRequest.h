@@ -37,7 +37,8 @@ protected:
     // 0 when QuickBooks answered with a Ret of the type, its status when it refused; any other
     // answer leaves the marker. The Ret is given back, null unless the result is 0.
     template <typename Ret>
-    Ret ResultFromAnswer(Qbfc::IMsgSetResponse response) {
+    Ret ResultFromAnswer(Qbfc::IMsgSetResponse response)
+    {
         try {
             Ret answer = FindResponseDetail<Ret>(response);
             SetResult(0);

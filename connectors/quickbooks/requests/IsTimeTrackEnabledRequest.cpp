@@ -6,14 +6,16 @@
 namespace Quorvane {
 namespace Connectors {
 
-void IsTimeTrackEnabledRequest::BuildRequest(Qbfc::IMsgSetRequest request) {
+void IsTimeTrackEnabledRequest::BuildRequest(Qbfc::IMsgSetRequest request)
+{
     Qbfc::ITimeTrackingAdd add = request.AppendTimeTrackingAddRq();
     add.EntityRef().ListID().SetValue(L"0");
     add.Duration().SetValue(10, 11, 12, false);
     add.TxnDate().SetValue(DateTime(7, 6, 2012).ToVariantDate());
 }
 
-void IsTimeTrackEnabledRequest::ProcessResponse(Qbfc::IMsgSetResponse response) {
+void IsTimeTrackEnabledRequest::ProcessResponse(Qbfc::IMsgSetResponse response)
+{
     try {
         m_createdTxnId = FindResponseDetail<Qbfc::ITimeTrackingRet>(response).TxnID().GetValue();
         m_result = true;

@@ -15,7 +15,8 @@ class ListAddRequest : public QuickBookWrite {
 public:
     boost::shared_ptr<Entry> GetCreated() const { return m_created; }
 
-    void ProcessResponse(Qbfc::IMsgSetResponse response) override {
+    void ProcessResponse(Qbfc::IMsgSetResponse response) override
+    {
         try {
             m_created = ReadCreated(FindResponseDetail<Ret>(response));
             SetResult(0);

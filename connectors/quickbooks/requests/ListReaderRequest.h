@@ -16,7 +16,8 @@ public:
     ListReaderRequest() : m_result(new CollectionType()) {}
     boost::shared_ptr<CollectionType> GetResult() const { return m_result; }
 
-    void ProcessResponse(Qbfc::IMsgSetResponse response) override {
+    void ProcessResponse(Qbfc::IMsgSetResponse response) override
+    {
         try {
             ReadList(response);
         } catch (...) {
@@ -25,7 +26,8 @@ public:
 
 protected:
     // Reads every record; a refusal, or a record that cannot be read, is thrown.
-    void ReadList(Qbfc::IMsgSetResponse response) {
+    void ReadList(Qbfc::IMsgSetResponse response)
+    {
         RetList list = FindResponseDetail<RetList>(response);
         for (int index = 0; index < list.Count(); ++index)
             ReadRecord(list.GetAt(index), *m_result);

@@ -10,7 +10,8 @@ namespace Connectors {
 // The entry whose ListID the reference names; empty when there is no reference or the parent
 // was not read (yet).
 template <typename CollectionType>
-typename CollectionType::Pointer FindParent(Qbfc::IQBBaseRef parentRef, const CollectionType& readSoFar) {
+typename CollectionType::Pointer FindParent(Qbfc::IQBBaseRef parentRef, const CollectionType& readSoFar)
+{
     if (parentRef.IsNull())
         return typename CollectionType::Pointer();
     try {

@@ -8,13 +8,15 @@ namespace Connectors {
 
 namespace {
 
-bool IsWarning(const std::wstring& severity) {
+bool IsWarning(const std::wstring& severity)
+{
     return severity == L"Warn" || severity == L"Info";
 }
 
 }  // namespace
 
-Qbfc::IQBBase AcceptedDetail(Qbfc::IResponse response) {
+Qbfc::IQBBase AcceptedDetail(Qbfc::IResponse response)
+{
     int status = response.StatusCode();
     if (status == 0)
         return response.Detail();
@@ -26,7 +28,8 @@ Qbfc::IQBBase AcceptedDetail(Qbfc::IResponse response) {
     return detail;
 }
 
-Qbfc::IQBBase FindAnyResponseDetail(Qbfc::IMsgSetResponse response) {
+Qbfc::IQBBase FindAnyResponseDetail(Qbfc::IMsgSetResponse response)
+{
     Qbfc::IResponseList list = response.ResponseList();
     for (int index = 0; index < list.Count(); ++index) {
         Qbfc::IQBBase detail = AcceptedDetail(list.GetAt(index));

@@ -20,7 +20,8 @@ Qbfc::IQBBase AcceptedDetail(Qbfc::IResponse response);
 
 // The first detail that is of the expected type. Throws NotFoundException when none is.
 template <typename Detail>
-Detail FindResponseDetail(Qbfc::IMsgSetResponse response) {
+Detail FindResponseDetail(Qbfc::IMsgSetResponse response)
+{
     Qbfc::IResponseList list = response.ResponseList();
     for (int index = 0; index < list.Count(); ++index) {
         Detail detail;

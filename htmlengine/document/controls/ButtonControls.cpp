@@ -24,12 +24,16 @@ bool IsRadio(const Element& element)
 void ForEachRadioOfGroup(Element& root, const std::wstring& name, const std::function<void(Element&)>& visit)
 {
     for (Element* child : root.Children()) {
-        if (IsRadio(*child) && child->AttributeOr("name") == name) visit(*child);
+        if (IsRadio(*child) && child->AttributeOr("name") == name)
+            visit(*child);
         ForEachRadioOfGroup(*child, name, visit);
     }
 }
 
-bool IsChecked(const Element& element) { return (element.State() & kStateChecked) != 0; }
+bool IsChecked(const Element& element)
+{
+    return (element.State() & kStateChecked) != 0;
+}
 
 }  // namespace
 
@@ -42,11 +46,15 @@ bool ButtonControl::OnClick(Element& element, Element&)
 
 bool ButtonControl::OnKeyDown(Element& element, unsigned key, unsigned)
 {
-    if (key != kReturn && key != kSpace) return false;
+    if (key != kReturn && key != kSpace)
+        return false;
     return OnClick(element, element);
 }
 
-void ButtonControl::Activate(Element& element) { SendBehaviorEvent(element, element, EVENT_BUTTON_CLICK, 0); }
+void ButtonControl::Activate(Element& element)
+{
+    SendBehaviorEvent(element, element, EVENT_BUTTON_CLICK, 0);
+}
 
 ControlValue CheckboxControl::GetValue(Element& element) const
 {
@@ -64,7 +72,8 @@ void CheckboxControl::Activate(Element& element)
     bool checked = !IsChecked(element);
     ChangeState(element, checked ? kStateChecked : 0, checked ? 0 : kStateChecked);
     SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
-    if (!element.deleted) ButtonControl::Activate(element);
+    if (!element.deleted)
+        ButtonControl::Activate(element);
 }
 
 void CheckRadio(Element& radio)
@@ -73,7 +82,8 @@ void CheckRadio(Element& radio)
     Element* top = radio.TopAncestor();
     if (!name.empty())
         ForEachRadioOfGroup(*top, name, [&](Element& other) {
-            if (&other != &radio) ChangeState(other, 0, kStateChecked);
+            if (&other != &radio)
+                ChangeState(other, 0, kStateChecked);
         });
     ChangeState(radio, kStateChecked, 0);
 }
@@ -91,8 +101,10 @@ void RadioControl::Activate(Element& element)
 {
     bool wasChecked = IsChecked(element);
     CheckRadio(element);
-    if (!wasChecked) SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
-    if (!element.deleted) ButtonControl::Activate(element);
+    if (!wasChecked)
+        SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
+    if (!element.deleted)
+        ButtonControl::Activate(element);
 }
 
 void HyperlinkControl::Activate(Element& element)
@@ -100,6 +112,9 @@ void HyperlinkControl::Activate(Element& element)
     SendBehaviorEvent(element, element, EVENT_HYPERLINK_CLICK, 0);
 }
 
-void ClickableControl::Activate(Element& element) { SendBehaviorEvent(element, element, EVENT_ACTIVATED, 0); }
+void ClickableControl::Activate(Element& element)
+{
+    SendBehaviorEvent(element, element, EVENT_ACTIVATED, 0);
+}
 
 }  // namespace htmlengine

@@ -25,14 +25,17 @@ Day DayFromNumber(long number)
     int day = int(dayOfYear - (153 * shifted + 2) / 5 + 1);
     int month = int(shifted < 10 ? shifted + 3 : shifted - 9);
     int year = int(yearOfEra + era * 400) + (month <= 2 ? 1 : 0);
-    return {year, month, day};
+    return { year, month, day };
 }
 
-Day AddDays(const Day& day, long days) { return DayFromNumber(DayNumber(day) + days); }
+Day AddDays(const Day& day, long days)
+{
+    return DayFromNumber(DayNumber(day) + days);
+}
 
 int DaysInMonth(int year, int month)
 {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static const int kDays[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
@@ -40,8 +43,9 @@ int DaysInMonth(int year, int month)
 Day AddMonths(const Day& day, int months)
 {
     int index = day.year * 12 + (day.month - 1) + months;
-    Day moved = {index / 12, index % 12 + 1, day.day};
-    if (moved.day > DaysInMonth(moved.year, moved.month)) moved.day = DaysInMonth(moved.year, moved.month);
+    Day moved = { index / 12, index % 12 + 1, day.day };
+    if (moved.day > DaysInMonth(moved.year, moved.month))
+        moved.day = DaysInMonth(moved.year, moved.month);
     return moved;
 }
 
@@ -53,7 +57,7 @@ int Weekday(const Day& day)
 
 Day GridStart(int year, int month, int firstDayOfWeek)
 {
-    Day first = {year, month, 1};
+    Day first = { year, month, 1 };
     int back = ((Weekday(first) - firstDayOfWeek) % 7 + 7) % 7;
     return AddDays(first, -back);
 }

@@ -16,17 +16,26 @@ constexpr int kWeekdayHeight = 20;
 constexpr int kWidth = 2 * kPadding + 7 * kCellWidth;
 constexpr int kHeight = 2 * kPadding + kHeaderHeight + kWeekdayHeight + 6 * kCellHeight;
 
-inline Rect PreviousButton() { return {kPadding, kPadding, kCellWidth, kHeaderHeight - 4}; }
-inline Rect NextButton() { return {kWidth - kPadding - kCellWidth, kPadding, kCellWidth, kHeaderHeight - 4}; }
-inline Rect Title() { return {kPadding + kCellWidth, kPadding, 5 * kCellWidth, kHeaderHeight - 4}; }
+inline Rect PreviousButton()
+{
+    return { kPadding, kPadding, kCellWidth, kHeaderHeight - 4 };
+}
+inline Rect NextButton()
+{
+    return { kWidth - kPadding - kCellWidth, kPadding, kCellWidth, kHeaderHeight - 4 };
+}
+inline Rect Title()
+{
+    return { kPadding + kCellWidth, kPadding, 5 * kCellWidth, kHeaderHeight - 4 };
+}
 inline Rect WeekdayCell(int column)
 {
-    return {kPadding + column * kCellWidth, kPadding + kHeaderHeight, kCellWidth, kWeekdayHeight};
+    return { kPadding + column * kCellWidth, kPadding + kHeaderHeight, kCellWidth, kWeekdayHeight };
 }
 inline Rect DayCell(int row, int column)
 {
-    return {kPadding + column * kCellWidth, kPadding + kHeaderHeight + kWeekdayHeight + row * kCellHeight, kCellWidth,
-            kCellHeight};
+    return { kPadding + column * kCellWidth, kPadding + kHeaderHeight + kWeekdayHeight + row * kCellHeight, kCellWidth,
+             kCellHeight };
 }
 
 }  // namespace calendar

@@ -12,9 +12,9 @@ class Element;
 struct MouseInput {
     enum class Kind { Down, Up, Move, DoubleClick };
     Kind kind = Kind::Move;
-    int x = 0, y = 0;            // relative to the control's border box
+    int x = 0, y = 0;  // relative to the control's border box
     unsigned keyboardState = 0;  // ENGINE_KEYBOARD_STATE bits
-    bool captured = false;       // a move or up after a down on this control, wherever the pointer is
+    bool captured = false;  // a move or up after a down on this control, wherever the pointer is
 };
 
 enum ControlType : unsigned {

@@ -11,10 +11,10 @@ struct ControlValue {
     std::wstring text;
 
     static ControlValue Undefined() { return {}; }
-    static ControlValue Boolean(bool b) { return {Kind::Boolean, b ? 1 : 0, {}}; }
-    static ControlValue Integer(long long n) { return {Kind::Integer, n, {}}; }
-    static ControlValue String(std::wstring s) { return {Kind::String, 0, std::move(s)}; }
-    static ControlValue Date(long long fileTime) { return {Kind::Date, fileTime, {}}; }
+    static ControlValue Boolean(bool b) { return { Kind::Boolean, b ? 1 : 0, {} }; }
+    static ControlValue Integer(long long n) { return { Kind::Integer, n, {} }; }
+    static ControlValue String(std::wstring s) { return { Kind::String, 0, std::move(s) }; }
+    static ControlValue Date(long long fileTime) { return { Kind::Date, fileTime, {} }; }
 
     // A boolean or integer that is not 0: how check boxes and radios read a value.
     bool IsSetFlag() const { return (kind == Kind::Boolean || kind == Kind::Integer) && number != 0; }

@@ -24,24 +24,28 @@ std::optional<long long> FromParts(int year, int month, int day)
     time.wMonth = WORD(month);
     time.wDay = WORD(day);
     FILETIME fileTime;
-    if (year < 1601 || year > 30827 || !SystemTimeToFileTime(&time, &fileTime)) return std::nullopt;
+    if (year < 1601 || year > 30827 || !SystemTimeToFileTime(&time, &fileTime))
+        return std::nullopt;
     SYSTEMTIME check;
     FileTimeToSystemTime(&fileTime, &check);
-    if (check.wDay != day || check.wMonth != month) return std::nullopt;  // 31 April and the like
+    if (check.wDay != day || check.wMonth != month)
+        return std::nullopt;  // 31 April and the like
     return (static_cast<long long>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
 }
 
 std::optional<Day> DayOf(long long fileTime)
 {
-    FILETIME ft = {DWORD(fileTime), DWORD(fileTime >> 32)};
+    FILETIME ft = { DWORD(fileTime), DWORD(fileTime >> 32) };
     SYSTEMTIME time;
-    if (!FileTimeToSystemTime(&ft, &time)) return std::nullopt;
-    return Day{time.wYear, time.wMonth, time.wDay};
+    if (!FileTimeToSystemTime(&ft, &time))
+        return std::nullopt;
+    return Day { time.wYear, time.wMonth, time.wDay };
 }
 
 void Repaint(Element& element)
 {
-    if (Document* document = element.OwnerDocument()) document->Host().Repaint(nullptr);
+    if (Document* document = element.OwnerDocument())
+        document->Host().Repaint(nullptr);
 }
 
 }  // namespace
@@ -50,22 +54,25 @@ Day Today()
 {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay};
+    return { now.wYear, now.wMonth, now.wDay };
 }
 
 std::optional<long long> ParseDate(const std::wstring& text)
 {
     int a = 0, b = 0, c = 0;
     wchar_t tail = 0;
-    if (swscanf(text.c_str(), L"%d-%d-%d%lc", &a, &b, &c, &tail) == 3) return FromParts(a, b, c);
-    if (swscanf(text.c_str(), L"%d/%d/%d%lc", &a, &b, &c, &tail) == 3) return FromParts(c, a, b);
+    if (swscanf(text.c_str(), L"%d-%d-%d%lc", &a, &b, &c, &tail) == 3)
+        return FromParts(a, b, c);
+    if (swscanf(text.c_str(), L"%d/%d/%d%lc", &a, &b, &c, &tail) == 3)
+        return FromParts(c, a, b);
     return std::nullopt;
 }
 
 std::wstring FormatDate(long long fileTime)
 {
     std::optional<Day> day = DayOf(fileTime);
-    if (!day) return std::wstring();
+    if (!day)
+        return std::wstring();
     wchar_t text[16];
     swprintf(text, 16, L"%04d-%02d-%02d", day->year, day->month, day->day);
     return text;
@@ -90,7 +97,10 @@ void DateControl::SetValue(Element&, const ControlValue& value)
     Replace(date_ ? FormatDate(*date_) : std::wstring());
 }
 
-std::optional<Day> DateControl::Chosen() const { return date_ ? DayOf(*date_) : std::nullopt; }
+std::optional<Day> DateControl::Chosen() const
+{
+    return date_ ? DayOf(*date_) : std::nullopt;
+}
 
 int DateControl::FirstDayOfWeek(const Element& element)
 {
@@ -104,7 +114,8 @@ bool DateControl::OnKeyDown(Element& element, unsigned key, unsigned keyboardSta
         OpenCalendar(element);
         return true;
     }
-    if (key != VK_RETURN) return EditControl::OnKeyDown(element, key, keyboardState);
+    if (key != VK_RETURN)
+        return EditControl::OnKeyDown(element, key, keyboardState);
     Commit(element);
     return true;
 }
@@ -129,18 +140,20 @@ bool DateControl::OnMouse(Element& element, const MouseInput& input)
 
 void DateControl::OpenCalendar(Element& element)
 {
-    if (open_) return;
+    if (open_)
+        return;
     Commit(element);  // the calendar starts from what was typed
     NotePopupOpened(element);
     open_ = true;
     Highlight(Chosen().value_or(Today()));
-    area_ = Rect{};
+    area_ = Rect {};
     Repaint(element);
 }
 
 void DateControl::ClosePopup(Element& element)
 {
-    if (!open_) return;
+    if (!open_)
+        return;
     open_ = false;
     NotePopupClosed(element);
     Repaint(element);
@@ -149,7 +162,7 @@ void DateControl::ClosePopup(Element& element)
 void DateControl::Highlight(const Day& day)
 {
     highlighted_ = day;
-    shown_ = {day.year, day.month, 1};
+    shown_ = { day.year, day.month, 1 };
 }
 
 void DateControl::ChooseDay(Element& element, const Day& day)
@@ -158,12 +171,14 @@ void DateControl::ChooseDay(Element& element, const Day& day)
     date_ = FromParts(day.year, day.month, day.day);
     Replace(date_ ? FormatDate(*date_) : std::wstring());
     ClosePopup(element);
-    if (changed) SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
+    if (changed)
+        SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
 }
 
 bool DateControl::OnPopupKey(Element& element, unsigned key, unsigned keyboardState)
 {
-    if (!open_ || !OnCalendarKey(element, key, keyboardState)) return false;
+    if (!open_ || !OnCalendarKey(element, key, keyboardState))
+        return false;
     Repaint(element);
     return true;
 }
@@ -175,7 +190,8 @@ bool DateControl::OnCalendarKey(Element& element, unsigned key, unsigned keyboar
     case VK_RIGHT: Highlight(AddDays(highlighted_, 1)); return true;
     case VK_UP:
     case VK_DOWN:
-        if (keyboardState & KEYBOARD_ALT) return ClosePopup(element), true;
+        if (keyboardState & KEYBOARD_ALT)
+            return ClosePopup(element), true;
         Highlight(AddDays(highlighted_, key == VK_UP ? -7 : 7));
         return true;
     case VK_PRIOR: Highlight(AddMonths(highlighted_, -1)); return true;
@@ -190,10 +206,13 @@ bool DateControl::OnCalendarKey(Element& element, unsigned key, unsigned keyboar
 
 bool DateControl::OnPopupPress(Element& element, int x, int y)
 {
-    if (!open_ || !area_.Contains({x, y})) return false;
-    Point at = {x - area_.x, y - area_.y};
-    if (calendar::PreviousButton().Contains(at)) shown_ = AddMonths(shown_, -1);
-    if (calendar::NextButton().Contains(at)) shown_ = AddMonths(shown_, 1);
+    if (!open_ || !area_.Contains({ x, y }))
+        return false;
+    Point at = { x - area_.x, y - area_.y };
+    if (calendar::PreviousButton().Contains(at))
+        shown_ = AddMonths(shown_, -1);
+    if (calendar::NextButton().Contains(at))
+        shown_ = AddMonths(shown_, 1);
     Day start = GridStart(shown_.year, shown_.month, FirstDayOfWeek(element));
     for (int row = 0; row < kCalendarRows; ++row)
         for (int column = 0; column < kCalendarColumns; ++column)
@@ -206,12 +225,14 @@ bool DateControl::OnPopupPress(Element& element, int x, int y)
 void DateControl::Commit(Element& element)
 {
     std::optional<long long> typed = Text().empty() ? std::nullopt : ParseDate(Text());
-    if (!Text().empty() && !typed) typed = date_;  // unreadable: back to the last date
+    if (!Text().empty() && !typed)
+        typed = date_;  // unreadable: back to the last date
     bool changed = typed != date_;
     date_ = typed;
     Replace(date_ ? FormatDate(*date_) : std::wstring());
     Show(element);
-    if (changed) SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
+    if (changed)
+        SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
 }
 
 }  // namespace htmlengine

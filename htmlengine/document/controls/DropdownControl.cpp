@@ -21,7 +21,8 @@ namespace {
 Element* Popup(Element& select)
 {
     for (Element* child : select.Children())
-        if (child->Tag() == "popup") return child;
+        if (child->Tag() == "popup")
+            return child;
     return nullptr;
 }
 
@@ -35,16 +36,19 @@ bool IsOpenKey(unsigned key, unsigned keyboardState)
 ControlValue DropdownControl::GetValue(Element& element) const
 {
     Element* chosen = ChosenOption(element);
-    if (!chosen) return ControlValue::Undefined();
+    if (!chosen)
+        return ControlValue::Undefined();
     return ControlValue::String(chosen->AttributeOr("value", TextContent(*chosen)));
 }
 
 void DropdownControl::SetValue(Element& element, const ControlValue& value)
 {
-    if (value.kind != ControlValue::Kind::String && value.kind != ControlValue::Kind::Integer) return;
+    if (value.kind != ControlValue::Kind::String && value.kind != ControlValue::Kind::Integer)
+        return;
     std::wstring wanted = value.kind == ControlValue::Kind::String ? value.text : std::to_wstring(value.number);
     for (Element* option : OptionsOf(element))
-        if (option->AttributeOr("value") == wanted) return ChooseOption(element, option);
+        if (option->AttributeOr("value") == wanted)
+            return ChooseOption(element, option);
 }
 
 bool DropdownControl::IsOpen(Element& select)
@@ -56,7 +60,8 @@ bool DropdownControl::IsOpen(Element& select)
 void DropdownControl::Open(Element& select)
 {
     Element* popup = Popup(select);
-    if (!popup || IsOpen(select)) return;
+    if (!popup || IsOpen(select))
+        return;
     NotePopupOpened(select);
     ChangeState(*popup, kStateExpanded, 0);
     HighlightOnOpening(select);
@@ -66,7 +71,8 @@ void DropdownControl::ClosePopup(Element& select)
 {
     HighlightOption(select, nullptr);
     if (Element* popup = Popup(select))
-        if (popup->State() & kStateExpanded) ChangeState(*popup, kStateCollapsed, 0);
+        if (popup->State() & kStateExpanded)
+            ChangeState(*popup, kStateCollapsed, 0);
     NotePopupClosed(select);
 }
 
@@ -91,22 +97,27 @@ bool DropdownControl::OnKeyDown(Element& element, unsigned key, unsigned keyboar
         return true;
     }
     Element* next = StepOption(EnabledOptions(element), ChosenOption(element), key);
-    if (!next) return false;
-    if (next != ChosenOption(element)) Choose(element, *next);
+    if (!next)
+        return false;
+    if (next != ChosenOption(element))
+        Choose(element, *next);
     return true;
 }
 
 bool DropdownControl::OnCharacter(Element& element, wchar_t character)
 {
-    if (character < 0x20) return false;
+    if (character < 0x20)
+        return false;
     std::vector<Element*> options = EnabledOptions(element);
     std::vector<std::wstring> texts;
-    for (Element* option : options) texts.push_back(TextContent(*option));
+    for (Element* option : options)
+        texts.push_back(TextContent(*option));
     bool open = IsOpen(element);
     Element* from = open ? HighlightedOption(element) : ChosenOption(element);
     int current = int(std::find(options.begin(), options.end(), from) - options.begin());
     int found = typeAhead_.Find(character, GetTickCount(), texts, current < int(options.size()) ? current : -1);
-    if (found < 0) return true;
+    if (found < 0)
+        return true;
     if (open)
         HighlightOption(element, options[size_t(found)]);
     else if (options[size_t(found)] != ChosenOption(element))
@@ -139,13 +150,17 @@ bool DropdownControl::OnListKey(Element& select, unsigned key, unsigned keyboard
     return MoveHighlight(select, key);
 }
 
-void DropdownControl::OnFocusLost(Element& element) { ClosePopup(element); }
+void DropdownControl::OnFocusLost(Element& element)
+{
+    ClosePopup(element);
+}
 
 // The highlight follows the pointer over the open list, as in any drop-down list.
 void DropdownControl::OnPopupHover(Element& element, Element* hovered)
 {
     Element* option = hovered && IsOpen(element) ? OptionAround(*hovered, element) : nullptr;
-    if (option && !(option->State() & kStateDisabled) && option != HighlightedOption(element)) HighlightOption(element, option);
+    if (option && !(option->State() & kStateDisabled) && option != HighlightedOption(element))
+        HighlightOption(element, option);
 }
 
 void DropdownControl::Choose(Element& select, Element& option)

@@ -28,8 +28,10 @@ std::wstring FirstLine(const std::wstring& text)
 {
     std::wstring line;
     for (wchar_t c : text) {
-        if (c == L'\r' || c == L'\n') break;
-        if (c >= 0x20) line += c;
+        if (c == L'\r' || c == L'\n')
+            break;
+        if (c >= 0x20)
+            line += c;
     }
     return line;
 }
@@ -42,13 +44,15 @@ void* WindowOf(Element& element)
 
 }  // namespace
 
-EditControl::EditControl(Element& element, bool password)
-    : password_(password), text_(element.AttributeOr("value"))
+EditControl::EditControl(Element& element, bool password) : password_(password), text_(element.AttributeOr("value"))
 {
     caret_ = anchor_ = text_.size();
 }
 
-ControlValue EditControl::GetValue(Element&) const { return ControlValue::String(text_); }
+ControlValue EditControl::GetValue(Element&) const
+{
+    return ControlValue::String(text_);
+}
 
 void EditControl::SetValue(Element&, const ControlValue& value)
 {
@@ -61,22 +65,34 @@ void EditControl::Replace(std::wstring text)
     caret_ = anchor_ = text_.size();
 }
 
-size_t EditControl::SelectionStart() const { return std::min(caret_, anchor_); }
-size_t EditControl::SelectionEnd() const { return std::max(caret_, anchor_); }
+size_t EditControl::SelectionStart() const
+{
+    return std::min(caret_, anchor_);
+}
+size_t EditControl::SelectionEnd() const
+{
+    return std::max(caret_, anchor_);
+}
 
 std::wstring EditControl::Shown(const Element& element) const
 {
-    if (!password_) return text_;
+    if (!password_)
+        return text_;
     std::wstring mask = element.AttributeOr("password-char", L"*");
     return std::wstring(text_.size(), mask.empty() ? L'*' : mask[0]);
 }
 
-void EditControl::PlaceCaret(size_t index, bool extend) { MoveCaret(index, extend); }
+void EditControl::PlaceCaret(size_t index, bool extend)
+{
+    MoveCaret(index, extend);
+}
 
 void EditControl::KeepInView(int caretX, int textWidth, int viewWidth)
 {
-    if (caretX - scrollX_ > viewWidth) scrollX_ = caretX - viewWidth;
-    if (caretX < scrollX_) scrollX_ = caretX;
+    if (caretX - scrollX_ > viewWidth)
+        scrollX_ = caretX - viewWidth;
+    if (caretX < scrollX_)
+        scrollX_ = caretX;
     scrollX_ = std::max(0, std::min(scrollX_, textWidth - viewWidth));  // no empty space at the right
 }
 
@@ -93,7 +109,8 @@ size_t EditControl::IndexAt(int x) const
     size_t count = std::min(extents_.size(), text_.size());
     for (size_t i = 0; i < count; ++i) {
         int before = i == 0 ? 0 : extents_[i - 1];
-        if (offset < (before + extents_[i]) / 2) return i;
+        if (offset < (before + extents_[i]) / 2)
+            return i;
     }
     return text_.size();
 }
@@ -101,22 +118,28 @@ size_t EditControl::IndexAt(int x) const
 bool EditControl::OnMouse(Element& element, const MouseInput& input)
 {
     bool shift = (input.keyboardState & KEYBOARD_SHIFT) != 0;
-    if (input.kind == MouseInput::Kind::Down) PlaceCaret(IndexAt(input.x), shift);
-    if (input.kind == MouseInput::Kind::Move && input.captured) PlaceCaret(IndexAt(input.x), true);
-    if (input.kind == MouseInput::Kind::DoubleClick) anchor_ = 0, caret_ = text_.size();
+    if (input.kind == MouseInput::Kind::Down)
+        PlaceCaret(IndexAt(input.x), shift);
+    if (input.kind == MouseInput::Kind::Move && input.captured)
+        PlaceCaret(IndexAt(input.x), true);
+    if (input.kind == MouseInput::Kind::DoubleClick)
+        anchor_ = 0, caret_ = text_.size();
     bool taken = input.kind != MouseInput::Kind::Move || input.captured;
-    if (taken) Show(element);
+    if (taken)
+        Show(element);
     return taken;
 }
 
 void EditControl::Show(Element& element)
 {
-    if (Document* document = element.OwnerDocument()) document->Host().Repaint(&element);
+    if (Document* document = element.OwnerDocument())
+        document->Host().Repaint(&element);
 }
 
 bool EditControl::DeleteSelection()
 {
-    if (caret_ == anchor_) return false;
+    if (caret_ == anchor_)
+        return false;
     size_t from = SelectionStart();
     text_.erase(from, SelectionEnd() - from);
     caret_ = anchor_ = from;
@@ -126,7 +149,8 @@ bool EditControl::DeleteSelection()
 void EditControl::MoveCaret(size_t to, bool extend)
 {
     caret_ = std::min(to, text_.size());
-    if (!extend) anchor_ = caret_;
+    if (!extend)
+        anchor_ = caret_;
 }
 
 void EditControl::Insert(Element& element, std::wstring text)
@@ -134,16 +158,19 @@ void EditControl::Insert(Element& element, std::wstring text)
     bool deleted = DeleteSelection();
     size_t limit = MaxLength(element);
     size_t room = limit > text_.size() ? limit - text_.size() : 0;
-    if (text.size() > room) text.resize(room);
+    if (text.size() > room)
+        text.resize(room);
     text_.insert(caret_, text);
     caret_ += text.size();
     anchor_ = caret_;
-    if (deleted || !text.empty()) Edited(element);
+    if (deleted || !text.empty())
+        Edited(element);
 }
 
 bool EditControl::CopySelection(Element& element)
 {
-    if (password_ || caret_ == anchor_) return false;  // a password never leaves its edit
+    if (password_ || caret_ == anchor_)
+        return false;  // a password never leaves its edit
     return WriteClipboardText(WindowOf(element), text_.substr(SelectionStart(), SelectionEnd() - SelectionStart()));
 }
 
@@ -153,10 +180,12 @@ bool EditControl::OnShortcut(Element& element, unsigned key)
     case 'A': anchor_ = 0, caret_ = text_.size(); return true;
     case 'C': CopySelection(element); return true;
     case 'X':
-        if (CopySelection(element) && DeleteSelection()) Edited(element);
+        if (CopySelection(element) && DeleteSelection())
+            Edited(element);
         return true;
     case 'V':
-        if (auto pasted = ReadClipboardText(WindowOf(element))) Insert(element, FirstLine(*pasted));
+        if (auto pasted = ReadClipboardText(WindowOf(element)))
+            Insert(element, FirstLine(*pasted));
         return true;
     default: return false;
     }
@@ -179,23 +208,27 @@ bool EditControl::OnDeletion(Element& element, bool forward)
 bool EditControl::OnKeyDown(Element& element, unsigned key, unsigned keyboardState)
 {
     bool taken = OnEditKey(element, key, keyboardState);
-    if (taken) Show(element);
+    if (taken)
+        Show(element);
     return taken;
 }
 
 bool EditControl::OnEditKey(Element& element, unsigned key, unsigned keyboardState)
 {
     bool shift = (keyboardState & KEYBOARD_SHIFT) != 0;
-    if (keyboardState & KEYBOARD_CONTROL) return OnShortcut(element, key);
+    if (keyboardState & KEYBOARD_CONTROL)
+        return OnShortcut(element, key);
     switch (key) {
     case kHome: MoveCaret(0, shift); return true;
     case kEnd: MoveCaret(text_.size(), shift); return true;
     case kLeft:
-        if (!shift && caret_ != anchor_) return MoveCaret(SelectionStart(), false), true;
+        if (!shift && caret_ != anchor_)
+            return MoveCaret(SelectionStart(), false), true;
         MoveCaret(caret_ > 0 ? caret_ - 1 : 0, shift);
         return true;
     case kRight:
-        if (!shift && caret_ != anchor_) return MoveCaret(SelectionEnd(), false), true;
+        if (!shift && caret_ != anchor_)
+            return MoveCaret(SelectionEnd(), false), true;
         MoveCaret(caret_ + 1, shift);
         return true;
     case kBack: return OnDeletion(element, false);
@@ -206,7 +239,8 @@ bool EditControl::OnEditKey(Element& element, unsigned key, unsigned keyboardSta
 
 bool EditControl::OnCharacter(Element& element, wchar_t character)
 {
-    if (character < 0x20) return false;  // control keys come as key-down
+    if (character < 0x20)
+        return false;  // control keys come as key-down
     Insert(element, std::wstring(1, character));
     Show(element);
     return true;
@@ -217,6 +251,9 @@ bool IsEditOf(const Element* element)
     return element && dynamic_cast<EditControl*>(element->GetControl()) != nullptr;
 }
 
-void EditControl::Edited(Element& element) { SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0); }
+void EditControl::Edited(Element& element)
+{
+    SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
+}
 
 }  // namespace htmlengine

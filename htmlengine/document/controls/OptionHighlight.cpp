@@ -24,7 +24,8 @@ std::vector<Element*> EnabledOptions(Element& list)
 
 Element* StepOption(const std::vector<Element*>& options, Element* from, unsigned key)
 {
-    if (options.empty()) return nullptr;
+    if (options.empty())
+        return nullptr;
     auto at = std::find(options.begin(), options.end(), from);
     switch (key) {
     case VK_HOME: return options.front();
@@ -38,7 +39,8 @@ Element* StepOption(const std::vector<Element*>& options, Element* from, unsigne
 Element* HighlightedOption(Element& list)
 {
     for (Element* option : OptionsOf(list))
-        if (option->State() & kStateCurrent) return option;
+        if (option->State() & kStateCurrent)
+            return option;
     return nullptr;
 }
 
@@ -46,16 +48,19 @@ void HighlightOption(Element& list, Element* option)
 {
     for (Element* each : OptionsOf(list)) {
         bool current = (each->State() & kStateCurrent) != 0;
-        if (current != (each == option)) ChangeState(*each, each == option ? kStateCurrent : 0, each == option ? 0 : kStateCurrent);
+        if (current != (each == option))
+            ChangeState(*each, each == option ? kStateCurrent : 0, each == option ? 0 : kStateCurrent);
     }
     Document* document = list.OwnerDocument();
-    if (option && document) document->Host().ScrollIntoView(*option);
+    if (option && document)
+        document->Host().ScrollIntoView(*option);
 }
 
 bool MoveHighlight(Element& list, unsigned key)
 {
     Element* next = StepOption(EnabledOptions(list), HighlightedOption(list), key);
-    if (next) HighlightOption(list, next);
+    if (next)
+        HighlightOption(list, next);
     return next != nullptr;
 }
 

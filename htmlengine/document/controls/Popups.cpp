@@ -20,9 +20,11 @@ Control* OwnerControl(Document& document)
 Element* ExpandedListIn(Element& element)
 {
     Control* control = element.GetControl();
-    if (control && control->Type() == kControlList && (element.State() & kStateExpanded)) return &element;
+    if (control && control->Type() == kControlList && (element.State() & kStateExpanded))
+        return &element;
     for (Element* child : element.Children())
-        if (Element* list = ExpandedListIn(*child)) return list;
+        if (Element* list = ExpandedListIn(*child))
+            return list;
     return nullptr;
 }
 
@@ -30,7 +32,8 @@ Element* ExpandedListIn(Element& element)
 // focused element.
 Element* KeyedPopup(Document& document)
 {
-    if (OwnerControl(document)) return document.PopupOwner();
+    if (OwnerControl(document))
+        return document.PopupOwner();
     return document.Focus() ? ExpandedListIn(*document.Focus()) : nullptr;
 }
 
@@ -39,28 +42,33 @@ Element* KeyedPopup(Document& document)
 void NotePopupOpened(Element& owner)
 {
     Document* document = owner.OwnerDocument();
-    if (!document) return;
-    if (document->PopupOwner() != &owner) CloseOpenPopup(*document);
+    if (!document)
+        return;
+    if (document->PopupOwner() != &owner)
+        CloseOpenPopup(*document);
     document->SetPopupOwner(&owner);
 }
 
 void NotePopupClosed(Element& owner)
 {
     Document* document = owner.OwnerDocument();
-    if (document && document->PopupOwner() == &owner) document->SetPopupOwner(nullptr);
+    if (document && document->PopupOwner() == &owner)
+        document->SetPopupOwner(nullptr);
 }
 
 void CloseOpenPopup(Document& document)
 {
     Element* owner = document.PopupOwner();
     document.SetPopupOwner(nullptr);
-    if (Control* control = owner && !owner->deleted ? owner->GetControl() : nullptr) control->ClosePopup(*owner);
+    if (Control* control = owner && !owner->deleted ? owner->GetControl() : nullptr)
+        control->ClosePopup(*owner);
 }
 
 bool RoutePopupPress(Document& document, int x, int y)
 {
     Control* control = OwnerControl(document);
-    if (!control) return false;
+    if (!control)
+        return false;
     ElementHold hold(*document.PopupOwner());
     return control->OnPopupPress(*document.PopupOwner(), x, y);
 }
@@ -69,14 +77,16 @@ bool DismissPopupOutside(Document& document, Element* pressed)
 {
     Element* owner = document.PopupOwner();
     bool outside = owner && (!pressed || (pressed != owner && !owner->IsAncestorOf(pressed)));
-    if (outside) CloseOpenPopup(document);
+    if (outside)
+        CloseOpenPopup(document);
     return outside;
 }
 
 void RoutePopupHover(Document& document, Element* hovered)
 {
     Control* control = OwnerControl(document);
-    if (!control) return;
+    if (!control)
+        return;
     ElementHold hold(*document.PopupOwner());
     control->OnPopupHover(*document.PopupOwner(), hovered);
 }
@@ -85,11 +95,13 @@ bool RoutePopupKey(Document& document, unsigned key, unsigned keyboardState, boo
 {
     if (!down) {
         bool taken = key != 0 && document.PopupKey() == key;
-        if (taken) document.SetPopupKey(0);
+        if (taken)
+            document.SetPopupKey(0);
         return taken;
     }
     Element* owner = KeyedPopup(document);
-    if (!owner) return false;
+    if (!owner)
+        return false;
     ElementHold hold(*owner);
     bool taken = owner->GetControl()->OnPopupKey(*owner, key, keyboardState);
     document.SetPopupKey(taken ? key : 0);

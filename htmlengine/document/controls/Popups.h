@@ -26,5 +26,4 @@ void RoutePopupHover(Document& document, Element* hovered);
 // closed a list must not reach a dialog's key-up rule).
 bool RoutePopupKey(Document& document, unsigned key, unsigned keyboardState, bool down);
 
-
 }  // namespace htmlengine

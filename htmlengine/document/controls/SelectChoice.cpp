@@ -14,22 +14,26 @@ namespace {
 void ForEachOption(Element& element, const std::function<void(Element&)>& visit)
 {
     for (Element* child : element.Children()) {
-        if (child->Tag() == "option") visit(*child);
-        if (child->Tag() != "select") ForEachOption(*child, visit);
+        if (child->Tag() == "option")
+            visit(*child);
+        if (child->Tag() != "select")
+            ForEachOption(*child, visit);
     }
 }
 
 Element* FindCaption(Element& select)
 {
     for (Element* child : select.Children())
-        if (child->Tag() == "caption") return child;
+        if (child->Tag() == "caption")
+            return child;
     return nullptr;
 }
 
 void SetText(Element& element, const std::wstring& text)
 {
     DiscardNodes(element.TakeNodes());
-    if (!text.empty()) element.AppendNode(new TextNode(text));
+    if (!text.empty())
+        element.AppendNode(new TextNode(text));
 }
 
 }  // namespace
@@ -37,7 +41,8 @@ void SetText(Element& element, const std::wstring& text)
 Element* SelectOf(Element& option)
 {
     for (Element* e = option.Parent(); e; e = e->Parent())
-        if (e->Tag() == "select") return e;
+        if (e->Tag() == "select")
+            return e;
     return nullptr;
 }
 
@@ -51,7 +56,8 @@ std::vector<Element*> OptionsOf(Element& select)
 Element* OptionAround(Element& target, const Element& select)
 {
     for (Element* e = &target; e && e != &select; e = e->Parent())
-        if (e->Tag() == "option") return e;
+        if (e->Tag() == "option")
+            return e;
     return nullptr;
 }
 
@@ -59,7 +65,8 @@ Element* ChosenOption(Element& select)
 {
     Element* chosen = nullptr;
     ForEachOption(select, [&](Element& option) {
-        if (!chosen && (option.State() & kStateChecked)) chosen = &option;
+        if (!chosen && (option.State() & kStateChecked))
+            chosen = &option;
     });
     return chosen;
 }
@@ -76,9 +83,11 @@ void ChooseOption(Element& select, Element* option)
 void RefreshCaption(Element& select)
 {
     Element* caption = FindCaption(select);
-    if (!caption) return;
+    if (!caption)
+        return;
     Element* chosen = ChosenOption(select);
-    while (!caption->Attributes().empty()) caption->RemoveAttribute(caption->Attributes().front()->name);
+    while (!caption->Attributes().empty())
+        caption->RemoveAttribute(caption->Attributes().front()->name);
     if (chosen) {
         for (const auto& attribute : chosen->Attributes())
             caption->SetAttribute(attribute->name, attribute->value);
@@ -86,7 +95,8 @@ void RefreshCaption(Element& select)
     } else {
         SetText(*caption, select.AttributeOr("novalue"));
     }
-    if (Document* document = select.OwnerDocument()) document->BoxesChanged(*caption);
+    if (Document* document = select.OwnerDocument())
+        document->BoxesChanged(*caption);
 }
 
 }  // namespace htmlengine

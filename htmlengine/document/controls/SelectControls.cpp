@@ -31,7 +31,8 @@ void CloseAndActivateHighlighted(Element& list)
     Element* option = HighlightedOption(list);
     ChangeState(list, kStateCollapsed, 0);
     Document* document = list.OwnerDocument();
-    if (!option || !document) return;
+    if (!option || !document)
+        return;
     ElementHold hold(*option);
     ActivateAsClick(*document, *option, 0);
 }
@@ -41,14 +42,16 @@ void CloseAndActivateHighlighted(Element& list)
 ControlValue ListControl::GetValue(Element& element) const
 {
     for (Element* option : OptionsOf(element))
-        if (option->State() & kStateChecked) return ControlValue::String(option->AttributeOr("value"));
+        if (option->State() & kStateChecked)
+            return ControlValue::String(option->AttributeOr("value"));
     return ControlValue::Undefined();
 }
 
 bool ListControl::OnClick(Element& element, Element& target)
 {
     Element* option = OptionAround(target, element);
-    if (!option) return false;
+    if (!option)
+        return false;
     for (Element* each : OptionsOf(element))
         ChangeState(*each, each == option ? kStateChecked : 0, each == option ? 0 : kStateChecked);
     return false;  // the option's own behaviours still see the click
@@ -56,7 +59,8 @@ bool ListControl::OnClick(Element& element, Element& target)
 
 bool ListControl::OnPopupKey(Element& element, unsigned key, unsigned)
 {
-    if (!(element.State() & kStateExpanded)) return false;
+    if (!(element.State() & kStateExpanded))
+        return false;
     if (key == VK_RETURN) {
         CloseAndActivateHighlighted(element);
         return true;
@@ -84,18 +88,22 @@ ControlValue ProgressControl::GetValue(Element& element) const
 
 void ProgressControl::SetValue(Element& element, const ControlValue& value)
 {
-    if (value.kind == ControlValue::Kind::Integer) element.SetAttribute("value", std::to_wstring(value.number));
+    if (value.kind == ControlValue::Kind::Integer)
+        element.SetAttribute("value", std::to_wstring(value.number));
 }
 
 bool StepProgress(Element& progress)
 {
-    if (!progress.HasAttribute("requested-value")) return false;
+    if (!progress.HasAttribute("requested-value"))
+        return false;
     int target = std::clamp(AttributeNumber(progress, "requested-value"), 0, 100);
     int value = AttributeNumber(progress, "value");
     int next = value < target ? std::min(value + 3, target) : std::max(value - 1, target);
     progress.SetAttribute("value", std::to_wstring(next));
-    if (next == target) progress.RemoveAttribute("requested-value");
-    if (Document* document = progress.OwnerDocument()) document->StyleChanged(progress);
+    if (next == target)
+        progress.RemoveAttribute("requested-value");
+    if (Document* document = progress.OwnerDocument())
+        document->StyleChanged(progress);
     return true;
 }
 

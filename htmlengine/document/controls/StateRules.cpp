@@ -14,8 +14,10 @@ namespace {
 
 unsigned ExclusiveExpansion(unsigned state, unsigned set)
 {
-    if (set & kStateCollapsed) return state & ~kStateExpanded;
-    if (set & kStateExpanded) return state & ~kStateCollapsed;
+    if (set & kStateCollapsed)
+        return state & ~kStateExpanded;
+    if (set & kStateExpanded)
+        return state & ~kStateCollapsed;
     return state;
 }
 
@@ -23,7 +25,8 @@ unsigned ExclusiveExpansion(unsigned state, unsigned set)
 // reach the body and the window's handlers again and Tab starts afresh.
 void ReleaseFocusFromDisabled(Document& document)
 {
-    if (document.Focus() && IsDisabledInTree(*document.Focus())) SetFocusSilently(document, nullptr);
+    if (document.Focus() && IsDisabledInTree(*document.Focus()))
+        SetFocusSilently(document, nullptr);
 }
 
 bool IsCheckable(const Element& element)
@@ -39,32 +42,41 @@ void ChangeState(Element& element, unsigned set, unsigned clear)
     unsigned before = element.State();
     unsigned state = ExclusiveExpansion((before & ~clear) | set, set);
     element.SetStateBits((state & ~kStateFocus) | (before & kStateFocus));
-    if (((before ^ state) & kStateExpanded) && element.GetControl()) element.GetControl()->OnExpansionChanged(element);
+    if (((before ^ state) & kStateExpanded) && element.GetControl())
+        element.GetControl()->OnExpansionChanged(element);
     Document* document = element.OwnerDocument();
-    if (document && (set & kStateFocus)) SetFocusSilently(*document, &element);
-    if (document && (clear & kStateFocus) && document->Focus() == &element) SetFocusSilently(*document, nullptr);
-    if (document && (set & kStateDisabled)) ReleaseFocusFromDisabled(*document);
+    if (document && (set & kStateFocus))
+        SetFocusSilently(*document, &element);
+    if (document && (clear & kStateFocus) && document->Focus() == &element)
+        SetFocusSilently(*document, nullptr);
+    if (document && (set & kStateDisabled))
+        ReleaseFocusFromDisabled(*document);
     Element* select = element.Tag() == "option" && ((set | clear) & kStateChecked) ? SelectOf(element) : nullptr;
     if (select && (set & kStateChecked))
         ChooseOption(*select, &element);
     else if (select)
         RefreshCaption(*select);
-    if (document) document->StyleChanged(element);
+    if (document)
+        document->StyleChanged(element);
 }
 
 bool IsDisabledInTree(const Element& element)
 {
     for (const Element* e = &element; e; e = e->Parent())
-        if (e->State() & kStateDisabled) return true;
+        if (e->State() & kStateDisabled)
+            return true;
     return false;
 }
 
 void ApplyMarkupStates(Element& element)
 {
     unsigned state = element.State();
-    if (element.Tag() == "option" && element.HasAttribute("selected")) state |= kStateChecked;
-    if (IsCheckable(element) && element.HasAttribute("checked")) state |= kStateChecked;
-    if (element.HasAttribute("disabled")) state |= kStateDisabled;
+    if (element.Tag() == "option" && element.HasAttribute("selected"))
+        state |= kStateChecked;
+    if (IsCheckable(element) && element.HasAttribute("checked"))
+        state |= kStateChecked;
+    if (element.HasAttribute("disabled"))
+        state |= kStateDisabled;
     element.SetStateBits(state);
 }
 

@@ -11,7 +11,8 @@ const unsigned long kPauseMilliseconds = 1000;
 bool StartsWith(const std::wstring& text, const std::wstring& prefix)
 {
     size_t start = text.find_first_not_of(L" \t");
-    if (start == std::wstring::npos || text.size() - start < prefix.size()) return false;
+    if (start == std::wstring::npos || text.size() - start < prefix.size())
+        return false;
     return EqualsNoCase(std::wstring_view(text).substr(start, prefix.size()), prefix);
 }
 
@@ -24,7 +25,8 @@ bool OneRepeatedCharacter(const std::wstring& text)
 
 int TypeAhead::Find(wchar_t character, unsigned long now, const std::vector<std::wstring>& items, int current)
 {
-    if (typed_.empty() || now - last_ > kPauseMilliseconds) typed_.clear();
+    if (typed_.empty() || now - last_ > kPauseMilliseconds)
+        typed_.clear();
     typed_ += LowerAscii(character);
     last_ = now;
     // "b", "b", "b" steps through the b's; "bo" refines the search from where it is.
@@ -34,7 +36,8 @@ int TypeAhead::Find(wchar_t character, unsigned long now, const std::vector<std:
     int first = stepping ? current + 1 : current < 0 ? 0 : current;
     for (int offset = 0; offset < count; ++offset) {
         int index = ((first + offset) % count + count) % count;
-        if (StartsWith(items[size_t(index)], prefix)) return index;
+        if (StartsWith(items[size_t(index)], prefix))
+            return index;
     }
     return -1;
 }

@@ -8,7 +8,10 @@ namespace htmlengine {
 
 namespace {
 
-std::wstring Quoted(std::wstring_view text) { return L"\"" + std::wstring(text) + L"\""; }
+std::wstring Quoted(std::wstring_view text)
+{
+    return L"\"" + std::wstring(text) + L"\"";
+}
 
 // @import "x.css"; @import url(x.css); @import url("x.css")
 std::wstring ImportUrl(std::wstring_view prelude)
@@ -25,10 +28,12 @@ std::wstring ImportUrl(std::wstring_view prelude)
 bool ParseDeclaration(std::wstring_view text, Declaration& declaration)
 {
     size_t colon = text.find(L':');
-    if (colon == std::wstring_view::npos) return false;
+    if (colon == std::wstring_view::npos)
+        return false;
     std::wstring_view name = TrimCss(text.substr(0, colon));
     std::wstring_view value = TrimCss(text.substr(colon + 1));
-    if (name.empty() || name.find_first_of(L" \t\r\n") != std::wstring_view::npos) return false;
+    if (name.empty() || name.find_first_of(L" \t\r\n") != std::wstring_view::npos)
+        return false;
     size_t bang = value.rfind(L'!');
     if (bang != std::wstring_view::npos && EqualsNoCase(TrimCss(value.substr(bang + 1)), L"important")) {
         declaration.important = true;
@@ -63,7 +68,8 @@ private:
     // or statement of any other at-rule is skipped and reported.
     void AtRule(std::wstring_view prelude, wchar_t stop)
     {
-        if (stop == L'{') scanner_.ReadBlock();
+        if (stop == L'{')
+            scanner_.ReadBlock();
         if (EqualsNoCase(prelude.substr(0, 7), L"@import") && stop != L'{') {
             sheet_.imports.push_back(ImportUrl(prelude.substr(7)));
             return;
@@ -94,7 +100,10 @@ private:
 
 }  // namespace
 
-StyleSheet ParseStyleSheet(std::wstring_view text) { return SheetParser(text).Run(); }
+StyleSheet ParseStyleSheet(std::wstring_view text)
+{
+    return SheetParser(text).Run();
+}
 
 // CSS Syntax 5.4.5 "consume a list of declarations": ";" separates, at nesting depth 0, so
 // a value may hold braces (our page scripts do).
@@ -106,7 +115,8 @@ DeclarationList ParseDeclarations(std::wstring_view text, std::vector<std::wstri
     while (!scanner.AtEnd()) {
         wchar_t stop = 0;
         std::wstring_view item = TrimCss(scanner.ReadUntil(L";", stop));
-        if (item.empty()) continue;
+        if (item.empty())
+            continue;
         Declaration declaration;
         if (ParseDeclaration(item, declaration))
             list.push_back(std::move(declaration));
@@ -126,7 +136,8 @@ void SetDeclaration(DeclarationList& list, const std::string& property, const st
                 it->value = value;
             return;
         }
-    if (!value.empty()) list.push_back({property, value, false});
+    if (!value.empty())
+        list.push_back({ property, value, false });
 }
 
 }  // namespace htmlengine

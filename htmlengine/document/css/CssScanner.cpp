@@ -4,7 +4,10 @@ namespace htmlengine {
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\f'; }
+bool IsBlank(wchar_t c)
+{
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\f';
+}
 
 }  // namespace
 
@@ -35,7 +38,8 @@ std::wstring StripCssComments(std::wstring_view text)
 
 void CssScanner::SkipBlanks()
 {
-    while (!AtEnd() && IsBlank(in_[pos_])) ++pos_;
+    while (!AtEnd() && IsBlank(in_[pos_]))
+        ++pos_;
 }
 
 // CSS Syntax 4.3.5 "consume a string token": up to the matching quote, "\" escapes one
@@ -65,8 +69,10 @@ std::wstring_view CssScanner::ReadUntil(std::wstring_view stops, wchar_t& stop)
             pos_ = SkipString(pos_);
             continue;
         }
-        if (c == L'(' || c == L'[' || c == L'{') ++depth;
-        if ((c == L')' || c == L']' || c == L'}') && depth > 0) --depth;
+        if (c == L'(' || c == L'[' || c == L'{')
+            ++depth;
+        if ((c == L')' || c == L']' || c == L'}') && depth > 0)
+            --depth;
         ++pos_;
     }
     stop = 0;
@@ -81,8 +87,10 @@ std::wstring_view CssScanner::ReadBlock()
 
 std::wstring_view TrimCss(std::wstring_view text)
 {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 

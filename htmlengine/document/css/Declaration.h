@@ -7,7 +7,7 @@ namespace htmlengine {
 
 struct Declaration {
     std::string property;  // lower case
-    std::wstring value;    // trimmed text as written
+    std::wstring value;  // trimmed text as written
     bool important = false;
 };
 

@@ -13,7 +13,8 @@ bool Collect(Element& parent, const std::function<bool(Element&)>& wanted, unsig
     for (Element* child : parent.Children()) {
         if (wanted(*child)) {
             found.push_back(child);
-            if (firstOnly) return true;
+            if (firstOnly)
+                return true;
         }
         if ((depth == 0 || level < depth) && Collect(*child, wanted, depth, level + 1, found, firstOnly))
             return true;
@@ -23,8 +24,7 @@ bool Collect(Element& parent, const std::function<bool(Element&)>& wanted, unsig
 
 }  // namespace
 
-std::vector<Element*> CollectDescendants(Element& scope, const std::function<bool(Element&)>& wanted,
-                                         unsigned depth)
+std::vector<Element*> CollectDescendants(Element& scope, const std::function<bool(Element&)>& wanted, unsigned depth)
 {
     std::vector<Element*> found;
     Collect(scope, wanted, depth, 1, found, false);

@@ -15,28 +15,37 @@ bool MatchesAttribute(const AttributeCondition& condition, const Element& elemen
 // Selectors 3 §6.6.5.2: the element is the (an+b)-th child for some n >= 0.
 bool MatchesNth(const NthChild& nth, const Element& element)
 {
-    if (!element.Parent()) return false;
+    if (!element.Parent())
+        return false;
     int position = int(element.Index()) + 1;
-    if (nth.a == 0) return position == nth.b;
+    if (nth.a == 0)
+        return position == nth.b;
     int n = position - nth.b;
     return n % nth.a == 0 && n / nth.a >= 0;
 }
 
 bool MatchesCompound(const CompoundSelector& compound, const Element& element, const Element* scope)
 {
-    if (!compound.tag.empty() && compound.tag != element.Tag()) return false;
-    if ((element.State() & compound.states) != compound.states) return false;
-    if (compound.root && &element != scope) return false;
+    if (!compound.tag.empty() && compound.tag != element.Tag())
+        return false;
+    if ((element.State() & compound.states) != compound.states)
+        return false;
+    if (compound.root && &element != scope)
+        return false;
     if (!compound.id.empty()) {
         const std::wstring* id = element.FindAttribute("id");
-        if (!id || *id != compound.id) return false;
+        if (!id || *id != compound.id)
+            return false;
     }
     for (const std::wstring& name : compound.classes)
-        if (!element.HasClass(name)) return false;
+        if (!element.HasClass(name))
+            return false;
     for (const AttributeCondition& condition : compound.attributes)
-        if (!MatchesAttribute(condition, element)) return false;
+        if (!MatchesAttribute(condition, element))
+            return false;
     for (const NthChild& nth : compound.nthChildren)
-        if (!MatchesNth(nth, element)) return false;
+        if (!MatchesNth(nth, element))
+            return false;
     return true;
 }
 
@@ -44,13 +53,16 @@ bool MatchesCompound(const CompoundSelector& compound, const Element& element, c
 // decides where compound index - 1 is looked for. Descendant combinators backtrack.
 bool MatchesFrom(const ComplexSelector& selector, size_t index, const Element& element, const Element* scope)
 {
-    if (!MatchesCompound(selector.compounds[index], element, scope)) return false;
-    if (index == 0) return true;
+    if (!MatchesCompound(selector.compounds[index], element, scope))
+        return false;
+    if (index == 0)
+        return true;
     const Element* ancestor = element.Parent();
     if (selector.combinators[index - 1] == Combinator::Child)
         return ancestor && MatchesFrom(selector, index - 1, *ancestor, scope);
     for (; ancestor; ancestor = ancestor->Parent())
-        if (MatchesFrom(selector, index - 1, *ancestor, scope)) return true;
+        if (MatchesFrom(selector, index - 1, *ancestor, scope))
+            return true;
     return false;
 }
 
@@ -64,7 +76,8 @@ bool Matches(const ComplexSelector& selector, const Element& element, const Elem
 bool MatchesAny(const SelectorList& selectors, const Element& element, const Element* scope)
 {
     for (const ComplexSelector& selector : selectors)
-        if (Matches(selector, element, scope)) return true;
+        if (Matches(selector, element, scope))
+            return true;
     return false;
 }
 

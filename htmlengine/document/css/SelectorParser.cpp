@@ -15,18 +15,21 @@ struct StatePseudoClass {
 };
 
 const StatePseudoClass kStatePseudoClasses[] = {
-    {"hover", kStateHover},         {"focus", kStateFocus},       {"current", kStateCurrent},
-    {"checked", kStateChecked},     {"disabled", kStateDisabled}, {"expanded", kStateExpanded},
-    {"collapsed", kStateCollapsed}, {"anchor", kStateAnchor},
+    { "hover", kStateHover },         { "focus", kStateFocus },       { "current", kStateCurrent },
+    { "checked", kStateChecked },     { "disabled", kStateDisabled }, { "expanded", kStateExpanded },
+    { "collapsed", kStateCollapsed }, { "anchor", kStateAnchor },
 };
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\f'; }
+bool IsBlank(wchar_t c)
+{
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\f';
+}
 
 // CSS Syntax 4.2: name code points (letters, digits, "-", "_", and anything non-ASCII).
 bool IsNameChar(wchar_t c)
 {
-    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'-' ||
-           c == L'_' || c >= 0x80;
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'-' || c == L'_' ||
+           c >= 0x80;
 }
 
 class Parser {
@@ -39,7 +42,8 @@ public:
         for (;;) {
             list.push_back(ParseComplex());
             SkipBlanks();
-            if (AtEnd()) return list;
+            if (AtEnd())
+                return list;
             Expect(L',');
         }
     }
@@ -53,7 +57,8 @@ private:
         complex.compounds.push_back(ParseCompound());
         for (;;) {
             bool blank = SkipBlanks();
-            if (AtEnd() || Peek() == L',') break;
+            if (AtEnd() || Peek() == L',')
+                break;
             if (Peek() == L'>') {
                 ++pos_;
                 SkipBlanks();
@@ -65,7 +70,8 @@ private:
             }
             complex.compounds.push_back(ParseCompound());
         }
-        for (const CompoundSelector& compound : complex.compounds) complex.specificity += Specificity(compound);
+        for (const CompoundSelector& compound : complex.compounds)
+            complex.specificity += Specificity(compound);
         return complex;
     }
 
@@ -73,7 +79,8 @@ private:
     static unsigned Specificity(const CompoundSelector& c)
     {
         unsigned states = 0;
-        for (unsigned bits = c.states; bits; bits &= bits - 1) ++states;
+        for (unsigned bits = c.states; bits; bits &= bits - 1)
+            ++states;
         unsigned b =
             unsigned(c.classes.size() + c.attributes.size() + c.nthChildren.size()) + states + (c.root ? 1 : 0);
         return (c.id.empty() ? 0u : 1u << 16) + (b << 8) + (c.tag.empty() ? 0u : 1u);
@@ -88,8 +95,10 @@ private:
             ++pos_;
         else if (!AtEnd() && IsNameChar(Peek()))
             compound.tag = ToLowerAscii(Narrow(ReadName()));
-        while (!AtEnd() && ParseSimple(compound)) {}
-        if (pos_ == start) Fail("selector expected");
+        while (!AtEnd() && ParseSimple(compound)) {
+        }
+        if (pos_ == start)
+            Fail("selector expected");
         return compound;
     }
 
@@ -141,8 +150,10 @@ private:
             compound.root = true;
             return;
         }
-        if (name == "nth-child") return compound.nthChildren.push_back(ParseNthArgument());
-        if (name == "first-child") return compound.nthChildren.push_back({0, 1});
+        if (name == "nth-child")
+            return compound.nthChildren.push_back(ParseNthArgument());
+        if (name == "first-child")
+            return compound.nthChildren.push_back({ 0, 1 });
         for (const StatePseudoClass& state : kStatePseudoClasses)
             if (name == state.name) {
                 compound.states |= state.bit;
@@ -156,15 +167,20 @@ private:
     {
         Expect(L'(');
         size_t close = in_.find(L')', pos_);
-        if (close == std::wstring_view::npos) Fail("missing )");
+        if (close == std::wstring_view::npos)
+            Fail("missing )");
         std::wstring argument;
         for (wchar_t c : in_.substr(pos_, close - pos_))
-            if (!IsBlank(c)) argument += LowerAscii(c);
+            if (!IsBlank(c))
+                argument += LowerAscii(c);
         pos_ = close + 1;
-        if (argument == L"odd") return {2, 1};
-        if (argument == L"even") return {2, 0};
+        if (argument == L"odd")
+            return { 2, 1 };
+        if (argument == L"even")
+            return { 2, 0 };
         size_t n = argument.find(L'n');
-        if (n == std::wstring::npos) return {0, ParseInt(argument)};
+        if (n == std::wstring::npos)
+            return { 0, ParseInt(argument) };
         std::wstring a = argument.substr(0, n);
         NthChild nth;
         nth.a = a.empty() || a == L"+" ? 1 : a == L"-" ? -1 : ParseInt(a);
@@ -176,15 +192,18 @@ private:
     {
         wchar_t* end = nullptr;
         long value = std::wcstol(text.c_str(), &end, 10);
-        if (text.empty() || *end != 0) Fail("bad number in :nth-child");
+        if (text.empty() || *end != 0)
+            Fail("bad number in :nth-child");
         return int(value);
     }
 
     std::wstring ReadName()
     {
         size_t start = pos_;
-        while (!AtEnd() && IsNameChar(Peek())) ++pos_;
-        if (pos_ == start) Fail("name expected");
+        while (!AtEnd() && IsNameChar(Peek()))
+            ++pos_;
+        if (pos_ == start)
+            Fail("name expected");
         return std::wstring(in_.substr(start, pos_ - start));
     }
 
@@ -192,7 +211,8 @@ private:
     {
         wchar_t quote = in_[pos_++];
         size_t end = in_.find(quote, pos_);
-        if (end == std::wstring_view::npos) Fail("unterminated string");
+        if (end == std::wstring_view::npos)
+            Fail("unterminated string");
         std::wstring value(in_.substr(pos_, end - pos_));
         pos_ = end + 1;
         return value;
@@ -201,27 +221,27 @@ private:
     static std::string Narrow(const std::wstring& text)
     {
         std::string narrow;
-        for (wchar_t c : text) narrow += c < 0x80 ? char(c) : '?';
+        for (wchar_t c : text)
+            narrow += c < 0x80 ? char(c) : '?';
         return narrow;
     }
 
     bool SkipBlanks()
     {
         size_t start = pos_;
-        while (!AtEnd() && IsBlank(Peek())) ++pos_;
+        while (!AtEnd() && IsBlank(Peek()))
+            ++pos_;
         return pos_ != start;
     }
 
     void Expect(wchar_t c)
     {
-        if (AtEnd() || Peek() != c) Fail(std::string("expected '") + char(c) + "'");
+        if (AtEnd() || Peek() != c)
+            Fail(std::string("expected '") + char(c) + "'");
         ++pos_;
     }
 
-    [[noreturn]] void Fail(const std::string& what) const
-    {
-        throw SelectorError(what + " at " + std::to_string(pos_));
-    }
+    [[noreturn]] void Fail(const std::string& what) const { throw SelectorError(what + " at " + std::to_string(pos_)); }
 
     bool AtEnd() const { return pos_ >= in_.size(); }
     wchar_t Peek() const { return in_[pos_]; }
@@ -232,6 +252,9 @@ private:
 
 }  // namespace
 
-SelectorList ParseSelectors(std::wstring_view text) { return Parser(text).ParseList(); }
+SelectorList ParseSelectors(std::wstring_view text)
+{
+    return Parser(text).ParseList();
+}
 
 }  // namespace htmlengine

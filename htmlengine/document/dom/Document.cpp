@@ -46,24 +46,28 @@ void Document::SetRoot(Element* root)
     }
     root_ = root;
     focus_ = eventRoot_ = popupOwner_ = nullptr;
-    if (root_) root_->SetRootOf(this);
+    if (root_)
+        root_->SetRootOf(this);
     InvalidateStyles();
 }
 
 void Document::AddStyleSheet(StyleSheet sheet)
 {
-    for (const std::wstring& error : sheet.errors) LogError(L"CSS: " + error);
+    for (const std::wstring& error : sheet.errors)
+        LogError(L"CSS: " + error);
     sheets_.push_back(std::move(sheet));
     ruleIndex_.reset();
     for (const StyleRule& rule : sheets_.back().rules) {  // a moved vector keeps its elements in place
         ++ruleCount_;
         for (const ComplexSelector& selector : rule.selectors)
-            for (const CompoundSelector& compound : selector.compounds) selectorStates_ |= compound.states;
+            for (const CompoundSelector& compound : selector.compounds)
+                selectorStates_ |= compound.states;
         for (const Declaration& declaration : rule.declarations) {
             if (!IsKnownProperty(declaration.property))
                 LogErrorOnce(L"CSS: property not supported: " + Widen(declaration.property));
             std::vector<RuleRef>& rules = rulesByProperty_[declaration.property];
-            if (rules.empty() || rules.back().rule != &rule) rules.push_back({&rule, ruleCount_});
+            if (rules.empty() || rules.back().rule != &rule)
+                rules.push_back({ &rule, ruleCount_ });
         }
     }
     InvalidateStyles();
@@ -92,7 +96,8 @@ void Document::BoxesChanged(Element& element)
 
 const RuleIndex& Document::Rules() const
 {
-    if (!ruleIndex_) ruleIndex_ = std::make_unique<RuleIndex>(sheets_);
+    if (!ruleIndex_)
+        ruleIndex_ = std::make_unique<RuleIndex>(sheets_);
     return *ruleIndex_;
 }
 
@@ -106,9 +111,12 @@ const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string
 void Document::Forget(const Element& element)
 {
     changes_.Forget(element);
-    if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) focus_ = nullptr;
-    if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_))) eventRoot_ = nullptr;
-    if (popupOwner_ && (popupOwner_ == &element || element.IsAncestorOf(popupOwner_))) popupOwner_ = nullptr;
+    if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_)))
+        focus_ = nullptr;
+    if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_)))
+        eventRoot_ = nullptr;
+    if (popupOwner_ && (popupOwner_ == &element || element.IsAncestorOf(popupOwner_)))
+        popupOwner_ = nullptr;
 }
 
 // Every problem is kept for tests and written to the debugger output, never dropped.
@@ -120,7 +128,8 @@ void Document::LogError(const std::wstring& message)
 
 void Document::LogErrorOnce(const std::wstring& message)
 {
-    if (loggedOnce_.insert(message).second) LogError(message);
+    if (loggedOnce_.insert(message).second)
+        LogError(message);
 }
 
 }  // namespace htmlengine

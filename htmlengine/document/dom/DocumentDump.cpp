@@ -12,15 +12,16 @@ namespace {
 const struct {
     unsigned bit;
     const wchar_t* name;
-} kStateNames[] = {{kStateFocus, L"focus"},       {kStateCurrent, L"current"},   {kStateChecked, L"checked"},
-                   {kStateDisabled, L"disabled"}, {kStateExpanded, L"expanded"}, {kStateCollapsed, L"collapsed"},
-                   {kStateAnchor, L"anchor"},     {kStateHover, L"hover"}};
+} kStateNames[] = { { kStateFocus, L"focus" },       { kStateCurrent, L"current" },   { kStateChecked, L"checked" },
+                    { kStateDisabled, L"disabled" }, { kStateExpanded, L"expanded" }, { kStateCollapsed, L"collapsed" },
+                    { kStateAnchor, L"anchor" },     { kStateHover, L"hover" } };
 
 std::wstring States(const Element& element)
 {
     std::wstring names;
     for (const auto& state : kStateNames)
-        if (element.State() & state.bit) names += (names.empty() ? L"" : L" ") + std::wstring(state.name);
+        if (element.State() & state.bit)
+            names += (names.empty() ? L"" : L" ") + std::wstring(state.name);
     return names.empty() ? names : L" [" + names + L"]";
 }
 
@@ -28,14 +29,16 @@ std::wstring OwnText(const Element& element)
 {
     std::wstring text;
     for (const Node* node : element.Nodes())
-        if (!node->IsElement()) text += static_cast<const TextNode*>(node)->Text();
+        if (!node->IsElement())
+            text += static_cast<const TextNode*>(node)->Text();
     return text.find_first_not_of(L" \t\r\n") == std::wstring::npos ? L"" : L" \"" + text + L"\"";
 }
 
 std::wstring ValueText(Element& element)
 {
     Control* control = element.GetControl();
-    if (!control) return L"";
+    if (!control)
+        return L"";
     ControlValue value = control->GetValue(element);
     switch (value.kind) {
     case ControlValue::Kind::String: return L" = \"" + value.text + L"\"";
@@ -53,7 +56,8 @@ void Dump(Element& element, int depth, std::wstring& out)
     for (const auto& attribute : element.Attributes())
         out += L" " + Widen(attribute->name) + L"=\"" + attribute->value + L"\"";
     out += States(element) + OwnText(element) + ValueText(element) + L"\n";
-    for (Element* child : element.Children()) Dump(*child, depth + 1, out);
+    for (Element* child : element.Children())
+        Dump(*child, depth + 1, out);
 }
 
 }  // namespace

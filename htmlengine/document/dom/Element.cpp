@@ -16,13 +16,15 @@ Element::~Element()
 {
     UnregisterElement(this);
     for (Node* node : nodes_)
-        if (!node->IsElement()) delete node;
+        if (!node->IsElement())
+            delete node;
 }
 
 const std::wstring* Element::FindAttribute(std::string_view name) const
 {
     for (const auto& attribute : attributes_)
-        if (EqualsNoCase(attribute->name, name)) return &attribute->value;
+        if (EqualsNoCase(attribute->name, name))
+            return &attribute->value;
     return nullptr;
 }
 
@@ -39,7 +41,7 @@ void Element::SetAttribute(std::string_view name, std::wstring value)
             attribute->value = std::move(value);
             return;
         }
-    attributes_.push_back(std::unique_ptr<Attribute>(new Attribute{std::string(name), std::move(value)}));
+    attributes_.push_back(std::unique_ptr<Attribute>(new Attribute { std::string(name), std::move(value) }));
 }
 
 void Element::RemoveAttribute(std::string_view name)
@@ -52,12 +54,15 @@ void Element::RemoveAttribute(std::string_view name)
 bool Element::HasClass(std::wstring_view name) const
 {
     const std::wstring* classes = FindAttribute("class");
-    if (!classes) return false;
+    if (!classes)
+        return false;
     size_t start = 0;
     while (start < classes->size()) {
         size_t end = classes->find_first_of(L" \t\r\n", start);
-        if (end == std::wstring::npos) end = classes->size();
-        if (std::wstring_view(*classes).substr(start, end - start) == name) return true;
+        if (end == std::wstring::npos)
+            end = classes->size();
+        if (std::wstring_view(*classes).substr(start, end - start) == name)
+            return true;
         start = end + 1;
     }
     return false;
@@ -66,9 +71,11 @@ bool Element::HasClass(std::wstring_view name) const
 size_t Element::Index() const
 {
     Element* parent = Parent();
-    if (!parent) return 0;
+    if (!parent)
+        return 0;
     const auto& siblings = parent->children_;
-    if (indexHint_ < siblings.size() && siblings[indexHint_] == this) return indexHint_;
+    if (indexHint_ < siblings.size() && siblings[indexHint_] == this)
+        return indexHint_;
     indexHint_ = std::find(siblings.begin(), siblings.end(), this) - siblings.begin();
     return indexHint_;
 }
@@ -77,7 +84,8 @@ void Element::AppendNode(Node* node)
 {
     node->parent_ = this;
     nodes_.push_back(node);
-    if (node->IsElement()) children_.push_back(static_cast<Element*>(node));
+    if (node->IsElement())
+        children_.push_back(static_cast<Element*>(node));
 }
 
 void Element::InsertChild(Element* child, size_t index)
@@ -94,11 +102,13 @@ void Element::InsertChild(Element* child, size_t index)
 
 void Element::InsertNodes(size_t nodeIndex, const std::vector<Node*>& nodes)
 {
-    for (Node* node : nodes) node->parent_ = this;
+    for (Node* node : nodes)
+        node->parent_ = this;
     nodes_.insert(nodes_.begin() + std::min(nodeIndex, nodes_.size()), nodes.begin(), nodes.end());
     children_.clear();
     for (Node* node : nodes_)
-        if (node->IsElement()) children_.push_back(static_cast<Element*>(node));
+        if (node->IsElement())
+            children_.push_back(static_cast<Element*>(node));
 }
 
 void Element::RemoveNode(Node* node)
@@ -113,7 +123,8 @@ std::vector<Node*> Element::TakeNodes()
     std::vector<Node*> taken;
     taken.swap(nodes_);
     children_.clear();
-    for (Node* node : taken) node->parent_ = nullptr;
+    for (Node* node : taken)
+        node->parent_ = nullptr;
     return taken;
 }
 
@@ -123,8 +134,10 @@ void Element::ReorderChildren(size_t first, const std::vector<Element*>& order)
 {
     size_t elementIndex = 0;
     for (Node*& node : nodes_) {
-        if (!node->IsElement()) continue;
-        if (elementIndex >= first && elementIndex - first < order.size()) node = order[elementIndex - first];
+        if (!node->IsElement())
+            continue;
+        if (elementIndex >= first && elementIndex - first < order.size())
+            node = order[elementIndex - first];
         ++elementIndex;
     }
     std::copy(order.begin(), order.end(), children_.begin() + first);
@@ -133,32 +146,42 @@ void Element::ReorderChildren(size_t first, const std::vector<Element*>& order)
 bool Element::IsAncestorOf(const Element* other) const
 {
     for (const Element* e = other ? other->Parent() : nullptr; e; e = e->Parent())
-        if (e == this) return true;
+        if (e == this)
+            return true;
     return false;
 }
 
 Element* Element::TopAncestor()
 {
     Element* top = this;
-    while (top->Parent()) top = top->Parent();
+    while (top->Parent())
+        top = top->Parent();
     return top;
 }
 
-Document* Element::OwnerDocument() { return TopAncestor()->rootOf_; }
+Document* Element::OwnerDocument()
+{
+    return TopAncestor()->rootOf_;
+}
 
 ElementStyle& Element::Style()
 {
-    if (!style_) style_.reset(new ElementStyle);
+    if (!style_)
+        style_.reset(new ElementStyle);
     return *style_;
 }
 
 std::vector<HandlerBinding>& Element::Handlers()
 {
-    if (!handlers_) handlers_.reset(new std::vector<HandlerBinding>);
+    if (!handlers_)
+        handlers_.reset(new std::vector<HandlerBinding>);
     return *handlers_;
 }
 
-void Element::SetControl(std::unique_ptr<Control> control) { control_ = std::move(control); }
+void Element::SetControl(std::unique_ptr<Control> control)
+{
+    control_ = std::move(control);
+}
 
 namespace {
 

@@ -45,10 +45,10 @@ public:
     Element* Child(size_t index) const { return index < children_.size() ? children_[index] : nullptr; }
     size_t Index() const;
     void AppendNode(Node* node);
-    void InsertChild(Element* child, size_t index);                       // index past the end appends
+    void InsertChild(Element* child, size_t index);  // index past the end appends
     void InsertNodes(size_t nodeIndex, const std::vector<Node*>& nodes);  // past the end appends
-    void RemoveNode(Node* node);                                          // the caller takes over the node
-    std::vector<Node*> TakeNodes();                                       // empties the element
+    void RemoveNode(Node* node);  // the caller takes over the node
+    std::vector<Node*> TakeNodes();  // empties the element
     void ReorderChildren(size_t first, const std::vector<Element*>& order);
     bool IsAncestorOf(const Element* other) const;
     Element* TopAncestor();

@@ -19,23 +19,29 @@ void Free(Element* element)
 
 }  // namespace
 
-void AddReference(Element* element) { ++element->references; }
+void AddReference(Element* element)
+{
+    ++element->references;
+}
 
 void DropReference(Element* element)
 {
-    if (element->references > 0) --element->references;
+    if (element->references > 0)
+        --element->references;
     ReleaseIfUnreferenced(element);
 }
 
 void ReleaseIfUnreferenced(Element* element)
 {
-    if (element->references == 0 && !element->Parent() && !element->OwnerDocument()) Free(element);
+    if (element->references == 0 && !element->Parent() && !element->OwnerDocument())
+        Free(element);
 }
 
 void MarkDeleted(Element* element)
 {
     element->deleted = true;
-    for (Element* child : element->Children()) MarkDeleted(child);
+    for (Element* child : element->Children())
+        MarkDeleted(child);
 }
 
 void DiscardNodes(const std::vector<Node*>& nodes)
@@ -53,21 +59,26 @@ void DiscardNodes(const std::vector<Node*>& nodes)
 
 ElementHold::ElementHold(std::vector<Element*> elements) : elements_(std::move(elements))
 {
-    for (Element* element : elements_) AddReference(element);
+    for (Element* element : elements_)
+        AddReference(element);
 }
 
 ElementHold::~ElementHold()
 {
-    for (Element* element : elements_) DropReference(element);
+    for (Element* element : elements_)
+        DropReference(element);
 }
 
 void ElementRef::Reset(Element* element)
 {
-    if (element == element_) return;
-    if (element) AddReference(element);
+    if (element == element_)
+        return;
+    if (element)
+        AddReference(element);
     Element* old = element_;
     element_ = element;
-    if (old) DropReference(old);
+    if (old)
+        DropReference(old);
 }
 
 Element* ElementRef::Get() const

@@ -27,7 +27,7 @@ void DiscardNodes(const std::vector<Node*>& nodes);
 class ElementHold {
 public:
     explicit ElementHold(std::vector<Element*> elements);
-    explicit ElementHold(Element& element) : ElementHold(std::vector<Element*>{&element}) {}
+    explicit ElementHold(Element& element) : ElementHold(std::vector<Element*> { &element }) {}
     ~ElementHold();
     ElementHold(const ElementHold&) = delete;
     ElementHold& operator=(const ElementHold&) = delete;

@@ -20,20 +20,28 @@ unsigned RegisterElement(Element* element)
 {
     static unsigned lastUid = 0;
     unsigned uid = ++lastUid;
-    if (uid == 0) uid = ++lastUid;  // 0 is never a UID
+    if (uid == 0)
+        uid = ++lastUid;  // 0 is never a UID
     ByAddress()[element] = element;
     return uid;
 }
 
-void UnregisterElement(Element* element) { ByAddress().erase(element); }
+void UnregisterElement(Element* element)
+{
+    ByAddress().erase(element);
+}
 
-bool IsLiveElement(const void* handle) { return handle && ByAddress().count(handle) != 0; }
+bool IsLiveElement(const void* handle)
+{
+    return handle && ByAddress().count(handle) != 0;
+}
 
 // A linear search: UIDs are looked up rarely, elements are made by the thousand.
 Element* ElementByUid(unsigned uid)
 {
     for (const auto& entry : ByAddress())
-        if (entry.second->Uid() == uid) return entry.second;
+        if (entry.second->Uid() == uid)
+            return entry.second;
     return nullptr;
 }
 

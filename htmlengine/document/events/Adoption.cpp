@@ -22,14 +22,15 @@ namespace {
 
 void SendInit(Element& element, const HandlerBinding& handler, UINT cmd)
 {
-    INITIALIZATION_PARAMS params = {cmd};
+    INITIALIZATION_PARAMS params = { cmd };
     CallHandler(handler, &element, GROUP_INITIALIZATION, &params);
 }
 
 bool IsAttached(Element& element, const std::string& name)
 {
     for (const HandlerBinding& handler : element.Handlers())
-        if (handler.behaviorName == name) return true;
+        if (handler.behaviorName == name)
+            return true;
     return false;
 }
 
@@ -43,9 +44,11 @@ void AttachOne(Document& document, Element& element, const std::string& name)
         return;
     }
     std::unique_ptr<Control> control;
-    if (!BuiltInBehavior(name, element, control)) return;
-    if (control) element.SetControl(std::move(control));
-    element.Handlers().push_back({nullptr, nullptr, 0, name});  // marks the name as attached
+    if (!BuiltInBehavior(name, element, control))
+        return;
+    if (control)
+        element.SetControl(std::move(control));
+    element.Handlers().push_back({ nullptr, nullptr, 0, name });  // marks the name as attached
 }
 
 void Adopt(Document& document, Element& element)
@@ -53,7 +56,8 @@ void Adopt(Document& document, Element& element)
     if (!element.adopted) {
         element.adopted = true;
         ApplyMarkupStates(element);
-        if (!element.GetControl()) element.SetControl(ImplicitControl(element));
+        if (!element.GetControl())
+            element.SetControl(ImplicitControl(element));
         ReportStyleAttributeErrors(element);
         RequestImages(element);
     }
@@ -61,8 +65,10 @@ void Adopt(Document& document, Element& element)
     // A behaviour told of its attachment may delete any of the children.
     ElementHold children(element.Children());
     for (Element* child : children.Elements())
-        if (!child->deleted) Adopt(document, *child);
-    if (element.Tag() == "select") RefreshCaption(element);
+        if (!child->deleted)
+            Adopt(document, *child);
+    if (element.Tag() == "select")
+        RefreshCaption(element);
 }
 
 // "stock:" pictures are drawn by the engine and "theme:" ones ignored: neither is loaded.
@@ -73,7 +79,8 @@ bool IsBuiltInPicture(const std::wstring& url)
 
 void RequestPicture(Document& document, const std::wstring& url)
 {
-    if (!url.empty() && !IsBuiltInPicture(url)) ImageData(document, url);
+    if (!url.empty() && !IsBuiltInPicture(url))
+        ImageData(document, url);
 }
 
 }  // namespace
@@ -81,7 +88,8 @@ void RequestPicture(Document& document, const std::wstring& url)
 const std::vector<unsigned char>* ImageData(Document& document, const std::wstring& url)
 {
     auto known = document.ImageCache().find(url);
-    if (known != document.ImageCache().end()) return known->second.get();
+    if (known != document.ImageCache().end())
+        return known->second.get();
     Document::ImageBytes& bytes = document.ImageCache()[url];
     auto data = std::make_shared<std::vector<unsigned char>>();
     if (!IsBuiltInPicture(url) && document.Host().LoadUrl(url, DocumentHost::UrlKind::Image, *data))
@@ -94,7 +102,8 @@ const std::vector<unsigned char>* ImageData(Document& document, const std::wstri
 void AdoptSubtree(Element& root)
 {
     Document* document = root.OwnerDocument();
-    if (!document) return;
+    if (!document)
+        return;
     ElementHold hold(root);
     document->BoxesChanged(root.Parent() ? *root.Parent() : root);
     Adopt(*document, root);
@@ -103,44 +112,56 @@ void AdoptSubtree(Element& root)
 void AttachBehaviors(Element& element)
 {
     Document* document = element.OwnerDocument();
-    if (!document) return;
+    if (!document)
+        return;
     std::wstring names = StyleProperty(element, "behavior");
-    if (names.empty() && !element.HasStyle()) return;
-    if (names == element.Style().attachedBehaviors) return;
+    if (names.empty() && !element.HasStyle())
+        return;
+    if (names == element.Style().attachedBehaviors)
+        return;
     element.Style().attachedBehaviors = names;
     std::wistringstream list(names);
     for (std::wstring name; list >> name;) {
         std::string narrow(name.begin(), name.end());
-        if (!IsAttached(element, narrow)) AttachOne(*document, element, narrow);
-        if (element.deleted) return;
+        if (!IsAttached(element, narrow))
+            AttachOne(*document, element, narrow);
+        if (element.deleted)
+            return;
     }
 }
 
 void DetachBehaviors(Element& root)
 {
     std::vector<HandlerBinding> handlers;
-    if (root.HasHandlers()) handlers.swap(root.Handlers());
+    if (root.HasHandlers())
+        handlers.swap(root.Handlers());
     for (const HandlerBinding& handler : handlers)
-        if (handler.proc) SendInit(root, handler, 0);
+        if (handler.proc)
+            SendInit(root, handler, 0);
     ElementHold children(root.Children());  // a behaviour told of its detachment may delete them
-    for (Element* child : children.Elements()) DetachBehaviors(*child);
+    for (Element* child : children.Elements())
+        DetachBehaviors(*child);
 }
 
 void ReportStyleAttributeErrors(Element& element)
 {
     Document* document = element.OwnerDocument();
     const std::wstring* style = element.FindAttribute("style");
-    if (!document || !style) return;
+    if (!document || !style)
+        return;
     std::vector<std::wstring> errors;
     ParseDeclarations(*style, errors);
-    for (const std::wstring& error : errors) document->LogError(L"style attribute: " + error);
+    for (const std::wstring& error : errors)
+        document->LogError(L"style attribute: " + error);
 }
 
 void RequestImages(Element& element)
 {
     Document* document = element.OwnerDocument();
-    if (!document) return;
-    if (element.Tag() == "img") RequestPicture(*document, element.AttributeOr("src"));
+    if (!document)
+        return;
+    if (element.Tag() == "img")
+        RequestPicture(*document, element.AttributeOr("src"));
     RequestPicture(*document, CssUrl(StyleProperty(element, "background-image")));
 }
 
@@ -154,7 +175,8 @@ void DiscardContent(Element& element)
         }
     }
     DiscardNodes(element.TakeNodes());
-    if (Document* document = element.OwnerDocument()) document->BoxesChanged(element);
+    if (Document* document = element.OwnerDocument())
+        document->BoxesChanged(element);
 }
 
 void Unlink(Element& element)

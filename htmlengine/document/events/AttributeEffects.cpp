@@ -32,18 +32,25 @@ void AttributeChanged(Element& element, const std::string& name)
         bool disabled = element.HasAttribute("disabled");
         ChangeState(element, disabled ? kStateDisabled : 0, disabled ? 0 : kStateDisabled);
     }
-    if (!document) return;
-    if (name == "style") ReportStyleAttributeErrors(element);
-    if (name == "style" || name == "class") AttachBehaviors(element);
-    if (name == "src" || name == "style" || name == "class") RequestImages(element);
-    if (name == "requested-value") StartProgressAnimation(*document);
+    if (!document)
+        return;
+    if (name == "style")
+        ReportStyleAttributeErrors(element);
+    if (name == "style" || name == "class")
+        AttachBehaviors(element);
+    if (name == "src" || name == "style" || name == "class")
+        RequestImages(element);
+    if (name == "requested-value")
+        StartProgressAnimation(*document);
 }
 
 void SetRuntimeStyle(Element& element, const std::string& property, const std::wstring& value)
 {
     SetDeclaration(element.Style().runtime, property, value);
-    if (Document* document = element.OwnerDocument()) document->StyleChanged(element);
-    if (property == "behavior") AttachBehaviors(element);
+    if (Document* document = element.OwnerDocument())
+        document->StyleChanged(element);
+    if (property == "behavior")
+        AttachBehaviors(element);
 }
 
 }  // namespace htmlengine

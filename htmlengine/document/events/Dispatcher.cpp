@@ -25,7 +25,8 @@ public:
     }
     ~EventPath()
     {
-        for (Element* e : elements_) DropReference(e);
+        for (Element* e : elements_)
+            DropReference(e);
     }
     EventPath(const EventPath&) = delete;
     EventPath& operator=(const EventPath&) = delete;
@@ -39,25 +40,30 @@ private:
 bool CallAll(std::vector<HandlerBinding> handlers, void* element, unsigned group, void* params)
 {
     for (const HandlerBinding& handler : handlers)
-        if (handler.Wants(group) && CallHandler(handler, element, group, params)) return true;
+        if (handler.Wants(group) && CallHandler(handler, element, group, params))
+            return true;
     return false;
 }
 
 bool CallElement(Element& element, unsigned group, void* params)
 {
-    if (element.deleted || !element.HasHandlers()) return false;
+    if (element.deleted || !element.HasHandlers())
+        return false;
     return CallAll(element.Handlers(), &element, group, params);
 }
 
 bool Sink(Document& document, const EventPath& path, unsigned group, void* params, UINT* command)
 {
-    if (command) *command |= EVENT_SINKING;
+    if (command)
+        *command |= EVENT_SINKING;
     bool handled = CallAll(document.Host().WindowHandlers(), path.RootToTarget().back(), group, params);
     for (Element* e : path.RootToTarget()) {
-        if (handled) break;
+        if (handled)
+            break;
         handled = CallElement(*e, group, params);
     }
-    if (command) *command &= ~EVENT_SINKING;
+    if (command)
+        *command &= ~EVENT_SINKING;
     return handled;
 }
 
@@ -66,7 +72,8 @@ bool Bubble(Document& document, const EventPath& path, unsigned group, void* par
     Element& target = *path.RootToTarget().back();
     const auto& elements = path.RootToTarget();
     for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
-        if (CallElement(**it, group, params)) return true;
+        if (CallElement(**it, group, params))
+            return true;
         if (document.PageRules() && !(*it)->deleted && document.PageRules()(**it, target, group, params))
             return true;
     }
@@ -95,16 +102,18 @@ bool DispatchToWindow(Document& document, Element& element, unsigned group, void
 bool SendBehaviorEvent(Element& target, Element& source, UINT code, UINT_PTR reason)
 {
     Document* document = target.OwnerDocument();
-    if (!document) return false;
-    BEHAVIOR_EVENT_PARAMS params = {code, &target, &source, reason};
+    if (!document)
+        return false;
+    BEHAVIOR_EVENT_PARAMS params = { code, &target, &source, reason };
     return DispatchEvent(*document, target, GROUP_BEHAVIOR_EVENT, &params, &params.cmd);
 }
 
 bool PostBehaviorEvent(Element& target, Element& source, UINT code, UINT_PTR reason)
 {
     Document* document = target.OwnerDocument();
-    if (!document) return false;
-    document->PostedEvents().push_back({&target, &source, code, reason});
+    if (!document)
+        return false;
+    document->PostedEvents().push_back({ &target, &source, code, reason });
     AddReference(&target);  // after the push, which may fail
     AddReference(&source);
     document->Host().WakeForPostedEvents();
@@ -121,7 +130,8 @@ void FlushPostedEvents(Document& document)
         DropReference(event.target);
         DropReference(event.source);
     }
-    if (!document.PostedEvents().empty()) document.Host().WakeForPostedEvents();
+    if (!document.PostedEvents().empty())
+        document.Host().WakeForPostedEvents();
 }
 
 }  // namespace htmlengine

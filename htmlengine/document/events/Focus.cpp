@@ -24,44 +24,59 @@ void SwapFocusState(Document& document, Element* element, bool takeWindowFocus)
     if (element) {
         element->SetStateBits(element->State() | kStateFocus);
         document.StyleChanged(*element);
-        if (takeWindowFocus) document.Host().TakeFocus();
+        if (takeWindowFocus)
+            document.Host().TakeFocus();
     }
 }
 
 void SendFocusEvent(Document& document, Element& target, UINT cmd, bool byMouse)
 {
-    FOCUS_PARAMS params = {cmd, &target, byMouse, FALSE};
+    FOCUS_PARAMS params = { cmd, &target, byMouse, FALSE };
     DispatchEvent(document, target, GROUP_FOCUS, &params, &params.cmd);
 }
 
 }  // namespace
 
-void SetFocusSilently(Document& document, Element* element) { SwapFocusState(document, element, true); }
+void SetFocusSilently(Document& document, Element* element)
+{
+    SwapFocusState(document, element, true);
+}
 
-void HandFocusTo(Document& document, Element* element) { SwapFocusState(document, element, false); }
+void HandFocusTo(Document& document, Element* element)
+{
+    SwapFocusState(document, element, false);
+}
 
 void MoveFocusByUser(Document& document, Element* element, bool byMouse)
 {
     Element* old = document.Focus();
-    if (old == element) return;
-    if (old) AddReference(old);
+    if (old == element)
+        return;
+    if (old)
+        AddReference(old);
     SwapFocusState(document, element, true);
     if (old) {
-        if (!old->deleted && old->GetControl()) old->GetControl()->OnFocusLost(*old);
-        if (!old->deleted) SendFocusEvent(document, *old, FOCUS_LOST, byMouse);
+        if (!old->deleted && old->GetControl())
+            old->GetControl()->OnFocusLost(*old);
+        if (!old->deleted)
+            SendFocusEvent(document, *old, FOCUS_LOST, byMouse);
         DropReference(old);
     }
-    if (element && document.Focus() == element) SendFocusEvent(document, *element, FOCUS_GOT, byMouse);
+    if (element && document.Focus() == element)
+        SendFocusEvent(document, *element, FOCUS_GOT, byMouse);
 }
 
 Element* FocusableAncestor(Element& element)
 {
     for (Element* e = &element; e; e = e->Parent()) {
-        if (e->GetControl() && e->GetControl()->IsFocusable()) return e;
-        if (e->HasAttribute("tabindex") || StyleProperty(*e, "focusable") == L"true") return e;
+        if (e->GetControl() && e->GetControl()->IsFocusable())
+            return e;
+        if (e->HasAttribute("tabindex") || StyleProperty(*e, "focusable") == L"true")
+            return e;
         if (e->HasHandlers())
             for (const HandlerBinding& handler : e->Handlers())
-                if (handler.proc && (handler.subscription & GROUP_KEY)) return e;  // a behaviour that wants keys
+                if (handler.proc && (handler.subscription & GROUP_KEY))
+                    return e;  // a behaviour that wants keys
     }
     return nullptr;
 }

@@ -30,12 +30,14 @@ Element* TopmostShownScope(Document& document)
     Element* top = nullptr;
     int topZ = 0;
     std::vector<Element*> pending;
-    if (document.Root()) pending.push_back(document.Root());
+    if (document.Root())
+        pending.push_back(document.Root());
     while (!pending.empty()) {
         Element* element = pending.back();
         pending.pop_back();
         std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(*element);
-        if (style->display == Display::None) continue;
+        if (style->display == Display::None)
+            continue;
         int z = style->zIndexAuto ? 0 : style->zIndex;
         if (style->focusScope && style->visibility == Visibility::Visible && (!top || z >= topZ)) {
             top = element;
@@ -54,11 +56,12 @@ bool CanHold(Document& document, Element* element)
 
 Element* FirstAutofocus(Document& document, Element& scope)
 {
-    std::vector<Element*> pending{&scope};
+    std::vector<Element*> pending { &scope };
     while (!pending.empty()) {
         Element* element = pending.back();
         pending.pop_back();
-        if (element->HasAttribute("autofocus") && CanHold(document, element)) return element;
+        if (element->HasAttribute("autofocus") && CanHold(document, element))
+            return element;
         for (auto child = element->Children().rbegin(); child != element->Children().rend(); ++child)
             pending.push_back(*child);
     }
@@ -72,7 +75,8 @@ void Enter(Document& document, Element& scope)
     if (document.PopupOwner() && !Contains(&scope, *document.PopupOwner()))
         CloseOpenPopup(document);
     Element* focus = document.Focus();
-    if (focus && Contains(&scope, *focus)) return;
+    if (focus && Contains(&scope, *focus))
+        return;
     HandFocusTo(document, FirstAutofocus(document, scope));
 }
 
@@ -107,11 +111,13 @@ bool InsideInputScopes(Document& document, const Element& element)
 void SettleFocusScope(Document& document)
 {
     FocusScopes& scopes = document.Scopes();
-    if (scopes.SettledAt() == document.StyleGeneration()) return;
+    if (scopes.SettledAt() == document.StyleGeneration())
+        return;
     auto& stack = scopes.Stack();
     Element* top = TopmostShownScope(document);
-    auto held = std::find_if(stack.begin(), stack.end(),
-                             [&](const std::unique_ptr<FocusScopes::Entry>& entry) { return top && entry->scope.Get() == top; });
+    auto held = std::find_if(stack.begin(), stack.end(), [&](const std::unique_ptr<FocusScopes::Entry>& entry) {
+        return top && entry->scope.Get() == top;
+    });
     bool returning = false;
     Element* returnTo = nullptr;
     if (held != stack.end()) {
@@ -136,7 +142,8 @@ void SettleFocusScope(Document& document)
             returning = false;
         }
     }
-    if (returning) Return(document, returnTo);
+    if (returning)
+        Return(document, returnTo);
     scopes.SetSettledAt(document.StyleGeneration());
 }
 

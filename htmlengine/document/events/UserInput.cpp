@@ -24,7 +24,7 @@ bool SendMouse(Document& document, Element& target, UINT cmd, unsigned keyboardS
 
 bool SendKey(Document& document, Element& target, UINT cmd, unsigned key, unsigned keyboardState)
 {
-    KEY_PARAMS params = {cmd, &target, key, keyboardState};
+    KEY_PARAMS params = { cmd, &target, key, keyboardState };
     return DispatchEvent(document, target, GROUP_KEY, &params, &params.cmd);
 }
 
@@ -32,14 +32,19 @@ bool SendKey(Document& document, Element& target, UINT cmd, unsigned key, unsign
 // panel holds the keyboard and the focus is not inside it, to the panel.
 Element* KeyTarget(Document& document, Element* target)
 {
-    if (target) return target;
+    if (target)
+        return target;
     Element* focus = document.Focus();
-    if (focus && InsideInputScopes(document, *focus)) return focus;
-    if (Element* scope = InputScope(document)) return scope;
-    if (focus) return focus;
+    if (focus && InsideInputScopes(document, *focus))
+        return focus;
+    if (Element* scope = InputScope(document))
+        return scope;
+    if (focus)
+        return focus;
     Element* root = document.Root();
     for (Element* child : root ? root->Children() : std::vector<Element*>())
-        if (child->Tag() == "body") return child;
+        if (child->Tag() == "body")
+            return child;
     return root;
 }
 
@@ -48,7 +53,8 @@ Element* KeyTarget(Document& document, Element* target)
 bool SendMouseEvent(Document& document, Element& target, UINT cmd, unsigned keyboardState, unsigned buttons,
                     const MousePoint& point)
 {
-    if (target.deleted || target.OwnerDocument() != &document) return true;
+    if (target.deleted || target.OwnerDocument() != &document)
+        return true;
     MOUSE_PARAMS params = {};
     params.cmd = cmd;
     params.target = &target;
@@ -62,46 +68,57 @@ bool SendMouseEvent(Document& document, Element& target, UINT cmd, unsigned keyb
 void ClickControls(Document& document, Element& target)
 {
     for (Element* e = &target; e && !target.deleted; e = e->Parent()) {
-        if (e->OwnerDocument() != &document) return;
+        if (e->OwnerDocument() != &document)
+            return;
         Control* control = e->GetControl();
-        if (control && control->OnClick(*e, target)) return;
+        if (control && control->OnClick(*e, target))
+            return;
     }
 }
 
 bool TakesInput(Document& document, Element& element)
 {
-    if (element.deleted || element.OwnerDocument() != &document || IsDisabledInTree(element)) return false;
+    if (element.deleted || element.OwnerDocument() != &document || IsDisabledInTree(element))
+        return false;
     return InsideInputScopes(document, element);
 }
 
 bool ClickElement(Document& document, Element& target, unsigned keyboardState, bool doubleClick)
 {
     SettleFocusScope(document);
-    if (!TakesInput(document, target)) return false;
+    if (!TakesInput(document, target))
+        return false;
     ElementHold hold(target);
     DismissPopupOutside(document, &target);
     SendMouse(document, target, MOUSE_DOWN, keyboardState);
-    if (target.deleted) return true;
-    if (Element* focusable = FocusableAncestor(target)) MoveFocusByUser(document, focusable, true);
+    if (target.deleted)
+        return true;
+    if (Element* focusable = FocusableAncestor(target))
+        MoveFocusByUser(document, focusable, true);
     SendMouse(document, target, MOUSE_UP, keyboardState);
-    if (doubleClick) SendMouse(document, target, MOUSE_DCLICK, keyboardState);
+    if (doubleClick)
+        SendMouse(document, target, MOUSE_DCLICK, keyboardState);
     ActivateAsClick(document, target, keyboardState);
     return true;
 }
 
 void ActivateAsClick(Document& document, Element& target, unsigned keyboardState)
 {
-    if (!SendMouse(document, target, MOUSE_CLICK, keyboardState)) ClickControls(document, target);
+    if (!SendMouse(document, target, MOUSE_CLICK, keyboardState))
+        ClickControls(document, target);
 }
 
 bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboardState)
 {
     SettleFocusScope(document);
     Element* element = KeyTarget(document, target);
-    if (!element || !TakesInput(document, *element)) return false;
+    if (!element || !TakesInput(document, *element))
+        return false;
     ElementHold hold(*element);
-    if (RoutePopupKey(document, key, keyboardState, true)) return true;
-    if (SendKey(document, *element, KEY_DOWN, key, keyboardState)) return true;
+    if (RoutePopupKey(document, key, keyboardState, true))
+        return true;
+    if (SendKey(document, *element, KEY_DOWN, key, keyboardState))
+        return true;
     Control* control = element->deleted ? nullptr : element->GetControl();
     return control && control->OnKeyDown(*element, key, keyboardState);
 }
@@ -110,9 +127,11 @@ bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardS
 {
     SettleFocusScope(document);
     Element* element = KeyTarget(document, target);
-    if (!element || !TakesInput(document, *element)) return false;
+    if (!element || !TakesInput(document, *element))
+        return false;
     ElementHold hold(*element);
-    if (RoutePopupKey(document, key, keyboardState, false)) return true;
+    if (RoutePopupKey(document, key, keyboardState, false))
+        return true;
     return SendKey(document, *element, KEY_UP, key, keyboardState);
 }
 
@@ -120,12 +139,16 @@ void TypeText(Document& document, Element* target, const std::wstring& text)
 {
     SettleFocusScope(document);
     Element* element = KeyTarget(document, target);
-    if (!element || !TakesInput(document, *element)) return;
+    if (!element || !TakesInput(document, *element))
+        return;
     ElementHold hold(*element);
     for (wchar_t character : text) {
-        if (element->deleted) return;
-        if (SendKey(document, *element, KEY_CHAR, character, 0)) continue;
-        if (Control* control = element->GetControl()) control->OnCharacter(*element, character);
+        if (element->deleted)
+            return;
+        if (SendKey(document, *element, KEY_CHAR, character, 0))
+            continue;
+        if (Control* control = element->GetControl())
+            control->OnCharacter(*element, character);
     }
 }
 

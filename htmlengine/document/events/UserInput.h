@@ -24,8 +24,8 @@ bool TakesInput(Document& document, Element& element);
 
 // Where a real mouse event happened: relative to the target's border box and to the document.
 struct MousePoint {
-    POINT element = {0, 0};
-    POINT document = {0, 0};
+    POINT element = { 0, 0 };
+    POINT document = { 0, 0 };
 };
 
 // One mouse event through handlers and page rules (cmd: ENGINE_MOUSE_EVENT; buttons: 1 the

@@ -29,27 +29,37 @@ const int kWheelStep = 48;
 unsigned KeyboardStateNow()
 {
     unsigned state = 0;
-    if (GetKeyState(VK_CONTROL) < 0) state |= KEYBOARD_CONTROL;
-    if (GetKeyState(VK_SHIFT) < 0) state |= KEYBOARD_SHIFT;
-    if (GetKeyState(VK_MENU) < 0) state |= KEYBOARD_ALT;
+    if (GetKeyState(VK_CONTROL) < 0)
+        state |= KEYBOARD_CONTROL;
+    if (GetKeyState(VK_SHIFT) < 0)
+        state |= KEYBOARD_SHIFT;
+    if (GetKeyState(VK_MENU) < 0)
+        state |= KEYBOARD_ALT;
     return state;
 }
 
 unsigned MouseKeyboardState(WPARAM wParam)
 {
     unsigned state = 0;
-    if (wParam & MK_CONTROL) state |= KEYBOARD_CONTROL;
-    if (wParam & MK_SHIFT) state |= KEYBOARD_SHIFT;
-    if (GetKeyState(VK_MENU) < 0) state |= KEYBOARD_ALT;
+    if (wParam & MK_CONTROL)
+        state |= KEYBOARD_CONTROL;
+    if (wParam & MK_SHIFT)
+        state |= KEYBOARD_SHIFT;
+    if (GetKeyState(VK_MENU) < 0)
+        state |= KEYBOARD_ALT;
     return state;
 }
 
-Point PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+Point PointOf(LPARAM lParam)
+{
+    return { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
+}
 
 Element* CommonAncestor(Element* a, Element* b)
 {
     for (Element* e = b; e; e = e->Parent())
-        if (e == a || e->IsAncestorOf(a)) return e;
+        if (e == a || e->IsAncestorOf(a))
+            return e;
     return nullptr;
 }
 
@@ -58,12 +68,14 @@ Element* OfferToControls(Element& target, MouseInput input, LayoutView& layout, 
 {
     for (Element* e = &target; e; e = e->Parent()) {
         Control* control = e->GetControl();
-        if (!control) continue;
+        if (!control)
+            continue;
         Rect rect;
         layout.ElementRect(*e, rect);
         input.x = point.x - rect.x;
         input.y = point.y - rect.y;
-        if (control->OnMouse(*e, input)) return e;
+        if (control->OnMouse(*e, input))
+            return e;
     }
     return nullptr;
 }
@@ -103,24 +115,25 @@ bool WindowInput::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONUP: ButtonUp(PointOf(lParam), 2); return true;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL: {
-        POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        POINT screen { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
         ScreenToClient(window_.Handle(), &screen);
-        Wheel({screen.x, screen.y}, GET_WHEEL_DELTA_WPARAM(wParam), msg == WM_MOUSEHWHEEL);
+        Wheel({ screen.x, screen.y }, GET_WHEEL_DELTA_WPARAM(wParam), msg == WM_MOUSEHWHEEL);
         return true;
     }
-    case WM_CAPTURECHANGED:
-        draggingBar_ = false;
-        return true;
+    case WM_CAPTURECHANGED: draggingBar_ = false; return true;
     case WM_KILLFOCUS:
-        if (Document* document = window_.GetDocument()) CloseOpenPopup(*document);
+        if (Document* document = window_.GetDocument())
+            CloseOpenPopup(*document);
         return true;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: return KeyDown(UINT(wParam)) || msg == WM_KEYDOWN;
     case WM_KEYUP:
-        if (Document* document = window_.GetDocument()) htmlengine::KeyUp(*document, nullptr, UINT(wParam), KeyboardStateNow());
+        if (Document* document = window_.GetDocument())
+            htmlengine::KeyUp(*document, nullptr, UINT(wParam), KeyboardStateNow());
         return true;
     case WM_CHAR:
-        if (Document* document = window_.GetDocument()) TypeText(*document, nullptr, std::wstring(1, wchar_t(wParam)));
+        if (Document* document = window_.GetDocument())
+            TypeText(*document, nullptr, std::wstring(1, wchar_t(wParam)));
         return true;
     default: return false;
     }
@@ -129,7 +142,8 @@ bool WindowInput::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
 Element* WindowInput::Target(Point point)
 {
     HitResult hit = window_.Layout().HitTest(point);
-    if (hit.element) return hit.element;
+    if (hit.element)
+        return hit.element;
     Document* document = window_.GetDocument();
     return document ? document->Root() : nullptr;
 }
@@ -137,15 +151,16 @@ Element* WindowInput::Target(Point point)
 void WindowInput::SendMouse(Element& target, UINT cmd, unsigned buttons, Point point)
 {
     Document* document = window_.GetDocument();
-    if (!document) return;
+    if (!document)
+        return;
     LayoutView& layout = window_.Layout();
     Rect rect;
     layout.ElementRect(target, rect);
     const LayoutTree* tree = layout.Update();
     Point scrolled = tree && tree->viewport && tree->viewport->scroll ? tree->viewport->scroll->offset : Point();
     MousePoint where;
-    where.element = {point.x - rect.x, point.y - rect.y};
-    where.document = {point.x + scrolled.x, point.y + scrolled.y};
+    where.element = { point.x - rect.x, point.y - rect.y };
+    where.document = { point.x + scrolled.x, point.y + scrolled.y };
     SendMouseEvent(*document, target, cmd, keyboardState_, buttons, where);
 }
 
@@ -154,7 +169,7 @@ bool WindowInput::IsDoubleClick(Point point)
 {
     DWORD now = GetTickCount();
     bool nearby = std::abs(point.x - lastDownPoint_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-                std::abs(point.y - lastDownPoint_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+                  std::abs(point.y - lastDownPoint_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
     bool isDouble = !lastWasDouble_ && lastDownTime_ && nearby && now - lastDownTime_ <= GetDoubleClickTime();
     lastDownTime_ = now;
     lastDownPoint_ = point;
@@ -165,24 +180,33 @@ bool WindowInput::IsDoubleClick(Point point)
 void WindowInput::ButtonDown(Point point, unsigned buttons, bool doubleClick)
 {
     Document* document = window_.GetDocument();
-    if (!document) return;
+    if (!document)
+        return;
     window_.Painting().InputArrived();
     SettleFocusScope(*document);
-    if (buttons == 1 && RoutePopupPress(*document, point.x, point.y)) return;
+    if (buttons == 1 && RoutePopupPress(*document, point.x, point.y))
+        return;
     HitResult hit = window_.Layout().HitTest(point);
-    if (buttons == 1 && hit.onScrollbar && hit.box && StartScrollbar(point, *hit.box, hit.verticalBar)) return;
+    if (buttons == 1 && hit.onScrollbar && hit.box && StartScrollbar(point, *hit.box, hit.verticalBar))
+        return;
     Element* target = hit.element ? hit.element : document->Root();
-    if (!target) return;
+    if (!target)
+        return;
     DismissPopupOutside(*document, target);
-    if (target->deleted || !TakesInput(*document, *target)) return;
+    if (target->deleted || !TakesInput(*document, *target))
+        return;
     ElementHold hold(*target);
     pressed_.Reset(target);
     SetCapture(window_.Handle());
     SendMouse(*target, MOUSE_DOWN, buttons, point);
-    if (doubleClick && !target->deleted) SendMouse(*target, MOUSE_DCLICK, buttons, point);
-    if (target->deleted || buttons != 1) return;
-    if (Element* focusable = FocusableAncestor(*target)) MoveFocusByUser(*document, focusable, true);
-    if (target->deleted) return;
+    if (doubleClick && !target->deleted)
+        SendMouse(*target, MOUSE_DCLICK, buttons, point);
+    if (target->deleted || buttons != 1)
+        return;
+    if (Element* focusable = FocusableAncestor(*target))
+        MoveFocusByUser(*document, focusable, true);
+    if (target->deleted)
+        return;
     MouseInput input;
     input.kind = doubleClick ? MouseInput::Kind::DoubleClick : MouseInput::Kind::Down;
     input.keyboardState = keyboardState_;
@@ -191,7 +215,8 @@ void WindowInput::ButtonDown(Point point, unsigned buttons, bool doubleClick)
 
 void WindowInput::ButtonUp(Point point, unsigned buttons)
 {
-    if (GetCapture() == window_.Handle()) ReleaseCapture();
+    if (GetCapture() == window_.Handle())
+        ReleaseCapture();
     if (draggingBar_) {
         draggingBar_ = false;
         return;
@@ -202,22 +227,26 @@ void WindowInput::ButtonUp(Point point, unsigned buttons)
     SendToCaptured(MouseInput::Kind::Up, point);
     captured_.Reset();
     Element* target = document ? Target(point) : nullptr;
-    if (!target || !pressed || !TakesInput(*document, *target)) return;
-    ElementHold hold(std::vector<Element*>{target, pressed});
+    if (!target || !pressed || !TakesInput(*document, *target))
+        return;
+    ElementHold hold(std::vector<Element*> { target, pressed });
     SendMouse(*target, MOUSE_UP, buttons, point);
-    if (buttons != 1 || target->deleted || pressed->deleted) return;
+    if (buttons != 1 || target->deleted || pressed->deleted)
+        return;
     Element* common = CommonAncestor(pressed, target);
-    if (!common || !TakesInput(*document, *common)) return;
+    if (!common || !TakesInput(*document, *common))
+        return;
     ElementHold clicked(*common);
     SendMouse(*common, MOUSE_CLICK, buttons, point);
     // The click event is only for handlers and page rules; the controls act on it here.
-    if (!common->deleted) ClickControls(*document, *common);
+    if (!common->deleted)
+        ClickControls(*document, *common);
 }
 
 void WindowInput::MouseMove(Point point)
 {
     if (point != pointer_) {
-        TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, window_.Handle(), 0};
+        TRACKMOUSEEVENT track = { sizeof(track), TME_LEAVE, window_.Handle(), 0 };
         TrackMouseEvent(&track);
     }
     pointer_ = point;
@@ -227,7 +256,8 @@ void WindowInput::MouseMove(Point point)
     }
     SendToCaptured(MouseInput::Kind::Move, point);
     SetHover(window_.Layout().HitTest(point).element);
-    if (Document* document = window_.GetDocument()) RoutePopupHover(*document, hover_.Get());
+    if (Document* document = window_.GetDocument())
+        RoutePopupHover(*document, hover_.Get());
     window_.Painting().Tips().PointerMoved(hover_.Get(), point);
 }
 
@@ -235,7 +265,8 @@ void WindowInput::MouseMove(Point point)
 void WindowInput::SendToCaptured(MouseInput::Kind kind, Point point)
 {
     Element* captured = captured_.Get();
-    if (!captured || !captured->GetControl()) return;
+    if (!captured || !captured->GetControl())
+        return;
     ElementHold hold(*captured);
     MouseInput input;
     input.kind = kind;
@@ -252,21 +283,26 @@ void WindowInput::SendToCaptured(MouseInput::Kind kind, Point point)
 void WindowInput::SetHover(Element* element)
 {
     Element* old = hover_.Get();
-    if (old == element) return;
+    if (old == element)
+        return;
     Document* document = window_.GetDocument();
     std::vector<Element*> before, after;
-    for (Element* e = old; e; e = e->Parent()) before.push_back(e);
-    for (Element* e = element; e; e = e->Parent()) after.push_back(e);
+    for (Element* e = old; e; e = e->Parent())
+        before.push_back(e);
+    for (Element* e = element; e; e = e->Parent())
+        after.push_back(e);
     bool restyle = document && document->SelectorsUse(kStateHover);
     for (Element* e : before)
         if (std::find(after.begin(), after.end(), e) == after.end()) {
             e->SetStateBits(e->State() & ~kStateHover);
-            if (restyle) document->StyleChanged(*e);
+            if (restyle)
+                document->StyleChanged(*e);
         }
     for (Element* e : after)
         if (!(e->State() & kStateHover)) {
             e->SetStateBits(e->State() | kStateHover);
-            if (restyle) document->StyleChanged(*e);
+            if (restyle)
+                document->StyleChanged(*e);
         }
     hover_.Reset(element);
 }
@@ -278,14 +314,18 @@ void WindowInput::Wheel(Point point, int delta, bool horizontal)
     const LayoutTree* tree = layout.Update();
     const Box* box = hit.box ? hit.box : tree ? tree->viewport.get() : nullptr;
     int distance = -delta * kWheelStep / WHEEL_DELTA;
-    if (horizontal) distance = -distance;
+    if (horizontal)
+        distance = -distance;
     for (const Box* b = box; b; b = b->parent) {
-        if (!b->scroll) continue;
+        if (!b->scroll)
+            continue;
         Overflow overflow = horizontal ? b->style->overflowX : b->style->overflowY;
-        if (overflow == Overflow::Hidden) continue;
+        if (overflow == Overflow::Hidden)
+            continue;
         Point offset = b->scroll->offset;
         (horizontal ? offset.x : offset.y) += distance;
-        if (layout.ScrollTo(*b, offset)) break;
+        if (layout.ScrollTo(*b, offset))
+            break;
     }
     SetHover(layout.HitTest(pointer_).element);
 }
@@ -304,7 +344,8 @@ const Box* WindowInput::ScrollbarBox() const
 bool WindowInput::StartScrollbar(Point point, const Box& box, bool vertical)
 {
     ScrollbarParts parts;
-    if (!ScrollbarOf(box, vertical, parts)) return false;
+    if (!ScrollbarOf(box, vertical, parts))
+        return false;
     Point origin = ViewOrigin(box);
     Rect thumb = parts.thumb.Offset(origin.x, origin.y);
     if (thumb.Contains(point)) {
@@ -331,9 +372,11 @@ void WindowInput::DragScrollbar(Point point)
 {
     const Box* box = ScrollbarBox();
     ScrollbarParts parts;
-    if (!box || !ScrollbarOf(*box, verticalBar_, parts)) return;
+    if (!box || !ScrollbarOf(*box, verticalBar_, parts))
+        return;
     int travel = verticalBar_ ? parts.track.height - parts.thumb.height : parts.track.width - parts.thumb.width;
-    if (travel <= 0) return;
+    if (travel <= 0)
+        return;
     Point maximum = box->scroll->MaxOffset();
     Point offset = offsetAtStart_;
     if (verticalBar_)
@@ -346,16 +389,21 @@ void WindowInput::DragScrollbar(Point point)
 bool WindowInput::KeyDown(UINT key)
 {
     Document* document = window_.GetDocument();
-    if (!document) return false;
+    if (!document)
+        return false;
     window_.Painting().InputArrived();
     unsigned state = KeyboardStateNow();
-    if (htmlengine::KeyDown(*document, nullptr, key, state)) return true;
-    if (key != VK_TAB || (state & (KEYBOARD_CONTROL | KEYBOARD_ALT))) return false;
+    if (htmlengine::KeyDown(*document, nullptr, key, state))
+        return true;
+    if (key != VK_TAB || (state & (KEYBOARD_CONTROL | KEYBOARD_ALT)))
+        return false;
     Element* next = NextInTabOrder(*document, window_.Layout(), document->Focus(), (state & KEYBOARD_SHIFT) != 0);
-    if (!next) return true;
+    if (!next)
+        return true;
     ElementHold hold(*next);
     MoveFocusByUser(*document, next, false);
-    if (!next->deleted) window_.Layout().ScrollIntoView(*next);
+    if (!next->deleted)
+        window_.Layout().ScrollIntoView(*next);
     return true;
 }
 

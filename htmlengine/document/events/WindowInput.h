@@ -47,7 +47,7 @@ private:
 
     EngineWindow& window_;
     ElementRef hover_;
-    ElementRef pressed_;   // where the button went down
+    ElementRef pressed_;  // where the button went down
     ElementRef captured_;  // the control that took the down
     Point pointer_;
     unsigned keyboardState_ = 0;

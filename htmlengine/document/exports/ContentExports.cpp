@@ -36,11 +36,13 @@ bool Place(Element& element, const std::vector<Node*>& nodes, UINT where)
     case SIH_INSERT_AT_START: element.InsertNodes(0, nodes); return true;
     case SIH_APPEND_AFTER_LAST: element.InsertNodes(element.Nodes().size(), nodes); return true;
     case SOH_INSERT_BEFORE:
-        if (!parent) return false;
+        if (!parent)
+            return false;
         parent->InsertNodes(NodeIndex(*parent, &element), nodes);
         return true;
     case SOH_INSERT_AFTER:
-        if (!parent) return false;
+        if (!parent)
+            return false;
         parent->InsertNodes(NodeIndex(*parent, &element) + 1, nodes);
         return true;
     default: return false;
@@ -50,7 +52,8 @@ bool Place(Element& element, const std::vector<Node*>& nodes, UINT where)
 ENGINE_RESULT ReplaceOuter(Element& element, const std::vector<Node*>& nodes)
 {
     Element* parent = element.Parent();
-    if (!parent) return ENGINE_INVALID_PARAMETER;
+    if (!parent)
+        return ENGINE_INVALID_PARAMETER;
     parent->InsertNodes(NodeIndex(*parent, &element), nodes);
     DetachBehaviors(element);
     Unlink(element);
@@ -64,7 +67,8 @@ std::vector<Element*> ElementsOf(const std::vector<Node*>& nodes)
 {
     std::vector<Element*> elements;
     for (Node* node : nodes)
-        if (node->IsElement()) elements.push_back(static_cast<Element*>(node));
+        if (node->IsElement())
+            elements.push_back(static_cast<Element*>(node));
     return elements;
 }
 
@@ -73,12 +77,15 @@ std::vector<Element*> ElementsOf(const std::vector<Node*>& nodes)
 ENGINE_API HTMLayoutSetElementHtml(HELEMENT he, const BYTE* utf8, DWORD length, UINT where)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!utf8 && length) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!utf8 && length)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         ElementHold target(*element);  // the program, asked for included URLs, may delete it
         std::vector<Node*> nodes = ParseFragment(DecodeUtf8(utf8, length));
-        if (Document* document = element->OwnerDocument()) ResolveIncludesAndStyles(*document, nodes);
+        if (Document* document = element->OwnerDocument())
+            ResolveIncludesAndStyles(*document, nodes);
         if (element->deleted) {
             DiscardNodes(nodes);
             return ENGINE_INVALID_HANDLE;
@@ -93,7 +100,8 @@ ENGINE_API HTMLayoutSetElementHtml(HELEMENT he, const BYTE* utf8, DWORD length, 
             return result;
         }
         for (Element* adopted : added.Elements())
-            if (!adopted->deleted) AdoptSubtree(*adopted);
+            if (!adopted->deleted)
+                AdoptSubtree(*adopted);
         return result;
     });
 }
@@ -101,8 +109,10 @@ ENGINE_API HTMLayoutSetElementHtml(HELEMENT he, const BYTE* utf8, DWORD length, 
 ENGINE_API HTMLayoutGetElementHtmlCB(HELEMENT he, BOOL outer, BYTES_RECEIVER receiver, LPVOID param)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!receiver) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!receiver)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         std::string html = EncodeUtf8(outer ? OuterHtml(*element) : InnerHtml(*element));
         receiver(reinterpret_cast<const BYTE*>(html.c_str()), UINT(html.size()), param);
@@ -113,11 +123,14 @@ ENGINE_API HTMLayoutGetElementHtmlCB(HELEMENT he, BOOL outer, BYTES_RECEIVER rec
 ENGINE_API HTMLayoutSetElementInnerText16(HELEMENT he, const wchar_t* text, UINT length)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!text && length) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!text && length)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         DiscardContent(*element);
-        if (length) element->AppendNode(new TextNode(std::wstring(text, length)));
+        if (length)
+            element->AppendNode(new TextNode(std::wstring(text, length)));
         return ENGINE_OK;
     });
 }
@@ -125,11 +138,14 @@ ENGINE_API HTMLayoutSetElementInnerText16(HELEMENT he, const wchar_t* text, UINT
 ENGINE_API HTMLayoutGetElementInnerTextCB(HELEMENT he, WIDE_TEXT_RECEIVER receiver, LPVOID param)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!receiver) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!receiver)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         std::wstring text = TextContent(*element);
-        if (!text.empty()) receiver(text.c_str(), UINT(text.size()), param);
+        if (!text.empty())
+            receiver(text.c_str(), UINT(text.size()), param);
         return ENGINE_OK;
     });
 }
@@ -137,8 +153,10 @@ ENGINE_API HTMLayoutGetElementInnerTextCB(HELEMENT he, WIDE_TEXT_RECEIVER receiv
 ENGINE_API HTMLayoutGetAttributeByName(HELEMENT he, const char* name, const wchar_t** value)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!name || !value) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!name || !value)
+        return ENGINE_INVALID_PARAMETER;
     const std::wstring* found = element->FindAttribute(name);
     *value = found ? found->c_str() : nullptr;
     return ENGINE_OK;
@@ -147,8 +165,10 @@ ENGINE_API HTMLayoutGetAttributeByName(HELEMENT he, const char* name, const wcha
 ENGINE_API HTMLayoutSetAttributeByName(HELEMENT he, const char* name, const wchar_t* value)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!name || !*name) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!name || !*name)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         if (value)
             element->SetAttribute(name, value);
@@ -162,8 +182,10 @@ ENGINE_API HTMLayoutSetAttributeByName(HELEMENT he, const char* name, const wcha
 ENGINE_API HTMLayoutGetStyleAttribute(HELEMENT he, const char* name, const wchar_t** value)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!name || !value) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!name || !value)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         const CascadedValues& style = CascadedStyle(*element);
         auto found = style.find(ToLowerAscii(std::string(name)));
@@ -175,8 +197,10 @@ ENGINE_API HTMLayoutGetStyleAttribute(HELEMENT he, const char* name, const wchar
 ENGINE_API HTMLayoutSetStyleAttribute(HELEMENT he, const char* name, const wchar_t* value)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!name || !*name) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!name || !*name)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         SetRuntimeStyle(*element, ToLowerAscii(std::string(name)), value ? value : L"");
         return ENGINE_OK;

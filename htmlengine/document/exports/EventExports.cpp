@@ -31,7 +31,8 @@ void RemoveHandler(std::vector<HandlerBinding>& handlers, ELEMENT_EVENT_PROC pro
 ENGINE_RESULT Click(Element& element)
 {
     Control* control = element.GetControl();
-    if (!control || !control->MakesClicks() || IsDisabledInTree(element)) return ENGINE_NOT_HANDLED;
+    if (!control || !control->MakesClicks() || IsDisabledInTree(element))
+        return ENGINE_NOT_HANDLED;
     control->OnClick(element, element);
     return ENGINE_OK;
 }
@@ -40,11 +41,12 @@ ENGINE_RESULT Click(Element& element)
 
 ENGINE_API HTMLayoutWindowAttachEventHandler(HWND hwnd, ELEMENT_EVENT_PROC proc, LPVOID tag, UINT subscription)
 {
-    if (!hwnd || !proc) return ENGINE_INVALID_PARAMETER;
+    if (!hwnd || !proc)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         auto& handlers = EngineWindow::Ensure(hwnd).WindowHandlers();
         RemoveHandler(handlers, proc, tag);
-        handlers.push_back({reinterpret_cast<ElementProc>(proc), tag, subscription, {}});
+        handlers.push_back({ reinterpret_cast<ElementProc>(proc), tag, subscription, {} });
         return ENGINE_OK;
     });
 }
@@ -52,7 +54,8 @@ ENGINE_API HTMLayoutWindowAttachEventHandler(HWND hwnd, ELEMENT_EVENT_PROC proc,
 ENGINE_API HTMLayoutWindowDetachEventHandler(HWND hwnd, ELEMENT_EVENT_PROC proc, LPVOID tag)
 {
     EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window) return ENGINE_INVALID_PARAMETER;
+    if (!window)
+        return ENGINE_INVALID_PARAMETER;
     RemoveHandler(window->WindowHandlers(), proc, tag);
     return ENGINE_OK;
 }
@@ -61,8 +64,10 @@ ENGINE_API HTMLayoutSetEventRoot(HELEMENT he, HELEMENT* previous)
 {
     Element* element = LiveElement(he);
     Document* document = element ? element->OwnerDocument() : nullptr;
-    if (!document) return ENGINE_INVALID_HANDLE;
-    if (previous) *previous = document->EventRoot() ? document->EventRoot() : document->Root();
+    if (!document)
+        return ENGINE_INVALID_HANDLE;
+    if (previous)
+        *previous = document->EventRoot() ? document->EventRoot() : document->Root();
     document->SetEventRoot(element == document->Root() ? nullptr : element);
     return ENGINE_OK;
 }
@@ -71,7 +76,8 @@ ENGINE_API HTMLayoutPostEvent(HELEMENT he, UINT code, HELEMENT sourceHandle, UIN
 {
     Element* target = LiveElement(he);
     Element* source = sourceHandle ? LiveElement(sourceHandle) : target;
-    if (!target || !source) return ENGINE_INVALID_HANDLE;
+    if (!target || !source)
+        return ENGINE_INVALID_HANDLE;
     return Guarded([&] { return PostBehaviorEvent(*target, *source, code, reason) ? ENGINE_OK : ENGINE_FAILED; });
 }
 
@@ -79,11 +85,13 @@ ENGINE_API HTMLayoutSendEvent(HELEMENT he, UINT code, HELEMENT sourceHandle, UIN
 {
     Element* target = LiveElement(he);
     Element* source = sourceHandle ? LiveElement(sourceHandle) : target;
-    if (!target || !source) return ENGINE_INVALID_HANDLE;
+    if (!target || !source)
+        return ENGINE_INVALID_HANDLE;
     return Guarded([&] {
         ElementHold hold(*target);
         bool answer = SendBehaviorEvent(*target, *source, code, reason);
-        if (handled) *handled = answer;
+        if (handled)
+            *handled = answer;
         return ENGINE_OK;
     });
 }
@@ -91,8 +99,10 @@ ENGINE_API HTMLayoutSendEvent(HELEMENT he, UINT code, HELEMENT sourceHandle, UIN
 ENGINE_API HTMLayoutCallBehaviorMethod(HELEMENT he, METHOD_PARAMS* params)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!params) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!params)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         ElementHold hold(*element);
         return params->methodID == METHOD_CLICK                         ? Click(*element)

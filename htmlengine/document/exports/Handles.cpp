@@ -15,16 +15,18 @@ namespace {
 
 void UseFromValue(HELEMENT he)
 {
-    if (Element* element = AnyElement(he)) AddReference(element);
+    if (Element* element = AnyElement(he))
+        AddReference(element);
 }
 
 void UnuseFromValue(HELEMENT he)
 {
-    if (Element* element = AnyElement(he)) DropReference(element);
+    if (Element* element = AnyElement(he))
+        DropReference(element);
 }
 
 // DOM-object values count their element as the API's handles do.
-const bool kValueCounterInstalled = (SetElementReferenceCounter({UseFromValue, UnuseFromValue}), true);
+const bool kValueCounterInstalled = (SetElementReferenceCounter({ UseFromValue, UnuseFromValue }), true);
 
 }  // namespace
 

@@ -15,7 +15,10 @@ class Document;
 Element* LiveElement(HELEMENT he);
 // A live element, deleted or not (for dropping references).
 Element* AnyElement(HELEMENT he);
-inline HELEMENT ToHandle(Element* element) { return element; }
+inline HELEMENT ToHandle(Element* element)
+{
+    return element;
+}
 
 // The document of a live element in a document, or null.
 Document* DocumentOf(HELEMENT he);

@@ -21,13 +21,15 @@ public:
     bool ImageSize(const std::wstring& url, Size& size) override
     {
         const DecodedImage* image = images_.Get(document_, url);
-        if (image) SetImage(url, size = image->size);
+        if (image)
+            SetImage(url, size = image->size);
         return image != nullptr;
     }
     void DrawImage(const std::wstring& url, const Rect& target, float opacity) override
     {
         Size size;
-        if (ImageSize(url, size)) RecordingPainter::DrawImage(url, target, opacity);
+        if (ImageSize(url, size))
+            RecordingPainter::DrawImage(url, target, opacity);
     }
 
 private:
@@ -38,7 +40,8 @@ private:
 std::wstring Joined(const std::vector<std::string>& lines)
 {
     std::wstring text;
-    for (const std::string& line : lines) text += std::wstring(line.begin(), line.end()) + L"\n";
+    for (const std::string& line : lines)
+        text += std::wstring(line.begin(), line.end()) + L"\n";
     return text;
 }
 
@@ -47,10 +50,12 @@ std::wstring Joined(const std::vector<std::string>& lines)
 ENGINE_API HTMLayoutTestPaintWindow(HWND hwnd, PIXELS_RECEIVER receiver, LPVOID param)
 {
     EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window || !receiver) return window ? ENGINE_INVALID_PARAMETER : ENGINE_INVALID_HANDLE;
+    if (!window || !receiver)
+        return window ? ENGINE_INVALID_PARAMETER : ENGINE_INVALID_HANDLE;
     return Guarded([&] {
         const BackBuffer* buffer = window->Painting().PaintWhole(window->Layout(), window->GetDocument());
-        if (!buffer) return ENGINE_FAILED;
+        if (!buffer)
+            return ENGINE_FAILED;
         Size size = window->Layout().Viewport();
         receiver(buffer->Pixels(), UINT(size.width), UINT(size.height), UINT(buffer->Stride()), param);
         return ENGINE_OK;
@@ -61,12 +66,13 @@ ENGINE_API HTMLayoutTestRecordPaint(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVO
 {
     EngineWindow* window = EngineWindow::Find(hwnd);
     Document* document = window ? window->GetDocument() : nullptr;
-    if (!document || !receiver) return document ? ENGINE_INVALID_PARAMETER : ENGINE_INVALID_HANDLE;
+    if (!document || !receiver)
+        return document ? ENGINE_INVALID_PARAMETER : ENGINE_INVALID_HANDLE;
     return Guarded([&] {
         RECT client = {};
         GetClientRect(hwnd, &client);
-        window->Layout().SetViewport({int(client.right), int(client.bottom)});
-        WindowRecordingPainter painter({0, 0, int(client.right), int(client.bottom)}, window->Painting().Images(),
+        window->Layout().SetViewport({ int(client.right), int(client.bottom) });
+        WindowRecordingPainter painter({ 0, 0, int(client.right), int(client.bottom) }, window->Painting().Images(),
                                        *document);
         window->Painting().PaintInto(painter, window->Layout(), *document);
         std::wstring text = Joined(painter.Lines());
@@ -78,8 +84,10 @@ ENGINE_API HTMLayoutTestRecordPaint(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVO
 ENGINE_API HTMLayoutTestDecodedImages(HWND hwnd, UINT* count)
 {
     EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window) return ENGINE_INVALID_HANDLE;
-    if (!count) return ENGINE_INVALID_PARAMETER;
+    if (!window)
+        return ENGINE_INVALID_HANDLE;
+    if (!count)
+        return ENGINE_INVALID_PARAMETER;
     *count = UINT(window->Painting().Images().DecodeCount());
     return ENGINE_OK;
 }

@@ -16,15 +16,18 @@ ENGINE_RESULT Visit(std::vector<Element*> found, ELEMENT_VISITOR callback, LPVOI
 {
     ElementHold hold(std::move(found));
     for (Element* element : hold.Elements())
-        if (!element->deleted && callback(element, param)) break;
+        if (!element->deleted && callback(element, param))
+            break;
     return ENGINE_OK;
 }
 
 ENGINE_RESULT Select(HELEMENT he, const std::wstring& selectors, ELEMENT_VISITOR callback, LPVOID param)
 {
     Element* scope = LiveElement(he);
-    if (!scope) return ENGINE_INVALID_HANDLE;
-    if (!callback) return ENGINE_INVALID_PARAMETER;
+    if (!scope)
+        return ENGINE_INVALID_HANDLE;
+    if (!callback)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         SelectorList list;
         try {
@@ -41,23 +44,28 @@ ENGINE_RESULT Select(HELEMENT he, const std::wstring& selectors, ELEMENT_VISITOR
 
 ENGINE_API HTMLayoutSelectElements(HELEMENT he, const char* selectors, ELEMENT_VISITOR callback, LPVOID param)
 {
-    if (!selectors) return ENGINE_INVALID_PARAMETER;
+    if (!selectors)
+        return ENGINE_INVALID_PARAMETER;
     std::wstring wide;
-    for (const char* p = selectors; *p; ++p) wide += wchar_t(static_cast<unsigned char>(*p));
+    for (const char* p = selectors; *p; ++p)
+        wide += wchar_t(static_cast<unsigned char>(*p));
     return Select(he, wide, callback, param);
 }
 
 ENGINE_API HTMLayoutSelectElementsW(HELEMENT he, const wchar_t* selectors, ELEMENT_VISITOR callback, LPVOID param)
 {
-    if (!selectors) return ENGINE_INVALID_PARAMETER;
+    if (!selectors)
+        return ENGINE_INVALID_PARAMETER;
     return Select(he, selectors, callback, param);
 }
 
 ENGINE_API HTMLayoutSelectParentW(HELEMENT he, const wchar_t* selector, UINT depth, HELEMENT* found)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!selector || !found) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!selector || !found)
+        return ENGINE_INVALID_PARAMETER;
     *found = nullptr;
     return Guarded([&] {
         SelectorList list;
@@ -77,15 +85,18 @@ ENGINE_API HTMLayoutSelectParentW(HELEMENT he, const wchar_t* selector, UINT dep
 }
 
 ENGINE_API HTMLayoutVisitElements(HELEMENT he, const char* tag, const char* attributeName,
-                                  const wchar_t* attributeValue, ELEMENT_VISITOR callback, LPVOID param,
-                                  DWORD depth)
+                                  const wchar_t* attributeValue, ELEMENT_VISITOR callback, LPVOID param, DWORD depth)
 {
     Element* scope = LiveElement(he);
-    if (!scope) return ENGINE_INVALID_HANDLE;
-    if (!callback) return ENGINE_INVALID_PARAMETER;
+    if (!scope)
+        return ENGINE_INVALID_HANDLE;
+    if (!callback)
+        return ENGINE_INVALID_PARAMETER;
     auto wanted = [&](Element& e) {
-        if (tag && *tag && e.Tag() != tag) return false;
-        if (!attributeName) return true;
+        if (tag && *tag && e.Tag() != tag)
+            return false;
+        if (!attributeName)
+            return true;
         const std::wstring* value = e.FindAttribute(attributeName);
         return value && (!attributeValue || *value == attributeValue);
     };

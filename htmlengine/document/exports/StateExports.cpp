@@ -15,7 +15,8 @@ namespace {
 
 void Invalidate(Element& element)
 {
-    if (Document* document = element.OwnerDocument()) document->Host().Repaint(&element);
+    if (Document* document = element.OwnerDocument())
+        document->Host().Repaint(&element);
 }
 
 // The window that shows the element's document, or null.
@@ -32,7 +33,8 @@ bool Locate(EngineWindow& window, Element& element, UINT areas, RECT& location)
 {
     LayoutView& layout = window.Layout();
     Rect rect;
-    if (!layout.ElementRect(element, rect)) return false;
+    if (!layout.ElementRect(element, rect))
+        return false;
     const Box* box = layout.BoxOf(element);
     Edges margin, border, padding;
     if (box) {
@@ -43,10 +45,14 @@ bool Locate(EngineWindow& window, Element& element, UINT areas, RECT& location)
     switch (areas & 0xF0) {
     case 0x00: rect = Inset(Inset(rect, border), padding); break;
     case 0x10: rect = Inset(rect, border); break;
-    case 0x30: rect = {rect.x - margin.left, rect.y - margin.top, rect.width + margin.Horizontal(), rect.height + margin.Vertical()}; break;
+    case 0x30:
+        rect = { rect.x - margin.left, rect.y - margin.top, rect.width + margin.Horizontal(),
+                 rect.height + margin.Vertical() };
+        break;
     case 0x60:
         rect = Inset(rect, border);
-        if (box && box->scroll) rect = {rect.x, rect.y, box->scroll->port.width, box->scroll->port.height};
+        if (box && box->scroll)
+            rect = { rect.x, rect.y, box->scroll->port.width, box->scroll->port.height };
         break;
     default: break;
     }
@@ -55,7 +61,7 @@ bool Locate(EngineWindow& window, Element& element, UINT areas, RECT& location)
         Point scrolled = tree && tree->viewport->scroll ? tree->viewport->scroll->offset : Point();
         rect = rect.Offset(scrolled.x, scrolled.y);
     }
-    location = RECT{rect.x, rect.y, rect.Right(), rect.Bottom()};
+    location = RECT { rect.x, rect.y, rect.Right(), rect.Bottom() };
     return true;
 }
 
@@ -64,8 +70,10 @@ bool Locate(EngineWindow& window, Element& element, UINT areas, RECT& location)
 ENGINE_API HTMLayoutGetElementState(HELEMENT he, UINT* state)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!state) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!state)
+        return ENGINE_INVALID_PARAMETER;
     *state = element->State();
     return ENGINE_OK;
 }
@@ -73,10 +81,12 @@ ENGINE_API HTMLayoutGetElementState(HELEMENT he, UINT* state)
 ENGINE_API HTMLayoutSetElementState(HELEMENT he, UINT set, UINT clear, BOOL update)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
     return Guarded([&] {
         ChangeState(*element, set, clear);
-        if (update) Invalidate(*element);
+        if (update)
+            Invalidate(*element);
         return ENGINE_OK;
     });
 }
@@ -84,11 +94,13 @@ ENGINE_API HTMLayoutSetElementState(HELEMENT he, UINT set, UINT clear, BOOL upda
 ENGINE_API HTMLayoutUpdateElement(HELEMENT he, BOOL renderNow)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
     return Guarded([&] {
         Invalidate(*element);
         EngineWindow* window = WindowOf(*element);
-        if (renderNow && window) UpdateWindow(window->Handle());
+        if (renderNow && window)
+            UpdateWindow(window->Handle());
         return ENGINE_OK;
     });
 }
@@ -98,9 +110,11 @@ ENGINE_API HTMLayoutUpdateElement(HELEMENT he, BOOL renderNow)
 ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
     return Guarded([&] {
-        if (EngineWindow* window = WindowOf(*element)) window->Layout().ScrollIntoView(*element);
+        if (EngineWindow* window = WindowOf(*element))
+            window->Layout().ScrollIntoView(*element);
         return ENGINE_OK;
     });
 }
@@ -109,13 +123,16 @@ ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT)
 ENGINE_API HTMLayoutIsElementVisible(HELEMENT he, BOOL* visible)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!visible) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!visible)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         EngineWindow* window = WindowOf(*element);
         Rect rect;
         bool shown = element->OwnerDocument() && IsElementVisible(*element);
-        if (shown && window) shown = window->Layout().ElementRect(*element, rect);
+        if (shown && window)
+            shown = window->Layout().ElementRect(*element, rect);
         *visible = shown;
         return ENGINE_OK;
     });
@@ -124,12 +141,15 @@ ENGINE_API HTMLayoutIsElementVisible(HELEMENT he, BOOL* visible)
 ENGINE_API HTMLayoutGetElementLocation(HELEMENT he, RECT* location, UINT areas)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!location) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!location)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
-        *location = RECT{0, 0, 0, 0};
+        *location = RECT { 0, 0, 0, 0 };
         EngineWindow* window = WindowOf(*element);
-        if (window) Locate(*window, *element, areas, *location);
+        if (window)
+            Locate(*window, *element, areas, *location);
         return ENGINE_OK;
     });
 }
@@ -137,8 +157,10 @@ ENGINE_API HTMLayoutGetElementLocation(HELEMENT he, RECT* location, UINT areas)
 ENGINE_API HTMLayoutControlGetType(HELEMENT he, UINT* type)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!type) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!type)
+        return ENGINE_INVALID_PARAMETER;
     *type = element->GetControl() ? element->GetControl()->Type() : kControlNone;
     return ENGINE_OK;
 }
@@ -146,8 +168,10 @@ ENGINE_API HTMLayoutControlGetType(HELEMENT he, UINT* type)
 ENGINE_API HTMLayoutControlGetValue(HELEMENT he, VALUE* value)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!value) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!value)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         Control* control = element->GetControl();
         ToValue(control ? control->GetValue(*element) : TextValue(*element), *value);
@@ -158,8 +182,10 @@ ENGINE_API HTMLayoutControlGetValue(HELEMENT he, VALUE* value)
 ENGINE_API HTMLayoutControlSetValue(HELEMENT he, const VALUE* value)
 {
     Element* element = LiveElement(he);
-    if (!element) return ENGINE_INVALID_HANDLE;
-    if (!value) return ENGINE_INVALID_PARAMETER;
+    if (!element)
+        return ENGINE_INVALID_HANDLE;
+    if (!value)
+        return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         ControlValue control = FromValue(*value);
         if (element->GetControl())

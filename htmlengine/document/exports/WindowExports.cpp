@@ -29,12 +29,15 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     }
     switch (msg) {
     case WM_TIMER:
-        if (wParam != kProgressTimerId) return window.Painting().OnTimer(wParam, window.Layout(), window.GetDocument());
-        if (window.GetDocument()) StepProgressAnimation(*window.GetDocument());
+        if (wParam != kProgressTimerId)
+            return window.Painting().OnTimer(wParam, window.Layout(), window.GetDocument());
+        if (window.GetDocument())
+            StepProgressAnimation(*window.GetDocument());
         return true;
     case WM_PAINT:
         // A panel that opened or closed since the last frame is shown with the focus it holds.
-        if (window.GetDocument()) SettleFocusScope(*window.GetDocument());
+        if (window.GetDocument())
+            SettleFocusScope(*window.GetDocument());
         window.PaintStarted();
         window.Painting().OnPaint(window.Layout(), window.GetDocument());
         return true;
@@ -44,7 +47,8 @@ bool Handle(EngineWindow& window, UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_ERASEBKGND: result = 1; return true;
     case WM_GETDLGCODE: result = DLGC_WANTALLKEYS | DLGC_WANTCHARS; return true;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) != HTCLIENT || !window.Cursor().OnSetCursor(window.Handle(), window.Layout())) return false;
+        if (LOWORD(lParam) != HTCLIENT || !window.Cursor().OnSetCursor(window.Handle(), window.Layout()))
+            return false;
         result = TRUE;
         return true;
     case WM_SIZE: window.Resized(); return true;
@@ -71,15 +75,15 @@ bool ShowPage(HWND hwnd, const std::wstring& markup, const std::wstring& baseUrl
 
 }  // namespace
 
-HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                                       BOOL* handled)
+HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, BOOL* handled)
 {
     LRESULT result = 0;
     bool taken = false;
     EngineCall call;
     try {
         EngineWindow& window = EngineWindow::Ensure(hwnd);
-        if (msg == WM_DESTROY) window.MarkDestroyed();
+        if (msg == WM_DESTROY)
+            window.MarkDestroyed();
         if (msg == WM_NCDESTROY)
             EngineWindow::Remove(hwnd);
         else
@@ -87,18 +91,21 @@ HTMLENGINE_API LRESULT HTMLENGINE_CALL HTMLayoutProcND(HWND hwnd, UINT msg, WPAR
     } catch (...) {
         OutputDebugStringA("htmlengine: failure inside the window procedure\n");
     }
-    if (handled) *handled = taken;
+    if (handled)
+        *handled = taken;
     return result;
 }
 
 HTMLENGINE_API void HTMLENGINE_CALL HTMLayoutSetCallback(HWND hwnd, ENGINE_NOTIFY_PROC callback, LPVOID param)
 {
-    if (hwnd) EngineWindow::Ensure(hwnd).SetCallback(callback, param);
+    if (hwnd)
+        EngineWindow::Ensure(hwnd).SetCallback(callback, param);
 }
 
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadHtmlEx(HWND hwnd, const BYTE* html, UINT size, LPCWSTR baseUrl)
 {
-    if (!hwnd || (!html && size)) return FALSE;
+    if (!hwnd || (!html && size))
+        return FALSE;
     return Guarded([&] {
                return ShowPage(hwnd, DecodeUtf8(html, size), baseUrl ? baseUrl : L"") ? ENGINE_OK : ENGINE_FAILED;
            }) == ENGINE_OK;
@@ -107,10 +114,12 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadHtmlEx(HWND hwnd, const BYTE* h
 // The path is a URL like any other: the program answers it, or it names a resource.
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadFile(HWND hwnd, LPCWSTR path)
 {
-    if (!hwnd || !path) return FALSE;
+    if (!hwnd || !path)
+        return FALSE;
     return Guarded([&] {
                std::vector<unsigned char> data;
-               if (!EngineWindow::Ensure(hwnd).LoadUrl(path, DocumentHost::UrlKind::Html, data)) return ENGINE_FAILED;
+               if (!EngineWindow::Ensure(hwnd).LoadUrl(path, DocumentHost::UrlKind::Html, data))
+                   return ENGINE_FAILED;
                return ShowPage(hwnd, DecodeUtf8(data.data(), data.size()), path) ? ENGINE_OK : ENGINE_FAILED;
            }) == ENGINE_OK;
 }
@@ -118,7 +127,8 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutLoadFile(HWND hwnd, LPCWSTR path)
 HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutDataReady(HWND hwnd, LPCWSTR, const BYTE* data, DWORD size)
 {
     EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window || (!data && size)) return FALSE;
+    if (!window || (!data && size))
+        return FALSE;
     return Guarded([&] { return window->DataReady(data, size) ? ENGINE_OK : ENGINE_FAILED; }) == ENGINE_OK;
 }
 
@@ -126,7 +136,8 @@ HTMLENGINE_API BOOL HTMLENGINE_CALL HTMLayoutDataReady(HWND hwnd, LPCWSTR, const
 HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinWidth(HWND hwnd)
 {
     EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window) return 0;
+    if (!window)
+        return 0;
     UINT width = 0;
     Guarded([&] {
         width = UINT(std::max(0, window->Layout().MinimumWidth()));
@@ -139,7 +150,8 @@ HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinWidth(HWND hwnd)
 HTMLENGINE_API UINT HTMLENGINE_CALL HTMLayoutGetMinHeight(HWND hwnd, UINT width)
 {
     EngineWindow* window = EngineWindow::Find(hwnd);
-    if (!window) return 0;
+    if (!window)
+        return 0;
     UINT height = 0;
     Guarded([&] {
         height = UINT(std::max(0, window->Layout().HeightAt(int(std::min<UINT>(width, 100000)))));

@@ -11,27 +11,36 @@ struct NamedEntity {
 
 // The names our pages write; other names stay literal text.
 const NamedEntity kNamedEntities[] = {
-    {L"nbsp", 0xA0},     {L"lt", L'<'},    {L"gt", L'>'},    {L"amp", L'&'},     {L"quot", L'"'},
-    {L"apos", L'\''},    {L"copy", 0xA9},  {L"reg", 0xAE},   {L"mdash", 0x2014}, {L"ndash", 0x2013},
-    {L"hellip", 0x2026}, {L"laquo", 0xAB}, {L"raquo", 0xBB}, {L"times", 0xD7},
+    { L"nbsp", 0xA0 },     { L"lt", L'<' },    { L"gt", L'>' },    { L"amp", L'&' },     { L"quot", L'"' },
+    { L"apos", L'\'' },    { L"copy", 0xA9 },  { L"reg", 0xAE },   { L"mdash", 0x2014 }, { L"ndash", 0x2013 },
+    { L"hellip", 0x2026 }, { L"laquo", 0xAB }, { L"raquo", 0xBB }, { L"times", 0xD7 },
 };
 
 // ASCII only: the C library's classes follow the locale and may take full-width digits.
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-bool IsHexDigit(wchar_t c) { return IsDigit(c) || ((c | 0x20) >= L'a' && (c | 0x20) <= L'f'); }
+bool IsDigit(wchar_t c)
+{
+    return c >= L'0' && c <= L'9';
+}
+bool IsHexDigit(wchar_t c)
+{
+    return IsDigit(c) || ((c | 0x20) >= L'a' && (c | 0x20) <= L'f');
+}
 
 // HTML 13.2.5.75 numeric character reference: "#" digits or "#x" hex digits, then ";".
 bool DecodeNumeric(std::wstring_view body, std::wstring& out)
 {
     bool hex = body.size() > 1 && (body[1] == L'x' || body[1] == L'X');
     std::wstring_view digits = body.substr(hex ? 2 : 1);
-    if (digits.empty() || digits.size() > 8) return false;
+    if (digits.empty() || digits.size() > 8)
+        return false;
     unsigned long codePoint = 0;
     for (wchar_t c : digits) {
-        if (hex ? !IsHexDigit(c) : !IsDigit(c)) return false;
+        if (hex ? !IsHexDigit(c) : !IsDigit(c))
+            return false;
         codePoint = codePoint * (hex ? 16 : 10) + (IsDigit(c) ? c - L'0' : (c | 0x20) - L'a' + 10);
     }
-    if (codePoint == 0 || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) codePoint = 0xFFFD;
+    if (codePoint == 0 || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        codePoint = 0xFFFD;
     if (codePoint >= 0x10000) {
         out += wchar_t(0xD800 + ((codePoint - 0x10000) >> 10));
         out += wchar_t(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
@@ -55,7 +64,8 @@ bool DecodeNamed(std::wstring_view name, std::wstring& out)
 
 std::wstring DecodeEntities(std::wstring_view text)
 {
-    if (text.find(L'&') == std::wstring_view::npos) return std::wstring(text);
+    if (text.find(L'&') == std::wstring_view::npos)
+        return std::wstring(text);
     std::wstring out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -98,7 +108,13 @@ std::wstring Escape(std::wstring_view text, bool quotes)
 
 }  // namespace
 
-std::wstring EscapeText(std::wstring_view text) { return Escape(text, false); }
-std::wstring EscapeAttribute(std::wstring_view text) { return Escape(text, true); }
+std::wstring EscapeText(std::wstring_view text)
+{
+    return Escape(text, false);
+}
+std::wstring EscapeAttribute(std::wstring_view text)
+{
+    return Escape(text, true);
+}
 
 }  // namespace htmlengine

@@ -13,8 +13,7 @@ namespace {
 // HTML 13.1.2 void elements: never have content.
 bool IsVoid(const std::string& tag)
 {
-    static const char* const kVoid[] = {"img",  "br",  "hr",   "input", "link",
-                                        "meta", "col", "base", "param", "area"};
+    static const char* const kVoid[] = { "img", "br", "hr", "input", "link", "meta", "col", "base", "param", "area" };
     return std::any_of(std::begin(kVoid), std::end(kVoid), [&](const char* v) { return tag == v; });
 }
 
@@ -27,12 +26,12 @@ struct ImpliedEnd {
 };
 
 const ImpliedEnd kImpliedEnds[] = {
-    {"option", "option", "select popup"},
-    {"li", "li", "ul ol"},
-    {"td", "td th", "tr table"},
-    {"th", "td th", "tr table"},
-    {"tr", "tr td th", "table tbody thead tfoot"},
-    {"p", "p", "div td th li"},
+    { "option", "option", "select popup" },
+    { "li", "li", "ul ol" },
+    { "td", "td th", "tr table" },
+    { "th", "td th", "tr table" },
+    { "tr", "tr td th", "table tbody thead tfoot" },
+    { "p", "p", "div td th li" },
 };
 
 bool InList(const char* list, const std::string& tag)
@@ -41,7 +40,8 @@ bool InList(const char* list, const std::string& tag)
     for (const char* p = list; (p = std::strstr(p, tag.c_str())) != nullptr; p += length) {
         bool startOk = p == list || p[-1] == ' ';
         bool endOk = p[length] == '\0' || p[length] == ' ';
-        if (startOk && endOk) return true;
+        if (startOk && endOk)
+            return true;
     }
     return false;
 }
@@ -68,16 +68,19 @@ private:
         for (Attribute& attribute : token.attributes)
             element->SetAttribute(attribute.name, std::move(attribute.value));
         open_.back()->AppendNode(element);
-        if (!token.selfClosing && !IsVoid(token.name)) open_.push_back(element);
+        if (!token.selfClosing && !IsVoid(token.name))
+            open_.push_back(element);
     }
 
     void CloseImplied(const std::string& tag)
     {
         for (const ImpliedEnd& rule : kImpliedEnds) {
-            if (tag != rule.opening) continue;
+            if (tag != rule.opening)
+                continue;
             size_t outermost = open_.size();
             for (size_t i = open_.size() - 1; i > 0 && !InList(rule.boundary, open_[i]->Tag()); --i)
-                if (InList(rule.closes, open_[i]->Tag())) outermost = i;
+                if (InList(rule.closes, open_[i]->Tag()))
+                    outermost = i;
             open_.resize(outermost);
         }
     }
@@ -104,7 +107,8 @@ void Build(std::wstring_view markup, Element& container)
 
 bool IsBlankText(const Node* node)
 {
-    if (node->IsElement()) return false;
+    if (node->IsElement())
+        return false;
     const std::wstring& text = static_cast<const TextNode*>(node)->Text();
     return text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
 }
@@ -124,14 +128,18 @@ Element* ParseDocument(std::wstring_view markup)
     Build(markup, *container);
     Element* html = nullptr;
     for (Node* node : container->Nodes()) {
-        if (IsBlankText(node)) continue;
+        if (IsBlankText(node))
+            continue;
         bool isHtml = node->IsElement() && static_cast<Element*>(node)->Tag() == "html";
-        if (!isHtml || html) return container;
+        if (!isHtml || html)
+            return container;
         html = static_cast<Element*>(node);
     }
-    if (!html) return container;
+    if (!html)
+        return container;
     container->RemoveNode(html);
-    for (Node* node : container->TakeNodes()) delete node;  // blank text only
+    for (Node* node : container->TakeNodes())
+        delete node;  // blank text only
     delete container;
     return html;
 }

@@ -7,33 +7,45 @@ namespace htmlengine {
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\f'; }
-bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
+bool IsBlank(wchar_t c)
+{
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\f';
+}
+bool IsAsciiLetter(wchar_t c)
+{
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+}
 
 // Elements whose content is raw text up to their own end tag (HTML 13.2.5.3 RAWTEXT state).
-bool IsRawTextElement(const std::string& name) { return name == "style" || name == "script"; }
+bool IsRawTextElement(const std::string& name)
+{
+    return name == "style" || name == "script";
+}
 
 std::string Narrow(std::wstring_view text)
 {
     std::string narrow;
-    for (wchar_t c : text) narrow += c < 0x80 ? char(c) : '?';
+    for (wchar_t c : text)
+        narrow += c < 0x80 ? char(c) : '?';
     return ToLowerAscii(narrow);
 }
 
 class Tokenizer {
 public:
-    Tokenizer(std::wstring_view markup, const std::function<void(HtmlToken&)>& receive)
-        : in_(markup), receive_(receive)
-    {}
+    Tokenizer(std::wstring_view markup, const std::function<void(HtmlToken&)>& receive) : in_(markup), receive_(receive)
+    {
+    }
 
     void Run()
     {
         while (pos_ < in_.size()) {
             size_t lt = in_.find(L'<', pos_);
-            if (lt == std::wstring_view::npos) lt = in_.size();
+            if (lt == std::wstring_view::npos)
+                lt = in_.size();
             textStart_ = textStart_ == npos ? pos_ : textStart_;
             pos_ = lt;
-            if (pos_ < in_.size() && !TryMarkup()) ++pos_;
+            if (pos_ < in_.size() && !TryMarkup())
+                ++pos_;
         }
         FlushText(in_.size());
     }
@@ -45,11 +57,14 @@ private:
     bool TryMarkup()
     {
         size_t lt = pos_;
-        if (in_.compare(lt, 4, L"<!--") == 0) return ReadComment(lt);
-        if (in_.compare(lt, 2, L"<!") == 0 || in_.compare(lt, 2, L"<?") == 0) return SkipDeclaration(lt);
+        if (in_.compare(lt, 4, L"<!--") == 0)
+            return ReadComment(lt);
+        if (in_.compare(lt, 2, L"<!") == 0 || in_.compare(lt, 2, L"<?") == 0)
+            return SkipDeclaration(lt);
         if (in_.compare(lt, 2, L"</") == 0 && lt + 2 < in_.size() && IsAsciiLetter(in_[lt + 2]))
             return ReadEndTag(lt);
-        if (lt + 1 < in_.size() && IsAsciiLetter(in_[lt + 1])) return ReadStartTag(lt);
+        if (lt + 1 < in_.size() && IsAsciiLetter(in_[lt + 1]))
+            return ReadStartTag(lt);
         return false;
     }
 
@@ -79,7 +94,8 @@ private:
     {
         size_t nameEnd = NameEnd(lt + 2);
         size_t gt = in_.find(L'>', nameEnd);
-        if (gt == npos) return false;
+        if (gt == npos)
+            return false;
         FlushText(lt);
         HtmlToken token;
         token.kind = HtmlToken::Kind::EndTag;
@@ -95,13 +111,15 @@ private:
         token.kind = HtmlToken::Kind::StartTag;
         size_t p = NameEnd(lt + 1);
         token.name = Narrow(in_.substr(lt + 1, p - lt - 1));
-        if (!ReadAttributes(p, token)) return false;
+        if (!ReadAttributes(p, token))
+            return false;
         FlushText(lt);
         pos_ = p;
         bool rawText = IsRawTextElement(token.name) && !token.selfClosing;
         std::string name = token.name;
         receive_(token);
-        if (rawText) ReadRawText(name);
+        if (rawText)
+            ReadRawText(name);
         return true;
     }
 
@@ -109,8 +127,10 @@ private:
     bool ReadAttributes(size_t& p, HtmlToken& token)
     {
         for (;;) {
-            while (p < in_.size() && IsBlank(in_[p])) ++p;
-            if (p >= in_.size()) return false;
+            while (p < in_.size() && IsBlank(in_[p]))
+                ++p;
+            if (p >= in_.size())
+                return false;
             if (in_[p] == L'>') {
                 ++p;
                 return true;
@@ -131,16 +151,17 @@ private:
     void ReadAttribute(size_t& p, HtmlToken& token)
     {
         size_t nameStart = p;
-        while (p < in_.size() && !IsBlank(in_[p]) && in_[p] != L'=' && in_[p] != L'>' &&
-               in_.compare(p, 2, L"/>") != 0)
+        while (p < in_.size() && !IsBlank(in_[p]) && in_[p] != L'=' && in_[p] != L'>' && in_.compare(p, 2, L"/>") != 0)
             ++p;
         std::wstring name(in_.substr(nameStart, p - nameStart));
         std::wstring value;
         size_t q = p;
-        while (q < in_.size() && IsBlank(in_[q])) ++q;
+        while (q < in_.size() && IsBlank(in_[q]))
+            ++q;
         if (q < in_.size() && in_[q] == L'=') {
             p = q + 1;
-            while (p < in_.size() && IsBlank(in_[p])) ++p;
+            while (p < in_.size() && IsBlank(in_[p]))
+                ++p;
             value = DecodeEntities(ReadAttributeValue(p));
         }
         AddAttribute(token, name, std::move(value));
@@ -152,13 +173,15 @@ private:
         if (p < in_.size() && (in_[p] == L'"' || in_[p] == L'\'')) {
             wchar_t quote = in_[p];
             size_t end = in_.find(quote, p + 1);
-            if (end == npos) end = in_.size();
+            if (end == npos)
+                end = in_.size();
             std::wstring_view value = in_.substr(p + 1, end - p - 1);
             p = end == in_.size() ? end : end + 1;
             return value;
         }
         size_t start = p;
-        while (p < in_.size() && !IsBlank(in_[p]) && in_[p] != L'>') ++p;
+        while (p < in_.size() && !IsBlank(in_[p]) && in_[p] != L'>')
+            ++p;
         return in_.substr(start, p - start);
     }
 
@@ -173,13 +196,14 @@ private:
                     attribute.value += L" " + cls;
                     return;
                 }
-            token.attributes.push_back({"class", cls});
+            token.attributes.push_back({ "class", cls });
             return;
         }
         std::string narrowName(name.begin(), name.end());
         for (const Attribute& attribute : token.attributes)
-            if (EqualsNoCase(attribute.name, narrowName)) return;
-        token.attributes.push_back({narrowName, std::move(value)});
+            if (EqualsNoCase(attribute.name, narrowName))
+                return;
+        token.attributes.push_back({ narrowName, std::move(value) });
     }
 
     void ReadRawText(const std::string& name)
@@ -188,9 +212,11 @@ private:
         size_t end = pos_;
         for (;; ++end) {
             end = in_.find(L"</", end);
-            if (end == npos || EqualsNoCase(in_.substr(end, closing.size()), closing)) break;
+            if (end == npos || EqualsNoCase(in_.substr(end, closing.size()), closing))
+                break;
         }
-        if (end == npos) end = in_.size();
+        if (end == npos)
+            end = in_.size();
         if (end > pos_) {
             HtmlToken text;
             text.text = std::wstring(in_.substr(pos_, end - pos_));
@@ -202,7 +228,8 @@ private:
 
     size_t NameEnd(size_t p) const
     {
-        while (p < in_.size() && !IsBlank(in_[p]) && in_[p] != L'>' && in_.compare(p, 2, L"/>") != 0) ++p;
+        while (p < in_.size() && !IsBlank(in_[p]) && in_[p] != L'>' && in_.compare(p, 2, L"/>") != 0)
+            ++p;
         return p;
     }
 

@@ -8,7 +8,10 @@ namespace htmlengine {
 
 namespace {
 
-bool IsRawText(const Element& element) { return element.Tag() == "style" || element.Tag() == "script"; }
+bool IsRawText(const Element& element)
+{
+    return element.Tag() == "style" || element.Tag() == "script";
+}
 
 void WriteElement(const Element& element, std::wstring& out);
 

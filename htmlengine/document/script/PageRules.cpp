@@ -21,13 +21,14 @@ std::shared_ptr<const Block> Compiled(Document& document, const std::wstring& so
 {
     static std::map<std::wstring, std::shared_ptr<const Block>> cache;
     auto found = cache.find(source);
-    if (found != cache.end()) return found->second;
+    if (found != cache.end())
+        return found->second;
     std::shared_ptr<const Block> block;
     try {
         block = std::make_shared<const Block>(ParseScript(source));
     } catch (const ScriptError& error) {
-        document.LogError(L"script not understood (" +
-                          std::wstring(error.what(), error.what() + strlen(error.what())) + L"): " + source);
+        document.LogError(L"script not understood (" + std::wstring(error.what(), error.what() + strlen(error.what())) +
+                          L"): " + source);
         block = std::make_shared<const Block>();
     }
     cache[source] = block;
@@ -39,8 +40,10 @@ std::shared_ptr<const Block> Compiled(Document& document, const std::wstring& so
 bool ClickReachesRuleDirectly(Element& owner, Element& target)
 {
     for (Element* e = &target; e; e = e->Parent()) {
-        if (e->GetControl() && e->GetControl()->MakesClicks()) return false;
-        if (e == &owner) return true;
+        if (e->GetControl() && e->GetControl()->MakesClicks())
+            return false;
+        if (e == &owner)
+            return true;
     }
     return false;
 }
@@ -56,8 +59,7 @@ const char* Trigger(Element& owner, Element& target, unsigned group, const void*
         return code == EVENT_VALUE_CHANGED && &owner == &target ? "on-change" : nullptr;
     }
     case GROUP_MOUSE:
-        return static_cast<const MOUSE_PARAMS*>(params)->cmd == MOUSE_CLICK &&
-                       ClickReachesRuleDirectly(owner, target)
+        return static_cast<const MOUSE_PARAMS*>(params)->cmd == MOUSE_CLICK && ClickReachesRuleDirectly(owner, target)
                    ? "on-click"
                    : nullptr;
     case GROUP_FOCUS:
@@ -65,7 +67,8 @@ const char* Trigger(Element& owner, Element& target, unsigned group, const void*
                                                                                                 : nullptr;
     case GROUP_KEY: {
         const KEY_PARAMS* key = static_cast<const KEY_PARAMS*>(params);
-        if (key->cmd != KEY_UP) return nullptr;
+        if (key->cmd != KEY_UP)
+            return nullptr;
         keyTrigger = "on-key-up-" + std::to_string(key->key_code);
         return keyTrigger.c_str();
     }
@@ -77,9 +80,11 @@ bool RunRules(Document& document, Element& owner, Element& target, unsigned grou
 {
     std::string keyTrigger;
     const char* trigger = Trigger(owner, target, group, params, keyTrigger);
-    if (!trigger || IsDisabledInTree(owner)) return false;
+    if (!trigger || IsDisabledInTree(owner))
+        return false;
     std::wstring source = StyleProperty(owner, trigger);
-    if (source.empty()) return false;
+    if (source.empty())
+        return false;
     std::shared_ptr<const Block> block = Compiled(document, source);
     try {
         ScriptRunner(document, owner).Run(*block);

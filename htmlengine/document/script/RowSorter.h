@@ -13,7 +13,6 @@ namespace htmlengine {
 
 class Element;
 
-void SortRows(Element& container, const std::wstring& rows, bool descending,
-              const std::vector<std::wstring>& keys);
+void SortRows(Element& container, const std::wstring& rows, bool descending, const std::vector<std::wstring>& keys);
 
 }  // namespace htmlengine

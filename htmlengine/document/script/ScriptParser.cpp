@@ -20,7 +20,8 @@ ExpressionPtr Make(Kind kind, ExpressionPtr left, ExpressionPtr right)
 {
     ExpressionPtr expression = Make(kind);
     expression->operands.push_back(std::move(left));
-    if (right) expression->operands.push_back(std::move(right));
+    if (right)
+        expression->operands.push_back(std::move(right));
     return expression;
 }
 
@@ -32,8 +33,10 @@ public:
     {
         bool braced = Accept(L"{");
         Block block = Statements(braced ? L"}" : L"");
-        if (braced) Expect(L"}");
-        if (Peek().kind != ScriptToken::Kind::End) Fail("end of script expected");
+        if (braced)
+            Expect(L"}");
+        if (Peek().kind != ScriptToken::Kind::End)
+            Fail("end of script expected");
         return block;
     }
 
@@ -41,7 +44,8 @@ private:
     Block Statements(const wchar_t* closing)
     {
         Block block;
-        while (Peek().kind != ScriptToken::Kind::End && !IsSymbol(closing)) block.push_back(Statement());
+        while (Peek().kind != ScriptToken::Kind::End && !IsSymbol(closing))
+            block.push_back(Statement());
         return block;
     }
 
@@ -55,21 +59,23 @@ private:
 
     ScriptStatement Statement()
     {
-        ScriptStatement statement{};
+        ScriptStatement statement {};
         if (AcceptName(L"host")) {
             statement.kind = ScriptStatement::Kind::HostCall;
             Call(statement);
         } else if (AcceptName(L"call")) {
             statement.kind = ScriptStatement::Kind::MethodCall;
             Call(statement);
-            if (!AcceptName(L"on")) Fail("'on' expected");
+            if (!AcceptName(L"on"))
+                Fail("'on' expected");
             statement.operands.insert(statement.operands.begin(), Expression());
         } else if (AcceptName(L"if")) {
             return If();
         } else if (AcceptName(L"for")) {
             statement.kind = ScriptStatement::Kind::For;
             statement.name = Name();
-            if (!AcceptName(L"in")) Fail("'in' expected");
+            if (!AcceptName(L"in"))
+                Fail("'in' expected");
             statement.operands.push_back(Expression());
             statement.then = Braced();
             return statement;
@@ -88,7 +94,7 @@ private:
 
     ScriptStatement If()
     {
-        ScriptStatement statement{};
+        ScriptStatement statement {};
         statement.kind = ScriptStatement::Kind::If;
         Expect(L"(");
         statement.operands.push_back(Expression());
@@ -112,8 +118,10 @@ private:
     void Arguments(std::vector<ExpressionPtr>& into)
     {
         Expect(L"(");
-        if (Accept(L")")) return;
-        do into.push_back(Expression());
+        if (Accept(L")"))
+            return;
+        do
+            into.push_back(Expression());
         while (Accept(L","));
         Expect(L")");
     }
@@ -127,12 +135,13 @@ private:
             const wchar_t* symbol;
             Kind kind;
             int level;
-        } kOperators[] = {{L"||", Kind::Or, 0},
-                          {L"&&", Kind::And, 1},
-                          {L"==", Kind::Equal, 2},
-                          {L"!=", Kind::NotEqual, 2},
-                          {L"+", Kind::Plus, 3}};
-        if (level > 3) return Unary();
+        } kOperators[] = { { L"||", Kind::Or, 0 },
+                           { L"&&", Kind::And, 1 },
+                           { L"==", Kind::Equal, 2 },
+                           { L"!=", Kind::NotEqual, 2 },
+                           { L"+", Kind::Plus, 3 } };
+        if (level > 3)
+            return Unary();
         ExpressionPtr left = Binary(level + 1);
         for (bool matched = true; matched;) {
             matched = false;
@@ -147,7 +156,8 @@ private:
 
     ExpressionPtr Unary()
     {
-        if (Accept(L"!")) return Make(Kind::Not, Unary(), nullptr);
+        if (Accept(L"!"))
+            return Make(Kind::Not, Unary(), nullptr);
         ExpressionPtr base = Primary();
         for (;;) {
             if (Accept(L"@")) {
@@ -180,9 +190,12 @@ private:
 
     ExpressionPtr Named(const std::wstring& name)
     {
-        if (name == L"true" || name == L"false") return Make(Kind::Boolean, name);
-        if (name == L"null") return Make(Kind::Null);
-        if (name == L"self") return Make(Kind::Self);
+        if (name == L"true" || name == L"false")
+            return Make(Kind::Boolean, name);
+        if (name == L"null")
+            return Make(Kind::Null);
+        if (name == L"self")
+            return Make(Kind::Self);
         return Make(Kind::Variable, name);
     }
 
@@ -193,7 +206,8 @@ private:
             Expect(L")");
             return inner;
         }
-        if (symbol != L"$" && symbol != L"$$") Fail("expression expected");
+        if (symbol != L"$" && symbol != L"$$")
+            Fail("expression expected");
         ExpressionPtr find = Make(symbol == L"$" ? Kind::FindInDocument : Kind::FindAllInDocument);
         Expect(L"(");
         find->operands.push_back(Expression());
@@ -203,7 +217,8 @@ private:
 
     std::wstring Name()
     {
-        if (Peek().kind != ScriptToken::Kind::Name) Fail("name expected");
+        if (Peek().kind != ScriptToken::Kind::Name)
+            Fail("name expected");
         return Next().text;
     }
 
@@ -217,19 +232,21 @@ private:
     bool AcceptName(const wchar_t* name)
     {
         bool match = Peek().kind == ScriptToken::Kind::Name && Peek().text == name;
-        if (match) ++position_;
+        if (match)
+            ++position_;
         return match;
     }
     void Expect(const wchar_t* symbol)
     {
-        if (!Accept(symbol)) Fail("'" + std::string(symbol, symbol + wcslen(symbol)) + "' expected");
+        if (!Accept(symbol))
+            Fail("'" + std::string(symbol, symbol + wcslen(symbol)) + "' expected");
     }
 
     [[noreturn]] void Fail(const std::string& what) const
     {
         const std::wstring& at = Peek().text;
-        throw ScriptError(what + " at token " + std::to_string(position_) + " '" +
-                          std::string(at.begin(), at.end()) + "'");
+        throw ScriptError(what + " at token " + std::to_string(position_) + " '" + std::string(at.begin(), at.end()) +
+                          "'");
     }
 
     std::vector<ScriptToken> tokens_;
@@ -238,6 +255,9 @@ private:
 
 }  // namespace
 
-Block ParseScript(std::wstring_view source) { return Parser(source).Program(); }
+Block ParseScript(std::wstring_view source)
+{
+    return Parser(source).Program();
+}
 
 }  // namespace htmlengine

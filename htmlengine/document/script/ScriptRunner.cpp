@@ -29,18 +29,22 @@ struct StateName {
     unsigned bit;
 };
 
-const StateName kStates[] = {{L"expanded", kStateExpanded}, {L"collapsed", kStateCollapsed},
-                             {L"current", kStateCurrent},   {L"checked", kStateChecked},
-                             {L"disabled", kStateDisabled}, {L"focus", kStateFocus}};
+const StateName kStates[] = { { L"expanded", kStateExpanded }, { L"collapsed", kStateCollapsed },
+                              { L"current", kStateCurrent },   { L"checked", kStateChecked },
+                              { L"disabled", kStateDisabled }, { L"focus", kStateFocus } };
 
 unsigned StateBit(const std::wstring& name)
 {
     for (const StateName& state : kStates)
-        if (name == state.name) return state.bit;
+        if (name == state.name)
+            return state.bit;
     return 0;
 }
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
 
 SelectorList Selectors(const std::wstring& text)
 {
@@ -68,9 +72,7 @@ void ToValue(const ScriptValue& value, VALUE& out)
     switch (value.kind) {
     case ScriptValue::Kind::Boolean: ValueIntDataSet(&out, int(value.number), VALUE_BOOL, 0); break;
     case ScriptValue::Kind::Integer: ValueIntDataSet(&out, int(value.number), VALUE_INT, 0); break;
-    case ScriptValue::Kind::String:
-        ValueStringDataSet(&out, value.text.c_str(), uint32_t(value.text.size()), 0);
-        break;
+    case ScriptValue::Kind::String: ValueStringDataSet(&out, value.text.c_str(), uint32_t(value.text.size()), 0); break;
     case ScriptValue::Kind::Element: SetElementValue(out, value.element); break;
     default: break;
     }
@@ -81,7 +83,8 @@ void ToValue(const ScriptValue& value, VALUE& out)
 void ScriptRunner::Run(const Block& block)
 {
     for (const ScriptStatement& statement : block) {
-        if (self_.deleted) return;
+        if (self_.deleted)
+            return;
         Execute(statement);
     }
 }
@@ -91,18 +94,18 @@ void ScriptRunner::Execute(const ScriptStatement& statement)
     const auto& operands = statement.operands;
     switch (statement.kind) {
     case ScriptStatement::Kind::HostCall: return Call(true, self_, statement.name, operands, 0);
-    case ScriptStatement::Kind::MethodCall:
-        return Call(false, ElementOf(*operands[0]), statement.name, operands, 1);
+    case ScriptStatement::Kind::MethodCall: return Call(false, ElementOf(*operands[0]), statement.name, operands, 1);
     case ScriptStatement::Kind::Assign: return Assign(*operands[0], Evaluate(*operands[1]));
-    case ScriptStatement::Kind::If:
-        return Run(Evaluate(*operands[0]).IsTrue() ? statement.then : statement.otherwise);
+    case ScriptStatement::Kind::If: return Run(Evaluate(*operands[0]).IsTrue() ? statement.then : statement.otherwise);
     case ScriptStatement::Kind::Sort: return Sort(operands);
     case ScriptStatement::Kind::For: {
         ScriptValue list = Evaluate(*operands[0]);
-        if (list.kind != ScriptValue::Kind::List) throw ScriptError("for needs a list ($$ or .all)");
+        if (list.kind != ScriptValue::Kind::List)
+            throw ScriptError("for needs a list ($$ or .all)");
         ElementHold hold(list.list);  // the host, called in the loop, may delete later elements
         for (Element* element : hold.Elements()) {
-            if (element->deleted) continue;
+            if (element->deleted)
+                continue;
             variables_[statement.name] = ScriptValue::Of(element);
             Run(statement.then);
         }
@@ -142,22 +145,25 @@ void ScriptRunner::Call(bool host, Element& target, const std::wstring& name,
         ToValue(Evaluate(*arguments[first + i]), values[i]);
     }
     std::string narrowName = Narrow(name);
-    XCALL_PARAMS params = {METHOD_SCRIPT_CALL, narrowName.c_str(), UINT(values.size()), values.data(), {}};
+    XCALL_PARAMS params = { METHOD_SCRIPT_CALL, narrowName.c_str(), UINT(values.size()), values.data(), {} };
     ValueInit(&params.retval);
     if (host)
         DispatchToWindow(document_, target, GROUP_METHOD_CALL, &params);
     else
         DispatchToElement(target, GROUP_METHOD_CALL, &params);
     ValueClear(&params.retval);
-    for (VALUE& value : values) ValueClear(&value);
+    for (VALUE& value : values)
+        ValueClear(&value);
 }
 
 // sort(container, rows, "asc"|"desc", key...)
 void ScriptRunner::Sort(const std::vector<ExpressionPtr>& arguments)
 {
-    if (arguments.size() < 4) throw ScriptError("sort needs a container, rows, a direction and keys");
+    if (arguments.size() < 4)
+        throw ScriptError("sort needs a container, rows, a direction and keys");
     std::vector<std::wstring> keys;
-    for (size_t i = 3; i < arguments.size(); ++i) keys.push_back(TextOf(*arguments[i]));
+    for (size_t i = 3; i < arguments.size(); ++i)
+        keys.push_back(TextOf(*arguments[i]));
     SortRows(ElementOf(*arguments[0]), TextOf(*arguments[1]), TextOf(*arguments[2]) == L"desc", keys);
 }
 
@@ -171,7 +177,8 @@ ScriptValue ScriptRunner::Evaluate(const ScriptExpression& e)
     case Kind::Self: return ScriptValue::Of(&self_);
     case Kind::Variable: {
         auto found = variables_.find(e.text);
-        if (found == variables_.end()) throw ScriptError("unknown name " + Narrow(e.text));
+        if (found == variables_.end())
+            throw ScriptError("unknown name " + Narrow(e.text));
         return found->second;
     }
     case Kind::FindInDocument:
@@ -191,10 +198,8 @@ ScriptValue ScriptRunner::Evaluate(const ScriptExpression& e)
     case Kind::Not: return ScriptValue::Boolean(!Evaluate(*e.operands[0]).IsTrue());
     case Kind::Equal: return ScriptValue::Boolean(Evaluate(*e.operands[0]).Equals(Evaluate(*e.operands[1])));
     case Kind::NotEqual: return ScriptValue::Boolean(!Evaluate(*e.operands[0]).Equals(Evaluate(*e.operands[1])));
-    case Kind::And:
-        return ScriptValue::Boolean(Evaluate(*e.operands[0]).IsTrue() && Evaluate(*e.operands[1]).IsTrue());
-    case Kind::Or:
-        return ScriptValue::Boolean(Evaluate(*e.operands[0]).IsTrue() || Evaluate(*e.operands[1]).IsTrue());
+    case Kind::And: return ScriptValue::Boolean(Evaluate(*e.operands[0]).IsTrue() && Evaluate(*e.operands[1]).IsTrue());
+    case Kind::Or: return ScriptValue::Boolean(Evaluate(*e.operands[0]).IsTrue() || Evaluate(*e.operands[1]).IsTrue());
     case Kind::Plus: {
         ScriptValue a = Evaluate(*e.operands[0]), b = Evaluate(*e.operands[1]);
         if (a.kind == ScriptValue::Kind::Integer && b.kind == ScriptValue::Kind::Integer)
@@ -211,9 +216,12 @@ ScriptValue ScriptRunner::Property(Element& element, const std::wstring& name)
         Control* control = element.GetControl();
         return FromControl(control ? control->GetValue(element) : TextValue(element));
     }
-    if (name == L"text") return ScriptValue::String(TextContent(element));
-    if (name == L"index") return ScriptValue::Integer(static_cast<long long>(element.Index()));
-    if (unsigned bit = StateBit(name)) return ScriptValue::Boolean((element.State() & bit) != 0);
+    if (name == L"text")
+        return ScriptValue::String(TextContent(element));
+    if (name == L"index")
+        return ScriptValue::Integer(static_cast<long long>(element.Index()));
+    if (unsigned bit = StateBit(name))
+        return ScriptValue::Boolean((element.State() & bit) != 0);
     throw ScriptError("unknown property :" + Narrow(name));
 }
 
@@ -221,13 +229,17 @@ ScriptValue ScriptRunner::Property(Element& element, const std::wstring& name)
 ScriptValue ScriptRunner::Method(const ScriptExpression& e)
 {
     const std::wstring& name = e.text;
-    if (name == L"lower") return ScriptValue::String(ToLowerAscii(TextOf(*e.operands[0])));
-    if (e.operands.size() != 2) throw ScriptError("method ." + Narrow(name) + " takes one argument");
+    if (name == L"lower")
+        return ScriptValue::String(ToLowerAscii(TextOf(*e.operands[0])));
+    if (e.operands.size() != 2)
+        throw ScriptError("method ." + Narrow(name) + " takes one argument");
     Element& base = ElementOf(*e.operands[0]);
     std::wstring argument = TextOf(*e.operands[1]);
-    if (name == L"style") return ScriptValue::String(StyleProperty(base, ToLowerAscii(Narrow(argument))));
+    if (name == L"style")
+        return ScriptValue::String(StyleProperty(base, ToLowerAscii(Narrow(argument))));
     SelectorList selectors = Selectors(argument);
-    if (name == L"find") return ScriptValue::Of(SelectFirst(base, selectors));
+    if (name == L"find")
+        return ScriptValue::Of(SelectFirst(base, selectors));
     if (name == L"all") {
         ScriptValue list;
         list.kind = ScriptValue::Kind::List;
@@ -236,7 +248,8 @@ ScriptValue ScriptRunner::Method(const ScriptExpression& e)
     }
     if (name == L"parent") {
         for (Element* e2 = base.Parent(); e2; e2 = e2->Parent())
-            if (MatchesAny(selectors, *e2, document_.Root())) return ScriptValue::Of(e2);
+            if (MatchesAny(selectors, *e2, document_.Root()))
+                return ScriptValue::Of(e2);
         return ScriptValue();
     }
     throw ScriptError("unknown method ." + Narrow(name));
@@ -245,7 +258,8 @@ ScriptValue ScriptRunner::Method(const ScriptExpression& e)
 Element& ScriptRunner::ElementOf(const ScriptExpression& expression)
 {
     ScriptValue value = Evaluate(expression);
-    if (value.kind != ScriptValue::Kind::Element || value.element->deleted) throw ScriptError("no such element");
+    if (value.kind != ScriptValue::Kind::Element || value.element->deleted)
+        throw ScriptError("no such element");
     return *value.element;
 }
 

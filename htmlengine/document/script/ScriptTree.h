@@ -19,9 +19,9 @@ struct ScriptExpression {
         Variable,
         FindInDocument,
         FindAllInDocument,  // $(sel), $$(sel)
-        Attribute,          // base@name
-        Property,           // base:name (value, text, index, or a state)
-        Method,             // base.name(args): find, all, parent, style, lower
+        Attribute,  // base@name
+        Property,  // base:name (value, text, index, or a state)
+        Method,  // base.name(args): find, all, parent, style, lower
         Not,
         Equal,
         NotEqual,
@@ -30,7 +30,7 @@ struct ScriptExpression {
         Plus
     };
     Kind kind;
-    std::wstring text;                    // literal, variable, attribute, property or method name
+    std::wstring text;  // literal, variable, attribute, property or method name
     std::vector<ExpressionPtr> operands;  // base first, then arguments
 };
 
@@ -40,7 +40,7 @@ using Block = std::vector<ScriptStatement>;
 struct ScriptStatement {
     enum class Kind { HostCall, MethodCall, Assign, If, For, Sort };
     Kind kind;
-    std::wstring name;                    // call name or loop variable
+    std::wstring name;  // call name or loop variable
     std::vector<ExpressionPtr> operands;  // arguments; or target and value; or condition; or list
     Block then;
     Block otherwise;

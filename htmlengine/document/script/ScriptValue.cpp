@@ -27,8 +27,10 @@ std::wstring ScriptValue::Text() const
 
 bool ScriptValue::Equals(const ScriptValue& other) const
 {
-    if (kind == Kind::Element || other.kind == Kind::Element) return element == other.element;
-    if (kind == Kind::Null || other.kind == Kind::Null) return kind == other.kind;
+    if (kind == Kind::Element || other.kind == Kind::Element)
+        return element == other.element;
+    if (kind == Kind::Null || other.kind == Kind::Null)
+        return kind == other.kind;
     return Text() == other.Text();
 }
 

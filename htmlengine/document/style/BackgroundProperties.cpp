@@ -5,10 +5,10 @@ namespace htmlengine {
 
 namespace {
 
-const Keyword<BackgroundRepeat> kRepeats[] = {{L"repeat", BackgroundRepeat::Repeat},
-                                              {L"repeat-x", BackgroundRepeat::RepeatX},
-                                              {L"repeat-y", BackgroundRepeat::RepeatY},
-                                              {L"no-repeat", BackgroundRepeat::NoRepeat}};
+const Keyword<BackgroundRepeat> kRepeats[] = { { L"repeat", BackgroundRepeat::Repeat },
+                                               { L"repeat-x", BackgroundRepeat::RepeatX },
+                                               { L"repeat-y", BackgroundRepeat::RepeatY },
+                                               { L"no-repeat", BackgroundRepeat::NoRepeat } };
 
 enum class Axis { Either, X, Y };
 
@@ -18,8 +18,11 @@ struct PositionWord {
     Axis axis;
 };
 
-const PositionWord kPositionWords[] = {{L"left", 0, Axis::X},   {L"right", 100, Axis::X}, {L"top", 0, Axis::Y},
-                                       {L"bottom", 100, Axis::Y}, {L"center", 50, Axis::Either}};
+const PositionWord kPositionWords[] = { { L"left", 0, Axis::X },
+                                        { L"right", 100, Axis::X },
+                                        { L"top", 0, Axis::Y },
+                                        { L"bottom", 100, Axis::Y },
+                                        { L"center", 50, Axis::Either } };
 
 bool ReadPositionPart(std::wstring_view part, const PropertyContext& context, Length& length, Axis& axis)
 {
@@ -36,13 +39,17 @@ bool ReadPositionPart(std::wstring_view part, const PropertyContext& context, Le
 // One or two parts; keywords may come in either order ("top right").
 bool ReadPosition(const std::vector<std::wstring_view>& parts, const PropertyContext& context, Length& x, Length& y)
 {
-    if (parts.empty() || parts.size() > 2) return false;
+    if (parts.empty() || parts.size() > 2)
+        return false;
     Length first, second = Length::Percent(50);
     Axis firstAxis, secondAxis = Axis::Either;
-    if (!ReadPositionPart(parts[0], context, first, firstAxis)) return false;
-    if (parts.size() == 2 && !ReadPositionPart(parts[1], context, second, secondAxis)) return false;
+    if (!ReadPositionPart(parts[0], context, first, firstAxis))
+        return false;
+    if (parts.size() == 2 && !ReadPositionPart(parts[1], context, second, secondAxis))
+        return false;
     bool swapped = firstAxis == Axis::Y || secondAxis == Axis::X;
-    if (firstAxis != Axis::Either && firstAxis == secondAxis) return false;
+    if (firstAxis != Axis::Either && firstAxis == secondAxis)
+        return false;
     x = swapped ? second : first;
     y = swapped ? first : second;
     return true;
@@ -94,16 +101,20 @@ bool ApplyBackground(ComputedStyle& style, std::wstring_view value, const Proper
     BackgroundRepeat repeat = initial.backgroundRepeat;
     std::vector<std::wstring_view> position;
     for (std::wstring_view part : SplitValue(value)) {
-        if (ParseKeyword(part, kRepeats, repeat) || ParseColor(part, style.color, color)) continue;
+        if (ParseKeyword(part, kRepeats, repeat) || ParseColor(part, style.color, color))
+            continue;
         if (part.size() > 4 && EqualsKeyword(part.substr(0, 4), L"url(")) {
-            if (!ReadImage(part, image)) return false;
+            if (!ReadImage(part, image))
+                return false;
             continue;
         }
-        if (EqualsKeyword(part, L"none") || EqualsKeyword(part, L"scroll") || EqualsKeyword(part, L"fixed")) continue;
+        if (EqualsKeyword(part, L"none") || EqualsKeyword(part, L"scroll") || EqualsKeyword(part, L"fixed"))
+            continue;
         position.push_back(part);
     }
     Length x = initial.backgroundPositionX, y = initial.backgroundPositionY;
-    if (!position.empty() && !ReadPosition(position, context, x, y)) return false;
+    if (!position.empty() && !ReadPosition(position, context, x, y))
+        return false;
     style.backgroundColor = color;
     style.backgroundImage = image;
     style.backgroundRepeat = repeat;
@@ -124,12 +135,12 @@ void CopyBackground(ComputedStyle& to, const ComputedStyle& from)
 
 void AddBackgroundProperties(std::vector<PropertyDefinition>& table)
 {
-    table.push_back({"background", &ApplyBackground, &CopyBackground});
-    table.push_back({"background-color", &ApplyColor, &CopyField<Color, &ComputedStyle::backgroundColor>});
-    table.push_back({"background-image", &ApplyImage, &CopyField<std::wstring, &ComputedStyle::backgroundImage>});
+    table.push_back({ "background", &ApplyBackground, &CopyBackground });
+    table.push_back({ "background-color", &ApplyColor, &CopyField<Color, &ComputedStyle::backgroundColor> });
+    table.push_back({ "background-image", &ApplyImage, &CopyField<std::wstring, &ComputedStyle::backgroundImage> });
     table.push_back(
-        {"background-repeat", &ApplyRepeat, &CopyField<BackgroundRepeat, &ComputedStyle::backgroundRepeat>});
-    table.push_back({"background-position", &ApplyPosition, &CopyPosition});
+        { "background-repeat", &ApplyRepeat, &CopyField<BackgroundRepeat, &ComputedStyle::backgroundRepeat> });
+    table.push_back({ "background-position", &ApplyPosition, &CopyPosition });
 }
 
 }  // namespace htmlengine

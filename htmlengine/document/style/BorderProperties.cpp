@@ -7,20 +7,23 @@ namespace htmlengine {
 
 namespace {
 
-const Keyword<BorderStyle> kBorderStyles[] = {
-    {L"none", BorderStyle::None},     {L"hidden", BorderStyle::Hidden}, {L"solid", BorderStyle::Solid},
-    {L"dotted", BorderStyle::Dotted}, {L"dashed", BorderStyle::Dashed}, {L"double", BorderStyle::Double},
-    {L"groove", BorderStyle::Groove}, {L"ridge", BorderStyle::Ridge},   {L"inset", BorderStyle::Inset},
-    {L"outset", BorderStyle::Outset}};
-const Keyword<int> kBorderWidths[] = {{L"thin", 1}, {L"medium", 3}, {L"thick", 5}};
+const Keyword<BorderStyle> kBorderStyles[] = { { L"none", BorderStyle::None },     { L"hidden", BorderStyle::Hidden },
+                                               { L"solid", BorderStyle::Solid },   { L"dotted", BorderStyle::Dotted },
+                                               { L"dashed", BorderStyle::Dashed }, { L"double", BorderStyle::Double },
+                                               { L"groove", BorderStyle::Groove }, { L"ridge", BorderStyle::Ridge },
+                                               { L"inset", BorderStyle::Inset },   { L"outset", BorderStyle::Outset } };
+const Keyword<int> kBorderWidths[] = { { L"thin", 1 }, { L"medium", 3 }, { L"thick", 5 } };
 
 bool ReadWidth(std::wstring_view part, const PropertyContext& context, int& width)
 {
-    if (ParseKeyword(part, kBorderWidths, width)) return true;
+    if (ParseKeyword(part, kBorderWidths, width))
+        return true;
     Length length;
-    if (!ParseLength(part, context.lengths, length, false) || length.value < 0) return false;
+    if (!ParseLength(part, context.lengths, length, false) || length.value < 0)
+        return false;
     width = int(std::lround(length.value));
-    if (width == 0 && length.value > 0) width = 1;  // a hairline still shows
+    if (width == 0 && length.value > 0)
+        width = 1;  // a hairline still shows
     return true;
 }
 
@@ -32,7 +35,8 @@ bool ReadBorderSide(std::wstring_view value, const ComputedStyle& style, const P
     read.width = kMediumBorderWidth;
     read.color = style.color;
     std::vector<std::wstring_view> parts = SplitValue(value);
-    if (parts.empty() || parts.size() > 3) return false;
+    if (parts.empty() || parts.size() > 3)
+        return false;
     for (std::wstring_view part : parts)
         if (!ParseKeyword(part, kBorderStyles, read.style) && !ReadWidth(part, context, read.width) &&
             !ParseColor(part, style.color, read.color))
@@ -50,8 +54,10 @@ bool ApplySide(ComputedStyle& style, std::wstring_view value, const PropertyCont
 bool ApplyBorder(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
 {
     BorderSide side;
-    if (!ReadBorderSide(value, style, context, side)) return false;
-    for (BorderSide& each : style.border) each = side;
+    if (!ReadBorderSide(value, style, context, side))
+        return false;
+    for (BorderSide& each : style.border)
+        each = side;
     return true;
 }
 
@@ -82,34 +88,41 @@ bool ApplySideColor(ComputedStyle& style, std::wstring_view value, const Propert
 bool ApplyWidths(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
 {
     int widths[4];
-    if (!ReadFourSides(value, widths, [&](std::wstring_view part, int& width) { return ReadWidth(part, context, width); }))
+    if (!ReadFourSides(value, widths,
+                       [&](std::wstring_view part, int& width) { return ReadWidth(part, context, width); }))
         return false;
-    for (int side = 0; side < 4; ++side) style.border[side].width = widths[side];
+    for (int side = 0; side < 4; ++side)
+        style.border[side].width = widths[side];
     return true;
 }
 
 bool ApplyStyles(ComputedStyle& style, std::wstring_view value, const PropertyContext&)
 {
     BorderStyle styles[4];
-    if (!ReadFourSides(value, styles, [](std::wstring_view part, BorderStyle& s) { return ParseKeyword(part, kBorderStyles, s); }))
+    if (!ReadFourSides(value, styles,
+                       [](std::wstring_view part, BorderStyle& s) { return ParseKeyword(part, kBorderStyles, s); }))
         return false;
-    for (int side = 0; side < 4; ++side) style.border[side].style = styles[side];
+    for (int side = 0; side < 4; ++side)
+        style.border[side].style = styles[side];
     return true;
 }
 
 bool ApplyColors(ComputedStyle& style, std::wstring_view value, const PropertyContext&)
 {
     Color colors[4];
-    if (!ReadFourSides(value, colors, [&](std::wstring_view part, Color& c) { return ParseColor(part, style.color, c); }))
+    if (!ReadFourSides(value, colors,
+                       [&](std::wstring_view part, Color& c) { return ParseColor(part, style.color, c); }))
         return false;
-    for (int side = 0; side < 4; ++side) style.border[side].color = colors[side];
+    for (int side = 0; side < 4; ++side)
+        style.border[side].color = colors[side];
     return true;
 }
 
 bool ReadRadius(std::wstring_view part, const PropertyContext& context, int& radius)
 {
     Length length;
-    if (!ParseLength(part, context.lengths, length, false) || length.value < 0) return false;
+    if (!ParseLength(part, context.lengths, length, false) || length.value < 0)
+        return false;
     radius = int(std::lround(length.value));
     return true;
 }
@@ -158,7 +171,8 @@ bool ApplyOutlineColor(ComputedStyle& style, std::wstring_view value, const Prop
 bool ApplyOutlineOffset(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
 {
     Length length;
-    if (!ParseLength(value, context.lengths, length, false)) return false;
+    if (!ParseLength(value, context.lengths, length, false))
+        return false;
     style.outlineOffset = int(std::lround(length.value));
     return true;
 }
@@ -167,34 +181,34 @@ template <int SideIndex>
 void AddSide(std::vector<PropertyDefinition>& table, const char* side, const char* width, const char* style,
              const char* color)
 {
-    table.push_back({side, &ApplySide<SideIndex>, &CopySide<SideIndex>});
-    table.push_back({width, &ApplySideWidth<SideIndex>, &CopySide<SideIndex>});
-    table.push_back({style, &ApplySideStyle<SideIndex>, &CopySide<SideIndex>});
-    table.push_back({color, &ApplySideColor<SideIndex>, &CopySide<SideIndex>});
+    table.push_back({ side, &ApplySide<SideIndex>, &CopySide<SideIndex> });
+    table.push_back({ width, &ApplySideWidth<SideIndex>, &CopySide<SideIndex> });
+    table.push_back({ style, &ApplySideStyle<SideIndex>, &CopySide<SideIndex> });
+    table.push_back({ color, &ApplySideColor<SideIndex>, &CopySide<SideIndex> });
 }
 
 }  // namespace
 
 void AddBorderProperties(std::vector<PropertyDefinition>& table)
 {
-    table.push_back({"border", &ApplyBorder, &CopyArray<BorderSide, 4, &ComputedStyle::border>});
-    table.push_back({"border-width", &ApplyWidths, &CopyArray<BorderSide, 4, &ComputedStyle::border>});
-    table.push_back({"border-style", &ApplyStyles, &CopyArray<BorderSide, 4, &ComputedStyle::border>});
-    table.push_back({"border-color", &ApplyColors, &CopyArray<BorderSide, 4, &ComputedStyle::border>});
+    table.push_back({ "border", &ApplyBorder, &CopyArray<BorderSide, 4, &ComputedStyle::border> });
+    table.push_back({ "border-width", &ApplyWidths, &CopyArray<BorderSide, 4, &ComputedStyle::border> });
+    table.push_back({ "border-style", &ApplyStyles, &CopyArray<BorderSide, 4, &ComputedStyle::border> });
+    table.push_back({ "border-color", &ApplyColors, &CopyArray<BorderSide, 4, &ComputedStyle::border> });
     AddSide<kTop>(table, "border-top", "border-top-width", "border-top-style", "border-top-color");
     AddSide<kRight>(table, "border-right", "border-right-width", "border-right-style", "border-right-color");
     AddSide<kBottom>(table, "border-bottom", "border-bottom-width", "border-bottom-style", "border-bottom-color");
     AddSide<kLeft>(table, "border-left", "border-left-width", "border-left-style", "border-left-color");
-    table.push_back({"border-radius", &ApplyRadii, &CopyArray<int, 4, &ComputedStyle::radius>});
-    table.push_back({"border-top-left-radius", &ApplyCorner<kTopLeft>, &CopyCorner<kTopLeft>});
-    table.push_back({"border-top-right-radius", &ApplyCorner<kTopRight>, &CopyCorner<kTopRight>});
-    table.push_back({"border-bottom-right-radius", &ApplyCorner<kBottomRight>, &CopyCorner<kBottomRight>});
-    table.push_back({"border-bottom-left-radius", &ApplyCorner<kBottomLeft>, &CopyCorner<kBottomLeft>});
-    table.push_back({"outline", &ApplyOutline, &CopyField<BorderSide, &ComputedStyle::outline>});
-    table.push_back({"outline-width", &ApplyOutlineWidth, &CopyField<BorderSide, &ComputedStyle::outline>});
-    table.push_back({"outline-style", &ApplyOutlineStyle, &CopyField<BorderSide, &ComputedStyle::outline>});
-    table.push_back({"outline-color", &ApplyOutlineColor, &CopyField<BorderSide, &ComputedStyle::outline>});
-    table.push_back({"outline-offset", &ApplyOutlineOffset, &CopyField<int, &ComputedStyle::outlineOffset>});
+    table.push_back({ "border-radius", &ApplyRadii, &CopyArray<int, 4, &ComputedStyle::radius> });
+    table.push_back({ "border-top-left-radius", &ApplyCorner<kTopLeft>, &CopyCorner<kTopLeft> });
+    table.push_back({ "border-top-right-radius", &ApplyCorner<kTopRight>, &CopyCorner<kTopRight> });
+    table.push_back({ "border-bottom-right-radius", &ApplyCorner<kBottomRight>, &CopyCorner<kBottomRight> });
+    table.push_back({ "border-bottom-left-radius", &ApplyCorner<kBottomLeft>, &CopyCorner<kBottomLeft> });
+    table.push_back({ "outline", &ApplyOutline, &CopyField<BorderSide, &ComputedStyle::outline> });
+    table.push_back({ "outline-width", &ApplyOutlineWidth, &CopyField<BorderSide, &ComputedStyle::outline> });
+    table.push_back({ "outline-style", &ApplyOutlineStyle, &CopyField<BorderSide, &ComputedStyle::outline> });
+    table.push_back({ "outline-color", &ApplyOutlineColor, &CopyField<BorderSide, &ComputedStyle::outline> });
+    table.push_back({ "outline-offset", &ApplyOutlineOffset, &CopyField<int, &ComputedStyle::outlineOffset> });
 }
 
 }  // namespace htmlengine

@@ -28,8 +28,10 @@ struct Candidate {
 
 bool Weaker(const Candidate& a, const Candidate& b)
 {
-    if (a.level != b.level) return a.level < b.level;
-    if (a.specificity != b.specificity) return a.specificity < b.specificity;
+    if (a.level != b.level)
+        return a.level < b.level;
+    if (a.specificity != b.specificity)
+        return a.specificity < b.specificity;
     return a.order < b.order;
 }
 
@@ -39,12 +41,14 @@ void AddDeclarations(const Document& document, const StyleRule& rule, size_t ord
     bool userAgent = order <= document.UserAgentRuleCount();
     for (const Declaration& d : rule.declarations)
         if (!property || d.property == *property)
-            candidates.push_back(
-                {userAgent ? kUserAgent : d.important ? kImportantSheet : kSheet, specificity, order, &d});
+            candidates.push_back({ userAgent     ? kUserAgent
+                                   : d.important ? kImportantSheet
+                                                 : kSheet,
+                                   specificity, order, &d });
 }
 
-void CollectRule(Element& element, Document& document, const StyleRule& rule, size_t order,
-                 const std::string* property, std::vector<Candidate>& candidates)
+void CollectRule(Element& element, Document& document, const StyleRule& rule, size_t order, const std::string* property,
+                 std::vector<Candidate>& candidates)
 {
     unsigned best = 0;
     bool matched = false;
@@ -53,7 +57,8 @@ void CollectRule(Element& element, Document& document, const StyleRule& rule, si
             best = std::max(best, selector.specificity);
             matched = true;
         }
-    if (matched) AddDeclarations(document, rule, order, best, property, candidates);
+    if (matched)
+        AddDeclarations(document, rule, order, best, property, candidates);
 }
 
 // The rules that match, or with `property` only those that declare it: selectors are
@@ -77,7 +82,8 @@ void CollectSheets(Element& element, Document& document, const std::string* prop
                 best = std::max(best, entries[i]->selector->specificity);
                 matched = true;
             }
-        if (matched) AddDeclarations(document, rule, entries[i - 1]->order, best, nullptr, candidates);
+        if (matched)
+            AddDeclarations(document, rule, entries[i - 1]->order, best, nullptr, candidates);
     }
 }
 
@@ -85,16 +91,18 @@ void CollectSheets(Element& element, Document& document, const std::string* prop
 std::vector<Candidate> Cascade(Element& element, const std::string* property, DeclarationList& inlineStyle)
 {
     std::vector<Candidate> candidates;
-    if (Document* document = element.OwnerDocument()) CollectSheets(element, *document, property, candidates);
+    if (Document* document = element.OwnerDocument())
+        CollectSheets(element, *document, property, candidates);
     std::vector<std::wstring> ignoredErrors;  // reported when the attribute is set
     if (const std::wstring* style = element.FindAttribute("style"))
         inlineStyle = ParseDeclarations(*style, ignoredErrors);
     for (const Declaration& d : inlineStyle)
         if (!property || d.property == *property)
-            candidates.push_back({d.important ? kImportantInline : kInline, 0, 0, &d});
+            candidates.push_back({ d.important ? kImportantInline : kInline, 0, 0, &d });
     if (element.HasStyle())
         for (const Declaration& d : element.Style().runtime)
-            if (!property || d.property == *property) candidates.push_back({kRuntime, 0, 0, &d});
+            if (!property || d.property == *property)
+                candidates.push_back({ kRuntime, 0, 0, &d });
     std::stable_sort(candidates.begin(), candidates.end(), Weaker);
     return candidates;
 }
@@ -105,11 +113,12 @@ const std::unordered_map<std::string, const wchar_t*>& DefaultDisplays()
 {
     static const std::unordered_map<std::string, const wchar_t*> displays = [] {
         std::unordered_map<std::string, const wchar_t*> map;
-        for (const char* block : {"html", "body", "div", "p", "h1", "h2", "h3", "h4", "h5", "h6", "ul", "ol", "hr",
-                                  "form", "center", "pre", "blockquote", "dl", "dt", "dd", "header", "footer",
-                                  "section", "nav", "main", "article", "aside"})
+        for (const char* block :
+             { "html", "body", "div",    "p",      "h1",      "h2",     "h3",   "h4",         "h5",
+               "h6",   "ul",   "ol",     "hr",     "form",    "center", "pre",  "blockquote", "dl",
+               "dt",   "dd",   "header", "footer", "section", "nav",    "main", "article",    "aside" })
             map[block] = L"block";
-        for (const char* atomic : {"widget", "select", "input", "button", "img", "progress", "textarea"})
+        for (const char* atomic : { "widget", "select", "input", "button", "img", "progress", "textarea" })
             map[atomic] = L"inline-block";
         map["li"] = L"list-item";
         map["table"] = L"table";
@@ -149,7 +158,8 @@ const wchar_t* DefaultDisplay(const Element& element)
 std::vector<const Declaration*> MatchedDeclarations(Element& element, DeclarationList& inlineStyle)
 {
     std::vector<const Declaration*> declarations;
-    for (const Candidate& c : Cascade(element, nullptr, inlineStyle)) declarations.push_back(c.declaration);
+    for (const Candidate& c : Cascade(element, nullptr, inlineStyle))
+        declarations.push_back(c.declaration);
     return declarations;
 }
 
@@ -169,15 +179,18 @@ std::wstring StyleProperty(Element& element, const std::string& property)
 {
     DeclarationList inlineStyle;
     std::vector<Candidate> candidates = Cascade(element, &property, inlineStyle);
-    if (!candidates.empty()) return candidates.back().declaration->value;
+    if (!candidates.empty())
+        return candidates.back().declaration->value;
     return property == "display" ? DefaultDisplay(element) : std::wstring();
 }
 
 bool IsElementVisible(Element& element)
 {
-    if (ComputedStyleOf(element)->visibility != Visibility::Visible) return false;
+    if (ComputedStyleOf(element)->visibility != Visibility::Visible)
+        return false;
     for (Element* e = &element; e; e = e->Parent())
-        if (ComputedStyleOf(*e)->display == Display::None) return false;
+        if (ComputedStyleOf(*e)->display == Display::None)
+            return false;
     return true;
 }
 

@@ -28,7 +28,8 @@ const Font* InternFont(const Font& font)
 {
     static std::list<Font> fonts;
     for (const Font& known : fonts)
-        if (known == font) return &known;
+        if (known == font)
+            return &known;
     fonts.push_back(font);
     return &fonts.back();
 }

@@ -17,10 +17,7 @@ struct Color {
     uint8_t r = 0, g = 0, b = 0;
     uint8_t a = 0;  // 0 transparent, 255 opaque
     bool Visible() const { return a != 0; }
-    bool operator==(const Color& other) const
-    {
-        return r == other.r && g == other.g && b == other.b && a == other.a;
-    }
+    bool operator==(const Color& other) const { return r == other.r && g == other.g && b == other.b && a == other.a; }
     bool operator!=(const Color& other) const { return !(*this == other); }
 };
 
@@ -29,8 +26,8 @@ struct Length {
     Unit unit = Unit::Auto;
     float value = 0;
 
-    static Length Px(float pixels) { return {Unit::Px, pixels}; }
-    static Length Percent(float percent) { return {Unit::Percent, percent}; }
+    static Length Px(float pixels) { return { Unit::Px, pixels }; }
+    static Length Percent(float percent) { return { Unit::Percent, percent }; }
     bool IsAuto() const { return unit == Unit::Auto; }
     // Whole pixels: a percentage of `base`, or `fallback` for auto.
     int Resolve(int base, int fallback = 0) const;
@@ -42,8 +39,8 @@ struct Length {
 // one pointer names one font and measurers can cache by it.
 struct Font {
     std::vector<std::wstring> families;  // in order, quotes removed; generic names kept as written
-    int size = 12;                       // px
-    int weight = 400;                    // 100-900
+    int size = 12;  // px
+    int weight = 400;  // 100-900
     bool italic = false;
     bool operator==(const Font& other) const
     {
@@ -82,7 +79,20 @@ enum class TextOverflow : uint8_t { Clip, Ellipsis };
 enum class VerticalAlign : uint8_t { Baseline, Middle, Top, Bottom, TextTop, TextBottom, Sub, Super, Offset };
 enum class Overflow : uint8_t { Visible, Hidden, Auto, Scroll };
 enum class Visibility : uint8_t { Visible, Hidden, Collapse };
-enum class Cursor : uint8_t { Auto, Default, Pointer, Text, Wait, Progress, Move, NotAllowed, Help, Crosshair, ResizeEW, ResizeNS };
+enum class Cursor : uint8_t {
+    Auto,
+    Default,
+    Pointer,
+    Text,
+    Wait,
+    Progress,
+    Move,
+    NotAllowed,
+    Help,
+    Crosshair,
+    ResizeEW,
+    ResizeNS
+};
 enum class ListStyleType : uint8_t { None, Disc, Circle, Square, Decimal, LowerAlpha, UpperAlpha };
 enum class FlexDirection : uint8_t { Row, RowReverse, Column, ColumnReverse };
 enum class JustifyContent : uint8_t { FlexStart, FlexEnd, Center, SpaceBetween, SpaceAround, SpaceEvenly };
@@ -115,10 +125,10 @@ struct ComputedStyle {
     Length offsets[4];  // top, right, bottom, left (by Side)
     Length width, height, minWidth, minHeight;
     Length maxWidth, maxHeight;  // auto: none
-    Length margin[4] = {Length::Px(0), Length::Px(0), Length::Px(0), Length::Px(0)};
-    Length padding[4] = {Length::Px(0), Length::Px(0), Length::Px(0), Length::Px(0)};
+    Length margin[4] = { Length::Px(0), Length::Px(0), Length::Px(0), Length::Px(0) };
+    Length padding[4] = { Length::Px(0), Length::Px(0), Length::Px(0), Length::Px(0) };
     BorderSide border[4];
-    int radius[4] = {0, 0, 0, 0};  // px, by Corner
+    int radius[4] = { 0, 0, 0, 0 };  // px, by Corner
     BorderSide outline;
     int outlineOffset = 0;
     Overflow overflowX = Overflow::Visible, overflowY = Overflow::Visible;
@@ -130,7 +140,7 @@ struct ComputedStyle {
     bool pointerEvents = true;  // false: never hit; the pointer reaches what lies below
 
     // Background
-    Color color = {0, 0, 0, 255};
+    Color color = { 0, 0, 0, 255 };
     Color backgroundColor;
     std::wstring backgroundImage;  // the URL inside url(...), "stock:..." names kept; empty: none
     BackgroundRepeat backgroundRepeat = BackgroundRepeat::Repeat;

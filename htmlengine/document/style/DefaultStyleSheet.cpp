@@ -7,11 +7,10 @@ namespace htmlengine {
 namespace {
 
 // Popups show only while expanded; they are laid out above everything (the top layer).
-const wchar_t kHidden[] =
-    L"head, title, style, script, link, meta, popup { display: none }"
-    L"popup:expanded { display: block }"
-    L"popup:collapsed { display: none }"
-    L"input[type=hidden] { display: none }";
+const wchar_t kHidden[] = L"head, title, style, script, link, meta, popup { display: none }"
+                          L"popup:expanded { display: block }"
+                          L"popup:collapsed { display: none }"
+                          L"input[type=hidden] { display: none }";
 
 // CSS 2.1 Appendix D, the part our pages meet; pages are windows, so the body has no margin.
 const wchar_t kHtml[] =

@@ -8,26 +8,34 @@ namespace htmlengine {
 
 namespace {
 
-const Keyword<FlexDirection> kDirections[] = {{L"row", FlexDirection::Row},
-                                              {L"row-reverse", FlexDirection::RowReverse},
-                                              {L"column", FlexDirection::Column},
-                                              {L"column-reverse", FlexDirection::ColumnReverse}};
-const Keyword<JustifyContent> kJustifications[] = {
-    {L"flex-start", JustifyContent::FlexStart},       {L"start", JustifyContent::FlexStart},
-    {L"left", JustifyContent::FlexStart},             {L"normal", JustifyContent::FlexStart},
-    {L"flex-end", JustifyContent::FlexEnd},           {L"end", JustifyContent::FlexEnd},
-    {L"right", JustifyContent::FlexEnd},              {L"center", JustifyContent::Center},
-    {L"space-between", JustifyContent::SpaceBetween}, {L"space-around", JustifyContent::SpaceAround},
-    {L"space-evenly", JustifyContent::SpaceEvenly}};
+const Keyword<FlexDirection> kDirections[] = { { L"row", FlexDirection::Row },
+                                               { L"row-reverse", FlexDirection::RowReverse },
+                                               { L"column", FlexDirection::Column },
+                                               { L"column-reverse", FlexDirection::ColumnReverse } };
+const Keyword<JustifyContent> kJustifications[] = { { L"flex-start", JustifyContent::FlexStart },
+                                                    { L"start", JustifyContent::FlexStart },
+                                                    { L"left", JustifyContent::FlexStart },
+                                                    { L"normal", JustifyContent::FlexStart },
+                                                    { L"flex-end", JustifyContent::FlexEnd },
+                                                    { L"end", JustifyContent::FlexEnd },
+                                                    { L"right", JustifyContent::FlexEnd },
+                                                    { L"center", JustifyContent::Center },
+                                                    { L"space-between", JustifyContent::SpaceBetween },
+                                                    { L"space-around", JustifyContent::SpaceAround },
+                                                    { L"space-evenly", JustifyContent::SpaceEvenly } };
 const Keyword<AlignItems> kAlignments[] = {
-    {L"auto", AlignItems::Auto},           {L"normal", AlignItems::Stretch}, {L"stretch", AlignItems::Stretch},
-    {L"flex-start", AlignItems::FlexStart}, {L"start", AlignItems::FlexStart}, {L"flex-end", AlignItems::FlexEnd},
-    {L"end", AlignItems::FlexEnd},         {L"center", AlignItems::Center},  {L"baseline", AlignItems::Baseline}};
+    { L"auto", AlignItems::Auto },        { L"normal", AlignItems::Stretch },
+    { L"stretch", AlignItems::Stretch },  { L"flex-start", AlignItems::FlexStart },
+    { L"start", AlignItems::FlexStart },  { L"flex-end", AlignItems::FlexEnd },
+    { L"end", AlignItems::FlexEnd },      { L"center", AlignItems::Center },
+    { L"baseline", AlignItems::Baseline }
+};
 
 bool ReadFactor(std::wstring_view part, float& factor)
 {
     float number = 0;
-    if (!ParseNumber(part, number) || number < 0) return false;
+    if (!ParseNumber(part, number) || number < 0)
+        return false;
     factor = number;
     return true;
 }
@@ -62,14 +70,19 @@ bool ApplyFlex(ComputedStyle& style, std::wstring_view value, const PropertyCont
         return true;
     }
     std::vector<std::wstring_view> parts = SplitValue(value);
-    if (parts.empty() || parts.size() > 3) return false;
+    if (parts.empty() || parts.size() > 3)
+        return false;
     float grow = 0, shrink = 1;
     Length basis = Length::Px(0);
     size_t i = 0;
-    if (!ReadFactor(parts[i], grow)) return false;
-    if (++i < parts.size() && ReadFactor(parts[i], shrink)) ++i;
-    if (i < parts.size() && !ParseLengthOrAuto(parts[i++], context.lengths, basis)) return false;
-    if (i != parts.size()) return false;
+    if (!ReadFactor(parts[i], grow))
+        return false;
+    if (++i < parts.size() && ReadFactor(parts[i], shrink))
+        ++i;
+    if (i < parts.size() && !ParseLengthOrAuto(parts[i++], context.lengths, basis))
+        return false;
+    if (i != parts.size())
+        return false;
     style.flexGrow = grow;
     style.flexShrink = shrink;
     style.flexBasis = basis;
@@ -92,7 +105,8 @@ bool ApplyWrap(ComputedStyle&, std::wstring_view value, const PropertyContext&)
 bool ApplyFlow(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
 {
     for (std::wstring_view part : SplitValue(value))
-        if (!ParseKeyword(part, kDirections, style.flexDirection) && !ApplyWrap(style, part, context)) return false;
+        if (!ParseKeyword(part, kDirections, style.flexDirection) && !ApplyWrap(style, part, context))
+            return false;
     return true;
 }
 
@@ -103,7 +117,8 @@ bool ReadGap(std::wstring_view part, const PropertyContext& context, int& gap)
         gap = 0;
         return true;
     }
-    if (!ParseLength(part, context.lengths, length, false) || length.value < 0) return false;
+    if (!ParseLength(part, context.lengths, length, false) || length.value < 0)
+        return false;
     gap = int(std::lround(length.value));
     return true;
 }
@@ -139,21 +154,22 @@ void AddFlexProperties(std::vector<PropertyDefinition>& table)
 {
     table.push_back(KeywordProperty<FlexDirection, &ComputedStyle::flexDirection, std::size(kDirections), kDirections>(
         "flex-direction"));
-    table.push_back({"flex-wrap", &ApplyWrap, &CopyNothing});
-    table.push_back({"flex-flow", &ApplyFlow, &CopyField<FlexDirection, &ComputedStyle::flexDirection>});
-    table.push_back({"flex", &ApplyFlex, &CopyFlex});
-    table.push_back({"flex-grow", &ApplyGrow, &CopyField<float, &ComputedStyle::flexGrow>});
-    table.push_back({"flex-shrink", &ApplyShrink, &CopyField<float, &ComputedStyle::flexShrink>});
-    table.push_back({"flex-basis", &ApplyBasis, &CopyField<Length, &ComputedStyle::flexBasis>});
-    table.push_back(KeywordProperty<JustifyContent, &ComputedStyle::justifyContent, std::size(kJustifications),
-                                    kJustifications>("justify-content"));
+    table.push_back({ "flex-wrap", &ApplyWrap, &CopyNothing });
+    table.push_back({ "flex-flow", &ApplyFlow, &CopyField<FlexDirection, &ComputedStyle::flexDirection> });
+    table.push_back({ "flex", &ApplyFlex, &CopyFlex });
+    table.push_back({ "flex-grow", &ApplyGrow, &CopyField<float, &ComputedStyle::flexGrow> });
+    table.push_back({ "flex-shrink", &ApplyShrink, &CopyField<float, &ComputedStyle::flexShrink> });
+    table.push_back({ "flex-basis", &ApplyBasis, &CopyField<Length, &ComputedStyle::flexBasis> });
+    table.push_back(
+        KeywordProperty<JustifyContent, &ComputedStyle::justifyContent, std::size(kJustifications), kJustifications>(
+            "justify-content"));
     table.push_back(
         KeywordProperty<AlignItems, &ComputedStyle::alignItems, std::size(kAlignments), kAlignments>("align-items"));
     table.push_back(
         KeywordProperty<AlignItems, &ComputedStyle::alignSelf, std::size(kAlignments), kAlignments>("align-self"));
-    table.push_back({"gap", &ApplyGap, &CopyGaps});
-    table.push_back({"row-gap", &ApplyRowGap, &CopyField<int, &ComputedStyle::rowGap>});
-    table.push_back({"column-gap", &ApplyColumnGap, &CopyField<int, &ComputedStyle::columnGap>});
+    table.push_back({ "gap", &ApplyGap, &CopyGaps });
+    table.push_back({ "row-gap", &ApplyRowGap, &CopyField<int, &ComputedStyle::rowGap> });
+    table.push_back({ "column-gap", &ApplyColumnGap, &CopyField<int, &ComputedStyle::columnGap> });
 }
 
 }  // namespace htmlengine

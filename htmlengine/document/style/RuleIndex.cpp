@@ -13,8 +13,10 @@ void AddBucket(const std::unordered_map<Key, std::vector<RuleIndex::Entry>>& buc
                std::vector<const RuleIndex::Entry*>& out)
 {
     auto found = buckets.find(key);
-    if (found == buckets.end()) return;
-    for (const RuleIndex::Entry& entry : found->second) out.push_back(&entry);
+    if (found == buckets.end())
+        return;
+    for (const RuleIndex::Entry& entry : found->second)
+        out.push_back(&entry);
 }
 
 }  // namespace
@@ -27,7 +29,7 @@ RuleIndex::RuleIndex(const std::vector<StyleSheet>& sheets)
             ++order;
             for (const ComplexSelector& selector : rule.selectors) {
                 const CompoundSelector& last = selector.compounds.back();
-                Entry entry{&rule, &selector, order};
+                Entry entry { &rule, &selector, order };
                 if (!last.id.empty())
                     byId_[last.id].push_back(entry);
                 else if (!last.classes.empty())
@@ -43,18 +45,22 @@ RuleIndex::RuleIndex(const std::vector<StyleSheet>& sheets)
 void RuleIndex::Candidates(const Element& element, std::vector<const Entry*>& out) const
 {
     out.clear();
-    if (const std::wstring* id = element.FindAttribute("id")) AddBucket(byId_, *id, out);
+    if (const std::wstring* id = element.FindAttribute("id"))
+        AddBucket(byId_, *id, out);
     if (const std::wstring* classes = element.FindAttribute("class")) {
         size_t start = 0;
         while (start < classes->size()) {
             size_t end = classes->find_first_of(L" \t\r\n", start);
-            if (end == std::wstring::npos) end = classes->size();
-            if (end > start) AddBucket(byClass_, classes->substr(start, end - start), out);
+            if (end == std::wstring::npos)
+                end = classes->size();
+            if (end > start)
+                AddBucket(byClass_, classes->substr(start, end - start), out);
             start = end + 1;
         }
     }
     AddBucket(byTag_, element.Tag(), out);
-    for (const Entry& entry : universal_) out.push_back(&entry);
+    for (const Entry& entry : universal_)
+        out.push_back(&entry);
     std::sort(out.begin(), out.end(), [](const Entry* a, const Entry* b) {
         return a->order != b->order ? a->order < b->order : a->selector < b->selector;
     });

@@ -31,17 +31,23 @@ void StyleChanges::Forget(const Element& element)
 void StyleChanges::Drop(std::vector<Element*>& list, const Element& element)
 {
     std::vector<Element*> kept, dropped;
-    for (Element* held : list) (held == &element || element.IsAncestorOf(held) ? dropped : kept).push_back(held);
+    for (Element* held : list)
+        (held == &element || element.IsAncestorOf(held) ? dropped : kept).push_back(held);
     list.swap(kept);
-    for (Element* held : dropped) DropReference(held);
+    for (Element* held : dropped)
+        DropReference(held);
 }
 
-void StyleChanges::Subtree(Element& element) { Hold(subtrees_, element); }
+void StyleChanges::Subtree(Element& element)
+{
+    Hold(subtrees_, element);
+}
 
 void StyleChanges::Boxes(Element& element)
 {
     Hold(subtrees_, element);
-    if (!everything_) Hold(boxes_, element);
+    if (!everything_)
+        Hold(boxes_, element);
 }
 
 StyleChanges::BoxChanges StyleChanges::TakeBoxes()
@@ -53,15 +59,25 @@ StyleChanges::BoxChanges StyleChanges::TakeBoxes()
     return changes;
 }
 
-std::unique_ptr<ElementHold> StyleChanges::TakeSubtrees() { return Take(subtrees_); }
+std::unique_ptr<ElementHold> StyleChanges::TakeSubtrees()
+{
+    return Take(subtrees_);
+}
 
-void StyleChanges::Restyled(Element& element) { Hold(restyled_, element); }
+void StyleChanges::Restyled(Element& element)
+{
+    Hold(restyled_, element);
+}
 
-std::unique_ptr<ElementHold> StyleChanges::TakeRestyled() { return Take(restyled_); }
+std::unique_ptr<ElementHold> StyleChanges::TakeRestyled()
+{
+    return Take(restyled_);
+}
 
 void StyleChanges::Hold(std::vector<Element*>& list, Element& element)
 {
-    if (!list.empty() && list.back() == &element) return;
+    if (!list.empty() && list.back() == &element)
+        return;
     AddReference(&element);
     list.push_back(&element);
 }
@@ -77,7 +93,8 @@ void StyleChanges::Release(std::vector<Element*>& list)
 {
     std::vector<Element*> dropped;
     dropped.swap(list);
-    for (Element* element : dropped) DropReference(element);
+    for (Element* element : dropped)
+        DropReference(element);
 }
 
 }  // namespace htmlengine

@@ -51,7 +51,7 @@ private:
     unsigned long long epoch_ = 1;
     std::vector<Element*> subtrees_;  // referenced
     std::vector<Element*> restyled_;  // referenced
-    std::vector<Element*> boxes_;     // referenced
+    std::vector<Element*> boxes_;  // referenced
     bool everything_ = true;
 };
 

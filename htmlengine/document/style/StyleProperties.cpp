@@ -17,7 +17,8 @@ struct Table {
         AddBackgroundProperties(definitions);
         AddTextProperties(definitions);
         AddFlexProperties(definitions);
-        for (const PropertyDefinition& definition : definitions) byName[definition.name] = &definition;
+        for (const PropertyDefinition& definition : definitions)
+            byName[definition.name] = &definition;
     }
 };
 
@@ -30,7 +31,10 @@ const PropertyDefinition* FindProperty(const std::string& name)
     return found == table.byName.end() ? nullptr : found->second;
 }
 
-bool IsKnownProperty(const std::string& name) { return FindProperty(name) || IsNonVisualProperty(name); }
+bool IsKnownProperty(const std::string& name)
+{
+    return FindProperty(name) || IsNonVisualProperty(name);
+}
 
 bool IsNonVisualProperty(const std::string& name)
 {

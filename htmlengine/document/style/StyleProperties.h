@@ -53,7 +53,8 @@ void CopyField(ComputedStyle& to, const ComputedStyle& from)
 template <class T, size_t N, T (ComputedStyle::*Field)[N]>
 void CopyArray(ComputedStyle& to, const ComputedStyle& from)
 {
-    for (size_t i = 0; i < N; ++i) (to.*Field)[i] = (from.*Field)[i];
+    for (size_t i = 0; i < N; ++i)
+        (to.*Field)[i] = (from.*Field)[i];
 }
 
 // A property that is one keyword of a table, stored in one field.
@@ -66,7 +67,7 @@ bool ApplyKeyword(ComputedStyle& style, std::wstring_view value, const PropertyC
 template <class T, T ComputedStyle::*Field, size_t N, const Keyword<T> (&Table)[N]>
 PropertyDefinition KeywordProperty(const char* name)
 {
-    return {name, &ApplyKeyword<T, Field, N, Table>, &CopyField<T, Field>};
+    return { name, &ApplyKeyword<T, Field, N, Table>, &CopyField<T, Field> };
 }
 
 // 1 to 4 values for top, right, bottom, left (CSS Backgrounds 3 §4.1 shorthand order).
@@ -74,12 +75,15 @@ template <class T, class Read>
 bool ReadFourSides(std::wstring_view value, T (&sides)[4], Read read)
 {
     std::vector<std::wstring_view> parts = SplitValue(value);
-    if (parts.empty() || parts.size() > 4) return false;
+    if (parts.empty() || parts.size() > 4)
+        return false;
     T read4[4];
     for (size_t i = 0; i < parts.size(); ++i)
-        if (!read(parts[i], read4[i])) return false;
-    static const int kFrom[4][4] = {{0, 0, 0, 0}, {0, 1, 0, 1}, {0, 1, 2, 1}, {0, 1, 2, 3}};
-    for (int side = 0; side < 4; ++side) sides[side] = read4[kFrom[parts.size() - 1][side]];
+        if (!read(parts[i], read4[i]))
+            return false;
+    static const int kFrom[4][4] = { { 0, 0, 0, 0 }, { 0, 1, 0, 1 }, { 0, 1, 2, 1 }, { 0, 1, 2, 3 } };
+    for (int side = 0; side < 4; ++side)
+        sides[side] = read4[kFrom[parts.size() - 1][side]];
     return true;
 }
 

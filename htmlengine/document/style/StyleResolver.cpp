@@ -23,7 +23,7 @@ const ComputedStyle& InitialStyle()
     static const ComputedStyle initial = [] {
         ComputedStyle style;
         Font font;
-        font.families = {L"Segoe UI", L"Tahoma", L"sans-serif"};
+        font.families = { L"Segoe UI", L"Tahoma", L"sans-serif" };
         style.font = InternFont(font);
         style.borderSpacingX = style.borderSpacingY = 0;
         return style;
@@ -50,14 +50,16 @@ ComputedStyle Inherited(const ComputedStyle& parent)
     style.borderCollapse = parent.borderCollapse;
     style.borderSpacingX = parent.borderSpacingX;
     style.borderSpacingY = parent.borderSpacingY;
-    for (BorderSide& side : style.border) side.width = kMediumBorderWidth;
+    for (BorderSide& side : style.border)
+        side.width = kMediumBorderWidth;
     style.outline.width = kMediumBorderWidth;
     return style;
 }
 
 void Report(Element& element, const std::wstring& message)
 {
-    if (Document* document = element.OwnerDocument()) document->LogErrorOnce(L"CSS: " + message);
+    if (Document* document = element.OwnerDocument())
+        document->LogErrorOnce(L"CSS: " + message);
 }
 
 void Apply(Element& element, ComputedStyle& style, const Declaration& declaration, const PropertyContext& context)
@@ -105,27 +107,36 @@ Display Blockified(Display display)
 
 void Finish(ComputedStyle& style, bool isRoot)
 {
-    for (BorderSide& side : style.border) ResolveBorder(side);
+    for (BorderSide& side : style.border)
+        ResolveBorder(side);
     ResolveBorder(style.outline);
     // CSS Overflow 3 §3: one axis scrolling makes the other at least auto.
-    if (style.overflowX == Overflow::Visible && style.overflowY != Overflow::Visible) style.overflowX = Overflow::Auto;
-    if (style.overflowY == Overflow::Visible && style.overflowX != Overflow::Visible) style.overflowY = Overflow::Auto;
-    if (style.display == Display::None) return;
-    if (style.IsOutOfFlow()) style.floating = Float::None;
-    if (style.IsOutOfFlow() || style.floating != Float::None || isRoot) style.display = Blockified(style.display);
+    if (style.overflowX == Overflow::Visible && style.overflowY != Overflow::Visible)
+        style.overflowX = Overflow::Auto;
+    if (style.overflowY == Overflow::Visible && style.overflowX != Overflow::Visible)
+        style.overflowY = Overflow::Auto;
+    if (style.display == Display::None)
+        return;
+    if (style.IsOutOfFlow())
+        style.floating = Float::None;
+    if (style.IsOutOfFlow() || style.floating != Float::None || isRoot)
+        style.display = Blockified(style.display);
 }
 
 std::shared_ptr<const ComputedStyle> Resolve(Element& element, const ComputedStyle& parent, const wchar_t* display,
                                              const std::vector<const Declaration*>& declarations, float rootFontSize)
 {
     ComputedStyle style = Inherited(parent);
-    Apply(element, style, {"display", display, false}, {parent, {}});
-    PropertyContext fonts{parent, {float(parent.font->size), rootFontSize}};
+    Apply(element, style, { "display", display, false }, { parent, {} });
+    PropertyContext fonts { parent, { float(parent.font->size), rootFontSize } };
     for (const Declaration* declaration : declarations)
-        if (IsFontProperty(declaration->property)) Apply(element, style, *declaration, fonts);
-    PropertyContext rest{parent, {float(style.font->size), element.Parent() ? rootFontSize : float(style.font->size)}};
+        if (IsFontProperty(declaration->property))
+            Apply(element, style, *declaration, fonts);
+    PropertyContext rest { parent,
+                           { float(style.font->size), element.Parent() ? rootFontSize : float(style.font->size) } };
     for (const Declaration* declaration : declarations)
-        if (!IsFontProperty(declaration->property)) Apply(element, style, *declaration, rest);
+        if (!IsFontProperty(declaration->property))
+            Apply(element, style, *declaration, rest);
     Finish(style, !element.Parent());
     return std::make_shared<const ComputedStyle>(std::move(style));
 }
@@ -146,8 +157,9 @@ std::shared_ptr<const ComputedStyle> Compute(Element& element, const std::shared
     Document* document = element.OwnerDocument();
     if (!document || HasOwnDeclarations(element))
         return Resolve(element, inherited, display, declarations, rootFontSize);
-    StyleShare::Key key{parent.get(), display, !element.Parent(), std::move(declarations)};
-    if (std::shared_ptr<const ComputedStyle> shared = document->SharedStyles().Find(key)) return shared;
+    StyleShare::Key key { parent.get(), display, !element.Parent(), std::move(declarations) };
+    if (std::shared_ptr<const ComputedStyle> shared = document->SharedStyles().Find(key))
+        return shared;
     std::shared_ptr<const ComputedStyle> style = Resolve(element, inherited, display, key.declarations, rootFontSize);
     document->SharedStyles().Add(std::move(key), parent, style);
     return style;
@@ -158,21 +170,26 @@ bool IsCurrent(Element& element, unsigned long long epoch)
     return epoch != 0 && element.HasStyle() && element.Style().computed && element.Style().computedAt == epoch;
 }
 
-float RootFontSize(Element& element) { return float(element.TopAncestor()->Style().computed->font->size); }
+float RootFontSize(Element& element)
+{
+    return float(element.TopAncestor()->Style().computed->font->size);
+}
 
 // The chain from the element up to its first current ancestor, computed from the top: a
 // deep tree must not exhaust the stack.
 void ComputeChain(Element& element, unsigned long long epoch)
 {
     std::vector<Element*> chain;
-    for (Element* e = &element; e && !IsCurrent(*e, epoch); e = e->Parent()) chain.push_back(e);
+    for (Element* e = &element; e && !IsCurrent(*e, epoch); e = e->Parent())
+        chain.push_back(e);
     Element* top = chain.back()->Parent();
     std::shared_ptr<const ComputedStyle> parent = top ? top->Style().computed : nullptr;
     // A current element's ancestors are current too: the root's font is known unless it is in the chain.
     float rootFontSize = top ? RootFontSize(element) : 0;
     for (auto e = chain.rbegin(); e != chain.rend(); ++e) {
         std::shared_ptr<const ComputedStyle> style = Compute(**e, parent, rootFontSize);
-        if (!(*e)->Parent()) rootFontSize = float(style->font->size);
+        if (!(*e)->Parent())
+            rootFontSize = float(style->font->size);
         (*e)->Style().computed = style;
         (*e)->Style().computedAt = epoch;
         parent = style;
@@ -184,17 +201,20 @@ void ComputeChain(Element& element, unsigned long long epoch)
 void RestyleSubtree(Element& root, Document& document)
 {
     unsigned long long epoch = document.Changes().Epoch();
-    if (root.Parent() && !IsCurrent(*root.Parent(), epoch)) ComputeChain(*root.Parent(), epoch);
+    if (root.Parent() && !IsCurrent(*root.Parent(), epoch))
+        ComputeChain(*root.Parent(), epoch);
     float rootFontSize = root.Parent() ? RootFontSize(root) : 0;
-    std::vector<Element*> pending{&root};
+    std::vector<Element*> pending { &root };
     while (!pending.empty()) {
         Element& element = *pending.back();
         pending.pop_back();
         std::shared_ptr<const ComputedStyle> parent = element.Parent() ? element.Parent()->Style().computed : nullptr;
         std::shared_ptr<const ComputedStyle> style = Compute(element, parent, rootFontSize);
-        if (!element.Parent()) rootFontSize = float(style->font->size);
+        if (!element.Parent())
+            rootFontSize = float(style->font->size);
         ElementStyle& data = element.Style();
-        if (data.computed && data.computed != style) document.Changes().Restyled(element);
+        if (data.computed && data.computed != style)
+            document.Changes().Restyled(element);
         data.computed = style;
         data.computedAt = epoch;
         for (auto child = element.Children().rbegin(); child != element.Children().rend(); ++child)
@@ -205,7 +225,8 @@ void RestyleSubtree(Element& root, Document& document)
 bool UnderAnyOf(const Element& element, const std::unordered_set<const Element*>& roots)
 {
     for (const Element* e = element.Parent(); e; e = e->Parent())
-        if (roots.count(e)) return true;
+        if (roots.count(e))
+            return true;
     return false;
 }
 
@@ -213,7 +234,8 @@ bool UnderAnyOf(const Element& element, const std::unordered_set<const Element*>
 void RestyleMarked(Document& document)
 {
     static bool restyling = false;  // computing a style never marks one, but be sure not to recurse
-    if (restyling) return;
+    if (restyling)
+        return;
     struct Guard {
         Guard() { restyling = true; }
         ~Guard() { restyling = false; }
@@ -232,9 +254,11 @@ void RestyleMarked(Document& document)
 std::shared_ptr<const ComputedStyle> ComputedStyleOf(Element& element)
 {
     Document* document = element.OwnerDocument();
-    if (document && document->Changes().HasDirtySubtrees()) RestyleMarked(*document);
+    if (document && document->Changes().HasDirtySubtrees())
+        RestyleMarked(*document);
     unsigned long long epoch = document ? document->Changes().Epoch() : 0;
-    if (!IsCurrent(element, epoch)) ComputeChain(element, epoch);
+    if (!IsCurrent(element, epoch))
+        ComputeChain(element, epoch);
     return element.Style().computed;
 }
 

@@ -10,32 +10,40 @@ namespace htmlengine {
 
 namespace {
 
-const Keyword<TextAlign> kAligns[] = {{L"left", TextAlign::Left},     {L"start", TextAlign::Left},
-                                      {L"right", TextAlign::Right},   {L"end", TextAlign::Right},
-                                      {L"center", TextAlign::Center}, {L"justify", TextAlign::Justify}};
-const Keyword<TextTransform> kTransforms[] = {{L"none", TextTransform::None},
-                                              {L"uppercase", TextTransform::Uppercase},
-                                              {L"lowercase", TextTransform::Lowercase},
-                                              {L"capitalize", TextTransform::Capitalize}};
-const Keyword<WhiteSpace> kWhiteSpaces[] = {{L"normal", WhiteSpace::Normal},  {L"nowrap", WhiteSpace::NoWrap},
-                                            {L"pre", WhiteSpace::Pre},        {L"pre-wrap", WhiteSpace::PreWrap},
-                                            {L"pre-line", WhiteSpace::PreLine}};
-const Keyword<TextOverflow> kTextOverflows[] = {{L"clip", TextOverflow::Clip}, {L"ellipsis", TextOverflow::Ellipsis}};
+const Keyword<TextAlign> kAligns[] = { { L"left", TextAlign::Left },     { L"start", TextAlign::Left },
+                                       { L"right", TextAlign::Right },   { L"end", TextAlign::Right },
+                                       { L"center", TextAlign::Center }, { L"justify", TextAlign::Justify } };
+const Keyword<TextTransform> kTransforms[] = { { L"none", TextTransform::None },
+                                               { L"uppercase", TextTransform::Uppercase },
+                                               { L"lowercase", TextTransform::Lowercase },
+                                               { L"capitalize", TextTransform::Capitalize } };
+const Keyword<WhiteSpace> kWhiteSpaces[] = { { L"normal", WhiteSpace::Normal },
+                                             { L"nowrap", WhiteSpace::NoWrap },
+                                             { L"pre", WhiteSpace::Pre },
+                                             { L"pre-wrap", WhiteSpace::PreWrap },
+                                             { L"pre-line", WhiteSpace::PreLine } };
+const Keyword<TextOverflow> kTextOverflows[] = { { L"clip", TextOverflow::Clip },
+                                                 { L"ellipsis", TextOverflow::Ellipsis } };
 const Keyword<VerticalAlign> kVerticalAligns[] = {
-    {L"baseline", VerticalAlign::Baseline}, {L"middle", VerticalAlign::Middle},
-    {L"top", VerticalAlign::Top},           {L"bottom", VerticalAlign::Bottom},
-    {L"text-top", VerticalAlign::TextTop},  {L"text-bottom", VerticalAlign::TextBottom},
-    {L"sub", VerticalAlign::Sub},           {L"super", VerticalAlign::Super}};
+    { L"baseline", VerticalAlign::Baseline }, { L"middle", VerticalAlign::Middle },
+    { L"top", VerticalAlign::Top },           { L"bottom", VerticalAlign::Bottom },
+    { L"text-top", VerticalAlign::TextTop },  { L"text-bottom", VerticalAlign::TextBottom },
+    { L"sub", VerticalAlign::Sub },           { L"super", VerticalAlign::Super }
+};
 const Keyword<uint8_t> kDecorations[] = {
-    {L"none", 0}, {L"underline", kUnderline}, {L"line-through", kLineThrough}, {L"overline", kOverline}};
-const Keyword<float> kFontSizes[] = {{L"xx-small", 9},  {L"x-small", 10}, {L"small", 13},   {L"medium", 16},
-                                     {L"large", 18},    {L"x-large", 24}, {L"xx-large", 32}};
-const Keyword<int> kWeights[] = {{L"normal", 400}, {L"bold", 700}, {L"lighter", -1}, {L"bolder", -2}};
-const Keyword<bool> kFontStyles[] = {{L"normal", false}, {L"italic", true}, {L"oblique", true}};
+    { L"none", 0 }, { L"underline", kUnderline }, { L"line-through", kLineThrough }, { L"overline", kOverline }
+};
+const Keyword<float> kFontSizes[] = { { L"xx-small", 9 }, { L"x-small", 10 }, { L"small", 13 },   { L"medium", 16 },
+                                      { L"large", 18 },   { L"x-large", 24 }, { L"xx-large", 32 } };
+const Keyword<int> kWeights[] = { { L"normal", 400 }, { L"bold", 700 }, { L"lighter", -1 }, { L"bolder", -2 } };
+const Keyword<bool> kFontStyles[] = { { L"normal", false }, { L"italic", true }, { L"oblique", true } };
 // The system fonts of the shorthand are the message font of a current Windows desktop.
-const wchar_t* const kSystemFonts[] = {L"caption", L"icon", L"menu", L"message-box", L"small-caption", L"status-bar"};
+const wchar_t* const kSystemFonts[] = { L"caption", L"icon", L"menu", L"message-box", L"small-caption", L"status-bar" };
 
-Font Modified(const ComputedStyle& style) { return style.font ? *style.font : Font(); }
+Font Modified(const ComputedStyle& style)
+{
+    return style.font ? *style.font : Font();
+}
 
 std::wstring FamilyName(std::wstring_view text)
 {
@@ -43,7 +51,8 @@ std::wstring FamilyName(std::wstring_view text)
     for (std::wstring_view part : SplitValue(text)) {
         if (part.size() >= 2 && (part[0] == L'"' || part[0] == L'\'') && part.back() == part[0])
             part = part.substr(1, part.size() - 2);
-        if (!name.empty()) name += L' ';
+        if (!name.empty())
+            name += L' ';
         name += part;
     }
     return name;
@@ -55,9 +64,11 @@ bool ReadFamilies(std::wstring_view value, std::vector<std::wstring>& families)
     size_t start = 0;
     while (start <= value.size()) {
         size_t comma = value.find(L',', start);
-        if (comma == std::wstring_view::npos) comma = value.size();
+        if (comma == std::wstring_view::npos)
+            comma = value.size();
         std::wstring name = FamilyName(value.substr(start, comma - start));
-        if (name.empty()) return false;
+        if (name.empty())
+            return false;
         read.push_back(name);
         start = comma + 1;
     }
@@ -75,7 +86,7 @@ bool ReadSize(std::wstring_view part, const PropertyContext& context, int& size)
         pixels = parentSize / 1.2f;
     } else if (EqualsKeyword(part, L"larger")) {
         pixels = parentSize * 1.2f;
-    } else if (ParseLength(part, {parentSize, context.lengths.rootFontSize}, length) && length.value >= 0) {
+    } else if (ParseLength(part, { parentSize, context.lengths.rootFontSize }, length) && length.value >= 0) {
         pixels = length.unit == Length::Unit::Percent ? parentSize * length.value / 100 : length.value;
     } else {
         return false;
@@ -90,11 +101,13 @@ bool ReadWeight(std::wstring_view part, const PropertyContext& context, int& wei
     int keyword = 0;
     float number = 0;
     if (ParseKeyword(part, kWeights, keyword)) {
-        weight = keyword == -1 ? (parentWeight > 500 ? 400 : 100) : keyword == -2 ? (parentWeight < 600 ? 700 : 900)
-                                                                                   : keyword;
+        weight = keyword == -1   ? (parentWeight > 500 ? 400 : 100)
+                 : keyword == -2 ? (parentWeight < 600 ? 700 : 900)
+                                 : keyword;
         return true;
     }
-    if (!ParseNumber(part, number) || number < 1 || number > 1000) return false;
+    if (!ParseNumber(part, number) || number < 1 || number > 1000)
+        return false;
     weight = int(number);
     return true;
 }
@@ -106,10 +119,10 @@ bool ReadLineHeight(std::wstring_view part, const PropertyContext& context, int 
     if (EqualsKeyword(part, L"normal")) {
         lineHeight = LineHeight();
     } else if (ParseNumber(part, number) && number >= 0) {
-        lineHeight = {LineHeight::Kind::Factor, number};
-    } else if (ParseLength(part, {float(fontSize), context.lengths.rootFontSize}, length) && length.value >= 0) {
+        lineHeight = { LineHeight::Kind::Factor, number };
+    } else if (ParseLength(part, { float(fontSize), context.lengths.rootFontSize }, length) && length.value >= 0) {
         float pixels = length.unit == Length::Unit::Percent ? fontSize * length.value / 100 : length.value;
-        lineHeight = {LineHeight::Kind::Px, pixels};
+        lineHeight = { LineHeight::Kind::Px, pixels };
     } else {
         return false;
     }
@@ -119,7 +132,8 @@ bool ReadLineHeight(std::wstring_view part, const PropertyContext& context, int 
 bool ApplyFamily(ComputedStyle& style, std::wstring_view value, const PropertyContext&)
 {
     Font font = Modified(style);
-    if (!ReadFamilies(value, font.families)) return false;
+    if (!ReadFamilies(value, font.families))
+        return false;
     style.font = InternFont(font);
     return true;
 }
@@ -127,7 +141,8 @@ bool ApplyFamily(ComputedStyle& style, std::wstring_view value, const PropertyCo
 bool ApplySize(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
 {
     Font font = Modified(style);
-    if (!ReadSize(value, context, font.size)) return false;
+    if (!ReadSize(value, context, font.size))
+        return false;
     style.font = InternFont(font);
     return true;
 }
@@ -135,7 +150,8 @@ bool ApplySize(ComputedStyle& style, std::wstring_view value, const PropertyCont
 bool ApplyWeight(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
 {
     Font font = Modified(style);
-    if (!ReadWeight(value, context, font.weight)) return false;
+    if (!ReadWeight(value, context, font.weight))
+        return false;
     style.font = InternFont(font);
     return true;
 }
@@ -143,7 +159,8 @@ bool ApplyWeight(ComputedStyle& style, std::wstring_view value, const PropertyCo
 bool ApplyFontStyle(ComputedStyle& style, std::wstring_view value, const PropertyContext&)
 {
     Font font = Modified(style);
-    if (!ParseKeyword(value, kFontStyles, font.italic)) return false;
+    if (!ParseKeyword(value, kFontStyles, font.italic))
+        return false;
     style.font = InternFont(font);
     return true;
 }
@@ -151,7 +168,8 @@ bool ApplyFontStyle(ComputedStyle& style, std::wstring_view value, const Propert
 bool IsSystemFont(std::wstring_view value)
 {
     for (const wchar_t* name : kSystemFonts)
-        if (EqualsKeyword(value, name)) return true;
+        if (EqualsKeyword(value, name))
+            return true;
     return false;
 }
 
@@ -161,7 +179,7 @@ bool ApplyFont(ComputedStyle& style, std::wstring_view value, const PropertyCont
     Font font;
     LineHeight lineHeight;
     if (IsSystemFont(value)) {
-        font.families = {L"Segoe UI", L"Tahoma", L"sans-serif"};
+        font.families = { L"Segoe UI", L"Tahoma", L"sans-serif" };
         style.font = InternFont(font);
         style.lineHeight = lineHeight;
         return true;
@@ -169,22 +187,28 @@ bool ApplyFont(ComputedStyle& style, std::wstring_view value, const PropertyCont
     std::vector<std::wstring_view> parts = SplitValue(value);
     size_t i = 0;
     for (; i < parts.size(); ++i) {
-        if (EqualsKeyword(parts[i], L"normal") || EqualsKeyword(parts[i], L"small-caps")) continue;
-        if (ParseKeyword(parts[i], kFontStyles, font.italic)) continue;
+        if (EqualsKeyword(parts[i], L"normal") || EqualsKeyword(parts[i], L"small-caps"))
+            continue;
+        if (ParseKeyword(parts[i], kFontStyles, font.italic))
+            continue;
         if (!EqualsKeyword(parts[i], L"lighter") && !EqualsKeyword(parts[i], L"bolder") &&
             ReadWeight(parts[i], context, font.weight))
             continue;
         break;
     }
-    if (i >= parts.size() || !ReadSize(parts[i], context, font.size)) return false;
+    if (i >= parts.size() || !ReadSize(parts[i], context, font.size))
+        return false;
     ++i;
     if (i + 1 < parts.size() && parts[i] == L"/") {
-        if (!ReadLineHeight(parts[i + 1], context, font.size, lineHeight)) return false;
+        if (!ReadLineHeight(parts[i + 1], context, font.size, lineHeight))
+            return false;
         i += 2;
     }
-    if (i >= parts.size()) return false;
+    if (i >= parts.size())
+        return false;
     size_t familyStart = parts[i].data() - value.data();
-    if (!ReadFamilies(value.substr(familyStart), font.families)) return false;
+    if (!ReadFamilies(value.substr(familyStart), font.families))
+        return false;
     style.font = InternFont(font);
     style.lineHeight = lineHeight;
     return true;
@@ -218,15 +242,18 @@ bool ApplyDecoration(ComputedStyle& style, std::wstring_view value, const Proper
             any = true;
         }
     }
-    if (any) style.textDecoration = lines;
+    if (any)
+        style.textDecoration = lines;
     return any;
 }
 
 bool ApplyVerticalAlign(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
 {
-    if (ParseKeyword(value, kVerticalAligns, style.verticalAlign)) return true;
+    if (ParseKeyword(value, kVerticalAligns, style.verticalAlign))
+        return true;
     Length length;
-    if (!ParseLength(value, context.lengths, length)) return false;
+    if (!ParseLength(value, context.lengths, length))
+        return false;
     int lineHeight = style.LineHeightPx(style.font ? style.font->size : 12);
     style.verticalAlign = VerticalAlign::Offset;
     style.verticalOffset = length.Resolve(lineHeight);
@@ -249,23 +276,24 @@ bool IsFontProperty(const std::string& name)
 
 void AddTextProperties(std::vector<PropertyDefinition>& table)
 {
-    table.push_back({"color", &ApplyColor, &CopyField<Color, &ComputedStyle::color>});
-    table.push_back({"font", &ApplyFont, &CopyFont});
-    table.push_back({"font-family", &ApplyFamily, &CopyFont});
-    table.push_back({"font-size", &ApplySize, &CopyFont});
-    table.push_back({"font-weight", &ApplyWeight, &CopyFont});
-    table.push_back({"font-style", &ApplyFontStyle, &CopyFont});
-    table.push_back({"line-height", &ApplyLineHeight, &CopyField<LineHeight, &ComputedStyle::lineHeight>});
-    table.push_back({"text-decoration", &ApplyDecoration, &CopyField<uint8_t, &ComputedStyle::textDecoration>});
-    table.push_back({"text-decoration-line", &ApplyDecoration, &CopyField<uint8_t, &ComputedStyle::textDecoration>});
-    table.push_back({"vertical-align", &ApplyVerticalAlign, &CopyVerticalAlign});
+    table.push_back({ "color", &ApplyColor, &CopyField<Color, &ComputedStyle::color> });
+    table.push_back({ "font", &ApplyFont, &CopyFont });
+    table.push_back({ "font-family", &ApplyFamily, &CopyFont });
+    table.push_back({ "font-size", &ApplySize, &CopyFont });
+    table.push_back({ "font-weight", &ApplyWeight, &CopyFont });
+    table.push_back({ "font-style", &ApplyFontStyle, &CopyFont });
+    table.push_back({ "line-height", &ApplyLineHeight, &CopyField<LineHeight, &ComputedStyle::lineHeight> });
+    table.push_back({ "text-decoration", &ApplyDecoration, &CopyField<uint8_t, &ComputedStyle::textDecoration> });
+    table.push_back({ "text-decoration-line", &ApplyDecoration, &CopyField<uint8_t, &ComputedStyle::textDecoration> });
+    table.push_back({ "vertical-align", &ApplyVerticalAlign, &CopyVerticalAlign });
     table.push_back(KeywordProperty<TextAlign, &ComputedStyle::textAlign, std::size(kAligns), kAligns>("text-align"));
     table.push_back(KeywordProperty<TextTransform, &ComputedStyle::textTransform, std::size(kTransforms), kTransforms>(
         "text-transform"));
     table.push_back(
         KeywordProperty<WhiteSpace, &ComputedStyle::whiteSpace, std::size(kWhiteSpaces), kWhiteSpaces>("white-space"));
-    table.push_back(KeywordProperty<TextOverflow, &ComputedStyle::textOverflow, std::size(kTextOverflows),
-                                    kTextOverflows>("text-overflow"));
+    table.push_back(
+        KeywordProperty<TextOverflow, &ComputedStyle::textOverflow, std::size(kTextOverflows), kTextOverflows>(
+            "text-overflow"));
 }
 
 }  // namespace htmlengine

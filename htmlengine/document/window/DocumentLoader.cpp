@@ -59,7 +59,8 @@ void ResolveChildren(Document& document, Element& element, int nesting)
 {
     std::vector<Node*> nodes = element.TakeNodes();
     Resolve(document, nodes, nesting);
-    for (Node* node : nodes) element.AppendNode(node);
+    for (Node* node : nodes)
+        element.AppendNode(node);
 }
 
 void Resolve(Document& document, std::vector<Node*>& nodes, int nesting)
@@ -70,14 +71,16 @@ void Resolve(Document& document, std::vector<Node*>& nodes, int nesting)
         if (element && element->Tag() == "include") {
             std::vector<Node*> expanded = Expand(document, *element, nesting);
             resolved.insert(resolved.end(), expanded.begin(), expanded.end());
-            DiscardNodes({element});
+            DiscardNodes({ element });
             continue;
         }
-        if (element && element->Tag() == "style") AddSheet(document, TextContent(*element), nesting);
+        if (element && element->Tag() == "style")
+            AddSheet(document, TextContent(*element), nesting);
         if (element && element->Tag() == "link" && EqualsNoCase(element->AttributeOr("rel"), L"stylesheet"))
             AddSheet(document, LoadText(document, element->AttributeOr("href"), DocumentHost::UrlKind::StyleSheet),
                      nesting);
-        if (element) ResolveChildren(document, *element, nesting);
+        if (element)
+            ResolveChildren(document, *element, nesting);
         resolved.push_back(node);
     }
     nodes.swap(resolved);
@@ -85,7 +88,10 @@ void Resolve(Document& document, std::vector<Node*>& nodes, int nesting)
 
 }  // namespace
 
-void ResolveIncludesAndStyles(Document& document, std::vector<Node*>& nodes) { Resolve(document, nodes, 0); }
+void ResolveIncludesAndStyles(Document& document, std::vector<Node*>& nodes)
+{
+    Resolve(document, nodes, 0);
+}
 
 std::unique_ptr<Document> BuildDocument(DocumentHost& host, std::wstring_view markup, const std::wstring& baseUrl)
 {
@@ -93,7 +99,8 @@ std::unique_ptr<Document> BuildDocument(DocumentHost& host, std::wstring_view ma
     Element* root = ParseDocument(markup);
     std::vector<Node*> nodes = root->TakeNodes();
     ResolveIncludesAndStyles(*document, nodes);
-    for (Node* node : nodes) root->AppendNode(node);
+    for (Node* node : nodes)
+        root->AppendNode(node);
     document->SetRoot(root);
     InstallPageRules(*document);
     return document;

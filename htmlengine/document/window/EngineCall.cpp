@@ -24,23 +24,29 @@ Retired& RetiredObjects()
 
 }  // namespace
 
-EngineCall::EngineCall() { ++g_depth; }
+EngineCall::EngineCall()
+{
+    ++g_depth;
+}
 
 EngineCall::~EngineCall()
 {
-    if (--g_depth > 0) return;
+    if (--g_depth > 0)
+        return;
     Retired taken;
     std::swap(taken, RetiredObjects());  // their destructors may call in again
 }
 
 void Retire(std::unique_ptr<Document> document)
 {
-    if (g_depth > 0) RetiredObjects().documents.push_back(std::move(document));
+    if (g_depth > 0)
+        RetiredObjects().documents.push_back(std::move(document));
 }
 
 void Retire(std::unique_ptr<EngineWindow> window)
 {
-    if (g_depth > 0) RetiredObjects().windows.push_back(std::move(window));
+    if (g_depth > 0)
+        RetiredObjects().windows.push_back(std::move(window));
 }
 
 }  // namespace htmlengine

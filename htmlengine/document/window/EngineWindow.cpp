@@ -20,7 +20,10 @@ std::map<HWND, std::unique_ptr<EngineWindow>>& Windows()
     return windows;
 }
 
-void Log(const std::string& text) { OutputDebugStringA(("htmlengine: " + text + "\n").c_str()); }
+void Log(const std::string& text)
+{
+    OutputDebugStringA(("htmlengine: " + text + "\n").c_str());
+}
 
 }  // namespace
 
@@ -33,14 +36,16 @@ EngineWindow* EngineWindow::Find(HWND hwnd)
 EngineWindow& EngineWindow::Ensure(HWND hwnd)
 {
     auto& slot = Windows()[hwnd];
-    if (!slot) slot = std::make_unique<EngineWindow>(hwnd);
+    if (!slot)
+        slot = std::make_unique<EngineWindow>(hwnd);
     return *slot;
 }
 
 void EngineWindow::Remove(HWND hwnd)
 {
     auto found = Windows().find(hwnd);
-    if (found == Windows().end()) return;
+    if (found == Windows().end())
+        return;
     std::unique_ptr<EngineWindow> window = std::move(found->second);
     Windows().erase(found);
     window->MarkDestroyed();
@@ -53,8 +58,9 @@ EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd), paint_(hwnd)
     layout_.SetMeasurer(GdiTextMeasurer::ForWindow(hwnd));
     layout_.SetImageSizer(std::make_unique<CachedImageSizer>(paint_.Images()));
     layout_.SetInvalidator([this](const Rect& rect) {
-        RECT area{rect.x, rect.y, rect.Right(), rect.Bottom()};
-        if (!destroyed_ && IsWindow(hwnd_)) InvalidateRect(hwnd_, &area, FALSE);
+        RECT area { rect.x, rect.y, rect.Right(), rect.Bottom() };
+        if (!destroyed_ && IsWindow(hwnd_))
+            InvalidateRect(hwnd_, &area, FALSE);
     });
     Resized();
 }
@@ -67,7 +73,8 @@ EngineWindow::~EngineWindow()
 
 void EngineWindow::ReplaceDocument(std::unique_ptr<Document> document)
 {
-    if (document_ && document_->Root()) DetachBehaviors(*document_->Root());
+    if (document_ && document_->Root())
+        DetachBehaviors(*document_->Root());
     std::swap(document_, document);
     input_.Reset();
     paint_.DocumentReplaced();
@@ -84,7 +91,8 @@ void EngineWindow::SetCallback(ENGINE_NOTIFY_PROC callback, LPVOID param)
 
 LRESULT EngineWindow::Notify(NMHDR& header)
 {
-    if (destroyed_ || !callback_) return 0;
+    if (destroyed_ || !callback_)
+        return 0;
     header.hwndFrom = hwnd_;
     header.idFrom = 0;
     try {
@@ -99,7 +107,8 @@ LRESULT EngineWindow::Notify(NMHDR& header)
 
 bool EngineWindow::DataReady(const BYTE* data, DWORD size)
 {
-    if (!pendingData_) return false;
+    if (!pendingData_)
+        return false;
     pendingData_->assign(data, data + size);
     return true;
 }
@@ -117,7 +126,8 @@ bool EngineWindow::LoadUrl(const std::wstring& url, UrlKind kind, std::vector<un
     data.clear();
     LRESULT answer = Notify(notification.hdr);
     pendingData_ = outer;
-    if (answer == 1) return false;
+    if (answer == 1)
+        return false;
     if (data.empty() && notification.outData && notification.outDataSize) {
         const BYTE* bytes = static_cast<const BYTE*>(notification.outData);
         data.assign(bytes, bytes + notification.outDataSize);
@@ -132,7 +142,8 @@ bool EngineWindow::AttachBehavior(Element& element, const std::string& name, Han
     notification.element = &element;
     notification.behaviorName = name.c_str();
     Notify(notification.hdr);
-    if (!notification.elementProc) return false;
+    if (!notification.elementProc)
+        return false;
     binding.proc = reinterpret_cast<ElementProc>(notification.elementProc);
     binding.tag = notification.elementTag;
     binding.subscription = notification.elementEvents;
@@ -147,32 +158,39 @@ UINT EngineWindow::PostedEventsMessage()
 
 void EngineWindow::WakeForPostedEvents()
 {
-    if (wakePosted_) return;
+    if (wakePosted_)
+        return;
     wakePosted_ = PostMessageW(hwnd_, PostedEventsMessage(), 0, 0) != 0;
 }
 
 void EngineWindow::DispatchPostedEvents()
 {
     wakePosted_ = false;
-    if (document_) FlushPostedEvents(*document_);
+    if (document_)
+        FlushPostedEvents(*document_);
 }
 
 void EngineWindow::Resized()
 {
-    RECT client{};
-    if (IsWindow(hwnd_)) GetClientRect(hwnd_, &client);
-    layout_.SetViewport({client.right - client.left, client.bottom - client.top});
+    RECT client {};
+    if (IsWindow(hwnd_))
+        GetClientRect(hwnd_, &client);
+    layout_.SetViewport({ client.right - client.left, client.bottom - client.top });
     Repaint(nullptr);
 }
 
 // The layout sees what changed from the document itself when it is next used.
-void EngineWindow::ContentChanged() { Repaint(nullptr); }
+void EngineWindow::ContentChanged()
+{
+    Repaint(nullptr);
+}
 
 // The element's visible part, or the whole window (cheaper than finding what changed when
 // boxes are out of date). Once the whole window waits for WM_PAINT, changes need no call.
 void EngineWindow::Repaint(const Element* element)
 {
-    if (invalidated_ || destroyed_ || !IsWindow(hwnd_)) return;
+    if (invalidated_ || destroyed_ || !IsWindow(hwnd_))
+        return;
     if (element) {
         layout_.Repaint(element);
         return;
@@ -181,11 +199,15 @@ void EngineWindow::Repaint(const Element* element)
     invalidated_ = true;
 }
 
-void EngineWindow::ScrollIntoView(Element& element) { layout_.ScrollIntoView(element); }
+void EngineWindow::ScrollIntoView(Element& element)
+{
+    layout_.ScrollIntoView(element);
+}
 
 void EngineWindow::TakeFocus()
 {
-    if (IsWindow(hwnd_) && GetFocus() != hwnd_) SetFocus(hwnd_);
+    if (IsWindow(hwnd_) && GetFocus() != hwnd_)
+        SetFocus(hwnd_);
 }
 
 }  // namespace htmlengine

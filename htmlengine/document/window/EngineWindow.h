@@ -71,7 +71,7 @@ private:
     std::unique_ptr<Document> document_;
     WindowPaint paint_;  // before the layout, which measures pictures through its cache
     LayoutView layout_;
-    WindowInput input_{*this};
+    WindowInput input_ { *this };
     PointerCursor cursor_;
     bool destroyed_ = false;
     bool wakePosted_ = false;

@@ -14,24 +14,30 @@ const UINT kStepMilliseconds = 20;
 bool StepAll(Element& element)
 {
     bool moving = element.Tag() == "progress" && StepProgress(element);
-    for (Element* child : element.Children()) moving = StepAll(*child) || moving;
+    for (Element* child : element.Children())
+        moving = StepAll(*child) || moving;
     return moving;
 }
 
-HWND WindowOf(Document& document) { return static_cast<HWND>(document.Host().WindowHandle()); }
+HWND WindowOf(Document& document)
+{
+    return static_cast<HWND>(document.Host().WindowHandle());
+}
 
 }  // namespace
 
 void StartProgressAnimation(Document& document)
 {
-    if (HWND hwnd = WindowOf(document)) SetTimer(hwnd, kProgressTimerId, kStepMilliseconds, nullptr);
+    if (HWND hwnd = WindowOf(document))
+        SetTimer(hwnd, kProgressTimerId, kStepMilliseconds, nullptr);
 }
 
 void StepProgressAnimation(Document& document)
 {
     bool moving = document.Root() && StepAll(*document.Root());
     if (!moving)
-        if (HWND hwnd = WindowOf(document)) KillTimer(hwnd, kProgressTimerId);
+        if (HWND hwnd = WindowOf(document))
+            KillTimer(hwnd, kProgressTimerId);
 }
 
 }  // namespace htmlengine

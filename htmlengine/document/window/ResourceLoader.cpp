@@ -28,14 +28,16 @@ bool LoadResourceUrl(const std::wstring& url, std::vector<unsigned char>& data, 
     std::wstring extension = dot == std::wstring::npos ? L"html" : name.substr(dot + 1);
     name = name.substr(0, dot);
     std::wstring type;
-    for (wchar_t c : extension) type += c >= L'a' && c <= L'z' ? wchar_t(c - L'a' + L'A') : c;
+    for (wchar_t c : extension)
+        type += c >= L'a' && c <= L'z' ? wchar_t(c - L'a' + L'A') : c;
     HMODULE module = from ? static_cast<HMODULE>(from) : GetModuleHandleW(nullptr);
     HRSRC resource = type == L"HTML" ? FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(kHtmlResourceType))
                                      : FindResourceW(module, name.c_str(), type.c_str());
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     DWORD size = resource ? SizeofResource(module, resource) : 0;
-    if (!bytes || size == 0) return false;
+    if (!bytes || size == 0)
+        return false;
     data.assign(static_cast<const unsigned char*>(bytes), static_cast<const unsigned char*>(bytes) + size);
     return true;
 }

@@ -143,7 +143,8 @@ bool AnswerTestQuery(EngineWindow& window, WPARAM wParam, LPARAM lParam, LRESULT
         return false;
     std::wstring text(static_cast<const wchar_t*>(query->lpData), query->cbData / sizeof(wchar_t));
     // The answer tells what the next frame shows: a panel that opened holds the focus already.
-    if (Document* document = window.GetDocument()) SettleFocusScope(*document);
+    if (Document* document = window.GetDocument())
+        SettleFocusScope(*document);
     std::wstring answer = Answer(window.Handle(), text);
     COPYDATASTRUCT reply = { ENGINE_TEST_ANSWER, DWORD((answer.size() + 1) * sizeof(wchar_t)),
                              const_cast<wchar_t*>(answer.c_str()) };

@@ -13,13 +13,16 @@ struct Generic {
     BYTE pitchAndFamily;
 };
 
-const Generic kGenerics[] = {{L"sans-serif", FF_SWISS}, {L"serif", FF_ROMAN}, {L"monospace", FF_MODERN | FIXED_PITCH},
-                             {L"cursive", FF_SCRIPT}, {L"fantasy", FF_DECORATIVE}, {L"system-ui", FF_SWISS}};
+const Generic kGenerics[] = {
+    { L"sans-serif", FF_SWISS }, { L"serif", FF_ROMAN },        { L"monospace", FF_MODERN | FIXED_PITCH },
+    { L"cursive", FF_SCRIPT },   { L"fantasy", FF_DECORATIVE }, { L"system-ui", FF_SWISS }
+};
 
 const Generic* FindGeneric(const std::wstring& family)
 {
     for (const Generic& generic : kGenerics)
-        if (EqualsNoCase(std::wstring_view(family), std::wstring_view(generic.name))) return &generic;
+        if (EqualsNoCase(std::wstring_view(family), std::wstring_view(generic.name)))
+            return &generic;
     return nullptr;
 }
 
@@ -48,14 +51,16 @@ FontCache::FontCache() : dc_(CreateCompatibleDC(nullptr)) {}
 
 FontCache::~FontCache()
 {
-    for (auto& entry : fonts_) DeleteObject(entry.second.font);
+    for (auto& entry : fonts_)
+        DeleteObject(entry.second.font);
     DeleteDC(dc_);
 }
 
 bool FontCache::IsInstalled(const std::wstring& face)
 {
     auto known = faces_.find(face);
-    if (known != faces_.end()) return known->second;
+    if (known != faces_.end())
+        return known->second;
     LOGFONTW query = {};
     query.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(query.lfFaceName, face.c_str(), LF_FACESIZE - 1);
@@ -67,7 +72,8 @@ bool FontCache::IsInstalled(const std::wstring& face)
 const FontCache::Entry& FontCache::Get(const Font& font)
 {
     auto known = fonts_.find(&font);
-    if (known != fonts_.end()) return known->second;
+    if (known != fonts_.end())
+        return known->second;
     LOGFONTW logFont = {};
     logFont.lfHeight = -font.size;
     logFont.lfWeight = font.weight;

@@ -19,29 +19,37 @@ const int kPopupBelow = 20, kPopupRight = 4;
 Element* TipOwner(Element* element)
 {
     for (Element* e = element; e; e = e->Parent())
-        if (e->HasAttribute("title") || e->HasAttribute("titleid")) return e;
+        if (e->HasAttribute("title") || e->HasAttribute("titleid"))
+            return e;
     return nullptr;
 }
 
 Element* ElementById(Element& root, const std::wstring& id)
 {
-    std::vector<Element*> found =
-        CollectDescendants(root, [&](Element& e) { return e.AttributeOr("id") == id; });
+    std::vector<Element*> found = CollectDescendants(root, [&](Element& e) { return e.AttributeOr("id") == id; });
     return found.empty() ? nullptr : found.front();
 }
 
 void Hold(Element*& slot, Element* element)
 {
-    if (element) AddReference(element);
-    if (slot) DropReference(slot);
+    if (element)
+        AddReference(element);
+    if (slot)
+        DropReference(slot);
     slot = element;
 }
 
-void RepaintWindow(HWND window) { InvalidateRect(window, nullptr, FALSE); }
+void RepaintWindow(HWND window)
+{
+    InvalidateRect(window, nullptr, FALSE);
+}
 
 }  // namespace
 
-HoverTips::~HoverTips() { Reset(); }
+HoverTips::~HoverTips()
+{
+    Reset();
+}
 
 void HoverTips::Reset()
 {
@@ -53,7 +61,8 @@ void HoverTips::PointerMoved(Element* hovered, Point pointer)
 {
     Element* owner = TipOwner(hovered);
     pointer_ = pointer;
-    if (owner == owner_ && (shown_ || popup_)) return;  // a shown tip stays while the pointer stays on its element
+    if (owner == owner_ && (shown_ || popup_))
+        return;  // a shown tip stays while the pointer stays on its element
     Hide();
     Track(owner, pointer);
 }
@@ -61,21 +70,26 @@ void HoverTips::PointerMoved(Element* hovered, Point pointer)
 void HoverTips::Track(Element* owner, Point pointer)
 {
     Hold(owner_, owner);
-    if (!owner) return KillTimer(window_, kTooltipTimerId), void();
+    if (!owner)
+        return KillTimer(window_, kTooltipTimerId), void();
     pointer_ = pointer;
     SetTimer(window_, kTooltipTimerId, kDelayMilliseconds, nullptr);
 }
 
 bool HoverTips::OnTimer(UINT_PTR id)
 {
-    if (id != kTooltipTimerId) return false;
+    if (id != kTooltipTimerId)
+        return false;
     KillTimer(window_, kTooltipTimerId);
-    if (!owner_ || owner_->deleted || !owner_->OwnerDocument()) return true;
+    if (!owner_ || owner_->deleted || !owner_->OwnerDocument())
+        return true;
     if (const std::wstring* title = owner_->FindAttribute("title")) {
-        if (!title->empty()) shown_ = TitleTip{TitleLines(*title), pointer_};
+        if (!title->empty())
+            shown_ = TitleTip { TitleLines(*title), pointer_ };
         RepaintWindow(window_);
     } else if (Element* root = owner_->OwnerDocument()->Root()) {
-        if (Element* popup = ElementById(*root, owner_->AttributeOr("titleid"))) ShowPopup(*popup);
+        if (Element* popup = ElementById(*root, owner_->AttributeOr("titleid")))
+            ShowPopup(*popup);
     }
     return true;
 }
@@ -92,11 +106,13 @@ void HoverTips::ShowPopup(Element& popup)
 void HoverTips::Hide()
 {
     KillTimer(window_, kTooltipTimerId);
-    if (shown_) RepaintWindow(window_);
+    if (shown_)
+        RepaintWindow(window_);
     shown_.reset();
     if (popup_ && !popup_->deleted && popup_->OwnerDocument()) {
         ChangeState(*popup_, kStateCollapsed, 0);
-        for (const char* property : {"position", "left", "top"}) SetRuntimeStyle(*popup_, property, L"");
+        for (const char* property : { "position", "left", "top" })
+            SetRuntimeStyle(*popup_, property, L"");
     }
     Hold(popup_, nullptr);
 }

@@ -11,7 +11,8 @@ const int kSamples = 4;  // per axis
 // Whether a point lies inside the rounded rectangle.
 bool Inside(const Rect& r, int radius, float x, float y)
 {
-    if (r.Empty() || x < r.x || y < r.y || x > r.Right() || y > r.Bottom()) return false;
+    if (r.Empty() || x < r.x || y < r.y || x > r.Right() || y > r.Bottom())
+        return false;
     float cx = std::clamp(x, float(r.x + radius), float(r.Right() - radius));
     float cy = std::clamp(y, float(r.y + radius), float(r.Bottom() - radius));
     float dx = x - cx, dy = y - cy;
@@ -45,15 +46,16 @@ void PixelCanvas::Blend(int x, int y, Color color, int coverage)
 
 void PixelCanvas::Paint(const Shape& shape, const Rect& area, Color color, const Rect& clip)
 {
-    Rect visible = area.Intersection(clip).Intersection({0, 0, size_.width, size_.height});
+    Rect visible = area.Intersection(clip).Intersection({ 0, 0, size_.width, size_.height });
     for (int y = visible.y; y < visible.Bottom(); ++y)
         for (int x = visible.x; x < visible.Right(); ++x)
-            if (int coverage = Coverage(shape, x, y)) Blend(x, y, color, coverage);
+            if (int coverage = Coverage(shape, x, y))
+                Blend(x, y, color, coverage);
 }
 
 void PixelCanvas::Solid(const Rect& area, Color color, const Rect& clip)
 {
-    Rect visible = area.Intersection(clip).Intersection({0, 0, size_.width, size_.height});
+    Rect visible = area.Intersection(clip).Intersection({ 0, 0, size_.width, size_.height });
     uint32_t opaque = (uint32_t(color.r) << 16) | (uint32_t(color.g) << 8) | color.b;
     for (int y = visible.y; y < visible.Bottom(); ++y)
         for (int x = visible.x; x < visible.Right(); ++x)
@@ -67,30 +69,30 @@ void PixelCanvas::Solid(const Rect& area, Color color, const Rect& clip)
 void PixelCanvas::PaintCorners(const Shape& shape, int corner, Color color, const Rect& clip)
 {
     const Rect& r = shape.outer;
-    Paint(shape, {r.x, r.y, corner, corner}, color, clip);
-    Paint(shape, {r.Right() - corner, r.y, corner, corner}, color, clip);
-    Paint(shape, {r.x, r.Bottom() - corner, corner, corner}, color, clip);
-    Paint(shape, {r.Right() - corner, r.Bottom() - corner, corner, corner}, color, clip);
+    Paint(shape, { r.x, r.y, corner, corner }, color, clip);
+    Paint(shape, { r.Right() - corner, r.y, corner, corner }, color, clip);
+    Paint(shape, { r.x, r.Bottom() - corner, corner, corner }, color, clip);
+    Paint(shape, { r.Right() - corner, r.Bottom() - corner, corner, corner }, color, clip);
 }
 
 void PixelCanvas::FillRoundRect(const Rect& rect, int radius, Color color, const Rect& clip)
 {
-    int r = std::min({radius, rect.width / 2, rect.height / 2});
-    Solid({rect.x, rect.y + r, rect.width, rect.height - 2 * r}, color, clip);
-    Solid({rect.x + r, rect.y, rect.width - 2 * r, r}, color, clip);
-    Solid({rect.x + r, rect.Bottom() - r, rect.width - 2 * r, r}, color, clip);
-    PaintCorners({rect, r, {}, 0}, r, color, clip);
+    int r = std::min({ radius, rect.width / 2, rect.height / 2 });
+    Solid({ rect.x, rect.y + r, rect.width, rect.height - 2 * r }, color, clip);
+    Solid({ rect.x + r, rect.y, rect.width - 2 * r, r }, color, clip);
+    Solid({ rect.x + r, rect.Bottom() - r, rect.width - 2 * r, r }, color, clip);
+    PaintCorners({ rect, r, {}, 0 }, r, color, clip);
 }
 
 void PixelCanvas::StrokeRoundRect(const Rect& rect, int radius, int width, Color color, const Rect& clip)
 {
-    int r = std::min({radius, rect.width / 2, rect.height / 2});
-    int c = std::min({std::max(r, width), rect.width / 2, rect.height / 2});
-    Solid({rect.x + c, rect.y, rect.width - 2 * c, width}, color, clip);
-    Solid({rect.x + c, rect.Bottom() - width, rect.width - 2 * c, width}, color, clip);
-    Solid({rect.x, rect.y + c, width, rect.height - 2 * c}, color, clip);
-    Solid({rect.Right() - width, rect.y + c, width, rect.height - 2 * c}, color, clip);
-    PaintCorners({rect, r, Inset(rect, {width, width, width, width}), std::max(0, r - width)}, c, color, clip);
+    int r = std::min({ radius, rect.width / 2, rect.height / 2 });
+    int c = std::min({ std::max(r, width), rect.width / 2, rect.height / 2 });
+    Solid({ rect.x + c, rect.y, rect.width - 2 * c, width }, color, clip);
+    Solid({ rect.x + c, rect.Bottom() - width, rect.width - 2 * c, width }, color, clip);
+    Solid({ rect.x, rect.y + c, width, rect.height - 2 * c }, color, clip);
+    Solid({ rect.Right() - width, rect.y + c, width, rect.height - 2 * c }, color, clip);
+    PaintCorners({ rect, r, Inset(rect, { width, width, width, width }), std::max(0, r - width) }, c, color, clip);
 }
 
 }  // namespace htmlengine

@@ -30,10 +30,11 @@ bool PointerCursor::OnSetCursor(HWND window, LayoutView& layout)
     POINT at = {};
     GetCursorPos(&at);
     bool resting = at.x == at_.x && at.y == at_.y;
-    if (resting && GetCursor() != set_) return true;  // the program's own cursor, until the mouse moves
+    if (resting && GetCursor() != set_)
+        return true;  // the program's own cursor, until the mouse moves
     POINT client = at;
     ScreenToClient(window, &client);
-    HitResult hit = layout.HitTest({int(client.x), int(client.y)});
+    HitResult hit = layout.HitTest({ int(client.x), int(client.y) });
     Cursor cursor = hit.element && !hit.onScrollbar ? ComputedStyleOf(*hit.element)->cursor : Cursor::Default;
     set_ = LoadCursorW(nullptr, SystemCursor(cursor, IsEditOf(hit.element)));
     at_ = at;

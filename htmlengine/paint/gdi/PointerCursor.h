@@ -17,7 +17,7 @@ public:
 
 private:
     HCURSOR set_ = nullptr;  // the cursor the engine set last
-    POINT at_ = {-1, -1};    // where the pointer was then
+    POINT at_ = { -1, -1 };  // where the pointer was then
 };
 
 // The system cursor for a CSS cursor; `edit`: over a text, password or date input.

@@ -18,7 +18,7 @@ Size ClientSize(HWND window)
 {
     RECT client = {};
     GetClientRect(window, &client);
-    return {int(client.right - client.left), int(client.bottom - client.top)};
+    return { int(client.right - client.left), int(client.bottom - client.top) };
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ void WindowPaint::DocumentReplaced()
 
 void WindowPaint::PaintInto(Painter& painter, LayoutView& layout, Document& document)
 {
-    PaintContext context{painter, layout.Measurer(), caretVisible_};
+    PaintContext context { painter, layout.Measurer(), caretVisible_ };
     PaintView(layout, document, tips_.Shown(), context);
 }
 
@@ -42,11 +42,12 @@ void WindowPaint::PaintInto(Painter& painter, LayoutView& layout, Document& docu
 Rect WindowPaint::Render(const Rect& area, LayoutView& layout, Document* document)
 {
     Size client = ClientSize(window_);
-    Rect painted = area.Intersection({0, 0, client.width, client.height});
-    if (painted.Empty() || !buffer_.Ensure(client)) return {};
+    Rect painted = area.Intersection({ 0, 0, client.width, client.height });
+    if (painted.Empty() || !buffer_.Ensure(client))
+        return {};
     layout.SetViewport(client);
     if (!document) {
-        RECT all = {painted.x, painted.y, painted.Right(), painted.Bottom()};
+        RECT all = { painted.x, painted.y, painted.Right(), painted.Bottom() };
         FillRect(buffer_.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         return painted;
     }
@@ -64,8 +65,8 @@ void WindowPaint::OnPaint(LayoutView& layout, Document* document)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
-    Rect invalid = {paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-                    paint.rcPaint.bottom - paint.rcPaint.top};
+    Rect invalid = { paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
+                     paint.rcPaint.bottom - paint.rcPaint.top };
     Rect painted = Render(invalid, layout, document);
     if (!painted.Empty())
         BitBlt(dc, painted.x, painted.y, painted.width, painted.height, buffer_.Dc(), painted.x, painted.y, SRCCOPY);
@@ -75,20 +76,22 @@ void WindowPaint::OnPaint(LayoutView& layout, Document* document)
 void WindowPaint::OnPrintClient(HDC target, LayoutView& layout, Document* document)
 {
     Size client = ClientSize(window_);
-    Rect painted = Render({0, 0, client.width, client.height}, layout, document);
-    if (!painted.Empty()) BitBlt(target, 0, 0, painted.width, painted.height, buffer_.Dc(), 0, 0, SRCCOPY);
+    Rect painted = Render({ 0, 0, client.width, client.height }, layout, document);
+    if (!painted.Empty())
+        BitBlt(target, 0, 0, painted.width, painted.height, buffer_.Dc(), 0, 0, SRCCOPY);
 }
 
 const BackBuffer* WindowPaint::PaintWhole(LayoutView& layout, Document* document)
 {
     Size client = ClientSize(window_);
-    return Render({0, 0, client.width, client.height}, layout, document).Empty() ? nullptr : &buffer_;
+    return Render({ 0, 0, client.width, client.height }, layout, document).Empty() ? nullptr : &buffer_;
 }
 
 void WindowPaint::KeepCaretBlinking(Document& document)
 {
     bool wanted = IsEditOf(document.Focus()) && GetFocus() == window_;
-    if (wanted == caretTimer_) return;
+    if (wanted == caretTimer_)
+        return;
     caretTimer_ = wanted;
     if (wanted)
         SetTimer(window_, kCaretTimerId, GetCaretBlinkTime(), nullptr);
@@ -99,8 +102,10 @@ void WindowPaint::KeepCaretBlinking(Document& document)
 
 bool WindowPaint::OnTimer(UINT_PTR id, LayoutView& layout, Document* document)
 {
-    if (tips_.OnTimer(id)) return true;
-    if (id != kCaretTimerId) return false;
+    if (tips_.OnTimer(id))
+        return true;
+    if (id != kCaretTimerId)
+        return false;
     caretVisible_ = !caretVisible_;
     Element* focus = document ? document->Focus() : nullptr;
     if (IsEditOf(focus))
@@ -114,7 +119,8 @@ void WindowPaint::InputArrived()
 {
     tips_.Hide();
     caretVisible_ = true;
-    if (caretTimer_) SetTimer(window_, kCaretTimerId, GetCaretBlinkTime(), nullptr);
+    if (caretTimer_)
+        SetTimer(window_, kCaretTimerId, GetCaretBlinkTime(), nullptr);
 }
 
 }  // namespace htmlengine

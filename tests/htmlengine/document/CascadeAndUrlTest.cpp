@@ -19,18 +19,17 @@ protected:
 // Each row: which declaration wins the "color" of #x, and why.
 TEST_F(Cascade, SpecificityOrderImportanceInlineAndRuntime)
 {
-    Load(
-        "<html><head><style>"
-        "p { color: type } .c { color: class } p.c { color: type-and-class } #x { color: id }"
-        "p { margin: first } p { margin: later }"
-        "p { border: sheet-important !important } p { padding: sheet }"
-        "div p { width: descendant } div > p { width: child-later-same-specificity }"
-        "</style></head><body><div><p id=x class=c style='padding: inline; border: "
-        "inline'>x</p></div></body></html>");
-    EXPECT_EQ(L"id", Style("#x", "color"));                // highest specificity
-    EXPECT_EQ(L"later", Style("#x", "margin"));            // same specificity: later rule
+    Load("<html><head><style>"
+         "p { color: type } .c { color: class } p.c { color: type-and-class } #x { color: id }"
+         "p { margin: first } p { margin: later }"
+         "p { border: sheet-important !important } p { padding: sheet }"
+         "div p { width: descendant } div > p { width: child-later-same-specificity }"
+         "</style></head><body><div><p id=x class=c style='padding: inline; border: "
+         "inline'>x</p></div></body></html>");
+    EXPECT_EQ(L"id", Style("#x", "color"));  // highest specificity
+    EXPECT_EQ(L"later", Style("#x", "margin"));  // same specificity: later rule
     EXPECT_EQ(L"sheet-important", Style("#x", "border"));  // !important beats the attribute
-    EXPECT_EQ(L"inline", Style("#x", "padding"));          // the attribute beats the sheet
+    EXPECT_EQ(L"inline", Style("#x", "padding"));  // the attribute beats the sheet
     EXPECT_EQ(L"child-later-same-specificity", Style("#x", "width"));
     HTMLayoutSetStyleAttribute(Find("#x"), "padding", L"runtime");
     EXPECT_EQ(L"runtime", Style("#x", "padding"));  // runtime beats the attribute
@@ -42,11 +41,10 @@ TEST_F(Cascade, SpecificityOrderImportanceInlineAndRuntime)
 
 TEST_F(Cascade, StatesRestyleAndPopupsShowOnlyWhileExpanded)
 {
-    Load(
-        "<html><head><style>.panel { display: none } .panel:expanded { display: block }"
-        "tr:checked td { font-weight: bold }</style></head>"
-        "<body><div class=panel id=p></div><popup id=u></popup><table><tr id=r><td id=c>x</td></tr></table>"
-        "</body></html>");
+    Load("<html><head><style>.panel { display: none } .panel:expanded { display: block }"
+         "tr:checked td { font-weight: bold }</style></head>"
+         "<body><div class=panel id=p></div><popup id=u></popup><table><tr id=r><td id=c>x</td></tr></table>"
+         "</body></html>");
     EXPECT_EQ(L"none", Style("#p", "display"));
     HTMLayoutSetElementState(Find("#p"), STATE_EXPANDED, 0, TRUE);
     EXPECT_EQ(L"block", Style("#p", "display"));
@@ -61,20 +59,18 @@ TEST_F(Cascade, StatesRestyleAndPopupsShowOnlyWhileExpanded)
 
 TEST_F(Cascade, BadStyleIsLoggedNotLost)
 {
-    Load(
-        "<html><head><style>p { color red } @font-face { x: y } q:nope { a: b }</style></head>"
-        "<body><p style='width 3px'>x</p></body></html>");
+    Load("<html><head><style>p { color red } @font-face { x: y } q:nope { a: b }</style></head>"
+         "<body><p style='width 3px'>x</p></body></html>");
     std::wstring errors = Errors();
-    for (const wchar_t* expected : {L"color red", L"@font-face", L"q:nope", L"width 3px"})
+    for (const wchar_t* expected : { L"color red", L"@font-face", L"q:nope", L"width 3px" })
         EXPECT_NE(std::wstring::npos, errors.find(expected)) << Narrow(expected) << " in " << Narrow(errors);
 }
 
 TEST_F(EngineTest, ProgramAnswersFirstThenTheExecutablesResources)
 {
     behaviors_["themed"] = {};
-    Load(
-        "<html><head><link rel=stylesheet href='res:THEME.css'></head>"
-        "<body><include src='res:sub/PIECE.html'></include><img src='theme:x'></body></html>");
+    Load("<html><head><link rel=stylesheet href='res:THEME.css'></head>"
+         "<body><include src='res:sub/PIECE.html'></include><img src='theme:x'></body></html>");
     EXPECT_EQ(L"from the executable", Text(Find("#fromResource")));
     EXPECT_NE(notifications_.end(), std::find(notifications_.begin(), notifications_.end(), "B07 themed"));
 
@@ -86,11 +82,10 @@ TEST_F(EngineTest, ProgramAnswersFirstThenTheExecutablesResources)
 
 TEST_F(EngineTest, PicturesAreAskedForOncePerUrlAndStockPicturesNever)
 {
-    Load(
-        "<html><head><style>.a { background-image: url('IDR_BACK.png') } .b { background-image: "
-        "url(stock:arrow-up) }"
-        "</style></head><body><p class=a></p><p class=a></p><p class=b></p><img src=IDR_BACK.png></body></html>");
-    EXPECT_EQ((std::vector<std::string>{"B01 IDR_BACK.png", "B04"}), notifications_);
+    Load("<html><head><style>.a { background-image: url('IDR_BACK.png') } .b { background-image: "
+         "url(stock:arrow-up) }"
+         "</style></head><body><p class=a></p><p class=a></p><p class=b></p><img src=IDR_BACK.png></body></html>");
+    EXPECT_EQ((std::vector<std::string> { "B01 IDR_BACK.png", "B04" }), notifications_);
 }
 
 TEST_F(EngineTest, AnswerOneDropsTheUrl)

@@ -42,65 +42,68 @@ std::string Hex(const htmlengine::Color& c)
 TEST_F(ComputedStyles, ValuesOfProperties)
 {
     const std::vector<StyleCase> cases = {
-        {"lengths in px, pt, em and %", "font-size: 20px", "width: 12pt; height: 2em; min-width: 50%; margin-left: 1.5em",
-         [](const ComputedStyle& s) {
-             return s.width == Length::Px(16) && s.height == Length::Px(40) && s.minWidth == Length::Percent(50) &&
-                    s.margin[kLeft] == Length::Px(30);
-         }},
-        {"font-size in em and % refers to the parent's", "font-size: 10px", "font-size: 150%; padding: 2em",
-         [](const ComputedStyle& s) { return s.font->size == 15 && s.padding[kTop] == Length::Px(30); }},
-        {"colours in every form", "color: #102030", "background-color: rgba(255, 0, 0, 0.5); border: 1px solid",
-         [](const ComputedStyle& s) {
-             return Hex(s.backgroundColor) == "FF0000/80" && Hex(s.border[kTop].color) == "102030/FF" &&
-                    Hex(s.color) == "102030/FF";
-         }},
-        {"border shorthands in any order; none takes no room", "",
-         "border: solid 2px #ABC; border-left: none; border-bottom-width: thick",
-         [](const ComputedStyle& s) {
-             return s.border[kTop].width == 2 && Hex(s.border[kTop].color) == "AABBCC/FF" &&
-                    s.border[kLeft].width == 0 && s.border[kBottom].width == 5;
-         }},
-        {"a border style alone is medium wide", "", "border-style: dashed",
-         [](const ComputedStyle& s) { return s.border[kRight].width == 3 && s.border[kRight].style == BorderStyle::Dashed; }},
-        {"four sides from one to four values", "", "margin: 1px 2px 3px; padding: 4px 5px",
-         [](const ComputedStyle& s) {
-             return s.margin[kTop] == Length::Px(1) && s.margin[kRight] == Length::Px(2) &&
-                    s.margin[kBottom] == Length::Px(3) && s.margin[kLeft] == Length::Px(2) &&
-                    s.padding[kBottom] == Length::Px(4) && s.padding[kLeft] == Length::Px(5);
-         }},
-        {"the background shorthand", "", "background: #fff url(\"res:A.png\") no-repeat right top",
-         [](const ComputedStyle& s) {
-             return s.backgroundImage == L"res:A.png" && s.backgroundRepeat == BackgroundRepeat::NoRepeat &&
-                    s.backgroundPositionX == Length::Percent(100) && s.backgroundPositionY == Length::Percent(0) &&
-                    Hex(s.backgroundColor) == "FFFFFF/FF";
-         }},
-        {"the font shorthand and a family list", "", "font: italic bold 9pt/1.5 \"Segoe UI\", Tahoma, sans-serif",
-         [](const ComputedStyle& s) {
-             return s.font->italic && s.font->weight == 700 && s.font->size == 12 &&
-                    s.font->families == std::vector<std::wstring>{L"Segoe UI", L"Tahoma", L"sans-serif"} &&
-                    s.LineHeightPx(0) == 18;
-         }},
-        {"flex shorthands", "", "flex: 2; flex-flow: column; gap: 4px 8px",
-         [](const ComputedStyle& s) {
-             return s.flexGrow == 2 && s.flexShrink == 1 && s.flexBasis == Length::Px(0) &&
-                    s.flexDirection == FlexDirection::Column && s.rowGap == 4 && s.columnGap == 8;
-         }},
-        {"what inherits does, what does not stays initial", "color: red; text-align: right; padding: 5px; cursor: pointer",
-         "",
-         [](const ComputedStyle& s) {
-             return Hex(s.color) == "FF0000/FF" && s.textAlign == TextAlign::Right && s.padding[kTop] == Length::Px(0) &&
-                    s.cursor == Cursor::Pointer;
-         }},
-        {"inherit and initial", "padding: 5px; color: red", "padding: inherit; color: initial",
-         [](const ComputedStyle& s) { return s.padding[kLeft] == Length::Px(5) && Hex(s.color) == "000000/FF"; }},
-        {"floats and absolute boxes are blocks", "", "display: inline; float: left",
-         [](const ComputedStyle& s) { return s.display == Display::Block && s.floating == Float::Left; }},
-        {"absolute boxes do not float", "", "display: inline-flex; position: absolute; float: right",
-         [](const ComputedStyle& s) { return s.display == Display::Flex && s.floating == Float::None; }},
-        {"one scrolling axis makes the other auto", "", "overflow-y: scroll",
-         [](const ComputedStyle& s) { return s.overflowX == Overflow::Auto && s.overflowY == Overflow::Scroll; }},
-        {"a value that cannot be read changes nothing", "", "width: 10px; width: wide; color: nocolor",
-         [](const ComputedStyle& s) { return s.width == Length::Px(10) && Hex(s.color) == "000000/FF"; }},
+        { "lengths in px, pt, em and %", "font-size: 20px",
+          "width: 12pt; height: 2em; min-width: 50%; margin-left: 1.5em",
+          [](const ComputedStyle& s) {
+              return s.width == Length::Px(16) && s.height == Length::Px(40) && s.minWidth == Length::Percent(50) &&
+                     s.margin[kLeft] == Length::Px(30);
+          } },
+        { "font-size in em and % refers to the parent's", "font-size: 10px", "font-size: 150%; padding: 2em",
+          [](const ComputedStyle& s) { return s.font->size == 15 && s.padding[kTop] == Length::Px(30); } },
+        { "colours in every form", "color: #102030", "background-color: rgba(255, 0, 0, 0.5); border: 1px solid",
+          [](const ComputedStyle& s) {
+              return Hex(s.backgroundColor) == "FF0000/80" && Hex(s.border[kTop].color) == "102030/FF" &&
+                     Hex(s.color) == "102030/FF";
+          } },
+        { "border shorthands in any order; none takes no room", "",
+          "border: solid 2px #ABC; border-left: none; border-bottom-width: thick",
+          [](const ComputedStyle& s) {
+              return s.border[kTop].width == 2 && Hex(s.border[kTop].color) == "AABBCC/FF" &&
+                     s.border[kLeft].width == 0 && s.border[kBottom].width == 5;
+          } },
+        { "a border style alone is medium wide", "", "border-style: dashed",
+          [](const ComputedStyle& s) {
+              return s.border[kRight].width == 3 && s.border[kRight].style == BorderStyle::Dashed;
+          } },
+        { "four sides from one to four values", "", "margin: 1px 2px 3px; padding: 4px 5px",
+          [](const ComputedStyle& s) {
+              return s.margin[kTop] == Length::Px(1) && s.margin[kRight] == Length::Px(2) &&
+                     s.margin[kBottom] == Length::Px(3) && s.margin[kLeft] == Length::Px(2) &&
+                     s.padding[kBottom] == Length::Px(4) && s.padding[kLeft] == Length::Px(5);
+          } },
+        { "the background shorthand", "", "background: #fff url(\"res:A.png\") no-repeat right top",
+          [](const ComputedStyle& s) {
+              return s.backgroundImage == L"res:A.png" && s.backgroundRepeat == BackgroundRepeat::NoRepeat &&
+                     s.backgroundPositionX == Length::Percent(100) && s.backgroundPositionY == Length::Percent(0) &&
+                     Hex(s.backgroundColor) == "FFFFFF/FF";
+          } },
+        { "the font shorthand and a family list", "", "font: italic bold 9pt/1.5 \"Segoe UI\", Tahoma, sans-serif",
+          [](const ComputedStyle& s) {
+              return s.font->italic && s.font->weight == 700 && s.font->size == 12 &&
+                     s.font->families == std::vector<std::wstring> { L"Segoe UI", L"Tahoma", L"sans-serif" } &&
+                     s.LineHeightPx(0) == 18;
+          } },
+        { "flex shorthands", "", "flex: 2; flex-flow: column; gap: 4px 8px",
+          [](const ComputedStyle& s) {
+              return s.flexGrow == 2 && s.flexShrink == 1 && s.flexBasis == Length::Px(0) &&
+                     s.flexDirection == FlexDirection::Column && s.rowGap == 4 && s.columnGap == 8;
+          } },
+        { "what inherits does, what does not stays initial",
+          "color: red; text-align: right; padding: 5px; cursor: pointer", "",
+          [](const ComputedStyle& s) {
+              return Hex(s.color) == "FF0000/FF" && s.textAlign == TextAlign::Right &&
+                     s.padding[kTop] == Length::Px(0) && s.cursor == Cursor::Pointer;
+          } },
+        { "inherit and initial", "padding: 5px; color: red", "padding: inherit; color: initial",
+          [](const ComputedStyle& s) { return s.padding[kLeft] == Length::Px(5) && Hex(s.color) == "000000/FF"; } },
+        { "floats and absolute boxes are blocks", "", "display: inline; float: left",
+          [](const ComputedStyle& s) { return s.display == Display::Block && s.floating == Float::Left; } },
+        { "absolute boxes do not float", "", "display: inline-flex; position: absolute; float: right",
+          [](const ComputedStyle& s) { return s.display == Display::Flex && s.floating == Float::None; } },
+        { "one scrolling axis makes the other auto", "", "overflow-y: scroll",
+          [](const ComputedStyle& s) { return s.overflowX == Overflow::Auto && s.overflowY == Overflow::Scroll; } },
+        { "a value that cannot be read changes nothing", "", "width: 10px; width: wide; color: nocolor",
+          [](const ComputedStyle& s) { return s.width == Length::Px(10) && Hex(s.color) == "000000/FF"; } },
     };
     for (const StyleCase& c : cases) {
         Load(std::string("<div style='") + c.parentCss + "'><p id=x style='" + c.css + "'>x</p></div>");
@@ -110,7 +113,8 @@ TEST_F(ComputedStyles, ValuesOfProperties)
 
 TEST_F(ComputedStyles, ElementsThatStyleAlikeShareOneStyleUntilTheirRulesDiffer)
 {
-    Load("<style>td.on { color: red }</style><table><tr><td id=a>1</td><td id=b>2</td><td id=c class=on>3</td></tr></table>");
+    Load("<style>td.on { color: red }</style><table><tr><td id=a>1</td><td id=b>2</td><td id=c "
+         "class=on>3</td></tr></table>");
     const ComputedStyle* a = &Of("#a");
     EXPECT_EQ(a, &Of("#b"));
     EXPECT_NE(a, &Of("#c"));

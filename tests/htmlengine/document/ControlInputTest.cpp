@@ -7,12 +7,11 @@
 
 namespace {
 
-const char kSelectPage[] =
-    "<style>body { on-key-up-27: host closeDialog(); }</style><body>"
-    "<select id=s><caption></caption><button role=dropdown></button><popup>"
-    "<option value=1>Anna</option><option value=2 disabled>Bert</option>"
-    "<option value=3>Berta</option><option value=4>Bruno</option><option value=5>Carl</option>"
-    "</popup></select><p id=elsewhere>text</p></body>";
+const char kSelectPage[] = "<style>body { on-key-up-27: host closeDialog(); }</style><body>"
+                           "<select id=s><caption></caption><button role=dropdown></button><popup>"
+                           "<option value=1>Anna</option><option value=2 disabled>Bert</option>"
+                           "<option value=3>Berta</option><option value=4>Bruno</option><option value=5>Carl</option>"
+                           "</popup></select><p id=elsewhere>text</p></body>";
 
 class ControlInput : public EngineTest {
 protected:
@@ -33,7 +32,8 @@ TEST_F(ControlInput, EditsCopyCutAndPasteThroughTheClipboard)
     HELEMENT edit = Find("#t");
     HTMLayoutTestSetFocus(hwnd_, edit);
     Key(VK_HOME);
-    for (int i = 0; i < 5; ++i) Key(VK_RIGHT, KEYBOARD_SHIFT);
+    for (int i = 0; i < 5; ++i)
+        Key(VK_RIGHT, KEYBOARD_SHIFT);
     Key('C', KEYBOARD_CONTROL);
     EXPECT_EQ(L"Hello", ClipboardText());
     Key('X', KEYBOARD_CONTROL);
@@ -82,7 +82,7 @@ TEST_F(ControlInput, AnOpenListMovesAHighlightAndChoosesOnEnter)
     Key(VK_F4);
     ASSERT_TRUE(Open());
     EXPECT_EQ(L"Anna", Highlighted());  // nothing chosen yet: the first
-    Key(VK_DOWN);                       // the disabled option is passed over
+    Key(VK_DOWN);  // the disabled option is passed over
     EXPECT_EQ(L"Berta", Highlighted());
     Key(VK_END);
     EXPECT_EQ(L"Carl", Highlighted());
@@ -101,7 +101,7 @@ TEST_F(ControlInput, AnOpenListMovesAHighlightAndChoosesOnEnter)
     EXPECT_EQ(L"\"4\"", Value(Find("#s")));
     EXPECT_EQ(L"Bruno", Text(Find("caption")));
     EXPECT_EQ(L"(none)", Highlighted());
-    EXPECT_EQ(std::vector<std::string>{"event 0x4 from s"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x4 from s" }, events_);
 }
 
 TEST_F(ControlInput, EscapeAndAPressOutsideCloseWithoutAChoice)
@@ -126,7 +126,7 @@ TEST_F(ControlInput, EscapeAndAPressOutsideCloseWithoutAChoice)
     EXPECT_EQ(L"\"1\"", Value(Find("#s")));
     EXPECT_TRUE(events_.empty());
     Key(VK_ESCAPE);  // closed: Escape is the page's again
-    EXPECT_EQ(std::vector<std::string>{"closeDialog()"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "closeDialog()" }, events_);
 }
 
 TEST_F(ControlInput, AClosedSelectChoosesWithArrowsHomeEndAndTyping)
@@ -149,12 +149,12 @@ TEST_F(ControlInput, TheCalendarMovesByDaysWeeksAndMonthsAndChoosesOnEnter)
     HELEMENT date = Find("#d");
     HTMLayoutTestSetFocus(hwnd_, date);
     Key(VK_F4);
-    Key(VK_NEXT);   // February has no 31st: its last day
+    Key(VK_NEXT);  // February has no 31st: its last day
     Key(VK_RIGHT);  // March 1st
-    Key(VK_DOWN);   // a week on
+    Key(VK_DOWN);  // a week on
     Key(VK_RETURN);
     EXPECT_EQ(L"2026-03-08", Shown(date));
-    EXPECT_EQ(std::vector<std::string>{"event 0x4 from d"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x4 from d" }, events_);
     Key(VK_F4);
     Key(VK_LEFT);
     Key(VK_ESCAPE);  // closes without a choice
@@ -176,7 +176,7 @@ TEST_F(ControlInput, AListThePageExpandedTakesTheKeysWhileItsBoxHasTheFocus)
     HTMLayoutTestSetFocus(hwnd_, Find("#box"));
     expand();
     EXPECT_EQ(L"A", Highlighted());  // as an opened dropdown: the first
-    Key(VK_DOWN);                    // over the line and the disabled option
+    Key(VK_DOWN);  // over the line and the disabled option
     EXPECT_EQ(L"C", Highlighted());
     Key(VK_END);
     Key(VK_DOWN);
@@ -185,7 +185,7 @@ TEST_F(ControlInput, AListThePageExpandedTakesTheKeysWhileItsBoxHasTheFocus)
     Key(VK_RETURN);  // a plain option's click rule
     EXPECT_EQ(STATE_COLLAPSED, State(menu) & (STATE_EXPANDED | STATE_COLLAPSED));
     EXPECT_EQ(L"(none)", Highlighted());
-    EXPECT_EQ(std::vector<std::string>{"picked(\"c\")"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "picked(\"c\")" }, events_);
 
     events_.clear();
     expand();
@@ -208,25 +208,25 @@ TEST_F(ControlInput, AListThePageExpandedTakesTheKeysWhileItsBoxHasTheFocus)
     Key(VK_DOWN);
     Key(VK_ESCAPE);
     EXPECT_EQ(L"C", Highlighted());
-    EXPECT_EQ(std::vector<std::string>{"closeDialog()"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "closeDialog()" }, events_);
 }
 
 TEST(CalendarDays, MonthGridsStartOnTheFirstDayOfTheWeek)
 {
     using htmlengine::Day;
-    EXPECT_EQ(3, htmlengine::Weekday({2026, 1, 1}));  // a Thursday
-    EXPECT_EQ((Day{2025, 12, 29}), htmlengine::GridStart(2026, 1, 0));  // weeks from Monday
-    EXPECT_EQ((Day{2025, 12, 28}), htmlengine::GridStart(2026, 1, 6));  // from Sunday
-    EXPECT_EQ((Day{2026, 2, 1}), htmlengine::GridStart(2026, 2, 6));     // the 1st is a Sunday
-    EXPECT_EQ((Day{2024, 2, 29}), htmlengine::AddMonths({2024, 1, 31}, 1));
-    EXPECT_EQ((Day{2000, 3, 1}), htmlengine::AddDays({2000, 2, 29}, 1));
-    EXPECT_EQ((Day{1999, 12, 31}), htmlengine::DayFromNumber(htmlengine::DayNumber({2000, 1, 1}) - 1));
+    EXPECT_EQ(3, htmlengine::Weekday({ 2026, 1, 1 }));  // a Thursday
+    EXPECT_EQ((Day { 2025, 12, 29 }), htmlengine::GridStart(2026, 1, 0));  // weeks from Monday
+    EXPECT_EQ((Day { 2025, 12, 28 }), htmlengine::GridStart(2026, 1, 6));  // from Sunday
+    EXPECT_EQ((Day { 2026, 2, 1 }), htmlengine::GridStart(2026, 2, 6));  // the 1st is a Sunday
+    EXPECT_EQ((Day { 2024, 2, 29 }), htmlengine::AddMonths({ 2024, 1, 31 }, 1));
+    EXPECT_EQ((Day { 2000, 3, 1 }), htmlengine::AddDays({ 2000, 2, 29 }, 1));
+    EXPECT_EQ((Day { 1999, 12, 31 }), htmlengine::DayFromNumber(htmlengine::DayNumber({ 2000, 1, 1 }) - 1));
 }
 
 TEST(TypeAhead, RepeatedLettersStepAndAPauseStartsAfresh)
 {
     htmlengine::TypeAhead typeAhead;
-    std::vector<std::wstring> items = {L"Anna", L"Bert", L"Berta", L"Carl"};
+    std::vector<std::wstring> items = { L"Anna", L"Bert", L"Berta", L"Carl" };
     EXPECT_EQ(1, typeAhead.Find(L'b', 1000, items, 0));
     EXPECT_EQ(2, typeAhead.Find(L'B', 1100, items, 1));  // "bb": the next b
     EXPECT_EQ(1, typeAhead.Find(L'b', 1200, items, 2));  // and round again

@@ -2,10 +2,9 @@
 
 namespace {
 
-const char kSelect[] =
-    "<select id=s novalue='-- pick --'><caption></caption><button role=dropdown></button><popup>"
-    "<option value=1 mappingState=2 imageId=i1>One</option>"
-    "<option value=2 mappingState=3>Two</option></popup></select>";
+const char kSelect[] = "<select id=s novalue='-- pick --'><caption></caption><button role=dropdown></button><popup>"
+                       "<option value=1 mappingState=2 imageId=i1>One</option>"
+                       "<option value=2 mappingState=3>Two</option></popup></select>";
 
 class Controls : public EngineTest {
 protected:
@@ -59,7 +58,7 @@ TEST_F(Controls, EveryWayOfChoosingCopiesTheOptionOntoTheCaption)
     HTMLayoutTestChooseOption(Find("#s"), 1, nullptr);  // by the user
     EXPECT_EQ(L"3", Attribute(caption, "mappingState"));
     EXPECT_EQ(L"(none)", Attribute(caption, "imageId"));  // replaced, not merged
-    EXPECT_EQ(std::vector<std::string>{"event 0x4 from s"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x4 from s" }, events_);
     EXPECT_EQ(UINT(STATE_COLLAPSED), State(Find("popup")) & (STATE_COLLAPSED | STATE_EXPANDED));
 
     HTMLayoutSetElementState(Find("option[value='2']"), 0, STATE_CHECKED, TRUE);
@@ -69,9 +68,8 @@ TEST_F(Controls, EveryWayOfChoosingCopiesTheOptionOntoTheCaption)
 
 TEST_F(Controls, MarkupSelectionAndDropdownToggle)
 {
-    Load(
-        "<select id=s><caption></caption><popup><option value=a>A</option>"
-        "<option value=b selected>B</option></popup></select>");
+    Load("<select id=s><caption></caption><popup><option value=a>A</option>"
+         "<option value=b selected>B</option></popup></select>");
     EXPECT_EQ(L"\"b\"", Value(Find("#s")));
     EXPECT_EQ(L"b", Attribute(Find("caption"), "value"));
     Click("caption");
@@ -87,15 +85,14 @@ TEST_F(Controls, MarkupSelectionAndDropdownToggle)
 
 TEST_F(Controls, CheckBoxesAndRadios)
 {
-    Load(
-        "<input type=checkbox id=c checked><button type=checkbox id=bc></button>"
-        "<button type=radio name=g value=1 id=r1 checked></button><input type=radio name=g value=2 id=r2>"
-        "<input type=radio name=other id=r3 checked>");
+    Load("<input type=checkbox id=c checked><button type=checkbox id=bc></button>"
+         "<button type=radio name=g value=1 id=r1 checked></button><input type=radio name=g value=2 id=r2>"
+         "<input type=radio name=other id=r3 checked>");
     EXPECT_EQ(L"true", Value(Find("#c")));
     EXPECT_EQ(L"false", Value(Find("#bc")));
     Click("#bc");
     EXPECT_EQ(L"true", Value(Find("#bc")));
-    EXPECT_EQ((std::vector<std::string>{"event 0x4 from bc", "event 0x0 from bc"}), events_);
+    EXPECT_EQ((std::vector<std::string> { "event 0x4 from bc", "event 0x0 from bc" }), events_);
     VALUE no = Make(0, VALUE_INT);
     SetValue(Find("#c"), no);
     EXPECT_EQ(L"false", Value(Find("#c")));
@@ -162,7 +159,7 @@ TEST_F(Controls, DatesAreMidnightFileTimesWithoutZoneShift)
     EXPECT_TRUE(events_.empty());  // committed on leaving, not per key
     HTMLayoutTestSetFocus(hwnd_, Find("#other"));
     EXPECT_EQ(L"date:" + std::to_wstring(FileTimeOf(2028, 2, 29)), Value(date));
-    EXPECT_EQ(std::vector<std::string>{"event 0x4 from d"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x4 from d" }, events_);
 
     HTMLayoutTestType(hwnd_, date, L"x");
     HTMLayoutTestKeyDown(hwnd_, date, VK_RETURN, 0);  // unreadable: back to the last date

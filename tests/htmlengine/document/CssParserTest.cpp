@@ -6,10 +6,10 @@ using namespace htmlengine;
 
 TEST(CssParser, RulesDeclarationsAndImports)
 {
-    StyleSheet sheet = ParseStyleSheet(
-        L"@import url(res:IDR_OVERLAY_CSS.CSS);\n"
-        L"/* a comment { } */ .tabs, widget#cal > popup { behavior: tabs; display: none !important }\n"
-        L"a { content: \"x;}\"; on-click: { host.Go(); self.@x = 'y;' } }");
+    StyleSheet sheet =
+        ParseStyleSheet(L"@import url(res:IDR_OVERLAY_CSS.CSS);\n"
+                        L"/* a comment { } */ .tabs, widget#cal > popup { behavior: tabs; display: none !important }\n"
+                        L"a { content: \"x;}\"; on-click: { host.Go(); self.@x = 'y;' } }");
     ASSERT_EQ(1u, sheet.imports.size());
     EXPECT_EQ(L"res:IDR_OVERLAY_CSS.CSS", sheet.imports[0]);
     ASSERT_EQ(2u, sheet.rules.size());

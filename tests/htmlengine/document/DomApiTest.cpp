@@ -7,9 +7,15 @@ void CALLBACK CollectBytes(const BYTE* bytes, UINT length, LPVOID param)
     static_cast<std::string*>(param)->assign(reinterpret_cast<const char*>(bytes), length);
 }
 
-void CALLBACK NoteCalled(const wchar_t*, UINT, LPVOID param) { *static_cast<bool*>(param) = true; }
+void CALLBACK NoteCalled(const wchar_t*, UINT, LPVOID param)
+{
+    *static_cast<bool*>(param) = true;
+}
 
-BOOL CALLBACK Ignore(HELEMENT, LPVOID) { return FALSE; }
+BOOL CALLBACK Ignore(HELEMENT, LPVOID)
+{
+    return FALSE;
+}
 
 BOOL CALLBACK Collect(HELEMENT he, LPVOID param)
 {
@@ -30,9 +36,8 @@ protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        Load(
-            "<html><body><div id=a class='x y'><span>one</span> <b>two</b></div>"
-            "<table id=t><tr id=r1><td>1</td></tr><tr id=r2><td>2</td></tr></table></body></html>");
+        Load("<html><body><div id=a class='x y'><span>one</span> <b>two</b></div>"
+             "<table id=t><tr id=r1><td>1</td></tr><tr id=r2><td>2</td></tr></table></body></html>");
     }
 
     std::string Html(HELEMENT he, bool outer)
@@ -44,8 +49,8 @@ protected:
 
     void SetHtml(HELEMENT he, const std::string& html, UINT where)
     {
-        EXPECT_EQ(ENGINE_OK, HTMLayoutSetElementHtml(he, reinterpret_cast<const BYTE*>(html.data()),
-                                                     DWORD(html.size()), where));
+        EXPECT_EQ(ENGINE_OK,
+                  HTMLayoutSetElementHtml(he, reinterpret_cast<const BYTE*>(html.data()), DWORD(html.size()), where));
     }
 };
 
@@ -206,11 +211,10 @@ TEST_F(Dom, StatesFollowTheRules)
 
 TEST_F(Dom, StylesComputedAndRuntime)
 {
-    Load(
-        "<html><head><style>div { display: none } #b { display: inline-block !important }"
-        " .c { background-image: url(stock:arrow-up) }</style></head>"
-        "<body><div id=a style='display:block'><p id=p>x</p></div><div id=b style='display:none'></div>"
-        "<span id=s class=c></span></body></html>");
+    Load("<html><head><style>div { display: none } #b { display: inline-block !important }"
+         " .c { background-image: url(stock:arrow-up) }</style></head>"
+         "<body><div id=a style='display:block'><p id=p>x</p></div><div id=b style='display:none'></div>"
+         "<span id=s class=c></span></body></html>");
     const wchar_t* value = nullptr;
     HTMLayoutGetStyleAttribute(Find("#a"), "display", &value);
     EXPECT_STREQ(L"block", value);

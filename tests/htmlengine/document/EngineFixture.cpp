@@ -14,7 +14,8 @@ const wchar_t kClassName[] = L"HtmlEngineTestWindow";
 void RegisterTestClass()
 {
     static bool registered = false;
-    if (registered) return;
+    if (registered)
+        return;
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = TestWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -41,7 +42,10 @@ BOOL CALLBACK TakeFirst(HELEMENT he, LPVOID param)
 
 }  // namespace
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
 
 int64_t FileTimeOf(WORD year, WORD month, WORD day)
 {
@@ -57,7 +61,8 @@ int64_t FileTimeOf(WORD year, WORD month, WORD day)
 std::wstring ClipboardText()
 {
     std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"(closed)";
+    if (!OpenClipboard(nullptr))
+        return L"(closed)";
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         text = static_cast<const wchar_t*>(GlobalLock(data));
         GlobalUnlock(data);
@@ -68,7 +73,8 @@ std::wstring ClipboardText()
 
 bool PutOnClipboard(const std::wstring& text)
 {
-    if (!OpenClipboard(nullptr)) return false;
+    if (!OpenClipboard(nullptr))
+        return false;
     EmptyClipboard();
     size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
@@ -111,7 +117,8 @@ void EngineTest::SetUp()
 
 void EngineTest::TearDown()
 {
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (hwnd_)
+        DestroyWindow(hwnd_);
 }
 
 void EngineTest::Load(const std::string& html)
@@ -136,8 +143,7 @@ HELEMENT EngineTest::Find(const char* selector, HELEMENT scope)
 std::vector<HELEMENT> EngineTest::FindAll(const char* selector, HELEMENT scope)
 {
     std::vector<HELEMENT> found;
-    EXPECT_EQ(ENGINE_OK, HTMLayoutSelectElements(scope ? scope : Root(), selector, CollectAll, &found))
-        << selector;
+    EXPECT_EQ(ENGINE_OK, HTMLayoutSelectElements(scope ? scope : Root(), selector, CollectAll, &found)) << selector;
     return found;
 }
 
@@ -207,7 +213,8 @@ void EngineTest::Click(const char* selector)
 
 LRESULT CALLBACK EngineTest::Notify(UINT message, WPARAM, LPARAM lParam, LPVOID param)
 {
-    if (message != WM_NOTIFY) return 0;
+    if (message != WM_NOTIFY)
+        return 0;
     return static_cast<EngineTest*>(param)->OnNotification(reinterpret_cast<NMHDR*>(lParam));
 }
 
@@ -217,14 +224,16 @@ LRESULT EngineTest::OnNotification(NMHDR* header)
         auto* block = reinterpret_cast<LOAD_DATA_NOTIFICATION*>(header);
         notifications_.push_back("B01 " + Narrow(block->uri));
         auto found = resources_.find(block->uri);
-        if (found == resources_.end()) return 0;
+        if (found == resources_.end())
+            return 0;
         const std::string& data = found->second;
         HTMLayoutDataReady(hwnd_, block->uri, reinterpret_cast<const BYTE*>(data.data()), DWORD(data.size()));
     } else if (header->code == NOTIFY_ATTACH_BEHAVIOR) {
         auto* block = reinterpret_cast<ATTACH_BEHAVIOR_NOTIFICATION*>(header);
         notifications_.push_back(std::string("B07 ") + block->behaviorName);
         auto found = behaviors_.find(block->behaviorName);
-        if (found == behaviors_.end()) return 0;
+        if (found == behaviors_.end())
+            return 0;
         block->elementProc = BehaviorProc;
         block->elementTag = &found->second;
         block->elementEvents = found->second.subscription;
@@ -254,7 +263,8 @@ void EngineTest::RecordWindowEvent(HELEMENT, UINT group, void* params)
     char line[64];
     if (group == GROUP_BEHAVIOR_EVENT) {
         auto* block = static_cast<BEHAVIOR_EVENT_PARAMS*>(params);
-        if (block->cmd & EVENT_SINKING) return;
+        if (block->cmd & EVENT_SINKING)
+            return;
         snprintf(line, sizeof line, "event 0x%X from ", block->cmd);
         events_.push_back(line + Narrow(Attribute(block->he, "id")));
     }
@@ -265,8 +275,8 @@ void EngineTest::RecordWindowEvent(HELEMENT, UINT group, void* params)
             const uint8_t* bytes = nullptr;
             uint32_t length = 0;
             bool element = ValueBinaryData(&call->argv[i], &bytes, &length) == VALUE_OK;
-            text += (i ? ", " : "") +
-                    (element ? "#" + Narrow(Attribute(HELEMENT(bytes), "id")) : ValueJson(call->argv[i]));
+            text +=
+                (i ? ", " : "") + (element ? "#" + Narrow(Attribute(HELEMENT(bytes), "id")) : ValueJson(call->argv[i]));
         }
         events_.push_back(text + ")");
     }

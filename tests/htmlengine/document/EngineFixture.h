@@ -40,7 +40,7 @@ protected:
     std::map<std::wstring, std::string> resources_;  // answered through HTMLayoutDataReady
     std::map<std::string, Behavior> behaviors_;
     std::vector<std::string> notifications_;  // "B01 url", "B07 name", "B04"
-    std::vector<std::string> events_;         // window handler: behaviour events and script calls
+    std::vector<std::string> events_;  // window handler: behaviour events and script calls
     std::function<bool(HELEMENT, UINT group, void* params)> windowHandler_;
 
 private:

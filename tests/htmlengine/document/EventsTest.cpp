@@ -10,7 +10,7 @@ protected:
     // A behaviour that writes "<name> <group>:<command>[s]" for what it sees ("s" = sinking).
     void Recording(const std::string& name, UINT subscription)
     {
-        behaviors_[name] = {[this, name](HELEMENT, UINT group, void* params) {
+        behaviors_[name] = { [this, name](HELEMENT, UINT group, void* params) {
                                 UINT command = group == GROUP_METHOD_CALL
                                                    ? static_cast<METHOD_PARAMS*>(params)->methodID
                                                    : *static_cast<UINT*>(params);
@@ -20,7 +20,7 @@ protected:
                                 seen_.push_back(line);
                                 return false;
                             },
-                            subscription};
+                             subscription };
     }
 
     std::vector<std::string> seen_;
@@ -34,14 +34,13 @@ TEST_F(Events, LoadNotifiesIncludesSheetsImagesBehavioursThenComplete)
     resources_[L"res:site.css"] = "@import 'more.css'; p { color: red }";
     resources_[L"more.css"] = "img { behavior: third }";
     Recording("first", GROUP_ALL);
-    Load(
-        "<html><head><link rel=stylesheet href='res:site.css'></head><body>"
-        "<include src='piece.html'></include><img src='IDR_CHECK.png'></body></html>");
-    std::vector<std::string> expected = {"B01 res:site.css", "B01 more.css",      "B01 piece.html", "B07 first",
-                                         "B07 second",       "B01 IDR_CHECK.png", "B07 third",      "B04"};
+    Load("<html><head><link rel=stylesheet href='res:site.css'></head><body>"
+         "<include src='piece.html'></include><img src='IDR_CHECK.png'></body></html>");
+    std::vector<std::string> expected = { "B01 res:site.css", "B01 more.css",      "B01 piece.html", "B07 first",
+                                          "B07 second",       "B01 IDR_CHECK.png", "B07 third",      "B04" };
     EXPECT_EQ(expected, notifications_);
     EXPECT_EQ(L"included", Text(Find("#inc")));
-    EXPECT_EQ(std::vector<std::string>{"first 0:1"}, seen_);         // attached: init command 1
+    EXPECT_EQ(std::vector<std::string> { "first 0:1" }, seen_);  // attached: init command 1
     EXPECT_NE(std::wstring::npos, Errors().find(L"IDR_CHECK.png"));  // no such resource: logged, not fatal
 }
 
@@ -52,25 +51,23 @@ TEST_F(Events, BehavioursGetOnlyTheirGroupsInBothPhases)
     Load("<div id=o style='behavior:outer'><button id=b style='behavior:inner'>go</button></div>");
     seen_.clear();
     HTMLayoutTestClick(Find("#b"), 0);
-    std::vector<std::string> expected = {"inner 1:4s",  "inner 1:4",  "inner 1:3s",   "inner 1:3",
-                                         "inner 1:FFs", "inner 1:FF", "outer 100:0s", "inner 100:0s",
-                                         "inner 100:0", "outer 100:0"};
+    std::vector<std::string> expected = { "inner 1:4s", "inner 1:4",    "inner 1:3s",   "inner 1:3",   "inner 1:FFs",
+                                          "inner 1:FF", "outer 100:0s", "inner 100:0s", "inner 100:0", "outer 100:0" };
     EXPECT_EQ(expected, seen_);
-    EXPECT_EQ(std::vector<std::string>{"event 0x0 from b"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x0 from b" }, events_);
 }
 
 TEST_F(Events, TrueStopsAnEventAndTheWindowSinksFirst)
 {
     Load("<div id=o><button id=b>go</button></div>");
     windowHandler_ = [](HELEMENT, UINT group, void* params) {
-        return group == GROUP_BEHAVIOR_EVENT &&
-               static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd == (0 | EVENT_SINKING);
+        return group == GROUP_BEHAVIOR_EVENT && static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd == (0 | EVENT_SINKING);
     };
-    behaviors_["late"] = {[this](HELEMENT, UINT, void*) {
+    behaviors_["late"] = { [this](HELEMENT, UINT, void*) {
                               seen_.push_back("late");
                               return false;
                           },
-                          GROUP_BEHAVIOR_EVENT};
+                           GROUP_BEHAVIOR_EVENT };
     HTMLayoutSetStyleAttribute(Find("#o"), "behavior", L"late");
     seen_.clear();
     HTMLayoutTestClick(Find("#b"), 0);
@@ -81,22 +78,21 @@ TEST_F(Events, TrueStopsAnEventAndTheWindowSinksFirst)
 TEST_F(Events, SentPostedAndMethodCalls)
 {
     Recording("w", GROUP_BEHAVIOR_EVENT | GROUP_METHOD_CALL);
-    Load(
-        "<widget id=w style='behavior:w'><span id=s>x</span><button id=b disabled>b</button><a id=l "
-        "href=x>l</a></widget>");
+    Load("<widget id=w style='behavior:w'><span id=s>x</span><button id=b disabled>b</button><a id=l "
+         "href=x>l</a></widget>");
     seen_.clear();
     BOOL handled = TRUE;
     HTMLayoutSendEvent(Find("#s"), 4, Find("#w"), 0, &handled);
     EXPECT_FALSE(handled);
-    EXPECT_EQ((std::vector<std::string>{"w 100:4s", "w 100:4"}), seen_);
-    EXPECT_EQ(std::vector<std::string>{"event 0x4 from w"}, events_);
+    EXPECT_EQ((std::vector<std::string> { "w 100:4s", "w 100:4" }), seen_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x4 from w" }, events_);
 
     seen_.clear();
     events_.clear();
     HTMLayoutPostEvent(Find("#w"), 0x82, Find("#s"), 3);
     EXPECT_TRUE(events_.empty());
     HTMLayoutTestFlushPostedEvents(hwnd_);
-    EXPECT_EQ(std::vector<std::string>{"event 0x82 from s"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x82 from s" }, events_);
 
     windowHandler_ = [this](HELEMENT, UINT group, void* params) {
         if (group == GROUP_BEHAVIOR_EVENT && static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd == 0x82)
@@ -112,22 +108,21 @@ TEST_F(Events, SentPostedAndMethodCalls)
     windowHandler_ = nullptr;
 
     seen_.clear();
-    METHOD_PARAMS zero = {0};
+    METHOD_PARAMS zero = { 0 };
     EXPECT_EQ(ENGINE_NOT_HANDLED, HTMLayoutCallBehaviorMethod(Find("#w"), &zero));
-    EXPECT_EQ(std::vector<std::string>{"w 200:0"}, seen_);
-    METHOD_PARAMS click = {METHOD_CLICK};
+    EXPECT_EQ(std::vector<std::string> { "w 200:0" }, seen_);
+    METHOD_PARAMS click = { METHOD_CLICK };
     EXPECT_EQ(ENGINE_NOT_HANDLED, HTMLayoutCallBehaviorMethod(Find("#b"), &click));  // disabled
     EXPECT_EQ(ENGINE_NOT_HANDLED, HTMLayoutCallBehaviorMethod(Find("#s"), &click));  // not clickable
     events_.clear();
     EXPECT_EQ(ENGINE_OK, HTMLayoutCallBehaviorMethod(Find("#l"), &click));
-    EXPECT_EQ(std::vector<std::string>{"event 0x80 from l"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x80 from l" }, events_);
 }
 
 TEST_F(Events, DisabledAndOutsideTheEventRootTakeNoInput)
 {
-    Load(
-        "<div id=box><button id=in>in</button></div><button id=out>out</button>"
-        "<div disabled><button id=deep>d</button></div>");
+    Load("<div id=box><button id=in>in</button></div><button id=out>out</button>"
+         "<div disabled><button id=deep>d</button></div>");
     HTMLayoutTestClick(Find("#deep"), 0);
     EXPECT_TRUE(events_.empty());
     HELEMENT previous = nullptr;
@@ -135,7 +130,7 @@ TEST_F(Events, DisabledAndOutsideTheEventRootTakeNoInput)
     EXPECT_EQ(Root(), previous);
     HTMLayoutTestClick(Find("#out"), 0);
     HTMLayoutTestClick(Find("#in"), 0);
-    EXPECT_EQ(std::vector<std::string>{"event 0x0 from in"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x0 from in" }, events_);
     HTMLayoutSetEventRoot(Root(), &previous);
     HTMLayoutTestClick(Find("#out"), 0);
     EXPECT_EQ(2u, events_.size());
@@ -143,14 +138,15 @@ TEST_F(Events, DisabledAndOutsideTheEventRootTakeNoInput)
 
 TEST_F(Events, ProgramExceptionsStopAtTheEngine)
 {
-    behaviors_["thrower"] = {[](HELEMENT, UINT group, void*) -> bool {
-                                 if (group) throw std::runtime_error("program fault");
+    behaviors_["thrower"] = { [](HELEMENT, UINT group, void*) -> bool {
+                                 if (group)
+                                     throw std::runtime_error("program fault");
                                  return false;
                              },
-                             GROUP_ALL};
+                              GROUP_ALL };
     Load("<button id=b style='behavior:thrower'>b</button>");
     EXPECT_EQ(ENGINE_OK, HTMLayoutTestClick(Find("#b"), 0));
-    EXPECT_EQ(std::vector<std::string>{"event 0x0 from b"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x0 from b" }, events_);
 }
 
 TEST_F(Events, DeletingDetachesBehavioursAndNothingReachesADestroyedWindow)
@@ -158,13 +154,12 @@ TEST_F(Events, DeletingDetachesBehavioursAndNothingReachesADestroyedWindow)
     Recording("r", GROUP_ALL);
     Load("<div id=d><span style='behavior:r'>x</span></div>");
     HTMLayoutDeleteElement(Find("#d"));
-    EXPECT_EQ((std::vector<std::string>{"r 0:1", "r 0:0"}), seen_);
+    EXPECT_EQ((std::vector<std::string> { "r 0:1", "r 0:0" }), seen_);
 
     notifications_.clear();
     SendMessageW(hwnd_, WM_DESTROY, 0, 0);  // what DestroyWindow sends first
     resources_[L"late.css"] = "";
-    HTMLayoutSetElementHtml(Root(), reinterpret_cast<const BYTE*>("<img src=late.png>"), 18,
-                            SIH_APPEND_AFTER_LAST);
+    HTMLayoutSetElementHtml(Root(), reinterpret_cast<const BYTE*>("<img src=late.png>"), 18, SIH_APPEND_AFTER_LAST);
     EXPECT_TRUE(notifications_.empty());
 }
 
@@ -172,7 +167,8 @@ TEST_F(Events, BehavioursMayDeleteOtherElementsWhileAttachingOrDetaching)
 {
     auto onInit = [](UINT command, std::function<void()> action) {
         return [command, action](HELEMENT, UINT group, void* params) {
-            if (group == GROUP_INITIALIZATION && static_cast<INITIALIZATION_PARAMS*>(params)->cmd == command) action();
+            if (group == GROUP_INITIALIZATION && static_cast<INITIALIZATION_PARAMS*>(params)->cmd == command)
+                action();
             return false;
         };
     };
@@ -180,26 +176,26 @@ TEST_F(Events, BehavioursMayDeleteOtherElementsWhileAttachingOrDetaching)
     Load("<div id=d></div>");
     HELEMENT div = Find("#d");
     const std::string replacement = "<i>new</i>";
-    behaviors_["clear"] = {onInit(1, [&] {
+    behaviors_["clear"] = { onInit(1, [&] {
         HTMLayoutSetElementHtml(div, reinterpret_cast<const BYTE*>(replacement.data()), DWORD(replacement.size()),
                                 SIH_REPLACE_CONTENT);
-    })};
+    }) };
     const std::string added = "<b style='behavior:clear'>a</b> text <b style='behavior:r'>b</b>";
-    EXPECT_EQ(ENGINE_OK, HTMLayoutSetElementHtml(div, reinterpret_cast<const BYTE*>(added.data()),
-                                                 DWORD(added.size()), SIH_APPEND_AFTER_LAST));
+    EXPECT_EQ(ENGINE_OK, HTMLayoutSetElementHtml(div, reinterpret_cast<const BYTE*>(added.data()), DWORD(added.size()),
+                                                 SIH_APPEND_AFTER_LAST));
     EXPECT_EQ(L"new", Text(div));
     EXPECT_TRUE(seen_.empty());  // the second b went before its turn came
 
-    behaviors_["drop"] = {onInit(0, [this] { HTMLayoutDeleteElement(Find("#victim")); })};
+    behaviors_["drop"] = { onInit(0, [this] { HTMLayoutDeleteElement(Find("#victim")); }) };
     Load("<div id=d><b style='behavior:drop'>a</b><b id=victim style='behavior:r'>b</b></div>");
     EXPECT_EQ(ENGINE_OK, HTMLayoutDeleteElement(Find("#d")));
-    EXPECT_EQ((std::vector<std::string>{"r 0:1", "r 0:0"}), seen_);  // told once that it is detached
+    EXPECT_EQ((std::vector<std::string> { "r 0:1", "r 0:0" }), seen_);  // told once that it is detached
 }
 
 TEST_F(Events, WindowProcedureLeavesTheWindowItsOwnMessages)
 {
-    for (UINT message : {UINT(WM_CREATE), UINT(WM_INITDIALOG), UINT(WM_SHOWWINDOW), UINT(WM_GETMINMAXINFO),
-                         UINT(WM_CLOSE), UINT(WM_COMMAND), UINT(WM_USER), 0x401u, 0x10000000u}) {
+    for (UINT message : { UINT(WM_CREATE), UINT(WM_INITDIALOG), UINT(WM_SHOWWINDOW), UINT(WM_GETMINMAXINFO),
+                          UINT(WM_CLOSE), UINT(WM_COMMAND), UINT(WM_USER), 0x401u, 0x10000000u }) {
         BOOL handled = TRUE;
         HTMLayoutProcND(hwnd_, message, 0, 0, &handled);
         EXPECT_FALSE(handled) << message;
@@ -225,14 +221,16 @@ TEST_F(Events, HandlersMayReplaceThePageOrDestroyTheWindowMidEvent)
 {
     Load("<div id=o><button id=b>go</button></div>");
     windowHandler_ = [this](HELEMENT, UINT group, void*) {
-        if (group == GROUP_MOUSE) Load("<p id=next>next</p>");
+        if (group == GROUP_MOUSE)
+            Load("<p id=next>next</p>");
         return false;
     };
     EXPECT_EQ(ENGINE_OK, HTMLayoutTestClick(Find("#b"), 0));
     EXPECT_NE(nullptr, Find("#next"));
 
     windowHandler_ = [this](HELEMENT, UINT group, void*) {
-        if (group == GROUP_MOUSE && hwnd_) DestroyWindow(hwnd_), hwnd_ = nullptr;
+        if (group == GROUP_MOUSE && hwnd_)
+            DestroyWindow(hwnd_), hwnd_ = nullptr;
         return false;
     };
     Load("<button id=b>go</button>");
@@ -244,11 +242,12 @@ TEST_F(Events, LinksReachTheWindowSinkingFirstAndNeverNavigate)
 {
     std::vector<UINT> codes;
     windowHandler_ = [&codes](HELEMENT, UINT group, void* params) {
-        if (group == GROUP_BEHAVIOR_EVENT) codes.push_back(static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd);
+        if (group == GROUP_BEHAVIOR_EVENT)
+            codes.push_back(static_cast<BEHAVIOR_EVENT_PARAMS*>(params)->cmd);
         return false;
     };
     Load("<p><a id=l href='http://example.com/'><b id=inner>site</b></a></p>");
     HTMLayoutTestClick(Find("#inner"), 0);
-    EXPECT_EQ((std::vector<UINT>{0x8080, 0x80}), codes);
+    EXPECT_EQ((std::vector<UINT> { 0x8080, 0x80 }), codes);
     EXPECT_NE(nullptr, Find("#l"));  // still the same page
 }

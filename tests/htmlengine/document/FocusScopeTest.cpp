@@ -31,7 +31,8 @@ protected:
         PostMessageW(hwnd_, WM_KEYDOWN, key, 1);
         PostMessageW(hwnd_, WM_KEYUP, key, 0xC0000001);
         MSG msg;
-        while (PeekMessageW(&msg, hwnd_, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        while (PeekMessageW(&msg, hwnd_, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
         keys[VK_SHIFT] = 0;
         SetKeyboardState(keys);
     }
@@ -58,16 +59,16 @@ TEST_F(FocusScope, TabCyclesInsideTheShownPanelAndNothingBehindTakesAKeyOrAClick
         Key(VK_TAB);
         order.push_back(Focused());
     }
-    EXPECT_EQ((std::vector<std::string>{"connect", "url", "connect"}), order);
+    EXPECT_EQ((std::vector<std::string> { "connect", "url", "connect" }), order);
     Key(VK_TAB, true);
     EXPECT_EQ("url", Focused());
 
     HTMLayoutTestClick(Find("#behind"), 0);
     HTMLayoutTestKeyDown(hwnd_, Find("#behind"), VK_RETURN, 0);
-    EXPECT_EQ(std::vector<std::string>{}, events_);
+    EXPECT_EQ(std::vector<std::string> {}, events_);
     Key(VK_TAB);
     Key(VK_RETURN);
-    EXPECT_EQ(std::vector<std::string>{"event 0x0 from connect"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x0 from connect" }, events_);
 }
 
 TEST_F(FocusScope, TheFocusMovesInAndReturnsStepByStepAsPanelsCloseOverEachOther)

@@ -26,7 +26,7 @@ TEST(ScriptParser, ReadsEveryStatementForm)
 
 TEST(ScriptParser, RejectsWhatItCannotRead)
 {
-    for (const wchar_t* bad : {L"host (", L"call X() self", L"for x $$('a') { }", L"if x { }", L"self@a =",
-                               L"host A('open)", L"host A() #", L"{ host A(); ", L"self@a = 1 }"})
+    for (const wchar_t* bad : { L"host (", L"call X() self", L"for x $$('a') { }", L"if x { }", L"self@a =",
+                                L"host A('open)", L"host A() #", L"{ host A(); ", L"self@a = 1 }" })
         EXPECT_THROW(ParseScript(bad), ScriptError) << std::string(bad, bad + wcslen(bad));
 }

@@ -45,14 +45,16 @@ protected:
     {
         std::vector<std::string> calls;
         for (const std::string& e : events_)
-            if (e.compare(0, 6, "event ") != 0) calls.push_back(e);
+            if (e.compare(0, 6, "event ") != 0)
+                calls.push_back(e);
         return calls;
     }
 
     std::wstring Names()
     {
         std::wstring names;
-        for (HELEMENT span : FindAll("#rows span.employee")) names += Text(span) + L" ";
+        for (HELEMENT span : FindAll("#rows span.employee"))
+            names += Text(span) + L" ";
         return names;
     }
 
@@ -65,14 +67,14 @@ TEST_F(Scripts, ClicksOnButtonsAndPlainElementsCallTheHostOnce)
 {
     Click("#go");
     Click("span.employee");
-    EXPECT_EQ((std::vector<std::string>{"StartImport()", "ShowDetailedPreview(\"u1\")"}), HostCalls());
+    EXPECT_EQ((std::vector<std::string> { "StartImport()", "ShowDetailedPreview(\"u1\")" }), HostCalls());
 }
 
 TEST_F(Scripts, ChangesFromTheUserRunRulesChangesFromCodeDoNot)
 {
     Click("#u1");
     EXPECT_EQ(L"true", Attribute(Find("tr[isNew]"), "rowSelect"));
-    EXPECT_EQ(std::vector<std::string>{"EmployeeSelected(\"u1\", true, 7)"}, HostCalls());
+    EXPECT_EQ(std::vector<std::string> { "EmployeeSelected(\"u1\", true, 7)" }, HostCalls());
     events_.clear();
     VALUE no;
     ValueInit(&no);
@@ -86,14 +88,15 @@ TEST_F(Scripts, ChangesFromTheUserRunRulesChangesFromCodeDoNot)
 
 TEST_F(Scripts, SentEventsFocusLossKeysAndElementMethodCalls)
 {
-    behaviors_["range"] = {[this](HELEMENT he, UINT group, void* params) {
-                               if (group != GROUP_METHOD_CALL) return false;
+    behaviors_["range"] = { [this](HELEMENT he, UINT group, void* params) {
+                               if (group != GROUP_METHOD_CALL)
+                                   return false;
                                auto* call = static_cast<XCALL_PARAMS*>(params);
                                methodCalls_.push_back(Narrow(Attribute(he, "id")) + "." + call->method_name + "/" +
                                                       std::to_string(call->argc));
                                return true;
                            },
-                           GROUP_METHOD_CALL};
+                            GROUP_METHOD_CALL };
     HTMLayoutSetStyleAttribute(Find("#w"), "behavior", L"range");
     BOOL handled = FALSE;
     HTMLayoutSendEvent(Find("#w"), EVENT_VALUE_CHANGED, Find("#w"), 0, &handled);
@@ -101,9 +104,8 @@ TEST_F(Scripts, SentEventsFocusLossKeysAndElementMethodCalls)
     HTMLayoutTestSetFocus(hwnd_, nullptr);
     HTMLayoutTestKeyUp(hwnd_, nullptr, VK_ESCAPE, 0);  // nothing focused: the body takes it
     Click("#o1");
-    EXPECT_EQ((std::vector<std::string>{"dateRangeUpdated()", "dateRangeUpdated()", "closeDialog()"}),
-              HostCalls());
-    EXPECT_EQ((std::vector<std::string>{"w.dateRangeUpdated/0", "w.OnOptionClicked/1"}), methodCalls_);
+    EXPECT_EQ((std::vector<std::string> { "dateRangeUpdated()", "dateRangeUpdated()", "closeDialog()" }), HostCalls());
+    EXPECT_EQ((std::vector<std::string> { "w.dateRangeUpdated/0", "w.OnOptionClicked/1" }), methodCalls_);
 }
 
 TEST_F(Scripts, DisablingTheFocusedElementOrItsContainerGivesTheKeysBackToThePage)
@@ -118,7 +120,7 @@ TEST_F(Scripts, DisablingTheFocusedElementOrItsContainerGivesTheKeysBackToThePag
     HTMLayoutSetAttributeByName(Find("#w"), "disabled", L"disabled");
     EXPECT_FALSE(State(Find("#start")) & STATE_FOCUS);
     HTMLayoutTestKeyUp(hwnd_, nullptr, VK_ESCAPE, 0);
-    EXPECT_EQ((std::vector<std::string>{"closeDialog()", "closeDialog()"}), HostCalls());
+    EXPECT_EQ((std::vector<std::string> { "closeDialog()", "closeDialog()" }), HostCalls());
 }
 
 TEST_F(Scripts, LoopsStatesClassesAndStyles)
@@ -126,7 +128,7 @@ TEST_F(Scripts, LoopsStatesClassesAndStyles)
     Click("#hide");
     EXPECT_EQ(2u, FindAll("#rows tr:collapsed").size());
     EXPECT_EQ(0u, FindAll("#rows tr:expanded").size());
-    EXPECT_EQ(std::vector<std::string>{"Updated()"}, HostCalls());
+    EXPECT_EQ(std::vector<std::string> { "Updated()" }, HostCalls());
     Click("#hide");
     EXPECT_EQ(2u, FindAll("#rows tr:expanded").size());
 
@@ -149,7 +151,7 @@ TEST_F(Scripts, ALoopSkipsElementsItsHostCallsDeleted)
     };
     HTMLayoutSetStyleAttribute(Find("#go"), "on-click", L"for row in $$('#rows tr') { host Rebuild(row); }");
     Click("#go");
-    EXPECT_EQ(std::vector<std::string>{"Rebuild(#(none))"}, HostCalls());
+    EXPECT_EQ(std::vector<std::string> { "Rebuild(#(none))" }, HostCalls());
     EXPECT_EQ(L"rebuilt", Text(Find("#rows")));
 }
 
@@ -167,7 +169,8 @@ TEST_F(Scripts, SortingRowsByKeysWithNewRowsFirst)
 // and ":root" stays the row however deep the match lies.
 TEST_F(Scripts, SortingRowsFirstByWhatTheyHold)
 {
-    const wchar_t* sort = L"sort($('#rows'), 'tr', self@dir, 'first :root > td > input#u2', 'span.employee :text lower');";
+    const wchar_t* sort =
+        L"sort($('#rows'), 'tr', self@dir, 'first :root > td > input#u2', 'span.employee :text lower');";
     HTMLayoutSetStyleAttribute(Find("#go"), "on-click", sort);
     HTMLayoutSetAttributeByName(Find("#go"), "dir", L"asc");
     Click("#go");

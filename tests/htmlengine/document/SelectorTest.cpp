@@ -11,19 +11,19 @@ using namespace htmlengine;
 
 namespace {
 
-const wchar_t kPage[] =
-    L"<div id=top class='strip main'>"
-    L"<div panel=idA class=strip><span name='x' value='1'>a</span></div>"
-    L"<table><tbody id=T><tr class=datarow mappingState=2><td colType=colBilledFlag>b</td></tr>"
-    L"<tr class=datarow hiderow=\"true\"><td>c</td></tr></tbody></table>"
-    L"<select><caption mappingState=1></caption><popup><option value=3>o</option></popup></select>"
-    L"</div>";
+const wchar_t kPage[] = L"<div id=top class='strip main'>"
+                        L"<div panel=idA class=strip><span name='x' value='1'>a</span></div>"
+                        L"<table><tbody id=T><tr class=datarow mappingState=2><td colType=colBilledFlag>b</td></tr>"
+                        L"<tr class=datarow hiderow=\"true\"><td>c</td></tr></tbody></table>"
+                        L"<select><caption mappingState=1></caption><popup><option value=3>o</option></popup></select>"
+                        L"</div>";
 
 class Selection : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (Node* node : ParseFragment(kPage)) holder_.AppendNode(node);
+        for (Node* node : ParseFragment(kPage))
+            holder_.AppendNode(node);
         top_ = holder_.Child(0);
     }
     void TearDown() override { DiscardNodes(holder_.TakeNodes()); }
@@ -48,7 +48,7 @@ protected:
         }
     }
 
-    Element holder_{"body"};
+    Element holder_ { "body" };
     Element* top_ = nullptr;
 };
 
@@ -93,7 +93,7 @@ TEST_F(Selection, StatesAndStructure)
 
 TEST(SelectorParser, RejectsWhatItCannotRead)
 {
-    for (const wchar_t* bad : {L"", L"tr >", L"[x", L"a:unknown", L"a,,b", L"#", L"a:nth-child(x)", L"a + b"})
+    for (const wchar_t* bad : { L"", L"tr >", L"[x", L"a:unknown", L"a,,b", L"#", L"a:nth-child(x)", L"a + b" })
         EXPECT_THROW(ParseSelectors(bad), SelectorError) << bad;
 }
 

@@ -14,19 +14,28 @@ const char kStyles[] =
     " tr[hiderow=true] { display: none } .scroll { height: 60px; overflow: auto }</style>";
 
 const char kBody[] =
-    "<div id=e0 class=scroll><p id=e1>some text that wraps in a narrow box</p><span id=e2>inline <b id=e3>bold</b></span></div>"
+    "<div id=e0 class=scroll><p id=e1>some text that wraps in a narrow box</p><span id=e2>inline <b "
+    "id=e3>bold</b></span></div>"
     "<table id=e4><tr id=e5><td id=e6>a</td><td id=e7 colspan=2>bb</td></tr><tr id=e8><td id=e9>c</td>"
     "<td id=e10>d</td><td id=e11>e</td></tr></table>"
-    "<div id=e12 class=flex><div id=e13>x</div><div id=e14 class=grow>y</div><img id=e15 style='width:10px;height:10px'></div>"
-    "<div id=e16 style='position:relative'><div id=e17>z</div><ul id=e18><li id=e19>one</li><li id=e20>two</li></ul></div>"
+    "<div id=e12 class=flex><div id=e13>x</div><div id=e14 class=grow>y</div><img id=e15 "
+    "style='width:10px;height:10px'></div>"
+    "<div id=e16 style='position:relative'><div id=e17>z</div><ul id=e18><li id=e19>one</li><li "
+    "id=e20>two</li></ul></div>"
     "<div id=e21 style='width:200px'><img id=e22 style='float:right;width:20px;height:20px'>w w w w w w w w w</div>";
 
-const wchar_t* const kClasses[] = {L"wide", L"tall", L"gone", L"pad", L"big", L"flex", L"grow", L"abs",
-                                   L"red", L"nowrap", L"inline", L"scroll", L""};
-const wchar_t* const kTexts[] = {L"", L"short", L"a much longer text that needs several lines", L"x y z"};
-const wchar_t* const kStyleAttributes[] = {L"width: 120px", L"display: none", L"position: absolute; top: 5px",
-                                           L"float: left; width: 30px", L"margin: 10px", L"display: inline",
-                                           L"overflow: hidden; height: 12px", L"display: table-row", L""};
+const wchar_t* const kClasses[] = { L"wide", L"tall", L"gone",   L"pad",    L"big",    L"flex", L"grow",
+                                    L"abs",  L"red",  L"nowrap", L"inline", L"scroll", L"" };
+const wchar_t* const kTexts[] = { L"", L"short", L"a much longer text that needs several lines", L"x y z" };
+const wchar_t* const kStyleAttributes[] = { L"width: 120px",
+                                            L"display: none",
+                                            L"position: absolute; top: 5px",
+                                            L"float: left; width: 30px",
+                                            L"margin: 10px",
+                                            L"display: inline",
+                                            L"overflow: hidden; height: 12px",
+                                            L"display: table-row",
+                                            L"" };
 
 void CALLBACK KeepBytes(const BYTE* bytes, UINT length, LPVOID param)
 {
@@ -65,7 +74,8 @@ protected:
     std::string Change(std::mt19937& random)
     {
         HELEMENT he = Element(random);
-        if (!he) return "nothing";
+        if (!he)
+            return "nothing";
         bool picture = id_ == "#e15" || id_ == "#e22";  // markup cannot give a picture content
         switch (std::uniform_int_distribution<int>(0, 5)(random)) {
         case 0: {
@@ -74,18 +84,19 @@ protected:
             return "class " + Narrow(name);
         }
         case 1: {
-            if (picture) return "nothing";
+            if (picture)
+                return "nothing";
             const wchar_t* text = kTexts[std::uniform_int_distribution<size_t>(0, std::size(kTexts) - 1)(random)];
             HTMLayoutSetElementInnerText16(he, text, UINT(wcslen(text)));
             return "text " + Narrow(text);
         }
-        case 2:
-            HTMLayoutSetAttributeByName(he, "hiderow", random() % 2 ? L"true" : nullptr);
-            return "hiderow";
+        case 2: HTMLayoutSetAttributeByName(he, "hiderow", random() % 2 ? L"true" : nullptr); return "hiderow";
         case 3: {
-            if (picture) return "nothing";
+            if (picture)
+                return "nothing";
             static const char kMore[] = "<span class=red>more</span> text<div class=pad>block</div>";
-            HTMLayoutSetElementHtml(he, reinterpret_cast<const BYTE*>(kMore), DWORD(sizeof kMore - 1), SIH_APPEND_AFTER_LAST);
+            HTMLayoutSetElementHtml(he, reinterpret_cast<const BYTE*>(kMore), DWORD(sizeof kMore - 1),
+                                    SIH_APPEND_AFTER_LAST);
             return "appended";
         }
         case 4: {
@@ -95,7 +106,8 @@ protected:
             return "style " + Narrow(style);
         }
         default:
-            if (he == Root()) return "nothing";
+            if (he == Root())
+                return "nothing";
             HTMLayoutDeleteElement(he);
             return "deleted";
         }
@@ -117,7 +129,8 @@ protected:
 std::string Narrowed(const std::string& dump)
 {
     std::string text;
-    for (char c : dump) text += c == char(0xD7) ? 'x' : c;
+    for (char c : dump)
+        text += c == char(0xD7) ? 'x' : c;
     return text;
 }
 
@@ -132,7 +145,8 @@ TEST_F(IncrementalLayout, AnyRunOfChangesGivesTheBoxesOfAFreshLayout)
         std::string changes;
         for (int step = 0; step < 12; ++step) {
             changes += Change(random) + " " + id_ + "; ";
-            if (step % 3 != 2) continue;
+            if (step % 3 != 2)
+                continue;
             ASSERT_EQ(Narrowed(FreshBoxes()), BoxDump()) << "page " << page << " after " << changes;
         }
     }
@@ -147,11 +161,13 @@ TEST_F(IncrementalLayout, TablesAtNewWidthsGiveTheBoxesOfAFreshLayout)
         " td.tall { height: 40px } .box { display: inline-block; width: 30px; height: 22px }</style>"
         "<table id=t1 style='width: 100%'><tr id=r1><td id=c1 class=tall><span id=s1>first cell</span></td>"
         "<td id=c2 class=base><b id=s2>words that wrap when the table is narrow</b></td>"
-        "<td id=c3 class=low rowspan=2><i id=s3>low</i></td><td id=c4 style='width: 50px'>fixed <span id=b4 class=box></span></td></tr>"
+        "<td id=c3 class=low rowspan=2><i id=s3>low</i></td><td id=c4 style='width: 50px'>fixed <span id=b4 "
+        "class=box></span></td></tr>"
         "<tr id=r2><td id=c5 colspan=2 class=base><span id=s5>wide</span> <span id=b5 class=box></span></td>"
         "<td id=c6>x</td></tr></table>"
-        "<table id=t2><tr><td id=c7>auto width <span id=b7 class=box></span></td><td id=c8 class=tall>y</td></tr></table>";
-    const int kWidths[] = {800, 240, 500, 800, 120, 500, 640};
+        "<table id=t2><tr><td id=c7>auto width <span id=b7 class=box></span></td><td id=c8 "
+        "class=tall>y</td></tr></table>";
+    const int kWidths[] = { 800, 240, 500, 800, 120, 500, 640 };
     std::mt19937 random(77);
     Load(std::string("<html><body>") + kTables + "</body></html>");
     for (int step = 0; step < 28; ++step) {
@@ -165,6 +181,7 @@ TEST_F(IncrementalLayout, TablesAtNewWidthsGiveTheBoxesOfAFreshLayout)
             HTMLayoutSetElementInnerText16(Find(id.c_str()), text, UINT(wcslen(text)));
             change = id + " " + Narrow(text);
         }
-        ASSERT_EQ(Narrowed(FreshBoxes()), BoxDump()) << "step " << step << " at width " << width << ", change " << change;
+        ASSERT_EQ(Narrowed(FreshBoxes()), BoxDump())
+            << "step " << step << " at width " << width << ", change " << change;
     }
 }

@@ -25,10 +25,11 @@ void LayoutTest::Resize(int width, int height)
 std::string LayoutTest::Box(const char* selector, UINT area)
 {
     HELEMENT he = Find(selector);
-    RECT rect{};
+    RECT rect {};
     BOOL visible = FALSE;
     HTMLayoutIsElementVisible(he, &visible);
-    if (!he || !visible) return "none";
+    if (!he || !visible)
+        return "none";
     HTMLayoutGetElementLocation(he, &rect, area);
     return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left) +
            "x" + std::to_string(rect.bottom - rect.top);
@@ -39,7 +40,8 @@ std::string LayoutTest::BoxDump()
     std::wstring dump;
     HTMLayoutTestDumpBoxes(hwnd_, CollectText, &dump);
     std::string narrow;
-    for (wchar_t c : dump) narrow += c == L'\u00D7' ? 'x' : char(c);
+    for (wchar_t c : dump)
+        narrow += c == L'\u00D7' ? 'x' : char(c);
     return narrow;
 }
 
@@ -53,7 +55,7 @@ std::wstring LayoutTest::RecordPaint()
 HELEMENT LayoutTest::At(int x, int y)
 {
     HELEMENT he = nullptr;
-    HTMLayoutTestElementAt(hwnd_, POINT{x, y}, &he);
+    HTMLayoutTestElementAt(hwnd_, POINT { x, y }, &he);
     return he;
 }
 
@@ -70,8 +72,8 @@ void RunCases(LayoutTest& test, const std::vector<LayoutCase>& cases)
         for (const std::string& expected : c.boxes) {
             size_t space = expected.find(' ');
             std::string selector = expected.substr(0, space);
-            EXPECT_EQ(expected.substr(space + 1), access.Box(selector.c_str()))
-                << c.name << ": " << selector << "\n" << access.BoxDump();
+            EXPECT_EQ(expected.substr(space + 1), access.Box(selector.c_str())) << c.name << ": " << selector << "\n"
+                                                                                << access.BoxDump();
         }
     }
 }

@@ -5,29 +5,35 @@ using Positions = LayoutTest;
 
 TEST_F(Positions, RelativeAbsoluteAndFixed)
 {
-    RunCases(*this, {
-        {"relative moves a box from where it would be",
-         "<div style='height:10px'></div><div id=r style='position:relative;left:5px;top:-3px;height:10px'></div>",
-         {"#r 5,7 800x10"}},
-        {"absolute against the nearest positioned ancestor, with percentages",
-         "<div style='margin:20px;position:relative;width:200px;height:100px;padding:10px'>"
-         "<div id=a style='position:absolute;left:50%;top:10px;width:20px;height:20px'></div>"
-         "<div id=b style='position:absolute;right:0;bottom:0;width:30px;height:10px'></div></div>",
-         {"#a 130,30 20x20", "#b 210,130 30x10"}},
-        {"absolute without offsets stays where it would have been",
-         "<div style='height:30px'></div><div><span id=s style='position:absolute'>x</span></div>", {"#s 0,30 7x16"}},
-        {"fixed against the window",
-         "<div style='height:2000px'><div id=f style='position:fixed;right:10px;bottom:10px;width:40px;height:20px'></div></div>",
-         {"#f 736,570 40x20"}},
-        {"an overlay at full size with a centred card",
-         "<div id=o style='position:absolute;left:0;top:0;right:0;bottom:0'>"
-         "<div id=c style='position:absolute;left:0;right:0;top:0;bottom:0;margin:auto;width:400px;height:200px'></div></div>",
-         {"#o 0,0 800x600", "#c 200,200 400x200"}},
-        {"or centred by flex",
-         "<div id=o style='position:fixed;left:0;top:0;width:100%;height:100%;display:flex;align-items:center;"
-         "justify-content:center'><div id=c style='width:300px;height:100px'></div></div>",
-         {"#o 0,0 800x600", "#c 250,250 300x100"}},
-    });
+    RunCases(
+        *this,
+        {
+            { "relative moves a box from where it would be",
+              "<div style='height:10px'></div><div id=r style='position:relative;left:5px;top:-3px;height:10px'></div>",
+              { "#r 5,7 800x10" } },
+            { "absolute against the nearest positioned ancestor, with percentages",
+              "<div style='margin:20px;position:relative;width:200px;height:100px;padding:10px'>"
+              "<div id=a style='position:absolute;left:50%;top:10px;width:20px;height:20px'></div>"
+              "<div id=b style='position:absolute;right:0;bottom:0;width:30px;height:10px'></div></div>",
+              { "#a 130,30 20x20", "#b 210,130 30x10" } },
+            { "absolute without offsets stays where it would have been",
+              "<div style='height:30px'></div><div><span id=s style='position:absolute'>x</span></div>",
+              { "#s 0,30 7x16" } },
+            { "fixed against the window",
+              "<div style='height:2000px'><div id=f "
+              "style='position:fixed;right:10px;bottom:10px;width:40px;height:20px'></div></div>",
+              { "#f 736,570 40x20" } },
+            { "an overlay at full size with a centred card",
+              "<div id=o style='position:absolute;left:0;top:0;right:0;bottom:0'>"
+              "<div id=c "
+              "style='position:absolute;left:0;right:0;top:0;bottom:0;margin:auto;width:400px;height:200px'></div></"
+              "div>",
+              { "#o 0,0 800x600", "#c 200,200 400x200" } },
+            { "or centred by flex",
+              "<div id=o style='position:fixed;left:0;top:0;width:100%;height:100%;display:flex;align-items:center;"
+              "justify-content:center'><div id=c style='width:300px;height:100px'></div></div>",
+              { "#o 0,0 800x600", "#c 250,250 300x100" } },
+        });
 }
 
 TEST_F(Positions, ClicksReachTheTopmostBox)
@@ -48,15 +54,15 @@ TEST_F(Positions, ClicksReachTheTopmostBox)
 
 TEST_F(Positions, PopupsGoUnderTheirOwnerOrAboveNearTheBottom)
 {
-    const char* page =
-        "<style>popup { border: none }</style>"
-        "<div id=top style='width:100px;height:20px'><popup id=p1 style='height:50px'>x</popup></div>"
-        "<div style='height:530px'></div>"
-        "<div id=low style='overflow:hidden;width:100px;height:20px'><popup id=p2 style='height:100px'>wider than its owner</popup></div>";
+    const char* page = "<style>popup { border: none }</style>"
+                       "<div id=top style='width:100px;height:20px'><popup id=p1 style='height:50px'>x</popup></div>"
+                       "<div style='height:530px'></div>"
+                       "<div id=low style='overflow:hidden;width:100px;height:20px'><popup id=p2 "
+                       "style='height:100px'>wider than its owner</popup></div>";
     Load(page);
     HTMLayoutSetElementState(Find("#p1"), STATE_EXPANDED, 0, FALSE);
     HTMLayoutSetElementState(Find("#p2"), STATE_EXPANDED, 0, FALSE);
-    EXPECT_EQ("0,20 100x50", Box("#p1"));   // as wide as its owner at least
+    EXPECT_EQ("0,20 100x50", Box("#p1"));  // as wide as its owner at least
     EXPECT_EQ("0,450 140x100", Box("#p2"));  // above, not clipped by its owner's overflow
     EXPECT_EQ(Find("#p2"), At(130, 460));
 }
@@ -76,11 +82,12 @@ TEST_F(Positions, APopupChangedAfterItsContentIsBuiltOnce)
 TEST_F(Positions, ALongPopupScrollsInTheRoomItHas)
 {
     std::string options;
-    for (int i = 0; i < 100; ++i) options += "<option>option</option>";
+    for (int i = 0; i < 100; ++i)
+        options += "<option>option</option>";
     Load("<div style='height:200px'></div><select id=s style='width:200px'><caption></caption><popup id=p>" + options +
          "</popup></select>");
     HTMLayoutTestClick(Find("#s caption"), 0);
-    RECT select{}, popup{};
+    RECT select {}, popup {};
     HTMLayoutGetElementLocation(Find("#s"), &select, 0x21);
     HTMLayoutGetElementLocation(Find("#p"), &popup, 0x21);
     EXPECT_EQ(select.bottom, popup.top);
@@ -102,7 +109,8 @@ TEST_F(Positions, AScrollingBoxHasARangeAndTheWheelMovesIt)
     EXPECT_EQ("0,0 186x400", Box("#c"));  // the vertical bar takes its width
     SendMessageW(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(50, 50));
     EXPECT_EQ("0,-48 186x400", Box("#c"));
-    for (int i = 0; i < 20; ++i) SendMessageW(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(50, 50));
+    for (int i = 0; i < 20; ++i)
+        SendMessageW(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(50, 50));
     EXPECT_EQ("0,90 186x10", Box("#end")) << Box("#s", 0x61) << BoxDump();  // at the end of its range: 410 - 100
     SendMessageW(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(0, 20 * WHEEL_DELTA), MAKELPARAM(50, 50));
     EXPECT_EQ("0,0 186x400", Box("#c"));

@@ -29,36 +29,61 @@
 namespace {
 
 const char* const kPieces[] = {
-    "<div class=a>text and more text</div>", "<span id=s>inline <b>bold</b> words</span>", "<br>",
+    "<div class=a>text and more text</div>",
+    "<span id=s>inline <b>bold</b> words</span>",
+    "<br>",
     "<table><tr><td colspan=2>x</td></tr><tr><td rowspan=3>a</td><td>b</td></tr></table>",
     "<table style='border-collapse:collapse'><thead><tr><th>h</th></tr></thead><tbody style='height:40px;"
     "overflow:auto'><tr><td>1</td></tr><tr><td>2</td></tr><tr><td>3</td></tr></tbody></table>",
     "<div style='display:flex;gap:4px'><i style='flex:1'>g</i><i style='margin-left:auto'>r</i></div>",
     "<div style='position:absolute;left:10%;top:5px;right:0;bottom:0;margin:auto;width:50px;height:20px'></div>",
-    "<div style='position:fixed;right:0;bottom:0'>f</div>", "<div style='position:relative;z-index:3'>z</div>",
+    "<div style='position:fixed;right:0;bottom:0'>f</div>",
+    "<div style='position:relative;z-index:3'>z</div>",
     "<select id=sel><caption></caption><button role=dropdown></button><popup><option value=1>one</option>"
     "<option value=2>two</option></popup></select>",
     "<input type=text value=v><input type=checkbox checked><input type=date value=2026-01-02>",
-    "<button id=btn>go</button>", "<ul><li>one</li><li>two<ol><li>x</li></ol></li></ul>", "<hr>",
-    "<img src=missing.png style='width:10px'>", "<div style='overflow:hidden;text-overflow:ellipsis;white-space:nowrap;"
-    "width:30px'>a long line of text</div>", "<pre>a\n  b\tc</pre>", "<p style='float:right'>fl</p>",
-    "<popup id=tip style='position:fixed;left:5px;top:5px'>tip</popup>", "<progress value=40></progress>",
+    "<button id=btn>go</button>",
+    "<ul><li>one</li><li>two<ol><li>x</li></ol></li></ul>",
+    "<hr>",
+    "<img src=missing.png style='width:10px'>",
+    "<div style='overflow:hidden;text-overflow:ellipsis;white-space:nowrap;"
+    "width:30px'>a long line of text</div>",
+    "<pre>a\n  b\tc</pre>",
+    "<p style='float:right'>fl</p>",
+    "<popup id=tip style='position:fixed;left:5px;top:5px'>tip</popup>",
+    "<progress value=40></progress>",
 };
 
 const char* const kCss[] = {
-    "div { margin: 3px; padding: 2% }", "td { width: 50% }", "table { width: 120% }", ".a { display: inline-block }",
-    "span { display: block; float: left }", "* { box-sizing: border-box }", "li { list-style: square }",
-    "div { width: 1e9px }", "p { font-size: -3em }", "b { line-height: 0 }", "i { flex-basis: 300% }",
-    "tr:nth-child(odd) td { background: #eee url(x.png) no-repeat right top }", "popup { display: block }",
-    "div:hover { color: red }", "body { min-width: 300px; min-height: 200px }", "div { bogus: 1px }",
-    "td { vertical-align: bottom } th { text-align: right }", "div { overflow: scroll; height: 10px }",
-    "span { position: absolute; top: -50% }", "html { font: bold 9pt 'Segoe UI', Tahoma }",
+    "div { margin: 3px; padding: 2% }",
+    "td { width: 50% }",
+    "table { width: 120% }",
+    ".a { display: inline-block }",
+    "span { display: block; float: left }",
+    "* { box-sizing: border-box }",
+    "li { list-style: square }",
+    "div { width: 1e9px }",
+    "p { font-size: -3em }",
+    "b { line-height: 0 }",
+    "i { flex-basis: 300% }",
+    "tr:nth-child(odd) td { background: #eee url(x.png) no-repeat right top }",
+    "popup { display: block }",
+    "div:hover { color: red }",
+    "body { min-width: 300px; min-height: 200px }",
+    "div { bogus: 1px }",
+    "td { vertical-align: bottom } th { text-align: right }",
+    "div { overflow: scroll; height: 10px }",
+    "span { position: absolute; top: -50% }",
+    "html { font: bold 9pt 'Segoe UI', Tahoma }",
 };
 
 const char* const kScripts[] = {
-    " on-click: self@clicked = 'yes'; ", " on-click: { self.style('display') = 'none'; } ",
-    " on-click: $('#s'):text; ", " on-click: { for r in $$('td') { r@x = 1; } } ",
-    " on-click: sort(self, 'tr', 'asc', :text); ", " on-click: self:expanded = true; ",
+    " on-click: self@clicked = 'yes'; ",
+    " on-click: { self.style('display') = 'none'; } ",
+    " on-click: $('#s'):text; ",
+    " on-click: { for r in $$('td') { r@x = 1; } } ",
+    " on-click: sort(self, 'tr', 'asc', :text); ",
+    " on-click: self:expanded = true; ",
 };
 
 std::string Mutate(std::string text, std::mt19937& random)
@@ -87,10 +112,12 @@ const char* Pick(const char* const (&list)[N], std::mt19937& random)
 std::string Page(std::mt19937& random)
 {
     std::string css;
-    for (int i = std::uniform_int_distribution<int>(0, 4)(random); i > 0; --i) css += Pick(kCss, random);
+    for (int i = std::uniform_int_distribution<int>(0, 4)(random); i > 0; --i)
+        css += Pick(kCss, random);
     css += std::string("button, td, div {") + Pick(kScripts, random) + "}";
     std::string body;
-    for (int i = std::uniform_int_distribution<int>(1, 6)(random); i > 0; --i) body += Pick(kPieces, random);
+    for (int i = std::uniform_int_distribution<int>(1, 6)(random); i > 0; --i)
+        body += Pick(kPieces, random);
     std::string unreadable = random() % 10 == 0 ? "<style>p { unknown-property: 1px }</style>" : "";
     return "<html><head>" + unreadable + "<style>" + Mutate(css, random) + "</style></head><body>" +
            Mutate(body, random) + "</body></html>";
@@ -134,7 +161,8 @@ void ClickFirst(Document& document, const wchar_t* selector)
 // One page through everything; true when the engine logged something it could not use.
 bool RunPage(PageHost& host, const std::string& html, Size size)
 {
-    std::unique_ptr<Document> document = BuildDocument(host, DecodeUtf8(reinterpret_cast<const unsigned char*>(html.data()), html.size()), L"");
+    std::unique_ptr<Document> document =
+        BuildDocument(host, DecodeUtf8(reinterpret_cast<const unsigned char*>(html.data()), html.size()), L"");
     AdoptSubtree(*document->Root());
     host.layout.SetDocument(document.get());
     host.layout.SetViewport(size);
@@ -143,7 +171,7 @@ bool RunPage(PageHost& host, const std::string& html, Size size)
     ClickFirst(*document, L"select");
     FlushPostedEvents(*document);
     RecordingPainter painter;
-    PaintContext context{painter, host.layout.Measurer()};
+    PaintContext context { painter, host.layout.Measurer() };
     PaintView(host.layout, *document, nullptr, context);
     bool logged = !document->Errors().empty();
     host.layout.SetDocument(nullptr);
@@ -178,8 +206,8 @@ public:
     void Reached(int page) { page_ = page; }
 
 private:
-    std::atomic<bool> done_{false};
-    std::atomic<int> page_{0};
+    std::atomic<bool> done_ { false };
+    std::atomic<int> page_ { 0 };
     std::thread thread_;
 };
 
@@ -196,12 +224,13 @@ TEST(RandomPages, FiftyThousandMutatedPages)
     for (int page = 0; page < 50000; ++page) {
         watchdog.Reached(page);
         std::string html = Page(random);
-        bool loggedSomething = RunPage(host, html, {300 + page % 700, 200 + page % 500});
+        bool loggedSomething = RunPage(host, html, { 300 + page % 700, 200 + page % 500 });
         if (html.find("unknown-property") != std::string::npos) {
             ++unreadable;
             logged += loggedSomething;
         }
-        if (page == 1000) baseline = PrivateBytes();
+        if (page == 1000)
+            baseline = PrivateBytes();
     }
     EXPECT_EQ(unreadable, logged);  // every page with what the engine cannot read says so
     EXPECT_LT(PrivateBytes(), baseline + 64u * 1024 * 1024);

@@ -8,9 +8,9 @@ class WindowInput : public LayoutTest {
 protected:
     POINT CenterOf(const char* selector)
     {
-        RECT box{};
+        RECT box {};
         EXPECT_EQ(ENGINE_OK, HTMLayoutGetElementLocation(Find(selector), &box, LOCATION_VIEW_BORDER_BOX)) << selector;
-        return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+        return { (box.left + box.right) / 2, (box.top + box.bottom) / 2 };
     }
 
     void Post(UINT msg, WPARAM wParam, POINT at) { PostMessageW(hwnd_, msg, wParam, MAKELPARAM(at.x, at.y)); }
@@ -67,7 +67,7 @@ TEST_F(WindowInput, AClickReachesTheButtonInACellAndNothingUnderAnOverlay)
          "<button id=covered style='margin-top:50px'>Covered</button>"
          "<div id=overlay style='position:absolute;left:0;top:40px;width:400px;height:100px'></div>");
     ClickAt(CenterOf("#b"));
-    EXPECT_EQ((std::vector<std::string>{"event 0x0 from b"}), events_);
+    EXPECT_EQ((std::vector<std::string> { "event 0x0 from b" }), events_);
     events_.clear();
     POINT covered = CenterOf("#covered");
     EXPECT_EQ(Find("#overlay"), At(covered.x, covered.y));
@@ -85,7 +85,7 @@ TEST_F(WindowInput, ADoubleClickIsOneDoubleClickBetweenTwoClicks)
     Post(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     Post(WM_LBUTTONUP, 0, at);
     Pump();
-    EXPECT_EQ((std::vector<std::string>{"4 on d", "255 on d", "4 on d", "5 on d", "255 on d"}), mouse_);
+    EXPECT_EQ((std::vector<std::string> { "4 on d", "255 on d", "4 on d", "5 on d", "255 on d" }), mouse_);
 }
 
 TEST_F(WindowInput, ControlAndShiftReachTheHandlersWithTheClick)
@@ -94,7 +94,8 @@ TEST_F(WindowInput, ControlAndShiftReachTheHandlersWithTheClick)
     UINT keyboard = 0;
     windowHandler_ = [&](HELEMENT, UINT group, void* params) {
         auto* mouse = static_cast<MOUSE_PARAMS*>(params);
-        if (group == GROUP_MOUSE && mouse->cmd == MOUSE_CLICK) keyboard = mouse->alt_state;
+        if (group == GROUP_MOUSE && mouse->cmd == MOUSE_CLICK)
+            keyboard = mouse->alt_state;
         return false;
     };
     POINT at = CenterOf("#d");
@@ -117,7 +118,7 @@ TEST_F(WindowInput, TabMovesTheFocusThroughWhatCanTakeIt)
         Key(VK_TAB);
         order.push_back(Focused());
     }
-    EXPECT_EQ((std::vector<std::string>{"a", "b", "s", "link", "first"}), order);
+    EXPECT_EQ((std::vector<std::string> { "a", "b", "s", "link", "first" }), order);
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     keys[VK_SHIFT] = 0x80;
@@ -131,10 +132,11 @@ TEST_F(WindowInput, TabMovesTheFocusThroughWhatCanTakeIt)
 TEST_F(WindowInput, TheWheelScrollsTheTableUnderThePointerNotThePage)
 {
     std::string rows;
-    for (int i = 0; i < 50; ++i) rows += "<tr><td>row " + std::to_string(i) + "</td></tr>";
+    for (int i = 0; i < 50; ++i)
+        rows += "<tr><td>row " + std::to_string(i) + "</td></tr>";
     Load("<div style='height:2000px'><div id=box style='height:200px;overflow:auto'><table id=t>" + rows +
          "</table></div></div>");
-    RECT before{}, after{};
+    RECT before {}, after {};
     HTMLayoutGetElementLocation(Find("#t"), &before, LOCATION_VIEW_BORDER_BOX);
     POINT screen = CenterOf("#box");
     ClientToScreen(hwnd_, &screen);
@@ -142,7 +144,7 @@ TEST_F(WindowInput, TheWheelScrollsTheTableUnderThePointerNotThePage)
     Pump();
     HTMLayoutGetElementLocation(Find("#t"), &after, LOCATION_VIEW_BORDER_BOX);
     EXPECT_EQ(before.top - 48, after.top);
-    RECT box{};
+    RECT box {};
     HTMLayoutGetElementLocation(Find("#box"), &box, LOCATION_VIEW_BORDER_BOX);
     EXPECT_EQ(0, box.top);  // the page itself did not move
 }
@@ -154,16 +156,16 @@ TEST_F(WindowInput, HoverFollowsThePointerAndADragOnTheThumbScrolls)
     Post(WM_MOUSEMOVE, 0, CenterOf("#h"));
     Pump();
     EXPECT_NE(0u, State(Find("#h")) & STATE_HOVER);
-    RECT box{};
+    RECT box {};
     HTMLayoutGetElementLocation(Find("#box"), &box, LOCATION_VIEW_BORDER_BOX);
-    POINT thumb{box.right - 7, box.top + 5};  // the thumb starts at the top of the bar
+    POINT thumb { box.right - 7, box.top + 5 };  // the thumb starts at the top of the bar
     Post(WM_MOUSEMOVE, 0, thumb);
     Post(WM_LBUTTONDOWN, MK_LBUTTON, thumb);
-    Post(WM_MOUSEMOVE, MK_LBUTTON, POINT{thumb.x, thumb.y + 45});
-    Post(WM_LBUTTONUP, 0, POINT{thumb.x, thumb.y + 45});
+    Post(WM_MOUSEMOVE, MK_LBUTTON, POINT { thumb.x, thumb.y + 45 });
+    Post(WM_LBUTTONUP, 0, POINT { thumb.x, thumb.y + 45 });
     Pump();
     EXPECT_EQ(0u, State(Find("#h")) & STATE_HOVER);
-    RECT content{};
+    RECT content {};
     HTMLayoutGetElementLocation(Find("#c"), &content, LOCATION_VIEW_BORDER_BOX);
     // 45 of the track's 100 - 16 (the thumb) pixels move the content by 45 * 900 / 84.
     EXPECT_EQ(box.top - 45 * 900 / 84, content.top);
@@ -177,7 +179,7 @@ TEST_F(WindowInput, OutsideTheEventRootNothingIsClickedAndAPressReleasedElsewher
     HTMLayoutSetEventRoot(Find("#dialog"), &previous);
     ClickAt(CenterOf("#outside"));
     ClickAt(CenterOf("#inside"));
-    EXPECT_EQ((std::vector<std::string>{"event 0x0 from inside"}), events_);
+    EXPECT_EQ((std::vector<std::string> { "event 0x0 from inside" }), events_);
     HTMLayoutSetEventRoot(previous, &previous);
     events_.clear();
     Post(WM_LBUTTONDOWN, MK_LBUTTON, CenterOf("#outside"));
@@ -194,7 +196,7 @@ TEST_F(WindowInput, TheRightButtonPressesButDoesNotClick)
     Post(WM_RBUTTONDOWN, MK_RBUTTON, CenterOf("#b"));
     Post(WM_RBUTTONUP, 0, CenterOf("#b"));
     Pump();
-    EXPECT_EQ((std::vector<std::string>{"4 on b"}), mouse_);
+    EXPECT_EQ((std::vector<std::string> { "4 on b" }), mouse_);
     EXPECT_TRUE(events_.empty());
 }
 
@@ -203,12 +205,12 @@ TEST_F(WindowInput, ClicksGoThroughWhatAScrollerHidesAndReachLinksInText)
     Load("<div id=box style='height:40px;overflow:hidden'><div style='height:30px'></div>"
          "<button id=hidden>under the edge</button></div>"
          "<p id=p>some words and <a href='#x' id=link>a link</a> inside</p>");
-    RECT box{};
+    RECT box {};
     HTMLayoutGetElementLocation(Find("#hidden"), &box, LOCATION_VIEW_BORDER_BOX);
     ASSERT_GT(box.bottom, 40);
     EXPECT_NE(Find("#hidden"), At(box.left + 2, 45));  // the part the scroller clips is not there
     POINT link = CenterOf("#link");
     EXPECT_EQ(Find("#link"), At(link.x, link.y));
     ClickAt(link);
-    EXPECT_EQ((std::vector<std::string>{"event 0x80 from link"}), events_);
+    EXPECT_EQ((std::vector<std::string> { "event 0x80 from link" }), events_);
 }

@@ -21,16 +21,16 @@ TEST_F(ControlWindow, TypingSelectingAndPastingInAnEdit)
     TypeChars(L"hello");
     EXPECT_EQ(L"\"hello\"", Value(Find("#t")));
     Record();  // painted once: the edit knows where its characters are
-    MouseDown({edit.left + 2, (edit.top + edit.bottom) / 2});  // before the first character
+    MouseDown({ edit.left + 2, (edit.top + edit.bottom) / 2 });  // before the first character
     PostMessageW(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(edit.right - 4, (edit.top + edit.bottom) / 2));
-    MouseUp({edit.right - 4, (edit.top + edit.bottom) / 2});
+    MouseUp({ edit.right - 4, (edit.top + edit.bottom) / 2 });
     KeyWithControl('C');
     EXPECT_EQ(L"hello", ClipboardText());
     Key(VK_END);
     KeyWithControl('V');
     EXPECT_EQ(L"\"hellohello\"", Value(Find("#t")));
     Pump(GetDoubleClickTime() + 100);  // a second press at once would be a double click
-    ClickAt({edit.left + 2, (edit.top + edit.bottom) / 2});  // the caret goes to the start
+    ClickAt({ edit.left + 2, (edit.top + edit.bottom) / 2 });  // the caret goes to the start
     TypeChars(L">");
     EXPECT_EQ(L"\">hellohello\"", Value(Find("#t")));
 }
@@ -49,7 +49,7 @@ TEST_F(ControlWindow, ASelectOpenedByMouseChoosesByKeyboardAndAPressOutsideChoos
     Key(VK_RETURN);
     EXPECT_FALSE(PopupOpen());
     EXPECT_EQ(L"\"2\"", Value(Find("#s")));
-    EXPECT_EQ(std::vector<std::string>{"event 0x4 from s"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x4 from s" }, events_);
 
     ClickAt(Center("#s"));
     ASSERT_TRUE(PopupOpen());
@@ -67,18 +67,21 @@ TEST_F(ControlWindow, ATitleShowsItsLinesAfterTheHoverDelay)
     PostMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
     Pump();
     std::vector<std::string> before = Recorded("text");
-    for (const std::string& line : before) EXPECT_EQ(std::string::npos, line.find("First line"));
+    for (const std::string& line : before)
+        EXPECT_EQ(std::string::npos, line.find("First line"));
     Pump(700);
     std::vector<std::string> lines = Recorded("text");
     auto has = [&](const char* part) {
         for (const std::string& line : lines)
-            if (line.find(part) != std::string::npos) return true;
+            if (line.find(part) != std::string::npos)
+                return true;
         return false;
     };
     EXPECT_TRUE(has("\"First line\""));
     EXPECT_TRUE(has("\"Second line\""));
     ClickAt(over);  // a press hides it
-    for (const std::string& line : Recorded("text")) EXPECT_EQ(std::string::npos, line.find("First line"));
+    for (const std::string& line : Recorded("text"))
+        EXPECT_EQ(std::string::npos, line.find("First line"));
 }
 
 TEST_F(ControlWindow, ADayChosenInTheCalendar)
@@ -87,17 +90,17 @@ TEST_F(ControlWindow, ADayChosenInTheCalendar)
     RECT input = Place("#d");
     Record();  // painted: the glyph is where it shows
     htmlengine::Day start = htmlengine::GridStart(2026, 11, 0);  // Monday 2026-10-26
-    long offset = htmlengine::DayNumber({2026, 11, 5}) - htmlengine::DayNumber(start);
+    long offset = htmlengine::DayNumber({ 2026, 11, 5 }) - htmlengine::DayNumber(start);
     htmlengine::Rect cell = htmlengine::calendar::DayCell(int(offset / 7), int(offset % 7));
     // Tests run side by side on one desktop: another test's new window may take the focus, which
     // closes the calendar as it should. Then the day's click chooses nothing, and we open it again.
     for (int attempt = 0; attempt < 5 && events_.empty(); ++attempt) {
-        ClickAt({input.right - 10, (input.top + input.bottom) / 2});
+        ClickAt({ input.right - 10, (input.top + input.bottom) / 2 });
         Record();  // the calendar is painted under the input
-        ClickAt({input.left + cell.x + cell.width / 2, input.bottom + cell.y + cell.height / 2});
+        ClickAt({ input.left + cell.x + cell.width / 2, input.bottom + cell.y + cell.height / 2 });
     }
     EXPECT_EQ(L"date:" + std::to_wstring(FileTimeOf(2026, 11, 5)), Value(Find("#d")));
-    EXPECT_EQ(std::vector<std::string>{"event 0x4 from d"}, events_);
+    EXPECT_EQ(std::vector<std::string> { "event 0x4 from d" }, events_);
 }
 
 TEST_F(ControlWindow, PixelProbesOfAFillAndAPicture)
@@ -110,7 +113,7 @@ TEST_F(ControlWindow, PixelProbesOfAFillAndAPicture)
     EXPECT_TRUE(Near(Pixel(fill.x, fill.y), 0x2B6A99)) << std::hex << Pixel(fill.x, fill.y);
     RECT icon = Place("#icon");
     EXPECT_TRUE(Near(Pixel(icon.left + 3, icon.top + 7), 0x2B6A99));  // the disc, opaque
-    EXPECT_TRUE(Near(Pixel(icon.left, icon.top), 0xFFFFFF));          // its transparent corner
+    EXPECT_TRUE(Near(Pixel(icon.left, icon.top), 0xFFFFFF));  // its transparent corner
     RECT box = Place("#box");  // smoothed after a clipped box: still drawn where it belongs
     EXPECT_TRUE(Near(Pixel(box.left + 6, box.top + 9), 0xFFFFFF, 60)) << "the tick";
     EXPECT_TRUE(Near(Pixel(box.left + 2, box.top + 2), 0x2B6A99, 24)) << "the checked fill";

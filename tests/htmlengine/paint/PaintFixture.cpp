@@ -17,7 +17,8 @@ struct Probe {
 void CALLBACK ReadPixel(const BYTE* pixels, UINT width, UINT height, UINT stride, LPVOID param)
 {
     auto* probe = static_cast<Probe*>(param);
-    if (probe->x < 0 || probe->y < 0 || UINT(probe->x) >= width || UINT(probe->y) >= height) return;
+    if (probe->x < 0 || probe->y < 0 || UINT(probe->x) >= width || UINT(probe->y) >= height)
+        return;
     const BYTE* p = pixels + size_t(probe->y) * stride + size_t(probe->x) * 4;
     probe->rgb = (unsigned(p[2]) << 16) | (unsigned(p[1]) << 8) | p[0];
 }
@@ -27,7 +28,8 @@ void CALLBACK ReadPixel(const BYTE* pixels, UINT width, UINT height, UINT stride
 bool Near(unsigned rgb, unsigned expected, int tolerance)
 {
     for (int shift = 0; shift < 24; shift += 8)
-        if (std::abs(int((rgb >> shift) & 0xFF) - int((expected >> shift) & 0xFF)) > tolerance) return false;
+        if (std::abs(int((rgb >> shift) & 0xFF) - int((expected >> shift) & 0xFF)) > tolerance)
+            return false;
     return true;
 }
 
@@ -36,7 +38,7 @@ bool Near(unsigned rgb, unsigned expected, int tolerance)
 void PaintTest::SetUp()
 {
     EngineTest::SetUp();
-    RECT frame = {0, 0, 400, 300};
+    RECT frame = { 0, 0, 400, 300 };
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
 }
@@ -56,13 +58,14 @@ std::vector<std::string> PaintTest::Recorded(const std::string& prefix)
 {
     std::vector<std::string> found;
     for (const std::string& line : Record())
-        if (line.compare(0, prefix.size(), prefix) == 0) found.push_back(line);
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            found.push_back(line);
     return found;
 }
 
 unsigned PaintTest::Pixel(int x, int y)
 {
-    Probe probe{x, y};
+    Probe probe { x, y };
     EXPECT_EQ(ENGINE_OK, HTMLayoutTestPaintWindow(hwnd_, ReadPixel, &probe));
     return probe.rgb;
 }
@@ -72,14 +75,15 @@ RECT PaintTest::Place(const char* selector)
     RECT place = {};
     HELEMENT element = Find(selector);
     EXPECT_NE(nullptr, element) << selector;
-    if (element) HTMLayoutGetElementLocation(element, &place, LOCATION_VIEW_BORDER_BOX);
+    if (element)
+        HTMLayoutGetElementLocation(element, &place, LOCATION_VIEW_BORDER_BOX);
     return place;
 }
 
 POINT PaintTest::Center(const char* selector)
 {
     RECT place = Place(selector);
-    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    return { (place.left + place.right) / 2, (place.top + place.bottom) / 2 };
 }
 
 void PaintTest::Pump(DWORD milliseconds)
@@ -91,7 +95,8 @@ void PaintTest::Pump(DWORD milliseconds)
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
-        if (milliseconds) Sleep(10);
+        if (milliseconds)
+            Sleep(10);
     } while (int(until - GetTickCount()) > 0);
 }
 
@@ -136,6 +141,7 @@ void PaintTest::KeyWithControl(UINT key)
 
 void PaintTest::TypeChars(const std::wstring& text)
 {
-    for (wchar_t c : text) PostMessageW(hwnd_, WM_CHAR, c, 1);
+    for (wchar_t c : text)
+        PostMessageW(hwnd_, WM_CHAR, c, 1);
     Pump();
 }

@@ -10,7 +10,8 @@ namespace {
 int IndexOf(const std::vector<std::string>& lines, const std::string& part)
 {
     for (size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].find(part) != std::string::npos) return int(i);
+        if (lines[i].find(part) != std::string::npos)
+            return int(i);
     return -1;
 }
 
@@ -35,14 +36,15 @@ TEST_F(PaintTest, BackgroundThenBorderThenContentThenPopupsAboveAll)
     ASSERT_GE(background, 0);
     EXPECT_LT(background, border);
     EXPECT_LT(border, text);
-    EXPECT_LT(text, cover);   // a positioned layer after the flow
+    EXPECT_LT(text, cover);  // a positioned layer after the flow
     EXPECT_LT(cover, popup);  // the top layer last
 }
 
 TEST_F(PaintTest, ScrolledBoxesClipAndMoveTheirContent)
 {
     std::string page = "<div id=s style='overflow: auto; height: 60px; width: 200px'>";
-    for (int i = 0; i < 20; ++i) page += "<p style='margin: 0; height: 20px' id=p" + std::to_string(i) + ">line " + std::to_string(i) + "</p>";
+    for (int i = 0; i < 20; ++i)
+        page += "<p style='margin: 0; height: 20px' id=p" + std::to_string(i) + ">line " + std::to_string(i) + "</p>";
     Load(page + "</div>");
     HTMLayoutScrollToView(Find("#p19"), 0);
     std::vector<std::string> lines = Record();
@@ -51,13 +53,14 @@ TEST_F(PaintTest, ScrolledBoxesClipAndMoveTheirContent)
     ASSERT_GE(clip, 0) << "the scroll box clips its content";
     EXPECT_GT(IndexOf(lines, "\"line 19\""), clip);
     EXPECT_EQ(-1, IndexOf(lines, "\"line 0\""));  // scrolled out of sight: not drawn at all
-    EXPECT_GE(Count(lines, "#C1C8CE"), 1);        // its scroll bar's thumb
+    EXPECT_GE(Count(lines, "#C1C8CE"), 1);  // its scroll bar's thumb
 }
 
 TEST_F(PaintTest, OnlyTheRowsThatShowArePainted)
 {
     std::string page = "<table>";
-    for (int i = 0; i < 1000; ++i) page += "<tr><td>row " + std::to_string(i) + "</td><td>8:00</td></tr>";
+    for (int i = 0; i < 1000; ++i)
+        page += "<tr><td>row " + std::to_string(i) + "</td><td>8:00</td></tr>";
     Load(page + "</table>");
     std::vector<std::string> lines = Record();
     EXPECT_GE(Count(lines, "\"row "), 5);
@@ -68,7 +71,8 @@ TEST_F(PaintTest, OnlyTheRowsThatShowArePainted)
 TEST_F(PaintTest, APictureIsDecodedOncePerUrlAndABrokenOneIsLogged)
 {
     std::string page;
-    for (int i = 0; i < 12; ++i) page += "<img src=res:TESTICON.png>";
+    for (int i = 0; i < 12; ++i)
+        page += "<img src=res:TESTICON.png>";
     Load(page + "<img src=res:BROKEN.png><div style='background-image: url(stock:nothing)'>x</div>");
     Record();
     std::vector<std::string> lines = Record();

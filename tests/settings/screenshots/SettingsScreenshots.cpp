@@ -35,7 +35,8 @@ namespace {
 
 const wchar_t kCompanyName[] = L"Harbor Lane Builders";
 
-std::wstring ReadFileText(const std::wstring& path) {
+std::wstring ReadFileText(const std::wstring& path)
+{
     std::ifstream file(path.c_str(), std::ios::binary);
     std::stringstream bytes;
     bytes << file.rdbuf();
@@ -45,7 +46,8 @@ std::wstring ReadFileText(const std::wstring& path) {
     return text.c_str();
 }
 
-std::wstring DemoServerAddress() {
+std::wstring DemoServerAddress()
+{
     wchar_t address[256] = {};
     if (!GetEnvironmentVariableW(L"PELLWORTH_DEMO_PLAIN", address, 256))
         throw std::runtime_error("PELLWORTH_DEMO_PLAIN is not set: run take_screenshots.sh");
@@ -53,7 +55,8 @@ std::wstring DemoServerAddress() {
 }
 
 // The demo login, remembered, as a bookkeeper's first visit to the settings finds it.
-void StoreDemoSettings() {
+void StoreDemoSettings()
+{
     boost::shared_ptr<Config> config(new Config());
     Config::ConnectionOptions options;
     options.url = DemoServerAddress();
@@ -66,7 +69,8 @@ void StoreDemoSettings() {
         throw std::runtime_error("cannot store the demo settings");
 }
 
-boost::shared_ptr<MainModel> LoadDemoData() {
+boost::shared_ptr<MainModel> LoadDemoData()
+{
     boost::shared_ptr<MainModel> model(new MainModel());
     boost::shared_ptr<FakeMainView> view(new FakeMainView());
     boost::shared_ptr<MainController> controller(new MainController(view, model));
@@ -82,7 +86,8 @@ struct Shot {
     std::string failure;
 };
 
-void CALLBACK SavePixels(const BYTE* pixels, UINT width, UINT height, UINT stride, LPVOID param) {
+void CALLBACK SavePixels(const BYTE* pixels, UINT width, UINT height, UINT stride, LPVOID param)
+{
     Shot* shot = static_cast<Shot*>(param);
     try {
         pageshot::WritePng(shot->path, pixels, width, height, stride);
@@ -95,30 +100,35 @@ class Tour {
 public:
     Tour(HWND window, const std::wstring& folder) : m_window(window), m_folder(folder) {}
 
-    Element Find(const char* selector) const {
+    Element Find(const char* selector) const
+    {
         Element found = Element::root_element(m_window).find_first("%s", selector);
         if (!found.is_valid())
             throw std::runtime_error(std::string("nothing matches ") + selector);
         return found;
     }
-    void Click(const char* selector) {
+    void Click(const char* selector)
+    {
         HTMLayoutTestClick(Find(selector), 0);
         Settle();
     }
-    void Choose(const char* select, UINT index) {
+    void Choose(const char* select, UINT index)
+    {
         HTMLayoutTestSetFocus(m_window, Find(select));
         HTMLayoutTestChooseOption(Find(select), index, 0);
         Settle();
     }
-    void Take(const wchar_t* name) {
-        Shot shot = {m_folder + L"\\" + name, std::string()};
+    void Take(const wchar_t* name)
+    {
+        Shot shot = { m_folder + L"\\" + name, std::string() };
         if (HTMLayoutTestPaintWindow(m_window, SavePixels, &shot) != ENGINE_OK || !shot.failure.empty())
             throw std::runtime_error("cannot write a screenshot: " + shot.failure);
         std::printf("%ls\n", shot.path.c_str());
     }
 
 private:
-    void Settle() {
+    void Settle()
+    {
         HTMLayoutTestFlushPostedEvents(m_window);
         MSG message;
         for (int round = 0; round < 5; ++round) {
@@ -134,7 +144,8 @@ private:
     std::wstring m_folder;
 };
 
-void TakeEveryTab(Tour& tour) {
+void TakeEveryTab(Tour& tour)
+{
     tour.Choose("#mappingType", 2);  // clients and projects
     tour.Choose("#serviceItemAccount", 2);
     tour.Click("[name='ServiceItemGroup'][value='1']");
@@ -161,7 +172,8 @@ void TakeEveryTab(Tour& tour) {
     tour.Take(L"settings-quorvane.png");
 }
 
-void Run(const std::wstring& folder, const std::wstring& companyFile) {
+void Run(const std::wstring& folder, const std::wstring& companyFile)
+{
     SetKnownFolderProvider(&ScratchFolder);
     QbSim::Control::Reset();
     QbSim::Control::Seed(ReadFileText(companyFile));
@@ -177,7 +189,8 @@ void Run(const std::wstring& folder, const std::wstring& companyFile) {
 
 }  // namespace
 
-int main() {
+int main()
+{
     int count = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
     if (count != 3) {

@@ -33,9 +33,15 @@ bool DetailsDialog::IsDataChanged() const
     return m_dataChanged || m_missingItems->IsDataChanged();
 }
 
-bool DetailsDialog::IsCreatingItems() const { return m_missingItems->IsCreating(); }
+bool DetailsDialog::IsCreatingItems() const
+{
+    return m_missingItems->IsCreating();
+}
 
-bool DetailsDialog::can_close() { return m_missingItems->MayCloseWindow(); }
+bool DetailsDialog::can_close()
+{
+    return m_missingItems->MayCloseWindow();
+}
 
 LRESULT DetailsDialog::on_document_complete()
 {

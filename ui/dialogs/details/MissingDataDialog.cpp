@@ -85,7 +85,10 @@ bool MissingDataDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
     return true;
 }
 
-bool MissingDataDialog::can_close() { return m_table.MayCloseWindow(); }
+bool MissingDataDialog::can_close()
+{
+    return m_table.MayCloseWindow();
+}
 
 LRESULT MissingDataDialog::on_get_min_max_info(MINMAXINFO* info)
 {

@@ -91,7 +91,10 @@ MissingItemsTable::~MissingItemsTable()
     }
 }
 
-element MissingItemsTable::Root() const { return element::root_element(m_window); }
+element MissingItemsTable::Root() const
+{
+    return element::root_element(m_window);
+}
 
 void MissingItemsTable::StartCreation(HWND window, const boost::shared_ptr<EmployeeDiff>& diff, const RunEnded& ended)
 {
@@ -115,8 +118,8 @@ void MissingItemsTable::StartCreation(HWND window, const boost::shared_ptr<Emplo
     if (!m_run->Start()) {
         m_run.reset();
         m_runFailed = true;
-        ShowErrorPanel(root, L"Cannot create items", L"The creation could not be started.", L"Unknown",
-                       std::wstring(), std::wstring(), ErrorPanelCloseOnly);
+        ShowErrorPanel(root, L"Cannot create items", L"The creation could not be started.", L"Unknown", std::wstring(),
+                       std::wstring(), ErrorPanelCloseOnly);
     }
 }
 

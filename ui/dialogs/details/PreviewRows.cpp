@@ -82,7 +82,8 @@ bool PreviewRowKeys::MakeKey(const TimeTrackDiff& entry, KeyedEntry& keyed) cons
     key = CustomerJobPayroll();
     key.billableState = BillableState(record);
     const bool canRemove = m_config.GetCanRemoveExistingQBTimeTrack();
-    keyed.serverMinutes = entry.IsAbsentOnServer() ? Minutes(entry.GetImportSide()) : MinutesAfterImport(entry, canRemove);
+    keyed.serverMinutes =
+        entry.IsAbsentOnServer() ? Minutes(entry.GetImportSide()) : MinutesAfterImport(entry, canRemove);
     keyed.keeping = IsRemoval(entry) && !entry.IsAbsentOnServer() && !canRemove ? KeepsSurplus : FollowsServer;
     keyed.written = IsWritten(entry, canRemove);
     if (record.IsLeave())

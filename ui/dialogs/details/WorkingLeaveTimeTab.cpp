@@ -113,6 +113,7 @@ void WorkingLeaveTimeTab::ShowUnavailable(const element& root) const
     element tbody = root.get_element_by_id("workingLeaveTimeTBody");
     if (!tbody.is_valid())
         return;
-    mainpage::SetMarkup(tbody, L"<tr><td colspan=\"13\" class=\"unavailable\">Preview not available for this employee</td></tr>");
+    mainpage::SetMarkup(
+        tbody, L"<tr><td colspan=\"13\" class=\"unavailable\">Preview not available for this employee</td></tr>");
     tbody.update(true);
 }

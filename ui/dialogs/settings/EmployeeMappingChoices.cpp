@@ -12,8 +12,9 @@
 
 using namespace Quorvane;
 
-boost::shared_ptr<EmployeeCollection> EmployeeMappingTab::GetUnmappedQuickBooksEmployees(
-    const MappingCollection& mappings, const EmployeeCollection& qb) {
+boost::shared_ptr<EmployeeCollection>
+EmployeeMappingTab::GetUnmappedQuickBooksEmployees(const MappingCollection& mappings, const EmployeeCollection& qb)
+{
     std::set<std::wstring> targets;
     for (const boost::shared_ptr<Mapping>& mapping : mappings)
         targets.insert(mapping->GetTarget());
@@ -29,19 +30,21 @@ boost::shared_ptr<EmployeeCollection> EmployeeMappingTab::GetUnmappedQuickBooksE
 }
 
 std::wstring EmployeeMappingTab::GetNewEmployeePostfix(const MainModel& model, const Config& config,
-                                                       const Employee& user) {
+                                                       const Employee& user)
+{
     return NewEmployeePostfixes(model, config).For(user);
 }
 
-std::wstring EmployeeMappingTab::NewEmployeeOptionText(const Employee& user, const std::wstring& postfix) {
+std::wstring EmployeeMappingTab::NewEmployeeOptionText(const Employee& user, const std::wstring& postfix)
+{
     return L"--new-- (" + user.GetFirstName() + L" " + user.GetMiddleName() + L" " + user.GetLastName() + postfix +
            L")";
 }
 
 std::wstring EmployeeMappingTab::BuildMappingSelect(const MainModel& model, const Employee& user,
                                                     const std::wstring& postfix, const EmployeeCollection& offered,
-                                                    const std::wstring& source, int state,
-                                                    const std::wstring& target) {
+                                                    const std::wstring& source, int state, const std::wstring& target)
+{
     MappingSelect select(source, L"ss1");
     select.Add(MappingOption(Mapping::CreateNew, NewEmployeeOptionText(user, postfix)).WithPostfix(postfix),
                state == Mapping::CreateNew);
@@ -54,7 +57,8 @@ std::wstring EmployeeMappingTab::BuildMappingSelect(const MainModel& model, cons
     return select.Markup(UndecidedOption(Mapping::NotMapped), false);
 }
 
-MappingOption EmployeeMappingTab::EmployeeOption(const MainModel& model, const Employee& employee) {
+MappingOption EmployeeMappingTab::EmployeeOption(const MainModel& model, const Employee& employee)
+{
     const boost::shared_ptr<Config> modelConfig = model.GetConfig();
     return MappingOption(Mapping::Mapped, FormatEmployeeName(modelConfig.get(), employee, false))
         .WithValue(employee.GetId());

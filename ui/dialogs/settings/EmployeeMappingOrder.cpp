@@ -20,13 +20,15 @@ struct SortEntry {
     EmployeeMappingOrder::EmployeePtr user;
 };
 
-int RankOf(const MappingCollection& mappings, const Employee& user) {
+int RankOf(const MappingCollection& mappings, const Employee& user)
+{
     if (!mappings.Contains(user.GetId()))
         return UserWithoutMapping;
     return mappings.GetBySource(user.GetId())->GetFlag() ? NewUser : KnownUser;
 }
 
-bool Precedes(const SortEntry& a, const SortEntry& b) {
+bool Precedes(const SortEntry& a, const SortEntry& b)
+{
     if (a.rank != b.rank)
         return a.rank < b.rank;
     return a.name < b.name;
@@ -34,11 +36,12 @@ bool Precedes(const SortEntry& a, const SortEntry& b) {
 
 }  // namespace
 
-std::vector<EmployeeMappingOrder::EmployeePtr> EmployeeMappingOrder::Sort(const EmployeeCollection& users) const {
+std::vector<EmployeeMappingOrder::EmployeePtr> EmployeeMappingOrder::Sort(const EmployeeCollection& users) const
+{
     std::vector<SortEntry> entries;
     entries.reserve(users.Count());
     for (const EmployeePtr& user : users) {
-        SortEntry entry = {RankOf(m_mappings, *user), ToLower(FormatEmployeeName(0, *user, true)), user};
+        SortEntry entry = { RankOf(m_mappings, *user), ToLower(FormatEmployeeName(0, *user, true)), user };
         entries.push_back(entry);
     }
     std::stable_sort(entries.begin(), entries.end(), Precedes);

@@ -32,17 +32,21 @@ struct RowSources {
           users(model.GetServerEmployees()),
           qb(model.GetQuickBooksEmployees()),
           unmapped(EmployeeMappingTab::GetUnmappedQuickBooksEmployees(*mappings, *qb)),
-          postfixes(model, config) {}
+          postfixes(model, config)
+    {
+    }
 
     // The row's own employee, when it still exists.
-    EmployeesPtr OwnEmployeeOf(const Mapping& mapping) const {
+    EmployeesPtr OwnEmployeeOf(const Mapping& mapping) const
+    {
         EmployeesPtr own(new EmployeeCollection);
         if (qb->ContainsId(mapping.GetTarget()))
             own->Add(qb->FindById(mapping.GetTarget()));
         return own;
     }
     // The free employees, with the row's own employee at the end.
-    EmployeesPtr OfferedTo(const Mapping& mapping) const {
+    EmployeesPtr OfferedTo(const Mapping& mapping) const
+    {
         EmployeesPtr offered(new EmployeeCollection(unmapped->begin(), unmapped->end()));
         const EmployeesPtr own = OwnEmployeeOf(mapping);
         if (own->Count())
@@ -57,14 +61,16 @@ struct RowSources {
     NewEmployeePostfixes postfixes;
 };
 
-std::wstring UserCell(const Employee& user) {
+std::wstring UserCell(const Employee& user)
+{
     return L"<td><span><img iconstop src=\"ICON_STOP.png\"><img iconnew src=\"ICON_NEW.png\">" +
            HtmlEscape(FormatEmployeeName(0, user, true)) + L"</span></td>";
 }
 
 // Until the select is first used it offers only the row's own employee.
-std::wstring MappingCell(const MainModel& model, const RowSources& sources,
-                         const Employee& user, const Mapping& mapping) {
+std::wstring MappingCell(const MainModel& model, const RowSources& sources, const Employee& user,
+                         const Mapping& mapping)
+{
     const int state = mapping.GetState();
     if (state == Mapping::NoPayrollItemRequired)
         return L"<td><span class=\"not-required\">Not required</span></td>";
@@ -77,24 +83,27 @@ std::wstring MappingCell(const MainModel& model, const RowSources& sources,
            L"</td>";
 }
 
-std::wstring RowMarkup(const MainModel& model, const RowSources& sources,
-                       const Employee& user, const Mapping& mapping) {
+std::wstring RowMarkup(const MainModel& model, const RowSources& sources, const Employee& user, const Mapping& mapping)
+{
     return L"<tr class=\"datarow\" mappingState=\"" + std::to_wstring(mapping.GetState()) + L"\" isNew=\"" +
-           (mapping.GetFlag() ? L"1" : L"0") + L"\">" + UserCell(user) +
-           MappingCell(model, sources, user, mapping) + L"</tr>";
+           (mapping.GetFlag() ? L"1" : L"0") + L"\">" + UserCell(user) + MappingCell(model, sources, user, mapping) +
+           L"</tr>";
 }
 
 // The rows' selects by user id; rows without one (not required, unknown states) are left out.
-std::map<std::wstring, Element> RowSelects(const Element& root) {
+std::map<std::wstring, Element> RowSelects(const Element& root)
+{
     return MappingSelectsById(DataRows(root.get_element_by_id("mappingTable")));
 }
 
-bool OffersAll(const Element& select) {
+bool OffersAll(const Element& select)
+{
     return select.get_attribute("offersAll") != 0;
 }
 
 // The new-employee option follows the postfix that namesakes leave free, unless the user chose it.
-void RefreshNewEmployeeOption(Element option, const RowSources& sources, const Mapping& mapping) {
+void RefreshNewEmployeeOption(Element option, const RowSources& sources, const Mapping& mapping)
+{
     if (mapping.GetState() == Mapping::CreateNew || !sources.users->ContainsId(mapping.GetSource()))
         return;
     const EmployeePtr user = sources.users->FindById(mapping.GetSource());
@@ -106,7 +115,8 @@ void RefreshNewEmployeeOption(Element option, const RowSources& sources, const M
 // Options for the employees of `wanted`, in the collection's order: before `before` when it is
 // given, else at the end of the popup.
 void AddEmployeeOptions(const Element& popup, const Element& before, const MainModel& model,
-                        const EmployeeCollection& employees, const std::set<std::wstring>& wanted) {
+                        const EmployeeCollection& employees, const std::set<std::wstring>& wanted)
+{
     std::wstring markup;
     for (const EmployeePtr& employee : employees)
         if (wanted.count(employee->GetId()))
@@ -117,7 +127,8 @@ void AddEmployeeOptions(const Element& popup, const Element& before, const MainM
         mainpage::SetMarkup(popup, markup, SIH_APPEND_AFTER_LAST);
 }
 
-std::set<std::wstring> IdsOf(const EmployeeCollection& employees) {
+std::set<std::wstring> IdsOf(const EmployeeCollection& employees)
+{
     std::set<std::wstring> ids;
     for (const EmployeePtr& employee : employees)
         ids.insert(employee->GetId());
@@ -126,7 +137,8 @@ std::set<std::wstring> IdsOf(const EmployeeCollection& employees) {
 
 // Drops the employees taken elsewhere, adds those freed since, keeps what is chosen. A select not
 // used yet offers only the row's own employee.
-void RefreshSelect(const Element& select, const MainModel& model, const RowSources& sources, const Mapping& mapping) {
+void RefreshSelect(const Element& select, const MainModel& model, const RowSources& sources, const Mapping& mapping)
+{
     const EmployeesPtr offered = OffersAll(select) ? sources.OfferedTo(mapping) : sources.OwnEmployeeOf(mapping);
     std::set<std::wstring> missing = IdsOf(*offered);
     Element popup = select.find_first("popup");
@@ -149,7 +161,8 @@ void RefreshSelect(const Element& select, const MainModel& model, const RowSourc
 }
 
 // The row's own employee keeps its place after the free ones.
-void OfferAllEmployees(Element select, const MainModel& model, const RowSources& sources, const Mapping& mapping) {
+void OfferAllEmployees(Element select, const MainModel& model, const RowSources& sources, const Mapping& mapping)
+{
     if (OffersAll(select))
         return;
     select.set_attribute("offersAll", L"1");
@@ -165,7 +178,8 @@ void OfferAllEmployees(Element select, const MainModel& model, const RowSources&
 
 }  // namespace
 
-void EmployeeMappingTab::Load(ModelPtr model, ConfigPtr config, const Element& root) {
+void EmployeeMappingTab::Load(ModelPtr model, ConfigPtr config, const Element& root)
+{
     Element table = root.get_element_by_id("mappingTable");
     if (!table.is_valid())
         return;
@@ -183,7 +197,8 @@ void EmployeeMappingTab::Load(ModelPtr model, ConfigPtr config, const Element& r
 }
 
 // A row whose select carries no choice keeps its mapping as it was.
-void EmployeeMappingTab::Save(ModelPtr, ConfigPtr config, const Element& root) {
+void EmployeeMappingTab::Save(ModelPtr, ConfigPtr config, const Element& root)
+{
     const boost::shared_ptr<MappingCollection> mappings = config->GetEmployeeMappings();
     Config::NamePostfixes postfixes = config->GetNamePostfixes();
     for (const std::pair<const std::wstring, Element>& row : RowSelects(root)) {
@@ -202,7 +217,8 @@ void EmployeeMappingTab::Save(ModelPtr, ConfigPtr config, const Element& root) {
     config->SetNamePostfixes(postfixes);
 }
 
-void EmployeeMappingTab::Refresh(ModelPtr model, ConfigPtr config, const Element& root) {
+void EmployeeMappingTab::Refresh(ModelPtr model, ConfigPtr config, const Element& root)
+{
     const RowSources sources(*model, *config);
     for (const std::pair<const std::wstring, Element>& row : RowSelects(root)) {
         if (sources.mappings->Contains(row.first))
@@ -210,7 +226,8 @@ void EmployeeMappingTab::Refresh(ModelPtr model, ConfigPtr config, const Element
     }
 }
 
-void EmployeeMappingTab::OnFocus(ModelPtr model, ConfigPtr config, const Element&, const Element& target) {
+void EmployeeMappingTab::OnFocus(ModelPtr model, ConfigPtr config, const Element&, const Element& target)
+{
     const wchar_t* id = target.get_attribute("id");
     if (!id || !target.find_first("popup").is_valid() || !target.select_parent_w(L"#mappingTable").is_valid())
         return;
@@ -220,17 +237,20 @@ void EmployeeMappingTab::OnFocus(ModelPtr model, ConfigPtr config, const Element
         OfferAllEmployees(target, *model, sources, *sources.mappings->GetBySource(source));
 }
 
-int EmployeeMappingTab::GetValidType(ModelPtr model, ConfigPtr config, const Element&) {
+int EmployeeMappingTab::GetValidType(ModelPtr model, ConfigPtr config, const Element&)
+{
     return HasEmployeeMappingProblems(*model, *config) ? TabIncomplete : TabComplete;
 }
 
-bool EmployeeMappingTab::OnScriptCall(const Element& root, HELEMENT, XCALL_PARAMS& params) {
+bool EmployeeMappingTab::OnScriptCall(const Element& root, HELEMENT, XCALL_PARAMS& params)
+{
     if (!htmlayout::streq(params.method_name, "UpdateEmptyTableComment"))
         return false;
     UpdateEmptyTableComment(root);
     return true;
 }
 
-void EmployeeMappingTab::UpdateEmptyTableComment(const Element& root) {
+void EmployeeMappingTab::UpdateEmptyTableComment(const Element& root)
+{
     ::UpdateEmptyTableComment(root, DataRows(root.get_element_by_id("mappingTable")), L"#Employee", L"hideAllButNew");
 }

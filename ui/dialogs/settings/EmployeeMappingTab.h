@@ -33,8 +33,8 @@ public:
     void UpdateEmptyTableComment(const Element& root);
 
     // The QuickBooks employees that no mapping targets, in QuickBooks order.
-    static boost::shared_ptr<Quorvane::EmployeeCollection> GetUnmappedQuickBooksEmployees(
-        const Quorvane::MappingCollection& mappings, const Quorvane::EmployeeCollection& qb);
+    static boost::shared_ptr<Quorvane::EmployeeCollection>
+    GetUnmappedQuickBooksEmployees(const Quorvane::MappingCollection& mappings, const Quorvane::EmployeeCollection& qb);
     // "" or "(n)", n >= 2: the first postfix that neither a namesake user's new employee nor a
     // QuickBooks employee of the same name already carries.
     static std::wstring GetNewEmployeePostfix(const MainModel& model, const Quorvane::Config& config,

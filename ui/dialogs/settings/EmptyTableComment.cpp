@@ -6,7 +6,8 @@ namespace {
 
 enum TableStatus { RowsShown, RowsHidden, NoRows };
 
-TableStatus StatusOf(const std::vector<htmlayout::dom::element>& rows) {
+TableStatus StatusOf(const std::vector<htmlayout::dom::element>& rows)
+{
     if (rows.empty())
         return NoRows;
     for (const htmlayout::dom::element& row : rows) {
@@ -20,7 +21,8 @@ TableStatus StatusOf(const std::vector<htmlayout::dom::element>& rows) {
 }  // namespace
 
 void UpdateEmptyTableComment(const htmlayout::dom::element& root, const std::vector<htmlayout::dom::element>& rows,
-                             const wchar_t* scope, const wchar_t* boxId) {
+                             const wchar_t* scope, const wchar_t* boxId)
+{
     htmlayout::dom::element message = root.find_first_w(L"%ls #idEmptyTableDiv", scope);
     htmlayout::dom::element comment = root.find_first_w(L"%ls #idEmptyTableComment", scope);
     htmlayout::dom::element box = root.find_first_w(L"%ls #%ls", scope, boxId);

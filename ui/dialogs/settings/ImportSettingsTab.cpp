@@ -20,7 +20,8 @@ const wchar_t kServiceItemGroup[] = L"ServiceItemGroup";
 enum ServiceItemGroupChoice { BillingTypes = 1, EmployeeNames = 2 };
 
 // A description box and the note that says why it is unavailable.
-void SetDescriptionBox(const Element& root, const char* boxId, const char* noteId, bool available) {
+void SetDescriptionBox(const Element& root, const char* boxId, const char* noteId, bool available)
+{
     Element box = root.get_element_by_id(boxId);
     Element note = root.get_element_by_id(noteId);
     if (available) {
@@ -35,7 +36,8 @@ void SetDescriptionBox(const Element& root, const char* boxId, const char* noteI
 
 // A number from the caption's "value" within [first, last]; none otherwise, so a caption that
 // carries nothing keeps the stored setting.
-boost::optional<int> ReadSelectNumber(const Element& select, int first, int last) {
+boost::optional<int> ReadSelectNumber(const Element& select, int first, int last)
+{
     const int missing = first - 1;
     const int number = select.is_valid() ? htmlayout::get_select_int_value(select, missing) : missing;
     if (number < first || number > last)
@@ -44,7 +46,8 @@ boost::optional<int> ReadSelectNumber(const Element& select, int first, int last
 }
 
 template <typename Setter>
-void SaveBox(const Element& root, const char* id, Config& config, Setter setter) {
+void SaveBox(const Element& root, const char* id, Config& config, Setter setter)
+{
     if (boost::optional<bool> checked = ReadChecked(root.get_element_by_id(id)))
         (config.*setter)(*checked);
 }
@@ -52,7 +55,8 @@ void SaveBox(const Element& root, const char* id, Config& config, Setter setter)
 }  // namespace
 
 // The server's words go in first: the caption copies its option's text when it is chosen.
-void ImportSettingsTab::Load(ModelPtr model, ConfigPtr config, const Element& root) {
+void ImportSettingsTab::Load(ModelPtr model, ConfigPtr config, const Element& root)
+{
     ApplyServerTerms(*model, root);
     LoadMappingType(config->GetMappingType(), root);
     htmlayout::set_radio_value(root, kServiceItemGroup, config->GetServiceItemGroup() ? BillingTypes : EmployeeNames);
@@ -70,7 +74,8 @@ void ImportSettingsTab::Load(ModelPtr model, ConfigPtr config, const Element& ro
 }
 
 // A stored type outside 0-4 shows as undefined. Once a type is chosen, undefined is no choice.
-void ImportSettingsTab::LoadMappingType(int mappingType, const Element& root) {
+void ImportSettingsTab::LoadMappingType(int mappingType, const Element& root)
+{
     Element select = root.get_element_by_id("mappingType");
     if (mappingType < 0 || mappingType > kLastMappingType)
         mappingType = 0;
@@ -85,7 +90,8 @@ void ImportSettingsTab::LoadMappingType(int mappingType, const Element& root) {
     }
 }
 
-void ImportSettingsTab::LoadAccounts(const MainModel& model, const std::wstring& account, const Element& root) {
+void ImportSettingsTab::LoadAccounts(const MainModel& model, const std::wstring& account, const Element& root)
+{
     Element popup = root.get_element_by_id("serviceItemAccount").find_first("popup");
     const boost::shared_ptr<AccountCollection> accounts = model.GetAccounts();
     if (!popup.is_valid() || !accounts)
@@ -99,7 +105,8 @@ void ImportSettingsTab::LoadAccounts(const MainModel& model, const std::wstring&
     }
 }
 
-void ImportSettingsTab::Save(ModelPtr, ConfigPtr config, const Element& root) {
+void ImportSettingsTab::Save(ModelPtr, ConfigPtr config, const Element& root)
+{
     if (boost::optional<int> type = ReadSelectNumber(root.get_element_by_id("mappingType"), 0, kLastMappingType))
         config->SetMappingType(*type);
     SaveBox(root, "canRemoveExistinqQBTimeTrack", *config, &Config::SetCanRemoveExistingQBTimeTrack);
@@ -121,17 +128,20 @@ void ImportSettingsTab::Save(ModelPtr, ConfigPtr config, const Element& root) {
 
 // Three levels make projects and tasks jobs; two levels, or projects alone, make projects jobs.
 // Names that become jobs are no description.
-void ImportSettingsTab::Refresh(ModelPtr, ConfigPtr config, const Element& root) {
+void ImportSettingsTab::Refresh(ModelPtr, ConfigPtr config, const Element& root)
+{
     const int type = config->GetMappingType();
     SetDescriptionBox(root, "taskNameDescription", "taskNameDescriptionNote", type != 1);
     SetDescriptionBox(root, "projectNameDescription", "projectNameDescriptionNote", type < 1 || type > 3);
 }
 
-int ImportSettingsTab::GetValidType(ModelPtr, ConfigPtr config, const Element&) {
+int ImportSettingsTab::GetValidType(ModelPtr, ConfigPtr config, const Element&)
+{
     return IsCustomerJobMappingValid(*config) ? TabComplete : TabIncomplete;
 }
 
-void ImportSettingsTab::ApplyServerTerms(const MainModel& model, const Element& root) {
+void ImportSettingsTab::ApplyServerTerms(const MainModel& model, const Element& root)
+{
     const GeneralSettings terms = model.GetGeneralSettings();
     SetTextOfAll(".QVSingleCustomerName", terms.firstLevelSingularForm, root);
     SetTextOfAll(".QVSingleProjectName", terms.secondLevelSingularForm, root);
@@ -144,7 +154,8 @@ void ImportSettingsTab::ApplyServerTerms(const MainModel& model, const Element& 
     SetTextOfAll(".QVPluralLowerTaskName", ToLower(terms.thirdLevelPluralForm), root);
 }
 
-void ImportSettingsTab::SetTextOfAll(const char* selector, const std::wstring& text, const Element& root) {
+void ImportSettingsTab::SetTextOfAll(const char* selector, const std::wstring& text, const Element& root)
+{
     std::vector<Element> found;
     root.find_all(&found, "%s", selector);
     for (Element& element : found) {

@@ -6,13 +6,15 @@
 
 namespace {
 
-std::wstring Attribute(const wchar_t* name, const std::wstring& value) {
+std::wstring Attribute(const wchar_t* name, const std::wstring& value)
+{
     return std::wstring(L" ") + name + L"=\"" + HtmlEscape(value) + L"\"";
 }
 
 }  // namespace
 
-std::wstring MappingOptionMarkup(const MappingOption& option, bool chosen) {
+std::wstring MappingOptionMarkup(const MappingOption& option, bool chosen)
+{
     std::wstring markup = L"<option" + Attribute(L"mappingState", std::to_wstring(option.state));
     if (option.value)
         markup += Attribute(L"value", *option.value);
@@ -23,18 +25,21 @@ std::wstring MappingOptionMarkup(const MappingOption& option, bool chosen) {
     return markup + L">" + HtmlEscape(option.text) + L"</option>";
 }
 
-MappingOption UndecidedOption(int state) {
+MappingOption UndecidedOption(int state)
+{
     return MappingOption(state, L"--please select--");
 }
 
 MappingSelect::MappingSelect(const std::wstring& id, const std::wstring& cssClass) : m_id(id), m_class(cssClass) {}
 
-void MappingSelect::Add(const MappingOption& option, bool chosen) {
-    Entry entry = {option, chosen};
+void MappingSelect::Add(const MappingOption& option, bool chosen)
+{
+    Entry entry = { option, chosen };
     m_entries.push_back(entry);
 }
 
-std::wstring MappingSelect::Markup(const MappingOption& undecided, bool alwaysShowUndecided) const {
+std::wstring MappingSelect::Markup(const MappingOption& undecided, bool alwaysShowUndecided) const
+{
     std::wstring markup = L"<select" + Attribute(L"id", m_id);
     if (!m_class.empty())
         markup += Attribute(L"class", m_class);

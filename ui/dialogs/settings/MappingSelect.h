@@ -11,11 +11,13 @@
 
 struct MappingOption {
     MappingOption(int state, const std::wstring& text) : state(state), text(text) {}
-    MappingOption& WithValue(const std::wstring& v) {
+    MappingOption& WithValue(const std::wstring& v)
+    {
         value = v;
         return *this;
     }
-    MappingOption& WithPostfix(const std::wstring& p) {
+    MappingOption& WithPostfix(const std::wstring& p)
+    {
         postfix = p;
         return *this;
     }

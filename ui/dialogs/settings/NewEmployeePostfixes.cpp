@@ -12,7 +12,8 @@ using namespace Quorvane;
 namespace {
 
 // The "(n)" a program-made name carries behind `lastName`, or nothing.
-boost::optional<std::wstring> PostfixBehind(const std::wstring& lastName, const std::wstring& qbLastName) {
+boost::optional<std::wstring> PostfixBehind(const std::wstring& lastName, const std::wstring& qbLastName)
+{
     const size_t open = qbLastName.rfind(L'(');
     if (open == std::wstring::npos || open == 0 || qbLastName[qbLastName.size() - 1] != L')')
         return boost::none;
@@ -24,7 +25,8 @@ boost::optional<std::wstring> PostfixBehind(const std::wstring& lastName, const 
 }  // namespace
 
 NewEmployeePostfixes::NewEmployeePostfixes(const MainModel& model, const Config& config)
-    : m_postfixes(config.GetNamePostfixes()) {
+    : m_postfixes(config.GetNamePostfixes())
+{
     const boost::shared_ptr<EmployeeCollection> users = model.GetServerEmployees();
     for (const boost::shared_ptr<Employee>& user : *users)
         m_userIds[Names(user->GetFirstName(), user->GetMiddleName(), user->GetLastName())].push_back(user->GetId());
@@ -34,7 +36,8 @@ NewEmployeePostfixes::NewEmployeePostfixes(const MainModel& model, const Config&
             employee->GetLastName());
 }
 
-std::wstring NewEmployeePostfixes::For(const Employee& user) const {
+std::wstring NewEmployeePostfixes::For(const Employee& user) const
+{
     std::set<std::wstring> taken;
     AddNamesakePostfixes(user, taken);
     AddQuickBooksNames(user, taken);
@@ -48,7 +51,8 @@ std::wstring NewEmployeePostfixes::For(const Employee& user) const {
 }
 
 // Names are compared exactly, as QuickBooks keeps them.
-void NewEmployeePostfixes::AddNamesakePostfixes(const Employee& user, std::set<std::wstring>& taken) const {
+void NewEmployeePostfixes::AddNamesakePostfixes(const Employee& user, std::set<std::wstring>& taken) const
+{
     const auto namesakes = m_userIds.find(Names(user.GetFirstName(), user.GetMiddleName(), user.GetLastName()));
     if (namesakes == m_userIds.end())
         return;
@@ -59,7 +63,8 @@ void NewEmployeePostfixes::AddNamesakePostfixes(const Employee& user, std::set<s
     }
 }
 
-void NewEmployeePostfixes::AddQuickBooksNames(const Employee& user, std::set<std::wstring>& taken) const {
+void NewEmployeePostfixes::AddQuickBooksNames(const Employee& user, std::set<std::wstring>& taken) const
+{
     const auto sameGivenNames = m_quickBooksLastNames.find(GivenNames(user.GetFirstName(), user.GetMiddleName()));
     if (sameGivenNames == m_quickBooksLastNames.end())
         return;

@@ -25,12 +25,12 @@ public:
 
 private:
     typedef std::tuple<std::wstring, std::wstring, std::wstring> Names;  // first, middle, last
-    typedef std::pair<std::wstring, std::wstring> GivenNames;            // first, middle
+    typedef std::pair<std::wstring, std::wstring> GivenNames;  // first, middle
 
     void AddNamesakePostfixes(const Quorvane::Employee& user, std::set<std::wstring>& taken) const;
     void AddQuickBooksNames(const Quorvane::Employee& user, std::set<std::wstring>& taken) const;
 
-    std::map<Names, std::vector<std::wstring> > m_userIds;
-    std::map<GivenNames, std::vector<std::wstring> > m_quickBooksLastNames;
+    std::map<Names, std::vector<std::wstring>> m_userIds;
+    std::map<GivenNames, std::vector<std::wstring>> m_quickBooksLastNames;
     Quorvane::Config::NamePostfixes m_postfixes;
 };

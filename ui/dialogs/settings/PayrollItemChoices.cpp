@@ -16,7 +16,8 @@ namespace {
 
 typedef boost::shared_ptr<PayRoll> PayRollPtr;
 
-void AddItemOptions(MappingSelect& select, const PayRollCollection& items, int state, const std::wstring& target) {
+void AddItemOptions(MappingSelect& select, const PayRollCollection& items, int state, const std::wstring& target)
+{
     for (const PayRollPtr& item : items) {
         const bool chosen = state == Mapping::Mapped && !target.empty() && item->GetListId() == target;
         select.Add(MappingOption(Mapping::Mapped, item->GetName()).WithValue(item->GetListId()), chosen);
@@ -24,7 +25,8 @@ void AddItemOptions(MappingSelect& select, const PayRollCollection& items, int s
 }
 
 boost::shared_ptr<Employee> QuickBooksEmployeeOf(const MainModel& model, const Config& config,
-                                                 const std::wstring& userId) {
+                                                 const std::wstring& userId)
+{
     try {
         return FindQuickBooksEmployee(model, userId, &config);
     } catch (const NotFoundException&) {
@@ -32,7 +34,8 @@ boost::shared_ptr<Employee> QuickBooksEmployeeOf(const MainModel& model, const C
     }
 }
 
-LeaveTimeAndPayrollTab::PayRollsPtr OwnWageItems(const PayRollCollection& items, const Employee& employee) {
+LeaveTimeAndPayrollTab::PayRollsPtr OwnWageItems(const PayRollCollection& items, const Employee& employee)
+{
     LeaveTimeAndPayrollTab::PayRollsPtr own(new PayRollCollection);
     for (const std::wstring& listId : employee.GetNameList()) {
         if (items.ContainsListId(listId))
@@ -43,18 +46,21 @@ LeaveTimeAndPayrollTab::PayRollsPtr OwnWageItems(const PayRollCollection& items,
 
 }  // namespace
 
-bool PayrollItemNameLess(const PayRollPtr& a, const PayRollPtr& b) {
+bool PayrollItemNameLess(const PayRollPtr& a, const PayRollPtr& b)
+{
     return a->GetName() < b->GetName();
 }
 
-LeaveTimeAndPayrollTab::PayRollsPtr SortedPayrollItems(const PayRollCollection& items) {
+LeaveTimeAndPayrollTab::PayRollsPtr SortedPayrollItems(const PayRollCollection& items)
+{
     std::vector<PayRollPtr> sorted(items.begin(), items.end());
     std::stable_sort(sorted.begin(), sorted.end(), PayrollItemNameLess);
     return LeaveTimeAndPayrollTab::PayRollsPtr(new PayRollCollection(sorted.begin(), sorted.end()));
 }
 
 std::wstring LeaveTimeAndPayrollTab::BuildLeaveTypeSelect(const std::wstring& id, const PayRollCollection& items,
-                                                          int state, const std::wstring& target) {
+                                                          int state, const std::wstring& target)
+{
     MappingSelect select(id, std::wstring());
     if (items.Count() == 0)
         select.Add(MappingOption(Mapping::ImportWithoutPayrollItem, L"-- import --").WithValue(std::wstring()),
@@ -68,15 +74,16 @@ std::wstring LeaveTimeAndPayrollTab::BuildLeaveTypeSelect(const std::wstring& id
 }
 
 std::wstring LeaveTimeAndPayrollTab::BuildPayrollItemSelect(const std::wstring& id, const PayRollCollection& items,
-                                                            int state, const std::wstring& target) {
+                                                            int state, const std::wstring& target)
+{
     MappingSelect select(id, std::wstring());
     AddItemOptions(select, items, state, target);
     return select.Markup(UndecidedOption(Mapping::NotMapped).WithValue(std::wstring()), true);
 }
 
-LeaveTimeAndPayrollTab::PayRollsPtr LeaveTimeAndPayrollTab::CollectEmployeePayrollItems(const MainModel& model,
-                                                                                        const Config& config,
-                                                                                        const Employee& user) {
+LeaveTimeAndPayrollTab::PayRollsPtr
+LeaveTimeAndPayrollTab::CollectEmployeePayrollItems(const MainModel& model, const Config& config, const Employee& user)
+{
     const PayRollsPtr items = model.GetPayrollItems() ? model.GetPayrollItems() : PayRollsPtr(new PayRollCollection);
     const boost::shared_ptr<Employee> employee = QuickBooksEmployeeOf(model, config, user.GetId());
     if (employee && !employee->GetUsesTimeData())

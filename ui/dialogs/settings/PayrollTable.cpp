@@ -21,7 +21,8 @@ using namespace settings_page;
 namespace {
 
 // Why a user has no payroll item to choose from.
-std::wstring NoItemsText(const MainModel& model, const Config& config, const std::wstring& userId) {
+std::wstring NoItemsText(const MainModel& model, const Config& config, const std::wstring& userId)
+{
     try {
         if (!FindQuickBooksEmployee(model, userId, &config)->GetUsesTimeData())
             return L"Time data is not used for pay cheques";
@@ -30,18 +31,21 @@ std::wstring NoItemsText(const MainModel& model, const Config& config, const std
     return L"There are no payroll items to select from";
 }
 
-std::wstring UserCell(const Employee& user, const Mapping& employeeMapping) {
+std::wstring UserCell(const Employee& user, const Mapping& employeeMapping)
+{
     return L"<td><span>" + std::wstring(employeeMapping.GetFlag() ? L"<img iconnew src=\"ICON_NEW.png\">" : L"") +
            HtmlEscape(FormatEmployeeName(0, user, true)) + L"</span></td>";
 }
 
-std::wstring NotRequiredCell(const std::wstring& id, const std::wstring& text) {
+std::wstring NotRequiredCell(const std::wstring& id, const std::wstring& text)
+{
     return L"<td><span mappingState=\"5\" id=\"" + HtmlEscape(id) + L"\" value=\"NotRequired\">" + text +
            L"</span></td>";
 }
 
 // Empty when the user gets no row: not imported, or without the mappings a load makes.
-std::wstring PayrollRow(const MainModel& model, const Config& config, const Employee& user) {
+std::wstring PayrollRow(const MainModel& model, const Config& config, const Employee& user)
+{
     const MappingCollection& employeeMappings = *config.GetEmployeeMappings();
     const MappingCollection& payrollMappings = *config.GetPayrollTypeMappings();
     if (!employeeMappings.Contains(user.GetId()) || !payrollMappings.Contains(user.GetId())) {
@@ -69,7 +73,8 @@ std::wstring PayrollRow(const MainModel& model, const Config& config, const Empl
 
 }  // namespace
 
-void LeaveTimeAndPayrollTab::BuildPayrollTable(const MainModel& model, const Config& config, const Element& root) {
+void LeaveTimeAndPayrollTab::BuildPayrollTable(const MainModel& model, const Config& config, const Element& root)
+{
     Element body = root.get_element_by_id("payrollTypeMappingBody");
     if (!body.is_valid())
         return;
@@ -88,7 +93,8 @@ void LeaveTimeAndPayrollTab::BuildPayrollTable(const MainModel& model, const Con
     UpdateEmptyTableComment(root);
 }
 
-void LeaveTimeAndPayrollTab::Rebuild(ModelPtr model, ConfigPtr config, const Element& root) {
+void LeaveTimeAndPayrollTab::Rebuild(ModelPtr model, ConfigPtr config, const Element& root)
+{
     Element body = root.get_element_by_id("payrollTypeMappingBody");
     if (!body.is_valid())
         return;
@@ -97,7 +103,8 @@ void LeaveTimeAndPayrollTab::Rebuild(ModelPtr model, ConfigPtr config, const Ele
     BuildPayrollTable(*model, *config, root);
 }
 
-void LeaveTimeAndPayrollTab::UpdateEmptyTableComment(const Element& root) {
+void LeaveTimeAndPayrollTab::UpdateEmptyTableComment(const Element& root)
+{
     ::UpdateEmptyTableComment(root, ChildrenFrom(root.get_element_by_id("payrollTypeMappingBody"), 0),
                               L"#Importleavetime", L"idButtonHideMappedUser");
 }

@@ -5,7 +5,8 @@
 
 using namespace settings_page;
 
-void QuorvaneTab::Load(ModelPtr, ConfigPtr config, const Element& root) {
+void QuorvaneTab::Load(ModelPtr, ConfigPtr config, const Element& root)
+{
     const Quorvane::Config::ConnectionOptions options = *config->GetConnectionOptions();
     SetTextValue(root.get_element_by_id("Quorvane_URL"), options.url);
     SetTextValue(root.get_element_by_id("Quorvane_Username"), options.userName);
@@ -14,7 +15,8 @@ void QuorvaneTab::Load(ModelPtr, ConfigPtr config, const Element& root) {
 }
 
 // The site-change flag is kept as it was.
-void QuorvaneTab::Save(ModelPtr, ConfigPtr config, const Element& root) {
+void QuorvaneTab::Save(ModelPtr, ConfigPtr config, const Element& root)
+{
     Quorvane::Config::ConnectionOptions options = *config->GetConnectionOptions();
     if (boost::optional<std::wstring> userName = ReadTextValue(root.get_element_by_id("Quorvane_Username")))
         options.userName = *userName;

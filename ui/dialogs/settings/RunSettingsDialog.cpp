@@ -11,7 +11,8 @@ const int kSettingsPage = 134;
 }  // namespace
 
 boost::shared_ptr<Quorvane::Config> RunSettingsDialog(HWND owner, const boost::shared_ptr<MainModel>& model,
-                                                      SettingsTab initialTab) {
+                                                      SettingsTab initialTab)
+{
     const unsigned char* page = 0;
     UINT size = 0;
     if (!model || !model->GetConfig() ||

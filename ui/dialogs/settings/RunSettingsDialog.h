@@ -7,4 +7,5 @@
 
 #include "app/DialogRunner.h"
 
-boost::shared_ptr<Quorvane::Config> RunSettingsDialog(HWND owner, const boost::shared_ptr<MainModel>& model, SettingsTab initialTab);
+boost::shared_ptr<Quorvane::Config> RunSettingsDialog(HWND owner, const boost::shared_ptr<MainModel>& model,
+                                                      SettingsTab initialTab);

@@ -17,12 +17,14 @@ const wchar_t kCaption[] = L"Quorvane Pellworth - Settings";
 const wchar_t kSaveFailed[] =
     L"The settings could not be saved. Nothing was changed; the connector log holds the details.";
 
-boost::shared_ptr<Quorvane::Config> CopyOfSettings(const MainModel& model) {
+boost::shared_ptr<Quorvane::Config> CopyOfSettings(const MainModel& model)
+{
     Quorvane::CriticalSectionLock lock(model.GetLock());
     return boost::shared_ptr<Quorvane::Config>(new Quorvane::Config(*model.GetConfig()));
 }
 
-const char* InitialTabId(int tab) {
+const char* InitialTabId(int tab)
+{
     switch (tab) {
     case 1: return "idAutoCreation_Tab";
     case 3: return "idEmployeeMapping_Tab";
@@ -37,21 +39,25 @@ enum { kWorkingTimePanelTab = 5, kWorkingTimePanel = 1 };
 }  // namespace
 
 SettingsDialog::SettingsDialog(HWND parent, const boost::shared_ptr<MainModel>& model)
-    : htmlayout::dialog(parent), m_model(model), m_config(CopyOfSettings(*model)), m_initialTab(0), m_loadFailed(false) {
+    : htmlayout::dialog(parent), m_model(model), m_config(CopyOfSettings(*model)), m_initialTab(0), m_loadFailed(false)
+{
     CreateTabs();
 }
 
 // A reload still running finds nobody to tell.
-SettingsDialog::~SettingsDialog() {
+SettingsDialog::~SettingsDialog()
+{
     if (m_reload)
         m_reload->Forget();
 }
 
-element SettingsDialog::Root() const {
+element SettingsDialog::Root() const
+{
     return element::root_element(hwnd);
 }
 
-LRESULT SettingsDialog::on_document_complete() {
+LRESULT SettingsDialog::on_document_complete()
+{
     SetWindowTextW(hwnd, kCaption);
     const element root = Root();
     LoadTabs(root);
@@ -61,7 +67,8 @@ LRESULT SettingsDialog::on_document_complete() {
 }
 
 // Every tab gets its chance; one that fails leaves Save disabled, with the reason beside it.
-void SettingsDialog::LoadTabs(const element& root) {
+void SettingsDialog::LoadTabs(const element& root)
+{
     std::wstring failure;
     for (const Tabs::value_type& tab : m_tabs) {
         try {
@@ -83,16 +90,18 @@ void SettingsDialog::LoadTabs(const element& root) {
 }
 
 // The window is not resizable; it keeps at least the page's minimum size.
-LRESULT SettingsDialog::on_get_min_max_info(MINMAXINFO* info) {
+LRESULT SettingsDialog::on_get_min_max_info(MINMAXINFO* info)
+{
     const UINT width = HTMLayoutGetMinWidth(hwnd);
-    RECT frame = {0, 0, static_cast<LONG>(width), static_cast<LONG>(HTMLayoutGetMinHeight(hwnd, width))};
+    RECT frame = { 0, 0, static_cast<LONG>(width), static_cast<LONG>(HTMLayoutGetMinHeight(hwnd, width)) };
     AdjustWindowRectEx(&frame, style, FALSE, ex_style);
     info->ptMinTrackSize.x = frame.right - frame.left;
     info->ptMinTrackSize.y = frame.bottom - frame.top;
     return 0;
 }
 
-bool SettingsDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params) {
+bool SettingsDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
+{
     if (m_reload)
         return true;  // the page is waiting for QuickBooks
     bool handled = false;
@@ -101,7 +110,8 @@ bool SettingsDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params) {
 }
 
 // True when handled; false leaves the call to the default handling.
-bool SettingsDialog::OnScriptCall(HELEMENT he, XCALL_PARAMS& params) {
+bool SettingsDialog::OnScriptCall(HELEMENT he, XCALL_PARAMS& params)
+{
     const char* name = params.method_name;
     const element root = Root();
     if (htmlayout::streq(name, "closeDialog")) {
@@ -125,7 +135,8 @@ bool SettingsDialog::OnScriptCall(HELEMENT he, XCALL_PARAMS& params) {
     return current && current->OnScriptCall(root, he, params);
 }
 
-bool SettingsDialog::handle_event(HELEMENT he, BEHAVIOR_EVENT_PARAMS& params) {
+bool SettingsDialog::handle_event(HELEMENT he, BEHAVIOR_EVENT_PARAMS& params)
+{
     if (params.cmd != EVENT_BUTTON_CLICK)
         return htmlayout::dialog::handle_event(he, params);
     const element source(params.he);
@@ -140,7 +151,8 @@ bool SettingsDialog::handle_event(HELEMENT he, BEHAVIOR_EVENT_PARAMS& params) {
 }
 
 // The current tab gets ready what the user is about to use.
-bool SettingsDialog::on_focus(HELEMENT, HELEMENT target, UINT event_type) {
+bool SettingsDialog::on_focus(HELEMENT, HELEMENT target, UINT event_type)
+{
     if (event_type != FOCUS_GOT || m_reload)
         return false;
     const element root = Root();
@@ -151,7 +163,8 @@ bool SettingsDialog::on_focus(HELEMENT, HELEMENT target, UINT event_type) {
     return false;
 }
 
-bool SettingsDialog::SaveForOk() {
+bool SettingsDialog::SaveForOk()
+{
     if (m_loadFailed)
         return false;
     const element root = Root();
@@ -161,7 +174,8 @@ bool SettingsDialog::SaveForOk() {
     return false;
 }
 
-void SettingsDialog::SelectInitialTab(const element& root) {
+void SettingsDialog::SelectInitialTab(const element& root)
+{
     const Tabs::const_iterator tab = m_tabs.find(InitialTabId(m_initialTab));
     if (tab == m_tabs.end())
         return;
@@ -170,12 +184,14 @@ void SettingsDialog::SelectInitialTab(const element& root) {
         tab->second->ShowPanel(root, kWorkingTimePanel);
 }
 
-void SettingsDialog::SelectTab(const ISettingsTab& tab, const element& root) {
+void SettingsDialog::SelectTab(const ISettingsTab& tab, const element& root)
+{
     const std::string id = tab.GetId();
     htmlayout::select_tab_by_panel(root.find_first(".tabs"), htmlayout::a2w(id.c_str(), -1).c_str());
 }
 
-SettingsDialog::TabPtr SettingsDialog::GetCurrentTab(const element& root) const {
+SettingsDialog::TabPtr SettingsDialog::GetCurrentTab(const element& root) const
+{
     std::vector<element> current;
     root.find_all(&current, ".settingsStrip > [panel]:current");
     if (current.size() != 1)
@@ -184,22 +200,26 @@ SettingsDialog::TabPtr SettingsDialog::GetCurrentTab(const element& root) const 
     return tab == m_tabs.end() ? TabPtr() : tab->second;
 }
 
-void SettingsDialog::SaveCurrentTab(const element& root) {
+void SettingsDialog::SaveCurrentTab(const element& root)
+{
     if (const TabPtr current = GetCurrentTab(root))
         current->Save(m_model, m_config, root);
 }
 
-void SettingsDialog::SaveAllTabs(const element& root) {
+void SettingsDialog::SaveAllTabs(const element& root)
+{
     for (const Tabs::value_type& tab : m_tabs)
         tab.second->Save(m_model, m_config, root);
 }
 
-void SettingsDialog::RefreshAllTabs(const element& root) {
+void SettingsDialog::RefreshAllTabs(const element& root)
+{
     for (const Tabs::value_type& tab : m_tabs)
         tab.second->Refresh(m_model, m_config, root);
 }
 
-void SettingsDialog::UpdateMappingIcons(const element& root) {
+void SettingsDialog::UpdateMappingIcons(const element& root)
+{
     for (const Tabs::value_type& tab : m_tabs) {
         element icon = root.get_element_by_id((tab.first + "_Img").c_str());
         if (!icon.is_valid())
@@ -207,12 +227,14 @@ void SettingsDialog::UpdateMappingIcons(const element& root) {
         const int validity = tab.second->GetValidType(m_model, m_config, root);
         if (validity != TabComplete && validity != TabIncomplete)
             throw std::runtime_error("Invalide validType");
-        icon.set_attribute("src", validity == TabComplete ? L"IDR_MAPPING_CORRECTED.png" : L"IDR_MAPPING_UNDEFINED.png");
+        icon.set_attribute("src",
+                           validity == TabComplete ? L"IDR_MAPPING_CORRECTED.png" : L"IDR_MAPPING_UNDEFINED.png");
     }
 }
 
 // What the user entered goes into the copy first, so the refreshed tabs show it again.
-void SettingsDialog::StartReload() {
+void SettingsDialog::StartReload()
+{
     const element root = Root();
     SaveAllTabs(root);
     m_reload.reset(new SettingsReload(m_model, hwnd, this));
@@ -224,7 +246,8 @@ void SettingsDialog::StartReload() {
     SetWaiting(true);
 }
 
-void SettingsDialog::OnReloadCompleted(const std::wstring& error) {
+void SettingsDialog::OnReloadCompleted(const std::wstring& error)
+{
     m_reload.reset();
     const element root = Root();
     Quorvane::RunAtBoundary(L"settings reload completion", [&] {
@@ -237,7 +260,8 @@ void SettingsDialog::OnReloadCompleted(const std::wstring& error) {
 }
 
 // The overlay covers the page; the disabled window takes no clicks, keys or close requests.
-void SettingsDialog::SetWaiting(bool waiting) {
+void SettingsDialog::SetWaiting(bool waiting)
+{
     element overlay = Root().get_element_by_id("PleaseWaitOverlay");
     if (waiting)
         htmlayout::expand(overlay);
@@ -246,6 +270,7 @@ void SettingsDialog::SetWaiting(bool waiting) {
     EnableWindow(hwnd, waiting ? FALSE : TRUE);
 }
 
-void SettingsDialog::ShowMessage(const wchar_t* text) const {
+void SettingsDialog::ShowMessage(const wchar_t* text) const
+{
     MessageBoxW(hwnd, text, kCaption, MB_OK | MB_ICONWARNING);
 }

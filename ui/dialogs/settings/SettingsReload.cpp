@@ -22,7 +22,8 @@ const wchar_t kReloadFailed[] =
 
 }  // namespace
 
-void ReloadQuickBooksLists(MainModel& model) {
+void ReloadQuickBooksLists(MainModel& model)
+{
     const boost::shared_ptr<MainModel::QuickBooksConnector> connector = model.GetQuickBooksConnector();
     const boost::shared_ptr<Config> config = model.GetConfig();
     if (!connector || !config)
@@ -40,20 +41,25 @@ void ReloadQuickBooksLists(MainModel& model) {
 }
 
 SettingsReload::SettingsReload(const boost::shared_ptr<MainModel>& model, HWND window, IReloadListener* listener)
-    : m_model(model), m_uiThreadId(GetCurrentThreadId()), m_window(window), m_listener(listener) {}
+    : m_model(model), m_uiThreadId(GetCurrentThreadId()), m_window(window), m_listener(listener)
+{
+}
 
-bool SettingsReload::Start() {
+bool SettingsReload::Start()
+{
     return StartDetachedThread(L"settings reload thread", boost::bind(&SettingsReload::Run, shared_from_this()));
 }
 
-void SettingsReload::Run() {
+void SettingsReload::Run()
+{
     const bool read = RunAtBoundary(L"settings reload", boost::bind(&ReloadQuickBooksLists, boost::ref(*m_model)));
     const std::wstring error = read ? std::wstring() : kReloadFailed;
     if (!PostToThread(m_uiThreadId, boost::bind(&SettingsReload::Complete, shared_from_this(), error)))
         Logging::AppendToConnectorLog(L"The settings reload could not report its end to the dialog");
 }
 
-void SettingsReload::Complete(const std::wstring& error) {
+void SettingsReload::Complete(const std::wstring& error)
+{
     if (m_listener && IsWindow(m_window))
         m_listener->OnReloadCompleted(error);
 }

@@ -8,9 +8,10 @@
 #include "ui/dialogs/settings/LeaveTimeAndPayrollTab.h"
 #include "ui/dialogs/settings/QuorvaneTab.h"
 
-void SettingsDialog::CreateTabs() {
-    const TabPtr tabs[] = {TabPtr(new QuorvaneTab), TabPtr(new AutoCreationTab), TabPtr(new ImportSettingsTab),
-                           TabPtr(new EmployeeMappingTab), TabPtr(new LeaveTimeAndPayrollTab)};
+void SettingsDialog::CreateTabs()
+{
+    const TabPtr tabs[] = { TabPtr(new QuorvaneTab), TabPtr(new AutoCreationTab), TabPtr(new ImportSettingsTab),
+                            TabPtr(new EmployeeMappingTab), TabPtr(new LeaveTimeAndPayrollTab) };
     for (const TabPtr& tab : tabs)
         m_tabs[tab->GetId()] = tab;
 }

@@ -17,21 +17,21 @@ struct menu_entry {
 };
 
 const menu_entry kMenu[] = {
-    {L"Current month", 1},
-    {L"Current month till today", 2},
-    {L"Previous month", 3},
-    {nullptr, kSeparator},
-    {L"First half of the current month", 9},
-    {L"Second half of the current month", 10},
-    {L"First half of the previous month", 11},
-    {L"Second half of the previous month", 12},
-    {nullptr, kSeparator},
-    {L"Current week", 13},
-    {L"Current week till today", 14},
-    {L"Previous week", 15},
-    {L"2 previous weeks", 16},
-    {nullptr, kSeparator},
-    {L"Custom date range", Quorvane::DateRange::CustomType},
+    { L"Current month", 1 },
+    { L"Current month till today", 2 },
+    { L"Previous month", 3 },
+    { nullptr, kSeparator },
+    { L"First half of the current month", 9 },
+    { L"Second half of the current month", 10 },
+    { L"First half of the previous month", 11 },
+    { L"Second half of the previous month", 12 },
+    { nullptr, kSeparator },
+    { L"Current week", 13 },
+    { L"Current week till today", 14 },
+    { L"Previous week", 15 },
+    { L"2 previous weeks", 16 },
+    { nullptr, kSeparator },
+    { L"Custom date range", Quorvane::DateRange::CustomType },
 };
 
 const wchar_t kSeparatorStyle[] = L"height:1px;border-width:0;color:gray;background-color:gray";
@@ -44,7 +44,10 @@ bool inside(HELEMENT element, HELEMENT ancestor)
     return false;
 }
 
-void close_popup(const dom::element& widget) { daterange::get_popup(widget).set_state(STATE_COLLAPSED, 0); }
+void close_popup(const dom::element& widget)
+{
+    daterange::get_popup(widget).set_state(STATE_COLLAPSED, 0);
+}
 
 void set_range_type(dom::element& widget, int type)
 {
@@ -79,7 +82,10 @@ bool differs_from_written(const dom::element& widget, const char* attribute, con
 }
 
 // An emptied input holds no date; its value reads as the zero FILETIME.
-bool holds_date(const dom::element& input) { return input.get_value().get_int64() != 0; }
+bool holds_date(const dom::element& input)
+{
+    return input.get_value().get_int64() != 0;
+}
 
 // The inputs show the dates written last again, which are the range in force.
 void restore_written_dates(const dom::element& widget)
@@ -116,7 +122,10 @@ void take_edited_dates(dom::element& widget)
 
 }  // namespace
 
-daterange::daterange() : behavior(GROUP_MOUSE | GROUP_KEY | GROUP_FOCUS | GROUP_BEHAVIOR_EVENT | GROUP_METHOD_CALL, "daterange") {}
+daterange::daterange()
+    : behavior(GROUP_MOUSE | GROUP_KEY | GROUP_FOCUS | GROUP_BEHAVIOR_EVENT | GROUP_METHOD_CALL, "daterange")
+{
+}
 
 void daterange::attached(HELEMENT he)
 {
@@ -219,15 +228,30 @@ int daterange::get_menu_item_id(const dom::element& option)
     return option.is_valid() ? wtoi(option.get_attribute("menuItemId"), 0) : -1;
 }
 
-dom::element daterange::get_popup(const dom::element& widget) { return widget.find_first("popup"); }
+dom::element daterange::get_popup(const dom::element& widget)
+{
+    return widget.find_first("popup");
+}
 
-dom::element daterange::get_start_input(const dom::element& widget) { return widget.get_element_by_id("dateStart"); }
+dom::element daterange::get_start_input(const dom::element& widget)
+{
+    return widget.get_element_by_id("dateStart");
+}
 
-dom::element daterange::get_end_input(const dom::element& widget) { return widget.get_element_by_id("dateEnd"); }
+dom::element daterange::get_end_input(const dom::element& widget)
+{
+    return widget.get_element_by_id("dateEnd");
+}
 
-Quorvane::DateTime daterange::read_start(const dom::element& widget) { return read_date(get_start_input(widget)); }
+Quorvane::DateTime daterange::read_start(const dom::element& widget)
+{
+    return read_date(get_start_input(widget));
+}
 
-Quorvane::DateTime daterange::read_end(const dom::element& widget) { return read_date(get_end_input(widget)); }
+Quorvane::DateTime daterange::read_end(const dom::element& widget)
+{
+    return read_date(get_end_input(widget));
+}
 
 void daterange::write_start(const dom::element& widget, const Quorvane::DateTime& date)
 {

@@ -14,8 +14,7 @@ public:
     daterange();
 
     void attached(HELEMENT he) override;
-    bool on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT pos, UINT buttons,
-                  UINT keyboard_state) override;
+    bool on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT pos, UINT buttons, UINT keyboard_state) override;
     bool on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR reason) override;
     bool on_script_call(HELEMENT he, const char* name, UINT argc, json::value* argv, json::value& retval) override;
 

@@ -55,7 +55,10 @@ bool is_shown(const dom::element& row)
     return row.is_visible() && !wcseq(row.get_style_attribute("display"), L"none");
 }
 
-bool is_displayed(const dom::element& row) { return !wcseq(row.get_style_attribute("display"), L"none"); }
+bool is_displayed(const dom::element& row)
+{
+    return !wcseq(row.get_style_attribute("display"), L"none");
+}
 
 // The first row from `from` in steps of `step` (staying at or after the header rows) that
 // passes the test; null when none.
@@ -109,7 +112,10 @@ bool is_navigation_key(UINT key_code)
            key_code == VK_PRIOR || key_code == VK_NEXT;
 }
 
-bool is_smooth_key(UINT key_code) { return key_code != VK_UP && key_code != VK_DOWN; }
+bool is_smooth_key(UINT key_code)
+{
+    return key_code != VK_UP && key_code != VK_DOWN;
+}
 
 }  // namespace
 
@@ -174,8 +180,7 @@ void grid::checkall(dom::element& table, bool check)
     }
 }
 
-void grid::set_current_row(dom::element& table, dom::element& row, UINT keyboard_state, bool double_click,
-                           bool smooth)
+void grid::set_current_row(dom::element& table, dom::element& row, UINT keyboard_state, bool double_click, bool smooth)
 {
     dom::element previous = get_current_row(table);
     bool another = previous.is_valid() && previous != row;
@@ -255,9 +260,15 @@ void grid::check_range(dom::element& table, int index, bool check)
     }
 }
 
-bool grid::is_multiple(const dom::element& table) { return table.get_attribute("multiple") != nullptr; }
+bool grid::is_multiple(const dom::element& table)
+{
+    return table.get_attribute("multiple") != nullptr;
+}
 
-int grid::get_fixed_rows(const dom::element& table) { return wtoi(table.get_attribute("fixedrows"), 0); }
+int grid::get_fixed_rows(const dom::element& table)
+{
+    return wtoi(table.get_attribute("fixedrows"), 0);
+}
 
 // The one object that serves every grid.
 static grid g_grid;

@@ -11,8 +11,7 @@ class grid : public behavior {
 public:
     grid();
 
-    bool on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT pos, UINT buttons,
-                  UINT keyboard_state) override;
+    bool on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT pos, UINT buttons, UINT keyboard_state) override;
     bool on_key(HELEMENT he, HELEMENT target, UINT event_type, UINT key_code, UINT keyboard_state) override;
     // A click on a header row's cell; posts "header click" (0x81) with the cell's index.
     virtual void on_column_click(dom::element& table, dom::element& cell);

@@ -31,7 +31,10 @@ void set_event_root(const dom::element& he)
 lb_dialog::lb_dialog() : behavior(GROUP_BEHAVIOR_EVENT, "light-box-dialog") {}
 
 // Each panel has its own place to return to, so each gets its own instance.
-event_handler* lb_dialog::create_instance(HELEMENT) { return new lb_dialog_instance(); }
+event_handler* lb_dialog::create_instance(HELEMENT)
+{
+    return new lb_dialog_instance();
+}
 
 lb_dialog_instance::lb_dialog_instance()
     : event_handler(GROUP_KEY | GROUP_FOCUS | GROUP_BEHAVIOR_EVENT | GROUP_METHOD_CALL), m_index(0), m_focus_uid(0)
@@ -44,7 +47,10 @@ void lb_dialog_instance::attached(HELEMENT)
     m_index = 0;
 }
 
-void lb_dialog_instance::detached(HELEMENT) { delete this; }
+void lb_dialog_instance::detached(HELEMENT)
+{
+    delete this;
+}
 
 bool lb_dialog_instance::on_key(HELEMENT he, HELEMENT, UINT event_type, UINT key_code, UINT)
 {

@@ -12,8 +12,7 @@ public:
     tabs();
 
     void attached(HELEMENT he) override;
-    bool on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT pos, UINT buttons,
-                  UINT keyboard_state) override;
+    bool on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT pos, UINT buttons, UINT keyboard_state) override;
     bool on_key(HELEMENT he, HELEMENT target, UINT event_type, UINT key_code, UINT keyboard_state) override;
     bool on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR reason) override;
     bool on_script_call(HELEMENT he, const char* name, UINT argc, json::value* argv, json::value& retval) override;
