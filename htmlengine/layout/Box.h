@@ -36,7 +36,7 @@
 //   the invalidation callback the window sets. A painter always calls Update() first; box
 //   pointers stay valid until the next Update().
 #include "htmlengine/document/style/ComputedStyle.h"
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #include "htmlengine/layout/ImageSizer.h"
 
-#include "htmlengine/document/events/Adoption.h"
+#include "htmlengine/document/images/ImageData.h"
 
 #include <cstring>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 // The intrinsic size of an image, for `img` elements without a CSS width or height. The
 // window's sizer is the painter's image cache when it has one; the default reads the size
-// from the PNG header of the bytes the document holds for the URL (ImageData in Adoption.h).
-#include "htmlengine/layout/Geometry.h"
+// from the PNG header of the bytes the document holds for the URL (document/images/).
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 // What every layout pass needs besides the boxes.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 #include "htmlengine/layout/ImageSizer.h"
 #include "htmlengine/layout/TextCache.h"
 

@@ -2,7 +2,7 @@
 // The layout of one window's document: its measurer, the window's size, the box tree, and
 // what changed since the last Update(). The window owns one (EngineWindow::Layout()).
 #include "htmlengine/layout/Box.h"
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 #include "htmlengine/layout/ImageSizer.h"
 #include "htmlengine/layout/TextMeasurer.h"
 

@@ -2,7 +2,7 @@
 // CSS backgrounds (CSS Backgrounds 3): the colour under the border box, rounded by the
 // top-left radius; the image placed in the padding box by background-position and tiled by
 // background-repeat, clipped to the padding box. "stock:" images are the engine's glyphs.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

@@ -2,7 +2,7 @@
 // Borders as layout sized them (Box::border: used widths) in the style's colours, every
 // style drawn solid; one rounded outline when all four sides agree and the box has a
 // radius. Outlines (the focus ring) lie outside the border box, outline-offset further out.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

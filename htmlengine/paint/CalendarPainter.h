@@ -3,7 +3,7 @@
 // year between previous and next buttons, the weekday names from the input's first day of
 // the week, six weeks of days (other months' days greyed, the chosen day on the accent,
 // the highlighted one tinted, today ringed).
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The nested clips of a painter: each pushed rectangle is cut by the ones around it.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 // and caret (scrolled to keep the caret in view), the marks of check boxes and radios, a
 // progress bar's fill, a date input's calendar glyph. Frames, fills and focus rings come
 // from the style sheets (the engine's defaults in DefaultStyleSheet.cpp, or the page's).
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

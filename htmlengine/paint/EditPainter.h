@@ -2,7 +2,7 @@
 // An edit's inside: the shown text (masked for passwords) scrolled so the caret stays in
 // view, the selection on the accent while focused, the caret in the text colour while
 // focused and in its blink phase; date inputs add their calendar glyph at the right.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

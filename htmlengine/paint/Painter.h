@@ -3,7 +3,7 @@
 // to the current clip. The window's painter is GDI with GDI+ (gdi/GdiPainter.h); tests use
 // the recording painter, which lists the calls as text.
 #include "htmlengine/document/style/ComputedStyle.h"
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <string>
 #include <string_view>

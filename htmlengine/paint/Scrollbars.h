@@ -1,6 +1,6 @@
 #pragma once
 // The engine's own scroll bars: a plain track with a rounded thumb, inside the box's border.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

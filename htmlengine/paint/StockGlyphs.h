@@ -5,7 +5,7 @@
 //   chevron-up, chevron-down, chevron-left, chevron-right   open chevrons, 10 x 10
 //   check   a tick, 10 x 10;  cross   an x, 10 x 10;  calendar   a page of a calendar, 14 x 14
 #include "htmlengine/document/style/ComputedStyle.h"
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <string>
 

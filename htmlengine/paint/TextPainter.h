@@ -1,7 +1,7 @@
 #pragma once
 // Text runs in their style's colour, with underline, line-through and overline drawn as
 // lines one pixel (or a twelfth of the font size) thick.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The tooltip of a `title` attribute: its lines (split at "\r"), drawn by the engine near
 // the pointer, kept inside the window, above everything else.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // The mark of a check box (a 14 px box, a white tick on the accent when checked) or a radio
 // (a 14 px circle with a 6 px accent dot), greyed when disabled. An input is all mark; a
 // button of type checkbox or radio has its mark in its left padding, before its content.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

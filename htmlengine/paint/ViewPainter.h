@@ -1,7 +1,7 @@
 #pragma once
 // One frame of a window: the canvas, the boxes in stacking order, then what the engine
 // draws above everything - an open date input's calendar and a title tooltip.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

@@ -1,6 +1,6 @@
 #include "tools/pageshot/PageSource.h"
 
-#include "htmlengine/document/window/ResourceLoader.h"
+#include "htmlengine/window/ResourceLoader.h"
 
 #include <fstream>
 #include <iterator>

@@ -2,7 +2,7 @@
 // Where the parts of the date input's calendar popup lie, relative to its top-left corner:
 // a header with the month's name between a previous and a next button, a row of weekday
 // names, then six rows of seven days. The painter draws it and the mouse hits it from here.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 namespace htmlengine {
 

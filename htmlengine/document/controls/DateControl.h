@@ -8,7 +8,7 @@
 // a day chooses it, Escape closes.
 #include "htmlengine/document/controls/CalendarDays.h"
 #include "htmlengine/document/controls/EditControl.h"
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <optional>
 

@@ -11,6 +11,7 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/HandlerBinding.h"
+#include "htmlengine/document/images/ImageData.h"
 #include "htmlengine/document/style/Cascade.h"
 #include "htmlengine/document/style/CssValues.h"
 
@@ -71,33 +72,7 @@ void Adopt(Document& document, Element& element)
         RefreshCaption(element);
 }
 
-// "stock:" pictures are drawn by the engine and "theme:" ones ignored: neither is loaded.
-bool IsBuiltInPicture(const std::wstring& url)
-{
-    return url.compare(0, 6, L"stock:") == 0 || url.compare(0, 6, L"theme:") == 0;
-}
-
-void RequestPicture(Document& document, const std::wstring& url)
-{
-    if (!url.empty() && !IsBuiltInPicture(url))
-        ImageData(document, url);
-}
-
 }  // namespace
-
-const std::vector<unsigned char>* ImageData(Document& document, const std::wstring& url)
-{
-    auto known = document.ImageCache().find(url);
-    if (known != document.ImageCache().end())
-        return known->second.get();
-    Document::ImageBytes& bytes = document.ImageCache()[url];
-    auto data = std::make_shared<std::vector<unsigned char>>();
-    if (!IsBuiltInPicture(url) && document.Host().LoadUrl(url, DocumentHost::UrlKind::Image, *data))
-        bytes = std::move(data);
-    else
-        document.LogError(L"image not loaded: " + url);
-    return bytes.get();
-}
 
 void AdoptSubtree(Element& root)
 {
@@ -153,16 +128,6 @@ void ReportStyleAttributeErrors(Element& element)
     ParseDeclarations(*style, errors);
     for (const std::wstring& error : errors)
         document->LogError(L"style attribute: " + error);
-}
-
-void RequestImages(Element& element)
-{
-    Document* document = element.OwnerDocument();
-    if (!document)
-        return;
-    if (element.Tag() == "img")
-        RequestPicture(*document, element.AttributeOr("src"));
-    RequestPicture(*document, CssUrl(StyleProperty(element, "background-image")));
 }
 
 void DiscardContent(Element& element)

@@ -1,9 +1,7 @@
 #pragma once
 // Elements entering and leaving a document. On entering (once per element): states from
-// markup, the built-in control, images requested, behaviours attached in document order,
-// select captions filled. On leaving for good: behaviours detached.
-#include <string>
-#include <vector>
+// markup, the built-in control, images requested (images/ImageData.h), behaviours attached
+// in document order, select captions filled. On leaving for good: behaviours detached.
 
 namespace htmlengine {
 
@@ -21,15 +19,6 @@ void DetachBehaviors(Element& root);
 
 // Logs what the element's style attribute holds that cannot be read.
 void ReportStyleAttributeErrors(Element& element);
-
-// Asks for the data of the element's pictures, its "src" and its background image, once per
-// URL and document (the URL protocol needs it even while nothing is drawn); a missing
-// picture is logged and otherwise ignored.
-void RequestImages(Element& element);
-
-// The bytes of a picture, asked for on first use; null for one that cannot be had, for the
-// engine's own "stock:" and "theme:" pictures among them.
-const std::vector<unsigned char>* ImageData(Document& document, const std::wstring& url);
 
 // Empties an element for good (its old content is deleted).
 void DiscardContent(Element& element);

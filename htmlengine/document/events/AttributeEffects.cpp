@@ -6,7 +6,8 @@
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Adoption.h"
-#include "htmlengine/document/window/ProgressAnimation.h"
+#include "htmlengine/document/images/ImageData.h"
+#include "htmlengine/document/controls/ProgressAnimation.h"
 
 namespace htmlengine {
 

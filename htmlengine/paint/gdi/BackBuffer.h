@@ -1,7 +1,7 @@
 #pragma once
 // A window's back buffer: a 32-bit top-down DIB in a memory DC, as large as the client area.
 // GDI leaves the fourth byte of each pixel 0; it is no alpha (wrap it as 32bpp RGB).
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <windows.h>
 

@@ -1,7 +1,5 @@
 #include "htmlengine/paint/gdi/GdiTextMeasurer.h"
 
-#include "htmlengine/document/dom/Document.h"
-#include "htmlengine/document/window/EngineWindow.h"
 #include "htmlengine/paint/gdi/FontCache.h"
 
 namespace htmlengine {
@@ -14,21 +12,13 @@ std::wstring FamilyList(const Font& font)
     return list;
 }
 
-GdiTextMeasurer::GdiTextMeasurer(HWND window) : window_(window), fonts_(FontCache::Shared()) {}
-
-std::unique_ptr<TextMeasurer> GdiTextMeasurer::ForWindow(HWND window)
-{
-    return std::make_unique<GdiTextMeasurer>(window);
-}
+GdiTextMeasurer::GdiTextMeasurer(ErrorLog log) : log_(std::move(log)), fonts_(FontCache::Shared()) {}
 
 HDC GdiTextMeasurer::Select(const Font& font)
 {
     const FontCache::Entry& entry = fonts_.Get(font);
-    if (!entry.faceInstalled && logged_.insert(&font).second) {
-        EngineWindow* window = EngineWindow::Find(window_);
-        if (Document* document = window ? window->GetDocument() : nullptr)
-            document->LogError(L"font: none of \"" + FamilyList(font) + L"\" is installed");
-    }
+    if (!entry.faceInstalled && logged_.insert(&font).second)
+        log_(L"font: none of \"" + FamilyList(font) + L"\" is installed");
     SelectObject(fonts_.MeasuringDc(), entry.font);
     return fonts_.MeasuringDc();
 }

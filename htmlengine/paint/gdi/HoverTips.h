@@ -4,7 +4,7 @@
 // the tip near the pointer; moving to another element, a press, a key or leaving the
 // window hides it. A `titleid` popup is the page's own element, shown fixed at the pointer
 // (layout keeps it inside the window); a title is drawn by the engine.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 #include "htmlengine/paint/TitleTip.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "htmlengine/paint/gdi/ImageCache.h"
 
 #include "htmlengine/document/dom/Document.h"
-#include "htmlengine/document/events/Adoption.h"
+#include "htmlengine/document/images/ImageData.h"
 #include "htmlengine/paint/gdi/Gdiplus.h"
 #include "htmlengine/paint/gdi/TopDownDib.h"
 

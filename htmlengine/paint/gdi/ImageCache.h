@@ -3,7 +3,7 @@
 // once) decoded once by GDI+ into a premultiplied 32-bit DIB that AlphaBlend draws. A
 // picture that is missing or cannot be decoded is logged once and draws nothing. A new
 // document starts afresh, since the program may answer its URLs differently.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 #include "htmlengine/layout/ImageSizer.h"
 
 #include <windows.h>

@@ -3,7 +3,7 @@
 // small arcs as ragged polygons without anti-aliasing, so the engine computes each corner
 // pixel's coverage itself (4 x 4 samples) and blends it; straight parts are plain fills.
 #include "htmlengine/document/style/ComputedStyle.h"
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A 32-bit DIB section with its rows from the top, as the back buffer and decoded pictures
 // keep their pixels.
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <windows.h>
 

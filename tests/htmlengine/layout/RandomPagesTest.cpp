@@ -10,7 +10,7 @@
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/UserInput.h"
 #include "htmlengine/document/html/Utf8.h"
-#include "htmlengine/document/window/DocumentLoader.h"
+#include "htmlengine/document/html/DocumentLoader.h"
 #include "htmlengine/layout/LayoutView.h"
 #include "htmlengine/paint/PaintContext.h"
 #include "htmlengine/paint/RecordingPainter.h"

@@ -1,10 +1,10 @@
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/window/EngineWindow.h"
 
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/events/Adoption.h"
 #include "htmlengine/document/events/Dispatcher.h"
-#include "htmlengine/document/window/EngineCall.h"
-#include "htmlengine/document/window/ResourceLoader.h"
+#include "htmlengine/window/EngineCall.h"
+#include "htmlengine/window/ResourceLoader.h"
 #include "htmlengine/paint/gdi/GdiTextMeasurer.h"
 
 #include <exception>
@@ -55,7 +55,10 @@ void EngineWindow::Remove(HWND hwnd)
 
 EngineWindow::EngineWindow(HWND hwnd) : hwnd_(hwnd), paint_(hwnd)
 {
-    layout_.SetMeasurer(GdiTextMeasurer::ForWindow(hwnd));
+    layout_.SetMeasurer(std::make_unique<GdiTextMeasurer>([this](const std::wstring& error) {
+        if (document_)
+            document_->LogError(error);
+    }));
     layout_.SetImageSizer(std::make_unique<CachedImageSizer>(paint_.Images()));
     layout_.SetInvalidator([this](const Rect& rect) {
         RECT area { rect.x, rect.y, rect.Right(), rect.Bottom() };

@@ -4,13 +4,13 @@
 #include "htmlengine/document/events/Adoption.h"
 #include "htmlengine/document/events/FocusScope.h"
 #include "htmlengine/document/events/UserInput.h"
-#include "htmlengine/document/exports/Handles.h"
+#include "htmlengine/api/Handles.h"
 #include "htmlengine/document/html/Utf8.h"
 #include "htmlengine/document/style/Cascade.h"
-#include "htmlengine/document/window/DocumentLoader.h"
-#include "htmlengine/document/window/EngineWindow.h"
-#include "htmlengine/document/window/ProgressAnimation.h"
-#include "htmlengine/document/window/TestQuery.h"
+#include "htmlengine/document/html/DocumentLoader.h"
+#include "htmlengine/window/EngineWindow.h"
+#include "htmlengine/document/controls/ProgressAnimation.h"
+#include "htmlengine/window/TestQuery.h"
 
 #include <algorithm>
 #include <cwchar>

@@ -1,4 +1,4 @@
-#include "htmlengine/document/window/ProgressAnimation.h"
+#include "htmlengine/document/controls/ProgressAnimation.h"
 
 #include "htmlengine/document/controls/SelectControls.h"
 #include "htmlengine/document/dom/Document.h"

@@ -5,8 +5,8 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/dom/ElementRegistry.h"
 #include "htmlengine/document/events/Adoption.h"
-#include "htmlengine/document/exports/Handles.h"
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/api/Handles.h"
+#include "htmlengine/window/EngineWindow.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "htmlengine/document/exports/ValueConversion.h"
+#include "htmlengine/api/ValueConversion.h"
 
 #include <new>
 

@@ -1,9 +1,9 @@
-#include "htmlengine/document/window/TestQuery.h"
+#include "htmlengine/window/TestQuery.h"
 
 #include "htmlengine/api/EngineTestHooks.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/events/FocusScope.h"
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/window/EngineWindow.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "htmlengine/document/window/EngineCall.h"
+#include "htmlengine/window/EngineCall.h"
 
 #include "htmlengine/document/dom/Document.h"
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/window/EngineWindow.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 #pragma once
-// Whole-pixel geometry shared by layout, painting and input.
+// Whole-pixel geometry shared by controls, layout, painting and input.
 #include <algorithm>
 
 namespace htmlengine {

@@ -4,7 +4,7 @@
 #include "htmlengine/document/css/SelectorParser.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
-#include "htmlengine/document/exports/Handles.h"
+#include "htmlengine/api/Handles.h"
 
 #include <vector>
 

@@ -4,10 +4,10 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
-#include "htmlengine/document/exports/Handles.h"
-#include "htmlengine/document/exports/ValueConversion.h"
+#include "htmlengine/api/Handles.h"
+#include "htmlengine/api/ValueConversion.h"
 #include "htmlengine/document/style/Cascade.h"
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/window/EngineWindow.h"
 
 using namespace htmlengine;
 

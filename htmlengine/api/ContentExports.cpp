@@ -5,12 +5,12 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/events/Adoption.h"
 #include "htmlengine/document/events/AttributeEffects.h"
-#include "htmlengine/document/exports/Handles.h"
+#include "htmlengine/api/Handles.h"
 #include "htmlengine/document/html/HtmlParser.h"
 #include "htmlengine/document/html/HtmlWriter.h"
 #include "htmlengine/document/html/Utf8.h"
 #include "htmlengine/document/style/Cascade.h"
-#include "htmlengine/document/window/DocumentLoader.h"
+#include "htmlengine/document/html/DocumentLoader.h"
 
 #include <algorithm>
 

@@ -6,8 +6,8 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/HandlerBinding.h"
-#include "htmlengine/document/exports/Handles.h"
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/api/Handles.h"
+#include "htmlengine/window/EngineWindow.h"
 
 #include <algorithm>
 

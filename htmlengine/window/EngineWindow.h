@@ -4,7 +4,7 @@
 // that names the window, freed when the window is gone.
 #include "htmlengine/api/EngineDocument.h"
 #include "htmlengine/document/dom/DocumentHost.h"
-#include "htmlengine/document/events/WindowInput.h"
+#include "htmlengine/window/WindowInput.h"
 #include "htmlengine/layout/LayoutView.h"
 #include "htmlengine/paint/gdi/PointerCursor.h"
 #include "htmlengine/paint/gdi/WindowPaint.h"

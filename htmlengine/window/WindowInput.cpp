@@ -1,4 +1,4 @@
-#include "htmlengine/document/events/WindowInput.h"
+#include "htmlengine/window/WindowInput.h"
 
 #include "htmlengine/document/controls/Control.h"
 #include "htmlengine/document/controls/Popups.h"
@@ -8,9 +8,9 @@
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Focus.h"
 #include "htmlengine/document/events/FocusScope.h"
-#include "htmlengine/document/events/FocusTraversal.h"
+#include "htmlengine/window/FocusTraversal.h"
 #include "htmlengine/document/events/UserInput.h"
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/window/EngineWindow.h"
 #include "htmlengine/layout/LayoutView.h"
 
 #include <windowsx.h>

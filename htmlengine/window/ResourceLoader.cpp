@@ -1,4 +1,4 @@
-#include "htmlengine/document/window/ResourceLoader.h"
+#include "htmlengine/window/ResourceLoader.h"
 
 #include <windows.h>
 

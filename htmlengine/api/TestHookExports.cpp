@@ -11,8 +11,8 @@
 #include "htmlengine/document/events/Focus.h"
 #include "htmlengine/document/events/FocusScope.h"
 #include "htmlengine/document/events/UserInput.h"
-#include "htmlengine/document/exports/Handles.h"
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/api/Handles.h"
+#include "htmlengine/window/EngineWindow.h"
 #include "htmlengine/layout/BoxDump.h"
 
 using namespace htmlengine;

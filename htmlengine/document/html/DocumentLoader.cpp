@@ -1,4 +1,4 @@
-#include "htmlengine/document/window/DocumentLoader.h"
+#include "htmlengine/document/html/DocumentLoader.h"
 
 #include "htmlengine/document/css/CssParser.h"
 #include "htmlengine/document/dom/AsciiCase.h"

@@ -1,4 +1,4 @@
-#include "htmlengine/document/events/FocusTraversal.h"
+#include "htmlengine/window/FocusTraversal.h"
 
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"

@@ -2,7 +2,7 @@
 // Element handles of the C API: a handle is the element's address, accepted only while the
 // registry knows it. Every export goes through here before touching an element.
 #include "htmlengine/api/EngineDocument.h"
-#include "htmlengine/document/window/EngineCall.h"
+#include "htmlengine/window/EngineCall.h"
 
 #include <exception>
 

@@ -6,7 +6,7 @@
 // an open popup of a built-in control first, and one outside it closes it.
 #include "htmlengine/document/controls/Control.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
-#include "htmlengine/layout/Geometry.h"
+#include "htmlengine/document/geometry/Geometry.h"
 
 #include <windows.h>
 

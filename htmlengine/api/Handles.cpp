@@ -1,4 +1,4 @@
-#include "htmlengine/document/exports/Handles.h"
+#include "htmlengine/api/Handles.h"
 
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"

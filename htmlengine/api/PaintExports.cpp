@@ -1,8 +1,8 @@
 // The test hooks of painting: a window painted into its back buffer, a frame through the
 // recording painter, and how many pictures were decoded.
 #include "htmlengine/api/EngineTestHooks.h"
-#include "htmlengine/document/exports/Handles.h"
-#include "htmlengine/document/window/EngineWindow.h"
+#include "htmlengine/api/Handles.h"
+#include "htmlengine/window/EngineWindow.h"
 #include "htmlengine/paint/RecordingPainter.h"
 #include "htmlengine/paint/gdi/WindowPaint.h"
 
