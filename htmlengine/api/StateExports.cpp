@@ -7,6 +7,7 @@
 #include "htmlengine/api/Handles.h"
 #include "htmlengine/api/ValueConversion.h"
 #include "htmlengine/document/style/Cascade.h"
+#include "htmlengine/layout/ElementArea.h"
 #include "htmlengine/window/EngineWindow.h"
 
 using namespace htmlengine;
@@ -24,45 +25,6 @@ EngineWindow* WindowOf(Element& element)
 {
     Document* document = element.OwnerDocument();
     return document ? EngineWindow::Find(static_cast<HWND>(document->Host().WindowHandle())) : nullptr;
-}
-
-// Low nibble: 1 relative to the view, 2 to the document (as if nothing were scrolled).
-// High nibble: 0 content box, 1 padding box, 2 border box, 3 margin box, 6 the scroll port
-// (the padding box less scroll bars).
-bool Locate(EngineWindow& window, Element& element, UINT areas, RECT& location)
-{
-    LayoutView& layout = window.Layout();
-    Rect rect;
-    if (!layout.ElementRect(element, rect))
-        return false;
-    const Box* box = layout.BoxOf(element);
-    Edges margin, border, padding;
-    if (box) {
-        margin = box->margin;
-        border = box->border;
-        padding = box->padding;
-    }
-    switch (areas & 0xF0) {
-    case 0x00: rect = Inset(Inset(rect, border), padding); break;
-    case 0x10: rect = Inset(rect, border); break;
-    case 0x30:
-        rect = { rect.x - margin.left, rect.y - margin.top, rect.width + margin.Horizontal(),
-                 rect.height + margin.Vertical() };
-        break;
-    case 0x60:
-        rect = Inset(rect, border);
-        if (box && box->scroll)
-            rect = { rect.x, rect.y, box->scroll->port.width, box->scroll->port.height };
-        break;
-    default: break;
-    }
-    if ((areas & 0x0F) == 2) {
-        const LayoutTree* tree = layout.Update();
-        Point scrolled = tree && tree->viewport->scroll ? tree->viewport->scroll->offset : Point();
-        rect = rect.Offset(scrolled.x, scrolled.y);
-    }
-    location = RECT { rect.x, rect.y, rect.Right(), rect.Bottom() };
-    return true;
 }
 
 }  // namespace
@@ -148,8 +110,9 @@ ENGINE_API HTMLayoutGetElementLocation(HELEMENT he, RECT* location, UINT areas)
     return Guarded([&] {
         *location = RECT { 0, 0, 0, 0 };
         EngineWindow* window = WindowOf(*element);
-        if (window)
-            Locate(*window, *element, areas, *location);
+        Rect area;
+        if (window && ElementArea(window->Layout(), *element, areas, area))
+            *location = RECT { area.x, area.y, area.Right(), area.Bottom() };
         return ENGINE_OK;
     });
 }

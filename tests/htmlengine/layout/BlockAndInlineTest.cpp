@@ -64,49 +64,14 @@ TEST_F(Layout, InlineFlow)
                     });
 }
 
-TEST_F(Layout, EllipsisCutsTheTextThatOverflowsAClippedBox)
-{
-    Load("<div id=d style='width:70px;overflow:hidden;white-space:nowrap;text-overflow:ellipsis'>abcdefghijklmn</div>");
-    std::wstring paint = RecordPaint();
-    // Nine characters and the ellipsis fill the 70 pixels (the recording shows "..." as one character).
-    size_t text = paint.find(L"text 0,12 \"abcdefghi");
-    ASSERT_NE(std::wstring::npos, text) << Narrow(paint);
-    EXPECT_EQ(L'"', paint[text + 21]) << Narrow(paint);
-    EXPECT_EQ("0,0 70x16", Box("#d"));
-}
-
 TEST_F(Layout, MinimumSizeOfAPage)
 {
     Load("<html><body style='min-width:500px;min-height:300px'><div "
          "style='width:200px;height:40px'></div></body></html>");
-    EXPECT_EQ(500u, HTMLayoutGetMinWidth(hwnd_));
-    EXPECT_EQ(300u, HTMLayoutGetMinHeight(hwnd_, 500));
+    EXPECT_EQ(500u, MinWidth());
+    EXPECT_EQ(300u, MinHeight(500));
     Load("<html><body><div style='width:600px'>x</div><p style='margin:0'>aaaa bbbb cccc dddd</p></body></html>");
-    EXPECT_EQ(600u, HTMLayoutGetMinWidth(hwnd_));
-    EXPECT_EQ(32u, HTMLayoutGetMinHeight(hwnd_, 600));
-    EXPECT_EQ(16u + 16u * 4u, HTMLayoutGetMinHeight(hwnd_, 28));  // one word per line
-}
-
-// Changes after the first layout: some need new boxes, some a new layout, some a new paint.
-TEST_F(Layout, ChangesReachTheBoxes)
-{
-    Load("<style>#d { width: 100px } #d.wide { width: 300px } tr[hiderow=true] { display: none }"
-         " td:checked { color: red }</style><div id=d>abc</div><table style='border-spacing:0'><tr id=a><td "
-         "id=c>a</td></tr>"
-         "<tr id=b><td>b</td></tr></table><p id=p style='margin:0'>x</p>");
-    EXPECT_EQ("0,0 100x16", Box("#d"));
-    HTMLayoutSetAttributeByName(Find("#d"), "class", L"wide");  // a new size
-    EXPECT_EQ("0,0 300x16", Box("#d"));
-    HTMLayoutSetAttributeByName(Find("#a"), "hiderow", L"true");  // a row goes
-    EXPECT_EQ("none", Box("#a"));
-    EXPECT_EQ("0,16 9x18", Box("#b"));
-    HTMLayoutSetElementInnerText16(Find("#p"), L"aaaa bbbb", 9);  // new text
-    EXPECT_EQ("0,34 800x16", Box("#p"));
-    HTMLayoutSetStyleAttribute(Find("#p"), "width", L"35px");
-    EXPECT_EQ("0,34 35x32", Box("#p"));
-    HTMLayoutSetAttributeByName(Find("#a"), "hiderow", nullptr);
-    HTMLayoutSetElementState(Find("#c"), STATE_CHECKED, 0, FALSE);  // only a new colour
-    std::wstring paint = RecordPaint();
-    EXPECT_NE(std::wstring::npos, paint.find(L"\"a\" 12px #FF0000")) << Narrow(paint);
-    EXPECT_EQ("0,16 9x18", Box("#a"));
+    EXPECT_EQ(600u, MinWidth());
+    EXPECT_EQ(32u, MinHeight(600));
+    EXPECT_EQ(16u + 16u * 4u, MinHeight(28));  // one word per line
 }

@@ -1,79 +1,88 @@
 #include "LayoutFixture.h"
 
-namespace {
+#include "htmlengine/document/css/Selection.h"
+#include "htmlengine/document/css/SelectorParser.h"
+#include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/events/Adoption.h"
+#include "htmlengine/document/html/DocumentLoader.h"
+#include "htmlengine/document/html/Utf8.h"
+#include "htmlengine/document/style/Cascade.h"
+#include "htmlengine/layout/BoxDump.h"
+#include "htmlengine/layout/ElementArea.h"
 
-void CALLBACK CollectText(const wchar_t* text, UINT length, LPVOID param)
-{
-    static_cast<std::wstring*>(param)->assign(text, length);
-}
+#include <algorithm>
 
-}  // namespace
+using namespace htmlengine;
 
 void LayoutTest::SetUp()
 {
-    EngineTest::SetUp();
-    SetWindowLongPtrW(hwnd_, GWL_STYLE, WS_POPUP);
-    Resize(800, 600);
-    ASSERT_EQ(ENGINE_OK, HTMLayoutTestSetFixedMetrics(hwnd_, 7, 16));
+    layout_.SetMeasurer(std::make_unique<FixedTextMeasurer>(7, 16));
+    layout_.SetViewport({ 800, 600 });
 }
 
-void LayoutTest::Resize(int width, int height)
+void LayoutTest::TearDown()
 {
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Unload();
 }
 
-std::string LayoutTest::Box(const char* selector, UINT area)
+void LayoutTest::Unload()
 {
-    HELEMENT he = Find(selector);
-    RECT rect {};
-    BOOL visible = FALSE;
-    HTMLayoutIsElementVisible(he, &visible);
-    if (!he || !visible)
+    layout_.SetDocument(nullptr);
+    if (document_ && document_->Root())
+        DetachBehaviors(*document_->Root());
+    document_.reset();
+}
+
+void LayoutTest::Load(const std::string& html)
+{
+    Unload();
+    document_ = BuildDocument(host_, DecodeUtf8(reinterpret_cast<const unsigned char*>(html.data()), html.size()), L"");
+    AdoptSubtree(*document_->Root());
+    layout_.SetDocument(document_.get());
+}
+
+Element* LayoutTest::Find(const char* selector)
+{
+    std::wstring wide(selector, selector + std::char_traits<char>::length(selector));
+    return document_ ? SelectFirst(*document_->Root(), ParseSelectors(wide)) : nullptr;
+}
+
+std::string LayoutTest::Box(const char* selector, unsigned area)
+{
+    Element* element = Find(selector);
+    Rect rect;
+    if (!element || !IsElementVisible(*element) || !ElementArea(layout_, *element, area, rect))
         return "none";
-    HTMLayoutGetElementLocation(he, &rect, area);
-    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left) +
-           "x" + std::to_string(rect.bottom - rect.top);
+    return std::to_string(rect.x) + "," + std::to_string(rect.y) + " " + std::to_string(rect.width) + "x" +
+           std::to_string(rect.height);
 }
 
 std::string LayoutTest::BoxDump()
 {
-    std::wstring dump;
-    HTMLayoutTestDumpBoxes(hwnd_, CollectText, &dump);
+    const LayoutTree* tree = layout_.Update();
     std::string narrow;
-    for (wchar_t c : dump)
+    for (wchar_t c : tree ? DumpBoxes(*tree) : std::wstring())
         narrow += c == L'\u00D7' ? 'x' : char(c);
     return narrow;
 }
 
-std::wstring LayoutTest::RecordPaint()
+Element* LayoutTest::At(int x, int y)
 {
-    std::wstring paint;
-    HTMLayoutTestRecordPaint(hwnd_, CollectText, &paint);
-    return paint;
+    return layout_.HitTest({ x, y }).element;
 }
 
-HELEMENT LayoutTest::At(int x, int y)
+void LayoutTest::ScrollToView(const char* selector)
 {
-    HELEMENT he = nullptr;
-    HTMLayoutTestElementAt(hwnd_, POINT { x, y }, &he);
-    return he;
+    if (Element* element = Find(selector))
+        layout_.ScrollIntoView(*element);
 }
 
-void RunCases(LayoutTest& test, const std::vector<LayoutCase>& cases)
+unsigned LayoutTest::MinWidth()
 {
-    struct Access : LayoutTest {
-        using LayoutTest::Box;
-        using LayoutTest::BoxDump;
-        using LayoutTest::Load;
-    };
-    Access& access = static_cast<Access&>(test);
-    for (const LayoutCase& c : cases) {
-        access.Load(c.markup);
-        for (const std::string& expected : c.boxes) {
-            size_t space = expected.find(' ');
-            std::string selector = expected.substr(0, space);
-            EXPECT_EQ(expected.substr(space + 1), access.Box(selector.c_str())) << c.name << ": " << selector << "\n"
-                                                                                << access.BoxDump();
-        }
-    }
+    return unsigned(std::max(0, layout_.MinimumWidth()));
+}
+
+unsigned LayoutTest::MinHeight(int width)
+{
+    return unsigned(std::max(0, layout_.HeightAt(width)));
 }

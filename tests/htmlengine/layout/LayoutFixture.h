@@ -1,30 +1,63 @@
 #pragma once
-// A page in an 800 x 600 window laid out with fixed metrics (every character 7 px, lines
-// 16 px at 12 px), read back as "x,y w×h" border boxes of the elements with ids.
-#include "../document/EngineFixture.h"
+// A page laid out without a window: the document and its layout only, 800 x 600, with fixed
+// metrics (every character 7 px, lines 16 px at 12 px), read back as "x,y w×h" border boxes
+// of the elements with ids.
+#include "LayoutCases.h"
+#include "htmlengine/document/dom/Document.h"
+#include "htmlengine/document/dom/DocumentHost.h"
+#include "htmlengine/layout/LayoutView.h"
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <string>
 #include <vector>
 
-class LayoutTest : public EngineTest {
+// What the document asks of its window, answered in memory: no URLs, no program behaviours.
+class HeadlessHost : public htmlengine::DocumentHost {
+public:
+    explicit HeadlessHost(htmlengine::LayoutView& layout) : layout_(layout) {}
+    bool LoadUrl(const std::wstring&, UrlKind, std::vector<unsigned char>&) override { return false; }
+    bool AttachBehavior(htmlengine::Element&, const std::string&, htmlengine::HandlerBinding&) override
+    {
+        return false;
+    }
+    void* WindowHandle() const override { return nullptr; }
+    std::vector<htmlengine::HandlerBinding>& WindowHandlers() override { return handlers_; }
+    void WakeForPostedEvents() override {}
+    void TakeFocus() override {}
+    void ContentChanged() override {}
+    void Repaint(const htmlengine::Element*) override {}
+    void ScrollIntoView(htmlengine::Element& element) override { layout_.ScrollIntoView(element); }
+
+private:
+    htmlengine::LayoutView& layout_;
+    std::vector<htmlengine::HandlerBinding> handlers_;
+};
+
+class LayoutTest : public ::testing::Test {
+public:
+    void Load(const std::string& html);
+    // "x,y w×h" of the element's area in the view (see layout/ElementArea.h; the border box by
+    // default); "none" for an element that is missing, hidden or without a box.
+    std::string Box(const char* selector, unsigned area = 0x21);
+    std::string BoxDump();
+
 protected:
     void SetUp() override;
-    void Resize(int width, int height);
+    void TearDown() override;
 
-    // "x,y w×h" of the element's border box in the window; "none" without a box.
-    std::string Box(const char* selector, UINT area = 0x21);
-    std::string BoxDump();
-    // One frame through the recording painter, a line per drawing call.
-    std::wstring RecordPaint();
-    HELEMENT At(int x, int y);
+    htmlengine::Element* Find(const char* selector);  // first match or null
+    htmlengine::Element* At(int x, int y);  // what a click there reaches
+    void ScrollToView(const char* selector);
+    // The page's min-content width, and its height at a width.
+    unsigned MinWidth();
+    unsigned MinHeight(int width);
+
+private:
+    void Unload();
+
+    htmlengine::LayoutView layout_;
+    HeadlessHost host_ { layout_ };
+    std::unique_ptr<htmlengine::Document> document_;
 };
-
-// One case of a table: markup in, the boxes of some elements out ("#id x,y w×h").
-struct LayoutCase {
-    const char* name;
-    const char* markup;
-    std::vector<std::string> boxes;
-};
-
-// Loads each case and checks its boxes; a failure names the case and shows every box.
-void RunCases(LayoutTest& test, const std::vector<LayoutCase>& cases);

@@ -110,14 +110,14 @@ TEST_F(Tables, AScrollingBodyAndAScrollingDivAroundATable)
               "</tbody></table>"));
     EXPECT_EQ("0,16 42x80", Box("#b"));
     EXPECT_EQ("0,336 42x16", Box("#last"));
-    HTMLayoutScrollToView(Find("#last"), 0);
+    ScrollToView("#last");
     EXPECT_EQ("0,80 42x16", Box("#last"));  // the body's bottom, its range used up
 
     Load(Page("<div id=d style='height:100px;overflow-y:auto'><table id=t>" + rows + "</table></div>"));
     EXPECT_EQ("0,0 800x100", Box("#d"));
     EXPECT_EQ("0,0 786x100", Box("#d", 0x61));  // the port, without the scroll bar
     EXPECT_EQ("0,0 21x336", Box("#t"));
-    HTMLayoutScrollToView(Find("#last"), 0x10);
+    ScrollToView("#last");
     EXPECT_EQ("0,84 21x16", Box("#last"));
     EXPECT_EQ("0,-236 21x336", Box("#t"));
 
@@ -125,7 +125,7 @@ TEST_F(Tables, AScrollingBodyAndAScrollingDivAroundATable)
     Load(Page("<table id=t style='height:100px;overflow:auto'>" + rows + "</table>"));
     EXPECT_EQ("0,0 21x100", Box("#t"));
     EXPECT_EQ("0,0 7x100", Box("#t", 0x61));  // the port, less the bar lying over the column
-    HTMLayoutScrollToView(Find("#last"), 0x10);
+    ScrollToView("#last");
     EXPECT_EQ("0,84 21x16", Box("#last"));
 }
 
@@ -177,7 +177,7 @@ TEST_F(Tables, ABodyTakesTheRoomItsTableLeaves)
         });
 
     Load(many);
-    HTMLayoutScrollToView(Find("#last"), 0x10);
+    ScrollToView("#last");
     EXPECT_EQ("0,68 42x16", Box("#last"));
     EXPECT_EQ("0,84 42x16", Box("#f"));
 }

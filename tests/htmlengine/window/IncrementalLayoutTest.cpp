@@ -1,7 +1,7 @@
 // Layout keeps what a change leaves alone: after any run of changes the boxes must be those
 // of the same markup laid out afresh. Random changes (fixed seed) to pages with tables, flex,
 // floats, popups and positioned boxes, each compared with a fresh window.
-#include "LayoutFixture.h"
+#include "WindowLayoutFixture.h"
 
 #include <random>
 
@@ -47,11 +47,11 @@ void CALLBACK KeepText(const wchar_t* text, UINT length, LPVOID param)
     static_cast<std::wstring*>(param)->assign(text, length);
 }
 
-class IncrementalLayout : public LayoutTest {
+class IncrementalLayout : public WindowLayoutTest {
 protected:
     void SetUp() override
     {
-        LayoutTest::SetUp();
+        WindowLayoutTest::SetUp();
         fresh_ = CreateWindowExW(0, L"HtmlEngineTestWindow", L"", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(nullptr, fresh_);
@@ -60,7 +60,7 @@ protected:
     void TearDown() override
     {
         DestroyWindow(fresh_);
-        LayoutTest::TearDown();
+        WindowLayoutTest::TearDown();
     }
 
     HELEMENT Element(std::mt19937& random)

@@ -1,10 +1,10 @@
 // Real mouse and keyboard messages posted to the window at the places layout gives. The
 // window stays hidden, so the X pointer sends no moves of its own.
-#include "LayoutFixture.h"
+#include "WindowLayoutFixture.h"
 
 namespace {
 
-class WindowInput : public LayoutTest {
+class WindowInput : public WindowLayoutTest {
 protected:
     POINT CenterOf(const char* selector)
     {

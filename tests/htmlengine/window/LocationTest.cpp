@@ -1,7 +1,7 @@
 // Where the C API says elements are, what it scrolls to show them, and what it calls visible.
-#include "LayoutFixture.h"
+#include "WindowLayoutFixture.h"
 
-using Locations = LayoutTest;
+using Locations = WindowLayoutTest;
 
 TEST_F(Locations, AreasOfABox)
 {
