@@ -3,7 +3,7 @@
 // reads as empty text or leaves an integer field alone; the callers decide what that means.
 #include <string>
 #include "htmlengine/api/EngineValue.h"
-#include "ui/toolkit/JsonValue.h"
+#include "json/JsonValue.h"
 
 namespace Quorvane {
 namespace JsonReading {

@@ -2,7 +2,7 @@
 
 #include "connectors/server/Md5.h"
 #include "core/TextUtils.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace Quorvane {
 

@@ -6,7 +6,7 @@
 #include "connectors/server/HttpClient.h"
 #include "connectors/server/RpcRecords.h"
 #include "connectors/server/Url.h"
-#include "ui/toolkit/JsonValue.h"
+#include "json/JsonValue.h"
 
 namespace Quorvane {
 

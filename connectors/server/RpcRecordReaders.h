@@ -1,7 +1,7 @@
 #pragma once
 // One reply record from one JSON object of a server reply.
 #include "connectors/server/RpcRecords.h"
-#include "ui/toolkit/JsonValue.h"
+#include "json/JsonValue.h"
 
 namespace Quorvane {
 namespace RpcRecordReader {

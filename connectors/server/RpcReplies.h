@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 #include "connectors/server/RpcRecords.h"
-#include "ui/toolkit/JsonValue.h"
+#include "json/JsonValue.h"
 
 namespace Quorvane {
 namespace RpcReply {

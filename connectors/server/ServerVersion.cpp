@@ -1,6 +1,6 @@
 #include "connectors/server/ServerVersion.h"
 
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace Quorvane {
 

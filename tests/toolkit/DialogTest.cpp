@@ -14,7 +14,7 @@
 #include "ui/toolkit/Element.h"
 #include "ui/toolkit/LinkOpener.h"
 #include "ui/toolkit/PageResources.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using htmlayout::dom::element;
 

@@ -5,7 +5,7 @@
 #include "core/DateRange.h"
 #include "ui/main/MainView.h"
 #include "ui/main/PageText.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using htmlayout::dom::element;
 

@@ -1,6 +1,6 @@
 #include "ui/toolkit/Behavior.h"
 
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace htmlayout {
 

@@ -6,7 +6,7 @@
 // on_document_complete. Nothing a subclass throws leaves the window or notification procedure.
 #include <windows.h>
 
-#include "ui/toolkit/CountedString.h"
+#include "json/CountedString.h"
 #include "ui/toolkit/EventHandler.h"
 #include "ui/toolkit/NotificationHandler.h"
 

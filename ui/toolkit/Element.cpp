@@ -5,7 +5,7 @@
 
 #include "ui/toolkit/Guarded.h"
 #include "ui/toolkit/SelectorFormat.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace htmlayout {
 namespace dom {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "htmlengine/api/EngineDocument.h"
-#include "ui/toolkit/CountedString.h"
-#include "ui/toolkit/JsonValue.h"
+#include "json/CountedString.h"
+#include "json/JsonValue.h"
 
 // Checks the narrow selector formats as printf formats (%ls for a wide argument).
 #define HTMLAYOUT_SELECTOR_FORMAT(format_index) __attribute__((format(gnu_printf, format_index, format_index + 1)))

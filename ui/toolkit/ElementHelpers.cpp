@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace htmlayout {
 

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "htmlengine/api/EngineDocument.h"
-#include "ui/toolkit/JsonValue.h"
+#include "json/JsonValue.h"
 
 namespace htmlayout {
 

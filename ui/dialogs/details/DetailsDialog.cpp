@@ -9,7 +9,7 @@
 #include "ui/dialogs/details/MissingItemsTab.h"
 #include "ui/dialogs/details/WorkingLeaveTimeTab.h"
 #include "ui/toolkit/TabSelection.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using htmlayout::dom::element;
 

@@ -8,7 +8,7 @@
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/MissingItemRules.h"
 #include "ui/main/ErrorPanel.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using htmlayout::dom::element;
 using namespace Quorvane;

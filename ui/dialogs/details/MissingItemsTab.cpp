@@ -13,7 +13,7 @@
 #include "ui/main/ErrorPanel.h"
 #include "ui/toolkit/ElementHelpers.h"
 #include "ui/toolkit/TabSelection.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using htmlayout::dom::element;
 using namespace Quorvane;

@@ -3,7 +3,7 @@
 #include "ui/dialogs/details/MarkupWriter.h"
 #include "ui/dialogs/details/MissingItemRules.h"
 #include "ui/main/PageText.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using htmlayout::dom::element;
 using namespace Quorvane;

@@ -8,7 +8,7 @@
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/WeekTable.h"
 #include "ui/main/PageText.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using htmlayout::dom::element;
 using namespace Quorvane;

@@ -15,7 +15,7 @@
 #include "ui/dialogs/settings/NewEmployeePostfixes.h"
 #include "ui/dialogs/settings/PageControls.h"
 #include "ui/main/PageText.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using namespace Quorvane;
 using namespace settings_page;

@@ -5,7 +5,7 @@
 #include "core/TextUtils.h"
 #include "ui/dialogs/settings/PageControls.h"
 #include "ui/toolkit/ElementHelpers.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using namespace Quorvane;
 using namespace settings_page;

@@ -10,7 +10,7 @@
 #include "ui/main/PageText.h"
 #include "ui/toolkit/ElementHelpers.h"
 #include "ui/toolkit/TabSelection.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 using namespace Quorvane;
 using namespace settings_page;

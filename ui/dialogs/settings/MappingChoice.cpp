@@ -2,7 +2,7 @@
 
 #include "core/Mapping.h"
 #include "ui/toolkit/ElementHelpers.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/settings/PageControls.h"
 
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace settings_page {
 

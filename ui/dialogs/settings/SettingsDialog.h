@@ -8,7 +8,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include "ui/dialogs/settings/ISettingsTab.h"
-#include "ui/dialogs/settings/SettingsReload.h"
+#include "app/SettingsReload.h"
 #include "ui/toolkit/Dialog.h"
 
 class SettingsDialog : public htmlayout::dialog, private IReloadListener {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/DateRange.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace htmlayout {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace htmlayout {
 

@@ -1,7 +1,7 @@
 #include "ui/toolkit/behaviors/Tabs.h"
 
 #include "ui/toolkit/TabSelection.h"
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace htmlayout {
 

@@ -1,8 +1,8 @@
-#include "ui/toolkit/JsonValue.h"
+#include "json/JsonValue.h"
 
 #include <cwchar>
 
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace json {
 

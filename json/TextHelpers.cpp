@@ -1,4 +1,4 @@
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 #include <windows.h>
 

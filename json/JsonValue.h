@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "htmlengine/api/EngineValue.h"
-#include "ui/toolkit/CountedString.h"
+#include "json/CountedString.h"
 
 namespace json {
 

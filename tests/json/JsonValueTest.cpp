@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/toolkit/JsonValue.h"
+#include "json/JsonValue.h"
 
 namespace {
 

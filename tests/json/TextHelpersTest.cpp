@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/toolkit/TextHelpers.h"
+#include "json/TextHelpers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/settings/SettingsReload.h"
+#include "app/SettingsReload.h"
 
 #include <stdexcept>
 
