@@ -161,13 +161,13 @@ TEST_F(PreviewDialog, ACollapsedWeekShowsOnlyItsHeader)
 TEST_F(PreviewDialog, ChoosingAnotherUserRebuildsBothTabsAndKeepsMissingItemsReachable)
 {
     Open(L"1", false);
-    page->Choose("#EmployeeSelectId", L"4");
+    page->Choose(page->Find("#EmployeeSelectId"), L"4");
     EXPECT_EQ(L"Dunn, Dee (Dee)", page->Text("#QuorvaneUser"));
     EXPECT_EQ(L"Paint", CellText(2, 4));
     EXPECT_TRUE(IsCurrent("idWorkingLeaveTime_Tab"));
     EXPECT_TRUE(MissingItemsTabHidden());
 
-    page->Choose("#EmployeeSelectId", L"1");
+    page->Choose(page->Find("#EmployeeSelectId"), L"1");
     EXPECT_FALSE(page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED));
     EXPECT_TRUE(IsCurrent("idWorkingLeaveTime_Tab"));
     page->Click("[panel=idMissingItems_Tab]");
