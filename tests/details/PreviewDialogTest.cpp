@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DialogHarness.h"
-#include "PreviewCompany.h"
+#include "MarchFortnightCompany.h"
 #include "ui/dialogs/details/DetailsDialog.h"
 
 using htmlayout::dom::element;
@@ -42,7 +42,7 @@ protected:
                page->HasState("[name=idMissingItems_Tab]", STATE_COLLAPSED);
     }
 
-    PreviewCompany company;
+    MarchFortnightCompany company;
     std::unique_ptr<OpenedDialog<DetailsDialog>> dialog;
     std::unique_ptr<PageProbe> page;
 };

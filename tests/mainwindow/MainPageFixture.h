@@ -9,9 +9,9 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "HandBuiltPreviewCompany.h"
 #include "RecordingNotification.h"
 #include "UiDriver.h"
-#include "PreviewCompany.h"
 #include "tests/support/PageProbe.h"
 #include "ui/main/MainView.h"
 
@@ -37,7 +37,7 @@ protected:
         return driver_.WaitFor(condition, limitMilliseconds);
     }
 
-    PreviewCompany company;
+    HandBuiltPreviewCompany company;
     UiDriver driver_;
     DWORD uiThread_ = driver_.UiThread();
     boost::shared_ptr<RecordingNotification> controller { new RecordingNotification() };
