@@ -103,17 +103,17 @@ TEST_F(LiveProgram, LogInImportEverythingAndReloadToNothingLeftToChange)
         [&] {
             const DWORD limit = 30000;
             ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#bodydialog"); }, limit)) << "no login panel";
-            driver_.OnUiThread(
-                [&] { HTMLayoutTestSetFocus(view_->GetHwnd(), page.FirstMatch("#loginDialog_Password")); });
+            ASSERT_TRUE(driver_.OnUiThread(
+                [&] { HTMLayoutTestSetFocus(view_->GetHwnd(), page.FirstMatch("#loginDialog_Password")); }));
             TypeKeys(L"secret");
             ASSERT_TRUE(
                 driver_.WaitFor([&] { return Shown("#TTSummary") && Count("#TTTotalTableBody > tr") > 0; }, limit))
                 << "no summary";
-            driver_.OnUiThread([&] { page.Click("#idEmployeeAll"); });
-            driver_.OnUiThread([&] { page.Click("#import"); });
+            ASSERT_TRUE(driver_.OnUiThread([&] { page.Click("#idEmployeeAll"); }));
+            ASSERT_TRUE(driver_.OnUiThread([&] { page.Click("#import"); }));
             ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#idCompletedSuccessfullyState"); }, limit))
                 << "the import did not succeed";
-            driver_.OnUiThread([&] { page.Click("#idCompletedSuccessfullyState button.closeButton"); });
+            ASSERT_TRUE(driver_.OnUiThread([&] { page.Click("#idCompletedSuccessfullyState button.closeButton"); }));
             ASSERT_TRUE(driver_.WaitFor(
                 [&] {
                     size_t rows = Count("#TTTotalTableBody > tr");

@@ -31,7 +31,10 @@ protected:
     // Runs the view's message loop (shown) while `drive` runs on a thread of its own, and
     // returns when the loop ends. A watchdog ends a loop that outlives the limit, and fails.
     void RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds = 15000);
-    void OnUiThread(const std::function<void()>& call) { driver_.OnUiThread(call); }
+    void OnUiThread(const std::function<void()>& call)
+    {
+        EXPECT_TRUE(driver_.OnUiThread(call)) << "the UI thread did not take the call in time";
+    }
     bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds = 5000)
     {
         return driver_.WaitFor(condition, limitMilliseconds);
