@@ -16,8 +16,8 @@ const int Day = 5;
 
 // John Smith on both sides, working time on "Hourly"; Vacation and Sick mapped to their own
 // payroll items, Holiday imported without one.
-struct PreviewCompany : TestCompany {
-    PreviewCompany()
+struct OneMappedUserCompany : TestCompany {
+    OneMappedUserCompany()
     {
         user = AddServerUser(L"1", L"John", L"Smith");
         employee = AddQuickBooksEmployee(L"E1", L"John", L"Smith");
@@ -58,7 +58,7 @@ struct PreviewCompany : TestCompany {
 
 struct DayCase {
     const char* name;
-    boost::function<void(PreviewCompany&)> setUp;
+    boost::function<void(OneMappedUserCompany&)> setUp;
     const char* expected;
 };
 
@@ -66,105 +66,106 @@ TEST(CompareTimeTrack, PairsOneDayOfServerGroupsWithQuickBooksEntries)
 {
     const DayCase cases[] = {
         { "like records form one group",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(60, L"Acme", L"Call", NotBillable);
               c.Server(90, L"Acme", L"Call", NotBillable);
               c.Server(30, L"Acme", L"Call", NotBillable);
           },
           "- > 180\n" },
         { "first matching entry takes the whole total",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(480, L"Acme", L"Call", NotBillable);
               c.QuickBooks(240, L"Acme:Roof", L"Call", NotBillable);
               c.QuickBooks(240, L"Acme:Roof", L"Call", NotBillable);
           },
           "240 > 480\n240 > -\n" },
         { "billed entry above the server total is a conflict",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(120, L"Acme", L"Call", Billable);
               c.QuickBooks(180, L"Acme:Roof", L"Call", Billed);
               c.QuickBooks(60, L"Acme:Roof", L"Call", Billable);
           },
           "180 > 180 conflict\n60 > -\n" },
         { "billed entry below the server total leaves a remainder to add",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(300, L"Acme", L"Call", Billable);
               c.QuickBooks(120, L"Acme:Roof", L"Call", Billed);
           },
           "120 > 120\n- > 180\n" },
         { "entry with other notes is absent on the server",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(120, L"Acme", L"Call", Billable);
               c.QuickBooks(90, L"Acme:Roof", L"Visit", Billable);
           },
           "- > 120\n90 > 90 absent\n" },
         { "absent billed entry keeps its billed mark",
-          [](PreviewCompany& c) { c.QuickBooks(90, L"Acme:Roof", L"Visit", Billed); }, "90 > 90 conflict absent\n" },
+          [](OneMappedUserCompany& c) { c.QuickBooks(90, L"Acme:Roof", L"Visit", Billed); },
+          "90 > 90 conflict absent\n" },
         { "customer:job and service item match ignoring case",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(240, L"Acme", L"Call", NotBillable);
               c.QuickBooks(240, L"ACME:ROOF", L"Call", NotBillable, L"Hourly", L"LABOR");
           },
           "240 > 240\n" },
         { "notes match exactly",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(240, L"Acme", L"Call", NotBillable);
               c.QuickBooks(240, L"Acme:Roof", L"call", NotBillable);
           },
           "- > 240\n240 > 240 absent\n" },
         { "groups differing in case: the first takes the entry",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(120, L"Acme", L"Call", NotBillable);
               c.Server(60, L"ACME", L"Call", NotBillable);
               c.QuickBooks(180, L"Acme:Roof", L"Call", NotBillable);
           },
           "180 > 120\n- > 60\n" },
         { "entry on another payroll item does not match",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(240, L"Acme", L"Call", NotBillable);
               c.QuickBooks(240, L"Acme:Roof", L"Call", NotBillable, L"Salary");
           },
           "- > 240\n240 > 240 absent\n" },
         { "billable group ignores a not-billable entry",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.Server(120, L"Acme", L"Call", Billable);
               c.QuickBooks(120, L"Acme:Roof", L"Call", NotBillable);
           },
           "- > 120\n120 > 120 absent\n" },
         { "leave of two types stays two entries",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.AddServerLeave(c.user, Day, 240, L"Vacation");
               c.AddServerLeave(c.user, Day, 240, L"Sick");
           },
           "- > 240 leave\n- > 240 leave\n" },
         { "leave matches the entry named after its type on its payroll item",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.AddServerLeave(c.user, Day, 480, L"Vacation");
               c.QuickBooksLeave(240, L"Vacation", L"Sick Pay");
               c.QuickBooksLeave(480, L"Vacation", L"Vacation Pay");
           },
           "480 > 480 leave\n240 > 240 absent\n" },
         { "leave imported without payroll item matches the entry without one",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.AddServerLeave(c.user, Day, 480, L"Holiday");
               c.QuickBooksLeave(480, L"Holiday", L"");
           },
           "480 > 480 leave\n" },
         { "absent entry recognised as leave by its notes and payroll item",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.QuickBooksLeave(240, L"Sick", L"Sick Pay");
               c.QuickBooksLeave(60, L"Sick", L"Hourly");
           },
           "240 > 240 absent leave\n60 > 60 absent\n" },
         { "entries of other days are not compared",
-          [](PreviewCompany& c) {
+          [](OneMappedUserCompany& c) {
               c.AddServerWork(c.user, Day + 1, 60, L"Acme", L"Roof", L"Call", NotBillable);
               c.AddQuickBooksEntry(c.employee, Day - 1, 60, L"Acme:Roof", L"Labor", L"Call", NotBillable, L"Hourly");
           },
           "" },
     };
     for (const DayCase& c : cases) {
-        PreviewCompany company;
+        OneMappedUserCompany company;
         c.setUp(company);
         EXPECT_EQ(c.expected, company.Compare()) << c.name;
     }
@@ -172,7 +173,7 @@ TEST(CompareTimeTrack, PairsOneDayOfServerGroupsWithQuickBooksEntries)
 
 TEST(CompareTimeTrack, LeavesTheServerRecordsAsLoaded)
 {
-    PreviewCompany company;
+    OneMappedUserCompany company;
     TestCompany::RecordPtr first = company.AddServerWork(company.user, Day, 60, L"Acme", L"Roof", L"Call", NotBillable);
     company.AddServerWork(company.user, Day, 90, L"Acme", L"Roof", L"Call", NotBillable);
 
@@ -183,7 +184,7 @@ TEST(CompareTimeTrack, LeavesTheServerRecordsAsLoaded)
 
 TEST(CompareTimeTrack, WithoutQuickBooksEmployeeEveryGroupIsAnAdd)
 {
-    PreviewCompany company;
+    OneMappedUserCompany company;
     company.Server(60, L"Acme", L"Call", NotBillable);
     company.AddServerLeave(company.user, Day, 480, L"Vacation");
     PreviewBuilder builder(company.model);
@@ -195,7 +196,7 @@ TEST(CompareTimeTrack, WithoutQuickBooksEmployeeEveryGroupIsAnAdd)
 
 TEST(CompareTimeTrack, ServiceItemsNamedAfterTheEmployeeMatchItsName)
 {
-    PreviewCompany company;
+    OneMappedUserCompany company;
     company.config->SetServiceItemGroup(false);
     company.config->SetNameConvention(2);
     company.Server(240, L"Acme", L"Call", NotBillable);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PreviewCompany.h"
+#include "MarchFortnightCompany.h"
 #include "app/missing/MissingItemsController.h"
 #include "core/EmployeeDiff.h"
 #include "ui/dialogs/details/MissingItemRules.h"
@@ -27,7 +27,7 @@ std::wstring Names(const MissingItemStatusList& statuses)
 
 TEST(MissingItemRules, RowsGoByKindThenByDisplayNameIgnoringCase)
 {
-    PreviewCompany company;
+    MarchFortnightCompany company;
     MissingItemStatusList statuses = { Status(8, L"design"),    Status(2, L"Design"), Status(4, L"acme:Roof"),
                                        Status(2, L"acme"),      Status(1, L"2"),      Status(1, L"1"),
                                        Status(4, L"Acme:Deck"), Status(2, L"Acme") };
@@ -66,7 +66,7 @@ TEST(MissingItemRules, CheckBoxesFollowWithinOneFamily)
 
 TEST(MissingItemRules, RelatedEmployeesUseTheNamesQuickBooksKnows)
 {
-    PreviewCompany company;
+    MarchFortnightCompany company;
     company.annEmployee->SetFirstName(L"Annie");
     MissingItem one(2, L"Northwind", L"");
     one.AddUser(L"1");
@@ -85,7 +85,7 @@ TEST(MissingItemRules, RelatedEmployeesUseTheNamesQuickBooksKnows)
 
 TEST(MissingItemRules, FailureTextsEscapeTheNameAndNameTheReason)
 {
-    PreviewCompany company;
+    MarchFortnightCompany company;
     company.BuildPreview();
     MissingItem customer(2, L"R&D <West>", L"");
     customer.AddUser(L"1");

@@ -25,7 +25,7 @@ void MissingItemsCompany::SetUp()
 {
     SimulatedQuickBooks::SetUp();
     Seed(kQuickBooks);
-    company.reset(new PreviewCompany());
+    company.reset(new MarchFortnightCompany());
     company->model->SetQuickBooksConnector(
         boost::shared_ptr<Connectors::DesktopConnector>(m_connector.get(), &NoDelete));
     company->model->SetCompanyInformation(L"Sim Co");

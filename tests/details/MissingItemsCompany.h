@@ -9,7 +9,7 @@
 // already holds a customer "Legacy" the model does not know, so creating it is refused (3100).
 #include <memory>
 
-#include "PreviewCompany.h"
+#include "MarchFortnightCompany.h"
 #include "tests/quickbooks/SimulatedQuickBooks.h"
 
 class MissingItemsCompany : public QuickBooksTest::SimulatedQuickBooks {
@@ -21,5 +21,5 @@ protected:
     void AddWork(const TestCompany::EmployeePtr& user, int day, const std::wstring& customer,
                  const std::wstring& project, const std::wstring& serviceItem);
 
-    std::unique_ptr<PreviewCompany> company;
+    std::unique_ptr<MarchFortnightCompany> company;
 };

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DialogHarness.h"
-#include "PreviewCompany.h"
+#include "MarchFortnightCompany.h"
 #include "ui/dialogs/details/DetailsDialog.h"
 
 using htmlayout::dom::element;
@@ -42,7 +42,7 @@ protected:
                page->HasState("[name=idMissingItems_Tab]", STATE_COLLAPSED);
     }
 
-    PreviewCompany company;
+    MarchFortnightCompany company;
     std::unique_ptr<OpenedDialog<DetailsDialog>> dialog;
     std::unique_ptr<PageProbe> page;
 };
@@ -161,13 +161,13 @@ TEST_F(PreviewDialog, ACollapsedWeekShowsOnlyItsHeader)
 TEST_F(PreviewDialog, ChoosingAnotherUserRebuildsBothTabsAndKeepsMissingItemsReachable)
 {
     Open(L"1", false);
-    page->Choose("#EmployeeSelectId", L"4");
+    page->Choose(page->Find("#EmployeeSelectId"), L"4");
     EXPECT_EQ(L"Dunn, Dee (Dee)", page->Text("#QuorvaneUser"));
     EXPECT_EQ(L"Paint", CellText(2, 4));
     EXPECT_TRUE(IsCurrent("idWorkingLeaveTime_Tab"));
     EXPECT_TRUE(MissingItemsTabHidden());
 
-    page->Choose("#EmployeeSelectId", L"1");
+    page->Choose(page->Find("#EmployeeSelectId"), L"1");
     EXPECT_FALSE(page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED));
     EXPECT_TRUE(IsCurrent("idWorkingLeaveTime_Tab"));
     page->Click("[panel=idMissingItems_Tab]");

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PreviewCompany.h"
+#include "MarchFortnightCompany.h"
 #include "app/missing/MissingItemsController.h"
 #include "core/EmployeeDiff.h"
 #include "ui/dialogs/details/PreviewRows.h"
@@ -49,7 +49,7 @@ struct AnnsWeeks : ::testing::Test {
             *diff->GetTimeTrackDiffs()->SelectByDateRange(MarchDay(firstDay), MarchDay(firstDay + 6)));
     }
 
-    PreviewCompany company;
+    MarchFortnightCompany company;
 };
 
 TEST_F(AnnsWeeks, RowsShowQuickBooksOrWhatTheImportWillWrite)

@@ -26,7 +26,7 @@ protected:
     void Retype(const char* input, const wchar_t* text)
     {
         HWND window = view->GetHwnd();
-        HTMLayoutTestSetFocus(window, Find(input));
+        HTMLayoutTestSetFocus(window, page.Find(input));
         HTMLayoutTestKeyDown(window, nullptr, VK_END, 0);
         for (int i = 0; i < 12; ++i)
             HTMLayoutTestKeyDown(window, nullptr, VK_BACK, 0);
@@ -37,7 +37,7 @@ protected:
     std::wstring Shown(const char* input)
     {
         std::wstring shown;
-        HTMLayoutTestShownText(Find(input), &AssignText, &shown);
+        HTMLayoutTestShownText(page.Find(input), &AssignText, &shown);
         return shown;
     }
     std::string Sent(const Quorvane::DateRange& range)
@@ -59,19 +59,19 @@ TEST_F(DateRangeWidget, ShowsTheRangeItsDatesAndItsName)
         Quorvane::DateRange range = Custom(5, 11);
         range.SetRangeType(c.type);
         view->SetDateRange(range);
-        EXPECT_EQ(c.name, Text("#calendarHeader")) << c.type;
-        EXPECT_EQ(range.GetStart().ToString(), Attribute("#cal", "startDate"));
-        EXPECT_EQ(range.GetEnd().ToString(), Attribute("#cal", "endDate"));
+        EXPECT_EQ(c.name, page.Text("#calendarHeader")) << c.type;
+        EXPECT_EQ(range.GetStart().ToString(), page.Attribute("#cal", "startDate"));
+        EXPECT_EQ(range.GetEnd().ToString(), page.Attribute("#cal", "endDate"));
         FILETIME start = range.GetStart().ToFileTime();
         int64_t expected = (static_cast<int64_t>(start.dwHighDateTime) << 32) | start.dwLowDateTime;
-        EXPECT_EQ(expected, htmlayout::dom::element(Find("#dateStart")).get_value().get_int64());
+        EXPECT_EQ(expected, htmlayout::dom::element(page.Find("#dateStart")).get_value().get_int64());
     }
 }
 
 TEST_F(DateRangeWidget, ReadsAPredefinedTypeFromTodayAndACustomOneFromTheInputs)
 {
     view->SetDateRange(Custom(5, 11));
-    htmlayout::dom::element calendar(Find("#cal"));
+    htmlayout::dom::element calendar(page.Find("#cal"));
     calendar.set_attribute("rangeType", L"3");
     EXPECT_TRUE(Call("dateRangeUpdated"));
     EXPECT_EQ(Calls { Sent(Quorvane::DateRange(3)) }, TakeCalls());
@@ -90,8 +90,8 @@ TEST_F(DateRangeWidget, ReadsAPredefinedTypeFromTodayAndACustomOneFromTheInputs)
 TEST_F(DateRangeWidget, ACustomRangeWithAnEmptyInputIsNotSent)
 {
     view->SetDateRange(Custom(5, 11));
-    htmlayout::dom::element(Find("#dateEnd")).set_value(json::value());
-    htmlayout::dom::element(Find("#cal")).set_attribute("rangeType", L"65535");
+    htmlayout::dom::element(page.Find("#dateEnd")).set_value(json::value());
+    htmlayout::dom::element(page.Find("#cal")).set_attribute("rangeType", L"65535");
     Call("dateRangeUpdated");
     EXPECT_TRUE(TakeCalls().empty());
 }
@@ -106,9 +106,9 @@ TEST_F(DateRangeWidget, DatesThatAreNoRangeNeverReachTheController)
     const std::wstring impossible[] = { L"", L"2026-02-30", L"soon" };
     for (const std::wstring& typed : impossible) {
         Retype("#dateStart", typed.c_str());
-        HTMLayoutTestSetFocus(view->GetHwnd(), Find("#dateEnd"));
+        HTMLayoutTestSetFocus(view->GetHwnd(), page.Find("#dateEnd"));
         EXPECT_EQ(start, Shown("#dateStart")) << Narrow(typed);
-        EXPECT_EQ(start, Attribute("#cal", "startDate")) << Narrow(typed);
+        EXPECT_EQ(start, page.Attribute("#cal", "startDate")) << Narrow(typed);
     }
     EXPECT_FALSE(IsShown("#periodProblem"));
 
@@ -116,7 +116,7 @@ TEST_F(DateRangeWidget, DatesThatAreNoRangeNeverReachTheController)
     EXPECT_EQ(start, Shown("#dateStart"));
     EXPECT_EQ(end, Shown("#dateEnd"));
     EXPECT_TRUE(IsShown("#periodProblem"));
-    EXPECT_EQ(L"The start date is after the end date; the period was not changed.", Text("#periodProblem"));
+    EXPECT_EQ(L"The start date is after the end date; the period was not changed.", page.Text("#periodProblem"));
     EXPECT_TRUE(TakeCalls().empty());
 
     view->SetDateRange(company.config->GetPeriod());
@@ -126,8 +126,8 @@ TEST_F(DateRangeWidget, DatesThatAreNoRangeNeverReachTheController)
 TEST_F(DateRangeWidget, TheFirstDayOfTheWeekGoesToBothInputs)
 {
     view->SetFirstDayOfWeek(1);
-    EXPECT_EQ(L"1", Attribute("#dateStart", "firstDayOfWeek"));
-    EXPECT_EQ(L"1", Attribute("#dateEnd", "firstDayOfWeek"));
+    EXPECT_EQ(L"1", page.Attribute("#dateStart", "firstDayOfWeek"));
+    EXPECT_EQ(L"1", page.Attribute("#dateEnd", "firstDayOfWeek"));
 }
 
 // Writing the range is no user's change: it sends nothing by itself.

@@ -13,12 +13,12 @@
 #include "htmlengine/api/EngineTestHooks.h"
 #include "tests/quickbooks/SimulatedQuickBooks.h"
 #include "tests/server/DemoServer.h"
+#include "tests/support/PageProbe.h"
 #include "tools/qbsim/Control.h"
 #include "tools/qbsim/Json.h"
 #include "ui/main/MainView.h"
 
 using namespace Quorvane;
-using htmlayout::dom::element;
 
 namespace {
 
@@ -76,19 +76,8 @@ protected:
         return static_cast<int>(QbSim::Json::Parse(QbSim::Control::Snapshot()).Get(L"TimeEntries").Items().size());
     }
 
-    element Find(const char* selector) { return element::root_element(view_->GetHwnd()).find_first("%s", selector); }
-    bool Shown(const char* selector) { return (Find(selector).get_state() & STATE_EXPANDED) != 0; }
-    size_t Count(const char* selector)
-    {
-        std::vector<element> found;
-        element::root_element(view_->GetHwnd()).find_all(&found, "%s", selector);
-        return found.size();
-    }
-    void Click(const char* selector)
-    {
-        HTMLayoutTestClick(Find(selector), 0);
-        HTMLayoutTestFlushPostedEvents(view_->GetHwnd());
-    }
+    bool Shown(const char* selector) { return page.HasState(selector, STATE_EXPANDED); }
+    size_t Count(const char* selector) { return page.FindAll(selector).size(); }
     void TypeKeys(const std::wstring& text)
     {
         for (wchar_t c : text)
@@ -100,28 +89,31 @@ protected:
     boost::shared_ptr<DemoServer> server_;
     boost::shared_ptr<MainView> view_ { new MainView() };
     UiDriver driver_;
+    PageProbe page;  // the view's page, once its window is made
 };
 
 TEST_F(LiveProgram, LogInImportEverythingAndReloadToNothingLeftToChange)
 {
     view_->InitInstance(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
     ASSERT_TRUE(view_->GetHwnd() != nullptr);
+    page = PageProbe(view_->GetHwnd());
     int entriesBefore = QuickBooksEntries();
     bool ended = driver_.RunWhile(
         [&] { RunApplication(view_); },
         [&] {
             const DWORD limit = 30000;
             ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#bodydialog"); }, limit)) << "no login panel";
-            driver_.OnUiThread([&] { HTMLayoutTestSetFocus(view_->GetHwnd(), Find("#loginDialog_Password")); });
+            ASSERT_TRUE(driver_.OnUiThread(
+                [&] { HTMLayoutTestSetFocus(view_->GetHwnd(), page.FirstMatch("#loginDialog_Password")); }));
             TypeKeys(L"secret");
             ASSERT_TRUE(
                 driver_.WaitFor([&] { return Shown("#TTSummary") && Count("#TTTotalTableBody > tr") > 0; }, limit))
                 << "no summary";
-            driver_.OnUiThread([&] { Click("#idEmployeeAll"); });
-            driver_.OnUiThread([&] { Click("#import"); });
+            ASSERT_TRUE(driver_.OnUiThread([&] { page.Click("#idEmployeeAll"); }));
+            ASSERT_TRUE(driver_.OnUiThread([&] { page.Click("#import"); }));
             ASSERT_TRUE(driver_.WaitFor([&] { return Shown("#idCompletedSuccessfullyState"); }, limit))
                 << "the import did not succeed";
-            driver_.OnUiThread([&] { Click("#idCompletedSuccessfullyState button.closeButton"); });
+            ASSERT_TRUE(driver_.OnUiThread([&] { page.Click("#idCompletedSuccessfullyState button.closeButton"); }));
             ASSERT_TRUE(driver_.WaitFor(
                 [&] {
                     size_t rows = Count("#TTTotalTableBody > tr");

@@ -1,21 +1,5 @@
 #include "MainPageFixture.h"
 
-#include "htmlengine/api/EngineTestHooks.h"
-
-namespace {
-
-void CALLBACK AppendText(const wchar_t* text, UINT length, LPVOID param)
-{
-    static_cast<std::wstring*>(param)->append(text, length);
-}
-
-void CALLBACK AppendBytes(const BYTE* bytes, UINT length, LPVOID param)
-{
-    static_cast<std::string*>(param)->append(reinterpret_cast<const char*>(bytes), length);
-}
-
-}  // namespace
-
 std::string Narrow(const std::wstring& text)
 {
     return std::string(text.begin(), text.end());
@@ -27,6 +11,7 @@ void MainPageTest::SetUp()
     view->SetModel(company.model);
     view->InitInstance(GetModuleHandleW(nullptr), SW_HIDE);
     ASSERT_TRUE(view->GetHwnd() != nullptr);
+    page = PageProbe(view->GetHwnd());
 }
 
 void MainPageTest::TearDown()
@@ -40,65 +25,6 @@ void MainPageTest::TearDown()
     // The view and the controller hold each other only through these.
     view->SetModel(boost::shared_ptr<MainModel>());
     view->SetNotification(boost::shared_ptr<IMainViewNotification>());
-}
-
-HELEMENT MainPageTest::Find(const char* selector)
-{
-    htmlayout::dom::element root = htmlayout::dom::element::root_element(view->GetHwnd());
-    return root.find_first("%s", selector);
-}
-
-std::vector<HELEMENT> MainPageTest::FindAll(const char* selector)
-{
-    std::vector<htmlayout::dom::element> found;
-    htmlayout::dom::element::root_element(view->GetHwnd()).find_all(&found, "%s", selector);
-    return std::vector<HELEMENT>(found.begin(), found.end());
-}
-
-std::wstring MainPageTest::Text(const char* selector)
-{
-    std::wstring text;
-    HTMLayoutGetElementInnerTextCB(Find(selector), AppendText, &text);
-    return text;
-}
-
-std::wstring MainPageTest::Html(const char* selector)
-{
-    std::string html;
-    HTMLayoutGetElementHtmlCB(Find(selector), FALSE, AppendBytes, &html);
-    return std::wstring(html.begin(), html.end());
-}
-
-std::wstring MainPageTest::Attribute(const char* selector, const char* name)
-{
-    const wchar_t* value = htmlayout::dom::element(Find(selector)).get_attribute(name);
-    return value ? value : L"(none)";
-}
-
-std::wstring MainPageTest::Style(const char* selector, const char* name)
-{
-    const wchar_t* value = htmlayout::dom::element(Find(selector)).get_style_attribute(name);
-    return value ? value : L"(none)";
-}
-
-bool MainPageTest::HasState(const char* selector, UINT state)
-{
-    return (htmlayout::dom::element(Find(selector)).get_state() & state) != 0;
-}
-
-std::wstring MainPageTest::Errors()
-{
-    std::wstring errors;
-    HTMLayoutTestErrors(view->GetHwnd(), AppendText, &errors);
-    return errors;
-}
-
-void MainPageTest::Click(const char* selector)
-{
-    HELEMENT element = Find(selector);
-    ASSERT_TRUE(element != nullptr) << selector;
-    HTMLayoutTestClick(element, 0);
-    HTMLayoutTestFlushPostedEvents(view->GetHwnd());
 }
 
 bool MainPageTest::Call(const char* name, std::vector<json::value> arguments)

@@ -9,9 +9,10 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "HandBuiltPreviewCompany.h"
 #include "RecordingNotification.h"
 #include "UiDriver.h"
-#include "PreviewCompany.h"
+#include "tests/support/PageProbe.h"
 #include "ui/main/MainView.h"
 
 class MainPageTest : public ::testing::Test {
@@ -19,18 +20,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    HELEMENT Find(const char* selector);
-    std::vector<HELEMENT> FindAll(const char* selector);
-    std::wstring Text(const char* selector);
-    std::wstring Html(const char* selector);
-    std::wstring Attribute(const char* selector, const char* name);  // "(none)" when absent
-    std::wstring Style(const char* selector, const char* name);  // the computed value
-    bool HasState(const char* selector, UINT state);
-    bool IsShown(const char* selector) { return HasState(selector, STATE_EXPANDED); }
-    bool IsDisabled(const char* selector) { return HasState(selector, STATE_DISABLED); }
-    std::wstring Errors();
-    // A user's click on the element, through the engine's test hook.
-    void Click(const char* selector);
+    bool IsShown(const char* selector) { return page.HasState(selector, STATE_EXPANDED); }
+    bool IsDisabled(const char* selector) { return page.HasState(selector, STATE_DISABLED); }
+
     // A script call as the page makes it.
     bool Call(const char* name, std::vector<json::value> arguments = std::vector<json::value>());
     // The calls the controller received since the last look, and forgets them.
@@ -39,17 +31,21 @@ protected:
     // Runs the view's message loop (shown) while `drive` runs on a thread of its own, and
     // returns when the loop ends. A watchdog ends a loop that outlives the limit, and fails.
     void RunWhile(const std::function<void()>& drive, DWORD limitMilliseconds = 15000);
-    void OnUiThread(const std::function<void()>& call) { driver_.OnUiThread(call); }
+    void OnUiThread(const std::function<void()>& call)
+    {
+        EXPECT_TRUE(driver_.OnUiThread(call)) << "the UI thread did not take the call in time";
+    }
     bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds = 5000)
     {
         return driver_.WaitFor(condition, limitMilliseconds);
     }
 
-    PreviewCompany company;
+    HandBuiltPreviewCompany company;
     UiDriver driver_;
     DWORD uiThread_ = driver_.UiThread();
     boost::shared_ptr<RecordingNotification> controller { new RecordingNotification() };
     boost::shared_ptr<MainView> view { new MainView() };
+    PageProbe page;  // the view's page, once SetUp has made its window
 };
 
 std::string Narrow(const std::wstring& text);

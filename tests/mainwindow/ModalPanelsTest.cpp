@@ -19,7 +19,7 @@ protected:
 
     std::string Focused()
     {
-        HELEMENT focus = Find(":focus");
+        HELEMENT focus = page.FirstMatch(":focus");
         return focus ? Narrow(htmlayout::dom::element(focus).get_attribute("id")
                                   ? htmlayout::dom::element(focus).get_attribute("id")
                                   : L"(no id)")
@@ -27,7 +27,7 @@ protected:
     }
     bool FocusInside(const char* panel)
     {
-        HELEMENT focus = Find(":focus");
+        HELEMENT focus = page.FirstMatch(":focus");
         return !focus || htmlayout::dom::element(focus).select_parent_w(L"%hs", panel).is_valid();
     }
 };
@@ -38,7 +38,7 @@ protected:
 // the panel (the reload the focus was on, the settings, the dates) ever hears of a key.
 TEST_F(ModalPanels, DuringAnImportTabAndEnterReachNothingBehindTheProgressPanel)
 {
-    HTMLayoutTestSetFocus(view->GetHwnd(), Find("#ReloadData"));
+    HTMLayoutTestSetFocus(view->GetHwnd(), page.Find("#ReloadData"));
     view->ResetImportProgress();
     view->ShowImportProgress();
     view->OnImportStarted();
@@ -58,7 +58,7 @@ TEST_F(ModalPanels, DuringAnImportTabAndEnterReachNothingBehindTheProgressPanel)
 
 TEST_F(ModalPanels, TheLoginPanelTakesTheFocusToTheAddressAndGivesItBack)
 {
-    HTMLayoutTestSetFocus(view->GetHwnd(), Find("#Settings"));
+    HTMLayoutTestSetFocus(view->GetHwnd(), page.Find("#Settings"));
     view->ShowLoginPanel(IMainView::ConnectionOptions(), L"", L"");
     Key(VK_SHIFT);
     EXPECT_EQ("loginDialog_Url", Focused());

@@ -94,15 +94,15 @@ class PageContract : public MainPageTest {};
 TEST_F(PageContract, EveryIdTheCodeUsesIsThereOnce)
 {
     for (const char* id : kIds)
-        EXPECT_EQ(1u, FindAll((std::string("#") + id).c_str()).size()) << id;
-    EXPECT_EQ(1u, FindAll("#mappingProblem button[name=Settings]").size());
+        EXPECT_EQ(1u, page.FindAll((std::string("#") + id).c_str()).size()) << id;
+    EXPECT_EQ(1u, page.FindAll("#mappingProblem button[name=Settings]").size());
 }
 
 // Style sheets, page pieces, scripts and images: the engine found and understood all of them.
 TEST_F(PageContract, EverythingThePageNamesIsServedAndUnderstood)
 {
-    EXPECT_EQ(L"", Errors());
-    EXPECT_EQ(8u, FindAll("#TTSummary tr th[hdType]").size() - FindAll("#menuSEmployee th").size());
+    EXPECT_EQ(L"", page.Errors());
+    EXPECT_EQ(8u, page.FindAll("#TTSummary tr th[hdType]").size() - page.FindAll("#menuSEmployee th").size());
 }
 
 // What a user's click on each element with a rule makes the page ask of the program.
@@ -134,7 +134,7 @@ TEST_F(PageContract, ClickingEachScriptedElementMakesItsScriptCall)
     };
     for (const Case& c : cases) {
         TakeCalls();
-        Click(c.element);
+        page.Click(c.element);
         EXPECT_EQ(c.expected, TakeCalls()) << c.element;
         view->OnImportFinished();
     }

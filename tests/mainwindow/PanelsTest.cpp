@@ -27,9 +27,9 @@ TEST_F(Panels, ShowViewExpandsOneSubViewAndSetsTheScrollClass)
         }
         for (int i = 0; i < 5; ++i) {
             EXPECT_EQ(i == c.shown, IsShown(subViews[i])) << c.view << " " << subViews[i];
-            EXPECT_EQ(i != c.shown, HasState(subViews[i], STATE_COLLAPSED)) << c.view << " " << subViews[i];
+            EXPECT_EQ(i != c.shown, page.HasState(subViews[i], STATE_COLLAPSED)) << c.view << " " << subViews[i];
         }
-        EXPECT_EQ(c.viewAreaClass, Attribute("#viewArea", "class")) << c.view;
+        EXPECT_EQ(c.viewAreaClass, page.Attribute("#viewArea", "class")) << c.view;
     }
 }
 
@@ -48,9 +48,9 @@ TEST_F(Panels, LoginPanelShowsTheRequestOrTheMessages)
         EXPECT_EQ(c.request, IsShown("#LoginDialog_Caption"));
         EXPECT_EQ(!c.request, IsShown("#LoginDialog_ErrorCaption"));
         EXPECT_EQ(!c.request, IsShown("#LoginDialog_ErrorMessage"));
-        EXPECT_EQ(c.caption, Text("#LoginDialog_ErrorCaption"));
+        EXPECT_EQ(c.caption, page.Text("#LoginDialog_ErrorCaption"));
     }
-    EXPECT_EQ(L"<b>Wrong</b>", Html("#LoginDialog_ErrorMessage"));
+    EXPECT_EQ(L"<b>Wrong</b>", page.Html("#LoginDialog_ErrorMessage"));
     view->HideLoginPanel();
     EXPECT_FALSE(IsShown("#bodydialog"));
     EXPECT_FALSE(IsDisabled("#cal"));
@@ -77,11 +77,11 @@ TEST_F(Panels, LoginFieldsRememberOnlyAPasswordAndLoseOneTrailingSlash)
         options.password = c.password;
         options.rememberPassword = c.remember;
         view->ShowLoginPanel(options, L"", L"");
-        EXPECT_EQ(L"Connect to Quorvane", Text("#loginDialog_Connect"));
+        EXPECT_EQ(L"Connect to Quorvane", page.Text("#loginDialog_Connect"));
         EXPECT_FALSE(IsDisabled("#loginDialog_Connect"));
-        Click("#loginDialog_Connect");
+        page.Click("#loginDialog_Connect");
         EXPECT_EQ(std::vector<std::string> { c.connect }, TakeCalls()) << Narrow(c.url);
-        EXPECT_EQ(L"Connecting\u2026", Text("#loginDialog_Connect"));
+        EXPECT_EQ(L"Connecting\u2026", page.Text("#loginDialog_Connect"));
         EXPECT_TRUE(IsDisabled("#loginDialog_Connect"));
     }
 }
@@ -98,13 +98,13 @@ TEST_F(Panels, QuickBooksProblemTurnsEveryRetryIntoAButtonAndTakesTheLoginPanelA
                            { L"[Retry] or [Retry]", 2 } };
     for (const Case& c : cases) {
         view->ShowQuickBooksProblem(L"QuickBooks is not running", c.description);
-        EXPECT_EQ(c.buttons, FindAll("#QBProblemDescription button#QBProblemRetry").size());
-        EXPECT_EQ(L"QuickBooks is not running", Text("#QBProblemCaption"));
+        EXPECT_EQ(c.buttons, page.FindAll("#QBProblemDescription button#QBProblemRetry").size());
+        EXPECT_EQ(L"QuickBooks is not running", page.Text("#QBProblemCaption"));
     }
     EXPECT_FALSE(IsShown("#bodydialog"));
     for (const char* button : { "#Settings", "#ImportHistory", "#Missingdata", "#import" })
         EXPECT_TRUE(IsDisabled(button)) << button;
-    Click("#QBProblemRetry");
+    page.Click("#QBProblemRetry");
     EXPECT_EQ(std::vector<std::string> { "ReloadData" }, TakeCalls());
 }
 
@@ -118,18 +118,18 @@ TEST_F(Panels, ErrorPanelShowsItsButtonsAndKeepsTheTextOfAnEmptyRow)
     const Case cases[] = { { 0, L"none", L"none" }, { 1, L"inline-block", L"none" }, { 2, L"none", L"inline-block" } };
     for (const Case& c : cases) {
         view->ShowError(L"Cannot import", L"<i>p</i>", L"r", L"f", L"reload", c.buttons);
-        EXPECT_EQ(c.detail, Style("#idErrorDialogViewDetailedInfoButton", "display")) << c.buttons;
-        EXPECT_EQ(c.log, Style("#idErrorDialogViewLogButton", "display")) << c.buttons;
+        EXPECT_EQ(c.detail, page.Style("#idErrorDialogViewDetailedInfoButton", "display")) << c.buttons;
+        EXPECT_EQ(c.log, page.Style("#idErrorDialogViewLogButton", "display")) << c.buttons;
     }
     EXPECT_TRUE(IsShown("#ErrorBodyDialog"));
-    EXPECT_EQ(L"reload", Attribute("#ErrorBodyDialog", "customvalue"));
+    EXPECT_EQ(L"reload", page.Attribute("#ErrorBodyDialog", "customvalue"));
     view->ShowError(L"O'Hara & <Co>", L"", L"Reason", L"", L"", 0);
-    EXPECT_EQ(L"O'Hara & <Co>", Text("#idErrorDialogTitle"));
-    EXPECT_TRUE(HasState("#idErrorDialogProblem", STATE_COLLAPSED));
-    EXPECT_EQ(L"<i>p</i>", Html("#idErrorDialogProblemText"));
+    EXPECT_EQ(L"O'Hara & <Co>", page.Text("#idErrorDialogTitle"));
+    EXPECT_TRUE(page.HasState("#idErrorDialogProblem", STATE_COLLAPSED));
+    EXPECT_EQ(L"<i>p</i>", page.Html("#idErrorDialogProblemText"));
     EXPECT_TRUE(IsShown("#idErrorDialogReason"));
-    EXPECT_TRUE(HasState("#idErrorDialogFurtherActions", STATE_COLLAPSED));
-    Click("#idErrorDialogCloseButton");
+    EXPECT_TRUE(page.HasState("#idErrorDialogFurtherActions", STATE_COLLAPSED));
+    page.Click("#idErrorDialogCloseButton");
     EXPECT_FALSE(IsShown("#ErrorBodyDialog"));
     EXPECT_TRUE(TakeCalls().empty());
 }
@@ -149,15 +149,15 @@ TEST_F(Panels, ImportProgressShowsTruncatedPercentagesAndLocksStopForTheLastEmpl
     for (const Case& c : cases) {
         view->ResetImportProgress();
         view->SetImportProgress(c.done, c.total);
-        EXPECT_EQ(c.percent, json::value(htmlayout::dom::element(Find("#importProgress")).get_value()).get_int(-1))
+        EXPECT_EQ(c.percent, json::value(htmlayout::dom::element(page.Find("#importProgress")).get_value()).get_int(-1))
             << c.done << "/" << c.total;
-        EXPECT_EQ(c.text, Text("#idDataImportedFor"));
-        EXPECT_EQ(c.stopEnabled, Attribute("#idStopImportButton", "disabled") == L"(none)");
+        EXPECT_EQ(c.text, page.Text("#idDataImportedFor"));
+        EXPECT_EQ(c.stopEnabled, page.Attribute("#idStopImportButton", "disabled") == L"(none)");
     }
     view->SetImportedWorkingTime(90);
     view->SetImportedLeaveTime(480);
-    EXPECT_EQ(L" 1h 30min", Text("#idWorkingTime"));
-    EXPECT_EQ(L" 8h 0min", Text("#idLeaveTime"));
+    EXPECT_EQ(L" 1h 30min", page.Text("#idWorkingTime"));
+    EXPECT_EQ(L" 8h 0min", page.Text("#idLeaveTime"));
 }
 
 TEST_F(Panels, AResetAfterAFailureShowsTheImportingStateAgain)
@@ -165,64 +165,64 @@ TEST_F(Panels, AResetAfterAFailureShowsTheImportingStateAgain)
     view->ResetImportProgress();
     view->ShowImportProgress();
     view->SetImportComment(L"Importing data for O'Hara & Co");
-    EXPECT_EQ(L"Importing data for O'Hara & Co", Text("#idProgressComment"));
+    EXPECT_EQ(L"Importing data for O'Hara & Co", page.Text("#idProgressComment"));
     view->SetImportProgress(3, 4);
     view->ShowImportFailed(L"QuickBooks refused <it>");
     EXPECT_TRUE(IsShown("#idCompletedWithErrorState"));
     EXPECT_FALSE(IsShown("#idImportingState"));
-    EXPECT_EQ(L"QuickBooks refused <it>", Text("#ImportDialog_ErrorMessage"));
-    EXPECT_EQ(L"Import Completed", Text("#ProgressDialog_Caption"));
-    EXPECT_EQ(L"", Text("#idProgressComment"));
+    EXPECT_EQ(L"QuickBooks refused <it>", page.Text("#ImportDialog_ErrorMessage"));
+    EXPECT_EQ(L"Import Completed", page.Text("#ProgressDialog_Caption"));
+    EXPECT_EQ(L"", page.Text("#idProgressComment"));
 
     view->ResetImportProgress();
     EXPECT_TRUE(IsShown("#idImportingState"));
     EXPECT_FALSE(IsShown("#idCompletedWithErrorState"));
     EXPECT_FALSE(IsShown("#idCompletedSuccessfullyState"));
-    EXPECT_EQ(L"", Text("#ImportDialog_ErrorMessage"));
-    EXPECT_EQ(L"(none)", Attribute("#idStopImportButton", "disabled"));
-    EXPECT_EQ(L"0h 00min", Text("#idWorkingTime"));
-    EXPECT_EQ(L"None", Text("#idDataImportedFor"));
-    EXPECT_EQ(L"Importing Data from Quorvane to QuickBooks", Text("#ProgressDialog_Caption"));
+    EXPECT_EQ(L"", page.Text("#ImportDialog_ErrorMessage"));
+    EXPECT_EQ(L"(none)", page.Attribute("#idStopImportButton", "disabled"));
+    EXPECT_EQ(L"0h 00min", page.Text("#idWorkingTime"));
+    EXPECT_EQ(L"None", page.Text("#idDataImportedFor"));
+    EXPECT_EQ(L"Importing Data from Quorvane to QuickBooks", page.Text("#ProgressDialog_Caption"));
 
     view->ShowImportSucceeded();
     EXPECT_TRUE(IsShown("#idCompletedSuccessfullyState"));
-    Click("#idCompletedSuccessfullyState button.closeButton");
+    page.Click("#idCompletedSuccessfullyState button.closeButton");
     EXPECT_FALSE(IsShown("#ProgressBodyDialog"));
 }
 
 TEST_F(Panels, LoadingViewSetsTheBarAtOnceOrAnimatesItAndDisablesTheToolbar)
 {
     view->SetDataLoadProgress(L"Finishing...", 100);
-    EXPECT_EQ(L"100", Attribute("#dataLoadProgress", "requested-value"));
+    EXPECT_EQ(L"100", page.Attribute("#dataLoadProgress", "requested-value"));
     view->SetDataLoadProgress(L"Preparing...", 0);
-    EXPECT_EQ(L"(none)", Attribute("#dataLoadProgress", "requested-value"));
-    EXPECT_EQ(L"0", Attribute("#dataLoadProgress", "value"));
+    EXPECT_EQ(L"(none)", page.Attribute("#dataLoadProgress", "requested-value"));
+    EXPECT_EQ(L"0", page.Attribute("#dataLoadProgress", "value"));
     view->SetDataLoadProgress(L"Loading employees", 40);
-    EXPECT_EQ(L"Loading employees", Text("#dataLoadCaption"));
-    EXPECT_EQ(L"40%", Text("#progressValue"));
+    EXPECT_EQ(L"Loading employees", page.Text("#dataLoadCaption"));
+    EXPECT_EQ(L"40%", page.Text("#progressValue"));
     EXPECT_TRUE(IsShown("#LoadingView"));
     for (const char* button : { "#Settings", "#ImportHistory", "#Missingdata", "#import" })
         EXPECT_TRUE(IsDisabled(button)) << button;
     // The page's animation climbs by 3 every 20 ms and stops at the target.
-    for (int i = 0; i < 60 && Attribute("#dataLoadProgress", "requested-value") != L"(none)"; ++i) {
+    for (int i = 0; i < 60 && page.Attribute("#dataLoadProgress", "requested-value") != L"(none)"; ++i) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&message);
         Sleep(20);
     }
-    EXPECT_EQ(L"(none)", Attribute("#dataLoadProgress", "requested-value"));
-    EXPECT_EQ(40, htmlayout::dom::element(Find("#dataLoadProgress")).get_value().get_int(-1));
+    EXPECT_EQ(L"(none)", page.Attribute("#dataLoadProgress", "requested-value"));
+    EXPECT_EQ(40, htmlayout::dom::element(page.Find("#dataLoadProgress")).get_value().get_int(-1));
 }
 
 TEST_F(Panels, TheImportButtonFollowsTheSelectionAndARunningImport)
 {
     Call("UpdateTotal");
     EXPECT_TRUE(IsDisabled("#import"));
-    EXPECT_EQ(L"Please select at least one user to proceed", Attribute("#import", "title"));
+    EXPECT_EQ(L"Please select at least one user to proceed", page.Attribute("#import", "title"));
     company.config->GetSelectedEmployees()->insert(L"7");
     Call("UpdateTotal");
     EXPECT_FALSE(IsDisabled("#import"));
-    EXPECT_EQ(L"Click to start import for selected users", Attribute("#import", "title"));
+    EXPECT_EQ(L"Click to start import for selected users", page.Attribute("#import", "title"));
     view->OnImportStarted();
     EXPECT_TRUE(IsDisabled("#import"));
     Call("UpdateTotal");

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "PreviewCompany.h"
+#include "HandBuiltPreviewCompany.h"
 #include "app/LoadMessages.h"
 #include "htmlengine/api/EngineTestHooks.h"
 #include "tools/pageshot/PngFile.h"
@@ -217,7 +217,7 @@ private:
     }
 
     std::wstring m_folder;
-    PreviewCompany m_company;
+    HandBuiltPreviewCompany m_company;
     boost::shared_ptr<MainView> m_view { new MainView() };
     json::value m_ignored;
 };

@@ -28,7 +28,7 @@ protected:
     std::wstring Rows()
     {
         std::wstring names;
-        for (HELEMENT span : FindAll("#TTTotalTableBody span.employee"))
+        for (HELEMENT span : page.FindAll("#TTTotalTableBody span.employee"))
             names += htmlayout::dom::element(span).get_text().c_str() + std::wstring(L"|");
         return names;
     }
@@ -50,7 +50,7 @@ TEST_F(Summary, ListsImportedEmployeesWithEntriesByNameWithTheirCells)
     view->RefreshSummary();
 
     EXPECT_EQ(L"bob Adams|BOBBY New|Carl Brown|Colon: Name|", Rows());
-    std::vector<HELEMENT> rows = FindAll("#TTTotalTableBody > tr");
+    std::vector<htmlayout::dom::element> rows = page.FindAll("#TTTotalTableBody > tr");
     ASSERT_EQ(4u, rows.size());
     auto cell = [&](size_t row, const char* colType) {
         return htmlayout::dom::element(rows[row]).find_first("td[colType=%s]", colType);
@@ -106,11 +106,11 @@ TEST_F(Summary, NamesFromOutsideShowAsTypedInTextAndTitle)
     Entry(L"a\"&<b>", 30, 60);
     view->RefreshSummary();
     EXPECT_EQ(L"R&D \"<i>\" O'Hara|", Rows());
-    htmlayout::dom::element span(Find("#TTTotalTableBody span.employee"));
+    htmlayout::dom::element span(page.Find("#TTTotalTableBody span.employee"));
     EXPECT_STREQ(L"Click to preview import results\rQuorvane user: O'Hara, R&D \"<i>\" (R&D \"<i>\")",
                  span.get_attribute("title"));
-    EXPECT_STREQ(L"empl_a\"&<b>", htmlayout::dom::element(Find("#TTTotalTableBody input")).get_attribute("id"));
-    Click("#TTTotalTableBody input");
+    EXPECT_STREQ(L"empl_a\"&<b>", htmlayout::dom::element(page.Find("#TTTotalTableBody input")).get_attribute("id"));
+    page.Click("#TTTotalTableBody input");
     EXPECT_EQ((Calls { "SelectEmployee a\"&<b> on" }), TakeCalls());
 }
 
@@ -126,8 +126,8 @@ TEST_F(Summary, TheFooterCountsTheSelectionAndItsTotals)
     // An entry absent on the server is deleted by the import when the user allows it.
     Entry(L"1", 30, 30)->SetAbsentOnServer(1);
     view->RefreshSummary();
-    EXPECT_EQ(L"None", Text("#selectedEmployeesId"));
-    EXPECT_EQ(L"-\u00a0\u00a0", Text("#totalTimeAfterImport"));
+    EXPECT_EQ(L"None", page.Text("#selectedEmployeesId"));
+    EXPECT_EQ(L"-\u00a0\u00a0", page.Text("#totalTimeAfterImport"));
 
     struct Case {
         std::vector<const wchar_t*> selected;
@@ -146,9 +146,9 @@ TEST_F(Summary, TheFooterCountsTheSelectionAndItsTotals)
         company.config->GetSelectedEmployees()->insert(c.selected.begin(), c.selected.end());
         company.config->SetCanRemoveExistingQBTimeTrack(c.deleteAbsent);
         Call("UpdateTotal");
-        EXPECT_EQ(c.count, Text("#selectedEmployeesId"));
-        EXPECT_EQ(c.before, Text("#totalTimeBeforeImport"));
-        EXPECT_EQ(c.after, Text("#totalTimeAfterImport"));
+        EXPECT_EQ(c.count, page.Text("#selectedEmployeesId"));
+        EXPECT_EQ(c.before, page.Text("#totalTimeBeforeImport"));
+        EXPECT_EQ(c.after, page.Text("#totalTimeAfterImport"));
     }
 }
 
@@ -164,11 +164,11 @@ TEST_F(Summary, RowsAndFooterCountLeaveAsTheImportTakesIt)
     Entry(L"1", 60, 60);
     Leave(L"1", 60, L"Vacation");
     view->RefreshSummary();
-    EXPECT_EQ(L"1:00", Text("#TTTotalTableBody td[colType=colTimeQB]"));
+    EXPECT_EQ(L"1:00", page.Text("#TTTotalTableBody td[colType=colTimeQB]"));
     company.config->GetSelectedEmployees()->insert(L"1");
     Call("UpdateTotal");
-    EXPECT_EQ(L"1:00", Text("#totalTimeBeforeImport"));
-    EXPECT_EQ(L"1:00", Text("#totalTimeAfterImport"));
+    EXPECT_EQ(L"1:00", page.Text("#totalTimeBeforeImport"));
+    EXPECT_EQ(L"1:00", page.Text("#totalTimeAfterImport"));
 }
 
 TEST_F(Summary, AllUpdatedAndNoneLeaveDisabledBoxesAlone)
@@ -190,8 +190,8 @@ TEST_F(Summary, AllUpdatedAndNoneLeaveDisabledBoxesAlone)
     for (const Case& c : cases) {
         Call("OnEmployeeSelect", { json::value(c.mode) });
         EXPECT_EQ(c.expected, TakeCalls()) << c.mode;
-        EXPECT_EQ(c.mode != 0 ? L"true" : L"false", Attribute("#TTTotalTableBody > tr", "rowSelect"));
-        EXPECT_EQ(L"(none)", Attribute("#TTTotalTableBody input[disabled]", "rowSelect"));
+        EXPECT_EQ(c.mode != 0 ? L"true" : L"false", page.Attribute("#TTTotalTableBody > tr", "rowSelect"));
+        EXPECT_EQ(L"(none)", page.Attribute("#TTTotalTableBody input[disabled]", "rowSelect"));
     }
 }
 
@@ -227,8 +227,8 @@ TEST_F(Summary, TheHintCountsBlockedEmployeesButNotTheSkippedOnes)
     EXPECT_TRUE(IsShown("#idEmployeeSelect img"));
     EXPECT_EQ(L"3 users cannot be selected as there are items that should be created in QuickBooks before "
               L"importing data for these employees.",
-              Text("#tooltip-content"));
-    EXPECT_EQ(L"selected-title-id", Attribute("#idEmployeeSelect", "titleid"));
+              page.Text("#tooltip-content"));
+    EXPECT_EQ(L"selected-title-id", page.Attribute("#idEmployeeSelect", "titleid"));
     EXPECT_EQ(L"1 user cannot", EmployeeSelectHint(1).substr(0, 13));
 }
 
@@ -242,7 +242,7 @@ TEST_F(Summary, MappingProblemsListEveryFailingCheckInOrder)
     company.MapLeaveType(L"8", L"", Mapping::NotMapped);
     view->ShowMappingProblems();
     std::vector<std::wstring> items;
-    for (HELEMENT item : FindAll("#idListMappingProblem > li"))
+    for (HELEMENT item : page.FindAll("#idListMappingProblem > li"))
         items.push_back(htmlayout::dom::element(item).get_text().c_str());
     EXPECT_EQ((std::vector<std::wstring> { L"Mapping rules for customers & jobs",
                                            L"Mapping rules for QuickBooks employees (for 1 Quorvane user)",
@@ -256,7 +256,7 @@ TEST_F(Summary, MappingProblemsListEveryFailingCheckInOrder)
     EXPECT_FALSE(IsDisabled("#Settings"));
     // Shown again, the list starts afresh.
     view->ShowMappingProblems();
-    EXPECT_EQ(5u, FindAll("#idListMappingProblem > li").size());
+    EXPECT_EQ(5u, page.FindAll("#idListMappingProblem > li").size());
 }
 
 // Sorting is the page's: a real click on each sortable header.
@@ -270,7 +270,7 @@ TEST_F(Summary, HeadersSortTheRowsAndARefreshResetsTheIndicator)
     Entry(L"3", 60, 30);
     view->RefreshSummary();
     EXPECT_EQ(L"Ann A|Bea B|Cid C|", Rows());
-    EXPECT_EQ(L"asc", Attribute("th[hdType=hdEmployee]", "sorted"));
+    EXPECT_EQ(L"asc", page.Attribute("th[hdType=hdEmployee]", "sorted"));
 
     struct Case {
         const char* header;
@@ -283,15 +283,15 @@ TEST_F(Summary, HeadersSortTheRowsAndARefreshResetsTheIndicator)
                            { "th[hdType=hdConfictFlag]", L"Cid C|Ann A|Bea B|", L"desc" },
                            { "th[hdType=hdMisItem]", L"Ann A|Bea B|Cid C|", L"asc" } };
     for (const Case& c : cases) {
-        Click(c.header);
+        page.Click(c.header);
         EXPECT_EQ(c.order, Rows()) << c.header;
-        EXPECT_EQ(c.sorted, Attribute(c.header, "sorted")) << c.header;
+        EXPECT_EQ(c.sorted, page.Attribute(c.header, "sorted")) << c.header;
     }
     view->RefreshSummary();
-    EXPECT_EQ(L"asc", Attribute("th[hdType=hdEmployee]", "sorted"));
-    EXPECT_EQ(L"none", Style("th[hdType=hdConfictFlag]", "background-image"));
+    EXPECT_EQ(L"asc", page.Attribute("th[hdType=hdEmployee]", "sorted"));
+    EXPECT_EQ(L"none", page.Style("th[hdType=hdConfictFlag]", "background-image"));
     // The first click after a refresh turns the shown ascending order around.
-    Click("th[hdType=hdEmployee]");
+    page.Click("th[hdType=hdEmployee]");
     EXPECT_EQ(L"Cid C|Bea B|Ann A|", Rows());
 }
 
@@ -312,17 +312,18 @@ TEST_F(Summary, TheFooterStaysInViewWhileTheRowsScroll)
         view->RefreshSummary();
     };
     addEmployees(0, 3);
-    EXPECT_EQ(box(FindAll("#TTTotalTableBody > tr").back()).bottom, box(Find("tr.footer")).top);
+    EXPECT_EQ(box(page.FindAll("#TTTotalTableBody > tr").back()).bottom, box(page.Find("tr.footer")).top);
 
     addEmployees(3, 60);
-    RECT panel = box(Find("#summaryPanel")), header = box(Find("tr.header")), footer = box(Find("tr.footer"));
+    RECT panel = box(page.Find("#summaryPanel")), header = box(page.Find("tr.header")),
+         footer = box(page.Find("tr.footer"));
     EXPECT_EQ(panel.bottom - 1, footer.bottom);  // inside the panel's border
-    HELEMENT last = FindAll("#TTTotalTableBody > tr").back();
+    HELEMENT last = page.FindAll("#TTTotalTableBody > tr").back();
     EXPECT_GT(box(last).top, footer.bottom);
     HTMLayoutScrollToView(last, 0);
     EXPECT_EQ(footer.top, box(last).bottom);
-    EXPECT_EQ(header.top, box(Find("tr.header")).top);
-    EXPECT_EQ(footer.top, box(Find("tr.footer")).top);
+    EXPECT_EQ(header.top, box(page.Find("tr.header")).top);
+    EXPECT_EQ(footer.top, box(page.Find("tr.footer")).top);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "UiDriver.h"
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 #include "core/PostToThread.h"
@@ -25,22 +29,41 @@ bool UiDriver::RunWhile(const std::function<void()>& loop, const std::function<v
     return !watchdogFired;
 }
 
-void UiDriver::OnUiThread(const std::function<void()>& call)
+bool UiDriver::OnUiThread(const std::function<void()>& call)
 {
-    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    Quorvane::PostToThread(m_uiThread, [call, done] {
-        call();
-        SetEvent(done);
+    // Shared with the posted call, which may run after the driver has given up: the call is
+    // dropped then, since what it captured may be gone. One that has started is waited for.
+    struct Posted {
+        std::function<void()> call;
+        std::mutex lock;
+        std::condition_variable ended;
+        bool ran = false;
+        bool abandoned = false;
+    };
+    const std::shared_ptr<Posted> posted = std::make_shared<Posted>();
+    posted->call = call;
+    const bool queued = Quorvane::PostToThread(m_uiThread, [posted] {
+        std::lock_guard<std::mutex> hold(posted->lock);
+        if (posted->abandoned)
+            return;
+        posted->call();
+        posted->ran = true;
+        posted->ended.notify_all();
     });
-    WaitForSingleObject(done, 5000);
-    CloseHandle(done);
+    std::unique_lock<std::mutex> hold(posted->lock);
+    if (queued && posted->ended.wait_for(hold, std::chrono::milliseconds(m_callLimitMilliseconds),
+                                         [&posted] { return posted->ran; }))
+        return true;
+    posted->abandoned = true;
+    return false;
 }
 
 bool UiDriver::WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds)
 {
     for (DWORD waited = 0; waited < limitMilliseconds; waited += 50) {
         bool holds = false;
-        OnUiThread([&] { holds = condition(); });
+        if (!OnUiThread([&] { holds = condition(); }))
+            return false;
         if (holds)
             return true;
         Sleep(50);

@@ -7,14 +7,18 @@
 
 class UiDriver {
 public:
-    // The calling thread is the UI thread.
-    UiDriver() : m_uiThread(GetCurrentThreadId()) {}
+    // The calling thread is the UI thread; a call posted to it must start within the limit.
+    explicit UiDriver(DWORD callLimitMilliseconds = 5000)
+        : m_uiThread(GetCurrentThreadId()), m_callLimitMilliseconds(callLimitMilliseconds)
+    {
+    }
 
     // Runs `loop` (a message loop) on the UI thread while `drive` runs on a thread of its own,
     // and returns when the loop ends. A watchdog ends a loop that outlives the limit: false.
     bool RunWhile(const std::function<void()>& loop, const std::function<void()>& drive, DWORD limitMilliseconds);
-    // From the driver: runs the call on the UI thread and waits for it, five seconds at most.
-    void OnUiThread(const std::function<void()>& call);
+    // From the driver: runs the call on the UI thread and waits for it. A call the UI thread has
+    // not started within the limit never runs: false.
+    bool OnUiThread(const std::function<void()>& call);
     // From the driver: waits until the condition holds on the UI thread; false after the limit.
     bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds);
 
@@ -22,4 +26,5 @@ public:
 
 private:
     DWORD m_uiThread;
+    DWORD m_callLimitMilliseconds;
 };

@@ -63,8 +63,8 @@ TEST_F(UserActions, ScriptCallsReachTheController)
         EXPECT_TRUE(Call(c.name, c.arguments)) << c.name;
         EXPECT_EQ(c.expected, TakeCalls()) << c.name;
     }
-    EXPECT_EQ(L"Stopping Import...", Text("#idProgressComment"));
-    EXPECT_EQ(L"disabled", Attribute("#idStopImportButton", "disabled"));
+    EXPECT_EQ(L"Stopping Import...", page.Text("#idProgressComment"));
+    EXPECT_EQ(L"disabled", page.Attribute("#idStopImportButton", "disabled"));
 }
 
 TEST_F(UserActions, ProcessWithDeletionStoresTheChoiceAndStartsWithoutTheCheck)
@@ -108,7 +108,7 @@ TEST_F(UserActions, ProceedSendsTheChoiceShownInThePanel)
         view->ShowLoginPanel(IMainView::ConnectionOptions(), L"", L"");
         view->ShowAbsentTimeTrack(true);
         EXPECT_TRUE(IsShown("#idConflictFlag"));
-        Click("#idBtnProcessWithDeletion");
+        page.Click("#idBtnProcessWithDeletion");
         EXPECT_EQ(deleteAbsent, company.config->GetCanRemoveExistingQBTimeTrack());
         view->OnImportFinished();
     }
@@ -118,7 +118,7 @@ TEST_F(UserActions, AnImportStartsOnceHoweverOftenItIsAsked)
 {
     Call("StartImport");
     Call("StartImport");
-    Click("#import");
+    page.Click("#import");
     Call("ProcessWithDeletion", { Arg(L"keep_time_track") });
     EXPECT_EQ(Calls { "StartImport check" }, TakeCalls());
     EXPECT_TRUE(IsDisabled("#import"));
@@ -141,8 +141,8 @@ TEST_F(UserActions, LinksAreAlwaysHandledAndOnlyTheForgottenPasswordLinkOpens)
     EXPECT_TRUE(view->on_event(nullptr, link, EVENT_HYPERLINK_CLICK, 0));
     EXPECT_EQ(Calls { "OpenLink https://example.com/reset" }, TakeCalls());
     // A click with more bits than the click code is not a click.
-    EXPECT_FALSE(view->on_event(nullptr, Find("#Settings"), EVENT_BUTTON_CLICK | EVENT_SINKING, 0));
-    EXPECT_FALSE(view->on_event(nullptr, Find("#import"), EVENT_BUTTON_CLICK, 0));
+    EXPECT_FALSE(view->on_event(nullptr, page.Find("#Settings"), EVENT_BUTTON_CLICK | EVENT_SINKING, 0));
+    EXPECT_FALSE(view->on_event(nullptr, page.Find("#import"), EVENT_BUTTON_CLICK, 0));
 }
 
 std::wstring g_opened;
@@ -154,7 +154,7 @@ void RecordOpen(const std::wstring& target)
 TEST_F(UserActions, TheUserGuideOpensBesideTheProgram)
 {
     SetShellOpener(&RecordOpen);
-    Click("#UserGuide");
+    page.Click("#UserGuide");
     SetShellOpener(nullptr);
     wchar_t program[MAX_PATH];
     GetModuleFileNameW(nullptr, program, MAX_PATH);
@@ -166,7 +166,7 @@ TEST_F(UserActions, TheUserGuideOpensBesideTheProgram)
 // A real mouse click, at the button's place in the window.
 TEST_F(UserActions, ADisabledImportButtonDoesNothingWhenClicked)
 {
-    RECT place = htmlayout::dom::element(Find("#import")).get_location(LOCATION_VIEW_BORDER_BOX);
+    RECT place = htmlayout::dom::element(page.Find("#import")).get_location(LOCATION_VIEW_BORDER_BOX);
     ASSERT_LT(place.left, place.right);
     LPARAM point = MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2);
     auto clickImport = [&] {

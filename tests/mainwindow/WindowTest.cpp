@@ -83,7 +83,7 @@ TEST_F(Window, ShowingPreparesOneLoadAndClosingEndsTheLoop)
 {
     RunWhile([&] {
         EXPECT_TRUE(WaitFor([&] { return !controller->calls.empty(); }));
-        OnUiThread([&] { EXPECT_EQ(L"Prepare to start", Text("#dataLoadCaption")); });
+        OnUiThread([&] { EXPECT_EQ(L"Prepare to start", page.Text("#dataLoadCaption")); });
         Close();
     });
     EXPECT_EQ(std::vector<std::string> { "LoadData" }, TakeCalls());
@@ -190,7 +190,7 @@ TEST_F(Window, ReturnInThePasswordFieldConnectsOnce)
             options.url = L"http://127.0.0.1:1";
             options.userName = L"jo";
             view->ShowLoginPanel(options, L"", L"");
-            HTMLayoutTestSetFocus(hwnd(), Find("#loginDialog_Password"));
+            HTMLayoutTestSetFocus(hwnd(), page.Find("#loginDialog_Password"));
         });
         for (wchar_t c : std::wstring(L"s3cret")) {
             PostMessageW(hwnd(), WM_CHAR, c, 1);
@@ -201,7 +201,7 @@ TEST_F(Window, ReturnInThePasswordFieldConnectsOnce)
         Sleep(100);
         OnUiThread([&] {
             EXPECT_TRUE(IsDisabled("#loginDialog_Connect"));
-            EXPECT_EQ(L"Connecting\u2026", Text("#loginDialog_Connect"));
+            EXPECT_EQ(L"Connecting\u2026", page.Text("#loginDialog_Connect"));
         });
         Close();
     });

@@ -29,7 +29,7 @@ protected:
     }
     Config::ConnectionOptions Saved()
     {
-        Click(ById("Save"));
+        page.Click(ById("Save"));
         return *dialog->GetConfig()->GetConnectionOptions();
     }
 };
@@ -88,7 +88,7 @@ protected:
         std::string checked;
         for (const char* id :
              { "autoCreation_Customer", "autoCreation_Job", "autoCreation_ServiceItem", "autoCreation_Employees" })
-            checked += Has(ById(id), STATE_CHECKED) ? "1" : "0";
+            checked += HasState(ById(id), STATE_CHECKED) ? "1" : "0";
         return checked;
     }
 };
@@ -97,8 +97,8 @@ TEST_F(AutoCreationPage, TheDefaultWordChecksOnlyJobs)
 {
     Open();
     EXPECT_EQ("0100", Checked());
-    Click(ById("autoCreation_Job"));
-    Click(ById("Save"));
+    page.Click(ById("autoCreation_Job"));
+    page.Click(ById("Save"));
     EXPECT_EQ(0, dialog->GetConfig()->GetAutoCreationFlags());
 }
 
@@ -107,8 +107,8 @@ TEST_F(AutoCreationPage, SavingRebuildsTheWordFromTheFourBoxes)
     company.config->SetAutoCreationFlags(0xFF);
     Open();
     EXPECT_EQ("1111", Checked());
-    Click(ById("autoCreation_Customer"));
-    Click(ById("Save"));
+    page.Click(ById("autoCreation_Customer"));
+    page.Click(ById("Save"));
     EXPECT_EQ(Config::CreateJobs | Config::CreateServiceItems | Config::CreateEmployees,
               dialog->GetConfig()->GetAutoCreationFlags());
 }

@@ -21,7 +21,7 @@ protected:
     {
         std::wstring names;
         for (const Element& row : Rows())
-            names += Text(row.child(0)) + L"|";
+            names += TextOf(row.child(0)) + L"|";
         return names;
     }
     Element SelectOf(const char* userId) { return ById(userId); }
@@ -31,7 +31,7 @@ protected:
         const Config::NamePostfixes postfixes = dialog->GetConfig()->GetNamePostfixes();
         return postfixes.count(userId) ? postfixes.find(userId)->second : L"(none)";
     }
-    void SaveAll() { Click(ById("Save")); }
+    void SaveAll() { page.Click(ById("Save")); }
 };
 
 TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase)
@@ -47,10 +47,10 @@ TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase)
     company.AddQuickBooksEmployee(L"Q2", L"Bea", L"Adams");
     Open(3);
     EXPECT_EQ(L"Young, Al (Al)|Adams, Bea (Bea)|adams, Zoe (Zoe)|Brown, Cy (Cy)|Cole, Di (Di)|", RowNames());
-    EXPECT_EQ(L"1", Attribute(Rows()[0], "isNew"));
-    EXPECT_EQ(L"Not required", Text(Rows()[3].child(1)));
-    EXPECT_FALSE(Root().get_element_by_id("4").is_valid()) << "no select for a user who needs no mapping";
-    EXPECT_EQ(L"", Text(Rows()[4].child(1)));
+    EXPECT_EQ(L"1", AttributeOf(Rows()[0], "isNew"));
+    EXPECT_EQ(L"Not required", TextOf(Rows()[3].child(1)));
+    EXPECT_FALSE(page.Root().get_element_by_id("4").is_valid()) << "no select for a user who needs no mapping";
+    EXPECT_EQ(L"", TextOf(Rows()[4].child(1)));
     EXPECT_EQ(L"1 2 3 4 5 ", Listing(*company.model->GetServerEmployees(), std::mem_fn(&Employee::GetId)))
         << "the model's users keep their order";
 
@@ -75,9 +75,9 @@ TEST_F(EmployeeMappingPage, EachStateShowsItsChoiceAndSavesItBack)
     EXPECT_EQ(L"Bo Mapped", Caption(SelectOf("2")));
     EXPECT_EQ(L"--new-- (Bo  Mapped(2))|--do not import--|Bo Mapped|", Options(SelectOf("2")))
         << "the free employees come when the select is first used";
-    Focus(SelectOf("1"));
+    page.Focus(SelectOf("1"));
     EXPECT_EQ(L"--please select--|--new-- (Ann  Undecided)|--do not import--|Fay M Free|", Options(SelectOf("1")));
-    Focus(SelectOf("2"));
+    page.Focus(SelectOf("2"));
     EXPECT_EQ(L"--new-- (Bo  Mapped(2))|--do not import--|Fay M Free|Bo Mapped|", Options(SelectOf("2")));
     EXPECT_EQ(L"--do not import--", Caption(SelectOf("3")));
     EXPECT_EQ(L"--new-- (Di  Created(2))", Caption(SelectOf("4")));
@@ -101,25 +101,25 @@ TEST_F(EmployeeMappingPage, AnEmployeeChosenInOneRowLeavesTheOthersUntilChosenAg
     company.AddQuickBooksEmployee(L"Q-X", L"Xia", L"Xu");
     company.AddQuickBooksEmployee(L"Q-Y", L"Yan", L"Yu");
     Open(3);
-    Focus(SelectOf("2"));
+    page.Focus(SelectOf("2"));
     EXPECT_EQ(L"--please select--|--new-- (Bo  Birch)|--do not import--|Xia Xu|Yan Yu|", Options(SelectOf("2")));
-    Choose(SelectOf("1"), L"Q-X");
-    EXPECT_EQ(L"2", Attribute(Rows()[0], "mappingState")) << "the page copies the choice onto the row";
+    page.Choose(SelectOf("1"), L"Q-X");
+    EXPECT_EQ(L"2", AttributeOf(Rows()[0], "mappingState")) << "the page copies the choice onto the row";
     EXPECT_EQ(Mapping::Mapped, Saved(L"1").GetState());
     EXPECT_EQ(L"Q-X", Saved(L"1").GetTarget());
     EXPECT_FALSE(Saved(L"1").GetFlag());
     EXPECT_EQ(L"--please select--|--new-- (Bo  Birch)|--do not import--|Yan Yu|", Options(SelectOf("2")));
-    EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Attribute(ById("idEmployeeMapping_Tab_Img"), "src"));
+    EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", AttributeOf(ById("idEmployeeMapping_Tab_Img"), "src"));
 
-    ChooseAt(SelectOf("1"), 2);  // "--do not import--"
+    page.ChooseAt(SelectOf("1"), 2);  // "--do not import--"
     EXPECT_EQ(Mapping::DoNotImport, Saved(L"1").GetState());
     EXPECT_EQ(L"", Saved(L"1").GetTarget());
     EXPECT_TRUE(Saved(L"1").GetFlag());
-    EXPECT_EQ(L"3", Attribute(Rows()[0], "mappingState"));
+    EXPECT_EQ(L"3", AttributeOf(Rows()[0], "mappingState"));
     EXPECT_EQ(L"--please select--|--new-- (Bo  Birch)|--do not import--|Yan Yu|Xia Xu|", Options(SelectOf("2")));
 
-    Choose(SelectOf("2"), L"Q-Y");
-    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idEmployeeMapping_Tab_Img"), "src"));
+    page.Choose(SelectOf("2"), L"Q-Y");
+    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", AttributeOf(ById("idEmployeeMapping_Tab_Img"), "src"));
 }
 
 TEST_F(EmployeeMappingPage, ANewEmployeeTakesTheNextFreePostfixFromItsNamesakes)
@@ -128,16 +128,16 @@ TEST_F(EmployeeMappingPage, ANewEmployeeTakesTheNextFreePostfixFromItsNamesakes)
     AddUser(L"2", L"John", L"Smith", Mapping::NotMapped);
     company.AddQuickBooksEmployee(L"Q-JS", L"John", L"Smith");
     Open(3);
-    EXPECT_EQ(L"--new-- (John  Smith(2))", Text(SelectOf("2").find_first("option[mappingState=\"4\"]")));
-    ChooseAt(SelectOf("1"), 1);
+    EXPECT_EQ(L"--new-- (John  Smith(2))", TextOf(SelectOf("2").find_first("option[mappingState=\"4\"]")));
+    page.ChooseAt(SelectOf("1"), 1);
     EXPECT_EQ(Mapping::CreateNew, Saved(L"1").GetState());
     EXPECT_EQ(L"(2)", SavedPostfix(L"1"));
     Element second = SelectOf("2").find_first("option[mappingState=\"4\"]");
-    EXPECT_EQ(L"--new-- (John  Smith(3))", Text(second));
-    EXPECT_EQ(L"(3)", Attribute(second, "postfix"));
-    ChooseAt(SelectOf("2"), 1);
+    EXPECT_EQ(L"--new-- (John  Smith(3))", TextOf(second));
+    EXPECT_EQ(L"(3)", AttributeOf(second, "postfix"));
+    page.ChooseAt(SelectOf("2"), 1);
     EXPECT_EQ(L"(3)", SavedPostfix(L"2"));
-    ChooseAt(SelectOf("1"), 2);
+    page.ChooseAt(SelectOf("1"), 2);
     EXPECT_EQ(L"(none)", SavedPostfix(L"1"));
     EXPECT_EQ(L"--new-- (John  Smith(3))", Caption(SelectOf("2"))) << "a chosen postfix is kept";
 }
@@ -146,11 +146,11 @@ TEST_F(EmployeeMappingPage, TheEmptyTableMessageAndNotMappedUsersOnly)
 {
     Open(3);
     Element box = ById("hideAllButNew");
-    Element message = Find("#Employee #idEmptyTableDiv");
-    EXPECT_TRUE(Has(message, STATE_EXPANDED));
+    Element message = page.Find("#Employee #idEmptyTableDiv");
+    EXPECT_TRUE(HasState(message, STATE_EXPANDED));
     EXPECT_EQ(L"There are no Quorvane users who reported time-track within the specified date range.",
-              Text(Find("#Employee #idEmptyTableComment")));
-    EXPECT_TRUE(Has(box, STATE_DISABLED));
+              TextOf(page.Find("#Employee #idEmptyTableComment")));
+    EXPECT_TRUE(HasState(box, STATE_DISABLED));
 
     AddUser(L"1", L"Ann", L"Ash", Mapping::Mapped, L"Q1");
     AddUser(L"2", L"Bo", L"Birch", Mapping::Mapped, L"Q2");
@@ -158,17 +158,17 @@ TEST_F(EmployeeMappingPage, TheEmptyTableMessageAndNotMappedUsersOnly)
     company.AddQuickBooksEmployee(L"Q2", L"Bo", L"Birch");
     Open(3);
     box = ById("hideAllButNew");
-    message = Find("#Employee #idEmptyTableDiv");
-    EXPECT_TRUE(Has(message, STATE_COLLAPSED));
-    Click(box);
-    EXPECT_TRUE(Has(Rows()[0], STATE_COLLAPSED));
-    EXPECT_TRUE(Has(Rows()[1], STATE_COLLAPSED));
-    EXPECT_TRUE(Has(message, STATE_EXPANDED));
-    EXPECT_EQ(L"There are no Quorvane users to map.", Text(Find("#Employee #idEmptyTableComment")));
-    EXPECT_FALSE(Has(box, STATE_DISABLED));
-    Click(box);
-    EXPECT_TRUE(Has(Rows()[0], STATE_EXPANDED));
-    EXPECT_TRUE(Has(message, STATE_COLLAPSED));
+    message = page.Find("#Employee #idEmptyTableDiv");
+    EXPECT_TRUE(HasState(message, STATE_COLLAPSED));
+    page.Click(box);
+    EXPECT_TRUE(HasState(Rows()[0], STATE_COLLAPSED));
+    EXPECT_TRUE(HasState(Rows()[1], STATE_COLLAPSED));
+    EXPECT_TRUE(HasState(message, STATE_EXPANDED));
+    EXPECT_EQ(L"There are no Quorvane users to map.", TextOf(page.Find("#Employee #idEmptyTableComment")));
+    EXPECT_FALSE(HasState(box, STATE_DISABLED));
+    page.Click(box);
+    EXPECT_TRUE(HasState(Rows()[0], STATE_EXPANDED));
+    EXPECT_TRUE(HasState(message, STATE_COLLAPSED));
 }
 
 TEST_F(EmployeeMappingPage, HeaderClicksSortTheRowsWithNewUsersAtTheStartOrTheEnd)
@@ -179,23 +179,23 @@ TEST_F(EmployeeMappingPage, HeaderClicksSortTheRowsWithNewUsersAtTheStartOrTheEn
     company.AddQuickBooksEmployee(L"Q-Z", L"Zed", L"Zulu");
     company.AddQuickBooksEmployee(L"Q-A", L"Abe", L"Able");
     Open(3);
-    Element userTitle = Find("#mappingTable th.user-column .column-title");
-    Element employeeTitle = Find("#mappingTable th.employee-column .column-title");
+    Element userTitle = page.Find("#mappingTable th.user-column .column-title");
+    Element employeeTitle = page.Find("#mappingTable th.employee-column .column-title");
     EXPECT_EQ(L"Zorn, Di (Di)|Adams, Cy (Cy)|Baker, Al (Al)|", RowNames());
-    Click(userTitle);
+    page.Click(userTitle);
     EXPECT_EQ(L"Baker, Al (Al)|Adams, Cy (Cy)|Zorn, Di (Di)|", RowNames());
-    EXPECT_EQ(L"desc", Attribute(Find("#mappingTable th.user-column"), "sorted"));
-    Click(userTitle);
+    EXPECT_EQ(L"desc", AttributeOf(page.Find("#mappingTable th.user-column"), "sorted"));
+    page.Click(userTitle);
     EXPECT_EQ(L"Zorn, Di (Di)|Adams, Cy (Cy)|Baker, Al (Al)|", RowNames());
-    EXPECT_EQ(L"asc", Attribute(Find("#mappingTable th.user-column"), "sorted"));
-    Click(employeeTitle);  // by the chosen employee, descending
+    EXPECT_EQ(L"asc", AttributeOf(page.Find("#mappingTable th.user-column"), "sorted"));
+    page.Click(employeeTitle);  // by the chosen employee, descending
     EXPECT_EQ(L"Baker, Al (Al)|Adams, Cy (Cy)|Zorn, Di (Di)|", RowNames());
-    Click(employeeTitle);
+    page.Click(employeeTitle);
     EXPECT_EQ(L"Zorn, Di (Di)|Adams, Cy (Cy)|Baker, Al (Al)|", RowNames());
-    EXPECT_EQ(L"(none)", Attribute(Find("#mappingTable th.user-column"), "sorted"));
-    Click(ById("hideAllButNew"));
-    EXPECT_EQ(L"user-column employee-column", Attribute(Find("#mappingTable th.user-column"), "class") + L" " +
-                                                  Attribute(Find("#mappingTable th.employee-column"), "class"))
+    EXPECT_EQ(L"(none)", AttributeOf(page.Find("#mappingTable th.user-column"), "sorted"));
+    page.Click(ById("hideAllButNew"));
+    EXPECT_EQ(L"user-column employee-column", AttributeOf(page.Find("#mappingTable th.user-column"), "class") + L" " +
+                                                  AttributeOf(page.Find("#mappingTable th.employee-column"), "class"))
         << "the filter box in a header cell does not sort";
     EXPECT_EQ(L"Zorn, Di (Di)|Adams, Cy (Cy)|Baker, Al (Al)|", RowNames());
 }
@@ -207,11 +207,11 @@ TEST_F(EmployeeMappingPage, MarkupCharactersInNamesAndIdsRoundTrip)
     company.model->GetServerEmployees()->FindById(L"1")->SetUserName(L"a<b>&c");
     company.AddQuickBooksEmployee(L"Q'1\"&<x>", L"Eve", odd);
     Open(3);
-    EXPECT_EQ(odd + L", Ann (a<b>&c)", Text(Rows()[0].child(0)));
+    EXPECT_EQ(odd + L", Ann (a<b>&c)", TextOf(Rows()[0].child(0)));
     EXPECT_EQ(L"--new-- (Ann  " + odd + L")", Caption(SelectOf("1")));
-    Focus(SelectOf("1"));
-    EXPECT_EQ(L"Eve " + odd, Text(SelectOf("1").find_first("option[mappingState=\"2\"]")));
-    Choose(SelectOf("1"), L"Q'1\"&<x>");
+    page.Focus(SelectOf("1"));
+    EXPECT_EQ(L"Eve " + odd, TextOf(SelectOf("1").find_first("option[mappingState=\"2\"]")));
+    page.Choose(SelectOf("1"), L"Q'1\"&<x>");
     EXPECT_EQ(L"Q'1\"&<x>", Saved(L"1").GetTarget());
     EXPECT_EQ(L"Eve " + odd, Caption(SelectOf("1")));
 }

@@ -41,17 +41,17 @@ protected:
     std::string Box(const char* id)
     {
         Element box = ById(id);
-        Element note = Root().get_element_by_id((std::string(id) + "Note").c_str());
-        std::string text = Has(box, STATE_CHECKED) ? "checked" : "unchecked";
-        text += Has(box, STATE_DISABLED) ? " disabled" : " enabled";
+        Element note = page.Root().get_element_by_id((std::string(id) + "Note").c_str());
+        std::string text = HasState(box, STATE_CHECKED) ? "checked" : "unchecked";
+        text += HasState(box, STATE_DISABLED) ? " disabled" : " enabled";
         if (note.is_valid())
-            text += Attribute(note, "class") == L"note" ? " note" : " no-note";
+            text += AttributeOf(note, "class") == L"note" ? " note" : " no-note";
         return text;
     }
-    std::wstring MappingImage() { return Attribute(ById("mappingImage"), "class"); }
+    std::wstring MappingImage() { return AttributeOf(ById("mappingImage"), "class"); }
     Config& Saved()
     {
-        Click(ById("Save"));
+        page.Click(ById("Save"));
         return *dialog->GetConfig();
     }
 };
@@ -69,7 +69,7 @@ TEST_F(ImportSettingsPage, TheMappingTypeChoosesThePictureAndTheDescriptionBoxes
         << "the undefined choice is gone";
     EXPECT_EQ("unchecked disabled note", Box("projectNameDescription"));
     EXPECT_EQ("checked enabled no-note", Box("taskNameDescription"));
-    EXPECT_EQ(L"- Assignments are imported as jobs.", Text(ById("projectNameDescriptionNote")));
+    EXPECT_EQ(L"- Assignments are imported as jobs.", TextOf(ById("projectNameDescriptionNote")));
 
     OpenWithType(1);
     EXPECT_EQ(L"three-levels-import", MappingImage());
@@ -78,7 +78,7 @@ TEST_F(ImportSettingsPage, TheMappingTypeChoosesThePictureAndTheDescriptionBoxes
 
     OpenWithType(9);  // not a type: shown as undefined
     EXPECT_EQ(L"mapping-not-defined", MappingImage());
-    EXPECT_EQ(L"0", Attribute(htmlayout::get_select_caption(ById("mappingType")), "value"));
+    EXPECT_EQ(L"0", AttributeOf(htmlayout::get_select_caption(ById("mappingType")), "value"));
     EXPECT_EQ("checked enabled no-note", Box("projectNameDescription"));
 }
 
@@ -99,13 +99,13 @@ TEST_F(ImportSettingsPage, EachSelectIsOneFieldWithItsDropButtonAtItsRightEdge)
 TEST_F(ImportSettingsPage, ChoosingAMappingTypeSavesItAndFollowsAtOnce)
 {
     OpenWithType(0);
-    EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Attribute(ById("idImportSettings_Tab_Img"), "src"));
-    Choose(ById("mappingType"), L"3");
+    EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", AttributeOf(ById("idImportSettings_Tab_Img"), "src"));
+    page.Choose(ById("mappingType"), L"3");
     EXPECT_EQ(L"one-level-projects-import", MappingImage());
     EXPECT_EQ(3, dialog->GetConfig()->GetMappingType());
     EXPECT_EQ("unchecked disabled note", Box("projectNameDescription"));
     EXPECT_EQ("unchecked enabled no-note", Box("taskNameDescription"));
-    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idImportSettings_Tab_Img"), "src"));
+    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", AttributeOf(ById("idImportSettings_Tab_Img"), "src"));
     EXPECT_EQ(0, company.config->GetMappingType()) << "the model's settings wait for OK";
 }
 
@@ -118,9 +118,9 @@ TEST_F(ImportSettingsPage, AnAccountQuickBooksNoLongerHasAsksForAChoice)
     EXPECT_EQ(L"Income:Labor & <Service>|Income:Other|", Options(accounts));
     EXPECT_EQ(L"", Saved().GetServiceItemAccount());
 
-    Choose(accounts, L"A\"2'");
+    page.Choose(accounts, L"A\"2'");
     EXPECT_EQ(L"A\"2'", dialog->GetConfig()->GetServiceItemAccount());
-    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idImportSettings_Tab_Img"), "src"));
+    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", AttributeOf(ById("idImportSettings_Tab_Img"), "src"));
 }
 
 TEST_F(ImportSettingsPage, EveryFieldRoundTrips)
@@ -145,11 +145,11 @@ TEST_F(ImportSettingsPage, EveryFieldRoundTrips)
     EXPECT_TRUE(saved.GetTaskNameDescription());
     EXPECT_FALSE(saved.GetProjectNameDescription());
 
-    Click(ById("timeTrackDescription"));
-    Click(ById("canRemoveExistinqQBTimeTrack"));
-    Click(Find("[name='ServiceItemGroup'][value='1']"));
-    EXPECT_FALSE(Has(Find("[name='ServiceItemGroup'][value='2']"), STATE_CHECKED));
-    Choose(ById("nameConvention"), L"1");
+    page.Click(ById("timeTrackDescription"));
+    page.Click(ById("canRemoveExistinqQBTimeTrack"));
+    page.Click(page.Find("[name='ServiceItemGroup'][value='1']"));
+    EXPECT_FALSE(HasState(page.Find("[name='ServiceItemGroup'][value='2']"), STATE_CHECKED));
+    page.Choose(ById("nameConvention"), L"1");
     saved = Saved();
     EXPECT_TRUE(saved.GetTimeTrackDescription());
     EXPECT_FALSE(saved.GetCanRemoveExistingQBTimeTrack());
@@ -160,10 +160,11 @@ TEST_F(ImportSettingsPage, EveryFieldRoundTrips)
 TEST_F(ImportSettingsPage, TheServerTermsFillEveryLabelCutToItsLength)
 {
     OpenWithType(1);
-    EXPECT_EQ(L"Client", Text(ById("QVCustomerNameId")));
-    EXPECT_EQ(L"Assignment <&> Tw...", Text(ById("QVProjectName")));
-    EXPECT_EQ(L"Assignment <&> ... (name with optional colon)", Text(ById("QVShortProjectNameId")));
-    EXPECT_EQ(L"Assignment <&> Twenty Name - Assignments are imported as jobs.", Text(ById("projectNameDescription")));
+    EXPECT_EQ(L"Client", TextOf(ById("QVCustomerNameId")));
+    EXPECT_EQ(L"Assignment <&> Tw...", TextOf(ById("QVProjectName")));
+    EXPECT_EQ(L"Assignment <&> ... (name with optional colon)", TextOf(ById("QVShortProjectNameId")));
+    EXPECT_EQ(L"Assignment <&> Twenty Name - Assignments are imported as jobs.",
+              TextOf(ById("projectNameDescription")));
 }
 
 }  // namespace

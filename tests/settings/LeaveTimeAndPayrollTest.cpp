@@ -33,23 +33,23 @@ protected:
     {
         std::wstring names;
         for (const Element& row : PayrollRows())
-            names += Text(row.child(0)) + L"|";
+            names += TextOf(row.child(0)) + L"|";
         return names;
     }
     Mapping& LeaveRule(const wchar_t* id) { return *dialog->GetConfig()->GetLeaveTypeMappings()->GetBySource(id); }
     Mapping& PayrollRule(const wchar_t* id) { return *dialog->GetConfig()->GetPayrollTypeMappings()->GetBySource(id); }
-    std::wstring Icon() { return Attribute(ById("idLeaveTimeAndPayroll_Tab_Img"), "src"); }
+    std::wstring Icon() { return AttributeOf(ById("idLeaveTimeAndPayroll_Tab_Img"), "src"); }
     // "head1 head2 / panel" of the inner tabs: which head is current, which hidden, which panel shown.
     std::string InnerTabs()
     {
         std::string text;
         for (const char* head : { "lv-panel-id1", "lv-panel-id2" }) {
             Element tab = ById(head);
-            text += Has(tab, STATE_COLLAPSED) ? "hidden" : Has(tab, STATE_CURRENT) ? "CURRENT" : "shown";
+            text += HasState(tab, STATE_COLLAPSED) ? "hidden" : HasState(tab, STATE_CURRENT) ? "CURRENT" : "shown";
             text += " ";
         }
-        text += Has(ById("lv-panel-ex-id1"), STATE_EXPANDED) ? "/ leave" : "";
-        text += Has(ById("lv-panel-ex-id2"), STATE_EXPANDED) ? "/ working" : "";
+        text += HasState(ById("lv-panel-ex-id1"), STATE_EXPANDED) ? "/ leave" : "";
+        text += HasState(ById("lv-panel-ex-id2"), STATE_EXPANDED) ? "/ working" : "";
         return text;
     }
 };
@@ -59,12 +59,12 @@ TEST_F(LeavePage, WithoutLeaveImportTheWorkingTimePanelOpensAndEveryTabStaysReac
     company.config->SetImportLeaveType(false);
     Open(4);
     EXPECT_EQ("hidden CURRENT / working", InnerTabs());
-    Click(ById("idImportLeaveType"));
+    page.Click(ById("idImportLeaveType"));
     EXPECT_TRUE(dialog->GetConfig()->GetImportLeaveType()) << "the switch saves at once";
     EXPECT_EQ("shown CURRENT / working", InnerTabs());
-    Click(ById("lv-panel-id1"));
+    page.Click(ById("lv-panel-id1"));
     EXPECT_EQ("CURRENT shown / leave", InnerTabs());
-    Click(ById("idImportLeaveType"));
+    page.Click(ById("idImportLeaveType"));
     EXPECT_EQ("hidden CURRENT / working", InnerTabs());
     EXPECT_FALSE(dialog->GetConfig()->GetImportLeaveType());
 }
@@ -72,11 +72,11 @@ TEST_F(LeavePage, WithoutLeaveImportTheWorkingTimePanelOpensAndEveryTabStaysReac
 TEST_F(LeavePage, OpeningOnTheWorkingTimeProblemLeavesTheLeavePanelReachable)
 {
     Open(5);
-    EXPECT_EQ(L"idLeaveTimeAndPayroll_Tab", Attribute(Find(".settingsStrip > [panel]:current"), "panel"));
+    EXPECT_EQ(L"idLeaveTimeAndPayroll_Tab", AttributeOf(page.Find(".settingsStrip > [panel]:current"), "panel"));
     EXPECT_EQ("shown CURRENT / working", InnerTabs());
-    Click(ById("lv-panel-id1"));
+    page.Click(ById("lv-panel-id1"));
     EXPECT_EQ("CURRENT shown / leave", InnerTabs());
-    EXPECT_EQ(1u, FindAll("#lv-tab-holder > .strip > [panel]:current").size());
+    EXPECT_EQ(1u, page.FindAll("#lv-tab-holder > .strip > [panel]:current").size());
 }
 
 TEST_F(LeavePage, LeaveTypesInEveryStateWithPayrollItems)
@@ -94,11 +94,11 @@ TEST_F(LeavePage, LeaveTypesInEveryStateWithPayrollItems)
     Open(4);
     const std::vector<Element> rows = settings_page::DataRows(ById("leaveTypeMapping"));
     ASSERT_EQ(6u, rows.size());
-    EXPECT_EQ(L"Vacation & <Holiday>", Text(rows[0].child(0)));
+    EXPECT_EQ(L"Vacation & <Holiday>", TextOf(rows[0].child(0)));
     EXPECT_EQ(L"--please select--|-- do not import --|B|a|b|", Options(ById("lv1")));
     EXPECT_EQ(L"a", Caption(ById("lv2")));
     EXPECT_EQ(L"-- do not import --", Caption(ById("lv3")));
-    EXPECT_EQ(L"3", Attribute(rows[2], "mappingState"));
+    EXPECT_EQ(L"3", AttributeOf(rows[2], "mappingState"));
     EXPECT_EQ(L"4", CaptionState(ById("lv4")));
     EXPECT_EQ(L"--please select--", Caption(ById("lv6")));
     EXPECT_EQ(L"1", CaptionState(ById("lv7")));
@@ -107,10 +107,10 @@ TEST_F(LeavePage, LeaveTypesInEveryStateWithPayrollItems)
     EXPECT_EQ(L"b B a ", Listing(*company.model->GetPayrollItems(), std::mem_fn(&PayRoll::GetName)))
         << "the model's list is not reordered";
 
-    Choose(ById("lv1"), L"P-B");
-    EXPECT_EQ(L"2", Attribute(rows[0], "mappingState"));
+    page.Choose(ById("lv1"), L"P-B");
+    EXPECT_EQ(L"2", AttributeOf(rows[0], "mappingState"));
     EXPECT_EQ(L"P-B", LeaveRule(L"1").GetTarget());
-    Click(ById("Save"));
+    page.Click(ById("Save"));
     EXPECT_EQ(Mapping::CreateNew, LeaveRule(L"4").GetState());
     EXPECT_EQ(Mapping::NotMapped, LeaveRule(L"7").GetState());
     EXPECT_EQ(Mapping::NotMapped, LeaveRule(L"99").GetState());
@@ -128,11 +128,11 @@ TEST_F(LeavePage, LeaveTypesWithoutPayrollItemsAreImportedOrNot)
     EXPECT_EQ(Mapping::NotMapped, LeaveRule(L"2").GetState());
     EXPECT_EQ(L"", LeaveRule(L"2").GetTarget());
     EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Icon());
-    ChooseAt(ById("lv2"), 1);
+    page.ChooseAt(ById("lv2"), 1);
     EXPECT_EQ(Mapping::ImportWithoutPayrollItem, LeaveRule(L"2").GetState());
     EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Icon());
-    Click(ById("idImportLeaveType"));
-    ChooseAt(ById("lv2"), 0);
+    page.Click(ById("idImportLeaveType"));
+    page.ChooseAt(ById("lv2"), 0);
     EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Icon()) << "nothing to choose while leave is not imported";
 }
 
@@ -156,15 +156,15 @@ TEST_F(LeavePage, WorkingTimeRowsOfferWhatEachEmployeeIsPaidBy)
         << "the new icon sits on the name's line";
     EXPECT_EQ(L"Salary", Caption(ById("pr1")));
     EXPECT_EQ(L"--please select--|Hourly & <OT>|", Options(ById("pr2")));
-    EXPECT_EQ(L"Time data is not used for pay cheques", Text(ById("pr3")));
+    EXPECT_EQ(L"Time data is not used for pay cheques", TextOf(ById("pr3")));
     EXPECT_EQ(L"--please select--|Hourly & <OT>|Salary|", Options(ById("pr5")));
     EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Icon());
 
-    Choose(ById("pr2"), L"P-H");
-    Choose(ById("pr5"), L"P-S");
+    page.Choose(ById("pr2"), L"P-H");
+    page.Choose(ById("pr5"), L"P-S");
     EXPECT_EQ(L"P-H", PayrollRule(L"2").GetTarget());
     EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Icon());
-    Click(ById("Save"));
+    page.Click(ById("Save"));
     EXPECT_EQ(Mapping::NoPayrollItemRequired, PayrollRule(L"3").GetState());
     EXPECT_EQ(Mapping::NotMapped, PayrollRule(L"4").GetState()) << "a user not imported has no row";
 }
@@ -176,9 +176,9 @@ TEST_F(LeavePage, AnEmployeeMappingChangeAddsOrRemovesTheUsersRow)
     AddUser(L"2", L"Bo", L"Birch", Mapping::DoNotImport);
     Open(3);
     EXPECT_EQ(L"Ash, Ann (Ann)|", PayrollRowNames());
-    ChooseAt(ById("2"), 0);  // "--new-- (Bo  Birch)"
+    page.ChooseAt(ById("2"), 0);  // "--new-- (Bo  Birch)"
     EXPECT_EQ(L"Ash, Ann (Ann)|Birch, Bo (Bo)|", PayrollRowNames());
-    ChooseAt(ById("1"), 2);  // "--do not import--"
+    page.ChooseAt(ById("1"), 2);  // "--do not import--"
     EXPECT_EQ(L"Birch, Bo (Bo)|", PayrollRowNames());
 }
 
@@ -192,24 +192,24 @@ TEST_F(LeavePage, NotMappedUsersOnlyHidesDecidedRowsAndSurvivesARebuild)
     AddUser(L"3", L"Cy", L"Cole", Mapping::NotMapped);
     Open(5);
     Element box = ById("idButtonHideMappedUser");
-    Element message = Find("#Importleavetime #idEmptyTableDiv");
-    Click(box);
+    Element message = page.Find("#Importleavetime #idEmptyTableDiv");
+    page.Click(box);
     EXPECT_EQ("011", [this] {
         std::string hidden;
         for (const Element& row : PayrollRows())
-            hidden += Has(row, STATE_COLLAPSED) ? "1" : "0";
+            hidden += HasState(row, STATE_COLLAPSED) ? "1" : "0";
         return hidden;
     }()) << "mapped and not-required rows hide";
-    EXPECT_TRUE(Has(message, STATE_COLLAPSED));
+    EXPECT_TRUE(HasState(message, STATE_COLLAPSED));
 
-    Choose(ById("pr3"), L"P-H");
-    Click(Find(".settingsStrip > [panel=idEmployeeMapping_Tab]"));
-    ChooseAt(ById("1"), 0);  // a new employee: a change on another tab rebuilds the table
-    EXPECT_TRUE(Has(box, STATE_CHECKED));
+    page.Choose(ById("pr3"), L"P-H");
+    page.Click(page.Find(".settingsStrip > [panel=idEmployeeMapping_Tab]"));
+    page.ChooseAt(ById("1"), 0);  // a new employee: a change on another tab rebuilds the table
+    EXPECT_TRUE(HasState(box, STATE_CHECKED));
     for (const Element& row : PayrollRows())
-        EXPECT_TRUE(Has(row, STATE_COLLAPSED)) << Text(row.child(0));
-    EXPECT_TRUE(Has(message, STATE_EXPANDED));
-    EXPECT_EQ(L"There are no Quorvane users to map.", Text(Find("#Importleavetime #idEmptyTableComment")));
+        EXPECT_TRUE(HasState(row, STATE_COLLAPSED)) << TextOf(row.child(0));
+    EXPECT_TRUE(HasState(message, STATE_EXPANDED));
+    EXPECT_EQ(L"There are no Quorvane users to map.", TextOf(page.Find("#Importleavetime #idEmptyTableComment")));
 }
 
 }  // namespace

@@ -13,9 +13,9 @@
 #include "core/KnownFolders.h"
 #include "core/Mapping.h"
 #include "htmlengine/api/EngineTestHooks.h"
+#include "tests/support/PageProbe.h"
 #include "ui/dialogs/settings/EmployeeMappingTab.h"
 #include "ui/dialogs/settings/RunSettingsDialog.h"
-#include "ui/toolkit/Element.h"
 
 using namespace Quorvane;
 typedef htmlayout::dom::element Element;
@@ -94,15 +94,10 @@ void StopWatching()
     g_watchdog = 0;
 }
 
-Element Find(HWND dialog, const char* selector)
-{
-    return Element::root_element(dialog).find_first("%s", selector);
-}
-
 // A press and release of the left button at the middle of the element.
 void ClickWithMouse(HWND dialog, const char* selector)
 {
-    const RECT box = Find(dialog, selector).get_location(LOCATION_VIEW_BORDER_BOX);
+    const RECT box = PageProbe(dialog).FirstMatch(selector).get_location(LOCATION_VIEW_BORDER_BOX);
     const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
     PostMessageW(dialog, WM_MOUSEMOVE, 0, at);
     PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -119,7 +114,7 @@ void PressKey(HWND dialog, UINT key)
 std::function<void(HWND)> ChangeThen(const std::function<void(HWND)>& end)
 {
     return [end](HWND dialog) {
-        HTMLayoutTestChooseOption(Find(dialog, "#mappingType"), 0, L"3");
+        HTMLayoutTestChooseOption(PageProbe(dialog).FirstMatch("#mappingType"), 0, L"3");
         end(dialog);
     };
 }
@@ -168,13 +163,13 @@ TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee)
     bool openedOnMappings = false;
     WhenShown([&offered, &openedOnMappings](HWND dialog) {
         const std::string panel = "div[name=" + EmployeeMappingTab().GetId() + "]";
-        openedOnMappings = (Find(dialog, panel.c_str()).get_state() & STATE_EXPANDED) != 0;
+        openedOnMappings = PageProbe(dialog).HasState(panel, STATE_EXPANDED);
         ClickWithMouse(dialog, "#mappingTable select");
         Then([dialog, &offered] {
             std::vector<Element> options;
-            Find(dialog, "#mappingTable select").find_all(&options, "option");
+            PageProbe(dialog).FirstMatch("#mappingTable select").find_all(&options, "option");
             for (const Element& option : options)
-                offered += std::wstring(option.get_text().c_str()) + L"|";
+                offered += TextOf(option) + L"|";
             PostMessageW(dialog, WM_CLOSE, 0, 0);
         });
     });

@@ -15,23 +15,23 @@ class SettingsDialogTest : public SettingsPage {
 protected:
     std::wstring CurrentTab()
     {
-        const std::vector<Element> current = FindAll(".settingsStrip > [panel]:current");
-        const std::vector<Element> shown = FindAll("body > .tabs > [name]:expanded");
+        const std::vector<Element> current = page.FindAll(".settingsStrip > [panel]:current");
+        const std::vector<Element> shown = page.FindAll("body > .tabs > [name]:expanded");
         if (current.size() != 1 || shown.size() != 1)
             return L"not exactly one current tab";
-        return Attribute(current[0], "panel") + L" " + Attribute(shown[0], "name");
+        return AttributeOf(current[0], "panel") + L" " + AttributeOf(shown[0], "name");
     }
     bool Call(const char* name)
     {
         XCALL_PARAMS params = { METHOD_SCRIPT_CALL, name, 0, 0, {} };
-        return dialog->handle_scripting_call(Root(), params);
+        return dialog->handle_scripting_call(page.Root(), params);
     }
 };
 
 TEST_F(SettingsDialogTest, PageLoadsWithoutEngineComplaints)
 {
     Open();
-    EXPECT_EQ(L"", EngineErrors());
+    EXPECT_EQ(L"", page.Errors());
     wchar_t caption[64] = {};
     GetWindowTextW(dialog->Window(), caption, 64);
     EXPECT_STREQ(L"Quorvane Pellworth - Settings", caption);
@@ -52,7 +52,7 @@ TEST_F(SettingsDialogTest, OpensOnTheTabOfTheFirstProblem)
     for (const auto& c : cases) {
         Open(c.initialTab);
         EXPECT_EQ(c.shown, CurrentTab()) << c.initialTab;
-        Click(Find(".settingsStrip > [panel=idQuorvane_Tab]"));
+        page.Click(page.Find(".settingsStrip > [panel=idQuorvane_Tab]"));
         EXPECT_EQ(L"idQuorvane_Tab idQuorvane_Tab", CurrentTab()) << c.initialTab;
     }
 }
@@ -63,13 +63,13 @@ TEST_F(SettingsDialogTest, TheTabStripAndTheFooterKeepTheirPlaceOnEveryTab)
 {
     Open(0);
     const auto edges = [this]() {
-        const RECT strip = Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
-        const RECT footer = Find("#SettingsFooter").get_location(LOCATION_VIEW_BORDER_BOX);
+        const RECT strip = page.Find(".settingsStrip").get_location(LOCATION_VIEW_BORDER_BOX);
+        const RECT footer = page.Find("#SettingsFooter").get_location(LOCATION_VIEW_BORDER_BOX);
         return std::vector<LONG> { strip.top, strip.bottom, footer.top, footer.bottom };
     };
     const std::vector<LONG> first = edges();
     for (const char* tab : { "idEmployeeMapping_Tab", "idLeaveTimeAndPayroll_Tab", "idQuorvane_Tab" }) {
-        Click(Find((std::string(".settingsStrip > [panel=") + tab + "]").c_str()));
+        page.Click(page.Find((std::string(".settingsStrip > [panel=") + tab + "]").c_str()));
         EXPECT_EQ(first, edges()) << tab;
     }
 }
@@ -79,9 +79,9 @@ TEST_F(SettingsDialogTest, TabIconsShowWhichMappingsAreComplete)
     AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
     MapPayroll(L"1", L"", Mapping::NoPayrollItemRequired);
     Open();
-    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idImportSettings_Tab_Img"), "src"));
-    EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", Attribute(ById("idEmployeeMapping_Tab_Img"), "src"));
-    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", Attribute(ById("idLeaveTimeAndPayroll_Tab_Img"), "src"));
+    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", AttributeOf(ById("idImportSettings_Tab_Img"), "src"));
+    EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", AttributeOf(ById("idEmployeeMapping_Tab_Img"), "src"));
+    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", AttributeOf(ById("idLeaveTimeAndPayroll_Tab_Img"), "src"));
 }
 
 TEST_F(SettingsDialogTest, AChangeSavesOnlyTheCurrentTabThenRefreshesAll)
@@ -90,7 +90,7 @@ TEST_F(SettingsDialogTest, AChangeSavesOnlyTheCurrentTabThenRefreshesAll)
     company.AddPayrollItem(L"P-H", L"Hourly");
     Open(3);
     settings_page::SetTextValue(ById("Quorvane_Username"), L"typed on another tab");
-    ChooseAt(ById("1"), 1);  // "--new-- (Ann  Ash)"
+    page.ChooseAt(ById("1"), 1);  // "--new-- (Ann  Ash)"
     EXPECT_EQ(Mapping::CreateNew, dialog->GetConfig()->GetEmployeeMappings()->GetBySource(L"1")->GetState());
     EXPECT_EQ(L"", dialog->GetConfig()->GetConnectionOptions()->userName);
     EXPECT_TRUE(ById("pr1").is_valid()) << "the working-time table follows the new mapping";
@@ -103,7 +103,7 @@ TEST_F(SettingsDialogTest, ScriptCallsOfOtherNamesGoToTheCurrentTabOrTheDefault)
     EXPECT_FALSE(Call("updateEmptyTableComment")) << "names are exact";
     EXPECT_FALSE(Call("NoSuchCall"));
     EXPECT_FALSE(Call("updateMappingIcon")) << "the icons change, the call goes on to the default";
-    Click(Find(".settingsStrip > [panel=idImportSettings_Tab]"));
+    page.Click(page.Find(".settingsStrip > [panel=idImportSettings_Tab]"));
     EXPECT_FALSE(Call("UpdateEmptyTableComment"));
 }
 
@@ -111,9 +111,9 @@ TEST_F(SettingsDialogTest, SaveSettingsEndsWithOkAndTheEditedCopy)
 {
     company.config->SetMappingType(2);
     Open();
-    Choose(ById("mappingType"), L"1");
-    Click(ById("autoCreation_Employees"));
-    Click(ById("Save"));
+    page.Choose(ById("mappingType"), L"1");
+    page.Click(ById("autoCreation_Employees"));
+    page.Click(ById("Save"));
     EXPECT_EQ(1, dialog->Result());
     EXPECT_EQ(1, dialog->GetConfig()->GetMappingType());
     EXPECT_TRUE(dialog->GetConfig()->HasAutoCreationFlag(Config::CreateEmployees));
@@ -126,14 +126,14 @@ TEST_F(SettingsDialogTest, CancelAndEscapeEndWithoutOk)
 {
     company.config->SetMappingType(2);
     Open();
-    Choose(ById("mappingType"), L"1");
-    Click(ById("cancel"));
+    page.Choose(ById("mappingType"), L"1");
+    page.Click(ById("cancel"));
     EXPECT_EQ(2, dialog->Result());
     EXPECT_TRUE(PumpUntil([this] { return !IsWindow(dialog->Window()); }));
     EXPECT_EQ(2, company.config->GetMappingType());
 
     Open();
-    Choose(ById("mappingType"), L"1");
+    page.Choose(ById("mappingType"), L"1");
     PressEscape();
     EXPECT_TRUE(PumpUntil([this] { return !IsWindow(dialog->Window()); }));
     EXPECT_NE(1, dialog->Result());

@@ -4,15 +4,6 @@
 #include "ui/toolkit/ElementHelpers.h"
 #include "core/Mapping.h"
 
-namespace {
-
-void CALLBACK CollectText(const wchar_t* text, UINT length, LPVOID param)
-{
-    static_cast<std::wstring*>(param)->assign(text, length);
-}
-
-}  // namespace
-
 void SettingsPage::TearDown()
 {
     dialog.reset();
@@ -42,80 +33,25 @@ void SettingsPage::Open(int initialTab)
     dialog.reset(new HostedSettingsDialog(company.model));
     dialog->SetInitialTab(initialTab);
     ASSERT_TRUE(dialog->Open(false));
-    HTMLayoutTestFlushPostedEvents(dialog->Window());
-}
-
-Element SettingsPage::Root() const
-{
-    return Element::root_element(dialog->Window());
-}
-
-Element SettingsPage::Find(const char* selector) const
-{
-    Element found = Root().find_first("%s", selector);
-    EXPECT_TRUE(found.is_valid()) << selector;
-    return found;
-}
-
-std::vector<Element> SettingsPage::FindAll(const char* selector) const
-{
-    std::vector<Element> found;
-    Root().find_all(&found, "%s", selector);
-    return found;
-}
-
-std::wstring SettingsPage::Text(const Element& element)
-{
-    return element.get_text().c_str();
-}
-
-std::wstring SettingsPage::Attribute(const Element& element, const char* name)
-{
-    const wchar_t* value = element.get_attribute(name);
-    return value ? value : L"(none)";
-}
-
-void SettingsPage::Click(const Element& element)
-{
-    HTMLayoutTestClick(element, 0);
-    HTMLayoutTestFlushPostedEvents(dialog->Window());
-}
-
-void SettingsPage::Focus(const Element& element)
-{
-    HTMLayoutTestSetFocus(dialog->Window(), element);
-    HTMLayoutTestFlushPostedEvents(dialog->Window());
-}
-
-void SettingsPage::Choose(const Element& select, const wchar_t* value)
-{
-    Focus(select);
-    HTMLayoutTestChooseOption(select, 0, value);
-    HTMLayoutTestFlushPostedEvents(dialog->Window());
-}
-
-void SettingsPage::ChooseAt(const Element& select, UINT index)
-{
-    Focus(select);
-    HTMLayoutTestChooseOption(select, index, 0);
-    HTMLayoutTestFlushPostedEvents(dialog->Window());
+    page = PageProbe(dialog->Window());
+    page.Flush();
 }
 
 void SettingsPage::PressEscape()
 {
     HTMLayoutTestKeyDown(dialog->Window(), 0, VK_ESCAPE, 0);
     HTMLayoutTestKeyUp(dialog->Window(), 0, VK_ESCAPE, 0);
-    HTMLayoutTestFlushPostedEvents(dialog->Window());
+    page.Flush();
 }
 
 std::wstring SettingsPage::Caption(const Element& select)
 {
-    return Text(htmlayout::get_select_caption(select));
+    return TextOf(htmlayout::get_select_caption(select));
 }
 
 std::wstring SettingsPage::CaptionState(const Element& select)
 {
-    return Attribute(htmlayout::get_select_caption(select), "mappingState");
+    return AttributeOf(htmlayout::get_select_caption(select), "mappingState");
 }
 
 std::wstring SettingsPage::Options(const Element& select)
@@ -124,15 +60,8 @@ std::wstring SettingsPage::Options(const Element& select)
     select.find_all(&options, "option");
     std::wstring texts;
     for (const Element& option : options)
-        texts += Text(option) + L"|";
+        texts += TextOf(option) + L"|";
     return texts;
-}
-
-std::wstring SettingsPage::EngineErrors() const
-{
-    std::wstring errors;
-    HTMLayoutTestErrors(dialog->Window(), CollectText, &errors);
-    return errors;
 }
 
 void SettingsPage::PumpOnce()

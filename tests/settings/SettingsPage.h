@@ -9,7 +9,7 @@
 
 #include "../app/TestCompany.h"
 #include "HostedSettingsDialog.h"
-#include "ui/toolkit/Element.h"
+#include "tests/support/PageProbe.h"
 
 typedef htmlayout::dom::element Element;
 
@@ -26,36 +26,22 @@ protected:
 
     // Opens the dialog, hidden, on the company as it is now.
     void Open(int initialTab = 0);
-    Element Root() const;
-    Element Find(const char* selector) const;  // fails the test when nothing matches
-    Element ById(const char* id) const { return Find((std::string("#") + id).c_str()); }
-    std::vector<Element> FindAll(const char* selector) const;
-    static std::wstring Text(const Element& element);
-    static std::wstring Attribute(const Element& element, const char* name);  // "(none)" when absent
-    static bool Has(const Element& element, UINT state) { return (element.get_state() & state) != 0; }
+    // The element with this id; fails the test when there is none.
+    Element ById(const char* id) const { return page.Find(std::string("#") + id); }
 
-    // As the user does it: a click, or the choice of the option whose "value" is given (or the
-    // option at `index`) in a select that takes the focus first; posted events are delivered
-    // before these return.
-    void Click(const Element& element);
-    // The focus moves to the element as the user's click or Tab key moves it.
-    void Focus(const Element& element);
-    void Choose(const Element& select, const wchar_t* value);
-    void ChooseAt(const Element& select, UINT index);
     void PressEscape();
     // The caption text and the "mappingState" of the select's choice.
     static std::wstring Caption(const Element& select);
     static std::wstring CaptionState(const Element& select);
     // The texts of the select's options, each followed by "|".
     static std::wstring Options(const Element& select);
-    // What the engine could not read in the page (style sheets, scripts, URLs).
-    std::wstring EngineErrors() const;
     // Runs the dialog's messages and posted calls until `done` or a second has passed.
     template <typename Done>
     bool PumpUntil(Done done);
 
     TestCompany company;
     boost::shared_ptr<HostedSettingsDialog> dialog;
+    PageProbe page;  // the dialog's page, once open
 
 private:
     void PumpOnce();

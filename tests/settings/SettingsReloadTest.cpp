@@ -70,9 +70,9 @@ protected:
     {
         mainpage::SetMarkup(ById("SettingsFooter"), L"<button name=\"RELOAD\" id=\"reload\">Reload</button>",
                             SIH_APPEND_AFTER_LAST);
-        Click(ById("reload"));
+        page.Click(ById("reload"));
     }
-    bool Waiting() { return Has(ById("PleaseWaitOverlay"), STATE_EXPANDED); }
+    bool Waiting() { return HasState(ById("PleaseWaitOverlay"), STATE_EXPANDED); }
     bool WaitForReload()
     {
         return PumpUntil([this] { return !Waiting() && IsWindowEnabled(dialog->Window()); });
@@ -84,16 +84,16 @@ protected:
 TEST_F(SettingsReloadTest, NewListsReachEveryTab)
 {
     Open(3);
-    Focus(ById("1"));
+    page.Focus(ById("1"));
     settings_page::SetTextValue(ById("Quorvane_Username"), L"typed before the reload");
     QbSim::Control::SetLatency(200);
     ClickReload();
     EXPECT_TRUE(Waiting());
     EXPECT_FALSE(IsWindowEnabled(dialog->Window()));
-    Click(ById("Save"));
+    page.Click(ById("Save"));
     EXPECT_NE(1, dialog->Result()) << "nothing ends the dialog while it waits";
     ASSERT_TRUE(WaitForReload());
-    EXPECT_TRUE(Has(ById("PleaseWaitOverlay"), STATE_COLLAPSED));
+    EXPECT_TRUE(HasState(ById("PleaseWaitOverlay"), STATE_COLLAPSED));
     EXPECT_EQ(L"", g_shownMessage);
     EXPECT_EQ(L"--please select--|--new-- (Ann  Ash)|--do not import--|Nia New|", Options(ById("1")));
     EXPECT_EQ(L"--please select--|Overtime|", Options(ById("pr1")));

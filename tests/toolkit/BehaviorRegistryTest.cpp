@@ -50,10 +50,10 @@ class FailingBehaviorTest : public PageTest {};
 TEST_F(FailingBehaviorTest, AFailureInABehaviourIsLoggedAndThePageGoesOn)
 {
     Load("<html><body><div id='box' style='behavior: test-failing'><button id='b'>x</button></div></body></html>");
-    HTMLayoutTestClick(Find("#b"), 0);
-    HTMLayoutTestClick(Find("#b"), 0);
+    HTMLayoutTestClick(page.Find("#b"), 0);
+    HTMLayoutTestClick(page.Find("#b"), 0);
     EXPECT_NE(std::string::npos, ReadConnectorLog().find("behaviour failed on a click"));
-    EXPECT_TRUE(Find("#b").click());
+    EXPECT_TRUE(page.Find("#b").click());
 }
 
 }  // namespace

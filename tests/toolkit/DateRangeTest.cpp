@@ -47,7 +47,7 @@ protected:
     element Option(const wchar_t* label)
     {
         std::vector<element> options;
-        Find("#cal").find_all(&options, "popup > option");
+        page.Find("#cal").find_all(&options, "popup > option");
         for (element& option : options)
             if (std::wstring(option.get_text().c_str()) == label)
                 return option;
@@ -59,7 +59,7 @@ protected:
     {
         FILETIME time;
         ULARGE_INTEGER units;
-        units.QuadPart = static_cast<ULONGLONG>(Find(id).get_value().get_int64());
+        units.QuadPart = static_cast<ULONGLONG>(page.Find(id).get_value().get_int64());
         time.dwLowDateTime = units.LowPart;
         time.dwHighDateTime = units.HighPart;
         return Narrow(Quorvane::DateTime::FromFileTime(time).ToString().c_str());
@@ -71,7 +71,7 @@ protected:
         ULARGE_INTEGER units;
         units.LowPart = time.dwLowDateTime;
         units.HighPart = time.dwHighDateTime;
-        Find(id).set_value(json::value::make_date(static_cast<int64_t>(units.QuadPart)));
+        page.Find(id).set_value(json::value::make_date(static_cast<int64_t>(units.QuadPart)));
     }
 
     // A script call to the widget's behaviour, as a page's "call ... on" makes it.
@@ -81,25 +81,25 @@ protected:
             METHOD_SCRIPT_CALL, name, UINT(arguments.size()), arguments.empty() ? nullptr : &arguments[0].native(), {}
         };
         ValueInit(&call.retval);
-        htmlayout::event_handler* daterange = htmlayout::behavior::find_behavior("daterange", Find("#cal"));
-        BOOL handled = htmlayout::event_handler::element_proc(daterange, Find("#cal"), GROUP_METHOD_CALL, &call);
+        htmlayout::event_handler* daterange = htmlayout::behavior::find_behavior("daterange", page.Find("#cal"));
+        BOOL handled = htmlayout::event_handler::element_proc(daterange, page.Find("#cal"), GROUP_METHOD_CALL, &call);
         ValueClear(&call.retval);
         return handled != FALSE;
     }
 
     void LeaveInput(const char* id)
     {
-        HTMLayoutTestSetFocus(hwnd_, Find(id));
-        HTMLayoutTestSetFocus(hwnd_, Find("#elsewhere"));
+        HTMLayoutTestSetFocus(hwnd_, page.Find(id));
+        HTMLayoutTestSetFocus(hwnd_, page.Find("#elsewhere"));
     }
 
-    bool MenuOpen() { return HasState(Find("#cal > popup"), STATE_EXPANDED); }
+    bool MenuOpen() { return HasState(page.Find("#cal > popup"), STATE_EXPANDED); }
 };
 
 TEST_F(DateRangeTest, AttachingAddsTheMenuOfRangesAsTheWidgetsLastChild)
 {
-    element popup = Find("#cal > popup");
-    EXPECT_EQ(Find("#cal").children_count() - 1, popup.index());
+    element popup = page.Find("#cal > popup");
+    EXPECT_EQ(page.Find("#cal").children_count() - 1, popup.index());
     ASSERT_EQ(15u, popup.children_count());
     std::vector<std::string> entries;
     for (UINT n = 0; n < popup.children_count(); ++n) {
@@ -129,16 +129,16 @@ TEST_F(DateRangeTest, AttachingAddsTheMenuOfRangesAsTheWidgetsLastChild)
 
 TEST_F(DateRangeTest, PickingARangeFillsTheInputsNamesItClosesTheMenuAndTellsThePage)
 {
-    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
     EXPECT_TRUE(MenuOpen());
     TakeEvents();
 
     HTMLayoutTestClick(Option(L"Previous week"), 0);
-    EXPECT_STREQ(L"15", Find("#cal").get_attribute("rangeType"));
-    EXPECT_STREQ(L"Previous week", Find("#calendarHeader").get_text().c_str());
+    EXPECT_STREQ(L"15", page.Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"Previous week", page.Find("#calendarHeader").get_text().c_str());
     EXPECT_EQ("2024-03-03", InputDate("#dateStart"));
     EXPECT_EQ("2024-03-09", InputDate("#dateEnd"));
-    EXPECT_STREQ(L"2024-03-03", Find("#cal").get_attribute("startDate"));
+    EXPECT_STREQ(L"2024-03-03", page.Find("#cal").get_attribute("startDate"));
     EXPECT_FALSE(MenuOpen());
     std::vector<std::string> events = TakeEvents();
     EXPECT_EQ(1, std::count(events.begin(), events.end(), "call dateRangeUpdated"));
@@ -149,7 +149,7 @@ TEST_F(DateRangeTest, TheCustomRangeKeepsTheDatesInTheInputs)
     WriteDate("#dateStart", 5, 1, 2024);
     WriteDate("#dateEnd", 20, 2, 2024);
     HTMLayoutTestClick(Option(L"Custom date range"), 0);
-    EXPECT_STREQ(L"65535", Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"65535", page.Find("#cal").get_attribute("rangeType"));
     EXPECT_EQ("2024-01-05", InputDate("#dateStart"));
     EXPECT_EQ("2024-02-20", InputDate("#dateEnd"));
 }
@@ -160,18 +160,18 @@ TEST_F(DateRangeTest, LeavingADateInputMakesTheRangeCustomOnlyWhenItsDateChanged
     HTMLayoutTestClick(Option(L"Current month"), 0);
     TakeEvents();
     LeaveInput("#dateStart");
-    EXPECT_STREQ(L"1", Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"1", page.Find("#cal").get_attribute("rangeType"));
     EXPECT_TRUE(TakeEvents().empty());
 
-    HTMLayoutTestSetFocus(hwnd_, Find("#dateEnd"));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#dateEnd"));
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_END, 0);
     for (int n = 0; n < 10; ++n)
         HTMLayoutTestKeyDown(hwnd_, nullptr, VK_BACK, 0);
     HTMLayoutTestType(hwnd_, nullptr, L"2024-03-20");
-    HTMLayoutTestSetFocus(hwnd_, Find("#elsewhere"));
-    EXPECT_STREQ(L"65535", Find("#cal").get_attribute("rangeType"));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#elsewhere"));
+    EXPECT_STREQ(L"65535", page.Find("#cal").get_attribute("rangeType"));
     EXPECT_EQ("2024-03-20", InputDate("#dateEnd"));
-    EXPECT_STREQ(L"2024-03-20", Find("#cal").get_attribute("endDate"));
+    EXPECT_STREQ(L"2024-03-20", page.Find("#cal").get_attribute("endDate"));
     std::vector<std::string> events = TakeEvents();
     EXPECT_EQ(1, std::count(events.begin(), events.end(), "call dateRangeUpdated"));
 }
@@ -179,19 +179,19 @@ TEST_F(DateRangeTest, LeavingADateInputMakesTheRangeCustomOnlyWhenItsDateChanged
 TEST_F(DateRangeTest, MouseDownOnTheBoxOpensAndClosesTheMenu)
 {
     EXPECT_FALSE(MenuOpen());
-    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
     EXPECT_TRUE(MenuOpen());
-    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
     EXPECT_FALSE(MenuOpen());
-    EXPECT_TRUE(HasState(Find("#cal > popup"), STATE_COLLAPSED));
+    EXPECT_TRUE(HasState(page.Find("#cal > popup"), STATE_COLLAPSED));
 
-    HTMLayoutTestClick(Find("#calendarHeader"), 0);
-    Find("#cal").send_event(EVENT_SELECT_STATE_CHANGED, 0, Find("#cal"));
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
+    page.Find("#cal").send_event(EVENT_SELECT_STATE_CHANGED, 0, page.Find("#cal"));
     EXPECT_FALSE(MenuOpen());
-    HTMLayoutTestClick(Find("#calendarHeader"), 0);
-    EXPECT_TRUE(Find("#dateStart").send_event(EVENT_POPUP_DISMISSING, 0, Find("#dateStart")));
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
+    EXPECT_TRUE(page.Find("#dateStart").send_event(EVENT_POPUP_DISMISSING, 0, page.Find("#dateStart")));
     EXPECT_FALSE(MenuOpen());
-    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
     EXPECT_FALSE(CallWidget("hidePopup", {}));
     EXPECT_FALSE(MenuOpen());
 }
@@ -199,22 +199,22 @@ TEST_F(DateRangeTest, MouseDownOnTheBoxOpensAndClosesTheMenu)
 // The menu opens on the first range, as an opened list does; the lines between groups are passed over.
 TEST_F(DateRangeTest, TheOpenMenuChoosesByKeyboard)
 {
-    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
     ASSERT_TRUE(MenuOpen());
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_DOWN, 0);
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_DOWN, 0);
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_DOWN, 0);
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_RETURN, 0);
     EXPECT_FALSE(MenuOpen());
-    EXPECT_STREQ(L"9", Find("#cal").get_attribute("rangeType"));
-    EXPECT_STREQ(L"First half of the current month", Find("#calendarHeader").get_text().c_str());
+    EXPECT_STREQ(L"9", page.Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"First half of the current month", page.Find("#calendarHeader").get_text().c_str());
 
-    HTMLayoutTestClick(Find("#calendarHeader"), 0);
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
     ASSERT_TRUE(MenuOpen());
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_END, 0);
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_ESCAPE, 0);
     EXPECT_FALSE(MenuOpen());
-    EXPECT_STREQ(L"9", Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"9", page.Find("#cal").get_attribute("rangeType"));
 }
 
 TEST_F(DateRangeTest, OnOptionClickedRefusesAnythingButOneMenuEntry)
@@ -222,9 +222,9 @@ TEST_F(DateRangeTest, OnOptionClickedRefusesAnythingButOneMenuEntry)
     EXPECT_FALSE(CallWidget("OnOptionClicked", { json::value(1), json::value(2) }));
     EXPECT_FALSE(CallWidget("OnOptionClicked", { json::value(11) }));
     EXPECT_FALSE(CallWidget("OnOptionClicked", {}));
-    HTMLayoutTestClick(Find("#stray"), 0);
-    EXPECT_EQ(nullptr, Find("#cal").get_attribute("rangeType"));
-    EXPECT_STREQ(L"Current month", Find("#calendarHeader").get_text().c_str());
+    HTMLayoutTestClick(page.Find("#stray"), 0);
+    EXPECT_EQ(nullptr, page.Find("#cal").get_attribute("rangeType"));
+    EXPECT_STREQ(L"Current month", page.Find("#calendarHeader").get_text().c_str());
     EXPECT_FALSE(CallWidget("somethingElse", {}));
 }
 

@@ -10,6 +10,7 @@
 #include "ConnectorLogReader.h"
 #include "core/PostToThread.h"
 #include "htmlengine/api/EngineTestHooks.h"
+#include "tests/support/PageProbe.h"
 #include "ui/toolkit/Dialog.h"
 #include "ui/toolkit/Element.h"
 #include "ui/toolkit/LinkOpener.h"
@@ -32,7 +33,7 @@ public:
         x = left;
         y = top;
     }
-    element Find(const char* selector) const { return element::root_element(hwnd).find_first("%s", selector); }
+    element Find(const char* selector) const { return PageProbe(hwnd).FirstMatch(selector); }
 
     LRESULT on_document_complete() override
     {

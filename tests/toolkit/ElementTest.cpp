@@ -68,13 +68,13 @@ TEST_F(ElementTest, CopiesMovesAndAssignmentsEachHoldTheNodeUntilTheLastHandleGo
 
 TEST_F(ElementTest, DeletedAndNullElementsAnswerDefaultsWithoutCrashing)
 {
-    element deep = Find("#deep");
+    element deep = page.Find("#deep");
     element other = deep;
     deep.destroy();
     EXPECT_FALSE(deep.is_valid());
     EXPECT_TRUE(other.is_valid());
     EXPECT_EQ(nullptr, other.get_attribute("id"));
-    EXPECT_FALSE(Root().get_element_by_id("deep").is_valid());
+    EXPECT_FALSE(page.Root().get_element_by_id("deep").is_valid());
     other.release();
 
     element none;
@@ -94,20 +94,20 @@ TEST_F(ElementTest, DeletedAndNullElementsAnswerDefaultsWithoutCrashing)
 
 TEST_F(ElementTest, FindsBySelectorIdAndAncestorUnderTheElement)
 {
-    EXPECT_EQ("deep", Describe(Root().get_element_by_id("deep")));
-    EXPECT_EQ("deep", Describe(Root().get_element_by_id(L"deep")));
-    EXPECT_FALSE(Find("#inner").get_element_by_id("outer").is_valid());
-    EXPECT_EQ("inner", Describe(Find("#outer").find_first(":root>div")));
-    EXPECT_EQ("outer", Describe(Find("#deep").select_parent_w(L"div#%ls", L"outer")));
-    EXPECT_EQ("deep", Describe(Find("#deep").select_parent_w(L"span")));
-    EXPECT_EQ("r2", Describe(Root().find_first("[name='%ls'][value='%d']", L"grp", 2)));
-    EXPECT_EQ("r1", Describe(Root().find_first_w(L"[name='%hs']", "grp")));
-    EXPECT_FALSE(Root().find_first("#nothing").is_valid());
+    EXPECT_EQ("deep", Describe(page.Root().get_element_by_id("deep")));
+    EXPECT_EQ("deep", Describe(page.Root().get_element_by_id(L"deep")));
+    EXPECT_FALSE(page.Find("#inner").get_element_by_id("outer").is_valid());
+    EXPECT_EQ("inner", Describe(page.Find("#outer").find_first(":root>div")));
+    EXPECT_EQ("outer", Describe(page.Find("#deep").select_parent_w(L"div#%ls", L"outer")));
+    EXPECT_EQ("deep", Describe(page.Find("#deep").select_parent_w(L"span")));
+    EXPECT_EQ("r2", Describe(page.Root().find_first("[name='%ls'][value='%d']", L"grp", 2)));
+    EXPECT_EQ("r1", Describe(page.Root().find_first_w(L"[name='%hs']", "grp")));
+    EXPECT_FALSE(page.Root().find_first("#nothing").is_valid());
 
     std::vector<element> found(1);
-    Root().find_all(&found, "#nothing");
+    page.Root().find_all(&found, "#nothing");
     EXPECT_EQ(1u, found.size());
-    Find("#tbl").find_all_w(&found, L"tr");
+    page.Find("#tbl").find_all_w(&found, L"tr");
     ASSERT_EQ(5u, found.size());
     EXPECT_EQ("h", Describe(found[1]));
     EXPECT_EQ("c", Describe(found[4]));
@@ -117,18 +117,18 @@ TEST_F(ElementTest, FindsBySelectorIdAndAncestorUnderTheElement)
 TEST_F(ElementTest, AnOverlongSelectorFindsNothing)
 {
     std::string padding(element::kSelectorBufferSize, 'x');
-    EXPECT_TRUE(Root().find_first("#deep, %s", "x").is_valid());
-    EXPECT_FALSE(Root().find_first("#deep, %s", padding.c_str()).is_valid());
+    EXPECT_TRUE(page.Root().find_first("#deep, %s", "x").is_valid());
+    EXPECT_FALSE(page.Root().find_first("#deep, %s", padding.c_str()).is_valid());
     std::wstring widePadding(element::kSelectorBufferSize, L'x');
-    EXPECT_FALSE(Root().find_first_w(L"#deep, %ls", widePadding.c_str()).is_valid());
+    EXPECT_FALSE(page.Root().find_first_w(L"#deep, %ls", widePadding.c_str()).is_valid());
     std::vector<element> found;
-    Root().find_all(&found, "#deep, %s", padding.c_str());
+    page.Root().find_all(&found, "#deep, %s", padding.c_str());
     EXPECT_TRUE(found.empty());
 }
 
 TEST_F(ElementTest, TreeEditsInsertMoveDetachAndDeleteChildren)
 {
-    element outer = Find("#outer");
+    element outer = page.Find("#outer");
     element made = element::create("b", L"new");
     outer.insert(made, 0);
     EXPECT_EQ(outer, made.parent());
@@ -136,13 +136,13 @@ TEST_F(ElementTest, TreeEditsInsertMoveDetachAndDeleteChildren)
     element tail = element::create("i");
     outer.append(tail);
     EXPECT_EQ(2u, tail.index());
-    Find("#tbl").append(made);  // moves it
+    page.Find("#tbl").append(made);  // moves it
     EXPECT_EQ(2u, outer.children_count());
     made.detach();
     EXPECT_FALSE(made.parent().is_valid());
-    EXPECT_EQ(outer, Find("#deep").root().get_element_by_id("outer"));
+    EXPECT_EQ(outer, page.Find("#deep").root().get_element_by_id("outer"));
 
-    element table = Find("#tbl");
+    element table = page.Find("#tbl");
     table.delete_children_from(4);
     EXPECT_EQ(4u, table.children_count());
     table.delete_children_from(1);
@@ -151,13 +151,13 @@ TEST_F(ElementTest, TreeEditsInsertMoveDetachAndDeleteChildren)
 
 TEST_F(ElementTest, TextMarkupAttributesAndStylesRoundTrip)
 {
-    element deep = Find("#deep");
+    element deep = page.Find("#deep");
     deep.set_text(L"changed");
     EXPECT_STREQ(L"changed", deep.get_text().c_str());
     EXPECT_STREQ("changed", deep.get_html(false).c_str());
     EXPECT_NE(nullptr, std::strstr(deep.get_html(true).c_str(), "<span"));
 
-    element inner = Find("#inner");
+    element inner = page.Find("#inner");
     const char markup[] = "<em id=\"em\">x</em>";
     inner.set_html(reinterpret_cast<const unsigned char*>(markup), sizeof markup - 1);
     EXPECT_EQ("em", Ids("#inner > *"));
@@ -176,21 +176,21 @@ TEST_F(ElementTest, TextMarkupAttributesAndStylesRoundTrip)
     EXPECT_STREQ(L"block", inner.get_style_attribute("display"));
     EXPECT_TRUE(inner.is_visible());
 
-    element edit = Find("#edit");
+    element edit = page.Find("#edit");
     edit.set_value(json::value(L"typed"));
     EXPECT_STREQ(L"typed", edit.get_value().get_string(nullptr).c_str());
 }
 
 TEST_F(ElementTest, StatesEnableDisableExpandAndCollapse)
 {
-    element plain = Find("#plain");
+    element plain = page.Find("#plain");
     plain.disable();
     EXPECT_TRUE(HasState(plain, STATE_DISABLED));
     EXPECT_FALSE(plain.click());
     plain.enable();
     EXPECT_FALSE(HasState(plain, STATE_DISABLED));
 
-    element inner = Find("#inner");
+    element inner = page.Find("#inner");
     htmlayout::expand(inner);
     EXPECT_EQ(STATE_EXPANDED, inner.get_state() & (STATE_EXPANDED | STATE_COLLAPSED));
     htmlayout::collapse(inner);
@@ -204,54 +204,54 @@ TEST_F(ElementTest, StatesEnableDisableExpandAndCollapse)
 
 TEST_F(ElementTest, SelectHelpersReadTheCaptionAndChooseByValue)
 {
-    element select = Find("#sel");
+    element select = page.Find("#sel");
     EXPECT_TRUE(htmlayout::get_select_caption(select).is_valid());
     EXPECT_EQ(L"none", htmlayout::get_select_value(select, L"none"));
     EXPECT_EQ(-7, htmlayout::get_select_int_value(select, -7));
 
     htmlayout::set_select_value(select, L"abc");
-    EXPECT_TRUE(HasState(Find("option[value='abc']"), STATE_CHECKED));
+    EXPECT_TRUE(HasState(page.Find("option[value='abc']"), STATE_CHECKED));
     EXPECT_EQ(L"abc", htmlayout::get_select_value(select, L""));
     EXPECT_EQ(0, htmlayout::get_select_int_value(select, -7));
 
     htmlayout::set_select_value(select, L"1");
     EXPECT_EQ(1, htmlayout::get_select_int_value(select, -7));
     htmlayout::set_select_value(select, L"missing");
-    EXPECT_TRUE(HasState(Find("option[value='1']"), STATE_CHECKED));
-    EXPECT_FALSE(HasState(Find("option[value='abc']"), STATE_CHECKED));
-    EXPECT_FALSE(HasState(Find("popup").child(2), STATE_CHECKED));
+    EXPECT_TRUE(HasState(page.Find("option[value='1']"), STATE_CHECKED));
+    EXPECT_FALSE(HasState(page.Find("option[value='abc']"), STATE_CHECKED));
+    EXPECT_FALSE(HasState(page.Find("popup").child(2), STATE_CHECKED));
 }
 
 TEST_F(ElementTest, RadioHelpersCheckAndReadTheGroup)
 {
-    EXPECT_EQ(0, htmlayout::get_radio_value(Root(), L"grp"));
-    htmlayout::set_radio_value(Root(), L"grp", 2);
-    EXPECT_TRUE(HasState(Find("#r2"), STATE_CHECKED));
-    EXPECT_EQ(2, htmlayout::get_radio_value(Root(), L"grp"));
-    htmlayout::set_radio_value(Root(), L"grp", 1);
-    EXPECT_FALSE(HasState(Find("#r2"), STATE_CHECKED));
-    EXPECT_EQ(1, htmlayout::get_radio_value(Root(), L"grp"));
-    htmlayout::set_radio_value(Root(), L"grp", 9);
-    EXPECT_EQ(1, htmlayout::get_radio_value(Root(), L"grp"));
+    EXPECT_EQ(0, htmlayout::get_radio_value(page.Root(), L"grp"));
+    htmlayout::set_radio_value(page.Root(), L"grp", 2);
+    EXPECT_TRUE(HasState(page.Find("#r2"), STATE_CHECKED));
+    EXPECT_EQ(2, htmlayout::get_radio_value(page.Root(), L"grp"));
+    htmlayout::set_radio_value(page.Root(), L"grp", 1);
+    EXPECT_FALSE(HasState(page.Find("#r2"), STATE_CHECKED));
+    EXPECT_EQ(1, htmlayout::get_radio_value(page.Root(), L"grp"));
+    htmlayout::set_radio_value(page.Root(), L"grp", 9);
+    EXPECT_EQ(1, htmlayout::get_radio_value(page.Root(), L"grp"));
 }
 
 TEST_F(ElementTest, EventsMethodsAndIdentitiesReachTheEngine)
 {
-    element plain = Find("#plain");
+    element plain = page.Find("#plain");
     EXPECT_TRUE(plain.click());
     EXPECT_EQ(std::vector<std::string> { "0x0 from plain reason 0" }, TakeEvents());
 
-    element deep = Find("#deep");
+    element deep = page.Find("#deep");
     deep.post_event(0x81, 3, deep);
     EXPECT_TRUE(TakeEvents().empty());
-    Flush();
+    page.Flush();
     EXPECT_EQ(std::vector<std::string> { "0x81 from deep reason 3" }, TakeEvents());
-    EXPECT_FALSE(deep.send_event(0x82, 1, Find("#inner")));
+    EXPECT_FALSE(deep.send_event(0x82, 1, page.Find("#inner")));
     EXPECT_EQ(std::vector<std::string> { "0x82 from inner reason 1" }, TakeEvents());
 
     EXPECT_EQ(deep, element::element_by_uid(hwnd_, deep.get_uid()));
     EXPECT_EQ(hwnd_, deep.get_element_hwnd(true));
-    EXPECT_EQ(Root(), deep.root());
+    EXPECT_EQ(page.Root(), deep.root());
 }
 
 }  // namespace

@@ -40,13 +40,13 @@ protected:
 
     void Click(const char* selector, UINT keyboard_state = 0)
     {
-        HTMLayoutTestClick(Find(selector), keyboard_state);
-        Flush();
+        HTMLayoutTestClick(page.Find(selector), keyboard_state);
+        page.Flush();
     }
     void Key(const char* table, UINT key_code, UINT keyboard_state = 0)
     {
-        HTMLayoutTestKeyDown(hwnd_, Find(table), key_code, keyboard_state);
-        Flush();
+        HTMLayoutTestKeyDown(hwnd_, page.Find(table), key_code, keyboard_state);
+        page.Flush();
     }
     std::string Current(const char* table) { return Ids((std::string(table) + " > tr:current").c_str()); }
     std::string Checked(const char* table) { return Ids((std::string(table) + " > tr:checked").c_str()); }
@@ -72,8 +72,8 @@ TEST_F(GridTest, WithoutMultipleOnlyTheClickedRowIsCurrentAndChecked)
     std::vector<std::string> events = TakeEvents();
     EXPECT_NE(std::find(events.begin(), events.end(), "0x82 from s3 reason 3"), events.end());
 
-    HTMLayoutTestDoubleClick(Find("#s5 td"), 0);
-    Flush();
+    HTMLayoutTestDoubleClick(page.Find("#s5 td"), 0);
+    page.Flush();
     events = TakeEvents();
     EXPECT_NE(std::find(events.begin(), events.end(), "0x83 from s5 reason 5"), events.end());
 }
@@ -83,7 +83,7 @@ TEST_F(GridTest, AClickOnAControlInARowIsLeftToTheControl)
 {
     Click("#box");
     EXPECT_EQ("", Current("#single"));
-    EXPECT_TRUE(HasState(Find("#box"), STATE_CHECKED));
+    EXPECT_TRUE(HasState(page.Find("#box"), STATE_CHECKED));
 }
 
 TEST_F(GridTest, WithMultipleCtrlTogglesAndShiftChecksTheVisibleRange)
@@ -143,13 +143,13 @@ TEST_F(GridTest, ASortableGridSortsAscendingByTheClickedColumnOnce)
 {
     Click("#th0");
     EXPECT_EQ("t0 t2 t3 t1", Ids("#sorted > tr"));  // by UTF-16 units: "Zebra" < "apple"
-    EXPECT_TRUE(HasState(Find("#th0"), STATE_CHECKED));
+    EXPECT_TRUE(HasState(page.Find("#th0"), STATE_CHECKED));
     Click("#th1");
     EXPECT_EQ("t0 t3 t1 t2", Ids("#sorted > tr"));
-    EXPECT_FALSE(HasState(Find("#th0"), STATE_CHECKED));
+    EXPECT_FALSE(HasState(page.Find("#th0"), STATE_CHECKED));
 
-    element table = Find("#sorted");
-    table.append(Find("#t1"));  // out of order by hand
+    element table = page.Find("#sorted");
+    table.append(page.Find("#t1"));  // out of order by hand
     Click("#th1");
     EXPECT_EQ("t0 t3 t2 t1", Ids("#sorted > tr"));
     std::vector<std::string> events = TakeEvents();
@@ -173,23 +173,23 @@ protected:
              rows + "</table></body></html>");
     }
 
-    int CurrentIndex() { return static_cast<int>(Find("#paged > tr:current").index()); }
+    int CurrentIndex() { return static_cast<int>(page.Find("#paged > tr:current").index()); }
     void Key(UINT key_code)
     {
-        HTMLayoutTestKeyDown(hwnd_, Find("#paged"), key_code, 0);
-        Flush();
+        HTMLayoutTestKeyDown(hwnd_, page.Find("#paged"), key_code, 0);
+        page.Flush();
     }
     bool CurrentRowInView()
     {
-        RECT port = Find("#paged").get_location(LOCATION_VIEW_SCROLL_PORT);
-        RECT row = Find("#paged > tr:current").get_location(LOCATION_VIEW_BORDER_BOX);
+        RECT port = page.Find("#paged").get_location(LOCATION_VIEW_SCROLL_PORT);
+        RECT row = page.Find("#paged > tr:current").get_location(LOCATION_VIEW_BORDER_BOX);
         return row.top >= port.top && row.bottom <= port.bottom;
     }
 };
 
 TEST_F(ScrollingGridTest, PageKeysMoveAboutAPageAndTheCurrentRowIsScrolledIntoView)
 {
-    RECT port = Find("#paged").get_location(LOCATION_VIEW_SCROLL_PORT);
+    RECT port = page.Find("#paged").get_location(LOCATION_VIEW_SCROLL_PORT);
     int page_height = port.bottom - port.top;
     ASSERT_GT(page_height, 40);
     Key(VK_HOME);

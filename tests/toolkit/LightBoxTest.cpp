@@ -27,11 +27,11 @@ protected:
 
     void Show()
     {
-        HTMLayoutTestSetFocus(hwnd_, Find("#show"));
-        HTMLayoutTestClick(Find("#show"), 0);
+        HTMLayoutTestSetFocus(hwnd_, page.Find("#show"));
+        HTMLayoutTestClick(page.Find("#show"), 0);
         TakeEvents();
     }
-    bool Shown() { return Find("#box").parent().get_attribute("class") != nullptr; }
+    bool Shown() { return page.Find("#box").parent().get_attribute("class") != nullptr; }
     bool Saw(const std::string& event)
     {
         std::vector<std::string> events = TakeEvents();
@@ -43,43 +43,43 @@ TEST_F(LightBoxTest, ShowMovesThePanelIntoAShimThatTakesTheInput)
 {
     Show();
     ASSERT_TRUE(Shown());
-    htmlayout::dom::element shim = Find("#box").parent();
+    htmlayout::dom::element shim = page.Find("#box").parent();
     EXPECT_STREQ(L"shim", shim.get_attribute("class"));
-    EXPECT_EQ(Root(), shim.parent());
-    EXPECT_STREQ(L"block", Find("#box").get_style_attribute("display"));
+    EXPECT_EQ(page.Root(), shim.parent());
+    EXPECT_STREQ(L"block", page.Find("#box").get_style_attribute("display"));
 
-    HTMLayoutTestClick(Find("#show"), 0);  // outside the panel: ignored
+    HTMLayoutTestClick(page.Find("#show"), 0);  // outside the panel: ignored
     EXPECT_FALSE(Saw("0x0 from show reason 0"));
 }
 
 TEST_F(LightBoxTest, ShowingTwiceAndHidingOnceReturnsThePanelWithTheFocus)
 {
     Show();
-    HTMLayoutTestClick(Find("#show"), 0);
-    HTMLayoutTestClick(Find("#hide"), 0);
+    HTMLayoutTestClick(page.Find("#show"), 0);
+    HTMLayoutTestClick(page.Find("#hide"), 0);
     EXPECT_FALSE(Shown());
-    EXPECT_EQ(Find("#host"), Find("#box").parent());
-    EXPECT_EQ(1u, Find("#box").index());
+    EXPECT_EQ(page.Find("#host"), page.Find("#box").parent());
+    EXPECT_EQ(1u, page.Find("#box").index());
     EXPECT_EQ("", Ids("div.shim"));
-    EXPECT_TRUE(HasState(Find("#show"), STATE_FOCUS));
+    EXPECT_TRUE(HasState(page.Find("#show"), STATE_FOCUS));
 
-    HTMLayoutTestClick(Find("#show"), 0);
+    HTMLayoutTestClick(page.Find("#show"), 0);
     EXPECT_TRUE(Saw("0x0 from show reason 0"));
 }
 
 TEST_F(LightBoxTest, EnterAndEscapeClickTheOkAndCancelButtonsWhichHideThePanel)
 {
     Show();
-    HTMLayoutTestKeyDown(hwnd_, Find("#field"), VK_RETURN, 0);
+    HTMLayoutTestKeyDown(hwnd_, page.Find("#field"), VK_RETURN, 0);
     EXPECT_TRUE(Saw("0x0 from ok reason 0"));
     EXPECT_FALSE(Shown());
 
     Show();
-    HTMLayoutTestKeyDown(hwnd_, Find("#field"), VK_ESCAPE, 0);
+    HTMLayoutTestKeyDown(hwnd_, page.Find("#field"), VK_ESCAPE, 0);
     EXPECT_TRUE(Saw("0x0 from cancel reason 0"));
     EXPECT_FALSE(Shown());
 
-    HTMLayoutTestKeyDown(hwnd_, Find("#field"), VK_ESCAPE, 0);  // hidden: nothing to close
+    HTMLayoutTestKeyDown(hwnd_, page.Find("#field"), VK_ESCAPE, 0);  // hidden: nothing to close
     EXPECT_FALSE(Shown());
 }
 

@@ -50,11 +50,6 @@ std::string Describe(const htmlayout::dom::element& he)
     return id ? Narrow(id) : "<" + Narrow(he.get_text().c_str()) + ">";
 }
 
-bool HasState(const htmlayout::dom::element& he, UINT bits)
-{
-    return (he.get_state() & bits) == bits;
-}
-
 // Behaviour events in the bubbling phase as "0x82 from r2 reason 2", script calls by name.
 class PageTest::Recorder : public htmlayout::event_handler {
 public:
@@ -82,6 +77,7 @@ void PageTest::SetUp()
     hwnd_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(nullptr, hwnd_);
+    page = PageProbe(hwnd_);
     recorder_ = new Recorder;
     HTMLayoutSetCallback(hwnd_, Notify, &host_);
     htmlayout::attach_event_handler(hwnd_, recorder_, GROUP_ALL);
@@ -108,23 +104,6 @@ void PageTest::Load(const std::string& html)
     ASSERT_TRUE(HTMLayoutLoadHtmlEx(hwnd_, reinterpret_cast<const BYTE*>(html.data()), UINT(html.size()), L""));
 }
 
-htmlayout::dom::element PageTest::Root() const
-{
-    return htmlayout::dom::element::root_element(hwnd_);
-}
-
-htmlayout::dom::element PageTest::Find(const char* selector) const
-{
-    htmlayout::dom::element found = Root().find_first("%s", selector);
-    EXPECT_TRUE(found.is_valid()) << selector;
-    return found;
-}
-
-void PageTest::Flush()
-{
-    HTMLayoutTestFlushPostedEvents(hwnd_);
-}
-
 std::vector<std::string> PageTest::TakeEvents()
 {
     std::vector<std::string> taken;
@@ -134,10 +113,8 @@ std::vector<std::string> PageTest::TakeEvents()
 
 std::string PageTest::Ids(const char* selector) const
 {
-    std::vector<htmlayout::dom::element> found;
-    Root().find_all(&found, "%s", selector);
     std::string ids;
-    for (const htmlayout::dom::element& he : found)
+    for (const htmlayout::dom::element& he : page.FindAll(selector))
         ids += (ids.empty() ? "" : " ") + Describe(he);
     return ids;
 }

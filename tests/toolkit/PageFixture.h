@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "htmlengine/api/EngineTestHooks.h"
-#include "ui/toolkit/Element.h"
+#include "tests/support/PageProbe.h"
 #include "ui/toolkit/EventHandler.h"
 #include "ui/toolkit/NotificationHandler.h"
 
@@ -18,17 +18,13 @@ protected:
     void TearDown() override;
 
     void Load(const std::string& html);
-    htmlayout::dom::element Root() const;
-    // The first match in the page; fails the test when there is none.
-    htmlayout::dom::element Find(const char* selector) const;
-    // Delivers posted events now.
-    void Flush();
     // What the window's handler saw since the last call, and forgets it.
     std::vector<std::string> TakeEvents();
     // The ids of the matches, in document order, blank-separated.
     std::string Ids(const char* selector) const;
 
     HWND hwnd_ = nullptr;
+    PageProbe page;  // the window's page, once SetUp has made the window
 
 private:
     class Recorder;
@@ -43,4 +39,3 @@ private:
 // The element's id, or its tag in angle brackets when it has none, or "null".
 std::string Describe(const htmlayout::dom::element& he);
 std::string Narrow(const wchar_t* text);
-bool HasState(const htmlayout::dom::element& he, UINT bits);

@@ -95,7 +95,7 @@ TEST_F(ServedByMainLoader, APagePieceUnderAPathArrives)
     HTMLayoutSetCallback(hwnd_, Notify, &asked);
     Load("<html><body><include src=\"res:pieces/TEST_PIECE.html\"></include></body></html>");
     EXPECT_EQ(std::vector<std::wstring> { L"res:pieces/TEST_PIECE.html" }, asked);
-    EXPECT_STREQ(L"included", Find("#piece").get_text().c_str());
+    EXPECT_STREQ(L"included", page.Find("#piece").get_text().c_str());
 }
 
 }  // namespace

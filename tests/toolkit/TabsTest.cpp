@@ -44,29 +44,29 @@ protected:
     void Key(UINT key_code, UINT keyboard_state = 0)
     {
         HTMLayoutTestKeyDown(hwnd_, nullptr, key_code, keyboard_state);
-        Flush();
+        page.Flush();
     }
     void Click(const char* selector)
     {
-        HTMLayoutTestClick(Find(selector), 0);
-        Flush();
+        HTMLayoutTestClick(page.Find(selector), 0);
+        page.Flush();
     }
     // What the behaviour answers, dispatched straight to it.
     BOOL MouseDownAnswer(const char* target)
     {
         MOUSE_PARAMS mouse = {};
         mouse.cmd = MOUSE_DOWN;
-        mouse.target = Find(target);
+        mouse.target = page.Find(target);
         mouse.button_state = 1;
-        htmlayout::event_handler* tabs = htmlayout::behavior::find_behavior("tabs", Find("#outer"));
-        return htmlayout::event_handler::element_proc(tabs, Find("#outer"), GROUP_MOUSE, &mouse);
+        htmlayout::event_handler* tabs = htmlayout::behavior::find_behavior("tabs", page.Find("#outer"));
+        return htmlayout::event_handler::element_proc(tabs, page.Find("#outer"), GROUP_MOUSE, &mouse);
     }
 };
 
 TEST_F(TabsTest, AttachingMarksTheSelectedTabAndItsPanel)
 {
     EXPECT_EQ("t1", CurrentTab());
-    EXPECT_TRUE(HasState(Find("#strip"), STATE_CURRENT));
+    EXPECT_TRUE(HasState(page.Find("#strip"), STATE_CURRENT));
     EXPECT_EQ("p1", ShownPanel());
     EXPECT_EQ("u1", Ids("#inner > .strip > [panel]:current"));
 }
@@ -76,11 +76,11 @@ TEST_F(TabsTest, ClickingATabMovesSelectionAndStatesAndPostsLostThenCurrent)
     Click("#t4");
     EXPECT_EQ("t4", CurrentTab());
     EXPECT_EQ("p4", ShownPanel());
-    EXPECT_TRUE(HasState(Find("#p1"), STATE_COLLAPSED));
-    EXPECT_EQ(nullptr, Find("#t1").get_attribute("selected"));
-    EXPECT_EQ(nullptr, Find("#p1").get_attribute("selected"));
-    EXPECT_STREQ(L"", Find("#t4").get_attribute("selected"));
-    EXPECT_STREQ(L"", Find("#p4").get_attribute("selected"));
+    EXPECT_TRUE(HasState(page.Find("#p1"), STATE_COLLAPSED));
+    EXPECT_EQ(nullptr, page.Find("#t1").get_attribute("selected"));
+    EXPECT_EQ(nullptr, page.Find("#p1").get_attribute("selected"));
+    EXPECT_STREQ(L"", page.Find("#t4").get_attribute("selected"));
+    EXPECT_STREQ(L"", page.Find("#p4").get_attribute("selected"));
     std::vector<std::string> events = TakeEvents();
     std::vector<std::string> expected = { "0x90 from t1 reason 0", "0x91 from t4 reason 0" };
     EXPECT_EQ(expected, std::vector<std::string>(events.begin(), events.begin() + std::min<size_t>(2, events.size())));
@@ -101,25 +101,25 @@ TEST_F(TabsTest, ATabWithoutItsPanelIsNotSelectedYetTheClickIsTaken)
 
 TEST_F(TabsTest, KeysOnAFocusedTabMoveAndSkipDisabledTabs)
 {
-    HTMLayoutTestSetFocus(hwnd_, Find("#t1"));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#t1"));
     Key(VK_END);
     EXPECT_EQ("t4", CurrentTab());
-    HTMLayoutTestSetFocus(hwnd_, Find("#t4"));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#t4"));
     Key(VK_RIGHT);
     EXPECT_EQ("t4", CurrentTab());
     Key(VK_HOME);
     EXPECT_EQ("t1", CurrentTab());
-    HTMLayoutTestSetFocus(hwnd_, Find("#t1"));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#t1"));
     Key(VK_RIGHT);
     EXPECT_EQ("t2", CurrentTab());
-    HTMLayoutTestSetFocus(hwnd_, Find("#t2"));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#t2"));
     Key(VK_LEFT);
     EXPECT_EQ("t1", CurrentTab());
 }
 
 TEST_F(TabsTest, CtrlTabWorksFromInsideAPanelWhereArrowsDoNot)
 {
-    HTMLayoutTestSetFocus(hwnd_, Find("#field"));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#field"));
     Key(VK_LEFT);
     Key(VK_END);
     EXPECT_EQ("t1", CurrentTab());
@@ -133,32 +133,32 @@ TEST_F(TabsTest, InnerTabsSwitchWithoutTouchingTheOuterOnes)
 {
     Click("#u2");
     EXPECT_EQ("u2", Ids("#inner > .strip > [panel]:current"));
-    EXPECT_TRUE(HasState(Find("#q2"), STATE_EXPANDED));
-    EXPECT_TRUE(HasState(Find("#q1"), STATE_COLLAPSED));
+    EXPECT_TRUE(HasState(page.Find("#q2"), STATE_EXPANDED));
+    EXPECT_TRUE(HasState(page.Find("#q1"), STATE_COLLAPSED));
     EXPECT_EQ("t1", CurrentTab());
     EXPECT_EQ("p1", ShownPanel());
 }
 
 TEST_F(TabsTest, CodeActivateChildAndScriptSelectTheSameWayAsAClick)
 {
-    EXPECT_TRUE(htmlayout::select_tab(Find("#outer"), Find("#t2")));
+    EXPECT_TRUE(htmlayout::select_tab(page.Find("#outer"), page.Find("#t2")));
     EXPECT_EQ("t2", CurrentTab());
     EXPECT_EQ("p2", ShownPanel());
-    EXPECT_TRUE(htmlayout::select_tab_by_panel(Find("#outer"), L"p4"));
+    EXPECT_TRUE(htmlayout::select_tab_by_panel(page.Find("#outer"), L"p4"));
     EXPECT_EQ("t4", CurrentTab());
-    EXPECT_FALSE(htmlayout::select_tab_by_panel(Find("#outer"), L"nothing"));
-    Flush();
+    EXPECT_FALSE(htmlayout::select_tab_by_panel(page.Find("#outer"), L"nothing"));
+    page.Flush();
     std::vector<std::string> events = TakeEvents();
     EXPECT_NE(std::find(events.begin(), events.end(), "0x90 from t2 reason 0"), events.end());
 
-    EXPECT_TRUE(Find("#t1").send_event(EVENT_ACTIVATE_CHILD, 0, Find("#t1")));
+    EXPECT_TRUE(page.Find("#t1").send_event(EVENT_ACTIVATE_CHILD, 0, page.Find("#t1")));
     EXPECT_EQ("t1", CurrentTab());
 
     json::value panel(L"p2");
     XCALL_PARAMS call = { METHOD_SCRIPT_CALL, "select", 1, &panel.native(), {} };
     ValueInit(&call.retval);
-    htmlayout::event_handler* tabs = htmlayout::behavior::find_behavior("tabs", Find("#outer"));
-    EXPECT_TRUE(htmlayout::event_handler::element_proc(tabs, Find("#outer"), GROUP_METHOD_CALL, &call));
+    htmlayout::event_handler* tabs = htmlayout::behavior::find_behavior("tabs", page.Find("#outer"));
+    EXPECT_TRUE(htmlayout::event_handler::element_proc(tabs, page.Find("#outer"), GROUP_METHOD_CALL, &call));
     ValueClear(&call.retval);
     EXPECT_EQ("t2", CurrentTab());
 }

@@ -24,6 +24,7 @@
 #include "core/TextCodec.h"
 #include "htmlengine/api/EngineTestHooks.h"
 #include "tests/quickbooks/SimulatedSessionManager.h"
+#include "tests/support/PageProbe.h"
 #include "tools/pageshot/PngFile.h"
 #include "tools/qbsim/Control.h"
 #include "ui/toolkit/Element.h"
@@ -102,7 +103,7 @@ public:
 
     Element Find(const char* selector) const
     {
-        Element found = Element::root_element(m_window).find_first("%s", selector);
+        Element found = PageProbe(m_window).FirstMatch(selector);
         if (!found.is_valid())
             throw std::runtime_error(std::string("nothing matches ") + selector);
         return found;

@@ -10,8 +10,8 @@
 // Cy (3) is not imported. Dee (4) is mapped to E4 and has nothing missing.
 #include "../app/TestCompany.h"
 
-struct PreviewCompany : TestCompany {
-    PreviewCompany();
+struct MarchFortnightCompany : TestCompany {
+    MarchFortnightCompany();
 
     // The preview, built as a load builds it.
     void BuildPreview();

@@ -6,10 +6,10 @@
 
 #include "TestCompany.h"
 
-class PreviewCompany : public TestCompany {
+class HandBuiltPreviewCompany : public TestCompany {
 public:
     // No customers, jobs or items in QuickBooks yet.
-    PreviewCompany();
+    HandBuiltPreviewCompany();
 
     // A server user whose rule has this state; a mapped user gets a QuickBooks employee of the
     // same name.

@@ -1,4 +1,4 @@
-#include "PreviewCompany.h"
+#include "MarchFortnightCompany.h"
 
 #include "app/PreviewBuild.h"
 #include "core/CustomerJob.h"
@@ -45,7 +45,7 @@ DateTime MarchDay(int day)
     return DateTime(day, 3, 2012);
 }
 
-PreviewCompany::PreviewCompany()
+MarchFortnightCompany::MarchFortnightCompany()
 {
     DateRange period;
     period.SetStart(MarchDay(7));
@@ -88,7 +88,7 @@ PreviewCompany::PreviewCompany()
     AddQuickBooksEntry(deeEmployee, 9, 60, L"Acme:Roof", L"Labor", L"Paint", 0, L"Hourly Regular");
 }
 
-void PreviewCompany::BuildPreview()
+void MarchFortnightCompany::BuildPreview()
 {
     ::BuildPreview(model, &NoAbort);
 }

@@ -1,4 +1,4 @@
-#include "PreviewCompany.h"
+#include "HandBuiltPreviewCompany.h"
 
 #include "core/CustomerJobService.h"
 
@@ -17,14 +17,15 @@ boost::shared_ptr<TimeTrackRecord> Record(int minutes)
 
 }  // namespace
 
-PreviewCompany::PreviewCompany()
+HandBuiltPreviewCompany::HandBuiltPreviewCompany()
 {
     model->SetCustomerJobs(boost::shared_ptr<CustomerJobCollection>(new CustomerJobCollection()));
     model->SetServiceItems(boost::shared_ptr<ServiceItemCollection>(new ServiceItemCollection()));
     model->SetAllItems(boost::shared_ptr<ItemTypeCollection>(new ItemTypeCollection()));
 }
 
-void PreviewCompany::User(const std::wstring& id, const std::wstring& first, const std::wstring& last, int state)
+void HandBuiltPreviewCompany::User(const std::wstring& id, const std::wstring& first, const std::wstring& last,
+                                   int state)
 {
     EmployeePtr user = AddServerUser(id, first, last);
     if (state == Mapping::Mapped)
@@ -37,15 +38,15 @@ void PreviewCompany::User(const std::wstring& id, const std::wstring& first, con
     m_diffs[id] = diff;
 }
 
-boost::shared_ptr<TimeTrackDiff> PreviewCompany::Entry(const std::wstring& id, int quickBooks, int imported)
+boost::shared_ptr<TimeTrackDiff> HandBuiltPreviewCompany::Entry(const std::wstring& id, int quickBooks, int imported)
 {
     boost::shared_ptr<TimeTrackDiff> entry(new TimeTrackDiff(Record(quickBooks), Record(imported)));
     m_diffs[id]->GetTimeTrackDiffs()->Add(entry);
     return entry;
 }
 
-boost::shared_ptr<TimeTrackDiff> PreviewCompany::Leave(const std::wstring& id, int minutes,
-                                                       const std::wstring& leaveType)
+boost::shared_ptr<TimeTrackDiff> HandBuiltPreviewCompany::Leave(const std::wstring& id, int minutes,
+                                                                const std::wstring& leaveType)
 {
     boost::shared_ptr<TimeTrackDiff> entry = Entry(id, minutes, minutes + 60);
     for (const boost::shared_ptr<TimeTrackRecord>& side : { entry->GetQuickBooksSide(), entry->GetImportSide() }) {
