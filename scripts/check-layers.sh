@@ -2,7 +2,7 @@
 # Fails when an #include "..." runs up against the layers, naming the file, line and include.
 # The engine, bottom to top: value, document, layout, paint, window, api; it includes nothing
 # outside itself. The program, bottom to top: core, json, connectors, app, ui, where ui reaches
-# the connectors only through app; it reaches the engine only through the C interface's headers
+# the connectors only through app and is itself layered toolkit, shared, dialogs, main; it reaches the engine only through the C interface's headers
 # (htmlengine/api/Engine*.h), which every layer of both may include, and never includes tools/.
 # tests/, bench/ and tools/ may include anything.
 set -eu
@@ -11,6 +11,7 @@ exec python3 - <<'EOF'
 import fnmatch, os, re, sys
 
 ENGINE = ["value", "document", "layout", "paint", "window", "api"]
+UI = ["toolkit", "shared", "dialogs", "main"]
 # What each folder of the program may include of the program.
 PROGRAM = {
     "core": {"core"},
@@ -44,6 +45,8 @@ def offence(includer, included):
         return None if is_engine_interface(included) else "the program reaches the engine only through htmlengine/api/Engine*.h"
     if target[0] in PROGRAM and target[0] not in PROGRAM[top]:
         return "%s/ may not reach %s/" % (top, target[0])
+    if top == "ui" and target[0] == "ui" and len(target) > 2 and UI.index(target[1]) > UI.index(sub):
+        return "ui/%s/ may not reach up to ui/%s/" % (sub, target[1])
     return None
 
 

@@ -8,7 +8,7 @@
 #include "tests/quickbooks/SimulatedSessionManager.h"
 #include "tools/qbsim/Control.h"
 #include "ui/dialogs/settings/PageControls.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 
 using namespace Quorvane;
 

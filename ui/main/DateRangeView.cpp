@@ -4,7 +4,7 @@
 #include "app/MainModel.h"
 #include "core/DateRange.h"
 #include "ui/main/MainView.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "json/TextHelpers.h"
 
 using htmlayout::dom::element;

@@ -1,7 +1,7 @@
 // The view's import progress, data-load progress and the state of the "import" button.
 #include "app/MainModel.h"
 #include "ui/main/MainView.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "ui/main/ProgressPanel.h"
 
 using htmlayout::dom::element;

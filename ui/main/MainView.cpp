@@ -2,7 +2,7 @@
 
 #include "app/MainModel.h"
 #include "ui/main/NullNotification.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 
 using htmlayout::dom::element;
 

@@ -3,7 +3,7 @@
 #include "app/MainModel.h"
 #include "app/MappingChecks.h"
 #include "ui/main/MainView.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "ui/main/SummaryTable.h"
 
 using htmlayout::dom::element;

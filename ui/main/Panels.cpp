@@ -4,10 +4,10 @@
 
 #include "app/MainModel.h"
 #include "core/TextUtils.h"
-#include "ui/main/ErrorPanel.h"
+#include "ui/shared/ErrorPanel.h"
 #include "ui/main/LoginPanel.h"
 #include "ui/main/MainView.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 
 using htmlayout::dom::element;
 

@@ -1,6 +1,6 @@
 #include "ui/main/ProgressPanel.h"
 
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 
 using htmlayout::dom::element;
 

@@ -10,7 +10,7 @@
 #include "app/missing/MissingItemsController.h"
 #include "core/DisplayNames.h"
 #include "core/TextUtils.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 
 using Quorvane::EmployeeDiff;
 

@@ -8,7 +8,7 @@
 #include "app/Resolvers.h"
 #include "core/TextUtils.h"
 #include "ui/main/MainView.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "ui/main/SummaryTable.h"
 #include "ui/main/SummaryTotalsView.h"
 

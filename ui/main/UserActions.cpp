@@ -3,10 +3,10 @@
 
 #include "app/MainModel.h"
 #include "app/ShellOpen.h"
-#include "ui/main/ErrorPanel.h"
+#include "ui/shared/ErrorPanel.h"
 #include "ui/main/LoginPanel.h"
 #include "ui/main/MainView.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "ui/main/Panels.h"
 #include "ui/main/ProgressPanel.h"
 

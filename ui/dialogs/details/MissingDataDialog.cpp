@@ -7,7 +7,7 @@
 #include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/MissingItemRules.h"
-#include "ui/main/ErrorPanel.h"
+#include "ui/shared/ErrorPanel.h"
 #include "json/TextHelpers.h"
 
 using htmlayout::dom::element;

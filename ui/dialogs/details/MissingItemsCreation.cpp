@@ -3,7 +3,7 @@
 
 #include "app/MainModel.h"
 #include "ui/dialogs/details/DialogSupport.h"
-#include "ui/main/ErrorPanel.h"
+#include "ui/shared/ErrorPanel.h"
 #include "ui/dialogs/details/MissingItemRules.h"
 
 using htmlayout::dom::element;

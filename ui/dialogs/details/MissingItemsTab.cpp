@@ -10,7 +10,7 @@
 #include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/MissingItemRules.h"
-#include "ui/main/ErrorPanel.h"
+#include "ui/shared/ErrorPanel.h"
 #include "ui/toolkit/ElementHelpers.h"
 #include "ui/toolkit/TabSelection.h"
 #include "json/TextHelpers.h"

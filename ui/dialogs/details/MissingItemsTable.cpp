@@ -2,7 +2,7 @@
 
 #include "ui/dialogs/details/MarkupWriter.h"
 #include "ui/dialogs/details/MissingItemRules.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "json/TextHelpers.h"
 
 using htmlayout::dom::element;

@@ -7,7 +7,7 @@
 #include "core/Exceptions.h"
 #include "ui/dialogs/details/DialogSupport.h"
 #include "ui/dialogs/details/WeekTable.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "json/TextHelpers.h"
 
 using htmlayout::dom::element;

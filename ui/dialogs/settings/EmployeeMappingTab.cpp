@@ -14,7 +14,7 @@
 #include "ui/dialogs/settings/MappingSelect.h"
 #include "ui/dialogs/settings/NewEmployeePostfixes.h"
 #include "ui/dialogs/settings/PageControls.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "json/TextHelpers.h"
 
 using namespace Quorvane;

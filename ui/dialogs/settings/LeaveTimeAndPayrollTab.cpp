@@ -7,7 +7,7 @@
 #include "core/PayRoll.h"
 #include "ui/dialogs/settings/MappingChoice.h"
 #include "ui/dialogs/settings/PageControls.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 #include "ui/toolkit/ElementHelpers.h"
 #include "ui/toolkit/TabSelection.h"
 #include "json/TextHelpers.h"

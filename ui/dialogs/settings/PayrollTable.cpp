@@ -13,7 +13,7 @@
 #include "ui/dialogs/settings/EmployeeMappingOrder.h"
 #include "ui/dialogs/settings/EmptyTableComment.h"
 #include "ui/dialogs/settings/PageControls.h"
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 
 using namespace Quorvane;
 using namespace settings_page;

@@ -1,6 +1,6 @@
-#include "ui/main/ErrorPanel.h"
+#include "ui/shared/ErrorPanel.h"
 
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 
 using htmlayout::dom::element;
 

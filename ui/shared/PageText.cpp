@@ -1,4 +1,4 @@
-#include "ui/main/PageText.h"
+#include "ui/shared/PageText.h"
 
 #include "core/TextCodec.h"
 #include "ui/toolkit/ElementHelpers.h"
