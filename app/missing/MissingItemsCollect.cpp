@@ -34,14 +34,15 @@ MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel
     : m_model(model),
       m_config(model->GetConfig()),
       m_connector(MakeImportConnector(model->GetQuickBooksConnector())),
-      m_names(model)
+      m_names(model),
+      m_employees(model, m_config)
 {
 }
 
 MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel>& model,
                                                const boost::shared_ptr<Config>& config,
                                                const boost::shared_ptr<IImportConnector>& connector)
-    : m_model(model), m_config(config), m_connector(connector), m_names(model)
+    : m_model(model), m_config(config), m_connector(connector), m_names(model), m_employees(model, config)
 {
 }
 
@@ -49,10 +50,8 @@ boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectMissingI
 {
     boost::shared_ptr<MissingItemCollection> items(new MissingItemCollection);
     const boost::shared_ptr<Employee> user = diff.GetServerUser();
-    boost::shared_ptr<Employee> namingEmployee;
-    try {
-        namingEmployee = FindQuickBooksEmployee(*m_model, user->GetId(), m_config.get());
-    } catch (const NotFoundException&) {
+    boost::shared_ptr<Employee> namingEmployee = m_employees.QuickBooksEmployee(user->GetId());
+    if (!namingEmployee) {
         items->Add(MissingItem::EmployeeKind, user->GetId(), std::wstring());
         namingEmployee = EmployeeAsCreated(*m_config, *user);
     }

@@ -1,12 +1,12 @@
 #include "ui/main/SummaryTable.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <vector>
 
 #include "app/HtmlEscape.h"
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
+#include "app/missing/EmployeeLookup.h"
 #include "app/missing/MissingItemsController.h"
 #include "core/DisplayNames.h"
 #include "core/TextUtils.h"
@@ -78,40 +78,14 @@ std::wstring FlagCell(const wchar_t* colType, bool flag, const wchar_t* image)
            (flag ? image : L"") + L"</td>";
 }
 
-// The employee rules by the server user they map and the QuickBooks employees by id, each the
-// first of its key as the lists' own searches find it: a refresh looks them up for every row.
-class EmployeeLookup {
-public:
-    explicit EmployeeLookup(const MainModel& model) : m_config(model.GetConfig().get())
-    {
-        for (const boost::shared_ptr<Quorvane::Mapping>& rule : *m_config->GetEmployeeMappings())
-            m_rules.emplace(rule->GetSource(), rule.get());
-        if (boost::shared_ptr<Quorvane::EmployeeCollection> employees = model.GetQuickBooksEmployees())
-            for (const boost::shared_ptr<Quorvane::Employee>& employee : *employees)
-                m_employees.emplace(employee->GetId(), employee.get());
-    }
-
-    // The user's rule, or null.
-    const Quorvane::Mapping* Rule(const std::wstring& serverUserId) const
-    {
-        auto found = m_rules.find(serverUserId);
-        return found == m_rules.end() ? nullptr : found->second;
-    }
-
-    // The name a row shows for a server user: its QuickBooks employee's, else its own.
-    std::wstring Name(const Quorvane::Employee& serverUser, bool* inQuickBooks) const
-    {
-        const Quorvane::Mapping* rule = Rule(serverUser.GetId());
-        auto found = rule ? m_employees.find(rule->GetTarget()) : m_employees.end();
-        *inQuickBooks = found != m_employees.end();
-        return Quorvane::FormatEmployeeName(m_config, *inQuickBooks ? *found->second : serverUser, false);
-    }
-
-private:
-    const Quorvane::Config* m_config;
-    std::unordered_map<std::wstring, const Quorvane::Mapping*> m_rules;
-    std::unordered_map<std::wstring, const Quorvane::Employee*> m_employees;
-};
+// The name a row shows for a server user: its QuickBooks employee's, else its own.
+std::wstring ShownName(const MainModel& model, Quorvane::EmployeeLookup& lookup, const Quorvane::Employee& serverUser,
+                       bool* inQuickBooks)
+{
+    const boost::shared_ptr<Quorvane::Employee> employee = lookup.QuickBooksEmployee(serverUser.GetId());
+    *inQuickBooks = employee != nullptr;
+    return Quorvane::FormatEmployeeName(model.GetConfig().get(), employee ? *employee : serverUser, false);
+}
 
 void AddMissingItems(EmployeeSummary& employee, int mappingState, Quorvane::MissingItemsController& missing)
 {
@@ -130,12 +104,12 @@ void AddMissingItems(EmployeeSummary& employee, int mappingState, Quorvane::Miss
 
 PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
 {
-    EmployeeLookup lookup(*model);
+    Quorvane::EmployeeLookup lookup(model, model->GetConfig());
     std::vector<EmployeeSummary> named;
     std::vector<std::wstring> keys;
     for (const boost::shared_ptr<EmployeeDiff>& diff : *model->GetEmployeeDiffs()) {
         EmployeeSummary employee = { diff, 0, 0, NothingMissing, std::wstring(), false };
-        employee.name = lookup.Name(*diff->GetServerUser(), &employee.inQuickBooks);
+        employee.name = ShownName(*model, lookup, *diff->GetServerUser(), &employee.inQuickBooks);
         keys.push_back(Quorvane::ToLower(employee.name));
         named.push_back(employee);
     }
@@ -148,7 +122,7 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
     for (size_t index : order) {
         EmployeeSummary& employee = named[index];
         // No rule (the site was just changed, say): the employee gets no row and counts for nothing.
-        if (const Quorvane::Mapping* rule = lookup.Rule(employee.diff->GetServerUser()->GetId()))
+        if (const boost::shared_ptr<Quorvane::Mapping> rule = lookup.Rule(employee.diff->GetServerUser()->GetId()))
             AddMissingItems(employee, rule->GetState(), missing);
         preview.employees.push_back(employee);
     }
