@@ -129,23 +129,32 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
     return preview;
 }
 
-std::wstring SummaryTableBuilder::BuildRows(const PreviewSummary& preview)
+std::vector<std::wstring> SummaryTableBuilder::BuildRows(const PreviewSummary& preview)
 {
-    std::wstring rows;
-    for (const EmployeeSummary& employee : preview.employees)
-        AppendRow(employee, rows);
-    return rows;
+    const size_t kRowsPerPiece = 50;
+    std::vector<std::wstring> pieces;
+    size_t rowsInPiece = kRowsPerPiece;
+    for (const EmployeeSummary& employee : preview.employees) {
+        if (rowsInPiece == kRowsPerPiece) {
+            pieces.emplace_back();
+            rowsInPiece = 0;
+        }
+        rowsInPiece += AppendRow(employee, pieces.back());
+    }
+    if (!pieces.empty() && pieces.back().empty())
+        pieces.pop_back();
+    return pieces;
 }
 
-void SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstring& rows)
+bool SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstring& rows)
 {
     if (employee.mappingState == 0 || employee.mappingState == 3)
-        return;
+        return false;
     const EmployeeDiff& diff = *employee.diff;
     boost::shared_ptr<Quorvane::TimeTrackDiffCollection> entries =
         CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs());
     if (entries->Count() == 0)
-        return;
+        return false;
     SummaryTotals totals(m_model->GetConfig()->GetCanRemoveExistingQBTimeTrack());
     for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *entries)
         totals.Add(entry);
@@ -157,6 +166,7 @@ void SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstrin
             FlagCell(L"colConflictFlag", totals.conflict,
                      L"<img src=\"res:IDR_EXCLAMETIONMARK.png\" titleid=\"icontype-exc-mark\">") +
             TimeCell(L"colTotalTimeQB", totals.after, totals.changed) + L"</tr>";
+    return true;
 }
 
 PreparedSummary::PreparedSummary(const boost::shared_ptr<MainModel>& model)
