@@ -55,12 +55,11 @@ boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectMissingI
         items->Add(MissingItem::EmployeeKind, user->GetId(), std::wstring());
         namingEmployee = EmployeeAsCreated(*m_config, *user);
     }
-    // Only adds send names, and leave is added without customer:job or service item.
-    const boost::shared_ptr<TimeTrackDiffCollection> taken =
-        CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs(), m_config.get());
-    for (TimeTrackDiffCollection::const_iterator it = taken->begin(); it != taken->end(); ++it) {
-        const boost::shared_ptr<TimeTrackRecord> entry = (*it)->GetImportSide();
-        if ((*it)->GetQuickBooksSide() || !entry || entry->IsLeave())
+    // Only adds send names, and leave is added without customer:job or service item: working
+    // time, which the import always takes, is all that counts.
+    for (const boost::shared_ptr<TimeTrackDiff>& taken : *diff.GetTimeTrackDiffs()) {
+        const boost::shared_ptr<TimeTrackRecord> entry = taken->GetImportSide();
+        if (taken->GetQuickBooksSide() || !entry || entry->IsLeave())
             continue;
         CollectCustomerJobLevels(*entry, *items);
         CollectServiceItemLevels(*entry, *namingEmployee, *user, *items);

@@ -107,6 +107,8 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
     Quorvane::EmployeeLookup lookup(model, model->GetConfig());
     std::vector<EmployeeSummary> named;
     std::vector<std::wstring> keys;
+    named.reserve(model->GetEmployeeDiffs()->Count());
+    keys.reserve(named.capacity());
     for (const boost::shared_ptr<EmployeeDiff>& diff : *model->GetEmployeeDiffs()) {
         EmployeeSummary employee = { diff, 0, 0, NothingMissing, std::wstring(), false };
         employee.name = ShownName(*model, lookup, *diff->GetServerUser(), &employee.inQuickBooks);
@@ -119,6 +121,7 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
     std::sort(order.begin(), order.end(), [&keys](size_t a, size_t b) { return keys[a] < keys[b]; });
     Quorvane::MissingItemsController missing(model);
     PreviewSummary preview;
+    preview.employees.reserve(named.size());
     for (size_t index : order) {
         EmployeeSummary& employee = named[index];
         // No rule (the site was just changed, say): the employee gets no row and counts for nothing.
@@ -151,13 +154,17 @@ bool SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstrin
     if (employee.mappingState == 0 || employee.mappingState == 3)
         return false;
     const EmployeeDiff& diff = *employee.diff;
-    boost::shared_ptr<Quorvane::TimeTrackDiffCollection> entries =
-        CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs());
-    if (entries->Count() == 0)
-        return false;
-    SummaryTotals totals(m_model->GetConfig()->GetCanRemoveExistingQBTimeTrack());
-    for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *entries)
+    const boost::shared_ptr<Quorvane::Config> config = m_model->GetConfig();
+    SummaryTotals totals(config->GetCanRemoveExistingQBTimeTrack());
+    bool anyTaken = false;
+    for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *diff.GetTimeTrackDiffs()) {
+        if (!IsTakenByImport(*m_model, *entry, config.get()))
+            continue;
         totals.Add(entry);
+        anyTaken = true;
+    }
+    if (!anyTaken)
+        return false;
     const Quorvane::Employee& serverUser = *diff.GetServerUser();
     rows += L"<tr>" + CheckboxCell(serverUser.GetId(), employee.level) + EmployeeCell(*m_model, employee) +
             MissingItemCell(employee.level) + TimeCell(L"colTimeQB", totals.before, totals.changed) +
