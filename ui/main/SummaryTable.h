@@ -1,6 +1,6 @@
 #pragma once
 // The summary table's rows: one per previewed employee who is imported and has entries, in the
-// order of the names shown, built as one piece of markup.
+// order of the names shown, built as markup in pieces of a few rows.
 #include <string>
 #include <vector>
 
