@@ -101,19 +101,21 @@ LeaveImport GetLeaveImport(const MainModel& model, const Config& config, const s
     return fits ? LeaveImported : LeaveNotImported;
 }
 
+bool IsTakenByImport(const MainModel& model, const TimeTrackDiff& diff, const Config* config)
+{
+    const TimeTrackRecord& record = diff.GetImportSide() ? *diff.GetImportSide() : *diff.GetQuickBooksSide();
+    return !record.IsLeave() || (config && GetLeaveImport(model, *config, record.GetLeaveTypeName()) == LeaveImported);
+}
+
 boost::shared_ptr<TimeTrackDiffCollection>
 CollectTimeTrackDiffs(const MainModel& model, const TimeTrackDiffCollection& diffs, const Config* config)
 {
     boost::shared_ptr<Config> holder = model.GetConfig();
     const Config* settings = config ? config : holder.get();
     boost::shared_ptr<TimeTrackDiffCollection> taken(new TimeTrackDiffCollection());
-    for (const boost::shared_ptr<TimeTrackDiff>& diff : diffs) {
-        boost::shared_ptr<TimeTrackRecord> record =
-            diff->GetImportSide() ? diff->GetImportSide() : diff->GetQuickBooksSide();
-        if (!record->IsLeave() ||
-            (settings && GetLeaveImport(model, *settings, record->GetLeaveTypeName()) == LeaveImported))
+    for (const boost::shared_ptr<TimeTrackDiff>& diff : diffs)
+        if (IsTakenByImport(model, *diff, settings))
             taken->Add(diff);
-    }
     return taken;
 }
 

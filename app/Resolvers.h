@@ -14,6 +14,7 @@ class Employee;
 class EmployeeCollection;
 class Mapping;
 class PayRoll;
+class TimeTrackDiff;
 class TimeTrackDiffCollection;
 class TimeTrackRecord;
 }  // namespace Quorvane
@@ -55,8 +56,11 @@ enum LeaveImport {
 // Mapped while QuickBooks has payroll items, "import without one" while it has none.
 LeaveImport GetLeaveImport(const MainModel& model, const Quorvane::Config& config, const std::wstring& leaveTypeName);
 
-// The diffs the import takes: working time always, leave only when its type is imported
-// (GetLeaveImport). A null config means the model's.
+// Whether the import takes the diff: working time always, leave only when its type is imported
+// (GetLeaveImport). A null config: no leave is taken.
+bool IsTakenByImport(const MainModel& model, const Quorvane::TimeTrackDiff& diff, const Quorvane::Config* config);
+
+// The diffs the import takes (IsTakenByImport). A null config means the model's.
 boost::shared_ptr<Quorvane::TimeTrackDiffCollection>
 CollectTimeTrackDiffs(const MainModel& model, const Quorvane::TimeTrackDiffCollection& diffs,
                       const Quorvane::Config* config = 0);

@@ -34,14 +34,15 @@ MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel
     : m_model(model),
       m_config(model->GetConfig()),
       m_connector(MakeImportConnector(model->GetQuickBooksConnector())),
-      m_names(model)
+      m_names(model),
+      m_employees(model, m_config)
 {
 }
 
 MissingItemsController::MissingItemsController(const boost::shared_ptr<MainModel>& model,
                                                const boost::shared_ptr<Config>& config,
                                                const boost::shared_ptr<IImportConnector>& connector)
-    : m_model(model), m_config(config), m_connector(connector), m_names(model)
+    : m_model(model), m_config(config), m_connector(connector), m_names(model), m_employees(model, config)
 {
 }
 
@@ -49,19 +50,16 @@ boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectMissingI
 {
     boost::shared_ptr<MissingItemCollection> items(new MissingItemCollection);
     const boost::shared_ptr<Employee> user = diff.GetServerUser();
-    boost::shared_ptr<Employee> namingEmployee;
-    try {
-        namingEmployee = FindQuickBooksEmployee(*m_model, user->GetId(), m_config.get());
-    } catch (const NotFoundException&) {
+    boost::shared_ptr<Employee> namingEmployee = m_employees.QuickBooksEmployee(user->GetId());
+    if (!namingEmployee) {
         items->Add(MissingItem::EmployeeKind, user->GetId(), std::wstring());
         namingEmployee = EmployeeAsCreated(*m_config, *user);
     }
-    // Only adds send names, and leave is added without customer:job or service item.
-    const boost::shared_ptr<TimeTrackDiffCollection> taken =
-        CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs(), m_config.get());
-    for (TimeTrackDiffCollection::const_iterator it = taken->begin(); it != taken->end(); ++it) {
-        const boost::shared_ptr<TimeTrackRecord> entry = (*it)->GetImportSide();
-        if ((*it)->GetQuickBooksSide() || !entry || entry->IsLeave())
+    // Only adds send names, and leave is added without customer:job or service item: working
+    // time, which the import always takes, is all that counts.
+    for (const boost::shared_ptr<TimeTrackDiff>& taken : *diff.GetTimeTrackDiffs()) {
+        const boost::shared_ptr<TimeTrackRecord> entry = taken->GetImportSide();
+        if (taken->GetQuickBooksSide() || !entry || entry->IsLeave())
             continue;
         CollectCustomerJobLevels(*entry, *items);
         CollectServiceItemLevels(*entry, *namingEmployee, *user, *items);

@@ -3,6 +3,7 @@
 // preview, judges whether each can be created, and creates them, parents first.
 #include <string>
 #include <boost/shared_ptr.hpp>
+#include "app/missing/EmployeeLookup.h"
 #include "app/missing/MissingItem.h"
 #include "app/missing/QuickBooksNames.h"
 
@@ -59,6 +60,7 @@ private:
     boost::shared_ptr<Config> m_config;
     boost::shared_ptr<IImportConnector> m_connector;
     QuickBooksNames m_names;
+    EmployeeLookup m_employees;
 };
 
 // The server user under the name its QuickBooks employee will be created with: the last name

@@ -110,7 +110,9 @@ int MissingItemsController::CreationStatus(int kind) const
 
 StatusPointer MissingItemsController::ValidateEmployee(const boost::shared_ptr<MissingItem>& item)
 {
-    const boost::shared_ptr<Employee> user = m_model->GetServerEmployees()->FindById(item->GetName());
+    const boost::shared_ptr<Employee> user = m_employees.ServerUser(item->GetName());
+    if (!user)
+        throw NotFoundException();
     const std::wstring displayName = FormatEmployeeName(m_config.get(), *user, false);
     if (displayName.find(L':') != std::wstring::npos)
         return Refuse(item, L"QuickBooks employee name cannot contain colon (:). Please remove colon from the name "

@@ -249,6 +249,27 @@ TEST(MissingItems, CreatesMissingLevelsParentsFirstAndStopsAtARefusal)
     EXPECT_EQ(L"Archer (2)", company.model->GetQuickBooksEmployees()->FindById(rule->GetTarget())->GetLastName());
 }
 
+// The controller's lookups follow what it creates: the rule it points at the new employee and the
+// grown list of QuickBooks employees.
+TEST(MissingItems, AnEmployeeCreatedOnTheWayIsNoLongerMissing)
+{
+    ImportHarness harness;
+    harness.Load();
+    harness.Company().config->GetEmployeeMappings()->GetBySource(L"1")->SetTarget(L"", Mapping::NotMapped);
+    const boost::shared_ptr<MissingItemsController> controller = ControllerOf(harness);
+    const auto employeeItems = [&] {
+        Lines found;
+        for (const Lines::value_type& line : Describe(*controller->CollectMissingItems(DiffOf(harness, L"1"))))
+            if (line.compare(0, 2, L"1 ") == 0)
+                found.push_back(line);
+        return found;
+    };
+
+    EXPECT_EQ(Lines({ L"1 1" }), employeeItems());
+    EXPECT_EQ(0, controller->CreateMissingItems(Item(MissingItem::EmployeeKind, L"1")));
+    EXPECT_EQ(Lines(), employeeItems());
+}
+
 TEST(MissingItems, FailureTextsNameTheItemAndTheWayOut)
 {
     struct Case {

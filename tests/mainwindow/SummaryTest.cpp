@@ -100,6 +100,27 @@ TEST_F(Summary, APreparedSummaryShowsWhatARefreshShowsWhileItFitsTheModel)
     EXPECT_EQ(L"Bob Adams|", Rows());
 }
 
+// The rows go into the page a few at a time: all of them, in order, and a refresh replaces them.
+TEST_F(Summary, ManyRowsShowInOrderAndARefreshReplacesThem)
+{
+    std::wstring expected;
+    for (int i = 0; i < 130; ++i) {
+        const std::wstring id = std::to_wstring(1000 + i);
+        User(id, L"E", id, i % 7 == 0 ? Mapping::DoNotImport : Mapping::Mapped);
+        Entry(id, 60, 30);
+        if (i % 7 != 0)
+            expected += L"E " + id + L"|";
+    }
+    view->RefreshSummary();
+    EXPECT_EQ(expected, Rows());
+
+    boost::shared_ptr<EmployeeDiffCollection> fewer(new EmployeeDiffCollection());
+    fewer->Add(*++company.model->GetEmployeeDiffs()->begin());
+    company.model->SetEmployeeDiffs(fewer);
+    view->RefreshSummary();
+    EXPECT_EQ(L"E 1001|", Rows());
+}
+
 TEST_F(Summary, NamesFromOutsideShowAsTypedInTextAndTitle)
 {
     User(L"a\"&<b>", L"R&D \"<i>\"", L"O'Hara", Mapping::Mapped);

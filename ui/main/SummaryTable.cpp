@@ -1,12 +1,12 @@
 #include "ui/main/SummaryTable.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <vector>
 
 #include "app/HtmlEscape.h"
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
+#include "app/missing/EmployeeLookup.h"
 #include "app/missing/MissingItemsController.h"
 #include "core/DisplayNames.h"
 #include "core/TextUtils.h"
@@ -78,40 +78,14 @@ std::wstring FlagCell(const wchar_t* colType, bool flag, const wchar_t* image)
            (flag ? image : L"") + L"</td>";
 }
 
-// The employee rules by the server user they map and the QuickBooks employees by id, each the
-// first of its key as the lists' own searches find it: a refresh looks them up for every row.
-class EmployeeLookup {
-public:
-    explicit EmployeeLookup(const MainModel& model) : m_config(model.GetConfig().get())
-    {
-        for (const boost::shared_ptr<Quorvane::Mapping>& rule : *m_config->GetEmployeeMappings())
-            m_rules.emplace(rule->GetSource(), rule.get());
-        if (boost::shared_ptr<Quorvane::EmployeeCollection> employees = model.GetQuickBooksEmployees())
-            for (const boost::shared_ptr<Quorvane::Employee>& employee : *employees)
-                m_employees.emplace(employee->GetId(), employee.get());
-    }
-
-    // The user's rule, or null.
-    const Quorvane::Mapping* Rule(const std::wstring& serverUserId) const
-    {
-        auto found = m_rules.find(serverUserId);
-        return found == m_rules.end() ? nullptr : found->second;
-    }
-
-    // The name a row shows for a server user: its QuickBooks employee's, else its own.
-    std::wstring Name(const Quorvane::Employee& serverUser, bool* inQuickBooks) const
-    {
-        const Quorvane::Mapping* rule = Rule(serverUser.GetId());
-        auto found = rule ? m_employees.find(rule->GetTarget()) : m_employees.end();
-        *inQuickBooks = found != m_employees.end();
-        return Quorvane::FormatEmployeeName(m_config, *inQuickBooks ? *found->second : serverUser, false);
-    }
-
-private:
-    const Quorvane::Config* m_config;
-    std::unordered_map<std::wstring, const Quorvane::Mapping*> m_rules;
-    std::unordered_map<std::wstring, const Quorvane::Employee*> m_employees;
-};
+// The name a row shows for a server user: its QuickBooks employee's, else its own.
+std::wstring ShownName(const MainModel& model, Quorvane::EmployeeLookup& lookup, const Quorvane::Employee& serverUser,
+                       bool* inQuickBooks)
+{
+    const boost::shared_ptr<Quorvane::Employee> employee = lookup.QuickBooksEmployee(serverUser.GetId());
+    *inQuickBooks = employee != nullptr;
+    return Quorvane::FormatEmployeeName(model.GetConfig().get(), employee ? *employee : serverUser, false);
+}
 
 void AddMissingItems(EmployeeSummary& employee, int mappingState, Quorvane::MissingItemsController& missing)
 {
@@ -130,12 +104,14 @@ void AddMissingItems(EmployeeSummary& employee, int mappingState, Quorvane::Miss
 
 PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
 {
-    EmployeeLookup lookup(*model);
+    Quorvane::EmployeeLookup lookup(model, model->GetConfig());
     std::vector<EmployeeSummary> named;
     std::vector<std::wstring> keys;
+    named.reserve(model->GetEmployeeDiffs()->Count());
+    keys.reserve(named.capacity());
     for (const boost::shared_ptr<EmployeeDiff>& diff : *model->GetEmployeeDiffs()) {
         EmployeeSummary employee = { diff, 0, 0, NothingMissing, std::wstring(), false };
-        employee.name = lookup.Name(*diff->GetServerUser(), &employee.inQuickBooks);
+        employee.name = ShownName(*model, lookup, *diff->GetServerUser(), &employee.inQuickBooks);
         keys.push_back(Quorvane::ToLower(employee.name));
         named.push_back(employee);
     }
@@ -145,36 +121,50 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model)
     std::sort(order.begin(), order.end(), [&keys](size_t a, size_t b) { return keys[a] < keys[b]; });
     Quorvane::MissingItemsController missing(model);
     PreviewSummary preview;
+    preview.employees.reserve(named.size());
     for (size_t index : order) {
         EmployeeSummary& employee = named[index];
         // No rule (the site was just changed, say): the employee gets no row and counts for nothing.
-        if (const Quorvane::Mapping* rule = lookup.Rule(employee.diff->GetServerUser()->GetId()))
+        if (const boost::shared_ptr<Quorvane::Mapping> rule = lookup.Rule(employee.diff->GetServerUser()->GetId()))
             AddMissingItems(employee, rule->GetState(), missing);
         preview.employees.push_back(employee);
     }
     return preview;
 }
 
-std::wstring SummaryTableBuilder::BuildRows(const PreviewSummary& preview)
+std::vector<std::wstring> SummaryTableBuilder::BuildRows(const PreviewSummary& preview)
 {
-    std::wstring rows;
-    for (const EmployeeSummary& employee : preview.employees)
-        AppendRow(employee, rows);
-    return rows;
+    const size_t kRowsPerPiece = 50;
+    std::vector<std::wstring> pieces;
+    size_t rowsInPiece = kRowsPerPiece;
+    for (const EmployeeSummary& employee : preview.employees) {
+        if (rowsInPiece == kRowsPerPiece) {
+            pieces.emplace_back();
+            rowsInPiece = 0;
+        }
+        rowsInPiece += AppendRow(employee, pieces.back());
+    }
+    if (!pieces.empty() && pieces.back().empty())
+        pieces.pop_back();
+    return pieces;
 }
 
-void SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstring& rows)
+bool SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstring& rows)
 {
     if (employee.mappingState == 0 || employee.mappingState == 3)
-        return;
+        return false;
     const EmployeeDiff& diff = *employee.diff;
-    boost::shared_ptr<Quorvane::TimeTrackDiffCollection> entries =
-        CollectTimeTrackDiffs(*m_model, *diff.GetTimeTrackDiffs());
-    if (entries->Count() == 0)
-        return;
-    SummaryTotals totals(m_model->GetConfig()->GetCanRemoveExistingQBTimeTrack());
-    for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *entries)
+    const boost::shared_ptr<Quorvane::Config> config = m_model->GetConfig();
+    SummaryTotals totals(config->GetCanRemoveExistingQBTimeTrack());
+    bool anyTaken = false;
+    for (const boost::shared_ptr<Quorvane::TimeTrackDiff>& entry : *diff.GetTimeTrackDiffs()) {
+        if (!IsTakenByImport(*m_model, *entry, config.get()))
+            continue;
         totals.Add(entry);
+        anyTaken = true;
+    }
+    if (!anyTaken)
+        return false;
     const Quorvane::Employee& serverUser = *diff.GetServerUser();
     rows += L"<tr>" + CheckboxCell(serverUser.GetId(), employee.level) + EmployeeCell(*m_model, employee) +
             MissingItemCell(employee.level) + TimeCell(L"colTimeQB", totals.before, totals.changed) +
@@ -183,6 +173,7 @@ void SummaryTableBuilder::AppendRow(const EmployeeSummary& employee, std::wstrin
             FlagCell(L"colConflictFlag", totals.conflict,
                      L"<img src=\"res:IDR_EXCLAMETIONMARK.png\" titleid=\"icontype-exc-mark\">") +
             TimeCell(L"colTotalTimeQB", totals.after, totals.changed) + L"</tr>";
+    return true;
 }
 
 PreparedSummary::PreparedSummary(const boost::shared_ptr<MainModel>& model)

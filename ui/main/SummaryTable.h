@@ -1,6 +1,6 @@
 #pragma once
 // The summary table's rows: one per previewed employee who is imported and has entries, in the
-// order of the names shown, built as one piece of markup.
+// order of the names shown, built as markup in pieces of a few rows.
 #include <string>
 #include <vector>
 
@@ -63,11 +63,14 @@ PreviewSummary SummarizePreview(const boost::shared_ptr<MainModel>& model);
 class SummaryTableBuilder {
 public:
     explicit SummaryTableBuilder(const boost::shared_ptr<MainModel>& model) : m_model(model) {}
-    // The rows' markup for the table body. The caller holds the model's lock.
-    std::wstring BuildRows(const PreviewSummary& preview);
+    // The rows' markup for the table body, in pieces of a few rows to be added in turn: under
+    // Wine a large string, and each copy the engine makes of it, takes fresh pages from the
+    // system every time. The caller holds the model's lock.
+    std::vector<std::wstring> BuildRows(const PreviewSummary& preview);
 
 private:
-    void AppendRow(const EmployeeSummary& employee, std::wstring& rows);
+    // False when the employee has no row.
+    bool AppendRow(const EmployeeSummary& employee, std::wstring& rows);
 
     boost::shared_ptr<MainModel> m_model;
 };
@@ -83,7 +86,7 @@ public:
     bool Fits(const MainModel& model) const;
 
     PreviewSummary preview;
-    std::wstring rows;  // markup
+    std::vector<std::wstring> rows;  // markup, in pieces (SummaryTableBuilder::BuildRows)
 
 private:
     boost::shared_ptr<Quorvane::EmployeeDiffCollection> m_diffs;

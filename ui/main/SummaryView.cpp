@@ -42,6 +42,13 @@ bool AnyImportedEmployeeMissesItems(const PreviewSummary& preview)
     return false;
 }
 
+void ShowRows(element tbody, const std::vector<std::wstring>& pieces)
+{
+    mainpage::SetMarkup(tbody, pieces.empty() ? std::wstring() : pieces.front());
+    for (size_t i = 1; i < pieces.size(); ++i)
+        mainpage::SetMarkup(tbody, pieces[i], SIH_APPEND_AFTER_LAST);
+}
+
 }  // namespace
 
 void MainView::RefreshSummary()
@@ -75,18 +82,19 @@ void MainView::ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>& pre
                                                      ? prepared
                                                      : boost::shared_ptr<PreparedSummary>(new PreparedSummary(m_model));
     const PreviewSummary& preview = summary->preview;
-    mainpage::SetMarkup(tbody, summary->rows);
     ShowView(1);
     element importHistory = root.get_element_by_id("ImportHistory");
-    if (!importHistory.is_valid())
-        return;
-    mainpage::SetEnabled(root.get_element_by_id("Missingdata"), true);
-    mainpage::SetEnabled(root.get_element_by_id("Settings"), true);
-    mainpage::SetEnabled(importHistory, true);
-    UpdateSelectionTotals();
-    UpdateImportButton();
-    UpdateMissingDataButton(preview);
-    UpdateEmployeeSelectHint(preview);
+    if (importHistory.is_valid()) {
+        mainpage::SetEnabled(root.get_element_by_id("Missingdata"), true);
+        mainpage::SetEnabled(root.get_element_by_id("Settings"), true);
+        mainpage::SetEnabled(importHistory, true);
+        UpdateSelectionTotals();
+        UpdateImportButton();
+        UpdateMissingDataButton(preview);
+        UpdateEmployeeSelectHint(preview);
+    }
+    // The rows go in last: every look-up by id above walks the page, and would walk them too.
+    ShowRows(tbody, summary->rows);
     root.update();
 }
 
