@@ -5,6 +5,7 @@
 // what they refer to. Inherited properties (colour, font, text, cursor, visibility,
 // list-style, white-space) come from the parent unless the element sets them.
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -170,6 +171,9 @@ struct ComputedStyle {
     AlignItems alignItems = AlignItems::Stretch;
     AlignItems alignSelf = AlignItems::Auto;
     int rowGap = 0, columnGap = 0;
+
+    // The custom properties ("--name") in force, inherited; null when there are none.
+    std::shared_ptr<const std::map<std::string, std::wstring>> custom;
 
     // The engine's own
     std::wstring behavior;
