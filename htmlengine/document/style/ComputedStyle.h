@@ -142,6 +142,9 @@ struct ComputedStyle {
 
     // Background
     Color color = { 0, 0, 0, 255 };
+    // CSS Basic UI 4 §6.2: what the engine draws in a control's accent (a check box's fill, a
+    // radio's dot, the calendar's chosen day, an edit's selection); the default sheet gives it.
+    Color accentColor = { 0, 0, 0, 255 };
     Color backgroundColor;
     std::wstring backgroundImage;  // the URL inside url(...), "stock:..." names kept; empty: none
     BackgroundRepeat backgroundRepeat = BackgroundRepeat::Repeat;

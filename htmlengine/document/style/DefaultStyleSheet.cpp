@@ -14,7 +14,7 @@ const wchar_t kHidden[] = L"head, title, style, script, link, meta, popup { disp
 
 // CSS 2.1 Appendix D, the part our pages meet; pages are windows, so the body has no margin.
 const wchar_t kHtml[] =
-    L"html { font: 12px 'Segoe UI', Tahoma, sans-serif; color: black }"
+    L"html { font: 12px 'Segoe UI', Tahoma, sans-serif; color: black; accent-color: Highlight }"
     L"p, pre, blockquote { margin: 1em 0 }"
     L"h1 { font-size: 2em; margin: 0.67em 0; font-weight: bold }"
     L"h2 { font-size: 1.5em; margin: 0.83em 0; font-weight: bold }"

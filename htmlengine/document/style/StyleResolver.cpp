@@ -39,6 +39,7 @@ ComputedStyle Inherited(const ComputedStyle& parent)
 {
     ComputedStyle style = InitialStyle();
     style.color = parent.color;
+    style.accentColor = parent.accentColor;
     style.font = parent.font;
     style.textAlign = parent.textAlign;
     style.textDecoration = parent.textDecoration;

@@ -94,6 +94,8 @@ TEST_F(ComputedStyles, ValuesOfProperties)
               return Hex(s.color) == "FF0000/FF" && s.textAlign == TextAlign::Right &&
                      s.padding[kTop] == Length::Px(0) && s.cursor == Cursor::Pointer;
           } },
+        { "the accent inherits", "accent-color: #102030", "",
+          [](const ComputedStyle& s) { return Hex(s.accentColor) == "102030/FF"; } },
         { "inherit and initial", "padding: 5px; color: red", "padding: inherit; color: initial",
           [](const ComputedStyle& s) { return s.padding[kLeft] == Length::Px(5) && Hex(s.color) == "000000/FF"; } },
         { "floats and absolute boxes are blocks", "", "display: inline; float: left",
@@ -194,4 +196,10 @@ TEST_F(ComputedStyles, AVarThatResolvesToNothingIsLogged)
     EXPECT_NE(std::wstring::npos, errors.find(L"width: var() not understood"));
     EXPECT_NE(std::wstring::npos, errors.find(L"custom property refers to itself: --self"));
     EXPECT_EQ(std::wstring::npos, errors.find(L"property not supported: --self"));
+}
+
+TEST_F(ComputedStyles, TheEngineCarriesNoThemeOfItsOwn)
+{
+    Load("<input id=i type=checkbox>");
+    EXPECT_EQ("3399FF/FF", Hex(Of("#i").accentColor)) << "the system highlight";
 }
