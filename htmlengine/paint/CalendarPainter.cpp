@@ -22,6 +22,7 @@ const wchar_t* const kWeekdays[] = { L"Mo", L"Tu", L"We", L"Th", L"Fr", L"Sa", L
 struct Frame {
     PaintContext& context;
     const Font& font;
+    Color accent;
     Point origin;
 
     Rect At(const Rect& r) const { return r.Offset(origin.x, origin.y); }
@@ -58,11 +59,11 @@ void PaintDay(const Frame& frame, const DateControl& date, const Day& day, const
     Rect r = Inset(frame.At(cell), { 1, 2, 1, 2 });
     bool chosen = date.Chosen() && *date.Chosen() == day;
     if (chosen)
-        painter.FillRoundRect(r, 3, palette::kAccent);
+        painter.FillRoundRect(r, 3, frame.accent);
     else if (day == date.Highlighted())
         painter.FillRoundRect(r, 3, palette::kHover);
     if (day == Today())
-        painter.StrokeRoundRect(r, 3, 1, chosen ? palette::kWhite : palette::kAccent);
+        painter.StrokeRoundRect(r, 3, 1, chosen ? palette::kWhite : frame.accent);
     Color text = chosen                                 ? palette::kWhite
                  : day.month == date.ShownMonth().month ? palette::kText
                                                         : palette::kDisabledText;
@@ -71,14 +72,14 @@ void PaintDay(const Frame& frame, const DateControl& date, const Day& day, const
 
 }  // namespace
 
-void PaintCalendar(DateControl& date, const Element& input, const Rect& anchor, Size viewport, const Font& font,
-                   PaintContext& context)
+void PaintCalendar(DateControl& date, const Element& input, const Rect& anchor, Size viewport,
+                   const ComputedStyle& style, PaintContext& context)
 {
     Rect area = PlaceUnder(anchor, { calendar::kWidth, calendar::kHeight }, viewport);
     date.PlaceCalendar(area);
     context.painter.FillRoundRect(area, 3, palette::kWhite);
     context.painter.StrokeRoundRect(area, 3, 1, palette::kPopupBorder);
-    Frame frame { context, font, { area.x, area.y } };
+    Frame frame { context, *style.font, style.accentColor, { area.x, area.y } };
     int firstDay = DateControl::FirstDayOfWeek(input);
     PaintHeader(frame, date, firstDay);
     Day start = GridStart(date.ShownMonth().year, date.ShownMonth().month, firstDay);

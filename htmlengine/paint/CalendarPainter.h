@@ -9,11 +9,12 @@ namespace htmlengine {
 
 class DateControl;
 class Element;
-struct Font;
+struct ComputedStyle;
 struct PaintContext;
 
-// Places the calendar under `anchor` (the input's border box) and paints it there.
-void PaintCalendar(DateControl& date, const Element& input, const Rect& anchor, Size viewport, const Font& font,
-                   PaintContext& context);
+// Places the calendar under `anchor` (the input's border box) and paints it there, in the
+// input's font and accent colour.
+void PaintCalendar(DateControl& date, const Element& input, const Rect& anchor, Size viewport,
+                   const ComputedStyle& style, PaintContext& context);
 
 }  // namespace htmlengine

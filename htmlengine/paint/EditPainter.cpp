@@ -29,7 +29,8 @@ struct ShownLine {
     int XOf(size_t index) const { return left + (index == 0 ? 0 : extents[index - 1]); }
 };
 
-void PaintSelection(const ShownLine& line, const EditControl& edit, const Font& font, float opacity, Painter& painter)
+void PaintSelection(const ShownLine& line, const EditControl& edit, const ComputedStyle& style, float opacity,
+                    Painter& painter)
 {
     size_t from = edit.SelectionStart(), to = edit.SelectionEnd();
     if (from == to)
@@ -37,8 +38,8 @@ void PaintSelection(const ShownLine& line, const EditControl& edit, const Font& 
     Rect band = { line.XOf(from), line.baseline - line.metrics.ascent, line.XOf(to) - line.XOf(from),
                   line.metrics.ascent + line.metrics.descent };
     ClipScope clip(painter, band);
-    painter.FillRect(band, Faded(palette::kAccent, opacity));
-    painter.DrawString({ line.left, line.baseline }, line.text, font, Faded(palette::kWhite, opacity));
+    painter.FillRect(band, Faded(style.accentColor, opacity));
+    painter.DrawString({ line.left, line.baseline }, line.text, *style.font, Faded(palette::kWhite, opacity));
 }
 
 // The calendar glyph of a date input, at the right of its padding box; presses from its
@@ -76,7 +77,7 @@ void PaintEdit(const Box& box, EditControl& edit, const Rect& borderBox, float o
         ClipScope clip(context.painter, content);
         context.painter.DrawString({ line.left, line.baseline }, line.text, font, Faded(box.style->color, opacity));
         if (focused)
-            PaintSelection(line, edit, font, opacity, context.painter);
+            PaintSelection(line, edit, *box.style, opacity, context.painter);
         if (focused && context.caretVisible && edit.SelectionStart() == edit.SelectionEnd())
             context.painter.FillRect({ line.XOf(edit.Caret()), line.baseline - line.metrics.ascent, 1,
                                        line.metrics.ascent + line.metrics.descent },

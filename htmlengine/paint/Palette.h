@@ -1,6 +1,7 @@
 #pragma once
 // The engine's own colours, for what it draws where no style sheet says (check boxes,
-// radios, carets, scroll bars, calendars, tooltips): those of the program's light theme.
+// radios, scroll bars, calendars, tooltips); the accent in them is the element's
+// accent-color.
 #include "htmlengine/document/style/ComputedStyle.h"
 
 namespace htmlengine::palette {
@@ -10,7 +11,6 @@ constexpr Color Rgb(unsigned rgb)
     return { uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255 };
 }
 
-constexpr Color kAccent = Rgb(0x2B6A99);
 constexpr Color kText = Rgb(0x1E2A33);
 constexpr Color kSecondaryText = Rgb(0x5F6B75);
 constexpr Color kWhite = Rgb(0xFFFFFF);

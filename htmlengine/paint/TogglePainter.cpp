@@ -19,9 +19,9 @@ Rect MarkArea(const Box& box, const Rect& borderBox)
     return { x, content.y + (content.height - kToggleSize) / 2, kToggleSize, kToggleSize };
 }
 
-void PaintCheckMark(const Rect& r, bool checked, bool disabled, float opacity, Painter& painter)
+void PaintCheckMark(const Rect& r, bool checked, bool disabled, Color accent, float opacity, Painter& painter)
 {
-    Color fill = checked ? (disabled ? palette::kDisabledCheckedFill : palette::kAccent)
+    Color fill = checked ? (disabled ? palette::kDisabledCheckedFill : accent)
                          : (disabled ? palette::kDisabledFill : palette::kWhite);
     Color frame = checked ? fill : disabled ? palette::kDisabledBorder : palette::kBoxBorder;
     painter.FillRoundRect(r, 2, Faded(fill, opacity));
@@ -31,14 +31,14 @@ void PaintCheckMark(const Rect& r, bool checked, bool disabled, float opacity, P
                           Faded(palette::kWhite, opacity));
 }
 
-void PaintRadioMark(const Rect& r, bool checked, bool disabled, float opacity, Painter& painter)
+void PaintRadioMark(const Rect& r, bool checked, bool disabled, Color accent, float opacity, Painter& painter)
 {
-    Color accent = disabled ? palette::kDisabledText : palette::kAccent;
-    Color frame = checked ? accent : disabled ? palette::kDisabledBorder : palette::kBoxBorder;
+    Color dot = disabled ? palette::kDisabledText : accent;
+    Color frame = checked ? dot : disabled ? palette::kDisabledBorder : palette::kBoxBorder;
     painter.FillRoundRect(r, r.width / 2, Faded(disabled ? palette::kDisabledFill : palette::kWhite, opacity));
     painter.StrokeRoundRect(r, r.width / 2, 1, Faded(frame, opacity));
     if (checked)
-        painter.FillRoundRect(Inset(r, { 4, 4, 4, 4 }), 3, Faded(accent, opacity));
+        painter.FillRoundRect(Inset(r, { 4, 4, 4, 4 }), 3, Faded(dot, opacity));
 }
 
 }  // namespace
@@ -49,9 +49,9 @@ void PaintToggle(const Box& box, bool radio, const Rect& borderBox, float opacit
     bool checked = (box.element->State() & kStateChecked) != 0;
     bool disabled = IsDisabledInTree(*box.element);
     if (radio)
-        PaintRadioMark(mark, checked, disabled, opacity, painter);
+        PaintRadioMark(mark, checked, disabled, box.style->accentColor, opacity, painter);
     else
-        PaintCheckMark(mark, checked, disabled, opacity, painter);
+        PaintCheckMark(mark, checked, disabled, box.style->accentColor, opacity, painter);
 }
 
 }  // namespace htmlengine

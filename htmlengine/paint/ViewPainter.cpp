@@ -26,7 +26,7 @@ void PaintOpenCalendar(LayoutView& layout, Document& document, PaintContext& con
     const Box* box = layout.BoxOf(*owner);
     if (!date.CalendarOpen() || !box || !layout.ElementRect(*owner, anchor))
         return;
-    PaintCalendar(date, *owner, anchor, layout.Viewport(), *box->style->font, context);
+    PaintCalendar(date, *owner, anchor, layout.Viewport(), *box->style, context);
 }
 
 // The canvas takes the root's background, or the body's when the root has none (CSS 2.1

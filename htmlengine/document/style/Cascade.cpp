@@ -2,9 +2,11 @@
 
 #include "htmlengine/document/css/CssParser.h"
 #include "htmlengine/document/css/SelectorMatcher.h"
+#include "htmlengine/document/css/VarReference.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/style/ComputedStyle.h"
+#include "htmlengine/document/style/CustomProperties.h"
 #include "htmlengine/document/style/RuleIndex.h"
 
 #include <algorithm>
@@ -132,6 +134,19 @@ const std::unordered_map<std::string, const wchar_t*>& DefaultDisplays()
     return displays;
 }
 
+// The text as a page reads it back, its var() references replaced; false when one resolves to
+// nothing (the property is then unset).
+bool Substitute(Element& element, std::wstring& value)
+{
+    if (!HasVarReference(value))
+        return true;
+    std::wstring out, problem;
+    if (!SubstituteCustomProperties(value, ComputedStyleOf(element)->custom.get(), out, problem))
+        return false;
+    value = std::move(out);
+    return true;
+}
+
 CascadedValues Compute(Element& element)
 {
     DeclarationList inlineStyle;
@@ -139,6 +154,8 @@ CascadedValues Compute(Element& element)
     cascaded["display"] = DefaultDisplay(element);
     for (const Candidate& c : Cascade(element, nullptr, inlineStyle))
         cascaded[c.declaration->property] = c.declaration->value;
+    for (auto it = cascaded.begin(); it != cascaded.end();)
+        it = Substitute(element, it->second) ? std::next(it) : cascaded.erase(it);
     return cascaded;
 }
 
@@ -179,9 +196,10 @@ std::wstring StyleProperty(Element& element, const std::string& property)
 {
     DeclarationList inlineStyle;
     std::vector<Candidate> candidates = Cascade(element, &property, inlineStyle);
-    if (!candidates.empty())
-        return candidates.back().declaration->value;
-    return property == "display" ? DefaultDisplay(element) : std::wstring();
+    if (candidates.empty())
+        return property == "display" ? DefaultDisplay(element) : std::wstring();
+    std::wstring value = candidates.back().declaration->value;
+    return Substitute(element, value) ? value : std::wstring();
 }
 
 bool IsElementVisible(Element& element)

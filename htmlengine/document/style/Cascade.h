@@ -15,11 +15,12 @@ class Element;
 // live in `inlineStyle`, which must outlive the result.
 std::vector<const Declaration*> MatchedDeclarations(Element& element, DeclarationList& inlineStyle);
 
-// The winning text of every property; the reference stays valid until the document's styles change.
+// The winning text of every property, var() references resolved (a property whose var()
+// resolves to nothing is absent); the reference stays valid until the document's styles change.
 const CascadedValues& CascadedStyle(Element& element);
 
 // The winning text of one property, matching only the rules that declare it; empty when
-// nothing sets it ("display" always has a value).
+// nothing sets it or a var() in it resolves to nothing ("display" always has a value).
 std::wstring StyleProperty(Element& element, const std::string& property);
 
 // The display an element has before any style sheet ("block" for div, "table-cell" for td...).

@@ -5,6 +5,7 @@
 // what they refer to. Inherited properties (colour, font, text, cursor, visibility,
 // list-style, white-space) come from the parent unless the element sets them.
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -141,6 +142,9 @@ struct ComputedStyle {
 
     // Background
     Color color = { 0, 0, 0, 255 };
+    // CSS Basic UI 4 §6.2: what the engine draws in a control's accent (a check box's fill, a
+    // radio's dot, the calendar's chosen day, an edit's selection); the default sheet gives it.
+    Color accentColor = { 0, 0, 0, 255 };
     Color backgroundColor;
     std::wstring backgroundImage;  // the URL inside url(...), "stock:..." names kept; empty: none
     BackgroundRepeat backgroundRepeat = BackgroundRepeat::Repeat;
@@ -170,6 +174,9 @@ struct ComputedStyle {
     AlignItems alignItems = AlignItems::Stretch;
     AlignItems alignSelf = AlignItems::Auto;
     int rowGap = 0, columnGap = 0;
+
+    // The custom properties ("--name") in force, inherited; null when there are none.
+    std::shared_ptr<const std::map<std::string, std::wstring>> custom;
 
     // The engine's own
     std::wstring behavior;

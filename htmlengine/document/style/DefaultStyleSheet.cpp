@@ -14,7 +14,7 @@ const wchar_t kHidden[] = L"head, title, style, script, link, meta, popup { disp
 
 // CSS 2.1 Appendix D, the part our pages meet; pages are windows, so the body has no margin.
 const wchar_t kHtml[] =
-    L"html { font: 12px 'Segoe UI', Tahoma, sans-serif; color: black }"
+    L"html { font: 12px 'Segoe UI', Tahoma, sans-serif; color: black; accent-color: Highlight }"
     L"p, pre, blockquote { margin: 1em 0 }"
     L"h1 { font-size: 2em; margin: 0.67em 0; font-weight: bold }"
     L"h2 { font-size: 1.5em; margin: 0.83em 0; font-weight: bold }"
@@ -43,19 +43,19 @@ const wchar_t kHtml[] =
 // any of it.
 const wchar_t kControls[] =
     L"input, textarea, button, select, progress { box-sizing: border-box }"
-    L"input, textarea { border: 1px solid #B8C1C8; border-radius: 3px; padding: 4px 8px; background: white;"
+    L"input, textarea { border: 1px solid #A0A0A0; border-radius: 3px; padding: 4px 8px; background: white;"
     L" cursor: text }"
     L"input[type=checkbox], input[type=radio], button[type=checkbox], button[type=radio] { border: none; padding: 0;"
     L" background: transparent; width: 14px; height: 14px; margin: 3px; cursor: default }"
-    L"input[type=button], input[type=submit], button { border: 1px solid #B8C1C8; border-radius: 3px;"
+    L"input[type=button], input[type=submit], button { border: 1px solid #A0A0A0; border-radius: 3px;"
     L" padding: 5px 12px; background: white; text-align: center; cursor: default; white-space: nowrap }"
     L"button[type=checkbox], button[type=radio] { padding: 0 0 0 18px; width: auto; height: auto;"
     L" background: transparent; border: none; text-align: left }"
-    L"select { display: inline-flex; align-items: center; border: 1px solid #B8C1C8; border-radius: 3px;"
+    L"select { display: inline-flex; align-items: center; border: 1px solid #A0A0A0; border-radius: 3px;"
     L" padding: 4px 0 4px 8px; background: white; cursor: default; white-space: nowrap }"
     L"select > caption { display: block; flex-grow: 1; overflow: hidden; text-overflow: ellipsis }"
     L"select > button { border: none; padding: 0; width: 20px; align-self: stretch; background: transparent }"
-    L"popup { background: white; border: 1px solid #8F9BA5; overflow-y: auto }"
+    L"popup { background: white; border: 1px solid #A0A0A0; overflow-y: auto }"
     L"popup > option, option { display: block; padding: 4px 8px; white-space: nowrap; cursor: default }"
     L"progress { width: 160px; height: 10px }";
 

@@ -1,5 +1,7 @@
 #include "htmlengine/document/style/StyleProperties.h"
 
+#include "htmlengine/document/style/CustomProperties.h"
+
 #include <unordered_map>
 
 namespace htmlengine {
@@ -33,7 +35,7 @@ const PropertyDefinition* FindProperty(const std::string& name)
 
 bool IsKnownProperty(const std::string& name)
 {
-    return FindProperty(name) || IsNonVisualProperty(name);
+    return FindProperty(name) || IsNonVisualProperty(name) || IsCustomProperty(name);
 }
 
 bool IsNonVisualProperty(const std::string& name)

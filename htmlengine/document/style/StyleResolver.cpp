@@ -2,12 +2,14 @@
 // the element's declarations from the cascade, weakest first, font properties before the
 // rest (em refers to the font size), then CSS 2.1 §9.7's rules between display, position
 // and float.
+#include "htmlengine/document/css/VarReference.h"
 #include "htmlengine/document/dom/AsciiCase.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/style/Cascade.h"
 #include "htmlengine/document/style/ComputedStyle.h"
+#include "htmlengine/document/style/CustomProperties.h"
 #include "htmlengine/document/style/StyleProperties.h"
 #include "htmlengine/document/style/StyleShare.h"
 
@@ -37,6 +39,7 @@ ComputedStyle Inherited(const ComputedStyle& parent)
 {
     ComputedStyle style = InitialStyle();
     style.color = parent.color;
+    style.accentColor = parent.accentColor;
     style.font = parent.font;
     style.textAlign = parent.textAlign;
     style.textDecoration = parent.textDecoration;
@@ -50,6 +53,7 @@ ComputedStyle Inherited(const ComputedStyle& parent)
     style.borderCollapse = parent.borderCollapse;
     style.borderSpacingX = parent.borderSpacingX;
     style.borderSpacingY = parent.borderSpacingY;
+    style.custom = parent.custom;
     for (BorderSide& side : style.border)
         side.width = kMediumBorderWidth;
     style.outline.width = kMediumBorderWidth;
@@ -66,12 +70,17 @@ void Apply(Element& element, ComputedStyle& style, const Declaration& declaratio
 {
     const PropertyDefinition* definition = FindProperty(declaration.property);
     if (!definition) {
-        if (!IsNonVisualProperty(declaration.property))
+        if (!IsNonVisualProperty(declaration.property) && !IsCustomProperty(declaration.property))
             Report(element, L"property not supported: " + Widen(declaration.property));
         return;
     }
-    const std::wstring& value = declaration.value;
-    if (EqualsNoCase(value, L"inherit"))
+    std::wstring value = declaration.value, problem;
+    // CSS Custom Properties 1 §3.1: a var() that resolves to nothing makes the declaration
+    // "unset": the inherited value for an inherited property, the initial one otherwise.
+    if (HasVarReference(value) && !SubstituteCustomProperties(declaration.value, style.custom.get(), value, problem)) {
+        Report(element, Widen(declaration.property) + L": " + problem);
+        definition->copy(style, Inherited(context.parent));
+    } else if (EqualsNoCase(value, L"inherit"))
         definition->copy(style, context.parent);
     else if (EqualsNoCase(value, L"initial") || EqualsNoCase(value, L"unset"))
         definition->copy(style, InitialStyle());
@@ -127,6 +136,10 @@ std::shared_ptr<const ComputedStyle> Resolve(Element& element, const ComputedSty
                                              const std::vector<const Declaration*>& declarations, float rootFontSize)
 {
     ComputedStyle style = Inherited(parent);
+    std::vector<std::wstring> problems;
+    style.custom = ResolveCustomProperties(parent.custom, declarations, problems);
+    for (const std::wstring& problem : problems)
+        Report(element, problem);
     Apply(element, style, { "display", display, false }, { parent, {} });
     PropertyContext fonts { parent, { float(parent.font->size), rootFontSize } };
     for (const Declaration* declaration : declarations)

@@ -225,6 +225,11 @@ bool ApplyColor(ComputedStyle& style, std::wstring_view value, const PropertyCon
     return ParseColor(value, context.parent.color, style.color);
 }
 
+bool ApplyAccentColor(ComputedStyle& style, std::wstring_view value, const PropertyContext&)
+{
+    return ParseColor(value, style.color, style.accentColor);
+}
+
 bool ApplyLineHeight(ComputedStyle& style, std::wstring_view value, const PropertyContext& context)
 {
     return ReadLineHeight(value, context, style.font ? style.font->size : 12, style.lineHeight);
@@ -277,6 +282,7 @@ bool IsFontProperty(const std::string& name)
 void AddTextProperties(std::vector<PropertyDefinition>& table)
 {
     table.push_back({ "color", &ApplyColor, &CopyField<Color, &ComputedStyle::color> });
+    table.push_back({ "accent-color", &ApplyAccentColor, &CopyField<Color, &ComputedStyle::accentColor> });
     table.push_back({ "font", &ApplyFont, &CopyFont });
     table.push_back({ "font-family", &ApplyFamily, &CopyFont });
     table.push_back({ "font-size", &ApplySize, &CopyFont });

@@ -39,6 +39,20 @@ TEST_F(Cascade, SpecificityOrderImportanceInlineAndRuntime)
     EXPECT_EQ(L"type", Style("p", "color"));  // restyled after attribute changes
 }
 
+// A page reads a property back with its var() references resolved, the custom property too.
+TEST_F(Cascade, StylesReadBackWithCustomPropertiesResolved)
+{
+    Load("<html><head><style>:root { --line: 1px solid var(--ink); --ink: #2B6A99 }"
+         "p { border: var(--line); color: var(--none); margin: var(--none, 4px) }</style></head>"
+         "<body><p id=x>x</p></body></html>");
+    EXPECT_EQ(L"1px solid #2B6A99", Style("#x", "border"));
+    const wchar_t* line = nullptr;
+    HTMLayoutGetStyleAttribute(Root(), "--line", &line);
+    EXPECT_STREQ(L"1px solid #2B6A99", line);
+    EXPECT_EQ(L"4px", Style("#x", "margin"));
+    EXPECT_EQ(L"(none)", Style("#x", "color"));  // unset
+}
+
 TEST_F(Cascade, StatesRestyleAndPopupsShowOnlyWhileExpanded)
 {
     Load("<html><head><style>.panel { display: none } .panel:expanded { display: block }"

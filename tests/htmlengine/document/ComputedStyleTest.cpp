@@ -94,6 +94,8 @@ TEST_F(ComputedStyles, ValuesOfProperties)
               return Hex(s.color) == "FF0000/FF" && s.textAlign == TextAlign::Right &&
                      s.padding[kTop] == Length::Px(0) && s.cursor == Cursor::Pointer;
           } },
+        { "the accent inherits", "accent-color: #102030", "",
+          [](const ComputedStyle& s) { return Hex(s.accentColor) == "102030/FF"; } },
         { "inherit and initial", "padding: 5px; color: red", "padding: inherit; color: initial",
           [](const ComputedStyle& s) { return s.padding[kLeft] == Length::Px(5) && Hex(s.color) == "000000/FF"; } },
         { "floats and absolute boxes are blocks", "", "display: inline; float: left",
@@ -133,4 +135,71 @@ TEST_F(ComputedStyles, WhatCannotBeReadIsLoggedOnce)
     EXPECT_NE(std::wstring::npos, errors.find(L"value not understood: width: wide"));
     EXPECT_EQ(errors.find(L"box-shadow"), errors.rfind(L"box-shadow"));
     EXPECT_EQ(errors.find(L"width: wide"), errors.rfind(L"width: wide"));
+}
+
+TEST_F(ComputedStyles, CustomPropertiesAreInheritedAndSubstituted)
+{
+    const std::vector<StyleCase> cases = {
+        { "a custom property inherits", "--ink: #102030", "color: var(--ink)",
+          [](const ComputedStyle& s) { return Hex(s.color) == "102030/FF"; } },
+        { "the element's own declaration wins over the inherited one", "--ink: #102030",
+          "--ink: #405060; color: var(--ink)", [](const ComputedStyle& s) { return Hex(s.color) == "405060/FF"; } },
+        { "a fallback stands in for what is not defined, a var() in it too", "--ink: #102030",
+          "color: var(--none, var(--ink)); background-color: var(--none, #ABCDEF)",
+          [](const ComputedStyle& s) { return Hex(s.color) == "102030/FF" && Hex(s.backgroundColor) == "ABCDEF/FF"; } },
+        { "a var() inside a shorthand", "--line: #ABC; --thin: 1px", "border: var(--thin) solid var(--line)",
+          [](const ComputedStyle& s) {
+              return s.border[kTop].width == 1 && Hex(s.border[kLeft].color) == "AABBCC/FF";
+          } },
+        { "one custom property refers to another, in any order", "--edge: var(--width) dashed; --width: 2px",
+          "border-top: var(--edge)",
+          [](const ComputedStyle& s) {
+              return s.border[kTop].width == 2 && s.border[kTop].style == BorderStyle::Dashed;
+          } },
+        { "names are case-blind as every property name", "--Accent: #2B6A99", "color: VAR(--ACCENT)",
+          [](const ComputedStyle& s) { return Hex(s.color) == "2B6A99/FF"; } },
+        { "an undefined var() unsets: inherited properties inherit, others are initial", "color: red; padding: 5px",
+          "padding: 3px; padding: var(--none); color: blue; color: var(--none)",
+          [](const ComputedStyle& s) { return Hex(s.color) == "FF0000/FF" && s.padding[kTop] == Length::Px(0); } },
+        { "a cycle leaves its properties undefined", "", "--a: var(--b); --b: var(--a); color: var(--a, #00FF00)",
+          [](const ComputedStyle& s) { return Hex(s.color) == "00FF00/FF"; } },
+    };
+    for (const StyleCase& c : cases) {
+        Load(std::string("<div style='") + c.parentCss + "'><p id=x style='" + c.css + "'>x</p></div>");
+        EXPECT_TRUE(c.holds(Of("#x"))) << c.name;
+    }
+}
+
+TEST_F(ComputedStyles, CustomPropertiesFollowTheCascadeAndRestyleWhatUsesThem)
+{
+    Load("<style>:root { --accent: #2B6A99 } .dark { --accent: #163C5C } a { color: var(--accent) }"
+         "b { border: 1px solid var(--accent, black) }</style><div id=d><p><a id=a>a</a><b id=b>b</b></p></div>");
+    EXPECT_EQ("2B6A99/FF", Hex(Of("#a").color));
+    HTMLayoutSetAttributeByName(Find("#d"), "class", L"dark");
+    EXPECT_EQ("163C5C/FF", Hex(Of("#a").color));
+    EXPECT_EQ("163C5C/FF", Hex(Of("#b").border[kTop].color));
+    HTMLayoutSetStyleAttribute(Find("#d"), "--accent", L"#FF0000");
+    EXPECT_EQ("FF0000/FF", Hex(Of("#a").color));
+    HTMLayoutSetStyleAttribute(Find("#d"), "--accent", nullptr);
+    HTMLayoutSetAttributeByName(Find("#d"), "class", nullptr);
+    EXPECT_EQ("2B6A99/FF", Hex(Of("#a").color));
+}
+
+TEST_F(ComputedStyles, AVarThatResolvesToNothingIsLogged)
+{
+    Load("<style>p { color: var(--missing); width: var(10px) } q { --self: var(--self) }</style><p id=p>a</p><q "
+         "id=q>q</q>");
+    Of("#p");
+    Of("#q");
+    std::wstring errors = Errors();
+    EXPECT_NE(std::wstring::npos, errors.find(L"color: custom property not defined: --missing"));
+    EXPECT_NE(std::wstring::npos, errors.find(L"width: var() not understood"));
+    EXPECT_NE(std::wstring::npos, errors.find(L"custom property refers to itself: --self"));
+    EXPECT_EQ(std::wstring::npos, errors.find(L"property not supported: --self"));
+}
+
+TEST_F(ComputedStyles, TheEngineCarriesNoThemeOfItsOwn)
+{
+    Load("<input id=i type=checkbox>");
+    EXPECT_EQ("3399FF/FF", Hex(Of("#i").accentColor)) << "the system highlight";
 }

@@ -105,7 +105,7 @@ TEST_F(ControlWindow, ADayChosenInTheCalendar)
 
 TEST_F(ControlWindow, PixelProbesOfAFillAndAPicture)
 {
-    Load("<style>html { background-color: white } body { margin: 0 }"
+    Load("<style>html { background-color: white; accent-color: #2B6A99 } body { margin: 0 }"
          "#fill { background-color: #2B6A99; width: 50px; height: 30px }</style>"
          "<div id=fill></div><img id=icon src=res:TESTICON.png>"
          "<div style='overflow: hidden; height: 20px'>clipped</div><input type=checkbox id=box checked>");

@@ -87,7 +87,8 @@ TEST_F(PaintTest, APictureIsDecodedOncePerUrlAndABrokenOneIsLogged)
 
 TEST_F(PaintTest, ControlsDrawTheirState)
 {
-    Load("<input type=checkbox id=c checked><input type=radio id=r checked><progress id=p value=50></progress>"
+    Load("<style>html { accent-color: #2B6A99 } progress { color: #2B6A99 }</style>"
+         "<input type=checkbox id=c checked><input type=radio id=r checked><progress id=p value=50></progress>"
          "<input id=t value=abc><button disabled id=b><img src=res:TESTICON.png></button>");
     std::vector<std::string> lines = Record();
     EXPECT_GE(IndexOf(lines, "lines"), 0) << "the tick";
