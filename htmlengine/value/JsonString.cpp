@@ -13,6 +13,14 @@ bool TakeLength(size_t count, uint32_t& length)
     return true;
 }
 
+// Past the characters that stand for themselves: up to the next quote or backslash.
+const wchar_t* SkipPlain(const wchar_t* cursor, const wchar_t* end)
+{
+    while (cursor < end && *cursor != L'"' && *cursor != L'\\')
+        ++cursor;
+    return cursor;
+}
+
 int HexDigitValue(wchar_t c)
 {
     if (c >= L'0' && c <= L'9')
@@ -31,18 +39,21 @@ int HexDigitValue(wchar_t c)
 bool JsonStringReader::Read(const wchar_t*& cursor, const wchar_t* end, const wchar_t*& chars, uint32_t& length)
 {
     const wchar_t* run = ++cursor;
-    while (cursor < end && *cursor != L'"' && *cursor != L'\\')
-        ++cursor;
+    cursor = SkipPlain(cursor, end);
     if (cursor < end && *cursor == L'"') {
         chars = run;
         return TakeLength(static_cast<size_t>(cursor++ - run), length);
     }
     m_unescaped.assign(run, cursor);
     while (cursor < end && *cursor != L'"') {
-        if (*cursor != L'\\')
-            m_unescaped.push_back(*cursor++);
-        else if (!ReadEscape(cursor, end))
-            return false;
+        if (*cursor == L'\\') {
+            if (!ReadEscape(cursor, end))
+                return false;
+            continue;
+        }
+        run = cursor;
+        cursor = SkipPlain(cursor, end);
+        m_unescaped.append(run, cursor);
     }
     if (cursor == end)
         return false;

@@ -56,6 +56,28 @@ TEST(JsonRead, RepeatedKeysInALargeObject)
     EXPECT_EQ(L"-30", thirtieth.Text());
 }
 
+// A parsed reply's parts share its memory: a part copied out must keep it after the reply goes,
+// across the many pieces a large reply is made of.
+TEST(JsonRead, PartsOutliveTheParsedReply)
+{
+    std::wstring text = L"{\"records\":[";
+    for (int i = 0; i < 5000; ++i)
+        text += (i ? L"," : L"") + std::wstring(L"{\"note\":\"entry ") + std::to_wstring(i) + L"\"}";
+    text += L"]}";
+    TestValue record, key, records;
+    {
+        TestValue reply = Parse(text);
+        ValueNthElementValue(reply.get(), 0, records.get());
+        ValueNthElementValue(records.get(), 4321, record.get());
+        ValueNthElementKey(record.get(), 0, key.get());
+    }
+    EXPECT_EQ(L"{\"note\":\"entry 4321\"}", record.Text());
+    EXPECT_EQ(L"\"note\"", key.Text());
+    ValueClear(records.get());
+    ValueClear(record.get());
+    EXPECT_EQ(L"\"note\"", key.Text());
+}
+
 TEST(JsonRead, Strings)
 {
     const ReadCase cases[] = {
