@@ -8,6 +8,7 @@
 #include "htmlengine/value/KeyCache.h"
 #include "htmlengine/value/MemberIndex.h"
 #include "htmlengine/value/ValueSlot.h"
+#include "htmlengine/value/ValueStack.h"
 
 namespace htmlengine {
 
@@ -21,7 +22,7 @@ namespace {
 class JsonReader {
 public:
     JsonReader(const wchar_t* text, size_t length)
-        : m_cursor(text), m_end(text + length), m_arena(length), m_keys(m_arena)
+        : m_cursor(text), m_end(text + length), m_arena(length), m_keys(m_arena), m_shortTexts(m_arena)
     {
     }
     JsonReader(const JsonReader&) = delete;
@@ -47,11 +48,12 @@ private:
 
     const wchar_t* m_cursor;
     const wchar_t* m_end;
-    std::vector<VALUE> m_values;
+    ValueStack m_values;
     std::vector<Member> m_members;
     JsonStringReader m_strings;
     BlockArena m_arena;
     KeyCache m_keys;
+    KeyCache m_shortTexts;  // dates, codes and names repeat from record to record
 };
 
 // JSON-text = ws value ws (section 2)
@@ -89,7 +91,7 @@ bool JsonReader::ReadValue(int depth)
 bool JsonReader::ReadArray(int depth)
 {
     ++m_cursor;
-    size_t first = m_values.size();
+    size_t first = m_values.Size();
     SkipBlanks();
     if (!Consume(L']')) {
         do {
@@ -101,8 +103,8 @@ bool JsonReader::ReadArray(int depth)
         if (!Consume(L']'))
             return false;
     }
-    Block* array = NewArrayBlock(m_values.data() + first, static_cast<uint32_t>(m_values.size() - first), &m_arena);
-    m_values.resize(first);  // the block owns them now
+    Block* array = NewArrayBlock(static_cast<uint32_t>(m_values.Size() - first), &m_arena);
+    m_values.MoveFrom(first, ArrayElements(array));  // the block owns them now
     PushBlock(VALUE_ARRAY, array);
     return true;
 }
@@ -195,7 +197,9 @@ bool JsonReader::ReadString()
     uint32_t length = 0;
     if (!m_strings.Read(m_cursor, m_end, chars, length))
         return false;
-    PushBlock(VALUE_STRING, NewStringBlock(chars, length, &m_arena));
+    const uint32_t kShortText = 16;
+    PushBlock(VALUE_STRING,
+              length <= kShortText ? m_shortTexts.Intern(chars, length) : NewStringBlock(chars, length, &m_arena));
     return true;
 }
 
@@ -206,7 +210,7 @@ bool JsonReader::ReadWord(const wchar_t* word, uint32_t type, uint32_t data)
         if (m_cursor == m_end || *m_cursor != *word)
             return false;
     VALUE value = { type, 0, data };
-    m_values.push_back(value);
+    m_values.Push(value);
     return true;
 }
 
@@ -215,7 +219,7 @@ bool JsonReader::ReadNumber()
     VALUE value = {};
     if (!ReadJsonNumber(m_cursor, m_end, value))
         return false;
-    m_values.push_back(value);
+    m_values.Push(value);
     return true;
 }
 
@@ -237,14 +241,12 @@ bool JsonReader::Consume(wchar_t expected)
 void JsonReader::PushBlock(uint32_t type, Block* block)
 {
     VALUE value = { type, 0, reinterpret_cast<uintptr_t>(block) };
-    m_values.push_back(value);
+    m_values.Push(value);
 }
 
 VALUE JsonReader::PopValue()
 {
-    VALUE value = m_values.back();
-    m_values.pop_back();
-    return value;
+    return m_values.Pop();
 }
 
 }  // namespace

@@ -41,9 +41,14 @@ Block* NewStringBlock(const wchar_t* chars, uint32_t length, BlockArena* arena)
     return block;
 }
 
+Block* NewArrayBlock(uint32_t count, BlockArena* arena)
+{
+    return AllocateBlock(count, static_cast<size_t>(count) * sizeof(VALUE), arena);
+}
+
 Block* NewArrayBlock(const VALUE* elements, uint32_t count, BlockArena* arena)
 {
-    Block* block = AllocateBlock(count, static_cast<size_t>(count) * sizeof(VALUE), arena);
+    Block* block = NewArrayBlock(count, arena);
     if (count > 0)
         std::memcpy(static_cast<void*>(block + 1), elements, count * sizeof(VALUE));
     return block;

@@ -90,6 +90,35 @@ TEST(JsonRead, Strings)
     ExpectReadsAs(cases, sizeof cases / sizeof cases[0]);
 }
 
+// Plain runs are scanned several characters at a time: an escape must stop the scan wherever it
+// falls, and a text that ends inside a string is refused wherever it ends.
+TEST(JsonRead, StringsOfEveryLengthAroundTheScanWidth)
+{
+    for (size_t length = 0; length <= 20; ++length) {
+        std::wstring plain(length, L'x');
+        for (size_t at = 0; at <= length; ++at) {
+            std::wstring text = L"\"" + plain.substr(0, at) + L"\\\"" + plain.substr(at) + L"\"";
+            SCOPED_TRACE(text);
+            EXPECT_EQ(plain.substr(0, at) + L"\"" + plain.substr(at), Parse(text).Text(VALUE_MODE_PLAIN));
+            TestValue unterminated;
+            EXPECT_EQ(VALUE_SYNTAX_ERROR,
+                      ValueFromString(unterminated.get(), text.data(), text.size() - 1, VALUE_MODE_JSON));
+        }
+    }
+}
+
+// Short texts are shared within a reply; more distinct ones than the sharing table holds must
+// each keep their own characters.
+TEST(JsonRead, ManyDistinctShortTextsStayDistinct)
+{
+    std::wstring text = L"[";
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 600; ++i)
+            text += (round || i ? L",\"" : L"\"") + std::to_wstring(i * 7919) + L"\"";
+    text += L"]";
+    EXPECT_EQ(text, Parse(text).Text());
+}
+
 TEST(JsonRead, EachUnicodeEscapeIsOneUnit)
 {
     const wchar_t* chars = nullptr;
