@@ -19,7 +19,7 @@ public:
     void MoveFrom(size_t first, VALUE* target);
 
 private:
-    static const size_t kPiece = 4096;
+    static const size_t kPiece = 512;
 
     std::vector<std::unique_ptr<VALUE[]>> m_pieces;
     size_t m_size = 0;
