@@ -1,6 +1,6 @@
 #pragma once
-// Member names repeat in every record of a reply; sharing one string block per name keeps a
-// parsed reply small. A fixed table that forgets on collision is enough for that.
+// Member names and short texts repeat in every record of a reply; sharing one string block per
+// text keeps a parsed reply small. A fixed table that forgets on collision is enough for that.
 #include "htmlengine/value/BlockArena.h"
 
 namespace htmlengine {
