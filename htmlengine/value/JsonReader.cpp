@@ -8,6 +8,7 @@
 #include "htmlengine/value/KeyCache.h"
 #include "htmlengine/value/MemberIndex.h"
 #include "htmlengine/value/ValueSlot.h"
+#include "htmlengine/value/ValueStack.h"
 
 namespace htmlengine {
 
@@ -15,12 +16,15 @@ namespace {
 
 // Reads standard JSON (RFC 8259) with two allowances: member names may also be unquoted
 // identifiers, and raw control characters inside strings are taken as they are. Values and
-// members read so far wait on two stacks until their array or object closes; whatever is left
-// on them when reading fails is released, so no partial structure ever escapes.
+// members read so far wait on two stacks until their array or object closes. Every block is made
+// in one arena, which the result takes over; when reading fails the arena frees them all, so no
+// partial structure ever escapes.
 class JsonReader {
 public:
-    JsonReader(const wchar_t* text, size_t length) : m_cursor(text), m_end(text + length) {}
-    ~JsonReader();
+    JsonReader(const wchar_t* text, size_t length)
+        : m_cursor(text), m_end(text + length), m_arena(length), m_keys(m_arena), m_shortTexts(m_arena)
+    {
+    }
     JsonReader(const JsonReader&) = delete;
     JsonReader& operator=(const JsonReader&) = delete;
 
@@ -44,21 +48,13 @@ private:
 
     const wchar_t* m_cursor;
     const wchar_t* m_end;
-    std::vector<VALUE> m_values;
+    ValueStack m_values;
     std::vector<Member> m_members;
     JsonStringReader m_strings;
+    BlockArena m_arena;
     KeyCache m_keys;
+    KeyCache m_shortTexts;  // dates, codes and names repeat from record to record
 };
-
-JsonReader::~JsonReader()
-{
-    for (VALUE& value : m_values)
-        ResetValue(value);
-    for (Member& member : m_members) {
-        ReleaseBlock(member.key, VALUE_STRING);
-        ResetValue(member.value);
-    }
-}
 
 // JSON-text = ws value ws (section 2)
 bool JsonReader::Read(VALUE& result)
@@ -70,6 +66,8 @@ bool JsonReader::Read(VALUE& result)
     if (m_cursor != m_end)
         return false;
     result = PopValue();
+    if (HoldsBlock(result.type))
+        m_arena.HandOver();
     return true;
 }
 
@@ -93,7 +91,7 @@ bool JsonReader::ReadValue(int depth)
 bool JsonReader::ReadArray(int depth)
 {
     ++m_cursor;
-    size_t first = m_values.size();
+    size_t first = m_values.Size();
     SkipBlanks();
     if (!Consume(L']')) {
         do {
@@ -105,8 +103,8 @@ bool JsonReader::ReadArray(int depth)
         if (!Consume(L']'))
             return false;
     }
-    Block* array = NewArrayBlock(m_values.data() + first, static_cast<uint32_t>(m_values.size() - first));
-    m_values.resize(first);  // the block owns them now
+    Block* array = NewArrayBlock(static_cast<uint32_t>(m_values.Size() - first), &m_arena);
+    m_values.MoveFrom(first, ArrayElements(array));  // the block owns them now
     PushBlock(VALUE_ARRAY, array);
     return true;
 }
@@ -128,7 +126,7 @@ bool JsonReader::ReadObject(int depth)
         if (!Consume(L'}'))
             return false;
     }
-    Block* object = NewObjectBlock(m_members.data() + first, static_cast<uint32_t>(m_members.size() - first));
+    Block* object = NewObjectBlock(m_members.data() + first, static_cast<uint32_t>(m_members.size() - first), &m_arena);
     m_members.resize(first);  // the block owns them now
     PushBlock(VALUE_OBJECT, object);
     return true;
@@ -142,15 +140,8 @@ bool JsonReader::ReadMember(int depth, MemberIndex& index)
     if (!ReadKey(key))
         return false;
     ptrdiff_t earlier = index.Find(key);
-    if (earlier >= 0) {
-        ReleaseBlock(key, VALUE_STRING);
-    } else {
-        try {
-            m_members.push_back(Member { key, VALUE() });
-        } catch (...) {
-            ReleaseBlock(key, VALUE_STRING);
-            throw;
-        }
+    if (earlier < 0) {
+        m_members.push_back(Member { key, VALUE() });
         index.Added();
     }
     SkipBlanks();
@@ -159,8 +150,8 @@ bool JsonReader::ReadMember(int depth, MemberIndex& index)
     SkipBlanks();
     if (!ReadValue(depth))
         return false;
+    // The earlier value is the arena's: it goes with the arena.
     VALUE& target = earlier >= 0 ? m_members[earlier].value : m_members.back().value;
-    ResetValue(target);
     target = PopValue();
     return true;
 }
@@ -206,7 +197,9 @@ bool JsonReader::ReadString()
     uint32_t length = 0;
     if (!m_strings.Read(m_cursor, m_end, chars, length))
         return false;
-    PushBlock(VALUE_STRING, NewStringBlock(chars, length));
+    const uint32_t kShortText = 16;
+    PushBlock(VALUE_STRING,
+              length <= kShortText ? m_shortTexts.Intern(chars, length) : NewStringBlock(chars, length, &m_arena));
     return true;
 }
 
@@ -217,7 +210,7 @@ bool JsonReader::ReadWord(const wchar_t* word, uint32_t type, uint32_t data)
         if (m_cursor == m_end || *m_cursor != *word)
             return false;
     VALUE value = { type, 0, data };
-    m_values.push_back(value);
+    m_values.Push(value);
     return true;
 }
 
@@ -226,7 +219,7 @@ bool JsonReader::ReadNumber()
     VALUE value = {};
     if (!ReadJsonNumber(m_cursor, m_end, value))
         return false;
-    m_values.push_back(value);
+    m_values.Push(value);
     return true;
 }
 
@@ -248,19 +241,12 @@ bool JsonReader::Consume(wchar_t expected)
 void JsonReader::PushBlock(uint32_t type, Block* block)
 {
     VALUE value = { type, 0, reinterpret_cast<uintptr_t>(block) };
-    try {
-        m_values.push_back(value);
-    } catch (...) {
-        ResetValue(value);
-        throw;
-    }
+    m_values.Push(value);
 }
 
 VALUE JsonReader::PopValue()
 {
-    VALUE value = m_values.back();
-    m_values.pop_back();
-    return value;
+    return m_values.Pop();
 }
 
 }  // namespace

@@ -17,30 +17,18 @@ unsigned HashText(const wchar_t* chars, uint32_t length)
 
 }  // namespace
 
-KeyCache::KeyCache()
+KeyCache::KeyCache(BlockArena& arena) : m_arena(arena)
 {
     for (Block*& slot : m_slots)
         slot = nullptr;
-}
-
-KeyCache::~KeyCache()
-{
-    for (Block* slot : m_slots)
-        if (slot)
-            ReleaseBlock(slot, VALUE_STRING);
 }
 
 Block* KeyCache::Intern(const wchar_t* chars, uint32_t length)
 {
     Block*& slot = m_slots[HashText(chars, length) % kSlots];
     bool cached = slot && slot->count == length && std::wmemcmp(StringChars(slot), chars, length) == 0;
-    if (!cached) {
-        Block* made = NewStringBlock(chars, length);
-        if (slot)
-            ReleaseBlock(slot, VALUE_STRING);
-        slot = made;
-    }
-    RetainBlock(slot);
+    if (!cached)
+        slot = NewStringBlock(chars, length, &m_arena);
     return slot;
 }
 

@@ -3,17 +3,22 @@
 #include <cstring>
 #include <new>
 
+#include "htmlengine/value/BlockArena.h"
 #include "htmlengine/value/ValueSlot.h"
 
 namespace htmlengine {
 
 namespace {
 
-Block* AllocateBlock(uint32_t count, size_t payloadBytes)
+Block* AllocateBlock(uint32_t count, size_t payloadBytes, BlockArena* arena)
 {
-    void* memory = ::operator new(sizeof(Block) + payloadBytes);
-    Block* block = static_cast<Block*>(memory);
-    new (&block->references) std::atomic<int>(1);
+    Block* block;
+    if (arena) {
+        block = arena->Allocate(payloadBytes);
+    } else {
+        block = static_cast<Block*>(::operator new(sizeof(Block) + payloadBytes));
+        new (&block->references) std::atomic<int>(1);
+    }
     block->count = count;
     return block;
 }
@@ -26,9 +31,9 @@ void FreeBlock(Block* block)
 
 }  // namespace
 
-Block* NewStringBlock(const wchar_t* chars, uint32_t length)
+Block* NewStringBlock(const wchar_t* chars, uint32_t length, BlockArena* arena)
 {
-    Block* block = AllocateBlock(length, (static_cast<size_t>(length) + 1) * sizeof(wchar_t));
+    Block* block = AllocateBlock(length, (static_cast<size_t>(length) + 1) * sizeof(wchar_t), arena);
     wchar_t* target = reinterpret_cast<wchar_t*>(block + 1);
     if (length > 0)
         std::memcpy(target, chars, length * sizeof(wchar_t));
@@ -36,17 +41,22 @@ Block* NewStringBlock(const wchar_t* chars, uint32_t length)
     return block;
 }
 
-Block* NewArrayBlock(const VALUE* elements, uint32_t count)
+Block* NewArrayBlock(uint32_t count, BlockArena* arena)
 {
-    Block* block = AllocateBlock(count, static_cast<size_t>(count) * sizeof(VALUE));
+    return AllocateBlock(count, static_cast<size_t>(count) * sizeof(VALUE), arena);
+}
+
+Block* NewArrayBlock(const VALUE* elements, uint32_t count, BlockArena* arena)
+{
+    Block* block = NewArrayBlock(count, arena);
     if (count > 0)
         std::memcpy(static_cast<void*>(block + 1), elements, count * sizeof(VALUE));
     return block;
 }
 
-Block* NewObjectBlock(const Member* members, uint32_t count)
+Block* NewObjectBlock(const Member* members, uint32_t count, BlockArena* arena)
 {
-    Block* block = AllocateBlock(count, static_cast<size_t>(count) * sizeof(Member));
+    Block* block = AllocateBlock(count, static_cast<size_t>(count) * sizeof(Member), arena);
     if (count > 0)
         std::memcpy(static_cast<void*>(block + 1), members, count * sizeof(Member));
     return block;
@@ -54,11 +64,19 @@ Block* NewObjectBlock(const Member* members, uint32_t count)
 
 void RetainBlock(Block* block)
 {
+    if (IsArenaBlock(block)) {
+        RetainArena(block);
+        return;
+    }
     block->references.fetch_add(1, std::memory_order_relaxed);
 }
 
 void ReleaseBlock(Block* block, uint32_t type)
 {
+    if (IsArenaBlock(block)) {
+        ReleaseArena(block);
+        return;
+    }
     // Acquire-release so the thread that frees the block sees every other thread's last use.
     if (block->references.fetch_sub(1, std::memory_order_acq_rel) != 1)
         return;

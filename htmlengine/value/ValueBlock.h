@@ -19,11 +19,16 @@ struct Member {
     VALUE value;
 };
 
-// A string block holds count characters and a terminating NUL.
-Block* NewStringBlock(const wchar_t* chars, uint32_t length);
+class BlockArena;
+
+// Blocks are made on the heap, or in the arena given, whose blocks may hold only blocks of the
+// same arena. A string block holds count characters and a terminating NUL.
+Block* NewStringBlock(const wchar_t* chars, uint32_t length, BlockArena* arena = nullptr);
 // Array and object blocks take over the values given to them (no reference is added).
-Block* NewArrayBlock(const VALUE* elements, uint32_t count);
-Block* NewObjectBlock(const Member* members, uint32_t count);
+Block* NewArrayBlock(const VALUE* elements, uint32_t count, BlockArena* arena = nullptr);
+// An array block whose elements its maker fills in before anyone else sees it.
+Block* NewArrayBlock(uint32_t count, BlockArena* arena);
+Block* NewObjectBlock(const Member* members, uint32_t count, BlockArena* arena = nullptr);
 
 inline const wchar_t* StringChars(const Block* block)
 {
@@ -32,6 +37,10 @@ inline const wchar_t* StringChars(const Block* block)
 inline const VALUE* ArrayElements(const Block* block)
 {
     return reinterpret_cast<const VALUE*>(block + 1);
+}
+inline VALUE* ArrayElements(Block* block)
+{
+    return reinterpret_cast<VALUE*>(block + 1);
 }
 inline const Member* ObjectMembers(const Block* block)
 {

@@ -56,6 +56,28 @@ TEST(JsonRead, RepeatedKeysInALargeObject)
     EXPECT_EQ(L"-30", thirtieth.Text());
 }
 
+// A parsed reply's parts share its memory: a part copied out must keep it after the reply goes,
+// across the many pieces a large reply is made of.
+TEST(JsonRead, PartsOutliveTheParsedReply)
+{
+    std::wstring text = L"{\"records\":[";
+    for (int i = 0; i < 5000; ++i)
+        text += (i ? L"," : L"") + std::wstring(L"{\"note\":\"entry ") + std::to_wstring(i) + L"\"}";
+    text += L"]}";
+    TestValue record, key, records;
+    {
+        TestValue reply = Parse(text);
+        ValueNthElementValue(reply.get(), 0, records.get());
+        ValueNthElementValue(records.get(), 4321, record.get());
+        ValueNthElementKey(record.get(), 0, key.get());
+    }
+    EXPECT_EQ(L"{\"note\":\"entry 4321\"}", record.Text());
+    EXPECT_EQ(L"\"note\"", key.Text());
+    ValueClear(records.get());
+    ValueClear(record.get());
+    EXPECT_EQ(L"\"note\"", key.Text());
+}
+
 TEST(JsonRead, Strings)
 {
     const ReadCase cases[] = {
@@ -66,6 +88,35 @@ TEST(JsonRead, Strings)
         { L"escape in a key", L"{\"a\\u0062\":1}", L"{\"ab\":1}" },
     };
     ExpectReadsAs(cases, sizeof cases / sizeof cases[0]);
+}
+
+// Plain runs are scanned several characters at a time: an escape must stop the scan wherever it
+// falls, and a text that ends inside a string is refused wherever it ends.
+TEST(JsonRead, StringsOfEveryLengthAroundTheScanWidth)
+{
+    for (size_t length = 0; length <= 20; ++length) {
+        std::wstring plain(length, L'x');
+        for (size_t at = 0; at <= length; ++at) {
+            std::wstring text = L"\"" + plain.substr(0, at) + L"\\\"" + plain.substr(at) + L"\"";
+            SCOPED_TRACE(text);
+            EXPECT_EQ(plain.substr(0, at) + L"\"" + plain.substr(at), Parse(text).Text(VALUE_MODE_PLAIN));
+            TestValue unterminated;
+            EXPECT_EQ(VALUE_SYNTAX_ERROR,
+                      ValueFromString(unterminated.get(), text.data(), text.size() - 1, VALUE_MODE_JSON));
+        }
+    }
+}
+
+// Short texts are shared within a reply; more distinct ones than the sharing table holds must
+// each keep their own characters.
+TEST(JsonRead, ManyDistinctShortTextsStayDistinct)
+{
+    std::wstring text = L"[";
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 600; ++i)
+            text += (round || i ? L",\"" : L"\"") + std::to_wstring(i * 7919) + L"\"";
+    text += L"]";
+    EXPECT_EQ(text, Parse(text).Text());
 }
 
 TEST(JsonRead, EachUnicodeEscapeIsOneUnit)

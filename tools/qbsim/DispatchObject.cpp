@@ -2,6 +2,7 @@
 
 #include "tools/qbsim/ComFailure.h"
 #include "tools/qbsim/NameTypeInfo.h"
+#include "tools/qbsim/OwnTime.h"
 
 namespace QbSim {
 
@@ -85,6 +86,7 @@ IDispatch* Arguments::Object(size_t index) const
 
 STDMETHODIMP DispatchObject::QueryInterface(REFIID iid, void** object)
 {
+    OwnTimeScope timed;
     if (!object)
         return E_POINTER;
     *object = 0;
@@ -107,8 +109,10 @@ STDMETHODIMP_(ULONG) DispatchObject::AddRef()
 STDMETHODIMP_(ULONG) DispatchObject::Release()
 {
     LONG left = InterlockedDecrement(&m_references);
-    if (left == 0)
+    if (left == 0) {
+        OwnTimeScope timed;
         delete this;
+    }
     return left;
 }
 
@@ -139,6 +143,7 @@ STDMETHODIMP DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, 
 {
     if (!names || !ids || count == 0)
         return E_INVALIDARG;
+    OwnTimeScope timed;
     try {
         ids[0] = MemberId(names[0]);
         for (UINT i = 1; i < count; ++i)
@@ -152,6 +157,7 @@ STDMETHODIMP DispatchObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, 
 STDMETHODIMP DispatchObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
                                     EXCEPINFO* exception, UINT*)
 {
+    OwnTimeScope timed;
     VARIANT value;
     VariantInit(&value);
     try {
