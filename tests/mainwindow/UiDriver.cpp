@@ -60,13 +60,14 @@ bool UiDriver::OnUiThread(const std::function<void()>& call)
 
 bool UiDriver::WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds)
 {
-    for (DWORD waited = 0; waited < limitMilliseconds; waited += 50) {
+    // A UI thread too busy to take one look (a slow machine, a long refresh) is not yet an
+    // answer: the next look may be taken.
+    const ULONGLONG deadline = GetTickCount64() + limitMilliseconds;
+    do {
         bool holds = false;
-        if (!OnUiThread([&] { holds = condition(); }))
-            return false;
-        if (holds)
+        if (OnUiThread([&] { holds = condition(); }) && holds)
             return true;
         Sleep(50);
-    }
+    } while (GetTickCount64() < deadline);
     return false;
 }

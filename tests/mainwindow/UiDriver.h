@@ -7,8 +7,9 @@
 
 class UiDriver {
 public:
-    // The calling thread is the UI thread; a call posted to it must start within the limit.
-    explicit UiDriver(DWORD callLimitMilliseconds = 5000)
+    // The calling thread is the UI thread; a call posted to it must start within the limit,
+    // generous because an emulated 32-bit run on a busy machine is slow.
+    explicit UiDriver(DWORD callLimitMilliseconds = 30000)
         : m_uiThread(GetCurrentThreadId()), m_callLimitMilliseconds(callLimitMilliseconds)
     {
     }
@@ -20,6 +21,7 @@ public:
     // not started within the limit never runs: false.
     bool OnUiThread(const std::function<void()>& call);
     // From the driver: waits until the condition holds on the UI thread; false after the limit.
+    // Each look is a call of its own; one the UI thread does not take in time is a "not yet".
     bool WaitFor(const std::function<bool()>& condition, DWORD limitMilliseconds);
 
     DWORD UiThread() const { return m_uiThread; }
