@@ -57,9 +57,9 @@ boost::shared_ptr<MissingItemCollection> MissingItemsController::CollectMissingI
     }
     // Only adds send names, and leave is added without customer:job or service item: working
     // time, which the import always takes, is all that counts.
-    for (const boost::shared_ptr<TimeTrackDiff>& taken : *diff.GetTimeTrackDiffs()) {
-        const boost::shared_ptr<TimeTrackRecord> entry = taken->GetImportSide();
-        if (taken->GetQuickBooksSide() || !entry || entry->IsLeave())
+    for (const boost::shared_ptr<TimeTrackDiff>& change : *diff.GetTimeTrackDiffs()) {
+        const boost::shared_ptr<TimeTrackRecord> entry = change->GetImportSide();
+        if (change->GetQuickBooksSide() || !entry || entry->IsLeave())
             continue;
         CollectCustomerJobLevels(*entry, *items);
         CollectServiceItemLevels(*entry, *namingEmployee, *user, *items);

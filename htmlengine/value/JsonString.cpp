@@ -1,5 +1,7 @@
 #include "htmlengine/value/JsonString.h"
 
+#include "htmlengine/value/HexDigit.h"
+
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -34,17 +36,6 @@ const wchar_t* SkipPlain(const wchar_t* cursor, const wchar_t* end)
     while (cursor < end && *cursor != L'"' && *cursor != L'\\')
         ++cursor;
     return cursor;
-}
-
-int HexDigitValue(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "htmlengine/document/html/Entities.h"
 
+#include "htmlengine/value/HexDigit.h"
+
 namespace htmlengine {
 
 namespace {
@@ -21,10 +23,6 @@ bool IsDigit(wchar_t c)
 {
     return c >= L'0' && c <= L'9';
 }
-bool IsHexDigit(wchar_t c)
-{
-    return IsDigit(c) || ((c | 0x20) >= L'a' && (c | 0x20) <= L'f');
-}
 
 // HTML 13.2.5.75 numeric character reference: "#" digits or "#x" hex digits, then ";".
 bool DecodeNumeric(std::wstring_view body, std::wstring& out)
@@ -35,9 +33,10 @@ bool DecodeNumeric(std::wstring_view body, std::wstring& out)
         return false;
     unsigned long codePoint = 0;
     for (wchar_t c : digits) {
-        if (hex ? !IsHexDigit(c) : !IsDigit(c))
+        int digit = hex ? HexDigitValue(c) : (IsDigit(c) ? c - L'0' : -1);
+        if (digit < 0)
             return false;
-        codePoint = codePoint * (hex ? 16 : 10) + (IsDigit(c) ? c - L'0' : (c | 0x20) - L'a' + 10);
+        codePoint = codePoint * (hex ? 16 : 10) + digit;
     }
     if (codePoint == 0 || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
         codePoint = 0xFFFD;

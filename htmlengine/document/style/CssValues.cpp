@@ -1,6 +1,7 @@
 #include "htmlengine/document/style/CssValues.h"
 
 #include "htmlengine/document/dom/AsciiCase.h"
+#include "htmlengine/value/HexDigit.h"
 
 #include <cmath>
 #include <cwchar>
@@ -86,24 +87,13 @@ Color FromRgb(unsigned rgb)
     return { uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), 255 };
 }
 
-int HexDigit(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
-}
-
 bool ParseHexColor(std::wstring_view hex, Color& color)
 {
     for (wchar_t c : hex)
-        if (HexDigit(c) < 0)
+        if (HexDigitValue(c) < 0)
             return false;
-    auto pair = [&](size_t i) { return uint8_t(HexDigit(hex[i]) * 16 + HexDigit(hex[i + 1])); };
-    auto single = [&](size_t i) { return uint8_t(HexDigit(hex[i]) * 17); };
+    auto pair = [&](size_t i) { return uint8_t(HexDigitValue(hex[i]) * 16 + HexDigitValue(hex[i + 1])); };
+    auto single = [&](size_t i) { return uint8_t(HexDigitValue(hex[i]) * 17); };
     if (hex.size() == 3 || hex.size() == 4) {
         color = { single(0), single(1), single(2), hex.size() == 4 ? single(3) : uint8_t(255) };
         return true;
