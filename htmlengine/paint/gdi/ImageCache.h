@@ -1,8 +1,9 @@
 #pragma once
-// A window's decoded pictures: each URL's bytes (from the document, which asks the program
-// once) decoded once by GDI+ into a premultiplied 32-bit DIB that AlphaBlend draws. A
-// picture that is missing or cannot be decoded is logged once and draws nothing. A new
-// document starts afresh, since the program may answer its URLs differently.
+// A window's pictures: each URL's bytes (from the document, which asks the program once)
+// decoded by GDI+ (once per process, see DecodedPictures) into a premultiplied 32-bit DIB
+// that AlphaBlend draws. A picture that is missing or cannot be decoded is logged once and
+// draws nothing. A new document starts afresh, since the program may answer its URLs
+// differently.
 #include "htmlengine/document/geometry/Geometry.h"
 #include "htmlengine/layout/ImageSizer.h"
 
@@ -22,14 +23,11 @@ struct DecodedImage {
     ~DecodedImage();
 };
 
-// Null when the bytes are no picture GDI+ can read.
-std::unique_ptr<DecodedImage> DecodeImage(const unsigned char* bytes, size_t length);
-
 class ImageCache {
 public:
     // Null for a picture that cannot be had.
     const DecodedImage* Get(Document& document, const std::wstring& url);
-    // How many pictures were decoded so far (tests check "once per URL").
+    // How many URLs' pictures this window made so far (tests check "once per URL").
     int DecodeCount() const { return decodes_; }
 
 private:
