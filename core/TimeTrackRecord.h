@@ -2,6 +2,7 @@
 // One time-track entry of either side: a server entry (with its project, task and
 // descriptions) or a QuickBooks time-tracking entry (with its TxnID and EditSequence).
 #include <string>
+#include <utility>
 #include <boost/shared_ptr.hpp>
 #include "core/Collection.h"
 #include "core/CustomerJobService.h"
@@ -31,7 +32,7 @@ public:
     void SetDuration(int minutes) { m_duration = minutes; }
     int GetMinutes() const { return GetDuration(); }
     const std::wstring& GetNotes() const { return m_notes; }
-    void SetNotes(const std::wstring& notes) { m_notes = notes; }
+    void SetNotes(std::wstring notes) { m_notes = std::move(notes); }
     int GetBillable() const { return m_billable; }
     void SetBillable(int billable) { m_billable = billable; }
     int IsBilled() const { return m_billed; }

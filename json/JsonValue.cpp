@@ -1,6 +1,7 @@
 #include "json/JsonValue.h"
 
 #include <cwchar>
+#include <type_traits>
 
 #include "json/TextHelpers.h"
 
@@ -70,6 +71,14 @@ value value::make_date(int64_t filetime)
     value made;
     ValueInt64DataSet(&made.m_value, filetime, VALUE_DATE, 0);
     return made;
+}
+
+const value& value::lent(const VALUE& borrowed)
+{
+    // Sound only while a value is exactly its VALUE, as the toolkit's script-call arguments are too.
+    static_assert(sizeof(value) == sizeof(VALUE) && std::is_standard_layout<value>::value,
+                  "a json::value is its VALUE and nothing more");
+    return reinterpret_cast<const value&>(borrowed);
 }
 
 int value::get_int(int default_value) const

@@ -30,6 +30,9 @@ public:
     static value from_string(const wchar_t* text, size_t length, int mode);
     // A date (type 6) from a FILETIME.
     static value make_date(int64_t filetime);
+    // A value the engine lends (see ValueEnumElements), read in place with no reference taken:
+    // valid only while lent, and only to be read, never copied into.
+    static const value& lent(const VALUE& borrowed);
 
     int get_int(int default_value) const;
     bool get(bool default_value) const;

@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "bench/Clock.h"
@@ -111,7 +112,7 @@ ProgramTimes ProgramOnly(const std::vector<std::wstring>& timeTrackReplies)
             QVUserTimeTrack timeTrack = RpcReply::ReadUserTimeTrack(parsed);
             readAt = Seconds();
             boost::shared_ptr<Employee> employee(new Employee);
-            converter.AddTimeTrack(*employee, timeTrack);
+            converter.AddTimeTrack(*employee, std::move(timeTrack));
             employees.Add(employee);
             convertedAt = Seconds();
         }

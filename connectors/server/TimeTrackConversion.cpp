@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <boost/make_shared.hpp>
 #include "connectors/server/ServerExceptions.h"
 #include "core/CustomerJobService.h"
@@ -62,10 +63,10 @@ TimeTrackConverter::TimeTrackConverter(const DateTime& start, const DateTime& en
 {
 }
 
-void TimeTrackConverter::AddTimeTrack(Employee& employee, const QVUserTimeTrack& timeTrack)
+void TimeTrackConverter::AddTimeTrack(Employee& employee, QVUserTimeTrack timeTrack)
 {
     std::map<int, const SharedTask*> tasksOfReply;
-    for (const QVTimeTrackEntry& entry : timeTrack.TTRecords) {
+    for (QVTimeTrackEntry& entry : timeTrack.TTRecords) {
         if (entry.spent == 0)
             continue;
         CheckDuration(entry.spent);
@@ -78,7 +79,7 @@ void TimeTrackConverter::AddTimeTrack(Employee& employee, const QVUserTimeTrack&
         record->SetDate(entry.date);
         record->SetDuration(entry.spent);
         record->SetBillable(task->billingType.billable);
-        record->SetNotes(entry.comment);
+        record->SetNotes(std::move(entry.comment));
         record->SetServerItemTexts(task->texts);
         record->SetNamingService(task->naming);
         employee.AddTimeTrackRecord(record);

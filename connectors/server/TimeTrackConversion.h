@@ -25,8 +25,8 @@ public:
     // Adds the working-time records (entries with time spent), then every leave record, each in
     // reply order, of the days from start to end. Throws NotFoundException when an entry's task,
     // project, customer, billing type or leave type is missing from the reply, and
-    // WrongFormatException for a negative duration.
-    void AddTimeTrack(Employee& employee, const QVUserTimeTrack& timeTrack);
+    // WrongFormatException for a negative duration. The entries' comments move into the records.
+    void AddTimeTrack(Employee& employee, QVUserTimeTrack timeTrack);
 
 private:
     // What the entries of one task share, with the reply records it was made from.

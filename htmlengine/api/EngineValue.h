@@ -78,6 +78,14 @@ HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueElementsCount(const VALUE* valu
 HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueNthElementValue(const VALUE* value, int n, VALUE* element);
 // The n-th member key of an object, as a string value; undefined out of range.
 HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueNthElementKey(const VALUE* value, int n, VALUE* key);
+// Receives an object's member (`key` a string value) or an array's element (`key` null). Both are
+// the container's own, lent for the call: never clear or set them, and copy one with ValueCopy to
+// keep it. Returning 0 ends the walk. The receiver must not throw into the engine.
+typedef int(HTMLENGINE_CALL* VALUE_ELEMENT_RECEIVER)(void* param, const VALUE* key, const VALUE* element);
+// Each element of an array or member of an object in order, lent to `receiver` with no copy made
+// (ValueNthElementValue and ValueNthElementKey each take a reference); nothing for other values.
+HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueEnumElements(const VALUE* value, VALUE_ELEMENT_RECEIVER receiver,
+                                                              void* param);
 // The member whose key has the same text, whatever the units; undefined when there is none.
 HTMLENGINE_API VALUE_RESULT HTMLENGINE_CALL ValueGetValueOfKey(const VALUE* value, const VALUE* key, VALUE* member);
 

@@ -194,6 +194,29 @@ VALUE_RESULT HTMLENGINE_CALL ValueNthElementKey(const VALUE* value, int n, VALUE
     return VALUE_OK;
 }
 
+VALUE_RESULT HTMLENGINE_CALL ValueEnumElements(const VALUE* value, VALUE_ELEMENT_RECEIVER receiver, void* param)
+{
+    if (!value || !receiver)
+        return VALUE_BAD_PARAMETER;
+    if (!IsContainer(*value))
+        return VALUE_OK;
+    const Block* container = BlockOf(*value);
+    for (uint32_t i = 0; i < container->count; ++i) {
+        if (value->type == VALUE_ARRAY) {
+            if (!receiver(param, nullptr, &ArrayElements(container)[i]))
+                break;
+            continue;
+        }
+        const Member& member = ObjectMembers(container)[i];
+        // The key lent as a value of its own block, with no reference taken: the receiver may
+        // neither clear nor keep it.
+        VALUE key = { VALUE_STRING, 0, reinterpret_cast<uintptr_t>(member.key) };
+        if (!receiver(param, &key, &member.value))
+            break;
+    }
+    return VALUE_OK;
+}
+
 VALUE_RESULT HTMLENGINE_CALL ValueGetValueOfKey(const VALUE* value, const VALUE* key, VALUE* member)
 {
     if (!value || !key || !member)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "htmlengine/value/ElementReferences.h"
 #include "tests/htmlengine/ValueTestSupport.h"
 
@@ -99,6 +101,63 @@ TEST(ValueAccess, IndexWalksArraysAndObjectMembersInOrder)
     EXPECT_EQ(VALUE_OUT_OF_RANGE, ValueNthElementKey(Parse(L"[1]").get(), 0, key.get()));
     EXPECT_EQ(static_cast<uint32_t>(VALUE_UNDEFINED), key.Type());
     EXPECT_EQ(L"3", Nth(Parse(L"[1,2,3]"), 2).Text());
+}
+
+namespace {
+
+// What a walk was lent, as "key=value" (or "value" for an array's element), until `stopAfter`.
+struct Walked {
+    std::vector<std::wstring> seen;
+    size_t stopAfter = 100;
+    static int HTMLENGINE_CALL Receive(void* param, const VALUE* key, const VALUE* element)
+    {
+        Walked& walked = *static_cast<Walked*>(param);
+        TestValue copy;
+        ValueCopy(copy.get(), element);  // kept beyond the call, as a receiver must
+        std::wstring text = copy.Text();
+        if (key) {
+            TestValue keyCopy;
+            ValueCopy(keyCopy.get(), key);
+            text = keyCopy.Text() + L"=" + text;
+        }
+        walked.seen.push_back(text);
+        return walked.seen.size() < walked.stopAfter;
+    }
+};
+
+std::vector<std::wstring> Walk(const TestValue& container, size_t stopAfter = 100)
+{
+    Walked walked;
+    walked.stopAfter = stopAfter;
+    EXPECT_EQ(VALUE_OK, ValueEnumElements(container.get(), &Walked::Receive, &walked));
+    return walked.seen;
+}
+
+}  // namespace
+
+TEST(ValueAccess, AWalkLendsMembersAndElementsInOrderUntilTheReceiverStops)
+{
+    TestValue map = Parse(L"{\"9\":\"first\",\"2\":[1,{\"a\":null}]}");
+    EXPECT_EQ((std::vector<std::wstring> { L"\"9\"=\"first\"", L"\"2\"=[1,{\"a\":null}]" }), Walk(map));
+    EXPECT_EQ((std::vector<std::wstring> { L"1", L"\"x\"", L"[]" }), Walk(Parse(L"[1,\"x\",[]]")));
+    EXPECT_EQ(1u, Walk(Parse(L"[1,2,3]"), 1).size());
+    EXPECT_TRUE(Walk(Parse(L"\"abc\"")).empty());
+    EXPECT_TRUE(Walk(Parse(L"{}")).empty());
+    EXPECT_EQ(VALUE_BAD_PARAMETER, ValueEnumElements(map.get(), nullptr, nullptr));
+
+    // What was kept from a walk outlives the container, whose lent parts took no reference.
+    Walked walked;
+    TestValue kept;
+    {
+        TestValue reply = Parse(L"{\"name\":\"Anna\"}");
+        ValueEnumElements(
+            reply.get(),
+            [](void* param, const VALUE*, const VALUE* element) -> int {
+                return ValueCopy(static_cast<VALUE*>(param), element) == VALUE_OK;
+            },
+            kept.get());
+    }
+    EXPECT_EQ(L"\"Anna\"", kept.Text());
 }
 
 TEST(ValueAccess, OnlyContainersHaveElements)
