@@ -15,9 +15,9 @@ namespace {
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
-// The program's own icons fit many times over; pictures beyond this start the store afresh
-// rather than growing it without end in a long session.
-const size_t kMaxStoredPixels = 4 * 1024 * 1024;
+// The program's own icons fit many times over; pictures (and the bytes that key them) beyond
+// this start the store afresh rather than growing it without end in a long session.
+const size_t kMaxStoredBytes = 16 * 1024 * 1024;
 
 // A GDI+ bitmap and the stream it was read from, released together.
 class StreamBitmap {
@@ -78,7 +78,7 @@ std::shared_ptr<const DecodedPixels> Decode(const std::vector<unsigned char>& by
 struct Store {
     std::mutex lock;
     std::map<std::vector<unsigned char>, std::shared_ptr<const DecodedPixels>> pictures;
-    size_t pixels = 0;
+    size_t bytes = 0;
 };
 
 Store& TheStore()
@@ -100,14 +100,14 @@ std::shared_ptr<const DecodedPixels> DecodePicture(const std::vector<unsigned ch
     }
     // Decoded outside the lock: another thread's picture need not wait for this one.
     std::shared_ptr<const DecodedPixels> decoded = Decode(bytes);
-    size_t count = decoded ? decoded->premultiplied.size() : 0;
+    size_t cost = bytes.size() + (decoded ? decoded->premultiplied.size() * sizeof(uint32_t) : 0);
     std::lock_guard<std::mutex> hold(store.lock);
-    if (store.pixels + count > kMaxStoredPixels) {
+    if (store.bytes + cost > kMaxStoredBytes) {
         store.pictures.clear();
-        store.pixels = 0;
+        store.bytes = 0;
     }
     if (store.pictures.emplace(bytes, decoded).second)
-        store.pixels += count;
+        store.bytes += cost;
     return decoded;
 }
 
