@@ -146,7 +146,6 @@ TEST(ValueAccess, AWalkLendsMembersAndElementsInOrderUntilTheReceiverStops)
     EXPECT_EQ(VALUE_BAD_PARAMETER, ValueEnumElements(map.get(), nullptr, nullptr));
 
     // What was kept from a walk outlives the container, whose lent parts took no reference.
-    Walked walked;
     TestValue kept;
     {
         TestValue reply = Parse(L"{\"name\":\"Anna\"}");

@@ -2,26 +2,24 @@
 // and bytes that are no picture give nothing, every time.
 #include "htmlengine/paint/gdi/DecodedPictures.h"
 
-#include <windows.h>
+#include "htmlengine/window/ResourceLoader.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::vector<unsigned char> Resource(const wchar_t* name)
+std::vector<unsigned char> Resource(const wchar_t* url)
 {
-    HRSRC found = FindResourceW(nullptr, name, L"PNG");
-    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
-    const unsigned char* bytes = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
-    return bytes ? std::vector<unsigned char>(bytes, bytes + SizeofResource(nullptr, found))
-                 : std::vector<unsigned char>();
+    std::vector<unsigned char> bytes;
+    htmlengine::LoadResourceUrl(url, bytes);
+    return bytes;
 }
 
 }  // namespace
 
 TEST(DecodedPictures, TheSameBytesAreDecodedOnceAndOtherBytesAreNoPicture)
 {
-    std::vector<unsigned char> icon = Resource(L"TESTICON");
+    std::vector<unsigned char> icon = Resource(L"res:TESTICON.png");
     ASSERT_FALSE(icon.empty());
     std::shared_ptr<const htmlengine::DecodedPixels> first = htmlengine::DecodePicture(icon);
     ASSERT_TRUE(first);
@@ -32,7 +30,7 @@ TEST(DecodedPictures, TheSameBytesAreDecodedOnceAndOtherBytesAreNoPicture)
     std::vector<unsigned char> sameBytesElsewhere(icon);
     EXPECT_EQ(first, htmlengine::DecodePicture(sameBytesElsewhere));
 
-    std::vector<unsigned char> broken = Resource(L"BROKEN");
+    std::vector<unsigned char> broken = Resource(L"res:BROKEN.png");
     ASSERT_FALSE(broken.empty());
     EXPECT_FALSE(htmlengine::DecodePicture(broken));
     EXPECT_FALSE(htmlengine::DecodePicture(broken));
