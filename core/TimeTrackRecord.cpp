@@ -34,6 +34,19 @@ ServerItemTexts& TimeTrackRecord::EditableTexts()
     return *own;
 }
 
+const TimeTrackRecord::QuickBooksFields& TimeTrackRecord::QuickBooks() const
+{
+    static const QuickBooksFields none;
+    return m_quickBooks ? *m_quickBooks : none;
+}
+
+TimeTrackRecord::QuickBooksFields& TimeTrackRecord::EditableQuickBooks()
+{
+    if (!m_quickBooks || m_quickBooks.use_count() > 1)
+        m_quickBooks = boost::make_shared<QuickBooksFields>(QuickBooks());
+    return *m_quickBooks;
+}
+
 boost::shared_ptr<TimeTrackRecordCollection> TimeTrackRecordCollection::SelectByDate(const DateTime& date) const
 {
     boost::shared_ptr<TimeTrackRecordCollection> selection(new TimeTrackRecordCollection);

@@ -40,16 +40,16 @@ public:
     // Nonzero marks a leave-time record.
     int IsLeave() const { return m_leave; }
     void SetLeave(int leave) { m_leave = leave; }
-    const std::wstring& GetTxnId() const { return m_txnId; }
-    void SetTxnId(const std::wstring& txnId) { m_txnId = txnId; }
-    const std::wstring& GetEditSequence() const { return m_editSequence; }
-    void SetEditSequence(const std::wstring& editSequence) { m_editSequence = editSequence; }
+    const std::wstring& GetTxnId() const { return QuickBooks().txnId; }
+    void SetTxnId(const std::wstring& txnId) { EditableQuickBooks().txnId = txnId; }
+    const std::wstring& GetEditSequence() const { return QuickBooks().editSequence; }
+    void SetEditSequence(const std::wstring& editSequence) { EditableQuickBooks().editSequence = editSequence; }
     // The QuickBooks payroll wage item; on a server leave record the leave type's name.
-    const std::wstring& GetPayrollItemName() const { return m_payrollItemName; }
-    void SetPayrollItemName(const std::wstring& name) { m_payrollItemName = name; }
+    const std::wstring& GetPayrollItemName() const { return QuickBooks().payrollItemName; }
+    void SetPayrollItemName(const std::wstring& name) { EditableQuickBooks().payrollItemName = name; }
     // A server leave record names its leave type as its payroll item; a QuickBooks entry (one
     // with a TxnID, and every copy of one) names it in its notes, where the import wrote it.
-    const std::wstring& GetLeaveTypeName() const { return m_txnId.empty() ? m_payrollItemName : m_notes; }
+    const std::wstring& GetLeaveTypeName() const { return GetTxnId().empty() ? GetPayrollItemName() : m_notes; }
 
     boost::shared_ptr<ICustomerJobService> GetNamingService() const { return m_namingService; }
     void SetNamingService(const boost::shared_ptr<ICustomerJobService>& service) { m_namingService = service; }
@@ -76,9 +76,20 @@ public:
     std::wstring GetDescription(int level) const;
 
 private:
+    // What only a QuickBooks entry has, and a server leave record's type name. A fetch holds
+    // tens of thousands of server entries that have none of it, so it lives apart from them.
+    struct QuickBooksFields {
+        std::wstring txnId;
+        std::wstring editSequence;
+        std::wstring payrollItemName;
+    };
+
     const ServerItemTexts& Texts() const;
     // A record's own copy of the texts, so that a change never reaches a record sharing them.
     ServerItemTexts& EditableTexts();
+    const QuickBooksFields& QuickBooks() const;
+    // Copies of a record share the fields until one of them changes its own.
+    QuickBooksFields& EditableQuickBooks();
 
     DateTime m_date;
     int m_duration;
@@ -86,9 +97,7 @@ private:
     int m_billable;
     int m_billed;
     int m_leave;
-    std::wstring m_txnId;
-    std::wstring m_editSequence;
-    std::wstring m_payrollItemName;
+    boost::shared_ptr<QuickBooksFields> m_quickBooks;  // null: all three empty
     boost::shared_ptr<ICustomerJobService> m_namingService;
     boost::shared_ptr<const ServerItemTexts> m_serverItems;  // null: all five empty
 };

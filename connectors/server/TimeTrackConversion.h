@@ -1,7 +1,6 @@
 #pragma once
 // Server users and their time-track turned into the program's employees and records.
 #include <map>
-#include <vector>
 #include <boost/shared_ptr.hpp>
 #include "connectors/server/RpcRecords.h"
 #include "core/CustomerJobService.h"
@@ -29,6 +28,9 @@ public:
     void AddTimeTrack(Employee& employee, QVUserTimeTrack timeTrack);
 
 private:
+    // The lists of one reply that its entries refer to, by id.
+    struct ReplyLists;
+
     // What the entries of one task share, with the reply records it was made from.
     struct SharedTask {
         QVTask task;
@@ -39,7 +41,7 @@ private:
         boost::shared_ptr<ICustomerJobService> naming;
     };
 
-    const SharedTask& TaskOfReply(const QVUserTimeTrack& timeTrack, int taskId);
+    const SharedTask& TaskOfReply(const ReplyLists& lists, int taskId);
 
     DateTime m_start;
     DateTime m_end;
@@ -47,16 +49,6 @@ private:
     // Leave records name no customer:job and no service item.
     boost::shared_ptr<ICustomerJobService> m_leaveNaming;
 };
-
-// The first record with that id.
-template <typename Record>
-const Record& FindRecordById(const std::vector<Record>& records, int id)
-{
-    for (const Record& record : records)
-        if (record.id == id)
-            return record;
-    throw NotFoundException();
-}
 
 }  // namespace QVConnector
 }  // namespace Connectors

@@ -204,6 +204,36 @@ TEST(Records, ServerTextsSharedBetweenRecordsChangeOnlyWhereSet)
     EXPECT_EQ(L"", TimeTrackRecord().GetProjectName());
 }
 
+TEST(Records, CopiesOfAQuickBooksEntryChangeOnlyTheirOwnIds)
+{
+    TimeTrackRecord entry;
+    entry.SetTxnId(L"1A-100");
+    entry.SetEditSequence(L"7");
+    entry.SetPayrollItemName(L"Hourly");
+    TimeTrackRecord copy(entry);
+    TimeTrackRecord assigned;
+    assigned = entry;
+
+    copy.SetEditSequence(L"8");
+    assigned.SetTxnId(L"1A-200");
+    entry.SetPayrollItemName(L"Salary");
+    EXPECT_EQ(L"7", entry.GetEditSequence()) << "a copy's change never reaches the entry it came from";
+    EXPECT_EQ(L"1A-100", entry.GetTxnId());
+    EXPECT_EQ(L"8", copy.GetEditSequence());
+    EXPECT_EQ(L"1A-100", copy.GetTxnId());
+    EXPECT_EQ(L"Hourly", copy.GetPayrollItemName());
+    EXPECT_EQ(L"1A-200", assigned.GetTxnId());
+    EXPECT_EQ(L"7", assigned.GetEditSequence());
+    EXPECT_EQ(L"Hourly", assigned.GetPayrollItemName());
+    EXPECT_EQ(L"Salary", entry.GetPayrollItemName());
+
+    TimeTrackRecord leave;
+    leave.SetPayrollItemName(L"Vacation");
+    EXPECT_EQ(L"", leave.GetTxnId());
+    EXPECT_EQ(L"Vacation", leave.GetLeaveTypeName()) << "a server leave record names its type as its payroll item";
+    EXPECT_EQ(L"", TimeTrackRecord().GetEditSequence());
+}
+
 TEST(Records, ConnectionComparisonIsAsymmetricAndExact)
 {
     Connectors::QVConnector::ConnectionOptions withoutPassword;
