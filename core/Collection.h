@@ -2,6 +2,7 @@
 // The shape every record collection shares: a vector of shared records kept in the order they
 // were added. Copying a collection shares its records; selections do the same.
 #include <string>
+#include <utility>
 #include <vector>
 #include <boost/shared_ptr.hpp>
 #include "core/Exceptions.h"
@@ -21,7 +22,7 @@ public:
     {
     }
 
-    void Add(const Pointer& item) { m_items.push_back(item); }
+    void Add(Pointer item) { m_items.push_back(std::move(item)); }
     iterator Erase(iterator position) { return m_items.erase(position); }
     size_t Count() const { return m_items.size(); }
 

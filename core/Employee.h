@@ -1,6 +1,7 @@
 #pragma once
 // A QuickBooks employee, or a server user turned into an employee.
 #include <string>
+#include <utility>
 #include <vector>
 #include <boost/shared_ptr.hpp>
 #include "core/Collection.h"
@@ -44,7 +45,7 @@ public:
     int GetUsesTimeDataValue() const { return m_usesTimeDataValue; }
     void SetUsesTimeDataValue(int value) { m_usesTimeDataValue = value; }
 
-    void AddTimeTrackRecord(const boost::shared_ptr<TimeTrackRecord>& record) { m_timeTrack->Add(record); }
+    void AddTimeTrackRecord(boost::shared_ptr<TimeTrackRecord> record) { m_timeTrack->Add(std::move(record)); }
     boost::shared_ptr<TimeTrackRecordCollection> GetTimeTrackRecords() const { return m_timeTrack; }
     void SetTimeTrackRecords(const boost::shared_ptr<TimeTrackRecordCollection>& records) { m_timeTrack = records; }
 

@@ -1,6 +1,5 @@
 #include "connectors/server/TimeTrackConversion.h"
 
-#include <unordered_map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,70 +45,11 @@ bool SameTexts(const QVBillingType& a, const QVBillingType& b)
     return a.name == b.name && a.billable == b.billable;
 }
 
-// A reply's records by id; where ids repeat, the first record holds. A reply refers to its
-// tasks, projects and customers by id for every entry, too often to search the lists each time.
-template <typename Record>
-class RecordsById {
-public:
-    explicit RecordsById(const std::vector<Record>& records)
-    {
-        m_records.reserve(records.size());
-        for (const Record& record : records)
-            m_records.emplace(record.id, &record);
-    }
-
-    // Throws NotFoundException when no record has the id.
-    const Record& Find(int id) const
-    {
-        typename std::unordered_map<int, const Record*>::const_iterator found = m_records.find(id);
-        if (found == m_records.end())
-            throw NotFoundException();
-        return *found->second;
-    }
-
-private:
-    std::unordered_map<int, const Record*> m_records;
-};
-
-// The records of one reply, made in one allocation: a fetch makes tens of thousands of records,
-// and an allocation each would add its own bookkeeping to the memory a fetch first touches. A
-// record handed out keeps the whole block alive.
-class RecordBlock {
-public:
-    // Room for as many records as will be added; more would move those already handed out.
-    explicit RecordBlock(size_t capacity) : m_records(boost::make_shared<std::vector<TimeTrackRecord>>())
-    {
-        m_records->reserve(capacity);
-    }
-
-    RecordPointer Add()
-    {
-        m_records->emplace_back();
-        return RecordPointer(m_records, &m_records->back());
-    }
-
-private:
-    boost::shared_ptr<std::vector<TimeTrackRecord>> m_records;
-};
+// Records come this many to an allocation: a chunk stays under a page, which a heap serves from
+// its lists of small blocks.
+const size_t kRecordsPerChunk = 32;
 
 }  // namespace
-
-// The lists of one reply that its entries refer to, by id.
-struct TimeTrackConverter::ReplyLists {
-    explicit ReplyLists(const QVUserTimeTrack& timeTrack)
-        : tasks(timeTrack.tasks),
-          projects(timeTrack.projects),
-          customers(timeTrack.customers),
-          billingTypes(timeTrack.billingTypes),
-          leaveTypes(timeTrack.leaveTypes)
-    {
-    }
-    RecordsById<QVTask> tasks;
-    RecordsById<QVProject> projects;
-    RecordsById<QVCustomer> customers;
-    RecordsById<QVBillingType> billingTypes;
-    RecordsById<QVLeaveType> leaveTypes;
-};
 
 boost::shared_ptr<Employee> MakeEmployee(const QVUserInfo& user)
 {
@@ -123,57 +63,68 @@ boost::shared_ptr<Employee> MakeEmployee(const QVUserInfo& user)
 }
 
 TimeTrackConverter::TimeTrackConverter(const DateTime& start, const DateTime& end)
-    : m_start(start), m_end(end), m_leaveNaming(boost::make_shared<QBCustomerJobService>(L"", L""))
+    : m_start(start), m_end(end), m_replies(0), m_leaveNaming(boost::make_shared<QBCustomerJobService>(L"", L""))
 {
 }
 
 void TimeTrackConverter::AddTimeTrack(Employee& employee, QVUserTimeTrack timeTrack)
 {
-    const ReplyLists lists(timeTrack);
-    std::unordered_map<int, const SharedTask*> tasksOfReply;
-    RecordBlock records(timeTrack.TTRecords.size() + timeTrack.leaveRecords.size());
+    ++m_replies;
     for (QVTimeTrackEntry& entry : timeTrack.TTRecords) {
         if (entry.spent == 0)
             continue;
         CheckDuration(entry.spent);
         if (!IsInRange(entry.date, m_start, m_end))
             continue;
-        const SharedTask*& task = tasksOfReply[entry.taskId];
-        if (!task)
-            task = &TaskOfReply(lists, entry.taskId);
-        RecordPointer record = records.Add();
+        const SharedTask& task = TaskOfReply(timeTrack, entry.taskId);
+        RecordPointer record = NewRecord();
         record->SetDate(entry.date);
         record->SetDuration(entry.spent);
-        record->SetBillable(task->billingType.billable);
+        record->SetBillable(task.billingType.billable);
         record->SetNotes(std::move(entry.comment));
-        record->SetServerItemTexts(task->texts);
-        record->SetNamingService(task->naming);
-        employee.AddTimeTrackRecord(record);
+        record->SetServerItemTexts(task.texts);
+        record->SetNamingService(task.naming);
+        employee.AddTimeTrackRecord(std::move(record));
     }
     for (const QVLeaveRecord& leave : timeTrack.leaveRecords) {
         CheckDuration(leave.time);
         if (!IsInRange(leave.date, m_start, m_end))
             continue;
-        RecordPointer record = records.Add();
+        RecordPointer record = NewRecord();
         record->SetDate(leave.date);
         record->SetDuration(leave.time);
         record->SetLeave(1);
-        record->SetPayrollItemName(lists.leaveTypes.Find(leave.typeId).name);
+        record->SetPayrollItemName(FindRecordById(timeTrack.leaveTypes, leave.typeId).name);
         record->SetNamingService(m_leaveNaming);
-        employee.AddTimeTrackRecord(record);
+        employee.AddTimeTrackRecord(std::move(record));
     }
 }
 
-// The shared part of a task as this reply describes it; throws NotFoundException when the reply
-// lacks the task or anything it refers to.
-const TimeTrackConverter::SharedTask& TimeTrackConverter::TaskOfReply(const ReplyLists& lists, int taskId)
+// A fetch makes tens of thousands of records, and an allocation each would add its own
+// bookkeeping to the memory the fetch first touches; a record keeps its whole chunk alive.
+RecordPointer TimeTrackConverter::NewRecord()
 {
-    const QVTask& task = lists.tasks.Find(taskId);
-    const QVBillingType& billingType = lists.billingTypes.Find(task.billingTypeId);
-    const QVProject& project = lists.projects.Find(task.projectId);
-    const QVCustomer& customer = lists.customers.Find(project.customerId);
+    if (!m_recordChunk || m_recordChunk->size() == m_recordChunk->capacity()) {
+        m_recordChunk = boost::make_shared<std::vector<TimeTrackRecord>>();
+        m_recordChunk->reserve(kRecordsPerChunk);
+    }
+    m_recordChunk->emplace_back();  // never beyond the capacity, so no record moves
+    return RecordPointer(m_recordChunk, &m_recordChunk->back());
+}
 
+// The shared part of a task as this reply describes it, checked once a reply; throws
+// NotFoundException when the reply lacks the task or anything it refers to.
+const TimeTrackConverter::SharedTask& TimeTrackConverter::TaskOfReply(const QVUserTimeTrack& timeTrack, int taskId)
+{
     SharedTask& shared = m_tasks[taskId];
+    if (shared.reply == m_replies)
+        return shared;
+    const QVTask& task = FindRecordById(timeTrack.tasks, taskId);
+    const QVBillingType& billingType = FindRecordById(timeTrack.billingTypes, task.billingTypeId);
+    const QVProject& project = FindRecordById(timeTrack.projects, task.projectId);
+    const QVCustomer& customer = FindRecordById(timeTrack.customers, project.customerId);
+
+    shared.reply = m_replies;
     if (shared.naming && SameTexts(shared.task, task) && SameTexts(shared.project, project) &&
         SameTexts(shared.customer, customer) && SameTexts(shared.billingType, billingType))
         return shared;

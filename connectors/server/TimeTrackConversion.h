@@ -1,6 +1,7 @@
 #pragma once
 // Server users and their time-track turned into the program's employees and records.
 #include <map>
+#include <vector>
 #include <boost/shared_ptr.hpp>
 #include "connectors/server/RpcRecords.h"
 #include "core/CustomerJobService.h"
@@ -28,11 +29,10 @@ public:
     void AddTimeTrack(Employee& employee, QVUserTimeTrack timeTrack);
 
 private:
-    // The lists of one reply that its entries refer to, by id.
-    struct ReplyLists;
-
     // What the entries of one task share, with the reply records it was made from.
     struct SharedTask {
+        SharedTask() : reply(0) {}
+        int reply;  // the number of the reply it was last made from or checked against
         QVTask task;
         QVProject project;
         QVCustomer customer;
@@ -41,14 +41,28 @@ private:
         boost::shared_ptr<ICustomerJobService> naming;
     };
 
-    const SharedTask& TaskOfReply(const ReplyLists& lists, int taskId);
+    const SharedTask& TaskOfReply(const QVUserTimeTrack& timeTrack, int taskId);
+    // A new record in the chunk being filled, which it shares with the records made before it.
+    boost::shared_ptr<TimeTrackRecord> NewRecord();
 
     DateTime m_start;
     DateTime m_end;
     std::map<int, SharedTask> m_tasks;
+    int m_replies;  // how many replies were added
     // Leave records name no customer:job and no service item.
     boost::shared_ptr<ICustomerJobService> m_leaveNaming;
+    boost::shared_ptr<std::vector<TimeTrackRecord>> m_recordChunk;
 };
+
+// The first record with that id.
+template <typename Record>
+const Record& FindRecordById(const std::vector<Record>& records, int id)
+{
+    for (const Record& record : records)
+        if (record.id == id)
+            return record;
+    throw NotFoundException();
+}
 
 }  // namespace QVConnector
 }  // namespace Connectors

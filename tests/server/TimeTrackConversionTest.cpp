@@ -150,6 +150,35 @@ TEST(TimeTrackConversion, EachUserKeepsTheTaskAsItsOwnReplyDescribesIt)
     EXPECT_EQ(1, cleos.GetBillable());
 }
 
+TEST(TimeTrackConversion, RecordsOfAWholeFetchOutliveTheConverterAndTheirEmployees)
+{
+    std::vector<boost::shared_ptr<TimeTrackRecord>> kept;
+    {
+        TimeTrackConverter converter(kStart, kEnd);
+        for (int reply = 0; reply < 3; ++reply) {
+            QVUserTimeTrack timeTrack = Company();
+            for (int entry = 0; entry < 45; ++entry)
+                timeTrack.TTRecords.push_back(Entry(100, 1 + entry % 31, reply * 100 + entry + 1));
+            timeTrack.leaveRecords.push_back(Leave(3, 9, 480));
+            Employee employee;
+            converter.AddTimeTrack(employee, timeTrack);
+            boost::shared_ptr<TimeTrackRecordCollection> records = employee.GetTimeTrackRecords();
+            kept.insert(kept.end(), records->begin(), records->end());
+        }
+    }
+
+    ASSERT_EQ(3u * 46, kept.size());
+    for (int reply = 0; reply < 3; ++reply) {
+        for (int entry = 0; entry < 45; ++entry) {
+            const TimeTrackRecord& record = *kept[reply * 46 + entry];
+            EXPECT_EQ(reply * 100 + entry + 1, record.GetDuration());
+            EXPECT_EQ(L"note " + std::to_wstring(1 + entry % 31), record.GetNotes());
+            EXPECT_EQ(L"Acme:East:Roof:Gutters", record.GetCustomerJobName(1));
+        }
+        EXPECT_EQ(L"Vacation", kept[reply * 46 + 45]->GetPayrollItemName());
+    }
+}
+
 TEST(TimeTrackConversion, RecordsOutsideTheRangeAreDropped)
 {
     QVUserTimeTrack timeTrack = Company();
