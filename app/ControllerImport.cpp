@@ -19,11 +19,14 @@ const DWORD kEndingRunMs = 1000;
 
 }  // namespace
 
-// Whether a run goes. One that has just told the view it ended is waited for a moment, as its
-// thread is still finishing.
+// Whether a run goes. The answer comes at once while the run goes; only one that has already
+// told the view it ended is waited for a moment, as its thread is still finishing.
 bool MainController::IsImportGoingOn() const
 {
-    return m_imports.IsRunning() && !m_imports.WaitUntilIdle(kEndingRunMs);
+    if (!m_imports.IsRunning())
+        return false;
+    const bool ending = m_lastImport && m_lastImport->HasReportedEnd();
+    return !ending || !m_imports.WaitUntilIdle(kEndingRunMs);
 }
 
 // The view disables its import button while a run goes, but a double click or a second script

@@ -44,7 +44,8 @@ ImportRun::ImportRun(const ImportSnapshot& snapshot, bool checkAbsentTimeTrack,
       m_logFinished(false),
       m_finishedPosted(false),
       m_nextEmployee(0),
-      m_imported(0)
+      m_imported(0),
+      m_reportedEnd(0)
 {
 }
 
@@ -53,6 +54,11 @@ ImportRun::~ImportRun() {}
 bool ImportRun::HasImported() const
 {
     return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_imported), 0, 0) != 0;
+}
+
+bool ImportRun::HasReportedEnd() const
+{
+    return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_reportedEnd), 0, 0) != 0;
 }
 
 void ImportRun::RunImport()

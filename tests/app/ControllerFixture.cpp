@@ -37,6 +37,7 @@ void RecordOpen(const std::wstring& target)
 boost::shared_ptr<Config> ScriptedDialogs::RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab tab)
 {
     shownTab = tab;
+    ++shown;
     return settingsResult;
 }
 

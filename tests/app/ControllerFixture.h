@@ -31,13 +31,20 @@ struct ScriptedDialogs : IDialogRunner {
                                                     SettingsTab tab) override;
     bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) override
     {
+        ++shown;
         return previewChanged;
     }
-    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override { return false; }
+    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override
+    {
+        ++shown;
+        return false;
+    }
 
     boost::shared_ptr<Quorvane::Config> settingsResult;
     bool previewChanged = false;
     SettingsTab shownTab = SettingsTab::Default;
+    // How many dialogs were run.
+    int shown = 0;
 };
 
 class ControllerTest : public QuickBooksTest::SimulatedQuickBooks {
