@@ -10,6 +10,10 @@ using namespace Quorvane;
 
 namespace {
 
+const wchar_t kCannotBeListed[] =
+    L"The missing items cannot be listed. Please check how service items are named on the import settings tab, "
+    L"then hit 'Reload' on the main Pellworth window and open this list again.";
+
 const wchar_t* StatusIcon(int status)
 {
     switch (status) {
@@ -51,7 +55,8 @@ void MissingItemsTable::BuildMissingItemsTable(const element& root) const
     tbody.update(true);
 }
 
-void MissingItemsTable::ShowUnavailable(const element& root, const std::wstring& reason)
+// The one failure known is a service item that the settings cannot name after its employee.
+void MissingItemsTable::ShowUnavailable(const element& root)
 {
     m_statuses.reset(new MissingItemStatusList);
     element tbody = root.get_element_by_id("MissingItemItemId");
@@ -60,7 +65,7 @@ void MissingItemsTable::ShowUnavailable(const element& root, const std::wstring&
     // One cell across the table: the dialog's has a column of related employees, the tab's not.
     mainpage::SetMarkup(tbody, m_layout == DialogLayout ? L"<tr><td colspan=\"5\" class=\"unavailable\"></td></tr>"
                                                         : L"<tr><td colspan=\"4\" class=\"unavailable\"></td></tr>");
-    mainpage::SetPlainText(tbody.find_first("td"), L"The missing items cannot be listed: " + reason);
+    mainpage::SetPlainText(tbody.find_first("td"), kCannotBeListed);
     tbody.update(true);
 }
 
