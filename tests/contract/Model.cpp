@@ -270,9 +270,11 @@ ModelCompany EditDuringImport(const World& world, const ModelCompany& before, st
         const int index = edit.duringImport ? FindEditedEntry(world, before, edit) : -1;
         if (index < 0 || gone.count(index))
             continue;
-        edited.insert(index);
         ModelEntry& entry = company[index];
-        if (edit.kind == WorldEdit::Bill && !entry.customerJob.empty())
+        if (edit.kind == WorldEdit::Bill && entry.customerJob.empty())
+            continue;  // QuickBooks bills only time charged to a customer:job
+        edited.insert(index);
+        if (edit.kind == WorldEdit::Bill)
             entry.billing = 2;
         else if (edit.kind == WorldEdit::Retime)
             entry.minutes = edit.minutes;

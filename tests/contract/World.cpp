@@ -88,6 +88,9 @@ void AddUsers(World& world, Dice& dice)
         WorldUser user;
         user.id = 100 + i;
         user.duplicateOf = i > 0 && dice.Chance(20) ? dice.Between(0, i - 1) : -1;
+        // A duplicate of a duplicate duplicates the first of them.
+        if (user.duplicateOf >= 0 && world.users[user.duplicateOf].duplicateOf >= 0)
+            user.duplicateOf = world.users[user.duplicateOf].duplicateOf;
         const WorldUser* original = user.duplicateOf >= 0 ? &world.users[user.duplicateOf] : NULL;
         user.first = original ? original->first : dice.Pick(kFirstNames);
         user.last = original ? original->last : dice.Pick(kLastNames);

@@ -447,7 +447,7 @@ void WorldRun::EditQuickBooks(bool duringImport)
                 if (entries[i].Get(L"TxnID").AsString() != txnId)
                     continue;
                 Json copy = entries[i];
-                copy.Set(L"TxnID", txnId + L"-copy");
+                copy.Set(L"TxnID", L"D-" + std::to_wstring(entries.size()));
                 entries.push_back(copy);
                 break;
             }
