@@ -87,8 +87,9 @@ struct Moment {
         const WorldTask& task = world.tasks[record.task];
         const WorldEmployee& employee = world.employees[user.employee];
         entry.customerJob = CustomerJobOf(world, task);
-        entry.serviceItem = world.serviceItemGroup ? task.billingType
-                                                   : PersonItemName(world, employee.first, employee.middle, employee.last);
+        entry.serviceItem = world.serviceItemGroup
+                                ? task.billingType
+                                : PersonItemName(world, employee.first, employee.middle, employee.last);
         entry.payrollItem = user.hasPayrollItem ? kWagesName : L"";
         entry.notes = Description(task, Comment(record));
         entry.billing = task.billable ? 0 : 1;
@@ -387,7 +388,7 @@ int FindEditedEntry(const World& world, const ModelCompany& company, const World
 
 ModelImport ExpectLastImport(const World& world)
 {
-    return Expect(Moment{ world, false }, ModelCompany());
+    return Expect(Moment { world, false }, ModelCompany());
 }
 
 ModelCompany ExpectCompanyBefore(const World& world, const ModelCompany& lastImport)
@@ -414,8 +415,8 @@ ModelCompany ExpectCompanyBefore(const World& world, const ModelCompany& lastImp
         }
     }
     for (const WorldForeignEntry& foreign : world.foreign) {
-        ModelEntry entry = { foreign.employee, foreign.day, L"", L"", L"", foreign.notes, foreign.minutes,
-                             foreign.billing };
+        ModelEntry entry = { foreign.employee, foreign.day,    L"", L"", L"", foreign.notes,
+                             foreign.minutes,  foreign.billing };
         if (foreign.task >= 0) {
             entry.customerJob = CustomerJobOf(world, world.tasks[foreign.task]);
             entry.serviceItem = world.tasks[foreign.task].billingType;
@@ -431,7 +432,7 @@ ModelCompany ExpectCompanyBefore(const World& world, const ModelCompany& lastImp
 
 ModelImport ExpectImport(const World& world, const ModelCompany& before)
 {
-    return Expect(Moment{ world, true }, before);
+    return Expect(Moment { world, true }, before);
 }
 
 std::string DescribeEntry(const ModelEntry& entry)

@@ -70,8 +70,7 @@ std::string Narrow(const std::wstring& text)
     return narrow;
 }
 
-void CheckCompany(const std::string& moment, const ModelCompany& expected, const ModelCompany& held,
-                  Failures& failures)
+void CheckCompany(const std::string& moment, const ModelCompany& expected, const ModelCompany& held, Failures& failures)
 {
     std::map<int, ModelCompany> want = ByEmployee(expected);
     std::map<int, ModelCompany> have = ByEmployee(held);
@@ -93,7 +92,7 @@ void CheckSummary(const World& world, const boost::shared_ptr<MainModel>& model,
         const std::pair<int, int> want(user.second.before, user.second.after);
         const std::map<std::wstring, std::pair<int, int>>::const_iterator row = rows.find(id);
         const std::pair<int, int> shown = row == rows.end() ? std::make_pair(0, 0) : row->second;
-        const SummaryTotals footer = SelectionTotals(model, std::set<std::wstring>{ id });
+        const SummaryTotals footer = SelectionTotals(model, std::set<std::wstring> { id });
         const std::string expectation = "model: the summary of user " + std::to_string(user.first) + " is to show " +
                                         std::to_string(want.first) + " before and " + std::to_string(want.second) +
                                         " after the import; ";
@@ -117,8 +116,8 @@ void CheckImportLog(const World& world, const ModelImport& expected, const std::
         if (found != employee.second)
             failures.push_back("model: the log of " + Narrow(employee.first) + " is to count working " +
                                std::to_string(employee.second.first) + " and leave " +
-                               std::to_string(employee.second.second) + "; it counts " +
-                               std::to_string(found.first) + " and " + std::to_string(found.second));
+                               std::to_string(employee.second.second) + "; it counts " + std::to_string(found.first) +
+                               " and " + std::to_string(found.second));
     }
     const int changed = Count(log, L"Import did not update the following time entry as it was changed in QB.");
     if (changed != expected.changedEntries)

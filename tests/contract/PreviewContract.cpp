@@ -192,7 +192,8 @@ void CheckUntouched(const Promise& promise, const EntriesById& before, const Ent
         if (cell == cellOf.end())
             failures.push_back("preview: entry " + Narrow(entry.first) + " changed though the preview did not show it");
         else if (cell->second->state != ChangedCell && cell->second->state != DeletedCell)
-            failures.push_back("preview: entry " + Narrow(entry.first) + " of cell " + DescribeCell(*cell->second) + " changed");
+            failures.push_back("preview: entry " + Narrow(entry.first) + " of cell " + DescribeCell(*cell->second) +
+                               " changed");
     }
     for (const EntriesById::value_type& entry : after) {
         if (before.count(entry.first))
@@ -227,9 +228,9 @@ void CheckLog(const Promise& promise, const ImportOutcome& outcome, Failures& fa
     for (const std::pair<const std::wstring, std::pair<int, int>>& employee : expected) {
         const std::pair<int, int> found = logged[employee.first];
         if (found != employee.second)
-            failures.push_back("preview: log of " + Narrow(employee.first) + ": working " + std::to_string(found.first) +
-                               ", leave " + std::to_string(found.second) + "; the preview counts " +
-                               std::to_string(employee.second.first) + " and " +
+            failures.push_back("preview: log of " + Narrow(employee.first) + ": working " +
+                               std::to_string(found.first) + ", leave " + std::to_string(found.second) +
+                               "; the preview counts " + std::to_string(employee.second.first) + " and " +
                                std::to_string(employee.second.second));
         if (warned[employee.first] && !statuses[employee.first].count(L"Warning"))
             failures.push_back("preview: log of " + Narrow(employee.first) +

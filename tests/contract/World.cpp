@@ -14,8 +14,8 @@ const wchar_t* const kFirstNames[] = { L"Ann", L"Bob", L"Cleo", L"Dan", L"Eve" }
 const wchar_t* const kLastNames[] = { L"Archer", L"Baker", L"Cole", L"Dunn" };
 // Blanks at either end, case variants and characters of code page 1252 beyond ASCII: notes go
 // into QuickBooks as they are, and each spelling is an entry of its own.
-const wchar_t* const kComments[] = { L"",         L"fix",     L"Fix",        L" fix",
-                                     L"fix  ",    L"call",    L"caf\u00e9",  L"M\u00fcller\u2019s \u2013 5 \u20ac",
+const wchar_t* const kComments[] = { L"",         L"fix",  L"Fix",       L" fix",
+                                     L"fix  ",    L"call", L"caf\u00e9", L"M\u00fcller\u2019s \u2013 5 \u20ac",
                                      L"CALL back" };
 const wchar_t* const kForeignNotes[] = { L"", L"extra", L"Vacation", L"vacation", L"Sabbatical", L"Sick", L" Sick" };
 const wchar_t* const kRequests[] = { L"TimeTrackingAdd", L"TimeTrackingMod", L"TxnDel" };
@@ -160,7 +160,8 @@ void AddQuickBooksChanges(World& world, Dice& dice)
         WorldEdit edit;
         edit.duringImport = dice.Chance(35);
         const WorldEdit::Kind duringImport[] = { WorldEdit::Bill, WorldEdit::Retime, WorldEdit::Remove };
-        edit.kind = edit.duringImport ? duringImport[dice.Between(0, 2)] : static_cast<WorldEdit::Kind>(dice.Between(0, 5));
+        edit.kind =
+            edit.duringImport ? duringImport[dice.Between(0, 2)] : static_cast<WorldEdit::Kind>(dice.Between(0, 5));
         edit.user = record.user;
         edit.day = record.day;
         edit.task = record.task;
@@ -427,11 +428,11 @@ std::string DescribeWorld(const World& world)
          << world.start.GetYear() << ");\n"
          << "world.days = " << world.days << ";\nworld.mappingType = " << world.mappingType
          << ";\nworld.nameConvention = " << world.nameConvention
-         << ";\nworld.serviceItemGroup = " << Bool(world.serviceItemGroup) << ";\nworld.removal = "
-         << Bool(world.removal) << ";\nworld.projectNotes = " << Bool(world.projectNotes)
+         << ";\nworld.serviceItemGroup = " << Bool(world.serviceItemGroup)
+         << ";\nworld.removal = " << Bool(world.removal) << ";\nworld.projectNotes = " << Bool(world.projectNotes)
          << ";\nworld.taskNotes = " << Bool(world.taskNotes) << ";\nworld.entryNotes = " << Bool(world.entryNotes)
-         << ";\nworld.importLeave = " << Bool(world.importLeave) << ";\nworld.payrollItems = "
-         << Bool(world.payrollItems) << ";\n";
+         << ";\nworld.importLeave = " << Bool(world.importLeave)
+         << ";\nworld.payrollItems = " << Bool(world.payrollItems) << ";\n";
     text << "world.leaveTypes = {\n";
     for (const WorldLeaveType& type : world.leaveTypes)
         text << "    { " << type.id << ", " << Escaped(type.name) << ", " << Bool(type.listedNow) << ", " << type.rule
@@ -452,8 +453,8 @@ std::string DescribeWorld(const World& world)
              << Escaped(record.commentNow) << " },\n";
     text << "};\nworld.edits = {  // kind, during the import, user, day, task or leave type, leave, minutes\n";
     for (const WorldEdit& edit : world.edits)
-        text << "    { WorldEdit::" << kEdits[edit.kind] << ", " << Bool(edit.duringImport) << ", " << edit.user
-             << ", " << edit.day << ", " << edit.task << ", " << Bool(edit.leave) << ", " << edit.minutes << " },\n";
+        text << "    { WorldEdit::" << kEdits[edit.kind] << ", " << Bool(edit.duringImport) << ", " << edit.user << ", "
+             << edit.day << ", " << edit.task << ", " << Bool(edit.leave) << ", " << edit.minutes << " },\n";
     text << "};\nworld.foreign = {  // employee, day, minutes, task, notes, payroll, billing\n";
     for (const WorldForeignEntry& entry : world.foreign)
         text << "    { " << entry.employee << ", " << entry.day << ", " << entry.minutes << ", " << entry.task << ", "

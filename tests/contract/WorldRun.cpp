@@ -35,7 +35,6 @@ namespace {
 const wchar_t kCompanyName[] = L"World Co";
 const wchar_t kWagesId[] = L"P-WAGES";
 
-
 std::wstring EmployeeId(int index)
 {
     return L"E-" + std::to_wstring(index);
@@ -506,8 +505,10 @@ ModelCompany QuickBooksCompany(const World& world, std::vector<std::wstring>* tx
             names[item.Get(L"ListID").AsString()] = item.Get(L"Name").AsString();
     ModelCompany entries;
     for (const Json& entry : company.Get(L"TimeEntries").Items()) {
-        ModelEntry read = { 0, 0, L"", L"", L"", entry.Get(L"Notes").AsString(), 0,
-                            static_cast<int>(entry.Get(L"BillableStatus").AsInt()) };
+        ModelEntry read = { 0,   0,
+                            L"", L"",
+                            L"", entry.Get(L"Notes").AsString(),
+                            0,   static_cast<int>(entry.Get(L"BillableStatus").AsInt()) };
         read.employee = std::stoi(entry.GetPath(L"EntityRef.ListID").AsString().substr(2));
         const std::wstring date = entry.Get(L"TxnDate").AsString();
         for (read.day = -3; read.day < world.days + 3 && world.Day(read.day).ToString() != date; ++read.day) {
