@@ -268,8 +268,9 @@ ModelCompany EditDuringImport(const World& world, const ModelCompany& before, st
 {
     ModelCompany company = before;
     for (const WorldEdit& edit : world.edits) {
-        const int index = edit.duringImport ? FindEditedEntry(world, before, edit) : -1;
-        if (index < 0 || gone.count(index))
+        // Each edit finds its entry as the edits before it left QuickBooks.
+        const int index = edit.duringImport ? FindEditedEntry(world, company, edit, &gone) : -1;
+        if (index < 0)
             continue;
         ModelEntry& entry = company[index];
         if (edit.kind == WorldEdit::Bill && entry.customerJob.empty())
@@ -369,13 +370,14 @@ bool ModelEntry::operator==(const ModelEntry& other) const
     return !(*this < other) && !(other < *this);
 }
 
-int FindEditedEntry(const World& world, const ModelCompany& company, const WorldEdit& edit)
+int FindEditedEntry(const World& world, const ModelCompany& company, const WorldEdit& edit, const std::set<int>* gone)
 {
     const int employee = world.users[edit.user].employee;
     int found = -1;
     for (size_t i = 0; i < company.size(); ++i) {
         const ModelEntry& entry = company[i];
-        if (employee < 0 || entry.employee != employee || entry.day != edit.day)
+        if (employee < 0 || entry.employee != employee || entry.day != edit.day ||
+            (gone && gone->count(static_cast<int>(i))))
             continue;
         const bool fits = edit.leave ? entry.customerJob.empty() && entry.notes == world.leaveTypes[edit.task].name
                                      : entry.customerJob == CustomerJobOf(world, world.tasks[edit.task]);

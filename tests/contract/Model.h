@@ -3,6 +3,7 @@
 // preview and the import for one world, written apart from the program's code, so that a fault
 // the preview and the import share cannot hide behind their agreement.
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,10 @@ struct ModelImport {
     int changedEntries;  // entries the import leaves alone as changed in QuickBooks while it ran
 };
 
-// Where a change made in QuickBooks lands: the index of the entry in the company, or -1.
-int FindEditedEntry(const World& world, const ModelCompany& company, const WorldEdit& edit);
+// Where a change made in QuickBooks lands: the index of the entry in the company, or -1;
+// entries of `gone` are no longer there.
+int FindEditedEntry(const World& world, const ModelCompany& company, const WorldEdit& edit,
+                    const std::set<int>* gone = NULL);
 
 // The company as the program's last import left it, before QuickBooks was changed.
 ModelImport ExpectLastImport(const World& world);

@@ -292,6 +292,7 @@ void AddIfDifferent(std::vector<World>& candidates, const World& world, const st
 void AddPlainerSettings(std::vector<World>& candidates, const World& world)
 {
     AddIfDifferent(candidates, world, [](World& w) { w.warning.request.clear(); });
+    AddIfDifferent(candidates, world, [](World& w) { w.warning.skip = 0; });
     AddIfDifferent(candidates, world, [](World& w) { w.mappingType = 1; });
     AddIfDifferent(candidates, world, [](World& w) { w.nameConvention = 1; });
     AddIfDifferent(candidates, world, [](World& w) { w.serviceItemGroup = false; });
