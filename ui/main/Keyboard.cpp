@@ -1,6 +1,8 @@
 // The window's own keys and focus: the period's menu opens from the keyboard, Escape answers
 // the topmost panel as its Cancel or Close button would, the legend's explanations open by
 // Enter, and the focus goes back where it was once a load or a panel took it away.
+#include <vector>
+
 #include "ui/main/MainView.h"
 
 using htmlayout::dom::element;
