@@ -37,11 +37,12 @@ struct ScriptedDialogs : IDialogRunner {
     bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override
     {
         ++shown;
-        return false;
+        return missingDataChanged;
     }
 
     boost::shared_ptr<Quorvane::Config> settingsResult;
     bool previewChanged = false;
+    bool missingDataChanged = false;
     SettingsTab shownTab = SettingsTab::Default;
     // How many dialogs were run.
     int shown = 0;
