@@ -4,7 +4,7 @@
 #include <boost/bind/bind.hpp>
 
 #include "app/MainModel.h"
-#include "app/ShellOpen.h"
+#include "app/OpenOrExplain.h"
 #include "app/import/ImportRun.h"
 #include "connectors/quickbooks/OpenQuickBooksForms.h"
 #include "core/PostToThread.h"
@@ -81,5 +81,5 @@ void MainController::OpenImportLog()
         return;
     const std::wstring path = m_lastImport->GetLogFilePath();
     if (!path.empty())
-        ShellOpen(path);
+        OpenOrExplain(*m_view, L"the import log", path);
 }

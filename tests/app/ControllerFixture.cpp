@@ -27,9 +27,10 @@ std::vector<std::wstring> g_opened;
 
 namespace {
 
-void RecordOpen(const std::wstring& target)
+bool RecordOpen(const std::wstring& target)
 {
     g_opened.push_back(target);
+    return true;
 }
 
 }  // namespace
