@@ -264,6 +264,10 @@ ENGINE_API HTMLayoutUpdateElement(HELEMENT he, BOOL renderNow);
 // Scrolls every scrolling box around the element just enough to show it (flag 0x10, smooth,
 // scrolls at once too).
 ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT flags);
+// Where the focus can return: `wanted` (may be null) when it can take the focus now - alive,
+// focusable, enabled, shown, inside the event root and any panel holding the keyboard - else
+// the first Tab stop inside `root`; null when neither.
+ENGINE_API HTMLayoutGetFocusTarget(HELEMENT wanted, HELEMENT root, HELEMENT* found);
 // True for an element with a box that neither it nor an ancestor hides (scrolled out of sight counts).
 ENGINE_API HTMLayoutIsElementVisible(HELEMENT he, BOOL* visible);
 // Areas of HTMLayoutGetElementLocation: the low nibble says relative to what - 1 the window's

@@ -9,6 +9,7 @@
 #include "htmlengine/document/style/Cascade.h"
 #include "htmlengine/layout/ElementArea.h"
 #include "htmlengine/window/EngineWindow.h"
+#include "htmlengine/window/FocusTraversal.h"
 
 using namespace htmlengine;
 
@@ -77,6 +78,21 @@ ENGINE_API HTMLayoutScrollToView(HELEMENT he, UINT)
     return Guarded([&] {
         if (EngineWindow* window = WindowOf(*element))
             window->Layout().ScrollIntoView(*element);
+        return ENGINE_OK;
+    });
+}
+
+ENGINE_API HTMLayoutGetFocusTarget(HELEMENT wanted, HELEMENT root, HELEMENT* found)
+{
+    Element* scope = LiveElement(root);
+    if (!scope)
+        return ENGINE_INVALID_HANDLE;
+    if (!found)
+        return ENGINE_INVALID_PARAMETER;
+    return Guarded([&] {
+        EngineWindow* window = WindowOf(*scope);
+        Document* document = scope->OwnerDocument();
+        *found = window && document ? FocusTarget(*document, window->Layout(), LiveElement(wanted), scope) : nullptr;
         return ENGINE_OK;
     });
 }

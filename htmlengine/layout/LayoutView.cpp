@@ -3,6 +3,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementLifetime.h"
+#include "htmlengine/document/style/Cascade.h"
 #include "htmlengine/layout/BoxBuilder.h"
 #include "htmlengine/layout/BoxLayout.h"
 #include "htmlengine/layout/HitTest.h"
@@ -257,6 +258,28 @@ bool LayoutView::ScrollTo(const Box& box, Point offset)
     return true;
 }
 
+// What showing an element means: its border box with its outline (the focus ring) and, inside a
+// table row that lies in the scroller, the whole row, as a list shows its whole item.
+bool LayoutView::ShownExtent(Element& element, const Box& scroller, Rect& extent)
+{
+    if (!ElementRect(element, extent))
+        return false;
+    const ComputedStyle& style = *ComputedStyleOf(element);
+    int ring = style.outline.width ? style.outline.width + std::max(0, style.outlineOffset) : 0;
+    extent = { extent.x - ring, extent.y - ring, extent.width + 2 * ring, extent.height + 2 * ring };
+    for (Element* e = element.Parent(); e; e = e->Parent()) {
+        const Box* row = BoxOf(*e);
+        if (!row || row == &scroller)
+            break;
+        Rect rect;
+        if (row->style->display == Display::TableRow && RectOf(*e, rect)) {
+            extent = extent.Union(rect);
+            break;
+        }
+    }
+    return true;
+}
+
 // Innermost scroller first; each outer one sees the element where the inner ones left it.
 bool LayoutView::ScrollIntoView(Element& element)
 {
@@ -268,7 +291,7 @@ bool LayoutView::ScrollIntoView(Element& element)
         box = index_->inlineOwners.at(&element);
     bool moved = false;
     for (const Box* scroller = box->parent; scroller; scroller = scroller->parent) {
-        if (!scroller->scroll || !ElementRect(element, target))
+        if (!scroller->scroll || !ShownExtent(element, *scroller, target))
             continue;
         Point origin = ViewOrigin(*scroller);
         Rect port { origin.x + scroller->border.left, origin.y + scroller->border.top, scroller->scroll->port.width,

@@ -64,7 +64,8 @@ public:
 
     // Scrolls the box's content to `offset` (clamped); true when it moved.
     bool ScrollTo(const Box& box, Point offset);
-    // Scrolls every scrolling ancestor of the element so that it shows; true when anything moved.
+    // Scrolls every scrolling ancestor of the element just enough that it shows whole, with its
+    // outline and, inside a table row, with its row; true when anything moved.
     bool ScrollIntoView(Element& element);
 
     // The document's min-content width (min-width honoured), and its height at `width`.
@@ -72,6 +73,7 @@ public:
     int HeightAt(int width);
 
 private:
+    bool ShownExtent(Element& element, const Box& scroller, Rect& extent);
     void Rebuild();
     void RestoreScrolls();
     void HoldRootElements();

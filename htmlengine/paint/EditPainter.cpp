@@ -10,6 +10,7 @@
 #include "htmlengine/paint/Palette.h"
 #include "htmlengine/paint/StockGlyphs.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace htmlengine {
@@ -42,13 +43,18 @@ void PaintSelection(const ShownLine& line, const EditControl& edit, const Comput
     painter.DrawString({ line.left, line.baseline }, line.text, *style.font, Faded(palette::kWhite, opacity));
 }
 
-// The calendar glyph of a date input, at the right of its padding box; presses from its
-// left edge on open the calendar.
-void PaintDateGlyph(const Box& box, DateControl& date, const Rect& borderBox, float opacity, Painter& painter)
+// The calendar glyph of a date input, at the right of its padding box.
+Rect DateGlyph(const Box& box, const Rect& borderBox)
 {
     Rect padding = box.PaddingBox().Offset(borderBox.x, borderBox.y);
-    Rect glyph = { padding.Right() - kGlyphInset - kGlyphSize, padding.y + (padding.height - kGlyphSize) / 2,
-                   kGlyphSize, kGlyphSize };
+    return { padding.Right() - kGlyphInset - kGlyphSize, padding.y + (padding.height - kGlyphSize) / 2, kGlyphSize,
+             kGlyphSize };
+}
+
+// Presses from a little left of the glyph on open the calendar.
+void PaintDateGlyph(const Box& box, DateControl& date, const Rect& borderBox, float opacity, Painter& painter)
+{
+    Rect glyph = DateGlyph(box, borderBox);
     PaintStockImage(L"stock:calendar", glyph, Faded(palette::kSecondaryText, opacity), painter);
     date.SetGlyphLeft(glyph.x - kGlyphInset / 2 - borderBox.x);
 }
@@ -59,6 +65,9 @@ void PaintEdit(const Box& box, EditControl& edit, const Rect& borderBox, float o
 {
     const Font& font = *box.style->font;
     Rect content = box.ContentBox().Offset(borderBox.x, borderBox.y);
+    if (edit.Type() == kControlDate)  // the text stops before the glyph and scrolls there
+        content.width =
+            std::max(0, std::min(content.Right(), DateGlyph(box, borderBox).x - kGlyphInset / 2) - content.x);
     ShownLine line;
     line.text = edit.Shown(*box.element);
     context.measurer.Extents(font, line.text, line.extents);

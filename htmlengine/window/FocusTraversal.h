@@ -1,14 +1,18 @@
 #pragma once
-// Tab and Shift+Tab: the next element in the tab order (HTML's sequential focus navigation,
-// simplified): elements with a positive tabindex first, by tabindex, then the others in
-// document order; only focusable, enabled, shown elements inside the panel that holds the
-// keyboard and the event root; tabindex -1 is left out; the order wraps around.
+// Tab and Shift+Tab, and where the focus can return, over the Tab order (TabOrder.h) of what
+// is laid out and shown.
 namespace htmlengine {
 
 class Document;
 class Element;
 class LayoutView;
 
+// The next Tab stop inside the panel that holds the keyboard (or the event root); wraps around.
 Element* NextInTabOrder(Document& document, LayoutView& layout, Element* from, bool backwards);
+
+// Where the focus can go back to: `wanted` when it can take the focus now (alive, focusable,
+// enabled, shown, inside the event root and the panel that holds the keyboard; tabindex -1
+// counts), else the first Tab stop inside `root`; null when neither.
+Element* FocusTarget(Document& document, LayoutView& layout, Element* wanted, Element* root);
 
 }  // namespace htmlengine

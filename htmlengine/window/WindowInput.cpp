@@ -400,10 +400,7 @@ bool WindowInput::KeyDown(UINT key)
     Element* next = NextInTabOrder(*document, window_.Layout(), document->Focus(), (state & KEYBOARD_SHIFT) != 0);
     if (!next)
         return true;
-    ElementHold hold(*next);
     MoveFocusByUser(*document, next, false);
-    if (!next->deleted)
-        window_.Layout().ScrollIntoView(*next);
     return true;
 }
 

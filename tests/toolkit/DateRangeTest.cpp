@@ -15,7 +15,8 @@ namespace {
 // change reaches the window.
 const char kPage[] = R"(<html><head>
 <link rel="stylesheet" href="res:IDR_DEFAULT_CALENDAR_CSS.CSS">
-<style>#stray { on-click: call OnOptionClicked(self) on $('widget#cal'); }</style>
+<style>#stray { on-click: call OnOptionClicked(self) on $('widget#cal'); }
+body { on-key-up-27: host closeDialog(); }</style>
 </head><body>
 <div id="calendar"><widget id="cal">
   <div><span id="calendarHeader">Current month</span><br>
@@ -215,6 +216,40 @@ TEST_F(DateRangeTest, TheOpenMenuChoosesByKeyboard)
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_ESCAPE, 0);
     EXPECT_FALSE(MenuOpen());
     EXPECT_STREQ(L"9", page.Find("#cal").get_attribute("rangeType"));
+}
+
+// With the focus on the box, the keys of a drop-down open the menu on the range in force; Escape
+// closes only the menu, and the page behind never sees it.
+TEST_F(DateRangeTest, TheFocusedBoxOpensItsMenuByKeyboardAndEscapeClosesOnlyTheMenu)
+{
+    HTMLayoutTestClick(page.Find("#calendarHeader"), 0);
+    HTMLayoutTestClick(Option(L"Previous week"), 0);
+    const std::pair<UINT, UINT> openers[] = {
+        { VK_RETURN, 0 }, { VK_SPACE, 0 }, { VK_DOWN, 0 }, { VK_DOWN, KEYBOARD_ALT }, { VK_F4, 0 }
+    };
+    for (auto [key, state] : openers) {
+        HTMLayoutTestSetFocus(hwnd_, page.Find("#cal"));
+        TakeEvents();
+        HTMLayoutTestKeyDown(hwnd_, nullptr, key, state);
+        HTMLayoutTestKeyUp(hwnd_, nullptr, key, state);
+        ASSERT_TRUE(MenuOpen()) << key;
+        EXPECT_STREQ(L"Previous week", page.Find("#cal > popup > option:current").get_text().c_str()) << key;
+        HTMLayoutTestKeyDown(hwnd_, nullptr, VK_ESCAPE, 0);
+        HTMLayoutTestKeyUp(hwnd_, nullptr, VK_ESCAPE, 0);
+        EXPECT_FALSE(MenuOpen()) << key;
+        EXPECT_TRUE(TakeEvents().empty()) << key;
+        EXPECT_TRUE(HasState(page.Find("#cal"), STATE_FOCUS)) << key;
+    }
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_F4, 0);
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_DOWN, 0);
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_RETURN, 0);
+    EXPECT_FALSE(MenuOpen());
+    EXPECT_STREQ(L"16", page.Find("#cal").get_attribute("rangeType"));
+
+    // In a date input the keys are the input's: Alt+Down opens its calendar, not the menu.
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#dateStart"));
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_DOWN, KEYBOARD_ALT);
+    EXPECT_FALSE(MenuOpen());
 }
 
 TEST_F(DateRangeTest, OnOptionClickedRefusesAnythingButOneMenuEntry)

@@ -11,6 +11,7 @@ const char kPage[] = R"(<html><head><style>
 #show { on-click: call show() on $('#box'); }
 #hide { on-click: call hide() on $('#box'); }
 </style></head><body>
+<input id="before">
 <div id="host"><button id="show">Show</button>
   <div id="box"><input id="field"><button id="hide">Hide</button>
     <button role="ok-button" id="ok">OK</button><button role="cancel-button" id="cancel">Cancel</button></div>
@@ -83,16 +84,24 @@ TEST_F(LightBoxTest, EnterAndEscapeClickTheOkAndCancelButtonsWhichHideThePanel)
     EXPECT_FALSE(Shown());
 }
 
-// The focus stays on the button that showed the panel: Enter still reaches the panel's OK and
-// nothing behind it, and Tab goes into the panel.
-TEST_F(LightBoxTest, KeysWithTheFocusBehindThePanelReachThePanel)
+// The panel opens focused on its OK button; Enter on another button is that button's, as in any
+// Windows dialog; when the panel hides, the focus goes back to what showed it, or, when that is
+// gone, to the first control of the page.
+TEST_F(LightBoxTest, ThePanelOpensOnItsOkButtonAndGivesTheFocusBackWhenItHides)
 {
     Show();
+    EXPECT_TRUE(HasState(page.Find("#ok"), STATE_FOCUS));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#cancel"));
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_RETURN, 0);
-    const std::vector<std::string> events = TakeEvents();
-    EXPECT_NE(events.end(), std::find(events.begin(), events.end(), "0x0 from ok reason 0"));
-    EXPECT_EQ(events.end(), std::find(events.begin(), events.end(), "0x0 from show reason 0"));
+    EXPECT_TRUE(Saw("0x0 from cancel reason 0"));
     EXPECT_FALSE(Shown());
+    EXPECT_TRUE(HasState(page.Find("#show"), STATE_FOCUS));
+
+    Show();
+    page.Find("#show").set_state(STATE_DISABLED, 0);
+    HTMLayoutTestKeyDown(hwnd_, nullptr, VK_RETURN, 0);
+    EXPECT_TRUE(Saw("0x0 from ok reason 0"));
+    EXPECT_TRUE(HasState(page.Find("#before"), STATE_FOCUS));
 }
 
 }  // namespace

@@ -221,6 +221,7 @@ bool MainView::on_script_call(HELEMENT, const char* name, UINT argc, json::value
         {"ProcessWithDeletion", 1, [](MainView& v, Args a) { v.ProcessWithDeletion(TextOf(a[0])); return true; }},
         {"ReturnToPreview", 0, [](MainView& v, Args) { v.ReturnToPreview(); return true; }},
         {"OnViewLog", 0, [](MainView& v, Args) { v.CloseProgressPanel(true); return true; }},
+        {"ShowExplanation", 1, [](MainView& v, Args a) { v.ShowExplanation(element(a[0].get_dom_element())); return true; }},
     };
     // clang-format on
     if (!name)

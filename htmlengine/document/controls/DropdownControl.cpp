@@ -26,11 +26,6 @@ Element* Popup(Element& select)
     return nullptr;
 }
 
-bool IsOpenKey(unsigned key, unsigned keyboardState)
-{
-    return key == VK_F4 || ((keyboardState & KEYBOARD_ALT) && (key == VK_DOWN || key == VK_UP));
-}
-
 }  // namespace
 
 ControlValue DropdownControl::GetValue(Element& element) const
@@ -92,7 +87,7 @@ bool DropdownControl::OnClick(Element& element, Element& target)
 
 bool DropdownControl::OnKeyDown(Element& element, unsigned key, unsigned keyboardState)
 {
-    if (IsOpenKey(key, keyboardState)) {
+    if (IsDropKey(key, keyboardState)) {
         Open(element);
         return true;
     }
@@ -132,7 +127,7 @@ bool DropdownControl::OnPopupKey(Element& element, unsigned key, unsigned keyboa
 
 bool DropdownControl::OnListKey(Element& select, unsigned key, unsigned keyboardState)
 {
-    if (key == VK_ESCAPE || IsOpenKey(key, keyboardState)) {
+    if (key == VK_ESCAPE || IsDropKey(key, keyboardState)) {
         ClosePopup(select);
         return true;
     }

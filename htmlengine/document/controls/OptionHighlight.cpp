@@ -1,5 +1,7 @@
 #include "htmlengine/document/controls/OptionHighlight.h"
 
+#include "htmlengine/api/EngineDocument.h"
+
 #include "htmlengine/document/controls/SelectChoice.h"
 #include "htmlengine/document/controls/StateRules.h"
 #include "htmlengine/document/dom/Document.h"
@@ -62,6 +64,11 @@ bool MoveHighlight(Element& list, unsigned key)
     if (next)
         HighlightOption(list, next);
     return next != nullptr;
+}
+
+bool IsDropKey(unsigned key, unsigned keyboardState)
+{
+    return key == VK_F4 || ((keyboardState & KEYBOARD_ALT) && (key == VK_DOWN || key == VK_UP));
 }
 
 void HighlightOnOpening(Element& list)

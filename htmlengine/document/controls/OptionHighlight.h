@@ -17,6 +17,8 @@ Element* HighlightedOption(Element& list);
 void HighlightOption(Element& list, Element* option);
 // Moves the highlight as the key leads (StepOption); true when the key was one that moves it.
 bool MoveHighlight(Element& list, unsigned key);
+// F4, Alt+Down and Alt+Up: the keys that open a drop-down list and close it again.
+bool IsDropKey(unsigned key, unsigned keyboardState);
 // Where the highlight starts as the list opens: the chosen option, or the first enabled one.
 void HighlightOnOpening(Element& list);
 

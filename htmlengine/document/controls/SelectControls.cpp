@@ -57,10 +57,14 @@ bool ListControl::OnClick(Element& element, Element& target)
     return false;  // the option's own behaviours still see the click
 }
 
-bool ListControl::OnPopupKey(Element& element, unsigned key, unsigned)
+bool ListControl::OnPopupKey(Element& element, unsigned key, unsigned keyboardState)
 {
     if (!(element.State() & kStateExpanded))
         return false;
+    if (IsDropKey(key, keyboardState)) {  // closes, as it opened
+        ChangeState(element, kStateCollapsed, 0);
+        return true;
+    }
     if (key == VK_RETURN) {
         CloseAndActivateHighlighted(element);
         return true;

@@ -35,11 +35,20 @@ void SendFocusEvent(Document& document, Element& target, UINT cmd, bool byMouse)
     DispatchEvent(document, target, GROUP_FOCUS, &params, &params.cmd);
 }
 
+// Focus given by the keyboard or the program brings the whole element into view; a click's
+// target is in view already.
+void ShowFocused(Document& document, Element* element)
+{
+    if (element && document.Focus() == element && !element->deleted)
+        document.Host().ScrollIntoView(*element);
+}
+
 }  // namespace
 
 void SetFocusSilently(Document& document, Element* element)
 {
     SwapFocusState(document, element, true);
+    ShowFocused(document, element);
 }
 
 void HandFocusTo(Document& document, Element* element)
@@ -64,6 +73,8 @@ void MoveFocusByUser(Document& document, Element* element, bool byMouse)
     }
     if (element && document.Focus() == element)
         SendFocusEvent(document, *element, FOCUS_GOT, byMouse);
+    if (!byMouse)
+        ShowFocused(document, element);
 }
 
 Element* FocusableAncestor(Element& element)

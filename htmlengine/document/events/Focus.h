@@ -5,7 +5,8 @@ namespace htmlengine {
 class Document;
 class Element;
 
-// Through the API: moves the focus and the window's focus, fires nothing.
+// Through the API: moves the focus and the window's focus, fires nothing, and scrolls the
+// element fully into view.
 void SetFocusSilently(Document& document, Element* element);
 // Moves the focus inside the document only (the window keeps or lacks the system's focus as
 // it was), firing nothing: a panel that opens or closes on its own takes the focus so.

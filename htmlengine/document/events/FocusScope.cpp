@@ -4,6 +4,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/events/Focus.h"
+#include "htmlengine/document/events/TabOrder.h"
 #include "htmlengine/document/events/UserInput.h"
 #include "htmlengine/document/style/Cascade.h"
 #include "htmlengine/document/style/ComputedStyle.h"
@@ -54,7 +55,8 @@ bool CanHold(Document& document, Element* element)
     return element && TakesInput(document, *element) && IsElementVisible(*element);
 }
 
-Element* FirstAutofocus(Document& document, Element& scope)
+// Where the focus goes in a panel: its first "autofocus" element, else its first Tab stop.
+Element* EntryFocus(Document& document, Element& scope)
 {
     std::vector<Element*> pending { &scope };
     while (!pending.empty()) {
@@ -65,7 +67,8 @@ Element* FirstAutofocus(Document& document, Element& scope)
         for (auto child = element->Children().rbegin(); child != element->Children().rend(); ++child)
             pending.push_back(*child);
     }
-    return nullptr;
+    std::vector<Element*> stops = TabStops(document, scope, IsElementVisible);
+    return stops.empty() ? nullptr : stops.front();
 }
 
 // A focus already inside the new panel stays (the user or the program put it there). A list or
@@ -77,11 +80,11 @@ void Enter(Document& document, Element& scope)
     Element* focus = document.Focus();
     if (focus && Contains(&scope, *focus))
         return;
-    HandFocusTo(document, FirstAutofocus(document, scope));
+    HandFocusTo(document, EntryFocus(document, scope));
 }
 
 // The element is gone or cannot take the focus now: the focus goes into what holds the
-// keyboard instead, or nowhere.
+// keyboard instead, or to the page's first Tab stop, so the keyboard is never left nowhere.
 void Return(Document& document, Element* returnTo)
 {
     if (CanHold(document, returnTo)) {
@@ -89,10 +92,15 @@ void Return(Document& document, Element* returnTo)
         return;
     }
     Element* scope = document.Scopes().Top();
-    if (scope)
+    if (scope) {
         Enter(document, *scope);
-    else if (document.Focus() && !CanHold(document, document.Focus()))
-        HandFocusTo(document, nullptr);
+        return;
+    }
+    if (CanHold(document, document.Focus()))
+        return;
+    Element* page = document.EventRoot() ? document.EventRoot() : document.Root();
+    std::vector<Element*> stops = page ? TabStops(document, *page, IsElementVisible) : std::vector<Element*>();
+    HandFocusTo(document, stops.empty() ? nullptr : stops.front());
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 // the keyboard while it is shown; of several shown, the topmost (z-index, then document
 // order) does. While one does, Tab and Shift+Tab stay inside it, keys reach only what lies
 // inside it (the panel itself while the focus is elsewhere) and clicks outside it are
-// ignored. When a panel appears the focus moves in, to its first "autofocus" element or to
-// nothing; when it goes, the focus returns to where it was before. The event root that the
+// ignored. When a panel appears the focus moves in, to its first "autofocus" element or its
+// first Tab stop; when it goes, the focus returns to where it was before, or, when that is gone,
+// to the first Tab stop of the page. The event root that the
 // program sets confines input the same way.
 #include "htmlengine/document/dom/ElementLifetime.h"
 

@@ -48,6 +48,16 @@ Element* KeyTarget(Document& document, Element* target)
     return root;
 }
 
+// Enter and Space on an element the page made focusable (tabindex, "focusable: true") that is no
+// control of its own: whatever acts on its click acts on the key, so markup alone puts it in
+// reach of the keyboard. Controls keep their own keys.
+bool ActivatesOnKey(Document& document, Element& element, unsigned key, unsigned keyboardState)
+{
+    bool plain = !(keyboardState & (KEYBOARD_CONTROL | KEYBOARD_ALT | KEYBOARD_SHIFT));
+    return plain && (key == VK_RETURN || key == VK_SPACE) && &element == document.Focus() && !element.GetControl() &&
+           !element.deleted && FocusableAncestor(element) == &element;
+}
+
 }  // namespace
 
 bool SendMouseEvent(Document& document, Element& target, UINT cmd, unsigned keyboardState, unsigned buttons,
@@ -120,7 +130,12 @@ bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboar
     if (SendKey(document, *element, KEY_DOWN, key, keyboardState))
         return true;
     Control* control = element->deleted ? nullptr : element->GetControl();
-    return control && control->OnKeyDown(*element, key, keyboardState);
+    if (control)
+        return control->OnKeyDown(*element, key, keyboardState);
+    if (!ActivatesOnKey(document, *element, key, keyboardState))
+        return false;
+    ClickElement(document, *element, keyboardState, false);
+    return true;
 }
 
 bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardState)

@@ -79,9 +79,7 @@ TEST_F(FocusScope, TheFocusMovesInAndReturnsStepByStepAsPanelsCloseOverEachOther
 
     Show("#error", true);
     Key(VK_SHIFT);
-    EXPECT_EQ("none", Focused());  // no autofocus: keys go to the panel itself
-    Key(VK_RETURN);
-    EXPECT_TRUE(events_.empty());
+    EXPECT_EQ("close", Focused());  // no autofocus: its first Tab stop
     Key(VK_TAB);
     EXPECT_EQ("close", Focused());
 
@@ -93,4 +91,16 @@ TEST_F(FocusScope, TheFocusMovesInAndReturnsStepByStepAsPanelsCloseOverEachOther
     EXPECT_EQ("behind", Focused());
     Key(VK_TAB);
     EXPECT_EQ("field", Focused());
+}
+
+// What held the focus before a panel went away meanwhile: the focus is never left nowhere.
+TEST_F(FocusScope, WhenWhatOpenedAPanelIsGoneTheFocusGoesToThePagesFirstTabStop)
+{
+    HTMLayoutTestSetFocus(hwnd_, Find("#field"));
+    Show("#error", true);
+    Key(VK_SHIFT);
+    HTMLayoutSetElementState(Find("#field"), STATE_DISABLED, 0, TRUE);
+    Show("#error", false);
+    Key(VK_SHIFT);
+    EXPECT_EQ("behind", Focused());
 }

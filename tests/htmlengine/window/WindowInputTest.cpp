@@ -129,6 +129,46 @@ TEST_F(WindowInput, TabMovesTheFocusThroughWhatCanTakeIt)
     EXPECT_EQ("link", Focused());
 }
 
+// A table whose rows scroll between its header and footer, in a box that scrolls too: whatever
+// Tab reaches, both ways, shows whole inside every scroll port around it, with its focus ring
+// and its table row.
+TEST_F(WindowInput, TabShowsTheWholeFocusedElementItsRingAndItsRowInsideEveryScroller)
+{
+    std::string rows;
+    for (int i = 0; i < 12; ++i)
+        rows += "<tr id=r" + std::to_string(i) + " style='height:30px'><td><input type=checkbox id=c" +
+                std::to_string(i) + "></td></tr>";
+    Load("<style>input:focus { outline: 2px solid blue; outline-offset: 2px }</style>"
+         "<div id=outer style='height:160px;overflow:auto'><div style='height:60px'></div>"
+         "<table style='height:150px;border-spacing:0'><thead><tr style='height:40px'><th>head</th></tr></thead>"
+         "<tbody id=rows style='overflow-y:auto'>" +
+         rows +
+         "</tbody><tfoot><tr style='height:30px'><td>foot</td></tr></tfoot></table>"
+         "<div style='height:120px'></div></div>");
+    auto inside = [&](const std::string& selector, const char* port, int ring) {
+        RECT element {}, area {};
+        HTMLayoutGetElementLocation(Find(selector.c_str()), &element, LOCATION_VIEW_BORDER_BOX);
+        HTMLayoutGetElementLocation(Find(port), &area, LOCATION_VIEW_SCROLL_PORT);
+        return element.top - ring >= area.top && element.bottom + ring <= area.bottom;
+    };
+    BYTE keys[256] = {};
+    for (bool backwards : { false, true }) {
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = backwards ? 0x80 : 0;
+        SetKeyboardState(keys);
+        for (int i = 0; i < 12; ++i) {
+            Key(VK_TAB);
+            std::string row = "#r" + Focused().substr(1);
+            for (const char* port : { "#rows", "#outer" }) {
+                EXPECT_TRUE(inside("#" + Focused(), port, 4)) << Focused() << " in " << port << " " << backwards;
+                EXPECT_TRUE(inside(row, port, 0)) << row << " in " << port << " " << backwards;
+            }
+        }
+    }
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
 TEST_F(WindowInput, TheWheelScrollsTheTableUnderThePointerNotThePage)
 {
     std::string rows;

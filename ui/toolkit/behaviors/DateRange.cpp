@@ -49,6 +49,26 @@ void close_popup(const dom::element& widget)
     daterange::get_popup(widget).set_state(STATE_COLLAPSED, 0);
 }
 
+// The menu opens on the range in force: the list's highlight starts at its checked entry.
+void open_menu(const dom::element& widget)
+{
+    dom::element popup = daterange::get_popup(widget);
+    const wchar_t* type = widget.get_attribute("rangeType");
+    dom::element current = type ? popup.find_first_w(L":root>option[menuItemId=\"%ls\"]", type) : dom::element();
+    if (current.is_valid())
+        current.set_state(STATE_CHECKED, 0);
+    popup.set_state(STATE_EXPANDED, STATE_COLLAPSED);
+}
+
+// A drop-down's keys, while the widget itself holds the focus: F4, Alt+Down and Down. Enter and
+// Space reach it as a click.
+bool is_opening_key(UINT key_code, UINT keyboard_state)
+{
+    if (keyboard_state & (KEYBOARD_CONTROL | KEYBOARD_SHIFT))
+        return false;
+    return key_code == VK_F4 || key_code == VK_DOWN || ((keyboard_state & KEYBOARD_ALT) && key_code == VK_UP);
+}
+
 void set_range_type(dom::element& widget, int type)
 {
     widget.set_attribute("rangeType", std::to_wstring(type).c_str());
@@ -144,8 +164,20 @@ bool daterange::on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT, U
     // entry's click, which chooses the range and closes it.
     if (inside(target, popup))
         return false;
-    popup.set_state(popup.get_state() & STATE_EXPANDED ? STATE_COLLAPSED : STATE_EXPANDED, 0);
+    if (popup.get_state() & STATE_EXPANDED)
+        close_popup(he);
+    else
+        open_menu(he);
     return false;
+}
+
+bool daterange::on_key(HELEMENT he, HELEMENT target, UINT event_type, UINT key_code, UINT keyboard_state)
+{
+    if (event_type != KEY_DOWN || target != he || !is_opening_key(key_code, keyboard_state))
+        return false;
+    if (!(get_popup(he).get_state() & STATE_EXPANDED))
+        open_menu(he);
+    return true;
 }
 
 bool daterange::on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR)

@@ -1,6 +1,8 @@
 #include "ui/toolkit/behaviors/LightBox.h"
 
 #include "json/TextHelpers.h"
+#include "ui/toolkit/ElementHelpers.h"
+#include "ui/toolkit/FocusReturn.h"
 
 namespace htmlayout {
 
@@ -52,12 +54,12 @@ void lb_dialog_instance::detached(HELEMENT)
     delete this;
 }
 
-bool lb_dialog_instance::on_key(HELEMENT he, HELEMENT, UINT event_type, UINT key_code, UINT)
+bool lb_dialog_instance::on_key(HELEMENT he, HELEMENT target, UINT event_type, UINT key_code, UINT)
 {
     if (event_type != KEY_DOWN)
         return false;
     if (key_code == VK_RETURN)
-        return click_first(he, kOkButton);
+        return !enter_is_its_own(target) && click_first(he, kOkButton);
     if (key_code == VK_ESCAPE)
         return click_first(he, kCancelButton);
     return false;
@@ -102,6 +104,7 @@ void lb_dialog_instance::show(dom::element& panel)
     shim.insert(panel, 0);
     panel.set_style_attribute("display", L"block");
     set_event_root(panel);
+    return_focus(panel.find_first(kOkButton), panel);  // the default button, else the first control
 }
 
 void lb_dialog_instance::hide(dom::element& panel)
@@ -113,9 +116,7 @@ void lb_dialog_instance::hide(dom::element& panel)
     root.find_first("div.shim").detach();
     panel.set_style_attribute("display", nullptr);
     set_event_root(root);
-    dom::element focused = dom::element::element_by_uid(panel.get_element_hwnd(false), m_focus_uid);
-    if (focused.is_valid())
-        focused.set_state(STATE_FOCUS, 0);
+    return_focus(dom::element::element_by_uid(panel.get_element_hwnd(false), m_focus_uid), root);
     m_parent.release();
     m_index = 0;
 }

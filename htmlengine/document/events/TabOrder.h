@@ -1,0 +1,18 @@
+#pragma once
+// The Tab order (HTML's sequential focus navigation, simplified): elements with a positive
+// tabindex first, by tabindex, then the others in document order; only focusable, enabled,
+// shown elements inside the panel that holds the keyboard and the event root; tabindex -1 is
+// left out.
+#include <functional>
+#include <vector>
+
+namespace htmlengine {
+
+class Document;
+class Element;
+
+// The Tab stops inside `scope` (itself included), in Tab order. `shown` says whether an element
+// shows; what `display: none` hides is never walked.
+std::vector<Element*> TabStops(Document& document, Element& scope, const std::function<bool(Element&)>& shown);
+
+}  // namespace htmlengine
