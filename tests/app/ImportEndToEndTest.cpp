@@ -385,7 +385,8 @@ TEST_F(LiveImport, RequestsDuringTheImportAreRefusedAtOnce)
 {
     LoadAndSelect();
     const DateRange loaded = m_model->GetConfig()->GetPeriod();
-    QbSim::Control::SetLatency(100);
+    // QuickBooks slow enough that the run is still at its first request when the requests come.
+    QbSim::Control::SetLatency(1000);
     m_controller->StartImport(true);
     bool postedCallRan = false;
     PostToThread(GetCurrentThreadId(), [&postedCallRan] { postedCallRan = true; });
