@@ -74,11 +74,14 @@ void MainView::ShowExplanation(const element& icon)
     CollapseExplanations(root);
     if (shown)
         return;
+    // Above the icon, which sits at the window's foot: laid out first, to know its height.
     const RECT place = icon.get_location(LOCATION_VIEW_BORDER_BOX);
     popup.set_style_attribute("position", L"fixed");
     popup.set_style_attribute("left", (std::to_wstring(place.left) + L"px").c_str());
-    popup.set_style_attribute("top", (std::to_wstring(place.bottom + 4) + L"px").c_str());
+    popup.set_style_attribute("top", L"0px");
     popup.set_state(STATE_EXPANDED, STATE_COLLAPSED);
+    const RECT laidOut = popup.get_location(LOCATION_VIEW_BORDER_BOX);
+    popup.set_style_attribute("top", (std::to_wstring(place.top - 4 - (laidOut.bottom - laidOut.top)) + L"px").c_str());
 }
 
 // A view that shows by itself opens focused on its default button, or as EnsureFocus puts it.
