@@ -107,7 +107,8 @@ TEST_F(PaintTest, ControlsDrawTheirState)
 // leaves the glyph inside the content box), and a focused ring goes round an inline link.
 TEST_F(PaintTest, ADatesTextStopsBeforeItsGlyphAndALinkDrawsItsRing)
 {
-    Load("<style>input { padding: 0 8px; border: 1px solid gray } a:focus { outline: 2px solid #2B6A99; outline-offset: 0 }</style>"
+    Load("<style>input { padding: 0 8px; border: 1px solid gray } a:focus { outline: 2px solid #2B6A99; "
+         "outline-offset: 0 }</style>"
          "<input type=date id=d style='width: 114px'> <a href=x id=a>Ana Ruiz</a>");
     HTMLayoutTestSetFocus(hwnd_, Find("#d"));
     HTMLayoutTestType(hwnd_, nullptr, L"12/31/2026 and more");
