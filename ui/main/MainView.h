@@ -10,6 +10,7 @@
 
 #include "app/IMainView.h"
 #include "app/IMainViewNotification.h"
+#include "ui/main/CloseConfirmation.h"
 #include "ui/toolkit/Element.h"
 #include "ui/toolkit/EventHandler.h"
 
@@ -67,7 +68,7 @@ public:
     bool on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR reason) override;
     // The page's script calls by name; an unknown name or a wrong argument count is not handled.
     bool on_script_call(HELEMENT he, const char* name, UINT argc, json::value* argv, json::value& retval) override;
-    // The period's menu keys and Escape (Keyboard.cpp).
+    // Escape on a panel (Keyboard.cpp).
     bool on_key(HELEMENT he, HELEMENT target, UINT eventType, UINT key, UINT keyboardState) override;
     // Remembers what had the focus, to give it back after a load.
     bool on_focus(HELEMENT he, HELEMENT target, UINT eventType) override;
@@ -76,6 +77,8 @@ public:
     LRESULT OnLoadData(LOAD_DATA_NOTIFICATION* notification);
     void OnStartLoading();
     void OnCloseRequested();
+    // "Stop import and exit": the import is asked to stop and the program quits once it ended.
+    void CloseConfirmed();
     // The view stops being the page's handler; the window no longer reaches it.
     void DetachFromWindow();
 
@@ -106,7 +109,6 @@ private:
     void SelectRows(int mode);
     void UpdateTotals();
 
-    bool OpenPeriodMenu(const htmlayout::dom::element& widget);
     // Clicks the Cancel or Close button of the panel the key came from, if any.
     bool PressCancel(const htmlayout::dom::element& source);
     // A legend icon's explanation, opened by a click or Enter; a second one closes it.
@@ -136,7 +138,7 @@ private:
     // The absent-time-track question was answered before the run that asked had ended.
     bool m_proceedPending;
     // The question asked on closing during an import, while it is open.
-    HWND m_closeQuestion;
+    CloseQuestion m_closeQuestion;
     // The id of the element outside the panels that had the focus last.
     std::wstring m_lastFocusId;
 };

@@ -169,6 +169,27 @@ TEST_F(WindowInput, TabShowsTheWholeFocusedElementItsRingAndItsRowInsideEveryScr
     SetKeyboardState(keys);
 }
 
+// The keyboard's way to a tip: Tab onto an element with a titleid shows its popup under it at
+// once; the next key hides it.
+TEST_F(WindowInput, TabOntoAnElementWithATipShowsItUnderTheElement)
+{
+    Load("<button id=a>a</button><div style='height:40px'></div>"
+         "<span id=legend tabindex=0 titleid=tip>billed</span><popup id=tip>There is time which is already "
+         "billed.</popup>");
+    Key(VK_TAB);
+    Key(VK_TAB);
+    ASSERT_EQ("legend", Focused());
+    ASSERT_NE(0u, State(Find("#tip")) & STATE_EXPANDED);
+    RECT legend {}, tip {};
+    HTMLayoutGetElementLocation(Find("#legend"), &legend, LOCATION_VIEW_BORDER_BOX);
+    HTMLayoutGetElementLocation(Find("#tip"), &tip, LOCATION_VIEW_BORDER_BOX);
+    EXPECT_GE(tip.top, legend.bottom);
+    EXPECT_LE(tip.top, legend.bottom + 8);
+    Key(VK_TAB);
+    EXPECT_EQ("a", Focused());
+    EXPECT_EQ(0u, State(Find("#tip")) & STATE_EXPANDED);
+}
+
 TEST_F(WindowInput, TheWheelScrollsTheTableUnderThePointerNotThePage)
 {
     std::string rows;
