@@ -136,8 +136,8 @@ TEST_F(WindowInput, TabShowsTheWholeFocusedElementItsRingAndItsRowInsideEveryScr
 {
     std::string rows;
     for (int i = 0; i < 12; ++i)
-        rows += "<tr id=r" + std::to_string(i) + " style='height:30px'><td><input type=checkbox id=c" +
-                std::to_string(i) + "></td></tr>";
+        rows += "<tr id=r" + std::to_string(i) + " style='height:30px'><td><span><input type=checkbox id=c" +
+                std::to_string(i) + "></span></td></tr>";
     Load("<style>input:focus { outline: 2px solid blue; outline-offset: 2px }</style>"
          "<div id=outer style='height:160px;overflow:auto'><div style='height:60px'></div>"
          "<table style='height:150px;border-spacing:0'><thead><tr style='height:40px'><th>head</th></tr></thead>"
