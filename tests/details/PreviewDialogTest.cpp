@@ -36,6 +36,24 @@ protected:
     {
         return page->HasState(std::string("#detailsTab>.strip>[panel=") + panel + "]", STATE_CURRENT);
     }
+    // A key pressed and released as the window gets it, with Ctrl held when `control` is
+    // MK_CONTROL.
+    void Press(UINT key, UINT control)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageW(dialog->Window(), WM_KEYDOWN, key, 1);
+        PostMessageW(dialog->Window(), WM_KEYUP, key, 0xC0000001);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+    }
     bool MissingItemsTabHidden() const
     {
         return page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED) &&
@@ -156,6 +174,23 @@ TEST_F(PreviewDialog, ACollapsedWeekShowsOnlyItsHeader)
     page->Click("tr[week=\"2012_03_05\"] img.pointer");
     EXPECT_EQ(L"IDR_EXPANDED.png", page->Attribute("tr[week=\"2012_03_05\"] img.pointer", "src"));
     EXPECT_EQ(L"false", page->Attribute("tr[weekValue=\"2012_03_05\"]", "hiderow"));
+}
+
+// Without a mouse: the dialog opens on the employee list, Tab reaches a week's toggle and Enter
+// collapses the week; Ctrl+Tab changes the tab.
+TEST_F(PreviewDialog, TheKeyboardReachesTheWeeksAndTheTabs)
+{
+    Open(L"1", true);
+    EXPECT_TRUE(page->HasState("#EmployeeSelectId", STATE_FOCUS));
+    const std::string toggle = "tr[week=\"2012_03_05\"] img.pointer";
+    for (int presses = 0; presses < 5 && !page->HasState(toggle, STATE_FOCUS); ++presses)
+        Press(VK_TAB, 0);
+    ASSERT_TRUE(page->HasState(toggle, STATE_FOCUS));
+    Press(VK_RETURN, 0);
+    EXPECT_EQ(L"true", page->Attribute("tr[weekValue=\"2012_03_05\"]", "hiderow"));
+
+    Press(VK_TAB, MK_CONTROL);
+    EXPECT_TRUE(IsCurrent("idMissingItems_Tab"));
 }
 
 TEST_F(PreviewDialog, ChoosingAnotherUserRebuildsBothTabsAndKeepsMissingItemsReachable)
