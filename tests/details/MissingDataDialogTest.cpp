@@ -2,6 +2,7 @@
 
 #include "DialogHarness.h"
 #include "MissingItemsCompany.h"
+#include "tests/support/WindowKeys.h"
 #include "core/CustomerJob.h"
 #include "core/Exceptions.h"
 #include "tools/qbsim/Control.h"
@@ -47,16 +48,6 @@ protected:
         return rows;
     }
 
-    // A press and release of the key on the focused element, and the messages they post.
-    void Press(UINT key)
-    {
-        HTMLayoutTestKeyDown(dialog->Window(), nullptr, key, 0);
-        HTMLayoutTestKeyUp(dialog->Window(), nullptr, key, 0);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-    }
-    std::wstring Focused() const { return page->Texts(":focus"); }
     bool SomethingFocused() const { return page->FindAll(":focus").size() == 1; }
 
     std::unique_ptr<OpenedDialog<MissingDataDialog>> dialog;
@@ -176,14 +167,14 @@ TEST_F(MissingDataDialogTest, EscapeClosesTheErrorPanelOnlyThenTheDialog)
     dialog->AwaitCreation();
     ASSERT_TRUE(page->HasState("#ErrorBodyDialog", STATE_EXPANDED));
 
-    Press(VK_ESCAPE);
+    PressWindowKey(dialog->Window(), VK_ESCAPE);
     dialog->AwaitCreation();
     EXPECT_TRUE(IsWindow(dialog->Window()));
     EXPECT_TRUE(page->HasState("#ErrorBodyDialog", STATE_COLLAPSED));
     EXPECT_EQ(std::wstring::npos, Rows().find(L"Customer Northwind;")) << "the run went on";
     EXPECT_TRUE(SomethingFocused());
 
-    Press(VK_ESCAPE);
+    PressWindowKey(dialog->Window(), VK_ESCAPE);
     EXPECT_FALSE(IsWindow(dialog->Window()));
 }
 

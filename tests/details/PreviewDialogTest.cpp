@@ -2,6 +2,7 @@
 
 #include "DialogHarness.h"
 #include "MarchFortnightCompany.h"
+#include "tests/support/WindowKeys.h"
 #include "ui/dialogs/details/DetailsDialog.h"
 
 using htmlayout::dom::element;
@@ -35,24 +36,6 @@ protected:
     bool IsCurrent(const char* panel) const
     {
         return page->HasState(std::string("#detailsTab>.strip>[panel=") + panel + "]", STATE_CURRENT);
-    }
-    // A key pressed and released as the window gets it, with Ctrl held when `control` is
-    // MK_CONTROL.
-    void Press(UINT key, UINT control)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = control ? 0x80 : 0;
-        SetKeyboardState(keys);
-        PostMessageW(dialog->Window(), WM_KEYDOWN, key, 1);
-        PostMessageW(dialog->Window(), WM_KEYUP, key, 0xC0000001);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
     }
     bool MissingItemsTabHidden() const
     {
@@ -184,12 +167,12 @@ TEST_F(PreviewDialog, TheKeyboardReachesTheWeeksAndTheTabs)
     EXPECT_TRUE(page->HasState("#EmployeeSelectId", STATE_FOCUS));
     const std::string toggle = "tr[week=\"2012_03_05\"] img.pointer";
     for (int presses = 0; presses < 5 && !page->HasState(toggle, STATE_FOCUS); ++presses)
-        Press(VK_TAB, 0);
+        PressWindowKey(dialog->Window(), VK_TAB);
     ASSERT_TRUE(page->HasState(toggle, STATE_FOCUS));
-    Press(VK_RETURN, 0);
+    PressWindowKey(dialog->Window(), VK_RETURN);
     EXPECT_EQ(L"true", page->Attribute("tr[weekValue=\"2012_03_05\"]", "hiderow"));
 
-    Press(VK_TAB, MK_CONTROL);
+    PressWindowKey(dialog->Window(), VK_TAB, VK_CONTROL);
     EXPECT_TRUE(IsCurrent("idMissingItems_Tab"));
 }
 
