@@ -46,6 +46,8 @@ public:
     // True once the run got past its checks to the entries: QuickBooks may hold them now, so
     // the preview the run worked on no longer tells what is left to import.
     bool HasImported() const;
+    // True once the run has told the view it ended; its thread is then only finishing.
+    bool HasReportedEnd() const;
     boost::shared_ptr<EmployeeDiffCollection> GetPreview() const { return m_snapshot.preview; }
 
 private:
@@ -62,6 +64,7 @@ private:
     void OpenLog();
     void PostTotals();
     bool ImportEmployees();
+    bool StopRequested();
     bool ImportEmployee(const EmployeeDiff& diff);
     bool ImportEntries(const EmployeeDiff& diff, const std::wstring& name);
     bool ActOnStatus(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status, const std::wstring& name,
@@ -123,6 +126,8 @@ private:
     boost::shared_ptr<Logging::ImportLogger> m_logger;
     bool m_logFinished;
     bool m_finishedPosted;
+    // A stop was asked for and taken: no entry is written after it.
+    bool m_interrupted;
     boost::shared_ptr<MissingItemsController> m_missingItems;
     boost::shared_ptr<TimeTrackImporter> m_importer;
     // The last warning; the run ends with ShowImportFailed when it is set.
@@ -130,6 +135,7 @@ private:
     // The position in the selection of the first employee still to go.
     size_t m_nextEmployee;
     volatile LONG m_imported;
+    volatile LONG m_reportedEnd;
 };
 
 }  // namespace Quorvane

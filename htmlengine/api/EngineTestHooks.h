@@ -69,6 +69,12 @@ ENGINE_API HTMLayoutTestDecodedImages(HWND hwnd, UINT* count);
 //   text SELECTOR              the count, then the text of every match (an edit: what it
 //                              shows) on a line of its own
 //   attribute NAME SELECTOR    the count, then every match's attribute ("" where absent)
+//   focus                      the focused element, "UID TAG#ID.CLASSES", then on a second line
+//                              its look (below); or "none"
+//   look UID                   the look of the element with that UID, focused or not, or "none":
+//                              "outline W STYLE #RRGGBBAA OFFSET; border W STYLE #RRGGBBAA (four
+//                              sides: top, right, bottom, left); background #RRGGBBAA IMAGE; color
+//                              #RRGGBBAA" from its computed style
 // Anything else, or a selector the engine cannot read, answers "error: ...".
 #define ENGINE_TEST_QUERY 0x51545745u  // "EWTQ"
 #define ENGINE_TEST_ANSWER 0x41545745u  // "EWTA"

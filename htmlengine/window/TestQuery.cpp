@@ -2,9 +2,15 @@
 
 #include "htmlengine/api/EngineTestHooks.h"
 #include "htmlengine/document/dom/Document.h"
+#include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementRegistry.h"
 #include "htmlengine/document/events/FocusScope.h"
+#include "htmlengine/document/style/ComputedStyle.h"
 #include "htmlengine/window/EngineWindow.h"
 
+#include <cstdlib>
+#include <cwchar>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -88,6 +94,45 @@ std::wstring States(HELEMENT he)
     return names;
 }
 
+std::wstring Hex(const Color& color)
+{
+    wchar_t text[10];
+    swprintf(text, 10, L"#%02x%02x%02x%02x", color.r, color.g, color.b, color.a);
+    return text;
+}
+
+std::wstring Side(const BorderSide& side)
+{
+    static const wchar_t* const kStyles[] = { L"none",   L"hidden", L"solid", L"dotted", L"dashed",
+                                              L"double", L"groove", L"ridge", L"inset",  L"outset" };
+    return std::to_wstring(side.width) + L" " + kStyles[size_t(side.style)] + L" " + Hex(side.color);
+}
+
+// What a focus indicator may change: the outline, the border, the background and the text colour.
+std::wstring Look(Element& element)
+{
+    std::shared_ptr<const ComputedStyle> style = ComputedStyleOf(element);
+    std::wstring look = L"outline " + Side(style->outline) + L" " + std::to_wstring(style->outlineOffset) + L"; border";
+    for (const BorderSide& side : style->border)
+        look += L" " + Side(side);
+    return look + L"; background " + Hex(style->backgroundColor) + L" " + style->backgroundImage + L"; color " +
+           Hex(style->color);
+}
+
+// "UID tag#id.class" of the focused element, then its look.
+std::wstring Focused(Document& document)
+{
+    Element* focus = document.Focus();
+    if (!focus)
+        return L"none";
+    std::wstring name(focus->Tag().begin(), focus->Tag().end());
+    if (const std::wstring* id = focus->FindAttribute("id"))
+        name += L"#" + *id;
+    if (const std::wstring* classes = focus->FindAttribute("class"))
+        name += L"." + *classes;
+    return std::to_wstring(focus->Uid()) + L" " + OneLine(name) + L"\n" + Look(*focus);
+}
+
 // The count first, so that an empty line is an empty text, not a missing one.
 std::wstring Counted(const std::vector<std::wstring>& lines)
 {
@@ -109,6 +154,12 @@ std::wstring Answer(HWND hwnd, const std::wstring& query)
         for (wchar_t c : selector.substr(0, space))
             attribute += char(c);
         selector = space == std::wstring::npos ? L"" : selector.substr(space + 1);
+    }
+    if (verb == L"look") {
+        // The window's own live element only.
+        const unsigned uid = unsigned(std::wcstoul(selector.c_str(), nullptr, 10));
+        HELEMENT he = nullptr;
+        return HTMLayoutGetElementByUID(hwnd, uid, &he) == ENGINE_OK ? Look(*ElementByUid(uid)) : L"none";
     }
     HELEMENT root = nullptr;
     std::vector<HELEMENT> found;
@@ -143,9 +194,10 @@ bool AnswerTestQuery(EngineWindow& window, WPARAM wParam, LPARAM lParam, LRESULT
         return false;
     std::wstring text(static_cast<const wchar_t*>(query->lpData), query->cbData / sizeof(wchar_t));
     // The answer tells what the next frame shows: a panel that opened holds the focus already.
-    if (Document* document = window.GetDocument())
+    Document* document = window.GetDocument();
+    if (document)
         SettleFocusScope(*document);
-    std::wstring answer = Answer(window.Handle(), text);
+    std::wstring answer = text == L"focus" ? (document ? Focused(*document) : L"none") : Answer(window.Handle(), text);
     COPYDATASTRUCT reply = { ENGINE_TEST_ANSWER, DWORD((answer.size() + 1) * sizeof(wchar_t)),
                              const_cast<wchar_t*>(answer.c_str()) };
     SendMessageW(reinterpret_cast<HWND>(wParam), WM_COPYDATA, WPARAM(window.Handle()),

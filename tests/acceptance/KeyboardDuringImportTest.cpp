@@ -1,13 +1,20 @@
 // A bookkeeper who reaches for the keyboard while an import runs: the progress panel holds the
-// keyboard, so Tab and Enter pressed again and again reach nothing behind it.
+// keyboard, so Tab and Enter pressed again and again reach nothing behind it; Alt+F4 asks
+// whether to stop, while the import goes on behind the question.
 #include <memory>
 
 #include "core/CompanyConfig.h"
 #include "tests/acceptance/AcceptanceTest.h"
 #include "tests/acceptance/FaultsSupport.h"
+#include "tools/programdriver/DriverError.h"
 #include "tools/programdriver/TopWindows.h"
 
 namespace {
+
+bool Contains(const std::wstring& text, const std::wstring& part)
+{
+    return text.find(part) != std::wstring::npos;
+}
 
 class KeyboardDuringImport : public AcceptanceTest {
 protected:
@@ -16,6 +23,47 @@ protected:
         AcceptanceTest::SetUp();
         WriteDemoSettings();
     }
+
+    // Everyone ticked, Import pressed with QuickBooks busy, and Alt+F4 once the import runs:
+    // the question to close.
+    HWND AskToCloseDuringImport()
+    {
+        Start().WaitForSummary();
+        driver::PageWindow& window = m_bookkeeper->MainWindow();
+        m_bookkeeper->SelectAll();
+        m_busy.reset(new faults::BusyQuickBooks(m_stage->CompanyFile()));
+        window.TabTo(L"#import");
+        window.Press(VK_RETURN);
+        window.WaitState(L"#import", L"disabled", true);
+        window.Press(VK_F4, driver::kAlt);
+        return m_program->NativeDialog(driver::kProgramTitle);
+    }
+
+    // QuickBooks answers requests one by one until the progress bar has moved past `percent`.
+    void LetTheImportMovePast(int percent)
+    {
+        driver::PageWindow& window = m_bookkeeper->MainWindow();
+        for (int request = 0; request < 500 && Progress(window) <= percent; ++request) {
+            m_busy.reset();
+            m_busy.reset(new faults::BusyQuickBooks(m_stage->CompanyFile()));
+        }
+    }
+
+    static int Progress(driver::PageWindow& window)
+    {
+        const std::wstring value = window.Attribute(L"#importProgress", L"value");
+        return value.empty() ? 0 : std::stoi(value);
+    }
+
+    std::wstring OnlyLog() const
+    {
+        const std::vector<std::wstring> logs = faults::ImportLogs(m_stage->ImportLogFolder());
+        return logs.size() == 1 ? faults::ReadLog(logs[0]) : L"";
+    }
+
+    size_t EntryAdds() const { return Requests(L"TimeTrackingAdd").size(); }
+
+    std::unique_ptr<faults::BusyQuickBooks> m_busy;
 };
 
 }  // namespace
@@ -53,4 +101,48 @@ TEST_F(KeyboardDuringImport, TabAndEnterStayInsideTheProgressPanel)
     window.WaitHidden(L"#idImportingState", 30000);
     EXPECT_EQ(loadsBefore, m_server.Requests(L"QBService_v1.getUserTimeTrack").size());
     EXPECT_TRUE(period == SavedSettings()->GetPeriod());
+}
+
+// The import goes on behind the question; "Stop" ends it at the entry it is writing.
+TEST_F(KeyboardDuringImport, AltF4AsksWhileTheImportGoesOnAndStopEndsItAtTheNextEntry)
+{
+    const HWND question = AskToCloseDuringImport();
+    driver::PageWindow& window = m_bookkeeper->MainWindow();
+    EXPECT_TRUE(Contains(driver::ChildTexts(question), L"Stop import"));
+    const int shown = Progress(window);
+    LetTheImportMovePast(shown);
+    EXPECT_GT(Progress(window), shown) << "the progress stood still behind the question";
+    ASSERT_TRUE(driver::FindShownWindow(m_program->Process().Id(), driver::kDialogClass, driver::kProgramTitle))
+        << "the import ended before it could be stopped";
+    const size_t written = EntryAdds();
+    m_program->ClickButton(question, L"Stop import and exit");
+    m_program->WaitClosed(driver::kDialogClass, driver::kProgramTitle);
+    m_busy.reset();
+    ASSERT_TRUE(m_program->Process().WaitForExit(30000));
+    EXPECT_EQ(0u, m_program->Process().ExitCode());
+    EXPECT_LE(EntryAdds(), written + 1) << "the import went on past the entry it was writing";
+    const std::wstring log = OnlyLog();
+    EXPECT_TRUE(Contains(log, L"Import process was interrupted by user")) << driver::Narrow(log);
+    EXPECT_FALSE(Contains(log, L"finished successfully")) << driver::Narrow(log);
+}
+
+// Behind the question the import reaches its end: the question no longer offers to stop it,
+// and the log tells the import finished.
+TEST_F(KeyboardDuringImport, AnImportThatEndsBehindTheQuestionIsReportedFinished)
+{
+    AskToCloseDuringImport();
+    driver::PageWindow& window = m_bookkeeper->MainWindow();
+    m_busy.reset();
+    window.WaitShown(L"#idCompletedSuccessfullyState", 60000);
+    HWND question = nullptr;
+    driver::WaitUntil(L"the question to stop offering to stop the import", [&] {
+        question = driver::FindShownWindow(m_program->Process().Id(), driver::kDialogClass, driver::kProgramTitle);
+        return question && !Contains(driver::ChildTexts(question), L"Stop import");
+    });
+    EXPECT_TRUE(Contains(driver::ChildTexts(question), L"finished")) << driver::Narrow(driver::ChildTexts(question));
+    driver::PressKey(question, VK_RETURN);
+    ASSERT_TRUE(m_program->Process().WaitForExit(30000));
+    const std::wstring log = OnlyLog();
+    EXPECT_TRUE(Contains(log, L"finished successfully")) << driver::Narrow(log);
+    EXPECT_FALSE(Contains(log, L"interrupted")) << driver::Narrow(log);
 }

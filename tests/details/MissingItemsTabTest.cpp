@@ -75,7 +75,8 @@ TEST_F(MissingItemsTabTest, ATabThatCannotListTheItemsSaysWhyInsteadOfVanishing)
     company->config->SetNameConvention(7);
     Open(L"1");
     EXPECT_FALSE(page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED));
-    EXPECT_EQ(L"The missing items cannot be listed: Invalid 'name convetion' settings",
+    EXPECT_EQ(L"The missing items cannot be listed. Please check how service items are named on the import "
+              L"settings tab, then hit 'Reload' on the main Pellworth window and open this list again.",
               page->Text("#MissingItemItemId td.unavailable"));
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "ImportHarness.h"
 #include "app/import/ImportSnapshot.h"
@@ -372,7 +373,7 @@ TEST(ImportRun, AsksAboutEntriesTheServerNoLongerHasBeforeWriting)
     EXPECT_EQ(kKeptWarning, harness.ViewCalls().back());
 }
 
-TEST(ImportRun, AStopRequestFinishesTheCurrentEmployeeAndSkipsTheRest)
+TEST(ImportRun, AStopRequestTakesEffectAtTheNextEntryAndSkipsTheRest)
 {
     ImportHarness harness;
     harness.server = &BothWork;
@@ -380,12 +381,23 @@ TEST(ImportRun, AStopRequestFinishesTheCurrentEmployeeAndSkipsTheRest)
     harness.Load();
     const Lines log = harness.Import();
 
-    EXPECT_EQ(2, harness.qb.WriteCount());
+    // Ann's second day is not written.
+    EXPECT_EQ(1, harness.qb.WriteCount());
     EXPECT_EQ(1u, LinesContaining(log, L"Import process was interrupted by user").size());
     EXPECT_EQ(1u, LinesContaining(log, L"Bob Baker: Skipped").size());
     const Lines calls = harness.ViewCalls();
     EXPECT_EQ(L"OnImportFinished", calls[calls.size() - 2]);
     EXPECT_EQ(L"ShowImportSucceeded", calls.back());
+    EXPECT_TRUE(std::find(calls.begin(), calls.end(), L"SetImportProgress 1/2") == calls.end());
+
+    // A stop asked for after the last write finds nothing left to stop: the run finished.
+    ImportHarness late;
+    late.server = &BothWork;
+    late.stopAfterWrites = 3;
+    late.Load();
+    const Lines finished = late.Import();
+    EXPECT_EQ(3, late.qb.WriteCount());
+    EXPECT_EQ(1u, LinesContaining(finished, L"Import was finished successfully").size());
 }
 
 TEST(ImportRun, FailuresBeforeTheFirstEmployeeAreReportedAndEndTheRun)

@@ -91,6 +91,7 @@ public:
         Loading();
         Login();
         Summary();
+        NameFocused();
         DateMenu();
         DateRefused();
         Progress();
@@ -144,11 +145,20 @@ private:
         Take(L"summary");
     }
 
-    // The menu of ranges as a click opens it, one step down by keyboard.
+    // An employee's name holds the focus, as Tab leaves it on its way to the preview.
+    void NameFocused()
+    {
+        htmlayout::dom::element root = htmlayout::dom::element::root_element(m_view->GetHwnd());
+        HTMLayoutTestSetFocus(m_view->GetHwnd(), root.find_first("#TTTotalTableBody span.employee"));
+        Take(L"name-focused");
+    }
+
+    // The menu of ranges as the keyboard opens it (Enter on the period), one step down.
     void DateMenu()
     {
         htmlayout::dom::element root = htmlayout::dom::element::root_element(m_view->GetHwnd());
-        HTMLayoutTestClick(root.find_first("#calendarHeader"), 0);
+        HTMLayoutTestSetFocus(m_view->GetHwnd(), root.find_first("#cal"));
+        HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_RETURN, 0);
         HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_DOWN, 0);
         Take(L"date-menu");
         HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_ESCAPE, 0);

@@ -36,12 +36,27 @@ protected:
         EXPECT_LE(needed.bottom, shown.bottom);
     }
 
-    // From the driver: finds dialog 153, checks it, and presses the button.
-    void AnswerCloseConfirmation(int button)
+    static std::wstring TextOf(HWND dialog, int control)
+    {
+        wchar_t text[100] = L"";
+        HWND item = control ? GetDlgItem(dialog, control) : FindWindowExW(dialog, nullptr, L"Static", nullptr);
+        GetWindowTextW(item, text, 100);
+        return text;
+    }
+
+    // From the driver: dialog 153 once it shows, or null.
+    static HWND WaitForCloseConfirmation()
     {
         HWND dialog = nullptr;
         for (int i = 0; i < 250 && !(dialog && IsWindowVisible(dialog)); ++i, Sleep(20))
             dialog = FindWindowW(L"#32770", kTitle);
+        return dialog;
+    }
+
+    // From the driver: finds dialog 153, checks it, and presses the button.
+    void AnswerCloseConfirmation(int button)
+    {
+        HWND dialog = WaitForCloseConfirmation();
         ASSERT_TRUE(dialog != nullptr) << "no close confirmation";
         Sleep(50);
         wchar_t text[100];
@@ -159,6 +174,37 @@ TEST_F(Window, StopImportAndExitStopsAndQuitsWhenTheImportEnds)
     EXPECT_TRUE(stillRunning);
     std::vector<std::string> calls = TakeCalls();
     EXPECT_EQ(1, std::count(calls.begin(), calls.end(), "StopImport"));
+}
+
+// The import's posted calls run while the question is open: its progress moves on behind it,
+// and an end that comes before the answer changes the question to one that stops nothing.
+TEST_F(Window, TheImportGoesOnVisiblyBehindTheCloseQuestionAndItsEndChangesTheQuestion)
+{
+    view->ResetImportProgress();
+    view->ShowImportProgress();
+    view->OnImportStarted();
+    RunWhile([&] {
+        Close();
+        HWND dialog = WaitForCloseConfirmation();
+        ASSERT_TRUE(dialog != nullptr) << "no close confirmation";
+        Quorvane::PostToThread(uiThread_, [&] { view->SetImportProgress(1, 4); });
+        EXPECT_TRUE(WaitFor([&] { return page.Text("#idDataImportedFor") == L"1 of 4 selected employees"; }))
+            << "the progress froze behind the question";
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        Quorvane::PostToThread(uiThread_, [&] {
+            view->OnImportFinished();
+            view->ShowImportSucceeded();
+        });
+        for (int i = 0; i < 250 && TextOf(dialog, IDOK) != L"Exit"; ++i)
+            Sleep(20);
+        EXPECT_EQ(L"Exit", TextOf(dialog, IDOK));
+        EXPECT_EQ(L"Cancel", TextOf(dialog, IDCANCEL));
+        EXPECT_EQ(L"The import has finished. Would you like to exit?", TextOf(dialog, 0));
+        OnUiThread([&] { EXPECT_TRUE(IsShown("#idCompletedSuccessfullyState")); });
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    std::vector<std::string> calls = TakeCalls();
+    EXPECT_EQ(0, std::count(calls.begin(), calls.end(), "StopImport"));
 }
 
 TEST_F(Window, ClosingDuringTheAbsentTimeTrackQuestionHidesItAndQuitsWithoutStopping)

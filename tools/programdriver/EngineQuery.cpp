@@ -112,4 +112,21 @@ std::vector<std::wstring> EngineQuery::Attributes(HWND window, const std::wstrin
     return Lines(window, L"attribute " + name + L" " + selector);
 }
 
+FocusedElement EngineQuery::Focus(HWND window)
+{
+    FocusedElement focused;
+    std::wistringstream answer(Ask(window, L"focus"));
+    if (answer >> focused.uid) {
+        answer.get();
+        std::getline(answer, focused.name);
+        std::getline(answer, focused.look);
+    }
+    return focused;
+}
+
+std::wstring EngineQuery::Look(HWND window, unsigned uid)
+{
+    return Ask(window, L"look " + std::to_wstring(uid));
+}
+
 }  // namespace driver

@@ -16,6 +16,14 @@ struct ElementPlace {
     POINT Centre() const { return POINT { (box.left + box.right) / 2, (box.top + box.bottom) / 2 }; }
 };
 
+// The element that holds the keyboard focus, and how it is drawn (the query's "look": its
+// outline, border, background and text colour).
+struct FocusedElement {
+    unsigned uid = 0;  // 0: nothing has the focus
+    std::wstring name;  // tag#id.classes, for messages
+    std::wstring look;
+};
+
 class EngineQuery {
 public:
     EngineQuery();
@@ -31,6 +39,9 @@ public:
     int Count(HWND window, const std::wstring& selector);
     std::vector<std::wstring> Texts(HWND window, const std::wstring& selector);
     std::vector<std::wstring> Attributes(HWND window, const std::wstring& name, const std::wstring& selector);
+    FocusedElement Focus(HWND window);
+    // The look of the element with that uid now, focused or not; "none" when it is gone.
+    std::wstring Look(HWND window, unsigned uid);
 
 private:
     static LRESULT CALLBACK ReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 #include "tools/programdriver/PageWindow.h"
 
 #include <algorithm>
+#include <set>
 
 #include "tools/programdriver/DriverError.h"
 
@@ -81,6 +82,16 @@ std::vector<std::wstring> PageWindow::Attributes(const std::wstring& selector, c
     return m_query->Attributes(m_window, name, selector);
 }
 
+FocusedElement PageWindow::Focused()
+{
+    return m_query->Focus(m_window);
+}
+
+std::wstring PageWindow::LookOf(unsigned uid)
+{
+    return m_query->Look(m_window, uid);
+}
+
 void PageWindow::WaitShown(const std::wstring& selector, DWORD timeoutMs)
 {
     WaitUntil(
@@ -145,6 +156,50 @@ void PageWindow::ScrollTo(const std::wstring& selector, const std::wstring& scro
 void PageWindow::Key(UINT virtualKey)
 {
     m_input->Key(m_window, virtualKey);
+}
+
+void PageWindow::Press(UINT virtualKey, unsigned modifiers)
+{
+    PressKey(m_window, virtualKey, modifiers);
+}
+
+FocusedElement PageWindow::MoveFocus(UINT virtualKey, unsigned modifiers, DWORD timeoutMs)
+{
+    const unsigned before = Focused().uid;
+    Press(virtualKey, modifiers);
+    FocusedElement now;
+    WaitFor(
+        [&] {
+            now = Focused();
+            return now.uid != before;
+        },
+        timeoutMs);
+    return now;
+}
+
+bool PageWindow::HasFocus(const std::wstring& selectors)
+{
+    std::wstring focused;
+    for (size_t start = 0, end; start <= selectors.size(); start = end + 1) {
+        end = std::min(selectors.find(L',', start), selectors.size());
+        focused += (focused.empty() ? L"" : L",") + selectors.substr(start, end - start) + L":focus";
+    }
+    return Count(focused) > 0;
+}
+
+FocusedElement PageWindow::TabTo(const std::wstring& selector, unsigned modifiers)
+{
+    std::set<unsigned> visited;
+    FocusedElement now = Focused();
+    while (!HasFocus(selector)) {
+        if (!visited.insert(now.uid).second)
+            throw DriverError(L"Tab never reached " + selector + L"; the focus came round to " + now.name);
+        const unsigned before = now.uid;
+        now = MoveFocus(VK_TAB, modifiers, kStepTimeoutMs);
+        if (now.uid == before)
+            throw DriverError(L"Tab never reached " + selector + L"; the focus stayed on " + now.name);
+    }
+    return Focused();
 }
 
 void PageWindow::Type(const std::wstring& text)

@@ -9,6 +9,7 @@
 
 #include "tools/programdriver/EngineQuery.h"
 #include "tools/programdriver/PostedInput.h"
+#include "tools/programdriver/SystemKeyboard.h"
 #include "tools/programdriver/Waiting.h"
 
 namespace driver {
@@ -24,12 +25,17 @@ public:
     bool Shown(const std::wstring& selector);
     int Count(const std::wstring& selector);
     bool HasState(const std::wstring& selector, const std::wstring& state);
+    // Whether an element of the selector list has the keyboard focus.
+    bool HasFocus(const std::wstring& selectors);
     // The first match's text; DriverError when nothing matches.
     std::wstring Text(const std::wstring& selector);
     std::vector<std::wstring> Texts(const std::wstring& selector);
     std::wstring Attribute(const std::wstring& selector, const std::wstring& name);
     // Every match's attribute ("" where it has none).
     std::vector<std::wstring> Attributes(const std::wstring& selector, const std::wstring& name);
+    FocusedElement Focused();
+    // How the element is drawn now ("none" once it is gone).
+    std::wstring LookOf(unsigned uid);
 
     // ---- waiting for it
     void WaitShown(const std::wstring& selector, DWORD timeoutMs = kStepTimeoutMs);
@@ -43,6 +49,16 @@ public:
     // Turns the wheel over the scroll box until a click reaches the element.
     void ScrollTo(const std::wstring& selector, const std::wstring& scrollBox);
     void Key(UINT virtualKey);
+    // A key through the system's keyboard input (the window comes to the foreground), with
+    // modifiers held as a person holds them.
+    void Press(UINT virtualKey, unsigned modifiers = kNoModifier);
+    // Presses the key and waits until the focus leaves the element that had it; the element
+    // focused then, the same one when the focus did not move within the time.
+    FocusedElement MoveFocus(UINT virtualKey, unsigned modifiers, DWORD timeoutMs);
+    // Presses Tab (Shift+Tab with kShift) until an element the selector matches has the focus,
+    // as a person tabs to a control; that element. DriverError when the focus stops moving or
+    // comes round to where it started first.
+    FocusedElement TabTo(const std::wstring& selector, unsigned modifiers = kNoModifier);
     void Type(const std::wstring& text);
     // Clicks the field, empties it with Backspace from its end and types the text; waits
     // until the field shows it (a password field: as many marks).

@@ -18,9 +18,11 @@ void CentreOnOwner(HWND dialog)
 
 }  // namespace
 
-INT_PTR CALLBACK ConfirmCloseDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK ConfirmCloseDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
+        if (lParam)
+            *reinterpret_cast<HWND*>(lParam) = dialog;
         CentreOnOwner(dialog);
         return TRUE;
     }
@@ -29,8 +31,21 @@ INT_PTR CALLBACK ConfirmCloseDialogProc(HWND dialog, UINT message, WPARAM wParam
     return 0;
 }
 
-bool ConfirmStopImport(HINSTANCE instance, HWND owner)
+bool ConfirmStopImport(HINSTANCE instance, HWND owner, HWND* shown)
 {
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(kCloseConfirmationDialog), owner, ConfirmCloseDialogProc, 0) ==
-           IDOK;
+    *shown = nullptr;
+    const INT_PTR answer = DialogBoxParamW(instance, MAKEINTRESOURCEW(kCloseConfirmationDialog), owner,
+                                           ConfirmCloseDialogProc, reinterpret_cast<LPARAM>(shown));
+    *shown = nullptr;
+    return answer == IDOK;
+}
+
+void ShowImportEndedInCloseConfirmation(HWND question)
+{
+    if (!question)
+        return;
+    SetWindowTextW(FindWindowExW(question, nullptr, L"Static", nullptr),
+                   L"The import has finished. Would you like to exit?");
+    SetDlgItemTextW(question, IDOK, L"Exit");
+    SetDlgItemTextW(question, IDCANCEL, L"Cancel");
 }

@@ -1,5 +1,6 @@
 // The view's import progress, data-load progress and the state of the "import" button.
 #include "app/MainModel.h"
+#include "ui/main/CloseConfirmation.h"
 #include "ui/main/MainView.h"
 #include "ui/shared/PageText.h"
 #include "ui/main/ProgressPanel.h"
@@ -76,6 +77,7 @@ void MainView::OnImportFinished()
     m_importRunning = false;
     if (m_closeRequested)
         PostQuitMessage(0);
+    ShowImportEndedInCloseConfirmation(m_closeQuestion);
     mainpage::SetEnabled(Root().get_element_by_id("import"), true);
     const bool proceed = m_proceedPending && !m_closeRequested;
     m_proceedPending = false;

@@ -18,6 +18,27 @@ std::wstring TextValue(const element& panel, const char* id)
 
 }  // namespace
 
+// The first empty field, else the Connect button: on showing, as the panel's "autofocus"; when
+// the panel shows already, at once.
+void FocusFirstEmptyLoginField(const element& panel)
+{
+    static const char* const kFields[] = { "loginDialog_Url", "loginDialog_Username", "loginDialog_Password" };
+    element chosen;
+    for (const char* id : kFields) {
+        element field = panel.get_element_by_id(id);
+        field.set_attribute("autofocus", nullptr);
+        if (!chosen.is_valid() && TextValue(panel, id).empty())
+            chosen = field;
+    }
+    element connect = ConnectButton(panel);
+    connect.set_attribute("autofocus", nullptr);
+    if (!chosen.is_valid())
+        chosen = connect;
+    chosen.set_attribute("autofocus", L"");
+    if (panel.get_state() & STATE_EXPANDED)
+        chosen.set_state(STATE_FOCUS, 0);
+}
+
 bool FillLoginPanel(const element& panel, const ConnectionOptions& options)
 {
     panel.get_element_by_id("loginDialog_Url").set_value(json::value(options.url.c_str()));

@@ -10,6 +10,8 @@ typedef Quorvane::Connectors::QVConnector::ConnectionOptions ConnectionOptions;
 
 // The fields from the options; the box "Remember Password" only with a password to remember.
 bool FillLoginPanel(const htmlayout::dom::element& panel, const ConnectionOptions& options);
+// The first empty field takes the focus, else the Connect button.
+void FocusFirstEmptyLoginField(const htmlayout::dom::element& panel);
 // With both texts empty the page's own request shows; otherwise the caption (plain text) and
 // the error (markup) show instead.
 void SetLoginPanelMessages(const htmlayout::dom::element& panel, const std::wstring& caption,

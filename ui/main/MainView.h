@@ -67,6 +67,10 @@ public:
     bool on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR reason) override;
     // The page's script calls by name; an unknown name or a wrong argument count is not handled.
     bool on_script_call(HELEMENT he, const char* name, UINT argc, json::value* argv, json::value& retval) override;
+    // The period's menu keys and Escape (Keyboard.cpp).
+    bool on_key(HELEMENT he, HELEMENT target, UINT eventType, UINT key, UINT keyboardState) override;
+    // Remembers what had the focus, to give it back after a load.
+    bool on_focus(HELEMENT he, HELEMENT target, UINT eventType) override;
 
     // ---- what the window procedure asks of the view
     LRESULT OnLoadData(LOAD_DATA_NOTIFICATION* notification);
@@ -102,6 +106,14 @@ private:
     void SelectRows(int mode);
     void UpdateTotals();
 
+    bool OpenPeriodMenu(const htmlayout::dom::element& widget);
+    // Clicks the Cancel or Close button of the panel the key came from, if any.
+    bool PressCancel(const htmlayout::dom::element& source);
+    // A legend icon's explanation, opened by a click or Enter; a second one closes it.
+    void ShowExplanation(const htmlayout::dom::element& icon);
+    void EnsureFocus();
+    void FocusDefaultButton(const char* id);
+
     void UpdateImportButton();
     void UpdateEmployeeSelectHint(const PreviewSummary& preview);
     void UpdateSelectionTotals();
@@ -123,6 +135,10 @@ private:
     bool m_absentTimeTrackShown;
     // The absent-time-track question was answered before the run that asked had ended.
     bool m_proceedPending;
+    // The question asked on closing during an import, while it is open.
+    HWND m_closeQuestion;
+    // The id of the element outside the panels that had the focus last.
+    std::wstring m_lastFocusId;
 };
 
 // The id attribute, else the name attribute, else the empty text.

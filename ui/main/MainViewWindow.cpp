@@ -50,7 +50,7 @@ void MainView::OnCloseRequested()
         PostQuitMessage(0);
         return;
     }
-    if (!ConfirmStopImport(m_instance, m_window))
+    if (!ConfirmStopImport(m_instance, m_window, &m_closeQuestion))
         return;
     m_closeRequested = true;
     if (m_absentTimeTrackShown) {

@@ -2,6 +2,7 @@
 
 #include "core/Boundary.h"
 #include "ui/main/MainView.h"
+#include "ui/main/MessageLoop.h"
 #include "ui/toolkit/Behavior.h"
 #include "ui/toolkit/EventHandler.h"
 #include "ui/toolkit/PageResources.h"
@@ -81,6 +82,11 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case kStartLoadingMessage:
         if (view)
             view->OnStartLoading();
+        return 0;
+    case WM_ENTERIDLE:
+        // A modal dialog over the window (the close question) waits in its own loop, which is
+        // not alertable: the calls an import posts meanwhile, its progress and its end, run here.
+        RunPostedCalls();
         return 0;
     case kIgnoredMessage: return 0;
     default: return DefWindowProcW(window, message, wParam, lParam);

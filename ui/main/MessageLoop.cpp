@@ -28,3 +28,8 @@ void RunMessageLoop()
         WaitForInputOrPostedCall();
     }
 }
+
+void RunPostedCalls()
+{
+    SleepEx(0, TRUE);
+}

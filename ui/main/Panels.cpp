@@ -55,6 +55,7 @@ void MainView::ShowLoginPanel(const ConnectionOptions& options, const std::wstri
     ShowView(0);
     FillLoginPanel(panel, options);
     SetLoginPanelMessages(panel, caption, error);
+    FocusFirstEmptyLoginField(panel);
     mainpage::SetShown(panel, true);
 }
 
@@ -67,6 +68,7 @@ void MainView::HideLoginPanel()
         return;
     mainpage::SetEnabled(calendar, true);
     mainpage::SetShown(panel, false);
+    EnsureFocus();
 }
 
 void MainView::ShowSiteWasChanged(const std::wstring& url)
@@ -76,6 +78,7 @@ void MainView::ShowSiteWasChanged(const std::wstring& url)
     std::wstring company = m_model ? m_model->GetCompanyInformation() : std::wstring();
     mainpage::SetPlainText(root.get_element_by_id("CompanyFileName"), company);
     ShowView(5);
+    FocusDefaultButton("Continue");
 }
 
 void MainView::ShowQuickBooksProblem(const std::wstring& caption, const std::wstring& description)
@@ -89,6 +92,7 @@ void MainView::ShowQuickBooksProblem(const std::wstring& caption, const std::wst
     mainpage::SetPlainText(root.get_element_by_id("QBProblemCaption"), caption);
     mainpage::SetMarkup(root.get_element_by_id("QBProblemDescription"),
                         Quorvane::ReplaceAll(description, kRetryPlaceholder, kRetryButton));
+    FocusDefaultButton("QBProblemRetry");
 }
 
 void MainView::ShowAbsentTimeTrack(bool conflicts)

@@ -45,8 +45,9 @@ std::wstring EmployeeCell(const MainModel& model, const EmployeeSummary& employe
     title += L"Click to preview import results\rQuorvane user: " +
              Quorvane::FormatEmployeeName(model.GetConfig().get(), serverUser, true);
     return std::wstring(L"<td colType=\"colEmployee\" colspan=\"2\" employeeExist=\"") +
-           (inQuickBooks ? L"true" : L"false") + L"\"><span pointer=\"true\" class=\"employee\" title=\"" +
-           HtmlAttributeEscape(title) + L"\">" + HtmlEscape(name) + L"</span></td>";
+           (inQuickBooks ? L"true" : L"false") + L"\"><span id=\"name_" + HtmlAttributeEscape(serverUser.GetId()) +
+           L"\" tabindex=\"0\" pointer=\"true\" class=\"employee\" title=\"" + HtmlAttributeEscape(title) + L"\">" +
+           HtmlEscape(name) + L"</span></td>";
 }
 
 std::wstring MissingItemCell(MissingItemLevel level)

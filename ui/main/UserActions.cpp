@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "app/MainModel.h"
-#include "app/ShellOpen.h"
+#include "app/OpenOrExplain.h"
 #include "ui/shared/ErrorPanel.h"
 #include "ui/main/LoginPanel.h"
 #include "ui/main/MainView.h"
@@ -101,7 +101,7 @@ void MainView::ConnectFromLoginPanel()
 
 void MainView::OpenUserGuide()
 {
-    ShellOpen(UserGuidePath());
+    OpenOrExplain(*this, L"the user guide", UserGuidePath());
 }
 
 bool MainView::ShowDetailsForEmployee(const std::wstring& rowId, bool workingTime)
@@ -221,6 +221,7 @@ bool MainView::on_script_call(HELEMENT, const char* name, UINT argc, json::value
         {"ProcessWithDeletion", 1, [](MainView& v, Args a) { v.ProcessWithDeletion(TextOf(a[0])); return true; }},
         {"ReturnToPreview", 0, [](MainView& v, Args) { v.ReturnToPreview(); return true; }},
         {"OnViewLog", 0, [](MainView& v, Args) { v.CloseProgressPanel(true); return true; }},
+        {"ShowExplanation", 1, [](MainView& v, Args a) { v.ShowExplanation(element(a[0].get_dom_element())); return true; }},
     };
     // clang-format on
     if (!name)

@@ -1,0 +1,356 @@
+// A bookkeeper without a mouse: a whole working session by real key presses, with something
+// visibly focused after every step, and Escape closing exactly the panel on top.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/CompanyConfig.h"
+#include "core/DateRange.h"
+#include "tests/acceptance/AcceptanceTest.h"
+#include "tests/acceptance/FaultsSupport.h"
+#include "tools/programdriver/DriverError.h"
+#include "tools/programdriver/TopWindows.h"
+#include "tools/qbsim/QuickBooksWindows.h"
+
+using driver::FocusedElement;
+using driver::PageWindow;
+
+namespace {
+
+const wchar_t kSettingsTitle[] = L"Quorvane Pellworth - Settings";
+const wchar_t kPreviewTitle[] = L"Quorvane Pellworth - Preview Import Results";
+const wchar_t kMissingDataTitle[] = L"Quorvane Pellworth - Missing Data";
+const wchar_t kSummaryRows[] = L"#TTTotalTableBody > tr";
+const wchar_t kNames[] = L"#TTTotalTableBody > tr span.employee";
+const wchar_t kPresets[] = L"#cal popup > option";
+const wchar_t kSucceeded[] = L"#idCompletedSuccessfullyState";
+// Ana Lind in the demo company, her first wage item, and two of her entries that Quorvane lacks:
+// with John Q Smith's time going to her, the import asks what to do with them.
+const wchar_t kAnaLind[] = L"8000001F-1197423841";
+const wchar_t kAnaLindWages[] = L"80000008-1197423841";
+const wchar_t kAnaLindEntries[][20] = { L"80000042-1197423841", L"80000045-1197423841" };
+const wchar_t kJohnQSmith[] = L"7";
+// The preset the walk chooses, and its range type.
+const wchar_t kPreset[] = L"Previous week";
+const int kPresetType = 15;
+// A load or an import of the demo company on a busy machine.
+const DWORD kLoadTimeoutMs = 60000;
+// Tab stays on an element alone in its panel; this long shows it does.
+const DWORD kLoneStopMs = 2000;
+// The walk is many steps of the ordinary cases.
+const DWORD kWalkTimeoutMs = 240000;
+
+bool Expanded(PageWindow& window, const std::wstring& selector)
+{
+    return window.HasState(selector, L"expanded");
+}
+
+// What the focus changes in how an element is drawn, without the text colour: a colour alone
+// is no indicator a bookkeeper can find.
+std::wstring Indicator(const std::wstring& look)
+{
+    return look.substr(0, look.find(L"; color"));
+}
+
+class KeyboardWalk : public AcceptanceTest {
+protected:
+    void SetUp() override
+    {
+        AcceptanceTest::SetUp();
+        WriteDemoSettings();
+    }
+
+    // John Q Smith's time goes to Ana Lind, whose entries in the walk's period Quorvane lacks.
+    void MapJohnToAnaWithAbsentEntries()
+    {
+        boost::shared_ptr<Quorvane::Config> config = SavedSettings();
+        config->GetEmployeeMappings()->GetBySource(kJohnQSmith)->SetTarget(kAnaLind, Quorvane::Mapping::Mapped);
+        config->GetPayrollTypeMappings()->GetBySource(kJohnQSmith)->SetTarget(kAnaLindWages, Quorvane::Mapping::Mapped);
+        ASSERT_TRUE(Quorvane::SaveConfig(m_stage->CompanyName(), config));
+        const std::wstring day = Quorvane::DateRange(kPresetType).GetStart().ToString();
+        for (const wchar_t* entry : kAnaLindEntries)
+            faults::EditCompany(m_stage->CompanyFile(), L"TimeEntries", entry, L"{\"TxnDate\": \"" + day + L"\"}");
+    }
+
+    PageWindow& StartAtSummary()
+    {
+        Start().WaitForSummary();
+        m_watchdog.reset(new Watchdog(m_program->Process(), kWalkTimeoutMs));
+        return m_bookkeeper->MainWindow();
+    }
+
+    // After a step something in the window has the focus and is drawn differently for it. Its
+    // look without the focus is read once Tab has moved the focus on, and Shift+Tab brings it
+    // back. An element alone in its panel keeps the focus: it is returned, to be compared once
+    // the panel has gone (ExpectDrawnOtherwiseNow); otherwise nothing is returned.
+    FocusedElement ExpectVisibleFocus(PageWindow& window, const std::string& step)
+    {
+        const FocusedElement focused = window.Focused();
+        if (focused.uid == 0) {
+            ADD_FAILURE() << "nothing has the focus after " << step;
+            return FocusedElement();
+        }
+        const FocusedElement next = window.MoveFocus(VK_TAB, driver::kNoModifier, kLoneStopMs);
+        if (next.uid == focused.uid)
+            return focused;
+        ExpectDrawnOtherwiseNow(window, focused, step);
+        EXPECT_EQ(focused.uid, window.MoveFocus(VK_TAB, driver::kShift, driver::kStepTimeoutMs).uid)
+            << "Shift+Tab did not go back to " << driver::Narrow(focused.name) << " after " << step;
+        return FocusedElement();
+    }
+
+    void ExpectDrawnOtherwiseNow(PageWindow& window, const FocusedElement& focused, const std::string& step)
+    {
+        if (focused.uid == 0)
+            return;
+        const std::wstring unfocused = window.LookOf(focused.uid);
+        EXPECT_NE(Indicator(focused.look), Indicator(unfocused))
+            << driver::Narrow(focused.name) << " focused after " << step << " looks as without the focus:\n  "
+            << driver::Narrow(focused.look) << "\n  " << driver::Narrow(unfocused);
+    }
+
+    void WaitForLoadedSummary(PageWindow& window)
+    {
+        driver::WaitUntil(
+            L"the summary",
+            [&] {
+                return !Expanded(window, L"#LoadingView") && Expanded(window, L"#TTSummary") &&
+                       window.Count(kSummaryRows) > 0;
+            },
+            kLoadTimeoutMs);
+    }
+
+    int Ticked(PageWindow& window)
+    {
+        return window.Count(std::wstring(kSummaryRows) + L" > td:first-child > input:checked");
+    }
+
+    // Arrows through the open presets menu until the keyboard's highlight is on the preset.
+    void ArrowToPreset(PageWindow& window, const std::wstring& preset)
+    {
+        const std::wstring highlighted = std::wstring(kPresets) + L":current";
+        const std::vector<std::wstring> options = window.Texts(kPresets);
+        const auto position = [&](const std::wstring& text) { return std::find(options.begin(), options.end(), text); };
+        ASSERT_TRUE(position(preset) != options.end()) << "the presets menu has no " << driver::Narrow(preset);
+        for (size_t press = 0; press < options.size(); ++press) {
+            const std::vector<std::wstring> before = window.Texts(highlighted);
+            if (!before.empty() && before.front() == preset)
+                return;
+            window.Press(before.empty() || position(before.front()) < position(preset) ? VK_DOWN : VK_UP);
+            driver::WaitUntil(L"the highlight to move", [&] { return window.Texts(highlighted) != before; });
+        }
+        FAIL() << "the arrows never reached " << driver::Narrow(preset);
+    }
+};
+
+}  // namespace
+
+// From the summary: an employee's preview, a period preset, the selection links, a sorted
+// column, every settings tab, the missing items, the import and its end, each by keys alone.
+TEST_F(KeyboardWalk, AWholeSessionByKeysKeepsTheFocusVisibleAfterEveryStep)
+{
+    MapJohnToAnaWithAbsentEntries();
+    PageWindow& window = StartAtSummary();
+
+    const FocusedElement name = window.TabTo(kNames);
+    window.Press(VK_RETURN);
+    {
+        PageWindow preview = m_program->Dialog(kPreviewTitle);
+        preview.WaitShown(L"#workingLeaveTimeTBody > tr", kLoadTimeoutMs);
+        ExpectVisibleFocus(preview, "the preview opened");
+        preview.Press(VK_TAB, driver::kControl);
+        preview.WaitState(L"[panel=idMissingItems_Tab]", L"current", true);
+        ExpectVisibleFocus(preview, "Ctrl+Tab in the preview");
+        preview.Press(VK_ESCAPE);
+        m_program->WaitClosed(driver::kDialogClass, kPreviewTitle);
+    }
+    EXPECT_EQ(name.uid, window.Focused().uid) << "the focus did not return to the name that opened the preview";
+    ExpectVisibleFocus(window, "the preview closed");
+
+    window.TabTo(L"#cal");
+    window.Press(VK_DOWN, driver::kAlt);
+    window.WaitShown(L"#cal popup");
+    window.Press(VK_ESCAPE);
+    window.WaitHidden(L"#cal popup");
+    EXPECT_EQ(1, window.Count(L"#cal:focus")) << "Escape on the presets menu took the focus from the period";
+    window.Press(VK_RETURN);
+    window.WaitShown(L"#cal popup");
+    ArrowToPreset(window, kPreset);
+    window.Press(VK_RETURN);
+    window.WaitHidden(L"#cal popup");
+    window.WaitText(L"#calendarHeader", kPreset);
+    WaitForLoadedSummary(window);
+    EXPECT_EQ(kPresetType, SavedSettings()->GetPeriod().GetRangeType());
+    ExpectVisibleFocus(window, "a preset chosen");
+
+    const std::vector<std::wstring> names = window.Texts(kNames);
+    window.TabTo(L"#summaryTable th[hdType=hdEmployee]");
+    window.Press(VK_RETURN);
+    driver::WaitUntil(L"the names sorted the other way round",
+                      [&] { return window.Texts(kNames) == std::vector<std::wstring>(names.rbegin(), names.rend()); });
+    ExpectVisibleFocus(window, "a column sorted");
+
+    window.TabTo(L"#idEmployeeAll");
+    window.Press(VK_RETURN);
+    driver::WaitUntil(L"employees ticked", [&] { return Ticked(window) > 0; });
+    ExpectVisibleFocus(window, "select all");
+    window.TabTo(L"#idEployeeNone");
+    window.Press(VK_RETURN);
+    driver::WaitUntil(L"no employee ticked", [&] { return Ticked(window) == 0; });
+    ExpectVisibleFocus(window, "select none");
+
+    window.TabTo(L"#Settings");
+    window.Press(VK_RETURN);
+    {
+        PageWindow settings = m_program->Dialog(kSettingsTitle);
+        settings.WaitHidden(L"#PleaseWaitOverlay", kLoadTimeoutMs);
+        ExpectVisibleFocus(settings, "the settings opened");
+        // The strip takes the focus as a whole or on its current tab.
+        const std::wstring tab = L"#SettingsPage > .tabs, .settingsStrip > [panel]:current";
+        settings.TabTo(tab);
+        settings.Press(VK_HOME);
+        const std::vector<std::wstring> panels = settings.Attributes(L".settingsStrip > [panel]", L"panel");
+        for (size_t i = 0; i < panels.size(); ++i) {
+            if (i > 0)
+                settings.Press(VK_RIGHT);
+            settings.WaitState(L"[panel=" + panels[i] + L"]", L"current", true);
+            ExpectVisibleFocus(settings, "the settings tab " + driver::Narrow(panels[i]));
+            if (panels[i] == L"idImportSettings_Tab" || panels[i] == L"idEmployeeMapping_Tab") {
+                // A drop-down opens with F4 or Alt+Down; Escape closes the list, not the dialog.
+                const bool mapping = panels[i] == L"idEmployeeMapping_Tab";
+                const std::wstring list = mapping ? L"#mappingTable select" : L"#mappingType";
+                settings.TabTo(list);
+                settings.Press(mapping ? VK_DOWN : VK_F4, mapping ? driver::kAlt : driver::kNoModifier);
+                settings.WaitShown(list + L":focus popup");
+                settings.Press(VK_ESCAPE);
+                settings.WaitHidden(list + L":focus popup");
+                EXPECT_TRUE(settings.Shown(L"#Save")) << "Escape on an open list closed the settings";
+                settings.TabTo(tab, driver::kShift);
+            }
+            if (panels[i] == L"idLeaveTimeAndPayroll_Tab") {
+                settings.TabTo(L"#lv-tab-holder, #lv-tab-holder > .strip > [panel]:current");
+                settings.Press(VK_RIGHT);
+                settings.WaitState(L"#lv-panel-id2", L"current", true);
+                ExpectVisibleFocus(settings, "the working time tab");
+                settings.TabTo(tab, driver::kShift);
+            }
+        }
+        settings.TabTo(L"#Save");
+        settings.Press(VK_RETURN);
+        m_program->WaitClosed(driver::kDialogClass, kSettingsTitle);
+    }
+    WaitForLoadedSummary(window);
+    ExpectVisibleFocus(window, "the settings saved");
+
+    const int missingBefore = window.Count(L"#TTTotalTableBody img.missingItem");
+    window.TabTo(L"#Missingdata");
+    window.Press(VK_RETURN);
+    {
+        PageWindow missing = m_program->Dialog(kMissingDataTitle);
+        const std::wstring boxes = L"#MissingItemItemId > tr button";
+        missing.WaitShown(boxes, kLoadTimeoutMs);
+        ExpectVisibleFocus(missing, "the missing data opened");
+        const int creatable = missing.Count(boxes) - missing.Count(boxes + L":disabled");
+        ASSERT_GT(creatable, 0) << "nothing missing can be created";
+        missing.TabTo(boxes);
+        for (int ticked = 1;; ++ticked) {
+            missing.Press(VK_SPACE);
+            missing.WaitState(boxes + L":focus", L"checked", true);
+            if (ticked == creatable)
+                break;
+            missing.MoveFocus(VK_TAB, driver::kNoModifier, driver::kStepTimeoutMs);
+            missing.TabTo(boxes);
+        }
+        ExpectVisibleFocus(missing, "the missing items ticked");
+        missing.TabTo(L"#idCreateMissingDataButton");
+        missing.Press(VK_RETURN);
+        driver::WaitUntil(
+            L"the items created", [&] { return missing.Count(boxes) == missing.Count(boxes + L":disabled"); },
+            kLoadTimeoutMs);
+        ExpectVisibleFocus(missing, "the missing items created");
+        missing.Press(VK_ESCAPE);
+        m_program->WaitClosed(driver::kDialogClass, kMissingDataTitle);
+    }
+    EXPECT_LT(window.Count(L"#TTTotalTableBody img.missingItem"), missingBefore)
+        << "the summary still shows the created items as missing";
+    ExpectVisibleFocus(window, "the missing data closed");
+
+    window.TabTo(L"#idEmployeeAll");
+    window.Press(VK_RETURN);
+    driver::WaitUntil(L"employees ticked", [&] { return Ticked(window) > 0; });
+    window.TabTo(L"#import");
+    const size_t adds = Requests(L"TimeTrackingAdd").size();
+    window.Press(VK_RETURN);
+    window.WaitShown(L"#absentTimeTrackBody");
+    EXPECT_EQ(1, window.Count(L"#absentTimeTrackBody button.primary:focus")) << "the question opened off its default";
+    ExpectVisibleFocus(window, "the import's question");
+    window.Press(VK_ESCAPE);
+    window.WaitHidden(L"#absentTimeTrackBody");
+    EXPECT_FALSE(window.Shown(L"#ProgressBodyDialog")) << "Escape on the question started the import";
+    EXPECT_EQ(adds, Requests(L"TimeTrackingAdd").size()) << "Escape on the question let the import write";
+    EXPECT_EQ(1, window.Count(L"#import:focus")) << "the focus did not return to Import";
+    window.Press(VK_RETURN);
+    window.WaitShown(L"#absentTimeTrackBody");
+    window.Press(VK_RETURN);
+    driver::WaitUntil(
+        L"the import to end",
+        [&] { return Expanded(window, kSucceeded) || Expanded(window, L"#idCompletedWithErrorState"); },
+        kLoadTimeoutMs);
+    EXPECT_TRUE(Expanded(window, kSucceeded)) << driver::Narrow(window.Text(L"#ImportDialog_ErrorMessage"));
+    EXPECT_EQ(1, window.Count(L"#ProgressBodyDialog button.primary:focus")) << "the end panel opened off its Close";
+    const FocusedElement close = ExpectVisibleFocus(window, "the import ended");
+    window.Press(VK_ESCAPE);
+    window.WaitHidden(L"#ProgressBodyDialog");
+    WaitForLoadedSummary(window);
+    ExpectDrawnOtherwiseNow(window, close, "the import ended");
+    ExpectVisibleFocus(window, "the end panel closed");
+}
+
+// QuickBooks shows a time-entry window, so the import stops on an error panel at once.
+TEST_F(KeyboardWalk, EscapeClosesTheMainWindowsErrorPanelAndNothingElse)
+{
+    PageWindow& window = StartAtSummary();
+    QbSim::QuickBooksWindows quickBooks(m_stage->CompanyName() + L" - QuickBooks", { L"Weekly Timesheet" });
+    ASSERT_TRUE(quickBooks.IsOpen());
+    m_bookkeeper->SelectAll();
+    window.TabTo(L"#import");
+    window.Press(VK_RETURN);
+    window.WaitShown(L"#ErrorBodyDialog");
+    EXPECT_EQ(1, window.Count(L"#ErrorBodyDialog button.primary:focus")) << "the error panel opened off its Close";
+    window.Press(VK_ESCAPE);
+    window.WaitHidden(L"#ErrorBodyDialog");
+    EXPECT_TRUE(m_program->Process().Running());
+    EXPECT_EQ(1u, driver::ShownWindowsOf(m_program->Process().Id()).size());
+    WaitForLoadedSummary(window);
+    ExpectVisibleFocus(window, "the error panel closed");
+}
+
+// QuickBooks refuses to add a customer: the missing-data dialog shows an error panel over its table.
+TEST_F(KeyboardWalk, EscapeInMissingDataClosesItsErrorPanelFirstAndThenTheDialog)
+{
+    Start({ { L"QBSIM_FAULTS", L"[{\"stage\": \"Response\", \"request\": \"CustomerAdd\", \"status\": 3100,"
+                               L" \"message\": \"The name is already in use.\"}]" } })
+        .WaitForSummary();
+    PageWindow& window = m_bookkeeper->MainWindow();
+    window.Click(L"#Missingdata");
+    PageWindow missing = m_program->Dialog(kMissingDataTitle);
+    const std::wstring rows = L"#MissingItemItemId > tr";
+    missing.WaitShown(rows, kLoadTimeoutMs);
+    const std::vector<std::wstring> types = missing.Texts(rows + L" > td:nth-child(2)");
+    const auto customer = std::find_if(types.begin(), types.end(),
+                                       [](const std::wstring& type) { return type.compare(0, 8, L"Customer") == 0; });
+    ASSERT_TRUE(customer != types.end()) << "no customer or job is missing";
+    const std::wstring box = rows + L":nth-child(" + std::to_wstring(customer - types.begin() + 1) + L") button";
+    missing.ScrollTo(box, L"#MissingItemsArea");
+    missing.Click(box);
+    missing.WaitState(box, L"checked", true);
+    missing.Click(L"#idCreateMissingDataButton");
+    missing.WaitShown(L"#ErrorBodyDialog", kLoadTimeoutMs);
+    missing.Press(VK_ESCAPE);
+    missing.WaitHidden(L"#ErrorBodyDialog");
+    EXPECT_TRUE(driver::FindShownWindow(m_program->Process().Id(), driver::kDialogClass, kMissingDataTitle))
+        << "Escape on the error panel closed the whole dialog";
+    ExpectVisibleFocus(missing, "the error panel closed");
+    missing.Press(VK_ESCAPE);
+    m_program->WaitClosed(driver::kDialogClass, kMissingDataTitle);
+}

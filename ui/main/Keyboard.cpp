@@ -1,0 +1,137 @@
+// The window's own keys and focus: the period's menu opens from the keyboard, Escape answers
+// the topmost panel as its Cancel or Close button would, the legend's explanations open by
+// Enter, and the focus goes back where it was once a load or a panel took it away.
+#include <vector>
+
+#include "ui/main/MainView.h"
+
+using htmlayout::dom::element;
+
+namespace {
+
+bool Usable(const element& candidate)
+{
+    return candidate.is_valid() && candidate.is_visible() && !(candidate.get_state() & STATE_DISABLED);
+}
+
+// The keys that open a drop-down by Windows' conventions, and Enter and Space, which open a
+// menu button.
+bool OpensMenu(UINT key, UINT keyboardState)
+{
+    if (keyboardState & (KEYBOARD_CONTROL | KEYBOARD_SHIFT))
+        return false;
+    if (keyboardState & KEYBOARD_ALT)
+        return key == VK_DOWN;
+    return key == VK_RETURN || key == VK_SPACE || key == VK_F4;
+}
+
+void CollapseExplanations(const element& root)
+{
+    std::vector<element> popups;
+    root.find_all(&popups, "popup.explain");
+    for (element& popup : popups)
+        popup.set_state(STATE_COLLAPSED, STATE_EXPANDED);
+}
+
+}  // namespace
+
+bool MainView::on_key(HELEMENT, HELEMENT target, UINT eventType, UINT key, UINT keyboardState)
+{
+    if (eventType != KEY_DOWN)
+        return false;
+    element source(target);
+    if (OpensMenu(key, keyboardState) && GetElementIdOrName(target) == L"cal")
+        return OpenPeriodMenu(source);
+    if (key == VK_ESCAPE && keyboardState == 0)
+        return PressCancel(source);
+    return false;
+}
+
+bool MainView::on_focus(HELEMENT, HELEMENT target, UINT eventType)
+{
+    element source(target);
+    if (eventType == FOCUS_LOST && source.select_parent_w(L"#legend").is_valid())
+        CollapseExplanations(Root());
+    const wchar_t* id = source.get_attribute("id");
+    // What a panel holds is gone once it closes: the focus returns there by the engine's panels.
+    if (eventType == FOCUS_GOT && id && !source.select_parent_w(L".overlay").is_valid())
+        m_lastFocusId = id;
+    return false;
+}
+
+bool MainView::OpenPeriodMenu(const element& widget)
+{
+    element menu = widget.find_first("popup");
+    if (!Usable(widget) || !menu.is_valid())
+        return false;
+    menu.set_state(STATE_EXPANDED, STATE_COLLAPSED);
+    return true;
+}
+
+// The panel the key came from is the topmost: keys reach nothing behind a shown one. With no
+// panel the window has no Cancel: Escape closes a legend's explanation at most.
+bool MainView::PressCancel(const element& source)
+{
+    element panel = source.select_parent_w(L".overlay, #SiteWasChanged");
+    if (!panel.is_valid()) {
+        CollapseExplanations(Root());
+        return false;
+    }
+    std::vector<element> buttons;
+    panel.find_all(&buttons, "button.cancel");
+    for (element& button : buttons)
+        if (Usable(button))
+            return button.click();
+    return false;
+}
+
+void MainView::ShowExplanation(const element& icon)
+{
+    element root = Root();
+    const wchar_t* popupId = icon.get_attribute("titleid");
+    element popup = popupId ? root.get_element_by_id(popupId) : element();
+    if (!popup.is_valid())
+        return;
+    const bool shown = (popup.get_state() & STATE_EXPANDED) != 0;
+    CollapseExplanations(root);
+    if (shown)
+        return;
+    const RECT place = icon.get_location(LOCATION_VIEW_BORDER_BOX);
+    popup.set_style_attribute("position", L"fixed");
+    popup.set_style_attribute("left", (std::to_wstring(place.left) + L"px").c_str());
+    popup.set_style_attribute("top", (std::to_wstring(place.bottom + 4) + L"px").c_str());
+    popup.set_state(STATE_EXPANDED, STATE_COLLAPSED);
+}
+
+// A view that shows by itself opens focused on its default button, or as EnsureFocus puts it.
+void MainView::FocusDefaultButton(const char* id)
+{
+    element button = Root().get_element_by_id(id);
+    if (Usable(button))
+        button.set_state(STATE_FOCUS, 0);
+    else
+        EnsureFocus();
+}
+
+// The focus is always somewhere: when the element that had it is gone or disabled (a load
+// disables the toolbar, a refresh replaces the rows), it goes back to that element once it
+// is there again, else to the first control. A shown panel keeps the focus its own way.
+void MainView::EnsureFocus()
+{
+    element root = Root();
+    if (root.find_first(".overlay:expanded").is_valid() || Usable(root.find_first(":focus")))
+        return;
+    element last = m_lastFocusId.empty() ? element() : root.get_element_by_id(m_lastFocusId.c_str());
+    if (!Usable(last)) {
+        std::vector<element> controls;
+        root.find_all(&controls, "#cal, #toolbar button");
+        last = element();
+        for (element& control : controls)
+            if (Usable(control)) {
+                last = control;
+                break;
+            }
+    }
+    if (last.is_valid())
+        last.set_state(STATE_FOCUS, 0);
+}
