@@ -243,7 +243,7 @@ bool NeverStop()
 }  // namespace
 
 WorldRun::WorldRun(const World& world, const boost::shared_ptr<Connectors::DesktopConnector>& connector)
-    : m_world(world), m_connector(connector)
+    : m_world(world), m_connector(connector), m_copies(0)
 {
 }
 
@@ -446,7 +446,7 @@ void WorldRun::EditQuickBooks(bool duringImport)
                 if (entries[i].Get(L"TxnID").AsString() != txnId)
                     continue;
                 Json copy = entries[i];
-                copy.Set(L"TxnID", L"D-" + std::to_wstring(entries.size()));
+                copy.Set(L"TxnID", L"D-" + std::to_wstring(++m_copies));
                 entries.push_back(copy);
                 break;
             }

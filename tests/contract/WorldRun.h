@@ -52,6 +52,7 @@ private:
 
     World m_world;
     boost::shared_ptr<Quorvane::Connectors::DesktopConnector> m_connector;
+    int m_copies;  // entries duplicated in QuickBooks so far, each with a TxnID of its own
 };
 
 // The message of the warning QuickBooks answers a write with, when the world has one.
