@@ -93,14 +93,13 @@ begin=$(date +%s)
 "$root/scripts/build.sh" x86_64 "$build" demo_programs >"$log" 2>&1 &
 build_job=$!
 started="$started $build_job"
-ticks=0
+reported=$begin
 while kill -0 "$build_job" 2>/dev/null; do
   sleep 1
-  ticks=$((ticks + 1))
-  if [ $((ticks % 30)) -eq 0 ]; then
-    step=$(sed -n 's/^\[\([0-9]*\/[0-9]*\)\].*/\1/p' "$log" | tail -n 1)
-    echo "demo: building, ${step:-configuring} steps after $ticks s"
-  fi
+  [ $(($(date +%s) - reported)) -ge 30 ] || continue
+  reported=$(date +%s)
+  step=$(sed -n 's/^\[\([0-9]*\/[0-9]*\)\].*/\1/p' "$log" | tail -n 1)
+  echo "demo: $(($(date +%s) - begin)) s: ${step:+building, $step steps done}${step:-configuring}"
 done
 if ! wait "$build_job"; then
   echo "demo: the build failed; the end of its log ($log):" >&2
