@@ -68,6 +68,7 @@ void PaintFragment(const InlineFragment& fragment, Point origin, float opacity, 
                      style.border[kBottom].width, fragment.first ? style.border[kLeft].width : 0 };
     PaintBackgroundOf(style, r, Inset(r, widths), opacity, painter);
     PaintEdges(widths, style, r, opacity, painter);
+    PaintOutline(style, r, opacity, painter);  // a focused link's ring, round each of its lines
 }
 
 }  // namespace htmlengine

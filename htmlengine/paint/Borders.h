@@ -13,7 +13,7 @@ struct InlineFragment;
 
 void PaintBorder(const Box& box, const Rect& borderBox, float opacity, Painter& painter);
 void PaintOutline(const ComputedStyle& style, const Rect& borderBox, float opacity, Painter& painter);
-// An inline element's background and borders on one line; `origin` is the view position of
+// An inline element's background, borders and outline on one line; `origin` is the view position of
 // the box that holds the lines.
 void PaintFragment(const InlineFragment& fragment, Point origin, float opacity, Painter& painter);
 

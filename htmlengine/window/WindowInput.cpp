@@ -23,6 +23,10 @@ namespace htmlengine {
 
 namespace {
 
+// A system key's message says itself that Alt is held (its context code), whatever the
+// keyboard state this thread has seen.
+const LPARAM kAltHeld = LPARAM(1) << 29;
+
 // One wheel notch scrolls three lines of the pages' 16-pixel text.
 const int kWheelStep = 48;
 
@@ -126,7 +130,7 @@ bool WindowInput::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             CloseOpenPopup(*document);
         return true;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: return KeyDown(UINT(wParam)) || msg == WM_KEYDOWN;
+    case WM_SYSKEYDOWN: return KeyDown(UINT(wParam), msg == WM_SYSKEYDOWN && (lParam & kAltHeld)) || msg == WM_KEYDOWN;
     case WM_KEYUP:
         if (Document* document = window_.GetDocument())
             htmlengine::KeyUp(*document, nullptr, UINT(wParam), KeyboardStateNow());
@@ -386,13 +390,13 @@ void WindowInput::DragScrollbar(Point point)
     window_.Layout().ScrollTo(*box, offset);
 }
 
-bool WindowInput::KeyDown(UINT key)
+bool WindowInput::KeyDown(UINT key, bool altHeld)
 {
     Document* document = window_.GetDocument();
     if (!document)
         return false;
     window_.Painting().InputArrived();
-    unsigned state = KeyboardStateNow();
+    unsigned state = KeyboardStateNow() | (altHeld ? unsigned(KEYBOARD_ALT) : 0u);
     if (htmlengine::KeyDown(*document, nullptr, key, state))
         return true;
     if (key != VK_TAB || (state & (KEYBOARD_CONTROL | KEYBOARD_ALT)))

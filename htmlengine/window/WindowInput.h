@@ -35,7 +35,7 @@ private:
     void ButtonDown(Point point, unsigned buttons, bool doubleClick);
     void ButtonUp(Point point, unsigned buttons);
     void Wheel(Point point, int delta, bool horizontal);
-    bool KeyDown(UINT key);
+    bool KeyDown(UINT key, bool altHeld);
     void SetHover(Element* element);
     bool StartScrollbar(Point point, const Box& box, bool vertical);
     void DragScrollbar(Point point);

@@ -117,6 +117,7 @@ TEST_F(TabsTest, KeysOnAFocusedTabMoveAndSkipDisabledTabs)
     EXPECT_EQ("t1", CurrentTab());
 }
 
+// The focus in the panel that goes is not left on a hidden field: the strip takes it.
 TEST_F(TabsTest, CtrlTabWorksFromInsideAPanelWhereArrowsDoNot)
 {
     HTMLayoutTestSetFocus(hwnd_, page.Find("#field"));
@@ -125,6 +126,7 @@ TEST_F(TabsTest, CtrlTabWorksFromInsideAPanelWhereArrowsDoNot)
     EXPECT_EQ("t1", CurrentTab());
     Key(VK_TAB, KEYBOARD_CONTROL);
     EXPECT_EQ("t2", CurrentTab());
+    EXPECT_TRUE(HasState(page.Find("#outer"), STATE_FOCUS));
     Key(VK_TAB, KEYBOARD_CONTROL | KEYBOARD_SHIFT);
     EXPECT_EQ("t1", CurrentTab());
 }

@@ -2,7 +2,8 @@
 // Switching the tab of a "tabs" container by code, exactly as a click on the tab does: the
 // old tab and panel lose "selected", the current state and the expanded state (the panel is
 // collapsed), the new ones gain them, and "tab lost" (0x90) and "tab became current" (0x91)
-// are posted. The selectors take the container as ":root": tabs are the children of its
+// are posted. A focus inside the old panel goes to the container (the strip). The selectors take the container as
+// ":root": tabs are the children of its
 // ".strip" child that carry "panel", panels its children whose "name" equals that value.
 #include "ui/toolkit/Element.h"
 

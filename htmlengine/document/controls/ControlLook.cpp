@@ -4,7 +4,8 @@ namespace htmlengine {
 
 // Neutral colours only (the system's highlight and greys): the program's look is its own sheets'.
 // Focus thickens a 1 px border to 2 px and takes the pixel from the padding, so nothing moves;
-// check boxes and radios get a ring 2 px outside instead.
+// check boxes and radios get a ring 2 px outside instead, and so do links and whatever else a
+// page makes focusable.
 const wchar_t* ControlLookStyleSheet()
 {
     return L"input:focus, select:focus, button:focus { border-width: 2px; border-color: Highlight }"
@@ -17,6 +18,7 @@ const wchar_t* ControlLookStyleSheet()
            L" outline: 2px solid Highlight; outline-offset: 2px }"
            L"button[type=checkbox]:focus, button[type=radio]:focus { border: none; padding: 0 0 0 18px;"
            L" outline: 1px solid Highlight; outline-offset: 1px }"
+           L"a[href]:focus, [tabindex]:focus { outline: 2px solid Highlight; outline-offset: 1px }"
            L"input:disabled, select:disabled, button:disabled { background-color: ButtonFace; border-color: #C8C8C8;"
            L" color: GrayText }"
            L"button[type=checkbox]:disabled, button[type=radio]:disabled { background-color: transparent }"

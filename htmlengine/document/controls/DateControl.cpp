@@ -2,6 +2,7 @@
 
 #include "htmlengine/api/EngineDocument.h"
 #include "htmlengine/document/controls/CalendarGeometry.h"
+#include "htmlengine/document/controls/OptionHighlight.h"
 #include "htmlengine/document/controls/Popups.h"
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/DocumentHost.h"
@@ -110,7 +111,7 @@ int DateControl::FirstDayOfWeek(const Element& element)
 
 bool DateControl::OnKeyDown(Element& element, unsigned key, unsigned keyboardState)
 {
-    if (key == VK_F4 || ((keyboardState & KEYBOARD_ALT) && key == VK_DOWN)) {
+    if (IsDropKey(key, keyboardState)) {
         OpenCalendar(element);
         return true;
     }

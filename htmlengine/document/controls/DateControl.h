@@ -3,7 +3,7 @@
 // calendar popup. The value is the FILETIME of that day's midnight, with no time-zone step;
 // an empty edit has no value. Typing commits on Enter or when the focus leaves; an
 // unreadable text reverts. The calendar opens by a press on the calendar glyph, Alt+Down or
-// F4; it shows a month starting on the input's "firstDayOfWeek" (0 = Monday ... 6 =
+// F4 (or Alt+Up); it shows a month starting on the input's "firstDayOfWeek" (0 = Monday ... 6 =
 // Sunday); arrows move a day or a week, Page Up and Page Down a month, Enter or a click on
 // a day chooses it, Escape closes.
 #include "htmlengine/document/controls/CalendarDays.h"

@@ -10,6 +10,7 @@
 #include "htmlengine/document/events/Dispatcher.h"
 #include "htmlengine/document/events/Focus.h"
 #include "htmlengine/document/events/FocusScope.h"
+#include "htmlengine/document/style/Cascade.h"
 
 #include <vector>
 
@@ -29,12 +30,13 @@ bool SendKey(Document& document, Element& target, UINT cmd, unsigned key, unsign
 }
 
 // Without a focused element keys go to the body, so that page rules on it see them; while a
-// panel holds the keyboard and the focus is not inside it, to the panel.
+// panel holds the keyboard and the focus is not inside it, to the panel. A focused element that
+// is hidden now takes no keys: Enter must not press a button nobody sees.
 Element* KeyTarget(Document& document, Element* target)
 {
     if (target)
         return target;
-    Element* focus = document.Focus();
+    Element* focus = document.Focus() && IsElementVisible(*document.Focus()) ? document.Focus() : nullptr;
     if (focus && InsideInputScopes(document, *focus))
         return focus;
     if (Element* scope = InputScope(document))

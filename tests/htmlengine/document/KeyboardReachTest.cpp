@@ -90,6 +90,17 @@ TEST_F(KeyboardReach, AHandlerThatTakesTheKeyLeavesNoClick)
     EXPECT_EQ(std::vector<std::string> { "clicked()" }, events_);
 }
 
+// A focused button that is hidden since takes no key: Enter goes to the page, not to it.
+TEST_F(KeyboardReach, AHiddenFocusedButtonIsNotPressed)
+{
+    Load("<style>body { on-key-up-13: host enterUp(); }</style><body><div id=panel><button id=b>Close</button></div>"
+         "</body>");
+    FocusOn("#b");
+    HTMLayoutSetStyleAttribute(Find("#panel"), "display", L"none");
+    Key(VK_RETURN);
+    EXPECT_EQ(std::vector<std::string> { "enterUp()" }, events_);
+}
+
 // A menu the page opens itself closes on the keys that open a drop-down, and keeps them.
 TEST_F(KeyboardReach, AnOpenListClosesOnF4AndAltArrowsAndKeepsTheirRelease)
 {

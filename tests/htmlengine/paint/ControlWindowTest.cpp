@@ -60,6 +60,36 @@ TEST_F(ControlWindow, ASelectOpenedByMouseChoosesByKeyboardAndAPressOutsideChoos
     EXPECT_EQ(1u, events_.size());
 }
 
+// A press on the drop button focuses its select; Alt+Down and F4 open the list, Escape closes
+// only the list: its release never reaches the page's own Escape rule.
+TEST_F(ControlWindow, ASelectOpensOnAltDownAndF4AndItsEscapeStaysWithTheList)
+{
+    Load("<style>body { on-key-up-27: host closeDialog(); }</style><body>"
+         "<select id=s style='width: 160px'><caption></caption><button role=dropdown tabindex=-1 id=drop></button>"
+         "<popup><option value=1>One</option><option value=2>Two</option></popup></select></body>");
+    ClickAt(Center("#drop"));
+    ASSERT_TRUE(PopupOpen());
+    EXPECT_NE(0u, State(Find("#s")) & STATE_FOCUS);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(PopupOpen());
+    PostMessageW(hwnd_, WM_SYSKEYDOWN, VK_DOWN, (1 << 29) | 1);  // Alt held
+    PostMessageW(hwnd_, WM_SYSKEYUP, VK_DOWN, (1 << 29) | 0xC0000001);
+    Pump();
+    ASSERT_TRUE(PopupOpen());
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(L"\"2\"", Value(Find("#s")));
+    Key(VK_F4);
+    ASSERT_TRUE(PopupOpen());
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(L"\"2\"", Value(Find("#s")));
+    EXPECT_EQ(std::vector<std::string> { "event 0x4 from s" }, events_);  // no closeDialog()
+    Key(VK_ESCAPE);
+    EXPECT_EQ("closeDialog()", events_.back());  // closed, Escape is the page's again
+}
+
 TEST_F(ControlWindow, ATitleShowsItsLinesAfterTheHoverDelay)
 {
     Load("<p><span id=tip title='First line&#13;Second line'>hover here</span></p>");

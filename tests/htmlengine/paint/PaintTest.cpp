@@ -103,6 +103,31 @@ TEST_F(PaintTest, ControlsDrawTheirState)
     EXPECT_NE(std::string::npos, lines[size_t(IndexOf(lines, "image res:TESTICON.png"))].find("faded"));
 }
 
+// A date's text, however long, is clipped before the calendar glyph (a page's narrow padding
+// leaves the glyph inside the content box), and a focused ring goes round an inline link.
+TEST_F(PaintTest, ADatesTextStopsBeforeItsGlyphAndALinkDrawsItsRing)
+{
+    Load("<style>input { padding: 0 8px; border: 1px solid gray } a:focus { outline: 2px solid #2B6A99; "
+         "outline-offset: 0 }</style>"
+         "<input type=date id=d style='width: 114px'> <a href=x id=a>Ana Ruiz</a>");
+    HTMLayoutTestSetFocus(hwnd_, Find("#d"));
+    HTMLayoutTestType(hwnd_, nullptr, L"12/31/2026 and more");
+    std::vector<std::string> lines = Record();
+    int text = IndexOf(lines, "and more\"");
+    ASSERT_GT(text, 0);
+    int x = 0, y = 0, width = 0, height = 0;
+    ASSERT_EQ(4, sscanf(lines[size_t(text - 1)].c_str(), "clip %d,%d %dx%d", &x, &y, &width, &height))
+        << lines[size_t(text - 1)];
+    RECT date = Place("#d");
+    EXPECT_LE(x + width, date.right - 1 - 6 - 14) << "the text runs under the glyph";
+
+    HTMLayoutTestSetFocus(hwnd_, Find("#a"));
+    RECT link = Place("#a");
+    char ring[64];
+    snprintf(ring, sizeof ring, "stroke %d,%d", int(link.left - 2), int(link.top - 2));
+    EXPECT_GE(IndexOf(Record(), ring), 0);
+}
+
 TEST_F(PaintTest, AFontListIsLoggedOnlyWhenNoneOfItsFacesIsInstalled)
 {
     Load("<p id=a style='font-family: NoSuchFaceAtAll, AnotherMissingFace'>missing</p>"
