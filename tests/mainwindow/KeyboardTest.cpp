@@ -235,7 +235,7 @@ TEST_F(Keyboard, AfterALoadTheFocusReturnsToWhatHadItOrToTheFirstControl)
     EXPECT_EQ("cal", Focused());
 
     // The end panel's Close: the reload that follows disables the button that started it all.
-    Focus("#Settings");
+    ASSERT_TRUE(TabTo("#Settings"));
     view->ResetImportProgress();
     view->ShowImportProgress();
     view->ShowImportSucceeded();

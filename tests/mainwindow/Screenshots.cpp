@@ -145,12 +145,17 @@ private:
         Take(L"summary");
     }
 
-    // An employee's name holds the focus, as Tab leaves it on its way to the preview.
+    // An employee's name holds the focus, as Tab leaves it on its way to the preview; then a
+    // legend icon's explanation, opened by Enter.
     void NameFocused()
     {
         htmlayout::dom::element root = htmlayout::dom::element::root_element(m_view->GetHwnd());
         HTMLayoutTestSetFocus(m_view->GetHwnd(), root.find_first("#TTTotalTableBody span.employee"));
         Take(L"name-focused");
+        HTMLayoutTestSetFocus(m_view->GetHwnd(), root.find_first("#legend img[iconType='1']"));
+        HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_RETURN, 0);
+        Take(L"legend-explanation");
+        HTMLayoutTestKeyDown(m_view->GetHwnd(), nullptr, VK_ESCAPE, 0);
     }
 
     // The menu of ranges as the keyboard opens it (Enter on the period), one step down.

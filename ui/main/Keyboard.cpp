@@ -1,9 +1,10 @@
-// The window's own keys and focus: the period's menu opens from the keyboard, Escape answers
-// the topmost panel as its Cancel or Close button would, the legend's explanations open by
-// Enter, and the focus goes back where it was once a load or a panel took it away.
+// The window's own keys and focus: Escape answers the topmost panel as its Cancel or Close
+// button would, the legend's explanations open by Enter, and the focus goes back where it was
+// once a load took it away.
 #include <vector>
 
 #include "ui/main/MainView.h"
+#include "ui/toolkit/FocusReturn.h"
 
 using htmlayout::dom::element;
 
@@ -12,17 +13,6 @@ namespace {
 bool Usable(const element& candidate)
 {
     return candidate.is_valid() && candidate.is_visible() && !(candidate.get_state() & STATE_DISABLED);
-}
-
-// The keys that open a drop-down by Windows' conventions, and Enter and Space, which open a
-// menu button.
-bool OpensMenu(UINT key, UINT keyboardState)
-{
-    if (keyboardState & (KEYBOARD_CONTROL | KEYBOARD_SHIFT))
-        return false;
-    if (keyboardState & KEYBOARD_ALT)
-        return key == VK_DOWN;
-    return key == VK_RETURN || key == VK_SPACE || key == VK_F4;
 }
 
 void CollapseExplanations(const element& root)
@@ -39,11 +29,8 @@ bool MainView::on_key(HELEMENT, HELEMENT target, UINT eventType, UINT key, UINT 
 {
     if (eventType != KEY_DOWN)
         return false;
-    element source(target);
-    if (OpensMenu(key, keyboardState) && GetElementIdOrName(target) == L"cal")
-        return OpenPeriodMenu(source);
     if (key == VK_ESCAPE && keyboardState == 0)
-        return PressCancel(source);
+        return PressCancel(element(target));
     return false;
 }
 
@@ -57,15 +44,6 @@ bool MainView::on_focus(HELEMENT, HELEMENT target, UINT eventType)
     if (eventType == FOCUS_GOT && id && !source.select_parent_w(L".overlay").is_valid())
         m_lastFocusId = id;
     return false;
-}
-
-bool MainView::OpenPeriodMenu(const element& widget)
-{
-    element menu = widget.find_first("popup");
-    if (!Usable(widget) || !menu.is_valid())
-        return false;
-    menu.set_state(STATE_EXPANDED, STATE_COLLAPSED);
-    return true;
 }
 
 // The panel the key came from is the topmost: keys reach nothing behind a shown one. With no
@@ -96,11 +74,14 @@ void MainView::ShowExplanation(const element& icon)
     CollapseExplanations(root);
     if (shown)
         return;
+    // Above the icon, which sits at the window's foot: laid out first, to know its height.
     const RECT place = icon.get_location(LOCATION_VIEW_BORDER_BOX);
     popup.set_style_attribute("position", L"fixed");
     popup.set_style_attribute("left", (std::to_wstring(place.left) + L"px").c_str());
-    popup.set_style_attribute("top", (std::to_wstring(place.bottom + 4) + L"px").c_str());
+    popup.set_style_attribute("top", L"0px");
     popup.set_state(STATE_EXPANDED, STATE_COLLAPSED);
+    const RECT laidOut = popup.get_location(LOCATION_VIEW_BORDER_BOX);
+    popup.set_style_attribute("top", (std::to_wstring(place.top - 4 - (laidOut.bottom - laidOut.top)) + L"px").c_str());
 }
 
 // A view that shows by itself opens focused on its default button, or as EnsureFocus puts it.
@@ -113,25 +94,16 @@ void MainView::FocusDefaultButton(const char* id)
         EnsureFocus();
 }
 
-// The focus is always somewhere: when the element that had it is gone or disabled (a load
-// disables the toolbar, a refresh replaces the rows), it goes back to that element once it
-// is there again, else to the first control. A shown panel keeps the focus its own way.
+// The focus is always somewhere: a load disables the toolbar and a refresh replaces the rows,
+// and the engine then puts the focus on the first control. Once the element the user gave the
+// focus to last is there again it gets the focus back; else a focus that cannot be used goes
+// to the first control. A shown panel keeps the focus its own way.
 void MainView::EnsureFocus()
 {
     element root = Root();
-    if (root.find_first(".overlay:expanded").is_valid() || Usable(root.find_first(":focus")))
+    if (root.find_first(".overlay:expanded").is_valid())
         return;
     element last = m_lastFocusId.empty() ? element() : root.get_element_by_id(m_lastFocusId.c_str());
-    if (!Usable(last)) {
-        std::vector<element> controls;
-        root.find_all(&controls, "#cal, #toolbar button");
-        last = element();
-        for (element& control : controls)
-            if (Usable(control)) {
-                last = control;
-                break;
-            }
-    }
-    if (last.is_valid())
-        last.set_state(STATE_FOCUS, 0);
+    if (Usable(last) || !Usable(root.find_first(":focus")))
+        htmlayout::return_focus(last, root);
 }

@@ -67,7 +67,7 @@ public:
     bool on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR reason) override;
     // The page's script calls by name; an unknown name or a wrong argument count is not handled.
     bool on_script_call(HELEMENT he, const char* name, UINT argc, json::value* argv, json::value& retval) override;
-    // The period's menu keys and Escape (Keyboard.cpp).
+    // Escape on a panel (Keyboard.cpp).
     bool on_key(HELEMENT he, HELEMENT target, UINT eventType, UINT key, UINT keyboardState) override;
     // Remembers what had the focus, to give it back after a load.
     bool on_focus(HELEMENT he, HELEMENT target, UINT eventType) override;
@@ -106,7 +106,6 @@ private:
     void SelectRows(int mode);
     void UpdateTotals();
 
-    bool OpenPeriodMenu(const htmlayout::dom::element& widget);
     // Clicks the Cancel or Close button of the panel the key came from, if any.
     bool PressCancel(const htmlayout::dom::element& source);
     // A legend icon's explanation, opened by a click or Enter; a second one closes it.
