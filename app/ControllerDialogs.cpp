@@ -65,8 +65,11 @@ void MainController::ShowMissingData()
 {
     if (!m_model->GetConfig() || IsImportGoingOn())
         return;
-    if (GetDialogRunner().RunMissingData(m_view->GetHwnd(), m_model))
-        KeepDialogChanges();
+    if (!GetDialogRunner().RunMissingData(m_view->GetHwnd(), m_model))
+        return;
+    KeepDialogChanges();
+    // The model holds what was created: the summary stops showing it as missing without a reload.
+    m_view->RefreshSummary();
 }
 
 // A preview that changed a mapping is rebuilt from a fresh load, so it never shows stale pairs.

@@ -337,6 +337,9 @@ BoxIndex& BoxBuilder::Index()
 
 void BoxBuilder::RebuildContent(Box& box)
 {
+    // A picture's address belongs to its own box, which stays: a changed "src" is read again.
+    if (box.replaced == Replaced::Image)
+        box.imageUrl = box.element->AttributeOr("src");
     BoxState& state = StateOf(box);
     box.children.clear();
     state.inlineItems.clear();

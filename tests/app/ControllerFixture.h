@@ -33,10 +33,11 @@ struct ScriptedDialogs : IDialogRunner {
     {
         return previewChanged;
     }
-    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override { return false; }
+    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override { return missingDataChanged; }
 
     boost::shared_ptr<Quorvane::Config> settingsResult;
     bool previewChanged = false;
+    bool missingDataChanged = false;
     SettingsTab shownTab = SettingsTab::Default;
 };
 

@@ -131,6 +131,17 @@ TEST_F(ControllerTest, SettingsNotConfirmedChangeNothing)
     EXPECT_TRUE(Settle().empty());
 }
 
+// Created items are in the model already: the summary shows them at once, without a reload.
+TEST_F(ControllerTest, CreatedMissingItemsRefreshTheSummaryWithoutALoad)
+{
+    InstallSettings(L"");
+    m_controller->ShowMissingData();
+    EXPECT_TRUE(Settle().empty());
+    m_dialogs.missingDataChanged = true;
+    m_controller->ShowMissingData();
+    EXPECT_EQ(Calls { "RefreshSummary()" }, Settle());
+}
+
 TEST_F(ControllerTest, OnlyNewDatesStartALoad)
 {
     boost::shared_ptr<Config> config = InstallSettings(L"");

@@ -2,6 +2,7 @@
 
 #include "DialogHarness.h"
 #include "MissingItemsCompany.h"
+#include "tests/support/WindowKeys.h"
 #include "core/CustomerJob.h"
 #include "core/Exceptions.h"
 #include "tools/qbsim/Control.h"
@@ -46,6 +47,8 @@ protected:
                 TextOf(row.find_first("span[name=status]")) + L" " + TextOf(row.find_first("span[name=name]")) + L"; ";
         return rows;
     }
+
+    bool SomethingFocused() const { return page->FindAll(":focus").size() == 1; }
 
     std::unique_ptr<OpenedDialog<MissingDataDialog>> dialog;
     std::unique_ptr<PageProbe> page;
@@ -149,6 +152,52 @@ TEST_F(MissingDataDialogTest, AFailureStopsAtItsRowAndClosingThePanelGoesOn)
     EXPECT_NE(std::wstring::npos, Rows().find(L"Customer Legacy;"));
     EXPECT_EQ(L"Create Selected Items in QuickBooks", page->Text("#idCreateMissingDataButton"));
     EXPECT_FALSE(page->HasState(Row("Customer", "Legacy") + " button", STATE_DISABLED));
+}
+
+// Escape is the topmost panel's Close: the error panel goes and the creation goes on; only
+// then does Escape close the dialog.
+TEST_F(MissingDataDialogTest, EscapeClosesTheErrorPanelOnlyThenTheDialog)
+{
+    AddWork(company->ann, 11, L"Legacy", L"Logo", L"Labor");
+    company->BuildPreview();
+    Open();
+    Click("Customer", "Legacy");
+    Click("Customer", "Northwind");
+    page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
+    ASSERT_TRUE(page->HasState("#ErrorBodyDialog", STATE_EXPANDED));
+
+    PressWindowKey(dialog->Window(), VK_ESCAPE);
+    dialog->AwaitCreation();
+    EXPECT_TRUE(IsWindow(dialog->Window()));
+    EXPECT_TRUE(page->HasState("#ErrorBodyDialog", STATE_COLLAPSED));
+    EXPECT_EQ(std::wstring::npos, Rows().find(L"Customer Northwind;")) << "the run went on";
+    EXPECT_TRUE(SomethingFocused());
+
+    PressWindowKey(dialog->Window(), VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(dialog->Window()));
+}
+
+// The dialog opens on the first row that can be checked. Once everything is created it says
+// that nothing is left, and the focus stays in the window.
+TEST_F(MissingDataDialogTest, AfterTheLastItemIsCreatedTheTableSaysNothingIsLeft)
+{
+    // Dee's item, the one that cannot be created, is no one's.
+    company->config->GetEmployeeMappings()->GetBySource(L"4")->SetState(Mapping::DoNotImport);
+    Open();
+    EXPECT_TRUE(page->HasState(Row("Employee", "2") + " button", STATE_FOCUS));
+    EXPECT_TRUE(page->FindAll("#MissingItemItemId td.nothing-left").empty());
+    Click("Employee", "2");
+    Click("Customer:Job", "Design:Logo");
+    Click("Customer:Job", "Northwind:Deck");
+    Click("Service Item", "Design");
+    page->Click("#idCreateMissingDataButton");
+    dialog->AwaitCreation();
+    EXPECT_EQ(L"Nothing is left to create: QuickBooks has every customer, job, employee and service item the "
+              L"import needs.",
+              page->Text("#MissingItemItemId td.nothing-left"));
+    EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
+    EXPECT_TRUE(SomethingFocused());
 }
 
 // Names, the notes made of them and the error panel's problem line, each escaped exactly once.

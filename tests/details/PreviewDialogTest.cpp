@@ -2,6 +2,7 @@
 
 #include "DialogHarness.h"
 #include "MarchFortnightCompany.h"
+#include "tests/support/WindowKeys.h"
 #include "ui/dialogs/details/DetailsDialog.h"
 
 using htmlayout::dom::element;
@@ -156,6 +157,23 @@ TEST_F(PreviewDialog, ACollapsedWeekShowsOnlyItsHeader)
     page->Click("tr[week=\"2012_03_05\"] img.pointer");
     EXPECT_EQ(L"IDR_EXPANDED.png", page->Attribute("tr[week=\"2012_03_05\"] img.pointer", "src"));
     EXPECT_EQ(L"false", page->Attribute("tr[weekValue=\"2012_03_05\"]", "hiderow"));
+}
+
+// Without a mouse: the dialog opens on the employee list, Tab reaches a week's toggle and Enter
+// collapses the week; Ctrl+Tab changes the tab.
+TEST_F(PreviewDialog, TheKeyboardReachesTheWeeksAndTheTabs)
+{
+    Open(L"1", true);
+    EXPECT_TRUE(page->HasState("#EmployeeSelectId", STATE_FOCUS));
+    const std::string toggle = "tr[week=\"2012_03_05\"] img.pointer";
+    for (int presses = 0; presses < 5 && !page->HasState(toggle, STATE_FOCUS); ++presses)
+        PressWindowKey(dialog->Window(), VK_TAB);
+    ASSERT_TRUE(page->HasState(toggle, STATE_FOCUS));
+    PressWindowKey(dialog->Window(), VK_RETURN);
+    EXPECT_EQ(L"true", page->Attribute("tr[weekValue=\"2012_03_05\"]", "hiderow"));
+
+    PressWindowKey(dialog->Window(), VK_TAB, VK_CONTROL);
+    EXPECT_TRUE(IsCurrent("idMissingItems_Tab"));
 }
 
 TEST_F(PreviewDialog, ChoosingAnotherUserRebuildsBothTabsAndKeepsMissingItemsReachable)

@@ -32,6 +32,18 @@ protected:
         return postfixes.count(userId) ? postfixes.find(userId)->second : L"(none)";
     }
     void SaveAll() { page.Click(ById("Save")); }
+    // The icons the user's row shows: "stop", "new", both or none.
+    std::wstring IconsOf(const char* userId)
+    {
+        const Element row = SelectOf(userId).parent().parent();
+        std::wstring shown;
+        for (const char* icon : { "iconstop", "iconnew" }) {
+            const RECT box = row.find_first("img[%s]", icon).get_location(LOCATION_VIEW_BORDER_BOX);
+            if (box.right > box.left)
+                shown += std::wstring(shown.empty() ? L"" : L" ") + (icon[4] == 's' ? L"stop" : L"new");
+        }
+        return shown;
+    }
 };
 
 TEST_F(EmployeeMappingPage, RowsListNewUsersFirstThenByNameIgnoringCase)
@@ -92,6 +104,21 @@ TEST_F(EmployeeMappingPage, EachStateShowsItsChoiceAndSavesItBack)
     EXPECT_EQ(L"(2)", SavedPostfix(L"4"));
     EXPECT_EQ(Mapping::NotMapped, Saved(L"5").GetState());
     EXPECT_EQ(L"(none)", SavedPostfix(L"5"));
+}
+
+// A user not to import is new too, yet the row says only that the user is not imported.
+TEST_F(EmployeeMappingPage, ARowShowsOneIconForItsState)
+{
+    AddUser(L"1", L"Ann", L"Undecided", Mapping::NotMapped);
+    AddUser(L"2", L"Bo", L"Mapped", Mapping::Mapped, L"Q-BO");
+    AddUser(L"3", L"Cy", L"Skipped", Mapping::DoNotImport);
+    company.AddQuickBooksEmployee(L"Q-BO", L"Bo", L"Mapped");
+    Open(3);
+    EXPECT_EQ(L"new", IconsOf("1"));
+    EXPECT_EQ(L"", IconsOf("2"));
+    EXPECT_EQ(L"stop", IconsOf("3"));
+    page.ChooseAt(SelectOf("1"), 2);  // "--do not import--"
+    EXPECT_EQ(L"stop", IconsOf("1"));
 }
 
 TEST_F(EmployeeMappingPage, AnEmployeeChosenInOneRowLeavesTheOthersUntilChosenAgain)

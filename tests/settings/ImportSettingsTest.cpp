@@ -109,6 +109,16 @@ TEST_F(ImportSettingsPage, ChoosingAMappingTypeSavesItAndFollowsAtOnce)
     EXPECT_EQ(0, company.config->GetMappingType()) << "the model's settings wait for OK";
 }
 
+// The tab's icon is drawn as the tick as soon as the tab is complete, not once the tab is left.
+TEST_F(ImportSettingsPage, TheTabIconShowsTheTickAsSoonAsTheAccountIsChosen)
+{
+    company.config->SetServiceItemAccount(L"");
+    OpenWithType(2);
+    EXPECT_EQ(L"IDR_MAPPING_UNDEFINED.png", PaintedPicture(ById("idImportSettings_Tab_Img")));
+    page.Choose(ById("serviceItemAccount"), L"A1");
+    EXPECT_EQ(L"IDR_MAPPING_CORRECTED.png", PaintedPicture(ById("idImportSettings_Tab_Img")));
+}
+
 TEST_F(ImportSettingsPage, AnAccountQuickBooksNoLongerHasAsksForAChoice)
 {
     company.config->SetServiceItemAccount(L"GONE");

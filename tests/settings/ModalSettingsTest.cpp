@@ -153,6 +153,16 @@ TEST_F(ModalSettings, OnlySaveSettingsHandsTheEditedSettingsBack)
     }
 }
 
+TEST_F(ModalSettings, OpensWithTheFocusOnTheFirstControlOfItsTab)
+{
+    bool focused = false;
+    Run([&focused](HWND dialog) {
+        focused = PageProbe(dialog).HasState("#mappingType", STATE_FOCUS);
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(focused);
+}
+
 TEST_F(ModalSettings, ARowSelectClickedWithTheMouseOffersEveryFreeEmployee)
 {
     company.AddServerUser(L"1", L"Ann", L"Ash");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Mapping.h"
+#include "tests/support/WindowKeys.h"
 #include "ui/dialogs/settings/PageControls.h"
 
 using namespace Quorvane;
@@ -72,6 +73,31 @@ TEST_F(SettingsDialogTest, TheTabStripAndTheFooterKeepTheirPlaceOnEveryTab)
         page.Click(page.Find((std::string(".settingsStrip > [panel=") + tab + "]").c_str()));
         EXPECT_EQ(first, edges()) << tab;
     }
+}
+
+// Without a mouse: the dialog opens on the first control of its tab; Shift+Tab reaches the tab
+// strip, whose current tab then draws the focus ring, and the arrows change the tab.
+TEST_F(SettingsDialogTest, TheTabStripTakesTheKeyboardAndShowsIt)
+{
+    AddUser(L"1", L"Ann", L"Ash", Mapping::NotMapped);
+    Open(0);
+    EXPECT_TRUE(HasState(ById("mappingType"), STATE_FOCUS));
+    const auto ring = [this] {
+        const std::string tab = ".settingsStrip > [panel]:current";
+        return page.Style(tab, "outline");
+    };
+    const std::wstring unfocused = ring();
+    PressWindowKey(dialog->Window(), VK_TAB, VK_SHIFT);
+    EXPECT_TRUE(page.HasState("body > .tabs", STATE_FOCUS));
+    EXPECT_NE(unfocused, ring());
+    PressWindowKey(dialog->Window(), VK_RIGHT);
+    EXPECT_EQ(L"idEmployeeMapping_Tab idEmployeeMapping_Tab", CurrentTab());
+    EXPECT_NE(unfocused, ring());
+
+    // The mapping table's column title sorts by Enter as by a click.
+    page.Focus(page.Find("#mappingTable th.user-column .column-title"));
+    PressWindowKey(dialog->Window(), VK_RETURN);
+    EXPECT_EQ(L"desc", AttributeOf(page.Find("#mappingTable th.user-column"), "sorted"));
 }
 
 TEST_F(SettingsDialogTest, TabIconsShowWhichMappingsAreComplete)

@@ -30,6 +30,8 @@ protected:
     Element ById(const char* id) const { return page.Find(std::string("#") + id); }
 
     void PressEscape();
+    // The URL of the picture the window paints at the element's place; empty when none.
+    std::wstring PaintedPicture(const Element& image) const;
     // The caption text and the "mappingState" of the select's choice.
     static std::wstring Caption(const Element& select);
     static std::wstring CaptionState(const Element& select);

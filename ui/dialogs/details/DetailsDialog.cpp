@@ -8,6 +8,7 @@
 #include "ui/dialogs/details/EmployeeSelect.h"
 #include "ui/dialogs/details/MissingItemsTab.h"
 #include "ui/dialogs/details/WorkingLeaveTimeTab.h"
+#include "ui/toolkit/FocusReturn.h"
 #include "ui/toolkit/TabSelection.h"
 #include "json/TextHelpers.h"
 
@@ -54,6 +55,7 @@ LRESULT DetailsDialog::on_document_complete()
     for (TabCollection::TabMap::const_iterator tab = tabs.begin(); tab != tabs.end(); ++tab)
         Quorvane::RunAtBoundary(L"preview tab build", boost::bind(&ITabController::Build, tab->second.get(), root));
     ChooseInitialTab(root);
+    htmlayout::return_focus(root.get_element_by_id("EmployeeSelectId"), root);
     return 0;
 }
 
@@ -68,14 +70,15 @@ void DetailsDialog::ChooseInitialTab(const element& root)
 
 bool DetailsDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
 {
-    if (htmlayout::streq(params.method_name, "closeDialog")) {
+    const char* name = CallForEscape(element::root_element(hwnd), params.method_name);
+    if (htmlayout::streq(name, "closeDialog")) {
         PostCloseMessage(hwnd);
         return true;
     }
     json::value* argv = reinterpret_cast<json::value*>(params.argv);
     const TabCollection::TabMap tabs = m_tabs.GetTabs();
     for (TabCollection::TabMap::const_iterator tab = tabs.begin(); tab != tabs.end(); ++tab) {
-        const bool handled = tab->second->OnScriptCall(hwnd, he, params.method_name, params.argc, argv);
+        const bool handled = tab->second->OnScriptCall(hwnd, he, name, params.argc, argv);
         m_dataChanged = m_dataChanged || tab->second->IsDataChanged();
         if (handled)
             return true;

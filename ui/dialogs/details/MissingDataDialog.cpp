@@ -62,13 +62,14 @@ LRESULT MissingDataDialog::on_document_complete()
         m_table.ShowUnavailable(root, m_listingFailure);
     root.set_style_attribute("width", L"800");
     root.set_style_attribute("height", L"500");
+    FocusFirstMissingItem(root);
     return 0;
 }
 
 bool MissingDataDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
 {
     const element root = element::root_element(hwnd);
-    const char* name = params.method_name;
+    const char* name = CallForEscape(root, params.method_name);
     if (htmlayout::streq(name, "closeDialog"))
         PostCloseMessage(hwnd);
     else if (htmlayout::streq(name, "OnCreateMissingDataClick")) {

@@ -172,11 +172,15 @@ void MissingItemsTable::OnRunEnded()
         EnableCheckBoxes(root);
         SetEmployeeChoiceEnabled(root, true);
         button.set_text(kCreateText);
+        ShowNothingLeftWhenEmpty(root);
     }
     const RunEnded ended = m_ended;
     m_ended.clear();
     if (ended)
         ended(!m_runFailed);
+    // The create button that started the run is disabled now: the rows are where work goes on.
+    if (!m_runFailed)
+        FocusFirstMissingItem(root);
     if (m_closeAfterRun)
         PostCloseMessage(m_window);
 }

@@ -3,12 +3,16 @@
 #include "ui/dialogs/details/MarkupWriter.h"
 #include "ui/dialogs/details/MissingItemRules.h"
 #include "ui/shared/PageText.h"
+#include "ui/toolkit/FocusReturn.h"
 #include "json/TextHelpers.h"
 
 using htmlayout::dom::element;
 using namespace Quorvane;
 
 namespace {
+
+const wchar_t kNothingLeft[] =
+    L"Nothing is left to create: QuickBooks has every customer, job, employee and service item the import needs.";
 
 const wchar_t* StatusIcon(int status)
 {
@@ -44,6 +48,10 @@ void MissingItemsTable::BuildMissingItemsTable(const element& root) const
     element tbody = root.get_element_by_id("MissingItemItemId");
     if (!tbody.is_valid())
         return;
+    if (m_statuses->empty()) {
+        ShowMessage(tbody, L"nothing-left", kNothingLeft);
+        return;
+    }
     MarkupWriter markup;
     for (MissingItemStatusList::const_iterator status = m_statuses->begin(); status != m_statuses->end(); ++status)
         WriteRow(**status, markup);
@@ -55,12 +63,25 @@ void MissingItemsTable::ShowUnavailable(const element& root, const std::wstring&
 {
     m_statuses.reset(new MissingItemStatusList);
     element tbody = root.get_element_by_id("MissingItemItemId");
-    if (!tbody.is_valid())
-        return;
-    // One cell across the table: the dialog's has a column of related employees, the tab's not.
-    mainpage::SetMarkup(tbody, m_layout == DialogLayout ? L"<tr><td colspan=\"5\" class=\"unavailable\"></td></tr>"
-                                                        : L"<tr><td colspan=\"4\" class=\"unavailable\"></td></tr>");
-    mainpage::SetPlainText(tbody.find_first("td"), L"The missing items cannot be listed: " + reason);
+    if (tbody.is_valid())
+        ShowMessage(tbody, L"unavailable", L"The missing items cannot be listed: " + reason);
+}
+
+// The last row created leaves no empty table behind: the table says that nothing is left.
+void MissingItemsTable::ShowNothingLeftWhenEmpty(const element& root) const
+{
+    element tbody = root.get_element_by_id("MissingItemItemId");
+    if (tbody.is_valid() && !tbody.find_first("tr[valueName]").is_valid())
+        ShowMessage(tbody, L"nothing-left", kNothingLeft);
+}
+
+// One cell across the table: the dialog's has a column of related employees, the tab's not.
+void MissingItemsTable::ShowMessage(element tbody, const wchar_t* cssClass, const std::wstring& text) const
+{
+    const wchar_t* columns = m_layout == DialogLayout ? L"5" : L"4";
+    mainpage::SetMarkup(tbody,
+                        std::wstring(L"<tr><td colspan=\"") + columns + L"\" class=\"" + cssClass + L"\"></td></tr>");
+    mainpage::SetPlainText(tbody.find_first("td"), text);
     tbody.update(true);
 }
 
@@ -114,6 +135,17 @@ void MissingItemsTable::UpdateCreateButton(const element& root) const
         button.enable();
     else
         button.disable();
+}
+
+void FocusFirstMissingItem(const element& root)
+{
+    std::vector<element> boxes;
+    root.find_all(&boxes, "#MissingItemItemId button");
+    element first;
+    for (size_t i = 0; i < boxes.size() && !first.is_valid(); ++i)
+        if (!(boxes[i].get_state() & STATE_DISABLED))
+            first = boxes[i];
+    htmlayout::return_focus(first, root);
 }
 
 bool ReadMissingItemRow(const element& row, bool& checked, int& statusId, int& missType, std::wstring& name)

@@ -68,6 +68,8 @@ private:
     void OnRunEnded() override;
     htmlayout::dom::element Root() const;
 
+    void ShowNothingLeftWhenEmpty(const htmlayout::dom::element& root) const;
+    void ShowMessage(htmlayout::dom::element tbody, const wchar_t* cssClass, const std::wstring& text) const;
     void WriteRow(const Quorvane::MissingItemStatus& status, MarkupWriter& markup) const;
     void OpenCell(const wchar_t* width, MarkupWriter& markup) const;
     std::vector<CheckedRow> GetCheckedItems(const htmlayout::dom::element& root) const;
@@ -87,6 +89,9 @@ private:
     bool m_closeAfterRun;
     RunEnded m_ended;
 };
+
+// The focus on the first row's box that can be checked, else on the page's first control.
+void FocusFirstMissingItem(const htmlayout::dom::element& root);
 
 // Reads a row: its check box, the status and kind of its status span and its name. False when
 // the row lacks any of them.

@@ -89,7 +89,7 @@ void WeekTableWriter::WriteHeader(const PreviewWeek& week, const std::wstring& w
 {
     markup.Open(L"tr").Attribute(L"class", L"weekheader").Attribute(L"week", weekId);
     markup.Open(L"td").Attribute(L"colspan", L"4").Attribute(L"class", L"weekheaderemployee");
-    markup.Markup(L"<img class=\"pointer\" src=\"IDR_EXPANDED.png\" value=\"false\"/>&nbsp;&nbsp;"
+    markup.Markup(L"<img class=\"pointer\" tabindex=\"0\" src=\"IDR_EXPANDED.png\" value=\"false\"/>&nbsp;&nbsp;"
                   L"<span class=\"green\">Week Of</span>&nbsp;&nbsp;");
     markup.Text(FormatWeekRange(week.start, week.end)).Close(L"td");
     for (int i = 0; i < kDaysPerWeek; ++i)

@@ -6,6 +6,7 @@
 #include "core/Boundary.h"
 #include "core/Config.h"
 #include "ui/toolkit/ElementHelpers.h"
+#include "ui/toolkit/FocusReturn.h"
 #include "ui/toolkit/TabSelection.h"
 #include "json/TextHelpers.h"
 
@@ -63,6 +64,8 @@ LRESULT SettingsDialog::on_document_complete()
     LoadTabs(root);
     UpdateMappingIcons(root);
     SelectInitialTab(root);
+    // As in any property sheet: the first control of the tab shown.
+    htmlayout::return_focus(element(), root.find_first("body > .tabs > [name]:expanded"));
     return 0;
 }
 
