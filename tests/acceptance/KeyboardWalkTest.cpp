@@ -39,7 +39,7 @@ const DWORD kLoneStopMs = 2000;
 // A key that works shows its effect well within this.
 const DWORD kKeyEffectMs = 5000;
 // The walk is many steps of the ordinary cases.
-const DWORD kWalkTimeoutMs = 240000;
+const DWORD kWalkTimeoutMs = 360000;
 
 bool Expanded(PageWindow& window, const std::wstring& selector)
 {
@@ -365,6 +365,10 @@ TEST_F(KeyboardWalk, EscapeInMissingDataClosesItsErrorPanelFirstAndThenTheDialog
     driver::WaitUntil(L"Escape to close something",
                       [&] { return !dialogShown() || !missing.Shown(L"#ErrorBodyDialog"); });
     ASSERT_TRUE(dialogShown()) << "Escape on the error panel closed the whole dialog";
+    // The creation goes on with what is left once the panel is closed, and gives the rows back.
+    const std::wstring boxes = rows + L" button";
+    driver::WaitUntil(L"the rows to be given back",
+                      [&] { return missing.Count(boxes + L":disabled") < missing.Count(boxes); });
     ExpectVisibleFocus(missing, "the error panel closed");
     missing.Press(VK_ESCAPE);
     m_program->WaitClosed(driver::kDialogClass, kMissingDataTitle);
