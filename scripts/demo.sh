@@ -99,7 +99,9 @@ while kill -0 "$build_job" 2>/dev/null; do
   [ $(($(date +%s) - reported)) -ge 30 ] || continue
   reported=$(date +%s)
   step=$(sed -n 's/^\[\([0-9]*\/[0-9]*\)\].*/\1/p' "$log" | tail -n 1)
-  echo "demo: $(($(date +%s) - begin)) s: ${step:+building, $step steps done}${step:-configuring}"
+  doing="configuring"
+  [ -z "$step" ] || doing="$step steps built"
+  echo "demo: $(($(date +%s) - begin)) s: $doing"
 done
 if ! wait "$build_job"; then
   echo "demo: the build failed; the end of its log ($log):" >&2
