@@ -268,11 +268,11 @@ bool LayoutView::ShownExtent(Element& element, const Box& scroller, Rect& extent
     int ring = style.outline.width ? style.outline.width + std::max(0, style.outlineOffset) : 0;
     extent = { extent.x - ring, extent.y - ring, extent.width + 2 * ring, extent.height + 2 * ring };
     for (Element* e = element.Parent(); e; e = e->Parent()) {
-        const Box* row = BoxOf(*e);
-        if (!row || row == &scroller)
+        const Box* row = BoxOf(*e);  // null for inline elements on the way
+        if (row == &scroller)
             break;
         Rect rect;
-        if (row->style->display == Display::TableRow && RectOf(*e, rect)) {
+        if (row && row->style && row->style->display == Display::TableRow && RectOf(*e, rect)) {
             extent = extent.Union(rect);
             break;
         }

@@ -404,7 +404,11 @@ bool WindowInput::KeyDown(UINT key, bool altHeld)
     Element* next = NextInTabOrder(*document, window_.Layout(), document->Focus(), (state & KEYBOARD_SHIFT) != 0);
     if (!next)
         return true;
+    ElementHold hold(*next);
     MoveFocusByUser(*document, next, false);
+    Rect place;
+    if (!next->deleted && document->Focus() == next && window_.Layout().ElementRect(*next, place))
+        window_.Painting().Tips().FocusMoved(next, place);
     return true;
 }
 

@@ -21,6 +21,7 @@ const char kPage[] = R"(<html><head><link rel="stylesheet" href="res:IDR_STYLECS
 <div class="tabs" id="tabs"><div class="strip"><div panel="a" id="tab" selected>Employee Mapping</div>
   <div panel="b">Import Settings</div></div><div name="a">a</div><div name="b">b</div></div>
 <table class="grid" id="grid" style="behavior: grid"><tr><th>Employee</th></tr><tr><td>Ana</td></tr></table>
+<table class="grid"><tr id="row" tabindex="0"><td>Ben</td></tr></table>
 </body></html>)";
 
 const char kFocusRing[] = "w2 #2B6A99";
@@ -65,7 +66,7 @@ protected:
 TEST_F(SharedLookTest, EveryFocusableElementDrawsARingOnlyWhileFocused)
 {
     for (const char* id : { "#primary", "#secondary", "#tool", "#text", "#date", "#link", "#name", "#check",
-                            "#remember", "#select", "#tabs", "#grid" }) {
+                            "#remember", "#select", "#tabs", "#grid", "#row" }) {
         HTMLayoutTestSetFocus(hwnd_, nullptr);
         std::vector<std::string> before = Rings(Frame());
         page.Focus(page.Find(id));

@@ -81,8 +81,23 @@ bool HoverTips::OnTimer(UINT_PTR id)
     if (id != kTooltipTimerId)
         return false;
     KillTimer(window_, kTooltipTimerId);
+    ShowTracked();
+    return true;
+}
+
+// The keyboard has no pointer to rest: the tip of what Tab reached shows at once, under it.
+void HoverTips::FocusMoved(Element* focused, const Rect& place)
+{
+    Hide();
+    Hold(owner_, TipOwner(focused));
+    pointer_ = { place.x, place.Bottom() - kPopupBelow + kPopupRight };
+    ShowTracked();
+}
+
+void HoverTips::ShowTracked()
+{
     if (!owner_ || owner_->deleted || !owner_->OwnerDocument())
-        return true;
+        return;
     if (const std::wstring* title = owner_->FindAttribute("title")) {
         if (!title->empty())
             shown_ = TitleTip { TitleLines(*title), pointer_ };
@@ -91,7 +106,6 @@ bool HoverTips::OnTimer(UINT_PTR id)
         if (Element* popup = ElementById(*root, owner_->AttributeOr("titleid")))
             ShowPopup(*popup);
     }
-    return true;
 }
 
 void HoverTips::ShowPopup(Element& popup)

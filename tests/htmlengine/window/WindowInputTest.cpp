@@ -136,8 +136,8 @@ TEST_F(WindowInput, TabShowsTheWholeFocusedElementItsRingAndItsRowInsideEveryScr
 {
     std::string rows;
     for (int i = 0; i < 12; ++i)
-        rows += "<tr id=r" + std::to_string(i) + " style='height:30px'><td><input type=checkbox id=c" +
-                std::to_string(i) + "></td></tr>";
+        rows += "<tr id=r" + std::to_string(i) + " style='height:30px'><td><span><input type=checkbox id=c" +
+                std::to_string(i) + "></span></td></tr>";
     Load("<style>input:focus { outline: 2px solid blue; outline-offset: 2px }</style>"
          "<div id=outer style='height:160px;overflow:auto'><div style='height:60px'></div>"
          "<table style='height:150px;border-spacing:0'><thead><tr style='height:40px'><th>head</th></tr></thead>"
@@ -167,6 +167,27 @@ TEST_F(WindowInput, TabShowsTheWholeFocusedElementItsRingAndItsRowInsideEveryScr
     }
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
+}
+
+// The keyboard's way to a tip: Tab onto an element with a titleid shows its popup under it at
+// once; the next key hides it.
+TEST_F(WindowInput, TabOntoAnElementWithATipShowsItUnderTheElement)
+{
+    Load("<button id=a>a</button><div style='height:40px'></div>"
+         "<span id=legend tabindex=0 titleid=tip>billed</span><popup id=tip>There is time which is already "
+         "billed.</popup>");
+    Key(VK_TAB);
+    Key(VK_TAB);
+    ASSERT_EQ("legend", Focused());
+    ASSERT_NE(0u, State(Find("#tip")) & STATE_EXPANDED);
+    RECT legend {}, tip {};
+    HTMLayoutGetElementLocation(Find("#legend"), &legend, LOCATION_VIEW_BORDER_BOX);
+    HTMLayoutGetElementLocation(Find("#tip"), &tip, LOCATION_VIEW_BORDER_BOX);
+    EXPECT_GE(tip.top, legend.bottom);
+    EXPECT_LE(tip.top, legend.bottom + 8);
+    Key(VK_TAB);
+    EXPECT_EQ("a", Focused());
+    EXPECT_EQ(0u, State(Find("#tip")) & STATE_EXPANDED);
 }
 
 TEST_F(WindowInput, TheWheelScrollsTheTableUnderThePointerNotThePage)
