@@ -21,23 +21,27 @@ void CentreOnOwner(HWND dialog)
 INT_PTR CALLBACK ConfirmCloseDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        if (lParam)
-            *reinterpret_cast<HWND*>(lParam) = dialog;
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        if (CloseQuestion* question = reinterpret_cast<CloseQuestion*>(lParam))
+            question->dialog = dialog;
         CentreOnOwner(dialog);
         return TRUE;
     }
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
-        EndDialog(dialog, LOWORD(wParam));
+    if (message != WM_COMMAND || (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL))
+        return 0;
+    CloseQuestion* question = reinterpret_cast<CloseQuestion*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (LOWORD(wParam) == IDOK && question && question->confirmed)
+        question->confirmed();
+    EndDialog(dialog, LOWORD(wParam));
     return 0;
 }
 
-bool ConfirmStopImport(HINSTANCE instance, HWND owner, HWND* shown)
+void AskToStopImport(HINSTANCE instance, HWND owner, CloseQuestion& question)
 {
-    *shown = nullptr;
-    const INT_PTR answer = DialogBoxParamW(instance, MAKEINTRESOURCEW(kCloseConfirmationDialog), owner,
-                                           ConfirmCloseDialogProc, reinterpret_cast<LPARAM>(shown));
-    *shown = nullptr;
-    return answer == IDOK;
+    question.dialog = nullptr;
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(kCloseConfirmationDialog), owner, ConfirmCloseDialogProc,
+                    reinterpret_cast<LPARAM>(&question));
+    question.dialog = nullptr;
 }
 
 void ShowImportEndedInCloseConfirmation(HWND question)

@@ -77,7 +77,7 @@ void MainView::OnImportFinished()
     m_importRunning = false;
     if (m_closeRequested)
         PostQuitMessage(0);
-    ShowImportEndedInCloseConfirmation(m_closeQuestion);
+    ShowImportEndedInCloseConfirmation(m_closeQuestion.dialog);
     mainpage::SetEnabled(Root().get_element_by_id("import"), true);
     const bool proceed = m_proceedPending && !m_closeRequested;
     m_proceedPending = false;

@@ -14,7 +14,7 @@ MainView::MainView()
       m_closeRequested(false),
       m_absentTimeTrackShown(false),
       m_proceedPending(false),
-      m_closeQuestion(nullptr)
+      m_closeQuestion()
 {
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/IMainView.h"
 #include "app/IMainViewNotification.h"
+#include "ui/main/CloseConfirmation.h"
 #include "ui/toolkit/Element.h"
 #include "ui/toolkit/EventHandler.h"
 
@@ -76,6 +77,8 @@ public:
     LRESULT OnLoadData(LOAD_DATA_NOTIFICATION* notification);
     void OnStartLoading();
     void OnCloseRequested();
+    // "Stop import and exit": the import is asked to stop and the program quits once it ended.
+    void CloseConfirmed();
     // The view stops being the page's handler; the window no longer reaches it.
     void DetachFromWindow();
 
@@ -135,7 +138,7 @@ private:
     // The absent-time-track question was answered before the run that asked had ended.
     bool m_proceedPending;
     // The question asked on closing during an import, while it is open.
-    HWND m_closeQuestion;
+    CloseQuestion m_closeQuestion;
     // The id of the element outside the panels that had the focus last.
     std::wstring m_lastFocusId;
 };

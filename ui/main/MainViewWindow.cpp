@@ -1,6 +1,8 @@
 // The view's side of its window: creation, the message loop, resources and closing.
 #include "ui/main/MainView.h"
 
+#include <boost/bind/bind.hpp>
+
 #include "ui/main/CloseConfirmation.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MessageLoop.h"
@@ -50,8 +52,12 @@ void MainView::OnCloseRequested()
         PostQuitMessage(0);
         return;
     }
-    if (!ConfirmStopImport(m_instance, m_window, &m_closeQuestion))
-        return;
+    m_closeQuestion.confirmed = boost::bind(&MainView::CloseConfirmed, this);
+    AskToStopImport(m_instance, m_window, m_closeQuestion);
+}
+
+void MainView::CloseConfirmed()
+{
     m_closeRequested = true;
     if (m_absentTimeTrackShown) {
         HideAbsentTimeTrackBody(Root());
