@@ -75,7 +75,7 @@ void MainController::ShowMissingData()
 // A preview that changed a mapping is rebuilt from a fresh load, so it never shows stale pairs.
 void MainController::ShowPreview(const std::wstring& employeeId, bool workingLeaveTimeTab)
 {
-    if (!m_model->GetConfig())
+    if (!m_model->GetConfig() || IsImportGoingOn())
         return;
     ShowWaitCursor();
     if (!GetDialogRunner().RunPreview(m_view->GetHwnd(), m_model, employeeId, workingLeaveTimeTab))

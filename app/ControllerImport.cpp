@@ -4,7 +4,7 @@
 #include <boost/bind/bind.hpp>
 
 #include "app/MainModel.h"
-#include "app/ShellOpen.h"
+#include "app/OpenOrExplain.h"
 #include "app/import/ImportRun.h"
 #include "connectors/quickbooks/OpenQuickBooksForms.h"
 #include "core/PostToThread.h"
@@ -19,11 +19,14 @@ const DWORD kEndingRunMs = 1000;
 
 }  // namespace
 
-// Whether a run goes. One that has just told the view it ended is waited for a moment, as its
-// thread is still finishing.
+// Whether a run goes. The answer comes at once while the run goes; only one that has already
+// told the view it ended is waited for a moment, as its thread is still finishing.
 bool MainController::IsImportGoingOn() const
 {
-    return m_imports.IsRunning() && !m_imports.WaitUntilIdle(kEndingRunMs);
+    if (!m_imports.IsRunning())
+        return false;
+    const bool ending = m_lastImport && m_lastImport->HasReportedEnd();
+    return !ending || !m_imports.WaitUntilIdle(kEndingRunMs);
 }
 
 // The view disables its import button while a run goes, but a double click or a second script
@@ -78,5 +81,5 @@ void MainController::OpenImportLog()
         return;
     const std::wstring path = m_lastImport->GetLogFilePath();
     if (!path.empty())
-        ShellOpen(path);
+        OpenOrExplain(*m_view, L"the import log", path);
 }

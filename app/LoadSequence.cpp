@@ -16,6 +16,7 @@
 #include "core/ConnectorLog.h"
 #include "core/Exceptions.h"
 #include "core/TextCodec.h"
+#include "core/UnfinishedImportLogs.h"
 
 using namespace Quorvane;
 using Quorvane::Connectors::DesktopConnector;
@@ -84,6 +85,8 @@ void MainController::LoadDataBody(bool loginRequested)
     const boost::shared_ptr<MainModel> loaded = ConnectQuickBooks(connected);
     if (!loaded)
         return;
+    // A run stopped with the program left its log unfinished; the company is known from here on.
+    Logging::FinishUnfinishedImportLogs(loaded->GetCompanyInformation());
     CheckAbort();
     const boost::shared_ptr<Config> config = loaded->GetConfig();
     config->GetSelectedEmployees()->clear();

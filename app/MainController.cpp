@@ -7,6 +7,7 @@
 #include "app/HtmlEscape.h"
 #include "app/MainModel.h"
 #include "app/MappingChecks.h"
+#include "app/OpenOrExplain.h"
 #include "app/Resolvers.h"
 #include "app/ShellOpen.h"
 #include "core/CompanyConfig.h"
@@ -147,5 +148,5 @@ void MainController::OpenImportHistory()
     if (folder.empty())
         return;
     CreateFolderTree(folder);
-    ShellOpen(folder + L"\\");
+    OpenOrExplain(*m_view, L"the import history", folder + L"\\");
 }

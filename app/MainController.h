@@ -91,8 +91,9 @@ private:
     SettingsTab FirstSettingsTab();
     bool IsImportStopRequested() const;
     // The progress panel covers the window while a run goes, and what would change the data
-    // under it (a reload, the settings, the period, the missing-data dialog) is refused even
-    // when asked for behind it. A run that has just reported its end is waited for.
+    // under it (a reload, the settings, the period, the preview and missing-data dialogs) is
+    // refused even when asked for behind it, without waiting. A run that has just reported its
+    // end is waited for.
     bool IsImportGoingOn() const;
 
     boost::shared_ptr<IMainView> m_view;

@@ -43,12 +43,19 @@ PreviewBuilder::DayRecords RecordsOf(const TimeTrackRecordCollection& records)
     return PreviewBuilder::DayRecords(records.begin(), records.end());
 }
 
+boost::shared_ptr<Config> RequireConfig(const MainModel& model)
+{
+    boost::shared_ptr<Config> config = model.GetConfig();
+    if (!config)
+        throw NotFoundException();
+    return config;
+}
+
 }  // namespace
 
-PreviewBuilder::PreviewBuilder(const boost::shared_ptr<MainModel>& model) : m_model(model), m_config(model->GetConfig())
+PreviewBuilder::PreviewBuilder(const boost::shared_ptr<MainModel>& model)
+    : m_model(model), m_config(RequireConfig(*model)), m_leave(*model, *m_config)
 {
-    if (!m_config)
-        throw NotFoundException();
     IndexWorkingTimePayrollNames();
 }
 
@@ -79,7 +86,7 @@ void PreviewBuilder::CompareDay(const Employee& serverUser, const EmployeePtr& q
         if (!m_serverRecords[first].grouped)
             PairGroup(TakeGroup(first, serverUser), quickBooksEmployee, payrollName, diffs);
     }
-    AddAbsentEntries(diffs);
+    AddUnpairedEntries(diffs);
 }
 
 void PreviewBuilder::ReadDay(const DayRecords& serverRecords, const DayRecords& entries)
@@ -148,10 +155,10 @@ void PreviewBuilder::ReadNames(Entry& entry) const
     entry.namesRead = true;
 }
 
-bool PreviewBuilder::HasNoCustomerJobOrServiceItem(Entry& entry) const
+LeaveEntries::Kind PreviewBuilder::LeaveKind(Entry& entry) const
 {
     ReadNames(entry);
-    return entry.customerJob.empty() && entry.serviceItem.empty();
+    return m_leave.Classify(*entry.record, entry.customerJob.empty() && entry.serviceItem.empty());
 }
 
 void PreviewBuilder::PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee,
@@ -165,7 +172,7 @@ void PreviewBuilder::PairGroup(const Group& group, const EmployeePtr& quickBooks
     }
     for (Entry* match : m_matches)
         match->paired = true;
-    if (record.IsLeave() && IsLeaveLeftAlone(record)) {
+    if (record.IsLeave() && m_leave.ImportOf(record.GetLeaveTypeName()) != LeaveImported) {
         KeepEntries(diffs);
         return;
     }
@@ -211,23 +218,14 @@ void PreviewBuilder::FindMatchingWorkingTime(const Group& group, const Employee&
     }
 }
 
-// The entries the program wrote for this leave name its type in their notes. Leave that the
-// import leaves alone is found by its notes whatever its payroll item: its entries are kept, and
-// must neither pass for working time absent on the server nor be counted as such. Leave is never
-// billable: a billable or billed entry is no leave the import may change, and stays apart as time
-// absent on the server.
+// The entries the program wrote for this leave name its type in their notes; which of them are
+// leave of the type, LeaveEntries tells.
 void PreviewBuilder::FindMatchingLeave(const TimeTrackRecord& group)
 {
-    const bool anyPayrollItem = IsLeaveLeftAlone(group);
     const std::wstring& leaveTypeName = group.GetLeaveTypeName();
-    std::wstring payrollName;
-    if (!anyPayrollItem && !ResolveLeavePayrollName(leaveTypeName, payrollName))
-        return;
     for (Entry& entry : m_entries) {
         TimeTrackRecord& candidate = *entry.record;
-        if (!entry.paired && HasNoCustomerJobOrServiceItem(entry) && !IsBillable(candidate) && !candidate.IsBilled() &&
-            candidate.GetNotes() == leaveTypeName &&
-            (anyPayrollItem || candidate.GetPayrollItemName() == payrollName)) {
+        if (!entry.paired && candidate.GetNotes() == leaveTypeName && LeaveKind(entry) != LeaveEntries::NotLeave) {
             candidate.SetLeave(1);
             m_matches.push_back(&entry);
         }
@@ -272,46 +270,22 @@ void PreviewBuilder::KeepEntries(DayDiffs& diffs) const
         diffs.push_back(NewDiff(match->record, boost::make_shared<TimeTrackRecord>(*match->record)));
 }
 
-void PreviewBuilder::AddAbsentEntries(DayDiffs& diffs)
+// Leave of a type the import leaves alone is kept as it is whether or not the server has leave
+// of that type on the day: it is never time absent on the server.
+void PreviewBuilder::AddUnpairedEntries(DayDiffs& diffs)
 {
     for (Entry& entry : m_entries) {
         if (entry.paired)
             continue;
-        if (HasNoCustomerJobOrServiceItem(entry))
-            RecogniseLeave(*entry.record);
+        const LeaveEntries::Kind kind = LeaveKind(entry);
+        if (kind != LeaveEntries::NotLeave)
+            entry.record->SetLeave(1);
         DiffPtr diff = NewDiff(entry.record, boost::make_shared<TimeTrackRecord>(*entry.record));
-        diff->SetAbsentOnServer(1);
-        diff->SetBilledConflict(entry.record->IsBilled() ? 1 : 0);
-        diffs.push_back(diff);
-    }
-}
-
-// A QuickBooks entry that the program once wrote for leave names the leave type in its notes.
-void PreviewBuilder::RecogniseLeave(TimeTrackRecord& entry)
-{
-    std::wstring payrollName;
-    if (ResolveLeavePayrollName(entry.GetNotes(), payrollName) && payrollName == entry.GetPayrollItemName())
-        entry.SetLeave(1);
-}
-
-bool PreviewBuilder::IsLeaveLeftAlone(const TimeTrackRecord& leave) const
-{
-    return GetLeaveImport(*m_model, *m_config, leave.GetLeaveTypeName()) != LeaveImported;
-}
-
-// Leave to import without a payroll item was written with none, so it is found by having none.
-bool PreviewBuilder::ResolveLeavePayrollName(const std::wstring& leaveTypeName, std::wstring& payrollName) const
-{
-    try {
-        boost::shared_ptr<Mapping> rule = FindLeaveTypeMapping(*m_model, *m_config, leaveTypeName);
-        if (rule->GetState() == Mapping::ImportWithoutPayrollItem) {
-            payrollName.clear();
-            return true;
+        if (kind != LeaveEntries::LeaveLeftAlone) {
+            diff->SetAbsentOnServer(1);
+            diff->SetBilledConflict(entry.record->IsBilled() ? 1 : 0);
         }
-        payrollName = FindPayrollItemForLeaveType(*m_model, leaveTypeName, m_config.get())->GetName();
-        return true;
-    } catch (const NotFoundException&) {
-        return false;
+        diffs.push_back(diff);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "app/LeaveEntries.h"
 #include "core/DateTime.h"
 
 class MainModel;
@@ -70,13 +71,13 @@ private:
     bool IsLikeRecord(ServerRecord& first, ServerRecord& record, const Quorvane::Employee& serverUser) const;
     const std::wstring& ServiceItemName(ServerRecord& record, const Quorvane::Employee& serverUser) const;
     void ReadNames(Entry& entry) const;
-    bool HasNoCustomerJobOrServiceItem(Entry& entry) const;
+    LeaveEntries::Kind LeaveKind(Entry& entry) const;
 
     // payrollName: the QuickBooks employee's working-time payroll item.
     void PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee, const std::wstring& payrollName,
                    DayDiffs& diffs);
-    // Fills m_matches with the entries that the group total replaces; leave entries found get
-    // the leave flag.
+    // Fills m_matches with the entries that the group total replaces, or that leave of a type not
+    // imported keeps; leave entries found get the leave flag.
     void FindMatchingEntries(const Group& group, const EmployeePtr& quickBooksEmployee,
                              const std::wstring& payrollName);
     void FindMatchingWorkingTime(const Group& group, const Quorvane::Employee& quickBooksEmployee,
@@ -87,17 +88,15 @@ private:
     // The first entry of this billing state takes what is left of the server total, every later one none.
     void AddEntriesWithRemainder(bool billable, DayDiffs& diffs, int& remaining) const;
     void KeepEntries(DayDiffs& diffs) const;
-    void AddAbsentEntries(DayDiffs& diffs);
-    void RecogniseLeave(Quorvane::TimeTrackRecord& entry);
+    // Entries no server group took: absent on the server, except leave the import leaves alone.
+    void AddUnpairedEntries(DayDiffs& diffs);
 
-    // Leave of a type that is not imported, or that the server no longer lists.
-    bool IsLeaveLeftAlone(const Quorvane::TimeTrackRecord& leave) const;
-    bool ResolveLeavePayrollName(const std::wstring& leaveTypeName, std::wstring& payrollName) const;
     const std::wstring& WorkingTimePayrollName(const Quorvane::Employee& quickBooksEmployee) const;
     void IndexWorkingTimePayrollNames();
 
     boost::shared_ptr<MainModel> m_model;
     boost::shared_ptr<Quorvane::Config> m_config;
+    LeaveEntries m_leave;
     // Working-time payroll item names by QuickBooks employee ListID, found once per build through
     // the employee rule that names the employee and that rule's user's payroll rule.
     std::map<std::wstring, std::wstring> m_payrollNames;

@@ -5,18 +5,22 @@
 
 namespace {
 
-void OpenWithShell(const std::wstring& target)
+// The shell answers a value above 32 when it started something.
+const INT_PTR kLastShellError = 32;
+
+bool OpenWithShell(const std::wstring& target)
 {
-    ShellExecuteW(NULL, L"open", target.c_str(), NULL, NULL, SW_SHOW);
+    HINSTANCE result = ShellExecuteW(NULL, L"open", target.c_str(), NULL, NULL, SW_SHOW);
+    return reinterpret_cast<INT_PTR>(result) > kLastShellError;
 }
 
 ShellOpener g_opener = &OpenWithShell;
 
 }  // namespace
 
-void ShellOpen(const std::wstring& target)
+bool ShellOpen(const std::wstring& target)
 {
-    g_opener(target);
+    return g_opener(target);
 }
 
 void SetShellOpener(ShellOpener opener)

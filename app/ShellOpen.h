@@ -3,8 +3,9 @@
 // what would have been opened instead of starting programs.
 #include <string>
 
-void ShellOpen(const std::wstring& target);
+// False when the shell could not open the target (no program for its kind, or no such file).
+bool ShellOpen(const std::wstring& target);
 
-typedef void (*ShellOpener)(const std::wstring& target);
+typedef bool (*ShellOpener)(const std::wstring& target);
 // Null restores the shell.
 void SetShellOpener(ShellOpener opener);

@@ -29,6 +29,10 @@ AccessMode ModeOf(File::Access access)
         mode.desiredAccess = FILE_APPEND_DATA | FILE_READ_ATTRIBUTES;
         mode.shareMode = FILE_SHARE_READ | FILE_SHARE_WRITE;
         break;
+    case File::ReadAppendAlone:
+        mode.desiredAccess = GENERIC_READ | FILE_APPEND_DATA;
+        mode.shareMode = 0;
+        break;
     }
     return mode;
 }

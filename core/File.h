@@ -15,7 +15,9 @@ public:
         // Read and write access; others may only read.
         ReadWrite,
         // Appends only; others may read and append too.
-        AppendShared
+        AppendShared,
+        // Reads, and appends at the end; fails while anyone else holds the file open.
+        ReadAppendAlone
     };
 
     File() : m_handle(INVALID_HANDLE_VALUE) {}

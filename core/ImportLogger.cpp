@@ -2,9 +2,11 @@
 
 #include <windows.h>
 #include "core/ConnectorLog.h"
+#include "core/ImportLogDates.h"
 #include "core/ImportLogName.h"
 #include "core/KnownFolders.h"
 #include "core/LocalClock.h"
+#include "core/UnfinishedImportLogs.h"
 #include "core/TextUtils.h"
 
 namespace Quorvane {
@@ -12,22 +14,9 @@ namespace Logging {
 
 namespace {
 
-const wchar_t* const kMonths[] = { L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
-                                   L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec" };
 const wchar_t* const kWeekdays[] = {
     L"Sunday", L"Monday", L"Tuesday", L"Wednesday", L"Thursday", L"Friday", L"Saturday"
 };
-
-std::wstring MonthName(int month)
-{
-    return month >= 1 && month <= 12 ? kMonths[month - 1] : L"";
-}
-
-// "Mar 1, 2012"
-std::wstring LogDate(const DateTime& date)
-{
-    return MonthName(date.GetMonth()) + L" " + std::to_wstring(date.GetDay()) + L", " + std::to_wstring(date.GetYear());
-}
 
 // "Wednesday, Mar 14, 2012 at 09:05"
 std::wstring LogDateTime(const SYSTEMTIME& time)
@@ -35,7 +24,7 @@ std::wstring LogDateTime(const SYSTEMTIME& time)
     DateTime date(time.wDay, time.wMonth, time.wYear);
     wchar_t clock[16];
     swprintf(clock, sizeof(clock) / sizeof(clock[0]), L"%02d:%02d", time.wHour, time.wMinute);
-    return std::wstring(kWeekdays[date.DayOfWeek() % 7]) + L", " + LogDate(date) + L" at " + clock;
+    return std::wstring(kWeekdays[date.DayOfWeek() % 7]) + L", " + FormatLogDate(date) + L" at " + clock;
 }
 
 std::wstring LogTime(int minutes)
@@ -72,6 +61,7 @@ ImportLogger::ImportLogger(const std::wstring& companyName, const DateTime& star
 
 void ImportLogger::Init()
 {
+    FinishUnfinishedImportLogs(m_companyName);
     std::wstring folder = CompanyLogFolder(m_companyName);
     wchar_t temporary[MAX_PATH] = {};
     if (folder.empty() || !CreateFolderTree(folder) || !GetTempFileNameW(folder.c_str(), L"", 0, temporary)) {
@@ -81,6 +71,8 @@ void ImportLogger::Init()
     m_logFolder = folder + L"\\";
     m_temporaryPath = temporary;
     m_logger.reset(new Logger(m_temporaryPath));
+    // Not held, the log is still written; only another run could then take it for unfinished.
+    m_inUse.Open(m_temporaryPath, OPEN_EXISTING, File::ReadShared);
 }
 
 void ImportLogger::Write(const std::wstring& line)
@@ -94,7 +86,7 @@ void ImportLogger::WriteHeader(const std::wstring& serverAddress)
     Write(L"Import date/time: " + LogDateTime(LocalNow()));
     Write(L"");
     Write(L"Quorvane Server:  " + serverAddress);
-    Write(L"Imported dates:   " + LogDate(m_start) + L" - " + LogDate(m_end));
+    Write(FormatRangeLine(m_start, m_end));
 }
 
 void ImportLogger::BeginEmployee(const std::wstring& displayName, const std::wstring& userId,
@@ -178,6 +170,7 @@ void ImportLogger::Finish()
     if (!m_logger)
         return;
     bool statusesValid = WriteSummary();
+    m_inUse.Close();
     MoveToFinalName();
     m_logger.reset();
     if (!statusesValid)

@@ -8,6 +8,7 @@
 #include <boost/noncopyable.hpp>
 #include <boost/shared_ptr.hpp>
 #include "core/DateTime.h"
+#include "core/File.h"
 #include "core/Logger.h"
 
 namespace Quorvane {
@@ -67,7 +68,8 @@ private:
     typedef std::map<EmployeeKey, boost::shared_ptr<EmployeeStatus>> EmployeeMap;
 
     // Makes "<common documents>\Quorvane\QB Import Logs\Imported to <company>\" and the
-    // temporary file in it, where a run that dies still leaves its log.
+    // temporary file in it, where a run that dies still leaves its log; the next run finishes
+    // the logs that runs before it left so.
     void Init();
 
     void Write(const std::wstring& line);
@@ -87,6 +89,8 @@ private:
     std::wstring m_logFolder;
     std::wstring m_finalPath;
     boost::shared_ptr<Logger> m_logger;
+    // Held open while the run writes, so that no other run takes the log for an unfinished one.
+    File m_inUse;
     EmployeeKey m_currentEmployee;
     bool m_hasCurrentEmployee;
     bool m_problemsHeadingWritten;

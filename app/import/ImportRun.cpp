@@ -45,7 +45,8 @@ ImportRun::ImportRun(const ImportSnapshot& snapshot, bool checkAbsentTimeTrack,
       m_finishedPosted(false),
       m_interrupted(false),
       m_nextEmployee(0),
-      m_imported(0)
+      m_imported(0),
+      m_reportedEnd(0)
 {
 }
 
@@ -54,6 +55,11 @@ ImportRun::~ImportRun() {}
 bool ImportRun::HasImported() const
 {
     return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_imported), 0, 0) != 0;
+}
+
+bool ImportRun::HasReportedEnd() const
+{
+    return InterlockedCompareExchange(const_cast<volatile LONG*>(&m_reportedEnd), 0, 0) != 0;
 }
 
 void ImportRun::RunImport()

@@ -46,6 +46,8 @@ public:
     // True once the run got past its checks to the entries: QuickBooks may hold them now, so
     // the preview the run worked on no longer tells what is left to import.
     bool HasImported() const;
+    // True once the run has told the view it ended; its thread is then only finishing.
+    bool HasReportedEnd() const;
     boost::shared_ptr<EmployeeDiffCollection> GetPreview() const { return m_snapshot.preview; }
 
 private:
@@ -133,6 +135,7 @@ private:
     // The position in the selection of the first employee still to go.
     size_t m_nextEmployee;
     volatile LONG m_imported;
+    volatile LONG m_reportedEnd;
 };
 
 }  // namespace Quorvane

@@ -75,6 +75,7 @@ void ImportRun::PostImportFinished()
     if (m_finishedPosted)
         return;
     m_finishedPosted = true;
+    InterlockedExchange(&m_reportedEnd, 1);
     Post(boost::bind(&IMainView::OnImportFinished, m_view));
 }
 

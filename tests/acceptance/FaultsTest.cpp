@@ -67,8 +67,8 @@ protected:
 
 }  // namespace
 
-// The server goes away after the login, while the program reads its data; the Part has the
-// load's server failures shown on the login panel.
+// The server goes away after the login, while the program reads its data; a load's server
+// failures are shown on the login panel.
 TEST_F(Faults, ServerStoppingDuringLoadLeavesTheProgramReadyToLoadAgain)
 {
     driver::PageWindow& window = StartAtSummary();

@@ -27,9 +27,10 @@ std::vector<std::wstring> g_opened;
 
 namespace {
 
-void RecordOpen(const std::wstring& target)
+bool RecordOpen(const std::wstring& target)
 {
     g_opened.push_back(target);
+    return true;
 }
 
 }  // namespace
@@ -37,6 +38,7 @@ void RecordOpen(const std::wstring& target)
 boost::shared_ptr<Config> ScriptedDialogs::RunSettings(HWND, const boost::shared_ptr<MainModel>&, SettingsTab tab)
 {
     shownTab = tab;
+    ++shown;
     return settingsResult;
 }
 

@@ -31,14 +31,21 @@ struct ScriptedDialogs : IDialogRunner {
                                                     SettingsTab tab) override;
     bool RunPreview(HWND, const boost::shared_ptr<MainModel>&, const std::wstring&, bool) override
     {
+        ++shown;
         return previewChanged;
     }
-    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override { return missingDataChanged; }
+    bool RunMissingData(HWND, const boost::shared_ptr<MainModel>&) override
+    {
+        ++shown;
+        return missingDataChanged;
+    }
 
     boost::shared_ptr<Quorvane::Config> settingsResult;
     bool previewChanged = false;
     bool missingDataChanged = false;
     SettingsTab shownTab = SettingsTab::Default;
+    // How many dialogs were run.
+    int shown = 0;
 };
 
 class ControllerTest : public QuickBooksTest::SimulatedQuickBooks {

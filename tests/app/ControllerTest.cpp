@@ -10,6 +10,7 @@
 
 #include "ControllerFixture.h"
 #include "TestCompany.h"
+#include "app/ShellOpen.h"
 #include "core/CompanyConfig.h"
 #include "tools/qbsim/Control.h"
 
@@ -183,6 +184,24 @@ TEST_F(ControllerTest, OpensOnlyWebLinksTheLastLogAndTheLogFolder)
     ASSERT_EQ(2u, g_opened.size());
     EXPECT_EQ(L"https://example.com/guide", g_opened[0]);
     EXPECT_EQ(ScratchFolder(CommonDocumentsFolder) + L"\\Quorvane\\QB Import Logs\\Imported to Sim Co\\", g_opened[1]);
+}
+
+bool RefuseOpen(const std::wstring&)
+{
+    return false;
+}
+
+TEST_F(ControllerTest, AFolderTheShellCannotOpenIsExplainedWithItsPlace)
+{
+    InstallSettings(L"");
+    m_view->Take();
+    SetShellOpener(&RefuseOpen);
+    m_controller->OpenImportHistory();
+    const std::wstring folder =
+        ScratchFolder(CommonDocumentsFolder) + L"\\Quorvane\\QB Import Logs\\Imported to Sim Co\\";
+    EXPECT_EQ(Calls { "ShowError(Cannot open the import history, Cannot open " +
+                      std::string(folder.begin(), folder.end()) + ", , 0)" },
+              m_view->Take());
 }
 
 }  // namespace

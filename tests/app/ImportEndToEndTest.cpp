@@ -13,6 +13,7 @@
 #include "TestCompany.h"
 #include "core/CompanyConfig.h"
 #include "core/DateTime.h"
+#include "core/PostToThread.h"
 #include "tools/qbsim/Control.h"
 #include "tools/qbsim/QuickBooksWindows.h"
 
@@ -378,20 +379,32 @@ TEST_F(LiveImport, NoImportStartsWhileALoadRuns)
     EXPECT_EQ(4, PendingChanges());
 }
 
-// The load would empty the preview the run is walking; it starts only once the run has ended.
-TEST_F(LiveImport, AReloadAskedForDuringTheImportWaitsForIt)
+// Nothing that would change the data under a run starts while it goes: no reload, no dialog, no
+// new period. A refusal answers at once: a wait on this thread would run the calls posted to it.
+TEST_F(LiveImport, RequestsDuringTheImportAreRefusedAtOnce)
 {
     LoadAndSelect();
+    const DateRange loaded = m_model->GetConfig()->GetPeriod();
+    QbSim::Control::SetLatency(100);
     m_controller->StartImport(true);
+    bool postedCallRan = false;
+    PostToThread(GetCurrentThreadId(), [&postedCallRan] { postedCallRan = true; });
+    m_controller->ShowPreview(kChloe, true);
+    m_controller->ShowMissingData();
+    m_controller->OpenSettings();
     m_controller->ReloadData();
-    Calls shown = Finished();
-    const Calls loaded = Settle();
-    shown.insert(shown.end(), loaded.begin(), loaded.end());
+    DateRange other = loaded;
+    other.SetEnd(loaded.GetEnd().Add(DateSpan::OneDay()));
+    m_controller->ChangeDateRange(other);
+    EXPECT_FALSE(postedCallRan);
+    QbSim::Control::SetLatency(0);
+
+    const Calls shown = Finished();
+    EXPECT_TRUE(postedCallRan);
+    EXPECT_EQ(0, m_dialogs.shown);
+    EXPECT_EQ(0, std::count(shown.begin(), shown.end(), "RefreshSummary()")) << ::testing::PrintToString(shown);
+    EXPECT_EQ(loaded, m_model->GetConfig()->GetPeriod());
     EXPECT_EQ(ServerEntries(), QuickBooksEntries());
-    const Calls::iterator finished = std::find(shown.begin(), shown.end(), "OnImportFinished()");
-    EXPECT_EQ(0, std::count(shown.begin(), finished, "RefreshSummary()")) << ::testing::PrintToString(shown);
-    EXPECT_EQ("RefreshSummary()", shown.back());
-    EXPECT_EQ(0, PendingChanges());
 }
 
 }  // namespace

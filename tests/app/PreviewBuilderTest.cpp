@@ -171,6 +171,69 @@ TEST(CompareTimeTrack, PairsOneDayOfServerGroupsWithQuickBooksEntries)
     }
 }
 
+// Beside the company's types: Unpaid is not to be imported, Training has no rule, Jury duty is
+// no longer listed but still named by a leave record, and a type no longer listed (id 15) was
+// mapped to "Sabbatical Pay".
+struct LeaveRulesCompany : OneMappedUserCompany {
+    LeaveRulesCompany()
+    {
+        AddLeaveType(L"13", L"Unpaid");
+        AddLeaveType(L"14", L"Training");
+        MapLeaveType(L"13", L"", Mapping::DoNotImport);
+        AddPayrollItem(L"P4", L"Sabbatical Pay");
+        MapLeaveType(L"15", L"P4");
+        AddServerLeave(user, Day + 1, 480, L"Jury duty");
+    }
+};
+
+struct LeaveRulesCase {
+    const char* name;
+    boost::function<void(LeaveRulesCompany&)> setUp;
+    const char* expected;
+};
+
+// Leave of a type the import does not take stays in QuickBooks as leave whether or not the
+// server has leave of the type that day: it is never time absent on the server.
+TEST(CompareTimeTrack, LeaveOfATypeNotImportedIsKeptOnEveryDay)
+{
+    const LeaveRulesCase cases[] = {
+        { "type not to be imported", [](LeaveRulesCompany& c) { c.QuickBooksLeave(480, L"Unpaid", L"Hourly"); },
+          "480 > 480 leave\n" },
+        { "type not to be imported, with its leave on the server that day",
+          [](LeaveRulesCompany& c) {
+              c.AddServerLeave(c.user, Day, 240, L"Unpaid");
+              c.QuickBooksLeave(480, L"Unpaid", L"Hourly");
+          },
+          "480 > 480 leave\n" },
+        { "type without a rule", [](LeaveRulesCompany& c) { c.QuickBooksLeave(480, L"Training", L""); },
+          "480 > 480 leave\n" },
+        { "leave import switched off",
+          [](LeaveRulesCompany& c) {
+              c.config->SetImportLeaveType(false);
+              c.QuickBooksLeave(240, L"Vacation", L"Vacation Pay");
+          },
+          "240 > 240 leave\n" },
+        { "type no longer listed, named by a leave record of another day",
+          [](LeaveRulesCompany& c) { c.QuickBooksLeave(480, L"Jury duty", L"Hourly"); }, "480 > 480 leave\n" },
+        { "type no longer listed, on the payroll item its rule names",
+          [](LeaveRulesCompany& c) { c.QuickBooksLeave(480, L"Sabbatical", L"Sabbatical Pay"); }, "480 > 480 leave\n" },
+        { "an unknown name on a working-time payroll item is working time",
+          [](LeaveRulesCompany& c) { c.QuickBooksLeave(60, L"Errands", L"Hourly"); }, "60 > 60 absent\n" },
+        { "a type's name with a customer:job is working time",
+          [](LeaveRulesCompany& c) { c.QuickBooks(60, L"Acme:Roof", L"Unpaid", NotBillable); }, "60 > 60 absent\n" },
+        { "billable time is never leave",
+          [](LeaveRulesCompany& c) {
+              c.AddQuickBooksEntry(c.employee, Day, 60, L"", L"", L"Unpaid", Billable, L"Hourly");
+          },
+          "60 > 60 absent\n" },
+    };
+    for (const LeaveRulesCase& c : cases) {
+        LeaveRulesCompany company;
+        c.setUp(company);
+        EXPECT_EQ(c.expected, company.Compare()) << c.name;
+    }
+}
+
 TEST(CompareTimeTrack, LeavesTheServerRecordsAsLoaded)
 {
     OneMappedUserCompany company;

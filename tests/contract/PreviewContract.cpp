@@ -4,6 +4,7 @@
 #include <set>
 #include <sstream>
 
+#include "ModelChecks.h"
 #include "WorldRun.h"
 #include "app/MainModel.h"
 #include "app/Resolvers.h"
@@ -22,13 +23,7 @@ using namespace Quorvane;
 
 namespace {
 
-typedef std::vector<std::string> Failures;
 typedef std::map<std::wstring, std::wstring> EntriesById;
-
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
 
 // One day cell of the preview, and what QuickBooks is to hold for it afterwards.
 struct PromisedCell {
@@ -173,7 +168,7 @@ void CheckCells(const MainModel& model, const Promise& promise, Failures& failur
             if (entry.diff->GetDate() == cell.day && SameCustomerJobPayroll(cell.row, entry.key))
                 minutes += entry.diff->GetQuickBooksSide()->GetMinutes();
         if (minutes != cell.after)
-            failures.push_back("cell " + DescribeCell(cell) + " showed " + std::to_string(cell.after) +
+            failures.push_back("preview: cell " + DescribeCell(cell) + " showed " + std::to_string(cell.after) +
                                " minutes, QuickBooks holds " + std::to_string(minutes));
     }
 }
@@ -195,37 +190,18 @@ void CheckUntouched(const Promise& promise, const EntriesById& before, const Ent
             continue;
         const std::map<std::wstring, const PromisedCell*>::const_iterator cell = cellOf.find(entry.first);
         if (cell == cellOf.end())
-            failures.push_back("entry " + Narrow(entry.first) + " changed though the preview did not show it");
+            failures.push_back("preview: entry " + Narrow(entry.first) + " changed though the preview did not show it");
         else if (cell->second->state != ChangedCell && cell->second->state != DeletedCell)
-            failures.push_back("entry " + Narrow(entry.first) + " of cell " + DescribeCell(*cell->second) + " changed");
+            failures.push_back("preview: entry " + Narrow(entry.first) + " of cell " + DescribeCell(*cell->second) +
+                               " changed");
     }
     for (const EntriesById::value_type& entry : after) {
         if (before.count(entry.first))
             continue;
         const std::wstring employee = QbSim::Json::Parse(entry.second).GetPath(L"EntityRef.ListID").AsString();
         if (!changingEmployees.count(employee))
-            failures.push_back("entry " + Narrow(entry.first) + " added for " + Narrow(employee) +
+            failures.push_back("preview: entry " + Narrow(entry.first) + " added for " + Narrow(employee) +
                                ", for whom the preview showed no change");
-    }
-}
-
-// "\tName: Status  (Working time 1:00, Leave time 2:00)"
-// Two employees may share a name: their lines add up, and each of their statuses counts.
-void ReadLogTotals(const std::vector<std::wstring>& log, std::map<std::wstring, std::pair<int, int>>& totals,
-                   std::map<std::wstring, std::set<std::wstring>>& statuses)
-{
-    for (const std::wstring& line : log) {
-        const size_t open = line.find(L"  (Working time ");
-        const size_t colon = line.rfind(L": ", open);
-        if (line.empty() || line[0] != L'\t' || open == std::wstring::npos || colon == std::wstring::npos)
-            continue;
-        const std::wstring name = line.substr(1, colon - 1);
-        statuses[name].insert(line.substr(colon + 2, open - colon - 2));
-        std::wstring times = line.substr(open + 16);
-        int hours = 0, minutes = 0, leaveHours = 0, leaveMinutes = 0;
-        swscanf(times.c_str(), L"%d:%d, Leave time %d:%d", &hours, &minutes, &leaveHours, &leaveMinutes);
-        totals[name].first += hours * 60 + minutes;
-        totals[name].second += leaveHours * 60 + leaveMinutes;
     }
 }
 
@@ -246,23 +222,23 @@ void CheckLog(const Promise& promise, const ImportOutcome& outcome, Failures& fa
     }
     for (const PromisedEmployee& employee : promise.employees)
         if (employee.summaryAfter != employee.cellsAfter)
-            failures.push_back("the summary's time after the import of " + Narrow(employee.logName) + " is " +
+            failures.push_back("preview: the summary's time after the import of " + Narrow(employee.logName) + " is " +
                                std::to_string(employee.summaryAfter) + ", the preview's cells hold " +
                                std::to_string(employee.cellsAfter));
     for (const std::pair<const std::wstring, std::pair<int, int>>& employee : expected) {
         const std::pair<int, int> found = logged[employee.first];
         if (found != employee.second)
-            failures.push_back("log of " + Narrow(employee.first) + ": working " + std::to_string(found.first) +
-                               ", leave " + std::to_string(found.second) + "; the preview counts " +
-                               std::to_string(employee.second.first) + " and " +
+            failures.push_back("preview: log of " + Narrow(employee.first) + ": working " +
+                               std::to_string(found.first) + ", leave " + std::to_string(found.second) +
+                               "; the preview counts " + std::to_string(employee.second.first) + " and " +
                                std::to_string(employee.second.second));
         if (warned[employee.first] && !statuses[employee.first].count(L"Warning"))
-            failures.push_back("log of " + Narrow(employee.first) +
+            failures.push_back("preview: log of " + Narrow(employee.first) +
                                " has no warning though the preview shows kept, deleted or billed time");
     }
     for (const std::wstring& call : outcome.viewCalls)
         if (call.compare(0, 9, L"ShowError") == 0)
-            failures.push_back("the import stopped: " + Narrow(call));
+            failures.push_back("preview: the import stopped: " + Narrow(call));
     const std::wstring panel = L"SetImportedWorkingTime " + std::to_wstring(working);
     const std::wstring leavePanel = L"SetImportedLeaveTime " + std::to_wstring(leave);
     bool workingShown = false, leaveShown = false;
@@ -271,7 +247,7 @@ void CheckLog(const Promise& promise, const ImportOutcome& outcome, Failures& fa
         leaveShown = leaveShown || call == leavePanel;
     }
     if (!workingShown || !leaveShown)
-        failures.push_back("the end panel does not count " + std::to_string(working) + " working and " +
+        failures.push_back("preview: the end panel does not count " + std::to_string(working) + " working and " +
                            std::to_string(leave) + " leave minutes");
 }
 
@@ -279,15 +255,17 @@ void CheckLog(const Promise& promise, const ImportOutcome& outcome, Failures& fa
 void CheckNothingLeft(WorldRun& run, Failures& failures)
 {
     const boost::shared_ptr<MainModel> model = run.Load();
+    if (!model)
+        return;
     for (const PromisedCell& cell : ReadPromise(*model).cells)
         if (cell.state == ChangedCell || cell.state == DeletedCell)
-            failures.push_back("after the import the preview still shows cell " + DescribeCell(cell));
+            failures.push_back("preview: after the import the preview still shows cell " + DescribeCell(cell));
     QbSim::Control::ClearTrace();
-    run.Import(model);
+    run.Import(model, true);
     for (const std::wstring& line : QbSim::Control::Trace())
         if (line.find(L"TimeTrackingAdd") != std::wstring::npos ||
             line.find(L"TimeTrackingMod") != std::wstring::npos || line.find(L"TxnDel") != std::wstring::npos)
-            failures.push_back("a second import wrote " + Narrow(line));
+            failures.push_back("preview: a second import wrote " + Narrow(line));
 }
 
 }  // namespace
@@ -298,14 +276,35 @@ std::vector<std::string> CheckWorld(const World& world,
     Failures failures;
     try {
         WorldRun run(world, connector);
-        run.SetUpQuickBooks();
+        const ModelImport last = ExpectLastImport(world);
+        CheckCompany("the last import", last.after, run.SetUpQuickBooks(), failures);
+        if (!failures.empty())
+            return failures;
+        const ModelCompany before = ExpectCompanyBefore(world, last.after);
+        const ModelImport expected = ExpectImport(world, before);
         const boost::shared_ptr<MainModel> model = run.Load();
+        if (!model || expected.refused) {
+            if (!model != expected.refused)
+                failures.push_back(std::string("model: the mapping checks are ") +
+                                   (expected.refused ? "to stop" : "not to stop") + " the load; they " +
+                                   (model ? "do not" : "do"));
+            return failures;
+        }
+        CheckSummary(world, model, expected, failures);
         const Promise promise = ReadPromise(*model);
-        const EntriesById before = ById(QuickBooksEntries());
+        const EntriesById entriesBefore = ById(QuickBooksEntries());
+        QbSim::Control::ClearTrace();
         const ImportOutcome outcome = run.Import(model);
-        const EntriesById after = ById(QuickBooksEntries());
+        const std::vector<std::wstring> trace = QbSim::Control::Trace();
+        CheckCompany("the import", expected.after, QuickBooksCompany(world), failures);
+        CheckImportLog(world, expected, outcome.log, trace, failures);
+        // What QuickBooks had changed while the import ran is left as it is, unlike the preview
+        // showed it.
+        for (const WorldEdit& edit : world.edits)
+            if (edit.duringImport && FindEditedEntry(world, before, edit) >= 0)
+                return failures;
         CheckCells(*model, promise, failures);
-        CheckUntouched(promise, before, after, failures);
+        CheckUntouched(promise, entriesBefore, ById(QuickBooksEntries()), failures);
         CheckLog(promise, outcome, failures);
         CheckNothingLeft(run, failures);
     } catch (const std::exception& failure) {

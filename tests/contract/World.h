@@ -1,8 +1,8 @@
 #pragma once
 // A generated world on both sides: server users and their working and leave records (as they
 // were when the program last imported, and as they are now), a QuickBooks company, the settings,
-// and what happened in QuickBooks since that import. Everything comes from one seed, and the
-// same seed always gives the same world.
+// and what happened in QuickBooks since that import and while this one runs. Everything comes
+// from one seed, and the same seed always gives the same world.
 #include <string>
 #include <vector>
 
@@ -16,7 +16,8 @@ struct WorldTask {
     bool billable;
 };
 
-// A server user and the QuickBooks employee it is mapped to (-1: not imported at all).
+// A server user and the QuickBooks employee it is mapped to (-1: not imported at all). Two
+// users may be mapped to one employee.
 struct WorldUser {
     int id;
     std::wstring first;
@@ -34,11 +35,14 @@ struct WorldEmployee {
     std::wstring last;
 };
 
+// The rule of a leave type now; at the last import every type was listed and imported.
+enum WorldLeaveRule { NoLeaveRule = 0, LeaveMapped = 2, LeaveDoNotImport = 3, LeaveWithoutPayrollItem = 6 };
+
 struct WorldLeaveType {
     int id;
     std::wstring name;
     bool listedNow;  // a type the server stopped listing is false
-    int rule;  // the leave type rule's state now
+    int rule;  // a WorldLeaveRule, or 1 for a rule still to be chosen
 };
 
 // A server record before (at the last import) and now: -1 absent, 0 a record with no time spent.
@@ -53,11 +57,17 @@ struct WorldRecord {
     std::wstring commentNow;
 };
 
-// A change made in QuickBooks since the last import, to the n-th entry then (modulo their count).
+// A change made in QuickBooks to the entry the last import wrote for a user's task (or leave
+// type) on a day: before this load, or while this import runs, once its checks are done and
+// before its first write.
 struct WorldEdit {
     enum Kind { Bill, Duplicate, Retime, Renote, Remove, FlipBillable };
     Kind kind;
-    int entry;
+    bool duringImport;
+    int user;
+    int day;
+    int task;
+    bool leave;
     int minutes;
 };
 
@@ -68,7 +78,14 @@ struct WorldForeignEntry {
     int minutes;
     int task;  // -1: no customer:job and no service item
     std::wstring notes;
-    int billing;  // 0 not billable, 1 billable, 2 billed
+    int payroll;  // -1 none, 0 the wage item, n > 0 the payroll item of leave type n - 1
+    int billing;  // as QuickBooks keeps it: 0 billable, 1 not billable, 2 billed
+};
+
+// QuickBooks accepts a write with a warning: the n-th write of a kind (0 first), if there is one.
+struct WorldWarning {
+    std::wstring request;  // empty: no warning
+    int skip;
 };
 
 struct World {
@@ -92,14 +109,25 @@ struct World {
     std::vector<WorldRecord> records;
     std::vector<WorldEdit> edits;
     std::vector<WorldForeignEntry> foreign;
+    WorldWarning warning;
 
     Quorvane::DateTime Day(int offset) const;
 };
 
 World GenerateWorld(unsigned seed);
 
-// Smaller worlds: one user, one record, one edit or foreign entry, or the last day fewer.
+// The names the world's QuickBooks company and the program's rules give things.
+extern const wchar_t kWagesName[];
+// The customer:job of a task at the world's mapping level, as the server's naming gives it.
+std::wstring CustomerJobOf(const World& world, const WorldTask& task);
+// A service item named after a person by the world's name convention.
+std::wstring PersonItemName(const World& world, const std::wstring& first, const std::wstring& middle,
+                            const std::wstring& last);
+std::wstring LeavePayrollName(const WorldLeaveType& type);
+
+// Smaller or plainer worlds: a user, employee, leave type, record, edit or foreign entry fewer,
+// a day fewer at either end, or a setting at its plainest.
 std::vector<World> ShrinkCandidates(const World& world);
 
-// Everything of the world, one fact per line.
+// The world as C++ statements that build it, to paste into a named test case.
 std::string DescribeWorld(const World& world);

@@ -1,6 +1,9 @@
 #include "WorldRun.h"
 
 #include <algorithm>
+
+#include <boost/bind/bind.hpp>
+#include <boost/ref.hpp>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -24,6 +27,8 @@
 using namespace Quorvane;
 using namespace Quorvane::Connectors::QVConnector;
 using QbSim::Json;
+
+const wchar_t kQuickBooksWarning[] = L"Unsupported field: BillableStatus";
 
 namespace {
 
@@ -50,6 +55,21 @@ std::wstring LeavePayrollId(const WorldLeaveType& type)
 std::wstring Duration(int minutes)
 {
     return L"PT" + std::to_wstring(minutes / 60) + L"H" + std::to_wstring(minutes % 60) + L"M0S";
+}
+
+// "PT1H30M0S", "PT90M" and the like; seconds are dropped.
+int DurationMinutes(const std::wstring& duration)
+{
+    int minutes = 0, number = 0;
+    for (wchar_t c : duration) {
+        if (c >= L'0' && c <= L'9') {
+            number = number * 10 + (c - L'0');
+            continue;
+        }
+        minutes += c == L'H' ? number * 60 : c == L'M' ? number : 0;
+        number = 0;
+    }
+    return minutes;
 }
 
 Json Ref(const std::wstring& listId)
@@ -91,17 +111,6 @@ void AddPersonItems(Json& items, std::set<std::wstring>& known, const std::wstri
     const std::wstring initial = middle.empty() ? std::wstring() : L" " + middle + L".";
     AddServiceItem(items, known, last + L", " + first + initial);
     AddServiceItem(items, known, first + initial + L" " + last);
-}
-
-// The customer:job of a task at the world's mapping level, as the server's naming gives it.
-std::wstring CustomerJobOf(const World& world, const WorldTask& task)
-{
-    switch (world.mappingType) {
-    case 2: return task.customer + L":" + task.project;
-    case 3: return task.project;
-    case 4: return task.customer;
-    default: return task.customer + L":" + task.project + L":" + task.task;
-    }
 }
 
 std::wstring CompanyJson(const World& world)
@@ -148,9 +157,9 @@ std::wstring CompanyJson(const World& world)
 
     Json payroll = Json::MakeArray();
     if (world.payrollItems) {
-        payroll.Push(Named(kWagesId, L"Wages"));
+        payroll.Push(Named(kWagesId, kWagesName));
         for (const WorldLeaveType& type : world.leaveTypes)
-            payroll.Push(Named(LeavePayrollId(type), type.name + L" Pay"));
+            payroll.Push(Named(LeavePayrollId(type), LeavePayrollName(type)));
     }
     company.Set(L"PayrollItemWages", payroll);
     company.Set(L"TimeEntries", Json::MakeArray());
@@ -230,10 +239,6 @@ bool NeverStop()
 {
     return false;
 }
-std::vector<std::wstring> NoOpenForms()
-{
-    return std::vector<std::wstring>();
-}
 
 }  // namespace
 
@@ -242,12 +247,17 @@ WorldRun::WorldRun(const World& world, const boost::shared_ptr<Connectors::Deskt
 {
 }
 
-void WorldRun::SetUpQuickBooks()
+ModelCompany WorldRun::SetUpQuickBooks()
 {
     QbSim::Control::Seed(CompanyJson(m_world));
-    Import(LoadAt(LastImport));
-    ApplyQuickBooksChanges();
+    const boost::shared_ptr<MainModel> model = LoadAt(LastImport);
+    if (model)
+        ImportAt(model, LastImport);
+    const ModelCompany lastImport = QuickBooksCompany(m_world);
+    EditQuickBooks(false);
+    AddForeignEntries();
     QbSim::Control::ClearTrace();
+    return lastImport;
 }
 
 boost::shared_ptr<MainModel> WorldRun::Load()
@@ -292,10 +302,11 @@ boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
     }
     boost::shared_ptr<PayRollCollection> leaveTypes(new PayRollCollection());
     for (const WorldLeaveType& type : m_world.leaveTypes) {
-        const int imported = m_world.payrollItems ? Mapping::Mapped : Mapping::ImportWithoutPayrollItem;
+        const int imported = m_world.payrollItems ? LeaveMapped : LeaveWithoutPayrollItem;
         const int state = now ? type.rule : imported;
-        AddRule(*config->GetLeaveTypeMappings(), std::to_wstring(type.id),
-                state == Mapping::Mapped ? LeavePayrollId(type) : L"", state);
+        if (state != NoLeaveRule)
+            AddRule(*config->GetLeaveTypeMappings(), std::to_wstring(type.id),
+                    state == LeaveMapped ? LeavePayrollId(type) : L"", state);
         if (!now || type.listedNow)
             leaveTypes->Add(boost::shared_ptr<PayRoll>(new PayRoll(type.name, std::to_wstring(type.id))));
     }
@@ -354,15 +365,31 @@ boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
     UpdateMappings(model);
     KeepKnownWageItems(*model);
     if (!AreMappingsValid(*model))
-        throw std::runtime_error("the world's rules do not pass the mapping checks");
+        return boost::shared_ptr<MainModel>();
     BuildPreview(model, &NoAbort);
     return model;
 }
 
-ImportOutcome WorldRun::Import(const boost::shared_ptr<MainModel>& model)
+ImportOutcome WorldRun::Import(const boost::shared_ptr<MainModel>& model, bool undisturbed)
+{
+    if (undisturbed)
+        return ImportAt(model, LastImport);
+    if (!m_world.warning.request.empty())
+        QbSim::Control::InjectFault(QbSim::Control::ParseFault(
+            L"{\"stage\":\"Response\",\"request\":\"" + m_world.warning.request +
+            L"\",\"shape\":\"Warning\",\"status\":530,\"skip\":" + std::to_wstring(m_world.warning.skip) +
+            L",\"message\":\"" + kQuickBooksWarning + L"\"}"));
+    const ImportOutcome outcome = ImportAt(model, Now);
+    QbSim::Control::ClearFaults();
+    return outcome;
+}
+
+ImportOutcome WorldRun::ImportAt(const boost::shared_ptr<MainModel>& model, Moment moment)
 {
     const boost::shared_ptr<RecordingView> view(new RecordingView());
-    ImportRun run(TakeImportSnapshot(model), false, view, &RunNow, &NeverStop, &NoOpenForms);
+    bool searched = moment == LastImport;  // the last import was left alone
+    ImportRun run(TakeImportSnapshot(model), false, view, &RunNow, &NeverStop,
+                  boost::bind(&WorldRun::EditOnFirstSearch, this, boost::ref(searched)));
     run.RunImport();
     ImportOutcome outcome;
     outcome.viewCalls = view->Calls();
@@ -374,55 +401,86 @@ ImportOutcome WorldRun::Import(const boost::shared_ptr<MainModel>& model)
     return outcome;
 }
 
-void WorldRun::ApplyQuickBooksChanges()
+// The import looks for open time windows once its checks are done and again before each write:
+// the first look is when a bookkeeper changes QuickBooks behind its back.
+std::vector<std::wstring> WorldRun::EditOnFirstSearch(bool& searched)
+{
+    if (!searched) {
+        searched = true;
+        EditQuickBooks(true);
+    }
+    return std::vector<std::wstring>();
+}
+
+void WorldRun::EditQuickBooks(bool duringImport)
+{
+    for (const WorldEdit& edit : m_world.edits) {
+        if (edit.duringImport != duringImport)
+            continue;
+        std::vector<std::wstring> txnIds;
+        const ModelCompany company = QuickBooksCompany(m_world, &txnIds);
+        const int index = FindEditedEntry(m_world, company, edit);
+        if (index < 0)
+            continue;
+        const std::wstring& txnId = txnIds[index];
+        const ModelEntry& entry = company[index];
+        switch (edit.kind) {
+        case WorldEdit::Bill:
+            if (!entry.customerJob.empty())
+                QbSim::Control::Edit(L"TimeEntries", txnId, L"{\"BillableStatus\":2}");
+            break;
+        case WorldEdit::FlipBillable:
+            if (!entry.customerJob.empty() && entry.billing != 2)
+                QbSim::Control::Edit(L"TimeEntries", txnId,
+                                     L"{\"BillableStatus\":" + std::to_wstring(1 - entry.billing) + L"}");
+            break;
+        case WorldEdit::Retime:
+            QbSim::Control::Edit(L"TimeEntries", txnId, L"{\"Duration\":\"" + Duration(edit.minutes) + L"\"}");
+            break;
+        case WorldEdit::Renote: QbSim::Control::Edit(L"TimeEntries", txnId, L"{\"Notes\":\"renoted\"}"); break;
+        case WorldEdit::Remove: QbSim::Control::Delete(L"TimeEntries", txnId); break;
+        case WorldEdit::Duplicate: {
+            Json company = Json::Parse(QbSim::Control::Snapshot());
+            std::vector<Json>& entries = company.Find(L"TimeEntries")->Items();
+            for (size_t i = 0; i < entries.size(); ++i) {
+                if (entries[i].Get(L"TxnID").AsString() != txnId)
+                    continue;
+                Json copy = entries[i];
+                copy.Set(L"TxnID", L"D-" + std::to_wstring(entries.size()));
+                entries.push_back(copy);
+                break;
+            }
+            QbSim::Control::Seed(company.Write());
+            break;
+        }
+        }
+    }
+}
+
+void WorldRun::AddForeignEntries()
 {
     Json company = Json::Parse(QbSim::Control::Snapshot());
     std::vector<Json>& entries = company.Find(L"TimeEntries")->Items();
-    const size_t written = entries.size();
-    std::set<size_t> removed;
     int added = 0;
-    for (const WorldEdit& edit : m_world.edits) {
-        if (written == 0)
-            break;
-        const size_t index = edit.entry % written;
-        Json& entry = entries[index];
-        switch (edit.kind) {
-        case WorldEdit::Bill: entry.Set(L"BillableStatus", 2); break;
-        case WorldEdit::Retime: entry.Set(L"Duration", Duration(edit.minutes)); break;
-        case WorldEdit::Renote: entry.Set(L"Notes", L"renoted"); break;
-        case WorldEdit::Remove: removed.insert(index); break;
-        case WorldEdit::FlipBillable:
-            entry.Set(L"BillableStatus", entry.Get(L"BillableStatus").AsInt() == 1 ? 0 : 1);
-            break;
-        case WorldEdit::Duplicate: {
-            Json copy = entry;
-            copy.Set(L"TxnID", L"D-" + std::to_wstring(++added));
-            entries.push_back(copy);
-            break;
-        }
-        }
-        entries[index].Set(L"EditSequence", L"E" + std::to_wstring(++added));
-    }
-    for (std::set<size_t>::const_reverse_iterator index = removed.rbegin(); index != removed.rend(); ++index)
-        entries.erase(entries.begin() + *index);
     for (const WorldForeignEntry& foreign : m_world.foreign) {
         Json entry = Json::MakeObject();
         entry.Set(L"TxnID", L"F-" + std::to_wstring(++added));
+        entry.Set(L"EditSequence", L"F" + std::to_wstring(added));
         entry.Set(L"TxnDate", m_world.Day(foreign.day).ToString());
         entry.Set(L"EntityRef", Ref(EmployeeId(foreign.employee)));
         entry.Set(L"Duration", Duration(foreign.minutes));
         if (foreign.task >= 0) {
             const WorldTask& task = m_world.tasks[foreign.task];
-            const std::wstring customerJob = CustomerJobOf(m_world, task);
-            entry.Set(L"CustomerRef", Ref(CustomerId(customerJob)));
+            entry.Set(L"CustomerRef", Ref(CustomerId(CustomerJobOf(m_world, task))));
             entry.Set(L"ItemServiceRef", Ref(ItemId(task.billingType)));
         }
-        if (m_world.payrollItems)
-            entry.Set(L"PayrollItemWageRef", Ref(foreign.notes == L"Vacation" ? LeavePayrollId(m_world.leaveTypes[0])
-                                                                              : std::wstring(kWagesId)));
+        if (foreign.payroll == 0)
+            entry.Set(L"PayrollItemWageRef", Ref(kWagesId));
+        else if (foreign.payroll > 0)
+            entry.Set(L"PayrollItemWageRef", Ref(LeavePayrollId(m_world.leaveTypes[foreign.payroll - 1])));
         if (!foreign.notes.empty())
             entry.Set(L"Notes", foreign.notes);
-        entry.Set(L"BillableStatus", foreign.task >= 0 ? foreign.billing : 0);
+        entry.Set(L"BillableStatus", foreign.billing);
         entries.push_back(entry);
     }
     QbSim::Control::Seed(company.Write());
@@ -435,5 +493,34 @@ std::vector<std::pair<std::wstring, std::wstring>> QuickBooksEntries()
     for (const Json& entry : company.Get(L"TimeEntries").Items())
         entries.push_back(std::make_pair(entry.Get(L"TxnID").AsString(), entry.Write()));
     std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+ModelCompany QuickBooksCompany(const World& world, std::vector<std::wstring>* txnIds)
+{
+    const Json company = Json::Parse(QbSim::Control::Snapshot());
+    std::map<std::wstring, std::wstring> names;
+    for (const wchar_t* list : { L"Items", L"PayrollItemWages" })
+        for (const Json& item : company.Get(list).Items())
+            names[item.Get(L"ListID").AsString()] = item.Get(L"Name").AsString();
+    ModelCompany entries;
+    for (const Json& entry : company.Get(L"TimeEntries").Items()) {
+        ModelEntry read = { 0,   0,
+                            L"", L"",
+                            L"", entry.Get(L"Notes").AsString(),
+                            0,   static_cast<int>(entry.Get(L"BillableStatus").AsInt()) };
+        read.employee = std::stoi(entry.GetPath(L"EntityRef.ListID").AsString().substr(2));
+        const std::wstring date = entry.Get(L"TxnDate").AsString();
+        for (read.day = -3; read.day < world.days + 3 && world.Day(read.day).ToString() != date; ++read.day) {
+        }
+        const std::wstring customer = entry.GetPath(L"CustomerRef.ListID").AsString();
+        read.customerJob = customer.empty() ? customer : customer.substr(2);
+        read.serviceItem = names[entry.GetPath(L"ItemServiceRef.ListID").AsString()];
+        read.payrollItem = names[entry.GetPath(L"PayrollItemWageRef.ListID").AsString()];
+        read.minutes = DurationMinutes(entry.Get(L"Duration").AsString());
+        entries.push_back(read);
+        if (txnIds)
+            txnIds->push_back(entry.Get(L"TxnID").AsString());
+    }
     return entries;
 }

@@ -6,6 +6,7 @@
 
 #include <boost/shared_ptr.hpp>
 
+#include "Model.h"
 #include "World.h"
 
 class MainModel;
@@ -27,13 +28,15 @@ class WorldRun {
 public:
     WorldRun(const World& world, const boost::shared_ptr<Quorvane::Connectors::DesktopConnector>& connector);
 
-    // The company in the simulator as the program's last import left it, then changed in
-    // QuickBooks as the world says.
-    void SetUpQuickBooks();
-    // A load of the world as it is now: both sides, the mappings and the preview.
+    // The company in the simulator as the program's last import left it (returned as it was
+    // then), then changed in QuickBooks as the world says.
+    ModelCompany SetUpQuickBooks();
+    // A load of the world as it is now: both sides, the mappings and the preview; null when the
+    // mapping checks stop it.
     boost::shared_ptr<MainModel> Load();
-    // Imports the selected users of the load.
-    ImportOutcome Import(const boost::shared_ptr<MainModel>& model);
+    // Imports the selected users of the load; unless undisturbed, QuickBooks is changed as the
+    // world says once the import's checks are done, and warns as the world says.
+    ImportOutcome Import(const boost::shared_ptr<MainModel>& model, bool undisturbed = false);
 
     const World& GetWorld() const { return m_world; }
 
@@ -41,11 +44,21 @@ private:
     enum Moment { LastImport, Now };
 
     boost::shared_ptr<MainModel> LoadAt(Moment moment);
-    void ApplyQuickBooksChanges();
+    ImportOutcome ImportAt(const boost::shared_ptr<MainModel>& model, Moment moment);
+    // The world's edits of one kind, each on the entry it names as QuickBooks holds it now.
+    void EditQuickBooks(bool duringImport);
+    void AddForeignEntries();
+    std::vector<std::wstring> EditOnFirstSearch(bool& searched);
 
     World m_world;
     boost::shared_ptr<Quorvane::Connectors::DesktopConnector> m_connector;
 };
 
+// The message of the warning QuickBooks answers a write with, when the world has one.
+extern const wchar_t kQuickBooksWarning[];
+
 // The company's time entries in the simulator, by TxnID, each as its JSON text.
 std::vector<std::pair<std::wstring, std::wstring>> QuickBooksEntries();
+
+// The company's time entries in the simulator as the model names them, with their TxnIDs.
+ModelCompany QuickBooksCompany(const World& world, std::vector<std::wstring>* txnIds = NULL);

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <map>
 #include <thread>
 #include <gtest/gtest.h>
 #include "ScratchFolders.h"
@@ -7,6 +8,7 @@
 #include "core/ImportLogger.h"
 #include "core/LocalClock.h"
 #include "core/Logger.h"
+#include "core/UnfinishedImportLogs.h"
 
 using namespace Quorvane;
 using namespace Quorvane::Logging;
@@ -256,4 +258,103 @@ TEST_F(ImportLog, AFailedRenameKeepsTheTemporaryFileAsTheLog)
     EXPECT_NE(std::string::npos, TestSupport::ReadBytes(path).find("Total imported:"));
     std::string connectorLog = TestSupport::ReadBytes(GetConnectorLogger()->GetPath());
     EXPECT_NE(std::string::npos, connectorLog.find("could not be renamed"));
+}
+
+namespace {
+
+const char kHeader[] = "\xEF\xBB\xBFImport date/time: Wednesday, Mar 14, 2012 at 09:05\r\n\r\n"
+                       "Quorvane Server:  server\r\nImported dates:   Mar 1, 2012 - Mar 31, 2012\r\n";
+const char kInterruptedSummary[] = "\r\nSummary\r\n"
+                                   "\tImport process was interrupted: Pellworth stopped before the import ended\r\n"
+                                   "\tThe times it imported are not known; reload to see what is left to import\r\n";
+
+// The files of a folder by name, with their bytes.
+std::map<std::wstring, std::string> FilesIn(const std::wstring& folder)
+{
+    std::map<std::wstring, std::string> files;
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return files;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            files[found.cFileName] = TestSupport::ReadBytes(folder + found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
+}
+
+}  // namespace
+
+// A run stopped with the program leaves its log a temporary file. The next run of the company
+// finishes it as an interrupted run's log under the range's next name, with every line it holds,
+// deletions included, and then writes its own log apart.
+TEST_F(ImportLog, ALogLeftUnfinishedIsFinishedAsInterruptedByTheNextRun)
+{
+    const std::wstring folder = ClearedLogFolder(L"Stopped Co");
+    {
+        ImportLogger stopped(L"Stopped Co", kStart, kEnd);
+        stopped.WriteHeader(L"server");
+        stopped.BeginEmployee(L"Ann Archer", L"1", L"ann", EmployeeStatus::Ok);
+        stopped.AddProblem(ImportLogger::WarningLevel, L"Time entry deleted", L"Date: 2012-03-05");
+    }
+    ImportLogger next(L"Stopped Co", kStart, kEnd);
+    next.WriteHeader(L"server");
+    next.Finish();
+
+    const std::string stoppedLines = std::string(kHeader) +
+                                     "\r\nAnn Archer (Quorvane username: ann)\r\n\r\n"
+                                     "    Warning: Time entry deleted\r\n        Date: 2012-03-05\r\n" +
+                                     kInterruptedSummary;
+    const std::map<std::wstring, std::string> files = FilesIn(folder);
+    ASSERT_EQ(2u, files.size());
+    EXPECT_EQ(stoppedLines, files.begin()->second);
+    EXPECT_EQ(L"2012-03-01 - 2012-03-31 [1] (Interrupted).txt", files.begin()->first);
+    EXPECT_EQ(folder + L"2012-03-01 - 2012-03-31 [2].txt", next.GetLogFilePath());
+}
+
+TEST_F(ImportLog, WhatIsLeftOfAStoppedRunsLog)
+{
+    struct LeftCase {
+        const char* name;
+        std::string bytes;  // of the temporary file
+        const wchar_t* finishedName;  // empty: the file stays as it is; null: it goes
+        std::string finished;
+    };
+    const std::string totals = "\r\nSummary\r\n\tImport was finished successfully\r\n\r\n\t---\r\n"
+                               "\tTotal imported:  Working time 0:00, Leave time 0:00\r\n";
+    const LeftCase cases[] = {
+        { "stopped before its first line: nothing to keep", "", nullptr, "" },
+        { "a line cut short by the stop is kept", std::string(kHeader) + "\r\n    Warning: cut",
+          L"2012-03-01 - 2012-03-31 [1] (Interrupted).txt",
+          std::string(kHeader) + "\r\n    Warning: cut\r\n" + kInterruptedSummary },
+        { "finished here before, stopped before its rename: renamed only", std::string(kHeader) + kInterruptedSummary,
+          L"2012-03-01 - 2012-03-31 [1] (Interrupted).txt", std::string(kHeader) + kInterruptedSummary },
+        { "finished by its run, which could not rename it: left as the run reported it", std::string(kHeader) + totals,
+          L"", "" },
+        { "no range to name it by: left", "\xEF\xBB\xBFImport date/time: Wednesday\r\n", L"", "" },
+    };
+    for (const LeftCase& c : cases) {
+        const std::wstring folder = ClearedLogFolder(L"Left Co");
+        TestSupport::WriteBytes(folder + L"dc7f.tmp", c.bytes);
+        FinishUnfinishedImportLogs(L"Left Co");
+        std::map<std::wstring, std::string> expected;
+        if (c.finishedName && *c.finishedName)
+            expected[c.finishedName] = c.finished;
+        else if (c.finishedName)
+            expected[L"dc7f.tmp"] = c.bytes;
+        EXPECT_EQ(expected, FilesIn(folder)) << c.name;
+    }
+}
+
+// A run that still writes its log holds it: another instance's run leaves it alone.
+TEST_F(ImportLog, ALogALiveRunWritesIsNotTakenForUnfinished)
+{
+    const std::wstring folder = ClearedLogFolder(L"Busy Co");
+    ImportLogger live(L"Busy Co", kStart, kEnd);
+    live.WriteHeader(L"server");
+    FinishUnfinishedImportLogs(L"Busy Co");
+    live.Finish();
+    EXPECT_EQ(folder + L"2012-03-01 - 2012-03-31 [1].txt", live.GetLogFilePath());
+    EXPECT_EQ(1u, FilesIn(folder).size());
 }

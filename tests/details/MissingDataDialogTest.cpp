@@ -241,7 +241,8 @@ TEST_F(MissingDataDialogTest, AListThatCannotBeMadeSaysWhyInTheWindow)
     company->config->SetServiceItemGroup(false);
     company->config->SetNameConvention(7);
     Open();
-    EXPECT_EQ(L"The missing items cannot be listed: Invalid 'name convetion' settings",
+    EXPECT_EQ(L"The missing items cannot be listed. Please check how service items are named on the import "
+              L"settings tab, then hit 'Reload' on the main Pellworth window and open this list again.",
               page->Text("#MissingItemItemId td.unavailable"));
     EXPECT_TRUE(page->HasState("#idCreateMissingDataButton", STATE_DISABLED));
 }

@@ -4,6 +4,7 @@
 #include "DialogHarness.h"
 #include "MissingItemsCompany.h"
 #include "core/CompanyConfig.h"
+#include "tests/support/WindowKeys.h"
 #include "ui/dialogs/details/DetailsDialog.h"
 
 using htmlayout::dom::element;
@@ -64,6 +65,7 @@ TEST_F(MissingItemsTabTest, ACompletedRunRebuildsTheTableSavesAndReportsTheChang
     EXPECT_EQ(L"", Names());
     EXPECT_TRUE(IsCurrent("idWorkingLeaveTime_Tab"));
     EXPECT_TRUE(page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED));
+    EXPECT_TRUE(page->HasState("#EmployeeSelectId", STATE_FOCUS)) << "the focus leaves the hidden tab";
 }
 
 // Items that cannot be listed are not "nothing missing": the tab stays and says why.
@@ -73,11 +75,13 @@ TEST_F(MissingItemsTabTest, ATabThatCannotListTheItemsSaysWhyInsteadOfVanishing)
     company->config->SetNameConvention(7);
     Open(L"1");
     EXPECT_FALSE(page->HasState("[panel=idMissingItems_Tab]", STATE_COLLAPSED));
-    EXPECT_EQ(L"The missing items cannot be listed: Invalid 'name convetion' settings",
+    EXPECT_EQ(L"The missing items cannot be listed. Please check how service items are named on the import "
+              L"settings tab, then hit 'Reload' on the main Pellworth window and open this list again.",
               page->Text("#MissingItemItemId td.unavailable"));
 }
 
-// The resumed run creates what is left, and that counts as a change too.
+// The resumed run creates what is left, and that counts as a change too. Escape closes the
+// error panel as its Close button does, and leaves the dialog open.
 TEST_F(MissingItemsTabTest, AResumedRunSavesAgainAndCountsItsCreations)
 {
     AddWork(company->bob, 9, L"Legacy", L"Logo", L"Labor");
@@ -92,9 +96,11 @@ TEST_F(MissingItemsTabTest, AResumedRunSavesAgainAndCountsItsCreations)
     EXPECT_TRUE(TestSupport::FileExists(SettingsFile()));
     DeleteFileW(SettingsFile().c_str());
 
-    page->Click("#idErrorDialogCloseButton");
+    PressWindowKey(dialog->Window(), VK_ESCAPE);
 
     dialog->AwaitCreation();
+    EXPECT_TRUE(IsWindow(dialog->Window()));
+    EXPECT_TRUE(page->HasState("#ErrorBodyDialog", STATE_COLLAPSED));
     EXPECT_EQ(L"Bob Baker|Legacy|Legacy:Logo|Northwind:Deck", Names());
     EXPECT_TRUE(dialog->IsDataChanged());
     EXPECT_TRUE(TestSupport::FileExists(SettingsFile()));

@@ -146,6 +146,33 @@ TEST(ImportAsPreviewed, LeaveOfATypeTheServerNoLongerListsIsNeitherAbsentNorWork
     EXPECT_EQ(1u, LinesContaining(log, L"Ann Archer: OK  (Working time 0:00)").size());
 }
 
+// Unpaid (id 11) is not to be imported. With no leave of it on the server that day, its entry is
+// still leave: neither offered for deletion nor deleted, and counted as no working time.
+TEST(ImportAsPreviewed, LeaveOfATypeNotImportedIsKeptWhenTheServerHasNoneThatDay)
+{
+    for (const bool removal : { true, false }) {
+        SCOPED_TRACE(removal ? "removal on" : "removal off");
+        ImportHarness harness;
+        LeaveCompany leave(harness);
+        leave.removal = removal;
+        leave.QuickBooksLeave(L"Unpaid", 480);
+        leave.ServerLeave(L"Vacation", 0);
+        const ImportHarness::ServerSide vacation = harness.server;
+        harness.server = [vacation](TestCompany& company) {
+            vacation(company);
+            company.AddLeaveType(L"11", L"Unpaid");
+            company.MapLeaveType(L"11", L"", Mapping::DoNotImport);
+        };
+        harness.Load();
+        const Lines log = harness.Import(true);
+
+        EXPECT_TRUE(LinesContaining(harness.ViewCalls(), L"ShowAbsentTimeTrack").empty());
+        EXPECT_TRUE(harness.qb.Trace().empty()) << ::testing::PrintToString(harness.qb.Trace());
+        EXPECT_EQ(1u, LinesContaining(log, L"Ann Archer: OK  (Working time 0:00)").size());
+        EXPECT_EQ(1u, LinesContaining(harness.ViewCalls(), L"SetImportedWorkingTime 0").size());
+    }
+}
+
 TEST(ImportAsPreviewed, AQuickBooksWarningIsLoggedAndEndsTheRunWithWarnings)
 {
     ImportHarness harness;
@@ -175,8 +202,7 @@ TEST(ImportAsPreviewed, BillableOrBilledLeaveStaysApartAndTheServersLeaveIsAdded
         TestCompany& company = harness.Load();
 
         // Every QuickBooks entry of the day is in the preview, so the import's check finds no change.
-        EXPECT_EQ(billing == 2 ? "- > 240 leave\n120 > 120 conflict absent leave\n"
-                               : "- > 240 leave\n120 > 120 absent leave\n",
+        EXPECT_EQ(billing == 2 ? "- > 240 leave\n120 > 120 conflict absent\n" : "- > 240 leave\n120 > 120 absent\n",
                   DescribeDiffs(*company.model->GetEmployeeDiffs()->FindByEmployeeId(L"1")->GetTimeTrackDiffs()));
         harness.Import();
         EXPECT_EQ(L"add E1 2012-03-05   'Vacation' 240", harness.qb.Trace().front());

@@ -31,7 +31,10 @@ std::wstring ScratchFolder(KnownFolder folder)
     return path;
 }
 
-void IgnoreOpen(const std::wstring&) {}
+bool IgnoreOpen(const std::wstring&)
+{
+    return true;
+}
 
 class LiveProgram : public QuickBooksTest::SimulatedQuickBooks {
 protected:

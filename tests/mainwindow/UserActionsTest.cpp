@@ -146,9 +146,10 @@ TEST_F(UserActions, LinksAreAlwaysHandledAndOnlyTheForgottenPasswordLinkOpens)
 }
 
 std::wstring g_opened;
-void RecordOpen(const std::wstring& target)
+bool RecordOpen(const std::wstring& target)
 {
     g_opened = target;
+    return true;
 }
 
 TEST_F(UserActions, TheUserGuideOpensBesideTheProgram)
@@ -161,6 +162,24 @@ TEST_F(UserActions, TheUserGuideOpensBesideTheProgram)
     std::wstring folder(program);
     folder.erase(folder.find_last_of(L'\\'));
     EXPECT_EQ(folder + L"\\User Guide\\index.html", g_opened);
+}
+
+bool RefuseOpen(const std::wstring& target)
+{
+    g_opened = target;
+    return false;
+}
+
+// Nothing happening at all would leave the bookkeeper clicking again.
+TEST_F(UserActions, AUserGuideTheShellCannotOpenIsExplained)
+{
+    SetShellOpener(&RefuseOpen);
+    page.Click("#UserGuide");
+    SetShellOpener(nullptr);
+    EXPECT_TRUE(IsShown("#ErrorBodyDialog"));
+    EXPECT_EQ(L"Cannot open the user guide", page.Text("#idErrorDialogTitle"));
+    EXPECT_EQ(L"Cannot open " + g_opened, page.Text("#idErrorDialogProblemText"));
+    EXPECT_EQ(L"It is not there", page.Text("#idErrorDialogReasonText"));
 }
 
 // A real mouse click, at the button's place in the window.

@@ -1,5 +1,6 @@
 #include "tools/demo-settings/DemoConfig.h"
 
+#include "core/CompanyConfig.h"
 #include "core/DateRange.h"
 
 using namespace Quorvane;
@@ -55,6 +56,17 @@ boost::shared_ptr<Config> DemoConfig(const std::wstring& url, const std::wstring
     for (const wchar_t* id : kNotImported)
         AddRule(*config->GetEmployeeMappings(), id, Mapping::DoNotImport);
     return config;
+}
+
+bool SeedDemoSettings(const std::wstring& company, const std::wstring& url, const std::wstring& user,
+                      const std::wstring& password)
+{
+    boost::shared_ptr<Config> config(new Config());
+    if (LoadConfig(company, config))
+        config->SetConnectionOptions(*ConnectionConfig(url, user, password)->GetConnectionOptions());
+    else
+        config = DemoConfig(url, user, password);
+    return SaveConfig(company, config);
 }
 
 }  // namespace demo

@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "app/MainModel.h"
-#include "app/ShellOpen.h"
+#include "app/OpenOrExplain.h"
 #include "ui/shared/ErrorPanel.h"
 #include "ui/main/LoginPanel.h"
 #include "ui/main/MainView.h"
@@ -101,7 +101,7 @@ void MainView::ConnectFromLoginPanel()
 
 void MainView::OpenUserGuide()
 {
-    ShellOpen(UserGuidePath());
+    OpenOrExplain(*this, L"the user guide", UserGuidePath());
 }
 
 bool MainView::ShowDetailsForEmployee(const std::wstring& rowId, bool workingTime)

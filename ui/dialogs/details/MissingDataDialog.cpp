@@ -42,13 +42,18 @@ boost::shared_ptr<MissingItemStatusList> CollectStatuses(const boost::shared_ptr
 }  // namespace
 
 MissingDataDialog::MissingDataDialog(HWND parent, const boost::shared_ptr<MainModel>& model)
-    : htmlayout::dialog(parent), m_model(model), m_table(model, MissingItemsTable::DialogLayout), m_dataChanged(false)
+    : htmlayout::dialog(parent),
+      m_model(model),
+      m_table(model, MissingItemsTable::DialogLayout),
+      m_listingFailed(false),
+      m_dataChanged(false)
 {
     style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
     try {
         m_table.SetStatuses(CollectStatuses(model));
     } catch (...) {
-        m_listingFailure = LogCurrentException(L"Listing the missing items");
+        LogCurrentException(L"Listing the missing items");
+        m_listingFailed = true;
     }
 }
 
@@ -56,10 +61,10 @@ LRESULT MissingDataDialog::on_document_complete()
 {
     SetWindowTextW(hwnd, L"Quorvane Pellworth - Missing Data");
     element root = element::root_element(hwnd);
-    if (m_listingFailure.empty())
-        m_table.BuildMissingItemsTable(root);
+    if (m_listingFailed)
+        m_table.ShowUnavailable(root);
     else
-        m_table.ShowUnavailable(root, m_listingFailure);
+        m_table.BuildMissingItemsTable(root);
     root.set_style_attribute("width", L"800");
     root.set_style_attribute("height", L"500");
     FocusFirstMissingItem(root);

@@ -26,7 +26,7 @@ public:
 private:
     boost::shared_ptr<MainModel> m_model;
     MissingItemsTable m_table;
-    // Why the items could not be collected; empty when they were.
-    std::wstring m_listingFailure;
+    // The items could not be collected; the connector log tells why.
+    bool m_listingFailed;
     bool m_dataChanged;
 };

@@ -70,7 +70,8 @@ void MissingItemsTab::BuildMissingItemsTable(const element& root)
         m_table.BuildMissingItemsTable(root);
     } catch (...) {
         m_unavailable = true;
-        m_table.ShowUnavailable(root, LogCurrentException(L"Listing the missing items"));
+        LogCurrentException(L"Listing the missing items");
+        m_table.ShowUnavailable(root);
     }
 }
 

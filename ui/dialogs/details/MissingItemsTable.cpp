@@ -13,6 +13,9 @@ namespace {
 
 const wchar_t kNothingLeft[] =
     L"Nothing is left to create: QuickBooks has every customer, job, employee and service item the import needs.";
+const wchar_t kCannotBeListed[] =
+    L"The missing items cannot be listed. Please check how service items are named on the import settings tab, "
+    L"then hit 'Reload' on the main Pellworth window and open this list again.";
 
 const wchar_t* StatusIcon(int status)
 {
@@ -59,12 +62,13 @@ void MissingItemsTable::BuildMissingItemsTable(const element& root) const
     tbody.update(true);
 }
 
-void MissingItemsTable::ShowUnavailable(const element& root, const std::wstring& reason)
+// The one failure known is a service item that the settings cannot name after its employee.
+void MissingItemsTable::ShowUnavailable(const element& root)
 {
     m_statuses.reset(new MissingItemStatusList);
     element tbody = root.get_element_by_id("MissingItemItemId");
     if (tbody.is_valid())
-        ShowMessage(tbody, L"unavailable", L"The missing items cannot be listed: " + reason);
+        ShowMessage(tbody, L"unavailable", kCannotBeListed);
 }
 
 // The last row created leaves no empty table behind: the table says that nothing is left.

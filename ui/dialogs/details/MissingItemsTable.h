@@ -36,8 +36,9 @@ public:
     bool IsEmpty() const { return m_statuses->empty(); }
 
     void BuildMissingItemsTable(const htmlayout::dom::element& root) const;
-    // In place of the rows, why the items could not be listed; the table then holds no item.
-    void ShowUnavailable(const htmlayout::dom::element& root, const std::wstring& reason);
+    // In place of the rows, that the items could not be listed and what to do; the table then
+    // holds no item.
+    void ShowUnavailable(const htmlayout::dom::element& root);
     // Enabled while at least one row is checked.
     void UpdateCreateButton(const htmlayout::dom::element& root) const;
 

@@ -1,0 +1,450 @@
+#include "Model.h"
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+#include <tuple>
+
+namespace {
+
+enum LeaveImport { Imported, LeftAlone };
+
+// One import's view of the world: the last import (every user selected, every leave type listed
+// and imported, removal on, a day more on either side) or this one.
+struct Moment {
+    const World& world;
+    bool now;
+
+    int FirstDay() const { return now ? 0 : -1; }
+    int LastDay() const { return now ? world.days - 1 : world.days; }
+    bool Removal() const { return !now || world.removal; }
+    bool Selected(int user) const { return !now || world.users[user].selected; }
+    int Minutes(const WorldRecord& record) const { return now ? record.now : record.before; }
+    const std::wstring& Comment(const WorldRecord& record) const { return now ? record.commentNow : record.comment; }
+    bool Listed(const WorldLeaveType& type) const { return !now || type.listedNow; }
+
+    // The server sends no working record without time spent; leave comes as it is.
+    bool Loads(const WorldRecord& record) const
+    {
+        const int minutes = Minutes(record);
+        return record.day >= FirstDay() && record.day <= LastDay() && (record.leave ? minutes >= 0 : minutes > 0);
+    }
+    bool IsLoaded(int user) const
+    {
+        for (const WorldRecord& record : world.records)
+            if (record.user == user && Loads(record))
+                return true;
+        return false;
+    }
+
+    // Leave is taken when its type is listed, leave is imported, and its rule fits QuickBooks:
+    // a payroll item when QuickBooks has them, none when it has none.
+    LeaveImport Import(const WorldLeaveType& type) const
+    {
+        if (!now)
+            return Imported;
+        const bool fits = (type.rule == LeaveMapped && world.payrollItems) ||
+                          (type.rule == LeaveWithoutPayrollItem && !world.payrollItems);
+        return type.listedNow && world.importLeave && fits ? Imported : LeftAlone;
+    }
+    std::wstring LeavePayroll(const WorldLeaveType& type) const
+    {
+        return world.payrollItems && (!now || type.rule == LeaveMapped) ? LeavePayrollName(type) : std::wstring();
+    }
+
+    // The wage item entries of an employee are matched on: its first user's.
+    std::wstring MatchedPayroll(int employee) const
+    {
+        for (const WorldUser& user : world.users)
+            if (user.employee == employee)
+                return user.hasPayrollItem ? kWagesName : L"";
+        return L"";
+    }
+
+    std::wstring Description(const WorldTask& task, const std::wstring& comment) const
+    {
+        std::wstring text;
+        if (world.projectNotes)
+            text = task.project;
+        if (world.taskNotes && !task.task.empty())
+            text += (text.empty() ? L"" : L" ") + task.task;
+        if (world.entryNotes && !comment.empty())
+            text += (text.empty() ? L"" : L" : ") + comment;
+        return text;
+    }
+
+    // The entry a server record becomes, its minutes aside.
+    ModelEntry EntryOf(const WorldRecord& record) const
+    {
+        const WorldUser& user = world.users[record.user];
+        ModelEntry entry = { user.employee, record.day, L"", L"", L"", L"", 0, 1 };
+        if (record.leave) {
+            const WorldLeaveType& type = world.leaveTypes[record.task];
+            entry.payrollItem = LeavePayroll(type);
+            entry.notes = type.name;
+            return entry;
+        }
+        const WorldTask& task = world.tasks[record.task];
+        const WorldEmployee& employee = world.employees[user.employee];
+        entry.customerJob = CustomerJobOf(world, task);
+        entry.serviceItem = world.serviceItemGroup
+                                ? task.billingType
+                                : PersonItemName(world, employee.first, employee.middle, employee.last);
+        entry.payrollItem = user.hasPayrollItem ? kWagesName : L"";
+        entry.notes = Description(task, Comment(record));
+        entry.billing = task.billable ? 0 : 1;
+        return entry;
+    }
+};
+
+std::wstring Lower(const std::wstring& text)
+{
+    std::wstring lower(text);
+    for (wchar_t& c : lower)
+        if (c >= L'A' && c <= L'Z')
+            c = static_cast<wchar_t>(c - L'A' + L'a');
+    return lower;
+}
+
+bool IsLeaveShaped(const ModelEntry& entry)
+{
+    return entry.customerJob.empty() && entry.serviceItem.empty() && entry.billing == 1;
+}
+
+// One entry of the preview: an existing entry (or an entry to add) and what becomes of it.
+struct Step {
+    int entry;  // in the company, or -1 for an entry to add
+    ModelEntry added;
+    int minutes;  // what the server total leaves for it
+    bool taken;  // leave the import leaves alone is not
+    bool leave;
+    bool conflict;  // billed: kept as it is, and not counted by the import
+    bool removal;  // the server has nothing (more) for it
+};
+
+class Preview {
+public:
+    Preview(const Moment& moment, const ModelCompany& company) : m_moment(moment), m_company(company) {}
+
+    // The steps of one user's day; entries paired by other groups are not looked at again.
+    void Day(int user, int day, std::vector<Step>& steps)
+    {
+        const World& world = m_moment.world;
+        const int employee = world.users[user].employee;
+        std::vector<int> entries;
+        for (size_t i = 0; i < m_company.size(); ++i)
+            if (m_company[i].employee == employee && m_company[i].day == day)
+                entries.push_back(static_cast<int>(i));
+        std::vector<bool> paired(entries.size(), false);
+        std::vector<const WorldRecord*> records;
+        for (const WorldRecord& record : world.records)
+            if (record.user == user && record.day == day && m_moment.Loads(record))
+                records.push_back(&record);
+        std::vector<bool> grouped(records.size(), false);
+        for (size_t first = 0; first < records.size(); ++first) {
+            if (grouped[first])
+                continue;
+            const ModelEntry head = m_moment.EntryOf(*records[first]);
+            int total = 0;
+            for (size_t n = first; n < records.size(); ++n) {
+                const ModelEntry other = m_moment.EntryOf(*records[n]);
+                if (!grouped[n] && records[n]->leave == records[first]->leave &&
+                    std::tie(other.customerJob, other.serviceItem, other.notes, other.billing, other.payrollItem) ==
+                        std::tie(head.customerJob, head.serviceItem, head.notes, head.billing, head.payrollItem)) {
+                    grouped[n] = true;
+                    total += m_moment.Minutes(*records[n]);
+                }
+            }
+            Group(*records[first], head, total, entries, paired, steps);
+        }
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (!paired[i])
+                Absent(entries[i], steps);
+    }
+
+private:
+    bool Matches(const WorldRecord& record, const ModelEntry& head, const ModelEntry& entry) const
+    {
+        if (record.leave) {
+            const WorldLeaveType& type = m_moment.world.leaveTypes[record.task];
+            return IsLeaveShaped(entry) && entry.notes == type.name &&
+                   (m_moment.Import(type) == LeftAlone || entry.payrollItem == head.payrollItem);
+        }
+        return entry.payrollItem == m_moment.MatchedPayroll(head.employee) && entry.notes == head.notes &&
+               (head.billing == 0) == (entry.billing != 1) && Lower(entry.serviceItem) == Lower(head.serviceItem) &&
+               Lower(entry.customerJob) == Lower(head.customerJob);
+    }
+
+    void Group(const WorldRecord& record, const ModelEntry& head, int total, const std::vector<int>& entries,
+               std::vector<bool>& paired, std::vector<Step>& steps)
+    {
+        const bool leave = record.leave;
+        const bool taken = !leave || m_moment.Import(m_moment.world.leaveTypes[record.task]) == Imported;
+        std::vector<int> matches;
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (!paired[i] && Matches(record, head, m_company[entries[i]])) {
+                paired[i] = true;
+                matches.push_back(entries[i]);
+            }
+        int remaining = total;
+        // Billed time stays; the first unbilled entry takes what is left, later ones nothing.
+        for (int billing : { 2, head.billing }) {
+            for (int index : matches) {
+                if (m_company[index].billing != billing || (billing == 2 && head.billing != 0))
+                    continue;
+                Step step = { index, ModelEntry(), 0, taken, leave, false, false };
+                if (billing == 2) {
+                    remaining -= m_company[index].minutes;
+                    step.conflict = remaining < 0;
+                    step.minutes = m_company[index].minutes;
+                    remaining = std::max(remaining, 0);
+                } else {
+                    step.minutes = taken ? remaining : m_company[index].minutes;
+                    step.removal = taken && remaining == 0;
+                    remaining = taken ? 0 : remaining;
+                }
+                steps.push_back(step);
+            }
+        }
+        if (remaining > 0 && taken) {
+            Step step = { -1, head, remaining, true, leave, false, false };
+            step.added.minutes = remaining;
+            steps.push_back(step);
+        }
+    }
+
+    // A QuickBooks entry the server has nothing for: leave of a type the import does not take
+    // is left alone, whatever its day.
+    void Absent(int index, std::vector<Step>& steps) const
+    {
+        const ModelEntry& entry = m_company[index];
+        const bool conflict = entry.billing == 2;
+        Step step = { index, ModelEntry(), entry.minutes, true, false, conflict, !conflict };
+        const WorldLeaveType* listed = NULL;
+        for (const WorldLeaveType& type : m_moment.world.leaveTypes)
+            if (m_moment.Listed(type) && type.name == entry.notes)
+                listed = &type;
+        if (IsLeaveShaped(entry) && listed && m_moment.Import(*listed) == LeftAlone)
+            step.taken = false;
+        else if (IsLeaveShaped(entry) && listed)
+            step.leave = entry.payrollItem == m_moment.LeavePayroll(*listed);
+        else if (IsLeaveShaped(entry))
+            step.taken = !IsVanishedLeave(entry);
+        steps.push_back(step);
+    }
+
+    // Leave of a type the server no longer lists, known by the load's leave records or by its
+    // rule's payroll item.
+    bool IsVanishedLeave(const ModelEntry& entry) const
+    {
+        const World& world = m_moment.world;
+        for (size_t t = 0; t < world.leaveTypes.size(); ++t) {
+            const WorldLeaveType& type = world.leaveTypes[t];
+            if (m_moment.Listed(type))
+                continue;
+            if (type.rule == LeaveMapped && world.payrollItems && entry.payrollItem == LeavePayrollName(type))
+                return true;
+            for (const WorldRecord& record : world.records)
+                if (record.leave && record.task == static_cast<int>(t) && m_moment.Loads(record) &&
+                    entry.notes == type.name)
+                    return true;
+        }
+        return false;
+    }
+
+    const Moment& m_moment;
+    const ModelCompany& m_company;
+};
+
+// As the import log names an employee.
+std::wstring LogName(const WorldEmployee& employee)
+{
+    return employee.first + L" " + (employee.middle.empty() ? L"" : employee.middle + L" ") + employee.last;
+}
+
+// QuickBooks after the edits made while the import runs, with the indices of the entries they hit.
+ModelCompany EditDuringImport(const World& world, const ModelCompany& before, std::set<int>& edited,
+                              std::set<int>& gone)
+{
+    ModelCompany company = before;
+    for (const WorldEdit& edit : world.edits) {
+        // Each edit finds its entry as the edits before it left QuickBooks.
+        const int index = edit.duringImport ? FindEditedEntry(world, company, edit, &gone) : -1;
+        if (index < 0)
+            continue;
+        ModelEntry& entry = company[index];
+        if (edit.kind == WorldEdit::Bill && entry.customerJob.empty())
+            continue;  // QuickBooks bills only time charged to a customer:job
+        edited.insert(index);
+        if (edit.kind == WorldEdit::Bill)
+            entry.billing = 2;
+        else if (edit.kind == WorldEdit::Retime)
+            entry.minutes = edit.minutes;
+        else if (edit.kind == WorldEdit::Remove)
+            gone.insert(index);
+    }
+    return company;
+}
+
+ModelImport Expect(const Moment& moment, const ModelCompany& before)
+{
+    const World& world = moment.world;
+    ModelImport result;
+    result.refused = false;
+    result.after = before;
+    result.changedEntries = 0;
+    std::map<int, int> loadedUsers;  // by employee
+    for (size_t user = 0; user < world.users.size(); ++user) {
+        const int employee = world.users[user].employee;
+        if (moment.IsLoaded(static_cast<int>(user)) && employee >= 0 && loadedUsers[employee]++ > 0)
+            result.refused = true;  // two users with time on one employee
+    }
+    if (result.refused)
+        return result;
+
+    std::set<int> edited, gone;
+    ModelCompany& company = result.after;
+    company = moment.now ? EditDuringImport(world, before, edited, gone) : before;
+    ModelCompany added;
+    Preview preview(moment, before);
+    for (size_t user = 0; user < world.users.size(); ++user) {
+        if (world.users[user].employee < 0 || !moment.IsLoaded(static_cast<int>(user)))
+            continue;
+        std::vector<Step> steps;
+        for (int day = moment.FirstDay(); day <= moment.LastDay(); ++day)
+            preview.Day(static_cast<int>(user), day, steps);
+        ModelTotals totals = { 0, 0, 0, 0 };
+        const bool selected = moment.Selected(static_cast<int>(user));
+        for (const Step& step : steps) {
+            if (!step.taken)
+                continue;
+            const int quickBooks = step.entry >= 0 ? before[step.entry].minutes : 0;
+            const bool deletes = step.removal && moment.Removal() && !step.conflict;
+            const int after = step.conflict || (step.removal && !deletes) ? quickBooks : deletes ? 0 : step.minutes;
+            totals.before += quickBooks;
+            totals.after += after;
+            if (!selected || step.conflict)
+                continue;
+            const bool writes = step.entry < 0 ? step.minutes > 0 : deletes || (!step.removal && after != quickBooks);
+            if (writes && step.entry >= 0 && edited.count(step.entry)) {
+                ++result.changedEntries;  // changed in QuickBooks since the preview: left as it is
+                continue;
+            }
+            (step.leave ? totals.leave : totals.working) += after;
+            if (!writes)
+                continue;
+            if (step.entry < 0)
+                added.push_back(step.added);
+            else if (deletes)
+                gone.insert(step.entry);
+            else
+                company[step.entry].minutes = step.minutes;
+        }
+        result.users[static_cast<int>(user)] = totals;
+        if (selected) {
+            std::pair<int, int>& logged = result.logged[LogName(world.employees[world.users[user].employee])];
+            logged.first += totals.working;
+            logged.second += totals.leave;
+        }
+    }
+    ModelCompany kept;
+    for (size_t i = 0; i < company.size(); ++i)
+        if (!gone.count(static_cast<int>(i)))
+            kept.push_back(company[i]);
+    kept.insert(kept.end(), added.begin(), added.end());
+    company = kept;
+    return result;
+}
+
+}  // namespace
+
+bool ModelEntry::operator<(const ModelEntry& other) const
+{
+    return std::tie(employee, day, customerJob, serviceItem, payrollItem, notes, minutes, billing) <
+           std::tie(other.employee, other.day, other.customerJob, other.serviceItem, other.payrollItem, other.notes,
+                    other.minutes, other.billing);
+}
+
+bool ModelEntry::operator==(const ModelEntry& other) const
+{
+    return !(*this < other) && !(other < *this);
+}
+
+int FindEditedEntry(const World& world, const ModelCompany& company, const WorldEdit& edit, const std::set<int>* gone)
+{
+    const int employee = world.users[edit.user].employee;
+    int found = -1;
+    for (size_t i = 0; i < company.size(); ++i) {
+        const ModelEntry& entry = company[i];
+        if (employee < 0 || entry.employee != employee || entry.day != edit.day ||
+            (gone && gone->count(static_cast<int>(i))))
+            continue;
+        const bool fits = edit.leave ? entry.customerJob.empty() && entry.notes == world.leaveTypes[edit.task].name
+                                     : entry.customerJob == CustomerJobOf(world, world.tasks[edit.task]);
+        // Of several that fit, the first by their contents: the same one on either side.
+        if (fits && (found < 0 || entry < company[found]))
+            found = static_cast<int>(i);
+    }
+    return found;
+}
+
+ModelImport ExpectLastImport(const World& world)
+{
+    return Expect(Moment { world, false }, ModelCompany());
+}
+
+ModelCompany ExpectCompanyBefore(const World& world, const ModelCompany& lastImport)
+{
+    ModelCompany company = lastImport;
+    for (const WorldEdit& edit : world.edits) {
+        const int index = edit.duringImport ? -1 : FindEditedEntry(world, company, edit);
+        if (index < 0)
+            continue;
+        ModelEntry& entry = company[index];
+        switch (edit.kind) {
+        case WorldEdit::Bill:
+            if (!entry.customerJob.empty())
+                entry.billing = 2;
+            break;
+        case WorldEdit::FlipBillable:
+            if (!entry.customerJob.empty() && entry.billing != 2)
+                entry.billing = 1 - entry.billing;
+            break;
+        case WorldEdit::Retime: entry.minutes = edit.minutes; break;
+        case WorldEdit::Renote: entry.notes = L"renoted"; break;
+        case WorldEdit::Remove: company.erase(company.begin() + index); break;
+        case WorldEdit::Duplicate: company.push_back(ModelEntry(entry)); break;
+        }
+    }
+    for (const WorldForeignEntry& foreign : world.foreign) {
+        ModelEntry entry = { foreign.employee, foreign.day,    L"", L"", L"", foreign.notes,
+                             foreign.minutes,  foreign.billing };
+        if (foreign.task >= 0) {
+            entry.customerJob = CustomerJobOf(world, world.tasks[foreign.task]);
+            entry.serviceItem = world.tasks[foreign.task].billingType;
+        }
+        if (foreign.payroll == 0)
+            entry.payrollItem = kWagesName;
+        else if (foreign.payroll > 0)
+            entry.payrollItem = LeavePayrollName(world.leaveTypes[foreign.payroll - 1]);
+        company.push_back(entry);
+    }
+    return company;
+}
+
+ModelImport ExpectImport(const World& world, const ModelCompany& before)
+{
+    return Expect(Moment { world, true }, before);
+}
+
+std::string DescribeEntry(const ModelEntry& entry)
+{
+    std::ostringstream text;
+    const std::wstring names =
+        entry.customerJob + L"|" + entry.serviceItem + L"|" + entry.payrollItem + L"|" + entry.notes + L"|";
+    text << "E-" << entry.employee << " day " << entry.day << " [";
+    for (wchar_t c : names)
+        text << (c < 128 ? static_cast<char>(c) : '?');
+    text << entry.billing << "] " << entry.minutes;
+    return text.str();
+}
