@@ -1,5 +1,6 @@
 #include "tools/programdriver/SystemKeyboard.h"
 
+#include <iterator>
 #include <vector>
 
 #include "tools/programdriver/DriverError.h"
