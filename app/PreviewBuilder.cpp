@@ -81,7 +81,7 @@ void PreviewBuilder::CompareDay(const Employee& serverUser, const EmployeePtr& q
     diffs.clear();
     ReadDay(serverRecords, entries);
     static const std::wstring noPayrollItem;
-    const std::wstring& payrollName = quickBooksEmployee ? WorkingTimePayrollName(*quickBooksEmployee) : noPayrollItem;
+    const std::wstring& payrollName = quickBooksEmployee ? WorkingTimePayrollName(serverUser) : noPayrollItem;
     for (size_t first = 0; first < m_serverRecords.size(); ++first) {
         if (!m_serverRecords[first].grouped)
             PairGroup(TakeGroup(first, serverUser), quickBooksEmployee, payrollName, diffs);
@@ -289,31 +289,28 @@ void PreviewBuilder::AddUnpairedEntries(DayDiffs& diffs)
     }
 }
 
-// The first rule of each employee and of each user counts, as GetByTarget and GetBySource find them.
+// The first rule of each user counts, as GetBySource finds it. Each user's own rule, not that of
+// the first user mapped to the same employee: the import writes a user's entries with the user's
+// own payroll item, and only under that item are they found again.
 void PreviewBuilder::IndexWorkingTimePayrollNames()
 {
     boost::shared_ptr<PayRollCollection> items = m_model->GetPayrollItems();
     if (!items)
         return;
-    std::map<std::wstring, std::wstring> payrollTargets;
-    for (const boost::shared_ptr<Mapping>& rule : *m_config->GetPayrollTypeMappings())
-        payrollTargets.insert(std::make_pair(rule->GetSource(), rule->GetTarget()));
-    for (const boost::shared_ptr<Mapping>& rule : *m_config->GetEmployeeMappings()) {
-        if (m_payrollNames.count(rule->GetTarget()))
+    for (const boost::shared_ptr<Mapping>& rule : *m_config->GetPayrollTypeMappings()) {
+        if (m_payrollNames.count(rule->GetSource()))
             continue;
-        std::wstring& name = m_payrollNames[rule->GetTarget()];
-        std::map<std::wstring, std::wstring>::const_iterator target = payrollTargets.find(rule->GetSource());
+        std::wstring& name = m_payrollNames[rule->GetSource()];
         try {
-            if (target != payrollTargets.end())
-                name = items->FindByListId(target->second)->GetName();
+            name = items->FindByListId(rule->GetTarget())->GetName();
         } catch (const NotFoundException&) {
         }
     }
 }
 
-const std::wstring& PreviewBuilder::WorkingTimePayrollName(const Employee& quickBooksEmployee) const
+const std::wstring& PreviewBuilder::WorkingTimePayrollName(const Employee& serverUser) const
 {
     static const std::wstring none;
-    std::map<std::wstring, std::wstring>::const_iterator name = m_payrollNames.find(quickBooksEmployee.GetId());
+    std::map<std::wstring, std::wstring>::const_iterator name = m_payrollNames.find(serverUser.GetId());
     return name == m_payrollNames.end() ? none : name->second;
 }

@@ -73,7 +73,7 @@ private:
     void ReadNames(Entry& entry) const;
     LeaveEntries::Kind LeaveKind(Entry& entry) const;
 
-    // payrollName: the QuickBooks employee's working-time payroll item.
+    // payrollName: the server user's working-time payroll item.
     void PairGroup(const Group& group, const EmployeePtr& quickBooksEmployee, const std::wstring& payrollName,
                    DayDiffs& diffs);
     // Fills m_matches with the entries that the group total replaces, or that leave of a type not
@@ -91,14 +91,14 @@ private:
     // Entries no server group took: absent on the server, except leave the import leaves alone.
     void AddUnpairedEntries(DayDiffs& diffs);
 
-    const std::wstring& WorkingTimePayrollName(const Quorvane::Employee& quickBooksEmployee) const;
+    const std::wstring& WorkingTimePayrollName(const Quorvane::Employee& serverUser) const;
     void IndexWorkingTimePayrollNames();
 
     boost::shared_ptr<MainModel> m_model;
     boost::shared_ptr<Quorvane::Config> m_config;
     LeaveEntries m_leave;
-    // Working-time payroll item names by QuickBooks employee ListID, found once per build through
-    // the employee rule that names the employee and that rule's user's payroll rule.
+    // Working-time payroll item names by server user id, found once per build through each
+    // user's payroll rule.
     std::map<std::wstring, std::wstring> m_payrollNames;
     // The day being compared; kept between days so that their storage is reused.
     std::vector<ServerRecord> m_serverRecords;

@@ -52,15 +52,6 @@ struct Moment {
         return world.payrollItems && (!now || type.rule == LeaveMapped) ? LeavePayrollName(type) : std::wstring();
     }
 
-    // The wage item entries of an employee are matched on: its first user's.
-    std::wstring MatchedPayroll(int employee) const
-    {
-        for (const WorldUser& user : world.users)
-            if (user.employee == employee)
-                return user.hasPayrollItem ? kWagesName : L"";
-        return L"";
-    }
-
     std::wstring Description(const WorldTask& task, const std::wstring& comment) const
     {
         std::wstring text;
@@ -170,7 +161,7 @@ private:
             return IsLeaveShaped(entry) && entry.notes == type.name &&
                    (m_moment.Import(type) == LeftAlone || entry.payrollItem == head.payrollItem);
         }
-        return entry.payrollItem == m_moment.MatchedPayroll(head.employee) && entry.notes == head.notes &&
+        return entry.payrollItem == head.payrollItem && entry.notes == head.notes &&
                (head.billing == 0) == (entry.billing != 1) && Lower(entry.serviceItem) == Lower(head.serviceItem) &&
                Lower(entry.customerJob) == Lower(head.customerJob);
     }

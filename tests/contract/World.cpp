@@ -105,13 +105,6 @@ void AddUsers(World& world, Dice& dice)
         }
         user.selected = dice.Chance(80);
         user.hasPayrollItem = world.payrollItems && dice.Chance(85);
-        // Entries are matched by their employee's first rule's payroll item: users who share an
-        // employee share it too, or the program's own entries of the others would never match.
-        for (const WorldUser& other : world.users)
-            if (other.employee >= 0 && other.employee == user.employee) {
-                user.hasPayrollItem = other.hasPayrollItem;
-                break;
-            }
         world.users.push_back(user);
     }
     // An employee that no server user is mapped to, with entries of its own.

@@ -7,6 +7,7 @@
 #include "app/import/ImportRun.h"
 #include "app/import/ImportSnapshot.h"
 #include "core/Event.h"
+#include "core/Mapping.h"
 
 using namespace Quorvane;
 
@@ -43,6 +44,22 @@ void ExpectInStep(ImportHarness& harness)
     EXPECT_EQ(L"ShowImportSucceeded", harness.ViewCalls().back());
 }
 
+// Bob moves onto Ann's employee with a payroll item of his own; only he has time, so Ann is not
+// loaded.
+void BobOnAnnsEmployee(TestCompany& company, bool removal)
+{
+    company.config->SetCanRemoveExistingQBTimeTrack(removal);
+    company.config->GetEmployeeMappings()->GetBySource(L"2")->SetTarget(L"E1", Mapping::Mapped);
+    company.config->GetPayrollTypeMappings()->GetBySource(L"2")->SetTarget(L"P2", Mapping::Mapped);
+    const TestCompany::EmployeePtr bob = company.model->GetServerEmployees()->FindById(L"2");
+    company.AddServerWork(bob, 5, 90, L"Acme", L"Roof", L"paint", 0);
+    company.AddServerWork(bob, 6, 45, L"Acme", L"Roof", L"paint", 1);
+    // The server lists only users with time in the period.
+    boost::shared_ptr<EmployeeCollection> withTime(new EmployeeCollection());
+    withTime->Add(bob);
+    company.model->SetServerEmployees(withTime);
+}
+
 bool RunNow(const boost::function<void()>& call)
 {
     call();
@@ -73,6 +90,27 @@ TEST(Idempotence, ASecondImportWritesNothing)
     harness.Import();
     EXPECT_EQ(10, harness.qb.WriteCount());
     ExpectInStep(harness);
+}
+
+// Users who share an employee may have different payroll items: each one's entries are found
+// again under the item the import wrote them with, so they are neither added twice nor deleted.
+TEST(Idempotence, AUserSharingAnEmployeeKeepsHisOwnPayrollItem)
+{
+    for (int removal = 0; removal <= 1; ++removal) {
+        SCOPED_TRACE(removal);
+        ImportHarness harness;
+        harness.qb.AddPayrollItem(L"P2", L"Overtime");
+        harness.server = [removal](TestCompany& company) { BobOnAnnsEmployee(company, removal != 0); };
+        harness.Load();
+        harness.Import();
+        ASSERT_EQ(2u, harness.qb.Entries().size());
+        harness.Load();
+        EXPECT_EQ(0, harness.PendingChanges());
+        harness.qb.ClearTrace();
+        harness.Import();
+        EXPECT_TRUE(harness.qb.Trace().empty());
+        EXPECT_EQ(2u, harness.qb.Entries().size());
+    }
 }
 
 TEST(Idempotence, ARunFailedAtAnyWriteThenRunAgainEndsInStep)
