@@ -80,6 +80,8 @@ void MoveFocusByUser(Document& document, Element* element, bool byMouse)
 Element* FocusableAncestor(Element& element)
 {
     for (Element* e = &element; e; e = e->Parent()) {
+        if (e->Tag() == "button" && e->AttributeOr("role") == L"dropdown")
+            continue;  // a select's drop button: its select takes the focus, whatever its tabindex
         if (e->GetControl() && e->GetControl()->IsFocusable())
             return e;
         if (e->HasAttribute("tabindex") || StyleProperty(*e, "focusable") == L"true")

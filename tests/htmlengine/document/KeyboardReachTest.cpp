@@ -101,6 +101,20 @@ TEST_F(KeyboardReach, AHiddenFocusedButtonIsNotPressed)
     EXPECT_EQ(std::vector<std::string> { "enterUp()" }, events_);
 }
 
+// A press on a select's drop button focuses the select, so its keys work from there on.
+TEST_F(KeyboardReach, ThePressOnADropButtonFocusesItsSelect)
+{
+    Load("<select id=s><caption></caption><button role=dropdown tabindex=-1 id=drop></button>"
+         "<popup><option value=1>One</option><option value=2>Two</option></popup></select>");
+    HTMLayoutTestClick(Find("#drop"), 0);
+    EXPECT_NE(0u, State(Find("#s")) & STATE_FOCUS);
+    Key(VK_F4);  // the click opened it: F4 closes
+    Key(VK_DOWN, KEYBOARD_ALT);  // opens on the first
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_EQ(L"\"2\"", Value(Find("#s")));
+}
+
 // A menu the page opens itself closes on the keys that open a drop-down, and keeps them.
 TEST_F(KeyboardReach, AnOpenListClosesOnF4AndAltArrowsAndKeepsTheirRelease)
 {
