@@ -169,6 +169,22 @@ TEST_F(LeavePage, WorkingTimeRowsOfferWhatEachEmployeeIsPaidBy)
     EXPECT_EQ(Mapping::NotMapped, PayrollRule(L"4").GetState()) << "a user not imported has no row";
 }
 
+TEST_F(LeavePage, SavingUnchangedKeepsEveryWorkingTimeRule)
+{
+    company.AddPayrollItem(L"P-H", L"Hourly");
+    AddUser(L"1", L"Ann", L"Ash", Mapping::Mapped, L"Q-ANN", Mapping::Mapped, L"P-H");
+    AddUser(L"2", L"Bo", L"Birch", Mapping::CreateNew, L"", Mapping::NoPayrollItemRequired);
+    AddUser(L"3", L"Cy", L"Cole", Mapping::Mapped, L"Q-CY", Mapping::NoPayrollItemRequired);
+    company.AddQuickBooksEmployee(L"Q-ANN", L"Ann", L"Ash");
+    company.AddQuickBooksEmployee(L"Q-CY", L"Cy", L"Cole")->SetUsesTimeData(false);
+    Open(5);
+    page.Click(ById("Save"));
+    EXPECT_EQ(L"P-H", PayrollRule(L"1").GetTarget());
+    EXPECT_EQ(Mapping::NoPayrollItemRequired, PayrollRule(L"2").GetState())
+        << "a new employee's rule that the select cannot show";
+    EXPECT_EQ(Mapping::NoPayrollItemRequired, PayrollRule(L"3").GetState());
+}
+
 TEST_F(LeavePage, AnEmployeeMappingChangeAddsOrRemovesTheUsersRow)
 {
     company.AddPayrollItem(L"P-H", L"Hourly");

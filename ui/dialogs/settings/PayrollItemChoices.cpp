@@ -78,7 +78,10 @@ std::wstring LeaveTimeAndPayrollTab::BuildPayrollItemSelect(const std::wstring& 
 {
     MappingSelect select(id, std::wstring());
     AddItemOptions(select, items, state, target);
-    return select.Markup(UndecidedOption(Mapping::NotMapped).WithValue(std::wstring()), true);
+    // "No item needed" has no option of its own: until the user chooses, the row keeps it, so that
+    // a Save without changes does not turn it into an open question.
+    const int undecided = state == Mapping::NoPayrollItemRequired ? state : Mapping::NotMapped;
+    return select.Markup(UndecidedOption(undecided).WithValue(std::wstring()), true);
 }
 
 LeaveTimeAndPayrollTab::PayRollsPtr
