@@ -185,6 +185,19 @@ TEST_F(LeavePage, SavingUnchangedKeepsEveryWorkingTimeRule)
     EXPECT_EQ(Mapping::NoPayrollItemRequired, PayrollRule(L"3").GetState());
 }
 
+TEST_F(LeavePage, AnEmployeeThatNowUsesTimeDataIsAskedForAPayrollItem)
+{
+    company.AddPayrollItem(L"P-H", L"Hourly");
+    AddUser(L"3", L"Cy", L"Cole", Mapping::Mapped, L"Q-CY", Mapping::NoPayrollItemRequired);
+    company.AddQuickBooksEmployee(L"Q-CY", L"Cy", L"Cole")->SetUsesTimeData(false);
+    company.AddQuickBooksEmployee(L"Q-DI", L"Di", L"Dunn");
+    Open(3);
+    page.Choose(ById("3"), L"Q-DI");
+    EXPECT_EQ(L"1", CaptionState(ById("pr3")));
+    page.Click(ById("Save"));
+    EXPECT_EQ(Mapping::NotMapped, PayrollRule(L"3").GetState());
+}
+
 TEST_F(LeavePage, AnEmployeeMappingChangeAddsOrRemovesTheUsersRow)
 {
     company.AddPayrollItem(L"P-H", L"Hourly");

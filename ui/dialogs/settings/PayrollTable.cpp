@@ -63,9 +63,12 @@ std::wstring PayrollRow(const MainModel& model, const Config& config, const Empl
         cell = NotRequiredCell(id, NoItemsText(model, config, user.GetId()));
     } else {
         const Mapping& payrollMapping = *payrollMappings.GetBySource(user.GetId());
-        cell = L"<td>" +
-               LeaveTimeAndPayrollTab::BuildPayrollItemSelect(id, *items, payrollMapping.GetState(),
-                                                              payrollMapping.GetTarget()) +
+        // The items of an employee still to be created are not known yet, so its "no item
+        // needed" stands; anyone else who is offered items is asked for one.
+        int state = payrollMapping.GetState();
+        if (state == Mapping::NoPayrollItemRequired && employeeMapping.GetState() != Mapping::CreateNew)
+            state = Mapping::NotMapped;
+        cell = L"<td>" + LeaveTimeAndPayrollTab::BuildPayrollItemSelect(id, *items, state, payrollMapping.GetTarget()) +
                L"</td>";
     }
     return L"<tr>" + UserCell(user, employeeMapping) + cell + L"</tr>";
