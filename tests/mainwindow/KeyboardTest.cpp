@@ -177,6 +177,40 @@ TEST_F(Keyboard, PanelsOpenOnTheirDefaultButtonAndEscapeAnswersThemAsCancel)
     EXPECT_TRUE(TakeCalls().empty());
 }
 
+// Import is disabled while its run asks the question, so the panel cannot hand the focus back
+// to it: the focus returns once the button is enabled again, whether the run ends before or
+// after the answer, and only while nothing else has taken the focus meanwhile.
+TEST_F(Keyboard, EscapeOnTheImportsQuestionReturnsTheFocusToImport)
+{
+    company.config->GetSelectedEmployees()->insert(L"1");
+    view->RefreshSummary();
+    for (bool endsFirst : { false, true }) {
+        ASSERT_TRUE(TabTo("#import")) << Focused();
+        Key(VK_RETURN);
+        EXPECT_EQ((Calls { "StartImport check" }), TakeCalls());
+        view->OnImportStarted();
+        view->ShowAbsentTimeTrack(false);
+        if (endsFirst)
+            view->OnImportFinished();
+        Key(VK_ESCAPE);
+        ASSERT_FALSE(IsShown("#absentTimeTrackBody"));
+        if (!endsFirst)
+            view->OnImportFinished();
+        Key(VK_SHIFT);
+        EXPECT_EQ("import", Focused()) << (endsFirst ? "the run ended first" : "the answer came first");
+    }
+
+    // The user moved on before the run ended: the focus stays where they put it.
+    ASSERT_TRUE(TabTo("#import"));
+    Key(VK_RETURN);
+    view->OnImportStarted();
+    view->ShowAbsentTimeTrack(false);
+    Key(VK_ESCAPE);
+    ASSERT_TRUE(TabTo("#name_2"));
+    view->OnImportFinished();
+    EXPECT_EQ("name_2", Focused());
+}
+
 TEST_F(Keyboard, TheLoginPanelFocusesItsFirstEmptyFieldAndEscapeLeavesItOpen)
 {
     struct Case {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "PageFixture.h"
+#include "tests/support/WindowKeys.h"
 
 using htmlayout::dom::element;
 
@@ -28,6 +29,12 @@ tr[hiderow] { display: none; }
   <tr id="t0"><th id="th0">Name</th><th id="th1">Code</th></tr>
   <tr id="t1"><td>pear</td><td>2</td></tr><tr id="t2"><td>Zebra</td><td>3</td></tr>
   <tr id="t3"><td>apple</td><td>1</td></tr></table>
+<table class="single" id="mapped" fixedrows="1">
+  <tr id="p0"><th>Name</th></tr>
+  <tr id="p1"><td><select id="drop"><caption></caption><button role="dropdown" tabindex="-1"></button>
+    <popup><option value="a" selected>a</option><option value="b">b</option></popup></select></td></tr>
+  <tr id="p2"><td><input id="edit" value="text"></td></tr>
+  <tr id="p3"><td><input type="checkbox" id="tick"></td></tr></table>
 </body></html>)";
 
 class GridTest : public PageTest {
@@ -128,6 +135,29 @@ TEST_F(GridTest, PageKeysWithNoRowPastTheLimitKeepTheCurrentRow)
     EXPECT_EQ("s3", Current("#single"));
     Key("#single", VK_PRIOR);
     EXPECT_EQ("s3", Current("#single"));
+}
+
+// A drop-down or an edit in a row keeps the keys it uses; a check box does not use the arrows.
+TEST_F(GridTest, KeysAControlInARowUsesAreLeftToIt)
+{
+    Key("#mapped", VK_DOWN);
+    ASSERT_EQ("p1", Current("#mapped"));
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#drop"));
+    PressWindowKey(hwnd_, VK_DOWN, VK_MENU);
+    EXPECT_TRUE(page.HasState("#drop popup", STATE_EXPANDED)) << "Alt+Down did not open the drop-down";
+    PressWindowKey(hwnd_, VK_ESCAPE);
+    EXPECT_FALSE(page.HasState("#drop popup", STATE_EXPANDED));
+    PressWindowKey(hwnd_, VK_DOWN);
+    EXPECT_STREQ(L"b", page.Find("#drop").get_value().get_string(nullptr).c_str());
+    EXPECT_EQ("p1", Current("#mapped"));
+
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#edit"));
+    PressWindowKey(hwnd_, VK_DOWN);
+    EXPECT_EQ("p1", Current("#mapped")) << "Down in an edit moved the row";
+
+    HTMLayoutTestSetFocus(hwnd_, page.Find("#tick"));
+    PressWindowKey(hwnd_, VK_DOWN);
+    EXPECT_EQ("p2", Current("#mapped"));
 }
 
 TEST_F(GridTest, CtrlAChecksEveryDataRowOnlyWithMultiple)

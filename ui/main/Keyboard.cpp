@@ -41,8 +41,10 @@ bool MainView::on_focus(HELEMENT, HELEMENT target, UINT eventType)
         CollapseExplanations(Root());
     const wchar_t* id = source.get_attribute("id");
     // What a panel holds is gone once it closes: the focus returns there by the engine's panels.
-    if (eventType == FOCUS_GOT && id && !source.select_parent_w(L".overlay").is_valid())
-        m_lastFocusId = id;
+    // What has no id cannot be found again: focusing it forgets the last one, which then takes
+    // the focus from nothing.
+    if (eventType == FOCUS_GOT && !source.select_parent_w(L".overlay").is_valid())
+        m_lastFocusId = id ? id : L"";
     return false;
 }
 

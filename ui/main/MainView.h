@@ -139,7 +139,7 @@ private:
     bool m_proceedPending;
     // The question asked on closing during an import, while it is open.
     CloseQuestion m_closeQuestion;
-    // The id of the element outside the panels that had the focus last.
+    // The id of the element outside the panels that had the focus last; empty when it has none.
     std::wstring m_lastFocusId;
 };
 

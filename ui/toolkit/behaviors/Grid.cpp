@@ -112,6 +112,21 @@ bool is_navigation_key(UINT key_code)
            key_code == VK_PRIOR || key_code == VK_NEXT;
 }
 
+// A drop-down or an edit in a row moves its choice or caret by these keys itself, and the
+// drop-down opens by Alt with an arrow: the rows move only by the keys nothing inside wants.
+bool is_kept_by_focus(const dom::element& table, const dom::element& focus, UINT keyboard_state)
+{
+    if (keyboard_state & KEYBOARD_ALT)
+        return true;
+    if (!focus.is_valid() || focus == table)
+        return false;
+    dom::element control = focus.select_parent_w(L"select, textarea, input");
+    if (!control.is_valid())
+        return false;
+    const wchar_t* type = control.get_attribute("type");
+    return !type || !(wcseq(type, L"checkbox") || wcseq(type, L"radio"));
+}
+
 bool is_smooth_key(UINT key_code)
 {
     return key_code != VK_UP && key_code != VK_DOWN;
@@ -143,7 +158,7 @@ bool grid::on_mouse(HELEMENT he, HELEMENT target, UINT event_type, POINT, UINT b
     return false;
 }
 
-bool grid::on_key(HELEMENT he, HELEMENT, UINT event_type, UINT key_code, UINT keyboard_state)
+bool grid::on_key(HELEMENT he, HELEMENT target, UINT event_type, UINT key_code, UINT keyboard_state)
 {
     if (event_type != KEY_DOWN)
         return false;
@@ -154,7 +169,7 @@ bool grid::on_key(HELEMENT he, HELEMENT, UINT event_type, UINT key_code, UINT ke
         checkall(table, true);
         return true;
     }
-    if (!is_navigation_key(key_code))
+    if (!is_navigation_key(key_code) || is_kept_by_focus(table, dom::element(target), keyboard_state))
         return false;
     // With no row to go to, the current row stays.
     dom::element row = row_for_key(table, key_code);
