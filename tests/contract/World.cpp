@@ -194,24 +194,27 @@ int Renumbered(int value, int removed)
     return value == removed ? -1 : value - (value > removed ? 1 : 0);
 }
 
+// The items that did not point at the removed index, their pointers renumbered.
+template <typename T>
+std::vector<T> RenumberedKeeping(const std::vector<T>& items, int T::*pointer, int removed)
+{
+    std::vector<T> kept;
+    for (T item : items) {
+        item.*pointer = Renumbered(item.*pointer, removed);
+        if (item.*pointer >= 0)
+            kept.push_back(item);
+    }
+    return kept;
+}
+
 World WithoutUser(const World& world, int index)
 {
     World smaller = world;
     smaller.users = Without(world.users, index);
     for (WorldUser& user : smaller.users)
         user.duplicateOf = Renumbered(user.duplicateOf, index);
-    smaller.records.clear();
-    for (WorldRecord record : world.records) {
-        record.user = Renumbered(record.user, index);
-        if (record.user >= 0)
-            smaller.records.push_back(record);
-    }
-    smaller.edits.clear();
-    for (WorldEdit edit : world.edits) {
-        edit.user = Renumbered(edit.user, index);
-        if (edit.user >= 0)
-            smaller.edits.push_back(edit);
-    }
+    smaller.records = RenumberedKeeping(world.records, &WorldRecord::user, index);
+    smaller.edits = RenumberedKeeping(world.edits, &WorldEdit::user, index);
     return smaller;
 }
 
@@ -222,12 +225,7 @@ World WithoutEmployee(const World& world, int index)
     smaller.employees = Without(world.employees, index);
     for (WorldUser& user : smaller.users)
         user.employee = Renumbered(user.employee, index);
-    smaller.foreign.clear();
-    for (WorldForeignEntry entry : world.foreign) {
-        entry.employee = Renumbered(entry.employee, index);
-        if (entry.employee >= 0)
-            smaller.foreign.push_back(entry);
-    }
+    smaller.foreign = RenumberedKeeping(world.foreign, &WorldForeignEntry::employee, index);
     return smaller;
 }
 
