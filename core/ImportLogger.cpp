@@ -170,8 +170,10 @@ void ImportLogger::Finish()
     if (!m_logger)
         return;
     bool statusesValid = WriteSummary();
-    m_inUse.Close();
+    // Held through the rename (its sharing allows it): another run must never find it free and
+    // finish it as interrupted in between.
     MoveToFinalName();
+    m_inUse.Close();
     m_logger.reset();
     if (!statusesValid)
         throw 1;

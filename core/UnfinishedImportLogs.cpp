@@ -89,8 +89,10 @@ void FinishLog(const std::wstring& folder, const std::wstring& path)
     if (!log.Open(path, OPEN_EXISTING, File::ReadAppendAlone))
         return;
     std::string bytes;
-    if (!ReadAll(log, bytes))
+    if (!ReadAll(log, bytes)) {
+        AppendToConnectorLog(L"An unfinished import log could not be read; it stays at " + path);
         return;
+    }
     if (bytes.empty()) {
         // Stopped before its first line: there is nothing to keep.
         log.Close();
@@ -100,7 +102,11 @@ void FinishLog(const std::wstring& folder, const std::wstring& path)
     const std::vector<std::string> lines = WholeLines(bytes);
     DateTime start;
     DateTime end;
-    if (!FindRange(lines, start, end) || (!lines.empty() && StartsWith(lines.back(), kTotalsLine)))
+    if (!FindRange(lines, start, end)) {
+        AppendToConnectorLog(L"An unfinished import log names no period; it stays at " + path);
+        return;
+    }
+    if (!lines.empty() && StartsWith(lines.back(), kTotalsLine))
         return;
     if ((lines.empty() || lines.back() != kInterruptedSummary[kSummaryLines - 1]) && !AppendSummary(log, bytes))
         return;

@@ -116,7 +116,8 @@ echo "demo: built in $(($(date +%s) - begin)) s"
 wait "$prefix_job" || { echo "demo: the Wine prefix could not be set up (see $state/prefix.log)" >&2; exit 1; }
 
 # The simulator is registered on every run (the build may move).
-"$wine" regsvr32 /s "$(winepath "$build/tools/qbsim/qbsim.dll")"
+"$wine" regsvr32 /s "$(winepath "$build/tools/qbsim/qbsim.dll")" ||
+  { echo "demo: the QuickBooks simulator could not be registered in $WINEPREFIX" >&2; exit 1; }
 
 # The demo server on loopback, its dates moved to the current weeks.
 python3 "$root/tools/demo-server/server.py" --data demo --relative-to-today --port 0 \
@@ -143,7 +144,8 @@ fi
 
 # The company's settings: pointed at this run's server, with the demo's rules only the first time.
 [ -f "$company_file" ] || cp "$root/tools/qbsim/demo-company.json" "$company_file"
-"$wine" "$build/tools/demo-settings/demo_settings.exe" "$company_name" "$url" JSmith secret >/dev/null
+"$wine" "$build/tools/demo-settings/demo_settings.exe" "$company_name" "$url" JSmith secret >"$state/settings.log" 2>&1 ||
+  { echo "demo: the company's settings could not be written (see $state/settings.log)" >&2; exit 1; }
 
 QBSIM_COMPANY=$(winepath "$company_file")
 export QBSIM_COMPANY

@@ -24,19 +24,6 @@ protected:
         TakeCalls();
     }
 
-    void Key(UINT key)
-    {
-        PostMessageW(view->GetHwnd(), WM_KEYDOWN, key, 1);
-        PostMessageW(view->GetHwnd(), WM_KEYUP, key, 0xC0000001);
-        Dispatch();
-    }
-    void Dispatch()
-    {
-        MSG message;
-        while (PeekMessageW(&message, view->GetHwnd(), 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-        HTMLayoutTestFlushPostedEvents(view->GetHwnd());
-    }
     void Focus(const char* selector) { HTMLayoutTestSetFocus(view->GetHwnd(), page.Find(selector)); }
     // Tab until the element has the focus; false when a whole round never reached it.
     bool TabTo(const char* selector)
@@ -47,19 +34,6 @@ protected:
             Key(VK_TAB);
         }
         return false;
-    }
-    std::string Focused()
-    {
-        HELEMENT focus = page.FirstMatch(":focus");
-        if (!focus)
-            return "none";
-        const wchar_t* id = htmlayout::dom::element(focus).get_attribute("id");
-        return id ? Narrow(id)
-                  : Narrow(L"<" +
-                           std::wstring(htmlayout::dom::element(focus).get_attribute("class")
-                                            ? htmlayout::dom::element(focus).get_attribute("class")
-                                            : L"") +
-                           L">");
     }
     bool MenuOpen() { return page.HasState("#cal > popup", STATE_EXPANDED); }
 };

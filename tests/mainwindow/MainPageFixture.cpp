@@ -1,4 +1,5 @@
 #include "MainPageFixture.h"
+#include "htmlengine/api/EngineTestHooks.h"
 
 std::string Narrow(const std::wstring& text)
 {
@@ -45,4 +46,26 @@ void MainPageTest::RunWhile(const std::function<void()>& drive, DWORD limitMilli
 {
     EXPECT_TRUE(driver_.RunWhile([&] { view->Run(true); }, drive, limitMilliseconds))
         << "the message loop did not end by itself";
+}
+
+void MainPageTest::Key(UINT key)
+{
+    PostMessageW(view->GetHwnd(), WM_KEYDOWN, key, 1);
+    PostMessageW(view->GetHwnd(), WM_KEYUP, key, 0xC0000001);
+    MSG message;
+    while (PeekMessageW(&message, view->GetHwnd(), 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    HTMLayoutTestFlushPostedEvents(view->GetHwnd());
+}
+
+std::string MainPageTest::Focused()
+{
+    HELEMENT focus = page.FirstMatch(":focus");
+    if (!focus)
+        return "none";
+    const htmlayout::dom::element element(focus);
+    if (const wchar_t* id = element.get_attribute("id"))
+        return Narrow(id);
+    const wchar_t* kind = element.get_attribute("class");
+    return Narrow(L"<" + std::wstring(kind ? kind : L"") + L">");
 }

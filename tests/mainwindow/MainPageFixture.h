@@ -22,6 +22,10 @@ protected:
 
     bool IsShown(const char* selector) { return page.HasState(selector, STATE_EXPANDED); }
     bool IsDisabled(const char* selector) { return page.HasState(selector, STATE_DISABLED); }
+    // A key as the keyboard sends it: its messages posted to the window, then dispatched.
+    void Key(UINT key);
+    // The focused element's id, "<its class>" when it has none, or "none".
+    std::string Focused();
 
     // A script call as the page makes it.
     bool Call(const char* name, std::vector<json::value> arguments = std::vector<json::value>());

@@ -7,24 +7,6 @@ namespace {
 
 class ModalPanels : public MainPageTest {
 protected:
-    void Key(UINT key)
-    {
-        PostMessageW(view->GetHwnd(), WM_KEYDOWN, key, 1);
-        PostMessageW(view->GetHwnd(), WM_KEYUP, key, 0xC0000001);
-        MSG message;
-        while (PeekMessageW(&message, view->GetHwnd(), 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-        HTMLayoutTestFlushPostedEvents(view->GetHwnd());
-    }
-
-    std::string Focused()
-    {
-        HELEMENT focus = page.FirstMatch(":focus");
-        return focus ? Narrow(htmlayout::dom::element(focus).get_attribute("id")
-                                  ? htmlayout::dom::element(focus).get_attribute("id")
-                                  : L"(no id)")
-                     : "none";
-    }
     bool FocusInside(const char* panel)
     {
         HELEMENT focus = page.FirstMatch(":focus");

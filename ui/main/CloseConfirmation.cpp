@@ -3,6 +3,7 @@
 namespace {
 
 const int kCloseConfirmationDialog = 153;
+const int kQuestionText = 100;  // the dialog's text, as the resource script numbers it
 
 void CentreOnOwner(HWND dialog)
 {
@@ -48,8 +49,7 @@ void ShowImportEndedInCloseConfirmation(HWND question)
 {
     if (!question)
         return;
-    SetWindowTextW(FindWindowExW(question, nullptr, L"Static", nullptr),
-                   L"The import has finished. Would you like to exit?");
+    SetDlgItemTextW(question, kQuestionText, L"The import has finished. Would you like to exit?");
     SetDlgItemTextW(question, IDOK, L"Exit");
     SetDlgItemTextW(question, IDCANCEL, L"Cancel");
 }
