@@ -12,6 +12,18 @@
 
 namespace faults {
 
+// Ana Lind in the demo company, with her first wage item.
+const wchar_t kAnaLind[] = L"8000001F-1197423841";
+const wchar_t kAnaLindWages[] = L"80000008-1197423841";
+// Two of her entries, which Quorvane does not have.
+const wchar_t kAnaLindEntry[] = L"80000042-1197423841";
+const wchar_t kAnaLindOtherEntry[] = L"80000045-1197423841";
+
+inline bool Contains(const std::wstring& text, const std::wstring& part)
+{
+    return text.find(part) != std::wstring::npos;
+}
+
 // Waits for the main window's error panel and gives its title.
 std::wstring WaitForErrorPanel(driver::PageWindow& window);
 // Its "Close"; a panel whose closing reloads then shows the loading view.

@@ -13,18 +13,6 @@ using namespace faults;
 
 namespace {
 
-// Ana Lind in the demo company, with her first wage item.
-const wchar_t kAnaLind[] = L"8000001F-1197423841";
-const wchar_t kAnaLindWages[] = L"80000008-1197423841";
-// Two of her entries, which Quorvane does not have.
-const wchar_t kAnaLindEntry[] = L"80000042-1197423841";
-const wchar_t kAnaLindOtherEntry[] = L"80000045-1197423841";
-
-bool Contains(const std::wstring& text, const std::wstring& part)
-{
-    return text.find(part) != std::wstring::npos;
-}
-
 size_t CountOf(const std::vector<std::wstring>& lines, const std::wstring& line)
 {
     return static_cast<size_t>(std::count(lines.begin(), lines.end(), line));

@@ -11,11 +11,6 @@
 
 namespace {
 
-bool Contains(const std::wstring& text, const std::wstring& part)
-{
-    return text.find(part) != std::wstring::npos;
-}
-
 class KeyboardDuringImport : public AcceptanceTest {
 protected:
     void SetUp() override
@@ -108,7 +103,7 @@ TEST_F(KeyboardDuringImport, AltF4AsksWhileTheImportGoesOnAndStopEndsItAtTheNext
 {
     const HWND question = AskToCloseDuringImport();
     driver::PageWindow& window = m_bookkeeper->MainWindow();
-    EXPECT_TRUE(Contains(driver::ChildTexts(question), L"Stop import"));
+    EXPECT_TRUE(faults::Contains(driver::ChildTexts(question), L"Stop import"));
     const int shown = Progress(window);
     LetTheImportMovePast(shown);
     EXPECT_GT(Progress(window), shown) << "the progress stood still behind the question";
@@ -122,8 +117,8 @@ TEST_F(KeyboardDuringImport, AltF4AsksWhileTheImportGoesOnAndStopEndsItAtTheNext
     EXPECT_EQ(0u, m_program->Process().ExitCode());
     EXPECT_LE(EntryAdds(), written + 1) << "the import went on past the entry it was writing";
     const std::wstring log = OnlyLog();
-    EXPECT_TRUE(Contains(log, L"Import process was interrupted by user")) << driver::Narrow(log);
-    EXPECT_FALSE(Contains(log, L"finished successfully")) << driver::Narrow(log);
+    EXPECT_TRUE(faults::Contains(log, L"Import process was interrupted by user")) << driver::Narrow(log);
+    EXPECT_FALSE(faults::Contains(log, L"finished successfully")) << driver::Narrow(log);
 }
 
 // Behind the question the import reaches its end: the question no longer offers to stop it,
@@ -137,12 +132,13 @@ TEST_F(KeyboardDuringImport, AnImportThatEndsBehindTheQuestionIsReportedFinished
     HWND question = nullptr;
     driver::WaitUntil(L"the question to stop offering to stop the import", [&] {
         question = driver::FindShownWindow(m_program->Process().Id(), driver::kDialogClass, driver::kProgramTitle);
-        return question && !Contains(driver::ChildTexts(question), L"Stop import");
+        return question && !faults::Contains(driver::ChildTexts(question), L"Stop import");
     });
-    EXPECT_TRUE(Contains(driver::ChildTexts(question), L"finished")) << driver::Narrow(driver::ChildTexts(question));
+    EXPECT_TRUE(faults::Contains(driver::ChildTexts(question), L"finished"))
+        << driver::Narrow(driver::ChildTexts(question));
     driver::PressKey(question, VK_RETURN);
     ASSERT_TRUE(m_program->Process().WaitForExit(30000));
     const std::wstring log = OnlyLog();
-    EXPECT_TRUE(Contains(log, L"finished successfully")) << driver::Narrow(log);
-    EXPECT_FALSE(Contains(log, L"interrupted")) << driver::Narrow(log);
+    EXPECT_TRUE(faults::Contains(log, L"finished successfully")) << driver::Narrow(log);
+    EXPECT_FALSE(faults::Contains(log, L"interrupted")) << driver::Narrow(log);
 }

@@ -23,11 +23,6 @@ const wchar_t kMissingDataTitle[] = L"Quorvane Pellworth - Missing Data";
 const wchar_t kSummaryRows[] = L"#TTTotalTableBody > tr";
 const wchar_t kNames[] = L"#TTTotalTableBody > tr span.employee";
 const wchar_t kPresets[] = L"#cal popup > option";
-// Ana Lind in the demo company, her first wage item, and two of her entries that Quorvane lacks:
-// with John Q Smith's time going to her, the import asks what to do with them.
-const wchar_t kAnaLind[] = L"8000001F-1197423841";
-const wchar_t kAnaLindWages[] = L"80000008-1197423841";
-const wchar_t kAnaLindEntries[][20] = { L"80000042-1197423841", L"80000045-1197423841" };
 const wchar_t kJohnQSmith[] = L"7";
 // The preset the walk chooses, and its range type.
 const wchar_t kPreset[] = L"Previous week";
@@ -64,11 +59,14 @@ protected:
     void MapJohnToAnaWithAbsentEntries()
     {
         boost::shared_ptr<Quorvane::Config> config = SavedSettings();
-        config->GetEmployeeMappings()->GetBySource(kJohnQSmith)->SetTarget(kAnaLind, Quorvane::Mapping::Mapped);
-        config->GetPayrollTypeMappings()->GetBySource(kJohnQSmith)->SetTarget(kAnaLindWages, Quorvane::Mapping::Mapped);
+        config->GetEmployeeMappings()->GetBySource(kJohnQSmith)->SetTarget(faults::kAnaLind, Quorvane::Mapping::Mapped);
+        config->GetPayrollTypeMappings()
+            ->GetBySource(kJohnQSmith)
+            ->SetTarget(faults::kAnaLindWages, Quorvane::Mapping::Mapped);
         ASSERT_TRUE(Quorvane::SaveConfig(m_stage->CompanyName(), config));
         const std::wstring day = Quorvane::DateRange(kPresetType).GetStart().ToString();
-        for (const wchar_t* entry : kAnaLindEntries)
+        // With John Q Smith's time going to Ana Lind, the import asks what to do with her entries.
+        for (const wchar_t* entry : { faults::kAnaLindEntry, faults::kAnaLindOtherEntry })
             faults::EditCompany(m_stage->CompanyFile(), L"TimeEntries", entry, L"{\"TxnDate\": \"" + day + L"\"}");
     }
 
