@@ -13,6 +13,13 @@ void ShowWaitCursor()
     SetCursor(LoadCursorW(NULL, IDC_WAIT));
 }
 
+// The summary's rows are built unticked: the selection is emptied with them, as a load does, so
+// the boxes, the footer and what Import Selected takes stay one.
+void ClearSelection(Config& config)
+{
+    config.GetSelectedEmployees()->clear();
+}
+
 void CarryPassword(Config& edited, Config& old)
 {
     Config::ConnectionOptions options = *edited.GetConnectionOptions();
@@ -67,8 +74,8 @@ void MainController::ShowMissingData()
         return;
     if (!GetDialogRunner().RunMissingData(m_view->GetHwnd(), m_model))
         return;
-    KeepDialogChanges();
     // The model holds what was created: the summary stops showing it as missing without a reload.
+    ChangeSettings(&ClearSelection);
     m_view->RefreshSummary();
 }
 

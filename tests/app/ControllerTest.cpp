@@ -132,15 +132,17 @@ TEST_F(ControllerTest, SettingsNotConfirmedChangeNothing)
     EXPECT_TRUE(Settle().empty());
 }
 
-// Created items are in the model already: the summary shows them at once, without a reload.
-TEST_F(ControllerTest, CreatedMissingItemsRefreshTheSummaryWithoutALoad)
+// Created items are in the model already: the summary shows them at once, without a reload,
+// with its rows unticked and so nothing selected.
+TEST_F(ControllerTest, CreatedMissingItemsRefreshTheSummaryWithoutALoadOrASelection)
 {
-    InstallSettings(L"");
+    InstallSettings(L"")->GetSelectedEmployees()->insert(L"1");
     m_controller->ShowMissingData();
     EXPECT_TRUE(Settle().empty());
     m_dialogs.missingDataChanged = true;
     m_controller->ShowMissingData();
     EXPECT_EQ(Calls { "RefreshSummary()" }, Settle());
+    EXPECT_TRUE(m_model->GetConfig()->GetSelectedEmployees()->empty());
 }
 
 TEST_F(ControllerTest, OnlyNewDatesStartALoad)
