@@ -3,7 +3,6 @@
 namespace {
 
 const int kCloseConfirmationDialog = 153;
-const int kQuestionText = 100;  // the dialog's text, as the resource script numbers it
 
 void CentreOnOwner(HWND dialog)
 {
@@ -23,33 +22,21 @@ INT_PTR CALLBACK ConfirmCloseDialogProc(HWND dialog, UINT message, WPARAM wParam
 {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        if (CloseQuestion* question = reinterpret_cast<CloseQuestion*>(lParam))
-            question->dialog = dialog;
         CentreOnOwner(dialog);
         return TRUE;
     }
     if (message != WM_COMMAND || (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL))
         return 0;
-    CloseQuestion* question = reinterpret_cast<CloseQuestion*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (LOWORD(wParam) == IDOK && question && question->confirmed)
-        question->confirmed();
+    const boost::function<void()>* confirmed =
+        reinterpret_cast<const boost::function<void()>*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (LOWORD(wParam) == IDOK && confirmed && *confirmed)
+        (*confirmed)();
     EndDialog(dialog, LOWORD(wParam));
     return 0;
 }
 
-void AskToStopImport(HINSTANCE instance, HWND owner, CloseQuestion& question)
+void AskToStopImport(HINSTANCE instance, HWND owner, const boost::function<void()>& confirmed)
 {
-    question.dialog = nullptr;
     DialogBoxParamW(instance, MAKEINTRESOURCEW(kCloseConfirmationDialog), owner, ConfirmCloseDialogProc,
-                    reinterpret_cast<LPARAM>(&question));
-    question.dialog = nullptr;
-}
-
-void ShowImportEndedInCloseConfirmation(HWND question)
-{
-    if (!question)
-        return;
-    SetDlgItemTextW(question, kQuestionText, L"The import has finished. Would you like to exit?");
-    SetDlgItemTextW(question, IDOK, L"Exit");
-    SetDlgItemTextW(question, IDCANCEL, L"Cancel");
+                    reinterpret_cast<LPARAM>(&confirmed));
 }

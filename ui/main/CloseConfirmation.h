@@ -4,21 +4,11 @@
 
 #include <boost/function.hpp>
 
-// The question while it is open: its window, and what "Stop import and exit" (or "Exit", once
-// the import ended under the question) does. That runs before the question goes away, so an
-// import that goes on meanwhile is already asked to stop when the window is seen to close.
-struct CloseQuestion {
-    HWND dialog;
-    boost::function<void()> confirmed;
-};
-
-// Asks, modally. A dialog that cannot be shown counts as "Back to import": a failure must
-// never stop an import.
-void AskToStopImport(HINSTANCE instance, HWND owner, CloseQuestion& question);
-
-// The import ended while the question is open: it says so and no longer offers to stop it.
-void ShowImportEndedInCloseConfirmation(HWND question);
+// Asks, modally. "Stop import and exit" runs `confirmed` before the question goes away, so an
+// import that goes on meanwhile is already asked to stop when the window is seen to close. A
+// dialog that cannot be shown counts as "Back to import": a failure must never stop an import.
+void AskToStopImport(HINSTANCE instance, HWND owner, const boost::function<void()>& confirmed);
 
 // The dialog procedure of dialog 153: centred on its owner, ended by either button. Its
-// creation parameter, when not null, is the CloseQuestion it fills and acts on.
+// creation parameter, when not null, points to what "Stop import and exit" runs.
 INT_PTR CALLBACK ConfirmCloseDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

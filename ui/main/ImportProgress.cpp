@@ -1,6 +1,5 @@
 // The view's import progress, data-load progress and the state of the "import" button.
 #include "app/MainModel.h"
-#include "ui/main/CloseConfirmation.h"
 #include "ui/main/MainView.h"
 #include "ui/shared/PageText.h"
 #include "ui/main/ProgressPanel.h"
@@ -77,7 +76,6 @@ void MainView::OnImportFinished()
     m_importRunning = false;
     if (m_closeRequested)
         PostQuitMessage(0);
-    ShowImportEndedInCloseConfirmation(m_closeQuestion.dialog);
     mainpage::SetEnabled(Root().get_element_by_id("import"), true);
     // Answered "return to preview" before the run ended: the focus waited for Import.
     EnsureFocus();

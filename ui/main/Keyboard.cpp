@@ -25,12 +25,23 @@ void CollapseExplanations(const element& root)
 
 }  // namespace
 
+// Escape answers the panel the key came from, the topmost (keys reach nothing behind a shown
+// one), as its Cancel or Close button would. Views and the window have no Cancel: there Escape
+// closes a legend's explanation at most.
 bool MainView::on_key(HELEMENT, HELEMENT target, UINT eventType, UINT key, UINT keyboardState)
 {
-    if (eventType != KEY_DOWN)
+    if (eventType != KEY_DOWN || key != VK_ESCAPE || keyboardState != 0)
         return false;
-    if (key == VK_ESCAPE && keyboardState == 0)
-        return PressCancel(element(target));
+    element panel = element(target).select_parent_w(L".overlay");
+    if (!panel.is_valid()) {
+        CollapseExplanations(Root());
+        return false;
+    }
+    std::vector<element> buttons;
+    panel.find_all(&buttons, "button.cancel");
+    for (element& button : buttons)
+        if (Usable(button))
+            return button.click();
     return false;
 }
 
@@ -45,23 +56,6 @@ bool MainView::on_focus(HELEMENT, HELEMENT target, UINT eventType)
     // the focus from nothing.
     if (eventType == FOCUS_GOT && !source.select_parent_w(L".overlay").is_valid())
         m_lastFocusId = id ? id : L"";
-    return false;
-}
-
-// The panel the key came from is the topmost: keys reach nothing behind a shown one. With no
-// panel the window has no Cancel: Escape closes a legend's explanation at most.
-bool MainView::PressCancel(const element& source)
-{
-    element panel = source.select_parent_w(L".overlay, #SiteWasChanged");
-    if (!panel.is_valid()) {
-        CollapseExplanations(Root());
-        return false;
-    }
-    std::vector<element> buttons;
-    panel.find_all(&buttons, "button.cancel");
-    for (element& button : buttons)
-        if (Usable(button))
-            return button.click();
     return false;
 }
 

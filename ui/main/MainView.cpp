@@ -13,8 +13,7 @@ MainView::MainView()
       m_importRunning(false),
       m_closeRequested(false),
       m_absentTimeTrackShown(false),
-      m_proceedPending(false),
-      m_closeQuestion()
+      m_proceedPending(false)
 {
 }
 

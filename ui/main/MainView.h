@@ -10,7 +10,6 @@
 
 #include "app/IMainView.h"
 #include "app/IMainViewNotification.h"
-#include "ui/main/CloseConfirmation.h"
 #include "ui/toolkit/Element.h"
 #include "ui/toolkit/EventHandler.h"
 
@@ -109,8 +108,6 @@ private:
     void SelectRows(int mode);
     void UpdateTotals();
 
-    // Clicks the Cancel or Close button of the panel the key came from, if any.
-    bool PressCancel(const htmlayout::dom::element& source);
     // A legend icon's explanation, opened by a click or Enter; a second one closes it.
     void ShowExplanation(const htmlayout::dom::element& icon);
     void EnsureFocus();
@@ -137,8 +134,6 @@ private:
     bool m_absentTimeTrackShown;
     // The absent-time-track question was answered before the run that asked had ended.
     bool m_proceedPending;
-    // The question asked on closing during an import, while it is open.
-    CloseQuestion m_closeQuestion;
     // The id of the element outside the panels that had the focus last; empty when it has none.
     std::wstring m_lastFocusId;
 };

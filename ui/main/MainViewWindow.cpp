@@ -52,8 +52,7 @@ void MainView::OnCloseRequested()
         PostQuitMessage(0);
         return;
     }
-    m_closeQuestion.confirmed = boost::bind(&MainView::CloseConfirmed, this);
-    AskToStopImport(m_instance, m_window, m_closeQuestion);
+    AskToStopImport(m_instance, m_window, boost::bind(&MainView::CloseConfirmed, this));
 }
 
 void MainView::CloseConfirmed()
