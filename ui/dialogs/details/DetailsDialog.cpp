@@ -70,7 +70,7 @@ void DetailsDialog::ChooseInitialTab(const element& root)
 
 bool DetailsDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
 {
-    const char* name = CallForEscape(element::root_element(hwnd), params.method_name);
+    const char* name = params.method_name;
     if (htmlayout::streq(name, "closeDialog")) {
         PostCloseMessage(hwnd);
         return true;

@@ -1,7 +1,6 @@
 #include "ui/dialogs/details/DialogSupport.h"
 
 #include "ui/toolkit/ElementHelpers.h"
-#include "json/TextHelpers.h"
 
 namespace {
 
@@ -20,12 +19,6 @@ StopCreationQuestion g_stopCreationQuestion = &AskWithMessageBox;
 void PostCloseMessage(HWND dialog)
 {
     PostMessageW(dialog, WM_CLOSE, 0, 0);
-}
-
-const char* CallForEscape(const htmlayout::dom::element& root, const char* name)
-{
-    const bool panelShown = (root.get_element_by_id("ErrorBodyDialog").get_state() & STATE_EXPANDED) != 0;
-    return panelShown && htmlayout::streq(name, "closeDialog") ? "OnCloseErrorDialog" : name;
 }
 
 void SetStopCreationQuestion(StopCreationQuestion question)

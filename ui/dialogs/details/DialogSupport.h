@@ -22,10 +22,6 @@ private:
 // Ends the modal run: the dialog window closes as through its close box.
 void PostCloseMessage(HWND dialog);
 
-// The script call that the page's Escape ("closeDialog") stands for: while the error panel
-// shows, Escape closes the panel as its Close button does, and only the panel.
-const char* CallForEscape(const htmlayout::dom::element& root, const char* name);
-
 // Asks whether to stop creating items in QuickBooks and close the window: true for yes. A
 // message box over the dialog; tests put their own answer in its place (null restores it).
 typedef bool (*StopCreationQuestion)(HWND dialog);

@@ -74,7 +74,7 @@ LRESULT MissingDataDialog::on_document_complete()
 bool MissingDataDialog::handle_scripting_call(HELEMENT he, XCALL_PARAMS& params)
 {
     const element root = element::root_element(hwnd);
-    const char* name = CallForEscape(root, params.method_name);
+    const char* name = params.method_name;
     if (htmlayout::streq(name, "closeDialog"))
         PostCloseMessage(hwnd);
     else if (htmlayout::streq(name, "OnCreateMissingDataClick")) {

@@ -172,7 +172,6 @@ void MissingItemsTable::OnRunEnded()
         EnableCheckBoxes(root);
         SetEmployeeChoiceEnabled(root, true);
         button.set_text(kCreateText);
-        ShowNothingLeftWhenEmpty(root);
     }
     const RunEnded ended = m_ended;
     m_ended.clear();

@@ -11,8 +11,6 @@ using namespace Quorvane;
 
 namespace {
 
-const wchar_t kNothingLeft[] =
-    L"Nothing is left to create: QuickBooks has every customer, job, employee and service item the import needs.";
 const wchar_t kCannotBeListed[] =
     L"The missing items cannot be listed. Please check how service items are named on the import settings tab, "
     L"then hit 'Reload' on the main Pellworth window and open this list again.";
@@ -51,10 +49,6 @@ void MissingItemsTable::BuildMissingItemsTable(const element& root) const
     element tbody = root.get_element_by_id("MissingItemItemId");
     if (!tbody.is_valid())
         return;
-    if (m_statuses->empty()) {
-        ShowMessage(tbody, L"nothing-left", kNothingLeft);
-        return;
-    }
     MarkupWriter markup;
     for (MissingItemStatusList::const_iterator status = m_statuses->begin(); status != m_statuses->end(); ++status)
         WriteRow(**status, markup);
@@ -71,15 +65,6 @@ void MissingItemsTable::ShowUnavailable(const element& root)
         ShowMessage(tbody, L"unavailable", kCannotBeListed);
 }
 
-// The last row created leaves no empty table behind: the table says that nothing is left.
-void MissingItemsTable::ShowNothingLeftWhenEmpty(const element& root) const
-{
-    element tbody = root.get_element_by_id("MissingItemItemId");
-    if (tbody.is_valid() && !tbody.find_first("tr[valueName]").is_valid())
-        ShowMessage(tbody, L"nothing-left", kNothingLeft);
-}
-
-// One cell across the table: the dialog's has a column of related employees, the tab's not.
 void MissingItemsTable::ShowMessage(element tbody, const wchar_t* cssClass, const std::wstring& text) const
 {
     const wchar_t* columns = m_layout == DialogLayout ? L"5" : L"4";

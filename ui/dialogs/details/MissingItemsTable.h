@@ -69,7 +69,6 @@ private:
     void OnRunEnded() override;
     htmlayout::dom::element Root() const;
 
-    void ShowNothingLeftWhenEmpty(const htmlayout::dom::element& root) const;
     void ShowMessage(htmlayout::dom::element tbody, const wchar_t* cssClass, const std::wstring& text) const;
     void WriteRow(const Quorvane::MissingItemStatus& status, MarkupWriter& markup) const;
     void OpenCell(const wchar_t* width, MarkupWriter& markup) const;
