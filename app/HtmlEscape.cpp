@@ -24,17 +24,9 @@ std::wstring HtmlAttributeEscape(const std::wstring& text)
     return Quorvane::ReplaceAll(HtmlEscape(text), L"\r", L"&#13;");
 }
 
-namespace {
-
-bool StartsWith(const std::wstring& text, const wchar_t* prefix)
-{
-    return text.compare(0, std::wstring(prefix).size(), prefix) == 0;
-}
-
-}  // namespace
-
 bool IsOpenableLink(const std::wstring& url)
 {
     const std::wstring lower = Quorvane::ToLower(url);
+    using Quorvane::StartsWith;
     return StartsWith(lower, L"http://") || StartsWith(lower, L"https://") || StartsWith(lower, L"mailto:");
 }

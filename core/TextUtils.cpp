@@ -165,4 +165,14 @@ std::wstring TruncateWithEllipsis(const std::wstring& text, int maxLength)
     return text.substr(0, kept) + L"...";
 }
 
+bool StartsWith(std::wstring_view text, std::wstring_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
 }  // namespace Quorvane

@@ -1,6 +1,7 @@
 #pragma once
 // Small stateless text functions for names, file names and durations.
 #include <string>
+#include <string_view>
 
 namespace Quorvane {
 
@@ -30,6 +31,10 @@ bool EqualsIgnoringCase(const std::wstring& one, const std::wstring& other);
 
 // 450 -> "7:30"; zeroText for 0; negative minutes get a leading "-".
 std::wstring FormatMinutes(int minutes, const std::wstring& zeroText);
+
+// Whether the text begins with the prefix, compared code unit by code unit.
+bool StartsWith(std::wstring_view text, std::wstring_view prefix);
+bool StartsWith(std::string_view text, std::string_view prefix);
 
 // Shortens with "..." past maxLength; maxLength <= 0 leaves the text unchanged.
 std::wstring TruncateWithEllipsis(const std::wstring& text, int maxLength);

@@ -15,11 +15,6 @@ const size_t kLongestServerIdentity = 1000;
 
 const wchar_t kRequiredService[] = L"QBService_v1";
 
-bool StartsWith(const std::wstring& text, const std::wstring& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 bool EndsWith(const std::wstring& text, const std::wstring& suffix)
 {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;

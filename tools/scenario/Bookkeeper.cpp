@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/TextUtils.h"
 #include "tools/programdriver/DriverError.h"
 
 using driver::DriverError;
@@ -20,11 +21,6 @@ const wchar_t kEndedWithProblems[] = L"#idCompletedWithErrorState";
 // A load or an import of the demo company on a busy machine.
 const DWORD kLoadTimeoutMs = 60000;
 const int kDaysPerWeek = 7;
-
-bool StartsWith(const std::wstring& text, const std::wstring& start)
-{
-    return text.compare(0, start.size(), start) == 0;
-}
 
 std::wstring Nth(const std::wstring& rows, size_t index)
 {
@@ -136,7 +132,7 @@ void Bookkeeper::ChooseInRows(PageWindow& dialog, const std::wstring& rows, cons
         // Whole rows, so that the index counts the header rows too, as :nth-child does.
         std::vector<std::wstring> texts = dialog.Texts(rows);
         auto row = std::find_if(texts.begin(), texts.end(),
-                                [&](const std::wstring& text) { return StartsWith(text, choice.first); });
+                                [&](const std::wstring& text) { return Quorvane::StartsWith(text, choice.first); });
         if (row == texts.end())
             throw DriverError(L"no row of " + rows + L" is for " + choice.first);
         dialog.Choose(Nth(rows, row - texts.begin()) + L" select", choice.second);
