@@ -6,7 +6,6 @@
 #include "core/ImportLogName.h"
 #include "core/KnownFolders.h"
 #include "core/LocalClock.h"
-#include "core/UnfinishedImportLogs.h"
 #include "core/TextUtils.h"
 
 namespace Quorvane {
@@ -39,6 +38,9 @@ bool IsValidStatus(int status)
 
 }  // namespace
 
+const wchar_t ImportLogger::kSummaryHeading[] = L"Summary";
+const wchar_t ImportLogger::kTotalsLineStart[] = L"\tTotal imported:";
+
 bool ImportLogger::EmployeeKey::operator<(const EmployeeKey& other) const
 {
     if (displayName != other.displayName)
@@ -61,7 +63,6 @@ ImportLogger::ImportLogger(const std::wstring& companyName, const DateTime& star
 
 void ImportLogger::Init()
 {
-    FinishUnfinishedImportLogs(m_companyName);
     std::wstring folder = CompanyLogFolder(m_companyName);
     wchar_t temporary[MAX_PATH] = {};
     if (folder.empty() || !CreateFolderTree(folder) || !GetTempFileNameW(folder.c_str(), L"", 0, temporary)) {
@@ -182,7 +183,7 @@ void ImportLogger::Finish()
 bool ImportLogger::WriteSummary()
 {
     Write(L"");
-    Write(L"Summary");
+    Write(kSummaryHeading);
     if (m_outcome == InterruptedByUser)
         Write(L"\tImport process was interrupted by user");
     else if (m_outcome == InterruptedByError)
@@ -199,7 +200,8 @@ bool ImportLogger::WriteSummary()
         totalLeave += it->second->leaveMinutes;
     }
     Write(L"\t---");
-    Write(L"\tTotal imported:  Working time " + LogTime(totalWorking) + L", Leave time " + LogTime(totalLeave));
+    Write(std::wstring(kTotalsLineStart) + L"  Working time " + LogTime(totalWorking) + L", Leave time " +
+          LogTime(totalLeave));
     return statusesValid;
 }
 

@@ -33,6 +33,9 @@ class ImportLogger : private boost::noncopyable {
 public:
     enum Outcome { Finished = 0, InterruptedByUser = 1, InterruptedByError = 2 };
     enum ProblemLevel { WarningLevel = 1, ErrorLevel = 2 };
+    // The summary's heading, and the start of its last line: a log that has it was finished.
+    static const wchar_t kSummaryHeading[];
+    static const wchar_t kTotalsLineStart[];
 
     // Sets up at once; when that fails, every writing operation does nothing.
     ImportLogger(const std::wstring& companyName, const DateTime& start, const DateTime& end);

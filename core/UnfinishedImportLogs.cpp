@@ -8,6 +8,7 @@
 #include "core/ImportLogDates.h"
 #include "core/ImportLogName.h"
 #include "core/ImportLogger.h"
+#include "core/TextUtils.h"
 
 namespace Quorvane {
 namespace Logging {
@@ -16,14 +17,19 @@ namespace {
 
 const size_t kMaxLogSize = 64 * 1024 * 1024;
 const char kLineEnd[] = "\r\n";
-// The last line of the summary a run writes itself.
-const char kTotalsLine[] = "\tTotal imported:";
-// The summary of a run that never wrote its own; its last line marks a log finished here.
+// The summary of a run that never wrote its own, after its heading; its last line marks a log
+// finished here.
 const char* const kInterruptedSummary[] = {
-    "", "Summary", "\tImport process was interrupted: Pellworth stopped before the import ended",
+    "\tImport process was interrupted: Pellworth stopped before the import ended",
     "\tThe times it imported are not known; reload to see what is left to import"
 };
 const size_t kSummaryLines = sizeof(kInterruptedSummary) / sizeof(kInterruptedSummary[0]);
+
+// The logger's own texts are ASCII.
+std::string Ascii(const wchar_t* text)
+{
+    return std::string(text, text + wcslen(text));
+}
 
 // The whole lines of the log; a line cut short by the stop has no line end and is left out.
 std::vector<std::string> WholeLines(const std::string& bytes)
@@ -36,11 +42,6 @@ std::vector<std::string> WholeLines(const std::string& bytes)
         lines.push_back(bytes.substr(start, end - start));
         start = end + 2;
     }
-}
-
-bool StartsWith(const std::string& line, const char* prefix)
-{
-    return line.compare(0, std::string(prefix).size(), prefix) == 0;
 }
 
 // The header names the range in plain ASCII.
@@ -66,6 +67,7 @@ bool ReadAll(File& log, std::string& bytes)
 bool AppendSummary(File& log, const std::string& bytes)
 {
     std::string summary = bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, kLineEnd) == 0 ? "" : kLineEnd;
+    summary += kLineEnd + Ascii(ImportLogger::kSummaryHeading) + kLineEnd;
     for (size_t i = 0; i < kSummaryLines; ++i)
         summary += std::string(kInterruptedSummary[i]) + kLineEnd;
     return log.Write(summary.data(), static_cast<DWORD>(summary.size())) && log.Flush();
@@ -106,7 +108,7 @@ void FinishLog(const std::wstring& folder, const std::wstring& path)
         AppendToConnectorLog(L"An unfinished import log names no period; it stays at " + path);
         return;
     }
-    if (!lines.empty() && StartsWith(lines.back(), kTotalsLine))
+    if (!lines.empty() && StartsWith(lines.back(), Ascii(ImportLogger::kTotalsLineStart)))
         return;
     if ((lines.empty() || lines.back() != kInterruptedSummary[kSummaryLines - 1]) && !AppendSummary(log, bytes))
         return;

@@ -286,10 +286,10 @@ std::map<std::wstring, std::string> FilesIn(const std::wstring& folder)
 
 }  // namespace
 
-// A run stopped with the program leaves its log a temporary file. The next run of the company
+// A run stopped with the program leaves its log a temporary file. The next load of the company
 // finishes it as an interrupted run's log under the range's next name, with every line it holds,
-// deletions included, and then writes its own log apart.
-TEST_F(ImportLog, ALogLeftUnfinishedIsFinishedAsInterruptedByTheNextRun)
+// deletions included; the next run writes its own log apart.
+TEST_F(ImportLog, ALogLeftUnfinishedIsFinishedAsInterruptedByTheNextLoad)
 {
     const std::wstring folder = ClearedLogFolder(L"Stopped Co");
     {
@@ -298,6 +298,7 @@ TEST_F(ImportLog, ALogLeftUnfinishedIsFinishedAsInterruptedByTheNextRun)
         stopped.BeginEmployee(L"Ann Archer", L"1", L"ann", EmployeeStatus::Ok);
         stopped.AddProblem(ImportLogger::WarningLevel, L"Time entry deleted", L"Date: 2012-03-05");
     }
+    FinishUnfinishedImportLogs(L"Stopped Co");
     ImportLogger next(L"Stopped Co", kStart, kEnd);
     next.WriteHeader(L"server");
     next.Finish();
