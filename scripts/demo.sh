@@ -18,10 +18,6 @@ build="$root/build"
 state="$build/demo"
 company_file="$state/company.json"
 company_name="Harbor Lane Builders"
-# Processor time of a first build of the demo's programs (measured here: 18 minutes of one
-# core); the estimate shares it among the cores this machine has free now, plus half a minute
-# for configuring and the last links.
-first_build_core_seconds=1070
 mkdir -p "$state"
 
 # With the user's display the window's prefix; without one the tour's, so that the tour's fresh
@@ -80,18 +76,12 @@ EOF
 prefix_job=$!
 started="$started $prefix_job"
 
-# The build, summarised: an estimate before a first one, a line of progress now and then, the
-# end of the log when it fails.
+# The build, summarised: a line of progress now and then, the end of the log when it fails.
 log="$state/build.log"
 if [ -f "$build/ui/main/Pellworth.exe" ]; then
   echo "demo: bringing the build up to date (log: $log)"
 else
-  cores=$(nproc)
-  load=$(cut -d' ' -f1 /proc/loadavg)
-  minutes=$(awk -v work="$first_build_core_seconds" -v cores="$cores" -v load="$load" \
-    'BEGIN { free = cores * cores / (cores + load); printf "%d", (work / free + 30) / 60 + 0.99 }')
-  echo "demo: first build: about $minutes minutes on $cores cores with a load of $load," \
-    "only what the demo runs (log: $log)"
+  echo "demo: first build, only what the demo runs (log: $log)"
 fi
 begin=$(date +%s)
 "$root/scripts/build.sh" x86_64 "$build" demo_programs >"$log" 2>&1 &

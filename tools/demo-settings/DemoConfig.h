@@ -1,7 +1,8 @@
 #pragma once
 // The demo company's settings as a bookkeeper leaves them after setting the program up once:
 // the demo server's address and account with a remembered password, the customer and job
-// rules, and a rule for each of the demo data set's users. Each start of the demo seeds them.
+// rules, and a rule for each of the demo data set's users. The demo seeds the rules on its first
+// start only; later starts point the connection at their server and keep what was mapped.
 #include <string>
 
 #include <boost/shared_ptr.hpp>
