@@ -14,6 +14,27 @@
 
 using htmlayout::dom::element;
 
+namespace {
+
+const int kWidth = 1012;
+const int kHeight = 600;
+
+// The page at its full width, and at its full height where the screen has room for the window.
+void SetPageSize(HWND window, element& root)
+{
+    root.set_style_attribute("width", std::to_wstring(kWidth).c_str());
+    RECT frame = { 0, 0, kWidth, kHeight };
+    RECT work;
+    if (!AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                            static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE))) ||
+        !SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
+        return;
+    if (frame.bottom - frame.top <= work.bottom - work.top)
+        root.set_style_attribute("height", std::to_wstring(kHeight).c_str());
+}
+
+}  // namespace
+
 DetailsDialog::DetailsDialog(HWND parent, const boost::shared_ptr<MainModel>& model)
     : htmlayout::dialog(parent), m_model(model), m_openWorkingLeaveTimeTab(false), m_dataChanged(false)
 {
@@ -49,7 +70,7 @@ LRESULT DetailsDialog::on_document_complete()
     SetWindowTextW(hwnd, L"Quorvane Pellworth - Preview Import Results");
     element root = element::root_element(hwnd);
     FillEmployeeSelect(root, *m_model, m_employeeId);
-    root.set_style_attribute("width", L"1012");
+    SetPageSize(hwnd, root);
     const TabCollection::TabMap tabs = m_tabs.GetTabs();
     // A tab that fails leaves the other one standing.
     for (TabCollection::TabMap::const_iterator tab = tabs.begin(); tab != tabs.end(); ++tab)
