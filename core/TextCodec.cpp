@@ -146,4 +146,10 @@ WideToUtf8::WideToUtf8(const wchar_t* text)
         EncodeUtf8(text, std::wcslen(text), m_buffer);
 }
 
+std::string Narrow(const std::wstring& text)
+{
+    WideToUtf8 bytes(text);
+    return std::string(bytes.c_str(), bytes.size());
+}
+
 }  // namespace Quorvane

@@ -15,6 +15,9 @@ void DecodeUtf8(const unsigned char* bytes, size_t length, WideBuffer& output);
 // Encodes up to `length` units, stopping early at a NUL unit.
 void EncodeUtf8(const wchar_t* units, size_t length, ByteBuffer& output);
 
+// The text as UTF-8 in a narrow string: for messages, exception texts and test output.
+std::string Narrow(const std::wstring& text);
+
 class Utf8ToWide {
 public:
     // Length 0 means the bytes end at the first NUL; a null pointer gives an empty text.

@@ -322,7 +322,7 @@ TEST_F(LiveLoad, EachLoginFailureShowsItsOwnText)
         { "unknown server error",
           L"{\"methods\": {\"SyncService_v1.getGeneralSettings\": {\"mode\": \"error\", \"code\": 42}}}", 0,
           "Can not connect to Quorvane, Unknown error occured." },
-        { "server not found", 0, closed.c_str(), "The provided URL is not valid, The site at ?" },
+        { "server not found", 0, closed.c_str(), "The provided URL is not valid, The site at \xE2\x80\x98" },
         { "no address", 0, L"", "Cannot connect to Quorvane, The provided URL is not valid" },
         { "port out of range", 0, L"http://127.0.0.1:99999/rpc",
           "Cannot connect to Quorvane, The provided URL is not valid" },

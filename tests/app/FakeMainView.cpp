@@ -2,15 +2,11 @@
 
 #include <sstream>
 
-namespace {
+#include "core/TextCodec.h"
 
-std::string Narrow(const std::wstring& text)
-{
-    std::string narrow;
-    for (wchar_t c : text)
-        narrow += c < 128 ? static_cast<char>(c) : '?';
-    return narrow;
-}
+using Quorvane::Narrow;
+
+namespace {
 
 std::string Join(const std::vector<std::string>& parts)
 {

@@ -6,15 +6,11 @@
 
 #include "app/NameMapping.h"
 #include "TestCompany.h"
+#include "core/TextCodec.h"
 
 using namespace Quorvane;
 
 namespace {
-
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
 
 // "source>target state" per rule, in list order.
 std::string DescribeRules(const MappingCollection& rules)

@@ -3,16 +3,12 @@
 #include "MarchFortnightCompany.h"
 #include "app/missing/MissingItemsController.h"
 #include "core/EmployeeDiff.h"
+#include "core/TextCodec.h"
 #include "ui/dialogs/details/PreviewRows.h"
 
 using namespace Quorvane;
 
 namespace {
-
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
 
 std::string Describe(const std::vector<CustomerJobPayroll>& rows)
 {

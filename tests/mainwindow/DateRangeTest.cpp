@@ -42,9 +42,8 @@ protected:
     }
     std::string Sent(const Quorvane::DateRange& range)
     {
-        return "ChangeDateRange " + std::to_string(range.GetRangeType()) + " " +
-               RecordingNotification::Narrow(range.GetStart().ToString()) + " " +
-               RecordingNotification::Narrow(range.GetEnd().ToString());
+        return "ChangeDateRange " + std::to_string(range.GetRangeType()) + " " + Narrow(range.GetStart().ToString()) +
+               " " + Narrow(range.GetEnd().ToString());
     }
 };
 

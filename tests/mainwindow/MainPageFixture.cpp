@@ -1,11 +1,6 @@
 #include "MainPageFixture.h"
 #include "htmlengine/api/EngineTestHooks.h"
 
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
-
 void MainPageTest::SetUp()
 {
     view->SetNotification(controller);

@@ -10,6 +10,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include "HandBuiltPreviewCompany.h"
+#include "core/TextCodec.h"
 #include "RecordingNotification.h"
 #include "UiDriver.h"
 #include "tests/support/PageProbe.h"
@@ -52,4 +53,4 @@ protected:
     PageProbe page;  // the view's page, once SetUp has made its window
 };
 
-std::string Narrow(const std::wstring& text);
+using Quorvane::Narrow;

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/TextCodec.h"
+
 namespace driver {
 
 class DriverError : public std::runtime_error {
@@ -10,6 +12,6 @@ public:
     explicit DriverError(const std::wstring& what);
 };
 
-std::string Narrow(const std::wstring& text);
+using Quorvane::Narrow;
 
 }  // namespace driver
