@@ -8,6 +8,9 @@ namespace driver {
 const wchar_t kMainWindowClass[] = L"WIN32";
 const wchar_t kDialogClass[] = L"#32770";
 const wchar_t kProgramTitle[] = L"Quorvane Pellworth";
+const wchar_t kSettingsTitle[] = L"Quorvane Pellworth - Settings";
+const wchar_t kPreviewTitle[] = L"Quorvane Pellworth - Preview Import Results";
+const wchar_t kMissingDataTitle[] = L"Quorvane Pellworth - Missing Data";
 
 Program::Program(const std::wstring& executable, const EnvironmentAdditions& environment)
     : m_process(new ProgramProcess(executable, environment))

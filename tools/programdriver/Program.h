@@ -17,6 +17,9 @@ namespace driver {
 extern const wchar_t kMainWindowClass[];
 extern const wchar_t kDialogClass[];
 extern const wchar_t kProgramTitle[];
+extern const wchar_t kSettingsTitle[];
+extern const wchar_t kPreviewTitle[];
+extern const wchar_t kMissingDataTitle[];
 
 class Program {
 public:

@@ -10,6 +10,8 @@ namespace driver {
 
 // How long a step waits for the program unless it says otherwise.
 const DWORD kStepTimeoutMs = 30000;
+// A load or an import of the demo company on a busy machine.
+const DWORD kLoadTimeoutMs = 60000;
 
 // True once the condition holds; false when the time ran out first.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs);

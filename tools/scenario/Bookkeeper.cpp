@@ -6,20 +6,19 @@
 #include "tools/programdriver/DriverError.h"
 
 using driver::DriverError;
+using driver::kLoadTimeoutMs;
+using driver::kMissingDataTitle;
+using driver::kPreviewTitle;
+using driver::kSettingsTitle;
 using driver::PageWindow;
 
 namespace scenario {
 
 namespace {
 
-const wchar_t kSettingsTitle[] = L"Quorvane Pellworth - Settings";
-const wchar_t kPreviewTitle[] = L"Quorvane Pellworth - Preview Import Results";
-const wchar_t kMissingDataTitle[] = L"Quorvane Pellworth - Missing Data";
 const wchar_t kSummaryRows[] = L"#TTTotalTableBody > tr";
 const wchar_t kSucceeded[] = L"#idCompletedSuccessfullyState";
 const wchar_t kEndedWithProblems[] = L"#idCompletedWithErrorState";
-// A load or an import of the demo company on a busy machine.
-const DWORD kLoadTimeoutMs = 60000;
 const int kDaysPerWeek = 7;
 
 std::wstring Nth(const std::wstring& rows, size_t index)
