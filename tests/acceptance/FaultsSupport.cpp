@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/FileContents.h"
+#include "core/TextCodec.h"
 #include "tools/programdriver/DriverError.h"
 #include "tools/qbsim/CompanyStore.h"
 #include "tools/qbsim/Control.h"
@@ -50,7 +51,8 @@ std::wstring ReadLog(const std::wstring& path)
     std::string bytes;
     if (Quorvane::ReadFileContents(path, 16u << 20, bytes) != Quorvane::FileRead)
         throw driver::DriverError(L"cannot read the import log " + path);
-    return std::wstring(bytes.begin(), bytes.end());
+    Quorvane::Utf8ToWide text(bytes.data(), static_cast<int>(bytes.size()));
+    return std::wstring(text.c_str(), text.size());
 }
 
 void EditCompany(const std::wstring& companyFile, const std::wstring& list, const std::wstring& id,
