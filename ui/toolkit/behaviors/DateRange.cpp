@@ -1,6 +1,7 @@
 #include "ui/toolkit/behaviors/DateRange.h"
 
 #include <string>
+#include <vector>
 
 #include "core/DateRange.h"
 #include "json/TextHelpers.h"
@@ -54,6 +55,10 @@ void open_menu(const dom::element& widget)
 {
     dom::element popup = daterange::get_popup(widget);
     const wchar_t* type = widget.get_attribute("rangeType");
+    std::vector<dom::element> earlier;
+    popup.find_all(&earlier, ":root>option:checked");
+    for (dom::element& option : earlier)
+        option.set_state(0, STATE_CHECKED);
     dom::element current = type ? popup.find_first_w(L":root>option[menuItemId=\"%ls\"]", type) : dom::element();
     if (current.is_valid())
         current.set_state(STATE_CHECKED, 0);
