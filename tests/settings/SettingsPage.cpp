@@ -1,7 +1,5 @@
 #include "SettingsPage.h"
 
-#include <sstream>
-
 #include "htmlengine/api/EngineTestHooks.h"
 #include "ui/toolkit/ElementHelpers.h"
 #include "core/Mapping.h"
@@ -46,25 +44,12 @@ void SettingsPage::PressEscape()
     page.Flush();
 }
 
-namespace {
-
-void CALLBACK AppendText(LPCWSTR text, UINT, LPVOID texts)
-{
-    *static_cast<std::wstring*>(texts) += text;
-}
-
-}  // namespace
-
 // A recorded frame draws a picture as "image URL X,Y WxH".
 std::wstring SettingsPage::PaintedPicture(const Element& image) const
 {
-    std::wstring frame;
-    HTMLayoutTestRecordPaint(dialog->Window(), &AppendText, &frame);
     const RECT box = image.get_location(LOCATION_VIEW_BORDER_BOX);
     const std::wstring place = L" " + std::to_wstring(box.left) + L"," + std::to_wstring(box.top) + L" ";
-    std::wistringstream lines(frame);
-    std::wstring line;
-    while (std::getline(lines, line)) {
+    for (const std::wstring& line : page.PaintedLines()) {
         const size_t end = line.find(place);
         if (line.compare(0, 6, L"image ") == 0 && end != std::wstring::npos)
             return line.substr(6, end - 6);

@@ -18,6 +18,12 @@ std::wstring OrNone(const wchar_t* value)
     return value ? value : L"(none)";
 }
 
+// A plain function: the receiver is a stdcall pointer, which a lambda cannot become on i686.
+void CALLBACK TakeText(const wchar_t* chars, UINT length, LPVOID text)
+{
+    static_cast<std::wstring*>(text)->assign(chars, length);
+}
+
 }  // namespace
 
 std::wstring TextOf(const element& found)
@@ -137,4 +143,15 @@ std::wstring PageProbe::Errors() const
     std::wstring errors;
     HTMLayoutTestErrors(m_window, AppendText, &errors);
     return errors;
+}
+
+std::vector<std::wstring> PageProbe::PaintedLines() const
+{
+    std::wstring frame;
+    HTMLayoutTestRecordPaint(m_window, &TakeText, &frame);
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    for (size_t end; (end = frame.find(L'\n', start)) != std::wstring::npos; start = end + 1)
+        lines.push_back(frame.substr(start, end - start));
+    return lines;
 }

@@ -44,6 +44,8 @@ public:
 
     // What the engine could not read in the page: style sheets, scripts, URLs.
     std::wstring Errors() const;
+    // What a frame of the window draws, one line per drawing call of the engine's recording painter.
+    std::vector<std::wstring> PaintedLines() const;
 
 private:
     HWND m_window;
