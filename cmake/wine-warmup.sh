@@ -2,9 +2,10 @@
 # The test run's warm-up: wine-warmup.sh PROBE EMULATOR...
 # Starts the tree's prefix and its wineserver, and ends only when PROBE (windowprobe) has made,
 # shown and destroyed a window there on the test display ($DISPLAY): every window test needs
-# that. A wineserver whose desktop was started on a display that is gone fails every window, so
-# a failed probe restarts the prefix's wineserver and tries again; the last try runs with Wine's
-# error channels on, and its failure is told in one line.
+# that. A wineserver keeps the graphics driver its desktop got first: once the desktop could not
+# reach a display, every later window in the prefix fails, even on a live display. So a failed
+# probe restarts the prefix's wineserver and tries again; the last try runs with Wine's error
+# channels on, and its failure is told in one line.
 probe=$1
 shift
 tries=3
@@ -14,7 +15,9 @@ if [ ! -f "$probe" ]; then
 fi
 try=1
 while [ "$try" -lt "$tries" ]; do
-  "$@" "$probe" >/dev/null 2>&1 && exit 0
+  output=$("$@" "$probe" 2>&1) && exit 0
+  why=$(printf '%s\n' "$output" | grep -m 1 '^windowprobe:')
+  echo "wine_warmup: try $try failed (${why:-no reason given}); restarting the wineserver"
   "$@" --kill-server
   try=$((try + 1))
 done

@@ -1,6 +1,6 @@
 // windowprobe: registers a window class, makes a window, shows it, waits for its first paint and
 // destroys it. Exits 0 when all of that worked, otherwise 1 with one line saying which step
-// failed (and Windows' error code where a call failed).
+// failed (and Windows' error code where a call failed and gave one).
 #include <windows.h>
 
 #include <cstdio>
@@ -30,9 +30,13 @@ int Fail(const char* step)
     return 1;
 }
 
+// Wine's windowless driver refuses windows without setting an error code: none is shown then.
 int FailedCall(const char* step)
 {
-    std::fprintf(stderr, "windowprobe: %s (error %lu)\n", step, GetLastError());
+    DWORD error = GetLastError();
+    if (!error)
+        return Fail(step);
+    std::fprintf(stderr, "windowprobe: %s (error %lu)\n", step, error);
     return 1;
 }
 
