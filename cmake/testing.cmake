@@ -5,10 +5,13 @@
 # mid-test; they take turns through one resource lock.
 
 if(CMAKE_CROSSCOMPILING_EMULATOR)
-  # Start the prefix and its wineserver before any test, outside every test's time-out,
-  # and stop it after the last one. A fresh 32-bit prefix, made through the emulator beside the
-  # acceptance suite's own, has taken over 5 minutes here.
-  add_test(NAME wine_warmup COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} cmd /c exit)
+  # Start the prefix and its wineserver before any test, outside every test's time-out, and
+  # stop it after the last one. The warm-up ends only when a window can be made and shown there
+  # (see wine-warmup.sh); when it cannot, it fails once, in one line, and no test that needs
+  # Wine runs. A fresh 32-bit prefix, made through the emulator beside the acceptance suite's own,
+  # has taken over 5 minutes here.
+  add_test(NAME wine_warmup
+           COMMAND ${PROJECT_SOURCE_DIR}/cmake/wine-warmup.sh $<TARGET_FILE:windowprobe> ${CMAKE_CROSSCOMPILING_EMULATOR})
   set_tests_properties(wine_warmup PROPERTIES FIXTURES_SETUP wine TIMEOUT 900)
   add_test(NAME wine_shutdown COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} --kill-server)
   set_tests_properties(wine_shutdown PROPERTIES FIXTURES_CLEANUP wine)

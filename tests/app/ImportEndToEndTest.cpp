@@ -318,7 +318,7 @@ TEST_F(LiveImport, ARunAfterAPaycheckSettingSwitchUsesTheEmployeesNewEditSequenc
     Calls shown;
     {
         QbSim::QuickBooksWindows quickBooks(L"Sim Co - QuickBooks Pro", Lines(1, L"Weekly Timesheet"));
-        ASSERT_TRUE(quickBooks.IsOpen());
+        ASSERT_TRUE(quickBooks.IsOpen()) << "cannot make the stand-in QuickBooks windows; is the display usable?";
         shown = Import();
     }
     EXPECT_EQ(1, std::count_if(shown.begin(), shown.end(),

@@ -1,6 +1,7 @@
 #pragma once
 // A dialog's page opened in a hidden window without the modal loop, so that a test drives the
 // page through the engine's test hooks, as a user would, and reads it back.
+#include <stdexcept>
 #include <utility>
 
 #include "htmlengine/api/EngineTestHooks.h"
@@ -21,6 +22,13 @@ public:
         if (!LoadHtmlResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(pageId), &this->html, &this->html_size))
             return false;
         return this->create() != nullptr;
+    }
+    // Open for a test body: one that went on without the window would crash on it, so a page
+    // or window that cannot be had ends the test here, with the reason.
+    void OpenOrThrow(int pageId)
+    {
+        if (!Open(pageId))
+            throw std::runtime_error("cannot open the dialog's page in a window; is the display usable?");
     }
     HWND Window() const { return this->hwnd; }
 

@@ -19,7 +19,7 @@ protected:
     void Open()
     {
         dialog.reset(new OpenedDialog<MissingDataDialog>(nullptr, company->model));
-        ASSERT_TRUE(dialog->Open(139));
+        dialog->OpenOrThrow(139);
         page.reset(new PageProbe(dialog->Window()));
     }
 

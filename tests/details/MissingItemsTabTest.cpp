@@ -16,7 +16,7 @@ protected:
     {
         dialog.reset(new OpenedDialog<DetailsDialog>(nullptr, company->model));
         dialog->SetEmployeeId(userId);
-        ASSERT_TRUE(dialog->Open(136));
+        dialog->OpenOrThrow(136);
         page.reset(new PageProbe(dialog->Window()));
         DeleteFileW(SettingsFile().c_str());
     }

@@ -23,7 +23,7 @@ protected:
         dialog.reset(new OpenedDialog<DetailsDialog>(nullptr, company.model));
         dialog->SetEmployeeId(userId);
         dialog->SetOpenWorkingLeaveTimeTab(workingTab);
-        ASSERT_TRUE(dialog->Open(136));
+        dialog->OpenOrThrow(136);
         page.reset(new PageProbe(dialog->Window()));
     }
 

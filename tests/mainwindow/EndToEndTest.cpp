@@ -98,7 +98,7 @@ protected:
 TEST_F(LiveProgram, LogInImportEverythingAndReloadToNothingLeftToChange)
 {
     view_->InitInstance(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
-    ASSERT_TRUE(view_->GetHwnd() != nullptr);
+    ASSERT_TRUE(view_->GetHwnd() != nullptr) << "cannot make the main window; is the display usable?";
     page = PageProbe(view_->GetHwnd());
     int entriesBefore = QuickBooksEntries();
     bool ended = driver_.RunWhile(

@@ -15,7 +15,7 @@ class Keyboard : public MainPageTest {
 protected:
     void SetUp() override
     {
-        MainPageTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(MainPageTest::SetUp());
         company.User(L"1", L"Ann", L"Archer", Mapping::Mapped);
         company.Entry(L"1", 60, 90);
         company.User(L"2", L"Bob", L"Baker", Mapping::Mapped);

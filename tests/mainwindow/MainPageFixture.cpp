@@ -6,7 +6,7 @@ void MainPageTest::SetUp()
     view->SetNotification(controller);
     view->SetModel(company.model);
     view->InitInstance(GetModuleHandleW(nullptr), SW_HIDE);
-    ASSERT_TRUE(view->GetHwnd() != nullptr);
+    ASSERT_TRUE(view->GetHwnd() != nullptr) << "cannot make the main window; is the display usable?";
     page = PageProbe(view->GetHwnd());
 }
 

@@ -34,7 +34,7 @@ TEST(QuickBooksWindows, AreFoundUnderTheirMainWindowAndGoAwayWithTheObject)
     {
         QbSim::QuickBooksWindows running(L"Sim Co - QuickBooks Pro", { L"Weekly Timesheet", L"Customer Center" });
         QbSim::QuickBooksWindows other(L"Not the program", { L"Weekly Timesheet" });
-        ASSERT_TRUE(running.IsOpen());
+        ASSERT_TRUE(running.IsOpen()) << "cannot make the stand-in QuickBooks windows; is the display usable?";
         std::vector<std::wstring> forms = OpenForms();
         std::sort(forms.begin(), forms.end());
         EXPECT_EQ((std::vector<std::wstring> { L"Customer Center", L"Weekly Timesheet" }), forms);

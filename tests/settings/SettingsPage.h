@@ -24,7 +24,7 @@ protected:
     void SetNew(const std::wstring& userId, bool isNew);
     void MapPayroll(const std::wstring& userId, const std::wstring& item, int state);
 
-    // Opens the dialog, hidden, on the company as it is now.
+    // Opens the dialog, hidden, on the company as it is now; throws when it cannot.
     void Open(int initialTab = 0);
     // The element with this id; fails the test when there is none.
     Element ById(const char* id) const { return page.Find(std::string("#") + id); }

@@ -36,7 +36,7 @@ protected:
     void SetUp() override
     {
         Quorvane::SetTodayProvider(&FixedToday);
-        PageTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(PageTest::SetUp());
         Load(kPage);
     }
     void TearDown() override

@@ -102,7 +102,7 @@ protected:
         RegisterClassW(&windowClass);
         owner_ = CreateWindowExW(0, L"ToolkitDialogOwner", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 800,
                                  700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_NE(nullptr, owner_);
+        ASSERT_NE(nullptr, owner_) << "cannot make the owner window; is the display usable?";
         htmlayout::set_link_opener(&RecordLink);
         g_opened_links.clear();
     }

@@ -27,7 +27,7 @@ class ElementTest : public PageTest {
 protected:
     void SetUp() override
     {
-        PageTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(PageTest::SetUp());
         Load(kPage);
     }
 };

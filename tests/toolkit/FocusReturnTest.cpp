@@ -13,7 +13,7 @@ class FocusReturnTest : public PageTest {
 protected:
     void SetUp() override
     {
-        PageTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(PageTest::SetUp());
         Load(kPage);
     }
 };

@@ -41,7 +41,7 @@ class GridTest : public PageTest {
 protected:
     void SetUp() override
     {
-        PageTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(PageTest::SetUp());
         Load(kPage);
     }
 
@@ -193,7 +193,7 @@ class ScrollingGridTest : public PageTest {
 protected:
     void SetUp() override
     {
-        PageTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(PageTest::SetUp());
         std::string rows;
         for (int n = 1; n <= 20; ++n)
             rows += "<tr id=\"p" + std::to_string(n) + "\"><td>row " + std::to_string(n) + "</td></tr>";

@@ -22,7 +22,7 @@ class LightBoxTest : public PageTest {
 protected:
     void SetUp() override
     {
-        PageTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(PageTest::SetUp());
         Load(kPage);
     }
 

@@ -76,7 +76,7 @@ void PageTest::SetUp()
     RegisterTestClass();
     hwnd_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(nullptr, hwnd_);
+    ASSERT_NE(nullptr, hwnd_) << "cannot make the test window; is the display usable?";
     page = PageProbe(hwnd_);
     recorder_ = new Recorder;
     HTMLayoutSetCallback(hwnd_, Notify, &host_);

@@ -36,7 +36,7 @@ class SharedLookTest : public PageTest {
 protected:
     void SetUp() override
     {
-        PageTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(PageTest::SetUp());
         Load(kPage);
     }
 

@@ -35,7 +35,7 @@ class Dom : public EngineTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(EngineTest::SetUp());
         Load("<html><body><div id=a class='x y'><span>one</span> <b>two</b></div>"
              "<table id=t><tr id=r1><td>1</td></tr><tr id=r2><td>2</td></tr></table></body></html>");
     }

@@ -110,7 +110,7 @@ void EngineTest::SetUp()
     RegisterTestClass();
     hwnd_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(nullptr, hwnd_);
+    ASSERT_NE(nullptr, hwnd_) << "cannot make the test window; is the display usable?";
     HTMLayoutSetCallback(hwnd_, Notify, this);
     HTMLayoutWindowAttachEventHandler(hwnd_, WindowProc, this, GROUP_ALL);
 }

@@ -16,7 +16,7 @@ class FocusScope : public EngineTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(EngineTest::SetUp());
         Load(kPage);
         HTMLayoutTestSetFocus(hwnd_, Find("#behind"));
         events_.clear();

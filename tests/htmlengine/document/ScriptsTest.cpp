@@ -34,7 +34,7 @@ class Scripts : public EngineTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(EngineTest::SetUp());
         behaviors_["clickable"] = {};  // declined: the engine's own
         Load(kPage);
         HTMLayoutSetStyleAttribute(Find("#o1"), "behavior", L"clickable");

@@ -37,7 +37,7 @@ bool Near(unsigned rgb, unsigned expected, int tolerance)
 // window manager hiding a shown window takes two seconds.
 void PaintTest::SetUp()
 {
-    EngineTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(EngineTest::SetUp());
     RECT frame = { 0, 0, 400, 300 };
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);

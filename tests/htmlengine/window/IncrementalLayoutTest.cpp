@@ -51,10 +51,10 @@ class IncrementalLayout : public WindowLayoutTest {
 protected:
     void SetUp() override
     {
-        WindowLayoutTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(WindowLayoutTest::SetUp());
         fresh_ = CreateWindowExW(0, L"HtmlEngineTestWindow", L"", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-        ASSERT_NE(nullptr, fresh_);
+        ASSERT_NE(nullptr, fresh_) << "cannot make the window for the fresh layout; is the display usable?";
         HTMLayoutTestSetFixedMetrics(fresh_, 7, 16);
     }
     void TearDown() override

@@ -11,7 +11,7 @@ void CALLBACK CollectText(const wchar_t* text, UINT length, LPVOID param)
 
 void WindowLayoutTest::SetUp()
 {
-    EngineTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(EngineTest::SetUp());
     SetWindowLongPtrW(hwnd_, GWL_STYLE, WS_POPUP);
     Resize(800, 600);
     ASSERT_EQ(ENGINE_OK, HTMLayoutTestSetFixedMetrics(hwnd_, 7, 16));
