@@ -109,6 +109,14 @@ void SettleUnusableFocus(Document& document)
         GiveBack(document);
 }
 
+// Whose the focus is: the element it was taken from while it waits where the engine put it.
+Element* FocusOwner(Document& document)
+{
+    FocusScopes& scopes = document.Scopes();
+    Element* from = scopes.TakenFrom().Get();
+    return from && document.Focus() == scopes.PutOn().Get() ? from : document.Focus();
+}
+
 // A focus already inside the new panel stays (the user or the program put it there). A list or
 // calendar left open behind the panel closes: it would otherwise still take presses and keys.
 void Enter(Document& document, Element& scope)
@@ -193,7 +201,7 @@ void SettleFocusScope(Document& document)
         if (top) {
             auto entry = std::make_unique<FocusScopes::Entry>();
             entry->scope.Reset(top);
-            entry->returnTo.Reset(returning ? returnTo : document.Focus());
+            entry->returnTo.Reset(returning ? returnTo : FocusOwner(document));
             stack.push_back(std::move(entry));
             Enter(document, *top);
             returning = false;
