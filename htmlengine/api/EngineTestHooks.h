@@ -16,6 +16,7 @@ ENGINE_API HTMLayoutTestType(HWND hwnd, HELEMENT he, const wchar_t* text);
 ENGINE_API HTMLayoutTestChooseOption(HELEMENT select, UINT index, const wchar_t* value);
 // Moves the focus as the user would (focus events, page rules); null takes it away.
 ENGINE_API HTMLayoutTestSetFocus(HWND hwnd, HELEMENT he);
+// Delivers the posted events, then settles the focus as the next frame would.
 ENGINE_API HTMLayoutTestFlushPostedEvents(HWND hwnd);
 // The document as indented text: tags, attributes, [states], text and values.
 ENGINE_API HTMLayoutTestDump(HWND hwnd, WIDE_TEXT_RECEIVER receiver, LPVOID param);

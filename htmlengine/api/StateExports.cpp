@@ -92,7 +92,7 @@ ENGINE_API HTMLayoutGetFocusTarget(HELEMENT wanted, HELEMENT root, HELEMENT* fou
     return Guarded([&] {
         EngineWindow* window = WindowOf(*scope);
         Document* document = scope->OwnerDocument();
-        *found = window && document ? FocusTarget(*document, window->Layout(), LiveElement(wanted), scope) : nullptr;
+        *found = window && document ? FocusTarget(*document, LiveElement(wanted), scope) : nullptr;
         return ENGINE_OK;
     });
 }

@@ -143,6 +143,8 @@ ENGINE_API HTMLayoutTestFlushPostedEvents(HWND hwnd)
         return ENGINE_INVALID_PARAMETER;
     return Guarded([&] {
         window->DispatchPostedEvents();
+        if (Document* document = window->GetDocument())
+            SettleFocusScope(*document);  // as the next frame would
         return ENGINE_OK;
     });
 }

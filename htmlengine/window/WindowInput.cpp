@@ -23,23 +23,31 @@ namespace htmlengine {
 
 namespace {
 
-// A system key's message says itself that Alt is held (its context code), whatever the
-// keyboard state this thread has seen.
+// A key's message says itself whether Alt is held (a system key's context code) and whether the
+// key was down already (an auto-repeat). The thread's state of Alt can be stale: a key-up that
+// went to a dialog opened by Alt+F4 never reaches this thread's record.
 const LPARAM kAltHeld = LPARAM(1) << 29;
+const LPARAM kWasDown = LPARAM(1) << 30;
 
 // One wheel notch scrolls three lines of the pages' 16-pixel text.
 const int kWheelStep = 48;
 
-unsigned KeyboardStateNow()
+unsigned KeyState(UINT msg, LPARAM lParam)
 {
     unsigned state = 0;
     if (GetKeyState(VK_CONTROL) < 0)
         state |= KEYBOARD_CONTROL;
     if (GetKeyState(VK_SHIFT) < 0)
         state |= KEYBOARD_SHIFT;
-    if (GetKeyState(VK_MENU) < 0)
+    if ((msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP) && (lParam & kAltHeld))
         state |= KEYBOARD_ALT;
     return state;
+}
+
+// Keys that press what has the focus: held, they press once.
+bool Activates(UINT key)
+{
+    return key == VK_RETURN || key == VK_SPACE;
 }
 
 unsigned MouseKeyboardState(WPARAM wParam)
@@ -93,6 +101,7 @@ void WindowInput::Reset()
     captured_.Reset();
     barElement_.Reset();
     draggingBar_ = false;
+    keysDown_.clear();
 }
 
 bool WindowInput::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -126,15 +135,14 @@ bool WindowInput::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_CAPTURECHANGED: draggingBar_ = false; return true;
     case WM_KILLFOCUS:
+        keysDown_.clear();
         if (Document* document = window_.GetDocument())
             CloseOpenPopup(*document);
         return true;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: return KeyDown(UINT(wParam), msg == WM_SYSKEYDOWN && (lParam & kAltHeld)) || msg == WM_KEYDOWN;
-    case WM_KEYUP:
-        if (Document* document = window_.GetDocument())
-            htmlengine::KeyUp(*document, nullptr, UINT(wParam), KeyboardStateNow());
-        return true;
+    case WM_SYSKEYDOWN:
+        return KeyDown(UINT(wParam), KeyState(msg, lParam), (lParam & kWasDown) != 0) || msg == WM_KEYDOWN;
+    case WM_KEYUP: KeyUp(UINT(wParam), KeyState(msg, lParam)); return true;
     case WM_CHAR:
         if (Document* document = window_.GetDocument())
             TypeText(*document, nullptr, std::wstring(1, wchar_t(wParam)));
@@ -187,6 +195,7 @@ void WindowInput::ButtonDown(Point point, unsigned buttons, bool doubleClick)
     if (!document)
         return;
     window_.Painting().InputArrived();
+    UserActed(*document);
     SettleFocusScope(*document);
     if (buttons == 1 && RoutePopupPress(*document, point.x, point.y))
         return;
@@ -390,18 +399,46 @@ void WindowInput::DragScrollbar(Point point)
     window_.Layout().ScrollTo(*box, offset);
 }
 
-bool WindowInput::KeyDown(UINT key, bool altHeld)
+// A key acts only where it went down: one held since before a panel showed or the window took
+// the focus does nothing in it, neither repeating nor going up, and a held Enter or Space presses once.
+bool WindowInput::WentDownHere(Document& document, UINT key, bool repeated)
+{
+    SettleFocusScope(document);
+    Element* scope = InputScope(document);
+    if (!repeated) {
+        keysDown_[key].Reset(scope);
+        return true;
+    }
+    auto down = keysDown_.find(key);
+    return down != keysDown_.end() && down->second.Get() == scope && !Activates(key);
+}
+
+void WindowInput::KeyUp(UINT key, unsigned state)
+{
+    Document* document = window_.GetDocument();
+    auto down = keysDown_.find(key);
+    if (!document || down == keysDown_.end())
+        return;
+    SettleFocusScope(*document);
+    bool here = down->second.Get() == InputScope(*document);
+    keysDown_.erase(down);
+    if (here)
+        htmlengine::KeyUp(*document, nullptr, key, state);
+}
+
+bool WindowInput::KeyDown(UINT key, unsigned state, bool repeated)
 {
     Document* document = window_.GetDocument();
     if (!document)
         return false;
     window_.Painting().InputArrived();
-    unsigned state = KeyboardStateNow() | (altHeld ? unsigned(KEYBOARD_ALT) : 0u);
+    if (!WentDownHere(*document, key, repeated))
+        return true;
     if (htmlengine::KeyDown(*document, nullptr, key, state))
         return true;
     if (key != VK_TAB || (state & (KEYBOARD_CONTROL | KEYBOARD_ALT)))
         return false;
-    Element* next = NextInTabOrder(*document, window_.Layout(), document->Focus(), (state & KEYBOARD_SHIFT) != 0);
+    Element* next = NextInTabOrder(*document, document->Focus(), (state & KEYBOARD_SHIFT) != 0);
     if (!next)
         return true;
     ElementHold hold(*next);

@@ -128,7 +128,7 @@ TEST_F(Keyboard, PanelsOpenOnTheirDefaultButtonAndEscapeAnswersThemAsCancel)
     view->ShowImportProgress();
     view->OnImportStarted();
     Key(VK_SHIFT);
-    EXPECT_EQ("idStopImportButton", Focused());
+    EXPECT_EQ("idImportingState", Focused());  // not on Stop: a held Enter must not press it
     // While it runs the panel has no Cancel: Escape stops nothing.
     Key(VK_ESCAPE);
     EXPECT_TRUE(TakeCalls().empty());
@@ -241,6 +241,7 @@ TEST_F(Keyboard, AfterALoadTheFocusReturnsToWhatHadItOrToTheFirstControl)
     boost::shared_ptr<EmployeeDiffCollection> none(new EmployeeDiffCollection());
     company.model->SetEmployeeDiffs(none);
     view->RefreshSummary();
+    Key(VK_SHIFT);  // the engine settles the focus before the next input or frame
     EXPECT_EQ("cal", Focused());
 
     // The end panel's Close: the reload that follows disables the button that started it all.
@@ -253,7 +254,66 @@ TEST_F(Keyboard, AfterALoadTheFocusReturnsToWhatHadItOrToTheFirstControl)
     view->SetDataLoadProgress(L"Loading", 10);
     Key(VK_SHIFT);
     view->RefreshSummary();
+    Key(VK_SHIFT);
     EXPECT_EQ("Settings", Focused());
+}
+
+}  // namespace
+
+namespace {
+
+// Enter through the system's keyboard input, as a held key sends it: key-downs that repeat.
+void SendEnter(bool release)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_RETURN;
+    input.ki.wScan = WORD(MapVirtualKeyW(VK_RETURN, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(input));
+}
+
+void PumpFor(DWORD milliseconds)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < milliseconds;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    }
+}
+
+// Enter held on Import Selected past the auto-repeat: the import starts once and its progress
+// panel, opened under the held key, is never stopped by it.
+TEST_F(Keyboard, AHeldEnterStartsTheImportOnceAndNeverStopsIt)
+{
+    ShowWindow(view->GetHwnd(), SW_SHOW);  // which starts a load
+    SetForegroundWindow(view->GetHwnd());
+    SetFocus(view->GetHwnd());
+    PumpFor(100);
+    company.config->GetSelectedEmployees()->insert(L"1");
+    view->RefreshSummary();
+    TakeCalls();
+    ASSERT_TRUE(TabTo("#import")) << Focused();
+    SendEnter(false);
+    PumpFor(200);
+    ASSERT_EQ((Calls { "StartImport check" }), TakeCalls());
+    view->ResetImportProgress();
+    view->ShowImportProgress();
+    view->OnImportStarted();
+    for (int repeat = 0; repeat < 5; ++repeat)
+        SendEnter(false);
+    PumpFor(200);
+    Focus("#idStopImportButton");  // even where the user put the focus on Stop
+    SendEnter(false);
+    PumpFor(100);
+    SendEnter(true);
+    PumpFor(100);
+    EXPECT_TRUE(TakeCalls().empty());
+    EXPECT_TRUE(IsShown("#ProgressBodyDialog"));
+    ShowWindow(view->GetHwnd(), SW_HIDE);
 }
 
 }  // namespace

@@ -84,16 +84,16 @@ TEST_F(LightBoxTest, EnterAndEscapeClickTheOkAndCancelButtonsWhichHideThePanel)
     EXPECT_FALSE(Shown());
 }
 
-// The panel opens focused on its OK button; Enter on another button is that button's, as in any
-// Windows dialog; when the panel hides, the focus goes back to what showed it, or, when that is
-// gone, to the first control of the page.
+// The panel opens focused on its OK button, which Enter presses wherever the focus is; when the
+// panel hides, the focus goes back to what showed it, or, when that is gone, to the first
+// control of the page.
 TEST_F(LightBoxTest, ThePanelOpensOnItsOkButtonAndGivesTheFocusBackWhenItHides)
 {
     Show();
     EXPECT_TRUE(HasState(page.Find("#ok"), STATE_FOCUS));
     HTMLayoutTestSetFocus(hwnd_, page.Find("#cancel"));
     HTMLayoutTestKeyDown(hwnd_, nullptr, VK_RETURN, 0);
-    EXPECT_TRUE(Saw("0x0 from cancel reason 0"));
+    EXPECT_TRUE(Saw("0x0 from ok reason 0"));
     EXPECT_FALSE(Shown());
     EXPECT_TRUE(HasState(page.Find("#show"), STATE_FOCUS));
 

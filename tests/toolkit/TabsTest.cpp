@@ -13,6 +13,7 @@ namespace {
 // container of its own.
 const char kPage[] = R"(<html><head><style>
 .tabs { behavior: tabs; }
+.tabs > [name]:collapsed { display: none; }
 </style></head><body>
 <div class="tabs" id="outer">
   <div class="strip" id="strip">

@@ -77,8 +77,6 @@ void MainView::OnImportFinished()
     if (m_closeRequested)
         PostQuitMessage(0);
     mainpage::SetEnabled(Root().get_element_by_id("import"), true);
-    // Answered "return to preview" before the run ended: the focus waited for Import.
-    EnsureFocus();
     const bool proceed = m_proceedPending && !m_closeRequested;
     m_proceedPending = false;
     if (proceed)

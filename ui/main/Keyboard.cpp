@@ -1,10 +1,9 @@
 // The window's own keys and focus: Escape answers the topmost panel as its Cancel or Close
-// button would, the legend's explanations open by Enter, and the focus goes back where it was
-// once a load took it away.
+// button would, the legend's explanations open by Enter, and a focused row comes back after a
+// refresh replaced it.
 #include <vector>
 
 #include "ui/main/MainView.h"
-#include "ui/toolkit/FocusReturn.h"
 
 using htmlayout::dom::element;
 
@@ -80,26 +79,22 @@ void MainView::ShowExplanation(const element& icon)
     popup.set_style_attribute("top", (std::to_wstring(place.top - 4 - (laidOut.bottom - laidOut.top)) + L"px").c_str());
 }
 
-// A view that shows by itself opens focused on its default button, or as EnsureFocus puts it.
+// A view that shows by itself opens focused on its default button.
 void MainView::FocusDefaultButton(const char* id)
 {
     element button = Root().get_element_by_id(id);
     if (Usable(button))
         button.set_state(STATE_FOCUS, 0);
-    else
-        EnsureFocus();
 }
 
-// The focus is always somewhere: a load disables the toolbar and a refresh replaces the rows,
-// and the engine then puts the focus on the first control. Once the element the user gave the
-// focus to last is there again it gets the focus back; else a focus that cannot be used goes
-// to the first control. A shown panel keeps the focus its own way.
-void MainView::EnsureFocus()
+// A refresh replaced the rows: a focus on one went with it, and the row's new element has the
+// same id. Any other focus the engine keeps usable itself.
+void MainView::RefocusReplacedRow()
 {
     element root = Root();
-    if (root.find_first(".overlay:expanded").is_valid())
+    if (root.find_first(":focus").is_valid() || m_lastFocusId.empty())
         return;
-    element last = m_lastFocusId.empty() ? element() : root.get_element_by_id(m_lastFocusId.c_str());
-    if (Usable(last) || !Usable(root.find_first(":focus")))
-        htmlayout::return_focus(last, root);
+    element last = root.get_element_by_id(m_lastFocusId.c_str());
+    if (Usable(last))
+        last.set_state(STATE_FOCUS, 0);
 }

@@ -110,7 +110,7 @@ private:
 
     // A legend icon's explanation, opened by a click or Enter; a second one closes it.
     void ShowExplanation(const htmlayout::dom::element& icon);
-    void EnsureFocus();
+    void RefocusReplacedRow();
     void FocusDefaultButton(const char* id);
 
     void UpdateImportButton();

@@ -80,7 +80,6 @@ void MainView::ShowMappingProblems()
     mainpage::SetEnabled(settings, true);
     mainpage::SetEnabled(import, false);
     mainpage::SetEnabled(root.get_element_by_id("ImportHistory"), true);
-    EnsureFocus();
 }
 
 void MainView::UpdateEmployeeSelectHint(const PreviewSummary& preview)

@@ -68,7 +68,6 @@ void MainView::HideLoginPanel()
         return;
     mainpage::SetEnabled(calendar, true);
     mainpage::SetShown(panel, false);
-    EnsureFocus();
 }
 
 void MainView::ShowSiteWasChanged(const std::wstring& url)

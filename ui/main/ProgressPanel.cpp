@@ -15,15 +15,6 @@ void ShowState(const element& panel, ProgressState state)
     mainpage::SetShown(panel.get_element_by_id("idCompletedWithErrorState"), state == Failed);
 }
 
-// The end panel is the same panel in another state: its Close button takes the focus from the
-// Stop button that went.
-void FocusCloseButton(const element& panel, const char* stateId)
-{
-    element close = panel.get_element_by_id(stateId).find_first("button.closeButton");
-    if (close.is_valid() && (panel.get_state() & STATE_EXPANDED))
-        close.set_state(STATE_FOCUS, 0);
-}
-
 void SetText(const element& panel, const char* id, const std::wstring& text)
 {
     mainpage::SetPlainText(panel.get_element_by_id(id), text);
@@ -49,7 +40,6 @@ void ShowProgressSucceededState(const element& panel)
     ShowState(panel, Succeeded);
     SetProgressCommentText(panel, L"");
     SetText(panel, "ProgressDialog_Caption", L"Import Completed");
-    FocusCloseButton(panel, "idCompletedSuccessfullyState");
 }
 
 void ShowProgressFailedState(const element& panel, const std::wstring& message)
@@ -58,7 +48,6 @@ void ShowProgressFailedState(const element& panel, const std::wstring& message)
     SetProgressCommentText(panel, L"");
     SetText(panel, "ImportDialog_ErrorMessage", message);
     SetText(panel, "ProgressDialog_Caption", L"Import Completed");
-    FocusCloseButton(panel, "idCompletedWithErrorState");
 }
 
 void SetImportProgressValue(const element& panel, int percent)

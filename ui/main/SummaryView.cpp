@@ -96,7 +96,7 @@ void MainView::ShowPreparedSummary(const boost::shared_ptr<PreparedSummary>& pre
     // The rows go in last: every look-up by id above walks the page, and would walk them too.
     ShowRows(tbody, summary->rows);
     root.update();
-    EnsureFocus();
+    RefocusReplacedRow();
 }
 
 void MainView::UpdateTotalTable(int mode)

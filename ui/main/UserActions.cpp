@@ -188,8 +188,6 @@ void MainView::ReturnToPreview()
     m_absentTimeTrackShown = false;
     HideAbsentTimeTrackBody(Root());
     m_importRunning = false;
-    // Import was disabled when the question opened, so the engine does not hand the focus back to it.
-    EnsureFocus();
 }
 
 bool MainView::on_script_call(HELEMENT, const char* name, UINT argc, json::value* argv, json::value&)

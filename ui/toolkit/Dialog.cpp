@@ -272,7 +272,7 @@ bool dialog::handle_key(HELEMENT, KEY_PARAMS& params)
     if (params.cmd != KEY_DOWN)
         return false;
     if (params.key_code == VK_RETURN)
-        return !enter_is_its_own(params.target) && click_button(L"[role='default-button']");
+        return click_button(L"[role='default-button']");
     if (params.key_code == VK_ESCAPE)
         return click_button(L"[role='cancel-button']");
     return false;

@@ -61,14 +61,4 @@ int get_radio_value(const dom::element& root, const std::wstring& name)
     return wtoi(checked.get_attribute("value"), 0);
 }
 
-bool enter_is_its_own(const dom::element& focused)
-{
-    if (!focused.is_valid())
-        return false;
-    bool acts = focused.select_parent_w(L"button, a[href], [tabindex]") == focused;
-    bool fills_in =
-        focused.select_parent_w(L"input, select, textarea, button[type=checkbox], button[type=radio]") == focused;
-    return acts && !fills_in;
-}
-
 }  // namespace htmlayout

@@ -26,8 +26,4 @@ void set_radio_value(const dom::element& root, const std::wstring& name, int val
 // The "value" of the checked radio of the group; 0 when none is checked or it is no number.
 int get_radio_value(const dom::element& root, const std::wstring& name);
 
-// Whether Enter on the focused element is its own - a push button, a link, an element the page
-// made focusable - rather than the default button's, as in any Windows dialog. False for null.
-bool enter_is_its_own(const dom::element& focused);
-
 }  // namespace htmlayout

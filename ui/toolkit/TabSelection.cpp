@@ -1,7 +1,5 @@
 #include "ui/toolkit/TabSelection.h"
 
-#include "ui/toolkit/FocusReturn.h"
-
 namespace htmlayout {
 
 namespace {
@@ -29,14 +27,6 @@ void hide_as_former(dom::element& tab, dom::element& panel)
     tab.set_state(0, STATE_CURRENT);
 }
 
-bool holds_focus(const dom::element& panel)
-{
-    for (dom::element up = panel.root().find_first(":focus"); up.is_valid(); up = up.parent())
-        if (up == panel)
-            return true;
-    return false;
-}
-
 }  // namespace
 
 bool select_tab(const dom::element& tabs, const dom::element& tab)
@@ -51,11 +41,9 @@ bool select_tab(const dom::element& tabs, const dom::element& tab)
     if (!new_panel.is_valid())
         return true;
     dom::element new_tab = tab;
-    bool focus_in_old_panel = old_panel.is_valid() && holds_focus(old_panel);
+    // A focus in the panel that hides goes to the strip, its nearest focusable ancestor (the engine).
     hide_as_former(old_tab, old_panel);
     show_as_current(new_tab, new_panel);
-    if (focus_in_old_panel)  // hidden now: the strip takes the keys, as a tab control does
-        return_focus(tabs, tabs);
     if (old_tab.is_valid())
         old_tab.post_event(EVENT_ELEMENT_COLLAPSED, 0, old_tab);
     new_tab.post_event(EVENT_ELEMENT_EXPANDED, 0, new_tab);

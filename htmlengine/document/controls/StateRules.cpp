@@ -3,7 +3,6 @@
 #include "htmlengine/document/controls/Control.h"
 #include "htmlengine/document/controls/SelectChoice.h"
 #include "htmlengine/document/dom/Document.h"
-#include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/Focus.h"
@@ -19,14 +18,6 @@ unsigned ExclusiveExpansion(unsigned state, unsigned set)
     if (set & kStateExpanded)
         return state & ~kStateCollapsed;
     return state;
-}
-
-// A disabled element takes no keys: a focus on it or inside it goes back to the document, so keys
-// reach the body and the window's handlers again and Tab starts afresh.
-void ReleaseFocusFromDisabled(Document& document)
-{
-    if (document.Focus() && IsDisabledInTree(*document.Focus()))
-        SetFocusSilently(document, nullptr);
 }
 
 bool IsCheckable(const Element& element)
@@ -49,8 +40,6 @@ void ChangeState(Element& element, unsigned set, unsigned clear)
         SetFocusSilently(*document, &element);
     if (document && (clear & kStateFocus) && document->Focus() == &element)
         SetFocusSilently(*document, nullptr);
-    if (document && (set & kStateDisabled))
-        ReleaseFocusFromDisabled(*document);
     Element* select = element.Tag() == "option" && ((set | clear) & kStateChecked) ? SelectOf(element) : nullptr;
     if (select && (set & kStateChecked))
         ChooseOption(*select, &element);

@@ -6,8 +6,9 @@ namespace htmlengine {
 class Element;
 
 // Expanded and collapsed exclude each other (collapsed wins when both are set at once) and the
-// element's control hears of a change; focus moves the keyboard focus; disabled takes it off the
-// element and what it holds; checked on a select's option chooses it.
+// element's control hears of a change; focus moves the keyboard focus (a focus that disabled
+// leaves unusable is settled before the next input or frame, FocusScope.h); checked on a
+// select's option chooses it.
 void ChangeState(Element& element, unsigned set, unsigned clear);
 
 // Disabled itself or inside a disabled element: no clicks, keys or page rules.

@@ -111,8 +111,10 @@ const std::vector<Document::RuleRef>& Document::RulesDeclaring(const std::string
 void Document::Forget(const Element& element)
 {
     changes_.Forget(element);
-    if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_)))
+    if (focus_ && (focus_ == &element || element.IsAncestorOf(focus_))) {
         focus_ = nullptr;
+        scopes_->RemovedFrom().Reset(element.Parent());  // where the next settling looks for a new home
+    }
     if (eventRoot_ && (eventRoot_ == &element || element.IsAncestorOf(eventRoot_)))
         eventRoot_ = nullptr;
     if (popupOwner_ && (popupOwner_ == &element || element.IsAncestorOf(popupOwner_)))

@@ -88,7 +88,8 @@ public:
     // The shown panels that hold the keyboard, with where the focus was before each.
     FocusScopes& Scopes() { return *scopes_; }
 
-    // Forgets an element that leaves the tree (focus, event root, popup owner).
+    // Forgets an element that leaves the tree (focus, event root, popup owner); a focus inside it
+    // is settled anew (FocusScope.h).
     void Forget(const Element& element);
 
     std::deque<PostedEvent>& PostedEvents() { return posted_; }

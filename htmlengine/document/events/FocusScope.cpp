@@ -50,25 +50,71 @@ Element* TopmostShownScope(Document& document)
     return top;
 }
 
-bool CanHold(Document& document, Element* element)
+// What holds the keyboard: the topmost shown panel, else the event root, else the whole page.
+Element* KeyboardHolder(Document& document)
 {
-    return element && TakesInput(document, *element) && IsElementVisible(*element);
+    Element* scope = InputScope(document);
+    return scope ? scope : document.Root();
 }
 
-// Where the focus goes in a panel: its first "autofocus" element, else its first Tab stop.
-Element* EntryFocus(Document& document, Element& scope)
+// The element itself or its nearest ancestor that takes the focus and can hold it now.
+Element* NearestHolder(Document& document, Element* from)
 {
-    std::vector<Element*> pending { &scope };
-    while (!pending.empty()) {
-        Element* element = pending.back();
-        pending.pop_back();
-        if (element->HasAttribute("autofocus") && CanHold(document, element))
-            return element;
-        for (auto child = element->Children().rbegin(); child != element->Children().rend(); ++child)
-            pending.push_back(*child);
+    for (Element* e = from ? FocusableAncestor(*from) : nullptr; e; e = e->Parent() ? FocusableAncestor(*e->Parent()) : nullptr)
+        if (CanHoldFocus(document, e))
+            return e;
+    return nullptr;
+}
+
+// The focus cannot be on `lost` (null: it was removed from `from`): it goes to the nearest
+// holder up from `from`, else to what holds the keyboard's entry focus, and `lost` is kept to get
+// it back.
+void Rehome(Document& document, Element* lost, Element* from)
+{
+    Element* home = NearestHolder(document, from);
+    Element* holder = home ? nullptr : KeyboardHolder(document);
+    if (holder)
+        home = EntryFocus(document, *holder);
+    HandFocusTo(document, home);
+    document.Scopes().TakenFrom().Reset(lost);
+    document.Scopes().PutOn().Reset(home);
+}
+
+// A focus the engine took goes back once its element can hold it, while it is still where the
+// engine put it: anything else that moved it meanwhile wins.
+void GiveBack(Document& document)
+{
+    FocusScopes& scopes = document.Scopes();
+    Element* from = scopes.TakenFrom().Get();
+    if (!from)
+        return;
+    if (document.Focus() != scopes.PutOn().Get())
+        scopes.ForgetTakenFocus();
+    else if (CanHoldFocus(document, from)) {
+        scopes.ForgetTakenFocus();
+        HandFocusTo(document, from);
     }
-    std::vector<Element*> stops = TabStops(document, scope, IsElementVisible);
-    return stops.empty() ? nullptr : stops.front();
+}
+
+void SettleUnusableFocus(Document& document)
+{
+    Element* focus = document.Focus();
+    Element* removedFrom = document.Scopes().RemovedFrom().Get();
+    document.Scopes().RemovedFrom().Reset();
+    if (focus && !CanHoldFocus(document, focus))
+        Rehome(document, focus, focus);
+    else if (!focus && removedFrom)
+        Rehome(document, nullptr, removedFrom);
+    else
+        GiveBack(document);
+}
+
+// Whose the focus is: the element it was taken from while it waits where the engine put it.
+Element* FocusOwner(Document& document)
+{
+    FocusScopes& scopes = document.Scopes();
+    Element* from = scopes.TakenFrom().Get();
+    return from && document.Focus() == scopes.PutOn().Get() ? from : document.Focus();
 }
 
 // A focus already inside the new panel stays (the user or the program put it there). A list or
@@ -83,27 +129,38 @@ void Enter(Document& document, Element& scope)
     HandFocusTo(document, EntryFocus(document, scope));
 }
 
-// The element is gone or cannot take the focus now: the focus goes into what holds the
-// keyboard instead, or to the page's first Tab stop, so the keyboard is never left nowhere.
+// A panel closed: the focus goes back to what had it when the panel opened, settled as any
+// unusable focus when that cannot hold it now.
 void Return(Document& document, Element* returnTo)
 {
-    if (CanHold(document, returnTo)) {
+    if (CanHoldFocus(document, returnTo))
         HandFocusTo(document, returnTo);
-        return;
-    }
-    Element* scope = document.Scopes().Top();
-    if (scope) {
+    else if (Element* scope = document.Scopes().Top())
         Enter(document, *scope);
-        return;
-    }
-    if (CanHold(document, document.Focus()))
-        return;
-    Element* page = document.EventRoot() ? document.EventRoot() : document.Root();
-    std::vector<Element*> stops = page ? TabStops(document, *page, IsElementVisible) : std::vector<Element*>();
-    HandFocusTo(document, stops.empty() ? nullptr : stops.front());
+    else if (!CanHoldFocus(document, document.Focus()))
+        Rehome(document, returnTo, returnTo);
 }
 
 }  // namespace
+
+bool CanHoldFocus(Document& document, Element* element)
+{
+    return element && TakesInput(document, *element) && IsElementVisible(*element);
+}
+
+Element* EntryFocus(Document& document, Element& scope)
+{
+    std::vector<Element*> pending { &scope };
+    while (!pending.empty()) {
+        Element* element = pending.back();
+        pending.pop_back();
+        if (element->HasAttribute("autofocus") && CanHoldFocus(document, element))
+            return element;
+        for (auto child = element->Children().rbegin(); child != element->Children().rend(); ++child)
+            pending.push_back(*child);
+    }
+    return FirstTabStop(document, scope);
+}
 
 Element* InputScope(Document& document)
 {
@@ -144,7 +201,7 @@ void SettleFocusScope(Document& document)
         if (top) {
             auto entry = std::make_unique<FocusScopes::Entry>();
             entry->scope.Reset(top);
-            entry->returnTo.Reset(returning ? returnTo : document.Focus());
+            entry->returnTo.Reset(returning ? returnTo : FocusOwner(document));
             stack.push_back(std::move(entry));
             Enter(document, *top);
             returning = false;
@@ -152,7 +209,13 @@ void SettleFocusScope(Document& document)
     }
     if (returning)
         Return(document, returnTo);
+    SettleUnusableFocus(document);
     scopes.SetSettledAt(document.StyleGeneration());
+}
+
+void UserActed(Document& document)
+{
+    document.Scopes().ForgetTakenFocus();
 }
 
 }  // namespace htmlengine

@@ -97,6 +97,7 @@ bool TakesInput(Document& document, Element& element)
 
 bool ClickElement(Document& document, Element& target, unsigned keyboardState, bool doubleClick)
 {
+    UserActed(document);
     SettleFocusScope(document);
     if (!TakesInput(document, target))
         return false;
@@ -120,9 +121,10 @@ void ActivateAsClick(Document& document, Element& target, unsigned keyboardState
         ClickControls(document, target);
 }
 
-bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboardState)
+namespace {
+
+bool DeliverKeyDown(Document& document, Element* target, unsigned key, unsigned keyboardState)
 {
-    SettleFocusScope(document);
     Element* element = KeyTarget(document, target);
     if (!element || !TakesInput(document, *element))
         return false;
@@ -138,6 +140,19 @@ bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboar
         return false;
     ClickElement(document, *element, keyboardState, false);
     return true;
+}
+
+}  // namespace
+
+// What the key did to the focus is settled at once, so the program sees where it is.
+bool KeyDown(Document& document, Element* target, unsigned key, unsigned keyboardState)
+{
+    if (key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU)  // a modifier alone does nothing
+        UserActed(document);
+    SettleFocusScope(document);
+    bool taken = DeliverKeyDown(document, target, key, keyboardState);
+    SettleFocusScope(document);
+    return taken;
 }
 
 bool KeyUp(Document& document, Element* target, unsigned key, unsigned keyboardState)

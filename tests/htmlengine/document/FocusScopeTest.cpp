@@ -1,6 +1,8 @@
 // Panels styled "focus-scope: contain", driven by real key messages posted to the window.
 #include "EngineFixture.h"
 
+#include <functional>
+
 namespace {
 
 const char kPage[] =
@@ -8,7 +10,7 @@ const char kPage[] =
     ".panel { display: none; focus-scope: contain; position: absolute; left: 0; top: 0; width: 300px; }"
     ".panel:expanded { display: block; }"
     "</style>"
-    "<button id=behind>Behind</button><input id=field>"
+    "<button id=behind>Behind</button><input id=field><div id=group tabindex=-1><button id=inner>In</button></div>"
     "<div id=login class=panel><input id=url autofocus><button id=connect>Connect</button></div>"
     "<div id=error class=panel><button id=close>Close</button></div>";
 
@@ -103,4 +105,40 @@ TEST_F(FocusScope, WhenWhatOpenedAPanelIsGoneTheFocusGoesToThePagesFirstTabStop)
     Show("#error", false);
     Key(VK_SHIFT);
     EXPECT_EQ("behind", Focused());
+}
+
+// The one rule for a focus that cannot be used any more. Shift alone settles without acting.
+TEST_F(FocusScope, AFocusThatCannotBeUsedGoesUpOrToTheEntryAndComesBackWhenItCan)
+{
+    auto disable = [&](const char* id, bool disabled) {
+        HTMLayoutSetElementState(Find(id), disabled ? STATE_DISABLED : 0, disabled ? 0 : STATE_DISABLED, TRUE);
+        Key(VK_SHIFT);
+    };
+    struct Case {
+        const char* name;
+        const char* focus;
+        std::function<void()> act;
+        const char* expected;
+    };
+    const Case cases[] = {
+        { "disabled: its focusable ancestor", "#inner", [&] { disable("#inner", true); }, "group" },
+        { "removed: the focusable ancestor it was in", "#inner",
+          [&] { HTMLayoutDeleteElement(Find("#inner")); Key(VK_SHIFT); }, "group" },
+        { "disabled, no ancestor: the page's first Tab stop", "#field", [&] { disable("#field", true); }, "behind" },
+        { "hidden in a panel: the panel's autofocus", "#behind",
+          [&] { Show("#login", true); Key(VK_SHIFT); HTMLayoutTestSetFocus(hwnd_, Find("#connect"));
+                HTMLayoutSetStyleAttribute(Find("#connect"), "visibility", L"hidden"); Key(VK_SHIFT); }, "url" },
+        { "enabled again: back", "#field", [&] { disable("#field", true); disable("#field", false); }, "field" },
+        { "moved by the user meanwhile: stays", "#field",
+          [&] { disable("#field", true); Key(VK_TAB); disable("#field", false); }, "inner" },
+        { "a closed panel's opener, enabled later: back", "#field",
+          [&] { Show("#error", true); Key(VK_SHIFT); disable("#field", true); Show("#error", false); Key(VK_SHIFT);
+                EXPECT_EQ("behind", Focused()); disable("#field", false); }, "field" },
+    };
+    for (const Case& each : cases) {
+        Load(kPage);
+        HTMLayoutTestSetFocus(hwnd_, Find(each.focus));
+        each.act();
+        EXPECT_EQ(each.expected, Focused()) << each.name;
+    }
 }

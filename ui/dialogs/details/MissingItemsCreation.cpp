@@ -177,9 +177,6 @@ void MissingItemsTable::OnRunEnded()
     m_ended.clear();
     if (ended)
         ended(!m_runFailed);
-    // The create button that started the run is disabled now: the rows are where work goes on.
-    if (!m_runFailed)
-        FocusFirstMissingItem(root);
     if (m_closeAfterRun)
         PostCloseMessage(m_window);
 }

@@ -59,7 +59,7 @@ bool lb_dialog_instance::on_key(HELEMENT he, HELEMENT target, UINT event_type, U
     if (event_type != KEY_DOWN)
         return false;
     if (key_code == VK_RETURN)
-        return !enter_is_its_own(target) && click_first(he, kOkButton);
+        return click_first(he, kOkButton);
     if (key_code == VK_ESCAPE)
         return click_first(he, kCancelButton);
     return false;
