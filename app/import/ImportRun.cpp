@@ -43,7 +43,6 @@ ImportRun::ImportRun(const ImportSnapshot& snapshot, bool checkAbsentTimeTrack,
       m_findOpenForms(findOpenForms),
       m_logFinished(false),
       m_finishedPosted(false),
-      m_interrupted(false),
       m_nextEmployee(0),
       m_imported(0),
       m_reportedEnd(0)
@@ -153,32 +152,24 @@ void ImportRun::PostTotals()
     Post(boost::bind(&IMainView::ShowImportProgress, m_view));
 }
 
-// False when an error stopped the run; it has then been reported and finished.
+// False when an error stopped the run; it has then been reported and finished. A stop is taken
+// only here, between employees: an employee begun is always written to its last entry.
 bool ImportRun::ImportEmployees()
 {
     const size_t total = m_snapshot.selection.size();
-    for (size_t i = 0; i < total && !StopRequested(); ++i) {
+    for (size_t i = 0; i < total; ++i) {
+        if (m_stopRequested()) {
+            m_logger->SetOutcome(Logging::ImportLogger::InterruptedByUser);
+            SkipRemainingEmployees();
+            return true;
+        }
         m_nextEmployee = i + 1;
         const boost::shared_ptr<EmployeeDiff> diff = FindDiff(m_snapshot.selection[i]);
         if (diff && !ImportEmployee(*diff))
             return false;
-        // An employee cut short by a stop does not count as imported.
-        if (!m_interrupted)
-            Post(boost::bind(&IMainView::SetImportProgress, m_view, static_cast<int>(i + 1), static_cast<int>(total)));
+        Post(boost::bind(&IMainView::SetImportProgress, m_view, static_cast<int>(i + 1), static_cast<int>(total)));
     }
     return true;
-}
-
-// Asked before every entry, so a stop takes effect at the next one; from then on the log says
-// the run was interrupted and the employees not reached are skipped.
-bool ImportRun::StopRequested()
-{
-    if (!m_interrupted && m_stopRequested()) {
-        m_interrupted = true;
-        m_logger->SetOutcome(Logging::ImportLogger::InterruptedByUser);
-        SkipRemainingEmployees();
-    }
-    return m_interrupted;
 }
 
 bool ImportRun::ImportEmployee(const EmployeeDiff& diff)
@@ -211,8 +202,7 @@ bool ImportRun::ImportEntries(const EmployeeDiff& diff, const std::wstring& name
     int leave = 0;
     const boost::shared_ptr<TimeTrackDiffCollection> entries =
         CollectTimeTrackDiffs(*m_snapshot.model, *diff.GetTimeTrackDiffs(), m_snapshot.config.get());
-    for (TimeTrackDiffCollection::const_iterator it = entries->begin(); it != entries->end() && !StopRequested();
-         ++it) {
+    for (TimeTrackDiffCollection::const_iterator it = entries->begin(); it != entries->end(); ++it) {
         if ((*it)->IsBilledConflict()) {
             ReportBilled(**it);
             continue;

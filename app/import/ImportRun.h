@@ -64,7 +64,6 @@ private:
     void OpenLog();
     void PostTotals();
     bool ImportEmployees();
-    bool StopRequested();
     bool ImportEmployee(const EmployeeDiff& diff);
     bool ImportEntries(const EmployeeDiff& diff, const std::wstring& name);
     bool ActOnStatus(const EmployeeDiff& diff, const TimeTrackDiff& entry, int status, const std::wstring& name,
@@ -126,8 +125,6 @@ private:
     boost::shared_ptr<Logging::ImportLogger> m_logger;
     bool m_logFinished;
     bool m_finishedPosted;
-    // A stop was asked for and taken: no entry is written after it.
-    bool m_interrupted;
     boost::shared_ptr<MissingItemsController> m_missingItems;
     boost::shared_ptr<TimeTrackImporter> m_importer;
     // The last warning; the run ends with ShowImportFailed when it is set.

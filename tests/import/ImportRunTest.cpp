@@ -42,6 +42,12 @@ void BothWork(TestCompany& company)
     company.AddServerWork(User(company, L"2"), 5, 120, L"Acme", L"Roof", L"paint", 0);
 }
 
+void BothWorkTwoDays(TestCompany& company)
+{
+    BothWork(company);
+    company.AddServerWork(User(company, L"2"), 6, 30, L"Acme", L"Roof", L"paint", 0);
+}
+
 // From the first employee's heading to the end: the header holds the time of the run.
 Lines Body(const Lines& log)
 {
@@ -373,30 +379,30 @@ TEST(ImportRun, AsksAboutEntriesTheServerNoLongerHasBeforeWriting)
     EXPECT_EQ(kKeptWarning, harness.ViewCalls().back());
 }
 
-TEST(ImportRun, AStopRequestTakesEffectAtTheNextEntryAndSkipsTheRest)
+TEST(ImportRun, AStopActsOnlyBetweenEmployees)
 {
+    // Asked for during Ann: her entries are all written and her step counted; Bob is skipped.
     ImportHarness harness;
     harness.server = &BothWork;
     harness.stopAfterWrites = 1;
     harness.Load();
     const Lines log = harness.Import();
-
-    // Ann's second day is not written.
-    EXPECT_EQ(1, harness.qb.WriteCount());
+    EXPECT_EQ(2, harness.qb.WriteCount());
     EXPECT_EQ(1u, LinesContaining(log, L"Import process was interrupted by user").size());
+    EXPECT_EQ(1u, LinesContaining(log, L"Ann Archer: OK  (Working time 2:30)").size());
     EXPECT_EQ(1u, LinesContaining(log, L"Bob Baker: Skipped").size());
     const Lines calls = harness.ViewCalls();
     EXPECT_EQ(L"OnImportFinished", calls[calls.size() - 2]);
     EXPECT_EQ(L"ShowImportSucceeded", calls.back());
-    EXPECT_TRUE(std::find(calls.begin(), calls.end(), L"SetImportProgress 1/2") == calls.end());
+    EXPECT_TRUE(std::find(calls.begin(), calls.end(), L"SetImportProgress 1/2") != calls.end());
 
-    // A stop asked for after the last write finds nothing left to stop: the run finished.
+    // Asked for during the last employee: nothing is left to stop, so the run finished.
     ImportHarness late;
-    late.server = &BothWork;
+    late.server = &BothWorkTwoDays;
     late.stopAfterWrites = 3;
     late.Load();
     const Lines finished = late.Import();
-    EXPECT_EQ(3, late.qb.WriteCount());
+    EXPECT_EQ(4, late.qb.WriteCount());
     EXPECT_EQ(1u, LinesContaining(finished, L"Import was finished successfully").size());
 }
 
