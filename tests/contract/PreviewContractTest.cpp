@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <map>
 
 #include "PreviewContract.h"
 #include "World.h"
@@ -81,17 +82,28 @@ std::string Lines(const std::vector<std::string>& lines)
 
 }  // namespace
 
+// The share of the worlds that hold each kind of data a real company's data may hold.
+void PrintTraits(const std::map<std::string, int>& tally)
+{
+    for (const std::pair<const std::string, int>& trait : tally)
+        std::cout << "  " << trait.second * 100.0 / g_worlds << "% " << trait.first << "\n";
+}
+
 TEST_F(PreviewContract, QuickBooksHoldsWhatThePreviewShowed)
 {
+    std::map<std::string, int> tally;
     for (int i = 0; i < g_worlds; ++i) {
         const World world = GenerateWorld(g_seed + i);
+        for (const std::string& trait : WorldTraits(world))
+            ++tally[trait];
         if (CheckWorld(world, m_connector).empty())
             continue;
         const World smallest = Shrink(world);
         FAIL() << "world " << i + 1 << " (seed " << world.seed << ") fails; the smallest world that still fails:\n"
                << DescribeWorld(smallest) << Lines(CheckWorld(smallest, m_connector));
     }
-    std::cout << g_worlds << " worlds from seed " << g_seed << " kept the promise and the model" << std::endl;
+    std::cout << g_worlds << " worlds from seed " << g_seed << " kept the promise and the model\n";
+    PrintTraits(tally);
 }
 
 // QuickBooks did the write and said something about it: the import log says it too.
@@ -99,12 +111,16 @@ TEST_F(PreviewContract, AWarningOfQuickBooksReachesTheImportLog)
 {
     World world = GenerateWorld(g_seed);
     world.users.resize(1);
+    world.users[0].rule = EmployeeMapped;
     world.users[0].employee = 0;
     world.users[0].selected = true;
     world.users[0].duplicateOf = -1;
     world.edits.clear();
     world.foreign.clear();
-    world.warning.request.clear();
+    world.answer.request.clear();
+    world.stopAfter = 0;
+    world.timeWindowOpen = false;
+    world.quickBooksCapitals = false;
     world.records.clear();
     const WorldRecord work = { 0, 0, 0, false, -1, 90, L"fix", L"fix" };
     world.records.push_back(work);
