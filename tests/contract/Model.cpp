@@ -419,15 +419,16 @@ ModelImport Expect(const Moment& given, const ModelCompany& before)
             const bool deletes = step.removal && moment.Removal();
             const int after = step.removal && !deletes ? quickBooks : deletes ? 0 : step.minutes;
             const bool writes = step.entry < 0 ? step.minutes > 0 : deletes || (!step.removal && after != quickBooks);
+            // QuickBooks refuses a write to an entry changed since the preview before it answers anything else.
+            if (writes && step.entry >= 0 && edited.count(step.entry)) {
+                ++result.reports.changed;  // changed in QuickBooks since the preview: left as it is
+                continue;
+            }
             if (writes && moment.now && answer.kind == WorldAnswer::Error && answer.request == RequestOf(step, deletes) &&
                 answered++ == answer.skip) {
                 result.ending = StoppedAtError;
                 logged = std::make_pair(0, 0);  // an employee in error shows no times
                 break;
-            }
-            if (writes && step.entry >= 0 && edited.count(step.entry)) {
-                ++result.reports.changed;  // changed in QuickBooks since the preview: left as it is
-                continue;
             }
             (step.leave ? logged.second : logged.first) += after;
             result.reports.kept += step.removal && !deletes ? 1 : 0;

@@ -13,6 +13,24 @@
 // plays others. A world that fails is shrunk to the smallest one that still fails, and printed
 // as statements that rebuild it in a named test case. A soak runs 100,000 worlds over fresh
 // seeds in a few processes side by side, each with a Wine prefix of its own (README).
+//
+// Where the model, with the program, reads its rules more narrowly than they are written, and why:
+// - automatic mapping skips an employee any mapped rule holds, wherever that rule stands, and two
+//   users with time on one employee stop the load: each user's preview would take the other's
+//   entries for time the server no longer has and delete them;
+// - records group only with records of their own kind and leave type: two leave types of one day
+//   stay two entries;
+// - QuickBooks leave of a listed type the import leaves alone is known by its notes and kept, and
+//   leave of a type the server no longer lists is left alone: no rule says how to import it, and
+//   taking it for working time would delete it;
+// - the end panel counts what the log counts: the time QuickBooks holds of the taken entries after
+//   the import, billed conflicts aside;
+// - an entry kept because deletion is off is reported in the log; an entry that vanished from
+//   QuickBooks during the import is reported as changed there, not as a missing item;
+// - a missing item whose creation the settings turn off stops the import at its employee instead
+//   of being created;
+// - two employees of one name have a line each in the log's summary, so an error is not hidden
+//   under the other's OK.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
