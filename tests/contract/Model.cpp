@@ -68,7 +68,7 @@ struct Moment {
     ModelEntry EntryOf(const WorldRecord& record) const
     {
         const WorldUser& user = world.users[record.user];
-        ModelEntry entry = { user.employee, record.day, L"", L"", L"", L"", 0, 1 };
+        ModelEntry entry = { user.employee, record.day, L"", L"", L"", L"", 0, NotBillable };
         if (record.leave) {
             const WorldLeaveType& type = world.leaveTypes[record.task];
             entry.payrollItem = LeavePayroll(type);
@@ -77,13 +77,14 @@ struct Moment {
         }
         const WorldTask& task = world.tasks[record.task];
         const WorldEmployee& employee = world.employees[user.employee];
-        entry.customerJob = CustomerJobOf(world, task);
+        // The last import wrote the server's names, which QuickBooks then spelled alike.
+        entry.customerJob = CustomerJobOf(world, task, !now);
         entry.serviceItem = world.serviceItemGroup
-                                ? task.billingType
+                                ? ServiceItemOf(world, task, !now)
                                 : PersonItemName(world, employee.first, employee.middle, employee.last);
         entry.payrollItem = user.hasPayrollItem ? kWagesName : L"";
         entry.notes = Description(task, Comment(record));
-        entry.billing = task.billable ? 0 : 1;
+        entry.billing = task.billable ? Billable : NotBillable;
         return entry;
     }
 };
@@ -99,7 +100,7 @@ std::wstring Lower(const std::wstring& text)
 
 bool IsLeaveShaped(const ModelEntry& entry)
 {
-    return entry.customerJob.empty() && entry.serviceItem.empty() && entry.billing == 1;
+    return entry.customerJob.empty() && entry.serviceItem.empty();
 }
 
 // One entry of the preview: an existing entry (or an entry to add) and what becomes of it.
@@ -127,10 +128,12 @@ public:
             if (m_company[i].employee == employee && m_company[i].day == day)
                 entries.push_back(static_cast<int>(i));
         std::vector<bool> paired(entries.size(), false);
+        // The server's reply lists a user's working records before the leave records.
         std::vector<const WorldRecord*> records;
-        for (const WorldRecord& record : world.records)
-            if (record.user == user && record.day == day && m_moment.Loads(record))
-                records.push_back(&record);
+        for (bool leave : { false, true })
+            for (const WorldRecord& record : world.records)
+                if (record.user == user && record.day == day && record.leave == leave && m_moment.Loads(record))
+                    records.push_back(&record);
         std::vector<bool> grouped(records.size(), false);
         for (size_t first = 0; first < records.size(); ++first) {
             if (grouped[first])
@@ -162,7 +165,7 @@ private:
                    (m_moment.Import(type) == LeftAlone || entry.payrollItem == head.payrollItem);
         }
         return entry.payrollItem == head.payrollItem && entry.notes == head.notes &&
-               (head.billing == 0) == (entry.billing != 1) && Lower(entry.serviceItem) == Lower(head.serviceItem) &&
+               (head.billing == Billable) == (entry.billing != NotBillable) && Lower(entry.serviceItem) == Lower(head.serviceItem) &&
                Lower(entry.customerJob) == Lower(head.customerJob);
     }
 
@@ -179,12 +182,12 @@ private:
             }
         int remaining = total;
         // Billed time stays; the first unbilled entry takes what is left, later ones nothing.
-        for (int billing : { 2, head.billing }) {
+        for (WorldBilling billing : { Billed, head.billing }) {
             for (int index : matches) {
-                if (m_company[index].billing != billing || (billing == 2 && head.billing != 0))
+                if (m_company[index].billing != billing || (billing == Billed && head.billing != Billable))
                     continue;
                 Step step = { index, ModelEntry(), 0, taken, leave, false, false };
-                if (billing == 2) {
+                if (billing == Billed) {
                     remaining -= m_company[index].minutes;
                     step.conflict = remaining < 0;
                     step.minutes = m_company[index].minutes;
@@ -209,7 +212,7 @@ private:
     void Absent(int index, std::vector<Step>& steps) const
     {
         const ModelEntry& entry = m_company[index];
-        const bool conflict = entry.billing == 2;
+        const bool conflict = entry.billing == Billed;
         Step step = { index, ModelEntry(), entry.minutes, true, false, conflict, !conflict };
         const WorldLeaveType* listed = NULL;
         for (const WorldLeaveType& type : m_moment.world.leaveTypes)
@@ -253,50 +256,95 @@ std::wstring LogName(const WorldEmployee& employee)
     return employee.first + L" " + (employee.middle.empty() ? L"" : employee.middle + L" ") + employee.last;
 }
 
-// QuickBooks after the edits made while the import runs, with the indices of the entries they hit.
-ModelCompany EditDuringImport(const World& world, const ModelCompany& before, std::set<int>& edited,
-                              std::set<int>& gone)
+// A change made in QuickBooks after the preview or while the import runs, on the entry it finds
+// as the changes before it left QuickBooks; entries keep their places, a removed one goes to
+// `gone`, a copy comes last. The index of the entry it changed, or -1 when it changed nothing.
+int Edit(const World& world, ModelCompany& company, const WorldEdit& edit, std::set<int>& gone)
 {
-    ModelCompany company = before;
-    for (const WorldEdit& edit : world.edits) {
-        // Each edit finds its entry as the edits before it left QuickBooks.
-        const int index = edit.duringImport ? FindEditedEntry(world, company, edit, &gone) : -1;
-        if (index < 0)
-            continue;
-        ModelEntry& entry = company[index];
-        if (edit.kind == WorldEdit::Bill && entry.customerJob.empty())
-            continue;  // QuickBooks bills only time charged to a customer:job
-        edited.insert(index);
-        if (edit.kind == WorldEdit::Bill)
-            entry.billing = 2;
-        else if (edit.kind == WorldEdit::Retime)
-            entry.minutes = edit.minutes;
-        else if (edit.kind == WorldEdit::Remove)
-            gone.insert(index);
+    const int index = FindEditedEntry(world, company, edit, &gone);
+    if (index < 0)
+        return -1;
+    ModelEntry& entry = company[index];
+    // QuickBooks bills only time charged to a customer:job, and flips only what is not billed.
+    const bool charged = !entry.customerJob.empty();
+    switch (edit.kind) {
+    case WorldEdit::Bill: if (!charged) return -1; entry.billing = Billed; break;
+    case WorldEdit::FlipBillable:
+        if (!charged || entry.billing == Billed)
+            return -1;
+        entry.billing = entry.billing == Billable ? NotBillable : Billable;
+        break;
+    case WorldEdit::Retime: entry.minutes = edit.minutes; break;
+    case WorldEdit::Renote: entry.notes = L"renoted"; break;
+    case WorldEdit::Remove: gone.insert(index); break;
+    case WorldEdit::Duplicate: company.push_back(ModelEntry(entry)); break;
     }
-    return company;
+    return index;
 }
 
-ModelImport Expect(const Moment& moment, const ModelCompany& before)
+// A rule still to be chosen is mapped by the load to the first employee, in QuickBooks' order,
+// whose first, middle and last names are the user's exactly and that no other rule holds,
+// wherever that rule stands in the list (automatic mapping never gives an employee a second
+// user); only for a user the server has.
+World WithChosenRules(const World& world, bool now)
 {
-    const World& world = moment.world;
-    ModelImport result;
-    result.refused = false;
-    result.after = before;
-    result.changedEntries = 0;
-    std::map<int, int> loadedUsers;  // by employee
-    for (size_t user = 0; user < world.users.size(); ++user) {
-        const int employee = world.users[user].employee;
-        if (moment.IsLoaded(static_cast<int>(user)) && employee >= 0 && loadedUsers[employee]++ > 0)
-            result.refused = true;  // two users with time on one employee
+    World chosen = world;
+    const Moment moment = { world, now };
+    std::set<int> taken;
+    for (const WorldUser& user : world.users)
+        if (user.rule == EmployeeMapped)
+            taken.insert(user.employee);
+    for (size_t u = 0; u < chosen.users.size(); ++u) {
+        WorldUser& user = chosen.users[u];
+        if (user.rule != EmployeeToChoose || !moment.IsLoaded(static_cast<int>(u)))
+            continue;
+        for (size_t e = 0; e < world.employees.size() && user.employee < 0; ++e) {
+            const WorldEmployee& employee = world.employees[e];
+            if (!taken.count(static_cast<int>(e)) && employee.first == user.first &&
+                employee.middle == user.middle && employee.last == user.last) {
+                user.employee = static_cast<int>(e);
+                taken.insert(user.employee);
+            }
+        }
     }
+    return chosen;
+}
+
+// Two users with time on one employee would each take the other's entries for time the server
+// no longer has: the mapping checks stop the load, as they do for a rule still to be chosen.
+bool IsRefused(const Moment& moment)
+{
+    std::map<int, int> loadedUsers;  // by employee
+    for (size_t user = 0; user < moment.world.users.size(); ++user) {
+        const WorldUser& rule = moment.world.users[user];
+        if (!moment.IsLoaded(static_cast<int>(user)))
+            continue;
+        if ((rule.rule == EmployeeToChoose && rule.employee < 0) || (rule.employee >= 0 && loadedUsers[rule.employee]++ > 0))
+            return true;
+    }
+    return false;
+}
+
+const wchar_t* RequestOf(const Step& step, bool deletes)
+{
+    return step.entry < 0 ? L"TimeTrackingAdd" : deletes ? L"TxnDel" : L"TimeTrackingMod";
+}
+
+ModelImport Expect(const Moment& given, const ModelCompany& before)
+{
+    const World world = WithChosenRules(given.world, given.now);
+    const Moment moment = { world, given.now };
+    ModelImport result;
+    result.refused = IsRefused(moment);
+    result.after = before;
+    result.reports = ModelReports { 0, 0, 0, 0 };
+    result.ending = Finished;
+    result.panel = std::make_pair(0, 0);
     if (result.refused)
         return result;
 
-    std::set<int> edited, gone;
-    ModelCompany& company = result.after;
-    company = moment.now ? EditDuringImport(world, before, edited, gone) : before;
-    ModelCompany added;
+    // The users the import begins, in the order of their ids, with the preview's steps.
+    std::vector<std::pair<int, std::vector<Step>>> imported;
     Preview preview(moment, before);
     for (size_t user = 0; user < world.users.size(); ++user) {
         if (world.users[user].employee < 0 || !moment.IsLoaded(static_cast<int>(user)))
@@ -314,14 +362,77 @@ ModelImport Expect(const Moment& moment, const ModelCompany& before)
             const int after = step.conflict || (step.removal && !deletes) ? quickBooks : deletes ? 0 : step.minutes;
             totals.before += quickBooks;
             totals.after += after;
-            if (!selected || step.conflict)
+            if (selected && !step.conflict)
+                (step.leave ? result.panel.second : result.panel.first) += after;
+        }
+        result.users[static_cast<int>(user)] = totals;
+        if (selected)
+            imported.push_back(std::make_pair(static_cast<int>(user), steps));
+    }
+
+    std::set<int> edited, gone;
+    ModelCompany& company = result.after;
+    ModelCompany added;
+    for (const WorldEdit& edit : world.edits) {
+        const int index = moment.now && edit.moment == AfterPreview ? Edit(given.world, company, edit, gone) : -1;
+        // The import compares each of its employees' entries of the period with the preview's.
+        for (const std::pair<int, std::vector<Step>>& user : imported)
+            if (index >= 0 && company[index].employee == world.users[user.first].employee &&
+                company[index].day >= moment.FirstDay() && company[index].day <= moment.LastDay())
+                result.ending = StoppedAtChangeSincePreview;
+    }
+    if (result.ending == Finished && moment.now) {
+        for (const WorldEdit& edit : world.edits)
+            if (edit.moment == DuringImport)
+                edited.insert(Edit(given.world, company, edit, gone));
+        if (world.timeWindowOpen)
+            result.ending = StoppedAtTimeWindow;
+    }
+    const WorldAnswer& answer = world.answer;
+    int answered = 0, begun = 0;
+    for (size_t u = 0; u < imported.size() && result.ending == Finished; ++u) {
+        if (moment.now && world.stopAfter > 0 && begun == world.stopAfter) {
+            result.ending = StoppedByUser;
+            break;
+        }
+        ++begun;
+        const int user = imported[u].first;
+        // Two employees of one name have a line each, and the log's reading adds them up.
+        std::pair<int, int>& named = result.logged[LogName(world.employees[world.users[user].employee])];
+        std::pair<int, int> logged(0, 0);
+        // Before an employee's entries the import creates the customers and jobs its entries to add
+        // name and QuickBooks lacks in that very spelling; with their creation turned off, as the
+        // settings have it by default, it stops there.
+        for (const Step& step : imported[u].second)
+            if (moment.now && world.quickBooksCapitals && step.taken && step.entry < 0 && !step.leave)
+                result.ending = StoppedAtMissingItem;
+        if (result.ending != Finished)
+            break;
+        for (const Step& step : imported[u].second) {
+            if (!step.taken)
                 continue;
-            const bool writes = step.entry < 0 ? step.minutes > 0 : deletes || (!step.removal && after != quickBooks);
-            if (writes && step.entry >= 0 && edited.count(step.entry)) {
-                ++result.changedEntries;  // changed in QuickBooks since the preview: left as it is
+            if (step.conflict) {
+                ++result.reports.billed;
                 continue;
             }
-            (step.leave ? totals.leave : totals.working) += after;
+            const int quickBooks = step.entry >= 0 ? before[step.entry].minutes : 0;
+            const bool deletes = step.removal && moment.Removal();
+            const int after = step.removal && !deletes ? quickBooks : deletes ? 0 : step.minutes;
+            const bool writes = step.entry < 0 ? step.minutes > 0 : deletes || (!step.removal && after != quickBooks);
+            // QuickBooks refuses a write to an entry changed since the preview before it answers anything else.
+            if (writes && step.entry >= 0 && edited.count(step.entry)) {
+                ++result.reports.changed;  // changed in QuickBooks since the preview: left as it is
+                continue;
+            }
+            if (writes && moment.now && answer.kind == WorldAnswer::Error && answer.request == RequestOf(step, deletes) &&
+                answered++ == answer.skip) {
+                result.ending = StoppedAtError;
+                logged = std::make_pair(0, 0);  // an employee in error shows no times
+                break;
+            }
+            (step.leave ? logged.second : logged.first) += after;
+            result.reports.kept += step.removal && !deletes ? 1 : 0;
+            result.reports.deleted += deletes ? 1 : 0;
             if (!writes)
                 continue;
             if (step.entry < 0)
@@ -331,12 +442,8 @@ ModelImport Expect(const Moment& moment, const ModelCompany& before)
             else
                 company[step.entry].minutes = step.minutes;
         }
-        result.users[static_cast<int>(user)] = totals;
-        if (selected) {
-            std::pair<int, int>& logged = result.logged[LogName(world.employees[world.users[user].employee])];
-            logged.first += totals.working;
-            logged.second += totals.leave;
-        }
+        named.first += logged.first;
+        named.second += logged.second;
     }
     ModelCompany kept;
     for (size_t i = 0; i < company.size(); ++i)
@@ -387,40 +494,35 @@ ModelImport ExpectLastImport(const World& world)
 ModelCompany ExpectCompanyBefore(const World& world, const ModelCompany& lastImport)
 {
     ModelCompany company = lastImport;
-    for (const WorldEdit& edit : world.edits) {
-        const int index = edit.duringImport ? -1 : FindEditedEntry(world, company, edit);
-        if (index < 0)
-            continue;
-        ModelEntry& entry = company[index];
-        switch (edit.kind) {
-        case WorldEdit::Bill:
-            if (!entry.customerJob.empty())
-                entry.billing = 2;
-            break;
-        case WorldEdit::FlipBillable:
-            if (!entry.customerJob.empty() && entry.billing != 2)
-                entry.billing = 1 - entry.billing;
-            break;
-        case WorldEdit::Retime: entry.minutes = edit.minutes; break;
-        case WorldEdit::Renote: entry.notes = L"renoted"; break;
-        case WorldEdit::Remove: company.erase(company.begin() + index); break;
-        case WorldEdit::Duplicate: company.push_back(ModelEntry(entry)); break;
-        }
+    for (ModelEntry& entry : company) {
+        entry.customerJob = QuickBooksSpelling(world, entry.customerJob);
+        for (const WorldTask& task : world.tasks)
+            if (entry.serviceItem == task.billingType)
+                entry.serviceItem = ServiceItemOf(world, task);
     }
+    std::set<int> gone;
+    for (const WorldEdit& edit : world.edits)
+        if (edit.moment == BeforeLoad)
+            Edit(world, company, edit, gone);
+    ModelCompany kept;
+    for (size_t i = 0; i < company.size(); ++i)
+        if (!gone.count(static_cast<int>(i)))
+            kept.push_back(company[i]);
     for (const WorldForeignEntry& foreign : world.foreign) {
         ModelEntry entry = { foreign.employee, foreign.day,    L"", L"", L"", foreign.notes,
                              foreign.minutes,  foreign.billing };
-        if (foreign.task >= 0) {
-            entry.customerJob = CustomerJobOf(world, world.tasks[foreign.task]);
-            entry.serviceItem = world.tasks[foreign.task].billingType;
-        }
-        if (foreign.payroll == 0)
+        const WorldTask& task = world.tasks[foreign.task];
+        if (foreign.charge == CustomerJobAndItem || foreign.charge == CustomerJobOnly)
+            entry.customerJob = CustomerJobOf(world, task);
+        if (foreign.charge == CustomerJobAndItem || foreign.charge == ServiceItemOnly)
+            entry.serviceItem = ServiceItemOf(world, task);
+        if (foreign.payroll == WagePayrollItem)
             entry.payrollItem = kWagesName;
-        else if (foreign.payroll > 0)
-            entry.payrollItem = LeavePayrollName(world.leaveTypes[foreign.payroll - 1]);
-        company.push_back(entry);
+        else if (foreign.payroll == LeavePayrollItem)
+            entry.payrollItem = LeavePayrollName(world.leaveTypes[foreign.leaveType]);
+        kept.push_back(entry);
     }
-    return company;
+    return kept;
 }
 
 ModelImport ExpectImport(const World& world, const ModelCompany& before)

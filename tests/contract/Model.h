@@ -18,7 +18,7 @@ struct ModelEntry {
     std::wstring payrollItem;
     std::wstring notes;
     int minutes;
-    int billing;  // 0 billable, 1 not billable, 2 billed
+    WorldBilling billing;
 
     bool operator<(const ModelEntry& other) const;
     bool operator==(const ModelEntry& other) const;
@@ -34,12 +34,31 @@ struct ModelTotals {
     int leave;  // and leave time
 };
 
+enum ModelEnding {
+    Finished,
+    StoppedByUser,
+    StoppedAtChangeSincePreview,
+    StoppedAtTimeWindow,
+    StoppedAtMissingItem,
+    StoppedAtError
+};
+
+// The entries the import log reports one by one.
+struct ModelReports {
+    int deleted;
+    int kept;  // absent on the server, and deletion is off
+    int billed;
+    int changed;  // changed in QuickBooks while the import ran: left as they are
+};
+
 struct ModelImport {
     bool refused;  // the mapping checks stop it: QuickBooks stays as it was
     ModelCompany after;
     std::map<int, ModelTotals> users;  // every loaded user mapped to an employee
     std::map<std::wstring, std::pair<int, int>> logged;  // working and leave time by the log's names
-    int changedEntries;  // entries the import leaves alone as changed in QuickBooks while it ran
+    ModelReports reports;
+    ModelEnding ending;
+    std::pair<int, int> panel;  // the working and leave time the end panel counts before the first write
 };
 
 // Where a change made in QuickBooks lands: the index of the entry in the company, or -1;
@@ -51,7 +70,7 @@ int FindEditedEntry(const World& world, const ModelCompany& company, const World
 ModelImport ExpectLastImport(const World& world);
 // The last import's company changed in QuickBooks as the world says, before this load.
 ModelCompany ExpectCompanyBefore(const World& world, const ModelCompany& lastImport);
-// This import over that company, with the changes made while it runs.
+// This import over that company, with the changes made after its preview and while it runs.
 ModelImport ExpectImport(const World& world, const ModelCompany& before);
 
 // "E-0 day 2 [Acme:Roof|Labor|Wages|fix|0] 90"

@@ -103,10 +103,28 @@ void CheckSummary(const World& world, const boost::shared_ptr<MainModel>& model,
             failures.push_back(expectation + "the footer, with only that user selected, shows " +
                                std::to_string(footer.before) + " and " + std::to_string(footer.after));
     }
+    // A selection of several, drawn from the world's seed.
+    std::set<std::wstring> selection;
+    std::pair<int, int> want(0, 0);
+    unsigned draw = world.seed * 2654435761u;
+    for (const std::pair<const int, ModelTotals>& user : expected.users) {
+        if ((draw >>= 1) & 1)
+            continue;
+        selection.insert(std::to_wstring(world.users[user.first].id));
+        want.first += user.second.before;
+        want.second += user.second.after;
+    }
+    const SummaryTotals footer = SelectionTotals(model, selection);
+    if (std::make_pair(footer.before, footer.after) != want)
+        failures.push_back("model: the footer of " + std::to_string(selection.size()) + " users is to show " +
+                           std::to_string(want.first) + " before and " + std::to_string(want.second) +
+                           " after the import; it shows " + std::to_string(footer.before) + " and " +
+                           std::to_string(footer.after));
 }
 
 void CheckImportLog(const World& world, const ModelImport& expected, const std::vector<std::wstring>& log,
-                    const std::vector<std::wstring>& importTrace, Failures& failures)
+                    const std::vector<std::wstring>& importTrace, const std::vector<std::wstring>& viewCalls,
+                    Failures& failures)
 {
     std::map<std::wstring, std::pair<int, int>> logged;
     std::map<std::wstring, std::set<std::wstring>> statuses;
@@ -119,13 +137,42 @@ void CheckImportLog(const World& world, const ModelImport& expected, const std::
                                std::to_string(employee.second.second) + "; it counts " + std::to_string(found.first) +
                                " and " + std::to_string(found.second));
     }
-    const int changed = Count(log, L"Import did not update the following time entry as it was changed in QB.");
-    if (changed != expected.changedEntries)
-        failures.push_back("model: the log is to report " + std::to_string(expected.changedEntries) +
-                           " entries changed in QuickBooks during the import; it reports " + std::to_string(changed));
-    if (world.warning.request.empty())
+    const struct {
+        int expected;
+        const wchar_t* message;
+        const char* what;
+    } reports[] = {
+        { expected.reports.deleted, L"The following time entry was deleted as it is absent in Quorvane:", "deleted" },
+        { expected.reports.kept, L"The following time entry was kept in QB although Quorvane does not have it",
+          "kept" },
+        { expected.reports.billed, L"The following time entry was not synchronized with Quorvane as it is billed:",
+          "billed" },
+        { expected.reports.changed, L"Import did not update the following time entry as it was changed in QB.",
+          "changed in QuickBooks during the import" },
+    };
+    for (const auto& report : reports) {
+        const int found = Count(log, report.message);
+        if (found != report.expected)
+            failures.push_back("model: the log is to report " + std::to_string(report.expected) + " entries " +
+                               report.what + "; it reports " + std::to_string(found));
+    }
+    const std::wstring panel[] = { L"SetImportedWorkingTime " + std::to_wstring(expected.panel.first),
+                                   L"SetImportedLeaveTime " + std::to_wstring(expected.panel.second) };
+    if (Count(viewCalls, panel[0]) != 1 || Count(viewCalls, panel[1]) != 1)
+        failures.push_back("model: the end panel is to count " + std::to_string(expected.panel.first) +
+                           " working and " + std::to_string(expected.panel.second) + " leave minutes");
+    static const char* const kEndings[] = { "finish", "stop at the bookkeeper's Stop",
+                                            "stop at a change in QuickBooks since the preview",
+                                            "stop at an open time-entry window", "stop at a customer:job to create",
+                                            "stop at an error of QuickBooks" };
+    const bool stopped = Count(viewCalls, L"ShowError") > 0 || Count(log, L": Skipped") > 0;
+    if (stopped != (expected.ending != Finished))
+        failures.push_back(std::string("model: the import is to ") + kEndings[expected.ending] + "; it " +
+                           (stopped ? "stopped" : "finished"));
+    const WorldAnswer& answer = world.answer;
+    if (answer.request.empty() || answer.kind != WorldAnswer::Warning)
         return;
-    const bool warned = Count(importTrace, L" " + world.warning.request + L":") > world.warning.skip;
+    const bool warned = Count(importTrace, L" " + answer.request + L":") > answer.skip;
     const int reported = Count(log, std::wstring(L"QuickBooks: ") + kQuickBooksWarning);
     if (reported != (warned ? 1 : 0))
         failures.push_back("model: QuickBooks warned " + std::string(warned ? "once" : "never") +

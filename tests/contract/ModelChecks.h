@@ -21,9 +21,10 @@ void CheckCompany(const std::string& moment, const ModelCompany& expected, const
 void CheckSummary(const World& world, const boost::shared_ptr<MainModel>& model, const ModelImport& expected,
                   Failures& failures);
 
-// importTrace: the simulator's trace of the import's requests.
+// importTrace: the simulator's trace of the import's requests; viewCalls: what it showed.
 void CheckImportLog(const World& world, const ModelImport& expected, const std::vector<std::wstring>& log,
-                    const std::vector<std::wstring>& importTrace, Failures& failures);
+                    const std::vector<std::wstring>& importTrace, const std::vector<std::wstring>& viewCalls,
+                    Failures& failures);
 
 // "\tName: Status  (Working time 1:00, Leave time 2:00)": working and leave minutes by name.
 // Two employees may share a name: their lines add up, and each of their statuses counts.

@@ -297,11 +297,13 @@ std::vector<std::string> CheckWorld(const World& world,
         const ImportOutcome outcome = run.Import(model);
         const std::vector<std::wstring> trace = QbSim::Control::Trace();
         CheckCompany("the import", expected.after, QuickBooksCompany(world), failures);
-        CheckImportLog(world, expected, outcome.log, trace, failures);
-        // What QuickBooks had changed while the import ran is left as it is, unlike the preview
-        // showed it.
+        CheckImportLog(world, expected, outcome.log, trace, outcome.viewCalls, failures);
+        // What QuickBooks had changed since the preview is left as it is, unlike the preview
+        // showed it, and a stopped import leaves undone what it showed.
+        if (expected.ending != Finished)
+            return failures;
         for (const WorldEdit& edit : world.edits)
-            if (edit.duringImport && FindEditedEntry(world, before, edit) >= 0)
+            if (edit.moment != BeforeLoad && FindEditedEntry(world, before, edit) >= 0)
                 return failures;
         CheckCells(*model, promise, failures);
         CheckUntouched(promise, entriesBefore, ById(QuickBooksEntries()), failures);

@@ -14,9 +14,11 @@ const wchar_t* const kFirstNames[] = { L"Ann", L"Bob", L"Cleo", L"Dan", L"Eve" }
 const wchar_t* const kLastNames[] = { L"Archer", L"Baker", L"Cole", L"Dunn" };
 // Blanks at either end, case variants and characters of code page 1252 beyond ASCII: notes go
 // into QuickBooks as they are, and each spelling is an entry of its own.
-const wchar_t* const kComments[] = { L"",         L"fix",  L"Fix",       L" fix",
-                                     L"fix  ",    L"call", L"caf\u00e9", L"M\u00fcller\u2019s \u2013 5 \u20ac",
-                                     L"CALL back" };
+// Blanks only, a tab and the description's own " : " go into the notes as they are.
+const wchar_t* const kComments[] = { L"",         L"fix",       L"Fix",
+                                     L" fix",     L"fix  ",     L"call",
+                                     L"caf\u00e9", L"M\u00fcller\u2019s \u2013 5 \u20ac", L"CALL back",
+                                     L"   ",      L"fix\tnow",  L"roof : gutter" };
 const wchar_t* const kForeignNotes[] = { L"", L"extra", L"Vacation", L"vacation", L"Sabbatical", L"Sick", L" Sick" };
 const wchar_t* const kRequests[] = { L"TimeTrackingAdd", L"TimeTrackingMod", L"TxnDel" };
 
@@ -33,14 +35,15 @@ public:
     }
     // Any minute up to ten hours: decimal hours lose a minute on many of them.
     int Minutes() { return Between(1, 600); }
+    // Now and then one that the notes' limit in QuickBooks barely holds with the description.
     std::wstring Comment()
     {
         if (!Chance(5))
             return Pick(kComments);
         std::wstring text;
-        while (text.size() < 300)
+        while (text.size() < 4000)
             text += L"A long comment, w\u00e4hrend it goes on. ";
-        return text;
+        return text.substr(0, Chance(50) ? 300 : 4000);
     }
 
 private:
@@ -49,13 +52,14 @@ private:
 
 void AddTasks(World& world)
 {
+    // Under one customer:job at the coarser levels: tasks of one billing type, and billing types
+    // of one billability.
     const WorldTask tasks[] = {
-        { L"Acme", L"Roof", L"Fix", L"Labor", true },
-        { L"Acme", L"Roof", L"Paint", L"Design", false },
-        { L"Birch", L"Deck", L"Fix", L"Labor", true },
-        { L"Birch", L"Shed", L"Stain", L"Design", false },
+        { L"Acme", L"Roof", L"Fix", L"Labor", true },     { L"Acme", L"Roof", L"Paint", L"Design", false },
+        { L"Birch", L"Deck", L"Fix", L"Labor", true },    { L"Birch", L"Shed", L"Stain", L"Design", false },
+        { L"Acme", L"Roof", L"Trim", L"Travel", true },   { L"Birch", L"Deck", L"Sand", L"Labor", true },
     };
-    world.tasks.assign(tasks, tasks + 4);
+    world.tasks.assign(tasks, tasks + 6);
 }
 
 // Every rule the mapping checks let through: a rule still to be chosen (which a listed type
@@ -69,11 +73,11 @@ void AddLeaveTypes(World& world, Dice& dice)
         type.id = 10 + i;
         type.name = names[i];
         type.listedNow = i < 2 || dice.Chance(50);
-        const int imported = world.payrollItems ? LeaveMapped : LeaveWithoutPayrollItem;
+        const WorldLeaveRule imported = world.payrollItems ? LeaveMapped : LeaveWithoutPayrollItem;
         const int roll = dice.Between(1, 100);
-        type.rule = roll <= 55 ? imported : roll <= 75 ? LeaveDoNotImport : roll <= 90 ? NoLeaveRule : 1;
+        type.rule = roll <= 55 ? imported : roll <= 75 ? LeaveDoNotImport : roll <= 90 ? NoLeaveRule : LeaveToChoose;
         // The load gives a listed type without a rule one still to be chosen.
-        if ((type.rule == 1 || (type.rule == NoLeaveRule && type.listedNow)) && world.importLeave)
+        if ((type.rule == LeaveToChoose || (type.rule == NoLeaveRule && type.listedNow)) && world.importLeave)
             type.rule = LeaveDoNotImport;
         if (!world.importLeave && world.payrollItems && dice.Chance(20))
             type.rule = LeaveWithoutPayrollItem;
@@ -83,7 +87,7 @@ void AddLeaveTypes(World& world, Dice& dice)
 
 void AddUsers(World& world, Dice& dice)
 {
-    const int count = dice.Between(1, 4);
+    const int count = dice.Between(1, 6);
     for (int i = 0; i < count; ++i) {
         WorldUser user;
         user.id = 100 + i;
@@ -96,9 +100,17 @@ void AddUsers(World& world, Dice& dice)
         user.last = original ? original->last : dice.Pick(kLastNames);
         user.middle = original ? original->middle : (dice.Chance(30) ? L"J" : L"");
         user.employee = -1;
-        if (!world.employees.empty() && dice.Chance(15)) {
+        const int rule = dice.Between(1, 100);
+        user.rule = rule <= 15 ? EmployeeDoNotImport : rule <= 25 ? EmployeeToChoose : EmployeeMapped;
+        if (user.rule == EmployeeToChoose) {
+            // Mostly an employee of the user's names: the load maps the rule to it.
+            if (dice.Chance(70)) {
+                const WorldEmployee namesake = { user.first, user.middle, user.last };
+                world.employees.push_back(namesake);
+            }
+        } else if (user.rule == EmployeeMapped && !world.employees.empty() && dice.Chance(15)) {
             user.employee = dice.Between(0, static_cast<int>(world.employees.size()) - 1);
-        } else if (!dice.Chance(15)) {
+        } else if (user.rule == EmployeeMapped) {
             WorldEmployee employee = { dice.Pick(kFirstNames), dice.Chance(30) ? L"Q" : L"", dice.Pick(kLastNames) };
             user.employee = static_cast<int>(world.employees.size());
             world.employees.push_back(employee);
@@ -131,14 +143,16 @@ void AddRecords(World& world, Dice& dice)
         for (int i = 0; i < count; ++i) {
             WorldRecord record;
             record.user = static_cast<int>(user);
-            record.day = dice.Between(-1, world.days);
+            // Often on the day of the record before: records that meet under one customer:job.
+            const bool sameDay = i > 0 && dice.Chance(40);
+            record.day = sameDay ? world.records.back().day : dice.Between(-1, world.days);
             record.leave = dice.Chance(25);
-            record.task = record.leave ? dice.Between(0, 2) : dice.Between(0, 3);
+            record.task = record.leave ? dice.Between(0, 2) : dice.Between(0, 5);
             const int roll = dice.Between(1, 100);
             record.before = roll <= 30 ? -1 : roll <= 33 ? 0 : dice.Minutes();
             record.now = NowMinutes(dice, record.before);
-            record.comment = record.leave ? L"" : dice.Comment();
-            record.commentNow = record.leave || !dice.Chance(10) ? record.comment : dice.Comment();
+            record.comment = dice.Comment();
+            record.commentNow = !dice.Chance(10) ? record.comment : dice.Comment();
             world.records.push_back(record);
         }
     }
@@ -151,15 +165,16 @@ void AddQuickBooksChanges(World& world, Dice& dice)
     for (int i = 0; i < edits; ++i) {
         const WorldRecord& record = world.records[dice.Between(0, static_cast<int>(world.records.size()) - 1)];
         WorldEdit edit;
-        edit.duringImport = dice.Chance(35);
+        const int moment = dice.Between(1, 100);
+        edit.moment = moment <= 25 ? DuringImport : moment <= 35 ? AfterPreview : BeforeLoad;
         const WorldEdit::Kind duringImport[] = { WorldEdit::Bill, WorldEdit::Retime, WorldEdit::Remove };
-        edit.kind =
-            edit.duringImport ? duringImport[dice.Between(0, 2)] : static_cast<WorldEdit::Kind>(dice.Between(0, 5));
+        edit.kind = edit.moment == DuringImport ? duringImport[dice.Between(0, 2)]
+                                                : static_cast<WorldEdit::Kind>(dice.Between(0, 5));
         edit.user = record.user;
         edit.day = record.day;
         edit.task = record.task;
         edit.leave = record.leave;
-        edit.minutes = dice.Minutes();
+        edit.minutes = dice.Chance(10) ? 0 : dice.Minutes();
         world.edits.push_back(edit);
     }
     const int foreign = dice.Between(0, 3);
@@ -167,17 +182,24 @@ void AddQuickBooksChanges(World& world, Dice& dice)
         WorldForeignEntry entry;
         entry.employee = dice.Between(0, static_cast<int>(world.employees.size()) - 1);
         entry.day = dice.Between(-1, world.days);
-        entry.minutes = dice.Minutes();
-        entry.task = dice.Between(-1, 3);
+        entry.minutes = dice.Chance(10) ? 0 : dice.Minutes();
+        entry.charge = static_cast<WorldCharge>(dice.Between(NoCharge, ServiceItemOnly));
+        entry.task = dice.Between(0, static_cast<int>(world.tasks.size()) - 1);
         entry.notes = dice.Pick(kForeignNotes);
-        entry.payroll = world.payrollItems ? dice.Between(-1, 3) : -1;
+        entry.payroll = world.payrollItems ? static_cast<WorldPayroll>(dice.Between(0, 2)) : NoPayrollItem;
+        entry.leaveType = dice.Between(0, static_cast<int>(world.leaveTypes.size()) - 1);
         // QuickBooks bills only time charged to a customer:job.
-        entry.billing = entry.task >= 0 ? dice.Between(0, 2) : 1;
+        entry.billing = entry.charge == CustomerJobAndItem || entry.charge == CustomerJobOnly
+                            ? static_cast<WorldBilling>(dice.Between(Billable, Billed))
+                            : NotBillable;
         world.foreign.push_back(entry);
     }
-    world.warning.skip = dice.Between(0, 3);
+    world.answer.skip = dice.Between(0, 3);
+    world.answer.kind = dice.Chance(30) ? WorldAnswer::Error : WorldAnswer::Warning;
     if (dice.Chance(30))
-        world.warning.request = dice.Pick(kRequests);
+        world.answer.request = dice.Pick(kRequests);
+    world.stopAfter = dice.Chance(10) ? dice.Between(1, 3) : 0;
+    world.timeWindowOpen = dice.Chance(5);
 }
 
 template <typename T>
@@ -223,8 +245,10 @@ World WithoutEmployee(const World& world, int index)
 {
     World smaller = world;
     smaller.employees = Without(world.employees, index);
-    for (WorldUser& user : smaller.users)
+    for (WorldUser& user : smaller.users) {
         user.employee = Renumbered(user.employee, index);
+        user.rule = user.rule == EmployeeMapped && user.employee < 0 ? EmployeeDoNotImport : user.rule;
+    }
     smaller.foreign = RenumberedKeeping(world.foreign, &WorldForeignEntry::employee, index);
     return smaller;
 }
@@ -245,9 +269,13 @@ World WithoutLeaveType(const World& world, int index)
             continue;
         smaller.edits.push_back(edit);
     }
-    for (WorldForeignEntry& entry : smaller.foreign)
-        if (entry.payroll > 0)
-            entry.payroll = Renumbered(entry.payroll - 1, index) + 1;
+    for (WorldForeignEntry& entry : smaller.foreign) {
+        entry.leaveType = Renumbered(entry.leaveType, index);
+        if (entry.leaveType < 0) {
+            entry.leaveType = 0;
+            entry.payroll = entry.payroll == LeavePayrollItem ? NoPayrollItem : entry.payroll;
+        }
+    }
     return smaller;
 }
 
@@ -282,8 +310,11 @@ void AddIfDifferent(std::vector<World>& candidates, const World& world, const st
 
 void AddPlainerSettings(std::vector<World>& candidates, const World& world)
 {
-    AddIfDifferent(candidates, world, [](World& w) { w.warning.request.clear(); });
-    AddIfDifferent(candidates, world, [](World& w) { w.warning.skip = 0; });
+    AddIfDifferent(candidates, world, [](World& w) { w.answer.request.clear(); });
+    AddIfDifferent(candidates, world, [](World& w) { w.answer.skip = 0; });
+    AddIfDifferent(candidates, world, [](World& w) { w.stopAfter = 0; });
+    AddIfDifferent(candidates, world, [](World& w) { w.timeWindowOpen = false; });
+    AddIfDifferent(candidates, world, [](World& w) { w.quickBooksCapitals = false; });
     AddIfDifferent(candidates, world, [](World& w) { w.mappingType = 1; });
     AddIfDifferent(candidates, world, [](World& w) { w.nameConvention = 1; });
     AddIfDifferent(candidates, world, [](World& w) { w.serviceItemGroup = false; });
@@ -329,14 +360,30 @@ const char* Bool(bool value)
 
 const wchar_t kWagesName[] = L"Wages";
 
-std::wstring CustomerJobOf(const World& world, const WorldTask& task)
+std::wstring QuickBooksSpelling(const World& world, const std::wstring& name)
 {
+    std::wstring spelt(name);
+    for (wchar_t& c : spelt)
+        if (world.quickBooksCapitals && c >= L'a' && c <= L'z')
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+    return spelt;
+}
+
+std::wstring CustomerJobOf(const World& world, const WorldTask& task, bool asServerSpells)
+{
+    std::wstring name;
     switch (world.mappingType) {
-    case 2: return task.customer + L":" + task.project;
-    case 3: return task.project;
-    case 4: return task.customer;
-    default: return task.customer + L":" + task.project + L":" + task.task;
+    case 2: name = task.customer + L":" + task.project; break;
+    case 3: name = task.project; break;
+    case 4: name = task.customer; break;
+    default: name = task.customer + L":" + task.project + L":" + task.task; break;
     }
+    return asServerSpells ? name : QuickBooksSpelling(world, name);
+}
+
+std::wstring ServiceItemOf(const World& world, const WorldTask& task, bool asServerSpells)
+{
+    return asServerSpells ? task.billingType : QuickBooksSpelling(world, task.billingType);
 }
 
 std::wstring PersonItemName(const World& world, const std::wstring& first, const std::wstring& middle,
@@ -361,9 +408,11 @@ World GenerateWorld(unsigned seed)
     Dice dice(seed);
     World world;
     world.seed = seed;
-    // Late January to early March: periods cross weeks and month ends.
-    world.start = DateTime(20, 1, 2026).Add(DateSpan::Days(dice.Between(0, 40)));
-    world.days = dice.Between(2, 9);
+    // Periods cross weeks and month ends, a year end, or a leap day.
+    const int around = dice.Between(1, 100);
+    const DateTime from = around <= 70 ? DateTime(20, 1, 2026) : around <= 85 ? DateTime(22, 12, 2027) : DateTime(20, 2, 2028);
+    world.start = from.Add(DateSpan::Days(around <= 70 ? dice.Between(0, 40) : dice.Between(0, 9)));
+    world.days = dice.Chance(15) ? dice.Between(10, 16) : dice.Between(2, 9);
     world.mappingType = dice.Between(1, 4);
     world.nameConvention = dice.Between(1, 2);
     world.serviceItemGroup = dice.Chance(50);
@@ -373,6 +422,7 @@ World GenerateWorld(unsigned seed)
     world.entryNotes = dice.Chance(70);
     world.importLeave = dice.Chance(75);
     world.payrollItems = dice.Chance(80);
+    world.quickBooksCapitals = dice.Chance(15);
     AddTasks(world);
     AddLeaveTypes(world, dice);
     AddUsers(world, dice);
@@ -424,16 +474,25 @@ std::string DescribeWorld(const World& world)
          << ";\nworld.removal = " << Bool(world.removal) << ";\nworld.projectNotes = " << Bool(world.projectNotes)
          << ";\nworld.taskNotes = " << Bool(world.taskNotes) << ";\nworld.entryNotes = " << Bool(world.entryNotes)
          << ";\nworld.importLeave = " << Bool(world.importLeave)
-         << ";\nworld.payrollItems = " << Bool(world.payrollItems) << ";\n";
-    text << "world.leaveTypes = {\n";
+         << ";\nworld.payrollItems = " << Bool(world.payrollItems)
+         << ";\nworld.quickBooksCapitals = " << Bool(world.quickBooksCapitals) << ";\nworld.stopAfter = " << world.stopAfter
+         << ";\nworld.timeWindowOpen = " << Bool(world.timeWindowOpen) << ";\n";
+    static const char* const kLeaveRules[] = { "NoLeaveRule", "LeaveToChoose", "LeaveMapped", "LeaveDoNotImport",
+                                                "", "", "LeaveWithoutPayrollItem" };
+    static const char* const kEmployeeRules[] = { "", "EmployeeToChoose", "EmployeeMapped", "EmployeeDoNotImport" };
+    static const char* const kMoments[] = { "BeforeLoad", "AfterPreview", "DuringImport" };
+    static const char* const kCharges[] = { "NoCharge", "CustomerJobAndItem", "CustomerJobOnly", "ServiceItemOnly" };
+    static const char* const kPayrolls[] = { "NoPayrollItem", "WagePayrollItem", "LeavePayrollItem" };
+    static const char* const kBillings[] = { "Billable", "NotBillable", "Billed" };
+    text << "world.leaveTypes = {  // id, name, listed now, rule\n";
     for (const WorldLeaveType& type : world.leaveTypes)
-        text << "    { " << type.id << ", " << Escaped(type.name) << ", " << Bool(type.listedNow) << ", " << type.rule
-             << " },\n";
-    text << "};\nworld.users = {\n";
+        text << "    { " << type.id << ", " << Escaped(type.name) << ", " << Bool(type.listedNow) << ", "
+             << kLeaveRules[type.rule] << " },\n";
+    text << "};\nworld.users = {  // id, names, duplicate of, rule, employee, selected, has a payroll item\n";
     for (const WorldUser& user : world.users)
         text << "    { " << user.id << ", " << Escaped(user.first) << ", " << Escaped(user.middle) << ", "
-             << Escaped(user.last) << ", " << user.duplicateOf << ", " << user.employee << ", " << Bool(user.selected)
-             << ", " << Bool(user.hasPayrollItem) << " },\n";
+             << Escaped(user.last) << ", " << user.duplicateOf << ", " << kEmployeeRules[user.rule] << ", "
+             << user.employee << ", " << Bool(user.selected) << ", " << Bool(user.hasPayrollItem) << " },\n";
     text << "};\nworld.employees = {\n";
     for (const WorldEmployee& employee : world.employees)
         text << "    { " << Escaped(employee.first) << ", " << Escaped(employee.middle) << ", "
@@ -443,14 +502,79 @@ std::string DescribeWorld(const World& world)
         text << "    { " << record.user << ", " << record.day << ", " << record.task << ", " << Bool(record.leave)
              << ", " << record.before << ", " << record.now << ", " << Escaped(record.comment) << ", "
              << Escaped(record.commentNow) << " },\n";
-    text << "};\nworld.edits = {  // kind, during the import, user, day, task or leave type, leave, minutes\n";
+    text << "};\nworld.edits = {  // kind, moment, user, day, task or leave type, leave, minutes\n";
     for (const WorldEdit& edit : world.edits)
-        text << "    { WorldEdit::" << kEdits[edit.kind] << ", " << Bool(edit.duringImport) << ", " << edit.user << ", "
+        text << "    { WorldEdit::" << kEdits[edit.kind] << ", " << kMoments[edit.moment] << ", " << edit.user << ", "
              << edit.day << ", " << edit.task << ", " << Bool(edit.leave) << ", " << edit.minutes << " },\n";
-    text << "};\nworld.foreign = {  // employee, day, minutes, task, notes, payroll, billing\n";
+    text << "};\nworld.foreign = {  // employee, day, minutes, charge, task, notes, payroll, leave type, billing\n";
     for (const WorldForeignEntry& entry : world.foreign)
-        text << "    { " << entry.employee << ", " << entry.day << ", " << entry.minutes << ", " << entry.task << ", "
-             << Escaped(entry.notes) << ", " << entry.payroll << ", " << entry.billing << " },\n";
-    text << "};\nworld.warning = { " << Escaped(world.warning.request) << ", " << world.warning.skip << " };\n";
+        text << "    { " << entry.employee << ", " << entry.day << ", " << entry.minutes << ", " << kCharges[entry.charge]
+             << ", " << entry.task << ", " << Escaped(entry.notes) << ", " << kPayrolls[entry.payroll] << ", "
+             << entry.leaveType << ", " << kBillings[entry.billing] << " },\n";
+    text << "};\nworld.answer = { " << Escaped(world.answer.request) << ", " << world.answer.skip << ", WorldAnswer::"
+         << (world.answer.kind == WorldAnswer::Error ? "Error" : "Warning") << " };\n";
     return text.str();
+}
+
+std::vector<std::string> WorldTraits(const World& world)
+{
+    std::vector<std::string> traits;
+    const auto note = [&traits](bool holds, const char* trait) {
+        if (holds)
+            traits.push_back(trait);
+    };
+    bool meeting = false, blanks = false, tab = false, colon = false, beyond1252 = false, nearLimit = false;
+    bool leaveComment = false, working = false;
+    for (const WorldRecord& record : world.records) {
+        const std::wstring& comment = record.commentNow;
+        if (record.day < 0 || record.day >= world.days || record.now <= 0)
+            continue;
+        working = working || !record.leave;
+        leaveComment = leaveComment || (record.leave && !comment.empty());
+        blanks = blanks || (!comment.empty() && comment.find_first_not_of(L' ') == std::wstring::npos);
+        tab = tab || comment.find(L'\t') != std::wstring::npos;
+        colon = colon || comment.find(L" : ") != std::wstring::npos;
+        nearLimit = nearLimit || comment.size() >= 4000;
+        beyond1252 = beyond1252 || comment.find(L'\u4e2d') != std::wstring::npos;
+        for (const WorldRecord& other : world.records)
+            meeting = meeting || (!record.leave && !other.leave && &other != &record && other.user == record.user &&
+                                  other.day == record.day && other.now > 0 && other.task != record.task &&
+                                  CustomerJobOf(world, world.tasks[other.task]) ==
+                                      CustomerJobOf(world, world.tasks[record.task]));
+    }
+    bool customerJobOnly = false, itemOnly = false, noMinutes = false, afterPreview = false;
+    for (const WorldForeignEntry& entry : world.foreign) {
+        customerJobOnly = customerJobOnly || entry.charge == CustomerJobOnly;
+        itemOnly = itemOnly || entry.charge == ServiceItemOnly;
+        noMinutes = noMinutes || entry.minutes == 0;
+    }
+    for (const WorldEdit& edit : world.edits) {
+        afterPreview = afterPreview || edit.moment == AfterPreview;
+        noMinutes = noMinutes || (edit.kind == WorldEdit::Retime && edit.minutes == 0);
+    }
+    bool toChoose = false;
+    for (const WorldUser& user : world.users)
+        toChoose = toChoose || user.rule == EmployeeToChoose;
+    const DateTime last = world.Day(world.days - 1);
+    note(world.quickBooksCapitals && working, "names that differ in letter case only");
+    note(customerJobOnly, "an entry with a customer:job and no service item");
+    note(itemOnly, "an entry with a service item and no customer:job");
+    note(meeting, "two tasks of one user's day under one customer:job");
+    note(afterPreview, "QuickBooks changed after the preview");
+    note(last.GetYear() != world.start.GetYear(), "a period across a year end");
+    note(!(DateTime(29, 2, 2028) < world.start) && !(last < DateTime(29, 2, 2028)), "a period with a leap day");
+    note(world.days > 9, "a period longer than 9 days");
+    note(blanks, "a comment of blanks only");
+    note(tab, "a comment with a tab");
+    note(colon, "a comment with \" : \"");
+    note(beyond1252, "a comment outside code page 1252");
+    note(nearLimit, "a comment near the notes' limit");
+    note(leaveComment, "a leave record with a comment");
+    note(noMinutes, "a QuickBooks entry of 0 minutes");
+    note(world.users.size() > 4, "more than 4 users");
+    note(toChoose, "an employee rule still to be chosen");
+    note(world.stopAfter > 0, "a stopped import");
+    note(world.timeWindowOpen, "an open time-entry window");
+    note(!world.answer.request.empty() && world.answer.kind == WorldAnswer::Error, "a QuickBooks error");
+    return traits;
 }

@@ -8,6 +8,9 @@
 
 #include "core/DateTime.h"
 
+// As QuickBooks keeps an entry's billing.
+enum WorldBilling { Billable = 0, NotBillable = 1, Billed = 2 };
+
 struct WorldTask {
     std::wstring customer;
     std::wstring project;
@@ -16,14 +19,19 @@ struct WorldTask {
     bool billable;
 };
 
-// A server user and the QuickBooks employee it is mapped to (-1: not imported at all). Two
-// users may be mapped to one employee.
+// A user's employee rule; its values are the rule states the settings keep.
+enum WorldEmployeeRule { EmployeeToChoose = 1, EmployeeMapped = 2, EmployeeDoNotImport = 3 };
+
+// A server user and the QuickBooks employee its rule maps it to (-1: none). Two users may be
+// mapped to one employee; a rule still to be chosen is mapped by the load to an employee of the
+// same names, when there is one.
 struct WorldUser {
     int id;
     std::wstring first;
     std::wstring middle;
     std::wstring last;
     int duplicateOf;  // the index of the user it is a duplicate of, or -1
+    WorldEmployeeRule rule;
     int employee;
     bool selected;
     bool hasPayrollItem;  // mapped to the wage item, or to none
@@ -35,14 +43,21 @@ struct WorldEmployee {
     std::wstring last;
 };
 
-// The rule of a leave type now; at the last import every type was listed and imported.
-enum WorldLeaveRule { NoLeaveRule = 0, LeaveMapped = 2, LeaveDoNotImport = 3, LeaveWithoutPayrollItem = 6 };
+// The rule of a leave type now, as the settings keep its state; at the last import every type
+// was listed and imported.
+enum WorldLeaveRule {
+    NoLeaveRule = 0,
+    LeaveToChoose = 1,
+    LeaveMapped = 2,
+    LeaveDoNotImport = 3,
+    LeaveWithoutPayrollItem = 6
+};
 
 struct WorldLeaveType {
     int id;
     std::wstring name;
     bool listedNow;  // a type the server stopped listing is false
-    int rule;  // a WorldLeaveRule, or 1 for a rule still to be chosen
+    WorldLeaveRule rule;
 };
 
 // A server record before (at the last import) and now: -1 absent, 0 a record with no time spent.
@@ -57,13 +72,17 @@ struct WorldRecord {
     std::wstring commentNow;
 };
 
+// When QuickBooks is changed: before this load; after its preview, before the import looks for
+// changes since the preview; or while the import runs, once its checks are done and before its
+// first write.
+enum WorldMoment { BeforeLoad, AfterPreview, DuringImport };
+
 // A change made in QuickBooks to the entry the last import wrote for a user's task (or leave
-// type) on a day: before this load, or while this import runs, once its checks are done and
-// before its first write.
+// type) on a day.
 struct WorldEdit {
     enum Kind { Bill, Duplicate, Retime, Renote, Remove, FlipBillable };
     Kind kind;
-    bool duringImport;
+    WorldMoment moment;
     int user;
     int day;
     int task;
@@ -71,21 +90,30 @@ struct WorldEdit {
     int minutes;
 };
 
+// What of a task's customer:job and service item an entry names.
+enum WorldCharge { NoCharge, CustomerJobAndItem, CustomerJobOnly, ServiceItemOnly };
+enum WorldPayroll { NoPayrollItem, WagePayrollItem, LeavePayrollItem };
+
 // An entry in QuickBooks that the program never wrote.
 struct WorldForeignEntry {
     int employee;
     int day;
     int minutes;
-    int task;  // -1: no customer:job and no service item
+    WorldCharge charge;
+    int task;  // whose customer:job and service item it names
     std::wstring notes;
-    int payroll;  // -1 none, 0 the wage item, n > 0 the payroll item of leave type n - 1
-    int billing;  // as QuickBooks keeps it: 0 billable, 1 not billable, 2 billed
+    WorldPayroll payroll;
+    int leaveType;  // whose payroll item a leave payroll item is
+    WorldBilling billing;
 };
 
-// QuickBooks accepts a write with a warning: the n-th write of a kind (0 first), if there is one.
-struct WorldWarning {
-    std::wstring request;  // empty: no warning
+// QuickBooks answers the n-th write of a kind (0 first), if there is one, with a warning (the
+// write is done) or an error (it is not, and the import stops).
+struct WorldAnswer {
+    enum Kind { Warning, Error };
+    std::wstring request;  // empty: every write is accepted
     int skip;
+    Kind kind;
 };
 
 struct World {
@@ -101,6 +129,9 @@ struct World {
     bool entryNotes;
     bool importLeave;
     bool payrollItems;  // QuickBooks has payroll wage items at all
+    bool quickBooksCapitals;  // since the last import, customers and billing types' items were renamed in capitals
+    int stopAfter;  // the bookkeeper presses Stop during the n-th employee the import begins; 0: never
+    bool timeWindowOpen;  // a QuickBooks window for entering time is open when the import starts
 
     std::vector<WorldTask> tasks;
     std::vector<WorldUser> users;
@@ -109,17 +140,25 @@ struct World {
     std::vector<WorldRecord> records;
     std::vector<WorldEdit> edits;
     std::vector<WorldForeignEntry> foreign;
-    WorldWarning warning;
+    WorldAnswer answer;
 
     Quorvane::DateTime Day(int offset) const;
 };
 
 World GenerateWorld(unsigned seed);
 
+// The kinds of data a world holds that a real company's data may hold, by name: a tally of them
+// over many worlds shows what the generator reaches.
+std::vector<std::string> WorldTraits(const World& world);
+
 // The names the world's QuickBooks company and the program's rules give things.
 extern const wchar_t kWagesName[];
-// The customer:job of a task at the world's mapping level, as the server's naming gives it.
-std::wstring CustomerJobOf(const World& world, const WorldTask& task);
+// The customer:job of a task at the world's mapping level, and the service item of its billing
+// type, as QuickBooks spells them now, or as the server does.
+std::wstring CustomerJobOf(const World& world, const WorldTask& task, bool asServerSpells = false);
+std::wstring ServiceItemOf(const World& world, const WorldTask& task, bool asServerSpells = false);
+// A name as QuickBooks spells it since its customers and items were renamed.
+std::wstring QuickBooksSpelling(const World& world, const std::wstring& name);
 // A service item named after a person by the world's name convention.
 std::wstring PersonItemName(const World& world, const std::wstring& first, const std::wstring& middle,
                             const std::wstring& last);

@@ -87,8 +87,8 @@ Json Named(const std::wstring& listId, const std::wstring& name)
     return record;
 }
 
-void AddCustomer(Json& customers, std::set<std::wstring>& known, const std::wstring& fullName, const std::wstring& name,
-                 const std::wstring& parent)
+void AddCustomer(Json& customers, std::set<std::wstring>& known, const std::wstring& fullName,
+                 const std::wstring& name, const std::wstring& parent)
 {
     if (!known.insert(ToLower(fullName)).second)
         return;
@@ -150,7 +150,7 @@ std::wstring CompanyJson(const World& world)
         AddCustomer(customers, customerNames, task.customer + L":" + task.project + L":" + task.task, task.task,
                     task.customer + L":" + task.project);
         AddCustomer(customers, customerNames, task.project, task.project, L"");
-        AddServiceItem(items, itemNames, task.billingType);
+        AddServiceItem(items, itemNames, ServiceItemOf(world, task, true));
     }
     company.Set(L"Customers", customers);
     company.Set(L"Items", items);
@@ -170,11 +170,15 @@ std::wstring CompanyJson(const World& world)
 QVUserTimeTrack Catalogue(const World& world)
 {
     QVUserTimeTrack reply;
-    for (int billable = 0; billable < 2; ++billable) {
+    std::map<std::wstring, int> billingTypes;
+    for (const WorldTask& task : world.tasks) {
+        if (billingTypes.count(task.billingType))
+            continue;
         QVBillingType type;
-        type.id = billable + 1;
-        type.billable = billable;
-        type.name = billable ? L"Labor" : L"Design";
+        type.id = static_cast<int>(billingTypes.size()) + 1;
+        type.billable = task.billable;
+        type.name = task.billingType;
+        billingTypes[task.billingType] = type.id;
         reply.billingTypes.push_back(type);
     }
     std::map<std::wstring, int> customers;
@@ -195,7 +199,7 @@ QVUserTimeTrack Catalogue(const World& world)
         QVTask task;
         task.id = static_cast<int>(i) + 1;
         task.projectId = project.id;
-        task.billingTypeId = source.billable ? 2 : 1;
+        task.billingTypeId = billingTypes[source.billingType];
         task.name = source.task;
         reply.tasks.push_back(task);
     }
@@ -230,15 +234,6 @@ void AddRule(MappingCollection& rules, const std::wstring& source, const std::ws
 
 void NoAbort() {}
 void NoStep(int) {}
-bool RunNow(const boost::function<void()>& call)
-{
-    call();
-    return true;
-}
-bool NeverStop()
-{
-    return false;
-}
 
 }  // namespace
 
@@ -254,7 +249,8 @@ ModelCompany WorldRun::SetUpQuickBooks()
     if (model)
         ImportAt(model, LastImport);
     const ModelCompany lastImport = QuickBooksCompany(m_world);
-    EditQuickBooks(false);
+    RenameInQuickBooks();
+    EditQuickBooks(BeforeLoad);
     AddForeignEntries();
     QbSim::Control::ClearTrace();
     return lastImport;
@@ -289,10 +285,8 @@ boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
     config->SetCanRemoveExistingQBTimeTrack(!now || m_world.removal);
     for (const WorldUser& user : m_world.users) {
         const std::wstring id = std::to_wstring(user.id);
-        if (user.employee >= 0)
-            AddRule(*config->GetEmployeeMappings(), id, EmployeeId(user.employee), Mapping::Mapped);
-        else
-            AddRule(*config->GetEmployeeMappings(), id, L"", Mapping::DoNotImport);
+        AddRule(*config->GetEmployeeMappings(), id, user.rule == EmployeeMapped ? EmployeeId(user.employee) : L"",
+                user.rule);
         if (user.hasPayrollItem)
             AddRule(*config->GetPayrollTypeMappings(), id, kWagesId, Mapping::Mapped);
         else
@@ -302,8 +296,8 @@ boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
     }
     boost::shared_ptr<PayRollCollection> leaveTypes(new PayRollCollection());
     for (const WorldLeaveType& type : m_world.leaveTypes) {
-        const int imported = m_world.payrollItems ? LeaveMapped : LeaveWithoutPayrollItem;
-        const int state = now ? type.rule : imported;
+        const WorldLeaveRule imported = m_world.payrollItems ? LeaveMapped : LeaveWithoutPayrollItem;
+        const WorldLeaveRule state = now ? type.rule : imported;
         if (state != NoLeaveRule)
             AddRule(*config->GetLeaveTypeMappings(), std::to_wstring(type.id),
                     state == LeaveMapped ? LeavePayrollId(type) : L"", state);
@@ -374,11 +368,15 @@ ImportOutcome WorldRun::Import(const boost::shared_ptr<MainModel>& model, bool u
 {
     if (undisturbed)
         return ImportAt(model, LastImport);
-    if (!m_world.warning.request.empty())
+    const WorldAnswer& answer = m_world.answer;
+    const bool warns = answer.kind == WorldAnswer::Warning;
+    if (!answer.request.empty())
         QbSim::Control::InjectFault(QbSim::Control::ParseFault(
-            L"{\"stage\":\"Response\",\"request\":\"" + m_world.warning.request +
-            L"\",\"shape\":\"Warning\",\"status\":530,\"skip\":" + std::to_wstring(m_world.warning.skip) +
-            L",\"message\":\"" + kQuickBooksWarning + L"\"}"));
+            L"{\"stage\":\"Response\",\"request\":\"" + answer.request + L"\",\"shape\":\"" +
+            (warns ? L"Warning" : L"Status") + L"\",\"status\":" + (warns ? L"530" : L"3175") +
+            L",\"skip\":" + std::to_wstring(answer.skip) + L",\"message\":\"" +
+            (warns ? kQuickBooksWarning : L"The record is in use") + L"\"}"));
+    EditQuickBooks(AfterPreview);
     const ImportOutcome outcome = ImportAt(model, Now);
     QbSim::Control::ClearFaults();
     return outcome;
@@ -388,8 +386,18 @@ ImportOutcome WorldRun::ImportAt(const boost::shared_ptr<MainModel>& model, Mome
 {
     const boost::shared_ptr<RecordingView> view(new RecordingView());
     bool searched = moment == LastImport;  // the last import was left alone
-    ImportRun run(TakeImportSnapshot(model), false, view, &RunNow, &NeverStop,
-                  boost::bind(&WorldRun::EditOnFirstSearch, this, boost::ref(searched)));
+    // The bookkeeper presses Stop while the import shows the employee it has come to.
+    const int stopAfter = moment == Now ? m_world.stopAfter : 0;
+    int begun = 0;
+    const ImportRun::CallPoster post = [&view, &begun](const boost::function<void()>& call) {
+        call();
+        const std::vector<std::wstring> calls = view->Calls();
+        begun += calls.back().compare(0, 35, L"SetImportComment Importing data for") == 0 ? 1 : 0;
+        return true;
+    };
+    ImportRun run(TakeImportSnapshot(model), false, view, post, [&begun, stopAfter]() {
+        return stopAfter > 0 && begun >= stopAfter;
+    }, boost::bind(&WorldRun::EditOnFirstSearch, this, boost::ref(searched)));
     run.RunImport();
     ImportOutcome outcome;
     outcome.viewCalls = view->Calls();
@@ -405,17 +413,17 @@ ImportOutcome WorldRun::ImportAt(const boost::shared_ptr<MainModel>& model, Mome
 // the first look is when a bookkeeper changes QuickBooks behind its back.
 std::vector<std::wstring> WorldRun::EditOnFirstSearch(bool& searched)
 {
-    if (!searched) {
-        searched = true;
-        EditQuickBooks(true);
-    }
-    return std::vector<std::wstring>();
+    if (searched)
+        return std::vector<std::wstring>();
+    searched = true;
+    EditQuickBooks(DuringImport);
+    return m_world.timeWindowOpen ? std::vector<std::wstring>(1, L"Enter Single Activity") : std::vector<std::wstring>();
 }
 
-void WorldRun::EditQuickBooks(bool duringImport)
+void WorldRun::EditQuickBooks(WorldMoment moment)
 {
     for (const WorldEdit& edit : m_world.edits) {
-        if (edit.duringImport != duringImport)
+        if (edit.moment != moment)
             continue;
         std::vector<std::wstring> txnIds;
         const ModelCompany company = QuickBooksCompany(m_world, &txnIds);
@@ -430,7 +438,7 @@ void WorldRun::EditQuickBooks(bool duringImport)
                 QbSim::Control::Edit(L"TimeEntries", txnId, L"{\"BillableStatus\":2}");
             break;
         case WorldEdit::FlipBillable:
-            if (!entry.customerJob.empty() && entry.billing != 2)
+            if (!entry.customerJob.empty() && entry.billing != Billed)
                 QbSim::Control::Edit(L"TimeEntries", txnId,
                                      L"{\"BillableStatus\":" + std::to_wstring(1 - entry.billing) + L"}");
             break;
@@ -457,6 +465,24 @@ void WorldRun::EditQuickBooks(bool duringImport)
     }
 }
 
+void WorldRun::RenameInQuickBooks()
+{
+    Json company = Json::Parse(QbSim::Control::Snapshot());
+    for (const wchar_t* list : { L"Customers", L"Items" }) {
+        for (Json& record : company.Find(list)->Items()) {
+            const std::wstring name = record.Get(L"Name").AsString();
+            bool billingType = false;
+            for (const WorldTask& task : m_world.tasks)
+                billingType = billingType || task.billingType == name;
+            if (list == std::wstring(L"Customers") || billingType)
+                record.Set(L"Name", QuickBooksSpelling(m_world, name));
+            if (record.Has(L"FullName"))
+                record.Set(L"FullName", QuickBooksSpelling(m_world, record.Get(L"FullName").AsString()));
+        }
+    }
+    QbSim::Control::Seed(company.Write());
+}
+
 void WorldRun::AddForeignEntries()
 {
     Json company = Json::Parse(QbSim::Control::Snapshot());
@@ -469,18 +495,18 @@ void WorldRun::AddForeignEntries()
         entry.Set(L"TxnDate", m_world.Day(foreign.day).ToString());
         entry.Set(L"EntityRef", Ref(EmployeeId(foreign.employee)));
         entry.Set(L"Duration", Duration(foreign.minutes));
-        if (foreign.task >= 0) {
-            const WorldTask& task = m_world.tasks[foreign.task];
-            entry.Set(L"CustomerRef", Ref(CustomerId(CustomerJobOf(m_world, task))));
+        const WorldTask& task = m_world.tasks[foreign.task];
+        if (foreign.charge == CustomerJobAndItem || foreign.charge == CustomerJobOnly)
+            entry.Set(L"CustomerRef", Ref(CustomerId(CustomerJobOf(m_world, task, true))));
+        if (foreign.charge == CustomerJobAndItem || foreign.charge == ServiceItemOnly)
             entry.Set(L"ItemServiceRef", Ref(ItemId(task.billingType)));
-        }
-        if (foreign.payroll == 0)
+        if (foreign.payroll == WagePayrollItem)
             entry.Set(L"PayrollItemWageRef", Ref(kWagesId));
-        else if (foreign.payroll > 0)
-            entry.Set(L"PayrollItemWageRef", Ref(LeavePayrollId(m_world.leaveTypes[foreign.payroll - 1])));
+        else if (foreign.payroll == LeavePayrollItem)
+            entry.Set(L"PayrollItemWageRef", Ref(LeavePayrollId(m_world.leaveTypes[foreign.leaveType])));
         if (!foreign.notes.empty())
             entry.Set(L"Notes", foreign.notes);
-        entry.Set(L"BillableStatus", foreign.billing);
+        entry.Set(L"BillableStatus", static_cast<int>(foreign.billing));
         entries.push_back(entry);
     }
     QbSim::Control::Seed(company.Write());
@@ -499,22 +525,26 @@ std::vector<std::pair<std::wstring, std::wstring>> QuickBooksEntries()
 ModelCompany QuickBooksCompany(const World& world, std::vector<std::wstring>* txnIds)
 {
     const Json company = Json::Parse(QbSim::Control::Snapshot());
-    std::map<std::wstring, std::wstring> names;
-    for (const wchar_t* list : { L"Items", L"PayrollItemWages" })
-        for (const Json& item : company.Get(list).Items())
+    std::map<std::wstring, std::wstring> names, parents;
+    for (const wchar_t* list : { L"Items", L"PayrollItemWages", L"Customers" }) {
+        for (const Json& item : company.Get(list).Items()) {
             names[item.Get(L"ListID").AsString()] = item.Get(L"Name").AsString();
+            parents[item.Get(L"ListID").AsString()] = item.GetPath(L"ParentRef.ListID").AsString();
+        }
+    }
     ModelCompany entries;
     for (const Json& entry : company.Get(L"TimeEntries").Items()) {
         ModelEntry read = { 0,   0,
                             L"", L"",
                             L"", entry.Get(L"Notes").AsString(),
-                            0,   static_cast<int>(entry.Get(L"BillableStatus").AsInt()) };
+                            0,   static_cast<WorldBilling>(entry.Get(L"BillableStatus").AsInt()) };
         read.employee = std::stoi(entry.GetPath(L"EntityRef.ListID").AsString().substr(2));
         const std::wstring date = entry.Get(L"TxnDate").AsString();
         for (read.day = -3; read.day < world.days + 3 && world.Day(read.day).ToString() != date; ++read.day) {
         }
-        const std::wstring customer = entry.GetPath(L"CustomerRef.ListID").AsString();
-        read.customerJob = customer.empty() ? customer : customer.substr(2);
+        for (std::wstring customer = entry.GetPath(L"CustomerRef.ListID").AsString(); !customer.empty();
+             customer = parents[customer])
+            read.customerJob = names[customer] + (read.customerJob.empty() ? L"" : L":") + read.customerJob;
         read.serviceItem = names[entry.GetPath(L"ItemServiceRef.ListID").AsString()];
         read.payrollItem = names[entry.GetPath(L"PayrollItemWageRef.ListID").AsString()];
         read.minutes = DurationMinutes(entry.Get(L"Duration").AsString());

@@ -46,7 +46,9 @@ private:
     boost::shared_ptr<MainModel> LoadAt(Moment moment);
     ImportOutcome ImportAt(const boost::shared_ptr<MainModel>& model, Moment moment);
     // The world's edits of one kind, each on the entry it names as QuickBooks holds it now.
-    void EditQuickBooks(bool duringImport);
+    void EditQuickBooks(WorldMoment moment);
+    // Customers and billing types' service items, as the world's renaming in QuickBooks spells them.
+    void RenameInQuickBooks();
     void AddForeignEntries();
     std::vector<std::wstring> EditOnFirstSearch(bool& searched);
 
