@@ -68,7 +68,9 @@ bool MoveHighlight(Element& list, unsigned key)
 
 bool IsDropKey(unsigned key, unsigned keyboardState)
 {
-    return key == VK_F4 || ((keyboardState & KEYBOARD_ALT) && (key == VK_DOWN || key == VK_UP));
+    if (keyboardState & KEYBOARD_ALT)  // Alt+F4 closes the window, as over any drop-down
+        return key == VK_DOWN || key == VK_UP;
+    return key == VK_F4;
 }
 
 void HighlightOnOpening(Element& list)

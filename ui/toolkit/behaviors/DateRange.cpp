@@ -71,7 +71,9 @@ bool is_opening_key(UINT key_code, UINT keyboard_state)
 {
     if (keyboard_state & (KEYBOARD_CONTROL | KEYBOARD_SHIFT))
         return false;
-    return key_code == VK_F4 || key_code == VK_DOWN || ((keyboard_state & KEYBOARD_ALT) && key_code == VK_UP);
+    if (keyboard_state & KEYBOARD_ALT)  // Alt+F4 closes the window, as over any drop-down
+        return key_code == VK_DOWN || key_code == VK_UP;
+    return key_code == VK_F4 || key_code == VK_DOWN;
 }
 
 void set_range_type(dom::element& widget, int type)
