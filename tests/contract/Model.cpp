@@ -165,7 +165,8 @@ private:
                    (m_moment.Import(type) == LeftAlone || entry.payrollItem == head.payrollItem);
         }
         return entry.payrollItem == head.payrollItem && entry.notes == head.notes &&
-               (head.billing == Billable) == (entry.billing != NotBillable) && Lower(entry.serviceItem) == Lower(head.serviceItem) &&
+               (head.billing == Billable) == (entry.billing != NotBillable) &&
+               Lower(entry.serviceItem) == Lower(head.serviceItem) &&
                Lower(entry.customerJob) == Lower(head.customerJob);
     }
 
@@ -268,7 +269,11 @@ int Edit(const World& world, ModelCompany& company, const WorldEdit& edit, std::
     // QuickBooks bills only time charged to a customer:job, and flips only what is not billed.
     const bool charged = !entry.customerJob.empty();
     switch (edit.kind) {
-    case WorldEdit::Bill: if (!charged) return -1; entry.billing = Billed; break;
+    case WorldEdit::Bill:
+        if (!charged)
+            return -1;
+        entry.billing = Billed;
+        break;
     case WorldEdit::FlipBillable:
         if (!charged || entry.billing == Billed)
             return -1;
@@ -300,8 +305,8 @@ World WithChosenRules(const World& world, bool now)
             continue;
         for (size_t e = 0; e < world.employees.size() && user.employee < 0; ++e) {
             const WorldEmployee& employee = world.employees[e];
-            if (!taken.count(static_cast<int>(e)) && employee.first == user.first &&
-                employee.middle == user.middle && employee.last == user.last) {
+            if (!taken.count(static_cast<int>(e)) && employee.first == user.first && employee.middle == user.middle &&
+                employee.last == user.last) {
                 user.employee = static_cast<int>(e);
                 taken.insert(user.employee);
             }
@@ -319,7 +324,8 @@ bool IsRefused(const Moment& moment)
         const WorldUser& rule = moment.world.users[user];
         if (!moment.IsLoaded(static_cast<int>(user)))
             continue;
-        if ((rule.rule == EmployeeToChoose && rule.employee < 0) || (rule.employee >= 0 && loadedUsers[rule.employee]++ > 0))
+        if ((rule.rule == EmployeeToChoose && rule.employee < 0) ||
+            (rule.employee >= 0 && loadedUsers[rule.employee]++ > 0))
             return true;
     }
     return false;
@@ -424,8 +430,8 @@ ModelImport Expect(const Moment& given, const ModelCompany& before)
                 ++result.reports.changed;  // changed in QuickBooks since the preview: left as it is
                 continue;
             }
-            if (writes && moment.now && answer.kind == WorldAnswer::Error && answer.request == RequestOf(step, deletes) &&
-                answered++ == answer.skip) {
+            if (writes && moment.now && answer.kind == WorldAnswer::Error &&
+                answer.request == RequestOf(step, deletes) && answered++ == answer.skip) {
                 result.ending = StoppedAtError;
                 logged = std::make_pair(0, 0);  // an employee in error shows no times
                 break;

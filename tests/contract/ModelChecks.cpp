@@ -161,9 +161,11 @@ void CheckImportLog(const World& world, const ModelImport& expected, const std::
     if (Count(viewCalls, panel[0]) != 1 || Count(viewCalls, panel[1]) != 1)
         failures.push_back("model: the end panel is to count " + std::to_string(expected.panel.first) +
                            " working and " + std::to_string(expected.panel.second) + " leave minutes");
-    static const char* const kEndings[] = { "finish", "stop at the bookkeeper's Stop",
+    static const char* const kEndings[] = { "finish",
+                                            "stop at the bookkeeper's Stop",
                                             "stop at a change in QuickBooks since the preview",
-                                            "stop at an open time-entry window", "stop at a customer:job to create",
+                                            "stop at an open time-entry window",
+                                            "stop at a customer:job to create",
                                             "stop at an error of QuickBooks" };
     const bool stopped = Count(viewCalls, L"ShowError") > 0 || Count(log, L": Skipped") > 0;
     if (stopped != (expected.ending != Finished))

@@ -15,10 +15,9 @@ const wchar_t* const kLastNames[] = { L"Archer", L"Baker", L"Cole", L"Dunn" };
 // Blanks at either end, case variants and characters of code page 1252 beyond ASCII: notes go
 // into QuickBooks as they are, and each spelling is an entry of its own.
 // Blanks only, a tab and the description's own " : " go into the notes as they are.
-const wchar_t* const kComments[] = { L"",         L"fix",       L"Fix",
-                                     L" fix",     L"fix  ",     L"call",
-                                     L"caf\u00e9", L"M\u00fcller\u2019s \u2013 5 \u20ac", L"CALL back",
-                                     L"   ",      L"fix\tnow",  L"roof : gutter" };
+const wchar_t* const kComments[] = { L"",          L"fix",  L"Fix",       L" fix",
+                                     L"fix  ",     L"call", L"caf\u00e9", L"M\u00fcller\u2019s \u2013 5 \u20ac",
+                                     L"CALL back", L"   ",  L"fix\tnow",  L"roof : gutter" };
 const wchar_t* const kForeignNotes[] = { L"", L"extra", L"Vacation", L"vacation", L"Sabbatical", L"Sick", L" Sick" };
 const wchar_t* const kRequests[] = { L"TimeTrackingAdd", L"TimeTrackingMod", L"TxnDel" };
 
@@ -55,9 +54,9 @@ void AddTasks(World& world)
     // Under one customer:job at the coarser levels: tasks of one billing type, and billing types
     // of one billability.
     const WorldTask tasks[] = {
-        { L"Acme", L"Roof", L"Fix", L"Labor", true },     { L"Acme", L"Roof", L"Paint", L"Design", false },
-        { L"Birch", L"Deck", L"Fix", L"Labor", true },    { L"Birch", L"Shed", L"Stain", L"Design", false },
-        { L"Acme", L"Roof", L"Trim", L"Travel", true },   { L"Birch", L"Deck", L"Sand", L"Labor", true },
+        { L"Acme", L"Roof", L"Fix", L"Labor", true },   { L"Acme", L"Roof", L"Paint", L"Design", false },
+        { L"Birch", L"Deck", L"Fix", L"Labor", true },  { L"Birch", L"Shed", L"Stain", L"Design", false },
+        { L"Acme", L"Roof", L"Trim", L"Travel", true }, { L"Birch", L"Deck", L"Sand", L"Labor", true },
     };
     world.tasks.assign(tasks, tasks + 6);
 }
@@ -410,7 +409,9 @@ World GenerateWorld(unsigned seed)
     world.seed = seed;
     // Periods cross weeks and month ends, a year end, or a leap day.
     const int around = dice.Between(1, 100);
-    const DateTime from = around <= 70 ? DateTime(20, 1, 2026) : around <= 85 ? DateTime(22, 12, 2027) : DateTime(20, 2, 2028);
+    const DateTime from = around <= 70   ? DateTime(20, 1, 2026)
+                          : around <= 85 ? DateTime(22, 12, 2027)
+                                         : DateTime(20, 2, 2028);
     world.start = from.Add(DateSpan::Days(around <= 70 ? dice.Between(0, 40) : dice.Between(0, 9)));
     world.days = dice.Chance(15) ? dice.Between(10, 16) : dice.Between(2, 9);
     world.mappingType = dice.Between(1, 4);
@@ -475,10 +476,12 @@ std::string DescribeWorld(const World& world)
          << ";\nworld.taskNotes = " << Bool(world.taskNotes) << ";\nworld.entryNotes = " << Bool(world.entryNotes)
          << ";\nworld.importLeave = " << Bool(world.importLeave)
          << ";\nworld.payrollItems = " << Bool(world.payrollItems)
-         << ";\nworld.quickBooksCapitals = " << Bool(world.quickBooksCapitals) << ";\nworld.stopAfter = " << world.stopAfter
-         << ";\nworld.timeWindowOpen = " << Bool(world.timeWindowOpen) << ";\n";
-    static const char* const kLeaveRules[] = { "NoLeaveRule", "LeaveToChoose", "LeaveMapped", "LeaveDoNotImport",
-                                                "", "", "LeaveWithoutPayrollItem" };
+         << ";\nworld.quickBooksCapitals = " << Bool(world.quickBooksCapitals)
+         << ";\nworld.stopAfter = " << world.stopAfter << ";\nworld.timeWindowOpen = " << Bool(world.timeWindowOpen)
+         << ";\n";
+    static const char* const kLeaveRules[] = {
+        "NoLeaveRule", "LeaveToChoose", "LeaveMapped", "LeaveDoNotImport", "", "", "LeaveWithoutPayrollItem"
+    };
     static const char* const kEmployeeRules[] = { "", "EmployeeToChoose", "EmployeeMapped", "EmployeeDoNotImport" };
     static const char* const kMoments[] = { "BeforeLoad", "AfterPreview", "DuringImport" };
     static const char* const kCharges[] = { "NoCharge", "CustomerJobAndItem", "CustomerJobOnly", "ServiceItemOnly" };
@@ -508,11 +511,11 @@ std::string DescribeWorld(const World& world)
              << edit.day << ", " << edit.task << ", " << Bool(edit.leave) << ", " << edit.minutes << " },\n";
     text << "};\nworld.foreign = {  // employee, day, minutes, charge, task, notes, payroll, leave type, billing\n";
     for (const WorldForeignEntry& entry : world.foreign)
-        text << "    { " << entry.employee << ", " << entry.day << ", " << entry.minutes << ", " << kCharges[entry.charge]
-             << ", " << entry.task << ", " << Escaped(entry.notes) << ", " << kPayrolls[entry.payroll] << ", "
-             << entry.leaveType << ", " << kBillings[entry.billing] << " },\n";
-    text << "};\nworld.answer = { " << Escaped(world.answer.request) << ", " << world.answer.skip << ", WorldAnswer::"
-         << (world.answer.kind == WorldAnswer::Error ? "Error" : "Warning") << " };\n";
+        text << "    { " << entry.employee << ", " << entry.day << ", " << entry.minutes << ", "
+             << kCharges[entry.charge] << ", " << entry.task << ", " << Escaped(entry.notes) << ", "
+             << kPayrolls[entry.payroll] << ", " << entry.leaveType << ", " << kBillings[entry.billing] << " },\n";
+    text << "};\nworld.answer = { " << Escaped(world.answer.request) << ", " << world.answer.skip
+         << ", WorldAnswer::" << (world.answer.kind == WorldAnswer::Error ? "Error" : "Warning") << " };\n";
     return text.str();
 }
 
@@ -537,10 +540,10 @@ std::vector<std::string> WorldTraits(const World& world)
         nearLimit = nearLimit || comment.size() >= 4000;
         beyond1252 = beyond1252 || comment.find(L'\u4e2d') != std::wstring::npos;
         for (const WorldRecord& other : world.records)
-            meeting = meeting || (!record.leave && !other.leave && &other != &record && other.user == record.user &&
-                                  other.day == record.day && other.now > 0 && other.task != record.task &&
-                                  CustomerJobOf(world, world.tasks[other.task]) ==
-                                      CustomerJobOf(world, world.tasks[record.task]));
+            meeting = meeting ||
+                      (!record.leave && !other.leave && &other != &record && other.user == record.user &&
+                       other.day == record.day && other.now > 0 && other.task != record.task &&
+                       CustomerJobOf(world, world.tasks[other.task]) == CustomerJobOf(world, world.tasks[record.task]));
     }
     bool customerJobOnly = false, itemOnly = false, noMinutes = false, afterPreview = false;
     for (const WorldForeignEntry& entry : world.foreign) {

@@ -87,8 +87,8 @@ Json Named(const std::wstring& listId, const std::wstring& name)
     return record;
 }
 
-void AddCustomer(Json& customers, std::set<std::wstring>& known, const std::wstring& fullName,
-                 const std::wstring& name, const std::wstring& parent)
+void AddCustomer(Json& customers, std::set<std::wstring>& known, const std::wstring& fullName, const std::wstring& name,
+                 const std::wstring& parent)
 {
     if (!known.insert(ToLower(fullName)).second)
         return;
@@ -373,9 +373,9 @@ ImportOutcome WorldRun::Import(const boost::shared_ptr<MainModel>& model, bool u
     if (!answer.request.empty())
         QbSim::Control::InjectFault(QbSim::Control::ParseFault(
             L"{\"stage\":\"Response\",\"request\":\"" + answer.request + L"\",\"shape\":\"" +
-            (warns ? L"Warning" : L"Status") + L"\",\"status\":" + (warns ? L"530" : L"3175") +
-            L",\"skip\":" + std::to_wstring(answer.skip) + L",\"message\":\"" +
-            (warns ? kQuickBooksWarning : L"The record is in use") + L"\"}"));
+            (warns ? L"Warning" : L"Status") + L"\",\"status\":" + (warns ? L"530" : L"3175") + L",\"skip\":" +
+            std::to_wstring(answer.skip) + L",\"message\":\"" + (warns ? kQuickBooksWarning : L"The record is in use") +
+            L"\"}"));
     EditQuickBooks(AfterPreview);
     const ImportOutcome outcome = ImportAt(model, Now);
     QbSim::Control::ClearFaults();
@@ -395,9 +395,10 @@ ImportOutcome WorldRun::ImportAt(const boost::shared_ptr<MainModel>& model, Mome
         begun += calls.back().compare(0, 35, L"SetImportComment Importing data for") == 0 ? 1 : 0;
         return true;
     };
-    ImportRun run(TakeImportSnapshot(model), false, view, post, [&begun, stopAfter]() {
-        return stopAfter > 0 && begun >= stopAfter;
-    }, boost::bind(&WorldRun::EditOnFirstSearch, this, boost::ref(searched)));
+    ImportRun run(
+        TakeImportSnapshot(model), false, view, post,
+        [&begun, stopAfter]() { return stopAfter > 0 && begun >= stopAfter; },
+        boost::bind(&WorldRun::EditOnFirstSearch, this, boost::ref(searched)));
     run.RunImport();
     ImportOutcome outcome;
     outcome.viewCalls = view->Calls();
@@ -417,7 +418,8 @@ std::vector<std::wstring> WorldRun::EditOnFirstSearch(bool& searched)
         return std::vector<std::wstring>();
     searched = true;
     EditQuickBooks(DuringImport);
-    return m_world.timeWindowOpen ? std::vector<std::wstring>(1, L"Enter Single Activity") : std::vector<std::wstring>();
+    return m_world.timeWindowOpen ? std::vector<std::wstring>(1, L"Enter Single Activity")
+                                  : std::vector<std::wstring>();
 }
 
 void WorldRun::EditQuickBooks(WorldMoment moment)

@@ -60,7 +60,8 @@ Element* KeyboardHolder(Document& document)
 // The element itself or its nearest ancestor that takes the focus and can hold it now.
 Element* NearestHolder(Document& document, Element* from)
 {
-    for (Element* e = from ? FocusableAncestor(*from) : nullptr; e; e = e->Parent() ? FocusableAncestor(*e->Parent()) : nullptr)
+    for (Element* e = from ? FocusableAncestor(*from) : nullptr; e;
+         e = e->Parent() ? FocusableAncestor(*e->Parent()) : nullptr)
         if (CanHoldFocus(document, e))
             return e;
     return nullptr;

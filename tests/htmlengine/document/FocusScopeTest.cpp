@@ -123,17 +123,45 @@ TEST_F(FocusScope, AFocusThatCannotBeUsedGoesUpOrToTheEntryAndComesBackWhenItCan
     const Case cases[] = {
         { "disabled: its focusable ancestor", "#inner", [&] { disable("#inner", true); }, "group" },
         { "removed: the focusable ancestor it was in", "#inner",
-          [&] { HTMLayoutDeleteElement(Find("#inner")); Key(VK_SHIFT); }, "group" },
+          [&] {
+              HTMLayoutDeleteElement(Find("#inner"));
+              Key(VK_SHIFT);
+          },
+          "group" },
         { "disabled, no ancestor: the page's first Tab stop", "#field", [&] { disable("#field", true); }, "behind" },
         { "hidden in a panel: the panel's autofocus", "#behind",
-          [&] { Show("#login", true); Key(VK_SHIFT); HTMLayoutTestSetFocus(hwnd_, Find("#connect"));
-                HTMLayoutSetStyleAttribute(Find("#connect"), "visibility", L"hidden"); Key(VK_SHIFT); }, "url" },
-        { "enabled again: back", "#field", [&] { disable("#field", true); disable("#field", false); }, "field" },
+          [&] {
+              Show("#login", true);
+              Key(VK_SHIFT);
+              HTMLayoutTestSetFocus(hwnd_, Find("#connect"));
+              HTMLayoutSetStyleAttribute(Find("#connect"), "visibility", L"hidden");
+              Key(VK_SHIFT);
+          },
+          "url" },
+        { "enabled again: back", "#field",
+          [&] {
+              disable("#field", true);
+              disable("#field", false);
+          },
+          "field" },
         { "moved by the user meanwhile: stays", "#field",
-          [&] { disable("#field", true); Key(VK_TAB); disable("#field", false); }, "inner" },
+          [&] {
+              disable("#field", true);
+              Key(VK_TAB);
+              disable("#field", false);
+          },
+          "inner" },
         { "a closed panel's opener, enabled later: back", "#field",
-          [&] { Show("#error", true); Key(VK_SHIFT); disable("#field", true); Show("#error", false); Key(VK_SHIFT);
-                EXPECT_EQ("behind", Focused()); disable("#field", false); }, "field" },
+          [&] {
+              Show("#error", true);
+              Key(VK_SHIFT);
+              disable("#field", true);
+              Show("#error", false);
+              Key(VK_SHIFT);
+              EXPECT_EQ("behind", Focused());
+              disable("#field", false);
+          },
+          "field" },
     };
     for (const Case& each : cases) {
         Load(kPage);
