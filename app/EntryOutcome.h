@@ -9,7 +9,8 @@ class TimeTrackDiff;
 }
 
 // True when the entry is to go from QuickBooks: the server no longer has it, or its server total
-// left nothing for it. It goes only when the settings allow deletion.
+// left nothing for it (never a billed entry the server still has). It goes only when the
+// settings allow deletion.
 bool IsRemoval(const Quorvane::TimeTrackDiff& diff);
 
 // canRemove: the settings let the import delete QuickBooks time. A billed conflict and a removal

@@ -123,6 +123,16 @@ TEST(TimeTrackImporter, SendsOneRequestPerDifferenceAtMost)
           true,
           TimeTrackImporter::Deleted,
           { L"delete T100" } },
+        { "billed entry of no minutes that the server keeps",
+          [](FakeQuickBooks& qb) {
+              RecordPtr q = QuickBooksEntry(qb, 0);
+              qb.BillEntry(q->GetTxnId());
+              q->SetBilled(1);
+              return DiffPtr(new TimeTrackDiff(q, q));
+          },
+          true,
+          0,
+          {} },
         // A change or delete goes only to an entry still as previewed and unbilled.
         { "changed minutes of an entry billed since the preview",
           [](FakeQuickBooks& qb) {
