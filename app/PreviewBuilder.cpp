@@ -8,6 +8,7 @@
 #include "core/EmployeeDiff.h"
 #include "core/DisplayNames.h"
 #include "core/Exceptions.h"
+#include "core/TextCharset.h"
 #include "core/TextUtils.h"
 
 using namespace Quorvane;
@@ -99,7 +100,10 @@ void PreviewBuilder::ReadDay(const DayRecords& serverRecords, const DayRecords& 
         server.record = &record;
         server.grouped = false;
         server.customerJob = record.GetCustomerJobName(mappingType);
-        server.description = JoinNameParts(*m_config, record.GetProjectName(), record.GetTaskName(), record.GetNotes());
+        // QuickBooks keeps notes in code page 1252: records are grouped, and entries matched, by
+        // the notes as QuickBooks will keep them, or an entry it wrote would never match again.
+        server.description = ThroughCodePage1252(
+            JoinNameParts(*m_config, record.GetProjectName(), record.GetTaskName(), record.GetNotes()));
         server.serviceItemNamed = false;
     }
     m_entries.resize(entries.size());

@@ -1,6 +1,7 @@
 #include "core/TextCharset.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace Quorvane {
 
@@ -61,6 +62,20 @@ int GetTextCharsetClass(const std::wstring& text, const SystemLocale& locale)
         IsWesternLanguage(locale.systemLanguage))
         return 0;
     return HasUnitAtOrAbove(text, 128) ? 1 : 0;
+}
+
+std::wstring ThroughCodePage1252(const std::wstring& text)
+{
+    if (!HasUnitAtOrAbove(text, 128))
+        return text;
+    int length = static_cast<int>(text.size());
+    int bytes = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, text.data(), length, 0, 0, "?", 0);
+    std::vector<char> narrow(bytes > 0 ? bytes : 1);
+    bytes = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, text.data(), length, &narrow[0], bytes, "?", 0);
+    int units = MultiByteToWideChar(1252, 0, &narrow[0], bytes, 0, 0);
+    std::vector<wchar_t> wide(units > 0 ? units : 1);
+    units = MultiByteToWideChar(1252, 0, &narrow[0], bytes, &wide[0], units);
+    return std::wstring(&wide[0], units > 0 ? units : 0);
 }
 
 }  // namespace Quorvane

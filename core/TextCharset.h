@@ -22,4 +22,7 @@ bool IsWesternLanguage(LANGID language);
 int GetTextCharsetClass(const std::wstring& text);
 int GetTextCharsetClass(const std::wstring& text, const SystemLocale& locale);
 
+// The text as QuickBooks keeps it: in code page 1252, every other character as "?".
+std::wstring ThroughCodePage1252(const std::wstring& text);
+
 }  // namespace Quorvane

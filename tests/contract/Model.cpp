@@ -61,6 +61,18 @@ struct Moment {
             text += (text.empty() ? L"" : L" ") + task.task;
         if (world.entryNotes && !comment.empty())
             text += (text.empty() ? L"" : L" : ") + comment;
+        return KeptInCodePage1252(text);
+    }
+
+    // QuickBooks keeps notes in code page 1252: a character beyond it becomes "?".
+    static std::wstring KeptInCodePage1252(std::wstring text)
+    {
+        const std::wstring beyondLatin1 =
+            L"\u20ac\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152\u017d"
+            L"\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122\u0161\u203a\u0153\u017e\u0178";
+        for (wchar_t& unit : text)
+            if (unit > 0xFF && beyondLatin1.find(unit) == std::wstring::npos)
+                unit = L'?';
         return text;
     }
 

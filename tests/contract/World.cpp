@@ -14,10 +14,21 @@ const wchar_t* const kFirstNames[] = { L"Ann", L"Bob", L"Cleo", L"Dan", L"Eve" }
 const wchar_t* const kLastNames[] = { L"Archer", L"Baker", L"Cole", L"Dunn" };
 // Blanks at either end, case variants and characters of code page 1252 beyond ASCII: notes go
 // into QuickBooks as they are, and each spelling is an entry of its own.
-// Blanks only, a tab and the description's own " : " go into the notes as they are.
-const wchar_t* const kComments[] = { L"",          L"fix",  L"Fix",       L" fix",
-                                     L"fix  ",     L"call", L"caf\u00e9", L"M\u00fcller\u2019s \u2013 5 \u20ac",
-                                     L"CALL back", L"   ",  L"fix\tnow",  L"roof : gutter" };
+// Blanks only, a tab and the description's own " : " go into the notes as they are; characters
+// outside code page 1252 go in as "?".
+const wchar_t* const kComments[] = { L"",
+                                     L"fix",
+                                     L"Fix",
+                                     L" fix",
+                                     L"fix  ",
+                                     L"call",
+                                     L"caf\u00e9",
+                                     L"M\u00fcller\u2019s \u2013 5 \u20ac",
+                                     L"CALL back",
+                                     L"   ",
+                                     L"fix\tnow",
+                                     L"roof : gutter",
+                                     L"\u4e2d\u6587 ok" };
 const wchar_t* const kForeignNotes[] = { L"", L"extra", L"Vacation", L"vacation", L"Sabbatical", L"Sick", L" Sick" };
 const wchar_t* const kRequests[] = { L"TimeTrackingAdd", L"TimeTrackingMod", L"TxnDel" };
 

@@ -1,5 +1,6 @@
 #include "tools/qbsim/Handlers.h"
 #include "tools/qbsim/ListQuery.h"
+#include "core/TextCharset.h"
 #include "tools/qbsim/Names.h"
 #include "tools/qbsim/Responses.h"
 
@@ -66,7 +67,7 @@ Json EmployeeAdd(Company& company, const Json& request)
         if (name.size() > limit.length)
             return StringTooLong(limit.element, name);
         if (request.Has(limit.element))
-            employee.Set(limit.element, ThroughCodePage1252(name));
+            employee.Set(limit.element, Quorvane::ThroughCodePage1252(name));
     }
     Company::CompleteEmployeeName(employee);
     if (IsEntityNameInUse(company, employee.Get(L"Name").AsString()))

@@ -1,5 +1,6 @@
 #include "tools/qbsim/ListAdd.h"
 
+#include "core/TextCharset.h"
 #include "tools/qbsim/Names.h"
 #include "tools/qbsim/Responses.h"
 
@@ -16,7 +17,7 @@ Json PrepareHierarchyElement(Company& company, const HierarchyRules& rules, cons
     std::wstring name = request.Get(L"Name").AsString();
     if (name.size() > rules.nameLimit)
         return StringTooLong(L"Name", name);
-    name = ThroughCodePage1252(name);
+    name = Quorvane::ThroughCodePage1252(name);
     record.Set(L"Name", name);
     record.Set(L"IsActive", request.Get(L"IsActive").AsBool(true));
     std::wstring fullName = name;

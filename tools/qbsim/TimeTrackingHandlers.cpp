@@ -2,7 +2,7 @@
 
 #include "tools/qbsim/Handlers.h"
 #include "tools/qbsim/ListQuery.h"
-#include "tools/qbsim/Names.h"
+#include "core/TextCharset.h"
 #include "tools/qbsim/Responses.h"
 
 namespace QbSim {
@@ -79,7 +79,7 @@ void CopyValues(const Json& request, Json& entry)
         if (request.Has(element))
             entry.Set(element, request.Get(element));
     if (request.Has(L"Notes"))
-        entry.Set(L"Notes", ThroughCodePage1252(request.Get(L"Notes").AsString()));
+        entry.Set(L"Notes", Quorvane::ThroughCodePage1252(request.Get(L"Notes").AsString()));
 }
 
 // The refusals every change of an existing entry shares; null when the change may go ahead.

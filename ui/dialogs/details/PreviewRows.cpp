@@ -8,6 +8,7 @@
 #include "core/Config.h"
 #include "core/DisplayNames.h"
 #include "core/Exceptions.h"
+#include "core/TextCharset.h"
 #include "core/TextUtils.h"
 
 using namespace Quorvane;
@@ -154,7 +155,10 @@ void PreviewRowKeys::ServerWorkKey(const TimeTrackRecord& record, CustomerJobPay
 {
     key.serviceItem = MakeServiceItemName(m_config, record, m_namingEmployee);
     key.payrollItem = m_defaultPayrollItem;
-    key.notes = JoinNameParts(m_config, record.GetProjectName(), record.GetTaskName(), record.GetNotes());
+    // The row names the notes QuickBooks will keep, so an entry to add shares the row of the
+    // entries the server's time already has there.
+    key.notes =
+        ThroughCodePage1252(JoinNameParts(m_config, record.GetProjectName(), record.GetTaskName(), record.GetNotes()));
 }
 
 std::vector<KeyedEntry> PreviewRowKeys::KeyEntries(const TimeTrackDiffCollection& entries) const
