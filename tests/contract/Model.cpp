@@ -115,6 +115,15 @@ bool IsLeaveShaped(const ModelEntry& entry)
     return entry.customerJob.empty() && entry.serviceItem.empty();
 }
 
+// Every name of a task new on the server is one QuickBooks lacks.
+bool NamesAnAddedTask(const World& world, const ModelEntry& entry)
+{
+    for (const WorldTask& task : world.tasks)
+        if (task.added && entry.customerJob == CustomerJobOf(world, task))
+            return true;
+    return false;
+}
+
 // One entry of the preview: an existing entry (or an entry to add) and what becomes of it.
 struct Step {
     int entry;  // in the company, or -1 for an entry to add
@@ -418,11 +427,12 @@ ModelImport Expect(const Moment& given, const ModelCompany& before)
         // Two employees of one name have a line each, and the log's reading adds them up.
         std::pair<int, int>& named = result.logged[LogName(world.employees[world.users[user].employee])];
         std::pair<int, int> logged(0, 0);
-        // Before an employee's entries the import creates the customers and jobs its entries to add
-        // name and QuickBooks lacks in that very spelling; with their creation turned off, as the
-        // settings have it by default, it stops there.
+        // Before an employee's entries the import creates the customers, jobs and service items its
+        // entries to add name and QuickBooks lacks in that very spelling; where their creation is
+        // turned off, as the settings have it by default, it stops there.
         for (const Step& step : imported[u].second)
-            if (moment.now && world.quickBooksCapitals && step.taken && step.entry < 0 && !step.leave)
+            if (moment.now && step.taken && step.entry < 0 && !step.leave &&
+                (NamesAnAddedTask(world, step.added) ? !world.createItems : world.quickBooksCapitals))
                 result.ending = StoppedAtMissingItem;
         if (result.ending != Finished)
             break;

@@ -165,7 +165,7 @@ void CheckImportLog(const World& world, const ModelImport& expected, const std::
                                             "stop at the bookkeeper's Stop",
                                             "stop at a change in QuickBooks since the preview",
                                             "stop at an open time-entry window",
-                                            "stop at a customer:job to create",
+                                            "stop at an item it may not create",
                                             "stop at an error of QuickBooks" };
     const bool stopped = Count(viewCalls, L"ShowError") > 0 || Count(log, L": Skipped") > 0;
     if (stopped != (expected.ending != Finished))

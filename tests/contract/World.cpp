@@ -60,7 +60,7 @@ private:
     std::mt19937 m_engine;
 };
 
-void AddTasks(World& world)
+void AddTasks(World& world, Dice& dice)
 {
     // Under one customer:job at the coarser levels: tasks of one billing type, and billing types
     // of one billability.
@@ -70,6 +70,10 @@ void AddTasks(World& world)
         { L"Acme", L"Roof", L"Trim", L"Travel", true }, { L"Birch", L"Deck", L"Sand", L"Labor", true },
     };
     world.tasks.assign(tasks, tasks + 6);
+    if (dice.Chance(35)) {
+        const WorldTask added = { L"Cedar", L"Barn", L"Haul", L"Hauling", true, true };
+        world.tasks.push_back(added);
+    }
 }
 
 // Every rule the mapping checks let through: a rule still to be chosen (which a listed type
@@ -157,9 +161,10 @@ void AddRecords(World& world, Dice& dice)
             const bool sameDay = i > 0 && dice.Chance(40);
             record.day = sameDay ? world.records.back().day : dice.Between(-1, world.days);
             record.leave = dice.Chance(25);
-            record.task = record.leave ? dice.Between(0, 2) : dice.Between(0, 5);
+            record.task = record.leave ? dice.Between(0, 2) : dice.Between(0, static_cast<int>(world.tasks.size()) - 1);
             const int roll = dice.Between(1, 100);
-            record.before = roll <= 30 ? -1 : roll <= 33 ? 0 : dice.Minutes();
+            const bool added = !record.leave && world.tasks[record.task].added;
+            record.before = roll <= 30 || added ? -1 : roll <= 33 ? 0 : dice.Minutes();
             record.now = NowMinutes(dice, record.before);
             record.comment = dice.Comment();
             record.commentNow = !dice.Chance(10) ? record.comment : dice.Comment();
@@ -194,7 +199,7 @@ void AddQuickBooksChanges(World& world, Dice& dice)
         entry.day = dice.Between(-1, world.days);
         entry.minutes = dice.Chance(10) ? 0 : dice.Minutes();
         entry.charge = static_cast<WorldCharge>(dice.Between(NoCharge, ServiceItemOnly));
-        entry.task = dice.Between(0, static_cast<int>(world.tasks.size()) - 1);
+        entry.task = dice.Between(0, 5);  // a task whose names QuickBooks has
         entry.notes = dice.Pick(kForeignNotes);
         entry.payroll = world.payrollItems ? static_cast<WorldPayroll>(dice.Between(0, 2)) : NoPayrollItem;
         entry.leaveType = dice.Between(0, static_cast<int>(world.leaveTypes.size()) - 1);
@@ -210,6 +215,7 @@ void AddQuickBooksChanges(World& world, Dice& dice)
         world.answer.request = dice.Pick(kRequests);
     world.stopAfter = dice.Chance(10) ? dice.Between(1, 3) : 0;
     world.timeWindowOpen = dice.Chance(5);
+    world.createItems = dice.Chance(50);
 }
 
 template <typename T>
@@ -388,12 +394,12 @@ std::wstring CustomerJobOf(const World& world, const WorldTask& task, bool asSer
     case 4: name = task.customer; break;
     default: name = task.customer + L":" + task.project + L":" + task.task; break;
     }
-    return asServerSpells ? name : QuickBooksSpelling(world, name);
+    return asServerSpells || task.added ? name : QuickBooksSpelling(world, name);
 }
 
 std::wstring ServiceItemOf(const World& world, const WorldTask& task, bool asServerSpells)
 {
-    return asServerSpells ? task.billingType : QuickBooksSpelling(world, task.billingType);
+    return asServerSpells || task.added ? task.billingType : QuickBooksSpelling(world, task.billingType);
 }
 
 std::wstring PersonItemName(const World& world, const std::wstring& first, const std::wstring& middle,
@@ -435,7 +441,7 @@ World GenerateWorld(unsigned seed)
     world.importLeave = dice.Chance(75);
     world.payrollItems = dice.Chance(80);
     world.quickBooksCapitals = dice.Chance(15);
-    AddTasks(world);
+    AddTasks(world, dice);
     AddLeaveTypes(world, dice);
     AddUsers(world, dice);
     AddRecords(world, dice);
@@ -489,7 +495,7 @@ std::string DescribeWorld(const World& world)
          << ";\nworld.payrollItems = " << Bool(world.payrollItems)
          << ";\nworld.quickBooksCapitals = " << Bool(world.quickBooksCapitals)
          << ";\nworld.stopAfter = " << world.stopAfter << ";\nworld.timeWindowOpen = " << Bool(world.timeWindowOpen)
-         << ";\n";
+         << ";\nworld.createItems = " << Bool(world.createItems) << ";\n";
     static const char* const kLeaveRules[] = {
         "NoLeaveRule", "LeaveToChoose", "LeaveMapped", "LeaveDoNotImport", "", "", "LeaveWithoutPayrollItem"
     };
@@ -538,12 +544,13 @@ std::vector<std::string> WorldTraits(const World& world)
             traits.push_back(trait);
     };
     bool meeting = false, blanks = false, tab = false, colon = false, beyond1252 = false, nearLimit = false;
-    bool leaveComment = false, working = false;
+    bool leaveComment = false, working = false, toCreate = false;
     for (const WorldRecord& record : world.records) {
         const std::wstring& comment = record.commentNow;
         if (record.day < 0 || record.day >= world.days || record.now <= 0)
             continue;
         working = working || !record.leave;
+        toCreate = toCreate || (!record.leave && world.tasks[record.task].added && world.users[record.user].selected);
         leaveComment = leaveComment || (record.leave && !comment.empty());
         blanks = blanks || (!comment.empty() && comment.find_first_not_of(L' ') == std::wstring::npos);
         tab = tab || comment.find(L'\t') != std::wstring::npos;
@@ -588,6 +595,8 @@ std::vector<std::string> WorldTraits(const World& world)
     note(world.users.size() > 4, "more than 4 users");
     note(toChoose, "an employee rule still to be chosen");
     note(world.stopAfter > 0, "a stopped import");
+    note(toCreate && world.createItems, "a customer:job or service item for the import to create");
+    note(toCreate && !world.createItems, "a customer:job or service item it may not create");
     note(world.timeWindowOpen, "an open time-entry window");
     note(!world.answer.request.empty() && world.answer.kind == WorldAnswer::Error, "a QuickBooks error");
     return traits;

@@ -17,6 +17,7 @@ struct WorldTask {
     std::wstring task;
     std::wstring billingType;  // the service item when service items are grouped
     bool billable;
+    bool added;  // new on the server since the last import: QuickBooks has none of its names
 };
 
 // A user's employee rule; its values are the rule states the settings keep.
@@ -132,6 +133,7 @@ struct World {
     bool quickBooksCapitals;  // since the last import, customers and billing types' items were renamed in capitals
     int stopAfter;  // the bookkeeper presses Stop during the n-th employee the import begins; 0: never
     bool timeWindowOpen;  // a QuickBooks window for entering time is open when the import starts
+    bool createItems;  // the settings let the import create the customers, jobs and service items it lacks
 
     std::vector<WorldTask> tasks;
     std::vector<WorldUser> users;
@@ -154,7 +156,7 @@ std::vector<std::string> WorldTraits(const World& world);
 // The names the world's QuickBooks company and the program's rules give things.
 extern const wchar_t kWagesName[];
 // The customer:job of a task at the world's mapping level, and the service item of its billing
-// type, as QuickBooks spells them now, or as the server does.
+// type, as QuickBooks spells them now, or as the server does (and as the import creates them).
 std::wstring CustomerJobOf(const World& world, const WorldTask& task, bool asServerSpells = false);
 std::wstring ServiceItemOf(const World& world, const WorldTask& task, bool asServerSpells = false);
 // A name as QuickBooks spells it since its customers and items were renamed.

@@ -145,6 +145,8 @@ std::wstring CompanyJson(const World& world)
     Json customers = Json::MakeArray();
     std::set<std::wstring> customerNames;
     for (const WorldTask& task : world.tasks) {
+        if (task.added)
+            continue;
         AddCustomer(customers, customerNames, task.customer, task.customer, L"");
         AddCustomer(customers, customerNames, task.customer + L":" + task.project, task.project, task.customer);
         AddCustomer(customers, customerNames, task.customer + L":" + task.project + L":" + task.task, task.task,
@@ -283,6 +285,8 @@ boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
     config->SetTimeTrackDescription(m_world.entryNotes);
     config->SetImportLeaveType(!now || m_world.importLeave);
     config->SetCanRemoveExistingQBTimeTrack(!now || m_world.removal);
+    if (now && m_world.createItems)
+        config->SetAutoCreationFlags(Config::CreateCustomers | Config::CreateJobs | Config::CreateServiceItems);
     for (const WorldUser& user : m_world.users) {
         const std::wstring id = std::to_wstring(user.id);
         AddRule(*config->GetEmployeeMappings(), id, user.rule == EmployeeMapped ? EmployeeId(user.employee) : L"",
