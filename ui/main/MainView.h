@@ -112,6 +112,8 @@ private:
     void ShowExplanation(const htmlayout::dom::element& icon);
     void RefocusReplacedRow();
     void FocusDefaultButton(const char* id);
+    // The progress panel, reset, shown before the run that the question's answer starts shows it.
+    void ShowImportProgressAhead();
 
     void UpdateImportButton();
     void UpdateEmployeeSelectHint(const PreviewSummary& preview);
@@ -134,6 +136,8 @@ private:
     bool m_absentTimeTrackShown;
     // The absent-time-track question was answered before the run that asked had ended.
     bool m_proceedPending;
+    // The progress panel shows ahead of its run, which has not shown it yet.
+    bool m_progressAhead;
     // The id of the element outside the panels that had the focus last; empty when it has none.
     std::wstring m_lastFocusId;
 };

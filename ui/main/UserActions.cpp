@@ -175,6 +175,7 @@ void MainView::ProcessWithDeletion(const std::wstring& choice)
         m_model->GetConfig()->SetCanRemoveExistingQBTimeTrack(choice == L"delete_time_track");
     }
     HideAbsentTimeTrackBody(Root());
+    ShowImportProgressAhead();
     // The run that asked may not have reported its end yet: the new run starts once it has,
     // so a quick answer is not lost.
     if (m_importRunning)
