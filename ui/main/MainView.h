@@ -63,7 +63,8 @@ public:
     virtual void SetInstance(HINSTANCE instance) { m_instance = instance; }
 
     // ---- the page's events and script calls
-    // Button clicks by the target's id (or name) and hyperlink clicks; nothing else.
+    // Button clicks by the target's id (or name), hyperlink clicks and a period date's
+    // refused text; nothing else.
     bool on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR reason) override;
     // The page's script calls by name; an unknown name or a wrong argument count is not handled.
     bool on_script_call(HELEMENT he, const char* name, UINT argc, json::value* argv, json::value& retval) override;
@@ -123,6 +124,8 @@ private:
     void UpdateMissingDataButton(const PreviewSummary& preview);
     void ResetSortIndicator();
     void DateRangeUpdated();
+    // A period date typed that is no date: the box shows its last date again; this says why.
+    void DateTextRefused(const htmlayout::dom::element& input);
     // Puts the period in force back into the date-range box after a refused edit.
     void ShowPeriodInForce();
 

@@ -57,6 +57,10 @@ bool MainView::on_event(HELEMENT, HELEMENT target, UINT event_code, UINT_PTR)
         return OnButtonClick(target);
     if (event_code == EVENT_HYPERLINK_CLICK)
         return OnHyperlinkClick(target);
+    if (event_code == EVENT_VALUE_REFUSED) {
+        DateTextRefused(target);
+        return true;
+    }
     return false;
 }
 
