@@ -59,6 +59,9 @@ enum ENGINE_KEYBOARD_STATE { KEYBOARD_CONTROL = 0x1, KEYBOARD_SHIFT = 0x2, KEYBO
 enum ENGINE_BEHAVIOR_EVENT {
     EVENT_BUTTON_CLICK = 0,  // source and target: the button, check box or radio
     EVENT_VALUE_CHANGED = 4,  // after a user edit of an input, check box, radio or select
+    // Text typed into a date input that is no date: the input shows its last date again, and
+    // while this event runs its value is the refused text, so the page can say what it was.
+    EVENT_VALUE_REFUSED = 5,
     EVENT_SELECT_STATE_CHANGED = 6,  // for program behaviours; the engine sends none
     EVENT_ACTIVATED = 0x20,  // a "clickable" element was clicked
     EVENT_HYPERLINK_CLICK = 0x80,

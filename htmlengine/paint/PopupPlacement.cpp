@@ -21,12 +21,4 @@ Rect PlaceUnder(const Rect& anchor, Size popup, Size viewport)
     return { KeepInside(anchor.x, popup.width, viewport.width), y, popup.width, popup.height };
 }
 
-Rect PlaceNearPointer(Point pointer, Size popup, Size viewport)
-{
-    const int kBelow = 20, kRight = 4;
-    int y = pointer.y + kBelow + popup.height <= viewport.height ? pointer.y + kBelow : pointer.y - 4 - popup.height;
-    return { KeepInside(pointer.x + kRight, popup.width, viewport.width), KeepInside(y, popup.height, viewport.height),
-             popup.width, popup.height };
-}
-
 }  // namespace htmlengine

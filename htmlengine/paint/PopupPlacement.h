@@ -6,7 +6,5 @@
 namespace htmlengine {
 
 Rect PlaceUnder(const Rect& anchor, Size popup, Size viewport);
-// Near the pointer (below and right of it), inside the window.
-Rect PlaceNearPointer(Point pointer, Size popup, Size viewport);
 
 }  // namespace htmlengine

@@ -42,7 +42,7 @@ void PaintTitleTip(const TitleTip& tip, Size viewport, PaintContext& context)
     for (const std::wstring& line : tip.lines)
         width = std::max(width, context.measurer.Width(font, line));
     Size size = { width + 2 * kPaddingX, int(tip.lines.size()) * metrics.lineHeight + 2 * kPaddingY };
-    Rect area = PlaceNearPointer(tip.pointer, size, viewport);
+    Rect area = PlaceUnder(tip.anchor, size, viewport);
     context.painter.FillRoundRect(area, 3, palette::kTooltipFill);
     context.painter.StrokeRoundRect(area, 3, 1, palette::kPopupBorder);
     int baseline = area.y + kPaddingY + metrics.ascent;

@@ -1,6 +1,7 @@
 #pragma once
-// The tooltip of a `title` attribute: its lines (split at "\r"), drawn by the engine near
-// the pointer, kept inside the window, above everything else.
+// The tooltip of a `title` attribute: its lines (split at "\r"), drawn by the engine under
+// (or, without room, above) what it must leave uncovered, kept inside the window, above
+// everything else.
 #include "htmlengine/document/geometry/Geometry.h"
 
 #include <string>
@@ -13,7 +14,7 @@ struct PaintContext;
 
 struct TitleTip {
     std::vector<std::wstring> lines;
-    Point pointer;  // view coordinates
+    Rect anchor;  // view coordinates: the pointer's cursor, or the focused element with its ring
 };
 
 std::vector<std::wstring> TitleLines(const std::wstring& title);

@@ -443,9 +443,13 @@ bool WindowInput::KeyDown(UINT key, unsigned state, bool repeated)
         return true;
     ElementHold hold(*next);
     MoveFocusByUser(*document, next, false);
+    if (next->deleted || document->Focus() != next)
+        return true;
+    if (Control* control = next->GetControl())
+        control->OnTabbedInto(*next);
     Rect place;
-    if (!next->deleted && document->Focus() == next && window_.Layout().ElementRect(*next, place))
-        window_.Painting().Tips().FocusMoved(next, place);
+    if (window_.Layout().ElementRect(*next, place))
+        window_.Painting().Tips().FocusMoved(next, place, window_.Layout());
     return true;
 }
 

@@ -362,3 +362,28 @@ TEST_F(KeyboardWalk, EscapeDuringAnInterruptedCreationClosesTheMissingDataAndCre
     EXPECT_EQ(adds, Requests(L"CustomerAdd").size()) << "Escape let the creation go on";
     ExpectVisibleFocus(window, "the missing data closed");
 }
+
+// Tab selects a date box's text, so typing replaces it. Text that is no date puts the last date
+// back with a word why beside the period, and a good date then takes the period and clears it.
+TEST_F(KeyboardWalk, ATypedDateThatIsNoDateIsRefusedWithAWordUntilAGoodOneIsTyped)
+{
+    PageWindow& window = StartAtSummary();
+    const Quorvane::DateTime start = SavedSettings()->GetPeriod().GetStart();
+    const std::wstring later = start.Add(Quorvane::DateSpan::OneDay()).ToString();
+    window.TabTo(L"#dateStart");
+    window.Type(L"31.11.2026");
+    window.WaitText(L"#dateStart", L"31.11.2026");
+    window.Press(VK_TAB);
+    window.WaitText(L"#periodProblem", L"\"31.11.2026\" is not a date; the period was not changed.");
+    EXPECT_TRUE(window.Shown(L"#periodProblem"));
+    EXPECT_EQ(start.ToString(), window.Text(L"#dateStart"));
+
+    window.TabTo(L"#dateStart", driver::kShift);
+    window.Type(later);
+    window.WaitText(L"#dateStart", later);
+    window.Press(VK_RETURN);
+    window.WaitHidden(L"#periodProblem");
+    driver::WaitUntil(L"the typed start saved",
+                      [&] { return SavedSettings()->GetPeriod().GetStart().ToString() == later; });
+    WaitForLoadedSummary(window);
+}

@@ -85,19 +85,23 @@ TEST_F(UserActions, ProcessWithDeletionStoresTheChoiceAndStartsWithoutTheCheck)
 }
 
 // The question shows before the run that asked has reported its end: an answer given at once
-// starts the new run as soon as that end arrives, and not before.
+// starts the new run as soon as that end arrives, and not before. The progress shows from the
+// answer on, and goes with a run that ends without showing it.
 TEST_F(UserActions, AQuickAnswerToTheAbsentTimeTrackQuestionStartsTheRunOnceTheLastHasEnded)
 {
     view->OnImportStarted();
     view->ShowAbsentTimeTrack(false);
     EXPECT_TRUE(Call("ProcessWithDeletion", { Arg(L"delete_time_track") }));
     EXPECT_FALSE(IsShown("#absentTimeTrackBody"));
+    EXPECT_TRUE(IsShown("#ProgressBodyDialog"));
     EXPECT_TRUE(TakeCalls().empty());
     view->OnImportFinished();
     EXPECT_EQ(Calls { "StartImport nocheck" }, TakeCalls());
     EXPECT_TRUE(view->IsImportRunning());
+    EXPECT_TRUE(IsShown("#ProgressBodyDialog"));
     view->OnImportFinished();
     EXPECT_TRUE(TakeCalls().empty());
+    EXPECT_FALSE(IsShown("#ProgressBodyDialog"));
 }
 
 // The page reads the checked radio of this panel only, whatever else is checked on the page.

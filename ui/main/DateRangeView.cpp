@@ -40,6 +40,17 @@ void ShowPeriodProblem(const element& root, const std::wstring& text)
     mainpage::SetShown(problem, !text.empty());
 }
 
+// Longer text would not fit beside the period; the message then does without it.
+const size_t kLongestNamedText = 20;
+
+std::wstring RefusedDateMessage(const std::wstring& typed)
+{
+    const wchar_t kNotChanged[] = L" is not a date; the period was not changed.";
+    if (typed.size() > kLongestNamedText)
+        return std::wstring(L"The text typed") + kNotChanged;
+    return L"\"" + typed + L"\"" + kNotChanged;
+}
+
 }  // namespace
 
 const wchar_t* GetDateRangeName(int type)
@@ -122,6 +133,11 @@ void MainView::DateRangeUpdated()
     }
     ShowPeriodProblem(root, std::wstring());
     Sink()->ChangeDateRange(range);
+}
+
+void MainView::DateTextRefused(const element& input)
+{
+    ShowPeriodProblem(Root(), RefusedDateMessage(input.get_value().get_string(L"").c_str()));
 }
 
 void MainView::ShowPeriodInForce()

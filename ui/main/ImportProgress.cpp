@@ -22,7 +22,18 @@ void MainView::ResetImportProgress()
 
 void MainView::ShowImportProgress()
 {
+    m_progressAhead = false;
     mainpage::SetShown(ProgressPanel(Root()), true);
+}
+
+// The run takes a moment to check QuickBooks before it shows its progress; an idle page in
+// that time would look as if the answer had been lost.
+void MainView::ShowImportProgressAhead()
+{
+    element panel = ProgressPanel(Root());
+    ResetProgressPanel(panel);
+    mainpage::SetShown(panel, true);
+    m_progressAhead = true;
 }
 
 void MainView::HideImportProgress()
@@ -79,8 +90,14 @@ void MainView::OnImportFinished()
     mainpage::SetEnabled(Root().get_element_by_id("import"), true);
     const bool proceed = m_proceedPending && !m_closeRequested;
     m_proceedPending = false;
-    if (proceed)
+    if (proceed) {
         StartImportClicked(false);
+        return;
+    }
+    // A run that ended before showing its progress was refused or failed: its error says why.
+    if (m_progressAhead)
+        HideImportProgress();
+    m_progressAhead = false;
 }
 
 void MainView::DisableToolbar()

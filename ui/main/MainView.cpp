@@ -13,7 +13,8 @@ MainView::MainView()
       m_importRunning(false),
       m_closeRequested(false),
       m_absentTimeTrackShown(false),
-      m_proceedPending(false)
+      m_proceedPending(false),
+      m_progressAhead(false)
 {
 }
 

@@ -63,7 +63,8 @@ public:
     virtual void SetInstance(HINSTANCE instance) { m_instance = instance; }
 
     // ---- the page's events and script calls
-    // Button clicks by the target's id (or name) and hyperlink clicks; nothing else.
+    // Button clicks by the target's id (or name), hyperlink clicks and a period date's
+    // refused text; nothing else.
     bool on_event(HELEMENT he, HELEMENT target, UINT event_code, UINT_PTR reason) override;
     // The page's script calls by name; an unknown name or a wrong argument count is not handled.
     bool on_script_call(HELEMENT he, const char* name, UINT argc, json::value* argv, json::value& retval) override;
@@ -112,6 +113,8 @@ private:
     void ShowExplanation(const htmlayout::dom::element& icon);
     void RefocusReplacedRow();
     void FocusDefaultButton(const char* id);
+    // The progress panel, reset, shown before the run that the question's answer starts shows it.
+    void ShowImportProgressAhead();
 
     void UpdateImportButton();
     void UpdateEmployeeSelectHint(const PreviewSummary& preview);
@@ -121,6 +124,8 @@ private:
     void UpdateMissingDataButton(const PreviewSummary& preview);
     void ResetSortIndicator();
     void DateRangeUpdated();
+    // A period date typed that is no date: the box shows its last date again; this says why.
+    void DateTextRefused(const htmlayout::dom::element& input);
     // Puts the period in force back into the date-range box after a refused edit.
     void ShowPeriodInForce();
 
@@ -134,6 +139,8 @@ private:
     bool m_absentTimeTrackShown;
     // The absent-time-track question was answered before the run that asked had ended.
     bool m_proceedPending;
+    // The progress panel shows ahead of its run, which has not shown it yet.
+    bool m_progressAhead;
     // The id of the element outside the panels that had the focus last; empty when it has none.
     std::wstring m_lastFocusId;
 };

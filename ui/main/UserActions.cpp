@@ -57,6 +57,10 @@ bool MainView::on_event(HELEMENT, HELEMENT target, UINT event_code, UINT_PTR)
         return OnButtonClick(target);
     if (event_code == EVENT_HYPERLINK_CLICK)
         return OnHyperlinkClick(target);
+    if (event_code == EVENT_VALUE_REFUSED) {
+        DateTextRefused(target);
+        return true;
+    }
     return false;
 }
 
@@ -175,6 +179,7 @@ void MainView::ProcessWithDeletion(const std::wstring& choice)
         m_model->GetConfig()->SetCanRemoveExistingQBTimeTrack(choice == L"delete_time_track");
     }
     HideAbsentTimeTrackBody(Root());
+    ShowImportProgressAhead();
     // The run that asked may not have reported its end yet: the new run starts once it has,
     // so a quick answer is not lost.
     if (m_importRunning)

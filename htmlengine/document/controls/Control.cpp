@@ -41,6 +41,7 @@ bool Control::OnCharacter(Element&, wchar_t)
     return false;
 }
 void Control::OnFocusLost(Element&) {}
+void Control::OnTabbedInto(Element&) {}
 bool Control::OnPopupKey(Element&, unsigned, unsigned)
 {
     return false;

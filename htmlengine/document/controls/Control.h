@@ -46,6 +46,8 @@ public:
     virtual bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState);
     virtual bool OnCharacter(Element& element, wchar_t character);
     virtual void OnFocusLost(Element& element);
+    // Tab brought the focus to the element.
+    virtual void OnTabbedInto(Element& element);
     // While the control's popup is open, key-downs reach it before the page: true takes the key.
     virtual bool OnPopupKey(Element& element, unsigned key, unsigned keyboardState);
     // A press in window coordinates while its popup is open; true when the engine-drawn popup

@@ -7,6 +7,7 @@
 #include "htmlengine/document/dom/Document.h"
 #include "htmlengine/document/dom/DocumentHost.h"
 #include "htmlengine/document/dom/Element.h"
+#include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/events/Dispatcher.h"
 
 #include <windows.h>
@@ -86,6 +87,8 @@ DateControl::DateControl(Element& element) : EditControl(element, false), date_(
 
 ControlValue DateControl::GetValue(Element&) const
 {
+    if (refused_)
+        return ControlValue::String(*refused_);
     return date_ ? ControlValue::Date(*date_) : ControlValue::Undefined();
 }
 
@@ -227,13 +230,25 @@ void DateControl::Commit(Element& element)
 {
     std::optional<long long> typed = Text().empty() ? std::nullopt : ParseDate(Text());
     if (!Text().empty() && !typed)
-        typed = date_;  // unreadable: back to the last date
+        return Refuse(element);
     bool changed = typed != date_;
     date_ = typed;
     Replace(date_ ? FormatDate(*date_) : std::wstring());
     Show(element);
     if (changed)
         SendBehaviorEvent(element, element, EVENT_VALUE_CHANGED, 0);
+}
+
+// Back to the last date; the page hears which text was refused.
+void DateControl::Refuse(Element& element)
+{
+    ElementHold hold(element);
+    std::wstring refused = Text();
+    Replace(date_ ? FormatDate(*date_) : std::wstring());
+    Show(element);
+    refused_ = refused;
+    SendBehaviorEvent(element, element, EVENT_VALUE_REFUSED, 0);
+    refused_.reset();
 }
 
 }  // namespace htmlengine

@@ -2,10 +2,11 @@
 // A date input: an edit whose text is a date, "YYYY-MM-DD" (typed also as M/D/YYYY), with a
 // calendar popup. The value is the FILETIME of that day's midnight, with no time-zone step;
 // an empty edit has no value. Typing commits on Enter or when the focus leaves; an
-// unreadable text reverts. The calendar opens by a press on the calendar glyph, Alt+Down or
-// F4 (or Alt+Up); it shows a month starting on the input's "firstDayOfWeek" (0 = Monday ... 6 =
-// Sunday); arrows move a day or a week, Page Up and Page Down a month, Enter or a click on
-// a day chooses it, Escape closes.
+// unreadable text reverts, and the input tells the page with a value-refused event. The
+// calendar opens by a press on the calendar glyph, Alt+Down or F4 (or Alt+Up); it shows a
+// month starting on the input's "firstDayOfWeek" (0 = Monday ... 6 = Sunday); arrows move a
+// day or a week, Page Up and Page Down a month, Enter or a click on a day chooses it, Escape
+// closes.
 #include "htmlengine/document/controls/CalendarDays.h"
 #include "htmlengine/document/controls/EditControl.h"
 #include "htmlengine/document/geometry/Geometry.h"
@@ -45,11 +46,13 @@ protected:
 
 private:
     void Commit(Element& element);
+    void Refuse(Element& element);
     void ChooseDay(Element& element, const Day& day);
     bool OnCalendarKey(Element& element, unsigned key, unsigned keyboardState);
     void Highlight(const Day& day);
 
     std::optional<long long> date_;
+    std::optional<std::wstring> refused_;  // while the refusal's event runs
     bool open_ = false;
     Day shown_, highlighted_;
     Rect area_;

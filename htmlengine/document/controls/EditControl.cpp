@@ -65,6 +65,18 @@ void EditControl::Replace(std::wstring text)
     caret_ = anchor_ = text_.size();
 }
 
+void EditControl::OnTabbedInto(Element& element)
+{
+    SelectAll();
+    Show(element);
+}
+
+void EditControl::SelectAll()
+{
+    anchor_ = 0;
+    caret_ = text_.size();
+}
+
 size_t EditControl::SelectionStart() const
 {
     return std::min(caret_, anchor_);
@@ -123,7 +135,7 @@ bool EditControl::OnMouse(Element& element, const MouseInput& input)
     if (input.kind == MouseInput::Kind::Move && input.captured)
         PlaceCaret(IndexAt(input.x), true);
     if (input.kind == MouseInput::Kind::DoubleClick)
-        anchor_ = 0, caret_ = text_.size();
+        SelectAll();
     bool taken = input.kind != MouseInput::Kind::Move || input.captured;
     if (taken)
         Show(element);
@@ -177,7 +189,7 @@ bool EditControl::CopySelection(Element& element)
 bool EditControl::OnShortcut(Element& element, unsigned key)
 {
     switch (key) {
-    case 'A': anchor_ = 0, caret_ = text_.size(); return true;
+    case 'A': SelectAll(); return true;
     case 'C': CopySelection(element); return true;
     case 'X':
         if (CopySelection(element) && DeleteSelection())

@@ -17,6 +17,9 @@ public:
     void SetValue(Element& element, const ControlValue& value) override;
     bool OnKeyDown(Element& element, unsigned key, unsigned keyboardState) override;
     bool OnCharacter(Element& element, wchar_t character) override;
+    // Tab brings the focus with the whole text selected, so typing replaces it; a click
+    // places the caret instead.
+    void OnTabbedInto(Element& element) override;
 
     const std::wstring& Text() const { return text_; }
     size_t Caret() const { return caret_; }
@@ -54,6 +57,7 @@ private:
     void Insert(Element& element, std::wstring text);
     bool DeleteSelection();
     void MoveCaret(size_t to, bool extend);
+    void SelectAll();
     bool CopySelection(Element& element);
     size_t IndexAt(int x) const;
 

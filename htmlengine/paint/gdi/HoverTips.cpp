@@ -8,13 +8,22 @@
 #include "htmlengine/document/dom/ElementLifetime.h"
 #include "htmlengine/document/dom/ElementStates.h"
 #include "htmlengine/document/events/AttributeEffects.h"
+#include "htmlengine/layout/LayoutView.h"
+#include "htmlengine/paint/PopupPlacement.h"
 
 namespace htmlengine {
 
 namespace {
 
 const UINT kDelayMilliseconds = 500;
-const int kPopupBelow = 20, kPopupRight = 4;
+// The cursor's extent around the pointer, and the room a focus ring takes around its element.
+const int kCursorAbove = 4, kCursorBelow = 20, kCursorRight = 4;
+const int kRingRoom = 4;
+
+Rect CursorArea(Point pointer)
+{
+    return { pointer.x + kCursorRight, pointer.y - kCursorAbove, 0, kCursorAbove + kCursorBelow };
+}
 
 Element* TipOwner(Element* element)
 {
@@ -60,61 +69,67 @@ void HoverTips::Reset()
 void HoverTips::PointerMoved(Element* hovered, Point pointer)
 {
     Element* owner = TipOwner(hovered);
-    pointer_ = pointer;
+    anchor_ = CursorArea(pointer);
     if (owner == owner_ && (shown_ || popup_))
         return;  // a shown tip stays while the pointer stays on its element
     Hide();
-    Track(owner, pointer);
+    Track(owner);
 }
 
-void HoverTips::Track(Element* owner, Point pointer)
+void HoverTips::Track(Element* owner)
 {
     Hold(owner_, owner);
     if (!owner)
         return KillTimer(window_, kTooltipTimerId), void();
-    pointer_ = pointer;
     SetTimer(window_, kTooltipTimerId, kDelayMilliseconds, nullptr);
 }
 
-bool HoverTips::OnTimer(UINT_PTR id)
+bool HoverTips::OnTimer(UINT_PTR id, LayoutView& layout)
 {
     if (id != kTooltipTimerId)
         return false;
     KillTimer(window_, kTooltipTimerId);
-    ShowTracked();
+    ShowTracked(layout);
     return true;
 }
 
-// The keyboard has no pointer to rest: the tip of what Tab reached shows at once, under it.
-void HoverTips::FocusMoved(Element* focused, const Rect& place)
+// The keyboard has no pointer to rest: the tip of what Tab reached shows at once, beside it.
+void HoverTips::FocusMoved(Element* focused, const Rect& place, LayoutView& layout)
 {
     Hide();
     Hold(owner_, TipOwner(focused));
-    pointer_ = { place.x, place.Bottom() - kPopupBelow + kPopupRight };
-    ShowTracked();
+    anchor_ = { place.x, place.y - kRingRoom, place.width, place.height + 2 * kRingRoom };
+    ShowTracked(layout);
 }
 
-void HoverTips::ShowTracked()
+void HoverTips::ShowTracked(LayoutView& layout)
 {
     if (!owner_ || owner_->deleted || !owner_->OwnerDocument())
         return;
     if (const std::wstring* title = owner_->FindAttribute("title")) {
         if (!title->empty())
-            shown_ = TitleTip { TitleLines(*title), pointer_ };
+            shown_ = TitleTip { TitleLines(*title), anchor_ };
         RepaintWindow(window_);
     } else if (Element* root = owner_->OwnerDocument()->Root()) {
         if (Element* popup = ElementById(*root, owner_->AttributeOr("titleid")))
-            ShowPopup(*popup);
+            ShowPopup(*popup, layout);
     }
 }
 
-void HoverTips::ShowPopup(Element& popup)
+// Laid out under the anchor first, to learn its size, then placed as an engine-drawn tip is.
+void HoverTips::ShowPopup(Element& popup, LayoutView& layout)
 {
     Hold(popup_, &popup);
     SetRuntimeStyle(popup, "position", L"fixed");
-    SetRuntimeStyle(popup, "left", std::to_wstring(pointer_.x + kPopupRight) + L"px");
-    SetRuntimeStyle(popup, "top", std::to_wstring(pointer_.y + kPopupBelow) + L"px");
+    SetRuntimeStyle(popup, "left", std::to_wstring(anchor_.x) + L"px");
+    SetRuntimeStyle(popup, "top", std::to_wstring(anchor_.Bottom()) + L"px");
     ChangeState(popup, kStateExpanded, 0);
+    Rect laidOut;
+    if (!layout.ElementRect(popup, laidOut))
+        return;
+    Rect place = PlaceUnder(anchor_, { laidOut.width, laidOut.height }, layout.Viewport());
+    SetRuntimeStyle(popup, "left", std::to_wstring(place.x) + L"px");
+    SetRuntimeStyle(popup, "top", std::to_wstring(place.y) + L"px");
 }
 
 void HoverTips::Hide()

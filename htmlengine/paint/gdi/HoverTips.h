@@ -3,8 +3,9 @@
 // split at "\r") or a `titleid` (the id of a popup of the page) for half a second shows
 // the tip near the pointer; moving to another element, a press, a key or leaving the
 // window hides it. Tab reaching an element with a tip (its own or an ancestor's) shows it at
-// once, under the element. A `titleid` popup is the page's own element, shown fixed at the pointer
-// (layout keeps it inside the window); a title is drawn by the engine.
+// once, under the element. Either tip goes under the pointer's cursor or the focused element
+// and its ring, or above them when there is no room below, so it never covers them. A
+// `titleid` popup is the page's own element, shown fixed there; a title is drawn by the engine.
 #include "htmlengine/document/geometry/Geometry.h"
 #include "htmlengine/paint/TitleTip.h"
 
@@ -15,6 +16,7 @@
 namespace htmlengine {
 
 class Element;
+class LayoutView;
 
 const UINT_PTR kTooltipTimerId = 0x48454E33;  // the engine's; the program's timers keep small ids
 
@@ -31,21 +33,21 @@ public:
     // A new page: nothing of the old one is tracked any longer.
     void Reset();
     // The delay is over: the tip shows. True when the timer was this one's.
-    bool OnTimer(UINT_PTR id);
+    bool OnTimer(UINT_PTR id, LayoutView& layout);
     // The keyboard moved the focus to `focused` (null: nowhere), at `place` in the window.
-    void FocusMoved(Element* focused, const Rect& place);
+    void FocusMoved(Element* focused, const Rect& place, LayoutView& layout);
     // The engine-drawn tip on screen, or null.
     const TitleTip* Shown() const { return shown_ ? &*shown_ : nullptr; }
 
 private:
-    void Track(Element* owner, Point pointer);
-    void ShowTracked();
-    void ShowPopup(Element& popup);
+    void Track(Element* owner);
+    void ShowTracked(LayoutView& layout);
+    void ShowPopup(Element& popup, LayoutView& layout);
 
     HWND window_;
     Element* owner_ = nullptr;  // referenced while tracked
     Element* popup_ = nullptr;  // a shown titleid popup, referenced
-    Point pointer_;
+    Rect anchor_;  // what the tip leaves uncovered, in view coordinates
     std::optional<TitleTip> shown_;
 };
 

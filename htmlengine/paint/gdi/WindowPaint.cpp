@@ -102,7 +102,7 @@ void WindowPaint::KeepCaretBlinking(Document& document)
 
 bool WindowPaint::OnTimer(UINT_PTR id, LayoutView& layout, Document* document)
 {
-    if (tips_.OnTimer(id))
+    if (tips_.OnTimer(id, layout))
         return true;
     if (id != kCaretTimerId)
         return false;

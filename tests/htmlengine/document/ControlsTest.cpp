@@ -162,8 +162,9 @@ TEST_F(Controls, DatesAreMidnightFileTimesWithoutZoneShift)
     EXPECT_EQ(std::vector<std::string> { "event 0x4 from d" }, events_);
 
     HTMLayoutTestType(hwnd_, date, L"x");
-    HTMLayoutTestKeyDown(hwnd_, date, VK_RETURN, 0);  // unreadable: back to the last date
+    HTMLayoutTestKeyDown(hwnd_, date, VK_RETURN, 0);  // unreadable: back to the last date, and said so
     EXPECT_EQ(L"2028-02-29", Shown(date));
+    EXPECT_EQ("event 0x5 from d", events_.back());
 }
 
 TEST_F(Controls, ProgressBarsMoveTowardTheRequestedValue)

@@ -110,9 +110,11 @@ TEST_F(WindowInput, TabMovesTheFocusThroughWhatCanTakeIt)
     Load("<input id=a><input id=disabled disabled><button id=b>b</button><input id=hidden style='display:none'>"
          "<input id=invisible style='visibility:hidden'><select id=s><caption></caption>"
          "<button role=dropdown tabindex=-1 id=drop></button><popup><option>x</option></popup></select>"
-         "<a href='#x' id=link>link</a><input id=first tabindex=1>");
+         "<a href='#x' id=link>link</a><input id=first tabindex=1 value=old>");
     Key(VK_TAB);
     EXPECT_EQ("first", Focused());
+    HTMLayoutTestType(hwnd_, nullptr, L"new");  // Tab selected the text: typing replaces it
+    EXPECT_EQ(L"\"new\"", Value(Find("#first")));
     std::vector<std::string> order;
     for (int i = 0; i < 5; ++i) {
         Key(VK_TAB);
@@ -169,25 +171,29 @@ TEST_F(WindowInput, TabShowsTheWholeFocusedElementItsRingAndItsRowInsideEveryScr
     SetKeyboardState(keys);
 }
 
-// The keyboard's way to a tip: Tab onto an element with a titleid shows its popup under it at
-// once; the next key hides it.
-TEST_F(WindowInput, TabOntoAnElementWithATipShowsItUnderTheElement)
+// The keyboard's way to a tip: Tab onto an element with a titleid shows its popup at once under
+// it, or above it at the window's foot, never over the element and its ring; the next key hides it.
+TEST_F(WindowInput, TabOntoAnElementWithATipShowsItBesideTheElement)
 {
-    Load("<button id=a>a</button><div style='height:40px'></div>"
-         "<span id=legend tabindex=0 titleid=tip>billed</span><popup id=tip>There is time which is already "
-         "billed.</popup>");
-    Key(VK_TAB);
-    Key(VK_TAB);
-    ASSERT_EQ("legend", Focused());
-    ASSERT_NE(0u, State(Find("#tip")) & STATE_EXPANDED);
-    RECT legend {}, tip {};
-    HTMLayoutGetElementLocation(Find("#legend"), &legend, LOCATION_VIEW_BORDER_BOX);
-    HTMLayoutGetElementLocation(Find("#tip"), &tip, LOCATION_VIEW_BORDER_BOX);
-    EXPECT_GE(tip.top, legend.bottom);
-    EXPECT_LE(tip.top, legend.bottom + 8);
-    Key(VK_TAB);
-    EXPECT_EQ("a", Focused());
-    EXPECT_EQ(0u, State(Find("#tip")) & STATE_EXPANDED);
+    for (int spaceAbove : { 40, 560 }) {
+        Load("<button id=a>a</button><div style='height:" + std::to_string(spaceAbove) +
+             "px'></div><span id=legend tabindex=0 titleid=tip>billed</span><popup id=tip>There is time which is "
+             "already billed.</popup>");
+        Key(VK_TAB);
+        Key(VK_TAB);
+        ASSERT_EQ("legend", Focused());
+        ASSERT_NE(0u, State(Find("#tip")) & STATE_EXPANDED);
+        RECT legend {}, tip {};
+        HTMLayoutGetElementLocation(Find("#legend"), &legend, LOCATION_VIEW_BORDER_BOX);
+        HTMLayoutGetElementLocation(Find("#tip"), &tip, LOCATION_VIEW_BORDER_BOX);
+        const bool below = spaceAbove < 100;
+        EXPECT_EQ(below, tip.top >= legend.bottom + 2) << spaceAbove;
+        EXPECT_EQ(!below, tip.bottom <= legend.top - 2) << spaceAbove;
+        EXPECT_LE(below ? tip.top - legend.bottom : legend.top - tip.bottom, 8) << spaceAbove;
+        Key(VK_TAB);
+        EXPECT_EQ("a", Focused());
+        EXPECT_EQ(0u, State(Find("#tip")) & STATE_EXPANDED);
+    }
 }
 
 TEST_F(WindowInput, TheWheelScrollsTheTableUnderThePointerNotThePage)
