@@ -1,18 +1,12 @@
 #include "htmlengine/paint/RecordingPainter.h"
 
+#include "htmlengine/document/dom/AsciiCase.h"
+
 #include <cstdio>
 
 namespace htmlengine {
 
 namespace {
-
-std::string Narrow(std::wstring_view text)
-{
-    std::string narrow;
-    for (wchar_t c : text)
-        narrow += c < 0x80 ? char(c) : '?';
-    return narrow;
-}
 
 std::string PointsText(const std::vector<Point>& points)
 {

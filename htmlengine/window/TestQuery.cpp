@@ -6,6 +6,7 @@
 #include "htmlengine/document/dom/ElementRegistry.h"
 #include "htmlengine/document/events/FocusScope.h"
 #include "htmlengine/document/style/ComputedStyle.h"
+#include "htmlengine/document/style/StyleProperties.h"
 #include "htmlengine/window/EngineWindow.h"
 
 #include <cstdlib>
@@ -103,9 +104,7 @@ std::wstring Hex(const Color& color)
 
 std::wstring Side(const BorderSide& side)
 {
-    static const wchar_t* const kStyles[] = { L"none",   L"hidden", L"solid", L"dotted", L"dashed",
-                                              L"double", L"groove", L"ridge", L"inset",  L"outset" };
-    return std::to_wstring(side.width) + L" " + kStyles[size_t(side.style)] + L" " + Hex(side.color);
+    return std::to_wstring(side.width) + L" " + BorderStyleName(side.style) + L" " + Hex(side.color);
 }
 
 // What a focus indicator may change: the outline, the border, the background and the text colour.

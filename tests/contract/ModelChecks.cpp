@@ -62,14 +62,6 @@ int Count(const std::vector<std::wstring>& lines, const std::wstring& text)
 
 }  // namespace
 
-std::string Narrow(const std::wstring& text)
-{
-    std::string narrow;
-    for (wchar_t c : text)
-        narrow += c < 128 ? static_cast<char>(c) : '?';
-    return narrow;
-}
-
 void CheckCompany(const std::string& moment, const ModelCompany& expected, const ModelCompany& held, Failures& failures)
 {
     std::map<int, ModelCompany> want = ByEmployee(expected);

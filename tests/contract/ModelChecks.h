@@ -9,6 +9,7 @@
 #include <boost/shared_ptr.hpp>
 
 #include "Model.h"
+#include "core/TextCodec.h"
 
 class MainModel;
 
@@ -31,4 +32,4 @@ void CheckImportLog(const World& world, const ModelImport& expected, const std::
 void ReadLogTotals(const std::vector<std::wstring>& log, std::map<std::wstring, std::pair<int, int>>& totals,
                    std::map<std::wstring, std::set<std::wstring>>& statuses);
 
-std::string Narrow(const std::wstring& text);
+using Quorvane::Narrow;

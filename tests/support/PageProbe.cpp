@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "htmlengine/api/EngineTestHooks.h"
+#include "tests/support/PaintedLines.h"
 
 using htmlayout::dom::element;
 
@@ -16,12 +17,6 @@ void CALLBACK AppendText(const wchar_t* text, UINT length, LPVOID param)
 std::wstring OrNone(const wchar_t* value)
 {
     return value ? value : L"(none)";
-}
-
-// A plain function: the receiver is a stdcall pointer, which a lambda cannot become on i686.
-void CALLBACK TakeText(const wchar_t* chars, UINT length, LPVOID text)
-{
-    static_cast<std::wstring*>(text)->assign(chars, length);
 }
 
 }  // namespace
@@ -147,11 +142,5 @@ std::wstring PageProbe::Errors() const
 
 std::vector<std::wstring> PageProbe::PaintedLines() const
 {
-    std::wstring frame;
-    HTMLayoutTestRecordPaint(m_window, &TakeText, &frame);
-    std::vector<std::wstring> lines;
-    size_t start = 0;
-    for (size_t end; (end = frame.find(L'\n', start)) != std::wstring::npos; start = end + 1)
-        lines.push_back(frame.substr(start, end - start));
-    return lines;
+    return ::PaintedLines(m_window);
 }

@@ -2,28 +2,9 @@
 
 #include <cstdio>
 
+#include "tests/support/EngineTestWindow.h"
+
 namespace {
-
-const wchar_t kClassName[] = L"ToolkitTestWindow";
-
-LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    BOOL handled = FALSE;
-    LRESULT result = HTMLayoutProcND(hwnd, message, wParam, lParam, &handled);
-    return handled ? result : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-void RegisterTestClass()
-{
-    static bool registered = false;
-    if (registered)
-        return;
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = TestWindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClassName;
-    registered = RegisterClassW(&windowClass) != 0;
-}
 
 std::string Hex(UINT number)
 {
@@ -33,14 +14,6 @@ std::string Hex(UINT number)
 }
 
 }  // namespace
-
-std::string Narrow(const wchar_t* text)
-{
-    std::string narrow;
-    for (; text && *text; ++text)
-        narrow += static_cast<char>(*text);
-    return narrow;
-}
 
 std::string Describe(const htmlayout::dom::element& he)
 {
@@ -73,9 +46,7 @@ public:
 
 void PageTest::SetUp()
 {
-    RegisterTestClass();
-    hwnd_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateEngineTestWindow(640, 480);
     ASSERT_NE(nullptr, hwnd_) << "cannot make the test window; is the display usable?";
     page = PageProbe(hwnd_);
     recorder_ = new Recorder;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/TextCodec.h"
 #include "htmlengine/api/EngineTestHooks.h"
 #include "tests/support/PageProbe.h"
 #include "ui/toolkit/EventHandler.h"
@@ -38,4 +39,4 @@ private:
 
 // The element's id, or its tag in angle brackets when it has none, or "null".
 std::string Describe(const htmlayout::dom::element& he);
-std::string Narrow(const wchar_t* text);
+using Quorvane::Narrow;

@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "PageFixture.h"
+#include "core/TextUtils.h"
 #include "ui/toolkit/PageResources.h"
 
 namespace {
+
+using Quorvane::StartsWith;
 
 // What LoadResourceFromUrl serves for the URL, or "(none)".
 std::string Served(const wchar_t* url)
@@ -17,11 +20,6 @@ std::string Served(const wchar_t* url)
     if (!LoadResourceFromUrl(url, &data, &size))
         return "(none)";
     return std::string(reinterpret_cast<const char*>(data), size);
-}
-
-bool StartsWith(const std::string& text, const std::string& start)
-{
-    return text.compare(0, start.size(), start) == 0;
 }
 
 TEST(LoadResourceFromUrl, TheExtensionGivesTheTypeAndLowerCaseTypesAreFound)

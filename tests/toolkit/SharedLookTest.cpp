@@ -26,12 +26,6 @@ const char kPage[] = R"(<html><head><link rel="stylesheet" href="res:IDR_STYLECS
 
 const char kFocusRing[] = "w2 #2B6A99";
 
-// A plain function: the receiver is a stdcall pointer, which a lambda cannot become on i686.
-void CALLBACK TakeText(const wchar_t* chars, UINT length, LPVOID text)
-{
-    static_cast<std::wstring*>(text)->assign(chars, length);
-}
-
 class SharedLookTest : public PageTest {
 protected:
     void SetUp() override
@@ -42,12 +36,9 @@ protected:
 
     std::vector<std::string> Frame()
     {
-        std::wstring text;
-        HTMLayoutTestRecordPaint(hwnd_, &TakeText, &text);
         std::vector<std::string> lines;
-        size_t start = 0;
-        for (size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
-            lines.push_back(Narrow(text.substr(start, end - start).c_str()));
+        for (const std::wstring& line : page.PaintedLines())
+            lines.push_back(Narrow(line));
         return lines;
     }
 

@@ -1,6 +1,7 @@
 #include "tools/pageshot/Actions.h"
 
 #include "htmlengine/api/EngineTestHooks.h"
+#include "htmlengine/document/dom/AsciiCase.h"
 
 #include <cwchar>
 #include <sstream>
@@ -8,12 +9,9 @@
 
 namespace pageshot {
 
-namespace {
+using htmlengine::Narrow;
 
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
+namespace {
 
 BOOL CALLBACK TakeFirst(HELEMENT he, LPVOID param)
 {

@@ -1,6 +1,7 @@
 #include "tools/pageshot/PageSource.h"
 
 #include "htmlengine/window/ResourceLoader.h"
+#include "htmlengine/document/dom/AsciiCase.h"
 
 #include <fstream>
 #include <iterator>
@@ -8,12 +9,9 @@
 
 namespace pageshot {
 
-namespace {
+using htmlengine::Narrow;
 
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
+namespace {
 
 bool ReadFile(const std::wstring& path, std::vector<unsigned char>& data)
 {

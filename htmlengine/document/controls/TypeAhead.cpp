@@ -8,12 +8,11 @@ namespace {
 
 const unsigned long kPauseMilliseconds = 1000;
 
-bool StartsWith(const std::wstring& text, const std::wstring& prefix)
+// An item's leading blanks are not typed.
+bool LabelStartsWith(const std::wstring& label, const std::wstring& prefix)
 {
-    size_t start = text.find_first_not_of(L" \t");
-    if (start == std::wstring::npos || text.size() - start < prefix.size())
-        return false;
-    return EqualsNoCase(std::wstring_view(text).substr(start, prefix.size()), prefix);
+    size_t start = label.find_first_not_of(L" \t");
+    return start != std::wstring::npos && StartsWithNoCase(std::wstring_view(label).substr(start), prefix);
 }
 
 bool OneRepeatedCharacter(const std::wstring& text)
@@ -36,7 +35,7 @@ int TypeAhead::Find(wchar_t character, unsigned long now, const std::vector<std:
     int first = stepping ? current + 1 : current < 0 ? 0 : current;
     for (int offset = 0; offset < count; ++offset) {
         int index = ((first + offset) % count + count) % count;
-        if (StartsWith(items[size_t(index)], prefix))
+        if (LabelStartsWith(items[size_t(index)], prefix))
             return index;
     }
     return -1;

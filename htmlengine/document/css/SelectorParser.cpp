@@ -218,14 +218,6 @@ private:
         return value;
     }
 
-    static std::string Narrow(const std::wstring& text)
-    {
-        std::string narrow;
-        for (wchar_t c : text)
-            narrow += c < 0x80 ? char(c) : '?';
-        return narrow;
-    }
-
     bool SkipBlanks()
     {
         size_t start = pos_;

@@ -1,5 +1,6 @@
 #pragma once
-// Case folding of A-Z only, so Windows and Wine agree whatever the locale.
+// The engine's plain text helpers: case folding of A-Z only, so Windows and Wine agree whatever
+// the locale, and ASCII between wide and narrow text (names, messages, recordings).
 #include <string>
 #include <string_view>
 
@@ -52,9 +53,24 @@ inline bool EqualsNoCase(std::wstring_view a, std::wstring_view b)
     return EqualsNoCase<wchar_t>(a, b);
 }
 
+inline bool StartsWithNoCase(std::wstring_view text, std::wstring_view prefix)
+{
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
 inline std::wstring Widen(std::string_view ascii)
 {
     return std::wstring(ascii.begin(), ascii.end());
+}
+
+// Each unit beyond ASCII becomes "?".
+inline std::string Narrow(std::wstring_view text)
+{
+    std::string narrow;
+    narrow.reserve(text.size());
+    for (wchar_t c : text)
+        narrow += c < 0x80 ? char(c) : '?';
+    return narrow;
 }
 
 }  // namespace htmlengine

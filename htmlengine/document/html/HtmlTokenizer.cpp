@@ -22,14 +22,6 @@ bool IsRawTextElement(const std::string& name)
     return name == "style" || name == "script";
 }
 
-std::string Narrow(std::wstring_view text)
-{
-    std::string narrow;
-    for (wchar_t c : text)
-        narrow += c < 0x80 ? char(c) : '?';
-    return ToLowerAscii(narrow);
-}
-
 class Tokenizer {
 public:
     Tokenizer(std::wstring_view markup, const std::function<void(HtmlToken&)>& receive) : in_(markup), receive_(receive)
@@ -99,7 +91,7 @@ private:
         FlushText(lt);
         HtmlToken token;
         token.kind = HtmlToken::Kind::EndTag;
-        token.name = Narrow(in_.substr(lt + 2, nameEnd - lt - 2));
+        token.name = ToLowerAscii(Narrow(in_.substr(lt + 2, nameEnd - lt - 2)));
         receive_(token);
         pos_ = gt + 1;
         return true;
@@ -110,7 +102,7 @@ private:
         HtmlToken token;
         token.kind = HtmlToken::Kind::StartTag;
         size_t p = NameEnd(lt + 1);
-        token.name = Narrow(in_.substr(lt + 1, p - lt - 1));
+        token.name = ToLowerAscii(Narrow(in_.substr(lt + 1, p - lt - 1)));
         if (!ReadAttributes(p, token))
             return false;
         FlushText(lt);

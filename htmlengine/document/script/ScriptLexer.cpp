@@ -1,5 +1,7 @@
 #include "htmlengine/document/script/ScriptLexer.h"
 
+#include "htmlengine/document/dom/AsciiCase.h"
+
 namespace htmlengine {
 
 namespace {
@@ -23,11 +25,6 @@ bool IsBlank(wchar_t c)
 
 const wchar_t* const kTwoCharSymbols[] = { L"==", L"!=", L"&&", L"||", L"$$" };
 const std::wstring_view kOneCharSymbols = L"(){};,.@:=!+$";
-
-std::string Narrow(std::wstring_view text)
-{
-    return std::string(text.begin(), text.end());
-}
 
 }  // namespace
 

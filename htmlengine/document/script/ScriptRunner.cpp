@@ -41,11 +41,6 @@ unsigned StateBit(const std::wstring& name)
     return 0;
 }
 
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
-
 SelectorList Selectors(const std::wstring& text)
 {
     try {

@@ -189,6 +189,14 @@ void AddSide(std::vector<PropertyDefinition>& table, const char* side, const cha
 
 }  // namespace
 
+const wchar_t* BorderStyleName(BorderStyle style)
+{
+    for (const Keyword<BorderStyle>& keyword : kBorderStyles)
+        if (keyword.value == style)
+            return keyword.name;
+    return L"none";
+}
+
 void AddBorderProperties(std::vector<PropertyDefinition>& table)
 {
     table.push_back({ "border", &ApplyBorder, &CopyArray<BorderSide, 4, &ComputedStyle::border> });

@@ -36,6 +36,9 @@ bool IsKnownProperty(const std::string& name);
 // the engine's own switches read elsewhere.
 bool IsNonVisualProperty(const std::string& name);
 
+// The keyword the border and outline properties read as this style.
+const wchar_t* BorderStyleName(BorderStyle style);
+
 // The tables, one per group of properties.
 void AddBoxProperties(std::vector<PropertyDefinition>& table);
 void AddBorderProperties(std::vector<PropertyDefinition>& table);

@@ -1,27 +1,9 @@
 #include "EngineFixture.h"
 
+#include "tests/support/EngineTestWindow.h"
+#include "tests/support/PaintedLines.h"
+
 namespace {
-
-LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    BOOL handled = FALSE;
-    LRESULT result = HTMLayoutProcND(hwnd, msg, wParam, lParam, &handled);
-    return handled ? result : DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-const wchar_t kClassName[] = L"HtmlEngineTestWindow";
-
-void RegisterTestClass()
-{
-    static bool registered = false;
-    if (registered)
-        return;
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = TestWindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClassName;
-    registered = RegisterClassW(&windowClass) != 0;
-}
 
 void CALLBACK CollectText(const wchar_t* text, UINT length, LPVOID param)
 {
@@ -41,11 +23,6 @@ BOOL CALLBACK TakeFirst(HELEMENT he, LPVOID param)
 }
 
 }  // namespace
-
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
 
 int64_t FileTimeOf(WORD year, WORD month, WORD day)
 {
@@ -107,9 +84,7 @@ std::string ValueJson(const VALUE& value)
 
 void EngineTest::SetUp()
 {
-    RegisterTestClass();
-    hwnd_ = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateEngineTestWindow(400, 300);
     ASSERT_NE(nullptr, hwnd_) << "cannot make the test window; is the display usable?";
     HTMLayoutSetCallback(hwnd_, Notify, this);
     HTMLayoutWindowAttachEventHandler(hwnd_, WindowProc, this, GROUP_ALL);
@@ -173,6 +148,23 @@ std::wstring EngineTest::Dump()
     std::wstring dump;
     HTMLayoutTestDump(hwnd_, CollectText, &dump);
     return dump;
+}
+
+std::vector<std::string> EngineTest::Record()
+{
+    std::vector<std::string> lines;
+    for (const std::wstring& line : PaintedLines(hwnd_))
+        lines.push_back(Narrow(line));
+    return lines;
+}
+
+std::vector<std::string> EngineTest::Recorded(const std::string& prefix)
+{
+    std::vector<std::string> found;
+    for (const std::string& line : Record())
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            found.push_back(line);
+    return found;
 }
 
 std::wstring EngineTest::Errors()

@@ -3,6 +3,7 @@
 // window handler's events and script calls, and behaviours the "program" attaches.
 #include "htmlengine/api/EngineDocument.h"
 #include "htmlengine/api/EngineTestHooks.h"
+#include "htmlengine/document/dom/AsciiCase.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,10 @@ protected:
     UINT State(HELEMENT he);
     std::wstring Dump();
     std::wstring Errors();
+    // One frame through the recording painter, one call per line.
+    std::vector<std::string> Record();
+    // Lines of the frame that start with `prefix`.
+    std::vector<std::string> Recorded(const std::string& prefix);
     std::wstring Value(HELEMENT he);  // the control value, written as JSON
     std::wstring Shown(HELEMENT he);  // the text an edit shows
     void SetValue(HELEMENT he, const VALUE& value);
@@ -51,7 +56,7 @@ private:
     void RecordWindowEvent(HELEMENT he, UINT group, void* params);
 };
 
-std::string Narrow(const std::wstring& text);
+using htmlengine::Narrow;
 std::string ValueJson(const VALUE& value);
 // The FILETIME of a day's midnight, as date values hold it.
 int64_t FileTimeOf(WORD year, WORD month, WORD day);

@@ -4,11 +4,6 @@
 
 namespace {
 
-void CALLBACK CollectText(const wchar_t* text, UINT length, LPVOID param)
-{
-    static_cast<std::wstring*>(param)->assign(text, length);
-}
-
 struct Probe {
     int x, y;
     unsigned rgb = 0xFFFFFFFF;
@@ -41,26 +36,6 @@ void PaintTest::SetUp()
     RECT frame = { 0, 0, 400, 300 };
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
-}
-
-std::vector<std::string> PaintTest::Record()
-{
-    std::wstring text;
-    EXPECT_EQ(ENGINE_OK, HTMLayoutTestRecordPaint(hwnd_, CollectText, &text));
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
-        lines.push_back(Narrow(text.substr(start, end - start)));
-    return lines;
-}
-
-std::vector<std::string> PaintTest::Recorded(const std::string& prefix)
-{
-    std::vector<std::string> found;
-    for (const std::string& line : Record())
-        if (line.compare(0, prefix.size(), prefix) == 0)
-            found.push_back(line);
-    return found;
 }
 
 unsigned PaintTest::Pixel(int x, int y)

@@ -10,10 +10,6 @@ class PaintTest : public EngineTest {
 protected:
     void SetUp() override;
 
-    // One frame through the recording painter, one call per line.
-    std::vector<std::string> Record();
-    // Lines of the frame that start with `prefix`.
-    std::vector<std::string> Recorded(const std::string& prefix);
     // The window's pixels as 0xRRGGBB.
     unsigned Pixel(int x, int y);
     RECT Place(const char* selector);

@@ -37,19 +37,17 @@ std::string WindowLayoutTest::Box(const char* selector, UINT area)
 
 std::string WindowLayoutTest::BoxDump()
 {
-    std::wstring dump;
-    HTMLayoutTestDumpBoxes(hwnd_, CollectText, &dump);
-    std::string narrow;
-    for (wchar_t c : dump)
-        narrow += c == L'\u00D7' ? 'x' : char(c);
-    return narrow;
+    return BoxDumpOf(hwnd_);
 }
 
-std::wstring WindowLayoutTest::RecordPaint()
+std::string BoxDumpOf(HWND window)
 {
-    std::wstring paint;
-    HTMLayoutTestRecordPaint(hwnd_, CollectText, &paint);
-    return paint;
+    std::wstring dump;
+    HTMLayoutTestDumpBoxes(window, CollectText, &dump);
+    for (wchar_t& c : dump)
+        if (c == L'\u00D7')
+            c = L'x';
+    return Narrow(dump);
 }
 
 HELEMENT WindowLayoutTest::At(int x, int y)

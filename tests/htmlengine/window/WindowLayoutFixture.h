@@ -18,7 +18,8 @@ protected:
     void SetUp() override;
     void Resize(int width, int height);
 
-    // One frame through the recording painter, a line per drawing call.
-    std::wstring RecordPaint();
     HELEMENT At(int x, int y);
 };
+
+// Every box of the window's page as the engine dumps it, "×" written as "x".
+std::string BoxDumpOf(HWND window);
