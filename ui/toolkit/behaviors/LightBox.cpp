@@ -54,7 +54,7 @@ void lb_dialog_instance::detached(HELEMENT)
     delete this;
 }
 
-bool lb_dialog_instance::on_key(HELEMENT he, HELEMENT target, UINT event_type, UINT key_code, UINT)
+bool lb_dialog_instance::on_key(HELEMENT he, HELEMENT, UINT event_type, UINT key_code, UINT)
 {
     if (event_type != KEY_DOWN)
         return false;
