@@ -99,15 +99,17 @@ TEST_F(ControlWindow, ATitleShowsItsLinesAfterTheHoverDelay)
     std::vector<std::string> before = Recorded("text");
     for (const std::string& line : before)
         EXPECT_EQ(std::string::npos, line.find("First line"));
-    Pump(700);
-    std::vector<std::string> lines = Recorded("text");
+    std::vector<std::string> lines;
     auto has = [&](const char* part) {
         for (const std::string& line : lines)
             if (line.find(part) != std::string::npos)
                 return true;
         return false;
     };
-    EXPECT_TRUE(has("\"First line\""));
+    EXPECT_TRUE(PumpUntil([&] {
+        lines = Recorded("text");
+        return has("\"First line\"");
+    }));
     EXPECT_TRUE(has("\"Second line\""));
     ClickAt(over);  // a press hides it
     for (const std::string& line : Recorded("text"))
@@ -155,8 +157,7 @@ TEST_F(ControlWindow, ATitleidPopupShowsAtThePointerAndGoesOnAPress)
          "<p><img id=icon src=res:TESTICON.png titleid=explain></p><popup id=explain>Billed in QuickBooks</popup>");
     POINT over = Center("#icon");
     PostMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
-    Pump(700);
-    ASSERT_NE(0u, State(Find("#explain")) & STATE_EXPANDED);
+    ASSERT_TRUE(PumpUntil([&] { return (State(Find("#explain")) & STATE_EXPANDED) != 0; }));
     RECT tip = Place("#explain");
     EXPECT_GE(tip.top, over.y);  // below the pointer
     EXPECT_LE(tip.top, over.y + 40);

@@ -75,6 +75,17 @@ void PaintTest::Pump(DWORD milliseconds)
     } while (int(until - GetTickCount()) > 0);
 }
 
+bool PaintTest::PumpUntil(const std::function<bool()>& done, DWORD limit)
+{
+    DWORD until = GetTickCount() + limit;
+    while (!done()) {
+        if (int(until - GetTickCount()) <= 0)
+            return false;
+        Pump(10);
+    }
+    return true;
+}
+
 void PaintTest::MouseDown(POINT at, WPARAM keys)
 {
     PostMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));

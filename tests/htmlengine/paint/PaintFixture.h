@@ -3,6 +3,7 @@
 // painter's lines), its pixels, element places, and real input messages posted to it.
 #include "../document/EngineFixture.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ protected:
     void KeyWithControl(UINT key);
     void TypeChars(const std::wstring& text);
     void Pump(DWORD milliseconds = 0);
+    // Handles the queue until `done` holds: a timer's message comes late on a busy machine.
+    bool PumpUntil(const std::function<bool()>& done, DWORD limit = 10000);
 };
 
 // Colours as near as anti-aliasing and fonts allow: each channel within `tolerance`.
