@@ -3,28 +3,26 @@
 // synchronous request at a time on the caller's thread. Cookies are WinHTTP's own per-session
 // jar, which carries the server's login session from request to request.
 #include <string>
+#include "connectors/server/HttpTransport.h"
 #include "connectors/server/WinHttpHandle.h"
 
 namespace Quorvane {
 
-class HttpClient {
+class HttpClient : public HttpTransport {
 public:
-    enum Scheme { SchemeHttp = 1, SchemeHttps = 2 };
-
     HttpClient();
-    ~HttpClient();
+    ~HttpClient() override;
 
     // Closes what was open first; false leaves the client closed.
-    bool Open(int scheme, const std::wstring& host, int port);
+    bool Open(int scheme, const std::wstring& host, int port) override;
     void Close();
     bool IsOpen() const { return m_session.IsSet(); }
     void Reset();
 
-    // The whole reply body of any HTTP status, or "" when the exchange failed in any way
-    // (a body cut short included). Throws InvalidCertificate when the failure came from a
-    // server certificate that is not trusted for the host.
+    // A body cut short fails the exchange. Throws InvalidCertificate when the failure came from
+    // a server certificate that is not trusted for the host.
     std::wstring SendRequest(const std::wstring& verb, const std::wstring& path, const std::wstring& headers,
-                             const std::wstring& body);
+                             const std::wstring& body) override;
 
 private:
     HttpClient(const HttpClient&);

@@ -12,7 +12,7 @@ bool RpcClient::SetUrl(const std::wstring& url)
     if (url.empty())
         throw InvalidUrlException();
     m_endpoint = Url::Parse(url);
-    return m_http.Open(m_endpoint.scheme, m_endpoint.host, m_endpoint.port);
+    return m_http->Open(m_endpoint.scheme, m_endpoint.host, m_endpoint.port);
 }
 
 void RpcClient::CheckError(const std::wstring& reply)
@@ -22,7 +22,7 @@ void RpcClient::CheckError(const std::wstring& reply)
 
 json::value RpcClient::Call(const std::wstring& request, ErrorCheck check)
 {
-    json::value reply = RpcReply::Parse(m_http.SendRequest(L"POST", m_endpoint.path, L"", request));
+    json::value reply = RpcReply::Parse(m_http->SendRequest(L"POST", m_endpoint.path, L"", request));
     if (check == Checked)
         RpcReply::CheckError(reply);
     return reply;

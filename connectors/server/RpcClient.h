@@ -3,7 +3,8 @@
 // the path of the server address, its reply read into records on the caller's thread.
 #include <string>
 #include <vector>
-#include "connectors/server/HttpClient.h"
+#include <boost/shared_ptr.hpp>
+#include "connectors/server/HttpTransport.h"
 #include "connectors/server/RpcRecords.h"
 #include "connectors/server/Url.h"
 #include "json/JsonValue.h"
@@ -12,6 +13,8 @@ namespace Quorvane {
 
 class RpcClient {
 public:
+    RpcClient() : m_http(MakeHttpTransport()) {}
+
     // Throws InvalidUrlException for an empty address and BadURLException for one that does
     // not parse; the address is kept even when the HTTP session then fails to open.
     bool SetUrl(const std::wstring& url);
@@ -33,7 +36,7 @@ private:
     enum ErrorCheck { Unchecked, Checked };
     json::value Call(const std::wstring& request, ErrorCheck check);
 
-    HttpClient m_http;
+    boost::shared_ptr<HttpTransport> m_http;
     Url m_endpoint;
 };
 
