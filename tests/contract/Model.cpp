@@ -9,6 +9,19 @@ namespace {
 
 enum LeaveImport { Imported, LeftAlone };
 
+// A comment as the server connector reads it: carriage returns removed, then the typographic
+// quotes and dashes folded to plain ones.
+std::wstring AsRead(std::wstring text)
+{
+    text.erase(std::remove(text.begin(), text.end(), L'\r'), text.end());
+    for (wchar_t& c : text)
+        c = c == L'\u2013' || c == L'\u2014'   ? L'-'
+            : c >= L'\u2018' && c <= L'\u201b' ? L'\''
+            : c >= L'\u201c' && c <= L'\u201f' ? L'"'
+                                               : c;
+    return text;
+}
+
 // One import's view of the world: the last import (every user selected, every leave type listed
 // and imported, removal on, a day more on either side) or this one.
 struct Moment {
@@ -18,9 +31,12 @@ struct Moment {
     int FirstDay() const { return now ? 0 : -1; }
     int LastDay() const { return now ? world.days - 1 : world.days; }
     bool Removal() const { return !now || world.removal; }
+    // The import asks whether entries are deleted when the server has none of its selected
+    // users' entries, and the answer replaces the setting.
+    bool DeletesWhenAsked() const { return !now || world.deleteAbsent; }
     bool Selected(int user) const { return !now || world.users[user].selected; }
     int Minutes(const WorldRecord& record) const { return now ? record.now : record.before; }
-    const std::wstring& Comment(const WorldRecord& record) const { return now ? record.commentNow : record.comment; }
+    std::wstring Comment(const WorldRecord& record) const { return AsRead(now ? record.commentNow : record.comment); }
     bool Listed(const WorldLeaveType& type) const { return !now || type.listedNow; }
 
     // The server sends no working record without time spent; leave comes as it is.
@@ -133,6 +149,7 @@ struct Step {
     bool leave;
     bool conflict;  // billed: kept as it is, and not counted by the import
     bool removal;  // the server has nothing (more) for it
+    bool absent = false;  // the server has no record for it at all
 };
 
 class Preview {
@@ -235,7 +252,7 @@ private:
     {
         const ModelEntry& entry = m_company[index];
         const bool conflict = entry.billing == Billed;
-        Step step = { index, ModelEntry(), entry.minutes, true, false, conflict, !conflict };
+        Step step = { index, ModelEntry(), entry.minutes, true, false, conflict, !conflict, true };
         const WorldLeaveType* listed = NULL;
         for (const WorldLeaveType& type : m_moment.world.leaveTypes)
             if (m_moment.Listed(type) && type.name == entry.notes)
@@ -386,16 +403,25 @@ ModelImport Expect(const Moment& given, const ModelCompany& before)
                 continue;
             const int quickBooks = step.entry >= 0 ? before[step.entry].minutes : 0;
             const bool deletes = step.removal && moment.Removal() && !step.conflict;
-            const int after = step.conflict || (step.removal && !deletes) ? quickBooks : deletes ? 0 : step.minutes;
             totals.before += quickBooks;
-            totals.after += after;
-            if (selected && !step.conflict)
-                (step.leave ? result.panel.second : result.panel.first) += after;
+            totals.after += step.conflict || (step.removal && !deletes) ? quickBooks : deletes ? 0 : step.minutes;
         }
         result.users[static_cast<int>(user)] = totals;
         if (selected)
             imported.push_back(std::make_pair(static_cast<int>(user), steps));
     }
+    bool asked = false;
+    for (const std::pair<int, std::vector<Step>>& user : imported)
+        for (const Step& step : user.second)
+            asked = asked || (step.taken && step.absent);
+    const bool removal = asked ? moment.DeletesWhenAsked() : moment.Removal();
+    for (const std::pair<int, std::vector<Step>>& user : imported)
+        for (const Step& step : user.second)
+            if (step.taken && !step.conflict)
+                (step.leave ? result.panel.second : result.panel.first) += !step.removal ? step.minutes
+                                                                           : removal || step.entry < 0
+                                                                               ? 0
+                                                                               : before[step.entry].minutes;
 
     std::set<int> edited, gone;
     ModelCompany& company = result.after;
@@ -444,7 +470,7 @@ ModelImport Expect(const Moment& given, const ModelCompany& before)
                 continue;
             }
             const int quickBooks = step.entry >= 0 ? before[step.entry].minutes : 0;
-            const bool deletes = step.removal && moment.Removal();
+            const bool deletes = step.removal && removal;
             const int after = step.removal && !deletes ? quickBooks : deletes ? 0 : step.minutes;
             const bool writes = step.entry < 0 ? step.minutes > 0 : deletes || (!step.removal && after != quickBooks);
             // QuickBooks refuses a write to an entry changed since the preview before it answers anything else.

@@ -138,6 +138,32 @@ Promise ReadPromise(const MainModel& model)
     return promise;
 }
 
+// The import asks whether entries are deleted when a selected user's entry is absent on the server,
+// and the bookkeeper's answer replaces the setting: the preview's promise is read under it. The
+// setting stays as it was, for the import to ask.
+Promise ReadAnsweredPromise(const MainModel& model, bool answer)
+{
+    Config& config = *model.GetConfig();
+    const boost::shared_ptr<EmployeeDiffCollection> diffs = model.GetEmployeeDiffs();
+    for (const boost::shared_ptr<EmployeeDiff>& diff : *diffs) {
+        const std::wstring id = diff->GetServerUser()->GetId();
+        if (!config.GetSelectedEmployees()->count(id) || IsExcludedFromImport(config, id))
+            continue;
+        const boost::shared_ptr<TimeTrackDiffCollection> taken =
+            CollectTimeTrackDiffs(model, *diff->GetTimeTrackDiffs());
+        for (const boost::shared_ptr<TimeTrackDiff>& entry : *taken) {
+            if (!entry->IsAbsentOnServer())
+                continue;
+            const bool setting = config.GetCanRemoveExistingQBTimeTrack();
+            config.SetCanRemoveExistingQBTimeTrack(answer);
+            const Promise promise = ReadPromise(model);
+            config.SetCanRemoveExistingQBTimeTrack(setting);
+            return promise;
+        }
+    }
+    return ReadPromise(model);
+}
+
 EntriesById ById(const std::vector<std::pair<std::wstring, std::wstring>>& entries)
 {
     return EntriesById(entries.begin(), entries.end());
@@ -257,7 +283,7 @@ void CheckNothingLeft(WorldRun& run, Failures& failures)
     const boost::shared_ptr<MainModel> model = run.Load();
     if (!model)
         return;
-    for (const PromisedCell& cell : ReadPromise(*model).cells)
+    for (const PromisedCell& cell : ReadAnsweredPromise(*model, run.GetWorld().deleteAbsent).cells)
         if (cell.state == ChangedCell || cell.state == DeletedCell)
             failures.push_back("preview: after the import the preview still shows cell " + DescribeCell(cell));
     QbSim::Control::ClearTrace();
@@ -270,12 +296,11 @@ void CheckNothingLeft(WorldRun& run, Failures& failures)
 
 }  // namespace
 
-std::vector<std::string> CheckWorld(const World& world,
-                                    const boost::shared_ptr<Connectors::DesktopConnector>& connector)
+std::vector<std::string> CheckWorld(const World& world)
 {
     Failures failures;
     try {
-        WorldRun run(world, connector);
+        WorldRun run(world);
         const ModelImport last = ExpectLastImport(world);
         CheckCompany("the last import", last.after, run.SetUpQuickBooks(), failures);
         if (!failures.empty())
@@ -291,7 +316,7 @@ std::vector<std::string> CheckWorld(const World& world,
             return failures;
         }
         CheckSummary(world, model, expected, failures);
-        const Promise promise = ReadPromise(*model);
+        const Promise promise = ReadAnsweredPromise(*model, world.deleteAbsent);
         const EntriesById entriesBefore = ById(QuickBooksEntries());
         QbSim::Control::ClearTrace();
         const ImportOutcome outcome = run.Import(model);

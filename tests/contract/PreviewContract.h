@@ -7,17 +7,8 @@
 #include <string>
 #include <vector>
 
-#include <boost/shared_ptr.hpp>
-
 #include "World.h"
-
-namespace Quorvane {
-namespace Connectors {
-class DesktopConnector;
-}
-}  // namespace Quorvane
 
 // One line per broken expectation, led by "model:" or "preview:"; empty when the program kept
 // them all.
-std::vector<std::string> CheckWorld(const World& world,
-                                    const boost::shared_ptr<Quorvane::Connectors::DesktopConnector>& connector);
+std::vector<std::string> CheckWorld(const World& world);

@@ -42,11 +42,8 @@
 #include "World.h"
 #include "WorldRun.h"
 #include "connectors/quickbooks/DesktopConnector.h"
-#include "tests/quickbooks/SimulatedQuickBooks.h"
 #include "tests/quickbooks/SimulatedSessionManager.h"
 #include "tools/qbsim/Control.h"
-
-using Quorvane::Connectors::DesktopConnector;
 
 namespace {
 
@@ -59,13 +56,10 @@ protected:
     {
         QbSim::Control::Reset();
         Quorvane::Connectors::SetSessionManagerFactory(&QuickBooksTest::CreateSimulatedSessionManager);
-        m_connector.reset(new DesktopConnector(QuickBooksTest::ProgramOptions()));
-        ASSERT_TRUE(m_connector->Connect());
     }
 
     void TearDown() override
     {
-        m_connector.reset();
         Quorvane::Connectors::SetSessionManagerFactory(NULL);
         QbSim::Control::Reset();
     }
@@ -77,7 +71,7 @@ protected:
         for (bool smaller = true; smaller;) {
             smaller = false;
             for (const World& candidate : ShrinkCandidates(world)) {
-                if (!CheckWorld(candidate, m_connector).empty()) {
+                if (!CheckWorld(candidate).empty()) {
                     world = candidate;
                     smaller = true;
                     break;
@@ -86,8 +80,6 @@ protected:
         }
         return world;
     }
-
-    boost::shared_ptr<DesktopConnector> m_connector;
 };
 
 std::string Lines(const std::vector<std::string>& lines)
@@ -114,11 +106,11 @@ TEST_F(PreviewContract, QuickBooksHoldsWhatThePreviewShowed)
         const World world = GenerateWorld(g_seed + i);
         for (const std::string& trait : WorldTraits(world))
             ++tally[trait];
-        if (CheckWorld(world, m_connector).empty())
+        if (CheckWorld(world).empty())
             continue;
         const World smallest = Shrink(world);
         FAIL() << "world " << i + 1 << " (seed " << world.seed << ") fails; the smallest world that still fails:\n"
-               << DescribeWorld(smallest) << Lines(CheckWorld(smallest, m_connector));
+               << DescribeWorld(smallest) << Lines(CheckWorld(smallest));
     }
     std::cout << g_worlds << " worlds from seed " << g_seed << " kept the promise and the model\n";
     PrintTraits(tally);
@@ -142,12 +134,13 @@ TEST_F(PreviewContract, AWarningOfQuickBooksReachesTheImportLog)
     world.records.clear();
     const WorldRecord work = { 0, 0, 0, false, -1, 90, L"fix", L"fix" };
     world.records.push_back(work);
-    WorldRun run(world, m_connector);
+    WorldRun run(world);
     run.SetUpQuickBooks();
+    const boost::shared_ptr<MainModel> model = run.Load();
     QbSim::Control::InjectFault(QbSim::Control::ParseFault(
         L"{\"stage\":\"Response\",\"request\":\"TimeTrackingAdd\",\"shape\":\"Warning\",\"status\":530,"
         L"\"message\":\"Unsupported field: BillableStatus\"}"));
-    const ImportOutcome outcome = run.Import(run.Load());
+    const ImportOutcome outcome = run.Import(model);
 
     std::vector<std::wstring> warning;
     for (const std::wstring& line : outcome.log)

@@ -15,7 +15,7 @@ const wchar_t* const kLastNames[] = { L"Archer", L"Baker", L"Cole", L"Dunn" };
 // Blanks at either end, case variants and characters of code page 1252 beyond ASCII: notes go
 // into QuickBooks as they are, and each spelling is an entry of its own.
 // Blanks only, a tab and the description's own " : " go into the notes as they are; characters
-// outside code page 1252 go in as "?".
+// outside code page 1252 go in as "?"; the server ends lines with CR LF.
 const wchar_t* const kComments[] = { L"",
                                      L"fix",
                                      L"Fix",
@@ -28,7 +28,8 @@ const wchar_t* const kComments[] = { L"",
                                      L"   ",
                                      L"fix\tnow",
                                      L"roof : gutter",
-                                     L"\u4e2d\u6587 ok" };
+                                     L"\u4e2d\u6587 ok",
+                                     L"call\r\nback" };
 const wchar_t* const kForeignNotes[] = { L"", L"extra", L"Vacation", L"vacation", L"Sabbatical", L"Sick", L" Sick" };
 const wchar_t* const kRequests[] = { L"TimeTrackingAdd", L"TimeTrackingMod", L"TxnDel" };
 
@@ -446,6 +447,7 @@ World GenerateWorld(unsigned seed)
     AddUsers(world, dice);
     AddRecords(world, dice);
     AddQuickBooksChanges(world, dice);
+    world.deleteAbsent = dice.Chance(50);
     return world;
 }
 
@@ -489,9 +491,9 @@ std::string DescribeWorld(const World& world)
          << "world.days = " << world.days << ";\nworld.mappingType = " << world.mappingType
          << ";\nworld.nameConvention = " << world.nameConvention
          << ";\nworld.serviceItemGroup = " << Bool(world.serviceItemGroup)
-         << ";\nworld.removal = " << Bool(world.removal) << ";\nworld.projectNotes = " << Bool(world.projectNotes)
-         << ";\nworld.taskNotes = " << Bool(world.taskNotes) << ";\nworld.entryNotes = " << Bool(world.entryNotes)
-         << ";\nworld.importLeave = " << Bool(world.importLeave)
+         << ";\nworld.removal = " << Bool(world.removal) << ";\nworld.deleteAbsent = " << Bool(world.deleteAbsent)
+         << ";\nworld.projectNotes = " << Bool(world.projectNotes) << ";\nworld.taskNotes = " << Bool(world.taskNotes)
+         << ";\nworld.entryNotes = " << Bool(world.entryNotes) << ";\nworld.importLeave = " << Bool(world.importLeave)
          << ";\nworld.payrollItems = " << Bool(world.payrollItems)
          << ";\nworld.quickBooksCapitals = " << Bool(world.quickBooksCapitals)
          << ";\nworld.stopAfter = " << world.stopAfter << ";\nworld.timeWindowOpen = " << Bool(world.timeWindowOpen)
@@ -543,7 +545,8 @@ std::vector<std::string> WorldTraits(const World& world)
         if (holds)
             traits.push_back(trait);
     };
-    bool meeting = false, blanks = false, tab = false, colon = false, beyond1252 = false, nearLimit = false;
+    bool meeting = false, blanks = false, tab = false, crlf = false, colon = false, beyond1252 = false,
+         nearLimit = false;
     bool leaveComment = false, working = false, toCreate = false;
     for (const WorldRecord& record : world.records) {
         const std::wstring& comment = record.commentNow;
@@ -554,6 +557,7 @@ std::vector<std::string> WorldTraits(const World& world)
         leaveComment = leaveComment || (record.leave && !comment.empty());
         blanks = blanks || (!comment.empty() && comment.find_first_not_of(L' ') == std::wstring::npos);
         tab = tab || comment.find(L'\t') != std::wstring::npos;
+        crlf = crlf || comment.find(L"\r\n") != std::wstring::npos;
         colon = colon || comment.find(L" : ") != std::wstring::npos;
         nearLimit = nearLimit || comment.size() >= 4000;
         beyond1252 = beyond1252 || comment.find(L'\u4e2d') != std::wstring::npos;
@@ -587,6 +591,7 @@ std::vector<std::string> WorldTraits(const World& world)
     note(world.days > 9, "a period longer than 9 days");
     note(blanks, "a comment of blanks only");
     note(tab, "a comment with a tab");
+    note(crlf, "a comment with CR LF");
     note(colon, "a comment with \" : \"");
     note(beyond1252, "a comment outside code page 1252");
     note(nearLimit, "a comment near the notes' limit");
@@ -598,6 +603,7 @@ std::vector<std::string> WorldTraits(const World& world)
     note(toCreate && world.createItems, "a customer:job or service item for the import to create");
     note(toCreate && !world.createItems, "a customer:job or service item it may not create");
     note(world.timeWindowOpen, "an open time-entry window");
+    note(world.deleteAbsent, "absent entries deleted by the answer to the import's question");
     note(!world.answer.request.empty() && world.answer.kind == WorldAnswer::Error, "a QuickBooks error");
     return traits;
 }

@@ -125,6 +125,9 @@ struct World {
     int nameConvention;
     bool serviceItemGroup;
     bool removal;
+    // The bookkeeper's answer when the import asks whether entries absent from the server are
+    // deleted; the setting above is only the answer it offers.
+    bool deleteAbsent;
     bool projectNotes;
     bool taskNotes;
     bool entryNotes;

@@ -8,15 +8,13 @@
 #include <set>
 #include <stdexcept>
 
+#include "ModelChecks.h"
+#include "WorldServer.h"
+#include "app/MainController.h"
 #include "app/MainModel.h"
-#include "app/MappingChecks.h"
-#include "app/NameMapping.h"
-#include "app/PreviewBuild.h"
-#include "app/QuickBooksLoad.h"
 #include "app/import/ImportRun.h"
 #include "app/import/ImportSnapshot.h"
-#include "connectors/quickbooks/DesktopConnector.h"
-#include "connectors/server/TimeTrackConversion.h"
+#include "core/CompanyConfig.h"
 #include "core/Config.h"
 #include "core/TextUtils.h"
 #include "tests/import/ImportHarness.h"
@@ -25,7 +23,6 @@
 #include "tools/qbsim/Json.h"
 
 using namespace Quorvane;
-using namespace Quorvane::Connectors::QVConnector;
 using QbSim::Json;
 
 const wchar_t kQuickBooksWarning[] = L"Unsupported field: BillableStatus";
@@ -168,63 +165,6 @@ std::wstring CompanyJson(const World& world)
     return company.Write();
 }
 
-// The server's catalogue: customers, projects, tasks and billing types, ids from 1.
-QVUserTimeTrack Catalogue(const World& world)
-{
-    QVUserTimeTrack reply;
-    std::map<std::wstring, int> billingTypes;
-    for (const WorldTask& task : world.tasks) {
-        if (billingTypes.count(task.billingType))
-            continue;
-        QVBillingType type;
-        type.id = static_cast<int>(billingTypes.size()) + 1;
-        type.billable = task.billable;
-        type.name = task.billingType;
-        billingTypes[task.billingType] = type.id;
-        reply.billingTypes.push_back(type);
-    }
-    std::map<std::wstring, int> customers;
-    for (size_t i = 0; i < world.tasks.size(); ++i) {
-        const WorldTask& source = world.tasks[i];
-        if (!customers.count(source.customer)) {
-            QVCustomer customer;
-            customer.id = static_cast<int>(customers.size()) + 1;
-            customer.name = source.customer;
-            customers[source.customer] = customer.id;
-            reply.customers.push_back(customer);
-        }
-        QVProject project;
-        project.id = static_cast<int>(i) + 1;
-        project.customerId = customers[source.customer];
-        project.name = source.project;
-        reply.projects.push_back(project);
-        QVTask task;
-        task.id = static_cast<int>(i) + 1;
-        task.projectId = project.id;
-        task.billingTypeId = billingTypes[source.billingType];
-        task.name = source.task;
-        reply.tasks.push_back(task);
-    }
-    for (const WorldLeaveType& type : world.leaveTypes) {
-        QVLeaveType leaveType;
-        leaveType.id = type.id;
-        leaveType.name = type.name;
-        reply.leaveTypes.push_back(leaveType);
-    }
-    return reply;
-}
-
-QVUserInfo UserInfo(const WorldUser& user)
-{
-    QVUserInfo info;
-    info.id = user.id;
-    info.firstName = user.first;
-    info.middleInitial = user.middle;
-    info.lastName = user.last;
-    info.username = ToLower(user.first) + std::to_wstring(user.id);
-    return info;
-}
-
 void AddRule(MappingCollection& rules, const std::wstring& source, const std::wstring& target, int state)
 {
     boost::shared_ptr<Mapping> rule(new Mapping());
@@ -234,15 +174,24 @@ void AddRule(MappingCollection& rules, const std::wstring& source, const std::ws
     rules.Add(rule);
 }
 
-void NoAbort() {}
-void NoStep(int) {}
+// The load's view: what a bookkeeper would be shown instead of the summary stops the world.
+class LoadView : public RecordingView {
+public:
+    void ShowLoginPanel(const ConnectionOptions&, const std::wstring& caption, const std::wstring& error) override
+    {
+        problem = "the login panel: " + Narrow(caption + L" " + error);
+    }
+    void ShowQuickBooksProblem(const std::wstring& caption, const std::wstring& description) override
+    {
+        problem = "a QuickBooks problem: " + Narrow(caption + L" " + description);
+    }
+
+    std::string problem;
+};
 
 }  // namespace
 
-WorldRun::WorldRun(const World& world, const boost::shared_ptr<Connectors::DesktopConnector>& connector)
-    : m_world(world), m_connector(connector), m_copies(0)
-{
-}
+WorldRun::WorldRun(const World& world) : m_world(world), m_copies(0) {}
 
 ModelCompany WorldRun::SetUpQuickBooks()
 {
@@ -274,6 +223,9 @@ boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
     boost::shared_ptr<Config> config(new Config());
     Config::ConnectionOptions options;
     options.url = L"http://quorvane.test/";
+    options.userName = L"bookkeeper";
+    options.password = L"secret";
+    options.rememberPassword = true;
     config->SetConnectionOptions(options);
     config->SetPeriod(period);
     config->SetMappingType(m_world.mappingType);
@@ -295,76 +247,40 @@ boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
             AddRule(*config->GetPayrollTypeMappings(), id, kWagesId, Mapping::Mapped);
         else
             AddRule(*config->GetPayrollTypeMappings(), id, L"", Mapping::NoPayrollItemRequired);
-        if (!now || user.selected)
-            config->GetSelectedEmployees()->insert(id);
     }
-    boost::shared_ptr<PayRollCollection> leaveTypes(new PayRollCollection());
     for (const WorldLeaveType& type : m_world.leaveTypes) {
         const WorldLeaveRule imported = m_world.payrollItems ? LeaveMapped : LeaveWithoutPayrollItem;
         const WorldLeaveRule state = now ? type.rule : imported;
         if (state != NoLeaveRule)
             AddRule(*config->GetLeaveTypeMappings(), std::to_wstring(type.id),
                     state == LeaveMapped ? LeavePayrollId(type) : L"", state);
-        if (!now || type.listedNow)
-            leaveTypes->Add(boost::shared_ptr<PayRoll>(new PayRoll(type.name, std::to_wstring(type.id))));
     }
 
-    // The server side as the connector turns the server's replies into users and records.
-    const QVUserTimeTrack catalogue = Catalogue(m_world);
-    boost::shared_ptr<EmployeeCollection> users(new EmployeeCollection());
-    std::map<std::wstring, QVUserTimeTrack> replies;
-    // A duplicate comes right after the user it duplicates, as the server lists them.
-    for (size_t i = 0; i < m_world.users.size(); ++i) {
-        if (m_world.users[i].duplicateOf >= 0)
-            continue;
-        for (const WorldUser& user : m_world.users) {
-            if (&user == &m_world.users[i] || user.duplicateOf == static_cast<int>(i)) {
-                users->Add(MakeEmployee(UserInfo(user)));
-                replies[std::to_wstring(user.id)] = catalogue;
-            }
-        }
-    }
-    for (const WorldRecord& record : m_world.records) {
-        const int minutes = now ? record.now : record.before;
-        if (minutes < 0)
-            continue;
-        QVUserTimeTrack& reply = replies[std::to_wstring(m_world.users[record.user].id)];
-        if (record.leave) {
-            QVLeaveRecord leave;
-            leave.time = minutes;
-            leave.date = m_world.Day(record.day);
-            leave.typeId = m_world.leaveTypes[record.task].id;
-            reply.leaveRecords.push_back(leave);
-        } else {
-            QVTimeTrackEntry entry;
-            entry.taskId = record.task + 1;
-            entry.comment = now ? record.commentNow : record.comment;
-            entry.date = m_world.Day(record.day);
-            entry.spent = minutes;
-            reply.TTRecords.push_back(entry);
-        }
-    }
-    TimeTrackConverter converter(period.GetStart(), period.GetEnd());
-    boost::shared_ptr<EmployeeCollection> withTime(new EmployeeCollection());
-    for (const boost::shared_ptr<Employee>& user : *users) {
-        converter.AddTimeTrack(*user, replies[user->GetId()]);
-        if (user->GetTimeTrackRecords()->Count() > 0)
-            withTime->Add(user);
-    }
+    if (!SaveConfig(kCompanyName, config))
+        throw std::runtime_error("the settings file could not be written");
+    return RunLoad(now);
+}
 
-    boost::shared_ptr<MainModel> model(new MainModel());
-    model->SetCompanyInformation(kCompanyName);
-    model->SetConfig(config);
-    model->SetQuickBooksConnector(m_connector);
-    model->SetFirstDayOfWeek(std::max(0, m_connector->GetFirstDayOfWeek()));
-    model->SetServerEmployees(withTime);
-    model->SetLeaveTypes(leaveTypes);
-    ReadQuickBooksData(*model, period, &NoStep);
-    UpdateMappings(model);
-    KeepKnownWageItems(*model);
-    if (!AreMappingsValid(*model))
+// As the main window has the controller load: the settings read from the file, the server
+// answered by the world, the selection cleared, then chosen again as the bookkeeper clicks.
+boost::shared_ptr<MainModel> WorldRun::RunLoad(bool now)
+{
+    const boost::shared_ptr<WorldServer> server(new WorldServer(m_world, now));
+    SetHttpTransportFactory([server]() { return server; });
+    const boost::shared_ptr<LoadView> view(new LoadView());
+    const boost::shared_ptr<MainModel> model(new MainModel());
+    MainController controller(view, model);
+    controller.StartLoad(false);
+    const bool ended = controller.WaitForLoadIdle(60000);
+    SleepEx(0, TRUE);  // the load's last posts
+    SetHttpTransportFactory(HttpTransportFactory());
+    if (!ended || !view->problem.empty())
+        throw std::runtime_error("the load " + (ended ? "showed " + view->problem : std::string("did not end")));
+    if (!controller.AreMappingsValid())
         return boost::shared_ptr<MainModel>();
-    BuildPreview(model, &NoAbort);
+    for (const WorldUser& user : m_world.users)
+        if (!now || user.selected)
+            controller.SelectEmployee(std::to_wstring(user.id), true);
     return model;
 }
 
@@ -386,10 +302,27 @@ ImportOutcome WorldRun::Import(const boost::shared_ptr<MainModel>& model, bool u
     return outcome;
 }
 
+// The import asks whether entries absent from the server are deleted when it meets any; the
+// world's answer goes into the settings and starts the import again, as the main window does.
 ImportOutcome WorldRun::ImportAt(const boost::shared_ptr<MainModel>& model, Moment moment)
 {
-    const boost::shared_ptr<RecordingView> view(new RecordingView());
     bool searched = moment == LastImport;  // the last import was left alone
+    const ImportOutcome asking = RunImport(model, moment, true, searched);
+    if (std::find_if(asking.viewCalls.begin(), asking.viewCalls.end(), [](const std::wstring& call) {
+            return call.compare(0, 19, L"ShowAbsentTimeTrack") == 0;
+        }) == asking.viewCalls.end())
+        return asking;
+    {
+        CriticalSectionLock lock(model->GetLock());
+        model->GetConfig()->SetCanRemoveExistingQBTimeTrack(m_world.deleteAbsent);
+    }
+    return RunImport(model, moment, false, searched);
+}
+
+ImportOutcome WorldRun::RunImport(const boost::shared_ptr<MainModel>& model, Moment moment, bool checkAbsent,
+                                  bool& searched)
+{
+    const boost::shared_ptr<RecordingView> view(new RecordingView());
     // The bookkeeper presses Stop while the import shows the employee it has come to.
     const int stopAfter = moment == Now ? m_world.stopAfter : 0;
     int begun = 0;
@@ -400,7 +333,7 @@ ImportOutcome WorldRun::ImportAt(const boost::shared_ptr<MainModel>& model, Mome
         return true;
     };
     ImportRun run(
-        TakeImportSnapshot(model), false, view, post,
+        TakeImportSnapshot(model), checkAbsent, view, post,
         [&begun, stopAfter]() { return stopAfter > 0 && begun >= stopAfter; },
         boost::bind(&WorldRun::EditOnFirstSearch, this, boost::ref(searched)));
     run.RunImport();

@@ -12,12 +12,6 @@
 class MainModel;
 class RecordingView;
 
-namespace Quorvane {
-namespace Connectors {
-class DesktopConnector;
-}
-}  // namespace Quorvane
-
 // What one import showed and wrote.
 struct ImportOutcome {
     std::vector<std::wstring> log;
@@ -26,7 +20,7 @@ struct ImportOutcome {
 
 class WorldRun {
 public:
-    WorldRun(const World& world, const boost::shared_ptr<Quorvane::Connectors::DesktopConnector>& connector);
+    explicit WorldRun(const World& world);
 
     // The company in the simulator as the program's last import left it (returned as it was
     // then), then changed in QuickBooks as the world says.
@@ -43,8 +37,11 @@ public:
 private:
     enum Moment { LastImport, Now };
 
+    // The world's settings saved as the company's, then loaded by the program.
     boost::shared_ptr<MainModel> LoadAt(Moment moment);
+    boost::shared_ptr<MainModel> RunLoad(bool now);
     ImportOutcome ImportAt(const boost::shared_ptr<MainModel>& model, Moment moment);
+    ImportOutcome RunImport(const boost::shared_ptr<MainModel>& model, Moment moment, bool checkAbsent, bool& searched);
     // The world's edits of one kind, each on the entry it names as QuickBooks holds it now.
     void EditQuickBooks(WorldMoment moment);
     // Customers and billing types' service items, as the world's renaming in QuickBooks spells them.
@@ -53,7 +50,6 @@ private:
     std::vector<std::wstring> EditOnFirstSearch(bool& searched);
 
     World m_world;
-    boost::shared_ptr<Quorvane::Connectors::DesktopConnector> m_connector;
     int m_copies;  // entries duplicated in QuickBooks so far, each with a TxnID of its own
 };
 
