@@ -36,7 +36,7 @@ private:
 }  // namespace
 
 LoadRunner::LoadRunner(const Body& body, const FailureHandler& onFailure)
-    : m_body(body), m_onFailure(onFailure), m_busy(FALSE), m_abort(0), m_stopped(0), m_threads(0)
+    : m_body(body), m_onFailure(onFailure), m_busy(FALSE), m_abort(0), m_stopped(0), m_threads(0), m_idle(TRUE)
 {
     m_busy.Set(false);
 }
@@ -52,20 +52,37 @@ void LoadRunner::StartLoad(bool loginRequested)
     Request* request = new Request;
     request->runner = this;
     request->loginRequested = loginRequested;
-    if (!StartThread(&LoadRunner::StarterThread, request))
+    // With no thread of ours alive no load runs, and there is nothing for a starter to wait for.
+    if (!IsBusy())
+        Start(request);
+    else if (!StartThread(&LoadRunner::StarterThread, request))
         delete request;
 }
 
 bool LoadRunner::StartThread(unsigned(__stdcall* entry)(void*), Request* request)
 {
-    InterlockedIncrement(&m_threads);
+    ThreadStarting();
     HANDLE thread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, entry, request, 0, NULL));
     if (!thread) {
-        InterlockedDecrement(&m_threads);
+        ThreadEnded();
         return false;
     }
     CloseHandle(thread);
     return true;
+}
+
+// Only a thread's start from nothing resets the event, before that thread exists; the end of the
+// last one sets it as its last touch of this object, after which the runner may be destroyed.
+void LoadRunner::ThreadStarting()
+{
+    if (InterlockedIncrement(&m_threads) == 1)
+        m_idle.Set(false);
+}
+
+void LoadRunner::ThreadEnded()
+{
+    if (InterlockedDecrement(&m_threads) == 0)
+        m_idle.Set(true);
 }
 
 void LoadRunner::CheckAbort() const
@@ -92,11 +109,12 @@ void LoadRunner::Stop()
 
 bool LoadRunner::WaitForIdle(DWORD milliseconds)
 {
+    // A thread that ends as another starts may set the event late: the count decides.
     const DWORD start = GetTickCount();
-    while (InterlockedCompareExchange(&m_threads, 0, 0) != 0) {
-        if (GetTickCount() - start >= milliseconds)
+    while (IsBusy()) {
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= milliseconds || !m_idle.Wait(milliseconds - spent))
             return false;
-        SleepEx(5, TRUE);
     }
     return true;
 }
@@ -106,13 +124,13 @@ unsigned __stdcall LoadRunner::StarterThread(void* request)
     Request* starting = static_cast<Request*>(request);
     LoadRunner* runner = starting->runner;
     RunAtBoundary(L"load starter thread", boost::bind(&LoadRunner::Start, runner, starting));
-    InterlockedDecrement(&runner->m_threads);
+    runner->ThreadEnded();
     return 0;
 }
 
 void LoadRunner::WaitForRunningLoad()
 {
-    if (!m_busy.Wait(1))
+    if (!m_busy.Wait(0))
         return;
     InterlockedExchange(&m_abort, 1);
     while (m_busy.Wait(0))
@@ -144,7 +162,7 @@ unsigned __stdcall LoadRunner::LoadThread(void* request)
     CoInitialize(NULL);
     RunAtBoundary(L"load thread", boost::bind(&LoadRunner::Run, runner, owned.get()));
     CoUninitialize();
-    InterlockedDecrement(&runner->m_threads);
+    runner->ThreadEnded();
     return 0;
 }
 

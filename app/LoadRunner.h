@@ -39,6 +39,8 @@ private:
     static unsigned __stdcall StarterThread(void* request);
     static unsigned __stdcall LoadThread(void* request);
     bool StartThread(unsigned(__stdcall* entry)(void*), Request* request);
+    void ThreadStarting();
+    void ThreadEnded();
     void WaitForRunningLoad();
     void Start(Request* request);
     void Run(Request* request);
@@ -49,6 +51,7 @@ private:
     Quorvane::CriticalSection m_lock;
     volatile LONG m_abort;
     volatile LONG m_stopped;
-    // Starter and load threads that have not ended yet.
+    // Starter and load threads that have not ended yet; the event is set while there are none.
     volatile LONG m_threads;
+    Quorvane::Event m_idle;
 };
