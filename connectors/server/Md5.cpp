@@ -8,27 +8,17 @@ namespace Quorvane {
 
 namespace {
 
-// A verify-only provider context, released once.
-class CryptProvider {
-public:
-    CryptProvider() : m_provider(0)
-    {
-        if (!CryptAcquireContextW(&m_provider, NULL, NULL, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT))
-            m_provider = 0;
-    }
-    ~CryptProvider()
-    {
-        if (m_provider != 0)
-            CryptReleaseContext(m_provider, 0);
-    }
-    HCRYPTPROV Get() const { return m_provider; }
-
-private:
-    CryptProvider(const CryptProvider&);
-    CryptProvider& operator=(const CryptProvider&);
-
-    HCRYPTPROV m_provider;
-};
+// Acquiring a provider costs more than hashing a login twice: one verify-only context serves
+// the process, and the system releases it at exit.
+HCRYPTPROV SharedProvider()
+{
+    static const HCRYPTPROV provider = [] {
+        HCRYPTPROV acquired = 0;
+        return CryptAcquireContextW(&acquired, NULL, NULL, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT) ? acquired
+                                                                                               : HCRYPTPROV(0);
+    }();
+    return provider;
+}
 
 // An MD5 hash object, destroyed once.
 class CryptHash {
@@ -56,8 +46,7 @@ private:
 
 std::string Md5Hex(const void* data, size_t length, size_t digestCapacity)
 {
-    CryptProvider provider;
-    CryptHash hash(provider.Get());
+    CryptHash hash(SharedProvider());
     if (hash.Get() == 0)
         return std::string();
     if (!CryptHashData(hash.Get(), static_cast<const BYTE*>(data), static_cast<DWORD>(length), 0))
