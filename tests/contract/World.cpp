@@ -66,9 +66,12 @@ void AddTasks(World& world, Dice& dice)
     // Under one customer:job at the coarser levels: tasks of one billing type, and billing types
     // of one billability.
     const WorldTask tasks[] = {
-        { L"Acme", L"Roof", L"Fix", L"Labor", true },   { L"Acme", L"Roof", L"Paint", L"Design", false },
-        { L"Birch", L"Deck", L"Fix", L"Labor", true },  { L"Birch", L"Shed", L"Stain", L"Design", false },
-        { L"Acme", L"Roof", L"Trim", L"Travel", true }, { L"Birch", L"Deck", L"Sand", L"Labor", true },
+        { L"Acme", L"Roof", L"Fix", L"Labor", true, false },
+        { L"Acme", L"Roof", L"Paint", L"Design", false, false },
+        { L"Birch", L"Deck", L"Fix", L"Labor", true, false },
+        { L"Birch", L"Shed", L"Stain", L"Design", false, false },
+        { L"Acme", L"Roof", L"Trim", L"Travel", true, false },
+        { L"Birch", L"Deck", L"Sand", L"Labor", true, false },
     };
     world.tasks.assign(tasks, tasks + 6);
     if (dice.Chance(35)) {
