@@ -410,6 +410,15 @@ ModelImport Expect(const Moment& given, const ModelCompany& before)
         if (selected)
             imported.push_back(std::make_pair(static_cast<int>(user), steps));
     }
+    // Before anything else the import asks QuickBooks for the customer:jobs its working time to
+    // add names (a change or deletion sends none): one it lost since the preview stops it.
+    for (const std::pair<int, std::vector<Step>>& user : imported)
+        for (const Step& step : user.second)
+            if (moment.now && step.entry < 0 && !step.leave &&
+                RenamedAfterPreview(world, step.added.customerJob) != step.added.customerJob)
+                result.gone.insert(step.added.customerJob);
+    if (!result.gone.empty())
+        result.ending = StoppedAtDataConflict;
     bool asked = false;
     for (const std::pair<int, std::vector<Step>>& user : imported)
         for (const Step& step : user.second)
@@ -431,9 +440,13 @@ ModelImport Expect(const Moment& given, const ModelCompany& before)
         // The import compares each of its employees' entries of the period with the preview's.
         for (const std::pair<int, std::vector<Step>>& user : imported)
             if (index >= 0 && company[index].employee == world.users[user.first].employee &&
-                company[index].day >= moment.FirstDay() && company[index].day <= moment.LastDay())
+                company[index].day >= moment.FirstDay() && company[index].day <= moment.LastDay() &&
+                result.ending == Finished)
                 result.ending = StoppedAtChangeSincePreview;
     }
+    if (moment.now)
+        for (ModelEntry& entry : company)
+            entry.customerJob = RenamedAfterPreview(world, entry.customerJob);
     if (result.ending == Finished && moment.now) {
         for (const WorldEdit& edit : world.edits)
             if (edit.moment == DuringImport)

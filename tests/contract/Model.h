@@ -39,6 +39,7 @@ enum ModelEnding {
     StoppedByUser,
     StoppedAtChangeSincePreview,
     StoppedAtTimeWindow,
+    StoppedAtDataConflict,
     StoppedAtMissingItem,
     StoppedAtError
 };
@@ -59,6 +60,7 @@ struct ModelImport {
     ModelReports reports;
     ModelEnding ending;
     std::pair<int, int> panel;  // the working and leave time the end panel counts before the first write
+    std::set<std::wstring> gone;  // customer:jobs to add time to that QuickBooks lost since the preview
 };
 
 // Where a change made in QuickBooks lands: the index of the entry in the company, or -1;

@@ -323,13 +323,15 @@ std::vector<std::string> CheckWorld(const World& world)
         const std::vector<std::wstring> trace = QbSim::Control::Trace();
         CheckCompany("the import", expected.after, QuickBooksCompany(world), failures);
         CheckImportLog(world, expected, outcome.log, trace, outcome.viewCalls, failures);
-        // What QuickBooks had changed since the preview is left as it is, unlike the preview
-        // showed it, and a stopped import leaves undone what it showed.
+        // What QuickBooks had changed or renamed since the preview is left as it is, unlike the
+        // preview showed it, and a stopped import leaves undone what it showed.
         if (expected.ending != Finished)
             return failures;
         for (const WorldEdit& edit : world.edits)
             if (edit.moment != BeforeLoad && FindEditedEntry(world, before, edit) >= 0)
                 return failures;
+        if (!world.renamedAfterPreview.empty())
+            return failures;
         CheckCells(*model, promise, failures);
         CheckUntouched(promise, entriesBefore, ById(QuickBooksEntries()), failures);
         CheckLog(promise, outcome, failures);

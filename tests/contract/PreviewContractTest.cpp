@@ -29,6 +29,9 @@
 //   QuickBooks during the import is reported as changed there, not as a missing item;
 // - a missing item whose creation the settings turn off stops the import at its employee instead
 //   of being created;
+// - the import looks for customer:jobs and service items QuickBooks lost since the preview only in
+//   the working time it adds: a change sends nothing but minutes to an entry QuickBooks holds by
+//   reference, and a deletion nothing but its id, so an item they name cannot make them fail;
 // - two employees of one name have a line each in the log's summary, so an error is not hidden
 //   under the other's OK.
 #include <gtest/gtest.h>

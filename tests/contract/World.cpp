@@ -66,12 +66,9 @@ void AddTasks(World& world, Dice& dice)
     // Under one customer:job at the coarser levels: tasks of one billing type, and billing types
     // of one billability.
     const WorldTask tasks[] = {
-        { L"Acme", L"Roof", L"Fix", L"Labor", true, false },
-        { L"Acme", L"Roof", L"Paint", L"Design", false, false },
-        { L"Birch", L"Deck", L"Fix", L"Labor", true, false },
-        { L"Birch", L"Shed", L"Stain", L"Design", false, false },
-        { L"Acme", L"Roof", L"Trim", L"Travel", true, false },
-        { L"Birch", L"Deck", L"Sand", L"Labor", true, false },
+        { L"Acme", L"Roof", L"Fix", L"Labor", true, false },   { L"Acme", L"Roof", L"Paint", L"Design", false, false },
+        { L"Birch", L"Deck", L"Fix", L"Labor", true, false },  { L"Birch", L"Shed", L"Stain", L"Design", false, false },
+        { L"Acme", L"Roof", L"Trim", L"Travel", true, false }, { L"Birch", L"Deck", L"Sand", L"Labor", true, false },
     };
     world.tasks.assign(tasks, tasks + 6);
     if (dice.Chance(35)) {
@@ -220,6 +217,9 @@ void AddQuickBooksChanges(World& world, Dice& dice)
     world.stopAfter = dice.Chance(10) ? dice.Between(1, 3) : 0;
     world.timeWindowOpen = dice.Chance(5);
     world.createItems = dice.Chance(50);
+    // Not where QuickBooks respelled its names: the import would take them for items to create.
+    if (!world.quickBooksCapitals && dice.Chance(20))
+        world.renamedAfterPreview = dice.Chance(50) ? L"Acme" : L"Birch";
 }
 
 template <typename T>
@@ -334,6 +334,7 @@ void AddPlainerSettings(std::vector<World>& candidates, const World& world)
     AddIfDifferent(candidates, world, [](World& w) { w.answer.skip = 0; });
     AddIfDifferent(candidates, world, [](World& w) { w.stopAfter = 0; });
     AddIfDifferent(candidates, world, [](World& w) { w.timeWindowOpen = false; });
+    AddIfDifferent(candidates, world, [](World& w) { w.renamedAfterPreview.clear(); });
     AddIfDifferent(candidates, world, [](World& w) { w.quickBooksCapitals = false; });
     AddIfDifferent(candidates, world, [](World& w) { w.mappingType = 1; });
     AddIfDifferent(candidates, world, [](World& w) { w.nameConvention = 1; });
@@ -387,6 +388,15 @@ std::wstring QuickBooksSpelling(const World& world, const std::wstring& name)
         if (world.quickBooksCapitals && c >= L'a' && c <= L'z')
             c = static_cast<wchar_t>(c - L'a' + L'A');
     return spelt;
+}
+
+std::wstring RenamedAfterPreview(const World& world, const std::wstring& customerJob)
+{
+    const std::wstring& customer = world.renamedAfterPreview;
+    if (customer.empty() || customerJob.compare(0, customer.size(), customer) != 0 ||
+        (customerJob.size() > customer.size() && customerJob[customer.size()] != L':'))
+        return customerJob;
+    return customer + L" (closed)" + customerJob.substr(customer.size());
 }
 
 std::wstring CustomerJobOf(const World& world, const WorldTask& task, bool asServerSpells)
@@ -500,7 +510,8 @@ std::string DescribeWorld(const World& world)
          << ";\nworld.payrollItems = " << Bool(world.payrollItems)
          << ";\nworld.quickBooksCapitals = " << Bool(world.quickBooksCapitals)
          << ";\nworld.stopAfter = " << world.stopAfter << ";\nworld.timeWindowOpen = " << Bool(world.timeWindowOpen)
-         << ";\nworld.createItems = " << Bool(world.createItems) << ";\n";
+         << ";\nworld.createItems = " << Bool(world.createItems)
+         << ";\nworld.renamedAfterPreview = " << Escaped(world.renamedAfterPreview) << ";\n";
     static const char* const kLeaveRules[] = {
         "NoLeaveRule", "LeaveToChoose", "LeaveMapped", "LeaveDoNotImport", "", "", "LeaveWithoutPayrollItem"
     };
@@ -550,13 +561,15 @@ std::vector<std::string> WorldTraits(const World& world)
     };
     bool meeting = false, blanks = false, tab = false, crlf = false, colon = false, beyond1252 = false,
          nearLimit = false;
-    bool leaveComment = false, working = false, toCreate = false;
+    bool leaveComment = false, working = false, toCreate = false, renamedToAdd = false;
     for (const WorldRecord& record : world.records) {
         const std::wstring& comment = record.commentNow;
         if (record.day < 0 || record.day >= world.days || record.now <= 0)
             continue;
         working = working || !record.leave;
         toCreate = toCreate || (!record.leave && world.tasks[record.task].added && world.users[record.user].selected);
+        renamedToAdd = renamedToAdd || (!record.leave && world.users[record.user].selected && record.before <= 0 &&
+                                        world.tasks[record.task].customer == world.renamedAfterPreview);
         leaveComment = leaveComment || (record.leave && !comment.empty());
         blanks = blanks || (!comment.empty() && comment.find_first_not_of(L' ') == std::wstring::npos);
         tab = tab || comment.find(L'\t') != std::wstring::npos;
@@ -606,6 +619,7 @@ std::vector<std::string> WorldTraits(const World& world)
     note(toCreate && world.createItems, "a customer:job or service item for the import to create");
     note(toCreate && !world.createItems, "a customer:job or service item it may not create");
     note(world.timeWindowOpen, "an open time-entry window");
+    note(renamedToAdd, "a customer:job gone from QuickBooks since the preview");
     note(world.deleteAbsent, "absent entries deleted by the answer to the import's question");
     note(!world.answer.request.empty() && world.answer.kind == WorldAnswer::Error, "a QuickBooks error");
     return traits;

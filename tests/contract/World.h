@@ -137,6 +137,8 @@ struct World {
     int stopAfter;  // the bookkeeper presses Stop during the n-th employee the import begins; 0: never
     bool timeWindowOpen;  // a QuickBooks window for entering time is open when the import starts
     bool createItems;  // the settings let the import create the customers, jobs and service items it lacks
+    // A customer QuickBooks renames after the preview, its jobs with it; empty: none is.
+    std::wstring renamedAfterPreview;
 
     std::vector<WorldTask> tasks;
     std::vector<WorldUser> users;
@@ -168,6 +170,8 @@ std::wstring QuickBooksSpelling(const World& world, const std::wstring& name);
 std::wstring PersonItemName(const World& world, const std::wstring& first, const std::wstring& middle,
                             const std::wstring& last);
 std::wstring LeavePayrollName(const WorldLeaveType& type);
+// A customer:job as QuickBooks names it once the customer renamed after the preview is.
+std::wstring RenamedAfterPreview(const World& world, const std::wstring& customerJob);
 
 // Smaller or plainer worlds: a user, employee, leave type, record, edit or foreign entry fewer,
 // a day fewer at either end, or a setting at its plainest.

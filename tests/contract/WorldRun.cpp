@@ -297,6 +297,7 @@ ImportOutcome WorldRun::Import(const boost::shared_ptr<MainModel>& model, bool u
             std::to_wstring(answer.skip) + L",\"message\":\"" + (warns ? kQuickBooksWarning : L"The record is in use") +
             L"\"}"));
     EditQuickBooks(AfterPreview);
+    RenameCustomerAfterPreview();
     const ImportOutcome outcome = ImportAt(model, Now);
     QbSim::Control::ClearFaults();
     return outcome;
@@ -402,6 +403,21 @@ void WorldRun::EditQuickBooks(WorldMoment moment)
         }
         }
     }
+}
+
+// Its jobs go with it: QuickBooks names a job by its customer's name.
+void WorldRun::RenameCustomerAfterPreview()
+{
+    if (m_world.renamedAfterPreview.empty())
+        return;
+    Json company = Json::Parse(QbSim::Control::Snapshot());
+    for (Json& record : company.Find(L"Customers")->Items()) {
+        const std::wstring fullName = record.Get(L"FullName").AsString();
+        if (fullName == m_world.renamedAfterPreview)
+            record.Set(L"Name", RenamedAfterPreview(m_world, fullName));
+        record.Set(L"FullName", RenamedAfterPreview(m_world, fullName));
+    }
+    QbSim::Control::Seed(company.Write());
 }
 
 void WorldRun::RenameInQuickBooks()

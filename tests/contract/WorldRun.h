@@ -46,6 +46,7 @@ private:
     void EditQuickBooks(WorldMoment moment);
     // Customers and billing types' service items, as the world's renaming in QuickBooks spells them.
     void RenameInQuickBooks();
+    void RenameCustomerAfterPreview();
     void AddForeignEntries();
     std::vector<std::wstring> EditOnFirstSearch(bool& searched);
 
