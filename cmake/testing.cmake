@@ -1,5 +1,5 @@
 # Test registration: one GoogleTest executable per area, run by ctest through Wine.
-#   pellworth_gtest(<name> SOURCES ... [LIBS ...] [PROPERTIES ...] [DISPLAY])
+#   pellworth_gtest(<name> SOURCES ... [LIBS ...] [ARGS ...] [PROPERTIES ...] [DISPLAY])
 # DISPLAY marks a test that shows windows and opens popups. All of them share the one desktop of
 # the test prefix, where another test's new window takes the focus and so closes an open popup
 # mid-test; they take turns through one resource lock.
@@ -18,13 +18,13 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
 endif()
 
 function(pellworth_gtest name)
-  cmake_parse_arguments(ARG "DISPLAY" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "DISPLAY" "" "SOURCES;LIBS;ARGS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE GTest::gtest_main win_defs ${ARG_LIBS})
   if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     return()
   endif()
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${name} ${ARG_ARGS})
   # A crash must never pass: Wine prints "wine: Unhandled", and a binary with its tests
   # compiled out must not pass with none run.
   set_tests_properties(${name} PROPERTIES TIMEOUT 300
