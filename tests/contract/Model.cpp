@@ -9,17 +9,23 @@ namespace {
 
 enum LeaveImport { Imported, LeftAlone };
 
-// A comment as the server connector reads it: carriage returns removed, then the typographic
-// quotes and dashes folded to plain ones.
-std::wstring AsRead(std::wstring text)
+// A comment as the server connector reads it: carriage returns removed, then typographic
+// ligatures, quotes and dashes folded to plainer ones.
+std::wstring AsRead(const std::wstring& text)
 {
-    text.erase(std::remove(text.begin(), text.end(), L'\r'), text.end());
-    for (wchar_t& c : text)
-        c = c == L'\u2013' || c == L'\u2014'   ? L'-'
-            : c >= L'\u2018' && c <= L'\u201b' ? L'\''
-            : c >= L'\u201c' && c <= L'\u201f' ? L'"'
-                                               : c;
-    return text;
+    std::wstring read;
+    for (wchar_t c : text)
+        read += c == L'\r'                         ? L""
+                : c == L'\u0152'                   ? L"OE"
+                : c == L'\u0153'                   ? L"oe"
+                : c == L'\u0178'                   ? L"Y"
+                : c == L'\u2013' || c == L'\u2014' ? L"-"
+                : c >= L'\u2018' && c <= L'\u201b' ? L"'"
+                : c >= L'\u201c' && c <= L'\u201f' ? L"\""
+                : c == L'\u2039'                   ? L"\u00ab"
+                : c == L'\u203a'                   ? L"\u00bb"
+                                                   : std::wstring(1, c);
+    return read;
 }
 
 // One import's view of the world: the last import (every user selected, every leave type listed

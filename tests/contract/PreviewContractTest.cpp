@@ -14,26 +14,56 @@
 // as statements that rebuild it in a named test case. A soak runs 100,000 worlds over fresh
 // seeds in a few processes side by side, each with a Wine prefix of its own (README).
 //
-// Where the model, with the program, reads its rules more narrowly than they are written, and why:
+// Where the model, with the program, reads its rules other than they are written, and why; the
+// rest follows their letter.
+// The load and the selection:
 // - automatic mapping skips an employee any mapped rule holds, wherever that rule stands, and two
 //   users with time on one employee stop the load: each user's preview would take the other's
 //   entries for time the server no longer has and delete them;
+// - a user whose rule says "do not import" is never selected, so never imported nor created as an
+//   employee in QuickBooks, whatever the page sends.
+// The preview:
 // - records group only with records of their own kind and leave type: two leave types of one day
 //   stay two entries;
+// - descriptions group and match as QuickBooks keeps notes, in code page 1252 with "?" beyond it:
+//   compared as sent, an entry the import wrote would never match again, and each import would
+//   write it anew;
+// - working time matches under the payroll item of the user's own rule, with which the import
+//   writes it, not that of the first rule mapped to the employee;
+// - leave imported without a payroll item (QuickBooks has none) matches by its empty payroll item:
+//   looked up as a payroll item it would never match, and each import would add it again and
+//   delete the old entry;
 // - QuickBooks leave of a listed type the import leaves alone is known by its notes and kept, and
-//   leave of a type the server no longer lists is left alone: no rule says how to import it, and
-//   taking it for working time would delete it;
+//   never counts as absent on the server, so never prompts the absent-entries question;
+// - leave of a type the server no longer lists is left alone on both sides: QuickBooks leave known
+//   by the load's records of the type or by its rule's payroll item, whatever its notes, is not
+//   taken for working time (which would delete it); records of the type are not imported, for the
+//   bookkeeper can give the type no rule, and the load names it instead;
+// - a leave record of no time with nothing to pair adds no entry: QuickBooks would hold an empty one.
+// What the summary, the footer, the end panel and the log count:
+// - an entry that deletion, being off, keeps counts its QuickBooks time after the import in the
+//   summary and in the log: QuickBooks still holds it; the letter would count it as gone;
+// - the footer counts what the import takes, as the rows do: by the letter's filter it would count
+//   leave the import leaves alone (and miss leave it imports without a payroll item);
 // - the end panel counts what the log counts: the time QuickBooks holds of the taken entries after
 //   the import, billed conflicts aside;
-// - an entry kept because deletion is off is reported in the log; an entry that vanished from
-//   QuickBooks during the import is reported as changed there, not as a missing item;
-// - a missing item whose creation the settings turn off stops the import at its employee instead
-//   of being created;
+// - two employees of one name have a line each in the log's summary, so an error is not hidden
+//   under the other's OK.
+// The import's writes:
+// - a write QuickBooks answers with a warning is done: the log reports the warning and the import
+//   goes on, where the letter would stop at an unexpected error after QuickBooks wrote;
+// - before it changes or deletes an entry the import reads it again, and one QuickBooks changed,
+//   billed or lost since the preview is left as it is and reported as changed there; the letter
+//   would delete such an entry unread, or stop at "no longer exists" for one that vanished;
+// - an entry kept because deletion is off is reported in the log.
+// Its checks and missing items:
 // - the import looks for customer:jobs and service items QuickBooks lost since the preview only in
 //   the working time it adds: a change sends nothing but minutes to an entry QuickBooks holds by
 //   reference, and a deletion nothing but its id, so an item they name cannot make them fail;
-// - two employees of one name have a line each in the log's summary, so an error is not hidden
-//   under the other's OK.
+// - missing items are collected from working time to add: leave is added without a customer:job
+//   or service item, so an item made for it would serve nothing;
+// - a missing item whose creation the settings turn off stops the import at its employee instead
+//   of being created.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
