@@ -114,6 +114,39 @@ void CheckSummary(const World& world, const boost::shared_ptr<MainModel>& model,
                            std::to_string(footer.after));
 }
 
+namespace {
+
+// A run that comes to its end says it succeeded unless it warned of something; of one kind of
+// warning, it names that kind.
+void CheckLastWord(const ModelImport& expected, bool warned, const std::vector<std::wstring>& viewCalls,
+                   Failures& failures)
+{
+    if (expected.ending != Finished && expected.ending != StoppedByUser)
+        return;
+    std::vector<std::wstring> warnings;
+    const auto warnOf = [&warnings](bool holds, const wchar_t* text) {
+        if (holds)
+            warnings.push_back(text);
+    };
+    warnOf(expected.reports.billed > 0, L"The time-track for some employees was not synchronized with Quorvane "
+                                        L"as it is billed. Please see log for details.");
+    warnOf(expected.reports.deleted > 0, L"Some of existing time-track was deleted from QB Timesheet during the "
+                                         L"import. Please view import log for details.");
+    warnOf(expected.reports.kept > 0, L"Some of existing time-track was kept in QB Timesheet although Quorvane "
+                                      L"does not have it. Please view import log for details.");
+    warnOf(expected.reports.changed > 0, L"The time-track for some employees was changed in QB during import. "
+                                         L"These changes were not replaced with import. Please see log for details.");
+    warnOf(warned, L"QuickBooks accepted some of the changes with warnings. Please see log for details.");
+    const std::wstring word = warnings.empty()       ? L"ShowImportSucceeded"
+                              : warnings.size() == 1 ? L"ShowImportFailed " + warnings[0]
+                                                     : L"ShowImportFailed ";
+    if (Count(viewCalls, L"ShowImportSucceeded") + Count(viewCalls, L"ShowImportFailed") != 1 ||
+        Count(viewCalls, word) != 1)
+        failures.push_back("model: the import is to end with " + Narrow(word));
+}
+
+}  // namespace
+
 void CheckImportLog(const World& world, const ModelImport& expected, const std::vector<std::wstring>& log,
                     const std::vector<std::wstring>& importTrace, const std::vector<std::wstring>& viewCalls,
                     Failures& failures)
@@ -177,13 +210,13 @@ void CheckImportLog(const World& world, const ModelImport& expected, const std::
         failures.push_back(std::string("model: the import is to ") + kEndings[expected.ending] + "; it " +
                            (stopped ? "stopped" : "finished"));
     const WorldAnswer& answer = world.answer;
-    if (answer.request.empty() || answer.kind != WorldAnswer::Warning)
-        return;
-    const bool warned = Count(importTrace, L" " + answer.request + L":") > answer.skip;
+    const bool warned = !answer.request.empty() && answer.kind == WorldAnswer::Warning &&
+                        Count(importTrace, L" " + answer.request + L":") > answer.skip;
     const int reported = Count(log, std::wstring(L"QuickBooks: ") + kQuickBooksWarning);
     if (reported != (warned ? 1 : 0))
         failures.push_back("model: QuickBooks warned " + std::string(warned ? "once" : "never") +
                            " during the import; the log reports " + std::to_string(reported) + " warnings");
+    CheckLastWord(expected, warned, viewCalls, failures);
 }
 
 void ReadLogTotals(const std::vector<std::wstring>& log, std::map<std::wstring, std::pair<int, int>>& totals,
