@@ -116,9 +116,9 @@ struct Moment {
         entry.serviceItem = world.serviceItemGroup
                                 ? ServiceItemOf(world, task, !now)
                                 : PersonItemName(world, employee.first, employee.middle, employee.last);
-        entry.payrollItem = user.hasPayrollItem ? kWagesName : L"";
+        entry.payrollItem = user.payroll == WagePayrollItem ? kWagesName : L"";
         entry.notes = Description(task, Comment(record));
-        entry.billing = task.billable ? Billable : NotBillable;
+        entry.billing = task.billing;
         return entry;
     }
 };
@@ -141,20 +141,22 @@ bool IsLeaveShaped(const ModelEntry& entry)
 bool NamesAnAddedTask(const World& world, const ModelEntry& entry)
 {
     for (const WorldTask& task : world.tasks)
-        if (task.added && entry.customerJob == CustomerJobOf(world, task))
+        if (task.age == WorldTask::Added && entry.customerJob == CustomerJobOf(world, task))
             return true;
     return false;
 }
 
 // One entry of the preview: an existing entry (or an entry to add) and what becomes of it.
 struct Step {
+    Step(int entry, int minutes, bool leave) : entry(entry), minutes(minutes), leave(leave) {}
+
     int entry;  // in the company, or -1 for an entry to add
     ModelEntry added;
     int minutes;  // what the server total leaves for it
-    bool taken;  // leave the import leaves alone is not
     bool leave;
-    bool conflict;  // billed: kept as it is, and not counted by the import
-    bool removal;  // the server has nothing (more) for it
+    bool taken = true;  // leave the import leaves alone is not
+    bool conflict = false;  // billed: kept as it is, and not counted by the import
+    bool removal = false;  // the server has nothing (more) for it
     bool absent = false;  // the server has no record for it at all
 };
 
@@ -231,7 +233,8 @@ private:
             for (int index : matches) {
                 if (m_company[index].billing != billing || (billing == Billed && head.billing != Billable))
                     continue;
-                Step step = { index, ModelEntry(), 0, taken, leave, false, false };
+                Step step(index, 0, leave);
+                step.taken = taken;
                 if (billing == Billed) {
                     remaining -= m_company[index].minutes;
                     step.conflict = remaining < 0;
@@ -246,7 +249,8 @@ private:
             }
         }
         if (remaining > 0 && taken) {
-            Step step = { -1, head, remaining, true, leave, false, false };
+            Step step(-1, remaining, leave);
+            step.added = head;
             step.added.minutes = remaining;
             steps.push_back(step);
         }
@@ -258,7 +262,10 @@ private:
     {
         const ModelEntry& entry = m_company[index];
         const bool conflict = entry.billing == Billed;
-        Step step = { index, ModelEntry(), entry.minutes, true, false, conflict, !conflict, true };
+        Step step(index, entry.minutes, false);
+        step.conflict = conflict;
+        step.removal = !conflict;
+        step.absent = true;
         const WorldLeaveType* listed = NULL;
         for (const WorldLeaveType& type : m_moment.world.leaveTypes)
             if (m_moment.Listed(type) && type.name == entry.notes)

@@ -66,14 +66,18 @@ void AddTasks(World& world, Dice& dice)
 {
     // Under one customer:job at the coarser levels: tasks of one billing type, and billing types
     // of one billability.
+    const WorldTask::Age known = WorldTask::Known;
     const WorldTask tasks[] = {
-        { L"Acme", L"Roof", L"Fix", L"Labor", true, false },   { L"Acme", L"Roof", L"Paint", L"Design", false, false },
-        { L"Birch", L"Deck", L"Fix", L"Labor", true, false },  { L"Birch", L"Shed", L"Stain", L"Design", false, false },
-        { L"Acme", L"Roof", L"Trim", L"Travel", true, false }, { L"Birch", L"Deck", L"Sand", L"Labor", true, false },
+        { L"Acme", L"Roof", L"Fix", L"Labor", Billable, known },
+        { L"Acme", L"Roof", L"Paint", L"Design", NotBillable, known },
+        { L"Birch", L"Deck", L"Fix", L"Labor", Billable, known },
+        { L"Birch", L"Shed", L"Stain", L"Design", NotBillable, known },
+        { L"Acme", L"Roof", L"Trim", L"Travel", Billable, known },
+        { L"Birch", L"Deck", L"Sand", L"Labor", Billable, known },
     };
     world.tasks.assign(tasks, tasks + 6);
     if (dice.Chance(35)) {
-        const WorldTask added = { L"Cedar", L"Barn", L"Haul", L"Hauling", true, true };
+        const WorldTask added = { L"Cedar", L"Barn", L"Haul", L"Hauling", Billable, WorldTask::Added };
         world.tasks.push_back(added);
     }
 }
@@ -132,7 +136,7 @@ void AddUsers(World& world, Dice& dice)
             world.employees.push_back(employee);
         }
         user.selected = dice.Chance(80);
-        user.hasPayrollItem = world.payrollItems && dice.Chance(85);
+        user.payroll = world.payrollItems && dice.Chance(85) ? WagePayrollItem : NoPayrollItem;
         world.users.push_back(user);
     }
     // An employee that no server user is mapped to, with entries of its own.
@@ -165,7 +169,7 @@ void AddRecords(World& world, Dice& dice)
             record.leave = dice.Chance(25);
             record.task = record.leave ? dice.Between(0, 2) : dice.Between(0, static_cast<int>(world.tasks.size()) - 1);
             const int roll = dice.Between(1, 100);
-            const bool added = !record.leave && world.tasks[record.task].added;
+            const bool added = !record.leave && world.tasks[record.task].age == WorldTask::Added;
             record.before = roll <= 30 || added ? -1 : roll <= 33 ? 0 : dice.Minutes();
             record.now = NowMinutes(dice, record.before);
             record.comment = dice.Comment();
@@ -409,12 +413,13 @@ std::wstring CustomerJobOf(const World& world, const WorldTask& task, bool asSer
     case 4: name = task.customer; break;
     default: name = task.customer + L":" + task.project + L":" + task.task; break;
     }
-    return asServerSpells || task.added ? name : QuickBooksSpelling(world, name);
+    return asServerSpells || task.age == WorldTask::Added ? name : QuickBooksSpelling(world, name);
 }
 
 std::wstring ServiceItemOf(const World& world, const WorldTask& task, bool asServerSpells)
 {
-    return asServerSpells || task.added ? task.billingType : QuickBooksSpelling(world, task.billingType);
+    return asServerSpells || task.age == WorldTask::Added ? task.billingType
+                                                          : QuickBooksSpelling(world, task.billingType);
 }
 
 std::wstring PersonItemName(const World& world, const std::wstring& first, const std::wstring& middle,
@@ -525,11 +530,11 @@ std::string DescribeWorld(const World& world)
     for (const WorldLeaveType& type : world.leaveTypes)
         text << "    { " << type.id << ", " << Escaped(type.name) << ", " << Bool(type.listedNow) << ", "
              << kLeaveRules[type.rule] << " },\n";
-    text << "};\nworld.users = {  // id, names, duplicate of, rule, employee, selected, has a payroll item\n";
+    text << "};\nworld.users = {  // id, names, duplicate of, rule, employee, selected, payroll item\n";
     for (const WorldUser& user : world.users)
         text << "    { " << user.id << ", " << Escaped(user.first) << ", " << Escaped(user.middle) << ", "
              << Escaped(user.last) << ", " << user.duplicateOf << ", " << kEmployeeRules[user.rule] << ", "
-             << user.employee << ", " << Bool(user.selected) << ", " << Bool(user.hasPayrollItem) << " },\n";
+             << user.employee << ", " << Bool(user.selected) << ", " << kPayrolls[user.payroll] << " },\n";
     text << "};\nworld.employees = {\n";
     for (const WorldEmployee& employee : world.employees)
         text << "    { " << Escaped(employee.first) << ", " << Escaped(employee.middle) << ", "
@@ -568,7 +573,8 @@ std::vector<std::string> WorldTraits(const World& world)
         if (record.day < 0 || record.day >= world.days || record.now <= 0)
             continue;
         working = working || !record.leave;
-        toCreate = toCreate || (!record.leave && world.tasks[record.task].added && world.users[record.user].selected);
+        toCreate = toCreate || (!record.leave && world.tasks[record.task].age == WorldTask::Added &&
+                                world.users[record.user].selected);
         renamedToAdd = renamedToAdd || (!record.leave && world.users[record.user].selected && record.before <= 0 &&
                                         world.tasks[record.task].customer == world.renamedAfterPreview);
         leaveComment = leaveComment || (record.leave && !comment.empty());

@@ -16,9 +16,13 @@ struct WorldTask {
     std::wstring project;
     std::wstring task;
     std::wstring billingType;  // the service item when service items are grouped
-    bool billable;
-    bool added;  // new on the server since the last import: QuickBooks has none of its names
+    WorldBilling billing;  // of the billing type: billable or not
+    // New on the server since the last import, or known to QuickBooks by all of its names.
+    enum Age { Known, Added } age;
 };
+
+// The payroll item an entry names, or a user's rule maps its working time to.
+enum WorldPayroll { NoPayrollItem, WagePayrollItem, LeavePayrollItem };
 
 // A user's employee rule; its values are the rule states the settings keep.
 enum WorldEmployeeRule { EmployeeToChoose = 1, EmployeeMapped = 2, EmployeeDoNotImport = 3 };
@@ -35,7 +39,7 @@ struct WorldUser {
     WorldEmployeeRule rule;
     int employee;
     bool selected;
-    bool hasPayrollItem;  // mapped to the wage item, or to none
+    WorldPayroll payroll;  // the wage item, or none
 };
 
 struct WorldEmployee {
@@ -93,7 +97,6 @@ struct WorldEdit {
 
 // What of a task's customer:job and service item an entry names.
 enum WorldCharge { NoCharge, CustomerJobAndItem, CustomerJobOnly, ServiceItemOnly };
-enum WorldPayroll { NoPayrollItem, WagePayrollItem, LeavePayrollItem };
 
 // An entry in QuickBooks that the program never wrote.
 struct WorldForeignEntry {

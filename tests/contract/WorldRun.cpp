@@ -142,7 +142,7 @@ std::wstring CompanyJson(const World& world)
     Json customers = Json::MakeArray();
     std::set<std::wstring> customerNames;
     for (const WorldTask& task : world.tasks) {
-        if (task.added)
+        if (task.age == WorldTask::Added)
             continue;
         AddCustomer(customers, customerNames, task.customer, task.customer, L"");
         AddCustomer(customers, customerNames, task.customer + L":" + task.project, task.project, task.customer);
@@ -243,7 +243,7 @@ boost::shared_ptr<MainModel> WorldRun::LoadAt(Moment moment)
         const std::wstring id = std::to_wstring(user.id);
         AddRule(*config->GetEmployeeMappings(), id, user.rule == EmployeeMapped ? EmployeeId(user.employee) : L"",
                 user.rule);
-        if (user.hasPayrollItem)
+        if (user.payroll == WagePayrollItem)
             AddRule(*config->GetPayrollTypeMappings(), id, kWagesId, Mapping::Mapped);
         else
             AddRule(*config->GetPayrollTypeMappings(), id, L"", Mapping::NoPayrollItemRequired);

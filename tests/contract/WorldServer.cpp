@@ -184,7 +184,7 @@ private:
                 customers.Push(Record(customer, task.customer));
             if (listedBillingTypes.insert(billing).second) {
                 Json type = Record(billing, task.billingType);
-                type.Set(L"billable", task.billable ? 1 : 0);
+                type.Set(L"billable", task.billing == Billable ? 1 : 0);
                 billingTypes.Push(type);
             }
         }
