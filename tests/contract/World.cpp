@@ -197,6 +197,12 @@ void AddQuickBooksChanges(World& world, Dice& dice)
         edit.leave = record.leave;
         edit.minutes = dice.Chance(10) ? 0 : dice.Minutes();
         world.edits.push_back(edit);
+        // Billed time the bookkeeper then sets to nothing: billed, and still on the server.
+        if (edit.kind == WorldEdit::Bill && edit.moment == BeforeLoad && dice.Chance(40)) {
+            edit.kind = WorldEdit::Retime;
+            edit.minutes = 0;
+            world.edits.push_back(edit);
+        }
     }
     const int foreign = dice.Between(0, 3);
     for (int i = 0; i < foreign; ++i) {
@@ -222,6 +228,7 @@ void AddQuickBooksChanges(World& world, Dice& dice)
     world.stopAfter = dice.Chance(10) ? dice.Between(1, 3) : 0;
     world.timeWindowOpen = dice.Chance(5);
     world.createItems = dice.Chance(50);
+    world.duplicatesListed = dice.Chance(50);
     // Not where QuickBooks respelled its names: the import would take them for items to create.
     if (!world.quickBooksCapitals && dice.Chance(20))
         world.renamedAfterPreview = dice.Chance(50) ? L"Acme" : L"Birch";
@@ -340,6 +347,7 @@ void AddPlainerSettings(std::vector<World>& candidates, const World& world)
     AddIfDifferent(candidates, world, [](World& w) { w.stopAfter = 0; });
     AddIfDifferent(candidates, world, [](World& w) { w.timeWindowOpen = false; });
     AddIfDifferent(candidates, world, [](World& w) { w.renamedAfterPreview.clear(); });
+    AddIfDifferent(candidates, world, [](World& w) { w.duplicatesListed = true; });
     AddIfDifferent(candidates, world, [](World& w) { w.quickBooksCapitals = false; });
     AddIfDifferent(candidates, world, [](World& w) { w.mappingType = 1; });
     AddIfDifferent(candidates, world, [](World& w) { w.nameConvention = 1; });
@@ -517,6 +525,7 @@ std::string DescribeWorld(const World& world)
          << ";\nworld.quickBooksCapitals = " << Bool(world.quickBooksCapitals)
          << ";\nworld.stopAfter = " << world.stopAfter << ";\nworld.timeWindowOpen = " << Bool(world.timeWindowOpen)
          << ";\nworld.createItems = " << Bool(world.createItems)
+         << ";\nworld.duplicatesListed = " << Bool(world.duplicatesListed)
          << ";\nworld.renamedAfterPreview = " << Escaped(world.renamedAfterPreview) << ";\n";
     static const char* const kLeaveRules[] = {
         "NoLeaveRule", "LeaveToChoose", "LeaveMapped", "LeaveDoNotImport", "", "", "LeaveWithoutPayrollItem"
@@ -590,7 +599,7 @@ std::vector<std::string> WorldTraits(const World& world)
                        other.day == record.day && other.now > 0 && other.task != record.task &&
                        CustomerJobOf(world, world.tasks[other.task]) == CustomerJobOf(world, world.tasks[record.task]));
     }
-    bool customerJobOnly = false, itemOnly = false, noMinutes = false, afterPreview = false;
+    bool customerJobOnly = false, itemOnly = false, noMinutes = false, billedNothing = false, afterPreview = false;
     for (const WorldForeignEntry& entry : world.foreign) {
         customerJobOnly = customerJobOnly || entry.charge == CustomerJobOnly;
         itemOnly = itemOnly || entry.charge == ServiceItemOnly;
@@ -599,7 +608,15 @@ std::vector<std::string> WorldTraits(const World& world)
     for (const WorldEdit& edit : world.edits) {
         afterPreview = afterPreview || edit.moment == AfterPreview;
         noMinutes = noMinutes || (edit.kind == WorldEdit::Retime && edit.minutes == 0);
+        for (const WorldEdit& billing : world.edits)
+            billedNothing = billedNothing ||
+                            (edit.kind == WorldEdit::Retime && edit.minutes == 0 && billing.kind == WorldEdit::Bill &&
+                             billing.moment == edit.moment && billing.user == edit.user && billing.day == edit.day &&
+                             billing.task == edit.task && billing.leave == edit.leave);
     }
+    bool duplicateApart = false;
+    for (const WorldUser& user : world.users)
+        duplicateApart = duplicateApart || (!world.duplicatesListed && user.duplicateOf >= 0);
     bool toChoose = false;
     for (const WorldUser& user : world.users)
         toChoose = toChoose || user.rule == EmployeeToChoose;
@@ -620,6 +637,8 @@ std::vector<std::string> WorldTraits(const World& world)
     note(nearLimit, "a comment near the notes' limit");
     note(leaveComment, "a leave record with a comment");
     note(noMinutes, "a QuickBooks entry of 0 minutes");
+    note(billedNothing, "a billed QuickBooks entry of 0 minutes");
+    note(duplicateApart, "a duplicate user the server names only beside its original");
     note(world.users.size() > 4, "more than 4 users");
     note(toChoose, "an employee rule still to be chosen");
     note(world.stopAfter > 0, "a stopped import");

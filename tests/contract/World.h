@@ -140,6 +140,9 @@ struct World {
     int stopAfter;  // the bookkeeper presses Stop during the n-th employee the import begins; 0: never
     bool timeWindowOpen;  // a QuickBooks window for entering time is open when the import starts
     bool createItems;  // the settings let the import create the customers, jobs and service items it lacks
+    // The server lists a duplicate user with time among the users to import, and not only beside
+    // its original, which it names it with.
+    bool duplicatesListed;
     // A customer QuickBooks renames after the preview, its jobs with it; empty: none is.
     std::wstring renamedAfterPreview;
 

@@ -84,15 +84,22 @@ public:
 private:
     int Minutes(const WorldRecord& record) const { return m_now ? record.now : record.before; }
 
+    bool HasTime(int user, const std::vector<std::wstring>& period) const
+    {
+        for (const WorldRecord& record : m_world.records)
+            if (record.user == user && Minutes(record) >= 0 && Within(m_world.Day(record.day), period))
+                return true;
+        return false;
+    }
+
+    // A duplicate whose original is listed may come only beside it.
     Json UsersToImport(const std::vector<std::wstring>& period) const
     {
         Json ids = Json::MakeArray();
         for (size_t user = 0; user < m_world.users.size(); ++user) {
-            bool hasTime = false;
-            for (const WorldRecord& record : m_world.records)
-                hasTime = hasTime || (record.user == static_cast<int>(user) && Minutes(record) >= 0 &&
-                                      Within(m_world.Day(record.day), period));
-            if (hasTime)
+            const int original = m_world.users[user].duplicateOf;
+            const bool besideOriginal = !m_world.duplicatesListed && original >= 0 && HasTime(original, period);
+            if (HasTime(static_cast<int>(user), period) && !besideOriginal)
                 ids.Push(m_world.users[user].id);
         }
         return ids;
